@@ -1,0 +1,50 @@
+#include "cli/CliCommand.h"
+#include "cli/CodeplugJson.h"
+
+#include "codeplug/CodeplugFile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+
+namespace nerka::cli {
+
+namespace {
+
+int runDump(CliContext& context);
+
+const CliCommand kDump{"dump", "FILE [--json]",
+                       "print what a codeplug file holds (--json: one JSON object)", &runDump};
+const CliRegistration kRegistration{kDump};
+
+int runDump(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"));
+    parser.addOption(json);
+    if (auto code = parseArguments(context, kDump, parser, 1, 1))
+        return *code;
+
+    const QString path = parser.positionalArguments().first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString message = file.errorString();
+        context.out << "• Error: " << message << '\n';
+        context.err << message << '\n';
+        return kExitFailed;
+    }
+    auto decoded = decodeCodeplugFile(file.readAll());
+    if (auto* error = std::get_if<CodeplugError>(&decoded)) {
+        context.out << "• Error: " << error->description() << '\n';
+        context.err << error->description() << '\n';
+        return kExitFailed;
+    }
+    const CodeplugImage& image = std::get<CodeplugImage>(decoded);
+    if (parser.isSet(json))
+        context.out << QJsonDocument(codeplugToJson(image)).toJson(QJsonDocument::Indented);
+    else
+        context.out << codeplugSummary(image);
+    return kExitOk;
+}
+
+} // namespace
+
+} // namespace nerka::cli
