@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/CodeplugImage.h"
+#include "codeplug/RadioChannel.h"
 
 #include <QHash>
 #include <QList>
@@ -9,8 +10,6 @@
 #include <QUuid>
 
 namespace nerka {
-
-struct RadioChannel;
 
 // Zone table: a 32-byte in-use bitmap (zone i is bit i mod 8 of byte i / 8),
 // then 68 records of 176 bytes.
@@ -35,8 +34,8 @@ struct ZoneRecord {
 };
 
 struct Zone {
-    QUuid id;                // fresh on every decode
-    int index = 0;           // 0-based zone index
+    QUuid id;      // fresh on every decode
+    int index = 0; // 0-based zone index
     QString name;
     QList<int> memberIndices; // 0-based channel positions, stored order, empty entries skipped
     QStringList channelNames; // one per member; "#<stored value>" when no such channel
