@@ -1,0 +1,289 @@
+#include "link/OpenGD77Interface.h"
+
+#include "link/LinkProtocol.h"
+
+#include <algorithm>
+
+namespace nerka {
+
+namespace {
+
+using P = LinkProtocol;
+
+void appendU16be(QByteArray& out, std::uint32_t value) {
+    out.append(char((value >> 8) & 0xFF));
+    out.append(char(value & 0xFF));
+}
+
+void appendU32be(QByteArray& out, std::uint32_t value) {
+    appendU16be(out, value >> 16);
+    appendU16be(out, value & 0xFFFF);
+}
+
+// Upper-case hexadecimal without leading zeros, as in "@ 0x7500".
+QString hexAddress(std::uint32_t address) {
+    return QString::number(address, 16).toUpper();
+}
+
+// A received byte shown as the character with that code.
+QString byteChar(char byte) {
+    return QString(QChar(std::uint8_t(byte)));
+}
+
+QByteArray textLine(std::uint8_t row, const QString& text) {
+    QByteArray packet;
+    packet.append(char(P::kCommand));
+    packet.append(char(P::kTextLine));
+    packet.append('\0');
+    packet.append(char(row));
+    packet.append(char(0x03));
+    packet.append(char(0x01));
+    packet.append('\0');
+    QByteArray utf8 = text.toUtf8().left(P::kTextLineTextSize);
+    utf8.append(P::kTextLineTextSize - utf8.size(), '\0');
+    packet.append(utf8);
+    return packet;
+}
+
+QByteArray command(std::initializer_list<std::uint8_t> values) {
+    QByteArray packet;
+    for (auto v : values)
+        packet.append(char(v));
+    return packet;
+}
+
+} // namespace
+
+OpenGD77Interface::OpenGD77Interface(std::shared_ptr<SerialPort> port, int timeoutMs)
+    : m_port(std::move(port)), m_timeoutMs(timeoutMs) {}
+
+char OpenGD77Interface::writeCommand() const {
+    return char(m_variant == RadioVariant::uv380 ? P::kWriteUv380 : P::kWriteGd77);
+}
+
+OpenGD77Interface::Status OpenGD77Interface::send(const QByteArray& request) {
+    if (!m_port)
+        return LinkError(SerialError::notOpen());
+    if (auto written = m_port->write(request, m_timeoutMs); !written)
+        return LinkError(written.error());
+    return {};
+}
+
+Result<QByteArray, LinkError> OpenGD77Interface::receive(int count) {
+    if (!m_port)
+        return LinkError(SerialError::notOpen());
+    auto data = m_port->read(count, m_timeoutMs);
+    if (!data)
+        return LinkError(data.error());
+    return std::move(data).value();
+}
+
+Result<QByteArray, LinkError> OpenGD77Interface::readBlock(Bank bank, std::uint32_t address) {
+    QByteArray request;
+    request.reserve(P::kReadRequestSize);
+    request.append(char(P::kRead));
+    request.append(char(bank == Bank::flash ? P::kModeFlash : P::kModeEeprom));
+    appendU32be(request, address);
+    appendU16be(request, P::kBlockSize);
+    if (auto sent = send(request); !sent)
+        return sent.error();
+
+    auto header = receive(P::kReadResponseHeaderSize);
+    if (!header)
+        return header.error();
+    if (std::uint8_t(header->at(0)) != P::kRead)
+        return LinkError(InterfaceError::badResponse(
+            QStringLiteral("Lese-Antwort Typ '") + byteChar(header->at(0)) +
+            QStringLiteral("' @ 0x") + hexAddress(address)));
+    const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
+    if (length != P::kBlockSize)
+        return LinkError(InterfaceError::badResponse(
+            QStringLiteral("Unexpected block length %1 @ 0x").arg(length) + hexAddress(address)));
+    return receive(P::kBlockSize);
+}
+
+OpenGD77Interface::Status OpenGD77Interface::expectAck(char command, std::uint8_t subCommand,
+                                                       const QString& context) {
+    auto ack = receive(P::kAckSize);
+    if (!ack)
+        return ack.error();
+    if (ack->at(0) == command && std::uint8_t(ack->at(1)) == subCommand)
+        return {};
+    return LinkError(InterfaceError::badResponse(context + QStringLiteral(": Antwort '") +
+                                                 byteChar(ack->at(0)) + QStringLiteral("'")));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes) {
+    if (bytes.size() > P::kCommandPacketSize)
+        return LinkError(
+            InterfaceError::invalidRequest(QStringLiteral("command of %1 bytes exceeds %2")
+                                               .arg(bytes.size())
+                                               .arg(P::kCommandPacketSize)));
+    QByteArray packet = bytes;
+    packet.append(P::kCommandPacketSize - packet.size(), '\0');
+    if (auto sent = send(packet); !sent)
+        return sent;
+    auto answer = receive(1);
+    if (!answer)
+        return answer.error();
+    if (std::uint8_t(answer->at(0)) != P::kCommandAck)
+        return LinkError(InterfaceError::badResponse(
+            QStringLiteral("Kommando-Antwort '") + byteChar(answer->at(0)) + QStringLiteral("'")));
+    return {};
+}
+
+namespace {
+
+// CMD, sub-command, address, length, data: the two data-carrying writes.
+Result<QByteArray, LinkError> dataRequest(char cmd, std::uint8_t sub, std::uint32_t address,
+                                          const QByteArray& bytes) {
+    if (bytes.size() > P::kMaxPayloadSize)
+        return LinkError(InterfaceError::invalidRequest(
+            QStringLiteral("%1 bytes do not fit one write request").arg(bytes.size())));
+    QByteArray request;
+    request.reserve(P::kDataRequestHeaderSize + bytes.size());
+    request.append(cmd);
+    request.append(char(sub));
+    appendU32be(request, address);
+    appendU16be(request, std::uint32_t(bytes.size()));
+    request.append(bytes);
+    return request;
+}
+
+} // namespace
+
+OpenGD77Interface::Status OpenGD77Interface::writeEEPROM(std::uint32_t address,
+                                                         const QByteArray& bytes) {
+    auto request = dataRequest(writeCommand(), P::kWriteEeprom, address, bytes);
+    if (!request)
+        return request.error();
+    if (auto sent = send(*request); !sent)
+        return sent;
+    return expectAck(writeCommand(), P::kWriteEeprom,
+                     QStringLiteral("EEPROM @ 0x") + hexAddress(address));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::setFlashSector(std::uint32_t address) {
+    const std::uint32_t sector = address / P::kSectorSize;
+    QByteArray request;
+    request.append(writeCommand());
+    request.append(char(P::kSetFlashSector));
+    request.append(char((sector >> 16) & 0xFF));
+    appendU16be(request, sector & 0xFFFF);
+    if (auto sent = send(request); !sent)
+        return sent;
+    return expectAck(writeCommand(), P::kSetFlashSector,
+                     QStringLiteral("SET_FLASH_SECTOR %1").arg(sector));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::writeFlashBuffer(std::uint32_t address,
+                                                              const QByteArray& bytes) {
+    auto request = dataRequest(writeCommand(), P::kWriteFlashBuffer, address, bytes);
+    if (!request)
+        return request.error();
+    if (auto sent = send(*request); !sent)
+        return sent;
+    return expectAck(writeCommand(), P::kWriteFlashBuffer,
+                     QStringLiteral("FLASH-Buffer @ 0x") + hexAddress(address));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::commitFlashSector() {
+    QByteArray request;
+    request.append(writeCommand());
+    request.append(char(P::kWriteFlashSector));
+    if (auto sent = send(request); !sent)
+        return sent;
+    return expectAck(writeCommand(), P::kWriteFlashSector, QStringLiteral("WRITE_FLASH_SECTOR"));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::writeFlash(std::uint32_t address,
+                                                        const QByteArray& bytes,
+                                                        const Progress& progress) {
+    const int length = int(bytes.size());
+    int offset = 0;
+    while (offset < length) {
+        const std::uint32_t a = address + std::uint32_t(offset);
+        const int sector = int(a / P::kSectorSize);
+        if (m_currentSector < 0) {
+            if (auto opened = setFlashSector(a); !opened)
+                return opened;
+            m_currentSector = sector;
+        } else if (m_currentSector != sector) {
+            if (auto committed = commitFlashSector(); !committed)
+                return committed;
+            m_currentSector = -1;
+            continue; // the next pass opens the new sector for the same offset
+        }
+        const int end = std::min(offset + P::kBlockSize, length);
+        if (auto written = writeFlashBuffer(a, bytes.mid(offset, end - offset)); !written)
+            return written;
+        if (progress)
+            progress(end);
+        offset += P::kBlockSize;
+    }
+    return {};
+}
+
+OpenGD77Interface::Status OpenGD77Interface::showScreen(std::uint8_t startCommand,
+                                                        const QString& line2,
+                                                        const QString& line3) {
+    const QByteArray packets[] = {
+        command({P::kCommand, P::kOpenScreen}),
+        command({P::kCommand, P::kClearScreen}),
+        textLine(0x00, QStringLiteral("Nerka")),
+        textLine(0x10, line2),
+        textLine(0x20, line3),
+        command({P::kCommand, P::kRenderScreen}),
+        command({P::kCommand, P::kControl, startCommand}),
+        command({P::kCommand, P::kControl, P::kControlScreenDone}),
+    };
+    for (const QByteArray& packet : packets) {
+        if (auto sent = sendCommand(packet); !sent)
+            return sent;
+    }
+    return {};
+}
+
+OpenGD77Interface::Status OpenGD77Interface::showReadingScreen() {
+    return showScreen(P::kControlReadStart, QStringLiteral("Reading"), QStringLiteral("Codeplug"));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::showTransferScreen(const QString& line2,
+                                                                const QString& line3) {
+    if (auto shown = showScreen(P::kControlWriteStart, line2, line3); !shown)
+        return shown;
+    m_currentSector = -1;
+    return {};
+}
+
+Result<FirmwareInfo, LinkError> OpenGD77Interface::identify() {
+    if (!m_port)
+        return LinkError(SerialError::notOpen());
+    m_port->flush();
+    QByteArray request;
+    request.append(char(P::kRead));
+    request.append(char(P::kModeFirmwareInfo));
+    appendU32be(request, 0);
+    appendU16be(request, P::kFirmwareInfoLength);
+    if (auto sent = send(request); !sent)
+        return sent.error();
+
+    auto header = receive(P::kReadResponseHeaderSize);
+    if (!header)
+        return header.error();
+    if (std::uint8_t(header->at(0)) != P::kRead)
+        return LinkError(InterfaceError::badResponse(
+            QStringLiteral("Firmware-Info Typ '") + byteChar(header->at(0)) + QStringLiteral("'")));
+    const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
+    auto block = receive(length);
+    if (!block)
+        return block.error();
+    auto info = parseFirmwareInfo(*block);
+    if (!info)
+        return LinkError(
+            InterfaceError::badResponse(QStringLiteral("Could not parse firmware info.")));
+    m_variant = radioVariant(info->radioType);
+    return *info;
+}
+
+} // namespace nerka
