@@ -1,5 +1,10 @@
 #include "controller/RadioController.h"
 
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/MemberLists.h"
+#include "controller/ControllerLink.h"
+#include "satellites/SatelliteCodec.h"
+
 #include <QCoreApplication>
 #include <QThread>
 
@@ -11,12 +16,50 @@ const QString kBullet = QStringLiteral("\u2022 ");
 
 RadioController::RadioController(QSettings* settings, QObject* parent)
     : QObject(parent), m_preferences(settings),
+      m_portLister([](bool showAll) { return filterPorts(enumerateSerialDevices(), showAll); }),
       m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {}
 
 RadioController::~RadioController() {
     // Pending tasks are dropped and the running one finishes before any member
     // goes away; what it posts back is discarded with this object.
     m_queue->shutdown();
+    m_link.reset();
+}
+
+void RadioController::setPortLister(PortLister lister) { m_portLister = std::move(lister); }
+
+void RadioController::registerDevice(const SerialDevice& device) {
+    unregisterDevice(device.path);
+    m_registeredDevices.append(device);
+}
+
+void RadioController::unregisterDevice(const QString& path) {
+    m_registeredDevices.removeIf([&](const SerialDevice& d) { return d.path == path; });
+}
+
+QList<SerialDevice> RadioController::listAllPorts() const {
+    QList<SerialDevice> all = m_portLister ? m_portLister(m_preferences.showAllPorts())
+                                           : QList<SerialDevice>{};
+    for (const SerialDevice& device : m_registeredDevices) {
+        const bool listed = std::any_of(all.begin(), all.end(),
+                                        [&](const SerialDevice& d) { return d.path == device.path; });
+        if (!listed)
+            all.append(device);
+    }
+    return sortSerialDevices(all);
+}
+
+void RadioController::dropLinkOnQueue() {
+    if (m_link && m_link->port)
+        m_link->port->close();
+    m_link.reset();
+    m_hasInterface = false;
+}
+
+void RadioController::setLastErrorWithoutLog(const QString& text) { assignLastError(text); }
+
+void RadioController::selectPort(const std::optional<SerialDevice>& device) {
+    assignSelectedPort(device);
 }
 
 bool RadioController::onMainThread() const { return QThread::currentThread() == thread(); }
@@ -65,15 +108,102 @@ void RadioController::setProgress(double fraction) {
     postToMain([this, fraction] { assignProgress(fraction); });
 }
 
-DecodedImage RadioController::decodeImage(const CodeplugImage& /*image*/) { return {}; }
+DecodedImage RadioController::decodeImage(const CodeplugImage& image) {
+    DecodedImage decoded;
+    decoded.channels = decodeChannels(image);
+    MemberLists lists = decodeMemberLists(image, decoded.channels);
+    decoded.contacts = std::move(lists.contacts);
+    decoded.talkgroups = std::move(lists.talkgroups);
+    decoded.zones = std::move(lists.zones);
+    return decoded;
+}
 
-void RadioController::applyDecodedImage(const CodeplugImage& image, const DecodedImage& /*decoded*/) {
+void RadioController::applyDecodedImage(const CodeplugImage& image, const DecodedImage& decoded) {
     Q_ASSERT(onMainThread());
     assignImage(image);
+    assignChannels(decoded.channels);
+    assignContacts(decoded.contacts);
+    assignTalkgroups(decoded.talkgroups);
+    assignZones(decoded.zones);
+    assignAprsSystems(decodeAprsSystems(image));
+    assignSettings(decodeDeviceSettings(image));
+    assignDayTheme(decodeTheme(ThemeKind::day, image));
+    assignNightTheme(decodeTheme(ThemeKind::night, image));
+    assignSatellites(decodeSatellites(image).value_or(QList<Satellite>{}));
     assignDirtyRegions({});
 }
 
 // ---- assignments ----
+
+void RadioController::assignPorts(const QList<SerialDevice>& ports) {
+    m_ports = ports;
+    Q_EMIT portsChanged();
+}
+
+void RadioController::assignSelectedPort(const std::optional<SerialDevice>& device) {
+    m_selectedPort = device;
+    Q_EMIT selectedPortChanged();
+}
+
+void RadioController::assignFirmware(const std::optional<FirmwareInfo>& firmware) {
+    m_firmware = firmware;
+    Q_EMIT firmwareChanged();
+}
+
+void RadioController::assignChannels(const QList<RadioChannel>& channels) {
+    m_channels = channels;
+    Q_EMIT channelsChanged();
+}
+
+void RadioController::assignContacts(const QList<DMRContact>& contacts) {
+    m_contacts = contacts;
+    Q_EMIT contactsChanged();
+}
+
+void RadioController::assignTalkgroups(const QList<Talkgroup>& talkgroups) {
+    m_talkgroups = talkgroups;
+    Q_EMIT talkgroupsChanged();
+}
+
+void RadioController::assignZones(const QList<Zone>& zones) {
+    m_zones = zones;
+    Q_EMIT zonesChanged();
+}
+
+void RadioController::assignAprsSystems(const QStringList& names) {
+    m_aprsSystems = names;
+    Q_EMIT aprsSystemsChanged();
+}
+
+void RadioController::assignSettings(const std::optional<DeviceSettings>& settings) {
+    m_settings = settings;
+    Q_EMIT settingsChanged();
+}
+
+void RadioController::assignDayTheme(const std::optional<QList<ThemeColor>>& theme) {
+    m_dayTheme = theme;
+    Q_EMIT dayThemeChanged();
+}
+
+void RadioController::assignNightTheme(const std::optional<QList<ThemeColor>>& theme) {
+    m_nightTheme = theme;
+    Q_EMIT nightThemeChanged();
+}
+
+void RadioController::assignSatellites(const QList<Satellite>& satellites) {
+    m_satellites = satellites;
+    Q_EMIT satellitesChanged();
+}
+
+void RadioController::assignDmrDBOnDeviceCount(const std::optional<int>& count) {
+    m_dmrDBOnDeviceCount = count;
+    Q_EMIT dmrDBOnDeviceCountChanged();
+}
+
+void RadioController::assignChannelClipboard(const std::optional<QByteArray>& record) {
+    m_channelClipboard = record;
+    Q_EMIT hasChannelClipboardChanged();
+}
 
 void RadioController::assignStatus(const Status& status) {
     m_status = status;
@@ -113,10 +243,23 @@ void RadioController::appendLogLine(const QString& message) {
 }
 
 void RadioController::resetAfterDisconnect() {
+    // documentURL, the DMR database, ports, the selection, the log, the last
+    // error and the clipboard keep their values.
     assignStatus(Status::disconnected());
+    assignFirmware(std::nullopt);
     assignProgress(0.0);
     assignImage(std::nullopt);
+    assignChannels({});
+    assignContacts({});
+    assignTalkgroups({});
+    assignZones({});
+    assignAprsSystems({});
+    assignSettings(std::nullopt);
+    assignDayTheme(std::nullopt);
+    assignNightTheme(std::nullopt);
+    assignSatellites({});
     assignDirtyRegions({});
+    assignDmrDBOnDeviceCount(std::nullopt);
     appendLogLine(QStringLiteral("Verbindung getrennt."));
 }
 

@@ -1,15 +1,27 @@
 #pragma once
 
+#include "codeplug/AprsCodec.h"
 #include "codeplug/CodeplugImage.h"
+#include "codeplug/ContactCodec.h"
+#include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/RadioChannel.h"
+#include "codeplug/TalkgroupCodec.h"
+#include "codeplug/ThemeCodec.h"
+#include "codeplug/ZoneCodec.h"
 #include "controller/ControllerStatus.h"
 #include "controller/Preferences.h"
 #include "controller/WorkQueue.h"
+#include "link/FirmwareInfo.h"
+#include "link/SerialDevice.h"
+#include "satellites/Satellite.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,7 +31,10 @@ namespace nerka {
 // Lists decoded on the thread that obtained an image, published together by
 // applyDecodedImage on the main thread.
 struct DecodedImage {
-    // Filled by the record decoders as they join.
+    QList<RadioChannel> channels;
+    QList<DMRContact> contacts;
+    QList<Talkgroup> talkgroups;
+    QList<Zone> zones;
 };
 
 // The one controller of the program. It owns the connection, the codeplug
@@ -27,18 +42,41 @@ struct DecodedImage {
 // progress, the activity log and the last error, and offers every user
 // operation. Observable fields are assigned on the main thread only and each
 // assignment emits its NOTIFY signal. Device I/O runs on the serial work queue.
+//
+// The operations are implemented by concern in separate files: Connection.cpp
+// (ports, connect, auto-connect), Transfer.cpp (read, write, files),
+// Editing.cpp (record edits, clipboard, reorders, undo), and the satellite and
+// DMR database files.
 class RadioController : public QObject {
     Q_OBJECT
+    Q_PROPERTY(QList<nerka::SerialDevice> ports READ ports NOTIFY portsChanged)
     Q_PROPERTY(nerka::ControllerStatus status READ status NOTIFY statusChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(QStringList log READ log NOTIFY logChanged)
     Q_PROPERTY(QString lastError READ lastErrorText NOTIFY lastErrorChanged)
     Q_PROPERTY(QUrl documentURL READ documentURLValue NOTIFY documentURLChanged)
+    Q_PROPERTY(QList<nerka::RadioChannel> channels READ channels NOTIFY channelsChanged)
+    Q_PROPERTY(QList<nerka::DMRContact> contacts READ contacts NOTIFY contactsChanged)
+    Q_PROPERTY(QList<nerka::Talkgroup> talkgroups READ talkgroups NOTIFY talkgroupsChanged)
+    Q_PROPERTY(QList<nerka::Zone> zones READ zones NOTIFY zonesChanged)
+    Q_PROPERTY(QStringList aprsSystems READ aprsSystems NOTIFY aprsSystemsChanged)
+    Q_PROPERTY(QList<nerka::Satellite> satellites READ satellites NOTIFY satellitesChanged)
+    Q_PROPERTY(bool hasChannelClipboard READ hasChannelClipboard NOTIFY hasChannelClipboardChanged)
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY undoStateChanged)
+    Q_PROPERTY(bool canRedo READ canRedo NOTIFY undoStateChanged)
 
 public:
     using Status = ControllerStatus;
+    using PortLister = std::function<QList<SerialDevice>(bool showAllPorts)>;
 
     static constexpr const char* kQueueLabel = "org.nerka.radio.serial";
+    // Capacities used by the free-slot searches and the "memory is full" texts.
+    static constexpr int kChannelCapacity = 1024;
+    static constexpr int kContactCapacity = 1024;
+    static constexpr int kTalkgroupCapacity = 76;
+    static constexpr int kZoneCapacity = 68;
+    static constexpr int kSatelliteCapacity = 25;
+    static constexpr int kSerialBaudRate = 115200;
 
     // `settings` is the preference store (not owned); null means the
     // platform's per-user store.
@@ -46,7 +84,10 @@ public:
     ~RadioController() override;
 
     // ---- observable state (main thread) ----
+    [[nodiscard]] const QList<SerialDevice>& ports() const { return m_ports; }
+    [[nodiscard]] const std::optional<SerialDevice>& selectedPort() const { return m_selectedPort; }
     [[nodiscard]] const Status& status() const { return m_status; }
+    [[nodiscard]] const std::optional<FirmwareInfo>& firmware() const { return m_firmware; }
     [[nodiscard]] double progress() const { return m_progress; }
     [[nodiscard]] const QStringList& log() const { return m_log; }
     [[nodiscard]] const std::optional<QString>& lastError() const { return m_lastError; }
@@ -54,14 +95,103 @@ public:
     [[nodiscard]] const std::optional<CodeplugImage>& image() const { return m_image; }
     [[nodiscard]] const std::optional<QUrl>& documentURL() const { return m_documentURL; }
     [[nodiscard]] QUrl documentURLValue() const { return m_documentURL.value_or(QUrl()); }
+    [[nodiscard]] const QList<RadioChannel>& channels() const { return m_channels; }
+    [[nodiscard]] const QList<DMRContact>& contacts() const { return m_contacts; }
+    [[nodiscard]] const QList<Talkgroup>& talkgroups() const { return m_talkgroups; }
+    [[nodiscard]] const QList<Zone>& zones() const { return m_zones; }
+    [[nodiscard]] const QStringList& aprsSystems() const { return m_aprsSystems; }
+    [[nodiscard]] const std::optional<DeviceSettings>& settings() const { return m_settings; }
+    [[nodiscard]] const std::optional<QList<ThemeColor>>& dayTheme() const { return m_dayTheme; }
+    [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const { return m_nightTheme; }
+    [[nodiscard]] const QList<Satellite>& satellites() const { return m_satellites; }
+    [[nodiscard]] const std::optional<int>& dmrDBOnDeviceCount() const { return m_dmrDBOnDeviceCount; }
     [[nodiscard]] const RegionSet& dirtyRegions() const { return m_dirtyRegions; }
+    [[nodiscard]] const std::optional<QByteArray>& channelClipboard() const { return m_channelClipboard; }
+    [[nodiscard]] bool hasChannelClipboard() const { return m_channelClipboard.has_value(); }
+    [[nodiscard]] bool canUndo() const { return !m_undoStack.isEmpty(); }
+    [[nodiscard]] bool canRedo() const { return !m_redoStack.isEmpty(); }
+    // True while a radio is connected and identified (port and interface exist).
+    // Safe to read on the main thread while the queue assigns them.
+    [[nodiscard]] bool hasInterface() const { return m_hasInterface.load(); }
 
     [[nodiscard]] Preferences& preferences() { return m_preferences; }
     [[nodiscard]] WorkQueue& queue() { return *m_queue; }
 
     // The interface may reset the last error after showing it; the controller
-    // itself never clears it.
+    // itself never clears it. Also used for the "memory is full" texts, which
+    // are assigned without a log line.
     void clearLastError();
+    void setLastErrorWithoutLog(const QString& text);
+    void selectPort(const std::optional<SerialDevice>& device);
+
+    // ---- seams (tests, the demo) ----
+    // Discovery; by default the platform's serial devices.
+    void setPortLister(PortLister lister);
+    // Devices the program attaches itself (the demo's stand-in) are listed
+    // beside discovery's, under their own path and USB identity.
+    void registerDevice(const SerialDevice& device);
+    void unregisterDevice(const QString& path);
+    // Multiplies every auto-connect and reconnect wait (1.0 in the program).
+    void setTimeScale(double scale) { m_timeScale = scale; }
+    [[nodiscard]] double timeScale() const { return m_timeScale; }
+    // Timeout of every serial wait (3000 ms in the program).
+    void setSerialTimeoutMs(int timeoutMs) { m_serialTimeoutMs = timeoutMs; }
+
+    // ---- connection (Connection.cpp) ----
+    void refreshPorts();
+    void connect(bool automatic = false);
+    void disconnect();
+    void startAutoConnect();
+    void autoConnectAttempt(double waitSeconds, double elapsedSeconds);
+    void reconnectAfterReboot();
+
+    // ---- codeplug transfer and files (Transfer.cpp) ----
+    void readCodeplug();
+    void writeChanges();
+    void openCodeplugFile(const QString& path);
+    void saveCodeplugFile(const QString& path);
+
+    // ---- editing (Editing.cpp); main thread, synchronous ----
+    void updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
+    std::optional<int> createChannel();
+    void importChannels(const QList<ChannelEdit>& edits);
+    // The channel import commands: a built-in set or a CSV file.
+    void importChannelCsv(const QString& path);
+    void copyChannel(const RadioChannel& channel);
+    std::optional<int> pasteChannel(const QByteArray& record);
+    // The window's paste action: pastes the clipboard and logs "Channel pasted → N.".
+    std::optional<int> pasteChannelClipboard();
+    std::optional<int> duplicateChannel(const RadioChannel& channel);
+    void deleteChannel(const RadioChannel& channel);
+    void deleteChannels(const QList<RadioChannel>& channels);
+    void reorderChannels(const QList<RadioChannel>& newOrder);
+
+    std::optional<DMRContact> newContact() const;
+    void updateContact(const DMRContact& contact, const ContactEdit& edit);
+    void deleteContact(const DMRContact& contact);
+    void reorderContacts(const QList<DMRContact>& newOrder);
+
+    std::optional<Talkgroup> newTalkgroup() const;
+    void updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
+                         const QList<int>& memberSlots);
+    void deleteTalkgroup(const Talkgroup& talkgroup);
+    void reorderTalkgroups(const QList<Talkgroup>& newOrder);
+
+    std::optional<Zone> newZone() const;
+    void updateZone(const Zone& zone, const QString& name, const QList<int>& memberIndices);
+    void deleteZone(const Zone& zone);
+    void reorderZones(const QList<Zone>& newOrder);
+
+    void writeSettings(const DeviceSettings& settings);
+    void writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
+    void setThemeColor(ThemeKind kind, int index, double r, double g, double b);
+    void importTheme(const QString& path, ThemeKind kind);
+
+    // Undo and redo of committed edits: each restores the image and the dirty
+    // set as they were and re-derives the lists. Reading or opening a codeplug
+    // clears the history.
+    void undo();
+    void redo();
 
     // ---- reporting steps (any thread) ----
     // Appends "• " + message. On the main thread at once; from elsewhere posted.
@@ -76,8 +206,8 @@ public:
     void setStatus(const Status& status);
     void setProgress(double fraction);
 
-    // Decodes the record lists of an image where it is called (the work queue
-    // after a read, the main thread after a file open).
+    // Decodes channels, then contacts, talkgroups and zones of an image where
+    // it is called (the work queue after a read, the main thread after a file open).
     [[nodiscard]] static DecodedImage decodeImage(const CodeplugImage& image);
     // Main thread only: publishes the image and every list decoded from it, in
     // a fixed order, and empties dirtyRegions.
@@ -91,38 +221,108 @@ public:
     [[nodiscard]] bool onMainThread() const;
 
 Q_SIGNALS:
+    void portsChanged();
+    void selectedPortChanged();
     void statusChanged();
+    void firmwareChanged();
     void progressChanged();
     void logChanged();
     void lineLogged(const QString& line);
     void lastErrorChanged();
     void imageChanged();
     void documentURLChanged();
+    void channelsChanged();
+    void contactsChanged();
+    void talkgroupsChanged();
+    void zonesChanged();
+    void aprsSystemsChanged();
+    void settingsChanged();
+    void dayThemeChanged();
+    void nightThemeChanged();
+    void satellitesChanged();
+    void dmrDBOnDeviceCountChanged();
     void dirtyRegionsChanged();
+    void hasChannelClipboardChanged();
+    void undoStateChanged();
 
 protected:
     // ---- main-thread assignments of observable fields ----
+    void assignPorts(const QList<SerialDevice>& ports);
+    void assignSelectedPort(const std::optional<SerialDevice>& device);
     void assignStatus(const Status& status);
+    void assignFirmware(const std::optional<FirmwareInfo>& firmware);
     void assignProgress(double fraction);
     void assignLastError(const std::optional<QString>& text);
     void assignImage(const std::optional<CodeplugImage>& image);
     void assignDocumentURL(const std::optional<QUrl>& url);
+    void assignChannels(const QList<RadioChannel>& channels);
+    void assignContacts(const QList<DMRContact>& contacts);
+    void assignTalkgroups(const QList<Talkgroup>& talkgroups);
+    void assignZones(const QList<Zone>& zones);
+    void assignAprsSystems(const QStringList& names);
+    void assignSettings(const std::optional<DeviceSettings>& settings);
+    void assignDayTheme(const std::optional<QList<ThemeColor>>& theme);
+    void assignNightTheme(const std::optional<QList<ThemeColor>>& theme);
+    void assignSatellites(const QList<Satellite>& satellites);
+    void assignDmrDBOnDeviceCount(const std::optional<int>& count);
     void assignDirtyRegions(const RegionSet& regions);
+    void assignChannelClipboard(const std::optional<QByteArray>& record);
     void appendLogLine(const QString& message);
 
     // Resets what a disconnect by the user resets, then logs "Verbindung getrennt.".
     void resetAfterDisconnect();
+    // The whole port list: discovery's plus the registered devices.
+    [[nodiscard]] QList<SerialDevice> listAllPorts() const;
+
+    // ---- connection objects: assigned on the work queue only ----
+    struct Link;
+    std::unique_ptr<Link> m_link; // port + interface, both present or both absent
+    std::atomic<bool> m_hasInterface{false};
+    // Work queue only: closes and drops port and interface.
+    void dropLinkOnQueue();
 
 private:
+    // Editing helpers (Editing.cpp).
+    struct Snapshot {
+        CodeplugImage image;
+        RegionSet dirty;
+    };
+    void pushUndoSnapshot();
+    void clearUndoHistory();
+    bool editingBlocked() const;
+    // Stores the changed image, extends dirtyRegions, re-derives the lists.
+    void commitEdit(const CodeplugImage& changed, const RegionSet& regions);
+
     Preferences m_preferences;
 
+    QList<SerialDevice> m_ports;
+    std::optional<SerialDevice> m_selectedPort;
     Status m_status = Status::disconnected();
+    std::optional<FirmwareInfo> m_firmware;
     double m_progress = 0.0;
     QStringList m_log;
     std::optional<QString> m_lastError;
     std::optional<CodeplugImage> m_image;
     std::optional<QUrl> m_documentURL;
+    QList<RadioChannel> m_channels;
+    QList<DMRContact> m_contacts;
+    QList<Talkgroup> m_talkgroups;
+    QList<Zone> m_zones;
+    QStringList m_aprsSystems;
+    std::optional<DeviceSettings> m_settings;
+    std::optional<QList<ThemeColor>> m_dayTheme;
+    std::optional<QList<ThemeColor>> m_nightTheme;
+    QList<Satellite> m_satellites;
+    std::optional<int> m_dmrDBOnDeviceCount;
     RegionSet m_dirtyRegions;
+    std::optional<QByteArray> m_channelClipboard;
+    QList<Snapshot> m_undoStack;
+    QList<Snapshot> m_redoStack;
+
+    PortLister m_portLister;
+    QList<SerialDevice> m_registeredDevices;
+    double m_timeScale = 1.0;
+    int m_serialTimeoutMs = 3000;
 
     // Last member: destroyed first, so no task runs against a half-destroyed controller.
     std::unique_ptr<WorkQueue> m_queue;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controller/RadioController.h"
+#include "link/OpenGD77Interface.h"
+#include "link/SerialPort.h"
+
+#include <memory>
+
+namespace nerka {
+
+// The objects of one connection. Created, used and dropped on the work queue only.
+struct RadioController::Link {
+    std::shared_ptr<SerialPort> port;
+    std::unique_ptr<OpenGD77Interface> interface;
+};
+
+} // namespace nerka
