@@ -1,0 +1,158 @@
+#include "codeplug/ChannelCsvImport.h"
+
+#include <QStringList>
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace nerka {
+
+namespace {
+
+constexpr double kMaxMegahertz = 1000.0;
+
+bool isLineBreak(QChar c) {
+    switch (c.unicode()) {
+    case 0x0A: // LF
+    case 0x0B: // VT
+    case 0x0C: // FF
+    case 0x0D: // CR
+    case 0x85: // next line
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isFieldSeparator(QChar c) {
+    return c == u',' || c == u';';
+}
+
+// Only spaces and tabs are trimmed; any other white space stays and makes a
+// number fail to parse.
+QString trimSpacesAndTabs(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QStringList splitAt(const QString& text, bool (*isSeparator)(QChar), bool dropEmpty) {
+    QStringList parts;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isSeparator(text[i]))
+            continue;
+        if (!dropEmpty || i > start)
+            parts.append(text.mid(start, i - start));
+        start = i + 1;
+    }
+    return parts;
+}
+
+// An optional sign followed by ASCII digits only, fitting a signed 64-bit integer.
+std::optional<std::int64_t> parseInteger(const QString& text) {
+    const QByteArray ascii = text.toLatin1();
+    if (text.isEmpty() || ascii.size() != text.size())
+        return std::nullopt;
+    const char* begin = ascii.constData();
+    const char* end = begin + ascii.size();
+    const bool negative = *begin == '-';
+    if (*begin == '+' || *begin == '-')
+        ++begin;
+    if (begin == end)
+        return std::nullopt;
+    for (const char* p = begin; p != end; ++p) {
+        if (*p < '0' || *p > '9')
+            return std::nullopt;
+    }
+    // Parsed with its sign so that the most negative value fits.
+    std::int64_t value = 0;
+    const char* digitsStart = negative ? begin - 1 : begin;
+    const auto [ptr, ec] = std::from_chars(digitsStart, end, value);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<std::uint64_t> parseMegahertz(const QString& text) {
+    QString cleaned = text;
+    cleaned.replace(u',', u'.');
+    cleaned = trimSpacesAndTabs(cleaned);
+    // Only a plain decimal number in ASCII: anything else (white space,
+    // control characters, letters other than an exponent) fails below.
+    const QByteArray ascii = cleaned.toLatin1();
+    if (cleaned.isEmpty() || ascii.size() != cleaned.size())
+        return std::nullopt;
+    const char* begin = ascii.constData();
+    const char* end = begin + ascii.size();
+    if (*begin == '+')
+        ++begin;
+    if (begin == end ||
+        !(std::isdigit(static_cast<unsigned char>(*begin)) || *begin == '.' || *begin == '-'))
+        return std::nullopt;
+    double megahertz = 0;
+    const auto [ptr, ec] = std::from_chars(
+        begin, end, megahertz, std::chars_format::fixed | std::chars_format::scientific);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    if (!(megahertz > 0.0 && megahertz < kMaxMegahertz))
+        return std::nullopt;
+    return std::uint64_t(std::llround(megahertz * 1'000'000.0));
+}
+
+QList<ChannelEdit> parseChannelCsv(const QString& text) {
+    QList<ChannelEdit> channels;
+    const QStringList lines = splitAt(text, isLineBreak, true);
+    for (qsizetype lineIndex = 0; lineIndex < lines.size(); ++lineIndex) {
+        const QString line = trimSpacesAndTabs(lines[lineIndex]);
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+
+        QStringList fields = splitAt(line, isFieldSeparator, false);
+        for (QString& field : fields)
+            field = trimSpacesAndTabs(field);
+
+        // Only the very first line can be a header.
+        if (lineIndex == 0 && fields[0].toLower() == QLatin1String("name"))
+            continue;
+        if (fields.size() < 2 || fields[0].isEmpty())
+            continue;
+        const auto rxHz = parseMegahertz(fields[1]);
+        if (!rxHz)
+            continue;
+
+        ChannelEdit edit;
+        edit.name = fields[0];
+        edit.rxHz = *rxHz;
+        edit.txHz = *rxHz;
+        if (fields.size() > 2 && !fields[2].isEmpty()) {
+            if (const auto txHz = parseMegahertz(fields[2]))
+                edit.txHz = *txHz;
+        }
+        if (fields.size() > 3)
+            edit.isDMR = fields[3].toUpper().contains(QLatin1String("DMR"));
+        if (fields.size() > 4)
+            edit.bandwidthWide = fields[4].contains(QLatin1String("25")) ||
+                                 fields[4].toLower().contains(QLatin1String("wide"));
+        if (fields.size() > 5) {
+            // Taken as it stands; the record keeps its low 8 bits.
+            if (const auto colorCode = parseInteger(fields[5]))
+                edit.colorCode = int(*colorCode);
+        }
+        if (fields.size() > 6)
+            edit.timeSlotTS2 = fields[6].contains(u'2');
+        channels.append(edit);
+    }
+    return channels;
+}
+
+} // namespace nerka
