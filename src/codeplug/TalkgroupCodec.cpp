@@ -5,6 +5,7 @@
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/NameField.h"
+#include "codeplug/RecordId.h"
 
 #include <algorithm>
 #include <array>
@@ -41,6 +42,13 @@ std::uint16_t memberWord(const char* record, int j) {
     return std::uint16_t(std::uint8_t(p[0]) | (std::uint8_t(p[1]) << 8));
 }
 
+int memberCount(const char* record) {
+    int count = 0;
+    for (int j = 0; j < GroupListRecord::kMemberCount; ++j)
+        count += memberWord(record, j) != 0;
+    return count;
+}
+
 // The in-use byte of a list with `count` members; a list holds at most 32.
 std::uint8_t inUseByteFor(qsizetype count) {
     return std::uint8_t(std::clamp<qsizetype>(count, 0, GroupListRecord::kMemberCount) + 1);
@@ -68,10 +76,13 @@ QList<Talkgroup> decodeTalkgroups(const CodeplugImage& image, const QList<DMRCon
             continue;
         const char* record = base + GroupListTable::kRecordsOffset + GroupListRecord::kSize * i;
         Talkgroup list;
-        list.id = QUuid::createUuid();
+        list.id = freshRecordId();
         list.index = i;
         list.name = decodeName(QByteArray::fromRawData(record + GroupListRecord::kNameOffset,
                                                        GroupListRecord::kNameWidth));
+        const int count = memberCount(record);
+        list.memberSlots.reserve(count);
+        list.contactNames.reserve(count);
         for (int j = 0; j < GroupListRecord::kMemberCount; ++j) {
             const int value = memberWord(record, j);
             if (value == 0)

@@ -4,6 +4,7 @@
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/NameField.h"
+#include "codeplug/RecordId.h"
 
 #include <QSet>
 
@@ -41,6 +42,13 @@ int memberWordOffset(int j) {
 std::uint16_t memberWord(const char* record, int j) {
     const char* p = record + memberWordOffset(j);
     return std::uint16_t(std::uint8_t(p[0]) | (std::uint8_t(p[1]) << 8));
+}
+
+int memberCount(const char* record) {
+    int count = 0;
+    for (int j = 0; j < ZoneRecord::kMemberCount; ++j)
+        count += memberWord(record, j) != 0;
+    return count;
 }
 
 bool zoneBit(const char* table, int index) {
@@ -85,9 +93,12 @@ QList<Zone> decodeZones(const CodeplugImage& image, const QList<RadioChannel>& c
         if (name.isEmpty())
             continue;
         Zone zone;
-        zone.id = QUuid::createUuid();
+        zone.id = freshRecordId();
         zone.index = i;
         zone.name = std::move(name);
+        const int count = memberCount(record);
+        zone.memberIndices.reserve(count);
+        zone.channelNames.reserve(count);
         for (int j = 0; j < ZoneRecord::kMemberCount; ++j) {
             const int value = memberWord(record, j);
             if (value == 0)
