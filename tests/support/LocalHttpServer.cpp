@@ -1,0 +1,151 @@
+#include "LocalHttpServer.h"
+
+#include <QHostAddress>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <QSemaphore>
+
+namespace nerka::test {
+
+namespace {
+
+QByteArray reasonPhrase(int status) {
+    switch (status) {
+    case 200:
+        return "OK";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Status";
+    }
+}
+
+// Sends one response on a socket, honouring the delays, then closes it.
+void sendResponse(QTcpSocket* socket, const LocalHttpServer::Response& r) {
+    QPointer<QTcpSocket> guard(socket);
+    auto sendBody = std::make_shared<std::function<void(qsizetype)>>();
+    *sendBody = [guard, r, sendBody](qsizetype offset) {
+        if (!guard)
+            return;
+        const qsizetype size = r.chunkSize > 0 ? r.chunkSize : r.body.size();
+        guard->write(r.body.mid(offset, size));
+        const qsizetype next = offset + size;
+        if (next >= r.body.size()) {
+            guard->flush();
+            guard->disconnectFromHost();
+            return;
+        }
+        QTimer::singleShot(r.chunkDelayMs, guard, [sendBody, next] { (*sendBody)(next); });
+    };
+    QTimer::singleShot(r.delayMs, socket, [guard, r, sendBody] {
+        if (!guard)
+            return;
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reasonPhrase(r.status) +
+                          "\r\nContent-Type: " + r.contentType + "\r\nConnection: close\r\n";
+        if (!r.omitLength)
+            head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
+        head += "\r\n";
+        guard->write(head);
+        if (r.body.isEmpty()) {
+            guard->flush();
+            guard->disconnectFromHost();
+            return;
+        }
+        (*sendBody)(0);
+    });
+}
+
+} // namespace
+
+LocalHttpServer::LocalHttpServer() {
+    m_thread.setObjectName(QStringLiteral("LocalHttpServer"));
+    m_thread.start();
+    QSemaphore ready;
+    // Create the listening socket on the server thread, so its sockets and
+    // timers live there too.
+    auto* context = new QObject;
+    context->moveToThread(&m_thread);
+    QMetaObject::invokeMethod(context, [this, context, &ready] {
+        m_server = new QTcpServer;
+        m_server->listen(QHostAddress::LocalHost, 0);
+        m_port = m_server->serverPort();
+        QObject::connect(m_server, &QTcpServer::newConnection, m_server, [this] {
+            while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+                auto buffer = std::make_shared<QByteArray>();
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
+                    buffer->append(socket->readAll());
+                    const qsizetype end = buffer->indexOf("\r\n\r\n");
+                    if (end < 0 || buffer->isEmpty())
+                        return;
+                    const QList<QByteArray> requestLine = buffer->left(buffer->indexOf("\r\n")).split(' ');
+                    buffer->clear();
+                    const QString path =
+                        requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
+                    sendResponse(socket, routeFor(path));
+                });
+            }
+        });
+        delete context;
+        ready.release();
+    });
+    ready.acquire();
+}
+
+LocalHttpServer::~LocalHttpServer() {
+    QTcpServer* server = m_server;
+    QMetaObject::invokeMethod(server, [server] {
+        server->close();
+        delete server;
+    }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void LocalHttpServer::setRoute(const QString& path, const Response& response) {
+    QMutexLocker lock(&m_mutex);
+    m_routes.insert(path, response);
+}
+
+LocalHttpServer::Response LocalHttpServer::routeFor(const QString& path) {
+    QMutexLocker lock(&m_mutex);
+    m_requests[path] += 1;
+    auto it = m_routes.constFind(path);
+    if (it != m_routes.constEnd())
+        return *it;
+    Response notFound;
+    notFound.status = 404;
+    notFound.body = "not found";
+    return notFound;
+}
+
+QUrl LocalHttpServer::baseUrl() const {
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
+}
+
+QUrl LocalHttpServer::url(const QString& path) const {
+    return QUrl(baseUrl().toString() + path);
+}
+
+int LocalHttpServer::requestCount(const QString& path) const {
+    QMutexLocker lock(&m_mutex);
+    return m_requests.value(path);
+}
+
+quint16 unusedLoopbackPort() {
+    // Bind, note the port, close: nothing listens there afterwards.
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+} // namespace nerka::test
