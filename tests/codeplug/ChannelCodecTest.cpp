@@ -3,8 +3,6 @@
 
 #include "Bytes.h"
 
-#include <QSet>
-
 #include <gtest/gtest.h>
 
 using namespace nerka;
@@ -478,20 +476,4 @@ TEST(ChannelPower, RawByteToLevelAndBack) {
     EXPECT_EQ(powerRawFor(ChannelPowerLevel::low, 0), 3);
     EXPECT_EQ(powerRawFor(ChannelPowerLevel::mid, 0), 6);
     EXPECT_EQ(powerRawFor(ChannelPowerLevel::max, 0), 10);
-}
-
-TEST(ChannelTexts, RawTextsRoundTrip) {
-    EXPECT_EQ(rawText(ChannelMode::dmr), QStringLiteral("DMR"));
-    EXPECT_EQ(rawText(SquelchMode::closed), QStringLiteral("Closed"));
-    EXPECT_EQ(rawText(ChannelPowerLevel::mid), QStringLiteral("Mid"));
-    QSet<QString> texts;
-    for (auto level : kAllChannelPowerLevels) {
-        texts.insert(rawText(level));
-        EXPECT_EQ(channelPowerLevelFromRawText(rawText(level)), level);
-    }
-    EXPECT_EQ(texts.size(), 6);
-    for (auto mode : kAllSquelchModes)
-        EXPECT_EQ(squelchModeFromRawText(rawText(mode)), mode);
-    EXPECT_EQ(channelModeFromRawText(QStringLiteral("FM")), ChannelMode::fm);
-    EXPECT_EQ(channelModeFromRawText(QStringLiteral("fm")), std::nullopt);
 }
