@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
