@@ -3,9 +3,11 @@
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/MemberLists.h"
 #include "controller/ControllerLink.h"
+#include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
 
 #include <QCoreApplication>
+#include <QNetworkAccessManager>
 #include <QThread>
 
 namespace nerka {
@@ -17,6 +19,9 @@ const QString kBullet = QStringLiteral("\u2022 ");
 RadioController::RadioController(QSettings* settings, QObject* parent)
     : QObject(parent), m_preferences(settings),
       m_portLister([](bool showAll) { return filterPorts(enumerateSerialDevices(), showAll); }),
+      m_dmrIdServiceUrl(WebServices::baseUrl(WebServices::kDmrIdBase, WebServices::kDmrIdEnv)),
+      m_kepsServiceUrl(WebServices::baseUrl(WebServices::kKepsBase, WebServices::kKepsEnv)),
+      m_satnogsServiceUrl(WebServices::baseUrl(WebServices::kSatnogsBase, WebServices::kSatnogsEnv)),
       m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {}
 
 RadioController::~RadioController() {
@@ -54,6 +59,21 @@ void RadioController::dropLinkOnQueue() {
         m_link->port->close();
     m_link.reset();
     m_hasInterface = false;
+}
+
+QNetworkAccessManager* RadioController::networkAccess() {
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        // Qt sets no transfer timeout by default; a stalled server would hang
+        // a download for ever.
+        m_network->setTransferTimeout(m_downloadTimeoutMs);
+    }
+    return m_network;
+}
+
+void RadioController::setShowSatellitePicker(bool show) {
+    m_showSatellitePicker = show;
+    Q_EMIT showSatellitePickerChanged();
 }
 
 void RadioController::setLastErrorWithoutLog(const QString& text) { assignLastError(text); }
@@ -195,6 +215,16 @@ void RadioController::assignSatellites(const QList<Satellite>& satellites) {
     Q_EMIT satellitesChanged();
 }
 
+void RadioController::assignDmrUserDB(const std::optional<DMRUserDatabase>& database) {
+    m_dmrUserDB = database;
+    Q_EMIT dmrUserDBChanged();
+}
+
+void RadioController::assignSatelliteCandidates(const QList<SatelliteCandidate>& candidates) {
+    m_satelliteCandidates = candidates;
+    Q_EMIT satelliteCandidatesChanged();
+}
+
 void RadioController::assignDmrDBOnDeviceCount(const std::optional<int>& count) {
     m_dmrDBOnDeviceCount = count;
     Q_EMIT dmrDBOnDeviceCountChanged();
@@ -260,6 +290,7 @@ void RadioController::resetAfterDisconnect() {
     assignSatellites({});
     assignDirtyRegions({});
     assignDmrDBOnDeviceCount(std::nullopt);
+    clearUndoHistory();
     appendLogLine(QStringLiteral("Verbindung getrennt."));
 }
 

@@ -12,14 +12,21 @@
 #include "controller/Preferences.h"
 #include "controller/WorkQueue.h"
 #include "link/FirmwareInfo.h"
+#include "dmrdb/DMRUserDatabase.h"
 #include "link/SerialDevice.h"
+#include "satellites/SatNOGS.h"
 #include "satellites/Satellite.h"
+#include "satellites/SatelliteCandidates.h"
+#include "satellites/TLE.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QNetworkReply>
 #include <QUrl>
+
+class QNetworkAccessManager;
 
 #include <atomic>
 #include <functional>
@@ -61,6 +68,8 @@ class RadioController : public QObject {
     Q_PROPERTY(QList<nerka::Zone> zones READ zones NOTIFY zonesChanged)
     Q_PROPERTY(QStringList aprsSystems READ aprsSystems NOTIFY aprsSystemsChanged)
     Q_PROPERTY(QList<nerka::Satellite> satellites READ satellites NOTIFY satellitesChanged)
+    Q_PROPERTY(QList<nerka::SatelliteCandidate> satelliteCandidates READ satelliteCandidates NOTIFY satelliteCandidatesChanged)
+    Q_PROPERTY(bool showSatellitePicker READ showSatellitePicker WRITE setShowSatellitePicker NOTIFY showSatellitePickerChanged)
     Q_PROPERTY(bool hasChannelClipboard READ hasChannelClipboard NOTIFY hasChannelClipboardChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY undoStateChanged)
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY undoStateChanged)
@@ -104,7 +113,15 @@ public:
     [[nodiscard]] const std::optional<QList<ThemeColor>>& dayTheme() const { return m_dayTheme; }
     [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const { return m_nightTheme; }
     [[nodiscard]] const QList<Satellite>& satellites() const { return m_satellites; }
+    [[nodiscard]] const std::optional<DMRUserDatabase>& dmrUserDB() const { return m_dmrUserDB; }
     [[nodiscard]] const std::optional<int>& dmrDBOnDeviceCount() const { return m_dmrDBOnDeviceCount; }
+    [[nodiscard]] bool dmrDownloadRunning() const { return m_dmrDownloadTask != nullptr; }
+    [[nodiscard]] const QList<TLERecord>& tleCache() const { return m_tleCache; }
+    [[nodiscard]] const QList<SatelliteCandidate>& satelliteCandidates() const { return m_satelliteCandidates; }
+    [[nodiscard]] bool showSatellitePicker() const { return m_showSatellitePicker; }
+    // The picker clears it when it closes.
+    void setShowSatellitePicker(bool show);
+    [[nodiscard]] bool tleDownloadRunning() const { return m_tleDownloadTask != nullptr; }
     [[nodiscard]] const RegionSet& dirtyRegions() const { return m_dirtyRegions; }
     [[nodiscard]] const std::optional<QByteArray>& channelClipboard() const { return m_channelClipboard; }
     [[nodiscard]] bool hasChannelClipboard() const { return m_channelClipboard.has_value(); }
@@ -136,6 +153,20 @@ public:
     [[nodiscard]] double timeScale() const { return m_timeScale; }
     // Timeout of every serial wait (3000 ms in the program).
     void setSerialTimeoutMs(int timeoutMs) { m_serialTimeoutMs = timeoutMs; }
+    // Base URLs of the web services (defaults and environment overrides in
+    // WebServices.h) and the limits of their downloads.
+    void setDmrIdServiceUrl(const QUrl& base) { m_dmrIdServiceUrl = base; }
+    void setKepsServiceUrl(const QUrl& base) { m_kepsServiceUrl = base; }
+    void setSatnogsServiceUrl(const QUrl& base) { m_satnogsServiceUrl = base; }
+    [[nodiscard]] const QUrl& dmrIdServiceUrl() const { return m_dmrIdServiceUrl; }
+    [[nodiscard]] const QUrl& kepsServiceUrl() const { return m_kepsServiceUrl; }
+    [[nodiscard]] const QUrl& satnogsServiceUrl() const { return m_satnogsServiceUrl; }
+    void setDownloadTimeoutMs(int timeoutMs) { m_downloadTimeoutMs = timeoutMs; }
+    void setSatnogsWaitMs(int waitMs) { m_satnogsWaitMs = waitMs; }
+    // Set by the command line when SatNOGS answers come from a local file.
+    void setSatnogsOverride(std::optional<SatNOGSFrequencyMap> frequencies) {
+        m_satnogsOverride = std::move(frequencies);
+    }
 
     // ---- connection (Connection.cpp) ----
     void refreshPorts();
@@ -144,12 +175,20 @@ public:
     void startAutoConnect();
     void autoConnectAttempt(double waitSeconds, double elapsedSeconds);
     void reconnectAfterReboot();
+    // The device auto-connect takes from `list`: the one at the remembered
+    // path, else the only OpenGD77 radio, else none.
+    [[nodiscard]] std::optional<SerialDevice>
+    automaticPortChoice(const QList<SerialDevice>& list) const;
 
     // ---- codeplug transfer and files (Transfer.cpp) ----
     void readCodeplug();
     void writeChanges();
     void openCodeplugFile(const QString& path);
     void saveCodeplugFile(const QString& path);
+    // Marks regions of the image as changed, so the next writeChanges sends
+    // them whole (the command line's write of a file). Indices that the image
+    // does not have are ignored.
+    void markRegionsChanged(const RegionSet& regions);
 
     // ---- editing (Editing.cpp); main thread, synchronous ----
     void updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
@@ -186,6 +225,31 @@ public:
     void writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
     void setThemeColor(ThemeKind kind, int index, double r, double g, double b);
     void importTheme(const QString& path, ThemeKind kind);
+
+    // ---- satellites (Satellites.cpp) ----
+    // Work queue (the interface posts it there with postToQueue).
+    void importTLEFile(const QString& path);
+    void downloadKeps();
+    // Work queue: blocks on the SatNOGS fetch for at most the SatNOGS wait.
+    void processTLEs(const QList<TLERecord>& records, const QString& source);
+    void refreshKeps(const QList<TLERecord>& records);
+    void addSatellites(const QList<SatelliteCandidate>& candidates);
+    std::optional<Satellite> newSatellite() const;
+    void updateSatellite(const Satellite& satellite);
+    void deleteSatellite(const Satellite& satellite);
+    // Blocking fetch of the SatNOGS transmitter list (never on the main
+    // thread); an empty map stands for every failure.
+    [[nodiscard]] SatNOGSFrequencyMap fetchSatNOGSFrequencies();
+
+    // ---- DMR user database (DmrDatabase.cpp) ----
+    void importDMRDatabase(const QString& path);
+    void downloadDMRDatabase();
+    void writeDMRDatabase();
+    void readDMRDatabaseFromDevice();
+    void refreshDMRDatabaseOnDeviceCount();
+    void exportDMRDatabase(const QString& path);
+    // Name format, format and text length chosen in the database screen.
+    void setDMRDatabaseOptions(DMRNameFormat nameFormat, DMRDBFormat format, int textLength);
 
     // Undo and redo of committed edits: each restores the image and the dirty
     // set as they were and re-derives the lists. Reading or opening a codeplug
@@ -240,7 +304,10 @@ Q_SIGNALS:
     void dayThemeChanged();
     void nightThemeChanged();
     void satellitesChanged();
+    void dmrUserDBChanged();
     void dmrDBOnDeviceCountChanged();
+    void satelliteCandidatesChanged();
+    void showSatellitePickerChanged();
     void dirtyRegionsChanged();
     void hasChannelClipboardChanged();
     void undoStateChanged();
@@ -264,7 +331,10 @@ protected:
     void assignDayTheme(const std::optional<QList<ThemeColor>>& theme);
     void assignNightTheme(const std::optional<QList<ThemeColor>>& theme);
     void assignSatellites(const QList<Satellite>& satellites);
+    void assignDmrUserDB(const std::optional<DMRUserDatabase>& database);
     void assignDmrDBOnDeviceCount(const std::optional<int>& count);
+    void assignTleCache(const QList<TLERecord>& records) { m_tleCache = records; }
+    void assignSatelliteCandidates(const QList<SatelliteCandidate>& candidates);
     void assignDirtyRegions(const RegionSet& regions);
     void assignChannelClipboard(const std::optional<QByteArray>& record);
     void appendLogLine(const QString& message);
@@ -280,6 +350,9 @@ protected:
     std::atomic<bool> m_hasInterface{false};
     // Work queue only: closes and drops port and interface.
     void dropLinkOnQueue();
+    // Work queue only: reboots the radio, drops the connection and posts the
+    // disconnected state and the reconnect (after a codeplug or database write).
+    void rebootAndDisconnect();
 
 private:
     // Editing helpers (Editing.cpp).
@@ -292,6 +365,12 @@ private:
     bool editingBlocked() const;
     // Stores the changed image, extends dirtyRegions, re-derives the lists.
     void commitEdit(const CodeplugImage& changed, const RegionSet& regions);
+    // Encodes a theme and publishes it; false (after reporting) when nothing was written.
+    bool storeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
+    // Puts back an undo or redo snapshot and re-derives every published list.
+    void restoreSnapshot(const Snapshot& snapshot);
+    // Re-derives every list published from the image; dirtyRegions stays.
+    void republishFromImage();
 
     Preferences m_preferences;
 
@@ -313,8 +392,12 @@ private:
     std::optional<QList<ThemeColor>> m_dayTheme;
     std::optional<QList<ThemeColor>> m_nightTheme;
     QList<Satellite> m_satellites;
+    std::optional<DMRUserDatabase> m_dmrUserDB;
     std::optional<int> m_dmrDBOnDeviceCount;
     RegionSet m_dirtyRegions;
+    QList<TLERecord> m_tleCache;
+    QList<SatelliteCandidate> m_satelliteCandidates;
+    bool m_showSatellitePicker = false;
     std::optional<QByteArray> m_channelClipboard;
     QList<Snapshot> m_undoStack;
     QList<Snapshot> m_redoStack;
@@ -323,6 +406,19 @@ private:
     QList<SerialDevice> m_registeredDevices;
     double m_timeScale = 1.0;
     int m_serialTimeoutMs = 3000;
+
+    // Web services. The access manager lives on the main thread; downloads
+    // complete there and hop to the work queue for their slow parts.
+    QNetworkAccessManager* networkAccess();
+    QNetworkAccessManager* m_network = nullptr;
+    QUrl m_dmrIdServiceUrl;
+    QUrl m_kepsServiceUrl;
+    QUrl m_satnogsServiceUrl;
+    int m_downloadTimeoutMs = 60000;
+    int m_satnogsWaitMs = 30000;
+    std::optional<SatNOGSFrequencyMap> m_satnogsOverride;
+    QPointer<QNetworkReply> m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it
+    QPointer<QNetworkReply> m_tleDownloadTask;
 
     // Last member: destroyed first, so no task runs against a half-destroyed controller.
     std::unique_ptr<WorkQueue> m_queue;
