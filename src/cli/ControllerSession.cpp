@@ -1,0 +1,202 @@
+#include "cli/ControllerSession.h"
+
+#include "controller/RadioController.h"
+#include "sim/RadioSimulator.h"
+#include "sim/SampleCodeplug.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
+
+namespace nerka::cli {
+
+namespace {
+
+const QString kErrorPrefix = QStringLiteral("\u2022 Error: ");
+constexpr int kProgressBarWidth = 40;
+
+const QCommandLineOption& portOption() {
+    static const QCommandLineOption option(QStringLiteral("port"),
+                                           QStringLiteral("Serial device of the radio."),
+                                           QStringLiteral("PATH"));
+    return option;
+}
+
+const QCommandLineOption& demoOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("demo"),
+        QStringLiteral("Use a built-in stand-in radio with a sample codeplug."));
+    return option;
+}
+
+const QCommandLineOption& demoTypeOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("demo-type"),
+        QStringLiteral("Radio type of the stand-in (0-4 GD-77 family, 5-10 UV380 family)."),
+        QStringLiteral("N"));
+    return option;
+}
+
+} // namespace
+
+void addRadioOptions(QCommandLineParser& parser) {
+    parser.addOption(portOption());
+    parser.addOption(demoOption());
+    parser.addOption(demoTypeOption());
+}
+
+std::optional<int> readRadioOptions(CliContext& context, const CliCommand& command,
+                                    const QCommandLineParser& parser, RadioOptions& options) {
+    options.port = parser.value(portOption());
+    options.demo = parser.isSet(demoOption());
+    if (parser.isSet(portOption()) && options.port.isEmpty())
+        return usageError(context, command, QStringLiteral("--port needs a path"));
+    if (options.demo && parser.isSet(portOption()))
+        return usageError(context, command,
+                          QStringLiteral("--demo cannot be combined with --port"));
+    if (parser.isSet(demoTypeOption())) {
+        if (!options.demo)
+            return usageError(context, command, QStringLiteral("--demo-type needs --demo"));
+        bool ok = false;
+        const uint type = parser.value(demoTypeOption()).toUInt(&ok);
+        if (!ok)
+            return usageError(context, command, QStringLiteral("--demo-type needs a number"));
+        options.demoType = type;
+    }
+    return std::nullopt;
+}
+
+ControllerSession::ControllerSession(CliContext& context, RadioOptions options)
+    : m_context(context), m_options(std::move(options)) {
+    if (m_options.demo) {
+        // The demo's stand-in lives in a temporary folder that is gone after
+        // the run; remembering it would spoil the user's remembered radio.
+        m_demoDir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<QSettings>(
+            m_demoDir->filePath(QStringLiteral("preferences.ini")), QSettings::IniFormat);
+    } else {
+        m_settings = std::make_unique<QSettings>(QStringLiteral("Nerka"), QStringLiteral("Nerka"));
+    }
+    m_controller = std::make_unique<RadioController>(m_settings.get());
+    QObject::connect(m_controller.get(), &RadioController::lineLogged, m_controller.get(),
+                     [this](const QString& line) { printLine(line); });
+    if (m_context.errIsTerminal)
+        QObject::connect(m_controller.get(), &RadioController::progressChanged, m_controller.get(),
+                         [this] { showProgress(m_controller->progress()); });
+}
+
+ControllerSession::~ControllerSession() {
+    endProgress();
+    m_controller.reset();
+    m_simulator.reset();
+}
+
+void ControllerSession::printLine(const QString& line) {
+    endProgress();
+    m_context.out << line << '\n';
+    m_context.out.flush();
+    if (line.startsWith(kErrorPrefix)) {
+        m_failed = true;
+        m_context.err << line.mid(kErrorPrefix.size()) << '\n';
+        m_context.err.flush();
+    }
+}
+
+void ControllerSession::showProgress(double fraction) {
+    if (!m_controller->status().isWorking())
+        return;
+    const int percent = std::clamp(int(fraction * 100.0), 0, 100);
+    if (percent == m_progressShown)
+        return;
+    m_progressShown = percent;
+    const int filled = percent * kProgressBarWidth / 100;
+    m_context.err << '\r' << '[' << QString(filled, QLatin1Char('#'))
+                  << QString(kProgressBarWidth - filled, QLatin1Char(' ')) << "] "
+                  << QString::number(percent).rightJustified(3) << '%';
+    m_context.err.flush();
+}
+
+void ControllerSession::endProgress() {
+    if (m_progressShown < 0)
+        return;
+    m_progressShown = -1;
+    m_context.err << '\n';
+    m_context.err.flush();
+}
+
+void ControllerSession::waitUntil(const std::function<bool()>& done) {
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void ControllerSession::finish() {
+    RadioController& c = *m_controller;
+    waitUntil([&] { return !c.status().isWorking(); });
+    // Tasks of one queue run in order, so once this marker comes back every
+    // result posted by the operation has been delivered.
+    bool settled = false;
+    c.postToQueue([&c, &settled] { c.postToMain([&settled] { settled = true; }); });
+    waitUntil([&] { return settled; });
+    endProgress();
+}
+
+bool ControllerSession::startDemo() {
+    m_simulator = std::make_unique<RadioSimulator>();
+    m_simulator->setRadioType(m_options.demoType);
+    if (auto loaded = m_simulator->loadCodeplug(sampleCodeplug(m_simulator->variant())); !loaded) {
+        m_controller->reportError(loaded.error());
+        return false;
+    }
+    if (auto started = m_simulator->start(); !started) {
+        m_controller->reportError(started.error());
+        return false;
+    }
+    SerialDevice device;
+    device.path = m_simulator->devicePath();
+    device.name = QStringLiteral("Nerka demo radio");
+    device.vendorID = SerialDevice::kOpenGD77VendorID;
+    device.productID = SerialDevice::kOpenGD77ProductID;
+    m_controller->registerDevice(device);
+    m_controller->refreshPorts();
+    m_controller->selectPort(device);
+    return true;
+}
+
+bool ControllerSession::connect() {
+    RadioController& c = *m_controller;
+    if (m_options.demo) {
+        if (!startDemo()) {
+            finish();
+            return false;
+        }
+    } else if (!m_options.port.isEmpty()) {
+        // Any path is accepted; one that discovery does not list (a
+        // pseudo-terminal, say) joins the list as a device of its own.
+        c.refreshPorts();
+        const QList<SerialDevice> listed = c.ports();
+        auto it = std::find_if(listed.begin(), listed.end(),
+                               [&](const SerialDevice& d) { return d.path == m_options.port; });
+        SerialDevice device;
+        if (it != listed.end()) {
+            device = *it;
+        } else {
+            device.path = m_options.port;
+            device.name = QFileInfo(m_options.port).fileName();
+            c.registerDevice(device);
+            c.refreshPorts();
+        }
+        c.selectPort(device);
+    } else {
+        c.refreshPorts();
+        c.selectPort(c.automaticPortChoice(c.ports()));
+    }
+    c.connect(false);
+    finish();
+    return c.hasInterface() && c.status().isConnected();
+}
+
+} // namespace nerka::cli

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+#include <QCommandLineOption>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QSettings;
+class QTemporaryDir;
+
+namespace nerka {
+class RadioController;
+class RadioSimulator;
+} // namespace nerka
+
+namespace nerka::cli {
+
+// The options every command that talks to a radio accepts.
+struct RadioOptions {
+    QString port;               // --port PATH; empty: the controller's own choice
+    bool demo = false;          // --demo: an in-process stand-in radio
+    std::uint32_t demoType = 0; // --demo-type N: its raw radio type (GD-77 by default)
+};
+
+// Adds --port, --demo and --demo-type to a command's parser.
+void addRadioOptions(QCommandLineParser& parser);
+// Reads them after parsing; a usage error's exit code when they do not fit
+// together or --demo-type is no number.
+std::optional<int> readRadioOptions(CliContext& context, const CliCommand& command,
+                                    const QCommandLineParser& parser, RadioOptions& options);
+
+// One RadioController for the run of a command, wired to the terminal: every
+// activity-log line goes to standard output as it is appended, the text of
+// each error report also to standard error, and progress to standard error as
+// a bar when that is a terminal. Operations are started on the controller as
+// the window would start them; finish() runs the event loop until the one
+// just started is over.
+class ControllerSession {
+public:
+    explicit ControllerSession(CliContext& context, RadioOptions options = {});
+    ~ControllerSession();
+    ControllerSession(const ControllerSession&) = delete;
+    ControllerSession& operator=(const ControllerSession&) = delete;
+
+    [[nodiscard]] RadioController& controller() { return *m_controller; }
+
+    // Chooses the port (--port, the demo's stand-in, or the controller's own
+    // choice) and connects. True when a radio is connected and identified.
+    bool connect();
+    // Runs the event loop until the status is no longer `working` and
+    // everything the work queue has posted so far has arrived.
+    void finish();
+    // True once an error was reported during the run.
+    [[nodiscard]] bool failed() const { return m_failed; }
+    [[nodiscard]] int exitCode() const { return m_failed ? kExitFailed : kExitOk; }
+
+private:
+    void waitUntil(const std::function<bool()>& done);
+    void printLine(const QString& line);
+    void showProgress(double fraction);
+    void endProgress();
+    bool startDemo();
+
+    CliContext& m_context;
+    RadioOptions m_options;
+    std::unique_ptr<QTemporaryDir> m_demoDir;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<RadioSimulator> m_simulator;
+    std::unique_ptr<RadioController> m_controller;
+    bool m_failed = false;
+    int m_progressShown = -1; // percent on the bar, −1 while no bar is drawn
+};
+
+} // namespace nerka::cli

@@ -1,0 +1,47 @@
+#include "cli/CliCommand.h"
+#include "cli/ControllerSession.h"
+
+#include "controller/RadioController.h"
+
+namespace nerka::cli {
+
+namespace {
+
+int runRead(CliContext& context);
+
+const CliCommand kRead{"read", "[--port PATH | --demo [--demo-type N]] -o FILE",
+                       "read the whole codeplug from the radio and save it as a codeplug file",
+                       &runRead};
+const CliRegistration kRegistration{kRead};
+
+int runRead(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Codeplug file to write."),
+                                    QStringLiteral("FILE"));
+    parser.addOption(output);
+    addRadioOptions(parser);
+    if (auto code = parseArguments(context, kRead, parser, 0, 0))
+        return *code;
+    RadioOptions options;
+    if (auto code = readRadioOptions(context, kRead, parser, options))
+        return *code;
+    if (parser.value(output).isEmpty())
+        return usageError(context, kRead, QStringLiteral("missing -o FILE"));
+
+    ControllerSession session(context, options);
+    if (!session.connect())
+        return kExitFailed;
+    RadioController& controller = session.controller();
+    controller.readCodeplug();
+    session.finish();
+    if (session.failed())
+        return kExitFailed;
+    controller.saveCodeplugFile(parser.value(output));
+    session.finish();
+    return session.exitCode();
+}
+
+} // namespace
+
+} // namespace nerka::cli

@@ -1,0 +1,95 @@
+#include "cli/CliCommand.h"
+#include "cli/ControllerSession.h"
+
+#include "controller/RadioController.h"
+
+namespace nerka::cli {
+
+namespace {
+
+int runWrite(CliContext& context);
+
+const CliCommand kWrite{
+    "write", "[--port PATH | --demo [--demo-type N]] FILE [--regions LIST]",
+    "write a codeplug file's regions (default: all) to a radio of the same family; it reboots",
+    &runWrite};
+const CliRegistration kRegistration{kWrite};
+
+// "0,3" → {0, 3}; nothing when an item is no region index.
+std::optional<RegionSet> parseRegionList(const QString& text) {
+    RegionSet regions;
+    const QStringList items = text.split(QLatin1Char(','));
+    for (const QString& item : items) {
+        bool ok = false;
+        const int index = item.trimmed().toInt(&ok);
+        if (!ok || index < 0)
+            return std::nullopt;
+        regions.insert(index);
+    }
+    return regions;
+}
+
+int runWrite(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption regionsOption(
+        QStringLiteral("regions"),
+        QStringLiteral("Comma-separated region indices to write (default: every region)."),
+        QStringLiteral("LIST"));
+    parser.addOption(regionsOption);
+    addRadioOptions(parser);
+    if (auto code = parseArguments(context, kWrite, parser, 1, 1))
+        return *code;
+    RadioOptions options;
+    if (auto code = readRadioOptions(context, kWrite, parser, options))
+        return *code;
+    std::optional<RegionSet> listed;
+    if (parser.isSet(regionsOption)) {
+        listed = parseRegionList(parser.value(regionsOption));
+        if (!listed)
+            return usageError(context, kWrite,
+                              QStringLiteral("--regions needs comma-separated region indices"));
+    }
+
+    ControllerSession session(context, options);
+    RadioController& controller = session.controller();
+    const QString path = parser.positionalArguments().first();
+    controller.openCodeplugFile(path);
+    session.finish();
+    if (session.failed() || !controller.image())
+        return kExitFailed;
+    const int regionCount = int(controller.image()->regions.size());
+    if (regionCount == 0) {
+        controller.reportError(QStringLiteral("The file holds no regions to write."));
+        session.finish();
+        return kExitFailed;
+    }
+    RegionSet regions;
+    if (listed) {
+        for (int index : *listed) {
+            if (index >= regionCount) {
+                controller.reportError(QStringLiteral("Region ") + QString::number(index) +
+                                       QStringLiteral(" does not exist: the file has ") +
+                                       QString::number(regionCount) +
+                                       QStringLiteral(" regions (0 to ") +
+                                       QString::number(regionCount - 1) + QStringLiteral(")."));
+                session.finish();
+                return kExitFailed;
+            }
+        }
+        regions = *listed;
+    } else {
+        for (int i = 0; i < regionCount; ++i)
+            regions.insert(i);
+    }
+
+    if (!session.connect())
+        return kExitFailed;
+    controller.markRegionsChanged(regions);
+    controller.writeChanges();
+    session.finish();
+    return session.exitCode();
+}
+
+} // namespace
+
+} // namespace nerka::cli

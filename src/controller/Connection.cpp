@@ -1,0 +1,181 @@
+// Port list, connect and disconnect, auto-connect at launch and after a reboot.
+
+#include "controller/ControllerLink.h"
+#include "controller/RadioController.h"
+
+#include "link/RadioType.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace nerka {
+
+namespace {
+
+constexpr double kFirstWaitSeconds = 0.5;
+constexpr double kLongestWaitSeconds = 8.0;
+constexpr double kGiveUpSeconds = 30.0;
+constexpr double kRebootDelaySeconds = 3.0;
+
+const QString kConnecting = QStringLiteral("Connecting…");
+
+std::optional<SerialDevice> deviceAt(const QList<SerialDevice>& list, const QString& path) {
+    const auto it = std::find_if(list.begin(), list.end(),
+                                 [&](const SerialDevice& d) { return d.path == path; });
+    if (it == list.end())
+        return std::nullopt;
+    return *it;
+}
+
+// The remembered path counts as present even when it is empty text: the
+// preferences can forget a port by storing "".
+bool hasRememberedPort(const Preferences& preferences) {
+    return preferences.store()->contains(QLatin1String(Preferences::kLastPortKey));
+}
+
+} // namespace
+
+void RadioController::refreshPorts() {
+    const QList<SerialDevice> list = listAllPorts();
+    assignPorts(list);
+    if (hasRememberedPort(m_preferences)) {
+        if (auto remembered = deviceAt(list, m_preferences.lastPortPath())) {
+            assignSelectedPort(remembered);
+            return;
+        }
+    }
+    if (m_selectedPort && deviceAt(list, m_selectedPort->path))
+        return;
+    const auto radio = std::find_if(list.begin(), list.end(),
+                                    [](const SerialDevice& d) { return d.isOpenGD77(); });
+    if (radio != list.end())
+        assignSelectedPort(*radio);
+    else if (!list.isEmpty())
+        assignSelectedPort(list.first());
+    else
+        assignSelectedPort(std::nullopt);
+}
+
+std::optional<SerialDevice>
+RadioController::automaticPortChoice(const QList<SerialDevice>& list) const {
+    if (hasRememberedPort(m_preferences)) {
+        if (auto remembered = deviceAt(list, m_preferences.lastPortPath()))
+            return remembered;
+    }
+    std::optional<SerialDevice> radio;
+    for (const SerialDevice& device : list) {
+        if (!device.isOpenGD77())
+            continue;
+        if (radio)
+            return std::nullopt; // two or more radios: the choice is the user's
+        radio = device;
+    }
+    return radio;
+}
+
+void RadioController::connect(bool automatic) {
+    if (!m_selectedPort) {
+        if (!automatic)
+            reportError(QStringLiteral("No serial port selected."));
+        return;
+    }
+    // Assigned at once (we are on the main thread), so a pending auto-connect
+    // attempt sees the connection under way and ends its chain.
+    assignStatus(Status::working(kConnecting));
+    const QString path = m_selectedPort->path;
+    const int timeoutMs = m_serialTimeoutMs;
+    postToQueue([this, path, timeoutMs, automatic] {
+        // A connection that already exists is replaced by the new one.
+        dropLinkOnQueue();
+        auto port = std::make_shared<SerialPort>();
+        auto fail = [&](const LinkError& error) {
+            port->close();
+            if (!automatic) {
+                reportFailure(error.description(), Status::disconnected());
+                return;
+            }
+            const QString description = error.description();
+            postToMain([this, description] {
+                assignStatus(Status::disconnected());
+                appendLogLine(QStringLiteral("Auto-connect not possible yet: ") + description);
+            });
+        };
+        if (auto opened = port->open(path, kSerialBaudRate); !opened) {
+            fail(opened.error());
+            return;
+        }
+        auto interface = std::make_unique<OpenGD77Interface>(port, timeoutMs);
+        auto identified = interface->identify();
+        if (!identified) {
+            fail(identified.error());
+            return;
+        }
+        m_link = std::make_unique<Link>(Link{port, std::move(interface)});
+        m_hasInterface = true;
+        const FirmwareInfo info = *identified;
+        postToMain([this, info, path, automatic] {
+            // The preference store belongs to the main thread.
+            m_preferences.setLastPortPath(path);
+            assignFirmware(info);
+            assignStatus(Status::connected());
+            appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
+                          QStringLiteral(" — FW ") + info.firmwareRevision + QStringLiteral(" (") +
+                          info.buildDate + QStringLiteral(")"));
+            if (automatic && m_preferences.autoRead() && !m_image && m_dirtyRegions.empty()) {
+                appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
+                readCodeplug();
+            }
+        });
+    });
+}
+
+void RadioController::disconnect() {
+    // After whatever runs on the queue now; nothing is sent to the radio.
+    postToQueue([this] {
+        dropLinkOnQueue();
+        postToMain([this] { resetAfterDisconnect(); });
+    });
+}
+
+void RadioController::startAutoConnect() {
+    if (!m_preferences.autoConnect() || !hasRememberedPort(m_preferences) ||
+        !m_status.isDisconnected())
+        return;
+    log(QStringLiteral("Auto-connect: looking for remembered device…"));
+    autoConnectAttempt(kFirstWaitSeconds, 0.0);
+}
+
+void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSeconds) {
+    if (!m_status.isDisconnected())
+        return;
+    if (elapsedSeconds > kGiveUpSeconds) {
+        log(QStringLiteral("Auto-connect cancelled (30 s timeout)."));
+        return;
+    }
+    const QList<SerialDevice> list = listAllPorts();
+    assignPorts(list);
+    if (auto chosen = automaticPortChoice(list)) {
+        assignSelectedPort(chosen);
+        connect(true);
+    }
+    const double nextWait = std::min(2.0 * waitSeconds, kLongestWaitSeconds);
+    const double nextElapsed = elapsedSeconds + waitSeconds;
+    // `this` as the context: the timer dies with the controller.
+    QTimer::singleShot(
+        int(std::lround(waitSeconds * 1000.0 * m_timeScale)), this,
+        [this, nextWait, nextElapsed] { autoConnectAttempt(nextWait, nextElapsed); });
+}
+
+void RadioController::reconnectAfterReboot() {
+    if (!hasRememberedPort(m_preferences))
+        return;
+    log(QStringLiteral("Device is rebooting — auto-reconnect will follow…"));
+    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_timeScale)), this, [this] {
+        if (m_status.isDisconnected())
+            autoConnectAttempt(kFirstWaitSeconds, 0.0);
+    });
+}
+
+} // namespace nerka
