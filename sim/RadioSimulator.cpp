@@ -183,7 +183,8 @@ Result<void, QString> RadioSimulator::start(const QString& linkPath) {
         QByteArray pattern =
             QDir(QDir::tempPath()).filePath(QStringLiteral("nerka-sim-XXXXXX")).toLocal8Bit();
         if (!::mkdtemp(pattern.data()))
-            return QString(QStringLiteral("mkdtemp: ") + QString::fromLocal8Bit(std::strerror(errno)));
+            return QString(QStringLiteral("mkdtemp: ") +
+                           QString::fromLocal8Bit(std::strerror(errno)));
         s.ownedDir = QString::fromLocal8Bit(pattern);
         link = QDir(s.ownedDir).filePath(QStringLiteral("radio"));
     } else {
