@@ -26,59 +26,115 @@ struct Span {
     }
 };
 
-// The next byte at or after `p` that might begin a line break: a control byte
-// below 0x0E (LF, VT, FF, CR and the harmless ones below them) or any byte of a
-// multi-byte character (U+0085, U+2028 and U+2029 live there). ASCII text is
-// skipped eight bytes at a time; the caller checks each candidate exactly.
-const Byte* nextBreakCandidate(const Byte* p, const Byte* end) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// High bit set in every byte of `word` that equals `byte` (and possibly in
+// bytes above such a byte: callers check the lowest flagged byte exactly).
+constexpr std::uint64_t bytesEqual(std::uint64_t word, Byte byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return (x - kOnes) & ~x & kHighBits;
+}
+
+std::uint64_t load8(const Byte* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+// Offset of the lowest flagged byte of a non-zero mask, in memory order.
+int firstFlagged(std::uint64_t mask) {
+    if constexpr (std::endian::native == std::endian::little)
+        return std::countr_zero(mask) >> 3;
+    else
+        return std::countl_zero(mask) >> 3;
+}
+
+// The next byte at or after `p` that might begin a line break or is a double
+// quote: a control byte below 0x0E (LF, VT, FF, CR and the harmless ones below
+// them), any byte of a multi-byte character (U+0085, U+2028 and U+2029 live
+// there) or '"'. ASCII text is skipped eight bytes at a time; the caller
+// checks each candidate exactly.
+const Byte* nextCandidate(const Byte* p, const Byte* end) {
     while (end - p >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        // High bit set in a byte below 0x0E (borrow trick) or in a byte >= 0x80.
-        const std::uint64_t flagged = (((word - kOnes * 0x0E) & ~word) | word) & kHighBits;
-        if (flagged) {
-            if constexpr (std::endian::native == std::endian::little)
-                return p + (std::countr_zero(flagged) >> 3);
-            else
-                break;
-        }
+        const std::uint64_t word = load8(p);
+        const std::uint64_t flagged =
+            ((((word - kOnes * 0x0E) & ~word) | word) & kHighBits) | bytesEqual(word, '"');
+        if (flagged)
+            return p + firstFlagged(flagged);
         p += 8;
     }
-    while (p < end && *p >= 0x0E && *p < 0x80)
+    while (p < end && *p >= 0x0E && *p < 0x80 && *p != '"')
         ++p;
     return p;
 }
 
-// Finds the end of the line that starts at `p` and where the next one starts.
+struct Line {
+    const Byte* begin;
+    const Byte* end;
+    bool hasQuote;
+};
+
+// The line that starts at `p`, and in `next` where the one after it starts.
 // Line breaks: LF, CR, CR LF (one break), VT, FF, U+0085, U+2028, U+2029.
-const Byte* lineEnd(const Byte* p, const Byte* end, const Byte*& next) {
+// Every non-ASCII byte of the text passes through here, so this is also where
+// a malformed UTF-8 sequence is noticed (`invalid` is set; the byte is skipped).
+Line nextLine(const Byte* p, const Byte* end, const Byte*& next, bool& invalid) {
+    Line line{p, end, false};
     for (;;) {
-        p = nextBreakCandidate(p, end);
+        p = nextCandidate(p, end);
         if (p == end) {
             next = end;
-            return end;
+            return line;
         }
         const Byte b = *p;
-        if (b == '\n' || b == 0x0B || b == 0x0C) {
-            next = p + 1;
-            return p;
+        int breakLength = 0;
+        if (b == '"') {
+            line.hasQuote = true;
+        } else if (b == '\n' || b == 0x0B || b == 0x0C) {
+            breakLength = 1;
+        } else if (b == '\r') {
+            breakLength = (end - p >= 2 && p[1] == '\n') ? 2 : 1;
+        } else if (b >= 0x80) {
+            if (b == 0xC2 && end - p >= 2 && p[1] == 0x85) {
+                breakLength = 2;
+            } else if (b == 0xE2 && end - p >= 3 && p[1] == 0x80 &&
+                       (p[2] == 0xA8 || p[2] == 0xA9)) {
+                breakLength = 3;
+            } else {
+                const int length = utf8::sequenceLength(p, end);
+                if (length == 0)
+                    invalid = true;
+                p += std::max(length, 1);
+                continue;
+            }
         }
-        if (b == '\r') {
-            next = (end - p >= 2 && p[1] == '\n') ? p + 2 : p + 1;
-            return p;
-        }
-        if (b == 0xC2 && end - p >= 2 && p[1] == 0x85) {
-            next = p + 2;
-            return p;
-        }
-        if (b == 0xE2 && end - p >= 3 && p[1] == 0x80 && (p[2] == 0xA8 || p[2] == 0xA9)) {
-            next = p + 3;
-            return p;
+        if (breakLength > 0) {
+            line.end = p;
+            next = p + breakLength;
+            return line;
         }
         ++p;
     }
+}
+
+// The next "," or ";" at or after `p`, or `end`.
+const Byte* nextSeparator(const Byte* p, const Byte* end) {
+    while (end - p >= 8) {
+        const std::uint64_t word = load8(p);
+        const std::uint64_t flagged = bytesEqual(word, ',') | bytesEqual(word, ';');
+        if (flagged) {
+            const Byte* hit = p + firstFlagged(flagged);
+            if (*hit == ',' || *hit == ';')
+                return hit;
+            p = hit + 1;
+            continue;
+        }
+        p += 8;
+    }
+    while (p < end && *p != ',' && *p != ';')
+        ++p;
+    return p;
 }
 
 // An ID counts as a number when it is an optional "+" (or a "-" before a zero
@@ -151,21 +207,18 @@ struct Columns {
 // double quote every "," and ";" separates. With one, quotes toggle a quoted
 // state and are dropped, and separators inside quotes are text; the unquoted
 // field texts are then assembled in `scratch`.
-void splitFields(const Byte* begin, const Byte* end, size_t maxFields, std::vector<Span>& fields,
-                 std::string& scratch) {
+void splitFields(const Byte* begin, const Byte* end, bool hasQuote, size_t maxFields,
+                 std::vector<Span>& fields, std::string& scratch) {
     fields.clear();
-    if (std::memchr(begin, '"', size_t(end - begin)) == nullptr) {
+    if (!hasQuote) {
         const Byte* start = begin;
-        for (const Byte* p = begin; p < end; ++p) {
-            if (*p == ',' || *p == ';') {
-                fields.push_back({start, p});
-                if (fields.size() == maxFields)
-                    break;
-                start = p + 1;
-            }
+        for (;;) {
+            const Byte* separator = nextSeparator(start, end);
+            fields.push_back({start, separator});
+            if (separator == end || fields.size() == maxFields)
+                break;
+            start = separator + 1;
         }
-        if (fields.size() < maxFields)
-            fields.push_back({start, end});
     } else {
         // The unquoted text is never longer than the line, so the buffer does
         // not move while spans point into it.
@@ -232,7 +285,9 @@ Span fieldAt(const std::vector<Span>& fields, size_t position) {
 
 } // namespace
 
-Result parseUtf8(QByteArrayView text) {
+// Reads `text` as UTF-8. With `stopWhenInvalid`, gives up at the first
+// malformed sequence and reports it in `invalid`.
+static Result parseText(QByteArrayView text, bool stopWhenInvalid, bool& invalid) {
     Result result;
     const Byte* p = reinterpret_cast<const Byte*>(text.data());
     const Byte* const end = p + text.size();
@@ -252,9 +307,12 @@ Result parseUtf8(QByteArrayView text) {
 
     while (p < end) {
         const Byte* next = nullptr;
-        const Byte* lineStart = p;
-        const Byte* lineStop = lineEnd(p, end, next);
+        const Line line = nextLine(p, end, next, invalid);
+        if (invalid && stopWhenInvalid)
+            return {};
         p = next;
+        const Byte* lineStart = line.begin;
+        const Byte* lineStop = line.end;
 
         utf8::trimHorizontalSpace(lineStart, lineStop);
         if (lineStart == lineStop || *lineStart == '#')
@@ -262,14 +320,14 @@ Result parseUtf8(QByteArrayView text) {
 
         if (firstLine) {
             firstLine = false;
-            splitFields(lineStart, lineStop, SIZE_MAX, fields, scratch);
+            splitFields(lineStart, lineStop, line.hasQuote, SIZE_MAX, fields, scratch);
             if (isHeader(fields)) {
                 columns = columnsFromHeader(fields);
                 fieldsNeeded = columns.fieldsNeeded();
                 continue;
             }
         } else {
-            splitFields(lineStart, lineStop, fieldsNeeded, fields, scratch);
+            splitFields(lineStart, lineStop, line.hasQuote, fieldsNeeded, fields, scratch);
         }
 
         const std::optional<std::uint32_t> id = parseNumber(fieldAt(fields, columns.id));
@@ -288,13 +346,22 @@ Result parseUtf8(QByteArrayView text) {
     return result;
 }
 
+Result parseUtf8(QByteArrayView text) {
+    bool invalid = false;
+    return parseText(text, false, invalid);
+}
+
 Result parse(const QString& text) {
     return parseUtf8(text.toUtf8());
 }
 
 Result parseFileContents(QByteArrayView bytes) {
-    if (utf8::isValid(bytes))
-        return parseUtf8(bytes);
+    // Validation happens during the parse itself, which costs nothing extra
+    // for the usual valid file.
+    bool invalid = false;
+    Result result = parseText(bytes, true, invalid);
+    if (!invalid)
+        return result;
     return parseUtf8(utf8::fromLatin1(bytes));
 }
 

@@ -1,6 +1,7 @@
 #include "dmrdb/DMRUserEntryList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace nerka {
@@ -65,9 +66,18 @@ void DMRUserEntryList::appendUtf8(std::uint32_t id, std::string_view callsign,
     record.firstNameBytes = textSize(firstName);
     record.lastNameBytes = textSize(lastName);
     record.textOffset = m_text.size();
-    m_text.append(callsign.data(), record.callsignBytes);
-    m_text.append(firstName.data(), record.firstNameBytes);
-    m_text.append(lastName.data(), record.lastNameBytes);
+    const qsizetype textBytes =
+        qsizetype(record.callsignBytes) + record.firstNameBytes + record.lastNameBytes;
+    if (textBytes > 0) {
+        // One resize and plain copies: this runs once per row of a big file.
+        m_text.resize(record.textOffset + textBytes);
+        char* out = m_text.data() + record.textOffset;
+        std::memcpy(out, callsign.data(), record.callsignBytes);
+        out += record.callsignBytes;
+        std::memcpy(out, firstName.data(), record.firstNameBytes);
+        out += record.firstNameBytes;
+        std::memcpy(out, lastName.data(), record.lastNameBytes);
+    }
     m_records.append(record);
 }
 

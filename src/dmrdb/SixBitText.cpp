@@ -21,10 +21,6 @@ constexpr std::array<std::uint8_t, 128> kAsciiCodes = [] {
     return table;
 }();
 
-int asciiCode(unsigned char c) {
-    return c < 128 ? kAsciiCodes[c] : 0;
-}
-
 // Collects 6-bit codes and emits whole bytes, highest bits first.
 class SixBitPacker {
 public:
@@ -77,17 +73,47 @@ int sixBitCode(QStringView cluster) {
     return c < 128 ? kAsciiCodes[c] : 0;
 }
 
+namespace {
+
+// True when every character is ASCII or a well-formed two-byte sequence below
+// U+0300 (Latin-1 Supplement, Latin Extended-A and -B, IPA extensions and
+// spacing modifier letters). None of these combines with a neighbour into one
+// user-perceived character, so each is a cluster of its own, like ASCII.
+bool isSimpleLatin(std::string_view text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+        } else if (*p >= 0xC2 && *p <= 0xCB && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            p += 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void packSixBitUtf8(std::string_view text, unsigned char* out, int byteCount) {
     if (byteCount <= 0)
         return;
     SixBitPacker packer(out, byteCount);
-    if (utf8::isAscii(text)) {
-        // Every ASCII character is a cluster of its own, except CR LF.
-        for (size_t i = 0; i < text.size() && !packer.full(); ++i) {
-            const auto c = static_cast<unsigned char>(text[i]);
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            packer.push(asciiCode(c));
+    if (utf8::isAscii(text) || isSimpleLatin(text)) {
+        // One cluster per character, except CR LF. Characters outside ASCII
+        // are outside the alphabet: one space each.
+        const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+        const auto* end = p + text.size();
+        while (p < end && !packer.full()) {
+            const unsigned char c = *p;
+            if (c >= 0x80) {
+                p += 2;
+                packer.push(0);
+                continue;
+            }
+            p += (c == '\r' && end - p >= 2 && p[1] == '\n') ? 2 : 1;
+            packer.push(kAsciiCodes[c]);
         }
     } else {
         packClusters(QString::fromUtf8(text.data(), qsizetype(text.size())), packer);

@@ -1,60 +1,36 @@
 #include "dmrdb/Utf8Text.h"
 
+#include <bit>
+
 namespace nerka::utf8 {
-
-namespace {
-
-// Length of the well-formed sequence at p, or 0 (RFC 3629 table of valid
-// second bytes: E0 needs A0..BF, ED needs 80..9F, F0 needs 90..BF, F4 80..8F).
-int sequenceLength(const unsigned char* p, const unsigned char* end) {
-    const unsigned char b = p[0];
-    if (b < 0x80)
-        return 1;
-    const ptrdiff_t left = end - p;
-    auto cont = [](unsigned char c) { return (c & 0xC0) == 0x80; };
-    if (b >= 0xC2 && b <= 0xDF)
-        return left >= 2 && cont(p[1]) ? 2 : 0;
-    if (b >= 0xE0 && b <= 0xEF) {
-        if (left < 3 || !cont(p[1]) || !cont(p[2]))
-            return 0;
-        if (b == 0xE0 && p[1] < 0xA0)
-            return 0;
-        if (b == 0xED && p[1] > 0x9F)
-            return 0;
-        return 3;
-    }
-    if (b >= 0xF0 && b <= 0xF4) {
-        if (left < 4 || !cont(p[1]) || !cont(p[2]) || !cont(p[3]))
-            return 0;
-        if (b == 0xF0 && p[1] < 0x90)
-            return 0;
-        if (b == 0xF4 && p[1] > 0x8F)
-            return 0;
-        return 4;
-    }
-    return 0;
-}
-
-} // namespace
 
 bool isValid(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = p + bytes.size();
     while (p < end) {
-        // Skip ASCII runs eight bytes at a time.
+        // Skip ASCII runs 32 bytes at a time.
+        while (end - p >= 32) {
+            std::uint64_t words[4];
+            std::memcpy(words, p, 32);
+            if ((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ULL)
+                break;
+            p += 32;
+        }
         while (end - p >= 8) {
             std::uint64_t word;
             std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ULL)
+            const std::uint64_t high = word & 0x8080808080808080ULL;
+            if (high) {
+                if constexpr (std::endian::native == std::endian::little)
+                    p += std::countr_zero(high) >> 3;
                 break;
+            }
             p += 8;
         }
+        while (p < end && *p < 0x80)
+            ++p;
         if (p == end)
             break;
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
         const int n = sequenceLength(p, end);
         if (n == 0)
             return false;

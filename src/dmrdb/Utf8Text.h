@@ -31,6 +31,37 @@ namespace nerka::utf8 {
     return isAscii(text.data(), text.size());
 }
 
+// Length of the well-formed sequence at p, or 0 (RFC 3629 table of valid
+// second bytes: E0 needs A0..BF, ED needs 80..9F, F0 needs 90..BF, F4 80..8F).
+[[nodiscard]] inline int sequenceLength(const unsigned char* p, const unsigned char* end) {
+    const unsigned char b = p[0];
+    if (b < 0x80)
+        return 1;
+    const ptrdiff_t left = end - p;
+    auto cont = [](unsigned char c) { return (c & 0xC0) == 0x80; };
+    if (b >= 0xC2 && b <= 0xDF)
+        return left >= 2 && cont(p[1]) ? 2 : 0;
+    if (b >= 0xE0 && b <= 0xEF) {
+        if (left < 3 || !cont(p[1]) || !cont(p[2]))
+            return 0;
+        if (b == 0xE0 && p[1] < 0xA0)
+            return 0;
+        if (b == 0xED && p[1] > 0x9F)
+            return 0;
+        return 3;
+    }
+    if (b >= 0xF0 && b <= 0xF4) {
+        if (left < 4 || !cont(p[1]) || !cont(p[2]) || !cont(p[3]))
+            return 0;
+        if (b == 0xF0 && p[1] < 0x90)
+            return 0;
+        if (b == 0xF4 && p[1] > 0x8F)
+            return 0;
+        return 4;
+    }
+    return 0;
+}
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 [[nodiscard]] bool isValid(QByteArrayView bytes);
 

@@ -3,6 +3,8 @@
 
 #include "Bytes.h"
 
+#include <QTextBoundaryFinder>
+
 #include <gtest/gtest.h>
 
 using namespace nerka;
@@ -97,6 +99,22 @@ TEST(DMRFlashFormat, CharactersOutsideTheAlphabetBecomeSpaces) {
     EXPECT_EQ(hex(packSixBit(QString::fromUtf8("\xc3\xa9X"), 3)), hex(bytes({0x02, 0x20, 0x00})));
     EXPECT_EQ(hex(packSixBit(QStringLiteral("A\r\nB"), 3)), hex(bytes({0x2C, 0x03, 0x00})));
     EXPECT_EQ(hex(packSixBit(QStringLiteral("a.z"), 3)), hex(bytes({0x97, 0xFF, 0x80})));
+}
+
+TEST(DMRFlashFormat, LatinLettersAreSingleCharactersLikeQtSegmentsThem) {
+    // Texts with letters below U+0300 skip the cluster scan; Qt's own
+    // segmentation must agree that each such letter stands alone.
+    for (char16_t c = 0x80; c < 0x300; ++c) {
+        const QString text =
+            QStringLiteral("A") + QChar(c) + QStringLiteral("B") + QChar(c) + QChar(c);
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+        int clusters = 0;
+        while (finder.toNextBoundary() != -1)
+            ++clusters;
+        ASSERT_EQ(clusters, 5) << int(c);
+        // Codes 11 0 12 0 0.
+        ASSERT_EQ(hex(packSixBit(text, 4)), hex(bytes({0x2C, 0x03, 0x00, 0x00}))) << int(c);
+    }
 }
 
 TEST(DMRFlashFormat, PackingStopsOnBytesNotCharacters) {

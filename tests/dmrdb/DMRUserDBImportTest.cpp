@@ -201,6 +201,11 @@ TEST(DMRUserDBImport, FileContentsFallBackToLatin1AndDropAByteOrderMark) {
     ASSERT_EQ(result.entries.size(), 1);
     EXPECT_EQ(result.entries[0], entry(2620001, "DL0AA", "Jürgen", ""));
 
+    // A malformed byte late in the file still switches the whole file over.
+    result = DMRUserDBImport::parseFileContents("1,A\n2,B\n3,C\xff\n");
+    ASSERT_EQ(result.entries.size(), 3);
+    EXPECT_EQ(result.entries[2], entry(3, "C\xc3\xbf", "", ""));
+
     // Overlong and surrogate encodings are not UTF-8.
     result = DMRUserDBImport::parseFileContents("1,A\xc0\xaf\n2,B\xed\xa0\x80\n");
     ASSERT_EQ(result.entries.size(), 2);
