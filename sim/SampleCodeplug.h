@@ -4,10 +4,19 @@
 
 namespace nerka {
 
-// A small, realistic codeplug for the demo radio: the family's four regions
-// with device settings, a handful of FM and DMR channels, DMR contacts, one
-// RX group list and two zones. Everything else is blank (zeros), so a new
-// user sees a tidy radio.
+// A realistic codeplug of a European radio amateur for the stand-in radio of
+// the demo and the tests: FM simplex and repeater channels on 2 m and 70 cm,
+// DMR repeaters with colour codes, time slots and TX contacts, zones, contacts
+// and RX group lists, call sign and DMR ID, APRS system names, a day and a
+// night colour theme and a satellite table. Built on a factory-blank image of
+// the family's layout with the program's own encoders, so it is exactly what
+// the program would write itself.
 [[nodiscard]] CodeplugImage sampleCodeplug(RadioVariant variant);
+
+// The family's regions as a radio fresh from the factory holds them: erased
+// (0xFF) bytes, with every in-use table (channel bitmaps, the zone bitmap, the
+// RX group lists' in-use bytes) at 0, and a custom-data area that holds only
+// its "OpenGD77" signature.
+[[nodiscard]] CodeplugImage blankCodeplug(RadioVariant variant);
 
 } // namespace nerka
