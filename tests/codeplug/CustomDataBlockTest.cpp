@@ -1,5 +1,4 @@
 #include "codeplug/CustomDataBlock.h"
-#include "codeplug/CodeplugLayout.h"
 
 #include "Bytes.h"
 
@@ -65,36 +64,4 @@ TEST(CustomDataBlock, BrokenChainsFindNothing) {
     EXPECT_EQ(findCustomDataBlock(huge, 0xFFFFFFFF), std::nullopt);
     put(huge, 12, bytes({0x07, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF})); // would wrap in 32 bits
     EXPECT_EQ(findCustomDataBlock(huge, 0xFFFFFFFF), std::nullopt);
-}
-
-TEST(CustomDataBlock, FittingBlockNeedsItsDeclaredDataInsideTheArea) {
-    QByteArray area = erasedArea();
-    put(area, 12, bytes({0x03, 0, 0, 0, 0x94, 0x11, 0, 0})); // 12 + 8 + 4500 = 4520
-    EXPECT_EQ(findCustomDataBlock(area, 3), 12);
-    EXPECT_FALSE(findFittingCustomDataBlock(area, 3).has_value());
-
-    put(area, 12, bytes({0x03, 0, 0, 0, 0x8C, 0x11, 0, 0})); // ends exactly at 4512
-    const auto block = findFittingCustomDataBlock(area, 3);
-    ASSERT_TRUE(block.has_value());
-    EXPECT_EQ(block->headOffset, 12);
-    EXPECT_EQ(block->length, 4492u);
-    EXPECT_EQ(block->dataOffset(), 20);
-}
-
-TEST(CustomDataBlock, AreaIsReadFromTheFamilysAdditionalSettingsBank) {
-    for (RadioVariant variant : {RadioVariant::gd77, RadioVariant::uv380}) {
-        CodeplugImage image;
-        image.variant = variant;
-        image.regions = layoutForVariant(variant).regions;
-        for (const auto& region : image.regions)
-            image.blobs.append(QByteArray(region.length, '\0'));
-        image.blobs[2] = erasedArea();
-        EXPECT_EQ(readCustomDataArea(image), erasedArea()) << variantKey(variant);
-
-        image.variant.reset();
-        EXPECT_EQ(readCustomDataArea(image), std::nullopt);
-        image.variant = variant;
-        image.blobs[2].chop(1);
-        EXPECT_EQ(readCustomDataArea(image), std::nullopt);
-    }
 }

@@ -36,7 +36,7 @@ TEST(BuildCandidates, FMCandidatesFirstThenByNameIgnoringCase) {
     const QList<TLERecord> records{
         record("ZEBRA", "11111"),  record("ISS (ZARYA)", "25544"), record("SO-50", "27607"),
         record("AO-91", "43017"),  record("AO-7", "07530"),        record("XY-1 (ao-7)", "99999"),
-        record("BROKEN", "12345"),
+        record("BROKEN", "12345"), record("ALPHA", "A0000"),
     };
     QList<TLERecord> withBroken = records;
     withBroken[6].line2 = withBroken[6].line2.left(60); // no packed elements: skipped
@@ -45,10 +45,11 @@ TEST(BuildCandidates, FMCandidatesFirstThenByNameIgnoringCase) {
     frequencies.insert(27607, {436795000, 145850000, 670});
     frequencies.insert(7530, {145950000, 432150000, std::nullopt});
     frequencies.insert(11111, {145000000, 435000000, std::nullopt});
+    frequencies.insert(0, {1, 2, std::nullopt}); // never matched by an alpha-5 number
 
     const auto candidates = buildCandidates(withBroken, frequencies);
     EXPECT_EQ(namesOf(candidates),
-              (QStringList{"AO-7", "SO-50", "ZEBRA", "ao-7", "AO-91", "ZARYA"}));
+              (QStringList{"AO-7", "SO-50", "ZEBRA", "ALPHA", "ao-7", "AO-91", "ZARYA"}));
 
     const SatelliteCandidate& so50 = candidates[1];
     EXPECT_EQ(so50.fullName, "SO-50");
@@ -61,7 +62,8 @@ TEST(BuildCandidates, FMCandidatesFirstThenByNameIgnoringCase) {
     EXPECT_TRUE(so50.isFM());
     EXPECT_EQ(candidates[0].txTone, std::nullopt);
 
-    const SatelliteCandidate& zarya = candidates[5];
+    EXPECT_EQ(candidates[3].norad, std::nullopt);
+    const SatelliteCandidate& zarya = candidates[6];
     EXPECT_EQ(zarya.fullName, "ISS (ZARYA)");
     EXPECT_EQ(zarya.rxFreq1, 0u);
     EXPECT_FALSE(zarya.isFM());
@@ -76,15 +78,6 @@ TEST(BuildCandidates, SameShortNamesAreAllKeptInKepsOrder) {
     EXPECT_EQ(candidates[0].fullName, "B (SAT)");
     EXPECT_EQ(candidates[1].fullName, "A (sat)");
     EXPECT_EQ(candidates[2].fullName, "C (SAT)");
-}
-
-TEST(BuildCandidates, AlphaCatalogueNumbersGetNoFrequencies) {
-    SatNOGSFrequencyMap frequencies;
-    frequencies.insert(0, {1, 2, std::nullopt});
-    const auto candidates = buildCandidates({record("ALPHA", "A0000")}, frequencies);
-    ASSERT_EQ(candidates.size(), 1);
-    EXPECT_EQ(candidates[0].norad, std::nullopt);
-    EXPECT_FALSE(candidates[0].isFM());
 }
 
 TEST(FindTLE, NameKeysAndPrefixes) {

@@ -96,9 +96,7 @@ TEST_P(SatelliteCodecTest, EnsureBlockOnErasedFlashWritesAnEmptyBlock) {
     CodeplugImage image = imageWithArea(GetParam(), erasedArea());
     EXPECT_EQ(decodeSatellites(image), std::nullopt);
 
-    const auto result = ensureSatelliteBlock(image);
-    ASSERT_TRUE(std::holds_alternative<RegionSet>(result));
-    EXPECT_EQ(std::get<RegionSet>(result), RegionSet{2});
+    EXPECT_EQ(std::get<RegionSet>(ensureSatelliteBlock(image)), RegionSet{2});
 
     QByteArray expected = erasedArea();
     put(expected, 12, bytes({0x03, 0x00, 0x00, 0x00, 0xD8, 0x09, 0x00, 0x00}));
@@ -107,23 +105,8 @@ TEST_P(SatelliteCodecTest, EnsureBlockOnErasedFlashWritesAnEmptyBlock) {
     EXPECT_EQ(decodeSatellites(image), QList<Satellite>());
 
     const CodeplugImage once = image;
-    const auto again = ensureSatelliteBlock(image);
-    ASSERT_TRUE(std::holds_alternative<RegionSet>(again));
-    EXPECT_TRUE(std::get<RegionSet>(again).empty()) << "a block is there already";
+    EXPECT_TRUE(std::get<RegionSet>(ensureSatelliteBlock(image)).empty()) << "already there";
     EXPECT_EQ(image, once);
-}
-
-TEST_P(SatelliteCodecTest, EnsureBlockGoesAfterTheLastBlock) {
-    QByteArray area = erasedArea();
-    put(area, 12, bytes({0x04, 0, 0, 0, 0x40, 0, 0, 0}));
-    put(area, 20, QByteArray(64, char(0x5A)));
-    CodeplugImage image = imageWithArea(GetParam(), area);
-    ASSERT_EQ(std::get<RegionSet>(ensureSatelliteBlock(image)), RegionSet{2});
-
-    QByteArray expected = area;
-    put(expected, 84, bytes({0x03, 0, 0, 0, 0xD8, 0x09, 0, 0}));
-    put(expected, 92, QByteArray(2520, '\0'));
-    EXPECT_EQ(hex(image.blobs[2]), hex(expected));
 }
 
 TEST_P(SatelliteCodecTest, EnsureBlockFailures) {
@@ -131,10 +114,9 @@ TEST_P(SatelliteCodecTest, EnsureBlockFailures) {
     unsigned_[0] = 'X';
     CodeplugImage image = imageWithArea(GetParam(), unsigned_);
     CodeplugImage before = image;
-    auto result = ensureSatelliteBlock(image);
-    ASSERT_TRUE(std::holds_alternative<SatelliteCodec::BlockError>(result));
-    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(result),
-              SatelliteCodec::BlockError::noSignature());
+    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(ensureSatelliteBlock(image)).description(),
+              "This codeplug has no OpenGD77 custom-data signature, so no satellite block can be "
+              "added.");
     EXPECT_EQ(image, before);
 
     // Free space at 2000: 2000 + 8 + 2520 > 4512.
@@ -142,9 +124,8 @@ TEST_P(SatelliteCodecTest, EnsureBlockFailures) {
     put(late, 12, bytes({0x07, 0, 0, 0, 0xBC, 0x07, 0, 0})); // 12 + 8 + 1980 = 2000
     image = imageWithArea(GetParam(), late);
     before = image;
-    result = ensureSatelliteBlock(image);
-    ASSERT_TRUE(std::holds_alternative<SatelliteCodec::BlockError>(result));
-    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(result), SatelliteCodec::BlockError::noRoom());
+    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(ensureSatelliteBlock(image)),
+              SatelliteCodec::BlockError::noRoom());
     EXPECT_EQ(image, before);
 
     // Free space at 1984 fits exactly: 1984 + 8 + 2520 = 4512.
@@ -156,28 +137,8 @@ TEST_P(SatelliteCodecTest, EnsureBlockFailures) {
     QByteArray notErased = erasedArea();
     put(notErased, 12, bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0, 0, 0}));
     image = imageWithArea(GetParam(), notErased);
-    result = ensureSatelliteBlock(image);
-    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(result), SatelliteCodec::BlockError::noRoom());
-
-    // A chain that ends without free space.
-    QByteArray noFree = erasedArea();
-    put(noFree, 12, bytes({0x07, 0, 0, 0, 0, 0, 0, 0}));
-    image = imageWithArea(GetParam(), noFree);
-    result = ensureSatelliteBlock(image);
-    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(result), SatelliteCodec::BlockError::noRoom());
-
-    // Without a variant or an area nothing is done and nothing fails.
-    image = imageWithArea(GetParam(), unsigned_);
-    image.variant.reset();
-    EXPECT_TRUE(std::get<RegionSet>(ensureSatelliteBlock(image)).empty());
-}
-
-TEST(SatelliteCodec, BlockErrorDescriptions) {
-    EXPECT_EQ(SatelliteCodec::BlockError::noSignature().description(),
-              "This codeplug has no OpenGD77 custom-data signature, so no satellite block can be "
-              "added.");
-    EXPECT_EQ(SatelliteCodec::BlockError::noRoom().description(),
-              "There's no room left in the codeplug's custom-data area for a satellite block.");
+    EXPECT_EQ(std::get<SatelliteCodec::BlockError>(ensureSatelliteBlock(image)),
+              SatelliteCodec::BlockError::noRoom());
 }
 
 TEST_P(SatelliteCodecTest, DecodesRecordsUpToTheFirstEmptySlot) {
@@ -236,6 +197,10 @@ TEST_P(SatelliteCodecTest, WriteEncodesEachRecordAndZeroesTheRest) {
     put(second, 76, QByteArray(24, char(0x99)));
     put(expected, 120, second);
     EXPECT_EQ(hex(image.blobs[2]), hex(expected));
+
+    // Decoding and writing back keeps every byte, uninterpreted ones included.
+    EXPECT_EQ(writeSatellites(*decodeSatellites(image), image), RegionSet{2});
+    EXPECT_EQ(hex(image.blobs[2]), hex(expected));
 }
 
 TEST_P(SatelliteCodecTest, WriteDropsBlankNamesAndKeepsTwentyFive) {
@@ -286,15 +251,6 @@ TEST_P(SatelliteCodecTest, AShortBlockNeverSpillsIntoTheNextBlock) {
     EXPECT_EQ(decodeSatellites(image), QList<Satellite>());
 }
 
-TEST_P(SatelliteCodecTest, DecodeThenWriteKeepsEveryByte) {
-    QByteArray area = areaWithEmptyBlock();
-    put(area, 20, so50Record());
-    put(area, 120, nameOnlyRecord("AO-91"));
-    CodeplugImage image = imageWithArea(GetParam(), area);
-    EXPECT_EQ(writeSatellites(*decodeSatellites(image), image), RegionSet{2});
-    EXPECT_EQ(hex(image.blobs[2]), hex(area));
-}
-
 INSTANTIATE_TEST_SUITE_P(BothFamilies, SatelliteCodecTest,
                          ::testing::Values(RadioVariant::gd77, RadioVariant::uv380),
                          [](const auto& info) { return std::string(variantKey(info.param)); });
@@ -319,17 +275,12 @@ TEST(EpochDate, YearAndDayOfTheUnpackedElements) {
     EXPECT_EQ(epochDate(s),
               QDateTime(QDate(2008, 9, 20), QTime(12, 25, 40, 104), QTimeZone::utc()));
 
-    s.tle1 = packText(" 5  1.0", 12); // year " 5" trimmed
-    EXPECT_EQ(epochDate(s), QDateTime(QDate(2005, 1, 1), QTime(0, 0), QTimeZone::utc()));
-
     s.tle1 = bytes({0x25, 0x12, 0x3A, 0x50, 0x00, 0x00}); // 12 characters only
     EXPECT_EQ(epochDate(s), std::nullopt);
     s.tle1 = packText("  123.5", 12);
     EXPECT_EQ(epochDate(s), std::nullopt) << "blank year";
     s.tle1 = packText("2.123.5", 12);
     EXPECT_EQ(epochDate(s), std::nullopt) << "year with a point";
-    s.tle1 = packText("25123.5.0", 12);
-    EXPECT_EQ(epochDate(s), std::nullopt) << "day with two points";
     s.tle1 = QByteArray(12, '\0');
     EXPECT_EQ(epochDate(s), QDateTime(QDate(1999, 12, 31), QTime(0, 0), QTimeZone::utc()))
         << "all zeros: year 2000, day 0";
