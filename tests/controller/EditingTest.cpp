@@ -1,0 +1,471 @@
+#include "controller/RadioController.h"
+
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/ChannelPresets.h"
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugLayout.h"
+
+#include "Bytes.h"
+#include "TempSettings.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace nerka;
+using nerka::test::bytes;
+using nerka::test::hex;
+using nerka::test::TempSettings;
+
+namespace {
+
+// The GD-77 memory map, written out by hand rather than taken from the layout.
+constexpr std::uint32_t kBank0 = 0x3780;     // eeprom, region 0
+constexpr std::uint32_t kBank1 = 0x7B1B0;    // flash, region 3; banks 2-7 follow
+constexpr std::uint32_t kZones = 0x8010;     // eeprom, region 1
+constexpr std::uint32_t kContacts = 0x87620; // flash, region 3
+constexpr std::uint32_t kGroupLists = 0x8D620;
+constexpr std::uint32_t kCustomData = 0x0000; // flash, region 2
+
+// Exposes the assignments a transfer makes, so tests can stand in for one.
+class TestController : public RadioController {
+public:
+    using RadioController::assignDirtyRegions;
+    using RadioController::assignStatus;
+    using RadioController::RadioController;
+    using RadioController::resetAfterDisconnect;
+};
+
+// Delivers the error reports, which are posted to the main thread.
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+QByteArray name16(const char* text) {
+    QByteArray out(text);
+    out.append(QByteArray(16 - out.size(), char(0xFF)));
+    return out;
+}
+
+class EditingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        image.variant = RadioVariant::gd77;
+        image.regions = layoutForVariant(RadioVariant::gd77).regions;
+        for (const auto& region : image.regions)
+            image.blobs.append(QByteArray(region.length, '\0'));
+    }
+
+    // Channel at 1-based `number` through the codecs: a blank record renamed.
+    void addChannel(int number, const char* name = nullptr) {
+        ASSERT_FALSE(createBlankChannel(number - 1, image).empty());
+        ChannelEdit edit;
+        edit.name = name ? QString::fromLatin1(name) : QStringLiteral("Ch %1").arg(number);
+        edit.rxHz = edit.txHz = 145'000'000 + std::uint64_t(number) * 12'500;
+        ASSERT_FALSE(applyChannelEdit(edit, number, image).empty());
+    }
+    void put(Bank bank, std::uint32_t address, const QByteArray& data) {
+        ASSERT_TRUE(writeBytes(image, bank, address, data));
+    }
+    QByteArray at(Bank bank, std::uint32_t address, int count) const {
+        return *readBytes(*controller.image(), bank, address, count);
+    }
+    static std::uint32_t channelRecord(int number) {
+        const int p = number - 1;
+        const std::uint32_t bank = p < 128 ? kBank0 : kBank1 + std::uint32_t(p / 128 - 1) * 7184;
+        return bank + 16 + 56 * std::uint32_t(p % 128);
+    }
+    static Bank channelBank(int number) { return number <= 128 ? Bank::eeprom : Bank::flash; }
+    // A zone with members written as 16-bit channel numbers, and its bitmap bit.
+    void putZone(int index, const char* name, std::initializer_list<unsigned> numbers) {
+        QByteArray record = name16(name);
+        for (unsigned n : numbers)
+            record.append(bytes({n & 0xFF, n >> 8}));
+        record.append(QByteArray(176 - record.size(), '\0'));
+        put(Bank::eeprom, kZones + 32 + 176 * std::uint32_t(index), record);
+        QByteArray bit = *readBytes(image, Bank::eeprom, kZones + std::uint32_t(index / 8), 1);
+        bit[0] = char(bit[0] | (1 << (index % 8)));
+        put(Bank::eeprom, kZones + std::uint32_t(index / 8), bit);
+    }
+    void putContact(int slot, const char* name, unsigned id) {
+        put(Bank::flash, kContacts + 24 * std::uint32_t(slot),
+            name16(name) + bytes({0, 0, 0, id, 0, 0, 0, 0x01}));
+    }
+    // A group list with the given contact slots and its count byte.
+    void putGroupList(int index, const char* name, std::initializer_list<unsigned> slots) {
+        QByteArray record = name16(name);
+        record[15] = char(0xFF);
+        for (unsigned s : slots)
+            record.append(bytes({(s + 1) & 0xFF, (s + 1) >> 8}));
+        record.append(QByteArray(80 - record.size(), '\0'));
+        put(Bank::flash, kGroupLists + 128 + 80 * std::uint32_t(index), record);
+        put(Bank::flash, kGroupLists + std::uint32_t(index), bytes({unsigned(slots.size()) + 1}));
+    }
+    // A custom-data area holding a day theme whose colours are 0x0001 … 0x0020.
+    void putDayTheme() {
+        QByteArray area = QByteArray("OpenGD77") + bytes({0, 0, 0, 0, 4, 0, 0, 0, 64, 0, 0, 0});
+        for (unsigned i = 1; i <= 32; ++i)
+            area.append(bytes({0x00, i}));
+        area.append(QByteArray(8, char(0xFF)));
+        put(Bank::flash, kCustomData, area);
+    }
+    void load() { controller.applyDecodedImage(image, RadioController::decodeImage(image)); }
+    QList<int> numbers() const {
+        QList<int> out;
+        for (const RadioChannel& c : controller.channels())
+            out.append(c.number);
+        return out;
+    }
+    const RadioChannel& channel(int number) const {
+        for (const RadioChannel& c : controller.channels())
+            if (c.number == number)
+                return c;
+        ADD_FAILURE() << "no channel " << number;
+        return controller.channels().first();
+    }
+    QString lastLine() const { return controller.log().value(controller.log().size() - 1); }
+
+    TempSettings settings;
+    TestController controller{settings.get()};
+    CodeplugImage image;
+};
+
+} // namespace
+
+TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
+    for (int n : {1, 2, 5})
+        addChannel(n);
+    load();
+
+    EXPECT_EQ(controller.createChannel(), 3);
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 3 created."));
+    EXPECT_EQ(channel(3).name, QStringLiteral("New"));
+    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
+
+    controller.undo();
+    controller.importChannels(pmr446Preset().mid(0, 3));
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(channel(3).name, QStringLiteral("PMR 01"));
+    EXPECT_EQ(channel(4).name, QStringLiteral("PMR 02"));
+    EXPECT_EQ(channel(6).name, QStringLiteral("PMR 03"));
+    EXPECT_EQ(channel(6).rxHz, 446'031'250u);
+    EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels imported."));
+}
+
+TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
+    for (int n = 1; n <= 1024; ++n)
+        if (n != 700)
+            addChannel(n);
+    load();
+    const qsizetype linesBefore = controller.log().size();
+
+    controller.importChannels(pmr446Preset().mid(0, 5));
+    settle();
+    EXPECT_EQ(controller.channels().size(), 1024);
+    EXPECT_EQ(channel(700).name, QStringLiteral("PMR 01"));
+    EXPECT_EQ(controller.log().mid(linesBefore),
+              QStringList{QStringLiteral("• 1 channels imported.")});
+
+    controller.importChannels(pmr446Preset());
+    EXPECT_EQ(controller.createChannel(), std::nullopt);
+    EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')), std::nullopt);
+    settle();
+    EXPECT_EQ(controller.log().mid(linesBefore + 1),
+              (QStringList{QStringLiteral("• Error: Channel memory is full."),
+                           QStringLiteral("• Error: Channel memory is full (max 1024)."),
+                           QStringLiteral("• Error: Channel memory is full (max 1024).")}));
+    EXPECT_EQ(controller.lastError(), QStringLiteral("Channel memory is full (max 1024)."));
+}
+
+TEST_F(EditingTest, ReorderChannelsRenumbersZoneMembersAndFreesOldSlots) {
+    addChannel(1, "One");
+    addChannel(2, "Two");
+    addChannel(5, "Five");
+    putZone(0, "Mix", {5, 1, 3}); // 3 names an empty slot
+    load();
+
+    controller.reorderChannels({channel(5), channel(1), channel(2)});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channels reordered."));
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(channel(1).name, QStringLiteral("Five"));
+    EXPECT_EQ(channel(3).name, QStringLiteral("Two"));
+    EXPECT_EQ(hex(at(Bank::eeprom, kBank0, 2)), hex(bytes({0x07, 0x00})))
+        << "old slot 4 (number 5) is no longer in use";
+    EXPECT_EQ(hex(at(Bank::eeprom, kZones + 32 + 16, 8)),
+              hex(bytes({0x01, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00})));
+    EXPECT_EQ(controller.zones().first().channelNames,
+              (QStringList{QStringLiteral("Five"), QStringLiteral("One"), QStringLiteral("Two")}));
+}
+
+TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
+    addChannel(1, "Alpha");
+    addChannel(2, "Bravo");
+    load();
+    const QByteArray original = at(Bank::eeprom, channelRecord(2), 56);
+
+    EXPECT_EQ(controller.pasteChannelClipboard(), std::nullopt) << "nothing copied yet";
+    controller.copyChannel(channel(2));
+    EXPECT_TRUE(controller.hasChannelClipboard());
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
+
+    // The clipboard outlives the image it came from.
+    image.blobs[0][int(kBank0 - 0x80)] = char(0x01); // only channel 1 in use
+    load();
+    EXPECT_EQ(controller.pasteChannelClipboard(), 2);
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channel pasted \u2192 2."));
+    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2), 56)), hex(original));
+    EXPECT_EQ(channel(2).name, QStringLiteral("Bravo"));
+
+    EXPECT_EQ(controller.duplicateChannel(channel(1)), 3);
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 duplicated \u2192 3."));
+    EXPECT_EQ(channel(3).name, QStringLiteral("Alpha"));
+}
+
+TEST_F(EditingTest, DeletesLeaveReferencesAndRecordBytesAlone) {
+    addChannel(1);
+    addChannel(2);
+    addChannel(3);
+    putContact(0, "TG 91", 0x91);
+    putContact(1, "TG 262", 0x62);
+    putContact(2, "TG 2621", 0x21);
+    put(Bank::eeprom, channelRecord(1) + 46, bytes({0x02, 0x00})); // contact slot 1
+    put(Bank::eeprom, channelRecord(2) + 46, bytes({0x03, 0x00})); // contact slot 2
+    putGroupList(0, "All", {1, 2});
+    load();
+    const QByteArray channelsBefore = at(Bank::eeprom, kBank0, 16 + 3 * 56);
+
+    controller.deleteContact(controller.contacts()[1]);
+    EXPECT_EQ(lastLine(), QStringLiteral("• Contact 2 deleted."));
+    EXPECT_EQ(hex(at(Bank::flash, kContacts + 24, 24)),
+              hex(name16("") + bytes({0, 0, 0, 0, 0, 0, 0, 0x01})));
+    EXPECT_EQ(hex(at(Bank::eeprom, kBank0, 16 + 3 * 56)), hex(channelsBefore));
+    EXPECT_EQ(hex(at(Bank::flash, kGroupLists + 128 + 16, 6)),
+              hex(bytes({0x02, 0x00, 0x03, 0x00, 0x00, 0x00})));
+
+    // Slots 2, 0 move to 0, 1; the reference to the deleted slot 1 stays as it was.
+    const auto& contacts = controller.contacts();
+    controller.reorderContacts({contacts[1], contacts[0]});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Contacts reordered."));
+    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(1) + 46, 2)), hex(bytes({0x02, 0x00})));
+    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2) + 46, 2)), hex(bytes({0x01, 0x00})));
+    EXPECT_EQ(hex(at(Bank::flash, kGroupLists + 128 + 16, 4)),
+              hex(bytes({0x02, 0x00, 0x01, 0x00})));
+
+    controller.deleteChannels(controller.channels());
+    EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels deleted."));
+    EXPECT_TRUE(controller.channels().isEmpty());
+    EXPECT_EQ(at(Bank::eeprom, channelRecord(1), 5), QByteArray("Ch 1\xFF"));
+}
+
+TEST_F(EditingTest, ReorderTalkgroupsTakesTheRestOutOfUse) {
+    addChannel(1);
+    addChannel(2);
+    put(Bank::eeprom, channelRecord(1) + 43, bytes({0x03})); // list index 2
+    put(Bank::eeprom, channelRecord(2) + 43, bytes({0x01})); // list index 0
+    putContact(0, "A", 1);
+    putGroupList(0, "Zero", {0});
+    putGroupList(1, "One", {0});
+    putGroupList(2, "Two", {0, 0});
+    load();
+
+    const auto& lists = controller.talkgroups();
+    controller.reorderTalkgroups({lists[2], lists[0]});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Talkgroups reordered."));
+    EXPECT_EQ(hex(at(Bank::flash, kGroupLists, 76)),
+              hex(bytes({0x03, 0x02}) + QByteArray(74, '\0')));
+    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(1) + 43, 1)), hex(bytes({0x01})));
+    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2) + 43, 1)), hex(bytes({0x02})));
+    ASSERT_EQ(controller.talkgroups().size(), 2);
+    EXPECT_EQ(controller.talkgroups()[0].name, QStringLiteral("Two"));
+}
+
+TEST_F(EditingTest, UpdatesLogTheirChangeOrReportTheMissingRecord) {
+    addChannel(1);
+    load();
+    ChannelEdit edit = channelEditFrom(channel(1));
+    edit.name = QStringLiteral("50% %2");
+    edit.rxHz = 438'612'500;
+    controller.updateChannel(channel(1), edit);
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 changed: 50% %2 (RX 438.61250)"));
+
+    controller.updateContact(*controller.newContact(),
+                             ContactEdit{QStringLiteral("DL %3"), 2621234, ContactType::privateCall,
+                                         TimeSlotOverride::ts2});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Contact 1 changed: DL %3 (ID 2621234)"));
+    controller.updateTalkgroup(*controller.newTalkgroup(), QStringLiteral("Local"), {0, 0, 0});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Talkgroup 1 changed: Local (3 contacts)"));
+    controller.updateZone(*controller.newZone(), QStringLiteral("Home"), {0});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Zone 1 changed: Home (1 channels)"));
+    EXPECT_EQ(controller.newZone()->index, 1);
+
+    const CodeplugImage before = *controller.image();
+    const RegionSet dirtyBefore = controller.dirtyRegions();
+    RadioChannel nowhere = channel(1);
+    nowhere.number = 2000;
+    controller.updateChannel(nowhere, edit);
+    Zone noZone;
+    noZone.index = 68;
+    controller.updateZone(noZone, QStringLiteral("X"), {});
+    settle();
+    EXPECT_EQ(controller.log().mid(controller.log().size() - 2),
+              (QStringList{QStringLiteral("• Error: Could not locate channel 2000 in memory."),
+                           QStringLiteral("• Error: Could not locate zone 69 in memory.")}));
+    EXPECT_EQ(*controller.image(), before);
+    EXPECT_EQ(controller.dirtyRegions(), dirtyBefore);
+}
+
+TEST_F(EditingTest, SettingsAndThemes) {
+    putDayTheme();
+    load();
+    ASSERT_TRUE(controller.dayTheme().has_value());
+    ASSERT_FALSE(controller.nightTheme().has_value());
+
+    controller.writeSettings(
+        DeviceSettings{QStringLiteral("DL1ABCDEFG"), 2621234, 136, 174, 400, 480});
+    EXPECT_EQ(lastLine(),
+              QStringLiteral("• Device settings changed: VHF 136\u2013174, UHF 400\u2013480 MHz."));
+    EXPECT_EQ(controller.settings()->call, QStringLiteral("DL1ABCDE")) << "the stored call sign";
+    EXPECT_EQ(hex(at(Bank::eeprom, 0x80, 8)),
+              hex(bytes({0x00, 0x04, 0x80, 0x04, 0x36, 0x01, 0x74, 0x01})));
+
+    controller.setThemeColor(ThemeKind::day, 1, 1.0, 0.0, 1.0);
+    EXPECT_EQ(hex(at(Bank::flash, kCustomData + 20, 6)),
+              hex(bytes({0x00, 0x01, 0xF8, 0x1F, 0x00, 0x03})));
+    EXPECT_EQ((*controller.dayTheme())[1], (ThemeColor{1.0, 0.0, 1.0}));
+
+    QTemporaryDir dir;
+    const QString gtm = dir.filePath(QStringLiteral("dusk.gtm"));
+    QFile file(gtm);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray colours;
+    for (unsigned i = 0; i < 32; ++i)
+        colours.append(bytes({0xFF, i}));
+    file.write(colours);
+    file.close();
+
+    controller.importTheme(gtm, ThemeKind::night);
+    settle();
+    EXPECT_EQ(controller.lastError(), QStringLiteral("Kein Theme im Codeplug vorhanden."))
+        << "checked before the file is read";
+    controller.importTheme(gtm, ThemeKind::day);
+    EXPECT_EQ(lastLine(), QStringLiteral("• Theme (Day) imported from dusk.gtm."));
+    EXPECT_EQ(hex(at(Bank::flash, kCustomData + 20, 64)), hex(colours));
+
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(colours.left(63));
+    file.close();
+    controller.importTheme(gtm, ThemeKind::day);
+    settle();
+    EXPECT_EQ(controller.lastError(), QStringLiteral("Invalid .gtm file."));
+}
+
+TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
+    load();
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& data) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        return f.fileName();
+    };
+    controller.importChannelCsv(
+        write("ok.csv", "\xEF\xBB\xBFName,RX,TX\nK\xC3\xBChl;145.6;145.0\n"));
+    EXPECT_EQ(lastLine(), QStringLiteral("• 1 channels imported."));
+    EXPECT_EQ(channel(1).name, QStringLiteral("Kühl"));
+
+    controller.importChannelCsv(write("latin1.csv", "K\xFChl,145.6\n"));
+    controller.importChannelCsv(dir.filePath(QStringLiteral("missing.csv")));
+    controller.importChannelCsv(write("none.csv", "# nothing\nName,RX\n"));
+    settle();
+    const QString unreadable = QStringLiteral("• Error: The CSV file could not be read.");
+    EXPECT_EQ(controller.log().mid(controller.log().size() - 3),
+              (QStringList{unreadable, unreadable,
+                           QStringLiteral("• Error: No valid channels found in the CSV. Format: "
+                                          "Name,RX,TX,Mode,\u2026")}));
+    EXPECT_EQ(controller.channels().size(), 1);
+}
+
+TEST_F(EditingTest, UndoAndRedoRestoreImageDirtySetAndLists) {
+    addChannel(1, "Keep");
+    load();
+    const CodeplugImage original = *controller.image();
+    EXPECT_FALSE(controller.canUndo());
+
+    controller.createChannel();
+    const CodeplugImage withTwo = *controller.image();
+    controller.importTheme(QStringLiteral("/nonexistent.gtm"), ThemeKind::day); // fails: no push
+    controller.deleteChannel(channel(1));
+    EXPECT_EQ(numbers(), QList<int>{2});
+
+    controller.undo();
+    EXPECT_EQ(*controller.image(), withTwo);
+    EXPECT_EQ(numbers(), (QList<int>{1, 2}));
+    controller.undo();
+    EXPECT_EQ(*controller.image(), original);
+    EXPECT_TRUE(controller.dirtyRegions().empty());
+    EXPECT_EQ(numbers(), QList<int>{1});
+    EXPECT_FALSE(controller.canUndo());
+
+    controller.redo();
+    EXPECT_EQ(*controller.image(), withTwo);
+    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
+    EXPECT_TRUE(controller.canRedo());
+    controller.createChannel(); // a new edit drops what could be redone
+    EXPECT_FALSE(controller.canRedo());
+
+    controller.resetAfterDisconnect();
+    EXPECT_FALSE(controller.canUndo());
+    EXPECT_FALSE(controller.canRedo());
+}
+
+TEST_F(EditingTest, UndoAfterAWriteMarksTheRegionAgain) {
+    load();
+    controller.createChannel();
+    controller.assignDirtyRegions({}); // what a successful write does
+    controller.undo();
+    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0}) << "the radio still holds channel 1";
+    EXPECT_TRUE(controller.channels().isEmpty());
+    controller.redo();
+    EXPECT_TRUE(controller.dirtyRegions().empty()) << "back to what the radio holds";
+}
+
+TEST_F(EditingTest, OpeningAFileClearsTheHistory) {
+    load();
+    controller.createChannel();
+    ASSERT_TRUE(controller.canUndo());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ogd"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(image));
+    file.close();
+
+    controller.openCodeplugFile(path);
+    settle();
+    EXPECT_TRUE(controller.channels().isEmpty());
+    EXPECT_FALSE(controller.canUndo());
+}
+
+TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
+    addChannel(1);
+    load();
+    controller.createChannel();
+    const CodeplugImage before = *controller.image();
+    controller.assignStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
+
+    controller.deleteChannel(channel(1));
+    EXPECT_EQ(controller.createChannel(), std::nullopt);
+    controller.undo();
+    settle();
+    EXPECT_EQ(*controller.image(), before);
+    EXPECT_EQ(controller.lastError(),
+              QStringLiteral("Busy: wait for the running transfer to finish."));
+    EXPECT_TRUE(controller.canUndo());
+
+    controller.assignStatus(RadioController::Status::connected());
+    controller.deleteChannel(channel(1));
+    EXPECT_EQ(numbers(), QList<int>{2});
+}
