@@ -1,0 +1,436 @@
+// Satellites: keps from a file or the keps service, FM frequencies from
+// SatNOGS, the picker's candidates, and the edits of the satellite table.
+
+#include "controller/RadioController.h"
+
+#include "controller/WebServices.h"
+#include "satellites/SatelliteCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace nerka {
+
+namespace {
+
+const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
+const QString kDownloadingText = QStringLiteral("Downloading TLEs…");
+const QString kNoCodeplugText = QStringLiteral("Load a codeplug first.");
+const QString kNotWrittenText = QStringLiteral("Could not write the satellite.");
+const QString kBlockAddedText = QStringLiteral("Added a satellite block to the codeplug.");
+
+QString memoryFullText() {
+    return QStringLiteral("Satellite memory is full (max %1).")
+        .arg(RadioController::kSatelliteCapacity);
+}
+
+// Keps text: UTF-8 when the bytes are valid UTF-8, else ISO 8859-1 (which
+// accepts every byte sequence).
+QString kepsText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+// One SatNOGS request as seen by the waiting work-queue task and by the reply
+// handlers on the main thread. It is shared, so a reply that comes after the
+// wait has given up still writes into a living object.
+struct SatnogsExchange {
+    std::mutex mutex;
+    std::condition_variable answered;
+    bool done = false;             // a reply has been handled
+    bool gaveUp = false;           // the waiter stopped waiting; later replies are ignored
+    QByteArray body;               // the body of a complete reply within the size limit
+    bool abandoned = false;        // main thread only: the body grew past the limit
+    QPointer<QNetworkReply> reply; // main thread only
+};
+
+// A body larger than `limit` (by its announced length or by what has arrived)
+// is abandoned: `abandon` runs once and the reply is aborted.
+void limitBody(QNetworkReply* reply, qint64 limit, std::function<void()> abandon) {
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [reply, limit, abandon = std::move(abandon)](qint64 received, qint64 total) {
+                         if (received <= limit && total <= limit)
+                             return;
+                         if (!reply->isRunning())
+                             return;
+                         abandon();
+                         reply->abort();
+                     });
+}
+
+} // namespace
+
+// ---- keps loading ----
+
+void RadioController::importTLEFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return reportError(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return reportError(file.errorString());
+    const QList<TLERecord> records = parseTLE(kepsText(bytes));
+    if (records.isEmpty())
+        return reportError(QStringLiteral("No TLEs found in the file."));
+    processTLEs(records, QFileInfo(path).fileName());
+}
+
+void RadioController::downloadKeps() {
+    if (m_tleDownloadTask)
+        return; // one download at a time
+    const Status restored =
+        m_status.isDisconnected() ? Status::disconnected() : Status::connected();
+    const Status downloading = Status::working(kDownloadingText);
+    setStatus(downloading);
+    const QString host = WebServices::hostName(m_kepsServiceUrl);
+    log(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
+
+    // Certificate errors are never ignored: a failed TLS check ends the
+    // request with a transport error.
+    QNetworkRequest request(WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath));
+    QNetworkReply* reply = networkAccess()->get(request);
+    m_tleDownloadTask = reply;
+    auto tooLarge = std::make_shared<bool>(false);
+    limitBody(reply, WebServices::kKepsMaxBytes, [tooLarge] { *tooLarge = true; });
+
+    // The reply belongs to the access manager, a child of this object: when
+    // the controller is gone, so is the connection and nothing runs.
+    QObject::connect(reply, &QNetworkReply::finished, this,
+                     [this, reply, tooLarge, restored, downloading, host] {
+                         reply->deleteLater();
+                         m_tleDownloadTask = nullptr;
+                         // The status goes back only while it still shows this download: a
+                         // disconnect or another operation meanwhile has set its own.
+                         const bool ownsStatus = m_status == downloading;
+                         const auto restoreStatus = [&] {
+                             if (ownsStatus)
+                                 setStatus(restored);
+                         };
+                         const QVariant statusAttribute =
+                             reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+                         const long long code =
+                             statusAttribute.isValid() ? statusAttribute.toLongLong() : -1;
+                         if (*tooLarge) {
+                             reportError(QStringLiteral("Download failed."));
+                             return restoreStatus();
+                         }
+                         if (statusAttribute.isValid() && (code < 200 || code > 299)) {
+                             reportError(QString::asprintf("Download failed (HTTP %lld).", code));
+                             return restoreStatus();
+                         }
+                         // Also a body cut short (a timeout or a reset after the headers): a
+                         // partial keps file is not taken for a whole one.
+                         if (reply->error() != QNetworkReply::NoError) {
+                             if (ownsStatus)
+                                 return reportFailure(reply->errorString(), restored);
+                             return reportError(reply->errorString());
+                         }
+                         const QByteArray body = reply->readAll();
+                         if (!statusAttribute.isValid() || body.isEmpty()) {
+                             reportError(QString::asprintf("Download failed (HTTP %lld).", code));
+                             return restoreStatus();
+                         }
+                         const QList<TLERecord> records = parseTLE(kepsText(body));
+                         restoreStatus();
+                         if (records.isEmpty())
+                             return reportError(QStringLiteral("No TLEs found in the download."));
+                         postToQueue([this, records, host] { processTLEs(records, host); });
+                     });
+}
+
+void RadioController::processTLEs(const QList<TLERecord>& records, const QString& source) {
+    const SatNOGSFrequencyMap frequencies = fetchSatNOGSFrequencies();
+    const QList<SatelliteCandidate> candidates = buildCandidates(records, frequencies);
+    const auto withFM = std::count_if(candidates.begin(), candidates.end(),
+                                      [](const SatelliteCandidate& c) { return c.isFM(); });
+    const QString loaded =
+        QStringLiteral("Loaded %1 TLEs from %2").arg(QString::number(records.size()), source);
+    const QString line =
+        frequencies.isEmpty()
+            ? loaded + QStringLiteral(". Frequencies unavailable (SatNOGS could not be reached).")
+            : loaded + QStringLiteral("; %1 have FM frequencies from SatNOGS.").arg(withFM);
+    postToMain([this, records, candidates, line] {
+        assignTleCache(records);
+        assignSatelliteCandidates(candidates);
+        appendLogLine(line);
+        refreshKeps(records);
+        setShowSatellitePicker(true);
+    });
+}
+
+SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
+    if (m_satnogsOverride)
+        return *m_satnogsOverride;
+    // The reply is delivered on the main thread; waiting for it there would
+    // only ever end in the timeout.
+    if (onMainThread())
+        return {};
+
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(m_satnogsWaitMs);
+    auto exchange = std::make_shared<SatnogsExchange>();
+    const QUrl url = WebServices::join(m_satnogsServiceUrl, WebServices::kSatnogsPath);
+
+    // The access manager lives on the main thread, so the request starts
+    // there; this thread only waits, without an event loop of its own.
+    postToMain([this, exchange, url] {
+        {
+            std::lock_guard lock(exchange->mutex);
+            if (exchange->gaveUp)
+                return;
+        }
+        QNetworkReply* reply = networkAccess()->get(QNetworkRequest(url));
+        exchange->reply = reply;
+        limitBody(reply, WebServices::kSatnogsMaxBytes, [exchange] { exchange->abandoned = true; });
+        QObject::connect(reply, &QNetworkReply::finished, reply, [reply, exchange] {
+            reply->deleteLater();
+            // Status codes and transport errors are not examined: a failed
+            // request has no body, and an error page is no transmitter list.
+            const QByteArray body = exchange->abandoned ? QByteArray() : reply->readAll();
+            {
+                std::lock_guard lock(exchange->mutex);
+                if (exchange->gaveUp)
+                    return;
+                exchange->body = body;
+                exchange->done = true;
+            }
+            exchange->answered.notify_all();
+        });
+    });
+
+    std::unique_lock lock(exchange->mutex);
+    if (!exchange->answered.wait_until(lock, deadline, [&] { return exchange->done; })) {
+        exchange->gaveUp = true;
+        lock.unlock();
+        // Stop a reply still on its way; what it would bring is ignored anyway.
+        postToMain([exchange] {
+            if (exchange->reply)
+                exchange->reply->abort();
+        });
+        return {};
+    }
+    const QByteArray body = std::move(exchange->body);
+    lock.unlock();
+    return body.isEmpty() ? SatNOGSFrequencyMap{} : parseSatNOGS(body);
+}
+
+// ---- the satellite table ----
+
+void RadioController::refreshKeps(const QList<TLERecord>& records) {
+    if (!m_image || m_satellites.isEmpty())
+        return;
+    const KepsRefresh refresh = refreshKepsOf(m_satellites, records);
+    if (refresh.updatedCount == 0)
+        return;
+    if (editingBlocked())
+        return reportError(kBusyText);
+    CodeplugImage changed = *m_image;
+    const RegionSet regions = writeSatellites(refresh.satellites, changed);
+    // Without a table to write, no keps were refreshed.
+    if (regions.empty())
+        return;
+    pushUndoSnapshot();
+    assignImage(changed);
+    RegionSet dirty = m_dirtyRegions;
+    dirty.insert(regions.begin(), regions.end());
+    assignDirtyRegions(dirty);
+    assignSatellites(decodeSatellites(changed).value_or(refresh.satellites));
+    QString line =
+        QStringLiteral("Refreshed the keps of %1 satellite(s)").arg(refresh.updatedCount);
+    if (!refresh.missingNames.isEmpty())
+        line += QStringLiteral(" — no TLE for: ") + refresh.missingNames.join(QStringLiteral(", "));
+    log(line + QStringLiteral("."));
+}
+
+namespace {
+
+// A codeplug copy with a satellite block; the regions written when one had to
+// be added, or the text of the BlockError when none can be.
+std::variant<RegionSet, QString> ensureBlock(CodeplugImage& image) {
+    auto ensured = ensureSatelliteBlock(image);
+    if (const auto* error = std::get_if<SatelliteCodec::BlockError>(&ensured))
+        return error->description();
+    return std::get<RegionSet>(ensured);
+}
+
+Satellite satelliteFrom(const SatelliteCandidate& candidate) {
+    Satellite satellite;
+    satellite.id = QUuid::createUuid();
+    satellite.name = candidate.name;
+    satellite.tle1 = candidate.tle1;
+    satellite.tle2 = candidate.tle2;
+    satellite.rxFreq1 = candidate.rxFreq1;
+    satellite.txFreq1 = candidate.txFreq1;
+    satellite.txTone = candidate.txTone;
+    satellite.additionalData = QByteArray(SatelliteRecord::kAdditionalDataSize, '\0');
+    return satellite;
+}
+
+} // namespace
+
+void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates) {
+    if (candidates.isEmpty())
+        return;
+    if (!m_image)
+        return reportError(kNoCodeplugText);
+    if (editingBlocked())
+        return reportError(kBusyText);
+
+    CodeplugImage changed = *m_image;
+    auto ensured = ensureBlock(changed);
+    if (const auto* error = std::get_if<QString>(&ensured))
+        return reportError(*error);
+    RegionSet regions = std::get<RegionSet>(ensured);
+    const bool blockAdded = !regions.empty();
+
+    QList<Satellite> list = m_satellites;
+    int processed = 0;
+    for (const SatelliteCandidate& candidate : candidates) {
+        if (list.size() >= kSatelliteCapacity)
+            break;
+        Satellite satellite = satelliteFrom(candidate);
+        auto same = std::find_if(list.begin(), list.end(), [&](const Satellite& s) {
+            return s.name.compare(candidate.name, Qt::CaseInsensitive) == 0;
+        });
+        if (same != list.end()) {
+            satellite.index = same->index;
+            *same = satellite;
+        } else {
+            satellite.index = int(list.size());
+            list.append(satellite);
+        }
+        ++processed;
+    }
+    const int skipped = int(candidates.size()) - processed;
+
+    const RegionSet written = writeSatellites(list, changed);
+    if (written.empty())
+        return reportError(kNotWrittenText);
+    regions.insert(written.begin(), written.end());
+
+    pushUndoSnapshot();
+    assignImage(changed);
+    RegionSet dirty = m_dirtyRegions;
+    dirty.insert(regions.begin(), regions.end());
+    assignDirtyRegions(dirty);
+    assignSatellites(decodeSatellites(changed).value_or(list));
+    // Logged once the block is really part of the codeplug.
+    if (blockAdded)
+        log(kBlockAddedText);
+    QString line = QStringLiteral("Added %1 satellite(s)").arg(processed);
+    if (skipped > 0)
+        line +=
+            QStringLiteral(" (%1 skipped — only %2 slots)").arg(skipped).arg(kSatelliteCapacity);
+    log(line + QStringLiteral("."));
+}
+
+std::optional<Satellite> RadioController::newSatellite() const {
+    if (m_satellites.size() >= kSatelliteCapacity)
+        return std::nullopt;
+    Satellite satellite;
+    satellite.id = QUuid::createUuid();
+    satellite.index = int(m_satellites.size());
+    satellite.tle1 = QByteArray(SatelliteRecord::kTle1Size, '\0');
+    satellite.tle2 = QByteArray(SatelliteRecord::kTle2Size, '\0');
+    satellite.additionalData = QByteArray(SatelliteRecord::kAdditionalDataSize, '\0');
+    return satellite;
+}
+
+void RadioController::updateSatellite(const Satellite& satellite) {
+    if (!m_image)
+        return;
+    if (editingBlocked())
+        return reportError(kBusyText);
+
+    CodeplugImage changed = *m_image;
+    auto ensured = ensureBlock(changed);
+    if (const auto* error = std::get_if<QString>(&ensured))
+        return reportError(*error);
+    RegionSet regions = std::get<RegionSet>(ensured);
+    const bool blockAdded = !regions.empty();
+
+    Satellite edited = satellite;
+    if (const auto record = findTLE(satellite.name, m_tleCache)) {
+        if (const auto packed = packTLE(record->line1, record->line2)) {
+            edited.tle1 = packed->tle1;
+            edited.tle2 = packed->tle2;
+        }
+    }
+
+    QList<Satellite> list = m_satellites;
+    auto same = std::find_if(list.begin(), list.end(),
+                             [&](const Satellite& s) { return s.index == satellite.index; });
+    int slot = satellite.index;
+    if (same != list.end()) {
+        *same = edited;
+    } else {
+        // The table has 25 slots: a 26th satellite would be cut off by the
+        // write while the log called it changed.
+        if (list.size() >= kSatelliteCapacity)
+            return reportError(memoryFullText());
+        // Appended satellites land in the slot after the last one, whatever
+        // index the caller gave.
+        slot = int(list.size());
+        edited.index = slot;
+        list.append(edited);
+    }
+
+    const RegionSet written = writeSatellites(list, changed);
+    if (written.empty())
+        return reportError(kNotWrittenText);
+    regions.insert(written.begin(), written.end());
+
+    pushUndoSnapshot();
+    assignImage(changed);
+    RegionSet dirty = m_dirtyRegions;
+    dirty.insert(regions.begin(), regions.end());
+    assignDirtyRegions(dirty);
+    assignSatellites(decodeSatellites(changed).value_or(list));
+    if (blockAdded)
+        log(kBlockAddedText);
+    log(QStringLiteral("Satellite %1 changed: %2").arg(QString::number(slot + 1), satellite.name));
+}
+
+void RadioController::deleteSatellite(const Satellite& satellite) {
+    if (!m_image)
+        return;
+    if (editingBlocked())
+        return reportError(kBusyText);
+
+    QList<Satellite> list = m_satellites;
+    auto removed = std::find_if(list.begin(), list.end(),
+                                [&](const Satellite& s) { return s.index == satellite.index; });
+    // Nothing to delete must not be logged as a deletion.
+    if (removed == list.end())
+        return reportError(
+            QStringLiteral("Could not locate satellite %1 in memory.").arg(satellite.index + 1));
+    const QString name = removed->name;
+    list.removeIf([&](const Satellite& s) { return s.index == satellite.index; });
+
+    CodeplugImage changed = *m_image;
+    const RegionSet regions = writeSatellites(list, changed);
+    if (regions.empty())
+        return;
+
+    pushUndoSnapshot();
+    assignImage(changed);
+    RegionSet dirty = m_dirtyRegions;
+    dirty.insert(regions.begin(), regions.end());
+    assignDirtyRegions(dirty);
+    assignSatellites(decodeSatellites(changed).value_or(list));
+    log(QStringLiteral("Satellite deleted: ") + name);
+}
+
+} // namespace nerka
