@@ -1,0 +1,275 @@
+#include "StandInRadio.h"
+
+#include "codeplug/CodeplugFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace nerka;
+using nerka::test::ControllerOnStandIn;
+using nerka::test::StandInRadio;
+
+namespace {
+
+const QString kLastPort = QString::fromLatin1(Preferences::kLastPortKey);
+
+SerialDevice plainPort(const QString& path) {
+    return {path, QStringLiteral("ttyS9"), 0, 0};
+}
+
+} // namespace
+
+TEST(Connection, ManualConnectIdentifiesRemembersThePortAndDoesNotRead) {
+    StandInRadio radio;
+    ControllerOnStandIn c;
+    ASSERT_TRUE(c.connectTo(radio));
+
+    ASSERT_TRUE(c->firmware().has_value());
+    EXPECT_EQ(c->firmware()->radioType, RadioType::gd77);
+    EXPECT_TRUE(c->hasInterface());
+    EXPECT_TRUE(c.hasLine(QStringLiteral("Connected: Radioddity GD-77 — FW R2024.05.12 "
+                                         "(20240512143000)")))
+        << c->log().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(c.settings->value(kLastPort).toString(), radio.sim.devicePath());
+    EXPECT_FALSE(c->image().has_value()) << "a manual connect never reads";
+    EXPECT_EQ(c->log().size(), 1);
+}
+
+TEST(Connection, WithoutSelectedPortOnlyTheManualConnectComplains) {
+    ControllerOnStandIn c;
+    c->connect(true);
+    c.drain();
+    EXPECT_TRUE(c->log().isEmpty());
+    EXPECT_EQ(c->status(), RadioController::Status::disconnected());
+
+    c->connect(false);
+    c.drain();
+    EXPECT_EQ(c->lastError(), QStringLiteral("No serial port selected."));
+    EXPECT_TRUE(c.hasLine(QStringLiteral("Error: No serial port selected.")));
+    EXPECT_EQ(c->status(), RadioController::Status::disconnected());
+}
+
+TEST(Connection, FailedManualConnectReportsTheLinkErrorAndLeavesNoPortOpen) {
+    StandInRadio radio;
+    radio.sim.injectFault(SimFault::silence);
+    ControllerOnStandIn c;
+    EXPECT_FALSE(c.connectTo(radio));
+    EXPECT_EQ(c->lastError(), QStringLiteral("Timeout while reading from the device."));
+    EXPECT_EQ(c->status(), RadioController::Status::disconnected());
+    EXPECT_FALSE(c->hasInterface());
+    EXPECT_FALSE(c.settings->contains(kLastPort)) << "only a successful connection is remembered";
+
+    c->selectPort(plainPort(QStringLiteral("/nonexistent/ttyACM7")));
+    c->connect(false);
+    c.finish();
+    ASSERT_TRUE(c->lastError().has_value());
+    EXPECT_TRUE(c->lastError()->startsWith(QStringLiteral("Could not open serial port: ")));
+}
+
+TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
+    StandInRadio radio;
+    ControllerOnStandIn c;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mine.nerka"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(sampleCodeplug(RadioVariant::gd77)));
+    file.close();
+
+    ASSERT_TRUE(c.connectTo(radio));
+    c->openCodeplugFile(path);
+    c.drain();
+    ASSERT_TRUE(c->image().has_value());
+    c->markRegionsChanged({1});
+    const int requestsBefore = radio.sim.requestCount();
+
+    c->disconnect();
+    c.drain();
+    EXPECT_EQ(c->status(), RadioController::Status::disconnected());
+    EXPECT_FALSE(c->hasInterface());
+    EXPECT_FALSE(c->firmware().has_value());
+    EXPECT_FALSE(c->image().has_value());
+    EXPECT_TRUE(c->channels().isEmpty());
+    EXPECT_TRUE(c->dirtyRegions().empty());
+    EXPECT_FALSE(c->settings().has_value());
+    EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(path));
+    EXPECT_EQ(c->log().last(), QStringLiteral("\u2022 Verbindung getrennt."));
+    EXPECT_EQ(radio.sim.requestCount(), requestsBefore) << "nothing is sent on disconnect";
+}
+
+TEST(Connection, RefreshPrefersTheRememberedPortThenKeepsTheSelectionThenTakesARadio) {
+    ControllerOnStandIn c;
+    const SerialDevice radioA{QStringLiteral("/dev/ttyACM0"), QStringLiteral("A"), 0x1FC9, 0x0094};
+    const SerialDevice radioB{QStringLiteral("/dev/ttyACM1"), QStringLiteral("B"), 0x1FC9, 0x0094};
+    const SerialDevice other = plainPort(QStringLiteral("/dev/ttyS0"));
+    QList<SerialDevice> attached = {other, radioB, radioA};
+    c->setPortLister([&](bool) { return attached; });
+
+    c->refreshPorts();
+    EXPECT_EQ(c->ports(), (QList<SerialDevice>{radioA, radioB, other})) << "radios first";
+    EXPECT_EQ(c->selectedPort(), radioA) << "nothing remembered: the first radio";
+
+    c->selectPort(other);
+    c->refreshPorts();
+    EXPECT_EQ(c->selectedPort(), other) << "a listed selection is kept";
+
+    c.settings->setValue(kLastPort, radioB.path);
+    c->refreshPorts();
+    EXPECT_EQ(c->selectedPort(), radioB) << "the remembered port wins over the selection";
+
+    attached = {other};
+    c.settings->setValue(kLastPort, QString());
+    c->selectPort(radioA);
+    c->refreshPorts();
+    EXPECT_EQ(c->selectedPort(), other) << "no radio left: the first device";
+    attached.clear();
+    c->refreshPorts();
+    EXPECT_FALSE(c->selectedPort().has_value());
+}
+
+TEST(Connection, AutoConnectFindsTheRememberedRadioAndReadsAtOnce) {
+    StandInRadio radio;
+    StandInRadio second; // a second radio does not matter when the remembered one is there
+    ControllerOnStandIn c;
+    c->registerDevice(second.device());
+    c->registerDevice(radio.device());
+    c.settings->setValue(kLastPort, radio.sim.devicePath());
+
+    c->startAutoConnect();
+    ASSERT_TRUE(c.waitFor([&] { return c->image().has_value() && c->status().isConnected(); }));
+    c.drain();
+
+    const QStringList& log = c->log();
+    ASSERT_GE(log.size(), 4) << log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(log[0], QStringLiteral("\u2022 Auto-connect: looking for remembered device…"));
+    EXPECT_TRUE(log[1].startsWith(QStringLiteral("\u2022 Connected: ")));
+    EXPECT_EQ(log[2], QStringLiteral("\u2022 Auto-read: reading codeplug…"));
+    EXPECT_TRUE(log.last().startsWith(QStringLiteral("\u2022 Codeplug read: ")));
+    EXPECT_EQ(c->selectedPort(), radio.device());
+    EXPECT_EQ(second.sim.requestCount(), 0);
+}
+
+TEST(Connection, AutoConnectTakesTheOnlyRadioWhenTheRememberedOneIsGone) {
+    StandInRadio radio;
+    ControllerOnStandIn c;
+    c->setPortLister(
+        [](bool) { return QList<SerialDevice>{plainPort(QStringLiteral("/dev/ttyS0"))}; });
+    c->registerDevice(radio.device());
+    c.settings->setValue(kLastPort, QStringLiteral("/dev/ttyACM9"));
+
+    c->startAutoConnect();
+    ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected() && c->image().has_value(); }));
+    c.drain();
+    EXPECT_EQ(c.settings->value(kLastPort).toString(), radio.sim.devicePath())
+        << "the new path is remembered";
+}
+
+TEST(Connection, AutoConnectWithAForgottenPortTakesASingleRadio) {
+    StandInRadio radio;
+    ControllerOnStandIn c;
+    c->registerDevice(radio.device());
+    c.settings->setValue(kLastPort, QString()); // forgotten, but present
+
+    c->startAutoConnect();
+    EXPECT_TRUE(c.hasLine(QStringLiteral("Auto-connect: looking for remembered device…")));
+    ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected(); }));
+    c.finish();
+    EXPECT_EQ(c.settings->value(kLastPort).toString(), radio.sim.devicePath());
+}
+
+TEST(Connection, AutoConnectChoosesNeitherOfTwoRadiosAndGivesUp) {
+    StandInRadio first;
+    StandInRadio second;
+    ControllerOnStandIn c(0.01);
+    c->registerDevice(first.device());
+    c->registerDevice(second.device());
+    c.settings->setValue(kLastPort, QStringLiteral("/dev/ttyACM9"));
+
+    c->startAutoConnect();
+    ASSERT_TRUE(c.waitFor(
+        [&] { return c.hasLine(QStringLiteral("Auto-connect cancelled (30 s timeout).")); }));
+    EXPECT_EQ(c->status(), RadioController::Status::disconnected());
+    EXPECT_EQ(first.sim.requestCount(), 0);
+    EXPECT_EQ(second.sim.requestCount(), 0);
+    EXPECT_EQ(c->ports().size(), 2);
+    EXPECT_EQ(c->log().size(), 2) << c->log().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(Connection, AutoConnectKeepsTryingWhileTheRadioDoesNotAnswer) {
+    StandInRadio radio;
+    radio.sim.injectFault(SimFault::silence);
+    // Waits longer than the serial timeout: an attempt that finds a connect
+    // still running ends the chain.
+    ControllerOnStandIn c(1.0);
+    c->registerDevice(radio.device());
+    c.settings->setValue(kLastPort, radio.sim.devicePath());
+
+    c->startAutoConnect();
+    ASSERT_TRUE(c.waitFor([&] {
+        return c.hasLine(QStringLiteral("Auto-connect not possible yet: Timeout "
+                                        "while reading from the device."));
+    }));
+    EXPECT_FALSE(c->lastError().has_value()) << "automatic attempts only log";
+    radio.sim.clearFaults();
+    ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected() && c->image().has_value(); }));
+}
+
+TEST(Connection, AutoConnectStartsOnlyWhenWantedAndSomethingIsRemembered) {
+    StandInRadio radio;
+    {
+        ControllerOnStandIn c;
+        c->registerDevice(radio.device());
+        c->startAutoConnect(); // nothing remembered
+        c.settings->setValue(kLastPort, radio.sim.devicePath());
+        c.settings->setValue(QString::fromLatin1(Preferences::kAutoConnectKey), false);
+        c->startAutoConnect(); // switched off
+        QTest::qWait(50);
+        EXPECT_TRUE(c->log().isEmpty());
+        EXPECT_EQ(c->status(), RadioController::Status::disconnected());
+    }
+    {
+        // Read switched off: connected, nothing read.
+        ControllerOnStandIn c;
+        c->registerDevice(radio.device());
+        c.settings->setValue(kLastPort, radio.sim.devicePath());
+        c.settings->setValue(QString::fromLatin1(Preferences::kAutoReadKey), false);
+        c->startAutoConnect();
+        ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected(); }));
+        c.drain();
+        EXPECT_FALSE(c->image().has_value());
+        EXPECT_FALSE(c.hasLine(QStringLiteral("Auto-read: reading codeplug…")));
+    }
+}
+
+TEST(Connection, AutomaticConnectDoesNotReadOverACodeplugInMemory) {
+    StandInRadio radio;
+    ControllerOnStandIn c;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.nerka"));
+    CodeplugImage image = blankCodeplug(RadioVariant::gd77);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(image));
+    file.close();
+    c->openCodeplugFile(path);
+    c.drain();
+    c->markRegionsChanged({2});
+
+    c->registerDevice(radio.device());
+    c.settings->setValue(kLastPort, radio.sim.devicePath());
+    c->startAutoConnect();
+    ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected(); }));
+    c.drain();
+    EXPECT_FALSE(c.hasLine(QStringLiteral("Auto-read: reading codeplug…")));
+    EXPECT_EQ(c->image(), image);
+    EXPECT_EQ(c->dirtyRegions(), RegionSet{2});
+}
+
+TEST(Connection, PendingAutoConnectTimersDieWithTheController) {
+    ControllerOnStandIn c(0.01);
+    c.settings->setValue(kLastPort, QStringLiteral("/dev/ttyACM9"));
+    c->startAutoConnect();
+    c.controller.reset();
+    QTest::qWait(100); // a timer that outlived the controller would crash here
+    SUCCEED();
+}
