@@ -25,6 +25,7 @@ constexpr int kAnswerWriteTimeoutMs = 1000;
 // How long a reboot waits for the program to take the last answer off the
 // line before the device goes away.
 constexpr int kDrainBeforeRebootMs = 500;
+constexpr int kAnswerArrivalMs = 100;
 constexpr int kShortWrongLength = 16;
 
 std::uint32_t u32be(const QByteArray& b, int offset) {
@@ -695,13 +696,23 @@ void RadioSimulator::vanish() {
 
 void RadioSimulator::reboot() {
     State& s = *m_state;
-    // Let the program take the command's answer before the line drops.
-    for (int waited = 0; waited < kDrainBeforeRebootMs && s.terminal->pendingInput() > 0;
-         waited += 5) {
-        pollfd wake{s.wakeRead, POLLIN, 0};
-        if (::poll(&wake, 1, 5) > 0)
-            break;
-    }
+    // Let the program take the command's answer before the line drops. The
+    // terminal hands written bytes to the slave's input queue asynchronously,
+    // so first wait for the answer to arrive there (unless the program was
+    // quicker), then for the program to read it.
+    auto waitWhile = [&](auto condition, int limitMs) {
+        for (int waited = 0; waited < limitMs && condition(); waited += 2) {
+            pollfd wake{s.wakeRead, POLLIN, 0};
+            if (::poll(&wake, 1, 2) > 0)
+                return false;
+        }
+        return true;
+    };
+    const bool notStopping =
+        waitWhile([&] { return s.terminal->pendingInput() == 0; }, kAnswerArrivalMs) &&
+        waitWhile([&] { return s.terminal->pendingInput() > 0; }, kDrainBeforeRebootMs);
+    if (!notStopping)
+        return;
     int delayMs = 0;
     {
         std::lock_guard lock(m_mutex);

@@ -154,7 +154,8 @@ TEST(RadioSimulator, RebootTakesTheDeviceAwayAndBringsItBackBehindTheSamePath) {
     Client c;
     ASSERT_TRUE(c.open(path));
     ASSERT_TRUE(c.link->writeFlash(0x20000, QByteArray(32, 'u')).ok());
-    ASSERT_TRUE(c.link->sendCommand(bytes({0x43, 0x06, 0x01})).ok()); // answered before it goes
+    auto rebooted = c.link->sendCommand(bytes({0x43, 0x06, 0x01}));
+    ASSERT_TRUE(rebooted.ok()) << errorText(rebooted).toStdString(); // answered before it goes
 
     // The old connection is dead: a read fails instead of waiting.
     auto dead = c.link->readBlock(Bank::flash, 0);
