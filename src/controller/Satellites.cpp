@@ -56,18 +56,27 @@ struct SatnogsExchange {
     QPointer<QNetworkReply> reply; // main thread only
 };
 
-// A body larger than `limit` (by its announced length or by what has arrived)
-// is abandoned: `abandon` runs once and the reply is aborted.
-void limitBody(QNetworkReply* reply, qint64 limit, std::function<void()> abandon) {
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                     [reply, limit, abandon = std::move(abandon)](qint64 received, qint64 total) {
-                         if (received <= limit && total <= limit)
-                             return;
-                         if (!reply->isRunning())
-                             return;
-                         abandon();
-                         reply->abort();
-                     });
+// A body larger than `limit` (by its announced length or by what has arrived
+// so far) is abandoned: `abandon` runs and the reply is aborted. The check runs
+// on every piece that arrives, not on the throttled progress signal, so the
+// body never grows far past the limit.
+void limitBody(QNetworkReply* reply, qint64 limit, const std::function<void()>& abandon) {
+    const auto check = [reply, limit, abandon] {
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        const bool tooLarge = (announced.isValid() && announced.toLongLong() > limit) ||
+                              reply->bytesAvailable() > limit;
+        if (!tooLarge || !reply->isRunning())
+            return;
+        abandon();
+        reply->abort();
+    };
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, check);
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, check);
+}
+
+// The whole body of a finished reply; an aborted reply has none.
+QByteArray bodyOf(QNetworkReply* reply) {
+    return reply->isOpen() ? reply->readAll() : QByteArray();
 }
 
 } // namespace
@@ -122,7 +131,7 @@ void RadioController::downloadKeps() {
                              reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
                          const long long code =
                              statusAttribute.isValid() ? statusAttribute.toLongLong() : -1;
-                         if (*tooLarge) {
+                         if (*tooLarge || reply->bytesAvailable() > WebServices::kKepsMaxBytes) {
                              reportError(QStringLiteral("Download failed."));
                              return restoreStatus();
                          }
@@ -198,7 +207,9 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
             reply->deleteLater();
             // Status codes and transport errors are not examined: a failed
             // request has no body, and an error page is no transmitter list.
-            const QByteArray body = exchange->abandoned ? QByteArray() : reply->readAll();
+            const bool usable =
+                !exchange->abandoned && reply->bytesAvailable() <= WebServices::kSatnogsMaxBytes;
+            const QByteArray body = usable ? bodyOf(reply) : QByteArray();
             {
                 std::lock_guard lock(exchange->mutex);
                 if (exchange->gaveUp)
