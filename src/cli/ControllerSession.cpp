@@ -123,8 +123,10 @@ void ControllerSession::showProgress(double fraction) {
 void ControllerSession::endProgress() {
     if (m_progressShown < 0)
         return;
+    // The bar is transient: its line is blanked, so log lines never mix
+    // with it; the next progress step draws it again.
     m_progressShown = -1;
-    m_context.err << '\n';
+    m_context.err << '\r' << QString(kProgressBarWidth + 8, QLatin1Char(' ')) << '\r';
     m_context.err.flush();
 }
 
