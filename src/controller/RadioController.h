@@ -10,6 +10,7 @@
 #include "codeplug/ZoneCodec.h"
 #include "controller/ControllerStatus.h"
 #include "controller/Preferences.h"
+#include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
 #include "link/FirmwareInfo.h"
 #include "dmrdb/DMRUserDatabase.h"
@@ -162,6 +163,8 @@ public:
     [[nodiscard]] const QUrl& kepsServiceUrl() const { return m_kepsServiceUrl; }
     [[nodiscard]] const QUrl& satnogsServiceUrl() const { return m_satnogsServiceUrl; }
     void setDownloadTimeoutMs(int timeoutMs) { m_downloadTimeoutMs = timeoutMs; }
+    // Largest DMR user-ID download body accepted (64 MiB in the program).
+    void setDmrDownloadMaxBytes(qint64 maxBytes) { m_dmrDownloadMaxBytes = maxBytes; }
     void setSatnogsWaitMs(int waitMs) { m_satnogsWaitMs = waitMs; }
     // Set by the command line when SatNOGS answers come from a local file.
     void setSatnogsOverride(std::optional<SatNOGSFrequencyMap> frequencies) {
@@ -246,7 +249,9 @@ public:
     void downloadDMRDatabase();
     void writeDMRDatabase();
     void readDMRDatabaseFromDevice();
-    void refreshDMRDatabaseOnDeviceCount();
+    // `reportLinkErrors` (the command line): a failed read is reported instead
+    // of counting as 0.
+    void refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors = false);
     void exportDMRDatabase(const QString& path);
     // Name format, format and text length chosen in the database screen.
     void setDMRDatabaseOptions(DMRNameFormat nameFormat, DMRDBFormat format, int textLength);
@@ -415,6 +420,7 @@ private:
     QUrl m_kepsServiceUrl;
     QUrl m_satnogsServiceUrl;
     int m_downloadTimeoutMs = 60000;
+    qint64 m_dmrDownloadMaxBytes = WebServices::kDmrIdMaxBytes;
     int m_satnogsWaitMs = 30000;
     std::optional<SatNOGSFrequencyMap> m_satnogsOverride;
     QPointer<QNetworkReply> m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it

@@ -1,0 +1,454 @@
+// The DMR user-ID database: import from a CSV file, download from the ID
+// service, write to and read from the radio's flash, export to CSV.
+
+#include "controller/ControllerLink.h"
+#include "controller/RadioController.h"
+
+#include "dmrdb/DMRFlashFormat.h"
+#include "dmrdb/DMRUserDBExport.h"
+#include "dmrdb/DMRUserDBImport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+namespace nerka {
+
+namespace {
+
+constexpr int kBlockSize = 32;
+
+const QString kNotConnected = QStringLiteral("Nicht verbunden.");
+const QString kDownloading = QStringLiteral("Downloading DMR database…");
+const QString kWritingDB = QStringLiteral("Writing DMR database…");
+const QString kReadingDB = QStringLiteral("Reading DMR database…");
+const QString kNothingInFile = QStringLiteral("No usable DMR IDs found in the file.");
+const QString kNothingInDownload = QStringLiteral("No usable DMR IDs found in the download.");
+const QString kDownloadFailed = QStringLiteral("Download failed.");
+const QString kNoDatabaseOnDevice = QStringLiteral("No DMR database found on the device.");
+
+const QByteArray kCloseTransferScreen("C\x05", 2);
+
+// A new entry list keeps the encoding options of the database it replaces.
+DMRUserDatabase withEntries(const std::optional<DMRUserDatabase>& previous,
+                            DMRUserEntryList entries) {
+    DMRUserDatabase database;
+    if (previous) {
+        database.nameFormat = previous->nameFormat;
+        database.format = previous->format;
+        database.textLength = previous->textLength;
+    }
+    database.entries = std::move(entries);
+    return database;
+}
+
+// The count a header states, as the "On device" figure.
+int headerCount(std::uint32_t count) {
+    return int(std::min<std::uint32_t>(count, INT_MAX));
+}
+
+// The body of a running download, filled as it arrives. Kept out of the
+// reply's own buffer so that the size limit applies to what is really held.
+struct DownloadBody {
+    QByteArray bytes;
+    bool overLimit = false;
+};
+
+} // namespace
+
+void RadioController::importDMRDatabase(const QString& path) {
+    // A worldwide list is several hundred thousand rows: reading and parsing
+    // stay off the main thread.
+    postToQueue([this, path] {
+        DMRUserDBImport::Result result;
+        {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                reportError(file.errorString());
+                return;
+            }
+            const QByteArray bytes = file.readAll();
+            if (file.error() != QFileDevice::NoError) {
+                reportError(file.errorString());
+                return;
+            }
+            // UTF-8 when the bytes are valid UTF-8, otherwise ISO 8859-1.
+            result = DMRUserDBImport::parseFileContents(bytes);
+        }
+        if (result.entries.isEmpty()) {
+            reportError(kNothingInFile);
+            return;
+        }
+        const QString fileName = QFileInfo(path).fileName();
+        postToMain([this, result, fileName] {
+            assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
+            appendLogLine(QStringLiteral("Imported DMR database from ") + fileName +
+                          QStringLiteral(": ") + QString::number(result.parsed) +
+                          QStringLiteral(" entries (") + QString::number(result.skipped) +
+                          QStringLiteral(" skipped)."));
+        });
+    });
+}
+
+void RadioController::downloadDMRDatabase() {
+    if (m_dmrDownloadTask)
+        return;
+    assignStatus(Status::working(kDownloading));
+    assignProgress(0.0);
+    log(QStringLiteral("Downloading DMR database from ") +
+        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
+
+    QNetworkRequest request(WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath));
+    // Redirects are followed only when they keep the scheme as safe; TLS
+    // certificate errors are never ignored.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(m_downloadTimeoutMs);
+    QNetworkReply* reply = networkAccess()->get(request);
+    m_dmrDownloadTask = reply;
+
+    const auto body = std::make_shared<DownloadBody>();
+    const qint64 maxBytes = m_dmrDownloadMaxBytes;
+    const auto abandonIfTooLarge = [reply, body, maxBytes](qint64 size) {
+        if (size > maxBytes && !body->overLimit) {
+            body->overLimit = true;
+            body->bytes.clear();
+            body->bytes.squeeze();
+            reply->abort(); // finishes the reply at once
+        }
+    };
+
+    // `this` as the context of every connection: when the controller is gone,
+    // nothing of the download reaches it.
+    QObject::connect(reply, &QNetworkReply::readyRead, this, [reply, body, abandonIfTooLarge] {
+        if (body->overLimit)
+            return;
+        body->bytes.append(reply->readAll());
+        abandonIfTooLarge(body->bytes.size());
+    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, this,
+                     [this, reply, body, abandonIfTooLarge](qint64 received, qint64 total) {
+                         if (body->overLimit || m_dmrDownloadTask != reply)
+                             return;
+                         abandonIfTooLarge(std::max(received, total));
+                         if (body->overLimit)
+                             return;
+                         if (total > 0)
+                             assignProgress(std::clamp(double(received) / double(total), 0.0, 1.0));
+                     });
+    QObject::connect(reply, &QNetworkReply::finished, this, [this, reply, body] {
+        // The observation ends with the task.
+        QObject::disconnect(reply, nullptr, this, nullptr);
+        if (m_dmrDownloadTask == reply)
+            m_dmrDownloadTask = nullptr;
+        reply->deleteLater();
+
+        if (!body->overLimit && reply->error() == QNetworkReply::NoError) {
+            body->bytes.append(reply->readAll());
+            if (body->bytes.size() > m_dmrDownloadMaxBytes) {
+                body->overLimit = true;
+                body->bytes = QByteArray();
+            }
+        }
+        const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        const int httpStatus = statusAttribute.isValid() ? statusAttribute.toInt() : -1;
+        const bool httpError = statusAttribute.isValid() && (httpStatus < 200 || httpStatus > 299);
+
+        // The status goes back to what the link is now, and only while this
+        // download still owns it: a connect, disconnect or transfer started
+        // meanwhile has set its own.
+        const auto restoreStatus = [this] {
+            if (m_status != Status::working(kDownloading))
+                return;
+            assignStatus(hasInterface() ? Status::connected() : Status::disconnected());
+            assignProgress(0.0);
+        };
+        const auto fail = [this, restoreStatus](const QString& message) {
+            assignLastError(message);
+            appendLogLine(QStringLiteral("Error: ") + message);
+            restoreStatus();
+        };
+
+        if (body->overLimit) {
+            fail(kDownloadFailed);
+            return;
+        }
+        if (reply->error() != QNetworkReply::NoError && !httpError) {
+            fail(reply->errorString());
+            return;
+        }
+        if (httpStatus < 200 || httpStatus > 299) {
+            fail(QStringLiteral("Download failed (HTTP ") + QString::number(httpStatus) +
+                 QStringLiteral(")."));
+            return;
+        }
+        // Decoding and parsing the list stay off the main thread.
+        postToQueue([this, bytes = std::move(body->bytes), restoreStatus]() mutable {
+            DMRUserDBImport::Result result = DMRUserDBImport::parseFileContents(bytes);
+            bytes = QByteArray();
+            postToMain([this, result, restoreStatus] {
+                restoreStatus();
+                if (result.entries.isEmpty()) {
+                    assignLastError(kNothingInDownload);
+                    appendLogLine(QStringLiteral("Error: ") + kNothingInDownload);
+                    return;
+                }
+                assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
+                appendLogLine(QStringLiteral("Downloaded DMR database: ") +
+                              QString::number(result.parsed) + QStringLiteral(" entries (") +
+                              QString::number(result.skipped) + QStringLiteral(" skipped)."));
+            });
+        });
+    });
+}
+
+void RadioController::writeDMRDatabase() {
+    if (!hasInterface()) {
+        reportError(kNotConnected);
+        return;
+    }
+    if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty()) {
+        reportError(QStringLiteral("No DMR database imported."));
+        return;
+    }
+    // A transfer like a codeplug write: editing is blocked while it runs.
+    assignStatus(Status::working(kWritingDB));
+    assignProgress(0.0);
+    const DMRUserDatabase database = *m_dmrUserDB;
+    postToQueue([this, database] {
+        if (!m_link) {
+            // A disconnect ran first.
+            reportFailure(kNotConnected, Status::disconnected());
+            return;
+        }
+        OpenGD77Interface& radio = *m_link->interface;
+        const RadioVariant family = radio.variant();
+        const DMRFlashAreas areas = dmrFlashAreas(family);
+        const DMRFlashImage encoded = encodeForFlash(database, family);
+        const qint64 area1Length = encoded.area1.size();
+        const qint64 total = std::max<qint64>(area1Length + encoded.area2.size(), 1);
+
+        QString line = QStringLiteral("Writing DMR database: ") + QString::number(encoded.written) +
+                       QStringLiteral(" entries (") + QString::number(total / 1024) +
+                       QStringLiteral(" KB)");
+        if (encoded.dropped >= 1)
+            line += QStringLiteral(", ") + QString::number(encoded.dropped) +
+                    QStringLiteral(" dropped (over capacity)");
+        log(line + QStringLiteral("…"));
+
+        const auto transfer = [&]() -> std::optional<LinkError> {
+            if (auto shown =
+                    radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("DMR DB"));
+                !shown)
+                return shown.error();
+            auto first = radio.writeFlash(areas.area1.address, encoded.area1, [&](int done) {
+                setProgress(double(done) / double(total));
+            });
+            if (!first)
+                return first.error();
+            if (!encoded.area2.isEmpty()) {
+                auto second = radio.writeFlash(areas.area2.address, encoded.area2, [&](int done) {
+                    setProgress(double(area1Length + done) / double(total));
+                });
+                if (!second)
+                    return second.error();
+            }
+            if (radio.currentSector() >= 0) {
+                if (auto committed = radio.commitFlashSector(); !committed)
+                    return committed.error();
+                radio.setCurrentSector(-1);
+            }
+            if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)
+                return closed.error();
+            return std::nullopt;
+        };
+        if (auto error = transfer()) {
+            // Program what the sector buffer holds, then close the transfer
+            // screen; when even the commit fails the radio is not answering
+            // and the close is skipped.
+            bool answering = true;
+            if (radio.currentSector() >= 0) {
+                answering = radio.commitFlashSector().ok();
+                if (answering)
+                    radio.setCurrentSector(-1);
+            }
+            if (answering)
+                (void)radio.sendCommand(kCloseTransferScreen);
+            reportFailure(error->description(), Status::connected());
+            return;
+        }
+        rebootAndDisconnect();
+        const int written = int(encoded.written);
+        postToMain([this, written] {
+            assignProgress(1.0);
+            assignDmrDBOnDeviceCount(written);
+            appendLogLine(
+                QStringLiteral("DMR database written. Device is rebooting — disconnected."));
+        });
+    });
+}
+
+void RadioController::readDMRDatabaseFromDevice() {
+    if (!hasInterface()) {
+        reportError(kNotConnected);
+        return;
+    }
+    assignStatus(Status::working(kReadingDB));
+    assignProgress(0.0);
+    postToQueue([this] {
+        if (!m_link) {
+            reportFailure(kNotConnected, Status::disconnected());
+            return;
+        }
+        OpenGD77Interface& radio = *m_link->interface;
+        const DMRFlashAreas areas = dmrFlashAreas(radio.variant());
+
+        auto headerBlock = radio.readBlock(Bank::flash, areas.area1.address);
+        if (!headerBlock) {
+            reportFailure(headerBlock.error().description(), Status::connected());
+            return;
+        }
+        const std::optional<DMRDBHeader> header =
+            parseHeader(QByteArrayView(*headerBlock)
+                            .first(std::min<qsizetype>(headerBlock->size(), kBlockSize)));
+        if (!header || header->count < 1) {
+            postToMain([this] {
+                assignStatus(Status::connected());
+                assignProgress(0.0);
+                assignDmrDBOnDeviceCount(0);
+                appendLogLine(kNoDatabaseOnDevice);
+            });
+            return;
+        }
+
+        const std::uint32_t count = header->count;
+        const int size = header->recordSize;
+        const qint64 area1Count = std::min<qint64>(count, area1RecordCapacity(size));
+        const qint64 length1 = area1Count * size + DMRDBHeader::kSize;
+        const qint64 length2 = count > area1Count
+                                   ? std::min<qint64>((count - area1Count) * size, areas.area2.size)
+                                   : 0;
+        const qint64 total = std::max<qint64>(length1 + length2, 1);
+        log(QStringLiteral("Reading DMR database from device: ") + QString::number(count) +
+            QStringLiteral(" entries (") + QString::number(total / 1024) +
+            QStringLiteral(" KB) — this can take a while…"));
+
+        QByteArray records;
+        records.reserve(length1 + length2 + kBlockSize);
+        // Reads `length` bytes of an area in 32-byte blocks; `before` is what
+        // earlier areas contributed to the progress.
+        const auto readArea = [&](std::uint32_t address, qint64 length,
+                                  qint64 before) -> std::optional<LinkError> {
+            const qsizetype start = records.size();
+            for (qint64 offset = 0; offset < length; offset += kBlockSize) {
+                auto block = radio.readBlock(Bank::flash, address + std::uint32_t(offset));
+                if (!block)
+                    return block.error();
+                records.append(*block);
+                setProgress(double(before + std::min(offset + kBlockSize, length)) / double(total));
+            }
+            records.truncate(start + length);
+            return std::nullopt;
+        };
+        if (auto error = readArea(areas.area1.address, length1, 0)) {
+            reportFailure(error->description(), Status::connected());
+            return;
+        }
+        records.remove(0, DMRDBHeader::kSize);
+        if (length2 > 0) {
+            if (auto error = readArea(areas.area2.address, length2, length1)) {
+                reportFailure(error->description(), Status::connected());
+                return;
+            }
+        }
+        DMRUserEntryList entries = decodeRecords(records, count, size, header->compressed);
+        records = QByteArray();
+
+        const DMRDBFormat format =
+            header->compressed ? DMRDBFormat::compressed : DMRDBFormat::uncompressed;
+        const int textLength = textLengthForRecordSize(size, header->compressed);
+        const int onDevice = headerCount(count);
+        postToMain([this, entries, format, textLength, onDevice] {
+            DMRUserDatabase database;
+            database.entries = entries;
+            database.nameFormat = m_dmrUserDB ? m_dmrUserDB->nameFormat : DMRNameFormat::firstName;
+            database.format = format;
+            database.textLength = textLength;
+            assignStatus(Status::connected());
+            assignProgress(1.0);
+            assignDmrDBOnDeviceCount(onDevice);
+            assignDmrUserDB(database);
+            appendLogLine(QStringLiteral("Read DMR database from device: ") +
+                          QString::number(entries.size()) + QStringLiteral(" entries."));
+        });
+    });
+}
+
+void RadioController::refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors) {
+    if (!hasInterface())
+        return;
+    postToQueue([this, reportLinkErrors] {
+        if (!m_link)
+            return;
+        OpenGD77Interface& radio = *m_link->interface;
+        auto block = radio.readBlock(Bank::flash, dmrFlashAreas(radio.variant()).area1.address);
+        if (!block && reportLinkErrors) {
+            reportError(block.error().description());
+            return;
+        }
+        int count = 0;
+        if (block) {
+            const auto header = parseHeader(
+                QByteArrayView(*block).first(std::min<qsizetype>(block->size(), kBlockSize)));
+            if (header)
+                count = headerCount(header->count);
+        }
+        postToMain([this, count] { assignDmrDBOnDeviceCount(count); });
+    });
+}
+
+void RadioController::exportDMRDatabase(const QString& path) {
+    if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty()) {
+        reportError(QStringLiteral("No DMR database to export."));
+        return;
+    }
+    const DMRUserEntryList entries = m_dmrUserDB->entries;
+    postToQueue([this, entries, path] {
+        // Sorted by ID, written to a temporary file and renamed over the
+        // target on success: the whole file or nothing.
+        const QByteArray text = csvExportText(entries);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            reportError(file.errorString());
+            return;
+        }
+        if (file.write(text) != text.size() || !file.commit()) {
+            const QString message = file.errorString();
+            file.cancelWriting();
+            reportError(message);
+            return;
+        }
+        log(QStringLiteral("Exported ") + QString::number(entries.size()) +
+            QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() + QStringLiteral("."));
+    });
+}
+
+void RadioController::setDMRDatabaseOptions(DMRNameFormat nameFormat, DMRDBFormat format,
+                                            int textLength) {
+    // Without a database the options are kept in an empty one, so the next
+    // import or download takes them over.
+    DMRUserDatabase database = m_dmrUserDB.value_or(DMRUserDatabase{});
+    database.nameFormat = nameFormat;
+    database.format = format;
+    database.textLength = clampDMRTextLength(textLength);
+    assignDmrUserDB(database);
+}
+
+} // namespace nerka
