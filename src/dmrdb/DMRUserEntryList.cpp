@@ -42,7 +42,9 @@ void DMRUserEntryList::reserve(qsizetype entries, qsizetype textBytes) {
 }
 
 void DMRUserEntryList::squeeze() {
-    m_records.squeeze();
+    // The text buffer shrinks in place (realloc). QList::squeeze would copy the
+    // records into a new block, briefly holding both; their unused tail costs
+    // address space only, since pages never written are never resident.
     m_text.squeeze();
 }
 
@@ -72,11 +74,13 @@ void DMRUserEntryList::appendUtf8(std::uint32_t id, std::string_view callsign,
         // One resize and plain copies: this runs once per row of a big file.
         m_text.resize(record.textOffset + textBytes);
         char* out = m_text.data() + record.textOffset;
-        std::memcpy(out, callsign.data(), record.callsignBytes);
-        out += record.callsignBytes;
-        std::memcpy(out, firstName.data(), record.firstNameBytes);
-        out += record.firstNameBytes;
-        std::memcpy(out, lastName.data(), record.lastNameBytes);
+        for (std::string_view part :
+             {callsign.substr(0, record.callsignBytes), firstName.substr(0, record.firstNameBytes),
+              lastName.substr(0, record.lastNameBytes)}) {
+            if (!part.empty()) // an empty view may carry a null pointer
+                std::memcpy(out, part.data(), part.size());
+            out += part.size();
+        }
     }
     m_records.append(record);
 }

@@ -33,7 +33,7 @@ public:
 
     // Room for `entries` rows holding `textBytes` bytes of UTF-8 text in all.
     void reserve(qsizetype entries, qsizetype textBytes);
-    // Gives back the space reserved beyond what is used.
+    // Gives back the text space reserved beyond what is used.
     void squeeze();
     void clear();
 
