@@ -1,0 +1,124 @@
+#include "cli/CliCommand.h"
+#include "cli/ControllerSession.h"
+
+#include "controller/RadioController.h"
+#include "satellites/SatNOGS.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace nerka::cli {
+
+namespace {
+
+int runSatellites(CliContext& context);
+
+const CliCommand kSatellites{
+    "satellites", "import KEPS FILE -o OUT [--satnogs JSON] [--add NAME,NAME...]",
+    "load keps into a codeplug file: refresh its satellites, add the named ones, save OUT",
+    &runSatellites};
+const CliRegistration kRegistration{kSatellites};
+
+// The first candidate whose short name equals `name` ignoring case. The
+// candidates come sorted with the FM ones first, so an FM one wins a tie.
+const SatelliteCandidate* findCandidate(const QList<SatelliteCandidate>& candidates,
+                                        const QString& name) {
+    for (const SatelliteCandidate& c : candidates)
+        if (c.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &c;
+    return nullptr;
+}
+
+int runSatellites(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption outOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                       QStringLiteral("Codeplug file to save."),
+                                       QStringLiteral("OUT"));
+    const QCommandLineOption satnogsOption(
+        QStringLiteral("satnogs"),
+        QStringLiteral("SatNOGS transmitter list (JSON) to use instead of asking the service."),
+        QStringLiteral("JSON"));
+    const QCommandLineOption addOption(
+        QStringLiteral("add"),
+        QStringLiteral("Comma-separated names of the satellites to add (case does not matter)."),
+        QStringLiteral("NAMES"));
+    parser.addOption(outOption);
+    parser.addOption(satnogsOption);
+    parser.addOption(addOption);
+    if (auto code = parseArguments(context, kSatellites, parser, 3, 3))
+        return *code;
+    const QStringList positional = parser.positionalArguments();
+    if (positional[0] != QLatin1String("import"))
+        return usageError(context, kSatellites,
+                          QStringLiteral("unknown subcommand: ") + positional[0]);
+    if (!parser.isSet(outOption) || parser.value(outOption).isEmpty())
+        return usageError(context, kSatellites, QStringLiteral("-o OUT is required"));
+    QStringList wanted;
+    if (parser.isSet(addOption)) {
+        for (const QString& item : parser.value(addOption).split(QLatin1Char(','))) {
+            const QString name = item.trimmed();
+            if (!name.isEmpty())
+                wanted.append(name);
+        }
+        if (wanted.isEmpty())
+            return usageError(context, kSatellites, QStringLiteral("--add needs satellite names"));
+    }
+    const QString kepsPath = positional[1];
+    const QString codeplugPath = positional[2];
+    const QString outPath = parser.value(outOption);
+
+    ControllerSession session(context);
+    RadioController& controller = session.controller();
+
+    if (parser.isSet(satnogsOption)) {
+        // An unreadable file is an error; a readable one that lists no usable
+        // transmitter simply gives no frequencies, as the service's would.
+        QFile file(parser.value(satnogsOption));
+        QByteArray body;
+        if (file.open(QIODevice::ReadOnly))
+            body = file.readAll();
+        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+            controller.reportError(file.errorString());
+            session.finish();
+            return kExitFailed;
+        }
+        controller.setSatnogsOverride(parseSatNOGS(body));
+    }
+
+    controller.openCodeplugFile(codeplugPath);
+    session.finish();
+    if (session.failed() || !controller.image())
+        return kExitFailed;
+
+    // The keps load refreshes the satellites already in the codeplug and
+    // offers the candidates; nothing of it is saved when it fails.
+    controller.postToQueue([&controller, kepsPath] { controller.importTLEFile(kepsPath); });
+    session.finish();
+    if (session.failed())
+        return kExitFailed;
+
+    QList<SatelliteCandidate> picked;
+    QSet<QUuid> pickedIds;
+    for (const QString& name : wanted) {
+        const SatelliteCandidate* found = findCandidate(controller.satelliteCandidates(), name);
+        if (!found) {
+            controller.reportError(
+                QStringLiteral("No satellite named %1 in the keps file.").arg(name));
+            continue;
+        }
+        if (!pickedIds.contains(found->id)) {
+            pickedIds.insert(found->id);
+            picked.append(*found);
+        }
+    }
+    controller.addSatellites(picked);
+    session.finish();
+
+    controller.saveCodeplugFile(outPath);
+    session.finish();
+    return session.exitCode();
+}
+
+} // namespace
+
+} // namespace nerka::cli
