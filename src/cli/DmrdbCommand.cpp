@@ -1,0 +1,323 @@
+// nerka-cli dmrdb: the DMR user-ID database from the command line. Every
+// subcommand goes through the controller's own operations, so the log lines
+// and error texts are those of the window.
+
+#include "cli/CliCommand.h"
+#include "cli/ControllerSession.h"
+
+#include "controller/RadioController.h"
+#include "dmrdb/DMRFlashFormat.h"
+#include "link/RadioType.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace nerka::cli {
+
+namespace {
+
+int runDmrdb(CliContext& context);
+int runImport(CliContext& context);
+int runEncode(CliContext& context);
+int runWriteDB(CliContext& context);
+int runReadDB(CliContext& context);
+int runCount(CliContext& context);
+
+const CliCommand kDmrdb{"dmrdb", "import|encode|write|read|count ...",
+                        "the DMR user-ID database: import, encode, write to, read from and count "
+                        "on a radio",
+                        &runDmrdb};
+const CliRegistration kRegistration{kDmrdb};
+
+const CliCommand kImport{"dmrdb import", "CSV [--json]",
+                         "parse a DMR user-ID CSV file (--json: print the entries)", &runImport};
+const CliCommand kEncode{"dmrdb encode",
+                         "CSV --family gd77|uv380 [--format compressed|uncompressed] "
+                         "[--text-length N] [--name-format firstName|fullName] --area1 FILE "
+                         "--area2 FILE",
+                         "build the two flash areas of a DMR user-ID CSV and save them",
+                         &runEncode};
+const CliCommand kWriteDB{"dmrdb write",
+                          "[--port PATH | --demo [--demo-type N]] CSV [--family gd77|uv380] "
+                          "[--format compressed|uncompressed] [--text-length N] "
+                          "[--name-format firstName|fullName]",
+                          "import a DMR user-ID CSV and write it to the radio; it reboots",
+                          &runWriteDB};
+const CliCommand kReadDB{"dmrdb read", "[--port PATH | --demo [--demo-type N]] -o OUT.csv",
+                         "read the DMR user-ID database from the radio and export it as CSV",
+                         &runReadDB};
+const CliCommand kCount{"dmrdb count", "[--port PATH | --demo [--demo-type N]]",
+                        "print the record count of the radio's DMR user-ID database", &runCount};
+
+const CliCommand* const kSubcommands[] = {&kImport, &kEncode, &kWriteDB, &kReadDB, &kCount};
+
+int runDmrdb(CliContext& context) {
+    if (context.args.isEmpty())
+        return usageError(context, kDmrdb, QStringLiteral("missing subcommand"));
+    const QString name = context.args.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        context.out << usageLine(kDmrdb) << '\n' << kDmrdb.summary << '\n';
+        for (const CliCommand* sub : kSubcommands)
+            context.out << "  " << usageLine(*sub) << '\n';
+        context.out.flush();
+        return kExitOk;
+    }
+    for (const CliCommand* sub : kSubcommands) {
+        if (QLatin1String(sub->name) == QLatin1String("dmrdb ") + name) {
+            CliContext subContext{context.args.mid(1), context.out, context.err,
+                                  context.errIsTerminal};
+            return sub->run(subContext);
+        }
+    }
+    return usageError(context, kDmrdb,
+                      QStringLiteral("unknown subcommand '") + name + QStringLiteral("'"));
+}
+
+// The encoding options shared by encode and write.
+struct EncodeOptions {
+    std::optional<RadioVariant> family;
+    DMRDBFormat format = DMRDBFormat::compressed;
+    DMRNameFormat nameFormat = DMRNameFormat::firstName;
+    int textLength = 16;
+};
+
+const QCommandLineOption kFamilyOption(QStringLiteral("family"),
+                                       QStringLiteral("Radio family: gd77 or uv380."),
+                                       QStringLiteral("FAMILY"));
+const QCommandLineOption kFormatOption(QStringLiteral("format"),
+                                       QStringLiteral("compressed (default) or uncompressed."),
+                                       QStringLiteral("FORMAT"));
+const QCommandLineOption kTextLengthOption(QStringLiteral("text-length"),
+                                           QStringLiteral("Characters per record, 1-20 "
+                                                          "(default 16)."),
+                                           QStringLiteral("N"));
+const QCommandLineOption kNameFormatOption(QStringLiteral("name-format"),
+                                           QStringLiteral("firstName (default) or fullName."),
+                                           QStringLiteral("FORMAT"));
+
+void addEncodeOptions(QCommandLineParser& parser) {
+    parser.addOption(kFamilyOption);
+    parser.addOption(kFormatOption);
+    parser.addOption(kTextLengthOption);
+    parser.addOption(kNameFormatOption);
+}
+
+std::optional<int> readEncodeOptions(CliContext& context, const CliCommand& command,
+                                     const QCommandLineParser& parser, EncodeOptions& options) {
+    if (parser.isSet(kFamilyOption)) {
+        const QString family = parser.value(kFamilyOption);
+        if (family == QLatin1String("gd77"))
+            options.family = RadioVariant::gd77;
+        else if (family == QLatin1String("uv380"))
+            options.family = RadioVariant::uv380;
+        else
+            return usageError(context, command, QStringLiteral("--family needs gd77 or uv380"));
+    }
+    if (parser.isSet(kFormatOption)) {
+        const auto format = dbFormatFromKey(parser.value(kFormatOption));
+        if (!format)
+            return usageError(context, command,
+                              QStringLiteral("--format needs compressed or uncompressed"));
+        options.format = *format;
+    }
+    if (parser.isSet(kNameFormatOption)) {
+        const auto nameFormat = nameFormatFromKey(parser.value(kNameFormatOption));
+        if (!nameFormat)
+            return usageError(context, command,
+                              QStringLiteral("--name-format needs firstName or fullName"));
+        options.nameFormat = *nameFormat;
+    }
+    if (parser.isSet(kTextLengthOption)) {
+        bool ok = false;
+        const int length = parser.value(kTextLengthOption).toInt(&ok);
+        if (!ok || length < kDMRMinTextLength || length > kDMRMaxTextLength)
+            return usageError(context, command,
+                              QStringLiteral("--text-length needs a number from 1 to 20"));
+        options.textLength = length;
+    }
+    return std::nullopt;
+}
+
+QString familyName(RadioVariant family) {
+    return family == RadioVariant::uv380 ? QStringLiteral("UV380") : QStringLiteral("GD77");
+}
+
+// Imports the CSV through the controller and applies the encoding options.
+// False when the import failed (its error line is printed).
+bool importWithOptions(ControllerSession& session, const QString& path,
+                       const EncodeOptions& options) {
+    RadioController& controller = session.controller();
+    controller.importDMRDatabase(path);
+    session.finish();
+    if (session.failed() || !controller.dmrUserDB())
+        return false;
+    controller.setDMRDatabaseOptions(options.nameFormat, options.format, options.textLength);
+    return true;
+}
+
+// Saves bytes whole or not at all; reports through the controller on failure.
+bool saveBytes(ControllerSession& session, const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString message = path + QStringLiteral(": ") + file.errorString();
+        file.cancelWriting();
+        session.controller().reportError(message);
+        session.finish();
+        return false;
+    }
+    return true;
+}
+
+int runImport(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print the entries as a JSON array."));
+    parser.addOption(json);
+    if (auto code = parseArguments(context, kImport, parser, 1, 1))
+        return *code;
+
+    ControllerSession session(context);
+    RadioController& controller = session.controller();
+    controller.importDMRDatabase(parser.positionalArguments().first());
+    session.finish();
+    if (session.failed() || !controller.dmrUserDB())
+        return kExitFailed;
+    if (parser.isSet(json)) {
+        QJsonArray array;
+        for (const DMRUserEntry& entry : controller.dmrUserDB()->entries) {
+            array.append(QJsonObject{{QStringLiteral("id"), qint64(entry.id)},
+                                     {QStringLiteral("callsign"), entry.callsign},
+                                     {QStringLiteral("firstName"), entry.firstName},
+                                     {QStringLiteral("lastName"), entry.lastName}});
+        }
+        context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        context.out.flush();
+    }
+    return kExitOk;
+}
+
+int runEncode(CliContext& context) {
+    QCommandLineParser parser;
+    addEncodeOptions(parser);
+    const QCommandLineOption area1(QStringLiteral("area1"),
+                                   QStringLiteral("File for area 1 (header and first records)."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption area2(QStringLiteral("area2"),
+                                   QStringLiteral("File for area 2 (may stay empty)."),
+                                   QStringLiteral("FILE"));
+    parser.addOption(area1);
+    parser.addOption(area2);
+    if (auto code = parseArguments(context, kEncode, parser, 1, 1))
+        return *code;
+    EncodeOptions options;
+    if (auto code = readEncodeOptions(context, kEncode, parser, options))
+        return *code;
+    if (!options.family)
+        return usageError(context, kEncode, QStringLiteral("missing --family"));
+    if (parser.value(area1).isEmpty() || parser.value(area2).isEmpty())
+        return usageError(context, kEncode, QStringLiteral("missing --area1 FILE or --area2 FILE"));
+
+    ControllerSession session(context);
+    if (!importWithOptions(session, parser.positionalArguments().first(), options))
+        return kExitFailed;
+    const DMRFlashImage encoded =
+        encodeForFlash(*session.controller().dmrUserDB(), *options.family);
+    if (!saveBytes(session, parser.value(area1), encoded.area1) ||
+        !saveBytes(session, parser.value(area2), encoded.area2))
+        return kExitFailed;
+    context.out << "written " << encoded.written << " dropped " << encoded.dropped << '\n';
+    context.out.flush();
+    return kExitOk;
+}
+
+int runWriteDB(CliContext& context) {
+    QCommandLineParser parser;
+    addEncodeOptions(parser);
+    addRadioOptions(parser);
+    if (auto code = parseArguments(context, kWriteDB, parser, 1, 1))
+        return *code;
+    RadioOptions radioOptions;
+    if (auto code = readRadioOptions(context, kWriteDB, parser, radioOptions))
+        return *code;
+    EncodeOptions options;
+    if (auto code = readEncodeOptions(context, kWriteDB, parser, options))
+        return *code;
+
+    ControllerSession session(context, radioOptions);
+    RadioController& controller = session.controller();
+    if (!importWithOptions(session, parser.positionalArguments().first(), options))
+        return kExitFailed;
+    if (!session.connect())
+        return kExitFailed;
+    if (options.family && controller.firmware()) {
+        const RadioVariant connected = radioVariant(controller.firmware()->radioType);
+        if (connected != *options.family) {
+            controller.reportError(
+                QStringLiteral("The database was prepared for the ") + familyName(*options.family) +
+                QStringLiteral(" family, but the connected radio is ") + familyName(connected) +
+                QStringLiteral(" family. Nothing was written."));
+            session.finish();
+            return kExitFailed;
+        }
+    }
+    controller.writeDMRDatabase();
+    session.finish();
+    return session.exitCode();
+}
+
+int runReadDB(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("CSV file to write."), QStringLiteral("FILE"));
+    parser.addOption(output);
+    addRadioOptions(parser);
+    if (auto code = parseArguments(context, kReadDB, parser, 0, 0))
+        return *code;
+    RadioOptions radioOptions;
+    if (auto code = readRadioOptions(context, kReadDB, parser, radioOptions))
+        return *code;
+    if (parser.value(output).isEmpty())
+        return usageError(context, kReadDB, QStringLiteral("missing -o FILE"));
+
+    ControllerSession session(context, radioOptions);
+    if (!session.connect())
+        return kExitFailed;
+    RadioController& controller = session.controller();
+    controller.readDMRDatabaseFromDevice();
+    session.finish();
+    if (session.failed())
+        return kExitFailed;
+    // With no database on the radio the export reports that there is nothing
+    // to export, and no file is written.
+    controller.exportDMRDatabase(parser.value(output));
+    session.finish();
+    return session.exitCode();
+}
+
+int runCount(CliContext& context) {
+    QCommandLineParser parser;
+    addRadioOptions(parser);
+    if (auto code = parseArguments(context, kCount, parser, 0, 0))
+        return *code;
+    RadioOptions radioOptions;
+    if (auto code = readRadioOptions(context, kCount, parser, radioOptions))
+        return *code;
+
+    ControllerSession session(context, radioOptions);
+    if (!session.connect())
+        return kExitFailed;
+    RadioController& controller = session.controller();
+    controller.refreshDMRDatabaseOnDeviceCount(true);
+    session.finish();
+    if (session.failed() || !controller.dmrDBOnDeviceCount())
+        return kExitFailed;
+    context.out << *controller.dmrDBOnDeviceCount() << '\n';
+    context.out.flush();
+    return kExitOk;
+}
+
+} // namespace
+
+} // namespace nerka::cli
