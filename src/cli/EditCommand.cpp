@@ -1,0 +1,751 @@
+#include "cli/CliCommand.h"
+#include "cli/CodeplugJson.h"
+#include "cli/ControllerSession.h"
+
+#include "codeplug/ChannelPresets.h"
+#include "controller/RadioController.h"
+#include "satellites/SatelliteCodec.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <cmath>
+#include <limits>
+
+namespace nerka::cli {
+
+namespace {
+
+int runEdit(CliContext& context);
+
+const CliCommand kEdit{"edit", "FILE --ops OPS.json -o OUT",
+                       "apply the editing operations of a JSON file to a codeplug file and save "
+                       "the result",
+                       &runEdit};
+const CliRegistration kRegistration{kEdit};
+
+const QStringList kOperations = {
+    QStringLiteral("createChannel"),     QStringLiteral("updateChannel"),
+    QStringLiteral("importChannels"),    QStringLiteral("copyChannel"),
+    QStringLiteral("duplicateChannel"),  QStringLiteral("deleteChannel"),
+    QStringLiteral("pasteChannel"),      QStringLiteral("deleteChannels"),
+    QStringLiteral("reorderChannels"),   QStringLiteral("updateContact"),
+    QStringLiteral("deleteContact"),     QStringLiteral("reorderContacts"),
+    QStringLiteral("updateTalkgroup"),   QStringLiteral("deleteTalkgroup"),
+    QStringLiteral("reorderTalkgroups"), QStringLiteral("updateZone"),
+    QStringLiteral("deleteZone"),        QStringLiteral("reorderZones"),
+    QStringLiteral("writeSettings"),     QStringLiteral("setThemeColor"),
+    QStringLiteral("importTheme"),       QStringLiteral("updateSatellite"),
+    QStringLiteral("deleteSatellite"),
+};
+
+// JSON numbers are doubles; integers up to 2^53 are exact.
+constexpr double kMaxJsonInteger = 9007199254740992.0;
+constexpr double kMaxDmrId = 99'999'999;  // 8 BCD digits
+constexpr double kMaxBandLimitMHz = 9999; // 4 BCD digits
+constexpr int kMaxAprsIndex = 254;        // stored as index + 1 in one byte
+
+std::optional<ThemeKind> themeKindFromText(const QString& text) {
+    if (text == QLatin1String("day"))
+        return ThemeKind::day;
+    if (text == QLatin1String("night"))
+        return ThemeKind::night;
+    return std::nullopt;
+}
+const QString kThemeKinds = QStringLiteral("day, night");
+
+// Reads the arguments of one operation. The first argument that is missing
+// or of the wrong kind is remembered; the getters then return nothing and the
+// operation is not started.
+class Args {
+public:
+    explicit Args(const QJsonObject& object) : m_object(object) {}
+
+    [[nodiscard]] bool has(const char* key) const { return m_object.contains(QLatin1String(key)); }
+    [[nodiscard]] const std::optional<QString>& error() const { return m_error; }
+
+    std::optional<qint64> integer(const char* key, double min, double max) {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isDouble() || std::floor(v.toDouble()) != v.toDouble() || v.toDouble() < min ||
+            v.toDouble() > max) {
+            fail(QStringLiteral("'%1' must be an integer from %2 to %3")
+                     .arg(QLatin1String(key), QString::number(min, 'f', 0),
+                          QString::number(max, 'f', 0)));
+            return std::nullopt;
+        }
+        return qint64(v.toDouble());
+    }
+    // null or an integer.
+    std::optional<std::optional<int>> optionalIndex(const char* key, int max) {
+        if (m_object.value(QLatin1String(key)).isNull())
+            return std::optional<int>{};
+        const auto value = integer(key, 0, max);
+        if (!value)
+            return std::nullopt;
+        return std::optional<int>{int(*value)};
+    }
+    std::optional<double> real(const char* key) {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isDouble()) {
+            fail(QStringLiteral("'%1' must be a number").arg(QLatin1String(key)));
+            return std::nullopt;
+        }
+        return v.toDouble();
+    }
+    std::optional<bool> boolean(const char* key) {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isBool()) {
+            fail(QStringLiteral("'%1' must be true or false").arg(QLatin1String(key)));
+            return std::nullopt;
+        }
+        return v.toBool();
+    }
+    std::optional<QString> text(const char* key) {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isString()) {
+            fail(QStringLiteral("'%1' must be a text").arg(QLatin1String(key)));
+            return std::nullopt;
+        }
+        return v.toString();
+    }
+    // A text that must be one of `choices`.
+    template <typename T>
+    std::optional<T> choice(const char* key, std::optional<T> (*fromText)(const QString&),
+                            const QString& allowed) {
+        const auto value = text(key);
+        if (!value)
+            return std::nullopt;
+        const auto parsed = fromText(*value);
+        if (!parsed)
+            fail(QStringLiteral("'%1' must be one of %2").arg(QLatin1String(key), allowed));
+        return parsed;
+    }
+    std::optional<QList<int>> integers(const char* key, int max) {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        QList<int> out;
+        bool ok = v.isArray();
+        for (const QJsonValue& item : v.toArray()) {
+            const double d = item.toDouble(-1);
+            ok = ok && item.isDouble() && std::floor(d) == d && d >= 0 && d <= max;
+            out.append(int(d));
+        }
+        if (!ok) {
+            fail(QStringLiteral("'%1' must be a list of integers from 0 to %2")
+                     .arg(QLatin1String(key))
+                     .arg(max));
+            return std::nullopt;
+        }
+        return out;
+    }
+    std::optional<std::optional<Tone>> tone(const char* key) {
+        const auto value = toneFromJson(m_object.value(QLatin1String(key)));
+        if (!value)
+            fail(QStringLiteral("'%1' must be null, {\"ctcss\": tenths} or "
+                                "{\"dcs\": code, \"inverted\": bool}")
+                     .arg(QLatin1String(key)));
+        return value;
+    }
+    // Lower-case hex of exactly `size` bytes.
+    std::optional<QByteArray> hexBytes(const char* key, int size) {
+        const auto value = text(key);
+        if (!value)
+            return std::nullopt;
+        const QByteArray hex = value->toLatin1();
+        const bool digits = std::all_of(hex.begin(), hex.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        });
+        if (!digits || hex.size() != 2 * size) {
+            fail(QStringLiteral("'%1' must be %2 bytes as hex").arg(QLatin1String(key)).arg(size));
+            return std::nullopt;
+        }
+        return QByteArray::fromHex(hex);
+    }
+    // Each update… reads `key` into `field` when the object has the key; a field
+    // whose key is left out keeps its value.
+    void updateText(const char* key, QString& field) {
+        if (has(key))
+            field = text(key).value_or(field);
+    }
+    void updateBool(const char* key, bool& field) {
+        if (has(key))
+            field = boolean(key).value_or(field);
+    }
+    template <typename Int>
+    void updateInteger(const char* key, Int& field, double min, double max) {
+        if (has(key))
+            if (const auto value = integer(key, min, max))
+                field = Int(*value);
+    }
+    void updateIndex(const char* key, std::optional<int>& field, int max) {
+        if (has(key))
+            field = optionalIndex(key, max).value_or(field);
+    }
+    void updateTone(const char* key, std::optional<Tone>& field) {
+        if (has(key))
+            field = tone(key).value_or(field);
+    }
+    template <typename T>
+    void updateChoice(const char* key, T& field, std::optional<T> (*fromText)(const QString&),
+                      const QString& allowed) {
+        if (has(key))
+            field = choice<T>(key, fromText, allowed).value_or(field);
+    }
+    void updateIntegers(const char* key, QList<int>& field, int max) {
+        if (has(key))
+            field = integers(key, max).value_or(field);
+    }
+    void updateHex(const char* key, QByteArray& field, int size) {
+        if (has(key))
+            field = hexBytes(key, size).value_or(field);
+    }
+    // Refuses keys outside `known`, so a misspelt field does not pass unnoticed.
+    void onlyKeys(const QStringList& known) {
+        for (const QString& key : m_object.keys())
+            if (!known.contains(key))
+                fail(QStringLiteral("unknown field '%1'").arg(key));
+    }
+    void fail(const QString& message) {
+        if (!m_error)
+            m_error = message;
+    }
+
+private:
+    QJsonObject m_object;
+    std::optional<QString> m_error;
+};
+
+// Runs the operations of one OPS file against the controller, as the window's
+// editors would call them.
+class OperationRunner {
+public:
+    explicit OperationRunner(RadioController& controller) : c(controller) {}
+
+    // Starts one operation. Returns the error text when its arguments do not
+    // fit the codeplug; the controller reports its own failures.
+    std::optional<QString> run(const QJsonObject& op);
+
+private:
+    using Result = std::optional<QString>;
+
+    std::optional<RadioChannel> channel(Args& args, const char* key = "number");
+    std::optional<QList<RadioChannel>> channelList(Args& args, const char* key, bool everyOne);
+
+    Result updateChannel(Args& args, const QJsonObject& op);
+    Result importChannels(Args& args);
+    Result reorderContacts(Args& args);
+    Result reorderTalkgroups(Args& args);
+    Result reorderZones(Args& args);
+    Result updateContact(Args& args);
+    Result updateTalkgroup(Args& args);
+    Result updateZone(Args& args);
+    Result writeSettings(Args& args);
+    Result updateSatellite(Args& args);
+
+    // The entries of `list` named by `keys` in the order given; when `everyOne`,
+    // the keys must name each entry exactly once.
+    template <typename T>
+    std::optional<QList<T>> pick(Args& args, const char* field, const QList<T>& list,
+                                 int (*keyOf)(const T&), int maxKey, bool everyOne);
+
+    RadioController& c;
+};
+
+std::optional<RadioChannel> OperationRunner::channel(Args& args, const char* key) {
+    const auto number = args.integer(key, 1, RadioController::kChannelCapacity);
+    if (!number)
+        return std::nullopt;
+    for (const RadioChannel& ch : c.channels())
+        if (ch.number == *number)
+            return ch;
+    args.fail(QStringLiteral("no channel with number %1").arg(*number));
+    return std::nullopt;
+}
+
+template <typename T>
+std::optional<QList<T>> OperationRunner::pick(Args& args, const char* field, const QList<T>& list,
+                                              int (*keyOf)(const T&), int maxKey, bool everyOne) {
+    const auto keys = args.integers(field, maxKey);
+    if (!keys)
+        return std::nullopt;
+    QList<T> picked;
+    QSet<int> seen;
+    for (int key : *keys) {
+        auto it =
+            std::find_if(list.begin(), list.end(), [&](const T& t) { return keyOf(t) == key; });
+        if (it == list.end()) {
+            args.fail(QStringLiteral("'%1' names %2, which is not in the codeplug")
+                          .arg(QLatin1String(field))
+                          .arg(key));
+            return std::nullopt;
+        }
+        if (seen.contains(key)) {
+            args.fail(QStringLiteral("'%1' names %2 twice").arg(QLatin1String(field)).arg(key));
+            return std::nullopt;
+        }
+        seen.insert(key);
+        picked.append(*it);
+    }
+    // A reorder takes every record out of use that its list leaves out.
+    if (everyOne && picked.size() != list.size()) {
+        args.fail(QStringLiteral("'%1' must name every one of the %2 records exactly once")
+                      .arg(QLatin1String(field))
+                      .arg(list.size()));
+        return std::nullopt;
+    }
+    return picked;
+}
+
+std::optional<QString> OperationRunner::run(const QJsonObject& op) {
+    Args args(op);
+    const QString name = op.value(QStringLiteral("op")).toString();
+    const auto keys = [&](std::initializer_list<const char*> names) {
+        QStringList known{QStringLiteral("op")};
+        for (const char* n : names)
+            known.append(QLatin1String(n));
+        args.onlyKeys(known);
+    };
+
+    if (name == QLatin1String("createChannel")) {
+        keys({});
+        if (!args.error())
+            c.createChannel();
+    } else if (name == QLatin1String("updateChannel")) {
+        keys({"number", "edit"});
+        return updateChannel(args, op);
+    } else if (name == QLatin1String("importChannels")) {
+        keys({"preset", "csv"});
+        return importChannels(args);
+    } else if (name == QLatin1String("copyChannel") || name == QLatin1String("duplicateChannel") ||
+               name == QLatin1String("deleteChannel")) {
+        keys({"number"});
+        const auto ch = channel(args);
+        if (args.error())
+            return args.error();
+        if (name == QLatin1String("copyChannel"))
+            c.copyChannel(*ch);
+        else if (name == QLatin1String("duplicateChannel"))
+            c.duplicateChannel(*ch);
+        else
+            c.deleteChannel(*ch);
+    } else if (name == QLatin1String("pasteChannel")) {
+        keys({});
+        if (!args.error() && !c.hasChannelClipboard())
+            args.fail(QStringLiteral("nothing to paste: copy a channel first"));
+        if (!args.error())
+            c.pasteChannelClipboard();
+    } else if (name == QLatin1String("deleteChannels") ||
+               name == QLatin1String("reorderChannels")) {
+        keys({"numbers"});
+        const bool reorder = name == QLatin1String("reorderChannels");
+        const auto picked = pick<RadioChannel>(
+            args, "numbers", c.channels(), [](const RadioChannel& ch) { return ch.number; },
+            RadioController::kChannelCapacity, reorder);
+        if (args.error())
+            return args.error();
+        if (reorder)
+            c.reorderChannels(*picked);
+        else
+            c.deleteChannels(*picked);
+    } else if (name == QLatin1String("updateContact")) {
+        keys({"slot", "name", "dmrID", "type", "timeSlotOverride"});
+        return updateContact(args);
+    } else if (name == QLatin1String("deleteContact")) {
+        keys({"slot"});
+        const auto slot = args.integer("slot", 0, RadioController::kContactCapacity - 1);
+        const auto& list = c.contacts();
+        auto it = std::find_if(list.begin(), list.end(),
+                               [&](const DMRContact& x) { return slot && x.slot == *slot; });
+        if (slot && it == list.end())
+            args.fail(QStringLiteral("no contact in slot %1").arg(*slot));
+        if (args.error())
+            return args.error();
+        c.deleteContact(*it);
+    } else if (name == QLatin1String("reorderContacts")) {
+        keys({"slots"});
+        return reorderContacts(args);
+    } else if (name == QLatin1String("updateTalkgroup")) {
+        keys({"index", "name", "memberSlots"});
+        return updateTalkgroup(args);
+    } else if (name == QLatin1String("deleteTalkgroup")) {
+        keys({"index"});
+        const auto index = args.integer("index", 0, RadioController::kTalkgroupCapacity - 1);
+        const auto& list = c.talkgroups();
+        auto it = std::find_if(list.begin(), list.end(),
+                               [&](const Talkgroup& x) { return index && x.index == *index; });
+        if (index && it == list.end())
+            args.fail(QStringLiteral("no talkgroup with index %1").arg(*index));
+        if (args.error())
+            return args.error();
+        c.deleteTalkgroup(*it);
+    } else if (name == QLatin1String("reorderTalkgroups")) {
+        keys({"indices"});
+        return reorderTalkgroups(args);
+    } else if (name == QLatin1String("updateZone")) {
+        keys({"index", "name", "memberIndices"});
+        return updateZone(args);
+    } else if (name == QLatin1String("deleteZone")) {
+        keys({"index"});
+        const auto index = args.integer("index", 0, RadioController::kZoneCapacity - 1);
+        const auto& list = c.zones();
+        auto it = std::find_if(list.begin(), list.end(),
+                               [&](const Zone& x) { return index && x.index == *index; });
+        if (index && it == list.end())
+            args.fail(QStringLiteral("no zone with index %1").arg(*index));
+        if (args.error())
+            return args.error();
+        c.deleteZone(*it);
+    } else if (name == QLatin1String("reorderZones")) {
+        keys({"indices"});
+        return reorderZones(args);
+    } else if (name == QLatin1String("writeSettings")) {
+        keys({"call", "dmrID", "vhfMin", "vhfMax", "uhfMin", "uhfMax"});
+        return writeSettings(args);
+    } else if (name == QLatin1String("setThemeColor")) {
+        keys({"kind", "index", "r", "g", "b"});
+        const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
+        const auto index = args.integer("index", 0, ThemeBlock::kColorCount - 1);
+        const auto r = args.real("r");
+        const auto g = args.real("g");
+        const auto b = args.real("b");
+        if (args.error())
+            return args.error();
+        const auto& theme = *kind == ThemeKind::day ? c.dayTheme() : c.nightTheme();
+        if (!theme)
+            return QStringLiteral("the codeplug holds no %1 theme").arg(themeKindKey(*kind));
+        c.setThemeColor(*kind, int(*index), *r, *g, *b);
+    } else if (name == QLatin1String("importTheme")) {
+        keys({"kind", "path"});
+        const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
+        const auto path = args.text("path");
+        if (args.error())
+            return args.error();
+        c.importTheme(*path, *kind);
+    } else if (name == QLatin1String("updateSatellite")) {
+        return updateSatellite(args);
+    } else if (name == QLatin1String("deleteSatellite")) {
+        keys({"index"});
+        const auto index = args.integer("index", 0, RadioController::kSatelliteCapacity - 1);
+        const auto& list = c.satellites();
+        auto it = std::find_if(list.begin(), list.end(),
+                               [&](const Satellite& x) { return index && x.index == *index; });
+        if (index && it == list.end())
+            args.fail(QStringLiteral("no satellite with index %1").arg(*index));
+        if (args.error())
+            return args.error();
+        c.deleteSatellite(*it);
+    }
+    return args.error();
+}
+
+OperationRunner::Result OperationRunner::updateChannel(Args& args, const QJsonObject& op) {
+    const auto ch = channel(args);
+    const QJsonValue editValue = op.value(QStringLiteral("edit"));
+    if (!editValue.isObject())
+        args.fail(QStringLiteral("'edit' must be an object"));
+    if (args.error())
+        return args.error();
+
+    // Fields left out keep the channel's current values.
+    Args e(editValue.toObject());
+    e.onlyKeys({QStringLiteral("name"),           QStringLiteral("rxHz"),
+                QStringLiteral("txHz"),           QStringLiteral("isDMR"),
+                QStringLiteral("powerRaw"),       QStringLiteral("colorCode"),
+                QStringLiteral("timeSlotTS2"),    QStringLiteral("bandwidthWide"),
+                QStringLiteral("rxOnly"),         QStringLiteral("rxTone"),
+                QStringLiteral("txTone"),         QStringLiteral("contactSlot"),
+                QStringLiteral("groupListIndex"), QStringLiteral("squelchMode"),
+                QStringLiteral("squelchLevel"),   QStringLiteral("skipScan"),
+                QStringLiteral("skipZoneScan"),   QStringLiteral("vox"),
+                QStringLiteral("monitor"),        QStringLiteral("powerSave"),
+                QStringLiteral("beep"),           QStringLiteral("aprsIndex")});
+    ChannelEdit edit = channelEditFrom(*ch);
+    e.updateText("name", edit.name);
+    e.updateInteger("rxHz", edit.rxHz, 0, kMaxJsonInteger);
+    e.updateInteger("txHz", edit.txHz, 0, kMaxJsonInteger);
+    e.updateBool("isDMR", edit.isDMR);
+    e.updateInteger("powerRaw", edit.powerRaw, 0, 255);
+    e.updateInteger("colorCode", edit.colorCode, 0, 255);
+    e.updateBool("timeSlotTS2", edit.timeSlotTS2);
+    e.updateBool("bandwidthWide", edit.bandwidthWide);
+    e.updateBool("rxOnly", edit.rxOnly);
+    e.updateTone("rxTone", edit.rxTone);
+    e.updateTone("txTone", edit.txTone);
+    e.updateIndex("contactSlot", edit.contactSlot, RadioController::kContactCapacity - 1);
+    e.updateIndex("groupListIndex", edit.groupListIndex, RadioController::kTalkgroupCapacity - 1);
+    e.updateChoice("squelchMode", edit.squelchMode, &squelchModeFromRawText,
+                   QStringLiteral("Global, Open, Normal, Closed"));
+    e.updateInteger("squelchLevel", edit.squelchLevel, 1, 9);
+    e.updateBool("skipScan", edit.skipScan);
+    e.updateBool("skipZoneScan", edit.skipZoneScan);
+    e.updateBool("vox", edit.vox);
+    e.updateBool("monitor", edit.monitor);
+    e.updateBool("powerSave", edit.powerSave);
+    e.updateBool("beep", edit.beep);
+    e.updateIndex("aprsIndex", edit.aprsIndex, kMaxAprsIndex);
+    if (e.error())
+        return QStringLiteral("edit: ") + *e.error();
+    c.updateChannel(*ch, edit);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::importChannels(Args& args) {
+    if (args.has("preset") == args.has("csv"))
+        args.fail(QStringLiteral("give either 'preset' or 'csv'"));
+    if (args.error())
+        return args.error();
+    if (args.has("csv")) {
+        const auto path = args.text("csv");
+        if (!path)
+            return args.error();
+        c.importChannelCsv(*path);
+        return std::nullopt;
+    }
+    const auto preset = args.text("preset");
+    if (!preset)
+        return args.error();
+    if (*preset == QLatin1String("pmr446"))
+        c.importChannels(pmr446Preset());
+    else if (*preset == QLatin1String("dpmr446"))
+        c.importChannels(dpmr446Preset());
+    else if (*preset == QLatin1String("freenet"))
+        c.importChannels(freenetPreset());
+    else
+        return QStringLiteral("'preset' must be one of pmr446, dpmr446, freenet");
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::updateContact(Args& args) {
+    const auto slot = args.integer("slot", 0, RadioController::kContactCapacity - 1);
+    if (!slot)
+        return args.error();
+    // A slot that holds no contact yet gets one, as the window's "new contact".
+    DMRContact contact;
+    contact.slot = int(*slot);
+    for (const DMRContact& x : c.contacts())
+        if (x.slot == *slot)
+            contact = x;
+    ContactEdit edit{contact.name, contact.dmrID, contact.type, contact.timeSlotOverride};
+    args.updateText("name", edit.name);
+    args.updateInteger("dmrID", edit.dmrID, 0, kMaxDmrId);
+    args.updateChoice("type", edit.type, &contactTypeFromRawText,
+                      QStringLiteral("Group, Private, All"));
+    args.updateChoice("timeSlotOverride", edit.timeSlotOverride, &timeSlotOverrideFromRawText,
+                      QStringLiteral("No override, Force TS1, Force TS2"));
+    if (args.error())
+        return args.error();
+    c.updateContact(contact, edit);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::reorderContacts(Args& args) {
+    const auto picked = pick<DMRContact>(
+        args, "slots", c.contacts(), [](const DMRContact& x) { return x.slot; },
+        RadioController::kContactCapacity - 1, true);
+    if (!picked)
+        return args.error();
+    c.reorderContacts(*picked);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::updateTalkgroup(Args& args) {
+    const auto index = args.integer("index", 0, RadioController::kTalkgroupCapacity - 1);
+    if (!index)
+        return args.error();
+    Talkgroup talkgroup;
+    talkgroup.index = int(*index);
+    for (const Talkgroup& x : c.talkgroups())
+        if (x.index == *index)
+            talkgroup = x;
+    QString name = talkgroup.name;
+    QList<int> members = talkgroup.memberSlots;
+    args.updateText("name", name);
+    args.updateIntegers("memberSlots", members, RadioController::kContactCapacity - 1);
+    if (args.error())
+        return args.error();
+    c.updateTalkgroup(talkgroup, name, members);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::reorderTalkgroups(Args& args) {
+    const auto picked = pick<Talkgroup>(
+        args, "indices", c.talkgroups(), [](const Talkgroup& x) { return x.index; },
+        RadioController::kTalkgroupCapacity - 1, true);
+    if (!picked)
+        return args.error();
+    c.reorderTalkgroups(*picked);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::updateZone(Args& args) {
+    const auto index = args.integer("index", 0, RadioController::kZoneCapacity - 1);
+    if (!index)
+        return args.error();
+    Zone zone;
+    zone.index = int(*index);
+    for (const Zone& x : c.zones())
+        if (x.index == *index)
+            zone = x;
+    QString name = zone.name;
+    QList<int> members = zone.memberIndices;
+    args.updateText("name", name);
+    args.updateIntegers("memberIndices", members, RadioController::kChannelCapacity - 1);
+    if (args.error())
+        return args.error();
+    c.updateZone(zone, name, members);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::reorderZones(Args& args) {
+    const auto picked = pick<Zone>(
+        args, "indices", c.zones(), [](const Zone& x) { return x.index; },
+        RadioController::kZoneCapacity - 1, true);
+    if (!picked)
+        return args.error();
+    c.reorderZones(*picked);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::writeSettings(Args& args) {
+    DeviceSettings settings = c.settings().value_or(DeviceSettings{});
+    args.updateText("call", settings.call);
+    args.updateInteger("dmrID", settings.dmrID, 0, kMaxDmrId);
+    args.updateInteger("vhfMin", settings.vhfMin, 0, kMaxBandLimitMHz);
+    args.updateInteger("vhfMax", settings.vhfMax, 0, kMaxBandLimitMHz);
+    args.updateInteger("uhfMin", settings.uhfMin, 0, kMaxBandLimitMHz);
+    args.updateInteger("uhfMax", settings.uhfMax, 0, kMaxBandLimitMHz);
+    if (args.error())
+        return args.error();
+    c.writeSettings(settings);
+    return std::nullopt;
+}
+
+OperationRunner::Result OperationRunner::updateSatellite(Args& args) {
+    args.onlyKeys({QStringLiteral("op"), QStringLiteral("index"), QStringLiteral("name"),
+                   QStringLiteral("tle1"), QStringLiteral("tle2"), QStringLiteral("epoch"),
+                   QStringLiteral("rxFreq1"), QStringLiteral("txFreq1"), QStringLiteral("txTone"),
+                   QStringLiteral("armTone"), QStringLiteral("rxFreq2"), QStringLiteral("txFreq2"),
+                   QStringLiteral("rxFreq3"), QStringLiteral("txFreq3"),
+                   QStringLiteral("additionalData")});
+    // An index that names a satellite edits it; any other is a new satellite,
+    // which takes the slot after the last one. "epoch" is derived from the
+    // elements and ignored here.
+    std::optional<Satellite> base;
+    if (args.has("index")) {
+        const auto index = args.integer("index", 0, kMaxJsonInteger);
+        for (const Satellite& s : c.satellites())
+            if (index && s.index == *index)
+                base = s;
+    }
+    if (!base)
+        base = c.newSatellite();
+    if (!base) {
+        // The table is full: the controller reports it.
+        base = Satellite{};
+        base->index = int(c.satellites().size());
+    }
+    Satellite s = *base;
+    args.updateText("name", s.name);
+    args.updateHex("tle1", s.tle1, SatelliteRecord::kTle1Size);
+    args.updateHex("tle2", s.tle2, SatelliteRecord::kTle2Size);
+    args.updateHex("additionalData", s.additionalData, SatelliteRecord::kAdditionalDataSize);
+    const double maxHz = std::numeric_limits<std::uint32_t>::max();
+    args.updateInteger("rxFreq1", s.rxFreq1, 0, maxHz);
+    args.updateInteger("txFreq1", s.txFreq1, 0, maxHz);
+    args.updateInteger("rxFreq2", s.rxFreq2, 0, maxHz);
+    args.updateInteger("txFreq2", s.txFreq2, 0, maxHz);
+    args.updateInteger("rxFreq3", s.rxFreq3, 0, maxHz);
+    args.updateInteger("txFreq3", s.txFreq3, 0, maxHz);
+    args.updateTone("txTone", s.txTone);
+    args.updateTone("armTone", s.armTone);
+    if (args.error())
+        return args.error();
+    c.updateSatellite(s);
+    return std::nullopt;
+}
+
+// The operations of the OPS file: a JSON array of objects, each naming a known
+// operation. Checked whole before anything runs, so a broken file changes nothing.
+std::optional<QJsonArray> loadOperations(const QString& path, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Could not read %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        error = QStringLiteral("%1 is not valid JSON: %2 (offset %3)")
+                    .arg(path, parseError.errorString())
+                    .arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!document.isArray()) {
+        error = QStringLiteral("%1 must hold a JSON array of operations.").arg(path);
+        return std::nullopt;
+    }
+    const QJsonArray ops = document.array();
+    for (qsizetype i = 0; i < ops.size(); ++i) {
+        const QString name = ops[i].toObject().value(QStringLiteral("op")).toString();
+        if (!ops[i].isObject() || !kOperations.contains(name)) {
+            error = QStringLiteral("Operation %1 of %2 is no known operation ('op': one of %3).")
+                        .arg(QString::number(i + 1), path, kOperations.join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+    }
+    return ops;
+}
+
+int runEdit(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption opsOption(QStringLiteral("ops"),
+                                       QStringLiteral("JSON file with the operations."),
+                                       QStringLiteral("OPS.json"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Codeplug file to write."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(opsOption);
+    parser.addOption(output);
+    if (auto code = parseArguments(context, kEdit, parser, 1, 1))
+        return *code;
+    if (parser.value(opsOption).isEmpty())
+        return usageError(context, kEdit, QStringLiteral("missing --ops OPS.json"));
+    if (parser.value(output).isEmpty())
+        return usageError(context, kEdit, QStringLiteral("missing -o OUT"));
+
+    ControllerSession session(context);
+    RadioController& controller = session.controller();
+
+    QString error;
+    const auto ops = loadOperations(parser.value(opsOption), error);
+    if (!ops) {
+        controller.reportError(error);
+        session.finish();
+        return kExitFailed;
+    }
+
+    controller.openCodeplugFile(parser.positionalArguments().first());
+    session.finish();
+    if (!controller.image())
+        return kExitFailed;
+
+    OperationRunner runner(controller);
+    for (qsizetype i = 0; i < ops->size(); ++i) {
+        const QJsonObject op = ops->at(i).toObject();
+        if (const auto failure = runner.run(op))
+            controller.reportError(QStringLiteral("Operation %1 (%2): %3")
+                                       .arg(QString::number(i + 1),
+                                            op.value(QStringLiteral("op")).toString(), *failure));
+        session.finish();
+    }
+
+    controller.saveCodeplugFile(parser.value(output));
+    session.finish();
+    return session.exitCode();
+}
+
+} // namespace
+
+} // namespace nerka::cli

@@ -1,0 +1,170 @@
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugLayout.h"
+#include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/ZoneCodec.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace nerka;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QStringList out;
+    QString err;
+};
+
+class EditCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        CodeplugImage image;
+        image.variant = RadioVariant::gd77;
+        image.regions = layoutForVariant(RadioVariant::gd77).regions;
+        for (const auto& region : image.regions)
+            image.blobs.append(QByteArray(region.length, '\0'));
+        for (int number : {1, 2, 4}) {
+            ASSERT_FALSE(createBlankChannel(number - 1, image).empty());
+            ChannelEdit edit;
+            edit.name = QStringLiteral("Ch %1").arg(number);
+            edit.rxHz = edit.txHz = 430'000'000 + std::uint64_t(number) * 25'000;
+            ASSERT_FALSE(applyChannelEdit(edit, number, image).empty());
+        }
+        ASSERT_FALSE(applyZoneEdit(ZoneEdit{QStringLiteral("Z"), {3, 0}}, 0, image).empty());
+        write(QStringLiteral("in.ogd"), encodeCodeplugFile(image));
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& data) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    CliRun edit(const QByteArray& opsJson, const QStringList& extra = {}) {
+        write(QStringLiteral("ops.json"), opsJson);
+        QProcess process;
+        process.start(QStringLiteral(NERKA_CLI_PATH),
+                      QStringList{QStringLiteral("edit"), path(QStringLiteral("in.ogd")),
+                                  QStringLiteral("--ops"), path(QStringLiteral("ops.json")),
+                                  QStringLiteral("-o"), path(QStringLiteral("out.ogd"))} +
+                          extra);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        CliRun run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out =
+            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+    std::optional<CodeplugImage> output() const {
+        QFile file(path(QStringLiteral("out.ogd")));
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        auto decoded = decodeCodeplugFile(file.readAll());
+        if (auto* image = std::get_if<CodeplugImage>(&decoded))
+            return *image;
+        return std::nullopt;
+    }
+    static QStringList names(const CodeplugImage& image) {
+        QStringList out;
+        for (const RadioChannel& c : decodeChannels(image))
+            out.append(QStringLiteral("%1 %2").arg(c.number).arg(c.name));
+        return out;
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(EditCliTest, AppliesOperationsInOrderAndSaves) {
+    write(QStringLiteral("more.csv"), "Repeater;145.600;145.000;FM\n");
+    const CliRun run = edit(R"([
+        {"op": "createChannel"},
+        {"op": "updateChannel", "number": 3, "edit": {"name": "Local", "rxHz": 145500000,
+                                                      "txTone": {"ctcss": 885}}},
+        {"op": "importChannels", "csv": ")" +
+                            path(QStringLiteral("more.csv")).toUtf8() + R"("},
+        {"op": "copyChannel", "number": 1},
+        {"op": "pasteChannel"},
+        {"op": "deleteChannels", "numbers": [2]},
+        {"op": "reorderChannels", "numbers": [4, 1, 3, 5, 6]},
+        {"op": "writeSettings", "call": "DL1ABC", "vhfMin": 144, "vhfMax": 146,
+                                "uhfMin": 430, "uhfMax": 440}
+    ])");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, (QStringList{
+                           QStringLiteral("• File loaded: in.ogd (GD77)"),
+                           QStringLiteral("• Channel 3 created."),
+                           QStringLiteral("• Channel 3 changed: Local (RX 145.50000)"),
+                           QStringLiteral("• 1 channels imported."),
+                           QStringLiteral("• Channel 1 copied."),
+                           QStringLiteral("• Channel pasted \u2192 6."),
+                           QStringLiteral("• 1 channels deleted."),
+                           QStringLiteral("• Channels reordered."),
+                           QStringLiteral("• Device settings changed: VHF 144\u2013146, UHF "
+                                          "430\u2013440 MHz."),
+                           QStringLiteral("• Gespeichert: out.ogd"),
+                       }));
+
+    const auto image = output();
+    ASSERT_TRUE(image);
+    EXPECT_EQ(names(*image), (QStringList{QStringLiteral("1 Ch 4"), QStringLiteral("2 Ch 1"),
+                                          QStringLiteral("3 Local"), QStringLiteral("4 Repeater"),
+                                          QStringLiteral("5 Ch 1")}));
+    const RadioChannel local = decodeChannels(*image)[2];
+    EXPECT_EQ(local.txTone, Tone::ctcss(885));
+    EXPECT_EQ(local.txHz, 145'000'000u) << "fields left out keep their values";
+    const QList<Zone> zones = decodeZones(*image, decodeChannels(*image));
+    ASSERT_EQ(zones.size(), 1);
+    EXPECT_EQ(zones[0].memberIndices, (QList<int>{0, 1})) << "members follow their channels";
+    EXPECT_EQ(decodeDeviceSettings(*image)->call, QStringLiteral("DL1ABC"));
+}
+
+TEST_F(EditCliTest, AFailedOperationIsReportedAndTheRunGoesOn) {
+    const CliRun run = edit(R"([
+        {"op": "deleteChannel", "number": 3},
+        {"op": "importTheme", "kind": "day", "path": "/nonexistent.gtm"},
+        {"op": "updateChannel", "number": 1, "edit": {"rxHz": "145.5"}},
+        {"op": "deleteChannel", "number": 1}
+    ])");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out,
+              (QStringList{
+                  QStringLiteral("• File loaded: in.ogd (GD77)"),
+                  QStringLiteral("• Error: Operation 1 (deleteChannel): no channel with number 3"),
+                  QStringLiteral("• Error: Kein Theme im Codeplug vorhanden."),
+                  QStringLiteral("• Error: Operation 3 (updateChannel): edit: 'rxHz' must be an "
+                                 "integer from 0 to 9007199254740992"),
+                  QStringLiteral("• Channel 1 deleted."),
+                  QStringLiteral("• Gespeichert: out.ogd"),
+              }));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Kein Theme im Codeplug vorhanden.\n")));
+    const auto image = output();
+    ASSERT_TRUE(image) << "OUT is saved after a failed operation";
+    EXPECT_EQ(names(*image), (QStringList{QStringLiteral("2 Ch 2"), QStringLiteral("4 Ch 4")}));
+}
+
+TEST_F(EditCliTest, ABrokenOperationsFileChangesNothing) {
+    CliRun run = edit(R"([{"op": "createChannel"}, {"op": "renameChannel"}])");
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.out.size(), 1);
+    EXPECT_TRUE(run.out[0].startsWith(QStringLiteral("• Error: Operation 2 of ")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.ogd"))));
+
+    run = edit(R"([{"op": "reorderChannels", "numbers": [4, 1]}])");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.value(1),
+              QStringLiteral("• Error: Operation 1 (reorderChannels): 'numbers' must name every "
+                             "one of the 3 records exactly once"))
+        << "a partial order would drop the channels left out";
+
+    run = edit("[]", {QStringLiteral("--bogus")});
+    EXPECT_EQ(run.exitCode, 2);
+}
