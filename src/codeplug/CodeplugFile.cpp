@@ -14,6 +14,11 @@ QByteArray encodeCodeplugFile(const CodeplugImage& image) {
     qsizetype total = F::kFirstEntryOffset;
     for (qsizetype i = 0; i < count; ++i)
         total += F::kEntryHeadSize + image.blobs[i].size();
+    // A reader rejects files shorter than 14 bytes, so an image without regions
+    // gets one padding byte after its (empty) entry list, which readers ignore.
+    // Without it such an image would save to a file that cannot be opened again.
+    if (count == 0)
+        total += 1;
 
     QByteArray out(total, '\0');
     ByteWriter w(out);

@@ -62,6 +62,15 @@ TEST(CodeplugFile, RoundTripOfBothFamiliesGivesAnEqualImage) {
     }
 }
 
+TEST(CodeplugFile, AnImageWithoutRegionsSavesToAFileThatOpensAgain) {
+    CodeplugImage empty;
+    const QByteArray file = encodeCodeplugFile(empty);
+    EXPECT_EQ(file.toHex(), QByteArray(header(0xFF, 0) + bytes({0x00})).toHex());
+    auto decoded = decodeCodeplugFile(file);
+    ASSERT_TRUE(std::holds_alternative<CodeplugImage>(decoded));
+    EXPECT_EQ(std::get<CodeplugImage>(decoded), empty);
+}
+
 TEST(CodeplugFile, RejectsShortOrUnsignedFilesWithTheSignatureMessage) {
     const QString wrong =
         QStringLiteral("Invalid codeplug file: Wrong signature \u2014 not a valid codeplug file (v2).");
