@@ -31,8 +31,12 @@ QByteArray reasonPhrase(int status) {
 void sendResponse(QTcpSocket* socket, const LocalHttpServer::Response& r) {
     QPointer<QTcpSocket> guard(socket);
     auto sendBody = std::make_shared<std::function<void(qsizetype)>>();
-    *sendBody = [guard, r, sendBody](qsizetype offset) {
-        if (!guard)
+    // The function holds itself weakly (a strong self-reference would never
+    // be freed); the pending timer of the next chunk keeps it alive.
+    std::weak_ptr<std::function<void(qsizetype)>> self = sendBody;
+    *sendBody = [guard, r, self](qsizetype offset) {
+        const auto sendBody = self.lock();
+        if (!guard || !sendBody)
             return;
         const qsizetype size = r.chunkSize > 0 ? r.chunkSize : r.body.size();
         guard->write(r.body.mid(offset, size));
