@@ -32,6 +32,7 @@ const QString kReadingDB = QStringLiteral("Reading DMR database…");
 const QString kNothingInFile = QStringLiteral("No usable DMR IDs found in the file.");
 const QString kNothingInDownload = QStringLiteral("No usable DMR IDs found in the download.");
 const QString kDownloadFailed = QStringLiteral("Download failed.");
+const QString kDownloadTimedOut = QStringLiteral("Download timed out.");
 const QString kNoDatabaseOnDevice = QStringLiteral("No DMR database found on the device.");
 
 const QByteArray kCloseTransferScreen("C\x05", 2);
@@ -181,7 +182,10 @@ void RadioController::downloadDMRDatabase() {
             return;
         }
         if (reply->error() != QNetworkReply::NoError && !httpError) {
-            fail(reply->errorString());
+            // The client cancels a transfer that stalls beyond the transfer
+            // timeout and calls it "Operation canceled"; nobody cancelled it.
+            fail(reply->error() == QNetworkReply::OperationCanceledError ? kDownloadTimedOut
+                                                                         : reply->errorString());
             return;
         }
         if (httpStatus < 200 || httpStatus > 299) {

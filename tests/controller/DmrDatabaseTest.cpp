@@ -470,3 +470,29 @@ TEST_F(DmrDownload, NothingHappensWhenTheControllerIsGone) {
     c.controller.reset();
     QTest::qWait(200);
 }
+
+TEST_F(DmrDownload, StalledServerRunsIntoTheTransferTimeout) {
+    LocalHttpServer::Response stalled{200, "1,XX1,A\n"};
+    stalled.delayMs = 3000;
+    server.setRoute(kCsvPath, stalled);
+    c->setDownloadTimeoutMs(200);
+    download();
+    EXPECT_EQ(c->lastError(), QStringLiteral("Download timed out."));
+    EXPECT_EQ(c->status(), Status::disconnected());
+    EXPECT_FALSE(c->dmrUserDB().has_value());
+}
+
+TEST_F(DmrDownload, DisconnectDuringTheDownloadIsNotUndone) {
+    StandInRadio radio;
+    ASSERT_TRUE(c.connectTo(radio));
+    LocalHttpServer::Response slow{200, syntheticCsv(100)};
+    slow.chunkSize = 512;
+    slow.chunkDelayMs = 30;
+    server.setRoute(kCsvPath, slow);
+    c->downloadDMRDatabase();
+    c->disconnect();
+    ASSERT_TRUE(c.waitFor([&] { return !c->dmrDownloadRunning(); }));
+    c.drain();
+    EXPECT_EQ(c->dmrUserDB()->entries.size(), 100);
+    EXPECT_EQ(c->status(), Status::disconnected()) << "not the connected status noted at the start";
+}
