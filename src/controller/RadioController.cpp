@@ -26,7 +26,13 @@ RadioController::RadioController(QSettings* settings, QObject* parent)
 
 RadioController::~RadioController() {
     // Pending tasks are dropped and the running one finishes before any member
-    // goes away; what it posts back is discarded with this object.
+    // goes away; what it posts back is discarded with this object. A task that
+    // waits for the network is woken first.
+    {
+        std::lock_guard lock(m_cancelWaitMutex);
+        if (m_cancelWait)
+            m_cancelWait();
+    }
     m_queue->shutdown();
     m_link.reset();
 }

@@ -31,6 +31,7 @@ class QNetworkAccessManager;
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <memory>
 #include <optional>
 
@@ -425,6 +426,11 @@ private:
     std::optional<SatNOGSFrequencyMap> m_satnogsOverride;
     QPointer<QNetworkReply> m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it
     QPointer<QNetworkReply> m_tleDownloadTask;
+    // Ends a blocking wait of the work queue (the SatNOGS fetch) at once, so
+    // destroying the controller never waits out a network timeout. Set and
+    // cleared by the waiting task, called by the destructor.
+    std::mutex m_cancelWaitMutex;
+    std::function<void()> m_cancelWait;
 
     // Last member: destroyed first, so no task runs against a half-destroyed controller.
     std::unique_ptr<WorkQueue> m_queue;

@@ -221,6 +221,24 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
         });
     });
 
+    {
+        std::lock_guard cancelLock(m_cancelWaitMutex);
+        m_cancelWait = [exchange] {
+            {
+                std::lock_guard lock(exchange->mutex);
+                exchange->done = true; // with no body: an empty map
+            }
+            exchange->answered.notify_all();
+        };
+    }
+    struct ClearCancel {
+        RadioController* controller;
+        ~ClearCancel() {
+            std::lock_guard cancelLock(controller->m_cancelWaitMutex);
+            controller->m_cancelWait = nullptr;
+        }
+    } clearCancel{this};
+
     std::unique_lock lock(exchange->mutex);
     if (!exchange->answered.wait_until(lock, deadline, [&] { return exchange->done; })) {
         exchange->gaveUp = true;

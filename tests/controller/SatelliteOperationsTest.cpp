@@ -532,6 +532,26 @@ TEST_F(SatelliteOperationsTest, SatnogsBodyOverTheLimitIsAbandoned) {
     EXPECT_TRUE(fetchOnQueue().isEmpty());
 }
 
+TEST(SatelliteOperationsLifetime, DestroyingTheControllerEndsAWaitForSatnogs) {
+    // With a wait of ten minutes, a controller that waited it out on
+    // destruction would run this test into CTest's timeout.
+    LocalHttpServer server;
+    server.setRoute(kSatnogsPath, {.body = satnogsList(43017), .delayMs = 600000});
+    TempSettings settings;
+    auto controller = std::make_unique<RadioController>(settings.get());
+    controller->setSatnogsServiceUrl(server.baseUrl());
+    controller->setSatnogsWaitMs(600000);
+    auto finished = std::make_shared<std::atomic<bool>>(false);
+    RadioController* raw = controller.get();
+    controller->postToQueue([raw, finished] {
+        (void)raw->fetchSatNOGSFrequencies();
+        finished->store(true);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requestCount(kSatnogsPath) == 1; }, 20000));
+    controller.reset();
+    EXPECT_TRUE(finished->load()) << "the waiting task was woken and ran to its end";
+}
+
 TEST_F(SatelliteOperationsTest, SatnogsOverrideAndMainThreadAskNoServer) {
     serveSatnogs({.body = satnogsList(43017)});
     // On the main thread the answer could never be delivered while it waits.
