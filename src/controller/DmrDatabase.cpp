@@ -141,7 +141,8 @@ void RadioController::downloadDMRDatabase() {
                          abandonIfTooLarge(std::max(received, total));
                          if (body->overLimit)
                              return;
-                         if (total > 0)
+                         // Progress belongs to whichever operation set the status.
+                         if (total > 0 && m_status == Status::working(kDownloading))
                              assignProgress(std::clamp(double(received) / double(total), 0.0, 1.0));
                      });
     QObject::connect(reply, &QNetworkReply::finished, this, [this, reply, body] {
