@@ -164,6 +164,57 @@ TEST_F(ControllerCli, PortNamesAnyDeviceWhichIsRemembered) {
               sampleCodeplug(RadioVariant::gd77).blobs[1]);
 }
 
+TEST_F(ControllerCli, ReadEditWriteAndReadBackGiveTheEditedCodeplug) {
+    RadioSimulator radio(RadioType::mduv380);
+    radio.setRebootDelayMs(50);
+    ASSERT_TRUE(radio.loadCodeplug(sampleCodeplug(RadioVariant::uv380)).ok());
+    ASSERT_TRUE(radio.start().ok());
+    const QString port = radio.devicePath();
+
+    const QString original = path(QStringLiteral("original.nerka"));
+    ASSERT_EQ(run({QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"),
+                   original})
+                  .exitCode,
+              0);
+    const QString ops = path(QStringLiteral("ops.json"));
+    QFile opsFile(ops);
+    ASSERT_TRUE(opsFile.open(QIODevice::WriteOnly));
+    opsFile.write(R"([
+        {"op": "updateChannel", "number": 1, "edit": {"name": "Terminal", "rxHz": 145500000,
+                                                       "txHz": 145500000, "txTone": {"ctcss": 885}}},
+        {"op": "createChannel"},
+        {"op": "importChannels", "preset": "pmr446"},
+        {"op": "deleteChannel", "number": 2},
+        {"op": "updateContact", "slot": 0, "name": "TG 91", "dmrID": 91, "type": "Group",
+         "timeSlotOverride": "Force TS2"},
+        {"op": "updateZone", "index": 0, "name": "Favoriten", "memberIndices": [0, 2, 4]},
+        {"op": "writeSettings", "call": "DL1ABC", "dmrID": 2621234, "vhfMin": 136, "vhfMax": 174,
+         "uhfMin": 400, "uhfMax": 480},
+        {"op": "setThemeColor", "kind": "night", "index": 0, "r": 0.5, "g": 0.5, "b": 0.5}
+    ])");
+    opsFile.close();
+    const QString edited = path(QStringLiteral("edited.nerka"));
+    const CliRun edit = run({QStringLiteral("edit"), original, QStringLiteral("--ops"), ops,
+                             QStringLiteral("-o"), edited});
+    ASSERT_EQ(edit.exitCode, 0) << edit.out.toStdString() << edit.err.toStdString();
+    EXPECT_TRUE(edit.out.contains(QStringLiteral("\u2022 16 channels imported.\n")));
+
+    const CliRun write = run({QStringLiteral("write"), QStringLiteral("--port"), port, edited});
+    ASSERT_EQ(write.exitCode, 0) << write.out.toStdString() << write.err.toStdString();
+    ASSERT_TRUE(radio.waitForGeneration(2, 10000)) << "the radio rebooted";
+
+    const QString again = path(QStringLiteral("again.nerka"));
+    ASSERT_EQ(
+        run({QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), again})
+            .exitCode,
+        0);
+    const auto expected = readImage(edited);
+    const auto readBack = readImage(again);
+    ASSERT_TRUE(expected && readBack);
+    EXPECT_FALSE(*expected == sampleCodeplug(RadioVariant::uv380));
+    EXPECT_TRUE(*readBack == *expected);
+}
+
 TEST_F(ControllerCli, FailuresAndUsageErrorsHaveTheirExitCodes) {
     const CliRun noPort =
         run({QStringLiteral("read"), QStringLiteral("-o"), path(QStringLiteral("x.nerka"))});
