@@ -83,20 +83,49 @@ void RadioController::clearUndoHistory() {
     Q_EMIT undoStateChanged();
 }
 
-void RadioController::commitEdit(const CodeplugImage& changed, const RegionSet& regions) {
-    if (regions.empty())
-        return;
+void RadioController::storeEdit(const CodeplugImage& changed, const RegionSet& regions) {
     pushUndoSnapshot();
     assignImage(changed);
     RegionSet dirty = m_dirtyRegions;
     dirty.insert(regions.begin(), regions.end());
     assignDirtyRegions(dirty);
+}
+
+void RadioController::commitEdit(const CodeplugImage& changed, const RegionSet& regions) {
+    if (regions.empty())
+        return;
+    storeEdit(changed, regions);
     const QList<RadioChannel> channels = decodeChannels(changed);
     MemberLists lists = decodeMemberLists(changed, channels);
     assignChannels(channels);
     assignContacts(lists.contacts);
     assignTalkgroups(lists.talkgroups);
     assignZones(lists.zones);
+}
+
+bool RadioController::applyToImage(const std::function<RegionSet(CodeplugImage&)>& codec,
+                                   const QString& failureText,
+                                   const std::function<void(const CodeplugImage&)>& publish) {
+    if (!m_image)
+        return false;
+    if (editingBlocked()) {
+        reportError(kBusyText);
+        return false;
+    }
+    CodeplugImage changed = *m_image;
+    const RegionSet regions = codec(changed);
+    if (regions.empty()) {
+        if (!failureText.isEmpty())
+            reportError(failureText);
+        return false;
+    }
+    if (publish) {
+        storeEdit(changed, regions);
+        publish(changed);
+    } else {
+        commitEdit(changed, regions);
+    }
+    return true;
 }
 
 void RadioController::republishFromImage() {
@@ -161,38 +190,26 @@ void RadioController::redo() {
 // replaces: every operation takes what it needs from them before it commits.
 
 void RadioController::updateChannel(const RadioChannel& channel, const ChannelEdit& edit) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int number = channel.number;
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = applyChannelEdit(edit, number, changed);
-    if (regions.empty())
-        return reportError(notLocatedText("channel", number));
-    commitEdit(changed, regions);
+    if (!applyToImage([&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
+                      notLocatedText("channel", number)))
+        return;
     log(QStringLiteral("Channel %1 changed: %2 (RX %3)")
             .arg(QString::number(number), edit.name,
                  QString::asprintf("%.5f", double(edit.rxHz) / 1'000'000.0)));
 }
 
 std::optional<int> RadioController::createChannel() {
-    if (!m_image)
+    std::optional<int> slot;
+    if (!applyToImage([&](CodeplugImage& image) -> RegionSet {
+            slot = lowestFree(usedChannelSlots(m_channels), kChannelCapacity);
+            if (!slot) {
+                reportError(channelFullText());
+                return {};
+            }
+            return createBlankChannel(*slot, image);
+        }))
         return std::nullopt;
-    if (editingBlocked()) {
-        reportError(kBusyText);
-        return std::nullopt;
-    }
-    const auto slot = lowestFree(usedChannelSlots(m_channels), kChannelCapacity);
-    if (!slot) {
-        reportError(channelFullText());
-        return std::nullopt;
-    }
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = createBlankChannel(*slot, changed);
-    if (regions.empty())
-        return std::nullopt;
-    commitEdit(changed, regions);
     const int number = *slot + 1;
     log(QStringLiteral("Channel %1 created.").arg(number));
     return number;
@@ -270,22 +287,16 @@ void RadioController::copyChannel(const RadioChannel& channel) {
 }
 
 std::optional<int> RadioController::pasteChannel(const QByteArray& record) {
-    if (!m_image)
+    std::optional<int> slot;
+    if (!applyToImage([&](CodeplugImage& image) -> RegionSet {
+            slot = lowestFree(usedChannelSlots(m_channels), kChannelCapacity);
+            if (!slot) {
+                reportError(channelFullText());
+                return {};
+            }
+            return pasteChannelRecord(record, *slot, image);
+        }))
         return std::nullopt;
-    if (editingBlocked()) {
-        reportError(kBusyText);
-        return std::nullopt;
-    }
-    const auto slot = lowestFree(usedChannelSlots(m_channels), kChannelCapacity);
-    if (!slot) {
-        reportError(channelFullText());
-        return std::nullopt;
-    }
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = pasteChannelRecord(record, *slot, changed);
-    if (regions.empty())
-        return std::nullopt;
-    commitEdit(changed, regions);
     return *slot + 1;
 }
 
@@ -312,40 +323,25 @@ std::optional<int> RadioController::duplicateChannel(const RadioChannel& channel
 }
 
 void RadioController::deleteChannel(const RadioChannel& channel) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int number = channel.number;
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = clearChannelSlot(number - 1, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return clearChannelSlot(number - 1, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Channel %1 deleted.").arg(number));
 }
 
 void RadioController::deleteChannels(const QList<RadioChannel>& channels) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const qsizetype count = channels.size();
-    CodeplugImage changed = *m_image;
-    RegionSet regions;
-    for (const RadioChannel& channel : channels)
-        regions.merge(clearChannelSlot(channel.number - 1, changed));
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) {
+            RegionSet regions;
+            for (const RadioChannel& channel : channels)
+                regions.merge(clearChannelSlot(channel.number - 1, image));
+            return regions;
+        }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("%1 channels deleted.").arg(count));
 }
 
 void RadioController::reorderChannels(const QList<RadioChannel>& newOrder) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     // `order`: the old slots in their new order. `oldToNew`: every old slot up
     // to the highest listed one, mapped to its new position; unlisted slots
     // map to themselves, so zone members naming them keep their value.
@@ -361,12 +357,9 @@ void RadioController::reorderChannels(const QList<RadioChannel>& newOrder) {
         oldToNew.insert(slot, slot);
     for (qsizetype i = 0; i < order.size(); ++i)
         oldToNew.insert(order[i], int(i));
-
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = compactChannels(order, oldToNew, changed);
-    if (regions.empty())
+    if (!applyToImage(
+            [&](CodeplugImage& image) { return compactChannels(order, oldToNew, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Channels reordered."));
 }
 
@@ -388,49 +381,29 @@ std::optional<DMRContact> RadioController::newContact() const {
 }
 
 void RadioController::updateContact(const DMRContact& contact, const ContactEdit& edit) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int slot = contact.slot;
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = applyContactEdit(edit, slot, changed);
-    if (regions.empty())
-        return reportError(notLocatedText("contact", slot + 1LL));
-    commitEdit(changed, regions);
+    if (!applyToImage([&](CodeplugImage& image) { return applyContactEdit(edit, slot, image); },
+                      notLocatedText("contact", slot + 1LL)))
+        return;
     // One substitution pass, so a "%n" typed into a name stays as typed.
     log(QStringLiteral("Contact %1 changed: %2 (ID %3)")
             .arg(QString::number(slot + 1), edit.name, QString::number(edit.dmrID)));
 }
 
 void RadioController::deleteContact(const DMRContact& contact) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int slot = contact.slot;
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = clearContact(slot, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return clearContact(slot, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Contact %1 deleted.").arg(slot + 1));
 }
 
 void RadioController::reorderContacts(const QList<DMRContact>& newOrder) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     QList<int> order;
     order.reserve(newOrder.size());
     for (const DMRContact& contact : newOrder)
         order.append(contact.slot);
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = compactContacts(order, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return compactContacts(order, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Contacts reordered."));
 }
 
@@ -453,49 +426,29 @@ std::optional<Talkgroup> RadioController::newTalkgroup() const {
 
 void RadioController::updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
                                       const QList<int>& memberSlots) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int index = talkgroup.index;
     const TalkgroupEdit edit{name, memberSlots};
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = applyTalkgroupEdit(edit, index, changed);
-    if (regions.empty())
-        return reportError(notLocatedText("talkgroup", index + 1LL));
-    commitEdit(changed, regions);
+    if (!applyToImage([&](CodeplugImage& image) { return applyTalkgroupEdit(edit, index, image); },
+                      notLocatedText("talkgroup", index + 1LL)))
+        return;
     log(QStringLiteral("Talkgroup %1 changed: %2 (%3 contacts)")
             .arg(QString::number(index + 1), edit.name, QString::number(edit.memberSlots.size())));
 }
 
 void RadioController::deleteTalkgroup(const Talkgroup& talkgroup) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int index = talkgroup.index;
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = clearTalkgroup(index, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return clearTalkgroup(index, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Talkgroup %1 deleted.").arg(index + 1));
 }
 
 void RadioController::reorderTalkgroups(const QList<Talkgroup>& newOrder) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     QList<TalkgroupOrderEntry> order;
     order.reserve(newOrder.size());
     for (const Talkgroup& talkgroup : newOrder)
         order.append(TalkgroupOrderEntry{talkgroup.index, int(talkgroup.memberSlots.size())});
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = compactTalkgroups(order, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return compactTalkgroups(order, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Talkgroups reordered."));
 }
 
@@ -518,73 +471,46 @@ std::optional<Zone> RadioController::newZone() const {
 
 void RadioController::updateZone(const Zone& zone, const QString& name,
                                  const QList<int>& memberIndices) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int index = zone.index;
     const ZoneEdit edit{name, memberIndices};
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = applyZoneEdit(edit, index, changed);
-    if (regions.empty())
-        return reportError(notLocatedText("zone", index + 1LL));
-    commitEdit(changed, regions);
+    if (!applyToImage([&](CodeplugImage& image) { return applyZoneEdit(edit, index, image); },
+                      notLocatedText("zone", index + 1LL)))
+        return;
     log(QStringLiteral("Zone %1 changed: %2 (%3 channels)")
             .arg(QString::number(index + 1), edit.name,
                  QString::number(edit.memberIndices.size())));
 }
 
 void RadioController::deleteZone(const Zone& zone) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     const int index = zone.index;
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = clearZone(index, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return clearZone(index, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Zone %1 deleted.").arg(index + 1));
 }
 
 void RadioController::reorderZones(const QList<Zone>& newOrder) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     QList<int> order;
     order.reserve(newOrder.size());
     for (const Zone& zone : newOrder)
         order.append(zone.index);
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = compactZones(order, changed);
-    if (regions.empty())
+    if (!applyToImage([&](CodeplugImage& image) { return compactZones(order, image); }))
         return;
-    commitEdit(changed, regions);
     log(QStringLiteral("Zones reordered."));
 }
 
 // ---- device settings and themes ----
 
 void RadioController::writeSettings(const DeviceSettings& settings) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = encodeDeviceSettings(settings, changed);
-    if (regions.empty())
-        return reportError(QStringLiteral("Could not write settings."));
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
     // Publish what the block now holds: a call sign longer than its field or a
     // limit beyond four digits is stored cut, and the view must show that.
-    const DeviceSettings stored = decodeDeviceSettings(changed).value_or(settings);
-    assignSettings(stored);
+    DeviceSettings stored;
+    const auto publish = [&](const CodeplugImage& changed) {
+        stored = decodeDeviceSettings(changed).value_or(settings);
+        assignSettings(stored);
+    };
+    if (!applyToImage([&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
+                      QStringLiteral("Could not write settings."), publish))
+        return;
     log(QStringLiteral("Device settings changed: VHF %1\u2013%2, UHF %3\u2013%4 MHz.")
             .arg(stored.vhfMin)
             .arg(stored.vhfMax)
@@ -593,32 +519,20 @@ void RadioController::writeSettings(const DeviceSettings& settings) {
 }
 
 bool RadioController::storeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = encodeTheme(colors, kind, changed);
-    if (regions.empty()) {
-        reportError(QStringLiteral("Could not write theme."));
-        return false;
-    }
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
     // The colours as stored (RGB565), so the view matches the block and what
     // undo or a reload would show.
-    const QList<ThemeColor> stored = decodeTheme(kind, changed).value_or(colors);
-    if (kind == ThemeKind::day)
-        assignDayTheme(stored);
-    else
-        assignNightTheme(stored);
-    return true;
+    const auto publish = [&](const CodeplugImage& changed) {
+        const QList<ThemeColor> stored = decodeTheme(kind, changed).value_or(colors);
+        if (kind == ThemeKind::day)
+            assignDayTheme(stored);
+        else
+            assignNightTheme(stored);
+    };
+    return applyToImage([&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },
+                        QStringLiteral("Could not write theme."), publish);
 }
 
 void RadioController::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
-    if (!m_image)
-        return;
-    if (editingBlocked())
-        return reportError(kBusyText);
     storeTheme(colors, kind);
 }
 

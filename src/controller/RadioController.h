@@ -371,7 +371,20 @@ private:
     bool editingBlocked() const;
     // Stores the changed image, extends dirtyRegions, re-derives the lists.
     void commitEdit(const CodeplugImage& changed, const RegionSet& regions);
-    // Encodes a theme and publishes it; false (after reporting) when nothing was written.
+    // Stores the changed image as an undo step and extends dirtyRegions; the
+    // caller publishes what the edit changed.
+    void storeEdit(const CodeplugImage& changed, const RegionSet& regions);
+    // The frame of an edit: runs `codec` on a copy of the image and stores the
+    // copy when the codec wrote something. `publish` then re-derives what the
+    // edit changed; without one, commitEdit re-derives the channel and member
+    // lists. False when nothing was stored: no image, a running transfer
+    // (reported as busy), or no region written (reported with `failureText`
+    // unless it is empty).
+    bool applyToImage(const std::function<RegionSet(CodeplugImage&)>& codec,
+                      const QString& failureText = {},
+                      const std::function<void(const CodeplugImage&)>& publish = {});
+    // Encodes a theme and publishes it; false when nothing was stored (a
+    // failed encode is reported).
     bool storeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
     // Puts back an undo or redo snapshot and re-derives every published list.
     void restoreSnapshot(const Snapshot& snapshot);

@@ -263,19 +263,13 @@ void RadioController::refreshKeps(const QList<TLERecord>& records) {
     const KepsRefresh refresh = refreshKepsOf(m_satellites, records);
     if (refresh.updatedCount == 0)
         return;
-    if (editingBlocked())
-        return reportError(kBusyText);
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = writeSatellites(refresh.satellites, changed);
     // Without a table to write, no keps were refreshed.
-    if (regions.empty())
+    if (!applyToImage(
+            [&](CodeplugImage& image) { return writeSatellites(refresh.satellites, image); }, {},
+            [&](const CodeplugImage& changed) {
+                assignSatellites(decodeSatellites(changed).value_or(refresh.satellites));
+            }))
         return;
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
-    assignSatellites(decodeSatellites(changed).value_or(refresh.satellites));
     QString line =
         QStringLiteral("Refreshed the keps of %1 satellite(s)").arg(refresh.updatedCount);
     if (!refresh.missingNames.isEmpty())
@@ -349,11 +343,7 @@ void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates)
         return reportError(kNotWrittenText);
     regions.insert(written.begin(), written.end());
 
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
+    storeEdit(changed, regions);
     assignSatellites(decodeSatellites(changed).value_or(list));
     // Logged once the block is really part of the codeplug.
     if (blockAdded)
@@ -421,11 +411,7 @@ void RadioController::updateSatellite(const Satellite& satellite) {
         return reportError(kNotWrittenText);
     regions.insert(written.begin(), written.end());
 
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
+    storeEdit(changed, regions);
     assignSatellites(decodeSatellites(changed).value_or(list));
     if (blockAdded)
         log(kBlockAddedText);
@@ -453,11 +439,7 @@ void RadioController::deleteSatellite(const Satellite& satellite) {
     if (regions.empty())
         return;
 
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
+    storeEdit(changed, regions);
     assignSatellites(decodeSatellites(changed).value_or(list));
     log(QStringLiteral("Satellite deleted: ") + name);
 }
