@@ -274,21 +274,8 @@ void RadioController::writeDMRDatabase() {
                 return closed.error();
             return std::nullopt;
         };
-        if (auto error = transfer()) {
-            // Program what the sector buffer holds, then close the transfer
-            // screen; when even the commit fails the radio is not answering
-            // and the close is skipped.
-            bool answering = true;
-            if (radio.currentSector() >= 0) {
-                answering = radio.commitFlashSector().ok();
-                if (answering)
-                    radio.setCurrentSector(-1);
-            }
-            if (answering)
-                (void)radio.sendCommand(kCloseTransferScreen);
-            reportFailure(error->description(), Status::connected());
-            return;
-        }
+        if (auto error = transfer())
+            return reportWriteFailure(error->description());
         rebootAndDisconnect();
         const int written = int(encoded.written);
         postToMain([this, written] {

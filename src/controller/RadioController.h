@@ -359,6 +359,10 @@ protected:
     // Work queue only: reboots the radio, drops the connection and posts the
     // disconnected state and the reconnect (after a codeplug or database write).
     void rebootAndDisconnect();
+    // Work queue only, after a failed codeplug or database write: commits an
+    // open flash sector and closes the transfer screen (skipped when even the
+    // commit fails), then reports `description` with the connected status.
+    void reportWriteFailure(const QString& description);
 
 private:
     // Editing helpers (Editing.cpp).

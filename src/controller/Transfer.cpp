@@ -214,21 +214,8 @@ void RadioController::writeChanges() {
                 return closed.error();
             return std::nullopt;
         };
-        if (auto error = transfer()) {
-            // Commit what the sector buffer holds, then close the transfer
-            // screen; when even the commit fails the radio is not answering
-            // and the close is skipped.
-            bool answering = true;
-            if (radio.currentSector() >= 0) {
-                answering = radio.commitFlashSector().ok();
-                if (answering)
-                    radio.setCurrentSector(-1);
-            }
-            if (answering)
-                (void)radio.sendCommand(kCloseTransferScreen);
-            reportFailure(error->description(), Status::connected());
-            return;
-        }
+        if (auto error = transfer())
+            return reportWriteFailure(error->description());
         rebootAndDisconnect();
         postToMain([this] {
             assignProgress(1.0);
@@ -247,6 +234,22 @@ void RadioController::rebootAndDisconnect() {
         assignFirmware(std::nullopt);
         reconnectAfterReboot();
     });
+}
+
+void RadioController::reportWriteFailure(const QString& description) {
+    // Commit what the sector buffer holds, then close the transfer screen;
+    // when even the commit fails the radio is not answering and the close is
+    // skipped.
+    OpenGD77Interface& radio = *m_link->interface;
+    bool answering = true;
+    if (radio.currentSector() >= 0) {
+        answering = radio.commitFlashSector().ok();
+        if (answering)
+            radio.setCurrentSector(-1);
+    }
+    if (answering)
+        (void)radio.sendCommand(kCloseTransferScreen);
+    reportFailure(description, Status::connected());
 }
 
 void RadioController::openCodeplugFile(const QString& path) {
