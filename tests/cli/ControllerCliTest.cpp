@@ -1,12 +1,12 @@
 // nerka-cli's radio commands run as a process against the built-in demo radio
 // and against a stand-in on a pseudo-terminal named with --port.
 
+#include "CliProcess.h"
 #include "codeplug/CodeplugFile.h"
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -17,31 +17,13 @@ using namespace nerka;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    [[nodiscard]] QStringList outLines() const {
-        return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-};
+using CliRun = test::CliOutput;
 
 class ControllerCli : public ::testing::Test {
 protected:
     // Runs nerka-cli with its preferences in the test's own folder.
     CliRun run(const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("HOME"), home.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(NERKA_CLI_PATH), args);
-        EXPECT_TRUE(process.waitForFinished(120000)) << args.join(QLatin1Char(' ')).toStdString();
-        CliRun result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return test::runCli(args, test::isolatedEnvironment(home), 120000);
     }
 
     QString path(const QString& name) const { return home.filePath(name); }

@@ -1,13 +1,13 @@
 // nerka-cli dmrdb run as a process: import and encode from files, and the
 // radio subcommands against the demo radio and a stand-in named with --port.
 
+#include "CliProcess.h"
 #include "sim/RadioSimulator.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,14 +16,7 @@ using namespace nerka;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    [[nodiscard]] QStringList outLines() const {
-        return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-};
+using CliRun = test::CliOutput;
 
 QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
@@ -40,18 +33,8 @@ const QByteArray kTwoRows = "RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n"
 class DmrdbCli : public ::testing::Test {
 protected:
     CliRun run(const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("HOME"), home.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(NERKA_CLI_PATH), QStringList{QStringLiteral("dmrdb")} + args);
-        EXPECT_TRUE(process.waitForFinished(120000)) << args.join(QLatin1Char(' ')).toStdString();
-        CliRun result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return test::runCli(QStringList{QStringLiteral("dmrdb")} + args,
+                            test::isolatedEnvironment(home), 120000);
     }
 
     QString file(const QString& name, const QByteArray& contents) {

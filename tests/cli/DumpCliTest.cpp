@@ -1,5 +1,6 @@
 // nerka-cli's file commands (dump, --version, usage errors) run as a process.
 
+#include "CliProcess.h"
 #include "codeplug/CodeplugFile.h"
 #include "sim/SampleCodeplug.h"
 
@@ -7,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,20 +16,8 @@ using namespace nerka;
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliResult runCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(NERKA_CLI_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using CliResult = test::CliOutput;
+using test::runCli;
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);

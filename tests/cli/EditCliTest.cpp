@@ -1,3 +1,4 @@
+#include "CliProcess.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugLayout.h"
@@ -5,7 +6,6 @@
 #include "codeplug/ZoneCodec.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -48,19 +48,12 @@ protected:
     }
     CliRun edit(const QByteArray& opsJson, const QStringList& extra = {}) {
         write(QStringLiteral("ops.json"), opsJson);
-        QProcess process;
-        process.start(QStringLiteral(NERKA_CLI_PATH),
-                      QStringList{QStringLiteral("edit"), path(QStringLiteral("in.ogd")),
-                                  QStringLiteral("--ops"), path(QStringLiteral("ops.json")),
-                                  QStringLiteral("-o"), path(QStringLiteral("out.ogd"))} +
-                          extra);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        CliRun run;
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out =
-            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        const test::CliOutput result =
+            test::runCli(QStringList{QStringLiteral("edit"), path(QStringLiteral("in.ogd")),
+                                     QStringLiteral("--ops"), path(QStringLiteral("ops.json")),
+                                     QStringLiteral("-o"), path(QStringLiteral("out.ogd"))} +
+                         extra);
+        return CliRun{result.exitCode, result.outLines(), result.err};
     }
     std::optional<CodeplugImage> output() const {
         QFile file(path(QStringLiteral("out.ogd")));

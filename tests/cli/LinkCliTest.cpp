@@ -2,9 +2,9 @@
 // finds in the fixed column format, `info --port` identifies a stand-in radio
 // on a pseudo-terminal.
 
+#include "CliProcess.h"
 #include "sim/RadioSimulator.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,27 +15,12 @@ using namespace nerka;
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliResult = test::CliOutput;
 
 class LinkCli : public ::testing::Test {
 protected:
     CliResult run(const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("HOME"), home.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(NERKA_CLI_PATH), args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        CliResult result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return test::runCli(args, test::isolatedEnvironment(home));
     }
 
     void setPreference(const QString& key, const QVariant& value) {

@@ -4,11 +4,11 @@
 #include "codeplug/CodeplugLayout.h"
 
 #include "Bytes.h"
+#include "CliProcess.h"
 #include "LocalHttpServer.h"
 #include "tests/satellites/KepsSamples.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -84,24 +84,14 @@ protected:
     // Runs nerka-cli; SatNOGS points at a dead loopback port unless `satnogsUrl`
     // names another, so nothing reaches the internet.
     CliRun run(const QStringList& args, const QUrl& satnogsUrl = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        QProcessEnvironment env = test::isolatedEnvironment(dir);
         const QUrl satnogs =
             satnogsUrl.isValid()
                 ? satnogsUrl
                 : QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort()));
         env.insert(QStringLiteral("NERKA_SATNOGS_URL"), satnogs.toString());
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(NERKA_CLI_PATH), args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        CliRun result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out =
-            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        const test::CliOutput result = test::runCli(args, env);
+        return CliRun{result.exitCode, result.outLines(), result.err};
     }
     QStringList importArgs(const QStringList& extra) const {
         return QStringList{QStringLiteral("satellites"),
