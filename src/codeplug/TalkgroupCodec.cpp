@@ -4,6 +4,7 @@
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
+#include "codeplug/MemberEntries.h"
 #include "codeplug/NameField.h"
 #include "codeplug/RecordId.h"
 
@@ -13,6 +14,8 @@
 namespace nerka {
 
 namespace {
+
+using Members = MemberEntries<GroupListRecord::kMembersOffset, GroupListRecord::kMemberCount>;
 
 std::optional<BankAddress> groupListTable(const CodeplugImage& image) {
     if (!image.variant)
@@ -31,22 +34,6 @@ std::uint32_t recordAddress(BankAddress table, int index) {
 
 std::uint32_t inUseAddress(BankAddress table, int index) {
     return table.address + std::uint32_t(GroupListTable::kInUseOffset + index);
-}
-
-int memberWordOffset(int j) {
-    return GroupListRecord::kMembersOffset + 2 * j;
-}
-
-std::uint16_t memberWord(const char* record, int j) {
-    const char* p = record + memberWordOffset(j);
-    return std::uint16_t(std::uint8_t(p[0]) | (std::uint8_t(p[1]) << 8));
-}
-
-int memberCount(const char* record) {
-    int count = 0;
-    for (int j = 0; j < GroupListRecord::kMemberCount; ++j)
-        count += memberWord(record, j) != 0;
-    return count;
 }
 
 // The in-use byte of a list with `count` members; a list holds at most 32.
@@ -80,11 +67,11 @@ QList<Talkgroup> decodeTalkgroups(const CodeplugImage& image, const QList<DMRCon
         list.index = i;
         list.name = decodeName(QByteArray::fromRawData(record + GroupListRecord::kNameOffset,
                                                        GroupListRecord::kNameWidth));
-        const int count = memberCount(record);
+        const int count = Members::count(record);
         list.memberSlots.reserve(count);
         list.contactNames.reserve(count);
         for (int j = 0; j < GroupListRecord::kMemberCount; ++j) {
-            const int value = memberWord(record, j);
+            const int value = Members::word(record, j);
             if (value == 0)
                 continue;
             const int slot = value - 1;
@@ -108,20 +95,10 @@ RegionSet applyTalkgroupEdit(const TalkgroupEdit& edit, int index, CodeplugImage
     if (!record || !readBytes(image, table->bank, inUseAddress(*table, index), 1))
         return {};
 
-    QList<int> stored;
-    for (int slot : edit.memberSlots) {
-        if (stored.size() == GroupListRecord::kMemberCount)
-            break;
-        // Anything else would be stored as a member that names no contact, or
-        // wrap around to 0 and open a gap the radio does not expect.
-        if (slot >= 0 && slot < ContactTable::kSlotCount)
-            stored.append(slot);
-    }
-
+    const QList<int> stored = Members::storable(edit.memberSlots, ContactTable::kSlotCount);
     ByteWriter w(*record);
     w.setBytes(GroupListRecord::kNameOffset, encodeName(edit.name, GroupListRecord::kNameWidth));
-    for (int j = 0; j < GroupListRecord::kMemberCount; ++j)
-        w.setU16le(memberWordOffset(j), j < stored.size() ? std::uint16_t(stored[j] + 1) : 0);
+    Members::write(w, stored);
 
     RegionSet regions;
     addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, index), *record));
@@ -199,20 +176,7 @@ RegionSet remapTalkgroupMembers(const QHash<int, int>& map, CodeplugImage& image
             continue;
         const int recordOffset = GroupListTable::kRecordsOffset + GroupListRecord::kSize * i;
         QByteArray record = data->mid(recordOffset, GroupListRecord::kSize);
-        ByteWriter w(record);
-        bool touched = false;
-        for (int j = 0; j < GroupListRecord::kMemberCount; ++j) {
-            const int value = memberWord(record.constData(), j);
-            const auto it = value != 0 ? map.constFind(value - 1) : map.constEnd();
-            if (it == map.constEnd())
-                continue;
-            const int newValue = it.value() + 1;
-            if (newValue < 1 || newValue > 0xFFFF)
-                continue; // cannot be stored; the member keeps its slot
-            w.setU16le(memberWordOffset(j), std::uint16_t(newValue));
-            touched = true;
-        }
-        if (touched)
+        if (Members::remap(record, map))
             addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, i), record));
     }
     return regions;

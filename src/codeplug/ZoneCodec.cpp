@@ -3,6 +3,7 @@
 #include "codeplug/ByteIO.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
+#include "codeplug/MemberEntries.h"
 #include "codeplug/NameField.h"
 #include "codeplug/RecordId.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 // Channel positions 0..1023 are channel numbers 1..1024 in a zone record.
 constexpr int kChannelCount = ChannelBank::kTotalChannels;
+
+using Members = MemberEntries<ZoneRecord::kMembersOffset, ZoneRecord::kMemberCount>;
 
 std::optional<BankAddress> zoneTable(const CodeplugImage& image) {
     if (!image.variant)
@@ -33,22 +36,6 @@ std::uint32_t recordAddress(BankAddress table, int index) {
 
 std::uint32_t bitmapByteAddress(BankAddress table, int index) {
     return table.address + std::uint32_t(ZoneTable::kBitmapOffset + index / 8);
-}
-
-int memberWordOffset(int j) {
-    return ZoneRecord::kMembersOffset + 2 * j;
-}
-
-std::uint16_t memberWord(const char* record, int j) {
-    const char* p = record + memberWordOffset(j);
-    return std::uint16_t(std::uint8_t(p[0]) | (std::uint8_t(p[1]) << 8));
-}
-
-int memberCount(const char* record) {
-    int count = 0;
-    for (int j = 0; j < ZoneRecord::kMemberCount; ++j)
-        count += memberWord(record, j) != 0;
-    return count;
 }
 
 bool zoneBit(const char* table, int index) {
@@ -96,11 +83,11 @@ QList<Zone> decodeZones(const CodeplugImage& image, const QList<RadioChannel>& c
         zone.id = freshRecordId();
         zone.index = i;
         zone.name = std::move(name);
-        const int count = memberCount(record);
+        const int count = Members::count(record);
         zone.memberIndices.reserve(count);
         zone.channelNames.reserve(count);
         for (int j = 0; j < ZoneRecord::kMemberCount; ++j) {
-            const int value = memberWord(record, j);
+            const int value = Members::word(record, j);
             if (value == 0)
                 continue;
             zone.memberIndices.append(value - 1);
@@ -122,20 +109,10 @@ RegionSet applyZoneEdit(const ZoneEdit& edit, int index, CodeplugImage& image) {
     if (!record || !readBytes(image, table->bank, bitmapByteAddress(*table, index), 1))
         return {};
 
-    QList<int> stored;
-    for (int position : edit.memberIndices) {
-        if (stored.size() == ZoneRecord::kMemberCount)
-            break;
-        // A position that is no channel slot would be stored as a member naming
-        // no channel, or wrap around to 0 and open a gap.
-        if (position >= 0 && position < kChannelCount)
-            stored.append(position);
-    }
-
+    const QList<int> stored = Members::storable(edit.memberIndices, kChannelCount);
     ByteWriter w(*record);
     w.setBytes(ZoneRecord::kNameOffset, encodeName(edit.name, ZoneRecord::kNameWidth));
-    for (int j = 0; j < ZoneRecord::kMemberCount; ++j)
-        w.setU16le(memberWordOffset(j), j < stored.size() ? std::uint16_t(stored[j] + 1) : 0);
+    Members::write(w, stored);
 
     RegionSet regions;
     addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, index), *record));
@@ -207,20 +184,7 @@ RegionSet remapZoneMembers(const QHash<int, int>& oldToNew, CodeplugImage& image
             continue;
         const int recordOffset = ZoneTable::kRecordsOffset + ZoneRecord::kSize * i;
         QByteArray record = data->mid(recordOffset, ZoneRecord::kSize);
-        ByteWriter w(record);
-        bool touched = false;
-        for (int j = 0; j < ZoneRecord::kMemberCount; ++j) {
-            const int value = memberWord(record.constData(), j);
-            const auto it = value != 0 ? oldToNew.constFind(value - 1) : oldToNew.constEnd();
-            if (it == oldToNew.constEnd())
-                continue;
-            const int newValue = it.value() + 1;
-            if (newValue < 1 || newValue > 0xFFFF)
-                continue; // cannot be stored; the member keeps its number
-            w.setU16le(memberWordOffset(j), std::uint16_t(newValue));
-            touched = true;
-        }
-        if (touched)
+        if (Members::remap(record, oldToNew))
             addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, i), record));
     }
     return regions;
