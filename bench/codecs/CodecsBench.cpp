@@ -40,7 +40,8 @@ CodeplugImage fullImage(RadioVariant variant) {
             area[at + i] = char((v >> (8 * i)) & 0xFF);
     };
     int at = CustomDataArea::kFirstBlockOffset;
-    for (std::uint32_t type : {CustomDataArea::kDayThemeBlockType, CustomDataArea::kNightThemeBlockType}) {
+    for (std::uint32_t type :
+         {CustomDataArea::kDayThemeBlockType, CustomDataArea::kNightThemeBlockType}) {
         putU32(at, type);
         putU32(at + 4, ThemeBlock::kDataSize);
         at += CustomDataArea::kBlockHeadSize + ThemeBlock::kDataSize;

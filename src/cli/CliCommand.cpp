@@ -25,12 +25,13 @@ void printHelp(QTextStream& stream) {
 void CliRegistry::add(const CliCommand& command) {
     auto& commands = registry();
     commands.push_back(command);
-    std::sort(commands.begin(), commands.end(), [](const CliCommand& a, const CliCommand& b) {
-        return qstrcmp(a.name, b.name) < 0;
-    });
+    std::sort(commands.begin(), commands.end(),
+              [](const CliCommand& a, const CliCommand& b) { return qstrcmp(a.name, b.name) < 0; });
 }
 
-const std::vector<CliCommand>& CliRegistry::all() { return registry(); }
+const std::vector<CliCommand>& CliRegistry::all() {
+    return registry();
+}
 
 const CliCommand* CliRegistry::find(const QString& name) {
     for (const CliCommand& c : registry())

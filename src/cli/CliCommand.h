@@ -56,8 +56,7 @@ int usageError(CliContext& context, const CliCommand& command, const QString& me
 // or a wrong number of positional arguments (returns kExitUsage). Returns
 // nothing when the command should go on.
 std::optional<int> parseArguments(CliContext& context, const CliCommand& command,
-                                  QCommandLineParser& parser, int minPositional,
-                                  int maxPositional);
+                                  QCommandLineParser& parser, int minPositional, int maxPositional);
 
 // Text of the usage line: "usage: nerka-cli <name> <usage>".
 QString usageLine(const CliCommand& command);

@@ -18,7 +18,9 @@ QJsonValue optionalInt(const std::optional<int>& value) {
     return value ? QJsonValue(*value) : QJsonValue();
 }
 
-QJsonValue hexText(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex()); }
+QJsonValue hexText(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex());
+}
 
 QJsonArray regionsJson(const CodeplugImage& image) {
     QJsonArray regions;
@@ -74,17 +76,19 @@ QJsonArray intArray(const QList<int>& values) {
 }
 
 QJsonObject talkgroupJson(const Talkgroup& t) {
-    return QJsonObject{{QStringLiteral("index"), t.index},
-                       {QStringLiteral("name"), t.name},
-                       {QStringLiteral("memberSlots"), intArray(t.memberSlots)},
-                       {QStringLiteral("contactNames"), QJsonArray::fromStringList(t.contactNames)}};
+    return QJsonObject{
+        {QStringLiteral("index"), t.index},
+        {QStringLiteral("name"), t.name},
+        {QStringLiteral("memberSlots"), intArray(t.memberSlots)},
+        {QStringLiteral("contactNames"), QJsonArray::fromStringList(t.contactNames)}};
 }
 
 QJsonObject zoneJson(const Zone& z) {
-    return QJsonObject{{QStringLiteral("index"), z.index},
-                       {QStringLiteral("name"), z.name},
-                       {QStringLiteral("memberIndices"), intArray(z.memberIndices)},
-                       {QStringLiteral("channelNames"), QJsonArray::fromStringList(z.channelNames)}};
+    return QJsonObject{
+        {QStringLiteral("index"), z.index},
+        {QStringLiteral("name"), z.name},
+        {QStringLiteral("memberIndices"), intArray(z.memberIndices)},
+        {QStringLiteral("channelNames"), QJsonArray::fromStringList(z.channelNames)}};
 }
 
 QJsonValue themeJson(const std::optional<QList<ThemeColor>>& theme) {
@@ -123,7 +127,9 @@ QJsonObject satelliteJson(const Satellite& s) {
                        {QStringLiteral("additionalData"), hexText(s.additionalData)}};
 }
 
-QString megahertz(std::uint64_t hz) { return QString::asprintf("%.5f", double(hz) / 1e6); }
+QString megahertz(std::uint64_t hz) {
+    return QString::asprintf("%.5f", double(hz) / 1e6);
+}
 
 } // namespace
 
@@ -182,10 +188,10 @@ QJsonObject codeplugToJson(const CodeplugImage& image) {
     root[QStringLiteral("aprsSystems")] = QJsonArray::fromStringList(decodeAprsSystems(image));
 
     if (const auto s = decodeDeviceSettings(image))
-        root[QStringLiteral("settings")] =
-            QJsonObject{{QStringLiteral("call"), s->call},     {QStringLiteral("dmrID"), qint64(s->dmrID)},
-                        {QStringLiteral("vhfMin"), s->vhfMin}, {QStringLiteral("vhfMax"), s->vhfMax},
-                        {QStringLiteral("uhfMin"), s->uhfMin}, {QStringLiteral("uhfMax"), s->uhfMax}};
+        root[QStringLiteral("settings")] = QJsonObject{
+            {QStringLiteral("call"), s->call},     {QStringLiteral("dmrID"), qint64(s->dmrID)},
+            {QStringLiteral("vhfMin"), s->vhfMin}, {QStringLiteral("vhfMax"), s->vhfMax},
+            {QStringLiteral("uhfMin"), s->uhfMin}, {QStringLiteral("uhfMax"), s->uhfMax}};
     else
         root[QStringLiteral("settings")] = QJsonValue();
 
@@ -215,8 +221,8 @@ QString codeplugSummary(const CodeplugImage& image) {
         << ", talkgroups: " << lists.talkgroups.size() << ", zones: " << lists.zones.size()
         << ", satellites: " << satellites.size() << '\n';
     if (const auto s = decodeDeviceSettings(image))
-        out << "Settings: " << s->call << ", DMR ID " << s->dmrID << ", VHF " << s->vhfMin << "\u2013"
-            << s->vhfMax << ", UHF " << s->uhfMin << "\u2013" << s->uhfMax << " MHz\n";
+        out << "Settings: " << s->call << ", DMR ID " << s->dmrID << ", VHF " << s->vhfMin
+            << "\u2013" << s->vhfMax << ", UHF " << s->uhfMin << "\u2013" << s->uhfMax << " MHz\n";
 
     for (const RadioChannel& c : channels) {
         out << "Channel " << c.number << ": " << c.name << " " << rawText(c.mode) << " RX "
@@ -229,17 +235,17 @@ QString codeplugSummary(const CodeplugImage& image) {
         out << '\n';
     }
     for (const DMRContact& c : lists.contacts)
-        out << "Contact " << c.slot + 1 << ": " << c.name << " " << c.dmrID << " " << rawText(c.type)
-            << '\n';
+        out << "Contact " << c.slot + 1 << ": " << c.name << " " << c.dmrID << " "
+            << rawText(c.type) << '\n';
     for (const Talkgroup& t : lists.talkgroups)
-        out << "Talkgroup " << t.index + 1 << ": " << t.name << " (" << t.contactNames.join(QStringLiteral(", "))
-            << ")\n";
+        out << "Talkgroup " << t.index + 1 << ": " << t.name << " ("
+            << t.contactNames.join(QStringLiteral(", ")) << ")\n";
     for (const Zone& z : lists.zones)
-        out << "Zone " << z.index + 1 << ": " << z.name << " (" << z.channelNames.join(QStringLiteral(", "))
-            << ")\n";
+        out << "Zone " << z.index + 1 << ": " << z.name << " ("
+            << z.channelNames.join(QStringLiteral(", ")) << ")\n";
     for (const Satellite& s : satellites)
-        out << "Satellite " << s.index + 1 << ": " << s.name << " RX " << megahertz(s.rxFreq1) << " TX "
-            << megahertz(s.txFreq1) << '\n';
+        out << "Satellite " << s.index + 1 << ": " << s.name << " RX " << megahertz(s.rxFreq1)
+            << " TX " << megahertz(s.txFreq1) << '\n';
     return text;
 }
 

@@ -6,8 +6,8 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
-#include <optional>
 #include <QString>
+#include <optional>
 
 namespace nerka::cli {
 

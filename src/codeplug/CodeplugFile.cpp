@@ -71,8 +71,7 @@ std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& 
         pos += F::kEntryHeadSize;
         if (std::uint64_t(bytes.size() - pos) < length)
             return CodeplugError::invalidFile(QStringLiteral("File too short for region."));
-        image.regions.append(
-            {bankCode == 0 ? Bank::eeprom : Bank::flash, address, int(length)});
+        image.regions.append({bankCode == 0 ? Bank::eeprom : Bank::flash, address, int(length)});
         image.blobs.append(bytes.mid(pos, qsizetype(length)));
         pos += qsizetype(length);
     }

@@ -40,6 +40,7 @@ struct CodeplugFileFormat {
 
 // The image, or the reason the bytes are not a codeplug file. Nothing of a
 // partly read file is returned.
-[[nodiscard]] std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& bytes);
+[[nodiscard]] std::variant<CodeplugImage, CodeplugError>
+decodeCodeplugFile(const QByteArray& bytes);
 
 } // namespace nerka

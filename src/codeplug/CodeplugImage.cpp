@@ -6,7 +6,9 @@ const char* variantKey(RadioVariant variant) {
     return variant == RadioVariant::gd77 ? "gd77" : "uv380";
 }
 
-const char* bankKey(Bank bank) { return bank == Bank::eeprom ? "eeprom" : "flash"; }
+const char* bankKey(Bank bank) {
+    return bank == Bank::eeprom ? "eeprom" : "flash";
+}
 
 namespace {
 

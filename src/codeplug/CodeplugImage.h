@@ -57,8 +57,8 @@ struct CodeplugImage {
 // Overwrites bytes in place in the region readBytes would pick for the same
 // range and returns that region's index. When no region covers the range the
 // image is left exactly as it was and nothing is returned.
-[[nodiscard]] std::optional<int> writeBytes(CodeplugImage& image, Bank bank,
-                                            std::uint32_t address, const QByteArray& bytes);
+[[nodiscard]] std::optional<int> writeBytes(CodeplugImage& image, Bank bank, std::uint32_t address,
+                                            const QByteArray& bytes);
 
 // Adds the region index of a write, if the write landed, to a RegionSet.
 inline void addRegion(RegionSet& set, std::optional<int> index) {

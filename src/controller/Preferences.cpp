@@ -18,7 +18,8 @@ std::optional<bool> storedFlag(const QVariant& value) {
     const QString text = value.toString().trimmed();
     if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1"))
         return true;
-    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || text == QLatin1String("0"))
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 ||
+        text == QLatin1String("0"))
         return false;
     return std::nullopt;
 }
@@ -46,14 +47,18 @@ bool Preferences::autoConnect() const {
     return !v.isValid() ? true : storedFlag(v).value_or(true);
 }
 
-void Preferences::setAutoConnect(bool on) { m_settings->setValue(QLatin1String(kAutoConnectKey), on); }
+void Preferences::setAutoConnect(bool on) {
+    m_settings->setValue(QLatin1String(kAutoConnectKey), on);
+}
 
 bool Preferences::autoRead() const {
     const QVariant v = m_settings->value(QLatin1String(kAutoReadKey));
     return !v.isValid() ? true : storedFlag(v).value_or(true);
 }
 
-void Preferences::setAutoRead(bool on) { m_settings->setValue(QLatin1String(kAutoReadKey), on); }
+void Preferences::setAutoRead(bool on) {
+    m_settings->setValue(QLatin1String(kAutoReadKey), on);
+}
 
 bool Preferences::showAllPorts() const {
     const QVariant v = m_settings->value(QLatin1String(kShowAllPortsKey));

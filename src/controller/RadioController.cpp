@@ -21,7 +21,8 @@ RadioController::RadioController(QSettings* settings, QObject* parent)
       m_portLister([](bool showAll) { return filterPorts(enumerateSerialDevices(), showAll); }),
       m_dmrIdServiceUrl(WebServices::baseUrl(WebServices::kDmrIdBase, WebServices::kDmrIdEnv)),
       m_kepsServiceUrl(WebServices::baseUrl(WebServices::kKepsBase, WebServices::kKepsEnv)),
-      m_satnogsServiceUrl(WebServices::baseUrl(WebServices::kSatnogsBase, WebServices::kSatnogsEnv)),
+      m_satnogsServiceUrl(
+          WebServices::baseUrl(WebServices::kSatnogsBase, WebServices::kSatnogsEnv)),
       m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {}
 
 RadioController::~RadioController() {
@@ -37,7 +38,9 @@ RadioController::~RadioController() {
     m_link.reset();
 }
 
-void RadioController::setPortLister(PortLister lister) { m_portLister = std::move(lister); }
+void RadioController::setPortLister(PortLister lister) {
+    m_portLister = std::move(lister);
+}
 
 void RadioController::registerDevice(const SerialDevice& device) {
     unregisterDevice(device.path);
@@ -49,11 +52,11 @@ void RadioController::unregisterDevice(const QString& path) {
 }
 
 QList<SerialDevice> RadioController::listAllPorts() const {
-    QList<SerialDevice> all = m_portLister ? m_portLister(m_preferences.showAllPorts())
-                                           : QList<SerialDevice>{};
+    QList<SerialDevice> all =
+        m_portLister ? m_portLister(m_preferences.showAllPorts()) : QList<SerialDevice>{};
     for (const SerialDevice& device : m_registeredDevices) {
-        const bool listed = std::any_of(all.begin(), all.end(),
-                                        [&](const SerialDevice& d) { return d.path == device.path; });
+        const bool listed = std::any_of(
+            all.begin(), all.end(), [&](const SerialDevice& d) { return d.path == device.path; });
         if (!listed)
             all.append(device);
     }
@@ -82,13 +85,17 @@ void RadioController::setShowSatellitePicker(bool show) {
     Q_EMIT showSatellitePickerChanged();
 }
 
-void RadioController::setLastErrorWithoutLog(const QString& text) { assignLastError(text); }
+void RadioController::setLastErrorWithoutLog(const QString& text) {
+    assignLastError(text);
+}
 
 void RadioController::selectPort(const std::optional<SerialDevice>& device) {
     assignSelectedPort(device);
 }
 
-bool RadioController::onMainThread() const { return QThread::currentThread() == thread(); }
+bool RadioController::onMainThread() const {
+    return QThread::currentThread() == thread();
+}
 
 void RadioController::postToMain(std::function<void()> fn) {
     // Queued calls on this object run on its thread in the order posted, and Qt
@@ -96,9 +103,13 @@ void RadioController::postToMain(std::function<void()> fn) {
     QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
 }
 
-void RadioController::postToQueue(std::function<void()> task) { m_queue->post(std::move(task)); }
+void RadioController::postToQueue(std::function<void()> task) {
+    m_queue->post(std::move(task));
+}
 
-void RadioController::clearLastError() { assignLastError(std::nullopt); }
+void RadioController::clearLastError() {
+    assignLastError(std::nullopt);
+}
 
 // ---- reporting steps ----
 

@@ -12,8 +12,8 @@
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
-#include "link/FirmwareInfo.h"
 #include "dmrdb/DMRUserDatabase.h"
+#include "link/FirmwareInfo.h"
 #include "link/SerialDevice.h"
 #include "satellites/SatNOGS.h"
 #include "satellites/Satellite.h"
@@ -21,18 +21,18 @@
 #include "satellites/TLE.h"
 
 #include <QList>
+#include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-#include <QNetworkReply>
 #include <QUrl>
 
 class QNetworkAccessManager;
 
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace nerka {
@@ -70,8 +70,10 @@ class RadioController : public QObject {
     Q_PROPERTY(QList<nerka::Zone> zones READ zones NOTIFY zonesChanged)
     Q_PROPERTY(QStringList aprsSystems READ aprsSystems NOTIFY aprsSystemsChanged)
     Q_PROPERTY(QList<nerka::Satellite> satellites READ satellites NOTIFY satellitesChanged)
-    Q_PROPERTY(QList<nerka::SatelliteCandidate> satelliteCandidates READ satelliteCandidates NOTIFY satelliteCandidatesChanged)
-    Q_PROPERTY(bool showSatellitePicker READ showSatellitePicker WRITE setShowSatellitePicker NOTIFY showSatellitePickerChanged)
+    Q_PROPERTY(QList<nerka::SatelliteCandidate> satelliteCandidates READ satelliteCandidates NOTIFY
+                   satelliteCandidatesChanged)
+    Q_PROPERTY(bool showSatellitePicker READ showSatellitePicker WRITE setShowSatellitePicker NOTIFY
+                   showSatellitePickerChanged)
     Q_PROPERTY(bool hasChannelClipboard READ hasChannelClipboard NOTIFY hasChannelClipboardChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY undoStateChanged)
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY undoStateChanged)
@@ -113,19 +115,27 @@ public:
     [[nodiscard]] const QStringList& aprsSystems() const { return m_aprsSystems; }
     [[nodiscard]] const std::optional<DeviceSettings>& settings() const { return m_settings; }
     [[nodiscard]] const std::optional<QList<ThemeColor>>& dayTheme() const { return m_dayTheme; }
-    [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const { return m_nightTheme; }
+    [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const {
+        return m_nightTheme;
+    }
     [[nodiscard]] const QList<Satellite>& satellites() const { return m_satellites; }
     [[nodiscard]] const std::optional<DMRUserDatabase>& dmrUserDB() const { return m_dmrUserDB; }
-    [[nodiscard]] const std::optional<int>& dmrDBOnDeviceCount() const { return m_dmrDBOnDeviceCount; }
+    [[nodiscard]] const std::optional<int>& dmrDBOnDeviceCount() const {
+        return m_dmrDBOnDeviceCount;
+    }
     [[nodiscard]] bool dmrDownloadRunning() const { return m_dmrDownloadTask != nullptr; }
     [[nodiscard]] const QList<TLERecord>& tleCache() const { return m_tleCache; }
-    [[nodiscard]] const QList<SatelliteCandidate>& satelliteCandidates() const { return m_satelliteCandidates; }
+    [[nodiscard]] const QList<SatelliteCandidate>& satelliteCandidates() const {
+        return m_satelliteCandidates;
+    }
     [[nodiscard]] bool showSatellitePicker() const { return m_showSatellitePicker; }
     // The picker clears it when it closes.
     void setShowSatellitePicker(bool show);
     [[nodiscard]] bool tleDownloadRunning() const { return m_tleDownloadTask != nullptr; }
     [[nodiscard]] const RegionSet& dirtyRegions() const { return m_dirtyRegions; }
-    [[nodiscard]] const std::optional<QByteArray>& channelClipboard() const { return m_channelClipboard; }
+    [[nodiscard]] const std::optional<QByteArray>& channelClipboard() const {
+        return m_channelClipboard;
+    }
     [[nodiscard]] bool hasChannelClipboard() const { return m_channelClipboard.has_value(); }
     [[nodiscard]] bool canUndo() const { return !m_undoStack.isEmpty(); }
     [[nodiscard]] bool canRedo() const { return !m_redoStack.isEmpty(); }
@@ -239,8 +249,10 @@ public:
     void refreshKeps(const QList<TLERecord>& records);
     void addSatellites(const QList<SatelliteCandidate>& candidates);
     std::optional<Satellite> newSatellite() const;
-    void updateSatellite(const Satellite& satellite);
-    void deleteSatellite(const Satellite& satellite);
+    // Take their argument by value: callers pass elements of `satellites`,
+    // which the operation replaces.
+    void updateSatellite(Satellite satellite);
+    void deleteSatellite(Satellite satellite);
     // Blocking fetch of the SatNOGS transmitter list (never on the main
     // thread); an empty map stands for every failure.
     [[nodiscard]] SatNOGSFrequencyMap fetchSatNOGSFrequencies();
@@ -441,7 +453,8 @@ private:
     qint64 m_dmrDownloadMaxBytes = WebServices::kDmrIdMaxBytes;
     int m_satnogsWaitMs = 30000;
     std::optional<SatNOGSFrequencyMap> m_satnogsOverride;
-    QPointer<QNetworkReply> m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it
+    QPointer<QNetworkReply>
+        m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it
     QPointer<QNetworkReply> m_tleDownloadTask;
     // Ends a blocking wait of the work queue (the SatNOGS fetch) at once, so
     // destroying the controller never waits out a network timeout. Set and

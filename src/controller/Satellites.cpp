@@ -367,7 +367,7 @@ std::optional<Satellite> RadioController::newSatellite() const {
     return satellite;
 }
 
-void RadioController::updateSatellite(const Satellite& satellite) {
+void RadioController::updateSatellite(Satellite satellite) {
     if (!m_image)
         return;
     if (editingBlocked())
@@ -418,7 +418,7 @@ void RadioController::updateSatellite(const Satellite& satellite) {
     log(QStringLiteral("Satellite %1 changed: %2").arg(QString::number(slot + 1), satellite.name));
 }
 
-void RadioController::deleteSatellite(const Satellite& satellite) {
+void RadioController::deleteSatellite(Satellite satellite) {
     if (!m_image)
         return;
     if (editingBlocked())

@@ -14,6 +14,8 @@ QUrl WebServices::join(const QUrl& base, const char* path) {
     return QUrl(text + QString::fromLatin1(path));
 }
 
-QString WebServices::hostName(const QUrl& base) { return base.host(); }
+QString WebServices::hostName(const QUrl& base) {
+    return base.host();
+}
 
 } // namespace nerka

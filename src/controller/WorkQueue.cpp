@@ -8,7 +8,9 @@ WorkQueue::WorkQueue(QString label) : m_label(std::move(label)) {
     m_thread = std::thread([this] { run(); });
 }
 
-WorkQueue::~WorkQueue() { shutdown(); }
+WorkQueue::~WorkQueue() {
+    shutdown();
+}
 
 void WorkQueue::post(std::function<void()> task) {
     {
@@ -31,7 +33,9 @@ void WorkQueue::shutdown() {
         m_thread.join();
 }
 
-bool WorkQueue::isCurrentThread() const { return std::this_thread::get_id() == m_thread.get_id(); }
+bool WorkQueue::isCurrentThread() const {
+    return std::this_thread::get_id() == m_thread.get_id();
+}
 
 int WorkQueue::pendingCount() const {
     std::lock_guard lock(m_mutex);

@@ -27,15 +27,18 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return path;
 }
 
-const QStringList kChannelKeys = {
-    QStringLiteral("number"),        QStringLiteral("name"),         QStringLiteral("mode"),
-    QStringLiteral("rxHz"),          QStringLiteral("txHz"),         QStringLiteral("powerRaw"),
-    QStringLiteral("power"),         QStringLiteral("bandwidthWide"), QStringLiteral("rxOnly"),
-    QStringLiteral("timeSlot"),      QStringLiteral("colorCode"),    QStringLiteral("rxTone"),
-    QStringLiteral("txTone"),        QStringLiteral("contactIndex"), QStringLiteral("groupListIndex"),
-    QStringLiteral("squelchMode"),   QStringLiteral("squelchLevel"), QStringLiteral("skipScan"),
-    QStringLiteral("skipZoneScan"),  QStringLiteral("vox"),          QStringLiteral("monitor"),
-    QStringLiteral("powerSave"),     QStringLiteral("beep"),         QStringLiteral("aprsIndex")};
+const QStringList kChannelKeys = {QStringLiteral("number"),         QStringLiteral("name"),
+                                  QStringLiteral("mode"),           QStringLiteral("rxHz"),
+                                  QStringLiteral("txHz"),           QStringLiteral("powerRaw"),
+                                  QStringLiteral("power"),          QStringLiteral("bandwidthWide"),
+                                  QStringLiteral("rxOnly"),         QStringLiteral("timeSlot"),
+                                  QStringLiteral("colorCode"),      QStringLiteral("rxTone"),
+                                  QStringLiteral("txTone"),         QStringLiteral("contactIndex"),
+                                  QStringLiteral("groupListIndex"), QStringLiteral("squelchMode"),
+                                  QStringLiteral("squelchLevel"),   QStringLiteral("skipScan"),
+                                  QStringLiteral("skipZoneScan"),   QStringLiteral("vox"),
+                                  QStringLiteral("monitor"),        QStringLiteral("powerSave"),
+                                  QStringLiteral("beep"),           QStringLiteral("aprsIndex")};
 
 } // namespace
 
@@ -43,7 +46,8 @@ TEST(DumpCli, JsonOfAFullImageShowsEveryRecordOfBothFamilies) {
     QTemporaryDir dir;
     for (auto variant : {RadioVariant::gd77, RadioVariant::uv380}) {
         const CodeplugImage image = sampleCodeplug(variant);
-        const QString path = writeFile(dir, QStringLiteral("sample.nerka"), encodeCodeplugFile(image));
+        const QString path =
+            writeFile(dir, QStringLiteral("sample.nerka"), encodeCodeplugFile(image));
         const CliResult run = runCli({QStringLiteral("dump"), path, QStringLiteral("--json")});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
@@ -83,7 +87,8 @@ TEST(DumpCli, JsonOfAFullImageShowsEveryRecordOfBothFamilies) {
 
         const CliResult summary = runCli({QStringLiteral("dump"), path});
         EXPECT_EQ(summary.exitCode, 0);
-        EXPECT_TRUE(summary.out.contains(QStringLiteral("Channel 1: "))) << summary.out.toStdString();
+        EXPECT_TRUE(summary.out.contains(QStringLiteral("Channel 1: ")))
+            << summary.out.toStdString();
     }
 }
 
@@ -95,8 +100,8 @@ TEST(DumpCli, ImageWithoutFamilyOrRegionsDumpsEmptyLists) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
     EXPECT_TRUE(root[QStringLiteral("variant")].isNull());
-    for (const char* key : {"regions", "channels", "contacts", "talkgroups", "zones", "aprsSystems",
-                            "satellites"})
+    for (const char* key :
+         {"regions", "channels", "contacts", "talkgroups", "zones", "aprsSystems", "satellites"})
         EXPECT_TRUE(root[QLatin1String(key)].toArray().isEmpty()) << key;
     EXPECT_TRUE(root[QStringLiteral("settings")].isNull());
     EXPECT_TRUE(root[QStringLiteral("dayTheme")].isNull());
@@ -104,15 +109,17 @@ TEST(DumpCli, ImageWithoutFamilyOrRegionsDumpsEmptyLists) {
 
 TEST(DumpCli, BrokenFileFailsWithTheCodeplugError) {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("broken.nerka"), QByteArray("OGD77CP1 not a codeplug"));
+    const QString path =
+        writeFile(dir, QStringLiteral("broken.nerka"), QByteArray("OGD77CP1 not a codeplug"));
     const CliResult run = runCli({QStringLiteral("dump"), path, QStringLiteral("--json")});
     EXPECT_EQ(run.exitCode, 1);
-    const QString message =
-        QStringLiteral("Invalid codeplug file: Wrong signature \u2014 not a valid codeplug file (v2).");
+    const QString message = QStringLiteral(
+        "Invalid codeplug file: Wrong signature \u2014 not a valid codeplug file (v2).");
     EXPECT_EQ(run.out, QStringLiteral("\u2022 Error: ") + message + QLatin1Char('\n'));
     EXPECT_TRUE(run.err.contains(message));
 
-    const CliResult missing = runCli({QStringLiteral("dump"), dir.filePath(QStringLiteral("absent.nerka"))});
+    const CliResult missing =
+        runCli({QStringLiteral("dump"), dir.filePath(QStringLiteral("absent.nerka"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.startsWith(QStringLiteral("\u2022 Error: ")));
 }
@@ -126,10 +133,11 @@ TEST(DumpCli, VersionHelpAndUsageErrors) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("usage: nerka-cli dump")));
 
-    for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("frobnicate")},
-                                    QStringList{QStringLiteral("dump")},
-                                    QStringList{QStringLiteral("dump"), QStringLiteral("a"), QStringLiteral("b")},
-                                    QStringList{QStringLiteral("dump"), QStringLiteral("--bogus"), QStringLiteral("x")}}) {
+    for (const QStringList& args :
+         {QStringList{}, QStringList{QStringLiteral("frobnicate")},
+          QStringList{QStringLiteral("dump")},
+          QStringList{QStringLiteral("dump"), QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("dump"), QStringLiteral("--bogus"), QStringLiteral("x")}}) {
         const CliResult run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(run.out.isEmpty());

@@ -72,8 +72,8 @@ TEST(CodeplugFile, AnImageWithoutRegionsSavesToAFileThatOpensAgain) {
 }
 
 TEST(CodeplugFile, RejectsShortOrUnsignedFilesWithTheSignatureMessage) {
-    const QString wrong =
-        QStringLiteral("Invalid codeplug file: Wrong signature \u2014 not a valid codeplug file (v2).");
+    const QString wrong = QStringLiteral(
+        "Invalid codeplug file: Wrong signature \u2014 not a valid codeplug file (v2).");
     EXPECT_EQ(errorOf(QByteArray()), wrong);
     EXPECT_EQ(errorOf(header(0, 0)), wrong) << "13 bytes are one short of the minimum";
     QByteArray badSignature = header(0, 0) + bytes({0});
@@ -111,6 +111,7 @@ TEST(CodeplugFile, VariantCodesAndBankCodes) {
     const auto& image = std::get<CodeplugImage>(result);
     EXPECT_FALSE(image.variant.has_value());
     ASSERT_EQ(image.regions.size(), 1);
-    EXPECT_EQ(image.regions[0], (CodeplugRegion{Bank::flash, 0x10, 1})) << "any bank code but 0 is flash";
+    EXPECT_EQ(image.regions[0], (CodeplugRegion{Bank::flash, 0x10, 1}))
+        << "any bank code but 0 is flash";
     EXPECT_EQ(image.blobs[0], bytes({0x5A})) << "trailing bytes are ignored";
 }

@@ -1,5 +1,5 @@
-#include "codeplug/ByteIO.h"
 #include "codeplug/CodeplugImage.h"
+#include "codeplug/ByteIO.h"
 #include "codeplug/CodeplugLayout.h"
 
 #include "Bytes.h"
@@ -86,7 +86,8 @@ TEST(CodeplugLayout, EveryTableLiesInsideOneRegionOfItsFamily) {
         EXPECT_TRUE(covered(l.additionalSettingsBank, CodeplugLayout::kCustomDataSize));
         // The contact table begins where the eighth channel bank ends and the
         // group lists end exactly at the end of region 3.
-        EXPECT_EQ(l.contactBank.address, l.channelBanks[7].address + CodeplugLayout::kChannelBankSize);
+        EXPECT_EQ(l.contactBank.address,
+                  l.channelBanks[7].address + CodeplugLayout::kChannelBankSize);
         EXPECT_EQ(l.groupListBank.address + CodeplugLayout::kGroupListTableSize,
                   l.regions[3].address + std::uint32_t(l.regions[3].length));
     }

@@ -42,7 +42,8 @@ TEST(ControllerCore, StartsDisconnectedAndEmpty) {
 TEST(ControllerCore, StatusEqualityComparesWorkingTexts) {
     using S = RadioController::Status;
     EXPECT_EQ(S::working(QStringLiteral("Connecting…")), S::working(QStringLiteral("Connecting…")));
-    EXPECT_NE(S::working(QStringLiteral("Connecting…")), S::working(QStringLiteral("Reading codeplug…")));
+    EXPECT_NE(S::working(QStringLiteral("Connecting…")),
+              S::working(QStringLiteral("Reading codeplug…")));
     EXPECT_NE(S::connected(), S::disconnected());
     EXPECT_NE(S::working(QString()), S::connected());
 }
@@ -77,7 +78,8 @@ TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
         controller.reportError(QStringLiteral("Something went wrong."));
     });
     drain(controller);
-    EXPECT_EQ(controller.status(), RadioController::Status::working(QStringLiteral("Reading codeplug…")));
+    EXPECT_EQ(controller.status(),
+              RadioController::Status::working(QStringLiteral("Reading codeplug…")));
     EXPECT_EQ(controller.progress(), 0.5);
     EXPECT_EQ(controller.lastError(), QStringLiteral("Something went wrong."));
     EXPECT_EQ(controller.log().last(), QStringLiteral("\u2022 Error: Something went wrong."));

@@ -53,8 +53,8 @@ void editEverything(RadioController& c) {
 
     // Contacts, talkgroups, zones.
     const DMRContact firstContact = c.contacts().first();
-    c.updateContact(firstContact, {QStringLiteral("TG Welt"), 91, ContactType::group,
-                                   TimeSlotOverride::ts1});
+    c.updateContact(firstContact,
+                    {QStringLiteral("TG Welt"), 91, ContactType::group, TimeSlotOverride::ts1});
     const auto newContact = c.newContact();
     ASSERT_TRUE(newContact);
     c.updateContact(*newContact, {QStringLiteral("Echo"), 262997, ContactType::privateCall,

@@ -16,6 +16,8 @@ inline QByteArray bytes(std::initializer_list<unsigned> values) {
 }
 
 // Lower-case hex without separators, for readable failure messages.
-inline QByteArray hex(const QByteArray& data) { return data.toHex(); }
+inline QByteArray hex(const QByteArray& data) {
+    return data.toHex();
+}
 
 } // namespace nerka::test

@@ -51,8 +51,9 @@ void sendResponse(QTcpSocket* socket, const LocalHttpServer::Response& r) {
     QTimer::singleShot(r.delayMs, socket, [guard, r, sendBody] {
         if (!guard)
             return;
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reasonPhrase(r.status) +
-                          "\r\nContent-Type: " + r.contentType + "\r\nConnection: close\r\n";
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' +
+                          reasonPhrase(r.status) + "\r\nContent-Type: " + r.contentType +
+                          "\r\nConnection: close\r\n";
         if (!r.omitLength)
             head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
         head += "\r\n";
@@ -89,7 +90,8 @@ LocalHttpServer::LocalHttpServer() {
                     const qsizetype end = buffer->indexOf("\r\n\r\n");
                     if (end < 0 || buffer->isEmpty())
                         return;
-                    const QList<QByteArray> requestLine = buffer->left(buffer->indexOf("\r\n")).split(' ');
+                    const QList<QByteArray> requestLine =
+                        buffer->left(buffer->indexOf("\r\n")).split(' ');
                     buffer->clear();
                     const QString path =
                         requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
@@ -105,10 +107,13 @@ LocalHttpServer::LocalHttpServer() {
 
 LocalHttpServer::~LocalHttpServer() {
     QTcpServer* server = m_server;
-    QMetaObject::invokeMethod(server, [server] {
-        server->close();
-        delete server;
-    }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        server,
+        [server] {
+            server->close();
+            delete server;
+        },
+        Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }

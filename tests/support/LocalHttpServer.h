@@ -22,9 +22,9 @@ public:
         int status = 200;
         QByteArray body;
         QByteArray contentType = "text/plain";
-        int delayMs = 0;       // before the status line is sent
-        int chunkSize = 0;     // 0: the body in one piece
-        int chunkDelayMs = 0;  // pause between chunks of a slow body
+        int delayMs = 0;         // before the status line is sent
+        int chunkSize = 0;       // 0: the body in one piece
+        int chunkDelayMs = 0;    // pause between chunks of a slow body
         bool omitLength = false; // no Content-Length (the client learns the size at the end)
     };
 

@@ -15,7 +15,8 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
-    *os << "QByteArray(" << bytes.size() << " bytes: " << bytes.toHex(' ').left(3 * 64).toStdString()
+    *os << "QByteArray(" << bytes.size()
+        << " bytes: " << bytes.toHex(' ').left(3 * 64).toStdString()
         << (bytes.size() > 64 ? " …)" : ")");
 }
 
