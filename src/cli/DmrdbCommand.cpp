@@ -9,7 +9,6 @@
 #include "dmrdb/DMRFlashFormat.h"
 #include "link/RadioType.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -185,14 +184,21 @@ int runImport(CliContext& context) {
     if (session.failed() || !controller.dmrUserDB())
         return kExitFailed;
     if (parser.isSet(json)) {
-        QJsonArray array;
-        for (const DMRUserEntry& entry : controller.dmrUserDB()->entries) {
-            array.append(QJsonObject{{QStringLiteral("id"), qint64(entry.id)},
+        // One array element per line, written as it is made: a worldwide list
+        // has a million entries, and a whole QJsonArray of them would take
+        // gigabytes.
+        const auto& entries = controller.dmrUserDB()->entries;
+        context.out << "[";
+        qsizetype written = 0;
+        for (const DMRUserEntry& entry : entries) {
+            const QJsonObject object{{QStringLiteral("id"), qint64(entry.id)},
                                      {QStringLiteral("callsign"), entry.callsign},
                                      {QStringLiteral("firstName"), entry.firstName},
-                                     {QStringLiteral("lastName"), entry.lastName}});
+                                     {QStringLiteral("lastName"), entry.lastName}};
+            context.out << (written++ ? ",\n    " : "\n    ")
+                        << QJsonDocument(object).toJson(QJsonDocument::Compact);
         }
-        context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        context.out << (written ? "\n]\n" : "]\n");
         context.out.flush();
     }
     return kExitOk;
