@@ -332,33 +332,24 @@ void RadioController::readDMRDatabaseFromDevice() {
             QStringLiteral(" entries (") + QString::number(total / 1024) +
             QStringLiteral(" KB) — this can take a while…"));
 
-        QByteArray records;
-        records.reserve(length1 + length2 + kBlockSize);
-        // Reads `length` bytes of an area in 32-byte blocks; `before` is what
-        // earlier areas contributed to the progress.
-        const auto readArea = [&](std::uint32_t address, qint64 length,
-                                  qint64 before) -> std::optional<LinkError> {
-            const qsizetype start = records.size();
-            for (qint64 offset = 0; offset < length; offset += kBlockSize) {
-                auto block = radio.readBlock(Bank::flash, address + std::uint32_t(offset));
-                if (!block)
-                    return block.error();
-                records.append(*block);
-                setProgress(double(before + std::min(offset + kBlockSize, length)) / double(total));
-            }
-            records.truncate(start + length);
-            return std::nullopt;
-        };
-        if (auto error = readArea(areas.area1.address, length1, 0)) {
-            reportFailure(error->description(), Status::connected());
+        // Area 1 without its header, then area 2; progress over both.
+        auto area1 = radio.readRange(Bank::flash, areas.area1.address, length1,
+                                     [&](int done) { setProgress(double(done) / double(total)); });
+        if (!area1) {
+            reportFailure(area1.error().description(), Status::connected());
             return;
         }
+        QByteArray records = std::move(*area1);
         records.remove(0, DMRDBHeader::kSize);
         if (length2 > 0) {
-            if (auto error = readArea(areas.area2.address, length2, length1)) {
-                reportFailure(error->description(), Status::connected());
+            auto area2 = radio.readRange(Bank::flash, areas.area2.address, length2, [&](int done) {
+                setProgress(double(length1 + done) / double(total));
+            });
+            if (!area2) {
+                reportFailure(area2.error().description(), Status::connected());
                 return;
             }
+            records.append(*area2);
         }
         DMRUserEntryList entries = decodeRecords(records, count, size, header->compressed);
         records = QByteArray();

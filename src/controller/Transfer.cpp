@@ -90,20 +90,13 @@ void RadioController::readCodeplug() {
                 return shown.error();
             qint64 finished = 0;
             for (const CodeplugRegion& region : layout.regions) {
-                QByteArray bytes;
-                bytes.reserve(region.length + kBlockSize);
-                for (int offset = 0; offset < region.length; offset += kBlockSize) {
-                    auto block =
-                        radio.readBlock(region.bank, region.address + std::uint32_t(offset));
-                    if (!block)
-                        return block.error();
-                    bytes.append(*block);
-                    setProgress(double(finished + std::min(region.length, offset + kBlockSize)) /
-                                double(total));
-                }
-                // The last block may reach beyond the region.
-                bytes.truncate(region.length);
-                image.blobs.append(bytes);
+                auto bytes =
+                    radio.readRange(region.bank, region.address, region.length, [&](int done) {
+                        setProgress(double(finished + done) / double(total));
+                    });
+                if (!bytes)
+                    return bytes.error();
+                image.blobs.append(*bytes);
                 finished += region.length;
             }
             if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)

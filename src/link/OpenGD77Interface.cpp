@@ -78,6 +78,24 @@ Result<QByteArray, LinkError> OpenGD77Interface::receive(int count) {
     return std::move(data).value();
 }
 
+Result<QByteArray, LinkError> OpenGD77Interface::readRange(Bank bank, std::uint32_t address,
+                                                           qint64 length,
+                                                           const Progress& progress) {
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::max<qint64>(length, 0)) + P::kBlockSize);
+    for (qint64 offset = 0; offset < length; offset += P::kBlockSize) {
+        auto block = readBlock(bank, address + std::uint32_t(offset));
+        if (!block)
+            return block.error();
+        bytes.append(*block);
+        if (progress)
+            progress(int(std::min<qint64>(offset + P::kBlockSize, length)));
+    }
+    // The last block may reach beyond the range.
+    bytes.truncate(qsizetype(std::max<qint64>(length, 0)));
+    return bytes;
+}
+
 Result<QByteArray, LinkError> OpenGD77Interface::readBlock(Bank bank, std::uint32_t address) {
     QByteArray request;
     request.reserve(P::kReadRequestSize);

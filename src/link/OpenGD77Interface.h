@@ -22,7 +22,7 @@ namespace nerka {
 class OpenGD77Interface {
 public:
     using Status = Result<void, LinkError>;
-    // Bytes done in the current writeFlash call.
+    // Bytes done in the current readRange or writeFlash call.
     using Progress = std::function<void(int bytesDone)>;
 
     // The family starts as uv380; identify() sets the real one before any
@@ -43,6 +43,10 @@ public:
 
     // One 32-byte block of EEPROM or flash.
     Result<QByteArray, LinkError> readBlock(Bank bank, std::uint32_t address);
+    // `length` bytes from `address` in 32-byte blocks, in order; progress after
+    // every block. The first failing block ends the read with its error.
+    Result<QByteArray, LinkError> readRange(Bank bank, std::uint32_t address, qint64 length,
+                                            const Progress& progress = {});
     // Bytes to EEPROM in one request (callers send at most 32 at a time).
     Status writeEEPROM(std::uint32_t address, const QByteArray& bytes);
     // Loads the sector of `address` into the radio's buffer; leaves currentSector alone.

@@ -59,6 +59,23 @@ TEST(OpenGD77Interface, ReadBlockSendsTheEightByteRequestAndReturnsTheData) {
     EXPECT_EQ(hexOf(f.radio.requests()), "5202000075000020 52010007b0000020");
 }
 
+TEST(OpenGD77Interface, ReadRangeReadsWholeBlocksAndKeepsOnlyTheRange) {
+    RadioFixture f;
+    const QByteArray data = pattern(96, 3);
+    ASSERT_TRUE(f.radio.setMemory(Bank::flash, 0x20000, data));
+    QList<int> progress;
+    auto range =
+        f.link->readRange(Bank::flash, 0x20000, 70, [&](int done) { progress.append(done); });
+    ASSERT_TRUE(range.ok()) << errorText(range).toStdString();
+    EXPECT_EQ(range->toHex(), data.left(70).toHex());
+    EXPECT_EQ(progress, (QList<int>{32, 64, 70}));
+    EXPECT_EQ(hexOf(f.radio.requests()), "5201000200000020 5201000200200020 5201000200400020");
+
+    f.radio.injectFault(SimFault::silence, 1);
+    auto cut = f.link->readRange(Bank::flash, 0x20000, 96);
+    EXPECT_FALSE(cut.ok()) << "a block that does not come ends the read";
+}
+
 TEST(OpenGD77Interface, ReadBlockRejectsAWrongLengthOrTypeWithTheAddressInHex) {
     RadioFixture f;
     f.radio.injectFault(SimFault::wrongLength);
