@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace nerka {
+
+class Dialogs;
+class RadioController;
+
+// Opens the record editors as window-modal sheets over `window` and hands
+// what the user confirms to the controller's editing operations. The window
+// calls these for "Edit" and "New"; each returns at once (the sheet is shown
+// with open(), never exec()), so the interface thread never blocks and tests
+// drive the sheet directly. The "New" commands set the controller's
+// "… memory is full (max N)." text and open nothing when the list is full.
+// It also opens the satellite picker whenever the controller raises
+// `showSatellitePicker`, and clears that flag when the picker closes.
+class RecordEditors : public QObject {
+    Q_OBJECT
+public:
+    RecordEditors(RadioController& controller, Dialogs& dialogs, QWidget* window);
+    ~RecordEditors() override;
+
+    void editChannel(int number);
+    void newChannel();
+    void editContact(int slot);
+    void newContact();
+    void editTalkgroup(int index);
+    void newTalkgroup();
+    void editZone(int index);
+    void newZone();
+    void editSatellite(int index);
+    void newSatellite();
+    // The device settings editor; the caller shows its own placeholder when
+    // no codeplug is loaded.
+    void editSettings();
+
+    // The sheet open now (nullptr when none), for tests and the window.
+    [[nodiscard]] QWidget* openSheet() const;
+
+Q_SIGNALS:
+    void sheetOpened(QWidget* sheet);
+    void sheetClosed();
+};
+
+} // namespace nerka

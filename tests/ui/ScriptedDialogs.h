@@ -1,0 +1,97 @@
+#pragma once
+
+// A Dialogs stand-in for widget tests: answers come from queues the test
+// fills beforehand, and every question asked is recorded, so a test checks
+// the exact title, message and buttons without a modal loop.
+
+#include "ui/kit/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+
+#include <gtest/gtest.h>
+
+namespace nerka::test {
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Asked {
+        QString kind; // "confirm", "alert", "open", "save", "color"
+        QString title;
+        QString message; // the message, or the proposed name of a save dialog
+        QStringList buttons; // confirm/cancel texts, or the filters of a file dialog
+        QString details;
+    };
+
+    // Answers, used in order; a question without a queued answer is
+    // cancelled (and counts as unexpected when `strict`).
+    QQueue<bool> confirmAnswers;
+    QQueue<std::optional<QString>> fileAnswers;
+    QQueue<std::optional<QColor>> colorAnswers;
+    // Runs when an alert is shown (the test may inspect state at that moment).
+    std::function<void(const Asked&)> onAlert;
+    bool strict = false;
+
+    QList<Asked> asked;
+
+    [[nodiscard]] int count(const QString& kind) const {
+        int n = 0;
+        for (const Asked& a : asked)
+            n += a.kind == kind ? 1 : 0;
+        return n;
+    }
+    [[nodiscard]] const Asked* last(const QString& kind) const {
+        for (auto it = asked.crbegin(); it != asked.crend(); ++it) {
+            if (it->kind == kind)
+                return &*it;
+        }
+        return nullptr;
+    }
+
+    bool confirm(QWidget*, const QString& title, const QString& message,
+                 const QString& confirmText, const QString& cancelText,
+                 const QString& details = QString()) override {
+        asked.append({QStringLiteral("confirm"), title, message, {confirmText, cancelText}, details});
+        if (confirmAnswers.isEmpty()) {
+            EXPECT_FALSE(strict) << "unexpected confirmation: " << title.toStdString();
+            return false;
+        }
+        return confirmAnswers.dequeue();
+    }
+    void alert(QWidget*, const QString& title, const QString& message,
+               const QString& buttonText) override {
+        asked.append({QStringLiteral("alert"), title, message, {buttonText}, {}});
+        if (onAlert)
+            onAlert(asked.last());
+    }
+    std::optional<QString> openFile(QWidget*, const QString& title,
+                                    const QStringList& filters) override {
+        asked.append({QStringLiteral("open"), title, {}, filters, {}});
+        return nextFile(title);
+    }
+    std::optional<QString> saveFile(QWidget*, const QString& title, const QStringList& filters,
+                                    const QString& proposedName) override {
+        asked.append({QStringLiteral("save"), title, proposedName, filters, {}});
+        return nextFile(title);
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QString& title,
+                                      const QColor&) override {
+        asked.append({QStringLiteral("color"), title, {}, {}, {}});
+        if (colorAnswers.isEmpty()) {
+            EXPECT_FALSE(strict) << "unexpected colour chooser: " << title.toStdString();
+            return std::nullopt;
+        }
+        return colorAnswers.dequeue();
+    }
+
+private:
+    std::optional<QString> nextFile(const QString& title) {
+        if (fileAnswers.isEmpty()) {
+            EXPECT_FALSE(strict) << "unexpected file chooser: " << title.toStdString();
+            return std::nullopt;
+        }
+        return fileAnswers.dequeue();
+    }
+};
+
+} // namespace nerka::test
