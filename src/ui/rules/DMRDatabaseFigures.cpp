@@ -1,0 +1,82 @@
+#include "ui/rules/DMRDatabaseFigures.h"
+
+#include "dmrdb/DMRFlashFormat.h"
+
+#include <algorithm>
+
+namespace nerka {
+
+qsizetype DMRDatabaseFigures::capacity(std::optional<RadioVariant> family, DMRDBFormat format,
+                                       int textLength) {
+    return nerka::capacity(family.value_or(RadioVariant::uv380), format, textLength);
+}
+
+QString DMRDatabaseFigures::capacityText(qsizetype capacity) {
+    return QStringLiteral("~") + QString::number(capacity);
+}
+
+std::optional<QString> DMRDatabaseFigures::overCapacityWarning(qsizetype imported,
+                                                               qsizetype capacity,
+                                                               DMRDBFormat format) {
+    if (imported <= capacity)
+        return std::nullopt;
+    const QString count = QString::number(imported);
+    const QString fit = QString::number(capacity);
+    if (format == DMRDBFormat::compressed) {
+        return QStringLiteral("Imported ") + count + QStringLiteral(" entries exceed the ~") + fit +
+               QStringLiteral(" that fit; only the first ") + fit +
+               QStringLiteral(" (lowest DMR IDs) will be written.");
+    }
+    return QStringLiteral("Imported ") + count + QStringLiteral(" entries exceed the ~") + fit +
+           QStringLiteral(" that fit uncompressed; switch Format to Compressed to fit the full "
+                          "worldwide database.");
+}
+
+int DMRDatabaseFigures::previewRows(qsizetype total) {
+    return int(std::clamp<qsizetype>(total, 0, kPreviewRows));
+}
+
+QString DMRDatabaseFigures::shownText(qsizetype total) {
+    const int shown = previewRows(total);
+    if (shown >= total)
+        return {};
+    return QStringLiteral("showing first ") + QString::number(shown) + QStringLiteral(" of ") +
+           QString::number(total);
+}
+
+QList<int> DMRDatabaseFigures::textLengthChoices(int current) {
+    current = clampDMRTextLength(current);
+    QList<int> choices{8, 12, 16, 20};
+    if (!choices.contains(current)) {
+        choices.append(current);
+        std::sort(choices.begin(), choices.end());
+    }
+    return choices;
+}
+
+QString DMRDatabaseFigures::downloadLabel(const QString& host) {
+    return QStringLiteral("Download from ") + host;
+}
+
+QString DMRDatabaseFigures::emptyText(const QString& host) {
+    return QStringLiteral("Use Import CSV\u2026, Download from ") + host +
+           QStringLiteral(", or Read from device to load entries.");
+}
+
+QString DMRDatabaseFigures::writeMessage(qsizetype entries) {
+    return QString::number(entries) +
+           QStringLiteral(" entries will be written to the DMR-ID database flash area. The device "
+                          "will reboot afterwards. Your codeplug is not affected.");
+}
+
+QString DMRDatabaseFigures::formatLabel(DMRDBFormat format) {
+    return format == DMRDBFormat::compressed ? QStringLiteral("Compressed (worldwide)")
+                                             : QStringLiteral("Uncompressed");
+}
+
+QString DMRDatabaseFigures::nameFormatLabel(DMRNameFormat format) {
+    return format == DMRNameFormat::firstName ? QStringLiteral("First name")
+                                              : QStringLiteral("Full name");
+}
+
+} // namespace nerka

@@ -1,0 +1,64 @@
+#include "ui/rules/SettingsForm.h"
+
+#include "ui/rules/ContactRules.h"
+
+namespace nerka {
+
+namespace {
+
+bool bandValid(const QString& minText, const QString& maxText) {
+    const auto low = SettingsForm::parseInteger(minText);
+    const auto high = SettingsForm::parseInteger(maxText);
+    return low && high && *low >= SettingsForm::kMinBandMHz && *high <= SettingsForm::kMaxBandMHz &&
+           *low <= *high;
+}
+
+} // namespace
+
+SettingsForm::SettingsForm(const DeviceSettings& settings)
+    : call(cutCallsign(settings.call)), dmrID(QString::number(settings.dmrID)),
+      vhfMin(QString::number(settings.vhfMin)), vhfMax(QString::number(settings.vhfMax)),
+      uhfMin(QString::number(settings.uhfMin)), uhfMax(QString::number(settings.uhfMax)) {}
+
+QString SettingsForm::cutCallsign(const QString& text) {
+    return text.left(kCallWidth);
+}
+
+std::optional<int> SettingsForm::parseInteger(const QString& text) {
+    const QString digits = text.trimmed();
+    // Digits only (no sign, no grouping); 9 digits cannot overflow an int.
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+bool SettingsForm::dmrIdValid() const {
+    return ContactRules::parseDmrId(dmrID).has_value();
+}
+bool SettingsForm::vhfValid() const {
+    return bandValid(vhfMin, vhfMax);
+}
+bool SettingsForm::uhfValid() const {
+    return bandValid(uhfMin, uhfMax);
+}
+
+std::optional<DeviceSettings> SettingsForm::settings() const {
+    if (!isValid())
+        return std::nullopt;
+    DeviceSettings result;
+    result.call = cutCallsign(call);
+    result.dmrID = *ContactRules::parseDmrId(dmrID);
+    result.vhfMin = *parseInteger(vhfMin);
+    result.vhfMax = *parseInteger(vhfMax);
+    result.uhfMin = *parseInteger(uhfMin);
+    result.uhfMax = *parseInteger(uhfMax);
+    return result;
+}
+
+} // namespace nerka
