@@ -1,0 +1,336 @@
+#include "ui/editors/DMRDatabaseView.h"
+
+#include "controller/RadioController.h"
+#include "dmrdb/DMRFlashFormat.h"
+#include "link/RadioType.h"
+#include "ui/editors/DMRPreviewModel.h"
+#include "ui/kit/Dialogs.h"
+#include "ui/kit/Icons.h"
+#include "ui/rules/DMRDatabaseFigures.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace nerka {
+
+namespace {
+
+QPushButton* command(const QString& label, const QString& symbol, QWidget* parent) {
+    auto* button = new QPushButton(Icons::icon(symbol), label, parent);
+    button->setAccessibleName(label);
+    return button;
+}
+
+QLabel* figure(QFormLayout* form, const QString& label, QWidget* parent) {
+    auto* value = new QLabel(parent);
+    value->setAccessibleName(label);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    form->addRow(label, value);
+    return value;
+}
+
+QComboBox* picker(QFormLayout* form, const QString& label, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setAccessibleName(label);
+    form->addRow(label, box);
+    return box;
+}
+
+bool hasEntries(const std::optional<DMRUserDatabase>& database) {
+    return database && !database->entries.isEmpty();
+}
+
+} // namespace
+
+DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
+    setAccessibleName(QStringLiteral("DMR Database"));
+    const QString host = WebServices::hostName(controller.dmrIdServiceUrl());
+    auto* layout = new QVBoxLayout(this);
+
+    auto* commands = new QHBoxLayout;
+    m_import =
+        command(QStringLiteral("Import CSV\u2026"), QStringLiteral("square.and.arrow.down"), this);
+    m_download =
+        command(DMRDatabaseFigures::downloadLabel(host), QStringLiteral("arrow.down.circle"), this);
+    m_read = command(QStringLiteral("Read from device"),
+                     QStringLiteral("square.and.arrow.down.on.square"), this);
+    m_export =
+        command(QStringLiteral("Export CSV\u2026"), QStringLiteral("square.and.arrow.up"), this);
+    m_write = command(QStringLiteral("Write to device"), QStringLiteral("arrow.up.doc"), this);
+    for (QPushButton* button : {m_import, m_download, m_read, m_export, m_write})
+        commands->addWidget(button);
+    commands->addStretch(1);
+    layout->addLayout(commands);
+
+    connect(m_import, &QPushButton::clicked, this, &DMRDatabaseView::importCsv);
+    connect(m_download, &QPushButton::clicked, &m_controller,
+            &RadioController::downloadDMRDatabase);
+    connect(m_read, &QPushButton::clicked, &m_controller,
+            &RadioController::readDMRDatabaseFromDevice);
+    connect(m_export, &QPushButton::clicked, this, &DMRDatabaseView::exportCsv);
+    connect(m_write, &QPushButton::clicked, this, &DMRDatabaseView::writeToDevice);
+
+    auto* progressRow = new QHBoxLayout;
+    m_progressText = new QLabel(this);
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(QStringLiteral("Progress"));
+    progressRow->addWidget(m_progressText);
+    progressRow->addWidget(m_progress, 1);
+    layout->addLayout(progressRow);
+
+    auto* columns = new QHBoxLayout;
+    auto* figures = new QFormLayout;
+    m_onDevice = figure(figures, QStringLiteral("On device"), this);
+    m_imported = figure(figures, QStringLiteral("Imported"), this);
+    m_capacity = figure(figures, QStringLiteral("Capacity"), this);
+    columns->addLayout(figures);
+    auto* settings = new QFormLayout;
+    m_format = picker(settings, QStringLiteral("Format"), this);
+    for (DMRDBFormat format : {DMRDBFormat::compressed, DMRDBFormat::uncompressed})
+        m_format->addItem(DMRDatabaseFigures::formatLabel(format), int(format));
+    m_nameFormat = picker(settings, QStringLiteral("Name shown"), this);
+    for (DMRNameFormat format : {DMRNameFormat::firstName, DMRNameFormat::fullName})
+        m_nameFormat->addItem(DMRDatabaseFigures::nameFormatLabel(format), int(format));
+    m_textLengthPicker = picker(settings, QStringLiteral("Text length"), this);
+    columns->addLayout(settings);
+    columns->addStretch(1);
+    layout->addLayout(columns);
+
+    m_warningRow = new QWidget(this);
+    auto* warningLayout = new QHBoxLayout(m_warningRow);
+    warningLayout->setContentsMargins(0, 0, 0, 0);
+    auto* warningIcon = new QLabel(m_warningRow);
+    warningIcon->setPixmap(Icons::icon(QStringLiteral("exclamationmark.triangle.fill")).pixmap(16));
+    m_warning = new QLabel(m_warningRow);
+    m_warning->setWordWrap(true);
+    warningLayout->addWidget(warningIcon, 0, Qt::AlignTop);
+    warningLayout->addWidget(m_warning, 1);
+    layout->addWidget(m_warningRow);
+
+    m_body = new QStackedWidget(this);
+    auto* empty = new QWidget(m_body);
+    auto* emptyLayout = new QVBoxLayout(empty);
+    emptyLayout->addStretch(1);
+    auto* emptyIcon = new QLabel(empty);
+    emptyIcon->setPixmap(Icons::icon(QStringLiteral("person.text.rectangle")).pixmap(48));
+    emptyIcon->setAlignment(Qt::AlignCenter);
+    auto* emptyTitle = new QLabel(QStringLiteral("No DMR database loaded"), empty);
+    emptyTitle->setAlignment(Qt::AlignCenter);
+    QFont titleFont = emptyTitle->font();
+    titleFont.setBold(true);
+    emptyTitle->setFont(titleFont);
+    auto* emptyText = new QLabel(DMRDatabaseFigures::emptyText(host), empty);
+    emptyText->setAlignment(Qt::AlignCenter);
+    emptyText->setWordWrap(true);
+    emptyLayout->addWidget(emptyIcon);
+    emptyLayout->addWidget(emptyTitle);
+    emptyLayout->addWidget(emptyText);
+    emptyLayout->addStretch(1);
+    m_body->addWidget(empty);
+
+    auto* preview = new QWidget(m_body);
+    auto* previewLayout = new QVBoxLayout(preview);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    m_model = new DMRPreviewModel(this);
+    m_table = new QTableView(preview);
+    m_table->setAccessibleName(QStringLiteral("Preview"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    // Fixed row heights: the table never measures its rows' contents.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(DMRPreviewModel::idColumn, 110);
+    m_shownNote = new QLabel(preview);
+    previewLayout->addWidget(m_table, 1);
+    previewLayout->addWidget(m_shownNote);
+    m_body->addWidget(preview);
+    layout->addWidget(m_body, 1);
+
+    connect(m_format, &QComboBox::currentIndexChanged, this, &DMRDatabaseView::formatChosen);
+    connect(m_nameFormat, &QComboBox::currentIndexChanged, this,
+            &DMRDatabaseView::nameFormatChosen);
+    connect(m_textLengthPicker, &QComboBox::currentIndexChanged, this,
+            &DMRDatabaseView::textLengthChosen);
+
+    connect(&m_controller, &RadioController::dmrUserDBChanged, this,
+            &DMRDatabaseView::refreshFromDatabase);
+    connect(&m_controller, &RadioController::dmrDBOnDeviceCountChanged, this,
+            &DMRDatabaseView::refreshFigures);
+    connect(&m_controller, &RadioController::firmwareChanged, this,
+            &DMRDatabaseView::refreshFigures);
+    connect(&m_controller, &RadioController::statusChanged, this, [this] {
+        refreshCommands();
+        refreshProgress();
+    });
+    connect(&m_controller, &RadioController::progressChanged, this,
+            &DMRDatabaseView::refreshProgress);
+
+    const auto& database = m_controller.dmrUserDB();
+    m_textLength = database ? clampDMRTextLength(database->textLength)
+                            : DMRDatabaseFigures::kDefaultTextLength;
+    refreshFromDatabase();
+    refreshProgress();
+}
+
+DMRDatabaseView::~DMRDatabaseView() = default;
+
+void DMRDatabaseView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    const auto& database = m_controller.dmrUserDB();
+    m_textLength = database ? clampDMRTextLength(database->textLength)
+                            : DMRDatabaseFigures::kDefaultTextLength;
+    fillTextLengthChoices();
+    refreshFigures();
+    if (!m_controller.status().isDisconnected())
+        m_controller.refreshDMRDatabaseOnDeviceCount();
+}
+
+void DMRDatabaseView::refreshFromDatabase() {
+    const auto& database = m_controller.dmrUserDB();
+    // The screen stores its text length into the database whenever the user
+    // changes it, so a database that arrives from elsewhere (a device read)
+    // brings the length its records were written with.
+    if (database)
+        m_textLength = clampDMRTextLength(database->textLength);
+    m_updatingPickers = true;
+    const DMRDBFormat format = database ? database->format : currentFormat();
+    const DMRNameFormat nameFormat = database ? database->nameFormat : currentNameFormat();
+    m_format->setCurrentIndex(m_format->findData(int(format)));
+    m_nameFormat->setCurrentIndex(m_nameFormat->findData(int(nameFormat)));
+    m_updatingPickers = false;
+    fillTextLengthChoices();
+
+    if (hasEntries(database)) {
+        m_model->setEntries(database->entries, database->nameFormat);
+        m_body->setCurrentIndex(1);
+    } else {
+        m_model->setEntries({}, nameFormat);
+        m_body->setCurrentIndex(0);
+    }
+    m_shownNote->setText(DMRDatabaseFigures::shownText(m_model->total()));
+    m_shownNote->setVisible(!m_shownNote->text().isEmpty());
+    refreshFigures();
+    refreshCommands();
+}
+
+DMRDBFormat DMRDatabaseView::currentFormat() const {
+    return DMRDBFormat(m_format->currentData().toInt());
+}
+
+DMRNameFormat DMRDatabaseView::currentNameFormat() const {
+    return DMRNameFormat(m_nameFormat->currentData().toInt());
+}
+
+void DMRDatabaseView::fillTextLengthChoices() {
+    m_updatingPickers = true;
+    m_textLengthPicker->clear();
+    for (int length : DMRDatabaseFigures::textLengthChoices(m_textLength))
+        m_textLengthPicker->addItem(QString::number(length), length);
+    m_textLengthPicker->setCurrentIndex(m_textLengthPicker->findData(m_textLength));
+    m_updatingPickers = false;
+}
+
+std::optional<RadioVariant> DMRDatabaseView::family() const {
+    const auto& firmware = m_controller.firmware();
+    if (!firmware)
+        return std::nullopt;
+    return radioVariant(firmware->radioType);
+}
+
+void DMRDatabaseView::refreshFigures() {
+    const auto& onDevice = m_controller.dmrDBOnDeviceCount();
+    m_onDevice->setText(onDevice ? QString::number(*onDevice) : QStringLiteral("\u2014"));
+    const auto& database = m_controller.dmrUserDB();
+    const qsizetype imported = database ? database->entries.size() : 0;
+    m_imported->setText(QString::number(imported));
+    const DMRDBFormat format = currentFormat();
+    const qsizetype capacity = DMRDatabaseFigures::capacity(family(), format, m_textLength);
+    m_capacity->setText(DMRDatabaseFigures::capacityText(capacity));
+    const auto warning = DMRDatabaseFigures::overCapacityWarning(imported, capacity, format);
+    m_warning->setText(warning.value_or(QString()));
+    m_warningRow->setVisible(warning.has_value());
+}
+
+void DMRDatabaseView::refreshCommands() {
+    const ControllerStatus& status = m_controller.status();
+    const bool entries = hasEntries(m_controller.dmrUserDB());
+    m_download->setEnabled(!m_controller.dmrDownloadRunning());
+    m_read->setEnabled(status.isConnected());
+    m_export->setEnabled(entries);
+    m_write->setEnabled(entries && status.isConnected());
+}
+
+void DMRDatabaseView::refreshProgress() {
+    const ControllerStatus& status = m_controller.status();
+    const bool working = status.isWorking();
+    m_progressText->setText(working ? status.text : QString());
+    m_progressText->setVisible(working);
+    m_progress->setVisible(working);
+    m_progress->setValue(int(m_controller.progress() * 1000.0));
+}
+
+void DMRDatabaseView::storeOptions() {
+    m_controller.setDMRDatabaseOptions(currentNameFormat(), currentFormat(), m_textLength);
+}
+
+void DMRDatabaseView::formatChosen() {
+    if (m_updatingPickers)
+        return;
+    storeOptions();
+    refreshFigures();
+}
+
+void DMRDatabaseView::nameFormatChosen() {
+    if (m_updatingPickers)
+        return;
+    storeOptions();
+}
+
+void DMRDatabaseView::textLengthChosen() {
+    if (m_updatingPickers || m_textLengthPicker->currentIndex() < 0)
+        return;
+    m_textLength = m_textLengthPicker->currentData().toInt();
+    storeOptions();
+    refreshFigures();
+}
+
+void DMRDatabaseView::importCsv() {
+    const std::optional<QString> path = m_dialogs.openFile(
+        this, QStringLiteral("Import DMR IDs from CSV"),
+        {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")});
+    if (path)
+        m_controller.importDMRDatabase(*path);
+}
+
+void DMRDatabaseView::exportCsv() {
+    const std::optional<QString> path =
+        m_dialogs.saveFile(this, QStringLiteral("Export DMR IDs to CSV"),
+                           {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("dmr_ids.csv"));
+    if (path)
+        m_controller.exportDMRDatabase(*path);
+}
+
+void DMRDatabaseView::writeToDevice() {
+    const auto& database = m_controller.dmrUserDB();
+    const qsizetype count = database ? database->entries.size() : 0;
+    if (!m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
+                           DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
+                           QStringLiteral("Abbrechen")))
+        return;
+    m_controller.writeDMRDatabase();
+}
+
+} // namespace nerka

@@ -1,0 +1,59 @@
+#include "ui/editors/DMRPreviewModel.h"
+
+#include "ui/rules/DMRDatabaseFigures.h"
+
+namespace nerka {
+
+namespace {
+
+// Whether the first `rows` rows read the same (O(rows), not O(size)).
+bool samePrefix(const DMRUserEntryList& a, const DMRUserEntryList& b, int rows) {
+    for (int i = 0; i < rows; ++i) {
+        if (a.idAt(i) != b.idAt(i) || a.callsignUtf8(i) != b.callsignUtf8(i) ||
+            a.firstNameUtf8(i) != b.firstNameUtf8(i) || a.lastNameUtf8(i) != b.lastNameUtf8(i))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void DMRPreviewModel::setEntries(const DMRUserEntryList& entries, DMRNameFormat nameFormat) {
+    const int rows = DMRDatabaseFigures::previewRows(entries.size());
+    if (nameFormat == m_nameFormat && entries.size() == m_entries.size() && rows == m_rows &&
+        samePrefix(entries, m_entries, rows)) {
+        m_entries = entries;
+        return;
+    }
+    beginResetModel();
+    m_entries = entries;
+    m_nameFormat = nameFormat;
+    m_rows = rows;
+    endResetModel();
+}
+
+int DMRPreviewModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int DMRPreviewModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columnCount_;
+}
+
+QVariant DMRPreviewModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_rows)
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    if (index.column() == idColumn)
+        return QString::number(m_entries.idAt(index.row()));
+    return displayText(m_entries.at(index.row()), m_nameFormat);
+}
+
+QVariant DMRPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return section == idColumn ? QStringLiteral("DMR ID") : QStringLiteral("Callsign / Name");
+}
+
+} // namespace nerka

@@ -1,0 +1,169 @@
+#include "ui/editors/SatelliteEditView.h"
+
+#include "satellites/SatelliteCodec.h"
+#include "ui/rules/SatelliteFormRules.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace nerka {
+
+namespace {
+
+QComboBox* tonePicker(const QString& label, const std::optional<Tone>& current, QWidget* parent) {
+    auto* picker = new QComboBox(parent);
+    picker->setAccessibleName(label);
+    const QList<std::optional<Tone>> choices = SatelliteFormRules::toneChoices(current);
+    for (const std::optional<Tone>& tone : choices) {
+        picker->addItem(SatelliteFormRules::toneLabel(tone));
+        if (tone == current)
+            picker->setCurrentIndex(picker->count() - 1);
+    }
+    // The tone of each item, kept beside its text so saving reads it back exactly.
+    for (int i = 0; i < choices.size(); ++i) {
+        const std::optional<Tone>& tone = choices[i];
+        picker->setItemData(
+            i, tone ? QVariant(QList<QVariant>{int(tone->kind), tone->value, tone->inverted})
+                    : QVariant());
+    }
+    return picker;
+}
+
+std::optional<Tone> pickedTone(const QComboBox* picker) {
+    const QVariant data = picker->currentData();
+    if (!data.isValid())
+        return std::nullopt;
+    const QList<QVariant> parts = data.toList();
+    return Tone{Tone::Kind(parts.value(0).toInt()), parts.value(1).toInt(),
+                parts.value(2).toBool()};
+}
+
+} // namespace
+
+SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWidget* parent)
+    : QDialog(parent), m_satellite(satellite) {
+    setWindowModality(Qt::WindowModal);
+    const QString slot = QString::number(satellite.index + 1);
+    setWindowTitle(isNew ? QString(QStringLiteral("New satellite (slot ") + slot + u')')
+                         : QString(QStringLiteral("Edit satellite ") + slot));
+    setAccessibleName(windowTitle());
+
+    const SatelliteForm form = SatelliteFormRules::formFor(satellite);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* nameForm = new QFormLayout;
+    m_name = new QLineEdit(form.name, this);
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    nameForm->addRow(QStringLiteral("Name"), m_name);
+    auto* note = new QLabel(QStringLiteral("Up to 8 characters, and it must match the satellite's "
+                                           "name in the TLE data (e.g. SO-50, AO-91) so Import "
+                                           "can find its orbital data."),
+                            this);
+    note->setWordWrap(true);
+    nameForm->addRow(note);
+    layout->addLayout(nameForm);
+    // Longer names are cut as they are typed, so what shows is what is stored.
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString cut = SatelliteFormRules::cutName(text);
+        if (cut != text) {
+            const int cursor = std::min<int>(m_name->cursorPosition(), int(cut.size()));
+            m_name->setText(cut);
+            m_name->setCursorPosition(cursor);
+        }
+    });
+
+    const QString pairs[3] = {QStringLiteral("Voice"), QStringLiteral("APRS"),
+                              QStringLiteral("Other")};
+    for (int pair = 0; pair < 3; ++pair) {
+        auto* group = new QGroupBox(pairs[pair], this);
+        group->setAccessibleName(pairs[pair]);
+        auto* pairForm = new QFormLayout(group);
+        for (int side = 0; side < 2; ++side) {
+            const int i = pair * 2 + side;
+            const QString label =
+                side == 0 ? QStringLiteral("RX (MHz)") : QStringLiteral("TX (MHz)");
+            m_freq[i] = new QLineEdit(form.frequencies[i], group);
+            m_freq[i]->setAccessibleName(label);
+            m_freq[i]->setAccessibleDescription(pairs[pair]);
+            m_freq[i]->setPlaceholderText(QStringLiteral("not set"));
+            pairForm->addRow(label, m_freq[i]);
+            connect(m_freq[i], &QLineEdit::textChanged, this, &SatelliteEditView::revalidate);
+        }
+        layout->addWidget(group);
+    }
+
+    auto* toneForm = new QFormLayout;
+    m_txTone = tonePicker(QStringLiteral("TX CTCSS"), form.txTone, this);
+    m_armTone = tonePicker(QStringLiteral("Arm CTCSS"), form.armTone, this);
+    toneForm->addRow(QStringLiteral("TX CTCSS"), m_txTone);
+    toneForm->addRow(QStringLiteral("Arm CTCSS"), m_armTone);
+    auto* epoch = new QLineEdit(this);
+    epoch->setReadOnly(true);
+    epoch->setAccessibleName(QStringLiteral("Keps epoch (UTC)"));
+    const std::optional<QDateTime> date = epochDate(satellite);
+    epoch->setText(date ? date->toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                        : QStringLiteral("\u2014"));
+    toneForm->addRow(QStringLiteral("Keps epoch (UTC)"), epoch);
+    layout->addLayout(toneForm);
+
+    m_hint = new QLabel(this);
+    m_hint->setWordWrap(true);
+    layout->addWidget(m_hint);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    m_save = buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::AcceptRole);
+    m_save->setAccessibleName(QStringLiteral("Save"));
+    m_save->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SatelliteEditView::save);
+    layout->addWidget(buttons);
+
+    connect(m_name, &QLineEdit::textChanged, this, &SatelliteEditView::revalidate);
+    revalidate();
+}
+
+SatelliteForm SatelliteEditView::currentForm() const {
+    SatelliteForm form;
+    form.name = m_name->text();
+    for (int i = 0; i < SatelliteForm::kFrequencyCount; ++i)
+        form.frequencies[i] = m_freq[i]->text();
+    form.txTone = pickedTone(m_txTone);
+    form.armTone = pickedTone(m_armTone);
+    return form;
+}
+
+void SatelliteEditView::revalidate() {
+    const SatelliteForm form = currentForm();
+    const bool valid = SatelliteFormRules::isValid(form);
+    m_save->setEnabled(valid);
+    QString hint;
+    if (!SatelliteFormRules::isNameValid(form.name)) {
+        hint = QStringLiteral("Enter a name. Nothing is saved until the form is valid.");
+    } else if (!valid) {
+        hint = QStringLiteral("A frequency is not valid (MHz above 0 and below 1000, or empty "
+                              "for not set). Nothing is saved until the form is valid.");
+    }
+    m_hint->setText(hint);
+    m_hint->setVisible(!hint.isEmpty());
+}
+
+void SatelliteEditView::save() {
+    const std::optional<Satellite> edited = SatelliteFormRules::apply(m_satellite, currentForm());
+    // Return on an invalid form reaches here although the button is disabled.
+    if (!edited)
+        return;
+    if (onSave)
+        onSave(*edited);
+    accept();
+}
+
+} // namespace nerka

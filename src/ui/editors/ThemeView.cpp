@@ -1,0 +1,203 @@
+#include "ui/editors/ThemeView.h"
+
+#include "controller/RadioController.h"
+#include "ui/kit/Dialogs.h"
+#include "ui/kit/Icons.h"
+
+#include <QButtonGroup>
+#include <QColor>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace nerka {
+
+namespace {
+
+constexpr int kGridColumns = 2;
+
+QColor toQColor(const ThemeColor& color) {
+    return QColor::fromRgbF(float(color.r), float(color.g), float(color.b));
+}
+
+QIcon swatch(const QColor& color) {
+    QPixmap pixmap(40, 20);
+    pixmap.fill(color);
+    return QIcon(pixmap);
+}
+
+const QStringList kGtmFilters{QStringLiteral("Theme (*.gtm)"), QStringLiteral("All files (*)")};
+
+} // namespace
+
+bool exportTheme(RadioController& controller, ThemeKind kind, const QString& path) {
+    const auto& theme = kind == ThemeKind::day ? controller.dayTheme() : controller.nightTheme();
+    if (!theme) {
+        controller.reportError(QStringLiteral("Kein Theme vorhanden."));
+        return false;
+    }
+    // QSaveFile replaces the file only when every byte was written, so a
+    // failed export never leaves a truncated theme behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        controller.reportError(file.errorString());
+        return false;
+    }
+    const QByteArray bytes = encodeGtm(*theme);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        controller.reportError(error);
+        return false;
+    }
+    controller.log(QStringLiteral("Theme (%1) exported to %2.")
+                       .arg(themeKindText(kind), QFileInfo(path).fileName()));
+    return true;
+}
+
+ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
+    setAccessibleName(QStringLiteral("Theme"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    m_day = new QPushButton(QStringLiteral("Day"), this);
+    m_night = new QPushButton(QStringLiteral("Night"), this);
+    auto* kinds = new QButtonGroup(this);
+    for (QPushButton* button : {m_day, m_night}) {
+        button->setCheckable(true);
+        button->setAccessibleName(button->text());
+        kinds->addButton(button);
+        top->addWidget(button);
+    }
+    kinds->setExclusive(true);
+    m_day->setChecked(true);
+    connect(m_day, &QPushButton::clicked, this, [this] { setKind(ThemeKind::day); });
+    connect(m_night, &QPushButton::clicked, this, [this] { setKind(ThemeKind::night); });
+    top->addStretch(1);
+    m_importButton = new QPushButton(Icons::icon(QStringLiteral("square.and.arrow.down")),
+                                     QStringLiteral("Import theme (.gtm)"), this);
+    m_exportButton = new QPushButton(Icons::icon(QStringLiteral("square.and.arrow.up")),
+                                     QStringLiteral("Export theme (.gtm)"), this);
+    for (QPushButton* button : {m_importButton, m_exportButton}) {
+        button->setAccessibleName(button->text());
+        top->addWidget(button);
+    }
+    connect(m_importButton, &QPushButton::clicked, this, &ThemeView::importGtm);
+    connect(m_exportButton, &QPushButton::clicked, this, &ThemeView::exportGtm);
+    layout->addLayout(top);
+
+    m_body = new QStackedWidget(this);
+    m_emptyText = new QLabel(m_body);
+    m_emptyText->setAlignment(Qt::AlignCenter);
+    m_emptyText->setWordWrap(true);
+    m_body->addWidget(m_emptyText);
+
+    auto* scroll = new QScrollArea(m_body);
+    scroll->setWidgetResizable(true);
+    auto* grid = new QWidget(scroll);
+    auto* gridLayout = new QGridLayout(grid);
+    for (int slot = 0; slot < ThemeBlock::kColorCount; ++slot) {
+        const QString name = themeSlotLabel(slot);
+        const int row = slot / kGridColumns;
+        const int column = (slot % kGridColumns) * 2;
+        auto* label = new QLabel(name, grid);
+        auto* well = new QPushButton(grid);
+        well->setAccessibleName(name);
+        well->setToolTip(name);
+        well->setIconSize(QSize(40, 20));
+        label->setBuddy(well);
+        gridLayout->addWidget(label, row, column);
+        gridLayout->addWidget(well, row, column + 1);
+        connect(well, &QPushButton::clicked, this, [this, slot] { chooseColor(slot); });
+        m_wells.append(well);
+    }
+    gridLayout->setRowStretch(ThemeBlock::kColorCount / kGridColumns, 1);
+    scroll->setWidget(grid);
+    m_body->addWidget(scroll);
+    layout->addWidget(m_body, 1);
+
+    connect(&m_controller, &RadioController::imageChanged, this, &ThemeView::refresh);
+    connect(&m_controller, &RadioController::dayThemeChanged, this, &ThemeView::refresh);
+    connect(&m_controller, &RadioController::nightThemeChanged, this, &ThemeView::refresh);
+    refresh();
+}
+
+void ThemeView::setKind(ThemeKind kind) {
+    m_kind = kind;
+    (kind == ThemeKind::day ? m_day : m_night)->setChecked(true);
+    refresh();
+}
+
+const std::optional<QList<ThemeColor>>& ThemeView::currentTheme() const {
+    return m_kind == ThemeKind::day ? m_controller.dayTheme() : m_controller.nightTheme();
+}
+
+void ThemeView::refresh() {
+    const bool loaded = m_controller.image().has_value();
+    const auto& theme = currentTheme();
+    m_importButton->setEnabled(loaded);
+    m_exportButton->setEnabled(loaded);
+    if (!loaded) {
+        m_emptyText->setText(QStringLiteral("Please load a codeplug first."));
+        m_body->setCurrentIndex(0);
+        return;
+    }
+    if (!theme) {
+        m_emptyText->setText(QStringLiteral("This device has no ") + themeKindText(m_kind) +
+                             QStringLiteral(" theme in the codeplug."));
+        m_body->setCurrentIndex(0);
+        return;
+    }
+    for (int slot = 0; slot < m_wells.size(); ++slot) {
+        const bool present = slot < theme->size();
+        m_wells[slot]->setEnabled(present);
+        m_wells[slot]->setIcon(present ? swatch(toQColor(theme->at(slot))) : QIcon());
+    }
+    m_body->setCurrentIndex(1);
+}
+
+void ThemeView::chooseColor(int slot) {
+    const auto& theme = currentTheme();
+    if (!theme || slot >= theme->size())
+        return;
+    const ThemeKind kind = m_kind;
+    const std::optional<QColor> chosen =
+        m_dialogs.chooseColor(this, themeSlotLabel(slot), toQColor(theme->at(slot)));
+    if (!chosen || !chosen->isValid())
+        return;
+    m_controller.setThemeColor(kind, slot, chosen->redF(), chosen->greenF(), chosen->blueF());
+}
+
+void ThemeView::importGtm() {
+    const ThemeKind kind = m_kind;
+    const std::optional<QString> path =
+        m_dialogs.openFile(this, QStringLiteral("Import theme (.gtm)"), kGtmFilters);
+    if (path)
+        m_controller.importTheme(*path, kind);
+}
+
+void ThemeView::exportGtm() {
+    const ThemeKind kind = m_kind;
+    // Without a theme there is nothing to save: say so before asking for a name.
+    if (!currentTheme()) {
+        exportTheme(m_controller, kind, QString());
+        return;
+    }
+    const std::optional<QString> path =
+        m_dialogs.saveFile(this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
+                           QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"));
+    if (path)
+        exportTheme(m_controller, kind, *path);
+}
+
+} // namespace nerka

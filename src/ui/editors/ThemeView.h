@@ -1,0 +1,55 @@
+#pragma once
+
+#include "codeplug/ThemeCodec.h"
+
+#include <QList>
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+namespace nerka {
+
+class Dialogs;
+class RadioController;
+
+// Saves the theme of `kind` as a .gtm file: "Kein Theme vorhanden." when the
+// codeplug has none, the system's description when the file cannot be
+// written (the file is replaced whole or not at all), else the log line
+// "Theme (Day) exported to <name>.". True when the file was written.
+bool exportTheme(RadioController& controller, ThemeKind kind, const QString& path);
+
+// The Theme pane: a Day/Night choice, a grid of the 32 colour slots, each
+// with a colour well that writes the slot through the controller, and the
+// .gtm import and export commands.
+class ThemeView : public QWidget {
+    Q_OBJECT
+public:
+    ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* parent);
+
+    [[nodiscard]] ThemeKind kind() const { return m_kind; }
+    void setKind(ThemeKind kind);
+
+private:
+    void refresh();
+    void chooseColor(int slot);
+    void importGtm();
+    void exportGtm();
+    [[nodiscard]] const std::optional<QList<ThemeColor>>& currentTheme() const;
+
+    RadioController& m_controller;
+    Dialogs& m_dialogs;
+    ThemeKind m_kind = ThemeKind::day;
+
+    QPushButton* m_day = nullptr;
+    QPushButton* m_night = nullptr;
+    QPushButton* m_importButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QStackedWidget* m_body = nullptr; // empty state or slot grid
+    QLabel* m_emptyText = nullptr;
+    QList<QPushButton*> m_wells;
+};
+
+} // namespace nerka
