@@ -1,0 +1,225 @@
+#include "ui/views/ChannelsSection.h"
+
+#include "codeplug/ChannelPresets.h"
+#include "controller/RadioController.h"
+#include "ui/kit/Dialogs.h"
+#include "ui/kit/Icons.h"
+#include "ui/views/ChannelTableModel.h"
+#include "ui/views/SearchProxyModel.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace nerka {
+
+ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : ListSection(controller, dialogs, parent) {
+    m_model = new ChannelTableModel(controller, this);
+    m_table = new QTableView;
+    m_table->setAccessibleName(QStringLiteral("Channels"));
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setAlternatingRowColors(true);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);
+
+    m_new = addToolAction(QStringLiteral("New"), QStringLiteral("plus"));
+    m_edit = addToolAction(QStringLiteral("Edit"), QStringLiteral("pencil"));
+    m_moveUp = addToolAction(QStringLiteral("Move up"), QStringLiteral("arrow.up"),
+                             QStringLiteral("Move selection up"));
+    m_moveDown = addToolAction(QStringLiteral("Move down"), QStringLiteral("arrow.down"),
+                               QStringLiteral("Move selection down"));
+    m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
+                             QStringLiteral("Delete selected channels"));
+
+    m_importMenu = new QMenu(this);
+    const auto addPreset = [this](const QString& label, QList<ChannelEdit> (*preset)()) {
+        QAction* action = m_importMenu->addAction(label);
+        connect(action, &QAction::triggered, this, [this, preset] {
+            if (canEdit())
+                this->controller().importChannels(preset());
+        });
+    };
+    addPreset(QStringLiteral("PMR446 (16 channels)"), &pmr446Preset);
+    addPreset(QStringLiteral("dPMR446 (16 channels)"), &dpmr446Preset);
+    addPreset(QStringLiteral("Freenet (6 channels)"), &freenetPreset);
+    m_importMenu->addSeparator();
+    connect(m_importMenu->addAction(QStringLiteral("From CSV file…")), &QAction::triggered, this,
+            &ChannelsSection::importCsv);
+    m_import =
+        addToolAction(QStringLiteral("Import"), QStringLiteral("square.and.arrow.down.on.square"),
+                      QStringLiteral("Import channels"));
+    m_import->setMenu(m_importMenu);
+    if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
+        button->setPopupMode(QToolButton::InstantPopup);
+
+    m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
+    m_copy = new QAction(QStringLiteral("Copy"), this);
+    m_paste = new QAction(QStringLiteral("Paste"), this);
+    m_contextDelete =
+        new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete"), this);
+
+    connect(m_new, &QAction::triggered, this, [this] {
+        if (canEdit())
+            Q_EMIT newRequested();
+    });
+    connect(m_edit, &QAction::triggered, this, &ListSection::editCurrent);
+    connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
+    connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
+    connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
+    connect(m_contextDelete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
+    connect(m_duplicate, &QAction::triggered, this, &ChannelsSection::duplicateCurrent);
+    connect(m_copy, &QAction::triggered, this, &ChannelsSection::copyCurrent);
+    connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
+    connect(&controller, &RadioController::hasChannelClipboardChanged, this,
+            &ChannelsSection::refreshActions);
+
+    setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+    m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
+    m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
+    m_table->setColumnWidth(ChannelTableModel::ModeColumn, 56);
+}
+
+QList<int> ChannelsSection::selectedChannelNumbers() const {
+    QList<int> numbers = selectedKeys();
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QList<RadioChannel> ChannelsSection::selectedChannels() const {
+    QList<RadioChannel> channels;
+    for (const int number : selectedChannelNumbers()) {
+        if (const std::optional<int> row = m_model->rowOf(number))
+            channels.append(m_model->channels().at(*row));
+    }
+    return channels;
+}
+
+QList<QAction*> ChannelsSection::contextActions() const {
+    return {m_edit,          m_duplicate, m_copy,   m_paste,   nullptr,
+            m_contextDelete, nullptr,     m_moveUp, m_moveDown};
+}
+
+void ChannelsSection::deleteSelection() {
+    const QList<RadioChannel> channels = selectedChannels();
+    if (!canEdit() || channels.isEmpty())
+        return;
+    controller().deleteChannels(channels);
+}
+
+void ChannelsSection::moveSelection(int delta) {
+    if (!canEdit() || (delta != -1 && delta != 1))
+        return;
+    const QList<int> numbers = selectedChannelNumbers();
+    QList<RadioChannel> order = m_model->channels();
+    if (numbers.isEmpty() || order.isEmpty())
+        return;
+    QList<bool> selected(order.size(), false);
+    for (const int number : numbers) {
+        if (const std::optional<int> row = m_model->rowOf(number))
+            selected[*row] = true;
+    }
+    // Moving up: every selected channel swaps with the unselected one above
+    // it, so a block of selected channels moves as one. Moving down mirrors it.
+    if (delta < 0) {
+        if (selected.first())
+            return;
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            if (selected[i] && !selected[i - 1]) {
+                order.swapItemsAt(i, i - 1);
+                std::swap(selected[i], selected[i - 1]);
+            }
+        }
+    } else {
+        if (selected.last())
+            return;
+        for (qsizetype i = order.size() - 2; i >= 0; --i) {
+            if (selected[i] && !selected[i + 1]) {
+                order.swapItemsAt(i, i + 1);
+                std::swap(selected[i], selected[i + 1]);
+            }
+        }
+    }
+    const qsizetype before = controller().log().size();
+    controller().reorderChannels(order);
+    if (controller().log().size() == before)
+        return; // nothing was reordered
+    // The reorder numbers the channels 1 … n in their new order, so the moved
+    // channels are found again by position.
+    QList<int> moved;
+    for (qsizetype i = 0; i < selected.size(); ++i) {
+        if (selected[i])
+            moved.append(int(i) + 1);
+    }
+    selectKeys(moved);
+}
+
+void ChannelsSection::duplicateCurrent() {
+    if (!canEdit())
+        return;
+    const std::optional<int> number = currentKey();
+    const std::optional<int> row = number ? m_model->rowOf(*number) : std::nullopt;
+    if (!row)
+        return;
+    if (const std::optional<int> created =
+            controller().duplicateChannel(m_model->channels().at(*row)))
+        selectKeys({*created});
+}
+
+void ChannelsSection::copyCurrent() {
+    const std::optional<int> number = currentKey();
+    const std::optional<int> row = number ? m_model->rowOf(*number) : std::nullopt;
+    if (row && controller().image())
+        controller().copyChannel(m_model->channels().at(*row));
+}
+
+void ChannelsSection::paste() {
+    if (!canEdit() || !controller().hasChannelClipboard())
+        return;
+    if (const std::optional<int> created = controller().pasteChannelClipboard())
+        selectKeys({*created});
+}
+
+void ChannelsSection::importCsv() {
+    if (!canEdit())
+        return;
+    const std::optional<QString> path =
+        dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
+                           {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
+    if (path)
+        controller().importChannelCsv(*path);
+}
+
+void ChannelsSection::updateActions() {
+    const bool editable = canEdit();
+    const QList<int> numbers = selectedChannelNumbers();
+    const qsizetype count = numbers.size();
+    const qsizetype total = m_model->channels().size();
+    std::optional<int> firstRow;
+    std::optional<int> lastRow;
+    if (count > 0) {
+        firstRow = m_model->rowOf(numbers.first());
+        lastRow = m_model->rowOf(numbers.last());
+    }
+
+    m_new->setEnabled(editable);
+    m_edit->setEnabled(editable && count > 0);
+    m_moveUp->setEnabled(editable && firstRow && *firstRow > 0);
+    m_moveDown->setEnabled(editable && lastRow && *lastRow < total - 1);
+    m_delete->setText(QStringLiteral("Delete (%1)").arg(count));
+    m_delete->setEnabled(editable && count > 0);
+    m_contextDelete->setText(count > 1 ? QStringLiteral("Delete %1 channels").arg(count)
+                                       : QStringLiteral("Delete"));
+    m_contextDelete->setEnabled(editable && count > 0);
+    m_duplicate->setEnabled(editable && count > 0);
+    m_copy->setEnabled(controller().image().has_value() && count > 0);
+    m_paste->setEnabled(editable && controller().hasChannelClipboard());
+    m_import->setEnabled(editable);
+}
+
+} // namespace nerka

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "codeplug/RadioChannel.h"
+#include "ui/views/ListSection.h"
+
+class QMenu;
+class QTableView;
+
+namespace nerka {
+
+class ChannelTableModel;
+
+// The channel table: multiple selection, search by name, frequencies and
+// number, and the channel commands (new, edit, move, delete, duplicate,
+// copy and paste, import of the built-in sets and of CSV files). Delete
+// deletes the selection; Return and a double click edit the current channel.
+class ChannelsSection final : public ListSection {
+    Q_OBJECT
+
+public:
+    ChannelsSection(RadioController& controller, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Numbers (1-based) of the selected channels, ascending.
+    [[nodiscard]] QList<int> selectedChannelNumbers() const;
+    [[nodiscard]] ChannelTableModel* model() const { return m_model; }
+
+    // The commands, also reachable from the toolbar and the context menu.
+    void deleteSelection() override;
+    [[nodiscard]] QList<QAction*> contextActions() const override;
+    // Moves the selected channels one place up (delta -1) or down (+1) in
+    // the channel order; the moved channels stay selected.
+    void moveSelection(int delta);
+    void duplicateCurrent();
+    void copyCurrent();
+    void paste();
+    void importCsv();
+
+protected:
+    void updateActions() override;
+
+private:
+    [[nodiscard]] QList<RadioChannel> selectedChannels() const;
+
+    ChannelTableModel* m_model = nullptr;
+    QTableView* m_table = nullptr;
+    QAction* m_new = nullptr;
+    QAction* m_edit = nullptr;
+    QAction* m_moveUp = nullptr;
+    QAction* m_moveDown = nullptr;
+    QAction* m_delete = nullptr;
+    QAction* m_import = nullptr;
+    QMenu* m_importMenu = nullptr;
+    QAction* m_duplicate = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_paste = nullptr;
+    QAction* m_contextDelete = nullptr; // "Delete" or "Delete N channels"
+};
+
+} // namespace nerka

@@ -1,0 +1,103 @@
+#include "ui/views/ContactTableModel.h"
+
+#include "controller/RadioController.h"
+#include "ui/views/RecordRoles.h"
+
+namespace nerka {
+
+namespace {
+
+QString typeText(ContactType type) {
+    switch (type) {
+    case ContactType::group:
+        return QStringLiteral("Group");
+    case ContactType::privateCall:
+        return QStringLiteral("Private");
+    case ContactType::allCall:
+        return QStringLiteral("All call");
+    }
+    return {};
+}
+
+// The contact's own time slot, or the channel's when it overrides none.
+QString timeSlotText(TimeSlotOverride slot) {
+    switch (slot) {
+    case TimeSlotOverride::ts1:
+        return QStringLiteral("TS1");
+    case TimeSlotOverride::ts2:
+        return QStringLiteral("TS2");
+    case TimeSlotOverride::none:
+        return QStringLiteral("Channel");
+    }
+    return {};
+}
+
+} // namespace
+
+ContactTableModel::ContactTableModel(RadioController& controller, QObject* parent)
+    : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller),
+      m_rows(controller.contacts()) {
+    connect(&controller, &RadioController::contactsChanged, this, &ContactTableModel::refresh);
+}
+
+void ContactTableModel::refresh() {
+    updateRows(
+        m_rows, m_controller.contacts(), [](const DMRContact& c) { return c.slot; },
+        sameExceptId<DMRContact>);
+}
+
+int ContactTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ContactTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ContactTableModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const DMRContact& contact = m_rows.at(index.row());
+    switch (role) {
+    case KeyRole:
+        return contact.slot;
+    case SearchTextRole:
+        return contact.name;
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        switch (index.column()) {
+        case NameColumn:
+            return contact.name;
+        case DmrIdColumn:
+            return QString::number(contact.dmrID);
+        case TypeColumn:
+            return typeText(contact.type);
+        case TimeSlotColumn:
+            return timeSlotText(contact.timeSlotOverride);
+        default:
+            return {};
+        }
+    default:
+        return {};
+    }
+}
+
+QVariant ContactTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal ||
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case NameColumn:
+        return QStringLiteral("Name");
+    case DmrIdColumn:
+        return QStringLiteral("DMR-ID");
+    case TypeColumn:
+        return QStringLiteral("Type");
+    case TimeSlotColumn:
+        return QStringLiteral("Time slot");
+    default:
+        return {};
+    }
+}
+
+} // namespace nerka

@@ -1,0 +1,292 @@
+#include "ui/views/ListSection.h"
+
+#include "controller/RadioController.h"
+#include "ui/kit/Icons.h"
+#include "ui/views/RecordRoles.h"
+#include "ui/views/SearchProxyModel.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace nerka {
+
+ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(4);
+
+    m_search = new QLineEdit(this);
+    m_search->setClearButtonEnabled(true);
+    m_layout->addWidget(m_search);
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_layout->addWidget(m_toolBar);
+
+    m_stack = new QStackedWidget(this);
+    m_layout->addWidget(m_stack, 1);
+
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_proxy)
+            m_proxy->setSearchText(text);
+        Q_EMIT searchTextChanged(text);
+        refreshActions();
+    });
+    connect(&controller, &RadioController::statusChanged, this, &ListSection::refreshActions);
+    connect(&controller, &RadioController::imageChanged, this, &ListSection::refreshActions);
+}
+
+ListSection::~ListSection() = default;
+
+void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
+                            const QString& searchLabel, bool channelRule) {
+    m_model = model;
+    m_view = view;
+    m_search->setPlaceholderText(searchLabel);
+    m_search->setAccessibleName(searchLabel);
+
+    m_proxy = new SearchProxyModel(
+        channelRule ? SearchProxyModel::Rule::channel : SearchProxyModel::Rule::name, this);
+    m_proxy->setSourceModel(model);
+    m_proxy->setSearchText(m_search->text());
+    view->setModel(m_proxy);
+    view->setParent(m_stack);
+    m_stack->addWidget(view);
+    m_stack->setCurrentWidget(view);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->installEventFilter(this);
+    setFocusProxy(view);
+    setTabOrder(m_search, view);
+
+    connect(view, &QWidget::customContextMenuRequested, this, &ListSection::showContextMenu);
+    connect(view, &QAbstractItemView::doubleClicked, this, [this] { editCurrent(); });
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListSection::refreshActions);
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ListSection::refreshActions);
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model, signal, this, &ListSection::countMayHaveChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &ListSection::countMayHaveChanged);
+    connect(model, &QAbstractItemModel::dataChanged, this, &ListSection::refreshActions);
+    m_lastCount = model->rowCount();
+    refreshActions();
+}
+
+void ListSection::countMayHaveChanged() {
+    const int count = recordCount();
+    if (count != m_lastCount) {
+        m_lastCount = count;
+        Q_EMIT recordCountChanged(count);
+    }
+    refreshActions();
+}
+
+void ListSection::setSearchText(const QString& text) {
+    if (m_search->text() != text)
+        m_search->setText(text);
+}
+
+QString ListSection::searchText() const {
+    return m_search->text();
+}
+
+int ListSection::recordCount() const {
+    return m_model ? m_model->rowCount() : 0;
+}
+
+QList<int> ListSection::selectedKeys() const {
+    if (!m_view || !m_view->selectionModel())
+        return {};
+    QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QList<int> keys;
+    keys.reserve(rows.size());
+    for (const QModelIndex& index : rows)
+        keys.append(index.data(KeyRole).toInt());
+    return keys;
+}
+
+void ListSection::selectKeys(const QList<int>& keys) {
+    if (!m_view || !m_proxy)
+        return;
+    const QSet<int> wanted(keys.cbegin(), keys.cend());
+    QItemSelection selection;
+    QModelIndex first;
+    const int lastColumn = std::max(0, m_proxy->columnCount() - 1);
+    for (int row = 0; row < m_proxy->rowCount(); ++row) {
+        const QModelIndex index = m_proxy->index(row, 0);
+        if (!wanted.contains(index.data(KeyRole).toInt()))
+            continue;
+        if (!first.isValid())
+            first = index;
+        selection.select(index, m_proxy->index(row, lastColumn));
+    }
+    QItemSelectionModel* model = m_view->selectionModel();
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (first.isValid()) {
+        model->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        m_view->scrollTo(first);
+    }
+}
+
+std::optional<int> ListSection::currentKey() const {
+    if (!m_view || !m_view->selectionModel())
+        return std::nullopt;
+    const QItemSelectionModel* model = m_view->selectionModel();
+    const QModelIndex current = model->currentIndex();
+    if (current.isValid() && model->isRowSelected(current.row(), current.parent()))
+        return current.siblingAtColumn(0).data(KeyRole).toInt();
+    const QList<int> keys = selectedKeys();
+    if (keys.isEmpty())
+        return std::nullopt;
+    return keys.first();
+}
+
+bool ListSection::canEdit() const {
+    return m_controller.image().has_value() && !m_controller.status().isWorking();
+}
+
+void ListSection::editCurrent() {
+    if (!canEdit())
+        return;
+    if (const std::optional<int> key = currentKey())
+        Q_EMIT editRequested(*key);
+}
+
+void ListSection::deleteSelection() {
+    if (!canEdit())
+        return;
+    if (const std::optional<int> key = currentKey())
+        deleteRecord(*key);
+}
+
+void ListSection::deleteRecord(int) {}
+
+QAction* ListSection::addToolAction(const QString& label, const QString& symbol,
+                                    const QString& toolTip) {
+    QAction* action = m_toolBar->addAction(Icons::icon(symbol), label);
+    if (!toolTip.isEmpty())
+        action->setToolTip(toolTip);
+    if (QWidget* button = m_toolBar->widgetForAction(action)) {
+        // Toolbar buttons take no focus by default; the keyboard user tabs
+        // through them like any other button.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleName(label);
+    }
+    return action;
+}
+
+void ListSection::addRecordCommands(const QString& noun) {
+    m_newAction = addToolAction(QStringLiteral("New"), QStringLiteral("plus"));
+    m_editAction = addToolAction(QStringLiteral("Edit"), QStringLiteral("pencil"));
+    m_deleteAction = addToolAction(QStringLiteral("Delete"), QStringLiteral("trash"));
+    m_contextEdit =
+        new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit ") + noun, this);
+    m_contextDelete =
+        new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete ") + noun, this);
+    connect(m_newAction, &QAction::triggered, this, [this] {
+        if (canEdit())
+            Q_EMIT newRequested();
+    });
+    for (QAction* edit : {m_editAction, m_contextEdit})
+        connect(edit, &QAction::triggered, this, &ListSection::editCurrent);
+    for (QAction* remove : {m_deleteAction, m_contextDelete})
+        connect(remove, &QAction::triggered, this, &ListSection::deleteSelection);
+}
+
+void ListSection::updateRecordActions() {
+    if (!m_newAction)
+        return;
+    const bool editable = canEdit();
+    const bool selected = currentKey().has_value();
+    m_newAction->setEnabled(editable);
+    for (QAction* action : {m_editAction, m_deleteAction, m_contextEdit, m_contextDelete})
+        action->setEnabled(editable && selected);
+}
+
+void ListSection::updateActions() {
+    updateRecordActions();
+}
+
+void ListSection::refreshActions() {
+    updateActions();
+    const QList<QAction*> actions = m_toolBar->actions();
+    for (QAction* action : actions) {
+        QWidget* button = m_toolBar->widgetForAction(action);
+        if (!button)
+            continue;
+        QString name = action->text();
+        name.remove(QLatin1Char('&'));
+        button->setAccessibleName(name.isEmpty() ? action->toolTip() : name);
+    }
+}
+
+QList<QAction*> ListSection::contextActions() const {
+    if (!m_contextEdit)
+        return {};
+    return {m_contextEdit, m_contextDelete};
+}
+
+void ListSection::showContextMenu(const QPoint& pos) {
+    refreshActions();
+    QMenu menu(this);
+    for (QAction* action : contextActions()) {
+        if (action)
+            menu.addAction(action);
+        else
+            menu.addSeparator();
+    }
+    if (!menu.isEmpty())
+        menu.exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+bool ListSection::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+            case Qt::Key_Delete:
+            case Qt::Key_Backspace:
+                deleteSelection();
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                editCurrent();
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListSection::setListPlaceholder(QWidget* widget) {
+    m_placeholder = widget;
+    widget->setParent(m_stack);
+    m_stack->addWidget(widget);
+}
+
+void ListSection::showListPlaceholder(bool show) {
+    if (!m_placeholder || !m_view)
+        return;
+    m_stack->setCurrentWidget(show ? m_placeholder : static_cast<QWidget*>(m_view));
+}
+
+} // namespace nerka

@@ -1,0 +1,63 @@
+#include "ui/views/TalkgroupListModel.h"
+
+#include "controller/RadioController.h"
+#include "ui/views/RecordRoles.h"
+
+namespace nerka {
+
+TalkgroupListModel::TalkgroupListModel(RadioController& controller, QObject* parent)
+    : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
+      m_rows(controller.talkgroups()) {
+    connect(&controller, &RadioController::talkgroupsChanged, this, &TalkgroupListModel::refresh);
+}
+
+void TalkgroupListModel::refresh() {
+    updateRows(
+        m_rows, m_controller.talkgroups(), [](const Talkgroup& r) { return r.index; },
+        sameExceptId<Talkgroup>);
+}
+
+QString TalkgroupListModel::membersText(const Talkgroup& record) {
+    const qsizetype count = record.contactNames.size();
+    if (count == 0)
+        return QStringLiteral("No members");
+    return QStringLiteral("%1 %2: %3")
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("member") : QStringLiteral("members"))
+        .arg(record.contactNames.join(QStringLiteral(", ")));
+}
+
+int TalkgroupListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant TalkgroupListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Talkgroup& record = m_rows.at(index.row());
+    switch (role) {
+    case KeyRole:
+        return record.index;
+    case SearchTextRole:
+    case NameRole:
+        return record.name;
+    case MembersRole:
+        return membersText(record);
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return QString(record.name + QLatin1Char('\n') + membersText(record));
+    case Qt::ToolTipRole:
+        return membersText(record);
+    default:
+        return {};
+    }
+}
+
+QVariant TalkgroupListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (section == 0 && orientation == Qt::Horizontal &&
+        (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+        return QStringLiteral("Name");
+    return QAbstractListModel::headerData(section, orientation, role);
+}
+
+} // namespace nerka

@@ -1,0 +1,36 @@
+#include "ui/views/TalkgroupsSection.h"
+
+#include "controller/RadioController.h"
+#include "ui/views/TalkgroupListModel.h"
+
+#include <QListView>
+
+namespace nerka {
+
+TalkgroupsSection::TalkgroupsSection(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : ListSection(controller, dialogs, parent) {
+    m_model = new TalkgroupListModel(controller, this);
+    m_view = new QListView;
+    m_view->setAccessibleName(QStringLiteral("Talkgroups"));
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Each row shows the name and, below it, the members.
+    m_view->setWordWrap(true);
+    addRecordCommands(QStringLiteral("talkgroup"));
+    setUpList(m_model, m_view, QStringLiteral("Search talkgroups"), false);
+}
+
+void TalkgroupsSection::deleteRecord(int key) {
+    for (const Talkgroup& talkgroup : controller().talkgroups()) {
+        if (talkgroup.index == key) {
+            controller().deleteTalkgroup(talkgroup);
+            return;
+        }
+    }
+}
+
+void TalkgroupsSection::updateActions() {
+    updateRecordActions();
+}
+
+} // namespace nerka

@@ -1,0 +1,62 @@
+#include "ui/views/ZoneListModel.h"
+
+#include "controller/RadioController.h"
+#include "ui/views/RecordRoles.h"
+
+namespace nerka {
+
+ZoneListModel::ZoneListModel(RadioController& controller, QObject* parent)
+    : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
+      m_rows(controller.zones()) {
+    connect(&controller, &RadioController::zonesChanged, this, &ZoneListModel::refresh);
+}
+
+void ZoneListModel::refresh() {
+    updateRows(
+        m_rows, m_controller.zones(), [](const Zone& r) { return r.index; }, sameExceptId<Zone>);
+}
+
+QString ZoneListModel::membersText(const Zone& record) {
+    const qsizetype count = record.channelNames.size();
+    if (count == 0)
+        return QStringLiteral("No channels");
+    return QStringLiteral("%1 %2: %3")
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("channel") : QStringLiteral("channels"))
+        .arg(record.channelNames.join(QStringLiteral(", ")));
+}
+
+int ZoneListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant ZoneListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Zone& record = m_rows.at(index.row());
+    switch (role) {
+    case KeyRole:
+        return record.index;
+    case SearchTextRole:
+    case NameRole:
+        return record.name;
+    case MembersRole:
+        return membersText(record);
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return QString(record.name + QLatin1Char('\n') + membersText(record));
+    case Qt::ToolTipRole:
+        return membersText(record);
+    default:
+        return {};
+    }
+}
+
+QVariant ZoneListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (section == 0 && orientation == Qt::Horizontal &&
+        (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+        return QStringLiteral("Name");
+    return QAbstractListModel::headerData(section, orientation, role);
+}
+
+} // namespace nerka
