@@ -1,45 +1,332 @@
 #include "ui/editors/RecordEditors.h"
 
+#include "codeplug/TalkgroupCodec.h"
+#include "codeplug/ZoneCodec.h"
 #include "controller/RadioController.h"
+#include "ui/editors/ChannelEditView.h"
+#include "ui/editors/ContactEditView.h"
+#include "ui/editors/SatelliteEditView.h"
+#include "ui/editors/SatellitePickerView.h"
+#include "ui/editors/SettingsEditView.h"
+#include "ui/editors/TalkgroupEditView.h"
+#include "ui/editors/ZoneEditView.h"
 #include "ui/kit/Dialogs.h"
 
-#include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 namespace nerka {
 
+namespace {
+
+QString fullText(const char* what, int capacity) {
+    return QStringLiteral("%1 memory is full (max %2).").arg(QLatin1String(what)).arg(capacity);
+}
+
+// The channel a new slot gets: the blank record the controller writes when a
+// channel is created, so the editor shows what will be stored.
+RadioChannel blankChannel(int number) {
+    RadioChannel channel;
+    channel.number = number;
+    channel.name = QStringLiteral("New");
+    channel.rxHz = 145'000'000;
+    channel.txHz = 145'000'000;
+    channel.colorCode = 1;
+    return channel;
+}
+
+} // namespace
+
 RecordEditors::RecordEditors(RadioController& controller, Dialogs& dialogs, QWidget* window)
-    : QObject(window) {
-    Q_UNUSED(controller);
+    : QObject(window), m_controller(controller), m_window(window) {
+    // The sheets need no dialog of their own; the seam is taken so the window
+    // hands every editor part the same one.
     Q_UNUSED(dialogs);
+    connect(&m_controller, &RadioController::showSatellitePickerChanged, this,
+            &RecordEditors::openSatellitePickerIfAsked);
+    openSatellitePickerIfAsked();
 }
 
 RecordEditors::~RecordEditors() = default;
 
-void RecordEditors::editChannel(int number) {
-    Q_UNUSED(number);
-}
-void RecordEditors::newChannel() {}
-void RecordEditors::editContact(int slot) {
-    Q_UNUSED(slot);
-}
-void RecordEditors::newContact() {}
-void RecordEditors::editTalkgroup(int index) {
-    Q_UNUSED(index);
-}
-void RecordEditors::newTalkgroup() {}
-void RecordEditors::editZone(int index) {
-    Q_UNUSED(index);
-}
-void RecordEditors::newZone() {}
-void RecordEditors::editSatellite(int index) {
-    Q_UNUSED(index);
-}
-void RecordEditors::newSatellite() {}
-void RecordEditors::editSettings() {}
-
 QWidget* RecordEditors::openSheet() const {
-    return nullptr;
+    if (m_sheet)
+        return m_sheet;
+    return m_picker;
+}
+
+bool RecordEditors::commits(const std::function<void()>& operation) {
+    bool committed = false;
+    const QMetaObject::Connection watch = connect(&m_controller, &RadioController::imageChanged,
+                                                  this, [&committed] { committed = true; });
+    operation();
+    disconnect(watch);
+    return committed;
+}
+
+void RecordEditors::showSheet(QDialog* sheet) {
+    // One sheet at a time: a new one replaces whatever was still open.
+    if (m_sheet)
+        m_sheet->reject();
+    m_sheet = sheet;
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [this, sheet] {
+        if (m_sheet == sheet)
+            m_sheet = nullptr;
+        Q_EMIT sheetClosed();
+    });
+    sheet->open();
+    Q_EMIT sheetOpened(sheet);
+}
+
+// ---- channels ----
+
+std::optional<RadioChannel> RecordEditors::channelByNumber(int number) const {
+    for (const RadioChannel& channel : m_controller.channels())
+        if (channel.number == number)
+            return channel;
+    return std::nullopt;
+}
+
+std::optional<RadioChannel> RecordEditors::neighbourOf(int number, int direction) const {
+    std::optional<RadioChannel> best;
+    for (const RadioChannel& channel : m_controller.channels()) {
+        const bool beyond = direction < 0 ? channel.number < number : channel.number > number;
+        if (!beyond)
+            continue;
+        if (!best ||
+            (direction < 0 ? channel.number > best->number : channel.number < best->number))
+            best = channel;
+    }
+    return best;
+}
+
+void RecordEditors::editChannel(int number) {
+    if (const auto channel = channelByNumber(number))
+        openChannel(*channel, false);
+}
+
+// A new channel is not written when the sheet opens: the editor shows the
+// blank record for the lowest free slot, and only "Apply" creates the channel
+// and stores the edit. Cancelling leaves the codeplug untouched.
+void RecordEditors::newChannel() {
+    if (!m_controller.image())
+        return;
+    QSet<int> used;
+    for (const RadioChannel& channel : m_controller.channels())
+        used.insert(channel.number);
+    for (int number = 1; number <= RadioController::kChannelCapacity; ++number) {
+        if (!used.contains(number)) {
+            openChannel(blankChannel(number), true);
+            return;
+        }
+    }
+    // Full: the controller's own create reports "Channel memory is full
+    // (max 1024)." and writes nothing.
+    m_controller.createChannel();
+}
+
+void RecordEditors::openChannel(const RadioChannel& channel, bool isNew) {
+    m_channelNumber = channel.number;
+    m_channelIsNew = isNew;
+    ChannelEditView::Lists lists{m_controller.contacts(), m_controller.talkgroups(),
+                                 m_controller.aprsSystems()};
+    auto* view = new ChannelEditView(channel, isNew, std::move(lists), m_window);
+    view->onSave = [this](const ChannelEdit& edit) { return saveChannel(edit); };
+    if (!isNew) {
+        view->onPrev = [this] { showNeighbour(-1); };
+        view->onNext = [this] { showNeighbour(+1); };
+        view->setNavigation(neighbourOf(channel.number, -1).has_value(),
+                            neighbourOf(channel.number, +1).has_value());
+    }
+    showSheet(view);
+}
+
+bool RecordEditors::saveChannel(const ChannelEdit& edit) {
+    if (!m_channelIsNew) {
+        const auto channel = channelByNumber(m_channelNumber);
+        return channel && commits([&] { m_controller.updateChannel(*channel, edit); });
+    }
+    // Create, then store the edit. Should the second step be refused, the
+    // blank channel is taken back so nothing half-made stays behind.
+    std::optional<int> number;
+    if (!commits([&] { number = m_controller.createChannel(); }) || !number)
+        return false;
+    const auto channel = channelByNumber(*number);
+    if (!channel || !commits([&] { m_controller.updateChannel(*channel, edit); })) {
+        m_controller.undo();
+        return false;
+    }
+    m_channelNumber = *number;
+    m_channelIsNew = false;
+    return true;
+}
+
+void RecordEditors::showNeighbour(int direction) {
+    auto* view = qobject_cast<ChannelEditView*>(m_sheet.data());
+    const auto neighbour = neighbourOf(m_channelNumber, direction);
+    if (!view || !neighbour)
+        return;
+    m_channelNumber = neighbour->number;
+    m_channelIsNew = false;
+    view->loadChannel(
+        *neighbour, false,
+        {m_controller.contacts(), m_controller.talkgroups(), m_controller.aprsSystems()});
+    view->setNavigation(neighbourOf(m_channelNumber, -1).has_value(),
+                        neighbourOf(m_channelNumber, +1).has_value());
+}
+
+// ---- contacts, talkgroups, zones ----
+
+void RecordEditors::editContact(int slot) {
+    for (const DMRContact& contact : m_controller.contacts()) {
+        if (contact.slot != slot)
+            continue;
+        auto* view = new ContactEditView(contact, false, m_window);
+        view->onSave = [this, contact](const ContactEdit& edit) {
+            return commits([&] { m_controller.updateContact(contact, edit); });
+        };
+        showSheet(view);
+        return;
+    }
+}
+
+void RecordEditors::newContact() {
+    if (!m_controller.image())
+        return;
+    const auto contact = m_controller.newContact();
+    if (!contact) {
+        m_controller.setLastErrorWithoutLog(fullText("Contact", RadioController::kContactCapacity));
+        return;
+    }
+    auto* view = new ContactEditView(*contact, true, m_window);
+    view->onSave = [this, record = *contact](const ContactEdit& edit) {
+        return commits([&] { m_controller.updateContact(record, edit); });
+    };
+    showSheet(view);
+}
+
+void RecordEditors::editTalkgroup(int index) {
+    for (const Talkgroup& talkgroup : m_controller.talkgroups()) {
+        if (talkgroup.index != index)
+            continue;
+        auto* view = new TalkgroupEditView(talkgroup, false, m_controller.contacts(),
+                                           GroupListRecord::kMemberCount, m_window);
+        view->onSave = [this, talkgroup](const TalkgroupEdit& edit) {
+            return commits(
+                [&] { m_controller.updateTalkgroup(talkgroup, edit.name, edit.memberSlots); });
+        };
+        showSheet(view);
+        return;
+    }
+}
+
+void RecordEditors::newTalkgroup() {
+    if (!m_controller.image())
+        return;
+    const auto talkgroup = m_controller.newTalkgroup();
+    if (!talkgroup) {
+        m_controller.setLastErrorWithoutLog(
+            fullText("Talkgroup", RadioController::kTalkgroupCapacity));
+        return;
+    }
+    auto* view = new TalkgroupEditView(*talkgroup, true, m_controller.contacts(),
+                                       GroupListRecord::kMemberCount, m_window);
+    view->onSave = [this, record = *talkgroup](const TalkgroupEdit& edit) {
+        return commits([&] { m_controller.updateTalkgroup(record, edit.name, edit.memberSlots); });
+    };
+    showSheet(view);
+}
+
+void RecordEditors::editZone(int index) {
+    for (const Zone& zone : m_controller.zones()) {
+        if (zone.index != index)
+            continue;
+        auto* view = new ZoneEditView(zone, false, m_controller.channels(),
+                                      ZoneRecord::kMemberCount, m_window);
+        view->onSave = [this, zone](const ZoneEdit& edit) {
+            return commits([&] { m_controller.updateZone(zone, edit.name, edit.memberIndices); });
+        };
+        showSheet(view);
+        return;
+    }
+}
+
+void RecordEditors::newZone() {
+    if (!m_controller.image())
+        return;
+    const auto zone = m_controller.newZone();
+    if (!zone) {
+        m_controller.setLastErrorWithoutLog(fullText("Zone", RadioController::kZoneCapacity));
+        return;
+    }
+    auto* view =
+        new ZoneEditView(*zone, true, m_controller.channels(), ZoneRecord::kMemberCount, m_window);
+    view->onSave = [this, record = *zone](const ZoneEdit& edit) {
+        return commits([&] { m_controller.updateZone(record, edit.name, edit.memberIndices); });
+    };
+    showSheet(view);
+}
+
+// ---- satellites ----
+
+void RecordEditors::editSatellite(int index) {
+    for (const Satellite& satellite : m_controller.satellites()) {
+        if (satellite.index != index)
+            continue;
+        auto* view = new SatelliteEditView(satellite, false, m_window);
+        view->onSave = [this](const Satellite& edited) { m_controller.updateSatellite(edited); };
+        showSheet(view);
+        return;
+    }
+}
+
+void RecordEditors::newSatellite() {
+    if (!m_controller.image())
+        return;
+    const auto satellite = m_controller.newSatellite();
+    if (!satellite) {
+        m_controller.setLastErrorWithoutLog(
+            fullText("Satellite", RadioController::kSatelliteCapacity));
+        return;
+    }
+    auto* view = new SatelliteEditView(*satellite, true, m_window);
+    view->onSave = [this](const Satellite& edited) { m_controller.updateSatellite(edited); };
+    showSheet(view);
+}
+
+void RecordEditors::openSatellitePickerIfAsked() {
+    if (!m_controller.showSatellitePicker() || m_picker)
+        return;
+    const int freeSlots =
+        std::max(0, RadioController::kSatelliteCapacity - int(m_controller.satellites().size()));
+    auto* picker = new SatellitePickerView(m_controller.satelliteCandidates(),
+                                           m_controller.satellites(), freeSlots, m_window);
+    picker->onAdd = [this](const QList<SatelliteCandidate>& chosen) {
+        m_controller.addSatellites(chosen);
+    };
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    m_picker = picker;
+    connect(picker, &QDialog::finished, this, [this] {
+        m_picker = nullptr;
+        m_controller.setShowSatellitePicker(false);
+        Q_EMIT sheetClosed();
+    });
+    picker->open();
+    Q_EMIT sheetOpened(picker);
+}
+
+// ---- device settings ----
+
+void RecordEditors::editSettings() {
+    const auto& settings = m_controller.settings();
+    if (!settings)
+        return;
+    auto* view = new SettingsEditView(*settings, m_window);
+    view->onSave = [this](const DeviceSettings& edited) {
+        return commits([&] { m_controller.writeSettings(edited); });
+    };
+    showSheet(view);
 }
 
 } // namespace nerka

@@ -1,7 +1,14 @@
 #pragma once
 
-#include <QObject>
+#include "codeplug/RadioChannel.h"
 
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
 class QWidget;
 
 namespace nerka {
@@ -43,6 +50,28 @@ public:
 Q_SIGNALS:
     void sheetOpened(QWidget* sheet);
     void sheetClosed();
+
+private:
+    // Runs a controller editing operation and tells whether it was taken.
+    // The operations run synchronously here but post their errors, so the
+    // sign of success is the image they replace on commit.
+    bool commits(const std::function<void()>& operation);
+    void showSheet(QDialog* sheet);
+    void openChannel(const RadioChannel& channel, bool isNew);
+    void showNeighbour(int direction);
+    [[nodiscard]] std::optional<RadioChannel> channelByNumber(int number) const;
+    [[nodiscard]] std::optional<RadioChannel> neighbourOf(int number, int direction) const;
+    bool saveChannel(const ChannelEdit& edit);
+    void openSatellitePickerIfAsked();
+
+    RadioController& m_controller;
+    QWidget* m_window = nullptr;
+    QPointer<QDialog> m_sheet;
+    QPointer<QDialog> m_picker;
+    // The channel the channel sheet shows: its number, and whether it is a
+    // channel that comes into being only when saved.
+    int m_channelNumber = 0;
+    bool m_channelIsNew = false;
 };
 
 } // namespace nerka

@@ -1,0 +1,459 @@
+#include "ui/editors/ChannelEditView.h"
+
+#include "ui/kit/Icons.h"
+#include "ui/rules/FrequencyText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace nerka {
+
+namespace {
+
+constexpr int kNone = -1;
+constexpr int kNameWidth = 16;
+
+constexpr std::array<FreqMode, 5> kFreqModes = {FreqMode::simplex, FreqMode::minus, FreqMode::plus,
+                                                FreqMode::custom, FreqMode::split};
+// The squelch picker's order.
+constexpr std::array<SquelchMode, 4> kSquelchPickerOrder = {
+    SquelchMode::global, SquelchMode::normal, SquelchMode::closed, SquelchMode::open};
+
+QComboBox* picker(const QString& label, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setAccessibleName(label);
+    return box;
+}
+
+QLineEdit* field(const QString& label, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setAccessibleName(label);
+    return edit;
+}
+
+QCheckBox* toggle(const QString& label, QWidget* parent) {
+    auto* box = new QCheckBox(label, parent);
+    box->setAccessibleName(label);
+    return box;
+}
+
+QSpinBox* stepper(const QString& label, const QString& prefix, int min, int max, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(min, max);
+    box->setSingleStep(1);
+    box->setPrefix(prefix);
+    box->setAccessibleName(label);
+    return box;
+}
+
+QGroupBox* section(const QString& title, QWidget* parent, QFormLayout*& form) {
+    auto* box = new QGroupBox(title, parent);
+    box->setAccessibleName(title);
+    form = new QFormLayout(box);
+    return box;
+}
+
+// Selects the entry whose data is `value`, adding `fallback` for a value the
+// list does not offer, so a reference the record holds is never lost.
+void selectData(QComboBox* box, int value, const QString& fallback) {
+    int row = box->findData(value);
+    if (row < 0) {
+        box->addItem(fallback, value);
+        row = box->count() - 1;
+    }
+    box->setCurrentIndex(row);
+}
+
+std::optional<int> optionalData(const QComboBox* box) {
+    const int value = box->currentData().toInt();
+    return value == kNone ? std::nullopt : std::optional<int>(value);
+}
+
+} // namespace
+
+ChannelEditView::ChannelEditView(const RadioChannel& channel, bool isNew, Lists lists,
+                                 QWidget* parent)
+    : RecordSheet(parent), m_form(std::make_unique<ChannelForm>(channel)),
+      m_lists(std::move(lists)), m_isNew(isNew) {
+    buildForm();
+    finishSheet();
+    populate();
+}
+
+ChannelEditView::~ChannelEditView() = default;
+
+void ChannelEditView::buildForm() {
+    const QString prevText = QStringLiteral("Previous channel (saves)");
+    const QString nextText = QStringLiteral("Next channel (saves)");
+    m_prev = new QToolButton(this);
+    m_prev->setIcon(Icons::icon(QStringLiteral("chevron.left")));
+    m_prev->setToolTip(prevText);
+    m_prev->setAccessibleName(prevText);
+    m_prev->setVisible(false);
+    m_next = new QToolButton(this);
+    m_next->setIcon(Icons::icon(QStringLiteral("chevron.right")));
+    m_next->setToolTip(nextText);
+    m_next->setAccessibleName(nextText);
+    m_next->setVisible(false);
+    titleRow()->insertWidget(0, m_prev);
+    titleRow()->addWidget(m_next);
+    connect(m_prev, &QToolButton::clicked, this, [this] { navigate(onPrev); });
+    connect(m_next, &QToolButton::clicked, this, [this] { navigate(onNext); });
+
+    // The form is long; it scrolls inside the sheet.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* column = new QVBoxLayout(content);
+    scroll->setWidget(content);
+    body()->addWidget(scroll);
+
+    // ---- frequencies, mode, power ----
+    auto* general = new QFormLayout;
+    column->addLayout(general);
+    m_name = field(QStringLiteral("Name"), content);
+    m_name->setMaxLength(kNameWidth);
+    general->addRow(QStringLiteral("Name"), m_name);
+    m_rx = field(QStringLiteral("RX (MHz)"), content);
+    general->addRow(QStringLiteral("RX (MHz)"), m_rx);
+    m_offsetMode = picker(QStringLiteral("Ablage"), content);
+    for (FreqMode mode : kFreqModes)
+        m_offsetMode->addItem(QString(), int(mode));
+    general->addRow(QStringLiteral("Ablage"), m_offsetMode);
+    m_customLabel = new QLabel(QStringLiteral("Ablage (MHz)"), content);
+    m_customOffset = field(QStringLiteral("Ablage (MHz)"), content);
+    general->addRow(m_customLabel, m_customOffset);
+    m_tx = field(QStringLiteral("TX (MHz)"), content);
+    general->addRow(QStringLiteral("TX (MHz)"), m_tx);
+    m_mode = picker(QStringLiteral("Mode"), content);
+    m_mode->addItem(QStringLiteral("DMR"), int(ChannelMode::dmr));
+    m_mode->addItem(QStringLiteral("FM"), int(ChannelMode::fm));
+    general->addRow(QStringLiteral("Mode"), m_mode);
+    m_power = picker(QStringLiteral("Power"), content);
+    for (ChannelPowerLevel level : kAllChannelPowerLevels)
+        m_power->addItem(rawText(level), int(level));
+    general->addRow(QStringLiteral("Power"), m_power);
+    m_rxOnly = toggle(QStringLiteral("Receive only (RX-only)"), content);
+    general->addRow(m_rxOnly);
+
+    // ---- DMR ----
+    QFormLayout* dmr = nullptr;
+    m_dmrBox = section(QStringLiteral("DMR"), content, dmr);
+    column->addWidget(m_dmrBox);
+    m_timeSlot = picker(QStringLiteral("Time slot"), m_dmrBox);
+    m_timeSlot->addItem(QStringLiteral("TS1"), 1);
+    m_timeSlot->addItem(QStringLiteral("TS2"), 2);
+    dmr->addRow(QStringLiteral("Time slot"), m_timeSlot);
+    m_colorCode =
+        stepper(QStringLiteral("Farbcode"), QStringLiteral("Farbcode: "), 0, 15, m_dmrBox);
+    dmr->addRow(m_colorCode);
+    m_contact = picker(QStringLiteral("Contact (TX)"), m_dmrBox);
+    dmr->addRow(QStringLiteral("Contact (TX)"), m_contact);
+    m_groupList = picker(QStringLiteral("RX group list"), m_dmrBox);
+    dmr->addRow(QStringLiteral("RX group list"), m_groupList);
+
+    // ---- FM ----
+    QFormLayout* fm = nullptr;
+    m_fmBox = section(QStringLiteral("FM"), content, fm);
+    column->addWidget(m_fmBox);
+    m_bandwidth = picker(QStringLiteral("Bandwidth"), m_fmBox);
+    m_bandwidth->addItem(QStringLiteral("12.5 kHz"), 0);
+    m_bandwidth->addItem(QStringLiteral("25 kHz"), 1);
+    fm->addRow(QStringLiteral("Bandwidth"), m_bandwidth);
+    for (auto [pickers, label] : {std::pair{&m_rxTone, QStringLiteral("RX tone")},
+                                  std::pair{&m_txTone, QStringLiteral("TX tone")}}) {
+        pickers->kind = picker(label, m_fmBox);
+        pickers->kind->addItem(QStringLiteral("Off"), int(ToneKind::none));
+        pickers->kind->addItem(QStringLiteral("CTCSS"), int(ToneKind::ctcss));
+        pickers->kind->addItem(QStringLiteral("DCS"), int(ToneKind::dcs));
+        fm->addRow(label, pickers->kind);
+        const QString frequency = label + QStringLiteral(" Frequenz");
+        pickers->ctcssLabel = new QLabel(frequency, m_fmBox);
+        pickers->ctcss = picker(frequency, m_fmBox);
+        fm->addRow(pickers->ctcssLabel, pickers->ctcss);
+        const QString code = label + QStringLiteral(" Code");
+        pickers->dcsLabel = new QLabel(code, m_fmBox);
+        pickers->dcs = picker(code, m_fmBox);
+        fm->addRow(pickers->dcsLabel, pickers->dcs);
+        pickers->inverted = toggle(label + QStringLiteral(" invertiert (D\u2026I)"), m_fmBox);
+        fm->addRow(pickers->inverted);
+    }
+
+    // ---- squelch, scan, more ----
+    QFormLayout* squelch = nullptr;
+    column->addWidget(section(QStringLiteral("Squelch"), content, squelch));
+    m_squelchMode = picker(QStringLiteral("Mode"), content);
+    for (SquelchMode mode : kSquelchPickerOrder)
+        m_squelchMode->addItem(rawText(mode), int(mode));
+    squelch->addRow(QStringLiteral("Mode"), m_squelchMode);
+    m_squelchLevel = stepper(QStringLiteral("Level"), QStringLiteral("Level: "), 1, 9, content);
+    squelch->addRow(m_squelchLevel);
+
+    QFormLayout* scan = nullptr;
+    column->addWidget(section(QStringLiteral("Scan"), content, scan));
+    m_skipScan = toggle(QStringLiteral("Skip when scanning"), content);
+    scan->addRow(m_skipScan);
+    m_skipZoneScan = toggle(QStringLiteral("Skip in zone scan"), content);
+    scan->addRow(m_skipZoneScan);
+
+    QFormLayout* more = nullptr;
+    column->addWidget(section(QStringLiteral("More"), content, more));
+    m_vox = toggle(QStringLiteral("VOX"), content);
+    more->addRow(m_vox);
+    m_monitor = toggle(QStringLiteral("Monitor (open squelch)"), content);
+    more->addRow(m_monitor);
+    m_powerSave = toggle(QStringLiteral("Power save"), content);
+    more->addRow(m_powerSave);
+    m_beep = toggle(QStringLiteral("Key beep"), content);
+    more->addRow(m_beep);
+    m_aprs = picker(QStringLiteral("APRS"), content);
+    more->addRow(QStringLiteral("APRS"), m_aprs);
+    column->addStretch(1);
+
+    // Every change goes into the form, then the derived fields are refreshed.
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_loading)
+            return;
+        m_form->name = text;
+        inputChanged();
+    });
+    connect(m_rx, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_loading)
+            return;
+        m_form->setRxText(text);
+        inputChanged();
+    });
+    connect(m_tx, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_loading)
+            return;
+        m_form->setTxText(text);
+        inputChanged();
+    });
+    connect(m_customOffset, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_loading)
+            return;
+        m_form->setCustomOffset(text);
+        inputChanged();
+    });
+    const auto onPick = [this](QComboBox* box, auto apply) {
+        connect(box, &QComboBox::currentIndexChanged, this, [this, box, apply] {
+            if (m_loading)
+                return;
+            apply(box->currentData().toInt());
+            inputChanged();
+        });
+    };
+    onPick(m_offsetMode, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
+    onPick(m_mode, [this](int v) { m_form->isDMR = ChannelMode(v) == ChannelMode::dmr; });
+    onPick(m_power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
+    onPick(m_timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
+    onPick(m_contact, [this](int) { m_form->contactSlot = optionalData(m_contact); });
+    onPick(m_groupList, [this](int) { m_form->groupListIndex = optionalData(m_groupList); });
+    onPick(m_bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
+    onPick(m_rxTone.kind, [this](int v) { m_form->rxToneKind = ToneKind(v); });
+    onPick(m_rxTone.ctcss, [this](int v) { m_form->rxCtcss = v; });
+    onPick(m_rxTone.dcs, [this](int v) { m_form->rxDcs = v; });
+    onPick(m_txTone.kind, [this](int v) { m_form->txToneKind = ToneKind(v); });
+    onPick(m_txTone.ctcss, [this](int v) { m_form->txCtcss = v; });
+    onPick(m_txTone.dcs, [this](int v) { m_form->txDcs = v; });
+    onPick(m_squelchMode, [this](int v) { m_form->squelchMode = SquelchMode(v); });
+    onPick(m_aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
+    const auto onStep = [this](QSpinBox* box, auto apply) {
+        connect(box, &QSpinBox::valueChanged, this, [this, apply](int value) {
+            if (m_loading)
+                return;
+            apply(value);
+            inputChanged();
+        });
+    };
+    onStep(m_colorCode, [this](int v) { m_form->colorCode = v; });
+    onStep(m_squelchLevel, [this](int v) { m_form->squelchLevel = v; });
+    const auto onToggle = [this](QCheckBox* box, bool ChannelForm::*flag) {
+        connect(box, &QCheckBox::toggled, this, [this, flag](bool on) {
+            if (m_loading)
+                return;
+            (*m_form).*flag = on;
+            inputChanged();
+        });
+    };
+    onToggle(m_rxOnly, &ChannelForm::rxOnly);
+    onToggle(m_rxTone.inverted, &ChannelForm::rxDcsInv);
+    onToggle(m_txTone.inverted, &ChannelForm::txDcsInv);
+    onToggle(m_skipScan, &ChannelForm::skipScan);
+    onToggle(m_skipZoneScan, &ChannelForm::skipZoneScan);
+    onToggle(m_vox, &ChannelForm::vox);
+    onToggle(m_monitor, &ChannelForm::monitor);
+    onToggle(m_powerSave, &ChannelForm::powerSave);
+    onToggle(m_beep, &ChannelForm::beep);
+}
+
+void ChannelEditView::loadChannel(const RadioChannel& channel, bool isNew, Lists lists) {
+    m_form = std::make_unique<ChannelForm>(channel);
+    m_lists = std::move(lists);
+    m_isNew = isNew;
+    populate();
+}
+
+void ChannelEditView::setNavigation(bool hasPrevious, bool hasNext) {
+    m_prev->setVisible(bool(onPrev));
+    m_next->setVisible(bool(onNext));
+    m_prev->setEnabled(hasPrevious);
+    m_next->setEnabled(hasNext);
+}
+
+// Puts the form into the widgets. Signals of the fields are ignored meanwhile
+// (m_loading), so nothing is recalculated from half-filled widgets.
+void ChannelEditView::populate() {
+    m_loading = true;
+    const ChannelForm& form = *m_form;
+    const int number = form.channel().number;
+    setSheetTitle((m_isNew ? QStringLiteral("New channel ") : QStringLiteral("Edit channel ")) +
+                  QString::number(number));
+
+    m_name->setText(form.name);
+    m_rx->setText(form.rxText());
+    m_tx->setText(form.txText());
+    m_customOffset->setText(form.customOffset());
+    m_offsetMode->setCurrentIndex(m_offsetMode->findData(int(form.freqMode())));
+    m_mode->setCurrentIndex(m_mode->findData(int(form.isDMR ? ChannelMode::dmr : ChannelMode::fm)));
+    m_power->setCurrentIndex(m_power->findData(int(form.power)));
+    m_rxOnly->setChecked(form.rxOnly);
+
+    m_timeSlot->setCurrentIndex(form.timeSlot2 ? 1 : 0);
+    // The record may hold any colour code byte; the stepper shows what it can.
+    m_colorCode->setValue(std::clamp(form.colorCode, 0, 15));
+
+    m_contact->clear();
+    m_contact->addItem(QStringLiteral("None"), kNone);
+    for (const DMRContact& contact : m_lists.contacts)
+        m_contact->addItem(contact.name, contact.slot);
+    selectData(m_contact, form.contactSlot.value_or(kNone),
+               QStringLiteral("#%1").arg(form.contactSlot.value_or(0) + 1));
+
+    m_groupList->clear();
+    m_groupList->addItem(QStringLiteral("None"), kNone);
+    for (const Talkgroup& talkgroup : m_lists.talkgroups)
+        m_groupList->addItem(talkgroup.name, talkgroup.index);
+    selectData(m_groupList, form.groupListIndex.value_or(kNone),
+               QStringLiteral("#%1").arg(form.groupListIndex.value_or(0) + 1));
+
+    m_bandwidth->setCurrentIndex(form.bandwidthWide ? 1 : 0);
+    fillTonePickers();
+
+    m_squelchMode->setCurrentIndex(m_squelchMode->findData(int(form.squelchMode)));
+    m_squelchLevel->setValue(form.squelchLevel);
+    m_skipScan->setChecked(form.skipScan);
+    m_skipZoneScan->setChecked(form.skipZoneScan);
+    m_vox->setChecked(form.vox);
+    m_monitor->setChecked(form.monitor);
+    m_powerSave->setChecked(form.powerSave);
+    m_beep->setChecked(form.beep);
+
+    m_aprs->clear();
+    m_aprs->addItem(QStringLiteral("None"), kNone);
+    for (int i = 0; i < m_lists.aprsSystems.size(); ++i)
+        m_aprs->addItem(QStringLiteral("APRS %1: %2").arg(i + 1).arg(m_lists.aprsSystems[i]), i);
+    selectData(m_aprs, form.aprsIndex.value_or(kNone),
+               QStringLiteral("APRS %1").arg(form.aprsIndex.value_or(0) + 1));
+    m_loading = false;
+    inputChanged();
+}
+
+void ChannelEditView::fillTonePickers() {
+    const ChannelForm& form = *m_form;
+    struct Side {
+        TonePickers* pickers;
+        ToneKind kind;
+        int ctcss;
+        int dcs;
+        bool inverted;
+    };
+    for (const Side& side :
+         {Side{&m_rxTone, form.rxToneKind, form.rxCtcss, form.rxDcs, form.rxDcsInv},
+          Side{&m_txTone, form.txToneKind, form.txCtcss, form.txDcs, form.txDcsInv}}) {
+        TonePickers& p = *side.pickers;
+        p.kind->setCurrentIndex(p.kind->findData(int(side.kind)));
+        p.ctcss->clear();
+        for (int tenths : toneChoices(Tone::Kind::ctcss, side.ctcss))
+            p.ctcss->addItem(QString::asprintf("%.1f Hz", tenths / 10.0), tenths);
+        p.ctcss->setCurrentIndex(p.ctcss->findData(side.ctcss));
+        p.dcs->clear();
+        for (int code : toneChoices(Tone::Kind::dcs, side.dcs))
+            p.dcs->addItem(QString::asprintf("D%03d", code), code);
+        p.dcs->setCurrentIndex(p.dcs->findData(side.dcs));
+        p.inverted->setChecked(side.inverted);
+    }
+}
+
+void ChannelEditView::showFieldsForMode() {
+    const ChannelForm& form = *m_form;
+    m_dmrBox->setVisible(form.isDMR);
+    m_fmBox->setVisible(!form.isDMR);
+    const bool custom = form.freqMode() == FreqMode::custom;
+    m_customLabel->setVisible(custom);
+    m_customOffset->setVisible(custom);
+    for (const auto& [p, kind] :
+         {std::pair{&m_rxTone, form.rxToneKind}, std::pair{&m_txTone, form.txToneKind}}) {
+        p->ctcssLabel->setVisible(kind == ToneKind::ctcss);
+        p->ctcss->setVisible(kind == ToneKind::ctcss);
+        p->dcsLabel->setVisible(kind == ToneKind::dcs);
+        p->dcs->setVisible(kind == ToneKind::dcs);
+        p->inverted->setVisible(kind == ToneKind::dcs);
+    }
+    // The level means something only for the normal squelch.
+    m_squelchLevel->setVisible(form.squelchMode == SquelchMode::normal);
+}
+
+void ChannelEditView::refreshOffsetLabels() {
+    const std::uint64_t rxHz = m_form->referenceRxHz();
+    for (int row = 0; row < m_offsetMode->count(); ++row)
+        m_offsetMode->setItemText(row, ChannelForm::freqModeLabel(kFreqModes[size_t(row)], rxHz));
+}
+
+void ChannelEditView::inputChanged() {
+    // TX follows RX and the offset; write it back without re-entering.
+    if (m_tx->text() != m_form->txText()) {
+        const QSignalBlocker block(m_tx);
+        m_tx->setText(m_form->txText());
+    }
+    refreshOffsetLabels();
+    showFieldsForMode();
+    refreshValidity();
+}
+
+bool ChannelEditView::isInputValid() const {
+    return m_form->isValid();
+}
+
+bool ChannelEditView::save() {
+    const auto edit = m_form->edit();
+    if (!edit)
+        return false;
+    return !onSave || onSave(*edit);
+}
+
+void ChannelEditView::navigate(const std::function<void()>& to) {
+    // Valid input is saved first; a refused save keeps this channel open so
+    // nothing typed is lost. Invalid input cannot be saved and is left behind.
+    if (m_form->isValid() && !save())
+        return;
+    if (to)
+        to();
+}
+
+} // namespace nerka

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "codeplug/ContactCodec.h"
+#include "codeplug/RadioChannel.h"
+#include "codeplug/TalkgroupCodec.h"
+#include "ui/editors/RecordSheet.h"
+#include "ui/rules/ChannelForm.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QToolButton;
+
+namespace nerka {
+
+// The channel editor sheet. It edits a copy of one channel with the contact,
+// talkgroup and APRS lists for its pickers, and hands the resulting
+// ChannelEdit to `onSave`; it never touches the controller. With `onPrev` /
+// `onNext` set, the header offers "Previous channel (saves)" / "Next channel
+// (saves)": each saves valid input like "Apply" and then calls the callback,
+// which loads the neighbour into this same sheet with loadChannel().
+class ChannelEditView : public RecordSheet {
+    Q_OBJECT
+public:
+    struct Lists {
+        QList<DMRContact> contacts;
+        QList<Talkgroup> talkgroups;
+        QStringList aprsSystems;
+    };
+
+    ChannelEditView(const RadioChannel& channel, bool isNew, Lists lists, QWidget* parent);
+    ~ChannelEditView() override;
+
+    // True when the receiver took the edit; false keeps the sheet open.
+    std::function<bool(const ChannelEdit&)> onSave;
+    std::function<void()> onPrev;
+    std::function<void()> onNext;
+
+    // Shows another channel in this sheet (the neighbour after Previous/Next).
+    void loadChannel(const RadioChannel& channel, bool isNew, Lists lists);
+    // Whether there is a neighbour on each side; the buttons show only when
+    // the matching callback is set.
+    void setNavigation(bool hasPrevious, bool hasNext);
+
+    [[nodiscard]] const ChannelForm& form() const { return *m_form; }
+
+protected:
+    [[nodiscard]] bool isInputValid() const override;
+    bool save() override;
+
+private:
+    void buildForm();
+    void populate();
+    void fillTonePickers();
+    void showFieldsForMode();
+    void refreshOffsetLabels();
+    void inputChanged();
+    void navigate(const std::function<void()>& to);
+
+    std::unique_ptr<ChannelForm> m_form;
+    Lists m_lists;
+    bool m_isNew = false;
+    bool m_loading = false;
+
+    QToolButton* m_prev = nullptr;
+    QToolButton* m_next = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_rx = nullptr;
+    QComboBox* m_offsetMode = nullptr;
+    QLabel* m_customLabel = nullptr;
+    QLineEdit* m_customOffset = nullptr;
+    QLineEdit* m_tx = nullptr;
+    QComboBox* m_mode = nullptr;
+    QComboBox* m_power = nullptr;
+    QCheckBox* m_rxOnly = nullptr;
+    QGroupBox* m_dmrBox = nullptr;
+    QComboBox* m_timeSlot = nullptr;
+    QSpinBox* m_colorCode = nullptr;
+    QComboBox* m_contact = nullptr;
+    QComboBox* m_groupList = nullptr;
+    QGroupBox* m_fmBox = nullptr;
+    QComboBox* m_bandwidth = nullptr;
+    struct TonePickers {
+        QComboBox* kind = nullptr;
+        QLabel* ctcssLabel = nullptr;
+        QComboBox* ctcss = nullptr;
+        QLabel* dcsLabel = nullptr;
+        QComboBox* dcs = nullptr;
+        QCheckBox* inverted = nullptr;
+    };
+    TonePickers m_rxTone;
+    TonePickers m_txTone;
+    QComboBox* m_squelchMode = nullptr;
+    QSpinBox* m_squelchLevel = nullptr;
+    QCheckBox* m_skipScan = nullptr;
+    QCheckBox* m_skipZoneScan = nullptr;
+    QCheckBox* m_vox = nullptr;
+    QCheckBox* m_monitor = nullptr;
+    QCheckBox* m_powerSave = nullptr;
+    QCheckBox* m_beep = nullptr;
+    QComboBox* m_aprs = nullptr;
+};
+
+} // namespace nerka

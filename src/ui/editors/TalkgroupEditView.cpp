@@ -1,0 +1,112 @@
+#include "ui/editors/TalkgroupEditView.h"
+
+#include "ui/kit/Icons.h"
+
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSet>
+
+namespace nerka {
+
+namespace {
+
+constexpr int kSlotRole = Qt::UserRole;
+
+} // namespace
+
+TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
+                                     QList<DMRContact> contacts, int maxMembers, QWidget* parent)
+    : RecordSheet(parent), m_selection(talkgroup.memberSlots, maxMembers) {
+    setSheetTitle(isNew ? QStringLiteral("New talkgroup (slot %1)").arg(talkgroup.index + 1)
+                        : QStringLiteral("Edit talkgroup %1").arg(talkgroup.index + 1));
+    auto* form = new QFormLayout;
+    body()->addLayout(form);
+    m_name = new QLineEdit(talkgroup.name, this);
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setMaxLength(GroupListRecord::kNameWidth);
+    form->addRow(QStringLiteral("Name"), m_name);
+
+    m_counter = new QLabel(this);
+    body()->addWidget(m_counter);
+
+    if (contacts.isEmpty() && talkgroup.memberSlots.isEmpty()) {
+        auto* empty = new QLabel(QStringLiteral("No contacts available."), this);
+        empty->setAccessibleName(empty->text());
+        body()->addWidget(empty);
+    }
+    m_list = new QListWidget(this);
+    m_list->setAccessibleName(QStringLiteral("Contacts"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true);
+    QSet<int> listed;
+    for (const DMRContact& contact : contacts) {
+        auto* item = new QListWidgetItem(contact.name, m_list);
+        item->setData(kSlotRole, contact.slot);
+        listed.insert(contact.slot);
+    }
+    // Members whose contact slot is empty stay listed so they can be unticked.
+    for (int i = 0; i < talkgroup.memberSlots.size(); ++i) {
+        const int slot = talkgroup.memberSlots[i];
+        if (listed.contains(slot))
+            continue;
+        const QString name = i < talkgroup.contactNames.size()
+                                 ? talkgroup.contactNames[i]
+                                 : QStringLiteral("#%1").arg(slot + 1);
+        auto* item = new QListWidgetItem(name, m_list);
+        item->setData(kSlotRole, slot);
+        listed.insert(slot);
+    }
+    for (int row = 0; row < m_list->count(); ++row)
+        showItem(m_list->item(row));
+    m_list->setVisible(m_list->count() > 0);
+    body()->addWidget(m_list, 1);
+    m_list->installEventFilter(this);
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { toggleRow(m_list->row(item)); });
+    connect(m_name, &QLineEdit::textChanged, this, &TalkgroupEditView::refreshValidity);
+    m_counter->setText(m_selection.talkgroupCounterText());
+    m_counter->setAccessibleName(m_counter->text());
+    finishSheet();
+}
+
+void TalkgroupEditView::showItem(QListWidgetItem* item) {
+    const bool ticked = m_selection.contains(item->data(kSlotRole).toInt());
+    item->setIcon(
+        Icons::icon(ticked ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle")));
+    // Screen readers hear the tick, which the icon alone does not tell.
+    item->setData(Qt::AccessibleDescriptionRole,
+                  ticked ? QStringLiteral("ticked") : QStringLiteral("not ticked"));
+}
+
+void TalkgroupEditView::toggleRow(int row) {
+    QListWidgetItem* item = m_list->item(row);
+    if (!item || !m_selection.toggle(item->data(kSlotRole).toInt()))
+        return;
+    showItem(item);
+    m_counter->setText(m_selection.talkgroupCounterText());
+    m_counter->setAccessibleName(m_counter->text());
+}
+
+bool TalkgroupEditView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        toggleRow(m_list->currentRow());
+        return true;
+    }
+    return RecordSheet::eventFilter(watched, event);
+}
+
+// The name may be empty: the list is identified by its index, and its
+// members are what matters on the radio.
+bool TalkgroupEditView::isInputValid() const {
+    return true;
+}
+
+bool TalkgroupEditView::save() {
+    return !onSave || onSave(TalkgroupEdit{m_name->text(), m_selection.members()});
+}
+
+} // namespace nerka

@@ -1,0 +1,214 @@
+#include "ui/editors/ZoneEditView.h"
+
+#include "ui/kit/Icons.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace nerka {
+
+namespace {
+
+constexpr int kPositionRole = Qt::UserRole;
+
+} // namespace
+
+ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> channels,
+                           int maxMembers, QWidget* parent)
+    : RecordSheet(parent), m_selection(zone.memberIndices, maxMembers),
+      m_channels(std::move(channels)) {
+    for (int i = 0; i < zone.memberIndices.size() && i < zone.channelNames.size(); ++i)
+        m_memberNames.insert(zone.memberIndices[i], zone.channelNames[i]);
+    setSheetTitle(isNew ? QStringLiteral("New zone (slot %1)").arg(zone.index + 1)
+                        : QStringLiteral("Edit zone %1").arg(zone.index + 1));
+    auto* form = new QFormLayout;
+    body()->addLayout(form);
+    m_name = new QLineEdit(zone.name, this);
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setMaxLength(ZoneRecord::kNameWidth);
+    form->addRow(QStringLiteral("Name"), m_name);
+
+    m_counter = new QLabel(this);
+    body()->addWidget(m_counter);
+
+    auto* addLine = new QHBoxLayout;
+    m_channelChoice = new QComboBox(this);
+    m_channelChoice->setAccessibleName(QStringLiteral("Channel"));
+    for (const RadioChannel& channel : m_channels)
+        m_channelChoice->addItem(channelText(channel.number - 1), channel.number - 1);
+    m_add =
+        new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Add channel"), this);
+    m_add->setAccessibleName(QStringLiteral("Add channel"));
+    m_add->setAutoDefault(false);
+    addLine->addWidget(m_channelChoice, 1);
+    addLine->addWidget(m_add);
+    body()->addLayout(addLine);
+
+    m_empty = new QLabel(QStringLiteral("No channels in the zone yet."), this);
+    m_empty->setAccessibleName(m_empty->text());
+    body()->addWidget(m_empty);
+
+    m_list = new QListWidget(this);
+    m_list->setAccessibleName(QStringLiteral("Channels in the zone"));
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->installEventFilter(this);
+    body()->addWidget(m_list, 1);
+
+    auto* moveButtons = new QHBoxLayout;
+    m_up = new QPushButton(QStringLiteral("Move up"), this);
+    m_up->setAccessibleName(QStringLiteral("Move up"));
+    m_up->setAutoDefault(false);
+    m_down = new QPushButton(QStringLiteral("Move down"), this);
+    m_down->setAccessibleName(QStringLiteral("Move down"));
+    m_down->setAutoDefault(false);
+    moveButtons->addWidget(m_up);
+    moveButtons->addWidget(m_down);
+    moveButtons->addStretch(1);
+    body()->addLayout(moveButtons);
+
+    connect(m_name, &QLineEdit::textChanged, this, &ZoneEditView::refreshValidity);
+    connect(m_add, &QPushButton::clicked, this, &ZoneEditView::addChosenChannel);
+    connect(m_up, &QPushButton::clicked, this, [this] {
+        const int row = m_list->currentRow();
+        moveRow(row, row - 1);
+    });
+    connect(m_down, &QPushButton::clicked, this, [this] {
+        const int row = m_list->currentRow();
+        moveRow(row, row + 1);
+    });
+    // A drop reorders the items itself; the new order is read back once the
+    // drop has finished, and the rows are rebuilt from the selection.
+    connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, [this] {
+        if (!m_rebuilding)
+            QTimer::singleShot(0, this, &ZoneEditView::takeDroppedOrder);
+    });
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_up->setEnabled(row > 0);
+        m_down->setEnabled(row >= 0 && row + 1 < m_list->count());
+    });
+    rebuildList(-1);
+    finishSheet();
+}
+
+QString ZoneEditView::channelText(int position) const {
+    for (const RadioChannel& channel : m_channels)
+        if (channel.number - 1 == position)
+            return QStringLiteral("%1: %2").arg(channel.number).arg(channel.name);
+    return m_memberNames.value(position, QStringLiteral("#%1").arg(position + 1));
+}
+
+void ZoneEditView::rebuildList(int currentRow) {
+    m_rebuilding = true;
+    m_list->clear();
+    const QList<int>& members = m_selection.members();
+    for (int row = 0; row < members.size(); ++row) {
+        auto* item = new QListWidgetItem(Icons::icon(QStringLiteral("line.3.horizontal")),
+                                         channelText(members[row]), m_list);
+        item->setData(kPositionRole, members[row]);
+        item->setFlags(item->flags() | Qt::ItemIsDragEnabled);
+        item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
+        auto* remove = new QToolButton(m_list);
+        remove->setIcon(Icons::icon(QStringLiteral("minus.circle")));
+        remove->setToolTip(QStringLiteral("Remove from zone"));
+        remove->setAccessibleName(QStringLiteral("Remove from zone"));
+        remove->setAutoRaise(true);
+        auto* rowWidget = new QWidget(m_list);
+        auto* rowLayout = new QHBoxLayout(rowWidget);
+        rowLayout->setContentsMargins(0, 0, 4, 0);
+        rowLayout->addStretch(1);
+        rowLayout->addWidget(remove);
+        m_list->setItemWidget(item, rowWidget);
+        connect(remove, &QToolButton::clicked, this,
+                [this, item] { removeRow(m_list->row(item)); });
+    }
+    m_rebuilding = false;
+    m_list->setCurrentRow(std::min(currentRow, int(members.size()) - 1));
+    m_up->setEnabled(m_list->currentRow() > 0);
+    m_down->setEnabled(m_list->currentRow() >= 0 && m_list->currentRow() + 1 < m_list->count());
+    m_empty->setVisible(members.isEmpty());
+    m_list->setVisible(!members.isEmpty());
+    m_counter->setText(m_selection.zoneCounterText());
+    m_counter->setAccessibleName(m_counter->text());
+
+    // Only channels that are not in the zone yet are offered.
+    m_channelChoice->clear();
+    for (const RadioChannel& channel : m_channels)
+        if (!m_selection.contains(channel.number - 1))
+            m_channelChoice->addItem(channelText(channel.number - 1), channel.number - 1);
+    m_channelChoice->setEnabled(m_channelChoice->count() > 0);
+    m_add->setEnabled(m_selection.canAdd() && m_channelChoice->count() > 0);
+}
+
+void ZoneEditView::addChosenChannel() {
+    if (m_channelChoice->currentIndex() < 0)
+        return;
+    if (m_selection.add(m_channelChoice->currentData().toInt()))
+        rebuildList(m_selection.count() - 1);
+}
+
+void ZoneEditView::removeRow(int row) {
+    if (m_selection.removeAt(row))
+        rebuildList(row);
+}
+
+void ZoneEditView::moveRow(int from, int to) {
+    if (m_selection.move(from, to))
+        rebuildList(to);
+}
+
+void ZoneEditView::takeDroppedOrder() {
+    QList<int> order;
+    for (int row = 0; row < m_list->count(); ++row)
+        order.append(m_list->item(row)->data(kPositionRole).toInt());
+    // Apply the dropped order as moves, so the selection stays the one rule.
+    for (int target = 0; target < order.size(); ++target) {
+        const int from = int(m_selection.members().indexOf(order[target]));
+        if (from != target)
+            m_selection.move(from, target);
+    }
+    rebuildList(m_list->currentRow());
+}
+
+bool ZoneEditView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int row = m_list->currentRow();
+        if (key->modifiers() & Qt::ControlModifier) {
+            if (key->key() == Qt::Key_Up) {
+                moveRow(row, row - 1);
+                return true;
+            }
+            if (key->key() == Qt::Key_Down) {
+                moveRow(row, row + 1);
+                return true;
+            }
+        }
+        if (key->key() == Qt::Key_Delete) {
+            removeRow(row);
+            return true;
+        }
+    }
+    return RecordSheet::eventFilter(watched, event);
+}
+
+// A zone without a name is not listed on decoding, so saving one would make
+// the zone vanish: the name is required.
+bool ZoneEditView::isInputValid() const {
+    return !m_name->text().trimmed().isEmpty();
+}
+
+bool ZoneEditView::save() {
+    return !onSave || onSave(ZoneEdit{m_name->text(), m_selection.members()});
+}
+
+} // namespace nerka

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "codeplug/RadioChannel.h"
+#include "codeplug/ZoneCodec.h"
+#include "ui/editors/RecordSheet.h"
+#include "ui/rules/MemberSelection.h"
+
+#include <QHash>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace nerka {
+
+// The zone editor sheet: a name and the zone's channels in their order.
+// "Add channel" appends the channel chosen beside it while there is room;
+// rows are reordered by dragging their handle, or from the keyboard with
+// "Move up" / "Move down" (also Ctrl+Up / Ctrl+Down in the list); each row has
+// "Remove from zone".
+class ZoneEditView : public RecordSheet {
+    Q_OBJECT
+public:
+    ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> channels, int maxMembers,
+                 QWidget* parent);
+
+    // True when the receiver took the edit; false keeps the sheet open.
+    std::function<bool(const ZoneEdit&)> onSave;
+
+    [[nodiscard]] const MemberSelection& selection() const { return m_selection; }
+    [[nodiscard]] QListWidget* list() const { return m_list; }
+    // The row's channel moves to `to` (drag and drop ends here too).
+    void moveRow(int from, int to);
+    void removeRow(int row);
+
+protected:
+    [[nodiscard]] bool isInputValid() const override;
+    bool save() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addChosenChannel();
+    void rebuildList(int currentRow);
+    void takeDroppedOrder();
+    [[nodiscard]] QString channelText(int position) const;
+
+    MemberSelection m_selection;
+    QList<RadioChannel> m_channels;
+    QHash<int, QString> m_memberNames; // stored names of members with no channel
+    QLineEdit* m_name = nullptr;
+    QLabel* m_counter = nullptr;
+    QComboBox* m_channelChoice = nullptr;
+    QPushButton* m_add = nullptr;
+    QLabel* m_empty = nullptr;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_up = nullptr;
+    QPushButton* m_down = nullptr;
+    bool m_rebuilding = false;
+};
+
+} // namespace nerka
