@@ -1,0 +1,85 @@
+#include "DemoRadio.h"
+
+#include "controller/RadioController.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/NerkaApp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Set by the startup benchmark: print the time to the first shown window and quit.
+constexpr const char* kStartupProbeVariable = "NERKA_STARTUP_PROBE";
+
+// --help and --version print text only; they must work without a display.
+bool printsOnly(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+void describe(QCoreApplication& app, QCommandLineParser& parser,
+              const QCommandLineOption& demoOption) {
+    QCoreApplication::setOrganizationName(QStringLiteral("Nerka"));
+    QCoreApplication::setApplicationName(QStringLiteral("Nerka"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NERKA_VERSION));
+    parser.setApplicationDescription(
+        QStringLiteral("Codeplug programming for radios running the OpenGD77 firmware."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(demoOption);
+    parser.process(app);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const QCommandLineOption demoOption(
+        QStringLiteral("demo"),
+        QStringLiteral("Start with a built-in stand-in radio holding a sample codeplug; "
+                       "your own preferences stay untouched."));
+    if (printsOnly(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        describe(core, parser, demoOption); // prints and exits
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    describe(app, parser, demoOption);
+
+    std::unique_ptr<nerka::DemoRadio> demo;
+    if (parser.isSet(demoOption)) {
+        demo = std::make_unique<nerka::DemoRadio>();
+        if (const QString error = demo->start(); !error.isEmpty()) {
+            std::fprintf(stderr, "nerka: the demo radio cannot start: %s\n", qPrintable(error));
+            return 1;
+        }
+    }
+
+    nerka::NerkaApp shell(demo ? demo->preferenceStore() : nullptr);
+    if (demo)
+        demo->attach(shell.radio());
+    shell.start();
+
+    if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
+        QTimer::singleShot(0, &app, [&] {
+            std::printf("first-show-ms: %lld\n", static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,48 @@
+#include "ui/window/ActivityLogView.h"
+
+#include "ui/views/LogModel.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace nerka {
+
+ActivityLogView::ActivityLogView(RadioController& controller, QWidget* parent)
+    : QStackedWidget(parent) {
+    setAccessibleName(QStringLiteral("Activity log"));
+    m_model = new LogModel(controller, this);
+    m_list = new QListView;
+    m_list->setModel(m_model);
+    m_list->setAccessibleName(QStringLiteral("Activity log"));
+    m_list->setUniformItemSizes(true); // a long log stays cheap to lay out
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setWordWrap(false);
+
+    m_emptyPage = new QWidget;
+    m_empty = new QLabel(QStringLiteral("No activity yet."), m_emptyPage);
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setEnabled(false);
+    auto* layout = new QVBoxLayout(m_emptyPage);
+    layout->addWidget(m_empty);
+
+    addWidget(m_emptyPage);
+    addWidget(m_list);
+    QObject::connect(m_model, &QAbstractItemModel::rowsInserted, this, &ActivityLogView::update);
+    QObject::connect(m_model, &QAbstractItemModel::modelReset, this, &ActivityLogView::update);
+    update();
+}
+
+void ActivityLogView::update() {
+    const bool empty = m_model->rowCount() == 0;
+    setCurrentWidget(empty ? m_emptyPage : static_cast<QWidget*>(m_list));
+    if (empty)
+        return;
+    // Follow the newest line unless the user scrolled up to read older ones.
+    QScrollBar* bar = m_list->verticalScrollBar();
+    if (bar->value() >= bar->maximum() - 1)
+        m_list->scrollToBottom();
+}
+
+} // namespace nerka

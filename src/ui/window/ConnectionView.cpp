@@ -1,0 +1,187 @@
+#include "ui/window/ConnectionView.h"
+
+#include "controller/RadioController.h"
+#include "ui/kit/Icons.h"
+#include "ui/views/PortListModel.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace nerka {
+
+namespace {
+
+QLabel* addDeviceRow(QFormLayout* form, const QString& label) {
+    auto* value = new QLabel;
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value->setAccessibleDescription(label);
+    form->addRow(label, value);
+    return value;
+}
+
+} // namespace
+
+QString ConnectionView::protocolText(const FirmwareInfo& firmware) {
+    return radioVariant(firmware.radioType) == RadioVariant::uv380
+               ? QStringLiteral("UV380 (STM32, 'X')")
+               : QStringLiteral("GD77 (MK22, 'W')");
+}
+
+QString ConnectionView::flashSerialText(std::uint32_t serial) {
+    return QString::asprintf("0x%08X", unsigned(serial));
+}
+
+ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
+    : QWidget(parent), m_controller(controller) {
+    auto* heading = new QLabel(QStringLiteral("Connection"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    heading->setFont(headingFont);
+
+    m_portModel = new PortListModel(controller, this);
+    m_ports = new QComboBox;
+    m_ports->setModel(m_portModel);
+    m_ports->setAccessibleName(QStringLiteral("Port"));
+    m_ports->setMinimumContentsLength(24);
+    m_refresh = new QToolButton;
+    m_refresh->setIcon(Icons::icon(QStringLiteral("arrow.clockwise")));
+    m_refresh->setToolTip(QStringLiteral("Refresh ports"));
+    m_refresh->setAccessibleName(QStringLiteral("Refresh ports"));
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(m_ports, 1);
+    portRow->addWidget(m_refresh);
+    m_noDevice = new QLabel(QStringLiteral("No device found"));
+
+    m_connect = new QPushButton(QStringLiteral("Connect"));
+    m_connect->setDefault(true);
+    auto* hint =
+        new QLabel(QStringLiteral("The device must be switched on and connected via USB."));
+    hint->setWordWrap(true);
+    m_state = new QLabel;
+    m_progress = new QLabel;
+
+    auto* form = new QFormLayout;
+    auto* portLabel = new QLabel(QStringLiteral("Port"));
+    portLabel->setBuddy(m_ports);
+    form->addRow(portLabel, portRow);
+    form->addRow(QString(), m_noDevice);
+    auto* connectRow = new QHBoxLayout;
+    connectRow->addWidget(m_connect);
+    connectRow->addWidget(m_state);
+    connectRow->addWidget(m_progress);
+    connectRow->addStretch();
+    form->addRow(QString(), connectRow);
+    form->addRow(QString(), hint);
+
+    m_device = new QGroupBox(QStringLiteral("Device"));
+    auto* deviceForm = new QFormLayout(m_device);
+    m_model = addDeviceRow(deviceForm, QStringLiteral("Model"));
+    m_firmware = addDeviceRow(deviceForm, QStringLiteral("Firmware"));
+    m_build = addDeviceRow(deviceForm, QStringLiteral("Build"));
+    m_protocol = addDeviceRow(deviceForm, QStringLiteral("Protocol"));
+    m_flashSerial = addDeviceRow(deviceForm, QStringLiteral("Flash serial no."));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(form);
+    layout->addWidget(m_device);
+    layout->addStretch();
+    setTabOrder(m_ports, m_refresh);
+    setTabOrder(m_refresh, m_connect);
+
+    QObject::connect(m_refresh, &QToolButton::clicked, &controller, &RadioController::refreshPorts);
+    QObject::connect(m_connect, &QPushButton::clicked, this, &ConnectionView::connectOrDisconnect);
+    QObject::connect(m_ports, &QComboBox::activated, this, &ConnectionView::portChosen);
+    for (auto signal : {&RadioController::statusChanged, &RadioController::firmwareChanged,
+                        &RadioController::progressChanged, &RadioController::portsChanged})
+        QObject::connect(&controller, signal, this, &ConnectionView::refresh);
+    // The model (connected first) has the new list; the picker shows the
+    // selection in it again.
+    QObject::connect(&controller, &RadioController::portsChanged, this,
+                     &ConnectionView::showSelectedPort);
+    QObject::connect(&controller, &RadioController::selectedPortChanged, this,
+                     &ConnectionView::showSelectedPort);
+    showSelectedPort();
+    refresh();
+}
+
+void ConnectionView::refresh() {
+    const RadioController::Status& status = m_controller.status();
+    const auto& firmware = m_controller.firmware();
+    m_noDevice->setVisible(m_controller.ports().isEmpty());
+    m_connect->setText(status.isDisconnected() ? QStringLiteral("Connect")
+                                               : QStringLiteral("Disconnect"));
+    m_connect->setAccessibleName(m_connect->text());
+    m_connect->setEnabled(!status.isDisconnected() || m_controller.selectedPort().has_value());
+    m_ports->setEnabled(status.isDisconnected());
+    m_state->setText(firmware && !status.isDisconnected() ? QStringLiteral("Connected")
+                                                          : QStringLiteral("Disconnected"));
+    m_device->setVisible(firmware.has_value());
+    if (firmware) {
+        m_model->setText(radioTypeDisplayName(firmware->radioType));
+        m_firmware->setText(firmware->firmwareRevision);
+        m_build->setText(firmware->buildDate);
+        m_protocol->setText(protocolText(*firmware));
+        m_flashSerial->setText(flashSerialText(firmware->flashChipSerial));
+    }
+    const bool transfer = status.isWorking() && m_controller.hasInterface();
+    m_progress->setVisible(transfer);
+    m_progress->setText(QString::number(int(std::floor(m_controller.progress() * 100.0))) +
+                        QStringLiteral(" %"));
+}
+
+void ConnectionView::showSelectedPort() {
+    const auto& selected = m_controller.selectedPort();
+    const int row = selected ? m_portModel->rowOf(selected->path) : -1;
+    const QSignalBlocker block(m_ports);
+    m_ports->setCurrentIndex(row);
+    refresh();
+}
+
+void ConnectionView::portChosen(int row) {
+    const QList<SerialDevice>& ports = m_portModel->ports();
+    if (row >= 0 && row < ports.size())
+        m_controller.selectPort(ports[row]);
+}
+
+void ConnectionView::connectOrDisconnect() {
+    if (m_controller.status().isDisconnected()) {
+        // The picker may show a port the user arrowed to without activating.
+        portChosen(m_ports->currentIndex());
+        m_controller.connect(false);
+    } else {
+        m_controller.disconnect();
+    }
+}
+
+QDialog* ConnectionView::openSheet(RadioController& controller, QWidget* window) {
+    auto* sheet = new QDialog(window);
+    sheet->setWindowModality(Qt::WindowModal);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setWindowTitle(QStringLiteral("Connection"));
+    sheet->setAccessibleName(QStringLiteral("Connection"));
+    auto* view = new ConnectionView(controller, sheet);
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setAccessibleName(close->text());
+    QObject::connect(buttons, &QDialogButtonBox::rejected, sheet, &QDialog::reject);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+    sheet->setMinimumWidth(440);
+    sheet->open();
+    return sheet;
+}
+
+} // namespace nerka

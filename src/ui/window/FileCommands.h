@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace nerka {
+
+class Dialogs;
+class RadioController;
+
+// The File menu's codeplug commands: "Open…", "Save" and "Save As…". The
+// chosen file goes to the controller's file operations, which report every
+// failure themselves (the error alert shows it; nothing in memory changes).
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    FileCommands(RadioController& controller, Dialogs& dialogs, QWidget* window);
+
+    [[nodiscard]] QAction* openAction() const { return m_open; }
+    [[nodiscard]] QAction* saveAction() const { return m_save; }
+    [[nodiscard]] QAction* saveAsAction() const { return m_saveAs; }
+
+    // Local time of the proposed file name; the system clock by default.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
+    void open();
+    // To the document's file when it has one, else as "Save As…".
+    void save();
+    void saveAs();
+    // "codeplug-" + yyyyMMdd-HHmmss + ".nerka".
+    [[nodiscard]] static QString proposedName(const QDateTime& localTime);
+    [[nodiscard]] static QStringList openFilters();
+    [[nodiscard]] static QStringList saveFilters();
+
+    // Enabled state from the controller: saving needs a codeplug.
+    void updateActions();
+
+private:
+    RadioController& m_controller;
+    Dialogs& m_dialogs;
+    QPointer<QWidget> m_window;
+    Clock m_clock;
+    QAction* m_open = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
+};
+
+} // namespace nerka

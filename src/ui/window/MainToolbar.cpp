@@ -1,0 +1,62 @@
+#include "ui/window/MainToolbar.h"
+
+#include "ui/kit/Icons.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace nerka {
+
+MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"), parent) {
+    setObjectName(QStringLiteral("mainToolbar"));
+    setMovable(false);
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    m_load =
+        addAction(Icons::icon(QStringLiteral("arrow.down")), QStringLiteral("Load from device"));
+    m_write = addAction(Icons::icon(QStringLiteral("arrow.up")), QStringLiteral("Write changes"));
+    m_write->setToolTip(QStringLiteral("Write changes to device"));
+
+    // The badge is information, not a command: an icon and a text that a
+    // screen reader reads as one label.
+    auto* badge = new QWidget;
+    auto* badgeLayout = new QHBoxLayout(badge);
+    badgeLayout->setContentsMargins(8, 0, 8, 0);
+    auto* badgeIcon = new QLabel;
+    badgeIcon->setPixmap(
+        Icons::icon(QStringLiteral("exclamationmark.triangle.fill")).pixmap(16, 16));
+    badgeIcon->setAccessibleName(QStringLiteral("Warning"));
+    m_badgeText = new QLabel;
+    badgeLayout->addWidget(badgeIcon);
+    badgeLayout->addWidget(m_badgeText);
+    m_badge = addWidget(badge);
+
+    auto* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    addWidget(spacer);
+    m_disconnect = addAction(QStringLiteral("Disconnect"));
+
+    setUnsavedCount(0);
+    setConnected(false);
+}
+
+QString MainToolbar::badgeText(int regions) {
+    return QString::number(regions) + QStringLiteral(" ungespeichert");
+}
+
+void MainToolbar::setUnsavedCount(int regions) {
+    m_badgeText->setText(badgeText(regions));
+    m_badgeText->setAccessibleName(m_badgeText->text());
+    m_badge->setVisible(regions > 0);
+}
+
+bool MainToolbar::badgeShown() const {
+    return m_badge->isVisible();
+}
+
+void MainToolbar::setConnected(bool connected) {
+    m_disconnect->setVisible(connected);
+}
+
+} // namespace nerka

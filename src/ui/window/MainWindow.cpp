@@ -1,0 +1,328 @@
+#include "ui/window/MainWindow.h"
+
+#include "controller/RadioController.h"
+#include "ui/editors/RecordEditors.h"
+#include "ui/kit/Dialogs.h"
+#include "ui/views/ChannelsSection.h"
+#include "ui/views/ContactsSection.h"
+#include "ui/views/SatellitesSection.h"
+#include "ui/views/TalkgroupsSection.h"
+#include "ui/views/ZonesSection.h"
+#include "ui/window/ActivityLogView.h"
+#include "ui/window/ConnectionView.h"
+#include "ui/window/ErrorAlert.h"
+#include "ui/window/FileCommands.h"
+#include "ui/window/MainToolbar.h"
+#include "ui/window/PreferencesWindow.h"
+#include "ui/window/SettingsSheet.h"
+
+#if NERKA_UI_HAVE_DMR_VIEW
+#include "ui/editors/DMRDatabaseView.h"
+#endif
+#if NERKA_UI_HAVE_THEME_VIEW
+#include "ui/editors/ThemeView.h"
+#endif
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+#include <cmath>
+
+namespace nerka {
+
+namespace {
+
+// A section whose screen has not been built into this program.
+[[maybe_unused]] QWidget* plainPane(const QString& title) {
+    auto* pane = new QLabel(title + QStringLiteral(" — coming in a later version."));
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setEnabled(false);
+    return pane;
+}
+
+} // namespace
+
+QString MainWindow::discardMessage(int unsavedRegions) {
+    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
+           QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
+                          "They will be lost when reading again.");
+}
+
+QString MainWindow::writeMessage(int unsavedRegions) {
+    return QString::number(unsavedRegions) +
+           QStringLiteral(" changed region(s) will be written to the device. A backup is "
+                          "recommended.");
+}
+
+MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_controller(controller), m_dialogs(dialogs),
+      m_quitGuard(controller, dialogs) {
+    setObjectName(QStringLiteral("mainWindow"));
+    resize(1100, 720);
+    m_editors = new RecordEditors(controller, dialogs, this);
+    m_errorAlert = new ErrorAlert(controller, dialogs, this);
+    m_files = new FileCommands(controller, dialogs, this);
+
+    m_toolbar = new MainToolbar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    QObject::connect(m_toolbar->loadAction(), &QAction::triggered, this,
+                     &MainWindow::loadFromDevice);
+    QObject::connect(m_toolbar->writeAction(), &QAction::triggered, this,
+                     &MainWindow::writeChanges);
+    QObject::connect(m_toolbar->disconnectAction(), &QAction::triggered, &controller,
+                     &RadioController::disconnect);
+
+    m_sidebar = new Sidebar;
+    m_pages = new QStackedWidget;
+    m_log = new ActivityLogView(controller);
+    buildSections();
+    auto* content = new QSplitter(Qt::Vertical);
+    content->addWidget(m_pages);
+    content->addWidget(m_log);
+    content->setStretchFactor(0, 4);
+    content->setStretchFactor(1, 1);
+    auto* body = new QSplitter(Qt::Horizontal);
+    body->addWidget(m_sidebar);
+    body->addWidget(content);
+    body->setStretchFactor(1, 1);
+    body->setSizes({220, 880});
+    setCentralWidget(body);
+    QObject::connect(m_sidebar, &Sidebar::sectionSelected, this, &MainWindow::showSection);
+    QObject::connect(m_sidebar, &Sidebar::settingsRequested, this, &MainWindow::openSettings);
+
+    m_statusText = new QLabel;
+    m_progress = new QProgressBar;
+    m_progress->setRange(0, 100);
+    m_progress->setMaximumWidth(240);
+    m_progress->setAccessibleName(QStringLiteral("Progress"));
+    statusBar()->addWidget(m_statusText, 1);
+    statusBar()->addPermanentWidget(m_progress);
+
+    buildMenus();
+    connectController();
+    showSection(SidebarItem::connection);
+    updateActions();
+    updateProgress();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildSections() {
+    auto* connection = new ConnectionView(m_controller);
+    m_sections[std::size_t(SidebarItem::connection)] = connection;
+    m_pages->addWidget(connection);
+    addListSection(SidebarItem::channels, new ChannelsSection(m_controller, m_dialogs));
+    addListSection(SidebarItem::zones, new ZonesSection(m_controller, m_dialogs));
+    addListSection(SidebarItem::contacts, new ContactsSection(m_controller, m_dialogs));
+    addListSection(SidebarItem::talkgroups, new TalkgroupsSection(m_controller, m_dialogs));
+    addListSection(SidebarItem::satellites, new SatellitesSection(m_controller, m_dialogs));
+#if NERKA_UI_HAVE_DMR_VIEW
+    QWidget* dmr = new DMRDatabaseView(m_controller, m_dialogs, nullptr);
+#else
+    QWidget* dmr = plainPane(sidebarLabel(SidebarItem::dmrDatabase));
+#endif
+#if NERKA_UI_HAVE_THEME_VIEW
+    QWidget* theme = new ThemeView(m_controller, m_dialogs, nullptr);
+#else
+    QWidget* theme = plainPane(sidebarLabel(SidebarItem::theme));
+#endif
+    m_sections[std::size_t(SidebarItem::dmrDatabase)] = dmr;
+    m_sections[std::size_t(SidebarItem::theme)] = theme;
+    m_pages->addWidget(dmr);
+    m_pages->addWidget(theme);
+
+    auto* channels = listSection(SidebarItem::channels);
+    QObject::connect(channels, &ListSection::editRequested, m_editors, &RecordEditors::editChannel);
+    QObject::connect(channels, &ListSection::newRequested, m_editors, &RecordEditors::newChannel);
+    auto* zones = listSection(SidebarItem::zones);
+    QObject::connect(zones, &ListSection::editRequested, m_editors, &RecordEditors::editZone);
+    QObject::connect(zones, &ListSection::newRequested, m_editors, &RecordEditors::newZone);
+    auto* contacts = listSection(SidebarItem::contacts);
+    QObject::connect(contacts, &ListSection::editRequested, m_editors, &RecordEditors::editContact);
+    QObject::connect(contacts, &ListSection::newRequested, m_editors, &RecordEditors::newContact);
+    auto* talkgroups = listSection(SidebarItem::talkgroups);
+    QObject::connect(talkgroups, &ListSection::editRequested, m_editors,
+                     &RecordEditors::editTalkgroup);
+    QObject::connect(talkgroups, &ListSection::newRequested, m_editors,
+                     &RecordEditors::newTalkgroup);
+    auto* satellites = listSection(SidebarItem::satellites);
+    QObject::connect(satellites, &ListSection::editRequested, m_editors,
+                     &RecordEditors::editSatellite);
+    QObject::connect(satellites, &ListSection::newRequested, m_editors,
+                     &RecordEditors::newSatellite);
+}
+
+void MainWindow::addListSection(SidebarItem item, ListSection* section) {
+    m_sections[std::size_t(item)] = section;
+    m_pages->addWidget(section);
+    m_sidebar->setCount(item, section->recordCount());
+    QObject::connect(section, &ListSection::recordCountChanged, this,
+                     [this, item](int count) { m_sidebar->setCount(item, count); });
+    // One search text serves whichever list is shown: typing in one list's
+    // field sets it, and switching lists carries it over.
+    QObject::connect(section, &ListSection::searchTextChanged, this,
+                     [this](const QString& text) { m_searchText = text; });
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(m_files->openAction());
+    file->addSeparator();
+    file->addAction(m_files->saveAction());
+    file->addAction(m_files->saveAsAction());
+    file->addSeparator();
+    m_quit = file->addAction(QStringLiteral("Quit"));
+    m_quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    m_quit->setMenuRole(QAction::QuitRole);
+    // Closing the window runs the quit check; the application ends with its
+    // last window.
+    QObject::connect(m_quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_undo = edit->addAction(QStringLiteral("Undo"));
+    m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    m_redo = edit->addAction(QStringLiteral("Redo"));
+    m_redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    edit->addSeparator();
+    m_preferencesAction = edit->addAction(QStringLiteral("Preferences…"));
+    m_preferencesAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
+    m_preferencesAction->setMenuRole(QAction::PreferencesRole);
+    QObject::connect(m_undo, &QAction::triggered, &m_controller, &RadioController::undo);
+    QObject::connect(m_redo, &QAction::triggered, &m_controller, &RadioController::redo);
+    QObject::connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
+
+    QMenu* device = menuBar()->addMenu(QStringLiteral("&Device"));
+    QAction* connection = device->addAction(QStringLiteral("Connection…"));
+    QObject::connect(connection, &QAction::triggered, this, &MainWindow::openConnectionSheet);
+    device->addAction(m_toolbar->loadAction());
+    device->addAction(m_toolbar->writeAction());
+    device->addSeparator();
+    QAction* settings = device->addAction(QStringLiteral("Settings"));
+    QObject::connect(settings, &QAction::triggered, this, &MainWindow::openSettings);
+}
+
+void MainWindow::connectController() {
+    for (auto signal : {&RadioController::statusChanged, &RadioController::imageChanged,
+                        &RadioController::dirtyRegionsChanged, &RadioController::undoStateChanged,
+                        &RadioController::documentURLChanged, &RadioController::firmwareChanged})
+        QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
+    for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged})
+        QObject::connect(&m_controller, signal, this, &MainWindow::updateProgress);
+}
+
+ListSection* MainWindow::listSection(SidebarItem item) const {
+    return qobject_cast<ListSection*>(m_sections[std::size_t(item)]);
+}
+
+QWidget* MainWindow::sectionWidget(SidebarItem item) const {
+    return m_sections[std::size_t(item)];
+}
+
+void MainWindow::showSection(SidebarItem item) {
+    m_current = item;
+    if (ListSection* section = listSection(item); section && section->searchText() != m_searchText)
+        section->setSearchText(m_searchText);
+    m_pages->setCurrentWidget(sectionWidget(item));
+    if (m_sidebar->selection() != item)
+        m_sidebar->select(item);
+}
+
+void MainWindow::loadFromDevice() {
+    if (!m_controller.hasInterface()) {
+        // Nothing to read from yet: offer the connection first.
+        openConnectionSheet();
+        return;
+    }
+    const int unsaved = int(m_controller.dirtyRegions().size());
+    if (unsaved > 0 && !m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"),
+                                          discardMessage(unsaved), QStringLiteral("Reload"),
+                                          QStringLiteral("Abbrechen")))
+        return;
+    m_controller.readCodeplug();
+}
+
+void MainWindow::writeChanges() {
+    const int unsaved = int(m_controller.dirtyRegions().size());
+    if (unsaved == 0)
+        return;
+    if (!m_dialogs.confirm(this, QStringLiteral("Write changes to the device?"),
+                           writeMessage(unsaved), QStringLiteral("Write"),
+                           QStringLiteral("Abbrechen")))
+        return;
+    m_controller.writeChanges();
+}
+
+void MainWindow::openSettings() {
+    if (m_controller.settings()) {
+        m_editors->editSettings();
+        return;
+    }
+    (new SettingsSheet(this))->open();
+}
+
+QDialog* MainWindow::openConnectionSheet() {
+    return ConnectionView::openSheet(m_controller, this);
+}
+
+void MainWindow::showPreferences() {
+    if (!m_preferences)
+        m_preferences = new PreferencesWindow(m_controller, this);
+    m_preferences->show();
+    m_preferences->raise();
+    m_preferences->activateWindow();
+}
+
+void MainWindow::updateActions() {
+    const RadioController::Status& status = m_controller.status();
+    const bool working = status.isWorking();
+    const int unsaved = int(m_controller.dirtyRegions().size());
+    const bool hasImage = m_controller.image().has_value();
+    m_toolbar->loadAction()->setEnabled(!working);
+    m_toolbar->writeAction()->setEnabled(!working && status.isConnected() && hasImage &&
+                                         unsaved > 0);
+    m_toolbar->setUnsavedCount(unsaved);
+    m_toolbar->setConnected(!status.isDisconnected());
+    m_undo->setEnabled(m_controller.canUndo() && !working);
+    m_redo->setEnabled(m_controller.canRedo() && !working);
+    m_files->updateActions();
+
+    QString document = QStringLiteral("Nerka");
+    if (const auto& url = m_controller.documentURL(); url && hasImage)
+        document = QFileInfo(url->toLocalFile()).fileName();
+    else if (hasImage)
+        document = QStringLiteral("Codeplug");
+    setWindowTitle(document + QStringLiteral("[*]") +
+                   (document == QStringLiteral("Nerka") ? QString() : QStringLiteral(" — Nerka")));
+    setWindowModified(unsaved > 0);
+}
+
+void MainWindow::updateProgress() {
+    const RadioController::Status& status = m_controller.status();
+    m_statusText->setText(status.isWorking()     ? status.text
+                          : status.isConnected() ? QStringLiteral("Connected")
+                                                 : QStringLiteral("Disconnected"));
+    // Shown in the status bar, so a transfer's progress is in view whichever
+    // section or sheet the user is on.
+    m_progress->setVisible(status.isWorking());
+    m_progress->setValue(int(std::floor(m_controller.progress() * 100.0)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_quitGuard.mayQuit(this)) {
+        event->ignore();
+        return;
+    }
+    if (m_preferences)
+        m_preferences->close();
+    event->accept();
+}
+
+} // namespace nerka

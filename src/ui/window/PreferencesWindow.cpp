@@ -1,0 +1,111 @@
+#include "ui/window/PreferencesWindow.h"
+
+#include "controller/RadioController.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace nerka {
+
+namespace {
+
+QCheckBox* addToggle(QVBoxLayout* layout, const QString& label, const QString& note) {
+    auto* toggle = new QCheckBox(label);
+    toggle->setAccessibleName(label);
+    auto* noteLabel = new QLabel(note);
+    noteLabel->setWordWrap(true);
+    noteLabel->setContentsMargins(24, 0, 0, 6);
+    QFont small = noteLabel->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    noteLabel->setFont(small);
+    layout->addWidget(toggle);
+    layout->addWidget(noteLabel);
+    toggle->setAccessibleDescription(note);
+    return toggle;
+}
+
+} // namespace
+
+PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_controller(controller) {
+    setWindowTitle(QStringLiteral("Preferences"));
+    setAccessibleName(QStringLiteral("Preferences"));
+
+    auto* connection = new QGroupBox(QStringLiteral("Connection"));
+    auto* connectionLayout = new QVBoxLayout(connection);
+    m_autoConnect =
+        addToggle(connectionLayout, QStringLiteral("Auto-connect on launch"),
+                  QStringLiteral("On launch, tries to reconnect to the last used device "
+                                 "with exponential backoff (max. 30 s)."));
+    m_autoRead = addToggle(connectionLayout, QStringLiteral("Load codeplug after auto-connect"),
+                           QStringLiteral("Reads the codeplug automatically — but only if no "
+                                          "codeplug is loaded and there are no unsaved changes."));
+
+    auto* ports = new QGroupBox(QStringLiteral("Ports"));
+    auto* portsLayout = new QVBoxLayout(ports);
+    m_showAllPorts = addToggle(portsLayout, QStringLiteral("Show all serial ports"),
+                               QStringLiteral("By default only OpenGD77 devices (USB 1FC9:0094) "
+                                              "are shown."));
+    auto* form = new QFormLayout;
+    m_rememberedPort = new QLineEdit;
+    m_rememberedPort->setReadOnly(true);
+    m_rememberedPort->setAccessibleName(QStringLiteral("Remembered port"));
+    form->addRow(QStringLiteral("Remembered port"), m_rememberedPort);
+    portsLayout->addLayout(form);
+    m_forget = new QPushButton(QStringLiteral("Forget remembered port"));
+    m_forget->setAccessibleName(m_forget->text());
+    portsLayout->addWidget(m_forget, 0, Qt::AlignLeft);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(connection);
+    layout->addWidget(ports);
+    layout->addStretch();
+
+    Preferences& prefs = m_controller.preferences();
+    QObject::connect(m_autoConnect, &QCheckBox::toggled, this,
+                     [&prefs](bool on) { prefs.setAutoConnect(on); });
+    QObject::connect(m_autoRead, &QCheckBox::toggled, this,
+                     [&prefs](bool on) { prefs.setAutoRead(on); });
+    QObject::connect(m_showAllPorts, &QCheckBox::toggled, this, [this, &prefs](bool on) {
+        if (prefs.showAllPorts() == on)
+            return;
+        prefs.setShowAllPorts(on);
+        // The port list follows the choice at once.
+        m_controller.refreshPorts();
+    });
+    QObject::connect(m_forget, &QPushButton::clicked, this, [this, &prefs] {
+        // Empty text, not a removed key: the next launch still looks for a
+        // radio but can no longer match the old path.
+        prefs.setLastPortPath(QString());
+        reload();
+    });
+    // The remembered port changes whenever a connection succeeds.
+    QObject::connect(&controller, &RadioController::firmwareChanged, this,
+                     &PreferencesWindow::reload);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
+    reload();
+}
+
+void PreferencesWindow::reload() {
+    const Preferences& prefs = m_controller.preferences();
+    const QSignalBlocker a(m_autoConnect), b(m_autoRead), c(m_showAllPorts);
+    m_autoConnect->setChecked(prefs.autoConnect());
+    m_autoRead->setChecked(prefs.autoRead());
+    m_showAllPorts->setChecked(prefs.showAllPorts());
+    m_rememberedPort->setText(prefs.lastPortPath());
+    m_forget->setEnabled(!prefs.lastPortPath().isEmpty());
+}
+
+void PreferencesWindow::showEvent(QShowEvent* event) {
+    reload();
+    QWidget::showEvent(event);
+}
+
+} // namespace nerka

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace nerka {
+
+class RadioController;
+
+// The preferences window: "Connection" (auto-connect, auto-read) and "Ports"
+// (all serial ports, the remembered port and a button that forgets it).
+// Every change is written to the controller's preference store at once.
+class PreferencesWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreferencesWindow(RadioController& controller, QWidget* parent = nullptr);
+
+    // Shows the stored values again (the remembered port changes on connect).
+    void reload();
+
+    [[nodiscard]] QCheckBox* autoConnectToggle() const { return m_autoConnect; }
+    [[nodiscard]] QCheckBox* autoReadToggle() const { return m_autoRead; }
+    [[nodiscard]] QCheckBox* showAllPortsToggle() const { return m_showAllPorts; }
+    [[nodiscard]] QLineEdit* rememberedPortField() const { return m_rememberedPort; }
+    [[nodiscard]] QPushButton* forgetButton() const { return m_forget; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    RadioController& m_controller;
+    QCheckBox* m_autoConnect = nullptr;
+    QCheckBox* m_autoRead = nullptr;
+    QCheckBox* m_showAllPorts = nullptr;
+    QLineEdit* m_rememberedPort = nullptr;
+    QPushButton* m_forget = nullptr;
+};
+
+} // namespace nerka
