@@ -23,8 +23,8 @@ ChannelTableModel::ChannelTableModel(RadioController& controller, QObject* paren
     m_rows = controller.channels();
     connect(&controller, &RadioController::channelsChanged, this, &ChannelTableModel::refresh);
     connect(&controller, &RadioController::contactsChanged, this, [this] {
-        refreshContactNames();
-        if (!m_rows.isEmpty()) {
+        // Every edit re-derives the contacts; only a changed name shows.
+        if (refreshContactNames() && !m_rows.isEmpty()) {
             Q_EMIT dataChanged(index(0, DetailsColumn),
                                index(int(m_rows.size()) - 1, DetailsColumn));
         }
@@ -37,10 +37,15 @@ void ChannelTableModel::refresh() {
         sameExceptId<RadioChannel>);
 }
 
-void ChannelTableModel::refreshContactNames() {
-    m_contactNames.clear();
+bool ChannelTableModel::refreshContactNames() {
+    QHash<int, QString> names;
+    names.reserve(m_controller.contacts().size());
     for (const DMRContact& contact : m_controller.contacts())
-        m_contactNames.insert(contact.slot, contact.name);
+        names.insert(contact.slot, contact.name);
+    if (names == m_contactNames)
+        return false;
+    m_contactNames = std::move(names);
+    return true;
 }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {

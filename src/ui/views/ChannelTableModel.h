@@ -48,7 +48,8 @@ public:
     [[nodiscard]] QString detailsText(const RadioChannel& channel) const;
 
 private:
-    void refreshContactNames();
+    // True when a contact name changed.
+    bool refreshContactNames();
 
     RadioController& m_controller;
     QList<RadioChannel> m_rows;

@@ -71,7 +71,6 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->installEventFilter(this);
     setFocusProxy(view);
-    setTabOrder(m_search, view);
 
     connect(view, &QWidget::customContextMenuRequested, this, &ListSection::showContextMenu);
     connect(view, &QAbstractItemView::doubleClicked, this, [this] { editCurrent(); });

@@ -1,0 +1,233 @@
+#include "ui/views/ChannelsSection.h"
+#include "ui/views/ContactsSection.h"
+#include "ui/views/SatellitesSection.h"
+#include "ui/views/TalkgroupsSection.h"
+#include "ui/views/ZonesSection.h"
+
+#include "ViewsFixture.h"
+#include "tests/ui/Accessible.h"
+#include "tests/ui/ScriptedDialogs.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace nerka;
+using nerka::test::findAccessible;
+using nerka::test::pressAccessible;
+using nerka::test::ScriptedDialogs;
+using nerka::test::ViewsFixture;
+
+namespace {
+
+QStringList texts(const QList<QAction*>& actions) {
+    QStringList out;
+    for (const QAction* action : actions)
+        out << (action ? action->text() : QStringLiteral("-"));
+    return out;
+}
+
+QAction* actionNamed(QWidget* root, const QString& text) {
+    for (QAction* action : root->findChildren<QAction*>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// Selects the rows of the view (all columns), as a click and shift-clicks do.
+void selectRows(ListSection& section, const QList<int>& rows) {
+    QAbstractItemView* view = section.view();
+    QItemSelection selection;
+    for (const int row : rows) {
+        selection.select(view->model()->index(row, 0),
+                         view->model()->index(row, view->model()->columnCount() - 1));
+    }
+    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    view->selectionModel()->setCurrentIndex(view->model()->index(rows.first(), 0),
+                                            QItemSelectionModel::NoUpdate);
+}
+
+class SectionsTest : public ViewsFixture {
+protected:
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    section.show();
+    EXPECT_NE(findAccessible(&section, QStringLiteral("Search channels")), nullptr);
+
+    selectRows(section, {1, 3});
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 4}));
+    QAccessibleInterface* deleteButton = findAccessible(&section, QStringLiteral("Delete (2)"));
+    ASSERT_NE(deleteButton, nullptr);
+    EXPECT_EQ(actionNamed(&section, QStringLiteral("Delete (2)"))->toolTip(),
+              QStringLiteral("Delete selected channels"));
+    EXPECT_EQ(texts(section.contextActions()),
+              (QStringList{"Edit", "Duplicate", "Copy", "Paste", "-", "Delete 2 channels", "-",
+                           "Move up", "Move down"}));
+
+    selectRows(section, {1});
+    EXPECT_EQ(section.contextActions().at(5)->text(), QStringLiteral("Delete"));
+    selectRows(section, {1, 3});
+    QTest::keyClick(section.view(), Qt::Key_Delete);
+    EXPECT_EQ(controller.channels().size(), 2);
+    EXPECT_EQ(section.recordCount(), 2);
+    EXPECT_NE(findAccessible(&section, QStringLiteral("Delete (0)")), nullptr);
+}
+
+TEST_F(SectionsTest, SelectionSurvivesAnEditAndFollowsAMove) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    section.show();
+    QSignalSpy edits(&section, &ListSection::editRequested);
+    selectRows(section, {2});
+
+    ChannelEdit edit = channelEditFrom(channel(3));
+    edit.name = QStringLiteral("Wetter 2");
+    controller.updateChannel(channel(3), edit);
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{3}));
+
+    QTest::keyClick(section.view(), Qt::Key_Return);
+    ASSERT_EQ(edits.count(), 1);
+    EXPECT_EQ(edits.at(0).at(0).toInt(), 3);
+
+    ASSERT_TRUE(pressAccessible(findAccessible(&section, QStringLiteral("Move up"))));
+    EXPECT_EQ(channel(2).name, QStringLiteral("Wetter 2"));
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
+
+    // With a search the rows shown are mapped back to their channel numbers.
+    section.setSearchText(QStringLiteral("pmr"));
+    EXPECT_EQ(section.view()->model()->rowCount(), 1);
+    selectRows(section, {0});
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{4}));
+}
+
+TEST_F(SectionsTest, ChannelImportsAppendPresetsAndCsvFiles) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    EXPECT_EQ(actionNamed(&section, QStringLiteral("Import"))->toolTip(),
+              QStringLiteral("Import channels"));
+    actionNamed(&section, QStringLiteral("Freenet (6 channels)"))->trigger();
+    EXPECT_EQ(section.recordCount(), 10);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,RX,TX\nRelais,145.600,145.000\n");
+    file.close();
+    dialogs.fileAnswers.enqueue(path);
+    actionNamed(&section, QStringLiteral("From CSV file…"))->trigger();
+    ASSERT_EQ(dialogs.count(QStringLiteral("open")), 1);
+    EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title,
+              QStringLiteral("Import channels from CSV"));
+    EXPECT_EQ(section.recordCount(), 11);
+
+    // Copy and paste through the context menu.
+    selectRows(section, {0});
+    actionNamed(&section, QStringLiteral("Copy"))->trigger();
+    ASSERT_TRUE(actionNamed(&section, QStringLiteral("Paste"))->isEnabled());
+    actionNamed(&section, QStringLiteral("Paste"))->trigger();
+    EXPECT_EQ(section.recordCount(), 12);
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{12}));
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel pasted → 12."));
+}
+
+TEST_F(SectionsTest, WithoutACodeplugEveryListIsEmptyAndOnlySearchWorks) {
+    ChannelsSection channels(controller, dialogs);
+    ZonesSection zones(controller, dialogs);
+    ContactsSection contacts(controller, dialogs);
+    TalkgroupsSection talkgroups(controller, dialogs);
+    SatellitesSection satellites(controller, dialogs);
+    for (ListSection* section : std::initializer_list<ListSection*>{&channels, &zones, &contacts,
+                                                                    &talkgroups, &satellites}) {
+        EXPECT_EQ(section->recordCount(), 0);
+        EXPECT_EQ(section->view()->model()->rowCount(), 0);
+        EXPECT_FALSE(actionNamed(section, QStringLiteral("New"))->isEnabled());
+        // Every toolbar button is named by its label.
+        for (QAction* action : section->sectionToolBar()->actions()) {
+            EXPECT_EQ(section->sectionToolBar()->widgetForAction(action)->accessibleName(),
+                      action->text());
+        }
+    }
+    for (const char* name :
+         {"Search zones", "Search contacts", "Search talkgroups", "Search satellites"}) {
+        bool found = false;
+        for (ListSection* section :
+             std::initializer_list<ListSection*>{&zones, &contacts, &talkgroups, &satellites})
+            found = found || section->searchField()->accessibleName() == QString::fromUtf8(name);
+        EXPECT_TRUE(found) << name;
+    }
+}
+
+TEST_F(SectionsTest, RecordListsEditDeleteAndAskForNewByKey) {
+    loadCodeplug();
+    ContactsSection contacts(controller, dialogs);
+    QSignalSpy edits(&contacts, &ListSection::editRequested);
+    QSignalSpy news(&contacts, &ListSection::newRequested);
+    EXPECT_EQ(texts(contacts.contextActions()), (QStringList{"Edit contact", "Delete contact"}));
+    selectRows(contacts, {1});
+    QTest::keyClick(contacts.view(), Qt::Key_Return);
+    ASSERT_EQ(edits.count(), 1);
+    EXPECT_EQ(edits.at(0).at(0).toInt(), 1); // the slot
+    actionNamed(&contacts, QStringLiteral("New"))->trigger();
+    EXPECT_EQ(news.count(), 1);
+    contacts.contextActions().at(1)->trigger();
+    ASSERT_EQ(controller.contacts().size(), 1);
+    EXPECT_EQ(controller.contacts().first().name, QStringLiteral("Local"));
+
+    TalkgroupsSection talkgroups(controller, dialogs);
+    talkgroups.setSearchText(QStringLiteral("REG"));
+    ASSERT_EQ(talkgroups.view()->model()->rowCount(), 1);
+    talkgroups.setSearchText(QStringLiteral("x"));
+    EXPECT_EQ(talkgroups.view()->model()->rowCount(), 0);
+    EXPECT_EQ(talkgroups.recordCount(), 1);
+
+    ZonesSection zones(controller, dialogs);
+    EXPECT_EQ(texts(zones.contextActions()), (QStringList{"Edit zone", "Delete zone"}));
+    selectRows(zones, {0});
+    QSignalSpy counts(&zones, &ListSection::recordCountChanged);
+    QTest::keyClick(zones.view(), Qt::Key_Delete);
+    EXPECT_TRUE(controller.zones().isEmpty());
+    ASSERT_EQ(counts.count(), 1);
+    EXPECT_EQ(counts.at(0).at(0).toInt(), 0);
+}
+
+TEST_F(SectionsTest, SatellitesShowTheImportHintWhileEmpty) {
+    controller.setKepsServiceUrl(QUrl(QStringLiteral("https://keps.example.org")));
+    loadCodeplug();
+    SatellitesSection section(controller, dialogs);
+    section.show();
+    EXPECT_NE(findAccessible(&section, QStringLiteral("Import satellite TLEs")), nullptr);
+    EXPECT_NE(actionNamed(&section, QStringLiteral("Download satellites (keps.example.org)")),
+              nullptr);
+    const QString hint = QStringLiteral("No satellites in this codeplug. Use Import to download "
+                                        "the current keps and pick the satellites you want.");
+    EXPECT_EQ(section.emptyText(), hint);
+    EXPECT_TRUE(section.view()->isVisible());
+
+    selectRows(section, {0});
+    actionNamed(&section, QStringLiteral("Delete satellite"))->trigger();
+    EXPECT_TRUE(controller.satellites().isEmpty());
+    EXPECT_FALSE(section.view()->isVisible());
+    QAccessibleInterface* shown = findAccessible(&section, hint);
+    ASSERT_NE(shown, nullptr);
+
+    // "From TLE file…" asks for the file; a cancelled chooser reads nothing.
+    actionNamed(&section, QStringLiteral("From TLE file…"))->trigger();
+    EXPECT_EQ(dialogs.count(QStringLiteral("open")), 1);
+}
+
+} // namespace
