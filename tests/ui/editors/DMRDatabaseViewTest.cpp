@@ -1,0 +1,170 @@
+#include "ui/editors/DMRDatabaseView.h"
+
+#include "../Accessible.h"
+#include "../ScriptedDialogs.h"
+#include "TempSettings.h"
+#include "controller/RadioController.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace nerka {
+namespace {
+
+using test::findAccessible;
+
+// Presses the button with this accessible name at once (the accessible press
+// action animates the click and lands only after a delay).
+bool click(QWidget* root, const QString& name) {
+    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
+    if (!element)
+        element = test::findAccessible(root, name, QAccessible::CheckBox);
+    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+// A controller whose status and identified radio a test can set without a
+// radio: the screen only reads them.
+class ScreenController : public RadioController {
+public:
+    using RadioController::assignFirmware;
+    using RadioController::assignStatus;
+    using RadioController::RadioController;
+};
+
+QComboBox* comboNamed(QWidget* root, const QString& name) {
+    for (QComboBox* box : root->findChildren<QComboBox*>()) {
+        if (box->accessibleName() == name)
+            return box;
+    }
+    return nullptr;
+}
+
+QString labelText(QWidget* root, const QString& name) {
+    // The value beside the row's caption carries the caption as its name.
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->accessibleName() == name)
+            return label->text();
+    }
+    return {};
+}
+
+TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) {
+    test::TempSettings settings;
+    ScreenController controller(settings.get());
+    test::ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    const QString csvPath = dir.filePath(QStringLiteral("ids.csv"));
+    {
+        // 25000 rows: more than the ~23210 that fit uncompressed at 20
+        // characters on a GD-77-family radio.
+        QFile file(csvPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n");
+        for (int i = 0; i < 25000; ++i)
+            file.write(QStringLiteral("%1,XX%2,Ann,Lee\n").arg(1000000 + i).arg(i).toUtf8());
+    }
+    const QString badPath = dir.filePath(QStringLiteral("bad.csv"));
+    {
+        QFile file(badPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("nothing,useful\n");
+    }
+
+    DMRDatabaseView view(controller, dialogs, nullptr);
+    view.show();
+    ASSERT_TRUE(findAccessible(&view, QStringLiteral("Write to device")));
+    EXPECT_EQ(labelText(&view, QStringLiteral("Capacity")), QStringLiteral("~1076973"));
+    EXPECT_EQ(view.textLength(), 16);
+
+    // A file without usable rows: the controller's message, nothing loaded.
+    dialogs.fileAnswers.enqueue(badPath);
+    ASSERT_TRUE(click(&view, QStringLiteral("Import CSV\u2026")));
+    EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title,
+              QStringLiteral("Import DMR IDs from CSV"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 10000));
+    EXPECT_EQ(*controller.lastError(), QStringLiteral("No usable DMR IDs found in the file."));
+    EXPECT_FALSE(controller.dmrUserDB());
+
+    dialogs.fileAnswers.enqueue(csvPath);
+    ASSERT_TRUE(click(&view, QStringLiteral("Import CSV\u2026")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.dmrUserDB().has_value(); }, 10000));
+    EXPECT_EQ(labelText(&view, QStringLiteral("Imported")), QStringLiteral("25000"));
+    auto* table =
+        qobject_cast<QTableView*>(findAccessible(&view, QStringLiteral("Preview"))->object());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->model()->rowCount(), 2000);
+    EXPECT_EQ(table->model()->headerData(1, Qt::Horizontal).toString(),
+              QStringLiteral("Callsign / Name"));
+    EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("XX0 Ann"));
+    EXPECT_TRUE(view.findChild<QLabel*>() != nullptr);
+
+    // A GD-77-family radio, uncompressed, 20 characters: over capacity.
+    FirmwareInfo firmware;
+    firmware.radioType = RadioType::gd77;
+    controller.assignFirmware(firmware);
+    auto* format = comboNamed(&view, QStringLiteral("Format"));
+    auto* length = comboNamed(&view, QStringLiteral("Text length"));
+    auto* names = comboNamed(&view, QStringLiteral("Name shown"));
+    ASSERT_TRUE(format && length && names);
+    format->setCurrentIndex(format->findText(QStringLiteral("Uncompressed")));
+    length->setCurrentIndex(length->findText(QStringLiteral("20")));
+    names->setCurrentIndex(names->findText(QStringLiteral("Full name")));
+    EXPECT_EQ(controller.dmrUserDB()->format, DMRDBFormat::uncompressed);
+    EXPECT_EQ(controller.dmrUserDB()->textLength, 20);
+    EXPECT_EQ(controller.dmrUserDB()->nameFormat, DMRNameFormat::fullName);
+    EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("XX0 Ann Lee"));
+    EXPECT_EQ(labelText(&view, QStringLiteral("Capacity")), QStringLiteral("~23210"));
+    bool warned = false;
+    for (QLabel* label : view.findChildren<QLabel*>()) {
+        warned = warned || (label->isVisible() &&
+                            label->text() == QStringLiteral("Imported 25000 entries exceed the "
+                                                            "~23210 that fit uncompressed; switch "
+                                                            "Format to Compressed to fit the full "
+                                                            "worldwide database."));
+    }
+    EXPECT_TRUE(warned);
+    bool noted = false;
+    for (QLabel* label : view.findChildren<QLabel*>())
+        noted = noted || label->text() == QStringLiteral("showing first 2000 of 25000");
+    EXPECT_TRUE(noted);
+
+    // Writing needs a connection and asks first; declining writes nothing.
+    controller.assignStatus(ControllerStatus::connected());
+    dialogs.confirmAnswers.enqueue(false);
+    controller.clearLastError();
+    ASSERT_TRUE(click(&view, QStringLiteral("Write to device")));
+    const auto* asked = dialogs.last(QStringLiteral("confirm"));
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->title, QStringLiteral("Write DMR database to the device?"));
+    EXPECT_EQ(asked->message,
+              QStringLiteral("25000 entries will be written to the DMR-ID database flash area. "
+                             "The device will reboot afterwards. Your codeplug is not affected."));
+    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
+    QTest::qWait(20);
+    EXPECT_FALSE(controller.lastError());
+    // Confirmed, the controller's write runs (and, with no radio behind the
+    // status, reports that it is not connected).
+    dialogs.confirmAnswers.enqueue(true);
+    ASSERT_TRUE(click(&view, QStringLiteral("Write to device")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
+    EXPECT_EQ(*controller.lastError(), QStringLiteral("Nicht verbunden."));
+
+    dialogs.fileAnswers.enqueue(std::nullopt);
+    ASSERT_TRUE(click(&view, QStringLiteral("Export CSV\u2026")));
+    EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("dmr_ids.csv"));
+}
+
+} // namespace
+} // namespace nerka

@@ -1,0 +1,78 @@
+#include "ui/editors/SatelliteEditView.h"
+
+#include "../Accessible.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace nerka {
+namespace {
+
+using test::findAccessible;
+
+// Presses the button with this accessible name at once (the accessible press
+// action animates the click and lands only after a delay).
+bool click(QWidget* root, const QString& name) {
+    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
+    if (!element)
+        element = test::findAccessible(root, name, QAccessible::CheckBox);
+    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+TEST(SatelliteEditViewTest, CutsTheNameValidatesFrequenciesAndSavesTheEdit) {
+    Satellite satellite;
+    satellite.index = 4;
+    satellite.name = QStringLiteral("SO-50");
+    satellite.rxFreq1 = 436795000;
+    satellite.txFreq1 = 145850000;
+    satellite.tle1 = QByteArray(12, 0);
+    satellite.tle2 = QByteArray(28, 0);
+    satellite.additionalData = QByteArray(24, 0);
+
+    SatelliteEditView view(satellite, false, nullptr);
+    std::optional<Satellite> saved;
+    view.onSave = [&](const Satellite& s) { saved = s; };
+    view.show();
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("Edit satellite 5"));
+    EXPECT_EQ(SatelliteEditView(satellite, true, nullptr).windowTitle(),
+              QStringLiteral("New satellite (slot 5)"));
+
+    auto* name = qobject_cast<QLineEdit*>(findAccessible(&view, QStringLiteral("Name"))->object());
+    ASSERT_TRUE(name);
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("AO-91 SAT"));
+    EXPECT_EQ(name->text(), QStringLiteral("AO-91 SA"));
+
+    // The first "TX (MHz)" is the voice pair's.
+    auto* voiceTx =
+        qobject_cast<QLineEdit*>(findAccessible(&view, QStringLiteral("TX (MHz)"))->object());
+    ASSERT_TRUE(voiceTx);
+    EXPECT_EQ(voiceTx->text(), QStringLiteral("145.85000"));
+    voiceTx->selectAll();
+    QTest::keyClicks(voiceTx, QStringLiteral("abc"));
+    EXPECT_FALSE(view.saveButton()->isEnabled());
+    voiceTx->selectAll();
+    QTest::keyClicks(voiceTx, QStringLiteral("145,900"));
+    EXPECT_TRUE(view.saveButton()->isEnabled());
+
+    ASSERT_TRUE(findAccessible(&view, QStringLiteral("Keps epoch (UTC)")));
+    ASSERT_TRUE(findAccessible(&view, QStringLiteral("TX CTCSS")));
+    ASSERT_TRUE(click(&view, QStringLiteral("Save")));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->name, QStringLiteral("AO-91 SA"));
+    EXPECT_EQ(saved->txFreq1, 145900000u);
+    EXPECT_EQ(saved->rxFreq2, 0u); // empty field: not set
+    EXPECT_EQ(saved->index, 4);
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace nerka

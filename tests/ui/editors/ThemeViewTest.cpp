@@ -1,0 +1,125 @@
+#include "ui/editors/ThemeView.h"
+
+#include "../Accessible.h"
+#include "../ScriptedDialogs.h"
+#include "TempSettings.h"
+#include "codeplug/CodeplugLayout.h"
+#include "controller/RadioController.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace nerka {
+namespace {
+
+using test::findAccessible;
+
+// Presses the button with this accessible name at once (the accessible press
+// action animates the click and lands only after a delay).
+bool click(QWidget* root, const QString& name) {
+    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
+    if (!element)
+        element = test::findAccessible(root, name, QAccessible::CheckBox);
+    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+// A GD-77 image holding only the custom-data area, with a day theme block of
+// 32 black colours and no night theme.
+CodeplugImage imageWithDayTheme() {
+    const BankAddress area = layoutForVariant(RadioVariant::gd77).additionalSettingsBank;
+    QByteArray bytes(CodeplugLayout::kCustomDataSize, char(0xFF));
+    bytes.replace(0, 8, "OpenGD77");
+    const auto putU32 = [&](int offset, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    putU32(12, 4);  // day theme block
+    putU32(16, 64); // its length
+    bytes.replace(20, 64, QByteArray(64, 0));
+    CodeplugImage image;
+    image.variant = RadioVariant::gd77;
+    image.regions.append({area.bank, area.address, int(bytes.size())});
+    image.blobs.append(bytes);
+    return image;
+}
+
+QString visibleText(QWidget* root, const QString& text) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->text() == text)
+            return text;
+    }
+    return {};
+}
+
+TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
+    test::TempSettings settings;
+    RadioController controller(settings.get());
+    test::ScriptedDialogs dialogs;
+    ThemeView view(controller, dialogs, nullptr);
+    view.show();
+    EXPECT_FALSE(visibleText(&view, QStringLiteral("Please load a codeplug first.")).isEmpty());
+
+    const CodeplugImage image = imageWithDayTheme();
+    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    ASSERT_TRUE(controller.dayTheme());
+
+    dialogs.colorAnswers.enqueue(QColor(255, 0, 0));
+    ASSERT_TRUE(click(&view, QStringLiteral("Background")));
+    EXPECT_EQ(dialogs.last(QStringLiteral("color"))->title, QStringLiteral("Background"));
+    EXPECT_EQ(controller.dayTheme()->at(1), (ThemeColor{1, 0, 0}));
+    EXPECT_EQ(controller.dayTheme()->at(0), (ThemeColor{0, 0, 0}));
+    EXPECT_FALSE(controller.dirtyRegions().empty());
+
+    QTemporaryDir dir;
+    const QString gtm = dir.filePath(QStringLiteral("mine.gtm"));
+    dialogs.fileAnswers.enqueue(gtm);
+    ASSERT_TRUE(click(&view, QStringLiteral("Export theme (.gtm)")));
+    EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("theme-day.gtm"));
+    QFile exported(gtm);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    const QByteArray bytes = exported.readAll();
+    ASSERT_EQ(bytes.size(), 64);
+    EXPECT_EQ(bytes.mid(2, 2), QByteArray("\xF8\x00", 2));
+    EXPECT_TRUE(
+        controller.log().last().endsWith(QStringLiteral("Theme (Day) exported to mine.gtm.")));
+
+    // A file too short to be a theme: the controller's message, no change.
+    const QString shortFile = dir.filePath(QStringLiteral("short.gtm"));
+    {
+        QFile file(shortFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(10, 0));
+    }
+    const QList<ThemeColor> before = *controller.dayTheme();
+    dialogs.fileAnswers.enqueue(shortFile);
+    ASSERT_TRUE(click(&view, QStringLiteral("Import theme (.gtm)")));
+    EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title, QStringLiteral("Import theme (.gtm)"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
+    EXPECT_EQ(*controller.lastError(), QStringLiteral("Invalid .gtm file."));
+    EXPECT_EQ(*controller.dayTheme(), before);
+
+    // Night: no block in this codeplug; exporting says so without a chooser.
+    ASSERT_TRUE(click(&view, QStringLiteral("Night")));
+    EXPECT_EQ(view.kind(), ThemeKind::night);
+    EXPECT_FALSE(
+        visibleText(&view, QStringLiteral("This device has no Night theme in the codeplug."))
+            .isEmpty());
+    controller.clearLastError();
+    const int saves = dialogs.count(QStringLiteral("save"));
+    ASSERT_TRUE(click(&view, QStringLiteral("Export theme (.gtm)")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
+    EXPECT_EQ(*controller.lastError(), QStringLiteral("Kein Theme vorhanden."));
+    EXPECT_EQ(dialogs.count(QStringLiteral("save")), saves);
+}
+
+} // namespace
+} // namespace nerka
