@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>

@@ -67,6 +67,11 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
     ChannelsSection section(controller, dialogs);
     section.show();
     EXPECT_NE(findAccessible(&section, QStringLiteral("Search channels")), nullptr);
+    for (const char* header : {"#", "Name", "Mode", "RX (MHz)", "TX (MHz)", "Details"}) {
+        EXPECT_NE(findAccessible(&section, QString::fromUtf8(header), QAccessible::ColumnHeader),
+                  nullptr)
+            << header;
+    }
 
     selectRows(section, {1, 3});
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 4}));
