@@ -1,0 +1,244 @@
+#include "ui/editors/RecordEditors.h"
+
+#include "ui/editors/ChannelEditView.h"
+#include "ui/editors/RecordSheet.h"
+
+#include "../Accessible.h"
+#include "../ScriptedDialogs.h"
+#include "../views/ViewsFixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QWidget>
+
+namespace nerka {
+namespace {
+
+using test::findAccessible;
+using test::pressAccessible;
+
+class RecordEditorsTest : public test::ViewsFixture {
+protected:
+    void SetUp() override {
+        loadCodeplug();
+        window.resize(800, 600);
+        window.show();
+    }
+
+    RecordSheet* sheet() const { return qobject_cast<RecordSheet*>(editors.openSheet()); }
+
+    // The visible control of type T whose accessible name is `name` (a form
+    // label carries the same name, so the type tells them apart).
+    template <typename T> T* control(const QString& name) const {
+        QWidget* root = editors.openSheet();
+        if (root) {
+            for (T* widget : root->findChildren<T*>())
+                if (widget->accessibleName() == name && widget->isVisibleTo(root))
+                    return widget;
+        }
+        ADD_FAILURE() << "no control " << name.toStdString();
+        return nullptr;
+    }
+    void type(const QString& field, const QString& text) const {
+        QLineEdit* edit = control<QLineEdit>(field);
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    // Presses a button as assistive technology does; the press is an animated
+    // click, which lands once its short timer has run.
+    void press(const QString& name) const {
+        QAccessibleInterface* element =
+            findAccessible(editors.openSheet(), name, QAccessible::Button);
+        ASSERT_NE(element, nullptr) << name.toStdString();
+        QPointer<QAbstractButton> button = qobject_cast<QAbstractButton*>(element->object());
+        ASSERT_TRUE(pressAccessible(element));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !button || !button->isDown(); }, 2000));
+    }
+    bool applyEnabled() const { return sheet() && sheet()->confirmButton()->isEnabled(); }
+
+    QWidget window;
+    test::ScriptedDialogs dialogs;
+    RecordEditors editors{controller, dialogs, &window};
+};
+
+TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
+    editors.editChannel(1);
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Edit channel 1"));
+    EXPECT_TRUE(sheet()->isModal());
+
+    // Every control a user reaches has a name.
+    test::forEachAccessible(
+        QAccessible::queryAccessibleInterface(sheet()), [](QAccessibleInterface* e) {
+            const auto role = e->role();
+            if ((role == QAccessible::EditableText || role == QAccessible::ComboBox ||
+                 role == QAccessible::CheckBox || role == QAccessible::PushButton ||
+                 role == QAccessible::SpinBox) &&
+                !e->state().invisible) {
+                EXPECT_FALSE(e->text(QAccessible::Name).isEmpty()) << int(role);
+            }
+        });
+
+    for (const char* bad : {"abc", "0", "1000"}) {
+        type(QStringLiteral("RX (MHz)"), QString::fromLatin1(bad));
+        EXPECT_FALSE(applyEnabled()) << bad;
+    }
+    type(QStringLiteral("RX (MHz)"), QStringLiteral("145,550"));
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("TX (MHz)"))->text(), QStringLiteral("145.55000"));
+    QComboBox* offset = control<QComboBox>(QStringLiteral("Ablage"));
+    offset->setCurrentIndex(offset->findText(QStringLiteral("+ Ablage (0.6 MHz)")));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("TX (MHz)"))->text(), QStringLiteral("146.15000"));
+    press(QStringLiteral("Apply"));
+    EXPECT_EQ(editors.openSheet(), nullptr);
+    EXPECT_EQ(channel(1).rxHz, 145'550'000u);
+    EXPECT_EQ(channel(1).txHz, 146'150'000u);
+
+    // "Next channel (saves)" saves the rename and shows channel 2 in the same sheet.
+    editors.editChannel(1);
+    QWidget* same = editors.openSheet();
+    type(QStringLiteral("Name"), QStringLiteral("Renamed"));
+    press(QStringLiteral("Next channel (saves)"));
+    EXPECT_EQ(editors.openSheet(), same);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Edit channel 2"));
+    EXPECT_EQ(channel(1).name, QStringLiteral("Renamed"));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Name"))->text(), QStringLiteral("DB0ABC"));
+
+    // Escape leaves the controller as it was.
+    const QList<RadioChannel> before = controller.channels();
+    type(QStringLiteral("Name"), QStringLiteral("Discarded"));
+    QTest::keyClick(sheet(), Qt::Key_Escape);
+    EXPECT_EQ(editors.openSheet(), nullptr);
+    EXPECT_EQ(controller.channels(), before);
+}
+
+TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
+    editors.newChannel();
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("New channel 5"));
+    EXPECT_EQ(findAccessible(sheet(), QStringLiteral("Next channel (saves)")), nullptr);
+    press(QStringLiteral("Abbrechen"));
+    EXPECT_EQ(controller.channels().size(), 4);
+
+    editors.newChannel();
+    type(QStringLiteral("Name"), QStringLiteral("Calling"));
+    press(QStringLiteral("Apply"));
+    ASSERT_EQ(controller.channels().size(), 5);
+    EXPECT_EQ(channel(5).name, QStringLiteral("Calling"));
+    EXPECT_EQ(channel(5).rxHz, 145'000'000u);
+}
+
+TEST_F(RecordEditorsTest, ContactEditorChecksTheIdAndAppliesWithReturn) {
+    editors.newContact();
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("New contact (slot 3)"));
+    type(QStringLiteral("Name"), QStringLiteral("Bert"));
+    for (const char* bad : {"0", "16777216", "12x"}) {
+        type(QStringLiteral("DMR-ID"), QString::fromLatin1(bad));
+        EXPECT_FALSE(applyEnabled()) << bad;
+    }
+    type(QStringLiteral("DMR-ID"), QStringLiteral(" 1234567 "));
+    control<QComboBox>(QStringLiteral("Type"))->setCurrentIndex(1);
+    QTest::keyClick(control<QLineEdit>(QStringLiteral("DMR-ID")), Qt::Key_Return);
+    EXPECT_EQ(editors.openSheet(), nullptr);
+    ASSERT_EQ(controller.contacts().size(), 3);
+    EXPECT_EQ(controller.contacts()[2].dmrID, 1234567u);
+    EXPECT_EQ(controller.contacts()[2].type, ContactType::privateCall);
+}
+
+TEST_F(RecordEditorsTest, TalkgroupEditorTicksContacts) {
+    editors.editTalkgroup(0);
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Edit talkgroup 1"));
+    EXPECT_NE(findAccessible(sheet(), QStringLiteral("2/32 contacts")), nullptr);
+    auto* list = sheet()->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_NE(findAccessible(sheet(), QStringLiteral("1/32 contacts")), nullptr);
+    press(QStringLiteral("Apply"));
+    EXPECT_EQ(controller.talkgroups()[0].memberSlots, (QList<int>{1}));
+}
+
+TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
+    editors.editZone(0);
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Edit zone 1"));
+    QComboBox* choice = control<QComboBox>(QStringLiteral("Channel"));
+    choice->setCurrentIndex(choice->findData(3)); // channel 4
+    press(QStringLiteral("Add channel"));
+    EXPECT_NE(findAccessible(sheet(), QStringLiteral("3/80 channels \u2014 drag to reorder")),
+              nullptr);
+    auto* list = sheet()->findChild<QListWidget*>();
+    list->setCurrentRow(2);
+    press(QStringLiteral("Move up"));
+    press(QStringLiteral("Move up"));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Delete); // the first member, now in row 1
+    // The row's own "Remove from zone" button: channel 4, now first.
+    auto* remove = list->itemWidget(list->item(0))->findChild<QToolButton*>();
+    ASSERT_NE(remove, nullptr);
+    EXPECT_EQ(remove->accessibleName(), QStringLiteral("Remove from zone"));
+    remove->click();
+    type(QStringLiteral("Name"), QString());
+    EXPECT_FALSE(applyEnabled());
+    type(QStringLiteral("Name"), QStringLiteral("Portable"));
+    press(QStringLiteral("Apply"));
+    ASSERT_EQ(controller.zones().size(), 1);
+    EXPECT_EQ(controller.zones()[0].name, QStringLiteral("Portable"));
+    EXPECT_EQ(controller.zones()[0].memberIndices, (QList<int>{1}));
+}
+
+TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {
+    editors.editSettings();
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Device settings"));
+    type(QStringLiteral("Callsign"), QStringLiteral("DL1ABCDEFG"));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Callsign"))->text(), QStringLiteral("DL1ABCDE"));
+    type(QStringLiteral("DMR-ID"), QStringLiteral("2621234"));
+    const QList<std::pair<QString, QString>> limits = {
+        {QStringLiteral("VHF"), QStringLiteral("136")},
+        {QStringLiteral("VHF"), QStringLiteral("174")},
+        {QStringLiteral("UHF"), QStringLiteral("400")},
+        {QStringLiteral("UHF"), QStringLiteral("480")}};
+    for (int i = 0; i < limits.size(); ++i) {
+        QAccessibleInterface* box = findAccessible(sheet(), limits[i].first);
+        QAccessibleInterface* field = findAccessible(box, i % 2 ? QStringLiteral("Maximum (MHz)")
+                                                                : QStringLiteral("Minimum (MHz)"));
+        ASSERT_NE(field, nullptr);
+        auto* edit = qobject_cast<QLineEdit*>(field->object());
+        edit->selectAll();
+        QTest::keyClicks(edit, limits[i].second);
+    }
+    ASSERT_TRUE(applyEnabled());
+    press(QStringLiteral("Apply"));
+    EXPECT_EQ(controller.settings(),
+              (DeviceSettings{QStringLiteral("DL1ABCDE"), 2621234, 136, 174, 400, 480}));
+}
+
+TEST_F(RecordEditorsTest, FullListOpensNothingAndThePickerFollowsTheFlag) {
+    while (const auto talkgroup = controller.newTalkgroup())
+        controller.updateTalkgroup(*talkgroup, QStringLiteral("TG"), {});
+    editors.newTalkgroup();
+    EXPECT_EQ(editors.openSheet(), nullptr);
+    EXPECT_EQ(controller.lastErrorText(), QStringLiteral("Talkgroup memory is full (max 76)."));
+
+    controller.setShowSatellitePicker(true);
+    QWidget* picker = editors.openSheet();
+    ASSERT_NE(picker, nullptr);
+    QTest::keyClick(picker, Qt::Key_Escape);
+    EXPECT_FALSE(controller.showSatellitePicker());
+    EXPECT_EQ(editors.openSheet(), nullptr);
+}
+
+} // namespace
+} // namespace nerka
