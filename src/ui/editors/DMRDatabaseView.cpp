@@ -177,6 +177,13 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     });
     connect(&m_controller, &RadioController::progressChanged, this,
             &DMRDatabaseView::refreshProgress);
+    // An import ends with a new database or with an error report.
+    connect(&m_controller, &RadioController::lastErrorChanged, this, [this] {
+        if (m_importing) {
+            m_importing = false;
+            refreshProgress();
+        }
+    });
 
     const auto& database = m_controller.dmrUserDB();
     m_textLength = database ? clampDMRTextLength(database->textLength)
@@ -199,6 +206,10 @@ void DMRDatabaseView::showEvent(QShowEvent* event) {
 }
 
 void DMRDatabaseView::refreshFromDatabase() {
+    if (m_importing) {
+        m_importing = false;
+        refreshProgress();
+    }
     const auto& database = m_controller.dmrUserDB();
     // The screen stores its text length into the database whenever the user
     // changes it, so a database that arrives from elsewhere (a device read)
@@ -276,10 +287,18 @@ void DMRDatabaseView::refreshCommands() {
 void DMRDatabaseView::refreshProgress() {
     const ControllerStatus& status = m_controller.status();
     const bool working = status.isWorking();
-    m_progressText->setText(working ? status.text : QString());
-    m_progressText->setVisible(working);
-    m_progress->setVisible(working);
-    m_progress->setValue(int(m_controller.progress() * 1000.0));
+    // A file import changes neither status nor progress; while it is parsed
+    // on the queue the pane shows a busy bar of its own.
+    const bool busy = working || m_importing;
+    m_progressText->setText(working ? status.text : QStringLiteral("Importing DMR IDs\u2026"));
+    m_progressText->setVisible(busy);
+    m_progress->setVisible(busy);
+    if (working) {
+        m_progress->setRange(0, 1000);
+        m_progress->setValue(int(m_controller.progress() * 1000.0));
+    } else {
+        m_progress->setRange(0, 0);
+    }
 }
 
 void DMRDatabaseView::storeOptions() {
@@ -311,8 +330,11 @@ void DMRDatabaseView::importCsv() {
     const std::optional<QString> path = m_dialogs.openFile(
         this, QStringLiteral("Import DMR IDs from CSV"),
         {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")});
-    if (path)
-        m_controller.importDMRDatabase(*path);
+    if (!path)
+        return;
+    m_importing = true;
+    refreshProgress();
+    m_controller.importDMRDatabase(*path);
 }
 
 void DMRDatabaseView::exportCsv() {

@@ -60,6 +60,7 @@ private:
     Dialogs& m_dialogs;
     int m_textLength = 16;
     bool m_updatingPickers = false;
+    bool m_importing = false; // a file import was started here and has not ended
 
     QPushButton* m_import = nullptr;
     QPushButton* m_download = nullptr;

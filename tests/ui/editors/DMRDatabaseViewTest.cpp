@@ -87,6 +87,11 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     ASSERT_TRUE(findAccessible(&view, QStringLiteral("Write to device")));
     EXPECT_EQ(labelText(&view, QStringLiteral("Capacity")), QStringLiteral("~1076973"));
     EXPECT_EQ(view.textLength(), 16);
+    bool empty = false;
+    for (QLabel* label : view.findChildren<QLabel*>())
+        empty = empty ||
+                (label->isVisible() && label->text() == QStringLiteral("No DMR database loaded"));
+    EXPECT_TRUE(empty);
 
     // A file without usable rows: the controller's message, nothing loaded.
     dialogs.fileAnswers.enqueue(badPath);
