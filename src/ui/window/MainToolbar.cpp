@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 
 namespace nerka {
 
@@ -37,6 +38,13 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"),
     addWidget(spacer);
     m_disconnect = addAction(QStringLiteral("Disconnect"));
 
+    // The overflow button a narrow window shows shows only an icon.
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->inherits("QToolBarExtension")) {
+            button->setToolTip(QStringLiteral("More commands"));
+            button->setAccessibleName(button->toolTip());
+        }
+    }
     setUnsavedCount(0);
     setConnected(false);
 }

@@ -1,0 +1,136 @@
+#include "WindowFixture.h"
+
+#include "ui/views/ListSection.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/NerkaApp.h"
+#include "ui/window/PreferencesWindow.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace nerka::test {
+
+namespace {
+
+// A launch of the program against stand-ins only, with fast timers.
+void configure(RadioController& radio, const StandInRadio& standIn, bool listedAsRadio) {
+    radio.setPortLister([](bool) { return QList<SerialDevice>{}; });
+    radio.setTimeScale(0.02);
+    radio.setSerialTimeoutMs(ControllerOnStandIn::kSerialTimeoutMs);
+    SerialDevice device = standIn.device();
+    if (!listedAsRadio)
+        device.vendorID = device.productID = 0; // a serial adapter, found by its path only
+    radio.registerDevice(device);
+}
+
+bool logged(const RadioController& radio, const QString& line) {
+    return radio.log().contains(QStringLiteral("\u2022 ") + line);
+}
+
+} // namespace
+
+TEST(AppShell, LaunchConnectsToTheRememberedPortUntilItIsForgotten) {
+    TempSettings store;
+    StandInRadio standIn;
+    store->setValue(QStringLiteral("lastPortPath"), standIn.device().path);
+    store->setValue(QStringLiteral("autoRead"), false);
+    {
+        ScriptedDialogs dialogs;
+        NerkaApp app(store.get(), &dialogs);
+        configure(app.radio(), standIn, false);
+        app.start();
+        EXPECT_TRUE(app.window().isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.radio().status().isConnected(); }, 10000));
+        EXPECT_TRUE(
+            logged(app.radio(), QStringLiteral("Auto-connect: looking for remembered device…")));
+
+        // The preferences show the stored values and forget the port at once.
+        app.window().showPreferences();
+        PreferencesWindow* prefs = app.window().preferencesWindow();
+        EXPECT_TRUE(prefs->autoConnectToggle()->isChecked());
+        EXPECT_FALSE(prefs->autoReadToggle()->isChecked());
+        EXPECT_FALSE(prefs->showAllPortsToggle()->isChecked());
+        EXPECT_EQ(prefs->rememberedPortField()->text(), standIn.device().path);
+        ASSERT_TRUE(press(prefs, QStringLiteral("Forget remembered port")));
+        EXPECT_EQ(prefs->rememberedPortField()->text(), QString());
+        EXPECT_EQ(store->value(QStringLiteral("lastPortPath")).toString(), QString());
+        ASSERT_TRUE(press(prefs, QStringLiteral("Auto-connect on launch")));
+        EXPECT_EQ(store->value(QStringLiteral("autoConnect")).toBool(), false);
+        ASSERT_TRUE(press(prefs, QStringLiteral("Auto-connect on launch")));
+        EXPECT_EQ(store->value(QStringLiteral("autoConnect")).toBool(), true);
+    }
+    // The next launch looks, but no longer matches the old path.
+    ScriptedDialogs dialogs;
+    NerkaApp app(store.get(), &dialogs);
+    configure(app.radio(), standIn, false);
+    app.start();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return logged(app.radio(), QStringLiteral("Auto-connect cancelled (30 s timeout)."));
+        },
+        10000));
+    EXPECT_TRUE(app.radio().status().isDisconnected());
+    EXPECT_FALSE(app.radio().log().join('\n').contains(QStringLiteral("Connected: ")));
+    EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0); // automatic failures are only logged
+}
+
+// The whole road through the window: connect, load, change a channel with the
+// channel list's command, write with the confirmation, and find the rebooted
+// radio again.
+TEST(AppShell, EndToEndThroughTheWindow) {
+    TempSettings store;
+    store->setValue(QStringLiteral("autoConnect"), false);
+    StandInRadio standIn;
+    ScriptedDialogs dialogs;
+    dialogs.strict = true;
+    NerkaApp app(store.get(), &dialogs);
+    RadioController& radio = app.radio();
+    MainWindow& window = app.window();
+    configure(radio, standIn, true);
+    app.start();
+    auto settle = [&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !radio.status().isWorking(); }, 20000));
+        bool done = false;
+        radio.postToQueue([&] { radio.postToMain([&] { done = true; }); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.selectedPort().has_value(); }));
+
+    ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
+    settle();
+    ASSERT_TRUE(radio.status().isConnected());
+    EXPECT_NE(findAccessible(&window, QStringLiteral("Connected")), nullptr);
+    EXPECT_NE(findAccessible(&window, QStringLiteral("GD77 (MK22, 'W')")), nullptr);
+    ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
+    settle();
+    ASSERT_GE(radio.channels().size(), 2);
+    const QString first = radio.channels()[0].name;
+    const QString second = radio.channels()[1].name;
+
+    window.showSection(SidebarItem::channels);
+    window.listSection(SidebarItem::channels)->selectKeys({1});
+    ASSERT_TRUE(press(&window, QStringLiteral("Move down")));
+    ASSERT_EQ(radio.channels()[0].name, second);
+    ASSERT_EQ(radio.channels()[1].name, first);
+    ASSERT_FALSE(radio.dirtyRegions().empty());
+
+    dialogs.confirmAnswers.enqueue(true);
+    ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
+    EXPECT_EQ(dialogs.last(QStringLiteral("confirm"))->title,
+              QStringLiteral("Write changes to the device?"));
+    const CodeplugImage written = *radio.image();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return radio.log().join('\n').contains(QStringLiteral("auto-reconnect will follow"));
+        },
+        20000));
+    ASSERT_TRUE(standIn.sim.waitForGeneration(2, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.status().isConnected(); }, 20000));
+    settle();
+    EXPECT_TRUE(radio.dirtyRegions().empty());
+    EXPECT_EQ(standIn.memoryAs(written).blobs, written.blobs);
+    EXPECT_EQ(radio.channels()[0].name, second); // the image stays after the reboot
+    EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0);
+}
+
+} // namespace nerka::test

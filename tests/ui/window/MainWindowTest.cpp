@@ -1,0 +1,228 @@
+#include "WindowFixture.h"
+
+#include "ui/views/ListSection.h"
+#include "ui/window/ActivityLogView.h"
+#include "ui/window/FileCommands.h"
+#include "ui/window/MainToolbar.h"
+#include "ui/window/PreferencesWindow.h"
+#include "ui/window/SettingsSheet.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace nerka::test {
+
+TEST_F(WindowTest, WithoutCodeplugListsAreEmptyAndSettingsShowThePlaceholder) {
+    for (SidebarItem item : {SidebarItem::channels, SidebarItem::zones, SidebarItem::contacts,
+                             SidebarItem::talkgroups, SidebarItem::satellites}) {
+        EXPECT_EQ(window.listSection(item)->recordCount(), 0) << sidebarLabel(item).toStdString();
+        EXPECT_EQ(window.sidebar()->countText(item), QStringLiteral("0"));
+    }
+    EXPECT_TRUE(window.activityLog()->showsEmptyText());
+    EXPECT_EQ(window.activityLog()->emptyLabel()->text(), QStringLiteral("No activity yet."));
+    EXPECT_FALSE(window.toolbar()->badgeShown());
+
+    // "Settings" under "Device" is a command: Return on it opens the sheet.
+    window.sidebar()->setCurrentItem(window.sidebar()->settingsItem());
+    QTest::keyClick(window.sidebar(), Qt::Key_Return);
+    auto* sheet = window.findChild<SettingsSheet*>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_NE(findAccessible(sheet, QStringLiteral("No settings loaded")), nullptr);
+    EXPECT_NE(findAccessible(sheet, SettingsSheet::kMessage), nullptr);
+    EXPECT_EQ(window.currentSection(), SidebarItem::connection); // the selection stays
+    ASSERT_TRUE(press(sheet, QStringLiteral("Close"), QAccessible::Button));
+    EXPECT_FALSE(sheet->isVisible());
+}
+
+TEST_F(WindowTest, ErrorReportOpensTheAlertAndOkClearsIt) {
+    std::optional<QString> errorWhileShown;
+    dialogs.onAlert = [&](const ScriptedDialogs::Asked&) { errorWhileShown = radio->lastError(); };
+    radio->log(QStringLiteral("Auto-connect not possible yet: gone")); // logged only
+    radio->reportError(QStringLiteral("Port is busy."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 1; }));
+    const auto* alert = dialogs.last(QStringLiteral("alert"));
+    EXPECT_EQ(alert->title, QStringLiteral("Error"));
+    EXPECT_EQ(alert->message, QStringLiteral("Port is busy."));
+    EXPECT_EQ(alert->buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(errorWhileShown, QStringLiteral("Port is busy."));
+    EXPECT_FALSE(radio->lastError().has_value());
+    EXPECT_TRUE(radio.hasLine(QStringLiteral("Error: Port is busy.")));
+
+    // The next report shows a new alert; a log line alone never does.
+    radio->reportError(QStringLiteral("Second."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 2; }));
+    radio->log(QStringLiteral("Verbindung getrennt."));
+    settle();
+    EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 2);
+    EXPECT_FALSE(window.activityLog()->showsEmptyText());
+}
+
+TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
+    openSampleFile();
+    EXPECT_EQ(window.sidebar()->countText(SidebarItem::channels),
+              QString::number(radio->channels().size()));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("sample.nerka[*] — Nerka"));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_FALSE(window.undoAction()->isEnabled());
+
+    radio->deleteChannel(radio->channels().first());
+    const int unsaved = int(radio->dirtyRegions().size());
+    ASSERT_GT(unsaved, 0);
+    EXPECT_TRUE(window.toolbar()->badgeShown());
+    EXPECT_EQ(window.toolbar()->badgeLabel()->text(),
+              QString::number(unsaved) + QStringLiteral(" ungespeichert"));
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_TRUE(window.undoAction()->isEnabled());
+    EXPECT_FALSE(window.toolbar()->writeAction()->isEnabled()); // no radio connected
+
+    window.undoAction()->trigger();
+    EXPECT_TRUE(radio->dirtyRegions().empty());
+    EXPECT_FALSE(window.toolbar()->badgeShown());
+    EXPECT_TRUE(window.redoAction()->isEnabled());
+
+    // One search text for whichever list is shown.
+    window.showSection(SidebarItem::channels);
+    window.listSection(SidebarItem::channels)->searchField()->setText(QStringLiteral("abc"));
+    window.showSection(SidebarItem::contacts);
+    EXPECT_EQ(window.listSection(SidebarItem::contacts)->searchText(), QStringLiteral("abc"));
+}
+
+TEST_F(WindowTest, BrokenFileFromTheFileMenuEndsInTheAlertAndKeepsTheCodeplug) {
+    openSampleFile();
+    radio->deleteChannel(radio->channels().first());
+    const auto channels = radio->channels();
+    const auto dirty = radio->dirtyRegions();
+    const QUrl document = radio->documentURLValue();
+    const QString broken = dir.filePath(QStringLiteral("broken.nerka"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("OGD77CP2 but not much else");
+    file.close();
+
+    dialogs.fileAnswers.enqueue(broken);
+    window.fileCommands()->openAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 1; }));
+    const auto* open = dialogs.last(QStringLiteral("open"));
+    EXPECT_EQ(open->title, QStringLiteral("Open codeplug file"));
+    EXPECT_TRUE(open->buttons.join(';').contains(QStringLiteral("*.ogd77")));
+    EXPECT_TRUE(open->buttons.join(';').contains(QStringLiteral("*.nerka")));
+    const QString text = dialogs.last(QStringLiteral("alert"))->message;
+    EXPECT_FALSE(text.isEmpty());
+    EXPECT_TRUE(radio.hasLine(QStringLiteral("Error: ") + text));
+    EXPECT_EQ(radio->channels(), channels);
+    EXPECT_EQ(radio->dirtyRegions(), dirty);
+    EXPECT_EQ(radio->documentURLValue(), document);
+}
+
+TEST_F(WindowTest, SaveOfACodeplugFromTheRadioProposesTheDatedName) {
+    StandInRadio standIn;
+    connectAndLoad(standIn);
+    window.fileCommands()->setClock([] { return QDateTime(QDate(2026, 1, 31), QTime(14, 25, 0)); });
+    const QString target = dir.filePath(QStringLiteral("mine"));
+    dialogs.fileAnswers.enqueue(target);
+    window.fileCommands()->saveAction()->trigger();
+    const auto* save = dialogs.last(QStringLiteral("save"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->title, QStringLiteral("Save codeplug"));
+    EXPECT_EQ(save->message, QStringLiteral("codeplug-20260131-142500.nerka"));
+    EXPECT_TRUE(save->buttons.join(';').contains(QStringLiteral("*.nerka")));
+    radio.drain();
+    EXPECT_TRUE(QFile::exists(target + QStringLiteral(".nerka")));
+
+    // Now the codeplug has a file: "Save" writes it without asking.
+    window.fileCommands()->saveAction()->trigger();
+    EXPECT_EQ(dialogs.count(QStringLiteral("save")), 1);
+    EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0);
+}
+
+TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
+    StandInRadio standIn;
+    connectAndLoad(standIn);
+    radio->markRegionsChanged({0, 1, 2});
+    const QStringList log = radio->log();
+
+    dialogs.confirmAnswers.enqueue(false);
+    ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
+    const auto* asked = dialogs.last(QStringLiteral("confirm"));
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, QStringLiteral("Discard unsaved changes?"));
+    EXPECT_EQ(asked->message,
+              QStringLiteral("There are 3 change(s) in memory that haven't been written to the "
+                             "device yet. They will be lost when reading again."));
+    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Reload"), QStringLiteral("Abbrechen")}));
+    radio.drain();
+    EXPECT_EQ(radio->dirtyRegions(), (RegionSet{0, 1, 2}));
+    EXPECT_EQ(radio->log(), log);
+    EXPECT_TRUE(radio->status().isConnected());
+
+    // The write asks too, with the region count.
+    dialogs.confirmAnswers.enqueue(false);
+    ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
+    asked = dialogs.last(QStringLiteral("confirm"));
+    EXPECT_EQ(asked->title, QStringLiteral("Write changes to the device?"));
+    EXPECT_EQ(asked->message, QStringLiteral("3 changed region(s) will be written to the device. "
+                                             "A backup is recommended."));
+    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
+    EXPECT_EQ(radio->dirtyRegions().size(), 3u);
+}
+
+TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
+    openSampleFile();
+    ASSERT_TRUE(window.close()); // nothing unsaved: no question
+    EXPECT_EQ(dialogs.count(QStringLiteral("confirm")), 0);
+    window.show();
+
+    radio->markRegionsChanged({0, 1});
+    dialogs.confirmAnswers.enqueue(false);
+    window.quitAction()->trigger();
+    const auto* asked = dialogs.last(QStringLiteral("confirm"));
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, QStringLiteral("Unsaved changes"));
+    EXPECT_EQ(asked->message, QStringLiteral("There are 2 change(s) that haven't been written to "
+                                             "the device yet. They will be lost on quit."));
+    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Quit"), QStringLiteral("Cancel")}));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(radio->dirtyRegions(), (RegionSet{0, 1}));
+
+    dialogs.confirmAnswers.enqueue(true);
+    EXPECT_TRUE(window.close());
+}
+
+// Every control a screen-reader user can reach has a name: buttons, menu
+// items, check boxes, pickers and text fields, in every section and sheet.
+TEST_F(WindowTest, EveryInteractiveElementHasAnAccessibleName) {
+    openSampleFile();
+    window.showPreferences();
+    QDialog* connectionSheet = window.openConnectionSheet();
+    const QSet<QAccessible::Role> interactive = {
+        QAccessible::PushButton, QAccessible::ButtonMenu,   QAccessible::ButtonDropDown,
+        QAccessible::MenuItem,   QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox};
+    int checked = 0;
+    for (QWidget* root :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.preferencesWindow()),
+          static_cast<QWidget*>(connectionSheet)}) {
+        for (SidebarItem item : kSidebarItems) {
+            window.showSection(item);
+            forEachAccessible(
+                QAccessible::queryAccessibleInterface(root), [&](QAccessibleInterface* element) {
+                    if (!interactive.contains(element->role()) || element->state().invisible)
+                        return;
+                    ++checked;
+                    EXPECT_FALSE(element->text(QAccessible::Name).trimmed().isEmpty())
+                        << "role " << int(element->role()) << " in "
+                        << root->metaObject()->className() << " on "
+                        << sidebarLabel(item).toStdString() << " ("
+                        << (element->object() ? element->object()->metaObject()->className() : "?")
+                        << ")";
+                });
+        }
+    }
+    EXPECT_GT(checked, 50);
+    connectionSheet->close();
+}
+
+} // namespace nerka::test
