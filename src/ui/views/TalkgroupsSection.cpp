@@ -16,6 +16,7 @@ TalkgroupsSection::TalkgroupsSection(RadioController& controller, Dialogs& dialo
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Each row shows the name and, below it, the members.
     m_view->setWordWrap(true);
+    m_view->setSpacing(3);
     addRecordCommands(QStringLiteral("talkgroup"));
     setUpList(m_model, m_view, QStringLiteral("Search talkgroups"), false);
 }

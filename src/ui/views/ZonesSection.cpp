@@ -16,6 +16,7 @@ ZonesSection::ZonesSection(RadioController& controller, Dialogs& dialogs, QWidge
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Each row shows the name and, below it, the members.
     m_view->setWordWrap(true);
+    m_view->setSpacing(3);
     addRecordCommands(QStringLiteral("zone"));
     setUpList(m_model, m_view, QStringLiteral("Search zones"), false);
 }
