@@ -1,10 +1,8 @@
 #include "ui/editors/SatelliteEditView.h"
 
-#include "satellites/SatelliteCodec.h"
 #include "ui/rules/SatelliteFormRules.h"
 
 #include <QComboBox>
-#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -107,9 +105,7 @@ SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWi
     auto* epoch = new QLineEdit(this);
     epoch->setReadOnly(true);
     epoch->setAccessibleName(QStringLiteral("Keps epoch (UTC)"));
-    const std::optional<QDateTime> date = epochDate(satellite);
-    epoch->setText(date ? date->toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                        : QStringLiteral("\u2014"));
+    epoch->setText(SatelliteFormRules::epochText(satellite));
     toneForm->addRow(QStringLiteral("Keps epoch (UTC)"), epoch);
     layout->addLayout(toneForm);
 

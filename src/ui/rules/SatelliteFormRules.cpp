@@ -1,6 +1,9 @@
 #include "ui/rules/SatelliteFormRules.h"
 
+#include "satellites/SatelliteCodec.h"
 #include "ui/rules/FrequencyText.h"
+
+#include <QDateTime>
 
 #include <limits>
 
@@ -77,6 +80,14 @@ QList<std::optional<Tone>> SatelliteFormRules::toneChoices(const std::optional<T
     if (current && current->isDcs())
         choices.append(*current);
     return choices;
+}
+
+QString SatelliteFormRules::epochText(const Satellite& satellite) {
+    const QString none = QStringLiteral("\u2014");
+    if (satellite.tle1.count('\0') == satellite.tle1.size())
+        return none;
+    const std::optional<QDateTime> date = epochDate(satellite);
+    return date ? date->toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : none;
 }
 
 QString SatelliteFormRules::toneLabel(const std::optional<Tone>& tone) {

@@ -58,6 +58,11 @@ public:
     // unusual CTCSS value, or a DCS code) is offered too, so opening and
     // saving never changes a tone the user did not touch.
     [[nodiscard]] static QList<std::optional<Tone>> toneChoices(const std::optional<Tone>& current);
+    // The epoch of the satellite's orbital elements as "yyyy-MM-dd HH:mm:ss"
+    // (UTC); a dash when it has none, including a new satellite whose
+    // elements are still all zero bytes (which would read as 1999-12-31).
+    [[nodiscard]] static QString epochText(const Satellite& satellite);
+
     // "None", "%.1f Hz" for CTCSS, the tone's own text for DCS.
     [[nodiscard]] static QString toneLabel(const std::optional<Tone>& tone);
 };

@@ -1,5 +1,7 @@
 #include "ui/rules/SatelliteFormRules.h"
 
+#include "satellites/SatelliteCodec.h"
+
 #include <gtest/gtest.h>
 
 namespace nerka {
@@ -59,6 +61,14 @@ TEST(SatelliteFormRulesTest, ApplyKeepsHiddenFieldsAndRefusesInvalidForms) {
     // A blank name would be dropped from the table on the write.
     form.name = QStringLiteral("   ");
     EXPECT_FALSE(SatelliteFormRules::isValid(form));
+}
+
+TEST(SatelliteFormRulesTest, EpochOfTheElementsOrADashWithoutThem) {
+    Satellite s = sampleSatellite();
+    s.tle1 = packText(QStringLiteral("25123.50000000"), 12);
+    EXPECT_EQ(SatelliteFormRules::epochText(s), QStringLiteral("2025-05-03 12:00:00"));
+    s.tle1 = QByteArray(12, 0);
+    EXPECT_EQ(SatelliteFormRules::epochText(s), QStringLiteral("\u2014"));
 }
 
 TEST(SatelliteFormRulesTest, ToneChoicesKeepAValueOutsideTheTable) {
