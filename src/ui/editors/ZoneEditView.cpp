@@ -40,7 +40,10 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     body()->addWidget(m_counter);
 
     auto* addLine = new QHBoxLayout;
+    auto* choiceLabel = new QLabel(QStringLiteral("Channel"), this);
+    addLine->addWidget(choiceLabel);
     m_channelChoice = new QComboBox(this);
+    choiceLabel->setBuddy(m_channelChoice);
     m_channelChoice->setAccessibleName(QStringLiteral("Channel"));
     for (const RadioChannel& channel : m_channels)
         m_channelChoice->addItem(channelText(channel.number - 1), channel.number - 1);
@@ -122,6 +125,9 @@ void ZoneEditView::rebuildList(int currentRow) {
         remove->setToolTip(QStringLiteral("Remove from zone"));
         remove->setAccessibleName(QStringLiteral("Remove from zone"));
         remove->setAutoRaise(true);
+        // Out of the tab chain, which runs through the form; from the
+        // keyboard the list's Delete key removes the current row.
+        remove->setFocusPolicy(Qt::NoFocus);
         auto* rowWidget = new QWidget(m_list);
         auto* rowLayout = new QHBoxLayout(rowWidget);
         rowLayout->setContentsMargins(0, 0, 4, 0);

@@ -21,7 +21,7 @@ namespace nerka {
 // "Add channel" appends the channel chosen beside it while there is room;
 // rows are reordered by dragging their handle, or from the keyboard with
 // "Move up" / "Move down" (also Ctrl+Up / Ctrl+Down in the list); each row has
-// "Remove from zone".
+// "Remove from zone" (Delete in the list does the same for the current row).
 class ZoneEditView : public RecordSheet {
     Q_OBJECT
 public:
