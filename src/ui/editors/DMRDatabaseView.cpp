@@ -72,8 +72,11 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     layout->addLayout(commands);
 
     connect(m_import, &QPushButton::clicked, this, &DMRDatabaseView::importCsv);
-    connect(m_download, &QPushButton::clicked, &m_controller,
-            &RadioController::downloadDMRDatabase);
+    connect(m_download, &QPushButton::clicked, this, [this] {
+        m_controller.downloadDMRDatabase();
+        // One download at a time: the command stays off until it completes.
+        refreshCommands();
+    });
     connect(m_read, &QPushButton::clicked, &m_controller,
             &RadioController::readDMRDatabaseFromDevice);
     connect(m_export, &QPushButton::clicked, this, &DMRDatabaseView::exportCsv);

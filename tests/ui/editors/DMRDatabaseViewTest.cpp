@@ -2,6 +2,7 @@
 
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
+#include "LocalHttpServer.h"
 #include "TempSettings.h"
 #include "controller/RadioController.h"
 
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +171,37 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     dialogs.fileAnswers.enqueue(std::nullopt);
     ASSERT_TRUE(click(&view, QStringLiteral("Export CSV\u2026")));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("dmr_ids.csv"));
+}
+
+TEST(DMRDatabaseViewTest, DownloadShowsProgressAndGoesOnWhenThePaneIsClosed) {
+    test::LocalHttpServer server;
+    QByteArray body("RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n");
+    for (int i = 0; i < 2000; ++i)
+        body += QByteArray::number(2000000 + i) + ",YY" + QByteArray::number(i) + ",Bo,\n";
+    test::LocalHttpServer::Response slow;
+    slow.body = body;
+    slow.chunkSize = 4096;
+    slow.chunkDelayMs = 30;
+    server.setRoute(QStringLiteral("/static/user.csv"), slow);
+
+    test::TempSettings settings;
+    RadioController controller(settings.get());
+    controller.setDmrIdServiceUrl(server.baseUrl());
+    test::ScriptedDialogs dialogs;
+    auto view = std::make_unique<DMRDatabaseView>(controller, dialogs, nullptr);
+    view->show();
+    ASSERT_TRUE(click(view.get(), QStringLiteral("Download from 127.0.0.1")));
+    EXPECT_TRUE(controller.dmrDownloadRunning());
+    auto* download = qobject_cast<QAbstractButton*>(
+        findAccessible(view.get(), QStringLiteral("Download from 127.0.0.1"), QAccessible::Button)
+            ->object());
+    EXPECT_FALSE(download->isEnabled());
+    EXPECT_TRUE(view->findChild<QProgressBar*>()->isVisible());
+
+    // Leaving the pane does not stop the download.
+    view.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.dmrUserDB().has_value(); }, 20000));
+    EXPECT_EQ(controller.dmrUserDB()->entries.size(), 2000);
 }
 
 } // namespace
