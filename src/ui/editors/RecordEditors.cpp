@@ -145,7 +145,13 @@ void RecordEditors::openChannel(const RadioChannel& channel, bool isNew) {
 bool RecordEditors::saveChannel(const ChannelEdit& edit) {
     if (!m_channelIsNew) {
         const auto channel = channelByNumber(m_channelNumber);
-        return channel && commits([&] { m_controller.updateChannel(*channel, edit); });
+        if (!channel) {
+            // Deleted while the sheet was open (undo, a read): nothing to update.
+            m_controller.setLastErrorWithoutLog(
+                QStringLiteral("Could not locate channel %1 in memory.").arg(m_channelNumber));
+            return false;
+        }
+        return commits([&] { m_controller.updateChannel(*channel, edit); });
     }
     // Create, then store the edit. Should the second step be refused, the
     // blank channel is taken back so nothing half-made stays behind.

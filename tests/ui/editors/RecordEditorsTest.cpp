@@ -134,6 +134,13 @@ TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
     ASSERT_EQ(controller.channels().size(), 5);
     EXPECT_EQ(channel(5).name, QStringLiteral("Calling"));
     EXPECT_EQ(channel(5).rxHz, 145'000'000u);
+
+    // A save the controller cannot take keeps the sheet and its input.
+    editors.editChannel(5);
+    controller.deleteChannel(channel(5));
+    press(QStringLiteral("Apply"));
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(controller.lastErrorText(), QStringLiteral("Could not locate channel 5 in memory."));
 }
 
 TEST_F(RecordEditorsTest, ContactEditorChecksTheIdAndAppliesWithReturn) {
