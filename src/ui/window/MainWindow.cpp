@@ -1,7 +1,9 @@
 #include "ui/window/MainWindow.h"
 
 #include "controller/RadioController.h"
+#include "ui/editors/DMRDatabaseView.h"
 #include "ui/editors/RecordEditors.h"
+#include "ui/editors/ThemeView.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/views/ChannelsSection.h"
 #include "ui/views/ContactsSection.h"
@@ -15,13 +17,6 @@
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
 #include "ui/window/SettingsSheet.h"
-
-#if NERKA_UI_HAVE_DMR_VIEW
-#include "ui/editors/DMRDatabaseView.h"
-#endif
-#if NERKA_UI_HAVE_THEME_VIEW
-#include "ui/editors/ThemeView.h"
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -37,18 +32,6 @@
 #include <cmath>
 
 namespace nerka {
-
-namespace {
-
-// A section whose screen has not been built into this program.
-[[maybe_unused]] QWidget* plainPane(const QString& title) {
-    auto* pane = new QLabel(title + QStringLiteral(" — coming in a later version."));
-    pane->setAlignment(Qt::AlignCenter);
-    pane->setEnabled(false);
-    return pane;
-}
-
-} // namespace
 
 QString MainWindow::discardMessage(int unsavedRegions) {
     return QStringLiteral("There are ") + QString::number(unsavedRegions) +
@@ -124,16 +107,8 @@ void MainWindow::buildSections() {
     addListSection(SidebarItem::contacts, new ContactsSection(m_controller, m_dialogs));
     addListSection(SidebarItem::talkgroups, new TalkgroupsSection(m_controller, m_dialogs));
     addListSection(SidebarItem::satellites, new SatellitesSection(m_controller, m_dialogs));
-#if NERKA_UI_HAVE_DMR_VIEW
     QWidget* dmr = new DMRDatabaseView(m_controller, m_dialogs, nullptr);
-#else
-    QWidget* dmr = plainPane(sidebarLabel(SidebarItem::dmrDatabase));
-#endif
-#if NERKA_UI_HAVE_THEME_VIEW
     QWidget* theme = new ThemeView(m_controller, m_dialogs, nullptr);
-#else
-    QWidget* theme = plainPane(sidebarLabel(SidebarItem::theme));
-#endif
     m_sections[std::size_t(SidebarItem::dmrDatabase)] = dmr;
     m_sections[std::size_t(SidebarItem::theme)] = theme;
     m_pages->addWidget(dmr);

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "ui/editors/RecordEditors.h"
 #include "ui/views/ListSection.h"
 #include "ui/window/ActivityLogView.h"
 #include "ui/window/FileCommands.h"
@@ -67,6 +68,10 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("sample.nerka[*] — Nerka"));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_FALSE(window.undoAction()->isEnabled());
+    window.openSettings(); // with a codeplug: the settings editor, not the placeholder
+    ASSERT_NE(window.editors()->openSheet(), nullptr);
+    EXPECT_EQ(window.findChild<SettingsSheet*>(), nullptr);
+    window.editors()->openSheet()->close();
 
     radio->deleteChannel(radio->channels().first());
     const int unsaved = int(radio->dirtyRegions().size());
