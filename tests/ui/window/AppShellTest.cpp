@@ -97,11 +97,13 @@ TEST(AppShell, EndToEndThroughTheWindow) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio.selectedPort().has_value(); }));
 
     ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
-    settle();
-    ASSERT_TRUE(radio.status().isConnected());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.status().isConnected(); }, 20000))
+        << radio.log().join('\n').toStdString();
     EXPECT_NE(findAccessible(&window, QStringLiteral("Connected")), nullptr);
     EXPECT_NE(findAccessible(&window, QStringLiteral("GD77 (MK22, 'W')")), nullptr);
     ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.image().has_value(); }, 20000))
+        << radio.log().join('\n').toStdString();
     settle();
     ASSERT_GE(radio.channels().size(), 2);
     const QString first = radio.channels()[0].name;

@@ -10,19 +10,24 @@
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/window/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace nerka::test {
 
-// Presses the named element as assistive technology does. A button's press
-// action is an animated click that lands a moment later, so this waits it out.
+// Presses the named element as assistive technology does. A push button's
+// press action is an animated click that lands a moment later; this waits
+// until it has landed.
 inline bool press(QWidget* root, const QString& name,
                   QAccessible::Role role = QAccessible::NoRole) {
-    if (!pressAccessible(findAccessible(root, name, role)))
-        return false;
-    QTest::qWait(150);
-    return true;
+    QAccessibleInterface* element = findAccessible(root, name, role);
+    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
+    if (!button || button->isCheckable())
+        return pressAccessible(element);
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    return pressAccessible(element) && QTest::qWaitFor([&] { return clicked.count() > 0; }, 5000);
 }
 
 class WindowTest : public ::testing::Test {
@@ -48,11 +53,12 @@ protected:
         radio->refreshPorts();
         window.showSection(SidebarItem::connection);
         ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
-        radio.finish();
-        ASSERT_TRUE(radio->status().isConnected());
+        ASSERT_TRUE(radio.waitFor([&] { return radio->status().isConnected(); }))
+            << radio->log().join('\n').toStdString();
         ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
-        radio.finish();
-        ASSERT_TRUE(radio->image().has_value());
+        ASSERT_TRUE(radio.waitFor([&] { return radio->image() && !radio->status().isWorking(); }))
+            << radio->log().join('\n').toStdString();
+        radio.drain();
     }
 
     // Lets queued calls (the error alert) run.
