@@ -39,11 +39,25 @@ QStringList FileCommands::saveFilters() {
     return {QStringLiteral("Nerka codeplug (*.nerka)")};
 }
 
+QString FileCommands::discardMessage(int unsavedRegions) {
+    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
+           QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
+                          "They will be lost when opening the file.");
+}
+
 void FileCommands::open() {
     const auto path =
         m_dialogs.openFile(m_window, QStringLiteral("Open codeplug file"), openFilters());
-    if (path)
-        m_controller.openCodeplugFile(*path);
+    if (!path)
+        return;
+    // An opened file replaces the codeplug in memory and empties the unsaved
+    // set, so unwritten edits would be gone without a word: ask, as a read does.
+    const int unsaved = int(m_controller.dirtyRegions().size());
+    if (unsaved > 0 && !m_dialogs.confirm(m_window, QStringLiteral("Discard unsaved changes?"),
+                                          discardMessage(unsaved), QStringLiteral("Open"),
+                                          QStringLiteral("Abbrechen")))
+        return;
+    m_controller.openCodeplugFile(*path);
 }
 
 void FileCommands::save() {
@@ -74,6 +88,9 @@ void FileCommands::saveAs() {
 
 void FileCommands::updateActions() {
     const bool hasImage = m_controller.image().has_value();
+    // A file opened during a transfer would be replaced by the transfer's
+    // result (or replace the image the transfer is writing).
+    m_open->setEnabled(!m_controller.status().isWorking());
     m_save->setEnabled(hasImage);
     m_saveAs->setEnabled(hasImage);
 }

@@ -36,12 +36,15 @@ public:
     // To the document's file when it has one, else as "Save As…".
     void save();
     void saveAs();
+    // The question before a file replaces unsaved changes.
+    [[nodiscard]] static QString discardMessage(int unsavedRegions);
     // "codeplug-" + yyyyMMdd-HHmmss + ".nerka".
     [[nodiscard]] static QString proposedName(const QDateTime& localTime);
     [[nodiscard]] static QStringList openFilters();
     [[nodiscard]] static QStringList saveFilters();
 
-    // Enabled state from the controller: saving needs a codeplug.
+    // Enabled state from the controller: saving needs a codeplug, opening
+    // needs no transfer running.
     void updateActions();
 
 private:

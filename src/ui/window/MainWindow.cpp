@@ -236,6 +236,8 @@ void MainWindow::writeChanges() {
 }
 
 void MainWindow::openSettings() {
+    // The settings entry is a command; the sidebar keeps showing the section.
+    m_sidebar->select(m_current);
     if (m_controller.settings()) {
         m_editors->editSettings();
         return;

@@ -107,7 +107,17 @@ TEST_F(WindowTest, BrokenFileFromTheFileMenuEndsInTheAlertAndKeepsTheCodeplug) {
     file.write("OGD77CP2 but not much else");
     file.close();
 
+    // Opening over unsaved changes asks first; "Abbrechen" opens nothing.
     dialogs.fileAnswers.enqueue(broken);
+    dialogs.confirmAnswers.enqueue(false);
+    window.fileCommands()->openAction()->trigger();
+    EXPECT_EQ(dialogs.last(QStringLiteral("confirm"))->message,
+              FileCommands::discardMessage(int(dirty.size())));
+    settle();
+    EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0);
+
+    dialogs.fileAnswers.enqueue(broken);
+    dialogs.confirmAnswers.enqueue(true);
     window.fileCommands()->openAction()->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 1; }));
     const auto* open = dialogs.last(QStringLiteral("open"));
