@@ -4,6 +4,7 @@
 #include "ui/views/PortListModel.h"
 #include "ui/views/RecordRoles.h"
 #include "ui/views/SatelliteTableModel.h"
+#include "ui/views/SearchProxyModel.h"
 #include "ui/views/TalkgroupListModel.h"
 #include "ui/views/ZoneListModel.h"
 
@@ -52,9 +53,13 @@ TEST_F(ModelsTest, EveryModelStaysConsistentThroughLoadEditsUndoAndUnload) {
         SatelliteTableModel satellites(controller);
         LogModel log(controller);
         PortListModel ports(controller);
+        // The search proxy over the channels, filtering while they change.
+        SearchProxyModel search(SearchProxyModel::Rule::channel);
+        search.setSourceModel(&channels);
+        search.setSearchText(QStringLiteral("db0"));
         std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
         for (QAbstractItemModel* model : std::initializer_list<QAbstractItemModel*>{
-                 &channels, &contacts, &talkgroups, &zones, &satellites, &log, &ports}) {
+                 &channels, &contacts, &talkgroups, &zones, &satellites, &log, &ports, &search}) {
             testers.push_back(std::make_unique<QAbstractItemModelTester>(
                 model, QAbstractItemModelTester::FailureReportingMode::Warning));
         }
@@ -70,10 +75,12 @@ TEST_F(ModelsTest, EveryModelStaysConsistentThroughLoadEditsUndoAndUnload) {
         EXPECT_EQ(zones.rowCount(), 1);
         EXPECT_EQ(satellites.rowCount(), 1);
         EXPECT_EQ(log.rowCount(), controller.log().size());
+        EXPECT_EQ(search.rowCount(), 1);
 
-        ChannelEdit renamed = channelEditFrom(channel(2));
+        ChannelEdit renamed = channelEditFrom(channel(4));
         renamed.name = QStringLiteral("DB0XYZ");
-        controller.updateChannel(channel(2), renamed);
+        controller.updateChannel(channel(4), renamed);
+        EXPECT_EQ(search.rowCount(), 2); // DB0XYZ and DB0ABC
         controller.deleteChannels({channel(1), channel(3)});
         EXPECT_EQ(channels.rowCount(), 2);
         controller.reorderChannels({channel(4), channel(2)});
