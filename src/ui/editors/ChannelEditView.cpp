@@ -109,6 +109,9 @@ void ChannelEditView::buildForm() {
     m_next->setToolTip(nextText);
     m_next->setAccessibleName(nextText);
     m_next->setVisible(false);
+    // Shown only where neither the icon theme nor the bundled icons have a chevron.
+    m_prev->setText(QStringLiteral("\u2039"));
+    m_next->setText(QStringLiteral("\u203A"));
     titleRow()->insertWidget(0, m_prev);
     titleRow()->addWidget(m_next);
     connect(m_prev, &QToolButton::clicked, this, [this] { navigate(onPrev); });

@@ -44,6 +44,7 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
     QSet<int> listed;
     for (const DMRContact& contact : contacts) {
         auto* item = new QListWidgetItem(contact.name, m_list);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         item->setData(kSlotRole, contact.slot);
         listed.insert(contact.slot);
     }
@@ -56,6 +57,7 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
                                  ? talkgroup.contactNames[i]
                                  : QStringLiteral("#%1").arg(slot + 1);
         auto* item = new QListWidgetItem(name, m_list);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         item->setData(kSlotRole, slot);
         listed.insert(slot);
     }
@@ -76,9 +78,10 @@ void TalkgroupEditView::showItem(QListWidgetItem* item) {
     const bool ticked = m_selection.contains(item->data(kSlotRole).toInt());
     item->setIcon(
         Icons::icon(ticked ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle")));
-    // Screen readers hear the tick, which the icon alone does not tell.
-    item->setData(Qt::AccessibleDescriptionRole,
-                  ticked ? QStringLiteral("ticked") : QStringLiteral("not ticked"));
+    // The check state shows the tick to screen readers (and where no icon can
+    // be drawn). The item is not user-checkable, so a click on the indicator
+    // comes here through toggleRow like any click and the member limit holds.
+    item->setData(Qt::CheckStateRole, ticked ? Qt::Checked : Qt::Unchecked);
 }
 
 void TalkgroupEditView::toggleRow(int row) {

@@ -124,6 +124,7 @@ void ZoneEditView::rebuildList(int currentRow) {
         remove->setIcon(Icons::icon(QStringLiteral("minus.circle")));
         remove->setToolTip(QStringLiteral("Remove from zone"));
         remove->setAccessibleName(QStringLiteral("Remove from zone"));
+        remove->setText(QStringLiteral("\u2212")); // shown only without an icon
         remove->setAutoRaise(true);
         // Out of the tab chain, which runs through the form; from the
         // keyboard the list's Delete key removes the current row.

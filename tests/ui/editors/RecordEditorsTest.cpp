@@ -2,6 +2,7 @@
 
 #include "ui/editors/ChannelEditView.h"
 #include "ui/editors/RecordSheet.h"
+#include "ui/editors/ZoneEditView.h"
 
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
@@ -172,6 +173,13 @@ TEST_F(RecordEditorsTest, TalkgroupEditorTicksContacts) {
     list->setCurrentRow(0);
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_NE(findAccessible(sheet(), QStringLiteral("1/32 contacts")), nullptr);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
+    // A click toggles too: tick, then untick again.
+    const QPoint row0 = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Checked);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
     press(QStringLiteral("Apply"));
     EXPECT_EQ(controller.talkgroups()[0].memberSlots, (QList<int>{1}));
 }
@@ -186,11 +194,15 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     EXPECT_NE(findAccessible(sheet(), QStringLiteral("3/80 channels \u2014 drag to reorder")),
               nullptr);
     auto* list = sheet()->findChild<QListWidget*>();
+    // A drop of row 0 below row 1 (what dragging a handle ends in).
+    list->model()->moveRows(QModelIndex(), 0, 1, QModelIndex(), 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(qobject_cast<ZoneEditView*>(sheet())->selection().members(), (QList<int>{1, 0, 3}));
     list->setCurrentRow(2);
     press(QStringLiteral("Move up"));
     press(QStringLiteral("Move up"));
-    list->setCurrentRow(1);
-    QTest::keyClick(list, Qt::Key_Delete); // the first member, now in row 1
+    list->setCurrentRow(1); // {3, 1, 0}: channel 2 goes
+    QTest::keyClick(list, Qt::Key_Delete);
     // The row's own "Remove from zone" button: channel 4, now first.
     auto* remove = list->itemWidget(list->item(0))->findChild<QToolButton*>();
     ASSERT_NE(remove, nullptr);
@@ -202,7 +214,7 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     press(QStringLiteral("Apply"));
     ASSERT_EQ(controller.zones().size(), 1);
     EXPECT_EQ(controller.zones()[0].name, QStringLiteral("Portable"));
-    EXPECT_EQ(controller.zones()[0].memberIndices, (QList<int>{1}));
+    EXPECT_EQ(controller.zones()[0].memberIndices, (QList<int>{0}));
 }
 
 TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {
