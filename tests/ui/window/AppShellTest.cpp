@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QProgressBar>
 
 namespace nerka::test {
 
@@ -101,10 +102,18 @@ TEST(AppShell, EndToEndThroughTheWindow) {
         << radio.log().join('\n').toStdString();
     EXPECT_NE(findAccessible(&window, QStringLiteral("Connected")), nullptr);
     EXPECT_NE(findAccessible(&window, QStringLiteral("GD77 (MK22, 'W')")), nullptr);
+    // The transfer's progress shows in the status bar, whichever section is up.
+    window.showSection(SidebarItem::theme);
+    bool progressShown = false;
+    QObject::connect(&radio, &RadioController::progressChanged, &window, [&] {
+        progressShown =
+            progressShown || (radio.progress() > 0.0 && window.transferProgress()->isVisible());
+    });
     ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio.image().has_value(); }, 20000))
         << radio.log().join('\n').toStdString();
     settle();
+    EXPECT_TRUE(progressShown);
     ASSERT_GE(radio.channels().size(), 2);
     const QString first = radio.channels()[0].name;
     const QString second = radio.channels()[1].name;

@@ -16,6 +16,17 @@
 namespace nerka::test {
 
 TEST_F(WindowTest, WithoutCodeplugListsAreEmptyAndSettingsShowThePlaceholder) {
+    QStringList sidebar;
+    for (int i = 0; i < window.sidebar()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* heading = window.sidebar()->topLevelItem(i);
+        sidebar << heading->text(0) + QLatin1Char(':');
+        for (int j = 0; j < heading->childCount(); ++j)
+            sidebar << heading->child(j)->text(0);
+    }
+    EXPECT_EQ(sidebar.join(' '),
+              QStringLiteral("Device: Connection Settings Codeplug: Channels Zones "
+                             "Contacts Talkgroups Satellites DMR Database: DMR "
+                             "Database Display: Theme"));
     for (SidebarItem item : {SidebarItem::channels, SidebarItem::zones, SidebarItem::contacts,
                              SidebarItem::talkgroups, SidebarItem::satellites}) {
         EXPECT_EQ(window.listSection(item)->recordCount(), 0) << sidebarLabel(item).toStdString();
