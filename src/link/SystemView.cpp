@@ -116,30 +116,6 @@ DeviceNodeFacts nodeFacts(const QString& path, bool tryOpen) {
     return facts;
 }
 
-// Rule files that udev applies: a file name in an earlier folder hides the
-// same name in later ones (an empty /etc file or a link to /dev/null masks a
-// packaged rule, and must not count as installed).
-QStringList radioRuleFiles() {
-    QStringList found;
-    QSet<QString> seen;
-    for (const QString& folder : SystemView::udevRuleFolders()) {
-        const QDir dir(folder);
-        const QStringList names = dir.entryList({QStringLiteral("*.rules")}, QDir::Files);
-        for (const QString& name : names) {
-            if (seen.contains(name))
-                continue;
-            seen.insert(name);
-            QFile file(dir.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray text = file.read(1 << 20).toLower();
-            if (text.contains("1fc9") && text.contains("0094"))
-                found.append(dir.filePath(name));
-        }
-    }
-    return found;
-}
-
 QList<ProcessFacts> runningProcesses(const QHash<QString, QString>& watched) {
     QList<ProcessFacts> list;
     const QDir proc(QStringLiteral("/proc"));
@@ -188,6 +164,29 @@ bool SystemView::isRunning(const QString& processName) const {
                        [&](const ProcessFacts& p) { return p.name == processName; });
 }
 
+QStringList SystemView::radioRuleFiles(const QStringList& folders) {
+    QStringList found;
+    QSet<QString> seen;
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        const QStringList names =
+            dir.entryList({QStringLiteral("*.rules")}, QDir::Files | QDir::System);
+        for (const QString& name : names) {
+            // An earlier folder's file hides the same name in later ones.
+            if (seen.contains(name))
+                continue;
+            seen.insert(name);
+            QFile file(dir.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray text = file.read(1 << 20).toLower();
+            if (text.contains("1fc9") && text.contains("0094"))
+                found.append(dir.filePath(name));
+        }
+    }
+    return found;
+}
+
 QStringList SystemView::udevRuleFolders() {
     return {QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/run/udev/rules.d"),
             QStringLiteral("/usr/local/lib/udev/rules.d"), QStringLiteral("/usr/lib/udev/rules.d"),
@@ -222,7 +221,7 @@ SystemView SystemView::gather(const QStringList& extraPorts, bool tryOpen) {
         const QString canonical = QFileInfo(port).canonicalFilePath();
         watched.insert(canonical.isEmpty() ? port : canonical, port);
     }
-    view.ruleFiles = radioRuleFiles();
+    view.ruleFiles = radioRuleFiles(udevRuleFolders());
     view.processes = runningProcesses(watched);
     return view;
 }

@@ -68,6 +68,11 @@ struct SystemView {
 
     // The folders udev reads rules from, in the order udev gives them priority.
     [[nodiscard]] static QStringList udevRuleFolders();
+    // The rule files in those folders that udev applies and that name the
+    // radio's USB identity. A file name in an earlier folder hides the same
+    // name in later ones, so an empty file or a link to /dev/null in
+    // /etc/udev/rules.d masks a packaged rule and does not count.
+    [[nodiscard]] static QStringList radioRuleFiles(const QStringList& folders);
 
     // Gathers the facts of this machine. The device files of every radio that
     // discovery lists are looked at, and those of extraPorts. A trial open of

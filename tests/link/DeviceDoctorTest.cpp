@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <unistd.h>
 
 using namespace nerka;
@@ -207,4 +211,30 @@ TEST(SystemViewGather, LooksAtTheGivenPortAndWhoHoldsIt) {
     for (const ProcessFacts& p : view.processes)
         heldByUs |= p.pid == getpid() && p.openDevices.contains(terminal.slavePath());
     EXPECT_TRUE(heldByUs);
+}
+
+TEST(SystemViewRules, OnlyAppliedRulesNamingTheRadioCount) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString etc = root.filePath(QStringLiteral("etc"));
+    const QString lib = root.filePath(QStringLiteral("lib"));
+    QDir().mkpath(etc);
+    QDir().mkpath(lib);
+    auto write = [](const QString& path, const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write(lib + QStringLiteral("/60-nerka.rules"),
+          "SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"1FC9\", ATTRS{idProduct}==\"0094\"\n");
+    write(lib + QStringLiteral("/69-other.rules"), "ATTRS{idVendor}==\"0403\"\n");
+    write(lib + QStringLiteral("/70-masked.rules"),
+          "ATTRS{idVendor}==\"1fc9\", ATTRS{idProduct}==\"0094\"\n");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), etc + QStringLiteral("/70-masked.rules")));
+
+    EXPECT_EQ(SystemView::radioRuleFiles({etc, lib}),
+              QStringList{lib + QStringLiteral("/60-nerka.rules")});
+    // An empty file of the same name in the first folder masks it too.
+    write(etc + QStringLiteral("/60-nerka.rules"), "");
+    EXPECT_TRUE(SystemView::radioRuleFiles({etc, lib}).isEmpty());
 }
