@@ -290,6 +290,17 @@ QList<DoctorFinding> DeviceDoctor::diagnose(const SystemView& view, const Questi
     return findings;
 }
 
+QString DeviceDoctor::adviceOnFailure(const QString& portPath, const QString& error) {
+    if (!explains(error))
+        return {};
+    const QStringList ports = portPath.isEmpty() ? QStringList() : QStringList{portPath};
+    return advice(diagnose(SystemView::gather(ports, false), {portPath, error}));
+}
+
+QString DeviceDoctor::adviceWithoutRadio() {
+    return advice(diagnose(SystemView::gather({}, false)));
+}
+
 QString DeviceDoctor::report(const QList<DoctorFinding>& findings) {
     QString text;
     int problems = 0;

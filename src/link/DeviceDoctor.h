@@ -59,6 +59,14 @@ public:
     // when there are none.
     [[nodiscard]] static QString advice(const QList<DoctorFinding>& findings);
 
+    // For the window, each from a fresh look at this machine (no trial open;
+    // it reads /sys and /proc, a matter of milliseconds): the advice after a
+    // connection to portPath failed with error, empty when the error is none
+    // the doctor explains or nothing is found; and the advice while no radio
+    // is listed at all.
+    [[nodiscard]] static QString adviceOnFailure(const QString& portPath, const QString& error);
+    [[nodiscard]] static QString adviceWithoutRadio();
+
     // The checks one by one. The port check returns one finding on access and
     // more on trouble (group, busy, a failing open).
     [[nodiscard]] static DoctorFinding checkRadioPresent(const SystemView& view);

@@ -213,6 +213,17 @@ TEST(SystemViewGather, LooksAtTheGivenPortAndWhoHoldsIt) {
     EXPECT_TRUE(heldByUs);
 }
 
+TEST(DeviceDoctor, AdviceOnFailureLooksOnlyAtErrorsItExplains) {
+    const QString gone = QStringLiteral("/dev/nerka-no-such-port");
+    EXPECT_TRUE(DeviceDoctor::adviceOnFailure(gone, QStringLiteral("Timeout while reading from "
+                                                                   "the device."))
+                    .isEmpty());
+    const QString advice = DeviceDoctor::adviceOnFailure(
+        gone, QStringLiteral("Could not open serial port: No such file or directory"));
+    EXPECT_TRUE(advice.contains(QStringLiteral("The port /dev/nerka-no-such-port does not exist.")))
+        << advice.toStdString();
+}
+
 TEST(SystemViewRules, OnlyAppliedRulesNamingTheRadioCount) {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
