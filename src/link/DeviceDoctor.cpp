@@ -89,6 +89,16 @@ QList<DoctorFinding> checkGroup(const SystemView& view, const DeviceNodeFacts& n
                         .arg(group))};
 }
 
+// The names of the processes seen holding the port open.
+QStringList holdersOf(const SystemView& view, const QString& path) {
+    QStringList names;
+    for (const ProcessFacts& process : view.processes) {
+        if (process.openDevices.contains(path))
+            names.append(process.name);
+    }
+    return names;
+}
+
 QList<DoctorFinding> checkBusy(const SystemView& view, const DeviceNodeFacts& node,
                                const QString& error) {
     QStringList holders;
@@ -264,10 +274,16 @@ QList<DoctorFinding> DeviceDoctor::diagnose(const SystemView& view, const Questi
         const DeviceNodeFacts* node = view.node(port);
         return view.uid != 0 && node && node->exists && !node->accessible;
     });
-    const bool busy = std::any_of(findings.begin(), findings.end(), [](const auto& f) {
-        return f.check == Check::portBusy && f.severity == Severity::problem;
-    });
-    const bool portTrouble = refused || busy;
+    // A port held by a named program is that program's doing; one busy for
+    // an unseen holder, or held by ModemManager, is what the rule prevents.
+    const bool busyWithoutKnownHolder =
+        std::any_of(ports.begin(), ports.end(), [&](const QString& port) {
+            const QStringList holders = holdersOf(view, port);
+            const DeviceNodeFacts* node = view.node(port);
+            const bool busy = isBusyError(question.error) || (node && isBusyError(node->openError));
+            return holders.contains(QStringLiteral("ModemManager")) || (busy && holders.isEmpty());
+        });
+    const bool portTrouble = refused || busyWithoutKnownHolder;
     DoctorFinding rule = checkUdevRule(view);
     DoctorFinding modemManager = checkModemManager(view);
     DoctorFinding brltty = checkBrltty(view);

@@ -146,10 +146,15 @@ TEST(DeviceDoctor, BusyPortNamesTheHolderWhenItIsVisible) {
               QStringLiteral("/dev/ttyACM0 is busy: another program holds it."));
     EXPECT_TRUE(anonymous->fix.contains(QStringLiteral("sudo fuser -v /dev/ttyACM0")));
 
+    // Busy for an unseen holder: the rule (which keeps ModemManager off) is
+    // part of the fix; held by a named program, closing that is the fix.
+    view.ruleFiles.clear();
+    EXPECT_EQ(problems(DeviceDoctor::diagnose(view, {kPort, busy})),
+              (QList<Check>{Check::portBusy, Check::udevRule}));
     view.processes.append({4242, QStringLiteral("minicom"), {kPort}});
-    const auto* named = findingOf(DeviceDoctor::diagnose(view), Check::portBusy);
-    ASSERT_TRUE(named);
-    EXPECT_EQ(named->summary,
+    const auto findings = DeviceDoctor::diagnose(view, {kPort, busy});
+    EXPECT_EQ(problems(findings), QList<Check>{Check::portBusy});
+    EXPECT_EQ(findings.first().summary,
               QStringLiteral("Another program has /dev/ttyACM0 open: minicom (pid 4242)."));
 }
 
