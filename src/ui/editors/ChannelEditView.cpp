@@ -434,6 +434,10 @@ void ChannelEditView::inputChanged() {
         const QSignalBlocker block(m_tx);
         m_tx->setText(m_form->txText());
     }
+    if (m_customOffset->text() != m_form->customOffset()) {
+        const QSignalBlocker block(m_customOffset);
+        m_customOffset->setText(m_form->customOffset());
+    }
     refreshOffsetLabels();
     showFieldsForMode();
     refreshValidity();

@@ -105,6 +105,22 @@ void ChannelForm::setRxText(const QString& text) {
 }
 
 void ChannelForm::setFreqMode(FreqMode mode) {
+    // Choosing a custom offset with none typed yet starts from the current
+    // TX − RX, so TX stays where it is instead of jumping to RX.
+    if (mode == FreqMode::custom && m_customOffset.trimmed().isEmpty()) {
+        const auto rxHz = FrequencyText::parseHz(m_rxText);
+        const auto txHz = FrequencyText::parseHz(m_txText);
+        if (rxHz && txHz) {
+            // To the hertz, so TX does not move by a rounded digit.
+            QString text = QString::asprintf(
+                "%.6f", double(std::int64_t(*txHz) - std::int64_t(*rxHz)) / 1'000'000.0);
+            while (text.endsWith(QLatin1Char('0')))
+                text.chop(1);
+            if (text.endsWith(QLatin1Char('.')))
+                text.chop(1);
+            m_customOffset = text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+        }
+    }
     m_freqMode = mode;
     recalculateTx();
 }

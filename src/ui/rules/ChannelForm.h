@@ -48,7 +48,8 @@ public:
     // is valid, else the last valid one (the channel's own at first).
     [[nodiscard]] std::uint64_t referenceRxHz() const { return m_referenceRxHz; }
 
-    // Each of these recalculates TX unless the mode is split.
+    // Each of these recalculates TX unless the mode is split. Switching to
+    // custom with an empty offset text fills in the current TX − RX.
     void setRxText(const QString& text);
     void setFreqMode(FreqMode mode);
     void setCustomOffset(const QString& text);

@@ -43,6 +43,17 @@ TEST(ChannelFormTest, RecalculatesTxUnlessSplitOrOutOfRange) {
     form.setRxText(QStringLiteral("439.0"));
     EXPECT_EQ(form.txText(), QStringLiteral("446.60000")); // 7.6 MHz judged on the new RX
 
+    form.setFreqMode(FreqMode::custom); // starts from the current offset
+    EXPECT_EQ(form.customOffset(), QStringLiteral("7.6"));
+    EXPECT_EQ(form.txText(), QStringLiteral("446.60000"));
+    // A custom offset started from TX − RX keeps every digit ("%g" would not).
+    ChannelForm wide(channel(145'000'000, 245'012'340));
+    wide.setFreqMode(FreqMode::split);
+    wide.setCustomOffset(QString());
+    wide.setFreqMode(FreqMode::custom);
+    EXPECT_EQ(wide.customOffset(), QStringLiteral("100.01234"));
+    EXPECT_EQ(wide.txText(), QStringLiteral("245.01234"));
+
     form.setFreqMode(FreqMode::split);
     form.setRxText(QStringLiteral("430.0"));
     EXPECT_EQ(form.txText(), QStringLiteral("446.60000"));
