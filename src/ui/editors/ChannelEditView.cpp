@@ -121,6 +121,7 @@ void ChannelEditView::buildForm() {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, not to the frame
     auto* content = new QWidget(scroll);
     auto* column = new QVBoxLayout(content);
     scroll->setWidget(content);

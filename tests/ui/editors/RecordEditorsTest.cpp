@@ -88,6 +88,19 @@ TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
             }
         });
 
+    // Tab walks the form in order (the custom offset field is hidden here).
+    QWidget* expected[] = {control<QLineEdit>(QStringLiteral("RX (MHz)")),
+                           control<QComboBox>(QStringLiteral("Ablage")),
+                           control<QLineEdit>(QStringLiteral("TX (MHz)")),
+                           control<QComboBox>(QStringLiteral("Mode"))};
+    sheet()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet()));
+    control<QLineEdit>(QStringLiteral("Name"))->setFocus();
+    for (QWidget* next : expected) {
+        QTest::keyClick(sheet()->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(sheet()->focusWidget(), next) << next->accessibleName().toStdString();
+    }
+
     for (const char* bad : {"abc", "0", "1000"}) {
         type(QStringLiteral("RX (MHz)"), QString::fromLatin1(bad));
         EXPECT_FALSE(applyEnabled()) << bad;
