@@ -70,6 +70,18 @@ TEST(ChannelFormTest, RecalculatesTxUnlessSplitOrOutOfRange) {
     EXPECT_EQ(low.txText(), QStringLiteral("4.00000"));
 }
 
+TEST(ChannelFormTest, AnyTextLeavesAConsistentForm) {
+    ChannelForm form(channel(145'500'000, 145'500'000));
+    form.setFreqMode(FreqMode::custom);
+    for (const char* text : {"1e308", "-1e308", "nan", "-inf", "\n", "+-1", "1,2,3", "\xef\xbc\x99",
+                             "99999999999999999999999", "-145.5"}) {
+        form.setCustomOffset(QString::fromUtf8(text));
+        form.setRxText(QString::fromUtf8(text));
+        form.setTxText(QString::fromUtf8(text));
+        EXPECT_EQ(form.isValid(), form.edit().has_value()) << text;
+    }
+}
+
 TEST(ChannelFormTest, ValidityAndTheEditBuilt) {
     RadioChannel c = channel(145'500'000, 145'500'000);
     c.powerRaw = 2;
