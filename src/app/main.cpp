@@ -1,4 +1,5 @@
 #include "DemoRadio.h"
+#include "ScreenshotTour.h"
 
 #include "controller/RadioController.h"
 #include "ui/window/MainWindow.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -16,6 +18,9 @@ namespace {
 
 // Set by the startup benchmark: print the time to the first shown window and quit.
 constexpr const char* kStartupProbeVariable = "NERKA_STARTUP_PROBE";
+// Set by scripts/screenshots to a folder: save a picture of every section
+// there (with --demo) and quit.
+constexpr const char* kScreenshotsVariable = "NERKA_SCREENSHOTS";
 
 // --help and --version print text only; they must work without a display.
 bool printsOnly(int argc, char** argv) {
@@ -59,6 +64,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     describe(app, parser, demoOption);
+    // Ties the windows to the desktop entry (its icon and name in task bars
+    // on Wayland) and uses the installed icon, else the one built in.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.nerka.Nerka"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("org.nerka.Nerka"), QIcon(QStringLiteral(":/app/org.nerka.Nerka.svg"))));
+
+    const QString screenshotFolder = qEnvironmentVariable(kScreenshotsVariable);
+    if (!screenshotFolder.isEmpty() && !parser.isSet(demoOption)) {
+        std::fprintf(stderr, "nerka: %s needs --demo\n", kScreenshotsVariable);
+        return 2;
+    }
 
     std::unique_ptr<nerka::DemoRadio> demo;
     if (parser.isSet(demoOption)) {
@@ -80,6 +96,12 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
             QApplication::exit(0);
         });
+    }
+    std::unique_ptr<nerka::ScreenshotTour> tour;
+    if (!screenshotFolder.isEmpty()) {
+        tour = std::make_unique<nerka::ScreenshotTour>(shell.radio(), shell.window(),
+                                                       screenshotFolder);
+        tour->start();
     }
     return QApplication::exec();
 }

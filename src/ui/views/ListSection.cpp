@@ -8,12 +8,14 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,11 +32,23 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
 
     m_search = new QLineEdit(this);
     m_search->setClearButtonEnabled(true);
+    // The clear button shows only an icon; its action's text and tooltip name
+    // it for the pointer and for assistive technology.
+    if (auto* clear = m_search->findChild<QAction*>()) {
+        clear->setText(QStringLiteral("Clear search"));
+        clear->setToolTip(clear->text());
+    }
     m_layout->addWidget(m_search);
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_toolBar->setIconSize(QSize(16, 16));
+    // The overflow button appears when the section is too narrow for every
+    // command; it shows only a chevron.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setToolTip(QStringLiteral("More commands"));
+        more->setAccessibleName(more->toolTip());
+    }
     m_layout->addWidget(m_toolBar);
 
     m_stack = new QStackedWidget(this);
@@ -72,6 +86,12 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->installEventFilter(this);
     setFocusProxy(view);
+    // Table rows as high as a line of text needs: the style's default row
+    // height spreads the rows far apart and fits a third fewer on the screen.
+    if (auto* table = qobject_cast<QTableView*>(view)) {
+        table->verticalHeader()->setDefaultSectionSize(
+            std::max(table->fontMetrics().height(), table->iconSize().height()) + 8);
+    }
 
     connect(view, &QWidget::customContextMenuRequested, this, &ListSection::showContextMenu);
     connect(view, &QAbstractItemView::doubleClicked, this, [this] { editCurrent(); });

@@ -1,17 +1,21 @@
 #include "ui/window/ConnectionView.h"
 
 #include "controller/RadioController.h"
+#include "link/DeviceDoctor.h"
 #include "ui/kit/Icons.h"
 #include "ui/views/PortListModel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,6 +24,19 @@
 namespace nerka {
 
 namespace {
+
+// One doctor at a time in the process: gathering the system view walks the
+// group database with getgrent(), which is not safe to run twice at once.
+// The pool belongs to the application object, which waits for a running
+// look before it goes.
+QThreadPool& doctorThread() {
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        pool = new QThreadPool(QCoreApplication::instance());
+        pool->setMaxThreadCount(1);
+    }
+    return *pool;
+}
 
 QLabel* addDeviceRow(QFormLayout* form, const QString& label) {
     auto* value = new QLabel;
@@ -83,6 +100,14 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     connectRow->addStretch();
     form->addRow(QString(), connectRow);
     form->addRow(QString(), hint);
+    m_advice = new QLabel;
+    m_advice->setWordWrap(true);
+    m_advice->setTextFormat(Qt::PlainText);
+    m_advice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_advice->setFrameShape(QFrame::StyledPanel);
+    m_advice->setMargin(6);
+    m_advice->hide();
+    form->addRow(QString(), m_advice);
 
     m_device = new QGroupBox(QStringLiteral("Device"));
     auto* deviceForm = new QFormLayout(m_device);
@@ -112,8 +137,62 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
                      &ConnectionView::showSelectedPort);
     QObject::connect(&controller, &RadioController::selectedPortChanged, this,
                      &ConnectionView::showSelectedPort);
+    QObject::connect(&controller, &RadioController::lastErrorChanged, this, [this] {
+        // Taken now: the alert clears the error once it is dismissed.
+        const QString error = m_controller.lastErrorText();
+        if (error.isEmpty())
+            return;
+        const auto& port = m_controller.selectedPort();
+        const QString path = port ? port->path : QString();
+        requestAdvice([path, error] { return DeviceDoctor::adviceOnFailure(path, error); }, false);
+    });
+    QObject::connect(&controller, &RadioController::portsChanged, this, [this] {
+        if (m_controller.ports().isEmpty())
+            requestAdvice([] { return DeviceDoctor::adviceWithoutRadio(); }, true);
+        else if (m_adviceWithoutRadio)
+            clearAdvice();
+    });
+    QObject::connect(&controller, &RadioController::statusChanged, this, [this] {
+        if (m_controller.status().isConnected())
+            clearAdvice();
+    });
     showSelectedPort();
     refresh();
+}
+
+void ConnectionView::requestAdvice(std::function<QString()> diagnose, bool withoutRadio) {
+    const quint64 request = ++m_adviceRequest;
+    m_adviceWithoutRadio = withoutRadio;
+    QPointer<ConnectionView> view(this);
+    doctorThread().start([view, request, diagnose = std::move(diagnose)] {
+        const QString advice = diagnose();
+        // Posted to the application object, which outlives every view; the
+        // guard drops the answer when the view has gone meanwhile.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return; // the program is ending
+        QMetaObject::invokeMethod(
+            app,
+            [view, request, advice] {
+                if (view)
+                    view->showAdvice(request, advice);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ConnectionView::showAdvice(quint64 request, const QString& advice) {
+    if (request != m_adviceRequest)
+        return; // a newer request or a connection came since
+    m_advice->setText(advice);
+    m_advice->setVisible(!advice.isEmpty());
+}
+
+void ConnectionView::clearAdvice() {
+    ++m_adviceRequest;
+    m_adviceWithoutRadio = false;
+    m_advice->clear();
+    m_advice->hide();
 }
 
 void ConnectionView::refresh() {

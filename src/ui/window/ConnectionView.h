@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QDialog;
 class QGroupBox;
@@ -39,12 +41,20 @@ public:
     [[nodiscard]] QLabel* stateLabel() const { return m_state; }
     [[nodiscard]] QLabel* progressLabel() const { return m_progress; }
     [[nodiscard]] QGroupBox* deviceBlock() const { return m_device; }
+    // The device doctor's advice beside a failed connection or an empty port
+    // list; hidden while there is none.
+    [[nodiscard]] QLabel* adviceLabel() const { return m_advice; }
 
 private:
     void refresh();
     void showSelectedPort();
     void portChosen(int row);
     void connectOrDisconnect();
+    // The doctor reads /proc and /sys, which can take long on a busy machine,
+    // so it runs on a worker thread; only the latest request's answer is shown.
+    void requestAdvice(std::function<QString()> diagnose, bool withoutRadio);
+    void showAdvice(quint64 request, const QString& advice);
+    void clearAdvice();
 
     RadioController& m_controller;
     PortListModel* m_portModel = nullptr;
@@ -60,6 +70,9 @@ private:
     QLabel* m_protocol = nullptr;
     QLabel* m_flashSerial = nullptr;
     QLabel* m_progress = nullptr;
+    QLabel* m_advice = nullptr;
+    quint64 m_adviceRequest = 0;       // bumped by every request and clear
+    bool m_adviceWithoutRadio = false; // the advice shown is about an empty port list
 };
 
 } // namespace nerka

@@ -65,6 +65,9 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The focus frame spans the label and the count; around the label alone it
+    // cut the highlighted row in two.
+    setAllColumnsShowFocus(true);
     setAccessibleName(QStringLiteral("Sidebar"));
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(kLabelColumn, QHeaderView::Stretch);
