@@ -16,14 +16,22 @@ namespace {
 // one is built on the public QAccessibleWidget and answers everything but
 // Name as Qt 6's own does: two children (the popup list, then the line edit
 // of an editable box), ShowMenu and Press actions that open and close the
-// popup, Down as the accelerator and an expandable state.
+// popup, Down as the accelerator and an expandable state. Every answer checks
+// that the box still exists, since assistive technology may ask an interface
+// while its widget is being torn down.
 class AccessibleComboBox : public QAccessibleWidget {
 public:
     explicit AccessibleComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
-    int childCount() const override { return comboBox()->isEditable() ? 2 : 1; }
+    int childCount() const override {
+        if (!isValid())
+            return 0;
+        return comboBox()->isEditable() ? 2 : 1;
+    }
 
     QAccessibleInterface* child(int index) const override {
+        if (!isValid())
+            return nullptr;
         if (index == 0)
             return QAccessible::queryAccessibleInterface(comboBox()->view());
         if (index == 1 && comboBox()->isEditable())
@@ -32,7 +40,7 @@ public:
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        if (!child)
+        if (!child || !isValid())
             return -1;
         if (child->object() == comboBox()->view())
             return 0;
@@ -44,6 +52,8 @@ public:
     // Screen coordinates, as the interface promises (Qt's own compares them
     // with the line edit's local rectangle).
     QAccessibleInterface* childAt(int x, int y) const override {
+        if (!isValid())
+            return nullptr;
         const QLineEdit* edit = comboBox()->isEditable() ? comboBox()->lineEdit() : nullptr;
         if (edit && QRect(edit->mapToGlobal(QPoint(0, 0)), edit->size()).contains(x, y))
             return child(1);
@@ -51,6 +61,8 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
+        if (!isValid())
+            return {};
         QString str;
         switch (t) {
         case QAccessible::Name:
@@ -74,8 +86,12 @@ public:
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
+        if (!isValid())
+            return s;
         s.expandable = true;
-        s.expanded = isValid() && comboBox()->view()->isVisible();
+        s.expanded = comboBox()->view()->isVisible();
+        // The box itself takes typing when editable (as later Qt versions report).
+        s.editable = comboBox()->isEditable();
         return s;
     }
 
@@ -88,7 +104,7 @@ public:
     }
 
     void doAction(const QString& actionName) override {
-        if (actionName != showMenuAction() && actionName != pressAction())
+        if (!isValid() || (actionName != showMenuAction() && actionName != pressAction()))
             return;
         if (comboBox()->view()->isVisible())
             comboBox()->hidePopup();

@@ -88,6 +88,8 @@ TEST_F(AccessibleNamesTest, PickersAreFoundByTheirLabelWithTheirValueApart) {
     ASSERT_NE(edit, nullptr);
     talkgroup->lineEdit()->setText(QStringLiteral("TG 9"));
     EXPECT_EQ(edit->text(QAccessible::Value), QStringLiteral("TG 9"));
+    EXPECT_TRUE(edit->state().editable);
+    EXPECT_FALSE(box->state().editable);
     ASSERT_EQ(edit->childCount(), 2);
     EXPECT_EQ(edit->child(0)->role(), QAccessible::List);
     EXPECT_EQ(edit->child(1)->role(), QAccessible::EditableText);
