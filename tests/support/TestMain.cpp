@@ -3,6 +3,8 @@
 #include <QStandardPaths>
 
 #ifdef NERKA_TEST_WIDGETS
+#include "ui/kit/AccessibleNames.h"
+
 #include <QApplication>
 using TestApplication = QApplication;
 #else
@@ -15,6 +17,11 @@ int main(int argc, char** argv) {
     // to throw-away locations, so no test can touch the real user's preferences.
     QStandardPaths::setTestModeEnabled(true);
     TestApplication app(argc, argv);
+#ifdef NERKA_TEST_WIDGETS
+    // The window's tests find controls by their labels, as the program's
+    // accessibility tree presents them.
+    nerka::installAccessibleNames();
+#endif
     TestApplication::setOrganizationName(QStringLiteral("nerka-tests"));
     TestApplication::setApplicationName(QStringLiteral("nerka-tests"));
     ::testing::InitGoogleTest(&argc, argv);
