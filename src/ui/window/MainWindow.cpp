@@ -28,6 +28,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -148,6 +149,12 @@ void MainWindow::addListSection(SidebarItem item, ListSection* section) {
 }
 
 void MainWindow::buildMenus() {
+    // The menu bar's overflow button, shown when the window is too narrow for
+    // every menu, has only a chevron.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))) {
+        more->setToolTip(QStringLiteral("More menus"));
+        more->setAccessibleName(more->toolTip());
+    }
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(m_files->openAction());
     file->addSeparator();

@@ -248,6 +248,27 @@ TEST_F(WindowTest, EveryInteractiveElementHasAnAccessibleName) {
         }
     }
     EXPECT_GT(checked, 50);
+
+    // Buttons that only appear on demand (a search field's clear button once
+    // there is text, a toolbar's overflow when the window is narrow) are
+    // hidden now, and the walk above skips them; they need names too.
+    int hiddenButtons = 0;
+    for (QWidget* root :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.preferencesWindow()),
+          static_cast<QWidget*>(connectionSheet)}) {
+        for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+            // The table corner button needs a row header, which every table hides.
+            if (button->isVisibleTo(root) || button->inherits("QTableCornerButton"))
+                continue;
+            ++hiddenButtons;
+            QAccessibleInterface* element = QAccessible::queryAccessibleInterface(button);
+            ASSERT_NE(element, nullptr);
+            EXPECT_FALSE(element->text(QAccessible::Name).trimmed().isEmpty())
+                << button->metaObject()->className() << " " << button->objectName().toStdString()
+                << " in " << root->metaObject()->className();
+        }
+    }
+    EXPECT_GT(hiddenButtons, 0);
     connectionSheet->close();
 }
 
