@@ -107,7 +107,6 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     m_advice->setFrameShape(QFrame::StyledPanel);
     m_advice->setMargin(6);
     m_advice->hide();
-    form->addRow(QString(), m_advice);
 
     m_device = new QGroupBox(QStringLiteral("Device"));
     auto* deviceForm = new QFormLayout(m_device);
@@ -120,6 +119,9 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(form);
+    // Below the form rather than in it: a form row keeps a wrapped text at the
+    // height it needs at its narrowest, far taller than the text.
+    layout->addWidget(m_advice);
     layout->addWidget(m_device);
     layout->addStretch();
     setTabOrder(m_ports, m_refresh);
@@ -140,7 +142,10 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     QObject::connect(&controller, &RadioController::lastErrorChanged, this, [this] {
         // Taken now: the alert clears the error once it is dismissed.
         const QString error = m_controller.lastErrorText();
-        if (error.isEmpty())
+        // Only a failure while talking to the port (connecting or a transfer)
+        // is the doctor's: a codeplug file that is missing fails with the
+        // same "No such file or directory", and says nothing about the radio.
+        if (error.isEmpty() || !m_controller.status().isWorking())
             return;
         const auto& port = m_controller.selectedPort();
         const QString path = port ? port->path : QString();
@@ -158,6 +163,10 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     });
     showSelectedPort();
     refresh();
+    // A sheet opened while no radio is listed explains it at once; in the
+    // window, the first port discovery replaces this answer.
+    if (m_controller.ports().isEmpty())
+        requestAdvice([] { return DeviceDoctor::adviceWithoutRadio(); }, true);
 }
 
 void ConnectionView::requestAdvice(std::function<QString()> diagnose, bool withoutRadio) {

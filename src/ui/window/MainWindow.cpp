@@ -77,6 +77,7 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     body->addWidget(m_sidebar);
     body->addWidget(content);
     body->setStretchFactor(1, 1);
+    body->setCollapsible(0, false);
     body->setSizes({220, 880});
     setCentralWidget(body);
     QObject::connect(m_sidebar, &Sidebar::sectionSelected, this, &MainWindow::showSection);

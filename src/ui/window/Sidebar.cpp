@@ -90,6 +90,11 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
     entry(addHeading(QStringLiteral("DMR Database")), SidebarItem::dmrDatabase);
     entry(addHeading(QStringLiteral("Display")), SidebarItem::theme);
     expandAll();
+    // Never narrower than the labels and a four-digit count, so a narrow
+    // window or a dragged splitter cannot cut the section names short.
+    setMinimumWidth(sizeHintForColumn(kLabelColumn) +
+                    fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16 +
+                    2 * frameWidth());
 
     QObject::connect(this, &QTreeWidget::currentItemChanged, this,
                      [this](QTreeWidgetItem* current) {
