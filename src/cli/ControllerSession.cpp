@@ -1,6 +1,7 @@
 #include "cli/ControllerSession.h"
 
 #include "controller/RadioController.h"
+#include "link/DeviceDoctor.h"
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
 
@@ -198,7 +199,15 @@ bool ControllerSession::connect() {
     }
     c.connect(false);
     finish();
-    return c.hasInterface() && c.status().isConnected();
+    const bool connected = c.hasInterface() && c.status().isConnected();
+    // A port refused or held, or no radio at all: the doctor can say why.
+    if (!connected && !m_options.demo && DeviceDoctor::explains(c.lastErrorText())) {
+        m_context.err << "Hint: run 'nerka-cli ports --doctor"
+                      << (m_options.port.isEmpty() ? QString() : " --port " + m_options.port)
+                      << "' to find out why and how to fix it.\n";
+        m_context.err.flush();
+    }
+    return connected;
 }
 
 } // namespace nerka::cli
