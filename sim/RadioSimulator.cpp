@@ -81,7 +81,7 @@ int requestSize(const QByteArray& input) {
     return input.size() >= size ? size : 0;
 }
 
-enum class RequestKind { blockRead, other, unknown };
+enum class RequestKind { blockRead, dataWrite, other, unknown };
 
 RequestKind kindOf(const QByteArray& request) {
     const auto first = std::uint8_t(request[0]);
@@ -90,7 +90,12 @@ RequestKind kindOf(const QByteArray& request) {
         return mode == P::kModeFlash || mode == P::kModeEeprom ? RequestKind::blockRead
                                                                : RequestKind::other;
     }
-    if (first == P::kCommand || first == P::kWriteGd77 || first == P::kWriteUv380)
+    if (first == P::kWriteGd77 || first == P::kWriteUv380) {
+        const auto sub = std::uint8_t(request[1]);
+        return sub == P::kWriteFlashBuffer || sub == P::kWriteEeprom ? RequestKind::dataWrite
+                                                                     : RequestKind::other;
+    }
+    if (first == P::kCommand)
         return RequestKind::other;
     return RequestKind::unknown;
 }
@@ -490,6 +495,7 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
     bool wrongAck = false;
     bool garbage = false;
     bool wrongLength = false;
+    bool corruptWrite = false;
     {
         std::lock_guard lock(m_mutex);
         const int index = s.requestCounter++;
@@ -501,6 +507,8 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 if (fault.triggerAt > index)
                     continue;
                 if (fault.kind == SimFault::wrongLength && kind != RequestKind::blockRead)
+                    continue;
+                if (fault.kind == SimFault::corruptWrite && kind != RequestKind::dataWrite)
                     continue;
                 s.faults.removeAt(i);
                 switch (fault.kind) {
@@ -518,6 +526,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                     break;
                 case SimFault::vanish:
                     after = After::vanish;
+                    break;
+                case SimFault::corruptWrite:
+                    corruptWrite = true;
                     break;
                 }
                 break;
@@ -609,7 +620,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                     }
                     case P::kWriteFlashBuffer: {
                         const std::uint32_t address = u32be(request, 2);
-                        const QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        if (corruptWrite && !data.isEmpty())
+                            data[0] = char(~data[0]);
                         if (s.bufferSector >= 0 && address >= std::uint32_t(base) &&
                             State::fits(s.sectorBuffer, address - std::uint32_t(base),
                                         data.size())) {
@@ -627,7 +640,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                         break;
                     case P::kWriteEeprom: {
                         const std::uint32_t address = u32be(request, 2);
-                        const QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        if (corruptWrite && !data.isEmpty())
+                            data[0] = char(~data[0]);
                         if (State::fits(s.eeprom, address, data.size())) {
                             s.eeprom.replace(address, data.size(), data);
                             done = true;

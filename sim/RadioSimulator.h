@@ -28,6 +28,9 @@ enum class SimFault {
     wrongAck,    // the next answer starts with 'N' instead of its proper first byte
     garbage,     // one stray byte 0xA5 goes out before the next answer
     vanish,      // the device disappears instead of answering (like a pulled cable)
+    // The next data write (flash buffer or EEPROM) stores its first byte
+    // inverted and is acknowledged as if all went well.
+    corruptWrite,
 };
 
 // What the radio's transfer screen shows.

@@ -83,6 +83,9 @@ ControllerSession::ControllerSession(CliContext& context, RadioOptions options)
         m_settings = std::make_unique<QSettings>(QStringLiteral("Nerka"), QStringLiteral("Nerka"));
     }
     m_controller = std::make_unique<RadioController>(m_settings.get());
+    if (m_demoDir)
+        // Backups of the demo's stand-in go with it, not among the user's radios.
+        m_controller->backups().setFolder(m_demoDir->filePath(QStringLiteral("backups")));
     QObject::connect(m_controller.get(), &RadioController::lineLogged, m_controller.get(),
                      [this](const QString& line) { printLine(line); });
     if (m_context.errIsTerminal)

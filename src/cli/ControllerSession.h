@@ -55,12 +55,13 @@ public:
     // Runs the event loop until the status is no longer `working` and
     // everything the work queue has posted so far has arrived.
     void finish();
+    // Runs the event loop until `done` holds.
+    void waitUntil(const std::function<bool()>& done);
     // True once an error was reported during the run.
     [[nodiscard]] bool failed() const { return m_failed; }
     [[nodiscard]] int exitCode() const { return m_failed ? kExitFailed : kExitOk; }
 
 private:
-    void waitUntil(const std::function<bool()>& done);
     void printLine(const QString& line);
     void showProgress(double fraction);
     void endProgress();

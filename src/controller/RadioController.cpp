@@ -68,6 +68,7 @@ void RadioController::dropLinkOnQueue() {
         m_link->port->close();
     m_link.reset();
     m_hasInterface = false;
+    postToMain([this] { m_radioImage.reset(); });
 }
 
 QNetworkAccessManager* RadioController::networkAccess() {

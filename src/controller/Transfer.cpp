@@ -108,10 +108,12 @@ void RadioController::readCodeplug() {
             reportFailure(error->description(), Status::connected());
             return;
         }
+        m_link->codeplugAsRead = image;
         const DecodedImage decoded = decodeImage(image);
         postToMain([this, image, decoded] {
             applyDecodedImage(image, decoded);
             clearUndoHistory();
+            m_radioImage = image;
         });
         postToMain([this] {
             assignProgress(1.0);
@@ -145,7 +147,11 @@ void RadioController::writeChanges() {
     // The regions as they are now: edits made while the task runs do not
     // change what is sent.
     const CodeplugImage image = *m_image;
-    postToQueue([this, image, dirty] {
+    std::optional<CodeplugBackups> backups;
+    if (m_backupBeforeWrite)
+        backups = m_backups;
+    const bool verify = m_verifyAfterWrite;
+    postToQueue([this, image, dirty, backups, verify] {
         if (!m_link) {
             reportFailure(kNotConnected, Status::disconnected());
             return;
@@ -155,6 +161,11 @@ void RadioController::writeChanges() {
         // firmware was known on the main thread.
         if (auto refusal = writeRefusal(image, radio.variant(), dirty)) {
             reportFailure(*refusal, Status::connected());
+            return;
+        }
+        const auto prepared = prepareWriteOnQueue(image, dirty, backups);
+        if (!prepared) {
+            reportFailure(prepared.error(), Status::connected());
             return;
         }
         qint64 total = 0;
@@ -209,6 +220,8 @@ void RadioController::writeChanges() {
         };
         if (auto error = transfer())
             return reportWriteFailure(error->description());
+        if (verify)
+            scheduleVerificationOnQueue(image, dirty, prepared->backupPath);
         rebootAndDisconnect();
         postToMain([this] {
             assignProgress(1.0);
