@@ -1,5 +1,6 @@
 #include "cli/ControllerSession.h"
 
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
@@ -144,6 +145,15 @@ void ControllerSession::finish() {
     c.postToQueue([&c, &settled] { c.postToMain([&settled] { settled = true; }); });
     waitUntil([&] { return settled; });
     endProgress();
+}
+
+bool ControllerSession::checkOutput(const QString& path) {
+    const auto refusal = FileStore::targetRefusal(path);
+    if (!refusal)
+        return true;
+    m_controller->reportError(*refusal);
+    finish();
+    return false;
 }
 
 bool ControllerSession::startDemo() {

@@ -55,6 +55,10 @@ public:
     // Runs the event loop until the status is no longer `working` and
     // everything the work queue has posted so far has arrived.
     void finish();
+    // Checks an output path before any work is done for it: a path that
+    // exists and is no regular file (nor a link to one) is reported as an
+    // error and false returned.
+    bool checkOutput(const QString& path);
     // True once an error was reported during the run.
     [[nodiscard]] bool failed() const { return m_failed; }
     [[nodiscard]] int exitCode() const { return m_failed ? kExitFailed : kExitOk; }

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ControllerSession.h"
+#include "cli/InterruptGuard.h"
 
 #include "controller/RadioController.h"
 
@@ -85,8 +86,12 @@ int runWrite(CliContext& context) {
     if (!session.connect())
         return kExitFailed;
     controller.markRegionsChanged(regions);
+    InterruptGuard interrupts(controller);
     controller.writeChanges();
     session.finish();
+    // A signal after the last block changed nothing: the write succeeded.
+    if (interrupts.signalNumber() != 0 && session.failed())
+        return reportInterrupted(context, interrupts);
     return session.exitCode();
 }
 
