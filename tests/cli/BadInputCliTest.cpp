@@ -10,15 +10,18 @@
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <iostream>
 #include <sys/stat.h>
 
 using namespace nerka;
@@ -241,4 +244,42 @@ TEST_F(BadInputCli, InterruptedWriteEndsCleanlyWithTheSignalsExitCode) {
         EXPECT_EQ(radio.bufferedSector(), -1) << "the open sector was committed";
         EXPECT_EQ(radio.rebootCount(), 0);
     }
+}
+
+TEST_F(BadInputCli, KilledWhileSavingLeavesTheOldOrTheNewFileNeverATornOne) {
+    // Old and new contents differ all through, so any mix would show.
+    CodeplugImage image = sampleCodeplug(RadioVariant::gd77);
+    const QByteArray newBytes = encodeCodeplugFile(image);
+    write("in.ogd", newBytes);
+    for (QByteArray& blob : image.blobs)
+        blob.fill('\x77');
+    const QByteArray oldBytes = encodeCodeplugFile(image);
+    ASSERT_EQ(oldBytes.size(), newBytes.size());
+    write("ops.json", "[]");
+    const QStringList args{QStringLiteral("edit"), path("in.ogd"),       QStringLiteral("--ops"),
+                           path("ops.json"),       QStringLiteral("-o"), path("target.ogd")};
+
+    // How long one whole run takes, to spread the kills over it.
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(run(args).exitCode, 0);
+    const qint64 runMs = std::max<qint64>(clock.elapsed(), 20);
+
+    QRandomGenerator random(20261207);
+    int sawOld = 0;
+    int sawNew = 0;
+    for (int round = 0; round < 40; ++round) {
+        write("target.ogd", oldBytes);
+        QProcess process;
+        process.setProcessEnvironment(test::isolatedEnvironment(home));
+        process.start(QStringLiteral(NERKA_CLI_PATH), args);
+        ASSERT_TRUE(process.waitForStarted());
+        QThread::usleep(random.bounded(quint32(runMs * 1000)));
+        ::kill(pid_t(process.processId()), SIGKILL);
+        process.waitForFinished(30000);
+        const QByteArray now = contents("target.ogd");
+        EXPECT_TRUE(now == oldBytes || now == newBytes) << "round " << round;
+        (now == oldBytes ? sawOld : sawNew) += 1;
+    }
+    std::cout << "killed saves: " << sawOld << " left the old file, " << sawNew << " the new one\n";
 }
