@@ -7,6 +7,7 @@
 #include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/MemberLists.h"
 #include "codeplug/ThemeCodec.h"
+#include "controller/PrintableText.h"
 #include "satellites/SatelliteCodec.h"
 
 #include <QJsonArray>
@@ -93,12 +94,13 @@ QString codeplugSummary(const CodeplugImage& image) {
         << ", talkgroups: " << lists.talkgroups.size() << ", zones: " << lists.zones.size()
         << ", satellites: " << satellites.size() << '\n';
     if (const auto s = decodeDeviceSettings(image))
-        out << "Settings: " << s->call << ", DMR ID " << s->dmrID << ", VHF " << s->vhfMin
-            << "\u2013" << s->vhfMax << ", UHF " << s->uhfMin << "\u2013" << s->uhfMax << " MHz\n";
+        out << "Settings: " << printableText(s->call) << ", DMR ID " << s->dmrID << ", VHF "
+            << s->vhfMin << "\u2013" << s->vhfMax << ", UHF " << s->uhfMin << "\u2013" << s->uhfMax
+            << " MHz\n";
 
     for (const RadioChannel& c : channels) {
-        out << "Channel " << c.number << ": " << c.name << " " << rawText(c.mode) << " RX "
-            << megahertz(c.rxHz) << " TX " << megahertz(c.txHz);
+        out << "Channel " << c.number << ": " << printableText(c.name) << " " << rawText(c.mode)
+            << " RX " << megahertz(c.rxHz) << " TX " << megahertz(c.txHz);
         if (c.isDMR())
             out << " CC" << c.colorCode << " TS" << c.timeSlot;
         else if (c.rxTone || c.txTone)
@@ -107,17 +109,17 @@ QString codeplugSummary(const CodeplugImage& image) {
         out << '\n';
     }
     for (const DMRContact& c : lists.contacts)
-        out << "Contact " << c.slot + 1 << ": " << c.name << " " << c.dmrID << " "
+        out << "Contact " << c.slot + 1 << ": " << printableText(c.name) << " " << c.dmrID << " "
             << rawText(c.type) << '\n';
     for (const Talkgroup& t : lists.talkgroups)
-        out << "Talkgroup " << t.index + 1 << ": " << t.name << " ("
-            << t.contactNames.join(QStringLiteral(", ")) << ")\n";
+        out << "Talkgroup " << t.index + 1 << ": " << printableText(t.name) << " ("
+            << printableText(t.contactNames.join(QStringLiteral(", "))) << ")\n";
     for (const Zone& z : lists.zones)
-        out << "Zone " << z.index + 1 << ": " << z.name << " ("
-            << z.channelNames.join(QStringLiteral(", ")) << ")\n";
+        out << "Zone " << z.index + 1 << ": " << printableText(z.name) << " ("
+            << printableText(z.channelNames.join(QStringLiteral(", "))) << ")\n";
     for (const Satellite& s : satellites)
-        out << "Satellite " << s.index + 1 << ": " << s.name << " RX " << megahertz(s.rxFreq1)
-            << " TX " << megahertz(s.txFreq1) << '\n';
+        out << "Satellite " << s.index + 1 << ": " << printableText(s.name) << " RX "
+            << megahertz(s.rxFreq1) << " TX " << megahertz(s.txFreq1) << '\n';
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/ControllerSession.h"
 
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "link/DeviceDoctor.h"
 #include "sim/RadioSimulator.h"
@@ -148,6 +149,15 @@ void ControllerSession::finish() {
     c.postToQueue([&c, &settled] { c.postToMain([&settled] { settled = true; }); });
     waitUntil([&] { return settled; });
     endProgress();
+}
+
+bool ControllerSession::checkOutput(const QString& path) {
+    const auto refusal = FileStore::targetRefusal(path);
+    if (!refusal)
+        return true;
+    m_controller->reportError(*refusal);
+    finish();
+    return false;
 }
 
 bool ControllerSession::startDemo() {

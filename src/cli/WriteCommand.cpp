@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ControllerSession.h"
+#include "cli/InterruptGuard.h"
 
 #include "controller/RadioController.h"
 
@@ -108,8 +109,12 @@ int runWrite(CliContext& context) {
     if (!session.connect())
         return kExitFailed;
     controller.markRegionsChanged(regions);
+    InterruptGuard interrupts(controller);
     controller.writeChanges();
     session.finish();
+    // A signal after the last block changed nothing: the write succeeded.
+    if (interrupts.signalNumber() != 0 && session.failed())
+        return reportInterrupted(context, interrupts);
     // The read-back runs once the restarted radio is connected again.
     if (controller.verificationPending()) {
         session.waitUntil([&] { return !controller.verificationPending(); });

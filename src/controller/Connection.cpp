@@ -107,6 +107,7 @@ void RadioController::connect(bool automatic) {
             return;
         }
         auto interface = std::make_unique<OpenGD77Interface>(port, timeoutMs);
+        interface->setStopRequest(&m_stopRequested);
         auto identified = interface->identify();
         if (!identified) {
             fail(identified.error());

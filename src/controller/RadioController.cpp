@@ -1,8 +1,11 @@
 #include "controller/RadioController.h"
 
+#include "controller/PrintableText.h"
+
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/MemberLists.h"
 #include "controller/ControllerLink.h"
+#include "controller/PrintableText.h"
 #include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -284,7 +287,8 @@ void RadioController::assignDirtyRegions(const RegionSet& regions) {
 }
 
 void RadioController::appendLogLine(const QString& message) {
-    const QString line = kBullet + message;
+    // Names and radio replies inside a message must not break the line.
+    const QString line = kBullet + printableText(message);
     m_log.append(line);
     Q_EMIT lineLogged(line);
     Q_EMIT logChanged();

@@ -196,6 +196,12 @@ public:
     [[nodiscard]] std::optional<SerialDevice>
     automaticPortChoice(const QList<SerialDevice>& list) const;
 
+    // Stops a running codeplug or database write after the block being sent
+    // (any thread): the write then ends as a failed one does, committing the
+    // open sector and closing the transfer screen, and reports "Interrupted".
+    // Every write clears the request when it starts.
+    void requestStop() { m_stopRequested = true; }
+
     // ---- codeplug transfer and files (Transfer.cpp) ----
     void readCodeplug();
     void writeChanges();
@@ -403,6 +409,7 @@ protected:
     struct Link;
     std::unique_ptr<Link> m_link; // port + interface, both present or both absent
     std::atomic<bool> m_hasInterface{false};
+    std::atomic<bool> m_stopRequested{false}; // see requestStop(); read by the link
     // Work queue only: closes and drops port and interface.
     void dropLinkOnQueue();
     // Work queue only: reboots the radio, drops the connection and posts the

@@ -172,6 +172,8 @@ Result<QByteArray, LinkError> dataRequest(char cmd, std::uint8_t sub, std::uint3
 
 OpenGD77Interface::Status OpenGD77Interface::writeEEPROM(std::uint32_t address,
                                                          const QByteArray& bytes) {
+    if (stopRequested())
+        return LinkError(InterfaceError::interrupted());
     auto request = dataRequest(writeCommand(), P::kWriteEeprom, address, bytes);
     if (!request)
         return request.error();
@@ -182,6 +184,8 @@ OpenGD77Interface::Status OpenGD77Interface::writeEEPROM(std::uint32_t address,
 }
 
 OpenGD77Interface::Status OpenGD77Interface::setFlashSector(std::uint32_t address) {
+    if (stopRequested())
+        return LinkError(InterfaceError::interrupted());
     const std::uint32_t sector = address / P::kSectorSize;
     QByteArray request;
     request.append(writeCommand());
@@ -196,6 +200,8 @@ OpenGD77Interface::Status OpenGD77Interface::setFlashSector(std::uint32_t addres
 
 OpenGD77Interface::Status OpenGD77Interface::writeFlashBuffer(std::uint32_t address,
                                                               const QByteArray& bytes) {
+    if (stopRequested())
+        return LinkError(InterfaceError::interrupted());
     auto request = dataRequest(writeCommand(), P::kWriteFlashBuffer, address, bytes);
     if (!request)
         return request.error();
@@ -272,6 +278,29 @@ OpenGD77Interface::Status OpenGD77Interface::showTransferScreen(const QString& l
         return shown;
     m_currentSector = -1;
     return {};
+}
+
+OpenGD77Interface::Status OpenGD77Interface::commitOpenSector() {
+    if (m_currentSector < 0)
+        return {};
+    if (auto committed = commitFlashSector(); !committed)
+        return committed;
+    m_currentSector = -1;
+    return {};
+}
+
+OpenGD77Interface::Status OpenGD77Interface::closeTransferScreen() {
+    return sendCommand(command({P::kCommand, P::kCloseScreen}));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::finishTransfer() {
+    if (auto committed = commitOpenSector(); !committed)
+        return committed;
+    return closeTransferScreen();
+}
+
+OpenGD77Interface::Status OpenGD77Interface::reboot() {
+    return sendCommand(command({P::kCommand, P::kControl, P::kControlReboot}));
 }
 
 Result<FirmwareInfo, LinkError> OpenGD77Interface::identify() {
