@@ -230,14 +230,17 @@ void RadioController::rebootAndDisconnect() {
 }
 
 void RadioController::reportWriteFailure(const QString& description) {
-    // Commit what the sector buffer holds, then close the transfer screen;
-    // when even the commit fails the radio is not answering and the close is
-    // skipped.
+    // Commit what the sector buffer holds, then close the transfer screen.
+    // The close is skipped only when the commit gets no answer at all (the
+    // radio is silent or gone): a radio that answers the commit wrongly, for
+    // example because the failed request already committed the sector, still
+    // takes the close and leaves its transfer screen.
     OpenGD77Interface& radio = *m_link->interface;
     bool answering = true;
     if (radio.currentSector() >= 0) {
-        answering = radio.commitFlashSector().ok();
-        if (answering)
+        const auto committed = radio.commitFlashSector();
+        answering = committed.ok() || committed.error().interfaceError() != nullptr;
+        if (committed)
             radio.setCurrentSector(-1);
     }
     if (answering)
