@@ -491,8 +491,9 @@ void RadioSimulator::handleInput() {
 // device went away (vanish or reboot).
 bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
     State& s = *m_state;
-    enum class After { nothing, vanish, reboot } after = After::nothing;
+    enum class After { nothing, vanish, reboot, faultReboot } after = After::nothing;
     bool wrongAck = false;
+    bool shortAnswer = false;
     bool garbage = false;
     bool wrongLength = false;
     bool corruptWrite = false;
@@ -506,7 +507,7 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 const auto fault = s.faults[i];
                 if (fault.triggerAt > index)
                     continue;
-                if (fault.kind == SimFault::wrongLength && kind != RequestKind::blockRead)
+                if (fault.kind == SimFault::wrongLength && std::uint8_t(request[0]) != P::kRead)
                     continue;
                 if (fault.kind == SimFault::corruptWrite && kind != RequestKind::dataWrite)
                     continue;
@@ -530,14 +531,20 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 case SimFault::corruptWrite:
                     corruptWrite = true;
                     break;
+                case SimFault::shortAnswer:
+                    shortAnswer = true;
+                    break;
+                case SimFault::reboot:
+                    after = After::faultReboot;
+                    break;
                 }
                 break;
             }
         }
         if (s.silent || kind == RequestKind::unknown)
             return true;
-        if (after == After::vanish) {
-            // fall through to vanish below, outside the lock
+        if (after == After::vanish || after == After::faultReboot) {
+            // handled below, outside the lock; the request is not carried out
         } else {
             const auto first = std::uint8_t(request[0]);
             const auto sub = std::uint8_t(request[1]);
@@ -547,6 +554,8 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 QByteArray data;
                 if (sub == P::kModeFirmwareInfo) {
                     data = s.infoBlock();
+                    if (wrongLength)
+                        data.truncate(kShortWrongLength);
                 } else if (sub == P::kModeFlash || sub == P::kModeEeprom) {
                     const QByteArray& memory =
                         s.bank(sub == P::kModeFlash ? Bank::flash : Bank::eeprom);
@@ -660,10 +669,16 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 answer[0] = char(kWrongAckByte);
             if (garbage)
                 answer.prepend(char(kGarbageByte));
+            if (shortAnswer)
+                answer.chop(1);
         }
     }
     if (after == After::vanish) {
         vanish();
+        return false;
+    }
+    if (after == After::faultReboot) {
+        reboot(false);
         return false;
     }
     if (after == After::reboot) {
@@ -709,7 +724,7 @@ void RadioSimulator::vanish() {
     m_changed.notify_all();
 }
 
-void RadioSimulator::reboot() {
+void RadioSimulator::reboot(bool answerSent) {
     State& s = *m_state;
     // Let the program take the command's answer before the line drops. The
     // terminal hands written bytes to the slave's input queue asynchronously,
@@ -724,8 +739,9 @@ void RadioSimulator::reboot() {
         return true;
     };
     const bool notStopping =
-        waitWhile([&] { return s.terminal->pendingInput() == 0; }, kAnswerArrivalMs) &&
-        waitWhile([&] { return s.terminal->pendingInput() > 0; }, kDrainBeforeRebootMs);
+        !answerSent ||
+        (waitWhile([&] { return s.terminal->pendingInput() == 0; }, kAnswerArrivalMs) &&
+         waitWhile([&] { return s.terminal->pendingInput() > 0; }, kDrainBeforeRebootMs));
     if (!notStopping)
         return;
     int delayMs = 0;

@@ -102,9 +102,28 @@ bool RadioController::onMainThread() const {
 }
 
 void RadioController::postToMain(std::function<void()> fn) {
-    // Queued calls on this object run on its thread in the order posted, and Qt
-    // drops them if the object is destroyed first.
-    QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
+    // The task waits in our own queue under a standard mutex, and each queued
+    // call takes the oldest one: tasks run on this object's thread in the
+    // order posted, Qt drops the calls if the object is destroyed first, and
+    // the hand-over is visible to ThreadSanitizer (Qt's own event queue
+    // synchronises in ways the race checker cannot see).
+    {
+        std::lock_guard lock(m_mainTasksMutex);
+        m_mainTasks.push_back(std::move(fn));
+    }
+    QMetaObject::invokeMethod(this, "runMainTask", Qt::QueuedConnection);
+}
+
+void RadioController::runMainTask() {
+    std::function<void()> task;
+    {
+        std::lock_guard lock(m_mainTasksMutex);
+        if (m_mainTasks.empty())
+            return;
+        task = std::move(m_mainTasks.front());
+        m_mainTasks.pop_front();
+    }
+    task();
 }
 
 void RadioController::postToQueue(std::function<void()> task) {

@@ -32,6 +32,7 @@
 class QNetworkAccessManager;
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -538,6 +539,11 @@ private:
     // cleared by the waiting task, called by the destructor.
     std::mutex m_cancelWaitMutex;
     std::function<void()> m_cancelWait;
+
+    // Tasks posted to the main thread, oldest first (postToMain, runMainTask).
+    std::mutex m_mainTasksMutex;
+    std::deque<std::function<void()>> m_mainTasks;
+    Q_INVOKABLE void runMainTask();
 
     // Last member: destroyed first, so no task runs against a half-destroyed controller.
     std::unique_ptr<WorkQueue> m_queue;

@@ -45,6 +45,16 @@ QByteArray textLine(std::uint8_t row, const QString& text) {
     return packet;
 }
 
+// A reply that did not match may leave the rest of itself (or of a stray
+// byte's answer) in the port's input. Discarding it lets the next exchange on
+// this connection, such as closing the transfer screen after the error, read
+// its own answer instead of the leftovers.
+LinkError mismatch(SerialPort* port, const QString& text) {
+    if (port)
+        port->flush();
+    return LinkError(InterfaceError::badResponse(text));
+}
+
 QByteArray command(std::initializer_list<std::uint8_t> values) {
     QByteArray packet;
     for (auto v : values)
@@ -110,13 +120,14 @@ Result<QByteArray, LinkError> OpenGD77Interface::readBlock(Bank bank, std::uint3
     if (!header)
         return header.error();
     if (std::uint8_t(header->at(0)) != P::kRead)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Lese-Antwort Typ '") + byteChar(header->at(0)) +
-            QStringLiteral("' @ 0x") + hexAddress(address)));
+        return mismatch(m_port.get(), QStringLiteral("Lese-Antwort Typ '") +
+                                          byteChar(header->at(0)) + QStringLiteral("' @ 0x") +
+                                          hexAddress(address));
     const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
     if (length != P::kBlockSize)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Unexpected block length %1 @ 0x").arg(length) + hexAddress(address)));
+        return mismatch(m_port.get(),
+                        QStringLiteral("Unexpected block length %1 @ 0x").arg(length) +
+                            hexAddress(address));
     return receive(P::kBlockSize);
 }
 
@@ -127,8 +138,8 @@ OpenGD77Interface::Status OpenGD77Interface::expectAck(char command, std::uint8_
         return ack.error();
     if (ack->at(0) == command && std::uint8_t(ack->at(1)) == subCommand)
         return {};
-    return LinkError(InterfaceError::badResponse(context + QStringLiteral(": Antwort '") +
-                                                 byteChar(ack->at(0)) + QStringLiteral("'")));
+    return mismatch(m_port.get(), context + QStringLiteral(": Antwort '") + byteChar(ack->at(0)) +
+                                      QStringLiteral("'"));
 }
 
 OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes) {
@@ -145,8 +156,8 @@ OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes
     if (!answer)
         return answer.error();
     if (std::uint8_t(answer->at(0)) != P::kCommandAck)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Kommando-Antwort '") + byteChar(answer->at(0)) + QStringLiteral("'")));
+        return mismatch(m_port.get(), QStringLiteral("Kommando-Antwort '") +
+                                          byteChar(answer->at(0)) + QStringLiteral("'"));
     return {};
 }
 
@@ -294,9 +305,15 @@ OpenGD77Interface::Status OpenGD77Interface::closeTransferScreen() {
 }
 
 OpenGD77Interface::Status OpenGD77Interface::finishTransfer() {
-    if (auto committed = commitOpenSector(); !committed)
+    // The close is skipped only when the commit gets no answer at all (the
+    // radio is silent or gone): a radio that answers the commit wrongly, for
+    // example because the failed request already committed the sector, still
+    // takes the close and leaves its transfer screen.
+    const Status committed = commitOpenSector();
+    if (!committed && committed.error().interfaceError() == nullptr)
         return committed;
-    return closeTransferScreen();
+    const Status closed = closeTransferScreen();
+    return committed ? closed : committed;
 }
 
 OpenGD77Interface::Status OpenGD77Interface::reboot() {
@@ -319,8 +336,8 @@ Result<FirmwareInfo, LinkError> OpenGD77Interface::identify() {
     if (!header)
         return header.error();
     if (std::uint8_t(header->at(0)) != P::kRead)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Firmware-Info Typ '") + byteChar(header->at(0)) + QStringLiteral("'")));
+        return mismatch(m_port.get(), QStringLiteral("Firmware-Info Typ '") +
+                                          byteChar(header->at(0)) + QStringLiteral("'"));
     const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
     auto block = receive(length);
     if (!block)

@@ -83,8 +83,9 @@ public:
     // Takes the transfer screen off the radio's display.
     Status closeTransferScreen();
     // The end of every transfer, also after a failure or an interruption:
-    // commits the open flash sector, then closes the transfer screen. When
-    // the commit fails the radio is not answering and the close is skipped.
+    // commits the open flash sector, then closes the transfer screen. The
+    // close is skipped only when the commit got no answer at all; the first
+    // failure is returned.
     Status finishTransfer();
     // Asks the radio to reboot (after a codeplug or database write).
     Status reboot();
