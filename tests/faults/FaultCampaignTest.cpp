@@ -72,6 +72,8 @@ std::string faultName(SimFault fault) {
         return "ShortAnswer";
     case SimFault::reboot:
         return "Reboot";
+    case SimFault::corruptWrite:
+        return "CorruptWrite";
     }
     return {};
 }
