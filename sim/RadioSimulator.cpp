@@ -81,7 +81,7 @@ int requestSize(const QByteArray& input) {
     return input.size() >= size ? size : 0;
 }
 
-enum class RequestKind { blockRead, other, unknown };
+enum class RequestKind { blockRead, dataWrite, other, unknown };
 
 RequestKind kindOf(const QByteArray& request) {
     const auto first = std::uint8_t(request[0]);
@@ -90,7 +90,12 @@ RequestKind kindOf(const QByteArray& request) {
         return mode == P::kModeFlash || mode == P::kModeEeprom ? RequestKind::blockRead
                                                                : RequestKind::other;
     }
-    if (first == P::kCommand || first == P::kWriteGd77 || first == P::kWriteUv380)
+    if (first == P::kWriteGd77 || first == P::kWriteUv380) {
+        const auto sub = std::uint8_t(request[1]);
+        return sub == P::kWriteFlashBuffer || sub == P::kWriteEeprom ? RequestKind::dataWrite
+                                                                     : RequestKind::other;
+    }
+    if (first == P::kCommand)
         return RequestKind::other;
     return RequestKind::unknown;
 }
@@ -486,10 +491,12 @@ void RadioSimulator::handleInput() {
 // device went away (vanish or reboot).
 bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
     State& s = *m_state;
-    enum class After { nothing, vanish, reboot } after = After::nothing;
+    enum class After { nothing, vanish, reboot, faultReboot } after = After::nothing;
     bool wrongAck = false;
+    bool shortAnswer = false;
     bool garbage = false;
     bool wrongLength = false;
+    bool corruptWrite = false;
     {
         std::lock_guard lock(m_mutex);
         const int index = s.requestCounter++;
@@ -500,7 +507,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 const auto fault = s.faults[i];
                 if (fault.triggerAt > index)
                     continue;
-                if (fault.kind == SimFault::wrongLength && kind != RequestKind::blockRead)
+                if (fault.kind == SimFault::wrongLength && std::uint8_t(request[0]) != P::kRead)
+                    continue;
+                if (fault.kind == SimFault::corruptWrite && kind != RequestKind::dataWrite)
                     continue;
                 s.faults.removeAt(i);
                 switch (fault.kind) {
@@ -519,14 +528,23 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 case SimFault::vanish:
                     after = After::vanish;
                     break;
+                case SimFault::corruptWrite:
+                    corruptWrite = true;
+                    break;
+                case SimFault::shortAnswer:
+                    shortAnswer = true;
+                    break;
+                case SimFault::reboot:
+                    after = After::faultReboot;
+                    break;
                 }
                 break;
             }
         }
         if (s.silent || kind == RequestKind::unknown)
             return true;
-        if (after == After::vanish) {
-            // fall through to vanish below, outside the lock
+        if (after == After::vanish || after == After::faultReboot) {
+            // handled below, outside the lock; the request is not carried out
         } else {
             const auto first = std::uint8_t(request[0]);
             const auto sub = std::uint8_t(request[1]);
@@ -536,6 +554,8 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 QByteArray data;
                 if (sub == P::kModeFirmwareInfo) {
                     data = s.infoBlock();
+                    if (wrongLength)
+                        data.truncate(kShortWrongLength);
                 } else if (sub == P::kModeFlash || sub == P::kModeEeprom) {
                     const QByteArray& memory =
                         s.bank(sub == P::kModeFlash ? Bank::flash : Bank::eeprom);
@@ -609,7 +629,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                     }
                     case P::kWriteFlashBuffer: {
                         const std::uint32_t address = u32be(request, 2);
-                        const QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        if (corruptWrite && !data.isEmpty())
+                            data[0] = char(~data[0]);
                         if (s.bufferSector >= 0 && address >= std::uint32_t(base) &&
                             State::fits(s.sectorBuffer, address - std::uint32_t(base),
                                         data.size())) {
@@ -627,7 +649,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                         break;
                     case P::kWriteEeprom: {
                         const std::uint32_t address = u32be(request, 2);
-                        const QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        QByteArray data = request.mid(P::kDataRequestHeaderSize);
+                        if (corruptWrite && !data.isEmpty())
+                            data[0] = char(~data[0]);
                         if (State::fits(s.eeprom, address, data.size())) {
                             s.eeprom.replace(address, data.size(), data);
                             done = true;
@@ -645,10 +669,16 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 answer[0] = char(kWrongAckByte);
             if (garbage)
                 answer.prepend(char(kGarbageByte));
+            if (shortAnswer)
+                answer.chop(1);
         }
     }
     if (after == After::vanish) {
         vanish();
+        return false;
+    }
+    if (after == After::faultReboot) {
+        reboot(false);
         return false;
     }
     if (after == After::reboot) {
@@ -694,7 +724,7 @@ void RadioSimulator::vanish() {
     m_changed.notify_all();
 }
 
-void RadioSimulator::reboot() {
+void RadioSimulator::reboot(bool answerSent) {
     State& s = *m_state;
     // Let the program take the command's answer before the line drops. The
     // terminal hands written bytes to the slave's input queue asynchronously,
@@ -709,8 +739,9 @@ void RadioSimulator::reboot() {
         return true;
     };
     const bool notStopping =
-        waitWhile([&] { return s.terminal->pendingInput() == 0; }, kAnswerArrivalMs) &&
-        waitWhile([&] { return s.terminal->pendingInput() > 0; }, kDrainBeforeRebootMs);
+        !answerSent ||
+        (waitWhile([&] { return s.terminal->pendingInput() == 0; }, kAnswerArrivalMs) &&
+         waitWhile([&] { return s.terminal->pendingInput() > 0; }, kDrainBeforeRebootMs));
     if (!notStopping)
         return;
     int delayMs = 0;

@@ -24,10 +24,16 @@ class PseudoTerminal;
 // `silence`, which lasts until the faults are cleared.
 enum class SimFault {
     silence,     // requests are received and recorded, nothing is answered
-    wrongLength, // the next block read is answered with 16 bytes instead of 32
+    wrongLength, // the next read is answered with 16 data bytes instead of 32 (or 46)
     wrongAck,    // the next answer starts with 'N' instead of its proper first byte
     garbage,     // one stray byte 0xA5 goes out before the next answer
     vanish,      // the device disappears instead of answering (like a pulled cable)
+    shortAnswer, // the next answer goes out without its last byte
+    reboot,      // the device reboots instead of answering: the screen closes, the
+                 // sector buffer is lost, and it comes back behind the same link
+    // The next data write (flash buffer or EEPROM) stores its first byte
+    // inverted and is acknowledged as if all went well.
+    corruptWrite,
 };
 
 // What the radio's transfer screen shows.
@@ -124,7 +130,8 @@ private:
     bool processRequest(QByteArray& input, QByteArray& answer);
     void sendAnswer(const QByteArray& answer);
     void vanish();
-    void reboot();
+    // `answerSent`: wait for the program to take the last answer first.
+    void reboot(bool answerSent = true);
     bool publishTerminal();
 
     std::unique_ptr<State> m_state;

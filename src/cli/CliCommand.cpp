@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 
 namespace nerka::cli {
@@ -101,6 +103,17 @@ int runCli(CliContext& context) {
     CliContext sub{context.args.mid(1), context.out, context.err, context.errIsTerminal};
     const int code = command->run(sub);
     context.out.flush();
+    // Output cut short (a full disk, a closed stream, a file-size limit) is
+    // no success, whatever the command did.
+    if (context.out.status() != QTextStream::Ok) {
+        const QIODevice* device = context.out.device();
+        const QString reason = device && !device->errorString().isEmpty()
+                                   ? device->errorString()
+                                   : QStringLiteral("write failed");
+        context.err << "nerka-cli: could not write standard output: " << reason << '\n';
+        context.err.flush();
+        return kExitFailed;
+    }
     context.err.flush();
     return code;
 }

@@ -1,10 +1,13 @@
 #include "cli/CodeplugJson.h"
 
+#include "controller/RecordJson.h"
+
 #include "codeplug/AprsCodec.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/MemberLists.h"
 #include "codeplug/ThemeCodec.h"
+#include "controller/PrintableText.h"
 #include "satellites/SatelliteCodec.h"
 
 #include <QJsonArray>
@@ -13,14 +16,6 @@
 namespace nerka::cli {
 
 namespace {
-
-QJsonValue optionalInt(const std::optional<int>& value) {
-    return value ? QJsonValue(*value) : QJsonValue();
-}
-
-QJsonValue hexText(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex());
-}
 
 QJsonArray regionsJson(const CodeplugImage& image) {
     QJsonArray regions;
@@ -31,130 +26,11 @@ QJsonArray regionsJson(const CodeplugImage& image) {
     return regions;
 }
 
-QJsonObject channelJson(const RadioChannel& c) {
-    return QJsonObject{
-        {QStringLiteral("number"), c.number},
-        {QStringLiteral("name"), c.name},
-        {QStringLiteral("mode"), rawText(c.mode)},
-        {QStringLiteral("rxHz"), qint64(c.rxHz)},
-        {QStringLiteral("txHz"), qint64(c.txHz)},
-        {QStringLiteral("powerRaw"), int(c.powerRaw)},
-        {QStringLiteral("power"), rawText(powerLevel(c.powerRaw))},
-        {QStringLiteral("bandwidthWide"), c.bandwidthWide},
-        {QStringLiteral("rxOnly"), c.rxOnly},
-        {QStringLiteral("timeSlot"), c.timeSlot},
-        {QStringLiteral("colorCode"), c.colorCode},
-        {QStringLiteral("rxTone"), toneToJson(c.rxTone)},
-        {QStringLiteral("txTone"), toneToJson(c.txTone)},
-        {QStringLiteral("contactIndex"), optionalInt(c.contactIndex)},
-        {QStringLiteral("groupListIndex"), optionalInt(c.groupListIndex)},
-        {QStringLiteral("squelchMode"), rawText(c.squelchMode)},
-        {QStringLiteral("squelchLevel"), c.squelchLevel},
-        {QStringLiteral("skipScan"), c.skipScan},
-        {QStringLiteral("skipZoneScan"), c.skipZoneScan},
-        {QStringLiteral("vox"), c.vox},
-        {QStringLiteral("monitor"), c.monitor},
-        {QStringLiteral("powerSave"), c.powerSave},
-        {QStringLiteral("beep"), c.beep},
-        {QStringLiteral("aprsIndex"), optionalInt(c.aprsIndex)},
-    };
-}
-
-QJsonObject contactJson(const DMRContact& c) {
-    return QJsonObject{{QStringLiteral("slot"), c.slot},
-                       {QStringLiteral("name"), c.name},
-                       {QStringLiteral("dmrID"), qint64(c.dmrID)},
-                       {QStringLiteral("type"), rawText(c.type)},
-                       {QStringLiteral("timeSlotOverride"), rawText(c.timeSlotOverride)}};
-}
-
-QJsonArray intArray(const QList<int>& values) {
-    QJsonArray out;
-    for (int v : values)
-        out.append(v);
-    return out;
-}
-
-QJsonObject talkgroupJson(const Talkgroup& t) {
-    return QJsonObject{
-        {QStringLiteral("index"), t.index},
-        {QStringLiteral("name"), t.name},
-        {QStringLiteral("memberSlots"), intArray(t.memberSlots)},
-        {QStringLiteral("contactNames"), QJsonArray::fromStringList(t.contactNames)}};
-}
-
-QJsonObject zoneJson(const Zone& z) {
-    return QJsonObject{
-        {QStringLiteral("index"), z.index},
-        {QStringLiteral("name"), z.name},
-        {QStringLiteral("memberIndices"), intArray(z.memberIndices)},
-        {QStringLiteral("channelNames"), QJsonArray::fromStringList(z.channelNames)}};
-}
-
-QJsonValue themeJson(const std::optional<QList<ThemeColor>>& theme) {
-    if (!theme)
-        return QJsonValue();
-    QJsonArray out;
-    for (const ThemeColor& color : *theme)
-        out.append(int(packThemeColor(color)));
-    return out;
-}
-
-QJsonValue epochJson(const Satellite& s) {
-    const auto epoch = epochDate(s);
-    if (!epoch)
-        return QJsonValue();
-    // Rounded to the nearest second.
-    const qint64 ms = epoch->toMSecsSinceEpoch();
-    const qint64 seconds = (ms >= 0 ? ms + 500 : ms - 499) / 1000;
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(Qt::ISODate);
-}
-
-QJsonObject satelliteJson(const Satellite& s) {
-    return QJsonObject{{QStringLiteral("index"), s.index},
-                       {QStringLiteral("name"), s.name},
-                       {QStringLiteral("tle1"), hexText(s.tle1)},
-                       {QStringLiteral("tle2"), hexText(s.tle2)},
-                       {QStringLiteral("epoch"), epochJson(s)},
-                       {QStringLiteral("rxFreq1"), qint64(s.rxFreq1)},
-                       {QStringLiteral("txFreq1"), qint64(s.txFreq1)},
-                       {QStringLiteral("txTone"), toneToJson(s.txTone)},
-                       {QStringLiteral("armTone"), toneToJson(s.armTone)},
-                       {QStringLiteral("rxFreq2"), qint64(s.rxFreq2)},
-                       {QStringLiteral("txFreq2"), qint64(s.txFreq2)},
-                       {QStringLiteral("rxFreq3"), qint64(s.rxFreq3)},
-                       {QStringLiteral("txFreq3"), qint64(s.txFreq3)},
-                       {QStringLiteral("additionalData"), hexText(s.additionalData)}};
-}
-
 QString megahertz(std::uint64_t hz) {
     return QString::asprintf("%.5f", double(hz) / 1e6);
 }
 
 } // namespace
-
-QJsonValue toneToJson(const std::optional<Tone>& tone) {
-    if (!tone)
-        return QJsonValue();
-    if (tone->kind == Tone::Kind::ctcss)
-        return QJsonObject{{QStringLiteral("ctcss"), tone->value}};
-    return QJsonObject{{QStringLiteral("dcs"), tone->value},
-                       {QStringLiteral("inverted"), tone->inverted}};
-}
-
-std::optional<std::optional<Tone>> toneFromJson(const QJsonValue& value) {
-    if (value.isNull())
-        return std::optional<Tone>{};
-    if (!value.isObject())
-        return std::nullopt;
-    const QJsonObject o = value.toObject();
-    if (o.contains(QStringLiteral("ctcss")) && o.value(QStringLiteral("ctcss")).isDouble())
-        return std::optional<Tone>{Tone::ctcss(o.value(QStringLiteral("ctcss")).toInt())};
-    if (o.contains(QStringLiteral("dcs")) && o.value(QStringLiteral("dcs")).isDouble())
-        return std::optional<Tone>{Tone::dcs(o.value(QStringLiteral("dcs")).toInt(),
-                                             o.value(QStringLiteral("inverted")).toBool())};
-    return std::nullopt;
-}
 
 QJsonObject codeplugToJson(const CodeplugImage& image) {
     const QList<RadioChannel> channels = decodeChannels(image);
@@ -167,40 +43,37 @@ QJsonObject codeplugToJson(const CodeplugImage& image) {
 
     QJsonArray channelArray;
     for (const RadioChannel& c : channels)
-        channelArray.append(channelJson(c));
+        channelArray.append(channelToJson(c));
     root[QStringLiteral("channels")] = channelArray;
 
     QJsonArray contactArray;
     for (const DMRContact& c : lists.contacts)
-        contactArray.append(contactJson(c));
+        contactArray.append(contactToJson(c));
     root[QStringLiteral("contacts")] = contactArray;
 
     QJsonArray talkgroupArray;
     for (const Talkgroup& t : lists.talkgroups)
-        talkgroupArray.append(talkgroupJson(t));
+        talkgroupArray.append(talkgroupToJson(t));
     root[QStringLiteral("talkgroups")] = talkgroupArray;
 
     QJsonArray zoneArray;
     for (const Zone& z : lists.zones)
-        zoneArray.append(zoneJson(z));
+        zoneArray.append(zoneToJson(z));
     root[QStringLiteral("zones")] = zoneArray;
 
     root[QStringLiteral("aprsSystems")] = QJsonArray::fromStringList(decodeAprsSystems(image));
 
     if (const auto s = decodeDeviceSettings(image))
-        root[QStringLiteral("settings")] = QJsonObject{
-            {QStringLiteral("call"), s->call},     {QStringLiteral("dmrID"), qint64(s->dmrID)},
-            {QStringLiteral("vhfMin"), s->vhfMin}, {QStringLiteral("vhfMax"), s->vhfMax},
-            {QStringLiteral("uhfMin"), s->uhfMin}, {QStringLiteral("uhfMax"), s->uhfMax}};
+        root[QStringLiteral("settings")] = settingsToJson(*s);
     else
         root[QStringLiteral("settings")] = QJsonValue();
 
-    root[QStringLiteral("dayTheme")] = themeJson(decodeTheme(ThemeKind::day, image));
-    root[QStringLiteral("nightTheme")] = themeJson(decodeTheme(ThemeKind::night, image));
+    root[QStringLiteral("dayTheme")] = themeToJson(decodeTheme(ThemeKind::day, image));
+    root[QStringLiteral("nightTheme")] = themeToJson(decodeTheme(ThemeKind::night, image));
 
     QJsonArray satelliteArray;
     for (const Satellite& s : decodeSatellites(image).value_or(QList<Satellite>{}))
-        satelliteArray.append(satelliteJson(s));
+        satelliteArray.append(satelliteToJson(s));
     root[QStringLiteral("satellites")] = satelliteArray;
     return root;
 }
@@ -221,12 +94,13 @@ QString codeplugSummary(const CodeplugImage& image) {
         << ", talkgroups: " << lists.talkgroups.size() << ", zones: " << lists.zones.size()
         << ", satellites: " << satellites.size() << '\n';
     if (const auto s = decodeDeviceSettings(image))
-        out << "Settings: " << s->call << ", DMR ID " << s->dmrID << ", VHF " << s->vhfMin
-            << "\u2013" << s->vhfMax << ", UHF " << s->uhfMin << "\u2013" << s->uhfMax << " MHz\n";
+        out << "Settings: " << printableText(s->call) << ", DMR ID " << s->dmrID << ", VHF "
+            << s->vhfMin << "\u2013" << s->vhfMax << ", UHF " << s->uhfMin << "\u2013" << s->uhfMax
+            << " MHz\n";
 
     for (const RadioChannel& c : channels) {
-        out << "Channel " << c.number << ": " << c.name << " " << rawText(c.mode) << " RX "
-            << megahertz(c.rxHz) << " TX " << megahertz(c.txHz);
+        out << "Channel " << c.number << ": " << printableText(c.name) << " " << rawText(c.mode)
+            << " RX " << megahertz(c.rxHz) << " TX " << megahertz(c.txHz);
         if (c.isDMR())
             out << " CC" << c.colorCode << " TS" << c.timeSlot;
         else if (c.rxTone || c.txTone)
@@ -235,17 +109,17 @@ QString codeplugSummary(const CodeplugImage& image) {
         out << '\n';
     }
     for (const DMRContact& c : lists.contacts)
-        out << "Contact " << c.slot + 1 << ": " << c.name << " " << c.dmrID << " "
+        out << "Contact " << c.slot + 1 << ": " << printableText(c.name) << " " << c.dmrID << " "
             << rawText(c.type) << '\n';
     for (const Talkgroup& t : lists.talkgroups)
-        out << "Talkgroup " << t.index + 1 << ": " << t.name << " ("
-            << t.contactNames.join(QStringLiteral(", ")) << ")\n";
+        out << "Talkgroup " << t.index + 1 << ": " << printableText(t.name) << " ("
+            << printableText(t.contactNames.join(QStringLiteral(", "))) << ")\n";
     for (const Zone& z : lists.zones)
-        out << "Zone " << z.index + 1 << ": " << z.name << " ("
-            << z.channelNames.join(QStringLiteral(", ")) << ")\n";
+        out << "Zone " << z.index + 1 << ": " << printableText(z.name) << " ("
+            << printableText(z.channelNames.join(QStringLiteral(", "))) << ")\n";
     for (const Satellite& s : satellites)
-        out << "Satellite " << s.index + 1 << ": " << s.name << " RX " << megahertz(s.rxFreq1)
-            << " TX " << megahertz(s.txFreq1) << '\n';
+        out << "Satellite " << s.index + 1 << ": " << printableText(s.name) << " RX "
+            << megahertz(s.rxFreq1) << " TX " << megahertz(s.txFreq1) << '\n';
     return text;
 }
 

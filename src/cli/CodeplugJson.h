@@ -2,6 +2,7 @@
 
 #include "codeplug/CodeplugImage.h"
 #include "codeplug/Tone.h"
+#include "controller/RecordJson.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -15,10 +16,9 @@ namespace nerka::cli {
 // record list decoded from it.
 [[nodiscard]] QJsonObject codeplugToJson(const CodeplugImage& image);
 
-// A tone as JSON: null, {"ctcss": tenths} or {"dcs": code, "inverted": bool}.
-[[nodiscard]] QJsonValue toneToJson(const std::optional<Tone>& tone);
-// The reverse; nothing when the value is not one of those three shapes.
-[[nodiscard]] std::optional<std::optional<Tone>> toneFromJson(const QJsonValue& value);
+// Tones as JSON, shared with the codeplug diff.
+using nerka::toneFromJson;
+using nerka::toneToJson;
 
 // The readable summary of `dump`: counts, then one line per record.
 [[nodiscard]] QString codeplugSummary(const CodeplugImage& image);

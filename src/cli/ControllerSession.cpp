@@ -1,5 +1,6 @@
 #include "cli/ControllerSession.h"
 
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "link/DeviceDoctor.h"
 #include "sim/RadioSimulator.h"
@@ -83,6 +84,9 @@ ControllerSession::ControllerSession(CliContext& context, RadioOptions options)
         m_settings = std::make_unique<QSettings>(QStringLiteral("Nerka"), QStringLiteral("Nerka"));
     }
     m_controller = std::make_unique<RadioController>(m_settings.get());
+    if (m_demoDir)
+        // Backups of the demo's stand-in go with it, not among the user's radios.
+        m_controller->backups().setFolder(m_demoDir->filePath(QStringLiteral("backups")));
     QObject::connect(m_controller.get(), &RadioController::lineLogged, m_controller.get(),
                      [this](const QString& line) { printLine(line); });
     if (m_context.errIsTerminal)
@@ -145,6 +149,15 @@ void ControllerSession::finish() {
     c.postToQueue([&c, &settled] { c.postToMain([&settled] { settled = true; }); });
     waitUntil([&] { return settled; });
     endProgress();
+}
+
+bool ControllerSession::checkOutput(const QString& path) {
+    const auto refusal = FileStore::targetRefusal(path);
+    if (!refusal)
+        return true;
+    m_controller->reportError(*refusal);
+    finish();
+    return false;
 }
 
 bool ControllerSession::startDemo() {

@@ -55,12 +55,17 @@ public:
     // Runs the event loop until the status is no longer `working` and
     // everything the work queue has posted so far has arrived.
     void finish();
+    // Runs the event loop until `done` holds.
+    void waitUntil(const std::function<bool()>& done);
+    // Checks an output path before any work is done for it: a path that
+    // exists and is no regular file (nor a link to one) is reported as an
+    // error and false returned.
+    bool checkOutput(const QString& path);
     // True once an error was reported during the run.
     [[nodiscard]] bool failed() const { return m_failed; }
     [[nodiscard]] int exitCode() const { return m_failed ? kExitFailed : kExitOk; }
 
 private:
-    void waitUntil(const std::function<bool()>& done);
     void printLine(const QString& line);
     void showProgress(double fraction);
     void endProgress();

@@ -4,14 +4,16 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ControllerSession.h"
+#include "cli/InterruptGuard.h"
 
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "dmrdb/DMRFlashFormat.h"
 #include "link/RadioType.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace nerka::cli {
 
@@ -156,13 +158,10 @@ bool importWithOptions(ControllerSession& session, const QString& path,
     return true;
 }
 
-// Saves bytes whole or not at all; reports through the controller on failure.
-bool saveBytes(ControllerSession& session, const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString message = path + QStringLiteral(": ") + file.errorString();
-        file.cancelWriting();
-        session.controller().reportError(message);
+// Saves the files all or none; reports through the controller on failure.
+bool saveFiles(ControllerSession& session, const QList<std::pair<QString, QByteArray>>& files) {
+    if (auto failure = FileStore::writeAll(files)) {
+        session.controller().reportError(*failure);
         session.finish();
         return false;
     }
@@ -225,15 +224,31 @@ int runEncode(CliContext& context) {
     if (parser.value(area1).isEmpty() || parser.value(area2).isEmpty())
         return usageError(context, kEncode, QStringLiteral("missing --area1 FILE or --area2 FILE"));
 
+    // One path for both areas would leave only area 2.
+    if (QFileInfo(parser.value(area1)).absoluteFilePath() ==
+            QFileInfo(parser.value(area2)).absoluteFilePath() ||
+        (QFileInfo::exists(parser.value(area1)) &&
+         QFileInfo(parser.value(area1)).canonicalFilePath() ==
+             QFileInfo(parser.value(area2)).canonicalFilePath()))
+        return usageError(context, kEncode,
+                          QStringLiteral("--area1 and --area2 name the same file"));
+
     ControllerSession session(context);
+    if (!session.checkOutput(parser.value(area1)) || !session.checkOutput(parser.value(area2)))
+        return kExitFailed;
     if (!importWithOptions(session, parser.positionalArguments().first(), options))
         return kExitFailed;
     const DMRFlashImage encoded =
         encodeForFlash(*session.controller().dmrUserDB(), *options.family);
-    if (!saveBytes(session, parser.value(area1), encoded.area1) ||
-        !saveBytes(session, parser.value(area2), encoded.area2))
+    if (!saveFiles(session,
+                   {{parser.value(area1), encoded.area1}, {parser.value(area2), encoded.area2}}))
         return kExitFailed;
-    context.out << "written " << encoded.written << " dropped " << encoded.dropped << '\n';
+    // Entries left out because their ID came earlier are said apart from
+    // those the radio had no room for.
+    context.out << "written " << encoded.written << " dropped " << encoded.dropped;
+    if (encoded.merged >= 1)
+        context.out << " merged " << encoded.merged;
+    context.out << '\n';
     context.out.flush();
     return kExitOk;
 }
@@ -268,8 +283,12 @@ int runWriteDB(CliContext& context) {
             return kExitFailed;
         }
     }
+    InterruptGuard interrupts(controller);
     controller.writeDMRDatabase();
     session.finish();
+    // A signal after the last block changed nothing: the write succeeded.
+    if (interrupts.signalNumber() != 0 && session.failed())
+        return reportInterrupted(context, interrupts);
     return session.exitCode();
 }
 
@@ -288,7 +307,7 @@ int runReadDB(CliContext& context) {
         return usageError(context, kReadDB, QStringLiteral("missing -o FILE"));
 
     ControllerSession session(context, radioOptions);
-    if (!session.connect())
+    if (!session.checkOutput(parser.value(output)) || !session.connect())
         return kExitFailed;
     RadioController& controller = session.controller();
     controller.readDMRDatabaseFromDevice();

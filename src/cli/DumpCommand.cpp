@@ -3,7 +3,8 @@
 
 #include "codeplug/CodeplugFile.h"
 
-#include <QFile>
+#include "controller/FileStore.h"
+
 #include <QJsonDocument>
 
 namespace nerka::cli {
@@ -24,14 +25,13 @@ int runDump(CliContext& context) {
         return *code;
 
     const QString path = parser.positionalArguments().first();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString message = file.errorString();
-        context.out << "• Error: " << message << '\n';
-        context.err << message << '\n';
+    const auto read = FileStore::read(path, FileStore::Kind::codeplug);
+    if (const auto* failure = std::get_if<QString>(&read)) {
+        context.out << "• Error: " << *failure << '\n';
+        context.err << *failure << '\n';
         return kExitFailed;
     }
-    auto decoded = decodeCodeplugFile(file.readAll());
+    auto decoded = decodeCodeplugFile(std::get<QByteArray>(read));
     if (auto* error = std::get_if<CodeplugError>(&decoded)) {
         context.out << "• Error: " << error->description() << '\n';
         context.err << error->description() << '\n';

@@ -2,11 +2,12 @@
 #include "cli/CodeplugJson.h"
 #include "cli/ControllerSession.h"
 
+#include "codeplug/AprsCodec.h"
 #include "codeplug/ChannelPresets.h"
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "satellites/SatelliteCodec.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -46,7 +47,11 @@ const QStringList kOperations = {
 constexpr double kMaxJsonInteger = 9007199254740992.0;
 constexpr double kMaxDmrId = 99'999'999;  // 8 BCD digits
 constexpr double kMaxBandLimitMHz = 9999; // 4 BCD digits
-constexpr int kMaxAprsIndex = 254;        // stored as index + 1 in one byte
+// What a channel record can hold: 8 BCD digits of 10 Hz (the last 9 Hz are
+// cut), a colour code of 4 bits, an index into the 8 APRS systems.
+constexpr double kMaxChannelHz = 999'999'999;
+constexpr int kMaxColorCode = 15;
+constexpr int kMaxAprsIndex = AprsTable::kEntryCount - 1;
 
 std::optional<ThemeKind> themeKindFromText(const QString& text) {
     if (text == QLatin1String("day"))
@@ -183,9 +188,25 @@ public:
         if (has(key))
             field = optionalIndex(key, max).value_or(field);
     }
-    void updateTone(const char* key, std::optional<Tone>& field) {
-        if (has(key))
-            field = tone(key).value_or(field);
+    // A tone of the tone tables, or the value the field holds already (a
+    // record read from a radio may hold another). Other values would be stored
+    // cut to the digits the 16-bit tone code holds.
+    void updateTableTone(const char* key, std::optional<Tone>& field) {
+        if (!has(key))
+            return;
+        const auto value = tone(key);
+        if (!value)
+            return;
+        if (*value && *value != field) {
+            const QList<int>& table = (*value)->isDcs() ? dcsTable() : ctcssTable();
+            if (!table.contains((*value)->value)) {
+                fail(QStringLiteral("'%1' must be a CTCSS tone (tenths of Hz) or DCS code of "
+                                    "the tone tables")
+                         .arg(QLatin1String(key)));
+                return;
+            }
+        }
+        field = *value;
     }
     template <typename T>
     void updateChoice(const char* key, T& field, std::optional<T> (*fromText)(const QString&),
@@ -463,16 +484,16 @@ OperationRunner::Result OperationRunner::updateChannel(Args& args, const QJsonOb
                 QStringLiteral("beep"),           QStringLiteral("aprsIndex")});
     ChannelEdit edit = channelEditFrom(*ch);
     e.updateText("name", edit.name);
-    e.updateInteger("rxHz", edit.rxHz, 0, kMaxJsonInteger);
-    e.updateInteger("txHz", edit.txHz, 0, kMaxJsonInteger);
+    e.updateInteger("rxHz", edit.rxHz, 0, kMaxChannelHz);
+    e.updateInteger("txHz", edit.txHz, 0, kMaxChannelHz);
     e.updateBool("isDMR", edit.isDMR);
     e.updateInteger("powerRaw", edit.powerRaw, 0, 255);
-    e.updateInteger("colorCode", edit.colorCode, 0, 255);
+    e.updateInteger("colorCode", edit.colorCode, 0, kMaxColorCode);
     e.updateBool("timeSlotTS2", edit.timeSlotTS2);
     e.updateBool("bandwidthWide", edit.bandwidthWide);
     e.updateBool("rxOnly", edit.rxOnly);
-    e.updateTone("rxTone", edit.rxTone);
-    e.updateTone("txTone", edit.txTone);
+    e.updateTableTone("rxTone", edit.rxTone);
+    e.updateTableTone("txTone", edit.txTone);
     e.updateIndex("contactSlot", edit.contactSlot, RadioController::kContactCapacity - 1);
     e.updateIndex("groupListIndex", edit.groupListIndex, RadioController::kTalkgroupCapacity - 1);
     e.updateChoice("squelchMode", edit.squelchMode, &squelchModeFromRawText,
@@ -658,8 +679,8 @@ OperationRunner::Result OperationRunner::updateSatellite(Args& args) {
     args.updateInteger("txFreq2", s.txFreq2, 0, maxHz);
     args.updateInteger("rxFreq3", s.rxFreq3, 0, maxHz);
     args.updateInteger("txFreq3", s.txFreq3, 0, maxHz);
-    args.updateTone("txTone", s.txTone);
-    args.updateTone("armTone", s.armTone);
+    args.updateTableTone("txTone", s.txTone);
+    args.updateTableTone("armTone", s.armTone);
     if (args.error())
         return args.error();
     c.updateSatellite(s);
@@ -669,13 +690,13 @@ OperationRunner::Result OperationRunner::updateSatellite(Args& args) {
 // The operations of the OPS file: a JSON array of objects, each naming a known
 // operation. Checked whole before anything runs, so a broken file changes nothing.
 std::optional<QJsonArray> loadOperations(const QString& path, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Could not read %1: %2").arg(path, file.errorString());
+    const auto read = FileStore::read(path, FileStore::Kind::ops);
+    if (const auto* failure = std::get_if<QString>(&read)) {
+        error = *failure;
         return std::nullopt;
     }
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(std::get<QByteArray>(read), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         error = QStringLiteral("%1 is not valid JSON: %2 (offset %3)")
                     .arg(path, parseError.errorString())
@@ -717,6 +738,8 @@ int runEdit(CliContext& context) {
 
     ControllerSession session(context);
     RadioController& controller = session.controller();
+    if (!session.checkOutput(parser.value(output)))
+        return kExitFailed;
 
     QString error;
     const auto ops = loadOperations(parser.value(opsOption), error);

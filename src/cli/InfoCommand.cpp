@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ControllerSession.h"
 
+#include "controller/PrintableText.h"
 #include "controller/RadioController.h"
 #include "link/RadioType.h"
 
@@ -29,8 +30,8 @@ int runInfo(CliContext& context) {
     const FirmwareInfo& info = *session.controller().firmware();
     context.out << "model: " << radioTypeDisplayName(info.radioType) << '\n'
                 << "family: " << variantKey(radioVariant(info.radioType)) << '\n'
-                << "firmware: " << info.firmwareRevision << '\n'
-                << "build: " << info.buildDate << '\n'
+                << "firmware: " << printableText(info.firmwareRevision) << '\n'
+                << "build: " << printableText(info.buildDate) << '\n'
                 << "flashSerial: " << QString::asprintf("0x%08X", info.flashChipSerial) << '\n'
                 << "structVersion: " << info.structVersion << '\n'
                 << "features: " << info.features << '\n';

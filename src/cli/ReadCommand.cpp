@@ -30,7 +30,7 @@ int runRead(CliContext& context) {
         return usageError(context, kRead, QStringLiteral("missing -o FILE"));
 
     ControllerSession session(context, options);
-    if (!session.connect())
+    if (!session.checkOutput(parser.value(output)) || !session.connect())
         return kExitFailed;
     RadioController& controller = session.controller();
     controller.readCodeplug();

@@ -1,10 +1,10 @@
 #include "cli/CliCommand.h"
 #include "cli/ControllerSession.h"
 
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "satellites/SatNOGS.h"
 
-#include <QFile>
 #include <QSet>
 
 namespace nerka::cli {
@@ -69,20 +69,19 @@ int runSatellites(CliContext& context) {
 
     ControllerSession session(context);
     RadioController& controller = session.controller();
+    if (!session.checkOutput(outPath))
+        return kExitFailed;
 
     if (parser.isSet(satnogsOption)) {
         // An unreadable file is an error; a readable one that lists no usable
         // transmitter simply gives no frequencies, as the service's would.
-        QFile file(parser.value(satnogsOption));
-        QByteArray body;
-        if (file.open(QIODevice::ReadOnly))
-            body = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            controller.reportError(file.errorString());
+        const auto read = FileStore::read(parser.value(satnogsOption), FileStore::Kind::satnogs);
+        if (const auto* failure = std::get_if<QString>(&read)) {
+            controller.reportError(*failure);
             session.finish();
             return kExitFailed;
         }
-        controller.setSatnogsOverride(parseSatNOGS(body));
+        controller.setSatnogsOverride(parseSatNOGS(std::get<QByteArray>(read)));
     }
 
     controller.openCodeplugFile(codeplugPath);
@@ -97,19 +96,27 @@ int runSatellites(CliContext& context) {
     if (session.failed())
         return kExitFailed;
 
+    // Every name is checked before anything is added, so a command that fails
+    // leaves its output file as it was.
     QList<SatelliteCandidate> picked;
     QSet<QUuid> pickedIds;
+    bool missing = false;
     for (const QString& name : wanted) {
         const SatelliteCandidate* found = findCandidate(controller.satelliteCandidates(), name);
         if (!found) {
             controller.reportError(
                 QStringLiteral("No satellite named %1 in the keps file.").arg(name));
+            missing = true;
             continue;
         }
         if (!pickedIds.contains(found->id)) {
             pickedIds.insert(found->id);
             picked.append(*found);
         }
+    }
+    if (missing) {
+        session.finish();
+        return kExitFailed;
     }
     controller.addSatellites(picked);
     session.finish();

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ControllerSession.h"
+#include "cli/InterruptGuard.h"
 
 #include "controller/RadioController.h"
 
@@ -10,8 +11,10 @@ namespace {
 int runWrite(CliContext& context);
 
 const CliCommand kWrite{
-    "write", "[--port PATH | --demo [--demo-type N]] FILE [--regions LIST]",
-    "write a codeplug file's regions (default: all) to a radio of the same family; it reboots",
+    "write",
+    "[--port PATH | --demo [--demo-type N]] FILE [--regions LIST] [--no-backup] [--no-verify]",
+    "write a codeplug file's regions (default: all) to a radio of the same family; it reboots. "
+    "The radio's codeplug is backed up first and the write is read back after the reboot",
     &runWrite};
 const CliRegistration kRegistration{kWrite};
 
@@ -36,6 +39,14 @@ int runWrite(CliContext& context) {
         QStringLiteral("Comma-separated region indices to write (default: every region)."),
         QStringLiteral("LIST"));
     parser.addOption(regionsOption);
+    const QCommandLineOption noBackupOption(
+        QStringLiteral("no-backup"),
+        QStringLiteral("Do not back up the radio's codeplug before writing."));
+    const QCommandLineOption noVerifyOption(
+        QStringLiteral("no-verify"),
+        QStringLiteral("Do not read the written regions back after the radio restarted."));
+    parser.addOption(noBackupOption);
+    parser.addOption(noVerifyOption);
     addRadioOptions(parser);
     if (auto code = parseArguments(context, kWrite, parser, 1, 1))
         return *code;
@@ -52,6 +63,19 @@ int runWrite(CliContext& context) {
 
     ControllerSession session(context, options);
     RadioController& controller = session.controller();
+    controller.setBackupBeforeWrite(!parser.isSet(noBackupOption));
+    controller.setVerifyAfterWrite(!parser.isSet(noVerifyOption));
+    // What the write changes on the radio, printed before its first byte is sent.
+    QObject::connect(&controller, &RadioController::writeSummaryReady, &controller,
+                     [&context](const QStringList& lines) {
+                         if (lines.isEmpty())
+                             context.out << "No record changes against the radio's codeplug.\n";
+                         else
+                             context.out << "Changes against the radio's codeplug:\n";
+                         for (const QString& line : lines)
+                             context.out << "  " << line << '\n';
+                         context.out.flush();
+                     });
     const QString path = parser.positionalArguments().first();
     controller.openCodeplugFile(path);
     session.finish();
@@ -85,8 +109,17 @@ int runWrite(CliContext& context) {
     if (!session.connect())
         return kExitFailed;
     controller.markRegionsChanged(regions);
+    InterruptGuard interrupts(controller);
     controller.writeChanges();
     session.finish();
+    // A signal after the last block changed nothing: the write succeeded.
+    if (interrupts.signalNumber() != 0 && session.failed())
+        return reportInterrupted(context, interrupts);
+    // The read-back runs once the restarted radio is connected again.
+    if (controller.verificationPending()) {
+        session.waitUntil([&] { return !controller.verificationPending(); });
+        session.finish();
+    }
     return session.exitCode();
 }
 

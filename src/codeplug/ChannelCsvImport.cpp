@@ -11,6 +11,10 @@ namespace nerka {
 namespace {
 
 constexpr double kMaxMegahertz = 1000.0;
+// The record holds 8 BCD digits of 10 Hz: a value that rounds to 1000 MHz or
+// more would be stored wrapped.
+constexpr std::uint64_t kMaxHz = 999'999'999;
+constexpr std::int64_t kMaxColorCode = 15;
 
 bool isLineBreak(QChar c) {
     switch (c.unicode()) {
@@ -106,7 +110,10 @@ std::optional<std::uint64_t> parseMegahertz(const QString& text) {
         return std::nullopt;
     if (!(megahertz > 0.0 && megahertz < kMaxMegahertz))
         return std::nullopt;
-    return std::uint64_t(std::llround(megahertz * 1'000'000.0));
+    const auto hz = std::uint64_t(std::llround(megahertz * 1'000'000.0));
+    if (hz > kMaxHz)
+        return std::nullopt;
+    return hz;
 }
 
 QList<ChannelEdit> parseChannelCsv(const QString& text) {
@@ -144,9 +151,13 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
             edit.bandwidthWide = fields[4].contains(QLatin1String("25")) ||
                                  fields[4].toLower().contains(QLatin1String("wide"));
         if (fields.size() > 5) {
-            // Taken as it stands; the record keeps its low 8 bits.
-            if (const auto colorCode = parseInteger(fields[5]))
+            // A colour code the record cannot hold makes the line unusable;
+            // one that is no number at all keeps the default.
+            if (const auto colorCode = parseInteger(fields[5])) {
+                if (*colorCode < 0 || *colorCode > kMaxColorCode)
+                    continue;
                 edit.colorCode = int(*colorCode);
+            }
         }
         if (fields.size() > 6)
             edit.timeSlotTS2 = fields[6].contains(u'2');

@@ -12,14 +12,15 @@ namespace nerka {
 
 // A frequency typed in MHz ("," accepted for "."), in Hz. Nothing unless the
 // whole text, trimmed of spaces and tabs, is a decimal number above 0 and
-// below 1000.
+// below 1000 whose value in whole Hz is still below 1000 MHz.
 [[nodiscard]] std::optional<std::uint64_t> parseMegahertz(const QString& text);
 
 // Channels from CSV text, one per line, fields separated by "," or ";":
 // Name, RX MHz, TX MHz (defaults to RX), Mode ("DMR" anywhere, else FM),
 // Bandwidth ("25" or "wide", else narrow), colour code, time slot ("2", else 1).
 // Empty lines, lines starting with "#", a header ("Name" as first field of the
-// first line) and lines without a name or a valid RX are skipped; fields not
+// first line) and lines without a name or a valid RX, or with a colour code
+// outside 0-15, are skipped; fields not
 // given keep the ChannelEdit defaults. Never fails; the result may be empty.
 [[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text);
 

@@ -2,6 +2,8 @@
 
 #include "codeplug/ByteIO.h"
 
+#include <limits>
+
 namespace nerka {
 
 QString CodeplugError::description() const {
@@ -45,6 +47,10 @@ std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& 
         return CodeplugError::invalidFile(
             QStringLiteral("Wrong signature \u2014 not a valid codeplug file (v2)."));
 
+    // Offsets and lengths are 32-bit ints further on.
+    if (bytes.size() > std::numeric_limits<int>::max())
+        return CodeplugError::invalidFile(QStringLiteral("File too large."));
+
     ByteReader r(bytes);
     CodeplugImage image;
     switch (*r.u8(F::kVariantOffset)) {
@@ -59,6 +65,11 @@ std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& 
     }
 
     const std::uint32_t count = *r.u32le(F::kCountOffset);
+    if (count > F::kMaxRegionCount)
+        return CodeplugError::invalidFile(
+            QStringLiteral("%1 regions; a codeplug file has at most %2.")
+                .arg(count)
+                .arg(F::kMaxRegionCount));
     qsizetype pos = F::kFirstEntryOffset;
     // The count comes from the file; entries are checked one by one against the
     // bytes that remain, so a huge count cannot make us reserve or read past the end.

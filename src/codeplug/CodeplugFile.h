@@ -34,12 +34,15 @@ struct CodeplugFileFormat {
     static constexpr int kFirstEntryOffset = 13;
     static constexpr int kEntryHeadSize = 9; // bank, address, length
     static constexpr std::uint8_t kNoVariant = 0xFF;
+    // A codeplug has four regions; a count far above that is a damaged or
+    // crafted file, refused before any region is read.
+    static constexpr std::uint32_t kMaxRegionCount = 16;
 };
 
 [[nodiscard]] QByteArray encodeCodeplugFile(const CodeplugImage& image);
 
 // The image, or the reason the bytes are not a codeplug file. Nothing of a
-// partly read file is returned.
+// partly read file is returned; more than kMaxRegionCount regions are refused.
 [[nodiscard]] std::variant<CodeplugImage, CodeplugError>
 decodeCodeplugFile(const QByteArray& bytes);
 

@@ -107,12 +107,13 @@ void RadioController::connect(bool automatic) {
             return;
         }
         auto interface = std::make_unique<OpenGD77Interface>(port, timeoutMs);
+        interface->setStopRequest(&m_stopRequested);
         auto identified = interface->identify();
         if (!identified) {
             fail(identified.error());
             return;
         }
-        m_link = std::make_unique<Link>(Link{port, std::move(interface)});
+        m_link = std::make_unique<Link>(Link{port, std::move(interface), *identified, {}});
         m_hasInterface = true;
         const FirmwareInfo info = *identified;
         postToMain([this, info, path, automatic] {
@@ -123,6 +124,8 @@ void RadioController::connect(bool automatic) {
             appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
                           QStringLiteral(" — FW ") + info.firmwareRevision + QStringLiteral(" (") +
                           info.buildDate + QStringLiteral(")"));
+            if (startPendingVerification())
+                return;
             if (automatic && m_preferences.autoRead() && !m_image && m_dirtyRegions.empty()) {
                 appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
                 readCodeplug();
@@ -152,6 +155,8 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
         return;
     if (elapsedSeconds > kGiveUpSeconds) {
         log(QStringLiteral("Auto-connect cancelled (30 s timeout)."));
+        abandonPendingVerification(
+            QStringLiteral("Could not verify: the radio did not reconnect."));
         return;
     }
     const QList<SerialDevice> list = listAllPorts();
@@ -169,8 +174,11 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
 }
 
 void RadioController::reconnectAfterReboot() {
-    if (!hasRememberedPort(m_preferences))
+    if (!hasRememberedPort(m_preferences)) {
+        abandonPendingVerification(
+            QStringLiteral("Could not verify: the radio did not reconnect."));
         return;
+    }
     log(QStringLiteral("Device is rebooting — auto-reconnect will follow…"));
     QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_timeScale)), this, [this] {
         if (m_status.isDisconnected())

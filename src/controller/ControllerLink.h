@@ -12,6 +12,10 @@ namespace nerka {
 struct RadioController::Link {
     std::shared_ptr<SerialPort> port;
     std::unique_ptr<OpenGD77Interface> interface;
+    FirmwareInfo firmware; // as identified when the connection was made
+    // The whole codeplug as read in this connection, while nothing has been
+    // written to the radio since: the automatic backup before a write reuses it.
+    std::optional<CodeplugImage> codeplugAsRead;
 };
 
 } // namespace nerka

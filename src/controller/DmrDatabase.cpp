@@ -2,18 +2,17 @@
 // service, write to and read from the radio's flash, export to CSV.
 
 #include "controller/ControllerLink.h"
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 
 #include "dmrdb/DMRFlashFormat.h"
 #include "dmrdb/DMRUserDBExport.h"
 #include "dmrdb/DMRUserDBImport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <climits>
@@ -34,8 +33,6 @@ const QString kNothingInDownload = QStringLiteral("No usable DMR IDs found in th
 const QString kDownloadFailed = QStringLiteral("Download failed.");
 const QString kDownloadTimedOut = QStringLiteral("Download timed out.");
 const QString kNoDatabaseOnDevice = QStringLiteral("No DMR database found on the device.");
-
-const QByteArray kCloseTransferScreen("C\x05", 2);
 
 // A new entry list keeps the encoding options of the database it replaces.
 DMRUserDatabase withEntries(const std::optional<DMRUserDatabase>& previous,
@@ -70,18 +67,13 @@ void RadioController::importDMRDatabase(const QString& path) {
     postToQueue([this, path] {
         DMRUserDBImport::Result result;
         {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                reportError(file.errorString());
+            const auto read = FileStore::read(path, FileStore::Kind::dmrList);
+            if (const auto* failure = std::get_if<QString>(&read)) {
+                reportError(*failure);
                 return;
             }
-            const QByteArray bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError) {
-                reportError(file.errorString());
-                return;
-            }
-            // UTF-8 when the bytes are valid UTF-8, otherwise ISO 8859-1.
-            result = DMRUserDBImport::parseFileContents(bytes);
+            // UTF-8 or ISO 8859-1, decided line by line.
+            result = DMRUserDBImport::parseFileContents(std::get<QByteArray>(read));
         }
         if (result.entries.isEmpty()) {
             reportError(kNothingInFile);
@@ -224,6 +216,7 @@ void RadioController::writeDMRDatabase() {
         return;
     }
     // A transfer like a codeplug write: editing is blocked while it runs.
+    m_stopRequested = false;
     assignStatus(Status::working(kWritingDB));
     assignProgress(0.0);
     const DMRUserDatabase database = *m_dmrUserDB;
@@ -243,6 +236,9 @@ void RadioController::writeDMRDatabase() {
         QString line = QStringLiteral("Writing DMR database: ") + QString::number(encoded.written) +
                        QStringLiteral(" entries (") + QString::number(total / 1024) +
                        QStringLiteral(" KB)");
+        if (encoded.merged >= 1)
+            line += QStringLiteral(", ") + QString::number(encoded.merged) +
+                    QStringLiteral(" duplicate IDs merged");
         if (encoded.dropped >= 1)
             line += QStringLiteral(", ") + QString::number(encoded.dropped) +
                     QStringLiteral(" dropped (over capacity)");
@@ -265,13 +261,8 @@ void RadioController::writeDMRDatabase() {
                 if (!second)
                     return second.error();
             }
-            if (radio.currentSector() >= 0) {
-                if (auto committed = radio.commitFlashSector(); !committed)
-                    return committed.error();
-                radio.setCurrentSector(-1);
-            }
-            if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)
-                return closed.error();
+            if (auto finished = radio.finishTransfer(); !finished)
+                return finished.error();
             return std::nullopt;
         };
         if (auto error = transfer())
@@ -404,18 +395,9 @@ void RadioController::exportDMRDatabase(const QString& path) {
     }
     const DMRUserEntryList entries = m_dmrUserDB->entries;
     postToQueue([this, entries, path] {
-        // Sorted by ID, written to a temporary file and renamed over the
-        // target on success: the whole file or nothing.
-        const QByteArray text = csvExportText(entries);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            reportError(file.errorString());
-            return;
-        }
-        if (file.write(text) != text.size() || !file.commit()) {
-            const QString message = file.errorString();
-            file.cancelWriting();
-            reportError(message);
+        // Sorted by ID and written atomically: the whole file or nothing.
+        if (auto failure = FileStore::write(path, csvExportText(entries))) {
+            reportError(*failure);
             return;
         }
         log(QStringLiteral("Exported ") + QString::number(entries.size()) +

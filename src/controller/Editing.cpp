@@ -1,11 +1,12 @@
 #include "controller/RadioController.h"
 
+#include "controller/FileStore.h"
+
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelCsvImport.h"
 #include "codeplug/MemberLists.h"
 #include "satellites/SatelliteCodec.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
@@ -254,19 +255,16 @@ void RadioController::importChannels(const QList<ChannelEdit>& edits) {
 }
 
 void RadioController::importChannelCsv(const QString& path) {
-    const QString unreadable = QStringLiteral("The CSV file could not be read.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return reportError(unreadable);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return reportError(unreadable);
+    const auto read = FileStore::read(path, FileStore::Kind::channelCsv);
+    if (const auto* failure = std::get_if<QString>(&read))
+        return reportError(*failure);
     // Text that is not UTF-8 cannot be read as such; guessing another encoding
     // would put wrong characters into channel names.
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
+    const QString text = decoder.decode(std::get<QByteArray>(read));
     if (decoder.hasError())
-        return reportError(unreadable);
+        return reportError(QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
+                               .arg(FileStore::displayName(path)));
 
     const QList<ChannelEdit> edits = parseChannelCsv(text);
     if (edits.isEmpty())
@@ -551,15 +549,12 @@ void RadioController::importTheme(const QString& path, ThemeKind kind) {
         return reportError(QStringLiteral("Kein Theme im Codeplug vorhanden."));
     if (editingBlocked())
         return reportError(kBusyText);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return reportError(file.errorString());
-    // Only the first 64 bytes are colours; reading no more keeps a wrong pick
+    // Only the first 64 bytes are colours; the size limit keeps a wrong pick
     // (a huge file, a device) from being pulled into memory.
-    const QByteArray bytes = file.read(ThemeBlock::kDataSize);
-    if (file.error() != QFileDevice::NoError)
-        return reportError(file.errorString());
-    const auto colors = parseGtm(bytes);
+    const auto read = FileStore::read(path, FileStore::Kind::theme);
+    if (const auto* failure = std::get_if<QString>(&read))
+        return reportError(*failure);
+    const auto colors = parseGtm(std::get<QByteArray>(read).left(ThemeBlock::kDataSize));
     if (!colors)
         return reportError(QStringLiteral("Invalid .gtm file."));
     if (!storeTheme(*colors, kind))

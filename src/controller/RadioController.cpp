@@ -1,8 +1,11 @@
 #include "controller/RadioController.h"
 
+#include "controller/PrintableText.h"
+
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/MemberLists.h"
 #include "controller/ControllerLink.h"
+#include "controller/PrintableText.h"
 #include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -68,6 +71,7 @@ void RadioController::dropLinkOnQueue() {
         m_link->port->close();
     m_link.reset();
     m_hasInterface = false;
+    postToMain([this] { m_radioImage.reset(); });
 }
 
 QNetworkAccessManager* RadioController::networkAccess() {
@@ -98,9 +102,28 @@ bool RadioController::onMainThread() const {
 }
 
 void RadioController::postToMain(std::function<void()> fn) {
-    // Queued calls on this object run on its thread in the order posted, and Qt
-    // drops them if the object is destroyed first.
-    QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
+    // The task waits in our own queue under a standard mutex, and each queued
+    // call takes the oldest one: tasks run on this object's thread in the
+    // order posted, Qt drops the calls if the object is destroyed first, and
+    // the hand-over is visible to ThreadSanitizer (Qt's own event queue
+    // synchronises in ways the race checker cannot see).
+    {
+        std::lock_guard lock(m_mainTasksMutex);
+        m_mainTasks.push_back(std::move(fn));
+    }
+    QMetaObject::invokeMethod(this, "runMainTask", Qt::QueuedConnection);
+}
+
+void RadioController::runMainTask() {
+    std::function<void()> task;
+    {
+        std::lock_guard lock(m_mainTasksMutex);
+        if (m_mainTasks.empty())
+            return;
+        task = std::move(m_mainTasks.front());
+        m_mainTasks.pop_front();
+    }
+    task();
 }
 
 void RadioController::postToQueue(std::function<void()> task) {
@@ -283,7 +306,8 @@ void RadioController::assignDirtyRegions(const RegionSet& regions) {
 }
 
 void RadioController::appendLogLine(const QString& message) {
-    const QString line = kBullet + message;
+    // Names and radio replies inside a message must not break the line.
+    const QString line = kBullet + printableText(message);
     m_log.append(line);
     Q_EMIT lineLogged(line);
     Q_EMIT logChanged();

@@ -8,12 +8,14 @@
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
 #include "codeplug/ZoneCodec.h"
+#include "controller/CodeplugBackups.h"
 #include "controller/ControllerStatus.h"
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
 #include "dmrdb/DMRUserDatabase.h"
 #include "link/FirmwareInfo.h"
+#include "link/Result.h"
 #include "link/SerialDevice.h"
 #include "satellites/SatNOGS.h"
 #include "satellites/Satellite.h"
@@ -30,6 +32,7 @@
 class QNetworkAccessManager;
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -194,6 +197,12 @@ public:
     [[nodiscard]] std::optional<SerialDevice>
     automaticPortChoice(const QList<SerialDevice>& list) const;
 
+    // Stops a running codeplug or database write after the block being sent
+    // (any thread): the write then ends as a failed one does, committing the
+    // open sector and closing the transfer screen, and reports "Interrupted".
+    // Every write clears the request when it starts.
+    void requestStop() { m_stopRequested = true; }
+
     // ---- codeplug transfer and files (Transfer.cpp) ----
     void readCodeplug();
     void writeChanges();
@@ -203,6 +212,36 @@ public:
     // them whole (the command line's write of a file). Indices that the image
     // does not have are ignored.
     void markRegionsChanged(const RegionSet& regions);
+
+    // ---- safe writes (SafeWrite.cpp) ----
+    // Before every codeplug write the codeplug the radio holds is saved as an
+    // automatic backup (the one read from it in this connection when nothing
+    // was written since, otherwise a fresh read); when that fails nothing is
+    // written. After the reboot and reconnect the written regions are read back
+    // and compared. Both are on by default; the command line can skip either.
+    void setBackupBeforeWrite(bool on) { m_backupBeforeWrite = on; }
+    void setVerifyAfterWrite(bool on) { m_verifyAfterWrite = on; }
+    [[nodiscard]] bool backupBeforeWrite() const { return m_backupBeforeWrite; }
+    [[nodiscard]] bool verifyAfterWrite() const { return m_verifyAfterWrite; }
+    // Where backups go and are listed (the per-user data folder by default).
+    [[nodiscard]] CodeplugBackups& backups() { return m_backups; }
+    // The codeplug as read from the connected radio in this connection, while
+    // nothing has been written to it since; nothing otherwise.
+    [[nodiscard]] const std::optional<CodeplugImage>& radioImage() const { return m_radioImage; }
+    // What the next writeChanges changes on the radio, one line per record
+    // (the codeplug diff's text), against radioImage(). Nothing when the
+    // radio's codeplug is not known: the write then reads it for its backup.
+    [[nodiscard]] std::optional<QStringList> pendingWriteSummary() const;
+    // The same as one text for the write confirmation's details.
+    [[nodiscard]] QString pendingWritePreviewText() const;
+    // Opens a backup (any codeplug file) and marks every region changed, so
+    // the next writeChanges sends it whole. The document location is cleared,
+    // so a later save never overwrites the backup.
+    void restoreBackup(const QString& path);
+    // True from a write that is to be verified until its verification ended.
+    [[nodiscard]] bool verificationPending() const {
+        return m_pendingVerification.has_value() || m_verificationRunning;
+    }
 
     // ---- editing (Editing.cpp); main thread, synchronous ----
     void updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
@@ -327,6 +366,11 @@ Q_SIGNALS:
     void satelliteCandidatesChanged();
     void showSatellitePickerChanged();
     void dirtyRegionsChanged();
+    // A write is about to send its first byte; `lines` are its changes against
+    // the radio's codeplug (posted only when that codeplug is known).
+    void writeSummaryReady(const QStringList& lines);
+    // The read-back after a write ended: true when every region matched.
+    void verificationFinished(bool verified);
     void hasChannelClipboardChanged();
     void undoStateChanged();
 
@@ -366,6 +410,7 @@ protected:
     struct Link;
     std::unique_ptr<Link> m_link; // port + interface, both present or both absent
     std::atomic<bool> m_hasInterface{false};
+    std::atomic<bool> m_stopRequested{false}; // see requestStop(); read by the link
     // Work queue only: closes and drops port and interface.
     void dropLinkOnQueue();
     // Work queue only: reboots the radio, drops the connection and posts the
@@ -375,6 +420,25 @@ protected:
     // open flash sector and closes the transfer screen (skipped when even the
     // commit fails), then reports `description` with the connected status.
     void reportWriteFailure(const QString& description);
+
+    // Safe writes (SafeWrite.cpp). Work queue, before the first write request:
+    // saves the backup (when `backups` is given) and posts the change summary;
+    // the error text when the write must not start.
+    struct PreparedWrite {
+        QString backupPath; // empty when no backup was taken
+    };
+    Result<PreparedWrite, QString>
+    prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
+                        const std::optional<CodeplugBackups>& backups);
+    // Work queue, after a write succeeded and before the reboot: posts the
+    // verification to run after the reconnect.
+    void scheduleVerificationOnQueue(const CodeplugImage& image, const RegionSet& dirty,
+                                     const QString& backupPath);
+    // Main thread: starts the read-back when a verification is pending; true
+    // when one started (the reconnect then reads nothing else).
+    bool startPendingVerification();
+    // Main thread: ends a pending verification with `message` as the error.
+    void abandonPendingVerification(const QString& message);
 
 private:
     // Editing helpers (Editing.cpp).
@@ -408,6 +472,20 @@ private:
     void republishFromImage();
 
     Preferences m_preferences;
+
+    struct PendingVerification {
+        CodeplugImage image; // as sent
+        RegionSet regions;
+        QString backupPath;
+        std::uint32_t flashSerial = 0;
+    };
+    bool m_backupBeforeWrite = true;
+    bool m_verifyAfterWrite = true;
+    CodeplugBackups m_backups;
+    std::optional<CodeplugImage> m_radioImage; // mirrors Link::codeplugAsRead
+    std::optional<PendingVerification> m_pendingVerification;
+    bool m_verificationRunning = false;
+    int m_verificationGeneration = 0; // tells a stale reconnect deadline from the current one
 
     QList<SerialDevice> m_ports;
     std::optional<SerialDevice> m_selectedPort;
@@ -461,6 +539,11 @@ private:
     // cleared by the waiting task, called by the destructor.
     std::mutex m_cancelWaitMutex;
     std::function<void()> m_cancelWait;
+
+    // Tasks posted to the main thread, oldest first (postToMain, runMainTask).
+    std::mutex m_mainTasksMutex;
+    std::deque<std::function<void()>> m_mainTasks;
+    Q_INVOKABLE void runMainTask();
 
     // Last member: destroyed first, so no task runs against a half-destroyed controller.
     std::unique_ptr<WorkQueue> m_queue;

@@ -3,10 +3,10 @@
 
 #include "controller/RadioController.h"
 
+#include "controller/FileStore.h"
 #include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -84,13 +84,10 @@ QByteArray bodyOf(QNetworkReply* reply) {
 // ---- keps loading ----
 
 void RadioController::importTLEFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return reportError(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return reportError(file.errorString());
-    const QList<TLERecord> records = parseTLE(kepsText(bytes));
+    const auto read = FileStore::read(path, FileStore::Kind::keps);
+    if (const auto* failure = std::get_if<QString>(&read))
+        return reportError(*failure);
+    const QList<TLERecord> records = parseTLE(kepsText(std::get<QByteArray>(read)));
     if (records.isEmpty())
         return reportError(QStringLiteral("No TLEs found in the file."));
     processTLEs(records, QFileInfo(path).fileName());

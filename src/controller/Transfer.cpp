@@ -1,15 +1,14 @@
 // Moving the codeplug between the radio, memory and files.
 
 #include "controller/ControllerLink.h"
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugLayout.h"
 #include "link/RadioType.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -23,9 +22,6 @@ constexpr int kFlashAlignment = 32; // a flash piece must not cross a sector bou
 const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 const QString kReading = QStringLiteral("Reading codeplug…");
 const QString kWriting = QStringLiteral("Writing changes…");
-
-const QByteArray kCloseTransferScreen("C\x05", 2);
-const QByteArray kReboot("C\x06\x01", 3);
 
 QString familyText(std::optional<RadioVariant> variant) {
     if (!variant)
@@ -54,6 +50,20 @@ std::optional<QString> writeRefusal(const CodeplugImage& image, RadioVariant rad
                    QStringLiteral(" starts at flash address 0x") +
                    QString::number(region.address, 16).toUpper() +
                    QStringLiteral(", which the radio cannot write. Nothing was written.");
+    }
+    // Only the family's own regions go out: a damaged or crafted file must
+    // not write outside the codeplug, nor more than the region holds.
+    const QList<CodeplugRegion>& known = layoutForVariant(radioFamily).regions;
+    for (int index : dirty) {
+        const CodeplugRegion& region = image.regions[index];
+        if (!known.contains(region) || image.blobs.value(index).size() != region.length)
+            return QStringLiteral("Region ") + QString::number(index + 1) + QStringLiteral(" (") +
+                   (region.bank == Bank::flash ? QStringLiteral("flash")
+                                               : QStringLiteral("EEPROM")) +
+                   QStringLiteral(" 0x") + QString::number(region.address, 16).toUpper() +
+                   QStringLiteral(", ") + QString::number(region.length) +
+                   QStringLiteral(" bytes) is not a region of the ") + familyText(radioFamily) +
+                   QStringLiteral(" codeplug. Nothing was written.");
     }
     return std::nullopt;
 }
@@ -99,19 +109,21 @@ void RadioController::readCodeplug() {
                 image.blobs.append(*bytes);
                 finished += region.length;
             }
-            if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)
+            if (auto closed = radio.closeTransferScreen(); !closed)
                 return closed.error();
             return std::nullopt;
         };
         if (auto error = transfer()) {
-            (void)radio.sendCommand(kCloseTransferScreen);
+            (void)radio.closeTransferScreen();
             reportFailure(error->description(), Status::connected());
             return;
         }
+        m_link->codeplugAsRead = image;
         const DecodedImage decoded = decodeImage(image);
         postToMain([this, image, decoded] {
             applyDecodedImage(image, decoded);
             clearUndoHistory();
+            m_radioImage = image;
         });
         postToMain([this] {
             assignProgress(1.0);
@@ -140,12 +152,17 @@ void RadioController::writeChanges() {
             return;
         }
     }
+    m_stopRequested = false;
     assignStatus(Status::working(kWriting));
     assignProgress(0.0);
     // The regions as they are now: edits made while the task runs do not
     // change what is sent.
     const CodeplugImage image = *m_image;
-    postToQueue([this, image, dirty] {
+    std::optional<CodeplugBackups> backups;
+    if (m_backupBeforeWrite)
+        backups = m_backups;
+    const bool verify = m_verifyAfterWrite;
+    postToQueue([this, image, dirty, backups, verify] {
         if (!m_link) {
             reportFailure(kNotConnected, Status::disconnected());
             return;
@@ -155,6 +172,11 @@ void RadioController::writeChanges() {
         // firmware was known on the main thread.
         if (auto refusal = writeRefusal(image, radio.variant(), dirty)) {
             reportFailure(*refusal, Status::connected());
+            return;
+        }
+        const auto prepared = prepareWriteOnQueue(image, dirty, backups);
+        if (!prepared) {
+            reportFailure(prepared.error(), Status::connected());
             return;
         }
         qint64 total = 0;
@@ -182,11 +204,8 @@ void RadioController::writeChanges() {
                         return written.error();
                 } else {
                     // An EEPROM region never interleaves with an open flash sector.
-                    if (radio.currentSector() >= 0) {
-                        if (auto committed = radio.commitFlashSector(); !committed)
-                            return committed.error();
-                        radio.setCurrentSector(-1);
-                    }
+                    if (auto committed = radio.commitOpenSector(); !committed)
+                        return committed.error();
                     for (int offset = 0; offset < region.length; offset += kBlockSize) {
                         const int end = std::min(offset + kBlockSize, region.length);
                         auto written = radio.writeEEPROM(region.address + std::uint32_t(offset),
@@ -198,17 +217,14 @@ void RadioController::writeChanges() {
                 }
                 done += region.length;
             }
-            if (radio.currentSector() >= 0) {
-                if (auto committed = radio.commitFlashSector(); !committed)
-                    return committed.error();
-                radio.setCurrentSector(-1);
-            }
-            if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)
-                return closed.error();
+            if (auto finished = radio.finishTransfer(); !finished)
+                return finished.error();
             return std::nullopt;
         };
         if (auto error = transfer())
             return reportWriteFailure(error->description());
+        if (verify)
+            scheduleVerificationOnQueue(image, dirty, prepared->backupPath);
         rebootAndDisconnect();
         postToMain([this] {
             assignProgress(1.0);
@@ -220,7 +236,7 @@ void RadioController::writeChanges() {
 
 void RadioController::rebootAndDisconnect() {
     if (m_link && m_link->interface)
-        (void)m_link->interface->sendCommand(kReboot);
+        (void)m_link->interface->reboot();
     dropLinkOnQueue();
     postToMain([this] {
         assignStatus(Status::disconnected());
@@ -233,30 +249,17 @@ void RadioController::reportWriteFailure(const QString& description) {
     // Commit what the sector buffer holds, then close the transfer screen;
     // when even the commit fails the radio is not answering and the close is
     // skipped.
-    OpenGD77Interface& radio = *m_link->interface;
-    bool answering = true;
-    if (radio.currentSector() >= 0) {
-        answering = radio.commitFlashSector().ok();
-        if (answering)
-            radio.setCurrentSector(-1);
-    }
-    if (answering)
-        (void)radio.sendCommand(kCloseTransferScreen);
+    (void)m_link->interface->finishTransfer();
     reportFailure(description, Status::connected());
 }
 
 void RadioController::openCodeplugFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(file.errorString());
+    auto read = FileStore::read(path, FileStore::Kind::codeplug);
+    if (const auto* failure = std::get_if<QString>(&read)) {
+        reportError(*failure);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reportError(file.errorString());
-        return;
-    }
-    auto decodedFile = decodeCodeplugFile(bytes);
+    auto decodedFile = decodeCodeplugFile(std::get<QByteArray>(read));
     if (const auto* error = std::get_if<CodeplugError>(&decodedFile)) {
         reportError(error->description());
         return;
@@ -277,18 +280,9 @@ void RadioController::saveCodeplugFile(const QString& path) {
         reportError(QStringLiteral("No codeplug loaded."));
         return;
     }
-    // Written to a temporary file and renamed over the target on success, so
-    // a failure leaves any file already there untouched.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportError(file.errorString());
-        return;
-    }
-    const QByteArray bytes = encodeCodeplugFile(*m_image);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString message = file.errorString();
-        file.cancelWriting();
-        reportError(message);
+    // Atomic: a failure leaves any file already there untouched.
+    if (auto failure = FileStore::write(path, encodeCodeplugFile(*m_image))) {
+        reportError(*failure);
         return;
     }
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));

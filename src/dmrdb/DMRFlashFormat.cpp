@@ -151,6 +151,7 @@ DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant famil
             items.push_back({id, std::uint32_t(i)});
     }
     sortById(items);
+    const qsizetype receivable = qsizetype(items.size());
     items.erase(std::unique(items.begin(), items.end(),
                             [](IdAndIndex a, IdAndIndex b) { return a.id == b.id; }),
                 items.end());
@@ -163,6 +164,7 @@ DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant famil
     DMRFlashImage image;
     image.written = written;
     image.dropped = valid - written;
+    image.merged = receivable - valid;
     image.area1 = QByteArray(DMRDBHeader::kSize + inArea1 * size, '\0');
     image.area2 = QByteArray((written - inArea1) * size, '\0');
 

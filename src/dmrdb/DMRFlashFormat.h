@@ -86,6 +86,7 @@ struct DMRFlashImage {
     QByteArray area2;      // the further records; may be empty
     qsizetype written = 0; // records stored (the header's count)
     qsizetype dropped = 0; // valid entries that did not fit
+    qsizetype merged = 0;  // later entries of an ID already taken, left out
 };
 
 // The bytes to write for a database: IDs outside 1..0xFFFFFF and later

@@ -355,6 +355,31 @@ Result parse(const QString& text) {
     return parseUtf8(text.toUtf8());
 }
 
+// The text as UTF-8, deciding line by line: a line that is valid UTF-8 is
+// kept, any other is read as ISO 8859-1. Lines end at LF, CR, VT and FF here,
+// the breaks both readings share; a file wholly in one encoding comes out as
+// the whole-file reading would give it.
+static QByteArray utf8ByLine(QByteArrayView bytes) {
+    QByteArray out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype stop = start;
+        while (stop < bytes.size() && bytes[stop] != '\n' && bytes[stop] != '\r' &&
+               bytes[stop] != '\v' && bytes[stop] != '\f')
+            ++stop;
+        const QByteArrayView line = bytes.sliced(start, stop - start);
+        if (utf8::isValid(line))
+            out.append(line);
+        else
+            out.append(utf8::fromLatin1(line));
+        if (stop < bytes.size())
+            out.append(bytes[stop++]);
+        start = stop;
+    }
+    return out;
+}
+
 Result parseFileContents(QByteArrayView bytes) {
     // Validation happens during the parse itself, which costs nothing extra
     // for the usual valid file.
@@ -362,7 +387,8 @@ Result parseFileContents(QByteArrayView bytes) {
     Result result = parseText(bytes, true, invalid);
     if (!invalid)
         return result;
-    return parseUtf8(utf8::fromLatin1(bytes));
+    // One stray byte must not turn every other non-ASCII name into mojibake.
+    return parseUtf8(utf8ByLine(bytes));
 }
 
 } // namespace nerka::DMRUserDBImport

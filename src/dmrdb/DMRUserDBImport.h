@@ -28,7 +28,8 @@ struct Result {
 [[nodiscard]] Result parseUtf8(QByteArrayView text);
 
 // Reads the bytes of a file or download: as UTF-8 when they are valid UTF-8,
-// otherwise as ISO 8859-1.
+// otherwise line by line, each line as UTF-8 when it is valid UTF-8 and as
+// ISO 8859-1 when it is not.
 [[nodiscard]] Result parseFileContents(QByteArrayView bytes);
 
 } // namespace DMRUserDBImport

@@ -48,8 +48,10 @@ QString joinNonEmpty(const QString& a, const QString& b) {
     return a + QLatin1Char(' ') + b;
 }
 
+// The reader splits at "," and ";" alike, so both are quoted.
 QString csvValue(const QString& value) {
-    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')))
+    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char(';')) &&
+        !value.contains(QLatin1Char('"')))
         return value;
     QString quoted = value;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));

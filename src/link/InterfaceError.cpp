@@ -12,6 +12,8 @@ QString InterfaceError::description() const {
         return QStringLiteral("Device has not been identified yet.");
     case Kind::invalidRequest:
         return QStringLiteral("Invalid request: ") + text;
+    case Kind::interrupted:
+        return QStringLiteral("Interrupted: the write stopped after the current block.");
     }
     return {};
 }

@@ -8,7 +8,7 @@ namespace nerka {
 
 // A protocol failure of the radio link. The description is the text the user sees.
 struct InterfaceError {
-    enum class Kind { badResponse, unknownRadio, notIdentified, invalidRequest };
+    enum class Kind { badResponse, unknownRadio, notIdentified, invalidRequest, interrupted };
     Kind kind = Kind::badResponse;
     QString text;                // badResponse, invalidRequest
     std::uint32_t radioType = 0; // unknownRadio
@@ -24,6 +24,9 @@ struct InterfaceError {
     static InterfaceError invalidRequest(QString text) {
         return {Kind::invalidRequest, std::move(text), 0};
     }
+
+    // A write stopped on request (Ctrl-C) before its next block was sent.
+    static InterfaceError interrupted() { return {Kind::interrupted, {}, 0}; }
 
     [[nodiscard]] QString description() const;
 

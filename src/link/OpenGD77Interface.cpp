@@ -45,6 +45,16 @@ QByteArray textLine(std::uint8_t row, const QString& text) {
     return packet;
 }
 
+// A reply that did not match may leave the rest of itself (or of a stray
+// byte's answer) in the port's input. Discarding it lets the next exchange on
+// this connection, such as closing the transfer screen after the error, read
+// its own answer instead of the leftovers.
+LinkError mismatch(SerialPort* port, const QString& text) {
+    if (port)
+        port->flush();
+    return LinkError(InterfaceError::badResponse(text));
+}
+
 QByteArray command(std::initializer_list<std::uint8_t> values) {
     QByteArray packet;
     for (auto v : values)
@@ -110,13 +120,14 @@ Result<QByteArray, LinkError> OpenGD77Interface::readBlock(Bank bank, std::uint3
     if (!header)
         return header.error();
     if (std::uint8_t(header->at(0)) != P::kRead)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Lese-Antwort Typ '") + byteChar(header->at(0)) +
-            QStringLiteral("' @ 0x") + hexAddress(address)));
+        return mismatch(m_port.get(), QStringLiteral("Lese-Antwort Typ '") +
+                                          byteChar(header->at(0)) + QStringLiteral("' @ 0x") +
+                                          hexAddress(address));
     const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
     if (length != P::kBlockSize)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Unexpected block length %1 @ 0x").arg(length) + hexAddress(address)));
+        return mismatch(m_port.get(),
+                        QStringLiteral("Unexpected block length %1 @ 0x").arg(length) +
+                            hexAddress(address));
     return receive(P::kBlockSize);
 }
 
@@ -127,8 +138,8 @@ OpenGD77Interface::Status OpenGD77Interface::expectAck(char command, std::uint8_
         return ack.error();
     if (ack->at(0) == command && std::uint8_t(ack->at(1)) == subCommand)
         return {};
-    return LinkError(InterfaceError::badResponse(context + QStringLiteral(": Antwort '") +
-                                                 byteChar(ack->at(0)) + QStringLiteral("'")));
+    return mismatch(m_port.get(), context + QStringLiteral(": Antwort '") + byteChar(ack->at(0)) +
+                                      QStringLiteral("'"));
 }
 
 OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes) {
@@ -145,8 +156,8 @@ OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes
     if (!answer)
         return answer.error();
     if (std::uint8_t(answer->at(0)) != P::kCommandAck)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Kommando-Antwort '") + byteChar(answer->at(0)) + QStringLiteral("'")));
+        return mismatch(m_port.get(), QStringLiteral("Kommando-Antwort '") +
+                                          byteChar(answer->at(0)) + QStringLiteral("'"));
     return {};
 }
 
@@ -172,6 +183,8 @@ Result<QByteArray, LinkError> dataRequest(char cmd, std::uint8_t sub, std::uint3
 
 OpenGD77Interface::Status OpenGD77Interface::writeEEPROM(std::uint32_t address,
                                                          const QByteArray& bytes) {
+    if (stopRequested())
+        return LinkError(InterfaceError::interrupted());
     auto request = dataRequest(writeCommand(), P::kWriteEeprom, address, bytes);
     if (!request)
         return request.error();
@@ -182,6 +195,8 @@ OpenGD77Interface::Status OpenGD77Interface::writeEEPROM(std::uint32_t address,
 }
 
 OpenGD77Interface::Status OpenGD77Interface::setFlashSector(std::uint32_t address) {
+    if (stopRequested())
+        return LinkError(InterfaceError::interrupted());
     const std::uint32_t sector = address / P::kSectorSize;
     QByteArray request;
     request.append(writeCommand());
@@ -196,6 +211,8 @@ OpenGD77Interface::Status OpenGD77Interface::setFlashSector(std::uint32_t addres
 
 OpenGD77Interface::Status OpenGD77Interface::writeFlashBuffer(std::uint32_t address,
                                                               const QByteArray& bytes) {
+    if (stopRequested())
+        return LinkError(InterfaceError::interrupted());
     auto request = dataRequest(writeCommand(), P::kWriteFlashBuffer, address, bytes);
     if (!request)
         return request.error();
@@ -274,6 +291,35 @@ OpenGD77Interface::Status OpenGD77Interface::showTransferScreen(const QString& l
     return {};
 }
 
+OpenGD77Interface::Status OpenGD77Interface::commitOpenSector() {
+    if (m_currentSector < 0)
+        return {};
+    if (auto committed = commitFlashSector(); !committed)
+        return committed;
+    m_currentSector = -1;
+    return {};
+}
+
+OpenGD77Interface::Status OpenGD77Interface::closeTransferScreen() {
+    return sendCommand(command({P::kCommand, P::kCloseScreen}));
+}
+
+OpenGD77Interface::Status OpenGD77Interface::finishTransfer() {
+    // The close is skipped only when the commit gets no answer at all (the
+    // radio is silent or gone): a radio that answers the commit wrongly, for
+    // example because the failed request already committed the sector, still
+    // takes the close and leaves its transfer screen.
+    const Status committed = commitOpenSector();
+    if (!committed && committed.error().interfaceError() == nullptr)
+        return committed;
+    const Status closed = closeTransferScreen();
+    return committed ? closed : committed;
+}
+
+OpenGD77Interface::Status OpenGD77Interface::reboot() {
+    return sendCommand(command({P::kCommand, P::kControl, P::kControlReboot}));
+}
+
 Result<FirmwareInfo, LinkError> OpenGD77Interface::identify() {
     if (!m_port)
         return LinkError(SerialError::notOpen());
@@ -290,8 +336,8 @@ Result<FirmwareInfo, LinkError> OpenGD77Interface::identify() {
     if (!header)
         return header.error();
     if (std::uint8_t(header->at(0)) != P::kRead)
-        return LinkError(InterfaceError::badResponse(
-            QStringLiteral("Firmware-Info Typ '") + byteChar(header->at(0)) + QStringLiteral("'")));
+        return mismatch(m_port.get(), QStringLiteral("Firmware-Info Typ '") +
+                                          byteChar(header->at(0)) + QStringLiteral("'"));
     const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
     auto block = receive(length);
     if (!block)

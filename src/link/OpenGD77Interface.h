@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -40,6 +41,12 @@ public:
     // Callers set −1 after committing or abandoning the open sector.
     void setCurrentSector(int sector) { m_currentSector = sector; }
     [[nodiscard]] int timeoutMs() const { return m_timeoutMs; }
+    // A flag (owned by the caller, set from any thread) that stops a write:
+    // once it is true, every request that would write data (EEPROM blocks,
+    // sector selection, sector-buffer pieces) fails with `interrupted` before
+    // anything is sent. Committing the open sector, screen commands and
+    // reads still go out, so a stopped write can be ended cleanly.
+    void setStopRequest(const std::atomic<bool>* stop) { m_stop = stop; }
 
     // One 32-byte block of EEPROM or flash.
     Result<QByteArray, LinkError> readBlock(Bank bank, std::uint32_t address);
@@ -70,6 +77,18 @@ public:
     Status showReadingScreen();
     // "Nerka" / line2 / line3 for a write; currentSector becomes −1.
     Status showTransferScreen(const QString& line2, const QString& line3);
+    // Programs the open flash sector, if any, and sets currentSector to −1.
+    // A failed commit leaves currentSector as it was.
+    Status commitOpenSector();
+    // Takes the transfer screen off the radio's display.
+    Status closeTransferScreen();
+    // The end of every transfer, also after a failure or an interruption:
+    // commits the open flash sector, then closes the transfer screen. The
+    // close is skipped only when the commit got no answer at all; the first
+    // failure is returned.
+    Status finishTransfer();
+    // Asks the radio to reboot (after a codeplug or database write).
+    Status reboot();
     // Asks for the firmware information and sets the family from the radio type.
     Result<FirmwareInfo, LinkError> identify();
 
@@ -82,6 +101,9 @@ private:
     int m_timeoutMs;
     RadioVariant m_variant = RadioVariant::uv380;
     int m_currentSector = -1;
+    const std::atomic<bool>* m_stop = nullptr;
+
+    [[nodiscard]] bool stopRequested() const { return m_stop && m_stop->load(); }
 };
 
 } // namespace nerka

@@ -24,6 +24,9 @@ QString SerialError::description() const {
         return QStringLiteral("Serial port is not open.");
     case Kind::readTimeout:
         return QStringLiteral("Timeout while reading from the device.");
+    case Kind::portBusy:
+        return QStringLiteral("Port busy: another program is using the serial port. Nothing was "
+                              "sent.");
     }
     return {};
 }

@@ -13,7 +13,8 @@ struct SerialError {
         readFailed,
         shortWrite,
         notOpen,
-        readTimeout
+        readTimeout,
+        portBusy
     };
     Kind kind = Kind::notOpen;
     QString text;     // the system's error text (openFailed … readFailed)
@@ -37,6 +38,8 @@ struct SerialError {
     }
     static SerialError notOpen() { return {Kind::notOpen, {}, 0, 0}; }
     static SerialError readTimeout() { return {Kind::readTimeout, {}, 0, 0}; }
+    // Another program (or another Nerka) has the port open for itself.
+    static SerialError portBusy() { return {Kind::portBusy, {}, 0, 0}; }
 
     // The C library's text for an errno value.
     [[nodiscard]] static QString systemText(int errorNumber);

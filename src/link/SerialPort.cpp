@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -85,9 +87,21 @@ Result<void, SerialError> SerialPort::open(const QString& path, int baudRate) {
     const QByteArray nativePath = path.toLocal8Bit();
     const int fd = ::open(nativePath.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return SerialError::openFailed(errnoText());
+        return errno == EBUSY ? SerialError::portBusy() : SerialError::openFailed(errnoText());
+
+    // The lock keeps out every program that asks for it (the window and the
+    // command line alike); exclusive mode also keeps out those that do not.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int lockErrno = errno;
+        ::close(fd);
+        if (lockErrno == EWOULDBLOCK)
+            return SerialError::portBusy();
+        return SerialError::openFailed(SerialError::systemText(lockErrno));
+    }
+    (void)::ioctl(fd, TIOCEXCL);
 
     auto fail = [fd](int errorNumber) {
+        (void)::ioctl(fd, TIOCNXCL);
         ::close(fd);
         return SerialError::configFailed(SerialError::systemText(errorNumber));
     };
@@ -189,6 +203,9 @@ void SerialPort::flush() {
 
 void SerialPort::close() {
     if (m_fd >= 0) {
+        // Exclusive mode belongs to the terminal, not to this descriptor: it
+        // would outlive the close while anyone else holds the device open.
+        (void)::ioctl(m_fd, TIOCNXCL);
         ::close(m_fd);
         m_fd = -1;
     }

@@ -23,8 +23,11 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    // Opens and configures the device; an already open descriptor is closed
-    // first. On failure the port is closed.
+    // Opens and configures the device for this program alone; an already open
+    // descriptor is closed first. On failure the port is closed. A port that
+    // another program holds (an advisory lock on the device, or the terminal's
+    // exclusive mode) fails with portBusy before anything is sent, so two
+    // programs never interleave their transfers to one radio.
     Result<void, SerialError> open(const QString& path, int baudRate = kDefaultBaudRate);
 
     // Writes all bytes. `timeoutMs` bounds each wait for the device to accept

@@ -59,7 +59,10 @@ struct KepsRefresh {
     QStringList missingNames; // satellites for which no usable element set was found
 };
 
-// New orbital elements for every satellite whose element set is found.
+// New orbital elements for every satellite whose element set is found. When
+// several sets match its name as findTLE does, the one whose inclination and
+// mean motion are nearest the satellite's stored elements is taken; with a
+// single match or without stored elements, the first match.
 [[nodiscard]] KepsRefresh refreshKepsOf(const QList<Satellite>& satellites,
                                         const QList<TLERecord>& records);
 

@@ -22,11 +22,12 @@ struct CliOutput {
     }
 };
 
-// The system environment with HOME and XDG_CONFIG_HOME inside `home`, so the
-// program's preferences are read from and written to the test's own folder.
+// The system environment with HOME, XDG_CONFIG_HOME and XDG_DATA_HOME inside
+// `home`, so the program's preferences and backups stay in the test's own folder.
 inline QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("HOME"), home.path());
     return env;
 }

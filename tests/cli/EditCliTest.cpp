@@ -134,7 +134,7 @@ TEST_F(EditCliTest, AFailedOperationIsReportedAndTheRunGoesOn) {
                   QStringLiteral("• Error: Operation 1 (deleteChannel): no channel with number 3"),
                   QStringLiteral("• Error: Kein Theme im Codeplug vorhanden."),
                   QStringLiteral("• Error: Operation 3 (updateChannel): edit: 'rxHz' must be an "
-                                 "integer from 0 to 9007199254740992"),
+                                 "integer from 0 to 999999999"),
                   QStringLiteral("• Channel 1 deleted."),
                   QStringLiteral("• Gespeichert: out.ogd"),
               }));

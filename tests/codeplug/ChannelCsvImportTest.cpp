@@ -15,10 +15,11 @@ TEST(ParseMegahertz, AcceptsDecimalMegahertzWithCommaOrPoint) {
 }
 
 TEST(ParseMegahertz, RejectsOutOfRangeAndAnythingButANumber) {
-    for (const char* text : {"0", "1000", "-145.5", "", " ", "145.5 MHz", "145.5.1", "abc",
-                             "\n145.5", "145.5\r", "0x91", "inf", "nan", "1e3", "145,600,000",
-                             "\xc2\xa0"
-                             "145.5"})
+    for (const char* text :
+         {"0", "1000", "-145.5", "", " ", "145.5 MHz", "145.5.1", "abc", "\n145.5", "145.5\r",
+          "0x91", "inf", "nan", "1e3", "145,600,000", "999.99999999", "999.9999995",
+          "\xc2\xa0"
+          "145.5"})
         EXPECT_EQ(parseMegahertz(QString::fromUtf8(text)), std::nullopt) << text;
 }
 
@@ -80,19 +81,21 @@ TEST(ParseChannelCsv, OptionalFieldsAndTheirDefaults) {
                                        "Wide2,145.5,,,WIDE\n"
                                        "CC,145.5,,DMR,,+7,TS1\n"
                                        "BigCC,145.5,,dmr,,300,1\n"
+                                       "NegCC,145.5,,dmr,,-1,1\n"
+                                       "Over,999.99999999\n"
                                        "BadCC,145.5,,dmr,,7a,slot 2,extra,fields\n"
                                        "  Long name that is longer than sixteen  ,145.5\n"));
-    ASSERT_EQ(channels.size(), 6);
+    // A colour code outside 0-15 or an RX that rounds to 1000 MHz skips the line.
+    ASSERT_EQ(channels.size(), 5);
     EXPECT_TRUE(channels[0].bandwidthWide);
     EXPECT_FALSE(channels[0].isDMR);
     EXPECT_EQ(channels[0].txHz, 145'500'000u) << "an empty TX field gives TX = RX";
     EXPECT_TRUE(channels[1].bandwidthWide);
     EXPECT_EQ(channels[2].colorCode, 7);
     EXPECT_FALSE(channels[2].timeSlotTS2);
-    EXPECT_EQ(channels[3].colorCode, 300) << "taken as it stands";
-    EXPECT_EQ(channels[4].colorCode, 0);
-    EXPECT_TRUE(channels[4].timeSlotTS2);
-    EXPECT_EQ(channels[5].name, QStringLiteral("Long name that is longer than sixteen"));
+    EXPECT_EQ(channels[3].colorCode, 0);
+    EXPECT_TRUE(channels[3].timeSlotTS2);
+    EXPECT_EQ(channels[4].name, QStringLiteral("Long name that is longer than sixteen"));
 
     ChannelEdit defaults = channels[0];
     defaults.bandwidthWide = false;

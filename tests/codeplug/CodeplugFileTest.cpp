@@ -93,9 +93,18 @@ TEST(CodeplugFile, TruncationInsideAnEntryHeadOrItsBytes) {
     EXPECT_EQ(errorOf(file.left(file.size() - 1)),
               QStringLiteral("Invalid codeplug file: File too short."));
 
-    // A count far beyond the bytes present fails cleanly instead of reading on.
-    EXPECT_EQ(errorOf(header(0, 0xFFFFFFFF) + bytes({0})),
+    // A count far beyond the bytes present fails cleanly instead of reading on;
+    // one beyond what a codeplug has is refused before any region is read.
+    EXPECT_EQ(errorOf(header(0, 16) + bytes({0})),
               QStringLiteral("Invalid codeplug file: File too short."));
+    EXPECT_EQ(errorOf(header(0, 0xFFFFFFFF) + bytes({0})),
+              QStringLiteral("Invalid codeplug file: 4294967295 regions; a codeplug file has at "
+                             "most 16."));
+    QByteArray empties = header(0, 17);
+    for (int i = 0; i < 17; ++i)
+        empties += bytes({0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(errorOf(empties),
+              QStringLiteral("Invalid codeplug file: 17 regions; a codeplug file has at most 16."));
 
     // Every prefix of a valid file is either rejected or, past the header, a
     // complete image: never a crash or a partial image.

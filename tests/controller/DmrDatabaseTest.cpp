@@ -324,7 +324,9 @@ TEST(DmrDatabase, ImportKeepsOptionsAndReportsUnusableFiles) {
     EXPECT_EQ(c->lastError(), QStringLiteral("No usable DMR IDs found in the file."));
     c->importDMRDatabase(dir.filePath(QStringLiteral("missing.csv")));
     c.drain();
-    EXPECT_EQ(c->lastError(), QStringLiteral("No such file or directory"));
+    EXPECT_EQ(c->lastError(), QStringLiteral("Could not read ") +
+                                  dir.filePath(QStringLiteral("missing.csv")) +
+                                  QStringLiteral(": No such file or directory"));
     EXPECT_EQ(c->dmrUserDB(), before);
 }
 

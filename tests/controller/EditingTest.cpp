@@ -380,9 +380,14 @@ TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
     controller.importChannelCsv(dir.filePath(QStringLiteral("missing.csv")));
     controller.importChannelCsv(write("none.csv", "# nothing\nName,RX\n"));
     settle();
-    const QString unreadable = QStringLiteral("• Error: The CSV file could not be read.");
+    // Each failure names the file and the reason.
     EXPECT_EQ(controller.log().mid(controller.log().size() - 3),
-              (QStringList{unreadable, unreadable,
+              (QStringList{QStringLiteral("• Error: The CSV file could not be read: ") +
+                               dir.filePath(QStringLiteral("latin1.csv")) +
+                               QStringLiteral(" is not UTF-8 text."),
+                           QStringLiteral("• Error: Could not read ") +
+                               dir.filePath(QStringLiteral("missing.csv")) +
+                               QStringLiteral(": No such file or directory"),
                            QStringLiteral("• Error: No valid channels found in the CSV. Format: "
                                           "Name,RX,TX,Mode,\u2026")}));
     EXPECT_EQ(controller.channels().size(), 1);

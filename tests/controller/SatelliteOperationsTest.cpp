@@ -215,7 +215,9 @@ TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
     importKeps(dir.filePath("missing.txt"));
     QFile missing(dir.filePath("missing.txt"));
     ASSERT_FALSE(missing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(controller.lastError(), missing.errorString());
+    EXPECT_EQ(controller.lastError(), QStringLiteral("Could not read ") +
+                                          dir.filePath("missing.txt") + QStringLiteral(": ") +
+                                          missing.errorString());
 
     importKeps(writeFile("empty.txt", "just a name line\n1 25544U too short\n"));
     EXPECT_EQ(controller.lastError(), "No TLEs found in the file.");

@@ -10,6 +10,7 @@
 #include "TempSettings.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,7 @@ public:
         controller->setPortLister([](bool) { return QList<SerialDevice>{}; });
         controller->setTimeScale(timeScale);
         controller->setSerialTimeoutMs(kSerialTimeoutMs);
+        controller->backups().setFolder(backupDir.filePath(QStringLiteral("backups")));
     }
 
     RadioController& operator*() { return *controller; }
@@ -95,6 +97,7 @@ public:
     }
 
     TempSettings settings;
+    QTemporaryDir backupDir; // the automatic backups before writes
     std::unique_ptr<RadioController> controller;
 };
 

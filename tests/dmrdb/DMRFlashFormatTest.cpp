@@ -169,6 +169,7 @@ TEST(DMRFlashFormat, OnlyReceivableIdsAreWrittenOncePerIdInIdOrder) {
     const DMRFlashImage image = encodeForFlash(db, RadioVariant::gd77);
     EXPECT_EQ(image.written, 4);
     EXPECT_EQ(image.dropped, 0) << "invalid and duplicate IDs are not over capacity";
+    EXPECT_EQ(image.merged, 1) << "the second 1234567";
     EXPECT_EQ(image.area1.size(), 12 + 4 * 15);
     EXPECT_EQ(quint8(image.area1[8]), 4);
 

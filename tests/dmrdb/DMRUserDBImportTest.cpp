@@ -1,4 +1,5 @@
 #include "dmrdb/DMRUserDBImport.h"
+#include "dmrdb/DMRUserDBExport.h"
 
 #include <gtest/gtest.h>
 
@@ -210,4 +211,35 @@ TEST(DMRUserDBImport, FileContentsFallBackToLatin1AndDropAByteOrderMark) {
     result = DMRUserDBImport::parseFileContents("1,A\xc0\xaf\n2,B\xed\xa0\x80\n");
     ASSERT_EQ(result.entries.size(), 2);
     EXPECT_EQ(result.entries[0].callsign, QString::fromUtf8("A\xc3\x80\xc2\xaf"));
+}
+
+TEST(DMRUserDBImport, EncodingIsDecidedPerLine) {
+    // One stray ISO 8859-1 byte garbles only its own line.
+    const auto result = DMRUserDBImport::parseFileContents("1,DL1AA,J\xc3\xbcrgen,\n"
+                                                           "2,DL2BB,M\xfcller,\n"
+                                                           "3,SP3CC,\xc5\x81ukasz,\n");
+    ASSERT_EQ(result.entries.size(), 3);
+    EXPECT_EQ(result.entries[0], entry(1, "DL1AA", "Jürgen", ""));
+    EXPECT_EQ(result.entries[1], entry(2, "DL2BB", "Müller", ""));
+    EXPECT_EQ(result.entries[2], entry(3, "SP3CC", "Łukasz", ""));
+
+    // A wholly ISO 8859-1 file still reads 0x85 as a line break, CR LF as one.
+    const auto latin = DMRUserDBImport::parseFileContents("1,A\xe9\r\n2,B\x85"
+                                                          "3,C\xf6\n");
+    ASSERT_EQ(latin.entries.size(), 3);
+    EXPECT_EQ(latin.entries[0], entry(1, "A\xc3\xa9", "", ""));
+    EXPECT_EQ(latin.entries[1], entry(2, "B", "", ""));
+    EXPECT_EQ(latin.entries[2], entry(3, "C\xc3\xb6", "", ""));
+}
+
+TEST(DMRUserDBImport, ExportedTextReadsBackAsTheSameEntries) {
+    const DMRUserEntryList entries{
+        entry(1, "A,B", "Ann; Lee", "Ünal, Çelik"), entry(2, "X;Y", "Żółć", "a,b;c"),
+        entry(3, "DL0ÄÖ", "Jürgen", "Müller"), entry(4, "Q\"T", "O\"Brien", "x")};
+    const auto back = DMRUserDBImport::parseFileContents(csvExportText(entries));
+    ASSERT_EQ(back.entries.size(), 4);
+    for (qsizetype i = 0; i < 3; ++i)
+        EXPECT_EQ(back.entries[i], entries[i]) << i;
+    // A double quote inside a value is dropped by the reader, as it describes.
+    EXPECT_EQ(back.entries[3], entry(4, "QT", "OBrien", "x"));
 }

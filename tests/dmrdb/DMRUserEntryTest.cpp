@@ -31,10 +31,10 @@ TEST(DMRUserEntry, DisplayTextJoinsTheNonEmptyParts) {
               u" X  Annabelle-Christine");
 }
 
-TEST(DMRUserEntry, CsvLineQuotesOnlyCommasAndQuotes) {
+TEST(DMRUserEntry, CsvLineQuotesOnlySeparatorsAndQuotes) {
     EXPECT_EQ(csvLine(entry(1234567, "XX0AAA", "Ann", "Lee")), u"1234567,XX0AAA,Ann,Lee\n");
     EXPECT_EQ(csvLine(entry(1, "A", "Lee, Ann", "")), u"1,A,\"Lee, Ann\",\n");
-    EXPECT_EQ(csvLine(entry(1, "A\"B", "", "x;y")), u"1,\"A\"\"B\",,x;y\n");
+    EXPECT_EQ(csvLine(entry(1, "A\"B", "", "x;y")), u"1,\"A\"\"B\",,\"x;y\"\n");
     EXPECT_EQ(csvLine(entry(4294967295u, "", "Jürgen", "a\nb")),
               QString::fromUtf8("4294967295,,Jürgen,a\nb\n"));
 }

@@ -216,3 +216,31 @@ TEST(SerialPort, ShortWriteDescriptionNamesBothCounts) {
     EXPECT_EQ(SerialError::writeFailed(QStringLiteral("Broken pipe")).description(),
               QStringLiteral("Writing to the serial port failed: Broken pipe"));
 }
+
+TEST(SerialPort, ASecondOpenOfTheSamePortIsBusyUntilTheFirstCloses) {
+    Pty pty;
+    SerialPort first;
+    ASSERT_TRUE(first.open(pty.terminal.slavePath()).ok());
+
+    // Another program asking for the port (the lock), and one that does not
+    // ask (exclusive mode keeps out a plain open too).
+    SerialPort second;
+    const auto busy = second.open(pty.terminal.slavePath());
+    ASSERT_FALSE(busy.ok());
+    EXPECT_EQ(busy.error().kind, SerialError::Kind::portBusy);
+    EXPECT_EQ(busy.error().description(),
+              QStringLiteral("Port busy: another program is using the serial port. Nothing was "
+                             "sent."));
+    EXPECT_FALSE(second.isOpen());
+    if (::geteuid() != 0) { // root passes exclusive mode
+        const int plain = ::open(pty.terminal.slavePath().toLocal8Bit().constData(),
+                                 O_RDWR | O_NOCTTY | O_NONBLOCK);
+        EXPECT_EQ(plain, -1);
+        EXPECT_EQ(errno, EBUSY);
+        if (plain >= 0)
+            ::close(plain);
+    }
+
+    first.close();
+    EXPECT_TRUE(second.open(pty.terminal.slavePath()).ok());
+}

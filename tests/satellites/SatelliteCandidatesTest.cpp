@@ -121,3 +121,40 @@ TEST(RefreshKeps, ReplacesOnlyTheElementsOfFoundSatellites) {
 
     EXPECT_EQ(refreshKepsOf({}, records).updatedCount, 0);
 }
+
+TEST(RefreshKeps, SharedPrefixTakesTheNearestOrbit) {
+    // Element line 2 with another inclination (columns 8-15) and mean motion (52-62).
+    const auto shaped = [](const QString& name, const QString& catalogue, double inclinationDeg,
+                           double revsPerDay) {
+        TLERecord r = record(name, catalogue);
+        r.line2.replace(8, 8, QStringLiteral("%1").arg(inclinationDeg, 8, 'f', 4));
+        r.line2.replace(52, 11, QStringLiteral("%1").arg(revsPerDay, 11, 'f', 8));
+        return r;
+    };
+    const TLERecord first = shaped("DUCHIFAT-1", "40021", 97.9712, 14.91234567);
+    const TLERecord third = shaped("DUCHIFAT-3", "44854", 97.4012, 15.21234567);
+    const TLERecord thirdOlder = shaped("DUCHIFAT-3", "44854", 97.4020, 15.20934567);
+    const QList<TLERecord> records{first, third};
+
+    Satellite stored = satellite("DUCHIFAT");
+    stored.tle2 = packTLE(thirdOlder.line1, thirdOlder.line2)->tle2;
+    const KepsRefresh nearest = refreshKepsOf({stored}, records);
+    ASSERT_EQ(nearest.updatedCount, 1);
+    EXPECT_EQ(hex(nearest.satellites[0].tle2), hex(packTLE(third.line1, third.line2)->tle2))
+        << "not the first record sharing the prefix";
+
+    // Stored elements of DUCHIFAT-1's orbit keep it on that orbit.
+    stored.tle2 = packTLE(first.line1, first.line2)->tle2;
+    EXPECT_EQ(hex(refreshKepsOf({stored}, {third, first}).satellites[0].tle2), hex(stored.tle2));
+
+    // Without stored elements (never set: zeros or blanks) the first match wins.
+    for (const char fill : {'\0', char(0xFF)}) {
+        stored.tle2 = QByteArray(28, fill);
+        EXPECT_EQ(hex(refreshKepsOf({stored}, records).satellites[0].tle2),
+                  hex(packTLE(first.line1, first.line2)->tle2));
+    }
+    // A single match is taken whatever the stored orbit.
+    stored.tle2 = packTLE(first.line1, first.line2)->tle2;
+    EXPECT_EQ(hex(refreshKepsOf({stored}, {third}).satellites[0].tle2),
+              hex(packTLE(third.line1, third.line2)->tle2));
+}

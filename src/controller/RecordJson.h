@@ -1,0 +1,36 @@
+#pragma once
+
+#include "codeplug/ContactCodec.h"
+#include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/RadioChannel.h"
+#include "codeplug/TalkgroupCodec.h"
+#include "codeplug/ThemeCodec.h"
+#include "codeplug/Tone.h"
+#include "codeplug/ZoneCodec.h"
+#include "satellites/Satellite.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <optional>
+
+namespace nerka {
+
+// Each decoded record as a JSON object whose keys are the record's fields.
+// The command line's dump prints these and the codeplug diff compares them,
+// so both speak of a record in the same field names and values.
+[[nodiscard]] QJsonObject channelToJson(const RadioChannel& channel);
+[[nodiscard]] QJsonObject contactToJson(const DMRContact& contact);
+[[nodiscard]] QJsonObject talkgroupToJson(const Talkgroup& talkgroup);
+[[nodiscard]] QJsonObject zoneToJson(const Zone& zone);
+[[nodiscard]] QJsonObject settingsToJson(const DeviceSettings& settings);
+[[nodiscard]] QJsonObject satelliteToJson(const Satellite& satellite);
+// Null, or the packed RGB565 values of every colour.
+[[nodiscard]] QJsonValue themeToJson(const std::optional<QList<ThemeColor>>& theme);
+
+// A tone as JSON: null, {"ctcss": tenths} or {"dcs": code, "inverted": bool}.
+[[nodiscard]] QJsonValue toneToJson(const std::optional<Tone>& tone);
+// The reverse; nothing when the value is not one of those three shapes.
+[[nodiscard]] std::optional<std::optional<Tone>> toneFromJson(const QJsonValue& value);
+
+} // namespace nerka

@@ -1,0 +1,255 @@
+#include "StandInRadio.h"
+
+#include "codeplug/CodeplugFile.h"
+#include "link/LinkProtocol.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace nerka;
+using nerka::test::ControllerOnStandIn;
+using nerka::test::StandInRadio;
+
+namespace {
+
+bool isBlockRead(const QByteArray& r) {
+    return r.size() >= 2 && std::uint8_t(r[0]) == LinkProtocol::kRead &&
+           (std::uint8_t(r[1]) == LinkProtocol::kModeFlash ||
+            std::uint8_t(r[1]) == LinkProtocol::kModeEeprom);
+}
+
+bool isWrite(const QByteArray& r) {
+    return !r.isEmpty() && (r[0] == 'W' || r[0] == 'X');
+}
+
+qsizetype firstWrite(const QList<QByteArray>& requests) {
+    for (qsizetype i = 0; i < requests.size(); ++i)
+        if (isWrite(requests[i]))
+            return i;
+    return -1;
+}
+
+qsizetype countReads(const QList<QByteArray>& requests, qsizetype before) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < before; ++i)
+        n += isBlockRead(requests[i]) ? 1 : 0;
+    return n;
+}
+
+// The sample with one byte changed in each region listed.
+CodeplugImage changedSample(RadioVariant variant, const RegionSet& regions, char mark) {
+    CodeplugImage image = sampleCodeplug(variant);
+    for (int index : regions) {
+        QByteArray& blob = image.blobs[index];
+        blob[blob.size() / 2] = char(blob[blob.size() / 2] ^ mark);
+    }
+    return image;
+}
+
+std::optional<CodeplugImage> openBackup(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    auto decoded = decodeCodeplugFile(file.readAll());
+    if (!std::holds_alternative<CodeplugImage>(decoded))
+        return std::nullopt;
+    return std::get<CodeplugImage>(decoded);
+}
+
+class SafeWrite : public ::testing::Test {
+protected:
+    // Opens `image` as a file, marks all its regions and writes; waits until
+    // the write and (when pending) its verification are over.
+    void writeAll(ControllerOnStandIn& c, const CodeplugImage& image) {
+        const QString path = dir.filePath(QStringLiteral("write-%1.nerka").arg(++files));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(encodeCodeplugFile(image));
+        file.close();
+        c->openCodeplugFile(path);
+        c.drain();
+        c->markRegionsChanged({0, 1, 2, 3});
+        c->writeChanges();
+        waitForWrite(c);
+    }
+    static void waitForWrite(ControllerOnStandIn& c) {
+        c.finish();
+        ASSERT_TRUE(c.waitFor([&] { return !c->verificationPending(); }));
+        c.finish();
+    }
+
+    QTemporaryDir dir;
+    int files = 0;
+};
+
+TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
+    StandInRadio radio(RadioType::md380); // UV380 family
+    ControllerOnStandIn c(0.2);
+    ASSERT_TRUE(c.connectTo(radio));
+    const CodeplugImage before = radio.memoryAs(sampleCodeplug(RadioVariant::uv380));
+    radio.sim.clearRequests();
+    QSignalSpy summaries(c.controller.get(), &RadioController::writeSummaryReady);
+
+    writeAll(c, changedSample(RadioVariant::uv380, {3}, 0x21));
+
+    const QList<CodeplugBackup> backups = c->backups().list();
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(backups[0].path.contains(QStringLiteral("TYT_MD-380-4A7C21E0/codeplug-")));
+    EXPECT_EQ(openBackup(backups[0].path), before) << "the codeplug as the radio held it";
+    const QList<QByteArray> requests = radio.sim.requests();
+    const qsizetype firstWriteAt = firstWrite(requests);
+    ASSERT_GT(firstWriteAt, 0);
+    EXPECT_GT(countReads(requests, firstWriteAt), 3900) << "the whole codeplug was read first";
+    const qsizetype saved =
+        c.lineIndex(QStringLiteral("Backup saved: ") + QFileInfo(backups[0].path).fileName());
+    ASSERT_GE(saved, 0);
+    EXPECT_LT(saved, c.lineIndex(QStringLiteral("Writing 4 changed region(s) (122 KB)…")));
+    ASSERT_EQ(summaries.size(), 1);
+    EXPECT_EQ(summaries[0][0].toStringList(),
+              QStringList{QStringLiteral("bytes outside known records in region 3 differ at "
+                                         "offset 0x9F30 (1 byte)")});
+    EXPECT_TRUE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
+    EXPECT_TRUE(c->status().isConnected());
+    EXPECT_FALSE(c->lastError().has_value());
+}
+
+TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
+    StandInRadio radio;
+    ControllerOnStandIn c(0.05);
+    c->setVerifyAfterWrite(false);
+    ASSERT_TRUE(c.connectTo(radio));
+    c->readCodeplug();
+    c.finish();
+    ASSERT_TRUE(c->radioImage().has_value());
+    const CodeplugImage read = *c->image();
+    // Edit in memory and preview against what the radio holds.
+    DeviceSettings settings = *c->settings();
+    settings.call = QStringLiteral("DL9SAFE");
+    c->writeSettings(settings);
+    const auto preview = c->pendingWriteSummary();
+    ASSERT_TRUE(preview.has_value());
+    ASSERT_EQ(preview->size(), 1);
+    EXPECT_TRUE(preview->first().startsWith(QStringLiteral("settings: call \"")));
+    radio.sim.clearRequests();
+
+    c->writeChanges();
+    waitForWrite(c);
+
+    const QList<QByteArray> requests = radio.sim.requests();
+    const qsizetype firstWriteAt = firstWrite(requests);
+    ASSERT_GT(firstWriteAt, 0);
+    EXPECT_EQ(countReads(requests, qsizetype(requests.size())), 0) << "no read at all";
+    const QList<CodeplugBackup> backups = c->backups().list(0x4A7C21E0);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(openBackup(backups[0].path), read);
+    EXPECT_FALSE(c->radioImage().has_value()) << "the radio was written since";
+}
+
+TEST_F(SafeWrite, BackupThatCannotBeSavedBlocksTheWrite) {
+    StandInRadio radio;
+    ControllerOnStandIn c(0.05);
+    QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    c->backups().setFolder(blocker.fileName() + QStringLiteral("/backups"));
+    ASSERT_TRUE(c.connectTo(radio));
+    const CodeplugImage before = radio.memoryAs(sampleCodeplug(RadioVariant::gd77));
+    radio.sim.clearRequests();
+
+    writeAll(c, changedSample(RadioVariant::gd77, {0, 3}, 0x44));
+
+    EXPECT_EQ(firstWrite(radio.sim.requests()), -1) << "nothing was written";
+    EXPECT_EQ(radio.memoryAs(before), before);
+    ASSERT_TRUE(c->lastError().has_value());
+    EXPECT_TRUE(c->lastError()->startsWith(QStringLiteral("Could not save the backup: ")));
+    EXPECT_TRUE(c->lastError()->endsWith(QStringLiteral("Nothing was written.")));
+    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3}));
+    EXPECT_TRUE(c->status().isConnected());
+}
+
+TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
+    StandInRadio radio;
+    ControllerOnStandIn c(0.2);
+    ASSERT_TRUE(c.connectTo(radio));
+    QSignalSpy finished(c.controller.get(), &RadioController::verificationFinished);
+    radio.sim.injectFault(SimFault::corruptWrite, 5000);
+
+    writeAll(c, changedSample(RadioVariant::gd77, {1}, 0x11));
+
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_FALSE(finished[0][0].toBool());
+    ASSERT_TRUE(c->lastError().has_value());
+    const QString error = *c->lastError();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Verification failed: region ")))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(c->backups().list().value(0).path)) << error.toStdString();
+    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "a new write retries them all";
+    EXPECT_FALSE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
+}
+
+TEST_F(SafeWrite, RadioThatDoesNotComeBackCannotBeVerified) {
+    StandInRadio radio;
+    radio.sim.setRebootDelayMs(3000);
+    ControllerOnStandIn c(0.01);
+    c->setBackupBeforeWrite(false);
+    ASSERT_TRUE(c.connectTo(radio));
+
+    writeAll(c, changedSample(RadioVariant::gd77, {2}, 0x01));
+
+    EXPECT_EQ(c->lastError(), QStringLiteral("Could not verify: the radio did not reconnect."));
+    EXPECT_TRUE(c->backups().list().isEmpty());
+}
+
+TEST_F(SafeWrite, RestoringABackupPutsTheOldCodeplugBack) {
+    StandInRadio radio;
+    ControllerOnStandIn c(0.2);
+    ASSERT_TRUE(c.connectTo(radio));
+    const CodeplugImage a = changedSample(RadioVariant::gd77, {0, 3}, 0x0A);
+    const CodeplugImage b = changedSample(RadioVariant::gd77, {0, 1, 3}, 0x0B);
+    writeAll(c, a);
+    writeAll(c, b);
+    ASSERT_EQ(radio.memoryAs(b), b);
+    // The backup taken before B is A, needing no read: A was verified whole.
+    const QList<CodeplugBackup> backups = c->backups().list();
+    ASSERT_EQ(backups.size(), 2);
+    ASSERT_EQ(openBackup(backups[0].path), a);
+
+    c->restoreBackup(backups[0].path);
+    c.drain();
+    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3}));
+    EXPECT_FALSE(c->documentURL().has_value());
+    c->writeChanges();
+    waitForWrite(c);
+
+    EXPECT_EQ(radio.memoryAs(a), a);
+    EXPECT_FALSE(c->lastError().has_value());
+}
+
+TEST(CodeplugBackups, NamesAreUniqueAndTheNewestTwentyAreKept) {
+    QTemporaryDir dir;
+    const CodeplugBackups backups(dir.path());
+    const CodeplugImage image = sampleCodeplug(RadioVariant::gd77);
+    const QDateTime start(QDate(2026, 12, 7), QTime(10, 0, 0));
+    QStringList saved;
+    for (int i = 0; i < 23; ++i) {
+        // Two backups in each second.
+        auto result =
+            backups.save(image, QStringLiteral("TYT MD-UV380/390"), 0xAB, start.addSecs(i / 2));
+        ASSERT_TRUE(result.ok());
+        saved.append(result->path);
+    }
+    EXPECT_TRUE(saved[0].endsWith(
+        QStringLiteral("TYT_MD-UV380_390-000000AB/codeplug-20261207-100000.nerka")));
+    EXPECT_TRUE(saved[1].endsWith(QStringLiteral("/codeplug-20261207-100000-2.nerka")));
+    const QList<CodeplugBackup> listed = backups.list();
+    ASSERT_EQ(listed.size(), CodeplugBackups::kKeptPerRadio);
+    EXPECT_EQ(listed.first().path, saved.last());
+    EXPECT_EQ(listed.last().path, saved[3]);
+    EXPECT_EQ(listed.first().model, QStringLiteral("TYT MD-UV380 390"));
+    EXPECT_EQ(listed.first().flashSerial, 0xABu);
+    EXPECT_TRUE(backups.list(0xAC).isEmpty());
+}
+
+} // namespace
