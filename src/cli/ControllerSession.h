@@ -52,11 +52,11 @@ public:
     // Chooses the port (--port, the demo's stand-in, or the controller's own
     // choice) and connects. True when a radio is connected and identified.
     bool connect();
+    // Runs the event loop until `done` holds.
+    void waitUntil(const std::function<bool()>& done);
     // Runs the event loop until the status is no longer `working` and
     // everything the work queue has posted so far has arrived.
     void finish();
-    // Runs the event loop until `done` holds.
-    void waitUntil(const std::function<bool()>& done);
     // True once an error was reported during the run.
     [[nodiscard]] bool failed() const { return m_failed; }
     [[nodiscard]] int exitCode() const { return m_failed ? kExitFailed : kExitOk; }
