@@ -52,11 +52,11 @@ public:
     // Chooses the port (--port, the demo's stand-in, or the controller's own
     // choice) and connects. True when a radio is connected and identified.
     bool connect();
+    // Runs the event loop until `done` holds.
+    void waitUntil(const std::function<bool()>& done);
     // Runs the event loop until the status is no longer `working` and
     // everything the work queue has posted so far has arrived.
     void finish();
-    // Runs the event loop until `done` holds.
-    void waitUntil(const std::function<bool()>& done);
     // Checks an output path before any work is done for it: a path that
     // exists and is no regular file (nor a link to one) is reported as an
     // error and false returned.

@@ -4,10 +4,12 @@
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
+#include "codeplug/ContactCodec.h"
 #include "codeplug/CustomDataBlock.h"
 #include "codeplug/DeviceSettingsCodec.h"
-#include "codeplug/MemberLists.h"
+#include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
+#include "codeplug/ZoneCodec.h"
 #include "controller/RecordJson.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -32,52 +34,104 @@ constexpr int kRecordKindCount = int(Kind::bytes); // every kind but `bytes`
 // Keys that name the record rather than describe it, and lists derived from
 // other records (a channel's new name would otherwise also show up in every
 // zone that holds it).
-bool isComparedField(const QString& key) {
-    static const std::set<QString> skipped = {
-        QStringLiteral("number"), QStringLiteral("slot"), QStringLiteral("index"),
-        QStringLiteral("contactNames"), QStringLiteral("channelNames")};
-    return !skipped.contains(key);
+bool isComparedField(QLatin1String key) {
+    return key != QLatin1String("number") && key != QLatin1String("slot") &&
+           key != QLatin1String("index") && key != QLatin1String("contactNames") &&
+           key != QLatin1String("channelNames");
 }
 
 // Every record of one codeplug as JSON objects, keyed per kind.
 struct DecodedSide {
-    std::array<QMap<int, QJsonObject>, kRecordKindCount> records;
+    std::array<QMap<int, RecordFields>, kRecordKindCount> records;
     std::optional<QByteArray> customArea;
 };
 
-DecodedSide decodeSide(const CodeplugImage& image) {
+using KindSet = std::array<bool, kRecordKindCount>;
+
+// The kinds whose tables differ between the two images (or cannot be read
+// from one of them); the others hold the same records and need no decoding.
+KindSet differingKinds(const CodeplugImage& a, const CodeplugImage& b) {
+    KindSet differs{};
+    differs.fill(true);
+    if (!a.variant)
+        return differs;
+    const CodeplugLayout& layout = layoutForVariant(*a.variant);
+    const auto same = [&](BankAddress at, int size) {
+        const auto x = readBytes(a, at.bank, at.address, size);
+        const auto y = readBytes(b, at.bank, at.address, size);
+        return x && y && *x == *y;
+    };
+    bool channels = true;
+    for (const BankAddress& bank : layout.channelBanks)
+        channels = channels && same(bank, CodeplugLayout::kChannelBankSize);
+    differs[int(Kind::channel)] = !channels;
+    differs[int(Kind::contact)] = !same(layout.contactBank, CodeplugLayout::kContactTableSize);
+    differs[int(Kind::talkgroup)] =
+        !same(layout.groupListBank, CodeplugLayout::kGroupListTableSize);
+    differs[int(Kind::zone)] = !same(layout.zoneBank, CodeplugLayout::kZoneTableSize);
+    differs[int(Kind::settings)] = !same(layout.settingsBank, CodeplugLayout::kSettingsReadSize);
+    differs[int(Kind::aprs)] = !same(layout.aprsBank, CodeplugLayout::kAprsTableSize);
+    const bool custom = same(layout.additionalSettingsBank, CodeplugLayout::kCustomDataSize);
+    for (Kind kind : {Kind::dayTheme, Kind::nightTheme, Kind::satellite})
+        differs[int(kind)] = !custom;
+    return differs;
+}
+
+// The records of the kinds asked for. Zones and talkgroups are decoded with
+// the channels and contacts they name.
+DecodedSide decodeSide(const CodeplugImage& image, const KindSet& wanted) {
     DecodedSide side;
     auto& r = side.records;
-    const QList<RadioChannel> channels = decodeChannels(image);
-    for (const RadioChannel& c : channels)
-        r[int(Kind::channel)].insert(c.number, channelToJson(c));
-    const MemberLists lists = decodeMemberLists(image, channels);
-    for (const DMRContact& c : lists.contacts)
-        r[int(Kind::contact)].insert(c.slot, contactToJson(c));
-    for (const Talkgroup& t : lists.talkgroups)
-        r[int(Kind::talkgroup)].insert(t.index, talkgroupToJson(t));
-    for (const Zone& z : lists.zones)
-        r[int(Kind::zone)].insert(z.index, zoneToJson(z));
-    if (const auto s = decodeDeviceSettings(image))
-        r[int(Kind::settings)].insert(0, settingsToJson(*s));
-    const QStringList aprs = decodeAprsSystems(image);
-    for (int i = 0; i < aprs.size(); ++i)
-        r[int(Kind::aprs)].insert(i, QJsonObject{{QStringLiteral("name"), aprs[i]}});
+    const auto want = [&](Kind kind) { return wanted[int(kind)]; };
+    QList<RadioChannel> channels;
+    if (want(Kind::channel) || want(Kind::zone))
+        channels = decodeChannels(image);
+    if (want(Kind::channel)) {
+        for (const RadioChannel& c : channels)
+            r[int(Kind::channel)].insert(c.number, channelFields(c));
+    }
+    QList<DMRContact> contacts;
+    if (want(Kind::contact) || want(Kind::talkgroup))
+        contacts = decodeContacts(image);
+    if (want(Kind::contact)) {
+        for (const DMRContact& c : contacts)
+            r[int(Kind::contact)].insert(c.slot, contactFields(c));
+    }
+    if (want(Kind::talkgroup)) {
+        for (const Talkgroup& t : decodeTalkgroups(image, contacts))
+            r[int(Kind::talkgroup)].insert(t.index, talkgroupFields(t));
+    }
+    if (want(Kind::zone)) {
+        for (const Zone& z : decodeZones(image, channels))
+            r[int(Kind::zone)].insert(z.index, zoneFields(z));
+    }
+    if (want(Kind::settings)) {
+        if (const auto s = decodeDeviceSettings(image))
+            r[int(Kind::settings)].insert(0, settingsFields(*s));
+    }
+    if (want(Kind::aprs)) {
+        const QStringList aprs = decodeAprsSystems(image);
+        for (int i = 0; i < aprs.size(); ++i)
+            r[int(Kind::aprs)].insert(i, RecordFields{{QLatin1String("name"), aprs[i]}});
+    }
     for (const auto& [kind, themeKind] : {std::pair{Kind::dayTheme, ThemeKind::day},
                                           std::pair{Kind::nightTheme, ThemeKind::night}}) {
-        const QJsonValue theme = themeToJson(decodeTheme(themeKind, image));
-        const QJsonArray colors = theme.toArray();
+        if (!want(kind))
+            continue;
+        const QJsonArray colors = themeToJson(decodeTheme(themeKind, image)).toArray();
         for (int i = 0; i < colors.size(); ++i)
-            r[int(kind)].insert(i, QJsonObject{{QStringLiteral("color"), colors[i]}});
+            r[int(kind)].insert(i, RecordFields{{QLatin1String("color"), colors[i]}});
     }
-    for (const Satellite& s : decodeSatellites(image).value_or(QList<Satellite>{}))
-        r[int(Kind::satellite)].insert(s.index, satelliteToJson(s));
+    if (want(Kind::satellite)) {
+        for (const Satellite& s : decodeSatellites(image).value_or(QList<Satellite>{}))
+            r[int(Kind::satellite)].insert(s.index, satelliteFields(s));
+    }
     side.customArea = readCustomDataArea(image);
     return side;
 }
 
-void compareRecords(Kind kind, const QMap<int, QJsonObject>& oldRecords,
-                    const QMap<int, QJsonObject>& newRecords, QList<CodeplugChange>& out) {
+void compareRecords(Kind kind, const QMap<int, RecordFields>& oldRecords,
+                    const QMap<int, RecordFields>& newRecords, QList<CodeplugChange>& out) {
     std::set<int> keys;
     for (auto it = oldRecords.keyBegin(); it != oldRecords.keyEnd(); ++it)
         keys.insert(*it);
@@ -89,23 +143,20 @@ void compareRecords(Kind kind, const QMap<int, QJsonObject>& oldRecords,
         CodeplugChange change;
         change.kind = kind;
         change.key = key;
-        if (oldIt != oldRecords.constEnd())
-            change.oldRecord = *oldIt;
-        if (newIt != newRecords.constEnd())
-            change.newRecord = *newIt;
         if (oldIt == oldRecords.constEnd()) {
             change.type = Type::added;
+            change.newRecord = fieldsToJson(*newIt);
         } else if (newIt == newRecords.constEnd()) {
             change.type = Type::removed;
+            change.oldRecord = fieldsToJson(*oldIt);
         } else {
-            if (*oldIt == *newIt)
-                continue;
-            for (auto f = oldIt->constBegin(); f != oldIt->constEnd(); ++f) {
-                if (!isComparedField(f.key()))
-                    continue;
-                const QJsonValue now = newIt->value(f.key());
-                if (f.value() != now)
-                    change.fields.append({f.key(), f.value(), now});
+            // Both sides list the same keys in the same order.
+            const RecordFields& before = *oldIt;
+            const RecordFields& after = *newIt;
+            for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
+                if (before[i].second != after[i].second && isComparedField(before[i].first))
+                    change.fields.append(
+                        {QString(before[i].first), before[i].second, after[i].second});
             }
             if (change.fields.isEmpty())
                 continue;
@@ -347,8 +398,9 @@ std::variant<CodeplugDiff, QString> diffCodeplugs(const CodeplugImage& oldImage,
     CodeplugDiff diff;
     if (oldImage == newImage)
         return diff;
-    const DecodedSide oldSide = decodeSide(oldImage);
-    const DecodedSide newSide = decodeSide(newImage);
+    const KindSet wanted = differingKinds(oldImage, newImage);
+    const DecodedSide oldSide = decodeSide(oldImage, wanted);
+    const DecodedSide newSide = decodeSide(newImage, wanted);
     for (int kind = 0; kind < kRecordKindCount; ++kind)
         compareRecords(Kind(kind), oldSide.records[kind], newSide.records[kind], diff.changes);
     QList<Span> covered;

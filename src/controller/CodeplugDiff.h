@@ -44,8 +44,8 @@ struct CodeplugChange {
     // `bytes`: one field named by the offset of the first differing run within
     // the region, with the old and new bytes of that run as hex text.
     QList<Field> fields;
-    // The record on each side as the dump prints it (empty where it is absent),
-    // for texts that name the record.
+    // The added or removed record as the dump prints it, for texts that name
+    // it (empty for changed records).
     QJsonObject oldRecord;
     QJsonObject newRecord;
 };

@@ -57,8 +57,9 @@ struct DecodedImage {
 //
 // The operations are implemented by concern in separate files: Connection.cpp
 // (ports, connect, auto-connect), Transfer.cpp (read, write, files),
-// Editing.cpp (record edits, clipboard, reorders, undo), and the satellite and
-// DMR database files.
+// Editing.cpp (record edits, clipboard, reorders, undo), SafeWrite.cpp (backup,
+// change summary and read-back around a write), and the satellite and DMR
+// database files.
 class RadioController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<nerka::SerialDevice> ports READ ports NOTIFY portsChanged)

@@ -35,64 +35,95 @@ QJsonValue epochJson(const Satellite& s) {
 
 } // namespace
 
-QJsonObject channelToJson(const RadioChannel& c) {
-    return QJsonObject{
-        {QStringLiteral("number"), c.number},
-        {QStringLiteral("name"), c.name},
-        {QStringLiteral("mode"), rawText(c.mode)},
-        {QStringLiteral("rxHz"), qint64(c.rxHz)},
-        {QStringLiteral("txHz"), qint64(c.txHz)},
-        {QStringLiteral("powerRaw"), int(c.powerRaw)},
-        {QStringLiteral("power"), rawText(powerLevel(c.powerRaw))},
-        {QStringLiteral("bandwidthWide"), c.bandwidthWide},
-        {QStringLiteral("rxOnly"), c.rxOnly},
-        {QStringLiteral("timeSlot"), c.timeSlot},
-        {QStringLiteral("colorCode"), c.colorCode},
-        {QStringLiteral("rxTone"), toneToJson(c.rxTone)},
-        {QStringLiteral("txTone"), toneToJson(c.txTone)},
-        {QStringLiteral("contactIndex"), optionalInt(c.contactIndex)},
-        {QStringLiteral("groupListIndex"), optionalInt(c.groupListIndex)},
-        {QStringLiteral("squelchMode"), rawText(c.squelchMode)},
-        {QStringLiteral("squelchLevel"), c.squelchLevel},
-        {QStringLiteral("skipScan"), c.skipScan},
-        {QStringLiteral("skipZoneScan"), c.skipZoneScan},
-        {QStringLiteral("vox"), c.vox},
-        {QStringLiteral("monitor"), c.monitor},
-        {QStringLiteral("powerSave"), c.powerSave},
-        {QStringLiteral("beep"), c.beep},
-        {QStringLiteral("aprsIndex"), optionalInt(c.aprsIndex)},
+RecordFields channelFields(const RadioChannel& c) {
+    return RecordFields{
+        {QLatin1String("number"), c.number},
+        {QLatin1String("name"), c.name},
+        {QLatin1String("mode"), rawText(c.mode)},
+        {QLatin1String("rxHz"), qint64(c.rxHz)},
+        {QLatin1String("txHz"), qint64(c.txHz)},
+        {QLatin1String("powerRaw"), int(c.powerRaw)},
+        {QLatin1String("power"), rawText(powerLevel(c.powerRaw))},
+        {QLatin1String("bandwidthWide"), c.bandwidthWide},
+        {QLatin1String("rxOnly"), c.rxOnly},
+        {QLatin1String("timeSlot"), c.timeSlot},
+        {QLatin1String("colorCode"), c.colorCode},
+        {QLatin1String("rxTone"), toneToJson(c.rxTone)},
+        {QLatin1String("txTone"), toneToJson(c.txTone)},
+        {QLatin1String("contactIndex"), optionalInt(c.contactIndex)},
+        {QLatin1String("groupListIndex"), optionalInt(c.groupListIndex)},
+        {QLatin1String("squelchMode"), rawText(c.squelchMode)},
+        {QLatin1String("squelchLevel"), c.squelchLevel},
+        {QLatin1String("skipScan"), c.skipScan},
+        {QLatin1String("skipZoneScan"), c.skipZoneScan},
+        {QLatin1String("vox"), c.vox},
+        {QLatin1String("monitor"), c.monitor},
+        {QLatin1String("powerSave"), c.powerSave},
+        {QLatin1String("beep"), c.beep},
+        {QLatin1String("aprsIndex"), optionalInt(c.aprsIndex)},
     };
 }
 
-QJsonObject contactToJson(const DMRContact& c) {
-    return QJsonObject{{QStringLiteral("slot"), c.slot},
-                       {QStringLiteral("name"), c.name},
-                       {QStringLiteral("dmrID"), qint64(c.dmrID)},
-                       {QStringLiteral("type"), rawText(c.type)},
-                       {QStringLiteral("timeSlotOverride"), rawText(c.timeSlotOverride)}};
+RecordFields contactFields(const DMRContact& c) {
+    return RecordFields{{QLatin1String("slot"), c.slot},
+                        {QLatin1String("name"), c.name},
+                        {QLatin1String("dmrID"), qint64(c.dmrID)},
+                        {QLatin1String("type"), rawText(c.type)},
+                        {QLatin1String("timeSlotOverride"), rawText(c.timeSlotOverride)}};
 }
 
-QJsonObject talkgroupToJson(const Talkgroup& t) {
-    return QJsonObject{
-        {QStringLiteral("index"), t.index},
-        {QStringLiteral("name"), t.name},
-        {QStringLiteral("memberSlots"), intArray(t.memberSlots)},
-        {QStringLiteral("contactNames"), QJsonArray::fromStringList(t.contactNames)}};
+RecordFields talkgroupFields(const Talkgroup& t) {
+    return RecordFields{
+        {QLatin1String("index"), t.index},
+        {QLatin1String("name"), t.name},
+        {QLatin1String("memberSlots"), intArray(t.memberSlots)},
+        {QLatin1String("contactNames"), QJsonArray::fromStringList(t.contactNames)}};
 }
 
-QJsonObject zoneToJson(const Zone& z) {
-    return QJsonObject{
-        {QStringLiteral("index"), z.index},
-        {QStringLiteral("name"), z.name},
-        {QStringLiteral("memberIndices"), intArray(z.memberIndices)},
-        {QStringLiteral("channelNames"), QJsonArray::fromStringList(z.channelNames)}};
+RecordFields zoneFields(const Zone& z) {
+    return RecordFields{
+        {QLatin1String("index"), z.index},
+        {QLatin1String("name"), z.name},
+        {QLatin1String("memberIndices"), intArray(z.memberIndices)},
+        {QLatin1String("channelNames"), QJsonArray::fromStringList(z.channelNames)}};
 }
 
-QJsonObject settingsToJson(const DeviceSettings& s) {
-    return QJsonObject{
-        {QStringLiteral("call"), s.call},     {QStringLiteral("dmrID"), qint64(s.dmrID)},
-        {QStringLiteral("vhfMin"), s.vhfMin}, {QStringLiteral("vhfMax"), s.vhfMax},
-        {QStringLiteral("uhfMin"), s.uhfMin}, {QStringLiteral("uhfMax"), s.uhfMax}};
+RecordFields settingsFields(const DeviceSettings& s) {
+    return RecordFields{
+        {QLatin1String("call"), s.call},     {QLatin1String("dmrID"), qint64(s.dmrID)},
+        {QLatin1String("vhfMin"), s.vhfMin}, {QLatin1String("vhfMax"), s.vhfMax},
+        {QLatin1String("uhfMin"), s.uhfMin}, {QLatin1String("uhfMax"), s.uhfMax}};
+}
+
+QJsonObject fieldsToJson(const RecordFields& fields) {
+    QJsonObject object;
+    for (const auto& [key, value] : fields)
+        object.insert(key, value);
+    return object;
+}
+
+QJsonObject channelToJson(const RadioChannel& channel) {
+    return fieldsToJson(channelFields(channel));
+}
+
+QJsonObject contactToJson(const DMRContact& contact) {
+    return fieldsToJson(contactFields(contact));
+}
+
+QJsonObject talkgroupToJson(const Talkgroup& talkgroup) {
+    return fieldsToJson(talkgroupFields(talkgroup));
+}
+
+QJsonObject zoneToJson(const Zone& zone) {
+    return fieldsToJson(zoneFields(zone));
+}
+
+QJsonObject settingsToJson(const DeviceSettings& settings) {
+    return fieldsToJson(settingsFields(settings));
+}
+
+QJsonObject satelliteToJson(const Satellite& satellite) {
+    return fieldsToJson(satelliteFields(satellite));
 }
 
 QJsonValue themeToJson(const std::optional<QList<ThemeColor>>& theme) {
@@ -104,21 +135,21 @@ QJsonValue themeToJson(const std::optional<QList<ThemeColor>>& theme) {
     return out;
 }
 
-QJsonObject satelliteToJson(const Satellite& s) {
-    return QJsonObject{{QStringLiteral("index"), s.index},
-                       {QStringLiteral("name"), s.name},
-                       {QStringLiteral("tle1"), hexText(s.tle1)},
-                       {QStringLiteral("tle2"), hexText(s.tle2)},
-                       {QStringLiteral("epoch"), epochJson(s)},
-                       {QStringLiteral("rxFreq1"), qint64(s.rxFreq1)},
-                       {QStringLiteral("txFreq1"), qint64(s.txFreq1)},
-                       {QStringLiteral("txTone"), toneToJson(s.txTone)},
-                       {QStringLiteral("armTone"), toneToJson(s.armTone)},
-                       {QStringLiteral("rxFreq2"), qint64(s.rxFreq2)},
-                       {QStringLiteral("txFreq2"), qint64(s.txFreq2)},
-                       {QStringLiteral("rxFreq3"), qint64(s.rxFreq3)},
-                       {QStringLiteral("txFreq3"), qint64(s.txFreq3)},
-                       {QStringLiteral("additionalData"), hexText(s.additionalData)}};
+RecordFields satelliteFields(const Satellite& s) {
+    return RecordFields{{QLatin1String("index"), s.index},
+                        {QLatin1String("name"), s.name},
+                        {QLatin1String("tle1"), hexText(s.tle1)},
+                        {QLatin1String("tle2"), hexText(s.tle2)},
+                        {QLatin1String("epoch"), epochJson(s)},
+                        {QLatin1String("rxFreq1"), qint64(s.rxFreq1)},
+                        {QLatin1String("txFreq1"), qint64(s.txFreq1)},
+                        {QLatin1String("txTone"), toneToJson(s.txTone)},
+                        {QLatin1String("armTone"), toneToJson(s.armTone)},
+                        {QLatin1String("rxFreq2"), qint64(s.rxFreq2)},
+                        {QLatin1String("txFreq2"), qint64(s.txFreq2)},
+                        {QLatin1String("rxFreq3"), qint64(s.rxFreq3)},
+                        {QLatin1String("txFreq3"), qint64(s.txFreq3)},
+                        {QLatin1String("additionalData"), hexText(s.additionalData)}};
 }
 
 QJsonValue toneToJson(const std::optional<Tone>& tone) {

@@ -11,14 +11,28 @@
 
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QLatin1String>
+#include <QList>
 
 #include <optional>
+#include <utility>
 
 namespace nerka {
 
+// A record's fields as (key, value) pairs in a fixed order. The command
+// line's dump prints them as JSON objects and the codeplug diff compares them
+// pair by pair, so both speak of a record in the same field names and values.
+using RecordFields = QList<std::pair<QLatin1String, QJsonValue>>;
+
+[[nodiscard]] RecordFields channelFields(const RadioChannel& channel);
+[[nodiscard]] RecordFields contactFields(const DMRContact& contact);
+[[nodiscard]] RecordFields talkgroupFields(const Talkgroup& talkgroup);
+[[nodiscard]] RecordFields zoneFields(const Zone& zone);
+[[nodiscard]] RecordFields settingsFields(const DeviceSettings& settings);
+[[nodiscard]] RecordFields satelliteFields(const Satellite& satellite);
+[[nodiscard]] QJsonObject fieldsToJson(const RecordFields& fields);
+
 // Each decoded record as a JSON object whose keys are the record's fields.
-// The command line's dump prints these and the codeplug diff compares them,
-// so both speak of a record in the same field names and values.
 [[nodiscard]] QJsonObject channelToJson(const RadioChannel& channel);
 [[nodiscard]] QJsonObject contactToJson(const DMRContact& contact);
 [[nodiscard]] QJsonObject talkgroupToJson(const Talkgroup& talkgroup);

@@ -1,0 +1,158 @@
+// Figures of safe writes: the record-level diff of two full codeplugs in which
+// every channel differs, and how long the backup before a write takes on the
+// stand-in radio when the codeplug must be read for it and when the one read
+// in the same connection is reused.
+
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugLayout.h"
+#include "codeplug/ContactCodec.h"
+#include "codeplug/ZoneCodec.h"
+#include "controller/CodeplugDiff.h"
+#include "controller/RadioController.h"
+#include "sim/RadioSimulator.h"
+#include "sim/SampleCodeplug.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+using namespace nerka;
+
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Every channel slot, contact slot and zone in use.
+CodeplugImage fullImage(const QString& prefix) {
+    CodeplugImage image = sampleCodeplug(RadioVariant::gd77);
+    for (int p = 0; p < 1024; ++p) {
+        (void)createBlankChannel(p, image);
+        ChannelEdit edit;
+        edit.name = prefix + QString::number(p + 1);
+        edit.rxHz = 430'000'000 + std::uint64_t(p) * 12'500;
+        edit.txHz = edit.rxHz + 7'600'000;
+        edit.isDMR = p % 2 == 1;
+        edit.contactSlot = p % 1024;
+        (void)applyChannelEdit(edit, p + 1, image);
+    }
+    for (int slot = 0; slot < 1024; ++slot)
+        (void)applyContactEdit({QStringLiteral("TG %1").arg(slot), std::uint32_t(2620000 + slot),
+                                ContactType::group, TimeSlotOverride::none},
+                               slot, image);
+    for (int index = 0; index < 68; ++index) {
+        ZoneEdit edit{QStringLiteral("Zone %1").arg(index), {}};
+        for (int m = 0; m < 80; ++m)
+            edit.memberIndices.append((index * 80 + m) % 1024);
+        (void)applyZoneEdit(edit, index, image);
+    }
+    return image;
+}
+
+bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// Milliseconds from writeChanges to the "Backup saved" line, with or without
+// reading the codeplug in the same connection first; negative on failure.
+double backupMs(bool readFirst) {
+    RadioSimulator radio(RadioType::gd77);
+    radio.setRebootDelayMs(50);
+    if (!radio.loadCodeplug(sampleCodeplug(RadioVariant::gd77)).ok() || !radio.start().ok())
+        return -1;
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("prefs.ini")), QSettings::IniFormat);
+    RadioController controller(&settings);
+    controller.setPortLister([](bool) { return QList<SerialDevice>{}; });
+    controller.setVerifyAfterWrite(false);
+    controller.backups().setFolder(dir.filePath(QStringLiteral("backups")));
+    const SerialDevice device{radio.devicePath(), QStringLiteral("Stand-in"),
+                              SerialDevice::kOpenGD77VendorID, SerialDevice::kOpenGD77ProductID};
+    controller.registerDevice(device);
+    controller.selectPort(device);
+    controller.connect(false);
+    if (!waitFor([&] { return controller.status().isConnected(); }, 10000))
+        return -1;
+    if (readFirst) {
+        controller.readCodeplug();
+        if (!waitFor([&] { return controller.radioImage().has_value(); }, 60000))
+            return -1;
+    } else {
+        const QString file = dir.filePath(QStringLiteral("plug.nerka"));
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly))
+            return -1;
+        out.write(encodeCodeplugFile(sampleCodeplug(RadioVariant::gd77)));
+        out.close();
+        controller.openCodeplugFile(file);
+        waitFor([&] { return controller.image().has_value(); }, 5000);
+    }
+    controller.markRegionsChanged({2});
+    bool saved = false;
+    QObject::connect(&controller, &RadioController::lineLogged, &controller,
+                     [&](const QString& line) {
+                         if (line.contains(QStringLiteral("Backup saved: ")))
+                             saved = true;
+                     });
+    QElapsedTimer timer;
+    timer.start();
+    controller.writeChanges();
+    if (!waitFor([&] { return saved; }, 60000))
+        return -1;
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    waitFor([&] { return !controller.status().isWorking(); }, 60000);
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const CodeplugImage a = fullImage(QStringLiteral("A"));
+    const CodeplugImage b = fullImage(QStringLiteral("B"));
+    const auto check = diffCodeplugs(a, b);
+    if (!std::holds_alternative<CodeplugDiff>(check) ||
+        std::get<CodeplugDiff>(check).changes.size() < 1024) {
+        std::fprintf(stderr, "bench_safety: the two codeplugs do not differ in every channel\n");
+        return 1;
+    }
+    std::vector<double> diffMs;
+    for (int i = 0; i < 30; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const auto result = diffCodeplugs(a, b);
+        const auto end = std::chrono::steady_clock::now();
+        if (std::get<CodeplugDiff>(result).same())
+            return 1;
+        diffMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    std::printf("safety.diff_full_ms: %.2f ms\n", median(diffMs));
+
+    const double fresh = backupMs(false);
+    const double reused = backupMs(true);
+    if (fresh < 0 || reused < 0) {
+        std::fprintf(stderr, "bench_safety: the write on the stand-in did not get to its backup\n");
+        return 1;
+    }
+    std::printf("safety.backup_read_ms: %.0f ms\n", fresh);
+    std::printf("safety.backup_reused_ms: %.0f ms\n", reused);
+    return 0;
+}

@@ -1,0 +1,147 @@
+#include "ui/window/BackupsDialog.h"
+
+#include "codeplug/CodeplugFile.h"
+#include "controller/CodeplugDiff.h"
+#include "controller/RadioController.h"
+#include "ui/kit/Dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace nerka {
+
+namespace {
+
+enum Column { dateColumn, radioColumn, sizeColumn, differencesColumn, columnCount };
+
+std::optional<CodeplugImage> readBackup(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    auto decoded = decodeCodeplugFile(file.readAll());
+    if (!std::holds_alternative<CodeplugImage>(decoded))
+        return std::nullopt;
+    return std::get<CodeplugImage>(std::move(decoded));
+}
+
+// What the backup changes against the codeplug in memory, in a few words,
+// and the change lines for the restore confirmation.
+std::pair<QString, QStringList> differences(const std::optional<CodeplugImage>& current,
+                                            const QString& path) {
+    const auto backup = readBackup(path);
+    if (!backup)
+        return {QStringLiteral("Unreadable"), {}};
+    if (!current)
+        return {QStringLiteral("No codeplug in memory"), {}};
+    const auto diff = diffCodeplugs(*current, *backup);
+    if (const auto* reason = std::get_if<QString>(&diff))
+        return {QStringLiteral("Other radio family"), {*reason}};
+    const QStringList lines = diffText(std::get<CodeplugDiff>(diff));
+    if (lines.isEmpty())
+        return {QStringLiteral("Same as in memory"), {}};
+    return {QString::number(lines.size()) +
+                (lines.size() == 1 ? QStringLiteral(" change") : QStringLiteral(" changes")),
+            lines};
+}
+
+} // namespace
+
+BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_controller(controller), m_dialogs(dialogs) {
+    setWindowTitle(QStringLiteral("Backups"));
+    setAccessibleName(QStringLiteral("Backups"));
+    m_heading = new QLabel(this);
+    m_heading->setWordWrap(true);
+
+    m_list = new QTreeWidget(this);
+    m_list->setAccessibleName(QStringLiteral("Backups"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setColumnCount(columnCount);
+    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Radio"),
+                             QStringLiteral("Size"), QStringLiteral("Differences")});
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_heading->setBuddy(m_list);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::ActionRole);
+    m_restore->setAccessibleName(QStringLiteral("Restore"));
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setText(QStringLiteral("Close"));
+    close->setAccessibleName(QStringLiteral("Close"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QObject::connect(m_restore, &QPushButton::clicked, this, [this] {
+        if (restoreRow(m_list->indexOfTopLevelItem(m_list->currentItem())))
+            accept();
+    });
+    QObject::connect(m_list, &QTreeWidget::itemActivated, this, [this] { m_restore->click(); });
+    QObject::connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(buttons);
+    resize(640, 360);
+    refresh();
+}
+
+void BackupsDialog::refresh() {
+    const auto& firmware = m_controller.firmware();
+    std::optional<std::uint32_t> serial;
+    if (firmware)
+        serial = firmware->flashChipSerial;
+    m_backups = m_controller.backups().list(serial);
+    m_heading->setText(
+        m_backups.isEmpty()
+            ? QStringLiteral("No backups yet. One is saved automatically before every write.")
+            : (serial ? QStringLiteral("Backups of the connected radio, newest first:")
+                      : QStringLiteral("Backups of every radio, newest first:")));
+    m_list->clear();
+    const QLocale locale;
+    for (const CodeplugBackup& backup : m_backups) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setText(dateColumn, locale.toString(backup.time, QLocale::ShortFormat));
+        item->setText(radioColumn, backup.model + QString::asprintf(" 0x%08X", backup.flashSerial));
+        item->setText(sizeColumn, locale.formattedDataSize(backup.sizeBytes));
+        const auto [summary, lines] = differences(m_controller.image(), backup.path);
+        item->setText(differencesColumn, summary);
+        item->setToolTip(differencesColumn, lines.mid(0, 20).join(QLatin1Char('\n')));
+        item->setToolTip(dateColumn, backup.path);
+    }
+    if (!m_backups.isEmpty())
+        m_list->setCurrentItem(m_list->topLevelItem(0));
+    updateButtons();
+}
+
+void BackupsDialog::updateButtons() {
+    m_restore->setEnabled(m_list->currentItem() != nullptr);
+}
+
+bool BackupsDialog::restoreRow(int row) {
+    if (row < 0 || row >= m_backups.size())
+        return false;
+    const CodeplugBackup& backup = m_backups[row];
+    const int unsaved = int(m_controller.dirtyRegions().size());
+    if (unsaved > 0) {
+        const auto [summary, lines] = differences(m_controller.image(), backup.path);
+        Q_UNUSED(summary);
+        const QString message =
+            QStringLiteral("There are ") + QString::number(unsaved) +
+            QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
+                           "They will be replaced by the backup.");
+        if (!m_dialogs.confirm(this, QStringLiteral("Restore this backup?"), message,
+                               QStringLiteral("Restore"), QStringLiteral("Abbrechen"),
+                               lines.join(QLatin1Char('\n'))))
+            return false;
+    }
+    m_controller.restoreBackup(backup.path);
+    return true;
+}
+
+} // namespace nerka
