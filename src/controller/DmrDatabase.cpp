@@ -87,32 +87,13 @@ void RadioController::importDMRDatabase(const QString& path) {
 void RadioController::downloadDMRDatabase() {
     if (m_dmrDownloadTask)
         return;
-    assignStatus(Status::working(kDownloading));
-    assignProgress(0.0);
-    log(QStringLiteral("Downloading DMR database from ") +
-        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
-
-    // `this` as the context: when the controller is gone, nothing of the
-    // download reaches it.
-    QNetworkReply* reply = Download::start(
-        *networkAccess(), WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath),
-        m_dmrDownloadMaxBytes, m_downloadTimeoutMs, this,
-        [this](qint64 received, qint64 total) {
-            // Progress belongs to whichever operation set the status.
-            if (total > 0 && m_status == Status::working(kDownloading))
-                assignProgress(std::clamp(double(received) / double(total), 0.0, 1.0));
-        },
-        [this](const Download::Result& download) {
+    // The status goes back to what the link is then.
+    m_dmrDownloadTask = startDownload(
+        WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath), m_dmrDownloadMaxBytes,
+        kDownloading,
+        [this] { return hasInterface() ? Status::connected() : Status::disconnected(); },
+        [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_dmrDownloadTask = nullptr;
-            // The status goes back to what the link is now, and only while
-            // this download still owns it: a connect, disconnect or transfer
-            // started meanwhile has set its own.
-            const auto restoreStatus = [this] {
-                if (m_status != Status::working(kDownloading))
-                    return;
-                assignStatus(hasInterface() ? Status::connected() : Status::disconnected());
-                assignProgress(0.0);
-            };
             const auto fail = [this, restoreStatus](const QString& message) {
                 assignLastError(message);
                 appendLogLine(QStringLiteral("Error: ") + message);
@@ -143,7 +124,8 @@ void RadioController::downloadDMRDatabase() {
                 });
             });
         });
-    m_dmrDownloadTask = reply;
+    log(QStringLiteral("Downloading DMR database from ") +
+        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
 }
 
 void RadioController::writeDMRDatabase() {

@@ -75,24 +75,12 @@ void RadioController::downloadKeps() {
         return; // one download at a time
     const Status restored =
         m_status.isDisconnected() ? Status::disconnected() : Status::connected();
-    const Status downloading = Status::working(kDownloadingText);
-    setStatus(downloading);
     const QString host = WebServices::hostName(m_kepsServiceUrl);
-    log(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
-
-    // `this` as the context: when the controller is gone, nothing runs.
-    m_tleDownloadTask = Download::start(
-        *networkAccess(), WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath),
-        WebServices::kKepsMaxBytes, m_downloadTimeoutMs, this, {},
-        [this, restored, downloading, host](const Download::Result& download) {
+    m_tleDownloadTask = startDownload(
+        WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
+        kDownloadingText, [restored] { return restored; },
+        [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_tleDownloadTask = nullptr;
-            // The status goes back only while it still shows this download: a
-            // disconnect or another operation meanwhile has set its own.
-            const bool ownsStatus = m_status == downloading;
-            const auto restoreStatus = [&] {
-                if (ownsStatus)
-                    setStatus(restored);
-            };
             const QString httpFailure =
                 QString::asprintf("Download failed (HTTP %d).", download.httpStatus);
             if (download.tooLarge) {
@@ -106,11 +94,9 @@ void RadioController::downloadKeps() {
             // Also a body cut short (a timeout or a reset after the headers): a
             // partial keps file is not taken for a whole one.
             if (download.error != QNetworkReply::NoError) {
-                const QString text =
-                    download.timedOut ? QStringLiteral("Download timed out.") : download.errorText;
-                if (ownsStatus)
-                    return reportFailure(text, restored);
-                return reportError(text);
+                reportError(download.timedOut ? QStringLiteral("Download timed out.")
+                                              : download.errorText);
+                return restoreStatus();
             }
             if (download.httpStatus < 0 || download.body.isEmpty()) {
                 reportError(httpFailure);
@@ -122,6 +108,7 @@ void RadioController::downloadKeps() {
                 return reportError(QStringLiteral("No TLEs found in the download."));
             postToQueue([this, records, host] { processTLEs(records, host); });
         });
+    log(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
 }
 
 void RadioController::processTLEs(const QList<TLERecord>& records, const QString& source) {
