@@ -11,6 +11,7 @@
 #include "dmrdb/DMRFlashFormat.h"
 #include "link/RadioType.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -225,8 +226,8 @@ int runEncode(CliContext& context) {
         return usageError(context, kEncode, QStringLiteral("missing --area1 FILE or --area2 FILE"));
 
     // One path for both areas would leave only area 2.
-    if (QFileInfo(parser.value(area1)).absoluteFilePath() ==
-            QFileInfo(parser.value(area2)).absoluteFilePath() ||
+    if (QDir::cleanPath(QFileInfo(parser.value(area1)).absoluteFilePath()) ==
+            QDir::cleanPath(QFileInfo(parser.value(area2)).absoluteFilePath()) ||
         (QFileInfo::exists(parser.value(area1)) &&
          QFileInfo(parser.value(area1)).canonicalFilePath() ==
              QFileInfo(parser.value(area2)).canonicalFilePath()))

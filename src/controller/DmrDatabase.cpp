@@ -2,6 +2,7 @@
 // service, write to and read from the radio's flash, export to CSV.
 
 #include "controller/ControllerLink.h"
+#include "controller/Download.h"
 #include "controller/FileStore.h"
 #include "controller/RadioController.h"
 
@@ -52,13 +53,6 @@ int headerCount(std::uint32_t count) {
     return int(std::min<std::uint32_t>(count, INT_MAX));
 }
 
-// The body of a running download, filled as it arrives. Kept out of the
-// reply's own buffer so that the size limit applies to what is really held.
-struct DownloadBody {
-    QByteArray bytes;
-    bool overLimit = false;
-};
-
 } // namespace
 
 void RadioController::importDMRDatabase(const QString& path) {
@@ -93,117 +87,45 @@ void RadioController::importDMRDatabase(const QString& path) {
 void RadioController::downloadDMRDatabase() {
     if (m_dmrDownloadTask)
         return;
-    assignStatus(Status::working(kDownloading));
-    assignProgress(0.0);
-    log(QStringLiteral("Downloading DMR database from ") +
-        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
-
-    QNetworkRequest request(WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath));
-    // Redirects are followed only when they keep the scheme as safe; TLS
-    // certificate errors are never ignored.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(m_downloadTimeoutMs);
-    QNetworkReply* reply = networkAccess()->get(request);
-    m_dmrDownloadTask = reply;
-
-    const auto body = std::make_shared<DownloadBody>();
-    const qint64 maxBytes = m_dmrDownloadMaxBytes;
-    const auto abandonIfTooLarge = [reply, body, maxBytes](qint64 size) {
-        if (size > maxBytes && !body->overLimit) {
-            body->overLimit = true;
-            body->bytes.clear();
-            body->bytes.squeeze();
-            reply->abort(); // finishes the reply at once
-        }
-    };
-
-    // `this` as the context of every connection: when the controller is gone,
-    // nothing of the download reaches it.
-    QObject::connect(reply, &QNetworkReply::readyRead, this, [reply, body, abandonIfTooLarge] {
-        if (body->overLimit)
-            return;
-        body->bytes.append(reply->readAll());
-        abandonIfTooLarge(body->bytes.size());
-    });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, this,
-                     [this, reply, body, abandonIfTooLarge](qint64 received, qint64 total) {
-                         if (body->overLimit || m_dmrDownloadTask != reply)
-                             return;
-                         abandonIfTooLarge(std::max(received, total));
-                         if (body->overLimit)
-                             return;
-                         // Progress belongs to whichever operation set the status.
-                         if (total > 0 && m_status == Status::working(kDownloading))
-                             assignProgress(std::clamp(double(received) / double(total), 0.0, 1.0));
-                     });
-    QObject::connect(reply, &QNetworkReply::finished, this, [this, reply, body] {
-        // The observation ends with the task.
-        QObject::disconnect(reply, nullptr, this, nullptr);
-        if (m_dmrDownloadTask == reply)
+    // The status goes back to what the link is then.
+    m_dmrDownloadTask = startDownload(
+        WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath), m_dmrDownloadMaxBytes,
+        kDownloading,
+        [this] { return hasInterface() ? Status::connected() : Status::disconnected(); },
+        [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_dmrDownloadTask = nullptr;
-        reply->deleteLater();
-
-        if (!body->overLimit && reply->error() == QNetworkReply::NoError) {
-            body->bytes.append(reply->readAll());
-            if (body->bytes.size() > m_dmrDownloadMaxBytes) {
-                body->overLimit = true;
-                body->bytes = QByteArray();
-            }
-        }
-        const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        const int httpStatus = statusAttribute.isValid() ? statusAttribute.toInt() : -1;
-        const bool httpError = statusAttribute.isValid() && (httpStatus < 200 || httpStatus > 299);
-
-        // The status goes back to what the link is now, and only while this
-        // download still owns it: a connect, disconnect or transfer started
-        // meanwhile has set its own.
-        const auto restoreStatus = [this] {
-            if (m_status != Status::working(kDownloading))
-                return;
-            assignStatus(hasInterface() ? Status::connected() : Status::disconnected());
-            assignProgress(0.0);
-        };
-        const auto fail = [this, restoreStatus](const QString& message) {
-            assignLastError(message);
-            appendLogLine(QStringLiteral("Error: ") + message);
-            restoreStatus();
-        };
-
-        if (body->overLimit) {
-            fail(kDownloadFailed);
-            return;
-        }
-        if (reply->error() != QNetworkReply::NoError && !httpError) {
-            // The client cancels a transfer that stalls beyond the transfer
-            // timeout and calls it "Operation canceled"; nobody cancelled it.
-            fail(reply->error() == QNetworkReply::OperationCanceledError ? kDownloadTimedOut
-                                                                         : reply->errorString());
-            return;
-        }
-        if (httpStatus < 200 || httpStatus > 299) {
-            fail(QStringLiteral("Download failed (HTTP ") + QString::number(httpStatus) +
-                 QStringLiteral(")."));
-            return;
-        }
-        // Decoding and parsing the list stay off the main thread.
-        postToQueue([this, bytes = std::move(body->bytes), restoreStatus]() mutable {
-            DMRUserDBImport::Result result = DMRUserDBImport::parseFileContents(bytes);
-            bytes = QByteArray();
-            postToMain([this, result, restoreStatus] {
+            const auto fail = [this, restoreStatus](const QString& message) {
+                assignLastError(message);
+                appendLogLine(QStringLiteral("Error: ") + message);
                 restoreStatus();
-                if (result.entries.isEmpty()) {
-                    assignLastError(kNothingInDownload);
-                    appendLogLine(QStringLiteral("Error: ") + kNothingInDownload);
-                    return;
-                }
-                assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
-                appendLogLine(QStringLiteral("Downloaded DMR database: ") +
-                              QString::number(result.parsed) + QStringLiteral(" entries (") +
-                              QString::number(result.skipped) + QStringLiteral(" skipped)."));
+            };
+            if (download.tooLarge)
+                return fail(kDownloadFailed);
+            if (download.error != QNetworkReply::NoError && !download.httpFailed())
+                return fail(download.timedOut ? kDownloadTimedOut : download.errorText);
+            if (!download.ok())
+                return fail(QStringLiteral("Download failed (HTTP ") +
+                            QString::number(download.httpStatus) + QStringLiteral(")."));
+            // Decoding and parsing the list stay off the main thread.
+            postToQueue([this, bytes = download.body, restoreStatus]() mutable {
+                DMRUserDBImport::Result result = DMRUserDBImport::parseFileContents(bytes);
+                bytes = QByteArray();
+                postToMain([this, result, restoreStatus] {
+                    restoreStatus();
+                    if (result.entries.isEmpty()) {
+                        assignLastError(kNothingInDownload);
+                        appendLogLine(QStringLiteral("Error: ") + kNothingInDownload);
+                        return;
+                    }
+                    assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
+                    appendLogLine(QStringLiteral("Downloaded DMR database: ") +
+                                  QString::number(result.parsed) + QStringLiteral(" entries (") +
+                                  QString::number(result.skipped) + QStringLiteral(" skipped)."));
+                });
             });
         });
-    });
+    log(QStringLiteral("Downloading DMR database from ") +
+        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
 }
 
 void RadioController::writeDMRDatabase() {

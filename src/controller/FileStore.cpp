@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -66,7 +67,7 @@ QString reasonOf(const QFileDevice& file, int savedErrno) {
 // The file a write lands in: the target of a symbolic link, else the path.
 QString landingPath(const QString& path) {
     const QFileInfo info(path);
-    return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
 }
 
 } // namespace

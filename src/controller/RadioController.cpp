@@ -13,6 +13,8 @@
 #include <QNetworkAccessManager>
 #include <QThread>
 
+#include <algorithm>
+
 namespace nerka {
 
 namespace {
@@ -72,6 +74,31 @@ void RadioController::dropLinkOnQueue() {
     m_link.reset();
     m_hasInterface = false;
     postToMain([this] { m_radioImage.reset(); });
+}
+
+QNetworkReply* RadioController::startDownload(const QUrl& url, qint64 maxBytes,
+                                              const QString& workingText,
+                                              std::function<Status()> restored, DownloadDone done) {
+    const Status working = Status::working(workingText);
+    assignStatus(working);
+    assignProgress(0.0);
+    return Download::start(
+        *networkAccess(), url, maxBytes, m_downloadTimeoutMs, this,
+        [this, working](qint64 received, qint64 total) {
+            // Progress belongs to whichever operation set the status.
+            if (total > 0 && m_status == working)
+                assignProgress(std::clamp(double(received) / double(total), 0.0, 1.0));
+        },
+        [this, working, restored = std::move(restored),
+         done = std::move(done)](const Download::Result& result) {
+            const auto restore = [this, working, restored] {
+                if (m_status != working)
+                    return;
+                assignStatus(restored());
+                assignProgress(0.0);
+            };
+            done(result, restore);
+        });
 }
 
 QNetworkAccessManager* RadioController::networkAccess() {

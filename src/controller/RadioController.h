@@ -10,6 +10,7 @@
 #include "codeplug/ZoneCodec.h"
 #include "controller/CodeplugBackups.h"
 #include "controller/ControllerStatus.h"
+#include "controller/Download.h"
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
@@ -524,6 +525,16 @@ private:
     // Web services. The access manager lives on the main thread; downloads
     // complete there and hop to the work queue for their slow parts.
     QNetworkAccessManager* networkAccess();
+    // The downloads the user starts (DMR list, keps): the status shows
+    // `workingText` and the progress while the body arrives; `done` gets the
+    // result and the step that puts the status back to `restored()` (only
+    // while it still shows this download: a connect, disconnect or transfer
+    // started meanwhile has set its own). The reply is returned to tell whether
+    // the download still runs and to cancel it.
+    using DownloadDone =
+        std::function<void(const Download::Result& result, const std::function<void()>& restore)>;
+    QNetworkReply* startDownload(const QUrl& url, qint64 maxBytes, const QString& workingText,
+                                 std::function<Status()> restored, DownloadDone done);
     QNetworkAccessManager* m_network = nullptr;
     QUrl m_dmrIdServiceUrl;
     QUrl m_kepsServiceUrl;

@@ -3,6 +3,7 @@
 
 #include "controller/RadioController.h"
 
+#include "controller/Download.h"
 #include "controller/FileStore.h"
 #include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
@@ -52,32 +53,8 @@ struct SatnogsExchange {
     bool done = false;             // a reply has been handled
     bool gaveUp = false;           // the waiter stopped waiting; later replies are ignored
     QByteArray body;               // the body of a complete reply within the size limit
-    bool abandoned = false;        // main thread only: the body grew past the limit
     QPointer<QNetworkReply> reply; // main thread only
 };
-
-// A body larger than `limit` (by its announced length or by what has arrived
-// so far) is abandoned: `abandon` runs and the reply is aborted. The check runs
-// on every piece that arrives, not on the throttled progress signal, so the
-// body never grows far past the limit.
-void limitBody(QNetworkReply* reply, qint64 limit, const std::function<void()>& abandon) {
-    const auto check = [reply, limit, abandon] {
-        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-        const bool tooLarge = (announced.isValid() && announced.toLongLong() > limit) ||
-                              reply->bytesAvailable() > limit;
-        if (!tooLarge || !reply->isRunning())
-            return;
-        abandon();
-        reply->abort();
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, check);
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, check);
-}
-
-// The whole body of a finished reply; an aborted reply has none.
-QByteArray bodyOf(QNetworkReply* reply) {
-    return reply->isOpen() ? reply->readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -98,62 +75,40 @@ void RadioController::downloadKeps() {
         return; // one download at a time
     const Status restored =
         m_status.isDisconnected() ? Status::disconnected() : Status::connected();
-    const Status downloading = Status::working(kDownloadingText);
-    setStatus(downloading);
     const QString host = WebServices::hostName(m_kepsServiceUrl);
+    m_tleDownloadTask = startDownload(
+        WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
+        kDownloadingText, [restored] { return restored; },
+        [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
+            m_tleDownloadTask = nullptr;
+            const QString httpFailure =
+                QString::asprintf("Download failed (HTTP %d).", download.httpStatus);
+            if (download.tooLarge) {
+                reportError(QStringLiteral("Download failed."));
+                return restoreStatus();
+            }
+            if (download.httpFailed()) {
+                reportError(httpFailure);
+                return restoreStatus();
+            }
+            // Also a body cut short (a timeout or a reset after the headers): a
+            // partial keps file is not taken for a whole one.
+            if (download.error != QNetworkReply::NoError) {
+                reportError(download.timedOut ? QStringLiteral("Download timed out.")
+                                              : download.errorText);
+                return restoreStatus();
+            }
+            if (download.httpStatus < 0 || download.body.isEmpty()) {
+                reportError(httpFailure);
+                return restoreStatus();
+            }
+            const QList<TLERecord> records = parseTLE(kepsText(download.body));
+            restoreStatus();
+            if (records.isEmpty())
+                return reportError(QStringLiteral("No TLEs found in the download."));
+            postToQueue([this, records, host] { processTLEs(records, host); });
+        });
     log(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
-
-    // Certificate errors are never ignored: a failed TLS check ends the
-    // request with a transport error.
-    QNetworkRequest request(WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath));
-    QNetworkReply* reply = networkAccess()->get(request);
-    m_tleDownloadTask = reply;
-    auto tooLarge = std::make_shared<bool>(false);
-    limitBody(reply, WebServices::kKepsMaxBytes, [tooLarge] { *tooLarge = true; });
-
-    // The reply belongs to the access manager, a child of this object: when
-    // the controller is gone, so is the connection and nothing runs.
-    QObject::connect(reply, &QNetworkReply::finished, this,
-                     [this, reply, tooLarge, restored, downloading, host] {
-                         reply->deleteLater();
-                         m_tleDownloadTask = nullptr;
-                         // The status goes back only while it still shows this download: a
-                         // disconnect or another operation meanwhile has set its own.
-                         const bool ownsStatus = m_status == downloading;
-                         const auto restoreStatus = [&] {
-                             if (ownsStatus)
-                                 setStatus(restored);
-                         };
-                         const QVariant statusAttribute =
-                             reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-                         const long long code =
-                             statusAttribute.isValid() ? statusAttribute.toLongLong() : -1;
-                         if (*tooLarge || reply->bytesAvailable() > WebServices::kKepsMaxBytes) {
-                             reportError(QStringLiteral("Download failed."));
-                             return restoreStatus();
-                         }
-                         if (statusAttribute.isValid() && (code < 200 || code > 299)) {
-                             reportError(QString::asprintf("Download failed (HTTP %lld).", code));
-                             return restoreStatus();
-                         }
-                         // Also a body cut short (a timeout or a reset after the headers): a
-                         // partial keps file is not taken for a whole one.
-                         if (reply->error() != QNetworkReply::NoError) {
-                             if (ownsStatus)
-                                 return reportFailure(reply->errorString(), restored);
-                             return reportError(reply->errorString());
-                         }
-                         const QByteArray body = reply->readAll();
-                         if (!statusAttribute.isValid() || body.isEmpty()) {
-                             reportError(QString::asprintf("Download failed (HTTP %lld).", code));
-                             return restoreStatus();
-                         }
-                         const QList<TLERecord> records = parseTLE(kepsText(body));
-                         restoreStatus();
-                         if (records.isEmpty())
-                             return reportError(QStringLiteral("No TLEs found in the download."));
-                         postToQueue([this, records, host] { processTLEs(records, host); });
-                     });
 }
 
 void RadioController::processTLEs(const QList<TLERecord>& records, const QString& source) {
@@ -197,25 +152,20 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
             if (exchange->gaveUp)
                 return;
         }
-        QNetworkReply* reply = networkAccess()->get(QNetworkRequest(url));
-        exchange->reply = reply;
-        limitBody(reply, WebServices::kSatnogsMaxBytes, [exchange] { exchange->abandoned = true; });
-        QObject::connect(reply, &QNetworkReply::finished, reply, [reply, exchange] {
-            reply->deleteLater();
-            // Status codes and transport errors are not examined: a failed
-            // request has no body, and an error page is no transmitter list.
-            const bool usable =
-                !exchange->abandoned && reply->bytesAvailable() <= WebServices::kSatnogsMaxBytes;
-            const QByteArray body = usable ? bodyOf(reply) : QByteArray();
-            {
-                std::lock_guard lock(exchange->mutex);
-                if (exchange->gaveUp)
-                    return;
-                exchange->body = body;
-                exchange->done = true;
-            }
-            exchange->answered.notify_all();
-        });
+        // Status codes and transport errors are not examined: a failed
+        // request has no usable body, and an error page is no transmitter list.
+        exchange->reply = Download::start(*networkAccess(), url, WebServices::kSatnogsMaxBytes,
+                                          m_downloadTimeoutMs, this, {},
+                                          [exchange](const Download::Result& download) {
+                                              {
+                                                  std::lock_guard lock(exchange->mutex);
+                                                  if (exchange->gaveUp)
+                                                      return;
+                                                  exchange->body = download.body;
+                                                  exchange->done = true;
+                                              }
+                                              exchange->answered.notify_all();
+                                          });
     });
 
     {
@@ -241,10 +191,7 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
         exchange->gaveUp = true;
         lock.unlock();
         // Stop a reply still on its way; what it would bring is ignored anyway.
-        postToMain([exchange] {
-            if (exchange->reply)
-                exchange->reply->abort();
-        });
+        postToMain([exchange] { Download::cancel(exchange->reply); });
         return {};
     }
     const QByteArray body = std::move(exchange->body);

@@ -7,6 +7,7 @@
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugLayout.h"
+#include "link/SerialPort.h"
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
 
@@ -282,4 +283,15 @@ TEST_F(BadInputCli, KilledWhileSavingLeavesTheOldOrTheNewFileNeverATornOne) {
         (now == oldBytes ? sawOld : sawNew) += 1;
     }
     std::cout << "killed saves: " << sawOld << " left the old file, " << sawNew << " the new one\n";
+}
+
+TEST_F(BadInputCli, ASecondProgramOnTheSamePortGetsPortBusyBeforeSendingAnything) {
+    RadioSimulator radio;
+    ASSERT_TRUE(radio.start().ok());
+    SerialPort holder; // the other program
+    ASSERT_TRUE(holder.open(radio.devicePath()).ok());
+    const auto r = run({QStringLiteral("info"), QStringLiteral("--port"), radio.devicePath()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Port busy"))) << r.err.toStdString();
+    EXPECT_EQ(radio.requestCount(), 0);
 }

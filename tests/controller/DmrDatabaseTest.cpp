@@ -71,13 +71,16 @@ TEST(DmrDatabase, WriteThenReadBackSmallDatabaseOnGd77) {
     QTemporaryDir dir;
     StandInRadio radio;
     ControllerOnStandIn c(kNoReconnect);
-    importCsv(c, dir, "3000003,XX0CCC,Cy,\n1000001,XX0AAA,Ann,Lee\n2000002,XX0BBB,Bo,\n");
+    importCsv(c, dir,
+              "3000003,XX0CCC,Cy,\n1000001,XX0AAA,Ann,Lee\n2000002,XX0BBB,Bo,\n"
+              "1000001,XX0DUP,Dup,\n");
     ASSERT_TRUE(c.connectTo(radio));
 
     c->writeDMRDatabase();
     EXPECT_EQ(c->status(), Status::working(QStringLiteral("Writing DMR database…")));
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Writing DMR database: 3 entries (0 KB)…")));
+    EXPECT_TRUE(c.hasLine(
+        QStringLiteral("Writing DMR database: 3 entries (0 KB), 1 duplicate IDs merged…")));
     EXPECT_TRUE(
         c.hasLine(QStringLiteral("DMR database written. Device is rebooting — disconnected.")));
     EXPECT_EQ(c->status(), Status::disconnected());
