@@ -365,6 +365,9 @@ protected:
     // (except before an identification) a connection to `radio`.
     std::unique_ptr<ControllerOnStandIn> makeController(Operation op, StandInRadio& radio) {
         auto c = std::make_unique<ControllerOnStandIn>(kNoReconnect);
+        // The write's own requests are counted; the backup before a write is
+        // a codeplug read, which the read phase already covers.
+        (*c)->setBackupBeforeWrite(false);
         (*c)->openCodeplugFile(codeplugPath);
         (*c)->importDMRDatabase(csvPath);
         c->drain();
