@@ -41,6 +41,9 @@ void DemoRadio::attach(RadioController& controller) const {
     device.vendorID = SerialDevice::kOpenGD77VendorID;
     device.productID = SerialDevice::kOpenGD77ProductID;
     controller.registerDevice(device);
+    // The demo's automatic backups stay with the demo, away from the backups
+    // of the user's own radios.
+    controller.backups().setFolder(m_dir->filePath(QStringLiteral("backups")));
 }
 
 } // namespace nerka

@@ -2,6 +2,7 @@
 #include "ScreenshotTour.h"
 
 #include "controller/RadioController.h"
+#include "ui/kit/AccessibleNames.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/NerkaApp.h"
 
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    // Before any widget exists: pickers are then named by their labels in the
+    // accessibility tree, as every other control is.
+    nerka::installAccessibleNames();
     QCommandLineParser parser;
     describe(app, parser, demoOption);
     // Ties the windows to the desktop entry (its icon and name in task bars

@@ -1,11 +1,11 @@
 #include "controller/CodeplugBackups.h"
+#include "controller/FileStore.h"
 
 #include "codeplug/CodeplugFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -96,17 +96,8 @@ Result<SavedBackup, QString> CodeplugBackups::save(const CodeplugImage& image, c
                QStringLiteral(".nerka");
     const QString path = radioDir.filePath(name);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString(QStringLiteral("Cannot write ") + QDir::toNativeSeparators(path) +
-                       QStringLiteral(": ") + file.errorString());
-    const QByteArray bytes = encodeCodeplugFile(image);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QString(QStringLiteral("Cannot write ") + QDir::toNativeSeparators(path) +
-                       QStringLiteral(": ") + why);
-    }
+    if (auto failed = FileStore::write(path, encodeCodeplugFile(image)))
+        return *failed;
 
     // Keep the newest ones; a file that cannot be removed stays (the backup
     // itself succeeded).

@@ -3,6 +3,7 @@
 
 #include "controller/CodeplugDiff.h"
 #include "controller/ControllerLink.h"
+#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/CodeplugFile.h"
@@ -291,17 +292,12 @@ QString RadioController::pendingWritePreviewText() const {
 }
 
 void RadioController::restoreBackup(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(file.errorString());
+    auto read = FileStore::read(path, FileStore::Kind::codeplug);
+    if (const auto* failed = std::get_if<QString>(&read)) {
+        reportError(*failed);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reportError(file.errorString());
-        return;
-    }
-    auto decodedFile = decodeCodeplugFile(bytes);
+    auto decodedFile = decodeCodeplugFile(std::get<QByteArray>(read));
     if (const auto* error = std::get_if<CodeplugError>(&decodedFile)) {
         reportError(error->description());
         return;

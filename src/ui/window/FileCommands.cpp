@@ -2,6 +2,8 @@
 
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/window/BackupsDialog.h"
+#include "ui/window/CompareDialog.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -18,7 +20,11 @@ FileCommands::FileCommands(RadioController& controller, Dialogs& dialogs, QWidge
     m_save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     m_saveAs = new QAction(QStringLiteral("Save As…"), this);
     m_saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    m_backups = new QAction(QStringLiteral("Backups…"), this);
+    m_compare = new QAction(QStringLiteral("Compare with File…"), this);
     QObject::connect(m_open, &QAction::triggered, this, &FileCommands::open);
+    QObject::connect(m_backups, &QAction::triggered, this, &FileCommands::showBackups);
+    QObject::connect(m_compare, &QAction::triggered, this, &FileCommands::compareWithFile);
     QObject::connect(m_save, &QAction::triggered, this, &FileCommands::save);
     QObject::connect(m_saveAs, &QAction::triggered, this, &FileCommands::saveAs);
     updateActions();
@@ -86,6 +92,27 @@ void FileCommands::saveAs() {
     m_controller.saveCodeplugFile(*path);
 }
 
+void FileCommands::showBackups() {
+    // Opened, not executed: the interface thread keeps running and the sheet
+    // is modal to the window only.
+    auto* sheet = new BackupsDialog(m_controller, m_dialogs, m_window);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setWindowModality(Qt::WindowModal);
+    sheet->open();
+}
+
+void FileCommands::compareWithFile() {
+    auto* sheet = new CompareDialog(m_controller, m_dialogs, m_window);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    // Cancelled, or the file could not be compared (an alert said why).
+    if (!sheet->chooseFile()) {
+        delete sheet;
+        return;
+    }
+    sheet->setWindowModality(Qt::WindowModal);
+    sheet->open();
+}
+
 void FileCommands::updateActions() {
     const bool hasImage = m_controller.image().has_value();
     // A file opened during a transfer would be replaced by the transfer's
@@ -93,6 +120,7 @@ void FileCommands::updateActions() {
     m_open->setEnabled(!m_controller.status().isWorking());
     m_save->setEnabled(hasImage);
     m_saveAs->setEnabled(hasImage);
+    m_compare->setEnabled(hasImage);
 }
 
 } // namespace nerka

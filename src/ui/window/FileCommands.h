@@ -15,7 +15,8 @@ namespace nerka {
 class Dialogs;
 class RadioController;
 
-// The File menu's codeplug commands: "Open…", "Save" and "Save As…". The
+// The File menu's codeplug commands: "Open…", "Save", "Save As…", "Backups…"
+// and "Compare with File…". The
 // chosen file goes to the controller's file operations, which report every
 // failure themselves (the error alert shows it; nothing in memory changes).
 class FileCommands : public QObject {
@@ -28,6 +29,8 @@ public:
     [[nodiscard]] QAction* openAction() const { return m_open; }
     [[nodiscard]] QAction* saveAction() const { return m_save; }
     [[nodiscard]] QAction* saveAsAction() const { return m_saveAs; }
+    [[nodiscard]] QAction* backupsAction() const { return m_backups; }
+    [[nodiscard]] QAction* compareAction() const { return m_compare; }
 
     // Local time of the proposed file name; the system clock by default.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -36,6 +39,10 @@ public:
     // To the document's file when it has one, else as "Save As…".
     void save();
     void saveAs();
+    // The automatic backups, with restore, as a window-modal sheet.
+    void showBackups();
+    // Asks for a codeplug file and shows how it differs from the one in memory.
+    void compareWithFile();
     // The question before a file replaces unsaved changes.
     [[nodiscard]] static QString discardMessage(int unsavedRegions);
     // "codeplug-" + yyyyMMdd-HHmmss + ".nerka".
@@ -55,6 +62,8 @@ private:
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
     QAction* m_saveAs = nullptr;
+    QAction* m_backups = nullptr;
+    QAction* m_compare = nullptr;
 };
 
 } // namespace nerka

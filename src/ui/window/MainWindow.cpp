@@ -162,6 +162,9 @@ void MainWindow::buildMenus() {
     file->addAction(m_files->saveAction());
     file->addAction(m_files->saveAsAction());
     file->addSeparator();
+    file->addAction(m_files->backupsAction());
+    file->addAction(m_files->compareAction());
+    file->addSeparator();
     m_quit = file->addAction(QStringLiteral("Quit"));
     m_quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     m_quit->setMenuRole(QAction::QuitRole);
@@ -238,7 +241,7 @@ void MainWindow::writeChanges() {
         return;
     if (!m_dialogs.confirm(this, QStringLiteral("Write changes to the device?"),
                            writeMessage(unsaved), QStringLiteral("Write"),
-                           QStringLiteral("Abbrechen")))
+                           QStringLiteral("Abbrechen"), m_controller.pendingWritePreviewText()))
         return;
     m_controller.writeChanges();
 }

@@ -5,6 +5,7 @@
 #include "ui/window/NerkaApp.h"
 #include "ui/window/PreferencesWindow.h"
 
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -88,6 +89,8 @@ TEST(AppShell, EndToEndThroughTheWindow) {
     RadioController& radio = app.radio();
     MainWindow& window = app.window();
     configure(radio, standIn, true);
+    QTemporaryDir backups;
+    radio.backups().setFolder(backups.path());
     app.start();
     auto settle = [&] {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !radio.status().isWorking(); }, 20000));
@@ -129,6 +132,9 @@ TEST(AppShell, EndToEndThroughTheWindow) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
     EXPECT_EQ(dialogs.last(QStringLiteral("confirm"))->title,
               QStringLiteral("Write changes to the device?"));
+    // The confirmation's details list the records that change on the radio.
+    EXPECT_TRUE(dialogs.last(QStringLiteral("confirm"))->details.contains(first))
+        << dialogs.last(QStringLiteral("confirm"))->details.toStdString();
     const CodeplugImage written = *radio.image();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -141,6 +147,12 @@ TEST(AppShell, EndToEndThroughTheWindow) {
     EXPECT_TRUE(radio.dirtyRegions().empty());
     EXPECT_EQ(standIn.memoryAs(written).blobs, written.blobs);
     EXPECT_EQ(radio.channels()[0].name, second); // the image stays after the reboot
+    // The codeplug read in this connection became the backup, and what was
+    // written was read back after the reconnect.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !radio.verificationPending(); }, 20000));
+    const QString log = radio.log().join('\n');
+    EXPECT_TRUE(log.contains(QStringLiteral("Backup saved: "))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("Verified: "))) << log.toStdString();
     EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0);
 }
 
