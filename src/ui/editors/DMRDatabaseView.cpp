@@ -4,6 +4,7 @@
 #include "dmrdb/DMRFlashFormat.h"
 #include "link/RadioType.h"
 #include "ui/editors/DMRPreviewModel.h"
+#include "ui/editors/FlowLayout.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/rules/DMRDatabaseFigures.h"
@@ -56,7 +57,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     const QString host = WebServices::hostName(controller.dmrIdServiceUrl());
     auto* layout = new QVBoxLayout(this);
 
-    auto* commands = new QHBoxLayout;
+    // The commands wrap onto a second line in a narrow window rather than
+    // holding the whole window at the width of all five.
+    auto* commands = new FlowLayout;
     m_import =
         command(QStringLiteral("Import CSV\u2026"), QStringLiteral("square.and.arrow.down"), this);
     m_download =
@@ -68,7 +71,6 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_write = command(QStringLiteral("Write to device"), QStringLiteral("arrow.up.doc"), this);
     for (QPushButton* button : {m_import, m_download, m_read, m_export, m_write})
         commands->addWidget(button);
-    commands->addStretch(1);
     layout->addLayout(commands);
 
     connect(m_import, &QPushButton::clicked, this, &DMRDatabaseView::importCsv);
@@ -92,22 +94,35 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     progressRow->addWidget(m_progress, 1);
     layout->addLayout(progressRow);
 
-    auto* columns = new QHBoxLayout;
-    auto* figures = new QFormLayout;
-    m_onDevice = figure(figures, QStringLiteral("On device"), this);
-    m_imported = figure(figures, QStringLiteral("Imported"), this);
-    m_capacity = figure(figures, QStringLiteral("Capacity"), this);
-    columns->addLayout(figures);
-    auto* settings = new QFormLayout;
-    m_format = picker(settings, QStringLiteral("Format"), this);
+    // The figures and the choices stand side by side with a clear gap, and
+    // the choices move under the figures when the pane is too narrow.
+    auto* columns = new FlowLayout(2 * fontMetrics().height());
+    auto* figuresBlock = new QWidget(this);
+    auto* figures = new QFormLayout(figuresBlock);
+    figures->setContentsMargins(0, 0, 0, 0);
+    m_onDevice = figure(figures, QStringLiteral("On device"), figuresBlock);
+    m_imported = figure(figures, QStringLiteral("Imported"), figuresBlock);
+    m_capacity = figure(figures, QStringLiteral("Capacity"), figuresBlock);
+    columns->addWidget(figuresBlock);
+    auto* settingsBlock = new QWidget(this);
+    auto* settings = new QFormLayout(settingsBlock);
+    settings->setContentsMargins(0, 0, 0, 0);
+    m_format = picker(settings, QStringLiteral("Format"), settingsBlock);
     for (DMRDBFormat format : {DMRDBFormat::compressed, DMRDBFormat::uncompressed})
         m_format->addItem(DMRDatabaseFigures::formatLabel(format), int(format));
-    m_nameFormat = picker(settings, QStringLiteral("Name shown"), this);
+    m_nameFormat = picker(settings, QStringLiteral("Name shown"), settingsBlock);
     for (DMRNameFormat format : {DMRNameFormat::firstName, DMRNameFormat::fullName})
         m_nameFormat->addItem(DMRDatabaseFigures::nameFormatLabel(format), int(format));
-    m_textLengthPicker = picker(settings, QStringLiteral("Text length"), this);
-    columns->addLayout(settings);
-    columns->addStretch(1);
+    m_textLengthPicker = picker(settings, QStringLiteral("Text length"), settingsBlock);
+    columns->addWidget(settingsBlock);
+    // Figure rows as tall as the picker rows, so each figure lines up with
+    // the choice beside it, and wide enough for eight digits, so the choices
+    // do not shift sideways when a figure grows.
+    const int figureWidth = fontMetrics().horizontalAdvance(QStringLiteral("~00000000"));
+    for (QLabel* value : {m_onDevice, m_imported, m_capacity}) {
+        value->setMinimumHeight(m_format->sizeHint().height());
+        value->setMinimumWidth(figureWidth);
+    }
     layout->addLayout(columns);
 
     m_warningRow = new QWidget(this);
@@ -155,6 +170,8 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     // Fixed row heights: the table never measures its rows' contents.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Headings over their columns' left-aligned text, not centred over it.
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_table->setColumnWidth(DMRPreviewModel::idColumn, 110);
     m_shownNote = new QLabel(preview);
     previewLayout->addWidget(m_table, 1);

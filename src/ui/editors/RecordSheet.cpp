@@ -4,9 +4,22 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace nerka {
+
+namespace {
+
+constexpr int kMinimumWidthChars = 64;
+// How much of the screen a sheet may ask for when it opens.
+constexpr double kMostOfScreen = 0.85;
+
+} // namespace
 
 RecordSheet::RecordSheet(QWidget* parent, const QString& cancelText, const QString& confirmText)
     : QDialog(parent) {
@@ -48,7 +61,33 @@ void RecordSheet::finishSheet() {
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_confirm, &QPushButton::clicked, this, &RecordSheet::confirm);
     layout->addWidget(buttons);
+    // Wide enough for a line of about 64 characters: without it the sheet
+    // takes the narrowest width its fields allow and wraps its notes into
+    // tall, thin columns.
+    setMinimumWidth(kMinimumWidthChars * fontMetrics().averageCharWidth());
     refreshValidity();
+}
+
+QSize RecordSheet::sizeHint() const {
+    QSize hint = QDialog::sizeHint();
+    // A scrolled form asks for at most a few dozen lines and leaves its
+    // scroll bar out of its width, so the sheet would open with both bars
+    // showing. Ask for the whole form and the bar beside it; the bound below
+    // and the window system keep the sheet on the screen.
+    for (const QScrollArea* area : findChildren<QScrollArea*>()) {
+        if (!area->widget() || !area->isVisibleTo(this))
+            continue;
+        const int frame = 2 * area->frameWidth();
+        const QSize wanted = area->widget()->sizeHint() + QSize(frame, frame);
+        const QSize asked = area->sizeHint();
+        hint.rwidth() += std::max(
+            0, wanted.width() + area->verticalScrollBar()->sizeHint().width() - asked.width());
+        hint.rheight() += std::max(0, wanted.height() - asked.height());
+    }
+    hint.setWidth(std::max(hint.width(), minimumWidth()));
+    if (const QScreen* shown = screen())
+        hint = hint.boundedTo(shown->availableGeometry().size() * kMostOfScreen);
+    return hint;
 }
 
 QString RecordSheet::invalidNote() {

@@ -28,6 +28,10 @@ public:
     // Shown under the form while the input is invalid.
     static QString invalidNote();
 
+    // Room for the whole form where the screen allows, a scrolled form
+    // included, and never narrower than the minimum width.
+    [[nodiscard]] QSize sizeHint() const override;
+
 protected:
     void setSheetTitle(const QString& title);
     // Adds the note and the buttons under the form. Editors call it last, so

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace nerka {
 
 SettingsEditView::SettingsEditView(const DeviceSettings& settings, QWidget* parent)
@@ -34,6 +36,7 @@ SettingsEditView::SettingsEditView(const DeviceSettings& settings, QWidget* pare
     QFormLayout* uhf = section(QStringLiteral("UHF"));
     addField(uhf, QStringLiteral("Minimum (MHz)"), &SettingsForm::uhfMin);
     addField(uhf, QStringLiteral("Maximum (MHz)"), &SettingsForm::uhfMax);
+    alignLabels({radio, vhf, uhf});
     finishSheet();
 }
 
@@ -47,6 +50,24 @@ QLineEdit* SettingsEditView::addField(QFormLayout* form, const QString& label,
         refreshValidity();
     });
     return edit;
+}
+
+void SettingsEditView::alignLabels(const QList<QFormLayout*>& forms) {
+    // Each section lays out its own rows; giving every caption the width of
+    // the widest one starts all fields at the same place down the sheet.
+    QList<QWidget*> captions;
+    int widest = 0;
+    for (QFormLayout* form : forms) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole);
+            if (QWidget* caption = item ? item->widget() : nullptr) {
+                captions.append(caption);
+                widest = std::max(widest, caption->sizeHint().width());
+            }
+        }
+    }
+    for (QWidget* caption : captions)
+        caption->setMinimumWidth(widest);
 }
 
 bool SettingsEditView::isInputValid() const {

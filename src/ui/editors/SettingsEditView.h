@@ -4,6 +4,8 @@
 #include "ui/editors/RecordSheet.h"
 #include "ui/rules/SettingsForm.h"
 
+#include <QList>
+
 #include <functional>
 
 class QFormLayout;
@@ -27,6 +29,7 @@ protected:
 
 private:
     QLineEdit* addField(QFormLayout* form, const QString& label, QString SettingsForm::*text);
+    static void alignLabels(const QList<QFormLayout*>& forms);
 
     SettingsForm m_form;
 };

@@ -6,10 +6,13 @@
 
 #include <QButtonGroup>
 #include <QColor>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
@@ -29,9 +32,24 @@ QColor toQColor(const ThemeColor& color) {
     return QColor::fromRgbF(float(color.r), float(color.g), float(color.b));
 }
 
-QIcon swatch(const QColor& color) {
-    QPixmap pixmap(40, 20);
-    pixmap.fill(color);
+constexpr QSize kSwatchSize(40, 20);
+
+// The colour with a one-pixel frame. The frame takes its colour halfway
+// between the button's face and its text, so it stands out from the face in
+// light and dark desktop palettes alike and a swatch of the face's own colour
+// (white on a light button) keeps a visible edge.
+QIcon swatch(const QColor& color, const QPalette& palette, qreal pixelRatio) {
+    const QColor face = palette.color(QPalette::Button);
+    const QColor text = palette.color(QPalette::ButtonText);
+    const QColor frame =
+        QColor::fromRgbF((face.redF() + text.redF()) / 2, (face.greenF() + text.greenF()) / 2,
+                         (face.blueF() + text.blueF()) / 2);
+    QPixmap pixmap(kSwatchSize * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    pixmap.fill(frame);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(QPoint(0, 0), kSwatchSize).adjusted(1, 1, -1, -1), color);
+    painter.end();
     return QIcon(pixmap);
 }
 
@@ -109,18 +127,22 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     for (int slot = 0; slot < ThemeBlock::kColorCount; ++slot) {
         const QString name = themeSlotLabel(slot);
         const int row = slot / kGridColumns;
-        const int column = (slot % kGridColumns) * 2;
+        // Each name and well pair takes three grid columns: name, well and
+        // a gap that keeps a well apart from the next pair's name.
+        const int column = (slot % kGridColumns) * 3;
         auto* label = new QLabel(name, grid);
         auto* well = new QPushButton(grid);
         well->setAccessibleName(name);
         well->setToolTip(name);
-        well->setIconSize(QSize(40, 20));
+        well->setIconSize(kSwatchSize);
         label->setBuddy(well);
         gridLayout->addWidget(label, row, column);
         gridLayout->addWidget(well, row, column + 1);
         connect(well, &QPushButton::clicked, this, [this, slot] { chooseColor(slot); });
         m_wells.append(well);
     }
+    for (int gap = 2; gap < kGridColumns * 3 - 1; gap += 3)
+        gridLayout->setColumnMinimumWidth(gap, fontMetrics().height());
     gridLayout->setRowStretch(ThemeBlock::kColorCount / kGridColumns, 1);
     scroll->setWidget(grid);
     m_body->addWidget(scroll);
@@ -130,6 +152,15 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     connect(&m_controller, &RadioController::dayThemeChanged, this, &ThemeView::refresh);
     connect(&m_controller, &RadioController::nightThemeChanged, this, &ThemeView::refresh);
     refresh();
+}
+
+void ThemeView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The swatches' frames follow the palette, so a switch between light and
+    // dark desktop colours draws them anew.
+    const bool built = m_body && m_emptyText; // not while the constructor runs
+    if (built && (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange))
+        refresh();
 }
 
 void ThemeView::setKind(ThemeKind kind) {
@@ -161,7 +192,8 @@ void ThemeView::refresh() {
     for (int slot = 0; slot < m_wells.size(); ++slot) {
         const bool present = slot < theme->size();
         m_wells[slot]->setEnabled(present);
-        m_wells[slot]->setIcon(present ? swatch(toQColor(theme->at(slot))) : QIcon());
+        m_wells[slot]->setIcon(
+            present ? swatch(toQColor(theme->at(slot)), palette(), devicePixelRatioF()) : QIcon());
     }
     m_body->setCurrentIndex(1);
 }

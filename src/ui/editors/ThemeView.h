@@ -32,6 +32,9 @@ public:
     [[nodiscard]] ThemeKind kind() const { return m_kind; }
     void setKind(ThemeKind kind);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void refresh();
     void chooseColor(int slot);

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -171,6 +172,63 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     dialogs.fileAnswers.enqueue(std::nullopt);
     ASSERT_TRUE(click(&view, QStringLiteral("Export CSV\u2026")));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("dmr_ids.csv"));
+}
+
+// Where a widget sits inside the pane.
+QRect placeOf(QWidget* widget, QWidget* root) {
+    return QRect(widget->mapTo(root, QPoint(0, 0)), widget->size());
+}
+
+TEST(DMRDatabaseViewTest, CommandsWrapInANarrowPaneAndFiguresKeepApartFromTheChoices) {
+    test::TempSettings settings;
+    RadioController controller(settings.get());
+    test::ScriptedDialogs dialogs;
+    DMRDatabaseView view(controller, dialogs, nullptr);
+    // The five commands, from "Import CSV…" to "Write to device".
+    const QList<QPushButton*> commands = view.findChildren<QPushButton*>();
+    ASSERT_EQ(commands.size(), 5);
+    EXPECT_EQ(commands.last()->text(), QStringLiteral("Write to device"));
+    int allInOneLine = 0;
+    for (QPushButton* command : commands)
+        allInOneLine += command->sizeHint().width();
+    // The pane does not hold the window at the width of all five commands.
+    EXPECT_LT(view.minimumSizeHint().width(), allInOneLine);
+
+    const auto check = [&](int width, bool oneLine) {
+        view.resize(width, 600);
+        view.show();
+        QCoreApplication::processEvents();
+        const QRect first = placeOf(commands.first(), &view);
+        for (QPushButton* command : commands) {
+            const QRect place = placeOf(command, &view);
+            // Whole, inside the pane, and overlapping no other command.
+            EXPECT_GE(place.width(), command->sizeHint().width()) << width;
+            EXPECT_LE(place.right(), view.width()) << width;
+            for (QPushButton* other : commands)
+                EXPECT_TRUE(other == command || !place.intersects(placeOf(other, &view)));
+        }
+        EXPECT_EQ(placeOf(commands.last(), &view).top() == first.top(), oneLine) << width;
+
+        QLabel* capacity = nullptr;
+        QLabel* formatCaption = nullptr;
+        for (QLabel* label : view.findChildren<QLabel*>()) {
+            if (label->accessibleName() == QStringLiteral("Capacity"))
+                capacity = label;
+            if (label->text() == QStringLiteral("Format"))
+                formatCaption = label;
+        }
+        ASSERT_TRUE(capacity && formatCaption);
+        const QRect figure = placeOf(capacity, &view);
+        EXPECT_GE(figure.width(), capacity->fontMetrics().horizontalAdvance(capacity->text()));
+        // A clear gap between the figure and the choice beside it, or the
+        // choices moved under the figures.
+        const QRect caption = placeOf(formatCaption, &view);
+        EXPECT_TRUE(caption.left() >= figure.right() + 12 || caption.top() > figure.bottom())
+            << width;
+        EXPECT_TRUE(placeOf(commands.last(), &view).bottom() < caption.top());
+    };
+    check(1000, true);
+    check(view.minimumSizeHint().width(), false);
 }
 
 TEST(DMRDatabaseViewTest, DownloadShowsProgressAndGoesOnWhenThePaneIsClosed) {

@@ -10,10 +10,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
@@ -255,6 +258,34 @@ TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {
     press(QStringLiteral("Apply"));
     EXPECT_EQ(controller.settings(),
               (DeviceSettings{QStringLiteral("DL1ABCDE"), 2621234, 136, 174, 400, 480}));
+}
+
+TEST_F(RecordEditorsTest, SheetsOpenWideEnoughToReadWithoutSideways) {
+    // The settings note reads on one line, and every field starts at the
+    // same place down the sheet, whichever section it is in.
+    editors.editSettings();
+    ASSERT_NE(sheet(), nullptr);
+    settle();
+    QLabel* note = nullptr;
+    for (QLabel* label : sheet()->findChildren<QLabel*>())
+        if (label->text() ==
+            QStringLiteral("Changes take effect only after writing to the device."))
+            note = label;
+    ASSERT_NE(note, nullptr);
+    EXPECT_GE(note->width(), note->fontMetrics().horizontalAdvance(note->text()));
+    const auto left = [this](QWidget* field) { return field->mapTo(sheet(), QPoint(0, 0)).x(); };
+    const int callsignLeft = left(control<QLineEdit>(QStringLiteral("Callsign")));
+    for (QLineEdit* field : sheet()->findChildren<QLineEdit*>())
+        EXPECT_EQ(left(field), callsignLeft) << field->accessibleName().toStdString();
+    sheet()->reject();
+
+    // The long channel form scrolls only up and down.
+    editors.editChannel(2);
+    ASSERT_NE(sheet(), nullptr);
+    settle();
+    for (QScrollArea* area : sheet()->findChildren<QScrollArea*>())
+        EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    EXPECT_GE(sheet()->width(), sheet()->minimumWidth());
 }
 
 TEST_F(RecordEditorsTest, FullListOpensNothingAndThePickerFollowsTheFlag) {

@@ -8,11 +8,14 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace nerka {
 namespace {
@@ -119,6 +122,33 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
     EXPECT_EQ(*controller.lastError(), QStringLiteral("Kein Theme vorhanden."));
     EXPECT_EQ(dialogs.count(QStringLiteral("save")), saves);
+}
+
+TEST(ThemeViewTest, EverySwatchHasAnEdgeThatStandsOutFromTheButton) {
+    test::TempSettings settings;
+    RadioController controller(settings.get());
+    test::ScriptedDialogs dialogs;
+    const CodeplugImage image = imageWithDayTheme();
+    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    controller.setThemeColor(ThemeKind::day, 1, 1.0, 1.0, 1.0); // "Background" white
+    ThemeView view(controller, dialogs, nullptr);
+    view.show();
+
+    const auto lightness = [](QRgb pixel) { return QColor(pixel).lightness(); };
+    for (const QString& name : {QStringLiteral("Text"), QStringLiteral("Background")}) {
+        QAccessibleInterface* element = findAccessible(&view, name, QAccessible::Button);
+        ASSERT_TRUE(element) << name.toStdString();
+        auto* well = qobject_cast<QAbstractButton*>(element->object());
+        const QImage drawn = well->icon().pixmap(well->iconSize()).toImage();
+        const QColor fill = name == QStringLiteral("Text") ? Qt::black : Qt::white;
+        EXPECT_EQ(QColor(drawn.pixel(drawn.width() / 2, drawn.height() / 2)), fill);
+        const int face = well->palette().color(QPalette::Button).lightness();
+        for (const QPoint corner : {QPoint(0, 0), QPoint(drawn.width() - 1, drawn.height() - 1)}) {
+            const QRgb edge = drawn.pixel(corner);
+            EXPECT_GE(std::abs(lightness(edge) - face), 64) << name.toStdString();
+            EXPECT_GE(std::abs(lightness(edge) - fill.lightness()), 64) << name.toStdString();
+        }
+    }
 }
 
 } // namespace
