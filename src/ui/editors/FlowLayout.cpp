@@ -90,6 +90,14 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
     int x = area.x();
     int y = area.y();
     int lineHeight = 0;
+    // The last item placed, moved to the line's right edge when it asks to be.
+    QLayoutItem* last = nullptr;
+    QRect lastPlace;
+    const auto endLine = [&] {
+        if (apply && last && (last->alignment() & Qt::AlignRight))
+            last->setGeometry(lastPlace.translated(area.right() - lastPlace.right(), 0));
+        last = nullptr;
+    };
     for (QLayoutItem* item : m_items) {
         if (item->isEmpty())
             continue;
@@ -97,15 +105,19 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
         QSize size = item->sizeHint().boundedTo(item->maximumSize());
         size.setWidth(std::max(std::min(size.width(), area.width()), item->minimumSize().width()));
         if (x > area.x() && x + size.width() > area.right() + 1) {
+            endLine();
             x = area.x();
             y += lineHeight + vertical;
             lineHeight = 0;
         }
+        lastPlace = QRect(QPoint(x, y), size);
+        last = item;
         if (apply)
-            item->setGeometry(QRect(QPoint(x, y), size));
+            item->setGeometry(lastPlace);
         x += size.width() + horizontal;
         lineHeight = std::max(lineHeight, size.height());
     }
+    endLine();
     const QMargins margins = contentsMargins();
     return y + lineHeight - rect.y() + margins.bottom();
 }

@@ -1,6 +1,7 @@
 #include "ui/editors/ThemeView.h"
 
 #include "controller/RadioController.h"
+#include "ui/editors/FlowLayout.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -87,29 +89,40 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     setAccessibleName(QStringLiteral("Theme"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* top = new QHBoxLayout;
-    m_day = new QPushButton(QStringLiteral("Day"), this);
-    m_night = new QPushButton(QStringLiteral("Night"), this);
+    // The Day/Night choice on the left and the file commands on the right;
+    // in a narrow pane the commands wrap under the choice rather than hold
+    // the window wide.
+    auto* top = new FlowLayout;
+    auto* kindsBlock = new QWidget(this);
+    auto* kindsRow = new QHBoxLayout(kindsBlock);
+    kindsRow->setContentsMargins(0, 0, 0, 0);
+    m_day = new QPushButton(QStringLiteral("Day"), kindsBlock);
+    m_night = new QPushButton(QStringLiteral("Night"), kindsBlock);
     auto* kinds = new QButtonGroup(this);
     for (QPushButton* button : {m_day, m_night}) {
         button->setCheckable(true);
         button->setAccessibleName(button->text());
         kinds->addButton(button);
-        top->addWidget(button);
+        kindsRow->addWidget(button);
     }
+    top->addWidget(kindsBlock);
     kinds->setExclusive(true);
     m_day->setChecked(true);
     connect(m_day, &QPushButton::clicked, this, [this] { setKind(ThemeKind::day); });
     connect(m_night, &QPushButton::clicked, this, [this] { setKind(ThemeKind::night); });
-    top->addStretch(1);
+    auto* filesBlock = new QWidget(this);
+    auto* filesRow = new QHBoxLayout(filesBlock);
+    filesRow->setContentsMargins(0, 0, 0, 0);
     m_importButton = new QPushButton(Icons::icon(QStringLiteral("square.and.arrow.down")),
-                                     QStringLiteral("Import theme (.gtm)"), this);
+                                     QStringLiteral("Import theme (.gtm)"), filesBlock);
     m_exportButton = new QPushButton(Icons::icon(QStringLiteral("square.and.arrow.up")),
-                                     QStringLiteral("Export theme (.gtm)"), this);
+                                     QStringLiteral("Export theme (.gtm)"), filesBlock);
     for (QPushButton* button : {m_importButton, m_exportButton}) {
         button->setAccessibleName(button->text());
-        top->addWidget(button);
+        filesRow->addWidget(button);
     }
+    top->addWidget(filesBlock);
+    top->setAlignment(filesBlock, Qt::AlignRight);
     connect(m_importButton, &QPushButton::clicked, this, &ThemeView::importGtm);
     connect(m_exportButton, &QPushButton::clicked, this, &ThemeView::exportGtm);
     layout->addLayout(top);
@@ -120,38 +133,66 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     m_emptyText->setWordWrap(true);
     m_body->addWidget(m_emptyText);
 
-    auto* scroll = new QScrollArea(m_body);
-    scroll->setWidgetResizable(true);
-    auto* grid = new QWidget(scroll);
-    auto* gridLayout = new QGridLayout(grid);
+    m_scroll = new QScrollArea(m_body);
+    m_scroll->setWidgetResizable(true);
+    auto* grid = new QWidget(m_scroll);
+    m_grid = new QGridLayout(grid);
     for (int slot = 0; slot < ThemeBlock::kColorCount; ++slot) {
         const QString name = themeSlotLabel(slot);
-        const int row = slot / kGridColumns;
-        // Each name and well pair takes three grid columns: name, well and
-        // a gap that keeps a well apart from the next pair's name.
-        const int column = (slot % kGridColumns) * 3;
         auto* label = new QLabel(name, grid);
         auto* well = new QPushButton(grid);
         well->setAccessibleName(name);
         well->setToolTip(name);
         well->setIconSize(kSwatchSize);
         label->setBuddy(well);
-        gridLayout->addWidget(label, row, column);
-        gridLayout->addWidget(well, row, column + 1);
         connect(well, &QPushButton::clicked, this, [this, slot] { chooseColor(slot); });
+        m_slotLabels.append(label);
         m_wells.append(well);
     }
-    for (int gap = 2; gap < kGridColumns * 3 - 1; gap += 3)
-        gridLayout->setColumnMinimumWidth(gap, fontMetrics().height());
-    gridLayout->setRowStretch(ThemeBlock::kColorCount / kGridColumns, 1);
-    scroll->setWidget(grid);
-    m_body->addWidget(scroll);
+    placeSlots(kGridColumns);
+    // Two columns of names and wells need this much room; a narrower pane
+    // shows one column rather than cut the second off.
+    m_twoColumnWidth = m_grid->sizeHint().width();
+    m_scroll->setWidget(grid);
+    m_scroll->installEventFilter(this);
+    m_body->addWidget(m_scroll);
     layout->addWidget(m_body, 1);
 
     connect(&m_controller, &RadioController::imageChanged, this, &ThemeView::refresh);
     connect(&m_controller, &RadioController::dayThemeChanged, this, &ThemeView::refresh);
     connect(&m_controller, &RadioController::nightThemeChanged, this, &ThemeView::refresh);
     refresh();
+}
+
+void ThemeView::placeSlots(int columns) {
+    if (columns == m_columns)
+        return;
+    if (m_columns > 0)
+        m_grid->setRowStretch((ThemeBlock::kColorCount + m_columns - 1) / m_columns, 0);
+    m_columns = columns;
+    for (int slot = 0; slot < m_wells.size(); ++slot) {
+        // Each name and well pair takes three grid columns: name, well and
+        // a gap that keeps a well apart from the next pair's name.
+        const int row = slot / columns;
+        const int column = (slot % columns) * 3;
+        m_grid->removeWidget(m_slotLabels[slot]);
+        m_grid->removeWidget(m_wells[slot]);
+        m_grid->addWidget(m_slotLabels[slot], row, column);
+        m_grid->addWidget(m_wells[slot], row, column + 1);
+    }
+    for (int gap = 2; gap < kGridColumns * 3 - 1; gap += 3)
+        m_grid->setColumnMinimumWidth(gap, gap < columns * 3 - 1 ? fontMetrics().height() : 0);
+    m_grid->setRowStretch((ThemeBlock::kColorCount + columns - 1) / columns, 1);
+}
+
+bool ThemeView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll && event->type() == QEvent::Resize) {
+        // Room for the grid beside the scroll bar, which shows in either case.
+        const int room = m_scroll->width() - 2 * m_scroll->frameWidth() -
+                         m_scroll->verticalScrollBar()->sizeHint().width();
+        placeSlots(room >= m_twoColumnWidth ? kGridColumns : 1);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ThemeView::changeEvent(QEvent* event) {

@@ -8,6 +8,7 @@
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 
 namespace nerka {
@@ -34,9 +35,12 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
+    // Puts the colour slots in this many columns of name and well pairs.
+    void placeSlots(int columns);
     void chooseColor(int slot);
     void importGtm();
     void exportGtm();
@@ -52,7 +56,12 @@ private:
     QPushButton* m_exportButton = nullptr;
     QStackedWidget* m_body = nullptr; // empty state or slot grid
     QLabel* m_emptyText = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QGridLayout* m_grid = nullptr;
+    QList<QLabel*> m_slotLabels;
     QList<QPushButton*> m_wells;
+    int m_columns = 0;
+    int m_twoColumnWidth = 0;
 };
 
 } // namespace nerka

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,7 +125,7 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     EXPECT_EQ(dialogs.count(QStringLiteral("save")), saves);
 }
 
-TEST(ThemeViewTest, EverySwatchHasAnEdgeThatStandsOutFromTheButton) {
+TEST(ThemeViewTest, SwatchesHaveAnEdgeAndTheFileCommandsWrapRightAligned) {
     test::TempSettings settings;
     RadioController controller(settings.get());
     test::ScriptedDialogs dialogs;
@@ -149,6 +150,35 @@ TEST(ThemeViewTest, EverySwatchHasAnEdgeThatStandsOutFromTheButton) {
             EXPECT_GE(std::abs(lightness(edge) - fill.lightness()), 64) << name.toStdString();
         }
     }
+
+    // The file commands keep to the right edge: beside the Day/Night choice
+    // in a wide pane, under it in a narrow one, whole either way; the slots
+    // never run past the pane's edge.
+    // A slot's caption carries the slot's name too; its well is the button.
+    const auto place = [&view](const QString& name) {
+        QAccessibleInterface* element = findAccessible(&view, name, QAccessible::Button);
+        if (!element)
+            element = findAccessible(&view, name);
+        auto* button = element ? qobject_cast<QWidget*>(element->object()) : nullptr;
+        EXPECT_TRUE(button) << name.toStdString();
+        return button ? QRect(button->mapTo(&view, QPoint(0, 0)), button->size()) : QRect();
+    };
+    const int margin = view.layout()->contentsMargins().right();
+    for (const int width : {900, view.minimumSizeHint().width()}) {
+        view.resize(width, 500);
+        QCoreApplication::processEvents();
+        const QRect day = place(QStringLiteral("Day"));
+        const QRect exportCommand = place(QStringLiteral("Export theme (.gtm)"));
+        EXPECT_EQ(exportCommand.right(), view.width() - 1 - margin) << width;
+        EXPECT_EQ(exportCommand.top() > day.bottom(), width < 500) << width;
+        EXPECT_GE(place(QStringLiteral("Import theme (.gtm)")).left(), margin) << width;
+        // The colour slots take one column when two would not fit.
+        const QRect text = place(QStringLiteral("Text"));
+        const QRect background = place(QStringLiteral("Background"));
+        EXPECT_LT(background.right(), view.width() - margin) << width;
+        EXPECT_EQ(background.top() > text.bottom(), width < 500) << width;
+    }
+    EXPECT_LT(view.minimumSizeHint().width(), 450);
 }
 
 } // namespace
