@@ -443,6 +443,10 @@ protected:
     void abandonPendingVerification(const QString& message);
 
 private:
+    // Reads and decodes a codeplug file; reports why and gives nothing when
+    // it cannot (Transfer.cpp; shared by opening a file and restoring a backup).
+    std::optional<CodeplugImage> readCodeplugFileImage(const QString& path);
+
     // Editing helpers (Editing.cpp).
     struct Snapshot {
         CodeplugImage image;

@@ -3,14 +3,12 @@
 
 #include "controller/CodeplugDiff.h"
 #include "controller/ControllerLink.h"
-#include "controller/FileStore.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugLayout.h"
 #include "link/RadioType.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -292,17 +290,10 @@ QString RadioController::pendingWritePreviewText() const {
 }
 
 void RadioController::restoreBackup(const QString& path) {
-    auto read = FileStore::read(path, FileStore::Kind::codeplug);
-    if (const auto* failed = std::get_if<QString>(&read)) {
-        reportError(*failed);
+    const auto opened = readCodeplugFileImage(path);
+    if (!opened)
         return;
-    }
-    auto decodedFile = decodeCodeplugFile(std::get<QByteArray>(read));
-    if (const auto* error = std::get_if<CodeplugError>(&decodedFile)) {
-        reportError(error->description());
-        return;
-    }
-    const CodeplugImage image = std::get<CodeplugImage>(std::move(decodedFile));
+    const CodeplugImage image = *opened;
     const DecodedImage decoded = decodeImage(image);
     const QString name = QFileInfo(path).fileName();
     postToMain([this, image, decoded, name] {

@@ -253,18 +253,25 @@ void RadioController::reportWriteFailure(const QString& description) {
     reportFailure(description, Status::connected());
 }
 
-void RadioController::openCodeplugFile(const QString& path) {
+std::optional<CodeplugImage> RadioController::readCodeplugFileImage(const QString& path) {
     auto read = FileStore::read(path, FileStore::Kind::codeplug);
     if (const auto* failure = std::get_if<QString>(&read)) {
         reportError(*failure);
-        return;
+        return std::nullopt;
     }
     auto decodedFile = decodeCodeplugFile(std::get<QByteArray>(read));
     if (const auto* error = std::get_if<CodeplugError>(&decodedFile)) {
         reportError(error->description());
-        return;
+        return std::nullopt;
     }
-    const CodeplugImage image = std::get<CodeplugImage>(std::move(decodedFile));
+    return std::get<CodeplugImage>(std::move(decodedFile));
+}
+
+void RadioController::openCodeplugFile(const QString& path) {
+    const auto opened = readCodeplugFileImage(path);
+    if (!opened)
+        return;
+    const CodeplugImage& image = *opened;
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     const DecodedImage decoded = decodeImage(image);
     postToMain([this, image, decoded] {
