@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace nerka {
 
@@ -90,13 +91,23 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
     int x = area.x();
     int y = area.y();
     int lineHeight = 0;
-    // The last item placed, moved to the line's right edge when it asks to be.
-    QLayoutItem* last = nullptr;
-    QRect lastPlace;
+    // The items of the line being filled, placed once the line is complete:
+    // centred on the line's height, the last one moved to the right edge
+    // when it asks to be.
+    QList<std::pair<QLayoutItem*, QRect>> line;
     const auto endLine = [&] {
-        if (apply && last && (last->alignment() & Qt::AlignRight))
-            last->setGeometry(lastPlace.translated(area.right() - lastPlace.right(), 0));
-        last = nullptr;
+        if (apply && !line.isEmpty()) {
+            const int shift = (line.last().first->alignment() & Qt::AlignRight)
+                                  ? area.right() - line.last().second.right()
+                                  : 0;
+            for (auto& [item, place] : line) {
+                place.translate(0, (lineHeight - place.height()) / 2);
+                if (item == line.last().first)
+                    place.translate(shift, 0);
+                item->setGeometry(place);
+            }
+        }
+        line.clear();
     };
     for (QLayoutItem* item : m_items) {
         if (item->isEmpty())
@@ -110,10 +121,7 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
             y += lineHeight + vertical;
             lineHeight = 0;
         }
-        lastPlace = QRect(QPoint(x, y), size);
-        last = item;
-        if (apply)
-            item->setGeometry(lastPlace);
+        line.append({item, QRect(QPoint(x, y), size)});
         x += size.width() + horizontal;
         lineHeight = std::max(lineHeight, size.height());
     }

@@ -7,7 +7,7 @@ namespace nerka {
 
 // Lays its items out left to right and starts a new line when the next one
 // would not fit, so a row of commands never forces its window wider than its
-// widest item. Each line's items are aligned to the top; the last item of a
+// widest item. Each line's items are centred on the line; the last item of a
 // line that has Qt::AlignRight (QLayout::setAlignment) sits at the line's
 // right edge, so a trailing group of commands stays on the right until it has
 // to wrap. The height depends on the width offered (height-for-width), which
