@@ -563,4 +563,19 @@ void RadioController::importTheme(const QString& path, ThemeKind kind) {
             .arg(themeKindText(kind), QFileInfo(path).fileName()));
 }
 
+bool RadioController::exportTheme(ThemeKind kind, const QString& path) {
+    const auto& theme = kind == ThemeKind::day ? m_dayTheme : m_nightTheme;
+    if (!theme) {
+        reportError(QStringLiteral("Kein Theme vorhanden."));
+        return false;
+    }
+    if (auto failure = FileStore::write(path, encodeGtm(*theme))) {
+        reportError(*failure);
+        return false;
+    }
+    log(QStringLiteral("Theme (%1) exported to %2.")
+            .arg(themeKindText(kind), QFileInfo(path).fileName()));
+    return true;
+}
+
 } // namespace nerka

@@ -280,6 +280,11 @@ public:
     void writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
     void setThemeColor(ThemeKind kind, int index, double r, double g, double b);
     void importTheme(const QString& path, ThemeKind kind);
+    // Saves the theme of `kind` as a .gtm file: "Kein Theme vorhanden." when
+    // the codeplug has none, the file store's text when the file cannot be
+    // written (it is replaced whole or not at all), else the log line
+    // "Theme (Day) exported to <name>.". True when the file was written.
+    bool exportTheme(ThemeKind kind, const QString& path);
 
     // ---- satellites (Satellites.cpp) ----
     // Work queue (the interface posts it there with postToQueue).

@@ -8,7 +8,6 @@
 #include <QButtonGroup>
 #include <QColor>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +15,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -58,31 +56,6 @@ QIcon swatch(const QColor& color, const QPalette& palette, qreal pixelRatio) {
 const QStringList kGtmFilters{QStringLiteral("Theme (*.gtm)"), QStringLiteral("All files (*)")};
 
 } // namespace
-
-bool exportTheme(RadioController& controller, ThemeKind kind, const QString& path) {
-    const auto& theme = kind == ThemeKind::day ? controller.dayTheme() : controller.nightTheme();
-    if (!theme) {
-        controller.reportError(QStringLiteral("Kein Theme vorhanden."));
-        return false;
-    }
-    // QSaveFile replaces the file only when every byte was written, so a
-    // failed export never leaves a truncated theme behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        controller.reportError(file.errorString());
-        return false;
-    }
-    const QByteArray bytes = encodeGtm(*theme);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        controller.reportError(error);
-        return false;
-    }
-    controller.log(QStringLiteral("Theme (%1) exported to %2.")
-                       .arg(themeKindText(kind), QFileInfo(path).fileName()));
-    return true;
-}
 
 ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
@@ -263,14 +236,14 @@ void ThemeView::exportGtm() {
     const ThemeKind kind = m_kind;
     // Without a theme there is nothing to save: say so before asking for a name.
     if (!currentTheme()) {
-        exportTheme(m_controller, kind, QString());
+        m_controller.exportTheme(kind, QString());
         return;
     }
     const std::optional<QString> path =
         m_dialogs.saveFile(this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
                            QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"));
     if (path)
-        exportTheme(m_controller, kind, *path);
+        m_controller.exportTheme(kind, *path);
 }
 
 } // namespace nerka

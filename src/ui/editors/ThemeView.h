@@ -16,12 +16,6 @@ namespace nerka {
 class Dialogs;
 class RadioController;
 
-// Saves the theme of `kind` as a .gtm file: "Kein Theme vorhanden." when the
-// codeplug has none, the system's description when the file cannot be
-// written (the file is replaced whole or not at all), else the log line
-// "Theme (Day) exported to <name>.". True when the file was written.
-bool exportTheme(RadioController& controller, ThemeKind kind, const QString& path);
-
 // The Theme pane: a Day/Night choice, a grid of the 32 colour slots, each
 // with a colour well that writes the slot through the controller, and the
 // .gtm import and export commands.
