@@ -1,14 +1,12 @@
 #include "LocalHttpServer.h"
 
+#include <QEventLoop>
 #include <QHostAddress>
 #include <QMetaObject>
-#include <QMutexLocker>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
-
-#include <QSemaphore>
 
 namespace nerka::test {
 
@@ -70,19 +68,13 @@ void sendResponse(QTcpSocket* socket, const LocalHttpServer::Response& r) {
 } // namespace
 
 LocalHttpServer::LocalHttpServer() {
-    m_thread.setObjectName(QStringLiteral("LocalHttpServer"));
-    m_thread.start();
-    QSemaphore ready;
-    // Create the listening socket on the server thread, so its sockets and
-    // timers live there too.
-    auto* context = new QObject;
-    context->moveToThread(&m_thread);
-    QMetaObject::invokeMethod(context, [this, context, &ready] {
-        m_server = new QTcpServer;
-        m_server->listen(QHostAddress::LocalHost, 0);
-        m_port = m_server->serverPort();
-        QObject::connect(m_server, &QTcpServer::newConnection, m_server, [this] {
-            while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+    // The server is made on its own thread, so its sockets and timers live
+    // there, and runs that thread's event loop until the destructor ends it.
+    m_thread.reset(QThread::create([this] {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this, &server] {
+            while (QTcpSocket* socket = server.nextPendingConnection()) {
                 auto buffer = std::make_shared<QByteArray>();
                 QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
                 QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
@@ -99,32 +91,36 @@ LocalHttpServer::LocalHttpServer() {
                 });
             }
         });
-        delete context;
-        ready.release();
-    });
-    ready.acquire();
+        {
+            std::lock_guard lock(m_mutex);
+            m_port = server.serverPort();
+            m_serverReady = true;
+            m_changed.notify_all();
+        }
+        QEventLoop loop;
+        loop.exec();
+    }));
+    m_thread->setObjectName(QStringLiteral("LocalHttpServer"));
+    m_thread->start();
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_serverReady; });
 }
 
 LocalHttpServer::~LocalHttpServer() {
-    QTcpServer* server = m_server;
-    QMetaObject::invokeMethod(
-        server,
-        [server] {
-            server->close();
-            delete server;
-        },
-        Qt::BlockingQueuedConnection);
-    m_thread.quit();
-    m_thread.wait();
+    m_thread->quit();
+    m_thread->wait();
+    // Taking the lock orders the server thread's last use of the routes
+    // before their destruction here.
+    std::lock_guard lock(m_mutex);
 }
 
 void LocalHttpServer::setRoute(const QString& path, const Response& response) {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_routes.insert(path, response);
 }
 
 LocalHttpServer::Response LocalHttpServer::routeFor(const QString& path) {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_requests[path] += 1;
     auto it = m_routes.constFind(path);
     if (it != m_routes.constEnd())
@@ -144,7 +140,7 @@ QUrl LocalHttpServer::url(const QString& path) const {
 }
 
 int LocalHttpServer::requestCount(const QString& path) const {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_requests.value(path);
 }
 

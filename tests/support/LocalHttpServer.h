@@ -2,14 +2,13 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QMutex>
 #include <QString>
 #include <QThread>
 #include <QUrl>
 
+#include <condition_variable>
 #include <memory>
-
-class QTcpServer;
+#include <mutex>
 
 namespace nerka::test {
 
@@ -45,11 +44,14 @@ private:
     friend class LocalHttpServerWorker;
     Response routeFor(const QString& path);
 
-    mutable QMutex m_mutex;
+    // Standard primitives rather than Qt's, so ThreadSanitizer sees the
+    // hand-over between the test thread and the server thread.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_serverReady = false;
     QHash<QString, Response> m_routes;
     QHash<QString, int> m_requests;
-    QThread m_thread;
-    QTcpServer* m_server = nullptr; // lives on m_thread
+    std::unique_ptr<QThread> m_thread; // runs the server and its event loop
     quint16 m_port = 0;
 };
 
