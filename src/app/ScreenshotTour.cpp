@@ -1,6 +1,7 @@
 #include "ScreenshotTour.h"
 
 #include "controller/RadioController.h"
+#include "ui/editors/RecordEditors.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -124,6 +126,22 @@ void ScreenshotTour::takePictures() {
 
     m_window.showSection(SidebarItem::channels);
     m_window.openSettings();
+    if (!saveSheet(QStringLiteral("settings")))
+        return;
+    // A DMR channel shows the editor's fuller form.
+    const auto& channels = m_radio.channels();
+    const auto dmr = std::find_if(channels.begin(), channels.end(),
+                                  [](const RadioChannel& c) { return c.isDMR(); });
+    m_window.editors()->editChannel(dmr != channels.end() ? dmr->number : 1);
+    if (!saveSheet(QStringLiteral("channel-editor")))
+        return;
+    std::printf("nerka: saved %d pictures in %s\n", int(kSidebarItems.size()) + 2,
+                qPrintable(QDir(m_folder).absolutePath()));
+    std::fflush(stdout);
+    QApplication::exit(0);
+}
+
+bool ScreenshotTour::saveSheet(const QString& name) {
     settle();
     QDialog* sheet = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -131,16 +149,12 @@ void ScreenshotTour::takePictures() {
             sheet = dialog;
     }
     if (!sheet) {
-        fail(QStringLiteral("the device settings did not open"));
-        return;
+        fail(QStringLiteral("the sheet for %1 did not open").arg(name));
+        return false;
     }
-    if (!save(sheet, QStringLiteral("settings")))
-        return;
+    const bool saved = save(sheet, name);
     sheet->reject();
-    std::printf("nerka: saved %d pictures in %s\n", int(kSidebarItems.size()) + 1,
-                qPrintable(QDir(m_folder).absolutePath()));
-    std::fflush(stdout);
-    QApplication::exit(0);
+    return saved;
 }
 
 bool ScreenshotTour::save(QWidget* widget, const QString& name) {

@@ -32,6 +32,8 @@ private:
     void when(const QString& waitingFor, std::function<bool()> ready, std::function<void()> next);
     void importUsers();
     void takePictures();
+    // Saves the window-modal sheet open now as `name`, then closes it.
+    bool saveSheet(const QString& name);
     bool save(QWidget* widget, const QString& name);
     void fail(const QString& reason);
 
