@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <unistd.h>
 
 using namespace nerka;
@@ -52,11 +53,12 @@ SystemView allWell() {
     return view;
 }
 
-const DoctorFinding* findingOf(const QList<DoctorFinding>& findings, Check check) {
+// A copy: the findings are often a temporary of the calling expression.
+std::optional<DoctorFinding> findingOf(const QList<DoctorFinding>& findings, Check check) {
     for (const DoctorFinding& f : findings)
         if (f.check == check)
-            return &f;
-    return nullptr;
+            return f;
+    return std::nullopt;
 }
 
 QList<Check> problems(const QList<DoctorFinding>& findings) {
@@ -100,7 +102,7 @@ TEST(DeviceDoctor, MemberInTheGroupDatabaseButNotInThisLoginMustLogInAgain) {
     SystemView primary = radioAttached();
     primary.primaryGid = kDialout;
     for (const SystemView& view : {listed, primary}) {
-        const auto* group = findingOf(DeviceDoctor::diagnose(view), Check::groupMembership);
+        const auto group = findingOf(DeviceDoctor::diagnose(view), Check::groupMembership);
         ASSERT_TRUE(group);
         EXPECT_EQ(group->severity, Severity::problem);
         EXPECT_TRUE(group->summary.contains(QStringLiteral("this login began before that")));
@@ -121,7 +123,7 @@ TEST(DeviceDoctor, PortWhoseGroupMayNotUseItNeedsTheRule) {
 TEST(DeviceDoctor, MissingRuleIsANoteWhileThePortOpens) {
     SystemView view = allWell();
     view.ruleFiles.clear();
-    const auto* rule = findingOf(DeviceDoctor::diagnose(view), Check::udevRule);
+    const auto rule = findingOf(DeviceDoctor::diagnose(view), Check::udevRule);
     ASSERT_TRUE(rule);
     EXPECT_EQ(rule->severity, Severity::note);
 }
@@ -140,7 +142,7 @@ TEST(DeviceDoctor, ModemManagerIsAProblemOnlyWithoutTheRule) {
 TEST(DeviceDoctor, BusyPortNamesTheHolderWhenItIsVisible) {
     SystemView view = allWell();
     const QString busy = QStringLiteral("Could not open serial port: Device or resource busy");
-    const auto* anonymous = findingOf(DeviceDoctor::diagnose(view, {kPort, busy}), Check::portBusy);
+    const auto anonymous = findingOf(DeviceDoctor::diagnose(view, {kPort, busy}), Check::portBusy);
     ASSERT_TRUE(anonymous);
     EXPECT_EQ(anonymous->summary,
               QStringLiteral("/dev/ttyACM0 is busy: another program holds it."));
@@ -165,7 +167,7 @@ TEST(DeviceDoctor, NoRadioSaysWhetherItIsOnUsbAndSuspectsBrltty) {
     const auto absent = DeviceDoctor::diagnose(none);
     EXPECT_EQ(problems(absent), QList<Check>{Check::radioPresent});
     EXPECT_TRUE(absent.first().summary.startsWith(QStringLiteral("No device with the radio's")));
-    EXPECT_EQ(findingOf(absent, Check::portAccess), nullptr) << "no port to look at";
+    EXPECT_FALSE(findingOf(absent, Check::portAccess)) << "no port to look at";
 
     SystemView claimed = none;
     claimed.usbDevices = radioAttached().usbDevices;
@@ -177,7 +179,7 @@ TEST(DeviceDoctor, NoRadioSaysWhetherItIsOnUsbAndSuspectsBrltty) {
 
 TEST(DeviceDoctor, PortAskedAboutThatIsGoneOrRefusesToOpen) {
     SystemView view = allWell();
-    const auto* gone = findingOf(DeviceDoctor::diagnose(view, {QStringLiteral("/dev/ttyUSB7"), {}}),
+    const auto gone = findingOf(DeviceDoctor::diagnose(view, {QStringLiteral("/dev/ttyUSB7"), {}}),
                                  Check::portAccess);
     ASSERT_TRUE(gone);
     EXPECT_EQ(gone->summary, QStringLiteral("The port /dev/ttyUSB7 does not exist."));
