@@ -151,19 +151,27 @@ void RadioController::startAutoConnect() {
 }
 
 void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSeconds) {
-    if (!m_status.isDisconnected())
+    // A connect still running is no reason to stop: an identification can
+    // take the whole serial timeout (3 s) while the attempts come every 0.5 s
+    // at first, and when it fails (a radio still booting after a write) a
+    // later attempt finds it. The chain only waits for it and goes on; any
+    // other status (connected, or another operation) ends the chain.
+    const bool connectRunning = m_status == Status::working(kConnecting);
+    if (!m_status.isDisconnected() && !connectRunning)
         return;
-    if (elapsedSeconds > kGiveUpSeconds) {
+    if (elapsedSeconds > kGiveUpSeconds && !connectRunning) {
         log(QStringLiteral("Auto-connect cancelled (30 s timeout)."));
         abandonPendingVerification(
             QStringLiteral("Could not verify: the radio did not reconnect."));
         return;
     }
-    const QList<SerialDevice> list = listAllPorts();
-    assignPorts(list);
-    if (auto chosen = automaticPortChoice(list)) {
-        assignSelectedPort(chosen);
-        connect(true);
+    if (!connectRunning) {
+        const QList<SerialDevice> list = listAllPorts();
+        assignPorts(list);
+        if (auto chosen = automaticPortChoice(list)) {
+            assignSelectedPort(chosen);
+            connect(true);
+        }
     }
     const double nextWait = std::min(2.0 * waitSeconds, kLongestWaitSeconds);
     const double nextElapsed = elapsedSeconds + waitSeconds;
