@@ -215,6 +215,12 @@ TEST_F(BadInputCli, WriteRefusesRegionsOutsideTheLayout) {
 }
 
 TEST_F(BadInputCli, InterruptedWriteEndsCleanlyWithTheSignalsExitCode) {
+#if defined(__SANITIZE_THREAD__)
+    // ThreadSanitizer refuses the threads of a process forked while the
+    // stand-in's thread runs; the signal handling has no threads of its own to
+    // check, and the other builds run this test.
+    GTEST_SKIP() << "not under ThreadSanitizer";
+#endif
     for (const int signalNumber : {SIGINT, SIGTERM}) {
         RadioSimulator radio;
         ASSERT_TRUE(radio.loadCodeplug(sampleCodeplug(RadioVariant::gd77)).ok());
