@@ -5,6 +5,7 @@
 // their accessible actions.
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAccessibleActionInterface>
 #include <QWidget>
 
@@ -54,6 +55,20 @@ inline bool pressAccessible(QAccessibleInterface* element) {
         }
     }
     return false;
+}
+
+// Clicks the enabled button (or check box) with this accessible name at
+// once; the accessible press action animates the click and lands only after
+// a delay. False when there is none.
+inline bool clickAccessible(QWidget* root, const QString& name) {
+    QAccessibleInterface* element = findAccessible(root, name, QAccessible::Button);
+    if (!element)
+        element = findAccessible(root, name, QAccessible::CheckBox);
+    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
 }
 
 // Every named interactive element under `root`, for checks that no control

@@ -11,7 +11,7 @@ namespace {
 
 struct IconName {
     const char* symbol;
-    const char* theme; // freedesktop icon naming spec where one fits
+    const char* theme; // the freedesktop standard name where one fits
 };
 
 // Every symbol the window and editors use. A fallback SVG with the symbol's

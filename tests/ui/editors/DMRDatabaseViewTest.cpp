@@ -24,19 +24,6 @@ namespace {
 
 using test::findAccessible;
 
-// Presses the button with this accessible name at once (the accessible press
-// action animates the click and lands only after a delay).
-bool click(QWidget* root, const QString& name) {
-    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
-    if (!element)
-        element = test::findAccessible(root, name, QAccessible::CheckBox);
-    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
-    if (!button || !button->isEnabled())
-        return false;
-    button->click();
-    return true;
-}
-
 // A controller whose status and identified radio a test can set without a
 // radio: the screen only reads them.
 class ScreenController : public RadioController {
@@ -98,7 +85,7 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
 
     // A file without usable rows: the controller's message, nothing loaded.
     dialogs.fileAnswers.enqueue(badPath);
-    ASSERT_TRUE(click(&view, QStringLiteral("Import CSV\u2026")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import CSV\u2026")));
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title,
               QStringLiteral("Import DMR IDs from CSV"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 10000));
@@ -106,7 +93,7 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     EXPECT_FALSE(controller.dmrUserDB());
 
     dialogs.fileAnswers.enqueue(csvPath);
-    ASSERT_TRUE(click(&view, QStringLiteral("Import CSV\u2026")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import CSV\u2026")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.dmrUserDB().has_value(); }, 10000));
     EXPECT_EQ(labelText(&view, QStringLiteral("Imported")), QStringLiteral("25000"));
     auto* table =
@@ -152,7 +139,7 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     controller.assignStatus(ControllerStatus::connected());
     dialogs.confirmAnswers.enqueue(false);
     controller.clearLastError();
-    ASSERT_TRUE(click(&view, QStringLiteral("Write to device")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Write to device")));
     const auto* asked = dialogs.last(QStringLiteral("confirm"));
     ASSERT_TRUE(asked);
     EXPECT_EQ(asked->title, QStringLiteral("Write DMR database to the device?"));
@@ -165,12 +152,12 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     // Confirmed, the controller's write runs (and, with no radio behind the
     // status, reports that it is not connected).
     dialogs.confirmAnswers.enqueue(true);
-    ASSERT_TRUE(click(&view, QStringLiteral("Write to device")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Write to device")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
     EXPECT_EQ(*controller.lastError(), QStringLiteral("Nicht verbunden."));
 
     dialogs.fileAnswers.enqueue(std::nullopt);
-    ASSERT_TRUE(click(&view, QStringLiteral("Export CSV\u2026")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export CSV\u2026")));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("dmr_ids.csv"));
 }
 
@@ -248,7 +235,7 @@ TEST(DMRDatabaseViewTest, DownloadShowsProgressAndGoesOnWhenThePaneIsClosed) {
     test::ScriptedDialogs dialogs;
     auto view = std::make_unique<DMRDatabaseView>(controller, dialogs, nullptr);
     view->show();
-    ASSERT_TRUE(click(view.get(), QStringLiteral("Download from 127.0.0.1")));
+    ASSERT_TRUE(test::clickAccessible(view.get(), QStringLiteral("Download from 127.0.0.1")));
     EXPECT_TRUE(controller.dmrDownloadRunning());
     auto* download = qobject_cast<QAbstractButton*>(
         findAccessible(view.get(), QStringLiteral("Download from 127.0.0.1"), QAccessible::Button)

@@ -14,19 +14,6 @@ namespace {
 
 using test::findAccessible;
 
-// Presses the button with this accessible name at once (the accessible press
-// action animates the click and lands only after a delay).
-bool click(QWidget* root, const QString& name) {
-    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
-    if (!element)
-        element = test::findAccessible(root, name, QAccessible::CheckBox);
-    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
-    if (!button || !button->isEnabled())
-        return false;
-    button->click();
-    return true;
-}
-
 TEST(SatelliteEditViewTest, CutsTheNameValidatesFrequenciesAndSavesTheEdit) {
     Satellite satellite;
     satellite.index = 4;
@@ -65,7 +52,7 @@ TEST(SatelliteEditViewTest, CutsTheNameValidatesFrequenciesAndSavesTheEdit) {
 
     ASSERT_TRUE(findAccessible(&view, QStringLiteral("Keps epoch (UTC)")));
     ASSERT_TRUE(findAccessible(&view, QStringLiteral("TX CTCSS")));
-    ASSERT_TRUE(click(&view, QStringLiteral("Save")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Save")));
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->name, QStringLiteral("AO-91 SA"));
     EXPECT_EQ(saved->txFreq1, 145900000u);

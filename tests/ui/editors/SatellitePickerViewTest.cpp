@@ -16,19 +16,6 @@ namespace {
 
 using test::findAccessible;
 
-// Presses the button with this accessible name at once (the accessible press
-// action animates the click and lands only after a delay).
-bool click(QWidget* root, const QString& name) {
-    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
-    if (!element)
-        element = test::findAccessible(root, name, QAccessible::CheckBox);
-    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
-    if (!button || !button->isEnabled())
-        return false;
-    button->click();
-    return true;
-}
-
 SatelliteCandidate candidate(const char* name, const char* fullName, std::uint32_t rx,
                              std::uint32_t tx) {
     SatelliteCandidate c;
@@ -60,9 +47,9 @@ TEST(SatellitePickerViewTest, FiltersTicksCountsAgainstFreeSlotsAndAdds) {
     EXPECT_TRUE(list->item(2)->text().contains(QStringLiteral("no FM transponder")));
     EXPECT_FALSE(view.addButton()->isEnabled());
 
-    ASSERT_TRUE(click(&view, QStringLiteral("Only FM satellites")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Only FM satellites")));
     EXPECT_EQ(list->count(), 2);
-    ASSERT_TRUE(click(&view, QStringLiteral("Only FM satellites")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Only FM satellites")));
 
     // Tick ISS and AO-91 from the keyboard, then narrow the search: the ticks stay.
     list->setFocus();
@@ -84,7 +71,7 @@ TEST(SatellitePickerViewTest, FiltersTicksCountsAgainstFreeSlotsAndAdds) {
     EXPECT_EQ(view.footer()->text(), QStringLiteral("1 selected \u2014 1 free slot(s)"));
     EXPECT_FALSE(view.warning()->isVisible());
 
-    ASSERT_TRUE(click(&view, QStringLiteral("Add")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Add")));
     ASSERT_EQ(added.size(), 1);
     EXPECT_EQ(added[0].name, QStringLiteral("AO-91"));
     EXPECT_EQ(view.result(), QDialog::Accepted);

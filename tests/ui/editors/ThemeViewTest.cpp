@@ -23,19 +23,6 @@ namespace {
 
 using test::findAccessible;
 
-// Presses the button with this accessible name at once (the accessible press
-// action animates the click and lands only after a delay).
-bool click(QWidget* root, const QString& name) {
-    QAccessibleInterface* element = test::findAccessible(root, name, QAccessible::Button);
-    if (!element)
-        element = test::findAccessible(root, name, QAccessible::CheckBox);
-    auto* button = element ? qobject_cast<QAbstractButton*>(element->object()) : nullptr;
-    if (!button || !button->isEnabled())
-        return false;
-    button->click();
-    return true;
-}
-
 // A GD-77 image holding only the custom-data area, with a day theme block of
 // 32 black colours and no night theme.
 CodeplugImage imageWithDayTheme() {
@@ -77,7 +64,7 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     ASSERT_TRUE(controller.dayTheme());
 
     dialogs.colorAnswers.enqueue(QColor(255, 0, 0));
-    ASSERT_TRUE(click(&view, QStringLiteral("Background")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Background")));
     EXPECT_EQ(dialogs.last(QStringLiteral("color"))->title, QStringLiteral("Background"));
     EXPECT_EQ(controller.dayTheme()->at(1), (ThemeColor{1, 0, 0}));
     EXPECT_EQ(controller.dayTheme()->at(0), (ThemeColor{0, 0, 0}));
@@ -86,7 +73,7 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     QTemporaryDir dir;
     const QString gtm = dir.filePath(QStringLiteral("mine.gtm"));
     dialogs.fileAnswers.enqueue(gtm);
-    ASSERT_TRUE(click(&view, QStringLiteral("Export theme (.gtm)")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export theme (.gtm)")));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("theme-day.gtm"));
     QFile exported(gtm);
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
@@ -105,21 +92,21 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     }
     const QList<ThemeColor> before = *controller.dayTheme();
     dialogs.fileAnswers.enqueue(shortFile);
-    ASSERT_TRUE(click(&view, QStringLiteral("Import theme (.gtm)")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import theme (.gtm)")));
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title, QStringLiteral("Import theme (.gtm)"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
     EXPECT_EQ(*controller.lastError(), QStringLiteral("Invalid .gtm file."));
     EXPECT_EQ(*controller.dayTheme(), before);
 
     // Night: no block in this codeplug; exporting says so without a chooser.
-    ASSERT_TRUE(click(&view, QStringLiteral("Night")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Night")));
     EXPECT_EQ(view.kind(), ThemeKind::night);
     EXPECT_FALSE(
         visibleText(&view, QStringLiteral("This device has no Night theme in the codeplug."))
             .isEmpty());
     controller.clearLastError();
     const int saves = dialogs.count(QStringLiteral("save"));
-    ASSERT_TRUE(click(&view, QStringLiteral("Export theme (.gtm)")));
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export theme (.gtm)")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
     EXPECT_EQ(*controller.lastError(), QStringLiteral("Kein Theme vorhanden."));
     EXPECT_EQ(dialogs.count(QStringLiteral("save")), saves);
