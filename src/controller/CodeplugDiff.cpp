@@ -499,7 +499,9 @@ QStringList fieldPhrases(Kind kind, const RecordFields& oldRaw, const RecordFiel
         const QJsonValue& before = oldRaw[i].second;
         const QJsonValue& after = now[i].second;
         if (field == QLatin1String("name")) {
-            phrases.append(QStringLiteral("renamed to ") + after.toString());
+            phrases.append(after.toString().isEmpty()
+                               ? QStringLiteral("name cleared")
+                               : QStringLiteral("renamed to ") + after.toString());
         } else if (field == QLatin1String("memberIndices") ||
                    field == QLatin1String("memberSlots")) {
             phrases.append(membersPhrase(kind, before, after, maps, oldSide.names, newSide.names));
