@@ -299,6 +299,17 @@ TEST(CodeplugDiffText, EachKindOfChangeReadsInTheEditorsWords) {
         {"deleted",
          [](CodeplugImage& i) { (void)clearChannelSlot(11, i); },
          {QStringLiteral("Channel 12 DB0AAT R4 deleted")}},
+        // The satellite table closes up behind a deleted satellite: one
+        // deletion, not three renames.
+        {"satellite deleted",
+         [](CodeplugImage& i) {
+             QList<Satellite> satellites = *decodeSatellites(i);
+             satellites.removeAt(1);
+             (void)writeSatellites(satellites, i);
+         },
+         {QStringLiteral("Satellite 2 SO-50 deleted"),
+          QStringLiteral("Satellite 3 AO-91 renumbered to 2"),
+          QStringLiteral("Satellite 4 AO-27 renumbered to 3")}},
         // Channel 12 dragged to 14: 13 and 14 move up, and the zone that holds
         // all three follows them without changing.
         {"moved",
