@@ -10,12 +10,16 @@
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
 #include "codeplug/ZoneCodec.h"
+#include "controller/ChangeText.h"
 #include "controller/RecordJson.h"
 #include "satellites/SatelliteCodec.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
+#include <QMultiMap>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -40,10 +44,12 @@ bool isComparedField(QLatin1String key) {
            key != QLatin1String("channelNames");
 }
 
-// Every record of one codeplug as JSON objects, keyed per kind.
+// Every record of one codeplug as JSON objects, keyed per kind, and the names
+// that the records of the compared kinds refer to.
 struct DecodedSide {
     std::array<QMap<int, RecordFields>, kRecordKindCount> records;
     std::optional<QByteArray> customArea;
+    ChangeNames names;
 };
 
 using KindSet = std::array<bool, kRecordKindCount>;
@@ -77,8 +83,10 @@ KindSet differingKinds(const CodeplugImage& a, const CodeplugImage& b) {
     return differs;
 }
 
-// The records of the kinds asked for. Zones and talkgroups are decoded with
-// the channels and contacts they name.
+// The records of the kinds asked for, and the names their references need
+// (a channel's contact, group list and APRS system, a zone's channels, a
+// talkgroup's contacts). Zones and talkgroups are decoded with the channels
+// and contacts they name.
 DecodedSide decodeSide(const CodeplugImage& image, const KindSet& wanted) {
     DecodedSide side;
     auto& r = side.records;
@@ -86,20 +94,25 @@ DecodedSide decodeSide(const CodeplugImage& image, const KindSet& wanted) {
     QList<RadioChannel> channels;
     if (want(Kind::channel) || want(Kind::zone))
         channels = decodeChannels(image);
-    if (want(Kind::channel)) {
-        for (const RadioChannel& c : channels)
+    for (const RadioChannel& c : channels) {
+        side.names.channels.insert(c.number, c.name);
+        if (want(Kind::channel))
             r[int(Kind::channel)].insert(c.number, channelFields(c));
     }
     QList<DMRContact> contacts;
-    if (want(Kind::contact) || want(Kind::talkgroup))
+    if (want(Kind::contact) || want(Kind::talkgroup) || want(Kind::channel))
         contacts = decodeContacts(image);
-    if (want(Kind::contact)) {
-        for (const DMRContact& c : contacts)
+    for (const DMRContact& c : contacts) {
+        side.names.contacts.insert(c.slot, c);
+        if (want(Kind::contact))
             r[int(Kind::contact)].insert(c.slot, contactFields(c));
     }
-    if (want(Kind::talkgroup)) {
-        for (const Talkgroup& t : decodeTalkgroups(image, contacts))
-            r[int(Kind::talkgroup)].insert(t.index, talkgroupFields(t));
+    if (want(Kind::talkgroup) || want(Kind::channel)) {
+        for (const Talkgroup& t : decodeTalkgroups(image, contacts)) {
+            side.names.talkgroups.insert(t.index, t.name);
+            if (want(Kind::talkgroup))
+                r[int(Kind::talkgroup)].insert(t.index, talkgroupFields(t));
+        }
     }
     if (want(Kind::zone)) {
         for (const Zone& z : decodeZones(image, channels))
@@ -109,8 +122,10 @@ DecodedSide decodeSide(const CodeplugImage& image, const KindSet& wanted) {
         if (const auto s = decodeDeviceSettings(image))
             r[int(Kind::settings)].insert(0, settingsFields(*s));
     }
+    if (want(Kind::aprs) || want(Kind::channel))
+        side.names.aprsSystems = decodeAprsSystems(image);
     if (want(Kind::aprs)) {
-        const QStringList aprs = decodeAprsSystems(image);
+        const QStringList& aprs = side.names.aprsSystems;
         for (int i = 0; i < aprs.size(); ++i)
             r[int(Kind::aprs)].insert(i, RecordFields{{QLatin1String("name"), aprs[i]}});
     }
@@ -317,74 +332,362 @@ QString familyKey(const CodeplugImage& image) {
                          : QStringLiteral("no family");
 }
 
-QString compactJson(const QJsonValue& value) {
-    if (value.isString())
-        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
-    if (value.isNull() || value.isUndefined())
-        return QStringLiteral("none");
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
-    if (value.isDouble())
-        return QString::number(value.toInteger());
-    const QJsonDocument doc =
-        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
-    return QString::fromUtf8(doc.toJson(QJsonDocument::Compact));
+// The sentence of a `bytes` change.
+QString bytesText(const CodeplugChange& change) {
+    const QString label = QStringLiteral("region ") + QString::number(change.key);
+    if (change.type != Type::changed)
+        return label +
+               (change.type == Type::added ? QStringLiteral(" added") : QStringLiteral(" removed"));
+    const CodeplugChange::Field& run = change.fields.first();
+    const qint64 length = change.oldRecord.value(QStringLiteral("runLength")).toInteger();
+    return QStringLiteral("bytes outside known records in ") + label +
+           QStringLiteral(" differ at offset 0x") +
+           QString::number(run.name.toLongLong(), 16).toUpper() + QStringLiteral(" (") +
+           QString::number(length) +
+           (length == 1 ? QStringLiteral(" byte)") : QStringLiteral(" bytes)"));
 }
 
-QString recordLabel(const CodeplugChange& change) {
-    const int k = change.key;
-    switch (change.kind) {
-    case Kind::channel:
-        return QStringLiteral("channel ") + QString::number(k);
-    case Kind::contact:
-        return QStringLiteral("contact ") + QString::number(k + 1);
-    case Kind::talkgroup:
-        return QStringLiteral("talkgroup ") + QString::number(k + 1);
-    case Kind::zone:
-        return QStringLiteral("zone ") + QString::number(k + 1);
-    case Kind::settings:
-        return QStringLiteral("settings");
-    case Kind::aprs:
-        return QStringLiteral("APRS system ") + QString::number(k + 1);
-    case Kind::dayTheme:
-    case Kind::nightTheme:
-        return (change.kind == Kind::dayTheme ? QStringLiteral("day theme colour ")
-                                              : QStringLiteral("night theme colour ")) +
-               QString::number(k) + QStringLiteral(" (") + themeSlotLabel(k) + QLatin1Char(')');
-    case Kind::satellite:
-        return QStringLiteral("satellite ") + QString::number(k + 1);
-    case Kind::bytes:
-        return QStringLiteral("region ") + QString::number(k);
+// ---- The change list in plain words ----
+
+// Old key → new key of the records of one kind that are found under another key.
+using KeyMap = QHash<int, int>;
+using KeyMaps = std::array<KeyMap, kRecordKindCount>;
+
+// Renumbered records listed one by one up to this many, counted beyond.
+constexpr int kRenumberedListed = 3;
+
+bool movable(Kind kind) {
+    return kind == Kind::channel || kind == Kind::contact || kind == Kind::talkgroup ||
+           kind == Kind::zone || kind == Kind::satellite;
+}
+
+// A key through a map; `shift` turns 0-based positions into channel numbers.
+QJsonValue mappedKey(const QJsonValue& value, const KeyMap& map, int shift = 0) {
+    if (!value.isDouble() || map.isEmpty())
+        return value;
+    const int key = value.toInt() + shift;
+    return map.value(key, key) - shift;
+}
+
+QJsonValue mappedKeys(const QJsonValue& values, const KeyMap& map, int shift = 0) {
+    if (map.isEmpty())
+        return values;
+    QJsonArray out;
+    for (const QJsonValue& v : values.toArray())
+        out.append(mappedKey(v, map, shift));
+    return out;
+}
+
+// An old record with its references to other records followed through their
+// moves, so a reference that kept pointing at the same record compares equal.
+RecordFields followMoves(Kind kind, RecordFields record, const KeyMaps& maps) {
+    for (auto& [key, value] : record) {
+        if (kind == Kind::channel && key == QLatin1String("contactIndex"))
+            value = mappedKey(value, maps[int(Kind::contact)]);
+        else if (kind == Kind::channel && key == QLatin1String("groupListIndex"))
+            value = mappedKey(value, maps[int(Kind::talkgroup)]);
+        else if (kind == Kind::talkgroup && key == QLatin1String("memberSlots"))
+            value = mappedKeys(value, maps[int(Kind::contact)]);
+        else if (kind == Kind::zone && key == QLatin1String("memberIndices"))
+            value = mappedKeys(value, maps[int(Kind::channel)], 1);
+    }
+    return record;
+}
+
+// The compared values of a record in one text: equal texts, same record.
+QString fingerprint(const RecordFields& record) {
+    QJsonArray values;
+    for (const auto& [key, value] : record) {
+        if (isComparedField(key))
+            values.append(value);
+    }
+    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
+}
+
+QString recordName(const RecordFields& record) {
+    for (const auto& [key, value] : record) {
+        if (key == QLatin1String("name"))
+            return value.toString();
     }
     return {};
 }
 
-// "gains 2 channels", "loses 1 contact, gains 3 contacts", "reorders its channels".
-QString membersText(const QJsonValue& oldValue, const QJsonValue& newValue, const QString& noun) {
-    std::multiset<int> before;
-    std::multiset<int> after;
-    for (const QJsonValue& v : oldValue.toArray())
-        before.insert(v.toInt());
-    for (const QJsonValue& v : newValue.toArray())
-        after.insert(v.toInt());
-    std::vector<int> gained;
-    std::vector<int> lost;
-    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
-                        std::back_inserter(gained));
-    std::set_difference(before.begin(), before.end(), after.begin(), after.end(),
-                        std::back_inserter(lost));
-    const auto count = [&](size_t n) -> QString {
-        return QString::number(n) + QLatin1Char(' ') + noun +
-               (n == 1 ? QString() : QStringLiteral("s"));
+// Which pairs (ascending by old key) keep their order by new key: a longest
+// increasing run of new keys. The others are the records the user moved.
+std::vector<bool> keptOrder(const QList<std::pair<int, int>>& pairs) {
+    const size_t n = size_t(pairs.size());
+    std::vector<size_t> tails;          // index of the smallest tail per run length
+    std::vector<size_t> previous(n, n); // the run's element before each element
+    for (size_t i = 0; i < n; ++i) {
+        const int key = pairs[qsizetype(i)].second;
+        const auto at = std::lower_bound(tails.begin(), tails.end(), key, [&](size_t t, int k) {
+            return pairs[qsizetype(t)].second < k;
+        });
+        if (at != tails.begin())
+            previous[i] = *(at - 1);
+        if (at == tails.end())
+            tails.push_back(i);
+        else
+            *at = i;
+    }
+    std::vector<bool> kept(n, false);
+    for (size_t i = tails.empty() ? n : tails.back(); i < n; i = previous[i])
+        kept[i] = true;
+    return kept;
+}
+
+// The names of members that a zone or talkgroup gained and lost, compared
+// after following the moves of the records they name.
+QString membersPhrase(Kind kind, const QJsonValue& before, const QJsonValue& after,
+                      const KeyMaps& maps, const ChangeNames& oldNames,
+                      const ChangeNames& newNames) {
+    const bool zone = kind == Kind::zone;
+    const KeyMap& map = maps[int(zone ? Kind::channel : Kind::contact)];
+    const auto name = [&](const ChangeNames& names, int member) {
+        if (zone)
+            return names.channels.value(member + 1,
+                                        QStringLiteral("channel ") + QString::number(member + 1));
+        const auto it = names.contacts.constFind(member);
+        return it != names.contacts.constEnd() ? it->name
+                                               : QLatin1Char('#') + QString::number(member + 1);
     };
-    QStringList parts;
-    if (!gained.empty())
-        parts.append(QStringLiteral("gains ") + count(gained.size()));
-    if (!lost.empty())
-        parts.append(QStringLiteral("loses ") + count(lost.size()));
-    if (parts.isEmpty())
-        parts.append(QStringLiteral("reorders its ") + noun + QStringLiteral("s"));
-    return parts.join(QStringLiteral(", "));
+    const int shift = zone ? 1 : 0;
+    QList<std::pair<int, int>> old; // (followed, as stored)
+    for (const QJsonValue& v : before.toArray())
+        old.append({mappedKey(v, map, shift).toInt(), v.toInt()});
+    QList<int> now;
+    for (const QJsonValue& v : after.toArray())
+        now.append(v.toInt());
+    QHash<int, int> unmatchedNew;
+    for (int m : now)
+        ++unmatchedNew[m];
+    QHash<int, int> unmatchedOld;
+    QStringList removed;
+    for (const auto& [followed, stored] : old) {
+        ++unmatchedOld[followed];
+        if (unmatchedNew.value(followed) > 0)
+            --unmatchedNew[followed];
+        else
+            removed.append(name(oldNames, stored));
+    }
+    QStringList added;
+    for (int m : now) {
+        if (unmatchedOld.value(m) > 0)
+            --unmatchedOld[m];
+        else
+            added.append(name(newNames, m));
+    }
+    return membersChangeText(added, removed,
+                             zone ? QStringLiteral("channel") : QStringLiteral("contact"));
+}
+
+// One phrase per field whose value changed, in field order.
+QStringList fieldPhrases(Kind kind, const RecordFields& oldRaw, const RecordFields& oldFollowed,
+                         const RecordFields& now, const KeyMaps& maps, const DecodedSide& oldSide,
+                         const DecodedSide& newSide) {
+    QSet<QString> differing;
+    for (qsizetype i = 0; i < now.size() && i < oldFollowed.size(); ++i) {
+        if (isComparedField(now[i].first) && oldFollowed[i].second != now[i].second)
+            differing.insert(QString(now[i].first));
+    }
+    QStringList phrases;
+    bool elementsSaid = false;
+    for (qsizetype i = 0; i < now.size() && i < oldRaw.size(); ++i) {
+        const QString field(now[i].first);
+        if (!differing.contains(field))
+            continue;
+        const QJsonValue& before = oldRaw[i].second;
+        const QJsonValue& after = now[i].second;
+        if (field == QLatin1String("name")) {
+            phrases.append(after.toString().isEmpty()
+                               ? QStringLiteral("name cleared")
+                               : QStringLiteral("renamed to ") + after.toString());
+        } else if (field == QLatin1String("memberIndices") ||
+                   field == QLatin1String("memberSlots")) {
+            phrases.append(membersPhrase(kind, before, after, maps, oldSide.names, newSide.names));
+        } else if (kind == Kind::channel && field == QLatin1String("powerRaw") &&
+                   differing.contains(QStringLiteral("power"))) {
+            continue; // the level says it
+        } else if (kind == Kind::satellite &&
+                   (field == QLatin1String("tle1") || field == QLatin1String("tle2") ||
+                    field == QLatin1String("epoch"))) {
+            if (!elementsSaid) {
+                for (const auto& [key, value] : now) {
+                    if (key == QLatin1String("epoch"))
+                        phrases.append(elementsUpdatedText(value));
+                }
+                elementsSaid = true;
+            }
+        } else if (kind == Kind::dayTheme || kind == Kind::nightTheme) {
+            // The colour's slot names the change already.
+            phrases.append(fieldValueText(kind, field, before, oldSide.names) +
+                           QStringLiteral(" → ") +
+                           fieldValueText(kind, field, after, newSide.names));
+        } else if (kind == Kind::satellite && field == QLatin1String("additionalData")) {
+            phrases.append(fieldLabel(kind, field) + QStringLiteral(" changed"));
+        } else {
+            const QString label = fieldLabel(kind, field);
+            phrases.append(
+                label + QLatin1Char(' ') + fieldValueText(kind, field, before, oldSide.names) +
+                QStringLiteral(" → ") + fieldValueText(kind, field, after, newSide.names));
+        }
+    }
+    return phrases;
+}
+
+// The plain-words changes of one kind, in key order, and the moves of its
+// records for the kinds that refer to them.
+QList<ReadableChange> readableKind(Kind kind, const DecodedSide& oldSide,
+                                   const DecodedSide& newSide, KeyMaps& maps) {
+    const QMap<int, RecordFields>& oldRecords = oldSide.records[int(kind)];
+    const QMap<int, RecordFields>& newRecords = newSide.records[int(kind)];
+    QMap<int, RecordFields> followed;
+    for (auto it = oldRecords.constBegin(); it != oldRecords.constEnd(); ++it)
+        followed.insert(it.key(), followMoves(kind, it.value(), maps));
+
+    // Records not found unchanged under their own key.
+    QList<int> oldRest; // ascending
+    QList<int> newRest;
+    for (auto it = followed.constBegin(); it != followed.constEnd(); ++it) {
+        const auto now = newRecords.constFind(it.key());
+        if (now == newRecords.constEnd() || fingerprint(*now) != fingerprint(it.value()))
+            oldRest.append(it.key());
+    }
+    for (auto it = newRecords.constBegin(); it != newRecords.constEnd(); ++it) {
+        const auto before = followed.constFind(it.key());
+        if (before == followed.constEnd() || fingerprint(*before) != fingerprint(it.value()))
+            newRest.append(it.key());
+    }
+
+    // The same record under another key: pair them in key order.
+    QList<std::pair<int, int>> pairs;
+    QSet<int> pairedOld;
+    QSet<int> pairedNew;
+    if (movable(kind)) {
+        QHash<QString, QList<int>> newByPrint;
+        for (int key : newRest)
+            newByPrint[fingerprint(newRecords[key])].append(key);
+        for (int key : oldRest) {
+            QList<int>& candidates = newByPrint[fingerprint(followed[key])];
+            if (candidates.isEmpty())
+                continue;
+            const int to = candidates.takeFirst();
+            pairs.append({key, to});
+            pairedOld.insert(key);
+            pairedNew.insert(to);
+        }
+    }
+
+    QMultiMap<int, ReadableChange> byKey;
+    const auto add = [&](int sortKey, ReadableChange change) {
+        change.kind = kind;
+        byKey.insert(sortKey, change);
+    };
+    const std::vector<bool> kept = keptOrder(pairs);
+    QList<std::pair<int, int>> renumbered;
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const auto [from, to] = pairs[i];
+        maps[int(kind)].insert(from, to);
+        if (kept[size_t(i)]) {
+            renumbered.append(pairs[i]);
+            continue;
+        }
+        ReadableChange moved;
+        moved.type = ReadableChange::Type::moved;
+        moved.key = from;
+        moved.newKey = to;
+        moved.name = recordName(oldRecords[from]);
+        add(from, moved);
+    }
+    const QSet<int> newRestKeys(newRest.begin(), newRest.end());
+    const QSet<int> oldRestKeys(oldRest.begin(), oldRest.end());
+    for (int key : oldRest) {
+        if (pairedOld.contains(key))
+            continue;
+        ReadableChange change;
+        change.key = key;
+        change.name = recordName(oldRecords[key]);
+        if (newRestKeys.contains(key) && !pairedNew.contains(key)) {
+            change.type = ReadableChange::Type::changed;
+            change.details = fieldPhrases(kind, oldRecords[key], followed[key], newRecords[key],
+                                          maps, oldSide, newSide);
+        } else {
+            change.type = ReadableChange::Type::deleted;
+        }
+        add(key, change);
+    }
+    for (int key : newRest) {
+        if (pairedNew.contains(key) || (oldRestKeys.contains(key) && !pairedOld.contains(key)))
+            continue;
+        ReadableChange change;
+        change.type = ReadableChange::Type::added;
+        change.key = key;
+        change.name = recordName(newRecords[key]);
+        add(key, change);
+    }
+    if (renumbered.size() <= kRenumberedListed) {
+        for (const auto& [from, to] : renumbered) {
+            ReadableChange change;
+            change.type = ReadableChange::Type::renumbered;
+            change.key = from;
+            change.newKey = to;
+            change.name = recordName(oldRecords[from]);
+            add(from, change);
+        }
+    }
+    QList<ReadableChange> out = byKey.values();
+    if (renumbered.size() > kRenumberedListed) {
+        ReadableChange many;
+        many.kind = kind;
+        many.type = ReadableChange::Type::renumberedMany;
+        many.count = int(renumbered.size());
+        out.append(many);
+    }
+
+    // A theme that appears or disappears whole is one change, not 32.
+    const bool theme = kind == Kind::dayTheme || kind == Kind::nightTheme;
+    if (theme && !out.isEmpty()) {
+        for (ReadableChange::Type type :
+             {ReadableChange::Type::added, ReadableChange::Type::deleted}) {
+            const auto& side = type == ReadableChange::Type::added ? newRecords : oldRecords;
+            const bool whole = std::all_of(out.begin(), out.end(),
+                                           [&](const ReadableChange& c) { return c.type == type; });
+            if (whole && out.size() == side.size()) {
+                ReadableChange one;
+                one.kind = kind;
+                one.type = type;
+                out = {one};
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+QList<ReadableChange> readableChanges(const QList<CodeplugChange>& changes,
+                                      const DecodedSide& oldSide, const DecodedSide& newSide) {
+    // Referenced kinds first, so the kinds that refer to them can follow their moves.
+    constexpr std::array<Kind, kRecordKindCount> order{
+        Kind::contact, Kind::talkgroup, Kind::channel,    Kind::zone,     Kind::settings,
+        Kind::aprs,    Kind::dayTheme,  Kind::nightTheme, Kind::satellite};
+    KeyMaps maps;
+    std::array<QList<ReadableChange>, kRecordKindCount> perKind;
+    for (Kind kind : order)
+        perKind[int(kind)] = readableKind(kind, oldSide, newSide, maps);
+    QList<ReadableChange> out;
+    for (const QList<ReadableChange>& lines : perKind)
+        out.append(lines);
+    for (const CodeplugChange& change : changes) {
+        if (change.kind != Kind::bytes)
+            continue;
+        ReadableChange bytes;
+        bytes.kind = Kind::bytes;
+        bytes.type = ReadableChange::Type::bytes;
+        bytes.key = change.key;
+        bytes.details = {bytesText(change)};
+        out.append(bytes);
+    }
+    return out;
 }
 
 } // namespace
@@ -410,6 +713,7 @@ std::variant<CodeplugDiff, QString> diffCodeplugs(const CodeplugImage& oldImage,
             covered.append(recordSpans(change, layout, oldSide, newSide));
     }
     compareUncoveredBytes(oldImage, newImage, covered, diff.changes);
+    diff.readable = readableChanges(diff.changes, oldSide, newSide);
     return diff;
 }
 
@@ -465,54 +769,52 @@ QJsonObject diffToJson(const CodeplugDiff& diff) {
     return QJsonObject{{QStringLiteral("same"), diff.same()}, {QStringLiteral("changes"), changes}};
 }
 
-QString changeText(const CodeplugChange& change) {
-    const QString label = recordLabel(change);
-    if (change.kind == Kind::bytes) {
-        if (change.type != Type::changed)
-            return label + (change.type == Type::added ? QStringLiteral(" added")
-                                                       : QStringLiteral(" removed"));
-        const CodeplugChange::Field& run = change.fields.first();
-        const qint64 length = change.oldRecord.value(QStringLiteral("runLength")).toInteger();
-        return QStringLiteral("bytes outside known records in ") + label +
-               QStringLiteral(" differ at offset 0x") +
-               QString::number(run.name.toLongLong(), 16).toUpper() + QStringLiteral(" (") +
-               QString::number(length) +
-               (length == 1 ? QStringLiteral(" byte)") : QStringLiteral(" bytes)"));
+QString changeText(const ReadableChange& change) {
+    using T = ReadableChange::Type;
+    const Kind kind = change.kind;
+    if (change.type == T::bytes)
+        return change.details.value(0);
+    const QString noun = recordNoun(kind);
+    if (change.type == T::renumberedMany) {
+        QString plural = noun.toLower() + QLatin1Char('s');
+        return QString::number(change.count) + QStringLiteral(" other ") + plural +
+               QStringLiteral(" renumbered");
     }
-    if (change.type != Type::changed) {
-        const QJsonObject& record =
-            change.type == Type::added ? change.newRecord : change.oldRecord;
-        QString text = label;
-        QString name = record.value(QStringLiteral("name")).toString();
-        if (name.isEmpty())
-            name = record.value(QStringLiteral("call")).toString();
-        if (!name.isEmpty())
-            text += QStringLiteral(" \"") + name + QLatin1Char('"');
-        return text +
-               (change.type == Type::added ? QStringLiteral(" added") : QStringLiteral(" removed"));
+    // "Channel 12 DB0AAT R4", "Day theme Decoration", "Settings".
+    QString label = noun;
+    if (kind != Kind::settings && kind != Kind::dayTheme && kind != Kind::nightTheme)
+        label += QLatin1Char(' ') + QString::number(recordNumber(kind, change.key));
+    if (kind == Kind::dayTheme || kind == Kind::nightTheme) {
+        const bool whole = change.type == T::added || change.type == T::deleted;
+        if (!whole)
+            label += QLatin1Char(' ') + fieldLabel(kind, QString(), change.key);
+    } else if (!change.name.isEmpty()) {
+        label += QLatin1Char(' ') + change.name;
     }
-    QStringList parts;
-    for (const CodeplugChange::Field& f : change.fields) {
-        if (f.name == QLatin1String("name"))
-            parts.prepend(QStringLiteral("renamed ") + compactJson(f.oldValue) +
-                          QStringLiteral(" → ") + compactJson(f.newValue));
-        else if (f.name == QLatin1String("memberIndices"))
-            parts.append(membersText(f.oldValue, f.newValue, QStringLiteral("channel")));
-        else if (f.name == QLatin1String("memberSlots"))
-            parts.append(membersText(f.oldValue, f.newValue, QStringLiteral("contact")));
-        else
-            parts.append(f.name + QLatin1Char(' ') + compactJson(f.oldValue) +
-                         QStringLiteral(" → ") + compactJson(f.newValue));
+    switch (change.type) {
+    case T::added:
+        return label + QStringLiteral(" added");
+    case T::deleted:
+        return label + QStringLiteral(" deleted");
+    case T::moved:
+        return label + QStringLiteral(" moved to ") +
+               QString::number(recordNumber(kind, change.newKey));
+    case T::renumbered:
+        return label + QStringLiteral(" renumbered to ") +
+               QString::number(recordNumber(kind, change.newKey));
+    case T::changed:
+        return label + QStringLiteral(": ") + change.details.join(QStringLiteral("; "));
+    case T::renumberedMany:
+    case T::bytes:
+        break;
     }
-    const QString separator =
-        change.kind == Kind::settings ? QStringLiteral(": ") : QStringLiteral(" ");
-    return label + separator + parts.join(QStringLiteral(", "));
+    return label;
 }
 
 QStringList diffText(const CodeplugDiff& diff) {
     QStringList lines;
-    lines.reserve(diff.changes.size());
-    for (const CodeplugChange& change : diff.changes)
+    lines.reserve(diff.readable.size());
+    for (const ReadableChange& change : diff.readable)
         lines.append(changeText(change));
     return lines;
 }

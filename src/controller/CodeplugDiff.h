@@ -50,12 +50,41 @@ struct CodeplugChange {
     QJsonObject newRecord;
 };
 
+// A change as the user reads it. Where the position-by-position changes speak
+// of numbers, this speaks of records: a record found again under another
+// number is moved (or, when it only kept its order while others moved,
+// renumbered) rather than changed at two numbers; references to a moved
+// record that follow it are no change; zone and talkgroup members are named.
+struct ReadableChange {
+    enum class Type {
+        added,
+        deleted,
+        changed,
+        moved,          // `key` → `newKey`
+        renumbered,     // `key` → `newKey`, keeping its order among the others
+        renumberedMany, // `count` records renumbered, keeping their order
+        bytes,          // a `bytes` change: `details` holds its one sentence
+    };
+
+    CodeplugChange::Kind kind = CodeplugChange::Kind::channel;
+    Type type = Type::changed;
+    int key = 0;    // as CodeplugChange::key; the new key for added records
+    int newKey = 0; // moved and renumbered
+    int count = 0;  // renumberedMany
+    QString name;   // the record's name (before the change; after for added)
+    // changed: one phrase per field ("Power Low → High", "renamed to X").
+    QStringList details;
+};
+
 // Record-level differences from `old` to `new`, ordered by kind and key. A
 // codeplug holds the same as another exactly when no change is listed: every
 // differing byte of the regions both hold is either part of a record listed
 // as changed, added or removed, or reported under `bytes`.
 struct CodeplugDiff {
+    // Position by position, as the JSON form lists them.
     QList<CodeplugChange> changes;
+    // The same differences in plain words (empty exactly when `changes` is).
+    QList<ReadableChange> readable;
     [[nodiscard]] bool same() const { return changes.isEmpty(); }
 };
 
@@ -72,10 +101,12 @@ inline constexpr int kDiffQuotedBytes = 64;
 // {"same": bool, "changes": [{"kind", "key", "change", "fields": {FIELD: [OLD, NEW]}}]},
 // "fields" only for changed records.
 [[nodiscard]] QJsonObject diffToJson(const CodeplugDiff& diff);
-// One readable line for a change: channel 12 renamed "X" → "Y", zone 3 gains 2 channels, …
+// One line in plain words: "Channel 12 DB0AAT R4: Power Low → High",
+// "Channel 12 DB0AAT R4 moved to 14", "Zone 3 Home: adds DB0AAT, DB0XYZ".
 // Numbers are those the user sees: channel numbers, and 1-based contact,
 // talkgroup, zone, APRS and satellite positions; regions keep their index.
-[[nodiscard]] QString changeText(const CodeplugChange& change);
+[[nodiscard]] QString changeText(const ReadableChange& change);
+// The lines of `diff.readable`.
 [[nodiscard]] QStringList diffText(const CodeplugDiff& diff);
 
 } // namespace nerka

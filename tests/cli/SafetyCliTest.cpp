@@ -65,9 +65,9 @@ TEST_F(SafetyCli, DiffExitsZeroForTheSameOneForChangesTwoForTrouble) {
 
     const auto text = run({QStringLiteral("diff"), a, b});
     EXPECT_EQ(text.exitCode, 1);
-    EXPECT_EQ(text.out, QStringLiteral("channel %1 renamed \"%2\" → \"Elsewhere\"\n")
-                            .arg(first.number)
-                            .arg(first.name));
+    EXPECT_EQ(
+        text.out,
+        QStringLiteral("Channel %1 %2: renamed to Elsewhere\n").arg(first.number).arg(first.name));
     const auto json = run({QStringLiteral("diff"), a, b, QStringLiteral("--json")});
     EXPECT_EQ(json.exitCode, 1);
     const QJsonObject expected{
@@ -104,9 +104,9 @@ TEST_F(SafetyCli, WriteBacksUpPrintsTheChangesAndVerifies) {
     const QStringList out = write.outLines();
     const qsizetype summary = out.indexOf(QStringLiteral("Changes against the radio's codeplug:"));
     ASSERT_GE(summary, 0) << write.out.toStdString();
-    EXPECT_EQ(out.value(summary + 1), QStringLiteral("  channel %1 renamed \"%2\" → \"Written\"")
-                                          .arg(first.number)
-                                          .arg(first.name));
+    EXPECT_EQ(
+        out.value(summary + 1),
+        QStringLiteral("  Channel %1 %2: renamed to Written").arg(first.number).arg(first.name));
     EXPECT_TRUE(write.out.contains(QStringLiteral("\u2022 Backup saved: codeplug-")));
     EXPECT_TRUE(
         write.out.endsWith(QStringLiteral("\u2022 Verified: 4 region(s) match the radio.\n")))

@@ -131,7 +131,7 @@ TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
     const auto preview = c->pendingWriteSummary();
     ASSERT_TRUE(preview.has_value());
     ASSERT_EQ(preview->size(), 1);
-    EXPECT_TRUE(preview->first().startsWith(QStringLiteral("settings: call \"")));
+    EXPECT_TRUE(preview->first().endsWith(QStringLiteral("Callsign DO1NRK → DL9SAFE")));
     radio.sim.clearRequests();
 
     c->writeChanges();

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -69,6 +70,15 @@ BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWid
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_heading->setBuddy(m_list);
 
+    // Change lines can be long (a zone's new members by name) and many: they
+    // wrap here and scroll rather than widen a tooltip past the screen.
+    auto* changesLabel = new QLabel(QStringLiteral("Changes"), this);
+    m_changes = new QPlainTextEdit(this);
+    m_changes->setReadOnly(true);
+    m_changes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_changes->setAccessibleName(QStringLiteral("Changes"));
+    changesLabel->setBuddy(m_changes);
+
     auto* buttons = new QDialogButtonBox(this);
     m_restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::ActionRole);
     m_restore->setAccessibleName(QStringLiteral("Restore"));
@@ -81,13 +91,18 @@ BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWid
             accept();
     });
     QObject::connect(m_list, &QTreeWidget::itemActivated, this, [this] { m_restore->click(); });
-    QObject::connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
+    QObject::connect(m_list, &QTreeWidget::currentItemChanged, this, [this] {
+        updateButtons();
+        showChanges();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_list, 2);
+    layout->addWidget(changesLabel);
+    layout->addWidget(m_changes, 1);
     layout->addWidget(buttons);
-    resize(640, 360);
+    resize(640, 480);
     refresh();
 }
 
@@ -103,6 +118,7 @@ void BackupsDialog::refresh() {
             : (serial ? QStringLiteral("Backups of the connected radio, newest first:")
                       : QStringLiteral("Backups of every radio, newest first:")));
     m_list->clear();
+    m_changeLines.clear();
     const QLocale locale;
     for (const CodeplugBackup& backup : m_backups) {
         auto* item = new QTreeWidgetItem(m_list);
@@ -111,12 +127,18 @@ void BackupsDialog::refresh() {
         item->setText(sizeColumn, locale.formattedDataSize(backup.sizeBytes));
         const auto [summary, lines] = differences(m_controller.image(), backup.path);
         item->setText(differencesColumn, summary);
-        item->setToolTip(differencesColumn, lines.mid(0, 20).join(QLatin1Char('\n')));
         item->setToolTip(dateColumn, backup.path);
+        m_changeLines.append(lines);
     }
     if (!m_backups.isEmpty())
         m_list->setCurrentItem(m_list->topLevelItem(0));
     updateButtons();
+    showChanges();
+}
+
+void BackupsDialog::showChanges() {
+    const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    m_changes->setPlainText(m_changeLines.value(row).join(QLatin1Char('\n')));
 }
 
 void BackupsDialog::updateButtons() {

@@ -6,6 +6,7 @@
 #include <QList>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 
@@ -16,7 +17,8 @@ class RadioController;
 
 // File › "Backups…": the automatic backups of the connected radio (of every
 // radio when none is connected), newest first, with date, radio, size and
-// what differs from the codeplug in memory. "Restore" opens the chosen backup
+// what differs from the codeplug in memory; the changes of the selected backup
+// are listed below, wrapped and scrollable. "Restore" opens the chosen backup
 // and marks every region changed, so the next "Write changes" (with its
 // preview) writes it whole; unsaved changes are only replaced after a
 // confirmation.
@@ -36,12 +38,15 @@ public:
 
 private:
     void updateButtons();
+    void showChanges();
 
     RadioController& m_controller;
     Dialogs& m_dialogs;
     QList<CodeplugBackup> m_backups;
+    QList<QStringList> m_changeLines; // per row: what the backup changes
     QLabel* m_heading = nullptr;
     QTreeWidget* m_list = nullptr;
+    QPlainTextEdit* m_changes = nullptr;
     QPushButton* m_restore = nullptr;
 };
 

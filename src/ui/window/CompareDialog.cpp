@@ -27,6 +27,11 @@ CompareDialog::CompareDialog(RadioController& controller, Dialogs& dialogs, QWid
     m_heading->setWordWrap(true);
     m_list = new QListWidget(this);
     m_list->setAccessibleName(QStringLiteral("Changes"));
+    // Long lines (a zone's new members by name) wrap instead of running off
+    // the screen; many lines scroll.
+    m_list->setWordWrap(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_heading->setBuddy(m_list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);

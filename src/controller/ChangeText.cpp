@@ -1,0 +1,312 @@
+#include "controller/ChangeText.h"
+
+#include "codeplug/RadioChannel.h"
+#include "codeplug/ThemeCodec.h"
+#include "controller/RecordJson.h"
+
+#include <QHash>
+
+#include <cmath>
+
+namespace nerka {
+
+namespace {
+
+using Kind = CodeplugChange::Kind;
+
+// Members named in one phrase before the rest is counted.
+constexpr int kNamedMembers = 8;
+
+// Field labels of each record kind. The record editors (channel, contact,
+// talkgroup, zone, settings and satellite editor) show the same words; the
+// controller cannot use the window's texts, so a label changed there must be
+// changed here too.
+const QHash<QString, QString>& channelLabels() {
+    static const QHash<QString, QString> labels{
+        {QStringLiteral("name"), QStringLiteral("Name")},
+        {QStringLiteral("mode"), QStringLiteral("Mode")},
+        {QStringLiteral("rxHz"), QStringLiteral("RX (MHz)")},
+        {QStringLiteral("txHz"), QStringLiteral("TX (MHz)")},
+        {QStringLiteral("power"), QStringLiteral("Power")},
+        {QStringLiteral("powerRaw"), QStringLiteral("Power")},
+        {QStringLiteral("bandwidthWide"), QStringLiteral("Bandwidth")},
+        {QStringLiteral("rxOnly"), QStringLiteral("Receive only (RX-only)")},
+        {QStringLiteral("timeSlot"), QStringLiteral("Time slot")},
+        {QStringLiteral("colorCode"), QStringLiteral("Farbcode")},
+        {QStringLiteral("rxTone"), QStringLiteral("RX tone")},
+        {QStringLiteral("txTone"), QStringLiteral("TX tone")},
+        {QStringLiteral("contactIndex"), QStringLiteral("Contact (TX)")},
+        {QStringLiteral("groupListIndex"), QStringLiteral("RX group list")},
+        {QStringLiteral("squelchMode"), QStringLiteral("Squelch")},
+        {QStringLiteral("squelchLevel"), QStringLiteral("Squelch level")},
+        {QStringLiteral("skipScan"), QStringLiteral("Skip when scanning")},
+        {QStringLiteral("skipZoneScan"), QStringLiteral("Skip in zone scan")},
+        {QStringLiteral("vox"), QStringLiteral("VOX")},
+        {QStringLiteral("monitor"), QStringLiteral("Monitor (open squelch)")},
+        {QStringLiteral("powerSave"), QStringLiteral("Power save")},
+        {QStringLiteral("beep"), QStringLiteral("Key beep")},
+        {QStringLiteral("aprsIndex"), QStringLiteral("APRS")},
+    };
+    return labels;
+}
+
+const QHash<QString, QString>& otherLabels(Kind kind) {
+    static const QHash<QString, QString> contact{
+        {QStringLiteral("name"), QStringLiteral("Name")},
+        {QStringLiteral("dmrID"), QStringLiteral("DMR-ID")},
+        {QStringLiteral("type"), QStringLiteral("Type")},
+        {QStringLiteral("timeSlotOverride"), QStringLiteral("Time slot override")},
+    };
+    static const QHash<QString, QString> members{
+        {QStringLiteral("name"), QStringLiteral("Name")},
+        {QStringLiteral("memberSlots"), QStringLiteral("Contacts")},
+        {QStringLiteral("memberIndices"), QStringLiteral("Channels")},
+    };
+    static const QHash<QString, QString> settings{
+        {QStringLiteral("call"), QStringLiteral("Callsign")},
+        {QStringLiteral("dmrID"), QStringLiteral("DMR-ID")},
+        {QStringLiteral("vhfMin"), QStringLiteral("VHF Minimum (MHz)")},
+        {QStringLiteral("vhfMax"), QStringLiteral("VHF Maximum (MHz)")},
+        {QStringLiteral("uhfMin"), QStringLiteral("UHF Minimum (MHz)")},
+        {QStringLiteral("uhfMax"), QStringLiteral("UHF Maximum (MHz)")},
+    };
+    static const QHash<QString, QString> satellite{
+        {QStringLiteral("name"), QStringLiteral("Name")},
+        {QStringLiteral("rxFreq1"), QStringLiteral("Voice RX (MHz)")},
+        {QStringLiteral("txFreq1"), QStringLiteral("Voice TX (MHz)")},
+        {QStringLiteral("rxFreq2"), QStringLiteral("APRS RX (MHz)")},
+        {QStringLiteral("txFreq2"), QStringLiteral("APRS TX (MHz)")},
+        {QStringLiteral("rxFreq3"), QStringLiteral("Other RX (MHz)")},
+        {QStringLiteral("txFreq3"), QStringLiteral("Other TX (MHz)")},
+        {QStringLiteral("txTone"), QStringLiteral("TX CTCSS")},
+        {QStringLiteral("armTone"), QStringLiteral("Arm CTCSS")},
+        {QStringLiteral("epoch"), QStringLiteral("Keps epoch (UTC)")},
+        {QStringLiteral("additionalData"), QStringLiteral("Additional data")},
+    };
+    static const QHash<QString, QString> none;
+    switch (kind) {
+    case Kind::contact:
+        return contact;
+    case Kind::talkgroup:
+    case Kind::zone:
+    case Kind::aprs:
+        return members;
+    case Kind::settings:
+        return settings;
+    case Kind::satellite:
+        return satellite;
+    default:
+        return none;
+    }
+}
+
+QString megahertz(qint64 hz) {
+    return QString::asprintf("%.5f", double(hz) / 1e6);
+}
+
+QString onOff(const QJsonValue& value) {
+    return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+// "88.5 Hz", "DCS 023 N", or `none`.
+QString toneText(const QJsonValue& value, const QString& none) {
+    const auto tone = toneFromJson(value);
+    if (!tone || !*tone)
+        return none;
+    if ((*tone)->kind == Tone::Kind::ctcss)
+        return QString::asprintf("%.1f Hz", (*tone)->value / 10.0);
+    return QString::asprintf("DCS %03d ", (*tone)->value) +
+           ((*tone)->inverted ? QLatin1Char('I') : QLatin1Char('N'));
+}
+
+QString contactTypeText(const QString& raw) {
+    const auto type = contactTypeFromRawText(raw);
+    if (!type)
+        return raw;
+    switch (*type) {
+    case ContactType::group:
+        return QStringLiteral("Group Call");
+    case ContactType::privateCall:
+        return QStringLiteral("Private Call");
+    case ContactType::allCall:
+        return QStringLiteral("All Call");
+    }
+    return raw;
+}
+
+QString channelValue(const QString& field, const QJsonValue& value, const ChangeNames& names) {
+    if (field == QLatin1String("rxHz") || field == QLatin1String("txHz"))
+        return megahertz(value.toInteger());
+    if (field == QLatin1String("bandwidthWide"))
+        return value.toBool() ? QStringLiteral("25 kHz") : QStringLiteral("12.5 kHz");
+    if (field == QLatin1String("timeSlot"))
+        return QStringLiteral("TS") + QString::number(value.toInt());
+    if (field == QLatin1String("rxTone") || field == QLatin1String("txTone"))
+        return toneText(value, QStringLiteral("Off"));
+    if (field == QLatin1String("powerRaw")) {
+        // The byte behind a level: "Low (2)".
+        const int raw = value.toInt();
+        return rawText(powerLevel(std::uint8_t(raw))) + QStringLiteral(" (") +
+               QString::number(raw) + QLatin1Char(')');
+    }
+    if (value.isNull()) {
+        if (field == QLatin1String("contactIndex") || field == QLatin1String("groupListIndex") ||
+            field == QLatin1String("aprsIndex"))
+            return QStringLiteral("None");
+    }
+    if (field == QLatin1String("contactIndex")) {
+        const int slot = value.toInt();
+        const auto it = names.contacts.constFind(slot);
+        return it != names.contacts.constEnd() ? contactText(*it)
+                                               : QLatin1Char('#') + QString::number(slot + 1);
+    }
+    if (field == QLatin1String("groupListIndex")) {
+        const int index = value.toInt();
+        const auto it = names.talkgroups.constFind(index);
+        return it != names.talkgroups.constEnd() ? *it
+                                                 : QLatin1Char('#') + QString::number(index + 1);
+    }
+    if (field == QLatin1String("aprsIndex")) {
+        const int index = value.toInt();
+        QString text = QStringLiteral("APRS ") + QString::number(index + 1);
+        if (index >= 0 && index < names.aprsSystems.size())
+            text += QStringLiteral(": ") + names.aprsSystems[index];
+        return text;
+    }
+    return {};
+}
+
+QString satelliteValue(const QString& field, const QJsonValue& value) {
+    if (field.startsWith(QLatin1String("rxFreq")) || field.startsWith(QLatin1String("txFreq"))) {
+        const qint64 hz = value.toInteger();
+        return hz == 0 ? QStringLiteral("not set") : megahertz(hz);
+    }
+    if (field == QLatin1String("txTone") || field == QLatin1String("armTone"))
+        return toneText(value, QStringLiteral("None"));
+    return {};
+}
+
+} // namespace
+
+QString recordNoun(CodeplugChange::Kind kind) {
+    switch (kind) {
+    case Kind::channel:
+        return QStringLiteral("Channel");
+    case Kind::contact:
+        return QStringLiteral("Contact");
+    case Kind::talkgroup:
+        return QStringLiteral("Talkgroup");
+    case Kind::zone:
+        return QStringLiteral("Zone");
+    case Kind::settings:
+        return QStringLiteral("Settings");
+    case Kind::aprs:
+        return QStringLiteral("APRS system");
+    case Kind::dayTheme:
+        return QStringLiteral("Day theme");
+    case Kind::nightTheme:
+        return QStringLiteral("Night theme");
+    case Kind::satellite:
+        return QStringLiteral("Satellite");
+    case Kind::bytes:
+        return QStringLiteral("Region");
+    }
+    return {};
+}
+
+int recordNumber(CodeplugChange::Kind kind, int key) {
+    switch (kind) {
+    case Kind::contact:
+    case Kind::talkgroup:
+    case Kind::zone:
+    case Kind::aprs:
+    case Kind::satellite:
+        return key + 1;
+    default:
+        return key;
+    }
+}
+
+QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
+    if (kind == Kind::dayTheme || kind == Kind::nightTheme)
+        return themeSlotLabel(key);
+    const QHash<QString, QString>& labels =
+        kind == Kind::channel ? channelLabels() : otherLabels(kind);
+    return labels.value(field, field);
+}
+
+QString fieldValueText(CodeplugChange::Kind kind, const QString& field, const QJsonValue& value,
+                       const ChangeNames& names) {
+    QString text;
+    if (kind == Kind::channel)
+        text = channelValue(field, value, names);
+    else if (kind == Kind::satellite)
+        text = satelliteValue(field, value);
+    else if (kind == Kind::dayTheme || kind == Kind::nightTheme)
+        text = themeColorText(value.toInt());
+    else if (kind == Kind::contact && field == QLatin1String("type"))
+        text = contactTypeText(value.toString());
+    if (!text.isEmpty())
+        return text;
+    if (value.isBool())
+        return onOff(value);
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    if (value.isString())
+        return value.toString();
+    if (value.isNull() || value.isUndefined())
+        return QStringLiteral("None");
+    return {};
+}
+
+QString contactText(const DMRContact& contact) {
+    QString kind;
+    switch (contact.type) {
+    case ContactType::group:
+        kind = QStringLiteral("TG");
+        break;
+    case ContactType::privateCall:
+        kind = QStringLiteral("Private Call");
+        break;
+    case ContactType::allCall:
+        kind = QStringLiteral("All Call");
+        break;
+    }
+    return contact.name + QStringLiteral(" (") + kind + QLatin1Char(' ') +
+           QString::number(contact.dmrID) + QLatin1Char(')');
+}
+
+QString themeColorText(int packed) {
+    const ThemeColor color = unpackThemeColor(std::uint16_t(packed));
+    const auto byte = [](double component) { return int(std::lround(component * 255.0)); };
+    return QString::asprintf("#%02X%02X%02X", byte(color.r), byte(color.g), byte(color.b));
+}
+
+QString elementsUpdatedText(const QJsonValue& epoch) {
+    const QString text = epoch.toString();
+    if (text.size() < 10)
+        return QStringLiteral("elements updated");
+    return QStringLiteral("elements updated (epoch ") + text.left(10) + QLatin1Char(')');
+}
+
+QString membersChangeText(const QStringList& added, const QStringList& removed,
+                          const QString& noun) {
+    const auto list = [&](const QStringList& names) {
+        QString text = names.mid(0, kNamedMembers).join(QStringLiteral(", "));
+        if (names.size() > kNamedMembers) {
+            const qsizetype rest = names.size() - kNamedMembers;
+            text += QStringLiteral(" and ") + QString::number(rest) + QStringLiteral(" more");
+        }
+        return text;
+    };
+    QStringList parts;
+    if (!added.isEmpty())
+        parts.append(QStringLiteral("adds ") + list(added));
+    if (!removed.isEmpty())
+        parts.append(QStringLiteral("removes ") + list(removed));
+    if (parts.isEmpty())
+        return QStringLiteral("reorders its ") + noun + QLatin1Char('s');
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace nerka
