@@ -243,7 +243,8 @@ std::variant<Tones, Reason> readTones(const Columns& columns, const QStringList&
     QString polarity = columns.field(row, kDtcsPolarity).toUpper();
     if (polarity.isEmpty())
         polarity = QStringLiteral("NN");
-    const bool polarityReadable = polarity.size() == 2 && (polarity[0] == u'N' || polarity[0] == u'R') &&
+    const bool polarityReadable = polarity.size() == 2 &&
+                                  (polarity[0] == u'N' || polarity[0] == u'R') &&
                                   (polarity[1] == u'N' || polarity[1] == u'R');
 
     // Which squelch each side uses, and from which column.
@@ -374,10 +375,10 @@ std::variant<ChannelEdit, Reason> readRow(const Columns& columns, const QStringL
 // ---- export ----
 
 QString csvField(const QString& text) {
-    const bool needsQuotes = text.contains(u',') || text.contains(u'"') || text.contains(u'\n') ||
-                             text.contains(u'\r') ||
-                             (!text.isEmpty() && (isSpaceOrTab(text.front()) ||
-                                                  isSpaceOrTab(text.back())));
+    const bool needsQuotes =
+        text.contains(u',') || text.contains(u'"') || text.contains(u'\n') ||
+        text.contains(u'\r') ||
+        (!text.isEmpty() && (isSpaceOrTab(text.front()) || isSpaceOrTab(text.back())));
     if (!needsQuotes)
         return text;
     QString escaped = text;
@@ -463,7 +464,7 @@ QStringList exportRow(const RadioChannel& channel) {
         f[kCrossMode] = sideText(tx) + QStringLiteral("->") + sideText(rx);
     }
 
-    f[kMode] = channel.isDMR()          ? QStringLiteral("DMR")
+    f[kMode] = channel.isDMR()         ? QStringLiteral("DMR")
                : channel.bandwidthWide ? QStringLiteral("FM")
                                        : QStringLiteral("NFM");
     f[kTStep] = tuningStepText(channel.rxHz, channel.txHz);
@@ -478,11 +479,10 @@ QStringList exportRow(const RadioChannel& channel) {
 } // namespace
 
 const QStringList& repeaterListColumns() {
-    static const QStringList columns = {kLocation,  kName,      kFrequency,    kDuplex,
-                                        kOffset,    kTone,      kRToneFreq,    kCToneFreq,
-                                        kDtcsCode,  kDtcsPolarity, kRxDtcsCode, kCrossMode,
-                                        kMode,      kTStep,     kSkip,         kPower,
-                                        kComment};
+    static const QStringList columns = {
+        kLocation,  kName,      kFrequency, kDuplex,       kOffset,     kTone,
+        kRToneFreq, kCToneFreq, kDtcsCode,  kDtcsPolarity, kRxDtcsCode, kCrossMode,
+        kMode,      kTStep,     kSkip,      kPower,        kComment};
     return columns;
 }
 
@@ -533,8 +533,8 @@ QString skippedRowsText(const QList<SkippedCsvRow>& skipped) {
         named.append(QStringLiteral("%1 more").arg(skipped.size() - kNamedSkipsInSummary));
     return QStringLiteral("%1 %2 skipped: %3")
         .arg(skipped.size())
-        .arg(skipped.size() == 1 ? QStringLiteral("row") : QStringLiteral("rows"), named.join(
-                                                                                     QStringLiteral(", ")));
+        .arg(skipped.size() == 1 ? QStringLiteral("row") : QStringLiteral("rows"),
+             named.join(QStringLiteral(", ")));
 }
 
 } // namespace nerka

@@ -1,5 +1,5 @@
-#include "codeplug/ChannelCsvImport.h"
 #include "codeplug/RepeaterListCsv.h"
+#include "codeplug/ChannelCsvImport.h"
 
 #include "QtPrinters.h"
 
@@ -16,7 +16,9 @@ void PrintTo(const ChannelEdit& e, std::ostream* os) {
         return t ? t->displayText().toStdString() : std::string("-");
     };
     *os << '{' << e.name.toStdString() << ' ' << e.rxHz << '/' << e.txHz
-        << (e.isDMR ? " DMR cc" + std::to_string(e.colorCode) : e.bandwidthWide ? " FM" : " NFM")
+        << (e.isDMR           ? " DMR cc" + std::to_string(e.colorCode)
+            : e.bandwidthWide ? " FM"
+                              : " NFM")
         << " tx " << tone(e.txTone) << " rx " << tone(e.rxTone) << (e.rxOnly ? " rxOnly" : "")
         << (e.skipScan ? " skip" : "") << '}';
 }
@@ -93,38 +95,54 @@ TEST(RepeaterListCsv, RowRules) {
 
     const std::vector<RowCase> cases = {
         {"simplex", {}, fm(k1456, k1456)},
-        {"plus offset, NFM", {.duplex = "+", .offset = "0.600000", .mode = "NFM"},
+        {"plus offset, NFM",
+         {.duplex = "+", .offset = "0.600000", .mode = "NFM"},
          fm(k1456, 146'200'000, false)},
-        {"minus offset", {.frequency = "439.2125", .duplex = "-", .offset = "7.6"},
+        {"minus offset",
+         {.frequency = "439.2125", .duplex = "-", .offset = "7.6"},
          fm(439'212'500, 431'612'500)},
         {"split", {.duplex = "split", .offset = "435.000000"}, fm(k1456, 435'000'000)},
         {"off is receive only", {.duplex = "off", .offset = "0.6"}, rxOnly},
-        {"Tone: TX rToneFreq only", {.tone = "Tone", .rTone = "123.0", .cTone = "67.0"},
+        {"Tone: TX rToneFreq only",
+         {.tone = "Tone", .rTone = "123.0", .cTone = "67.0"},
          withTones(fm(k1456, k1456), Tone::ctcss(1230), std::nullopt)},
-        {"TSQL: cToneFreq both ways", {.tone = "TSQL", .rTone = "67.0", .cTone = "88.5"},
+        {"TSQL: cToneFreq both ways",
+         {.tone = "TSQL", .rTone = "67.0", .cTone = "88.5"},
          withTones(fm(k1456, k1456), Tone::ctcss(885), Tone::ctcss(885))},
         {"DTCS: DtcsCode, polarity TX then RX",
          {.tone = "DTCS", .dtcs = "754", .polarity = "NR", .rxDtcs = "023"},
          withTones(fm(k1456, k1456), Tone::dcs(754, false), Tone::dcs(754, true))},
-        {"Cross Tone->Tone", {.tone = "Cross", .rTone = "100.0", .cTone = "118.8"},
+        {"Cross Tone->Tone",
+         {.tone = "Cross", .rTone = "100.0", .cTone = "118.8"},
          withTones(fm(k1456, k1456), Tone::ctcss(1000), Tone::ctcss(1188))},
         {"Cross Tone->DTCS",
-         {.tone = "Cross", .rTone = "100.0", .polarity = "RR", .rxDtcs = "131",
+         {.tone = "Cross",
+          .rTone = "100.0",
+          .polarity = "RR",
+          .rxDtcs = "131",
           .cross = "Tone->DTCS"},
          withTones(fm(k1456, k1456), Tone::ctcss(1000), Tone::dcs(131, true))},
         {"Cross DTCS->Tone",
          {.tone = "Cross", .cTone = "77.0", .dtcs = "131", .polarity = "RN", .cross = "DTCS->Tone"},
          withTones(fm(k1456, k1456), Tone::dcs(131, true), Tone::ctcss(770))},
-        {"Cross ->Tone", {.tone = "Cross", .cTone = "77.0", .cross = "->Tone"},
+        {"Cross ->Tone",
+         {.tone = "Cross", .cTone = "77.0", .cross = "->Tone"},
          withTones(fm(k1456, k1456), std::nullopt, Tone::ctcss(770))},
-        {"Cross ->DTCS", {.tone = "Cross", .rxDtcs = "047", .cross = "->DTCS"},
+        {"Cross ->DTCS",
+         {.tone = "Cross", .rxDtcs = "047", .cross = "->DTCS"},
          withTones(fm(k1456, k1456), std::nullopt, Tone::dcs(47, false))},
-        {"Cross DTCS->", {.tone = "Cross", .dtcs = "047", .polarity = "NR", .cross = "DTCS->"},
+        {"Cross DTCS->",
+         {.tone = "Cross", .dtcs = "047", .polarity = "NR", .cross = "DTCS->"},
          withTones(fm(k1456, k1456), Tone::dcs(47, false), std::nullopt)},
-        {"Cross DTCS->DTCS", {.tone = "Cross", .dtcs = "047", .rxDtcs = "731", .cross = "DTCS->DTCS"},
+        {"Cross DTCS->DTCS",
+         {.tone = "Cross", .dtcs = "047", .rxDtcs = "731", .cross = "DTCS->DTCS"},
          withTones(fm(k1456, k1456), Tone::dcs(47, false), Tone::dcs(731, false))},
         {"DMR: colour code 1, tone columns not read",
-         {.frequency = "439.2125", .duplex = "-", .offset = "7.6", .tone = "Tone", .rTone = "69.4",
+         {.frequency = "439.2125",
+          .duplex = "-",
+          .offset = "7.6",
+          .tone = "Tone",
+          .rTone = "69.4",
           .mode = "DMR"},
          dmr},
         {"Skip S", {.skip = "S"}, skipped},
@@ -133,26 +151,40 @@ TEST(RepeaterListCsv, RowRules) {
         {"AM is skipped", {.mode = "AM"}, QStringLiteral("AM mode")},
         {"DV is skipped", {.mode = "DV"}, QStringLiteral("DV mode")},
         {"no mode", {.mode = ""}, QStringLiteral("Mode missing")},
-        {"tone outside the table", {.tone = "Tone", .rTone = "69.4"},
+        {"tone outside the table",
+         {.tone = "Tone", .rTone = "69.4"},
          QStringLiteral("tone 69.4 Hz not available")},
-        {"unreadable tone", {.tone = "TSQL", .cTone = "x"}, QStringLiteral("tone 'x' not readable")},
-        {"DCS outside the table", {.tone = "DTCS", .dtcs = "17"},
+        {"unreadable tone",
+         {.tone = "TSQL", .cTone = "x"},
+         QStringLiteral("tone 'x' not readable")},
+        {"DCS outside the table",
+         {.tone = "DTCS", .dtcs = "17"},
          QStringLiteral("DTCS code 017 not available")},
-        {"frequency above the record", {.frequency = "1300.000000"},
+        {"frequency above the record",
+         {.frequency = "1300.000000"},
          QStringLiteral("frequency 1300.000000 MHz not available")},
-        {"frequency no number", {.frequency = "abc"}, QStringLiteral("frequency 'abc' not readable")},
+        {"frequency no number",
+         {.frequency = "abc"},
+         QStringLiteral("frequency 'abc' not readable")},
         {"no frequency", {.frequency = ""}, QStringLiteral("Frequency missing")},
         {"unknown duplex", {.duplex = "x"}, QStringLiteral("duplex 'x' not available")},
-        {"TX below 0", {.frequency = "5.0", .duplex = "-", .offset = "7.6"},
+        {"TX below 0",
+         {.frequency = "5.0", .duplex = "-", .offset = "7.6"},
          QStringLiteral("TX frequency 5.000000 - 7.600000 MHz not available")},
-        {"TX above the record", {.frequency = "999.0", .duplex = "+", .offset = "5"},
+        {"TX above the record",
+         {.frequency = "999.0", .duplex = "+", .offset = "5"},
          QStringLiteral("TX frequency 999.000000 + 5.000000 MHz not available")},
-        {"split TX unreadable", {.duplex = "split", .offset = "?"},
+        {"split TX unreadable",
+         {.duplex = "split", .offset = "?"},
          QStringLiteral("offset '?' not readable")},
-        {"unknown cross mode", {.tone = "Cross", .cross = "Tone->X"},
+        {"unknown cross mode",
+         {.tone = "Cross", .cross = "Tone->X"},
          QStringLiteral("cross mode 'Tone->X' not available")},
-        {"unknown tone mode", {.tone = "TSQL-R"}, QStringLiteral("tone mode 'TSQL-R' not available")},
-        {"bad polarity", {.tone = "DTCS", .polarity = "NX"},
+        {"unknown tone mode",
+         {.tone = "TSQL-R"},
+         QStringLiteral("tone mode 'TSQL-R' not available")},
+        {"bad polarity",
+         {.tone = "DTCS", .polarity = "NX"},
          QStringLiteral("DTCS polarity 'NX' not readable")},
     };
 
@@ -174,15 +206,14 @@ TEST(RepeaterListCsv, ColumnsByNameQuotingLineEndsAndLineNumbers) {
     // BOM, CRLF, columns in another order with an extra one (a short row
     // lacks the last columns), blank lines, a quoted name with a comma, a
     // quote and a line break; line numbers count the file's lines.
-    const QString text = QStringLiteral(
-        "\xFEFF"
-        "Mode , Name,Extra,Offset,Frequency,Duplex,Skip\r\n"
-        "\r\n"
-        "NFM,\"Rel, \"\"A\"\"\nNord\",x,0.6,145.6,-,S\r\n"
-        "AM,Air,x,0,118.1,\r\n"
-        "   \r\n"
-        "FM,  Plain  ,x,0,145.5\n"
-        "FM,\"open,x,0,145.5\n");
+    const QString text = QStringLiteral("\xFEFF"
+                                        "Mode , Name,Extra,Offset,Frequency,Duplex,Skip\r\n"
+                                        "\r\n"
+                                        "NFM,\"Rel, \"\"A\"\"\nNord\",x,0.6,145.6,-,S\r\n"
+                                        "AM,Air,x,0,118.1,\r\n"
+                                        "   \r\n"
+                                        "FM,  Plain  ,x,0,145.5\n"
+                                        "FM,\"open,x,0,145.5\n");
     ASSERT_TRUE(isRepeaterListCsv(text));
     const RepeaterListImport read = parseRepeaterListCsv(text);
     ASSERT_EQ(read.channels.size(), 2);

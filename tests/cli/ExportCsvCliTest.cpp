@@ -1,0 +1,61 @@
+// nerka-cli export-csv run as a process on a codeplug file.
+
+#include "CliProcess.h"
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/RepeaterListCsv.h"
+#include "sim/SampleCodeplug.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace nerka;
+using test::runCli;
+
+TEST(ExportCsvCli, WritesEveryChannelOfTheFileAsARepeaterList) {
+    QTemporaryDir dir;
+    const CodeplugImage image = sampleCodeplug(RadioVariant::uv380);
+    const QString codeplug = dir.filePath(QStringLiteral("sample.nerka"));
+    QFile file(codeplug);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(image));
+    file.close();
+    const QString out = dir.filePath(QStringLiteral("list.csv"));
+
+    const auto run = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                             QStringLiteral("repeater-list"), codeplug, QStringLiteral("-o"), out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QList<RadioChannel> channels = decodeChannels(image);
+    ASSERT_FALSE(channels.isEmpty());
+    EXPECT_EQ(run.outLines().last(),
+              QStringLiteral("• %1 channels exported to list.csv.").arg(channels.size()));
+
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_EQ(text, repeaterListCsv(channels));
+    const RepeaterListImport back = parseRepeaterListCsv(text);
+    EXPECT_TRUE(back.skipped.isEmpty());
+    ASSERT_EQ(back.channels.size(), channels.size());
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        EXPECT_EQ(back.channels[i].rxHz, channels[i].rxHz);
+        EXPECT_EQ(back.channels[i].txTone, channels[i].isDMR() ? std::nullopt : channels[i].txTone);
+    }
+
+    // Usage errors (2) and failures (1) leave no file behind.
+    const QString other = dir.filePath(QStringLiteral("other.csv"));
+    EXPECT_EQ(runCli({QStringLiteral("export-csv"), codeplug, QStringLiteral("-o"), other}).exitCode,
+              2);
+    EXPECT_EQ(runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                      QStringLiteral("spreadsheet"), codeplug, QStringLiteral("-o"), other})
+                  .exitCode,
+              2);
+    const auto missing = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                                 QStringLiteral("repeater-list"), dir.filePath(QStringLiteral("no")),
+                                 QStringLiteral("-o"), other});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.startsWith(QStringLiteral("• Error: ")));
+    EXPECT_FALSE(QFile::exists(other));
+}
