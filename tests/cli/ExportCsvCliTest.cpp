@@ -46,15 +46,15 @@ TEST(ExportCsvCli, WritesEveryChannelOfTheFileAsARepeaterList) {
 
     // Usage errors (2) and failures (1) leave no file behind.
     const QString other = dir.filePath(QStringLiteral("other.csv"));
-    EXPECT_EQ(runCli({QStringLiteral("export-csv"), codeplug, QStringLiteral("-o"), other}).exitCode,
-              2);
+    EXPECT_EQ(
+        runCli({QStringLiteral("export-csv"), codeplug, QStringLiteral("-o"), other}).exitCode, 2);
     EXPECT_EQ(runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
                       QStringLiteral("spreadsheet"), codeplug, QStringLiteral("-o"), other})
                   .exitCode,
               2);
     const auto missing = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
-                                 QStringLiteral("repeater-list"), dir.filePath(QStringLiteral("no")),
-                                 QStringLiteral("-o"), other});
+                                 QStringLiteral("repeater-list"),
+                                 dir.filePath(QStringLiteral("no")), QStringLiteral("-o"), other});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.startsWith(QStringLiteral("• Error: ")));
     EXPECT_FALSE(QFile::exists(other));
