@@ -1,4 +1,5 @@
-// nerka-cli export-csv run as a process on a codeplug file.
+// nerka-cli export-csv run as a process on a codeplug file, and the file read
+// back by edit's importChannels.
 
 #include "CliProcess.h"
 #include "codeplug/ChannelCodec.h"
@@ -43,6 +44,18 @@ TEST(ExportCsvCli, WritesEveryChannelOfTheFileAsARepeaterList) {
         EXPECT_EQ(back.channels[i].rxHz, channels[i].rxHz);
         EXPECT_EQ(back.channels[i].txTone, channels[i].isDMR() ? std::nullopt : channels[i].txTone);
     }
+
+    // `edit`'s importChannels reads the file back in the same layout.
+    QFile ops(dir.filePath(QStringLiteral("ops.json")));
+    ASSERT_TRUE(ops.open(QIODevice::WriteOnly));
+    ops.write(QStringLiteral("[{\"op\": \"importChannels\", \"csv\": \"%1\"}]").arg(out).toUtf8());
+    ops.close();
+    const auto edit =
+        runCli({QStringLiteral("edit"), codeplug, QStringLiteral("--ops"), ops.fileName(),
+                QStringLiteral("-o"), dir.filePath(QStringLiteral("doubled.nerka"))});
+    EXPECT_EQ(edit.exitCode, 0) << edit.out.toStdString();
+    EXPECT_TRUE(
+        edit.outLines().contains(QStringLiteral("• %1 channels imported.").arg(channels.size())));
 
     // Usage errors (2) and failures (1) leave no file behind.
     const QString other = dir.filePath(QStringLiteral("other.csv"));
