@@ -1,4 +1,4 @@
-// Every text parser of outside input: channel CSV, DMR user-ID CSV, keps,
+// Every text parser of outside input: channel CSV (both layouts), DMR user-ID CSV, keps,
 // the SatNOGS transmitter list and megahertz fields. None may crash or hang.
 
 #include "codeplug/ChannelCsvImport.h"
@@ -12,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = QString::fromUtf8(bytes);
 
     (void)parseChannelCsv(text);
+    (void)readChannelCsv(text);
+    (void)parseRepeaterListCsv(text);
     (void)parseMegahertz(text);
     (void)DMRUserDBImport::parseFileContents(bytes);
     (void)DMRUserDBImport::parse(text);

@@ -11,9 +11,6 @@ namespace nerka {
 namespace {
 
 constexpr double kMaxMegahertz = 1000.0;
-// The record holds 8 BCD digits of 10 Hz: a value that rounds to 1000 MHz or
-// more would be stored wrapped.
-constexpr std::uint64_t kMaxHz = 999'999'999;
 constexpr std::int64_t kMaxColorCode = 15;
 
 bool isLineBreak(QChar c) {
@@ -111,7 +108,7 @@ std::optional<std::uint64_t> parseMegahertz(const QString& text) {
     if (!(megahertz > 0.0 && megahertz < kMaxMegahertz))
         return std::nullopt;
     const auto hz = std::uint64_t(std::llround(megahertz * 1'000'000.0));
-    if (hz > kMaxHz)
+    if (hz > kMaxChannelFrequencyHz)
         return std::nullopt;
     return hz;
 }
@@ -164,6 +161,14 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
         channels.append(edit);
     }
     return channels;
+}
+
+ChannelCsvRead readChannelCsv(const QString& text) {
+    if (isRepeaterListCsv(text)) {
+        RepeaterListImport list = parseRepeaterListCsv(text);
+        return {ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped)};
+    }
+    return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}};
 }
 
 } // namespace nerka

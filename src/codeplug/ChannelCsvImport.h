@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/RadioChannel.h"
+#include "codeplug/RepeaterListCsv.h"
 
 #include <QList>
 #include <QString>
@@ -9,6 +10,10 @@
 #include <optional>
 
 namespace nerka {
+
+// The highest frequency a channel record holds: 8 BCD digits of 10 Hz. A
+// value that rounds to 1000 MHz or more would be stored wrapped.
+inline constexpr std::uint64_t kMaxChannelFrequencyHz = 999'999'999;
 
 // A frequency typed in MHz ("," accepted for "."), in Hz. Nothing unless the
 // whole text, trimmed of spaces and tabs, is a decimal number above 0 and
@@ -23,5 +28,21 @@ namespace nerka {
 // outside 0-15, are skipped; fields not
 // given keep the ChannelEdit defaults. Never fails; the result may be empty.
 [[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text);
+
+// The two layouts a channel CSV file may have: Nerka's own (above) and the
+// repeater list (RepeaterListCsv.h), told apart by the header row.
+enum class ChannelCsvLayout { nerka, repeaterList };
+
+struct ChannelCsvRead {
+    ChannelCsvLayout layout = ChannelCsvLayout::nerka;
+    QList<ChannelEdit> channels;
+    // Rows not imported, with line and reason. Always empty for Nerka's own
+    // layout, whose bad lines are skipped without a word.
+    QList<SkippedCsvRow> skipped;
+};
+
+// A text whose header row names Frequency, Duplex and Offset is read as a
+// repeater list, any other with parseChannelCsv. Never fails.
+[[nodiscard]] ChannelCsvRead readChannelCsv(const QString& text);
 
 } // namespace nerka

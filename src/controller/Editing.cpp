@@ -216,7 +216,7 @@ std::optional<int> RadioController::createChannel() {
     return number;
 }
 
-void RadioController::importChannels(const QList<ChannelEdit>& edits) {
+void RadioController::importChannels(const QList<ChannelEdit>& edits, const QString& skippedNote) {
     if (!m_image)
         return reportError(QStringLiteral("No codeplug loaded."));
     if (editingBlocked())
@@ -251,7 +251,9 @@ void RadioController::importChannels(const QList<ChannelEdit>& edits) {
         return reportError(QStringLiteral("Channel memory is full."));
     }
     commitEdit(changed, regions);
-    log(QStringLiteral("%1 channels imported.").arg(placed));
+    log(QStringLiteral("%1 channels imported%2.")
+            .arg(QString::number(placed),
+                 skippedNote.isEmpty() ? QString() : QStringLiteral("; ") + skippedNote));
 }
 
 void RadioController::importChannelCsv(const QString& path) {
@@ -266,11 +268,21 @@ void RadioController::importChannelCsv(const QString& path) {
         return reportError(QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
                                .arg(FileStore::displayName(path)));
 
-    const QList<ChannelEdit> edits = parseChannelCsv(text);
-    if (edits.isEmpty())
+    const ChannelCsvRead csv = readChannelCsv(text);
+    if (csv.layout == ChannelCsvLayout::repeaterList) {
+        // Nothing is imported from a file without one readable row; the
+        // reasons say what to fix.
+        if (csv.channels.isEmpty())
+            return reportError(QStringLiteral("No valid channels found in the repeater-list CSV%1.")
+                                   .arg(csv.skipped.isEmpty()
+                                            ? QString()
+                                            : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
+        return importChannels(csv.channels, skippedRowsText(csv.skipped));
+    }
+    if (csv.channels.isEmpty())
         return reportError(
             QStringLiteral("No valid channels found in the CSV. Format: Name,RX,TX,Mode,\u2026"));
-    importChannels(edits);
+    importChannels(csv.channels);
 }
 
 void RadioController::copyChannel(const RadioChannel& channel) {

@@ -248,8 +248,11 @@ public:
     // ---- editing (Editing.cpp); main thread, synchronous ----
     void updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
     std::optional<int> createChannel();
-    void importChannels(const QList<ChannelEdit>& edits);
-    // The channel import commands: a built-in set or a CSV file.
+    // `skippedNote` (the CSV import's skipped rows) follows the count in the
+    // one log line: "12 channels imported; 2 rows skipped: …".
+    void importChannels(const QList<ChannelEdit>& edits, const QString& skippedNote = {});
+    // The channel import commands: a built-in set or a CSV file (Nerka's own
+    // layout or a repeater list, told apart by the header row).
     void importChannelCsv(const QString& path);
     void copyChannel(const RadioChannel& channel);
     std::optional<int> pasteChannel(const QByteArray& record);
@@ -285,6 +288,14 @@ public:
     // written (it is replaced whole or not at all), else the log line
     // "Theme (Day) exported to <name>.". True when the file was written.
     bool exportTheme(ThemeKind kind, const QString& path);
+
+    // ---- channel export (ChannelExport.cpp) ----
+    // Saves the channels with these numbers (every channel when the list is
+    // empty) as a repeater-list CSV; the file is replaced whole or not at
+    // all. Logs "N channels exported to NAME."; reports "No codeplug
+    // loaded.", "No channels to export." or the file store's text. True when
+    // the file was written.
+    bool exportChannelsCsv(const QList<int>& numbers, const QString& path);
 
     // ---- satellites (Satellites.cpp) ----
     // Work queue (the interface posts it there with postToQueue).

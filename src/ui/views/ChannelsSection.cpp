@@ -57,6 +57,9 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_import->setMenu(m_importMenu);
     if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
         button->setPopupMode(QToolButton::InstantPopup);
+    m_export = addToolAction(QStringLiteral("Export channels\u2026"),
+                             QStringLiteral("square.and.arrow.up"));
+    connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
 
     m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
     m_copy = new QAction(QStringLiteral("Copy"), this);
@@ -195,6 +198,18 @@ void ChannelsSection::importCsv() {
         controller().importChannelCsv(*path);
 }
 
+void ChannelsSection::exportCsv() {
+    if (!controller().image() || m_model->channels().isEmpty())
+        return;
+    const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
+    const std::optional<QString> path =
+        dialogs().saveFile(this, QStringLiteral("Export channels"),
+                           {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                           QStringLiteral("channels.csv"));
+    if (path)
+        controller().exportChannelsCsv(numbers, *path);
+}
+
 void ChannelsSection::updateActions() {
     const bool editable = canEdit();
     const QList<int> numbers = selectedChannelNumbers();
@@ -220,6 +235,7 @@ void ChannelsSection::updateActions() {
     m_copy->setEnabled(controller().image().has_value() && count > 0);
     m_paste->setEnabled(editable && controller().hasChannelClipboard());
     m_import->setEnabled(editable);
+    m_export->setEnabled(controller().image().has_value() && total > 0);
 }
 
 } // namespace nerka

@@ -12,8 +12,9 @@ class ChannelTableModel;
 
 // The channel table: multiple selection, search by name, frequencies and
 // number, and the channel commands (new, edit, move, delete, duplicate,
-// copy and paste, import of the built-in sets and of CSV files). Delete
-// deletes the selection; Return and a double click edit the current channel.
+// copy and paste, import of the built-in sets and of CSV files, export as a
+// repeater-list CSV). Delete deletes the selection; Return and a double click
+// edit the current channel.
 class ChannelsSection final : public ListSection {
     Q_OBJECT
 
@@ -34,6 +35,9 @@ public:
     void copyCurrent();
     void paste();
     void importCsv();
+    // Saves the selected channels, or every channel when none is selected,
+    // as a repeater-list CSV.
+    void exportCsv();
 
 protected:
     void updateActions() override;
@@ -50,6 +54,7 @@ private:
     QAction* m_delete = nullptr;
     QAction* m_import = nullptr;
     QMenu* m_importMenu = nullptr;
+    QAction* m_export = nullptr;
     QAction* m_duplicate = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_paste = nullptr;

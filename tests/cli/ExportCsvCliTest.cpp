@@ -1,0 +1,74 @@
+// nerka-cli export-csv run as a process on a codeplug file, and the file read
+// back by edit's importChannels.
+
+#include "CliProcess.h"
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/RepeaterListCsv.h"
+#include "sim/SampleCodeplug.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace nerka;
+using test::runCli;
+
+TEST(ExportCsvCli, WritesEveryChannelOfTheFileAsARepeaterList) {
+    QTemporaryDir dir;
+    const CodeplugImage image = sampleCodeplug(RadioVariant::uv380);
+    const QString codeplug = dir.filePath(QStringLiteral("sample.nerka"));
+    QFile file(codeplug);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(image));
+    file.close();
+    const QString out = dir.filePath(QStringLiteral("list.csv"));
+
+    const auto run = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                             QStringLiteral("repeater-list"), codeplug, QStringLiteral("-o"), out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QList<RadioChannel> channels = decodeChannels(image);
+    ASSERT_FALSE(channels.isEmpty());
+    EXPECT_EQ(run.outLines().last(),
+              QStringLiteral("• %1 channels exported to list.csv.").arg(channels.size()));
+
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_EQ(text, repeaterListCsv(channels));
+    const RepeaterListImport back = parseRepeaterListCsv(text);
+    EXPECT_TRUE(back.skipped.isEmpty());
+    ASSERT_EQ(back.channels.size(), channels.size());
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        EXPECT_EQ(back.channels[i].rxHz, channels[i].rxHz);
+        EXPECT_EQ(back.channels[i].txTone, channels[i].isDMR() ? std::nullopt : channels[i].txTone);
+    }
+
+    // `edit`'s importChannels reads the file back in the same layout.
+    QFile ops(dir.filePath(QStringLiteral("ops.json")));
+    ASSERT_TRUE(ops.open(QIODevice::WriteOnly));
+    ops.write(QStringLiteral("[{\"op\": \"importChannels\", \"csv\": \"%1\"}]").arg(out).toUtf8());
+    ops.close();
+    const auto edit =
+        runCli({QStringLiteral("edit"), codeplug, QStringLiteral("--ops"), ops.fileName(),
+                QStringLiteral("-o"), dir.filePath(QStringLiteral("doubled.nerka"))});
+    EXPECT_EQ(edit.exitCode, 0) << edit.out.toStdString();
+    EXPECT_TRUE(
+        edit.outLines().contains(QStringLiteral("• %1 channels imported.").arg(channels.size())));
+
+    // Usage errors (2) and failures (1) leave no file behind.
+    const QString other = dir.filePath(QStringLiteral("other.csv"));
+    EXPECT_EQ(
+        runCli({QStringLiteral("export-csv"), codeplug, QStringLiteral("-o"), other}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                      QStringLiteral("spreadsheet"), codeplug, QStringLiteral("-o"), other})
+                  .exitCode,
+              2);
+    const auto missing = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                                 QStringLiteral("repeater-list"),
+                                 dir.filePath(QStringLiteral("no")), QStringLiteral("-o"), other});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.startsWith(QStringLiteral("• Error: ")));
+    EXPECT_FALSE(QFile::exists(other));
+}
