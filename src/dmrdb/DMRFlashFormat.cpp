@@ -168,9 +168,8 @@ DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant famil
     const DMRCandidates candidates = receivableEntries(entries);
     const auto valid = qsizetype(candidates.ids.size());
     DMRFlashImage image;
-    image.selection = selectForRadio(candidates.ids,
-                                     capacity(family, database.format, database.textLength),
-                                     selection);
+    image.selection = selectForRadio(
+        candidates.ids, capacity(family, database.format, database.textLength), selection);
     const qsizetype written = image.selection.written;
     const qsizetype inArea1 = std::min(written, area1RecordCapacity(size));
 

@@ -94,11 +94,11 @@ struct DMRCandidates {
 [[nodiscard]] DMRCandidates receivableEntries(const DMRUserEntryList& entries);
 
 struct DMRFlashImage {
-    QByteArray area1;      // header and the first records
-    QByteArray area2;      // the further records; may be empty
-    qsizetype written = 0; // records stored (the header's count)
-    qsizetype dropped = 0; // valid entries not written (no room, or not selected)
-    qsizetype merged = 0;  // later entries of an ID already taken, left out
+    QByteArray area1;              // header and the first records
+    QByteArray area2;              // the further records; may be empty
+    qsizetype written = 0;         // records stored (the header's count)
+    qsizetype dropped = 0;         // valid entries not written (no room, or not selected)
+    qsizetype merged = 0;          // later entries of an ID already taken, left out
     DMRSelectionOutcome selection; // which entries the selection took
 };
 

@@ -144,8 +144,8 @@ struct Alias {
     std::string_view name;
 };
 constexpr std::array kAliases{
-    Alias{"USA", "United States"},  Alias{"US", "United States"},
-    Alias{"UK", "United Kingdom"},  Alias{"Great Britain", "United Kingdom"},
+    Alias{"USA", "United States"},      Alias{"US", "United States"},
+    Alias{"UK", "United Kingdom"},      Alias{"Great Britain", "United Kingdom"},
     Alias{"Czechia", "Czech Republic"}, Alias{"Holland", "Netherlands"},
 };
 

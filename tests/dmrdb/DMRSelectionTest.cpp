@@ -1,6 +1,6 @@
+#include "dmrdb/DMRSelection.h"
 #include "dmrdb/DMRFlashFormat.h"
 #include "dmrdb/DMRPrefixNames.h"
-#include "dmrdb/DMRSelection.h"
 #include "dmrdb/DMRUserSearch.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,12 @@ TEST(DMRSelection, ChoosesByPriorityThenFillsByLowestId) {
         return DMRPrefixShare{QString::fromLatin1(prefix), matched, kept};
     };
     const std::vector<SelectionCase> cases{
-        {"no prefixes: the lowest IDs", {}, true, 5, {262, 1234, 26201, 2280001, 2281000}, {},
+        {"no prefixes: the lowest IDs",
+         {},
+         true,
+         5,
+         {262, 1234, 26201, 2280001, 2281000},
+         {},
          QStringLiteral("Writing 5 of 12 entries, lowest IDs first.")},
         {"priority order, capacity exactly met",
          {QStringLiteral("262"), QStringLiteral("232")},
@@ -97,7 +102,12 @@ TEST(DMRSelection, ChoosesByPriorityThenFillsByLowestId) {
          {share("0", 0, 0), share("9x", 0, 0), share("123456789", 0, 0)},
          QStringLiteral("Writing 2 of 12 entries: 0, 9x, 123456789 without entries, the rest "
                         "filled by lowest ID.")},
-        {"no room at all", {QStringLiteral("263")}, true, 0, {}, {share("263", 2, 0)},
+        {"no room at all",
+         {QStringLiteral("263")},
+         true,
+         0,
+         {},
+         {share("263", 2, 0)},
          QStringLiteral("Writing 0 of 12 entries: 263 left out.")},
     };
     for (const SelectionCase& c : cases) {
@@ -117,7 +127,7 @@ TEST(DMRSelection, EncoderWritesTheSelectedEntriesInIdOrder) {
     DMRUserDatabase database;
     database.textLength = 1; // 4-byte compressed records: 65533 + 73728 fit on a gd77
     for (std::uint32_t id = 2000000; id < 2150000; ++id)
-        database.entries.append({id, QStringLiteral("X"), {}, {}});
+        database.entries.appendUtf8(id, "X", {}, {});
     database.entries.append({2620001, QStringLiteral("X"), {}, {}});
     database.entries.append({2620000, QStringLiteral("X"), {}, {}});
     database.entries.append({2620000, QStringLiteral("dup"), {}, {}});
@@ -144,9 +154,8 @@ TEST(DMRSelection, EncoderWritesTheSelectedEntriesInIdOrder) {
 TEST(DMRPrefixNames, ReadsPrefixesAndRegionNames) {
     const DMRPrefixNames::Parsed parsed =
         DMRPrefixNames::parse(QStringLiteral(" 262, 263;austria 228 Atlantis,, usa, 262, 0"));
-    EXPECT_EQ(parsed.prefixes,
-              (QStringList{"262", "263", "232", "228", "310", "311", "312", "313", "314", "315",
-                           "316"}));
+    EXPECT_EQ(parsed.prefixes, (QStringList{"262", "263", "232", "228", "310", "311", "312", "313",
+                                            "314", "315", "316"}));
     EXPECT_EQ(parsed.unknown, (QStringList{"Atlantis", "0"}));
     EXPECT_EQ(DMRPrefixNames::parse(QStringLiteral("United Kingdom")).prefixes,
               (QStringList{"234", "235"}));
@@ -158,11 +167,11 @@ TEST(DMRPrefixNames, ReadsPrefixesAndRegionNames) {
 }
 
 TEST(DMRUserSearch, FindsByIdPrefixCallsignAndNameIgnoringCase) {
-    const DMRUserEntryList entries{{2621234, QStringLiteral("DL1ABC"), QStringLiteral("Jürgen"), {}},
-                                   {3101234, QStringLiteral("W1AW"), QStringLiteral("Hiram"),
-                                    QStringLiteral("Maxim")},
-                                   {2622000, QStringLiteral("DK2XY"), QStringLiteral("Anna"), {}},
-                                   {1262000, QStringLiteral("XX262"), QStringLiteral("Bo"), {}}};
+    const DMRUserEntryList entries{
+        {2621234, QStringLiteral("DL1ABC"), QStringLiteral("Jürgen"), {}},
+        {3101234, QStringLiteral("W1AW"), QStringLiteral("Hiram"), QStringLiteral("Maxim")},
+        {2622000, QStringLiteral("DK2XY"), QStringLiteral("Anna"), {}},
+        {1262000, QStringLiteral("XX262"), QStringLiteral("Bo"), {}}};
     const auto rows = [&](const QString& query, qsizetype limit = 10) {
         const DMRUserSearch::Result result = DMRUserSearch::find(entries, query, limit);
         return std::pair(result.rows, result.total);
