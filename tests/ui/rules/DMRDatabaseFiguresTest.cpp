@@ -17,11 +17,11 @@ TEST(DMRDatabaseFiguresTest, CapacityFollowsFamilyFormatAndTextLength) {
 
 TEST(DMRDatabaseFiguresTest, OverCapacityWarningsCarryTheirNumbers) {
     using F = DMRDatabaseFigures;
-    EXPECT_FALSE(F::overCapacityWarning(37135, 37135, DMRDBFormat::compressed));
-    EXPECT_EQ(F::overCapacityWarning(40000, 37135, DMRDBFormat::compressed),
+    EXPECT_FALSE(F::overCapacityWarning(37135, 37135, DMRDBFormat::compressed, false));
+    EXPECT_EQ(F::overCapacityWarning(40000, 37135, DMRDBFormat::compressed, false),
               QStringLiteral("Imported 40000 entries exceed the ~37135 that fit; only the first "
                              "37135 (lowest DMR IDs) will be written."));
-    EXPECT_EQ(F::overCapacityWarning(1000000, 807730, DMRDBFormat::uncompressed),
+    EXPECT_EQ(F::overCapacityWarning(1000000, 807730, DMRDBFormat::uncompressed, false),
               QStringLiteral("Imported 1000000 entries exceed the ~807730 that fit uncompressed; "
                              "switch Format to Compressed to fit the full worldwide database."));
 }
