@@ -84,7 +84,7 @@ private:
     bool m_importing = false; // a file import was started here and has not ended
     DMRSelection m_selection;
     std::optional<DMRSelectionOutcome> m_outcome; // the latest figures of the selection
-    bool m_askWhenCounted = false; // "Write to device" waits for the figures
+    bool m_askWhenCounted = false;                // "Write to device" waits for the figures
     DMRFiguresWorker* m_worker = nullptr;
 
     QPushButton* m_import = nullptr;

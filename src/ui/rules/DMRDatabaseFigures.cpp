@@ -122,8 +122,8 @@ QString DMRDatabaseFigures::matchesText(qsizetype listed, qsizetype total) {
     if (total == 0)
         return QStringLiteral("No matches");
     if (listed >= total)
-        return QString::number(total) + (total == 1 ? QStringLiteral(" match")
-                                                    : QStringLiteral(" matches"));
+        return QString::number(total) +
+               (total == 1 ? QStringLiteral(" match") : QStringLiteral(" matches"));
     return QStringLiteral("showing first ") + QString::number(listed) + QStringLiteral(" of ") +
            QString::number(total) + QStringLiteral(" matches");
 }
