@@ -225,6 +225,7 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     connect(m_textLengthPicker, &QComboBox::currentIndexChanged, this,
             &DMRDatabaseView::textLengthChosen);
 
+    connect(m_prefixes, &QLineEdit::editingFinished, this, &DMRDatabaseView::storeSelection);
     connect(m_prefixes, &QLineEdit::textChanged, this, &DMRDatabaseView::prefixesEdited);
     connect(m_fillRest, &QCheckBox::toggled, this, &DMRDatabaseView::fillRestToggled);
     connect(m_search, &QLineEdit::textChanged, this, &DMRDatabaseView::searchEdited);
@@ -258,7 +259,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     refreshProgress();
 }
 
-DMRDatabaseView::~DMRDatabaseView() = default;
+DMRDatabaseView::~DMRDatabaseView() {
+    storeSelection();
+}
 
 void DMRDatabaseView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -360,8 +363,22 @@ void DMRDatabaseView::fillRestToggled() {
 }
 
 void DMRDatabaseView::selectionChanged() {
-    m_controller.preferences().setDMRSelection(m_selection);
+    // Stored when the field is left or the pane is: the preference store
+    // writes its file after each change, too slow for every keystroke.
+    m_selectionUnsaved = true;
     refreshFigures();
+}
+
+void DMRDatabaseView::storeSelection() {
+    if (!m_selectionUnsaved)
+        return;
+    m_selectionUnsaved = false;
+    m_controller.preferences().setDMRSelection(m_selection);
+}
+
+void DMRDatabaseView::hideEvent(QHideEvent* event) {
+    storeSelection();
+    QWidget::hideEvent(event);
 }
 
 void DMRDatabaseView::requestOutcome() {

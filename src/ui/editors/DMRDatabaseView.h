@@ -42,11 +42,13 @@ public:
     // The text length the screen uses for the capacity (the database's when
     // it appeared, then the user's choice).
     [[nodiscard]] int textLength() const { return m_textLength; }
-    // The selection the next write uses (remembered in the preferences).
+    // The selection the next write uses (remembered in the preferences when
+    // the field or the pane is left).
     [[nodiscard]] const DMRSelection& selection() const { return m_selection; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void refreshFromDatabase();
@@ -64,6 +66,7 @@ private:
     void prefixesEdited();
     void fillRestToggled();
     void selectionChanged();
+    void storeSelection();
     void requestOutcome();
     void outcomeReady(const DMRSelectionOutcome& outcome);
     void searchEdited();
@@ -86,6 +89,7 @@ private:
     std::optional<DMRSelectionOutcome> m_outcome; // the latest figures of the selection
     bool m_askWhenCounted = false;                // "Write to device" waits for the figures
     DMRFiguresWorker* m_worker = nullptr;
+    bool m_selectionUnsaved = false; // edited since it was stored in the preferences
 
     QPushButton* m_import = nullptr;
     QPushButton* m_download = nullptr;

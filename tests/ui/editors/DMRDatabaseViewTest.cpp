@@ -215,6 +215,8 @@ TEST(DMRDatabaseViewTest, SelectionFiguresFollowEditsAndTheWriteQuestionNamesThe
     EXPECT_EQ(
         labelText(&view, QStringLiteral("Prefixes read")),
         QStringLiteral("262 Germany, 232 Austria; not a prefix or a known country: Atlantis"));
+    // Remembered when the field is left.
+    QTest::keyClick(prefixes, Qt::Key_Return);
     EXPECT_EQ(controller.preferences().dmrSelection().prefixes,
               (QStringList{QStringLiteral("262"), QStringLiteral("232")}));
     EXPECT_TRUE(figuresRead(QStringLiteral(
@@ -231,7 +233,9 @@ TEST(DMRDatabaseViewTest, SelectionFiguresFollowEditsAndTheWriteQuestionNamesThe
         findAccessible(&view, QStringLiteral("Fill the rest of the radio"))->object());
     ASSERT_TRUE(fill && fill->isChecked());
     fill->click();
+    view.hide(); // leaving the pane stores the selection
     EXPECT_FALSE(controller.preferences().dmrSelection().fillRest);
+    view.show();
     EXPECT_TRUE(figuresRead(
         QStringLiteral("1,500 entries in the selection, all fit; nothing else is written.")));
 
