@@ -198,7 +198,7 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_search = new QLineEdit(preview);
     m_search->setAccessibleName(QStringLiteral("Search"));
     m_search->setPlaceholderText(QStringLiteral("Search by ID, callsign or name"));
-    m_search->setClearButtonEnabled(true);
+    m_search->setToolTip(m_search->placeholderText());
     previewLayout->addWidget(m_search);
     m_model = new DMRPreviewModel(this);
     m_table = new QTableView(preview);
