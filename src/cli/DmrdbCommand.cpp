@@ -9,6 +9,7 @@
 #include "controller/FileStore.h"
 #include "controller/RadioController.h"
 #include "dmrdb/DMRFlashFormat.h"
+#include "dmrdb/DMRPrefixNames.h"
 #include "link/RadioType.h"
 
 #include <QDir>
@@ -35,23 +36,33 @@ const CliRegistration kRegistration{kDmrdb};
 
 const CliCommand kImport{"dmrdb import", "CSV [--json]",
                          "parse a DMR user-ID CSV file (--json: print the entries)", &runImport};
-const CliCommand kEncode{"dmrdb encode",
-                         "CSV --family gd77|uv380 [--format compressed|uncompressed] "
-                         "[--text-length N] [--name-format firstName|fullName] --area1 FILE "
-                         "--area2 FILE",
-                         "build the two flash areas of a DMR user-ID CSV and save them",
-                         &runEncode};
-const CliCommand kWriteDB{"dmrdb write",
-                          "[--port PATH | --demo [--demo-type N]] CSV [--family gd77|uv380] "
-                          "[--format compressed|uncompressed] [--text-length N] "
-                          "[--name-format firstName|fullName]",
-                          "import a DMR user-ID CSV and write it to the radio; it reboots",
-                          &runWriteDB};
+// How the selection options work, below the usage of encode and write.
+#define PREFER_HELP                                                                                \
+    "  --prefer PREFIXES  when not all entries fit, take the IDs that begin with these digits\n"   \
+    "                     first, in this order (e.g. 262,263,232; country names such as\n"         \
+    "                     Germany work too); a prefix that does not fit whole keeps its\n"         \
+    "                     lowest IDs; then the rest of the radio is filled lowest ID first\n"      \
+    "  --no-fill          with --prefer: write only the entries of the prefixes"
+
+const CliCommand kEncode{
+    "dmrdb encode",
+    "CSV --family gd77|uv380 [--format compressed|uncompressed] "
+    "[--text-length N] [--name-format firstName|fullName] "
+    "[--prefer PREFIXES [--no-fill]] --area1 FILE --area2 FILE",
+    "build the two flash areas of a DMR user-ID CSV and save them\n" PREFER_HELP, &runEncode};
+const CliCommand kWriteDB{
+    "dmrdb write",
+    "[--port PATH | --demo [--demo-type N]] CSV [--family gd77|uv380] "
+    "[--format compressed|uncompressed] [--text-length N] "
+    "[--name-format firstName|fullName] [--prefer PREFIXES [--no-fill]]",
+    "import a DMR user-ID CSV and write it to the radio; it reboots\n" PREFER_HELP, &runWriteDB};
 const CliCommand kReadDB{"dmrdb read", "[--port PATH | --demo [--demo-type N]] -o OUT.csv",
                          "read the DMR user-ID database from the radio and export it as CSV",
                          &runReadDB};
 const CliCommand kCount{"dmrdb count", "[--port PATH | --demo [--demo-type N]]",
                         "print the record count of the radio's DMR user-ID database", &runCount};
+
+#undef PREFER_HELP
 
 const CliCommand* const kSubcommands[] = {&kImport, &kEncode, &kWriteDB, &kReadDB, &kCount};
 
@@ -83,6 +94,7 @@ struct EncodeOptions {
     DMRDBFormat format = DMRDBFormat::compressed;
     DMRNameFormat nameFormat = DMRNameFormat::firstName;
     int textLength = 16;
+    DMRSelection selection; // none: the lowest IDs, as without the options
 };
 
 const QCommandLineOption kFamilyOption(QStringLiteral("family"),
@@ -99,11 +111,25 @@ const QCommandLineOption kNameFormatOption(QStringLiteral("name-format"),
                                            QStringLiteral("firstName (default) or fullName."),
                                            QStringLiteral("FORMAT"));
 
+const QCommandLineOption kPreferOption(
+    QStringLiteral("prefer"),
+    QStringLiteral("DMR ID prefixes to write first when not all entries fit, in priority order, "
+                   "e.g. 262,263,232 (country names such as Germany work too). A prefix that "
+                   "does not fit whole keeps its lowest IDs; then the rest of the radio is "
+                   "filled with the remaining entries, lowest ID first."),
+    QStringLiteral("PREFIXES"));
+const QCommandLineOption kNoFillOption(QStringLiteral("no-fill"),
+                                       QStringLiteral("With --prefer: write only the entries "
+                                                      "of the prefixes, leave the rest of the "
+                                                      "radio empty."));
+
 void addEncodeOptions(QCommandLineParser& parser) {
     parser.addOption(kFamilyOption);
     parser.addOption(kFormatOption);
     parser.addOption(kTextLengthOption);
     parser.addOption(kNameFormatOption);
+    parser.addOption(kPreferOption);
+    parser.addOption(kNoFillOption);
 }
 
 std::optional<int> readEncodeOptions(CliContext& context, const CliCommand& command,
@@ -138,6 +164,22 @@ std::optional<int> readEncodeOptions(CliContext& context, const CliCommand& comm
             return usageError(context, command,
                               QStringLiteral("--text-length needs a number from 1 to 20"));
         options.textLength = length;
+    }
+    if (parser.isSet(kPreferOption)) {
+        const DMRPrefixNames::Parsed prefer = DMRPrefixNames::parse(parser.value(kPreferOption));
+        if (!prefer.unknown.isEmpty())
+            return usageError(context, command,
+                              QStringLiteral("--prefer: neither a prefix nor a known country: ") +
+                                  prefer.unknown.join(QStringLiteral(", ")));
+        if (prefer.prefixes.isEmpty())
+            return usageError(context, command,
+                              QStringLiteral("--prefer needs prefixes such as 262,263,232"));
+        options.selection.prefixes = prefer.prefixes;
+    }
+    if (parser.isSet(kNoFillOption)) {
+        if (options.selection.isEmpty())
+            return usageError(context, command, QStringLiteral("--no-fill needs --prefer"));
+        options.selection.fillRest = false;
     }
     return std::nullopt;
 }
@@ -240,7 +282,7 @@ int runEncode(CliContext& context) {
     if (!importWithOptions(session, parser.positionalArguments().first(), options))
         return kExitFailed;
     const DMRFlashImage encoded =
-        encodeForFlash(*session.controller().dmrUserDB(), *options.family);
+        encodeForFlash(*session.controller().dmrUserDB(), *options.family, options.selection);
     if (!saveFiles(session,
                    {{parser.value(area1), encoded.area1}, {parser.value(area2), encoded.area2}}))
         return kExitFailed;
@@ -285,7 +327,7 @@ int runWriteDB(CliContext& context) {
         }
     }
     InterruptGuard interrupts(controller);
-    controller.writeDMRDatabase();
+    controller.writeDMRDatabase(options.selection);
     session.finish();
     // A signal after the last block changed nothing: the write succeeded.
     if (interrupts.signalNumber() != 0 && session.failed())

@@ -128,7 +128,7 @@ void RadioController::downloadDMRDatabase() {
         WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
 }
 
-void RadioController::writeDMRDatabase() {
+void RadioController::writeDMRDatabase(const DMRSelection& selection) {
     if (!hasInterface()) {
         reportError(kNotConnected);
         return;
@@ -142,7 +142,7 @@ void RadioController::writeDMRDatabase() {
     assignStatus(Status::working(kWritingDB));
     assignProgress(0.0);
     const DMRUserDatabase database = *m_dmrUserDB;
-    postToQueue([this, database] {
+    postToQueue([this, database, selection] {
         if (!m_link) {
             // A disconnect ran first.
             reportFailure(kNotConnected, Status::disconnected());
@@ -151,7 +151,7 @@ void RadioController::writeDMRDatabase() {
         OpenGD77Interface& radio = *m_link->interface;
         const RadioVariant family = radio.variant();
         const DMRFlashAreas areas = dmrFlashAreas(family);
-        const DMRFlashImage encoded = encodeForFlash(database, family);
+        const DMRFlashImage encoded = encodeForFlash(database, family, selection);
         const qint64 area1Length = encoded.area1.size();
         const qint64 total = std::max<qint64>(area1Length + encoded.area2.size(), 1);
 
@@ -161,7 +161,11 @@ void RadioController::writeDMRDatabase() {
         if (encoded.merged >= 1)
             line += QStringLiteral(", ") + QString::number(encoded.merged) +
                     QStringLiteral(" duplicate IDs merged");
-        if (encoded.dropped >= 1)
+        // With a selection its own line says which entries stay and which
+        // do not; those left out need not be over capacity.
+        if (!selection.isEmpty())
+            log(selectionSummary(encoded.selection));
+        else if (encoded.dropped >= 1)
             line += QStringLiteral(", ") + QString::number(encoded.dropped) +
                     QStringLiteral(" dropped (over capacity)");
         log(line + QStringLiteral("…"));

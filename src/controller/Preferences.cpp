@@ -1,5 +1,7 @@
 #include "controller/Preferences.h"
 
+#include "dmrdb/DMRPrefixNames.h"
+
 namespace nerka {
 
 namespace {
@@ -67,6 +69,21 @@ bool Preferences::showAllPorts() const {
 
 void Preferences::setShowAllPorts(bool on) {
     m_settings->setValue(QLatin1String(kShowAllPortsKey), on);
+}
+
+DMRSelection Preferences::dmrSelection() const {
+    DMRSelection selection;
+    selection.prefixes =
+        DMRPrefixNames::parse(m_settings->value(QLatin1String(kDMRPrefixesKey)).toString())
+            .prefixes;
+    const QVariant fill = m_settings->value(QLatin1String(kDMRFillRestKey));
+    selection.fillRest = !fill.isValid() ? true : storedFlag(fill).value_or(true);
+    return selection;
+}
+
+void Preferences::setDMRSelection(const DMRSelection& selection) {
+    m_settings->setValue(QLatin1String(kDMRPrefixesKey), DMRPrefixNames::join(selection.prefixes));
+    m_settings->setValue(QLatin1String(kDMRFillRestKey), selection.fillRest);
 }
 
 } // namespace nerka

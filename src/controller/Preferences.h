@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dmrdb/DMRSelection.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -7,7 +9,7 @@
 
 namespace nerka {
 
-// The four per-user preferences. Wraps a QSettings store; the default store is
+// The per-user preferences. Wraps a QSettings store; the default store is
 // the platform's per-user one, tests hand in a throw-away file.
 class Preferences {
 public:
@@ -15,6 +17,10 @@ public:
     static constexpr const char* kAutoConnectKey = "autoConnect";
     static constexpr const char* kAutoReadKey = "autoRead";
     static constexpr const char* kShowAllPortsKey = "showAllPorts";
+    // The DMR database screen's selection: prefixes as "262,263,232" and the
+    // fill flag (default on).
+    static constexpr const char* kDMRPrefixesKey = "dmrPreferredPrefixes";
+    static constexpr const char* kDMRFillRestKey = "dmrFillRest";
 
     // Uses `settings` (not owned) or, when null, the default per-user store.
     explicit Preferences(QSettings* settings = nullptr);
@@ -29,6 +35,10 @@ public:
     // Default off.
     [[nodiscard]] bool showAllPorts() const;
     void setShowAllPorts(bool on);
+    // The remembered DMR ID selection; none remembered is the empty one.
+    // Stored words that are not prefixes are left out.
+    [[nodiscard]] DMRSelection dmrSelection() const;
+    void setDMRSelection(const DMRSelection& selection);
 
     [[nodiscard]] QSettings* store() const { return m_settings; }
 

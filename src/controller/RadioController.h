@@ -14,6 +14,7 @@
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
+#include "dmrdb/DMRSelection.h"
 #include "dmrdb/DMRUserDatabase.h"
 #include "link/FirmwareInfo.h"
 #include "link/Result.h"
@@ -317,7 +318,8 @@ public:
     // ---- DMR user database (DmrDatabase.cpp) ----
     void importDMRDatabase(const QString& path);
     void downloadDMRDatabase();
-    void writeDMRDatabase();
+    // `selection` chooses the entries when not all fit (none: the lowest IDs).
+    void writeDMRDatabase(const DMRSelection& selection = {});
     void readDMRDatabaseFromDevice();
     // `reportLinkErrors` (the command line): a failed read is reported instead
     // of counting as 0.

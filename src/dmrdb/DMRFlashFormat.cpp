@@ -136,13 +136,7 @@ int textLengthForRecordSize(int recordSize, bool compressed) {
     return recordSize - DMRUncompressedRecord::kTextOffset;
 }
 
-DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant family) {
-    const DMRUserEntryList& entries = database.entries;
-    const int size = recordSize(database.format, database.textLength);
-    const bool compressed = database.format == DMRDBFormat::compressed;
-
-    // Entries the radio can receive, in list order, then by ID; the first
-    // occurrence of an ID wins.
+DMRCandidates receivableEntries(const DMRUserEntryList& entries) {
     std::vector<IdAndIndex> items;
     items.reserve(size_t(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -150,21 +144,38 @@ DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant famil
         if (id != 0 && id <= kDMRMaxId)
             items.push_back({id, std::uint32_t(i)});
     }
+    // The sort is stable, so the first of equal IDs is the earliest entry.
     sortById(items);
-    const qsizetype receivable = qsizetype(items.size());
-    items.erase(std::unique(items.begin(), items.end(),
-                            [](IdAndIndex a, IdAndIndex b) { return a.id == b.id; }),
-                items.end());
+    DMRCandidates candidates;
+    candidates.ids.reserve(items.size());
+    candidates.indices.reserve(items.size());
+    for (const IdAndIndex& item : items) {
+        if (!candidates.ids.empty() && candidates.ids.back() == item.id)
+            continue;
+        candidates.ids.push_back(item.id);
+        candidates.indices.push_back(item.index);
+    }
+    candidates.merged = qsizetype(items.size() - candidates.ids.size());
+    return candidates;
+}
 
-    const qsizetype valid = qsizetype(items.size());
-    const qsizetype written =
-        std::min(valid, capacity(family, database.format, database.textLength));
+DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant family,
+                             const DMRSelection& selection) {
+    const DMRUserEntryList& entries = database.entries;
+    const int size = recordSize(database.format, database.textLength);
+    const bool compressed = database.format == DMRDBFormat::compressed;
+
+    const DMRCandidates candidates = receivableEntries(entries);
+    const auto valid = qsizetype(candidates.ids.size());
+    DMRFlashImage image;
+    image.selection = selectForRadio(
+        candidates.ids, capacity(family, database.format, database.textLength), selection);
+    const qsizetype written = image.selection.written;
     const qsizetype inArea1 = std::min(written, area1RecordCapacity(size));
 
-    DMRFlashImage image;
     image.written = written;
     image.dropped = valid - written;
-    image.merged = receivable - valid;
+    image.merged = candidates.merged;
     image.area1 = QByteArray(DMRDBHeader::kSize + inArea1 * size, '\0');
     image.area2 = QByteArray((written - inArea1) * size, '\0');
 
@@ -182,15 +193,19 @@ DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant famil
     unsigned char* area1Records = header + DMRDBHeader::kSize;
     auto* area2Records = reinterpret_cast<unsigned char*>(image.area2.data());
     std::string text;
-    for (qsizetype i = 0; i < written; ++i) {
-        const IdAndIndex item = items[size_t(i)];
-        unsigned char* record =
-            i < inArea1 ? area1Records + i * size : area2Records + (i - inArea1) * size;
-        buildDisplayText(entries, item.index, database.nameFormat, text);
-        if (compressed)
-            writeCompressedRecord(record, size, item.id, text);
-        else
-            writeUncompressedRecord(record, size, item.id, text);
+    qsizetype i = 0; // record number
+    for (const DMRPositionRange& range : image.selection.chosen) {
+        for (qsizetype position = range.begin; position < range.end; ++position, ++i) {
+            const std::uint32_t id = candidates.ids[size_t(position)];
+            unsigned char* record =
+                i < inArea1 ? area1Records + i * size : area2Records + (i - inArea1) * size;
+            buildDisplayText(entries, candidates.indices[size_t(position)], database.nameFormat,
+                             text);
+            if (compressed)
+                writeCompressedRecord(record, size, id, text);
+            else
+                writeUncompressedRecord(record, size, id, text);
+        }
     }
     return image;
 }

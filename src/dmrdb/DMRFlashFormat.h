@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/CodeplugImage.h"
+#include "dmrdb/DMRSelection.h"
 #include "dmrdb/DMRUserDatabase.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace nerka {
 
@@ -81,18 +83,31 @@ inline constexpr int kDMRMaxTextLength = 20;
 // recordSize, at most 20 characters).
 [[nodiscard]] int textLengthForRecordSize(int recordSize, bool compressed);
 
+// The entries a radio can receive, sorted by ID: IDs 1..0xFFFFFF, the first
+// occurrence of each ID in list order.
+struct DMRCandidates {
+    std::vector<std::uint32_t> ids;     // ascending, distinct
+    std::vector<std::uint32_t> indices; // list index of the entry of each ID
+    qsizetype merged = 0;               // later entries of an ID already taken
+};
+
+[[nodiscard]] DMRCandidates receivableEntries(const DMRUserEntryList& entries);
+
 struct DMRFlashImage {
-    QByteArray area1;      // header and the first records
-    QByteArray area2;      // the further records; may be empty
-    qsizetype written = 0; // records stored (the header's count)
-    qsizetype dropped = 0; // valid entries that did not fit
-    qsizetype merged = 0;  // later entries of an ID already taken, left out
+    QByteArray area1;              // header and the first records
+    QByteArray area2;              // the further records; may be empty
+    qsizetype written = 0;         // records stored (the header's count)
+    qsizetype dropped = 0;         // valid entries not written (no room, or not selected)
+    qsizetype merged = 0;          // later entries of an ID already taken, left out
+    DMRSelectionOutcome selection; // which entries the selection took
 };
 
 // The bytes to write for a database: IDs outside 1..0xFFFFFF and later
 // duplicates of an ID are left out, the rest sorted by ID and cut at the
-// family's capacity (the lowest IDs stay).
-[[nodiscard]] DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant family);
+// family's capacity. Which entries stay follows `selection`; without
+// prefixes the lowest IDs stay. The records are always written in ID order.
+[[nodiscard]] DMRFlashImage encodeForFlash(const DMRUserDatabase& database, RadioVariant family,
+                                           const DMRSelection& selection = {});
 
 // Nothing when the bytes do not start with a valid header.
 [[nodiscard]] std::optional<DMRDBHeader> parseHeader(QByteArrayView bytes);

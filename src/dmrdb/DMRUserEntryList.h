@@ -53,6 +53,14 @@ public:
 
     [[nodiscard]] QList<DMRUserEntry> toList() const;
 
+    // Whether both are copies of one list that neither has changed since:
+    // then they hold the same values without comparing them (O(1)).
+    [[nodiscard]] bool sharesStorageWith(const DMRUserEntryList& other) const {
+        return m_records.constData() == other.m_records.constData() &&
+               m_records.size() == other.m_records.size() &&
+               m_text.constData() == other.m_text.constData();
+    }
+
     // Element-wise comparison of the values (not of the storage).
     friend bool operator==(const DMRUserEntryList& a, const DMRUserEntryList& b);
 

@@ -188,3 +188,69 @@ TEST_F(DmrdbCli, WriteCountAndReadBackThroughAPort) {
     EXPECT_EQ(silent.err, QStringLiteral("Timeout while reading from the device.\n"));
     EXPECT_FALSE(silent.outLines().contains(QStringLiteral("0")));
 }
+
+TEST_F(DmrdbCli, PreferChoosesWhichEntriesFitAndWithoutItNothingChanges) {
+    // 139261 four-byte records fit on a GD-77 at text length 1; three more
+    // entries than that, two of them under 262.
+    QByteArray csv;
+    for (int id = 1000000; id < 1000000 + 139262; ++id)
+        csv += QByteArray::number(id) + ",A\n";
+    csv += "2620002,B\n2620001,B\n";
+    const QString path = file(QStringLiteral("many.csv"), csv);
+    const auto encode = [&](const QStringList& extra) {
+        return run(QStringList{QStringLiteral("encode"), path, QStringLiteral("--family"),
+                               QStringLiteral("gd77"), QStringLiteral("--text-length"),
+                               QStringLiteral("1"), QStringLiteral("--area1"),
+                               home.filePath(QStringLiteral("a1.bin")), QStringLiteral("--area2"),
+                               home.filePath(QStringLiteral("a2.bin"))} +
+                   extra);
+    };
+    // The ID of the last record written (compressed: 24-bit little-endian).
+    const auto lastId = [&] {
+        const QByteArray area2 = contents(QStringLiteral("a2.bin"));
+        const auto* b =
+            reinterpret_cast<const unsigned char*>(area2.constData() + area2.size() - 4);
+        return b[0] | b[1] << 8 | b[2] << 16;
+    };
+
+    const CliRun plain = encode({});
+    EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_EQ(plain.outLines().last(), QStringLiteral("written 139261 dropped 3"));
+    EXPECT_EQ(lastId(), 1139260);
+    const QByteArray plainArea1 = contents(QStringLiteral("a1.bin"));
+
+    const CliRun preferred = encode({QStringLiteral("--prefer"), QStringLiteral("262")});
+    EXPECT_EQ(preferred.exitCode, 0) << preferred.err.toStdString();
+    EXPECT_EQ(preferred.outLines().last(), QStringLiteral("written 139261 dropped 3"));
+    EXPECT_EQ(lastId(), 2620002);
+    // Filled by lowest ID up to the two of 262: area 1 is that of the plain run.
+    EXPECT_EQ(contents(QStringLiteral("a1.bin")), plainArea1);
+
+    const CliRun only = encode(
+        {QStringLiteral("--prefer"), QStringLiteral("Germany"), QStringLiteral("--no-fill")});
+    EXPECT_EQ(only.outLines().last(), QStringLiteral("written 2 dropped 139262"));
+
+    for (const QStringList& bad :
+         {QStringList{QStringLiteral("--no-fill")},
+          QStringList{QStringLiteral("--prefer"), QStringLiteral("Atlantis")}}) {
+        const CliRun usage = encode(bad);
+        EXPECT_EQ(usage.exitCode, 2) << bad.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(usage.out.isEmpty());
+    }
+    const CliRun help = run({QStringLiteral("write"), QStringLiteral("--help")});
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--prefer PREFIXES")) &&
+                help.out.contains(QStringLiteral("--no-fill")))
+        << help.out.toStdString();
+
+    // The write names the selection in its log.
+    const CliRun write = run({QStringLiteral("write"), file(QStringLiteral("ids.csv"), kTwoRows),
+                              QStringLiteral("--demo"), QStringLiteral("--prefer"),
+                              QStringLiteral("2"), QStringLiteral("--no-fill")});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+    const QStringList lines = write.outLines();
+    const auto named = lines.indexOf(
+        QStringLiteral("\u2022 Writing 1 of 2 entries: 2 complete, no other entries."));
+    ASSERT_GE(named, 0) << write.out.toStdString();
+    EXPECT_EQ(lines.value(named + 1),
+              QStringLiteral("\u2022 Writing DMR database: 1 entries (0 KB)…"));
+}

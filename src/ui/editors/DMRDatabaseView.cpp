@@ -2,18 +2,22 @@
 
 #include "controller/RadioController.h"
 #include "dmrdb/DMRFlashFormat.h"
+#include "dmrdb/DMRPrefixNames.h"
 #include "link/RadioType.h"
+#include "ui/editors/DMRFiguresWorker.h"
 #include "ui/editors/DMRPreviewModel.h"
 #include "ui/editors/FlowLayout.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/rules/DMRDatabaseFigures.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -54,6 +58,8 @@ bool hasEntries(const std::optional<DMRUserDatabase>& database) {
 DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
     setAccessibleName(QStringLiteral("DMR Database"));
+    m_worker = new DMRFiguresWorker(this);
+    m_selection = m_controller.preferences().dmrSelection();
     const QString host = WebServices::hostName(controller.dmrIdServiceUrl());
     auto* layout = new QVBoxLayout(this);
 
@@ -136,6 +142,35 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     warningLayout->addWidget(m_warning, 1);
     layout->addWidget(m_warningRow);
 
+    // The selection: which entries go to the radio when not all fit.
+    auto* selection = new QFormLayout;
+    m_prefixes = new QLineEdit(this);
+    m_prefixes->setAccessibleName(QStringLiteral("Preferred prefixes"));
+    m_prefixes->setPlaceholderText(QStringLiteral("e.g. 262, 263, 232 or Germany, Austria"));
+    m_prefixes->setToolTip(QStringLiteral(
+        "DMR ID prefixes in priority order. Their entries are written first; a prefix that does "
+        "not fit whole keeps its lowest IDs."));
+    m_prefixes->setText(m_selection.prefixes.join(QStringLiteral(", ")));
+    selection->addRow(QStringLiteral("Preferred prefixes"), m_prefixes);
+    m_prefixesRead = new QLabel(this);
+    m_prefixesRead->setAccessibleName(QStringLiteral("Prefixes read"));
+    m_prefixesRead->setWordWrap(true);
+    m_prefixesRead->setText(
+        DMRDatabaseFigures::prefixListText(DMRPrefixNames::parse(m_prefixes->text())));
+    selection->addRow(QString(), m_prefixesRead);
+    m_fillRest = new QCheckBox(QStringLiteral("Fill the rest of the radio"), this);
+    m_fillRest->setAccessibleName(m_fillRest->text());
+    m_fillRest->setChecked(m_selection.fillRest);
+    selection->addRow(QString(), m_fillRest);
+    m_selectionFigures = figure(selection, QStringLiteral("Selection"), this);
+    m_selectionFigures->setWordWrap(true);
+    m_cutPrefixes = new QLabel(this);
+    m_cutPrefixes->setAccessibleName(QStringLiteral("Cut prefixes"));
+    m_cutPrefixes->setWordWrap(true);
+    m_cutPrefixes->setVisible(false);
+    selection->addRow(QString(), m_cutPrefixes);
+    layout->addLayout(selection);
+
     m_body = new QStackedWidget(this);
     auto* empty = new QWidget(m_body);
     auto* emptyLayout = new QVBoxLayout(empty);
@@ -160,6 +195,11 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     auto* preview = new QWidget(m_body);
     auto* previewLayout = new QVBoxLayout(preview);
     previewLayout->setContentsMargins(0, 0, 0, 0);
+    m_search = new QLineEdit(preview);
+    m_search->setAccessibleName(QStringLiteral("Search"));
+    m_search->setPlaceholderText(QStringLiteral("Search by ID, callsign or name"));
+    m_search->setToolTip(m_search->placeholderText());
+    previewLayout->addWidget(m_search);
     m_model = new DMRPreviewModel(this);
     m_table = new QTableView(preview);
     m_table->setAccessibleName(QStringLiteral("Preview"));
@@ -184,6 +224,13 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
             &DMRDatabaseView::nameFormatChosen);
     connect(m_textLengthPicker, &QComboBox::currentIndexChanged, this,
             &DMRDatabaseView::textLengthChosen);
+
+    connect(m_prefixes, &QLineEdit::editingFinished, this, &DMRDatabaseView::storeSelection);
+    connect(m_prefixes, &QLineEdit::textChanged, this, &DMRDatabaseView::prefixesEdited);
+    connect(m_fillRest, &QCheckBox::toggled, this, &DMRDatabaseView::fillRestToggled);
+    connect(m_search, &QLineEdit::textChanged, this, &DMRDatabaseView::searchEdited);
+    connect(m_worker, &DMRFiguresWorker::outcomeReady, this, &DMRDatabaseView::outcomeReady);
+    connect(m_worker, &DMRFiguresWorker::searchReady, this, &DMRDatabaseView::searchReady);
 
     connect(&m_controller, &RadioController::dmrUserDBChanged, this,
             &DMRDatabaseView::refreshFromDatabase);
@@ -212,7 +259,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     refreshProgress();
 }
 
-DMRDatabaseView::~DMRDatabaseView() = default;
+DMRDatabaseView::~DMRDatabaseView() {
+    storeSelection();
+}
 
 void DMRDatabaseView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -244,15 +293,13 @@ void DMRDatabaseView::refreshFromDatabase() {
     m_updatingPickers = false;
     fillTextLengthChoices();
 
-    if (hasEntries(database)) {
-        m_model->setEntries(database->entries, database->nameFormat);
-        m_body->setCurrentIndex(1);
-    } else {
-        m_model->setEntries({}, nameFormat);
-        m_body->setCurrentIndex(0);
-    }
-    m_shownNote->setText(DMRDatabaseFigures::shownText(m_model->total()));
-    m_shownNote->setVisible(!m_shownNote->text().isEmpty());
+    m_body->setCurrentIndex(hasEntries(database) ? 1 : 0);
+    // A search stays on a new list: its matches replace the old ones when
+    // they are found.
+    if (hasEntries(database) && !m_search->text().trimmed().isEmpty())
+        searchEdited();
+    else
+        showBrowseRows();
     refreshFigures();
     refreshCommands();
 }
@@ -290,9 +337,102 @@ void DMRDatabaseView::refreshFigures() {
     const DMRDBFormat format = currentFormat();
     const qsizetype capacity = DMRDatabaseFigures::capacity(family(), format, m_textLength);
     m_capacity->setText(DMRDatabaseFigures::capacityText(capacity));
-    const auto warning = DMRDatabaseFigures::overCapacityWarning(imported, capacity, format);
+    const auto warning =
+        DMRDatabaseFigures::overCapacityWarning(imported, capacity, format, !m_selection.isEmpty());
     m_warning->setText(warning.value_or(QString()));
     m_warningRow->setVisible(warning.has_value());
+    requestOutcome();
+}
+
+qsizetype DMRDatabaseView::currentCapacity() const {
+    return DMRDatabaseFigures::capacity(family(), currentFormat(), m_textLength);
+}
+
+void DMRDatabaseView::prefixesEdited() {
+    const DMRPrefixNames::Parsed parsed = DMRPrefixNames::parse(m_prefixes->text());
+    m_prefixesRead->setText(DMRDatabaseFigures::prefixListText(parsed));
+    if (parsed.prefixes == m_selection.prefixes)
+        return;
+    m_selection.prefixes = parsed.prefixes;
+    selectionChanged();
+}
+
+void DMRDatabaseView::fillRestToggled() {
+    m_selection.fillRest = m_fillRest->isChecked();
+    selectionChanged();
+}
+
+void DMRDatabaseView::selectionChanged() {
+    // Stored when the field is left or the pane is: the preference store
+    // writes its file after each change, too slow for every keystroke.
+    m_selectionUnsaved = true;
+    refreshFigures();
+}
+
+void DMRDatabaseView::storeSelection() {
+    if (!m_selectionUnsaved)
+        return;
+    m_selectionUnsaved = false;
+    m_controller.preferences().setDMRSelection(m_selection);
+}
+
+void DMRDatabaseView::hideEvent(QHideEvent* event) {
+    storeSelection();
+    QWidget::hideEvent(event);
+}
+
+void DMRDatabaseView::requestOutcome() {
+    const auto& database = m_controller.dmrUserDB();
+    if (!hasEntries(database)) {
+        m_outcome.reset();
+        m_selectionFigures->setText(QStringLiteral("\u2014"));
+        m_cutPrefixes->setVisible(false);
+        return;
+    }
+    // Counted on the worker: a million entries are sorted once per list,
+    // then each edit costs microseconds there and nothing here.
+    m_worker->requestOutcome(database->entries, currentCapacity(), m_selection);
+}
+
+void DMRDatabaseView::outcomeReady(const DMRSelectionOutcome& outcome) {
+    m_outcome = outcome;
+    m_selectionFigures->setText(DMRDatabaseFigures::selectionText(outcome));
+    const QString cut = DMRDatabaseFigures::cutText(outcome);
+    m_cutPrefixes->setText(cut);
+    m_cutPrefixes->setVisible(!cut.isEmpty());
+    if (m_askWhenCounted) {
+        m_askWhenCounted = false;
+        askToWrite();
+    }
+}
+
+void DMRDatabaseView::searchEdited() {
+    const auto& database = m_controller.dmrUserDB();
+    if (m_search->text().trimmed().isEmpty() || !hasEntries(database)) {
+        showBrowseRows();
+        return;
+    }
+    m_worker->requestSearch(database->entries, m_search->text(), DMRDatabaseFigures::kSearchRows);
+}
+
+void DMRDatabaseView::searchReady(const DMRUserEntryList& entries, const QString& query,
+                                  const DMRUserSearch::Result& result) {
+    // A result for a text since cleared or changed is not shown.
+    if (query != m_search->text())
+        return;
+    m_model->setMatches(entries, currentNameFormat(), result.rows);
+    m_shownNote->setText(DMRDatabaseFigures::matchesText(result.rows.size(), result.total));
+    m_shownNote->setVisible(true);
+}
+
+void DMRDatabaseView::showBrowseRows() {
+    const auto& database = m_controller.dmrUserDB();
+    if (hasEntries(database))
+        m_model->setEntries(database->entries, database->nameFormat);
+    else
+        m_model->setEntries({}, currentNameFormat());
+    m_shownNote->setText(DMRDatabaseFigures::shownText(m_model->total()));
+    m_shownNote->setVisible(!m_shownNote->text().isEmpty());
 }
 
 void DMRDatabaseView::refreshCommands() {
@@ -367,12 +507,29 @@ void DMRDatabaseView::exportCsv() {
 
 void DMRDatabaseView::writeToDevice() {
     const auto& database = m_controller.dmrUserDB();
+    if (!m_selection.isEmpty() && hasEntries(database)) {
+        // The question names what the selection takes: asked when the
+        // figures of the latest edit are in.
+        if (m_worker->outcomePending() || !m_outcome)
+            m_askWhenCounted = true;
+        else
+            askToWrite();
+        return;
+    }
     const qsizetype count = database ? database->entries.size() : 0;
     if (!m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
                            DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
                            QStringLiteral("Abbrechen")))
         return;
     m_controller.writeDMRDatabase();
+}
+
+void DMRDatabaseView::askToWrite() {
+    if (!m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
+                           DMRDatabaseFigures::writeMessage(*m_outcome), QStringLiteral("Write"),
+                           QStringLiteral("Abbrechen")))
+        return;
+    m_controller.writeDMRDatabase(m_selection);
 }
 
 } // namespace nerka

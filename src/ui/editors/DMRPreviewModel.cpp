@@ -20,8 +20,8 @@ bool samePrefix(const DMRUserEntryList& a, const DMRUserEntryList& b, int rows) 
 
 void DMRPreviewModel::setEntries(const DMRUserEntryList& entries, DMRNameFormat nameFormat) {
     const int rows = DMRDatabaseFigures::previewRows(entries.size());
-    if (nameFormat == m_nameFormat && entries.size() == m_entries.size() && rows == m_rows &&
-        samePrefix(entries, m_entries, rows)) {
+    if (!m_matches && nameFormat == m_nameFormat && entries.size() == m_entries.size() &&
+        rows == m_rows && samePrefix(entries, m_entries, rows)) {
         m_entries = entries;
         return;
     }
@@ -29,6 +29,17 @@ void DMRPreviewModel::setEntries(const DMRUserEntryList& entries, DMRNameFormat 
     m_entries = entries;
     m_nameFormat = nameFormat;
     m_rows = rows;
+    m_matches.reset();
+    endResetModel();
+}
+
+void DMRPreviewModel::setMatches(const DMRUserEntryList& entries, DMRNameFormat nameFormat,
+                                 const QList<qsizetype>& rows) {
+    beginResetModel();
+    m_entries = entries;
+    m_nameFormat = nameFormat;
+    m_matches = rows;
+    m_rows = int(rows.size());
     endResetModel();
 }
 
@@ -45,9 +56,10 @@ QVariant DMRPreviewModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
+    const qsizetype entry = entryAt(index.row());
     if (index.column() == idColumn)
-        return QString::number(m_entries.idAt(index.row()));
-    return displayText(m_entries.at(index.row()), m_nameFormat);
+        return QString::number(m_entries.idAt(entry));
+    return displayText(m_entries.at(entry), m_nameFormat);
 }
 
 QVariant DMRPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -8,9 +8,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -159,6 +161,117 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     dialogs.fileAnswers.enqueue(std::nullopt);
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export CSV\u2026")));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("dmr_ids.csv"));
+}
+
+QLineEdit* fieldNamed(QWidget* root, const QString& name) {
+    for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
+        if (field->accessibleName() == name)
+            return field;
+    }
+    return nullptr;
+}
+
+TEST(DMRDatabaseViewTest, SelectionFiguresFollowEditsAndTheWriteQuestionNamesThem) {
+    test::TempSettings settings;
+    ScreenController controller(settings.get());
+    controller.preferences().setDMRSelection(DMRSelection{{QStringLiteral("263")}, true});
+    test::ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    const QString csvPath = dir.filePath(QStringLiteral("ids.csv"));
+    {
+        // 25500 entries, 1000 under 262 and 500 under 232: more than the
+        // 23210 that fit uncompressed at 20 characters on a GD-77.
+        QFile file(csvPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 24000; ++i)
+            file.write(QStringLiteral("%1,XX%2,Ann\n").arg(1000000 + i).arg(i).toUtf8());
+        for (int i = 0; i < 1000; ++i)
+            file.write(QStringLiteral("%1,DL%2,Bo\n").arg(2620000 + i).arg(i).toUtf8());
+        for (int i = 0; i < 500; ++i)
+            file.write(QStringLiteral("%1,OE%2,Cy\n").arg(2320000 + i).arg(i).toUtf8());
+    }
+    FirmwareInfo firmware;
+    firmware.radioType = RadioType::gd77;
+    controller.assignFirmware(firmware);
+    controller.setDMRDatabaseOptions(DMRNameFormat::firstName, DMRDBFormat::uncompressed, 20);
+    controller.assignStatus(ControllerStatus::connected());
+
+    DMRDatabaseView view(controller, dialogs, nullptr);
+    view.show();
+    QLineEdit* prefixes = fieldNamed(&view, QStringLiteral("Preferred prefixes"));
+    ASSERT_TRUE(prefixes);
+    // The remembered selection comes back.
+    EXPECT_EQ(prefixes->text(), QStringLiteral("263"));
+    dialogs.fileAnswers.enqueue(csvPath);
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import CSV\u2026")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.dmrUserDB().has_value(); }, 10000));
+
+    const auto figuresRead = [&](const QString& text) {
+        return QTest::qWaitFor(
+            [&] { return labelText(&view, QStringLiteral("Selection")) == text; }, 10000);
+    };
+    prefixes->clear();
+    QTest::keyClicks(prefixes, QStringLiteral("262, Austria, Atlantis"));
+    EXPECT_EQ(
+        labelText(&view, QStringLiteral("Prefixes read")),
+        QStringLiteral("262 Germany, 232 Austria; not a prefix or a known country: Atlantis"));
+    // Remembered when the field is left.
+    QTest::keyClick(prefixes, Qt::Key_Return);
+    EXPECT_EQ(controller.preferences().dmrSelection().prefixes,
+              (QStringList{QStringLiteral("262"), QStringLiteral("232")}));
+    EXPECT_TRUE(figuresRead(QStringLiteral(
+        "1,500 entries in the selection, all fit; 21,710 more fill the rest of the radio.")))
+        << labelText(&view, QStringLiteral("Selection")).toStdString();
+    bool warned = false;
+    for (QLabel* label : view.findChildren<QLabel*>())
+        warned = warned || label->text() == QStringLiteral("Imported 25500 entries exceed the "
+                                                           "~23210 that fit; the preferred "
+                                                           "prefixes decide which are written.");
+    EXPECT_TRUE(warned);
+
+    auto* fill = qobject_cast<QCheckBox*>(
+        findAccessible(&view, QStringLiteral("Fill the rest of the radio"))->object());
+    ASSERT_TRUE(fill && fill->isChecked());
+    fill->click();
+    view.hide(); // leaving the pane stores the selection
+    EXPECT_FALSE(controller.preferences().dmrSelection().fillRest);
+    view.show();
+    EXPECT_TRUE(figuresRead(
+        QStringLiteral("1,500 entries in the selection, all fit; nothing else is written.")));
+
+    // A prefix that does not fit whole; asked at once, the question waits
+    // for the figures of this edit.
+    prefixes->setText(QStringLiteral("1 262 232"));
+    dialogs.confirmAnswers.enqueue(false);
+    ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Write to device")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.last(QStringLiteral("confirm")); }, 10000));
+    EXPECT_EQ(dialogs.last(QStringLiteral("confirm"))->message,
+              QStringLiteral("Writing 23,210 of 25,500 entries: 1 cut to 23,210 of 24,000, 262, "
+                             "232 left out. The device will reboot afterwards. Your codeplug is "
+                             "not affected."));
+    EXPECT_EQ(labelText(&view, QStringLiteral("Selection")),
+              QStringLiteral("25,500 entries in the selection, 23,210 fit."));
+    EXPECT_EQ(labelText(&view, QStringLiteral("Cut prefixes")),
+              QStringLiteral("Cut: 1 keeps 23,210 of 24,000; 262 keeps none of 1,000; 232 keeps "
+                             "none of 500"));
+
+    // Search: every match counted, the list in list order.
+    QLineEdit* search = fieldNamed(&view, QStringLiteral("Search"));
+    ASSERT_TRUE(search);
+    auto* table =
+        qobject_cast<QTableView*>(findAccessible(&view, QStringLiteral("Preview"))->object());
+    QTest::keyClicks(search, QStringLiteral("oe4"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->model()->rowCount() == 111; }, 10000));
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("2320004"));
+    EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("OE4 Cy"));
+    search->setText(QStringLiteral("XX"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->model()->rowCount() == 5000; }, 10000));
+    bool counted = false;
+    for (QLabel* label : view.findChildren<QLabel*>())
+        counted = counted || label->text() == QStringLiteral("showing first 5000 of 24000 matches");
+    EXPECT_TRUE(counted);
+    search->clear();
+    EXPECT_EQ(table->model()->rowCount(), 2000);
 }
 
 // Where a widget sits inside the pane.

@@ -17,11 +17,11 @@ TEST(DMRDatabaseFiguresTest, CapacityFollowsFamilyFormatAndTextLength) {
 
 TEST(DMRDatabaseFiguresTest, OverCapacityWarningsCarryTheirNumbers) {
     using F = DMRDatabaseFigures;
-    EXPECT_FALSE(F::overCapacityWarning(37135, 37135, DMRDBFormat::compressed));
-    EXPECT_EQ(F::overCapacityWarning(40000, 37135, DMRDBFormat::compressed),
+    EXPECT_FALSE(F::overCapacityWarning(37135, 37135, DMRDBFormat::compressed, false));
+    EXPECT_EQ(F::overCapacityWarning(40000, 37135, DMRDBFormat::compressed, false),
               QStringLiteral("Imported 40000 entries exceed the ~37135 that fit; only the first "
                              "37135 (lowest DMR IDs) will be written."));
-    EXPECT_EQ(F::overCapacityWarning(1000000, 807730, DMRDBFormat::uncompressed),
+    EXPECT_EQ(F::overCapacityWarning(1000000, 807730, DMRDBFormat::uncompressed, false),
               QStringLiteral("Imported 1000000 entries exceed the ~807730 that fit uncompressed; "
                              "switch Format to Compressed to fit the full worldwide database."));
 }
@@ -44,6 +44,38 @@ TEST(DMRDatabaseFiguresTest, PreviewChoicesAndTexts) {
     EXPECT_EQ(F::writeMessage(3),
               QStringLiteral("3 entries will be written to the DMR-ID database flash area. The "
                              "device will reboot afterwards. Your codeplug is not affected."));
+}
+
+} // namespace
+} // namespace nerka
+
+namespace nerka {
+namespace {
+
+TEST(DMRDatabaseFiguresTest, SelectionAndSearchTexts) {
+    using F = DMRDatabaseFigures;
+    EXPECT_EQ(F::overCapacityWarning(40000, 37135, DMRDBFormat::uncompressed, true),
+              QStringLiteral("Imported 40000 entries exceed the ~37135 that fit; the preferred "
+                             "prefixes decide which are written."));
+    EXPECT_EQ(F::prefixListText(DMRPrefixNames::parse(QStringLiteral(""))),
+              QStringLiteral("No preferred prefixes"));
+    EXPECT_EQ(F::prefixListText(DMRPrefixNames::parse(QStringLiteral("26 Poland"))),
+              QStringLiteral("26, 260 Poland"));
+
+    const std::vector<std::uint32_t> ids{2600001, 2620001, 2620002, 3100001};
+    EXPECT_EQ(F::selectionText(selectForRadio(ids, 2, {})),
+              QStringLiteral("No preferred prefixes: the lowest IDs fill the radio."));
+    const DMRSelectionOutcome cut = selectForRadio(ids, 1, {{QStringLiteral("262")}, true});
+    EXPECT_EQ(F::selectionText(cut), QStringLiteral("2 entries in the selection, 1 fit."));
+    EXPECT_EQ(F::cutText(cut), QStringLiteral("Cut: 262 keeps 1 of 2"));
+    EXPECT_EQ(F::cutText(selectForRadio(ids, 4, {{QStringLiteral("262")}, true})), QString());
+    EXPECT_EQ(F::writeMessage(cut),
+              QStringLiteral("Writing 1 of 4 entries: 262 cut to 1 of 2. The device will reboot "
+                             "afterwards. Your codeplug is not affected."));
+
+    EXPECT_EQ(F::matchesText(0, 0), QStringLiteral("No matches"));
+    EXPECT_EQ(F::matchesText(1, 1), QStringLiteral("1 match"));
+    EXPECT_EQ(F::matchesText(5000, 5001), QStringLiteral("showing first 5000 of 5001 matches"));
 }
 
 } // namespace
