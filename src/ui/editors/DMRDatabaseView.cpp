@@ -347,32 +347,28 @@ void DMRDatabaseView::textLengthChosen() {
 }
 
 void DMRDatabaseView::importCsv() {
-    const std::optional<QString> path = m_dialogs.openFile(
+    m_dialogs.openFile(
         this, QStringLiteral("Import DMR IDs from CSV"),
-        {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")});
-    if (!path)
-        return;
-    m_importing = true;
-    refreshProgress();
-    m_controller.importDMRDatabase(*path);
+        {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")},
+        [this](const QString& path) {
+            m_importing = true;
+            refreshProgress();
+            m_controller.importDMRDatabase(path);
+        });
 }
 
 void DMRDatabaseView::exportCsv() {
-    const std::optional<QString> path =
-        m_dialogs.saveFile(this, QStringLiteral("Export DMR IDs to CSV"),
-                           {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("dmr_ids.csv"));
-    if (path)
-        m_controller.exportDMRDatabase(*path);
+    m_dialogs.saveFile(this, QStringLiteral("Export DMR IDs to CSV"),
+                       {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("dmr_ids.csv"),
+                       [this](const QString& path) { m_controller.exportDMRDatabase(path); });
 }
 
 void DMRDatabaseView::writeToDevice() {
     const auto& database = m_controller.dmrUserDB();
     const qsizetype count = database ? database->entries.size() : 0;
-    if (!m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
-                           DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
-                           QStringLiteral("Abbrechen")))
-        return;
-    m_controller.writeDMRDatabase();
+    m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
+                      DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
+                      QStringLiteral("Abbrechen"), [this] { m_controller.writeDMRDatabase(); });
 }
 
 } // namespace nerka

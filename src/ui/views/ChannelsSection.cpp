@@ -4,6 +4,7 @@
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
+#include "ui/kit/PopupMenu.h"
 #include "ui/views/ChannelTableModel.h"
 #include "ui/views/SearchProxyModel.h"
 
@@ -54,9 +55,8 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_import =
         addToolAction(QStringLiteral("Import"), QStringLiteral("square.and.arrow.down.on.square"),
                       QStringLiteral("Import channels"));
-    m_import->setMenu(m_importMenu);
     if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
-        button->setPopupMode(QToolButton::InstantPopup);
+        attachPopupMenu(button, m_importMenu);
 
     m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
     m_copy = new QAction(QStringLiteral("Copy"), this);
@@ -188,11 +188,9 @@ void ChannelsSection::paste() {
 void ChannelsSection::importCsv() {
     if (!canEdit())
         return;
-    const std::optional<QString> path =
-        dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
-                           {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
-    if (path)
-        controller().importChannelCsv(*path);
+    dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       [this](const QString& path) { controller().importChannelCsv(path); });
 }
 
 void ChannelsSection::updateActions() {

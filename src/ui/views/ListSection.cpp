@@ -265,15 +265,21 @@ QList<QAction*> ListSection::contextActions() const {
 
 void ListSection::showContextMenu(const QPoint& pos) {
     refreshActions();
-    QMenu menu(this);
+    // Opened with popup(), not exec(): the request returns at once, and the
+    // menu deletes itself when it closes.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : contextActions()) {
         if (action)
-            menu.addAction(action);
+            menu->addAction(action);
         else
-            menu.addSeparator();
+            menu->addSeparator();
     }
-    if (!menu.isEmpty())
-        menu.exec(m_view->viewport()->mapToGlobal(pos));
+    if (menu->isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu->popup(m_view->viewport()->mapToGlobal(pos));
 }
 
 bool ListSection::eventFilter(QObject* watched, QEvent* event) {
