@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
@@ -116,6 +117,19 @@ void ChannelEditView::buildForm() {
     titleRow()->addWidget(m_next);
     connect(m_prev, &QToolButton::clicked, this, [this] { navigate(onPrev); });
     connect(m_next, &QToolButton::clicked, this, [this] { navigate(onNext); });
+    // Ctrl+PgUp / Ctrl+PgDn step like the buttons, from any field.
+    const auto step = [this](const QKeySequence& keys, QToolButton* button) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    };
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageUp), m_prev);
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageDown), m_next);
+    m_prev->setAccessibleDescription(QStringLiteral("Ctrl+PgUp"));
+    m_next->setAccessibleDescription(QStringLiteral("Ctrl+PgDown"));
 
     // The form is long; it scrolls inside the sheet.
     auto* scroll = new QScrollArea(this);
@@ -375,6 +389,11 @@ void ChannelEditView::populate() {
     selectData(m_aprs, form.aprsIndex.value_or(kNone),
                QStringLiteral("APRS %1").arg(form.aprsIndex.value_or(0) + 1));
     m_loading = false;
+    // The sheet opens (and steps to a neighbour) with the name ready to be
+    // typed over, not on "Previous channel (saves)", where Space would save
+    // and jump.
+    m_name->setFocus(Qt::OtherFocusReason);
+    m_name->selectAll();
     inputChanged();
 }
 
@@ -446,6 +465,26 @@ void ChannelEditView::inputChanged() {
 
 bool ChannelEditView::isInputValid() const {
     return m_form->isValid();
+}
+
+QString ChannelEditView::invalidReason() const {
+    if (!m_form->nameValid())
+        return QStringLiteral("Name: enter a name");
+    if (!m_form->rxValid())
+        return QStringLiteral("RX: ") + FrequencyText::problem(m_form->rxText());
+    if (!m_form->txValid())
+        return QStringLiteral("TX: ") + FrequencyText::problem(m_form->txText());
+    return {};
+}
+
+QWidget* ChannelEditView::invalidField() const {
+    if (!m_form->nameValid())
+        return m_name;
+    if (!m_form->rxValid())
+        return m_rx;
+    if (!m_form->txValid())
+        return m_tx;
+    return nullptr;
 }
 
 bool ChannelEditView::save() {

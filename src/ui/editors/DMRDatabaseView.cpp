@@ -162,6 +162,7 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     previewLayout->setContentsMargins(0, 0, 0, 0);
     m_model = new DMRPreviewModel(this);
     m_table = new QTableView(preview);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table; arrows move within
     m_table->setAccessibleName(QStringLiteral("Preview"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -84,6 +84,8 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the list for the next control; the arrows move within it.
+    view->setTabKeyNavigation(false);
     view->installEventFilter(this);
     setFocusProxy(view);
     // Table rows as high as a line of text needs: the style's default row
