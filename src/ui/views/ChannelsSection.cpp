@@ -124,24 +124,40 @@ void ChannelsSection::moveSelection(int delta) {
         if (const std::optional<int> row = m_model->rowOf(number))
             selected[*row] = true;
     }
-    // Moving up: every selected channel swaps with the unselected one above
-    // it, so a block of selected channels moves as one. Moving down mirrors it.
+    // The rows the search shows, as positions in `order`. A move steps past
+    // the neighbour the user sees; channels the search hides keep their order
+    // and let the moved ones by.
+    QList<qsizetype> shown;
+    for (int row = 0; row < proxy()->rowCount(); ++row)
+        shown.append(proxy()->mapToSource(proxy()->index(row, 0)).row());
+    std::sort(shown.begin(), shown.end());
+    const auto moveTo = [&](qsizetype from, qsizetype to) {
+        order.move(from, to);
+        const bool flag = selected[from];
+        selected.remove(from);
+        selected.insert(to, flag);
+    };
+    // Moving up: every selected channel goes before the unselected shown one
+    // above it, so a block of selected channels moves as one. Moving down
+    // mirrors it.
     if (delta < 0) {
-        if (selected.first())
-            return;
-        for (qsizetype i = 1; i < order.size(); ++i) {
-            if (selected[i] && !selected[i - 1]) {
-                order.swapItemsAt(i, i - 1);
-                std::swap(selected[i], selected[i - 1]);
+        for (qsizetype k = 1; k < shown.size(); ++k) {
+            const qsizetype at = shown[k];
+            const qsizetype above = shown[k - 1];
+            if (selected[at] && !selected[above]) {
+                moveTo(at, above);
+                shown[k - 1] = above;
+                shown[k] = above + 1;
             }
         }
     } else {
-        if (selected.last())
-            return;
-        for (qsizetype i = order.size() - 2; i >= 0; --i) {
-            if (selected[i] && !selected[i + 1]) {
-                order.swapItemsAt(i, i + 1);
-                std::swap(selected[i], selected[i + 1]);
+        for (qsizetype k = shown.size() - 2; k >= 0; --k) {
+            const qsizetype at = shown[k];
+            const qsizetype below = shown[k + 1];
+            if (selected[at] && !selected[below]) {
+                moveTo(at, below);
+                shown[k] = below - 1;
+                shown[k + 1] = below;
             }
         }
     }
@@ -197,13 +213,15 @@ void ChannelsSection::updateActions() {
     const bool editable = canEdit();
     const QList<int> numbers = selectedChannelNumbers();
     const qsizetype count = numbers.size();
-    const qsizetype total = m_model->channels().size();
+    // Judged on the rows shown: with a search, the first shown row cannot
+    // move up even when hidden channels are above it.
     std::optional<int> firstRow;
     std::optional<int> lastRow;
-    if (count > 0) {
-        firstRow = m_model->rowOf(numbers.first());
-        lastRow = m_model->rowOf(numbers.last());
+    for (const QModelIndex& index : view()->selectionModel()->selectedRows()) {
+        firstRow = std::min(firstRow.value_or(index.row()), index.row());
+        lastRow = std::max(lastRow.value_or(index.row()), index.row());
     }
+    const int total = proxy()->rowCount();
 
     m_new->setEnabled(editable);
     m_edit->setEnabled(editable && count > 0);
