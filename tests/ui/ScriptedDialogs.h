@@ -21,7 +21,7 @@ public:
     struct Asked {
         QString kind; // "confirm", "alert", "open", "save", "color"
         QString title;
-        QString message; // the message, or the proposed name of a save dialog
+        QString message;     // the message, or the proposed name of a save dialog
         QStringList buttons; // confirm/cancel texts, or the filters of a file dialog
         QString details;
     };
@@ -53,10 +53,11 @@ public:
 
     // Each answer is given at once, through the callback, as the real
     // dialog would give it once closed.
-    void confirm(QWidget*, const QString& title, const QString& message,
-                 const QString& confirmText, const QString& cancelText,
-                 std::function<void()> confirmed, const QString& details = QString()) override {
-        asked.append({QStringLiteral("confirm"), title, message, {confirmText, cancelText}, details});
+    void confirm(QWidget*, const QString& title, const QString& message, const QString& confirmText,
+                 const QString& cancelText, std::function<void()> confirmed,
+                 const QString& details = QString()) override {
+        asked.append(
+            {QStringLiteral("confirm"), title, message, {confirmText, cancelText}, details});
         if (confirmAnswers.isEmpty()) {
             EXPECT_FALSE(strict) << "unexpected confirmation: " << title.toStdString();
             return;
@@ -64,8 +65,8 @@ public:
         if (confirmAnswers.dequeue() && confirmed)
             confirmed();
     }
-    void alert(QWidget*, const QString& title, const QString& message,
-               const QString& buttonText, std::function<void()> dismissed = {}) override {
+    void alert(QWidget*, const QString& title, const QString& message, const QString& buttonText,
+               std::function<void()> dismissed = {}) override {
         asked.append({QStringLiteral("alert"), title, message, {buttonText}, {}});
         if (onAlert)
             onAlert(asked.last());

@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace nerka {
 
 namespace {
@@ -90,6 +92,14 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(QStringLiteral("Progress"));
+    // The row keeps its room while hidden, so a transfer starting or ending
+    // does not push the screen below it down and up again.
+    for (QWidget* part :
+         {static_cast<QWidget*>(m_progressText), static_cast<QWidget*>(m_progress)}) {
+        QSizePolicy policy = part->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        part->setSizePolicy(policy);
+    }
     progressRow->addWidget(m_progressText);
     progressRow->addWidget(m_progress, 1);
     layout->addLayout(progressRow);
@@ -170,6 +180,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_table->verticalHeader()->hide();
     // Fixed row heights: the table never measures its rows' contents.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // As high as the rows of the other tables (a line of text and a margin).
+    m_table->verticalHeader()->setDefaultSectionSize(
+        std::max(m_table->fontMetrics().height(), m_table->iconSize().height()) + 8);
     m_table->horizontalHeader()->setStretchLastSection(true);
     // Headings over their columns' left-aligned text, not centred over it.
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -348,14 +361,13 @@ void DMRDatabaseView::textLengthChosen() {
 }
 
 void DMRDatabaseView::importCsv() {
-    m_dialogs.openFile(
-        this, QStringLiteral("Import DMR IDs from CSV"),
-        {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")},
-        [this](const QString& path) {
-            m_importing = true;
-            refreshProgress();
-            m_controller.importDMRDatabase(path);
-        });
+    m_dialogs.openFile(this, QStringLiteral("Import DMR IDs from CSV"),
+                       {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")},
+                       [this](const QString& path) {
+                           m_importing = true;
+                           refreshProgress();
+                           m_controller.importDMRDatabase(path);
+                       });
 }
 
 void DMRDatabaseView::exportCsv() {

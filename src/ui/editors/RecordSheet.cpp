@@ -170,12 +170,13 @@ void RecordSheet::mark(QWidget* field, const QString& reason) {
     QPalette palette = field->palette();
     const QColor base = palette.color(QPalette::Base);
     const QColor red(220, 40, 40);
-    palette.setColor(QPalette::Base, QColor((base.red() * 3 + red.red()) / 4,
-                                            (base.green() * 3 + red.green()) / 4,
-                                            (base.blue() * 3 + red.blue()) / 4));
+    palette.setColor(QPalette::Base,
+                     QColor((base.red() * 3 + red.red()) / 4, (base.green() * 3 + red.green()) / 4,
+                            (base.blue() * 3 + red.blue()) / 4));
     field->setPalette(palette);
-    field->setAccessibleDescription(
-        m_markedDescription.isEmpty() ? reason : m_markedDescription + QStringLiteral(" — ") + reason);
+    field->setAccessibleDescription(m_markedDescription.isEmpty()
+                                        ? reason
+                                        : m_markedDescription + QStringLiteral(" — ") + reason);
 }
 
 void RecordSheet::confirm() {

@@ -155,10 +155,9 @@ QString SatelliteEditView::invalidReason() const {
     const int i = firstInvalidFrequency();
     if (i < 0)
         return {};
-    return m_freq[i]->accessibleDescription().section(QLatin1Char(' '), 0, 0) +
-           QLatin1Char(' ') + m_freq[i]->accessibleName().section(QLatin1Char(' '), 0, 0) +
-           QStringLiteral(": ") + FrequencyText::problem(m_freq[i]->text()) +
-           QStringLiteral(" (or empty for not set)");
+    return m_freq[i]->accessibleDescription().section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ') +
+           m_freq[i]->accessibleName().section(QLatin1Char(' '), 0, 0) + QStringLiteral(": ") +
+           FrequencyText::problem(m_freq[i]->text()) + QStringLiteral(" (or empty for not set)");
 }
 
 QWidget* SatelliteEditView::invalidField() const {

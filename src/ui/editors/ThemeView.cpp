@@ -219,8 +219,8 @@ void ThemeView::chooseColor(int slot) {
     const ThemeKind kind = m_kind;
     m_dialogs.chooseColor(this, themeSlotLabel(slot), toQColor(theme->at(slot)),
                           [this, kind, slot](const QColor& chosen) {
-                              m_controller.setThemeColor(kind, slot, chosen.redF(),
-                                                         chosen.greenF(), chosen.blueF());
+                              m_controller.setThemeColor(kind, slot, chosen.redF(), chosen.greenF(),
+                                                         chosen.blueF());
                           });
 }
 

@@ -60,11 +60,10 @@ void WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString
     cancel->setAccessibleName(cancelText);
     box->setDefaultButton(ok);
     box->setEscapeButton(cancel);
-    QObject::connect(box, &QMessageBox::finished, box,
-                     [box, ok, confirmed = std::move(confirmed)] {
-                         if (box->clickedButton() == ok && confirmed)
-                             confirmed();
-                     });
+    QObject::connect(box, &QMessageBox::finished, box, [box, ok, confirmed = std::move(confirmed)] {
+        if (box->clickedButton() == ok && confirmed)
+            confirmed();
+    });
     centreOnWindow(box, parent);
     box->open();
 }

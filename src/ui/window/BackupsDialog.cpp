@@ -76,9 +76,8 @@ BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWid
     close->setText(QStringLiteral("Close"));
     close->setAccessibleName(QStringLiteral("Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    QObject::connect(m_restore, &QPushButton::clicked, this, [this] {
-        restoreRow(m_list->indexOfTopLevelItem(m_list->currentItem()));
-    });
+    QObject::connect(m_restore, &QPushButton::clicked, this,
+                     [this] { restoreRow(m_list->indexOfTopLevelItem(m_list->currentItem())); });
     QObject::connect(m_list, &QTreeWidget::itemActivated, this, [this] { m_restore->click(); });
     QObject::connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
 

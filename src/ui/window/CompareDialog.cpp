@@ -40,8 +40,7 @@ CompareDialog::CompareDialog(RadioController& controller, Dialogs& dialogs, QWid
     resize(640, 400);
 }
 
-void CompareDialog::chooseAndOpen(RadioController& controller, Dialogs& dialogs,
-                                  QWidget* window) {
+void CompareDialog::chooseAndOpen(RadioController& controller, Dialogs& dialogs, QWidget* window) {
     // The chooser belongs to the window, not to the sheet: the sheet is not
     // shown yet, and a chooser over a hidden parent opens at the screen corner.
     dialogs.openFile(window, QStringLiteral("Compare with File"),

@@ -30,13 +30,12 @@ void ErrorAlert::showPending() {
     // next rather than cleared unseen.
     const QString text = *m_controller.lastError();
     m_showing = true;
-    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"),
-                    [this, text] {
-                        m_showing = false;
-                        if (m_controller.lastError() == text)
-                            m_controller.clearLastError();
-                        schedule();
-                    });
+    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"), [this, text] {
+        m_showing = false;
+        if (m_controller.lastError() == text)
+            m_controller.clearLastError();
+        schedule();
+    });
 }
 
 } // namespace nerka

@@ -52,21 +52,21 @@ QString FileCommands::discardMessage(int unsavedRegions) {
 }
 
 void FileCommands::open() {
-    m_dialogs.openFile(
-        m_window, QStringLiteral("Open codeplug file"), openFilters(), [this](const QString& path) {
-            // An opened file replaces the codeplug in memory and empties the
-            // unsaved set, so unwritten edits would be gone without a word:
-            // ask, as a read does.
-            const int unsaved = int(m_controller.dirtyRegions().size());
-            if (unsaved == 0) {
-                m_controller.openCodeplugFile(path);
-                return;
-            }
-            m_dialogs.confirm(m_window, QStringLiteral("Discard unsaved changes?"),
-                              discardMessage(unsaved), QStringLiteral("Open"),
-                              QStringLiteral("Abbrechen"),
-                              [this, path] { m_controller.openCodeplugFile(path); });
-        });
+    m_dialogs.openFile(m_window, QStringLiteral("Open codeplug file"), openFilters(),
+                       [this](const QString& path) {
+                           // An opened file replaces the codeplug in memory and empties the
+                           // unsaved set, so unwritten edits would be gone without a word:
+                           // ask, as a read does.
+                           const int unsaved = int(m_controller.dirtyRegions().size());
+                           if (unsaved == 0) {
+                               m_controller.openCodeplugFile(path);
+                               return;
+                           }
+                           m_dialogs.confirm(m_window, QStringLiteral("Discard unsaved changes?"),
+                                             discardMessage(unsaved), QStringLiteral("Open"),
+                                             QStringLiteral("Abbrechen"),
+                                             [this, path] { m_controller.openCodeplugFile(path); });
+                       });
 }
 
 void FileCommands::save() {

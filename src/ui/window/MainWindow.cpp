@@ -242,10 +242,10 @@ void MainWindow::writeChanges() {
     const int unsaved = int(m_controller.dirtyRegions().size());
     if (unsaved == 0)
         return;
-    m_dialogs.confirm(this, QStringLiteral("Write changes to the device?"), writeMessage(unsaved),
-                      QStringLiteral("Write"), QStringLiteral("Abbrechen"),
-                      [this] { m_controller.writeChanges(); },
-                      m_controller.pendingWritePreviewText());
+    m_dialogs.confirm(
+        this, QStringLiteral("Write changes to the device?"), writeMessage(unsaved),
+        QStringLiteral("Write"), QStringLiteral("Abbrechen"),
+        [this] { m_controller.writeChanges(); }, m_controller.pendingWritePreviewText());
 }
 
 void MainWindow::openSettings() {

@@ -336,14 +336,20 @@ TEST_F(RecordEditorsTest, KeyboardPathThroughEveryEditor) {
         QString steppedTitle; // after Ctrl+PgDn; empty without Previous/Next
     };
     const Case cases[] = {
-        {"channel", [&] { return opened(&RecordEditors::editChannel, 1); },
-         QStringLiteral("Name"), QStringLiteral("Edit channel 2")},
-        {"new channel", [&] { return opened(&RecordEditors::newChannel); },
-         QStringLiteral("Name"), {}},
-        {"contact", [&] { return opened(&RecordEditors::editContact, 1); },
-         QStringLiteral("Name"), {}},
-        {"talkgroup", [&] { return opened(&RecordEditors::newTalkgroup); },
-         QStringLiteral("Name"), {}},
+        {"channel", [&] { return opened(&RecordEditors::editChannel, 1); }, QStringLiteral("Name"),
+         QStringLiteral("Edit channel 2")},
+        {"new channel",
+         [&] { return opened(&RecordEditors::newChannel); },
+         QStringLiteral("Name"),
+         {}},
+        {"contact",
+         [&] { return opened(&RecordEditors::editContact, 1); },
+         QStringLiteral("Name"),
+         {}},
+        {"talkgroup",
+         [&] { return opened(&RecordEditors::newTalkgroup); },
+         QStringLiteral("Name"),
+         {}},
         {"zone", [&] { return opened(&RecordEditors::newZone); }, QStringLiteral("Name"), {}},
         {"satellite",
          [&]() -> RecordSheet* {
@@ -354,9 +360,12 @@ TEST_F(RecordEditorsTest, KeyboardPathThroughEveryEditor) {
              view->open();
              return view;
          },
-         QStringLiteral("Name"), {}},
-        {"settings", [&] { return opened(&RecordEditors::editSettings); },
-         QStringLiteral("Callsign"), {}},
+         QStringLiteral("Name"),
+         {}},
+        {"settings",
+         [&] { return opened(&RecordEditors::editSettings); },
+         QStringLiteral("Callsign"),
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);

@@ -228,9 +228,9 @@ protected:
         if (!root || depth > 40 || root->state().invisible)
             return;
         static const QSet<QAccessible::Role> controls = {
-            QAccessible::Button,     QAccessible::ButtonMenu,
-            QAccessible::CheckBox,   QAccessible::RadioButton,  QAccessible::ComboBox,
-            QAccessible::EditableText, QAccessible::SpinBox,    QAccessible::MenuItem};
+            QAccessible::Button,      QAccessible::ButtonMenu, QAccessible::CheckBox,
+            QAccessible::RadioButton, QAccessible::ComboBox,   QAccessible::EditableText,
+            QAccessible::SpinBox,     QAccessible::MenuItem};
         QObject* object = root->object();
         if (controls.contains(root->role()) && object && !seen.contains(object)) {
             seen.insert(object);
