@@ -149,6 +149,14 @@ void ChannelEditView::buildForm() {
     general->addRow(QStringLiteral("Name"), m_name);
     m_rx = field(QStringLiteral("RX (MHz)"), content);
     general->addRow(QStringLiteral("RX (MHz)"), m_rx);
+    const auto warning = [content] {
+        auto* label = new QLabel(content);
+        label->setWordWrap(true);
+        label->setVisible(false);
+        return label;
+    };
+    m_rxWarning = warning();
+    general->addRow(QString(), m_rxWarning);
     m_offsetMode = picker(QStringLiteral("Ablage"), content);
     for (FreqMode mode : kFreqModes)
         m_offsetMode->addItem(QString(), int(mode));
@@ -158,6 +166,8 @@ void ChannelEditView::buildForm() {
     general->addRow(m_customLabel, m_customOffset);
     m_tx = field(QStringLiteral("TX (MHz)"), content);
     general->addRow(QStringLiteral("TX (MHz)"), m_tx);
+    m_txWarning = warning();
+    general->addRow(QString(), m_txWarning);
     m_mode = picker(QStringLiteral("Mode"), content);
     m_mode->addItem(QStringLiteral("DMR"), int(ChannelMode::dmr));
     m_mode->addItem(QStringLiteral("FM"), int(ChannelMode::fm));
@@ -460,7 +470,21 @@ void ChannelEditView::inputChanged() {
     }
     refreshOffsetLabels();
     showFieldsForMode();
+    refreshBandWarnings();
     refreshValidity();
+}
+
+void ChannelEditView::refreshBandWarnings() {
+    const auto show = [this](QLabel* label, const QString& text) {
+        std::optional<std::uint64_t> hz = FrequencyText::parseHz(text);
+        const QString warning =
+            hz && m_lists.bands ? ChannelForm::bandWarning(*hz, *m_lists.bands) : QString();
+        label->setText(warning.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + warning);
+        label->setAccessibleName(warning);
+        label->setVisible(!warning.isEmpty());
+    };
+    show(m_rxWarning, m_form->rxText());
+    show(m_txWarning, m_form->txText());
 }
 
 bool ChannelEditView::isInputValid() const {
