@@ -41,6 +41,22 @@ public:
         return state;
     }
 
+    // The open menu is the button's child in the accessibility tree: Qt
+    // leaves popups out of the application's top-level windows, so without
+    // this a screen reader could not reach the items of an open menu.
+    int childCount() const override {
+        const QMenu* menu = menuOf(button());
+        return menu && menu->isVisible() ? 1 : 0;
+    }
+    QAccessibleInterface* child(int index) const override {
+        if (index != 0 || childCount() == 0)
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(menuOf(button()));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && childCount() == 1 && child->object() == menuOf(button()) ? 0 : -1;
+    }
+
     QStringList actionNames() const override {
         if (!button()->isEnabled())
             return {};
@@ -72,6 +88,16 @@ void popUpBelow(QMenu* menu, QWidget* anchor) {
 
 void attachPopupMenu(QToolButton* button, QMenu* menu) {
     button->setProperty(kMenuProperty, QVariant::fromValue<QObject*>(menu));
+    // The open menu is announced by the name of the button that opened it.
+    if (menu->accessibleName().isEmpty())
+        menu->setAccessibleName(button->accessibleName().isEmpty() ? button->text()
+                                                                   : button->accessibleName());
+    // An interface Qt made for the button before (naming or showing the
+    // button makes one) would stay cached; drop it so the next query gets
+    // the menu button's.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(button);
+        made && made->role() != QAccessible::ButtonMenu)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     QObject::connect(button, &QToolButton::clicked, menu,
                      [button, menu] { popUpBelow(menu, button); });
 }

@@ -138,6 +138,10 @@ protected:
             EXPECT_NE(open, nullptr) << "menu button opened no menu" << what;
             if (!open)
                 return false;
+            // The open menu is reachable from the button, where a screen
+            // reader finds it (popups are no top-level windows to it).
+            EXPECT_EQ(element->childCount(), 1) << what;
+            EXPECT_EQ(element->child(0) ? element->child(0)->object() : nullptr, open) << what;
             visitMenu(open, what);
             tidyUp();
             return true;
