@@ -35,23 +35,22 @@ using nerka::bench::printFigure;
 // Confirms every question, so "Load from device" reads at once.
 class YesDialogs final : public nerka::Dialogs {
 public:
-    bool confirm(QWidget*, const QString&, const QString&, const QString&, const QString&,
-                 const QString&) override {
-        return true;
+    void confirm(QWidget*, const QString&, const QString&, const QString&, const QString&,
+                 std::function<void()> confirmed, const QString&) override {
+        confirmed();
     }
-    void alert(QWidget*, const QString& title, const QString& message, const QString&) override {
+    void alert(QWidget*, const QString& title, const QString& message, const QString&,
+               std::function<void()> dismissed) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(message));
+        if (dismissed)
+            dismissed();
     }
-    std::optional<QString> openFile(QWidget*, const QString&, const QStringList&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget*, const QString&, const QStringList&,
-                                    const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QColor> chooseColor(QWidget*, const QString&, const QColor&) override {
-        return std::nullopt;
-    }
+    void openFile(QWidget*, const QString&, const QStringList&,
+                  std::function<void(const QString&)>) override {}
+    void saveFile(QWidget*, const QString&, const QStringList&, const QString&,
+                  std::function<void(const QString&)>) override {}
+    void chooseColor(QWidget*, const QString&, const QColor&,
+                     std::function<void(const QColor&)>) override {}
 };
 
 // CPU time of the calling thread, which a busy machine's preemption does

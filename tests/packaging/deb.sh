@@ -2,12 +2,15 @@
 # deb.sh BUILD_DIR HAS_MAN_PAGES HAS_WINDOW: packs the build tree's
 # installation into a .deb with CPack, unpacks it into a temporary folder
 # (never into the system) and checks its control fields, its file list and
-# that the programs start from there. Skipped (77) without cpack or dpkg-deb.
+# that the programs start from there, and runs Debian's package checker,
+# lintian, on it: any error or warning fails. Overrides of lintian's tags live
+# in lintian.overrides beside this script, each with its reason. Skipped (77)
+# without cpack, dpkg-deb or lintian.
 set -euo pipefail
 build=$1
 has_man=$2
 has_window=$3
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed"
         exit 77
@@ -46,6 +49,8 @@ expected=(
     /usr/share/icons/hicolor/scalable/apps/org.nerka.Nerka.svg
     /usr/share/bash-completion/completions/nerka-cli
     /usr/share/doc/nerka/USER_GUIDE.md
+    /usr/share/doc/nerka/copyright
+    /usr/share/doc/nerka/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/org.nerka.Nerka.png")
@@ -74,6 +79,27 @@ if [[ $has_window == 1 ]]; then
     QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/nerka" --version >/dev/null ||
         fail "nerka --version failed"
 fi
+
+# The changelog is the project's own, in Debian's format, for this version.
+gzip -dc "$work/root/usr/share/doc/nerka/changelog.gz" | head -n1 |
+    grep -qx "nerka ($(field Version)) unstable; urgency=medium" ||
+    fail "changelog.gz does not begin with this version's entry"
+grep -q '^License: GPL-3.0-or-later$' "$work/root/usr/share/doc/nerka/copyright" ||
+    fail "copyright names no GPL-3.0-or-later licence"
+
+# Lintian: errors (E) and warnings (W) fail; information and pedantic notes
+# do not. Tags listed in lintian.overrides (one "tag: reason" a line) are
+# accepted for the reason given there.
+overrides=$(dirname "$0")/lintian.overrides
+lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || true
+while IFS= read -r line; do
+    [[ $line =~ ^([EW]):\ nerka[^:]*:\ ([a-z0-9-]+) ]] || continue
+    tag=${BASH_REMATCH[2]}
+    if [[ -f $overrides ]] && grep -q "^$tag: ." "$overrides"; then
+        continue
+    fi
+    fail "lintian: $line"
+done <"$work/lintian.log"
 
 if ((failures > 0)); then
     exit 1

@@ -4,8 +4,8 @@
 // tree, finding controls by role and accessible name and pressing them with
 // their accessible actions.
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QWidget>
 
@@ -22,8 +22,8 @@ inline QAccessibleInterface* findAccessible(QAccessibleInterface* root, const QS
                                             int depth = 0) {
     if (!root || depth > 40)
         return nullptr;
-    if (root->text(QAccessible::Name) == name && (role == QAccessible::NoRole || root->role() == role) &&
-        !root->state().invisible)
+    if (root->text(QAccessible::Name) == name &&
+        (role == QAccessible::NoRole || root->role() == role) && !root->state().invisible)
         return root;
     for (int i = 0; i < root->childCount(); ++i) {
         if (QAccessibleInterface* found = findAccessible(root->child(i), name, role, depth + 1))
@@ -46,9 +46,9 @@ inline bool pressAccessible(QAccessibleInterface* element) {
     if (!actions)
         return false;
     const QStringList names = actions->actionNames();
-    for (const QString& action : {QAccessibleActionInterface::pressAction(),
-                                  QAccessibleActionInterface::toggleAction(),
-                                  QAccessibleActionInterface::showMenuAction()}) {
+    for (const QString& action :
+         {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction(),
+          QAccessibleActionInterface::showMenuAction()}) {
         if (names.contains(action)) {
             actions->doAction(action);
             return true;

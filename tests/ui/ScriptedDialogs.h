@@ -9,6 +9,9 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace nerka::test {
@@ -18,7 +21,7 @@ public:
     struct Asked {
         QString kind; // "confirm", "alert", "open", "save", "color"
         QString title;
-        QString message; // the message, or the proposed name of a save dialog
+        QString message;     // the message, or the proposed name of a save dialog
         QStringList buttons; // confirm/cancel texts, or the filters of a file dialog
         QString details;
     };
@@ -48,49 +51,58 @@ public:
         return nullptr;
     }
 
-    bool confirm(QWidget*, const QString& title, const QString& message,
-                 const QString& confirmText, const QString& cancelText,
+    // Each answer is given at once, through the callback, as the real
+    // dialog would give it once closed.
+    void confirm(QWidget*, const QString& title, const QString& message, const QString& confirmText,
+                 const QString& cancelText, std::function<void()> confirmed,
                  const QString& details = QString()) override {
-        asked.append({QStringLiteral("confirm"), title, message, {confirmText, cancelText}, details});
+        asked.append(
+            {QStringLiteral("confirm"), title, message, {confirmText, cancelText}, details});
         if (confirmAnswers.isEmpty()) {
             EXPECT_FALSE(strict) << "unexpected confirmation: " << title.toStdString();
-            return false;
+            return;
         }
-        return confirmAnswers.dequeue();
+        if (confirmAnswers.dequeue() && confirmed)
+            confirmed();
     }
-    void alert(QWidget*, const QString& title, const QString& message,
-               const QString& buttonText) override {
+    void alert(QWidget*, const QString& title, const QString& message, const QString& buttonText,
+               std::function<void()> dismissed = {}) override {
         asked.append({QStringLiteral("alert"), title, message, {buttonText}, {}});
         if (onAlert)
             onAlert(asked.last());
+        if (dismissed)
+            dismissed();
     }
-    std::optional<QString> openFile(QWidget*, const QString& title,
-                                    const QStringList& filters) override {
+    void openFile(QWidget*, const QString& title, const QStringList& filters,
+                  std::function<void(const QString&)> chosen) override {
         asked.append({QStringLiteral("open"), title, {}, filters, {}});
-        return nextFile(title);
+        answerFile(title, chosen);
     }
-    std::optional<QString> saveFile(QWidget*, const QString& title, const QStringList& filters,
-                                    const QString& proposedName) override {
+    void saveFile(QWidget*, const QString& title, const QStringList& filters,
+                  const QString& proposedName,
+                  std::function<void(const QString&)> chosen) override {
         asked.append({QStringLiteral("save"), title, proposedName, filters, {}});
-        return nextFile(title);
+        answerFile(title, chosen);
     }
-    std::optional<QColor> chooseColor(QWidget*, const QString& title,
-                                      const QColor&) override {
+    void chooseColor(QWidget*, const QString& title, const QColor&,
+                     std::function<void(const QColor&)> chosen) override {
         asked.append({QStringLiteral("color"), title, {}, {}, {}});
         if (colorAnswers.isEmpty()) {
             EXPECT_FALSE(strict) << "unexpected colour chooser: " << title.toStdString();
-            return std::nullopt;
+            return;
         }
-        return colorAnswers.dequeue();
+        if (const std::optional<QColor> colour = colorAnswers.dequeue(); colour && chosen)
+            chosen(*colour);
     }
 
 private:
-    std::optional<QString> nextFile(const QString& title) {
+    void answerFile(const QString& title, const std::function<void(const QString&)>& chosen) {
         if (fileAnswers.isEmpty()) {
             EXPECT_FALSE(strict) << "unexpected file chooser: " << title.toStdString();
-            return std::nullopt;
+            return;
         }
-        return fileAnswers.dequeue();
+        if (const std::optional<QString> path = fileAnswers.dequeue(); path && chosen)
+            chosen(*path);
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
@@ -116,6 +117,19 @@ void ChannelEditView::buildForm() {
     titleRow()->addWidget(m_next);
     connect(m_prev, &QToolButton::clicked, this, [this] { navigate(onPrev); });
     connect(m_next, &QToolButton::clicked, this, [this] { navigate(onNext); });
+    // Ctrl+PgUp / Ctrl+PgDn step like the buttons, from any field.
+    const auto step = [this](const QKeySequence& keys, QToolButton* button) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    };
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageUp), m_prev);
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageDown), m_next);
+    m_prev->setAccessibleDescription(QStringLiteral("Ctrl+PgUp"));
+    m_next->setAccessibleDescription(QStringLiteral("Ctrl+PgDown"));
 
     // The form is long; it scrolls inside the sheet.
     auto* scroll = new QScrollArea(this);
@@ -135,6 +149,14 @@ void ChannelEditView::buildForm() {
     general->addRow(QStringLiteral("Name"), m_name);
     m_rx = field(QStringLiteral("RX (MHz)"), content);
     general->addRow(QStringLiteral("RX (MHz)"), m_rx);
+    const auto warning = [content] {
+        auto* label = new QLabel(content);
+        label->setWordWrap(true);
+        label->setVisible(false);
+        return label;
+    };
+    m_rxWarning = warning();
+    general->addRow(QString(), m_rxWarning);
     m_offsetMode = picker(QStringLiteral("Ablage"), content);
     for (FreqMode mode : kFreqModes)
         m_offsetMode->addItem(QString(), int(mode));
@@ -144,6 +166,8 @@ void ChannelEditView::buildForm() {
     general->addRow(m_customLabel, m_customOffset);
     m_tx = field(QStringLiteral("TX (MHz)"), content);
     general->addRow(QStringLiteral("TX (MHz)"), m_tx);
+    m_txWarning = warning();
+    general->addRow(QString(), m_txWarning);
     m_mode = picker(QStringLiteral("Mode"), content);
     m_mode->addItem(QStringLiteral("DMR"), int(ChannelMode::dmr));
     m_mode->addItem(QStringLiteral("FM"), int(ChannelMode::fm));
@@ -375,6 +399,11 @@ void ChannelEditView::populate() {
     selectData(m_aprs, form.aprsIndex.value_or(kNone),
                QStringLiteral("APRS %1").arg(form.aprsIndex.value_or(0) + 1));
     m_loading = false;
+    // The sheet opens (and steps to a neighbour) with the name ready to be
+    // typed over, not on "Previous channel (saves)", where Space would save
+    // and jump.
+    m_name->setFocus(Qt::OtherFocusReason);
+    m_name->selectAll();
     inputChanged();
 }
 
@@ -441,11 +470,45 @@ void ChannelEditView::inputChanged() {
     }
     refreshOffsetLabels();
     showFieldsForMode();
+    refreshBandWarnings();
     refreshValidity();
+}
+
+void ChannelEditView::refreshBandWarnings() {
+    const auto show = [this](QLabel* label, const QString& text) {
+        std::optional<std::uint64_t> hz = FrequencyText::parseHz(text);
+        const QString warning =
+            hz && m_lists.bands ? ChannelForm::bandWarning(*hz, *m_lists.bands) : QString();
+        label->setText(warning.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + warning);
+        label->setAccessibleName(warning);
+        label->setVisible(!warning.isEmpty());
+    };
+    show(m_rxWarning, m_form->rxText());
+    show(m_txWarning, m_form->txText());
 }
 
 bool ChannelEditView::isInputValid() const {
     return m_form->isValid();
+}
+
+QString ChannelEditView::invalidReason() const {
+    if (!m_form->nameValid())
+        return QStringLiteral("Name: enter a name");
+    if (!m_form->rxValid())
+        return QStringLiteral("RX: ") + FrequencyText::problem(m_form->rxText());
+    if (!m_form->txValid())
+        return QStringLiteral("TX: ") + FrequencyText::problem(m_form->txText());
+    return {};
+}
+
+QWidget* ChannelEditView::invalidField() const {
+    if (!m_form->nameValid())
+        return m_name;
+    if (!m_form->rxValid())
+        return m_rx;
+    if (!m_form->txValid())
+        return m_tx;
+    return nullptr;
 }
 
 bool ChannelEditView::save() {

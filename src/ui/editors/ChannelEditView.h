@@ -35,6 +35,9 @@ public:
         QList<DMRContact> contacts;
         QList<Talkgroup> talkgroups;
         QStringList aprsSystems;
+        // The band limits of the radio's settings, for a warning beside a
+        // frequency outside them; none without settings.
+        std::optional<DeviceSettings> bands;
     };
 
     ChannelEditView(const RadioChannel& channel, bool isNew, Lists lists, QWidget* parent);
@@ -55,10 +58,14 @@ public:
 
 protected:
     [[nodiscard]] bool isInputValid() const override;
+    [[nodiscard]] QString invalidReason() const override;
+    [[nodiscard]] QWidget* invalidField() const override;
     bool save() override;
 
 private:
     void buildForm();
+    // The warnings beside RX and TX for a frequency outside the radio's bands.
+    void refreshBandWarnings();
     void populate();
     void fillTonePickers();
     void showFieldsForMode();
@@ -79,6 +86,8 @@ private:
     QLabel* m_customLabel = nullptr;
     QLineEdit* m_customOffset = nullptr;
     QLineEdit* m_tx = nullptr;
+    QLabel* m_rxWarning = nullptr;
+    QLabel* m_txWarning = nullptr;
     QComboBox* m_mode = nullptr;
     QComboBox* m_power = nullptr;
     QCheckBox* m_rxOnly = nullptr;

@@ -69,6 +69,22 @@ bool ContactEditView::isInputValid() const {
     return edit().has_value();
 }
 
+QString ContactEditView::invalidReason() const {
+    if (m_name->text().trimmed().isEmpty())
+        return QStringLiteral("Name: enter a name");
+    if (!ContactRules::parseDmrId(m_id->text()))
+        return QStringLiteral("DMR-ID: must be a number from 1 to 16777215");
+    return {};
+}
+
+QWidget* ContactEditView::invalidField() const {
+    if (m_name->text().trimmed().isEmpty())
+        return m_name;
+    if (!ContactRules::parseDmrId(m_id->text()))
+        return m_id;
+    return nullptr;
+}
+
 bool ContactEditView::save() {
     const auto result = edit();
     if (!result)

@@ -22,6 +22,8 @@ public:
 
 protected:
     [[nodiscard]] bool isInputValid() const override;
+    [[nodiscard]] QString invalidReason() const override;
+    [[nodiscard]] QWidget* invalidField() const override;
     bool save() override;
 
 private:

@@ -24,6 +24,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace nerka {
 
 namespace {
@@ -96,6 +98,14 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(QStringLiteral("Progress"));
+    // The row keeps its room while hidden, so a transfer starting or ending
+    // does not push the screen below it down and up again.
+    for (QWidget* part :
+         {static_cast<QWidget*>(m_progressText), static_cast<QWidget*>(m_progress)}) {
+        QSizePolicy policy = part->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        part->setSizePolicy(policy);
+    }
     progressRow->addWidget(m_progressText);
     progressRow->addWidget(m_progress, 1);
     layout->addLayout(progressRow);
@@ -202,6 +212,7 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     previewLayout->addWidget(m_search);
     m_model = new DMRPreviewModel(this);
     m_table = new QTableView(preview);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table; arrows move within
     m_table->setAccessibleName(QStringLiteral("Preview"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -209,6 +220,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_table->verticalHeader()->hide();
     // Fixed row heights: the table never measures its rows' contents.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // As high as the rows of the other tables (a line of text and a margin).
+    m_table->verticalHeader()->setDefaultSectionSize(
+        std::max(m_table->fontMetrics().height(), m_table->iconSize().height()) + 8);
     m_table->horizontalHeader()->setStretchLastSection(true);
     // Headings over their columns' left-aligned text, not centred over it.
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -487,22 +501,19 @@ void DMRDatabaseView::textLengthChosen() {
 }
 
 void DMRDatabaseView::importCsv() {
-    const std::optional<QString> path = m_dialogs.openFile(
-        this, QStringLiteral("Import DMR IDs from CSV"),
-        {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")});
-    if (!path)
-        return;
-    m_importing = true;
-    refreshProgress();
-    m_controller.importDMRDatabase(*path);
+    m_dialogs.openFile(this, QStringLiteral("Import DMR IDs from CSV"),
+                       {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")},
+                       [this](const QString& path) {
+                           m_importing = true;
+                           refreshProgress();
+                           m_controller.importDMRDatabase(path);
+                       });
 }
 
 void DMRDatabaseView::exportCsv() {
-    const std::optional<QString> path =
-        m_dialogs.saveFile(this, QStringLiteral("Export DMR IDs to CSV"),
-                           {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("dmr_ids.csv"));
-    if (path)
-        m_controller.exportDMRDatabase(*path);
+    m_dialogs.saveFile(this, QStringLiteral("Export DMR IDs to CSV"),
+                       {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("dmr_ids.csv"),
+                       [this](const QString& path) { m_controller.exportDMRDatabase(path); });
 }
 
 void DMRDatabaseView::writeToDevice() {
@@ -517,19 +528,16 @@ void DMRDatabaseView::writeToDevice() {
         return;
     }
     const qsizetype count = database ? database->entries.size() : 0;
-    if (!m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
-                           DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
-                           QStringLiteral("Abbrechen")))
-        return;
-    m_controller.writeDMRDatabase();
+    m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
+                      DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
+                      QStringLiteral("Abbrechen"), [this] { m_controller.writeDMRDatabase(); });
 }
 
 void DMRDatabaseView::askToWrite() {
-    if (!m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
-                           DMRDatabaseFigures::writeMessage(*m_outcome), QStringLiteral("Write"),
-                           QStringLiteral("Abbrechen")))
-        return;
-    m_controller.writeDMRDatabase(m_selection);
+    m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
+                      DMRDatabaseFigures::writeMessage(*m_outcome), QStringLiteral("Write"),
+                      QStringLiteral("Abbrechen"),
+                      [this, selection = m_selection] { m_controller.writeDMRDatabase(selection); });
 }
 
 } // namespace nerka

@@ -130,7 +130,7 @@ void RecordEditors::openChannel(const RadioChannel& channel, bool isNew) {
     m_channelNumber = channel.number;
     m_channelIsNew = isNew;
     ChannelEditView::Lists lists{m_controller.contacts(), m_controller.talkgroups(),
-                                 m_controller.aprsSystems()};
+                                 m_controller.aprsSystems(), m_controller.settings()};
     auto* view = new ChannelEditView(channel, isNew, std::move(lists), m_window);
     view->onSave = [this](const ChannelEdit& edit) { return saveChannel(edit); };
     if (!isNew) {
@@ -175,9 +175,9 @@ void RecordEditors::showNeighbour(int direction) {
         return;
     m_channelNumber = neighbour->number;
     m_channelIsNew = false;
-    view->loadChannel(
-        *neighbour, false,
-        {m_controller.contacts(), m_controller.talkgroups(), m_controller.aprsSystems()});
+    view->loadChannel(*neighbour, false,
+                      {m_controller.contacts(), m_controller.talkgroups(),
+                       m_controller.aprsSystems(), m_controller.settings()});
     view->setNavigation(neighbourOf(m_channelNumber, -1).has_value(),
                         neighbourOf(m_channelNumber, +1).has_value());
 }

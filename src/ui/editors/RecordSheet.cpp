@@ -1,8 +1,10 @@
 #include "ui/editors/RecordSheet.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -40,6 +42,20 @@ RecordSheet::RecordSheet(QWidget* parent, const QString& cancelText, const QStri
 
     m_cancelText = cancelText;
     m_confirmText = confirmText;
+
+    // A field that takes the focus is scrolled into view, whichever way the
+    // focus came: QScrollArea does so itself only for Tab presses made inside
+    // it, not for Shift+Tab from the buttons below it into its last field.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || now->window() != this)
+            return;
+        for (QWidget* up = now->parentWidget(); up && up != this; up = up->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(up)) {
+                area->ensureWidgetVisible(now);
+                return;
+            }
+        }
+    });
 }
 
 void RecordSheet::finishSheet() {
@@ -90,6 +106,22 @@ QSize RecordSheet::sizeHint() const {
     return hint;
 }
 
+void RecordSheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The sheet opens in its first field (unless the editor chose another)
+    // with the text selected, ready to be typed over.
+    QWidget* first = focusWidget();
+    for (QWidget* w = nextInFocusChain(); !first && w && w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled())
+            first = w;
+    }
+    if (!first)
+        return;
+    first->setFocus(Qt::TabFocusReason);
+    if (auto* field = qobject_cast<QLineEdit*>(first))
+        field->selectAll();
+}
+
 QString RecordSheet::invalidNote() {
     return QStringLiteral("Nothing is saved while the input is invalid.");
 }
@@ -109,7 +141,42 @@ void RecordSheet::refreshValidity() {
         return;
     const bool valid = isInputValid();
     m_confirm->setEnabled(valid);
-    m_note->setVisible(!valid);
+    if (isVisible())
+        m_userChanged = true;
+    const bool show = !valid && m_userChanged;
+    const QString reason = show ? invalidReason() : QString();
+    const QString note = reason.isEmpty() ? invalidNote() : reason + u'\n' + invalidNote();
+    m_note->setText(note);
+    m_note->setAccessibleName(note);
+    m_note->setVisible(show);
+    mark(show ? invalidField() : nullptr, reason);
+}
+
+QString RecordSheet::shownNote() const {
+    return m_note && m_note->isVisibleTo(this) ? m_note->text() : QString();
+}
+
+void RecordSheet::mark(QWidget* field, const QString& reason) {
+    if (m_marked && m_marked != field) {
+        m_marked->setPalette(QPalette());
+        m_marked->setAccessibleDescription(m_markedDescription);
+    }
+    if (field && field != m_marked)
+        m_markedDescription = field->accessibleDescription();
+    m_marked = field;
+    if (!field)
+        return;
+    // A reddish ground, mixed into the theme's own so dark themes stay legible.
+    QPalette palette = field->palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor red(220, 40, 40);
+    palette.setColor(QPalette::Base,
+                     QColor((base.red() * 3 + red.red()) / 4, (base.green() * 3 + red.green()) / 4,
+                            (base.blue() * 3 + red.blue()) / 4));
+    field->setPalette(palette);
+    field->setAccessibleDescription(m_markedDescription.isEmpty()
+                                        ? reason
+                                        : m_markedDescription + QStringLiteral(" — ") + reason);
 }
 
 void RecordSheet::confirm() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QHBoxLayout;
 class QLabel;
@@ -25,14 +26,19 @@ public:
     [[nodiscard]] QPushButton* cancelButton() const { return m_cancel; }
     [[nodiscard]] QString sheetTitle() const;
 
-    // Shown under the form while the input is invalid.
+    // Shown under the form while the input is invalid, after what is wrong.
     static QString invalidNote();
+    // The note as shown now (empty while hidden), and the field marked as
+    // invalid (none while the input is valid or untouched).
+    [[nodiscard]] QString shownNote() const;
+    [[nodiscard]] QWidget* markedField() const { return m_marked; }
 
     // Room for the whole form where the screen allows, a scrolled form
     // included, and never narrower than the minimum width.
     [[nodiscard]] QSize sizeHint() const override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void setSheetTitle(const QString& title);
     // Adds the note and the buttons under the form. Editors call it last, so
     // the tab order runs title row, form, then "Abbrechen" and "Apply".
@@ -46,11 +52,19 @@ protected:
     // Call after every change of the input.
     void refreshValidity();
     [[nodiscard]] virtual bool isInputValid() const = 0;
+    // What is wrong while the input is invalid, naming the field ("RX: must
+    // be below 1000 MHz"), and that field; empty/nullptr when the editor
+    // cannot tell.
+    [[nodiscard]] virtual QString invalidReason() const { return {}; }
+    [[nodiscard]] virtual QWidget* invalidField() const { return nullptr; }
     // Hands the edit to the receiver; true when it was taken.
     virtual bool save() = 0;
 
 private:
     void confirm();
+    // Marks `field` (and unmarks the one marked before) with a reddish
+    // ground and `reason` as its accessible description.
+    void mark(QWidget* field, const QString& reason);
 
     QHBoxLayout* m_titleRow = nullptr;
     QLabel* m_title = nullptr;
@@ -58,6 +72,11 @@ private:
     QLabel* m_note = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_confirm = nullptr;
+    QPointer<QWidget> m_marked;
+    QString m_markedDescription; // the marked field's own description
+    // Set by the user's first change: a new record starts blank, which is
+    // invalid but no mistake, so nothing is marked before then.
+    bool m_userChanged = false;
     QString m_cancelText;
     QString m_confirmText;
 };

@@ -1,5 +1,6 @@
 #include "ui/editors/SatelliteEditView.h"
 
+#include "ui/rules/FrequencyText.h"
 #include "ui/rules/SatelliteFormRules.h"
 
 #include <QComboBox>
@@ -48,15 +49,15 @@ std::optional<Tone> pickedTone(const QComboBox* picker) {
 } // namespace
 
 SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWidget* parent)
-    : QDialog(parent), m_satellite(satellite) {
-    setWindowModality(Qt::WindowModal);
+    : RecordSheet(parent, QStringLiteral("Cancel"), QStringLiteral("Save")),
+      m_satellite(satellite) {
     const QString slot = QString::number(satellite.index + 1);
-    setWindowTitle(isNew ? QString(QStringLiteral("New satellite (slot ") + slot + u')')
-                         : QString(QStringLiteral("Edit satellite ") + slot));
+    setSheetTitle(isNew ? QString(QStringLiteral("New satellite (slot ") + slot + u')')
+                        : QString(QStringLiteral("Edit satellite ") + slot));
     setAccessibleName(windowTitle());
 
     const SatelliteForm form = SatelliteFormRules::formFor(satellite);
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
 
     auto* nameForm = new QFormLayout;
     m_name = new QLineEdit(form.name, this);
@@ -108,23 +109,13 @@ SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWi
     epoch->setReadOnly(true);
     epoch->setAccessibleName(QStringLiteral("Keps epoch (UTC)"));
     epoch->setText(SatelliteFormRules::epochText(satellite));
+    // Wide enough for the whole date and time, which a form row would cut.
+    epoch->setMinimumWidth(epoch->fontMetrics().horizontalAdvance(epoch->text()) +
+                           epoch->fontMetrics().averageCharWidth() * 4);
     toneForm->addRow(QStringLiteral("Keps epoch (UTC)"), epoch);
     layout->addLayout(toneForm);
 
-    m_hint = new QLabel(this);
-    m_hint->setWordWrap(true);
-    layout->addWidget(m_hint);
-
-    auto* buttons = new QDialogButtonBox(this);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    m_save = buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::AcceptRole);
-    m_save->setAccessibleName(QStringLiteral("Save"));
-    m_save->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SatelliteEditView::save);
-    layout->addWidget(buttons);
-
+    finishSheet();
     connect(m_name, &QLineEdit::textChanged, this, &SatelliteEditView::revalidate);
     revalidate();
 }
@@ -139,29 +130,50 @@ SatelliteForm SatelliteEditView::currentForm() const {
     return form;
 }
 
-void SatelliteEditView::revalidate() {
-    const SatelliteForm form = currentForm();
-    const bool valid = SatelliteFormRules::isValid(form);
-    m_save->setEnabled(valid);
-    QString hint;
-    if (!SatelliteFormRules::isNameValid(form.name)) {
-        hint = QStringLiteral("Enter a name. Nothing is saved until the form is valid.");
-    } else if (!valid) {
-        hint = QStringLiteral("A frequency is not valid (MHz above 0 and below 1000, or empty "
-                              "for not set). Nothing is saved until the form is valid.");
-    }
-    m_hint->setText(hint);
-    m_hint->setVisible(!hint.isEmpty());
+bool SatelliteEditView::isInputValid() const {
+    return SatelliteFormRules::isValid(currentForm());
 }
 
-void SatelliteEditView::save() {
+void SatelliteEditView::revalidate() {
+    refreshValidity();
+}
+
+// The first field that keeps the form from being saved: the name, or a
+// frequency that is neither empty (not set) nor valid.
+int SatelliteEditView::firstInvalidFrequency() const {
+    for (int i = 0; i < SatelliteForm::kFrequencyCount; ++i) {
+        const QString text = m_freq[i]->text();
+        if (!text.trimmed().isEmpty() && !FrequencyText::isValid(text))
+            return i;
+    }
+    return -1;
+}
+
+QString SatelliteEditView::invalidReason() const {
+    if (!SatelliteFormRules::isNameValid(m_name->text()))
+        return QStringLiteral("Name: enter a name");
+    const int i = firstInvalidFrequency();
+    if (i < 0)
+        return {};
+    return m_freq[i]->accessibleDescription().section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ') +
+           m_freq[i]->accessibleName().section(QLatin1Char(' '), 0, 0) + QStringLiteral(": ") +
+           FrequencyText::problem(m_freq[i]->text()) + QStringLiteral(" (or empty for not set)");
+}
+
+QWidget* SatelliteEditView::invalidField() const {
+    if (!SatelliteFormRules::isNameValid(m_name->text()))
+        return m_name;
+    const int i = firstInvalidFrequency();
+    return i < 0 ? nullptr : m_freq[i];
+}
+
+bool SatelliteEditView::save() {
     const std::optional<Satellite> edited = SatelliteFormRules::apply(m_satellite, currentForm());
-    // Return on an invalid form reaches here although the button is disabled.
     if (!edited)
-        return;
+        return false;
     if (onSave)
         onSave(*edited);
-    accept();
+    return true;
 }
 
 } // namespace nerka

@@ -217,19 +217,17 @@ void ThemeView::chooseColor(int slot) {
     if (!theme || slot >= theme->size())
         return;
     const ThemeKind kind = m_kind;
-    const std::optional<QColor> chosen =
-        m_dialogs.chooseColor(this, themeSlotLabel(slot), toQColor(theme->at(slot)));
-    if (!chosen || !chosen->isValid())
-        return;
-    m_controller.setThemeColor(kind, slot, chosen->redF(), chosen->greenF(), chosen->blueF());
+    m_dialogs.chooseColor(this, themeSlotLabel(slot), toQColor(theme->at(slot)),
+                          [this, kind, slot](const QColor& chosen) {
+                              m_controller.setThemeColor(kind, slot, chosen.redF(), chosen.greenF(),
+                                                         chosen.blueF());
+                          });
 }
 
 void ThemeView::importGtm() {
     const ThemeKind kind = m_kind;
-    const std::optional<QString> path =
-        m_dialogs.openFile(this, QStringLiteral("Import theme (.gtm)"), kGtmFilters);
-    if (path)
-        m_controller.importTheme(*path, kind);
+    m_dialogs.openFile(this, QStringLiteral("Import theme (.gtm)"), kGtmFilters,
+                       [this, kind](const QString& path) { m_controller.importTheme(path, kind); });
 }
 
 void ThemeView::exportGtm() {
@@ -239,11 +237,9 @@ void ThemeView::exportGtm() {
         m_controller.exportTheme(kind, QString());
         return;
     }
-    const std::optional<QString> path =
-        m_dialogs.saveFile(this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
-                           QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"));
-    if (path)
-        m_controller.exportTheme(kind, *path);
+    m_dialogs.saveFile(this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
+                       QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"),
+                       [this, kind](const QString& path) { m_controller.exportTheme(kind, path); });
 }
 
 } // namespace nerka

@@ -1,5 +1,7 @@
 #include "AccessibleNames.h"
 
+#include "ui/kit/PopupMenu.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -131,6 +133,8 @@ QAccessibleInterface* accessibleNamesFactory(const QString& className, QObject* 
         if (auto* box = qobject_cast<QComboBox*>(object))
             return new AccessibleComboBox(box);
     }
+    if (className == QLatin1String("QToolButton"))
+        return popupMenuButtonInterface(object);
     return nullptr;
 }
 

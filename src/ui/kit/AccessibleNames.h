@@ -16,6 +16,9 @@ namespace nerka {
 // as Qt's own. Spin boxes, date and time edits, sliders, check boxes, buttons
 // and text fields already answer with their label and are left to Qt.
 //
+// The same factory answers for tool buttons given a menu by attachPopupMenu
+// (PopupMenu.h): a menu button with the actions "Press" and "ShowMenu".
+//
 // Call it once the QApplication exists and before any widget is asked for
 // its accessible interface: interfaces already created stay as they are.
 // Calling it again does nothing. Returns false, with a warning, when there is

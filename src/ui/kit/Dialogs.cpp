@@ -10,10 +10,10 @@ namespace nerka {
 namespace {
 
 // A window-modal message box whose buttons carry the given texts, so their
-// accessible names are exactly what they show.
+// accessible names are exactly what they show. It deletes itself on close.
 QMessageBox* makeBox(QWidget* parent, const QString& title, const QString& message) {
     auto* box = new QMessageBox(parent);
-    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     box->setWindowTitle(title);
     box->setText(message);
@@ -22,12 +22,35 @@ QMessageBox* makeBox(QWidget* parent, const QString& title, const QString& messa
     return box;
 }
 
+QFileDialog* makeFileDialog(QWidget* parent, const QString& title, const QStringList& filters) {
+    auto* dialog = new QFileDialog(parent, title);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog->setNameFilters(filters);
+    dialog->setAccessibleName(title);
+    centreOnWindow(dialog, parent);
+    return dialog;
+}
+
 } // namespace
 
-bool WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString& message,
+void centreOnWindow(QWidget* dialog, QWidget* anchor) {
+    if (!anchor)
+        return;
+    QWidget* window = anchor->window();
+    // A sheet's own dialogs centre on the window the sheet belongs to.
+    if (window->parentWidget())
+        window = window->parentWidget()->window();
+    dialog->adjustSize();
+    QRect frame(QPoint(), dialog->size());
+    frame.moveCenter(window->frameGeometry().center());
+    dialog->move(frame.topLeft());
+}
+
+void WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString& message,
                             const QString& confirmText, const QString& cancelText,
-                            const QString& details) {
-    std::unique_ptr<QMessageBox> box(makeBox(parent, title, message));
+                            std::function<void()> confirmed, const QString& details) {
+    QMessageBox* box = makeBox(parent, title, message);
     box->setIcon(QMessageBox::Question);
     if (!details.isEmpty())
         box->setDetailedText(details);
@@ -37,46 +60,72 @@ bool WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString
     cancel->setAccessibleName(cancelText);
     box->setDefaultButton(ok);
     box->setEscapeButton(cancel);
-    box->exec();
-    return box->clickedButton() == ok;
+    QObject::connect(box, &QMessageBox::finished, box, [box, ok, confirmed = std::move(confirmed)] {
+        if (box->clickedButton() == ok && confirmed)
+            confirmed();
+    });
+    centreOnWindow(box, parent);
+    box->open();
 }
 
 void WidgetDialogs::alert(QWidget* parent, const QString& title, const QString& message,
-                          const QString& buttonText) {
-    std::unique_ptr<QMessageBox> box(makeBox(parent, title, message));
+                          const QString& buttonText, std::function<void()> dismissed) {
+    QMessageBox* box = makeBox(parent, title, message);
     box->setIcon(QMessageBox::Warning);
     QPushButton* ok = box->addButton(buttonText, QMessageBox::RejectRole);
     ok->setAccessibleName(buttonText);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
-    box->exec();
+    QObject::connect(box, &QMessageBox::finished, box, [dismissed = std::move(dismissed)] {
+        if (dismissed)
+            dismissed();
+    });
+    centreOnWindow(box, parent);
+    box->open();
 }
 
-std::optional<QString> WidgetDialogs::openFile(QWidget* parent, const QString& title,
-                                               const QStringList& filters) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent, title, QString(), filters.join(QStringLiteral(";;")));
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+void WidgetDialogs::openFile(QWidget* parent, const QString& title, const QStringList& filters,
+                             std::function<void(const QString&)> chosen) {
+    QFileDialog* dialog = makeFileDialog(parent, title, filters);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                     [chosen = std::move(chosen)](const QString& path) {
+                         if (!path.isEmpty() && chosen)
+                             chosen(path);
+                     });
+    dialog->open();
 }
 
-std::optional<QString> WidgetDialogs::saveFile(QWidget* parent, const QString& title,
-                                               const QStringList& filters,
-                                               const QString& proposedName) {
-    const QString path = QFileDialog::getSaveFileName(parent, title, proposedName,
-                                                      filters.join(QStringLiteral(";;")));
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+void WidgetDialogs::saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                             const QString& proposedName,
+                             std::function<void(const QString&)> chosen) {
+    QFileDialog* dialog = makeFileDialog(parent, title, filters);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(proposedName);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                     [chosen = std::move(chosen)](const QString& path) {
+                         if (!path.isEmpty() && chosen)
+                             chosen(path);
+                     });
+    dialog->open();
 }
 
-std::optional<QColor> WidgetDialogs::chooseColor(QWidget* parent, const QString& title,
-                                                 const QColor& initial) {
-    const QColor colour = QColorDialog::getColor(initial, parent, title);
-    if (!colour.isValid())
-        return std::nullopt;
-    return colour;
+void WidgetDialogs::chooseColor(QWidget* parent, const QString& title, const QColor& initial,
+                                std::function<void(const QColor&)> chosen) {
+    auto* dialog = new QColorDialog(initial, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog->setWindowTitle(title);
+    dialog->setAccessibleName(title);
+    QObject::connect(dialog, &QColorDialog::colorSelected, dialog,
+                     [chosen = std::move(chosen)](const QColor& colour) {
+                         if (colour.isValid() && chosen)
+                             chosen(colour);
+                     });
+    centreOnWindow(dialog, parent);
+    dialog->open();
 }
 
 } // namespace nerka

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <functional>
 
 class QWidget;
 
@@ -12,55 +12,66 @@ namespace nerka {
 
 // Everything modal the window asks of the user goes through this interface:
 // confirmations, alerts, file and colour choosers. The program uses
-// WidgetDialogs; tests hand in a scripted one, so no test spins a modal loop.
-// Every call is window-modal to `parent` (a "sheet").
+// WidgetDialogs; tests hand in a scripted one.
+//
+// Every call opens its dialog window-modally to `parent` (a "sheet") and
+// returns at once; the answer arrives through the callback. No call runs a
+// nested event loop, so a command that asks (whether pressed by the mouse, a
+// shortcut or assistive technology) returns while the question is still open.
+// A callback never runs once `parent` is gone: the dialog is its child and
+// dies with it.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // A question with a confirm button and a cancel button (Escape). True when
-    // the user confirmed. `details` (optional) is shown behind a details
-    // toggle.
-    [[nodiscard]] virtual bool confirm(QWidget* parent, const QString& title,
-                                       const QString& message, const QString& confirmText,
-                                       const QString& cancelText,
-                                       const QString& details = QString()) = 0;
+    // A question with a confirm button and a cancel button (Escape).
+    // `confirmed` runs only when the user confirmed. `details` (optional) is
+    // shown behind a details toggle.
+    virtual void confirm(QWidget* parent, const QString& title, const QString& message,
+                         const QString& confirmText, const QString& cancelText,
+                         std::function<void()> confirmed, const QString& details = QString()) = 0;
 
     // A message with one button that dismisses it (the cancel role: Escape
-    // and Return both close it).
+    // and Return both close it). `dismissed` (optional) runs when it closes.
     virtual void alert(QWidget* parent, const QString& title, const QString& message,
-                       const QString& buttonText) = 0;
+                       const QString& buttonText, std::function<void()> dismissed = {}) = 0;
 
     // An open dialog. `filters` are Qt name filters ("Codeplug (*.nerka *.ogd77)").
-    // Nothing when the user cancelled.
-    [[nodiscard]] virtual std::optional<QString>
-    openFile(QWidget* parent, const QString& title, const QStringList& filters) = 0;
+    // `chosen` runs only when the user chose a file.
+    virtual void openFile(QWidget* parent, const QString& title, const QStringList& filters,
+                          std::function<void(const QString& path)> chosen) = 0;
 
     // A save dialog proposing `proposedName` (a file name, or a path).
-    [[nodiscard]] virtual std::optional<QString> saveFile(QWidget* parent, const QString& title,
-                                                          const QStringList& filters,
-                                                          const QString& proposedName) = 0;
+    virtual void saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                          const QString& proposedName,
+                          std::function<void(const QString& path)> chosen) = 0;
 
-    // A colour chooser starting at `initial`; nothing when cancelled.
-    [[nodiscard]] virtual std::optional<QColor> chooseColor(QWidget* parent, const QString& title,
-                                                            const QColor& initial) = 0;
+    // A colour chooser starting at `initial`; `chosen` runs only on a choice.
+    virtual void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
+                             std::function<void(const QColor& colour)> chosen) = 0;
 };
 
-// The real dialogs: QMessageBox, QFileDialog and QColorDialog, window-modal.
+// The real dialogs: QMessageBox, QFileDialog and QColorDialog, opened with
+// open() (window-modal, centred on the parent's window) and deleted when they
+// close.
 class WidgetDialogs final : public Dialogs {
 public:
-    bool confirm(QWidget* parent, const QString& title, const QString& message,
+    void confirm(QWidget* parent, const QString& title, const QString& message,
                  const QString& confirmText, const QString& cancelText,
-                 const QString& details = QString()) override;
+                 std::function<void()> confirmed, const QString& details = QString()) override;
     void alert(QWidget* parent, const QString& title, const QString& message,
-               const QString& buttonText) override;
-    std::optional<QString> openFile(QWidget* parent, const QString& title,
-                                    const QStringList& filters) override;
-    std::optional<QString> saveFile(QWidget* parent, const QString& title,
-                                    const QStringList& filters,
-                                    const QString& proposedName) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QString& title,
-                                      const QColor& initial) override;
+               const QString& buttonText, std::function<void()> dismissed = {}) override;
+    void openFile(QWidget* parent, const QString& title, const QStringList& filters,
+                  std::function<void(const QString& path)> chosen) override;
+    void saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                  const QString& proposedName,
+                  std::function<void(const QString& path)> chosen) override;
+    void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
+                     std::function<void(const QColor& colour)> chosen) override;
 };
+
+// Places `dialog` centred over the window of `anchor` (the main window when
+// the anchor is a sheet's child), so no dialog opens at the screen's corner.
+void centreOnWindow(QWidget* dialog, QWidget* anchor);
 
 } // namespace nerka

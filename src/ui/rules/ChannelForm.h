@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/RadioChannel.h"
 
 #include <QString>
@@ -37,6 +38,11 @@ public:
     // The offset picker's label of a mode for a receive frequency
     // ("Simplex", "− Ablage (0.6 MHz)", …, "Disconnected").
     [[nodiscard]] static QString freqModeLabel(FreqMode mode, std::uint64_t rxHz);
+    // A warning for a frequency outside both bands the radio's settings allow
+    // ("Outside the radio's bands (VHF 136–174 MHz, UHF 400–480 MHz)"), empty
+    // inside them. Only a warning: the channel is still saved, as the limits
+    // are the radio's settings and may be changed.
+    [[nodiscard]] static QString bandWarning(std::uint64_t hz, const DeviceSettings& bands);
 
     // ---- state ----
     [[nodiscard]] const RadioChannel& channel() const { return m_channel; }

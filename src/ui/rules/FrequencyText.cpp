@@ -49,6 +49,19 @@ std::optional<std::uint64_t> FrequencyText::parseHz(const QString& text) {
     return static_cast<std::uint64_t>(hz);
 }
 
+QString FrequencyText::problem(const QString& text) {
+    if (parseHz(text))
+        return {};
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("enter a frequency in MHz");
+    const auto mhz = readMHz(text);
+    if (!mhz)
+        return QStringLiteral("not a number in MHz");
+    if (*mhz >= 1000.0)
+        return QStringLiteral("must be below 1000 MHz");
+    return QStringLiteral("must be above 0 MHz");
+}
+
 std::optional<std::int64_t> FrequencyText::parseSignedHz(const QString& text) {
     const auto mhz = readMHz(text);
     if (!mhz) {

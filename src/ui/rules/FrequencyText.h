@@ -17,6 +17,9 @@ public:
     // Hertz for a frequency strictly between 0 and 1000 MHz, or nothing.
     [[nodiscard]] static std::optional<std::uint64_t> parseHz(const QString& text);
     [[nodiscard]] static bool isValid(const QString& text) { return parseHz(text).has_value(); }
+    // Why a text is no valid frequency, for a message after the field's name
+    // ("must be below 1000 MHz"); empty for a valid one.
+    [[nodiscard]] static QString problem(const QString& text);
 
     // A signed offset in MHz with no range limit (the custom repeater offset):
     // same text rule, rounded to the nearest hertz. Nothing for non-numbers

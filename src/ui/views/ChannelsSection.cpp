@@ -4,6 +4,7 @@
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
+#include "ui/kit/PopupMenu.h"
 #include "ui/views/ChannelTableModel.h"
 #include "ui/views/SearchProxyModel.h"
 
@@ -54,9 +55,8 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_import =
         addToolAction(QStringLiteral("Import"), QStringLiteral("square.and.arrow.down.on.square"),
                       QStringLiteral("Import channels"));
-    m_import->setMenu(m_importMenu);
     if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
-        button->setPopupMode(QToolButton::InstantPopup);
+        attachPopupMenu(button, m_importMenu);
     m_export = addToolAction(QStringLiteral("Export channels\u2026"),
                              QStringLiteral("square.and.arrow.up"));
     connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
@@ -127,24 +127,40 @@ void ChannelsSection::moveSelection(int delta) {
         if (const std::optional<int> row = m_model->rowOf(number))
             selected[*row] = true;
     }
-    // Moving up: every selected channel swaps with the unselected one above
-    // it, so a block of selected channels moves as one. Moving down mirrors it.
+    // The rows the search shows, as positions in `order`. A move steps past
+    // the neighbour the user sees; channels the search hides keep their order
+    // and let the moved ones by.
+    QList<qsizetype> shown;
+    for (int row = 0; row < proxy()->rowCount(); ++row)
+        shown.append(proxy()->mapToSource(proxy()->index(row, 0)).row());
+    std::sort(shown.begin(), shown.end());
+    const auto moveTo = [&](qsizetype from, qsizetype to) {
+        order.move(from, to);
+        const bool flag = selected[from];
+        selected.remove(from);
+        selected.insert(to, flag);
+    };
+    // Moving up: every selected channel goes before the unselected shown one
+    // above it, so a block of selected channels moves as one. Moving down
+    // mirrors it.
     if (delta < 0) {
-        if (selected.first())
-            return;
-        for (qsizetype i = 1; i < order.size(); ++i) {
-            if (selected[i] && !selected[i - 1]) {
-                order.swapItemsAt(i, i - 1);
-                std::swap(selected[i], selected[i - 1]);
+        for (qsizetype k = 1; k < shown.size(); ++k) {
+            const qsizetype at = shown[k];
+            const qsizetype above = shown[k - 1];
+            if (selected[at] && !selected[above]) {
+                moveTo(at, above);
+                shown[k - 1] = above;
+                shown[k] = above + 1;
             }
         }
     } else {
-        if (selected.last())
-            return;
-        for (qsizetype i = order.size() - 2; i >= 0; --i) {
-            if (selected[i] && !selected[i + 1]) {
-                order.swapItemsAt(i, i + 1);
-                std::swap(selected[i], selected[i + 1]);
+        for (qsizetype k = shown.size() - 2; k >= 0; --k) {
+            const qsizetype at = shown[k];
+            const qsizetype below = shown[k + 1];
+            if (selected[at] && !selected[below]) {
+                moveTo(at, below);
+                shown[k] = below - 1;
+                shown[k + 1] = below;
             }
         }
     }
@@ -191,36 +207,35 @@ void ChannelsSection::paste() {
 void ChannelsSection::importCsv() {
     if (!canEdit())
         return;
-    const std::optional<QString> path =
-        dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
-                           {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
-    if (path)
-        controller().importChannelCsv(*path);
+    dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       [this](const QString& path) { controller().importChannelCsv(path); });
 }
 
 void ChannelsSection::exportCsv() {
     if (!controller().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
-    const std::optional<QString> path =
-        dialogs().saveFile(this, QStringLiteral("Export channels"),
-                           {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                           QStringLiteral("channels.csv"));
-    if (path)
-        controller().exportChannelsCsv(numbers, *path);
+    dialogs().saveFile(this, QStringLiteral("Export channels"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       QStringLiteral("channels.csv"), [this, numbers](const QString& path) {
+                           controller().exportChannelsCsv(numbers, path);
+                       });
 }
 
 void ChannelsSection::updateActions() {
     const bool editable = canEdit();
     const QList<int> numbers = selectedChannelNumbers();
     const qsizetype count = numbers.size();
-    const qsizetype total = m_model->channels().size();
+    // Judged on the rows shown: with a search, the first shown row cannot
+    // move up even when hidden channels are above it.
     std::optional<int> firstRow;
     std::optional<int> lastRow;
-    if (count > 0) {
-        firstRow = m_model->rowOf(numbers.first());
-        lastRow = m_model->rowOf(numbers.last());
+    for (const QModelIndex& index : view()->selectionModel()->selectedRows()) {
+        firstRow = std::min(firstRow.value_or(index.row()), index.row());
+        lastRow = std::max(lastRow.value_or(index.row()), index.row());
     }
+    const int total = proxy()->rowCount();
 
     m_new->setEnabled(editable);
     m_edit->setEnabled(editable && count > 0);

@@ -1,5 +1,6 @@
 #include "ui/views/ContactTableModel.h"
 
+#include "codeplug/ContactCodec.h"
 #include "controller/RadioController.h"
 #include "ui/views/RecordRoles.h"
 
@@ -19,17 +20,10 @@ QString typeText(ContactType type) {
     return {};
 }
 
-// The contact's own time slot, or the channel's when it overrides none.
+// The contact's time slot in the words of the contact editor ("No override",
+// "Force TS1", "Force TS2"), so the list and the editor read alike.
 QString timeSlotText(TimeSlotOverride slot) {
-    switch (slot) {
-    case TimeSlotOverride::ts1:
-        return QStringLiteral("TS1");
-    case TimeSlotOverride::ts2:
-        return QStringLiteral("TS2");
-    case TimeSlotOverride::none:
-        return QStringLiteral("Channel");
-    }
-    return {};
+    return rawText(slot);
 }
 
 } // namespace

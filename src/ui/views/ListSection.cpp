@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
@@ -54,11 +55,18 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
     m_stack = new QStackedWidget(this);
     m_layout->addWidget(m_stack, 1);
 
+    // Shown in place of the list while a search hides every record.
+    m_noMatch = new QLabel(m_stack);
+    m_noMatch->setAlignment(Qt::AlignCenter);
+    m_noMatch->setWordWrap(true);
+    m_stack->addWidget(m_noMatch);
+
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_proxy)
             m_proxy->setSearchText(text);
         Q_EMIT searchTextChanged(text);
         refreshActions();
+        updateListPage();
     });
     connect(&controller, &RadioController::statusChanged, this, &ListSection::refreshActions);
     connect(&controller, &RadioController::imageChanged, this, &ListSection::refreshActions);
@@ -77,6 +85,9 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
         channelRule ? SearchProxyModel::Rule::channel : SearchProxyModel::Rule::name, this);
     m_proxy->setSourceModel(model);
     m_proxy->setSearchText(m_search->text());
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_proxy, signal, this, &ListSection::updateListPage);
+    connect(m_proxy, &QAbstractItemModel::modelReset, this, &ListSection::updateListPage);
     view->setModel(m_proxy);
     view->setParent(m_stack);
     m_stack->addWidget(view);
@@ -84,6 +95,8 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the list for the next control; the arrows move within it.
+    view->setTabKeyNavigation(false);
     view->installEventFilter(this);
     setFocusProxy(view);
     // Table rows as high as a line of text needs: the style's default row
@@ -104,6 +117,8 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     connect(model, &QAbstractItemModel::modelReset, this, &ListSection::countMayHaveChanged);
     connect(model, &QAbstractItemModel::dataChanged, this, &ListSection::refreshActions);
     m_lastCount = model->rowCount();
+    // "Search zones" names the records the no-match text speaks of.
+    m_plural = searchLabel.section(QLatin1Char(' '), 1);
     refreshActions();
 }
 
@@ -114,6 +129,30 @@ void ListSection::countMayHaveChanged() {
         Q_EMIT recordCountChanged(count);
     }
     refreshActions();
+    updateListPage();
+}
+
+QString ListSection::noMatchText() const {
+    const bool hidesAll = m_model && m_proxy && m_model->rowCount() > 0 &&
+                          m_proxy->rowCount() == 0 && !m_search->text().isEmpty();
+    if (!hidesAll)
+        return {};
+    return QStringLiteral("No ") + m_plural + QStringLiteral(" match '") + m_search->text() +
+           QLatin1Char('\'');
+}
+
+void ListSection::updateListPage() {
+    if (!m_view)
+        return;
+    const QString noMatch = noMatchText();
+    m_noMatch->setText(noMatch);
+    m_noMatch->setAccessibleName(noMatch);
+    QWidget* page = m_view;
+    if (!noMatch.isEmpty())
+        page = m_noMatch;
+    else if (m_placeholder && m_placeholderWanted)
+        page = m_placeholder;
+    m_stack->setCurrentWidget(page);
 }
 
 void ListSection::setSearchText(const QString& text) {
@@ -265,15 +304,21 @@ QList<QAction*> ListSection::contextActions() const {
 
 void ListSection::showContextMenu(const QPoint& pos) {
     refreshActions();
-    QMenu menu(this);
+    // Opened with popup(), not exec(): the request returns at once, and the
+    // menu deletes itself when it closes.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : contextActions()) {
         if (action)
-            menu.addAction(action);
+            menu->addAction(action);
         else
-            menu.addSeparator();
+            menu->addSeparator();
     }
-    if (!menu.isEmpty())
-        menu.exec(m_view->viewport()->mapToGlobal(pos));
+    if (menu->isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu->popup(m_view->viewport()->mapToGlobal(pos));
 }
 
 bool ListSection::eventFilter(QObject* watched, QEvent* event) {
@@ -304,9 +349,8 @@ void ListSection::setListPlaceholder(QWidget* widget) {
 }
 
 void ListSection::showListPlaceholder(bool show) {
-    if (!m_placeholder || !m_view)
-        return;
-    m_stack->setCurrentWidget(show ? m_placeholder : static_cast<QWidget*>(m_view));
+    m_placeholderWanted = show;
+    updateListPage();
 }
 
 } // namespace nerka

@@ -9,6 +9,7 @@
 class QAbstractItemModel;
 class QAbstractItemView;
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QStackedWidget;
@@ -60,6 +61,8 @@ public:
     virtual void deleteSelection();
 
     [[nodiscard]] QLineEdit* searchField() const { return m_search; }
+    // "No zones match 'tg262'" while the search hides every record, else empty.
+    [[nodiscard]] QString noMatchText() const;
     [[nodiscard]] QToolBar* sectionToolBar() const { return m_toolBar; }
     [[nodiscard]] QAbstractItemView* view() const { return m_view; }
 
@@ -117,6 +120,8 @@ protected:
 private:
     void showContextMenu(const QPoint& pos);
     void countMayHaveChanged();
+    // Shows the list, the no-match text or the placeholder, whichever applies.
+    void updateListPage();
 
     RadioController& m_controller;
     Dialogs& m_dialogs;
@@ -128,6 +133,9 @@ private:
     SearchProxyModel* m_proxy = nullptr;
     QStackedWidget* m_stack = nullptr;
     QWidget* m_placeholder = nullptr;
+    bool m_placeholderWanted = false;
+    QLabel* m_noMatch = nullptr;
+    QString m_plural; // "zones", from the search label
     int m_lastCount = 0;
     QAction* m_newAction = nullptr;
     QAction* m_editAction = nullptr;

@@ -65,6 +65,12 @@ QVariant SatelliteTableModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
         }
+    case Qt::TextAlignmentRole:
+        // Frequencies right-aligned, as in the channel table, so their
+        // digits line up.
+        if (index.column() == RxColumn || index.column() == TxColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
     default:
         return {};
     }

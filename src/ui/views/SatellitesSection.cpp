@@ -4,6 +4,7 @@
 #include "controller/WebServices.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
+#include "ui/kit/PopupMenu.h"
 #include "ui/views/SatelliteTableModel.h"
 
 #include <QHeaderView>
@@ -34,9 +35,8 @@ SatellitesSection::SatellitesSection(RadioController& controller, Dialogs& dialo
     m_fromFile = menu->addAction(QStringLiteral("From TLE file…"));
     m_import = addToolAction(QStringLiteral("Import satellite TLEs"),
                              QStringLiteral("square.and.arrow.down.on.square"));
-    m_import->setMenu(menu);
     if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
-        button->setPopupMode(QToolButton::InstantPopup);
+        attachPopupMenu(button, menu);
     connect(m_download, &QAction::triggered, this, [this] {
         if (canEdit())
             this->controller().downloadKeps();
@@ -64,15 +64,14 @@ QString SatellitesSection::emptyText() const {
 void SatellitesSection::importTleFile() {
     if (!canEdit())
         return;
-    const std::optional<QString> path = dialogs().openFile(
+    dialogs().openFile(
         this, QStringLiteral("Import satellite TLEs"),
-        {QStringLiteral("Keps files (*.txt *.tle *.all)"), QStringLiteral("All files (*)")});
-    if (!path)
-        return;
-    // Reading and parsing the file, and the SatNOGS lookup after it, run on
-    // the work queue so the window never waits for them.
-    RadioController* radio = &controller();
-    radio->postToQueue([radio, file = *path] { radio->importTLEFile(file); });
+        {QStringLiteral("Keps files (*.txt *.tle *.all)"), QStringLiteral("All files (*)")},
+        [radio = &controller()](const QString& path) {
+            // Reading and parsing the file, and the SatNOGS lookup after it,
+            // run on the work queue so the window never waits for them.
+            radio->postToQueue([radio, path] { radio->importTLEFile(path); });
+        });
 }
 
 void SatellitesSection::deleteRecord(int key) {

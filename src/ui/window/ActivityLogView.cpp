@@ -31,6 +31,22 @@ ActivityLogView::ActivityLogView(RadioController& controller, QWidget* parent)
     addWidget(m_list);
     QObject::connect(m_model, &QAbstractItemModel::rowsInserted, this, &ActivityLogView::update);
     QObject::connect(m_model, &QAbstractItemModel::modelReset, this, &ActivityLogView::update);
+    // The log follows its newest line whenever it is scrolled to the bottom.
+    // Whether it is is decided when the user (or anything else) moves the
+    // bar, not when lines arrive or the view is resized: both change the
+    // bar's range first, and judged then the log would seem scrolled up.
+    QScrollBar* bar = m_list->verticalScrollBar();
+    QObject::connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        if (!m_settingBottom)
+            m_following = value >= bar->maximum() - 1;
+    });
+    QObject::connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (!m_following)
+            return;
+        m_settingBottom = true;
+        bar->setValue(maximum);
+        m_settingBottom = false;
+    });
     update();
 }
 
@@ -40,8 +56,7 @@ void ActivityLogView::update() {
     if (empty)
         return;
     // Follow the newest line unless the user scrolled up to read older ones.
-    QScrollBar* bar = m_list->verticalScrollBar();
-    if (bar->value() >= bar->maximum() - 1)
+    if (m_following)
         m_list->scrollToBottom();
 }
 

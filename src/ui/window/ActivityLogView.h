@@ -20,6 +20,9 @@ public:
     [[nodiscard]] QListView* list() const { return m_list; }
     [[nodiscard]] QLabel* emptyLabel() const { return m_empty; }
     [[nodiscard]] bool showsEmptyText() const { return currentWidget() == m_emptyPage; }
+    // True while the log keeps its newest line in view: it was scrolled to
+    // the bottom when last moved.
+    [[nodiscard]] bool isFollowing() const { return m_following; }
 
 private:
     void update();
@@ -28,6 +31,8 @@ private:
     QListView* m_list = nullptr;
     QWidget* m_emptyPage = nullptr;
     QLabel* m_empty = nullptr;
+    bool m_following = true;
+    bool m_settingBottom = false;
 };
 
 } // namespace nerka

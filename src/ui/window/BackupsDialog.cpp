@@ -86,10 +86,8 @@ BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWid
     close->setText(QStringLiteral("Close"));
     close->setAccessibleName(QStringLiteral("Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    QObject::connect(m_restore, &QPushButton::clicked, this, [this] {
-        if (restoreRow(m_list->indexOfTopLevelItem(m_list->currentItem())))
-            accept();
-    });
+    QObject::connect(m_restore, &QPushButton::clicked, this,
+                     [this] { restoreRow(m_list->indexOfTopLevelItem(m_list->currentItem())); });
     QObject::connect(m_list, &QTreeWidget::itemActivated, this, [this] { m_restore->click(); });
     QObject::connect(m_list, &QTreeWidget::currentItemChanged, this, [this] {
         updateButtons();
@@ -145,25 +143,28 @@ void BackupsDialog::updateButtons() {
     m_restore->setEnabled(m_list->currentItem() != nullptr);
 }
 
-bool BackupsDialog::restoreRow(int row) {
+void BackupsDialog::restoreRow(int row) {
     if (row < 0 || row >= m_backups.size())
-        return false;
-    const CodeplugBackup& backup = m_backups[row];
+        return;
+    const QString path = m_backups[row].path;
+    const auto restore = [this, path] {
+        m_controller.restoreBackup(path);
+        accept();
+    };
     const int unsaved = int(m_controller.dirtyRegions().size());
     if (unsaved > 0) {
-        const auto [summary, lines] = differences(m_controller.image(), backup.path);
+        const auto [summary, lines] = differences(m_controller.image(), path);
         Q_UNUSED(summary);
         const QString message =
             QStringLiteral("There are ") + QString::number(unsaved) +
             QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
                            "They will be replaced by the backup.");
-        if (!m_dialogs.confirm(this, QStringLiteral("Restore this backup?"), message,
-                               QStringLiteral("Restore"), QStringLiteral("Abbrechen"),
-                               lines.join(QLatin1Char('\n'))))
-            return false;
+        m_dialogs.confirm(this, QStringLiteral("Restore this backup?"), message,
+                          QStringLiteral("Restore"), QStringLiteral("Abbrechen"), restore,
+                          lines.join(QLatin1Char('\n')));
+        return;
     }
-    m_controller.restoreBackup(backup.path);
-    return true;
+    restore();
 }
 
 } // namespace nerka

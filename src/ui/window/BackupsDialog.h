@@ -32,9 +32,9 @@ public:
     [[nodiscard]] const QList<CodeplugBackup>& backups() const { return m_backups; }
     // Re-reads the folder and the differences.
     void refresh();
-    // Restores the backup in `row`; false when there is none or the user
-    // kept the unsaved changes.
-    bool restoreRow(int row);
+    // Restores the backup in `row` and closes the sheet; with unsaved changes
+    // only once the user has confirmed the question about them.
+    void restoreRow(int row);
 
 private:
     void updateButtons();

@@ -45,17 +45,31 @@ CompareDialog::CompareDialog(RadioController& controller, Dialogs& dialogs, QWid
     resize(640, 400);
 }
 
-bool CompareDialog::chooseFile() {
-    const auto path = m_dialogs.openFile(this, QStringLiteral("Compare with File"),
-                                         {QStringLiteral("Codeplug files (*.nerka *.ogd77)"),
-                                          QStringLiteral("Nerka codeplug (*.nerka)"),
-                                          QStringLiteral("OpenGD77 codeplug (*.ogd77)")});
-    return path && compareWith(*path);
+void CompareDialog::chooseAndOpen(RadioController& controller, Dialogs& dialogs, QWidget* window) {
+    // The chooser belongs to the window, not to the sheet: the sheet is not
+    // shown yet, and a chooser over a hidden parent opens at the screen corner.
+    dialogs.openFile(window, QStringLiteral("Compare with File"),
+                     {QStringLiteral("Codeplug files (*.nerka *.ogd77)"),
+                      QStringLiteral("Nerka codeplug (*.nerka)"),
+                      QStringLiteral("OpenGD77 codeplug (*.ogd77)")},
+                     [&controller, &dialogs, window](const QString& path) {
+                         auto* sheet = new CompareDialog(controller, dialogs, window);
+                         sheet->setAttribute(Qt::WA_DeleteOnClose);
+                         if (!sheet->compareWith(path)) {
+                             delete sheet;
+                             return;
+                         }
+                         sheet->setWindowModality(Qt::WindowModal);
+                         sheet->open();
+                     });
 }
 
 bool CompareDialog::compareWith(const QString& path) {
     const auto fail = [this](const QString& message) {
-        m_dialogs.alert(this, kAlertTitle, message, QStringLiteral("OK"));
+        // Over the window, not this sheet: a sheet that cannot compare is
+        // never shown and is deleted at once.
+        m_dialogs.alert(parentWidget() ? parentWidget() : this, kAlertTitle, message,
+                        QStringLiteral("OK"));
         return false;
     };
     if (!m_controller.image())

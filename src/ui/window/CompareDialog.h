@@ -21,11 +21,13 @@ class CompareDialog : public QDialog {
 public:
     CompareDialog(RadioController& controller, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Asks for a file through the dialog seam and compares it; false when the
-    // user cancelled or the file could not be compared (an alert said why).
-    bool chooseFile();
-    // Compares the file at `path`; false (after an alert) when it cannot be
-    // read or is of another radio family, or no codeplug is in memory.
+    // Asks for a file through the dialog seam, over `window`, and opens the
+    // comparison as a sheet on it when the file can be compared (otherwise
+    // an alert says why).
+    static void chooseAndOpen(RadioController& controller, Dialogs& dialogs, QWidget* window);
+    // Compares the file at `path`; false (after an alert over the window the
+    // sheet belongs to) when it cannot be read or is of another radio family,
+    // or no codeplug is in memory.
     bool compareWith(const QString& path);
     // The change lines shown.
     [[nodiscard]] QStringList lines() const;

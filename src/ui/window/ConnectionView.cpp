@@ -267,6 +267,10 @@ QDialog* ConnectionView::openSheet(RadioController& controller, QWidget* window)
     auto* layout = new QVBoxLayout(sheet);
     layout->addWidget(view);
     layout->addWidget(buttons);
+    // The sheet grows with its content: the Device block appears only once
+    // connected, and a sheet sized before that squeezed its rows and clipped
+    // their letters.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     sheet->setMinimumWidth(440);
     sheet->open();
     return sheet;

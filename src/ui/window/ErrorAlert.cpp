@@ -23,17 +23,19 @@ void ErrorAlert::schedule() {
 
 void ErrorAlert::showPending() {
     m_scheduled = false;
-    // Each pass shows the error that is current when the previous alert
-    // closed; an error reported while an alert is open is shown next rather
-    // than cleared unseen.
-    while (m_controller.lastError() && !m_showing) {
-        const QString text = *m_controller.lastError();
-        m_showing = true;
-        m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"));
+    if (!m_controller.lastError() || m_showing)
+        return;
+    // When the alert closes, the error it showed is cleared and the error
+    // that is current then (one reported while the alert was open) is shown
+    // next rather than cleared unseen.
+    const QString text = *m_controller.lastError();
+    m_showing = true;
+    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"), [this, text] {
         m_showing = false;
         if (m_controller.lastError() == text)
             m_controller.clearLastError();
-    }
+        schedule();
+    });
 }
 
 } // namespace nerka

@@ -52,18 +52,21 @@ QString FileCommands::discardMessage(int unsavedRegions) {
 }
 
 void FileCommands::open() {
-    const auto path =
-        m_dialogs.openFile(m_window, QStringLiteral("Open codeplug file"), openFilters());
-    if (!path)
-        return;
-    // An opened file replaces the codeplug in memory and empties the unsaved
-    // set, so unwritten edits would be gone without a word: ask, as a read does.
-    const int unsaved = int(m_controller.dirtyRegions().size());
-    if (unsaved > 0 && !m_dialogs.confirm(m_window, QStringLiteral("Discard unsaved changes?"),
-                                          discardMessage(unsaved), QStringLiteral("Open"),
-                                          QStringLiteral("Abbrechen")))
-        return;
-    m_controller.openCodeplugFile(*path);
+    m_dialogs.openFile(m_window, QStringLiteral("Open codeplug file"), openFilters(),
+                       [this](const QString& path) {
+                           // An opened file replaces the codeplug in memory and empties the
+                           // unsaved set, so unwritten edits would be gone without a word:
+                           // ask, as a read does.
+                           const int unsaved = int(m_controller.dirtyRegions().size());
+                           if (unsaved == 0) {
+                               m_controller.openCodeplugFile(path);
+                               return;
+                           }
+                           m_dialogs.confirm(m_window, QStringLiteral("Discard unsaved changes?"),
+                                             discardMessage(unsaved), QStringLiteral("Open"),
+                                             QStringLiteral("Abbrechen"),
+                                             [this, path] { m_controller.openCodeplugFile(path); });
+                       });
 }
 
 void FileCommands::save() {
@@ -81,15 +84,15 @@ void FileCommands::saveAs() {
         m_controller.saveCodeplugFile(QString());
         return;
     }
-    auto path = m_dialogs.saveFile(m_window, QStringLiteral("Save codeplug"), saveFilters(),
-                                   proposedName(m_clock()));
-    if (!path)
-        return;
-    // The dialog may hand back a name without the extension; the file is a
-    // codeplug file, so it gets one.
-    if (QFileInfo(*path).suffix().isEmpty())
-        *path += QStringLiteral(".nerka");
-    m_controller.saveCodeplugFile(*path);
+    m_dialogs.saveFile(m_window, QStringLiteral("Save codeplug"), saveFilters(),
+                       proposedName(m_clock()), [this](QString path) {
+                           // The dialog may hand back a name without the
+                           // extension; the file is a codeplug file, so it
+                           // gets one.
+                           if (QFileInfo(path).suffix().isEmpty())
+                               path += QStringLiteral(".nerka");
+                           m_controller.saveCodeplugFile(path);
+                       });
 }
 
 void FileCommands::showBackups() {
@@ -102,15 +105,7 @@ void FileCommands::showBackups() {
 }
 
 void FileCommands::compareWithFile() {
-    auto* sheet = new CompareDialog(m_controller, m_dialogs, m_window);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    // Cancelled, or the file could not be compared (an alert said why).
-    if (!sheet->chooseFile()) {
-        delete sheet;
-        return;
-    }
-    sheet->setWindowModality(Qt::WindowModal);
-    sheet->open();
+    CompareDialog::chooseAndOpen(m_controller, m_dialogs, m_window);
 }
 
 void FileCommands::updateActions() {

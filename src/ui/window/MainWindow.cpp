@@ -28,6 +28,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -228,22 +229,23 @@ void MainWindow::loadFromDevice() {
         return;
     }
     const int unsaved = int(m_controller.dirtyRegions().size());
-    if (unsaved > 0 && !m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"),
-                                          discardMessage(unsaved), QStringLiteral("Reload"),
-                                          QStringLiteral("Abbrechen")))
+    if (unsaved == 0) {
+        m_controller.readCodeplug();
         return;
-    m_controller.readCodeplug();
+    }
+    m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"), discardMessage(unsaved),
+                      QStringLiteral("Reload"), QStringLiteral("Abbrechen"),
+                      [this] { m_controller.readCodeplug(); });
 }
 
 void MainWindow::writeChanges() {
     const int unsaved = int(m_controller.dirtyRegions().size());
     if (unsaved == 0)
         return;
-    if (!m_dialogs.confirm(this, QStringLiteral("Write changes to the device?"),
-                           writeMessage(unsaved), QStringLiteral("Write"),
-                           QStringLiteral("Abbrechen"), m_controller.pendingWritePreviewText()))
-        return;
-    m_controller.writeChanges();
+    m_dialogs.confirm(
+        this, QStringLiteral("Write changes to the device?"), writeMessage(unsaved),
+        QStringLiteral("Write"), QStringLiteral("Abbrechen"),
+        [this] { m_controller.writeChanges(); }, m_controller.pendingWritePreviewText());
 }
 
 void MainWindow::openSettings() {
@@ -304,8 +306,12 @@ void MainWindow::updateProgress() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_quitGuard.mayQuit(this)) {
+    // With unsaved changes the close waits for the quit question; "Quit"
+    // closes the window again (once this close has ended: a close within a
+    // close is refused), and then the guard lets it through.
+    if (!m_quitGuard.mayQuit()) {
         event->ignore();
+        m_quitGuard.ask(this, [this] { QTimer::singleShot(0, this, &QWidget::close); });
         return;
     }
     if (m_preferences)

@@ -1,8 +1,10 @@
 #include "ui/window/PreferencesWindow.h"
 
 #include "controller/RadioController.h"
+#include "ui/kit/Dialogs.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -56,6 +58,8 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
     m_rememberedPort = new QLineEdit;
     m_rememberedPort->setReadOnly(true);
     m_rememberedPort->setAccessibleName(QStringLiteral("Remembered port"));
+    // Room for a whole device path ("/dev/serial/by-id/usb-…-if00").
+    m_rememberedPort->setMinimumWidth(m_rememberedPort->fontMetrics().averageCharWidth() * 48);
     form->addRow(QStringLiteral("Remembered port"), m_rememberedPort);
     portsLayout->addLayout(form);
     m_forget = new QPushButton(QStringLiteral("Forget remembered port"));
@@ -66,6 +70,12 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
     layout->addWidget(connection);
     layout->addWidget(ports);
     layout->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
+    closeButton->setText(QStringLiteral("Close"));
+    closeButton->setAccessibleName(QStringLiteral("Close"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    layout->addWidget(buttons);
 
     Preferences& prefs = m_controller.preferences();
     QObject::connect(m_autoConnect, &QCheckBox::toggled, this,
@@ -105,6 +115,12 @@ void PreferencesWindow::reload() {
 
 void PreferencesWindow::showEvent(QShowEvent* event) {
     reload();
+    // The first time it opens, over the middle of the main window rather
+    // than at the screen's corner; after that where the user left it.
+    if (!m_placed) {
+        m_placed = true;
+        centreOnWindow(this, parentWidget());
+    }
     QWidget::showEvent(event);
 }
 

@@ -37,6 +37,7 @@ private:
     QCheckBox* m_showAllPorts = nullptr;
     QLineEdit* m_rememberedPort = nullptr;
     QPushButton* m_forget = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace nerka

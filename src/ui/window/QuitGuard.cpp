@@ -11,12 +11,18 @@ QString QuitGuard::message(int unsavedRegions) {
                           "lost on quit.");
 }
 
-bool QuitGuard::mayQuit(QWidget* window) const {
+bool QuitGuard::mayQuit() const {
+    return m_confirmed || m_controller.dirtyRegions().empty();
+}
+
+void QuitGuard::ask(QWidget* window, std::function<void()> quit) {
     const int unsaved = int(m_controller.dirtyRegions().size());
-    if (unsaved == 0)
-        return true;
-    return m_dialogs.confirm(window, QStringLiteral("Unsaved changes"), message(unsaved),
-                             QStringLiteral("Quit"), QStringLiteral("Cancel"));
+    m_dialogs.confirm(window, QStringLiteral("Unsaved changes"), message(unsaved),
+                      QStringLiteral("Quit"), QStringLiteral("Cancel"),
+                      [this, quit = std::move(quit)] {
+                          m_confirmed = true;
+                          quit();
+                      });
 }
 
 } // namespace nerka

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace nerka {
@@ -17,14 +19,19 @@ public:
     QuitGuard(RadioController& controller, Dialogs& dialogs)
         : m_controller(controller), m_dialogs(dialogs) {}
 
-    // True when the application may terminate.
-    [[nodiscard]] bool mayQuit(QWidget* window) const;
+    // True when the application may terminate now: nothing is unsaved, or
+    // the user chose "Quit" in the question.
+    [[nodiscard]] bool mayQuit() const;
+    // Asks the quit question over `window` (modal to it, so it is asked once
+    // at a time); `quit` runs on "Quit".
+    void ask(QWidget* window, std::function<void()> quit);
 
     [[nodiscard]] static QString message(int unsavedRegions);
 
 private:
     RadioController& m_controller;
     Dialogs& m_dialogs;
+    bool m_confirmed = false;
 };
 
 } // namespace nerka

@@ -3,6 +3,7 @@
 #include "ui/kit/Icons.h"
 
 #include <QHeaderView>
+#include <QScopedValueRollback>
 
 namespace nerka {
 
@@ -96,16 +97,13 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
                     fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16 +
                     2 * frameWidth());
 
-    QObject::connect(this, &QTreeWidget::currentItemChanged, this,
-                     [this](QTreeWidgetItem* current) {
-                         if (!current)
-                             return;
-                         const QVariant role = current->data(kLabelColumn, kItemRole);
-                         if (role.isValid() && role.toInt() != kSettingsEntry)
-                             Q_EMIT sectionSelected(SidebarItem(role.toInt()));
-                     });
+    // The section follows the selection however it is made: a click, the
+    // arrow keys, or assistive technology selecting a row (which changes the
+    // selection but not the current item).
+    QObject::connect(this, &QTreeWidget::itemSelectionChanged, this, &Sidebar::onSelectionChanged);
     // The settings entry is a command, not a place: a click or Return opens
-    // the sheet, while arrowing across it changes nothing.
+    // the sheet, while arrowing across it changes nothing. Selected in any
+    // other way (by assistive technology) it opens the sheet too.
     QObject::connect(this, &QTreeWidget::itemClicked, this,
                      [this](QTreeWidgetItem* item) { onActivated(item); });
     QObject::connect(this, &QTreeWidget::itemActivated, this,
@@ -128,6 +126,29 @@ QTreeWidgetItem* Sidebar::addEntry(QTreeWidgetItem* heading, const QString& labe
     entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     entry->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
     return entry;
+}
+
+void Sidebar::onSelectionChanged() {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QVariant role = selected.first()->data(kLabelColumn, kItemRole);
+    if (!role.isValid())
+        return;
+    if (role.toInt() != kSettingsEntry)
+        Q_EMIT sectionSelected(SidebarItem(role.toInt()));
+    else if (!m_handlingInput)
+        Q_EMIT settingsRequested();
+}
+
+void Sidebar::mousePressEvent(QMouseEvent* event) {
+    const QScopedValueRollback<bool> input(m_handlingInput, true);
+    QTreeWidget::mousePressEvent(event);
+}
+
+void Sidebar::keyPressEvent(QKeyEvent* event) {
+    const QScopedValueRollback<bool> input(m_handlingInput, true);
+    QTreeWidget::keyPressEvent(event);
 }
 
 void Sidebar::onActivated(QTreeWidgetItem* item) {

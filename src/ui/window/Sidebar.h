@@ -48,7 +48,12 @@ Q_SIGNALS:
     void sectionSelected(nerka::SidebarItem item);
     void settingsRequested();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void onSelectionChanged();
     QTreeWidgetItem* addHeading(const QString& text);
     QTreeWidgetItem* addEntry(QTreeWidgetItem* heading, const QString& label,
                               const QString& iconName);
@@ -56,6 +61,9 @@ private:
 
     std::array<QTreeWidgetItem*, kSidebarItems.size()> m_items{};
     QTreeWidgetItem* m_settings = nullptr;
+    // True while a click or key press is handled: the settings entry then
+    // opens on the click or Return alone, not on arrowing across it.
+    bool m_handlingInput = false;
 };
 
 } // namespace nerka

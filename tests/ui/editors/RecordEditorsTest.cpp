@@ -2,6 +2,7 @@
 
 #include "ui/editors/ChannelEditView.h"
 #include "ui/editors/RecordSheet.h"
+#include "ui/editors/SatelliteEditView.h"
 #include "ui/editors/ZoneEditView.h"
 
 #include "../Accessible.h"
@@ -20,6 +21,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
+
+#include <functional>
 
 namespace nerka {
 namespace {
@@ -104,9 +107,19 @@ TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
         EXPECT_EQ(sheet()->focusWidget(), next) << next->accessibleName().toStdString();
     }
 
-    for (const char* bad : {"abc", "0", "1000"}) {
-        type(QStringLiteral("RX (MHz)"), QString::fromLatin1(bad));
-        EXPECT_FALSE(applyEnabled()) << bad;
+    // Invalid input names the field and marks it.
+    const struct {
+        const char* text;
+        const char* note;
+    } bad[] = {{"abc", "RX: not a number in MHz"},
+               {"0", "RX: must be above 0 MHz"},
+               {"1000", "RX: must be below 1000 MHz"}};
+    for (const auto& b : bad) {
+        type(QStringLiteral("RX (MHz)"), QString::fromLatin1(b.text));
+        EXPECT_FALSE(applyEnabled()) << b.text;
+        EXPECT_TRUE(sheet()->shownNote().startsWith(QString::fromLatin1(b.note)))
+            << sheet()->shownNote().toStdString();
+        EXPECT_EQ(sheet()->markedField(), control<QLineEdit>(QStringLiteral("RX (MHz)")));
     }
     type(QStringLiteral("RX (MHz)"), QStringLiteral("145,550"));
     EXPECT_TRUE(applyEnabled());
@@ -164,6 +177,10 @@ TEST_F(RecordEditorsTest, ContactEditorChecksTheIdAndAppliesWithReturn) {
     editors.newContact();
     ASSERT_NE(sheet(), nullptr);
     EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("New contact (slot 3)"));
+    // A new, blank record is not yet a mistake: nothing is marked.
+    EXPECT_FALSE(applyEnabled());
+    EXPECT_EQ(sheet()->shownNote(), QString());
+    EXPECT_EQ(sheet()->markedField(), nullptr);
     type(QStringLiteral("Name"), QStringLiteral("Bert"));
     for (const char* bad : {"0", "16777216", "12x"}) {
         type(QStringLiteral("DMR-ID"), QString::fromLatin1(bad));
@@ -301,6 +318,97 @@ TEST_F(RecordEditorsTest, FullListOpensNothingAndThePickerFollowsTheFlag) {
     QTest::keyClick(picker, Qt::Key_Escape);
     EXPECT_FALSE(controller.showSatellitePicker());
     EXPECT_EQ(editors.openSheet(), nullptr);
+}
+
+// The keyboard path through every editor: it opens with the focus in its
+// first field with the text selected (ready to be typed over), Shift+Tab from
+// the buttons into the form scrolls the field reached into view, and where
+// the editor has Previous/Next, Ctrl+PgDn and Ctrl+PgUp step like them.
+TEST_F(RecordEditorsTest, KeyboardPathThroughEveryEditor) {
+    const auto opened = [this](auto open, auto... args) {
+        (editors.*open)(args...);
+        return sheet();
+    };
+    struct Case {
+        const char* kind;
+        std::function<RecordSheet*()> open;
+        QString firstField;
+        QString steppedTitle; // after Ctrl+PgDn; empty without Previous/Next
+    };
+    const Case cases[] = {
+        {"channel", [&] { return opened(&RecordEditors::editChannel, 1); }, QStringLiteral("Name"),
+         QStringLiteral("Edit channel 2")},
+        {"new channel",
+         [&] { return opened(&RecordEditors::newChannel); },
+         QStringLiteral("Name"),
+         {}},
+        {"contact",
+         [&] { return opened(&RecordEditors::editContact, 1); },
+         QStringLiteral("Name"),
+         {}},
+        {"talkgroup",
+         [&] { return opened(&RecordEditors::newTalkgroup); },
+         QStringLiteral("Name"),
+         {}},
+        {"zone", [&] { return opened(&RecordEditors::newZone); }, QStringLiteral("Name"), {}},
+        {"satellite",
+         [&]() -> RecordSheet* {
+             Satellite satellite;
+             satellite.name = QStringLiteral("AO-91");
+             auto* view = new SatelliteEditView(satellite, false, &window);
+             view->setAttribute(Qt::WA_DeleteOnClose);
+             view->open();
+             return view;
+         },
+         QStringLiteral("Name"),
+         {}},
+        {"settings",
+         [&] { return opened(&RecordEditors::editSettings); },
+         QStringLiteral("Callsign"),
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        QPointer<RecordSheet> sheet = c.open();
+        ASSERT_NE(sheet, nullptr);
+        sheet->resize(sheet->width(), 260); // short enough to scroll a long form
+        sheet->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+        const auto firstFieldReady = [&] {
+            auto* field = qobject_cast<QLineEdit*>(sheet->focusWidget());
+            return field && field->accessibleName() == c.firstField &&
+                   field->selectedText() == field->text();
+        };
+        EXPECT_TRUE(firstFieldReady());
+
+        // Back from the first button into the form: the field reached shows.
+        QWidget* cancel = sheet->cancelButton();
+        cancel->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cancel, Qt::Key_Backtab);
+        QWidget* reached = sheet->focusWidget();
+        ASSERT_NE(reached, nullptr);
+        EXPECT_NE(reached, cancel);
+        for (QWidget* up = reached->parentWidget(); up; up = up->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(up)) {
+                const QRect shown = area->viewport()->rect();
+                const QRect field(reached->mapTo(area->viewport(), QPoint()), reached->size());
+                EXPECT_TRUE(shown.contains(field))
+                    << reached->accessibleName().toStdString() << " is out of view";
+                break;
+            }
+        }
+
+        if (!c.steppedTitle.isEmpty()) {
+            const QString title = sheet->windowTitle();
+            QTest::keyClick(sheet->focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+            EXPECT_EQ(sheet->windowTitle(), c.steppedTitle);
+            EXPECT_TRUE(firstFieldReady());
+            QTest::keyClick(sheet->focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+            EXPECT_EQ(sheet->windowTitle(), title);
+        }
+        QTest::keyClick(sheet->focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !sheet || !sheet->isVisible(); }, 2000));
+    }
 }
 
 } // namespace

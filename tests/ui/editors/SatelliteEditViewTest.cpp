@@ -45,10 +45,10 @@ TEST(SatelliteEditViewTest, CutsTheNameValidatesFrequenciesAndSavesTheEdit) {
     EXPECT_EQ(voiceTx->text(), QStringLiteral("145.85000"));
     voiceTx->selectAll();
     QTest::keyClicks(voiceTx, QStringLiteral("abc"));
-    EXPECT_FALSE(view.saveButton()->isEnabled());
+    EXPECT_FALSE(view.confirmButton()->isEnabled());
     voiceTx->selectAll();
     QTest::keyClicks(voiceTx, QStringLiteral("145,900"));
-    EXPECT_TRUE(view.saveButton()->isEnabled());
+    EXPECT_TRUE(view.confirmButton()->isEnabled());
 
     ASSERT_TRUE(findAccessible(&view, QStringLiteral("Keps epoch (UTC)")));
     ASSERT_TRUE(findAccessible(&view, QStringLiteral("TX CTCSS")));

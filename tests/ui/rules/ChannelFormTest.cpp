@@ -126,3 +126,21 @@ TEST(ChannelFormTest, OffsetPickerLabels) {
               QStringLiteral("+ Ablage (7.6 MHz)"));
     EXPECT_EQ(ChannelForm::freqModeLabel(FreqMode::split, 0), QStringLiteral("Disconnected"));
 }
+
+// A frequency outside both bands of the radio's settings is a warning (the
+// limits are inclusive); without limits there is nothing to warn about.
+TEST(ChannelFormTest, BandWarningOutsideTheRadiosBands) {
+    const DeviceSettings bands{QStringLiteral("DL1ABC"), 2621234, 136, 174, 400, 480};
+    const struct {
+        std::uint64_t hz;
+        bool warns;
+    } cases[] = {{145'500'000, false}, {136'000'000, false}, {174'000'000, false},
+                 {433'500'000, false}, {480'000'000, false}, {174'000'001, true},
+                 {546'000'000, true},  {50'000'000, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(!ChannelForm::bandWarning(c.hz, bands).isEmpty(), c.warns) << c.hz;
+    EXPECT_EQ(
+        ChannelForm::bandWarning(50'000'000, bands),
+        QStringLiteral("Outside the radio's bands (VHF 136\u2013174 MHz, UHF 400\u2013480 MHz)"));
+    EXPECT_EQ(ChannelForm::bandWarning(50'000'000, DeviceSettings{}), QString());
+}

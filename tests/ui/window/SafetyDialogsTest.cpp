@@ -110,9 +110,8 @@ TEST_F(SafetyDialogs, CompareListsTheChangesOrSaysWhyItCannot) {
     open(renamedSample(QStringLiteral("Memory")));
     CompareDialog view(controller, dialogs);
     view.show();
-    dialogs.fileAnswers.enqueue(
-        save(QStringLiteral("other.nerka"), sampleCodeplug(RadioVariant::gd77)));
-    ASSERT_TRUE(view.chooseFile());
+    ASSERT_TRUE(
+        view.compareWith(save(QStringLiteral("other.nerka"), sampleCodeplug(RadioVariant::gd77))));
     ASSERT_EQ(view.lines().size(), 1);
     EXPECT_TRUE(view.lines().first().endsWith(QStringLiteral("renamed to Memory")));
     EXPECT_NE(test::findAccessible(&view, QStringLiteral("Changes")), nullptr);

@@ -1,0 +1,71 @@
+# cmake -DINPUT=CHANGELOG.md -DOUTPUT=changelog -DVERSION=x.y.z -DMAINTAINER="Name <mail>"
+#       -P DebianChangelog.cmake
+# Turns the project's CHANGELOG.md into a changelog in Debian's format, which
+# is what a Debian package ships as /usr/share/doc/<package>/changelog.gz:
+# each "## <version>" section becomes one entry ("Unreleased" is the version
+# being built), each "- " item a "  * " line, rewrapped to 78 columns. The
+# entry's date is the build's (SOURCE_DATE_EPOCH when set, so a reproducible
+# build gets a fixed one).
+cmake_minimum_required(VERSION 3.25)
+
+file(STRINGS "${INPUT}" lines ENCODING UTF-8)
+string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+
+set(out "")
+set(entry_open FALSE)
+set(item "")
+
+function(flush_item)
+  if(item STREQUAL "")
+    return()
+  endif()
+  string(REGEX REPLACE "[ \t]+" " " item "${item}")
+  string(REPLACE ";" "\\;" item "${item}")
+  string(REPLACE " " ";" words "${item}")
+  set(line "  *")
+  set(text "")
+  foreach(word IN LISTS words)
+    string(LENGTH "${line} ${word}" length)
+    if(length GREATER 78 AND NOT line MATCHES "^ +\\*?$")
+      string(APPEND text "${line}\n")
+      set(line "   ")
+    endif()
+    string(APPEND line " ${word}")
+  endforeach()
+  string(APPEND text "${line}\n")
+  set(out "${out}${text}" PARENT_SCOPE)
+  set(item "" PARENT_SCOPE)
+endfunction()
+
+function(close_entry)
+  if(entry_open)
+    string(APPEND out "\n -- ${MAINTAINER}  ${date}\n\n")
+    set(out "${out}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+foreach(raw IN LISTS lines)
+  if(raw MATCHES "^## +(.*)$")
+    flush_item()
+    close_entry()
+    set(version "${CMAKE_MATCH_1}")
+    if(version MATCHES "^[Uu]nreleased")
+      set(version "${VERSION}")
+    else()
+      string(REGEX REPLACE "^\\[?v?([0-9][^] ]*).*$" "\\1" version "${version}")
+    endif()
+    string(APPEND out "nerka (${version}) unstable; urgency=medium\n\n")
+    set(entry_open TRUE)
+  elseif(raw MATCHES "^- +(.*)$")
+    flush_item()
+    set(item "${CMAKE_MATCH_1}")
+  elseif(raw MATCHES "^ +(.*)$" AND NOT item STREQUAL "")
+    string(APPEND item " ${CMAKE_MATCH_1}")
+  else()
+    flush_item()
+  endif()
+endforeach()
+flush_item()
+close_entry()
+string(REGEX REPLACE "\n+$" "\n" out "${out}")
+file(WRITE "${OUTPUT}" "${out}")

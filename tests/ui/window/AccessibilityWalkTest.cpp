@@ -1,0 +1,276 @@
+// The window as assistive technology drives it: every section is chosen by
+// selecting its sidebar row through the accessibility interface, and every
+// visible control and every menu item is checked for a name, a role and an
+// action that works when invoked through the interface and returns at once.
+
+#include "WindowFixture.h"
+
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
+#include <QAccessibleValueInterface>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+
+namespace nerka::test {
+namespace {
+
+class AccessibilityWalk : public WindowTest {
+protected:
+    // Nothing the walk presses may reach the internet: the web services
+    // point at a closed local port, so a download fails at once.
+    static void SetUpTestSuite() {
+        for (const char* name : {"NERKA_DMRID_URL", "NERKA_KEPS_URL", "NERKA_SATNOGS_URL"})
+            qputenv(name, "http://127.0.0.1:9");
+    }
+
+    // Selects the sidebar row named `label` the way a screen reader does
+    // (AT-SPI's Table.addRowSelection): through the tree's table interface,
+    // which changes the selection but not the current item.
+    void selectSidebarRow(const QString& label) {
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(window.sidebar());
+        // The entry, not the heading of the same name ("DMR Database"): the
+        // entries come after their headings.
+        QAccessibleInterface* row = nullptr;
+        for (int i = 0; i < tree->childCount(); ++i) {
+            QAccessibleInterface* child = tree->child(i);
+            if (child->role() == QAccessible::TreeItem && child->text(QAccessible::Name) == label)
+                row = child;
+        }
+        ASSERT_NE(row, nullptr) << label.toStdString();
+        ASSERT_NE(row->tableCellInterface(), nullptr);
+        ASSERT_TRUE(tree->tableInterface()->selectRow(row->tableCellInterface()->rowIndex()))
+            << label.toStdString();
+    }
+
+    // Closes whatever an action opened (sheets, the preferences window,
+    // menus) and brings the window back if the action closed it.
+    void tidyUp() {
+        QTest::qWait(20);
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != &window && top->isVisible())
+                top->close();
+        }
+        if (!window.isVisible())
+            window.show();
+        ASSERT_TRUE(radio.waitFor([&] { return !radio->status().isWorking(); }));
+    }
+
+    // Checks one element; true when it exposes an action that worked.
+    bool check(QAccessibleInterface* element, const std::string& where) {
+        const QString name = element->text(QAccessible::Name).trimmed();
+        EXPECT_FALSE(name.isEmpty()) << "unnamed role " << int(element->role()) << where;
+        const std::string what = " \"" + name.toStdString() + "\"" + where;
+        QAccessibleActionInterface* actions = element->actionInterface();
+        const QStringList names = actions ? actions->actionNames() : QStringList();
+        QObject* object = element->object();
+        switch (element->role()) {
+        case QAccessible::Button:
+        case QAccessible::ButtonMenu:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+            if (!element->state().disabled) {
+                EXPECT_FALSE(names.isEmpty()) << "enabled button without action" << what;
+            }
+            if (names.isEmpty())
+                return false;
+            return pressWorks(element, names, what);
+        case QAccessible::MenuItem:
+            if (!element->state().disabled) {
+                EXPECT_FALSE(names.isEmpty()) << "enabled menu entry without action" << what;
+            }
+            return !names.isEmpty() && menuItemWorks(element, names, what);
+        case QAccessible::ComboBox: {
+            auto* box = qobject_cast<QComboBox*>(object);
+            // An empty picker (no serial port found) has no list to open.
+            if (!box || names.isEmpty() || box->count() == 0)
+                return false;
+            actions->doAction(names.contains(QAccessibleActionInterface::showMenuAction())
+                                  ? QAccessibleActionInterface::showMenuAction()
+                                  : names.first());
+            const bool shown = box->view()->isVisible();
+            EXPECT_TRUE(shown) << "picker did not open" << what;
+            box->hidePopup();
+            return shown;
+        }
+        case QAccessible::EditableText: {
+            QAccessibleEditableTextInterface* editable = element->editableTextInterface();
+            QAccessibleTextInterface* text = element->textInterface();
+            if (element->state().readOnly || !editable || !text)
+                return false;
+            const int before = text->characterCount();
+            editable->insertText(before, QStringLiteral("x"));
+            const bool typed = text->characterCount() == before + 1;
+            EXPECT_TRUE(typed) << "text field did not take text" << what;
+            editable->deleteText(before, before + 1);
+            return typed;
+        }
+        case QAccessible::SpinBox: {
+            QAccessibleValueInterface* value = element->valueInterface();
+            if (!value || element->state().disabled)
+                return false;
+            const QVariant old = value->currentValue();
+            value->setCurrentValue(value->minimumValue());
+            const bool set = value->currentValue() == value->minimumValue();
+            EXPECT_TRUE(set) << "spin box did not take a value" << what;
+            value->setCurrentValue(old);
+            return set;
+        }
+        default:
+            return false;
+        }
+    }
+
+    bool pressWorks(QAccessibleInterface* element, const QStringList& names,
+                    const std::string& what) {
+        auto* button = qobject_cast<QAbstractButton*>(element->object());
+        if (element->role() == QAccessible::ButtonMenu) {
+            // The menu opens and the press has returned: its items can be
+            // read and chosen now.
+            actions(element)->doAction(names.contains(QAccessibleActionInterface::showMenuAction())
+                                           ? QAccessibleActionInterface::showMenuAction()
+                                           : names.first());
+            QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            EXPECT_NE(open, nullptr) << "menu button opened no menu" << what;
+            if (!open)
+                return false;
+            // The open menu is reachable from the button, where a screen
+            // reader finds it (popups are no top-level windows to it).
+            EXPECT_EQ(element->childCount(), 1) << what;
+            EXPECT_EQ(element->child(0) ? element->child(0)->object() : nullptr, open) << what;
+            visitMenu(open, what);
+            tidyUp();
+            return true;
+        }
+        if (!button)
+            return false;
+        const bool wasChecked = button->isChecked();
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        pressAccessible(element);
+        // One of a group of exclusive buttons that is already chosen stays
+        // chosen and reports no click.
+        const bool exclusive =
+            button->isCheckable() &&
+            (button->autoExclusive() || (button->group() && button->group()->exclusive()));
+        const bool landed = QTest::qWaitFor(
+            [&] { return clicked.count() > 0 || (exclusive && button->isChecked()); }, 2000);
+        EXPECT_TRUE(landed) << "press did not click" << what;
+        // A toggle is put back, so the walk leaves the settings as it found them.
+        if (button->isCheckable() && !exclusive && button->isChecked() != wasChecked)
+            button->click();
+        tidyUp();
+        return landed;
+    }
+
+    // A menu bar entry: its menu opens through the entry's action and the
+    // press returns at once; then every item of the menu is visited.
+    bool menuItemWorks(QAccessibleInterface* element, const QStringList& names,
+                       const std::string& what) {
+        auto* action = qobject_cast<QAction*>(element->object());
+        if (!action || !action->menu())
+            return false;
+        actions(element)->doAction(names.contains(QAccessibleActionInterface::showMenuAction())
+                                       ? QAccessibleActionInterface::showMenuAction()
+                                       : names.first());
+        const bool open = QTest::qWaitFor([&] { return action->menu()->isVisible(); }, 2000);
+        EXPECT_TRUE(open) << "menu did not open" << what;
+        if (open)
+            visitMenu(action->menu(), what);
+        tidyUp();
+        return open;
+    }
+
+    // The items of an open menu are in the accessibility tree with a name,
+    // the role of a menu item and, when enabled, a press action that
+    // triggers the item.
+    void visitMenu(QMenu* menu, const std::string& where) {
+        QAccessibleInterface* open = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_NE(open, nullptr);
+        ASSERT_FALSE(open->state().invisible) << where;
+        QList<QAccessibleInterface*> items;
+        for (int i = 0; i < open->childCount(); ++i) {
+            QAccessibleInterface* item = open->child(i);
+            if (item->role() != QAccessible::Separator && !item->state().invisible)
+                items.append(item);
+        }
+        EXPECT_FALSE(items.isEmpty()) << "open menu without items" << where;
+        menu->close();
+        for (QAccessibleInterface* item : items) {
+            const std::string what =
+                " \"" + item->text(QAccessible::Name).toStdString() + "\"" + where;
+            ++visited;
+            EXPECT_EQ(item->role(), QAccessible::MenuItem) << what;
+            EXPECT_FALSE(item->text(QAccessible::Name).trimmed().isEmpty()) << what;
+            auto* action = qobject_cast<QAction*>(item->object());
+            QAccessibleActionInterface* itemActions = item->actionInterface();
+            const QStringList names = itemActions ? itemActions->actionNames() : QStringList();
+            if (!action || !action->isEnabled() || action->menu())
+                continue;
+            EXPECT_TRUE(names.contains(QAccessibleActionInterface::pressAction()))
+                << "enabled menu item without press" << what;
+            if (names.isEmpty())
+                continue;
+            QSignalSpy triggered(action, &QAction::triggered);
+            itemActions->doAction(QAccessibleActionInterface::pressAction());
+            if (triggered.count() == 1)
+                ++withAction;
+            EXPECT_EQ(triggered.count(), 1) << "menu item did not trigger" << what;
+            tidyUp();
+        }
+    }
+
+    static QAccessibleActionInterface* actions(QAccessibleInterface* element) {
+        return element->actionInterface();
+    }
+
+    // Walks the visible elements under `root`, checking each control once.
+    void walk(QAccessibleInterface* root, const std::string& where, int depth = 0) {
+        if (!root || depth > 40 || root->state().invisible)
+            return;
+        static const QSet<QAccessible::Role> controls = {
+            QAccessible::Button,      QAccessible::ButtonMenu, QAccessible::CheckBox,
+            QAccessible::RadioButton, QAccessible::ComboBox,   QAccessible::EditableText,
+            QAccessible::SpinBox,     QAccessible::MenuItem};
+        QObject* object = root->object();
+        if (controls.contains(root->role()) && object && !seen.contains(object)) {
+            seen.insert(object);
+            ++visited;
+            if (check(root, where))
+                ++withAction;
+        }
+        // Children are fetched afresh: an action may have changed them.
+        for (int i = 0; i < root->childCount(); ++i)
+            walk(root->child(i), where, depth + 1);
+    }
+
+    QSet<QObject*> seen;
+    int visited = 0;
+    int withAction = 0;
+};
+
+TEST_F(AccessibilityWalk, EveryControlAndMenuItemHasNameRoleAndAWorkingAction) {
+    openSampleFile();
+    for (SidebarItem item : kSidebarItems) {
+        selectSidebarRow(sidebarLabel(item));
+        // The section follows the row that assistive technology selected.
+        ASSERT_EQ(window.currentSection(), item) << sidebarLabel(item).toStdString();
+        walk(QAccessible::queryAccessibleInterface(&window),
+             " on " + sidebarLabel(item).toStdString());
+        window.showSection(item);
+    }
+    // The sidebar follows a section chosen in code.
+    window.showSection(SidebarItem::zones);
+    EXPECT_EQ(window.sidebar()->selection(), SidebarItem::zones);
+
+    std::printf("accessibility walk: %d controls and menu items, %d with a working action\n",
+                visited, withAction);
+    EXPECT_GT(visited, 60);
+    EXPECT_GT(withAction, visited / 2);
+}
+
+} // namespace
+} // namespace nerka::test
