@@ -32,7 +32,6 @@ constexpr std::uint32_t kCustomData = 0x0000; // flash, region 2
 // Exposes the assignments a transfer makes, so tests can stand in for one.
 class TestController : public RadioController {
 public:
-    using RadioController::assignDirtyRegions;
     using RadioController::assignStatus;
     using RadioController::RadioController;
     using RadioController::resetAfterDisconnect;
@@ -112,7 +111,11 @@ protected:
         area.append(QByteArray(8, char(0xFF)));
         put(Bank::flash, kCustomData, area);
     }
-    void load() { controller.applyDecodedImage(image, RadioController::decodeImage(image)); }
+    // As a read does: the radio holds the image.
+    void load() {
+        controller.applyDecodedImage(image, RadioController::decodeImage(image));
+        controller.document().setBaseline(image);
+    }
     QList<int> numbers() const {
         QList<int> out;
         for (const RadioChannel& c : controller.channels())
@@ -140,7 +143,7 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
         addChannel(n);
     load();
 
-    EXPECT_EQ(controller.createChannel(), 3);
+    EXPECT_EQ(controller.createChannel().createdKey(), 3);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 3 created."));
     EXPECT_EQ(channel(3).name, QStringLiteral("New"));
     EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
@@ -170,8 +173,8 @@ TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
               QStringList{QStringLiteral("• 1 channels imported.")});
 
     controller.importChannels(pmr446Preset());
-    EXPECT_EQ(controller.createChannel(), std::nullopt);
-    EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')), std::nullopt);
+    EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
+    EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
     settle();
     EXPECT_EQ(controller.log().mid(linesBefore + 1),
               (QStringList{QStringLiteral("• Error: Channel memory is full."),
@@ -206,7 +209,7 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     load();
     const QByteArray original = at(Bank::eeprom, channelRecord(2), 56);
 
-    EXPECT_EQ(controller.pasteChannelClipboard(), std::nullopt) << "nothing copied yet";
+    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt) << "nothing copied yet";
     controller.copyChannel(channel(2));
     EXPECT_TRUE(controller.hasChannelClipboard());
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
@@ -214,12 +217,12 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     // The clipboard outlives the image it came from.
     image.blobs[0][int(kBank0 - 0x80)] = char(0x01); // only channel 1 in use
     load();
-    EXPECT_EQ(controller.pasteChannelClipboard(), 2);
+    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), 2);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel pasted \u2192 2."));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2), 56)), hex(original));
     EXPECT_EQ(channel(2).name, QStringLiteral("Bravo"));
 
-    EXPECT_EQ(controller.duplicateChannel(channel(1)), 3);
+    EXPECT_EQ(controller.duplicateChannel(channel(1)).createdKey(), 3);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 duplicated \u2192 3."));
     EXPECT_EQ(channel(3).name, QStringLiteral("Alpha"));
 }
@@ -429,7 +432,7 @@ TEST_F(EditingTest, UndoAndRedoRestoreImageDirtySetAndLists) {
 TEST_F(EditingTest, UndoAfterAWriteMarksTheRegionAgain) {
     load();
     controller.createChannel();
-    controller.assignDirtyRegions({}); // what a successful write does
+    controller.document().markWritten(*controller.image(), controller.dirtyRegions()); // a write
     controller.undo();
     EXPECT_EQ(controller.dirtyRegions(), RegionSet{0}) << "the radio still holds channel 1";
     EXPECT_TRUE(controller.channels().isEmpty());
@@ -462,7 +465,7 @@ TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
 
     controller.deleteChannel(channel(1));
-    EXPECT_EQ(controller.createChannel(), std::nullopt);
+    EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
     controller.undo();
     settle();
     EXPECT_EQ(*controller.image(), before);
