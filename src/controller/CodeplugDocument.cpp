@@ -204,6 +204,14 @@ void CodeplugDocument::markRegionsChanged(const RegionSet& regions) {
     recomputeDirty();
 }
 
+void CodeplugDocument::writeOnly(const RegionSet& regions) {
+    if (!m_image)
+        return;
+    m_baseline = m_image;
+    m_marked.clear();
+    markRegionsChanged(regions);
+}
+
 void CodeplugDocument::recomputeDirty() {
     RegionSet dirty;
     if (m_image) {

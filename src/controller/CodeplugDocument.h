@@ -97,6 +97,9 @@ public:
     // Marks regions to be written whatever the baseline says (a write of a
     // whole file, a verification that failed). Indices the image lacks are ignored.
     void markRegionsChanged(const RegionSet& regions);
+    // Makes exactly `regions` the ones to write (the command line's write of
+    // chosen regions of a file): the others are taken as what the radio holds.
+    void writeOnly(const RegionSet& regions);
 
     // ---- channels ----
     EditResult updateChannel(int number, const ChannelEdit& edit);
