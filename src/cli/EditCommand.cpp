@@ -244,8 +244,10 @@ class OperationRunner {
 public:
     explicit OperationRunner(RadioController& controller) : c(controller) {}
 
-    // Starts one operation. Returns the error text when its arguments do not
-    // fit the codeplug; the controller reports its own failures.
+    // Runs one operation. Returns the error text when its arguments do not
+    // fit the codeplug. The document's result needs no handling here: the
+    // controller logs a done edit and reports a refused one, which sets the
+    // last error and so the exit status.
     std::optional<QString> run(const QJsonObject& op);
 
 private:
@@ -332,7 +334,7 @@ std::optional<QString> OperationRunner::run(const QJsonObject& op) {
     if (name == QLatin1String("createChannel")) {
         keys({});
         if (!args.error())
-            c.createChannel();
+            (void)c.createChannel();
     } else if (name == QLatin1String("updateChannel")) {
         keys({"number", "edit"});
         return updateChannel(args, op);
@@ -348,15 +350,15 @@ std::optional<QString> OperationRunner::run(const QJsonObject& op) {
         if (name == QLatin1String("copyChannel"))
             c.copyChannel(*ch);
         else if (name == QLatin1String("duplicateChannel"))
-            c.duplicateChannel(*ch);
+            (void)c.duplicateChannel(*ch);
         else
-            c.deleteChannel(*ch);
+            (void)c.deleteChannel(*ch);
     } else if (name == QLatin1String("pasteChannel")) {
         keys({});
         if (!args.error() && !c.hasChannelClipboard())
             args.fail(QStringLiteral("nothing to paste: copy a channel first"));
         if (!args.error())
-            c.pasteChannelClipboard();
+            (void)c.pasteChannelClipboard();
     } else if (name == QLatin1String("deleteChannels") ||
                name == QLatin1String("reorderChannels")) {
         keys({"numbers"});
@@ -367,9 +369,9 @@ std::optional<QString> OperationRunner::run(const QJsonObject& op) {
         if (args.error())
             return args.error();
         if (reorder)
-            c.reorderChannels(*picked);
+            (void)c.reorderChannels(*picked);
         else
-            c.deleteChannels(*picked);
+            (void)c.deleteChannels(*picked);
     } else if (name == QLatin1String("updateContact")) {
         keys({"slot", "name", "dmrID", "type", "timeSlotOverride"});
         return updateContact(args);
@@ -383,7 +385,7 @@ std::optional<QString> OperationRunner::run(const QJsonObject& op) {
             args.fail(QStringLiteral("no contact in slot %1").arg(*slot));
         if (args.error())
             return args.error();
-        c.deleteContact(*it);
+        (void)c.deleteContact(*it);
     } else if (name == QLatin1String("reorderContacts")) {
         keys({"slots"});
         return reorderContacts(args);
@@ -400,7 +402,7 @@ std::optional<QString> OperationRunner::run(const QJsonObject& op) {
             args.fail(QStringLiteral("no talkgroup with index %1").arg(*index));
         if (args.error())
             return args.error();
-        c.deleteTalkgroup(*it);
+        (void)c.deleteTalkgroup(*it);
     } else if (name == QLatin1String("reorderTalkgroups")) {
         keys({"indices"});
         return reorderTalkgroups(args);
@@ -417,7 +419,7 @@ std::optional<QString> OperationRunner::run(const QJsonObject& op) {
             args.fail(QStringLiteral("no zone with index %1").arg(*index));
         if (args.error())
             return args.error();
-        c.deleteZone(*it);
+        (void)c.deleteZone(*it);
     } else if (name == QLatin1String("reorderZones")) {
         keys({"indices"});
         return reorderZones(args);
@@ -508,7 +510,7 @@ OperationRunner::Result OperationRunner::updateChannel(Args& args, const QJsonOb
     e.updateIndex("aprsIndex", edit.aprsIndex, kMaxAprsIndex);
     if (e.error())
         return QStringLiteral("edit: ") + *e.error();
-    c.updateChannel(*ch, edit);
+    (void)c.updateChannel(*ch, edit);
     return std::nullopt;
 }
 
@@ -528,11 +530,11 @@ OperationRunner::Result OperationRunner::importChannels(Args& args) {
     if (!preset)
         return args.error();
     if (*preset == QLatin1String("pmr446"))
-        c.importChannels(pmr446Preset());
+        (void)c.importChannels(pmr446Preset());
     else if (*preset == QLatin1String("dpmr446"))
-        c.importChannels(dpmr446Preset());
+        (void)c.importChannels(dpmr446Preset());
     else if (*preset == QLatin1String("freenet"))
-        c.importChannels(freenetPreset());
+        (void)c.importChannels(freenetPreset());
     else
         return QStringLiteral("'preset' must be one of pmr446, dpmr446, freenet");
     return std::nullopt;
@@ -557,7 +559,7 @@ OperationRunner::Result OperationRunner::updateContact(Args& args) {
                       QStringLiteral("No override, Force TS1, Force TS2"));
     if (args.error())
         return args.error();
-    c.updateContact(contact, edit);
+    (void)c.updateContact(contact, edit);
     return std::nullopt;
 }
 
@@ -567,7 +569,7 @@ OperationRunner::Result OperationRunner::reorderContacts(Args& args) {
         RadioController::kContactCapacity - 1, true);
     if (!picked)
         return args.error();
-    c.reorderContacts(*picked);
+    (void)c.reorderContacts(*picked);
     return std::nullopt;
 }
 
@@ -586,7 +588,7 @@ OperationRunner::Result OperationRunner::updateTalkgroup(Args& args) {
     args.updateIntegers("memberSlots", members, RadioController::kContactCapacity - 1);
     if (args.error())
         return args.error();
-    c.updateTalkgroup(talkgroup, name, members);
+    (void)c.updateTalkgroup(talkgroup, name, members);
     return std::nullopt;
 }
 
@@ -596,7 +598,7 @@ OperationRunner::Result OperationRunner::reorderTalkgroups(Args& args) {
         RadioController::kTalkgroupCapacity - 1, true);
     if (!picked)
         return args.error();
-    c.reorderTalkgroups(*picked);
+    (void)c.reorderTalkgroups(*picked);
     return std::nullopt;
 }
 
@@ -615,7 +617,7 @@ OperationRunner::Result OperationRunner::updateZone(Args& args) {
     args.updateIntegers("memberIndices", members, RadioController::kChannelCapacity - 1);
     if (args.error())
         return args.error();
-    c.updateZone(zone, name, members);
+    (void)c.updateZone(zone, name, members);
     return std::nullopt;
 }
 
@@ -625,7 +627,7 @@ OperationRunner::Result OperationRunner::reorderZones(Args& args) {
         RadioController::kZoneCapacity - 1, true);
     if (!picked)
         return args.error();
-    c.reorderZones(*picked);
+    (void)c.reorderZones(*picked);
     return std::nullopt;
 }
 
@@ -639,7 +641,7 @@ OperationRunner::Result OperationRunner::writeSettings(Args& args) {
     args.updateInteger("uhfMax", settings.uhfMax, 0, kMaxBandLimitMHz);
     if (args.error())
         return args.error();
-    c.writeSettings(settings);
+    (void)c.writeSettings(settings);
     return std::nullopt;
 }
 

@@ -108,7 +108,7 @@ int runWrite(CliContext& context) {
 
     if (!session.connect())
         return kExitFailed;
-    controller.markRegionsChanged(regions);
+    controller.document().writeOnly(regions);
     InterruptGuard interrupts(controller);
     controller.writeChanges();
     session.finish();

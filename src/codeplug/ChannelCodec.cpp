@@ -6,7 +6,6 @@
 #include "codeplug/NameField.h"
 #include "codeplug/ZoneCodec.h"
 
-#include <QRandomGenerator>
 #include <QSet>
 
 #include <algorithm>
@@ -30,19 +29,6 @@ int squelchCode(int level) {
     return level * 14 / 10 + 1;
 }
 
-// A random (version 4) identifier. Decoding makes one per channel after every
-// edit, so it draws from the fast seeded generator instead of the system
-// source QUuid::createUuid() reads for each call.
-QUuid freshId() {
-    std::array<quint32, 4> words{};
-    QRandomGenerator::global()->fillRange(words.data(), qsizetype(words.size()));
-    QUuid id(words[0], ushort(words[1]), ushort(words[1] >> 16), uchar(words[2]),
-             uchar(words[2] >> 8), uchar(words[2] >> 16), uchar(words[2] >> 24), uchar(words[3]),
-             uchar(words[3] >> 8), uchar(words[3] >> 16), uchar(words[3] >> 24));
-    id.data3 = ushort((id.data3 & 0x0FFF) | 0x4000);
-    id.data4[0] = uchar((id.data4[0] & 0x3F) | 0x80);
-    return id;
-}
 
 std::optional<int> reference(int stored) {
     if (stored == 0)
@@ -74,7 +60,6 @@ RadioChannel decodeRecord(const QByteArray& bankBytes, int base, int number) {
     auto bit = [&](int offset, int index) { return ((u8(offset) >> index) & 1) != 0; };
 
     RadioChannel c;
-    c.id = freshId();
     c.number = number;
     c.name =
         decodeName(bankBytes.mid(base + ChannelRecord::kNameOffset, ChannelRecord::kNameWidth));
@@ -359,10 +344,10 @@ RegionSet remapChannelReferences(int fieldOffset, int width, const QHash<int, in
             const auto it = map.constFind(stored - 1);
             if (it == map.constEnd())
                 continue;
-            const int updated = *it + 1;
+            const int updated = *it == kClearedReference ? 0 : *it + 1;
             // A new index the field cannot hold is left alone rather than cut
             // to a different, wrong reference.
-            if (updated < 1 || updated > maxStored || updated == stored)
+            if (updated < 0 || updated > maxStored || updated == stored)
                 continue;
             QByteArray bytes(width, '\0');
             ByteWriter w(bytes);

@@ -51,7 +51,9 @@ namespace nerka {
 // 0-based index → new 0-based index): the contact field (offset 46, width 2)
 // or the RX group list field (offset 43, width 1). A stored value v ≠ 0 whose
 // index v − 1 the map holds becomes map[v − 1] + 1; other values stay, and so
-// does a value whose new index does not fit the field.
+// does a value whose new index does not fit the field. An index mapped to
+// kClearedReference is cleared (stored 0: no reference).
+inline constexpr int kClearedReference = -1;
 [[nodiscard]] RegionSet remapChannelReferences(int fieldOffset, int width,
                                                const QHash<int, int>& map, CodeplugImage& image);
 

@@ -6,7 +6,6 @@
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/DmrId.h"
 #include "codeplug/NameField.h"
-#include "codeplug/RecordId.h"
 #include "codeplug/TalkgroupCodec.h"
 
 #include <QSet>
@@ -129,7 +128,6 @@ QList<DMRContact> decodeContacts(const CodeplugImage& image) {
         if (!nameInUse(std::uint8_t(record[ContactRecord::kNameOffset])))
             continue;
         DMRContact contact;
-        contact.id = freshRecordId();
         contact.slot = slot;
         contact.name = decodeName(QByteArray::fromRawData(record + ContactRecord::kNameOffset,
                                                           ContactRecord::kNameWidth));

@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-#include <QUuid>
 
 #include <array>
 #include <cstdint>
@@ -52,7 +51,6 @@ inline constexpr std::array<TimeSlotOverride, 3> kAllTimeSlotOverrides = {
 [[nodiscard]] TimeSlotOverride timeSlotOverrideFromCode(std::uint8_t code);
 
 struct DMRContact {
-    QUuid id;     // fresh on every decode
     int slot = 0; // 0-based
     QString name;
     std::uint32_t dmrID = 0;

@@ -3,7 +3,6 @@
 #include "codeplug/Tone.h"
 
 #include <QString>
-#include <QUuid>
 
 #include <array>
 #include <cstdint>
@@ -44,10 +43,9 @@ inline constexpr std::array<ChannelPowerLevel, 6> kAllChannelPowerLevels = {
 // min 1, low 3, mid 6, high 9, max 10.
 [[nodiscard]] std::uint8_t powerRawFor(ChannelPowerLevel level, std::uint8_t currentRaw);
 
-// One decoded channel. `id` is fresh on every decode, so it identifies a row of
-// one decoded list only; `number` (1-based) is what locates the record.
+// One decoded channel. `number` (1-based) locates and identifies the record;
+// two channels are equal when every field is.
 struct RadioChannel {
-    QUuid id;
     int number = 0;
     QString name;
     ChannelMode mode = ChannelMode::fm;

@@ -6,7 +6,6 @@
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/MemberEntries.h"
 #include "codeplug/NameField.h"
-#include "codeplug/RecordId.h"
 
 #include <algorithm>
 #include <array>
@@ -63,7 +62,6 @@ QList<Talkgroup> decodeTalkgroups(const CodeplugImage& image, const QList<DMRCon
             continue;
         const char* record = base + GroupListTable::kRecordsOffset + GroupListRecord::kSize * i;
         Talkgroup list;
-        list.id = freshRecordId();
         list.index = i;
         list.name = decodeName(QByteArray::fromRawData(record + GroupListRecord::kNameOffset,
                                                        GroupListRecord::kNameWidth));

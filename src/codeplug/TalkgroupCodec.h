@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QUuid>
 
 namespace nerka {
 
@@ -33,7 +32,6 @@ struct GroupListRecord {
 };
 
 struct Talkgroup {
-    QUuid id;      // fresh on every decode
     int index = 0; // 0-based list index
     QString name;
     QList<int> memberSlots;   // contact slots, stored order, empty entries skipped

@@ -5,7 +5,6 @@
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/MemberEntries.h"
 #include "codeplug/NameField.h"
-#include "codeplug/RecordId.h"
 
 #include <QSet>
 
@@ -80,7 +79,6 @@ QList<Zone> decodeZones(const CodeplugImage& image, const QList<RadioChannel>& c
         if (name.isEmpty())
             continue;
         Zone zone;
-        zone.id = freshRecordId();
         zone.index = i;
         zone.name = std::move(name);
         const int count = Members::count(record);

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QUuid>
 
 namespace nerka {
 
@@ -34,7 +33,6 @@ struct ZoneRecord {
 };
 
 struct Zone {
-    QUuid id;      // fresh on every decode
     int index = 0; // 0-based zone index
     QString name;
     QList<int> memberIndices; // 0-based channel positions, stored order, empty entries skipped

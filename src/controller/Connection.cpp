@@ -126,7 +126,7 @@ void RadioController::connect(bool automatic) {
                           info.buildDate + QStringLiteral(")"));
             if (startPendingVerification())
                 return;
-            if (automatic && m_preferences.autoRead() && !m_image && m_dirtyRegions.empty()) {
+            if (automatic && m_preferences.autoRead() && !image() && dirtyRegions().empty()) {
                 appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
                 readCodeplug();
             }

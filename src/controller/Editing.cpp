@@ -13,247 +13,75 @@
 
 namespace nerka {
 
-namespace {
-
-// Undo keeps this many steps. Every snapshot shares the unchanged buffers of
-// its neighbours, but each edit detaches the region it wrote (up to ~80 KB).
-constexpr qsizetype kUndoLimit = 100;
-
-const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
-
-QString channelFullText() {
-    return QStringLiteral("Channel memory is full (max %1).")
-        .arg(RadioController::kChannelCapacity);
-}
-
-QString notLocatedText(const char* what, long long number) {
-    return QStringLiteral("Could not locate %1 %2 in memory.")
-        .arg(QLatin1String(what), QString::asprintf("%lld", number));
-}
-
-// The lowest value in 0 … capacity − 1 that is not in `used`.
-std::optional<int> lowestFree(const QSet<int>& used, int capacity) {
-    for (int candidate = 0; candidate < capacity; ++candidate)
-        if (!used.contains(candidate))
-            return candidate;
-    return std::nullopt;
-}
-
-QSet<int> usedChannelSlots(const QList<RadioChannel>& channels) {
-    QSet<int> used;
-    for (const RadioChannel& channel : channels)
-        used.insert(channel.number - 1);
-    return used;
-}
-
-// Regions whose bytes differ between two images of the same codeplug.
-RegionSet differingRegions(const CodeplugImage& a, const CodeplugImage& b) {
-    RegionSet regions;
-    const qsizetype count = std::min(a.blobs.size(), b.blobs.size());
-    for (qsizetype i = 0; i < count; ++i)
-        if (a.blobs[i] != b.blobs[i])
-            regions.insert(int(i));
-    return regions;
-}
-
-} // namespace
-
 // ---- common steps ----
 
 bool RadioController::editingBlocked() const {
-    // A running write empties dirtyRegions when it finishes, and a running read
-    // replaces the image: an edit made meanwhile would silently vanish.
+    // A running write marks the sent regions as written when it finishes, and
+    // a running read replaces the image: an edit made meanwhile would
+    // silently vanish.
     return m_status.isWorking();
 }
 
-void RadioController::pushUndoSnapshot() {
-    if (!m_image)
-        return;
-    m_undoStack.append(Snapshot{*m_image, m_dirtyRegions});
-    if (m_undoStack.size() > kUndoLimit)
-        m_undoStack.removeFirst();
-    m_redoStack.clear();
-    Q_EMIT undoStateChanged();
+EditResult RadioController::report(EditResult result) {
+    if (result.isDone() && !result.summary().isEmpty())
+        log(result.summary());
+    // Without a codeplug every edit does nothing, silently.
+    if (result.isRefused() && result.refusal()->kind != RefusalKind::noCodeplug)
+        reportError(result.refusal()->text);
+    return result;
 }
 
-void RadioController::clearUndoHistory() {
-    if (m_undoStack.isEmpty() && m_redoStack.isEmpty())
-        return;
-    m_undoStack.clear();
-    m_redoStack.clear();
-    Q_EMIT undoStateChanged();
-}
-
-void RadioController::storeEdit(const CodeplugImage& changed, const RegionSet& regions) {
-    pushUndoSnapshot();
-    assignImage(changed);
-    RegionSet dirty = m_dirtyRegions;
-    dirty.insert(regions.begin(), regions.end());
-    assignDirtyRegions(dirty);
-}
-
-void RadioController::commitEdit(const CodeplugImage& changed, const RegionSet& regions) {
+bool RadioController::storeEdit(const QString& label, const CodeplugImage& changed,
+                                const RegionSet& regions) {
     if (regions.empty())
-        return;
-    storeEdit(changed, regions);
-    const QList<RadioChannel> channels = decodeChannels(changed);
-    MemberLists lists = decodeMemberLists(changed, channels);
-    assignChannels(channels);
-    assignContacts(lists.contacts);
-    assignTalkgroups(lists.talkgroups);
-    assignZones(lists.zones);
-}
-
-bool RadioController::applyToImage(const std::function<RegionSet(CodeplugImage&)>& codec,
-                                   const QString& failureText,
-                                   const std::function<void(const CodeplugImage&)>& publish) {
-    if (!m_image)
         return false;
-    if (editingBlocked()) {
-        reportError(kBusyText);
-        return false;
-    }
-    CodeplugImage changed = *m_image;
-    const RegionSet regions = codec(changed);
-    if (regions.empty()) {
-        if (!failureText.isEmpty())
-            reportError(failureText);
-        return false;
-    }
-    if (publish) {
-        storeEdit(changed, regions);
-        publish(changed);
-    } else {
-        commitEdit(changed, regions);
-    }
-    return true;
+    const EditResult result = report(m_document.edit(
+        label,
+        [&](CodeplugImage& image) {
+            image = changed;
+            return regions;
+        },
+        EditRefusal{RefusalKind::invalid, QStringLiteral("Nothing was written.")}, QString()));
+    return result.isDone();
 }
 
-void RadioController::republishFromImage() {
-    if (!m_image)
-        return;
-    const CodeplugImage& image = *m_image;
-    const DecodedImage decoded = decodeImage(image);
-    assignChannels(decoded.channels);
-    assignContacts(decoded.contacts);
-    assignTalkgroups(decoded.talkgroups);
-    assignZones(decoded.zones);
-    assignAprsSystems(decodeAprsSystems(image));
-    assignSettings(decodeDeviceSettings(image));
-    assignDayTheme(decodeTheme(ThemeKind::day, image));
-    assignNightTheme(decodeTheme(ThemeKind::night, image));
-    assignSatellites(decodeSatellites(image).value_or(QList<Satellite>{}));
+EditResult RadioController::undo() {
+    return report(m_document.undo());
 }
 
-void RadioController::restoreSnapshot(const Snapshot& snapshot) {
-    // The snapshot's dirty set is right as long as nothing was written to the
-    // radio since. A region outside the current dirty set holds what the radio
-    // holds; if the restored bytes differ there (a write happened in between),
-    // the region must be written again.
-    RegionSet dirty = snapshot.dirty;
-    for (int region : differingRegions(*m_image, snapshot.image))
-        if (!m_dirtyRegions.count(region))
-            dirty.insert(region);
-    assignImage(snapshot.image);
-    assignDirtyRegions(dirty);
-    republishFromImage();
-}
-
-void RadioController::undo() {
-    if (!m_image || m_undoStack.isEmpty())
-        return;
-    if (editingBlocked()) {
-        reportError(kBusyText);
-        return;
-    }
-    const Snapshot snapshot = m_undoStack.takeLast();
-    m_redoStack.append(Snapshot{*m_image, m_dirtyRegions});
-    restoreSnapshot(snapshot);
-    Q_EMIT undoStateChanged();
-}
-
-void RadioController::redo() {
-    if (!m_image || m_redoStack.isEmpty())
-        return;
-    if (editingBlocked()) {
-        reportError(kBusyText);
-        return;
-    }
-    const Snapshot snapshot = m_redoStack.takeLast();
-    m_undoStack.append(Snapshot{*m_image, m_dirtyRegions});
-    restoreSnapshot(snapshot);
-    Q_EMIT undoStateChanged();
+EditResult RadioController::redo() {
+    return report(m_document.redo());
 }
 
 // ---- channels ----
 
-// The record arguments usually come from the published lists, which a commit
-// replaces: every operation takes what it needs from them before it commits.
-
-void RadioController::updateChannel(const RadioChannel& channel, const ChannelEdit& edit) {
-    const int number = channel.number;
-    if (!applyToImage([&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
-                      notLocatedText("channel", number)))
-        return;
-    log(QStringLiteral("Channel %1 changed: %2 (RX %3)")
-            .arg(QString::number(number), edit.name,
-                 QString::asprintf("%.5f", double(edit.rxHz) / 1'000'000.0)));
+EditResult RadioController::updateChannel(const RadioChannel& channel, const ChannelEdit& edit) {
+    return report(m_document.updateChannel(channel.number, edit));
 }
 
-std::optional<int> RadioController::createChannel() {
-    std::optional<int> slot;
-    if (!applyToImage([&](CodeplugImage& image) -> RegionSet {
-            slot = lowestFree(usedChannelSlots(m_channels), kChannelCapacity);
-            if (!slot) {
-                reportError(channelFullText());
-                return {};
-            }
-            return createBlankChannel(*slot, image);
-        }))
-        return std::nullopt;
-    const int number = *slot + 1;
-    log(QStringLiteral("Channel %1 created.").arg(number));
-    return number;
+EditResult RadioController::createChannel() {
+    return report(m_document.createChannel());
 }
 
-void RadioController::importChannels(const QList<ChannelEdit>& edits, const QString& skippedNote) {
-    if (!m_image)
-        return reportError(QStringLiteral("No codeplug loaded."));
-    if (editingBlocked())
-        return reportError(kBusyText);
-    if (edits.isEmpty())
-        return reportError(QStringLiteral("Nichts zu importieren."));
+EditResult RadioController::addChannel(const ChannelEdit& edit) {
+    return report(m_document.addChannel(edit));
+}
 
-    CodeplugImage changed = *m_image;
-    QSet<int> used = usedChannelSlots(m_channels);
-    RegionSet regions;
-    int placed = 0;
-    std::optional<int> unwritableSlot;
-    for (const ChannelEdit& edit : edits) {
-        const auto slot = lowestFree(used, kChannelCapacity);
-        if (!slot)
-            break; // the remaining edits are dropped
-        const RegionSet blank = createBlankChannel(*slot, changed);
-        if (blank.empty()) {
-            // The image has no room where the layout puts this slot; counting
-            // it as imported would report a channel that does not exist.
-            unwritableSlot = *slot;
-            break;
-        }
-        used.insert(*slot);
-        regions.insert(blank.begin(), blank.end());
-        regions.merge(applyChannelEdit(edit, *slot + 1, changed));
-        ++placed;
+EditResult RadioController::importChannels(const QList<ChannelEdit>& edits,
+                                           const QString& skippedNote) {
+    EditResult result = m_document.importChannels(edits);
+    // The import commands say when there is nothing to import into.
+    if (result.isRefused() && result.refusal()->kind == RefusalKind::noCodeplug)
+        reportError(result.refusal()->text);
+    // The CSV import's skipped rows follow the count in the one log line:
+    // "12 channels imported; 2 rows skipped: …".
+    if (result.isDone() && !skippedNote.isEmpty()) {
+        QString summary = result.summary();
+        if (summary.endsWith(QLatin1Char('.')))
+            summary.chop(1);
+        result.setSummary(summary + QStringLiteral("; ") + skippedNote + QLatin1Char('.'));
     }
-    if (placed == 0) {
-        if (unwritableSlot)
-            return reportError(notLocatedText("channel", *unwritableSlot + 1));
-        return reportError(QStringLiteral("Channel memory is full."));
-    }
-    commitEdit(changed, regions);
-    log(QStringLiteral("%1 channels imported%2.")
-            .arg(QString::number(placed),
-                 skippedNote.isEmpty() ? QString() : QStringLiteral("; ") + skippedNote));
+    return report(std::move(result));
 }
 
 void RadioController::importChannelCsv(const QString& path) {
@@ -277,290 +105,166 @@ void RadioController::importChannelCsv(const QString& path) {
                                    .arg(csv.skipped.isEmpty()
                                             ? QString()
                                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
-        return importChannels(csv.channels, skippedRowsText(csv.skipped));
+        (void)importChannels(csv.channels, skippedRowsText(csv.skipped));
+        return;
     }
     if (csv.channels.isEmpty())
         return reportError(
             QStringLiteral("No valid channels found in the CSV. Format: Name,RX,TX,Mode,\u2026"));
-    importChannels(csv.channels);
+    (void)importChannels(csv.channels);
 }
 
 void RadioController::copyChannel(const RadioChannel& channel) {
-    if (!m_image)
+    if (!image())
         return;
     const int number = channel.number;
-    const auto record = readChannelRecord(number - 1, *m_image);
+    const auto record = readChannelRecord(number - 1, *image());
     assignChannelClipboard(record);
     if (!record)
-        return reportError(notLocatedText("channel", number));
+        return reportError(
+            QStringLiteral("Could not locate channel %1 in memory.").arg(number));
     log(QStringLiteral("Channel %1 copied.").arg(number));
 }
 
-std::optional<int> RadioController::pasteChannel(const QByteArray& record) {
-    std::optional<int> slot;
-    if (!applyToImage([&](CodeplugImage& image) -> RegionSet {
-            slot = lowestFree(usedChannelSlots(m_channels), kChannelCapacity);
-            if (!slot) {
-                reportError(channelFullText());
-                return {};
-            }
-            return pasteChannelRecord(record, *slot, image);
-        }))
-        return std::nullopt;
-    return *slot + 1;
+EditResult RadioController::pasteChannel(const QByteArray& record) {
+    return report(m_document.pasteChannel(record));
 }
 
-std::optional<int> RadioController::pasteChannelClipboard() {
+EditResult RadioController::pasteChannelClipboard() {
     if (!m_channelClipboard)
-        return std::nullopt;
-    const auto number = pasteChannel(*m_channelClipboard);
-    if (number)
-        log(QStringLiteral("Channel pasted \u2192 %1.").arg(*number));
-    return number;
+        return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nothing to paste."));
+    return pasteChannel(*m_channelClipboard);
 }
 
-std::optional<int> RadioController::duplicateChannel(const RadioChannel& channel) {
-    if (!m_image)
-        return std::nullopt;
-    const int original = channel.number;
-    const auto record = readChannelRecord(original - 1, *m_image);
-    if (!record)
-        return std::nullopt;
-    const auto number = pasteChannel(*record);
-    if (number)
-        log(QStringLiteral("Channel %1 duplicated \u2192 %2.").arg(original).arg(*number));
-    return number;
+EditResult RadioController::duplicateChannel(const RadioChannel& channel) {
+    return report(m_document.duplicateChannel(channel.number));
 }
 
-void RadioController::deleteChannel(const RadioChannel& channel) {
-    const int number = channel.number;
-    if (!applyToImage([&](CodeplugImage& image) { return clearChannelSlot(number - 1, image); }))
-        return;
-    log(QStringLiteral("Channel %1 deleted.").arg(number));
+EditResult RadioController::deleteChannel(const RadioChannel& channel) {
+    return report(m_document.deleteChannels({channel.number}));
 }
 
-void RadioController::deleteChannels(const QList<RadioChannel>& channels) {
-    const qsizetype count = channels.size();
-    if (!applyToImage([&](CodeplugImage& image) {
-            RegionSet regions;
-            for (const RadioChannel& channel : channels)
-                regions.merge(clearChannelSlot(channel.number - 1, image));
-            return regions;
-        }))
-        return;
-    log(QStringLiteral("%1 channels deleted.").arg(count));
+EditResult RadioController::deleteChannels(const QList<RadioChannel>& channels) {
+    QList<int> numbers;
+    numbers.reserve(channels.size());
+    for (const RadioChannel& channel : channels)
+        numbers.append(channel.number);
+    return report(m_document.deleteChannels(numbers));
 }
 
-void RadioController::reorderChannels(const QList<RadioChannel>& newOrder) {
-    // `order`: the old slots in their new order. `oldToNew`: every old slot up
-    // to the highest listed one, mapped to its new position; unlisted slots
-    // map to themselves, so zone members naming them keep their value.
-    QList<int> order;
-    order.reserve(newOrder.size());
-    int highestOld = -1;
-    for (const RadioChannel& channel : newOrder) {
-        order.append(channel.number - 1);
-        highestOld = std::max(highestOld, channel.number - 1);
-    }
-    QHash<int, int> oldToNew;
-    for (int slot = 0; slot <= highestOld; ++slot)
-        oldToNew.insert(slot, slot);
-    for (qsizetype i = 0; i < order.size(); ++i)
-        oldToNew.insert(order[i], int(i));
-    if (!applyToImage(
-            [&](CodeplugImage& image) { return compactChannels(order, oldToNew, image); }))
-        return;
-    log(QStringLiteral("Channels reordered."));
+EditResult RadioController::reorderChannels(const QList<RadioChannel>& newOrder) {
+    QList<int> numbers;
+    numbers.reserve(newOrder.size());
+    for (const RadioChannel& channel : newOrder)
+        numbers.append(channel.number);
+    return report(m_document.reorderChannels(numbers));
 }
 
 // ---- contacts ----
 
 std::optional<DMRContact> RadioController::newContact() const {
-    if (!m_image)
-        return std::nullopt;
-    QSet<int> used;
-    for (const DMRContact& contact : m_contacts)
-        used.insert(contact.slot);
-    const auto slot = lowestFree(used, kContactCapacity);
+    const auto slot = m_document.freeContactSlot();
     if (!slot)
         return std::nullopt;
     DMRContact contact;
-    contact.id = QUuid::createUuid();
     contact.slot = *slot;
     return contact;
 }
 
-void RadioController::updateContact(const DMRContact& contact, const ContactEdit& edit) {
-    const int slot = contact.slot;
-    if (!applyToImage([&](CodeplugImage& image) { return applyContactEdit(edit, slot, image); },
-                      notLocatedText("contact", slot + 1LL)))
-        return;
-    // One substitution pass, so a "%n" typed into a name stays as typed.
-    log(QStringLiteral("Contact %1 changed: %2 (ID %3)")
-            .arg(QString::number(slot + 1), edit.name, QString::number(edit.dmrID)));
+EditResult RadioController::updateContact(const DMRContact& contact, const ContactEdit& edit) {
+    return report(m_document.updateContact(contact.slot, edit));
 }
 
-void RadioController::deleteContact(const DMRContact& contact) {
-    const int slot = contact.slot;
-    if (!applyToImage([&](CodeplugImage& image) { return clearContact(slot, image); }))
-        return;
-    log(QStringLiteral("Contact %1 deleted.").arg(slot + 1));
+EditResult RadioController::deleteContact(const DMRContact& contact) {
+    return report(m_document.deleteContact(contact.slot));
 }
 
-void RadioController::reorderContacts(const QList<DMRContact>& newOrder) {
-    QList<int> order;
-    order.reserve(newOrder.size());
+EditResult RadioController::reorderContacts(const QList<DMRContact>& newOrder) {
+    QList<int> slots;
     for (const DMRContact& contact : newOrder)
-        order.append(contact.slot);
-    if (!applyToImage([&](CodeplugImage& image) { return compactContacts(order, image); }))
-        return;
-    log(QStringLiteral("Contacts reordered."));
+        slots.append(contact.slot);
+    return report(m_document.reorderContacts(slots));
 }
 
 // ---- talkgroups (RX group lists) ----
 
 std::optional<Talkgroup> RadioController::newTalkgroup() const {
-    if (!m_image)
-        return std::nullopt;
-    QSet<int> used;
-    for (const Talkgroup& talkgroup : m_talkgroups)
-        used.insert(talkgroup.index);
-    const auto index = lowestFree(used, kTalkgroupCapacity);
+    const auto index = m_document.freeTalkgroupIndex();
     if (!index)
         return std::nullopt;
     Talkgroup talkgroup;
-    talkgroup.id = QUuid::createUuid();
     talkgroup.index = *index;
     return talkgroup;
 }
 
-void RadioController::updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
-                                      const QList<int>& memberSlots) {
-    const int index = talkgroup.index;
-    const TalkgroupEdit edit{name, memberSlots};
-    if (!applyToImage([&](CodeplugImage& image) { return applyTalkgroupEdit(edit, index, image); },
-                      notLocatedText("talkgroup", index + 1LL)))
-        return;
-    log(QStringLiteral("Talkgroup %1 changed: %2 (%3 contacts)")
-            .arg(QString::number(index + 1), edit.name, QString::number(edit.memberSlots.size())));
+EditResult RadioController::updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
+                                            const QList<int>& memberSlots) {
+    return report(m_document.updateTalkgroup(talkgroup.index, TalkgroupEdit{name, memberSlots}));
 }
 
-void RadioController::deleteTalkgroup(const Talkgroup& talkgroup) {
-    const int index = talkgroup.index;
-    if (!applyToImage([&](CodeplugImage& image) { return clearTalkgroup(index, image); }))
-        return;
-    log(QStringLiteral("Talkgroup %1 deleted.").arg(index + 1));
+EditResult RadioController::deleteTalkgroup(const Talkgroup& talkgroup) {
+    return report(m_document.deleteTalkgroup(talkgroup.index));
 }
 
-void RadioController::reorderTalkgroups(const QList<Talkgroup>& newOrder) {
-    QList<TalkgroupOrderEntry> order;
-    order.reserve(newOrder.size());
+EditResult RadioController::reorderTalkgroups(const QList<Talkgroup>& newOrder) {
+    QList<int> indices;
     for (const Talkgroup& talkgroup : newOrder)
-        order.append(TalkgroupOrderEntry{talkgroup.index, int(talkgroup.memberSlots.size())});
-    if (!applyToImage([&](CodeplugImage& image) { return compactTalkgroups(order, image); }))
-        return;
-    log(QStringLiteral("Talkgroups reordered."));
+        indices.append(talkgroup.index);
+    return report(m_document.reorderTalkgroups(indices));
 }
 
 // ---- zones ----
 
 std::optional<Zone> RadioController::newZone() const {
-    if (!m_image)
-        return std::nullopt;
-    QSet<int> used;
-    for (const Zone& zone : m_zones)
-        used.insert(zone.index);
-    const auto index = lowestFree(used, kZoneCapacity);
+    const auto index = m_document.freeZoneIndex();
     if (!index)
         return std::nullopt;
     Zone zone;
-    zone.id = QUuid::createUuid();
     zone.index = *index;
     return zone;
 }
 
-void RadioController::updateZone(const Zone& zone, const QString& name,
-                                 const QList<int>& memberIndices) {
-    const int index = zone.index;
-    const ZoneEdit edit{name, memberIndices};
-    if (!applyToImage([&](CodeplugImage& image) { return applyZoneEdit(edit, index, image); },
-                      notLocatedText("zone", index + 1LL)))
-        return;
-    log(QStringLiteral("Zone %1 changed: %2 (%3 channels)")
-            .arg(QString::number(index + 1), edit.name,
-                 QString::number(edit.memberIndices.size())));
+EditResult RadioController::updateZone(const Zone& zone, const QString& name,
+                                       const QList<int>& memberIndices) {
+    return report(m_document.updateZone(zone.index, ZoneEdit{name, memberIndices}));
 }
 
-void RadioController::deleteZone(const Zone& zone) {
-    const int index = zone.index;
-    if (!applyToImage([&](CodeplugImage& image) { return clearZone(index, image); }))
-        return;
-    log(QStringLiteral("Zone %1 deleted.").arg(index + 1));
+EditResult RadioController::deleteZone(const Zone& zone) {
+    return report(m_document.deleteZone(zone.index));
 }
 
-void RadioController::reorderZones(const QList<Zone>& newOrder) {
-    QList<int> order;
-    order.reserve(newOrder.size());
+EditResult RadioController::reorderZones(const QList<Zone>& newOrder) {
+    QList<int> indices;
     for (const Zone& zone : newOrder)
-        order.append(zone.index);
-    if (!applyToImage([&](CodeplugImage& image) { return compactZones(order, image); }))
-        return;
-    log(QStringLiteral("Zones reordered."));
+        indices.append(zone.index);
+    return report(m_document.reorderZones(indices));
 }
 
 // ---- device settings and themes ----
 
-void RadioController::writeSettings(const DeviceSettings& settings) {
-    // Publish what the block now holds: a call sign longer than its field or a
-    // limit beyond four digits is stored cut, and the view must show that.
-    DeviceSettings stored;
-    const auto publish = [&](const CodeplugImage& changed) {
-        stored = decodeDeviceSettings(changed).value_or(settings);
-        assignSettings(stored);
-    };
-    if (!applyToImage([&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
-                      QStringLiteral("Could not write settings."), publish))
-        return;
-    log(QStringLiteral("Device settings changed: VHF %1\u2013%2, UHF %3\u2013%4 MHz.")
-            .arg(stored.vhfMin)
-            .arg(stored.vhfMax)
-            .arg(stored.uhfMin)
-            .arg(stored.uhfMax));
+EditResult RadioController::writeSettings(const DeviceSettings& settings) {
+    return report(m_document.writeSettings(settings));
 }
 
-bool RadioController::storeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
-    // The colours as stored (RGB565), so the view matches the block and what
-    // undo or a reload would show.
-    const auto publish = [&](const CodeplugImage& changed) {
-        const QList<ThemeColor> stored = decodeTheme(kind, changed).value_or(colors);
-        if (kind == ThemeKind::day)
-            assignDayTheme(stored);
-        else
-            assignNightTheme(stored);
-    };
-    return applyToImage([&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },
-                        QStringLiteral("Could not write theme."), publish);
-}
-
-void RadioController::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
-    storeTheme(colors, kind);
+EditResult RadioController::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
+    return report(m_document.writeTheme(colors, kind));
 }
 
 void RadioController::setThemeColor(ThemeKind kind, int index, double r, double g, double b) {
-    const auto& current = kind == ThemeKind::day ? m_dayTheme : m_nightTheme;
-    if (!m_image || !current || index < 0 || index >= current->size())
+    const auto& current = m_document.theme(kind);
+    if (!image() || !current || index < 0 || index >= current->size())
         return;
     QList<ThemeColor> colors = *current;
     colors[index] = ThemeColor{r, g, b};
-    writeTheme(colors, kind);
+    (void)writeTheme(colors, kind);
 }
 
 void RadioController::importTheme(const QString& path, ThemeKind kind) {
-    const auto& current = kind == ThemeKind::day ? m_dayTheme : m_nightTheme;
-    if (!m_image || !current)
+    const auto& current = m_document.theme(kind);
+    if (!image() || !current)
         return reportError(QStringLiteral("Kein Theme im Codeplug vorhanden."));
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(QStringLiteral("Busy: wait for the running transfer to finish."));
     // Only the first 64 bytes are colours; the size limit keeps a wrong pick
     // (a huge file, a device) from being pulled into memory.
     const auto read = FileStore::read(path, FileStore::Kind::theme);
@@ -569,14 +273,14 @@ void RadioController::importTheme(const QString& path, ThemeKind kind) {
     const auto colors = parseGtm(std::get<QByteArray>(read).left(ThemeBlock::kDataSize));
     if (!colors)
         return reportError(QStringLiteral("Invalid .gtm file."));
-    if (!storeTheme(*colors, kind))
+    if (!writeTheme(*colors, kind).isDone())
         return;
     log(QStringLiteral("Theme (%1) imported from %2.")
             .arg(themeKindText(kind), QFileInfo(path).fileName()));
 }
 
 bool RadioController::exportTheme(ThemeKind kind, const QString& path) {
-    const auto& theme = kind == ThemeKind::day ? m_dayTheme : m_nightTheme;
+    const auto& theme = m_document.theme(kind);
     if (!theme) {
         reportError(QStringLiteral("Kein Theme vorhanden."));
         return false;

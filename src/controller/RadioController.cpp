@@ -28,7 +28,40 @@ RadioController::RadioController(QSettings* settings, QObject* parent)
       m_kepsServiceUrl(WebServices::baseUrl(WebServices::kKepsBase, WebServices::kKepsEnv)),
       m_satnogsServiceUrl(
           WebServices::baseUrl(WebServices::kSatnogsBase, WebServices::kSatnogsEnv)),
-      m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {}
+      m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {
+    QObject::connect(&m_document, &CodeplugDocument::recordsChanged, this,
+                     &RadioController::relayRecordChanges);
+    QObject::connect(&m_document, &CodeplugDocument::imageChanged, this,
+                     &RadioController::imageChanged);
+    QObject::connect(&m_document, &CodeplugDocument::dirtyRegionsChanged, this,
+                     &RadioController::dirtyRegionsChanged);
+    QObject::connect(&m_document, &CodeplugDocument::undoStateChanged, this,
+                     &RadioController::undoStateChanged);
+}
+
+void RadioController::relayRecordChanges(const ChangeSet& changes) {
+    // Views of single records (editors, pickers, the settings and theme
+    // screens) follow these; the list models follow the document itself.
+    const bool all = changes.replaced;
+    if (all || !changes.channels.isEmpty())
+        Q_EMIT channelsChanged();
+    if (all || !changes.contacts.isEmpty())
+        Q_EMIT contactsChanged();
+    if (all || !changes.talkgroups.isEmpty())
+        Q_EMIT talkgroupsChanged();
+    if (all || !changes.zones.isEmpty())
+        Q_EMIT zonesChanged();
+    if (all || changes.aprsSystems)
+        Q_EMIT aprsSystemsChanged();
+    if (all || changes.settings)
+        Q_EMIT settingsChanged();
+    if (all || changes.dayTheme)
+        Q_EMIT dayThemeChanged();
+    if (all || changes.nightTheme)
+        Q_EMIT nightThemeChanged();
+    if (all || changes.satellites)
+        Q_EMIT satellitesChanged();
+}
 
 RadioController::~RadioController() {
     // Pending tasks are dropped and the running one finishes before any member
@@ -207,17 +240,7 @@ DecodedImage RadioController::decodeImage(const CodeplugImage& image) {
 
 void RadioController::applyDecodedImage(const CodeplugImage& image, const DecodedImage& decoded) {
     Q_ASSERT(onMainThread());
-    assignImage(image);
-    assignChannels(decoded.channels);
-    assignContacts(decoded.contacts);
-    assignTalkgroups(decoded.talkgroups);
-    assignZones(decoded.zones);
-    assignAprsSystems(decodeAprsSystems(image));
-    assignSettings(decodeDeviceSettings(image));
-    assignDayTheme(decodeTheme(ThemeKind::day, image));
-    assignNightTheme(decodeTheme(ThemeKind::night, image));
-    assignSatellites(decodeSatellites(image).value_or(QList<Satellite>{}));
-    assignDirtyRegions({});
+    m_document.load(image, decoded);
 }
 
 // ---- assignments ----
@@ -235,51 +258,6 @@ void RadioController::assignSelectedPort(const std::optional<SerialDevice>& devi
 void RadioController::assignFirmware(const std::optional<FirmwareInfo>& firmware) {
     m_firmware = firmware;
     Q_EMIT firmwareChanged();
-}
-
-void RadioController::assignChannels(const QList<RadioChannel>& channels) {
-    m_channels = channels;
-    Q_EMIT channelsChanged();
-}
-
-void RadioController::assignContacts(const QList<DMRContact>& contacts) {
-    m_contacts = contacts;
-    Q_EMIT contactsChanged();
-}
-
-void RadioController::assignTalkgroups(const QList<Talkgroup>& talkgroups) {
-    m_talkgroups = talkgroups;
-    Q_EMIT talkgroupsChanged();
-}
-
-void RadioController::assignZones(const QList<Zone>& zones) {
-    m_zones = zones;
-    Q_EMIT zonesChanged();
-}
-
-void RadioController::assignAprsSystems(const QStringList& names) {
-    m_aprsSystems = names;
-    Q_EMIT aprsSystemsChanged();
-}
-
-void RadioController::assignSettings(const std::optional<DeviceSettings>& settings) {
-    m_settings = settings;
-    Q_EMIT settingsChanged();
-}
-
-void RadioController::assignDayTheme(const std::optional<QList<ThemeColor>>& theme) {
-    m_dayTheme = theme;
-    Q_EMIT dayThemeChanged();
-}
-
-void RadioController::assignNightTheme(const std::optional<QList<ThemeColor>>& theme) {
-    m_nightTheme = theme;
-    Q_EMIT nightThemeChanged();
-}
-
-void RadioController::assignSatellites(const QList<Satellite>& satellites) {
-    m_satellites = satellites;
-    Q_EMIT satellitesChanged();
 }
 
 void RadioController::assignDmrUserDB(const std::optional<DMRUserDatabase>& database) {
@@ -304,6 +282,7 @@ void RadioController::assignChannelClipboard(const std::optional<QByteArray>& re
 
 void RadioController::assignStatus(const Status& status) {
     m_status = status;
+    m_document.setBusy(status.isWorking());
     Q_EMIT statusChanged();
 }
 
@@ -317,19 +296,9 @@ void RadioController::assignLastError(const std::optional<QString>& text) {
     Q_EMIT lastErrorChanged();
 }
 
-void RadioController::assignImage(const std::optional<CodeplugImage>& image) {
-    m_image = image;
-    Q_EMIT imageChanged();
-}
-
 void RadioController::assignDocumentURL(const std::optional<QUrl>& url) {
     m_documentURL = url;
     Q_EMIT documentURLChanged();
-}
-
-void RadioController::assignDirtyRegions(const RegionSet& regions) {
-    m_dirtyRegions = regions;
-    Q_EMIT dirtyRegionsChanged();
 }
 
 void RadioController::appendLogLine(const QString& message) {
@@ -346,20 +315,29 @@ void RadioController::resetAfterDisconnect() {
     assignStatus(Status::disconnected());
     assignFirmware(std::nullopt);
     assignProgress(0.0);
-    assignImage(std::nullopt);
-    assignChannels({});
-    assignContacts({});
-    assignTalkgroups({});
-    assignZones({});
-    assignAprsSystems({});
-    assignSettings(std::nullopt);
-    assignDayTheme(std::nullopt);
-    assignNightTheme(std::nullopt);
-    assignSatellites({});
-    assignDirtyRegions({});
+    m_document.clear();
     assignDmrDBOnDeviceCount(std::nullopt);
-    clearUndoHistory();
     appendLogLine(QStringLiteral("Verbindung getrennt."));
+}
+
+void RadioController::connectionLost() {
+    postToQueue([this] {
+        dropLinkOnQueue();
+        postToMain([this] {
+            assignStatus(Status::disconnected());
+            assignFirmware(std::nullopt);
+            assignProgress(0.0);
+            assignDmrDBOnDeviceCount(std::nullopt);
+            // Whatever radio comes next may hold anything: every region is
+            // written with the next write.
+            m_document.forgetBaseline();
+            if (m_document.image())
+                appendLogLine(QStringLiteral("Radio disconnected (unplugged?). The codeplug stays "
+                                             "in memory; nothing was lost."));
+            else
+                appendLogLine(QStringLiteral("Radio disconnected (unplugged?)."));
+        });
+    });
 }
 
 } // namespace nerka

@@ -9,6 +9,7 @@
 #include "codeplug/ThemeCodec.h"
 #include "codeplug/ZoneCodec.h"
 #include "controller/CodeplugBackups.h"
+#include "controller/CodeplugDocument.h"
 #include "controller/ControllerStatus.h"
 #include "controller/Download.h"
 #include "controller/Preferences.h"
@@ -42,17 +43,8 @@ class QNetworkAccessManager;
 
 namespace nerka {
 
-// Lists decoded on the thread that obtained an image, published together by
-// applyDecodedImage on the main thread.
-struct DecodedImage {
-    QList<RadioChannel> channels;
-    QList<DMRContact> contacts;
-    QList<Talkgroup> talkgroups;
-    QList<Zone> zones;
-};
-
 // The one controller of the program. It owns the connection, the codeplug
-// image, the record lists decoded from it, the set of changed regions, status,
+// document (image, decoded records, undo history, changed regions), status,
 // progress, the activity log and the last error, and offers every user
 // operation. Observable fields are assigned on the main thread only and each
 // assignment emits its NOTIFY signal. Device I/O runs on the serial work queue.
@@ -111,20 +103,27 @@ public:
     [[nodiscard]] const QStringList& log() const { return m_log; }
     [[nodiscard]] const std::optional<QString>& lastError() const { return m_lastError; }
     [[nodiscard]] QString lastErrorText() const { return m_lastError.value_or(QString()); }
-    [[nodiscard]] const std::optional<CodeplugImage>& image() const { return m_image; }
+    [[nodiscard]] const std::optional<CodeplugImage>& image() const { return m_document.image(); }
     [[nodiscard]] const std::optional<QUrl>& documentURL() const { return m_documentURL; }
     [[nodiscard]] QUrl documentURLValue() const { return m_documentURL.value_or(QUrl()); }
-    [[nodiscard]] const QList<RadioChannel>& channels() const { return m_channels; }
-    [[nodiscard]] const QList<DMRContact>& contacts() const { return m_contacts; }
-    [[nodiscard]] const QList<Talkgroup>& talkgroups() const { return m_talkgroups; }
-    [[nodiscard]] const QList<Zone>& zones() const { return m_zones; }
-    [[nodiscard]] const QStringList& aprsSystems() const { return m_aprsSystems; }
-    [[nodiscard]] const std::optional<DeviceSettings>& settings() const { return m_settings; }
-    [[nodiscard]] const std::optional<QList<ThemeColor>>& dayTheme() const { return m_dayTheme; }
-    [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const {
-        return m_nightTheme;
+    // The codeplug being edited; every list below is its view.
+    [[nodiscard]] CodeplugDocument& document() { return m_document; }
+    [[nodiscard]] const CodeplugDocument& document() const { return m_document; }
+    [[nodiscard]] const QList<RadioChannel>& channels() const { return m_document.channels(); }
+    [[nodiscard]] const QList<DMRContact>& contacts() const { return m_document.contacts(); }
+    [[nodiscard]] const QList<Talkgroup>& talkgroups() const { return m_document.talkgroups(); }
+    [[nodiscard]] const QList<Zone>& zones() const { return m_document.zones(); }
+    [[nodiscard]] const QStringList& aprsSystems() const { return m_document.aprsSystems(); }
+    [[nodiscard]] const std::optional<DeviceSettings>& settings() const {
+        return m_document.settings();
     }
-    [[nodiscard]] const QList<Satellite>& satellites() const { return m_satellites; }
+    [[nodiscard]] const std::optional<QList<ThemeColor>>& dayTheme() const {
+        return m_document.theme(ThemeKind::day);
+    }
+    [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const {
+        return m_document.theme(ThemeKind::night);
+    }
+    [[nodiscard]] const QList<Satellite>& satellites() const { return m_document.satellites(); }
     [[nodiscard]] const std::optional<DMRUserDatabase>& dmrUserDB() const { return m_dmrUserDB; }
     [[nodiscard]] const std::optional<int>& dmrDBOnDeviceCount() const {
         return m_dmrDBOnDeviceCount;
@@ -138,13 +137,13 @@ public:
     // The picker clears it when it closes.
     void setShowSatellitePicker(bool show);
     [[nodiscard]] bool tleDownloadRunning() const { return m_tleDownloadTask != nullptr; }
-    [[nodiscard]] const RegionSet& dirtyRegions() const { return m_dirtyRegions; }
+    [[nodiscard]] const RegionSet& dirtyRegions() const { return m_document.dirtyRegions(); }
     [[nodiscard]] const std::optional<QByteArray>& channelClipboard() const {
         return m_channelClipboard;
     }
     [[nodiscard]] bool hasChannelClipboard() const { return m_channelClipboard.has_value(); }
-    [[nodiscard]] bool canUndo() const { return !m_undoStack.isEmpty(); }
-    [[nodiscard]] bool canRedo() const { return !m_redoStack.isEmpty(); }
+    [[nodiscard]] bool canUndo() const { return m_document.canUndo(); }
+    [[nodiscard]] bool canRedo() const { return m_document.canRedo(); }
     // True while a radio is connected and identified (port and interface exist).
     // Safe to read on the main thread while the queue assigns them.
     [[nodiscard]] bool hasInterface() const { return m_hasInterface.load(); }
@@ -192,6 +191,10 @@ public:
     void refreshPorts();
     void connect(bool automatic = false);
     void disconnect();
+    // The connected radio went away without a disconnect (unplugged): the link
+    // is dropped, the codeplug stays in memory with every region to be
+    // written, since the next radio may hold anything.
+    void connectionLost();
     void startAutoConnect();
     void autoConnectAttempt(double waitSeconds, double elapsedSeconds);
     void reconnectAfterReboot();
@@ -212,8 +215,8 @@ public:
     void openCodeplugFile(const QString& path);
     void saveCodeplugFile(const QString& path);
     // Marks regions of the image as changed, so the next writeChanges sends
-    // them whole (the command line's write of a file). Indices that the image
-    // does not have are ignored.
+    // them whole whatever the radio holds (the command line's write of a
+    // file). Indices that the image does not have are ignored.
     void markRegionsChanged(const RegionSet& regions);
 
     // ---- safe writes (SafeWrite.cpp) ----
@@ -237,9 +240,9 @@ public:
     [[nodiscard]] std::optional<QStringList> pendingWriteSummary() const;
     // The same as one text for the write confirmation's details.
     [[nodiscard]] QString pendingWritePreviewText() const;
-    // Opens a backup (any codeplug file) and marks every region changed, so
-    // the next writeChanges sends it whole. The document location is cleared,
-    // so a later save never overwrites the backup.
+    // Opens a backup (any codeplug file); every region where it differs from
+    // what the radio holds is then to be written. The document location is
+    // cleared, so a later save never overwrites the backup.
     void restoreBackup(const QString& path);
     // True from a write that is to be verified until its verification ended.
     [[nodiscard]] bool verificationPending() const {
@@ -247,41 +250,48 @@ public:
     }
 
     // ---- editing (Editing.cpp); main thread, synchronous ----
-    void updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
-    std::optional<int> createChannel();
+    // Each delegates to the document, logs the summary of a done edit or
+    // reports a refusal (except "no codeplug", which stays silent), and
+    // returns the document's result.
+    EditResult updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
+    EditResult createChannel();
+    // A new channel holding `edit`, as one step ("New channel N").
+    EditResult addChannel(const ChannelEdit& edit);
     // `skippedNote` (the CSV import's skipped rows) follows the count in the
     // one log line: "12 channels imported; 2 rows skipped: …".
-    void importChannels(const QList<ChannelEdit>& edits, const QString& skippedNote = {});
+    EditResult importChannels(const QList<ChannelEdit>& edits, const QString& skippedNote = {});
     // The channel import commands: a built-in set or a CSV file (Nerka's own
     // layout or a repeater list, told apart by the header row).
     void importChannelCsv(const QString& path);
     void copyChannel(const RadioChannel& channel);
-    std::optional<int> pasteChannel(const QByteArray& record);
-    // The window's paste action: pastes the clipboard and logs "Channel pasted → N.".
-    std::optional<int> pasteChannelClipboard();
-    std::optional<int> duplicateChannel(const RadioChannel& channel);
-    void deleteChannel(const RadioChannel& channel);
-    void deleteChannels(const QList<RadioChannel>& channels);
-    void reorderChannels(const QList<RadioChannel>& newOrder);
+    EditResult pasteChannel(const QByteArray& record);
+    // The window's paste action: pastes the clipboard, logging "Channel pasted → N.".
+    EditResult pasteChannelClipboard();
+    EditResult duplicateChannel(const RadioChannel& channel);
+    // Deletes remove the record from every zone and talkgroup that lists it
+    // and clear it where a channel names it.
+    EditResult deleteChannel(const RadioChannel& channel);
+    EditResult deleteChannels(const QList<RadioChannel>& channels);
+    EditResult reorderChannels(const QList<RadioChannel>& newOrder);
 
     std::optional<DMRContact> newContact() const;
-    void updateContact(const DMRContact& contact, const ContactEdit& edit);
-    void deleteContact(const DMRContact& contact);
-    void reorderContacts(const QList<DMRContact>& newOrder);
+    EditResult updateContact(const DMRContact& contact, const ContactEdit& edit);
+    EditResult deleteContact(const DMRContact& contact);
+    EditResult reorderContacts(const QList<DMRContact>& newOrder);
 
     std::optional<Talkgroup> newTalkgroup() const;
-    void updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
-                         const QList<int>& memberSlots);
-    void deleteTalkgroup(const Talkgroup& talkgroup);
-    void reorderTalkgroups(const QList<Talkgroup>& newOrder);
+    EditResult updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
+                               const QList<int>& memberSlots);
+    EditResult deleteTalkgroup(const Talkgroup& talkgroup);
+    EditResult reorderTalkgroups(const QList<Talkgroup>& newOrder);
 
     std::optional<Zone> newZone() const;
-    void updateZone(const Zone& zone, const QString& name, const QList<int>& memberIndices);
-    void deleteZone(const Zone& zone);
-    void reorderZones(const QList<Zone>& newOrder);
+    EditResult updateZone(const Zone& zone, const QString& name, const QList<int>& memberIndices);
+    EditResult deleteZone(const Zone& zone);
+    EditResult reorderZones(const QList<Zone>& newOrder);
 
-    void writeSettings(const DeviceSettings& settings);
-    void writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
+    EditResult writeSettings(const DeviceSettings& settings);
+    EditResult writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
     void setThemeColor(ThemeKind kind, int index, double r, double g, double b);
     void importTheme(const QString& path, ThemeKind kind);
     // Saves the theme of `kind` as a .gtm file: "Kein Theme vorhanden." when
@@ -328,11 +338,11 @@ public:
     // Name format, format and text length chosen in the database screen.
     void setDMRDatabaseOptions(DMRNameFormat nameFormat, DMRDBFormat format, int textLength);
 
-    // Undo and redo of committed edits: each restores the image and the dirty
-    // set as they were and re-derives the lists. Reading or opening a codeplug
-    // clears the history.
-    void undo();
-    void redo();
+    // Undo and redo of one user action each ("Undo: Delete 3 channels."):
+    // the image as it was; the dirty set follows from it. Reading or opening a
+    // codeplug clears the history.
+    EditResult undo();
+    EditResult redo();
 
     // ---- reporting steps (any thread) ----
     // Appends "• " + message. On the main thread at once; from elsewhere posted.
@@ -350,8 +360,8 @@ public:
     // Decodes channels, then contacts, talkgroups and zones of an image where
     // it is called (the work queue after a read, the main thread after a file open).
     [[nodiscard]] static DecodedImage decodeImage(const CodeplugImage& image);
-    // Main thread only: publishes the image and every list decoded from it, in
-    // a fixed order, and empties dirtyRegions.
+    // Main thread only: publishes the image and every list decoded from it as
+    // a new document (no undo history).
     void applyDecodedImage(const CodeplugImage& image, const DecodedImage& decoded);
 
     // Runs `fn` on the main thread after everything posted before it. Safe from
@@ -402,22 +412,11 @@ protected:
     void assignFirmware(const std::optional<FirmwareInfo>& firmware);
     void assignProgress(double fraction);
     void assignLastError(const std::optional<QString>& text);
-    void assignImage(const std::optional<CodeplugImage>& image);
     void assignDocumentURL(const std::optional<QUrl>& url);
-    void assignChannels(const QList<RadioChannel>& channels);
-    void assignContacts(const QList<DMRContact>& contacts);
-    void assignTalkgroups(const QList<Talkgroup>& talkgroups);
-    void assignZones(const QList<Zone>& zones);
-    void assignAprsSystems(const QStringList& names);
-    void assignSettings(const std::optional<DeviceSettings>& settings);
-    void assignDayTheme(const std::optional<QList<ThemeColor>>& theme);
-    void assignNightTheme(const std::optional<QList<ThemeColor>>& theme);
-    void assignSatellites(const QList<Satellite>& satellites);
     void assignDmrUserDB(const std::optional<DMRUserDatabase>& database);
     void assignDmrDBOnDeviceCount(const std::optional<int>& count);
     void assignTleCache(const QList<TLERecord>& records) { m_tleCache = records; }
     void assignSatelliteCandidates(const QList<SatelliteCandidate>& candidates);
-    void assignDirtyRegions(const RegionSet& regions);
     void assignChannelClipboard(const std::optional<QByteArray>& record);
     void appendLogLine(const QString& message);
 
@@ -466,34 +465,14 @@ private:
     std::optional<CodeplugImage> readCodeplugFileImage(const QString& path);
 
     // Editing helpers (Editing.cpp).
-    struct Snapshot {
-        CodeplugImage image;
-        RegionSet dirty;
-    };
-    void pushUndoSnapshot();
-    void clearUndoHistory();
     bool editingBlocked() const;
-    // Stores the changed image, extends dirtyRegions, re-derives the lists.
-    void commitEdit(const CodeplugImage& changed, const RegionSet& regions);
-    // Stores the changed image as an undo step and extends dirtyRegions; the
-    // caller publishes what the edit changed.
-    void storeEdit(const CodeplugImage& changed, const RegionSet& regions);
-    // The frame of an edit: runs `codec` on a copy of the image and stores the
-    // copy when the codec wrote something. `publish` then re-derives what the
-    // edit changed; without one, commitEdit re-derives the channel and member
-    // lists. False when nothing was stored: no image, a running transfer
-    // (reported as busy), or no region written (reported with `failureText`
-    // unless it is empty).
-    bool applyToImage(const std::function<RegionSet(CodeplugImage&)>& codec,
-                      const QString& failureText = {},
-                      const std::function<void(const CodeplugImage&)>& publish = {});
-    // Encodes a theme and publishes it; false when nothing was stored (a
-    // failed encode is reported).
-    bool storeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
-    // Puts back an undo or redo snapshot and re-derives every published list.
-    void restoreSnapshot(const Snapshot& snapshot);
-    // Re-derives every list published from the image; dirtyRegions stays.
-    void republishFromImage();
+    // Logs a done edit's summary or reports a refusal; returns `result`.
+    EditResult report(EditResult result);
+    // Stores `changed` (a copy of the image with `regions` written) as one
+    // undo step; false when it was refused or changed no byte.
+    bool storeEdit(const QString& label, const CodeplugImage& changed, const RegionSet& regions);
+    // Relays the document's changes as the list signals above.
+    void relayRecordChanges(const ChangeSet& changes);
 
     Preferences m_preferences;
 
@@ -518,26 +497,14 @@ private:
     double m_progress = 0.0;
     QStringList m_log;
     std::optional<QString> m_lastError;
-    std::optional<CodeplugImage> m_image;
     std::optional<QUrl> m_documentURL;
-    QList<RadioChannel> m_channels;
-    QList<DMRContact> m_contacts;
-    QList<Talkgroup> m_talkgroups;
-    QList<Zone> m_zones;
-    QStringList m_aprsSystems;
-    std::optional<DeviceSettings> m_settings;
-    std::optional<QList<ThemeColor>> m_dayTheme;
-    std::optional<QList<ThemeColor>> m_nightTheme;
-    QList<Satellite> m_satellites;
+    CodeplugDocument m_document;
     std::optional<DMRUserDatabase> m_dmrUserDB;
     std::optional<int> m_dmrDBOnDeviceCount;
-    RegionSet m_dirtyRegions;
     QList<TLERecord> m_tleCache;
     QList<SatelliteCandidate> m_satelliteCandidates;
     bool m_showSatellitePicker = false;
     std::optional<QByteArray> m_channelClipboard;
-    QList<Snapshot> m_undoStack;
-    QList<Snapshot> m_redoStack;
 
     PortLister m_portLister;
     QList<SerialDevice> m_registeredDevices;

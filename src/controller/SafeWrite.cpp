@@ -243,11 +243,8 @@ bool RadioController::startPendingVerification() {
                                  pending.backupPath + QLatin1Char('.');
             // The written regions count as unwritten again, so the next write retries them.
             postToMain([this, pending] {
-                if (m_image && m_image->regions == pending.image.regions) {
-                    RegionSet dirty = m_dirtyRegions;
-                    dirty.insert(pending.regions.begin(), pending.regions.end());
-                    assignDirtyRegions(dirty);
-                }
+                if (image() && image()->regions == pending.image.regions)
+                    m_document.markRegionsChanged(pending.regions);
             });
             reportFailure(message, Status::connected());
             return finish(false);
@@ -261,7 +258,8 @@ bool RadioController::startPendingVerification() {
             postToMain([this, image = pending.image] { m_radioImage = image; });
         }
         const int count = int(pending.regions.size());
-        postToMain([this, count] {
+        postToMain([this, count, pending] {
+            m_document.markWritten(pending.image, pending.regions);
             assignProgress(1.0);
             assignStatus(Status::connected());
             appendLogLine(QStringLiteral("Verified: ") + QString::number(count) +
@@ -273,9 +271,9 @@ bool RadioController::startPendingVerification() {
 }
 
 std::optional<QStringList> RadioController::pendingWriteSummary() const {
-    if (!m_image || !m_radioImage)
+    if (!image() || !m_radioImage)
         return std::nullopt;
-    return summaryLines(*m_radioImage, *m_image, m_dirtyRegions);
+    return summaryLines(*m_radioImage, *image(), dirtyRegions());
 }
 
 QString RadioController::pendingWritePreviewText() const {
@@ -298,15 +296,10 @@ void RadioController::restoreBackup(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     postToMain([this, image, decoded, name] {
         applyDecodedImage(image, decoded);
-        clearUndoHistory();
         // No document location: saving asks where, and never overwrites the backup.
         assignDocumentURL(std::nullopt);
-        RegionSet all;
-        for (int i = 0; i < image.regions.size(); ++i)
-            all.insert(i);
-        assignDirtyRegions(all);
-        appendLogLine(QStringLiteral("Backup opened: ") + name + QStringLiteral(" — all ") +
-                      QString::number(all.size()) +
+        appendLogLine(QStringLiteral("Backup opened: ") + name + QStringLiteral(" — ") +
+                      QString::number(dirtyRegions().size()) +
                       QStringLiteral(" region(s) will be written with the next write."));
     });
 }

@@ -202,17 +202,15 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
 // ---- the satellite table ----
 
 void RadioController::refreshKeps(const QList<TLERecord>& records) {
-    if (!m_image || m_satellites.isEmpty())
+    if (!image() || satellites().isEmpty())
         return;
-    const KepsRefresh refresh = refreshKepsOf(m_satellites, records);
+    const KepsRefresh refresh = refreshKepsOf(satellites(), records);
     if (refresh.updatedCount == 0)
         return;
     // Without a table to write, no keps were refreshed.
-    if (!applyToImage(
-            [&](CodeplugImage& image) { return writeSatellites(refresh.satellites, image); }, {},
-            [&](const CodeplugImage& changed) {
-                assignSatellites(decodeSatellites(changed).value_or(refresh.satellites));
-            }))
+    CodeplugImage changed = *image();
+    const RegionSet regions = writeSatellites(refresh.satellites, changed);
+    if (!storeEdit(QStringLiteral("Refresh keps"), changed, regions))
         return;
     QString line =
         QStringLiteral("Refreshed the keps of %1 satellite(s)").arg(refresh.updatedCount);
@@ -250,19 +248,19 @@ Satellite satelliteFrom(const SatelliteCandidate& candidate) {
 void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates) {
     if (candidates.isEmpty())
         return;
-    if (!m_image)
+    if (!image())
         return reportError(kNoCodeplugText);
     if (editingBlocked())
         return reportError(kBusyText);
 
-    CodeplugImage changed = *m_image;
+    CodeplugImage changed = *image();
     auto ensured = ensureBlock(changed);
     if (const auto* error = std::get_if<QString>(&ensured))
         return reportError(*error);
     RegionSet regions = std::get<RegionSet>(ensured);
     const bool blockAdded = !regions.empty();
 
-    QList<Satellite> list = m_satellites;
+    QList<Satellite> list = satellites();
     int processed = 0;
     for (const SatelliteCandidate& candidate : candidates) {
         if (list.size() >= kSatelliteCapacity)
@@ -287,8 +285,8 @@ void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates)
         return reportError(kNotWrittenText);
     regions.insert(written.begin(), written.end());
 
-    storeEdit(changed, regions);
-    assignSatellites(decodeSatellites(changed).value_or(list));
+    if (!storeEdit(QStringLiteral("Add satellites"), changed, regions))
+        return;
     // Logged once the block is really part of the codeplug.
     if (blockAdded)
         log(kBlockAddedText);
@@ -300,11 +298,11 @@ void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates)
 }
 
 std::optional<Satellite> RadioController::newSatellite() const {
-    if (m_satellites.size() >= kSatelliteCapacity)
+    if (satellites().size() >= kSatelliteCapacity)
         return std::nullopt;
     Satellite satellite;
     satellite.id = QUuid::createUuid();
-    satellite.index = int(m_satellites.size());
+    satellite.index = int(satellites().size());
     satellite.tle1 = QByteArray(SatelliteRecord::kTle1Size, '\0');
     satellite.tle2 = QByteArray(SatelliteRecord::kTle2Size, '\0');
     satellite.additionalData = QByteArray(SatelliteRecord::kAdditionalDataSize, '\0');
@@ -312,12 +310,12 @@ std::optional<Satellite> RadioController::newSatellite() const {
 }
 
 void RadioController::updateSatellite(Satellite satellite) {
-    if (!m_image)
+    if (!image())
         return;
     if (editingBlocked())
         return reportError(kBusyText);
 
-    CodeplugImage changed = *m_image;
+    CodeplugImage changed = *image();
     auto ensured = ensureBlock(changed);
     if (const auto* error = std::get_if<QString>(&ensured))
         return reportError(*error);
@@ -332,7 +330,7 @@ void RadioController::updateSatellite(Satellite satellite) {
         }
     }
 
-    QList<Satellite> list = m_satellites;
+    QList<Satellite> list = satellites();
     auto same = std::find_if(list.begin(), list.end(),
                              [&](const Satellite& s) { return s.index == satellite.index; });
     int slot = satellite.index;
@@ -355,20 +353,20 @@ void RadioController::updateSatellite(Satellite satellite) {
         return reportError(kNotWrittenText);
     regions.insert(written.begin(), written.end());
 
-    storeEdit(changed, regions);
-    assignSatellites(decodeSatellites(changed).value_or(list));
+    if (!storeEdit(QStringLiteral("Edit satellite %1").arg(slot + 1), changed, regions))
+        return;
     if (blockAdded)
         log(kBlockAddedText);
     log(QStringLiteral("Satellite %1 changed: %2").arg(QString::number(slot + 1), satellite.name));
 }
 
 void RadioController::deleteSatellite(Satellite satellite) {
-    if (!m_image)
+    if (!image())
         return;
     if (editingBlocked())
         return reportError(kBusyText);
 
-    QList<Satellite> list = m_satellites;
+    QList<Satellite> list = satellites();
     auto removed = std::find_if(list.begin(), list.end(),
                                 [&](const Satellite& s) { return s.index == satellite.index; });
     // Nothing to delete must not be logged as a deletion.
@@ -378,13 +376,14 @@ void RadioController::deleteSatellite(Satellite satellite) {
     const QString name = removed->name;
     list.removeIf([&](const Satellite& s) { return s.index == satellite.index; });
 
-    CodeplugImage changed = *m_image;
+    CodeplugImage changed = *image();
     const RegionSet regions = writeSatellites(list, changed);
     if (regions.empty())
         return;
 
-    storeEdit(changed, regions);
-    assignSatellites(decodeSatellites(changed).value_or(list));
+    if (!storeEdit(QStringLiteral("Delete satellite %1").arg(satellite.index + 1), changed,
+                   regions))
+        return;
     log(QStringLiteral("Satellite deleted: ") + name);
 }
 

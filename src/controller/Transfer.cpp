@@ -122,32 +122,32 @@ void RadioController::readCodeplug() {
         const DecodedImage decoded = decodeImage(image);
         postToMain([this, image, decoded] {
             applyDecodedImage(image, decoded);
-            clearUndoHistory();
+            m_document.setBaseline(image);
             m_radioImage = image;
         });
         postToMain([this] {
             assignProgress(1.0);
             assignStatus(Status::connected());
             assignDocumentURL(std::nullopt);
-            appendLogLine(QStringLiteral("Codeplug read: ") + QString::number(m_channels.size()) +
-                          QStringLiteral(" channels, ") + QString::number(m_contacts.size()) +
-                          QStringLiteral(" contacts, ") + QString::number(m_talkgroups.size()) +
-                          QStringLiteral(" talkgroups, ") + QString::number(m_zones.size()) +
+            appendLogLine(QStringLiteral("Codeplug read: ") + QString::number(channels().size()) +
+                          QStringLiteral(" channels, ") + QString::number(contacts().size()) +
+                          QStringLiteral(" contacts, ") + QString::number(talkgroups().size()) +
+                          QStringLiteral(" talkgroups, ") + QString::number(zones().size()) +
                           QStringLiteral(" zones."));
         });
     });
 }
 
 void RadioController::writeChanges() {
-    if (!hasInterface() || !m_image) {
+    if (!hasInterface() || !image()) {
         reportError(kNotConnected);
         return;
     }
-    const RegionSet dirty = m_dirtyRegions; // ascending
+    const RegionSet dirty = dirtyRegions(); // ascending
     if (dirty.empty())
         return;
     if (m_firmware) {
-        if (auto refusal = writeRefusal(*m_image, radioVariant(m_firmware->radioType), dirty)) {
+        if (auto refusal = writeRefusal(*image(), radioVariant(m_firmware->radioType), dirty)) {
             reportError(*refusal);
             return;
         }
@@ -157,7 +157,7 @@ void RadioController::writeChanges() {
     assignProgress(0.0);
     // The regions as they are now: edits made while the task runs do not
     // change what is sent.
-    const CodeplugImage image = *m_image;
+    const CodeplugImage image = *this->image();
     std::optional<CodeplugBackups> backups;
     if (m_backupBeforeWrite)
         backups = m_backups;
@@ -226,9 +226,9 @@ void RadioController::writeChanges() {
         if (verify)
             scheduleVerificationOnQueue(image, dirty, prepared->backupPath);
         rebootAndDisconnect();
-        postToMain([this] {
+        postToMain([this, image, dirty] {
             assignProgress(1.0);
-            assignDirtyRegions({});
+            m_document.markWritten(image, dirty);
             appendLogLine(QStringLiteral("Changes written. Device is rebooting — disconnected."));
         });
     });
@@ -276,19 +276,18 @@ void RadioController::openCodeplugFile(const QString& path) {
     const DecodedImage decoded = decodeImage(image);
     postToMain([this, image, decoded] {
         applyDecodedImage(image, decoded);
-        clearUndoHistory();
     });
     log(QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
         familyText(image.variant) + QStringLiteral(")"));
 }
 
 void RadioController::saveCodeplugFile(const QString& path) {
-    if (!m_image) {
+    if (!image()) {
         reportError(QStringLiteral("No codeplug loaded."));
         return;
     }
     // Atomic: a failure leaves any file already there untouched.
-    if (auto failure = FileStore::write(path, encodeCodeplugFile(*m_image))) {
+    if (auto failure = FileStore::write(path, encodeCodeplugFile(*image()))) {
         reportError(*failure);
         return;
     }
@@ -297,14 +296,7 @@ void RadioController::saveCodeplugFile(const QString& path) {
 }
 
 void RadioController::markRegionsChanged(const RegionSet& regions) {
-    if (!m_image)
-        return;
-    RegionSet dirty = m_dirtyRegions;
-    for (int index : regions) {
-        if (index >= 0 && index < m_image->regions.size())
-            dirty.insert(index);
-    }
-    assignDirtyRegions(dirty);
+    m_document.markRegionsChanged(regions);
 }
 
 } // namespace nerka

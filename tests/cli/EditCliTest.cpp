@@ -99,7 +99,7 @@ TEST_F(EditCliTest, AppliesOperationsInOrderAndSaves) {
                            QStringLiteral("• 1 channels imported."),
                            QStringLiteral("• Channel 1 copied."),
                            QStringLiteral("• Channel pasted \u2192 6."),
-                           QStringLiteral("• 1 channels deleted."),
+                           QStringLiteral("• Channel 2 deleted."),
                            QStringLiteral("• Channels reordered."),
                            QStringLiteral("• Device settings changed: VHF 144\u2013146, UHF "
                                           "430\u2013440 MHz."),
@@ -135,7 +135,7 @@ TEST_F(EditCliTest, AFailedOperationIsReportedAndTheRunGoesOn) {
                   QStringLiteral("• Error: Kein Theme im Codeplug vorhanden."),
                   QStringLiteral("• Error: Operation 3 (updateChannel): edit: 'rxHz' must be an "
                                  "integer from 0 to 999999999"),
-                  QStringLiteral("• Channel 1 deleted."),
+                  QStringLiteral("• Channel 1 deleted; removed from 1 zone(s)."),
                   QStringLiteral("• Gespeichert: out.ogd"),
               }));
     EXPECT_TRUE(run.err.contains(QStringLiteral("Kein Theme im Codeplug vorhanden.\n")));

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace nerka;
@@ -32,7 +34,6 @@ constexpr std::uint32_t kCustomData = 0x0000; // flash, region 2
 // Exposes the assignments a transfer makes, so tests can stand in for one.
 class TestController : public RadioController {
 public:
-    using RadioController::assignDirtyRegions;
     using RadioController::assignStatus;
     using RadioController::RadioController;
     using RadioController::resetAfterDisconnect;
@@ -112,7 +113,11 @@ protected:
         area.append(QByteArray(8, char(0xFF)));
         put(Bank::flash, kCustomData, area);
     }
-    void load() { controller.applyDecodedImage(image, RadioController::decodeImage(image)); }
+    // As a read does: the radio holds the image.
+    void load() {
+        controller.applyDecodedImage(image, RadioController::decodeImage(image));
+        controller.document().setBaseline(image);
+    }
     QList<int> numbers() const {
         QList<int> out;
         for (const RadioChannel& c : controller.channels())
@@ -140,7 +145,7 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
         addChannel(n);
     load();
 
-    EXPECT_EQ(controller.createChannel(), 3);
+    EXPECT_EQ(controller.createChannel().createdKey(), 3);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 3 created."));
     EXPECT_EQ(channel(3).name, QStringLiteral("New"));
     EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
@@ -170,8 +175,8 @@ TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
               QStringList{QStringLiteral("• 1 channels imported.")});
 
     controller.importChannels(pmr446Preset());
-    EXPECT_EQ(controller.createChannel(), std::nullopt);
-    EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')), std::nullopt);
+    EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
+    EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
     settle();
     EXPECT_EQ(controller.log().mid(linesBefore + 1),
               (QStringList{QStringLiteral("• Error: Channel memory is full."),
@@ -206,7 +211,7 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     load();
     const QByteArray original = at(Bank::eeprom, channelRecord(2), 56);
 
-    EXPECT_EQ(controller.pasteChannelClipboard(), std::nullopt) << "nothing copied yet";
+    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt) << "nothing copied yet";
     controller.copyChannel(channel(2));
     EXPECT_TRUE(controller.hasChannelClipboard());
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
@@ -214,50 +219,155 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     // The clipboard outlives the image it came from.
     image.blobs[0][int(kBank0 - 0x80)] = char(0x01); // only channel 1 in use
     load();
-    EXPECT_EQ(controller.pasteChannelClipboard(), 2);
+    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), 2);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel pasted \u2192 2."));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2), 56)), hex(original));
     EXPECT_EQ(channel(2).name, QStringLiteral("Bravo"));
 
-    EXPECT_EQ(controller.duplicateChannel(channel(1)), 3);
+    EXPECT_EQ(controller.duplicateChannel(channel(1)).createdKey(), 3);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 duplicated \u2192 3."));
     EXPECT_EQ(channel(3).name, QStringLiteral("Alpha"));
 }
 
-TEST_F(EditingTest, DeletesLeaveReferencesAndRecordBytesAlone) {
+// Channels 1-3 (channel 1 names contact slot 1 and list 0, channel 2 names
+// contact slot 2), contacts 0-2, list 0 = {1, 2}, zone 0 = {1, 3}. Every
+// delete, move and reorder leaves every reference on the record it named, or
+// cleared; each is one undo step that brings every byte back.
+TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
     addChannel(1);
     addChannel(2);
     addChannel(3);
     putContact(0, "TG 91", 0x91);
     putContact(1, "TG 262", 0x62);
     putContact(2, "TG 2621", 0x21);
-    put(Bank::eeprom, channelRecord(1) + 46, bytes({0x02, 0x00})); // contact slot 1
-    put(Bank::eeprom, channelRecord(2) + 46, bytes({0x03, 0x00})); // contact slot 2
+    put(Bank::eeprom, channelRecord(1) + 46, bytes({0x02, 0x00}));
+    put(Bank::eeprom, channelRecord(1) + 43, bytes({0x01}));
+    put(Bank::eeprom, channelRecord(2) + 46, bytes({0x03, 0x00}));
     putGroupList(0, "All", {1, 2});
+    putZone(0, "Zone", {1, 3});
+    const auto contactOf = [&](int number) { return channel(number).contactIndex; };
+    const auto groupOf = [&](int number) { return channel(number).groupListIndex; };
+    struct Case {
+        const char* what;
+        std::function<EditResult()> run;
+        QString line;
+        std::function<void()> check;
+    };
+    const QList<Case> cases = {
+        {"delete contact", [&] { return controller.deleteContact(controller.contacts()[1]); },
+         QStringLiteral("• Contact 2 deleted; cleared from 1 channel(s) and 1 talkgroup(s)."),
+         [&] {
+             EXPECT_EQ(contactOf(1), std::nullopt);
+             EXPECT_EQ(contactOf(2), 2);
+             EXPECT_EQ(controller.talkgroups()[0].memberSlots, QList<int>{2});
+         }},
+        {"delete talkgroup", [&] { return controller.deleteTalkgroup(controller.talkgroups()[0]); },
+         QStringLiteral("• Talkgroup 1 deleted; cleared from 1 channel(s)."),
+         [&] { EXPECT_EQ(groupOf(1), std::nullopt); }},
+        {"delete channel", [&] { return controller.deleteChannel(channel(1)); },
+         QStringLiteral("• Channel 1 deleted; removed from 1 zone(s)."),
+         [&] { EXPECT_EQ(controller.zones()[0].memberIndices, QList<int>{2}); }},
+        {"delete channels", [&] { return controller.deleteChannels(controller.channels()); },
+         QStringLiteral("• 3 channels deleted; removed from 1 zone(s)."),
+         [&] { EXPECT_TRUE(controller.zones()[0].memberIndices.isEmpty()); }},
+        {"delete zone", [&] { return controller.deleteZone(controller.zones()[0]); },
+         QStringLiteral("• Zone 1 deleted."), [&] { EXPECT_TRUE(controller.zones().isEmpty()); }},
+        {"reorder contacts",
+         [&] {
+             const auto& c = controller.contacts();
+             return controller.reorderContacts({c[2], c[1], c[0]});
+         },
+         QStringLiteral("• Contacts reordered."),
+         [&] {
+             EXPECT_EQ(contactOf(1), 1); // TG 262 stays at slot 1
+             EXPECT_EQ(contactOf(2), 0); // TG 2621 moved to slot 0
+             EXPECT_EQ(controller.talkgroups()[0].contactNames,
+                       (QStringList{QStringLiteral("TG 262"), QStringLiteral("TG 2621")}));
+         }},
+        {"reorder channels", [&] { return controller.reorderChannels({channel(3), channel(1), channel(2)}); },
+         QStringLiteral("• Channels reordered."),
+         [&] {
+             EXPECT_EQ(controller.zones()[0].channelNames,
+                       (QStringList{QStringLiteral("Ch 1"), QStringLiteral("Ch 3")}));
+             EXPECT_EQ(contactOf(2), 1) << "channel 1 is now number 2";
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        load();
+        const CodeplugImage before = *controller.image();
+        const EditResult result = c.run();
+        ASSERT_TRUE(result.isDone());
+        EXPECT_EQ(lastLine(), c.line);
+        c.check();
+        EXPECT_EQ(controller.document().undoLabel().isEmpty(), false);
+        controller.undo();
+        EXPECT_TRUE(*controller.image() == before) << "one step takes it all back";
+        EXPECT_FALSE(controller.canUndo());
+        EXPECT_TRUE(controller.dirtyRegions().empty());
+    }
+}
+
+TEST_F(EditingTest, AnEditThatChangesNoByteIsNoChange) {
+    addChannel(5);
     load();
-    const QByteArray channelsBefore = at(Bank::eeprom, kBank0, 16 + 3 * 56);
+    const qsizetype lines = controller.log().size();
+    const EditResult same = controller.updateChannel(channel(5), channelEditFrom(channel(5)));
+    EXPECT_TRUE(same.isNothingToDo());
+    EXPECT_FALSE(controller.canUndo());
+    EXPECT_TRUE(controller.dirtyRegions().empty());
+    EXPECT_EQ(controller.log().size(), lines);
+}
 
-    controller.deleteContact(controller.contacts()[1]);
-    EXPECT_EQ(lastLine(), QStringLiteral("• Contact 2 deleted."));
-    EXPECT_EQ(hex(at(Bank::flash, kContacts + 24, 24)),
-              hex(name16("") + bytes({0, 0, 0, 0, 0, 0, 0, 0x01})));
-    EXPECT_EQ(hex(at(Bank::eeprom, kBank0, 16 + 3 * 56)), hex(channelsBefore));
-    EXPECT_EQ(hex(at(Bank::flash, kGroupLists + 128 + 16, 6)),
-              hex(bytes({0x02, 0x00, 0x03, 0x00, 0x00, 0x00})));
+TEST_F(EditingTest, ANewChannelFromTheEditorIsOneStepAndASingleDeleteNamesIt) {
+    load();
+    ChannelEdit edit;
+    edit.name = QStringLiteral("Relais");
+    edit.rxHz = edit.txHz = 439'000'000;
+    const EditResult added = controller.addChannel(edit);
+    ASSERT_EQ(added.createdKey(), 1);
+    EXPECT_EQ(added.changes().channels.added, QList<int>{1});
+    EXPECT_EQ(channel(1).name, QStringLiteral("Relais"));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("New channel 1"));
+    controller.undo();
+    EXPECT_TRUE(controller.channels().isEmpty()) << "no blank channel is left behind";
+    EXPECT_EQ(lastLine(), QStringLiteral("• Undo: New channel 1."));
+    controller.redo();
+    EXPECT_EQ(lastLine(), QStringLiteral("• Redo: New channel 1."));
 
-    // Slots 2, 0 move to 0, 1; the reference to the deleted slot 1 stays as it was.
-    const auto& contacts = controller.contacts();
-    controller.reorderContacts({contacts[1], contacts[0]});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Contacts reordered."));
-    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(1) + 46, 2)), hex(bytes({0x02, 0x00})));
-    EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2) + 46, 2)), hex(bytes({0x01, 0x00})));
-    EXPECT_EQ(hex(at(Bank::flash, kGroupLists + 128 + 16, 4)),
-              hex(bytes({0x02, 0x00, 0x01, 0x00})));
+    const EditResult deleted = controller.deleteChannel(channel(1));
+    EXPECT_EQ(deleted.changes().channels.removed, QList<int>{1});
+    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 deleted."));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Delete channel 1"));
+}
 
-    controller.deleteChannels(controller.channels());
-    EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels deleted."));
-    EXPECT_TRUE(controller.channels().isEmpty());
-    EXPECT_EQ(at(Bank::eeprom, channelRecord(1), 5), QByteArray("Ch 1\xFF"));
+// What the radio holds decides what is written.
+TEST_F(EditingTest, DirtyRegionsAreWhereTheDocumentDiffersFromTheRadio) {
+    addChannel(1);
+    CodeplugDocument& document = controller.document();
+    // No radio read: every region is to be written.
+    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    EXPECT_EQ(controller.dirtyRegions(), (RegionSet{0, 1, 2, 3}));
+
+    // Read, edit, write: nothing is left to write.
+    document.setBaseline(image);
+    EXPECT_TRUE(controller.dirtyRegions().empty());
+    controller.createChannel();
+    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
+    document.markWritten(*controller.image(), controller.dirtyRegions());
+    EXPECT_TRUE(controller.dirtyRegions().empty());
+
+    // A file opened over the read radio: dirty exactly where it differs.
+    put(Bank::flash, kContacts, name16("Bayern") + bytes({0, 0, 0x26, 0x23, 1, 0, 0, 0}));
+    const CodeplugImage file = image;
+    controller.applyDecodedImage(file, RadioController::decodeImage(file));
+    EXPECT_EQ(controller.dirtyRegions(), (RegionSet{0, 3}))
+        << "the file lacks the radio's channel 2 and adds a contact";
+    // Bytes equal to the radio's are clean again, whichever way they came.
+    controller.createChannel();
+    EXPECT_EQ(controller.dirtyRegions(), RegionSet{3}) << "the same blank channel 2";
+    controller.undo();
+    EXPECT_EQ(controller.dirtyRegions(), (RegionSet{0, 3}));
 }
 
 TEST_F(EditingTest, ReorderTalkgroupsTakesTheRestOutOfUse) {
@@ -429,7 +539,7 @@ TEST_F(EditingTest, UndoAndRedoRestoreImageDirtySetAndLists) {
 TEST_F(EditingTest, UndoAfterAWriteMarksTheRegionAgain) {
     load();
     controller.createChannel();
-    controller.assignDirtyRegions({}); // what a successful write does
+    controller.document().markWritten(*controller.image(), controller.dirtyRegions()); // a write
     controller.undo();
     EXPECT_EQ(controller.dirtyRegions(), RegionSet{0}) << "the radio still holds channel 1";
     EXPECT_TRUE(controller.channels().isEmpty());
@@ -462,7 +572,7 @@ TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
 
     controller.deleteChannel(channel(1));
-    EXPECT_EQ(controller.createChannel(), std::nullopt);
+    EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
     controller.undo();
     settle();
     EXPECT_EQ(*controller.image(), before);

@@ -116,6 +116,7 @@ protected:
             image.blobs.append(QByteArray(region.length, '\0'));
         ASSERT_TRUE(writeBytes(image, Bank::flash, kCustomData, area));
         controller.applyDecodedImage(image, RadioController::decodeImage(image));
+        controller.document().setBaseline(image); // as a read does
     }
     QByteArray area() const {
         return *readBytes(*controller.image(), Bank::flash, kCustomData, kAreaSize);

@@ -158,7 +158,7 @@ TEST_F(Transfer, ReadAndWriteNeedARadio) {
     c->writeChanges();
     c.drain();
     EXPECT_EQ(c->lastError(), QStringLiteral("Nicht verbunden."));
-    EXPECT_EQ(c->dirtyRegions(), RegionSet{0});
+    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "nothing read: every region";
 }
 
 TEST_F(Transfer, TimeoutInTheMiddleOfAReadKeepsWhatWasInMemory) {
@@ -202,10 +202,13 @@ TEST_F(Transfer, WritesDirtyRegionsWholeInAscendingOrderThenRebootsAndReconnects
     ControllerOnStandIn c(0.1);
     c.settings->setValue(QString::fromLatin1(Preferences::kAutoConnectKey), false);
     ASSERT_TRUE(c.connectTo(radio));
-    const CodeplugImage changed = changedSample(RadioVariant::gd77, {0, 1, 3});
+    c->readCodeplug();
+    c.finish();
+    // A file that differs from the radio's codeplug in regions 0 and 3.
+    const CodeplugImage changed = changedSample(RadioVariant::gd77, {0, 3});
     c->openCodeplugFile(saveImage(dir, QStringLiteral("changed.nerka"), changed));
     c.drain();
-    c->markRegionsChanged({3, 0}); // region 1 differs too, but is not marked
+    ASSERT_EQ(c->dirtyRegions(), (RegionSet{0, 3}));
     const QByteArray eepromBefore = bankOf(radio.sim, Bank::eeprom);
     const QByteArray flashBefore = bankOf(radio.sim, Bank::flash);
     radio.sim.clearRequests();
@@ -300,6 +303,8 @@ TEST_F(Transfer, FailureInTheMiddleOfAWriteCommitsClosesAndKeepsTheChanges) {
     StandInRadio radio;
     ControllerOnStandIn c;
     ASSERT_TRUE(c.connectTo(radio));
+    c->readCodeplug(); // what the radio holds, so only the file's changes are dirty
+    c.finish();
     const CodeplugImage changed = changedSample(RadioVariant::gd77, {2, 3});
     c->openCodeplugFile(saveImage(dir, QStringLiteral("changed.nerka"), changed));
     c.drain();
@@ -394,7 +399,8 @@ TEST_F(Transfer, OpensAndSavesCodeplugFiles) {
     EXPECT_EQ(c->log().last(), kBullet + QStringLiteral("File loaded: other.nerka (UV380)"));
     c.drain();
     EXPECT_TRUE(*c->image() == uv380);
-    EXPECT_TRUE(c->dirtyRegions().empty());
+    EXPECT_EQ(c->dirtyRegions().size(), std::size_t(uv380.regions.size()))
+        << "the radio holds another family's codeplug: every region differs";
     EXPECT_FALSE(c->canUndo()) << "a new image starts a new history";
     EXPECT_EQ(c->status(), RadioController::Status::connected());
     EXPECT_TRUE(c->hasInterface());
@@ -409,7 +415,8 @@ TEST_F(Transfer, OpensAndSavesCodeplugFiles) {
     c->saveCodeplugFile(second);
     EXPECT_EQ(c->log().last(), kBullet + QStringLiteral("Gespeichert: second.nerka"));
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(second));
-    EXPECT_EQ(c->dirtyRegions(), RegionSet{1}) << "a file is not the radio";
+    EXPECT_EQ(c->dirtyRegions().size(), std::size_t(uv380.regions.size()))
+        << "a file is not the radio";
     for (const QString& path : {first, second}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -446,7 +453,7 @@ TEST_F(Transfer, UnreadableFilesLeaveTheImageAsItWas) {
     EXPECT_TRUE(c->lastError().has_value());
 
     EXPECT_TRUE(*c->image() == image);
-    EXPECT_EQ(c->dirtyRegions(), RegionSet{2});
+    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "still nothing read";
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(dir.filePath(QStringLiteral("good.nerka"))));
 }
 

@@ -55,13 +55,9 @@ QWidget* RecordEditors::openSheet() const {
     return m_picker;
 }
 
-bool RecordEditors::commits(const std::function<void()>& operation) {
-    bool committed = false;
-    const QMetaObject::Connection watch = connect(&m_controller, &RadioController::imageChanged,
-                                                  this, [&committed] { committed = true; });
-    operation();
-    disconnect(watch);
-    return committed;
+bool RecordEditors::accepted(const EditResult& result) {
+    // An edit that changes nothing closes the sheet like a saved one.
+    return !result.isRefused();
 }
 
 void RecordEditors::showSheet(QDialog* sheet) {
@@ -123,7 +119,7 @@ void RecordEditors::newChannel() {
     }
     // Full: the controller's own create reports "Channel memory is full
     // (max 1024)." and writes nothing.
-    m_controller.createChannel();
+    (void)m_controller.createChannel();
 }
 
 void RecordEditors::openChannel(const RadioChannel& channel, bool isNew) {
@@ -151,18 +147,13 @@ bool RecordEditors::saveChannel(const ChannelEdit& edit) {
                 QStringLiteral("Could not locate channel %1 in memory.").arg(m_channelNumber));
             return false;
         }
-        return commits([&] { m_controller.updateChannel(*channel, edit); });
+        return accepted(m_controller.updateChannel(*channel, edit));
     }
-    // Create, then store the edit. Should the second step be refused, the
-    // blank channel is taken back so nothing half-made stays behind.
-    std::optional<int> number;
-    if (!commits([&] { number = m_controller.createChannel(); }) || !number)
+    // Created and edited as one step: one undo takes the whole channel back.
+    const EditResult result = m_controller.addChannel(edit);
+    const std::optional<int> number = result.createdKey();
+    if (!result.isDone() || !number)
         return false;
-    const auto channel = channelByNumber(*number);
-    if (!channel || !commits([&] { m_controller.updateChannel(*channel, edit); })) {
-        m_controller.undo();
-        return false;
-    }
     m_channelNumber = *number;
     m_channelIsNew = false;
     return true;
@@ -190,7 +181,7 @@ void RecordEditors::editContact(int slot) {
             continue;
         auto* view = new ContactEditView(contact, false, m_window);
         view->onSave = [this, contact](const ContactEdit& edit) {
-            return commits([&] { m_controller.updateContact(contact, edit); });
+            return accepted(m_controller.updateContact(contact, edit));
         };
         showSheet(view);
         return;
@@ -207,7 +198,7 @@ void RecordEditors::newContact() {
     }
     auto* view = new ContactEditView(*contact, true, m_window);
     view->onSave = [this, record = *contact](const ContactEdit& edit) {
-        return commits([&] { m_controller.updateContact(record, edit); });
+        return accepted(m_controller.updateContact(record, edit));
     };
     showSheet(view);
 }
@@ -219,8 +210,7 @@ void RecordEditors::editTalkgroup(int index) {
         auto* view = new TalkgroupEditView(talkgroup, false, m_controller.contacts(),
                                            GroupListRecord::kMemberCount, m_window);
         view->onSave = [this, talkgroup](const TalkgroupEdit& edit) {
-            return commits(
-                [&] { m_controller.updateTalkgroup(talkgroup, edit.name, edit.memberSlots); });
+            return accepted(m_controller.updateTalkgroup(talkgroup, edit.name, edit.memberSlots));
         };
         showSheet(view);
         return;
@@ -239,7 +229,7 @@ void RecordEditors::newTalkgroup() {
     auto* view = new TalkgroupEditView(*talkgroup, true, m_controller.contacts(),
                                        GroupListRecord::kMemberCount, m_window);
     view->onSave = [this, record = *talkgroup](const TalkgroupEdit& edit) {
-        return commits([&] { m_controller.updateTalkgroup(record, edit.name, edit.memberSlots); });
+        return accepted(m_controller.updateTalkgroup(record, edit.name, edit.memberSlots));
     };
     showSheet(view);
 }
@@ -251,7 +241,7 @@ void RecordEditors::editZone(int index) {
         auto* view = new ZoneEditView(zone, false, m_controller.channels(),
                                       ZoneRecord::kMemberCount, m_window);
         view->onSave = [this, zone](const ZoneEdit& edit) {
-            return commits([&] { m_controller.updateZone(zone, edit.name, edit.memberIndices); });
+            return accepted(m_controller.updateZone(zone, edit.name, edit.memberIndices));
         };
         showSheet(view);
         return;
@@ -269,7 +259,7 @@ void RecordEditors::newZone() {
     auto* view =
         new ZoneEditView(*zone, true, m_controller.channels(), ZoneRecord::kMemberCount, m_window);
     view->onSave = [this, record = *zone](const ZoneEdit& edit) {
-        return commits([&] { m_controller.updateZone(record, edit.name, edit.memberIndices); });
+        return accepted(m_controller.updateZone(record, edit.name, edit.memberIndices));
     };
     showSheet(view);
 }
@@ -330,7 +320,7 @@ void RecordEditors::editSettings() {
         return;
     auto* view = new SettingsEditView(*settings, m_window);
     view->onSave = [this](const DeviceSettings& edited) {
-        return commits([&] { m_controller.writeSettings(edited); });
+        return accepted(m_controller.writeSettings(edited));
     };
     showSheet(view);
 }

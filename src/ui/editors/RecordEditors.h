@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/RadioChannel.h"
+#include "controller/EditResult.h"
 
 #include <QObject>
 #include <QPointer>
@@ -52,10 +53,8 @@ Q_SIGNALS:
     void sheetClosed();
 
 private:
-    // Runs a controller editing operation and tells whether it was taken.
-    // The operations run synchronously here but post their errors, so the
-    // sign of success is the image they replace on commit.
-    bool commits(const std::function<void()>& operation);
+    // Whether an editing operation took the edit (done, or nothing to change).
+    static bool accepted(const EditResult& result);
     void showSheet(QDialog* sheet);
     void openChannel(const RadioChannel& channel, bool isNew);
     void showNeighbour(int direction);

@@ -21,20 +21,18 @@ ChannelTableModel::ChannelTableModel(RadioController& controller, QObject* paren
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller) {
     refreshContactNames();
     m_rows = controller.channels();
-    connect(&controller, &RadioController::channelsChanged, this, &ChannelTableModel::refresh);
-    connect(&controller, &RadioController::contactsChanged, this, [this] {
-        // Every edit re-derives the contacts; only a changed name shows.
-        if (refreshContactNames() && !m_rows.isEmpty()) {
-            Q_EMIT dataChanged(index(0, DetailsColumn),
-                               index(int(m_rows.size()) - 1, DetailsColumn));
-        }
-    });
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            &ChannelTableModel::apply);
 }
 
-void ChannelTableModel::refresh() {
-    updateRows(
-        m_rows, m_controller.channels(), [](const RadioChannel& c) { return c.number; },
-        sameExceptId<RadioChannel>);
+void ChannelTableModel::apply(const ChangeSet& changes) {
+    applyChanges(m_rows, m_controller.channels(), changes.channels, changes.replaced,
+                 [](const RadioChannel& c) { return c.number; });
+    // Only a changed contact name shows in the Details column.
+    if ((changes.replaced || !changes.contacts.isEmpty()) && refreshContactNames() &&
+        !m_rows.isEmpty()) {
+        Q_EMIT dataChanged(index(0, DetailsColumn), index(int(m_rows.size()) - 1, DetailsColumn));
+    }
 }
 
 bool ChannelTableModel::refreshContactNames() {

@@ -12,9 +12,9 @@ namespace nerka {
 
 class RadioController;
 
-// The controller's channels, one row each, keyed by channel number. Follows
-// channelsChanged with row inserts, removes and dataChanged (see
-// KeyedRowsModel) and contactsChanged by refreshing the Details column.
+// The document's channels, one row each, keyed by channel number. Follows the
+// document's changes row by row (see KeyedRowsModel) and refreshes the
+// Details column when a contact name changed.
 class ChannelTableModel final : public KeyedRowsModel<QAbstractTableModel> {
     Q_OBJECT
 
@@ -40,14 +40,13 @@ public:
     [[nodiscard]] const QList<RadioChannel>& channels() const { return m_rows; }
     // The row of the channel with this number, if the model holds it.
     [[nodiscard]] std::optional<int> rowOf(int number) const;
-    // Brings the rows up to date with the controller's channels.
-    void refresh();
 
     // "TS1, CC 1, <contact>" for DMR, "12.5 kHz" or "25 kHz" for FM, with
     // ", Receive only" for a receive-only channel.
     [[nodiscard]] QString detailsText(const RadioChannel& channel) const;
 
 private:
+    void apply(const ChangeSet& changes);
     // True when a contact name changed.
     bool refreshContactNames();
 

@@ -43,7 +43,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         QAction* action = m_importMenu->addAction(label);
         connect(action, &QAction::triggered, this, [this, preset] {
             if (canEdit())
-                this->controller().importChannels(preset());
+                (void)this->controller().importChannels(preset());
         });
     };
     addPreset(QStringLiteral("PMR446 (16 channels)"), &pmr446Preset);
@@ -112,7 +112,15 @@ void ChannelsSection::deleteSelection() {
     const QList<RadioChannel> channels = selectedChannels();
     if (!canEdit() || channels.isEmpty())
         return;
-    controller().deleteChannels(channels);
+    QList<int> numbers;
+    for (const RadioChannel& channel : channels)
+        numbers.append(channel.number);
+    const RecordReferences references = controller().document().referencesToChannels(numbers);
+    const QString subject = channels.size() == 1
+                                ? QStringLiteral("Channel '%1'").arg(channels.first().name)
+                                : QStringLiteral("%1 channels").arg(channels.size());
+    deleteAfterAsking(subject, channels.size() > 1, references,
+                      [this, channels] { (void)controller().deleteChannels(channels); });
 }
 
 void ChannelsSection::moveSelection(int delta) {
@@ -164,9 +172,7 @@ void ChannelsSection::moveSelection(int delta) {
             }
         }
     }
-    const qsizetype before = controller().log().size();
-    controller().reorderChannels(order);
-    if (controller().log().size() == before)
+    if (!controller().reorderChannels(order).isDone())
         return; // nothing was reordered
     // The reorder numbers the channels 1 … n in their new order, so the moved
     // channels are found again by position.
@@ -186,7 +192,7 @@ void ChannelsSection::duplicateCurrent() {
     if (!row)
         return;
     if (const std::optional<int> created =
-            controller().duplicateChannel(m_model->channels().at(*row)))
+            controller().duplicateChannel(m_model->channels().at(*row)).createdKey())
         selectKeys({*created});
 }
 
@@ -200,7 +206,7 @@ void ChannelsSection::copyCurrent() {
 void ChannelsSection::paste() {
     if (!canEdit() || !controller().hasChannelClipboard())
         return;
-    if (const std::optional<int> created = controller().pasteChannelClipboard())
+    if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
         selectKeys({*created});
 }
 

@@ -31,13 +31,13 @@ QString timeSlotText(TimeSlotOverride slot) {
 ContactTableModel::ContactTableModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller),
       m_rows(controller.contacts()) {
-    connect(&controller, &RadioController::contactsChanged, this, &ContactTableModel::refresh);
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            &ContactTableModel::apply);
 }
 
-void ContactTableModel::refresh() {
-    updateRows(
-        m_rows, m_controller.contacts(), [](const DMRContact& c) { return c.slot; },
-        sameExceptId<DMRContact>);
+void ContactTableModel::apply(const ChangeSet& changes) {
+    applyChanges(m_rows, m_controller.contacts(), changes.contacts, changes.replaced,
+                 [](const DMRContact& r) { return r.slot; });
 }
 
 int ContactTableModel::rowCount(const QModelIndex& parent) const {

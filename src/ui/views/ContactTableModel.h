@@ -25,9 +25,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     [[nodiscard]] const QList<DMRContact>& contacts() const { return m_rows; }
-    void refresh();
 
 private:
+    void apply(const ChangeSet& changes);
     RadioController& m_controller;
     QList<DMRContact> m_rows;
 };

@@ -26,7 +26,9 @@ ContactsSection::ContactsSection(RadioController& controller, Dialogs& dialogs, 
 void ContactsSection::deleteRecord(int key) {
     for (const DMRContact& contact : controller().contacts()) {
         if (contact.slot == key) {
-            controller().deleteContact(contact);
+            deleteAfterAsking(QStringLiteral("Contact '%1'").arg(contact.name), false,
+                              controller().document().referencesToContact(key),
+                              [this, contact] { (void)controller().deleteContact(contact); });
             return;
         }
     }

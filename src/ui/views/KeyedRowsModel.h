@@ -1,101 +1,126 @@
 #pragma once
 
+#include "controller/EditResult.h"
+
 #include <QAbstractItemModel>
 #include <QList>
 
-#include <utility>
+#include <algorithm>
 
 namespace nerka {
 
-// Two decodes of the same record differ only in their fresh `id`.
-template <typename T> [[nodiscard]] bool sameExceptId(const T& a, const T& b) {
-    T copy = a;
-    copy.id = b.id;
-    return copy == b;
-}
-
-// A model base whose rows are a cached copy of one controller list, keyed by
-// the record's number, slot or index. updateRows brings the copy up to date
-// with the fresh list the way a view can follow: removed keys are removed
-// rows, new keys are inserted rows, and a record that changed under the same
-// key is one dataChanged. Selections and scroll positions therefore survive a
-// refresh wherever the record still exists, and an edit of one channel costs
-// one comparison per row instead of a reset of the whole table.
+// A model base whose rows are a cached copy of one document list, ascending by
+// the record's number, slot or index. applyChanges follows the document's
+// change signal key by key: removed keys are removed rows, added keys inserted
+// rows, changed keys one dataChanged each run. Selections and scroll positions
+// therefore survive an edit wherever the record still exists, and an edit of
+// one channel touches one row. Only a replaced codeplug resets the model.
 template <typename Base> class KeyedRowsModel : public Base {
 public:
     using Base::Base;
 
 protected:
-    // `key` maps a record to its key; `same` tells whether two records with
-    // the same key show the same data. Lists whose keys are not strictly
-    // ascending (never decoded so) fall back to a reset.
-    template <typename T, typename KeyFn, typename SameFn>
-    void updateRows(QList<T>& rows, const QList<T>& fresh, KeyFn key, SameFn same) {
-        if (!ascending(rows, key) || !ascending(fresh, key)) {
-            this->beginResetModel();
-            rows = fresh;
-            this->endResetModel();
+    // `fresh` is the document's list after the change; `key` maps a record to
+    // its key.
+    template <typename T, typename KeyFn>
+    void applyChanges(QList<T>& rows, const QList<T>& fresh, const RecordChanges& changes,
+                      bool replaced, KeyFn key) {
+        if (replaced) {
+            resetTo(rows, fresh);
             return;
         }
-        QList<std::pair<qsizetype, qsizetype>> changed; // runs of rows, final positions
+        const auto rowOf = [&](const QList<T>& list, int k) {
+            return qsizetype(std::lower_bound(list.begin(), list.end(), k,
+                                              [&](const T& r, int v) { return key(r) < v; }) -
+                             list.begin());
+        };
+        // Removed keys, last first so earlier rows keep their positions; a run
+        // of adjacent rows is one removal.
+        for (qsizetype i = changes.removed.size() - 1; i >= 0;) {
+            const qsizetype last = rowOf(rows, changes.removed[i]);
+            if (last >= rows.size() || key(rows[last]) != changes.removed[i])
+                return resetTo(rows, fresh);
+            qsizetype first = last;
+            --i;
+            while (i >= 0 && first > 0 && key(rows[first - 1]) == changes.removed[i]) {
+                --first;
+                --i;
+            }
+            this->beginRemoveRows({}, int(first), int(last));
+            rows.remove(first, last - first + 1);
+            this->endRemoveRows();
+        }
+        for (int k : changes.added) {
+            const qsizetype from = rowOf(fresh, k);
+            if (from >= fresh.size() || key(fresh[from]) != k)
+                return resetTo(rows, fresh);
+            const qsizetype at = rowOf(rows, k);
+            this->beginInsertRows({}, int(at), int(at));
+            rows.insert(at, fresh[from]);
+            this->endInsertRows();
+        }
+        // Through the base interface: QAbstractListModel hides columnCount.
+        const int lastColumn = static_cast<const QAbstractItemModel*>(this)->columnCount({}) - 1;
+        qsizetype runFirst = -1;
+        qsizetype runLast = -1;
+        const auto flush = [&] {
+            if (runFirst >= 0)
+                Q_EMIT this->dataChanged(this->index(int(runFirst), 0),
+                                         this->index(int(runLast), lastColumn));
+        };
+        for (int k : changes.changed) {
+            const qsizetype row = rowOf(rows, k);
+            const qsizetype from = rowOf(fresh, k);
+            if (row >= rows.size() || key(rows[row]) != k || from >= fresh.size() ||
+                key(fresh[from]) != k)
+                return resetTo(rows, fresh);
+            rows[row] = fresh[from];
+            if (row == runLast + 1 && runFirst >= 0) {
+                runLast = row;
+            } else {
+                flush();
+                runFirst = runLast = row;
+            }
+        }
+        flush();
+        // A model that missed a change (it should not) shows the truth rather
+        // than a stale list.
+        if (rows.size() != fresh.size())
+            resetTo(rows, fresh);
+    }
+
+    // For lists the document does not announce by key (satellites): finds the
+    // changed keys itself; `same` tells whether two records show the same data.
+    template <typename T, typename KeyFn, typename SameFn>
+    void updateRows(QList<T>& rows, const QList<T>& fresh, KeyFn key, SameFn same) {
+        RecordChanges changes;
         qsizetype i = 0;
         qsizetype j = 0;
         while (i < rows.size() || j < fresh.size()) {
-            const bool oldOnly =
-                i < rows.size() && (j >= fresh.size() || key(rows[i]) < key(fresh[j]));
-            const bool newOnly =
-                j < fresh.size() && (i >= rows.size() || key(fresh[j]) < key(rows[i]));
-            if (oldOnly) {
-                qsizetype end = i + 1;
-                while (end < rows.size() && (j >= fresh.size() || key(rows[end]) < key(fresh[j])))
-                    ++end;
-                this->beginRemoveRows({}, int(i), int(end - 1));
-                rows.remove(i, end - i);
-                this->endRemoveRows();
-            } else if (newOnly) {
-                qsizetype end = j + 1;
-                while (end < fresh.size() && (i >= rows.size() || key(fresh[end]) < key(rows[i])))
-                    ++end;
-                const qsizetype count = end - j;
-                this->beginInsertRows({}, int(i), int(i + count - 1));
-                if (i == rows.size()) {
-                    rows.append(fresh.mid(j, count));
-                } else {
-                    QList<T> merged = rows.first(i);
-                    merged.reserve(rows.size() + count);
-                    merged.append(fresh.mid(j, count));
-                    merged.append(rows.sliced(i));
-                    rows = std::move(merged);
-                }
-                this->endInsertRows();
-                i += count;
-                j = end;
+            if (j >= fresh.size() || (i < rows.size() && key(rows[i]) < key(fresh[j]))) {
+                changes.removed.append(key(rows[i++]));
+            } else if (i >= rows.size() || key(fresh[j]) < key(rows[i])) {
+                changes.added.append(key(fresh[j++]));
             } else {
-                if (!same(rows[i], fresh[j])) {
-                    if (!changed.isEmpty() && changed.last().second == i - 1)
-                        changed.last().second = i;
-                    else
-                        changed.append({i, i});
-                }
-                rows[i] = fresh[j];
+                if (!same(rows[i], fresh[j]))
+                    changes.changed.append(key(fresh[j]));
                 ++i;
                 ++j;
             }
         }
-        // Through the base interface: QAbstractListModel hides columnCount.
-        const int lastColumn = static_cast<const QAbstractItemModel*>(this)->columnCount({}) - 1;
-        for (const auto& [first, last] : changed)
-            Q_EMIT this->dataChanged(this->index(int(first), 0),
-                                     this->index(int(last), lastColumn));
+        const auto ascending = [&](const QList<T>& list) {
+            for (qsizetype n = 1; n < list.size(); ++n)
+                if (!(key(list[n - 1]) < key(list[n])))
+                    return false;
+            return true;
+        };
+        applyChanges(rows, fresh, changes, !ascending(rows) || !ascending(fresh), key);
     }
 
-private:
-    template <typename T, typename KeyFn> static bool ascending(const QList<T>& list, KeyFn key) {
-        for (qsizetype i = 1; i < list.size(); ++i) {
-            if (!(key(list[i - 1]) < key(list[i])))
-                return false;
-        }
-        return true;
+    template <typename T> void resetTo(QList<T>& rows, const QList<T>& fresh) {
+        this->beginResetModel();
+        rows = fresh;
+        this->endResetModel();
     }
 };
 

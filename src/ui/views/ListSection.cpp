@@ -1,6 +1,7 @@
 #include "ui/views/ListSection.h"
 
 #include "controller/RadioController.h"
+#include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/views/RecordRoles.h"
 #include "ui/views/SearchProxyModel.h"
@@ -236,6 +237,37 @@ void ListSection::deleteSelection() {
 }
 
 void ListSection::deleteRecord(int) {}
+
+namespace {
+
+QString counted(int count, const char* one, const char* many) {
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+} // namespace
+
+void ListSection::deleteAfterAsking(const QString& subject, bool several,
+                                    const RecordReferences& references,
+                                    const std::function<void()>& proceed) {
+    if (!references.any()) {
+        proceed();
+        return;
+    }
+    QStringList users;
+    if (references.channels > 0)
+        users.append(counted(references.channels, "channel", "channels"));
+    if (references.talkgroups > 0)
+        users.append(counted(references.talkgroups, "talkgroup", "talkgroups"));
+    if (references.zones > 0)
+        users.append(counted(references.zones, "zone", "zones"));
+    const QString message =
+        subject + (several ? QStringLiteral(" are used by ") : QStringLiteral(" is used by ")) +
+        users.join(QStringLiteral(" and ")) +
+        (several ? QStringLiteral(". Delete them and clear those references?")
+                 : QStringLiteral(". Delete it and clear those references?"));
+    m_dialogs.confirm(this, QStringLiteral("Delete and clear references?"), message,
+                      QStringLiteral("Delete"), QStringLiteral("Abbrechen"), proceed);
+}
 
 QAction* ListSection::addToolAction(const QString& label, const QString& symbol,
                                     const QString& toolTip) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "controller/CodeplugDocument.h"
+
+#include <functional>
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -91,6 +95,12 @@ protected:
     void addRecordCommands(const QString& noun);
     // Deletes the record with this key (the record commands call it).
     virtual void deleteRecord(int key);
+    // Runs `proceed` at once when nothing refers to the record(s) being
+    // deleted, else after the user agreed to "<subject> is used by … Delete
+    // it and clear those references?" (Delete / Abbrechen). `subject` names
+    // the record ("Contact 'Bayern'"); `several` words it for more than one.
+    void deleteAfterAsking(const QString& subject, bool several, const RecordReferences& references,
+                           const std::function<void()>& proceed);
     // What updateActions does for the record commands.
     void updateRecordActions();
     // Brings the enabled state and texts of every command up to date with

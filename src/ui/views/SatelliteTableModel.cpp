@@ -26,7 +26,11 @@ SatelliteTableModel::SatelliteTableModel(RadioController& controller, QObject* p
 void SatelliteTableModel::refresh() {
     updateRows(
         m_rows, m_controller.satellites(), [](const Satellite& s) { return s.index; },
-        sameExceptId<Satellite>);
+        [](Satellite a, const Satellite& b) {
+            // Satellites get a fresh id on every decode.
+            a.id = b.id;
+            return a == b;
+        });
 }
 
 int SatelliteTableModel::rowCount(const QModelIndex& parent) const {

@@ -8,13 +8,13 @@ namespace nerka {
 TalkgroupListModel::TalkgroupListModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
       m_rows(controller.talkgroups()) {
-    connect(&controller, &RadioController::talkgroupsChanged, this, &TalkgroupListModel::refresh);
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            &TalkgroupListModel::apply);
 }
 
-void TalkgroupListModel::refresh() {
-    updateRows(
-        m_rows, m_controller.talkgroups(), [](const Talkgroup& r) { return r.index; },
-        sameExceptId<Talkgroup>);
+void TalkgroupListModel::apply(const ChangeSet& changes) {
+    applyChanges(m_rows, m_controller.talkgroups(), changes.talkgroups, changes.replaced,
+                 [](const Talkgroup& r) { return r.index; });
 }
 
 QString TalkgroupListModel::membersText(const Talkgroup& record) {

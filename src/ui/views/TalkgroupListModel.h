@@ -27,9 +27,9 @@ public:
     [[nodiscard]] const QList<Talkgroup>& talkgroups() const { return m_rows; }
     // "No members", or the count followed by the names.
     [[nodiscard]] static QString membersText(const Talkgroup& record);
-    void refresh();
 
 private:
+    void apply(const ChangeSet& changes);
     RadioController& m_controller;
     QList<Talkgroup> m_rows;
 };

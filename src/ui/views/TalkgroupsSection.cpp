@@ -24,7 +24,9 @@ TalkgroupsSection::TalkgroupsSection(RadioController& controller, Dialogs& dialo
 void TalkgroupsSection::deleteRecord(int key) {
     for (const Talkgroup& talkgroup : controller().talkgroups()) {
         if (talkgroup.index == key) {
-            controller().deleteTalkgroup(talkgroup);
+            deleteAfterAsking(QStringLiteral("Talkgroup '%1'").arg(talkgroup.name), false,
+                              controller().document().referencesToTalkgroup(key),
+                              [this, talkgroup] { (void)controller().deleteTalkgroup(talkgroup); });
             return;
         }
     }

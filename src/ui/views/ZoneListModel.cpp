@@ -8,12 +8,13 @@ namespace nerka {
 ZoneListModel::ZoneListModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
       m_rows(controller.zones()) {
-    connect(&controller, &RadioController::zonesChanged, this, &ZoneListModel::refresh);
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            &ZoneListModel::apply);
 }
 
-void ZoneListModel::refresh() {
-    updateRows(
-        m_rows, m_controller.zones(), [](const Zone& r) { return r.index; }, sameExceptId<Zone>);
+void ZoneListModel::apply(const ChangeSet& changes) {
+    applyChanges(m_rows, m_controller.zones(), changes.zones, changes.replaced,
+                 [](const Zone& r) { return r.index; });
 }
 
 QString ZoneListModel::membersText(const Zone& record) {

@@ -27,9 +27,9 @@ public:
     [[nodiscard]] const QList<Zone>& zones() const { return m_rows; }
     // "No channels", or the count followed by the names.
     [[nodiscard]] static QString membersText(const Zone& record);
-    void refresh();
 
 private:
+    void apply(const ChangeSet& changes);
     RadioController& m_controller;
     QList<Zone> m_rows;
 };

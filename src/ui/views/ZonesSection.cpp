@@ -24,7 +24,7 @@ ZonesSection::ZonesSection(RadioController& controller, Dialogs& dialogs, QWidge
 void ZonesSection::deleteRecord(int key) {
     for (const Zone& zone : controller().zones()) {
         if (zone.index == key) {
-            controller().deleteZone(zone);
+            (void)controller().deleteZone(zone);
             return;
         }
     }

@@ -248,6 +248,8 @@ void ConnectionView::connectOrDisconnect() {
         // The picker may show a port the user arrowed to without activating.
         portChosen(m_ports->currentIndex());
         m_controller.connect(false);
+    } else if (onDisconnect) {
+        onDisconnect();
     } else {
         m_controller.disconnect();
     }

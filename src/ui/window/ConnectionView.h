@@ -27,6 +27,10 @@ class ConnectionView : public QWidget {
 public:
     explicit ConnectionView(RadioController& controller, QWidget* parent = nullptr);
 
+    // Runs instead of a plain disconnect when set (the window asks first
+    // while changes are unsaved).
+    std::function<void()> onDisconnect;
+
     // The sheet: a ConnectionView and "Close", window-modal over `window`,
     // opened with open() (the caller does not wait). Deleted when closed.
     static QDialog* openSheet(RadioController& controller, QWidget* window);

@@ -41,6 +41,12 @@ QString MainWindow::discardMessage(int unsavedRegions) {
                           "They will be lost when reading again.");
 }
 
+QString MainWindow::disconnectMessage(int unsavedRegions) {
+    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
+           QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
+                          "They will be lost when disconnecting.");
+}
+
 QString MainWindow::writeMessage(int unsavedRegions) {
     return QString::number(unsavedRegions) +
            QStringLiteral(" changed region(s) will be written to the device. A backup is "
@@ -62,8 +68,8 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
                      &MainWindow::loadFromDevice);
     QObject::connect(m_toolbar->writeAction(), &QAction::triggered, this,
                      &MainWindow::writeChanges);
-    QObject::connect(m_toolbar->disconnectAction(), &QAction::triggered, &controller,
-                     &RadioController::disconnect);
+    QObject::connect(m_toolbar->disconnectAction(), &QAction::triggered, this,
+                     &MainWindow::disconnectRadio);
 
     m_sidebar = new Sidebar;
     m_pages = new QStackedWidget;
@@ -103,6 +109,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildSections() {
     auto* connection = new ConnectionView(m_controller);
+    connection->onDisconnect = [this] { disconnectRadio(); };
     m_sections[std::size_t(SidebarItem::connection)] = connection;
     m_pages->addWidget(connection);
     addListSection(SidebarItem::channels, new ChannelsSection(m_controller, m_dialogs));
@@ -182,8 +189,8 @@ void MainWindow::buildMenus() {
     m_preferencesAction = edit->addAction(QStringLiteral("Preferences…"));
     m_preferencesAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
     m_preferencesAction->setMenuRole(QAction::PreferencesRole);
-    QObject::connect(m_undo, &QAction::triggered, &m_controller, &RadioController::undo);
-    QObject::connect(m_redo, &QAction::triggered, &m_controller, &RadioController::redo);
+    QObject::connect(m_undo, &QAction::triggered, this, [this] { (void)m_controller.undo(); });
+    QObject::connect(m_redo, &QAction::triggered, this, [this] { (void)m_controller.redo(); });
     QObject::connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
 
     QMenu* device = menuBar()->addMenu(QStringLiteral("&Device"));
@@ -238,6 +245,19 @@ void MainWindow::loadFromDevice() {
                       [this] { m_controller.readCodeplug(); });
 }
 
+void MainWindow::disconnectRadio() {
+    // A disconnect drops the codeplug; edits not yet on the radio would go
+    // without a word.
+    const int unsaved = m_controller.image() ? int(m_controller.dirtyRegions().size()) : 0;
+    const auto proceed = [this] { m_controller.disconnect(); };
+    if (unsaved == 0) {
+        proceed();
+        return;
+    }
+    m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"), disconnectMessage(unsaved),
+                      QStringLiteral("Disconnect"), QStringLiteral("Abbrechen"), proceed);
+}
+
 void MainWindow::writeChanges() {
     const int unsaved = int(m_controller.dirtyRegions().size());
     if (unsaved == 0)
@@ -259,7 +279,10 @@ void MainWindow::openSettings() {
 }
 
 QDialog* MainWindow::openConnectionSheet() {
-    return ConnectionView::openSheet(m_controller, this);
+    QDialog* sheet = ConnectionView::openSheet(m_controller, this);
+    if (auto* view = sheet->findChild<ConnectionView*>())
+        view->onDisconnect = [this] { disconnectRadio(); };
+    return sheet;
 }
 
 void MainWindow::showPreferences() {
@@ -280,8 +303,14 @@ void MainWindow::updateActions() {
                                          unsaved > 0);
     m_toolbar->setUnsavedCount(unsaved);
     m_toolbar->setConnected(!status.isDisconnected());
-    m_undo->setEnabled(m_controller.canUndo() && !working);
-    m_redo->setEnabled(m_controller.canRedo() && !working);
+    // "Undo Delete 3 channels": the step the command takes back.
+    const CodeplugDocument& codeplug = m_controller.document();
+    m_undo->setText(codeplug.canUndo() ? QStringLiteral("Undo ") + codeplug.undoLabel()
+                                       : QStringLiteral("Undo"));
+    m_redo->setText(codeplug.canRedo() ? QStringLiteral("Redo ") + codeplug.redoLabel()
+                                       : QStringLiteral("Redo"));
+    m_undo->setEnabled(codeplug.canUndo() && !working);
+    m_redo->setEnabled(codeplug.canRedo() && !working);
     m_files->updateActions();
 
     QString document = QStringLiteral("Nerka");

@@ -46,6 +46,8 @@ public:
 
     // The commands, as the toolbar and menus run them.
     void loadFromDevice();
+    // Disconnects; with unsaved changes only after "Discard unsaved changes?".
+    void disconnectRadio();
     void writeChanges();
     void openSettings();
     void showPreferences();
@@ -65,6 +67,7 @@ public:
 
     [[nodiscard]] static QString discardMessage(int unsavedRegions);
     [[nodiscard]] static QString writeMessage(int unsavedRegions);
+    [[nodiscard]] static QString disconnectMessage(int unsavedRegions);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

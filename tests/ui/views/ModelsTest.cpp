@@ -153,7 +153,7 @@ TEST_F(ModelsTest, RefreshAfterAnEditChangesOnlyTheRowsThatChanged) {
     controller.deleteChannel(channel(2));
     ASSERT_EQ(removed.count(), 1);
     EXPECT_EQ(removed.at(0).at(1).toInt(), 1);
-    ASSERT_EQ(controller.pasteChannelClipboard(), 2);
+    ASSERT_EQ(controller.pasteChannelClipboard().createdKey(), 2);
     ASSERT_EQ(inserted.count(), 1);
     EXPECT_EQ(inserted.at(0).at(1).toInt(), 1);
     EXPECT_EQ(text(model, 1, 1), QStringLiteral("PMR 1"));

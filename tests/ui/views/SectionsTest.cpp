@@ -85,8 +85,21 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
 
     selectRows(section, {1});
     EXPECT_EQ(section.contextActions().at(5)->text(), QStringLiteral("Delete"));
+    // Channels a zone lists are deleted only after the question; "Abbrechen"
+    // keeps them.
     selectRows(section, {1, 3});
+    const RecordReferences used =
+        controller.document().referencesToChannels(section.selectedChannelNumbers());
+    ASSERT_TRUE(used.any()) << "the fixture's zones list channel 2 or 4";
+    dialogs.confirmAnswers.enqueue(false);
     QTest::keyClick(section.view(), Qt::Key_Delete);
+    EXPECT_EQ(controller.channels().size(), 4);
+    dialogs.confirmAnswers.enqueue(true);
+    QTest::keyClick(section.view(), Qt::Key_Delete);
+    EXPECT_EQ(dialogs.asked.last().message,
+              QStringLiteral("2 channels are used by %1. Delete them and clear those references?")
+                  .arg(used.zones == 1 ? QStringLiteral("1 zone")
+                                       : QStringLiteral("%1 zones").arg(used.zones)));
     EXPECT_EQ(controller.channels().size(), 2);
     EXPECT_EQ(section.recordCount(), 2);
     EXPECT_NE(findAccessible(&section, QStringLiteral("Delete (0)")), nullptr);
@@ -189,7 +202,13 @@ TEST_F(SectionsTest, RecordListsEditDeleteAndAskForNewByKey) {
     EXPECT_EQ(edits.at(0).at(0).toInt(), 1); // the slot
     actionNamed(&contacts, QStringLiteral("New"))->trigger();
     EXPECT_EQ(news.count(), 1);
+    ASSERT_TRUE(controller.document().referencesToContact(1).any());
+    dialogs.confirmAnswers.enqueue(true);
     contacts.contextActions().at(1)->trigger();
+    EXPECT_TRUE(dialogs.asked.last().message.endsWith(
+        QStringLiteral(". Delete it and clear those references?")));
+    EXPECT_EQ(dialogs.asked.last().buttons,
+              (QStringList{QStringLiteral("Delete"), QStringLiteral("Abbrechen")}));
     ASSERT_EQ(controller.contacts().size(), 1);
     EXPECT_EQ(controller.contacts().first().name, QStringLiteral("Local"));
 

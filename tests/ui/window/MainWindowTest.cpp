@@ -76,6 +76,10 @@ TEST_F(WindowTest, ErrorReportOpensTheAlertAndOkClearsIt) {
 
 TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     openSampleFile();
+    // Without a radio every region is to be written; with one that holds the
+    // file, none is.
+    EXPECT_EQ(window.toolbar()->badgeLabel()->text(), QStringLiteral("4 ungespeichert"));
+    radio->document().setBaseline(*radio->image());
     EXPECT_EQ(window.sidebar()->countText(SidebarItem::channels),
               QString::number(radio->channels().size()));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("sample.nerka[*] — Nerka"));
@@ -86,7 +90,9 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     EXPECT_EQ(window.findChild<SettingsSheet*>(), nullptr);
     window.editors()->openSheet()->close();
 
+    const int deleted = radio->channels().first().number;
     radio->deleteChannel(radio->channels().first());
+    EXPECT_EQ(window.undoAction()->text(), QStringLiteral("Undo Delete channel %1").arg(deleted));
     const int unsaved = int(radio->dirtyRegions().size());
     ASSERT_GT(unsaved, 0);
     EXPECT_TRUE(window.toolbar()->badgeShown());
@@ -197,8 +203,35 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     EXPECT_EQ(radio->dirtyRegions().size(), 3u);
 }
 
+TEST_F(WindowTest, DisconnectWithUnsavedChangesAsksFirst) {
+    StandInRadio standIn;
+    connectAndLoad(standIn);
+    radio->deleteChannel(radio->channels().first());
+    const std::size_t unsaved = radio->dirtyRegions().size();
+    ASSERT_GT(unsaved, 0u);
+
+    dialogs.confirmAnswers.enqueue(false);
+    window.toolbar()->disconnectAction()->trigger();
+    const auto* asked = dialogs.last(QStringLiteral("confirm"));
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, QStringLiteral("Discard unsaved changes?"));
+    EXPECT_TRUE(asked->message.startsWith(
+        QStringLiteral("There are %1 change(s) in memory").arg(unsaved)));
+    EXPECT_EQ(asked->buttons,
+              (QStringList{QStringLiteral("Disconnect"), QStringLiteral("Abbrechen")}));
+    radio.drain();
+    EXPECT_TRUE(radio->status().isConnected());
+    EXPECT_EQ(radio->dirtyRegions().size(), unsaved) << "Abbrechen keeps the edit";
+
+    dialogs.confirmAnswers.enqueue(true);
+    window.toolbar()->disconnectAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio->status().isDisconnected(); }, 5000));
+    EXPECT_FALSE(radio->image().has_value());
+}
+
 TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
     openSampleFile();
+    radio->document().setBaseline(*radio->image()); // the radio holds the file
     ASSERT_TRUE(window.close()); // nothing unsaved: no question
     EXPECT_EQ(dialogs.count(QStringLiteral("confirm")), 0);
     window.show();
