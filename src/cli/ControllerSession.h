@@ -91,7 +91,7 @@ private:
     bool m_failed = false;
     QList<OperationResult> m_results; // every device operation's result, in the order ended
     qsizetype m_resultsTaken = 0;     // results that run() or waitFor() has already returned
-    int m_progressShown = -1; // percent on the bar, −1 while no bar is drawn
+    int m_progressShown = -1;         // percent on the bar, −1 while no bar is drawn
 };
 
 } // namespace nerka::cli

@@ -127,10 +127,9 @@ void RadioController::connect(bool automatic) {
                 m_preferences.setLastPortPath(path);
                 assignFirmware(info);
                 assignStatus(Status::connected());
-                appendLogLine(QStringLiteral("Connected: ") +
-                              radioTypeDisplayName(info.radioType) + QStringLiteral(" — FW ") +
-                              info.firmwareRevision + QStringLiteral(" (") + info.buildDate +
-                              QStringLiteral(")"));
+                appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
+                              QStringLiteral(" — FW ") + info.firmwareRevision +
+                              QStringLiteral(" (") + info.buildDate + QStringLiteral(")"));
             },
             // What follows a connection starts once it has ended.
             [this, automatic] {

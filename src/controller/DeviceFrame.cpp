@@ -15,15 +15,15 @@ const QString kBusy = QStringLiteral("Busy: wait for the running transfer to fin
 } // namespace
 
 RadioController::DeviceOutcome RadioController::DeviceOutcome::done(std::function<void()> publish,
-                                                                     std::function<void()> then) {
+                                                                    std::function<void()> then) {
     DeviceOutcome outcome;
     outcome.publish = std::move(publish);
     outcome.then = std::move(then);
     return outcome;
 }
 
-RadioController::DeviceOutcome
-RadioController::DeviceOutcome::failed(const LinkError& error, std::optional<QString> text) {
+RadioController::DeviceOutcome RadioController::DeviceOutcome::failed(const LinkError& error,
+                                                                      std::optional<QString> text) {
     DeviceOutcome outcome;
     outcome.result = OperationResult::linkFailure(DeviceOperation::connect, error, std::move(text));
     return outcome;

@@ -289,11 +289,12 @@ void RadioController::refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors) {
             if (header)
                 count = headerCount(header->count);
         }
-        DeviceOutcome outcome = DeviceOutcome::done([this, count] { assignDmrDBOnDeviceCount(count); });
+        DeviceOutcome outcome =
+            DeviceOutcome::done([this, count] { assignDmrDBOnDeviceCount(count); });
         // Counted as none: the failure is the figure 0, not an error.
         if (!block)
-            outcome.result = OperationResult::linkFailure(DeviceOperation::countDmrDatabase,
-                                                          block.error());
+            outcome.result =
+                OperationResult::linkFailure(DeviceOperation::countDmrDatabase, block.error());
         outcome.reported = false;
         return outcome;
     });

@@ -444,7 +444,7 @@ protected:
         bool reported = true;
         std::optional<Status> statusAfterFailure = Status::connected();
         std::function<void()> publish; // main thread, before `finished`
-        std::function<void()> then;     // main thread, after `finished` (what follows)
+        std::function<void()> then;    // main thread, after `finished` (what follows)
 
         static DeviceOutcome done(std::function<void()> publish = {},
                                   std::function<void()> then = {});

@@ -178,8 +178,8 @@ bool RadioController::startPendingVerification() {
             written.append(region);
             total += region.length;
         }
-        auto readBack =
-            radio.readRegions(written, [&](int done) { setProgress(double(done) / double(total)); });
+        auto readBack = radio.readRegions(
+            written, [&](int done) { setProgress(double(done) / double(total)); });
         if (!readBack)
             return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
                                                                readBack.error().description());
@@ -192,8 +192,8 @@ bool RadioController::startPendingVerification() {
             const QByteArray& held = readBack->at(position++);
             for (qsizetype i = 0; i < sent.size() && !mismatch; ++i) {
                 if (i >= held.size() || held.at(i) != sent.at(i))
-                    mismatch = std::pair{index, pending.image.regions[index].address +
-                                                    std::uint32_t(i)};
+                    mismatch =
+                        std::pair{index, pending.image.regions[index].address + std::uint32_t(i)};
             }
             if (mismatch)
                 break;

@@ -182,7 +182,7 @@ TEST(DeviceDoctor, NoRadioSaysWhetherItIsOnUsbAndSuspectsBrltty) {
 TEST(DeviceDoctor, PortAskedAboutThatIsGoneOrRefusesToOpen) {
     SystemView view = allWell();
     const auto gone = findingOf(DeviceDoctor::diagnose(view, {QStringLiteral("/dev/ttyUSB7"), {}}),
-                                 Check::portAccess);
+                                Check::portAccess);
     ASSERT_TRUE(gone);
     EXPECT_EQ(gone->summary, QStringLiteral("The port /dev/ttyUSB7 does not exist."));
 

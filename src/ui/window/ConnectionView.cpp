@@ -141,17 +141,16 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
                      &ConnectionView::showSelectedPort);
     // A device operation that failed on the port (connecting or a transfer)
     // may be the doctor's to explain; its error kind says whether.
-    QObject::connect(&controller, &RadioController::finished, this,
-                     [this](const OperationResult& result) {
-                         if (!result.linkError || !DeviceDoctor::explains(*result.linkError))
-                             return;
-                         const auto& port = m_controller.selectedPort();
-                         const QString path = port ? port->path : QString();
-                         const LinkErrorKind kind = *result.linkError;
-                         requestAdvice(
-                             [path, kind] { return DeviceDoctor::adviceOnFailure(path, kind); },
-                             false);
-                     });
+    QObject::connect(
+        &controller, &RadioController::finished, this, [this](const OperationResult& result) {
+            if (!result.linkError || !DeviceDoctor::explains(*result.linkError))
+                return;
+            const auto& port = m_controller.selectedPort();
+            const QString path = port ? port->path : QString();
+            const LinkErrorKind kind = *result.linkError;
+            requestAdvice([path, kind] { return DeviceDoctor::adviceOnFailure(path, kind); },
+                          false);
+        });
     QObject::connect(&controller, &RadioController::portsChanged, this, [this] {
         if (m_controller.ports().isEmpty())
             requestAdvice([] { return DeviceDoctor::adviceWithoutRadio(); }, true);
