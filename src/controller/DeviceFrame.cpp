@@ -84,10 +84,8 @@ void RadioController::runDeviceOperation(DeviceFrame frame, std::function<Device
 void RadioController::endDeviceOperation(const OperationResult& result, bool report) {
     // Posted like every error report, so the refusal keeps its place among them.
     postToMain([this, result, report] {
-        if (report && !result.ok()) {
-            assignLastError(result.text);
-            appendLogLine(QStringLiteral("Error: ") + result.text);
-        }
+        if (report && !result.ok())
+            recordError(result.text);
         Q_EMIT finished(result);
     });
 }
@@ -96,12 +94,10 @@ void RadioController::finishDeviceOperation(const DeviceOutcome& outcome) {
     Q_ASSERT(onMainThread());
     const OperationResult& result = outcome.result;
     if (!result.ok() && outcome.reported) {
-        assignLastError(result.text);
-        appendLogLine(QStringLiteral("Error: ") + result.text);
-        if (outcome.statusAfterFailure) {
-            assignStatus(*outcome.statusAfterFailure);
-            assignProgress(0.0);
-        }
+        if (outcome.statusAfterFailure)
+            recordFailure(result.text, *outcome.statusAfterFailure);
+        else
+            recordError(result.text);
     }
     if (outcome.publish)
         outcome.publish();

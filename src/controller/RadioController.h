@@ -414,6 +414,9 @@ protected:
     void assignDirtyRegions(const RegionSet& regions);
     void assignChannelClipboard(const std::optional<QByteArray>& record);
     void appendLogLine(const QString& message);
+    // The main-thread steps of reportError and reportFailure.
+    void recordError(const QString& message);
+    void recordFailure(const QString& description, const Status& status);
 
     // Resets what a disconnect by the user resets, then logs "Verbindung getrennt.".
     void resetAfterDisconnect();
