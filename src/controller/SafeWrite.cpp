@@ -23,24 +23,6 @@ const QString kNotReconnected = QStringLiteral("Could not verify: the radio did 
 // 23.5 s, giving up at 31.5 s) and a little more for that attempt to finish.
 constexpr double kReconnectWindowSeconds = 3.0 + 31.5 + 3.5;
 
-// The regions of a family's layout as the radio holds them.
-Result<CodeplugImage, LinkError> readWholeCodeplug(OpenGD77Interface& radio,
-                                                   const std::function<void(double)>& progress) {
-    const CodeplugLayout& layout = layoutForVariant(radio.variant());
-    qint64 total = 0;
-    for (const CodeplugRegion& region : layout.regions)
-        total += region.length;
-    auto blobs = radio.readRegions(layout.regions,
-                                   [&](int done) { progress(double(done) / double(total)); });
-    if (!blobs)
-        return blobs.error();
-    CodeplugImage image;
-    image.variant = radio.variant();
-    image.regions = layout.regions;
-    image.blobs = std::move(*blobs);
-    return image;
-}
-
 // The radio's codeplug as it will be after `dirty` regions of `image` are
 // written over it. A region is matched by bank and address; one the radio's
 // image does not hold as such lands wherever its bytes fall.

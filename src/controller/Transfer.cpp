@@ -70,6 +70,23 @@ std::optional<QString> writeRefusal(const CodeplugImage& image, RadioVariant rad
 
 } // namespace
 
+Result<CodeplugImage, LinkError> readWholeCodeplug(OpenGD77Interface& radio,
+                                                   const std::function<void(double)>& progress) {
+    const CodeplugLayout& layout = layoutForVariant(radio.variant());
+    qint64 total = 0;
+    for (const CodeplugRegion& region : layout.regions)
+        total += region.length;
+    auto blobs = radio.readRegions(layout.regions,
+                                   [&](int done) { progress(double(done) / double(total)); });
+    if (!blobs)
+        return blobs.error();
+    CodeplugImage image;
+    image.variant = radio.variant();
+    image.regions = layout.regions;
+    image.blobs = std::move(*blobs);
+    return image;
+}
+
 void RadioController::readCodeplug() {
     DeviceFrame frame;
     frame.operation = DeviceOperation::readCodeplug;
@@ -84,14 +101,10 @@ void RadioController::readCodeplug() {
         log(QStringLiteral("Lese Codeplug (") + QString::number(total / 1024) +
             QStringLiteral(" KB, ") + familyText(variant) + QStringLiteral("-Layout)…"));
 
-        auto blobs = radio.readRegions(
-            layout.regions, [&](int done) { setProgress(double(done) / double(total)); });
-        if (!blobs)
-            return DeviceOutcome::failed(blobs.error());
-        CodeplugImage image;
-        image.variant = variant;
-        image.regions = layout.regions;
-        image.blobs = std::move(*blobs);
+        auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
+        if (!read)
+            return DeviceOutcome::failed(read.error());
+        const CodeplugImage image = std::move(*read);
         m_link->codeplugAsRead = image;
         const DecodedImage decoded = decodeImage(image);
         return DeviceOutcome::done([this, image, decoded] {
