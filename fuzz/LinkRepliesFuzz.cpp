@@ -64,8 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray piece(32, char(0x5A));
     const bool done =
         link.readBlock(Bank::eeprom, 0x80).ok() && link.readRange(Bank::flash, 0x1000, 100).ok() &&
-        link.sendCommand(QByteArray("C\x05", 2)).ok() && link.writeEEPROM(0x7500, piece).ok() &&
-        link.writeFlash(0xFFE0, piece + piece).ok() && link.commitFlashSector().ok() &&
+        link.closeTransferScreen().ok() &&
+        link.readRegions({{Bank::eeprom, 0x80, 40}, {Bank::flash, 0x1000, 64}}).ok() &&
+        link.writeEEPROM(0x7500, piece).ok() && link.writeFlash(0xFFE0, piece + piece).ok() &&
+        link.commitFlashSector().ok() &&
         link.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("Codeplug")).ok() &&
         link.showReadingScreen().ok();
     (void)done;

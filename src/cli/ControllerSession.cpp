@@ -1,6 +1,7 @@
 #include "cli/ControllerSession.h"
 
 #include "controller/FileStore.h"
+#include "controller/PrintableText.h"
 #include "controller/RadioController.h"
 #include "link/DeviceDoctor.h"
 #include "sim/RadioSimulator.h"
@@ -18,7 +19,6 @@ namespace nerka::cli {
 
 namespace {
 
-const QString kErrorPrefix = QStringLiteral("\u2022 Error: ");
 constexpr int kProgressBarWidth = 40;
 
 const QCommandLineOption& portOption() {
@@ -89,6 +89,15 @@ ControllerSession::ControllerSession(CliContext& context, RadioOptions options)
         m_controller->backups().setFolder(m_demoDir->filePath(QStringLiteral("backups")));
     QObject::connect(m_controller.get(), &RadioController::lineLogged, m_controller.get(),
                      [this](const QString& line) { printLine(line); });
+    // Every error report sets the last error (and logs its line): its text
+    // goes to standard error as the log shows it.
+    QObject::connect(m_controller.get(), &RadioController::lastErrorChanged, m_controller.get(),
+                     [this] {
+                         if (const auto& error = m_controller->lastError(); error)
+                             printError(printableText(*error));
+                     });
+    QObject::connect(m_controller.get(), &RadioController::finished, m_controller.get(),
+                     [this](const OperationResult& result) { m_results.append(result); });
     if (m_context.errIsTerminal)
         QObject::connect(m_controller.get(), &RadioController::progressChanged, m_controller.get(),
                          [this] { showProgress(m_controller->progress()); });
@@ -104,11 +113,13 @@ void ControllerSession::printLine(const QString& line) {
     endProgress();
     m_context.out << line << '\n';
     m_context.out.flush();
-    if (line.startsWith(kErrorPrefix)) {
-        m_failed = true;
-        m_context.err << line.mid(kErrorPrefix.size()) << '\n';
-        m_context.err.flush();
-    }
+}
+
+void ControllerSession::printError(const QString& text) {
+    m_failed = true;
+    endProgress();
+    m_context.err << text << '\n';
+    m_context.err.flush();
 }
 
 void ControllerSession::showProgress(double fraction) {
@@ -149,6 +160,34 @@ void ControllerSession::finish() {
     c.postToQueue([&c, &settled] { c.postToMain([&settled] { settled = true; }); });
     waitUntil([&] { return settled; });
     endProgress();
+}
+
+OperationResult ControllerSession::run(DeviceOperation operation,
+                                       const std::function<void()>& start) {
+    // Results of operations before this one are not its result.
+    m_resultsTaken = m_results.size();
+    start();
+    return waitFor(operation);
+}
+
+OperationResult ControllerSession::waitFor(DeviceOperation operation) {
+    const auto ended = [&]() -> std::optional<OperationResult> {
+        for (qsizetype i = m_resultsTaken; i < m_results.size(); ++i) {
+            if (m_results[i].operation == operation) {
+                m_resultsTaken = i + 1;
+                return m_results[i];
+            }
+        }
+        return std::nullopt;
+    };
+    std::optional<OperationResult> result;
+    waitUntil([&] { return (result = ended()).has_value(); });
+    finish();
+    // Only the operations the command waits on decide; the controller's own
+    // quiet attempts (an auto-connect while the radio restarts) do not.
+    if (!result->ok())
+        m_failed = true;
+    return *result;
 }
 
 bool ControllerSession::checkOutput(const QString& path) {
@@ -210,11 +249,11 @@ bool ControllerSession::connect() {
         c.refreshPorts();
         c.selectPort(c.automaticPortChoice(c.ports()));
     }
-    c.connect(false);
-    finish();
-    const bool connected = c.hasInterface() && c.status().isConnected();
+    const OperationResult result = run(DeviceOperation::connect, [&c] { c.connect(false); });
+    const bool connected = result.ok() && c.hasInterface() && c.status().isConnected();
     // A port refused or held, or no radio at all: the doctor can say why.
-    if (!connected && !m_options.demo && DeviceDoctor::explains(c.lastErrorText())) {
+    if (!connected && !m_options.demo && result.linkError &&
+        DeviceDoctor::explains(*result.linkError)) {
         m_context.err << "Hint: run 'nerka-cli ports --doctor"
                       << (m_options.port.isEmpty() ? QString() : " --port " + m_options.port)
                       << "' to find out why and how to fix it.\n";

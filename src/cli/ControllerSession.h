@@ -1,8 +1,10 @@
 #pragma once
 
 #include "cli/CliCommand.h"
+#include "controller/OperationResult.h"
 
 #include <QCommandLineOption>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -38,8 +40,10 @@ std::optional<int> readRadioOptions(CliContext& context, const CliCommand& comma
 // activity-log line goes to standard output as it is appended, the text of
 // each error report also to standard error, and progress to standard error as
 // a bar when that is a terminal. Operations are started on the controller as
-// the window would start them; finish() runs the event loop until the one
-// just started is over.
+// the window would start them; run() waits for a device operation's result,
+// finish() runs the event loop until any other operation just started is over.
+// The run failed when a device operation waited on ended without success or
+// the controller reported an error.
 class ControllerSession {
 public:
     explicit ControllerSession(CliContext& context, RadioOptions options = {});
@@ -52,6 +56,12 @@ public:
     // Chooses the port (--port, the demo's stand-in, or the controller's own
     // choice) and connects. True when a radio is connected and identified.
     bool connect();
+    // Starts a device operation with `start` and runs the event loop until
+    // `operation` has ended and everything it posted has arrived; its result.
+    OperationResult run(DeviceOperation operation, const std::function<void()>& start);
+    // Runs the event loop until an `operation` the controller started on its
+    // own (the read-back after a write) has ended; its result.
+    OperationResult waitFor(DeviceOperation operation);
     // Runs the event loop until `done` holds.
     void waitUntil(const std::function<bool()>& done);
     // Runs the event loop until the status is no longer `working` and
@@ -67,6 +77,7 @@ public:
 
 private:
     void printLine(const QString& line);
+    void printError(const QString& text);
     void showProgress(double fraction);
     void endProgress();
     bool startDemo();
@@ -78,7 +89,9 @@ private:
     std::unique_ptr<RadioSimulator> m_simulator;
     std::unique_ptr<RadioController> m_controller;
     bool m_failed = false;
-    int m_progressShown = -1; // percent on the bar, −1 while no bar is drawn
+    QList<OperationResult> m_results; // every device operation's result, in the order ended
+    qsizetype m_resultsTaken = 0;     // results that run() or waitFor() has already returned
+    int m_progressShown = -1;         // percent on the bar, −1 while no bar is drawn
 };
 
 } // namespace nerka::cli

@@ -33,9 +33,7 @@ int runRead(CliContext& context) {
     if (!session.checkOutput(parser.value(output)) || !session.connect())
         return kExitFailed;
     RadioController& controller = session.controller();
-    controller.readCodeplug();
-    session.finish();
-    if (session.failed())
+    if (!session.run(DeviceOperation::readCodeplug, [&] { controller.readCodeplug(); }).ok())
         return kExitFailed;
     controller.saveCodeplugFile(parser.value(output));
     session.finish();

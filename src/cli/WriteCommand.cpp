@@ -110,16 +110,15 @@ int runWrite(CliContext& context) {
         return kExitFailed;
     controller.document().writeOnly(regions);
     InterruptGuard interrupts(controller);
-    controller.writeChanges();
-    session.finish();
+    const OperationResult written =
+        session.run(DeviceOperation::writeCodeplug, [&] { controller.writeChanges(); });
     // A signal after the last block changed nothing: the write succeeded.
-    if (interrupts.signalNumber() != 0 && session.failed())
+    if (interrupts.signalNumber() != 0 && !written.ok())
         return reportInterrupted(context, interrupts);
-    // The read-back runs once the restarted radio is connected again.
-    if (controller.verificationPending()) {
-        session.waitUntil([&] { return !controller.verificationPending(); });
-        session.finish();
-    }
+    // The read-back runs once the restarted radio is connected again; it
+    // ends with a result also when the radio does not come back.
+    if (written.ok() && controller.verificationPending())
+        (void)session.waitFor(DeviceOperation::verifyWrite);
     return session.exitCode();
 }
 

@@ -10,13 +10,13 @@
 namespace nerka {
 
 bool RadioController::exportChannelsCsv(const QList<int>& numbers, const QString& path) {
-    if (!m_image) {
+    if (!image()) {
         reportError(QStringLiteral("No codeplug loaded."));
         return false;
     }
     const QSet<int> wanted(numbers.begin(), numbers.end());
     QList<RadioChannel> chosen;
-    for (const RadioChannel& channel : m_channels) {
+    for (const RadioChannel& channel : channels()) {
         if (wanted.isEmpty() || wanted.contains(channel.number))
             chosen.append(channel);
     }

@@ -76,61 +76,70 @@ RadioController::automaticPortChoice(const QList<SerialDevice>& list) const {
 }
 
 void RadioController::connect(bool automatic) {
-    if (!m_selectedPort) {
-        if (!automatic)
-            reportError(QStringLiteral("No serial port selected."));
-        return;
-    }
-    // Assigned at once (we are on the main thread), so a pending auto-connect
-    // attempt sees the connection under way and ends its chain.
-    assignStatus(Status::working(kConnecting));
-    const QString path = m_selectedPort->path;
+    const std::optional<SerialDevice> selected = m_selectedPort;
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::connect;
+    // The status is assigned at once (we are on the main thread), so a
+    // pending auto-connect attempt sees the connection under way.
+    frame.workingText = kConnecting;
+    frame.resetsProgress = false;
+    frame.needsLink = false;
+    // An automatic attempt fails quietly: the chain tries again.
+    frame.reportsRefusal = !automatic;
+    frame.check = [selected]() -> std::optional<OperationResult> {
+        if (!selected)
+            return OperationResult::failure(DeviceOperation::connect, OperationErrorKind::refused,
+                                            QStringLiteral("No serial port selected."));
+        return std::nullopt;
+    };
+    const QString path = selected ? selected->path : QString();
     const int timeoutMs = m_serialTimeoutMs;
-    postToQueue([this, path, timeoutMs, automatic] {
+    runDeviceOperation(frame, [this, path, timeoutMs, automatic]() -> DeviceOutcome {
         // A connection that already exists is replaced by the new one.
         dropLinkOnQueue();
         auto port = std::make_shared<SerialPort>();
         auto fail = [&](const LinkError& error) {
             port->close();
-            if (!automatic) {
-                reportFailure(error.description(), Status::disconnected());
-                return;
+            DeviceOutcome outcome = DeviceOutcome::failed(error);
+            outcome.statusAfterFailure = Status::disconnected();
+            if (automatic) {
+                outcome.reported = false;
+                outcome.publish = [this, description = error.description()] {
+                    assignStatus(Status::disconnected());
+                    appendLogLine(QStringLiteral("Auto-connect not possible yet: ") + description);
+                };
             }
-            const QString description = error.description();
-            postToMain([this, description] {
-                assignStatus(Status::disconnected());
-                appendLogLine(QStringLiteral("Auto-connect not possible yet: ") + description);
-            });
+            return outcome;
         };
-        if (auto opened = port->open(path, kSerialBaudRate); !opened) {
-            fail(opened.error());
-            return;
-        }
+        if (auto opened = port->open(path, kSerialBaudRate); !opened)
+            return fail(opened.error());
         auto interface = std::make_unique<OpenGD77Interface>(port, timeoutMs);
         interface->setStopRequest(&m_stopRequested);
         auto identified = interface->identify();
-        if (!identified) {
-            fail(identified.error());
-            return;
-        }
+        if (!identified)
+            return fail(identified.error());
         m_link = std::make_unique<Link>(Link{port, std::move(interface), *identified, {}});
         m_hasInterface = true;
         const FirmwareInfo info = *identified;
-        postToMain([this, info, path, automatic] {
-            // The preference store belongs to the main thread.
-            m_preferences.setLastPortPath(path);
-            assignFirmware(info);
-            assignStatus(Status::connected());
-            appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
-                          QStringLiteral(" — FW ") + info.firmwareRevision + QStringLiteral(" (") +
-                          info.buildDate + QStringLiteral(")"));
-            if (startPendingVerification())
-                return;
-            if (automatic && m_preferences.autoRead() && !image() && dirtyRegions().empty()) {
-                appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
-                readCodeplug();
-            }
-        });
+        return DeviceOutcome::done(
+            [this, info, path] {
+                // The preference store belongs to the main thread.
+                m_preferences.setLastPortPath(path);
+                assignFirmware(info);
+                assignStatus(Status::connected());
+                appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
+                              QStringLiteral(" — FW ") + info.firmwareRevision +
+                              QStringLiteral(" (") + info.buildDate + QStringLiteral(")"));
+            },
+            // What follows a connection starts once it has ended.
+            [this, automatic] {
+                if (startPendingVerification())
+                    return;
+                if (automatic && m_preferences.autoRead() && !image() && dirtyRegions().empty()) {
+                    appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
+                    readCodeplug();
+                }
+            });
     });
 }
 

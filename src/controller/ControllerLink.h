@@ -4,6 +4,7 @@
 #include "link/OpenGD77Interface.h"
 #include "link/SerialPort.h"
 
+#include <functional>
 #include <memory>
 
 namespace nerka {
@@ -17,5 +18,10 @@ struct RadioController::Link {
     // written to the radio since: the automatic backup before a write reuses it.
     std::optional<CodeplugImage> codeplugAsRead;
 };
+
+// Work queue only: every region of the radio's family as the radio holds
+// it, read under the reading screen; `progress` gets the fraction done.
+Result<CodeplugImage, LinkError> readWholeCodeplug(OpenGD77Interface& radio,
+                                                   const std::function<void(double)>& progress);
 
 } // namespace nerka

@@ -25,7 +25,6 @@ namespace {
 
 constexpr int kBlockSize = 32;
 
-const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 const QString kDownloading = QStringLiteral("Downloading DMR database…");
 const QString kWritingDB = QStringLiteral("Writing DMR database…");
 const QString kReadingDB = QStringLiteral("Reading DMR database…");
@@ -129,25 +128,20 @@ void RadioController::downloadDMRDatabase() {
 }
 
 void RadioController::writeDMRDatabase(const DMRSelection& selection) {
-    if (!hasInterface()) {
-        reportError(kNotConnected);
-        return;
-    }
-    if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty()) {
-        reportError(QStringLiteral("No DMR database imported."));
-        return;
-    }
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::writeDmrDatabase;
     // A transfer like a codeplug write: editing is blocked while it runs.
-    m_stopRequested = false;
-    assignStatus(Status::working(kWritingDB));
-    assignProgress(0.0);
-    const DMRUserDatabase database = *m_dmrUserDB;
-    postToQueue([this, database, selection] {
-        if (!m_link) {
-            // A disconnect ran first.
-            reportFailure(kNotConnected, Status::disconnected());
-            return;
-        }
+    frame.workingText = kWritingDB;
+    frame.check = [this]() -> std::optional<OperationResult> {
+        if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty())
+            return OperationResult::failure(DeviceOperation::writeDmrDatabase,
+                                            OperationErrorKind::refused,
+                                            QStringLiteral("No DMR database imported."));
+        m_stopRequested = false;
+        return std::nullopt;
+    };
+    const DMRUserDatabase database = m_dmrUserDB.value_or(DMRUserDatabase{});
+    runDeviceOperation(frame, [this, database, selection]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         const RadioVariant family = radio.variant();
         const DMRFlashAreas areas = dmrFlashAreas(family);
@@ -192,10 +186,11 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
             return std::nullopt;
         };
         if (auto error = transfer())
-            return reportWriteFailure(error->description());
+            return writeFailure(*error);
         rebootAndDisconnect();
         const int written = int(encoded.written);
-        postToMain([this, written] {
+        return DeviceOutcome::done([this, written] {
+            publishReboot();
             assignProgress(1.0);
             assignDmrDBOnDeviceCount(written);
             appendLogLine(
@@ -205,36 +200,26 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
 }
 
 void RadioController::readDMRDatabaseFromDevice() {
-    if (!hasInterface()) {
-        reportError(kNotConnected);
-        return;
-    }
-    assignStatus(Status::working(kReadingDB));
-    assignProgress(0.0);
-    postToQueue([this] {
-        if (!m_link) {
-            reportFailure(kNotConnected, Status::disconnected());
-            return;
-        }
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::readDmrDatabase;
+    frame.workingText = kReadingDB;
+    runDeviceOperation(frame, [this]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         const DMRFlashAreas areas = dmrFlashAreas(radio.variant());
 
         auto headerBlock = radio.readBlock(Bank::flash, areas.area1.address);
-        if (!headerBlock) {
-            reportFailure(headerBlock.error().description(), Status::connected());
-            return;
-        }
+        if (!headerBlock)
+            return DeviceOutcome::failed(headerBlock.error());
         const std::optional<DMRDBHeader> header =
             parseHeader(QByteArrayView(*headerBlock)
                             .first(std::min<qsizetype>(headerBlock->size(), kBlockSize)));
         if (!header || header->count < 1) {
-            postToMain([this] {
+            return DeviceOutcome::done([this] {
                 assignStatus(Status::connected());
                 assignProgress(0.0);
                 assignDmrDBOnDeviceCount(0);
                 appendLogLine(kNoDatabaseOnDevice);
             });
-            return;
         }
 
         const std::uint32_t count = header->count;
@@ -252,20 +237,16 @@ void RadioController::readDMRDatabaseFromDevice() {
         // Area 1 without its header, then area 2; progress over both.
         auto area1 = radio.readRange(Bank::flash, areas.area1.address, length1,
                                      [&](int done) { setProgress(double(done) / double(total)); });
-        if (!area1) {
-            reportFailure(area1.error().description(), Status::connected());
-            return;
-        }
+        if (!area1)
+            return DeviceOutcome::failed(area1.error());
         QByteArray records = std::move(*area1);
         records.remove(0, DMRDBHeader::kSize);
         if (length2 > 0) {
             auto area2 = radio.readRange(Bank::flash, areas.area2.address, length2, [&](int done) {
                 setProgress(double(length1 + done) / double(total));
             });
-            if (!area2) {
-                reportFailure(area2.error().description(), Status::connected());
-                return;
-            }
+            if (!area2)
+                return DeviceOutcome::failed(area2.error());
             records.append(*area2);
         }
         DMRUserEntryList entries = decodeRecords(records, count, size, header->compressed);
@@ -275,7 +256,7 @@ void RadioController::readDMRDatabaseFromDevice() {
             header->compressed ? DMRDBFormat::compressed : DMRDBFormat::uncompressed;
         const int textLength = textLengthForRecordSize(size, header->compressed);
         const int onDevice = headerCount(count);
-        postToMain([this, entries, format, textLength, onDevice] {
+        return DeviceOutcome::done([this, entries, format, textLength, onDevice] {
             DMRUserDatabase database;
             database.entries = entries;
             database.nameFormat = m_dmrUserDB ? m_dmrUserDB->nameFormat : DMRNameFormat::firstName;
@@ -292,16 +273,18 @@ void RadioController::readDMRDatabaseFromDevice() {
 }
 
 void RadioController::refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors) {
-    if (!hasInterface())
-        return;
-    postToQueue([this, reportLinkErrors] {
-        if (!m_link)
-            return;
+    // A look at the header without a word: no status, no log line, and
+    // without a radio nothing at all.
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::countDmrDatabase;
+    frame.reportsRefusal = false;
+    runDeviceOperation(frame, [this, reportLinkErrors]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         auto block = radio.readBlock(Bank::flash, dmrFlashAreas(radio.variant()).area1.address);
         if (!block && reportLinkErrors) {
-            reportError(block.error().description());
-            return;
+            DeviceOutcome outcome = DeviceOutcome::failed(block.error());
+            outcome.statusAfterFailure = std::nullopt;
+            return outcome;
         }
         int count = 0;
         if (block) {
@@ -310,7 +293,14 @@ void RadioController::refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors) {
             if (header)
                 count = headerCount(header->count);
         }
-        postToMain([this, count] { assignDmrDBOnDeviceCount(count); });
+        DeviceOutcome outcome =
+            DeviceOutcome::done([this, count] { assignDmrDBOnDeviceCount(count); });
+        // Counted as none: the failure is the figure 0, not an error.
+        if (!block)
+            outcome.result =
+                OperationResult::linkFailure(DeviceOperation::countDmrDatabase, block.error());
+        outcome.reported = false;
+        return outcome;
     });
 }
 

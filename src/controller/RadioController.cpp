@@ -205,19 +205,22 @@ void RadioController::log(const QString& message) {
 }
 
 void RadioController::reportError(const QString& message) {
-    postToMain([this, message] {
-        assignLastError(message);
-        appendLogLine(QStringLiteral("Error: ") + message);
-    });
+    postToMain([this, message] { recordError(message); });
 }
 
 void RadioController::reportFailure(const QString& description, const Status& status) {
-    postToMain([this, description, status] {
-        assignLastError(description);
-        appendLogLine(QStringLiteral("Error: ") + description);
-        assignStatus(status);
-        assignProgress(0.0);
-    });
+    postToMain([this, description, status] { recordFailure(description, status); });
+}
+
+void RadioController::recordError(const QString& message) {
+    assignLastError(message);
+    appendLogLine(QStringLiteral("Error: ") + message);
+}
+
+void RadioController::recordFailure(const QString& description, const Status& status) {
+    recordError(description);
+    assignStatus(status);
+    assignProgress(0.0);
 }
 
 void RadioController::setStatus(const Status& status) {

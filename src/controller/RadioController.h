@@ -12,6 +12,7 @@
 #include "controller/CodeplugDocument.h"
 #include "controller/ControllerStatus.h"
 #include "controller/Download.h"
+#include "controller/OperationResult.h"
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
@@ -49,8 +50,10 @@ namespace nerka {
 // operation. Observable fields are assigned on the main thread only and each
 // assignment emits its NOTIFY signal. Device I/O runs on the serial work queue.
 //
-// The operations are implemented by concern in separate files: Connection.cpp
-// (ports, connect, auto-connect), Transfer.cpp (read, write, files),
+// The operations are implemented by concern in separate files: DeviceFrame.cpp
+// (the frame every device operation runs in: guard, working status, work on
+// the queue, typed result), Connection.cpp (ports, connect, auto-connect),
+// Transfer.cpp (read, write, files),
 // Editing.cpp (record edits, clipboard, reorders, undo), SafeWrite.cpp (backup,
 // change summary and read-back around a write), and the satellite and DMR
 // database files.
@@ -246,7 +249,8 @@ public:
     void restoreBackup(const QString& path);
     // True from a write that is to be verified until its verification ended.
     [[nodiscard]] bool verificationPending() const {
-        return m_pendingVerification.has_value() || m_verificationRunning;
+        return m_pendingVerification.has_value() ||
+               m_runningOperation == DeviceOperation::verifyWrite;
     }
 
     // ---- editing (Editing.cpp); main thread, synchronous ----
@@ -399,8 +403,11 @@ Q_SIGNALS:
     // A write is about to send its first byte; `lines` are its changes against
     // the radio's codeplug (posted only when that codeplug is known).
     void writeSummaryReady(const QStringList& lines);
-    // The read-back after a write ended: true when every region matched.
-    void verificationFinished(bool verified);
+    // Every device operation that was asked for ends with exactly one of
+    // these, on the main thread, after everything it published: also one the
+    // guard refused (busy, no radio) and the read-back after a write (which
+    // ends this way too when the radio never came back).
+    void finished(const nerka::OperationResult& result);
     void hasChannelClipboardChanged();
     void undoStateChanged();
 
@@ -419,11 +426,61 @@ protected:
     void assignSatelliteCandidates(const QList<SatelliteCandidate>& candidates);
     void assignChannelClipboard(const std::optional<QByteArray>& record);
     void appendLogLine(const QString& message);
+    // The main-thread steps of reportError and reportFailure.
+    void recordError(const QString& message);
+    void recordFailure(const QString& description, const Status& status);
 
     // Resets what a disconnect by the user resets, then logs "Verbindung getrennt.".
     void resetAfterDisconnect();
     // The whole port list: discovery's plus the registered devices.
     [[nodiscard]] QList<SerialDevice> listAllPorts() const;
+
+    // ---- the frame of every device operation (DeviceFrame.cpp) ----
+    struct DeviceFrame {
+        DeviceOperation operation = DeviceOperation::connect;
+        // The status while the work runs, for an operation the user waits on;
+        // such an operation is refused while another one of them runs. Empty:
+        // the status stays as it is and the operation is never busy-refused.
+        QString workingText;
+        bool resetsProgress = true; // progress goes to 0 when the work is posted
+        bool needsLink = true;      // refused with "Nicht verbunden." without a radio
+        bool reportsRefusal = true; // false: a refusal ends it without an error report
+        // Main thread, after the busy and link guard: why the operation must
+        // not start (a result of kind `none` means there is nothing to do),
+        // nothing when it may.
+        std::function<std::optional<OperationResult>()> check;
+    };
+    // What the work of a device operation on the queue hands back to the frame.
+    struct DeviceOutcome {
+        OperationResult result; // its operation is filled in by the frame
+        // A failure is reported (lastError and "Error: " line), and the status
+        // returns to this with progress 0 (none: both stay). Unreported
+        // failures do what they need in `publish`.
+        bool reported = true;
+        std::optional<Status> statusAfterFailure = Status::connected();
+        std::function<void()> publish; // main thread, before `finished`
+        std::function<void()> then;    // main thread, after `finished` (what follows)
+
+        static DeviceOutcome done(std::function<void()> publish = {},
+                                  std::function<void()> then = {});
+        static DeviceOutcome failed(const LinkError& error,
+                                    std::optional<QString> text = std::nullopt);
+        static DeviceOutcome failed(OperationErrorKind kind, QString text,
+                                    std::optional<Status> status = Status::connected());
+    };
+    // Main thread. Runs one device operation: the guard (busy, no radio, then
+    // `frame.check`), the working status, `work` on the queue with the link
+    // present (when the operation needs it; a disconnect that ran first ends
+    // it as not connected), and the outcome back on the main thread, ending
+    // with `finished`. A refusal is reported like any failure.
+    void runDeviceOperation(DeviceFrame frame, std::function<DeviceOutcome()> work);
+    // Main thread: ends an operation that never reached the queue (`report`:
+    // with an error report of its text), posted after everything posted so far.
+    void endDeviceOperation(const OperationResult& result, bool report);
+    // Main thread: publishes an outcome and ends its operation.
+    void finishDeviceOperation(const DeviceOutcome& outcome);
+    // The running operation that holds the working status; main thread only.
+    std::optional<DeviceOperation> m_runningOperation;
 
     // ---- connection objects: assigned on the work queue only ----
     struct Link;
@@ -432,21 +489,24 @@ protected:
     std::atomic<bool> m_stopRequested{false}; // see requestStop(); read by the link
     // Work queue only: closes and drops port and interface.
     void dropLinkOnQueue();
-    // Work queue only: reboots the radio, drops the connection and posts the
-    // disconnected state and the reconnect (after a codeplug or database write).
+    // Work queue only: reboots the radio and drops the connection (after a
+    // codeplug or database write). The outcome then publishes the reboot.
     void rebootAndDisconnect();
+    // Main thread, after rebootAndDisconnect: the disconnected state, no
+    // firmware, and the reconnect.
+    void publishReboot();
     // Work queue only, after a failed codeplug or database write: commits an
     // open flash sector and closes the transfer screen (skipped when even the
-    // commit fails), then reports `description` with the connected status.
-    void reportWriteFailure(const QString& description);
+    // commit fails); the failure of `error`, returning to the connected status.
+    DeviceOutcome writeFailure(const LinkError& error);
 
     // Safe writes (SafeWrite.cpp). Work queue, before the first write request:
     // saves the backup (when `backups` is given) and posts the change summary;
-    // the error text when the write must not start.
+    // the failure when the write must not start.
     struct PreparedWrite {
         QString backupPath; // empty when no backup was taken
     };
-    Result<PreparedWrite, QString>
+    Result<PreparedWrite, DeviceOutcome>
     prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
                         const std::optional<CodeplugBackups>& backups);
     // Work queue, after a write succeeded and before the reboot: posts the
@@ -456,7 +516,8 @@ protected:
     // Main thread: starts the read-back when a verification is pending; true
     // when one started (the reconnect then reads nothing else).
     bool startPendingVerification();
-    // Main thread: ends a pending verification with `message` as the error.
+    // Main thread: ends a pending verification as not connected, with
+    // `message` as the error.
     void abandonPendingVerification(const QString& message);
 
 private:
@@ -487,7 +548,6 @@ private:
     CodeplugBackups m_backups;
     std::optional<CodeplugImage> m_radioImage; // mirrors Link::codeplugAsRead
     std::optional<PendingVerification> m_pendingVerification;
-    bool m_verificationRunning = false;
     int m_verificationGeneration = 0; // tells a stale reconnect deadline from the current one
 
     QList<SerialDevice> m_ports;

@@ -18,46 +18,10 @@ namespace nerka {
 
 namespace {
 
-const QByteArray kCloseTransferScreen("C\x05", 2);
 const QString kNotReconnected = QStringLiteral("Could not verify: the radio did not reconnect.");
 // The reboot delay plus the whole auto-connect schedule (its last attempt at
 // 23.5 s, giving up at 31.5 s) and a little more for that attempt to finish.
 constexpr double kReconnectWindowSeconds = 3.0 + 31.5 + 3.5;
-
-// The regions of a family's layout as the radio holds them; the reading
-// screen is shown meanwhile and closed afterwards, also after a failure.
-Result<CodeplugImage, LinkError> readWholeCodeplug(OpenGD77Interface& radio,
-                                                   const std::function<void(double)>& progress) {
-    const CodeplugLayout& layout = layoutForVariant(radio.variant());
-    qint64 total = 0;
-    for (const CodeplugRegion& region : layout.regions)
-        total += region.length;
-    CodeplugImage image;
-    image.variant = radio.variant();
-    image.regions = layout.regions;
-    const auto transfer = [&]() -> std::optional<LinkError> {
-        if (auto shown = radio.showReadingScreen(); !shown)
-            return shown.error();
-        qint64 finished = 0;
-        for (const CodeplugRegion& region : layout.regions) {
-            auto bytes = radio.readRange(region.bank, region.address, region.length, [&](int done) {
-                progress(double(finished + done) / double(total));
-            });
-            if (!bytes)
-                return bytes.error();
-            image.blobs.append(*bytes);
-            finished += region.length;
-        }
-        if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)
-            return closed.error();
-        return std::nullopt;
-    };
-    if (auto error = transfer()) {
-        (void)radio.sendCommand(kCloseTransferScreen);
-        return *error;
-    }
-    return image;
-}
 
 // The radio's codeplug as it will be after `dirty` regions of `image` are
 // written over it. A region is matched by bank and address; one the radio's
@@ -98,7 +62,7 @@ QString hexAddress(std::uint32_t address) {
 
 } // namespace
 
-Result<RadioController::PreparedWrite, QString>
+Result<RadioController::PreparedWrite, RadioController::DeviceOutcome>
 RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
                                      const std::optional<CodeplugBackups>& backups) {
     OpenGD77Interface& radio = *m_link->interface;
@@ -109,9 +73,10 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
             log(QStringLiteral("Reading the radio's codeplug for the backup…"));
             auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
             if (!read)
-                return QString(QStringLiteral("Could not back up the radio's codeplug: ") +
-                               read.error().description() +
-                               QStringLiteral(" Nothing was written."));
+                return DeviceOutcome::failed(
+                    read.error(), QStringLiteral("Could not back up the radio's codeplug: ") +
+                                      read.error().description() +
+                                      QStringLiteral(" Nothing was written."));
             before = *read;
             setProgress(0.0);
         }
@@ -119,8 +84,10 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         auto saved = backups->save(*before, radioTypeDisplayName(firmware.radioType),
                                    firmware.flashChipSerial);
         if (!saved)
-            return QString(QStringLiteral("Could not save the backup: ") + saved.error() +
-                           QStringLiteral(" Nothing was written."));
+            return DeviceOutcome::failed(OperationErrorKind::file,
+                                         QStringLiteral("Could not save the backup: ") +
+                                             saved.error() +
+                                             QStringLiteral(" Nothing was written."));
         prepared.backupPath = saved->path;
         log(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
     }
@@ -156,77 +123,62 @@ void RadioController::abandonPendingVerification(const QString& message) {
     if (!m_pendingVerification)
         return;
     m_pendingVerification.reset();
-    reportError(message);
-    postToMain([this] { Q_EMIT verificationFinished(false); });
+    endDeviceOperation(OperationResult::failure(DeviceOperation::verifyWrite,
+                                                OperationErrorKind::notConnected, message),
+                       true);
 }
 
 bool RadioController::startPendingVerification() {
-    if (!m_pendingVerification || m_verificationRunning)
+    if (!m_pendingVerification || m_runningOperation == DeviceOperation::verifyWrite)
         return false;
     const PendingVerification pending = *m_pendingVerification;
     m_pendingVerification.reset();
-    m_verificationRunning = true;
-    assignStatus(Status::working(QStringLiteral("Verifying the write…")));
-    assignProgress(0.0);
-    postToQueue([this, pending] {
-        const auto finish = [this](bool verified) {
-            postToMain([this, verified] {
-                m_verificationRunning = false;
-                Q_EMIT verificationFinished(verified);
-            });
-        };
-        if (!m_link) {
-            reportFailure(kNotReconnected, Status::disconnected());
-            return finish(false);
-        }
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::verifyWrite;
+    frame.workingText = QStringLiteral("Verifying the write…");
+    // Started right after a connection; a disconnect queued before it says
+    // that the radio is not back.
+    frame.needsLink = false;
+    runDeviceOperation(frame, [this, pending]() -> DeviceOutcome {
+        if (!m_link)
+            return DeviceOutcome::failed(OperationErrorKind::notConnected, kNotReconnected,
+                                         Status::disconnected());
         OpenGD77Interface& radio = *m_link->interface;
         const std::uint32_t serial = m_link->firmware.flashChipSerial;
-        if (serial != pending.flashSerial) {
-            reportFailure(
+        if (serial != pending.flashSerial)
+            return DeviceOutcome::failed(
+                OperationErrorKind::refused,
                 QStringLiteral("Could not verify: a different radio connected (flash serial ") +
                     QString::asprintf("0x%08X", serial) + QStringLiteral(", the write went to ") +
-                    QString::asprintf("0x%08X", pending.flashSerial) + QStringLiteral(")."),
-                Status::connected());
-            return finish(false);
-        }
+                    QString::asprintf("0x%08X", pending.flashSerial) + QStringLiteral(")."));
+        // The written regions as long as what was sent of them.
+        QList<CodeplugRegion> written;
         qint64 total = 0;
-        for (int index : pending.regions)
-            total += pending.image.blobs[index].size();
+        for (int index : pending.regions) {
+            CodeplugRegion region = pending.image.regions[index];
+            region.length = int(pending.image.blobs[index].size());
+            written.append(region);
+            total += region.length;
+        }
+        auto readBack = radio.readRegions(
+            written, [&](int done) { setProgress(double(done) / double(total)); });
+        if (!readBack)
+            return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
+                                                               readBack.error().description());
 
         // The first differing region and absolute address, if any.
         std::optional<std::pair<int, std::uint32_t>> mismatch;
-        const auto readBack = [&]() -> std::optional<LinkError> {
-            if (auto shown = radio.showReadingScreen(); !shown)
-                return shown.error();
-            qint64 finished = 0;
-            for (int index : pending.regions) {
-                const CodeplugRegion& region = pending.image.regions[index];
-                const QByteArray& sent = pending.image.blobs[index];
-                auto bytes =
-                    radio.readRange(region.bank, region.address, sent.size(), [&](int done) {
-                        setProgress(double(finished + done) / double(total));
-                    });
-                if (!bytes)
-                    return bytes.error();
-                finished += sent.size();
-                if (mismatch)
-                    continue;
-                for (qsizetype i = 0; i < sent.size(); ++i) {
-                    if (i >= bytes->size() || bytes->at(i) != sent.at(i)) {
-                        mismatch = std::pair{index, region.address + std::uint32_t(i)};
-                        break;
-                    }
-                }
+        qsizetype position = 0;
+        for (int index : pending.regions) {
+            const QByteArray& sent = pending.image.blobs[index];
+            const QByteArray& held = readBack->at(position++);
+            for (qsizetype i = 0; i < sent.size() && !mismatch; ++i) {
+                if (i >= held.size() || held.at(i) != sent.at(i))
+                    mismatch =
+                        std::pair{index, pending.image.regions[index].address + std::uint32_t(i)};
             }
-            if (auto closed = radio.sendCommand(kCloseTransferScreen); !closed)
-                return closed.error();
-            return std::nullopt;
-        };
-        if (auto error = readBack()) {
-            (void)radio.sendCommand(kCloseTransferScreen);
-            reportFailure(QStringLiteral("Could not verify: ") + error->description(),
-                          Status::connected());
-            return finish(false);
+            if (mismatch)
+                break;
         }
         if (mismatch) {
             const auto [index, address] = *mismatch;
@@ -246,8 +198,7 @@ bool RadioController::startPendingVerification() {
                 if (image() && image()->regions == pending.image.regions)
                     m_document.markRegionsChanged(pending.regions);
             });
-            reportFailure(message, Status::connected());
-            return finish(false);
+            return DeviceOutcome::failed(OperationErrorKind::mismatch, message);
         }
         // When every region of the family was written and matched, the radio
         // holds exactly the image: a later backup needs no read.
@@ -258,14 +209,13 @@ bool RadioController::startPendingVerification() {
             postToMain([this, image = pending.image] { m_radioImage = image; });
         }
         const int count = int(pending.regions.size());
-        postToMain([this, count, pending] {
+        return DeviceOutcome::done([this, count, pending] {
             m_document.markWritten(pending.image, pending.regions);
             assignProgress(1.0);
             assignStatus(Status::connected());
             appendLogLine(QStringLiteral("Verified: ") + QString::number(count) +
                           QStringLiteral(" region(s) match the radio."));
         });
-        finish(true);
     });
     return true;
 }

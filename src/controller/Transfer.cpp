@@ -70,19 +70,28 @@ std::optional<QString> writeRefusal(const CodeplugImage& image, RadioVariant rad
 
 } // namespace
 
+Result<CodeplugImage, LinkError> readWholeCodeplug(OpenGD77Interface& radio,
+                                                   const std::function<void(double)>& progress) {
+    const CodeplugLayout& layout = layoutForVariant(radio.variant());
+    qint64 total = 0;
+    for (const CodeplugRegion& region : layout.regions)
+        total += region.length;
+    auto blobs = radio.readRegions(layout.regions,
+                                   [&](int done) { progress(double(done) / double(total)); });
+    if (!blobs)
+        return blobs.error();
+    CodeplugImage image;
+    image.variant = radio.variant();
+    image.regions = layout.regions;
+    image.blobs = std::move(*blobs);
+    return image;
+}
+
 void RadioController::readCodeplug() {
-    if (!hasInterface()) {
-        reportError(kNotConnected);
-        return;
-    }
-    assignStatus(Status::working(kReading));
-    assignProgress(0.0);
-    postToQueue([this] {
-        if (!m_link) {
-            // A disconnect ran first.
-            reportFailure(kNotConnected, Status::disconnected());
-            return;
-        }
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::readCodeplug;
+    frame.workingText = kReading;
+    runDeviceOperation(frame, [this]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         const RadioVariant variant = radio.variant();
         const CodeplugLayout& layout = layoutForVariant(variant);
@@ -92,40 +101,16 @@ void RadioController::readCodeplug() {
         log(QStringLiteral("Lese Codeplug (") + QString::number(total / 1024) +
             QStringLiteral(" KB, ") + familyText(variant) + QStringLiteral("-Layout)…"));
 
-        CodeplugImage image;
-        image.variant = variant;
-        image.regions = layout.regions;
-        const auto transfer = [&]() -> std::optional<LinkError> {
-            if (auto shown = radio.showReadingScreen(); !shown)
-                return shown.error();
-            qint64 finished = 0;
-            for (const CodeplugRegion& region : layout.regions) {
-                auto bytes =
-                    radio.readRange(region.bank, region.address, region.length, [&](int done) {
-                        setProgress(double(finished + done) / double(total));
-                    });
-                if (!bytes)
-                    return bytes.error();
-                image.blobs.append(*bytes);
-                finished += region.length;
-            }
-            if (auto closed = radio.closeTransferScreen(); !closed)
-                return closed.error();
-            return std::nullopt;
-        };
-        if (auto error = transfer()) {
-            (void)radio.closeTransferScreen();
-            reportFailure(error->description(), Status::connected());
-            return;
-        }
+        auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
+        if (!read)
+            return DeviceOutcome::failed(read.error());
+        const CodeplugImage image = std::move(*read);
         m_link->codeplugAsRead = image;
         const DecodedImage decoded = decodeImage(image);
-        postToMain([this, image, decoded] {
+        return DeviceOutcome::done([this, image, decoded] {
             applyDecodedImage(image, decoded);
             m_document.setBaseline(image);
             m_radioImage = image;
-        });
-        postToMain([this] {
             assignProgress(1.0);
             assignStatus(Status::connected());
             assignDocumentURL(std::nullopt);
@@ -139,46 +124,45 @@ void RadioController::readCodeplug() {
 }
 
 void RadioController::writeChanges() {
-    if (!hasInterface() || !image()) {
-        reportError(kNotConnected);
-        return;
+    DeviceFrame frame;
+    frame.operation = DeviceOperation::writeCodeplug;
+    frame.workingText = kWriting;
+    // Without an image there is nothing a radio could be written from.
+    if (!image()) {
+        frame.check = [] {
+            return std::optional(OperationResult::failure(
+                DeviceOperation::writeCodeplug, OperationErrorKind::notConnected, kNotConnected));
+        };
+        return runDeviceOperation(frame, {});
     }
     const RegionSet dirty = dirtyRegions(); // ascending
-    if (dirty.empty())
-        return;
-    if (m_firmware) {
-        if (auto refusal = writeRefusal(*image(), radioVariant(m_firmware->radioType), dirty)) {
-            reportError(*refusal);
-            return;
-        }
-    }
-    m_stopRequested = false;
-    assignStatus(Status::working(kWriting));
-    assignProgress(0.0);
     // The regions as they are now: edits made while the task runs do not
     // change what is sent.
     const CodeplugImage image = *this->image();
+    frame.check = [this, &image, &dirty]() -> std::optional<OperationResult> {
+        if (dirty.empty())
+            return OperationResult::success(DeviceOperation::writeCodeplug);
+        if (m_firmware) {
+            if (auto refusal = writeRefusal(image, radioVariant(m_firmware->radioType), dirty))
+                return OperationResult::failure(DeviceOperation::writeCodeplug,
+                                                OperationErrorKind::refused, *refusal);
+        }
+        m_stopRequested = false;
+        return std::nullopt;
+    };
     std::optional<CodeplugBackups> backups;
     if (m_backupBeforeWrite)
         backups = m_backups;
     const bool verify = m_verifyAfterWrite;
-    postToQueue([this, image, dirty, backups, verify] {
-        if (!m_link) {
-            reportFailure(kNotConnected, Status::disconnected());
-            return;
-        }
+    runDeviceOperation(frame, [this, image, dirty, backups, verify]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         // The radio's own family decides, also for a write started before the
         // firmware was known on the main thread.
-        if (auto refusal = writeRefusal(image, radio.variant(), dirty)) {
-            reportFailure(*refusal, Status::connected());
-            return;
-        }
-        const auto prepared = prepareWriteOnQueue(image, dirty, backups);
-        if (!prepared) {
-            reportFailure(prepared.error(), Status::connected());
-            return;
-        }
+        if (auto refusal = writeRefusal(image, radio.variant(), dirty))
+            return DeviceOutcome::failed(OperationErrorKind::refused, *refusal);
+        auto prepared = prepareWriteOnQueue(image, dirty, backups);
+        if (!prepared)
+            return prepared.error();
         qint64 total = 0;
         for (int index : dirty)
             total += image.regions[index].length;
@@ -222,11 +206,12 @@ void RadioController::writeChanges() {
             return std::nullopt;
         };
         if (auto error = transfer())
-            return reportWriteFailure(error->description());
+            return writeFailure(*error);
         if (verify)
             scheduleVerificationOnQueue(image, dirty, prepared->backupPath);
         rebootAndDisconnect();
-        postToMain([this, image, dirty] {
+        return DeviceOutcome::done([this, image, dirty] {
+            publishReboot();
             assignProgress(1.0);
             m_document.markWritten(image, dirty);
             appendLogLine(QStringLiteral("Changes written. Device is rebooting — disconnected."));
@@ -238,19 +223,20 @@ void RadioController::rebootAndDisconnect() {
     if (m_link && m_link->interface)
         (void)m_link->interface->reboot();
     dropLinkOnQueue();
-    postToMain([this] {
-        assignStatus(Status::disconnected());
-        assignFirmware(std::nullopt);
-        reconnectAfterReboot();
-    });
 }
 
-void RadioController::reportWriteFailure(const QString& description) {
+void RadioController::publishReboot() {
+    assignStatus(Status::disconnected());
+    assignFirmware(std::nullopt);
+    reconnectAfterReboot();
+}
+
+RadioController::DeviceOutcome RadioController::writeFailure(const LinkError& error) {
     // Commit what the sector buffer holds, then close the transfer screen;
     // when even the commit fails the radio is not answering and the close is
     // skipped.
     (void)m_link->interface->finishTransfer();
-    reportFailure(description, Status::connected());
+    return DeviceOutcome::failed(error);
 }
 
 std::optional<CodeplugImage> RadioController::readCodeplugFileImage(const QString& path) {

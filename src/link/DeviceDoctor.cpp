@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace nerka {
 
@@ -14,23 +13,18 @@ using Severity = DoctorFinding::Severity;
 const QString kRuleName = QStringLiteral("60-nerka.rules");
 const QString kRadioUsbId = QStringLiteral("1FC9:0094");
 
-// The controller's texts carry the C library's strerror text, which follows
-// the user's language; both it and the English text are recognised.
-bool hasErrnoText(const QString& error, int number, const char* english) {
-    return error.contains(QLatin1String(english)) ||
-           error.contains(QString::fromLocal8Bit(std::strerror(number)));
+// A trial open of the doctor's own fails with these errno values when the
+// port is held or refuses this user.
+bool isBusyOpen(const DeviceNodeFacts& node) {
+    return node.openErrno == EBUSY;
 }
 
-bool isPermissionError(const QString& error) {
-    return hasErrnoText(error, EACCES, "Permission denied");
+bool isDeniedOpen(const DeviceNodeFacts& node) {
+    return node.openErrno == EACCES;
 }
 
-bool isBusyError(const QString& error) {
-    return hasErrnoText(error, EBUSY, "Device or resource busy");
-}
-
-bool isMissingError(const QString& error) {
-    return hasErrnoText(error, ENOENT, "No such file or directory");
+bool isBusyError(const std::optional<LinkErrorKind>& error) {
+    return error == LinkErrorKind::portBusy;
 }
 
 QString modeText(unsigned mode) {
@@ -100,7 +94,7 @@ QStringList holdersOf(const SystemView& view, const QString& path) {
 }
 
 QList<DoctorFinding> checkBusy(const SystemView& view, const DeviceNodeFacts& node,
-                               const QString& error) {
+                               const std::optional<LinkErrorKind>& error) {
     QStringList holders;
     for (const ProcessFacts& process : view.processes) {
         if (process.openDevices.contains(node.path))
@@ -111,7 +105,7 @@ QList<DoctorFinding> checkBusy(const SystemView& view, const DeviceNodeFacts& no
                         QStringLiteral("Another program has %1 open: %2.")
                             .arg(node.path, holders.join(QStringLiteral(", "))),
                         QStringLiteral("Close it and connect again."))};
-    if (isBusyError(error) || isBusyError(node.openError))
+    if (isBusyError(error) || isBusyOpen(node))
         return {finding(
             Check::portBusy, Severity::problem,
             QStringLiteral("%1 is busy: another program holds it.").arg(node.path),
@@ -142,8 +136,9 @@ bool radioOnUsb(const SystemView& view) {
 
 } // namespace
 
-bool DeviceDoctor::explains(const QString& error) {
-    return isPermissionError(error) || isBusyError(error) || isMissingError(error);
+bool DeviceDoctor::explains(LinkErrorKind error) {
+    return error == LinkErrorKind::portDenied || error == LinkErrorKind::portBusy ||
+           error == LinkErrorKind::portMissing;
 }
 
 QStringList DeviceDoctor::portsToCheck(const SystemView& view, const QString& portPath) {
@@ -176,7 +171,7 @@ DoctorFinding DeviceDoctor::checkRadioPresent(const SystemView& view) {
 }
 
 QList<DoctorFinding> DeviceDoctor::checkPort(const SystemView& view, const QString& portPath,
-                                             const QString& error) {
+                                             const std::optional<LinkErrorKind>& error) {
     const DeviceNodeFacts* node = view.node(portPath);
     if (!node || !node->exists)
         return {finding(Check::portAccess, Severity::problem,
@@ -212,8 +207,7 @@ QList<DoctorFinding> DeviceDoctor::checkPort(const SystemView& view, const QStri
     findings.append(checkBusy(view, *node, error));
 
     // Any other failure of the trial open (an I/O error of a confused radio).
-    if (!node->openError.isEmpty() && !isBusyError(node->openError) &&
-        !isPermissionError(node->openError))
+    if (!node->openError.isEmpty() && !isBusyOpen(*node) && !isDeniedOpen(*node))
         findings.append(
             finding(Check::portAccess, Severity::problem,
                     QStringLiteral("Opening %1 fails: %2.").arg(portPath, node->openError),
@@ -280,7 +274,7 @@ QList<DoctorFinding> DeviceDoctor::diagnose(const SystemView& view, const Questi
         std::any_of(ports.begin(), ports.end(), [&](const QString& port) {
             const QStringList holders = holdersOf(view, port);
             const DeviceNodeFacts* node = view.node(port);
-            const bool busy = isBusyError(question.error) || (node && isBusyError(node->openError));
+            const bool busy = isBusyError(question.error) || (node && isBusyOpen(*node));
             return holders.contains(QStringLiteral("ModemManager")) || (busy && holders.isEmpty());
         });
     const bool portTrouble = refused || busyWithoutKnownHolder;
@@ -306,7 +300,7 @@ QList<DoctorFinding> DeviceDoctor::diagnose(const SystemView& view, const Questi
     return findings;
 }
 
-QString DeviceDoctor::adviceOnFailure(const QString& portPath, const QString& error) {
+QString DeviceDoctor::adviceOnFailure(const QString& portPath, LinkErrorKind error) {
     if (!explains(error))
         return {};
     const QStringList ports = portPath.isEmpty() ? QStringList() : QStringList{portPath};

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "link/LinkError.h"
 #include "link/SystemView.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace nerka {
 
@@ -37,16 +40,16 @@ struct DoctorFinding {
 class DeviceDoctor {
 public:
     // What the doctor is asked about: the port a connection tried and the
-    // error it failed with (both empty when asked without a failure).
+    // kind of error it failed with (empty and none when asked without a failure).
     struct Question {
         QString portPath;
-        QString error;
+        std::optional<LinkErrorKind> error;
     };
 
     // True for the open failures the doctor can explain: the port refused
     // for lack of permission, held by another program, or gone. (That no
     // radio is found at all, the caller sees from an empty port list.)
-    [[nodiscard]] static bool explains(const QString& error);
+    [[nodiscard]] static bool explains(LinkErrorKind error);
 
     // Runs every check; problems come first, then notes, then what is fine.
     [[nodiscard]] static QList<DoctorFinding> diagnose(const SystemView& view,
@@ -61,17 +64,18 @@ public:
 
     // For the window, each from a fresh look at this machine (no trial open;
     // it reads /sys and /proc, a matter of milliseconds): the advice after a
-    // connection to portPath failed with error, empty when the error is none
-    // the doctor explains or nothing is found; and the advice while no radio
-    // is listed at all.
-    [[nodiscard]] static QString adviceOnFailure(const QString& portPath, const QString& error);
+    // connection to portPath failed with an error of kind `error`, empty when
+    // the doctor does not explain that kind or finds nothing; and the advice
+    // while no radio is listed at all.
+    [[nodiscard]] static QString adviceOnFailure(const QString& portPath, LinkErrorKind error);
     [[nodiscard]] static QString adviceWithoutRadio();
 
     // The checks one by one. The port check returns one finding on access and
     // more on trouble (group, busy, a failing open).
     [[nodiscard]] static DoctorFinding checkRadioPresent(const SystemView& view);
     [[nodiscard]] static QList<DoctorFinding>
-    checkPort(const SystemView& view, const QString& portPath, const QString& error);
+    checkPort(const SystemView& view, const QString& portPath,
+              const std::optional<LinkErrorKind>& error = std::nullopt);
     [[nodiscard]] static DoctorFinding checkUdevRule(const SystemView& view);
     [[nodiscard]] static DoctorFinding checkModemManager(const SystemView& view);
     [[nodiscard]] static DoctorFinding checkBrltty(const SystemView& view);

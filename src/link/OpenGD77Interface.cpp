@@ -3,6 +3,7 @@
 #include "link/LinkProtocol.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace nerka {
 
@@ -104,6 +105,34 @@ Result<QByteArray, LinkError> OpenGD77Interface::readRange(Bank bank, std::uint3
     // The last block may reach beyond the range.
     bytes.truncate(qsizetype(std::max<qint64>(length, 0)));
     return bytes;
+}
+
+Result<QList<QByteArray>, LinkError>
+OpenGD77Interface::readRegions(const QList<CodeplugRegion>& regions, const Progress& progress) {
+    QList<QByteArray> blobs;
+    const auto transfer = [&]() -> std::optional<LinkError> {
+        if (auto shown = showReadingScreen(); !shown)
+            return shown.error();
+        qint64 finished = 0;
+        for (const CodeplugRegion& region : regions) {
+            auto bytes = readRange(region.bank, region.address, region.length, [&](int done) {
+                if (progress)
+                    progress(int(finished + done));
+            });
+            if (!bytes)
+                return bytes.error();
+            blobs.append(std::move(*bytes));
+            finished += region.length;
+        }
+        if (auto closed = closeTransferScreen(); !closed)
+            return closed.error();
+        return std::nullopt;
+    };
+    if (auto error = transfer()) {
+        (void)closeTransferScreen();
+        return *error;
+    }
+    return blobs;
 }
 
 Result<QByteArray, LinkError> OpenGD77Interface::readBlock(Bank bank, std::uint32_t address) {

@@ -23,7 +23,7 @@ namespace nerka {
 class OpenGD77Interface {
 public:
     using Status = Result<void, LinkError>;
-    // Bytes done in the current readRange or writeFlash call.
+    // Bytes done in the current readRange, readRegions or writeFlash call.
     using Progress = std::function<void(int bytesDone)>;
 
     // The family starts as uv380; identify() sets the real one before any
@@ -54,6 +54,13 @@ public:
     // every block. The first failing block ends the read with its error.
     Result<QByteArray, LinkError> readRange(Bank bank, std::uint32_t address, qint64 length,
                                             const Progress& progress = {});
+    // The regions in order under the reading screen: shows it, reads each
+    // region whole (its `length` bytes) in 32-byte blocks, and closes the
+    // screen. Progress after every block counts the bytes done over all
+    // regions. The screen is closed after a failure too (the outcome of that
+    // close is then ignored); the first error is returned.
+    Result<QList<QByteArray>, LinkError> readRegions(const QList<CodeplugRegion>& regions,
+                                                     const Progress& progress = {});
     // Bytes to EEPROM in one request (callers send at most 32 at a time).
     Status writeEEPROM(std::uint32_t address, const QByteArray& bytes);
     // Loads the sector of `address` into the radio's buffer; leaves currentSector alone.

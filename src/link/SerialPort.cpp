@@ -87,7 +87,7 @@ Result<void, SerialError> SerialPort::open(const QString& path, int baudRate) {
     const QByteArray nativePath = path.toLocal8Bit();
     const int fd = ::open(nativePath.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return errno == EBUSY ? SerialError::portBusy() : SerialError::openFailed(errnoText());
+        return errno == EBUSY ? SerialError::portBusy() : SerialError::openFailed(errno);
 
     // The lock keeps out every program that asks for it (the window and the
     // command line alike); exclusive mode also keeps out those that do not.
@@ -96,7 +96,7 @@ Result<void, SerialError> SerialPort::open(const QString& path, int baudRate) {
         ::close(fd);
         if (lockErrno == EWOULDBLOCK)
             return SerialError::portBusy();
-        return SerialError::openFailed(SerialError::systemText(lockErrno));
+        return SerialError::openFailed(lockErrno);
     }
     (void)::ioctl(fd, TIOCEXCL);
 

@@ -108,10 +108,12 @@ DeviceNodeFacts nodeFacts(const QString& path, bool tryOpen) {
     if (tryOpen) {
         // The same flags as a connection's open; closed again at once.
         const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0)
-            facts.openError = QString::fromLocal8Bit(std::strerror(errno));
-        else
+        if (fd < 0) {
+            facts.openErrno = errno;
+            facts.openError = QString::fromLocal8Bit(std::strerror(facts.openErrno));
+        } else {
             ::close(fd);
+        }
     }
     return facts;
 }

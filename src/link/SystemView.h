@@ -26,9 +26,10 @@ struct DeviceNodeFacts {
     QString groupName;
     unsigned mode = 0;      // permission bits only (07777)
     bool accessible = true; // this user may read and write it (access(2), so ACLs count)
-    // The error text of a trial open for reading and writing (strerror), empty
-    // when it opened or was not tried.
+    // The error of a trial open for reading and writing: the system's text
+    // (empty) and errno value (0) when it opened or was not tried.
     QString openError;
+    int openErrno = 0;
 };
 
 // One group of the group database.

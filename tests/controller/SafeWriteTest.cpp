@@ -173,13 +173,20 @@ TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
     StandInRadio radio;
     ControllerOnStandIn c(0.2);
     ASSERT_TRUE(c.connectTo(radio));
-    QSignalSpy finished(c.controller.get(), &RadioController::verificationFinished);
+    QSignalSpy finished(c.controller.get(), &RadioController::finished);
     radio.sim.injectFault(SimFault::corruptWrite, 5000);
 
     writeAll(c, changedSample(RadioVariant::gd77, {1}, 0x11));
 
-    ASSERT_EQ(finished.size(), 1);
-    EXPECT_FALSE(finished[0][0].toBool());
+    QList<OperationResult> verifications;
+    for (const QList<QVariant>& args : finished) {
+        const auto result = args[0].value<OperationResult>();
+        if (result.operation == DeviceOperation::verifyWrite)
+            verifications.append(result);
+    }
+    ASSERT_EQ(verifications.size(), 1);
+    EXPECT_EQ(verifications[0].error, OperationErrorKind::mismatch);
+    EXPECT_EQ(verifications[0].text, c->lastError());
     ASSERT_TRUE(c->lastError().has_value());
     const QString error = *c->lastError();
     EXPECT_TRUE(error.startsWith(QStringLiteral("Verification failed: region ")))

@@ -78,6 +78,22 @@ std::string faultName(SimFault fault) {
     return {};
 }
 
+DeviceOperation deviceOperation(Operation op) {
+    switch (op) {
+    case Operation::identify:
+        return DeviceOperation::connect;
+    case Operation::codeplugRead:
+        return DeviceOperation::readCodeplug;
+    case Operation::codeplugWrite:
+        return DeviceOperation::writeCodeplug;
+    case Operation::dmrWrite:
+        return DeviceOperation::writeDmrDatabase;
+    case Operation::dmrRead:
+        return DeviceOperation::readDmrDatabase;
+    }
+    return DeviceOperation::connect;
+}
+
 // gtest prints parameters through these (also into the CTest names).
 void PrintTo(Operation op, std::ostream* os) {
     *os << operationName(op);
@@ -425,10 +441,21 @@ protected:
 
         radio->sim.clearRequests();
         radio->sim.injectFault(fault, point.index);
+        QList<OperationResult> ended;
+        const auto connection =
+            QObject::connect(c->controller.get(), &RadioController::finished, c->controller.get(),
+                             [&ended](const OperationResult& result) { ended.append(result); });
         start(op, *c);
+        QObject::disconnect(connection);
 
         const QString expected = expectedError(fault, point.request);
         EXPECT_EQ((*c)->lastError(), expected);
+        // The operation's own result names the link's failure, as typed as the text.
+        ASSERT_EQ(ended.size(), 1);
+        EXPECT_EQ(ended[0].operation, deviceOperation(op));
+        EXPECT_EQ(ended[0].error, OperationErrorKind::link);
+        EXPECT_TRUE(ended[0].linkError.has_value());
+        EXPECT_EQ(ended[0].text, expected);
         const QStringList lines = (*c)->log().mid(logBefore);
         EXPECT_EQ(lines.filter(QStringLiteral("\u2022 Error: ")),
                   QStringList{QStringLiteral("\u2022 Error: ") + expected})

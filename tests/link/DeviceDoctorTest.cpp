@@ -1,4 +1,5 @@
 #include "link/DeviceDoctor.h"
+#include "link/SerialPort.h"
 #include "sim/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <optional>
 #include <unistd.h>
 
@@ -141,7 +143,7 @@ TEST(DeviceDoctor, ModemManagerIsAProblemOnlyWithoutTheRule) {
 
 TEST(DeviceDoctor, BusyPortNamesTheHolderWhenItIsVisible) {
     SystemView view = allWell();
-    const QString busy = QStringLiteral("Could not open serial port: Device or resource busy");
+    const LinkErrorKind busy = LinkErrorKind::portBusy;
     const auto anonymous = findingOf(DeviceDoctor::diagnose(view, {kPort, busy}), Check::portBusy);
     ASSERT_TRUE(anonymous);
     EXPECT_EQ(anonymous->summary,
@@ -180,23 +182,44 @@ TEST(DeviceDoctor, NoRadioSaysWhetherItIsOnUsbAndSuspectsBrltty) {
 TEST(DeviceDoctor, PortAskedAboutThatIsGoneOrRefusesToOpen) {
     SystemView view = allWell();
     const auto gone = findingOf(DeviceDoctor::diagnose(view, {QStringLiteral("/dev/ttyUSB7"), {}}),
-                                 Check::portAccess);
+                                Check::portAccess);
     ASSERT_TRUE(gone);
     EXPECT_EQ(gone->summary, QStringLiteral("The port /dev/ttyUSB7 does not exist."));
 
     view.nodes[0].openError = QStringLiteral("Input/output error");
+    view.nodes[0].openErrno = EIO;
     EXPECT_TRUE(problems(DeviceDoctor::diagnose(view)).contains(Check::portAccess));
 }
 
 TEST(DeviceDoctor, ExplainsTheOpenFailuresItCanHelpWith) {
-    EXPECT_TRUE(
-        DeviceDoctor::explains(QStringLiteral("Could not open serial port: Permission denied")));
-    EXPECT_TRUE(DeviceDoctor::explains(
-        QStringLiteral("Could not open serial port: Device or resource busy")));
-    EXPECT_TRUE(DeviceDoctor::explains(
-        QStringLiteral("Could not open serial port: No such file or directory")));
-    EXPECT_FALSE(DeviceDoctor::explains(QStringLiteral("Timeout while reading from the device.")));
-    EXPECT_FALSE(DeviceDoctor::explains(QString()));
+    using K = LinkErrorKind;
+    for (K kind : {K::portMissing, K::portDenied, K::portBusy})
+        EXPECT_TRUE(DeviceDoctor::explains(kind)) << int(kind);
+    for (K kind : {K::portFailed, K::ioFailed, K::timeout, K::badResponse, K::unknownRadio,
+                   K::notIdentified, K::invalidRequest, K::interrupted})
+        EXPECT_FALSE(DeviceDoctor::explains(kind)) << int(kind);
+}
+
+// The kinds come from the errors the port gives; the doctor's choice rests on them.
+TEST(LinkErrorKinds, OpenFailuresAreToldApartByTheirErrno) {
+    using K = LinkErrorKind;
+    EXPECT_EQ(LinkError(SerialError::openFailed(ENOENT)).kind(), K::portMissing);
+    EXPECT_EQ(LinkError(SerialError::openFailed(EACCES)).kind(), K::portDenied);
+    EXPECT_EQ(LinkError(SerialError::openFailed(EIO)).kind(), K::portFailed);
+    EXPECT_EQ(LinkError(SerialError::portBusy()).kind(), K::portBusy);
+    EXPECT_EQ(LinkError(SerialError::readTimeout()).kind(), K::timeout);
+    EXPECT_EQ(LinkError(SerialError::readFailed(QStringLiteral("EIO"))).kind(), K::ioFailed);
+    EXPECT_EQ(LinkError(InterfaceError::badResponse(QStringLiteral("x"))).kind(), K::badResponse);
+    EXPECT_EQ(LinkError(InterfaceError::interrupted()).kind(), K::interrupted);
+    // The text the user sees stays the system's.
+    EXPECT_EQ(LinkError(SerialError::openFailed(ENOENT)).description(),
+              QStringLiteral("Could not open serial port: ") + SerialError::systemText(ENOENT));
+
+    // A real open of a path that is not there.
+    SerialPort port;
+    const auto opened = port.open(QStringLiteral("/dev/nerka-no-such-port"));
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(LinkError(opened.error()).kind(), K::portMissing);
 }
 
 // The live gatherer on this machine: a pseudo-terminal this process holds
@@ -222,11 +245,8 @@ TEST(SystemViewGather, LooksAtTheGivenPortAndWhoHoldsIt) {
 
 TEST(DeviceDoctor, AdviceOnFailureLooksOnlyAtErrorsItExplains) {
     const QString gone = QStringLiteral("/dev/nerka-no-such-port");
-    EXPECT_TRUE(DeviceDoctor::adviceOnFailure(gone, QStringLiteral("Timeout while reading from "
-                                                                   "the device."))
-                    .isEmpty());
-    const QString advice = DeviceDoctor::adviceOnFailure(
-        gone, QStringLiteral("Could not open serial port: No such file or directory"));
+    EXPECT_TRUE(DeviceDoctor::adviceOnFailure(gone, LinkErrorKind::timeout).isEmpty());
+    const QString advice = DeviceDoctor::adviceOnFailure(gone, LinkErrorKind::portMissing);
     EXPECT_TRUE(advice.contains(QStringLiteral("The port /dev/nerka-no-such-port does not exist.")))
         << advice.toStdString();
 }

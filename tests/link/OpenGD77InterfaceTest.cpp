@@ -228,6 +228,58 @@ TEST(OpenGD77Interface, ReadingScreenSendsTheEightPacketsAndTheRadioShowsTheLine
     EXPECT_EQ(screen.lines, (QStringList{"Nerka", "Reading", "Codeplug"}));
 }
 
+// Regions are read whole under the reading screen, which is closed at the end
+// and also after a failure in the middle, while the first error is returned.
+TEST(OpenGD77Interface, ReadRegionsReadsUnderTheReadingScreenAndAlwaysClosesIt) {
+    const QList<CodeplugRegion> regions = {{Bank::eeprom, 0x0080, 40}, {Bank::flash, 0x7B000, 64}};
+    const QByteArray eeprom = pattern(40, 3);
+    const QByteArray flash = pattern(64, 4);
+    const QByteArray close = commandPacket({0x43, 0x05});
+    constexpr int kScreenPackets = 8;
+    constexpr int kBlockReads = 2 + 2; // 40 bytes take two blocks, 64 bytes two
+
+    {
+        RadioFixture f;
+        ASSERT_TRUE(f.radio.setMemory(Bank::eeprom, 0x0080, eeprom));
+        ASSERT_TRUE(f.radio.setMemory(Bank::flash, 0x7B000, flash));
+        QList<int> progress;
+        auto read = f.link->readRegions(regions, [&](int done) { progress.append(done); });
+        ASSERT_TRUE(read.ok()) << errorText(read).toStdString();
+        EXPECT_EQ(*read, (QList<QByteArray>{eeprom, flash}));
+        EXPECT_EQ(progress, (QList<int>{32, 40, 72, 104})) << "bytes done over all regions";
+        const QList<QByteArray> requests = f.radio.requests();
+        ASSERT_EQ(requests.size(), kScreenPackets + kBlockReads + 1);
+        EXPECT_EQ(requests[0].toHex(), commandPacket({0x43, 0x00}).toHex());
+        EXPECT_EQ(hexOf(requests.mid(kScreenPackets, kBlockReads)),
+                  QByteArray("5202000000800020 5202000000a00020 52010007b0000020 "
+                             "52010007b0200020"));
+        EXPECT_EQ(requests.last().toHex(), close.toHex());
+        EXPECT_FALSE(f.radio.screen().open);
+    }
+
+    struct Case {
+        SimFault fault;
+        int atRequest; // counted from the first screen packet
+        LinkErrorKind kind;
+    };
+    for (const Case& c :
+         {Case{SimFault::wrongLength, kScreenPackets + 2, LinkErrorKind::badResponse},
+          Case{SimFault::silence, kScreenPackets + 3, LinkErrorKind::timeout},
+          Case{SimFault::wrongAck, 3, LinkErrorKind::badResponse}}) {
+        SCOPED_TRACE(c.atRequest);
+        RadioFixture f;
+        f.radio.injectFault(c.fault, c.atRequest);
+        auto read = f.link->readRegions(regions);
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(LinkError(read.error()).kind(), c.kind);
+        EXPECT_EQ(f.radio.requests().size(), c.atRequest + 2) << "nothing after the close";
+        EXPECT_EQ(f.radio.requests().last().toHex(), close.toHex());
+        if (c.fault != SimFault::silence) {
+            EXPECT_FALSE(f.radio.screen().open);
+        }
+    }
+}
+
 TEST(OpenGD77Interface, TransferScreenCutsLongLinesAfterSixteenBytesAndClosesTheSector) {
     RadioFixture f;
     ASSERT_TRUE(f.link->writeFlash(0x1000, QByteArray(32, 'x')).ok());

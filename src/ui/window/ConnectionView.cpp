@@ -139,18 +139,18 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
                      &ConnectionView::showSelectedPort);
     QObject::connect(&controller, &RadioController::selectedPortChanged, this,
                      &ConnectionView::showSelectedPort);
-    QObject::connect(&controller, &RadioController::lastErrorChanged, this, [this] {
-        // Taken now: the alert clears the error once it is dismissed.
-        const QString error = m_controller.lastErrorText();
-        // Only a failure while talking to the port (connecting or a transfer)
-        // is the doctor's: a codeplug file that is missing fails with the
-        // same "No such file or directory", and says nothing about the radio.
-        if (error.isEmpty() || !m_controller.status().isWorking())
-            return;
-        const auto& port = m_controller.selectedPort();
-        const QString path = port ? port->path : QString();
-        requestAdvice([path, error] { return DeviceDoctor::adviceOnFailure(path, error); }, false);
-    });
+    // A device operation that failed on the port (connecting or a transfer)
+    // may be the doctor's to explain; its error kind says whether.
+    QObject::connect(
+        &controller, &RadioController::finished, this, [this](const OperationResult& result) {
+            if (!result.linkError || !DeviceDoctor::explains(*result.linkError))
+                return;
+            const auto& port = m_controller.selectedPort();
+            const QString path = port ? port->path : QString();
+            const LinkErrorKind kind = *result.linkError;
+            requestAdvice([path, kind] { return DeviceDoctor::adviceOnFailure(path, kind); },
+                          false);
+        });
     QObject::connect(&controller, &RadioController::portsChanged, this, [this] {
         if (m_controller.ports().isEmpty())
             requestAdvice([] { return DeviceDoctor::adviceWithoutRadio(); }, true);
