@@ -23,7 +23,8 @@ namespace nerka {
 
 namespace {
 
-const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
+const QString kSatellitesBusyText =
+    QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kDownloadingText = QStringLiteral("Downloading TLEs…");
 const QString kNoCodeplugText = QStringLiteral("Load a codeplug first.");
 const QString kNotWrittenText = QStringLiteral("Could not write the satellite.");
@@ -253,7 +254,7 @@ void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates)
     if (!m_image)
         return reportError(kNoCodeplugText);
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(kSatellitesBusyText);
 
     CodeplugImage changed = *m_image;
     auto ensured = ensureBlock(changed);
@@ -315,7 +316,7 @@ void RadioController::updateSatellite(Satellite satellite) {
     if (!m_image)
         return;
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(kSatellitesBusyText);
 
     CodeplugImage changed = *m_image;
     auto ensured = ensureBlock(changed);
@@ -366,7 +367,7 @@ void RadioController::deleteSatellite(Satellite satellite) {
     if (!m_image)
         return;
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(kSatellitesBusyText);
 
     QList<Satellite> list = m_satellites;
     auto removed = std::find_if(list.begin(), list.end(),
