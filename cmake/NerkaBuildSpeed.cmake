@@ -13,6 +13,8 @@
 #   widgets       core plus QtWidgets (the window's libraries and program)
 #   tests         core plus GoogleTest, GoogleMock and the Qt value printers
 #   tests_widgets tests plus QtWidgets
+# scripts/fuzz turns them off: clang is handed the header's paths where ccache
+# cannot make them relative, so a clone elsewhere would miss the whole cache.
 # A reusing target must be compiled with the owner's macros or more (clang
 # refuses a header compiled with a macro the user lacks), so each owner links
 # only the Qt modules its whole kind links. QtTest stays out of the sets: its
@@ -20,10 +22,12 @@
 # differ between test executables.
 #
 # Unity builds (NERKA_UNITY, off by default): each target's sources are
-# compiled in batches of NERKA_UNITY_BATCH_SIZE. A clean build is much faster,
-# but touching one file recompiles its whole batch, so developers keep it off
-# and scripts/test turns it on for CI. Sources must not clash when batched:
-# file-local helpers get names unique within their target.
+# compiled in batches of NERKA_UNITY_BATCH_SIZE (16: today every target but
+# the codeplug library is one compilation). A clean build is much faster, but
+# touching one file recompiles its whole batch, so developers keep it off and
+# the build scripts turn it on under CI. Sources must not clash when batched:
+# file-local helpers get names unique within their target, whatever batch a
+# new file shifts them into.
 
 option(NERKA_PCH "Precompile the Qt, GoogleTest and standard library headers" ON)
 option(NERKA_UNITY "Compile each target's sources in batches (unity build)" OFF)
@@ -76,6 +80,10 @@ function(_nerka_pch_owner kind)
   endif()
   target_link_libraries(${name} PRIVATE ${libs})
   target_precompile_headers(${name} PRIVATE ${headers})
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    # Without the header times in it, ccache can reuse the compiled header.
+    target_compile_options(${name} PRIVATE "SHELL:-Xclang -fno-pch-timestamp")
+  endif()
 endfunction()
 
 # Every library target `target` links, directly or through other targets.
