@@ -46,6 +46,14 @@ if(NERKA_UNITY)
   endif()
 endif()
 
+# __FILE__ (in Qt's and GoogleTest's macros) relative to the source tree, so
+# the same source compiles to the same object in every clone: a unity batch
+# includes its sources by absolute path, and ccache only makes paths on the
+# command line relative (it leaves the map's own path out of its hash).
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
+endif()
+
 set(NERKA_PCH_CORE
     <algorithm> <array> <cmath> <cstdint> <cstring> <functional> <memory> <optional>
     <string> <utility> <variant> <vector>
