@@ -54,6 +54,16 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
 endif()
 
+# Qt6::Test defines QT_TESTCASE_BUILDDIR and QT_TESTCASE_SOURCEDIR as the
+# absolute folders of each target, for QtTest's own main() and QFINDTESTDATA,
+# neither of which the suite uses. Their paths would make every test
+# compilation differ between clones, so no clone would hit ccache.
+if(TARGET Qt6::Test)
+  get_target_property(test_definitions Qt6::Test INTERFACE_COMPILE_DEFINITIONS)
+  list(FILTER test_definitions EXCLUDE REGEX "^QT_TESTCASE_")
+  set_property(TARGET Qt6::Test PROPERTY INTERFACE_COMPILE_DEFINITIONS ${test_definitions})
+endif()
+
 set(NERKA_PCH_CORE
     <algorithm> <array> <cmath> <cstdint> <cstring> <functional> <memory> <optional>
     <string> <utility> <variant> <vector>
