@@ -13,7 +13,7 @@ int runBackups(CliContext& context);
 const CliCommand kBackups{"backups", "[--radio SERIAL]",
                           "list the automatic backups taken before writes: path, radio, date",
                           &runBackups};
-const CliRegistration kRegistration{kBackups};
+const CliRegistration kBackupsRegistration{kBackups};
 
 // "0x4A7C21E0" or "4A7C21E0", as `info` prints the flash serial.
 std::optional<std::uint32_t> parseSerial(QString text) {

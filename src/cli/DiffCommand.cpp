@@ -16,7 +16,7 @@ const CliCommand kDiff{"diff", "A B [--json]",
                        "record-level differences between two codeplug files (exit 0 same, "
                        "1 different, 2 error)",
                        &runDiff};
-const CliRegistration kRegistration{kDiff};
+const CliRegistration kDiffRegistration{kDiff};
 
 // Exit code of a failed comparison, as diff(1) has it.
 constexpr int kExitTrouble = 2;

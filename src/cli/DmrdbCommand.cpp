@@ -32,7 +32,7 @@ const CliCommand kDmrdb{"dmrdb", "import|encode|write|read|count ...",
                         "the DMR user-ID database: import, encode, write to, read from and count "
                         "on a radio",
                         &runDmrdb};
-const CliRegistration kRegistration{kDmrdb};
+const CliRegistration kDmrdbRegistration{kDmrdb};
 
 const CliCommand kImport{"dmrdb import", "CSV [--json]",
                          "parse a DMR user-ID CSV file (--json: print the entries)", &runImport};

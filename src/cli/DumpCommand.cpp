@@ -15,7 +15,7 @@ int runDump(CliContext& context);
 
 const CliCommand kDump{"dump", "FILE [--json]",
                        "print what a codeplug file holds (--json: one JSON object)", &runDump};
-const CliRegistration kRegistration{kDump};
+const CliRegistration kDumpRegistration{kDump};
 
 int runDump(CliContext& context) {
     QCommandLineParser parser;

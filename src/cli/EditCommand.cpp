@@ -26,7 +26,7 @@ const CliCommand kEdit{"edit", "FILE --ops OPS.json -o OUT",
                        "apply the editing operations of a JSON file to a codeplug file and save "
                        "the result",
                        &runEdit};
-const CliRegistration kRegistration{kEdit};
+const CliRegistration kEditRegistration{kEdit};
 
 const QStringList kOperations = {
     QStringLiteral("createChannel"),     QStringLiteral("updateChannel"),

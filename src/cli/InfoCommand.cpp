@@ -13,7 +13,7 @@ int runInfo(CliContext& context);
 
 const CliCommand kInfo{"info", "[--port PATH | --demo [--demo-type N]]",
                        "connect and print the radio's model and firmware", &runInfo};
-const CliRegistration kRegistration{kInfo};
+const CliRegistration kInfoRegistration{kInfo};
 
 int runInfo(CliContext& context) {
     QCommandLineParser parser;

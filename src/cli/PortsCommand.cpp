@@ -12,7 +12,7 @@ int runPorts(CliContext& context);
 const CliCommand kPorts{"ports", "[--all] [--doctor [--port PATH]]",
                         "list the serial devices, radios first (--all: every serial device)",
                         &runPorts};
-const CliRegistration kRegistration{kPorts};
+const CliRegistration kPortsRegistration{kPorts};
 
 QString hex4(int value) {
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();

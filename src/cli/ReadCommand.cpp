@@ -12,7 +12,7 @@ int runRead(CliContext& context);
 const CliCommand kRead{"read", "[--port PATH | --demo [--demo-type N]] -o FILE",
                        "read the whole codeplug from the radio and save it as a codeplug file",
                        &runRead};
-const CliRegistration kRegistration{kRead};
+const CliRegistration kReadRegistration{kRead};
 
 int runRead(CliContext& context) {
     QCommandLineParser parser;

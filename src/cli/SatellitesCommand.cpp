@@ -17,7 +17,7 @@ const CliCommand kSatellites{
     "satellites", "import KEPS FILE -o OUT [--satnogs JSON] [--add NAME,NAME...]",
     "load keps into a codeplug file: refresh its satellites, add the named ones, save OUT",
     &runSatellites};
-const CliRegistration kRegistration{kSatellites};
+const CliRegistration kSatellitesRegistration{kSatellites};
 
 // The first candidate whose short name equals `name` ignoring case. The
 // candidates come sorted with the FM ones first, so an FM one wins a tie.

@@ -16,7 +16,7 @@ const CliCommand kWrite{
     "write a codeplug file's regions (default: all) to a radio of the same family; it reboots. "
     "The radio's codeplug is backed up first and the write is read back after the reboot",
     &runWrite};
-const CliRegistration kRegistration{kWrite};
+const CliRegistration kWriteRegistration{kWrite};
 
 // "0,3" → {0, 3}; nothing when an item is no region index.
 std::optional<RegionSet> parseRegionList(const QString& text) {

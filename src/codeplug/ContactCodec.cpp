@@ -84,7 +84,7 @@ bool isValidSlot(int slot) {
     return slot >= 0 && slot < ContactTable::kSlotCount;
 }
 
-std::uint32_t recordAddress(BankAddress table, int slot) {
+std::uint32_t contactRecordAddress(BankAddress table, int slot) {
     return table.address + std::uint32_t(ContactRecord::kSize * slot);
 }
 
@@ -104,12 +104,12 @@ void makeEmpty(QByteArray& record) {
 
 RegionSet writeRecord(CodeplugImage& image, BankAddress table, int slot, const QByteArray& record) {
     RegionSet regions;
-    addRegion(regions, writeBytes(image, table.bank, recordAddress(table, slot), record));
+    addRegion(regions, writeBytes(image, table.bank, contactRecordAddress(table, slot), record));
     return regions;
 }
 
 std::optional<QByteArray> readRecord(const CodeplugImage& image, BankAddress table, int slot) {
-    return readBytes(image, table.bank, recordAddress(table, slot), ContactRecord::kSize);
+    return readBytes(image, table.bank, contactRecordAddress(table, slot), ContactRecord::kSize);
 }
 
 } // namespace

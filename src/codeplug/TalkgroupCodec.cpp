@@ -14,7 +14,8 @@ namespace nerka {
 
 namespace {
 
-using Members = MemberEntries<GroupListRecord::kMembersOffset, GroupListRecord::kMemberCount>;
+using GroupListMembers =
+    MemberEntries<GroupListRecord::kMembersOffset, GroupListRecord::kMemberCount>;
 
 std::optional<BankAddress> groupListTable(const CodeplugImage& image) {
     if (!image.variant)
@@ -22,11 +23,11 @@ std::optional<BankAddress> groupListTable(const CodeplugImage& image) {
     return layoutForVariant(*image.variant).groupListBank;
 }
 
-bool isValidIndex(int index) {
+bool isValidGroupListIndex(int index) {
     return index >= 0 && index < GroupListTable::kListCount;
 }
 
-std::uint32_t recordAddress(BankAddress table, int index) {
+std::uint32_t groupListRecordAddress(BankAddress table, int index) {
     return table.address +
            std::uint32_t(GroupListTable::kRecordsOffset + GroupListRecord::kSize * index);
 }
@@ -65,11 +66,11 @@ QList<Talkgroup> decodeTalkgroups(const CodeplugImage& image, const QList<DMRCon
         list.index = i;
         list.name = decodeName(QByteArray::fromRawData(record + GroupListRecord::kNameOffset,
                                                        GroupListRecord::kNameWidth));
-        const int count = Members::count(record);
+        const int count = GroupListMembers::count(record);
         list.memberSlots.reserve(count);
         list.contactNames.reserve(count);
         for (int j = 0; j < GroupListRecord::kMemberCount; ++j) {
-            const int value = Members::word(record, j);
+            const int value = GroupListMembers::word(record, j);
             if (value == 0)
                 continue;
             const int slot = value - 1;
@@ -86,20 +87,22 @@ QList<Talkgroup> decodeTalkgroups(const CodeplugImage& image, const QList<DMRCon
 
 RegionSet applyTalkgroupEdit(const TalkgroupEdit& edit, int index, CodeplugImage& image) {
     const auto table = groupListTable(image);
-    if (!table || !isValidIndex(index))
+    if (!table || !isValidGroupListIndex(index))
         return {};
-    auto record =
-        readBytes(image, table->bank, recordAddress(*table, index), GroupListRecord::kSize);
+    auto record = readBytes(image, table->bank, groupListRecordAddress(*table, index),
+                            GroupListRecord::kSize);
     if (!record || !readBytes(image, table->bank, inUseAddress(*table, index), 1))
         return {};
 
-    const QList<int> stored = Members::storable(edit.memberSlots, ContactTable::kSlotCount);
+    const QList<int> stored =
+        GroupListMembers::storable(edit.memberSlots, ContactTable::kSlotCount);
     ByteWriter w(*record);
     w.setBytes(GroupListRecord::kNameOffset, encodeName(edit.name, GroupListRecord::kNameWidth));
-    Members::write(w, stored);
+    GroupListMembers::write(w, stored);
 
     RegionSet regions;
-    addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, index), *record));
+    addRegion(regions,
+              writeBytes(image, table->bank, groupListRecordAddress(*table, index), *record));
     addRegion(regions, writeBytes(image, table->bank, inUseAddress(*table, index),
                                   QByteArray(1, char(inUseByteFor(stored.size())))));
     return regions;
@@ -107,10 +110,10 @@ RegionSet applyTalkgroupEdit(const TalkgroupEdit& edit, int index, CodeplugImage
 
 RegionSet clearTalkgroup(int index, CodeplugImage& image) {
     const auto table = groupListTable(image);
-    if (!table || !isValidIndex(index))
+    if (!table || !isValidGroupListIndex(index))
         return {};
-    auto record =
-        readBytes(image, table->bank, recordAddress(*table, index), GroupListRecord::kSize);
+    auto record = readBytes(image, table->bank, groupListRecordAddress(*table, index),
+                            GroupListRecord::kSize);
     if (!record || !readBytes(image, table->bank, inUseAddress(*table, index), 1))
         return {};
     ByteWriter w(*record);
@@ -119,7 +122,8 @@ RegionSet clearTalkgroup(int index, CodeplugImage& image) {
                QByteArray(GroupListRecord::kSize - GroupListRecord::kMembersOffset, '\0'));
 
     RegionSet regions;
-    addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, index), *record));
+    addRegion(regions,
+              writeBytes(image, table->bank, groupListRecordAddress(*table, index), *record));
     addRegion(regions,
               writeBytes(image, table->bank, inUseAddress(*table, index), QByteArray(1, '\0')));
     return regions;
@@ -139,9 +143,9 @@ RegionSet compactTalkgroups(const QList<TalkgroupOrderEntry>& order, CodeplugIma
     records.reserve(order.size());
     QHash<int, int> oldToNew;
     for (const TalkgroupOrderEntry& entry : order) {
-        if (!isValidIndex(entry.oldIndex) || oldToNew.contains(entry.oldIndex))
+        if (!isValidGroupListIndex(entry.oldIndex) || oldToNew.contains(entry.oldIndex))
             return {};
-        auto record = readBytes(image, table->bank, recordAddress(*table, entry.oldIndex),
+        auto record = readBytes(image, table->bank, groupListRecordAddress(*table, entry.oldIndex),
                                 GroupListRecord::kSize);
         if (!record)
             return {};
@@ -151,7 +155,8 @@ RegionSet compactTalkgroups(const QList<TalkgroupOrderEntry>& order, CodeplugIma
 
     RegionSet regions;
     for (int k = 0; k < records.size(); ++k)
-        addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, k), records[k]));
+        addRegion(regions,
+                  writeBytes(image, table->bank, groupListRecordAddress(*table, k), records[k]));
     // Bytes 76-127 belong to no list and keep their values.
     for (int k = 0; k < GroupListTable::kListCount; ++k)
         (*inUse)[k] = k < order.size() ? char(inUseByteFor(order[k].memberCount)) : '\0';
@@ -174,8 +179,9 @@ RegionSet remapTalkgroupMembers(const QHash<int, int>& map, CodeplugImage& image
             continue;
         const int recordOffset = GroupListTable::kRecordsOffset + GroupListRecord::kSize * i;
         QByteArray record = data->mid(recordOffset, GroupListRecord::kSize);
-        if (Members::remap(record, map))
-            addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, i), record));
+        if (GroupListMembers::remap(record, map))
+            addRegion(regions,
+                      writeBytes(image, table->bank, groupListRecordAddress(*table, i), record));
     }
     return regions;
 }

@@ -17,7 +17,7 @@ namespace {
 // Channel positions 0..1023 are channel numbers 1..1024 in a zone record.
 constexpr int kChannelCount = ChannelBank::kTotalChannels;
 
-using Members = MemberEntries<ZoneRecord::kMembersOffset, ZoneRecord::kMemberCount>;
+using ZoneMembers = MemberEntries<ZoneRecord::kMembersOffset, ZoneRecord::kMemberCount>;
 
 std::optional<BankAddress> zoneTable(const CodeplugImage& image) {
     if (!image.variant)
@@ -25,11 +25,11 @@ std::optional<BankAddress> zoneTable(const CodeplugImage& image) {
     return layoutForVariant(*image.variant).zoneBank;
 }
 
-bool isValidIndex(int index) {
+bool isValidZoneIndex(int index) {
     return index >= 0 && index < ZoneTable::kZoneCount;
 }
 
-std::uint32_t recordAddress(BankAddress table, int index) {
+std::uint32_t zoneRecordAddress(BankAddress table, int index) {
     return table.address + std::uint32_t(ZoneTable::kRecordsOffset + ZoneRecord::kSize * index);
 }
 
@@ -81,11 +81,11 @@ QList<Zone> decodeZones(const CodeplugImage& image, const QList<RadioChannel>& c
         Zone zone;
         zone.index = i;
         zone.name = std::move(name);
-        const int count = Members::count(record);
+        const int count = ZoneMembers::count(record);
         zone.memberIndices.reserve(count);
         zone.channelNames.reserve(count);
         for (int j = 0; j < ZoneRecord::kMemberCount; ++j) {
-            const int value = Members::word(record, j);
+            const int value = ZoneMembers::word(record, j);
             if (value == 0)
                 continue;
             zone.memberIndices.append(value - 1);
@@ -101,28 +101,30 @@ QList<Zone> decodeZones(const CodeplugImage& image, const QList<RadioChannel>& c
 
 RegionSet applyZoneEdit(const ZoneEdit& edit, int index, CodeplugImage& image) {
     const auto table = zoneTable(image);
-    if (!table || !isValidIndex(index))
+    if (!table || !isValidZoneIndex(index))
         return {};
-    auto record = readBytes(image, table->bank, recordAddress(*table, index), ZoneRecord::kSize);
+    auto record =
+        readBytes(image, table->bank, zoneRecordAddress(*table, index), ZoneRecord::kSize);
     if (!record || !readBytes(image, table->bank, bitmapByteAddress(*table, index), 1))
         return {};
 
-    const QList<int> stored = Members::storable(edit.memberIndices, kChannelCount);
+    const QList<int> stored = ZoneMembers::storable(edit.memberIndices, kChannelCount);
     ByteWriter w(*record);
     w.setBytes(ZoneRecord::kNameOffset, encodeName(edit.name, ZoneRecord::kNameWidth));
-    Members::write(w, stored);
+    ZoneMembers::write(w, stored);
 
     RegionSet regions;
-    addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, index), *record));
+    addRegion(regions, writeBytes(image, table->bank, zoneRecordAddress(*table, index), *record));
     regions.merge(setZoneBit(*table, index, true, image));
     return regions;
 }
 
 RegionSet clearZone(int index, CodeplugImage& image) {
     const auto table = zoneTable(image);
-    if (!table || !isValidIndex(index))
+    if (!table || !isValidZoneIndex(index))
         return {};
-    auto record = readBytes(image, table->bank, recordAddress(*table, index), ZoneRecord::kSize);
+    auto record =
+        readBytes(image, table->bank, zoneRecordAddress(*table, index), ZoneRecord::kSize);
     if (!record || !readBytes(image, table->bank, bitmapByteAddress(*table, index), 1))
         return {};
     ByteWriter w(*record);
@@ -131,7 +133,7 @@ RegionSet clearZone(int index, CodeplugImage& image) {
                QByteArray(ZoneRecord::kSize - ZoneRecord::kMembersOffset, '\0'));
 
     RegionSet regions;
-    addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, index), *record));
+    addRegion(regions, writeBytes(image, table->bank, zoneRecordAddress(*table, index), *record));
     regions.merge(setZoneBit(*table, index, false, image));
     return regions;
 }
@@ -146,11 +148,11 @@ RegionSet compactZones(const QList<int>& order, CodeplugImage& image) {
     records.reserve(order.size());
     QSet<int> seen;
     for (int oldIndex : order) {
-        if (!isValidIndex(oldIndex) || seen.contains(oldIndex))
+        if (!isValidZoneIndex(oldIndex) || seen.contains(oldIndex))
             return {};
         seen.insert(oldIndex);
         auto record =
-            readBytes(image, table->bank, recordAddress(*table, oldIndex), ZoneRecord::kSize);
+            readBytes(image, table->bank, zoneRecordAddress(*table, oldIndex), ZoneRecord::kSize);
         if (!record)
             return {};
         records.append(*record);
@@ -158,7 +160,8 @@ RegionSet compactZones(const QList<int>& order, CodeplugImage& image) {
 
     RegionSet regions;
     for (int k = 0; k < records.size(); ++k)
-        addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, k), records[k]));
+        addRegion(regions,
+                  writeBytes(image, table->bank, zoneRecordAddress(*table, k), records[k]));
     // A fresh bitmap for bytes 0-8 (zones 0-71); bytes 9-31 are left alone.
     QByteArray bitmap(ZoneTable::kUsedBitmapBytes, '\0');
     for (int k = 0; k < records.size(); ++k)
@@ -182,8 +185,9 @@ RegionSet remapZoneMembers(const QHash<int, int>& oldToNew, CodeplugImage& image
             continue;
         const int recordOffset = ZoneTable::kRecordsOffset + ZoneRecord::kSize * i;
         QByteArray record = data->mid(recordOffset, ZoneRecord::kSize);
-        if (Members::remap(record, oldToNew))
-            addRegion(regions, writeBytes(image, table->bank, recordAddress(*table, i), record));
+        if (ZoneMembers::remap(record, oldToNew))
+            addRegion(regions,
+                      writeBytes(image, table->bank, zoneRecordAddress(*table, i), record));
     }
     return regions;
 }

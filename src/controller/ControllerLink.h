@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/RadioController.h"
+#include "link/LinkProtocol.h"
 #include "link/OpenGD77Interface.h"
 #include "link/SerialPort.h"
 
@@ -8,6 +9,10 @@
 #include <memory>
 
 namespace nerka {
+
+// Shared by the operations that talk to the radio.
+inline constexpr int kBlockSize = LinkProtocol::kBlockSize;
+inline const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 
 // The objects of one connection. Created, used and dropped on the work queue only.
 struct RadioController::Link {

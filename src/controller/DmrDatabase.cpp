@@ -23,8 +23,6 @@ namespace nerka {
 
 namespace {
 
-constexpr int kBlockSize = 32;
-
 const QString kDownloading = QStringLiteral("Downloading DMR database…");
 const QString kWritingDB = QStringLiteral("Writing DMR database…");
 const QString kReadingDB = QStringLiteral("Reading DMR database…");

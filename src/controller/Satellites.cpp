@@ -23,7 +23,8 @@ namespace nerka {
 
 namespace {
 
-const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
+const QString kSatellitesBusyText =
+    QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kDownloadingText = QStringLiteral("Downloading TLEs…");
 const QString kNoCodeplugText = QStringLiteral("Load a codeplug first.");
 const QString kNotWrittenText = QStringLiteral("Could not write the satellite.");
@@ -251,7 +252,7 @@ void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates)
     if (!image())
         return reportError(kNoCodeplugText);
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(kSatellitesBusyText);
 
     CodeplugImage changed = *image();
     auto ensured = ensureBlock(changed);
@@ -313,7 +314,7 @@ void RadioController::updateSatellite(Satellite satellite) {
     if (!image())
         return;
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(kSatellitesBusyText);
 
     CodeplugImage changed = *image();
     auto ensured = ensureBlock(changed);
@@ -364,7 +365,7 @@ void RadioController::deleteSatellite(Satellite satellite) {
     if (!image())
         return;
     if (editingBlocked())
-        return reportError(kBusyText);
+        return reportError(kSatellitesBusyText);
 
     QList<Satellite> list = satellites();
     auto removed = std::find_if(list.begin(), list.end(),

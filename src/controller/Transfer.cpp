@@ -16,10 +16,8 @@ namespace nerka {
 
 namespace {
 
-constexpr int kBlockSize = 32;
 constexpr int kFlashAlignment = 32; // a flash piece must not cross a sector boundary
 
-const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 const QString kReading = QStringLiteral("Reading codeplug…");
 const QString kWriting = QStringLiteral("Writing changes…");
 

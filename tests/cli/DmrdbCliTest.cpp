@@ -1,6 +1,7 @@
 // nerka-cli dmrdb run as a process: import and encode from files, and the
 // radio subcommands against the demo radio and a stand-in named with --port.
 
+#include "Bytes.h"
 #include "CliProcess.h"
 #include "sim/RadioSimulator.h"
 
@@ -13,17 +14,11 @@
 #include <gtest/gtest.h>
 
 using namespace nerka;
+using nerka::test::bytes;
 
 namespace {
 
 using CliRun = test::CliOutput;
-
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 const QByteArray kTwoRows = "RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n"
                             "2000002,XX0BBB,Bo,\"Lee, Jr\"\n"

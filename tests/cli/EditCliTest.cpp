@@ -14,7 +14,7 @@ using namespace nerka;
 
 namespace {
 
-struct CliRun {
+struct EditRun {
     int exitCode = -1;
     QStringList out;
     QString err;
@@ -46,14 +46,14 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(data);
     }
-    CliRun edit(const QByteArray& opsJson, const QStringList& extra = {}) {
+    EditRun edit(const QByteArray& opsJson, const QStringList& extra = {}) {
         write(QStringLiteral("ops.json"), opsJson);
         const test::CliOutput result =
             test::runCli(QStringList{QStringLiteral("edit"), path(QStringLiteral("in.ogd")),
                                      QStringLiteral("--ops"), path(QStringLiteral("ops.json")),
                                      QStringLiteral("-o"), path(QStringLiteral("out.ogd"))} +
                          extra);
-        return CliRun{result.exitCode, result.outLines(), result.err};
+        return EditRun{result.exitCode, result.outLines(), result.err};
     }
     std::optional<CodeplugImage> output() const {
         QFile file(path(QStringLiteral("out.ogd")));
@@ -78,12 +78,12 @@ protected:
 
 TEST_F(EditCliTest, AppliesOperationsInOrderAndSaves) {
     write(QStringLiteral("more.csv"), "Repeater;145.600;145.000;FM\n");
-    const CliRun run = edit(R"([
+    const EditRun run = edit(R"([
         {"op": "createChannel"},
         {"op": "updateChannel", "number": 3, "edit": {"name": "Local", "rxHz": 145500000,
                                                       "txTone": {"ctcss": 885}}},
         {"op": "importChannels", "csv": ")" +
-                            path(QStringLiteral("more.csv")).toUtf8() + R"("},
+                             path(QStringLiteral("more.csv")).toUtf8() + R"("},
         {"op": "copyChannel", "number": 1},
         {"op": "pasteChannel"},
         {"op": "deleteChannels", "numbers": [2]},
@@ -121,7 +121,7 @@ TEST_F(EditCliTest, AppliesOperationsInOrderAndSaves) {
 }
 
 TEST_F(EditCliTest, AFailedOperationIsReportedAndTheRunGoesOn) {
-    const CliRun run = edit(R"([
+    const EditRun run = edit(R"([
         {"op": "deleteChannel", "number": 3},
         {"op": "importTheme", "kind": "day", "path": "/nonexistent.gtm"},
         {"op": "updateChannel", "number": 1, "edit": {"rxHz": "145.5"}},
@@ -145,7 +145,7 @@ TEST_F(EditCliTest, AFailedOperationIsReportedAndTheRunGoesOn) {
 }
 
 TEST_F(EditCliTest, ABrokenOperationsFileChangesNothing) {
-    CliRun run = edit(R"([{"op": "createChannel"}, {"op": "renameChannel"}])");
+    EditRun run = edit(R"([{"op": "createChannel"}, {"op": "renameChannel"}])");
     EXPECT_EQ(run.exitCode, 1);
     ASSERT_EQ(run.out.size(), 1);
     EXPECT_TRUE(run.out[0].startsWith(QStringLiteral("• Error: Operation 2 of ")));

@@ -51,7 +51,7 @@ QString keps(const QString& name, const QString& catalogue) {
 const QByteArray kSatnogs = R"([{"description": "FM repeater CTCSS 67.0", "norad_cat_id": 12345,
     "uplink_low": 145850000, "downlink_low": 436795000, "mode": "FM", "alive": true}])";
 
-struct CliRun {
+struct SatellitesRun {
     int exitCode = -1;
     QStringList out;
     QString err;
@@ -83,7 +83,7 @@ protected:
     }
     // Runs nerka-cli; SatNOGS points at a dead loopback port unless `satnogsUrl`
     // names another, so nothing reaches the internet.
-    CliRun run(const QStringList& args, const QUrl& satnogsUrl = {}) {
+    SatellitesRun run(const QStringList& args, const QUrl& satnogsUrl = {}) {
         QProcessEnvironment env = test::isolatedEnvironment(dir);
         const QUrl satnogs =
             satnogsUrl.isValid()
@@ -91,7 +91,7 @@ protected:
                 : QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort()));
         env.insert(QStringLiteral("NERKA_SATNOGS_URL"), satnogs.toString());
         const test::CliOutput result = test::runCli(args, env);
-        return CliRun{result.exitCode, result.outLines(), result.err};
+        return SatellitesRun{result.exitCode, result.outLines(), result.err};
     }
     QStringList importArgs(const QStringList& extra) const {
         return QStringList{QStringLiteral("satellites"),
@@ -120,8 +120,9 @@ protected:
 } // namespace
 
 TEST_F(SatellitesCli, RefreshesAddsAndSaves) {
-    const CliRun r = run(importArgs({QStringLiteral("--satnogs"), path("satnogs.json"),
-                                     QStringLiteral("--add"), QStringLiteral("abcsat, Zarya")}));
+    const SatellitesRun r =
+        run(importArgs({QStringLiteral("--satnogs"), path("satnogs.json"), QStringLiteral("--add"),
+                        QStringLiteral("abcsat, Zarya")}));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out,
               QStringList({"• File loaded: in.ogd (GD77)",
@@ -144,7 +145,7 @@ TEST_F(SatellitesCli, RefreshesAddsAndSaves) {
 
 TEST_F(SatellitesCli, UnknownNameFailsAndLeavesTheOutputAsItWas) {
     write("out.ogd", "earlier output");
-    const CliRun r =
+    const SatellitesRun r =
         run(importArgs({QStringLiteral("--satnogs"), path("satnogs.json"), QStringLiteral("--add"),
                         QStringLiteral("NOSUCH,zarya,NONE")}));
     EXPECT_EQ(r.exitCode, 1);
@@ -162,7 +163,7 @@ TEST_F(SatellitesCli, UnknownNameFailsAndLeavesTheOutputAsItWas) {
 TEST_F(SatellitesCli, SatnogsServiceIsAskedWithoutTheOption) {
     test::LocalHttpServer server;
     server.setRoute(QStringLiteral("/api/transmitters/?format=json"), {.body = kSatnogs});
-    const CliRun r = run(importArgs({}), server.baseUrl());
+    const SatellitesRun r = run(importArgs({}), server.baseUrl());
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(
         r.out.contains("• Loaded 3 TLEs from keps.txt; 1 have FM frequencies from SatNOGS."))
@@ -170,7 +171,7 @@ TEST_F(SatellitesCli, SatnogsServiceIsAskedWithoutTheOption) {
     EXPECT_EQ(server.requestCount(QStringLiteral("/api/transmitters/?format=json")), 1);
 
     // Unreachable: the keps still load, without frequencies.
-    const CliRun offline = run(importArgs({}));
+    const SatellitesRun offline = run(importArgs({}));
     EXPECT_EQ(offline.exitCode, 0);
     EXPECT_TRUE(offline.out.contains("• Loaded 3 TLEs from keps.txt. Frequencies unavailable "
                                      "(SatNOGS could not be reached)."));
@@ -178,22 +179,23 @@ TEST_F(SatellitesCli, SatnogsServiceIsAskedWithoutTheOption) {
 
 TEST_F(SatellitesCli, FailuresAndUsage) {
     write("empty.txt", "no element sets\n");
-    const CliRun noKeps = run({QStringLiteral("satellites"), QStringLiteral("import"),
-                               path("empty.txt"), path("in.ogd"), QStringLiteral("-o"),
-                               path("out.ogd"), QStringLiteral("--satnogs"), path("satnogs.json")});
+    const SatellitesRun noKeps = run(
+        {QStringLiteral("satellites"), QStringLiteral("import"), path("empty.txt"), path("in.ogd"),
+         QStringLiteral("-o"), path("out.ogd"), QStringLiteral("--satnogs"), path("satnogs.json")});
     EXPECT_EQ(noKeps.exitCode, 1);
     EXPECT_EQ(noKeps.out.last(), "• Error: No TLEs found in the file.");
     EXPECT_FALSE(QFile::exists(path("out.ogd"))) << "nothing is saved after a failed load";
 
-    const CliRun noSatnogs = run(importArgs({QStringLiteral("--satnogs"), path("missing.json")}));
+    const SatellitesRun noSatnogs =
+        run(importArgs({QStringLiteral("--satnogs"), path("missing.json")}));
     EXPECT_EQ(noSatnogs.exitCode, 1);
     EXPECT_FALSE(QFile::exists(path("out.ogd")));
 
-    const CliRun noOut = run(
+    const SatellitesRun noOut = run(
         {QStringLiteral("satellites"), QStringLiteral("import"), path("keps.txt"), path("in.ogd")});
     EXPECT_EQ(noOut.exitCode, 2);
     EXPECT_TRUE(noOut.err.contains("usage: nerka-cli satellites"));
-    const CliRun wrongVerb =
+    const SatellitesRun wrongVerb =
         run({QStringLiteral("satellites"), QStringLiteral("export"), path("keps.txt"),
              path("in.ogd"), QStringLiteral("-o"), path("out.ogd")});
     EXPECT_EQ(wrongVerb.exitCode, 2);

@@ -8,6 +8,7 @@
 using namespace nerka;
 using nerka::test::bytes;
 using nerka::test::hex;
+using nerka::test::name16;
 
 namespace {
 
@@ -21,8 +22,8 @@ struct ContactFamily {
     int channelBank0Region;
 };
 
-const ContactFamily kGd77{RadioVariant::gd77, Bank::eeprom, 0x87620, 0x8D620, 3, 0};
-const ContactFamily kUv380{RadioVariant::uv380, Bank::flash, 0xA7620, 0xAD620, 3, 0};
+const ContactFamily kGd77Contacts{RadioVariant::gd77, Bank::eeprom, 0x87620, 0x8D620, 3, 0};
+const ContactFamily kUv380Contacts{RadioVariant::uv380, Bank::flash, 0xA7620, 0xAD620, 3, 0};
 
 constexpr std::uint32_t kChannelBank0 = 0x3780;
 
@@ -61,11 +62,6 @@ protected:
 
     CodeplugImage image;
 };
-
-QByteArray name16(const char* text) {
-    QByteArray field(text);
-    return field + QByteArray(16 - field.size(), char(0xFF));
-}
 
 } // namespace
 
@@ -207,8 +203,8 @@ TEST_P(ContactCodecTest, CompactWithASlotListedTwiceWritesNothing) {
     EXPECT_EQ(image, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, ContactCodecTest, ::testing::Values(kGd77, kUv380),
-                         [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Families, ContactCodecTest,
+                         ::testing::Values(kGd77Contacts, kUv380Contacts), [](const auto& info) {
                              return std::string(variantKey(info.param.variant));
                          });
 

@@ -17,13 +17,13 @@ struct GroupListFamily {
     std::uint32_t groupListTable;
 };
 
-const GroupListFamily kGd77{RadioVariant::gd77, Bank::eeprom, 0x8D620};
-const GroupListFamily kUv380{RadioVariant::uv380, Bank::flash, 0xAD620};
+const GroupListFamily kGd77GroupLists{RadioVariant::gd77, Bank::eeprom, 0x8D620};
+const GroupListFamily kUv380GroupLists{RadioVariant::uv380, Bank::flash, 0xAD620};
 
-constexpr std::uint32_t kChannelBank0 = 0x3780;
+constexpr std::uint32_t kGroupListChannelBank0 = 0x3780;
 
 // 32 member words, little-endian, zero-padded.
-QByteArray members(std::initializer_list<unsigned> values) {
+QByteArray groupListMembers(std::initializer_list<unsigned> values) {
     QByteArray out;
     for (unsigned v : values)
         out += bytes({v & 0xFF, v >> 8});
@@ -66,17 +66,17 @@ protected:
     }
     void putChannelGroupList(int slot, int value, bool inUseBit = true) {
         const Bank bank = GetParam().channelBank0Bank;
-        auto bitmap = *readBytes(image, bank, kChannelBank0 + slot / 8, 1);
+        auto bitmap = *readBytes(image, bank, kGroupListChannelBank0 + slot / 8, 1);
         if (inUseBit)
             bitmap[0] = char(bitmap[0] | (1 << (slot % 8)));
-        ASSERT_TRUE(writeBytes(image, bank, kChannelBank0 + slot / 8, bitmap));
-        ASSERT_TRUE(
-            writeBytes(image, bank, kChannelBank0 + 16 + 56 * slot + 43, bytes({unsigned(value)})));
+        ASSERT_TRUE(writeBytes(image, bank, kGroupListChannelBank0 + slot / 8, bitmap));
+        ASSERT_TRUE(writeBytes(image, bank, kGroupListChannelBank0 + 16 + 56 * slot + 43,
+                               bytes({unsigned(value)})));
     }
     int channelGroupList(int slot) const {
-        return std::uint8_t(
-            readBytes(image, GetParam().channelBank0Bank, kChannelBank0 + 16 + 56 * slot + 43, 1)
-                ->at(0));
+        return std::uint8_t(readBytes(image, GetParam().channelBank0Bank,
+                                      kGroupListChannelBank0 + 16 + 56 * slot + 43, 1)
+                                ->at(0));
     }
 
     CodeplugImage image;
@@ -87,13 +87,13 @@ protected:
 TEST_P(TalkgroupCodecTest, DecodesListsInUseWithTheirMemberNames) {
     // In-use byte 5 claims 4 members, but only 2 words are set.
     setInUse(0, 5);
-    putRecord(0, name15("Local") + bytes({0x5A}) + members({7, 0, 3}));
+    putRecord(0, name15("Local") + bytes({0x5A}) + groupListMembers({7, 0, 3}));
     setInUse(1, 0);
-    putRecord(1, name15("Unused") + bytes({0}) + members({1}));
+    putRecord(1, name15("Unused") + bytes({0}) + groupListMembers({1}));
     setInUse(2, 1);
-    putRecord(2, QByteArray(16, char(0xFF)) + members({}));
+    putRecord(2, QByteArray(16, char(0xFF)) + groupListMembers({}));
     setInUse(75, 2);
-    putRecord(75, name15("ABCDEFGHIJKLMNO") + bytes({0xFF}) + members({1024}));
+    putRecord(75, name15("ABCDEFGHIJKLMNO") + bytes({0xFF}) + groupListMembers({1024}));
 
     const QList<Talkgroup> lists =
         decodeTalkgroups(image, {contact(2, "Bob"), contact(1023, "Last")});
@@ -116,12 +116,13 @@ TEST_P(TalkgroupCodecTest, DecodesListsInUseWithTheirMemberNames) {
 
 TEST_P(TalkgroupCodecTest, EditWritesNameMembersAndCountAndKeepsByte15) {
     setInUse(0, 5);
-    putRecord(0, name15("Old") + bytes({0x5A}) + members({7, 0, 3, 9, 11}));
+    putRecord(0, name15("Old") + bytes({0x5A}) + groupListMembers({7, 0, 3, 9, 11}));
     setInUse(1, 9);
 
     const TalkgroupEdit edit{QStringLiteral("ABCDEFGHIJKLMNOP"), {2, 6}};
     EXPECT_EQ(applyTalkgroupEdit(edit, 0, image), RegionSet{3});
-    EXPECT_EQ(hex(record(0)), hex(name15("ABCDEFGHIJKLMNO") + bytes({0x5A}) + members({3, 7})));
+    EXPECT_EQ(hex(record(0)),
+              hex(name15("ABCDEFGHIJKLMNO") + bytes({0x5A}) + groupListMembers({3, 7})));
     EXPECT_EQ(inUse(0), 3);
     EXPECT_EQ(inUse(1), 9);
 }
@@ -143,7 +144,7 @@ TEST_P(TalkgroupCodecTest, EditStoresAtMost32ValidMembers) {
 TEST_P(TalkgroupCodecTest, ClearEmptiesTheRecordAndTakesTheListOutOfUse) {
     setInUse(3, 4);
     setInUse(4, 2);
-    putRecord(3, name15("Gone") + bytes({0x5A}) + members({1, 2, 3}));
+    putRecord(3, name15("Gone") + bytes({0x5A}) + groupListMembers({1, 2, 3}));
     EXPECT_EQ(clearTalkgroup(3, image), RegionSet{3});
     EXPECT_EQ(hex(record(3)), hex(QByteArray(16, char(0xFF)) + QByteArray(64, '\0')));
     EXPECT_EQ(inUse(3), 0);
@@ -162,9 +163,9 @@ TEST_P(TalkgroupCodecTest, IndicesOutsideTheTableWriteNothing) {
 }
 
 TEST_P(TalkgroupCodecTest, CompactMovesListsSetsCountsAndRenumbersChannels) {
-    const QByteArray a = name15("A") + bytes({0xA0}) + members({1});
+    const QByteArray a = name15("A") + bytes({0xA0}) + groupListMembers({1});
     const QByteArray b = name15("B") + bytes({0xB0}) + QByteArray(64, '\0');
-    const QByteArray c = name15("C") + bytes({0xC0}) + members({5, 6});
+    const QByteArray c = name15("C") + bytes({0xC0}) + groupListMembers({5, 6});
     putRecord(0, a);
     putRecord(4, b);
     putRecord(9, c);
@@ -203,16 +204,17 @@ TEST_P(TalkgroupCodecTest, CompactMovesListsSetsCountsAndRenumbersChannels) {
 
 TEST_P(TalkgroupCodecTest, RemapLeavesUnmappedAndUnstorableMembersAlone) {
     setInUse(0, 4);
-    putRecord(0, name15("L") + bytes({0}) + members({1, 2, 3}));
+    putRecord(0, name15("L") + bytes({0}) + groupListMembers({1, 2, 3}));
     const RegionSet regions = remapTalkgroupMembers({{0, 5}, {1, 70000}}, image);
     EXPECT_EQ(regions, RegionSet{3});
-    EXPECT_EQ(hex(record(0)), hex(name15("L") + bytes({0}) + members({6, 2, 3})));
+    EXPECT_EQ(hex(record(0)), hex(name15("L") + bytes({0}) + groupListMembers({6, 2, 3})));
 
     EXPECT_TRUE(remapTalkgroupMembers({{500, 1}}, image).empty())
         << "no list holds contact 501, so nothing is written";
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, TalkgroupCodecTest, ::testing::Values(kGd77, kUv380),
+INSTANTIATE_TEST_SUITE_P(Families, TalkgroupCodecTest,
+                         ::testing::Values(kGd77GroupLists, kUv380GroupLists),
                          [](const auto& info) {
                              return std::string(variantKey(info.param.variant));
                          });

@@ -11,7 +11,7 @@ using nerka::test::hex;
 
 namespace {
 
-QByteArray erasedArea() {
+QByteArray erasedThemeArea() {
     QByteArray area(4512, char(0xFF));
     area.replace(0, 12, QByteArray(QByteArray("OpenGD77") + bytes({0, 0, 0, 0})));
     return area;
@@ -37,7 +37,7 @@ QByteArray rampColors() {
 
 // Day block (64 bytes of colours) at 12, night block at 84.
 QByteArray areaWithBothThemes() {
-    QByteArray area = erasedArea();
+    QByteArray area = erasedThemeArea();
     area.replace(12, 8, bytes({0x04, 0, 0, 0, 0x40, 0, 0, 0}));
     area.replace(20, 64, rampColors());
     area.replace(84, 8, bytes({0x05, 0, 0, 0, 0x40, 0, 0, 0}));
@@ -96,7 +96,7 @@ TEST_P(ThemeCodecTest, DecodesBothThemesFromTheirBlocks) {
 }
 
 TEST_P(ThemeCodecTest, OnlyTheNightBlockPresent) {
-    QByteArray area = erasedArea();
+    QByteArray area = erasedThemeArea();
     area.replace(12, 8, bytes({0x05, 0, 0, 0, 0x40, 0, 0, 0}));
     area.replace(20, 64, QByteArray(64, '\0'));
     const CodeplugImage image = imageWithArea(GetParam(), area);
@@ -131,7 +131,7 @@ TEST_P(ThemeCodecTest, EncodeNeedsExactly32ColoursAndAnExistingBlock) {
     EXPECT_TRUE(encodeTheme(QList<ThemeColor>(33), ThemeKind::day, image).empty());
     EXPECT_EQ(image, before);
 
-    CodeplugImage noBlock = imageWithArea(GetParam(), erasedArea());
+    CodeplugImage noBlock = imageWithArea(GetParam(), erasedThemeArea());
     const CodeplugImage noBlockBefore = noBlock;
     EXPECT_TRUE(encodeTheme(QList<ThemeColor>(32), ThemeKind::day, noBlock).empty());
     EXPECT_EQ(noBlock, noBlockBefore) << "a theme block is never created";
@@ -154,12 +154,12 @@ TEST_P(ThemeCodecTest, NoSignatureMeansNoTheme) {
 
 TEST_P(ThemeCodecTest, BlockLengthAndColourBytesMustFitTheArea) {
     // Declared length runs past the area.
-    QByteArray tooLong = erasedArea();
+    QByteArray tooLong = erasedThemeArea();
     tooLong.replace(12, 8, bytes({0x04, 0, 0, 0, 0x8D, 0x11, 0, 0})); // 12 + 8 + 4493 > 4512
     EXPECT_EQ(decodeTheme(ThemeKind::day, imageWithArea(GetParam(), tooLong)), std::nullopt);
 
     // A short block still carries 64 colour bytes after its head.
-    QByteArray shortBlock = erasedArea();
+    QByteArray shortBlock = erasedThemeArea();
     shortBlock.replace(12, 8, bytes({0x04, 0, 0, 0, 0x02, 0, 0, 0}));
     shortBlock.replace(20, 64, rampColors());
     const auto colors = decodeTheme(ThemeKind::day, imageWithArea(GetParam(), shortBlock));
@@ -167,7 +167,7 @@ TEST_P(ThemeCodecTest, BlockLengthAndColourBytesMustFitTheArea) {
     EXPECT_EQ((*colors)[31], (ThemeColor{0, 0, 1}));
 
     // A short block at the very end whose colours would run past the area.
-    QByteArray atTheEnd = erasedArea();
+    QByteArray atTheEnd = erasedThemeArea();
     atTheEnd.replace(12, 8, bytes({0x07, 0, 0, 0, 0x40, 0x11, 0, 0})); // next head at 4436
     atTheEnd.replace(4436, 8, bytes({0x04, 0, 0, 0, 0x02, 0, 0, 0}));  // colours 4444..4507 fit
     EXPECT_TRUE(decodeTheme(ThemeKind::day, imageWithArea(GetParam(), atTheEnd)).has_value());

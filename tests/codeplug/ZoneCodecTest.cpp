@@ -9,6 +9,7 @@
 using namespace nerka;
 using nerka::test::bytes;
 using nerka::test::hex;
+using nerka::test::name16;
 
 namespace {
 
@@ -19,18 +20,13 @@ struct ZoneFamily {
 
 // The zone table sits at 0x8010 in both families, in EEPROM on one and in flash
 // on the other; it lies in region 1.
-const ZoneFamily kGd77{RadioVariant::gd77, Bank::eeprom};
-const ZoneFamily kUv380{RadioVariant::uv380, Bank::flash};
+const ZoneFamily kGd77Zones{RadioVariant::gd77, Bank::eeprom};
+const ZoneFamily kUv380Zones{RadioVariant::uv380, Bank::flash};
 constexpr std::uint32_t kZoneTable = 0x8010;
 constexpr int kZoneRegion = 1;
 
-QByteArray name16(const char* text) {
-    QByteArray field(text);
-    return field + QByteArray(16 - field.size(), char(0xFF));
-}
-
 // 80 member words, little-endian, zero-padded.
-QByteArray members(std::initializer_list<unsigned> values) {
+QByteArray zoneMembers(std::initializer_list<unsigned> values) {
     QByteArray out;
     for (unsigned v : values)
         out += bytes({v & 0xFF, v >> 8});
@@ -79,10 +75,10 @@ QByteArray bitmapWith(std::initializer_list<unsigned> firstBytes, char rest = '\
 TEST_P(ZoneCodecTest, DecodesNamedZonesInUseWithChannelNames) {
     // Zones 0, 1 and 67 in use (byte 8 bit 3); zone 2 has a name but no bit.
     setBitmap(bitmapWith({0x03, 0, 0, 0, 0, 0, 0, 0, 0x08}));
-    putRecord(0, name16("Home") + members({5, 3, 0, 1}));
-    putRecord(1, QByteArray(16, char(0xFF)) + members({1}));
-    putRecord(2, name16("Hidden") + members({1}));
-    putRecord(67, name16("Last") + members({2, 1025}));
+    putRecord(0, name16("Home") + zoneMembers({5, 3, 0, 1}));
+    putRecord(1, QByteArray(16, char(0xFF)) + zoneMembers({1}));
+    putRecord(2, name16("Hidden") + zoneMembers({1}));
+    putRecord(67, name16("Last") + zoneMembers({2, 1025}));
 
     const QList<RadioChannel> channels = {channel(1, QStringLiteral("Eins")),
                                           channel(2, QStringLiteral("Zwei")),
@@ -105,11 +101,11 @@ TEST_P(ZoneCodecTest, DecodesNamedZonesInUseWithChannelNames) {
 
 TEST_P(ZoneCodecTest, EditWritesTheRecordAndSetsOnlyItsBit) {
     setBitmap(bitmapWith({0x00, 0x81}, char(0xEE)));
-    putRecord(9, name16("Old") + members({4, 4, 4, 4, 4, 4}));
+    putRecord(9, name16("Old") + zoneMembers({4, 4, 4, 4, 4, 4}));
 
     EXPECT_EQ(applyZoneEdit({QStringLiteral("Zürich Nord 2025"), {4, 0, 1023}}, 9, image),
               RegionSet{kZoneRegion});
-    EXPECT_EQ(hex(record(9)), hex(QByteArray("Z\xFCrich Nord 2025") + members({5, 1, 0x400})));
+    EXPECT_EQ(hex(record(9)), hex(QByteArray("Z\xFCrich Nord 2025") + zoneMembers({5, 1, 0x400})));
     EXPECT_EQ(hex(bitmap()), hex(bitmapWith({0x00, 0x83}, char(0xEE))));
 }
 
@@ -133,7 +129,7 @@ TEST_P(ZoneCodecTest, EditStoresAtMost80ValidMembers) {
 
 TEST_P(ZoneCodecTest, ClearEmptiesTheRecordAndClearsOnlyItsBit) {
     setBitmap(bitmapWith({0xFF}));
-    putRecord(2, name16("Gone") + members({1, 2}));
+    putRecord(2, name16("Gone") + zoneMembers({1, 2}));
     EXPECT_EQ(clearZone(2, image), RegionSet{kZoneRegion});
     EXPECT_EQ(hex(record(2)), hex(QByteArray(16, char(0xFF)) + QByteArray(160, '\0')));
     EXPECT_EQ(hex(bitmap()), hex(bitmapWith({0xFB})));
@@ -153,9 +149,9 @@ TEST_P(ZoneCodecTest, CompactRewritesBitmapBytes0To8Only) {
     // Zones 3, 10 and 20 in use, plus the unused bits of zones 68-71 and a
     // filler in bytes 9-31.
     setBitmap(bitmapWith({0x08, 0x04, 0x10, 0, 0, 0, 0, 0, 0xF0}, char(0xEE)));
-    const QByteArray z3 = name16("Three") + members({1});
-    const QByteArray z10 = name16("Ten") + members({2});
-    const QByteArray z20 = name16("Twenty") + members({3});
+    const QByteArray z3 = name16("Three") + zoneMembers({1});
+    const QByteArray z10 = name16("Ten") + zoneMembers({2});
+    const QByteArray z20 = name16("Twenty") + zoneMembers({3});
     putRecord(3, z3);
     putRecord(10, z10);
     putRecord(20, z20);
@@ -174,20 +170,20 @@ TEST_P(ZoneCodecTest, CompactRewritesBitmapBytes0To8Only) {
 
 TEST_P(ZoneCodecTest, RemapRenumbersMembersOfZonesInUse) {
     setBitmap(bitmapWith({0x01}));
-    putRecord(0, name16("Used") + members({1, 5, 9, 0, 300, 1}));
-    putRecord(1, name16("Unused") + members({1, 5}));
+    putRecord(0, name16("Used") + zoneMembers({1, 5, 9, 0, 300, 1}));
+    putRecord(1, name16("Unused") + zoneMembers({1, 5}));
 
     // Old position 0 → 1, 4 → 0, 8 stays 8; 299 is not in the map.
     const QHash<int, int> oldToNew{{0, 1}, {4, 0}, {8, 8}};
     EXPECT_EQ(remapZoneMembers(oldToNew, image), RegionSet{kZoneRegion});
-    EXPECT_EQ(hex(record(0)), hex(name16("Used") + members({2, 1, 9, 0, 300, 2})));
-    EXPECT_EQ(hex(record(1)), hex(name16("Unused") + members({1, 5})));
+    EXPECT_EQ(hex(record(0)), hex(name16("Used") + zoneMembers({2, 1, 9, 0, 300, 2})));
+    EXPECT_EQ(hex(record(1)), hex(name16("Unused") + zoneMembers({1, 5})));
 
     EXPECT_TRUE(remapZoneMembers({{500, 0}}, image).empty());
     EXPECT_TRUE(remapZoneMembers({}, image).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, ZoneCodecTest, ::testing::Values(kGd77, kUv380),
+INSTANTIATE_TEST_SUITE_P(Families, ZoneCodecTest, ::testing::Values(kGd77Zones, kUv380Zones),
                          [](const auto& info) {
                              return std::string(variantKey(info.param.variant));
                          });

@@ -1,5 +1,6 @@
 #include "StandInRadio.h"
 
+#include "Bytes.h"
 #include "LocalHttpServer.h"
 #include "dmrdb/DMRFlashFormat.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 using namespace nerka;
+using nerka::test::bytes;
 using nerka::test::ControllerOnStandIn;
 using nerka::test::LocalHttpServer;
 using nerka::test::StandInRadio;
@@ -45,13 +47,6 @@ QByteArray syntheticCsv(int count) {
         text += QByteArray::number(1000000 + n) + ",XX" + QByteArray::number(n) + ",Ann,Lee\n";
     }
     return text;
-}
-
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
 }
 
 // Imports a CSV text and waits for it to arrive.
@@ -258,8 +253,8 @@ TEST(DmrDatabase, DeviceWithoutDatabaseAndTextLengthsFromHeaders) {
                           {'N', 18, packedAB, 20, DMRDBFormat::compressed},
                           {'T', 20, bcdAB, 16, DMRDBFormat::uncompressed}};
     for (const Case& k : cases) {
-        QByteArray area =
-            bytes({0x49, 0x64, k.letter, 0x4A + k.recordSize, 0, 0, 0, 0, 1, 0, 0, 0});
+        QByteArray area = bytes({0x49, 0x64, unsigned(k.letter), unsigned(0x4A + k.recordSize), 0,
+                                 0, 0, 0, 1, 0, 0, 0});
         area += k.record + QByteArray(k.recordSize - k.record.size(), '\0');
         ASSERT_TRUE(radio.sim.setMemory(Bank::flash, kGd77Area1, area));
         c->refreshDMRDatabaseOnDeviceCount();

@@ -25,7 +25,7 @@ using nerka::test::TempSettings;
 namespace {
 
 // The GD-77 custom-data area: flash 0x00000, 4512 bytes, region 2.
-constexpr std::uint32_t kCustomData = 0x0000;
+constexpr std::uint32_t kCustomDataAddress = 0x0000;
 constexpr int kCustomDataRegion = 2;
 constexpr int kAreaSize = 4512;
 constexpr std::uint32_t kFirstRecord = 12 + 8; // satellite block at 12, records after its header
@@ -34,7 +34,7 @@ const QString kKepsPath = QStringLiteral("/tle/current/nasa.all");
 const QString kSatnogsPath = QStringLiteral("/api/transmitters/?format=json");
 constexpr qint64 kBodyLimit = 16ll * 1024 * 1024;
 
-class TestController : public RadioController {
+class SatelliteTestController : public RadioController {
 public:
     using RadioController::assignStatus;
     using RadioController::RadioController;
@@ -114,12 +114,12 @@ protected:
         image.blobs.clear();
         for (const auto& region : image.regions)
             image.blobs.append(QByteArray(region.length, '\0'));
-        ASSERT_TRUE(writeBytes(image, Bank::flash, kCustomData, area));
+        ASSERT_TRUE(writeBytes(image, Bank::flash, kCustomDataAddress, area));
         controller.applyDecodedImage(image, RadioController::decodeImage(image));
         controller.document().setBaseline(image); // as a read does
     }
     QByteArray area() const {
-        return *readBytes(*controller.image(), Bank::flash, kCustomData, kAreaSize);
+        return *readBytes(*controller.image(), Bank::flash, kCustomDataAddress, kAreaSize);
     }
     QByteArray slotBytes(int slot) const { return area().mid(kFirstRecord + 100 * slot, 100); }
     QStringList names() const {
@@ -175,7 +175,7 @@ protected:
     QTemporaryDir dir;
     TempSettings settings;
     LocalHttpServer server;
-    TestController controller{settings.get()};
+    SatelliteTestController controller{settings.get()};
     CodeplugImage image;
 };
 

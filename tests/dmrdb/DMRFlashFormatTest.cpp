@@ -2,6 +2,7 @@
 #include "dmrdb/SixBitText.h"
 
 #include "Bytes.h"
+#include "UserEntry.h"
 
 #include <QTextBoundaryFinder>
 
@@ -9,15 +10,10 @@
 
 using namespace nerka;
 using nerka::test::bytes;
+using nerka::test::entry;
 using nerka::test::hex;
 
 namespace {
-
-DMRUserEntry entry(std::uint32_t id, const char* callsign, const char* firstName = "",
-                   const char* lastName = "") {
-    return {id, QString::fromUtf8(callsign), QString::fromUtf8(firstName),
-            QString::fromUtf8(lastName)};
-}
 
 DMRUserDatabase database(DMRUserEntryList entries, DMRDBFormat format = DMRDBFormat::compressed,
                          int textLength = 16) {

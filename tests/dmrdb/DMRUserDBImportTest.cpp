@@ -1,20 +1,17 @@
 #include "dmrdb/DMRUserDBImport.h"
 #include "dmrdb/DMRUserDBExport.h"
 
+#include "UserEntry.h"
+
 #include <gtest/gtest.h>
 
 using namespace nerka;
+using nerka::test::entry;
 
 namespace {
 
 DMRUserDBImport::Result parse(const char* utf8) {
     return DMRUserDBImport::parse(QString::fromUtf8(utf8));
-}
-
-DMRUserEntry entry(std::uint32_t id, const char* callsign, const char* firstName,
-                   const char* lastName) {
-    return {id, QString::fromUtf8(callsign), QString::fromUtf8(firstName),
-            QString::fromUtf8(lastName)};
 }
 
 } // namespace

@@ -2,19 +2,12 @@
 #include "dmrdb/DMRUserDBExport.h"
 #include "dmrdb/DMRUserEntryList.h"
 
+#include "UserEntry.h"
+
 #include <gtest/gtest.h>
 
 using namespace nerka;
-
-namespace {
-
-DMRUserEntry entry(std::uint32_t id, const char* callsign, const char* firstName,
-                   const char* lastName) {
-    return {id, QString::fromUtf8(callsign), QString::fromUtf8(firstName),
-            QString::fromUtf8(lastName)};
-}
-
-} // namespace
+using nerka::test::entry;
 
 TEST(DMRUserEntry, DisplayTextJoinsTheNonEmptyParts) {
     const DMRUserEntry full = entry(1, "XX0AAA", "Ann", "Lee");

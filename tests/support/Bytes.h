@@ -20,4 +20,10 @@ inline QByteArray hex(const QByteArray& data) {
     return data.toHex();
 }
 
+// A 16-byte name field: the text, padded with 0xFF.
+inline QByteArray name16(const char* text) {
+    QByteArray field(text);
+    return field + QByteArray(16 - field.size(), char(0xFF));
+}
+
 } // namespace nerka::test
