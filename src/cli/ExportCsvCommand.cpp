@@ -15,7 +15,7 @@ const CliCommand kExportCsv{"export-csv", "--format repeater-list FILE -o OUT",
                             "write the channels of a codeplug file as CSV (repeater-list: the "
                             "layout repeater directories use)",
                             &runExportCsv};
-const CliRegistration kRegistration{kExportCsv};
+const CliRegistration kExportCsvRegistration{kExportCsv};
 
 const QString kRepeaterList = QStringLiteral("repeater-list");
 

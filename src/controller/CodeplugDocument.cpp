@@ -23,7 +23,7 @@ constexpr int kTalkgroupCapacity = 76;
 constexpr int kZoneCapacity = 68;
 
 const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
-const QString kNoCodeplugText = QStringLiteral("No codeplug loaded.");
+const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
 
 QString channelFullText() {
     return QStringLiteral("Channel memory is full (max %1).").arg(kChannelCapacity);
@@ -244,7 +244,7 @@ void CodeplugDocument::setUndo(QList<Step> undo, QList<Step> redo) {
 
 std::optional<EditResult> CodeplugDocument::guard() const {
     if (!m_image)
-        return EditResult::refused(RefusalKind::noCodeplug, kNoCodeplugText);
+        return EditResult::refused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
     if (m_busy)
         return EditResult::refused(RefusalKind::busy, kBusyText);
     return std::nullopt;

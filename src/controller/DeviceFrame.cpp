@@ -9,7 +9,6 @@ namespace nerka {
 
 namespace {
 
-const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 const QString kBusy = QStringLiteral("Busy: wait for the running transfer to finish.");
 
 } // namespace

@@ -9,15 +9,15 @@ namespace nerka {
 
 namespace {
 
-constexpr int kBlockSize = LinkProtocol::kBlockSize;
-constexpr std::uint32_t kSectorSize = LinkProtocol::kSectorSize;
+constexpr int kPlanBlockSize = LinkProtocol::kBlockSize;
+constexpr std::uint32_t kPlanSectorSize = LinkProtocol::kSectorSize;
 
 int blockCountOf(qsizetype bytes) {
-    return int((bytes + kBlockSize - 1) / kBlockSize);
+    return int((bytes + kPlanBlockSize - 1) / kPlanBlockSize);
 }
 
 int blockLength(qsizetype regionBytes, int offset) {
-    return int(std::min<qsizetype>(kBlockSize, regionBytes - offset));
+    return int(std::min<qsizetype>(kPlanBlockSize, regionBytes - offset));
 }
 
 // The baseline's bytes of `region`, when it holds that region whole.
@@ -50,7 +50,7 @@ RegionWritePlan planRegion(const std::optional<CodeplugImage>& baseline, const C
 
     QList<int> changed;
     if (before) {
-        for (int offset = 0; offset < bytes.size(); offset += kBlockSize) {
+        for (int offset = 0; offset < bytes.size(); offset += kPlanBlockSize) {
             const int length = blockLength(bytes.size(), offset);
             if (QByteArrayView(bytes).sliced(offset, length) !=
                 QByteArrayView(*before).sliced(offset, length))
@@ -63,7 +63,7 @@ RegionWritePlan planRegion(const std::optional<CodeplugImage>& baseline, const C
     if (plan.whole == WholeRegionReason::none) {
         plan.sentOffsets = changed;
     } else {
-        for (int offset = 0; offset < bytes.size(); offset += kBlockSize)
+        for (int offset = 0; offset < bytes.size(); offset += kPlanBlockSize)
             plan.sentOffsets.append(offset);
     }
     return plan;
@@ -93,10 +93,10 @@ void buildRequests(const CodeplugImage& image, WritePlan& plan, std::set<std::ui
                 ++plan.eepromWrites;
                 continue;
             }
-            const std::uint32_t sector = address / kSectorSize;
+            const std::uint32_t sector = address / kPlanSectorSize;
             if (openSector != sector) {
                 commit();
-                plan.requests.append({WriteRequest::Kind::setFlashSector, sector * kSectorSize, 0,
+                plan.requests.append({WriteRequest::Kind::setFlashSector, sector * kPlanSectorSize, 0,
                                       region.regionIndex});
                 ++plan.sectorsOpened;
                 openSector = sector;
@@ -130,9 +130,9 @@ void addVerifyBlocks(const CodeplugImage& image, const std::set<std::uint32_t>& 
         if (where.bank != Bank::flash)
             continue;
         const qsizetype size = image.blobs[i].size();
-        for (int offset = 0; offset < size; offset += kBlockSize) {
+        for (int offset = 0; offset < size; offset += kPlanBlockSize) {
             const std::uint32_t address = where.address + std::uint32_t(offset);
-            if (openedSectors.count(address / kSectorSize))
+            if (openedSectors.count(address / kPlanSectorSize))
                 flashBlocks.insert({address, blockLength(size, offset)});
         }
     }

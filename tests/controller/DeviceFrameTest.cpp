@@ -16,7 +16,7 @@ using Op = DeviceOperation;
 using Kind = OperationErrorKind;
 
 // No reconnect after a write within a test: the write's result stands alone.
-constexpr double kNoReconnect = 1000.0;
+constexpr double kNeverReconnect = 1000.0;
 
 const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 
@@ -32,7 +32,7 @@ OperationResult linkFailed(Op op, LinkErrorKind kind, const QString& text) {
 
 struct Fixture {
     StandInRadio radio;
-    ControllerOnStandIn c{kNoReconnect};
+    ControllerOnStandIn c{kNeverReconnect};
 };
 
 struct FrameCase {
