@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace nerka::cli {
@@ -27,21 +28,6 @@ const CliCommand kEdit{"edit", "FILE --ops OPS.json -o OUT",
                        "the result",
                        &runEdit};
 const CliRegistration kEditRegistration{kEdit};
-
-const QStringList kOperations = {
-    QStringLiteral("createChannel"),     QStringLiteral("updateChannel"),
-    QStringLiteral("importChannels"),    QStringLiteral("copyChannel"),
-    QStringLiteral("duplicateChannel"),  QStringLiteral("deleteChannel"),
-    QStringLiteral("pasteChannel"),      QStringLiteral("deleteChannels"),
-    QStringLiteral("reorderChannels"),   QStringLiteral("updateContact"),
-    QStringLiteral("deleteContact"),     QStringLiteral("reorderContacts"),
-    QStringLiteral("updateTalkgroup"),   QStringLiteral("deleteTalkgroup"),
-    QStringLiteral("reorderTalkgroups"), QStringLiteral("updateZone"),
-    QStringLiteral("deleteZone"),        QStringLiteral("reorderZones"),
-    QStringLiteral("writeSettings"),     QStringLiteral("setThemeColor"),
-    QStringLiteral("importTheme"),       QStringLiteral("updateSatellite"),
-    QStringLiteral("deleteSatellite"),
-};
 
 // JSON numbers are doubles; integers up to 2^53 are exact.
 constexpr double kMaxJsonInteger = 9007199254740992.0;
@@ -249,9 +235,27 @@ public:
     // controller logs a done edit and reports a refused one, which sets the
     // last error and so the exit status.
     std::optional<QString> run(const QJsonObject& op);
+    // The names of every operation, in the table's order (for the error that
+    // names the known ones).
+    [[nodiscard]] static QStringList operationNames();
 
 private:
     using Result = std::optional<QString>;
+
+    // One operation of an OPS file: its name, the fields it takes besides
+    // "op" (checked before it runs; nothing when it checks its own), and what
+    // runs it. Each operation is named here and nowhere else.
+    struct Operation {
+        QString name;
+        std::optional<QStringList> fields;
+        std::function<Result(OperationRunner&, Args&, const QJsonObject&)> run;
+    };
+    static const QList<Operation>& operations();
+    // deleteContact, deleteTalkgroup, deleteZone, deleteSatellite: the record
+    // in `list` whose key is the integer in `field`, or the failure text.
+    template <typename T>
+    std::optional<T> record(Args& args, const char* field, const QList<T>& list,
+                            int (*keyOf)(const T&), int maxKey, const QString& missing);
 
     std::optional<RadioChannel> channel(Args& args, const char* key = "number");
     std::optional<QList<RadioChannel>> channelList(Args& args, const char* key, bool everyOne);
@@ -324,143 +328,177 @@ std::optional<QList<T>> OperationRunner::pick(Args& args, const char* field, con
 std::optional<QString> OperationRunner::run(const QJsonObject& op) {
     Args args(op);
     const QString name = op.value(QStringLiteral("op")).toString();
-    const auto keys = [&](std::initializer_list<const char*> names) {
-        QStringList known{QStringLiteral("op")};
-        for (const char* n : names)
-            known.append(QLatin1String(n));
-        args.onlyKeys(known);
+    for (const Operation& operation : operations()) {
+        if (operation.name != name)
+            continue;
+        if (operation.fields)
+            args.onlyKeys(QStringList{QStringLiteral("op")} + *operation.fields);
+        if (const Result failed = args.error())
+            return failed;
+        if (const Result failed = operation.run(*this, args, op))
+            return failed;
+        return args.error();
+    }
+    return QStringLiteral("no operation named '%1'").arg(name);
+}
+
+QStringList OperationRunner::operationNames() {
+    QStringList names;
+    for (const Operation& operation : operations())
+        names.append(operation.name);
+    return names;
+}
+
+template <typename T>
+std::optional<T> OperationRunner::record(Args& args, const char* field, const QList<T>& list,
+                                         int (*keyOf)(const T&), int maxKey,
+                                         const QString& missing) {
+    const auto key = args.integer(field, 0, maxKey);
+    if (!key)
+        return std::nullopt;
+    for (const T& item : list)
+        if (keyOf(item) == *key)
+            return item;
+    args.fail(missing.arg(*key));
+    return std::nullopt;
+}
+
+const QList<OperationRunner::Operation>& OperationRunner::operations() {
+    using R = OperationRunner;
+    const auto words = [](std::initializer_list<const char*> keys) {
+        QStringList out;
+        for (const char* key : keys)
+            out.append(QLatin1String(key));
+        return out;
+    };
+    // The operations that take one channel by its number.
+    const auto onChannel = [](void (*act)(RadioController&, const RadioChannel&)) {
+        return [act](R& r, Args& args, const QJsonObject&) -> Result {
+            if (const auto ch = r.channel(args))
+                act(r.c, *ch);
+            return args.error();
+        };
+    };
+    const auto channelsByNumber = [](bool reorder) {
+        return [reorder](R& r, Args& args, const QJsonObject&) -> Result {
+            const auto picked = r.pick<RadioChannel>(
+                args, "numbers", r.c.channels(), [](const RadioChannel& ch) { return ch.number; },
+                RadioController::kChannelCapacity, reorder);
+            if (!picked)
+                return args.error();
+            if (reorder)
+                (void)r.c.reorderChannels(*picked);
+            else
+                (void)r.c.deleteChannels(*picked);
+            return std::nullopt;
+        };
+    };
+    // Adapts the helpers that need only the arguments.
+    const auto withArgs = [](Result (R::*member)(Args&)) {
+        return [member](R& r, Args& args, const QJsonObject&) { return (r.*member)(args); };
     };
 
-    if (name == QLatin1String("createChannel")) {
-        keys({});
-        if (!args.error())
-            (void)c.createChannel();
-    } else if (name == QLatin1String("updateChannel")) {
-        keys({"number", "edit"});
-        return updateChannel(args, op);
-    } else if (name == QLatin1String("importChannels")) {
-        keys({"preset", "csv"});
-        return importChannels(args);
-    } else if (name == QLatin1String("copyChannel") || name == QLatin1String("duplicateChannel") ||
-               name == QLatin1String("deleteChannel")) {
-        keys({"number"});
-        const auto ch = channel(args);
-        if (args.error())
-            return args.error();
-        if (name == QLatin1String("copyChannel"))
-            c.copyChannel(*ch);
-        else if (name == QLatin1String("duplicateChannel"))
-            (void)c.duplicateChannel(*ch);
-        else
-            (void)c.deleteChannel(*ch);
-    } else if (name == QLatin1String("pasteChannel")) {
-        keys({});
-        if (!args.error() && !c.hasChannelClipboard())
-            args.fail(QStringLiteral("nothing to paste: copy a channel first"));
-        if (!args.error())
-            (void)c.pasteChannelClipboard();
-    } else if (name == QLatin1String("deleteChannels") ||
-               name == QLatin1String("reorderChannels")) {
-        keys({"numbers"});
-        const bool reorder = name == QLatin1String("reorderChannels");
-        const auto picked = pick<RadioChannel>(
-            args, "numbers", c.channels(), [](const RadioChannel& ch) { return ch.number; },
-            RadioController::kChannelCapacity, reorder);
-        if (args.error())
-            return args.error();
-        if (reorder)
-            (void)c.reorderChannels(*picked);
-        else
-            (void)c.deleteChannels(*picked);
-    } else if (name == QLatin1String("updateContact")) {
-        keys({"slot", "name", "dmrID", "type", "timeSlotOverride"});
-        return updateContact(args);
-    } else if (name == QLatin1String("deleteContact")) {
-        keys({"slot"});
-        const auto slot = args.integer("slot", 0, RadioController::kContactCapacity - 1);
-        const auto& list = c.contacts();
-        auto it = std::find_if(list.begin(), list.end(),
-                               [&](const DMRContact& x) { return slot && x.slot == *slot; });
-        if (slot && it == list.end())
-            args.fail(QStringLiteral("no contact in slot %1").arg(*slot));
-        if (args.error())
-            return args.error();
-        (void)c.deleteContact(*it);
-    } else if (name == QLatin1String("reorderContacts")) {
-        keys({"slots"});
-        return reorderContacts(args);
-    } else if (name == QLatin1String("updateTalkgroup")) {
-        keys({"index", "name", "memberSlots"});
-        return updateTalkgroup(args);
-    } else if (name == QLatin1String("deleteTalkgroup")) {
-        keys({"index"});
-        const auto index = args.integer("index", 0, RadioController::kTalkgroupCapacity - 1);
-        const auto& list = c.talkgroups();
-        auto it = std::find_if(list.begin(), list.end(),
-                               [&](const Talkgroup& x) { return index && x.index == *index; });
-        if (index && it == list.end())
-            args.fail(QStringLiteral("no talkgroup with index %1").arg(*index));
-        if (args.error())
-            return args.error();
-        (void)c.deleteTalkgroup(*it);
-    } else if (name == QLatin1String("reorderTalkgroups")) {
-        keys({"indices"});
-        return reorderTalkgroups(args);
-    } else if (name == QLatin1String("updateZone")) {
-        keys({"index", "name", "memberIndices"});
-        return updateZone(args);
-    } else if (name == QLatin1String("deleteZone")) {
-        keys({"index"});
-        const auto index = args.integer("index", 0, RadioController::kZoneCapacity - 1);
-        const auto& list = c.zones();
-        auto it = std::find_if(list.begin(), list.end(),
-                               [&](const Zone& x) { return index && x.index == *index; });
-        if (index && it == list.end())
-            args.fail(QStringLiteral("no zone with index %1").arg(*index));
-        if (args.error())
-            return args.error();
-        (void)c.deleteZone(*it);
-    } else if (name == QLatin1String("reorderZones")) {
-        keys({"indices"});
-        return reorderZones(args);
-    } else if (name == QLatin1String("writeSettings")) {
-        keys({"call", "dmrID", "vhfMin", "vhfMax", "uhfMin", "uhfMax"});
-        return writeSettings(args);
-    } else if (name == QLatin1String("setThemeColor")) {
-        keys({"kind", "index", "r", "g", "b"});
-        const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
-        const auto index = args.integer("index", 0, ThemeBlock::kColorCount - 1);
-        const auto r = args.real("r");
-        const auto g = args.real("g");
-        const auto b = args.real("b");
-        if (args.error())
-            return args.error();
-        const auto& theme = *kind == ThemeKind::day ? c.dayTheme() : c.nightTheme();
-        if (!theme)
-            return QStringLiteral("the codeplug holds no %1 theme").arg(themeKindKey(*kind));
-        c.setThemeColor(*kind, int(*index), *r, *g, *b);
-    } else if (name == QLatin1String("importTheme")) {
-        keys({"kind", "path"});
-        const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
-        const auto path = args.text("path");
-        if (args.error())
-            return args.error();
-        c.importTheme(*path, *kind);
-    } else if (name == QLatin1String("updateSatellite")) {
-        return updateSatellite(args);
-    } else if (name == QLatin1String("deleteSatellite")) {
-        keys({"index"});
-        const auto index = args.integer("index", 0, RadioController::kSatelliteCapacity - 1);
-        const auto& list = c.satellites();
-        auto it = std::find_if(list.begin(), list.end(),
-                               [&](const Satellite& x) { return index && x.index == *index; });
-        if (index && it == list.end())
-            args.fail(QStringLiteral("no satellite with index %1").arg(*index));
-        if (args.error())
-            return args.error();
-        c.deleteSatellite(*it);
-    }
-    return args.error();
+    static const QList<Operation> table = {
+        {QStringLiteral("createChannel"), QStringList{},
+         [](R& r, Args&, const QJsonObject&) -> Result {
+             (void)r.c.createChannel();
+             return std::nullopt;
+         }},
+        {QStringLiteral("updateChannel"), words({"number", "edit"}),
+         [](R& r, Args& args, const QJsonObject& op) { return r.updateChannel(args, op); }},
+        {QStringLiteral("importChannels"), words({"preset", "csv"}), withArgs(&R::importChannels)},
+        {QStringLiteral("copyChannel"), words({"number"}),
+         onChannel([](RadioController& c, const RadioChannel& ch) { c.copyChannel(ch); })},
+        {QStringLiteral("duplicateChannel"), words({"number"}),
+         onChannel(
+             [](RadioController& c, const RadioChannel& ch) { (void)c.duplicateChannel(ch); })},
+        {QStringLiteral("deleteChannel"), words({"number"}),
+         onChannel([](RadioController& c, const RadioChannel& ch) { (void)c.deleteChannel(ch); })},
+        {QStringLiteral("pasteChannel"), QStringList{},
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             if (!r.c.hasChannelClipboard())
+                 args.fail(QStringLiteral("nothing to paste: copy a channel first"));
+             else
+                 (void)r.c.pasteChannelClipboard();
+             return args.error();
+         }},
+        {QStringLiteral("deleteChannels"), words({"numbers"}), channelsByNumber(false)},
+        {QStringLiteral("reorderChannels"), words({"numbers"}), channelsByNumber(true)},
+        {QStringLiteral("updateContact"),
+         words({"slot", "name", "dmrID", "type", "timeSlotOverride"}), withArgs(&R::updateContact)},
+        {QStringLiteral("deleteContact"), words({"slot"}),
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             if (const auto contact = r.record<DMRContact>(
+                     args, "slot", r.c.contacts(), [](const DMRContact& x) { return x.slot; },
+                     RadioController::kContactCapacity - 1,
+                     QStringLiteral("no contact in slot %1")))
+                 (void)r.c.deleteContact(*contact);
+             return args.error();
+         }},
+        {QStringLiteral("reorderContacts"), words({"slots"}), withArgs(&R::reorderContacts)},
+        {QStringLiteral("updateTalkgroup"), words({"index", "name", "memberSlots"}),
+         withArgs(&R::updateTalkgroup)},
+        {QStringLiteral("deleteTalkgroup"), words({"index"}),
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             if (const auto talkgroup = r.record<Talkgroup>(
+                     args, "index", r.c.talkgroups(), [](const Talkgroup& x) { return x.index; },
+                     RadioController::kTalkgroupCapacity - 1,
+                     QStringLiteral("no talkgroup with index %1")))
+                 (void)r.c.deleteTalkgroup(*talkgroup);
+             return args.error();
+         }},
+        {QStringLiteral("reorderTalkgroups"), words({"indices"}), withArgs(&R::reorderTalkgroups)},
+        {QStringLiteral("updateZone"), words({"index", "name", "memberIndices"}),
+         withArgs(&R::updateZone)},
+        {QStringLiteral("deleteZone"), words({"index"}),
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             if (const auto zone = r.record<Zone>(
+                     args, "index", r.c.zones(), [](const Zone& x) { return x.index; },
+                     RadioController::kZoneCapacity - 1, QStringLiteral("no zone with index %1")))
+                 (void)r.c.deleteZone(*zone);
+             return args.error();
+         }},
+        {QStringLiteral("reorderZones"), words({"indices"}), withArgs(&R::reorderZones)},
+        {QStringLiteral("writeSettings"),
+         words({"call", "dmrID", "vhfMin", "vhfMax", "uhfMin", "uhfMax"}),
+         withArgs(&R::writeSettings)},
+        {QStringLiteral("setThemeColor"), words({"kind", "index", "r", "g", "b"}),
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
+             const auto index = args.integer("index", 0, ThemeBlock::kColorCount - 1);
+             const auto red = args.real("r");
+             const auto green = args.real("g");
+             const auto blue = args.real("b");
+             if (args.error())
+                 return args.error();
+             const auto& theme = *kind == ThemeKind::day ? r.c.dayTheme() : r.c.nightTheme();
+             if (!theme)
+                 return QStringLiteral("the codeplug holds no %1 theme").arg(themeKindKey(*kind));
+             r.c.setThemeColor(*kind, int(*index), *red, *green, *blue);
+             return std::nullopt;
+         }},
+        {QStringLiteral("importTheme"), words({"kind", "path"}),
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
+             const auto path = args.text("path");
+             if (args.error())
+                 return args.error();
+             r.c.importTheme(*path, *kind);
+             return std::nullopt;
+         }},
+        // Checks its own fields: which it takes depends on the satellite.
+        {QStringLiteral("updateSatellite"), std::nullopt, withArgs(&R::updateSatellite)},
+        {QStringLiteral("deleteSatellite"), words({"index"}),
+         [](R& r, Args& args, const QJsonObject&) -> Result {
+             if (const auto satellite = r.record<Satellite>(
+                     args, "index", r.c.satellites(), [](const Satellite& x) { return x.index; },
+                     RadioController::kSatelliteCapacity - 1,
+                     QStringLiteral("no satellite with index %1")))
+                 r.c.deleteSatellite(*satellite);
+             return args.error();
+         }},
+    };
+    return table;
 }
 
 OperationRunner::Result OperationRunner::updateChannel(Args& args, const QJsonObject& op) {
@@ -712,9 +750,10 @@ std::optional<QJsonArray> loadOperations(const QString& path, QString& error) {
     const QJsonArray ops = document.array();
     for (qsizetype i = 0; i < ops.size(); ++i) {
         const QString name = ops[i].toObject().value(QStringLiteral("op")).toString();
-        if (!ops[i].isObject() || !kOperations.contains(name)) {
+        const QStringList known = OperationRunner::operationNames();
+        if (!ops[i].isObject() || !known.contains(name)) {
             error = QStringLiteral("Operation %1 of %2 is no known operation ('op': one of %3).")
-                        .arg(QString::number(i + 1), path, kOperations.join(QStringLiteral(", ")));
+                        .arg(QString::number(i + 1), path, known.join(QStringLiteral(", ")));
             return std::nullopt;
         }
     }

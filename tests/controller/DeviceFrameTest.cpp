@@ -13,7 +13,7 @@ using nerka::test::StandInRadio;
 namespace {
 
 using Op = DeviceOperation;
-using Kind = OperationErrorKind;
+using ErrorKind = OperationErrorKind;
 
 // No reconnect after a write within a test: the write's result stands alone.
 constexpr double kNeverReconnect = 1000.0;
@@ -23,11 +23,11 @@ const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 OperationResult ok(Op op) {
     return OperationResult::success(op);
 }
-OperationResult refused(Op op, Kind kind, const QString& text) {
+OperationResult refused(Op op, ErrorKind kind, const QString& text) {
     return OperationResult::failure(op, kind, text);
 }
 OperationResult linkFailed(Op op, LinkErrorKind kind, const QString& text) {
-    return {op, Kind::link, kind, text};
+    return {op, ErrorKind::link, kind, text};
 }
 
 struct Fixture {
@@ -56,13 +56,13 @@ const QList<FrameCase>& frameCases() {
          false,
          {},
          [](RadioController& c) { c.connect(false); },
-         {refused(Op::connect, Kind::refused, QStringLiteral("No serial port selected."))},
+         {refused(Op::connect, ErrorKind::refused, QStringLiteral("No serial port selected."))},
          true},
         {"AutomaticConnectWithoutPortIsQuiet",
          false,
          {},
          [](RadioController& c) { c.connect(true); },
-         {refused(Op::connect, Kind::refused, QStringLiteral("No serial port selected."))},
+         {refused(Op::connect, ErrorKind::refused, QStringLiteral("No serial port selected."))},
          false},
         {"ConnectToAPortThatIsGone",
          false,
@@ -83,31 +83,31 @@ const QList<FrameCase>& frameCases() {
          false,
          {},
          [](RadioController& c) { c.readCodeplug(); },
-         {refused(Op::readCodeplug, Kind::notConnected, kNotConnected)},
+         {refused(Op::readCodeplug, ErrorKind::notConnected, kNotConnected)},
          true},
         {"WriteWithoutRadio",
          false,
          {},
          [](RadioController& c) { c.writeChanges(); },
-         {refused(Op::writeCodeplug, Kind::notConnected, kNotConnected)},
+         {refused(Op::writeCodeplug, ErrorKind::notConnected, kNotConnected)},
          true},
         {"DatabaseWriteWithoutRadio",
          false,
          {},
          [](RadioController& c) { c.writeDMRDatabase(); },
-         {refused(Op::writeDmrDatabase, Kind::notConnected, kNotConnected)},
+         {refused(Op::writeDmrDatabase, ErrorKind::notConnected, kNotConnected)},
          true},
         {"DatabaseReadWithoutRadio",
          false,
          {},
          [](RadioController& c) { c.readDMRDatabaseFromDevice(); },
-         {refused(Op::readDmrDatabase, Kind::notConnected, kNotConnected)},
+         {refused(Op::readDmrDatabase, ErrorKind::notConnected, kNotConnected)},
          true},
         {"CountWithoutRadioIsQuiet",
          false,
          {},
          [](RadioController& c) { c.refreshDMRDatabaseOnDeviceCount(); },
-         {refused(Op::countDmrDatabase, Kind::notConnected, kNotConnected)},
+         {refused(Op::countDmrDatabase, ErrorKind::notConnected, kNotConnected)},
          false},
         {"Read",
          true,
@@ -122,7 +122,7 @@ const QList<FrameCase>& frameCases() {
              c.readCodeplug();
              c.readCodeplug();
          },
-         {refused(Op::readCodeplug, Kind::busy,
+         {refused(Op::readCodeplug, ErrorKind::busy,
                   QStringLiteral("Busy: wait for the running transfer to finish.")),
           ok(Op::readCodeplug)},
          true},
@@ -133,7 +133,7 @@ const QList<FrameCase>& frameCases() {
              c.disconnect();
              c.readCodeplug();
          },
-         {refused(Op::readCodeplug, Kind::notConnected, kNotConnected)},
+         {refused(Op::readCodeplug, ErrorKind::notConnected, kNotConnected)},
          true},
         {"ReadFromASilentRadio",
          true,
@@ -163,7 +163,7 @@ const QList<FrameCase>& frameCases() {
          true,
          {},
          [](RadioController& c) { c.writeDMRDatabase(); },
-         {refused(Op::writeDmrDatabase, Kind::refused,
+         {refused(Op::writeDmrDatabase, ErrorKind::refused,
                   QStringLiteral("No DMR database imported."))},
          true},
         {"DatabaseRead",
@@ -211,7 +211,7 @@ TEST(DeviceFrame, EveryOperationEndsWithOneFinishedCarryingItsResult) {
         // Once an operation has ended its status is no longer shown; only a
         // busy refusal ends while the other operation still runs.
         for (qsizetype i = 0; i < results.size(); ++i) {
-            if (results[i].error != Kind::busy) {
+            if (results[i].error != ErrorKind::busy) {
                 EXPECT_FALSE(workingAtEnd[i]) << i;
             }
         }

@@ -21,7 +21,7 @@ namespace {
 const QString kBullet = QStringLiteral("\u2022 ");
 
 // A write request as the radio received it: sub-command and address.
-struct WriteRequest {
+struct SentWrite {
     int sub = 0;
     std::uint32_t address = 0;
     int length = 0;
@@ -33,12 +33,12 @@ std::uint32_t u32be(const QByteArray& b, int offset) {
            (std::uint32_t(std::uint8_t(b[offset + 2])) << 8) | std::uint8_t(b[offset + 3]);
 }
 
-QList<WriteRequest> writeRequests(const QList<QByteArray>& requests, char command) {
-    QList<WriteRequest> out;
+QList<SentWrite> sentWrites(const QList<QByteArray>& requests, char command) {
+    QList<SentWrite> out;
     for (const QByteArray& r : requests) {
         if (r.size() < 2 || r[0] != command)
             continue;
-        WriteRequest w;
+        SentWrite w;
         w.sub = r[1];
         if ((w.sub == 0x02 || w.sub == 0x04) && r.size() >= 8) {
             w.address = u32be(r, 2);
@@ -228,12 +228,12 @@ TEST_F(Transfer, WritesDirtyRegionsWholeInAscendingOrderThenRebootsAndReconnects
     EXPECT_TRUE(bankOf(radio.sim, Bank::eeprom) == eepromExpected);
     EXPECT_TRUE(bankOf(radio.sim, Bank::flash) == flashExpected);
 
-    const QList<WriteRequest> writes = writeRequests(radio.sim.requests(), 'W');
+    const QList<SentWrite> writes = sentWrites(radio.sim.requests(), 'W');
     ASSERT_FALSE(writes.isEmpty());
     EXPECT_EQ(writes.first().sub, 0x04);
     EXPECT_EQ(writes.first().address, 0x80u) << "region 0 goes first";
     int eepromBytes = 0;
-    for (const WriteRequest& w : writes) {
+    for (const SentWrite& w : writes) {
         if (w.sub == 0x04) {
             EXPECT_LE(w.length, 32);
             eepromBytes += w.length;
@@ -289,9 +289,9 @@ TEST_F(Transfer, EepromRegionAfterAFlashRegionCommitsTheOpenSectorFirst) {
     c.finish();
     ASSERT_FALSE(c->lastError().has_value()) << c->lastErrorText().toStdString();
 
-    const QList<WriteRequest> writes = writeRequests(radio.sim.requests(), 'W');
+    const QList<SentWrite> writes = sentWrites(radio.sim.requests(), 'W');
     QList<int> subs;
-    for (const WriteRequest& w : writes)
+    for (const SentWrite& w : writes)
         if (subs.isEmpty() || subs.last() != w.sub)
             subs.append(w.sub);
     // set sector 0, buffer, commit, set sector 1, buffer, commit, EEPROM.

@@ -529,15 +529,17 @@ void DMRDatabaseView::writeToDevice() {
     }
     const qsizetype count = database ? database->entries.size() : 0;
     m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
-                      DMRDatabaseFigures::writeMessage(count), QStringLiteral("Write"),
-                      QStringLiteral("Abbrechen"), [this] { m_controller.writeDMRDatabase(); });
+                      DMRDatabaseFigures::writeMessage(count, currentCapacity()),
+                      QStringLiteral("Write"), QStringLiteral("Abbrechen"),
+                      [this] { m_controller.writeDMRDatabase(); });
 }
 
 void DMRDatabaseView::askToWrite() {
     m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
                       DMRDatabaseFigures::writeMessage(*m_outcome), QStringLiteral("Write"),
-                      QStringLiteral("Abbrechen"),
-                      [this, selection = m_selection] { m_controller.writeDMRDatabase(selection); });
+                      QStringLiteral("Abbrechen"), [this, selection = m_selection] {
+                          m_controller.writeDMRDatabase(selection);
+                      });
 }
 
 } // namespace nerka

@@ -68,10 +68,15 @@ QString DMRDatabaseFigures::emptyText(const QString& host) {
            QStringLiteral(", or Read from device to load entries.");
 }
 
-QString DMRDatabaseFigures::writeMessage(qsizetype entries) {
-    return QString::number(entries) +
-           QStringLiteral(" entries will be written to the DMR-ID database flash area. The device "
-                          "will reboot afterwards. Your codeplug is not affected.");
+QString DMRDatabaseFigures::writeMessage(qsizetype entries, qsizetype capacity) {
+    const QString rest = QStringLiteral(
+        " will be written to the DMR-ID database flash area. The device will reboot afterwards. "
+        "Your codeplug is not affected.");
+    if (capacity > 0 && capacity < entries)
+        return QStringLiteral("Only %1 of the %2 entries fit: the %1 with the lowest DMR IDs")
+                   .arg(groupedNumber(capacity), groupedNumber(entries)) +
+               rest;
+    return QString::number(entries) + QStringLiteral(" entries") + rest;
 }
 
 QString DMRDatabaseFigures::writeMessage(const DMRSelectionOutcome& outcome) {

@@ -64,8 +64,9 @@ public:
     [[nodiscard]] static QString downloadLabel(const QString& host);
     // The explanation of the empty screen.
     [[nodiscard]] static QString emptyText(const QString& host);
-    // The message of the write confirmation.
-    [[nodiscard]] static QString writeMessage(qsizetype entries);
+    // The message of the write confirmation. When fewer than `entries` fit
+    // (`capacity`), it says how many do and which: the lowest IDs.
+    [[nodiscard]] static QString writeMessage(qsizetype entries, qsizetype capacity);
     // The same with preferred prefixes: what the selection takes.
     [[nodiscard]] static QString writeMessage(const DMRSelectionOutcome& outcome);
 

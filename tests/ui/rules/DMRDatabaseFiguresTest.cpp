@@ -41,8 +41,13 @@ TEST(DMRDatabaseFiguresTest, PreviewChoicesAndTexts) {
     EXPECT_EQ(F::emptyText(QStringLiteral("ids.example")),
               QStringLiteral("Use Import CSV\u2026, Download from ids.example, or Read from "
                              "device to load entries."));
-    EXPECT_EQ(F::writeMessage(3),
+    EXPECT_EQ(F::writeMessage(3, 37000),
               QStringLiteral("3 entries will be written to the DMR-ID database flash area. The "
+                             "device will reboot afterwards. Your codeplug is not affected."));
+    // More than the radio holds: the question says how many fit, and which.
+    EXPECT_EQ(F::writeMessage(295113, 37135),
+              QStringLiteral("Only 37,135 of the 295,113 entries fit: the 37,135 with the lowest "
+                             "DMR IDs will be written to the DMR-ID database flash area. The "
                              "device will reboot afterwards. Your codeplug is not affected."));
 }
 
