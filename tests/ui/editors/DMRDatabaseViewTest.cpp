@@ -145,9 +145,11 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     const auto* asked = dialogs.last(QStringLiteral("confirm"));
     ASSERT_TRUE(asked);
     EXPECT_EQ(asked->title, QStringLiteral("Write DMR database to the device?"));
+    // More were imported than fit: the question says how many fit, and which.
     EXPECT_EQ(asked->message,
-              QStringLiteral("25000 entries will be written to the DMR-ID database flash area. "
-                             "The device will reboot afterwards. Your codeplug is not affected."));
+              QStringLiteral("Only 23,210 of the 25,000 entries fit: the 23,210 with the lowest "
+                             "DMR IDs will be written to the DMR-ID database flash area. The "
+                             "device will reboot afterwards. Your codeplug is not affected."));
     EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
     QTest::qWait(20);
     EXPECT_FALSE(controller.lastError());
