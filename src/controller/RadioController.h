@@ -31,6 +31,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
 class QNetworkAccessManager;
@@ -198,6 +199,9 @@ public:
     // is dropped, the codeplug stays in memory with every region to be
     // written, since the next radio may hold anything.
     void connectionLost();
+    // Connected and idle, or after a failed exchange: when the port the radio
+    // was connected on no longer exists, the connection is lost.
+    void checkPortPresent();
     void startAutoConnect();
     void autoConnectAttempt(double waitSeconds, double elapsedSeconds);
     void reconnectAfterReboot();
@@ -481,6 +485,15 @@ protected:
     void finishDeviceOperation(const DeviceOutcome& outcome);
     // The running operation that holds the working status; main thread only.
     std::optional<DeviceOperation> m_runningOperation;
+    // The path of the connected port and the device node it named at connect
+    // (main thread; empty when none), watched by m_presenceTimer while
+    // connected. A radio that reboots or is plugged in again gets a new node.
+    QString m_connectedPortPath;
+    std::pair<quint64, quint64> m_connectedPortNode{0, 0};
+    QTimer* m_presenceTimer = nullptr;
+    // Constructor only: the presence timer, and the check after every failed
+    // device operation.
+    void watchPortPresence();
 
     // ---- connection objects: assigned on the work queue only ----
     struct Link;
