@@ -38,6 +38,7 @@ RadioController::RadioController(QSettings* settings, QObject* parent)
     QObject::connect(&m_document, &CodeplugDocument::undoStateChanged, this,
                      &RadioController::undoStateChanged);
     watchPortPresence();
+    QObject::connect(this, &RadioController::finished, this, &RadioController::trackWriteSteps);
 }
 
 void RadioController::relayRecordChanges(const ChangeSet& changes) {
