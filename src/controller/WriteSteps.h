@@ -40,7 +40,7 @@ public:
     [[nodiscard]] static QString name(WriteStep step);
     [[nodiscard]] static QString stateText(WriteStepState state);
     static constexpr std::array<WriteStep, kCount> kSteps = {WriteStep::backup, WriteStep::write,
-                                                              WriteStep::reboot, WriteStep::verify};
+                                                             WriteStep::reboot, WriteStep::verify};
 
 private:
     struct Entry {

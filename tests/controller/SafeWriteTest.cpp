@@ -127,10 +127,10 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     EXPECT_TRUE(c->status().isConnected());
     EXPECT_FALSE(c->lastError().has_value());
     EXPECT_EQ(stepsOf(c->writeSteps()),
-              (QStringList{QStringLiteral("Backup: Done (") + QFileInfo(backups[0].path).fileName() +
-                               u')',
-                           QStringLiteral("Write: Done (4 region(s), 122 KB)"),
-                           QStringLiteral("Reboot: Done"), QStringLiteral("Verify: Done (Verified)")}));
+              (QStringList{
+                  QStringLiteral("Backup: Done (") + QFileInfo(backups[0].path).fileName() + u')',
+                  QStringLiteral("Write: Done (4 region(s), 122 KB)"),
+                  QStringLiteral("Reboot: Done"), QStringLiteral("Verify: Done (Verified)")}));
     EXPECT_TRUE(c->writeSteps().ended());
     EXPECT_FALSE(c->writeSteps().failed());
 }

@@ -214,7 +214,8 @@ void MainWindow::connectController() {
                         &RadioController::documentURLChanged, &RadioController::firmwareChanged,
                         &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
-    for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged})
+    for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged,
+                        &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateProgress);
 }
 
@@ -349,7 +350,8 @@ void MainWindow::updateProgress() {
                                                  : QStringLiteral("Disconnected"));
     // Shown in the status bar, so a transfer's progress is in view whichever
     // section or sheet the user is on.
-    m_progress->setVisible(status.isWorking());
+    // A write shows its own steps and progress in the write panel.
+    m_progress->setVisible(status.isWorking() && !m_controller.writeSteps().active());
     m_progress->setValue(int(std::floor(m_controller.progress() * 100.0)));
 }
 

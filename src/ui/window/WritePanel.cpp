@@ -124,8 +124,8 @@ void WritePanel::refresh() {
     // The codeplug is on its way into the radio from the first byte of the
     // write until the radio has been read back.
     const WriteStepState writing = steps.state(WriteStep::write);
-    m_warning->setVisible(steps.active() && (writing == WriteStepState::running ||
-                                             writing == WriteStepState::done));
+    m_warning->setVisible(steps.active() &&
+                          (writing == WriteStepState::running || writing == WriteStepState::done));
     const QString result = outcome(steps);
     m_outcome->setText(result);
     name(m_outcome, result);

@@ -83,9 +83,9 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     EXPECT_TRUE(backup.startsWith(QStringLiteral("codeplug-"))) << backup.toStdString();
     EXPECT_EQ(panel->outcomeText(), QStringLiteral("Verified. Backup: ") + backup + u'.');
     // Read by a screen reader row by row: each step with its state.
-    for (const QString& row : QStringList{QStringLiteral("Backup: Done — ") + backup,
-                               QStringLiteral("Reboot: Done"),
-                               QStringLiteral("Verify: Done — Verified")})
+    for (const QString& row :
+         QStringList{QStringLiteral("Backup: Done — ") + backup, QStringLiteral("Reboot: Done"),
+                     QStringLiteral("Verify: Done — Verified")})
         EXPECT_NE(findAccessible(panel, row), nullptr) << row.toStdString();
     EXPECT_TRUE(window.toolbar()->disconnectAction()->isEnabled());
     ASSERT_TRUE(press(panel, QStringLiteral("Close")));
