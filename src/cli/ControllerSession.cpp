@@ -101,6 +101,29 @@ ControllerSession::ControllerSession(CliContext& context, RadioOptions options)
     if (m_context.errIsTerminal)
         QObject::connect(m_controller.get(), &RadioController::progressChanged, m_controller.get(),
                          [this] { showProgress(m_controller->progress()); });
+    QObject::connect(m_controller.get(), &RadioController::writeStepsChanged, m_controller.get(),
+                     [this] { printWriteSteps(); });
+}
+
+void ControllerSession::printWriteSteps() {
+    const WriteSteps& steps = m_controller->writeSteps();
+    for (std::size_t i = 0; i < WriteSteps::kSteps.size(); ++i) {
+        const WriteStep step = WriteSteps::kSteps[i];
+        const WriteStepState state = steps.state(step);
+        // A new write starts every step afresh; waiting and skipped steps
+        // say nothing until they run.
+        if (state == m_stepsShown[i])
+            continue;
+        m_stepsShown[i] = state;
+        if (state == WriteStepState::waiting || state == WriteStepState::skipped)
+            continue;
+        QString line = WriteSteps::name(step) + QStringLiteral(": ") + WriteSteps::stateText(state);
+        if (!steps.detail(step).isEmpty())
+            line += QStringLiteral(" — ") + steps.detail(step);
+        endProgress();
+        m_context.err << printableText(line) << '\n';
+        m_context.err.flush();
+    }
 }
 
 ControllerSession::~ControllerSession() {
@@ -133,6 +156,10 @@ void ControllerSession::showProgress(double fraction) {
     m_context.err << '\r' << '[' << QString(filled, QLatin1Char('#'))
                   << QString(kProgressBarWidth - filled, QLatin1Char(' ')) << "] "
                   << QString::number(percent).rightJustified(3) << '%';
+    // During a write the bar names the step it measures.
+    const WriteSteps& steps = m_controller->writeSteps();
+    if (const WriteStep* step = steps.active() ? steps.running() : nullptr)
+        m_context.err << ' ' << WriteSteps::name(*step).leftJustified(6);
     m_context.err.flush();
 }
 
@@ -142,7 +169,7 @@ void ControllerSession::endProgress() {
     // The bar is transient: its line is blanked, so log lines never mix
     // with it; the next progress step draws it again.
     m_progressShown = -1;
-    m_context.err << '\r' << QString(kProgressBarWidth + 8, QLatin1Char(' ')) << '\r';
+    m_context.err << '\r' << QString(kProgressBarWidth + 15, QLatin1Char(' ')) << '\r';
     m_context.err.flush();
 }
 

@@ -2,11 +2,13 @@
 
 #include "cli/CliCommand.h"
 #include "controller/OperationResult.h"
+#include "controller/WriteSteps.h"
 
 #include <QCommandLineOption>
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -79,6 +81,9 @@ private:
     void printLine(const QString& line);
     void printError(const QString& text);
     void showProgress(double fraction);
+    // A codeplug write's steps, one line on standard error each time a step
+    // starts, ends or fails ("Backup: Done — codeplug-….nerka").
+    void printWriteSteps();
     void endProgress();
     bool startDemo();
 
@@ -92,6 +97,7 @@ private:
     QList<OperationResult> m_results; // every device operation's result, in the order ended
     qsizetype m_resultsTaken = 0;     // results that run() or waitFor() has already returned
     int m_progressShown = -1;         // percent on the bar, −1 while no bar is drawn
+    std::array<WriteStepState, WriteSteps::kCount> m_stepsShown{}; // as last printed
 };
 
 } // namespace nerka::cli

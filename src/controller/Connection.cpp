@@ -5,10 +5,13 @@
 
 #include "link/RadioType.h"
 
+#include <QFile>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+
+#include <sys/stat.h>
 
 namespace nerka {
 
@@ -18,8 +21,20 @@ constexpr double kFirstWaitSeconds = 0.5;
 constexpr double kLongestWaitSeconds = 8.0;
 constexpr double kGiveUpSeconds = 30.0;
 constexpr double kRebootDelaySeconds = 3.0;
+// How often an idle connection looks whether its port still exists: a stat
+// of one path, cheap enough to do every second.
+constexpr int kPresenceCheckMs = 1000;
 
 const QString kConnecting = QStringLiteral("Connecting…");
+
+// The file system's identity (device, inode) of what `path` names, after
+// following links; none when nothing is there.
+std::optional<std::pair<quint64, quint64>> nodeAt(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return std::pair<quint64, quint64>{quint64(info.st_dev), quint64(info.st_ino)};
+}
 
 std::optional<SerialDevice> deviceAt(const QList<SerialDevice>& list, const QString& path) {
     const auto it = std::find_if(list.begin(), list.end(),
@@ -125,6 +140,10 @@ void RadioController::connect(bool automatic) {
             [this, info, path] {
                 // The preference store belongs to the main thread.
                 m_preferences.setLastPortPath(path);
+                // A path that names no file cannot be watched.
+                const auto node = nodeAt(path);
+                m_connectedPortPath = node ? path : QString();
+                m_connectedPortNode = node.value_or(std::pair<quint64, quint64>{0, 0});
                 assignFirmware(info);
                 assignStatus(Status::connected());
                 appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
@@ -149,6 +168,30 @@ void RadioController::disconnect() {
         dropLinkOnQueue();
         postToMain([this] { resetAfterDisconnect(); });
     });
+}
+
+void RadioController::watchPortPresence() {
+    m_presenceTimer = new QTimer(this);
+    m_presenceTimer->setInterval(kPresenceCheckMs);
+    QObject::connect(m_presenceTimer, &QTimer::timeout, this, &RadioController::checkPortPresent);
+    m_presenceTimer->start();
+    // A failed exchange is the first sign of an unplugged radio while it is
+    // busy: the working status keeps the timer's check away until then.
+    QObject::connect(this, &RadioController::finished, this, [this](const OperationResult& result) {
+        if (!result.ok() && result.linkError)
+            checkPortPresent();
+    });
+}
+
+void RadioController::checkPortPresent() {
+    // Only a connection that is idle: a running operation ends with its own
+    // failure first, and the reboot after a write removes the port on purpose
+    // (the status is disconnected then). A port that is back under the same
+    // name is another device node: the open one is dead all the same.
+    if (m_connectedPortPath.isEmpty() || m_status != Status::connected())
+        return;
+    if (nodeAt(m_connectedPortPath) != m_connectedPortNode)
+        connectionLost();
 }
 
 void RadioController::startAutoConnect() {

@@ -37,6 +37,8 @@ RadioController::RadioController(QSettings* settings, QObject* parent)
                      &RadioController::dirtyRegionsChanged);
     QObject::connect(&m_document, &CodeplugDocument::undoStateChanged, this,
                      &RadioController::undoStateChanged);
+    watchPortPresence();
+    QObject::connect(this, &RadioController::finished, this, &RadioController::trackWriteSteps);
 }
 
 void RadioController::relayRecordChanges(const ChangeSet& changes) {
@@ -320,10 +322,12 @@ void RadioController::resetAfterDisconnect() {
     assignProgress(0.0);
     m_document.clear();
     assignDmrDBOnDeviceCount(std::nullopt);
+    m_connectedPortPath.clear();
     appendLogLine(QStringLiteral("Verbindung getrennt."));
 }
 
 void RadioController::connectionLost() {
+    m_connectedPortPath.clear();
     postToQueue([this] {
         dropLinkOnQueue();
         postToMain([this] {

@@ -16,6 +16,7 @@
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
+#include "controller/WriteSteps.h"
 #include "dmrdb/DMRSelection.h"
 #include "dmrdb/DMRUserDatabase.h"
 #include "link/FirmwareInfo.h"
@@ -31,6 +32,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
 class QNetworkAccessManager;
@@ -198,6 +200,9 @@ public:
     // is dropped, the codeplug stays in memory with every region to be
     // written, since the next radio may hold anything.
     void connectionLost();
+    // Connected and idle, or after a failed exchange: when the port the radio
+    // was connected on no longer exists, the connection is lost.
+    void checkPortPresent();
     void startAutoConnect();
     void autoConnectAttempt(double waitSeconds, double elapsedSeconds);
     void reconnectAfterReboot();
@@ -243,6 +248,8 @@ public:
     [[nodiscard]] std::optional<QStringList> pendingWriteSummary() const;
     // The same as one text for the write confirmation's details.
     [[nodiscard]] QString pendingWritePreviewText() const;
+    // Where the last codeplug write stands, step by step (main thread).
+    [[nodiscard]] const WriteSteps& writeSteps() const { return m_writeSteps; }
     // Opens a backup (any codeplug file); every region where it differs from
     // what the radio holds is then to be written. The document location is
     // cleared, so a later save never overwrites the backup.
@@ -403,6 +410,8 @@ Q_SIGNALS:
     // A write is about to send its first byte; `lines` are its changes against
     // the radio's codeplug (posted only when that codeplug is known).
     void writeSummaryReady(const QStringList& lines);
+    // A step of the running codeplug write started, ended or failed.
+    void writeStepsChanged();
     // Every device operation that was asked for ends with exactly one of
     // these, on the main thread, after everything it published: also one the
     // guard refused (busy, no radio) and the read-back after a write (which
@@ -481,6 +490,15 @@ protected:
     void finishDeviceOperation(const DeviceOutcome& outcome);
     // The running operation that holds the working status; main thread only.
     std::optional<DeviceOperation> m_runningOperation;
+    // The path of the connected port and the device node it named at connect
+    // (main thread; empty when none), watched by m_presenceTimer while
+    // connected. A radio that reboots or is plugged in again gets a new node.
+    QString m_connectedPortPath;
+    std::pair<quint64, quint64> m_connectedPortNode{0, 0};
+    QTimer* m_presenceTimer = nullptr;
+    // Constructor only: the presence timer, and the check after every failed
+    // device operation.
+    void watchPortPresence();
 
     // ---- connection objects: assigned on the work queue only ----
     struct Link;
@@ -548,6 +566,13 @@ private:
     CodeplugBackups m_backups;
     std::optional<CodeplugImage> m_radioImage; // mirrors Link::codeplugAsRead
     std::optional<PendingVerification> m_pendingVerification;
+    WriteSteps m_writeSteps;
+    // Any thread: changes the write's steps on the main thread, in order with
+    // everything else posted there.
+    void updateWriteSteps(std::function<void(WriteSteps&)> change);
+    // Main thread: a write or its verification that failed ends the step it
+    // was in; a verification that succeeded ends the write.
+    void trackWriteSteps(const OperationResult& result);
     int m_verificationGeneration = 0; // tells a stale reconnect deadline from the current one
 
     QList<SerialDevice> m_ports;

@@ -90,6 +90,9 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
                                              QStringLiteral(" Nothing was written."));
         prepared.backupPath = saved->path;
         log(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
+        updateWriteSteps([name = QFileInfo(saved->path).fileName()](WriteSteps& steps) {
+            steps.complete(WriteStep::backup, name);
+        });
     }
     if (before) {
         const QStringList lines = summaryLines(*before, image, dirty);
@@ -133,6 +136,11 @@ bool RadioController::startPendingVerification() {
         return false;
     const PendingVerification pending = *m_pendingVerification;
     m_pendingVerification.reset();
+    // The radio is back: its reboot is over.
+    updateWriteSteps([](WriteSteps& steps) {
+        steps.complete(WriteStep::reboot);
+        steps.start(WriteStep::verify);
+    });
     DeviceFrame frame;
     frame.operation = DeviceOperation::verifyWrite;
     frame.workingText = QStringLiteral("Verifying the write…");

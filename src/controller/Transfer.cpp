@@ -158,6 +158,10 @@ void RadioController::writeChanges() {
         // firmware was known on the main thread.
         if (auto refusal = writeRefusal(image, radio.variant(), dirty))
             return DeviceOutcome::failed(OperationErrorKind::refused, *refusal);
+        updateWriteSteps([backup = backups.has_value(), verify](WriteSteps& steps) {
+            steps.begin(backup, verify);
+            steps.start(backup ? WriteStep::backup : WriteStep::write);
+        });
         auto prepared = prepareWriteOnQueue(image, dirty, backups);
         if (!prepared)
             return prepared.error();
@@ -168,6 +172,7 @@ void RadioController::writeChanges() {
             QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
             QStringLiteral(" KB)…"));
 
+        updateWriteSteps([](WriteSteps& steps) { steps.start(WriteStep::write); });
         const auto transfer = [&]() -> std::optional<LinkError> {
             if (auto shown =
                     radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("Codeplug"));
@@ -205,6 +210,17 @@ void RadioController::writeChanges() {
         };
         if (auto error = transfer())
             return writeFailure(*error);
+        updateWriteSteps([count = dirty.size(), total, verify](WriteSteps& steps) {
+            steps.complete(WriteStep::write, QString::number(count) +
+                                                 QStringLiteral(" region(s), ") +
+                                                 QString::number(total / 1024) +
+                                                 QStringLiteral(" KB"));
+            // Without a read-back the reboot command is the last step.
+            if (verify)
+                steps.start(WriteStep::reboot);
+            else
+                steps.complete(WriteStep::reboot);
+        });
         if (verify)
             scheduleVerificationOnQueue(image, dirty, prepared->backupPath);
         rebootAndDisconnect();

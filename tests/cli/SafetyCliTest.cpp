@@ -111,6 +111,19 @@ TEST_F(SafetyCli, WriteBacksUpPrintsTheChangesAndVerifies) {
     EXPECT_TRUE(
         write.out.endsWith(QStringLiteral("\u2022 Verified: 4 region(s) match the radio.\n")))
         << write.out.toStdString();
+    // The steps, one line each on standard error, beside the log.
+    QStringList steps = write.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(steps.size(), 8) << write.err.toStdString();
+    EXPECT_TRUE(steps[1].startsWith(QStringLiteral("Backup: Done — codeplug-")))
+        << steps[1].toStdString();
+    steps[1] = QStringLiteral("Backup: Done");
+    EXPECT_TRUE(steps[3].startsWith(QStringLiteral("Write: Done — "))) << steps[3].toStdString();
+    steps[3] = QStringLiteral("Write: Done");
+    EXPECT_EQ(steps, (QStringList{QStringLiteral("Backup: Running"), QStringLiteral("Backup: Done"),
+                                  QStringLiteral("Write: Running"), QStringLiteral("Write: Done"),
+                                  QStringLiteral("Reboot: Running"), QStringLiteral("Reboot: Done"),
+                                  QStringLiteral("Verify: Running"),
+                                  QStringLiteral("Verify: Done — Verified")}));
 
     const auto listed =
         run({QStringLiteral("backups"), QStringLiteral("--radio"), QStringLiteral("0x4A7C21E0")});
@@ -137,10 +150,13 @@ TEST_F(SafetyCli, WriteExitsOneWhenTheRadioKeptOtherBytes) {
         run({QStringLiteral("write"), QStringLiteral("--port"), radio->devicePath(), file,
              QStringLiteral("--no-backup"), QStringLiteral("--regions"), QStringLiteral("2")});
     EXPECT_EQ(write.exitCode, 1);
-    EXPECT_TRUE(write.err.startsWith(QStringLiteral(
+    // The failed step names the failure, and the error follows as its own line.
+    const QString failure = QStringLiteral(
         "Verification failed: region 2 on the radio differs from what was written, first at flash "
-        "address 0x")))
+        "address 0x");
+    EXPECT_TRUE(write.err.contains(QStringLiteral("\nVerify: Failed — ") + failure))
         << write.err.toStdString();
+    EXPECT_TRUE(write.err.contains(QStringLiteral("\n") + failure)) << write.err.toStdString();
     EXPECT_TRUE(write.err.contains(QStringLiteral("No backup was taken before the write.")));
 }
 

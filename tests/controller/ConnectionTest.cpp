@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace nerka;
 using nerka::test::ControllerOnStandIn;
@@ -95,6 +96,30 @@ TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(path));
     EXPECT_EQ(c->log().last(), QStringLiteral("\u2022 Verbindung getrennt."));
     EXPECT_EQ(radio.sim.requestCount(), requestsBefore) << "nothing is sent on disconnect";
+}
+
+TEST(Connection, AnUnpluggedIdleRadioEndsTheConnectionAndKeepsTheCodeplug) {
+    StandInRadio radio;
+    ControllerOnStandIn c;
+    ASSERT_TRUE(c.connectTo(radio));
+    c->readCodeplug();
+    c.finish();
+    ASSERT_TRUE(c->image().has_value());
+    ASSERT_TRUE(c->dirtyRegions().empty());
+    const auto channels = c->channels();
+
+    radio.sim.stop(); // the port and its device node go away
+    // Nothing is running: the connection notices the missing port by itself.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return c->status() == RadioController::Status::disconnected(); }, 5000));
+    c.drain();
+    EXPECT_FALSE(c->hasInterface());
+    EXPECT_FALSE(c->firmware().has_value());
+    EXPECT_EQ(c->channels(), channels) << "the codeplug stays in memory";
+    EXPECT_EQ(qsizetype(c->dirtyRegions().size()), c->image()->blobs.size())
+        << "the next radio may hold anything: every region is to be written";
+    EXPECT_EQ(c->log().last(), QStringLiteral("\u2022 Radio disconnected (unplugged?). The "
+                                              "codeplug stays in memory; nothing was lost."));
 }
 
 TEST(Connection, RefreshPrefersTheRememberedPortThenKeepsTheSelectionThenTakesARadio) {

@@ -48,6 +48,19 @@ CodeplugImage changedSample(RadioVariant variant, const RegionSet& regions, char
     return image;
 }
 
+// Each step's state, and the detail of the steps that have one, in order.
+QStringList stepsOf(const WriteSteps& steps) {
+    QStringList out;
+    for (WriteStep step : WriteSteps::kSteps) {
+        QString line = WriteSteps::name(step) + QStringLiteral(": ") +
+                       WriteSteps::stateText(steps.state(step));
+        if (!steps.detail(step).isEmpty())
+            line += QStringLiteral(" (") + steps.detail(step) + u')';
+        out.append(line);
+    }
+    return out;
+}
+
 std::optional<CodeplugImage> openBackup(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -113,6 +126,13 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     EXPECT_TRUE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
     EXPECT_TRUE(c->status().isConnected());
     EXPECT_FALSE(c->lastError().has_value());
+    EXPECT_EQ(stepsOf(c->writeSteps()),
+              (QStringList{
+                  QStringLiteral("Backup: Done (") + QFileInfo(backups[0].path).fileName() + u')',
+                  QStringLiteral("Write: Done (4 region(s), 122 KB)"),
+                  QStringLiteral("Reboot: Done"), QStringLiteral("Verify: Done (Verified)")}));
+    EXPECT_TRUE(c->writeSteps().ended());
+    EXPECT_FALSE(c->writeSteps().failed());
 }
 
 TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
@@ -145,6 +165,10 @@ TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(openBackup(backups[0].path), read);
     EXPECT_FALSE(c->radioImage().has_value()) << "the radio was written since";
+    // Without a read-back the write ends with the reboot command.
+    EXPECT_EQ(c->writeSteps().state(WriteStep::reboot), WriteStepState::done);
+    EXPECT_EQ(c->writeSteps().state(WriteStep::verify), WriteStepState::skipped);
+    EXPECT_TRUE(c->writeSteps().ended());
 }
 
 TEST_F(SafeWrite, BackupThatCannotBeSavedBlocksTheWrite) {
@@ -167,6 +191,10 @@ TEST_F(SafeWrite, BackupThatCannotBeSavedBlocksTheWrite) {
     EXPECT_TRUE(c->lastError()->endsWith(QStringLiteral("Nothing was written.")));
     EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3}));
     EXPECT_TRUE(c->status().isConnected());
+    EXPECT_EQ(c->writeSteps().state(WriteStep::backup), WriteStepState::failed);
+    EXPECT_EQ(c->writeSteps().detail(WriteStep::backup), *c->lastError());
+    EXPECT_EQ(c->writeSteps().state(WriteStep::write), WriteStepState::waiting) << "never ran";
+    EXPECT_FALSE(c->writeSteps().active());
 }
 
 TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
@@ -194,6 +222,9 @@ TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
     EXPECT_TRUE(error.contains(c->backups().list().value(0).path)) << error.toStdString();
     EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "a new write retries them all";
     EXPECT_FALSE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
+    EXPECT_EQ(c->writeSteps().state(WriteStep::reboot), WriteStepState::done);
+    EXPECT_EQ(c->writeSteps().state(WriteStep::verify), WriteStepState::failed);
+    EXPECT_EQ(c->writeSteps().detail(WriteStep::verify), error);
 }
 
 TEST_F(SafeWrite, RadioThatDoesNotComeBackCannotBeVerified) {
@@ -207,6 +238,12 @@ TEST_F(SafeWrite, RadioThatDoesNotComeBackCannotBeVerified) {
 
     EXPECT_EQ(c->lastError(), QStringLiteral("Could not verify: the radio did not reconnect."));
     EXPECT_TRUE(c->backups().list().isEmpty());
+    EXPECT_EQ(stepsOf(c->writeSteps()),
+              (QStringList{QStringLiteral("Backup: Skipped"),
+                           QStringLiteral("Write: Done (4 region(s), 122 KB)"),
+                           QStringLiteral("Reboot: Failed (Could not verify: the radio did not "
+                                          "reconnect.)"),
+                           QStringLiteral("Verify: Waiting")}));
 }
 
 TEST_F(SafeWrite, RestoringABackupPutsTheOldCodeplugBack) {

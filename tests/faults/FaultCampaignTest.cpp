@@ -460,10 +460,28 @@ protected:
         EXPECT_EQ(lines.filter(QStringLiteral("\u2022 Error: ")),
                   QStringList{QStringLiteral("\u2022 Error: ") + expected})
             << "the error is logged once, and no other";
-        EXPECT_EQ((*c)->status(),
-                  op == Operation::identify ? Status::disconnected() : Status::connected());
         EXPECT_EQ((*c)->progress(), 0.0);
-        EXPECT_TRUE(HeldInMemory::of(**c) == before) << "memory is as before the operation";
+        if ((fault == SimFault::vanish || fault == SimFault::reboot) && op != Operation::identify) {
+            // A radio that went away (unplugged, or rebooted into a new
+            // device) ends the connection; the codeplug stays, to be written
+            // whole to whatever radio comes next.
+            EXPECT_EQ((*c)->status(), Status::disconnected());
+            EXPECT_TRUE((*c)->log().last().contains(QStringLiteral("Radio disconnected")))
+                << (*c)->log().last().toStdString();
+            HeldInMemory after = HeldInMemory::of(**c);
+            EXPECT_EQ(after.image.has_value(), before.image.has_value());
+            if (after.image) {
+                EXPECT_EQ(qsizetype(after.dirty.size()), after.image->blobs.size())
+                    << "every region is to be written";
+            }
+            after.dirty = before.dirty;
+            after.dmrOnDevice = before.dmrOnDevice;
+            EXPECT_TRUE(after == before) << "the codeplug and the lists stay in memory";
+        } else {
+            EXPECT_EQ((*c)->status(),
+                      op == Operation::identify ? Status::disconnected() : Status::connected());
+            EXPECT_TRUE(HeldInMemory::of(**c) == before) << "memory is as before the operation";
+        }
 
         // A radio that still answers is taken out of its transfer screen and
         // keeps no sector half-filled in its buffer.

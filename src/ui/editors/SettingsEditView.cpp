@@ -45,6 +45,7 @@ QLineEdit* SettingsEditView::addField(QFormLayout* form, const QString& label,
     auto* edit = new QLineEdit(m_form.*text, form->parentWidget());
     edit->setAccessibleName(label);
     form->addRow(label, edit);
+    m_fields.append({text, edit});
     connect(edit, &QLineEdit::textChanged, this, [this, text](const QString& value) {
         m_form.*text = value;
         refreshValidity();
@@ -72,6 +73,22 @@ void SettingsEditView::alignLabels(const QList<QFormLayout*>& forms) {
 
 bool SettingsEditView::isInputValid() const {
     return m_form.isValid();
+}
+
+QString SettingsEditView::invalidReason() const {
+    const auto problem = m_form.problem();
+    return problem ? problem->reason : QString();
+}
+
+QWidget* SettingsEditView::invalidField() const {
+    const auto problem = m_form.problem();
+    if (!problem)
+        return nullptr;
+    for (const auto& [text, edit] : m_fields) {
+        if (text == problem->field)
+            return edit;
+    }
+    return nullptr;
 }
 
 bool SettingsEditView::save() {

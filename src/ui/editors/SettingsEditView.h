@@ -25,6 +25,8 @@ public:
 
 protected:
     [[nodiscard]] bool isInputValid() const override;
+    [[nodiscard]] QString invalidReason() const override;
+    [[nodiscard]] QWidget* invalidField() const override;
     bool save() override;
 
 private:
@@ -32,6 +34,8 @@ private:
     static void alignLabels(const QList<QFormLayout*>& forms);
 
     SettingsForm m_form;
+    // Each field by the form's text it edits, to mark the invalid one.
+    QList<std::pair<QString SettingsForm::*, QLineEdit*>> m_fields;
 };
 
 } // namespace nerka

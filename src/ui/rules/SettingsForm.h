@@ -37,6 +37,14 @@ public:
     [[nodiscard]] bool uhfValid() const;
     [[nodiscard]] bool isValid() const { return dmrIdValid() && vhfValid() && uhfValid(); }
 
+    // The first invalid field, top to bottom, and why, with the field's
+    // caption in the words the sheet shows ("UHF Maximum (MHz): …").
+    struct Problem {
+        QString SettingsForm::*field;
+        QString reason;
+    };
+    [[nodiscard]] std::optional<Problem> problem() const;
+
     // The settings to save, or nothing while invalid.
     [[nodiscard]] std::optional<DeviceSettings> settings() const;
 };

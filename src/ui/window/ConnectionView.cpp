@@ -131,7 +131,8 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     QObject::connect(m_connect, &QPushButton::clicked, this, &ConnectionView::connectOrDisconnect);
     QObject::connect(m_ports, &QComboBox::activated, this, &ConnectionView::portChosen);
     for (auto signal : {&RadioController::statusChanged, &RadioController::firmwareChanged,
-                        &RadioController::progressChanged, &RadioController::portsChanged})
+                        &RadioController::progressChanged, &RadioController::portsChanged,
+                        &RadioController::writeStepsChanged})
         QObject::connect(&controller, signal, this, &ConnectionView::refresh);
     // The model (connected first) has the new list; the picker shows the
     // selection in it again.
@@ -211,7 +212,10 @@ void ConnectionView::refresh() {
     m_connect->setText(status.isDisconnected() ? QStringLiteral("Connect")
                                                : QStringLiteral("Disconnect"));
     m_connect->setAccessibleName(m_connect->text());
-    m_connect->setEnabled(!status.isDisconnected() || m_controller.selectedPort().has_value());
+    // A write owns the connection until it is verified: through the reboot
+    // and the reconnect that follows it.
+    m_connect->setEnabled(!m_controller.writeSteps().active() &&
+                          (!status.isDisconnected() || m_controller.selectedPort().has_value()));
     m_ports->setEnabled(status.isDisconnected());
     m_state->setText(firmware && !status.isDisconnected() ? QStringLiteral("Connected")
                                                           : QStringLiteral("Disconnected"));

@@ -17,10 +17,12 @@
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
 #include "ui/window/SettingsSheet.h"
+#include "ui/window/WritePanel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -75,11 +77,14 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     m_pages = new QStackedWidget;
     m_log = new ActivityLogView(controller);
     buildSections();
+    m_writePanel = new WritePanel(controller);
     auto* content = new QSplitter(Qt::Vertical);
     content->addWidget(m_pages);
+    content->addWidget(m_writePanel);
     content->addWidget(m_log);
     content->setStretchFactor(0, 4);
-    content->setStretchFactor(1, 1);
+    content->setStretchFactor(2, 1);
+    content->setCollapsible(1, false);
     auto* body = new QSplitter(Qt::Horizontal);
     body->addWidget(m_sidebar);
     body->addWidget(content);
@@ -206,9 +211,11 @@ void MainWindow::buildMenus() {
 void MainWindow::connectController() {
     for (auto signal : {&RadioController::statusChanged, &RadioController::imageChanged,
                         &RadioController::dirtyRegionsChanged, &RadioController::undoStateChanged,
-                        &RadioController::documentURLChanged, &RadioController::firmwareChanged})
+                        &RadioController::documentURLChanged, &RadioController::firmwareChanged,
+                        &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
-    for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged})
+    for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged,
+                        &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateProgress);
 }
 
@@ -231,8 +238,17 @@ void MainWindow::showSection(SidebarItem item) {
 
 void MainWindow::loadFromDevice() {
     if (!m_controller.hasInterface()) {
-        // Nothing to read from yet: offer the connection first.
-        openConnectionSheet();
+        // Nothing to read from yet: offer the connection first, and read once
+        // it is made. Closing the sheet without connecting drops the read.
+        QDialog* sheet = openConnectionSheet();
+        QObject::connect(&m_controller, &RadioController::finished, sheet,
+                         [this, sheet](const OperationResult& result) {
+                             if (result.operation != DeviceOperation::connect || !result.ok() ||
+                                 !sheet->isVisible())
+                                 return;
+                             sheet->accept(); // hidden now, deleted soon
+                             loadFromDevice();
+                         });
         return;
     }
     const int unsaved = int(m_controller.dirtyRegions().size());
@@ -298,11 +314,15 @@ void MainWindow::updateActions() {
     const bool working = status.isWorking();
     const int unsaved = int(m_controller.dirtyRegions().size());
     const bool hasImage = m_controller.image().has_value();
-    m_toolbar->loadAction()->setEnabled(!working);
-    m_toolbar->writeAction()->setEnabled(!working && status.isConnected() && hasImage &&
-                                         unsaved > 0);
+    // A write holds the radio from its backup to its verification, through
+    // the reboot, when the status is briefly disconnected.
+    const bool writing = m_controller.writeSteps().active();
+    m_toolbar->loadAction()->setEnabled(!working && !writing);
+    m_toolbar->writeAction()->setEnabled(!working && !writing && status.isConnected() &&
+                                         hasImage && unsaved > 0);
     m_toolbar->setUnsavedCount(unsaved);
     m_toolbar->setConnected(!status.isDisconnected());
+    m_toolbar->disconnectAction()->setEnabled(!writing);
     // "Undo Delete 3 channels": the step the command takes back.
     const CodeplugDocument& codeplug = m_controller.document();
     m_undo->setText(codeplug.canUndo() ? QStringLiteral("Undo ") + codeplug.undoLabel()
@@ -330,7 +350,8 @@ void MainWindow::updateProgress() {
                                                  : QStringLiteral("Disconnected"));
     // Shown in the status bar, so a transfer's progress is in view whichever
     // section or sheet the user is on.
-    m_progress->setVisible(status.isWorking());
+    // A write shows its own steps and progress in the write panel.
+    m_progress->setVisible(status.isWorking() && !m_controller.writeSteps().active());
     m_progress->setValue(int(std::floor(m_controller.progress() * 100.0)));
 }
 

@@ -22,6 +22,7 @@ class FileCommands;
 class ListSection;
 class MainToolbar;
 class PreferencesWindow;
+class WritePanel;
 class RadioController;
 class RecordEditors;
 
@@ -60,6 +61,7 @@ public:
     [[nodiscard]] RecordEditors* editors() const { return m_editors; }
     [[nodiscard]] ActivityLogView* activityLog() const { return m_log; }
     [[nodiscard]] PreferencesWindow* preferencesWindow() const { return m_preferences; }
+    [[nodiscard]] WritePanel* writePanel() const { return m_writePanel; }
     [[nodiscard]] QProgressBar* transferProgress() const { return m_progress; }
     [[nodiscard]] QAction* undoAction() const { return m_undo; }
     [[nodiscard]] QAction* redoAction() const { return m_redo; }
@@ -98,6 +100,7 @@ private:
     ErrorAlert* m_errorAlert = nullptr;
     FileCommands* m_files = nullptr;
     PreferencesWindow* m_preferences = nullptr;
+    WritePanel* m_writePanel = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     QAction* m_preferencesAction = nullptr;

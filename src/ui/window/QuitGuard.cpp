@@ -11,11 +11,26 @@ QString QuitGuard::message(int unsavedRegions) {
                           "lost on quit.");
 }
 
+QString QuitGuard::writingMessage() {
+    return QStringLiteral("The radio is being written. Quitting now can leave it with part of "
+                          "the codeplug; do not unplug it until the write is verified.");
+}
+
 bool QuitGuard::mayQuit() const {
-    return m_confirmed || m_controller.dirtyRegions().empty();
+    return m_confirmed ||
+           (m_controller.dirtyRegions().empty() && !m_controller.writeSteps().active());
 }
 
 void QuitGuard::ask(QWidget* window, std::function<void()> quit) {
+    if (m_controller.writeSteps().active()) {
+        m_dialogs.confirm(window, QStringLiteral("A write is in progress"), writingMessage(),
+                          QStringLiteral("Quit"), QStringLiteral("Cancel"),
+                          [this, quit = std::move(quit)] {
+                              m_confirmed = true;
+                              quit();
+                          });
+        return;
+    }
     const int unsaved = int(m_controller.dirtyRegions().size());
     m_dialogs.confirm(window, QStringLiteral("Unsaved changes"), message(unsaved),
                       QStringLiteral("Quit"), QStringLiteral("Cancel"),

@@ -11,9 +11,9 @@ namespace nerka {
 class Dialogs;
 class RadioController;
 
-// The quit check: with changed regions not yet written to the radio, asks
-// "Unsaved changes" and lets quitting proceed only on "Quit". With none it
-// never asks.
+// The quit check: while a write runs, or with changed regions not yet
+// written to the radio, asks first and lets quitting proceed only on "Quit".
+// Otherwise it never asks.
 class QuitGuard {
 public:
     QuitGuard(RadioController& controller, Dialogs& dialogs)
@@ -27,6 +27,7 @@ public:
     void ask(QWidget* window, std::function<void()> quit);
 
     [[nodiscard]] static QString message(int unsavedRegions);
+    [[nodiscard]] static QString writingMessage();
 
 private:
     RadioController& m_controller;

@@ -256,6 +256,11 @@ TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {
     EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Device settings"));
     type(QStringLiteral("Callsign"), QStringLiteral("DL1ABCDEFG"));
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("Callsign"))->text(), QStringLiteral("DL1ABCDE"));
+    type(QStringLiteral("DMR-ID"), QStringLiteral("0"));
+    EXPECT_TRUE(sheet()->shownNote().startsWith(
+        QStringLiteral("DMR-ID: must be a number from 1 to 16777215")))
+        << sheet()->shownNote().toStdString();
+    EXPECT_EQ(sheet()->markedField(), control<QLineEdit>(QStringLiteral("DMR-ID")));
     type(QStringLiteral("DMR-ID"), QStringLiteral("2621234"));
     const QList<std::pair<QString, QString>> limits = {
         {QStringLiteral("VHF"), QStringLiteral("136")},

@@ -46,3 +46,34 @@ TEST(SettingsFormTest, CallsignCutNumbersAndBands) {
     form.vhfMax = QStringLiteral("1000");
     EXPECT_FALSE(form.vhfValid());
 }
+
+TEST(SettingsFormTest, TheFirstInvalidFieldIsNamedWithItsReason) {
+    const SettingsForm valid(DeviceSettings{QStringLiteral("DL1ABC"), 2621234, 136, 174, 400, 480});
+    EXPECT_FALSE(valid.problem());
+    struct Case {
+        QString SettingsForm::*field;
+        QString text;
+        QString reason;
+    };
+    const QList<Case> cases{
+        {&SettingsForm::dmrID, QStringLiteral("0"),
+         QStringLiteral("DMR-ID: must be a number from 1 to 16777215")},
+        {&SettingsForm::vhfMin, QStringLiteral(""),
+         QStringLiteral("VHF Minimum (MHz): must be a whole number of MHz from 1 to 999")},
+        {&SettingsForm::vhfMax, QStringLiteral("1000"),
+         QStringLiteral("VHF Maximum (MHz): must be a whole number of MHz from 1 to 999")},
+        {&SettingsForm::uhfMin, QStringLiteral("4x0"),
+         QStringLiteral("UHF Minimum (MHz): must be a whole number of MHz from 1 to 999")},
+        {&SettingsForm::uhfMax, QStringLiteral("399"),
+         QStringLiteral("UHF Maximum (MHz): must not be below the minimum (400)")},
+    };
+    for (const Case& c : cases) {
+        SettingsForm form = valid;
+        form.*c.field = c.text;
+        const auto problem = form.problem();
+        ASSERT_TRUE(problem) << c.reason.toStdString();
+        EXPECT_EQ(problem->field, c.field) << c.reason.toStdString();
+        EXPECT_EQ(problem->reason, c.reason);
+        EXPECT_FALSE(form.isValid()) << "the rule and the reason agree";
+    }
+}

@@ -1,0 +1,79 @@
+#include "controller/WriteSteps.h"
+
+#include <algorithm>
+
+namespace nerka {
+
+void WriteSteps::begin(bool backup, bool verify) {
+    m_steps = {};
+    at(WriteStep::backup).state = backup ? WriteStepState::waiting : WriteStepState::skipped;
+    at(WriteStep::verify).state = verify ? WriteStepState::waiting : WriteStepState::skipped;
+    m_begun = true;
+    m_ended = false;
+    m_failed = false;
+}
+
+void WriteSteps::start(WriteStep step) {
+    if (!active())
+        return;
+    at(step) = {WriteStepState::running, {}};
+}
+
+void WriteSteps::complete(WriteStep step, const QString& detail) {
+    if (!active())
+        return;
+    at(step) = {WriteStepState::done, detail};
+    // Done when nothing is left to run.
+    m_ended = std::none_of(kSteps.begin(), kSteps.end(), [this](WriteStep s) {
+        const WriteStepState state = at(s).state;
+        return state == WriteStepState::waiting || state == WriteStepState::running;
+    });
+}
+
+void WriteSteps::fail(WriteStep step, const QString& reason) {
+    if (!active())
+        return;
+    at(step) = {WriteStepState::failed, reason};
+    m_ended = true;
+    m_failed = true;
+}
+
+const WriteStep* WriteSteps::running() const {
+    for (const WriteStep& step : kSteps) {
+        if (at(step).state == WriteStepState::running)
+            return &step;
+    }
+    return nullptr;
+}
+
+QString WriteSteps::name(WriteStep step) {
+    switch (step) {
+    case WriteStep::backup:
+        return QStringLiteral("Backup");
+    case WriteStep::write:
+        return QStringLiteral("Write");
+    case WriteStep::reboot:
+        return QStringLiteral("Reboot");
+    case WriteStep::verify:
+        return QStringLiteral("Verify");
+    }
+    return {};
+}
+
+QString WriteSteps::stateText(WriteStepState state) {
+    switch (state) {
+    case WriteStepState::waiting:
+        return QStringLiteral("Waiting");
+    case WriteStepState::running:
+        return QStringLiteral("Running");
+    case WriteStepState::done:
+        return QStringLiteral("Done");
+    case WriteStepState::failed:
+        return QStringLiteral("Failed");
+    case WriteStepState::skipped:
+        return QStringLiteral("Skipped");
+    }
+    return {};
+}
+
+} // namespace nerka

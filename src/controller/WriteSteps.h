@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace nerka {
+
+// The steps of a codeplug write as the user follows them: the backup read,
+// the write itself, the radio's reboot and the read-back that verifies it.
+enum class WriteStep { backup, write, reboot, verify };
+enum class WriteStepState { waiting, running, done, failed, skipped };
+
+// Where a codeplug write stands, step by step. A write ends when its last
+// step that is not skipped is done, or when a step fails: the steps after a
+// failed one stay waiting, since they never ran.
+class WriteSteps {
+public:
+    static constexpr int kCount = 4;
+
+    // A new write: every step waiting, except the backup and the verify when
+    // they are switched off.
+    void begin(bool backup, bool verify);
+    void start(WriteStep step);
+    void complete(WriteStep step, const QString& detail = {});
+    void fail(WriteStep step, const QString& reason);
+
+    [[nodiscard]] WriteStepState state(WriteStep step) const { return at(step).state; }
+    // What the step ended with: the backup's file name, the amount written,
+    // the verification's result or the exact failure.
+    [[nodiscard]] const QString& detail(WriteStep step) const { return at(step).detail; }
+    // A write has begun and not yet ended.
+    [[nodiscard]] bool active() const { return m_begun && !m_ended; }
+    [[nodiscard]] bool begun() const { return m_begun; }
+    [[nodiscard]] bool ended() const { return m_ended; }
+    [[nodiscard]] bool failed() const { return m_failed; }
+    // The step that runs now, if any.
+    [[nodiscard]] const WriteStep* running() const;
+
+    [[nodiscard]] static QString name(WriteStep step);
+    [[nodiscard]] static QString stateText(WriteStepState state);
+    static constexpr std::array<WriteStep, kCount> kSteps = {WriteStep::backup, WriteStep::write,
+                                                             WriteStep::reboot, WriteStep::verify};
+
+private:
+    struct Entry {
+        WriteStepState state = WriteStepState::waiting;
+        QString detail;
+    };
+    [[nodiscard]] const Entry& at(WriteStep step) const { return m_steps[std::size_t(step)]; }
+    Entry& at(WriteStep step) { return m_steps[std::size_t(step)]; }
+
+    std::array<Entry, kCount> m_steps{};
+    bool m_begun = false;
+    bool m_ended = false;
+    bool m_failed = false;
+};
+
+} // namespace nerka
