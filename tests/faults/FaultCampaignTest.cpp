@@ -74,6 +74,8 @@ std::string faultName(SimFault fault) {
         return "Reboot";
     case SimFault::corruptWrite:
         return "CorruptWrite";
+    case SimFault::unloadedSectorBuffer:
+        return "UnloadedSectorBuffer";
     }
     return {};
 }
