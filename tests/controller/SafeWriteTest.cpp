@@ -174,7 +174,7 @@ TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
     ControllerOnStandIn c(0.2);
     ASSERT_TRUE(c.connectTo(radio));
     QSignalSpy finished(c.controller.get(), &RadioController::finished);
-    radio.sim.injectFault(SimFault::corruptWrite, 5000);
+    radio.sim.injectFault(SimFault::corruptWrite);
 
     writeAll(c, changedSample(RadioVariant::gd77, {1}, 0x11));
 
