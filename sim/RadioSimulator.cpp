@@ -631,9 +631,8 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                         const std::uint32_t start = sector * P::kSectorSize;
                         if (State::fits(s.flash, start, P::kSectorSize)) {
                             s.bufferSector = int(sector);
-                            s.sectorBuffer = unloadedBuffer
-                                                 ? QByteArray(P::kSectorSize, char(0xFF))
-                                                 : s.flash.mid(start, P::kSectorSize);
+                            s.sectorBuffer = unloadedBuffer ? QByteArray(P::kSectorSize, char(0xFF))
+                                                            : s.flash.mid(start, P::kSectorSize);
                             done = true;
                         }
                         break;

@@ -65,7 +65,7 @@ Counts measure(const Scenario& s, bool wholeRegions) {
     Counts counts;
     QTemporaryDir dir;
     RadioSimulator radio(s.baseline.variant == RadioVariant::gd77 ? RadioType::gd77
-                                                                   : RadioType::mduv380);
+                                                                  : RadioType::mduv380);
     radio.setRebootDelayMs(20);
     if (!radio.loadCodeplug(s.baseline).ok() || !radio.start().ok())
         return counts;

@@ -113,10 +113,10 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
         if (!read)
             return DeviceOutcome::failed(
-                read.error(),
-                (backups ? QStringLiteral("Could not back up the radio's codeplug: ")
-                         : QStringLiteral("Could not read the radio's codeplug: ")) +
-                    read.error().description() + QStringLiteral(" Nothing was written."));
+                read.error(), (backups ? QStringLiteral("Could not back up the radio's codeplug: ")
+                                       : QStringLiteral("Could not read the radio's codeplug: ")) +
+                                  read.error().description() +
+                                  QStringLiteral(" Nothing was written."));
         before = *read;
         setProgress(0.0);
         // Read in this connection: valid until the first byte is written.
@@ -226,16 +226,16 @@ bool RadioController::startPendingVerification() {
         } else {
             for (const VerifyBlock& block : pending.blocks) {
                 pieces.append({block.bank, block.address, block.length});
-                expected.append(
-                    readBytes(*pending.after, block.bank, block.address, block.length)
-                        .value_or(QByteArray()));
+                expected.append(readBytes(*pending.after, block.bank, block.address, block.length)
+                                    .value_or(QByteArray()));
             }
         }
         qint64 total = 0;
         for (const CodeplugRegion& piece : pieces)
             total += piece.length;
-        auto readBack = radio.readRegions(
-            pieces, [&](int done) { setProgress(double(done) / double(std::max<qint64>(total, 1))); });
+        auto readBack = radio.readRegions(pieces, [&](int done) {
+            setProgress(double(done) / double(std::max<qint64>(total, 1)));
+        });
         if (!readBack)
             return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
                                                                readBack.error().description());

@@ -158,8 +158,8 @@ QString planText(const WritePlan& plan) {
                              .arg(region.regionIndex));
             break;
         case WholeRegionReason::mostBlocksChanged:
-            whole.append(QStringLiteral("region %1 whole: most of it changed")
-                             .arg(region.regionIndex));
+            whole.append(
+                QStringLiteral("region %1 whole: most of it changed").arg(region.regionIndex));
             break;
         case WholeRegionReason::forced:
             whole.append(QStringLiteral("region %1 whole, as asked").arg(region.regionIndex));
@@ -213,15 +213,14 @@ void RadioController::writeChanges() {
     if (m_backupBeforeWrite)
         backups = m_backups;
     const bool verify = m_verifyAfterWrite;
-    const bool wholeRegions = m_wholeRegionWrites || m_preferences.writeWholeRegions();
-    runDeviceOperation(frame, [this, image, dirty, backups, verify,
-                               wholeRegions]() -> DeviceOutcome {
+    const bool whole = m_wholeRegionWrites || m_preferences.writeWholeRegions();
+    runDeviceOperation(frame, [this, image, dirty, backups, verify, whole]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         // The radio's own family decides, also for a write started before the
         // firmware was known on the main thread.
         if (auto refusal = writeRefusal(image, radio.variant(), dirty))
             return DeviceOutcome::failed(OperationErrorKind::refused, *refusal);
-        auto prepared = prepareWriteOnQueue(image, dirty, backups, wholeRegions);
+        auto prepared = prepareWriteOnQueue(image, dirty, backups, whole);
         if (!prepared)
             return prepared.error();
         const WritePlan& plan = prepared->plan;
@@ -321,9 +320,7 @@ void RadioController::openCodeplugFile(const QString& path) {
     const CodeplugImage& image = *opened;
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     const DecodedImage decoded = decodeImage(image);
-    postToMain([this, image, decoded] {
-        applyDecodedImage(image, decoded);
-    });
+    postToMain([this, image, decoded] { applyDecodedImage(image, decoded); });
     log(QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
         familyText(image.variant) + QStringLiteral(")"));
 }

@@ -68,10 +68,10 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
 
     auto* writing = new QGroupBox(QStringLiteral("Writing"));
     auto* writingLayout = new QVBoxLayout(writing);
-    m_writeWholeRegions =
-        addToggle(writingLayout, QStringLiteral("Write whole regions (slower, for troubleshooting)"),
-                  QStringLiteral("By default a write sends only the blocks that changed since the "
-                                 "radio's codeplug was read."));
+    m_writeWholeRegions = addToggle(
+        writingLayout, QStringLiteral("Write whole regions (slower, for troubleshooting)"),
+        QStringLiteral("By default a write sends only the blocks that changed since the "
+                       "radio's codeplug was read."));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(connection);
@@ -115,8 +115,7 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
 
 void PreferencesWindow::reload() {
     const Preferences& prefs = m_controller.preferences();
-    const QSignalBlocker a(m_autoConnect), b(m_autoRead), c(m_showAllPorts),
-        d(m_writeWholeRegions);
+    const QSignalBlocker a(m_autoConnect), b(m_autoRead), c(m_showAllPorts), d(m_writeWholeRegions);
     m_autoConnect->setChecked(prefs.autoConnect());
     m_autoRead->setChecked(prefs.autoRead());
     m_showAllPorts->setChecked(prefs.showAllPorts());
