@@ -225,18 +225,20 @@ public:
 
     // ---- safe writes (SafeWrite.cpp) ----
     // Before every codeplug write the codeplug the radio holds is saved as an
-    // automatic backup (the one read from it in this connection when nothing
-    // was written since, otherwise a fresh read); when that fails nothing is
-    // written. After the reboot and reconnect the written regions are read back
-    // and compared. Both are on by default; the command line can skip either.
+    // automatic backup (the one read from it in this connection, or left by a
+    // verified write, when nothing was written since; otherwise a fresh read);
+    // when that fails nothing is written. After the reboot and reconnect what
+    // was written is read back and compared. Both are on by default; the
+    // command line can skip either.
     void setBackupBeforeWrite(bool on) { m_backupBeforeWrite = on; }
     void setVerifyAfterWrite(bool on) { m_verifyAfterWrite = on; }
     [[nodiscard]] bool backupBeforeWrite() const { return m_backupBeforeWrite; }
     [[nodiscard]] bool verifyAfterWrite() const { return m_verifyAfterWrite; }
     // Where backups go and are listed (the per-user data folder by default).
     [[nodiscard]] CodeplugBackups& backups() { return m_backups; }
-    // The codeplug as read from the connected radio in this connection, while
-    // nothing has been written to it since; nothing otherwise.
+    // The codeplug as read from the connected radio in this connection (or as
+    // a verified write left it), while nothing has been written to it since;
+    // nothing otherwise.
     [[nodiscard]] const std::optional<CodeplugImage>& radioImage() const { return m_radioImage; }
     // What the next writeChanges changes on the radio, one line per record
     // (the codeplug diff's text), against radioImage(). Nothing when the

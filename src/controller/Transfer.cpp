@@ -142,7 +142,7 @@ QList<MemoryBlock> planBlocks(const WritePlan& plan, const CodeplugImage& image)
     return blocks;
 }
 
-// "Sending 3 of 1,536 blocks: 2 EEPROM, 1 into 1 flash sector." and why
+// "Sending 2 of 767 block(s): 0 EEPROM, 2 into 1 flash sector(s)." and why
 // regions go whole, for the log.
 QString planText(const WritePlan& plan) {
     int total = 0;
