@@ -14,26 +14,26 @@ using nerka::test::StandInRadio;
 
 namespace {
 
-const QString kNothingToWrite =
+const QString kNothingToWriteText =
     QStringLiteral("Nothing to write: the radio already holds this codeplug.");
 
-bool isBlockRead(const QByteArray& r) {
+bool readsABlock(const QByteArray& r) {
     return r.size() == 8 && r[0] == 'R' && (r[1] == 0x01 || r[1] == 0x02);
 }
-bool isDataWrite(const QByteArray& r) {
+bool writesData(const QByteArray& r) {
     return r.size() >= 2 && (r[0] == 'W' || r[0] == 'X');
 }
-bool isReboot(const QByteArray& r) {
+bool rebootsTheRadio(const QByteArray& r) {
     return r.size() == 23 && r[0] == 'C' && r[1] == 0x06 && r[2] == 0x01;
 }
-qsizetype indexOf(const QList<QByteArray>& requests, bool (*test)(const QByteArray&)) {
+qsizetype firstIndexWhere(const QList<QByteArray>& requests, bool (*test)(const QByteArray&)) {
     for (qsizetype i = 0; i < requests.size(); ++i)
         if (test(requests[i]))
             return i;
     return -1;
 }
-qsizetype countIf(const QList<QByteArray>& requests, bool (*test)(const QByteArray&),
-                  qsizetype from, qsizetype to) {
+qsizetype countWhere(const QList<QByteArray>& requests, bool (*test)(const QByteArray&),
+                     qsizetype from, qsizetype to) {
     qsizetype n = 0;
     for (qsizetype i = std::max<qsizetype>(from, 0); i < to && i < requests.size(); ++i)
         n += test(requests[i]) ? 1 : 0;
@@ -41,7 +41,7 @@ qsizetype countIf(const QList<QByteArray>& requests, bool (*test)(const QByteArr
 }
 
 // The sample with channel `number` in use (the sample has channels 1 to 31).
-CodeplugImage radioCodeplug(RadioVariant family, int number) {
+CodeplugImage sampleWithChannel(RadioVariant family, int number) {
     CodeplugImage image = sampleCodeplug(family);
     if (number > 31)
         (void)createBlankChannel(number - 1, image);
@@ -49,7 +49,7 @@ CodeplugImage radioCodeplug(RadioVariant family, int number) {
 }
 
 // `image` with channel `number` renamed.
-CodeplugImage renamed(CodeplugImage image, int number, const QString& name) {
+CodeplugImage withChannelRenamed(CodeplugImage image, int number, const QString& name) {
     for (const RadioChannel& channel : decodeChannels(image)) {
         if (channel.number != number)
             continue;
@@ -122,7 +122,7 @@ TEST_F(BlockWrite, OneChannelSendsOnlyItsBlocksAndVerifiesThem) {
                           Case{RadioType::mduv380, 12, 160}, Case{RadioType::mduv380, 130, 160}}) {
         SCOPED_TRACE(QStringLiteral("%1 channel %2").arg(int(k.type)).arg(k.channel).toStdString());
         StandInRadio radio(k.type, false);
-        ASSERT_TRUE(radio.sim.loadCodeplug(radioCodeplug(radio.sim.variant(), k.channel)).ok());
+        ASSERT_TRUE(radio.sim.loadCodeplug(sampleWithChannel(radio.sim.variant(), k.channel)).ok());
         auto c = readFrom(radio);
         ASSERT_NO_FATAL_FAILURE(rename(*c, k.channel, QStringLiteral("Renamed")));
         radio.sim.clearRequests();
@@ -130,13 +130,13 @@ TEST_F(BlockWrite, OneChannelSendsOnlyItsBlocksAndVerifiesThem) {
         write(*c);
         ASSERT_FALSE((*c)->lastError().has_value()) << (*c)->lastErrorText().toStdString();
         const QList<QByteArray> requests = radio.sim.requests();
-        const qsizetype reboot = indexOf(requests, isReboot);
+        const qsizetype reboot = firstIndexWhere(requests, rebootsTheRadio);
         ASSERT_GT(reboot, 0);
-        EXPECT_EQ(countIf(requests, isBlockRead, 0, reboot), 0) << "the read is the backup";
+        EXPECT_EQ(countWhere(requests, readsABlock, 0, reboot), 0) << "the read is the backup";
         EXPECT_LE(reboot, 13) << "write requests";
         // After the reboot: the identification, then the read-back.
         const qsizetype verify = requests.size() - reboot - 2;
-        EXPECT_GT(countIf(requests, isBlockRead, reboot, requests.size()), 0);
+        EXPECT_GT(countWhere(requests, readsABlock, reboot, requests.size()), 0);
         EXPECT_LE(reboot + verify, k.maxWithVerify);
         EXPECT_TRUE(radio.memoryAs(*(*c)->image()) == *(*c)->image());
         EXPECT_TRUE((*c)->dirtyRegions().empty());
@@ -154,14 +154,14 @@ TEST_F(BlockWrite, VerifiedWriteKeepsTheBaselineSoTheNextWriteReadsNothingFirst)
 
     write(*c);
     const QList<QByteArray> requests = radio.sim.requests();
-    EXPECT_EQ(countIf(requests, isBlockRead, 0, indexOf(requests, isDataWrite)), 0);
+    EXPECT_EQ(countWhere(requests, readsABlock, 0, firstIndexWhere(requests, writesData)), 0);
     EXPECT_EQ((*c)->backups().list().size(), 2) << "the backup comes from the kept baseline";
     EXPECT_TRUE(radio.memoryAs(*(*c)->image()) == *(*c)->image());
 }
 
 TEST_F(BlockWrite, SectorBufferThatWasNotLoadedIsCaughtByTheVerification) {
     StandInRadio radio(RadioType::gd77, false);
-    ASSERT_TRUE(radio.sim.loadCodeplug(radioCodeplug(RadioVariant::gd77, 130)).ok());
+    ASSERT_TRUE(radio.sim.loadCodeplug(sampleWithChannel(RadioVariant::gd77, 130)).ok());
     auto c = readFrom(radio);
     ASSERT_NO_FATAL_FAILURE(rename(*c, 130, QStringLiteral("Renamed")));
     const RegionSet dirty = (*c)->dirtyRegions();
@@ -189,7 +189,7 @@ TEST_F(BlockWrite, BaselineFromAnEarlierConnectionIsCheckedBeforeItIsTrusted) {
         (*c)->disconnect();
         c->finish();
         const CodeplugImage wanted =
-            renamed(sampleCodeplug(RadioVariant::gd77), 12, QStringLiteral("Renamed"));
+            withChannelRenamed(sampleCodeplug(RadioVariant::gd77), 12, QStringLiteral("Renamed"));
         if (changedBehindOurBack) {
             // Another program rewrote the block the write is about to touch.
             const auto [bank, address] =
@@ -204,7 +204,8 @@ TEST_F(BlockWrite, BaselineFromAnEarlierConnectionIsCheckedBeforeItIsTrusted) {
         write(*c);
         ASSERT_FALSE((*c)->lastError().has_value()) << (*c)->lastErrorText().toStdString();
         const QList<QByteArray> requests = radio.sim.requests();
-        const qsizetype reads = countIf(requests, isBlockRead, 0, indexOf(requests, isDataWrite));
+        const qsizetype reads =
+            countWhere(requests, readsABlock, 0, firstIndexWhere(requests, writesData));
         qsizetype wholeCodeplugBlocks = 0;
         for (const CodeplugRegion& region : layoutForVariant(RadioVariant::gd77).regions)
             wholeCodeplugBlocks += (region.length + 31) / 32;
@@ -215,14 +216,14 @@ TEST_F(BlockWrite, BaselineFromAnEarlierConnectionIsCheckedBeforeItIsTrusted) {
             EXPECT_GT(reads, wholeCodeplugBlocks) << "the touched blocks, then a full read";
         else
             EXPECT_LT(reads, 8) << "only the touched blocks";
-        EXPECT_LE(countIf(requests, isDataWrite, 0, requests.size()), 2);
+        EXPECT_LE(countWhere(requests, writesData, 0, requests.size()), 2);
         EXPECT_TRUE(radio.memoryAs(wanted) == wanted);
     }
 }
 
 TEST_F(BlockWrite, WholeRegionsWhenAskedSendWhatAWriteWithoutBaselineSends) {
     const CodeplugImage wanted =
-        renamed(sampleCodeplug(RadioVariant::gd77), 12, QStringLiteral("Renamed"));
+        withChannelRenamed(sampleCodeplug(RadioVariant::gd77), 12, QStringLiteral("Renamed"));
     QList<QList<QByteArray>> streams;
     for (const bool withBaseline : {false, true}) {
         StandInRadio radio;
@@ -241,7 +242,7 @@ TEST_F(BlockWrite, WholeRegionsWhenAskedSendWhatAWriteWithoutBaselineSends) {
         write(*c);
         ASSERT_FALSE((*c)->lastError().has_value()) << (*c)->lastErrorText().toStdString();
         const QList<QByteArray> requests = radio.sim.requests();
-        streams.append(requests.mid(0, indexOf(requests, isReboot) + 1));
+        streams.append(requests.mid(0, firstIndexWhere(requests, rebootsTheRadio) + 1));
         EXPECT_TRUE(radio.memoryAs(wanted) == wanted);
     }
     EXPECT_GT(streams[0].size(), 1000);
@@ -267,11 +268,11 @@ TEST_F(BlockWrite, NothingToWriteSendsNothingAndDoesNotReboot) {
         QSignalSpy finished(c->controller.get(), &RadioController::finished);
 
         write(*c);
-        EXPECT_TRUE(c->hasLine(kNothingToWrite));
+        EXPECT_TRUE(c->hasLine(kNothingToWriteText));
         ASSERT_EQ(finished.size(), 1);
         EXPECT_TRUE(finished[0][0].value<OperationResult>().ok());
-        EXPECT_EQ(countIf(radio.sim.requests(), isDataWrite, 0, radio.sim.requestCount()), 0);
-        EXPECT_EQ(indexOf(radio.sim.requests(), isReboot), -1);
+        EXPECT_EQ(countWhere(radio.sim.requests(), writesData, 0, radio.sim.requestCount()), 0);
+        EXPECT_EQ(firstIndexWhere(radio.sim.requests(), rebootsTheRadio), -1);
         EXPECT_EQ((*c)->status(), RadioController::Status::connected());
         EXPECT_TRUE((*c)->dirtyRegions().empty());
     }
