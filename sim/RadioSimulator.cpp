@@ -497,6 +497,7 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
     bool garbage = false;
     bool wrongLength = false;
     bool corruptWrite = false;
+    bool unloadedBuffer = false;
     {
         std::lock_guard lock(m_mutex);
         const int index = s.requestCounter++;
@@ -510,6 +511,11 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                 if (fault.kind == SimFault::wrongLength && std::uint8_t(request[0]) != P::kRead)
                     continue;
                 if (fault.kind == SimFault::corruptWrite && kind != RequestKind::dataWrite)
+                    continue;
+                if (fault.kind == SimFault::unloadedSectorBuffer &&
+                    !(request.size() > 1 && std::uint8_t(request[0]) != P::kRead &&
+                      std::uint8_t(request[0]) != P::kCommand &&
+                      std::uint8_t(request[1]) == P::kSetFlashSector))
                     continue;
                 s.faults.removeAt(i);
                 switch (fault.kind) {
@@ -530,6 +536,9 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                     break;
                 case SimFault::corruptWrite:
                     corruptWrite = true;
+                    break;
+                case SimFault::unloadedSectorBuffer:
+                    unloadedBuffer = true;
                     break;
                 case SimFault::shortAnswer:
                     shortAnswer = true;
@@ -622,7 +631,8 @@ bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
                         const std::uint32_t start = sector * P::kSectorSize;
                         if (State::fits(s.flash, start, P::kSectorSize)) {
                             s.bufferSector = int(sector);
-                            s.sectorBuffer = s.flash.mid(start, P::kSectorSize);
+                            s.sectorBuffer = unloadedBuffer ? QByteArray(P::kSectorSize, char(0xFF))
+                                                            : s.flash.mid(start, P::kSectorSize);
                             done = true;
                         }
                         break;

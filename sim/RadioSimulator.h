@@ -34,6 +34,10 @@ enum class SimFault {
     // The next data write (flash buffer or EEPROM) stores its first byte
     // inverted and is acknowledged as if all went well.
     corruptWrite,
+    // The next set-flash-sector request leaves the sector buffer erased (0xFF)
+    // instead of loading the sector's contents, and is acknowledged: a commit
+    // then erases every byte of the sector that no buffer write replaced.
+    unloadedSectorBuffer,
 };
 
 // What the radio's transfer screen shows.

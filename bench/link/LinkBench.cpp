@@ -4,10 +4,10 @@
 // of each. The ratio is the median of the ratios of neighbouring runs, so a
 // change in machine load during the run affects both sides alike. The
 // stand-in's share of the time is the same for both, so the ratio shows what
-// the link layer adds. Then it prints the planned request counts of a
-// codeplug write (PlannedWriteFigures.cpp).
+// the link layer adds. Then it prints the request counts of codeplug writes
+// measured on the stand-in (WriteFigures.cpp).
 
-#include "PlannedWriteFigures.h"
+#include "WriteFigures.h"
 
 #include "codeplug/CodeplugLayout.h"
 #include "link/OpenGD77Interface.h"
@@ -160,6 +160,6 @@ int main(int argc, char** argv) {
     std::printf("link.read_codeplug: %.0f ms\n", a);
     std::printf("link.bare_loop: %.0f ms\n", b);
     std::printf("link.ratio: %.3f\n", median(ratios));
-    printPlannedWriteFigures();
+    printWriteFigures();
     return 0;
 }

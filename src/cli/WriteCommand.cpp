@@ -12,7 +12,8 @@ int runWrite(CliContext& context);
 
 const CliCommand kWrite{
     "write",
-    "[--port PATH | --demo [--demo-type N]] FILE [--regions LIST] [--no-backup] [--no-verify]",
+    "[--port PATH | --demo [--demo-type N]] FILE [--regions LIST] [--no-backup] [--no-verify] "
+    "[--whole-regions]",
     "write a codeplug file's regions (default: all) to a radio of the same family; it reboots. "
     "The radio's codeplug is backed up first and the write is read back after the reboot",
     &runWrite};
@@ -45,8 +46,13 @@ int runWrite(CliContext& context) {
     const QCommandLineOption noVerifyOption(
         QStringLiteral("no-verify"),
         QStringLiteral("Do not read the written regions back after the radio restarted."));
+    const QCommandLineOption wholeRegionsOption(
+        QStringLiteral("whole-regions"),
+        QStringLiteral("Send the regions whole instead of only the blocks that changed (slower, "
+                       "for troubleshooting)."));
     parser.addOption(noBackupOption);
     parser.addOption(noVerifyOption);
+    parser.addOption(wholeRegionsOption);
     addRadioOptions(parser);
     if (auto code = parseArguments(context, kWrite, parser, 1, 1))
         return *code;
@@ -65,6 +71,7 @@ int runWrite(CliContext& context) {
     RadioController& controller = session.controller();
     controller.setBackupBeforeWrite(!parser.isSet(noBackupOption));
     controller.setVerifyAfterWrite(!parser.isSet(noVerifyOption));
+    controller.setWholeRegionWrites(parser.isSet(wholeRegionsOption));
     // What the write changes on the radio, printed before its first byte is sent.
     QObject::connect(&controller, &RadioController::writeSummaryReady, &controller,
                      [&context](const QStringList& lines) {

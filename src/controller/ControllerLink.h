@@ -19,8 +19,9 @@ struct RadioController::Link {
     std::shared_ptr<SerialPort> port;
     std::unique_ptr<OpenGD77Interface> interface;
     FirmwareInfo firmware; // as identified when the connection was made
-    // The whole codeplug as read in this connection, while nothing has been
-    // written to the radio since: the automatic backup before a write reuses it.
+    // The whole codeplug as read in this connection (or as the write verified
+    // in it left it), while nothing has been written to the radio since: the
+    // automatic backup and the plan of the next write use it.
     std::optional<CodeplugImage> codeplugAsRead;
 };
 

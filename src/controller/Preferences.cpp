@@ -71,6 +71,14 @@ void Preferences::setShowAllPorts(bool on) {
     m_settings->setValue(QLatin1String(kShowAllPortsKey), on);
 }
 
+bool Preferences::writeWholeRegions() const {
+    return storedFlag(m_settings->value(QLatin1String(kWriteWholeRegionsKey))).value_or(false);
+}
+
+void Preferences::setWriteWholeRegions(bool on) {
+    m_settings->setValue(QLatin1String(kWriteWholeRegionsKey), on);
+}
+
 DMRSelection Preferences::dmrSelection() const {
     DMRSelection selection;
     selection.prefixes =

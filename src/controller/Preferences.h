@@ -21,6 +21,7 @@ public:
     // fill flag (default on).
     static constexpr const char* kDMRPrefixesKey = "dmrPreferredPrefixes";
     static constexpr const char* kDMRFillRestKey = "dmrFillRest";
+    static constexpr const char* kWriteWholeRegionsKey = "writeWholeRegions";
 
     // Uses `settings` (not owned) or, when null, the default per-user store.
     explicit Preferences(QSettings* settings = nullptr);
@@ -39,6 +40,10 @@ public:
     // Stored words that are not prefixes are left out.
     [[nodiscard]] DMRSelection dmrSelection() const;
     void setDMRSelection(const DMRSelection& selection);
+
+    // Default off: a write sends only the blocks that changed.
+    [[nodiscard]] bool writeWholeRegions() const;
+    void setWriteWholeRegions(bool on);
 
     [[nodiscard]] QSettings* store() const { return m_settings; }
 

@@ -16,6 +16,7 @@
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
+#include "controller/WritePlan.h"
 #include "controller/WriteSteps.h"
 #include "dmrdb/DMRSelection.h"
 #include "dmrdb/DMRUserDatabase.h"
@@ -229,18 +230,20 @@ public:
 
     // ---- safe writes (SafeWrite.cpp) ----
     // Before every codeplug write the codeplug the radio holds is saved as an
-    // automatic backup (the one read from it in this connection when nothing
-    // was written since, otherwise a fresh read); when that fails nothing is
-    // written. After the reboot and reconnect the written regions are read back
-    // and compared. Both are on by default; the command line can skip either.
+    // automatic backup (the one read from it in this connection, or left by a
+    // verified write, when nothing was written since; otherwise a fresh read);
+    // when that fails nothing is written. After the reboot and reconnect what
+    // was written is read back and compared. Both are on by default; the
+    // command line can skip either.
     void setBackupBeforeWrite(bool on) { m_backupBeforeWrite = on; }
     void setVerifyAfterWrite(bool on) { m_verifyAfterWrite = on; }
     [[nodiscard]] bool backupBeforeWrite() const { return m_backupBeforeWrite; }
     [[nodiscard]] bool verifyAfterWrite() const { return m_verifyAfterWrite; }
     // Where backups go and are listed (the per-user data folder by default).
     [[nodiscard]] CodeplugBackups& backups() { return m_backups; }
-    // The codeplug as read from the connected radio in this connection, while
-    // nothing has been written to it since; nothing otherwise.
+    // The codeplug as read from the connected radio in this connection (or as
+    // a verified write left it), while nothing has been written to it since;
+    // nothing otherwise.
     [[nodiscard]] const std::optional<CodeplugImage>& radioImage() const { return m_radioImage; }
     // What the next writeChanges changes on the radio, one line per record
     // (the codeplug diff's text), against radioImage(). Nothing when the
@@ -254,6 +257,16 @@ public:
     // what the radio holds is then to be written. The document location is
     // cleared, so a later save never overwrites the backup.
     void restoreBackup(const QString& path);
+    // ---- block writes (Transfer.cpp, SafeWrite.cpp) ----
+    // With a baseline (what the radio holds: read in this connection, or the
+    // backup read before the write) a write sends only the 32-byte blocks
+    // that changed and verifies every block it wrote and every block of each
+    // flash sector it opened. Whole regions are sent without a baseline, where
+    // the plan says so, or when this is set (the command line's
+    // --whole-regions) or the preference asks for it.
+    void setWholeRegionWrites(bool on) { m_wholeRegionWrites = on; }
+    [[nodiscard]] bool wholeRegionWrites() const { return m_wholeRegionWrites; }
+
     // True from a write that is to be verified until its verification ended.
     [[nodiscard]] bool verificationPending() const {
         return m_pendingVerification.has_value() ||
@@ -521,16 +534,22 @@ protected:
     // Safe writes (SafeWrite.cpp). Work queue, before the first write request:
     // saves the backup (when `backups` is given) and posts the change summary;
     // the failure when the write must not start.
+    // It also plans what is sent: block by block against the baseline it
+    // found (see setWholeRegionWrites), or whole regions.
     struct PreparedWrite {
         QString backupPath; // empty when no backup was taken
+        // What the radio held before the write, when known.
+        std::optional<CodeplugImage> baseline;
+        WritePlan plan;
+        bool wholeRegionsAsked = false;
     };
     Result<PreparedWrite, DeviceOutcome>
     prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
-                        const std::optional<CodeplugBackups>& backups);
+                        const std::optional<CodeplugBackups>& backups, bool wholeRegions);
     // Work queue, after a write succeeded and before the reboot: posts the
     // verification to run after the reconnect.
     void scheduleVerificationOnQueue(const CodeplugImage& image, const RegionSet& dirty,
-                                     const QString& backupPath);
+                                     const PreparedWrite& prepared);
     // Main thread: starts the read-back when a verification is pending; true
     // when one started (the reconnect then reads nothing else).
     bool startPendingVerification();
@@ -560,7 +579,22 @@ private:
         RegionSet regions;
         QString backupPath;
         std::uint32_t flashSerial = 0;
+        // The blocks to read back; empty: the written regions whole.
+        QList<VerifyBlock> blocks;
+        // What the radio holds once the read-back matches, when known.
+        std::optional<CodeplugImage> after;
     };
+    // What a radio was last known to hold (read, or verified after a write),
+    // kept across connections and checked before use: the radio's flash
+    // serial must match and, when it is not the image read in the current
+    // connection, the blocks a write touches are read back first. Dropped
+    // after a failed write. Work queue only.
+    struct KeptBaseline {
+        CodeplugImage image;
+        std::uint32_t flashSerial = 0;
+    };
+    std::optional<KeptBaseline> m_keptBaseline;
+    bool m_wholeRegionWrites = false;
     bool m_backupBeforeWrite = true;
     bool m_verifyAfterWrite = true;
     CodeplugBackups m_backups;

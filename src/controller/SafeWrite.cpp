@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace nerka {
@@ -64,23 +65,66 @@ QString hexAddress(std::uint32_t address) {
 
 Result<RadioController::PreparedWrite, RadioController::DeviceOutcome>
 RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
-                                     const std::optional<CodeplugBackups>& backups) {
+                                     const std::optional<CodeplugBackups>& backups,
+                                     bool wholeRegions) {
     OpenGD77Interface& radio = *m_link->interface;
+    const FirmwareInfo& firmware = m_link->firmware;
     std::optional<CodeplugImage> before = m_link->codeplugAsRead;
     PreparedWrite prepared;
-    if (backups) {
-        if (!before) {
-            log(QStringLiteral("Reading the radio's codeplug for the backup…"));
-            auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
-            if (!read)
+    prepared.wholeRegionsAsked = wholeRegions;
+    bool readAgain = false;
+    // Without a backup read, a baseline from an earlier connection of this
+    // radio saves the write most of its requests, but another program may
+    // have written since: the blocks the write touches must still hold what
+    // it says. A backup is always read afresh, so that it is the radio's.
+    if (!before && !backups && !wholeRegions && m_keptBaseline &&
+        m_keptBaseline->flashSerial == firmware.flashChipSerial &&
+        m_keptBaseline->image.variant == radio.variant()) {
+        const CodeplugImage& kept = m_keptBaseline->image;
+        const WritePlan plan = planWrite(kept, image, dirty);
+        QList<CodeplugRegion> touched;
+        for (const VerifyBlock& block : plan.verifyBlocks)
+            touched.append({block.bank, block.address, block.length});
+        // A plan that sends nothing cannot tell; the full read can.
+        bool holds = !touched.isEmpty();
+        if (holds) {
+            auto held = radio.readRegions(touched);
+            if (!held)
                 return DeviceOutcome::failed(
-                    read.error(), QStringLiteral("Could not back up the radio's codeplug: ") +
-                                      read.error().description() +
+                    held.error(), QStringLiteral("Could not read the radio's codeplug: ") +
+                                      held.error().description() +
                                       QStringLiteral(" Nothing was written."));
-            before = *read;
-            setProgress(0.0);
+            for (qsizetype i = 0; i < touched.size() && holds; ++i) {
+                const CodeplugRegion& block = touched[i];
+                holds = readBytes(kept, block.bank, block.address, block.length) == held->at(i);
+            }
         }
-        const FirmwareInfo& firmware = m_link->firmware;
+        if (holds) {
+            before = kept;
+        } else {
+            log(QStringLiteral("The radio's codeplug is not what it was when last read; "
+                               "reading it again…"));
+            readAgain = true;
+        }
+    }
+    if (!before && (backups || readAgain)) {
+        if (backups)
+            log(QStringLiteral("Reading the radio's codeplug for the backup…"));
+        auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
+        if (!read)
+            return DeviceOutcome::failed(
+                read.error(), (backups ? QStringLiteral("Could not back up the radio's codeplug: ")
+                                       : QStringLiteral("Could not read the radio's codeplug: ")) +
+                                  read.error().description() +
+                                  QStringLiteral(" Nothing was written."));
+        before = *read;
+        setProgress(0.0);
+        // Read in this connection: valid until the first byte is written.
+        m_link->codeplugAsRead = before;
+        m_keptBaseline = KeptBaseline{*before, firmware.flashChipSerial};
+        postToMain([this, image = *before] { m_radioImage = image; });
+    }
+    if (backups) {
         auto saved = backups->save(*before, radioTypeDisplayName(firmware.radioType),
                                    firmware.flashChipSerial);
         if (!saved)
@@ -98,16 +142,32 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         const QStringList lines = summaryLines(*before, image, dirty);
         postToMain([this, lines] { Q_EMIT writeSummaryReady(lines); });
     }
-    // From the first byte written on, the image as read no longer describes the radio.
-    m_link->codeplugAsRead.reset();
-    postToMain([this] { m_radioImage.reset(); });
+    prepared.plan = planWrite(before, image, dirty, wholeRegions);
+    prepared.baseline = std::move(before);
     return prepared;
 }
 
 void RadioController::scheduleVerificationOnQueue(const CodeplugImage& image,
                                                   const RegionSet& dirty,
-                                                  const QString& backupPath) {
-    PendingVerification pending{image, dirty, backupPath, m_link->firmware.flashChipSerial};
+                                                  const PreparedWrite& prepared) {
+    PendingVerification pending;
+    pending.image = image;
+    pending.regions = dirty;
+    pending.backupPath = prepared.backupPath;
+    pending.flashSerial = m_link->firmware.flashChipSerial;
+    if (prepared.baseline) {
+        pending.after = imageAfterWrite(*prepared.baseline, image, dirty);
+        // Asked for whole regions, the read-back is the one of whole regions too.
+        if (!prepared.wholeRegionsAsked)
+            pending.blocks = prepared.plan.verifyBlocks;
+    } else {
+        // When every region of the family was written, the radio holds
+        // exactly the image once it matches.
+        const CodeplugLayout& layout = layoutForVariant(m_link->interface->variant());
+        if (image.variant == m_link->interface->variant() && image.regions == layout.regions &&
+            int(dirty.size()) == layout.regions.size())
+            pending.after = image;
+    }
     postToMain([this, pending] {
         m_pendingVerification = pending;
         // The auto-connect chain can end without giving up (a connect attempt
@@ -159,62 +219,88 @@ bool RadioController::startPendingVerification() {
                 QStringLiteral("Could not verify: a different radio connected (flash serial ") +
                     QString::asprintf("0x%08X", serial) + QStringLiteral(", the write went to ") +
                     QString::asprintf("0x%08X", pending.flashSerial) + QStringLiteral(")."));
-        // The written regions as long as what was sent of them.
-        QList<CodeplugRegion> written;
-        qint64 total = 0;
-        for (int index : pending.regions) {
-            CodeplugRegion region = pending.image.regions[index];
-            region.length = int(pending.image.blobs[index].size());
-            written.append(region);
-            total += region.length;
+        // What is read back, and what each piece must hold: the written
+        // regions whole (as long as what was sent of them), or the planned
+        // blocks against what the radio holds after the write.
+        QList<CodeplugRegion> pieces;
+        QList<QByteArray> expected;
+        if (pending.blocks.isEmpty()) {
+            for (int index : pending.regions) {
+                CodeplugRegion region = pending.image.regions[index];
+                region.length = int(pending.image.blobs[index].size());
+                pieces.append(region);
+                expected.append(pending.image.blobs[index]);
+            }
+        } else {
+            for (const VerifyBlock& block : pending.blocks) {
+                pieces.append({block.bank, block.address, block.length});
+                expected.append(readBytes(*pending.after, block.bank, block.address, block.length)
+                                    .value_or(QByteArray()));
+            }
         }
-        auto readBack = radio.readRegions(
-            written, [&](int done) { setProgress(double(done) / double(total)); });
+        qint64 total = 0;
+        for (const CodeplugRegion& piece : pieces)
+            total += piece.length;
+        auto readBack = radio.readRegions(pieces, [&](int done) {
+            setProgress(double(done) / double(std::max<qint64>(total, 1)));
+        });
         if (!readBack)
             return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
                                                                readBack.error().description());
 
-        // The first differing region and absolute address, if any.
-        std::optional<std::pair<int, std::uint32_t>> mismatch;
-        qsizetype position = 0;
-        for (int index : pending.regions) {
-            const QByteArray& sent = pending.image.blobs[index];
-            const QByteArray& held = readBack->at(position++);
-            for (qsizetype i = 0; i < sent.size() && !mismatch; ++i) {
-                if (i >= held.size() || held.at(i) != sent.at(i))
-                    mismatch =
-                        std::pair{index, pending.image.regions[index].address + std::uint32_t(i)};
+        // The region holding an address; a block of a flash sector the
+        // write opened may lie in a region that was not to be written.
+        const auto regionAt = [&](Bank bank, std::uint32_t address) {
+            for (qsizetype i = 0; i < pending.image.regions.size(); ++i) {
+                const CodeplugRegion& region = pending.image.regions[i];
+                if (region.bank == bank && address >= region.address &&
+                    address < region.address + std::uint32_t(region.length))
+                    return int(i);
             }
-            if (mismatch)
+            return pending.regions.empty() ? 0 : *pending.regions.begin();
+        };
+        // The first differing absolute address, if any, and every region that differs.
+        std::optional<std::pair<Bank, std::uint32_t>> mismatch;
+        RegionSet retry = pending.regions;
+        for (qsizetype p = 0; p < pieces.size(); ++p) {
+            const QByteArray& sent = expected[p];
+            const QByteArray& held = readBack->at(p);
+            for (qsizetype i = 0; i < pieces[p].length; ++i) {
+                if (i < sent.size() && i < held.size() && held.at(i) == sent.at(i))
+                    continue;
+                const std::uint32_t address = pieces[p].address + std::uint32_t(i);
+                if (!mismatch)
+                    mismatch = std::pair{pieces[p].bank, address};
+                retry.insert(regionAt(pieces[p].bank, address));
                 break;
+            }
         }
         if (mismatch) {
-            const auto [index, address] = *mismatch;
-            const CodeplugRegion& region = pending.image.regions[index];
+            const auto [bank, address] = *mismatch;
+            const int index = regionAt(bank, address);
             QString message =
                 QStringLiteral("Verification failed: region ") + QString::number(index) +
                 QStringLiteral(" on the radio differs from what was written, first at ") +
-                QLatin1String(bankKey(region.bank)) + QStringLiteral(" address ") +
-                hexAddress(address) + QStringLiteral(". ");
+                QLatin1String(bankKey(bank)) + QStringLiteral(" address ") + hexAddress(address) +
+                QStringLiteral(". ");
             message += pending.backupPath.isEmpty()
                            ? QStringLiteral("No backup was taken before the write.")
                            : QStringLiteral(
                                  "The radio's codeplug from before the write is in the backup ") +
                                  pending.backupPath + QLatin1Char('.');
-            // The written regions count as unwritten again, so the next write retries them.
-            postToMain([this, pending] {
+            // The written regions, and every other one that differs, count
+            // as unwritten again, so the next write retries them.
+            postToMain([this, pending, retry] {
                 if (image() && image()->regions == pending.image.regions)
-                    m_document.markRegionsChanged(pending.regions);
+                    m_document.markRegionsChanged(retry);
             });
             return DeviceOutcome::failed(OperationErrorKind::mismatch, message);
         }
-        // When every region of the family was written and matched, the radio
-        // holds exactly the image: a later backup needs no read.
-        const CodeplugLayout& layout = layoutForVariant(radio.variant());
-        if (pending.image.variant == radio.variant() && pending.image.regions == layout.regions &&
-            int(pending.regions.size()) == layout.regions.size()) {
-            m_link->codeplugAsRead = pending.image;
-            postToMain([this, image = pending.image] { m_radioImage = image; });
+        // The radio holds what the write left: the next write needs no read of its own.
+        if (pending.after) {
+            m_link->codeplugAsRead = *pending.after;
+            m_keptBaseline = KeptBaseline{*pending.after, serial};
+            postToMain([this, image = *pending.after] { m_radioImage = image; });
         }
         const int count = int(pending.regions.size());
         return DeviceOutcome::done([this, count, pending] {

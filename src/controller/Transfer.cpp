@@ -6,6 +6,7 @@
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugLayout.h"
+#include "link/MemoryBlock.h"
 #include "link/RadioType.h"
 
 #include <QFileInfo>
@@ -20,6 +21,8 @@ constexpr int kFlashAlignment = 32; // a flash piece must not cross a sector bou
 
 const QString kReading = QStringLiteral("Reading codeplug…");
 const QString kWriting = QStringLiteral("Writing changes…");
+const QString kNothingToWrite =
+    QStringLiteral("Nothing to write: the radio already holds this codeplug.");
 
 QString familyText(std::optional<RadioVariant> variant) {
     if (!variant)
@@ -104,6 +107,7 @@ void RadioController::readCodeplug() {
             return DeviceOutcome::failed(read.error());
         const CodeplugImage image = std::move(*read);
         m_link->codeplugAsRead = image;
+        m_keptBaseline = KeptBaseline{image, m_link->firmware.flashChipSerial};
         const DecodedImage decoded = decodeImage(image);
         return DeviceOutcome::done([this, image, decoded] {
             applyDecodedImage(image, decoded);
@@ -120,6 +124,61 @@ void RadioController::readCodeplug() {
         });
     });
 }
+
+namespace {
+
+// The data of the plan's EEPROM and sector-buffer writes, in sending order.
+QList<MemoryBlock> planBlocks(const WritePlan& plan, const CodeplugImage& image) {
+    QList<MemoryBlock> blocks;
+    for (const WriteRequest& request : plan.requests) {
+        if (request.kind != WriteRequest::Kind::eepromWrite &&
+            request.kind != WriteRequest::Kind::flashBufferWrite)
+            continue;
+        const CodeplugRegion& region = image.regions[request.regionIndex];
+        blocks.append({region.bank, request.address,
+                       image.blobs[request.regionIndex].mid(
+                           qsizetype(request.address - region.address), request.length)});
+    }
+    return blocks;
+}
+
+// "Sending 2 of 767 block(s): 0 EEPROM, 2 into 1 flash sector(s)." and why
+// regions go whole, for the log.
+QString planText(const WritePlan& plan) {
+    int total = 0;
+    QStringList whole;
+    for (const RegionWritePlan& region : plan.regions) {
+        total += region.blockCount;
+        switch (region.whole) {
+        case WholeRegionReason::none:
+            break;
+        case WholeRegionReason::noBaseline:
+        case WholeRegionReason::notInBaseline:
+            whole.append(QStringLiteral("region %1 whole: the radio's copy is not known")
+                             .arg(region.regionIndex));
+            break;
+        case WholeRegionReason::mostBlocksChanged:
+            whole.append(
+                QStringLiteral("region %1 whole: most of it changed").arg(region.regionIndex));
+            break;
+        case WholeRegionReason::forced:
+            whole.append(QStringLiteral("region %1 whole, as asked").arg(region.regionIndex));
+            break;
+        }
+    }
+    QString text = QStringLiteral("Sending %1 of %2 block(s): %3 EEPROM, %4 into %5 flash "
+                                  "sector(s).")
+                       .arg(plan.eepromWrites + plan.bufferWrites)
+                       .arg(total)
+                       .arg(plan.eepromWrites)
+                       .arg(plan.bufferWrites)
+                       .arg(plan.sectorsOpened);
+    if (!whole.isEmpty())
+        text += QStringLiteral(" (") + whole.join(QStringLiteral("; ")) + QStringLiteral(")");
+    return text;
+}
+
+} // namespace
 
 void RadioController::writeChanges() {
     DeviceFrame frame;
@@ -138,8 +197,10 @@ void RadioController::writeChanges() {
     // change what is sent.
     const CodeplugImage image = *this->image();
     frame.check = [this, &image, &dirty]() -> std::optional<OperationResult> {
-        if (dirty.empty())
+        if (dirty.empty()) {
+            appendLogLine(kNothingToWrite);
             return OperationResult::success(DeviceOperation::writeCodeplug);
+        }
         if (m_firmware) {
             if (auto refusal = writeRefusal(image, radioVariant(m_firmware->radioType), dirty))
                 return OperationResult::failure(DeviceOperation::writeCodeplug,
@@ -152,7 +213,8 @@ void RadioController::writeChanges() {
     if (m_backupBeforeWrite)
         backups = m_backups;
     const bool verify = m_verifyAfterWrite;
-    runDeviceOperation(frame, [this, image, dirty, backups, verify]() -> DeviceOutcome {
+    const bool whole = m_wholeRegionWrites || m_preferences.writeWholeRegions();
+    runDeviceOperation(frame, [this, image, dirty, backups, verify, whole]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         // The radio's own family decides, also for a write started before the
         // firmware was known on the main thread.
@@ -162,59 +224,63 @@ void RadioController::writeChanges() {
             steps.begin(backup, verify);
             steps.start(backup ? WriteStep::backup : WriteStep::write);
         });
-        auto prepared = prepareWriteOnQueue(image, dirty, backups);
+        auto prepared = prepareWriteOnQueue(image, dirty, backups, whole);
         if (!prepared)
             return prepared.error();
+        const WritePlan& plan = prepared->plan;
+        if (plan.nothingToWrite()) {
+            // The radio already holds every dirty region: no screen, no reboot.
+            log(kNothingToWrite);
+            updateWriteSteps([](WriteSteps& steps) {
+                steps.complete(WriteStep::write, kNothingToWrite);
+                steps.skip(WriteStep::reboot);
+                steps.skip(WriteStep::verify);
+            });
+            return DeviceOutcome::done([this, image, dirty] {
+                assignProgress(1.0);
+                assignStatus(Status::connected());
+                m_document.markWritten(image, dirty);
+            });
+        }
+        // From the first byte written on, the image as read no longer describes the radio.
+        m_link->codeplugAsRead.reset();
+        postToMain([this] { m_radioImage.reset(); });
+        // Also when the write fails: what the radio then holds is not known.
+        m_keptBaseline.reset();
+
         qint64 total = 0;
         for (int index : dirty)
             total += image.regions[index].length;
         log(QStringLiteral("Writing ") + QString::number(dirty.size()) +
             QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
             QStringLiteral(" KB)…"));
+        log(planText(plan));
 
         updateWriteSteps([](WriteSteps& steps) { steps.start(WriteStep::write); });
+        const QList<MemoryBlock> blocks = planBlocks(plan, image);
+        qint64 sending = 0;
+        for (const MemoryBlock& block : blocks)
+            sending += block.bytes.size();
         const auto transfer = [&]() -> std::optional<LinkError> {
             if (auto shown =
                     radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("Codeplug"));
                 !shown)
                 return shown.error();
-            qint64 done = 0;
-            for (int index : dirty) {
-                const CodeplugRegion& region = image.regions[index];
-                const QByteArray& bytes = image.blobs[index];
-                if (region.bank == Bank::flash) {
-                    const qint64 before = done;
-                    auto written = radio.writeFlash(region.address, bytes, [&](int n) {
-                        setProgress(double(before + n) / double(total));
-                    });
-                    if (!written)
-                        return written.error();
-                } else {
-                    // An EEPROM region never interleaves with an open flash sector.
-                    if (auto committed = radio.commitOpenSector(); !committed)
-                        return committed.error();
-                    for (int offset = 0; offset < region.length; offset += kBlockSize) {
-                        const int end = std::min(offset + kBlockSize, region.length);
-                        auto written = radio.writeEEPROM(region.address + std::uint32_t(offset),
-                                                         bytes.mid(offset, end - offset));
-                        if (!written)
-                            return written.error();
-                        setProgress(double(done + end) / double(total));
-                    }
-                }
-                done += region.length;
-            }
+            auto written = radio.writeBlocks(blocks, [&](int done) {
+                setProgress(double(done) / double(std::max<qint64>(sending, 1)));
+            });
+            if (!written)
+                return written.error();
             if (auto finished = radio.finishTransfer(); !finished)
                 return finished.error();
             return std::nullopt;
         };
         if (auto error = transfer())
             return writeFailure(*error);
-        updateWriteSteps([count = dirty.size(), total, verify](WriteSteps& steps) {
-            steps.complete(WriteStep::write, QString::number(count) +
-                                                 QStringLiteral(" region(s), ") +
-                                                 QString::number(total / 1024) +
-                                                 QStringLiteral(" KB"));
+        updateWriteSteps([count = blocks.size(), sending, verify](WriteSteps& steps) {
+            steps.complete(WriteStep::write,
+                           QString::number(count) + QStringLiteral(" block(s), ") +
+                               QString::number(sending) + QStringLiteral(" bytes"));
             // Without a read-back the reboot command is the last step.
             if (verify)
                 steps.start(WriteStep::reboot);
@@ -222,7 +288,7 @@ void RadioController::writeChanges() {
                 steps.complete(WriteStep::reboot);
         });
         if (verify)
-            scheduleVerificationOnQueue(image, dirty, prepared->backupPath);
+            scheduleVerificationOnQueue(image, dirty, *prepared);
         rebootAndDisconnect();
         return DeviceOutcome::done([this, image, dirty] {
             publishReboot();
@@ -274,9 +340,7 @@ void RadioController::openCodeplugFile(const QString& path) {
     const CodeplugImage& image = *opened;
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     const DecodedImage decoded = decodeImage(image);
-    postToMain([this, image, decoded] {
-        applyDecodedImage(image, decoded);
-    });
+    postToMain([this, image, decoded] { applyDecodedImage(image, decoded); });
     log(QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
         familyText(image.variant) + QStringLiteral(")"));
 }

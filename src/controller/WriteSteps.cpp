@@ -23,7 +23,17 @@ void WriteSteps::complete(WriteStep step, const QString& detail) {
     if (!active())
         return;
     at(step) = {WriteStepState::done, detail};
-    // Done when nothing is left to run.
+    settle();
+}
+
+void WriteSteps::skip(WriteStep step) {
+    if (!active())
+        return;
+    at(step) = {WriteStepState::skipped, {}};
+    settle();
+}
+
+void WriteSteps::settle() {
     m_ended = std::none_of(kSteps.begin(), kSteps.end(), [this](WriteStep s) {
         const WriteStepState state = at(s).state;
         return state == WriteStepState::waiting || state == WriteStepState::running;

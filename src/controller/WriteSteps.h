@@ -24,6 +24,8 @@ public:
     void start(WriteStep step);
     void complete(WriteStep step, const QString& detail = {});
     void fail(WriteStep step, const QString& reason);
+    // A step the write turned out not to need (no reboot when nothing was sent).
+    void skip(WriteStep step);
 
     [[nodiscard]] WriteStepState state(WriteStep step) const { return at(step).state; }
     // What the step ended with: the backup's file name, the amount written,
@@ -43,6 +45,8 @@ public:
                                                              WriteStep::reboot, WriteStep::verify};
 
 private:
+    // Ends the write when nothing is left to run.
+    void settle();
     struct Entry {
         WriteStepState state = WriteStepState::waiting;
         QString detail;

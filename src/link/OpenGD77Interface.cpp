@@ -288,6 +288,33 @@ OpenGD77Interface::Status OpenGD77Interface::writeFlash(std::uint32_t address,
     return {};
 }
 
+OpenGD77Interface::Status OpenGD77Interface::writeBlocks(const QList<MemoryBlock>& blocks,
+                                                         const Progress& progress) {
+    int done = 0;
+    for (const MemoryBlock& block : blocks) {
+        const auto size = std::uint32_t(block.bytes.size());
+        if (size > std::uint32_t(P::kBlockSize) ||
+            (block.bank == Bank::flash && size > 0 &&
+             block.address / P::kSectorSize != (block.address + size - 1) / P::kSectorSize))
+            return LinkError(InterfaceError::invalidRequest(
+                QStringLiteral("block of %1 bytes @ 0x").arg(size) + hexAddress(block.address) +
+                QStringLiteral(" is not one block")));
+        if (block.bank == Bank::eeprom) {
+            // An EEPROM write never interleaves with an open flash sector.
+            if (auto committed = commitOpenSector(); !committed)
+                return committed;
+            if (auto written = writeEEPROM(block.address, block.bytes); !written)
+                return written;
+        } else if (auto written = writeFlash(block.address, block.bytes); !written) {
+            return written;
+        }
+        done += int(size);
+        if (progress)
+            progress(done);
+    }
+    return {};
+}
+
 OpenGD77Interface::Status OpenGD77Interface::showScreen(std::uint8_t startCommand,
                                                         const QString& line2,
                                                         const QString& line3) {

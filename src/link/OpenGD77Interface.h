@@ -3,6 +3,7 @@
 #include "codeplug/CodeplugImage.h"
 #include "link/FirmwareInfo.h"
 #include "link/LinkError.h"
+#include "link/MemoryBlock.h"
 #include "link/Result.h"
 #include "link/SerialPort.h"
 
@@ -23,7 +24,7 @@ namespace nerka {
 class OpenGD77Interface {
 public:
     using Status = Result<void, LinkError>;
-    // Bytes done in the current readRange, readRegions or writeFlash call.
+    // Bytes done in the current readRange, readRegions, writeFlash or writeBlocks call.
     using Progress = std::function<void(int bytesDone)>;
 
     // The family starts as uv380; identify() sets the real one before any
@@ -76,6 +77,17 @@ public:
     // multiple of 32 so that no piece crosses a sector boundary.
     Status writeFlash(std::uint32_t address, const QByteArray& bytes,
                       const Progress& progress = {});
+    // Writes `blocks` in the given order with the requests of the region
+    // writers: an EEPROM block commits the open flash sector first and goes
+    // out in one EEPROM write; a flash block goes into the sector buffer,
+    // committing the open sector and opening its own (the sector of its first
+    // byte) when another or none is open. The radio loads a sector's current
+    // contents into its buffer when it opens it, so bytes of the sector that
+    // no block names keep their value. Returns with the last sector still
+    // open, as writeFlash does. Progress after every block counts the bytes
+    // done. A block longer than 32 bytes, or a flash block crossing a sector
+    // boundary, fails with `invalidRequest` before it is sent.
+    Status writeBlocks(const QList<MemoryBlock>& blocks, const Progress& progress = {});
     // One 'C' packet (at most 23 bytes, filled with 0x00), answered by '-'.
     Status sendCommand(const QByteArray& bytes);
     // Reads the 2-byte acknowledgement of a write request.

@@ -231,7 +231,7 @@ TEST_F(BadInputCli, InterruptedWriteEndsCleanlyWithTheSignalsExitCode) {
         process.setProcessEnvironment(test::isolatedEnvironment(home));
         process.start(QStringLiteral(NERKA_CLI_PATH),
                       {QStringLiteral("write"), QStringLiteral("--port"), radio.devicePath(),
-                       path("whole.ogd")});
+                       path("whole.ogd"), QStringLiteral("--whole-regions")});
         ASSERT_TRUE(process.waitForStarted());
         // Well into the write: some hundred blocks sent.
         for (int i = 0; i < 3000 && radio.requestCount() < 300; ++i)

@@ -96,7 +96,8 @@ TEST_F(ControllerCli, WriteSendsTheFileToTheRadioWhichReboots) {
     writeImage(file, sampleCodeplug(RadioVariant::uv380));
     const CliRun r =
         run({QStringLiteral("write"), QStringLiteral("--demo"), QStringLiteral("--demo-type"),
-             QStringLiteral("7"), file, QStringLiteral("--regions"), QStringLiteral("3,0")});
+             QStringLiteral("7"), file, QStringLiteral("--regions"), QStringLiteral("3,0"),
+             QStringLiteral("--whole-regions")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("\u2022 File loaded: mine.nerka (UV380)\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("\u2022 Writing 2 changed region(s) (103 KB)…\n")));

@@ -176,4 +176,48 @@ TEST_F(SafetyCli, NoBackupAndNoVerifySendExactlyTheWrite) {
         QStringLiteral("\u2022 Changes written. Device is rebooting — disconnected.\n")));
 }
 
+TEST_F(SafetyCli, WriteSendsOnlyChangedBlocksUnlessToldAndNothingWhenTheRadioHoldsTheFile) {
+    auto radio = startRadio();
+    CodeplugImage renamed = sampleCodeplug(RadioVariant::gd77);
+    const RadioChannel first = decodeChannels(renamed).first();
+    ChannelEdit edit = channelEditFrom(first);
+    edit.name = QStringLiteral("Elsewhere");
+    (void)applyChannelEdit(edit, first.number, renamed);
+    const QString file = save(QStringLiteral("renamed.nerka"), renamed);
+    // Data writes since the last call; −1 when no reboot request came.
+    const auto dataWrites = [&] {
+        int n = 0;
+        bool rebooted = false;
+        for (const QByteArray& request : radio->requests()) {
+            n += request.startsWith("W\x04") || request.startsWith("W\x02") ? 1 : 0;
+            rebooted = rebooted || request.startsWith(QByteArray("C\x06\x01", 3));
+        }
+        radio->clearRequests();
+        return rebooted ? n : -1;
+    };
+    struct Step {
+        QStringList extra;
+        int minWrites, maxWrites, reboots;
+        bool nothing;
+    };
+    // minWrites −1: nothing written and no reboot requested.
+    for (const Step& step : {Step{{}, 1, 2, 1, false}, Step{{}, -1, -1, 1, true},
+                             Step{{QStringLiteral("--whole-regions")}, 700, 100000, 2, false}}) {
+        const auto write =
+            run(QStringList{QStringLiteral("write"), QStringLiteral("--port"), radio->devicePath(),
+                            file, QStringLiteral("--no-verify")} +
+                step.extra);
+        EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+        const int writes = dataWrites();
+        EXPECT_GE(writes, step.minWrites);
+        EXPECT_LE(writes, step.maxWrites);
+        ASSERT_TRUE(radio->waitForGeneration(step.reboots + 1, 10000));
+        EXPECT_EQ(radio->rebootCount(), step.reboots);
+        EXPECT_EQ(write.out.contains(QStringLiteral(
+                      "\u2022 Nothing to write: the radio already holds this codeplug.\n")),
+                  step.nothing)
+            << write.out.toStdString();
+    }
+}
+
 } // namespace

@@ -129,7 +129,7 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     EXPECT_EQ(stepsOf(c->writeSteps()),
               (QStringList{
                   QStringLiteral("Backup: Done (") + QFileInfo(backups[0].path).fileName() + u')',
-                  QStringLiteral("Write: Done (4 region(s), 122 KB)"),
+                  QStringLiteral("Write: Done (1 block(s), 32 bytes)"),
                   QStringLiteral("Reboot: Done"), QStringLiteral("Verify: Done (Verified)")}));
     EXPECT_TRUE(c->writeSteps().ended());
     EXPECT_FALSE(c->writeSteps().failed());
@@ -202,7 +202,7 @@ TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
     ControllerOnStandIn c(0.2);
     ASSERT_TRUE(c.connectTo(radio));
     QSignalSpy finished(c.controller.get(), &RadioController::finished);
-    radio.sim.injectFault(SimFault::corruptWrite, 5000);
+    radio.sim.injectFault(SimFault::corruptWrite);
 
     writeAll(c, changedSample(RadioVariant::gd77, {1}, 0x11));
 
@@ -240,7 +240,7 @@ TEST_F(SafeWrite, RadioThatDoesNotComeBackCannotBeVerified) {
     EXPECT_TRUE(c->backups().list().isEmpty());
     EXPECT_EQ(stepsOf(c->writeSteps()),
               (QStringList{QStringLiteral("Backup: Skipped"),
-                           QStringLiteral("Write: Done (4 region(s), 122 KB)"),
+                           QStringLiteral("Write: Done (3927 block(s), 125664 bytes)"),
                            QStringLiteral("Reboot: Failed (Could not verify: the radio did not "
                                           "reconnect.)"),
                            QStringLiteral("Verify: Waiting")}));

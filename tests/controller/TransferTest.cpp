@@ -212,6 +212,7 @@ TEST_F(Transfer, WritesDirtyRegionsWholeInAscendingOrderThenRebootsAndReconnects
     const QByteArray eepromBefore = bankOf(radio.sim, Bank::eeprom);
     const QByteArray flashBefore = bankOf(radio.sim, Bank::flash);
     radio.sim.clearRequests();
+    c->setWholeRegionWrites(true);
 
     c->writeChanges();
     EXPECT_EQ(c->status(), RadioController::Status::working(QStringLiteral("Writing changes…")));
@@ -311,6 +312,7 @@ TEST_F(Transfer, FailureInTheMiddleOfAWriteCommitsClosesAndKeepsTheChanges) {
     c->markRegionsChanged({2, 3});
     // The requests of the write alone, without the backup read before it.
     c->setBackupBeforeWrite(false);
+    c->setWholeRegionWrites(true);
     radio.sim.clearRequests();
     // The screen takes 8 packets; the fault hits a buffer write of region 2.
     radio.sim.injectFault(SimFault::wrongAck, 40);
@@ -373,7 +375,9 @@ TEST_F(Transfer, WriteWithoutChangesDoesNothing) {
     c->writeChanges();
     c.drain();
     EXPECT_EQ(radio.sim.requestCount(), requestsBefore);
-    EXPECT_EQ(c->log().size(), lines);
+    EXPECT_EQ(c->log().size(), lines + 1);
+    EXPECT_TRUE(
+        c.hasLine(QStringLiteral("Nothing to write: the radio already holds this codeplug.")));
     EXPECT_EQ(c->status(), RadioController::Status::connected());
 }
 

@@ -1,7 +1,9 @@
 // The fault campaign: every fault the stand-in radio can produce, injected at
 // chosen requests of every transfer (identify; codeplug read and write; DMR
 // database write and read). The requests come from a healthy run of the same
-// operation, so the injection points follow the protocol as it is spoken.
+// operation, so the injection points follow the protocol as it is spoken. A
+// block write is a codeplug write against the codeplug read just before, so
+// that only the changed blocks go out.
 // Each combination must end in exactly one report of the link's own error
 // text, with everything in memory as it was, the radio's transfer screen
 // closed whenever the radio still answers, and a controller that connects and
@@ -30,7 +32,7 @@ namespace {
 
 using Status = RadioController::Status;
 
-enum class Operation { identify, codeplugRead, codeplugWrite, dmrWrite, dmrRead };
+enum class Operation { identify, codeplugRead, codeplugWrite, blockWrite, dmrWrite, dmrRead };
 
 // A time scale that puts the reconnect after a reboot far beyond any test.
 constexpr double kNoReconnect = 1000.0;
@@ -48,6 +50,8 @@ std::string operationName(Operation op) {
         return "CodeplugRead";
     case Operation::codeplugWrite:
         return "CodeplugWrite";
+    case Operation::blockWrite:
+        return "BlockWrite";
     case Operation::dmrWrite:
         return "DmrWrite";
     case Operation::dmrRead:
@@ -74,6 +78,8 @@ std::string faultName(SimFault fault) {
         return "Reboot";
     case SimFault::corruptWrite:
         return "CorruptWrite";
+    case SimFault::unloadedSectorBuffer:
+        return "UnloadedSectorBuffer";
     }
     return {};
 }
@@ -85,6 +91,7 @@ DeviceOperation deviceOperation(Operation op) {
     case Operation::codeplugRead:
         return DeviceOperation::readCodeplug;
     case Operation::codeplugWrite:
+    case Operation::blockWrite:
         return DeviceOperation::writeCodeplug;
     case Operation::dmrWrite:
         return DeviceOperation::writeDmrDatabase;
@@ -228,7 +235,8 @@ QList<InjectionPoint> injectionPoints(Operation op, const QList<QByteArray>& tra
         }
         points.addLast(QStringLiteral("closing the transfer screen"));
         break;
-    case Operation::codeplugWrite: {
+    case Operation::codeplugWrite:
+    case Operation::blockWrite: {
         points.addScreen();
         for (int i = 0; i < layout.regions.size(); ++i) {
             const CodeplugRegion& region = layout.regions[i];
@@ -358,6 +366,17 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(encodeCodeplugFile(sampleCodeplug(RadioVariant::gd77)));
         file.close();
+        // Bytes changed at the start, middle and end of every region.
+        CodeplugImage changed = sampleCodeplug(RadioVariant::gd77);
+        for (QByteArray& blob : changed.blobs) {
+            for (qsizetype at : {qsizetype(0), blob.size() / 2, blob.size() - 1})
+                blob[at] = char(blob[at] ^ 0x5A);
+        }
+        changedPath = dir.filePath(QStringLiteral("changed.nerka"));
+        QFile changedFile(changedPath);
+        ASSERT_TRUE(changedFile.open(QIODevice::WriteOnly));
+        changedFile.write(encodeCodeplugFile(changed));
+        changedFile.close();
         csvPath = dir.filePath(QStringLiteral("ids.csv"));
         QFile csv(csvPath);
         ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
@@ -395,6 +414,13 @@ protected:
         } else {
             EXPECT_TRUE(c->connectTo(radio));
         }
+        if (op == Operation::blockWrite) {
+            (*c)->readCodeplug();
+            c->finish();
+            (*c)->openCodeplugFile(changedPath);
+            c->drain();
+            EXPECT_EQ((*c)->dirtyRegions(), kAllRegions);
+        }
         EXPECT_TRUE((*c)->dmrUserDB().has_value());
         return c;
     }
@@ -408,6 +434,7 @@ protected:
             c->readCodeplug();
             break;
         case Operation::codeplugWrite:
+        case Operation::blockWrite:
             c->writeChanges();
             break;
         case Operation::dmrWrite:
@@ -533,6 +560,7 @@ protected:
 
     QTemporaryDir dir;
     QString codeplugPath;
+    QString changedPath; // the sample with a few bytes changed in every region
     QString csvPath;
 };
 
@@ -564,11 +592,12 @@ std::string combinationName(const ::testing::TestParamInfo<Combination>& info) {
 std::vector<Combination> everyCombination() {
     std::vector<Combination> out;
     for (Operation op : {Operation::identify, Operation::codeplugRead, Operation::codeplugWrite,
-                         Operation::dmrWrite, Operation::dmrRead}) {
+                         Operation::blockWrite, Operation::dmrWrite, Operation::dmrRead}) {
         for (SimFault fault :
              {SimFault::silence, SimFault::shortAnswer, SimFault::wrongLength, SimFault::wrongAck,
               SimFault::garbage, SimFault::vanish, SimFault::reboot}) {
-            const bool writes = op == Operation::codeplugWrite || op == Operation::dmrWrite;
+            const bool writes = op == Operation::codeplugWrite || op == Operation::blockWrite ||
+                                op == Operation::dmrWrite;
             if (!(writes && fault == SimFault::wrongLength))
                 out.emplace_back(op, fault);
         }

@@ -319,6 +319,53 @@ TEST(OpenGD77Interface, OversizedWritesAreRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(f.radio.requestCount(), 0);
 }
 
+TEST(OpenGD77Interface, WriteBlocksSendsEachBlockInTheRegionWritersRequests) {
+    RadioFixture f;
+    const QByteArray sector1 = pattern(4096, 6);
+    ASSERT_TRUE(f.radio.setMemory(Bank::flash, 0x1000, sector1));
+    const QByteArray a = pattern(32, 7), b = pattern(20, 8), e = pattern(32, 9),
+                     c = pattern(32, 10);
+    const QList<MemoryBlock> blocks = {{Bank::flash, 0x1040, a},
+                                       {Bank::flash, 0x1FE0, b},
+                                       {Bank::eeprom, 0x0100, e},
+                                       {Bank::flash, 0x2000, c}};
+    QList<int> progress;
+    auto written = f.link->writeBlocks(blocks, [&](int done) { progress.append(done); });
+    ASSERT_TRUE(written.ok()) << errorText(written).toStdString();
+    EXPECT_EQ(progress, (QList<int>{32, 52, 84, 116}));
+    const QList<QByteArray> expected = {
+        bytes({0x57, 0x01, 0x00, 0x00, 0x01}),
+        bytes({0x57, 0x02, 0x00, 0x00, 0x10, 0x40, 0x00, 0x20}) + a,
+        bytes({0x57, 0x02, 0x00, 0x00, 0x1F, 0xE0, 0x00, 0x14}) + b,
+        bytes({0x57, 0x03}),
+        bytes({0x57, 0x04, 0x00, 0x00, 0x01, 0x00, 0x00, 0x20}) + e,
+        bytes({0x57, 0x01, 0x00, 0x00, 0x02}),
+        bytes({0x57, 0x02, 0x00, 0x00, 0x20, 0x00, 0x00, 0x20}) + c,
+    };
+    EXPECT_EQ(hexOf(f.radio.requests()), hexOf(expected));
+    EXPECT_EQ(f.link->currentSector(), 2) << "the last sector stays open";
+    ASSERT_TRUE(f.link->finishTransfer().ok());
+
+    // Only the named bytes changed; the rest of the sector kept its contents.
+    QByteArray sector1After = sector1;
+    sector1After.replace(0x40, 32, a);
+    sector1After.replace(0xFE0, 20, b);
+    EXPECT_EQ(f.radio.memory(Bank::flash, 0x1000, 4096).toHex(), sector1After.toHex());
+    EXPECT_EQ(f.radio.memory(Bank::eeprom, 0x0100, 32).toHex(), e.toHex());
+    EXPECT_EQ(f.radio.memory(Bank::flash, 0x2000, 32).toHex(), c.toHex());
+}
+
+TEST(OpenGD77Interface, WriteBlocksRefusesWhatIsNotOneBlockBeforeSendingIt) {
+    for (const MemoryBlock& bad : {MemoryBlock{Bank::eeprom, 0, QByteArray(33, 'x')},
+                                   MemoryBlock{Bank::flash, 0x0FF0, QByteArray(32, 'x')}}) {
+        RadioFixture f;
+        auto written = f.link->writeBlocks({bad});
+        ASSERT_FALSE(written.ok());
+        EXPECT_EQ(written.error().interfaceError()->kind, InterfaceError::Kind::invalidRequest);
+        EXPECT_EQ(f.radio.requestCount(), 0);
+    }
+}
+
 TEST(OpenGD77Interface, AClosedPortIsReportedAsNotOpen) {
     RadioFixture f;
     f.port->close();

@@ -66,9 +66,17 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
     m_forget->setAccessibleName(m_forget->text());
     portsLayout->addWidget(m_forget, 0, Qt::AlignLeft);
 
+    auto* writing = new QGroupBox(QStringLiteral("Writing"));
+    auto* writingLayout = new QVBoxLayout(writing);
+    m_writeWholeRegions = addToggle(
+        writingLayout, QStringLiteral("Write whole regions (slower, for troubleshooting)"),
+        QStringLiteral("By default a write sends only the blocks that changed since the "
+                       "radio's codeplug was read."));
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(connection);
     layout->addWidget(ports);
+    layout->addWidget(writing);
     layout->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
@@ -89,6 +97,8 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
         // The port list follows the choice at once.
         m_controller.refreshPorts();
     });
+    QObject::connect(m_writeWholeRegions, &QCheckBox::toggled, this,
+                     [&prefs](bool on) { prefs.setWriteWholeRegions(on); });
     QObject::connect(m_forget, &QPushButton::clicked, this, [this, &prefs] {
         // Empty text, not a removed key: the next launch still looks for a
         // radio but can no longer match the old path.
@@ -105,10 +115,11 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
 
 void PreferencesWindow::reload() {
     const Preferences& prefs = m_controller.preferences();
-    const QSignalBlocker a(m_autoConnect), b(m_autoRead), c(m_showAllPorts);
+    const QSignalBlocker a(m_autoConnect), b(m_autoRead), c(m_showAllPorts), d(m_writeWholeRegions);
     m_autoConnect->setChecked(prefs.autoConnect());
     m_autoRead->setChecked(prefs.autoRead());
     m_showAllPorts->setChecked(prefs.showAllPorts());
+    m_writeWholeRegions->setChecked(prefs.writeWholeRegions());
     m_rememberedPort->setText(prefs.lastPortPath());
     m_forget->setEnabled(!prefs.lastPortPath().isEmpty());
 }

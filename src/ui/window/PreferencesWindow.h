@@ -24,6 +24,7 @@ public:
     [[nodiscard]] QCheckBox* autoConnectToggle() const { return m_autoConnect; }
     [[nodiscard]] QCheckBox* autoReadToggle() const { return m_autoRead; }
     [[nodiscard]] QCheckBox* showAllPortsToggle() const { return m_showAllPorts; }
+    [[nodiscard]] QCheckBox* writeWholeRegionsToggle() const { return m_writeWholeRegions; }
     [[nodiscard]] QLineEdit* rememberedPortField() const { return m_rememberedPort; }
     [[nodiscard]] QPushButton* forgetButton() const { return m_forget; }
 
@@ -35,6 +36,7 @@ private:
     QCheckBox* m_autoConnect = nullptr;
     QCheckBox* m_autoRead = nullptr;
     QCheckBox* m_showAllPorts = nullptr;
+    QCheckBox* m_writeWholeRegions = nullptr;
     QLineEdit* m_rememberedPort = nullptr;
     QPushButton* m_forget = nullptr;
     bool m_placed = false;

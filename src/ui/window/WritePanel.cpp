@@ -79,7 +79,12 @@ QString WritePanel::outcome(const WriteSteps& steps) {
         if (steps.state(step) == WriteStepState::failed)
             return WriteSteps::name(step) + QStringLiteral(" failed: ") + steps.detail(step);
     }
-    QString text = steps.state(WriteStep::verify) == WriteStepState::done
+    // Nothing sent (the radio held the codeplug already) needs no reboot.
+    QString nothingSent = steps.detail(WriteStep::write);
+    if (nothingSent.endsWith(u'.'))
+        nothingSent.chop(1);
+    QString text = steps.state(WriteStep::reboot) == WriteStepState::skipped ? nothingSent
+                   : steps.state(WriteStep::verify) == WriteStepState::done
                        ? QStringLiteral("Verified")
                        : QStringLiteral("Written; not verified (switched off)");
     if (steps.state(WriteStep::backup) == WriteStepState::done)

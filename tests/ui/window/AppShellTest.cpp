@@ -5,10 +5,10 @@
 #include "ui/window/NerkaApp.h"
 #include "ui/window/PreferencesWindow.h"
 
-#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTemporaryDir>
 
 namespace nerka::test {
 
@@ -60,6 +60,10 @@ TEST(AppShell, LaunchConnectsToTheRememberedPortUntilItIsForgotten) {
         EXPECT_EQ(store->value(QStringLiteral("autoConnect")).toBool(), false);
         ASSERT_TRUE(press(prefs, QStringLiteral("Auto-connect on launch")));
         EXPECT_EQ(store->value(QStringLiteral("autoConnect")).toBool(), true);
+        EXPECT_FALSE(prefs->writeWholeRegionsToggle()->isChecked());
+        ASSERT_TRUE(
+            press(prefs, QStringLiteral("Write whole regions (slower, for troubleshooting)")));
+        EXPECT_TRUE(app.radio().preferences().writeWholeRegions());
     }
     // The next launch looks, but no longer matches the old path.
     ScriptedDialogs dialogs;

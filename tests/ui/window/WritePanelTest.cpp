@@ -31,6 +31,19 @@ TEST(WritePanelOutcome, NamesTheFailedStepOrTheVerificationAndTheBackup) {
     EXPECT_TRUE(steps.ended());
     EXPECT_EQ(WritePanel::outcome(steps), QStringLiteral("Verified. Backup: codeplug-1.nerka."));
 
+    WriteSteps nothingSent;
+    nothingSent.begin(true, true);
+    nothingSent.complete(WriteStep::backup, QStringLiteral("codeplug-2.nerka"));
+    nothingSent.complete(
+        WriteStep::write,
+        QStringLiteral("Nothing to write: the radio already holds this codeplug."));
+    nothingSent.skip(WriteStep::reboot);
+    nothingSent.skip(WriteStep::verify);
+    EXPECT_TRUE(nothingSent.ended());
+    EXPECT_EQ(WritePanel::outcome(nothingSent),
+              QStringLiteral("Nothing to write: the radio already holds this codeplug. Backup: "
+                             "codeplug-2.nerka."));
+
     WriteSteps unverified;
     unverified.begin(false, false);
     unverified.complete(WriteStep::write);
