@@ -221,7 +221,7 @@ TEST_F(MembershipTest, ChannelSelectionAddsToRemovesFromAndMakesZones) {
     menu->addMenu()->actions().first()->trigger();
     EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 2}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Add channel 3 to zone 1"));
-    menu->actions();
+    (void)menu->actions();
     EXPECT_FALSE(menu->addMenu()->actions().first()->isEnabled()); // both are in it now
 
     menu->removeMenu()->actions().first()->trigger();
