@@ -5,10 +5,46 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace nerka {
+
+namespace {
+
+// Column headers with the list's name on top and its member count against
+// the limit ("12/80") below it, so every column shows how full it is. The
+// header's text (and what assistive technology reads) stays the name.
+class CountingHeader final : public QHeaderView {
+public:
+    explicit CountingHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setSectionsClickable(false);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+        size.setHeight(size.height() + fontMetrics().height());
+        return size;
+    }
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        const QString count =
+            model()
+                ->headerData(logicalIndex, orientation(), MembershipModel::CountTextRole)
+                .toString();
+        if (count.isEmpty())
+            return;
+        painter->save();
+        painter->setPen(palette().color(QPalette::ButtonText));
+        painter->drawText(rect.adjusted(2, 0, -2, -3), Qt::AlignHCenter | Qt::AlignBottom, count);
+        painter->restore();
+    }
+};
+
+} // namespace
 
 MembershipGridView::MembershipGridView(RadioController& controller, MembershipModel::Kind kind,
                                        QWidget* parent)
@@ -25,6 +61,7 @@ MembershipGridView::MembershipGridView(RadioController& controller, MembershipMo
     m_table = new QTableView(this);
     m_table->setAccessibleName(zones ? QStringLiteral("Zone membership")
                                      : QStringLiteral("Talkgroup membership"));
+    m_table->setHorizontalHeader(new CountingHeader(m_table));
     m_table->setModel(m_proxy);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);

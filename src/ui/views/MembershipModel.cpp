@@ -10,6 +10,13 @@
 
 namespace nerka {
 
+namespace {
+
+// Beyond this many flipped cells in one column, the column is announced whole.
+constexpr qsizetype kCellsAnnouncedOneByOne = 32;
+
+} // namespace
+
 MembershipModel::MembershipModel(RadioController& controller, Kind kind, QObject* parent)
     : QAbstractTableModel(parent), m_controller(controller), m_kind(kind) {
     m_lists = buildLists();
@@ -125,12 +132,24 @@ void MembershipModel::apply(const ChangeSet& changes) {
     for (qsizetype l = 0; l < lists.size(); ++l) {
         if (lists[l] == m_lists[l])
             continue;
+        // The cells whose tick flipped; a toggle flips one, and announcing
+        // one cell spares the search proxy and the view a pass over the column.
+        QSet<int> flipped = lists[l].memberSet;
+        flipped.unite(m_lists[l].memberSet);
+        flipped.subtract(QSet<int>(lists[l].memberSet).intersect(m_lists[l].memberSet));
+        const bool renamed = lists[l].name != m_lists[l].name;
         m_lists[l] = std::move(lists[l]);
         const int column = int(l) + 1;
         Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
-        if (!m_rows.isEmpty())
-            Q_EMIT dataChanged(index(0, column), index(int(m_rows.size()) - 1, column),
-                               {Qt::CheckStateRole, Qt::AccessibleTextRole});
+        if (m_rows.isEmpty())
+            continue;
+        if (renamed || flipped.size() > kCellsAnnouncedOneByOne) {
+            Q_EMIT dataChanged(index(0, column), index(int(m_rows.size()) - 1, column));
+            continue;
+        }
+        for (int key : flipped)
+            if (const std::optional<int> row = rowOfKey(key))
+                Q_EMIT dataChanged(index(*row, column), index(*row, column), {Qt::CheckStateRole});
     }
 }
 
