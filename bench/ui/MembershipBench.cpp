@@ -22,7 +22,7 @@ using namespace nerka;
 
 namespace {
 
-double median(std::vector<double> values) {
+double membershipMedian(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
@@ -69,7 +69,7 @@ NERKA_UI_BENCH(membershipGrid) {
             return;
         }
     }
-    bench::printFigure("ui.membership_grid_open_ms", median(opens), "ms");
+    bench::printFigure("ui.membership_grid_open_ms", membershipMedian(opens), "ms");
 
     MembershipGridView grid(controller, MembershipModel::Kind::zones);
     grid.resize(1000, 700);
@@ -92,5 +92,5 @@ NERKA_UI_BENCH(membershipGrid) {
         std::fprintf(stderr, "membershipGrid: Space did not toggle the cell\n");
         return;
     }
-    bench::printFigure("ui.membership_toggle_ms", median(toggles), "ms");
+    bench::printFigure("ui.membership_toggle_ms", membershipMedian(toggles), "ms");
 }

@@ -15,31 +15,29 @@ namespace {
 // Both radio families store the same record sizes: 80 channel entries per
 // zone record and 32 contact entries per RX group list record. A family with
 // smaller lists gets its own row here; everything else asks these functions.
-struct MemberLimits {
+struct FamilyMemberLimits {
     RadioVariant variant;
     int zoneChannels;
     int talkgroupContacts;
 };
 
-constexpr MemberLimits kMemberLimits[] = {
+constexpr FamilyMemberLimits kFamilyMemberLimits[] = {
     {RadioVariant::gd77, ZoneRecord::kMemberCount, GroupListRecord::kMemberCount},
     {RadioVariant::uv380, ZoneRecord::kMemberCount, GroupListRecord::kMemberCount},
 };
 
-constexpr int kZoneCapacity = ZoneTable::kZoneCount;
-
-EditRefusal missing(const char* what, int number) {
+EditRefusal membershipNotLocated(const char* what, int number) {
     return {
         RefusalKind::notFound,
         QStringLiteral("Could not locate %1 %2 in memory.").arg(QLatin1String(what)).arg(number)};
 }
 
-QString countOf(qsizetype count, const char* one, const char* many) {
+QString countedNoun(qsizetype count, const char* one, const char* many) {
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
 }
 
 // The numbers once each, in the order first given.
-QList<int> distinct(const QList<int>& numbers) {
+QList<int> distinctNumbers(const QList<int>& numbers) {
     QList<int> out;
     QSet<int> seen;
     for (int n : numbers)
@@ -54,7 +52,7 @@ QList<int> distinct(const QList<int>& numbers) {
 
 int CodeplugDocument::zoneMemberLimit(std::optional<RadioVariant> variant) {
     int limit = 0;
-    for (const MemberLimits& row : kMemberLimits)
+    for (const FamilyMemberLimits& row : kFamilyMemberLimits)
         if (!variant || row.variant == *variant)
             limit = std::max(limit, row.zoneChannels);
     return limit;
@@ -62,7 +60,7 @@ int CodeplugDocument::zoneMemberLimit(std::optional<RadioVariant> variant) {
 
 int CodeplugDocument::talkgroupMemberLimit(std::optional<RadioVariant> variant) {
     int limit = 0;
-    for (const MemberLimits& row : kMemberLimits)
+    for (const FamilyMemberLimits& row : kFamilyMemberLimits)
         if (!variant || row.variant == *variant)
             limit = std::max(limit, row.talkgroupContacts);
     return limit;
@@ -82,15 +80,17 @@ EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numb
     const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
                                    [&](const Zone& z) { return z.index == index; });
     if (zone == m_zones.cend())
-        return EditResult::refused(RefusalKind::notFound, missing("zone", index + 1).text);
+        return EditResult::refused(RefusalKind::notFound,
+                                   membershipNotLocated("zone", index + 1).text);
 
     ZoneEdit zoneEdit{zone->name, zone->memberIndices};
     QList<int> touched; // channel numbers that come in or go out
-    for (int number : distinct(numbers)) {
+    for (int number : distinctNumbers(numbers)) {
         const int position = number - 1;
         if (member) {
             if (!channel(number))
-                return EditResult::refused(RefusalKind::notFound, missing("channel", number).text);
+                return EditResult::refused(RefusalKind::notFound,
+                                           membershipNotLocated("channel", number).text);
             if (!zoneEdit.memberIndices.contains(position)) {
                 zoneEdit.memberIndices.append(position);
                 touched.append(number);
@@ -108,16 +108,16 @@ EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numb
             QStringLiteral("Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be added.")
                 .arg(zone->name, QString::number(limit),
                      QString::number(zone->memberIndices.size()),
-                     countOf(touched.size(), "channel", "channels")));
+                     countedNoun(touched.size(), "channel", "channels")));
 
     const QString what = touched.size() == 1 ? QStringLiteral("channel %1").arg(touched.first())
-                                             : countOf(touched.size(), "channel", "channels");
+                                             : countedNoun(touched.size(), "channel", "channels");
     const QString label = member
                               ? QStringLiteral("Add %1 to zone %2").arg(what).arg(index + 1)
                               : QStringLiteral("Remove %1 from zone %2").arg(what).arg(index + 1);
     return edit(
         label, [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, index, image); },
-        missing("zone", index + 1),
+        membershipNotLocated("zone", index + 1),
         QStringLiteral("Zone %1 changed: %2 (%3 channels)")
             .arg(QString::number(index + 1), zoneEdit.name,
                  QString::number(zoneEdit.memberIndices.size())));
@@ -133,11 +133,13 @@ EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
     const auto index = freeZoneIndex();
     if (!index)
         return EditResult::refused(
-            RefusalKind::full, QStringLiteral("Zone memory is full (max %1).").arg(kZoneCapacity));
+            RefusalKind::full,
+            QStringLiteral("Zone memory is full (max %1).").arg(ZoneTable::kZoneCount));
     ZoneEdit zoneEdit{name, {}};
-    for (int number : distinct(numbers)) {
+    for (int number : distinctNumbers(numbers)) {
         if (!channel(number))
-            return EditResult::refused(RefusalKind::notFound, missing("channel", number).text);
+            return EditResult::refused(RefusalKind::notFound,
+                                       membershipNotLocated("channel", number).text);
         zoneEdit.memberIndices.append(number - 1);
     }
     const int limit = zoneMemberLimit();
@@ -149,7 +151,7 @@ EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
     EditResult result = edit(
         QStringLiteral("New zone %1").arg(*index + 1),
         [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, *index, image); },
-        missing("zone", *index + 1),
+        membershipNotLocated("zone", *index + 1),
         QStringLiteral("Zone %1 created: %2 (%3 channels)")
             .arg(QString::number(*index + 1), name,
                  QString::number(zoneEdit.memberIndices.size())));
@@ -164,14 +166,16 @@ EditResult CodeplugDocument::setTalkgroupMembership(int index, int slot, bool me
     const auto group = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),
                                     [&](const Talkgroup& t) { return t.index == index; });
     if (group == m_talkgroups.cend())
-        return EditResult::refused(RefusalKind::notFound, missing("talkgroup", index + 1).text);
+        return EditResult::refused(RefusalKind::notFound,
+                                   membershipNotLocated("talkgroup", index + 1).text);
     TalkgroupEdit groupEdit{group->name, group->memberSlots};
     if (member) {
         if (groupEdit.memberSlots.contains(slot))
             return EditResult::nothingToDo();
         if (std::none_of(m_contacts.cbegin(), m_contacts.cend(),
                          [&](const DMRContact& c) { return c.slot == slot; }))
-            return EditResult::refused(RefusalKind::notFound, missing("contact", slot + 1).text);
+            return EditResult::refused(RefusalKind::notFound,
+                                       membershipNotLocated("contact", slot + 1).text);
         const int limit = talkgroupMemberLimit();
         if (groupEdit.memberSlots.size() >= limit)
             return EditResult::refused(RefusalKind::full,
@@ -186,7 +190,7 @@ EditResult CodeplugDocument::setTalkgroupMembership(int index, int slot, bool me
                : QStringLiteral("Remove contact %1 from talkgroup %2").arg(slot + 1).arg(index + 1);
     return edit(
         label, [&](CodeplugImage& image) { return applyTalkgroupEdit(groupEdit, index, image); },
-        missing("talkgroup", index + 1),
+        membershipNotLocated("talkgroup", index + 1),
         QStringLiteral("Talkgroup %1 changed: %2 (%3 contacts)")
             .arg(QString::number(index + 1), groupEdit.name,
                  QString::number(groupEdit.memberSlots.size())));

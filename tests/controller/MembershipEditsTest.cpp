@@ -12,7 +12,7 @@ namespace {
 
 // A document of `variant` with channels 1..channelCount, contacts in slots
 // 0..contactCount-1 (group calls), zone 0 "Local" and talkgroup 0 "Bayern".
-CodeplugImage makeImage(RadioVariant variant, int channelCount, int contactCount) {
+CodeplugImage membershipImage(RadioVariant variant, int channelCount, int contactCount) {
     CodeplugImage image;
     image.variant = variant;
     image.regions = layoutForVariant(variant).regions;
@@ -35,13 +35,13 @@ CodeplugImage makeImage(RadioVariant variant, int channelCount, int contactCount
     return image;
 }
 
-void load(CodeplugDocument& document, const CodeplugImage& image) {
+void loadMembershipImage(CodeplugDocument& document, const CodeplugImage& image) {
     const QList<RadioChannel> channels = decodeChannels(image);
     MemberLists lists = decodeMemberLists(image, channels);
     document.load(image, {channels, lists.contacts, lists.talkgroups, lists.zones});
 }
 
-QList<int> range(int first, int last) {
+QList<int> numberRange(int first, int last) {
     QList<int> out;
     for (int n = first; n <= last; ++n)
         out.append(n);
@@ -61,14 +61,15 @@ TEST(MembershipEditsTest, LimitsPerRadioFamily) {
     for (const Case& c : {Case{RadioVariant::gd77, 80, 32}, Case{RadioVariant::uv380, 80, 32}}) {
         SCOPED_TRACE(variantKey(c.variant));
         CodeplugDocument document;
-        load(document, makeImage(c.variant, c.zoneLimit + 2, c.talkgroupLimit + 1));
+        loadMembershipImage(document,
+                            membershipImage(c.variant, c.zoneLimit + 2, c.talkgroupLimit + 1));
         EXPECT_EQ(document.zoneMemberLimit(), c.zoneLimit);
         EXPECT_EQ(document.talkgroupMemberLimit(), c.talkgroupLimit);
 
-        ASSERT_TRUE(document.setZoneMembership(0, range(1, c.zoneLimit - 1), true).isDone());
+        ASSERT_TRUE(document.setZoneMembership(0, numberRange(1, c.zoneLimit - 1), true).isDone());
         const CodeplugImage before = *document.image();
         const EditResult over =
-            document.setZoneMembership(0, range(c.zoneLimit, c.zoneLimit + 1), true);
+            document.setZoneMembership(0, numberRange(c.zoneLimit, c.zoneLimit + 1), true);
         ASSERT_TRUE(over.isRefused());
         EXPECT_EQ(over.refusal()->kind, RefusalKind::full);
         EXPECT_TRUE(over.refusal()->text.contains(QString::number(c.zoneLimit)))
@@ -79,7 +80,7 @@ TEST(MembershipEditsTest, LimitsPerRadioFamily) {
         ASSERT_TRUE(document.setZoneMembership(0, {c.zoneLimit}, true).isDone());
         EXPECT_EQ(document.zones().first().memberIndices.size(), c.zoneLimit);
         EXPECT_TRUE(
-            document.createZoneFromChannels(QStringLiteral("Big"), range(1, c.zoneLimit + 1))
+            document.createZoneFromChannels(QStringLiteral("Big"), numberRange(1, c.zoneLimit + 1))
                 .isRefused());
 
         for (int slot = 0; slot < c.talkgroupLimit; ++slot)
@@ -94,7 +95,7 @@ TEST(MembershipEditsTest, LimitsPerRadioFamily) {
 
 TEST(MembershipEditsTest, ZoneMembershipOfManyChannelsIsOneStep) {
     CodeplugDocument document;
-    load(document, makeImage(RadioVariant::gd77, 6, 0));
+    loadMembershipImage(document, membershipImage(RadioVariant::gd77, 6, 0));
     ASSERT_TRUE(document.setZoneMembership(0, {2}, true).isDone());
     EXPECT_EQ(document.undoLabel(), QStringLiteral("Add channel 2 to zone 1"));
 
@@ -119,7 +120,7 @@ TEST(MembershipEditsTest, ZoneMembershipOfManyChannelsIsOneStep) {
 
 TEST(MembershipEditsTest, NewZoneFromChannels) {
     CodeplugDocument document;
-    load(document, makeImage(RadioVariant::uv380, 4, 0));
+    loadMembershipImage(document, membershipImage(RadioVariant::uv380, 4, 0));
     const EditResult created = document.createZoneFromChannels(QStringLiteral("Repeaters"), {3, 1});
     ASSERT_TRUE(created.isDone());
     EXPECT_EQ(created.createdKey(), 1);
@@ -137,10 +138,10 @@ TEST(MembershipEditsTest, NewZoneFromChannels) {
 
 TEST(MembershipEditsTest, TalkgroupMembershipAddsAndRemovesOneContact) {
     CodeplugDocument document;
-    CodeplugImage image = makeImage(RadioVariant::gd77, 0, 3);
+    CodeplugImage image = membershipImage(RadioVariant::gd77, 0, 3);
     // Slot 9 holds no contact: a member left behind by a deleted contact.
     ASSERT_FALSE(applyTalkgroupEdit({QStringLiteral("Bayern"), {9}}, 0, image).empty());
-    load(document, image);
+    loadMembershipImage(document, image);
 
     ASSERT_TRUE(document.setTalkgroupMembership(0, 2, true).isDone());
     EXPECT_EQ(document.talkgroups().first().memberSlots, (QList<int>{9, 2}));

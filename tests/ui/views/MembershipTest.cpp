@@ -29,31 +29,31 @@ using nerka::test::ViewsFixture;
 
 namespace {
 
-QStringList g_modelFailures;
-void recordModelFailures(QtMsgType, const QMessageLogContext&, const QString& message) {
+QStringList g_membershipModelFailures;
+void recordMembershipModelFailures(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.contains(QLatin1String("FAIL!")))
-        g_modelFailures.append(message);
+        g_membershipModelFailures.append(message);
 }
 
-QStringList columnHeaders(const QAbstractItemModel& model) {
+QStringList membershipHeaders(const QAbstractItemModel& model) {
     QStringList out;
     for (int c = 0; c < model.columnCount(); ++c)
         out << model.headerData(c, Qt::Horizontal).toString();
     return out;
 }
 
-QStringList rowNames(const QAbstractItemModel& model) {
+QStringList membershipRowNames(const QAbstractItemModel& model) {
     QStringList out;
     for (int r = 0; r < model.rowCount(); ++r)
         out << model.index(r, 0).data().toString();
     return out;
 }
 
-bool checked(const QAbstractItemModel& model, int row, int column) {
+bool isTicked(const QAbstractItemModel& model, int row, int column) {
     return model.index(row, column).data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
 }
 
-QStringList texts(const QList<QAction*>& actions) {
+QStringList menuTexts(const QList<QAction*>& actions) {
     QStringList out;
     for (const QAction* action : actions)
         out << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -68,8 +68,8 @@ protected:
 } // namespace
 
 TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
-    g_modelFailures.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordModelFailures);
+    g_membershipModelFailures.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMembershipModelFailures);
     {
         MembershipModel zones(controller, MembershipModel::Kind::zones);
         MembershipModel talkgroups(controller, MembershipModel::Kind::talkgroups);
@@ -80,43 +80,44 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_EQ(zones.columnCount(), 1);
         loadCodeplug();
 
-        EXPECT_EQ(columnHeaders(zones), (QStringList{"Channel", "Home"}));
-        EXPECT_EQ(rowNames(zones), (QStringList{"1: S20", "2: DB0ABC", "3: Wetter", "4: PMR 1"}));
-        EXPECT_TRUE(checked(zones, 1, 1));
-        EXPECT_FALSE(checked(zones, 2, 1));
+        EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Home"}));
+        EXPECT_EQ(membershipRowNames(zones),
+                  (QStringList{"1: S20", "2: DB0ABC", "3: Wetter", "4: PMR 1"}));
+        EXPECT_TRUE(isTicked(zones, 1, 1));
+        EXPECT_FALSE(isTicked(zones, 2, 1));
         EXPECT_EQ(zones.headerData(1, Qt::Horizontal, MembershipModel::CountTextRole).toString(),
                   QStringLiteral("2/80"));
 
         // A tick is one edit of the zone, one undo step.
         ASSERT_TRUE(zones.setData(zones.index(3, 1), Qt::Checked, Qt::CheckStateRole));
-        EXPECT_TRUE(checked(zones, 3, 1));
+        EXPECT_TRUE(isTicked(zones, 3, 1));
         EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 3}));
         EXPECT_EQ(zones.countText(1), QStringLiteral("Home: 3/80 channels"));
         EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Add channel 4 to zone 1"));
         EXPECT_TRUE(zones.toggle(zones.index(0, 1)));
-        EXPECT_FALSE(checked(zones, 0, 1));
+        EXPECT_FALSE(isTicked(zones, 0, 1));
         EXPECT_FALSE(zones.toggle(zones.index(0, 0))); // the name cell is no tick
 
         // Contacts × lists: the group contact, and the private one only while a member.
-        EXPECT_EQ(columnHeaders(talkgroups), (QStringList{"Contact", "Regional"}));
-        EXPECT_EQ(rowNames(talkgroups),
+        EXPECT_EQ(membershipHeaders(talkgroups), (QStringList{"Contact", "Regional"}));
+        EXPECT_EQ(membershipRowNames(talkgroups),
                   (QStringList{"Local (9)", "Anna (2621001) \u2014 private call"}));
         EXPECT_TRUE(talkgroups.index(1, 0).data(MembershipModel::MarkedRole).toBool());
         EXPECT_TRUE(talkgroups.toggle(talkgroups.index(1, 1)));
-        EXPECT_EQ(rowNames(talkgroups), QStringList{"Local (9)"});
+        EXPECT_EQ(membershipRowNames(talkgroups), QStringList{"Local (9)"});
         EXPECT_EQ(controller.document().undoLabel(),
                   QStringLiteral("Remove contact 2 from talkgroup 1"));
 
         controller.updateZone(*controller.newZone(), QStringLiteral("Relais"), {2});
-        EXPECT_EQ(columnHeaders(zones), (QStringList{"Channel", "Home", "Relais"}));
-        EXPECT_TRUE(checked(zones, 2, 2));
+        EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Home", "Relais"}));
+        EXPECT_TRUE(isTicked(zones, 2, 2));
         controller.deleteChannels({channel(3)});
         EXPECT_EQ(zones.rowCount(), 3);
         controller.undo();
         controller.undo();
         EXPECT_EQ(zones.rowCount(), 4);
         controller.undo();
-        EXPECT_EQ(rowNames(talkgroups).size(), 2);
+        EXPECT_EQ(membershipRowNames(talkgroups).size(), 2);
 
         const CodeplugImage blank = test::blankImage(RadioVariant::uv380);
         controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
@@ -125,7 +126,8 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_EQ(talkgroups.columnCount(), 1);
     }
     qInstallMessageHandler(previous);
-    EXPECT_TRUE(g_modelFailures.isEmpty()) << g_modelFailures.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(g_membershipModelFailures.isEmpty())
+        << g_membershipModelFailures.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(MembershipTest, ZoneGridFromTheKeyboardWithSearchAndCheckedStateForAssistiveTechnology) {
@@ -212,9 +214,9 @@ TEST_F(MembershipTest, ChannelSelectionAddsToRemovesFromAndMakesZones) {
     ASSERT_NE(menu, nullptr);
     section.selectKeys({2, 3});
     const QList<QAction*> items = menu->actions();
-    EXPECT_EQ(texts(items), (QStringList{"Add to zone", "Remove from zone"}));
+    EXPECT_EQ(menuTexts(items), (QStringList{"Add to zone", "Remove from zone"}));
     EXPECT_TRUE(items[0]->isEnabled());
-    EXPECT_EQ(texts(menu->addMenu()->actions()),
+    EXPECT_EQ(menuTexts(menu->addMenu()->actions()),
               (QStringList{"Home (2/80)", "-", "New zone from selection\u2026"}));
 
     // Channel 2 is in Home already; 3 joins it, after the present members.
