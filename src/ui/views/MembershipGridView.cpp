@@ -87,6 +87,12 @@ MembershipGridView::MembershipGridView(RadioController& controller, MembershipMo
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MembershipGridView::showCount);
     connect(m_model, &QAbstractItemModel::headerDataChanged, this, &MembershipGridView::showCount);
+    connect(m_model, &MembershipModel::countChanged, this, [this](int column) {
+        QHeaderView* header = m_table->horizontalHeader();
+        header->viewport()->update(QRect(header->sectionViewportPosition(column), 0,
+                                         header->sectionSize(column), header->height()));
+        showCount();
+    });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         m_table->setColumnWidth(MembershipModel::NameColumn, 200);
         showCount();

@@ -140,7 +140,10 @@ void MembershipModel::apply(const ChangeSet& changes) {
         const bool renamed = lists[l].name != m_lists[l].name;
         m_lists[l] = std::move(lists[l]);
         const int column = int(l) + 1;
-        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+        if (renamed)
+            Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+        else
+            Q_EMIT countChanged(column);
         if (m_rows.isEmpty())
             continue;
         if (renamed || flipped.size() > kCellsAnnouncedOneByOne) {

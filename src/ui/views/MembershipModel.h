@@ -59,6 +59,13 @@ public:
     [[nodiscard]] std::optional<int> columnOfList(int listKey) const;
     [[nodiscard]] std::optional<int> rowOfKey(int rowKey) const;
 
+Q_SIGNALS:
+    // The members of the list in `column` changed but not its name: its
+    // CountTextRole and tooltip are new, its header text is not. Announced
+    // apart from headerDataChanged, which makes a table lay out its header
+    // and repaint every cell; the grid repaints just that header section.
+    void countChanged(int column);
+
 private:
     struct Row {
         int key = 0;

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -88,8 +89,13 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_EQ(zones.headerData(1, Qt::Horizontal, MembershipModel::CountTextRole).toString(),
                   QStringLiteral("2/80"));
 
-        // A tick is one edit of the zone, one undo step.
+        // A tick is one edit of the zone, one undo step; the column's count
+        // changes, its header text does not.
+        QSignalSpy counts(&zones, &MembershipModel::countChanged);
+        QSignalSpy headers(&zones, &QAbstractItemModel::headerDataChanged);
         ASSERT_TRUE(zones.setData(zones.index(3, 1), Qt::Checked, Qt::CheckStateRole));
+        EXPECT_EQ(counts.size(), 1);
+        EXPECT_EQ(headers.size(), 0);
         EXPECT_TRUE(isTicked(zones, 3, 1));
         EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 3}));
         EXPECT_EQ(zones.countText(1), QStringLiteral("Home: 3/80 channels"));
@@ -97,6 +103,10 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_TRUE(zones.toggle(zones.index(0, 1)));
         EXPECT_FALSE(isTicked(zones, 0, 1));
         EXPECT_FALSE(zones.toggle(zones.index(0, 0))); // the name cell is no tick
+        controller.updateZone(controller.zones().first(), QStringLiteral("Daheim"),
+                              controller.zones().first().memberIndices);
+        EXPECT_EQ(headers.size(), 1);
+        EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Daheim"}));
 
         // Contacts × lists: the group contact, and the private one only while a member.
         EXPECT_EQ(membershipHeaders(talkgroups), (QStringList{"Contact", "Regional"}));
@@ -109,7 +119,7 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
                   QStringLiteral("Remove contact 2 from talkgroup 1"));
 
         controller.updateZone(*controller.newZone(), QStringLiteral("Relais"), {2});
-        EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Home", "Relais"}));
+        EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Daheim", "Relais"}));
         EXPECT_TRUE(isTicked(zones, 2, 2));
         controller.deleteChannels({channel(3)});
         EXPECT_EQ(zones.rowCount(), 3);
