@@ -30,7 +30,10 @@ protected:
         return size;
     }
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+        // The style leaves the painter clipped to nothing after a section.
+        painter->save();
         QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
         const QString count =
             model()
                 ->headerData(logicalIndex, orientation(), MembershipModel::CountTextRole)
@@ -38,6 +41,7 @@ protected:
         if (count.isEmpty())
             return;
         painter->save();
+        painter->setClipRect(rect);
         painter->setPen(palette().color(QPalette::ButtonText));
         painter->drawText(rect.adjusted(2, 0, -2, -3), Qt::AlignHCenter | Qt::AlignBottom, count);
         painter->restore();
