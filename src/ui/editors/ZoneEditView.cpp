@@ -35,9 +35,6 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     m_name->setMaxLength(ZoneRecord::kNameWidth);
     form->addRow(QStringLiteral("Name"), m_name);
 
-    m_counter = new QLabel(this);
-    body()->addWidget(m_counter);
-
     // The picker: the channels not in the zone, filtered by name, number or
     // frequency; several are chosen at once and added in channel order.
     m_filter = new QLineEdit(this);
@@ -61,6 +58,10 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     m_room->setWordWrap(true);
     addLine->addWidget(m_room, 1);
     body()->addLayout(addLine);
+
+    // The zone's own channels, below the picker.
+    m_counter = new QLabel(this);
+    body()->addWidget(m_counter);
 
     m_empty = new QLabel(QStringLiteral("No channels in the zone yet."), this);
     m_empty->setAccessibleName(m_empty->text());
