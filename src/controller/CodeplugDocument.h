@@ -137,6 +137,26 @@ public:
     [[nodiscard]] RecordReferences referencesToContact(int slot) const;
     [[nodiscard]] RecordReferences referencesToTalkgroup(int index) const;
 
+    // ---- membership (MembershipEdits.cpp) ----
+    // The most members one zone (channels) or one talkgroup list (contacts)
+    // holds on radios of `variant`; without a variant, the larger figure.
+    [[nodiscard]] static int zoneMemberLimit(std::optional<RadioVariant> variant);
+    [[nodiscard]] static int talkgroupMemberLimit(std::optional<RadioVariant> variant);
+    // The limits for the codeplug loaded now.
+    [[nodiscard]] int zoneMemberLimit() const;
+    [[nodiscard]] int talkgroupMemberLimit() const;
+    // Puts the channels (numbers) into zone `index`, appended in the order
+    // given after its present members, or takes them out: one step. An
+    // addition that would pass the zone's limit is refused whole, naming the
+    // limit; channels already in (or already out) are left as they are.
+    EditResult setZoneMembership(int index, const QList<int>& numbers, bool member);
+    // A new zone in the lowest free index, named `name`, holding the channels
+    // in the order given: one step. createdKey() is the zone's index.
+    EditResult createZoneFromChannels(const QString& name, const QList<int>& numbers);
+    // Puts contact `slot` into talkgroup list `index` (at its end) or takes
+    // it out. Adding to a full list is refused, naming the limit.
+    EditResult setTalkgroupMembership(int index, int slot, bool member);
+
     // ---- settings, themes and other blocks ----
     EditResult writeSettings(const DeviceSettings& settings);
     EditResult writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);

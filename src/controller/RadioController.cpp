@@ -347,4 +347,21 @@ void RadioController::connectionLost() {
     });
 }
 
+// ---- membership edits ----
+
+EditResult RadioController::setZoneMembership(int zoneIndex, const QList<int>& channelNumbers,
+                                              bool member) {
+    return report(m_document.setZoneMembership(zoneIndex, channelNumbers, member));
+}
+
+EditResult RadioController::createZoneFromChannels(const QString& name,
+                                                   const QList<int>& channelNumbers) {
+    return report(m_document.createZoneFromChannels(name, channelNumbers));
+}
+
+EditResult RadioController::setTalkgroupMembership(int talkgroupIndex, int contactSlot,
+                                                   bool member) {
+    return report(m_document.setTalkgroupMembership(talkgroupIndex, contactSlot, member));
+}
+
 } // namespace nerka

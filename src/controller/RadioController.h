@@ -314,6 +314,12 @@ public:
     EditResult deleteZone(const Zone& zone);
     EditResult reorderZones(const QList<Zone>& newOrder);
 
+    // Membership: channels in or out of a zone, a zone from channels, a
+    // contact in or out of a talkgroup list (CodeplugDocument's membership edits).
+    EditResult setZoneMembership(int zoneIndex, const QList<int>& channelNumbers, bool member);
+    EditResult createZoneFromChannels(const QString& name, const QList<int>& channelNumbers);
+    EditResult setTalkgroupMembership(int talkgroupIndex, int contactSlot, bool member);
+
     EditResult writeSettings(const DeviceSettings& settings);
     EditResult writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
     void setThemeColor(ThemeKind kind, int index, double r, double g, double b);

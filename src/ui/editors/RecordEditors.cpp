@@ -207,8 +207,9 @@ void RecordEditors::editTalkgroup(int index) {
     for (const Talkgroup& talkgroup : m_controller.talkgroups()) {
         if (talkgroup.index != index)
             continue;
-        auto* view = new TalkgroupEditView(talkgroup, false, m_controller.contacts(),
-                                           GroupListRecord::kMemberCount, m_window);
+        auto* view =
+            new TalkgroupEditView(talkgroup, false, m_controller.contacts(),
+                                  m_controller.document().talkgroupMemberLimit(), m_window);
         view->onSave = [this, talkgroup](const TalkgroupEdit& edit) {
             return accepted(m_controller.updateTalkgroup(talkgroup, edit.name, edit.memberSlots));
         };
@@ -227,7 +228,7 @@ void RecordEditors::newTalkgroup() {
         return;
     }
     auto* view = new TalkgroupEditView(*talkgroup, true, m_controller.contacts(),
-                                       GroupListRecord::kMemberCount, m_window);
+                                       m_controller.document().talkgroupMemberLimit(), m_window);
     view->onSave = [this, record = *talkgroup](const TalkgroupEdit& edit) {
         return accepted(m_controller.updateTalkgroup(record, edit.name, edit.memberSlots));
     };
@@ -239,7 +240,7 @@ void RecordEditors::editZone(int index) {
         if (zone.index != index)
             continue;
         auto* view = new ZoneEditView(zone, false, m_controller.channels(),
-                                      ZoneRecord::kMemberCount, m_window);
+                                      m_controller.document().zoneMemberLimit(), m_window);
         view->onSave = [this, zone](const ZoneEdit& edit) {
             return accepted(m_controller.updateZone(zone, edit.name, edit.memberIndices));
         };
@@ -256,8 +257,8 @@ void RecordEditors::newZone() {
         m_controller.setLastErrorWithoutLog(fullText("Zone", RadioController::kZoneCapacity));
         return;
     }
-    auto* view =
-        new ZoneEditView(*zone, true, m_controller.channels(), ZoneRecord::kMemberCount, m_window);
+    auto* view = new ZoneEditView(*zone, true, m_controller.channels(),
+                                  m_controller.document().zoneMemberLimit(), m_window);
     view->onSave = [this, record = *zone](const ZoneEdit& edit) {
         return accepted(m_controller.updateZone(record, edit.name, edit.memberIndices));
     };

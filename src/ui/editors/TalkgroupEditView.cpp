@@ -1,13 +1,13 @@
 #include "ui/editors/TalkgroupEditView.h"
 
-#include "ui/kit/Icons.h"
-
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
+
+#include <algorithm>
 
 namespace nerka {
 
@@ -32,7 +32,10 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
     m_counter = new QLabel(this);
     body()->addWidget(m_counter);
 
-    if (contacts.isEmpty() && talkgroup.memberSlots.isEmpty()) {
+    const bool anyGroup = std::any_of(contacts.cbegin(), contacts.cend(), [](const DMRContact& c) {
+        return c.type == ContactType::group;
+    });
+    if (!anyGroup && talkgroup.memberSlots.isEmpty()) {
         auto* empty = new QLabel(QStringLiteral("No contacts available."), this);
         empty->setAccessibleName(empty->text());
         body()->addWidget(empty);
@@ -41,14 +44,28 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
     m_list->setAccessibleName(QStringLiteral("Contacts"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
+    // Group contacts are the candidates. A private or all-call contact (or a
+    // slot with no contact left) that the list already names stays, marked,
+    // so it can be taken out.
+    QSet<int> members(talkgroup.memberSlots.cbegin(), talkgroup.memberSlots.cend());
     QSet<int> listed;
-    for (const DMRContact& contact : contacts) {
-        auto* item = new QListWidgetItem(contact.name, m_list);
+    const auto addRow = [&](const QString& text, int slot) {
+        auto* item = new QListWidgetItem(text, m_list);
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-        item->setData(kSlotRole, contact.slot);
-        listed.insert(contact.slot);
+        item->setData(kSlotRole, slot);
+        listed.insert(slot);
+    };
+    for (const DMRContact& contact : contacts) {
+        const bool group = contact.type == ContactType::group;
+        if (!group && !members.contains(contact.slot))
+            continue;
+        QString text = QStringLiteral("%1 (%2)").arg(contact.name, QString::number(contact.dmrID));
+        if (!group)
+            text += contact.type == ContactType::privateCall
+                        ? QStringLiteral(" \u2014 private call, not a talkgroup")
+                        : QStringLiteral(" \u2014 all call, not a talkgroup");
+        addRow(text, contact.slot);
     }
-    // Members whose contact slot is empty stay listed so they can be unticked.
     for (int i = 0; i < talkgroup.memberSlots.size(); ++i) {
         const int slot = talkgroup.memberSlots[i];
         if (listed.contains(slot))
@@ -56,10 +73,7 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
         const QString name = i < talkgroup.contactNames.size()
                                  ? talkgroup.contactNames[i]
                                  : QStringLiteral("#%1").arg(slot + 1);
-        auto* item = new QListWidgetItem(name, m_list);
-        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-        item->setData(kSlotRole, slot);
-        listed.insert(slot);
+        addRow(name + QStringLiteral(" \u2014 no such contact"), slot);
     }
     for (int row = 0; row < m_list->count(); ++row)
         showItem(m_list->item(row));
@@ -76,11 +90,9 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
 
 void TalkgroupEditView::showItem(QListWidgetItem* item) {
     const bool ticked = m_selection.contains(item->data(kSlotRole).toInt());
-    item->setIcon(
-        Icons::icon(ticked ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle")));
-    // The check state shows the tick to screen readers (and where no icon can
-    // be drawn). The item is not user-checkable, so a click on the indicator
-    // comes here through toggleRow like any click and the member limit holds.
+    // The check box is the one tick, for the eye and for screen readers. The
+    // item is not user-checkable, so a click on the box comes here through
+    // toggleRow like any click and the member limit holds.
     item->setData(Qt::CheckStateRole, ticked ? Qt::Checked : Qt::Unchecked);
 }
 

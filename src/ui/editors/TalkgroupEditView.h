@@ -15,8 +15,10 @@ class QListWidgetItem;
 namespace nerka {
 
 // The talkgroup (RX group list) editor sheet: a name and a tick list of the
-// contacts. A tick is refused while `maxMembers` are ticked; an untick always
-// works. Mouse clicks and Space toggle the current row.
+// group contacts, each with its DMR ID. A private or all-call contact is no
+// candidate; one the list already names stays listed, marked, so it can be taken out.
+// A tick is refused while `maxMembers` are ticked; an untick always works.
+// Mouse clicks and Space toggle the current row.
 class TalkgroupEditView : public RecordSheet {
     Q_OBJECT
 public:

@@ -2,7 +2,6 @@
 
 #include "ui/kit/Icons.h"
 
-#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -36,24 +35,33 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     m_name->setMaxLength(ZoneRecord::kNameWidth);
     form->addRow(QStringLiteral("Name"), m_name);
 
-    m_counter = new QLabel(this);
-    body()->addWidget(m_counter);
-
+    // The picker: the channels not in the zone, filtered by name, number or
+    // frequency; several are chosen at once and added in channel order.
+    m_filter = new QLineEdit(this);
+    m_filter->setPlaceholderText(QStringLiteral("Filter channels"));
+    m_filter->setAccessibleName(m_filter->placeholderText());
+    m_filter->setClearButtonEnabled(true);
+    body()->addWidget(m_filter);
+    m_candidates = new QListWidget(this);
+    m_candidates->setAccessibleName(QStringLiteral("Channels to add"));
+    m_candidates->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_candidates->setUniformItemSizes(true);
+    m_candidates->installEventFilter(this);
+    body()->addWidget(m_candidates, 1);
     auto* addLine = new QHBoxLayout;
-    auto* choiceLabel = new QLabel(QStringLiteral("Channel"), this);
-    addLine->addWidget(choiceLabel);
-    m_channelChoice = new QComboBox(this);
-    choiceLabel->setBuddy(m_channelChoice);
-    m_channelChoice->setAccessibleName(QStringLiteral("Channel"));
-    for (const RadioChannel& channel : m_channels)
-        m_channelChoice->addItem(channelText(channel.number - 1), channel.number - 1);
     m_add =
         new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Add channel"), this);
     m_add->setAccessibleName(QStringLiteral("Add channel"));
     m_add->setAutoDefault(false);
-    addLine->addWidget(m_channelChoice, 1);
     addLine->addWidget(m_add);
+    m_room = new QLabel(this);
+    m_room->setWordWrap(true);
+    addLine->addWidget(m_room, 1);
     body()->addLayout(addLine);
+
+    // The zone's own channels, below the picker.
+    m_counter = new QLabel(this);
+    body()->addWidget(m_counter);
 
     m_empty = new QLabel(QStringLiteral("No channels in the zone yet."), this);
     m_empty->setAccessibleName(m_empty->text());
@@ -80,7 +88,10 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     body()->addLayout(moveButtons);
 
     connect(m_name, &QLineEdit::textChanged, this, &ZoneEditView::refreshValidity);
-    connect(m_add, &QPushButton::clicked, this, &ZoneEditView::addChosenChannel);
+    connect(m_add, &QPushButton::clicked, this, &ZoneEditView::addChosenChannels);
+    connect(m_filter, &QLineEdit::textChanged, this, &ZoneEditView::fillCandidates);
+    connect(m_candidates, &QListWidget::itemSelectionChanged, this, &ZoneEditView::updateAddButton);
+    connect(m_candidates, &QListWidget::itemDoubleClicked, this, &ZoneEditView::addChosenChannels);
     connect(m_up, &QPushButton::clicked, this, [this] {
         const int row = m_list->currentRow();
         moveRow(row, row - 1);
@@ -147,20 +158,54 @@ void ZoneEditView::rebuildList(int currentRow) {
     m_counter->setText(m_selection.zoneCounterText());
     m_counter->setAccessibleName(m_counter->text());
 
-    // Only channels that are not in the zone yet are offered.
-    m_channelChoice->clear();
-    for (const RadioChannel& channel : m_channels)
-        if (!m_selection.contains(channel.number - 1))
-            m_channelChoice->addItem(channelText(channel.number - 1), channel.number - 1);
-    m_channelChoice->setEnabled(m_channelChoice->count() > 0);
-    m_add->setEnabled(m_selection.canAdd() && m_channelChoice->count() > 0);
+    fillCandidates();
 }
 
-void ZoneEditView::addChosenChannel() {
-    if (m_channelChoice->currentIndex() < 0)
+bool ZoneEditView::channelMatches(const RadioChannel& channel, const QString& filter) {
+    if (filter.trimmed().isEmpty())
+        return true;
+    const QString text =
+        QString::number(channel.number) + QLatin1Char(' ') + channel.name +
+        QString::asprintf(" %.5f %.5f", double(channel.rxHz) / 1e6, double(channel.txHz) / 1e6);
+    return text.contains(filter.trimmed(), Qt::CaseInsensitive);
+}
+
+void ZoneEditView::fillCandidates() {
+    // Only channels that are not in the zone yet are offered.
+    m_candidates->clear();
+    for (const RadioChannel& channel : m_channels) {
+        const int position = channel.number - 1;
+        if (m_selection.contains(position) || !channelMatches(channel, m_filter->text()))
+            continue;
+        auto* item = new QListWidgetItem(channelText(position), m_candidates);
+        item->setData(kPositionRole, position);
+    }
+    updateAddButton();
+}
+
+void ZoneEditView::updateAddButton() {
+    const int chosen = int(m_candidates->selectedItems().size());
+    const int room = m_selection.maxMembers() - m_selection.count();
+    m_add->setEnabled(chosen > 0 && chosen <= room);
+    // Too many chosen: none is added, and the note says how many fit.
+    const QString note = chosen > room ? QStringLiteral("Only %1 more fit (max %2 channels).")
+                                             .arg(QString::number(std::max(room, 0)),
+                                                  QString::number(m_selection.maxMembers()))
+                                       : QString();
+    m_room->setText(note);
+    m_room->setAccessibleName(note);
+}
+
+void ZoneEditView::addChosenChannels() {
+    QList<int> chosen;
+    for (int row = 0; row < m_candidates->count(); ++row)
+        if (m_candidates->item(row)->isSelected())
+            chosen.append(m_candidates->item(row)->data(kPositionRole).toInt());
+    if (chosen.isEmpty() || chosen.size() > m_selection.maxMembers() - m_selection.count())
         return;
-    if (m_selection.add(m_channelChoice->currentData().toInt()))
-        rebuildList(m_selection.count() - 1);
+    for (int position : chosen)
+        (void)m_selection.add(position);
+    rebuildList(m_selection.count() - 1);
 }
 
 void ZoneEditView::removeRow(int row) {
@@ -187,6 +232,13 @@ void ZoneEditView::takeDroppedOrder() {
 }
 
 bool ZoneEditView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_candidates && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            addChosenChannels();
+            return true;
+        }
+    }
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int row = m_list->currentRow();

@@ -9,7 +9,6 @@
 
 #include <functional>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,7 +17,9 @@ class QPushButton;
 namespace nerka {
 
 // The zone editor sheet: a name and the zone's channels in their order.
-// "Add channel" appends the channel chosen beside it while there is room;
+// Above them a picker lists the channels not in the zone, filtered by name,
+// number or frequency; "Add channel" (or Return, or a double click) appends
+// the chosen ones in channel order when all of them fit, and none otherwise;
 // rows are reordered by dragging their handle, or from the keyboard with
 // "Move up" / "Move down" (also Ctrl+Up / Ctrl+Down in the list); each row has
 // "Remove from zone" (Delete in the list does the same for the current row).
@@ -33,6 +34,7 @@ public:
 
     [[nodiscard]] const MemberSelection& selection() const { return m_selection; }
     [[nodiscard]] QListWidget* list() const { return m_list; }
+    [[nodiscard]] QListWidget* candidates() const { return m_candidates; }
     // The row's channel moves to `to` (drag and drop ends here too).
     void moveRow(int from, int to);
     void removeRow(int row);
@@ -43,7 +45,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addChosenChannel();
+    void addChosenChannels();
+    void fillCandidates();
+    void updateAddButton();
+    [[nodiscard]] static bool channelMatches(const RadioChannel& channel, const QString& filter);
     void rebuildList(int currentRow);
     void takeDroppedOrder();
     [[nodiscard]] QString channelText(int position) const;
@@ -53,8 +58,10 @@ private:
     QHash<int, QString> m_memberNames; // stored names of members with no channel
     QLineEdit* m_name = nullptr;
     QLabel* m_counter = nullptr;
-    QComboBox* m_channelChoice = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QListWidget* m_candidates = nullptr;
     QPushButton* m_add = nullptr;
+    QLabel* m_room = nullptr; // why "Add channel" is off when too many are chosen
     QLabel* m_empty = nullptr;
     QListWidget* m_list = nullptr;
     QPushButton* m_up = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/kit/PopupMenu.h"
 #include "ui/views/ChannelTableModel.h"
 #include "ui/views/SearchProxyModel.h"
+#include "ui/views/ZoneMembershipMenu.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -82,6 +83,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(&controller, &RadioController::hasChannelClipboardChanged, this,
             &ChannelsSection::refreshActions);
 
+    new ZoneMembershipMenu(controller, [this] { return selectedChannelNumbers(); }, this);
     setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
@@ -104,8 +106,11 @@ QList<RadioChannel> ChannelsSection::selectedChannels() const {
 }
 
 QList<QAction*> ChannelsSection::contextActions() const {
-    return {m_edit,          m_duplicate, m_copy,   m_paste,   nullptr,
-            m_contextDelete, nullptr,     m_moveUp, m_moveDown};
+    QList<QAction*> actions{m_edit,          m_duplicate, m_copy,   m_paste,   nullptr,
+                            m_contextDelete, nullptr,     m_moveUp, m_moveDown};
+    if (auto* zones = findChild<ZoneMembershipMenu*>()) // "Add to zone", "Remove from zone"
+        actions << nullptr << zones->actions();
+    return actions;
 }
 
 void ChannelsSection::deleteSelection() {

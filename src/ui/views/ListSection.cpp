@@ -149,7 +149,9 @@ void ListSection::updateListPage() {
     m_noMatch->setText(noMatch);
     m_noMatch->setAccessibleName(noMatch);
     QWidget* page = m_view;
-    if (!noMatch.isEmpty())
+    if (m_alternate && m_alternateShown)
+        page = m_alternate;
+    else if (!noMatch.isEmpty())
         page = m_noMatch;
     else if (m_placeholder && m_placeholderWanted)
         page = m_placeholder;
@@ -305,7 +307,7 @@ void ListSection::updateRecordActions() {
     if (!m_newAction)
         return;
     const bool editable = canEdit();
-    const bool selected = currentKey().has_value();
+    const bool selected = currentKey().has_value() && !m_alternateShown;
     m_newAction->setEnabled(editable);
     for (QAction* action : {m_editAction, m_deleteAction, m_contextEdit, m_contextDelete})
         action->setEnabled(editable && selected);
@@ -383,6 +385,18 @@ void ListSection::setListPlaceholder(QWidget* widget) {
 void ListSection::showListPlaceholder(bool show) {
     m_placeholderWanted = show;
     updateListPage();
+}
+
+void ListSection::setAlternateView(QWidget* widget) {
+    m_alternate = widget;
+    widget->setParent(m_stack);
+    m_stack->addWidget(widget);
+}
+
+void ListSection::showAlternateView(bool show) {
+    m_alternateShown = show;
+    updateListPage();
+    refreshActions();
 }
 
 } // namespace nerka

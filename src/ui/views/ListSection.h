@@ -120,6 +120,12 @@ protected:
     // list, shown instead of it while showListPlaceholder(true).
     void setListPlaceholder(QWidget* widget);
     void showListPlaceholder(bool show);
+    // A second view of the section (the membership grid), shown in place of
+    // the list while showAlternateView(true); the record commands then have
+    // no current record.
+    void setAlternateView(QWidget* widget);
+    void showAlternateView(bool show);
+    [[nodiscard]] bool isAlternateViewShown() const { return m_alternateShown; }
 
     RadioController& controller() { return m_controller; }
     const RadioController& controller() const { return m_controller; }
@@ -144,6 +150,8 @@ private:
     QStackedWidget* m_stack = nullptr;
     QWidget* m_placeholder = nullptr;
     bool m_placeholderWanted = false;
+    QWidget* m_alternate = nullptr;
+    bool m_alternateShown = false;
     QLabel* m_noMatch = nullptr;
     QString m_plural; // "zones", from the search label
     int m_lastCount = 0;

@@ -1,7 +1,11 @@
 #include "ui/views/TalkgroupsSection.h"
 
 #include "controller/RadioController.h"
+#include "ui/views/MembershipGridView.h"
+#include "ui/views/MembershipSwitch.h"
 #include "ui/views/TalkgroupListModel.h"
+
+#include <QAction>
 
 #include <QListView>
 
@@ -18,7 +22,15 @@ TalkgroupsSection::TalkgroupsSection(RadioController& controller, Dialogs& dialo
     m_view->setWordWrap(true);
     m_view->setSpacing(3);
     addRecordCommands(QStringLiteral("talkgroup"));
+    m_grid = new MembershipGridView(controller, MembershipModel::Kind::talkgroups);
+    m_membership =
+        addToolAction(QStringLiteral("Membership"), QStringLiteral("checkmark.circle.fill"),
+                      QStringLiteral("Contacts × talkgroups"));
     setUpList(m_model, m_view, QStringLiteral("Search talkgroups"), false);
+    setAlternateView(m_grid);
+    connectMembershipSwitch(*this, m_membership, m_grid, QStringLiteral("Search talkgroups"),
+                            QStringLiteral("Search contacts"),
+                            [this](bool on) { showAlternateView(on); });
 }
 
 void TalkgroupsSection::deleteRecord(int key) {

@@ -1,8 +1,14 @@
 #include "ui/views/ZonesSection.h"
 
 #include "controller/RadioController.h"
+#include "ui/views/MembershipGridView.h"
+#include "ui/views/MembershipSwitch.h"
+#include "ui/views/RecordRoles.h"
+#include "ui/views/SearchProxyModel.h"
 #include "ui/views/ZoneListModel.h"
 
+#include <QAction>
+#include <QItemSelectionModel>
 #include <QListView>
 
 namespace nerka {
@@ -18,7 +24,21 @@ ZonesSection::ZonesSection(RadioController& controller, Dialogs& dialogs, QWidge
     m_view->setWordWrap(true);
     m_view->setSpacing(3);
     addRecordCommands(QStringLiteral("zone"));
+    m_moveUp = addToolAction(QStringLiteral("Move up"), QStringLiteral("arrow.up"),
+                             QStringLiteral("Move zone up"));
+    m_moveDown = addToolAction(QStringLiteral("Move down"), QStringLiteral("arrow.down"),
+                               QStringLiteral("Move zone down"));
+    connect(m_moveUp, &QAction::triggered, this, [this] { moveCurrent(-1); });
+    connect(m_moveDown, &QAction::triggered, this, [this] { moveCurrent(+1); });
+    m_grid = new MembershipGridView(controller, MembershipModel::Kind::zones);
+    m_membership =
+        addToolAction(QStringLiteral("Membership"), QStringLiteral("checkmark.circle.fill"),
+                      QStringLiteral("Channels × zones"));
     setUpList(m_model, m_view, QStringLiteral("Search zones"), false);
+    setAlternateView(m_grid);
+    connectMembershipSwitch(*this, m_membership, m_grid, QStringLiteral("Search zones"),
+                            QStringLiteral("Search channels"),
+                            [this](bool on) { showAlternateView(on); });
 }
 
 void ZonesSection::deleteRecord(int key) {
@@ -30,8 +50,41 @@ void ZonesSection::deleteRecord(int key) {
     }
 }
 
+int ZonesSection::shownRowOf(int key) const {
+    for (int row = 0; proxy() && row < proxy()->rowCount(); ++row)
+        if (proxy()->index(row, 0).data(KeyRole).toInt() == key)
+            return row;
+    return -1;
+}
+
+void ZonesSection::moveCurrent(int delta) {
+    const std::optional<int> key = currentKey();
+    if (!canEdit() || !key || isAlternateViewShown() || (delta != -1 && delta != 1))
+        return;
+    // The neighbour is the one the search shows; hidden zones keep their place.
+    const int row = shownRowOf(*key);
+    const QModelIndex neighbour = proxy()->index(row + delta, 0);
+    if (row < 0 || !neighbour.isValid())
+        return;
+    QList<Zone> order = m_model->zones();
+    const int from = proxy()->mapToSource(proxy()->index(row, 0)).row();
+    const int to = proxy()->mapToSource(neighbour).row();
+    order.move(from, to);
+    if (!controller().reorderZones(order).isDone())
+        return;
+    // The reorder numbers the zones 0 … n − 1 in their new order.
+    selectKeys({to});
+}
+
 void ZonesSection::updateActions() {
     updateRecordActions();
+    if (!m_moveUp)
+        return;
+    const std::optional<int> key = isAlternateViewShown() ? std::nullopt : currentKey();
+    const int row = key ? shownRowOf(*key) : -1;
+    const int shown = proxy() ? proxy()->rowCount() : 0;
+    m_moveUp->setEnabled(canEdit() && row > 0);
+    m_moveDown->setEnabled(canEdit() && row >= 0 && row + 1 < shown);
 }
 
 } // namespace nerka

@@ -221,12 +221,18 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     editors.editZone(0);
     ASSERT_NE(sheet(), nullptr);
     EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Edit zone 1"));
-    QComboBox* choice = control<QComboBox>(QStringLiteral("Channel"));
-    choice->setCurrentIndex(choice->findData(3)); // channel 4
+    auto* view = qobject_cast<ZoneEditView*>(sheet());
+    // Channels 1 and 2 are in the zone: only 3 and 4 are offered, and the
+    // filter finds 4 by its frequency.
+    EXPECT_EQ(view->candidates()->count(), 2);
+    type(QStringLiteral("Filter channels"), QStringLiteral("446.006"));
+    ASSERT_EQ(view->candidates()->count(), 1);
+    EXPECT_EQ(view->candidates()->item(0)->text(), QStringLiteral("4: PMR 1"));
+    view->candidates()->item(0)->setSelected(true);
     press(QStringLiteral("Add channel"));
     EXPECT_NE(findAccessible(sheet(), QStringLiteral("3/80 channels \u2014 drag to reorder")),
               nullptr);
-    auto* list = sheet()->findChild<QListWidget*>();
+    QListWidget* list = view->list();
     // A drop of row 0 below row 1 (what dragging a handle ends in).
     list->model()->moveRows(QModelIndex(), 0, 1, QModelIndex(), 2);
     QCoreApplication::processEvents();
@@ -248,6 +254,44 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     ASSERT_EQ(controller.zones().size(), 1);
     EXPECT_EQ(controller.zones()[0].name, QStringLiteral("Portable"));
     EXPECT_EQ(controller.zones()[0].memberIndices, (QList<int>{0}));
+}
+
+TEST_F(RecordEditorsTest, ZonePickerAddsSeveralChannelsOnlyWhenAllFit) {
+    Zone zone;
+    zone.name = QStringLiteral("Small");
+    zone.memberIndices = {1};
+    ZoneEditView view(zone, false, controller.channels(), 3, &window);
+    view.show();
+    QListWidget* picker = view.candidates();
+    ASSERT_EQ(picker->count(), 3); // channels 1, 3 and 4
+    for (int row = 0; row < 3; ++row)
+        picker->item(row)->setSelected(true);
+    EXPECT_NE(findAccessible(&view, QStringLiteral("Only 2 more fit (max 3 channels).")), nullptr);
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(view.selection().members(), QList<int>{1}); // none added
+    picker->item(0)->setSelected(false);
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(view.selection().members(), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(picker->count(), 1);
+}
+
+TEST_F(RecordEditorsTest, TalkgroupEditorOffersGroupContactsWithTheirIds) {
+    editors.editTalkgroup(0);
+    auto* list = sheet()->findChild<QListWidget*>();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Local (9)"));
+    // Anna is a private call: listed only because the list names her.
+    EXPECT_EQ(list->item(1)->text(),
+              QStringLiteral("Anna (2621001) \u2014 private call, not a talkgroup"));
+    EXPECT_TRUE(list->item(0)->icon().isNull()); // the check box is the one tick
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Checked);
+    sheet()->reject();
+
+    controller.updateTalkgroup(controller.talkgroups()[0], QStringLiteral("Regional"), {0});
+    editors.editTalkgroup(0);
+    list = sheet()->findChild<QListWidget*>();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Local (9)"));
 }
 
 TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {

@@ -81,7 +81,7 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
               QStringLiteral("Delete selected channels"));
     EXPECT_EQ(texts(section.contextActions()),
               (QStringList{"Edit", "Duplicate", "Copy", "Paste", "-", "Delete 2 channels", "-",
-                           "Move up", "Move down"}));
+                           "Move up", "Move down", "-", "Add to zone", "Remove from zone"}));
 
     selectRows(section, {1});
     EXPECT_EQ(section.contextActions().at(5)->text(), QStringLiteral("Delete"));

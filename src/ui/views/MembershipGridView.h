@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/views/MembershipModel.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTableView;
+
+namespace nerka {
+
+class SearchProxyModel;
+
+// The membership grid of the Zones and Talkgroups sections: the tick table
+// of a MembershipModel under the section's search (name or frequency for
+// channels, name for contacts), and below it the current column's count
+// against the limit ("Home: 12/80 channels"). From the keyboard the arrows
+// move between cells and Space toggles the current one.
+class MembershipGridView final : public QWidget {
+    Q_OBJECT
+
+public:
+    MembershipGridView(RadioController& controller, MembershipModel::Kind kind,
+                       QWidget* parent = nullptr);
+
+    void setSearchText(const QString& text);
+    // Toggles the current cell, as Space does.
+    void toggleCurrent();
+
+    [[nodiscard]] MembershipModel* model() const { return m_model; }
+    [[nodiscard]] SearchProxyModel* proxy() const { return m_proxy; }
+    [[nodiscard]] QTableView* table() const { return m_table; }
+    [[nodiscard]] QLabel* countLabel() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showCount();
+
+    MembershipModel* m_model = nullptr;
+    SearchProxyModel* m_proxy = nullptr;
+    QTableView* m_table = nullptr;
+    QLabel* m_count = nullptr;
+};
+
+} // namespace nerka
