@@ -1,5 +1,6 @@
 #include "ui/editors/SatellitePickerView.h"
 
+#include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Icons.h"
 #include "ui/rules/SatellitePickerRules.h"
 
@@ -43,7 +44,7 @@ SatellitePickerView::SatellitePickerView(QList<SatelliteCandidate> candidates,
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(QStringLiteral("Search"));
     m_search->setAccessibleName(QStringLiteral("Search"));
-    m_search->setClearButtonEnabled(true);
+    addNamedClearButton(m_search, QStringLiteral("Clear search"));
     filters->addWidget(m_onlyFM);
     filters->addWidget(m_search, 1);
     layout->addLayout(filters);

@@ -1,5 +1,6 @@
 #include "ui/editors/ZoneEditView.h"
 
+#include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Icons.h"
 
 #include <QFormLayout>
@@ -40,7 +41,7 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     m_filter = new QLineEdit(this);
     m_filter->setPlaceholderText(QStringLiteral("Filter channels"));
     m_filter->setAccessibleName(m_filter->placeholderText());
-    m_filter->setClearButtonEnabled(true);
+    addNamedClearButton(m_filter, QStringLiteral("Clear filter"));
     body()->addWidget(m_filter);
     m_candidates = new QListWidget(this);
     m_candidates->setAccessibleName(QStringLiteral("Channels to add"));

@@ -3,6 +3,7 @@
 #include "ui/kit/PopupMenu.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -149,6 +150,14 @@ bool installAccessibleNames() {
     }
     QAccessible::installFactory(&accessibleNamesFactory); // a second install is ignored
     return true;
+}
+
+void addNamedClearButton(QLineEdit* field, const QString& name) {
+    field->setClearButtonEnabled(true);
+    if (auto* clear = field->findChild<QAction*>()) {
+        clear->setText(name);
+        clear->setToolTip(name);
+    }
 }
 
 } // namespace nerka

@@ -1,6 +1,14 @@
 #pragma once
 
+class QLineEdit;
+class QString;
+
 namespace nerka {
+
+// Gives `field` its clear button, named `name` ("Clear search"): the button
+// shows only an icon, so its action's text and tooltip name it for the
+// pointer and for assistive technology.
+void addNamedClearButton(QLineEdit* field, const QString& name);
 
 // Makes every picker answer the accessibility tree's Name with its label, as
 // the other controls already do, so a screen reader announces "Channel" and

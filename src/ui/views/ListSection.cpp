@@ -1,6 +1,7 @@
 #include "ui/views/ListSection.h"
 
 #include "controller/RadioController.h"
+#include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/views/RecordRoles.h"
@@ -33,13 +34,7 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
     m_layout->setSpacing(4);
 
     m_search = new QLineEdit(this);
-    m_search->setClearButtonEnabled(true);
-    // The clear button shows only an icon; its action's text and tooltip name
-    // it for the pointer and for assistive technology.
-    if (auto* clear = m_search->findChild<QAction*>()) {
-        clear->setText(QStringLiteral("Clear search"));
-        clear->setToolTip(clear->text());
-    }
+    addNamedClearButton(m_search, QStringLiteral("Clear search"));
     m_layout->addWidget(m_search);
 
     m_toolBar = new QToolBar(this);
