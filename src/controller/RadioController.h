@@ -277,6 +277,19 @@ public:
     EditResult deleteChannel(const RadioChannel& channel);
     EditResult deleteChannels(const QList<RadioChannel>& channels);
     EditResult reorderChannels(const QList<RadioChannel>& newOrder);
+    // ---- several channels at once (ChannelBulkEditing.cpp) ----
+    // The channel table's paste: inserts after channel `afterNumber` (at the
+    // end when none), one step, one log line ("3 channels pasted → 5–7."),
+    // with `skippedNote` (rows of pasted text that were refused) appended.
+    // With nothing to insert but refused rows, reports them as the error.
+    EditResult insertChannelRecords(const QList<QByteArray>& records,
+                                    std::optional<int> afterNumber);
+    EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber,
+                              const QString& skippedNote = {});
+    // A bulk edit: one step, one log line, `note` (what was left alone)
+    // appended to it ("12 channels changed; colour code left alone on 3 FM channels.").
+    EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,
+                              const QString& note = {});
 
     std::optional<DMRContact> newContact() const;
     EditResult updateContact(const DMRContact& contact, const ContactEdit& edit);

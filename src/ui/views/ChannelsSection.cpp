@@ -1,15 +1,22 @@
 #include "ui/views/ChannelsSection.h"
 
+#include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelPresets.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/kit/PopupMenu.h"
+#include "ui/rules/ChannelClipboard.h"
 #include "ui/views/ChannelTableModel.h"
+#include "ui/views/RecordRoles.h"
 #include "ui/views/SearchProxyModel.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -62,8 +69,18 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
 
     m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
-    m_copy = new QAction(QStringLiteral("Copy"), this);
-    m_paste = new QAction(QStringLiteral("Paste"), this);
+    // The clipboard commands work on the table while it has the focus.
+    const auto tableAction = [this](const QString& label, QKeySequence::StandardKey key) {
+        auto* action = new QAction(label, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_table->addAction(action);
+        return action;
+    };
+    m_cut = tableAction(QStringLiteral("Cut"), QKeySequence::Cut);
+    m_copy = tableAction(QStringLiteral("Copy"), QKeySequence::Copy);
+    m_paste = tableAction(QStringLiteral("Paste"), QKeySequence::Paste);
+    m_selectAll = tableAction(QStringLiteral("Select all"), QKeySequence::SelectAll);
     m_contextDelete =
         new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete"), this);
 
@@ -77,10 +94,14 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_contextDelete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_duplicate, &QAction::triggered, this, &ChannelsSection::duplicateCurrent);
-    connect(m_copy, &QAction::triggered, this, &ChannelsSection::copyCurrent);
+    connect(m_copy, &QAction::triggered, this, &ChannelsSection::copySelection);
+    connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
+    connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
     connect(&controller, &RadioController::hasChannelClipboardChanged, this,
             &ChannelsSection::refreshActions);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
 
     setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
@@ -104,8 +125,8 @@ QList<RadioChannel> ChannelsSection::selectedChannels() const {
 }
 
 QList<QAction*> ChannelsSection::contextActions() const {
-    return {m_edit,          m_duplicate, m_copy,   m_paste,   nullptr,
-            m_contextDelete, nullptr,     m_moveUp, m_moveDown};
+    return {m_edit,  m_duplicate,     m_cut,   m_copy,   m_paste,   m_selectAll,
+            nullptr, m_contextDelete, nullptr, m_moveUp, m_moveDown};
 }
 
 void ChannelsSection::deleteSelection() {
@@ -119,8 +140,20 @@ void ChannelsSection::deleteSelection() {
     const QString subject = channels.size() == 1
                                 ? QStringLiteral("Channel '%1'").arg(channels.first().name)
                                 : QStringLiteral("%1 channels").arg(channels.size());
-    deleteAfterAsking(subject, channels.size() > 1, references,
-                      [this, channels] { (void)controller().deleteChannels(channels); });
+    // After the delete the row that followed the deleted ones takes the
+    // first one's place in the view: it becomes the selection.
+    int firstRow = proxy()->rowCount();
+    for (const QModelIndex& index : view()->selectionModel()->selectedRows())
+        firstRow = std::min(firstRow, index.row());
+    deleteAfterAsking(subject, channels.size() > 1, references, [this, channels, firstRow] {
+        if (!controller().deleteChannels(channels).isDone())
+            return;
+        const int rows = proxy()->rowCount();
+        if (rows == 0)
+            return;
+        const int row = std::min(firstRow, rows - 1);
+        selectKeys({proxy()->index(row, 0).data(KeyRole).toInt()});
+    });
 }
 
 void ChannelsSection::moveSelection(int delta) {
@@ -196,18 +229,83 @@ void ChannelsSection::duplicateCurrent() {
         selectKeys({*created});
 }
 
-void ChannelsSection::copyCurrent() {
-    const std::optional<int> number = currentKey();
-    const std::optional<int> row = number ? m_model->rowOf(*number) : std::nullopt;
-    if (row && controller().image())
-        controller().copyChannel(m_model->channels().at(*row));
+void ChannelsSection::copySelection() {
+    const QList<RadioChannel> channels = selectedChannels();
+    const std::optional<CodeplugImage>& image = controller().image();
+    if (!image || channels.isEmpty())
+        return;
+    QList<QByteArray> records;
+    records.reserve(channels.size());
+    for (const RadioChannel& channel : channels) {
+        if (const auto record = readChannelRecord(channel.number - 1, *image))
+            records.append(*record);
+    }
+    // Without every record the own format would paste fewer channels than
+    // the text names; the text alone then serves.
+    if (records.size() != channels.size())
+        records.clear();
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(ChannelClipboard::mimeData(records, channels).release());
+    if (channels.size() == 1)
+        controller().copyChannel(channels.first());
+    else
+        controller().log(QStringLiteral("%1 channels copied.").arg(channels.size()));
+}
+
+void ChannelsSection::cutSelection() {
+    if (!canEdit() || selectedChannelNumbers().isEmpty())
+        return;
+    copySelection();
+    deleteSelection();
+}
+
+bool ChannelsSection::canPaste() const {
+    if (controller().hasChannelClipboard())
+        return true;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    return data && (data->hasFormat(ChannelClipboard::mimeType()) || data->hasText());
 }
 
 void ChannelsSection::paste() {
-    if (!canEdit() || !controller().hasChannelClipboard())
+    if (!canEdit())
         return;
-    if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
-        selectKeys({*created});
+    const QList<int> selected = selectedChannelNumbers();
+    const std::optional<int> after =
+        selected.isEmpty() ? std::nullopt : std::optional<int>(selected.last());
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const ChannelClipboard::Contents contents =
+        ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr);
+    if (!contents.records.isEmpty()) {
+        const EditResult result = controller().insertChannelRecords(contents.records, after);
+        if (const std::optional<int> created = result.createdKey())
+            selectCreated(*created, contents.records.size());
+        return;
+    }
+    if (!contents.isEmpty()) {
+        const EditResult result = controller().insertChannels(
+            contents.rows.channels, after, skippedRowsText(contents.rows.skipped));
+        if (const std::optional<int> created = result.createdKey())
+            selectCreated(*created, contents.rows.channels.size());
+        return;
+    }
+    // Nothing usable on the system clipboard: the record copied last.
+    if (controller().hasChannelClipboard()) {
+        if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
+            selectCreated(*created, 1);
+    }
+}
+
+void ChannelsSection::selectAll() {
+    m_table->selectAll();
+}
+
+void ChannelsSection::selectCreated(int first, qsizetype count) {
+    QList<int> keys;
+    keys.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        keys.append(first + int(i));
+    selectKeys(keys);
 }
 
 void ChannelsSection::importCsv() {
@@ -254,9 +352,15 @@ void ChannelsSection::updateActions() {
     m_contextDelete->setEnabled(editable && count > 0);
     m_duplicate->setEnabled(editable && count > 0);
     m_copy->setEnabled(controller().image().has_value() && count > 0);
-    m_paste->setEnabled(editable && controller().hasChannelClipboard());
+    m_cut->setEnabled(editable && count > 0);
+    m_paste->setEnabled(editable && canPaste());
+    m_selectAll->setEnabled(total > 0);
     m_import->setEnabled(editable);
     m_export->setEnabled(controller().image().has_value() && total > 0);
+}
+
+bool ChannelsSection::eventFilter(QObject* watched, QEvent* event) {
+    return ListSection::eventFilter(watched, event);
 }
 
 } // namespace nerka

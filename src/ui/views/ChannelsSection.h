@@ -32,8 +32,16 @@ public:
     // the channel order; the moved channels stay selected.
     void moveSelection(int delta);
     void duplicateCurrent();
-    void copyCurrent();
+    // Puts every selected channel on the clipboard (Nerka's own format and
+    // tab-separated text); one channel also goes to the controller's channel
+    // clipboard, as the single-channel Copy always did.
+    void copySelection();
+    // Copies the selection, then deletes it.
+    void cutSelection();
+    // Inserts the clipboard's channels after the last selected channel (at
+    // the end without a selection) and selects them.
     void paste();
+    void selectAll();
     void importCsv();
     // Saves the selected channels, or every channel when none is selected,
     // as a repeater-list CSV.
@@ -41,9 +49,14 @@ public:
 
 protected:
     void updateActions() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QList<RadioChannel> selectedChannels() const;
+    // Whether the clipboard holds something a paste would insert.
+    [[nodiscard]] bool canPaste() const;
+    // Selects `count` channels from `first` on and scrolls to them.
+    void selectCreated(int first, qsizetype count);
 
     ChannelTableModel* m_model = nullptr;
     QTableView* m_table = nullptr;
@@ -58,6 +71,8 @@ private:
     QAction* m_duplicate = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_paste = nullptr;
+    QAction* m_cut = nullptr;
+    QAction* m_selectAll = nullptr;
     QAction* m_contextDelete = nullptr; // "Delete" or "Delete N channels"
 };
 
