@@ -83,12 +83,15 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_selectAll = tableAction(QStringLiteral("Select all"), QKeySequence::SelectAll);
     m_contextDelete =
         new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete"), this);
+    m_contextEdit =
+        new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit"), this);
 
     connect(m_new, &QAction::triggered, this, [this] {
         if (canEdit())
             Q_EMIT newRequested();
     });
-    connect(m_edit, &QAction::triggered, this, &ListSection::editCurrent);
+    connect(m_edit, &QAction::triggered, this, &ChannelsSection::editSelection);
+    connect(m_contextEdit, &QAction::triggered, this, &ChannelsSection::editSelection);
     connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
     connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
     connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
@@ -125,8 +128,8 @@ QList<RadioChannel> ChannelsSection::selectedChannels() const {
 }
 
 QList<QAction*> ChannelsSection::contextActions() const {
-    return {m_edit,  m_duplicate,     m_cut,   m_copy,   m_paste,   m_selectAll,
-            nullptr, m_contextDelete, nullptr, m_moveUp, m_moveDown};
+    return {m_contextEdit, m_duplicate,     m_cut,   m_copy,   m_paste,   m_selectAll,
+            nullptr,       m_contextDelete, nullptr, m_moveUp, m_moveDown};
 }
 
 void ChannelsSection::deleteSelection() {
@@ -343,6 +346,9 @@ void ChannelsSection::updateActions() {
 
     m_new->setEnabled(editable);
     m_edit->setEnabled(editable && count > 0);
+    m_contextEdit->setText(count > 1 ? QStringLiteral("Edit %1 channels\u2026").arg(count)
+                                     : QStringLiteral("Edit"));
+    m_contextEdit->setEnabled(editable && count > 0);
     m_moveUp->setEnabled(editable && firstRow && *firstRow > 0);
     m_moveDown->setEnabled(editable && lastRow && *lastRow < total - 1);
     m_delete->setText(QStringLiteral("Delete (%1)").arg(count));
@@ -359,7 +365,25 @@ void ChannelsSection::updateActions() {
     m_export->setEnabled(controller().image().has_value() && total > 0);
 }
 
+void ChannelsSection::editSelection() {
+    const QList<int> numbers = selectedChannelNumbers();
+    if (numbers.size() < 2)
+        return editCurrent();
+    if (canEdit())
+        Q_EMIT editChannelsRequested(numbers);
+}
+
 bool ChannelsSection::eventFilter(QObject* watched, QEvent* event) {
+    // Return on several selected rows edits them together.
+    if (watched == view() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain =
+            key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            editSelection();
+            return true;
+        }
+    }
     return ListSection::eventFilter(watched, event);
 }
 

@@ -42,10 +42,18 @@ public:
     // the end without a selection) and selects them.
     void paste();
     void selectAll();
+    // Opens the editor on the selection: the channel editor for one channel,
+    // the bulk editor ("Edit N channels…") for several (also Return and the
+    // toolbar's "Edit").
+    void editSelection();
     void importCsv();
     // Saves the selected channels, or every channel when none is selected,
     // as a repeater-list CSV.
     void exportCsv();
+
+Q_SIGNALS:
+    // The user asked to edit these channels together (two or more).
+    void editChannelsRequested(const QList<int>& numbers);
 
 protected:
     void updateActions() override;
@@ -74,6 +82,7 @@ private:
     QAction* m_cut = nullptr;
     QAction* m_selectAll = nullptr;
     QAction* m_contextDelete = nullptr; // "Delete" or "Delete N channels"
+    QAction* m_contextEdit = nullptr;   // "Edit" or "Edit N channels…"
 };
 
 } // namespace nerka

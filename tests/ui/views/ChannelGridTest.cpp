@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QItemSelectionModel>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace nerka;
@@ -132,4 +133,22 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
     ASSERT_EQ(other.channels().size(), 4);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(other.channels().at(i), controller.channels().at(i)) << i;
+}
+
+TEST_F(ChannelGridTest, ReturnOnSeveralRowsAsksForTheBulkEditorAndOnOneForTheEditor) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QSignalSpy bulk(&section, &ChannelsSection::editChannelsRequested);
+    QSignalSpy single(&section, &ListSection::editRequested);
+    selectChannels(section, {1, 3, 4});
+    press(section, Qt::Key_Return, Qt::NoModifier);
+    ASSERT_EQ(bulk.size(), 1);
+    EXPECT_EQ(bulk.first().first().value<QList<int>>(), (QList<int>{1, 3, 4}));
+    EXPECT_EQ(section.contextActions().first()->text(), QStringLiteral("Edit 3 channels…"));
+    selectChannels(section, {2});
+    press(section, Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(bulk.size(), 1);
+    ASSERT_EQ(single.size(), 1);
+    EXPECT_EQ(single.first().first().toInt(), 2);
 }

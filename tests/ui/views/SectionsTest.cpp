@@ -80,7 +80,7 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
     EXPECT_EQ(actionNamed(&section, QStringLiteral("Delete (2)"))->toolTip(),
               QStringLiteral("Delete selected channels"));
     EXPECT_EQ(texts(section.contextActions()),
-              (QStringList{"Edit", "Duplicate", "Cut", "Copy", "Paste", "Select all", "-",
+              (QStringList{"Edit 2 channels…", "Duplicate", "Cut", "Copy", "Paste", "Select all", "-",
                            "Delete 2 channels", "-", "Move up", "Move down"}));
 
     selectRows(section, {1});
