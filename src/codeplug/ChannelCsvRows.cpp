@@ -179,9 +179,9 @@ std::optional<Column> columnNamed(const QString& header) {
     return std::nullopt;
 }
 
-// A tone as written: empty, "Off" or "None" for none, "88.5" (Hz) for CTCSS,
-// "D023N" / "D023I" for DCS. Only values of the radio's tables.
-std::optional<std::optional<Tone>> parseTone(const QString& text) {
+} // namespace
+
+std::optional<std::optional<Tone>> parseToneText(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty() || t.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0 ||
         t.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
@@ -214,7 +214,7 @@ std::optional<std::optional<Tone>> parseTone(const QString& text) {
     return std::optional<Tone>{Tone::ctcss(tenths)};
 }
 
-std::optional<bool> parseFlag(const QString& text) {
+std::optional<bool> parseFlagText(const QString& text) {
     const QString t = text.trimmed().toLower();
     static const QStringList yes{"yes", "y", "true", "1", "x", "on", "ja"};
     static const QStringList no{"", "no", "n", "false", "0", "off", "nein"};
@@ -225,7 +225,7 @@ std::optional<bool> parseFlag(const QString& text) {
     return std::nullopt;
 }
 
-std::optional<std::uint8_t> parsePower(const QString& text) {
+std::optional<std::uint8_t> parsePowerText(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::uint8_t(0);
@@ -235,6 +235,8 @@ std::optional<std::uint8_t> parsePower(const QString& text) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 // The row as an edit, or the reason it cannot be one.
 std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
@@ -284,7 +286,7 @@ std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
     if (const auto timeSlot = given(Column::timeSlot))
         edit.timeSlotTS2 = timeSlot->contains(u'2');
     if (const auto power = value[std::size_t(Column::power)]) {
-        const auto raw = parsePower(*power);
+        const auto raw = parsePowerText(*power);
         if (!raw)
             return QStringLiteral("power '%1' unknown").arg(power->trimmed());
         edit.powerRaw = *raw;
@@ -293,7 +295,7 @@ std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
         std::pair{Column::rxTone, &edit.rxTone}, std::pair{Column::txTone, &edit.txTone}};
     for (const auto& [column, target] : tones) {
         if (const auto text = value[std::size_t(column)]) {
-            const auto tone = parseTone(*text);
+            const auto tone = parseToneText(*text);
             if (!tone)
                 return QStringLiteral("%1 '%2' not available")
                     .arg(column == Column::rxTone ? QStringLiteral("RX tone")
@@ -306,7 +308,7 @@ std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
         std::pair{Column::scanSkip, &edit.skipScan}, std::pair{Column::rxOnly, &edit.rxOnly}};
     for (const auto& [column, target] : flags) {
         if (const auto text = value[std::size_t(column)]) {
-            const auto flag = parseFlag(*text);
+            const auto flag = parseFlagText(*text);
             if (!flag)
                 return QStringLiteral("'%1' is neither yes nor no").arg(text->trimmed());
             *target = *flag;

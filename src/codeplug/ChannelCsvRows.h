@@ -42,4 +42,16 @@ struct ChannelRowsRead {
 // Empty lines and lines starting with "#" are skipped silently. Never fails.
 [[nodiscard]] ChannelRowsRead parseChannelRows(const QString& text);
 
+// The texts of single fields, as the rows write them and as a table cell
+// takes them. Each gives nothing for a text it cannot read.
+// Tone: empty, "Off" or "None" for none, "88.5" (Hz, "Hz" may follow) for
+// CTCSS, "D023N" / "D023I" for DCS; only tones of the radio's tables.
+[[nodiscard]] std::optional<std::optional<Tone>> parseToneText(const QString& text);
+// Yes/no: "Yes", "y", "true", "1", "x", "on", "ja" and "No", "n", "false",
+// "0", "off", "nein" or empty, in any case.
+[[nodiscard]] std::optional<bool> parseFlagText(const QString& text);
+// A power level by its name ("High", any case; empty is Global), as the byte
+// the editor stores for it.
+[[nodiscard]] std::optional<std::uint8_t> parsePowerText(const QString& text);
+
 } // namespace nerka
