@@ -7,6 +7,7 @@
 #include "ui/kit/Icons.h"
 #include "ui/kit/PopupMenu.h"
 #include "ui/rules/ChannelClipboard.h"
+#include "ui/rules/FillSeries.h"
 #include "ui/views/ChannelTableModel.h"
 #include "ui/views/RecordRoles.h"
 #include "ui/views/SearchProxyModel.h"
@@ -17,13 +18,23 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSettings>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
+#include <numeric>
 
 namespace nerka {
+
+namespace {
+
+// The preference that remembers the visible columns, by header text.
+const QString kColumnsKey = QStringLiteral("channelTableColumns");
+
+} // namespace
 
 ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : ListSection(controller, dialogs, parent) {
@@ -44,6 +55,8 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
                                QStringLiteral("Move selection down"));
     m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
                              QStringLiteral("Delete selected channels"));
+    m_renumber = new QAction(QStringLiteral("Renumber in this order"), this);
+    connect(m_renumber, &QAction::triggered, this, &ChannelsSection::renumberInViewOrder);
 
     m_importMenu = new QMenu(this);
     const auto addPreset = [this](const QString& label, QList<ChannelEdit> (*preset)()) {
@@ -81,6 +94,11 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_copy = tableAction(QStringLiteral("Copy"), QKeySequence::Copy);
     m_paste = tableAction(QStringLiteral("Paste"), QKeySequence::Paste);
     m_selectAll = tableAction(QStringLiteral("Select all"), QKeySequence::SelectAll);
+    m_fillDown = new QAction(QStringLiteral("Fill down"), this);
+    m_fillDown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_fillDown->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addAction(m_fillDown);
+    connect(m_fillDown, &QAction::triggered, this, &ChannelsSection::fillDown);
     m_contextDelete =
         new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete"), this);
     m_contextEdit =
@@ -107,6 +125,52 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
 
     setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+    // Cells of channel fields are edited in place: typing, F2 or a click on
+    // a selected cell opens the cell; Return and a double click still open
+    // the editor sheet.
+    m_table->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                             QAbstractItemView::SelectedClicked);
+    connect(m_model, &ChannelTableModel::cellRefused, this, &ChannelsSection::showCellProblem);
+
+    // Sorting by a column sorts the view only; the # column keeps the slot.
+    proxy()->setSortRole(ChannelTableModel::SortRole);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &ChannelsSection::refreshActions);
+
+    // The column chooser: the toolbar's "Columns" menu and the header's context menu.
+    m_columnMenu = new QMenu(this);
+    for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
+         ++column) {
+        const QString label = m_model->headerData(column, Qt::Horizontal).toString();
+        QAction* action = m_columnMenu->addAction(label);
+        action->setCheckable(true);
+        connect(action, &QAction::toggled, this,
+                [this, column](bool on) { setColumnShown(column, on); });
+    }
+    connect(m_columnMenu, &QMenu::aboutToShow, this, [this] {
+        const QList<QAction*> actions = m_columnMenu->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            const QSignalBlocker block(actions[i]);
+            actions[i]->setChecked(isColumnShown(ChannelTableModel::NameColumn + int(i)));
+        }
+    });
+    m_columns = new QAction(QStringLiteral("Columns"), this);
+    m_columns->setMenu(m_columnMenu);
+    m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table->horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) {
+                m_columnMenu->popup(m_table->horizontalHeader()->mapToGlobal(pos));
+            });
+    restoreColumns();
+
+    // New, imported and restored channels are selected and scrolled to.
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            [this](const ChangeSet& changes) {
+                if (!changes.replaced && !changes.channels.added.isEmpty())
+                    selectKeys(changes.channels.added);
+            });
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
     m_table->setColumnWidth(ChannelTableModel::ModeColumn, 56);
@@ -128,8 +192,9 @@ QList<RadioChannel> ChannelsSection::selectedChannels() const {
 }
 
 QList<QAction*> ChannelsSection::contextActions() const {
-    return {m_contextEdit, m_duplicate,     m_cut,   m_copy,   m_paste,   m_selectAll,
-            nullptr,       m_contextDelete, nullptr, m_moveUp, m_moveDown};
+    return {m_contextEdit, m_duplicate, m_cut,      m_copy,          m_paste,
+            m_selectAll,   m_fillDown,  nullptr,    m_contextDelete, nullptr,
+            m_moveUp,      m_moveDown,  m_renumber, nullptr,         m_columns};
 }
 
 void ChannelsSection::deleteSelection() {
@@ -299,6 +364,127 @@ void ChannelsSection::paste() {
     }
 }
 
+void ChannelsSection::restoreColumns() {
+    QSettings* store = controller().preferences().store();
+    const QVariant stored = store ? store->value(kColumnsKey) : QVariant();
+    const QStringList shown = stored.toStringList();
+    for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
+         ++column) {
+        const QString label = m_model->headerData(column, Qt::Horizontal).toString();
+        const bool show = stored.isValid() ? shown.contains(label)
+                                           : column < ChannelTableModel::kDefaultColumnCount;
+        m_table->setColumnHidden(column, !show);
+    }
+}
+
+bool ChannelsSection::isColumnShown(int column) const {
+    return !m_table->isColumnHidden(column);
+}
+
+void ChannelsSection::setColumnShown(int column, bool shown) {
+    // The number column always shows: it is what "Renumber" and the sort refer to.
+    if (column <= ChannelTableModel::NumberColumn || column >= ChannelTableModel::ColumnCount)
+        return;
+    m_table->setColumnHidden(column, !shown);
+    QStringList labels;
+    for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {
+        if (isColumnShown(c))
+            labels.append(m_model->headerData(c, Qt::Horizontal).toString());
+    }
+    if (QSettings* store = controller().preferences().store())
+        store->setValue(kColumnsKey, labels);
+}
+
+void ChannelsSection::showCellProblem(const QModelIndex& sourceIndex, const QString& reason) {
+    m_cellProblem = reason;
+    const QModelIndex shown = proxy()->mapFromSource(sourceIndex);
+    const QRect cell = m_table->visualRect(shown);
+    QToolTip::showText(m_table->viewport()->mapToGlobal(cell.bottomLeft()), reason,
+                       m_table->viewport(), cell);
+    m_table->setAccessibleDescription(reason);
+}
+
+bool ChannelsSection::isSortedByOtherThanNumber() const {
+    const QHeaderView* header = m_table->horizontalHeader();
+    return header->sortIndicatorSection() != ChannelTableModel::NumberColumn ||
+           header->sortIndicatorOrder() != Qt::AscendingOrder;
+}
+
+void ChannelsSection::renumberInViewOrder() {
+    if (!canEdit() || !isSortedByOtherThanNumber())
+        return;
+    // Every channel, hidden by the search or not, sorted as the view sorts
+    // (stable, so equal keys keep their numbers' order).
+    const int column = m_table->horizontalHeader()->sortIndicatorSection();
+    const bool descending =
+        m_table->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+    QList<int> rows(m_model->rowCount());
+    std::iota(rows.begin(), rows.end(), 0);
+    const auto key = [this, column](int row) {
+        return m_model->data(m_model->index(row, column), ChannelTableModel::SortRole);
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        const QPartialOrdering order = QVariant::compare(key(a), key(b));
+        return descending ? order == QPartialOrdering::Greater : order == QPartialOrdering::Less;
+    });
+    QList<RadioChannel> order;
+    order.reserve(rows.size());
+    for (const int row : rows)
+        order.append(m_model->channels().at(row));
+    const QList<int> selected = selectedChannelNumbers();
+    if (!controller().reorderChannels(order).isDone())
+        return;
+    m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
+    // The same channels stay selected under their new numbers.
+    QList<int> renumbered;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (selected.contains(order[i].number))
+            renumbered.append(int(i) + 1);
+    }
+    selectKeys(renumbered);
+}
+
+void ChannelsSection::fillDown() {
+    const QList<RadioChannel> channels = selectedChannels();
+    const QModelIndex current = m_table->currentIndex();
+    const std::optional<ChannelCell> cell =
+        current.isValid() ? ChannelTableModel::cellOf(current.column()) : std::nullopt;
+    if (!canEdit() || channels.size() < 2 || !cell)
+        return;
+    // Top to bottom as the view shows them.
+    QList<RadioChannel> rows;
+    for (int row = 0; row < proxy()->rowCount(); ++row) {
+        const int number = proxy()->index(row, 0).data(KeyRole).toInt();
+        for (const RadioChannel& channel : channels) {
+            if (channel.number == number)
+                rows.append(channel);
+        }
+    }
+    QStringList texts;
+    for (const RadioChannel& channel : rows)
+        texts.append(channelCellText(channel, *cell));
+    const QStringList filled = nerka::fillDown(*cell, texts);
+    QList<std::pair<int, ChannelEdit>> edits;
+    QStringList refused;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        auto edit = editChannelCell(rows[i], *cell, filled[i]);
+        if (auto* e = std::get_if<ChannelEdit>(&edit))
+            edits.append({rows[i].number, *e});
+        else
+            refused.append(
+                QStringLiteral("channel %1 %2").arg(rows[i].number).arg(std::get<QString>(edit)));
+    }
+    const QString note = refused.isEmpty() ? QString()
+                                           : QStringLiteral("%1 not filled: %2")
+                                                 .arg(refused.size())
+                                                 .arg(refused.join(QStringLiteral(", ")));
+    const QList<int> selected = selectedChannelNumbers();
+    (void)controller().updateChannels(edits, note);
+    selectKeys(selected);
+    m_table->setCurrentIndex(proxy()->mapFromSource(
+        m_model->index(m_model->rowOf(rows.first().number).value_or(0), current.column())));
+}
+
 void ChannelsSection::selectAll() {
     m_table->selectAll();
 }
@@ -349,8 +535,12 @@ void ChannelsSection::updateActions() {
     m_contextEdit->setText(count > 1 ? QStringLiteral("Edit %1 channels\u2026").arg(count)
                                      : QStringLiteral("Edit"));
     m_contextEdit->setEnabled(editable && count > 0);
-    m_moveUp->setEnabled(editable && firstRow && *firstRow > 0);
-    m_moveDown->setEnabled(editable && lastRow && *lastRow < total - 1);
+    // Moves follow the numbers; in a view sorted otherwise they would jump.
+    const bool byNumber = !isSortedByOtherThanNumber();
+    m_moveUp->setEnabled(editable && byNumber && firstRow && *firstRow > 0);
+    m_moveDown->setEnabled(editable && byNumber && lastRow && *lastRow < total - 1);
+    m_renumber->setEnabled(editable && !byNumber && m_model->rowCount() > 1);
+    m_fillDown->setEnabled(editable && count > 1);
     m_delete->setText(QStringLiteral("Delete (%1)").arg(count));
     m_delete->setEnabled(editable && count > 0);
     m_contextDelete->setText(count > 1 ? QStringLiteral("Delete %1 channels").arg(count)

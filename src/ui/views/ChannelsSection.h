@@ -42,6 +42,19 @@ public:
     // the end without a selection) and selects them.
     void paste();
     void selectAll();
+    // Ctrl+D: fills the current column of the selected rows from the top
+    // selected row (a frequency step in the first two continues), as one step.
+    void fillDown();
+    // Renumbers the channels in the order the view is sorted in (every
+    // channel, also those a search hides), as one undoable reorder; the view
+    // then shows them by number again.
+    void renumberInViewOrder();
+    // Shows or hides a column and remembers the visible set in the preferences.
+    void setColumnShown(int column, bool shown);
+    [[nodiscard]] bool isColumnShown(int column) const;
+    // The reason the last in-place entry was refused (shown at the cell).
+    [[nodiscard]] const QString& lastCellProblem() const { return m_cellProblem; }
+
     // Opens the editor on the selection: the channel editor for one channel,
     // the bulk editor ("Edit N channels…") for several (also Return and the
     // toolbar's "Edit").
@@ -65,6 +78,10 @@ private:
     [[nodiscard]] bool canPaste() const;
     // Selects `count` channels from `first` on and scrolls to them.
     void selectCreated(int first, qsizetype count);
+    // True while the view is sorted by anything but ascending number.
+    [[nodiscard]] bool isSortedByOtherThanNumber() const;
+    void restoreColumns();
+    void showCellProblem(const QModelIndex& sourceIndex, const QString& reason);
 
     ChannelTableModel* m_model = nullptr;
     QTableView* m_table = nullptr;
@@ -83,6 +100,11 @@ private:
     QAction* m_selectAll = nullptr;
     QAction* m_contextDelete = nullptr; // "Delete" or "Delete N channels"
     QAction* m_contextEdit = nullptr;   // "Edit" or "Edit N channels…"
+    QAction* m_fillDown = nullptr;
+    QAction* m_renumber = nullptr;
+    QAction* m_columns = nullptr;
+    QMenu* m_columnMenu = nullptr;
+    QString m_cellProblem;
 };
 
 } // namespace nerka

@@ -80,11 +80,12 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
     EXPECT_EQ(actionNamed(&section, QStringLiteral("Delete (2)"))->toolTip(),
               QStringLiteral("Delete selected channels"));
     EXPECT_EQ(texts(section.contextActions()),
-              (QStringList{"Edit 2 channels…", "Duplicate", "Cut", "Copy", "Paste", "Select all", "-",
-                           "Delete 2 channels", "-", "Move up", "Move down"}));
+              (QStringList{"Edit 2 channels…", "Duplicate", "Cut", "Copy", "Paste", "Select all",
+                           "Fill down", "-", "Delete 2 channels", "-", "Move up", "Move down",
+                           "Renumber in this order", "-", "Columns"}));
 
     selectRows(section, {1});
-    EXPECT_EQ(section.contextActions().at(7)->text(), QStringLiteral("Delete"));
+    EXPECT_EQ(section.contextActions().at(8)->text(), QStringLiteral("Delete"));
     // Channels a zone lists are deleted only after the question; "Abbrechen"
     // keeps them.
     selectRows(section, {1, 3});
