@@ -481,8 +481,11 @@ void ChannelsSection::fillDown() {
     const QList<int> selected = selectedChannelNumbers();
     (void)controller().updateChannels(edits, note);
     selectKeys(selected);
-    m_table->setCurrentIndex(proxy()->mapFromSource(
-        m_model->index(m_model->rowOf(rows.first().number).value_or(0), current.column())));
+    // The filled column stays current, so Ctrl+D can go on in it.
+    m_table->selectionModel()->setCurrentIndex(
+        proxy()->mapFromSource(
+            m_model->index(m_model->rowOf(rows.first().number).value_or(0), current.column())),
+        QItemSelectionModel::NoUpdate);
 }
 
 void ChannelsSection::selectAll() {

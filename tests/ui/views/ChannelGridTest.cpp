@@ -4,6 +4,7 @@
 #include "ui/views/ChannelsSection.h"
 
 #include "ui/rules/ChannelClipboard.h"
+#include "ui/views/ChannelTableModel.h"
 
 #include "TempSettings.h"
 #include "ViewsFixture.h"
@@ -15,6 +16,7 @@
 #include <QItemSelectionModel>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 using namespace nerka;
@@ -151,4 +153,115 @@ TEST_F(ChannelGridTest, ReturnOnSeveralRowsAsksForTheBulkEditorAndOnOneForTheEdi
     EXPECT_EQ(bulk.size(), 1);
     ASSERT_EQ(single.size(), 1);
     EXPECT_EQ(single.first().first().toInt(), 2);
+}
+
+TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    const auto cell = [&](int row, int column) { return view->model()->index(row, column); };
+
+    // Typing into the RX cell of the repeater (row 1) keeps its offset.
+    view->setCurrentIndex(cell(1, ChannelTableModel::RxColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, view);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("439,2125"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(channel(2).rxHz, 439'212'500u);
+    EXPECT_EQ(channel(2).txHz, 431'612'500u);
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit channel 2"));
+
+    // An entry the rules refuse changes nothing; the reason is shown.
+    const RadioChannel before = channel(1);
+    EXPECT_FALSE(
+        view->model()->setData(cell(0, ChannelTableModel::RxColumn), QStringLiteral("abc")));
+    EXPECT_EQ(channel(1), before);
+    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX: ")));
+    EXPECT_EQ(view->accessibleDescription(), section.lastCellProblem());
+    EXPECT_FALSE(view->model()->setData(cell(0, ChannelTableModel::NameColumn), QString()));
+    EXPECT_EQ(section.lastCellProblem(), QStringLiteral("Name: enter a name"));
+    EXPECT_EQ(channel(1), before);
+
+    // Escape leaves the cell as it was.
+    view->setCurrentIndex(cell(0, ChannelTableModel::NameColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    QTest::keyClicks(editor, QStringLiteral("zzz"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(channel(1).name, before.name);
+}
+
+TEST_F(ChannelGridTest, SortingSortsTheViewAndRenumberingIsOneStep) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    const QList<RadioChannel> before = controller.channels();
+    // By RX descending: 438.6125 (2), 446.00625 (4) … as frequencies, not texts.
+    static_cast<QTableView*>(view)->sortByColumn(ChannelTableModel::RxColumn, Qt::AscendingOrder);
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        names << view->model()->index(row, ChannelTableModel::NameColumn).data().toString();
+    EXPECT_EQ(names, (QStringList{"S20", "Wetter", "DB0ABC", "PMR 1"}));
+    EXPECT_EQ(controller.channels(), before) << "sorting changes no number";
+    EXPECT_EQ(view->model()->index(0, 0).data().toInt(), 1);
+
+    selectChannels(section, {3});
+    section.renumberInViewOrder();
+    EXPECT_EQ(channel(2).name, QStringLiteral("Wetter"));
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
+    // The zone that held channels 1 and 2 still holds S20 and DB0ABC.
+    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 2}));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Reorder channels"));
+    (void)controller.undo();
+    EXPECT_EQ(controller.channels(), before);
+}
+
+TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    (void)controller.importChannels({test::fmChannel(QStringLiteral("A"), 145'500'000),
+                                     test::fmChannel(QStringLiteral("B"), 145'525'000),
+                                     test::fmChannel(QStringLiteral("C"), 1'000'000),
+                                     test::fmChannel(QStringLiteral("D"), 1'000'000)});
+    selectChannels(section, {5, 6, 7, 8});
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(7).rxHz, 145'550'000u);
+    EXPECT_EQ(channel(8).rxHz, 145'575'000u);
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels changed."));
+    // Name copies the top cell.
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::NameColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(8).name, QStringLiteral("A"));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
+}
+
+TEST_F(ChannelGridTest, ChosenColumnsAreRememberedAndTheZonesColumnNamesZones) {
+    loadCodeplug();
+    {
+        ChannelsSection section(controller, dialogs);
+        EXPECT_FALSE(section.isColumnShown(ChannelTableModel::ZonesColumn));
+        EXPECT_TRUE(section.isColumnShown(ChannelTableModel::DetailsColumn));
+        section.setColumnShown(ChannelTableModel::ZonesColumn, true);
+        section.setColumnShown(ChannelTableModel::DetailsColumn, false);
+    }
+    ChannelsSection again(controller, dialogs);
+    EXPECT_TRUE(again.isColumnShown(ChannelTableModel::ZonesColumn));
+    EXPECT_FALSE(again.isColumnShown(ChannelTableModel::DetailsColumn));
+    const QAbstractItemModel* model = again.view()->model();
+    EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
+              QStringLiteral("Home"));
+    EXPECT_EQ(model->index(2, ChannelTableModel::ZonesColumn).data().toString(), QString());
+    // A new zone's name appears at once.
+    (void)controller.updateZone(*controller.newZone(), QStringLiteral("Urlaub"), {0});
+    EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
+              QStringLiteral("Home, Urlaub"));
 }
