@@ -163,10 +163,14 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
     return channels;
 }
 
-ChannelCsvRead readChannelCsv(const QString& text) {
+ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names) {
     if (isRepeaterListCsv(text)) {
         RepeaterListImport list = parseRepeaterListCsv(text);
         return {ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped)};
+    }
+    if (hasChannelRowsHeader(text)) {
+        ChannelRowsRead rows = parseChannelRows(text, names);
+        return {ChannelCsvLayout::allFields, std::move(rows.channels), std::move(rows.skipped)};
     }
     return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}};
 }

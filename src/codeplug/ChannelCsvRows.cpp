@@ -1,8 +1,11 @@
 #include "codeplug/ChannelCsvRows.h"
 
 #include "codeplug/ChannelCsvImport.h"
+#include "codeplug/CsvText.h"
 
 #include <QHash>
+
+#include <tuple>
 
 #include <algorithm>
 #include <array>
@@ -28,6 +31,17 @@ enum class Column {
     txTone,
     scanSkip,
     rxOnly,
+    contact,
+    groupList,
+    zones,
+    squelch,
+    squelchLevel,
+    zoneScanSkip,
+    vox,
+    monitor,
+    powerSave,
+    beep,
+    aprs,
     count
 };
 
@@ -47,6 +61,17 @@ const std::array<QStringList, std::size_t(Column::count)>& columnNames() {
         QStringList{"TX tone"},
         QStringList{"Scan skip", "Skip"},
         QStringList{"RX only", "Receive only"},
+        QStringList{"TX contact", "Contact"},
+        QStringList{"Group list", "RX group list"},
+        QStringList{"Zones"},
+        QStringList{"Squelch"},
+        QStringList{"Squelch level"},
+        QStringList{"Zone scan skip"},
+        QStringList{"VOX"},
+        QStringList{"Monitor"},
+        QStringList{"Power save"},
+        QStringList{"Key beep", "Beep"},
+        QStringList{"APRS"},
     };
     return names;
 }
@@ -55,116 +80,43 @@ QString mhz(std::uint64_t hz) {
     return QString::asprintf("%.5f", double(hz) / 1'000'000.0);
 }
 
+// The level's name, or the raw byte when it is not the byte the editor
+// stores for its level (so a file keeps it).
+QString powerText(std::uint8_t raw) {
+    const ChannelPowerLevel level = powerLevel(raw);
+    if (powerRawFor(level, 0) == raw || (level == ChannelPowerLevel::global && raw == 0))
+        return rawText(level);
+    return QString::number(raw);
+}
+
+// The key of the record named `name` (exactly, else ignoring case), or of
+// "#N" (1-based).
+std::optional<int> keyNamed(const QHash<int, QString>& byKey, const QString& name) {
+    // The lowest key wins when several records share a name.
+    std::optional<int> exact;
+    std::optional<int> caseless;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it.value() == name && (!exact || it.key() < *exact))
+            exact = it.key();
+        if (it.value().compare(name, Qt::CaseInsensitive) == 0 &&
+            (!caseless || it.key() < *caseless))
+            caseless = it.key();
+    }
+    if (exact)
+        return exact;
+    if (caseless)
+        return caseless;
+    if (name.startsWith(u'#')) {
+        bool ok = false;
+        const int number = name.mid(1).toInt(&ok);
+        if (ok && number >= 1)
+            return number - 1;
+    }
+    return std::nullopt;
+}
+
 QString toneText(const std::optional<Tone>& tone) {
     return tone ? tone->displayText() : QString();
-}
-
-QString quoted(const QString& field, QChar separator) {
-    // A reader splits a row with a bare tab at tabs, any other at "," and ";".
-    const bool splitsHere =
-        separator == u'\t' ? field.contains(u'\t')
-                           : field.contains(u'\t') || field.contains(u',') || field.contains(u';');
-    const bool needsQuotes =
-        splitsHere || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r');
-    if (!needsQuotes)
-        return field;
-    QString escaped = field;
-    escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + escaped + u'"';
-}
-
-QString trimmed(const QString& text, bool keepTabs) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    const auto blank = [keepTabs](QChar c) { return c == u' ' || (!keepTabs && c == u'\t'); };
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-struct TextRow {
-    int line = 0; // 1-based line of the row's first character
-    QStringList fields;
-};
-
-// Splits text into rows and fields. A row holding a tab outside quotes is
-// split at tabs only, any other at "," and ";". A field starting with '"'
-// runs to the next lone '"' (line breaks included); "" inside is a quote.
-QList<TextRow> splitRows(const QString& text) {
-    QList<TextRow> rows;
-    qsizetype i = 0;
-    int line = 1;
-    const qsizetype n = text.size();
-    while (i < n) {
-        // Find the row's end first, to learn whether it holds a tab.
-        bool inQuotes = false;
-        bool hasTab = false;
-        qsizetype end = i;
-        int lines = 0;
-        for (; end < n; ++end) {
-            const QChar c = text[end];
-            if (c == u'"')
-                inQuotes = !inQuotes;
-            else if (!inQuotes && (c == u'\n' || c == u'\r'))
-                break;
-            else if (c == u'\n')
-                ++lines;
-            else if (!inQuotes && c == u'\t')
-                hasTab = true;
-        }
-        const auto isSeparator = [hasTab](QChar c) {
-            return hasTab ? c == u'\t' : (c == u',' || c == u';');
-        };
-        TextRow row{line, {}};
-        QString field;
-        bool quotedField = false;
-        qsizetype k = i;
-        while (k <= end) {
-            if (k == end || isSeparator(text[k])) {
-                row.fields.append(quotedField ? field : trimmed(field, hasTab));
-                field.clear();
-                quotedField = false;
-                ++k;
-                continue;
-            }
-            if (text[k] == u'"' && trimmed(field, hasTab).isEmpty() && !quotedField) {
-                // A quoted field: up to the closing quote, "" being a quote.
-                field.clear();
-                quotedField = true;
-                ++k;
-                while (k < end) {
-                    if (text[k] == u'"') {
-                        if (k + 1 < end && text[k + 1] == u'"') {
-                            field.append(u'"');
-                            k += 2;
-                            continue;
-                        }
-                        ++k;
-                        break;
-                    }
-                    field.append(text[k++]);
-                }
-                // Anything between the closing quote and the separator is dropped.
-                while (k < end && !isSeparator(text[k]))
-                    ++k;
-                continue;
-            }
-            field.append(text[k++]);
-        }
-        const bool blank = std::all_of(row.fields.cbegin(), row.fields.cend(),
-                                       [](const QString& f) { return f.isEmpty(); });
-        if (!blank)
-            rows.append(row);
-        line += 1 + lines;
-        i = end;
-        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        if (i < n)
-            ++i;
-    }
-    return rows;
 }
 
 std::optional<Column> columnNamed(const QString& header) {
@@ -229,6 +181,11 @@ std::optional<std::uint8_t> parsePowerText(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::uint8_t(0);
+    bool isNumber = false;
+    const int raw = t.toInt(&isNumber);
+    if (isNumber)
+        return raw >= 0 && raw <= 255 ? std::optional<std::uint8_t>(std::uint8_t(raw))
+                                      : std::nullopt;
     for (const ChannelPowerLevel level : kAllChannelPowerLevels) {
         if (rawText(level).compare(t, Qt::CaseInsensitive) == 0)
             return powerRawFor(level, 0);
@@ -240,7 +197,8 @@ namespace {
 
 // The row as an edit, or the reason it cannot be one.
 std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
-                                           const QList<std::optional<Column>>& columns) {
+                                           const QList<std::optional<Column>>& columns,
+                                           const ChannelRowNames& names) {
     std::array<std::optional<QString>, std::size_t(Column::count)> value;
     for (qsizetype i = 0; i < fields.size() && i < columns.size(); ++i) {
         if (columns[i])
@@ -314,10 +272,73 @@ std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
             *target = *flag;
         }
     }
+    const std::array<std::pair<Column, bool*>, 5> moreFlags = {
+        std::pair{Column::zoneScanSkip, &edit.skipZoneScan}, std::pair{Column::vox, &edit.vox},
+        std::pair{Column::monitor, &edit.monitor}, std::pair{Column::powerSave, &edit.powerSave},
+        std::pair{Column::beep, &edit.beep}};
+    for (const auto& [column, target] : moreFlags) {
+        if (const auto text = given(column)) {
+            const auto flag = parseFlagText(*text);
+            if (!flag)
+                return QStringLiteral("'%1' is neither yes nor no").arg(*text);
+            *target = *flag;
+        }
+    }
+    const std::array<std::tuple<Column, const QHash<int, QString>*, std::optional<int>*, QString>,
+                     2>
+        references = {std::tuple{Column::contact, &names.contacts, &edit.contactSlot,
+                                 QStringLiteral("contact")},
+                      std::tuple{Column::groupList, &names.groupLists, &edit.groupListIndex,
+                                 QStringLiteral("group list")}};
+    for (const auto& [column, byKey, target, what] : references) {
+        const auto text = given(column);
+        if (!text)
+            continue;
+        const auto key = keyNamed(*byKey, *text);
+        if (!key)
+            return QStringLiteral("%1 '%2' unknown").arg(what, *text);
+        *target = *key;
+    }
+    if (const auto squelch = given(Column::squelch)) {
+        const auto mode =
+            std::find_if(kAllSquelchModes.begin(), kAllSquelchModes.end(), [&](SquelchMode m) {
+                return rawText(m).compare(*squelch, Qt::CaseInsensitive) == 0;
+            });
+        if (mode == kAllSquelchModes.end())
+            return QStringLiteral("squelch '%1' unknown").arg(*squelch);
+        edit.squelchMode = *mode;
+    }
+    if (const auto level = given(Column::squelchLevel)) {
+        bool ok = false;
+        const int value = level->toInt(&ok);
+        if (!ok || value < 1 || value > 9)
+            return QStringLiteral("squelch level '%1' is not 1\u20139").arg(*level);
+        edit.squelchLevel = value;
+    }
+    if (const auto aprs = given(Column::aprs)) {
+        bool ok = false;
+        const int value = aprs->toInt(&ok);
+        if (!ok || value < 1 || value > 255)
+            return QStringLiteral("APRS '%1' is not a system number").arg(*aprs);
+        edit.aprsIndex = value - 1;
+    }
     return edit;
 }
 
 } // namespace
+
+bool hasChannelRowsHeader(const QString& text) {
+    const QList<CsvTextRow> rows = splitCsvText(text.left(4096));
+    if (rows.isEmpty())
+        return false;
+    // Beyond the seven columns of the import's own layout.
+    for (const QString& header : rows.first().fields) {
+        const auto column = columnNamed(header);
+        if (column && int(*column) > int(Column::timeSlot))
+            return true;
+    }
+    return false;
+}
 
 const QStringList& channelRowColumns() {
     static const QStringList columns = [] {
@@ -329,34 +350,61 @@ const QStringList& channelRowColumns() {
     return columns;
 }
 
-QString channelRowsText(const QList<RadioChannel>& channels, QChar separator) {
+QString channelRowsText(const QList<RadioChannel>& channels, QChar separator,
+                        const ChannelRowNames& names) {
     QString text;
     const auto appendRow = [&](const QStringList& fields) {
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 text.append(separator);
-            text.append(quoted(fields[i], separator));
+            text.append(csvField(fields[i], separator));
         }
         text.append(u'\n');
     };
+    const auto yesNo = [](bool flag) {
+        return flag ? QStringLiteral("Yes") : QStringLiteral("No");
+    };
+    // A reference by name, or by "#" and its 1-based position when the name
+    // is not known.
+    const auto reference = [](const QHash<int, QString>& byKey, const std::optional<int>& key) {
+        if (!key)
+            return QString();
+        return byKey.value(*key, QStringLiteral("#%1").arg(*key + 1));
+    };
     appendRow(channelRowColumns());
     for (const RadioChannel& c : channels) {
-        appendRow({c.name, mhz(c.rxHz), mhz(c.txHz),
+        appendRow({c.name,
+                   mhz(c.rxHz),
+                   mhz(c.txHz),
                    c.isDMR() ? QStringLiteral("DMR") : QStringLiteral("FM"),
                    c.bandwidthWide ? QStringLiteral("25 kHz") : QStringLiteral("12.5 kHz"),
-                   QString::number(c.colorCode), QString::number(c.timeSlot),
-                   rawText(powerLevel(c.powerRaw)), toneText(c.rxTone), toneText(c.txTone),
-                   c.skipScan ? QStringLiteral("Yes") : QStringLiteral("No"),
-                   c.rxOnly ? QStringLiteral("Yes") : QStringLiteral("No")});
+                   QString::number(c.colorCode),
+                   QString::number(c.timeSlot),
+                   powerText(c.powerRaw),
+                   toneText(c.rxTone),
+                   toneText(c.txTone),
+                   yesNo(c.skipScan),
+                   yesNo(c.rxOnly),
+                   reference(names.contacts, c.contactIndex),
+                   reference(names.groupLists, c.groupListIndex),
+                   names.zones.value(c.number).join(QStringLiteral(", ")),
+                   rawText(c.squelchMode),
+                   QString::number(c.squelchLevel),
+                   yesNo(c.skipZoneScan),
+                   yesNo(c.vox),
+                   yesNo(c.monitor),
+                   yesNo(c.powerSave),
+                   yesNo(c.beep),
+                   c.aprsIndex ? QString::number(*c.aprsIndex + 1) : QString()});
     }
     return text;
 }
 
-ChannelRowsRead parseChannelRows(const QString& text) {
+ChannelRowsRead parseChannelRows(const QString& text, const ChannelRowNames& names) {
     ChannelRowsRead read;
-    QList<TextRow> rows = splitRows(text);
+    QList<CsvTextRow> rows = splitCsvText(text);
     // Comment lines are dropped before the header is looked for.
-    rows.removeIf([](const TextRow& row) { return row.fields.first().startsWith(u'#'); });
+    rows.removeIf([](const CsvTextRow& row) { return row.fields.first().startsWith(u'#'); });
     if (rows.isEmpty())
         return read;
 
@@ -375,7 +423,7 @@ ChannelRowsRead parseChannelRows(const QString& text) {
             columns.append(Column(c));
     }
     for (qsizetype r = first; r < rows.size(); ++r) {
-        auto row = readRow(rows[r].fields, columns);
+        auto row = readRow(rows[r].fields, columns, names);
         if (auto* edit = std::get_if<ChannelEdit>(&row))
             read.channels.append(std::move(*edit));
         else

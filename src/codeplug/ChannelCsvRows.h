@@ -4,6 +4,7 @@
 #include "codeplug/RepeaterListCsv.h"
 
 #include <QChar>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,11 +19,31 @@ namespace nerka {
 // Fields are separated by a tab (copied text) or a comma; a field holding the
 // separator, a quote or a line break is quoted with "" for a quote inside.
 
+// Then every other field: TX contact and Group list by name, Zones (the
+// names of the zones holding the channel, ", " between them), Squelch,
+// Squelch level, Zone scan skip, VOX, Monitor, Power save, Key beep and APRS
+// (the system's number).
+
+// The names the rows show for references, and read them back by.
+struct ChannelRowNames {
+    QHash<int, QString> contacts;   // by contact slot
+    QHash<int, QString> groupLists; // by talkgroup index
+    QHash<int, QStringList> zones;  // by channel number: the zones holding it
+};
+
 // The header row's column names, in order.
 [[nodiscard]] const QStringList& channelRowColumns();
 
-// The header row and one row per channel, lines ended by "\n".
-[[nodiscard]] QString channelRowsText(const QList<RadioChannel>& channels, QChar separator);
+// The header row and one row per channel, lines ended by "\n". A reference
+// whose name `names` lacks is written "#" and its 1-based position; the
+// power is the level's name, or the stored byte when it is not the one the
+// editor stores for that level, so reading it back gives the same byte.
+[[nodiscard]] QString channelRowsText(const QList<RadioChannel>& channels, QChar separator,
+                                      const ChannelRowNames& names = {});
+
+// True when the first line is a header naming a column beyond the import's
+// seven: a file in this layout rather than the import's own.
+[[nodiscard]] bool hasChannelRowsHeader(const QString& text);
 
 struct ChannelRowsRead {
     QList<ChannelEdit> channels; // in row order
@@ -39,8 +60,12 @@ struct ChannelRowsRead {
 // the rules of the channel CSV import (Mode "DMR" anywhere, Bandwidth "25"
 // or "wide", Time slot "2"), except that a field that is given but cannot be
 // read refuses the row with the reason instead of falling back to a default.
-// Empty lines and lines starting with "#" are skipped silently. Never fails.
-[[nodiscard]] ChannelRowsRead parseChannelRows(const QString& text);
+// Empty lines and lines starting with "#" are skipped silently. Contact and
+// group list are looked up in `names` (exact name first, then ignoring case,
+// or "#N"); an unknown name refuses the row. The Zones column is not read
+// (membership is the zones' own). Never fails.
+[[nodiscard]] ChannelRowsRead parseChannelRows(const QString& text,
+                                               const ChannelRowNames& names = {});
 
 // The texts of single fields, as the rows write them and as a table cell
 // takes them. Each gives nothing for a text it cannot read.
@@ -51,7 +76,7 @@ struct ChannelRowsRead {
 // "0", "off", "nein" or empty, in any case.
 [[nodiscard]] std::optional<bool> parseFlagText(const QString& text);
 // A power level by its name ("High", any case; empty is Global), as the byte
-// the editor stores for it.
+// the editor stores for it, or a stored byte as a number (0-255).
 [[nodiscard]] std::optional<std::uint8_t> parsePowerText(const QString& text);
 
 } // namespace nerka

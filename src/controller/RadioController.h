@@ -4,6 +4,7 @@
 #include "codeplug/CodeplugImage.h"
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/ChannelCsvRows.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
@@ -324,6 +325,14 @@ public:
     // loaded.", "No channels to export." or the file store's text. True when
     // the file was written.
     bool exportChannelsCsv(const QList<int>& numbers, const QString& path);
+    // The same with every field of a channel (ChannelCsvRows.h): contact,
+    // group list and zones by name; the channel import reads it back. Logs
+    // "N channels exported to NAME.".
+    bool exportChannelsTable(const QList<int>& numbers, const QString& path);
+    // Every contact as CSV (ContactCsv.h). Logs "N contacts exported to NAME.".
+    bool exportContactsCsv(const QString& path);
+    // The names the channel table files use for references, from the lists.
+    [[nodiscard]] ChannelRowNames channelRowNames() const;
 
     // ---- satellites (Satellites.cpp) ----
     // Work queue (the interface posts it there with postToQueue).

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace nerka;
 
 namespace {
@@ -15,7 +17,6 @@ RadioChannel sample(const QString& name) {
     c.mode = ChannelMode::dmr;
     c.rxHz = 439'212'500;
     c.txHz = 431'612'500;
-    c.powerRaw = 9; // high
     c.bandwidthWide = true;
     c.rxOnly = true;
     c.timeSlot = 2;
@@ -23,34 +24,71 @@ RadioChannel sample(const QString& name) {
     c.rxTone = Tone::dcs(23, true);
     c.txTone = Tone::ctcss(885);
     c.skipScan = true;
+    c.powerRaw = 2; // low, though not the byte the editor stores for low
+    c.contactIndex = 0;
+    c.squelchMode = SquelchMode::normal;
+    c.squelchLevel = 7;
+    c.skipZoneScan = true;
+    c.vox = true;
+    c.monitor = true;
+    c.powerSave = false;
+    c.beep = false;
+    c.aprsIndex = 1;
     return c;
 }
 
 } // namespace
 
-TEST(ChannelCsvRowsTest, CopiedRowsReadBackWithEveryColumnEvenForAwkwardNames) {
+TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkwardNames) {
+    ChannelRowNames names;
+    names.contacts = {{0, QStringLiteral("Local")}, {4, QStringLiteral("Bayern, \"Süd\"")}};
+    names.groupLists = {{2, QStringLiteral("TG;262")}};
+    names.zones = {{7, {QStringLiteral("Home"), QStringLiteral("Rally")}}};
+    struct Case {
+        QString name;
+        std::function<void(RadioChannel&)> change;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Plain"), [](RadioChannel&) {}},
+        {QStringLiteral("Tab\there"), [](RadioChannel& c) { c.contactIndex = 4; }},
+        {QStringLiteral("Comma, \"quoted\""), [](RadioChannel& c) { c.groupListIndex = 2; }},
+        {QStringLiteral("Semi;colon"), [](RadioChannel& c) { c.contactIndex = 9; }}, // "#10"
+        {QStringLiteral("Line\nbreak"), [](RadioChannel& c) { c.powerRaw = 0; }},
+        {QStringLiteral("Umlaut \u00e4\u00f6"),
+         [](RadioChannel& c) {
+             c.mode = ChannelMode::fm;
+             c.rxTone.reset();
+             c.squelchMode = SquelchMode::global;
+             c.aprsIndex.reset();
+         }},
+    };
     for (const QChar separator : {QChar(u'\t'), QChar(u',')}) {
-        for (const QString& name :
-             {QStringLiteral("Plain"), QStringLiteral("Tab\there"),
-              QStringLiteral("Comma, \"quoted\""), QStringLiteral("Semi;colon"),
-              QStringLiteral("Line\nbreak"), QStringLiteral("Umlaut \u00e4\u00f6")}) {
-            const QString text = channelRowsText({sample(name)}, separator);
+        for (const Case& c : cases) {
+            RadioChannel channel = sample(c.name);
+            c.change(channel);
+            const QString text = channelRowsText({channel}, separator, names);
             EXPECT_TRUE(text.startsWith(channelRowColumns().join(separator) + u'\n'));
-            const ChannelRowsRead read = parseChannelRows(text);
+            EXPECT_TRUE(hasChannelRowsHeader(text));
+            const ChannelRowsRead read = parseChannelRows(text, names);
             ASSERT_EQ(read.channels.size(), 1) << text.toStdString();
-            EXPECT_TRUE(read.skipped.isEmpty());
-            ChannelEdit expected = channelEditFrom(sample(name));
-            // Only the columns the text has come back; the rest stay defaults.
-            expected.contactSlot.reset();
-            expected.groupListIndex.reset();
-            expected.aprsIndex.reset();
-            expected.squelchMode = SquelchMode::global;
-            expected.squelchLevel = 5;
-            expected.skipZoneScan = expected.vox = expected.monitor = false;
-            expected.powerSave = expected.beep = true;
-            EXPECT_EQ(read.channels.first(), expected) << text.toStdString();
+            EXPECT_TRUE(read.skipped.isEmpty()) << text.toStdString();
+            EXPECT_EQ(read.channels.first(), channelEditFrom(channel)) << text.toStdString();
         }
     }
+    // The zones are named in the file.
+    EXPECT_TRUE(
+        channelRowsText({sample("Z")}, u',', names).contains(QStringLiteral("\"Home, Rally\"")));
+    EXPECT_FALSE(hasChannelRowsHeader(QStringLiteral("Name,RX,TX,Mode\nA,145.5")));
+    // Names that are not there are refused per row.
+    const ChannelRowsRead unknown = parseChannelRows(
+        QStringLiteral(
+            "Name,RX,TX contact,Group list\nA,145.5,Nobody,\nB,145.5,,TG 9\nC,145.5,local,\n"),
+        names);
+    EXPECT_EQ(unknown.skipped,
+              (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody' unknown")},
+                                    {3, QStringLiteral("group list 'TG 9' unknown")}}));
+    ASSERT_EQ(unknown.channels.size(), 1);
+    EXPECT_EQ(unknown.channels[0].contactSlot, 0) << "found ignoring case";
 }
 
 TEST(ChannelCsvRowsTest, RowsFollowTheImportRulesAndRefuseWhatCannotBeRead) {

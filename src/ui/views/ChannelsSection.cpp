@@ -56,6 +56,8 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
                              QStringLiteral("Delete selected channels"));
     m_renumber = new QAction(QStringLiteral("Renumber in this order"), this);
+    m_exportAllFields = new QAction(QStringLiteral("Export to CSV (all fields)\u2026"), this);
+    connect(m_exportAllFields, &QAction::triggered, this, &ChannelsSection::exportAllFields);
     connect(m_renumber, &QAction::triggered, this, &ChannelsSection::renumberInViewOrder);
 
     m_importMenu = new QMenu(this);
@@ -194,7 +196,8 @@ QList<RadioChannel> ChannelsSection::selectedChannels() const {
 QList<QAction*> ChannelsSection::contextActions() const {
     return {m_contextEdit, m_duplicate, m_cut,      m_copy,          m_paste,
             m_selectAll,   m_fillDown,  nullptr,    m_contextDelete, nullptr,
-            m_moveUp,      m_moveDown,  m_renumber, nullptr,         m_columns};
+            m_moveUp,      m_moveDown,  m_renumber, nullptr,         m_exportAllFields,
+            m_columns};
 }
 
 void ChannelsSection::deleteSelection() {
@@ -519,6 +522,17 @@ void ChannelsSection::exportCsv() {
                        });
 }
 
+void ChannelsSection::exportAllFields() {
+    if (!controller().image() || m_model->channels().isEmpty())
+        return;
+    const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
+    dialogs().saveFile(
+        this, QStringLiteral("Export channels (all fields)"),
+        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        QStringLiteral("channels-all-fields.csv"),
+        [this, numbers](const QString& path) { controller().exportChannelsTable(numbers, path); });
+}
+
 void ChannelsSection::updateActions() {
     const bool editable = canEdit();
     const QList<int> numbers = selectedChannelNumbers();
@@ -556,6 +570,7 @@ void ChannelsSection::updateActions() {
     m_selectAll->setEnabled(total > 0);
     m_import->setEnabled(editable);
     m_export->setEnabled(controller().image().has_value() && total > 0);
+    m_exportAllFields->setEnabled(controller().image().has_value() && m_model->rowCount() > 0);
 }
 
 void ChannelsSection::editSelection() {

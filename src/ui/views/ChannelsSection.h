@@ -63,6 +63,9 @@ public:
     // Saves the selected channels, or every channel when none is selected,
     // as a repeater-list CSV.
     void exportCsv();
+    // Saves the selected channels, or every channel, with every field (the
+    // layout the channel import reads back whole).
+    void exportAllFields();
 
 Q_SIGNALS:
     // The user asked to edit these channels together (two or more).
@@ -102,6 +105,7 @@ private:
     QAction* m_contextEdit = nullptr;   // "Edit" or "Edit N channels…"
     QAction* m_fillDown = nullptr;
     QAction* m_renumber = nullptr;
+    QAction* m_exportAllFields = nullptr;
     QAction* m_columns = nullptr;
     QMenu* m_columnMenu = nullptr;
     QString m_cellProblem;

@@ -79,10 +79,11 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
     ASSERT_NE(deleteButton, nullptr);
     EXPECT_EQ(actionNamed(&section, QStringLiteral("Delete (2)"))->toolTip(),
               QStringLiteral("Delete selected channels"));
-    EXPECT_EQ(texts(section.contextActions()),
-              (QStringList{"Edit 2 channels…", "Duplicate", "Cut", "Copy", "Paste", "Select all",
-                           "Fill down", "-", "Delete 2 channels", "-", "Move up", "Move down",
-                           "Renumber in this order", "-", "Columns"}));
+    EXPECT_EQ(
+        texts(section.contextActions()),
+        (QStringList{"Edit 2 channels…", "Duplicate", "Cut", "Copy", "Paste", "Select all",
+                     "Fill down", "-", "Delete 2 channels", "-", "Move up", "Move down",
+                     "Renumber in this order", "-", "Export to CSV (all fields)…", "Columns"}));
 
     selectRows(section, {1});
     EXPECT_EQ(section.contextActions().at(8)->text(), QStringLiteral("Delete"));
