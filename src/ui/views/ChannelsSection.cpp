@@ -18,6 +18,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
+#include <QSet>
 #include <QSettings>
 #include <QTableView>
 #include <QToolBar>
@@ -170,8 +172,8 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     // New, imported and restored channels are selected and scrolled to.
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             [this](const ChangeSet& changes) {
-                if (!changes.replaced && !changes.channels.added.isEmpty())
-                    selectKeys(changes.channels.added);
+                if (!m_pasting && !changes.replaced && !changes.channels.added.isEmpty())
+                    selectChannels(changes.channels.added);
             });
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
@@ -347,6 +349,11 @@ void ChannelsSection::paste() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const ChannelClipboard::Contents contents =
         ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr);
+    // The pasted rows become the selection. Dropping the old one first spares
+    // the selection model from following it through every inserted row.
+    m_table->clearSelection();
+    m_pasting = true;
+    const auto pasted = qScopeGuard([this] { m_pasting = false; });
     if (!contents.records.isEmpty()) {
         const EditResult result = controller().insertChannelRecords(contents.records, after);
         if (const std::optional<int> created = result.createdKey())
@@ -500,7 +507,40 @@ void ChannelsSection::selectCreated(int first, qsizetype count) {
     keys.reserve(count);
     for (qsizetype i = 0; i < count; ++i)
         keys.append(first + int(i));
-    selectKeys(keys);
+    selectChannels(keys);
+}
+
+void ChannelsSection::selectChannels(const QList<int>& numbers) {
+    // Like selectKeys, but adjacent rows make one range: a thousand pasted
+    // rows are one range to the selection model, not a thousand.
+    const QSet<int> wanted(numbers.cbegin(), numbers.cend());
+    QItemSelection selection;
+    QModelIndex first;
+    const int lastColumn = proxy()->columnCount() - 1;
+    int runStart = -1;
+    const auto closeRun = [&](int endRow) {
+        if (runStart >= 0)
+            selection.select(proxy()->index(runStart, 0), proxy()->index(endRow, lastColumn));
+        runStart = -1;
+    };
+    for (int row = 0; row < proxy()->rowCount(); ++row) {
+        const QModelIndex index = proxy()->index(row, 0);
+        if (!wanted.contains(index.data(KeyRole).toInt())) {
+            closeRun(row - 1);
+            continue;
+        }
+        if (!first.isValid())
+            first = index;
+        if (runStart < 0)
+            runStart = row;
+    }
+    closeRun(proxy()->rowCount() - 1);
+    QItemSelectionModel* model = m_table->selectionModel();
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (first.isValid()) {
+        model->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        m_table->scrollTo(first);
+    }
 }
 
 void ChannelsSection::importCsv() {

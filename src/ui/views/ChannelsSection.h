@@ -81,6 +81,8 @@ private:
     [[nodiscard]] bool canPaste() const;
     // Selects `count` channels from `first` on and scrolls to them.
     void selectCreated(int first, qsizetype count);
+    // Selects these channels (those shown), the first one current and in view.
+    void selectChannels(const QList<int>& numbers);
     // True while the view is sorted by anything but ascending number.
     [[nodiscard]] bool isSortedByOtherThanNumber() const;
     void restoreColumns();
@@ -109,6 +111,7 @@ private:
     QAction* m_columns = nullptr;
     QMenu* m_columnMenu = nullptr;
     QString m_cellProblem;
+    bool m_pasting = false; // a paste selects what it inserted itself
 };
 
 } // namespace nerka
