@@ -8,6 +8,7 @@
 #include "ui/kit/PopupMenu.h"
 #include "ui/rules/ChannelClipboard.h"
 #include "ui/rules/FillSeries.h"
+#include "ui/views/ChannelCellDelegate.h"
 #include "ui/views/ChannelTableModel.h"
 #include "ui/views/RecordRoles.h"
 #include "ui/views/SearchProxyModel.h"
@@ -135,6 +136,15 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_table->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                              QAbstractItemView::SelectedClicked);
     connect(m_model, &ChannelTableModel::cellRefused, this, &ChannelsSection::showCellProblem);
+    auto* delegate = new ChannelCellDelegate(m_table);
+    m_table->setItemDelegate(delegate);
+    // Return in a cell goes on to the same column of the next row.
+    connect(delegate, &ChannelCellDelegate::returnPressed, this, [this] {
+        const QModelIndex current = m_table->currentIndex();
+        const QModelIndex below = current.sibling(current.row() + 1, current.column());
+        if (below.isValid())
+            m_table->setCurrentIndex(below);
+    });
 
     // Sorting by a column sorts the view only; the # column keeps the slot.
     proxy()->setSortRole(ChannelTableModel::SortRole);

@@ -174,6 +174,16 @@ TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
     EXPECT_EQ(channel(2).txHz, 431'612'500u);
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit channel 2"));
 
+    // Return commits and goes on to the next row's cell.
+    view->setCurrentIndex(cell(2, ChannelTableModel::NameColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("Wetter 2"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(channel(3).name, QStringLiteral("Wetter 2"));
+    EXPECT_EQ(view->currentIndex(), cell(3, ChannelTableModel::NameColumn));
+
     // An entry the rules refuse changes nothing; the reason is shown.
     const RadioChannel before = channel(1);
     EXPECT_FALSE(
