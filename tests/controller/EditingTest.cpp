@@ -211,8 +211,7 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     load();
     const QByteArray original = at(Bank::eeprom, channelRecord(2), 56);
 
-    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt)
-        << "nothing copied yet";
+    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt) << "nothing copied yet";
     controller.copyChannel(channel(2));
     EXPECT_TRUE(controller.hasChannelClipboard());
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
@@ -285,10 +284,7 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
              EXPECT_EQ(controller.talkgroups()[0].contactNames,
                        (QStringList{QStringLiteral("TG 262"), QStringLiteral("TG 2621")}));
          }},
-        {"reorder channels",
-         [&] {
-             return controller.reorderChannels({channel(3), channel(1), channel(2)});
-         },
+        {"reorder channels", [&] { return controller.reorderChannels({channel(3), channel(1), channel(2)}); },
          QStringLiteral("• Channels reordered."),
          [&] {
              EXPECT_EQ(controller.zones()[0].channelNames,
