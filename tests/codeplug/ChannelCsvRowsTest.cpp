@@ -147,3 +147,12 @@ TEST(ChannelCsvRowsTest, RowsFollowTheImportRulesAndRefuseWhatCannotBeRead) {
     EXPECT_EQ(powerLevel(tones.channels[0].powerRaw), ChannelPowerLevel::high);
     EXPECT_TRUE(tones.channels[0].rxOnly);
 }
+
+TEST(ChannelCsvRowsTest, EveryPrefixOfAFileReadsWithoutHarm) {
+    const QString text = channelRowsText({sample(QStringLiteral("Quoted \"name\", here"))}, u',') +
+                         QStringLiteral("\"open quote,145.5\nB,abc\n");
+    for (qsizetype n = 0; n <= text.size(); ++n) {
+        const ChannelRowsRead read = parseChannelRows(text.left(n));
+        EXPECT_LE(read.channels.size() + read.skipped.size(), 3) << n;
+    }
+}

@@ -376,11 +376,14 @@ void ChannelEditView::enterBulkMode() {
     for (QWidget* own : std::initializer_list<QWidget*>{m_name, m_rx, m_tx, m_customOffset,
                                                         m_rxWarning, m_txWarning})
         m_general->setRowVisible(own, false);
-    // Only the offsets that follow from each channel's RX.
+    // Only the offsets that follow from each channel's RX. Channels that all
+    // have a custom offset show "Mixed" too: none of the choices is theirs.
+    const bool ownOffset = m_form->freqMode() == FreqMode::custom;
     for (const FreqMode mode : {FreqMode::custom, FreqMode::split})
         m_offsetMode->removeItem(m_offsetMode->findData(int(mode)));
-    const auto mixedPicker = [this](QComboBox* box, BulkField field) {
-        if (!m_bulk->isMixed(field) && box->currentIndex() >= 0)
+    const auto mixedPicker = [this, ownOffset](QComboBox* box, BulkField field) {
+        const bool noneApplies = box == m_offsetMode && ownOffset;
+        if (!m_bulk->isMixed(field) && !noneApplies && box->currentIndex() >= 0)
             return;
         box->insertItem(0, kMixedText, kMixed);
         box->setCurrentIndex(0);

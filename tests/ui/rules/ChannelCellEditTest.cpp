@@ -45,7 +45,7 @@ TEST(ChannelCellEditTest, CellsFollowTheEditorsRulesAndNameTheirProblem) {
         {ChannelCell::mode, "AM", "Mode: FM or DMR", nullptr},
         {ChannelCell::power, "low", "", [](auto& e) { return e.powerRaw == 2; }},
         {ChannelCell::power, "high", "", [](auto& e) { return e.powerRaw == 9; }},
-        {ChannelCell::power, "11", "Power: ", nullptr},
+        {ChannelCell::power, "Turbo", "Power: ", nullptr},
         {ChannelCell::rxTone, "88.5", "", [](auto& e) { return e.rxTone == Tone::ctcss(885); }},
         {ChannelCell::txTone, "D023I", "", [](auto& e) { return e.txTone == Tone::dcs(23, true); }},
         {ChannelCell::txTone, "69.4", "TX tone: ", nullptr},
