@@ -16,6 +16,14 @@ bool ChannelCellDelegate::eventFilter(QObject* editor, QEvent* event) {
             Q_EMIT returnPressed();
             return true;
         }
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && isLastCell &&
+            isLastCell()) {
+            auto* widget = qobject_cast<QWidget*>(editor);
+            Q_EMIT commitData(widget);
+            Q_EMIT closeEditor(widget, QAbstractItemDelegate::NoHint);
+            Q_EMIT tabbedOut();
+            return true;
+        }
     }
     return QStyledItemDelegate::eventFilter(editor, event);
 }

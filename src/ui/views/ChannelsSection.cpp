@@ -14,6 +14,7 @@
 #include "ui/views/SearchProxyModel.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -138,6 +139,22 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_model, &ChannelTableModel::cellRefused, this, &ChannelsSection::showCellProblem);
     auto* delegate = new ChannelCellDelegate(m_table);
     m_table->setItemDelegate(delegate);
+    // Tab from the row's last editable cell leaves the table, as Tab does
+    // when no cell is open.
+    delegate->isLastCell = [this] {
+        const QHeaderView* header = m_table->horizontalHeader();
+        const int visual = header->visualIndex(m_table->currentIndex().column());
+        for (int v = visual + 1; v < header->count(); ++v) {
+            const int column = header->logicalIndex(v);
+            if (!header->isSectionHidden(column) && ChannelTableModel::cellOf(column))
+                return false;
+        }
+        return true;
+    };
+    connect(delegate, &ChannelCellDelegate::tabbedOut, this, [this] {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_table, &tab);
+    });
     // Return in a cell goes on to the same column of the next row.
     connect(delegate, &ChannelCellDelegate::returnPressed, this, [this] {
         const QModelIndex current = m_table->currentIndex();

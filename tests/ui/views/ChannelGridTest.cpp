@@ -184,6 +184,17 @@ TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
     EXPECT_EQ(channel(3).name, QStringLiteral("Wetter 2"));
     EXPECT_EQ(view->currentIndex(), cell(3, ChannelTableModel::NameColumn));
 
+    // Tab goes on to the next cell, and from the last one out of the table.
+    view->setCurrentIndex(cell(3, ChannelTableModel::RxColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(view->currentIndex().column(), int(ChannelTableModel::TxColumn));
+    QWidget* txEditor = QApplication::focusWidget();
+    ASSERT_NE(txEditor, view);
+    QTest::keyClick(txEditor, Qt::Key_Tab);
+    EXPECT_FALSE(view->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_NE(QApplication::focusWidget(), view);
+
     // An entry the rules refuse changes nothing; the reason is shown.
     const RadioChannel before = channel(1);
     EXPECT_FALSE(
