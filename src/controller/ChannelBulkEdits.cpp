@@ -28,9 +28,11 @@ QString pastedRange(int first, qsizetype count) {
 
 EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
                                                 const ChannelWriter& write) {
+    if (auto refused = guard())
+        return *refused;
     if (count == 0)
         return EditResult::nothingToDo();
-    if (m_image && m_channels.size() + count > kChannelCapacity) {
+    if (m_channels.size() + count > kChannelCapacity) {
         return EditResult::refused(
             RefusalKind::full,
             QStringLiteral("Channel memory is full (max %1): %2 to paste, %3 free.")
@@ -121,8 +123,10 @@ EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
 EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits) {
     if (edits.isEmpty())
         return EditResult::nothingToDo();
+    if (auto refused = guard())
+        return *refused;
     for (const auto& [number, channelEdit] : edits) {
-        if (m_image && !channel(number))
+        if (!channel(number))
             return EditResult::refused(
                 RefusalKind::notFound,
                 QStringLiteral("Could not locate channel %1 in memory.").arg(number));

@@ -586,6 +586,11 @@ TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
 }
 
 TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAnchor) {
+    // Without a codeplug even more rows than fit are refused before anything.
+    const EditResult none =
+        controller.document().insertChannels(QList<ChannelEdit>(1100), std::nullopt);
+    ASSERT_TRUE(none.isRefused());
+    EXPECT_EQ(none.refusal()->kind, RefusalKind::noCodeplug);
     for (int n = 1; n <= 1022; ++n)
         addChannel(n);
     putZone(0, "Home", {1, 2, 1022});
