@@ -166,13 +166,15 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
 ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names) {
     if (isRepeaterListCsv(text)) {
         RepeaterListImport list = parseRepeaterListCsv(text);
-        return {ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped)};
+        return {
+            ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped), {}};
     }
     if (hasChannelRowsHeader(text)) {
         ChannelRowsRead rows = parseChannelRows(text, names);
-        return {ChannelCsvLayout::allFields, std::move(rows.channels), std::move(rows.skipped)};
+        return {ChannelCsvLayout::allFields, std::move(rows.channels), std::move(rows.skipped),
+                std::move(rows.zones)};
     }
-    return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}};
+    return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}, {}};
 }
 
 } // namespace nerka

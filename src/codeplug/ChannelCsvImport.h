@@ -41,6 +41,8 @@ struct ChannelCsvRead {
     // Rows not imported, with line and reason. Always empty for the import's
     // own seven-column layout, whose bad lines are skipped without a word.
     QList<SkippedCsvRow> skipped;
+    // Per channel, the zones its row names (the layout with every field only).
+    QList<QList<int>> zones;
 };
 
 // A text whose header row names Frequency, Duplex and Offset is read as a

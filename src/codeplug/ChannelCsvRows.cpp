@@ -196,9 +196,14 @@ std::optional<std::uint8_t> parsePowerText(const QString& text) {
 namespace {
 
 // The row as an edit, or the reason it cannot be one.
-std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
-                                           const QList<std::optional<Column>>& columns,
-                                           const ChannelRowNames& names) {
+struct RowRead {
+    ChannelEdit edit;
+    QList<int> zones;
+};
+
+std::variant<RowRead, QString> readRow(const QStringList& fields,
+                                       const QList<std::optional<Column>>& columns,
+                                       const ChannelRowNames& names) {
     std::array<std::optional<QString>, std::size_t(Column::count)> value;
     for (qsizetype i = 0; i < fields.size() && i < columns.size(); ++i) {
         if (columns[i])
@@ -322,7 +327,20 @@ std::variant<ChannelEdit, QString> readRow(const QStringList& fields,
             return QStringLiteral("APRS '%1' is not a system number").arg(*aprs);
         edit.aprsIndex = value - 1;
     }
-    return edit;
+    QList<int> zones;
+    if (const auto zoneText = given(Column::zones)) {
+        QStringList wanted{*zoneText};
+        if (!keyNamed(names.zoneList, *zoneText))
+            wanted = zoneText->split(u',', Qt::SkipEmptyParts);
+        for (const QString& name : wanted) {
+            const auto index = keyNamed(names.zoneList, name.trimmed());
+            if (!index || !names.zoneList.contains(*index))
+                return QStringLiteral("zone '%1' unknown").arg(name.trimmed());
+            if (!zones.contains(*index))
+                zones.append(*index);
+        }
+    }
+    return RowRead{edit, zones};
 }
 
 } // namespace
@@ -424,9 +442,10 @@ ChannelRowsRead parseChannelRows(const QString& text, const ChannelRowNames& nam
     }
     for (qsizetype r = first; r < rows.size(); ++r) {
         auto row = readRow(rows[r].fields, columns, names);
-        if (auto* edit = std::get_if<ChannelEdit>(&row))
-            read.channels.append(std::move(*edit));
-        else
+        if (auto* taken = std::get_if<RowRead>(&row)) {
+            read.channels.append(std::move(taken->edit));
+            read.zones.append(std::move(taken->zones));
+        } else
             read.skipped.append({rows[r].line, std::get<QString>(row)});
     }
     return read;

@@ -29,6 +29,7 @@ struct ChannelRowNames {
     QHash<int, QString> contacts;   // by contact slot
     QHash<int, QString> groupLists; // by talkgroup index
     QHash<int, QStringList> zones;  // by channel number: the zones holding it
+    QHash<int, QString> zoneList;   // by zone index: the zones a file may name
 };
 
 // The header row's column names, in order.
@@ -47,6 +48,9 @@ struct ChannelRowNames {
 
 struct ChannelRowsRead {
     QList<ChannelEdit> channels; // in row order
+    // Per channel, the indices of the zones its row names (empty without a
+    // Zones column).
+    QList<QList<int>> zones;
     // Rows not taken, with their 1-based line and the reason ("no name",
     // "RX 'abc' is not a frequency"); nothing of such a row is added.
     QList<SkippedCsvRow> skipped;
@@ -62,8 +66,9 @@ struct ChannelRowsRead {
 // read refuses the row with the reason instead of falling back to a default.
 // Empty lines and lines starting with "#" are skipped silently. Contact and
 // group list are looked up in `names` (exact name first, then ignoring case,
-// or "#N"); an unknown name refuses the row. The Zones column is not read
-// (membership is the zones' own). Never fails.
+// or "#N"); an unknown name refuses the row. Zones are looked up in
+// `names.zoneList` (the whole field as one name, else its parts between
+// commas). Never fails.
 [[nodiscard]] ChannelRowsRead parseChannelRows(const QString& text,
                                                const ChannelRowNames& names = {});
 

@@ -44,4 +44,15 @@ EditResult RadioController::updateChannels(const QList<std::pair<int, ChannelEdi
     return report(std::move(result));
 }
 
+EditResult RadioController::importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                                    const QList<QList<int>>& zones,
+                                                    const QString& skippedNote) {
+    EditResult result = m_document.importChannelsIntoZones(edits, zones);
+    if (result.isRefused() && result.refusal()->kind == RefusalKind::noCodeplug)
+        reportError(result.refusal()->text);
+    if (result.isDone())
+        result.setSummary(withNote(result.summary(), skippedNote));
+    return report(std::move(result));
+}
+
 } // namespace nerka

@@ -6,8 +6,10 @@
 
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
+#include "codeplug/ZoneCodec.h"
 
 #include <QHash>
+#include <QMap>
 #include <QSet>
 
 #include <algorithm>
@@ -162,6 +164,67 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
                                              .arg(result.changes().channels.changed.first())
                                        : QStringLiteral("%1 channels changed.").arg(changed));
     }
+    return result;
+}
+
+EditResult CodeplugDocument::importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                                     const QList<QList<int>>& zones) {
+    EditResult imported = importChannels(edits);
+    if (!imported.isDone())
+        return imported;
+    // The import fills the lowest free slots in the order of the edits, so
+    // the added numbers, ascending, are the edits' channels in order.
+    const QList<int> added = imported.changes().channels.added;
+    QMap<int, QList<int>> joining; // zone index → channel positions
+    for (qsizetype i = 0; i < added.size() && i < zones.size(); ++i) {
+        for (const int zone : zones[i])
+            joining[zone].append(added[i] - 1);
+    }
+    QList<std::pair<int, ZoneEdit>> zoneEdits;
+    int leftOut = 0;
+    for (auto it = joining.cbegin(); it != joining.cend(); ++it) {
+        const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
+                                       [&](const Zone& z) { return z.index == it.key(); });
+        if (zone == m_zones.cend())
+            continue;
+        ZoneEdit zoneEdit{zone->name, zone->memberIndices};
+        for (const int position : it.value()) {
+            if (zoneEdit.memberIndices.size() >= ZoneRecord::kMemberCount)
+                ++leftOut;
+            else if (!zoneEdit.memberIndices.contains(position))
+                zoneEdit.memberIndices.append(position);
+        }
+        zoneEdits.append({it.key(), zoneEdit});
+    }
+    if (zoneEdits.isEmpty())
+        return imported;
+    const EditResult zoned = edit(
+        QString(),
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (const auto& [index, zoneEdit] : zoneEdits)
+                regions.merge(applyZoneEdit(zoneEdit, index, image));
+            return regions;
+        },
+        EditRefusal{RefusalKind::notFound, QStringLiteral("The zones could not be changed.")},
+        QString());
+    if (!zoned.isDone())
+        return imported;
+    // One step: the import's own step already restores the image before both.
+    QList<Step> undo = m_undo;
+    undo.removeLast();
+    setUndo(std::move(undo), {});
+    ChangeSet changes = imported.changes();
+    changes.zones = zoned.changes().zones;
+    QString summary = imported.summary();
+    if (summary.endsWith(QLatin1Char('.')))
+        summary.chop(1);
+    summary += QStringLiteral("; added to %1 zone(s)").arg(zoneEdits.size());
+    if (leftOut > 0)
+        summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
+    EditResult result = EditResult::done(changes, summary + QLatin1Char('.'));
+    if (imported.createdKey())
+        result.setCreatedKey(*imported.createdKey());
     return result;
 }
 

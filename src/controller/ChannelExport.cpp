@@ -28,6 +28,7 @@ ChannelRowNames RadioController::channelRowNames() const {
     for (const Talkgroup& talkgroup : talkgroups())
         names.groupLists.insert(talkgroup.index, talkgroup.name);
     for (const Zone& zone : zones()) {
+        names.zoneList.insert(zone.index, zone.name);
         for (const int member : zone.memberIndices)
             names.zones[member + 1].append(zone.name);
     }

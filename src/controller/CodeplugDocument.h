@@ -126,6 +126,11 @@ public:
     EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber);
     // Stores each edit in its channel as one step ("Edit 12 channels").
     EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits);
+    // importChannels, and each new channel added to the zones (by index) at
+    // the same place in `zones`, as one step. A zone already holding as many
+    // channels as it can takes no more; the summary counts those left out.
+    EditResult importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                       const QList<QList<int>>& zones);
 
     // ---- contacts, talkgroups, zones ----
     [[nodiscard]] std::optional<int> freeContactSlot() const;

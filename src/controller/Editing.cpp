@@ -108,7 +108,7 @@ void RadioController::importChannelCsv(const QString& path) {
                                    .arg(csv.skipped.isEmpty()
                                             ? QString()
                                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
-        (void)importChannels(csv.channels, skippedRowsText(csv.skipped));
+        (void)importChannelsIntoZones(csv.channels, csv.zones, skippedRowsText(csv.skipped));
         return;
     }
     if (csv.channels.isEmpty())

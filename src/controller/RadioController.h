@@ -291,6 +291,11 @@ public:
     // appended to it ("12 channels changed; colour code left alone on 3 FM channels.").
     EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,
                               const QString& note = {});
+    // importChannels, with each new channel added to the zones at its place
+    // in `zones` (a file with every field names them), one step, one line.
+    EditResult importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                       const QList<QList<int>>& zones,
+                                       const QString& skippedNote = {});
 
     std::optional<DMRContact> newContact() const;
     EditResult updateContact(const DMRContact& contact, const ContactEdit& edit);

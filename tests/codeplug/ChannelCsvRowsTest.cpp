@@ -44,6 +44,9 @@ TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkward
     names.contacts = {{0, QStringLiteral("Local")}, {4, QStringLiteral("Bayern, \"Süd\"")}};
     names.groupLists = {{2, QStringLiteral("TG;262")}};
     names.zones = {{7, {QStringLiteral("Home"), QStringLiteral("Rally")}}};
+    names.zoneList = {{0, QStringLiteral("Home")},
+                      {1, QStringLiteral("Rally")},
+                      {2, QStringLiteral("Ski, Alps")}};
     struct Case {
         QString name;
         std::function<void(RadioChannel&)> change;
@@ -73,6 +76,7 @@ TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkward
             ASSERT_EQ(read.channels.size(), 1) << text.toStdString();
             EXPECT_TRUE(read.skipped.isEmpty()) << text.toStdString();
             EXPECT_EQ(read.channels.first(), channelEditFrom(channel)) << text.toStdString();
+            EXPECT_EQ(read.zones, (QList<QList<int>>{{0, 1}}));
         }
     }
     // The zones are named in the file.
@@ -89,6 +93,13 @@ TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkward
                                     {3, QStringLiteral("group list 'TG 9' unknown")}}));
     ASSERT_EQ(unknown.channels.size(), 1);
     EXPECT_EQ(unknown.channels[0].contactSlot, 0) << "found ignoring case";
+    // Zones by name: a name with a comma whole, else the parts.
+    const ChannelRowsRead zoned = parseChannelRows(
+        QStringLiteral("Name,RX,Zones\nA,145.5,\"Ski, Alps\"\nB,145.5,\"rally, Home\"\n"
+                       "C,145.5,Moon\nD,145.5,\n"),
+        names);
+    EXPECT_EQ(zoned.zones, (QList<QList<int>>{{2}, {1, 0}, {}}));
+    EXPECT_EQ(zoned.skipped, (QList<SkippedCsvRow>{{4, QStringLiteral("zone 'Moon' unknown")}}));
 }
 
 TEST(ChannelCsvRowsTest, RowsFollowTheImportRulesAndRefuseWhatCannotBeRead) {

@@ -137,7 +137,11 @@ TEST_F(ChannelExchangeTest, EveryFieldSurvivesExportAndImportThroughTheWindow) {
     EXPECT_EQ(controller.log().last(), QStringLiteral("• 4 channels exported to all.csv."));
     importFile(section, path);
     ASSERT_EQ(controller.channels().size(), 8);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 4 channels imported."));
+    EXPECT_EQ(controller.log().last(),
+              QStringLiteral("• 4 channels imported; added to 1 zone(s)."));
+    // The copies of the zone's channels joined it, as one undo step.
+    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 4, 5}));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Import 4 channels"));
     for (int i = 0; i < 4; ++i) {
         RadioChannel copy = controller.channels().at(4 + i);
         copy.number = before[i].number;
