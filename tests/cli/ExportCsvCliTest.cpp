@@ -128,7 +128,8 @@ TEST(ExportCsvCli, ChannelsWithEveryFieldAndContactsReadBackTheSame) {
                 QStringLiteral("-o"), dir.filePath(QStringLiteral("doubled.nerka"))});
     EXPECT_EQ(edit.exitCode, 0) << edit.out.toStdString();
     const QString imported = QStringLiteral("• %1 channels imported").arg(channels.size());
-    EXPECT_TRUE(std::any_of(edit.outLines().cbegin(), edit.outLines().cend(),
-                            [&](const QString& line) { return line.startsWith(imported); }))
-        << edit.out.toStdString();
+    const QStringList lines = edit.outLines();
+    EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
+        return line.startsWith(imported);
+    })) << edit.out.toStdString();
 }
