@@ -112,11 +112,26 @@ TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOne
     EXPECT_EQ(channel(1).name, before[0].name);
     EXPECT_EQ(channel(2).timeSlot, before[1].timeSlot);
     EXPECT_EQ(controller.log().last(),
-              QStringLiteral("• 3 channels changed; colour code left alone on 3 FM channels, bandwidth left alone on 1 DMR "
+              QStringLiteral("• 3 channels changed; colour code left alone on 3 FM channels, "
+                             "bandwidth left alone on 1 DMR "
                              "channel."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
     (void)controller.undo();
     EXPECT_EQ(controller.channels(), before);
+}
+
+TEST_F(RecordEditorsTest, BulkOffsetSetsEachTxFromItsOwnRx) {
+    // Channel 1 is simplex on 145.5 MHz, channel 2 a repeater 7.6 MHz below.
+    editors.editChannels({1, 2});
+    QComboBox* offset = control<QComboBox>(QStringLiteral("Ablage"));
+    ASSERT_NE(offset, nullptr);
+    EXPECT_EQ(offset->currentText(), QStringLiteral("Mixed"));
+    EXPECT_EQ(offset->findText(QStringLiteral("Eigene Ablage")), -1) << "no custom offset";
+    offset->setCurrentIndex(offset->findData(int(FreqMode::minus)));
+    press(QStringLiteral("Apply"));
+    EXPECT_EQ(channel(1).txHz, 144'900'000u);
+    EXPECT_EQ(channel(2).txHz, 431'012'500u);
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel 1 changed: S20 (RX 145.50000)"));
 }
 
 TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
