@@ -1,7 +1,10 @@
-// Every text parser of outside input: channel CSV (both layouts), DMR user-ID CSV, keps,
+// Every text parser of outside input: channel CSV (every layout), pasted channel rows,
+// contact CSV, DMR user-ID CSV, keps,
 // the SatNOGS transmitter list and megahertz fields. None may crash or hang.
 
 #include "codeplug/ChannelCsvImport.h"
+#include "codeplug/ChannelCsvRows.h"
+#include "codeplug/ContactCsv.h"
 #include "dmrdb/DMRUserDBImport.h"
 #include "satellites/SatNOGS.h"
 #include "satellites/TLE.h"
@@ -14,6 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)parseChannelCsv(text);
     (void)readChannelCsv(text);
     (void)parseRepeaterListCsv(text);
+    ChannelRowNames names;
+    names.contacts.insert(0, QStringLiteral("Local"));
+    (void)parseChannelRows(text, names);
+    (void)parseContactsCsv(text);
     (void)parseMegahertz(text);
     (void)DMRUserDBImport::parseFileContents(bytes);
     (void)DMRUserDBImport::parse(text);

@@ -9,15 +9,18 @@ namespace {
 
 int runExportCsv(CliContext& context);
 
-// Only the repeater-list layout so far; --format is required so that another
-// layout can be added without changing what an existing command line means.
-const CliCommand kExportCsv{"export-csv", "--format repeater-list FILE -o OUT",
-                            "write the channels of a codeplug file as CSV (repeater-list: the "
-                            "layout repeater directories use)",
+// --format is required, so that another layout can be added without changing
+// what an existing command line means.
+const CliCommand kExportCsv{"export-csv", "--format channels|contacts|repeater-list FILE -o OUT",
+                            "write the channels (every field) or the contacts of a codeplug file "
+                            "as CSV, or its channels in the repeater-list layout that repeater "
+                            "directories use",
                             &runExportCsv};
 const CliRegistration kExportCsvRegistration{kExportCsv};
 
 const QString kRepeaterList = QStringLiteral("repeater-list");
+const QString kChannels = QStringLiteral("channels");
+const QString kContacts = QStringLiteral("contacts");
 
 int runExportCsv(CliContext& context) {
     QCommandLineParser parser;
@@ -29,9 +32,11 @@ int runExportCsv(CliContext& context) {
     parser.addOption(output);
     if (auto code = parseArguments(context, kExportCsv, parser, 1, 1))
         return *code;
-    if (parser.value(format).isEmpty())
-        return usageError(context, kExportCsv, QStringLiteral("missing --format repeater-list"));
-    if (parser.value(format) != kRepeaterList)
+    const QString layout = parser.value(format);
+    if (layout.isEmpty())
+        return usageError(context, kExportCsv,
+                          QStringLiteral("missing --format channels|contacts|repeater-list"));
+    if (layout != kRepeaterList && layout != kChannels && layout != kContacts)
         return usageError(context, kExportCsv,
                           QStringLiteral("unknown format: ") + parser.value(format));
     if (parser.value(output).isEmpty())
@@ -45,7 +50,12 @@ int runExportCsv(CliContext& context) {
     session.finish();
     if (session.failed() || !controller.image())
         return kExitFailed;
-    controller.exportChannelsCsv({}, parser.value(output));
+    if (layout == kChannels)
+        controller.exportChannelsTable({}, parser.value(output));
+    else if (layout == kContacts)
+        controller.exportContactsCsv(parser.value(output));
+    else
+        controller.exportChannelsCsv({}, parser.value(output));
     session.finish();
     return session.exitCode();
 }

@@ -163,12 +163,18 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
     return channels;
 }
 
-ChannelCsvRead readChannelCsv(const QString& text) {
+ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names) {
     if (isRepeaterListCsv(text)) {
         RepeaterListImport list = parseRepeaterListCsv(text);
-        return {ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped)};
+        return {
+            ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped), {}};
     }
-    return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}};
+    if (hasChannelRowsHeader(text)) {
+        ChannelRowsRead rows = parseChannelRows(text, names);
+        return {ChannelCsvLayout::allFields, std::move(rows.channels), std::move(rows.skipped),
+                std::move(rows.zones)};
+    }
+    return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}, {}};
 }
 
 } // namespace nerka

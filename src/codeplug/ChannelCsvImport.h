@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/ChannelCsvRows.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/RepeaterListCsv.h"
 
@@ -29,20 +30,25 @@ inline constexpr std::uint64_t kMaxChannelFrequencyHz = 999'999'999;
 // given keep the ChannelEdit defaults. Never fails; the result may be empty.
 [[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text);
 
-// The two layouts a channel CSV file may have: Nerka's own (above) and the
-// repeater list (RepeaterListCsv.h), told apart by the header row.
-enum class ChannelCsvLayout { nerka, repeaterList };
+// The layouts a channel CSV file may have, told apart by the header row:
+// Nerka's own (above), the repeater list (RepeaterListCsv.h) and the table
+// of every field that the channel export writes (ChannelCsvRows.h).
+enum class ChannelCsvLayout { nerka, repeaterList, allFields };
 
 struct ChannelCsvRead {
     ChannelCsvLayout layout = ChannelCsvLayout::nerka;
     QList<ChannelEdit> channels;
-    // Rows not imported, with line and reason. Always empty for Nerka's own
-    // layout, whose bad lines are skipped without a word.
+    // Rows not imported, with line and reason. Always empty for the import's
+    // own seven-column layout, whose bad lines are skipped without a word.
     QList<SkippedCsvRow> skipped;
+    // Per channel, the zones its row names (the layout with every field only).
+    QList<QList<int>> zones;
 };
 
 // A text whose header row names Frequency, Duplex and Offset is read as a
-// repeater list, any other with parseChannelCsv. Never fails.
-[[nodiscard]] ChannelCsvRead readChannelCsv(const QString& text);
+// repeater list, else one whose header names a column beyond the seven with
+// parseChannelRows (references looked up in `names`), any other with
+// parseChannelCsv. Never fails.
+[[nodiscard]] ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names = {});
 
 } // namespace nerka

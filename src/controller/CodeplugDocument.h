@@ -115,6 +115,23 @@ public:
     // `numbers`: every channel, in its new order.
     EditResult reorderChannels(const QList<int>& numbers);
 
+    // ---- several channels at once (ChannelBulkEdits.cpp) ----
+    // Inserts new channels right after channel `afterNumber` (after the last
+    // channel when none), in order, as one step: the channels behind them
+    // move up and every zone follows them. Refused as a whole when they do
+    // not all fit. The result's createdKey is the first new number; the new
+    // channels are numbered from there on.
+    EditResult insertChannelRecords(const QList<QByteArray>& records,
+                                    std::optional<int> afterNumber);
+    EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber);
+    // Stores each edit in its channel as one step ("Edit 12 channels").
+    EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits);
+    // importChannels, and each new channel added to the zones (by index) at
+    // the same place in `zones`, as one step. A zone already holding as many
+    // channels as it can takes no more; the summary counts those left out.
+    EditResult importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                       const QList<QList<int>>& zones);
+
     // ---- contacts, talkgroups, zones ----
     [[nodiscard]] std::optional<int> freeContactSlot() const;
     [[nodiscard]] std::optional<int> freeTalkgroupIndex() const;
@@ -193,6 +210,11 @@ private:
     void setUndo(QList<Step> undo, QList<Step> redo);
     EditResult restore(QList<Step>& from, QList<Step>& to, const QString& verb);
     [[nodiscard]] std::optional<int> freeChannelSlot(const QSet<int>& taken) const;
+    // The frame of insertChannelRecords and insertChannels: `write` stores
+    // new channel `i` (0-based) into the free slot `position`.
+    using ChannelWriter = std::function<RegionSet(qsizetype i, int position, CodeplugImage&)>;
+    EditResult insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
+                                  const ChannelWriter& write);
 
     std::optional<CodeplugImage> m_image;
     // Per region: the bytes the radio holds; a null array where unknown.

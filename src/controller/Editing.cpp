@@ -96,16 +96,19 @@ void RadioController::importChannelCsv(const QString& path) {
         return reportError(QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
                                .arg(FileStore::displayName(path)));
 
-    const ChannelCsvRead csv = readChannelCsv(text);
-    if (csv.layout == ChannelCsvLayout::repeaterList) {
+    const ChannelCsvRead csv = readChannelCsv(text, channelRowNames());
+    if (csv.layout != ChannelCsvLayout::nerka) {
         // Nothing is imported from a file without one readable row; the
         // reasons say what to fix.
         if (csv.channels.isEmpty())
-            return reportError(QStringLiteral("No valid channels found in the repeater-list CSV%1.")
+            return reportError(QStringLiteral("No valid channels found in the %1CSV%2.")
+                                   .arg(csv.layout == ChannelCsvLayout::repeaterList
+                                            ? QStringLiteral("repeater-list ")
+                                            : QString())
                                    .arg(csv.skipped.isEmpty()
                                             ? QString()
                                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
-        (void)importChannels(csv.channels, skippedRowsText(csv.skipped));
+        (void)importChannelsIntoZones(csv.channels, csv.zones, skippedRowsText(csv.skipped));
         return;
     }
     if (csv.channels.isEmpty())

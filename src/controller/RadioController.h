@@ -4,6 +4,7 @@
 #include "codeplug/CodeplugImage.h"
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/ChannelCsvRows.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
@@ -297,6 +298,24 @@ public:
     EditResult deleteChannel(const RadioChannel& channel);
     EditResult deleteChannels(const QList<RadioChannel>& channels);
     EditResult reorderChannels(const QList<RadioChannel>& newOrder);
+    // ---- several channels at once (ChannelBulkEditing.cpp) ----
+    // The channel table's paste: inserts after channel `afterNumber` (at the
+    // end when none), one step, one log line ("3 channels pasted → 5–7."),
+    // with `skippedNote` (rows of pasted text that were refused) appended.
+    // With nothing to insert but refused rows, reports them as the error.
+    EditResult insertChannelRecords(const QList<QByteArray>& records,
+                                    std::optional<int> afterNumber);
+    EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber,
+                              const QString& skippedNote = {});
+    // A bulk edit: one step, one log line, `note` (what was left alone)
+    // appended to it ("12 channels changed; colour code left alone on 3 FM channels.").
+    EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,
+                              const QString& note = {});
+    // importChannels, with each new channel added to the zones at its place
+    // in `zones` (a file with every field names them), one step, one line.
+    EditResult importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                       const QList<QList<int>>& zones,
+                                       const QString& skippedNote = {});
 
     std::optional<DMRContact> newContact() const;
     EditResult updateContact(const DMRContact& contact, const ContactEdit& edit);
@@ -337,6 +356,14 @@ public:
     // loaded.", "No channels to export." or the file store's text. True when
     // the file was written.
     bool exportChannelsCsv(const QList<int>& numbers, const QString& path);
+    // The same with every field of a channel (ChannelCsvRows.h): contact,
+    // group list and zones by name; the channel import reads it back. Logs
+    // "N channels exported to NAME.".
+    bool exportChannelsTable(const QList<int>& numbers, const QString& path);
+    // Every contact as CSV (ContactCsv.h). Logs "N contacts exported to NAME.".
+    bool exportContactsCsv(const QString& path);
+    // The names the channel table files use for references, from the lists.
+    [[nodiscard]] ChannelRowNames channelRowNames() const;
 
     // ---- satellites (Satellites.cpp) ----
     // Work queue (the interface posts it there with postToQueue).

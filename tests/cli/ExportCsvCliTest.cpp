@@ -3,7 +3,10 @@
 
 #include "CliProcess.h"
 #include "codeplug/ChannelCodec.h"
+#include "codeplug/ChannelCsvRows.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/ContactCsv.h"
+#include "codeplug/MemberLists.h"
 #include "codeplug/RepeaterListCsv.h"
 #include "sim/SampleCodeplug.h"
 
@@ -71,4 +74,62 @@ TEST(ExportCsvCli, WritesEveryChannelOfTheFileAsARepeaterList) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.startsWith(QStringLiteral("• Error: ")));
     EXPECT_FALSE(QFile::exists(other));
+}
+
+TEST(ExportCsvCli, ChannelsWithEveryFieldAndContactsReadBackTheSame) {
+    QTemporaryDir dir;
+    const CodeplugImage image = sampleCodeplug(RadioVariant::gd77);
+    const QString codeplug = dir.filePath(QStringLiteral("sample.nerka"));
+    QFile file(codeplug);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(image));
+    file.close();
+    const auto exportAs = [&](const char* format, const QString& name) {
+        const QString out = dir.filePath(name);
+        const auto run = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                                 QString::fromUtf8(format), codeplug, QStringLiteral("-o"), out});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile written(out);
+        EXPECT_TRUE(written.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(written.readAll());
+    };
+
+    const QList<RadioChannel> channels = decodeChannels(image);
+    const QList<DMRContact> contacts = decodeContacts(image);
+    ChannelRowNames names;
+    for (const DMRContact& contact : contacts)
+        names.contacts.insert(contact.slot, contact.name);
+    const MemberLists lists = decodeMemberLists(image, channels);
+    for (const Talkgroup& talkgroup : lists.talkgroups)
+        names.groupLists.insert(talkgroup.index, talkgroup.name);
+    for (const Zone& zone : lists.zones)
+        names.zoneList.insert(zone.index, zone.name);
+    const ChannelRowsRead rows = parseChannelRows(exportAs("channels", "all.csv"), names);
+    EXPECT_TRUE(rows.skipped.isEmpty());
+    ASSERT_EQ(rows.channels.size(), channels.size());
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        EXPECT_EQ(rows.channels[i], channelEditFrom(channels[i])) << channels[i].name.toStdString();
+    }
+
+    const ContactCsvRead back = parseContactsCsv(exportAs("contacts", "contacts.csv"));
+    ASSERT_EQ(back.contacts.size(), contacts.size());
+    for (qsizetype i = 0; i < contacts.size(); ++i)
+        EXPECT_EQ(back.contacts[i].name, contacts[i].name);
+
+    // `edit`'s importChannels takes the file with every field.
+    QFile ops(dir.filePath(QStringLiteral("ops.json")));
+    ASSERT_TRUE(ops.open(QIODevice::WriteOnly));
+    ops.write(QStringLiteral("[{\"op\": \"importChannels\", \"csv\": \"%1\"}]")
+                  .arg(dir.filePath(QStringLiteral("all.csv")))
+                  .toUtf8());
+    ops.close();
+    const auto edit =
+        runCli({QStringLiteral("edit"), codeplug, QStringLiteral("--ops"), ops.fileName(),
+                QStringLiteral("-o"), dir.filePath(QStringLiteral("doubled.nerka"))});
+    EXPECT_EQ(edit.exitCode, 0) << edit.out.toStdString();
+    const QString imported = QStringLiteral("• %1 channels imported").arg(channels.size());
+    const QStringList lines = edit.outLines();
+    EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
+        return line.startsWith(imported);
+    })) << edit.out.toStdString();
 }

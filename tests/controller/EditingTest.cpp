@@ -584,3 +584,50 @@ TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
     controller.deleteChannel(channel(1));
     EXPECT_EQ(numbers(), QList<int>{2});
 }
+
+TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAnchor) {
+    // Without a codeplug even more rows than fit are refused before anything.
+    const EditResult none =
+        controller.document().insertChannels(QList<ChannelEdit>(1100), std::nullopt);
+    ASSERT_TRUE(none.isRefused());
+    EXPECT_EQ(none.refusal()->kind, RefusalKind::noCodeplug);
+    for (int n = 1; n <= 1022; ++n)
+        addChannel(n);
+    putZone(0, "Home", {1, 2, 1022});
+    load();
+    const CodeplugImage before = *controller.image();
+    const QList<ChannelEdit> three{ChannelEdit{}, ChannelEdit{}, ChannelEdit{}};
+    const EditResult tooMany = controller.document().insertChannels(three, 1);
+    ASSERT_TRUE(tooMany.isRefused());
+    EXPECT_EQ(tooMany.refusal()->text,
+              QStringLiteral("Channel memory is full (max 1024): 3 to paste, 2 free."));
+    EXPECT_EQ(controller.image()->blobs, before.blobs);
+    EXPECT_FALSE(controller.document().canUndo());
+
+    // Two fit: they become 2 and 3, the rest move up and the zone follows.
+    const QList<QByteArray> records{*readChannelRecord(1021, before),
+                                    *readChannelRecord(0, before)};
+    const EditResult pasted = controller.document().insertChannelRecords(records, 1);
+    ASSERT_TRUE(pasted.isDone());
+    EXPECT_EQ(pasted.createdKey(), 2);
+    EXPECT_EQ(pasted.summary(), QStringLiteral("2 channels pasted → 2–3."));
+    EXPECT_EQ(channel(2).name, QStringLiteral("Ch 1022"));
+    EXPECT_EQ(channel(3).name, QStringLiteral("Ch 1"));
+    EXPECT_EQ(channel(1024).name, QStringLiteral("Ch 1022"));
+    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 3, 1023}));
+    ASSERT_TRUE(controller.document().undo().isDone());
+    EXPECT_EQ(controller.image()->blobs, before.blobs);
+
+    // A bulk update of many channels is one step; unchanged ones are not counted.
+    ChannelEdit same = channelEditFrom(channel(5));
+    ChannelEdit renamed = channelEditFrom(channel(6));
+    renamed.name = QStringLiteral("Six");
+    ChannelEdit renamed7 = channelEditFrom(channel(7));
+    renamed7.name = QStringLiteral("Seven");
+    const EditResult bulk =
+        controller.updateChannels({{5, same}, {6, renamed}, {7, renamed7}}, QStringLiteral("note"));
+    ASSERT_TRUE(bulk.isDone());
+    EXPECT_EQ(lastLine(), QStringLiteral("• 2 channels changed; note."));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 2 channels"));
+    EXPECT_TRUE(controller.document().updateChannels({{2000, same}, {6, renamed}}).isRefused());
+}

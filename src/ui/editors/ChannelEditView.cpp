@@ -26,6 +26,9 @@ namespace nerka {
 namespace {
 
 constexpr int kNone = -1;
+// The picker entry that stands for "Mixed" in bulk mode.
+constexpr int kMixed = -2;
+const QString kMixedText = QStringLiteral("Mixed");
 constexpr int kNameWidth = 16;
 
 constexpr std::array<FreqMode, 5> kFreqModes = {FreqMode::simplex, FreqMode::minus, FreqMode::plus,
@@ -95,7 +98,22 @@ ChannelEditView::ChannelEditView(const RadioChannel& channel, bool isNew, Lists 
     populate();
 }
 
+ChannelEditView::ChannelEditView(const QList<RadioChannel>& channels, Lists lists, QWidget* parent)
+    : RecordSheet(parent), m_form(std::make_unique<ChannelForm>(channels.value(0))),
+      m_bulk(std::make_unique<ChannelBulkForm>(channels)), m_lists(std::move(lists)) {
+    buildForm();
+    finishSheet();
+    populate();
+    enterBulkMode();
+}
+
 ChannelEditView::~ChannelEditView() = default;
+
+const ChannelBulkForm* ChannelEditView::bulkForm() const {
+    if (m_bulk)
+        m_bulk->values = *m_form;
+    return m_bulk.get();
+}
 
 void ChannelEditView::buildForm() {
     const QString prevText = QStringLiteral("Previous channel (saves)");
@@ -143,6 +161,7 @@ void ChannelEditView::buildForm() {
 
     // ---- frequencies, mode, power ----
     auto* general = new QFormLayout;
+    m_general = general;
     column->addLayout(general);
     m_name = field(QStringLiteral("Name"), content);
     m_name->setMaxLength(kNameWidth);
@@ -278,56 +297,129 @@ void ChannelEditView::buildForm() {
         m_form->setCustomOffset(text);
         inputChanged();
     });
-    const auto onPick = [this](QComboBox* box, auto apply) {
-        connect(box, &QComboBox::currentIndexChanged, this, [this, box, apply] {
+    const auto onPick = [this](QComboBox* box, BulkField field, auto apply) {
+        connect(box, &QComboBox::currentIndexChanged, this, [this, box, field, apply] {
             if (m_loading)
                 return;
-            apply(box->currentData().toInt());
+            const bool mixed = box->currentData().toInt() == kMixed;
+            if (!mixed)
+                apply(box->currentData().toInt());
+            fieldEdited(field, mixed);
             inputChanged();
         });
     };
-    onPick(m_offsetMode, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
-    onPick(m_mode, [this](int v) { m_form->isDMR = ChannelMode(v) == ChannelMode::dmr; });
-    onPick(m_power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
-    onPick(m_timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
-    onPick(m_contact, [this](int) { m_form->contactSlot = optionalData(m_contact); });
-    onPick(m_groupList, [this](int) { m_form->groupListIndex = optionalData(m_groupList); });
-    onPick(m_bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
-    onPick(m_rxTone.kind, [this](int v) { m_form->rxToneKind = ToneKind(v); });
-    onPick(m_rxTone.ctcss, [this](int v) { m_form->rxCtcss = v; });
-    onPick(m_rxTone.dcs, [this](int v) { m_form->rxDcs = v; });
-    onPick(m_txTone.kind, [this](int v) { m_form->txToneKind = ToneKind(v); });
-    onPick(m_txTone.ctcss, [this](int v) { m_form->txCtcss = v; });
-    onPick(m_txTone.dcs, [this](int v) { m_form->txDcs = v; });
-    onPick(m_squelchMode, [this](int v) { m_form->squelchMode = SquelchMode(v); });
-    onPick(m_aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
-    const auto onStep = [this](QSpinBox* box, auto apply) {
-        connect(box, &QSpinBox::valueChanged, this, [this, apply](int value) {
+    onPick(m_offsetMode, BulkField::offset, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
+    onPick(m_mode, BulkField::mode,
+           [this](int v) { m_form->isDMR = ChannelMode(v) == ChannelMode::dmr; });
+    onPick(m_power, BulkField::power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
+    onPick(m_timeSlot, BulkField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
+    onPick(m_contact, BulkField::contact,
+           [this](int) { m_form->contactSlot = optionalData(m_contact); });
+    onPick(m_groupList, BulkField::groupList,
+           [this](int) { m_form->groupListIndex = optionalData(m_groupList); });
+    onPick(m_bandwidth, BulkField::bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
+    onPick(m_rxTone.kind, BulkField::rxTone, [this](int v) { m_form->rxToneKind = ToneKind(v); });
+    onPick(m_rxTone.ctcss, BulkField::rxTone, [this](int v) { m_form->rxCtcss = v; });
+    onPick(m_rxTone.dcs, BulkField::rxTone, [this](int v) { m_form->rxDcs = v; });
+    onPick(m_txTone.kind, BulkField::txTone, [this](int v) { m_form->txToneKind = ToneKind(v); });
+    onPick(m_txTone.ctcss, BulkField::txTone, [this](int v) { m_form->txCtcss = v; });
+    onPick(m_txTone.dcs, BulkField::txTone, [this](int v) { m_form->txDcs = v; });
+    onPick(m_squelchMode, BulkField::squelch,
+           [this](int v) { m_form->squelchMode = SquelchMode(v); });
+    onPick(m_aprs, BulkField::aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
+    const auto onStep = [this](QSpinBox* box, BulkField field, auto apply) {
+        connect(box, &QSpinBox::valueChanged, this, [this, box, field, apply](int value) {
             if (m_loading)
                 return;
-            apply(value);
+            // A bulk edit's mixed stepper shows its special text at its minimum.
+            const bool mixed = !box->specialValueText().isEmpty() && value == box->minimum();
+            if (!mixed)
+                apply(value);
+            fieldEdited(field, mixed);
             inputChanged();
         });
     };
-    onStep(m_colorCode, [this](int v) { m_form->colorCode = v; });
-    onStep(m_squelchLevel, [this](int v) { m_form->squelchLevel = v; });
-    const auto onToggle = [this](QCheckBox* box, bool ChannelForm::*flag) {
-        connect(box, &QCheckBox::toggled, this, [this, flag](bool on) {
+    onStep(m_colorCode, BulkField::colorCode, [this](int v) { m_form->colorCode = v; });
+    onStep(m_squelchLevel, BulkField::squelch, [this](int v) { m_form->squelchLevel = v; });
+    const auto onToggle = [this](QCheckBox* box, BulkField field, bool ChannelForm::*flag) {
+        connect(box, &QCheckBox::stateChanged, this, [this, field, flag](int state) {
             if (m_loading)
                 return;
-            (*m_form).*flag = on;
+            const bool mixed = state == Qt::PartiallyChecked;
+            if (!mixed)
+                (*m_form).*flag = state == Qt::Checked;
+            fieldEdited(field, mixed);
             inputChanged();
         });
     };
-    onToggle(m_rxOnly, &ChannelForm::rxOnly);
-    onToggle(m_rxTone.inverted, &ChannelForm::rxDcsInv);
-    onToggle(m_txTone.inverted, &ChannelForm::txDcsInv);
-    onToggle(m_skipScan, &ChannelForm::skipScan);
-    onToggle(m_skipZoneScan, &ChannelForm::skipZoneScan);
-    onToggle(m_vox, &ChannelForm::vox);
-    onToggle(m_monitor, &ChannelForm::monitor);
-    onToggle(m_powerSave, &ChannelForm::powerSave);
-    onToggle(m_beep, &ChannelForm::beep);
+    onToggle(m_rxOnly, BulkField::rxOnly, &ChannelForm::rxOnly);
+    onToggle(m_rxTone.inverted, BulkField::rxTone, &ChannelForm::rxDcsInv);
+    onToggle(m_txTone.inverted, BulkField::txTone, &ChannelForm::txDcsInv);
+    onToggle(m_skipScan, BulkField::skipScan, &ChannelForm::skipScan);
+    onToggle(m_skipZoneScan, BulkField::skipZoneScan, &ChannelForm::skipZoneScan);
+    onToggle(m_vox, BulkField::vox, &ChannelForm::vox);
+    onToggle(m_monitor, BulkField::monitor, &ChannelForm::monitor);
+    onToggle(m_powerSave, BulkField::powerSave, &ChannelForm::powerSave);
+    onToggle(m_beep, BulkField::beep, &ChannelForm::beep);
+}
+
+void ChannelEditView::fieldEdited(BulkField field, bool showsMixed) {
+    if (m_bulk)
+        m_bulk->setChanged(field, !showsMixed);
+}
+
+void ChannelEditView::enterBulkMode() {
+    const ChannelBulkForm& bulk = *m_bulk;
+    m_loading = true;
+    setSheetTitle(QStringLiteral("Edit %1 channels").arg(bulk.channels().size()));
+    // Name and frequencies stay each channel's own.
+    for (QWidget* own : std::initializer_list<QWidget*>{m_name, m_rx, m_tx, m_customOffset,
+                                                        m_rxWarning, m_txWarning})
+        m_general->setRowVisible(own, false);
+    // Only the offsets that follow from each channel's RX. Channels that all
+    // have a custom offset show "Mixed" too: none of the choices is theirs.
+    const bool ownOffset = m_form->freqMode() == FreqMode::custom;
+    for (const FreqMode mode : {FreqMode::custom, FreqMode::split})
+        m_offsetMode->removeItem(m_offsetMode->findData(int(mode)));
+    const auto mixedPicker = [this, ownOffset](QComboBox* box, BulkField field) {
+        const bool noneApplies = box == m_offsetMode && ownOffset;
+        if (!m_bulk->isMixed(field) && !noneApplies && box->currentIndex() >= 0)
+            return;
+        box->insertItem(0, kMixedText, kMixed);
+        box->setCurrentIndex(0);
+    };
+    mixedPicker(m_offsetMode, BulkField::offset);
+    mixedPicker(m_mode, BulkField::mode);
+    mixedPicker(m_power, BulkField::power);
+    mixedPicker(m_timeSlot, BulkField::timeSlot);
+    mixedPicker(m_contact, BulkField::contact);
+    mixedPicker(m_groupList, BulkField::groupList);
+    mixedPicker(m_bandwidth, BulkField::bandwidth);
+    mixedPicker(m_rxTone.kind, BulkField::rxTone);
+    mixedPicker(m_txTone.kind, BulkField::txTone);
+    mixedPicker(m_squelchMode, BulkField::squelch);
+    mixedPicker(m_aprs, BulkField::aprs);
+    if (bulk.isMixed(BulkField::colorCode)) {
+        m_colorCode->setMinimum(m_colorCode->minimum() - 1);
+        m_colorCode->setSpecialValueText(QStringLiteral("Farbcode: ") + kMixedText);
+        m_colorCode->setValue(m_colorCode->minimum());
+    }
+    const auto mixedToggle = [this](QCheckBox* box, BulkField field) {
+        if (!m_bulk->isMixed(field))
+            return;
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+    };
+    mixedToggle(m_rxOnly, BulkField::rxOnly);
+    mixedToggle(m_skipScan, BulkField::skipScan);
+    mixedToggle(m_skipZoneScan, BulkField::skipZoneScan);
+    mixedToggle(m_vox, BulkField::vox);
+    mixedToggle(m_monitor, BulkField::monitor);
+    mixedToggle(m_powerSave, BulkField::powerSave);
+    mixedToggle(m_beep, BulkField::beep);
+    m_loading = false;
+    m_offsetMode->setFocus(Qt::OtherFocusReason);
+    inputChanged();
 }
 
 void ChannelEditView::loadChannel(const RadioChannel& channel, bool isNew, Lists lists) {
@@ -435,13 +527,18 @@ void ChannelEditView::fillTonePickers() {
 
 void ChannelEditView::showFieldsForMode() {
     const ChannelForm& form = *m_form;
-    m_dmrBox->setVisible(form.isDMR);
-    m_fmBox->setVisible(!form.isDMR);
+    // In bulk mode, with the mode left as it is, both sections show when the
+    // selection holds both kinds of channel.
+    const bool modeKept = m_bulk && !m_bulk->isChanged(BulkField::mode);
+    m_dmrBox->setVisible(modeKept ? m_bulk->anyDMR() : form.isDMR);
+    m_fmBox->setVisible(modeKept ? m_bulk->anyFM() : !form.isDMR);
     const bool custom = form.freqMode() == FreqMode::custom;
     m_customLabel->setVisible(custom);
     m_customOffset->setVisible(custom);
-    for (const auto& [p, kind] :
+    for (auto [p, kind] :
          {std::pair{&m_rxTone, form.rxToneKind}, std::pair{&m_txTone, form.txToneKind}}) {
+        if (p->kind->currentData().toInt() == kMixed)
+            kind = ToneKind::none;
         p->ctcssLabel->setVisible(kind == ToneKind::ctcss);
         p->ctcss->setVisible(kind == ToneKind::ctcss);
         p->dcsLabel->setVisible(kind == ToneKind::dcs);
@@ -449,13 +546,17 @@ void ChannelEditView::showFieldsForMode() {
         p->inverted->setVisible(kind == ToneKind::dcs);
     }
     // The level means something only for the normal squelch.
-    m_squelchLevel->setVisible(form.squelchMode == SquelchMode::normal);
+    m_squelchLevel->setVisible(form.squelchMode == SquelchMode::normal &&
+                               m_squelchMode->currentData().toInt() != kMixed);
 }
 
 void ChannelEditView::refreshOffsetLabels() {
     const std::uint64_t rxHz = m_form->referenceRxHz();
-    for (int row = 0; row < m_offsetMode->count(); ++row)
-        m_offsetMode->setItemText(row, ChannelForm::freqModeLabel(kFreqModes[size_t(row)], rxHz));
+    for (int row = 0; row < m_offsetMode->count(); ++row) {
+        const int mode = m_offsetMode->itemData(row).toInt();
+        if (mode != kMixed)
+            m_offsetMode->setItemText(row, ChannelForm::freqModeLabel(FreqMode(mode), rxHz));
+    }
 }
 
 void ChannelEditView::inputChanged() {
@@ -488,7 +589,8 @@ void ChannelEditView::refreshBandWarnings() {
 }
 
 bool ChannelEditView::isInputValid() const {
-    return m_form->isValid();
+    // A bulk edit offers only pickers, steppers and boxes: always valid.
+    return m_bulk || m_form->isValid();
 }
 
 QString ChannelEditView::invalidReason() const {
@@ -512,6 +614,10 @@ QWidget* ChannelEditView::invalidField() const {
 }
 
 bool ChannelEditView::save() {
+    if (m_bulk) {
+        m_bulk->values = *m_form;
+        return !onSaveBulk || onSaveBulk(m_bulk->apply());
+    }
     const auto edit = m_form->edit();
     if (!edit)
         return false;

@@ -4,6 +4,7 @@
 #include "codeplug/RadioChannel.h"
 #include "codeplug/TalkgroupCodec.h"
 #include "ui/editors/RecordSheet.h"
+#include "ui/rules/ChannelBulkForm.h"
 #include "ui/rules/ChannelForm.h"
 
 #include <QList>
@@ -14,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -28,6 +30,13 @@ namespace nerka {
 // `onNext` set, the header offers "Previous channel (saves)" / "Next channel
 // (saves)": each saves valid input like "Apply" and then calls the callback,
 // which loads the neighbour into this same sheet with loadChannel().
+//
+// In bulk mode ("Edit 12 channels") the sheet edits several channels at
+// once: name and frequencies are each channel's own and not offered, the
+// offset offers simplex and the standard offsets (applied to each channel's
+// RX), a field whose value differs between the channels shows "Mixed" (a
+// picker entry, a stepper's special text, a partly checked box), and
+// "Apply" hands ChannelBulkForm's result to `onSaveBulk`.
 class ChannelEditView : public RecordSheet {
     Q_OBJECT
 public:
@@ -41,7 +50,14 @@ public:
     };
 
     ChannelEditView(const RadioChannel& channel, bool isNew, Lists lists, QWidget* parent);
+    // Bulk mode over `channels` (at least one).
+    ChannelEditView(const QList<RadioChannel>& channels, Lists lists, QWidget* parent);
     ~ChannelEditView() override;
+
+    // Bulk mode: true when the receiver took the edits; false keeps the sheet open.
+    std::function<bool(const ChannelBulkForm::Result&)> onSaveBulk;
+    // The bulk form with the user's choices, or nullptr outside bulk mode.
+    [[nodiscard]] const ChannelBulkForm* bulkForm() const;
 
     // True when the receiver took the edit; false keeps the sheet open.
     std::function<bool(const ChannelEdit&)> onSave;
@@ -72,8 +88,16 @@ private:
     void refreshOffsetLabels();
     void inputChanged();
     void navigate(const std::function<void()>& to);
+    // Bulk mode: hides what each channel keeps and shows the mixed fields.
+    void enterBulkMode();
+    // A widget of `field` changed: in bulk mode it counts as changed unless
+    // it shows "Mixed" again.
+    void fieldEdited(BulkField field, bool showsMixed);
 
     std::unique_ptr<ChannelForm> m_form;
+    // Bulk mode only; its values are taken from m_form when saving.
+    std::unique_ptr<ChannelBulkForm> m_bulk;
+    QFormLayout* m_general = nullptr;
     Lists m_lists;
     bool m_isNew = false;
     bool m_loading = false;

@@ -102,6 +102,25 @@ void RecordEditors::editChannel(int number) {
         openChannel(*channel, false);
 }
 
+void RecordEditors::editChannels(const QList<int>& numbers) {
+    QList<RadioChannel> channels;
+    for (const int number : numbers) {
+        if (const auto channel = channelByNumber(number))
+            channels.append(*channel);
+    }
+    if (channels.size() == 1)
+        return openChannel(channels.first(), false);
+    if (channels.isEmpty() || !m_controller.image())
+        return;
+    ChannelEditView::Lists lists{m_controller.contacts(), m_controller.talkgroups(),
+                                 m_controller.aprsSystems(), m_controller.settings()};
+    auto* view = new ChannelEditView(channels, std::move(lists), m_window);
+    view->onSaveBulk = [this](const ChannelBulkForm::Result& result) {
+        return accepted(m_controller.updateChannels(result.edits, result.note));
+    };
+    showSheet(view);
+}
+
 // A new channel is not written when the sheet opens: the editor shows the
 // blank record for the lowest free slot, and only "Apply" creates the channel
 // and stores the edit. Cancelling leaves the codeplug untouched.

@@ -32,6 +32,8 @@ public:
     ~RecordEditors() override;
 
     void editChannel(int number);
+    // The channel editor in bulk mode over these channels ("Edit 12 channels").
+    void editChannels(const QList<int>& numbers);
     void newChannel();
     void editContact(int slot);
     void newContact();

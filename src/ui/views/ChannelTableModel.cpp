@@ -15,11 +15,17 @@ QString mhzText(std::uint64_t hz) {
     return QString::asprintf("%.5f", double(hz) / 1e6);
 }
 
+QString yesNo(bool flag) {
+    return flag ? QStringLiteral("Yes") : QString();
+}
+
 } // namespace
 
 ChannelTableModel::ChannelTableModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller) {
     refreshContactNames();
+    refreshGroupListNames();
+    refreshZoneNames();
     m_rows = controller.channels();
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &ChannelTableModel::apply);
@@ -28,11 +34,20 @@ ChannelTableModel::ChannelTableModel(RadioController& controller, QObject* paren
 void ChannelTableModel::apply(const ChangeSet& changes) {
     applyChanges(m_rows, m_controller.channels(), changes.channels, changes.replaced,
                  [](const RadioChannel& c) { return c.number; });
-    // Only a changed contact name shows in the Details column.
-    if ((changes.replaced || !changes.contacts.isEmpty()) && refreshContactNames() &&
-        !m_rows.isEmpty()) {
-        Q_EMIT dataChanged(index(0, DetailsColumn), index(int(m_rows.size()) - 1, DetailsColumn));
+    if ((changes.replaced || !changes.contacts.isEmpty()) && refreshContactNames()) {
+        columnChanged(DetailsColumn);
+        columnChanged(ContactColumn);
     }
+    if ((changes.replaced || !changes.talkgroups.isEmpty()) && refreshGroupListNames())
+        columnChanged(GroupListColumn);
+    if ((changes.replaced || !changes.zones.isEmpty() || !changes.channels.isEmpty()) &&
+        refreshZoneNames())
+        columnChanged(ZonesColumn);
+}
+
+void ChannelTableModel::columnChanged(int column) {
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0, column), index(int(m_rows.size()) - 1, column));
 }
 
 bool ChannelTableModel::refreshContactNames() {
@@ -43,6 +58,32 @@ bool ChannelTableModel::refreshContactNames() {
     if (names == m_contactNames)
         return false;
     m_contactNames = std::move(names);
+    return true;
+}
+
+bool ChannelTableModel::refreshGroupListNames() {
+    QHash<int, QString> names;
+    for (const Talkgroup& talkgroup : m_controller.talkgroups())
+        names.insert(talkgroup.index, talkgroup.name);
+    if (names == m_groupListNames)
+        return false;
+    m_groupListNames = std::move(names);
+    return true;
+}
+
+bool ChannelTableModel::refreshZoneNames() {
+    QHash<int, QString> names;
+    for (const Zone& zone : m_controller.zones()) {
+        for (const int member : zone.memberIndices) {
+            QString& text = names[member + 1];
+            if (!text.isEmpty())
+                text += QStringLiteral(", ");
+            text += zone.name;
+        }
+    }
+    if (names == m_zoneNames)
+        return false;
+    m_zoneNames = std::move(names);
     return true;
 }
 
@@ -64,6 +105,35 @@ std::optional<int> ChannelTableModel::rowOf(int number) const {
     return int(it - m_rows.cbegin());
 }
 
+std::optional<ChannelCell> ChannelTableModel::cellOf(int column) {
+    switch (column) {
+    case NameColumn:
+        return ChannelCell::name;
+    case ModeColumn:
+        return ChannelCell::mode;
+    case RxColumn:
+        return ChannelCell::rx;
+    case TxColumn:
+        return ChannelCell::tx;
+    case PowerColumn:
+        return ChannelCell::power;
+    case RxToneColumn:
+        return ChannelCell::rxTone;
+    case TxToneColumn:
+        return ChannelCell::txTone;
+    case TimeSlotColumn:
+        return ChannelCell::timeSlot;
+    case ColorCodeColumn:
+        return ChannelCell::colorCode;
+    case ScanSkipColumn:
+        return ChannelCell::scanSkip;
+    case RxOnlyColumn:
+        return ChannelCell::rxOnly;
+    default:
+        return std::nullopt;
+    }
+}
+
 QString ChannelTableModel::detailsText(const RadioChannel& channel) const {
     QStringList parts;
     if (channel.isDMR()) {
@@ -81,18 +151,63 @@ QString ChannelTableModel::detailsText(const RadioChannel& channel) const {
     return parts.join(QStringLiteral(", "));
 }
 
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && cellOf(index.column()) && m_controller.image() &&
+        !m_controller.status().isWorking())
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const std::optional<ChannelCell> cell = cellOf(index.column());
+    if (role != Qt::EditRole || !cell ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    const RadioChannel channel = m_rows.at(index.row());
+    auto edit = editChannelCell(channel, *cell, value.toString());
+    if (const auto* reason = std::get_if<QString>(&edit)) {
+        Q_EMIT cellRefused(index, *reason);
+        return false;
+    }
+    // The document announces the change; the row follows through apply().
+    return !m_controller.updateChannel(channel, std::get<ChannelEdit>(edit)).isRefused();
+}
+
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const RadioChannel& channel = m_rows.at(index.row());
+    const int column = index.column();
     switch (role) {
     case KeyRole:
         return channel.number;
     case SearchTextRole:
         return SearchProxyModel::channelSearchText(channel);
+    case Qt::EditRole:
+        if (const auto cell = cellOf(column))
+            return channelCellText(channel, *cell);
+        return {};
+    case SortRole:
+        switch (column) {
+        case NumberColumn:
+            return channel.number;
+        case RxColumn:
+            return qulonglong(channel.rxHz);
+        case TxColumn:
+            return qulonglong(channel.txHz);
+        case PowerColumn:
+            return int(powerLevel(channel.powerRaw));
+        case TimeSlotColumn:
+            return channel.timeSlot;
+        case ColorCodeColumn:
+            return channel.colorCode;
+        default:
+            return data(index, Qt::DisplayRole).toString().toLower();
+        }
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        switch (index.column()) {
+        switch (column) {
         case NumberColumn:
             return channel.number;
         case NameColumn:
@@ -105,16 +220,42 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             return mhzText(channel.txHz);
         case DetailsColumn:
             return detailsText(channel);
+        case PowerColumn:
+            return rawText(powerLevel(channel.powerRaw));
+        case RxToneColumn:
+            return channel.rxTone ? channel.rxTone->displayText() : QString();
+        case TxToneColumn:
+            return channel.txTone ? channel.txTone->displayText() : QString();
+        case TimeSlotColumn:
+            return channel.isDMR() ? QStringLiteral("TS%1").arg(channel.timeSlot) : QString();
+        case ColorCodeColumn:
+            return channel.isDMR() ? QString::number(channel.colorCode) : QString();
+        case ContactColumn:
+            if (!channel.contactIndex)
+                return QString();
+            return m_contactNames.value(*channel.contactIndex,
+                                        QStringLiteral("#%1").arg(*channel.contactIndex + 1));
+        case GroupListColumn:
+            if (!channel.groupListIndex)
+                return QString();
+            return m_groupListNames.value(*channel.groupListIndex,
+                                          QStringLiteral("#%1").arg(*channel.groupListIndex + 1));
+        case ZonesColumn:
+            return m_zoneNames.value(channel.number);
+        case ScanSkipColumn:
+            return yesNo(channel.skipScan);
+        case RxOnlyColumn:
+            return yesNo(channel.rxOnly);
         default:
             return {};
         }
     case Qt::DecorationRole:
-        if (index.column() == DetailsColumn && channel.rxOnly)
+        if (column == DetailsColumn && channel.rxOnly)
             return Icons::icon(QStringLiteral("lock.fill"));
         return {};
     case Qt::TextAlignmentRole:
-        if (index.column() == NumberColumn || index.column() == RxColumn ||
-            index.column() == TxColumn)
+        if (column == NumberColumn || column == RxColumn || column == TxColumn ||
+            column == ColorCodeColumn)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -139,6 +280,26 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         return QStringLiteral("TX (MHz)");
     case DetailsColumn:
         return QStringLiteral("Details");
+    case PowerColumn:
+        return QStringLiteral("Power");
+    case RxToneColumn:
+        return QStringLiteral("RX tone");
+    case TxToneColumn:
+        return QStringLiteral("TX tone");
+    case TimeSlotColumn:
+        return QStringLiteral("Time slot");
+    case ColorCodeColumn:
+        return QStringLiteral("Colour code");
+    case ContactColumn:
+        return QStringLiteral("TX contact");
+    case GroupListColumn:
+        return QStringLiteral("Group list");
+    case ZonesColumn:
+        return QStringLiteral("Zones");
+    case ScanSkipColumn:
+        return QStringLiteral("Scan skip");
+    case RxOnlyColumn:
+        return QStringLiteral("RX only");
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/RadioChannel.h"
+#include "ui/rules/ChannelCellEdit.h"
 #include "ui/views/KeyedRowsModel.h"
 
 #include <QAbstractTableModel>
@@ -14,7 +15,14 @@ class RadioController;
 
 // The document's channels, one row each, keyed by channel number. Follows the
 // document's changes row by row (see KeyedRowsModel) and refreshes the
-// Details column when a contact name changed.
+// columns that show other records' names (contact, group list, zones) when
+// those change.
+//
+// The first six columns are the table's default set; the others are offered
+// by the column chooser. Cells of channel fields are editable in place: an
+// entry goes through the channel editor's rules (ChannelCellEdit) and then
+// the controller; a refused entry leaves the channel as it was and is
+// announced by cellRefused.
 class ChannelTableModel final : public KeyedRowsModel<QAbstractTableModel> {
     Q_OBJECT
 
@@ -26,8 +34,21 @@ public:
         RxColumn,
         TxColumn,
         DetailsColumn,
+        PowerColumn,
+        RxToneColumn,
+        TxToneColumn,
+        TimeSlotColumn,
+        ColorCodeColumn,
+        ContactColumn,
+        GroupListColumn,
+        ZonesColumn,
+        ScanSkipColumn,
+        RxOnlyColumn,
         ColumnCount
     };
+    static constexpr int kDefaultColumnCount = DetailsColumn + 1;
+    // Numbers for numeric columns, texts otherwise: what the view sorts by.
+    static constexpr int SortRole = Qt::UserRole + 40;
 
     explicit ChannelTableModel(RadioController& controller, QObject* parent = nullptr);
 
@@ -36,23 +57,36 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     [[nodiscard]] const QList<RadioChannel>& channels() const { return m_rows; }
     // The row of the channel with this number, if the model holds it.
     [[nodiscard]] std::optional<int> rowOf(int number) const;
+    // The channel field a column edits, if it edits one.
+    [[nodiscard]] static std::optional<ChannelCell> cellOf(int column);
 
     // "TS1, CC 1, <contact>" for DMR, "12.5 kHz" or "25 kHz" for FM, with
     // ", Receive only" for a receive-only channel.
     [[nodiscard]] QString detailsText(const RadioChannel& channel) const;
 
+Q_SIGNALS:
+    // An entry in this cell was refused; `reason` says why ("RX: not a number").
+    void cellRefused(const QModelIndex& index, const QString& reason);
+
 private:
     void apply(const ChangeSet& changes);
-    // True when a contact name changed.
+    // Each true when that list's names changed.
     bool refreshContactNames();
+    bool refreshGroupListNames();
+    bool refreshZoneNames();
+    void columnChanged(int column);
 
     RadioController& m_controller;
     QList<RadioChannel> m_rows;
-    QHash<int, QString> m_contactNames; // by contact slot
+    QHash<int, QString> m_contactNames;   // by contact slot
+    QHash<int, QString> m_groupListNames; // by talkgroup index
+    QHash<int, QString> m_zoneNames;      // by channel number: "Home, Relais"
 };
 
 } // namespace nerka

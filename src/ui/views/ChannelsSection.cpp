@@ -1,23 +1,45 @@
 #include "ui/views/ChannelsSection.h"
 
+#include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelPresets.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/kit/PopupMenu.h"
+#include "ui/rules/ChannelClipboard.h"
+#include "ui/rules/FillSeries.h"
+#include "ui/views/ChannelCellDelegate.h"
 #include "ui/views/ChannelTableModel.h"
+#include "ui/views/RecordRoles.h"
 #include "ui/views/SearchProxyModel.h"
 #include "ui/views/ZoneMembershipMenu.h"
 
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QScopeGuard>
+#include <QSet>
+#include <QSettings>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
+#include <numeric>
 
 namespace nerka {
+
+namespace {
+
+// The preference that remembers the visible columns, by header text.
+const QString kColumnsKey = QStringLiteral("channelTableColumns");
+
+} // namespace
 
 ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : ListSection(controller, dialogs, parent) {
@@ -38,6 +60,10 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
                                QStringLiteral("Move selection down"));
     m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
                              QStringLiteral("Delete selected channels"));
+    m_renumber = new QAction(QStringLiteral("Renumber in this order"), this);
+    m_exportAllFields = new QAction(QStringLiteral("Export to CSV (all fields)\u2026"), this);
+    connect(m_exportAllFields, &QAction::triggered, this, &ChannelsSection::exportAllFields);
+    connect(m_renumber, &QAction::triggered, this, &ChannelsSection::renumberInViewOrder);
 
     m_importMenu = new QMenu(this);
     const auto addPreset = [this](const QString& label, QList<ChannelEdit> (*preset)()) {
@@ -63,28 +89,122 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
 
     m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
-    m_copy = new QAction(QStringLiteral("Copy"), this);
-    m_paste = new QAction(QStringLiteral("Paste"), this);
+    // The clipboard commands work on the table while it has the focus.
+    const auto tableAction = [this](const QString& label, QKeySequence::StandardKey key) {
+        auto* action = new QAction(label, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_table->addAction(action);
+        return action;
+    };
+    m_cut = tableAction(QStringLiteral("Cut"), QKeySequence::Cut);
+    m_copy = tableAction(QStringLiteral("Copy"), QKeySequence::Copy);
+    m_paste = tableAction(QStringLiteral("Paste"), QKeySequence::Paste);
+    m_selectAll = tableAction(QStringLiteral("Select all"), QKeySequence::SelectAll);
+    m_fillDown = new QAction(QStringLiteral("Fill down"), this);
+    m_fillDown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_fillDown->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addAction(m_fillDown);
+    connect(m_fillDown, &QAction::triggered, this, &ChannelsSection::fillDown);
     m_contextDelete =
         new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete"), this);
+    m_contextEdit =
+        new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit"), this);
 
     connect(m_new, &QAction::triggered, this, [this] {
         if (canEdit())
             Q_EMIT newRequested();
     });
-    connect(m_edit, &QAction::triggered, this, &ListSection::editCurrent);
+    connect(m_edit, &QAction::triggered, this, &ChannelsSection::editSelection);
+    connect(m_contextEdit, &QAction::triggered, this, &ChannelsSection::editSelection);
     connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
     connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
     connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_contextDelete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_duplicate, &QAction::triggered, this, &ChannelsSection::duplicateCurrent);
-    connect(m_copy, &QAction::triggered, this, &ChannelsSection::copyCurrent);
+    connect(m_copy, &QAction::triggered, this, &ChannelsSection::copySelection);
+    connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
+    connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
     connect(&controller, &RadioController::hasChannelClipboardChanged, this,
             &ChannelsSection::refreshActions);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
 
-    new ZoneMembershipMenu(controller, [this] { return selectedChannelNumbers(); }, this);
+    new ZoneMembershipMenu(
+        controller, [this] { return selectedChannelNumbers(); }, this);
     setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+    // Cells of channel fields are edited in place: typing, F2 or a click on
+    // a selected cell opens the cell; Return and a double click still open
+    // the editor sheet.
+    m_table->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                             QAbstractItemView::SelectedClicked);
+    connect(m_model, &ChannelTableModel::cellRefused, this, &ChannelsSection::showCellProblem);
+    auto* delegate = new ChannelCellDelegate(m_table);
+    m_table->setItemDelegate(delegate);
+    // Tab from the row's last editable cell leaves the table, as Tab does
+    // when no cell is open.
+    delegate->isLastCell = [this] {
+        const QHeaderView* header = m_table->horizontalHeader();
+        const int visual = header->visualIndex(m_table->currentIndex().column());
+        for (int v = visual + 1; v < header->count(); ++v) {
+            const int column = header->logicalIndex(v);
+            if (!header->isSectionHidden(column) && ChannelTableModel::cellOf(column))
+                return false;
+        }
+        return true;
+    };
+    connect(delegate, &ChannelCellDelegate::tabbedOut, this, [this] {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_table, &tab);
+    });
+    // Return in a cell goes on to the same column of the next row.
+    connect(delegate, &ChannelCellDelegate::returnPressed, this, [this] {
+        const QModelIndex current = m_table->currentIndex();
+        const QModelIndex below = current.sibling(current.row() + 1, current.column());
+        if (below.isValid())
+            m_table->setCurrentIndex(below);
+    });
+
+    // Sorting by a column sorts the view only; the # column keeps the slot.
+    proxy()->setSortRole(ChannelTableModel::SortRole);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &ChannelsSection::refreshActions);
+
+    // The column chooser: the toolbar's "Columns" menu and the header's context menu.
+    m_columnMenu = new QMenu(this);
+    for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
+         ++column) {
+        const QString label = m_model->headerData(column, Qt::Horizontal).toString();
+        QAction* action = m_columnMenu->addAction(label);
+        action->setCheckable(true);
+        connect(action, &QAction::toggled, this,
+                [this, column](bool on) { setColumnShown(column, on); });
+    }
+    connect(m_columnMenu, &QMenu::aboutToShow, this, [this] {
+        const QList<QAction*> actions = m_columnMenu->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            const QSignalBlocker block(actions[i]);
+            actions[i]->setChecked(isColumnShown(ChannelTableModel::NameColumn + int(i)));
+        }
+    });
+    m_columns = new QAction(QStringLiteral("Columns"), this);
+    m_columns->setMenu(m_columnMenu);
+    m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table->horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) {
+                m_columnMenu->popup(m_table->horizontalHeader()->mapToGlobal(pos));
+            });
+    restoreColumns();
+
+    // New, imported and restored channels are selected and scrolled to.
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            [this](const ChangeSet& changes) {
+                if (!m_pasting && !changes.replaced && !changes.channels.added.isEmpty())
+                    selectChannels(changes.channels.added);
+            });
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
     m_table->setColumnWidth(ChannelTableModel::ModeColumn, 56);
@@ -106,10 +226,12 @@ QList<RadioChannel> ChannelsSection::selectedChannels() const {
 }
 
 QList<QAction*> ChannelsSection::contextActions() const {
-    QList<QAction*> actions{m_edit,          m_duplicate, m_copy,   m_paste,   nullptr,
-                            m_contextDelete, nullptr,     m_moveUp, m_moveDown};
+    QList<QAction*> actions{m_contextEdit, m_duplicate, m_cut,     m_copy,          m_paste,
+                            m_selectAll,   m_fillDown,  nullptr,   m_contextDelete, nullptr,
+                            m_moveUp,      m_moveDown,  m_renumber};
     if (auto* zones = findChild<ZoneMembershipMenu*>()) // "Add to zone", "Remove from zone"
         actions << nullptr << zones->actions();
+    actions << nullptr << m_exportAllFields << m_columns;
     return actions;
 }
 
@@ -124,8 +246,20 @@ void ChannelsSection::deleteSelection() {
     const QString subject = channels.size() == 1
                                 ? QStringLiteral("Channel '%1'").arg(channels.first().name)
                                 : QStringLiteral("%1 channels").arg(channels.size());
-    deleteAfterAsking(subject, channels.size() > 1, references,
-                      [this, channels] { (void)controller().deleteChannels(channels); });
+    // After the delete the row that followed the deleted ones takes the
+    // first one's place in the view: it becomes the selection.
+    int firstRow = proxy()->rowCount();
+    for (const QModelIndex& index : view()->selectionModel()->selectedRows())
+        firstRow = std::min(firstRow, index.row());
+    deleteAfterAsking(subject, channels.size() > 1, references, [this, channels, firstRow] {
+        if (!controller().deleteChannels(channels).isDone())
+            return;
+        const int rows = proxy()->rowCount();
+        if (rows == 0)
+            return;
+        const int row = std::min(firstRow, rows - 1);
+        selectKeys({proxy()->index(row, 0).data(KeyRole).toInt()});
+    });
 }
 
 void ChannelsSection::moveSelection(int delta) {
@@ -201,18 +335,245 @@ void ChannelsSection::duplicateCurrent() {
         selectKeys({*created});
 }
 
-void ChannelsSection::copyCurrent() {
-    const std::optional<int> number = currentKey();
-    const std::optional<int> row = number ? m_model->rowOf(*number) : std::nullopt;
-    if (row && controller().image())
-        controller().copyChannel(m_model->channels().at(*row));
+void ChannelsSection::copySelection() {
+    const QList<RadioChannel> channels = selectedChannels();
+    const std::optional<CodeplugImage>& image = controller().image();
+    if (!image || channels.isEmpty())
+        return;
+    QList<QByteArray> records;
+    records.reserve(channels.size());
+    for (const RadioChannel& channel : channels) {
+        if (const auto record = readChannelRecord(channel.number - 1, *image))
+            records.append(*record);
+    }
+    // Without every record the own format would paste fewer channels than
+    // the text names; the text alone then serves.
+    if (records.size() != channels.size())
+        records.clear();
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(ChannelClipboard::mimeData(records, channels).release());
+    if (channels.size() == 1)
+        controller().copyChannel(channels.first());
+    else
+        controller().log(QStringLiteral("%1 channels copied.").arg(channels.size()));
+}
+
+void ChannelsSection::cutSelection() {
+    if (!canEdit() || selectedChannelNumbers().isEmpty())
+        return;
+    copySelection();
+    deleteSelection();
+}
+
+bool ChannelsSection::canPaste() const {
+    if (controller().hasChannelClipboard())
+        return true;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    return data && (data->hasFormat(ChannelClipboard::mimeType()) || data->hasText());
 }
 
 void ChannelsSection::paste() {
-    if (!canEdit() || !controller().hasChannelClipboard())
+    if (!canEdit())
         return;
-    if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
-        selectKeys({*created});
+    const QList<int> selected = selectedChannelNumbers();
+    const std::optional<int> after =
+        selected.isEmpty() ? std::nullopt : std::optional<int>(selected.last());
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const ChannelClipboard::Contents contents =
+        ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr);
+    // The pasted rows become the selection. Dropping the old one first spares
+    // the selection model from following it through every inserted row.
+    m_table->clearSelection();
+    m_pasting = true;
+    const auto pasted = qScopeGuard([this] { m_pasting = false; });
+    if (!contents.records.isEmpty()) {
+        const EditResult result = controller().insertChannelRecords(contents.records, after);
+        if (const std::optional<int> created = result.createdKey())
+            selectCreated(*created, contents.records.size());
+        return;
+    }
+    if (!contents.isEmpty()) {
+        const EditResult result = controller().insertChannels(
+            contents.rows.channels, after, skippedRowsText(contents.rows.skipped));
+        if (const std::optional<int> created = result.createdKey())
+            selectCreated(*created, contents.rows.channels.size());
+        return;
+    }
+    // Nothing usable on the system clipboard: the record copied last.
+    if (controller().hasChannelClipboard()) {
+        if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
+            selectCreated(*created, 1);
+    }
+}
+
+void ChannelsSection::restoreColumns() {
+    QSettings* store = controller().preferences().store();
+    const QVariant stored = store ? store->value(kColumnsKey) : QVariant();
+    const QStringList shown = stored.toStringList();
+    for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
+         ++column) {
+        const QString label = m_model->headerData(column, Qt::Horizontal).toString();
+        const bool show = stored.isValid() ? shown.contains(label)
+                                           : column < ChannelTableModel::kDefaultColumnCount;
+        m_table->setColumnHidden(column, !show);
+    }
+}
+
+bool ChannelsSection::isColumnShown(int column) const {
+    return !m_table->isColumnHidden(column);
+}
+
+void ChannelsSection::setColumnShown(int column, bool shown) {
+    // The number column always shows: it is what "Renumber" and the sort refer to.
+    if (column <= ChannelTableModel::NumberColumn || column >= ChannelTableModel::ColumnCount)
+        return;
+    m_table->setColumnHidden(column, !shown);
+    QStringList labels;
+    for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {
+        if (isColumnShown(c))
+            labels.append(m_model->headerData(c, Qt::Horizontal).toString());
+    }
+    if (QSettings* store = controller().preferences().store())
+        store->setValue(kColumnsKey, labels);
+}
+
+void ChannelsSection::showCellProblem(const QModelIndex& sourceIndex, const QString& reason) {
+    m_cellProblem = reason;
+    const QModelIndex shown = proxy()->mapFromSource(sourceIndex);
+    const QRect cell = m_table->visualRect(shown);
+    QToolTip::showText(m_table->viewport()->mapToGlobal(cell.bottomLeft()), reason,
+                       m_table->viewport(), cell);
+    m_table->setAccessibleDescription(reason);
+}
+
+bool ChannelsSection::isSortedByOtherThanNumber() const {
+    const QHeaderView* header = m_table->horizontalHeader();
+    return header->sortIndicatorSection() != ChannelTableModel::NumberColumn ||
+           header->sortIndicatorOrder() != Qt::AscendingOrder;
+}
+
+void ChannelsSection::renumberInViewOrder() {
+    if (!canEdit() || !isSortedByOtherThanNumber())
+        return;
+    // Every channel, hidden by the search or not, sorted as the view sorts
+    // (stable, so equal keys keep their numbers' order).
+    const int column = m_table->horizontalHeader()->sortIndicatorSection();
+    const bool descending =
+        m_table->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+    QList<int> rows(m_model->rowCount());
+    std::iota(rows.begin(), rows.end(), 0);
+    const auto key = [this, column](int row) {
+        return m_model->data(m_model->index(row, column), ChannelTableModel::SortRole);
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        const QPartialOrdering order = QVariant::compare(key(a), key(b));
+        return descending ? order == QPartialOrdering::Greater : order == QPartialOrdering::Less;
+    });
+    QList<RadioChannel> order;
+    order.reserve(rows.size());
+    for (const int row : rows)
+        order.append(m_model->channels().at(row));
+    const QList<int> selected = selectedChannelNumbers();
+    if (!controller().reorderChannels(order).isDone())
+        return;
+    m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
+    // The same channels stay selected under their new numbers.
+    QList<int> renumbered;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (selected.contains(order[i].number))
+            renumbered.append(int(i) + 1);
+    }
+    selectKeys(renumbered);
+}
+
+void ChannelsSection::fillDown() {
+    const QList<RadioChannel> channels = selectedChannels();
+    const QModelIndex current = m_table->currentIndex();
+    const std::optional<ChannelCell> cell =
+        current.isValid() ? ChannelTableModel::cellOf(current.column()) : std::nullopt;
+    if (!canEdit() || channels.size() < 2 || !cell)
+        return;
+    // Top to bottom as the view shows them.
+    QList<RadioChannel> rows;
+    for (int row = 0; row < proxy()->rowCount(); ++row) {
+        const int number = proxy()->index(row, 0).data(KeyRole).toInt();
+        for (const RadioChannel& channel : channels) {
+            if (channel.number == number)
+                rows.append(channel);
+        }
+    }
+    QStringList texts;
+    for (const RadioChannel& channel : rows)
+        texts.append(channelCellText(channel, *cell));
+    const QStringList filled = nerka::fillDown(*cell, texts);
+    QList<std::pair<int, ChannelEdit>> edits;
+    QStringList refused;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        auto edit = editChannelCell(rows[i], *cell, filled[i]);
+        if (auto* e = std::get_if<ChannelEdit>(&edit))
+            edits.append({rows[i].number, *e});
+        else
+            refused.append(
+                QStringLiteral("channel %1 %2").arg(rows[i].number).arg(std::get<QString>(edit)));
+    }
+    const QString note = refused.isEmpty() ? QString()
+                                           : QStringLiteral("%1 not filled: %2")
+                                                 .arg(refused.size())
+                                                 .arg(refused.join(QStringLiteral(", ")));
+    const QList<int> selected = selectedChannelNumbers();
+    (void)controller().updateChannels(edits, note);
+    selectKeys(selected);
+    // The filled column stays current, so Ctrl+D can go on in it.
+    m_table->selectionModel()->setCurrentIndex(
+        proxy()->mapFromSource(
+            m_model->index(m_model->rowOf(rows.first().number).value_or(0), current.column())),
+        QItemSelectionModel::NoUpdate);
+}
+
+void ChannelsSection::selectAll() {
+    m_table->selectAll();
+}
+
+void ChannelsSection::selectCreated(int first, qsizetype count) {
+    QList<int> keys;
+    keys.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        keys.append(first + int(i));
+    selectChannels(keys);
+}
+
+void ChannelsSection::selectChannels(const QList<int>& numbers) {
+    // Like selectKeys, but adjacent rows make one range: a thousand pasted
+    // rows are one range to the selection model, not a thousand.
+    const QSet<int> wanted(numbers.cbegin(), numbers.cend());
+    QItemSelection selection;
+    QModelIndex first;
+    const int lastColumn = proxy()->columnCount() - 1;
+    int runStart = -1;
+    const auto closeRun = [&](int endRow) {
+        if (runStart >= 0)
+            selection.select(proxy()->index(runStart, 0), proxy()->index(endRow, lastColumn));
+        runStart = -1;
+    };
+    for (int row = 0; row < proxy()->rowCount(); ++row) {
+        const QModelIndex index = proxy()->index(row, 0);
+        if (!wanted.contains(index.data(KeyRole).toInt())) {
+            closeRun(row - 1);
+            continue;
+        }
+        if (!first.isValid())
+            first = index;
+        if (runStart < 0)
+            runStart = row;
+    }
+    closeRun(proxy()->rowCount() - 1);
+    QItemSelectionModel* model = m_table->selectionModel();
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (first.isValid()) {
+        model->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        m_table->scrollTo(first);
+    }
 }
 
 void ChannelsSection::importCsv() {
@@ -234,6 +595,17 @@ void ChannelsSection::exportCsv() {
                        });
 }
 
+void ChannelsSection::exportAllFields() {
+    if (!controller().image() || m_model->channels().isEmpty())
+        return;
+    const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
+    dialogs().saveFile(
+        this, QStringLiteral("Export channels (all fields)"),
+        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        QStringLiteral("channels-all-fields.csv"),
+        [this, numbers](const QString& path) { controller().exportChannelsTable(numbers, path); });
+}
+
 void ChannelsSection::updateActions() {
     const bool editable = canEdit();
     const QList<int> numbers = selectedChannelNumbers();
@@ -250,8 +622,15 @@ void ChannelsSection::updateActions() {
 
     m_new->setEnabled(editable);
     m_edit->setEnabled(editable && count > 0);
-    m_moveUp->setEnabled(editable && firstRow && *firstRow > 0);
-    m_moveDown->setEnabled(editable && lastRow && *lastRow < total - 1);
+    m_contextEdit->setText(count > 1 ? QStringLiteral("Edit %1 channels\u2026").arg(count)
+                                     : QStringLiteral("Edit"));
+    m_contextEdit->setEnabled(editable && count > 0);
+    // Moves follow the numbers; in a view sorted otherwise they would jump.
+    const bool byNumber = !isSortedByOtherThanNumber();
+    m_moveUp->setEnabled(editable && byNumber && firstRow && *firstRow > 0);
+    m_moveDown->setEnabled(editable && byNumber && lastRow && *lastRow < total - 1);
+    m_renumber->setEnabled(editable && !byNumber && m_model->rowCount() > 1);
+    m_fillDown->setEnabled(editable && count > 1);
     m_delete->setText(QStringLiteral("Delete (%1)").arg(count));
     m_delete->setEnabled(editable && count > 0);
     m_contextDelete->setText(count > 1 ? QStringLiteral("Delete %1 channels").arg(count)
@@ -259,9 +638,34 @@ void ChannelsSection::updateActions() {
     m_contextDelete->setEnabled(editable && count > 0);
     m_duplicate->setEnabled(editable && count > 0);
     m_copy->setEnabled(controller().image().has_value() && count > 0);
-    m_paste->setEnabled(editable && controller().hasChannelClipboard());
+    m_cut->setEnabled(editable && count > 0);
+    m_paste->setEnabled(editable && canPaste());
+    m_selectAll->setEnabled(total > 0);
     m_import->setEnabled(editable);
     m_export->setEnabled(controller().image().has_value() && total > 0);
+    m_exportAllFields->setEnabled(controller().image().has_value() && m_model->rowCount() > 0);
+}
+
+void ChannelsSection::editSelection() {
+    const QList<int> numbers = selectedChannelNumbers();
+    if (numbers.size() < 2)
+        return editCurrent();
+    if (canEdit())
+        Q_EMIT editChannelsRequested(numbers);
+}
+
+bool ChannelsSection::eventFilter(QObject* watched, QEvent* event) {
+    // Return on several selected rows edits them together.
+    if (watched == view() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain =
+            key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            editSelection();
+            return true;
+        }
+    }
+    return ListSection::eventFilter(watched, event);
 }
 
 } // namespace nerka

@@ -32,18 +32,61 @@ public:
     // the channel order; the moved channels stay selected.
     void moveSelection(int delta);
     void duplicateCurrent();
-    void copyCurrent();
+    // Puts every selected channel on the clipboard (Nerka's own format and
+    // tab-separated text); one channel also goes to the controller's channel
+    // clipboard, as the single-channel Copy always did.
+    void copySelection();
+    // Copies the selection, then deletes it.
+    void cutSelection();
+    // Inserts the clipboard's channels after the last selected channel (at
+    // the end without a selection) and selects them.
     void paste();
+    void selectAll();
+    // Ctrl+D: fills the current column of the selected rows from the top
+    // selected row (a frequency step in the first two continues), as one step.
+    void fillDown();
+    // Renumbers the channels in the order the view is sorted in (every
+    // channel, also those a search hides), as one undoable reorder; the view
+    // then shows them by number again.
+    void renumberInViewOrder();
+    // Shows or hides a column and remembers the visible set in the preferences.
+    void setColumnShown(int column, bool shown);
+    [[nodiscard]] bool isColumnShown(int column) const;
+    // The reason the last in-place entry was refused (shown at the cell).
+    [[nodiscard]] const QString& lastCellProblem() const { return m_cellProblem; }
+
+    // Opens the editor on the selection: the channel editor for one channel,
+    // the bulk editor ("Edit N channels…") for several (also Return and the
+    // toolbar's "Edit").
+    void editSelection();
     void importCsv();
     // Saves the selected channels, or every channel when none is selected,
     // as a repeater-list CSV.
     void exportCsv();
+    // Saves the selected channels, or every channel, with every field (the
+    // layout the channel import reads back whole).
+    void exportAllFields();
+
+Q_SIGNALS:
+    // The user asked to edit these channels together (two or more).
+    void editChannelsRequested(const QList<int>& numbers);
 
 protected:
     void updateActions() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QList<RadioChannel> selectedChannels() const;
+    // Whether the clipboard holds something a paste would insert.
+    [[nodiscard]] bool canPaste() const;
+    // Selects `count` channels from `first` on and scrolls to them.
+    void selectCreated(int first, qsizetype count);
+    // Selects these channels (those shown), the first one current and in view.
+    void selectChannels(const QList<int>& numbers);
+    // True while the view is sorted by anything but ascending number.
+    [[nodiscard]] bool isSortedByOtherThanNumber() const;
+    void restoreColumns();
+    void showCellProblem(const QModelIndex& sourceIndex, const QString& reason);
 
     ChannelTableModel* m_model = nullptr;
     QTableView* m_table = nullptr;
@@ -58,7 +101,17 @@ private:
     QAction* m_duplicate = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_paste = nullptr;
+    QAction* m_cut = nullptr;
+    QAction* m_selectAll = nullptr;
     QAction* m_contextDelete = nullptr; // "Delete" or "Delete N channels"
+    QAction* m_contextEdit = nullptr;   // "Edit" or "Edit N channels…"
+    QAction* m_fillDown = nullptr;
+    QAction* m_renumber = nullptr;
+    QAction* m_exportAllFields = nullptr;
+    QAction* m_columns = nullptr;
+    QMenu* m_columnMenu = nullptr;
+    QString m_cellProblem;
+    bool m_pasting = false; // a paste selects what it inserted itself
 };
 
 } // namespace nerka

@@ -131,6 +131,9 @@ void MainWindow::buildSections() {
 
     auto* channels = listSection(SidebarItem::channels);
     QObject::connect(channels, &ListSection::editRequested, m_editors, &RecordEditors::editChannel);
+    QObject::connect(qobject_cast<ChannelsSection*>(channels),
+                     &ChannelsSection::editChannelsRequested, m_editors,
+                     &RecordEditors::editChannels);
     QObject::connect(channels, &ListSection::newRequested, m_editors, &RecordEditors::newChannel);
     auto* zones = listSection(SidebarItem::zones);
     QObject::connect(zones, &ListSection::editRequested, m_editors, &RecordEditors::editZone);

@@ -10,6 +10,7 @@
 #include "../views/ViewsFixture.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
@@ -75,6 +77,62 @@ protected:
     test::ScriptedDialogs dialogs;
     RecordEditors editors{controller, dialogs, &window};
 };
+
+TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOneStep) {
+    // Channels 1-4: FM narrow, DMR TS2 with a contact, FM wide receive only, FM.
+    editors.editChannels({1, 2, 3, 4});
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Edit 4 channels"));
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("Mode"))->currentText(), QStringLiteral("Mixed"));
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("Bandwidth"))->currentText(),
+              QStringLiteral("Mixed"));
+    EXPECT_EQ(control<QCheckBox>(QStringLiteral("Receive only (RX-only)"))->checkState(),
+              Qt::PartiallyChecked);
+    // Each channel keeps its own name and frequencies.
+    for (const char* own : {"Name", "RX (MHz)", "TX (MHz)"}) {
+        for (QLineEdit* edit : sheet()->findChildren<QLineEdit*>()) {
+            if (edit->accessibleName() == QString::fromUtf8(own)) {
+                EXPECT_FALSE(edit->isVisibleTo(sheet())) << own;
+            }
+        }
+    }
+    // Colour code applies to the DMR channel only; bandwidth to the FM ones.
+    QSpinBox* colorCode = control<QSpinBox>(QStringLiteral("Farbcode"));
+    ASSERT_NE(colorCode, nullptr);
+    colorCode->setValue(5);
+    QComboBox* bandwidth = control<QComboBox>(QStringLiteral("Bandwidth"));
+    bandwidth->setCurrentIndex(bandwidth->findText(QStringLiteral("25 kHz")));
+    const QList<RadioChannel> before = controller.channels();
+    ASSERT_TRUE(applyEnabled());
+    press(QStringLiteral("Apply"));
+    EXPECT_EQ(editors.openSheet(), nullptr);
+    EXPECT_EQ(channel(2).colorCode, 5);
+    EXPECT_TRUE(channel(1).bandwidthWide);
+    EXPECT_TRUE(channel(4).bandwidthWide);
+    EXPECT_EQ(channel(1).name, before[0].name);
+    EXPECT_EQ(channel(2).timeSlot, before[1].timeSlot);
+    EXPECT_EQ(controller.log().last(),
+              QStringLiteral("• 3 channels changed; colour code left alone on 3 FM channels, "
+                             "bandwidth left alone on 1 DMR "
+                             "channel."));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
+    (void)controller.undo();
+    EXPECT_EQ(controller.channels(), before);
+}
+
+TEST_F(RecordEditorsTest, BulkOffsetSetsEachTxFromItsOwnRx) {
+    // Channel 1 is simplex on 145.5 MHz, channel 2 a repeater 7.6 MHz below.
+    editors.editChannels({1, 2});
+    QComboBox* offset = control<QComboBox>(QStringLiteral("Ablage"));
+    ASSERT_NE(offset, nullptr);
+    EXPECT_EQ(offset->currentText(), QStringLiteral("Mixed"));
+    EXPECT_EQ(offset->findText(QStringLiteral("Eigene Ablage")), -1) << "no custom offset";
+    offset->setCurrentIndex(offset->findData(int(FreqMode::minus)));
+    press(QStringLiteral("Apply"));
+    EXPECT_EQ(channel(1).txHz, 144'900'000u);
+    EXPECT_EQ(channel(2).txHz, 431'012'500u);
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel 1 changed: S20 (RX 145.50000)"));
+}
 
 TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
     editors.editChannel(1);

@@ -123,3 +123,30 @@ TEST_F(ChannelExchangeTest, ExportsTheSelectionOrEveryChannel) {
     view->selectionModel()->clearSelection();
     EXPECT_EQ(exportTo(section, QStringLiteral("all.csv")).channels.size(), 4);
 }
+
+TEST_F(ChannelExchangeTest, EveryFieldSurvivesExportAndImportThroughTheWindow) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    const QList<RadioChannel> before = controller.channels();
+    const QString path = dir.filePath(QStringLiteral("all.csv"));
+    dialogs.fileAnswers.enqueue(path);
+    for (QAction* action : section.contextActions()) {
+        if (action && action->text() == QStringLiteral("Export to CSV (all fields)…"))
+            action->trigger();
+    }
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• 4 channels exported to all.csv."));
+    importFile(section, path);
+    ASSERT_EQ(controller.channels().size(), 8);
+    EXPECT_EQ(controller.log().last(),
+              QStringLiteral("• 4 channels imported; added to 1 zone(s)."));
+    // The copies of the zone's channels joined it, as one undo step.
+    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 4, 5}));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Import 4 channels"));
+    for (int i = 0; i < 4; ++i) {
+        RadioChannel copy = controller.channels().at(4 + i);
+        copy.number = before[i].number;
+        EXPECT_EQ(copy, before[i]) << before[i].name.toStdString();
+    }
+    // The imported channels are selected.
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5, 6, 7, 8}));
+}

@@ -107,9 +107,16 @@ TEST_F(ModelsTest, EveryModelStaysConsistentThroughLoadEditsUndoAndUnload) {
 TEST_F(ModelsTest, ChannelRowsShowNumberModeFrequenciesAndDetails) {
     loadCodeplug();
     ChannelTableModel model(controller);
-    EXPECT_EQ(headers(model), (QStringList{QStringLiteral("#"), QStringLiteral("Name"),
-                                           QStringLiteral("Mode"), QStringLiteral("RX (MHz)"),
-                                           QStringLiteral("TX (MHz)"), QStringLiteral("Details")}));
+    EXPECT_EQ(headers(model),
+              (QStringList{QStringLiteral("#"), QStringLiteral("Name"), QStringLiteral("Mode"),
+                           QStringLiteral("RX (MHz)"), QStringLiteral("TX (MHz)"),
+                           QStringLiteral("Details"),
+                           // The columns the chooser adds.
+                           QStringLiteral("Power"), QStringLiteral("RX tone"),
+                           QStringLiteral("TX tone"), QStringLiteral("Time slot"),
+                           QStringLiteral("Colour code"), QStringLiteral("TX contact"),
+                           QStringLiteral("Group list"), QStringLiteral("Zones"),
+                           QStringLiteral("Scan skip"), QStringLiteral("RX only")}));
     EXPECT_EQ(text(model, 0, 0), QStringLiteral("1"));
     EXPECT_EQ(text(model, 0, 1), QStringLiteral("S20"));
     EXPECT_EQ(text(model, 0, 2), QStringLiteral("FM"));

@@ -80,11 +80,13 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
     EXPECT_EQ(actionNamed(&section, QStringLiteral("Delete (2)"))->toolTip(),
               QStringLiteral("Delete selected channels"));
     EXPECT_EQ(texts(section.contextActions()),
-              (QStringList{"Edit", "Duplicate", "Copy", "Paste", "-", "Delete 2 channels", "-",
-                           "Move up", "Move down", "-", "Add to zone", "Remove from zone"}));
+              (QStringList{"Edit 2 channels…", "Duplicate", "Cut", "Copy", "Paste", "Select all",
+                           "Fill down", "-", "Delete 2 channels", "-", "Move up", "Move down",
+                           "Renumber in this order", "-", "Add to zone", "Remove from zone", "-",
+                           "Export to CSV (all fields)…", "Columns"}));
 
     selectRows(section, {1});
-    EXPECT_EQ(section.contextActions().at(5)->text(), QStringLiteral("Delete"));
+    EXPECT_EQ(section.contextActions().at(8)->text(), QStringLiteral("Delete"));
     // Channels a zone lists are deleted only after the question; "Abbrechen"
     // keeps them.
     selectRows(section, {1, 3});
@@ -102,7 +104,9 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
                                        : QStringLiteral("%1 zones").arg(used.zones)));
     EXPECT_EQ(controller.channels().size(), 2);
     EXPECT_EQ(section.recordCount(), 2);
-    EXPECT_NE(findAccessible(&section, QStringLiteral("Delete (0)")), nullptr);
+    // The channel after the deleted ones is selected.
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{3}));
+    EXPECT_NE(findAccessible(&section, QStringLiteral("Delete (1)")), nullptr);
 }
 
 TEST_F(SectionsTest, SelectionSurvivesAnEditAndFollowsAMove) {
@@ -153,14 +157,16 @@ TEST_F(SectionsTest, ChannelImportsAppendPresetsAndCsvFiles) {
               QStringLiteral("Import channels from CSV"));
     EXPECT_EQ(section.recordCount(), 11);
 
-    // Copy and paste through the context menu.
+    // Copy and paste through the context menu: the copy goes in after the
+    // selected channel.
     selectRows(section, {0});
     actionNamed(&section, QStringLiteral("Copy"))->trigger();
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel 1 copied."));
     ASSERT_TRUE(actionNamed(&section, QStringLiteral("Paste"))->isEnabled());
     actionNamed(&section, QStringLiteral("Paste"))->trigger();
     EXPECT_EQ(section.recordCount(), 12);
-    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{12}));
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel pasted → 12."));
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel pasted → 2."));
 }
 
 TEST_F(SectionsTest, WithoutACodeplugEveryListIsEmptyAndOnlySearchWorks) {

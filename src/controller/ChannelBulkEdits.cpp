@@ -1,0 +1,231 @@
+// The document's operations on several channels at once: inserting pasted
+// channels after a given one, and storing an edit in many channels, each as
+// one undo step.
+
+#include "controller/CodeplugDocument.h"
+
+#include "codeplug/ChannelCodec.h"
+#include "codeplug/ChannelRecord.h"
+#include "codeplug/ZoneCodec.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+
+#include <algorithm>
+
+namespace nerka {
+
+namespace {
+
+constexpr int kChannelCapacity = ChannelBank::kTotalChannels;
+
+QString pastedRange(int first, qsizetype count) {
+    if (count == 1)
+        return QString::number(first);
+    return QStringLiteral("%1\u2013%2").arg(first).arg(first + int(count) - 1);
+}
+
+} // namespace
+
+EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
+                                                const ChannelWriter& write) {
+    if (auto refused = guard())
+        return *refused;
+    if (count == 0)
+        return EditResult::nothingToDo();
+    if (m_channels.size() + count > kChannelCapacity) {
+        return EditResult::refused(
+            RefusalKind::full,
+            QStringLiteral("Channel memory is full (max %1): %2 to paste, %3 free.")
+                .arg(kChannelCapacity)
+                .arg(count)
+                .arg(kChannelCapacity - m_channels.size()));
+    }
+    if (afterNumber && !channel(*afterNumber))
+        afterNumber.reset();
+
+    // The new channels go into the lowest free slots first; one compaction
+    // then puts every channel where it belongs, renumbering zone members with it.
+    QSet<int> used;
+    for (const RadioChannel& c : m_channels)
+        used.insert(c.number - 1);
+    QList<int> freeSlots;
+    for (int slot = 0; slot < kChannelCapacity && freeSlots.size() < count; ++slot) {
+        if (!used.contains(slot))
+            freeSlots.append(slot);
+    }
+    QList<int> order;
+    order.reserve(m_channels.size() + count);
+    qsizetype insertAt = m_channels.size();
+    for (const RadioChannel& c : m_channels) {
+        order.append(c.number - 1);
+        if (afterNumber && c.number == *afterNumber)
+            insertAt = order.size();
+    }
+    for (qsizetype i = 0; i < count; ++i)
+        order.insert(insertAt + i, freeSlots[i]);
+    QHash<int, int> oldToNew;
+    for (qsizetype i = 0; i < order.size(); ++i)
+        oldToNew.insert(order[i], int(i));
+
+    const int first = int(insertAt) + 1;
+    const QString label = count == 1 ? QStringLiteral("Paste channel %1").arg(first)
+                                     : QStringLiteral("Paste %1 channels").arg(count);
+    const QString summary = count == 1
+                                ? QStringLiteral("Channel pasted \u2192 %1.").arg(first)
+                                : QStringLiteral("%1 channels pasted \u2192 %2.")
+                                      .arg(QString::number(count), pastedRange(first, count));
+    EditResult result = edit(
+        label,
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (qsizetype i = 0; i < count; ++i) {
+                const RegionSet written = write(i, freeSlots[i], image);
+                if (written.empty())
+                    return RegionSet{};
+                regions.insert(written.begin(), written.end());
+            }
+            const RegionSet moved = compactChannels(order, oldToNew, image);
+            if (moved.empty())
+                return RegionSet{};
+            regions.insert(moved.begin(), moved.end());
+            return regions;
+        },
+        EditRefusal{RefusalKind::invalid, QStringLiteral("The channels could not be pasted.")},
+        summary);
+    if (result.isDone())
+        result.setCreatedKey(first);
+    return result;
+}
+
+EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& records,
+                                                  std::optional<int> afterNumber) {
+    return insertChannelsWith(records.size(), afterNumber,
+                              [&](qsizetype i, int position, CodeplugImage& image) {
+                                  return pasteChannelRecord(records[i], position, image);
+                              });
+}
+
+EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
+                                            std::optional<int> afterNumber) {
+    return insertChannelsWith(
+        edits.size(), afterNumber, [&](qsizetype i, int position, CodeplugImage& image) {
+            RegionSet regions = createBlankChannel(position, image);
+            if (regions.empty())
+                return regions;
+            const RegionSet edited = applyChannelEdit(edits[i], position + 1, image);
+            if (edited.empty())
+                return RegionSet{};
+            regions.insert(edited.begin(), edited.end());
+            return regions;
+        });
+}
+
+EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits) {
+    if (edits.isEmpty())
+        return EditResult::nothingToDo();
+    if (auto refused = guard())
+        return *refused;
+    for (const auto& [number, channelEdit] : edits) {
+        if (!channel(number))
+            return EditResult::refused(
+                RefusalKind::notFound,
+                QStringLiteral("Could not locate channel %1 in memory.").arg(number));
+    }
+    if (edits.size() == 1) {
+        const auto& [number, channelEdit] = edits.first();
+        return updateChannel(number, channelEdit);
+    }
+    // Counted after the codec ran: an edit that leaves a channel as it was
+    // does not count as a change.
+    EditResult result = edit(
+        QStringLiteral("Edit %1 channels").arg(edits.size()),
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (const auto& [number, channelEdit] : edits) {
+                const RegionSet written = applyChannelEdit(channelEdit, number, image);
+                if (written.empty())
+                    return RegionSet{};
+                regions.insert(written.begin(), written.end());
+            }
+            return regions;
+        },
+        EditRefusal{RefusalKind::notFound, QStringLiteral("The channels could not be changed.")},
+        QString());
+    if (result.isDone()) {
+        const qsizetype changed = result.changes().channels.changed.size();
+        m_undo.last().label = QStringLiteral("Edit %1").arg(
+            changed == 1
+                ? QStringLiteral("channel %1").arg(result.changes().channels.changed.first())
+                : QStringLiteral("%1 channels").arg(changed));
+        Q_EMIT undoStateChanged();
+        result.setSummary(changed == 1 ? QStringLiteral("Channel %1 changed.")
+                                             .arg(result.changes().channels.changed.first())
+                                       : QStringLiteral("%1 channels changed.").arg(changed));
+    }
+    return result;
+}
+
+EditResult CodeplugDocument::importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                                     const QList<QList<int>>& zones) {
+    EditResult imported = importChannels(edits);
+    if (!imported.isDone())
+        return imported;
+    // The import fills the lowest free slots in the order of the edits, so
+    // the added numbers, ascending, are the edits' channels in order.
+    const QList<int> added = imported.changes().channels.added;
+    QMap<int, QList<int>> joining; // zone index → channel positions
+    for (qsizetype i = 0; i < added.size() && i < zones.size(); ++i) {
+        for (const int zone : zones[i])
+            joining[zone].append(added[i] - 1);
+    }
+    QList<std::pair<int, ZoneEdit>> zoneEdits;
+    int leftOut = 0;
+    for (auto it = joining.cbegin(); it != joining.cend(); ++it) {
+        const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
+                                       [&](const Zone& z) { return z.index == it.key(); });
+        if (zone == m_zones.cend())
+            continue;
+        ZoneEdit zoneEdit{zone->name, zone->memberIndices};
+        for (const int position : it.value()) {
+            if (zoneEdit.memberIndices.size() >= ZoneRecord::kMemberCount)
+                ++leftOut;
+            else if (!zoneEdit.memberIndices.contains(position))
+                zoneEdit.memberIndices.append(position);
+        }
+        zoneEdits.append({it.key(), zoneEdit});
+    }
+    if (zoneEdits.isEmpty())
+        return imported;
+    const EditResult zoned = edit(
+        QString(),
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (const auto& [index, zoneEdit] : zoneEdits)
+                regions.merge(applyZoneEdit(zoneEdit, index, image));
+            return regions;
+        },
+        EditRefusal{RefusalKind::notFound, QStringLiteral("The zones could not be changed.")},
+        QString());
+    if (!zoned.isDone())
+        return imported;
+    // One step: the import's own step already restores the image before both.
+    QList<Step> undo = m_undo;
+    undo.removeLast();
+    setUndo(std::move(undo), {});
+    ChangeSet changes = imported.changes();
+    changes.zones = zoned.changes().zones;
+    QString summary = imported.summary();
+    if (summary.endsWith(QLatin1Char('.')))
+        summary.chop(1);
+    summary += QStringLiteral("; added to %1 zone(s)").arg(zoneEdits.size());
+    if (leftOut > 0)
+        summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
+    EditResult result = EditResult::done(changes, summary + QLatin1Char('.'));
+    if (imported.createdKey())
+        result.setCreatedKey(*imported.createdKey());
+    return result;
+}
+
+} // namespace nerka

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "codeplug/RadioChannel.h"
+
+#include <QString>
+
+#include <variant>
+
+namespace nerka {
+
+// The channel fields a table cell edits in place.
+enum class ChannelCell {
+    name,
+    rx,
+    tx,
+    mode,
+    power,
+    rxTone,
+    txTone,
+    timeSlot,
+    colorCode,
+    scanSkip,
+    rxOnly,
+};
+
+// The text a cell offers for editing ("145.50000", "DMR", "88.5", "Yes").
+[[nodiscard]] QString channelCellText(const RadioChannel& channel, ChannelCell cell);
+
+// The channel with one cell set to `text`, through the channel editor's
+// rules: a name of 1 to 16 characters; RX as a frequency text, with TX
+// following at the offset the editor detects (a repeater pair keeps its
+// offset); TX as a frequency text; Mode FM or DMR; power by level name; a
+// tone of the radio's tables; time slot 1 or 2; colour code 0-15; yes or no.
+// The reason names the field ("RX: not a number") when the text is refused.
+[[nodiscard]] std::variant<ChannelEdit, QString>
+editChannelCell(const RadioChannel& channel, ChannelCell cell, const QString& text);
+
+} // namespace nerka

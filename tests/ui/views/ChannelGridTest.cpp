@@ -1,0 +1,288 @@
+// The channel table as a spreadsheet: the clipboard with several rows, bulk
+// edits, fill down and sorting, with real widgets on the offscreen platform.
+
+#include "ui/views/ChannelsSection.h"
+
+#include "ui/rules/ChannelClipboard.h"
+#include "ui/views/ChannelTableModel.h"
+
+#include "TempSettings.h"
+#include "ViewsFixture.h"
+#include "tests/ui/ScriptedDialogs.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+using namespace nerka;
+using nerka::test::ScriptedDialogs;
+using nerka::test::ViewsFixture;
+
+namespace {
+
+class ChannelGridTest : public ViewsFixture {
+protected:
+    ScriptedDialogs dialogs;
+
+    // Shows the section with the table focused, so the table's shortcuts work.
+    static void focus(ChannelsSection& section) {
+        section.show();
+        QApplication::setActiveWindow(&section);
+        section.view()->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&section));
+    }
+
+    static void selectChannels(ChannelsSection& section, const QList<int>& numbers) {
+        section.view()->clearSelection();
+        section.selectKeys(numbers);
+    }
+
+    static void press(ChannelsSection& section, Qt::Key key,
+                      Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(section.view(), key, modifiers);
+    }
+};
+
+} // namespace
+
+TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    // Copy puts both forms of channels 2 and 3 on the clipboard.
+    selectChannels(section, {2, 3});
+    press(section, Qt::Key_C);
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels copied."));
+    const QMimeData* data = clipboard->mimeData();
+    ASSERT_TRUE(data->hasFormat(ChannelClipboard::mimeType()));
+    const QStringList lines = data->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Name\tRX (MHz)\tTX (MHz)\tMode")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("DB0ABC\t438.61250\t431.01250\tDMR")));
+
+    // Paste after channel 1: the copies become 2 and 3, the others move up
+    // and the zone follows its channels; one undo step takes it back.
+    const RadioChannel dmr = channel(2);
+    const QList<int> zoneBefore = controller.zones().first().memberIndices;
+    selectChannels(section, {1});
+    press(section, Qt::Key_V);
+    ASSERT_EQ(section.recordCount(), 6);
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels pasted → 2–3."));
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 3}));
+    RadioChannel copy = channel(2);
+    copy.number = dmr.number;
+    EXPECT_EQ(copy, dmr);
+    EXPECT_EQ(channel(4), [&] {
+        RadioChannel moved = dmr;
+        moved.number = 4;
+        return moved;
+    }());
+    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 3}));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Paste 2 channels"));
+    (void)controller.undo();
+    EXPECT_EQ(section.recordCount(), 4);
+    EXPECT_EQ(controller.zones().first().memberIndices, zoneBefore);
+
+    // Text from a spreadsheet: rows through the import's rules, the refused
+    // row named in the one log line; without a selection at the end.
+    section.view()->clearSelection();
+    clipboard->setText(QStringLiteral("Name\tRX (MHz)\tTX (MHz)\nA\t145,5\t\nB\tabc\t\n"));
+    press(section, Qt::Key_V);
+    ASSERT_EQ(section.recordCount(), 5);
+    EXPECT_EQ(channel(5).name, QStringLiteral("A"));
+    EXPECT_EQ(channel(5).txHz, 145'500'000u);
+    EXPECT_EQ(controller.log().last(),
+              QStringLiteral("• Channel pasted → 5; 1 row skipped: line 3 RX 'abc' is not a "
+                             "frequency."));
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5}));
+    clipboard->setText(QStringLiteral("B\tabc"));
+    press(section, Qt::Key_V);
+    settle();
+    EXPECT_EQ(section.recordCount(), 5);
+    EXPECT_EQ(controller.lastErrorText(),
+              QStringLiteral("No channels pasted: 1 row skipped: line 1 RX 'abc' is not a "
+                             "frequency."));
+
+    // Cut takes the selection away and leaves it on the clipboard; Ctrl+A
+    // selects every row.
+    selectChannels(section, {5});
+    press(section, Qt::Key_X);
+    EXPECT_EQ(section.recordCount(), 4);
+    EXPECT_TRUE(clipboard->text().contains(QStringLiteral("\nA\t145.50000")));
+    press(section, Qt::Key_A);
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{1, 2, 3, 4}));
+}
+
+TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
+    loadCodeplug();
+    ChannelsSection source(controller, dialogs);
+    selectChannels(source, {1, 2, 3, 4});
+    source.copySelection();
+
+    test::TempSettings otherSettings;
+    RadioController other{otherSettings.get()};
+    const CodeplugImage image = test::blankImage();
+    other.applyDecodedImage(image, RadioController::decodeImage(image));
+    ChannelsSection target(other, dialogs);
+    target.paste();
+    ASSERT_EQ(other.channels().size(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(other.channels().at(i), controller.channels().at(i)) << i;
+}
+
+TEST_F(ChannelGridTest, ReturnOnSeveralRowsAsksForTheBulkEditorAndOnOneForTheEditor) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QSignalSpy bulk(&section, &ChannelsSection::editChannelsRequested);
+    QSignalSpy single(&section, &ListSection::editRequested);
+    selectChannels(section, {1, 3, 4});
+    press(section, Qt::Key_Return, Qt::NoModifier);
+    ASSERT_EQ(bulk.size(), 1);
+    EXPECT_EQ(bulk.first().first().value<QList<int>>(), (QList<int>{1, 3, 4}));
+    EXPECT_EQ(section.contextActions().first()->text(), QStringLiteral("Edit 3 channels…"));
+    selectChannels(section, {2});
+    press(section, Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(bulk.size(), 1);
+    ASSERT_EQ(single.size(), 1);
+    EXPECT_EQ(single.first().first().toInt(), 2);
+}
+
+TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    const auto cell = [&](int row, int column) { return view->model()->index(row, column); };
+
+    // Typing into the RX cell of the repeater (row 1) keeps its offset.
+    view->setCurrentIndex(cell(1, ChannelTableModel::RxColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, view);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("439,2125"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(channel(2).rxHz, 439'212'500u);
+    EXPECT_EQ(channel(2).txHz, 431'612'500u);
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit channel 2"));
+
+    // Return commits and goes on to the next row's cell.
+    view->setCurrentIndex(cell(2, ChannelTableModel::NameColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("Wetter 2"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(channel(3).name, QStringLiteral("Wetter 2"));
+    EXPECT_EQ(view->currentIndex(), cell(3, ChannelTableModel::NameColumn));
+
+    // Tab goes on to the next cell, and from the last one out of the table.
+    view->setCurrentIndex(cell(3, ChannelTableModel::RxColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(view->currentIndex().column(), int(ChannelTableModel::TxColumn));
+    QWidget* txEditor = QApplication::focusWidget();
+    ASSERT_NE(txEditor, view);
+    QTest::keyClick(txEditor, Qt::Key_Tab);
+    EXPECT_FALSE(view->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_NE(QApplication::focusWidget(), view);
+
+    // An entry the rules refuse changes nothing; the reason is shown.
+    const RadioChannel before = channel(1);
+    EXPECT_FALSE(
+        view->model()->setData(cell(0, ChannelTableModel::RxColumn), QStringLiteral("abc")));
+    EXPECT_EQ(channel(1), before);
+    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX: ")));
+    EXPECT_EQ(view->accessibleDescription(), section.lastCellProblem());
+    EXPECT_FALSE(view->model()->setData(cell(0, ChannelTableModel::NameColumn), QString()));
+    EXPECT_EQ(section.lastCellProblem(), QStringLiteral("Name: enter a name"));
+    EXPECT_EQ(channel(1), before);
+
+    // Escape leaves the cell as it was.
+    view->setCurrentIndex(cell(0, ChannelTableModel::NameColumn));
+    QTest::keyClick(view, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    QTest::keyClicks(editor, QStringLiteral("zzz"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(channel(1).name, before.name);
+}
+
+TEST_F(ChannelGridTest, SortingSortsTheViewAndRenumberingIsOneStep) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    const QList<RadioChannel> before = controller.channels();
+    // By RX descending: 438.6125 (2), 446.00625 (4) … as frequencies, not texts.
+    static_cast<QTableView*>(view)->sortByColumn(ChannelTableModel::RxColumn, Qt::AscendingOrder);
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        names << view->model()->index(row, ChannelTableModel::NameColumn).data().toString();
+    EXPECT_EQ(names, (QStringList{"S20", "Wetter", "DB0ABC", "PMR 1"}));
+    EXPECT_EQ(controller.channels(), before) << "sorting changes no number";
+    EXPECT_EQ(view->model()->index(0, 0).data().toInt(), 1);
+
+    selectChannels(section, {3});
+    section.renumberInViewOrder();
+    EXPECT_EQ(channel(2).name, QStringLiteral("Wetter"));
+    EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
+    // The zone that held channels 1 and 2 still holds S20 and DB0ABC.
+    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 2}));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Reorder channels"));
+    (void)controller.undo();
+    EXPECT_EQ(controller.channels(), before);
+}
+
+TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
+    loadCodeplug();
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    (void)controller.importChannels({test::fmChannel(QStringLiteral("A"), 145'500'000),
+                                     test::fmChannel(QStringLiteral("B"), 145'525'000),
+                                     test::fmChannel(QStringLiteral("C"), 1'000'000),
+                                     test::fmChannel(QStringLiteral("D"), 1'000'000)});
+    selectChannels(section, {5, 6, 7, 8});
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(7).rxHz, 145'550'000u);
+    EXPECT_EQ(channel(8).rxHz, 145'575'000u);
+    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels changed."));
+    // Name copies the top cell.
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::NameColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(8).name, QStringLiteral("A"));
+    EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
+}
+
+TEST_F(ChannelGridTest, ChosenColumnsAreRememberedAndTheZonesColumnNamesZones) {
+    loadCodeplug();
+    {
+        ChannelsSection section(controller, dialogs);
+        EXPECT_FALSE(section.isColumnShown(ChannelTableModel::ZonesColumn));
+        EXPECT_TRUE(section.isColumnShown(ChannelTableModel::DetailsColumn));
+        section.setColumnShown(ChannelTableModel::ZonesColumn, true);
+        section.setColumnShown(ChannelTableModel::DetailsColumn, false);
+    }
+    ChannelsSection again(controller, dialogs);
+    EXPECT_TRUE(again.isColumnShown(ChannelTableModel::ZonesColumn));
+    EXPECT_FALSE(again.isColumnShown(ChannelTableModel::DetailsColumn));
+    const QAbstractItemModel* model = again.view()->model();
+    EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
+              QStringLiteral("Home"));
+    EXPECT_EQ(model->index(2, ChannelTableModel::ZonesColumn).data().toString(), QString());
+    // A new zone's name appears at once.
+    (void)controller.updateZone(*controller.newZone(), QStringLiteral("Urlaub"), {0});
+    EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
+              QStringLiteral("Home, Urlaub"));
+}
