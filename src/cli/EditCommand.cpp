@@ -36,7 +36,6 @@ constexpr double kMaxBandLimitMHz = 9999; // 4 BCD digits
 // What a channel record can hold: 8 BCD digits of 10 Hz (the last 9 Hz are
 // cut), a colour code of 4 bits, an index into the 8 APRS systems.
 constexpr double kMaxChannelHz = 999'999'999;
-constexpr int kMaxColorCode = 15;
 constexpr int kMaxAprsIndex = AprsTable::kEntryCount - 1;
 
 std::optional<ThemeKind> themeKindFromText(const QString& text) {

@@ -11,7 +11,6 @@ namespace nerka {
 namespace {
 
 constexpr double kMaxMegahertz = 1000.0;
-constexpr std::int64_t kMaxColorCode = 15;
 
 bool isLineBreak(QChar c) {
     switch (c.unicode()) {

@@ -16,8 +16,6 @@ namespace nerka {
 
 namespace {
 
-constexpr int kMaxColorCode = 15;
-
 enum class Column {
     name,
     rx,

@@ -10,6 +10,9 @@
 
 namespace nerka {
 
+// A DMR colour code is 0 to 15.
+inline constexpr int kMaxColorCode = 15;
+
 enum class ChannelMode { fm, dmr };
 
 // Record codes: global 0, open 1, normal 2..14 (with a level), closed 15.

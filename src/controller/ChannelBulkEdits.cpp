@@ -18,8 +18,6 @@ namespace nerka {
 
 namespace {
 
-constexpr int kChannelCapacity = ChannelBank::kTotalChannels;
-
 QString pastedRange(int first, qsizetype count) {
     if (count == 1)
         return QString::number(first);
@@ -34,13 +32,13 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
         return *refused;
     if (count == 0)
         return EditResult::nothingToDo();
-    if (m_channels.size() + count > kChannelCapacity) {
+    if (m_channels.size() + count > ChannelBank::kTotalChannels) {
         return EditResult::refused(
             RefusalKind::full,
             QStringLiteral("Channel memory is full (max %1): %2 to paste, %3 free.")
-                .arg(kChannelCapacity)
+                .arg(ChannelBank::kTotalChannels)
                 .arg(count)
-                .arg(kChannelCapacity - m_channels.size()));
+                .arg(ChannelBank::kTotalChannels - m_channels.size()));
     }
     if (afterNumber && !channel(*afterNumber))
         afterNumber.reset();
@@ -51,7 +49,7 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     for (const RadioChannel& c : m_channels)
         used.insert(c.number - 1);
     QList<int> freeSlots;
-    for (int slot = 0; slot < kChannelCapacity && freeSlots.size() < count; ++slot) {
+    for (int slot = 0; slot < ChannelBank::kTotalChannels && freeSlots.size() < count; ++slot) {
         if (!used.contains(slot))
             freeSlots.append(slot);
     }

@@ -17,7 +17,6 @@ namespace {
 // Undo keeps this many steps. Every step shares the unchanged buffers of its
 // neighbours, but each edit detaches the region it wrote (up to ~80 KB).
 constexpr qsizetype kUndoLimit = 100;
-constexpr int kChannelCapacity = 1024;
 constexpr int kContactCapacity = 1024;
 constexpr int kTalkgroupCapacity = 76;
 constexpr int kZoneCapacity = 68;
@@ -26,12 +25,13 @@ const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
 
 QString channelFullText() {
-    return QStringLiteral("Channel memory is full (max %1).").arg(kChannelCapacity);
+    return QStringLiteral("Channel memory is full (max %1).").arg(ChannelBank::kTotalChannels);
 }
 
 EditRefusal notLocated(const char* what, long long number) {
-    return {RefusalKind::notFound, QStringLiteral("Could not locate %1 %2 in memory.")
-                                       .arg(QLatin1String(what), QString::asprintf("%lld", number))};
+    return {RefusalKind::notFound,
+            QStringLiteral("Could not locate %1 %2 in memory.")
+                .arg(QLatin1String(what), QString::asprintf("%lld", number))};
 }
 
 std::optional<int> lowestFree(const QSet<int>& used, int capacity) {
@@ -106,9 +106,8 @@ QString plural(qsizetype count, const char* one, const char* many) {
 CodeplugDocument::CodeplugDocument(QObject* parent) : QObject(parent) {}
 
 std::optional<RadioChannel> CodeplugDocument::channel(int number) const {
-    const auto it = std::lower_bound(
-        m_channels.begin(), m_channels.end(), number,
-        [](const RadioChannel& c, int n) { return c.number < n; });
+    const auto it = std::lower_bound(m_channels.begin(), m_channels.end(), number,
+                                     [](const RadioChannel& c, int n) { return c.number < n; });
     if (it == m_channels.end() || it->number != number)
         return std::nullopt;
     return *it;
@@ -322,8 +321,8 @@ EditResult CodeplugDocument::restore(QList<Step>& from, QList<Step>& to, const Q
         setUndo(std::move(source), std::move(target));
     else
         setUndo(std::move(target), std::move(source));
-    return EditResult::done(replaceImage(step.image), verb + QStringLiteral(": ") + step.label +
-                                                          QLatin1Char('.'));
+    return EditResult::done(replaceImage(step.image),
+                            verb + QStringLiteral(": ") + step.label + QLatin1Char('.'));
 }
 
 EditResult CodeplugDocument::undo() {
@@ -340,7 +339,7 @@ std::optional<int> CodeplugDocument::freeChannelSlot(const QSet<int>& taken) con
     QSet<int> used = taken;
     for (const RadioChannel& channel : m_channels)
         used.insert(channel.number - 1);
-    return lowestFree(used, kChannelCapacity);
+    return lowestFree(used, ChannelBank::kTotalChannels);
 }
 
 EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) {
@@ -437,7 +436,8 @@ EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
         return EditResult::refused(RefusalKind::full, QStringLiteral("Channel memory is full."));
     }
     if (result.isDone()) {
-        m_undo.last().label = QStringLiteral("Import %1").arg(plural(placed, "channel", "channels"));
+        m_undo.last().label =
+            QStringLiteral("Import %1").arg(plural(placed, "channel", "channels"));
         Q_EMIT undoStateChanged();
         result.setSummary(QStringLiteral("%1 channels imported.").arg(placed));
         result.setCreatedKey(*first);
@@ -465,8 +465,8 @@ EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
 EditResult CodeplugDocument::duplicateChannel(int original) {
     if (auto refused = guard())
         return *refused;
-    const auto record = channel(original) ? readChannelRecord(original - 1, *m_image)
-                                          : std::optional<QByteArray>{};
+    const auto record =
+        channel(original) ? readChannelRecord(original - 1, *m_image) : std::optional<QByteArray>{};
     if (!record)
         return EditResult::refused(RefusalKind::notFound, notLocated("channel", original).text);
     const auto slot = freeChannelSlot({});
@@ -577,13 +577,13 @@ EditResult CodeplugDocument::updateContact(int slot, const ContactEdit& contactE
     const bool isNew = std::none_of(m_contacts.begin(), m_contacts.end(),
                                     [&](const DMRContact& c) { return c.slot == slot; });
     // One substitution pass, so a "%n" typed into a name stays as typed.
-    return edit((isNew ? QStringLiteral("New contact %1") : QStringLiteral("Edit contact %1"))
-                    .arg(slot + 1),
-                [&](CodeplugImage& image) { return applyContactEdit(contactEdit, slot, image); },
-                notLocated("contact", slot + 1LL),
-                QStringLiteral("Contact %1 changed: %2 (ID %3)")
-                    .arg(QString::number(slot + 1), contactEdit.name,
-                         QString::number(contactEdit.dmrID)));
+    return edit(
+        (isNew ? QStringLiteral("New contact %1") : QStringLiteral("Edit contact %1"))
+            .arg(slot + 1),
+        [&](CodeplugImage& image) { return applyContactEdit(contactEdit, slot, image); },
+        notLocated("contact", slot + 1LL),
+        QStringLiteral("Contact %1 changed: %2 (ID %3)")
+            .arg(QString::number(slot + 1), contactEdit.name, QString::number(contactEdit.dmrID)));
 }
 
 RecordReferences CodeplugDocument::referencesToContact(int slot) const {
@@ -706,8 +706,8 @@ EditResult CodeplugDocument::reorderTalkgroups(const QList<int>& indices) {
     for (int index : indices) {
         const auto it = std::find_if(m_talkgroups.begin(), m_talkgroups.end(),
                                      [&](const Talkgroup& t) { return t.index == index; });
-        order.append(TalkgroupOrderEntry{
-            index, it == m_talkgroups.end() ? 0 : int(it->memberSlots.size())});
+        order.append(
+            TalkgroupOrderEntry{index, it == m_talkgroups.end() ? 0 : int(it->memberSlots.size())});
     }
     EditResult result = edit(
         QStringLiteral("Reorder talkgroups"),
@@ -746,13 +746,13 @@ RecordReferences CodeplugDocument::referencesToChannels(const QList<int>& number
 EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
     const bool isNew = std::none_of(m_zones.begin(), m_zones.end(),
                                     [&](const Zone& z) { return z.index == index; });
-    return edit((isNew ? QStringLiteral("New zone %1") : QStringLiteral("Edit zone %1"))
-                    .arg(index + 1),
-                [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, index, image); },
-                notLocated("zone", index + 1LL),
-                QStringLiteral("Zone %1 changed: %2 (%3 channels)")
-                    .arg(QString::number(index + 1), zoneEdit.name,
-                         QString::number(zoneEdit.memberIndices.size())));
+    return edit(
+        (isNew ? QStringLiteral("New zone %1") : QStringLiteral("Edit zone %1")).arg(index + 1),
+        [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, index, image); },
+        notLocated("zone", index + 1LL),
+        QStringLiteral("Zone %1 changed: %2 (%3 channels)")
+            .arg(QString::number(index + 1), zoneEdit.name,
+                 QString::number(zoneEdit.memberIndices.size())));
 }
 
 EditResult CodeplugDocument::deleteZone(int index) {
@@ -783,29 +783,29 @@ EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
 // ---- settings and themes ----
 
 EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
-    EditResult result =
-        edit(QStringLiteral("Edit settings"),
-             [&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
-             EditRefusal{RefusalKind::invalid, QStringLiteral("Could not write settings.")},
-             QString());
+    EditResult result = edit(
+        QStringLiteral("Edit settings"),
+        [&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
+        EditRefusal{RefusalKind::invalid, QStringLiteral("Could not write settings.")}, QString());
     if (result.isDone()) {
         // What the block now holds: a call sign longer than its field or a
         // limit beyond four digits is stored cut.
         const DeviceSettings stored = m_settings.value_or(settings);
-        result.setSummary(QStringLiteral("Device settings changed: VHF %1\u2013%2, UHF %3\u2013%4 MHz.")
-                              .arg(stored.vhfMin)
-                              .arg(stored.vhfMax)
-                              .arg(stored.uhfMin)
-                              .arg(stored.uhfMax));
+        result.setSummary(
+            QStringLiteral("Device settings changed: VHF %1\u2013%2, UHF %3\u2013%4 MHz.")
+                .arg(stored.vhfMin)
+                .arg(stored.vhfMax)
+                .arg(stored.uhfMin)
+                .arg(stored.uhfMax));
     }
     return result;
 }
 
 EditResult CodeplugDocument::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
-    return edit(QStringLiteral("Edit theme (%1)").arg(themeKindText(kind)),
-                [&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },
-                EditRefusal{RefusalKind::invalid, QStringLiteral("Could not write theme.")},
-                QString());
+    return edit(
+        QStringLiteral("Edit theme (%1)").arg(themeKindText(kind)),
+        [&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },
+        EditRefusal{RefusalKind::invalid, QStringLiteral("Could not write theme.")}, QString());
 }
 
 } // namespace nerka

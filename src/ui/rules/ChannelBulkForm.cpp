@@ -10,18 +10,6 @@ namespace nerka {
 
 namespace {
 
-std::optional<Tone> toneOf(ToneKind kind, int ctcss, int dcs, bool inverted) {
-    switch (kind) {
-    case ToneKind::none:
-        return std::nullopt;
-    case ToneKind::ctcss:
-        return Tone::ctcss(ctcss);
-    case ToneKind::dcs:
-        return Tone::dcs(dcs, inverted);
-    }
-    return std::nullopt;
-}
-
 // A value standing for the field of one channel; two channels agree on the
 // field when these are equal.
 QString fieldKey(BulkField field, const RadioChannel& c) {
@@ -183,10 +171,12 @@ ChannelBulkForm::Result ChannelBulkForm::apply() const {
         set(BulkField::contact, [&] { e.contactSlot = v.contactSlot; });
         set(BulkField::groupList, [&] { e.groupListIndex = v.groupListIndex; });
         set(BulkField::bandwidth, [&] { e.bandwidthWide = v.bandwidthWide; });
-        set(BulkField::rxTone,
-            [&] { e.rxTone = toneOf(v.rxToneKind, v.rxCtcss, v.rxDcs, v.rxDcsInv); });
-        set(BulkField::txTone,
-            [&] { e.txTone = toneOf(v.txToneKind, v.txCtcss, v.txDcs, v.txDcsInv); });
+        set(BulkField::rxTone, [&] {
+            e.rxTone = ChannelForm::toneFrom(v.rxToneKind, v.rxCtcss, v.rxDcs, v.rxDcsInv);
+        });
+        set(BulkField::txTone, [&] {
+            e.txTone = ChannelForm::toneFrom(v.txToneKind, v.txCtcss, v.txDcs, v.txDcsInv);
+        });
         set(BulkField::squelch, [&] {
             e.squelchMode = v.squelchMode;
             e.squelchLevel = v.squelchLevel;

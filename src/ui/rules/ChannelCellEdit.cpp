@@ -9,7 +9,6 @@ namespace nerka {
 namespace {
 
 constexpr qsizetype kMaxNameLength = 16;
-constexpr int kMaxColorCode = 15;
 
 QString yesNo(bool flag) {
     return flag ? QStringLiteral("Yes") : QStringLiteral("No");

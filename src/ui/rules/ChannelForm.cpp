@@ -13,18 +13,6 @@ constexpr std::int64_t kHighBandOffsetHz = 7'600'000;
 constexpr int kDefaultCtcssTenths = 670;
 constexpr int kDefaultDcsCode = 23;
 
-std::optional<Tone> toneOf(ToneKind kind, int ctcss, int dcs, bool dcsInverted) {
-    switch (kind) {
-    case ToneKind::none:
-        return std::nullopt;
-    case ToneKind::ctcss:
-        return Tone::ctcss(ctcss);
-    case ToneKind::dcs:
-        return Tone::dcs(dcs, dcsInverted);
-    }
-    return std::nullopt;
-}
-
 void loadTone(const std::optional<Tone>& tone, ToneKind& kind, int& ctcss, int& dcs,
               bool& inverted) {
     kind = ToneKind::none;
@@ -44,6 +32,18 @@ void loadTone(const std::optional<Tone>& tone, ToneKind& kind, int& ctcss, int& 
 }
 
 } // namespace
+
+std::optional<Tone> ChannelForm::toneFrom(ToneKind kind, int ctcss, int dcs, bool dcsInverted) {
+    switch (kind) {
+    case ToneKind::none:
+        return std::nullopt;
+    case ToneKind::ctcss:
+        return Tone::ctcss(ctcss);
+    case ToneKind::dcs:
+        return Tone::dcs(dcs, dcsInverted);
+    }
+    return std::nullopt;
+}
 
 std::int64_t ChannelForm::standardOffsetHz(std::uint64_t rxHz) {
     return rxHz < kStandardOffsetSplitHz ? kLowBandOffsetHz : kHighBandOffsetHz;
@@ -203,8 +203,8 @@ std::optional<ChannelEdit> ChannelForm::edit() const {
     edit.timeSlotTS2 = timeSlot2;
     edit.bandwidthWide = bandwidthWide;
     edit.rxOnly = rxOnly;
-    edit.rxTone = toneOf(rxToneKind, rxCtcss, rxDcs, rxDcsInv);
-    edit.txTone = toneOf(txToneKind, txCtcss, txDcs, txDcsInv);
+    edit.rxTone = ChannelForm::toneFrom(rxToneKind, rxCtcss, rxDcs, rxDcsInv);
+    edit.txTone = ChannelForm::toneFrom(txToneKind, txCtcss, txDcs, txDcsInv);
     edit.contactSlot = contactSlot;
     edit.groupListIndex = groupListIndex;
     edit.squelchMode = squelchMode;

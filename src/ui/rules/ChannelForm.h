@@ -28,6 +28,9 @@ public:
     // The standard repeater offset for a receive frequency: 0.6 MHz below
     // 300 MHz, 7.6 MHz from there up.
     [[nodiscard]] static std::int64_t standardOffsetHz(std::uint64_t rxHz);
+    // The tone a kind picker and its two value pickers stand for.
+    [[nodiscard]] static std::optional<Tone> toneFrom(ToneKind kind, int ctcss, int dcs,
+                                                      bool dcsInverted);
     // The mode a stored RX/TX pair opens in, and for `custom` the offset text
     // ("%g" of the difference in MHz; empty for the other modes). Never split.
     struct Detected {
