@@ -89,8 +89,26 @@ QString powerText(std::uint8_t raw) {
 
 // The key of the record named `name` (exactly, else ignoring case), or of
 // "#N" (1-based).
-std::optional<int> keyNamed(const QHash<int, QString>& byKey, const QString& name) {
-    // The lowest key wins when several records share a name.
+
+QString toneText(const std::optional<Tone>& tone) {
+    return tone ? tone->displayText() : QString();
+}
+
+std::optional<Column> columnNamed(const QString& header) {
+    const QString wanted = header.trimmed().toLower();
+    const auto& names = columnNames();
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        for (const QString& name : names[c]) {
+            if (name.toLower() == wanted)
+                return Column(c);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> referenceNamed(const QHash<int, QString>& byKey, const QString& name) {
     std::optional<int> exact;
     std::optional<int> caseless;
     for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
@@ -112,24 +130,6 @@ std::optional<int> keyNamed(const QHash<int, QString>& byKey, const QString& nam
     }
     return std::nullopt;
 }
-
-QString toneText(const std::optional<Tone>& tone) {
-    return tone ? tone->displayText() : QString();
-}
-
-std::optional<Column> columnNamed(const QString& header) {
-    const QString wanted = header.trimmed().toLower();
-    const auto& names = columnNames();
-    for (std::size_t c = 0; c < names.size(); ++c) {
-        for (const QString& name : names[c]) {
-            if (name.toLower() == wanted)
-                return Column(c);
-        }
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 std::optional<std::optional<Tone>> parseToneText(const QString& text) {
     const QString t = text.trimmed();
@@ -297,7 +297,7 @@ std::variant<RowRead, QString> readRow(const QStringList& fields,
         const auto text = given(column);
         if (!text)
             continue;
-        const auto key = keyNamed(*byKey, *text);
+        const auto key = referenceNamed(*byKey, *text);
         if (!key)
             return QStringLiteral("%1 '%2' unknown").arg(what, *text);
         *target = *key;
@@ -328,10 +328,10 @@ std::variant<RowRead, QString> readRow(const QStringList& fields,
     QList<int> zones;
     if (const auto zoneText = given(Column::zones)) {
         QStringList wanted{*zoneText};
-        if (!keyNamed(names.zoneList, *zoneText))
+        if (!referenceNamed(names.zoneList, *zoneText))
             wanted = zoneText->split(u',', Qt::SkipEmptyParts);
         for (const QString& name : wanted) {
-            const auto index = keyNamed(names.zoneList, name.trimmed());
+            const auto index = referenceNamed(names.zoneList, name.trimmed());
             if (!index || !names.zoneList.contains(*index))
                 return QStringLiteral("zone '%1' unknown").arg(name.trimmed());
             if (!zones.contains(*index))

@@ -32,6 +32,12 @@ struct ChannelRowNames {
     QHash<int, QString> zoneList;   // by zone index: the zones a file may name
 };
 
+// The record a reference names: its name as `byKey` has it (exactly, else
+// ignoring case; the lowest key wins when several share a name), or "#"
+// and its 1-based position. None when nothing has that name.
+[[nodiscard]] std::optional<int> referenceNamed(const QHash<int, QString>& byKey,
+                                                const QString& name);
+
 // The header row's column names, in order.
 [[nodiscard]] const QStringList& channelRowColumns();
 

@@ -573,6 +573,39 @@ std::optional<int> CodeplugDocument::freeContactSlot() const {
     return lowestFree(used, kContactCapacity);
 }
 
+EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
+    if (auto refused = guard())
+        return *refused;
+    if (edits.isEmpty())
+        return EditResult::refused(RefusalKind::invalid, QStringLiteral("No contacts to import."));
+    QSet<int> used;
+    for (const DMRContact& contact : m_contacts)
+        used.insert(contact.slot);
+    QList<int> slots;
+    for (int slot = 0; slot < kContactCapacity && slots.size() < edits.size(); ++slot) {
+        if (!used.contains(slot))
+            slots.append(slot);
+    }
+    // Part of a list would leave the user to find out which contacts are missing.
+    if (slots.size() < edits.size())
+        return EditResult::refused(
+            RefusalKind::full, QStringLiteral("Contact memory is full (max %1): %2 to import, %3 "
+                                              "free.")
+                                   .arg(kContactCapacity)
+                                   .arg(edits.size())
+                                   .arg(slots.size()));
+    const QString what = plural(edits.size(), "contact", "contacts");
+    return edit(
+        QStringLiteral("Import %1").arg(what),
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (qsizetype i = 0; i < edits.size(); ++i)
+                regions.merge(applyContactEdit(edits[i], slots[i], image));
+            return regions;
+        },
+        notLocated("contact", slots.last() + 1LL), QStringLiteral("%1 imported.").arg(what));
+}
+
 EditResult CodeplugDocument::updateContact(int slot, const ContactEdit& contactEdit) {
     const bool isNew = std::none_of(m_contacts.begin(), m_contacts.end(),
                                     [&](const DMRContact& c) { return c.slot == slot; });
@@ -657,6 +690,13 @@ std::optional<int> CodeplugDocument::freeTalkgroupIndex() const {
 }
 
 EditResult CodeplugDocument::updateTalkgroup(int index, const TalkgroupEdit& groupEdit) {
+    // The codec keeps only as many members as the list holds: more would be
+    // dropped without a word.
+    if (const int limit = talkgroupMemberLimit(); groupEdit.memberSlots.size() > limit)
+        return EditResult::refused(
+            RefusalKind::full, QStringLiteral("Talkgroup '%1' holds at most %2 contacts, not %3.")
+                                   .arg(groupEdit.name, QString::number(limit),
+                                        QString::number(groupEdit.memberSlots.size())));
     const bool isNew = std::none_of(m_talkgroups.begin(), m_talkgroups.end(),
                                     [&](const Talkgroup& t) { return t.index == index; });
     return edit((isNew ? QStringLiteral("New talkgroup %1") : QStringLiteral("Edit talkgroup %1"))
@@ -744,6 +784,11 @@ RecordReferences CodeplugDocument::referencesToChannels(const QList<int>& number
 }
 
 EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
+    if (const int limit = zoneMemberLimit(); zoneEdit.memberIndices.size() > limit)
+        return EditResult::refused(RefusalKind::full,
+                                   QStringLiteral("Zone '%1' holds at most %2 channels, not %3.")
+                                       .arg(zoneEdit.name, QString::number(limit),
+                                            QString::number(zoneEdit.memberIndices.size())));
     const bool isNew = std::none_of(m_zones.begin(), m_zones.end(),
                                     [&](const Zone& z) { return z.index == index; });
     return edit(

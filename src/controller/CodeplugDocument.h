@@ -137,6 +137,9 @@ public:
     [[nodiscard]] std::optional<int> freeTalkgroupIndex() const;
     [[nodiscard]] std::optional<int> freeZoneIndex() const;
     EditResult updateContact(int slot, const ContactEdit& edit);
+    // New contacts in the lowest free slots, in order, as one step; refused
+    // whole when they do not all fit.
+    EditResult importContacts(const QList<ContactEdit>& edits);
     // Deletes the contact, clears it as any channel's contact and removes it
     // from every talkgroup.
     EditResult deleteContact(int slot);

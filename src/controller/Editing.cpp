@@ -4,6 +4,7 @@
 
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelCsvImport.h"
+#include "codeplug/ContactCsv.h"
 #include "codeplug/MemberLists.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -117,6 +118,33 @@ void RadioController::importChannelCsv(const QString& path) {
     (void)importChannels(csv.channels);
 }
 
+void RadioController::importContactsCsv(const QString& path) {
+    const auto read = FileStore::read(path, FileStore::Kind::channelCsv);
+    if (const auto* failure = std::get_if<QString>(&read))
+        return reportError(*failure);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(std::get<QByteArray>(read));
+    if (decoder.hasError())
+        return reportError(QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
+                               .arg(FileStore::displayName(path)));
+    const ContactCsvRead csv = parseContactsCsv(text);
+    if (csv.contacts.isEmpty())
+        return reportError(
+            QStringLiteral("No valid contacts found in the CSV%1")
+                .arg(csv.skipped.isEmpty()
+                         ? QStringLiteral(". Format: Name,DMR-ID,Type,Time slot")
+                         : QStringLiteral(": ") + skippedRowsText(csv.skipped) + u'.'));
+    EditResult result = m_document.importContacts(csv.contacts);
+    if (result.isRefused() && result.refusal()->kind != RefusalKind::busy)
+        return reportError(result.refusal()->text);
+    if (result.isDone() && !csv.skipped.isEmpty()) {
+        QString summary = result.summary();
+        summary.chop(1);
+        result.setSummary(summary + QStringLiteral("; ") + skippedRowsText(csv.skipped) + u'.');
+    }
+    (void)report(std::move(result));
+}
+
 void RadioController::copyChannel(const RadioChannel& channel) {
     if (!image())
         return;
@@ -124,8 +152,7 @@ void RadioController::copyChannel(const RadioChannel& channel) {
     const auto record = readChannelRecord(number - 1, *image());
     assignChannelClipboard(record);
     if (!record)
-        return reportError(
-            QStringLiteral("Could not locate channel %1 in memory.").arg(number));
+        return reportError(QStringLiteral("Could not locate channel %1 in memory.").arg(number));
     log(QStringLiteral("Channel %1 copied.").arg(number));
 }
 

@@ -362,6 +362,10 @@ public:
     bool exportChannelsTable(const QList<int>& numbers, const QString& path);
     // Every contact as CSV (ContactCsv.h). Logs "N contacts exported to NAME.".
     bool exportContactsCsv(const QString& path);
+    // Reads contacts from a CSV file (the layout exportContactsCsv writes) and
+    // adds them as one step; unreadable rows are skipped and named in the log
+    // line, a file without one readable row is an error.
+    void importContactsCsv(const QString& path);
     // The names the channel table files use for references, from the lists.
     [[nodiscard]] ChannelRowNames channelRowNames() const;
 

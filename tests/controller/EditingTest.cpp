@@ -211,7 +211,8 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     load();
     const QByteArray original = at(Bank::eeprom, channelRecord(2), 56);
 
-    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt) << "nothing copied yet";
+    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt)
+        << "nothing copied yet";
     controller.copyChannel(channel(2));
     EXPECT_TRUE(controller.hasChannelClipboard());
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
@@ -284,7 +285,10 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
              EXPECT_EQ(controller.talkgroups()[0].contactNames,
                        (QStringList{QStringLiteral("TG 262"), QStringLiteral("TG 2621")}));
          }},
-        {"reorder channels", [&] { return controller.reorderChannels({channel(3), channel(1), channel(2)}); },
+        {"reorder channels",
+         [&] {
+             return controller.reorderChannels({channel(3), channel(1), channel(2)});
+         },
          QStringLiteral("• Channels reordered."),
          [&] {
              EXPECT_EQ(controller.zones()[0].channelNames,
@@ -501,6 +505,19 @@ TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
                            QStringLiteral("• Error: No valid channels found in the CSV. Format: "
                                           "Name,RX,TX,Mode,\u2026")}));
     EXPECT_EQ(controller.channels().size(), 1);
+}
+
+TEST_F(EditingTest, ContactsThatDoNotAllFitAreNotImported) {
+    load();
+    const QList<ContactEdit> many(
+        1025, ContactEdit{QStringLiteral("TG"), 262, ContactType::group, TimeSlotOverride::none});
+    const EditResult refused = controller.document().importContacts(many);
+    ASSERT_TRUE(refused.isRefused());
+    EXPECT_EQ(refused.refusal()->text,
+              QStringLiteral("Contact memory is full (max 1024): 1025 to import, 1024 free."));
+    EXPECT_TRUE(controller.contacts().isEmpty());
+    EXPECT_TRUE(controller.document().importContacts(many.mid(0, 3)).isDone());
+    EXPECT_EQ(controller.contacts().size(), 3);
 }
 
 TEST_F(EditingTest, UndoAndRedoRestoreImageDirtySetAndLists) {

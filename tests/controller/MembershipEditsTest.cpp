@@ -89,6 +89,20 @@ TEST(MembershipEditsTest, LimitsPerRadioFamily) {
         ASSERT_TRUE(full.isRefused());
         EXPECT_TRUE(full.refusal()->text.contains(QString::number(c.talkgroupLimit)));
         EXPECT_EQ(document.talkgroups().first().memberSlots.size(), c.talkgroupLimit);
+
+        // A whole-record edit past the limit is refused too, not cut short.
+        const EditResult zoneEdit =
+            document.updateZone(0, {QStringLiteral("Local"), numberRange(0, c.zoneLimit)});
+        ASSERT_TRUE(zoneEdit.isRefused());
+        EXPECT_EQ(zoneEdit.refusal()->text,
+                  QStringLiteral("Zone 'Local' holds at most %1 channels, not %2.")
+                      .arg(c.zoneLimit)
+                      .arg(c.zoneLimit + 1));
+        EXPECT_TRUE(
+            document
+                .updateTalkgroup(0, {QStringLiteral("Bayern"), numberRange(0, c.talkgroupLimit)})
+                .isRefused());
+        EXPECT_EQ(document.talkgroups().first().memberSlots.size(), c.talkgroupLimit);
     }
     EXPECT_EQ(CodeplugDocument::zoneMemberLimit(std::nullopt), 80);
 }

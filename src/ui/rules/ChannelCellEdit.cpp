@@ -16,7 +16,10 @@ QString yesNo(bool flag) {
 
 } // namespace
 
-QString channelCellText(const RadioChannel& c, ChannelCell cell) {
+QString channelCellText(const RadioChannel& c, ChannelCell cell, const ChannelRowNames& names) {
+    const auto reference = [](const QHash<int, QString>& byKey, const std::optional<int>& key) {
+        return key ? byKey.value(*key, QStringLiteral("#%1").arg(*key + 1)) : QString();
+    };
     switch (cell) {
     case ChannelCell::name:
         return c.name;
@@ -40,12 +43,17 @@ QString channelCellText(const RadioChannel& c, ChannelCell cell) {
         return yesNo(c.skipScan);
     case ChannelCell::rxOnly:
         return yesNo(c.rxOnly);
+    case ChannelCell::contact:
+        return reference(names.contacts, c.contactIndex);
+    case ChannelCell::groupList:
+        return reference(names.groupLists, c.groupListIndex);
     }
     return {};
 }
 
 std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel, ChannelCell cell,
-                                                   const QString& text) {
+                                                   const QString& text,
+                                                   const ChannelRowNames& names) {
     ChannelForm form(channel);
     const QString t = text.trimmed();
     switch (cell) {
@@ -116,6 +124,19 @@ std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel, 
                                                   : QStringLiteral("RX only")) +
                    QStringLiteral(": Yes or No");
         (cell == ChannelCell::scanSkip ? form.skipScan : form.rxOnly) = *flag;
+        break;
+    }
+    case ChannelCell::contact:
+    case ChannelCell::groupList: {
+        const bool contact = cell == ChannelCell::contact;
+        std::optional<int> key;
+        if (!t.isEmpty()) {
+            key = referenceNamed(contact ? names.contacts : names.groupLists, t);
+            if (!key)
+                return contact ? QStringLiteral("Contact (TX): no contact named '%1'").arg(t)
+                               : QStringLiteral("Group list: no talkgroup list named '%1'").arg(t);
+        }
+        (contact ? form.contactSlot : form.groupListIndex) = key;
         break;
     }
     }

@@ -50,6 +50,13 @@ void ChannelTableModel::columnChanged(int column) {
         Q_EMIT dataChanged(index(0, column), index(int(m_rows.size()) - 1, column));
 }
 
+ChannelRowNames ChannelTableModel::referenceNames() const {
+    ChannelRowNames names;
+    names.contacts = m_contactNames;
+    names.groupLists = m_groupListNames;
+    return names;
+}
+
 bool ChannelTableModel::refreshContactNames() {
     QHash<int, QString> names;
     names.reserve(m_controller.contacts().size());
@@ -129,6 +136,10 @@ std::optional<ChannelCell> ChannelTableModel::cellOf(int column) {
         return ChannelCell::scanSkip;
     case RxOnlyColumn:
         return ChannelCell::rxOnly;
+    case ContactColumn:
+        return ChannelCell::contact;
+    case GroupListColumn:
+        return ChannelCell::groupList;
     default:
         return std::nullopt;
     }
@@ -165,7 +176,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
     const RadioChannel channel = m_rows.at(index.row());
-    auto edit = editChannelCell(channel, *cell, value.toString());
+    auto edit = editChannelCell(channel, *cell, value.toString(), referenceNames());
     if (const auto* reason = std::get_if<QString>(&edit)) {
         Q_EMIT cellRefused(index, *reason);
         return false;
@@ -186,7 +197,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         return SearchProxyModel::channelSearchText(channel);
     case Qt::EditRole:
         if (const auto cell = cellOf(column))
-            return channelCellText(channel, *cell);
+            return channelCellText(channel, *cell, referenceNames());
         return {};
     case SortRole:
         switch (column) {

@@ -77,6 +77,8 @@ Q_SIGNALS:
 private:
     void apply(const ChangeSet& changes);
     // Each true when that list's names changed.
+    // The contact and talkgroup list names the reference cells show and read.
+    [[nodiscard]] ChannelRowNames referenceNames() const;
     bool refreshContactNames();
     bool refreshGroupListNames();
     bool refreshZoneNames();

@@ -1,7 +1,10 @@
 #include "ui/views/ContactsSection.h"
 
 #include "controller/RadioController.h"
+#include "ui/kit/Dialogs.h"
 #include "ui/views/ContactTableModel.h"
+
+#include <QAction>
 
 #include <QHeaderView>
 #include <QTableView>
@@ -19,6 +22,12 @@ ContactsSection::ContactsSection(RadioController& controller, Dialogs& dialogs, 
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setWordWrap(false);
     addRecordCommands(QStringLiteral("contact"));
+    m_import = addToolAction(QStringLiteral("Import contacts\u2026"),
+                             QStringLiteral("square.and.arrow.down.on.square"));
+    m_export = addToolAction(QStringLiteral("Export contacts\u2026"),
+                             QStringLiteral("square.and.arrow.up"));
+    connect(m_import, &QAction::triggered, this, &ContactsSection::importCsv);
+    connect(m_export, &QAction::triggered, this, &ContactsSection::exportCsv);
     setUpList(m_model, m_view, QStringLiteral("Search contacts"), false);
     m_view->setColumnWidth(ContactTableModel::NameColumn, 180);
 }
@@ -36,6 +45,22 @@ void ContactsSection::deleteRecord(int key) {
 
 void ContactsSection::updateActions() {
     updateRecordActions();
+    const bool idle = controller().image() && !controller().status().isWorking();
+    m_import->setEnabled(idle);
+    m_export->setEnabled(idle && !controller().contacts().isEmpty());
+}
+
+void ContactsSection::importCsv() {
+    dialogs().openFile(this, QStringLiteral("Import contacts from CSV"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       [this](const QString& path) { controller().importContactsCsv(path); });
+}
+
+void ContactsSection::exportCsv() {
+    dialogs().saveFile(this, QStringLiteral("Export contacts"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       QStringLiteral("contacts.csv"),
+                       [this](const QString& path) { (void)controller().exportContactsCsv(path); });
 }
 
 } // namespace nerka

@@ -9,7 +9,8 @@ namespace nerka {
 class ContactTableModel;
 
 // The list of DMR contacts: name, DMR ID, call type and time slot. "New", "Edit" and "Delete" in
-// the toolbar, "Edit contact" and "Delete contact" in the context menu.
+// the toolbar, "Edit contact" and "Delete contact" in the context menu; "Import contacts…" and
+// "Export contacts…" read and write them as CSV.
 class ContactsSection final : public ListSection {
     Q_OBJECT
 
@@ -23,7 +24,12 @@ protected:
     void updateActions() override;
 
 private:
+    void importCsv();
+    void exportCsv();
+
     ContactTableModel* m_model = nullptr;
+    QAction* m_import = nullptr;
+    QAction* m_export = nullptr;
     QTableView* m_view = nullptr;
 };
 

@@ -79,6 +79,31 @@ TEST(ChannelCellEditTest, CellsFollowTheEditorsRulesAndNameTheirProblem) {
     }
 }
 
+TEST(ChannelCellEditTest, ReferenceCellsTakeANameANumberOrNothing) {
+    ChannelRowNames names;
+    names.contacts = {{0, QStringLiteral("Bayern")}, {4, QStringLiteral("Local 9")}};
+    names.groupLists = {{1, QStringLiteral("DL")}};
+    RadioChannel dmr = repeater();
+    dmr.mode = ChannelMode::dmr;
+    dmr.contactIndex = 0;
+    EXPECT_EQ(channelCellText(dmr, ChannelCell::contact, names), QStringLiteral("Bayern"));
+    EXPECT_EQ(channelCellText(dmr, ChannelCell::groupList, names), QString());
+    const auto set = [&](ChannelCell cell, const char* text) {
+        return editChannelCell(dmr, cell, QString::fromUtf8(text), names);
+    };
+    const auto contactOf = [](const std::variant<ChannelEdit, QString>& r) {
+        return std::get<ChannelEdit>(r).contactSlot;
+    };
+    EXPECT_EQ(contactOf(set(ChannelCell::contact, "local 9")), 4) << "any case";
+    EXPECT_EQ(contactOf(set(ChannelCell::contact, "#5")), 4);
+    EXPECT_EQ(contactOf(set(ChannelCell::contact, "")), std::nullopt) << "cleared";
+    EXPECT_EQ(std::get<ChannelEdit>(set(ChannelCell::groupList, "DL")).groupListIndex, 1);
+    EXPECT_EQ(std::get<QString>(set(ChannelCell::contact, "Berlin")),
+              QStringLiteral("Contact (TX): no contact named 'Berlin'"));
+    EXPECT_EQ(std::get<QString>(set(ChannelCell::groupList, "EU")),
+              QStringLiteral("Group list: no talkgroup list named 'EU'"));
+}
+
 TEST(ChannelCellEditTest, FillDownCopiesOrContinuesAFrequencySeries) {
     struct Case {
         ChannelCell cell;

@@ -169,6 +169,38 @@ TEST_F(SectionsTest, ChannelImportsAppendPresetsAndCsvFiles) {
     EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel pasted → 2."));
 }
 
+TEST_F(SectionsTest, ContactsGoOutAndComeBackAsCsvInOneStep) {
+    loadCodeplug();
+    ContactsSection section(controller, dialogs);
+    const QList<DMRContact> before = controller.contacts();
+    ASSERT_FALSE(before.isEmpty());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("contacts.csv"));
+    dialogs.fileAnswers.enqueue(path);
+    actionNamed(&section, QStringLiteral("Export contacts…"))->trigger();
+    EXPECT_EQ(dialogs.last(QStringLiteral("save"))->title, QStringLiteral("Export contacts"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("No ID,,Group,\n"); // a row the import names and skips
+    file.close();
+
+    dialogs.fileAnswers.enqueue(path);
+    actionNamed(&section, QStringLiteral("Import contacts…"))->trigger();
+    const QList<DMRContact> after = controller.contacts();
+    ASSERT_EQ(after.size(), 2 * before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const DMRContact& copy = after[before.size() + i];
+        EXPECT_EQ(copy.name, before[i].name);
+        EXPECT_EQ(copy.dmrID, before[i].dmrID);
+        EXPECT_EQ(copy.type, before[i].type);
+        EXPECT_EQ(copy.timeSlotOverride, before[i].timeSlotOverride);
+    }
+    EXPECT_TRUE(controller.log().last().contains(QStringLiteral(" contacts imported; 1 row")))
+        << controller.log().last().toStdString();
+    EXPECT_EQ(controller.document().undoLabel(),
+              QStringLiteral("Import %1 contacts").arg(before.size()));
+}
+
 TEST_F(SectionsTest, WithoutACodeplugEveryListIsEmptyAndOnlySearchWorks) {
     ChannelsSection channels(controller, dialogs);
     ZonesSection zones(controller, dialogs);
