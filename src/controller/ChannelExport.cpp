@@ -35,10 +35,10 @@ ChannelRowNames RadioController::channelRowNames() const {
     return names;
 }
 
-bool RadioController::exportChannelsTable(const QList<int>& numbers, const QString& path) {
+std::optional<QList<RadioChannel>> RadioController::channelsToExport(const QList<int>& numbers) {
     if (!image()) {
         reportError(QStringLiteral("No codeplug loaded."));
-        return false;
+        return std::nullopt;
     }
     const QSet<int> wanted(numbers.begin(), numbers.end());
     QList<RadioChannel> chosen;
@@ -48,14 +48,21 @@ bool RadioController::exportChannelsTable(const QList<int>& numbers, const QStri
     }
     if (chosen.isEmpty()) {
         reportError(QStringLiteral("No channels to export."));
-        return false;
+        return std::nullopt;
     }
-    const QString text = channelRowsText(chosen, u',', channelRowNames());
+    return chosen;
+}
+
+bool RadioController::exportChannelsTable(const QList<int>& numbers, const QString& path) {
+    const std::optional<QList<RadioChannel>> chosen = channelsToExport(numbers);
+    if (!chosen)
+        return false;
+    const QString text = channelRowsText(*chosen, u',', channelRowNames());
     if (auto failure = FileStore::write(path, text.toUtf8())) {
         reportError(*failure);
         return false;
     }
-    log(exported(chosen.size(), "channel", "channels", path));
+    log(exported(chosen->size(), "channel", "channels", path));
     return true;
 }
 
@@ -77,28 +84,14 @@ bool RadioController::exportContactsCsv(const QString& path) {
 }
 
 bool RadioController::exportChannelsCsv(const QList<int>& numbers, const QString& path) {
-    if (!image()) {
-        reportError(QStringLiteral("No codeplug loaded."));
+    const std::optional<QList<RadioChannel>> chosen = channelsToExport(numbers);
+    if (!chosen)
         return false;
-    }
-    const QSet<int> wanted(numbers.begin(), numbers.end());
-    QList<RadioChannel> chosen;
-    for (const RadioChannel& channel : channels()) {
-        if (wanted.isEmpty() || wanted.contains(channel.number))
-            chosen.append(channel);
-    }
-    if (chosen.isEmpty()) {
-        reportError(QStringLiteral("No channels to export."));
-        return false;
-    }
-    if (auto failure = FileStore::write(path, repeaterListCsv(chosen).toUtf8())) {
+    if (auto failure = FileStore::write(path, repeaterListCsv(*chosen).toUtf8())) {
         reportError(*failure);
         return false;
     }
-    log(QStringLiteral("%1 %2 exported to %3.")
-            .arg(QString::number(chosen.size()),
-                 chosen.size() == 1 ? QStringLiteral("channel") : QStringLiteral("channels"),
-                 QFileInfo(path).fileName()));
+    log(exported(chosen->size(), "channel", "channels", path));
     return true;
 }
 

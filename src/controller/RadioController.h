@@ -1,10 +1,10 @@
 #pragma once
 
 #include "codeplug/AprsCodec.h"
+#include "codeplug/ChannelCsvRows.h"
 #include "codeplug/CodeplugImage.h"
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
-#include "codeplug/ChannelCsvRows.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
@@ -360,6 +360,9 @@ public:
     // group list and zones by name; the channel import reads it back. Logs
     // "N channels exported to NAME.".
     bool exportChannelsTable(const QList<int>& numbers, const QString& path);
+    // The channels with these numbers (every channel for none), or nothing
+    // after reporting that there is no codeplug or no channel to export.
+    std::optional<QList<RadioChannel>> channelsToExport(const QList<int>& numbers);
     // Every contact as CSV (ContactCsv.h). Logs "N contacts exported to NAME.".
     bool exportContactsCsv(const QString& path);
     // Reads contacts from a CSV file (the layout exportContactsCsv writes) and
