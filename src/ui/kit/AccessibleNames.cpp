@@ -1,5 +1,6 @@
 #include "AccessibleNames.h"
 
+#include "ui/kit/AccessibleItemView.h"
 #include "ui/kit/PopupMenu.h"
 
 #include <QAbstractItemView>
@@ -136,7 +137,7 @@ QAccessibleInterface* accessibleNamesFactory(const QString& className, QObject* 
     }
     if (className == QLatin1String("QToolButton"))
         return popupMenuButtonInterface(object);
-    return nullptr;
+    return itemViewInterface(className, object);
 }
 
 } // namespace

@@ -25,7 +25,9 @@ void addNamedClearButton(QLineEdit* field, const QString& name);
 // and text fields already answer with their label and are left to Qt.
 //
 // The same factory answers for tool buttons given a menu by attachPopupMenu
-// (PopupMenu.h): a menu button with the actions "Press" and "ShowMenu".
+// (PopupMenu.h): a menu button with the actions "Press" and "ShowMenu";
+// and for tables, lists and trees, which gain "ShowMenu" for their context
+// menu (AccessibleItemView.h).
 //
 // Call it once the QApplication exists and before any widget is asked for
 // its accessible interface: interfaces already created stay as they are.

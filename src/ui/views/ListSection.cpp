@@ -1,6 +1,7 @@
 #include "ui/views/ListSection.h"
 
 #include "controller/RadioController.h"
+#include "ui/kit/AccessibleItemView.h"
 #include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
@@ -333,21 +334,20 @@ QList<QAction*> ListSection::contextActions() const {
 
 void ListSection::showContextMenu(const QPoint& pos) {
     refreshActions();
-    // Opened with popup(), not exec(): the request returns at once, and the
-    // menu deletes itself when it closes.
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // One menu for the list's lifetime, filled afresh: assistive technology
+    // finds it under the list, and the items it has seen keep their menu.
+    // Opened with popup(), not exec(): the request returns at once.
+    if (!m_contextMenu)
+        m_contextMenu = newContextMenu(m_view);
+    m_contextMenu->clear();
     for (QAction* action : contextActions()) {
         if (action)
-            menu->addAction(action);
+            m_contextMenu->addAction(action);
         else
-            menu->addSeparator();
+            m_contextMenu->addSeparator();
     }
-    if (menu->isEmpty()) {
-        delete menu;
-        return;
-    }
-    menu->popup(m_view->viewport()->mapToGlobal(pos));
+    if (!m_contextMenu->isEmpty())
+        m_contextMenu->popup(m_view->viewport()->mapToGlobal(pos));
 }
 
 bool ListSection::eventFilter(QObject* watched, QEvent* event) {

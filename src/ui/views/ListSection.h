@@ -160,6 +160,7 @@ private:
     QAction* m_deleteAction = nullptr;
     QAction* m_contextEdit = nullptr;
     QAction* m_contextDelete = nullptr;
+    QMenu* m_contextMenu = nullptr; // the list's, kept: its items keep their place in the tree
 };
 
 } // namespace nerka

@@ -1,19 +1,26 @@
 #include "ui/kit/AccessibleNames.h"
+#include "ui/kit/AccessibleItemView.h"
 
 #include "../Accessible.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -169,6 +176,88 @@ TEST(AccessibleNames, UnlabelledSubclassedAndDestroyedBoxes) {
     again->setAccessibleName(QStringLiteral("Again"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(again)->text(QAccessible::Name),
               QStringLiteral("Again"));
+}
+
+// A list with a context menu offers it to assistive technology and shows
+// the open menu as its last child; everything else is answered by Qt's own
+// table interface, before and after rows go, and the view can go first.
+TEST(AccessibleNames, ListsOfferTheirContextMenuAndKeepQtsAnswers) {
+    ASSERT_TRUE(installAccessibleNames());
+    QWidget window;
+    auto* layout = new QFormLayout(&window);
+    QStandardItemModel model(3, 2);
+    auto* table = new QTableView;
+    table->setAccessibleName(QStringLiteral("Channels"));
+    table->setModel(&model);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    QMenu* menu = newContextMenu(table);
+    QAction* edit = menu->addAction(QStringLiteral("Edit"));
+    QPoint requestedAt(-1, -1);
+    QObject::connect(table, &QWidget::customContextMenuRequested, table, [&](const QPoint& pos) {
+        requestedAt = pos;
+        menu->popup(table->viewport()->mapToGlobal(pos));
+    });
+    auto* plain = new QListView;
+    plain->setModel(&model);
+    layout->addRow(table);
+    layout->addRow(plain);
+    window.show();
+    table->setCurrentIndex(model.index(1, 1));
+
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(table);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::Table);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Channels"));
+    ASSERT_NE(list->tableInterface(), nullptr);
+    EXPECT_EQ(list->tableInterface()->rowCount(), 3);
+    QAccessibleInterface* cell = list->tableInterface()->cellAt(2, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->parent(), list);
+    EXPECT_EQ(list->child(list->indexOfChild(cell)), cell);
+    EXPECT_TRUE(list->tableInterface()->selectRow(2));
+    EXPECT_TRUE(table->selectionModel()->isRowSelected(2, {}));
+
+    ASSERT_NE(list->actionInterface(), nullptr);
+    EXPECT_EQ(list->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::showMenuAction()});
+    const int cells = list->childCount();
+    list->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    // Opened at the current item, and the action has already returned.
+    EXPECT_EQ(requestedAt, table->visualRect(model.index(1, 1)).center());
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->accessibleName(), QStringLiteral("Channels"));
+    ASSERT_EQ(list->childCount(), cells + 1);
+    QAccessibleInterface* open = list->child(cells);
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->object(), menu);
+    EXPECT_EQ(list->indexOfChild(open), cells);
+    EXPECT_EQ(open->child(0)->object(), edit);
+    menu->close();
+    EXPECT_EQ(list->childCount(), cells);
+
+    // A list without a context menu offers no action; a disabled one neither.
+    QAccessibleInterface* plainList = QAccessible::queryAccessibleInterface(plain);
+    EXPECT_EQ(plainList->role(), QAccessible::List);
+    EXPECT_TRUE(plainList->actionInterface()->actionNames().isEmpty());
+    table->setEnabled(false);
+    EXPECT_TRUE(list->actionInterface()->actionNames().isEmpty());
+    table->setEnabled(true);
+
+    // Qt's cells follow the model through the forwarded table interface.
+    model.removeRows(0, 2);
+    EXPECT_EQ(list->tableInterface()->rowCount(), 1);
+    QAccessibleInterface* left = list->tableInterface()->cellAt(0, 1);
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(list->indexOfChild(left), list->childCount() - 1);
+
+    // The view goes; its interfaces go with it, and a new view gets new ones.
+    const QAccessible::Id gone = QAccessible::uniqueId(list);
+    delete table;
+    EXPECT_EQ(QAccessible::accessibleInterface(gone), nullptr);
+    auto* again = new QTableView;
+    again->setModel(&model);
+    layout->addRow(again);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(again)->tableInterface()->rowCount(), 1);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "ui/editors/RecordEditors.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleValueInterface>
@@ -117,6 +118,17 @@ protected:
             editable->deleteText(before, before + 1);
             return typed;
         }
+        case QAccessible::Table:
+        case QAccessible::List:
+        case QAccessible::Tree: {
+            // A list with a context menu offers it, as the Menu key does.
+            auto* view = qobject_cast<QAbstractItemView*>(object);
+            const bool hasMenu = view && view->isEnabled() &&
+                                 view->contextMenuPolicy() == Qt::CustomContextMenu;
+            EXPECT_EQ(names.contains(QAccessibleActionInterface::showMenuAction()), hasMenu)
+                << what;
+            return hasMenu && showMenuWorks(element, names, what);
+        }
         case QAccessible::SpinBox: {
             QAccessibleValueInterface* value = element->valueInterface();
             if (!value || element->state().disabled)
@@ -133,27 +145,34 @@ protected:
         }
     }
 
+    // The menu opens and the action has returned: its items can be read and
+    // chosen now. The open menu is the element's last child, where a screen
+    // reader finds it (popups are no top-level windows to it).
+    bool showMenuWorks(QAccessibleInterface* element, const QStringList& names,
+                       const std::string& what) {
+        actions(element)->doAction(names.contains(QAccessibleActionInterface::showMenuAction())
+                                       ? QAccessibleActionInterface::showMenuAction()
+                                       : names.first());
+        QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_NE(open, nullptr) << "no menu opened" << what;
+        if (!open)
+            return false;
+        const int last = element->childCount() - 1;
+        QAccessibleInterface* child = element->child(last);
+        EXPECT_EQ(child ? child->object() : nullptr, open) << what;
+        if (child) {
+            EXPECT_EQ(element->indexOfChild(child), last) << what;
+        }
+        visitMenu(open, what);
+        tidyUp();
+        return true;
+    }
+
     bool pressWorks(QAccessibleInterface* element, const QStringList& names,
                     const std::string& what) {
         auto* button = qobject_cast<QAbstractButton*>(element->object());
-        if (element->role() == QAccessible::ButtonMenu) {
-            // The menu opens and the press has returned: its items can be
-            // read and chosen now.
-            actions(element)->doAction(names.contains(QAccessibleActionInterface::showMenuAction())
-                                           ? QAccessibleActionInterface::showMenuAction()
-                                           : names.first());
-            QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            EXPECT_NE(open, nullptr) << "menu button opened no menu" << what;
-            if (!open)
-                return false;
-            // The open menu is reachable from the button, where a screen
-            // reader finds it (popups are no top-level windows to it).
-            EXPECT_EQ(element->childCount(), 1) << what;
-            EXPECT_EQ(element->child(0) ? element->child(0)->object() : nullptr, open) << what;
-            visitMenu(open, what);
-            tidyUp();
-            return true;
-        }
+        if (element->role() == QAccessible::ButtonMenu)
+            return showMenuWorks(element, names, what);
         if (!button)
             return false;
         const bool wasChecked = button->isChecked();
@@ -247,7 +266,8 @@ protected:
         static const QSet<QAccessible::Role> controls = {
             QAccessible::Button,      QAccessible::ButtonMenu, QAccessible::CheckBox,
             QAccessible::RadioButton, QAccessible::ComboBox,   QAccessible::EditableText,
-            QAccessible::SpinBox,     QAccessible::MenuItem};
+            QAccessible::SpinBox,     QAccessible::MenuItem,   QAccessible::Table,
+            QAccessible::List,        QAccessible::Tree};
         QObject* object = root->object();
         if (controls.contains(root->role()) && object && !seen.contains(object)) {
             seen.insert(object);
