@@ -2,8 +2,11 @@
 
 #include "ui/kit/Icons.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
 #include <QScopedValueRollback>
+#include <QStyledItemDelegate>
 
 namespace nerka {
 
@@ -13,6 +16,49 @@ constexpr int kLabelColumn = 0;
 constexpr int kCountColumn = 1;
 constexpr int kItemRole = Qt::UserRole + 1; // the SidebarItem of an entry, -1 for "Settings"
 constexpr int kSettingsEntry = -1;
+
+// Indents the entries under their headings, as a tree indents children,
+// while the selection still spans the whole row.
+class EntryIndentDelegate final : public QStyledItemDelegate {
+public:
+    EntryIndentDelegate(int indentPx, QObject* parent)
+        : QStyledItemDelegate(parent), m_indentPx(indentPx) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        if (!isIndented(index)) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        // The row's background and selection across the full cell, then the
+        // icon and label shifted right over it.
+        QStyleOptionViewItem background = opt;
+        background.text.clear();
+        background.icon = QIcon();
+        background.features &= ~(QStyleOptionViewItem::HasDisplay |
+                                 QStyleOptionViewItem::HasDecoration);
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, opt.widget);
+        opt.rect.adjust(m_indentPx, 0, 0, 0);
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (isIndented(index))
+            size.rwidth() += m_indentPx;
+        return size;
+    }
+
+private:
+    static bool isIndented(const QModelIndex& index) {
+        return index.column() == kLabelColumn && (index.flags() & Qt::ItemIsSelectable);
+    }
+
+    int m_indentPx;
+};
 
 } // namespace
 
@@ -70,27 +116,33 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
     // cut the highlighted row in two.
     setAllColumnsShowFocus(true);
     setAccessibleName(QStringLiteral("Sidebar"));
+    setItemDelegate(new EntryIndentDelegate(indentation(), this));
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(kLabelColumn, QHeaderView::Stretch);
     header()->setSectionResizeMode(kCountColumn, QHeaderView::ResizeToContents);
 
-    auto entry = [this](QTreeWidgetItem* heading, SidebarItem item) {
-        QTreeWidgetItem* added = addEntry(heading, sidebarLabel(item), sidebarIconName(item));
+    // Headings and entries are rows of one level, the headings bold and not
+    // selectable. As children of their headings, the entries' row numbers
+    // would restart under each heading, and Qt's per-row toggle action
+    // (what voice control and switch access press) selects by such a number
+    // as if it counted every row: "Zones" would choose "Connection".
+    auto entry = [this](SidebarItem item) {
+        QTreeWidgetItem* added = addEntry(sidebarLabel(item), sidebarIconName(item));
         added->setData(kLabelColumn, kItemRole, int(item));
         m_items[std::size_t(item)] = added;
     };
-    QTreeWidgetItem* device = addHeading(QStringLiteral("Device"));
-    entry(device, SidebarItem::connection);
-    m_settings =
-        addEntry(device, QStringLiteral("Settings"), QStringLiteral("slider.horizontal.3"));
+    addHeading(QStringLiteral("Device"));
+    entry(SidebarItem::connection);
+    m_settings = addEntry(QStringLiteral("Settings"), QStringLiteral("slider.horizontal.3"));
     m_settings->setData(kLabelColumn, kItemRole, kSettingsEntry);
-    QTreeWidgetItem* codeplug = addHeading(QStringLiteral("Codeplug"));
+    addHeading(QStringLiteral("Codeplug"));
     for (SidebarItem item : {SidebarItem::channels, SidebarItem::zones, SidebarItem::contacts,
                              SidebarItem::talkgroups, SidebarItem::satellites})
-        entry(codeplug, item);
-    entry(addHeading(QStringLiteral("DMR Database")), SidebarItem::dmrDatabase);
-    entry(addHeading(QStringLiteral("Display")), SidebarItem::theme);
-    expandAll();
+        entry(item);
+    addHeading(QStringLiteral("DMR Database"));
+    entry(SidebarItem::dmrDatabase);
+    addHeading(QStringLiteral("Display"));
+    entry(SidebarItem::theme);
     // Never narrower than the labels and a four-digit count, so a narrow
     // window or a dragged splitter cannot cut the section names short.
     setMinimumWidth(sizeHintForColumn(kLabelColumn) +
@@ -110,18 +162,16 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
                      [this](QTreeWidgetItem* item) { onActivated(item); });
 }
 
-QTreeWidgetItem* Sidebar::addHeading(const QString& text) {
+void Sidebar::addHeading(const QString& text) {
     auto* heading = new QTreeWidgetItem(this, {text});
     heading->setFlags(Qt::ItemIsEnabled);
     QFont font = heading->font(kLabelColumn);
     font.setBold(true);
     heading->setFont(kLabelColumn, font);
-    return heading;
 }
 
-QTreeWidgetItem* Sidebar::addEntry(QTreeWidgetItem* heading, const QString& label,
-                                   const QString& iconName) {
-    auto* entry = new QTreeWidgetItem(heading, {label, QString()});
+QTreeWidgetItem* Sidebar::addEntry(const QString& label, const QString& iconName) {
+    auto* entry = new QTreeWidgetItem(this, {label, QString()});
     entry->setIcon(kLabelColumn, Icons::icon(iconName));
     entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     entry->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);

@@ -27,9 +27,10 @@ inline constexpr std::array<SidebarItem, 8> kSidebarItems = {
 [[nodiscard]] QString sidebarLabel(SidebarItem item);
 [[nodiscard]] QString sidebarIconName(SidebarItem item);
 
-// The section list on the left: the items grouped under "Device", "Codeplug",
-// "DMR Database" and "Display", record counts beside the list sections, and
-// the "Settings" entry under "Device", which opens the device settings sheet
+// The section list on the left: the items grouped under the headings
+// "Device", "Codeplug", "DMR Database" and "Display" (rows of their own, bold
+// and not selectable), record counts beside the list sections, and the
+// "Settings" entry under "Device", which opens the device settings sheet
 // instead of selecting a section.
 class Sidebar : public QTreeWidget {
     Q_OBJECT
@@ -54,9 +55,8 @@ protected:
 
 private:
     void onSelectionChanged();
-    QTreeWidgetItem* addHeading(const QString& text);
-    QTreeWidgetItem* addEntry(QTreeWidgetItem* heading, const QString& label,
-                              const QString& iconName);
+    void addHeading(const QString& text);
+    QTreeWidgetItem* addEntry(const QString& label, const QString& iconName);
     void onActivated(QTreeWidgetItem* item);
 
     std::array<QTreeWidgetItem*, kSidebarItems.size()> m_items{};

@@ -33,19 +33,26 @@ protected:
             qputenv(name, "http://127.0.0.1:9");
     }
 
-    // Selects the sidebar row named `label` the way a screen reader does
-    // (AT-SPI's Table.addRowSelection): through the tree's table interface,
-    // which changes the selection but not the current item.
-    void selectSidebarRow(const QString& label) {
+    // The sidebar row named `label` as assistive technology finds it: the
+    // entry, not the heading of the same name ("DMR Database"), which comes
+    // before it.
+    QAccessibleInterface* sidebarRow(const QString& label) {
         QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(window.sidebar());
-        // The entry, not the heading of the same name ("DMR Database"): the
-        // entries come after their headings.
         QAccessibleInterface* row = nullptr;
         for (int i = 0; i < tree->childCount(); ++i) {
             QAccessibleInterface* child = tree->child(i);
             if (child->role() == QAccessible::TreeItem && child->text(QAccessible::Name) == label)
                 row = child;
         }
+        return row;
+    }
+
+    // Selects the sidebar row named `label` the way a screen reader does
+    // (AT-SPI's Table.addRowSelection): through the tree's table interface,
+    // which changes the selection but not the current item.
+    void selectSidebarRow(const QString& label) {
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(window.sidebar());
+        QAccessibleInterface* row = sidebarRow(label);
         ASSERT_NE(row, nullptr) << label.toStdString();
         ASSERT_NE(row->tableCellInterface(), nullptr);
         ASSERT_TRUE(tree->tableInterface()->selectRow(row->tableCellInterface()->rowIndex()))
@@ -299,6 +306,14 @@ TEST_F(AccessibilityWalk, EveryControlAndMenuItemHasNameRoleAndAWorkingAction) {
     // The sidebar follows a section chosen in code.
     window.showSection(SidebarItem::zones);
     EXPECT_EQ(window.sidebar()->selection(), SidebarItem::zones);
+    // A row's own toggle, what voice control and switch access press,
+    // chooses that row.
+    for (SidebarItem item : kSidebarItems) {
+        QAccessibleInterface* row = sidebarRow(sidebarLabel(item));
+        ASSERT_NE(row ? row->actionInterface() : nullptr, nullptr);
+        row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(window.currentSection(), item) << sidebarLabel(item).toStdString();
+    }
 
     std::printf("accessibility walk: %d controls and menu items, %d with a working action\n",
                 visited, withAction);
