@@ -6,11 +6,8 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeySequence>
-#include <QListView>
 #include <QMenu>
 #include <QPointer>
-#include <QTableView>
-#include <QTreeView>
 
 namespace nerka {
 namespace {
