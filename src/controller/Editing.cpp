@@ -14,6 +14,42 @@
 
 namespace nerka {
 
+namespace {
+
+// The text of a CSV file, or why it cannot be read.
+struct CsvFileText {
+    QString text;
+    QString failure;
+};
+
+CsvFileText readCsvText(const QString& path) {
+    const auto read = FileStore::read(path, FileStore::Kind::channelCsv);
+    if (const auto* failure = std::get_if<QString>(&read))
+        return {{}, *failure};
+    // Text that is not UTF-8 cannot be read as such; guessing another encoding
+    // would put wrong characters into names.
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(std::get<QByteArray>(read));
+    if (decoder.hasError())
+        return {{},
+                QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
+                    .arg(FileStore::displayName(path))};
+    return {std::move(text), {}};
+}
+
+// An import's skipped rows follow the count in its one log line:
+// "12 channels imported; 2 rows skipped: …".
+void appendSkippedNote(EditResult& result, const QString& skippedNote) {
+    if (!result.isDone() || skippedNote.isEmpty())
+        return;
+    QString summary = result.summary();
+    if (summary.endsWith(QLatin1Char('.')))
+        summary.chop(1);
+    result.setSummary(summary + QStringLiteral("; ") + skippedNote + QLatin1Char('.'));
+}
+
+} // namespace
+
 // ---- common steps ----
 
 bool RadioController::editingBlocked() const {
@@ -74,30 +110,15 @@ EditResult RadioController::importChannels(const QList<ChannelEdit>& edits,
     // The import commands say when there is nothing to import into.
     if (result.isRefused() && result.refusal()->kind == RefusalKind::noCodeplug)
         reportError(result.refusal()->text);
-    // The CSV import's skipped rows follow the count in the one log line:
-    // "12 channels imported; 2 rows skipped: …".
-    if (result.isDone() && !skippedNote.isEmpty()) {
-        QString summary = result.summary();
-        if (summary.endsWith(QLatin1Char('.')))
-            summary.chop(1);
-        result.setSummary(summary + QStringLiteral("; ") + skippedNote + QLatin1Char('.'));
-    }
+    appendSkippedNote(result, skippedNote);
     return report(std::move(result));
 }
 
 void RadioController::importChannelCsv(const QString& path) {
-    const auto read = FileStore::read(path, FileStore::Kind::channelCsv);
-    if (const auto* failure = std::get_if<QString>(&read))
-        return reportError(*failure);
-    // Text that is not UTF-8 cannot be read as such; guessing another encoding
-    // would put wrong characters into channel names.
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(std::get<QByteArray>(read));
-    if (decoder.hasError())
-        return reportError(QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
-                               .arg(FileStore::displayName(path)));
-
-    const ChannelCsvRead csv = readChannelCsv(text, channelRowNames());
+    const CsvFileText file = readCsvText(path);
+    if (!file.failure.isEmpty())
+        return reportError(file.failure);
+    const ChannelCsvRead csv = readChannelCsv(file.text, channelRowNames());
     if (csv.layout != ChannelCsvLayout::nerka) {
         // Nothing is imported from a file without one readable row; the
         // reasons say what to fix.
@@ -119,15 +140,10 @@ void RadioController::importChannelCsv(const QString& path) {
 }
 
 void RadioController::importContactsCsv(const QString& path) {
-    const auto read = FileStore::read(path, FileStore::Kind::channelCsv);
-    if (const auto* failure = std::get_if<QString>(&read))
-        return reportError(*failure);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(std::get<QByteArray>(read));
-    if (decoder.hasError())
-        return reportError(QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
-                               .arg(FileStore::displayName(path)));
-    const ContactCsvRead csv = parseContactsCsv(text);
+    const CsvFileText file = readCsvText(path);
+    if (!file.failure.isEmpty())
+        return reportError(file.failure);
+    const ContactCsvRead csv = parseContactsCsv(file.text);
     if (csv.contacts.isEmpty())
         return reportError(
             QStringLiteral("No valid contacts found in the CSV%1")
@@ -137,11 +153,8 @@ void RadioController::importContactsCsv(const QString& path) {
     EditResult result = m_document.importContacts(csv.contacts);
     if (result.isRefused() && result.refusal()->kind != RefusalKind::busy)
         return reportError(result.refusal()->text);
-    if (result.isDone() && !csv.skipped.isEmpty()) {
-        QString summary = result.summary();
-        summary.chop(1);
-        result.setSummary(summary + QStringLiteral("; ") + skippedRowsText(csv.skipped) + u'.');
-    }
+    if (!csv.skipped.isEmpty())
+        appendSkippedNote(result, skippedRowsText(csv.skipped));
     (void)report(std::move(result));
 }
 
