@@ -290,7 +290,7 @@ QString elementsUpdatedText(const QJsonValue& epoch) {
 }
 
 QString membersChangeText(const QStringList& added, const QStringList& removed,
-                          const QString& noun) {
+                          bool orderChanged) {
     const auto list = [&](const QStringList& names) {
         QString text = names.mid(0, kNamedMembers).join(QStringLiteral(", "));
         if (names.size() > kNamedMembers) {
@@ -304,8 +304,8 @@ QString membersChangeText(const QStringList& added, const QStringList& removed,
         parts.append(QStringLiteral("adds ") + list(added));
     if (!removed.isEmpty())
         parts.append(QStringLiteral("removes ") + list(removed));
-    if (parts.isEmpty())
-        return QStringLiteral("reorders its ") + noun + QLatin1Char('s');
+    if (orderChanged || parts.isEmpty())
+        parts.append(QStringLiteral("order changed"));
     return parts.join(QStringLiteral("; "));
 }
 

@@ -46,10 +46,11 @@ struct ChangeNames {
 // "elements updated (epoch 2026-12-01)"; without an epoch "elements updated".
 // `epoch` is the dump's ISO text or null.
 [[nodiscard]] QString elementsUpdatedText(const QJsonValue& epoch);
-// "adds A, B; removes C" or "reorders its channels" for a member list that
-// gained `added` and lost `removed` names (`noun` is "channel" or "contact").
-// Long lists name the first few and count the rest.
+// "adds A, B; removes C; order changed" for a member list that gained
+// `added` and lost `removed` names, and whose remaining members now stand in
+// another order when `orderChanged`. Long lists name the first few and count
+// the rest.
 [[nodiscard]] QString membersChangeText(const QStringList& added, const QStringList& removed,
-                                        const QString& noun);
+                                        bool orderChanged);
 
 } // namespace nerka

@@ -463,22 +463,27 @@ QString membersPhrase(Kind kind, const QJsonValue& before, const QJsonValue& aft
         ++unmatchedNew[m];
     QHash<int, int> unmatchedOld;
     QStringList removed;
+    QList<int> stayedInOldOrder;
     for (const auto& [followed, stored] : old) {
         ++unmatchedOld[followed];
-        if (unmatchedNew.value(followed) > 0)
+        if (unmatchedNew.value(followed) > 0) {
             --unmatchedNew[followed];
-        else
+            stayedInOldOrder.append(followed);
+        } else {
             removed.append(name(oldNames, stored));
+        }
     }
     QStringList added;
+    QList<int> stayedInNewOrder;
     for (int m : now) {
-        if (unmatchedOld.value(m) > 0)
+        if (unmatchedOld.value(m) > 0) {
             --unmatchedOld[m];
-        else
+            stayedInNewOrder.append(m);
+        } else {
             added.append(name(newNames, m));
+        }
     }
-    return membersChangeText(added, removed,
-                             zone ? QStringLiteral("channel") : QStringLiteral("contact"));
+    return membersChangeText(added, removed, stayedInOldOrder != stayedInNewOrder);
 }
 
 // One phrase per field whose value changed, in field order.
@@ -535,6 +540,310 @@ QStringList fieldPhrases(Kind kind, const RecordFields& oldRaw, const RecordFiel
     return phrases;
 }
 
+// Records that stay where they are (settings, APRS systems, theme colours):
+// compared key by key.
+QList<ReadableChange> readableInPlace(Kind kind, const QMap<int, RecordFields>& oldRecords,
+                                      const QMap<int, RecordFields>& followed,
+                                      const QMap<int, RecordFields>& newRecords,
+                                      const KeyMaps& maps, const DecodedSide& oldSide,
+                                      const DecodedSide& newSide) {
+    QList<ReadableChange> out;
+    std::set<int> keys;
+    for (auto it = oldRecords.keyBegin(); it != oldRecords.keyEnd(); ++it)
+        keys.insert(*it);
+    for (auto it = newRecords.keyBegin(); it != newRecords.keyEnd(); ++it)
+        keys.insert(*it);
+    for (int key : keys) {
+        const auto before = followed.constFind(key);
+        const auto now = newRecords.constFind(key);
+        ReadableChange change;
+        change.kind = kind;
+        change.key = key;
+        if (before == followed.constEnd()) {
+            change.type = ReadableChange::Type::added;
+            change.name = recordName(*now);
+        } else if (now == newRecords.constEnd()) {
+            change.type = ReadableChange::Type::deleted;
+            change.name = recordName(oldRecords[key]);
+        } else if (fingerprint(*before) != fingerprint(*now)) {
+            change.type = ReadableChange::Type::changed;
+            change.name = recordName(oldRecords[key]);
+            change.details =
+                fieldPhrases(kind, oldRecords[key], *before, *now, maps, oldSide, newSide);
+        } else {
+            continue;
+        }
+        out.append(change);
+    }
+    return out;
+}
+
+// Where the keys of deleted records are mapped: below every real key.
+constexpr int kDeletedKeyBase = -1000000;
+
+// Moves listed one by one up to this many; more read as one renumbering line.
+constexpr int kMovesListed = 5;
+
+// Pairs of positions (old, new), ascending, of a longest common subsequence
+// of `a` and `b`: the records that kept their order.
+QList<std::pair<int, int>> commonSubsequence(const std::vector<int>& a, const std::vector<int>& b) {
+    const int n = int(a.size());
+    const int m = int(b.size());
+    int head = 0;
+    while (head < n && head < m && a[size_t(head)] == b[size_t(head)])
+        ++head;
+    int tail = 0;
+    while (tail < n - head && tail < m - head &&
+           a[size_t(n - 1 - tail)] == b[size_t(m - 1 - tail)])
+        ++tail;
+    QList<std::pair<int, int>> pairs;
+    for (int i = 0; i < head; ++i)
+        pairs.append({i, i});
+    // Lengths of the common subsequences of the suffixes of the middle parts.
+    const int rows = n - head - tail;
+    const int cols = m - head - tail;
+    std::vector<std::uint16_t> length(size_t(rows + 1) * size_t(cols + 1), 0);
+    const auto at = [&](int i, int j) -> std::uint16_t& {
+        return length[size_t(i) * size_t(cols + 1) + size_t(j)];
+    };
+    for (int i = rows - 1; i >= 0; --i) {
+        for (int j = cols - 1; j >= 0; --j) {
+            at(i, j) = a[size_t(head + i)] == b[size_t(head + j)]
+                           ? std::uint16_t(at(i + 1, j + 1) + 1)
+                           : std::max(at(i + 1, j), at(i, j + 1));
+        }
+    }
+    for (int i = 0, j = 0; i < rows && j < cols;) {
+        if (a[size_t(head + i)] == b[size_t(head + j)]) {
+            pairs.append({head + i, head + j});
+            ++i;
+            ++j;
+        } else if (at(i + 1, j) >= at(i, j + 1)) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
+    for (int t = tail; t > 0; --t)
+        pairs.append({n - t, m - t});
+    return pairs;
+}
+
+// Which old record became which new one, by position in key order. Records
+// are matched by content first (those that kept their order, then the rest),
+// then by name, then what is left in the same gap between matched records,
+// in order (a record edited in place).
+QList<std::pair<int, int>> matchRecords(const QList<RecordFields>& olds,
+                                        const QList<RecordFields>& news) {
+    QHash<QString, int> ids;
+    const auto idsOf = [&](const QList<RecordFields>& records) {
+        std::vector<int> out;
+        out.reserve(size_t(records.size()));
+        for (const RecordFields& r : records) {
+            const QString print = fingerprint(r);
+            auto it = ids.constFind(print);
+            if (it == ids.constEnd())
+                it = ids.insert(print, int(ids.size()));
+            out.push_back(*it);
+        }
+        return out;
+    };
+    const std::vector<int> a = idsOf(olds);
+    const std::vector<int> b = idsOf(news);
+    std::vector<int> newOf(a.size(), -1);
+    std::vector<int> oldOf(b.size(), -1);
+    const auto pair = [&](int i, int j) {
+        newOf[size_t(i)] = j;
+        oldOf[size_t(j)] = i;
+    };
+    for (const auto& [i, j] : commonSubsequence(a, b))
+        pair(i, j);
+    // The same contents elsewhere, then the same name, first come first paired.
+    const auto pairBy = [&](const auto& keyOf) {
+        QHash<QString, QList<int>> waiting;
+        for (int j = 0; j < int(b.size()); ++j) {
+            if (oldOf[size_t(j)] < 0)
+                waiting[keyOf(news[j], b[size_t(j)])].append(j);
+        }
+        for (int i = 0; i < int(a.size()); ++i) {
+            if (newOf[size_t(i)] >= 0)
+                continue;
+            const QString key = keyOf(olds[i], a[size_t(i)]);
+            if (key.isEmpty())
+                continue;
+            QList<int>& candidates = waiting[key];
+            if (!candidates.isEmpty())
+                pair(i, candidates.takeFirst());
+        }
+    };
+    pairBy([](const RecordFields&, int id) { return QString::number(id); });
+    pairBy([](const RecordFields& r, int) { return recordName(r); });
+    // Records left between the same two matched neighbours were edited in place.
+    QList<std::pair<int, int>> matched;
+    for (int i = 0; i < int(a.size()); ++i) {
+        if (newOf[size_t(i)] >= 0)
+            matched.append({i, newOf[size_t(i)]});
+    }
+    const std::vector<bool> kept = keptOrder(matched);
+    int lastOld = -1;
+    int lastNew = -1;
+    for (qsizetype k = 0; k <= matched.size(); ++k) {
+        if (k < matched.size() && !kept[size_t(k)])
+            continue;
+        const int nextOld = k < matched.size() ? matched[k].first : int(a.size());
+        const int nextNew = k < matched.size() ? matched[k].second : int(b.size());
+        int j = lastNew + 1;
+        for (int i = lastOld + 1; i < nextOld; ++i) {
+            if (newOf[size_t(i)] >= 0)
+                continue;
+            while (j < nextNew && oldOf[size_t(j)] >= 0)
+                ++j;
+            if (j >= nextNew)
+                break;
+            pair(i, j);
+        }
+        lastOld = nextOld;
+        lastNew = nextNew;
+    }
+    QList<std::pair<int, int>> pairs;
+    for (int i = 0; i < int(a.size()); ++i) {
+        if (newOf[size_t(i)] >= 0)
+            pairs.append({i, newOf[size_t(i)]});
+    }
+    return pairs;
+}
+
+// Records that can change their number (channels, contacts, talkgroups,
+// zones, satellites): matched by content and name rather than by number, so
+// an insert, a reorder or copies sharing a name read as what the user did.
+QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& oldRecords,
+                                      const QMap<int, RecordFields>& followed,
+                                      const QMap<int, RecordFields>& newRecords, KeyMaps& maps,
+                                      const DecodedSide& oldSide, const DecodedSide& newSide) {
+    using T = ReadableChange::Type;
+    const QList<int> oldKeys = followed.keys();
+    const QList<int> newKeys = newRecords.keys();
+    const QList<std::pair<int, int>> positions = matchRecords(followed.values(), newRecords.values());
+
+    QList<std::pair<int, int>> pairs; // (old key, new key), ascending by old key
+    std::vector<bool> oldPaired(size_t(oldKeys.size()), false);
+    std::vector<bool> newPaired(size_t(newKeys.size()), false);
+    for (const auto& [i, j] : positions) {
+        pairs.append({oldKeys[i], newKeys[j]});
+        oldPaired[size_t(i)] = true;
+        newPaired[size_t(j)] = true;
+    }
+    for (const auto& [from, to] : pairs)
+        maps[int(kind)].insert(from, to);
+    // A reference to a deleted record follows it nowhere: it must not meet
+    // the record that took its number (a number left free stays as it was).
+    for (qsizetype i = 0; i < oldKeys.size(); ++i) {
+        if (!oldPaired[size_t(i)] && newRecords.contains(oldKeys[i]))
+            maps[int(kind)].insert(oldKeys[i], kDeletedKeyBase - oldKeys[i]);
+    }
+
+    QMultiMap<int, ReadableChange> byKey;
+    const auto add = [&](int sortKey, ReadableChange change) {
+        change.kind = kind;
+        byKey.insert(sortKey, change);
+    };
+    const std::vector<bool> kept = keptOrder(pairs);
+    QList<ReadableChange> moves;
+    QList<ReadableChange> renumbered;
+    for (qsizetype k = 0; k < pairs.size(); ++k) {
+        const auto [from, to] = pairs[k];
+        if (fingerprint(followed[from]) != fingerprint(newRecords[to])) {
+            ReadableChange change;
+            change.type = T::changed;
+            change.key = from;
+            change.name = recordName(oldRecords[from]);
+            change.details = fieldPhrases(kind, oldRecords[from], followed[from],
+                                          newRecords[to], maps, oldSide, newSide);
+            add(from, change);
+        }
+        if (from == to)
+            continue;
+        ReadableChange move;
+        move.kind = kind;
+        move.type = kept[size_t(k)] ? T::renumbered : T::moved;
+        move.key = from;
+        move.newKey = to;
+        move.name = recordName(oldRecords[from]);
+        (kept[size_t(k)] ? renumbered : moves).append(move);
+    }
+    bool deleted = false;
+    for (qsizetype i = 0; i < oldKeys.size(); ++i) {
+        if (oldPaired[size_t(i)])
+            continue;
+        ReadableChange change;
+        change.type = T::deleted;
+        change.key = oldKeys[i];
+        change.name = recordName(oldRecords[oldKeys[i]]);
+        add(change.key, change);
+        deleted = true;
+    }
+    // New records in runs of consecutive numbers; a run that pushed records
+    // behind it to higher numbers was inserted there.
+    int lastRenumberedTo = -1;
+    for (const ReadableChange& r : renumbered)
+        lastRenumberedTo = std::max(lastRenumberedTo, r.newKey);
+    QList<ReadableChange> inserts;
+    for (qsizetype j = 0; j < newKeys.size();) {
+        if (newPaired[size_t(j)]) {
+            ++j;
+            continue;
+        }
+        qsizetype end = j + 1;
+        while (end < newKeys.size() && !newPaired[size_t(end)] &&
+               newKeys[end] == newKeys[end - 1] + 1)
+            ++end;
+        if (newKeys[end - 1] < lastRenumberedTo) {
+            ReadableChange insert;
+            insert.kind = kind;
+            insert.type = T::inserted;
+            insert.key = newKeys[j];
+            insert.count = int(end - j);
+            insert.name = recordName(newRecords[newKeys[j]]);
+            inserts.append(insert);
+        } else {
+            for (qsizetype k = j; k < end; ++k) {
+                ReadableChange change;
+                change.type = T::added;
+                change.key = newKeys[k];
+                change.name = recordName(newRecords[newKeys[k]]);
+                add(change.key, change);
+            }
+        }
+        j = end;
+    }
+
+    // One insert with no other move: the records behind it say so in its line.
+    const bool onlyAnInsert = inserts.size() == 1 && moves.isEmpty() && !deleted;
+    if (onlyAnInsert)
+        inserts[0].followers = int(renumbered.size());
+    for (const ReadableChange& insert : inserts)
+        byKey.insert(insert.key, insert);
+    const bool countAll = moves.size() > kMovesListed;
+    if (!countAll) {
+        for (const ReadableChange& move : moves)
+            byKey.insert(move.key, move);
+    }
+    if (!onlyAnInsert && !countAll && renumbered.size() <= kRenumberedListed) {
+        for (const ReadableChange& r : renumbered)
+            byKey.insert(r.key, r);
+    }
+    QList<ReadableChange> out = byKey.values();
+    if (!onlyAnInsert && (countAll || renumbered.size() > kRenumberedListed)) {
+        ReadableChange many;
+        many.kind = kind;
+        many.type = T::renumberedMany;
+        many.count = int(renumbered.size() + (countAll ? moves.size() : 0));
+        many.others = !countAll && !moves.isEmpty();
+        out.append(many);
+    }
+    return out;
+}
+
 // The plain-words changes of one kind, in key order, and the moves of its
 // records for the kinds that refer to them.
 QList<ReadableChange> readableKind(Kind kind, const DecodedSide& oldSide,
@@ -545,104 +854,11 @@ QList<ReadableChange> readableKind(Kind kind, const DecodedSide& oldSide,
     for (auto it = oldRecords.constBegin(); it != oldRecords.constEnd(); ++it)
         followed.insert(it.key(), followMoves(kind, it.value(), maps));
 
-    // Records not found unchanged under their own key.
-    QList<int> oldRest; // ascending
-    QList<int> newRest;
-    for (auto it = followed.constBegin(); it != followed.constEnd(); ++it) {
-        const auto now = newRecords.constFind(it.key());
-        if (now == newRecords.constEnd() || fingerprint(*now) != fingerprint(it.value()))
-            oldRest.append(it.key());
-    }
-    for (auto it = newRecords.constBegin(); it != newRecords.constEnd(); ++it) {
-        const auto before = followed.constFind(it.key());
-        if (before == followed.constEnd() || fingerprint(*before) != fingerprint(it.value()))
-            newRest.append(it.key());
-    }
-
-    // The same record under another key: pair them in key order.
-    QList<std::pair<int, int>> pairs;
-    QSet<int> pairedOld;
-    QSet<int> pairedNew;
-    if (movable(kind)) {
-        QHash<QString, QList<int>> newByPrint;
-        for (int key : newRest)
-            newByPrint[fingerprint(newRecords[key])].append(key);
-        for (int key : oldRest) {
-            QList<int>& candidates = newByPrint[fingerprint(followed[key])];
-            if (candidates.isEmpty())
-                continue;
-            const int to = candidates.takeFirst();
-            pairs.append({key, to});
-            pairedOld.insert(key);
-            pairedNew.insert(to);
-        }
-    }
-
-    QMultiMap<int, ReadableChange> byKey;
-    const auto add = [&](int sortKey, ReadableChange change) {
-        change.kind = kind;
-        byKey.insert(sortKey, change);
-    };
-    const std::vector<bool> kept = keptOrder(pairs);
-    QList<std::pair<int, int>> renumbered;
-    for (qsizetype i = 0; i < pairs.size(); ++i) {
-        const auto [from, to] = pairs[i];
-        maps[int(kind)].insert(from, to);
-        if (kept[size_t(i)]) {
-            renumbered.append(pairs[i]);
-            continue;
-        }
-        ReadableChange moved;
-        moved.type = ReadableChange::Type::moved;
-        moved.key = from;
-        moved.newKey = to;
-        moved.name = recordName(oldRecords[from]);
-        add(from, moved);
-    }
-    const QSet<int> newRestKeys(newRest.begin(), newRest.end());
-    const QSet<int> oldRestKeys(oldRest.begin(), oldRest.end());
-    for (int key : oldRest) {
-        if (pairedOld.contains(key))
-            continue;
-        ReadableChange change;
-        change.key = key;
-        change.name = recordName(oldRecords[key]);
-        if (newRestKeys.contains(key) && !pairedNew.contains(key)) {
-            change.type = ReadableChange::Type::changed;
-            change.details = fieldPhrases(kind, oldRecords[key], followed[key], newRecords[key],
-                                          maps, oldSide, newSide);
-        } else {
-            change.type = ReadableChange::Type::deleted;
-        }
-        add(key, change);
-    }
-    for (int key : newRest) {
-        if (pairedNew.contains(key) || (oldRestKeys.contains(key) && !pairedOld.contains(key)))
-            continue;
-        ReadableChange change;
-        change.type = ReadableChange::Type::added;
-        change.key = key;
-        change.name = recordName(newRecords[key]);
-        add(key, change);
-    }
-    if (renumbered.size() <= kRenumberedListed) {
-        for (const auto& [from, to] : renumbered) {
-            ReadableChange change;
-            change.type = ReadableChange::Type::renumbered;
-            change.key = from;
-            change.newKey = to;
-            change.name = recordName(oldRecords[from]);
-            add(from, change);
-        }
-    }
-    QList<ReadableChange> out = byKey.values();
-    if (renumbered.size() > kRenumberedListed) {
-        ReadableChange many;
-        many.kind = kind;
-        many.type = ReadableChange::Type::renumberedMany;
-        many.count = int(renumbered.size());
-        out.append(many);
-    }
+    QList<ReadableChange> out = movable(kind)
+                                    ? readableMovable(kind, oldRecords, followed, newRecords, maps,
+                                                      oldSide, newSide)
+                                    : readableInPlace(kind, oldRecords, followed, newRecords, maps,
+                                                      oldSide, newSide);
 
     // A theme that appears or disappears whole is one change, not 32.
     const bool theme = kind == Kind::dayTheme || kind == Kind::nightTheme;
@@ -775,10 +991,34 @@ QString changeText(const ReadableChange& change) {
     if (change.type == T::bytes)
         return change.details.value(0);
     const QString noun = recordNoun(kind);
+    // "1 channel", "2 channels"; without the number when `number` is false.
+    const auto counted = [&](int count, bool number = true) {
+        QString text = noun.toLower();
+        if (count != 1)
+            text += QLatin1Char('s');
+        return number ? QString::number(count) + QLatin1Char(' ') + text : text;
+    };
     if (change.type == T::renumberedMany) {
-        QString plural = noun.toLower() + QLatin1Char('s');
-        return QString::number(change.count) + QStringLiteral(" other ") + plural +
-               QStringLiteral(" renumbered");
+        QString text = QString::number(change.count) + QLatin1Char(' ');
+        if (change.others)
+            text += QStringLiteral("other ");
+        return text + counted(change.count, false) + QStringLiteral(" renumbered");
+    }
+    if (change.type == T::inserted) {
+        QString text;
+        if (change.count == 1) {
+            text = noun + QLatin1Char(' ') + QString::number(recordNumber(kind, change.key)) +
+                   QLatin1Char(' ') + change.name + QStringLiteral(" inserted");
+        } else {
+            text = counted(change.count) + QStringLiteral(" inserted at ") +
+                   QString::number(recordNumber(kind, change.key));
+        }
+        if (change.followers > 0) {
+            text += QStringLiteral("; ") + counted(change.followers);
+            text += change.count == 1 ? QStringLiteral(" after it renumbered")
+                                      : QStringLiteral(" after them renumbered");
+        }
+        return text;
     }
     // "Channel 12 DB0AAT R4", "Day theme Decoration", "Settings".
     QString label = noun;
@@ -805,6 +1045,7 @@ QString changeText(const ReadableChange& change) {
     case T::changed:
         return label + QStringLiteral(": ") + change.details.join(QStringLiteral("; "));
     case T::renumberedMany:
+    case T::inserted:
     case T::bytes:
         break;
     }

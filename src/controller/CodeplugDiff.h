@@ -51,10 +51,12 @@ struct CodeplugChange {
 };
 
 // A change as the user reads it. Where the position-by-position changes speak
-// of numbers, this speaks of records: a record found again under another
-// number is moved (or, when it only kept its order while others moved,
-// renumbered) rather than changed at two numbers; references to a moved
-// record that follow it are no change; zone and talkgroup members are named.
+// of numbers, this speaks of records: records are matched by content, then by
+// name, then by place, so a record found again under another number is moved
+// (or, when it only kept its order while others moved, renumbered) rather than
+// changed at two numbers; new records that pushed others behind them were
+// inserted; references to a moved record that follow it are no change; zone
+// and talkgroup members are compared as the records they name.
 struct ReadableChange {
     enum class Type {
         added,
@@ -62,7 +64,8 @@ struct ReadableChange {
         changed,
         moved,          // `key` → `newKey`
         renumbered,     // `key` → `newKey`, keeping its order among the others
-        renumberedMany, // `count` records renumbered, keeping their order
+        renumberedMany, // `count` records renumbered (`others`: besides those listed as moved)
+        inserted,       // `count` new records from `key` on, pushing `followers` behind them
         bytes,          // a `bytes` change: `details` holds its one sentence
     };
 
@@ -70,7 +73,9 @@ struct ReadableChange {
     Type type = Type::changed;
     int key = 0;    // as CodeplugChange::key; the new key for added records
     int newKey = 0; // moved and renumbered
-    int count = 0;  // renumberedMany
+    int count = 0;  // renumberedMany, inserted
+    int followers = 0; // inserted: records behind the insert that were renumbered
+    bool others = false; // renumberedMany
     QString name;   // the record's name (before the change; after for added)
     // changed: one phrase per field ("Power Low → High", "renamed to X").
     QStringList details;

@@ -105,8 +105,9 @@ TYPED_TEST(CodeplugDiffTest, ReportsAddedRemovedAndChangedRecords) {
                                    .arg(decodeDeviceSettings(this->sample)->call)));
     EXPECT_TRUE(lines.contains(QStringLiteral("Zone %1 %2: adds New, Renamed")
                                    .arg(zones[0].index + 1)
-                                   .arg(zones[0].name)));
-    EXPECT_EQ(lines.size(), diff.changes.size()) << "one line per record here";
+                                   .arg(zones[0].name)))
+        << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines.size(), diff.changes.size()) << lines.join(u'\n').toStdString();
 
     // The JSON form: kinds, keys, field pairs; no fields for added or removed.
     const QJsonArray json = diffToJson(diff).value(QStringLiteral("changes")).toArray();
@@ -252,12 +253,12 @@ TEST(CodeplugDiffText, EachKindOfChangeReadsInTheEditorsWords) {
          [](CodeplugImage& i) {
              (void)applyZoneEdit({QStringLiteral("Favoriten"), {7, 0, 20, 11}}, 4, i);
          },
-         {QStringLiteral("Zone 5 Favoriten: adds DB0AAT R4; removes APRS 144.800")}},
+         {QStringLiteral("Zone 5 Favoriten: adds DB0AAT R4; removes APRS 144.800; order changed")}},
         {"zone order",
          [](CodeplugImage& i) {
              (void)applyZoneEdit({QStringLiteral("Favoriten"), {7, 0, 20, 30}}, 4, i);
          },
-         {QStringLiteral("Zone 5 Favoriten: reorders its channels")}},
+         {QStringLiteral("Zone 5 Favoriten: order changed")}},
         {"settings",
          [](CodeplugImage& i) {
              DeviceSettings s = *decodeDeviceSettings(i);
