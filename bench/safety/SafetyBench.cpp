@@ -146,6 +146,29 @@ int main(int argc, char** argv) {
     }
     std::printf("safety.diff_full_ms: %.2f ms\n", median(diffMs));
 
+    // Every channel sorted into the reverse order and renumbered: the change
+    // list of a reorder, with the zones following their channels.
+    CodeplugImage sorted = a;
+    QList<int> order;
+    QHash<int, int> oldToNew;
+    for (int p = 1023; p >= 0; --p) {
+        oldToNew.insert(p, int(order.size()));
+        order.append(p);
+    }
+    if (compactChannels(order, oldToNew, sorted).empty())
+        return 1;
+    std::vector<double> renumberMs;
+    qsizetype lines = 0;
+    for (int i = 0; i < 10; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const auto result = diffCodeplugs(a, sorted);
+        lines = diffText(std::get<CodeplugDiff>(result)).size();
+        const auto end = std::chrono::steady_clock::now();
+        renumberMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    std::printf("safety.diff_renumber_1024_ms: %.2f ms\n", median(renumberMs));
+    std::printf("safety.diff_renumber_1024_lines: %lld lines\n", static_cast<long long>(lines));
+
     const double fresh = backupMs(false);
     const double reused = backupMs(true);
     if (fresh < 0 || reused < 0) {

@@ -1060,4 +1060,107 @@ QStringList diffText(const CodeplugDiff& diff) {
     return lines;
 }
 
+namespace {
+
+// The words of one kind in a group heading and in a count.
+struct KindWords {
+    const char* heading;
+    const char* one;
+    const char* many;
+};
+
+KindWords kindWords(Kind kind) {
+    switch (kind) {
+    case Kind::channel:
+        return {"Channels", "channel", "channels"};
+    case Kind::contact:
+        return {"Contacts", "contact", "contacts"};
+    case Kind::talkgroup:
+        return {"Talkgroups", "talkgroup", "talkgroups"};
+    case Kind::zone:
+        return {"Zones", "zone", "zones"};
+    case Kind::settings:
+        return {"Settings", "the settings", "the settings"};
+    case Kind::aprs:
+        return {"APRS systems", "APRS system", "APRS systems"};
+    case Kind::dayTheme:
+        return {"Day theme", "day theme colour", "day theme colours"};
+    case Kind::nightTheme:
+        return {"Night theme", "night theme colour", "night theme colours"};
+    case Kind::satellite:
+        return {"Satellites", "satellite", "satellites"};
+    case Kind::bytes:
+        return {"Other bytes", "region", "regions"};
+    }
+    return {"", "", ""};
+}
+
+// How many records one line of the list speaks of; a record that changed and
+// moved is counted by its first line only (`seen`).
+int recordsOf(const ReadableChange& change, QSet<int>& seen) {
+    using T = ReadableChange::Type;
+    switch (change.type) {
+    case T::renumberedMany:
+        return change.count;
+    case T::inserted:
+        return change.count + change.followers;
+    case T::added:
+        return 1; // a new key: never the key of another line's old record
+    case T::deleted:
+    case T::changed:
+    case T::moved:
+    case T::renumbered:
+    case T::bytes:
+        break;
+    }
+    if (change.kind == Kind::dayTheme || change.kind == Kind::nightTheme) {
+        // A theme added or removed whole is one line for its 32 colours.
+        if (change.type == T::added || change.type == T::deleted)
+            return 32;
+    }
+    if (seen.contains(change.key))
+        return 0;
+    seen.insert(change.key);
+    return 1;
+}
+
+} // namespace
+
+QList<ChangeGroup> changeGroups(const CodeplugDiff& diff) {
+    QList<ChangeGroup> groups;
+    QSet<int> seen;
+    for (const ReadableChange& change : diff.readable) {
+        if (groups.isEmpty() || groups.last().kind != change.kind) {
+            ChangeGroup group;
+            group.kind = change.kind;
+            group.heading = QString::fromLatin1(kindWords(change.kind).heading);
+            groups.append(group);
+            seen.clear();
+        }
+        ChangeGroup& group = groups.last();
+        group.count += recordsOf(change, seen);
+        group.lines.append(changeText(change));
+    }
+    return groups;
+}
+
+QString changeCountText(const QList<ChangeGroup>& groups) {
+    QStringList parts;
+    for (const ChangeGroup& group : groups) {
+        const KindWords words = kindWords(group.kind);
+        if (group.kind == Kind::settings) {
+            parts.append(QString::fromLatin1(words.one));
+            continue;
+        }
+        parts.append(QString::number(group.count) + QLatin1Char(' ') +
+                     QString::fromLatin1(group.count == 1 ? words.one : words.many));
+    }
+    if (parts.isEmpty())
+        return QStringLiteral("Nothing changed");
+    QString text = parts.takeLast();
+    if (!parts.isEmpty())
+        text = parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + text;
+    return text + QStringLiteral(" changed");
+}
+
 } // namespace nerka

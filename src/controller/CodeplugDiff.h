@@ -114,4 +114,19 @@ inline constexpr int kDiffQuotedBytes = 64;
 // The lines of `diff.readable`.
 [[nodiscard]] QStringList diffText(const CodeplugDiff& diff);
 
+// The change list grouped by kind, in the order of the list: a heading
+// ("Channels", "Settings"), how many records (theme colours, regions) the
+// group's lines change, and the lines.
+struct ChangeGroup {
+    CodeplugChange::Kind kind = CodeplugChange::Kind::channel;
+    QString heading;
+    int count = 0;
+    QStringList lines;
+};
+[[nodiscard]] QList<ChangeGroup> changeGroups(const CodeplugDiff& diff);
+// The changes counted in words: "3 channels and 1 zone changed",
+// "1,024 channels, 2 contacts and the settings changed"; "Nothing changed"
+// when the codeplugs hold the same.
+[[nodiscard]] QString changeCountText(const QList<ChangeGroup>& groups);
+
 } // namespace nerka

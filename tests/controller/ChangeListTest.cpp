@@ -86,4 +86,31 @@ TEST(ChangeList, CopiesSharingANameLeaveTheirZoneUnchanged) {
         EXPECT_FALSE(line.startsWith(QStringLiteral("Zone"))) << line.toStdString();
 }
 
+TEST(ChangeList, GroupsCountTheRecordsOfEachKindInWords) {
+    const CodeplugImage before = sampleCodeplug(RadioVariant::gd77);
+    const auto countOf = [&](const CodeplugImage& after) {
+        const auto diff = std::get<CodeplugDiff>(diffCodeplugs(before, after));
+        return changeCountText(changeGroups(diff));
+    };
+    EXPECT_EQ(countOf(before), QStringLiteral("Nothing changed"));
+
+    CodeplugImage edited = before;
+    for (int number : {1, 2, 3}) {
+        ChannelEdit edit = channelEditFrom(decodeChannels(edited)[number - 1]);
+        edit.powerRaw = 10;
+        ASSERT_FALSE(applyChannelEdit(edit, number, edited).empty());
+    }
+    ASSERT_FALSE(applyZoneEdit({QStringLiteral("Simplex"), {0, 1}}, 0, edited).empty());
+    EXPECT_EQ(countOf(edited), QStringLiteral("3 channels and 1 zone changed"));
+    const auto groups = changeGroups(std::get<CodeplugDiff>(diffCodeplugs(before, edited)));
+    ASSERT_EQ(groups.size(), 2);
+    EXPECT_EQ(groups[0].heading, QStringLiteral("Channels"));
+    EXPECT_EQ(groups[0].lines.size(), 3);
+    EXPECT_EQ(groups[1].heading, QStringLiteral("Zones"));
+
+    CodeplugImage pasted = before;
+    pasteCopies(pasted, {13}, 5);
+    EXPECT_EQ(countOf(pasted), QStringLiteral("27 channels changed"));
+}
+
 } // namespace
