@@ -74,7 +74,10 @@ int runWrite(CliContext& context) {
     controller.setWholeRegionWrites(parser.isSet(wholeRegionsOption));
     // What the write changes on the radio, printed before its first byte is sent.
     QObject::connect(&controller, &RadioController::writeSummaryReady, &controller,
-                     [&context](const QStringList& lines) {
+                     [&context](const QList<ChangeGroup>& groups) {
+                         QStringList lines;
+                         for (const ChangeGroup& group : groups)
+                             lines.append(group.lines);
                          if (lines.isEmpty())
                              context.out << "No record changes against the radio's codeplug.\n";
                          else

@@ -10,6 +10,7 @@
 #include "codeplug/ThemeCodec.h"
 #include "codeplug/ZoneCodec.h"
 #include "controller/CodeplugBackups.h"
+#include "controller/CodeplugDiff.h"
 #include "controller/CodeplugDocument.h"
 #include "controller/ControllerStatus.h"
 #include "controller/Download.h"
@@ -246,12 +247,14 @@ public:
     // a verified write left it), while nothing has been written to it since;
     // nothing otherwise.
     [[nodiscard]] const std::optional<CodeplugImage>& radioImage() const { return m_radioImage; }
-    // What the next writeChanges changes on the radio, one line per record
-    // (the codeplug diff's text), against radioImage(). Nothing when the
-    // radio's codeplug is not known: the write then reads it for its backup.
+    // What the next writeChanges changes on the radio, grouped by kind (the
+    // codeplug diff's text), against radioImage(), or against what this
+    // radio (same flash serial) was last known to hold in an earlier
+    // connection. Nothing when the radio's codeplug is not known: the write
+    // then reads it for its backup.
+    [[nodiscard]] std::optional<QList<ChangeGroup>> pendingWriteChanges() const;
+    // The same lines, one per record.
     [[nodiscard]] std::optional<QStringList> pendingWriteSummary() const;
-    // The same as one text for the write confirmation's details.
-    [[nodiscard]] QString pendingWritePreviewText() const;
     // Where the last codeplug write stands, step by step (main thread).
     [[nodiscard]] const WriteSteps& writeSteps() const { return m_writeSteps; }
     // Opens a backup (any codeplug file); every region where it differs from
@@ -460,9 +463,9 @@ Q_SIGNALS:
     void satelliteCandidatesChanged();
     void showSatellitePickerChanged();
     void dirtyRegionsChanged();
-    // A write is about to send its first byte; `lines` are its changes against
-    // the radio's codeplug (posted only when that codeplug is known).
-    void writeSummaryReady(const QStringList& lines);
+    // A write is about to send its first byte; `groups` are its changes
+    // against the radio's codeplug (posted only when that codeplug is known).
+    void writeSummaryReady(const QList<nerka::ChangeGroup>& groups);
     // A step of the running codeplug write started, ended or failed.
     void writeStepsChanged();
     // Every device operation that was asked for ends with exactly one of
@@ -634,6 +637,10 @@ private:
         std::uint32_t flashSerial = 0;
     };
     std::optional<KeptBaseline> m_keptBaseline;
+    // Work queue: sets m_keptBaseline and its mirror for the main thread,
+    // which lists a write's changes from it before the write runs.
+    void keepBaseline(std::optional<KeptBaseline> baseline);
+    std::optional<KeptBaseline> m_keptBaselineMirror; // main thread
     bool m_wholeRegionWrites = false;
     bool m_backupBeforeWrite = true;
     bool m_verifyAfterWrite = true;

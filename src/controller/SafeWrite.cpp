@@ -49,12 +49,12 @@ CodeplugImage imageAfterWrite(const CodeplugImage& radio, const CodeplugImage& i
     return after;
 }
 
-QStringList summaryLines(const CodeplugImage& radio, const CodeplugImage& image,
-                         const RegionSet& dirty) {
+QList<ChangeGroup> summaryGroups(const CodeplugImage& radio, const CodeplugImage& image,
+                                const RegionSet& dirty) {
     const auto diff = diffCodeplugs(radio, imageAfterWrite(radio, image, dirty));
     if (const auto* reason = std::get_if<QString>(&diff))
-        return {*reason};
-    return diffText(std::get<CodeplugDiff>(diff));
+        return {ChangeGroup{CodeplugChange::Kind::bytes, QStringLiteral("Codeplug"), 0, {*reason}}};
+    return changeGroups(std::get<CodeplugDiff>(diff));
 }
 
 QString hexAddress(std::uint32_t address) {
@@ -121,7 +121,7 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         setProgress(0.0);
         // Read in this connection: valid until the first byte is written.
         m_link->codeplugAsRead = before;
-        m_keptBaseline = KeptBaseline{*before, firmware.flashChipSerial};
+        keepBaseline(KeptBaseline{*before, firmware.flashChipSerial});
         postToMain([this, image = *before] { m_radioImage = image; });
     }
     if (backups) {
@@ -139,8 +139,8 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         });
     }
     if (before) {
-        const QStringList lines = summaryLines(*before, image, dirty);
-        postToMain([this, lines] { Q_EMIT writeSummaryReady(lines); });
+        const QList<ChangeGroup> groups = summaryGroups(*before, image, dirty);
+        postToMain([this, groups] { Q_EMIT writeSummaryReady(groups); });
     }
     prepared.plan = planWrite(before, image, dirty, wholeRegions);
     prepared.baseline = std::move(before);
@@ -299,7 +299,7 @@ bool RadioController::startPendingVerification() {
         // The radio holds what the write left: the next write needs no read of its own.
         if (pending.after) {
             m_link->codeplugAsRead = *pending.after;
-            m_keptBaseline = KeptBaseline{*pending.after, serial};
+            keepBaseline(KeptBaseline{*pending.after, serial});
             postToMain([this, image = *pending.after] { m_radioImage = image; });
         }
         const int count = int(pending.regions.size());
@@ -314,21 +314,35 @@ bool RadioController::startPendingVerification() {
     return true;
 }
 
-std::optional<QStringList> RadioController::pendingWriteSummary() const {
-    if (!image() || !m_radioImage)
-        return std::nullopt;
-    return summaryLines(*m_radioImage, *image(), dirtyRegions());
+void RadioController::keepBaseline(std::optional<KeptBaseline> baseline) {
+    m_keptBaseline = baseline;
+    postToMain([this, baseline = std::move(baseline)] { m_keptBaselineMirror = baseline; });
 }
 
-QString RadioController::pendingWritePreviewText() const {
-    const auto lines = pendingWriteSummary();
-    if (!lines)
-        return QStringLiteral("The radio's codeplug has not been read in this connection, so the "
-                              "changes cannot be listed. It is read and saved as a backup before "
-                              "anything is written.");
-    if (lines->isEmpty())
-        return QStringLiteral("No record differs from what the radio holds now.");
-    return lines->join(QLatin1Char('\n'));
+std::optional<QList<ChangeGroup>> RadioController::pendingWriteChanges() const {
+    if (!image())
+        return std::nullopt;
+    // What the radio was last known to hold counts while the connected radio
+    // is the same one (a reconnect after a reboot, a DMR database write): the
+    // write itself checks the blocks it touches before it trusts it.
+    const CodeplugImage* radio = m_radioImage ? &*m_radioImage : nullptr;
+    if (!radio && m_keptBaselineMirror && m_firmware &&
+        m_firmware->flashChipSerial == m_keptBaselineMirror->flashSerial &&
+        m_keptBaselineMirror->image.variant == image()->variant)
+        radio = &m_keptBaselineMirror->image;
+    if (!radio)
+        return std::nullopt;
+    return summaryGroups(*radio, *image(), dirtyRegions());
+}
+
+std::optional<QStringList> RadioController::pendingWriteSummary() const {
+    const auto groups = pendingWriteChanges();
+    if (!groups)
+        return std::nullopt;
+    QStringList lines;
+    for (const ChangeGroup& group : *groups)
+        lines.append(group.lines);
+    return lines;
 }
 
 void RadioController::restoreBackup(const QString& path) {

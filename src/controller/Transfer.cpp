@@ -107,7 +107,7 @@ void RadioController::readCodeplug() {
             return DeviceOutcome::failed(read.error());
         const CodeplugImage image = std::move(*read);
         m_link->codeplugAsRead = image;
-        m_keptBaseline = KeptBaseline{image, m_link->firmware.flashChipSerial};
+        keepBaseline(KeptBaseline{image, m_link->firmware.flashChipSerial});
         const DecodedImage decoded = decodeImage(image);
         return DeviceOutcome::done([this, image, decoded] {
             applyDecodedImage(image, decoded);
@@ -246,7 +246,7 @@ void RadioController::writeChanges() {
         m_link->codeplugAsRead.reset();
         postToMain([this] { m_radioImage.reset(); });
         // Also when the write fails: what the radio then holds is not known.
-        m_keptBaseline.reset();
+        keepBaseline(std::nullopt);
 
         qint64 total = 0;
         for (int index : dirty)

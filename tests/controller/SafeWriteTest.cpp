@@ -103,7 +103,14 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     ASSERT_TRUE(c.connectTo(radio));
     const CodeplugImage before = radio.memoryAs(sampleCodeplug(RadioVariant::uv380));
     radio.sim.clearRequests();
-    QSignalSpy summaries(c.controller.get(), &RadioController::writeSummaryReady);
+    QList<QStringList> summaries;
+    QObject::connect(c.controller.get(), &RadioController::writeSummaryReady,
+                     c.controller.get(), [&](const QList<ChangeGroup>& groups) {
+                         QStringList lines;
+                         for (const ChangeGroup& group : groups)
+                             lines.append(group.lines);
+                         summaries.append(lines);
+                     });
 
     writeAll(c, changedSample(RadioVariant::uv380, {3}, 0x21));
 
@@ -120,7 +127,7 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     ASSERT_GE(saved, 0);
     EXPECT_LT(saved, c.lineIndex(QStringLiteral("Writing 4 changed region(s) (122 KB)…")));
     ASSERT_EQ(summaries.size(), 1);
-    EXPECT_EQ(summaries[0][0].toStringList(),
+    EXPECT_EQ(summaries[0],
               QStringList{QStringLiteral("bytes outside known records in region 3 differ at "
                                          "offset 0x9F30 (1 byte)")});
     EXPECT_TRUE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));

@@ -1,9 +1,13 @@
 #include "ui/kit/Dialogs.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace nerka {
 
@@ -125,6 +129,63 @@ void WidgetDialogs::chooseColor(QWidget* parent, const QString& title, const QCo
                              chosen(colour);
                      });
     centreOnWindow(dialog, parent);
+    dialog->open();
+}
+
+void Dialogs::confirmChanges(QWidget* parent, const QString& title, const QString& message,
+                             const QString& confirmText, const QString& cancelText,
+                             std::function<void()> confirmed, const QString& listHeading,
+                             const QList<ChangeListSection>& sections) {
+    QStringList details{listHeading};
+    for (const ChangeListSection& section : sections) {
+        details.append(section.title);
+        for (const QString& line : section.lines)
+            details.append(QStringLiteral("  ") + line);
+    }
+    confirm(parent, title, message, confirmText, cancelText, std::move(confirmed),
+            details.join(QLatin1Char('\n')));
+}
+
+void WidgetDialogs::confirmChanges(QWidget* parent, const QString& title, const QString& message,
+                                   const QString& confirmText, const QString& cancelText,
+                                   std::function<void()> confirmed, const QString& listHeading,
+                                   const QList<ChangeListSection>& sections) {
+    auto* dialog = new QDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog->setWindowTitle(title);
+    dialog->setAccessibleName(title);
+    dialog->setAccessibleDescription(message);
+    dialog->setSizeGripEnabled(true);
+
+    auto* text = new QLabel(message, dialog);
+    text->setWordWrap(true);
+    auto* heading = new QLabel(listHeading, dialog);
+    heading->setWordWrap(true);
+    auto* list = new ChangeListView(listHeading, dialog);
+    list->setSections(sections);
+    heading->setBuddy(list);
+
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* ok = buttons->addButton(confirmText, QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(cancelText, QDialogButtonBox::RejectRole);
+    ok->setAccessibleName(confirmText);
+    cancel->setAccessibleName(cancelText);
+    ok->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [confirmed = std::move(confirmed)] {
+        if (confirmed)
+            confirmed();
+    });
+
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(text);
+    layout->addWidget(heading);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    centreOnWindow(dialog, parent);
+    ok->setFocus();
     dialog->open();
 }
 

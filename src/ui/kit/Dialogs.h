@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/kit/ChangeListView.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -49,6 +51,14 @@ public:
     // A colour chooser starting at `initial`; `chosen` runs only on a choice.
     virtual void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
                              std::function<void(const QColor& colour)> chosen) = 0;
+
+    // A question about changes (the write): `message`, then `listHeading`
+    // over the change list, grouped, in a pane that can be made larger. By
+    // default it is confirm() with the heading and lines as the details.
+    virtual void confirmChanges(QWidget* parent, const QString& title, const QString& message,
+                                const QString& confirmText, const QString& cancelText,
+                                std::function<void()> confirmed, const QString& listHeading,
+                                const QList<ChangeListSection>& sections);
 };
 
 // The real dialogs: QMessageBox, QFileDialog and QColorDialog, opened with
@@ -68,6 +78,10 @@ public:
                   std::function<void(const QString& path)> chosen) override;
     void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
                      std::function<void(const QColor& colour)> chosen) override;
+    void confirmChanges(QWidget* parent, const QString& title, const QString& message,
+                        const QString& confirmText, const QString& cancelText,
+                        std::function<void()> confirmed, const QString& listHeading,
+                        const QList<ChangeListSection>& sections) override;
 };
 
 // Places `dialog` centred over the window of `anchor` (the main window when

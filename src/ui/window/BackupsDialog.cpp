@@ -4,13 +4,13 @@
 #include "controller/CodeplugDiff.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/window/ChangeSections.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,10 +31,10 @@ std::optional<CodeplugImage> readBackup(const QString& path) {
     return std::get<CodeplugImage>(std::move(decoded));
 }
 
-// What the backup changes against the codeplug in memory, in a few words,
-// and the change lines for the restore confirmation.
-std::pair<QString, QStringList> differences(const std::optional<CodeplugImage>& current,
-                                            const QString& path) {
+// What restoring the backup changes in the codeplug in memory, in a few
+// words, and the change list for the pane and the restore confirmation.
+std::pair<QString, QList<ChangeListSection>>
+differences(const std::optional<CodeplugImage>& current, const QString& path) {
     const auto backup = readBackup(path);
     if (!backup)
         return {QStringLiteral("Unreadable"), {}};
@@ -42,14 +42,14 @@ std::pair<QString, QStringList> differences(const std::optional<CodeplugImage>& 
         return {QStringLiteral("No codeplug in memory"), {}};
     const auto diff = diffCodeplugs(*current, *backup);
     if (const auto* reason = std::get_if<QString>(&diff))
-        return {QStringLiteral("Other radio family"), {*reason}};
-    const QStringList lines = diffText(std::get<CodeplugDiff>(diff));
-    if (lines.isEmpty())
+        return {QStringLiteral("Other radio family"), {{QStringLiteral("Codeplug"), {*reason}}}};
+    const QList<ChangeGroup> groups = changeGroups(std::get<CodeplugDiff>(diff));
+    if (groups.isEmpty())
         return {QStringLiteral("Same as in memory"), {}};
-    return {QString::number(lines.size()) +
-                (lines.size() == 1 ? QStringLiteral(" change") : QStringLiteral(" changes")),
-            lines};
+    return {changeCountText(groups), changeSections(groups)};
 }
+
+const QString kRestoreHeading = QStringLiteral("Restoring this backup would:");
 
 } // namespace
 
@@ -70,14 +70,11 @@ BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWid
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_heading->setBuddy(m_list);
 
-    // Change lines can be long (a zone's new members by name) and many: they
-    // wrap here and scroll rather than widen a tooltip past the screen.
-    auto* changesLabel = new QLabel(QStringLiteral("Changes"), this);
-    m_changes = new QPlainTextEdit(this);
-    m_changes->setReadOnly(true);
-    m_changes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_changes->setAccessibleName(QStringLiteral("Changes"));
-    changesLabel->setBuddy(m_changes);
+    // What restoring the selected backup would change, grouped; long lines
+    // (a zone's new members by name) wrap and many lines scroll.
+    auto* changesLabel = new QLabel(kRestoreHeading, this);
+    m_changeList = new ChangeListView(kRestoreHeading, this);
+    changesLabel->setBuddy(m_changeList);
 
     auto* buttons = new QDialogButtonBox(this);
     m_restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::ActionRole);
@@ -98,7 +95,7 @@ BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWid
     layout->addWidget(m_heading);
     layout->addWidget(m_list, 2);
     layout->addWidget(changesLabel);
-    layout->addWidget(m_changes, 1);
+    layout->addWidget(m_changeList, 1);
     layout->addWidget(buttons);
     resize(640, 480);
     refresh();
@@ -116,17 +113,17 @@ void BackupsDialog::refresh() {
             : (serial ? QStringLiteral("Backups of the connected radio, newest first:")
                       : QStringLiteral("Backups of every radio, newest first:")));
     m_list->clear();
-    m_changeLines.clear();
+    m_changes.clear();
     const QLocale locale;
     for (const CodeplugBackup& backup : m_backups) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(dateColumn, locale.toString(backup.time, QLocale::ShortFormat));
         item->setText(radioColumn, backup.model + QString::asprintf(" 0x%08X", backup.flashSerial));
         item->setText(sizeColumn, locale.formattedDataSize(backup.sizeBytes));
-        const auto [summary, lines] = differences(m_controller.image(), backup.path);
+        const auto [summary, sections] = differences(m_controller.image(), backup.path);
         item->setText(differencesColumn, summary);
         item->setToolTip(dateColumn, backup.path);
-        m_changeLines.append(lines);
+        m_changes.append(sections);
     }
     if (!m_backups.isEmpty())
         m_list->setCurrentItem(m_list->topLevelItem(0));
@@ -136,7 +133,7 @@ void BackupsDialog::refresh() {
 
 void BackupsDialog::showChanges() {
     const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
-    m_changes->setPlainText(m_changeLines.value(row).join(QLatin1Char('\n')));
+    m_changeList->setSections(m_changes.value(row));
 }
 
 void BackupsDialog::updateButtons() {
@@ -153,15 +150,15 @@ void BackupsDialog::restoreRow(int row) {
     };
     const int unsaved = int(m_controller.dirtyRegions().size());
     if (unsaved > 0) {
-        const auto [summary, lines] = differences(m_controller.image(), path);
+        const auto [summary, sections] = differences(m_controller.image(), path);
         Q_UNUSED(summary);
         const QString message =
             QStringLiteral("There are ") + QString::number(unsaved) +
             QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
                            "They will be replaced by the backup.");
-        m_dialogs.confirm(this, QStringLiteral("Restore this backup?"), message,
-                          QStringLiteral("Restore"), QStringLiteral("Abbrechen"), restore,
-                          lines.join(QLatin1Char('\n')));
+        m_dialogs.confirmChanges(this, QStringLiteral("Restore this backup?"), message,
+                                 QStringLiteral("Restore"), QStringLiteral("Abbrechen"), restore,
+                                 kRestoreHeading, sections);
         return;
     }
     restore();

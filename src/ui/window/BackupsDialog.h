@@ -1,12 +1,12 @@
 #pragma once
 
 #include "controller/CodeplugBackups.h"
+#include "ui/kit/ChangeListView.h"
 
 #include <QDialog>
 #include <QList>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 
@@ -43,10 +43,10 @@ private:
     RadioController& m_controller;
     Dialogs& m_dialogs;
     QList<CodeplugBackup> m_backups;
-    QList<QStringList> m_changeLines; // per row: what the backup changes
+    QList<QList<ChangeListSection>> m_changes; // per row: what restoring the backup changes
     QLabel* m_heading = nullptr;
     QTreeWidget* m_list = nullptr;
-    QPlainTextEdit* m_changes = nullptr;
+    ChangeListView* m_changeList = nullptr;
     QPushButton* m_restore = nullptr;
 };
 

@@ -3,12 +3,12 @@
 #include "codeplug/CodeplugFile.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/window/ChangeSections.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,13 +25,7 @@ CompareDialog::CompareDialog(RadioController& controller, Dialogs& dialogs, QWid
     setWindowTitle(QStringLiteral("Compare with File"));
     m_heading = new QLabel(this);
     m_heading->setWordWrap(true);
-    m_list = new QListWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Changes"));
-    // Long lines (a zone's new members by name) wrap instead of running off
-    // the screen; many lines scroll.
-    m_list->setWordWrap(true);
-    m_list->setResizeMode(QListView::Adjust);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list = new ChangeListView(QStringLiteral("Changes"), this);
     m_heading->setBuddy(m_list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -80,30 +74,28 @@ bool CompareDialog::compareWith(const QString& path) {
     auto decoded = decodeCodeplugFile(file.readAll());
     if (const auto* error = std::get_if<CodeplugError>(&decoded))
         return fail(QFileInfo(path).fileName() + QStringLiteral(": ") + error->description());
-    const auto diff = diffCodeplugs(std::get<CodeplugImage>(decoded), *m_controller.image());
+    // From what is in memory to the file: the lines read as what taking the
+    // file would change.
+    const auto diff = diffCodeplugs(*m_controller.image(), std::get<CodeplugImage>(decoded));
     if (const auto* reason = std::get_if<QString>(&diff))
         return fail(*reason);
-    const QStringList changes = diffText(std::get<CodeplugDiff>(diff));
+    const QList<ChangeGroup> groups = changeGroups(std::get<CodeplugDiff>(diff));
     const QString name = QFileInfo(path).fileName();
-    if (changes.isEmpty())
+    if (groups.isEmpty())
         m_heading->setText(QStringLiteral("The codeplug in memory holds the same as ") + name +
                            QLatin1Char('.'));
     else
-        m_heading->setText(QStringLiteral("What the codeplug in memory changes against ") + name +
-                           QStringLiteral(" (") + QString::number(changes.size()) +
-                           QStringLiteral("):"));
-    m_list->clear();
-    m_list->addItems(changes);
-    if (m_list->count() > 0)
-        m_list->setCurrentRow(0);
+        m_heading->setText(QStringLiteral("From this codeplug to the file ") + name +
+                           QStringLiteral(": ") + changeCountText(groups) + QLatin1Char('.'));
+    m_list->setSections(changeSections(groups));
+    m_lines.clear();
+    for (const ChangeGroup& group : groups)
+        m_lines.append(group.lines);
     return true;
 }
 
 QStringList CompareDialog::lines() const {
-    QStringList out;
-    for (int i = 0; i < m_list->count(); ++i)
-        out.append(m_list->item(i)->text());
-    return out;
+    return m_lines;
 }
 
 } // namespace nerka

@@ -5,16 +5,16 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
 
 namespace nerka {
 
+class ChangeListView;
 class Dialogs;
 class RadioController;
 
-// File › "Compare with File…": the record-level differences between a
-// codeplug file and the codeplug in memory, one line per change (what the
-// codeplug in memory changes against the file).
+// File › "Compare with File…": the record-level differences between the
+// codeplug in memory and a codeplug file, grouped by kind, read from this
+// codeplug to the file (what would change if the file were taken).
 class CompareDialog : public QDialog {
     Q_OBJECT
 
@@ -29,14 +29,15 @@ public:
     // sheet belongs to) when it cannot be read or is of another radio family,
     // or no codeplug is in memory.
     bool compareWith(const QString& path);
-    // The change lines shown.
+    // The change lines shown (without the group headings).
     [[nodiscard]] QStringList lines() const;
 
 private:
     RadioController& m_controller;
     Dialogs& m_dialogs;
     QLabel* m_heading = nullptr;
-    QListWidget* m_list = nullptr;
+    ChangeListView* m_list = nullptr;
+    QStringList m_lines;
 };
 
 } // namespace nerka

@@ -11,6 +11,7 @@
 #include "ui/views/TalkgroupsSection.h"
 #include "ui/views/ZonesSection.h"
 #include "ui/window/ActivityLogView.h"
+#include "ui/window/ChangeSections.h"
 #include "ui/window/ConnectionView.h"
 #include "ui/window/ErrorAlert.h"
 #include "ui/window/FileCommands.h"
@@ -281,10 +282,29 @@ void MainWindow::writeChanges() {
     const int unsaved = int(m_controller.dirtyRegions().size());
     if (unsaved == 0)
         return;
-    m_dialogs.confirm(
-        this, QStringLiteral("Write changes to the device?"), writeMessage(unsaved),
-        QStringLiteral("Write"), QStringLiteral("Abbrechen"),
-        [this] { m_controller.writeChanges(); }, m_controller.pendingWritePreviewText());
+    const QString title = QStringLiteral("Write changes to the device?");
+    const auto write = [this] { m_controller.writeChanges(); };
+    const auto changes = m_controller.pendingWriteChanges();
+    if (!changes) {
+        m_dialogs.confirm(this, title, writeMessage(unsaved), QStringLiteral("Write"),
+                          QStringLiteral("Abbrechen"), write,
+                          QStringLiteral("The radio's codeplug has not been read in this "
+                                         "connection, so the changes cannot be listed. It is read "
+                                         "and saved as a backup before anything is written."));
+        return;
+    }
+    const QString message =
+        changes->isEmpty()
+            ? QStringLiteral("No record differs from what the radio holds now; %1 changed %2 "
+                             "will be written to the device.")
+                  .arg(unsaved)
+                  .arg(unsaved == 1 ? QStringLiteral("region") : QStringLiteral("regions"))
+            : changeCountText(*changes) + QStringLiteral(". These changes will be written to "
+                                                         "the device.");
+    m_dialogs.confirmChanges(this, title, message, QStringLiteral("Write"),
+                             QStringLiteral("Abbrechen"), write,
+                             QStringLiteral("What the write changes on the radio:"),
+                             changeSections(*changes));
 }
 
 void MainWindow::openSettings() {

@@ -1,6 +1,7 @@
 #include "ui/window/WritePanel.h"
 
 #include "controller/RadioController.h"
+#include "ui/window/ChangeSections.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,6 +34,11 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
     layout->addWidget(m_heading);
 
     auto* grid = new QGridLayout;
+    // What the write changes, as the write found it against the radio's
+    // codeplug, in the row under its step.
+    m_changes = new ChangeListView(QStringLiteral("Changes written"), this);
+    m_changes->hide();
+    int gridRow = 0;
     for (int i = 0; i < WriteSteps::kCount; ++i) {
         const WriteStep step = WriteSteps::kSteps[std::size_t(i)];
         auto* caption = new QLabel(WriteSteps::name(step), this);
@@ -43,9 +49,12 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
         row.progress = new QProgressBar(this);
         row.progress->setRange(0, 100);
         name(row.progress, WriteSteps::name(step) + QStringLiteral(" progress"));
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(row.state, i, 1);
-        grid->addWidget(row.progress, i, 2);
+        grid->addWidget(caption, gridRow, 0);
+        grid->addWidget(row.state, gridRow, 1);
+        grid->addWidget(row.progress, gridRow, 2);
+        ++gridRow;
+        if (step == WriteStep::write)
+            grid->addWidget(m_changes, gridRow++, 0, 1, 3);
     }
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
@@ -68,6 +77,11 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
 
     for (auto signal : {&RadioController::writeStepsChanged, &RadioController::progressChanged})
         QObject::connect(&controller, signal, this, &WritePanel::refresh);
+    QObject::connect(&controller, &RadioController::writeSummaryReady, this,
+                     [this](const QList<ChangeGroup>& groups) {
+                         m_changes->setSections(changeSections(groups));
+                         m_changes->setVisible(!groups.isEmpty());
+                     });
     hide();
     refresh();
 }
@@ -92,6 +106,10 @@ QString WritePanel::outcome(const WriteSteps& steps) {
     return text + u'.';
 }
 
+QStringList WritePanel::changeLines() const {
+    return !m_changes->isHidden() ? m_changes->shownLines() : QStringList{};
+}
+
 QString WritePanel::outcomeText() const {
     return m_outcome->text();
 }
@@ -99,8 +117,12 @@ QString WritePanel::outcomeText() const {
 void WritePanel::refresh() {
     const WriteSteps& steps = m_controller.writeSteps();
     // Each write shows itself; the user closes the panel after it ended.
-    if (steps.active() && !m_wasActive)
+    if (steps.active() && !m_wasActive) {
+        // A new write lists its own changes once it has found them.
+        m_changes->clear();
+        m_changes->hide();
         show();
+    }
     m_wasActive = steps.active();
     m_heading->setText(steps.active()   ? QStringLiteral("Writing the codeplug")
                        : steps.failed() ? QStringLiteral("The write failed")

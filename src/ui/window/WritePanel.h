@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace nerka {
 
+class ChangeListView;
 class RadioController;
 
 // The codeplug write as it happens: Backup → Write → Reboot → Verify, each
@@ -24,6 +25,8 @@ class WritePanel : public QFrame {
 public:
     explicit WritePanel(RadioController& controller, QWidget* parent = nullptr);
 
+    // The changes the write lists under its step (headings included).
+    [[nodiscard]] QStringList changeLines() const;
     // The final line, empty while the write runs.
     [[nodiscard]] QString outcomeText() const;
     [[nodiscard]] static QString outcome(const WriteSteps& steps);
@@ -39,6 +42,7 @@ private:
     QLabel* m_heading = nullptr;
     QLabel* m_warning = nullptr;
     QLabel* m_outcome = nullptr;
+    ChangeListView* m_changes = nullptr;
     QPushButton* m_close = nullptr;
     std::array<Row, WriteSteps::kCount> m_rows{};
     bool m_wasActive = false;

@@ -13,7 +13,7 @@
 #include "ui/window/CompareDialog.h"
 
 #include <QFile>
-#include <QPlainTextEdit>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -75,17 +75,19 @@ TEST_F(SafetyDialogs, BackupsListsDifferencesAndRestoresTheChosenOne) {
     ASSERT_EQ(view.backups().size(), 2);
     auto* list = view.findChild<QTreeWidget*>();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->topLevelItem(0)->text(3), QStringLiteral("1 change"));
+    EXPECT_EQ(list->topLevelItem(0)->text(3), QStringLiteral("1 channel changed"));
     EXPECT_EQ(list->topLevelItem(1)->text(3), QStringLiteral("Same as in memory"));
     EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("Radioddity GD-77 0x00000007"));
-    // The selected backup's changes, in plain words, wrapped below the list.
-    auto* changes = view.findChild<QPlainTextEdit*>();
+    // The selected backup's changes, grouped, under a heading that says
+    // which way they read.
+    auto* changes = view.findChild<ChangeListView*>();
     ASSERT_NE(changes, nullptr);
-    EXPECT_EQ(changes->accessibleName(), QStringLiteral("Changes"));
-    EXPECT_TRUE(changes->toPlainText().endsWith(QStringLiteral(": renamed to Old")))
-        << changes->toPlainText().toStdString();
+    EXPECT_EQ(changes->accessibleName(), QStringLiteral("Restoring this backup would:"));
+    ASSERT_EQ(changes->shownLines().size(), 2) << changes->shownLines().join(u'\n').toStdString();
+    EXPECT_EQ(changes->shownLines()[0], QStringLiteral("Channels (1)"));
+    EXPECT_TRUE(changes->shownLines()[1].endsWith(QStringLiteral(": renamed to Old")));
     list->setCurrentItem(list->topLevelItem(1));
-    EXPECT_EQ(changes->toPlainText(), QString());
+    EXPECT_EQ(changes->shownLines(), QStringList());
     list->setCurrentItem(list->topLevelItem(0));
 
     // The newest is selected; Restore asks first because of the unsaved change.
@@ -113,8 +115,14 @@ TEST_F(SafetyDialogs, CompareListsTheChangesOrSaysWhyItCannot) {
     view.show();
     ASSERT_TRUE(
         view.compareWith(save(QStringLiteral("other.nerka"), sampleCodeplug(RadioVariant::gd77))));
+    // From the codeplug in memory to the file.
     ASSERT_EQ(view.lines().size(), 1);
-    EXPECT_TRUE(view.lines().first().endsWith(QStringLiteral("renamed to Memory")));
+    EXPECT_TRUE(view.lines().first().endsWith(QStringLiteral("Memory: renamed to S20 Anruf")))
+        << view.lines().first().toStdString();
+    const auto* heading = view.findChild<QLabel*>();
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(),
+              QStringLiteral("From this codeplug to the file other.nerka: 1 channel changed."));
     EXPECT_NE(test::findAccessible(&view, QStringLiteral("Changes")), nullptr);
 
     EXPECT_FALSE(
