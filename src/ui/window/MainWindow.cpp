@@ -52,9 +52,10 @@ QString MainWindow::disconnectMessage(int unsavedRegions) {
 }
 
 QString MainWindow::writeMessage(int unsavedRegions) {
+    // The radio's codeplug is backed up before every write, so the question
+    // no longer advises one.
     return QString::number(unsavedRegions) +
-           QStringLiteral(" changed region(s) will be written to the device. A backup is "
-                          "recommended.");
+           QStringLiteral(" changed region(s) will be written to the device.");
 }
 
 MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* parent)
@@ -360,9 +361,10 @@ void MainWindow::loadFromDevice() {
         m_controller.readCodeplug();
         return;
     }
-    m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"), discardMessage(unsaved),
-                      QStringLiteral("Reload"), QStringLiteral("Abbrechen"),
-                      [this] { m_controller.readCodeplug(); });
+    const auto read = [this] { m_controller.readCodeplug(); };
+    m_dialogs.confirmLoss(this, QStringLiteral("Discard unsaved changes?"), discardMessage(unsaved),
+                          QStringLiteral("Reload"), QStringLiteral("Abbrechen"), read,
+                          [this, read] { m_files->saveThen(read); });
 }
 
 void MainWindow::disconnectRadio() {
@@ -374,8 +376,10 @@ void MainWindow::disconnectRadio() {
         proceed();
         return;
     }
-    m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"), disconnectMessage(unsaved),
-                      QStringLiteral("Disconnect"), QStringLiteral("Abbrechen"), proceed);
+    m_dialogs.confirmLoss(this, QStringLiteral("Discard unsaved changes?"),
+                          disconnectMessage(unsaved), QStringLiteral("Disconnect"),
+                          QStringLiteral("Abbrechen"), proceed,
+                          [this, proceed] { m_files->saveThen(proceed); });
 }
 
 void MainWindow::writeChanges() {
@@ -465,7 +469,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // close is refused), and then the guard lets it through.
     if (!m_quitGuard.mayQuit()) {
         event->ignore();
-        m_quitGuard.ask(this, [this] { QTimer::singleShot(0, this, &QWidget::close); });
+        m_quitGuard.ask(
+            this, [this] { QTimer::singleShot(0, this, &QWidget::close); },
+            [this](const std::function<void()>& next) { m_files->saveThen(next); });
         return;
     }
     if (m_preferences)
