@@ -29,7 +29,6 @@ int squelchCode(int level) {
     return level * 14 / 10 + 1;
 }
 
-
 std::optional<int> reference(int stored) {
     if (stored == 0)
         return std::nullopt;

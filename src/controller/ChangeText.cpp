@@ -289,8 +289,7 @@ QString elementsUpdatedText(const QJsonValue& epoch) {
     return QStringLiteral("elements updated (epoch ") + text.left(10) + QLatin1Char(')');
 }
 
-QString membersChangeText(const QStringList& added, const QStringList& removed,
-                          bool orderChanged) {
+QString membersChangeText(const QStringList& added, const QStringList& removed, bool orderChanged) {
     const auto list = [&](const QStringList& names) {
         QString text = names.mid(0, kNamedMembers).join(QStringLiteral(", "));
         if (names.size() > kNamedMembers) {

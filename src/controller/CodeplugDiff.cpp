@@ -593,8 +593,7 @@ QList<std::pair<int, int>> commonSubsequence(const std::vector<int>& a, const st
     while (head < n && head < m && a[size_t(head)] == b[size_t(head)])
         ++head;
     int tail = 0;
-    while (tail < n - head && tail < m - head &&
-           a[size_t(n - 1 - tail)] == b[size_t(m - 1 - tail)])
+    while (tail < n - head && tail < m - head && a[size_t(n - 1 - tail)] == b[size_t(m - 1 - tail)])
         ++tail;
     QList<std::pair<int, int>> pairs;
     for (int i = 0; i < head; ++i)
@@ -633,23 +632,10 @@ QList<std::pair<int, int>> commonSubsequence(const std::vector<int>& a, const st
 // are matched by content first (those that kept their order, then the rest),
 // then by name, then what is left in the same gap between matched records,
 // in order (a record edited in place).
-QList<std::pair<int, int>> matchRecords(const QList<RecordFields>& olds,
-                                        const QList<RecordFields>& news) {
-    QHash<QString, int> ids;
-    const auto idsOf = [&](const QList<RecordFields>& records) {
-        std::vector<int> out;
-        out.reserve(size_t(records.size()));
-        for (const RecordFields& r : records) {
-            const QString print = fingerprint(r);
-            auto it = ids.constFind(print);
-            if (it == ids.constEnd())
-                it = ids.insert(print, int(ids.size()));
-            out.push_back(*it);
-        }
-        return out;
-    };
-    const std::vector<int> a = idsOf(olds);
-    const std::vector<int> b = idsOf(news);
+// `a` and `b` number the records' contents (equal numbers, equal contents);
+// `oldNames` and `newNames` are their names.
+QList<std::pair<int, int>> matchRecords(const std::vector<int>& a, const std::vector<int>& b,
+                                        const QStringList& oldNames, const QStringList& newNames) {
     std::vector<int> newOf(a.size(), -1);
     std::vector<int> oldOf(b.size(), -1);
     const auto pair = [&](int i, int j) {
@@ -659,25 +645,26 @@ QList<std::pair<int, int>> matchRecords(const QList<RecordFields>& olds,
     for (const auto& [i, j] : commonSubsequence(a, b))
         pair(i, j);
     // The same contents elsewhere, then the same name, first come first paired.
-    const auto pairBy = [&](const auto& keyOf) {
+    const auto pairBy = [&](const auto& oldKey, const auto& newKey) {
         QHash<QString, QList<int>> waiting;
         for (int j = 0; j < int(b.size()); ++j) {
             if (oldOf[size_t(j)] < 0)
-                waiting[keyOf(news[j], b[size_t(j)])].append(j);
+                waiting[newKey(j)].append(j);
         }
         for (int i = 0; i < int(a.size()); ++i) {
             if (newOf[size_t(i)] >= 0)
                 continue;
-            const QString key = keyOf(olds[i], a[size_t(i)]);
+            const QString key = oldKey(i);
             if (key.isEmpty())
                 continue;
-            QList<int>& candidates = waiting[key];
-            if (!candidates.isEmpty())
-                pair(i, candidates.takeFirst());
+            const auto it = waiting.find(key);
+            if (it != waiting.end() && !it->isEmpty())
+                pair(i, it->takeFirst());
         }
     };
-    pairBy([](const RecordFields&, int id) { return QString::number(id); });
-    pairBy([](const RecordFields& r, int) { return recordName(r); });
+    pairBy([&](int i) { return QString::number(a[size_t(i)]); },
+           [&](int j) { return QString::number(b[size_t(j)]); });
+    pairBy([&](int i) { return oldNames[i]; }, [&](int j) { return newNames[j]; });
     // Records left between the same two matched neighbours were edited in place.
     QList<std::pair<int, int>> matched;
     for (int i = 0; i < int(a.size()); ++i) {
@@ -723,7 +710,27 @@ QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& 
     using T = ReadableChange::Type;
     const QList<int> oldKeys = followed.keys();
     const QList<int> newKeys = newRecords.keys();
-    const QList<std::pair<int, int>> positions = matchRecords(followed.values(), newRecords.values());
+    // Each record's contents once, numbered: equal numbers, same contents.
+    QHash<QString, int> contents;
+    std::vector<int> oldIds;
+    std::vector<int> newIds;
+    QStringList oldNames;
+    QStringList newNames;
+    const auto numberAll = [&](const QMap<int, RecordFields>& records, std::vector<int>& ids,
+                               QStringList& names) {
+        ids.reserve(size_t(records.size()));
+        for (const RecordFields& r : records) {
+            const QString print = fingerprint(r);
+            auto it = contents.constFind(print);
+            if (it == contents.constEnd())
+                it = contents.insert(print, int(contents.size()));
+            ids.push_back(*it);
+            names.append(recordName(r));
+        }
+    };
+    numberAll(followed, oldIds, oldNames);
+    numberAll(newRecords, newIds, newNames);
+    const QList<std::pair<int, int>> positions = matchRecords(oldIds, newIds, oldNames, newNames);
 
     QList<std::pair<int, int>> pairs; // (old key, new key), ascending by old key
     std::vector<bool> oldPaired(size_t(oldKeys.size()), false);
@@ -752,13 +759,14 @@ QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& 
     QList<ReadableChange> renumbered;
     for (qsizetype k = 0; k < pairs.size(); ++k) {
         const auto [from, to] = pairs[k];
-        if (fingerprint(followed[from]) != fingerprint(newRecords[to])) {
+        const auto [i, j] = positions[k];
+        if (oldIds[size_t(i)] != newIds[size_t(j)]) {
             ReadableChange change;
             change.type = T::changed;
             change.key = from;
             change.name = recordName(oldRecords[from]);
-            change.details = fieldPhrases(kind, oldRecords[from], followed[from],
-                                          newRecords[to], maps, oldSide, newSide);
+            change.details = fieldPhrases(kind, oldRecords[from], followed[from], newRecords[to],
+                                          maps, oldSide, newSide);
             add(from, change);
         }
         if (from == to)
@@ -854,11 +862,10 @@ QList<ReadableChange> readableKind(Kind kind, const DecodedSide& oldSide,
     for (auto it = oldRecords.constBegin(); it != oldRecords.constEnd(); ++it)
         followed.insert(it.key(), followMoves(kind, it.value(), maps));
 
-    QList<ReadableChange> out = movable(kind)
-                                    ? readableMovable(kind, oldRecords, followed, newRecords, maps,
-                                                      oldSide, newSide)
-                                    : readableInPlace(kind, oldRecords, followed, newRecords, maps,
-                                                      oldSide, newSide);
+    QList<ReadableChange> out =
+        movable(kind)
+            ? readableMovable(kind, oldRecords, followed, newRecords, maps, oldSide, newSide)
+            : readableInPlace(kind, oldRecords, followed, newRecords, maps, oldSide, newSide);
 
     // A theme that appears or disappears whole is one change, not 32.
     const bool theme = kind == Kind::dayTheme || kind == Kind::nightTheme;

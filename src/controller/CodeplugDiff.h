@@ -71,12 +71,12 @@ struct ReadableChange {
 
     CodeplugChange::Kind kind = CodeplugChange::Kind::channel;
     Type type = Type::changed;
-    int key = 0;    // as CodeplugChange::key; the new key for added records
-    int newKey = 0; // moved and renumbered
-    int count = 0;  // renumberedMany, inserted
-    int followers = 0; // inserted: records behind the insert that were renumbered
+    int key = 0;         // as CodeplugChange::key; the new key for added records
+    int newKey = 0;      // moved and renumbered
+    int count = 0;       // renumberedMany, inserted
+    int followers = 0;   // inserted: records behind the insert that were renumbered
     bool others = false; // renumberedMany
-    QString name;   // the record's name (before the change; after for added)
+    QString name;        // the record's name (before the change; after for added)
     // changed: one phrase per field ("Power Low → High", "renamed to X").
     QStringList details;
 };

@@ -50,7 +50,7 @@ CodeplugImage imageAfterWrite(const CodeplugImage& radio, const CodeplugImage& i
 }
 
 QList<ChangeGroup> summaryGroups(const CodeplugImage& radio, const CodeplugImage& image,
-                                const RegionSet& dirty) {
+                                 const RegionSet& dirty) {
     const auto diff = diffCodeplugs(radio, imageAfterWrite(radio, image, dirty));
     if (const auto* reason = std::get_if<QString>(&diff))
         return {ChangeGroup{CodeplugChange::Kind::bytes, QStringLiteral("Codeplug"), 0, {*reason}}};

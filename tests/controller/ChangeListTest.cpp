@@ -65,16 +65,16 @@ TEST(ChangeList, SortingByNameReadsAsOneRenumberingLine) {
     const CodeplugImage before = sampleCodeplug(RadioVariant::gd77);
     CodeplugImage after = before;
     QList<RadioChannel> sorted = decodeChannels(before);
-    std::stable_sort(sorted.begin(), sorted.end(), [](const RadioChannel& a, const RadioChannel& b) {
-        return a.name < b.name;
-    });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const RadioChannel& a, const RadioChannel& b) { return a.name < b.name; });
     QList<int> numbers;
     for (const RadioChannel& c : sorted)
         numbers.append(c.number);
     reorder(after, numbers);
     const QStringList lines = linesOf(before, after);
     ASSERT_EQ(lines.size(), 1) << lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" channels renumbered"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" channels renumbered")))
+        << lines[0].toStdString();
 }
 
 TEST(ChangeList, CopiesSharingANameLeaveTheirZoneUnchanged) {

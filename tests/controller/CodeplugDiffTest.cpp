@@ -103,9 +103,8 @@ TYPED_TEST(CodeplugDiffTest, ReportsAddedRemovedAndChangedRecords) {
     EXPECT_TRUE(lines.contains(QStringLiteral("Channel %1 New added").arg(added)));
     EXPECT_TRUE(lines.contains(QStringLiteral("Settings: Callsign %1 → DL0XYZ")
                                    .arg(decodeDeviceSettings(this->sample)->call)));
-    EXPECT_TRUE(lines.contains(QStringLiteral("Zone %1 %2: adds New, Renamed")
-                                   .arg(zones[0].index + 1)
-                                   .arg(zones[0].name)))
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("Zone %1 %2: adds New, Renamed").arg(zones[0].index + 1).arg(zones[0].name)))
         << lines.join(u'\n').toStdString();
     EXPECT_EQ(lines.size(), diff.changes.size()) << lines.join(u'\n').toStdString();
 

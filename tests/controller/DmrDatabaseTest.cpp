@@ -122,6 +122,26 @@ TEST(DmrDatabase, WriteThenReadBackSmallDatabaseOnGd77) {
     EXPECT_EQ(c->dmrUserDB()->textLength, 16);
 }
 
+// The database write reboots the radio but leaves its codeplug alone: once
+// the same radio is back, the codeplug write still lists its changes.
+TEST(DmrDatabase, TheSameRadioBackAfterTheWriteStillHasItsChangesListed) {
+    QTemporaryDir dir;
+    StandInRadio radio;
+    ControllerOnStandIn c(kNoReconnect);
+    importCsv(c, dir, "1000001,XX0AAA,Ann,Lee\n");
+    ASSERT_TRUE(c.connectTo(radio));
+    c->readCodeplug();
+    c.finish();
+    c->writeDMRDatabase();
+    c.finish();
+    ASSERT_TRUE(reconnect(c, radio, 2));
+    ASSERT_TRUE(c->document().deleteChannels({1}).isDone());
+
+    const auto lines = c->pendingWriteSummary();
+    ASSERT_TRUE(lines.has_value()) << "the radio's codeplug is still known";
+    EXPECT_EQ(lines->first(), QStringLiteral("Channel 1 S20 Anruf deleted"));
+}
+
 TEST(DmrDatabase, ThirtyThousandEntriesSpanBothAreasAndReadBack) {
     QTemporaryDir dir;
     StandInRadio radio;

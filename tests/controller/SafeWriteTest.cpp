@@ -104,8 +104,8 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     const CodeplugImage before = radio.memoryAs(sampleCodeplug(RadioVariant::uv380));
     radio.sim.clearRequests();
     QList<QStringList> summaries;
-    QObject::connect(c.controller.get(), &RadioController::writeSummaryReady,
-                     c.controller.get(), [&](const QList<ChangeGroup>& groups) {
+    QObject::connect(c.controller.get(), &RadioController::writeSummaryReady, c.controller.get(),
+                     [&](const QList<ChangeGroup>& groups) {
                          QStringList lines;
                          for (const ChangeGroup& group : groups)
                              lines.append(group.lines);

@@ -480,8 +480,8 @@ void ChannelsSection::setColumnShown(int column, bool shown) {
     for (const auto& [c, width] : widths)
         header->resizeSection(c, width);
     if (shown)
-        header->resizeSection(column, std::max(header->defaultSectionSize(),
-                                               header->sectionSizeHint(column)));
+        header->resizeSection(
+            column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
     header->setStretchLastSection(true);
     QStringList labels;
     for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {

@@ -152,10 +152,8 @@ void BackupsDialog::restoreRow(int row) {
     if (unsaved > 0) {
         const auto [summary, sections] = differences(m_controller.image(), path);
         Q_UNUSED(summary);
-        const QString message =
-            QStringLiteral("There are ") + QString::number(unsaved) +
-            QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
-                           "They will be replaced by the backup.");
+        const QString message = unsavedChangesMessage(
+            m_controller, QStringLiteral("They will be replaced by the backup."));
         m_dialogs.confirmChanges(this, QStringLiteral("Restore this backup?"), message,
                                  QStringLiteral("Restore"), QStringLiteral("Abbrechen"), restore,
                                  kRestoreHeading, sections);

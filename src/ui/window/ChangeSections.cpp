@@ -1,5 +1,7 @@
 #include "ui/window/ChangeSections.h"
 
+#include "controller/RadioController.h"
+
 namespace nerka {
 
 QList<ChangeListSection> changeSections(const QList<ChangeGroup>& groups) {
@@ -12,6 +14,19 @@ QList<ChangeListSection> changeSections(const QList<ChangeGroup>& groups) {
         sections.append({title, group.lines});
     }
     return sections;
+}
+
+QString unsavedChangesText(const RadioController& controller) {
+    if (const auto groups = controller.pendingWriteChanges(); groups && !groups->isEmpty())
+        return changeCountText(*groups);
+    const auto regions = qsizetype(controller.dirtyRegions().size());
+    return QString::number(regions) +
+           (regions == 1 ? QStringLiteral(" region changed") : QStringLiteral(" regions changed"));
+}
+
+QString unsavedChangesMessage(const RadioController& controller, const QString& consequence) {
+    return unsavedChangesText(controller) +
+           QStringLiteral(" in memory, not yet written to the device. ") + consequence;
 }
 
 } // namespace nerka

@@ -3,6 +3,7 @@
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/window/BackupsDialog.h"
+#include "ui/window/ChangeSections.h"
 #include "ui/window/CompareDialog.h"
 
 #include <QAction>
@@ -45,32 +46,25 @@ QStringList FileCommands::saveFilters() {
     return {QStringLiteral("Nerka codeplug (*.nerka)")};
 }
 
-QString FileCommands::discardMessage(int unsavedRegions) {
-    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
-           QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
-                          "They will be lost when opening the file.");
-}
-
 void FileCommands::open() {
-    m_dialogs.openFile(m_window, QStringLiteral("Open codeplug file"), openFilters(),
-                       [this](const QString& path) {
-                           // An opened file replaces the codeplug in memory and empties the
-                           // unsaved set, so unwritten edits would be gone without a word:
-                           // ask, as a read does.
-                           const int unsaved = int(m_controller.dirtyRegions().size());
-                           if (unsaved == 0) {
-                               m_controller.openCodeplugFile(path);
-                               return;
-                           }
-                           const auto openIt = [this, path] {
-                               m_controller.openCodeplugFile(path);
-                           };
-                           m_dialogs.confirmLoss(m_window,
-                                                 QStringLiteral("Discard unsaved changes?"),
-                                                 discardMessage(unsaved), QStringLiteral("Open"),
-                                                 QStringLiteral("Abbrechen"), openIt,
-                                                 [this, openIt] { saveThen(openIt); });
-                       });
+    m_dialogs.openFile(
+        m_window, QStringLiteral("Open codeplug file"), openFilters(), [this](const QString& path) {
+            // An opened file replaces the codeplug in memory and empties the
+            // unsaved set, so unwritten edits would be gone without a word:
+            // ask, as a read does.
+            const int unsaved = int(m_controller.dirtyRegions().size());
+            if (unsaved == 0) {
+                m_controller.openCodeplugFile(path);
+                return;
+            }
+            const auto openIt = [this, path] { m_controller.openCodeplugFile(path); };
+            m_dialogs.confirmLoss(
+                m_window, QStringLiteral("Discard unsaved changes?"),
+                unsavedChangesMessage(m_controller, QStringLiteral("They will be lost when "
+                                                                   "opening the file.")),
+                QStringLiteral("Open"), QStringLiteral("Abbrechen"), openIt,
+                [this, openIt] { saveThen(openIt); });
+        });
 }
 
 void FileCommands::save() {

@@ -46,8 +46,6 @@ public:
     void showBackups();
     // Asks for a codeplug file and shows how it differs from the one in memory.
     void compareWithFile();
-    // The question before a file replaces unsaved changes.
-    [[nodiscard]] static QString discardMessage(int unsavedRegions);
     // "codeplug-" + yyyyMMdd-HHmmss + ".nerka".
     [[nodiscard]] static QString proposedName(const QDateTime& localTime);
     [[nodiscard]] static QStringList openFilters();

@@ -40,23 +40,13 @@
 
 namespace nerka {
 
-QString MainWindow::discardMessage(int unsavedRegions) {
-    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
-           QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
-                          "They will be lost when reading again.");
-}
-
-QString MainWindow::disconnectMessage(int unsavedRegions) {
-    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
-           QStringLiteral(" change(s) in memory that haven't been written to the device yet. "
-                          "They will be lost when disconnecting.");
-}
-
 QString MainWindow::writeMessage(int unsavedRegions) {
     // The radio's codeplug is backed up before every write, so the question
     // no longer advises one.
     return QString::number(unsavedRegions) +
-           QStringLiteral(" changed region(s) will be written to the device.");
+           (unsavedRegions == 1
+                ? QStringLiteral(" changed region will be written to the device.")
+                : QStringLiteral(" changed regions will be written to the device."));
 }
 
 MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* parent)
@@ -363,9 +353,12 @@ void MainWindow::loadFromDevice() {
         return;
     }
     const auto read = [this] { m_controller.readCodeplug(); };
-    m_dialogs.confirmLoss(this, QStringLiteral("Discard unsaved changes?"), discardMessage(unsaved),
-                          QStringLiteral("Reload"), QStringLiteral("Abbrechen"), read,
-                          [this, read] { m_files->saveThen(read); });
+    m_dialogs.confirmLoss(
+        this, QStringLiteral("Discard unsaved changes?"),
+        unsavedChangesMessage(m_controller,
+                              QStringLiteral("They will be lost when reading again.")),
+        QStringLiteral("Reload"), QStringLiteral("Abbrechen"), read,
+        [this, read] { m_files->saveThen(read); });
 }
 
 void MainWindow::disconnectRadio() {
@@ -377,10 +370,12 @@ void MainWindow::disconnectRadio() {
         proceed();
         return;
     }
-    m_dialogs.confirmLoss(this, QStringLiteral("Discard unsaved changes?"),
-                          disconnectMessage(unsaved), QStringLiteral("Disconnect"),
-                          QStringLiteral("Abbrechen"), proceed,
-                          [this, proceed] { m_files->saveThen(proceed); });
+    m_dialogs.confirmLoss(
+        this, QStringLiteral("Discard unsaved changes?"),
+        unsavedChangesMessage(m_controller,
+                              QStringLiteral("They will be lost when disconnecting.")),
+        QStringLiteral("Disconnect"), QStringLiteral("Abbrechen"), proceed,
+        [this, proceed] { m_files->saveThen(proceed); });
 }
 
 void MainWindow::writeChanges() {
@@ -406,10 +401,9 @@ void MainWindow::writeChanges() {
                   .arg(unsaved == 1 ? QStringLiteral("region") : QStringLiteral("regions"))
             : changeCountText(*changes) + QStringLiteral(". These changes will be written to "
                                                          "the device.");
-    m_dialogs.confirmChanges(this, title, message, QStringLiteral("Write"),
-                             QStringLiteral("Abbrechen"), write,
-                             QStringLiteral("What the write changes on the radio:"),
-                             changeSections(*changes));
+    m_dialogs.confirmChanges(
+        this, title, message, QStringLiteral("Write"), QStringLiteral("Abbrechen"), write,
+        QStringLiteral("What the write changes on the radio:"), changeSections(*changes));
 }
 
 void MainWindow::openSettings() {
@@ -446,8 +440,8 @@ void MainWindow::updateActions() {
     // the reboot, when the status is briefly disconnected.
     const bool writing = m_controller.writeSteps().active();
     m_toolbar->loadAction()->setEnabled(!working && !writing);
-    m_toolbar->writeAction()->setEnabled(!working && !writing && status.isConnected() &&
-                                         hasImage && unsaved > 0);
+    m_toolbar->writeAction()->setEnabled(!working && !writing && status.isConnected() && hasImage &&
+                                         unsaved > 0);
     m_toolbar->setUnsavedCount(unsaved);
     m_toolbar->setConnected(!status.isDisconnected());
     m_toolbar->disconnectAction()->setEnabled(!writing);

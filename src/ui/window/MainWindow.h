@@ -79,9 +79,7 @@ public:
     // Ctrl+F: the shown section's search field, its text selected.
     void focusSearch();
 
-    [[nodiscard]] static QString discardMessage(int unsavedRegions);
     [[nodiscard]] static QString writeMessage(int unsavedRegions);
-    [[nodiscard]] static QString disconnectMessage(int unsavedRegions);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,14 +2,9 @@
 
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/window/ChangeSections.h"
 
 namespace nerka {
-
-QString QuitGuard::message(int unsavedRegions) {
-    return QStringLiteral("There are ") + QString::number(unsavedRegions) +
-           QStringLiteral(" change(s) that haven't been written to the device yet. They will be "
-                          "lost on quit.");
-}
 
 QString QuitGuard::writingMessage() {
     return QStringLiteral("The radio is being written. Quitting now can leave it with part of "
@@ -31,7 +26,6 @@ void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
                           });
         return;
     }
-    const int unsaved = int(m_controller.dirtyRegions().size());
     auto confirmed = [this, quit = std::move(quit)] {
         m_confirmed = true;
         quit();
@@ -42,9 +36,11 @@ void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
         if (save)
             save(confirmed);
     };
-    m_dialogs.confirmLoss(window, QStringLiteral("Unsaved changes"), message(unsaved),
-                          QStringLiteral("Quit"), QStringLiteral("Cancel"), std::move(confirmed),
-                          std::move(saveFirst));
+    m_dialogs.confirmLoss(
+        window, QStringLiteral("Unsaved changes"),
+        unsavedChangesMessage(m_controller, QStringLiteral("They will be lost on quit.")),
+        QStringLiteral("Quit"), QStringLiteral("Cancel"), std::move(confirmed),
+        std::move(saveFirst));
 }
 
 } // namespace nerka

@@ -29,7 +29,6 @@ public:
     using Save = std::function<void(const std::function<void()>& then)>;
     void ask(QWidget* window, std::function<void()> quit, Save save = {});
 
-    [[nodiscard]] static QString message(int unsavedRegions);
     [[nodiscard]] static QString writingMessage();
 
 private:

@@ -56,6 +56,32 @@ TEST(WidgetDialogs, OpenWindowModallyAndAnswerThroughTheCallback) {
                      button->click();
              }
          }},
+        // The change list: grouped, at least 20 lines tall, resizable;
+        // Return writes.
+        {"changes question",
+         [](Dialogs& d, QWidget* w, bool& answered) {
+             QStringList lines;
+             for (int i = 1; i <= 30; ++i)
+                 lines.append(QStringLiteral("Channel %1 X: Power Low → High").arg(i));
+             d.confirmChanges(
+                 w, QStringLiteral("Write?"), QStringLiteral("30 channels changed."),
+                 QStringLiteral("Write"), QStringLiteral("Abbrechen"),
+                 [&answered] { answered = true; },
+                 QStringLiteral("What the write changes on the radio:"),
+                 {{QStringLiteral("Channels (30)"), lines},
+                  {QStringLiteral("Zones (1)"), {QStringLiteral("Zone 1 A: order changed")}}});
+         },
+         [](QDialog* dialog) {
+             EXPECT_TRUE(dialog->isSizeGripEnabled());
+             auto* list = dialog->findChild<ChangeListView*>();
+             ASSERT_NE(list, nullptr);
+             EXPECT_EQ(list->accessibleName(),
+                       QStringLiteral("What the write changes on the radio:"));
+             EXPECT_EQ(list->shownLines().size(), 33);
+             EXPECT_EQ(list->shownLines()[32], QStringLiteral("Zone 1 A: order changed"));
+             EXPECT_GE(list->height(), list->fontMetrics().lineSpacing() * 20);
+             QTest::keyClick(dialog, Qt::Key_Return);
+         }},
         {"alert",
          [](Dialogs& d, QWidget* w, bool& answered) {
              d.alert(w, QStringLiteral("Error"), QStringLiteral("Bad"), QStringLiteral("OK"),

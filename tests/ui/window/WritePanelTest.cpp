@@ -95,6 +95,11 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     const QString backup = radio->writeSteps().detail(WriteStep::backup);
     EXPECT_TRUE(backup.startsWith(QStringLiteral("codeplug-"))) << backup.toStdString();
     EXPECT_EQ(panel->outcomeText(), QStringLiteral("Verified. Backup: ") + backup + u'.');
+    // Under the Write step: what the write changed, grouped as the question had it.
+    const QStringList changes = panel->changeLines();
+    ASSERT_GE(changes.size(), 2);
+    EXPECT_EQ(changes.first(), QStringLiteral("Channels (1)"));
+    EXPECT_TRUE(changes[1].endsWith(QStringLiteral(" deleted"))) << changes[1].toStdString();
     // Read by a screen reader row by row: each step with its state.
     for (const QString& row :
          QStringList{QStringLiteral("Backup: Done — ") + backup, QStringLiteral("Reboot: Done"),
