@@ -177,6 +177,15 @@ public:
     // it out. Adding to a full list is refused, naming the limit.
     EditResult setTalkgroupMembership(int index, int slot, bool member);
 
+    // Many ticks of the membership grid as one step: each pair puts record
+    // `second` (a channel number, or a contact slot) into list `first` (a
+    // zone or talkgroup index), or takes it out. A record joins a list right
+    // after the last member that comes before it in record order, so a list
+    // in channel (or contact) order stays in that order. An addition that
+    // would pass a list's limit refuses the whole step, naming that list.
+    EditResult setZoneMemberships(const QList<std::pair<int, int>>& cells, bool member);
+    EditResult setTalkgroupMemberships(const QList<std::pair<int, int>>& cells, bool member);
+
     // ---- settings, themes and other blocks ----
     EditResult writeSettings(const DeviceSettings& settings);
     EditResult writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
