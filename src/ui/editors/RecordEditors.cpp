@@ -13,6 +13,7 @@
 #include "ui/kit/Dialogs.h"
 
 #include <QSet>
+#include <QSettings>
 #include <QWidget>
 
 namespace nerka {
@@ -60,6 +61,16 @@ bool RecordEditors::accepted(const EditResult& result) {
     return !result.isRefused();
 }
 
+void RecordEditors::keepSize(QDialog* sheet, const QString& key) {
+    QSettings* store = m_controller.preferences().store();
+    if (!store)
+        return;
+    if (const QSize size = store->value(key).toSize(); size.isValid())
+        sheet->resize(size.expandedTo(sheet->minimumSizeHint()));
+    connect(sheet, &QDialog::finished, this,
+            [store, key, sheet] { store->setValue(key, sheet->size()); });
+}
+
 void RecordEditors::showSheet(QDialog* sheet) {
     // One sheet at a time: a new one replaces whatever was still open.
     if (m_sheet)
@@ -74,6 +85,10 @@ void RecordEditors::showSheet(QDialog* sheet) {
     sheet->open();
     Q_EMIT sheetOpened(sheet);
 }
+
+// ---- zones' sheet size ----
+
+const QString RecordEditors::kZoneEditorSizeKey = QStringLiteral("zoneEditorSize");
 
 // ---- channels ----
 
@@ -263,6 +278,7 @@ void RecordEditors::editZone(int index) {
         view->onSave = [this, zone](const ZoneEdit& edit) {
             return accepted(m_controller.updateZone(zone, edit.name, edit.memberIndices));
         };
+        keepSize(view, kZoneEditorSizeKey);
         showSheet(view);
         return;
     }
@@ -281,6 +297,7 @@ void RecordEditors::newZone() {
     view->onSave = [this, record = *zone](const ZoneEdit& edit) {
         return accepted(m_controller.updateZone(record, edit.name, edit.memberIndices));
     };
+    keepSize(view, kZoneEditorSizeKey);
     showSheet(view);
 }
 

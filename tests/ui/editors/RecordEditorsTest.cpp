@@ -285,7 +285,13 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     EXPECT_EQ(view->candidates()->count(), 2);
     type(QStringLiteral("Filter channels"), QStringLiteral("446.006"));
     ASSERT_EQ(view->candidates()->count(), 1);
-    EXPECT_EQ(view->candidates()->item(0)->text(), QStringLiteral("4: PMR 1"));
+    EXPECT_EQ(view->candidates()->item(0)->text(),
+              QStringLiteral("4: PMR 1  \u2014  446.00625 MHz"));
+    // Both lists have room for twelve rows of text; the sheet is resized by
+    // its corner and opens again at the size it was closed with.
+    for (QListWidget* rows : {view->candidates(), view->list()})
+        EXPECT_GE(rows->minimumHeight(), 12 * rows->fontMetrics().height());
+    EXPECT_TRUE(view->isSizeGripEnabled());
     view->candidates()->item(0)->setSelected(true);
     press(QStringLiteral("Add channel"));
     EXPECT_NE(findAccessible(sheet(), QStringLiteral("3/80 channels \u2014 drag to reorder")),
@@ -312,6 +318,15 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     ASSERT_EQ(controller.zones().size(), 1);
     EXPECT_EQ(controller.zones()[0].name, QStringLiteral("Portable"));
     EXPECT_EQ(controller.zones()[0].memberIndices, (QList<int>{0}));
+
+    editors.editZone(0);
+    ASSERT_NE(sheet(), nullptr);
+    const QSize larger = sheet()->size() + QSize(120, 90);
+    sheet()->resize(larger);
+    sheet()->reject();
+    editors.editZone(0);
+    EXPECT_EQ(sheet()->size(), larger);
+    sheet()->reject();
 }
 
 TEST_F(RecordEditorsTest, ZonePickerAddsSeveralChannelsOnlyWhenAllFit) {
