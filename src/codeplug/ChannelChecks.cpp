@@ -14,15 +14,15 @@ namespace {
 
 // As many rows as a skipped-rows note names before it only counts.
 constexpr qsizetype kOutsideRowsNamed = 10;
-constexpr std::uint64_t kHzPerMHz = 1'000'000;
+constexpr std::uint64_t kChecksHzPerMHz = 1'000'000;
 
 bool bandIsSet(int minMHz, int maxMHz) {
     return minMHz > 0 && maxMHz > minMHz;
 }
 
 bool bandHolds(int minMHz, int maxMHz, std::uint64_t hz) {
-    return bandIsSet(minMHz, maxMHz) && hz >= std::uint64_t(minMHz) * kHzPerMHz &&
-           hz <= std::uint64_t(maxMHz) * kHzPerMHz;
+    return bandIsSet(minMHz, maxMHz) && hz >= std::uint64_t(minMHz) * kChecksHzPerMHz &&
+           hz <= std::uint64_t(maxMHz) * kChecksHzPerMHz;
 }
 
 } // namespace
@@ -53,7 +53,7 @@ QString BandLimits::text() const {
 }
 
 QString shortMegahertzText(std::uint64_t hz) {
-    QString text = QString::asprintf("%.6f", double(hz) / double(kHzPerMHz));
+    QString text = QString::asprintf("%.6f", double(hz) / double(kChecksHzPerMHz));
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))
