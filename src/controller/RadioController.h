@@ -570,6 +570,9 @@ protected:
     // Main thread, after rebootAndDisconnect: the disconnected state, no
     // firmware, and the reconnect.
     void publishReboot();
+    // Main thread, after a DMR database write: once the radio is back, its
+    // record count is read and must be `written` (the write's last step).
+    void verifyDmrCountAfterReboot(int written);
     // Work queue only, after a failed codeplug or database write: commits an
     // open flash sector and closes the transfer screen (skipped when even the
     // commit fails); the failure of `error`, returning to the connected status.

@@ -3,10 +3,12 @@
 
 #include "WindowFixture.h"
 
+#include "ui/window/ConnectionView.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/WritePanel.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 
@@ -103,6 +105,57 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     EXPECT_TRUE(window.toolbar()->disconnectAction()->isEnabled());
     ASSERT_TRUE(press(panel, QStringLiteral("Close")));
     EXPECT_FALSE(panel->isVisible());
+}
+
+// The DMR database write runs in the same panel: Write → Reboot → Verify
+// count, no backup row, and "Do not unplug the radio" while it is written.
+TEST_F(WindowTest, TheDmrDatabaseWriteShowsItsStepsInThePanel) {
+    // How to attach a radio is said only while none is connected.
+    const auto hintShown = [&] {
+        for (QLabel* label : window.sectionWidget(SidebarItem::connection)->findChildren<QLabel*>())
+            if (label->text() == ConnectionView::hintText())
+                return label->isVisibleTo(window.sectionWidget(SidebarItem::connection));
+        return false;
+    };
+    EXPECT_TRUE(hintShown());
+    StandInRadio standIn;
+    connectAndLoad(standIn);
+    EXPECT_FALSE(hintShown());
+    const QString csv = dir.filePath(QStringLiteral("ids.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n2620001,DL1AA,Ann,Lee\n"
+               "2620002,DL1AB,Bea,Lee\n2620003,DL1AC,Cai,Lee\n");
+    file.close();
+    radio->importDMRDatabase(csv);
+    ASSERT_TRUE(radio.waitFor([&] { return radio->dmrUserDB().has_value(); }));
+    window.showSection(SidebarItem::dmrDatabase);
+    WritePanel* panel = window.writePanel();
+    bool warned = false;
+    QString heading;
+    QObject::connect(radio.controller.get(), &RadioController::writeStepsChanged, &window, [&] {
+        if (radio->writeSteps().state(WriteStep::write) == WriteStepState::running) {
+            warned = warned || findAccessible(panel, QStringLiteral("Do not unplug the radio"));
+            if (QAccessibleInterface* title =
+                    findAccessible(panel, QStringLiteral("Writing the DMR database")))
+                heading = title->text(QAccessible::Name);
+        }
+    });
+    dialogs.confirmAnswers.enqueue(true);
+    ASSERT_TRUE(press(&window, QStringLiteral("Write to device")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
+    ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
+        << radio->log().join('\n').toStdString();
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(heading, QStringLiteral("Writing the DMR database"));
+    EXPECT_FALSE(radio->writeSteps().failed()) << radio->log().join('\n').toStdString();
+    for (const QString& row : QStringList{QStringLiteral("Write: Done — 3 entries, 0 KB"),
+                                          QStringLiteral("Reboot: Done"),
+                                          QStringLiteral("Verify count: Done — 3 entries on the "
+                                                         "device")})
+        EXPECT_NE(findAccessible(panel, row), nullptr) << row.toStdString();
+    EXPECT_EQ(findAccessible(panel, QStringLiteral("Backup")), nullptr);
+    EXPECT_EQ(panel->outcomeText(), QStringLiteral("Verified."));
 }
 
 TEST_F(WindowTest, LoadWhileDisconnectedConnectsThenReads) {
