@@ -3,6 +3,7 @@
 #include "codeplug/AprsCodec.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/MemberLists.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -39,10 +40,6 @@ std::optional<int> lowestFree(const QSet<int>& used, int capacity) {
         if (!used.contains(candidate))
             return candidate;
     return std::nullopt;
-}
-
-QString mhz(std::uint64_t hz) {
-    return QString::asprintf("%.5f", double(hz) / 1'000'000.0);
 }
 
 // Keys added, removed and changed between two lists sorted by ascending key.
@@ -348,7 +345,7 @@ EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) 
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
         notLocated("channel", number),
         QStringLiteral("Channel %1 changed: %2 (RX %3)")
-            .arg(QString::number(number), edit.name, mhz(edit.rxHz)));
+            .arg(QString::number(number), edit.name, megahertzText(edit.rxHz)));
 }
 
 EditResult CodeplugDocument::createChannel() {
@@ -388,7 +385,7 @@ EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
         },
         notLocated("channel", number),
         QStringLiteral("Channel %1 created: %2 (RX %3)")
-            .arg(QString::number(number), channelEdit.name, mhz(channelEdit.rxHz)));
+            .arg(QString::number(number), channelEdit.name, megahertzText(channelEdit.rxHz)));
     if (result.isDone())
         result.setCreatedKey(number);
     return result;

@@ -297,7 +297,7 @@ void ChannelEditView::buildForm() {
         m_form->setCustomOffset(text);
         inputChanged();
     });
-    const auto onPick = [this](QComboBox* box, BulkField field, auto apply) {
+    const auto onPick = [this](QComboBox* box, ChannelField field, auto apply) {
         connect(box, &QComboBox::currentIndexChanged, this, [this, box, field, apply] {
             if (m_loading)
                 return;
@@ -308,26 +308,28 @@ void ChannelEditView::buildForm() {
             inputChanged();
         });
     };
-    onPick(m_offsetMode, BulkField::offset, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
-    onPick(m_mode, BulkField::mode,
+    onPick(m_offsetMode, ChannelField::tx, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
+    onPick(m_mode, ChannelField::mode,
            [this](int v) { m_form->isDMR = ChannelMode(v) == ChannelMode::dmr; });
-    onPick(m_power, BulkField::power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
-    onPick(m_timeSlot, BulkField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
-    onPick(m_contact, BulkField::contact,
+    onPick(m_power, ChannelField::power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
+    onPick(m_timeSlot, ChannelField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
+    onPick(m_contact, ChannelField::contact,
            [this](int) { m_form->contactSlot = optionalData(m_contact); });
-    onPick(m_groupList, BulkField::groupList,
+    onPick(m_groupList, ChannelField::groupList,
            [this](int) { m_form->groupListIndex = optionalData(m_groupList); });
-    onPick(m_bandwidth, BulkField::bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
-    onPick(m_rxTone.kind, BulkField::rxTone, [this](int v) { m_form->rxToneKind = ToneKind(v); });
-    onPick(m_rxTone.ctcss, BulkField::rxTone, [this](int v) { m_form->rxCtcss = v; });
-    onPick(m_rxTone.dcs, BulkField::rxTone, [this](int v) { m_form->rxDcs = v; });
-    onPick(m_txTone.kind, BulkField::txTone, [this](int v) { m_form->txToneKind = ToneKind(v); });
-    onPick(m_txTone.ctcss, BulkField::txTone, [this](int v) { m_form->txCtcss = v; });
-    onPick(m_txTone.dcs, BulkField::txTone, [this](int v) { m_form->txDcs = v; });
-    onPick(m_squelchMode, BulkField::squelch,
+    onPick(m_bandwidth, ChannelField::bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
+    onPick(m_rxTone.kind, ChannelField::rxTone,
+           [this](int v) { m_form->rxToneKind = ToneKind(v); });
+    onPick(m_rxTone.ctcss, ChannelField::rxTone, [this](int v) { m_form->rxCtcss = v; });
+    onPick(m_rxTone.dcs, ChannelField::rxTone, [this](int v) { m_form->rxDcs = v; });
+    onPick(m_txTone.kind, ChannelField::txTone,
+           [this](int v) { m_form->txToneKind = ToneKind(v); });
+    onPick(m_txTone.ctcss, ChannelField::txTone, [this](int v) { m_form->txCtcss = v; });
+    onPick(m_txTone.dcs, ChannelField::txTone, [this](int v) { m_form->txDcs = v; });
+    onPick(m_squelchMode, ChannelField::squelch,
            [this](int v) { m_form->squelchMode = SquelchMode(v); });
-    onPick(m_aprs, BulkField::aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
-    const auto onStep = [this](QSpinBox* box, BulkField field, auto apply) {
+    onPick(m_aprs, ChannelField::aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
+    const auto onStep = [this](QSpinBox* box, ChannelField field, auto apply) {
         connect(box, &QSpinBox::valueChanged, this, [this, box, field, apply](int value) {
             if (m_loading)
                 return;
@@ -339,9 +341,9 @@ void ChannelEditView::buildForm() {
             inputChanged();
         });
     };
-    onStep(m_colorCode, BulkField::colorCode, [this](int v) { m_form->colorCode = v; });
-    onStep(m_squelchLevel, BulkField::squelch, [this](int v) { m_form->squelchLevel = v; });
-    const auto onToggle = [this](QCheckBox* box, BulkField field, bool ChannelForm::*flag) {
+    onStep(m_colorCode, ChannelField::colorCode, [this](int v) { m_form->colorCode = v; });
+    onStep(m_squelchLevel, ChannelField::squelchLevel, [this](int v) { m_form->squelchLevel = v; });
+    const auto onToggle = [this](QCheckBox* box, ChannelField field, bool ChannelForm::*flag) {
         connect(box, &QCheckBox::stateChanged, this, [this, field, flag](int state) {
             if (m_loading)
                 return;
@@ -352,18 +354,18 @@ void ChannelEditView::buildForm() {
             inputChanged();
         });
     };
-    onToggle(m_rxOnly, BulkField::rxOnly, &ChannelForm::rxOnly);
-    onToggle(m_rxTone.inverted, BulkField::rxTone, &ChannelForm::rxDcsInv);
-    onToggle(m_txTone.inverted, BulkField::txTone, &ChannelForm::txDcsInv);
-    onToggle(m_skipScan, BulkField::skipScan, &ChannelForm::skipScan);
-    onToggle(m_skipZoneScan, BulkField::skipZoneScan, &ChannelForm::skipZoneScan);
-    onToggle(m_vox, BulkField::vox, &ChannelForm::vox);
-    onToggle(m_monitor, BulkField::monitor, &ChannelForm::monitor);
-    onToggle(m_powerSave, BulkField::powerSave, &ChannelForm::powerSave);
-    onToggle(m_beep, BulkField::beep, &ChannelForm::beep);
+    onToggle(m_rxOnly, ChannelField::rxOnly, &ChannelForm::rxOnly);
+    onToggle(m_rxTone.inverted, ChannelField::rxTone, &ChannelForm::rxDcsInv);
+    onToggle(m_txTone.inverted, ChannelField::txTone, &ChannelForm::txDcsInv);
+    onToggle(m_skipScan, ChannelField::skipScan, &ChannelForm::skipScan);
+    onToggle(m_skipZoneScan, ChannelField::skipZoneScan, &ChannelForm::skipZoneScan);
+    onToggle(m_vox, ChannelField::vox, &ChannelForm::vox);
+    onToggle(m_monitor, ChannelField::monitor, &ChannelForm::monitor);
+    onToggle(m_powerSave, ChannelField::powerSave, &ChannelForm::powerSave);
+    onToggle(m_beep, ChannelField::beep, &ChannelForm::beep);
 }
 
-void ChannelEditView::fieldEdited(BulkField field, bool showsMixed) {
+void ChannelEditView::fieldEdited(ChannelField field, bool showsMixed) {
     if (m_bulk)
         m_bulk->setChanged(field, !showsMixed);
 }
@@ -381,42 +383,46 @@ void ChannelEditView::enterBulkMode() {
     const bool ownOffset = m_form->freqMode() == FreqMode::custom;
     for (const FreqMode mode : {FreqMode::custom, FreqMode::split})
         m_offsetMode->removeItem(m_offsetMode->findData(int(mode)));
-    const auto mixedPicker = [this, ownOffset](QComboBox* box, BulkField field) {
+    const auto mixedPicker = [this, ownOffset](QComboBox* box, ChannelField field) {
         const bool noneApplies = box == m_offsetMode && ownOffset;
         if (!m_bulk->isMixed(field) && !noneApplies && box->currentIndex() >= 0)
             return;
         box->insertItem(0, kMixedText, kMixed);
         box->setCurrentIndex(0);
     };
-    mixedPicker(m_offsetMode, BulkField::offset);
-    mixedPicker(m_mode, BulkField::mode);
-    mixedPicker(m_power, BulkField::power);
-    mixedPicker(m_timeSlot, BulkField::timeSlot);
-    mixedPicker(m_contact, BulkField::contact);
-    mixedPicker(m_groupList, BulkField::groupList);
-    mixedPicker(m_bandwidth, BulkField::bandwidth);
-    mixedPicker(m_rxTone.kind, BulkField::rxTone);
-    mixedPicker(m_txTone.kind, BulkField::txTone);
-    mixedPicker(m_squelchMode, BulkField::squelch);
-    mixedPicker(m_aprs, BulkField::aprs);
-    if (bulk.isMixed(BulkField::colorCode)) {
-        m_colorCode->setMinimum(m_colorCode->minimum() - 1);
-        m_colorCode->setSpecialValueText(QStringLiteral("Farbcode: ") + kMixedText);
-        m_colorCode->setValue(m_colorCode->minimum());
-    }
-    const auto mixedToggle = [this](QCheckBox* box, BulkField field) {
+    mixedPicker(m_offsetMode, ChannelField::tx);
+    mixedPicker(m_mode, ChannelField::mode);
+    mixedPicker(m_power, ChannelField::power);
+    mixedPicker(m_timeSlot, ChannelField::timeSlot);
+    mixedPicker(m_contact, ChannelField::contact);
+    mixedPicker(m_groupList, ChannelField::groupList);
+    mixedPicker(m_bandwidth, ChannelField::bandwidth);
+    mixedPicker(m_rxTone.kind, ChannelField::rxTone);
+    mixedPicker(m_txTone.kind, ChannelField::txTone);
+    mixedPicker(m_squelchMode, ChannelField::squelch);
+    mixedPicker(m_aprs, ChannelField::aprs);
+    const auto mixedStepper = [this](QSpinBox* box, ChannelField field) {
+        if (!m_bulk->isMixed(field))
+            return;
+        box->setMinimum(box->minimum() - 1);
+        box->setSpecialValueText(box->prefix() + kMixedText);
+        box->setValue(box->minimum());
+    };
+    mixedStepper(m_colorCode, ChannelField::colorCode);
+    mixedStepper(m_squelchLevel, ChannelField::squelchLevel);
+    const auto mixedToggle = [this](QCheckBox* box, ChannelField field) {
         if (!m_bulk->isMixed(field))
             return;
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
     };
-    mixedToggle(m_rxOnly, BulkField::rxOnly);
-    mixedToggle(m_skipScan, BulkField::skipScan);
-    mixedToggle(m_skipZoneScan, BulkField::skipZoneScan);
-    mixedToggle(m_vox, BulkField::vox);
-    mixedToggle(m_monitor, BulkField::monitor);
-    mixedToggle(m_powerSave, BulkField::powerSave);
-    mixedToggle(m_beep, BulkField::beep);
+    mixedToggle(m_rxOnly, ChannelField::rxOnly);
+    mixedToggle(m_skipScan, ChannelField::skipScan);
+    mixedToggle(m_skipZoneScan, ChannelField::skipZoneScan);
+    mixedToggle(m_vox, ChannelField::vox);
+    mixedToggle(m_monitor, ChannelField::monitor);
+    mixedToggle(m_powerSave, ChannelField::powerSave);
+    mixedToggle(m_beep, ChannelField::beep);
     m_loading = false;
     m_offsetMode->setFocus(Qt::OtherFocusReason);
     inputChanged();
@@ -529,7 +535,7 @@ void ChannelEditView::showFieldsForMode() {
     const ChannelForm& form = *m_form;
     // In bulk mode, with the mode left as it is, both sections show when the
     // selection holds both kinds of channel.
-    const bool modeKept = m_bulk && !m_bulk->isChanged(BulkField::mode);
+    const bool modeKept = m_bulk && !m_bulk->isChanged(ChannelField::mode);
     m_dmrBox->setVisible(modeKept ? m_bulk->anyDMR() : form.isDMR);
     m_fmBox->setVisible(modeKept ? m_bulk->anyFM() : !form.isDMR);
     const bool custom = form.freqMode() == FreqMode::custom;

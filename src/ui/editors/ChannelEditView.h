@@ -92,7 +92,7 @@ private:
     void enterBulkMode();
     // A widget of `field` changed: in bulk mode it counts as changed unless
     // it shows "Mixed" again.
-    void fieldEdited(BulkField field, bool showsMixed);
+    void fieldEdited(ChannelField field, bool showsMixed);
 
     std::unique_ptr<ChannelForm> m_form;
     // Bulk mode only; its values are taken from m_form when saving.

@@ -189,14 +189,17 @@ bool ChannelForm::txValid() const {
 }
 
 std::optional<ChannelEdit> ChannelForm::edit() const {
-    const auto rxHz = FrequencyText::parseHz(m_rxText);
-    const auto txHz = FrequencyText::parseHz(m_txText);
-    if (!nameValid() || !rxHz || !txHz)
+    if (!isValid())
         return std::nullopt;
+    return chosenValues();
+}
+
+ChannelEdit ChannelForm::chosenValues() const {
     ChannelEdit edit = channelEditFrom(m_channel);
-    edit.name = name;
-    edit.rxHz = *rxHz;
-    edit.txHz = *txHz;
+    if (nameValid())
+        edit.name = name;
+    edit.rxHz = FrequencyText::parseHz(m_rxText).value_or(m_channel.rxHz);
+    edit.txHz = FrequencyText::parseHz(m_txText).value_or(m_channel.txHz);
     edit.isDMR = isDMR;
     edit.powerRaw = powerRawFor(power, m_channel.powerRaw);
     edit.colorCode = colorCode;

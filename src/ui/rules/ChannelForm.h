@@ -104,6 +104,9 @@ public:
     // The edit to save, or nothing while the form is invalid. Fields the form
     // does not show keep the channel's values.
     [[nodiscard]] std::optional<ChannelEdit> edit() const;
+    // The edit of the form's choices whether or not the form is valid: name
+    // and frequencies as typed where they are valid, else the channel's own.
+    [[nodiscard]] ChannelEdit chosenValues() const;
 
 private:
     void recalculateTx();

@@ -490,7 +490,7 @@ void ChannelsSection::renumberInViewOrder() {
 void ChannelsSection::fillDown() {
     const QList<RadioChannel> channels = selectedChannels();
     const QModelIndex current = m_table->currentIndex();
-    const std::optional<ChannelCell> cell =
+    const std::optional<ChannelField> cell =
         current.isValid() ? ChannelTableModel::cellOf(current.column()) : std::nullopt;
     if (!canEdit() || channels.size() < 2 || !cell)
         return;

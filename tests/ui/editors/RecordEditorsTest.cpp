@@ -112,9 +112,8 @@ TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOne
     EXPECT_EQ(channel(1).name, before[0].name);
     EXPECT_EQ(channel(2).timeSlot, before[1].timeSlot);
     EXPECT_EQ(controller.log().last(),
-              QStringLiteral("• 3 channels changed; colour code left alone on 3 FM channels, "
-                             "bandwidth left alone on 1 DMR "
-                             "channel."));
+              QStringLiteral("• 3 channels changed; Bandwidth left alone on 1 DMR channel, "
+                             "Farbcode left alone on 3 FM channels."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
     (void)controller.undo();
     EXPECT_EQ(controller.channels(), before);

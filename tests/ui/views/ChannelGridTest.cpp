@@ -99,16 +99,16 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     EXPECT_EQ(channel(5).name, QStringLiteral("A"));
     EXPECT_EQ(channel(5).txHz, 145'500'000u);
     EXPECT_EQ(controller.log().last(),
-              QStringLiteral("• Channel pasted → 5; 1 row skipped: line 3 RX 'abc' is not a "
-                             "frequency."));
+              QStringLiteral(
+                  "• Channel pasted → 5; 1 row skipped: line 3 RX (MHz): not a number in MHz."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5}));
     clipboard->setText(QStringLiteral("B\tabc"));
     press(section, Qt::Key_V);
     settle();
     EXPECT_EQ(section.recordCount(), 5);
     EXPECT_EQ(controller.lastErrorText(),
-              QStringLiteral("No channels pasted: 1 row skipped: line 1 RX 'abc' is not a "
-                             "frequency."));
+              QStringLiteral(
+                  "No channels pasted: 1 row skipped: line 1 RX (MHz): not a number in MHz."));
 
     // Cut takes the selection away and leaves it on the clipboard; Ctrl+A
     // selects every row.
@@ -200,7 +200,7 @@ TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
     EXPECT_FALSE(
         view->model()->setData(cell(0, ChannelTableModel::RxColumn), QStringLiteral("abc")));
     EXPECT_EQ(channel(1), before);
-    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX: ")));
+    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX (MHz): ")));
     EXPECT_EQ(view->accessibleDescription(), section.lastCellProblem());
     EXPECT_FALSE(view->model()->setData(cell(0, ChannelTableModel::NameColumn), QString()));
     EXPECT_EQ(section.lastCellProblem(), QStringLiteral("Name: enter a name"));
