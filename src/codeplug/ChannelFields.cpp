@@ -80,6 +80,7 @@ Info flagRow(ChannelField id, const char* key, const QString& label, QStringList
     row.read = &readFlag<EditFlag>;
     row.readJson = &readFlagJson<EditFlag>;
     row.copy = &copyMember<EditFlag>;
+    row.editFlag = EditFlag;
     return row;
 }
 
@@ -120,6 +121,7 @@ Info frequencyRow(ChannelField id, const char* key, const QString& label, QStrin
     row.csvHeaders = std::move(headers);
     row.csvColumn = csvColumn;
     row.kind = FieldKind::frequency;
+    row.required = id == ChannelField::rx; // TX defaults to RX
     row.max = qint64(kMaxChannelFrequencyHz);
     row.dump = &dumpHz<Hz>;
     row.text = &hzText<Hz>;
@@ -272,10 +274,7 @@ QStringList squelchChoices() {
     return choices;
 }
 
-QList<ChannelFieldInfo> buildTable() {
-    QList<Info> rows(kChannelFieldCount);
-    const auto put = [&rows](Info row) { rows[int(row.id)] = std::move(row); };
-
+Info nameField() {
     Info name;
     name.id = ChannelField::name;
     name.dumpKey = name.editKey = QLatin1String("name");
@@ -298,8 +297,10 @@ QList<ChannelFieldInfo> buildTable() {
         return std::nullopt;
     };
     name.copy = &copyMember<&ChannelEdit::name>;
-    put(name);
+    return name;
+}
 
+Info modeField() {
     Info mode;
     mode.id = ChannelField::mode;
     mode.dumpKey = QLatin1String("mode");
@@ -322,16 +323,10 @@ QList<ChannelFieldInfo> buildTable() {
     };
     mode.readJson = &readFlagJson<&ChannelEdit::isDMR>;
     mode.copy = &copyMember<&ChannelEdit::isDMR>;
-    put(mode);
+    return mode;
+}
 
-    put(frequencyRow<&RadioChannel::rxHz, &ChannelEdit::rxHz>(
-        ChannelField::rx, "rxHz", QStringLiteral("RX (MHz)"),
-        {QStringLiteral("RX (MHz)"), QStringLiteral("RX"), QStringLiteral("RX MHz")}, 1));
-    rows[int(ChannelField::rx)].required = true;
-    put(frequencyRow<&RadioChannel::txHz, &ChannelEdit::txHz>(
-        ChannelField::tx, "txHz", QStringLiteral("TX (MHz)"),
-        {QStringLiteral("TX (MHz)"), QStringLiteral("TX"), QStringLiteral("TX MHz")}, 2));
-
+Info powerField() {
     Info power;
     power.id = ChannelField::power;
     power.dumpKey = power.editKey = QLatin1String("powerRaw");
@@ -369,8 +364,10 @@ QList<ChannelFieldInfo> buildTable() {
         return std::nullopt;
     };
     power.copy = &copyMember<&ChannelEdit::powerRaw>;
-    put(power);
+    return power;
+}
 
+Info bandwidthField() {
     Info bandwidth;
     bandwidth.id = ChannelField::bandwidth;
     bandwidth.dumpKey = bandwidth.editKey = QLatin1String("bandwidthWide");
@@ -396,12 +393,10 @@ QList<ChannelFieldInfo> buildTable() {
     };
     bandwidth.readJson = &readFlagJson<&ChannelEdit::bandwidthWide>;
     bandwidth.copy = &copyMember<&ChannelEdit::bandwidthWide>;
-    put(bandwidth);
+    return bandwidth;
+}
 
-    put(flagRow<&RadioChannel::rxOnly, &ChannelEdit::rxOnly>(
-        ChannelField::rxOnly, "rxOnly", QStringLiteral("Receive only (RX-only)"),
-        {QStringLiteral("RX only"), QStringLiteral("Receive only")}, 11));
-
+Info timeSlotField() {
     Info timeSlot;
     timeSlot.id = ChannelField::timeSlot;
     timeSlot.dumpKey = QLatin1String("timeSlot");
@@ -430,8 +425,10 @@ QList<ChannelFieldInfo> buildTable() {
     };
     timeSlot.readJson = &readFlagJson<&ChannelEdit::timeSlotTS2>;
     timeSlot.copy = &copyMember<&ChannelEdit::timeSlotTS2>;
-    put(timeSlot);
+    return timeSlot;
+}
 
+Info colorCodeField() {
     Info colorCode;
     colorCode.id = ChannelField::colorCode;
     colorCode.dumpKey = colorCode.editKey = QLatin1String("colorCode");
@@ -463,25 +460,10 @@ QList<ChannelFieldInfo> buildTable() {
         return std::nullopt;
     };
     colorCode.copy = &copyMember<&ChannelEdit::colorCode>;
-    put(colorCode);
+    return colorCode;
+}
 
-    put(toneRow<&RadioChannel::rxTone, &ChannelEdit::rxTone>(ChannelField::rxTone, "rxTone",
-                                                             QStringLiteral("RX tone"), 8));
-    put(toneRow<&RadioChannel::txTone, &ChannelEdit::txTone>(ChannelField::txTone, "txTone",
-                                                             QStringLiteral("TX tone"), 9));
-
-    Info contact =
-        referenceRow<ChannelField::contact, &RadioChannel::contactIndex, &ChannelEdit::contactSlot,
-                     &ChannelRowNames::contacts, ContactTable::kSlotCount - 1>(
-            "contactIndex", "contactSlot", QStringLiteral("Contact (TX)"),
-            {QStringLiteral("TX contact"), QStringLiteral("Contact")}, 12);
-    put(contact);
-    put(referenceRow<ChannelField::groupList, &RadioChannel::groupListIndex,
-                     &ChannelEdit::groupListIndex, &ChannelRowNames::groupLists,
-                     GroupListTable::kListCount - 1>(
-        "groupListIndex", "groupListIndex", QStringLiteral("RX group list"),
-        {QStringLiteral("Group list"), QStringLiteral("RX group list")}, 13));
-
+Info squelchField() {
     Info squelch;
     squelch.id = ChannelField::squelch;
     squelch.dumpKey = squelch.editKey = QLatin1String("squelchMode");
@@ -514,8 +496,10 @@ QList<ChannelFieldInfo> buildTable() {
         return std::nullopt;
     };
     squelch.copy = &copyMember<&ChannelEdit::squelchMode>;
-    put(squelch);
+    return squelch;
+}
 
+Info levelField() {
     Info level;
     level.id = ChannelField::squelchLevel;
     level.dumpKey = level.editKey = QLatin1String("squelchLevel");
@@ -546,27 +530,11 @@ QList<ChannelFieldInfo> buildTable() {
         return std::nullopt;
     };
     level.copy = &copyMember<&ChannelEdit::squelchLevel>;
-    put(level);
+    return level;
+}
 
-    put(flagRow<&RadioChannel::skipScan, &ChannelEdit::skipScan>(
-        ChannelField::skipScan, "skipScan", QStringLiteral("Skip when scanning"),
-        {QStringLiteral("Scan skip"), QStringLiteral("Skip")}, 10));
-    put(flagRow<&RadioChannel::skipZoneScan, &ChannelEdit::skipZoneScan>(
-        ChannelField::skipZoneScan, "skipZoneScan", QStringLiteral("Skip in zone scan"),
-        {QStringLiteral("Zone scan skip")}, 17));
-    put(flagRow<&RadioChannel::vox, &ChannelEdit::vox>(
-        ChannelField::vox, "vox", QStringLiteral("VOX"), {QStringLiteral("VOX")}, 18));
-    put(flagRow<&RadioChannel::monitor, &ChannelEdit::monitor>(
-        ChannelField::monitor, "monitor", QStringLiteral("Monitor (open squelch)"),
-        {QStringLiteral("Monitor")}, 19));
-    put(flagRow<&RadioChannel::powerSave, &ChannelEdit::powerSave>(
-        ChannelField::powerSave, "powerSave", QStringLiteral("Power save"),
-        {QStringLiteral("Power save")}, 20));
-    put(flagRow<&RadioChannel::beep, &ChannelEdit::beep>(
-        ChannelField::beep, "beep", QStringLiteral("Key beep"),
-        {QStringLiteral("Key beep"), QStringLiteral("Beep")}, 21));
-
-    // The APRS system by its number (1-based) in text, by index in JSON.
+// The APRS system by its number (1-based) in text, by index in JSON.
+Info aprsField() {
     Info aprs;
     aprs.id = ChannelField::aprs;
     aprs.dumpKey = aprs.editKey = QLatin1String("aprsIndex");
@@ -595,8 +563,10 @@ QList<ChannelFieldInfo> buildTable() {
     };
     aprs.readJson = &readIndexJson<&ChannelEdit::aprsIndex, AprsTable::kEntryCount - 1>;
     aprs.copy = &copyMember<&ChannelEdit::aprsIndex>;
-    put(aprs);
+    return aprs;
+}
 
+Info zonesField() {
     Info zones;
     zones.id = ChannelField::zones;
     zones.label = QStringLiteral("Zones");
@@ -606,7 +576,67 @@ QList<ChannelFieldInfo> buildTable() {
     zones.text = [](const RadioChannel& c, const ChannelRowNames& names) {
         return names.zones.value(c.number).join(QStringLiteral(", "));
     };
-    put(zones);
+    return zones;
+}
+
+QList<ChannelFieldInfo> buildTable() {
+    QList<Info> rows(kChannelFieldCount);
+    const auto put = [&rows](Info row) { rows[int(row.id)] = std::move(row); };
+    // A row per field, in any order; each lands at its ChannelField.
+    put(nameField());
+    put(modeField());
+    put(frequencyRow<&RadioChannel::rxHz, &ChannelEdit::rxHz>(
+        ChannelField::rx, "rxHz", QStringLiteral("RX (MHz)"),
+        {QStringLiteral("RX (MHz)"), QStringLiteral("RX"), QStringLiteral("RX MHz")}, 1));
+    put(frequencyRow<&RadioChannel::txHz, &ChannelEdit::txHz>(
+        ChannelField::tx, "txHz", QStringLiteral("TX (MHz)"),
+        {QStringLiteral("TX (MHz)"), QStringLiteral("TX"), QStringLiteral("TX MHz")}, 2));
+
+    put(powerField());
+    put(bandwidthField());
+    put(flagRow<&RadioChannel::rxOnly, &ChannelEdit::rxOnly>(
+        ChannelField::rxOnly, "rxOnly", QStringLiteral("Receive only (RX-only)"),
+        {QStringLiteral("RX only"), QStringLiteral("Receive only")}, 11));
+
+    put(timeSlotField());
+    put(colorCodeField());
+    put(toneRow<&RadioChannel::rxTone, &ChannelEdit::rxTone>(ChannelField::rxTone, "rxTone",
+                                                             QStringLiteral("RX tone"), 8));
+    put(toneRow<&RadioChannel::txTone, &ChannelEdit::txTone>(ChannelField::txTone, "txTone",
+                                                             QStringLiteral("TX tone"), 9));
+
+    put(referenceRow<ChannelField::contact, &RadioChannel::contactIndex, &ChannelEdit::contactSlot,
+                     &ChannelRowNames::contacts, ContactTable::kSlotCount - 1>(
+        "contactIndex", "contactSlot", QStringLiteral("Contact (TX)"),
+        {QStringLiteral("TX contact"), QStringLiteral("Contact")}, 12));
+    put(referenceRow<ChannelField::groupList, &RadioChannel::groupListIndex,
+                     &ChannelEdit::groupListIndex, &ChannelRowNames::groupLists,
+                     GroupListTable::kListCount - 1>(
+        "groupListIndex", "groupListIndex", QStringLiteral("RX group list"),
+        {QStringLiteral("Group list"), QStringLiteral("RX group list")}, 13));
+
+    put(squelchField());
+    put(levelField());
+    put(flagRow<&RadioChannel::skipScan, &ChannelEdit::skipScan>(
+        ChannelField::skipScan, "skipScan", QStringLiteral("Skip when scanning"),
+        {QStringLiteral("Scan skip"), QStringLiteral("Skip")}, 10));
+    put(flagRow<&RadioChannel::skipZoneScan, &ChannelEdit::skipZoneScan>(
+        ChannelField::skipZoneScan, "skipZoneScan", QStringLiteral("Skip in zone scan"),
+        {QStringLiteral("Zone scan skip")}, 17));
+    put(flagRow<&RadioChannel::vox, &ChannelEdit::vox>(
+        ChannelField::vox, "vox", QStringLiteral("VOX"), {QStringLiteral("VOX")}, 18));
+    put(flagRow<&RadioChannel::monitor, &ChannelEdit::monitor>(
+        ChannelField::monitor, "monitor", QStringLiteral("Monitor (open squelch)"),
+        {QStringLiteral("Monitor")}, 19));
+    put(flagRow<&RadioChannel::powerSave, &ChannelEdit::powerSave>(
+        ChannelField::powerSave, "powerSave", QStringLiteral("Power save"),
+        {QStringLiteral("Power save")}, 20));
+    put(flagRow<&RadioChannel::beep, &ChannelEdit::beep>(
+        ChannelField::beep, "beep", QStringLiteral("Key beep"),
+        {QStringLiteral("Key beep"), QStringLiteral("Beep")}, 21));
+
+    put(aprsField());
+    put(zonesField());
     return rows;
 }
 

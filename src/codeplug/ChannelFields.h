@@ -105,6 +105,8 @@ struct ChannelFieldInfo {
     std::optional<QString> (*readJson)(const QJsonValue&, ChannelEdit&) = nullptr;
     // Sets the field of `to` to its value in `from`.
     void (*copy)(const ChannelEdit& from, ChannelEdit& to) = nullptr;
+    // A flag's member of ChannelEdit, so a form can bind a toggle to it.
+    bool ChannelEdit::*editFlag = nullptr;
 
     [[nodiscard]] bool appliesTo(bool isDMR) const {
         return modes == FieldModes::both || (modes == FieldModes::dmr) == isDMR;

@@ -94,17 +94,7 @@ QString toneText(const QJsonValue& value, const QString& none) {
 
 QString contactTypeText(const QString& raw) {
     const auto type = contactTypeFromRawText(raw);
-    if (!type)
-        return raw;
-    switch (*type) {
-    case ContactType::group:
-        return QStringLiteral("Group Call");
-    case ContactType::privateCall:
-        return QStringLiteral("Private Call");
-    case ContactType::allCall:
-        return QStringLiteral("All Call");
-    }
-    return raw;
+    return type ? displayText(*type) : raw;
 }
 
 QString channelValue(const QString& field, const QJsonValue& value, const ChangeNames& names) {
@@ -241,10 +231,8 @@ QString contactText(const DMRContact& contact) {
         kind = QStringLiteral("TG");
         break;
     case ContactType::privateCall:
-        kind = QStringLiteral("Private Call");
-        break;
     case ContactType::allCall:
-        kind = QStringLiteral("All Call");
+        kind = displayText(contact.type);
         break;
     }
     return contact.name + QStringLiteral(" (") + kind + QLatin1Char(' ') +

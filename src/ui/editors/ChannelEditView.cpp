@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 namespace nerka {
@@ -116,6 +117,24 @@ const ChannelBulkForm* ChannelEditView::bulkForm() const {
 }
 
 void ChannelEditView::buildForm() {
+    buildNavigation();
+    // The form is long; it scrolls inside the sheet.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, not to the frame
+    auto* content = new QWidget(scroll);
+    auto* column = new QVBoxLayout(content);
+    scroll->setWidget(content);
+    body()->addWidget(scroll);
+    buildGeneral(content, column);
+    buildModeSections(content, column);
+    buildOptions(content, column);
+    column->addStretch(1);
+    connectFields();
+}
+
+void ChannelEditView::buildNavigation() {
     const QString prevText = QStringLiteral("Previous channel (saves)");
     const QString nextText = QStringLiteral("Next channel (saves)");
     m_prev = new QToolButton(this);
@@ -148,18 +167,10 @@ void ChannelEditView::buildForm() {
     step(QKeySequence(Qt::CTRL | Qt::Key_PageDown), m_next);
     m_prev->setAccessibleDescription(QStringLiteral("Ctrl+PgUp"));
     m_next->setAccessibleDescription(QStringLiteral("Ctrl+PgDown"));
+}
 
-    // The form is long; it scrolls inside the sheet.
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, not to the frame
-    auto* content = new QWidget(scroll);
-    auto* column = new QVBoxLayout(content);
-    scroll->setWidget(content);
-    body()->addWidget(scroll);
-
-    // ---- frequencies, mode, power ----
+// Frequencies, mode, power.
+void ChannelEditView::buildGeneral(QWidget* content, QVBoxLayout* column) {
     auto* general = new QFormLayout;
     m_general = general;
     column->addLayout(general);
@@ -191,21 +202,15 @@ void ChannelEditView::buildForm() {
     m_mode->addItem(QStringLiteral("DMR"), int(ChannelMode::dmr));
     m_mode->addItem(QStringLiteral("FM"), int(ChannelMode::fm));
     general->addRow(QStringLiteral("Mode"), m_mode);
-    m_power = picker(QStringLiteral("Power"), content);
-    for (ChannelPowerLevel level : kAllChannelPowerLevels)
-        m_power->addItem(rawText(level), int(level));
-    general->addRow(QStringLiteral("Power"), m_power);
-    m_rxOnly = toggle(QStringLiteral("Receive only (RX-only)"), content);
-    general->addRow(m_rxOnly);
+    m_power = choicePicker(ChannelField::power, general, content);
+    addToggle(ChannelField::rxOnly, general, content);
+}
 
-    // ---- DMR ----
+void ChannelEditView::buildModeSections(QWidget* content, QVBoxLayout* column) {
     QFormLayout* dmr = nullptr;
     m_dmrBox = section(QStringLiteral("DMR"), content, dmr);
     column->addWidget(m_dmrBox);
-    m_timeSlot = picker(QStringLiteral("Time slot"), m_dmrBox);
-    m_timeSlot->addItem(QStringLiteral("TS1"), 1);
-    m_timeSlot->addItem(QStringLiteral("TS2"), 2);
-    dmr->addRow(QStringLiteral("Time slot"), m_timeSlot);
+    m_timeSlot = choicePicker(ChannelField::timeSlot, dmr, m_dmrBox);
     m_colorCode =
         stepper(QStringLiteral("Farbcode"), QStringLiteral("Farbcode: "), 0, 15, m_dmrBox);
     dmr->addRow(m_colorCode);
@@ -218,10 +223,7 @@ void ChannelEditView::buildForm() {
     QFormLayout* fm = nullptr;
     m_fmBox = section(QStringLiteral("FM"), content, fm);
     column->addWidget(m_fmBox);
-    m_bandwidth = picker(QStringLiteral("Bandwidth"), m_fmBox);
-    m_bandwidth->addItem(QStringLiteral("12.5 kHz"), 0);
-    m_bandwidth->addItem(QStringLiteral("25 kHz"), 1);
-    fm->addRow(QStringLiteral("Bandwidth"), m_bandwidth);
+    m_bandwidth = choicePicker(ChannelField::bandwidth, fm, m_fmBox);
     for (auto [pickers, label] : {std::pair{&m_rxTone, QStringLiteral("RX tone")},
                                   std::pair{&m_txTone, QStringLiteral("TX tone")}}) {
         pickers->kind = picker(label, m_fmBox);
@@ -240,8 +242,9 @@ void ChannelEditView::buildForm() {
         pickers->inverted = toggle(label + QStringLiteral(" invertiert (D\u2026I)"), m_fmBox);
         fm->addRow(pickers->inverted);
     }
+}
 
-    // ---- squelch, scan, more ----
+void ChannelEditView::buildOptions(QWidget* content, QVBoxLayout* column) {
     QFormLayout* squelch = nullptr;
     column->addWidget(section(QStringLiteral("Squelch"), content, squelch));
     m_squelchMode = picker(QStringLiteral("Mode"), content);
@@ -253,50 +256,32 @@ void ChannelEditView::buildForm() {
 
     QFormLayout* scan = nullptr;
     column->addWidget(section(QStringLiteral("Scan"), content, scan));
-    m_skipScan = toggle(QStringLiteral("Skip when scanning"), content);
-    scan->addRow(m_skipScan);
-    m_skipZoneScan = toggle(QStringLiteral("Skip in zone scan"), content);
-    scan->addRow(m_skipZoneScan);
+    for (const ChannelField flag : {ChannelField::skipScan, ChannelField::skipZoneScan})
+        addToggle(flag, scan, content);
 
     QFormLayout* more = nullptr;
     column->addWidget(section(QStringLiteral("More"), content, more));
-    m_vox = toggle(QStringLiteral("VOX"), content);
-    more->addRow(m_vox);
-    m_monitor = toggle(QStringLiteral("Monitor (open squelch)"), content);
-    more->addRow(m_monitor);
-    m_powerSave = toggle(QStringLiteral("Power save"), content);
-    more->addRow(m_powerSave);
-    m_beep = toggle(QStringLiteral("Key beep"), content);
-    more->addRow(m_beep);
+    for (const ChannelField flag :
+         {ChannelField::vox, ChannelField::monitor, ChannelField::powerSave, ChannelField::beep})
+        addToggle(flag, more, content);
     m_aprs = picker(QStringLiteral("APRS"), content);
     more->addRow(QStringLiteral("APRS"), m_aprs);
-    column->addStretch(1);
+}
 
-    // Every change goes into the form, then the derived fields are refreshed.
-    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->name = text;
-        inputChanged();
-    });
-    connect(m_rx, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->setRxText(text);
-        inputChanged();
-    });
-    connect(m_tx, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->setTxText(text);
-        inputChanged();
-    });
-    connect(m_customOffset, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->setCustomOffset(text);
-        inputChanged();
-    });
+// Every change goes into the form, then the derived fields are refreshed.
+void ChannelEditView::connectFields() {
+    const auto onText = [this](QLineEdit* edit, auto apply) {
+        connect(edit, &QLineEdit::textChanged, this, [this, apply](const QString& text) {
+            if (m_loading)
+                return;
+            apply(text);
+            inputChanged();
+        });
+    };
+    onText(m_name, [this](const QString& text) { m_form->name = text; });
+    onText(m_rx, [this](const QString& text) { m_form->setRxText(text); });
+    onText(m_tx, [this](const QString& text) { m_form->setTxText(text); });
+    onText(m_customOffset, [this](const QString& text) { m_form->setCustomOffset(text); });
     const auto onPick = [this](QComboBox* box, ChannelField field, auto apply) {
         connect(box, &QComboBox::currentIndexChanged, this, [this, box, field, apply] {
             if (m_loading)
@@ -312,7 +297,7 @@ void ChannelEditView::buildForm() {
     onPick(m_mode, ChannelField::mode,
            [this](int v) { m_form->isDMR = ChannelMode(v) == ChannelMode::dmr; });
     onPick(m_power, ChannelField::power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
-    onPick(m_timeSlot, ChannelField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
+    onPick(m_timeSlot, ChannelField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 1; });
     onPick(m_contact, ChannelField::contact,
            [this](int) { m_form->contactSlot = optionalData(m_contact); });
     onPick(m_groupList, ChannelField::groupList,
@@ -343,26 +328,47 @@ void ChannelEditView::buildForm() {
     };
     onStep(m_colorCode, ChannelField::colorCode, [this](int v) { m_form->colorCode = v; });
     onStep(m_squelchLevel, ChannelField::squelchLevel, [this](int v) { m_form->squelchLevel = v; });
-    const auto onToggle = [this](QCheckBox* box, ChannelField field, bool ChannelForm::*flag) {
-        connect(box, &QCheckBox::stateChanged, this, [this, field, flag](int state) {
+    // The inverted-DCS boxes belong to their tone.
+    for (auto [box, field, member] :
+         {std::tuple{m_rxTone.inverted, ChannelField::rxTone, &ChannelForm::rxDcsInv},
+          std::tuple{m_txTone.inverted, ChannelField::txTone, &ChannelForm::txDcsInv}}) {
+        connect(box, &QCheckBox::stateChanged, this, [this, field, member](int state) {
             if (m_loading)
                 return;
             const bool mixed = state == Qt::PartiallyChecked;
             if (!mixed)
-                (*m_form).*flag = state == Qt::Checked;
+                (*m_form).*member = state == Qt::Checked;
             fieldEdited(field, mixed);
             inputChanged();
         });
-    };
-    onToggle(m_rxOnly, ChannelField::rxOnly, &ChannelForm::rxOnly);
-    onToggle(m_rxTone.inverted, ChannelField::rxTone, &ChannelForm::rxDcsInv);
-    onToggle(m_txTone.inverted, ChannelField::txTone, &ChannelForm::txDcsInv);
-    onToggle(m_skipScan, ChannelField::skipScan, &ChannelForm::skipScan);
-    onToggle(m_skipZoneScan, ChannelField::skipZoneScan, &ChannelForm::skipZoneScan);
-    onToggle(m_vox, ChannelField::vox, &ChannelForm::vox);
-    onToggle(m_monitor, ChannelField::monitor, &ChannelForm::monitor);
-    onToggle(m_powerSave, ChannelField::powerSave, &ChannelForm::powerSave);
-    onToggle(m_beep, ChannelField::beep, &ChannelForm::beep);
+    }
+}
+
+// An enumeration of the channel field table as a picker with its label and
+// one entry per value, the value's position as its data.
+QComboBox* ChannelEditView::choicePicker(ChannelField field, QFormLayout* form, QWidget* parent) {
+    const ChannelFieldInfo& row = channelField(field);
+    QComboBox* box = picker(row.label, parent);
+    for (qsizetype i = 0; i < row.choices.size(); ++i)
+        box->addItem(row.choices[i], int(i));
+    form->addRow(row.label, box);
+    return box;
+}
+
+// A flag of the channel field table as a toggle with its label.
+void ChannelEditView::addToggle(ChannelField field, QFormLayout* form, QWidget* content) {
+    QCheckBox* box = toggle(channelField(field).label, content);
+    form->addRow(box);
+    m_toggles[std::size_t(field)] = box;
+    connect(box, &QCheckBox::stateChanged, this, [this, field](int state) {
+        if (m_loading)
+            return;
+        const bool mixed = state == Qt::PartiallyChecked;
+        if (!mixed)
+            m_form->setFlag(field, state == Qt::Checked);
+        fieldEdited(field, mixed);
+        inputChanged();
+    });
 }
 
 void ChannelEditView::fieldEdited(ChannelField field, bool showsMixed) {
@@ -416,13 +422,10 @@ void ChannelEditView::enterBulkMode() {
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
     };
-    mixedToggle(m_rxOnly, ChannelField::rxOnly);
-    mixedToggle(m_skipScan, ChannelField::skipScan);
-    mixedToggle(m_skipZoneScan, ChannelField::skipZoneScan);
-    mixedToggle(m_vox, ChannelField::vox);
-    mixedToggle(m_monitor, ChannelField::monitor);
-    mixedToggle(m_powerSave, ChannelField::powerSave);
-    mixedToggle(m_beep, ChannelField::beep);
+    for (std::size_t f = 0; f < m_toggles.size(); ++f) {
+        if (m_toggles[f])
+            mixedToggle(m_toggles[f], ChannelField(f));
+    }
     m_loading = false;
     m_offsetMode->setFocus(Qt::OtherFocusReason);
     inputChanged();
@@ -458,9 +461,8 @@ void ChannelEditView::populate() {
     m_offsetMode->setCurrentIndex(m_offsetMode->findData(int(form.freqMode())));
     m_mode->setCurrentIndex(m_mode->findData(int(form.isDMR ? ChannelMode::dmr : ChannelMode::fm)));
     m_power->setCurrentIndex(m_power->findData(int(form.power)));
-    m_rxOnly->setChecked(form.rxOnly);
 
-    m_timeSlot->setCurrentIndex(form.timeSlot2 ? 1 : 0);
+    m_timeSlot->setCurrentIndex(m_timeSlot->findData(form.timeSlot2 ? 1 : 0));
     // The record may hold any colour code byte; the stepper shows what it can.
     m_colorCode->setValue(std::clamp(form.colorCode, 0, 15));
 
@@ -483,12 +485,10 @@ void ChannelEditView::populate() {
 
     m_squelchMode->setCurrentIndex(m_squelchMode->findData(int(form.squelchMode)));
     m_squelchLevel->setValue(form.squelchLevel);
-    m_skipScan->setChecked(form.skipScan);
-    m_skipZoneScan->setChecked(form.skipZoneScan);
-    m_vox->setChecked(form.vox);
-    m_monitor->setChecked(form.monitor);
-    m_powerSave->setChecked(form.powerSave);
-    m_beep->setChecked(form.beep);
+    for (std::size_t f = 0; f < m_toggles.size(); ++f) {
+        if (m_toggles[f])
+            m_toggles[f]->setChecked(form.flag(ChannelField(f)));
+    }
 
     m_aprs->clear();
     m_aprs->addItem(QStringLiteral("None"), kNone);

@@ -178,9 +178,9 @@ TEST_F(ModelsTest, OtherListsShowTheirColumnsAndMembers) {
     EXPECT_EQ(headers(contacts),
               (QStringList{QStringLiteral("Name"), QStringLiteral("DMR-ID"), QStringLiteral("Type"),
                            QStringLiteral("Time slot")}));
-    EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group"));
+    EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group Call"));
     EXPECT_EQ(text(contacts, 1, 1), QStringLiteral("2621001"));
-    EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private"));
+    EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private Call"));
     EXPECT_EQ(text(contacts, 1, 3), QStringLiteral("Force TS1"));
     EXPECT_EQ(contacts.index(1, 0).data(KeyRole).toInt(), 1);
 
