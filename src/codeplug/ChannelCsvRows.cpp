@@ -24,8 +24,13 @@ readChannelRow(const QStringList& fields, const QList<std::optional<ChannelField
         // A field left empty keeps the default of an imported channel.
         if (!row.canRead() || (!given && !row.required))
             continue;
-        if (const auto problem = row.read(text.value_or(QString()), read.edit, names))
-            return row.reason(*problem);
+        const QString givenText = text.value_or(QString());
+        if (const auto problem = row.read(givenText, read.edit, names)) {
+            // A name this codeplug lacks leaves the reference empty.
+            if (row.kind != FieldKind::reference)
+                return row.reason(*problem);
+            read.unresolved.append(QStringLiteral("%1 '%2'").arg(row.noun, givenText.trimmed()));
+        }
     }
     // Without a TX column TX is RX.
     const auto& tx = value[std::size_t(ChannelField::tx)];
@@ -40,9 +45,9 @@ readChannelRow(const QStringList& fields, const QList<std::optional<ChannelField
         for (const QString& name : wanted) {
             const auto index = referenceNamed(names.zoneList, name.trimmed());
             if (!index || !names.zoneList.contains(*index))
-                return channelField(ChannelField::zones)
-                    .reason(QStringLiteral("no zone named '%1'").arg(name.trimmed()));
-            if (!read.zones.contains(*index))
+                read.unresolved.append(QStringLiteral("%1 '%2'").arg(
+                    channelField(ChannelField::zones).noun, name.trimmed()));
+            else if (!read.zones.contains(*index))
                 read.zones.append(*index);
         }
     }
@@ -125,10 +130,44 @@ ChannelRowsRead parseChannelRows(const QString& text, const ChannelRowNames& nam
         if (auto* taken = std::get_if<ChannelRowRead>(&row)) {
             read.channels.append(std::move(taken->edit));
             read.zones.append(std::move(taken->zones));
+            read.lines.append(rows[r].line);
+            for (const QString& name : taken->unresolved)
+                read.unresolved.append({rows[r].line, name});
         } else
             read.skipped.append({rows[r].line, std::get<QString>(row)});
     }
     return read;
+}
+
+QList<ChannelRowReferences> channelRowReferences(const QString& text) {
+    QList<CsvTextRow> rows = splitCsvText(text);
+    rows.removeIf([](const CsvTextRow& row) { return row.fields.first().startsWith(u'#'); });
+    if (rows.isEmpty())
+        return {};
+    qsizetype contact = -1;
+    qsizetype groupList = -1;
+    qsizetype zones = -1;
+    const QStringList& header = rows.first().fields;
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        const auto field = channelFieldByCsvHeader(header[i]);
+        if (field == ChannelField::contact)
+            contact = i;
+        else if (field == ChannelField::groupList)
+            groupList = i;
+        else if (field == ChannelField::zones)
+            zones = i;
+    }
+    if (contact < 0 && groupList < 0 && zones < 0)
+        return {};
+    QList<ChannelRowReferences> references;
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        const QStringList& fields = rows[r].fields;
+        const auto field = [&](qsizetype at) {
+            return at >= 0 ? fields.value(at).trimmed() : QString();
+        };
+        references.append({field(contact), field(groupList), field(zones)});
+    }
+    return references;
 }
 
 } // namespace nerka

@@ -47,9 +47,13 @@ namespace nerka {
 struct ChannelRowRead {
     ChannelEdit edit;
     QList<int> zones; // zone indices
+    // Names `names` lacks ("contact 'Hamburg'"); those references are
+    // left empty: the channel is still wanted, and any other record would be
+    // the wrong one.
+    QStringList unresolved;
 };
 // Reads the fields of one row whose columns are `columns` (a column of no
-// field is ignored); the reason the row is refused otherwise, worded as the
+// field is ignored), or the reason the row is refused, worded as the
 // field's label and its problem ("Farbcode: '16' is not 0–15").
 [[nodiscard]] std::variant<ChannelRowRead, QString>
 readChannelRow(const QStringList& fields, const QList<std::optional<ChannelField>>& columns,
@@ -64,9 +68,14 @@ struct ChannelRowsRead {
     // Per channel, the indices of the zones its row names (empty without a
     // Zones column).
     QList<QList<int>> zones;
+    // Per channel, its 1-based line.
+    QList<int> lines;
     // Rows not taken, with their 1-based line and the reason ("no name",
     // "RX 'abc' is not a frequency"); nothing of such a row is added.
     QList<SkippedCsvRow> skipped;
+    // Names of taken rows that `names` lacks ("contact 'Hamburg'"), one
+    // entry each with the row's line; the reference is left empty.
+    QList<SkippedCsvRow> unresolved;
 };
 
 // Reads rows of tab-, comma- or semicolon-separated text (a line with a tab
@@ -79,10 +88,20 @@ struct ChannelRowsRead {
 // read refuses the row with the reason instead of falling back to a default.
 // Empty lines and lines starting with "#" are skipped silently. Contact and
 // group list are looked up in `names` (exact name first, then ignoring case,
-// or "#N"); an unknown name refuses the row. Zones are looked up in
-// `names.zoneList` (the whole field as one name, else its parts between
-// commas). Never fails.
+// or "#N"). Zones are looked up in `names.zoneList` (the whole field as one
+// name, else its parts between commas). A name that `names` lacks leaves
+// that reference empty and is listed in `unresolved`. Never fails.
 [[nodiscard]] ChannelRowsRead parseChannelRows(const QString& text,
                                                const ChannelRowNames& names = {});
+
+// The reference columns of channel rows text (TX contact, Group list, Zones),
+// as written, per data row in order; empty texts where the header lacks a
+// column, and an empty list without a header naming one of them.
+struct ChannelRowReferences {
+    QString contact;
+    QString groupList;
+    QString zones;
+};
+[[nodiscard]] QList<ChannelRowReferences> channelRowReferences(const QString& text);
 
 } // namespace nerka

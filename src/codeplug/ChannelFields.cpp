@@ -210,12 +210,13 @@ template <ChannelField Id, std::optional<int> RadioChannel::*Index,
           std::optional<int> ChannelEdit::*EditIndex, QHash<int, QString> ChannelRowNames::*Names,
           qint64 Max>
 Info referenceRow(const char* dumpKey, const char* editKey, const QString& label,
-                  QStringList headers, int csvColumn) {
+                  const QString& noun, QStringList headers, int csvColumn) {
     Info row;
     row.id = Id;
     row.dumpKey = QLatin1String(dumpKey);
     row.editKey = QLatin1String(editKey);
     row.label = label;
+    row.noun = noun;
     row.csvHeaders = std::move(headers);
     row.csvColumn = csvColumn;
     row.kind = FieldKind::reference;
@@ -232,10 +233,7 @@ Info referenceRow(const char* dumpKey, const char* editKey, const QString& label
         if (!t.isEmpty()) {
             key = referenceNamed(names.*Names, t);
             if (!key)
-                return (Id == ChannelField::contact
-                            ? QStringLiteral("no contact named '%1'")
-                            : QStringLiteral("no talkgroup list named '%1'"))
-                    .arg(t);
+                return QStringLiteral("no %1 named '%2'").arg(channelField(Id).noun, t);
         }
         e.*EditIndex = key;
         return std::nullopt;
@@ -570,6 +568,7 @@ Info zonesField() {
     Info zones;
     zones.id = ChannelField::zones;
     zones.label = QStringLiteral("Zones");
+    zones.noun = QStringLiteral("zone");
     zones.csvHeaders = {QStringLiteral("Zones")};
     zones.csvColumn = 14;
     zones.kind = FieldKind::reference;
@@ -607,12 +606,13 @@ QList<ChannelFieldInfo> buildTable() {
 
     put(referenceRow<ChannelField::contact, &RadioChannel::contactIndex, &ChannelEdit::contactSlot,
                      &ChannelRowNames::contacts, ContactTable::kSlotCount - 1>(
-        "contactIndex", "contactSlot", QStringLiteral("Contact (TX)"),
+        "contactIndex", "contactSlot", QStringLiteral("Contact (TX)"), QStringLiteral("contact"),
         {QStringLiteral("TX contact"), QStringLiteral("Contact")}, 12));
     put(referenceRow<ChannelField::groupList, &RadioChannel::groupListIndex,
                      &ChannelEdit::groupListIndex, &ChannelRowNames::groupLists,
                      GroupListTable::kListCount - 1>(
         "groupListIndex", "groupListIndex", QStringLiteral("RX group list"),
+        QStringLiteral("group list"),
         {QStringLiteral("Group list"), QStringLiteral("RX group list")}, 13));
 
     put(squelchField());

@@ -76,6 +76,8 @@ struct ChannelFieldInfo {
     QLatin1String editKey;
     // The one label: table header, change list, reasons, column chooser.
     QString label;
+    // A reference's record in running text ("no contact named 'Hamburg'").
+    QString noun;
     // Headers of the all-fields CSV: the first is written, every one (and the
     // label) is accepted in any case.
     QStringList csvHeaders;

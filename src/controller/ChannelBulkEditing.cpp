@@ -16,19 +16,30 @@ QString withNote(QString summary, const QString& note) {
 } // namespace
 
 EditResult RadioController::insertChannelRecords(const QList<QByteArray>& records,
-                                                 std::optional<int> afterNumber) {
-    return report(m_document.insertChannelRecords(records, afterNumber));
+                                                 std::optional<int> afterNumber,
+                                                 const QList<QList<int>>& zones,
+                                                 const QString& skippedNote) {
+    if (records.isEmpty()) {
+        if (!skippedNote.isEmpty() && image())
+            reportError(QStringLiteral("No channels pasted: ") + skippedNote + QLatin1Char('.'));
+        return EditResult::nothingToDo();
+    }
+    EditResult result = m_document.insertChannelRecords(records, afterNumber, zones);
+    if (result.isDone())
+        result.setSummary(withNote(result.summary(), skippedNote));
+    return report(std::move(result));
 }
 
 EditResult RadioController::insertChannels(const QList<ChannelEdit>& edits,
                                            std::optional<int> afterNumber,
-                                           const QString& skippedNote) {
+                                           const QString& skippedNote,
+                                           const QList<QList<int>>& zones) {
     if (edits.isEmpty()) {
         if (!skippedNote.isEmpty() && image())
             reportError(QStringLiteral("No channels pasted: ") + skippedNote + QLatin1Char('.'));
         return EditResult::nothingToDo();
     }
-    EditResult result = m_document.insertChannels(edits, afterNumber);
+    EditResult result = m_document.insertChannels(edits, afterNumber, zones);
     if (result.isDone())
         result.setSummary(withNote(result.summary(), skippedNote));
     return report(std::move(result));

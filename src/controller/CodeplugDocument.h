@@ -121,9 +121,14 @@ public:
     // move up and every zone follows them. Refused as a whole when they do
     // not all fit. The result's createdKey is the first new number; the new
     // channels are numbered from there on.
+    // Each new channel joins the zones (by index) at its place in `zones`, in
+    // the same step; a zone already holding as many channels as it can takes
+    // no more, and the summary counts those left out.
     EditResult insertChannelRecords(const QList<QByteArray>& records,
-                                    std::optional<int> afterNumber);
-    EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber);
+                                    std::optional<int> afterNumber,
+                                    const QList<QList<int>>& zones = {});
+    EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber,
+                              const QList<QList<int>>& zones = {});
     // Stores each edit in its channel as one step ("Edit 12 channels").
     EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits);
     // importChannels, and each new channel added to the zones (by index) at
@@ -217,7 +222,7 @@ private:
     // new channel `i` (0-based) into the free slot `position`.
     using ChannelWriter = std::function<RegionSet(qsizetype i, int position, CodeplugImage&)>;
     EditResult insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
-                                  const ChannelWriter& write);
+                                  const ChannelWriter& write, const QList<QList<int>>& zones);
 
     std::optional<CodeplugImage> m_image;
     // Per region: the bytes the radio holds; a null array where unknown.

@@ -4,6 +4,7 @@
 
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelCsvImport.h"
+#include "codeplug/ChannelIntake.h"
 #include "codeplug/ContactCsv.h"
 #include "codeplug/MemberLists.h"
 #include "satellites/SatelliteCodec.h"
@@ -130,13 +131,18 @@ void RadioController::importChannelCsv(const QString& path) {
                                    .arg(csv.skipped.isEmpty()
                                             ? QString()
                                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
-        (void)importChannelsIntoZones(csv.channels, csv.zones, skippedRowsText(csv.skipped));
-        return;
-    }
-    if (csv.channels.isEmpty())
+    } else if (csv.channels.isEmpty()) {
         return reportError(
             QStringLiteral("No valid channels found in the CSV. Format: Name,RX,TX,Mode,\u2026"));
-    (void)importChannels(csv.channels);
+    }
+    // Rows the radio cannot use are left out and named in the one log line.
+    const ChannelIntake intake = screenChannelCsvRows(csv, BandLimits::of(m_document.settings()));
+    if (intake.edits.isEmpty())
+        return reportError(QStringLiteral("No channels imported: %1.").arg(intake.note));
+    if (csv.layout == ChannelCsvLayout::allFields)
+        (void)importChannelsIntoZones(intake.edits, intake.zones, intake.note);
+    else
+        (void)importChannels(intake.edits, intake.note);
 }
 
 void RadioController::importContactsCsv(const QString& path) {

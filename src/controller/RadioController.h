@@ -301,12 +301,16 @@ public:
     // ---- several channels at once (ChannelBulkEditing.cpp) ----
     // The channel table's paste: inserts after channel `afterNumber` (at the
     // end when none), one step, one log line ("3 channels pasted → 5–7."),
-    // with `skippedNote` (rows of pasted text that were refused) appended.
-    // With nothing to insert but refused rows, reports them as the error.
+    // with `skippedNote` (rows left out or changed on the way, ChannelIntake)
+    // appended. Each new channel joins the zones at its place in `zones`.
+    // With nothing to insert but a note, reports it as the error.
     EditResult insertChannelRecords(const QList<QByteArray>& records,
-                                    std::optional<int> afterNumber);
+                                    std::optional<int> afterNumber,
+                                    const QList<QList<int>>& zones = {},
+                                    const QString& skippedNote = {});
     EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber,
-                              const QString& skippedNote = {});
+                              const QString& skippedNote = {},
+                              const QList<QList<int>>& zones = {});
     // A bulk edit: one step, one log line, `note` (what was left alone)
     // appended to it ("12 channels changed; colour code left alone on 3 FM channels.").
     EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,

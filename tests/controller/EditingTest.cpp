@@ -160,7 +160,9 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
     EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels imported."));
 }
 
-TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
+// An import that does not fit whole changes nothing and says how many rows
+// there are and how many slots are free.
+TEST_F(EditingTest, ImportIsRefusedWholeWhenTheMemoryCannotHoldIt) {
     for (int n = 1; n <= 1024; ++n)
         if (n != 700)
             addChannel(n);
@@ -169,17 +171,24 @@ TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
 
     controller.importChannels(pmr446Preset().mid(0, 5));
     settle();
-    EXPECT_EQ(controller.channels().size(), 1024);
+    EXPECT_EQ(controller.channels().size(), 1023);
+    EXPECT_FALSE(controller.document().canUndo());
+    controller.importChannels(pmr446Preset().mid(0, 1));
+    settle();
     EXPECT_EQ(channel(700).name, QStringLiteral("PMR 01"));
     EXPECT_EQ(controller.log().mid(linesBefore),
-              QStringList{QStringLiteral("• 1 channels imported.")});
+              (QStringList{QStringLiteral(
+                               "• Error: Channel memory is full (max 1024): 5 to import, 1 free."),
+                           QStringLiteral("• 1 channels imported.")}));
 
+    const qsizetype full = controller.log().size();
     controller.importChannels(pmr446Preset());
     EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
     EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
     settle();
-    EXPECT_EQ(controller.log().mid(linesBefore + 1),
-              (QStringList{QStringLiteral("• Error: Channel memory is full."),
+    EXPECT_EQ(controller.log().mid(full),
+              (QStringList{QStringLiteral(
+                               "• Error: Channel memory is full (max 1024): 16 to import, 0 free."),
                            QStringLiteral("• Error: Channel memory is full (max 1024)."),
                            QStringLiteral("• Error: Channel memory is full (max 1024).")}));
     EXPECT_EQ(controller.lastError(), QStringLiteral("Channel memory is full (max 1024)."));

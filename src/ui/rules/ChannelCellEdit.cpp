@@ -1,14 +1,8 @@
 #include "ui/rules/ChannelCellEdit.h"
 
-#include "ui/rules/ChannelForm.h"
+#include "codeplug/ChannelChecks.h"
 
 namespace nerka {
-
-namespace {
-
-constexpr qsizetype kMaxCellNameLength = 16;
-
-} // namespace
 
 QString channelCellText(const RadioChannel& c, ChannelField field, const ChannelRowNames& names) {
     return channelField(field).text(c, names);
@@ -23,17 +17,9 @@ std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel, 
     ChannelEdit edit = channelEditFrom(channel);
     if (const auto problem = row.read(text, edit, names))
         return row.reason(*problem);
-    if (field == ChannelField::name && text.size() > kMaxCellNameLength)
-        return row.reason(QStringLiteral("at most %1 characters").arg(kMaxCellNameLength));
-    if (field == ChannelField::rx) {
-        // TX follows RX as in the editor: a repeater pair keeps its offset.
-        ChannelForm form(channel);
-        form.setRxText(text);
-        if (const auto moved = form.edit()) {
-            edit.txHz = moved->txHz;
-            edit.rxHz = moved->rxHz;
-        }
-    }
+    // Cut and replaced as the radio stores it, as on every other path.
+    if (field == ChannelField::name)
+        edit.name = storedChannelName(text);
     return edit;
 }
 

@@ -17,11 +17,11 @@ namespace nerka {
                                       const ChannelRowNames& names = {});
 
 // The channel with one field set to `text`, read by the field's rule of the
-// channel field table; a name is at most 16 characters; a new RX takes TX
-// along at the offset the editor detects (a repeater pair keeps its offset);
-// a reference is named in `names` (or "#" and its number), or empty to clear
-// it. The reason names the field ("RX (MHz): not a number in MHz") when the
-// text is refused. Zones cannot be set here.
+// channel field table; a name is cut and replaced as the channel stores it;
+// a new RX leaves TX as it is (the caller lets it follow with
+// checkTypedChannelChange, which knows the radio's bands); a reference is
+// named in `names` (or "#" and its number), or empty to clear it. The reason names the field ("RX
+// (MHz): not a number in MHz") when the text is refused. Zones cannot be set here.
 [[nodiscard]] std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel,
                                                                  ChannelField field,
                                                                  const QString& text,
