@@ -170,6 +170,14 @@ void RadioController::copyChannel(const RadioChannel& channel) {
     const int number = channel.number;
     const auto record = readChannelRecord(number - 1, *image());
     assignChannelClipboard(record);
+    // Zones stay out: the record copied is pasted as a new channel of its own.
+    const ChannelRowNames names = channelRowNames();
+    const auto copied = record ? decodeChannelRecord(*record, number) : std::nullopt;
+    m_channelClipboardNames = {};
+    if (copied && copied->contactIndex)
+        m_channelClipboardNames.contact = names.contacts.value(*copied->contactIndex);
+    if (copied && copied->groupListIndex)
+        m_channelClipboardNames.groupList = names.groupLists.value(*copied->groupListIndex);
     if (!record)
         return reportError(QStringLiteral("Could not locate channel %1 in memory.").arg(number));
     log(QStringLiteral("Channel %1 copied.").arg(number));
@@ -182,7 +190,18 @@ EditResult RadioController::pasteChannel(const QByteArray& record) {
 EditResult RadioController::pasteChannelClipboard() {
     if (!m_channelClipboard)
         return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nothing to paste."));
-    return pasteChannel(*m_channelClipboard);
+    // The record's contact and group list by the names they had when copied
+    // (one of them may have been deleted or its slot reused since).
+    const ChannelIntake intake =
+        screenChannelRecords({*m_channelClipboard}, {m_channelClipboardNames}, channelRowNames(),
+                             BandLimits::of(m_document.settings()));
+    if (intake.records.isEmpty()) {
+        reportError(QStringLiteral("No channels pasted: %1.").arg(intake.note));
+        return EditResult::refused(RefusalKind::invalid, intake.note);
+    }
+    EditResult result = m_document.pasteChannel(intake.records.first());
+    appendSkippedNote(result, intake.note);
+    return report(std::move(result));
 }
 
 EditResult RadioController::duplicateChannel(const RadioChannel& channel) {

@@ -668,6 +668,9 @@ private:
     QList<SatelliteCandidate> m_satelliteCandidates;
     bool m_showSatellitePicker = false;
     std::optional<QByteArray> m_channelClipboard;
+    // The names the copied record referred to when it was copied: a paste
+    // keeps the stored slots only while those records still have them.
+    ChannelRowReferences m_channelClipboardNames;
 
     PortLister m_portLister;
     QList<SerialDevice> m_registeredDevices;

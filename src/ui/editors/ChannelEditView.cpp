@@ -1,5 +1,7 @@
 #include "ui/editors/ChannelEditView.h"
 
+#include "codeplug/ChannelChecks.h"
+
 #include "ui/kit/Icons.h"
 #include "ui/rules/FrequencyText.h"
 
@@ -270,6 +272,21 @@ void ChannelEditView::buildOptions(QWidget* content, QVBoxLayout* column) {
 
 // Every change goes into the form, then the derived fields are refreshed.
 void ChannelEditView::connectFields() {
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_loading)
+            return;
+        // The field shows the name as the radio will store it: a character it
+        // cannot store turns into "?" as it is typed.
+        const QString stored = storedChannelName(text);
+        if (stored != text) {
+            const QSignalBlocker quiet(m_name);
+            const int cursor = m_name->cursorPosition();
+            m_name->setText(stored);
+            m_name->setCursorPosition(std::min(cursor, int(stored.size())));
+        }
+        m_form->name = stored;
+        inputChanged();
+    });
     const auto onText = [this](QLineEdit* edit, auto apply) {
         connect(edit, &QLineEdit::textChanged, this, [this, apply](const QString& text) {
             if (m_loading)
@@ -278,7 +295,6 @@ void ChannelEditView::connectFields() {
             inputChanged();
         });
     };
-    onText(m_name, [this](const QString& text) { m_form->name = text; });
     onText(m_rx, [this](const QString& text) { m_form->setRxText(text); });
     onText(m_tx, [this](const QString& text) { m_form->setTxText(text); });
     onText(m_customOffset, [this](const QString& text) { m_form->setCustomOffset(text); });
@@ -601,11 +617,11 @@ bool ChannelEditView::isInputValid() const {
 
 QString ChannelEditView::invalidReason() const {
     if (!m_form->nameValid())
-        return QStringLiteral("Name: enter a name");
+        return channelField(ChannelField::name).reason(QStringLiteral("enter a name"));
     if (!m_form->rxValid())
-        return QStringLiteral("RX: ") + FrequencyText::problem(m_form->rxText());
+        return channelField(ChannelField::rx).reason(FrequencyText::problem(m_form->rxText()));
     if (!m_form->txValid())
-        return QStringLiteral("TX: ") + FrequencyText::problem(m_form->txText());
+        return channelField(ChannelField::tx).reason(FrequencyText::problem(m_form->txText()));
     return {};
 }
 

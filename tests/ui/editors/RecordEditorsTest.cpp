@@ -168,9 +168,9 @@ TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
     const struct {
         const char* text;
         const char* note;
-    } bad[] = {{"abc", "RX: not a number in MHz"},
-               {"0", "RX: must be above 0 MHz"},
-               {"1000", "RX: must be below 1000 MHz"}};
+    } bad[] = {{"abc", "RX (MHz): not a number in MHz"},
+               {"0", "RX (MHz): must be above 0 MHz"},
+               {"1000", "RX (MHz): must be below 1000 MHz"}};
     for (const auto& b : bad) {
         type(QStringLiteral("RX (MHz)"), QString::fromLatin1(b.text));
         EXPECT_FALSE(applyEnabled()) << b.text;
@@ -216,10 +216,14 @@ TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
     EXPECT_EQ(controller.channels().size(), 4);
 
     editors.newChannel();
-    type(QStringLiteral("Name"), QStringLiteral("Calling"));
+    // The field shows the name as stored: what the radio cannot hold is "?".
+    control<QLineEdit>(QStringLiteral("Name"))->setText(QStringLiteral("Calling ⚡"));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Name"))->text(), QStringLiteral("Calling ?"));
     press(QStringLiteral("Apply"));
     ASSERT_EQ(controller.channels().size(), 5);
-    EXPECT_EQ(channel(5).name, QStringLiteral("Calling"));
+    EXPECT_EQ(channel(5).name, QStringLiteral("Calling ?"));
+    EXPECT_TRUE(controller.log().last().contains(QStringLiteral(": Calling ? (RX")))
+        << controller.log().last().toStdString();
     EXPECT_EQ(channel(5).rxHz, 145'000'000u);
 
     // A save the controller cannot take keeps the sheet and its input.
