@@ -97,16 +97,16 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     return result;
 }
 
-EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& records,
-                                                  std::optional<int> afterNumber) {
+EditResult CodeplugDocument::insertChannelRecordsQuietly(const QList<QByteArray>& records,
+                                                         std::optional<int> afterNumber) {
     return insertChannelsWith(records.size(), afterNumber,
                               [&](qsizetype i, int position, CodeplugImage& image) {
                                   return pasteChannelRecord(records[i], position, image);
                               });
 }
 
-EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
-                                            std::optional<int> afterNumber) {
+EditResult CodeplugDocument::insertChannelsQuietly(const QList<ChannelEdit>& edits,
+                                                   std::optional<int> afterNumber) {
     return insertChannelsWith(
         edits.size(), afterNumber, [&](qsizetype i, int position, CodeplugImage& image) {
             RegionSet regions = createBlankChannel(position, image);
@@ -120,7 +120,8 @@ EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
         });
 }
 
-EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits) {
+EditResult
+CodeplugDocument::updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>& edits) {
     if (edits.isEmpty())
         return EditResult::nothingToDo();
     if (auto refused = guard())
@@ -133,7 +134,7 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
     }
     if (edits.size() == 1) {
         const auto& [number, channelEdit] = edits.first();
-        return updateChannel(number, channelEdit);
+        return updateChannelQuietly(number, channelEdit);
     }
     // Counted after the codec ran: an edit that leaves a channel as it was
     // does not count as a change.
@@ -165,9 +166,9 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
     return result;
 }
 
-EditResult CodeplugDocument::importChannelsIntoZones(const QList<ChannelEdit>& edits,
-                                                     const QList<QList<int>>& zones) {
-    EditResult imported = importChannels(edits);
+EditResult CodeplugDocument::importChannelsIntoZonesQuietly(const QList<ChannelEdit>& edits,
+                                                            const QList<QList<int>>& zones) {
+    EditResult imported = importChannelsQuietly(edits);
     if (!imported.isDone())
         return imported;
     // The import fills the lowest free slots in the order of the edits, so

@@ -17,9 +17,6 @@ namespace {
 // Undo keeps this many steps. Every step shares the unchanged buffers of its
 // neighbours, but each edit detaches the region it wrote (up to ~80 KB).
 constexpr qsizetype kUndoLimit = 100;
-constexpr int kContactCapacity = 1024;
-constexpr int kTalkgroupCapacity = 76;
-constexpr int kZoneCapacity = 68;
 
 const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
@@ -124,7 +121,6 @@ QString CodeplugDocument::redoLabel() const {
 // ---- whole codeplug ----
 
 void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& decoded) {
-    ++m_generation;
     m_image = image;
     m_channels = decoded.channels;
     m_contacts = decoded.contacts;
@@ -145,7 +141,6 @@ void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& deco
 }
 
 void CodeplugDocument::clear() {
-    ++m_generation;
     m_image.reset();
     m_baseline.reset();
     m_channels.clear();
@@ -243,7 +238,7 @@ void CodeplugDocument::setUndo(QList<Step> undo, QList<Step> redo) {
 
 std::optional<EditResult> CodeplugDocument::guard() const {
     if (!m_image)
-        return EditResult::refused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
+        return EditResult::silentlyRefused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
     if (m_busy)
         return EditResult::refused(RefusalKind::busy, kBusyText);
     return std::nullopt;
@@ -325,11 +320,11 @@ EditResult CodeplugDocument::restore(QList<Step>& from, QList<Step>& to, const Q
                             verb + QStringLiteral(": ") + step.label + QLatin1Char('.'));
 }
 
-EditResult CodeplugDocument::undo() {
+EditResult CodeplugDocument::undoQuietly() {
     return restore(m_undo, m_redo, QStringLiteral("Undo"));
 }
 
-EditResult CodeplugDocument::redo() {
+EditResult CodeplugDocument::redoQuietly() {
     return restore(m_redo, m_undo, QStringLiteral("Redo"));
 }
 
@@ -342,7 +337,7 @@ std::optional<int> CodeplugDocument::freeChannelSlot(const QSet<int>& taken) con
     return lowestFree(used, ChannelBank::kTotalChannels);
 }
 
-EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) {
+EditResult CodeplugDocument::updateChannelQuietly(int number, const ChannelEdit& edit) {
     return this->edit(
         QStringLiteral("Edit channel %1").arg(number),
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
@@ -351,7 +346,7 @@ EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) 
             .arg(QString::number(number), edit.name, mhz(edit.rxHz)));
 }
 
-EditResult CodeplugDocument::createChannel() {
+EditResult CodeplugDocument::createChannelQuietly() {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -367,7 +362,7 @@ EditResult CodeplugDocument::createChannel() {
     return result;
 }
 
-EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
+EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -394,7 +389,7 @@ EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
     return result;
 }
 
-EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
+EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edits) {
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
@@ -445,7 +440,7 @@ EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
     return result;
 }
 
-EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
+EditResult CodeplugDocument::pasteChannelQuietly(const QByteArray& record) {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -462,7 +457,7 @@ EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
     return result;
 }
 
-EditResult CodeplugDocument::duplicateChannel(int original) {
+EditResult CodeplugDocument::duplicateChannelQuietly(int original) {
     if (auto refused = guard())
         return *refused;
     const auto record =
@@ -483,7 +478,7 @@ EditResult CodeplugDocument::duplicateChannel(int original) {
     return result;
 }
 
-EditResult CodeplugDocument::deleteChannels(const QList<int>& numbers) {
+EditResult CodeplugDocument::deleteChannelsQuietly(const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     QSet<int> positions;
@@ -530,7 +525,7 @@ EditResult CodeplugDocument::deleteChannels(const QList<int>& numbers) {
         notLocated("channel", count == 1 ? single : numbers.first()), summary);
 }
 
-EditResult CodeplugDocument::reorderChannels(const QList<int>& numbers) {
+EditResult CodeplugDocument::reorderChannelsQuietly(const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     // `order`: the old slots in their new order. `oldToNew`: every old slot up
@@ -573,7 +568,7 @@ std::optional<int> CodeplugDocument::freeContactSlot() const {
     return lowestFree(used, kContactCapacity);
 }
 
-EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
+EditResult CodeplugDocument::importContactsQuietly(const QList<ContactEdit>& edits) {
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
@@ -606,7 +601,7 @@ EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
         notLocated("contact", slots.last() + 1LL), QStringLiteral("%1 imported.").arg(what));
 }
 
-EditResult CodeplugDocument::updateContact(int slot, const ContactEdit& contactEdit) {
+EditResult CodeplugDocument::updateContactQuietly(int slot, const ContactEdit& contactEdit) {
     const bool isNew = std::none_of(m_contacts.begin(), m_contacts.end(),
                                     [&](const DMRContact& c) { return c.slot == slot; });
     // One substitution pass, so a "%n" typed into a name stays as typed.
@@ -628,7 +623,7 @@ RecordReferences CodeplugDocument::referencesToContact(int slot) const {
     return refs;
 }
 
-EditResult CodeplugDocument::deleteContact(int slot) {
+EditResult CodeplugDocument::deleteContactQuietly(int slot) {
     if (auto refused = guard())
         return *refused;
     const auto contact = std::find_if(m_contacts.begin(), m_contacts.end(),
@@ -665,7 +660,7 @@ EditResult CodeplugDocument::deleteContact(int slot) {
         notLocated("contact", slot + 1LL), summary);
 }
 
-EditResult CodeplugDocument::reorderContacts(const QList<int>& slots) {
+EditResult CodeplugDocument::reorderContactsQuietly(const QList<int>& slots) {
     EditResult result = edit(
         QStringLiteral("Reorder contacts"),
         [&](CodeplugImage& image) { return compactContacts(slots, image); },
@@ -689,7 +684,7 @@ std::optional<int> CodeplugDocument::freeTalkgroupIndex() const {
     return lowestFree(used, kTalkgroupCapacity);
 }
 
-EditResult CodeplugDocument::updateTalkgroup(int index, const TalkgroupEdit& groupEdit) {
+EditResult CodeplugDocument::updateTalkgroupQuietly(int index, const TalkgroupEdit& groupEdit) {
     // The codec keeps only as many members as the list holds: more would be
     // dropped without a word.
     if (const int limit = talkgroupMemberLimit(); groupEdit.memberSlots.size() > limit)
@@ -715,7 +710,7 @@ RecordReferences CodeplugDocument::referencesToTalkgroup(int index) const {
     return refs;
 }
 
-EditResult CodeplugDocument::deleteTalkgroup(int index) {
+EditResult CodeplugDocument::deleteTalkgroupQuietly(int index) {
     if (auto refused = guard())
         return *refused;
     if (std::none_of(m_talkgroups.begin(), m_talkgroups.end(),
@@ -740,7 +735,7 @@ EditResult CodeplugDocument::deleteTalkgroup(int index) {
         notLocated("talkgroup", index + 1LL), summary);
 }
 
-EditResult CodeplugDocument::reorderTalkgroups(const QList<int>& indices) {
+EditResult CodeplugDocument::reorderTalkgroupsQuietly(const QList<int>& indices) {
     QList<TalkgroupOrderEntry> order;
     order.reserve(indices.size());
     for (int index : indices) {
@@ -783,7 +778,7 @@ RecordReferences CodeplugDocument::referencesToChannels(const QList<int>& number
     return refs;
 }
 
-EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
+EditResult CodeplugDocument::updateZoneQuietly(int index, const ZoneEdit& zoneEdit) {
     if (const int limit = zoneMemberLimit(); zoneEdit.memberIndices.size() > limit)
         return EditResult::refused(RefusalKind::full,
                                    QStringLiteral("Zone '%1' holds at most %2 channels, not %3.")
@@ -800,7 +795,7 @@ EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
                  QString::number(zoneEdit.memberIndices.size())));
 }
 
-EditResult CodeplugDocument::deleteZone(int index) {
+EditResult CodeplugDocument::deleteZoneQuietly(int index) {
     if (auto refused = guard())
         return *refused;
     if (std::none_of(m_zones.begin(), m_zones.end(),
@@ -812,7 +807,7 @@ EditResult CodeplugDocument::deleteZone(int index) {
         notLocated("zone", index + 1LL), QStringLiteral("Zone %1 deleted.").arg(index + 1));
 }
 
-EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
+EditResult CodeplugDocument::reorderZonesQuietly(const QList<int>& indices) {
     EditResult result = edit(
         QStringLiteral("Reorder zones"),
         [&](CodeplugImage& image) { return compactZones(indices, image); },
@@ -827,7 +822,7 @@ EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
 
 // ---- settings and themes ----
 
-EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
+EditResult CodeplugDocument::writeSettingsQuietly(const DeviceSettings& settings) {
     EditResult result = edit(
         QStringLiteral("Edit settings"),
         [&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
@@ -846,7 +841,7 @@ EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
     return result;
 }
 
-EditResult CodeplugDocument::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
+EditResult CodeplugDocument::writeThemeQuietly(const QList<ThemeColor>& colors, ThemeKind kind) {
     return edit(
         QStringLiteral("Edit theme (%1)").arg(themeKindText(kind)),
         [&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },

@@ -26,13 +26,13 @@ ChannelTableModel::ChannelTableModel(RadioController& controller, QObject* paren
     refreshContactNames();
     refreshGroupListNames();
     refreshZoneNames();
-    m_rows = controller.channels();
+    m_rows = controller.document().channels();
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &ChannelTableModel::apply);
 }
 
 void ChannelTableModel::apply(const ChangeSet& changes) {
-    applyChanges(m_rows, m_controller.channels(), changes.channels, changes.replaced,
+    applyChanges(m_rows, m_controller.document().channels(), changes.channels, changes.replaced,
                  [](const RadioChannel& c) { return c.number; });
     if ((changes.replaced || !changes.contacts.isEmpty()) && refreshContactNames()) {
         columnChanged(DetailsColumn);
@@ -59,8 +59,8 @@ ChannelRowNames ChannelTableModel::referenceNames() const {
 
 bool ChannelTableModel::refreshContactNames() {
     QHash<int, QString> names;
-    names.reserve(m_controller.contacts().size());
-    for (const DMRContact& contact : m_controller.contacts())
+    names.reserve(m_controller.document().contacts().size());
+    for (const DMRContact& contact : m_controller.document().contacts())
         names.insert(contact.slot, contact.name);
     if (names == m_contactNames)
         return false;
@@ -70,7 +70,7 @@ bool ChannelTableModel::refreshContactNames() {
 
 bool ChannelTableModel::refreshGroupListNames() {
     QHash<int, QString> names;
-    for (const Talkgroup& talkgroup : m_controller.talkgroups())
+    for (const Talkgroup& talkgroup : m_controller.document().talkgroups())
         names.insert(talkgroup.index, talkgroup.name);
     if (names == m_groupListNames)
         return false;
@@ -80,7 +80,7 @@ bool ChannelTableModel::refreshGroupListNames() {
 
 bool ChannelTableModel::refreshZoneNames() {
     QHash<int, QString> names;
-    for (const Zone& zone : m_controller.zones()) {
+    for (const Zone& zone : m_controller.document().zones()) {
         for (const int member : zone.memberIndices) {
             QString& text = names[member + 1];
             if (!text.isEmpty())
@@ -164,7 +164,7 @@ QString ChannelTableModel::detailsText(const RadioChannel& channel) const {
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && cellOf(index.column()) && m_controller.image() &&
+    if (index.isValid() && cellOf(index.column()) && m_controller.document().image() &&
         !m_controller.status().isWorking())
         flags |= Qt::ItemIsEditable;
     return flags;
@@ -182,7 +182,9 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         return false;
     }
     // The document announces the change; the row follows through apply().
-    return !m_controller.updateChannel(channel, std::get<ChannelEdit>(edit)).isRefused();
+    return !m_controller.document()
+                .updateChannel(channel.number, std::get<ChannelEdit>(edit))
+                .isRefused();
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {

@@ -70,7 +70,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         QAction* action = m_importMenu->addAction(label);
         connect(action, &QAction::triggered, this, [this, preset] {
             if (canEdit())
-                (void)this->controller().importChannels(preset());
+                (void)this->controller().document().importChannels(preset());
         });
     };
     addPreset(QStringLiteral("PMR446 (16 channels)"), &pmr446Preset);
@@ -126,7 +126,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
     connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
-    connect(&controller, &RadioController::hasChannelClipboardChanged, this,
+    connect(&controller.document(), &CodeplugDocument::channelClipboardChanged, this,
             &ChannelsSection::refreshActions);
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
@@ -252,7 +252,7 @@ void ChannelsSection::deleteSelection() {
     for (const QModelIndex& index : view()->selectionModel()->selectedRows())
         firstRow = std::min(firstRow, index.row());
     deleteAfterAsking(subject, channels.size() > 1, references, [this, channels, firstRow] {
-        if (!controller().deleteChannels(channels).isDone())
+        if (!controller().document().deleteChannels(recordKeys(channels)).isDone())
             return;
         const int rows = proxy()->rowCount();
         if (rows == 0)
@@ -311,7 +311,7 @@ void ChannelsSection::moveSelection(int delta) {
             }
         }
     }
-    if (!controller().reorderChannels(order).isDone())
+    if (!controller().document().reorderChannels(recordKeys(order)).isDone())
         return; // nothing was reordered
     // The reorder numbers the channels 1 … n in their new order, so the moved
     // channels are found again by position.
@@ -331,13 +331,16 @@ void ChannelsSection::duplicateCurrent() {
     if (!row)
         return;
     if (const std::optional<int> created =
-            controller().duplicateChannel(m_model->channels().at(*row)).createdKey())
+            controller()
+                .document()
+                .duplicateChannel(m_model->channels().at(*row).number)
+                .createdKey())
         selectKeys({*created});
 }
 
 void ChannelsSection::copySelection() {
     const QList<RadioChannel> channels = selectedChannels();
-    const std::optional<CodeplugImage>& image = controller().image();
+    const std::optional<CodeplugImage>& image = controller().document().image();
     if (!image || channels.isEmpty())
         return;
     QList<QByteArray> records;
@@ -352,10 +355,7 @@ void ChannelsSection::copySelection() {
         records.clear();
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setMimeData(ChannelClipboard::mimeData(records, channels).release());
-    if (channels.size() == 1)
-        controller().copyChannel(channels.first());
-    else
-        controller().log(QStringLiteral("%1 channels copied.").arg(channels.size()));
+    (void)controller().document().copyChannels(recordKeys(channels));
 }
 
 void ChannelsSection::cutSelection() {
@@ -366,7 +366,7 @@ void ChannelsSection::cutSelection() {
 }
 
 bool ChannelsSection::canPaste() const {
-    if (controller().hasChannelClipboard())
+    if (controller().document().hasChannelClipboard())
         return true;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
@@ -388,21 +388,23 @@ void ChannelsSection::paste() {
     m_pasting = true;
     const auto pasted = qScopeGuard([this] { m_pasting = false; });
     if (!contents.records.isEmpty()) {
-        const EditResult result = controller().insertChannelRecords(contents.records, after);
+        const EditResult result =
+            controller().document().insertChannelRecords(contents.records, after);
         if (const std::optional<int> created = result.createdKey())
             selectCreated(*created, contents.records.size());
         return;
     }
     if (!contents.isEmpty()) {
-        const EditResult result = controller().insertChannels(
+        const EditResult result = controller().document().insertChannels(
             contents.rows.channels, after, skippedRowsText(contents.rows.skipped));
         if (const std::optional<int> created = result.createdKey())
             selectCreated(*created, contents.rows.channels.size());
         return;
     }
     // Nothing usable on the system clipboard: the record copied last.
-    if (controller().hasChannelClipboard()) {
-        if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
+    if (controller().document().hasChannelClipboard()) {
+        if (const std::optional<int> created =
+                controller().document().pasteChannelClipboard().createdKey())
             selectCreated(*created, 1);
     }
 }
@@ -475,7 +477,7 @@ void ChannelsSection::renumberInViewOrder() {
     for (const int row : rows)
         order.append(m_model->channels().at(row));
     const QList<int> selected = selectedChannelNumbers();
-    if (!controller().reorderChannels(order).isDone())
+    if (!controller().document().reorderChannels(recordKeys(order)).isDone())
         return;
     m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
     // The same channels stay selected under their new numbers.
@@ -522,7 +524,7 @@ void ChannelsSection::fillDown() {
                                                  .arg(refused.size())
                                                  .arg(refused.join(QStringLiteral(", ")));
     const QList<int> selected = selectedChannelNumbers();
-    (void)controller().updateChannels(edits, note);
+    (void)controller().document().updateChannels(edits, note);
     selectKeys(selected);
     // The filled column stays current, so Ctrl+D can go on in it.
     m_table->selectionModel()->setCurrentIndex(
@@ -579,31 +581,33 @@ void ChannelsSection::selectChannels(const QList<int>& numbers) {
 void ChannelsSection::importCsv() {
     if (!canEdit())
         return;
-    dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                       [this](const QString& path) { controller().importChannelCsv(path); });
+    dialogs().openFile(
+        this, QStringLiteral("Import channels from CSV"),
+        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        [this](const QString& path) { controller().document().importChannelCsv(path); });
 }
 
 void ChannelsSection::exportCsv() {
-    if (!controller().image() || m_model->channels().isEmpty())
+    if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
     dialogs().saveFile(this, QStringLiteral("Export channels"),
                        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
                        QStringLiteral("channels.csv"), [this, numbers](const QString& path) {
-                           controller().exportChannelsCsv(numbers, path);
+                           controller().document().exportChannelsCsv(numbers, path);
                        });
 }
 
 void ChannelsSection::exportAllFields() {
-    if (!controller().image() || m_model->channels().isEmpty())
+    if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
-    dialogs().saveFile(
-        this, QStringLiteral("Export channels (all fields)"),
-        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-        QStringLiteral("channels-all-fields.csv"),
-        [this, numbers](const QString& path) { controller().exportChannelsTable(numbers, path); });
+    dialogs().saveFile(this, QStringLiteral("Export channels (all fields)"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       QStringLiteral("channels-all-fields.csv"),
+                       [this, numbers](const QString& path) {
+                           controller().document().exportChannelsTable(numbers, path);
+                       });
 }
 
 void ChannelsSection::updateActions() {
@@ -637,13 +641,14 @@ void ChannelsSection::updateActions() {
                                        : QStringLiteral("Delete"));
     m_contextDelete->setEnabled(editable && count > 0);
     m_duplicate->setEnabled(editable && count > 0);
-    m_copy->setEnabled(controller().image().has_value() && count > 0);
+    m_copy->setEnabled(controller().document().image().has_value() && count > 0);
     m_cut->setEnabled(editable && count > 0);
     m_paste->setEnabled(editable && canPaste());
     m_selectAll->setEnabled(total > 0);
     m_import->setEnabled(editable);
-    m_export->setEnabled(controller().image().has_value() && total > 0);
-    m_exportAllFields->setEnabled(controller().image().has_value() && m_model->rowCount() > 0);
+    m_export->setEnabled(controller().document().image().has_value() && total > 0);
+    m_exportAllFields->setEnabled(controller().document().image().has_value() &&
+                                  m_model->rowCount() > 0);
 }
 
 void ChannelsSection::editSelection() {

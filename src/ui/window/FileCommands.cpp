@@ -57,7 +57,7 @@ void FileCommands::open() {
                            // An opened file replaces the codeplug in memory and empties the
                            // unsaved set, so unwritten edits would be gone without a word:
                            // ask, as a read does.
-                           const int unsaved = int(m_controller.dirtyRegions().size());
+                           const int unsaved = int(m_controller.document().dirtyRegions().size());
                            if (unsaved == 0) {
                                m_controller.openCodeplugFile(path);
                                return;
@@ -71,14 +71,14 @@ void FileCommands::open() {
 
 void FileCommands::save() {
     const auto& url = m_controller.documentURL();
-    if (url && url->isLocalFile() && m_controller.image())
+    if (url && url->isLocalFile() && m_controller.document().image())
         m_controller.saveCodeplugFile(url->toLocalFile());
     else
         saveAs();
 }
 
 void FileCommands::saveAs() {
-    if (!m_controller.image()) {
+    if (!m_controller.document().image()) {
         // The command is disabled without a codeplug; a shortcut that slips
         // through gets the controller's own message.
         m_controller.saveCodeplugFile(QString());
@@ -109,7 +109,7 @@ void FileCommands::compareWithFile() {
 }
 
 void FileCommands::updateActions() {
-    const bool hasImage = m_controller.image().has_value();
+    const bool hasImage = m_controller.document().image().has_value();
     // A file opened during a transfer would be replaced by the transfer's
     // result (or replace the image the transfer is writing).
     m_open->setEnabled(!m_controller.status().isWorking());

@@ -197,8 +197,10 @@ void MainWindow::buildMenus() {
     m_preferencesAction = edit->addAction(QStringLiteral("Preferences…"));
     m_preferencesAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
     m_preferencesAction->setMenuRole(QAction::PreferencesRole);
-    QObject::connect(m_undo, &QAction::triggered, this, [this] { (void)m_controller.undo(); });
-    QObject::connect(m_redo, &QAction::triggered, this, [this] { (void)m_controller.redo(); });
+    QObject::connect(m_undo, &QAction::triggered, this,
+                     [this] { (void)m_controller.document().undo(); });
+    QObject::connect(m_redo, &QAction::triggered, this,
+                     [this] { (void)m_controller.document().redo(); });
     QObject::connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
 
     QMenu* device = menuBar()->addMenu(QStringLiteral("&Device"));
@@ -212,11 +214,12 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectController() {
-    for (auto signal : {&RadioController::statusChanged, &RadioController::imageChanged,
-                        &RadioController::dirtyRegionsChanged, &RadioController::undoStateChanged,
-                        &RadioController::documentURLChanged, &RadioController::firmwareChanged,
-                        &RadioController::writeStepsChanged})
+    for (auto signal : {&RadioController::statusChanged, &RadioController::documentURLChanged,
+                        &RadioController::firmwareChanged, &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
+    for (auto signal : {&CodeplugDocument::imageChanged, &CodeplugDocument::dirtyRegionsChanged,
+                        &CodeplugDocument::undoStateChanged})
+        QObject::connect(&m_controller.document(), signal, this, &MainWindow::updateActions);
     for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged,
                         &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateProgress);
@@ -254,7 +257,7 @@ void MainWindow::loadFromDevice() {
                          });
         return;
     }
-    const int unsaved = int(m_controller.dirtyRegions().size());
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
     if (unsaved == 0) {
         m_controller.readCodeplug();
         return;
@@ -267,8 +270,9 @@ void MainWindow::loadFromDevice() {
 void MainWindow::disconnectRadio() {
     // A disconnect drops the codeplug; edits not yet on the radio would go
     // without a word.
-    const int unsaved = m_controller.image() ? int(m_controller.dirtyRegions().size()) : 0;
-    const auto proceed = [this] { m_controller.disconnect(); };
+    const int unsaved =
+        m_controller.document().image() ? int(m_controller.document().dirtyRegions().size()) : 0;
+    const auto proceed = [this] { m_controller.disconnectRadio(); };
     if (unsaved == 0) {
         proceed();
         return;
@@ -278,7 +282,7 @@ void MainWindow::disconnectRadio() {
 }
 
 void MainWindow::writeChanges() {
-    const int unsaved = int(m_controller.dirtyRegions().size());
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
     if (unsaved == 0)
         return;
     m_dialogs.confirm(
@@ -290,7 +294,7 @@ void MainWindow::writeChanges() {
 void MainWindow::openSettings() {
     // The settings entry is a command; the sidebar keeps showing the section.
     m_sidebar->select(m_current);
-    if (m_controller.settings()) {
+    if (m_controller.document().settings()) {
         m_editors->editSettings();
         return;
     }
@@ -315,8 +319,8 @@ void MainWindow::showPreferences() {
 void MainWindow::updateActions() {
     const RadioController::Status& status = m_controller.status();
     const bool working = status.isWorking();
-    const int unsaved = int(m_controller.dirtyRegions().size());
-    const bool hasImage = m_controller.image().has_value();
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
+    const bool hasImage = m_controller.document().image().has_value();
     // A write holds the radio from its backup to its verification, through
     // the reboot, when the status is briefly disconnected.
     const bool writing = m_controller.writeSteps().active();

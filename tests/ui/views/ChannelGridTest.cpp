@@ -1,6 +1,7 @@
 // The channel table as a spreadsheet: the clipboard with several rows, bulk
 // edits, fill down and sorting, with real widgets on the offscreen platform.
 
+#include "LoggedErrors.h"
 #include "ui/views/ChannelsSection.h"
 
 #include "ui/rules/ChannelClipboard.h"
@@ -59,7 +60,7 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     // Copy puts both forms of channels 2 and 3 on the clipboard.
     selectChannels(section, {2, 3});
     press(section, Qt::Key_C);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels copied."));
+    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• 2 channels copied."));
     const QMimeData* data = clipboard->mimeData();
     ASSERT_TRUE(data->hasFormat(ChannelClipboard::mimeType()));
     const QStringList lines = data->text().split(u'\n', Qt::SkipEmptyParts);
@@ -70,11 +71,12 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     // Paste after channel 1: the copies become 2 and 3, the others move up
     // and the zone follows its channels; one undo step takes it back.
     const RadioChannel dmr = channel(2);
-    const QList<int> zoneBefore = controller.zones().first().memberIndices;
+    const QList<int> zoneBefore = controller.document().zones().first().memberIndices;
     selectChannels(section, {1});
     press(section, Qt::Key_V);
     ASSERT_EQ(section.recordCount(), 6);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels pasted → 2–3."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• 2 channels pasted → 2–3."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 3}));
     RadioChannel copy = channel(2);
     copy.number = dmr.number;
@@ -84,11 +86,11 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
         moved.number = 4;
         return moved;
     }());
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 3}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 3}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Paste 2 channels"));
-    (void)controller.undo();
+    (void)controller.document().undo();
     EXPECT_EQ(section.recordCount(), 4);
-    EXPECT_EQ(controller.zones().first().memberIndices, zoneBefore);
+    EXPECT_EQ(controller.document().zones().first().memberIndices, zoneBefore);
 
     // Text from a spreadsheet: rows through the import's rules, the refused
     // row named in the one log line; without a selection at the end.
@@ -98,7 +100,7 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     ASSERT_EQ(section.recordCount(), 5);
     EXPECT_EQ(channel(5).name, QStringLiteral("A"));
     EXPECT_EQ(channel(5).txHz, 145'500'000u);
-    EXPECT_EQ(controller.log().last(),
+    EXPECT_EQ(controller.activityLog().lines().last(),
               QStringLiteral("• Channel pasted → 5; 1 row skipped: line 3 RX 'abc' is not a "
                              "frequency."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5}));
@@ -106,7 +108,7 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     press(section, Qt::Key_V);
     settle();
     EXPECT_EQ(section.recordCount(), 5);
-    EXPECT_EQ(controller.lastErrorText(),
+    EXPECT_EQ(lastLoggedError(controller).value_or(QString()),
               QStringLiteral("No channels pasted: 1 row skipped: line 1 RX 'abc' is not a "
                              "frequency."));
 
@@ -132,9 +134,9 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
     other.applyDecodedImage(image, RadioController::decodeImage(image));
     ChannelsSection target(other, dialogs);
     target.paste();
-    ASSERT_EQ(other.channels().size(), 4);
+    ASSERT_EQ(other.document().channels().size(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(other.channels().at(i), controller.channels().at(i)) << i;
+        EXPECT_EQ(other.document().channels().at(i), controller.document().channels().at(i)) << i;
 }
 
 TEST_F(ChannelGridTest, ReturnOnSeveralRowsAsksForTheBulkEditorAndOnOneForTheEditor) {
@@ -220,14 +222,14 @@ TEST_F(ChannelGridTest, SortingSortsTheViewAndRenumberingIsOneStep) {
     ChannelsSection section(controller, dialogs);
     focus(section);
     QAbstractItemView* view = section.view();
-    const QList<RadioChannel> before = controller.channels();
+    const QList<RadioChannel> before = controller.document().channels();
     // By RX descending: 438.6125 (2), 446.00625 (4) … as frequencies, not texts.
     static_cast<QTableView*>(view)->sortByColumn(ChannelTableModel::RxColumn, Qt::AscendingOrder);
     QStringList names;
     for (int row = 0; row < view->model()->rowCount(); ++row)
         names << view->model()->index(row, ChannelTableModel::NameColumn).data().toString();
     EXPECT_EQ(names, (QStringList{"S20", "Wetter", "DB0ABC", "PMR 1"}));
-    EXPECT_EQ(controller.channels(), before) << "sorting changes no number";
+    EXPECT_EQ(controller.document().channels(), before) << "sorting changes no number";
     EXPECT_EQ(view->model()->index(0, 0).data().toInt(), 1);
 
     selectChannels(section, {3});
@@ -235,10 +237,10 @@ TEST_F(ChannelGridTest, SortingSortsTheViewAndRenumberingIsOneStep) {
     EXPECT_EQ(channel(2).name, QStringLiteral("Wetter"));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
     // The zone that held channels 1 and 2 still holds S20 and DB0ABC.
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 2}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 2}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Reorder channels"));
-    (void)controller.undo();
-    EXPECT_EQ(controller.channels(), before);
+    (void)controller.document().undo();
+    EXPECT_EQ(controller.document().channels(), before);
 }
 
 TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
@@ -246,17 +248,17 @@ TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
     ChannelsSection section(controller, dialogs);
     focus(section);
     QAbstractItemView* view = section.view();
-    (void)controller.importChannels({test::fmChannel(QStringLiteral("A"), 145'500'000),
-                                     test::fmChannel(QStringLiteral("B"), 145'525'000),
-                                     test::fmChannel(QStringLiteral("C"), 1'000'000),
-                                     test::fmChannel(QStringLiteral("D"), 1'000'000)});
+    (void)controller.document().importChannels({test::fmChannel(QStringLiteral("A"), 145'500'000),
+                                                test::fmChannel(QStringLiteral("B"), 145'525'000),
+                                                test::fmChannel(QStringLiteral("C"), 1'000'000),
+                                                test::fmChannel(QStringLiteral("D"), 1'000'000)});
     selectChannels(section, {5, 6, 7, 8});
     view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
                                             QItemSelectionModel::NoUpdate);
     press(section, Qt::Key_D);
     EXPECT_EQ(channel(7).rxHz, 145'550'000u);
     EXPECT_EQ(channel(8).rxHz, 145'575'000u);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels changed."));
+    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• 2 channels changed."));
     // Name copies the top cell.
     view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::NameColumn),
                                             QItemSelectionModel::NoUpdate);
@@ -282,7 +284,8 @@ TEST_F(ChannelGridTest, ChosenColumnsAreRememberedAndTheZonesColumnNamesZones) {
               QStringLiteral("Home"));
     EXPECT_EQ(model->index(2, ChannelTableModel::ZonesColumn).data().toString(), QString());
     // A new zone's name appears at once.
-    (void)controller.updateZone(*controller.newZone(), QStringLiteral("Urlaub"), {0});
+    (void)controller.document().updateZone((*controller.document().newZone()).index,
+                                           ZoneEdit{QStringLiteral("Urlaub"), {0}});
     EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
               QStringLiteral("Home, Urlaub"));
 }

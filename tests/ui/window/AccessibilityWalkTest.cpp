@@ -326,9 +326,11 @@ TEST_F(AccessibilityWalk, EverySheetAndThePreferencesOfferNamedControlsWithActio
     pressing = false;
     RecordEditors* editors = window.editors();
     const QList<std::pair<std::string, std::function<void()>>> openers = {
-        {"channel editor", [&] { editors->editChannel(radio->channels().first().number); }},
+        {"channel editor",
+         [&] { editors->editChannel(radio->document().channels().first().number); }},
         {"new channel", [&] { editors->newChannel(); }},
-        {"contact editor", [&] { editors->editContact(radio->contacts().first().slot); }},
+        {"contact editor",
+         [&] { editors->editContact(radio->document().contacts().first().slot); }},
         {"talkgroup editor", [&] { editors->editTalkgroup(0); }},
         {"zone editor", [&] { editors->editZone(0); }},
         {"satellite editor", [&] { editors->newSatellite(); }},
