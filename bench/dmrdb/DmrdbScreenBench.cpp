@@ -57,6 +57,8 @@ class NoDialogs final : public nerka::Dialogs {
 public:
     void confirm(QWidget*, const QString&, const QString&, const QString&, const QString&,
                  std::function<void()>, const QString&) override {}
+    void confirmLoss(QWidget*, const QString&, const QString&, const QString&, const QString&,
+                     std::function<void()>, std::function<void()>) override {}
     void alert(QWidget*, const QString&, const QString&, const QString&,
                std::function<void()>) override {}
     void openFile(QWidget*, const QString&, const QStringList&,

@@ -39,6 +39,10 @@ public:
                  std::function<void()> confirmed, const QString&) override {
         confirmed();
     }
+    void confirmLoss(QWidget*, const QString&, const QString&, const QString&, const QString&,
+                     std::function<void()> discard, std::function<void()>) override {
+        discard();
+    }
     void alert(QWidget*, const QString& title, const QString& message, const QString&,
                std::function<void()> dismissed) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(message));

@@ -29,6 +29,9 @@ public:
     // Answers, used in order; a question without a queued answer is
     // cancelled (and counts as unexpected when `strict`).
     QQueue<bool> confirmAnswers;
+    // Loss questions take a queued "Save to file…" first (true: save), else
+    // a confirm answer (true: the losing button, false: cancel).
+    QQueue<bool> saveFirstAnswers;
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
     // Runs when an alert is shown (the test may inspect state at that moment).
@@ -64,6 +67,26 @@ public:
         }
         if (confirmAnswers.dequeue() && confirmed)
             confirmed();
+    }
+    void confirmLoss(QWidget*, const QString& title, const QString& message,
+                     const QString& discardText, const QString& cancelText,
+                     std::function<void()> discard, std::function<void()> saveFirst) override {
+        asked.append({QStringLiteral("confirm"),
+                      title,
+                      message,
+                      {discardText, cancelText, saveToFileText()},
+                      {}});
+        if (!saveFirstAnswers.isEmpty() && saveFirstAnswers.dequeue()) {
+            if (saveFirst)
+                saveFirst();
+            return;
+        }
+        if (confirmAnswers.isEmpty()) {
+            EXPECT_FALSE(strict) << "unexpected confirmation: " << title.toStdString();
+            return;
+        }
+        if (confirmAnswers.dequeue() && discard)
+            discard();
     }
     void alert(QWidget*, const QString& title, const QString& message, const QString& buttonText,
                std::function<void()> dismissed = {}) override {

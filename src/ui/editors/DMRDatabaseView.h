@@ -45,6 +45,8 @@ public:
     // The selection the next write uses (remembered in the preferences when
     // the field or the pane is left).
     [[nodiscard]] const DMRSelection& selection() const { return m_selection; }
+    // The preview's search (shown while entries are loaded).
+    [[nodiscard]] QLineEdit* searchField() const { return m_search; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -68,6 +68,35 @@ void WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString
     box->open();
 }
 
+QString saveToFileText() {
+    return QStringLiteral("Save to file\u2026");
+}
+
+void WidgetDialogs::confirmLoss(QWidget* parent, const QString& title, const QString& message,
+                                const QString& discardText, const QString& cancelText,
+                                std::function<void()> discard, std::function<void()> saveFirst) {
+    QMessageBox* box = makeBox(parent, title, message);
+    box->setIcon(QMessageBox::Warning);
+    QPushButton* save = box->addButton(saveToFileText(), QMessageBox::AcceptRole);
+    QPushButton* lose = box->addButton(discardText, QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(cancelText, QMessageBox::RejectRole);
+    for (QPushButton* button : {save, lose, cancel})
+        button->setAccessibleName(button->text());
+    // Return keeps the work: only a deliberate choice loses it.
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    QObject::connect(
+        box, &QMessageBox::finished, box,
+        [box, save, lose, discard = std::move(discard), saveFirst = std::move(saveFirst)] {
+            if (box->clickedButton() == lose && discard)
+                discard();
+            else if (box->clickedButton() == save && saveFirst)
+                saveFirst();
+        });
+    centreOnWindow(box, parent);
+    box->open();
+}
+
 void WidgetDialogs::alert(QWidget* parent, const QString& title, const QString& message,
                           const QString& buttonText, std::function<void()> dismissed) {
     QMessageBox* box = makeBox(parent, title, message);

@@ -31,6 +31,15 @@ public:
                          const QString& confirmText, const QString& cancelText,
                          std::function<void()> confirmed, const QString& details = QString()) = 0;
 
+    // A question before work is lost (unsaved changes discarded by a read,
+    // a disconnect or quitting): "Save to file…", the button that goes on
+    // and loses the work, and a cancel button, which is the default (Return)
+    // and the Escape action. `discard` runs on the losing button;
+    // `saveFirst` runs on "Save to file…" (the caller saves, then goes on).
+    virtual void confirmLoss(QWidget* parent, const QString& title, const QString& message,
+                             const QString& discardText, const QString& cancelText,
+                             std::function<void()> discard, std::function<void()> saveFirst) = 0;
+
     // A message with one button that dismisses it (the cancel role: Escape
     // and Return both close it). `dismissed` (optional) runs when it closes.
     virtual void alert(QWidget* parent, const QString& title, const QString& message,
@@ -59,6 +68,9 @@ public:
     void confirm(QWidget* parent, const QString& title, const QString& message,
                  const QString& confirmText, const QString& cancelText,
                  std::function<void()> confirmed, const QString& details = QString()) override;
+    void confirmLoss(QWidget* parent, const QString& title, const QString& message,
+                     const QString& discardText, const QString& cancelText,
+                     std::function<void()> discard, std::function<void()> saveFirst) override;
     void alert(QWidget* parent, const QString& title, const QString& message,
                const QString& buttonText, std::function<void()> dismissed = {}) override;
     void openFile(QWidget* parent, const QString& title, const QStringList& filters,
@@ -69,6 +81,9 @@ public:
     void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
                      std::function<void(const QColor& colour)> chosen) override;
 };
+
+// The button of the loss question that saves before going on.
+[[nodiscard]] QString saveToFileText();
 
 // Places `dialog` centred over the window of `anchor` (the main window when
 // the anchor is a sheet's child), so no dialog opens at the screen's corner.

@@ -6,6 +6,7 @@
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/kit/PopupMenu.h"
+#include "ui/kit/StayOpenMenu.h"
 #include "ui/rules/ChannelClipboard.h"
 #include "ui/rules/FillSeries.h"
 #include "ui/views/ChannelCellDelegate.h"
@@ -174,7 +175,8 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
             &ChannelsSection::refreshActions);
 
     // The column chooser: the toolbar's "Columns" menu and the header's context menu.
-    m_columnMenu = new QMenu(this);
+    // It stays open while columns are ticked, so several are chosen at once.
+    m_columnMenu = new StayOpenMenu(this);
     for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
          ++column) {
         const QString label = m_model->headerData(column, Qt::Horizontal).toString();
@@ -426,11 +428,63 @@ bool ChannelsSection::isColumnShown(int column) const {
     return !m_table->isColumnHidden(column);
 }
 
+QAction* ChannelsSection::commandAction(ListCommand command) const {
+    switch (command) {
+    case ListCommand::cut:
+        return m_cut;
+    case ListCommand::copy:
+        return m_copy;
+    case ListCommand::paste:
+        return m_paste;
+    case ListCommand::selectAll:
+        return m_selectAll;
+    case ListCommand::fillDown:
+        return m_fillDown;
+    case ListCommand::columns:
+        return m_columns;
+    }
+    return nullptr;
+}
+
+void ChannelsSection::leaveShortcutsToWindow() {
+    // The actions keep their shortcuts, which the context menu shows.
+    for (QAction* action : {m_cut, m_copy, m_paste, m_selectAll, m_fillDown})
+        m_table->removeAction(action);
+}
+
+int ChannelsSection::firstFocusColumn() const {
+    const QHeaderView* header = m_table->horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (!header->isSectionHidden(column) && ChannelTableModel::cellOf(column))
+            return column;
+    }
+    return ChannelTableModel::NumberColumn;
+}
+
 void ChannelsSection::setColumnShown(int column, bool shown) {
     // The number column always shows: it is what "Renumber" and the sort refer to.
     if (column <= ChannelTableModel::NumberColumn || column >= ChannelTableModel::ColumnCount)
         return;
+    if (isColumnShown(column) == shown)
+        return;
+    // The last shown column fills the rest of the row; once another column
+    // comes after it, it would fall back to the default width and cut its
+    // text. Every shown column keeps the width it has on screen.
+    QHeaderView* header = m_table->horizontalHeader();
+    QList<std::pair<int, int>> widths;
+    for (int c = 0; c < ChannelTableModel::ColumnCount; ++c) {
+        if (isColumnShown(c))
+            widths.append({c, header->sectionSize(c)});
+    }
     m_table->setColumnHidden(column, !shown);
+    header->setStretchLastSection(false);
+    for (const auto& [c, width] : widths)
+        header->resizeSection(c, width);
+    if (shown)
+        header->resizeSection(
+            column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
+    header->setStretchLastSection(true);
     QStringList labels;
     for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {
         if (isColumnShown(c))

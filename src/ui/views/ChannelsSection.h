@@ -67,12 +67,18 @@ public:
     // layout the channel import reads back whole).
     void exportAllFields();
 
+    [[nodiscard]] QAction* commandAction(ListCommand command) const override;
+    void leaveShortcutsToWindow() override;
+    [[nodiscard]] QMenu* columnMenu() const { return m_columnMenu; }
+
 Q_SIGNALS:
     // The user asked to edit these channels together (two or more).
     void editChannelsRequested(const QList<int>& numbers);
 
 protected:
     void updateActions() override;
+    // The first shown column that can be edited in place (Name by default).
+    [[nodiscard]] int firstFocusColumn() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -96,7 +97,9 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     // Tab leaves the list for the next control; the arrows move within it.
     view->setTabKeyNavigation(false);
     view->installEventFilter(this);
-    setFocusProxy(view);
+    // No focus proxy: it would move the list ahead of the search field and
+    // the commands in the Tab order. Focus given to the section goes on to
+    // the list (focusInEvent).
     // Table rows as high as a line of text needs: the style's default row
     // height spreads the rows far apart and fits a third fewer on the screen.
     if (auto* table = qobject_cast<QTableView*>(view)) {
@@ -237,6 +240,45 @@ void ListSection::deleteSelection() {
 
 void ListSection::deleteRecord(int) {}
 
+void ListSection::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    focusList();
+}
+
+QAction* ListSection::commandAction(ListCommand) const {
+    return nullptr;
+}
+
+void ListSection::focusList() {
+    if (!m_view)
+        return;
+    if (m_stack->currentWidget() != m_view) {
+        m_stack->currentWidget()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_view->setFocus(Qt::OtherFocusReason);
+    moveCurrentToFocusColumn();
+}
+
+void ListSection::moveCurrentToFocusColumn() {
+    QItemSelectionModel* selection = m_view ? m_view->selectionModel() : nullptr;
+    if (!selection || !m_proxy || m_proxy->rowCount() == 0)
+        return;
+    const int column = firstFocusColumn();
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && current.column() >= column)
+        return;
+    // The current row, else the first selected one, else the first row; the
+    // selection stays as it is.
+    int row = current.isValid() ? current.row() : 0;
+    if (!current.isValid()) {
+        const QModelIndexList rows = selection->selectedRows();
+        if (!rows.isEmpty())
+            row = rows.first().row();
+    }
+    selection->setCurrentIndex(m_proxy->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
 namespace {
 
 QString counted(int count, const char* one, const char* many) {
@@ -352,6 +394,11 @@ void ListSection::showContextMenu(const QPoint& pos) {
 }
 
 bool ListSection::eventFilter(QObject* watched, QEvent* event) {
+    // Tab into the list lands in a cell that F2 can open, not in the slot
+    // number; set before the view picks its own first cell.
+    if (watched == m_view && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+        moveCurrentToFocusColumn();
     if (watched == m_view && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {

@@ -39,6 +39,9 @@ class ListSection : public QWidget {
     Q_OBJECT
 
 public:
+    // The Edit menu's commands on a list; a list offers those it has.
+    enum class ListCommand { cut, copy, paste, selectAll, fillDown, columns };
+
     ListSection(RadioController& controller, Dialogs& dialogs, QWidget* parent = nullptr);
     ~ListSection() override;
 
@@ -57,6 +60,16 @@ public:
     // The items of the list's context menu, in order; a null entry is a
     // separator. Their texts and enabled states are current.
     [[nodiscard]] virtual QList<QAction*> contextActions() const;
+
+    // The list's own action for `command` (its text, shortcut and enabled
+    // state current), or nullptr when the list has no such command.
+    [[nodiscard]] virtual QAction* commandAction(ListCommand command) const;
+    // The window's Edit menu holds the shortcuts of commandAction: the list
+    // gives up its own, so one key press is never claimed twice.
+    virtual void leaveShortcutsToWindow() {}
+    // Puts the keyboard focus into the list, in the current row's first
+    // column that can be edited (firstFocusColumn).
+    void focusList();
 
     // Emits editRequested for the current record, when one is selected and
     // the codeplug can be edited (Return and a double click on the list).
@@ -101,6 +114,8 @@ protected:
     // the record ("Contact 'Bayern'"); `several` words it for more than one.
     void deleteAfterAsking(const QString& subject, bool several, const RecordReferences& references,
                            const std::function<void()>& proceed);
+    // The column the keyboard lands in when the list takes the focus.
+    [[nodiscard]] virtual int firstFocusColumn() const { return 0; }
     // What updateActions does for the record commands.
     void updateRecordActions();
     // Brings the enabled state and texts of every command up to date with
@@ -111,6 +126,7 @@ protected:
     // follow their texts ("Delete (2)").
     void refreshActions();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     // The key of the one selected record (the current one when several are).
     [[nodiscard]] std::optional<int> currentKey() const;
     // True when the controller accepts edits: a codeplug is loaded and no
@@ -135,6 +151,9 @@ protected:
 
 private:
     void showContextMenu(const QPoint& pos);
+    // Makes the current row's cell in firstFocusColumn current when the
+    // current cell lies left of it (or there is none).
+    void moveCurrentToFocusColumn();
     void countMayHaveChanged();
     // Shows the list, the no-match text or the placeholder, whichever applies.
     void updateListPage();

@@ -62,19 +62,19 @@ void FileCommands::open() {
                                m_controller.openCodeplugFile(path);
                                return;
                            }
-                           m_dialogs.confirm(m_window, QStringLiteral("Discard unsaved changes?"),
-                                             discardMessage(unsaved), QStringLiteral("Open"),
-                                             QStringLiteral("Abbrechen"),
-                                             [this, path] { m_controller.openCodeplugFile(path); });
+                           const auto openIt = [this, path] {
+                               m_controller.openCodeplugFile(path);
+                           };
+                           m_dialogs.confirmLoss(m_window,
+                                                 QStringLiteral("Discard unsaved changes?"),
+                                                 discardMessage(unsaved), QStringLiteral("Open"),
+                                                 QStringLiteral("Abbrechen"), openIt,
+                                                 [this, openIt] { saveThen(openIt); });
                        });
 }
 
 void FileCommands::save() {
-    const auto& url = m_controller.documentURL();
-    if (url && url->isLocalFile() && m_controller.document().image())
-        m_controller.saveCodeplugFile(url->toLocalFile());
-    else
-        saveAs();
+    saveThen({});
 }
 
 void FileCommands::saveAs() {
@@ -84,15 +84,43 @@ void FileCommands::saveAs() {
         m_controller.saveCodeplugFile(QString());
         return;
     }
+    askForFileThen({});
+}
+
+void FileCommands::saveThen(const std::function<void()>& next) {
+    const auto& url = m_controller.documentURL();
+    if (url && url->isLocalFile() && m_controller.document().image()) {
+        if (saveTo(url->toLocalFile()) && next)
+            next();
+        return;
+    }
+    if (m_controller.document().image())
+        askForFileThen(next);
+}
+
+void FileCommands::askForFileThen(const std::function<void()>& next) {
     m_dialogs.saveFile(m_window, QStringLiteral("Save codeplug"), saveFilters(),
-                       proposedName(m_clock()), [this](QString path) {
+                       proposedName(m_clock()), [this, next](QString path) {
                            // The dialog may hand back a name without the
                            // extension; the file is a codeplug file, so it
                            // gets one.
                            if (QFileInfo(path).suffix().isEmpty())
                                path += QStringLiteral(".nerka");
-                           m_controller.saveCodeplugFile(path);
+                           if (saveTo(path) && next)
+                               next();
                        });
+}
+
+bool FileCommands::saveTo(const QString& path) {
+    // A save that worked names the file as the codeplug's own, at once; a
+    // failed one reports its error (the alert shows it) and leaves the
+    // codeplug as it was, and what was to follow the save does not happen.
+    bool saved = false;
+    const QMetaObject::Connection watch = QObject::connect(
+        &m_controller, &RadioController::documentURLChanged, this, [&saved] { saved = true; });
+    m_controller.saveCodeplugFile(path);
+    QObject::disconnect(watch);
+    return saved;
 }
 
 void FileCommands::showBackups() {

@@ -39,6 +39,9 @@ public:
     // To the document's file when it has one, else as "Save As…".
     void save();
     void saveAs();
+    // Saves like "Save" and runs `next` once the codeplug is in the file;
+    // nothing follows a save that was cancelled or failed.
+    void saveThen(const std::function<void()>& next);
     // The automatic backups, with restore, as a window-modal sheet.
     void showBackups();
     // Asks for a codeplug file and shows how it differs from the one in memory.
@@ -55,6 +58,10 @@ public:
     void updateActions();
 
 private:
+    void askForFileThen(const std::function<void()>& next);
+    // True when the controller saved to `path` without an error.
+    bool saveTo(const QString& path);
+
     RadioController& m_controller;
     Dialogs& m_dialogs;
     QPointer<QWidget> m_window;

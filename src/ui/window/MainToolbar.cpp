@@ -17,7 +17,17 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"),
     m_load =
         addAction(Icons::icon(QStringLiteral("arrow.down")), QStringLiteral("Load from device"));
     m_write = addAction(Icons::icon(QStringLiteral("arrow.up")), QStringLiteral("Write changes"));
-    m_write->setToolTip(QStringLiteral("Write changes to device"));
+    // Neither clashes with a standard shortcut of any desktop: Ctrl+W closes
+    // windows, Ctrl+R reloads and Ctrl+U underlines elsewhere. The menus show
+    // them beside the commands and the tooltips name them.
+    m_load->setShortcut(loadShortcut());
+    m_write->setShortcut(writeShortcut());
+    m_load->setToolTip(withShortcut(QStringLiteral("Load from device"), loadShortcut()));
+    m_write->setToolTip(withShortcut(QStringLiteral("Write changes to device"), writeShortcut()));
+    for (QAction* command : {m_load, m_write}) {
+        if (QWidget* button = widgetForAction(command))
+            button->setAccessibleName(command->text());
+    }
 
     // The badge is information, not a command: an icon and a text that a
     // screen reader reads as one label.
@@ -47,6 +57,19 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"),
     }
     setUnsavedCount(0);
     setConnected(false);
+}
+
+QKeySequence MainToolbar::loadShortcut() {
+    return QKeySequence(Qt::CTRL | Qt::Key_L);
+}
+
+QKeySequence MainToolbar::writeShortcut() {
+    return QKeySequence(Qt::CTRL | Qt::Key_E);
+}
+
+QString MainToolbar::withShortcut(const QString& toolTip, const QKeySequence& shortcut) {
+    return toolTip + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
+           QLatin1Char(')');
 }
 
 QString MainToolbar::badgeText(int regions) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QToolBar>
 
 class QAction;
@@ -26,6 +27,10 @@ public:
     void setConnected(bool connected);
 
     [[nodiscard]] static QString badgeText(int regions);
+    [[nodiscard]] static QKeySequence loadShortcut();
+    [[nodiscard]] static QKeySequence writeShortcut();
+    // "Load from device (Ctrl+L)": a tooltip naming the command's shortcut.
+    [[nodiscard]] static QString withShortcut(const QString& toolTip, const QKeySequence& shortcut);
 
 private:
     QAction* m_load = nullptr;

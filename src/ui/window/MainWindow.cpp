@@ -5,6 +5,7 @@
 #include "ui/editors/RecordEditors.h"
 #include "ui/editors/ThemeView.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/kit/PopupMenu.h"
 #include "ui/views/ChannelsSection.h"
 #include "ui/views/ContactsSection.h"
 #include "ui/views/SatellitesSection.h"
@@ -25,6 +26,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSplitter>
@@ -50,9 +52,10 @@ QString MainWindow::disconnectMessage(int unsavedRegions) {
 }
 
 QString MainWindow::writeMessage(int unsavedRegions) {
+    // The radio's codeplug is backed up before every write, so the question
+    // no longer advises one.
     return QString::number(unsavedRegions) +
-           QStringLiteral(" changed region(s) will be written to the device. A backup is "
-                          "recommended.");
+           QStringLiteral(" changed region(s) will be written to the device.");
 }
 
 MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* parent)
@@ -78,6 +81,7 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     m_log = new ActivityLogView(controller);
     buildSections();
     m_writePanel = new WritePanel(controller);
+    QObject::connect(m_writePanel, &WritePanel::closed, this, &MainWindow::focusContent);
     auto* content = new QSplitter(Qt::Vertical);
     content->addWidget(m_pages);
     content->addWidget(m_writePanel);
@@ -188,20 +192,7 @@ void MainWindow::buildMenus() {
     // last window.
     QObject::connect(m_quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    m_undo = edit->addAction(QStringLiteral("Undo"));
-    m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    m_redo = edit->addAction(QStringLiteral("Redo"));
-    m_redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-    edit->addSeparator();
-    m_preferencesAction = edit->addAction(QStringLiteral("Preferences…"));
-    m_preferencesAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
-    m_preferencesAction->setMenuRole(QAction::PreferencesRole);
-    QObject::connect(m_undo, &QAction::triggered, this,
-                     [this] { (void)m_controller.document().undo(); });
-    QObject::connect(m_redo, &QAction::triggered, this,
-                     [this] { (void)m_controller.document().redo(); });
-    QObject::connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
+    buildEditMenu();
 
     QMenu* device = menuBar()->addMenu(QStringLiteral("&Device"));
     QAction* connection = device->addAction(QStringLiteral("Connection…"));
@@ -211,6 +202,115 @@ void MainWindow::buildMenus() {
     device->addSeparator();
     QAction* settings = device->addAction(QStringLiteral("Settings"));
     QObject::connect(settings, &QAction::triggered, this, &MainWindow::openSettings);
+}
+
+void MainWindow::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_undo = edit->addAction(QStringLiteral("Undo"));
+    m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    m_redo = edit->addAction(QStringLiteral("Redo"));
+    m_redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    QObject::connect(m_undo, &QAction::triggered, this,
+                     [this] { (void)m_controller.document().undo(); });
+    QObject::connect(m_redo, &QAction::triggered, this,
+                     [this] { (void)m_controller.document().redo(); });
+    edit->addSeparator();
+
+    // The list commands act on the list shown (the one the keyboard works
+    // in); each runs that list's own action, so the menu, the context menu
+    // and the shortcut do the same thing.
+    using Command = ListSection::ListCommand;
+    const auto addListCommand = [this, edit](Command command, const QString& label,
+                                             const QKeySequence& shortcut) {
+        QAction* action = edit->addAction(label);
+        action->setShortcut(shortcut);
+        m_listCommands[std::size_t(command)] = action;
+        QObject::connect(action, &QAction::triggered, this, [this, command] {
+            ListSection* section = listSection(m_current);
+            QAction* own = section ? section->commandAction(command) : nullptr;
+            if (!own || !own->isEnabled())
+                return;
+            if (command == Command::columns)
+                popUpBelow(own->menu(), section->view());
+            else
+                own->trigger();
+        });
+    };
+    addListCommand(Command::cut, QStringLiteral("Cut"), QKeySequence::Cut);
+    addListCommand(Command::copy, QStringLiteral("Copy"), QKeySequence::Copy);
+    addListCommand(Command::paste, QStringLiteral("Paste"), QKeySequence::Paste);
+    addListCommand(Command::selectAll, QStringLiteral("Select all"), QKeySequence::SelectAll);
+    addListCommand(Command::fillDown, QStringLiteral("Fill down"),
+                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    edit->addSeparator();
+    m_find = edit->addAction(QStringLiteral("Find"));
+    m_find->setShortcut(QKeySequence::Find);
+    QObject::connect(m_find, &QAction::triggered, this, &MainWindow::focusSearch);
+    addListCommand(Command::columns, QStringLiteral("Columns\u2026"), QKeySequence());
+    for (SidebarItem item : kSidebarItems) {
+        ListSection* section = listSection(item);
+        if (!section)
+            continue;
+        section->leaveShortcutsToWindow();
+        for (std::size_t c = 0; c < m_listCommands.size(); ++c) {
+            if (QAction* own = section->commandAction(Command(c)))
+                QObject::connect(own, &QAction::changed, this, &MainWindow::updateListCommands);
+        }
+    }
+    edit->addSeparator();
+    m_preferencesAction = edit->addAction(QStringLiteral("Preferences…"));
+    m_preferencesAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
+    m_preferencesAction->setMenuRole(QAction::PreferencesRole);
+    QObject::connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
+    updateListCommands();
+}
+
+void MainWindow::updateListCommands() {
+    ListSection* section = listSection(m_current);
+    for (std::size_t c = 0; c < m_listCommands.size(); ++c) {
+        QAction* own = section ? section->commandAction(ListSection::ListCommand(c)) : nullptr;
+        m_listCommands[c]->setEnabled(own && own->isEnabled());
+    }
+    m_find->setEnabled(section || m_current == SidebarItem::dmrDatabase);
+}
+
+void MainWindow::focusSearch() {
+    QLineEdit* field = nullptr;
+    if (ListSection* section = listSection(m_current))
+        field = section->searchField();
+    else if (auto* dmr = qobject_cast<DMRDatabaseView*>(sectionWidget(m_current)))
+        field = dmr->searchField();
+    if (!field || !field->isVisibleTo(this))
+        return;
+    field->setFocus(Qt::ShortcutFocusReason);
+    field->selectAll();
+}
+
+void MainWindow::focusContent() {
+    if (ListSection* section = listSection(m_current))
+        section->focusList();
+    else if (QWidget* screen = sectionWidget(m_current))
+        screen->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // Every sheet is a dialog of this window: when it closes the keyboard
+    // goes back to the list the user works in, not to whatever button
+    // opened it or to the log.
+    if (event->type() == QEvent::ChildPolished) {
+        if (auto* sheet = qobject_cast<QDialog*>(static_cast<QChildEvent*>(event)->child()))
+            QObject::connect(sheet, &QDialog::finished, this, &MainWindow::focusContentSoon,
+                             Qt::UniqueConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::focusContentSoon() {
+    // After the sheet has gone and the window is active again.
+    QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activeModalWidget())
+            focusContent();
+    });
 }
 
 void MainWindow::connectController() {
@@ -240,6 +340,8 @@ void MainWindow::showSection(SidebarItem item) {
     m_pages->setCurrentWidget(sectionWidget(item));
     if (m_sidebar->selection() != item)
         m_sidebar->select(item);
+    if (m_find)
+        updateListCommands();
 }
 
 void MainWindow::loadFromDevice() {
@@ -262,9 +364,10 @@ void MainWindow::loadFromDevice() {
         m_controller.readCodeplug();
         return;
     }
-    m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"), discardMessage(unsaved),
-                      QStringLiteral("Reload"), QStringLiteral("Abbrechen"),
-                      [this] { m_controller.readCodeplug(); });
+    const auto read = [this] { m_controller.readCodeplug(); };
+    m_dialogs.confirmLoss(this, QStringLiteral("Discard unsaved changes?"), discardMessage(unsaved),
+                          QStringLiteral("Reload"), QStringLiteral("Abbrechen"), read,
+                          [this, read] { m_files->saveThen(read); });
 }
 
 void MainWindow::disconnectRadio() {
@@ -277,8 +380,10 @@ void MainWindow::disconnectRadio() {
         proceed();
         return;
     }
-    m_dialogs.confirm(this, QStringLiteral("Discard unsaved changes?"), disconnectMessage(unsaved),
-                      QStringLiteral("Disconnect"), QStringLiteral("Abbrechen"), proceed);
+    m_dialogs.confirmLoss(this, QStringLiteral("Discard unsaved changes?"),
+                          disconnectMessage(unsaved), QStringLiteral("Disconnect"),
+                          QStringLiteral("Abbrechen"), proceed,
+                          [this, proceed] { m_files->saveThen(proceed); });
 }
 
 void MainWindow::writeChanges() {
@@ -368,7 +473,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // close is refused), and then the guard lets it through.
     if (!m_quitGuard.mayQuit()) {
         event->ignore();
-        m_quitGuard.ask(this, [this] { QTimer::singleShot(0, this, &QWidget::close); });
+        m_quitGuard.ask(
+            this, [this] { QTimer::singleShot(0, this, &QWidget::close); },
+            [this](const std::function<void()>& next) { m_files->saveThen(next); });
         return;
     }
     if (m_preferences)

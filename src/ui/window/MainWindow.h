@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/views/ListSection.h"
 #include "ui/window/QuitGuard.h"
 #include "ui/window/Sidebar.h"
 
@@ -66,6 +67,17 @@ public:
     [[nodiscard]] QAction* undoAction() const { return m_undo; }
     [[nodiscard]] QAction* redoAction() const { return m_redo; }
     [[nodiscard]] QAction* quitAction() const { return m_quit; }
+    [[nodiscard]] QAction* findAction() const { return m_find; }
+    // The Edit menu's command for the focused list ("Cut", …, "Columns…").
+    [[nodiscard]] QAction* listCommandAction(ListSection::ListCommand command) const {
+        return m_listCommands[std::size_t(command)];
+    }
+
+    // Puts the keyboard focus into the shown section: its list (in the first
+    // editable column) or its screen. Done when a sheet or panel closes.
+    void focusContent();
+    // Ctrl+F: the shown section's search field, its text selected.
+    void focusSearch();
 
     [[nodiscard]] static QString discardMessage(int unsavedRegions);
     [[nodiscard]] static QString writeMessage(int unsavedRegions);
@@ -73,11 +85,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildSections();
     void addListSection(SidebarItem item, ListSection* section);
     void buildMenus();
+    void buildEditMenu();
+    // The Edit menu's list commands follow the shown list's own actions.
+    void updateListCommands();
+    void focusContentSoon();
     void connectController();
     // Enables and shows every command from the controller's status, image,
     // unsaved changes and undo history; titles the window.
@@ -105,6 +122,8 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_preferencesAction = nullptr;
     QAction* m_quit = nullptr;
+    QAction* m_find = nullptr;
+    std::array<QAction*, 6> m_listCommands{};
 };
 
 } // namespace nerka

@@ -21,7 +21,7 @@ bool QuitGuard::mayQuit() const {
            (m_controller.document().dirtyRegions().empty() && !m_controller.writeSteps().active());
 }
 
-void QuitGuard::ask(QWidget* window, std::function<void()> quit) {
+void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
     if (m_controller.writeSteps().active()) {
         m_dialogs.confirm(window, QStringLiteral("A write is in progress"), writingMessage(),
                           QStringLiteral("Quit"), QStringLiteral("Cancel"),
@@ -32,12 +32,19 @@ void QuitGuard::ask(QWidget* window, std::function<void()> quit) {
         return;
     }
     const int unsaved = int(m_controller.document().dirtyRegions().size());
-    m_dialogs.confirm(window, QStringLiteral("Unsaved changes"), message(unsaved),
-                      QStringLiteral("Quit"), QStringLiteral("Cancel"),
-                      [this, quit = std::move(quit)] {
-                          m_confirmed = true;
-                          quit();
-                      });
+    auto confirmed = [this, quit = std::move(quit)] {
+        m_confirmed = true;
+        quit();
+    };
+    // Saved to a file, the changes are kept even though the radio does not
+    // have them yet: quitting goes on.
+    auto saveFirst = [save = std::move(save), confirmed] {
+        if (save)
+            save(confirmed);
+    };
+    m_dialogs.confirmLoss(window, QStringLiteral("Unsaved changes"), message(unsaved),
+                          QStringLiteral("Quit"), QStringLiteral("Cancel"), std::move(confirmed),
+                          std::move(saveFirst));
 }
 
 } // namespace nerka

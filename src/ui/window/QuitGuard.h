@@ -23,8 +23,11 @@ public:
     // the user chose "Quit" in the question.
     [[nodiscard]] bool mayQuit() const;
     // Asks the quit question over `window` (modal to it, so it is asked once
-    // at a time); `quit` runs on "Quit".
-    void ask(QWidget* window, std::function<void()> quit);
+    // at a time); `quit` runs on "Quit". With unsaved changes the question
+    // also offers "Save to file…", which runs `save` with the quit to follow
+    // once the file is written.
+    using Save = std::function<void(const std::function<void()>& then)>;
+    void ask(QWidget* window, std::function<void()> quit, Save save = {});
 
     [[nodiscard]] static QString message(int unsavedRegions);
     [[nodiscard]] static QString writingMessage();

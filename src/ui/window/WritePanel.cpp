@@ -64,7 +64,10 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
     name(m_close, m_close->text());
     buttons->addWidget(m_close);
     layout->addLayout(buttons);
-    QObject::connect(m_close, &QPushButton::clicked, this, &QWidget::hide);
+    QObject::connect(m_close, &QPushButton::clicked, this, [this] {
+        hide();
+        Q_EMIT closed();
+    });
 
     for (auto signal : {&RadioController::writeStepsChanged, &RadioController::progressChanged})
         QObject::connect(&controller, signal, this, &WritePanel::refresh);

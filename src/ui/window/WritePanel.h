@@ -28,6 +28,10 @@ public:
     [[nodiscard]] QString outcomeText() const;
     [[nodiscard]] static QString outcome(const WriteSteps& steps);
 
+Q_SIGNALS:
+    // The user closed the panel.
+    void closed();
+
 private:
     void refresh();
 

@@ -37,6 +37,25 @@ TEST(WidgetDialogs, OpenWindowModallyAndAnswerThroughTheCallback) {
                      button->click();
              }
          }},
+        // Return on the loss question keeps the work; "Save to file…" hands
+        // the choice to the caller, who saves and goes on.
+        {"loss question",
+         [](Dialogs& d, QWidget* w, bool& answered) {
+             d.confirmLoss(
+                 w, QStringLiteral("Discard unsaved changes?"), QStringLiteral("Lost?"),
+                 QStringLiteral("Reload"), QStringLiteral("Abbrechen"), [] { ADD_FAILURE(); },
+                 [&answered] { answered = true; });
+         },
+         [](QDialog* dialog) {
+             auto* box = qobject_cast<QMessageBox*>(dialog);
+             ASSERT_NE(box, nullptr);
+             EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Abbrechen"));
+             EXPECT_EQ(box->escapeButton(), box->defaultButton());
+             for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                 if (button->text() == saveToFileText())
+                     button->click();
+             }
+         }},
         {"alert",
          [](Dialogs& d, QWidget* w, bool& answered) {
              d.alert(w, QStringLiteral("Error"), QStringLiteral("Bad"), QStringLiteral("OK"),

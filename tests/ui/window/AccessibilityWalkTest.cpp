@@ -6,6 +6,10 @@
 #include "WindowFixture.h"
 
 #include "ui/editors/RecordEditors.h"
+#include "ui/views/ChannelTableModel.h"
+#include "ui/window/ActivityLogView.h"
+#include "ui/window/MainToolbar.h"
+#include "ui/window/WritePanel.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleActionInterface>
@@ -15,9 +19,11 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QToolBar>
 
 #include <functional>
 
@@ -354,6 +360,129 @@ TEST_F(AccessibilityWalk, EverySheetAndThePreferencesOfferNamedControlsWithActio
     std::printf("accessibility walk of sheets: %d controls, %d with an action\n", visited,
                 withAction);
     EXPECT_GT(withAction, visited / 2);
+}
+
+// Every menu command can be found from the keyboard: each menu opens with
+// Alt and its underlined letter, and every command either sits in a menu
+// reached that way or has a shortcut. No two commands share a shortcut, and
+// none takes a standard shortcut of the desktop for something else.
+TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingShortcuts) {
+    openSampleFile();
+    QHash<QKeySequence, QString> owners;
+    QSet<QChar> mnemonics;
+    const QList<QAction*> menus = window.menuBar()->actions();
+    for (QAction* entry : menus) {
+        ASSERT_NE(entry->menu(), nullptr);
+        const QString title = entry->text();
+        const qsizetype amp = title.indexOf(u'&');
+        ASSERT_GE(amp, 0) << "menu without a mnemonic: " << title.toStdString();
+        EXPECT_FALSE(mnemonics.contains(title.at(amp + 1).toLower())) << title.toStdString();
+        mnemonics.insert(title.at(amp + 1).toLower());
+        for (QAction* action : entry->menu()->actions()) {
+            if (action->isSeparator() || action->shortcut().isEmpty())
+                continue;
+            const QString name = action->text();
+            EXPECT_FALSE(owners.contains(action->shortcut()))
+                << name.toStdString() << " shares " << action->shortcut().toString().toStdString()
+                << " with " << owners.value(action->shortcut()).toStdString();
+            owners.insert(action->shortcut(), name);
+        }
+    }
+    // The transfer commands have shortcuts of their own, shown in the menu
+    // and named in the tooltips.
+    for (QAction* transfer : {window.toolbar()->loadAction(), window.toolbar()->writeAction()}) {
+        ASSERT_FALSE(transfer->shortcut().isEmpty()) << transfer->text().toStdString();
+        EXPECT_TRUE(
+            transfer->toolTip().contains(transfer->shortcut().toString(QKeySequence::NativeText)));
+        EXPECT_TRUE(owners.contains(transfer->shortcut()));
+    }
+    // A standard key is only ever used for its own command.
+    const QHash<QString, QKeySequence::StandardKey> ownStandard = {
+        {QStringLiteral("Cut"), QKeySequence::Cut},
+        {QStringLiteral("Copy"), QKeySequence::Copy},
+        {QStringLiteral("Paste"), QKeySequence::Paste},
+        {QStringLiteral("Select all"), QKeySequence::SelectAll},
+        {QStringLiteral("Find"), QKeySequence::Find},
+        {QStringLiteral("Undo"), QKeySequence::Undo},
+        {QStringLiteral("Redo"), QKeySequence::Redo},
+        {QStringLiteral("Open…"), QKeySequence::Open},
+        {QStringLiteral("Save"), QKeySequence::Save},
+        {QStringLiteral("Save As…"), QKeySequence::SaveAs},
+        {QStringLiteral("Quit"), QKeySequence::Quit},
+        {QStringLiteral("Preferences…"), QKeySequence::Preferences}};
+    for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key) {
+        for (const QKeySequence& binding :
+             QKeySequence::keyBindings(QKeySequence::StandardKey(key))) {
+            const QString owner = owners.value(binding);
+            if (owner.isEmpty())
+                continue;
+            QString plain = owner.section(u' ', 0, 0) == QStringLiteral("Undo") ||
+                                    owner.section(u' ', 0, 0) == QStringLiteral("Redo")
+                                ? owner.section(u' ', 0, 0)
+                                : owner;
+            EXPECT_TRUE(ownStandard.contains(plain) &&
+                        QKeySequence::keyBindings(ownStandard.value(plain)).contains(binding))
+                << owner.toStdString() << " takes the standard "
+                << binding.toString().toStdString();
+        }
+    }
+    // The list commands of the Edit menu act on the channel table.
+    window.showSection(SidebarItem::channels);
+    auto* channels = window.listSection(SidebarItem::channels);
+    channels->selectKeys({1, 2});
+    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy), &QAction::triggered);
+    window.listCommandAction(ListSection::ListCommand::copy)->trigger();
+    EXPECT_EQ(copied.count(), 1);
+    window.listCommandAction(ListSection::ListCommand::selectAll)->trigger();
+    EXPECT_EQ(channels->selectedKeys().size(), radio->document().channels().size());
+    window.showSection(SidebarItem::zones);
+    EXPECT_FALSE(window.listCommandAction(ListSection::ListCommand::copy)->isEnabled());
+    window.findAction()->trigger();
+    EXPECT_EQ(QApplication::focusWidget(), window.listSection(SidebarItem::zones)->searchField());
+}
+
+// Tab runs sidebar → search → the section's commands → the list (in the
+// first column that can be edited) → the log; a closed panel or sheet hands
+// the keyboard back to the list.
+TEST_F(AccessibilityWalk, TabRunsThroughTheWindowInReadingOrder) {
+    openSampleFile();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.showSection(SidebarItem::channels);
+    ListSection* section = window.listSection(SidebarItem::channels);
+    window.sidebar()->setFocus(Qt::OtherFocusReason);
+    const auto tab = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tab(), section->searchField());
+    QWidget* next = tab();
+    int commands = 0;
+    while (next && next->parentWidget() == section->sectionToolBar() && commands < 40) {
+        ++commands;
+        next = tab();
+    }
+    EXPECT_GE(commands, 2);
+    ASSERT_EQ(next, section->view());
+    EXPECT_EQ(section->view()->currentIndex().column(), int(ChannelTableModel::NameColumn));
+    next = tab();
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(next == window.activityLog() || window.activityLog()->isAncestorOf(next))
+        << next->metaObject()->className();
+
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), section->searchField());
+    window.editors()->editChannel(radio->document().channels().first().number);
+    QDialog* sheet = window.findChild<QDialog*>();
+    ASSERT_NE(sheet, nullptr);
+    sheet->reject();
+    // The window's focus widget: the one the keyboard is in once the
+    // window is active again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == section->view(); }));
+    QTest::keyClick(section->searchField(), Qt::Key_Tab);
+    window.writePanel()->show();
+    ASSERT_TRUE(press(window.writePanel(), QStringLiteral("Close")));
+    EXPECT_EQ(window.focusWidget(), section->view());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -181,7 +182,8 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     EXPECT_EQ(asked->message,
               QStringLiteral("There are 3 change(s) in memory that haven't been written to the "
                              "device yet. They will be lost when reading again."));
-    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Reload"), QStringLiteral("Abbrechen")}));
+    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Reload"), QStringLiteral("Abbrechen"),
+                                           saveToFileText()}));
     radio.drain();
     EXPECT_EQ(radio->document().dirtyRegions(), (RegionSet{0, 1, 2}));
     EXPECT_EQ(radio->activityLog().lines(), log);
@@ -192,10 +194,24 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
     asked = dialogs.last(QStringLiteral("confirm"));
     EXPECT_EQ(asked->title, QStringLiteral("Write changes to the device?"));
-    EXPECT_EQ(asked->message, QStringLiteral("3 changed region(s) will be written to the device. "
-                                             "A backup is recommended."));
+    // The radio is backed up before every write: no advice to back it up.
+    EXPECT_EQ(asked->message, QStringLiteral("3 changed region(s) will be written to the device."));
     EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
     EXPECT_EQ(radio->document().dirtyRegions().size(), 3u);
+
+    // "Save to file…" saves first (the codeplug came from the radio, so the
+    // save dialog asks where) and then reads.
+    const QString path = dir.filePath(QStringLiteral("before-reload.nerka"));
+    const CodeplugImage edited = *radio->document().image();
+    dialogs.saveFirstAnswers.enqueue(true);
+    dialogs.fileAnswers.enqueue(path);
+    ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
+    ASSERT_TRUE(radio.waitFor([&] { return radio->document().dirtyRegions().empty(); }));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const auto decoded = decodeCodeplugFile(saved.readAll());
+    ASSERT_TRUE(std::holds_alternative<CodeplugImage>(decoded));
+    EXPECT_EQ(std::get<CodeplugImage>(decoded).blobs, edited.blobs);
 }
 
 TEST_F(WindowTest, DisconnectWithUnsavedChangesAsksFirst) {
@@ -212,8 +228,8 @@ TEST_F(WindowTest, DisconnectWithUnsavedChangesAsksFirst) {
     EXPECT_EQ(asked->title, QStringLiteral("Discard unsaved changes?"));
     EXPECT_TRUE(asked->message.startsWith(
         QStringLiteral("There are %1 change(s) in memory").arg(unsaved)));
-    EXPECT_EQ(asked->buttons,
-              (QStringList{QStringLiteral("Disconnect"), QStringLiteral("Abbrechen")}));
+    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Disconnect"),
+                                           QStringLiteral("Abbrechen"), saveToFileText()}));
     radio.drain();
     EXPECT_TRUE(radio->status().isConnected());
     EXPECT_EQ(radio->document().dirtyRegions().size(), unsaved) << "Abbrechen keeps the edit";
@@ -239,7 +255,8 @@ TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
     EXPECT_EQ(asked->title, QStringLiteral("Unsaved changes"));
     EXPECT_EQ(asked->message, QStringLiteral("There are 2 change(s) that haven't been written to "
                                              "the device yet. They will be lost on quit."));
-    EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Quit"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(asked->buttons,
+              (QStringList{QStringLiteral("Quit"), QStringLiteral("Cancel"), saveToFileText()}));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(radio->document().dirtyRegions(), (RegionSet{0, 1}));
 
@@ -247,6 +264,33 @@ TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
     dialogs.confirmAnswers.enqueue(true);
     window.quitAction()->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+}
+
+// "Save to file…" writes the codeplug to its file and then quits; a save
+// that fails keeps the window open with the changes.
+TEST_F(WindowTest, SaveToFileFromTheQuitQuestionSavesThenQuits) {
+    openSampleFile();
+    ASSERT_TRUE(radio->document().createChannel().isDone());
+    // A file that cannot be written: its name is taken by a folder.
+    const QString target = dir.filePath(QStringLiteral("saved.nerka"));
+    radio->saveCodeplugFile(target);
+    ASSERT_TRUE(QFile::remove(target));
+    ASSERT_TRUE(QDir().mkdir(target));
+    dialogs.saveFirstAnswers.enqueue(true);
+    window.quitAction()->trigger();
+    settle();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 1);
+
+    ASSERT_TRUE(QDir().rmdir(target));
+    dialogs.saveFirstAnswers.enqueue(true);
+    window.quitAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const auto decoded = decodeCodeplugFile(saved.readAll());
+    ASSERT_TRUE(std::holds_alternative<CodeplugImage>(decoded));
+    EXPECT_EQ(std::get<CodeplugImage>(decoded).blobs, radio->document().image()->blobs);
 }
 
 // Every control a screen-reader user can reach has a name: buttons, menu
