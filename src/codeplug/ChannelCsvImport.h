@@ -29,6 +29,9 @@ inline constexpr std::uint64_t kMaxChannelFrequencyHz = 999'999'999;
 // outside 0-15, are skipped; fields not
 // given keep the ChannelEdit defaults. Never fails; the result may be empty.
 [[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text);
+// The same, with each channel's 1-based line in the text (a CR LF pair ends
+// one line) in `lines`.
+[[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text, QList<int>& lines);
 
 // The layouts a channel CSV file may have, told apart by the header row:
 // Nerka's own (above), the repeater list (RepeaterListCsv.h) and the table
@@ -43,6 +46,11 @@ struct ChannelCsvRead {
     QList<SkippedCsvRow> skipped;
     // Per channel, the zones its row names (the layout with every field only).
     QList<QList<int>> zones;
+    // Per channel, its 1-based line in the file.
+    QList<int> lines;
+    // Names of taken rows that the codeplug lacks (the layout with every
+    // field only); those references are left empty.
+    QList<SkippedCsvRow> unresolved;
 };
 
 // A text whose header row names Frequency, Duplex and Offset is read as a

@@ -197,6 +197,7 @@ namespace {
 struct RowRead {
     ChannelEdit edit;
     QList<int> zones;
+    QStringList unresolved; // names this codeplug lacks, left empty ("contact 'Hamburg'")
 };
 
 std::variant<RowRead, QString> readRow(const QStringList& fields,
@@ -293,14 +294,17 @@ std::variant<RowRead, QString> readRow(const QStringList& fields,
                                  QStringLiteral("contact")},
                       std::tuple{Column::groupList, &names.groupLists, &edit.groupListIndex,
                                  QStringLiteral("group list")}};
+    QStringList unresolved;
+    // A name this codeplug lacks leaves the reference empty: the channel is
+    // still wanted, and any other record would be the wrong one.
     for (const auto& [column, byKey, target, what] : references) {
         const auto text = given(column);
         if (!text)
             continue;
-        const auto key = referenceNamed(*byKey, *text);
-        if (!key)
-            return QStringLiteral("%1 '%2' unknown").arg(what, *text);
-        *target = *key;
+        if (const auto key = referenceNamed(*byKey, *text))
+            *target = *key;
+        else
+            unresolved.append(QStringLiteral("%1 '%2'").arg(what, *text));
     }
     if (const auto squelch = given(Column::squelch)) {
         const auto mode =
@@ -333,12 +337,12 @@ std::variant<RowRead, QString> readRow(const QStringList& fields,
         for (const QString& name : wanted) {
             const auto index = referenceNamed(names.zoneList, name.trimmed());
             if (!index || !names.zoneList.contains(*index))
-                return QStringLiteral("zone '%1' unknown").arg(name.trimmed());
-            if (!zones.contains(*index))
+                unresolved.append(QStringLiteral("zone '%1'").arg(name.trimmed()));
+            else if (!zones.contains(*index))
                 zones.append(*index);
         }
     }
-    return RowRead{edit, zones};
+    return RowRead{edit, zones, unresolved};
 }
 
 } // namespace
@@ -443,10 +447,44 @@ ChannelRowsRead parseChannelRows(const QString& text, const ChannelRowNames& nam
         if (auto* taken = std::get_if<RowRead>(&row)) {
             read.channels.append(std::move(taken->edit));
             read.zones.append(std::move(taken->zones));
+            read.lines.append(rows[r].line);
+            for (const QString& name : taken->unresolved)
+                read.unresolved.append({rows[r].line, name});
         } else
             read.skipped.append({rows[r].line, std::get<QString>(row)});
     }
     return read;
+}
+
+QList<ChannelRowReferences> channelRowReferences(const QString& text) {
+    QList<CsvTextRow> rows = splitCsvText(text);
+    rows.removeIf([](const CsvTextRow& row) { return row.fields.first().startsWith(u'#'); });
+    if (rows.isEmpty())
+        return {};
+    qsizetype contact = -1;
+    qsizetype groupList = -1;
+    qsizetype zones = -1;
+    const QStringList& header = rows.first().fields;
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        const auto column = columnNamed(header[i]);
+        if (column == Column::contact)
+            contact = i;
+        else if (column == Column::groupList)
+            groupList = i;
+        else if (column == Column::zones)
+            zones = i;
+    }
+    if (contact < 0 && groupList < 0 && zones < 0)
+        return {};
+    QList<ChannelRowReferences> references;
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        const QStringList& fields = rows[r].fields;
+        const auto field = [&](qsizetype at) {
+            return at >= 0 ? fields.value(at).trimmed() : QString();
+        };
+        references.append({field(contact), field(groupList), field(zones)});
+    }
+    return references;
 }
 
 } // namespace nerka

@@ -57,9 +57,14 @@ struct ChannelRowsRead {
     // Per channel, the indices of the zones its row names (empty without a
     // Zones column).
     QList<QList<int>> zones;
+    // Per channel, its 1-based line.
+    QList<int> lines;
     // Rows not taken, with their 1-based line and the reason ("no name",
     // "RX 'abc' is not a frequency"); nothing of such a row is added.
     QList<SkippedCsvRow> skipped;
+    // Names of taken rows that `names` lacks ("contact 'Hamburg'"), one
+    // entry each with the row's line; the reference is left empty.
+    QList<SkippedCsvRow> unresolved;
 };
 
 // Reads rows of tab-, comma- or semicolon-separated text (a line with a tab
@@ -72,9 +77,9 @@ struct ChannelRowsRead {
 // read refuses the row with the reason instead of falling back to a default.
 // Empty lines and lines starting with "#" are skipped silently. Contact and
 // group list are looked up in `names` (exact name first, then ignoring case,
-// or "#N"); an unknown name refuses the row. Zones are looked up in
-// `names.zoneList` (the whole field as one name, else its parts between
-// commas). Never fails.
+// or "#N"). Zones are looked up in `names.zoneList` (the whole field as one
+// name, else its parts between commas). A name that `names` lacks leaves
+// that reference empty and is listed in `unresolved`. Never fails.
 [[nodiscard]] ChannelRowsRead parseChannelRows(const QString& text,
                                                const ChannelRowNames& names = {});
 
@@ -89,5 +94,15 @@ struct ChannelRowsRead {
 // A power level by its name ("High", any case; empty is Global), as the byte
 // the editor stores for it, or a stored byte as a number (0-255).
 [[nodiscard]] std::optional<std::uint8_t> parsePowerText(const QString& text);
+
+// The reference columns of channel rows text (TX contact, Group list, Zones),
+// as written, per data row in order; empty texts where the header lacks a
+// column, and an empty list without a header naming one of them.
+struct ChannelRowReferences {
+    QString contact;
+    QString groupList;
+    QString zones;
+};
+[[nodiscard]] QList<ChannelRowReferences> channelRowReferences(const QString& text);
 
 } // namespace nerka

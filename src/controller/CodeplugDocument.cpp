@@ -1,6 +1,7 @@
 #include "controller/CodeplugDocument.h"
 
 #include "codeplug/AprsCodec.h"
+#include "codeplug/ChannelChecks.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/MemberLists.h"
@@ -20,6 +21,17 @@ constexpr qsizetype kUndoLimit = 100;
 
 const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
+
+// A channel's log line with the band warning of a value typed outside the
+// radio's bands: "Channel 5 changed: 6m Call (RX 52.52500); RX 52.525 MHz
+// outside this radio's bands (…)."
+QString withBandWarning(QString summary, const QString& warning) {
+    if (warning.isEmpty())
+        return summary;
+    if (summary.endsWith(QLatin1Char('.')))
+        summary.chop(1);
+    return summary + QStringLiteral("; ") + warning + QLatin1Char('.');
+}
 
 QString channelFullText() {
     return QStringLiteral("Channel memory is full (max %1).").arg(ChannelBank::kTotalChannels);
@@ -342,8 +354,10 @@ EditResult CodeplugDocument::updateChannelQuietly(int number, const ChannelEdit&
         QStringLiteral("Edit channel %1").arg(number),
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
         notLocated("channel", number),
-        QStringLiteral("Channel %1 changed: %2 (RX %3)")
-            .arg(QString::number(number), edit.name, mhz(edit.rxHz)));
+        withBandWarning(
+            QStringLiteral("Channel %1 changed: %2 (RX %3)")
+                .arg(QString::number(number), storedChannelName(edit.name), mhz(edit.rxHz)),
+            channelBandWarning(edit, BandLimits::of(m_settings))));
 }
 
 EditResult CodeplugDocument::createChannelQuietly() {
@@ -382,8 +396,10 @@ EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
             return regions;
         },
         notLocated("channel", number),
-        QStringLiteral("Channel %1 created: %2 (RX %3)")
-            .arg(QString::number(number), channelEdit.name, mhz(channelEdit.rxHz)));
+        withBandWarning(QStringLiteral("Channel %1 created: %2 (RX %3)")
+                            .arg(QString::number(number), storedChannelName(channelEdit.name),
+                                 mhz(channelEdit.rxHz)),
+                        channelBandWarning(channelEdit, BandLimits::of(m_settings))));
     if (result.isDone())
         result.setCreatedKey(number);
     return result;
@@ -394,6 +410,11 @@ EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edi
         return *refused;
     if (edits.isEmpty())
         return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nichts zu importieren."));
+    // All rows or none: a part of a list would leave the user to find out
+    // which rows are missing.
+    if (const auto full =
+            channelRoomRefusal(edits.size(), m_channels.size(), QStringLiteral("import")))
+        return EditResult::refused(RefusalKind::full, *full);
     int placed = 0;
     std::optional<int> first;
     std::optional<int> unwritableSlot;
@@ -403,7 +424,7 @@ EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edi
         for (const ChannelEdit& channelEdit : edits) {
             const auto slot = freeChannelSlot(taken);
             if (!slot)
-                break; // the remaining edits are dropped
+                break; // not reached: the room was checked above
             const RegionSet blank = createBlankChannel(*slot, image);
             if (blank.empty()) {
                 // The image has no room where the layout puts this slot;

@@ -175,14 +175,17 @@ public:
     // move up and every zone follows them. Refused as a whole when they do
     // not all fit. The result's createdKey is the first new number; the new
     // channels are numbered from there on.
+    // Each new channel joins the zones (by index) at its place in `zones`, in
+    // the same step; a zone already holding as many channels as it can takes
+    // no more, and the summary counts those left out.
+    // `skippedNote` (rows left out or changed on the way, ChannelIntake) is
+    // appended to the line; with nothing to insert but a note, it is the error.
     EditResult insertChannelRecords(const QList<QByteArray>& records,
-                                    std::optional<int> afterNumber) {
-        return announce(insertChannelRecordsQuietly(records, afterNumber));
-    }
-    // `skippedNote` (rows of pasted text that were refused) is appended to
-    // the line; with nothing to insert but refused rows, they are the error.
+                                    std::optional<int> afterNumber,
+                                    const QList<QList<int>>& zones = {},
+                                    const QString& skippedNote = {});
     EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber,
-                              const QString& skippedNote = {});
+                              const QString& skippedNote = {}, const QList<QList<int>>& zones = {});
     // Stores each edit in its channel as one step ("Edit 12 channels"), `note`
     // (what was left alone) appended to the line ("12 channels changed;
     // colour code left alone on 3 FM channels.").
@@ -362,9 +365,11 @@ private:
     EditResult deleteChannelsQuietly(const QList<int>& numbers);
     EditResult reorderChannelsQuietly(const QList<int>& numbers);
     EditResult insertChannelRecordsQuietly(const QList<QByteArray>& records,
-                                           std::optional<int> afterNumber);
+                                           std::optional<int> afterNumber,
+                                           const QList<QList<int>>& zones);
     EditResult insertChannelsQuietly(const QList<ChannelEdit>& edits,
-                                     std::optional<int> afterNumber);
+                                     std::optional<int> afterNumber,
+                                     const QList<QList<int>>& zones);
     EditResult updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>& edits);
     EditResult importChannelsIntoZonesQuietly(const QList<ChannelEdit>& edits,
                                               const QList<QList<int>>& zones);
@@ -392,6 +397,9 @@ private:
     EditResult refreshKepsQuietly(const QList<TLERecord>& records);
     EditResult undoQuietly();
     EditResult redoQuietly();
+    // A paste with nothing to insert: the note of the refused rows as the
+    // error, or nothing to do.
+    EditResult nothingPasted(const QString& skippedNote);
     // The channels with these numbers (every channel for none), or why
     // there are none to export.
     [[nodiscard]] std::variant<QList<RadioChannel>, EditResult>
@@ -426,7 +434,7 @@ private:
     // new channel `i` (0-based) into the free slot `position`.
     using ChannelWriter = std::function<RegionSet(qsizetype i, int position, CodeplugImage&)>;
     EditResult insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
-                                  const ChannelWriter& write);
+                                  const ChannelWriter& write, const QList<QList<int>>& zones);
 
     std::optional<CodeplugImage> m_image;
     // Per region: the bytes the radio holds; a null array where unknown.

@@ -8,6 +8,7 @@
 
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelCsvImport.h"
+#include "codeplug/ChannelIntake.h"
 #include "codeplug/ContactCsv.h"
 
 #include <QFileInfo>
@@ -99,13 +100,18 @@ EditResult CodeplugDocument::importChannelCsvQuietly(const QString& path) {
                                    .arg(csv.skipped.isEmpty()
                                             ? QString()
                                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
-        return withNote(importChannelsIntoZonesQuietly(csv.channels, csv.zones).reported(),
-                        skippedRowsText(csv.skipped));
-    }
-    if (csv.channels.isEmpty())
+    } else if (csv.channels.isEmpty()) {
         return refusedWith(
             QStringLiteral("No valid channels found in the CSV. Format: Name,RX,TX,Mode,\u2026"));
-    return importChannelsQuietly(csv.channels).reported();
+    }
+    // Rows the radio cannot use are left out and named in the one log line.
+    const ChannelIntake intake = screenChannelCsvRows(csv, BandLimits::of(m_settings));
+    if (intake.edits.isEmpty())
+        return refusedWith(QStringLiteral("No channels imported: %1.").arg(intake.note));
+    if (csv.layout == ChannelCsvLayout::allFields)
+        return withNote(importChannelsIntoZonesQuietly(intake.edits, intake.zones).reported(),
+                        intake.note);
+    return withNote(importChannelsQuietly(intake.edits).reported(), intake.note);
 }
 
 EditResult CodeplugDocument::copyChannel(int number) {
@@ -136,16 +142,30 @@ EditResult CodeplugDocument::pasteChannelClipboard() {
     return pasteChannel(*m_channelClipboard);
 }
 
+EditResult CodeplugDocument::nothingPasted(const QString& skippedNote) {
+    if (!skippedNote.isEmpty() && m_image)
+        return announce(
+            refusedWith(QStringLiteral("No channels pasted: ") + skippedNote + QLatin1Char('.')));
+    return announce(EditResult::nothingToDo());
+}
+
+EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& records,
+                                                  std::optional<int> afterNumber,
+                                                  const QList<QList<int>>& zones,
+                                                  const QString& skippedNote) {
+    if (records.isEmpty())
+        return nothingPasted(skippedNote);
+    return announce(
+        withNote(insertChannelRecordsQuietly(records, afterNumber, zones), skippedNote));
+}
+
 EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
                                             std::optional<int> afterNumber,
-                                            const QString& skippedNote) {
-    if (edits.isEmpty()) {
-        if (!skippedNote.isEmpty() && m_image)
-            return announce(refusedWith(QStringLiteral("No channels pasted: ") + skippedNote +
-                                        QLatin1Char('.')));
-        return announce(EditResult::nothingToDo());
-    }
-    return announce(withNote(insertChannelsQuietly(edits, afterNumber), skippedNote));
+                                            const QString& skippedNote,
+                                            const QList<QList<int>>& zones) {
+    if (edits.isEmpty())
+        return nothingPasted(skippedNote);
+    return announce(withNote(insertChannelsQuietly(edits, afterNumber, zones), skippedNote));
 }
 
 EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,

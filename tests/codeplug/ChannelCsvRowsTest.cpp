@@ -83,23 +83,26 @@ TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkward
     EXPECT_TRUE(
         channelRowsText({sample("Z")}, u',', names).contains(QStringLiteral("\"Home, Rally\"")));
     EXPECT_FALSE(hasChannelRowsHeader(QStringLiteral("Name,RX,TX,Mode\nA,145.5")));
-    // Names that are not there are refused per row.
+    // Names that are not there leave the reference empty and are named per row.
     const ChannelRowsRead unknown = parseChannelRows(
         QStringLiteral(
             "Name,RX,TX contact,Group list\nA,145.5,Nobody,\nB,145.5,,TG 9\nC,145.5,local,\n"),
         names);
-    EXPECT_EQ(unknown.skipped,
-              (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody' unknown")},
-                                    {3, QStringLiteral("group list 'TG 9' unknown")}}));
-    ASSERT_EQ(unknown.channels.size(), 1);
-    EXPECT_EQ(unknown.channels[0].contactSlot, 0) << "found ignoring case";
+    EXPECT_TRUE(unknown.skipped.isEmpty());
+    EXPECT_EQ(unknown.unresolved, (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody'")},
+                                                        {3, QStringLiteral("group list 'TG 9'")}}));
+    ASSERT_EQ(unknown.channels.size(), 3);
+    EXPECT_EQ(unknown.lines, (QList<int>{2, 3, 4}));
+    EXPECT_FALSE(unknown.channels[0].contactSlot);
+    EXPECT_FALSE(unknown.channels[1].groupListIndex);
+    EXPECT_EQ(unknown.channels[2].contactSlot, 0) << "found ignoring case";
     // Zones by name: a name with a comma whole, else the parts.
     const ChannelRowsRead zoned = parseChannelRows(
         QStringLiteral("Name,RX,Zones\nA,145.5,\"Ski, Alps\"\nB,145.5,\"rally, Home\"\n"
                        "C,145.5,Moon\nD,145.5,\n"),
         names);
-    EXPECT_EQ(zoned.zones, (QList<QList<int>>{{2}, {1, 0}, {}}));
-    EXPECT_EQ(zoned.skipped, (QList<SkippedCsvRow>{{4, QStringLiteral("zone 'Moon' unknown")}}));
+    EXPECT_EQ(zoned.zones, (QList<QList<int>>{{2}, {1, 0}, {}, {}}));
+    EXPECT_EQ(zoned.unresolved, (QList<SkippedCsvRow>{{4, QStringLiteral("zone 'Moon'")}}));
 }
 
 TEST(ChannelCsvRowsTest, RowsFollowTheImportRulesAndRefuseWhatCannotBeRead) {

@@ -163,7 +163,9 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
     EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels imported."));
 }
 
-TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
+// An import that does not fit whole changes nothing and says how many rows
+// there are and how many slots are free.
+TEST_F(EditingTest, ImportIsRefusedWholeWhenTheMemoryCannotHoldIt) {
     for (int n = 1; n <= 1024; ++n)
         if (n != 700)
             addChannel(n);
@@ -172,17 +174,24 @@ TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
 
     controller.document().importChannels(pmr446Preset().mid(0, 5));
     settle();
-    EXPECT_EQ(controller.document().channels().size(), 1024);
+    EXPECT_EQ(controller.document().channels().size(), 1023);
+    EXPECT_FALSE(controller.document().canUndo());
+    controller.document().importChannels(pmr446Preset().mid(0, 1));
+    settle();
     EXPECT_EQ(channel(700).name, QStringLiteral("PMR 01"));
     EXPECT_EQ(controller.activityLog().lines().mid(linesBefore),
-              QStringList{QStringLiteral("• 1 channels imported.")});
+              (QStringList{QStringLiteral(
+                               "• Error: Channel memory is full (max 1024): 5 to import, 1 free."),
+                           QStringLiteral("• 1 channels imported.")}));
 
+    const qsizetype full = controller.activityLog().lines().size();
     controller.document().importChannels(pmr446Preset());
     EXPECT_EQ(controller.document().createChannel().createdKey(), std::nullopt);
     EXPECT_EQ(controller.document().pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
     settle();
-    EXPECT_EQ(controller.activityLog().lines().mid(linesBefore + 1),
-              (QStringList{QStringLiteral("• Error: Channel memory is full."),
+    EXPECT_EQ(controller.activityLog().lines().mid(full),
+              (QStringList{QStringLiteral(
+                               "• Error: Channel memory is full (max 1024): 16 to import, 0 free."),
                            QStringLiteral("• Error: Channel memory is full (max 1024)."),
                            QStringLiteral("• Error: Channel memory is full (max 1024).")}));
     EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Channel memory is full (max 1024)."));

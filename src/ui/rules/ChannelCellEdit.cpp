@@ -1,5 +1,6 @@
 #include "ui/rules/ChannelCellEdit.h"
 
+#include "codeplug/ChannelChecks.h"
 #include "codeplug/ChannelCsvRows.h"
 #include "ui/rules/ChannelForm.h"
 #include "ui/rules/FrequencyText.h"
@@ -7,8 +8,6 @@
 namespace nerka {
 
 namespace {
-
-constexpr qsizetype kMaxNameLength = 16;
 
 QString yesNo(bool flag) {
     return flag ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -60,13 +59,14 @@ std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel, 
     case ChannelCell::name:
         if (t.isEmpty())
             return QStringLiteral("Name: enter a name");
-        if (text.size() > kMaxNameLength)
-            return QStringLiteral("Name: at most %1 characters").arg(kMaxNameLength);
-        form.name = text;
+        // Cut and replaced as the radio stores it, as on every other path.
+        form.name = storedChannelName(text);
         break;
     case ChannelCell::rx:
         if (!FrequencyText::isValid(text))
             return QStringLiteral("RX: ") + FrequencyText::problem(text);
+        // TX stays here; checkTypedChannelChange decides how it follows.
+        form.setFreqMode(FreqMode::split);
         form.setRxText(text);
         break;
     case ChannelCell::tx:

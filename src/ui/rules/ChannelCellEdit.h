@@ -33,9 +33,9 @@ enum class ChannelCell {
                                       const ChannelRowNames& names = {});
 
 // The channel with one cell set to `text`, through the channel editor's
-// rules: a name of 1 to 16 characters; RX as a frequency text, with TX
-// following at the offset the editor detects (a repeater pair keeps its
-// offset); TX as a frequency text; Mode FM or DMR; power by level name; a
+// rules: a name, cut to what the channel stores; RX as a frequency text (TX
+// unchanged: the caller lets it follow with checkTypedChannelChange, which
+// knows the radio's bands); TX as a frequency text; Mode FM or DMR; power by level name; a
 // tone of the radio's tables; time slot 1 or 2; colour code 0-15; yes or no;
 // a contact or talkgroup list named in `names` (or "#" and its number), or
 // nothing to clear the reference. The reason names the field ("RX: not a

@@ -1,5 +1,6 @@
 #include "ui/rules/ChannelForm.h"
 
+#include "codeplug/ChannelChecks.h"
 #include "ui/rules/FrequencyText.h"
 
 namespace nerka {
@@ -62,19 +63,12 @@ ChannelForm::Detected ChannelForm::detectFreqMode(std::uint64_t rxHz, std::uint6
 }
 
 QString ChannelForm::bandWarning(std::uint64_t hz, const DeviceSettings& bands) {
-    const auto inBand = [hz](int minMHz, int maxMHz) {
-        return minMHz > 0 && maxMHz >= minMHz && hz >= std::uint64_t(minMHz) * 1'000'000u &&
-               hz <= std::uint64_t(maxMHz) * 1'000'000u;
-    };
-    // Limits that are not set (0) say nothing about the radio's range.
-    const bool known = bands.vhfMin > 0 || bands.uhfMin > 0;
-    if (!known || inBand(bands.vhfMin, bands.vhfMax) || inBand(bands.uhfMin, bands.uhfMax))
+    const auto limits = BandLimits::of(bands);
+    if (!limits || limits->contains(hz))
         return {};
-    return QStringLiteral("Outside the radio's bands (VHF %1–%2 MHz, UHF %3–%4 MHz)")
-        .arg(bands.vhfMin)
-        .arg(bands.vhfMax)
-        .arg(bands.uhfMin)
-        .arg(bands.uhfMax);
+    QString text = outsideBandsText(*limits);
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 QString ChannelForm::freqModeLabel(FreqMode mode, std::uint64_t rxHz) {

@@ -1,5 +1,6 @@
 #include "ui/views/ChannelTableModel.h"
 
+#include "codeplug/ChannelChecks.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Icons.h"
 #include "ui/views/RecordRoles.h"
@@ -18,6 +19,9 @@ QString mhzText(std::uint64_t hz) {
 QString yesNo(bool flag) {
     return flag ? QStringLiteral("Yes") : QString();
 }
+
+const QString kSimplexMark =
+    QStringLiteral("TX set to RX: with its offset, TX would have left the band");
 
 } // namespace
 
@@ -38,6 +42,13 @@ void ChannelTableModel::apply(const ChangeSet& changes) {
         columnChanged(DetailsColumn);
         columnChanged(ContactColumn);
     }
+    if (changes.replaced || changes.settings) {
+        // The band marks follow the radio's band limits.
+        columnChanged(RxColumn);
+        columnChanged(TxColumn);
+    }
+    if (changes.replaced)
+        m_cellNotes.clear();
     if ((changes.replaced || !changes.talkgroups.isEmpty()) && refreshGroupListNames())
         columnChanged(GroupListColumn);
     if ((changes.replaced || !changes.zones.isEmpty() || !changes.channels.isEmpty()) &&
@@ -178,13 +189,49 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const RadioChannel channel = m_rows.at(index.row());
     auto edit = editChannelCell(channel, *cell, value.toString(), referenceNames());
     if (const auto* reason = std::get_if<QString>(&edit)) {
+        setCellNote(channel.number, index.column(), *reason);
         Q_EMIT cellRefused(index, *reason);
         return false;
     }
+    setCellNote(channel.number, index.column(), {});
+    const TypedChannelChange change =
+        checkTypedChannelChange(channel, std::get<ChannelEdit>(edit), *cell == ChannelCell::rx,
+                                BandLimits::of(m_controller.document().settings()));
     // The document announces the change; the row follows through apply().
-    return !m_controller.document()
-                .updateChannel(channel.number, std::get<ChannelEdit>(edit))
-                .isRefused();
+    const EditResult result = m_controller.document().updateChannels(
+        {{channel.number, change.edit}}, simplexNote(change.setToSimplex ? 1 : 0));
+    if (change.setToSimplex && result.isDone())
+        setCellNote(channel.number, TxColumn, kSimplexMark);
+    return !result.isRefused();
+}
+
+void ChannelTableModel::markSetToSimplex(const QList<int>& numbers) {
+    for (const int number : numbers)
+        setCellNote(number, TxColumn, kSimplexMark);
+}
+
+void ChannelTableModel::setCellNote(int number, int column, const QString& note) {
+    const std::pair<int, int> key{number, column};
+    if (note.isEmpty() ? m_cellNotes.remove(key) == 0 : m_cellNotes.value(key) == note)
+        return;
+    if (!note.isEmpty())
+        m_cellNotes.insert(key, note);
+    if (const auto row = rowOf(number))
+        Q_EMIT dataChanged(index(*row, column), index(*row, column),
+                           {Qt::ToolTipRole, Qt::DecorationRole});
+}
+
+QString ChannelTableModel::cellMark(const RadioChannel& channel, int column) const {
+    const QString note = m_cellNotes.value({channel.number, column});
+    if (!note.isEmpty() || (column != RxColumn && column != TxColumn))
+        return note;
+    const auto bands = BandLimits::of(m_controller.document().settings());
+    if (!bands || bands->contains(column == RxColumn ? channel.rxHz : channel.txHz) ||
+        (column == TxColumn && channel.rxOnly))
+        return {};
+    QString text = outsideBandsText(*bands);
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
@@ -263,9 +310,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             return {};
         }
     case Qt::DecorationRole:
+        if (!cellMark(channel, column).isEmpty())
+            return Icons::icon(QStringLiteral("exclamationmark.triangle.fill"));
         if (column == DetailsColumn && channel.rxOnly)
             return Icons::icon(QStringLiteral("lock.fill"));
         return {};
+    case Qt::ToolTipRole:
+        return cellMark(channel, column);
     case Qt::TextAlignmentRole:
         if (column == NumberColumn || column == RxColumn || column == TxColumn ||
             column == ColorCodeColumn)

@@ -22,7 +22,10 @@ class RadioController;
 // by the column chooser. Cells of channel fields are editable in place: an
 // entry goes through the channel editor's rules (ChannelCellEdit) and then
 // the controller; a refused entry leaves the channel as it was and is
-// announced by cellRefused.
+// announced by cellRefused. A cell carries a mark (a warning icon with its
+// reason as the tooltip) while its RX or TX lies outside the radio's bands,
+// after TX was set to RX because the offset would have left the band, and
+// after an entry into it was refused, until the next entry into that cell.
 class ChannelTableModel final : public KeyedRowsModel<QAbstractTableModel> {
     Q_OBJECT
 
@@ -84,7 +87,19 @@ private:
     bool refreshZoneNames();
     void columnChanged(int column);
 
+public:
+    // Marks the TX cells of channels whose TX fill down set to RX.
+    void markSetToSimplex(const QList<int>& numbers);
+
+private:
+    // The reason a cell is marked with, if any.
+    [[nodiscard]] QString cellMark(const RadioChannel& channel, int column) const;
+    void setCellNote(int number, int column, const QString& note);
+
     RadioController& m_controller;
+    // Notes of single cells (a refused entry, TX set to simplex), by
+    // channel number and column.
+    QHash<std::pair<int, int>, QString> m_cellNotes;
     QList<RadioChannel> m_rows;
     QHash<int, QString> m_contactNames;   // by contact slot
     QHash<int, QString> m_groupListNames; // by talkgroup index

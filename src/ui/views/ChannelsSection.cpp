@@ -1,6 +1,7 @@
 #include "ui/views/ChannelsSection.h"
 
 #include "codeplug/ChannelCodec.h"
+#include "codeplug/ChannelIntake.h"
 #include "codeplug/ChannelPresets.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
@@ -20,11 +21,13 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,6 +42,8 @@ namespace {
 
 // The preference that remembers the visible columns, by header text.
 const QString kColumnsKey = QStringLiteral("channelTableColumns");
+// How long the status bar shows why a cell entry was refused.
+constexpr int kCellProblemShownMs = 10'000;
 
 } // namespace
 
@@ -356,7 +361,9 @@ void ChannelsSection::copySelection() {
     if (records.size() != channels.size())
         records.clear();
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setMimeData(ChannelClipboard::mimeData(records, channels).release());
+        clipboard->setMimeData(
+            ChannelClipboard::mimeData(records, channels, controller().document().channelRowNames())
+                .release());
     (void)controller().document().copyChannels(recordKeys(channels));
 }
 
@@ -382,25 +389,31 @@ void ChannelsSection::paste() {
     const std::optional<int> after =
         selected.isEmpty() ? std::nullopt : std::optional<int>(selected.last());
     const QClipboard* clipboard = QGuiApplication::clipboard();
+    const ChannelRowNames here = controller().document().channelRowNames();
     const ChannelClipboard::Contents contents =
-        ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr);
+        ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr, here);
+    // References by name in this codeplug; rows outside its bands left out.
+    const auto bands = BandLimits::of(controller().document().settings());
     // The pasted rows become the selection. Dropping the old one first spares
     // the selection model from following it through every inserted row.
     m_table->clearSelection();
     m_pasting = true;
     const auto pasted = qScopeGuard([this] { m_pasting = false; });
     if (!contents.records.isEmpty()) {
-        const EditResult result =
-            controller().document().insertChannelRecords(contents.records, after);
+        const ChannelIntake intake =
+            screenChannelRecords(contents.records, contents.references, here, bands);
+        const EditResult result = controller().document().insertChannelRecords(
+            intake.records, after, intake.zones, intake.note);
         if (const std::optional<int> created = result.createdKey())
-            selectCreated(*created, contents.records.size());
+            selectCreated(*created, intake.records.size());
         return;
     }
     if (!contents.isEmpty()) {
-        const EditResult result = controller().document().insertChannels(
-            contents.rows.channels, after, skippedRowsText(contents.rows.skipped));
+        const ChannelIntake intake = screenChannelRows(contents.rows, bands);
+        const EditResult result =
+            controller().document().insertChannels(intake.edits, after, intake.note, intake.zones);
         if (const std::optional<int> created = result.createdKey())
-            selectCreated(*created, contents.rows.channels.size());
+            selectCreated(*created, intake.edits.size());
         return;
     }
     // Nothing usable on the system clipboard: the record copied last.
@@ -501,6 +514,9 @@ void ChannelsSection::showCellProblem(const QModelIndex& sourceIndex, const QStr
     QToolTip::showText(m_table->viewport()->mapToGlobal(cell.bottomLeft()), reason,
                        m_table->viewport(), cell);
     m_table->setAccessibleDescription(reason);
+    // Where the eye is: the status bar too (the cell keeps it as its tooltip).
+    if (auto* window = qobject_cast<QMainWindow*>(this->window()))
+        window->statusBar()->showMessage(reason, kCellProblemShownMs);
 }
 
 bool ChannelsSection::isSortedByOtherThanNumber() const {
@@ -559,26 +575,38 @@ void ChannelsSection::fillDown() {
                 rows.append(channel);
         }
     }
+    const ChannelRowNames names = controller().document().channelRowNames();
     QStringList texts;
     for (const RadioChannel& channel : rows)
-        texts.append(channelCellText(channel, *cell));
+        texts.append(channelCellText(channel, *cell, names));
     const QStringList filled = nerka::fillDown(*cell, texts);
+    const auto bands = BandLimits::of(controller().document().settings());
     QList<std::pair<int, ChannelEdit>> edits;
+    QList<int> simplex;
     QStringList refused;
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        auto edit = editChannelCell(rows[i], *cell, filled[i]);
-        if (auto* e = std::get_if<ChannelEdit>(&edit))
-            edits.append({rows[i].number, *e});
-        else
+        auto edit = editChannelCell(rows[i], *cell, filled[i], names);
+        if (auto* e = std::get_if<ChannelEdit>(&edit)) {
+            const TypedChannelChange change =
+                checkTypedChannelChange(rows[i], *e, *cell == ChannelCell::rx, bands);
+            edits.append({rows[i].number, change.edit});
+            if (change.setToSimplex)
+                simplex.append(rows[i].number);
+        } else {
             refused.append(
                 QStringLiteral("channel %1 %2").arg(rows[i].number).arg(std::get<QString>(edit)));
+        }
     }
-    const QString note = refused.isEmpty() ? QString()
-                                           : QStringLiteral("%1 not filled: %2")
-                                                 .arg(refused.size())
-                                                 .arg(refused.join(QStringLiteral(", ")));
+    QStringList notes;
+    if (!refused.isEmpty())
+        notes.append(QStringLiteral("%1 not filled: %2")
+                         .arg(refused.size())
+                         .arg(refused.join(QStringLiteral(", "))));
+    if (!simplex.isEmpty())
+        notes.append(simplexNote(simplex.size()));
     const QList<int> selected = selectedChannelNumbers();
-    (void)controller().document().updateChannels(edits, note);
+    if (controller().document().updateChannels(edits, notes.join(QStringLiteral("; "))).isDone())
+        m_model->markSetToSimplex(simplex);
     selectKeys(selected);
     // The filled column stays current, so Ctrl+D can go on in it.
     m_table->selectionModel()->setCurrentIndex(

@@ -69,14 +69,15 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("DB0ABC\t438.61250\t431.01250\tDMR")));
 
     // Paste after channel 1: the copies become 2 and 3, the others move up
-    // and the zone follows its channels; one undo step takes it back.
+    // and the zone follows its channels; the copy of channel 2 joins its
+    // zone; one undo step takes it back.
     const RadioChannel dmr = channel(2);
     const QList<int> zoneBefore = controller.document().zones().first().memberIndices;
     selectChannels(section, {1});
     press(section, Qt::Key_V);
     ASSERT_EQ(section.recordCount(), 6);
     EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 2 channels pasted → 2–3."));
+              QStringLiteral("• 2 channels pasted → 2–3; added to 1 zone(s)."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 3}));
     RadioChannel copy = channel(2);
     copy.number = dmr.number;
@@ -86,7 +87,7 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
         moved.number = 4;
         return moved;
     }());
-    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 3}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 3, 1}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Paste 2 channels"));
     (void)controller.document().undo();
     EXPECT_EQ(section.recordCount(), 4);
@@ -122,7 +123,9 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{1, 2, 3, 4}));
 }
 
-TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
+// Another codeplug whose slots hold other contacts: the references go by
+// name, names it lacks are left empty and named; every other field is kept.
+TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryFieldAndResolvesNames) {
     loadCodeplug();
     ChannelsSection source(controller, dialogs);
     selectChannels(source, {1, 2, 3, 4});
@@ -132,11 +135,24 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
     RadioController other{otherSettings.get()};
     const CodeplugImage image = test::blankImage();
     other.applyDecodedImage(image, RadioController::decodeImage(image));
+    // Slot 0, where "Local" sat, holds another contact; "Local" is in slot 3.
+    for (const char* name : {"Deutschland", "Bayern", "Hessen", "Local"}) {
+        const ContactEdit edit{QString::fromUtf8(name), 262, ContactType::group,
+                               TimeSlotOverride::none};
+        other.document().updateContact((*other.document().newContact()).slot, edit);
+    }
     ChannelsSection target(other, dialogs);
     target.paste();
     ASSERT_EQ(other.document().channels().size(), 4);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(other.document().channels().at(i), controller.document().channels().at(i)) << i;
+    for (int i = 0; i < 4; ++i) {
+        RadioChannel expected = controller.document().channels().at(i);
+        if (expected.contactIndex)
+            expected.contactIndex = 3;
+        EXPECT_EQ(other.document().channels().at(i), expected) << i;
+    }
+    EXPECT_EQ(other.activityLog().lines().last(),
+              QStringLiteral("• 4 channels pasted → 1–4; 2 names not in this codeplug, left "
+                             "empty: line 2 zone 'Home', line 3 zone 'Home'."));
 }
 
 TEST_F(ChannelGridTest, ReturnOnSeveralRowsAsksForTheBulkEditorAndOnOneForTheEditor) {
