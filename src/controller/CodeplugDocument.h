@@ -453,6 +453,9 @@ private:
     std::optional<QList<ThemeColor>> m_nightTheme;
     QList<Satellite> m_satellites;
     std::optional<QByteArray> m_channelClipboard;
+    // The names the copied record referred to when it was copied: a paste
+    // keeps the stored slots only while those records still have them.
+    ChannelRowReferences m_channelClipboardNames;
 
     QList<Step> m_undo;
     QList<Step> m_redo;

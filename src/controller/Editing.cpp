@@ -118,6 +118,15 @@ EditResult CodeplugDocument::copyChannel(int number) {
     if (!m_image)
         return announce(EditResult::silentlyRefused(RefusalKind::noCodeplug, QString()));
     m_channelClipboard = readChannelRecord(number - 1, *m_image);
+    // Zones stay out: the record copied is pasted as a new channel of its own.
+    const ChannelRowNames names = channelRowNames();
+    const auto copied =
+        m_channelClipboard ? decodeChannelRecord(*m_channelClipboard, number) : std::nullopt;
+    m_channelClipboardNames = {};
+    if (copied && copied->contactIndex)
+        m_channelClipboardNames.contact = names.contacts.value(*copied->contactIndex);
+    if (copied && copied->groupListIndex)
+        m_channelClipboardNames.groupList = names.groupLists.value(*copied->groupListIndex);
     Q_EMIT channelClipboardChanged();
     if (!m_channelClipboard)
         return announce(EditResult::refused(
@@ -139,7 +148,14 @@ EditResult CodeplugDocument::pasteChannelClipboard() {
     if (!m_channelClipboard)
         return announce(
             EditResult::silentlyRefused(RefusalKind::invalid, QStringLiteral("Nothing to paste.")));
-    return pasteChannel(*m_channelClipboard);
+    // The record's contact and group list by the names they had when copied
+    // (one of them may have been deleted or its slot reused since).
+    const ChannelIntake intake =
+        screenChannelRecords({*m_channelClipboard}, {m_channelClipboardNames}, channelRowNames(),
+                             BandLimits::of(m_settings));
+    if (intake.records.isEmpty())
+        return announce(refusedWith(QStringLiteral("No channels pasted: %1.").arg(intake.note)));
+    return announce(withNote(pasteChannelQuietly(intake.records.first()), intake.note));
 }
 
 EditResult CodeplugDocument::nothingPasted(const QString& skippedNote) {

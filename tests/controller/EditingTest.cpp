@@ -682,3 +682,135 @@ TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAn
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 2 channels"));
     EXPECT_TRUE(controller.document().updateChannels({{2000, same}, {6, renamed}}).isRefused());
 }
+
+// One rule, one text per check, on every path that makes or changes a
+// channel: a value typed outside the radio's bands is kept with a warning in
+// the log; a row from a file or the clipboard outside them is left out and
+// named; rows that do not fit are refused whole; a name is shown as stored.
+TEST_F(EditingTest, EveryChannelPathRunsTheSameChecks) {
+    addChannel(1, "Home");
+    putContact(0, "Local", 9);
+    load();
+    ASSERT_TRUE(controller.document()
+                    .writeSettings({QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480})
+                    .isDone());
+    QTemporaryDir dir;
+    const auto csvFile = [&](const QString& text) {
+        static int n = 0;
+        QFile f(dir.filePath(QStringLiteral("rows%1.csv").arg(++n)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.toUtf8());
+        return f.fileName();
+    };
+    const QString bands =
+        QStringLiteral("outside this radio's bands (VHF 136–174, UHF 400–480 MHz)");
+    const QString longName = QStringLiteral("Zürich ⚡ Hauptbahnhof Nord");
+    const QString storedLong = QStringLiteral("Zürich ? Hauptba");
+
+    enum class Case { inBand, outOfBand, memoryFull, badText };
+    struct Path {
+        const char* name;
+        bool typed; // a person's entry (kept with a warning) or rows (left out)
+        // Runs the path with one channel named `name` at `mhz`.
+        std::function<void(const QString& name, const QString& mhz)> run;
+    };
+    const QList<Path> paths{
+        {"editor and nerka-cli edit", true,
+         [&](const QString& name, const QString& mhz) {
+             ChannelEdit edit;
+             edit.name = name;
+             edit.rxHz = edit.txHz = std::uint64_t(mhz.toDouble() * 1e6 + 0.5);
+             (void)controller.document().updateChannel(channel(1).number, edit);
+         }},
+        {"bulk edit and fill down", true,
+         [&](const QString& name, const QString& mhz) {
+             ChannelEdit edit;
+             edit.name = name;
+             edit.rxHz = edit.txHz = std::uint64_t(mhz.toDouble() * 1e6 + 0.5);
+             (void)controller.document().updateChannels({{1, edit}});
+         }},
+        {"CSV import (own layout)", false,
+         [&](const QString& name, const QString& mhz) {
+             controller.document().importChannelCsv(
+                 csvFile(QStringLiteral("Name,RX\n%1,%2\n").arg(name, mhz)));
+         }},
+        {"CSV import (all fields)", false,
+         [&](const QString& name, const QString& mhz) {
+             controller.document().importChannelCsv(
+                 csvFile(QStringLiteral("Name,RX (MHz),TX contact,Squelch\n%1,%2,Local,Global\n")
+                             .arg(name, mhz)));
+         }},
+        {"CSV import (repeater list)", false,
+         [&](const QString& name, const QString& mhz) {
+             controller.document().importChannelCsv(
+                 csvFile(QStringLiteral("Name,Frequency,Duplex,Offset,Mode\n%1,%2,,0,FM\n")
+                             .arg(name, mhz)));
+         }},
+        {"paste", false,
+         [&](const QString& name, const QString& mhz) {
+             // The channel copied is typed in first (kept, with a warning).
+             ChannelEdit edit;
+             edit.name = name;
+             edit.rxHz = edit.txHz = std::uint64_t(mhz.toDouble() * 1e6 + 0.5);
+             (void)controller.document().updateChannel(channel(1).number, edit);
+             controller.document().copyChannel(channel(1).number);
+             (void)controller.document().pasteChannelClipboard();
+         }},
+    };
+    const QList<Case> cases{Case::inBand, Case::outOfBand, Case::memoryFull, Case::badText};
+    for (const Path& path : paths) {
+        for (const Case c : cases) {
+            if (c == Case::memoryFull && path.typed)
+                continue; // changing a channel needs no room
+            SCOPED_TRACE(std::string(path.name) + " case " + std::to_string(int(c)));
+            const CodeplugImage before = *controller.document().image();
+            if (c == Case::memoryFull) {
+                // Every slot taken: the row does not fit, nothing changes.
+                CodeplugImage full = before;
+                for (int p = 1; p < 1024; ++p)
+                    ASSERT_FALSE(createBlankChannel(p, full).empty());
+                controller.applyDecodedImage(full, RadioController::decodeImage(full));
+            }
+            const qsizetype count = controller.document().channels().size();
+            const QString name = c == Case::badText ? longName : QStringLiteral("6m Call");
+            const QString mhz =
+                c == Case::outOfBand ? QStringLiteral("52.525") : QStringLiteral("145.5");
+            path.run(name, mhz);
+            settle();
+            const QString line = lastLine();
+            switch (c) {
+            case Case::inBand:
+                EXPECT_FALSE(line.contains(QStringLiteral("outside"))) << line.toStdString();
+                EXPECT_FALSE(line.startsWith(QStringLiteral("• Error"))) << line.toStdString();
+                break;
+            case Case::outOfBand:
+                if (path.typed) {
+                    EXPECT_TRUE(line.endsWith(QStringLiteral("; RX 52.525 MHz ") + bands + u'.'))
+                        << line.toStdString();
+                    EXPECT_EQ(channel(1).rxHz, 52'525'000u);
+                } else {
+                    EXPECT_TRUE(line.contains(QStringLiteral("1 row ") + bands +
+                                              QStringLiteral(": line 2 6m Call 52.525 MHz")))
+                        << line.toStdString();
+                    EXPECT_EQ(controller.document().channels().size(), count);
+                }
+                break;
+            case Case::memoryFull:
+                EXPECT_TRUE(line.startsWith(QStringLiteral("• Error: Channel memory is full")))
+                    << line.toStdString();
+                EXPECT_EQ(controller.document().channels().size(), count);
+                break;
+            case Case::badText:
+                // The stored name wherever a name shows.
+                EXPECT_FALSE(line.contains(QStringLiteral("⚡"))) << line.toStdString();
+                if (path.typed) {
+                    EXPECT_TRUE(line.contains(storedLong)) << line.toStdString();
+                }
+                EXPECT_EQ(controller.document().channels().last().name, storedLong);
+                break;
+            }
+            // Back to one in-band channel for the next case.
+            controller.applyDecodedImage(before, RadioController::decodeImage(before));
+        }
+    }
+}

@@ -1,5 +1,7 @@
 #include "ui/editors/ChannelEditView.h"
 
+#include "codeplug/ChannelChecks.h"
+
 #include "ui/kit/Icons.h"
 #include "ui/rules/FrequencyText.h"
 
@@ -276,7 +278,16 @@ void ChannelEditView::buildForm() {
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_loading)
             return;
-        m_form->name = text;
+        // The field shows the name as the radio will store it: a character it
+        // cannot store turns into "?" as it is typed.
+        const QString stored = storedChannelName(text);
+        if (stored != text) {
+            const QSignalBlocker quiet(m_name);
+            const int cursor = m_name->cursorPosition();
+            m_name->setText(stored);
+            m_name->setCursorPosition(std::min(cursor, int(stored.size())));
+        }
+        m_form->name = stored;
         inputChanged();
     });
     connect(m_rx, &QLineEdit::textChanged, this, [this](const QString& text) {

@@ -218,10 +218,14 @@ TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
     EXPECT_EQ(controller.document().channels().size(), 4);
 
     editors.newChannel();
-    type(QStringLiteral("Name"), QStringLiteral("Calling"));
+    // The field shows the name as stored: what the radio cannot hold is "?".
+    control<QLineEdit>(QStringLiteral("Name"))->setText(QStringLiteral("Calling ⚡"));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Name"))->text(), QStringLiteral("Calling ?"));
     press(QStringLiteral("Apply"));
     ASSERT_EQ(controller.document().channels().size(), 5);
-    EXPECT_EQ(channel(5).name, QStringLiteral("Calling"));
+    EXPECT_EQ(channel(5).name, QStringLiteral("Calling ?"));
+    EXPECT_TRUE(controller.activityLog().lines().last().contains(QStringLiteral(": Calling ? (RX")))
+        << controller.activityLog().lines().last().toStdString();
     EXPECT_EQ(channel(5).rxHz, 145'000'000u);
 
     // A save the controller cannot take keeps the sheet and its input.

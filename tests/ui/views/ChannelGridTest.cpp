@@ -15,8 +15,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
@@ -304,4 +306,84 @@ TEST_F(ChannelGridTest, ChosenColumnsAreRememberedAndTheZonesColumnNamesZones) {
                                            ZoneEdit{QStringLiteral("Urlaub"), {0}});
     EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
               QStringLiteral("Home, Urlaub"));
+}
+
+// A refused entry shows its reason where the eye is: in the status bar and
+// as the cell's tooltip (with a mark), besides the accessible description.
+// A value typed outside the radio's bands is kept, marked with its reason.
+TEST_F(ChannelGridTest, ACellShowsWhyItsEntryWasRefusedOrWarned) {
+    loadCodeplug();
+    ASSERT_TRUE(controller.document()
+                    .writeSettings({QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480})
+                    .isDone());
+    QMainWindow window;
+    auto* section = new ChannelsSection(controller, dialogs);
+    window.setCentralWidget(section);
+    window.show();
+    QAbstractItemModel* model = section->view()->model();
+    const QModelIndex rx = model->index(0, ChannelTableModel::RxColumn);
+
+    EXPECT_FALSE(model->setData(rx, QStringLiteral("abc")));
+    const QString reason = section->lastCellProblem();
+    EXPECT_TRUE(reason.startsWith(QStringLiteral("RX: "))) << reason.toStdString();
+    EXPECT_EQ(window.statusBar()->currentMessage(), reason);
+    EXPECT_EQ(rx.data(Qt::ToolTipRole).toString(), reason);
+    EXPECT_FALSE(rx.data(Qt::DecorationRole).isNull());
+    EXPECT_EQ(section->view()->accessibleDescription(), reason);
+
+    EXPECT_TRUE(model->setData(rx, QStringLiteral("52.525")));
+    EXPECT_EQ(channel(1).rxHz, 52'525'000u);
+    EXPECT_EQ(rx.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Outside this radio's bands (VHF 136–174, UHF 400–480 MHz)"));
+    EXPECT_FALSE(rx.data(Qt::DecorationRole).isNull());
+    EXPECT_TRUE(controller.activityLog().lines().last().endsWith(
+        QStringLiteral("; RX 52.525 MHz outside this radio's bands (VHF 136–174, UHF 400–480 "
+                       "MHz).")))
+        << controller.activityLog().lines().last().toStdString();
+
+    EXPECT_TRUE(model->setData(rx, QStringLiteral("145.5")));
+    EXPECT_TRUE(rx.data(Qt::ToolTipRole).toString().isEmpty());
+    EXPECT_TRUE(rx.data(Qt::DecorationRole).isNull());
+}
+
+// Fill down over RX across bands: a channel keeps its offset while RX stays
+// in its band; otherwise TX becomes RX, its cell is marked and the log line
+// counts the channels set to simplex.
+TEST_F(ChannelGridTest, FillDownOverRxKeepsOffsetsOnlyWithinTheBand) {
+    loadCodeplug();
+    ASSERT_TRUE(controller.document()
+                    .writeSettings({QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480})
+                    .isDone());
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    ChannelEdit twoMetre = test::fmChannel(QStringLiteral("DB0TWO"), 145'600'000);
+    twoMetre.txHz = 145'000'000;
+    ChannelEdit seventy = test::fmChannel(QStringLiteral("DB0SEV"), 439'200'000);
+    seventy.txHz = 431'600'000;
+    (void)controller.document().importChannels(
+        {test::fmChannel(QStringLiteral("S21"), 145'525'000), twoMetre, seventy});
+    // 145.525, 145.600, then the series goes on: 145.675 over the 70 cm repeater.
+    selectChannels(section, {5, 6, 7});
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(7).rxHz, 145'675'000u);
+    EXPECT_EQ(channel(7).txHz, 145'675'000u) << "−7.6 MHz would leave the band it was in";
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• Channel 7 changed; 1 channel set to simplex (TX would leave "
+                             "the band)."));
+    const QModelIndex tx = view->model()->index(6, ChannelTableModel::TxColumn);
+    EXPECT_TRUE(tx.data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("TX set to RX")));
+    EXPECT_FALSE(tx.data(Qt::DecorationRole).isNull());
+
+    // Within the band the repeater keeps its offset.
+    selectChannels(section, {5, 6});
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(6).rxHz, 145'525'000u);
+    EXPECT_EQ(channel(6).txHz, 144'925'000u);
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• Channel 6 changed: DB0TWO (RX 145.52500)"));
 }
