@@ -155,12 +155,9 @@ QList<ChannelEdit> parseChannelCsv(const QString& text, QList<int>& channelLines
 ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names) {
     if (isRepeaterListCsv(text)) {
         RepeaterListImport list = parseRepeaterListCsv(text);
-        return {ChannelCsvLayout::repeaterList,
-                std::move(list.channels),
-                std::move(list.skipped),
-                {},
-                std::move(list.lines),
-                {}};
+        return {ChannelCsvLayout::repeaterList, std::move(list.channels),
+                std::move(list.skipped),        {},
+                std::move(list.lines),          {}};
     }
     if (hasChannelRowsHeader(text)) {
         ChannelRowsRead rows = parseChannelRows(text, names);

@@ -19,9 +19,6 @@ namespace {
 // Undo keeps this many steps. Every step shares the unchanged buffers of its
 // neighbours, but each edit detaches the region it wrote (up to ~80 KB).
 constexpr qsizetype kUndoLimit = 100;
-constexpr int kContactCapacity = 1024;
-constexpr int kTalkgroupCapacity = 76;
-constexpr int kZoneCapacity = 68;
 
 const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
@@ -133,7 +130,6 @@ QString CodeplugDocument::redoLabel() const {
 // ---- whole codeplug ----
 
 void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& decoded) {
-    ++m_generation;
     m_image = image;
     m_channels = decoded.channels;
     m_contacts = decoded.contacts;
@@ -154,7 +150,6 @@ void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& deco
 }
 
 void CodeplugDocument::clear() {
-    ++m_generation;
     m_image.reset();
     m_baseline.reset();
     m_channels.clear();
@@ -252,7 +247,7 @@ void CodeplugDocument::setUndo(QList<Step> undo, QList<Step> redo) {
 
 std::optional<EditResult> CodeplugDocument::guard() const {
     if (!m_image)
-        return EditResult::refused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
+        return EditResult::silentlyRefused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
     if (m_busy)
         return EditResult::refused(RefusalKind::busy, kBusyText);
     return std::nullopt;
@@ -334,11 +329,11 @@ EditResult CodeplugDocument::restore(QList<Step>& from, QList<Step>& to, const Q
                             verb + QStringLiteral(": ") + step.label + QLatin1Char('.'));
 }
 
-EditResult CodeplugDocument::undo() {
+EditResult CodeplugDocument::undoQuietly() {
     return restore(m_undo, m_redo, QStringLiteral("Undo"));
 }
 
-EditResult CodeplugDocument::redo() {
+EditResult CodeplugDocument::redoQuietly() {
     return restore(m_redo, m_undo, QStringLiteral("Redo"));
 }
 
@@ -351,7 +346,7 @@ std::optional<int> CodeplugDocument::freeChannelSlot(const QSet<int>& taken) con
     return lowestFree(used, ChannelBank::kTotalChannels);
 }
 
-EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) {
+EditResult CodeplugDocument::updateChannelQuietly(int number, const ChannelEdit& edit) {
     return this->edit(
         QStringLiteral("Edit channel %1").arg(number),
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
@@ -362,7 +357,7 @@ EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) 
                         channelBandWarning(edit, BandLimits::of(m_settings))));
 }
 
-EditResult CodeplugDocument::createChannel() {
+EditResult CodeplugDocument::createChannelQuietly() {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -378,7 +373,7 @@ EditResult CodeplugDocument::createChannel() {
     return result;
 }
 
-EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
+EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -407,14 +402,15 @@ EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
     return result;
 }
 
-EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
+EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edits) {
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
         return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nichts zu importieren."));
     // All rows or none: a part of a list would leave the user to find out
     // which rows are missing.
-    if (const auto full = channelRoomRefusal(edits.size(), m_channels.size(), QStringLiteral("import")))
+    if (const auto full =
+            channelRoomRefusal(edits.size(), m_channels.size(), QStringLiteral("import")))
         return EditResult::refused(RefusalKind::full, *full);
     int placed = 0;
     std::optional<int> first;
@@ -462,7 +458,7 @@ EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
     return result;
 }
 
-EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
+EditResult CodeplugDocument::pasteChannelQuietly(const QByteArray& record) {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -479,7 +475,7 @@ EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
     return result;
 }
 
-EditResult CodeplugDocument::duplicateChannel(int original) {
+EditResult CodeplugDocument::duplicateChannelQuietly(int original) {
     if (auto refused = guard())
         return *refused;
     const auto record =
@@ -500,7 +496,7 @@ EditResult CodeplugDocument::duplicateChannel(int original) {
     return result;
 }
 
-EditResult CodeplugDocument::deleteChannels(const QList<int>& numbers) {
+EditResult CodeplugDocument::deleteChannelsQuietly(const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     QSet<int> positions;
@@ -547,7 +543,7 @@ EditResult CodeplugDocument::deleteChannels(const QList<int>& numbers) {
         notLocated("channel", count == 1 ? single : numbers.first()), summary);
 }
 
-EditResult CodeplugDocument::reorderChannels(const QList<int>& numbers) {
+EditResult CodeplugDocument::reorderChannelsQuietly(const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     // `order`: the old slots in their new order. `oldToNew`: every old slot up
@@ -590,7 +586,7 @@ std::optional<int> CodeplugDocument::freeContactSlot() const {
     return lowestFree(used, kContactCapacity);
 }
 
-EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
+EditResult CodeplugDocument::importContactsQuietly(const QList<ContactEdit>& edits) {
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
@@ -623,7 +619,7 @@ EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
         notLocated("contact", slots.last() + 1LL), QStringLiteral("%1 imported.").arg(what));
 }
 
-EditResult CodeplugDocument::updateContact(int slot, const ContactEdit& contactEdit) {
+EditResult CodeplugDocument::updateContactQuietly(int slot, const ContactEdit& contactEdit) {
     const bool isNew = std::none_of(m_contacts.begin(), m_contacts.end(),
                                     [&](const DMRContact& c) { return c.slot == slot; });
     // One substitution pass, so a "%n" typed into a name stays as typed.
@@ -645,7 +641,7 @@ RecordReferences CodeplugDocument::referencesToContact(int slot) const {
     return refs;
 }
 
-EditResult CodeplugDocument::deleteContact(int slot) {
+EditResult CodeplugDocument::deleteContactQuietly(int slot) {
     if (auto refused = guard())
         return *refused;
     const auto contact = std::find_if(m_contacts.begin(), m_contacts.end(),
@@ -682,7 +678,7 @@ EditResult CodeplugDocument::deleteContact(int slot) {
         notLocated("contact", slot + 1LL), summary);
 }
 
-EditResult CodeplugDocument::reorderContacts(const QList<int>& slots) {
+EditResult CodeplugDocument::reorderContactsQuietly(const QList<int>& slots) {
     EditResult result = edit(
         QStringLiteral("Reorder contacts"),
         [&](CodeplugImage& image) { return compactContacts(slots, image); },
@@ -706,7 +702,7 @@ std::optional<int> CodeplugDocument::freeTalkgroupIndex() const {
     return lowestFree(used, kTalkgroupCapacity);
 }
 
-EditResult CodeplugDocument::updateTalkgroup(int index, const TalkgroupEdit& groupEdit) {
+EditResult CodeplugDocument::updateTalkgroupQuietly(int index, const TalkgroupEdit& groupEdit) {
     // The codec keeps only as many members as the list holds: more would be
     // dropped without a word.
     if (const int limit = talkgroupMemberLimit(); groupEdit.memberSlots.size() > limit)
@@ -732,7 +728,7 @@ RecordReferences CodeplugDocument::referencesToTalkgroup(int index) const {
     return refs;
 }
 
-EditResult CodeplugDocument::deleteTalkgroup(int index) {
+EditResult CodeplugDocument::deleteTalkgroupQuietly(int index) {
     if (auto refused = guard())
         return *refused;
     if (std::none_of(m_talkgroups.begin(), m_talkgroups.end(),
@@ -757,7 +753,7 @@ EditResult CodeplugDocument::deleteTalkgroup(int index) {
         notLocated("talkgroup", index + 1LL), summary);
 }
 
-EditResult CodeplugDocument::reorderTalkgroups(const QList<int>& indices) {
+EditResult CodeplugDocument::reorderTalkgroupsQuietly(const QList<int>& indices) {
     QList<TalkgroupOrderEntry> order;
     order.reserve(indices.size());
     for (int index : indices) {
@@ -800,7 +796,7 @@ RecordReferences CodeplugDocument::referencesToChannels(const QList<int>& number
     return refs;
 }
 
-EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
+EditResult CodeplugDocument::updateZoneQuietly(int index, const ZoneEdit& zoneEdit) {
     if (const int limit = zoneMemberLimit(); zoneEdit.memberIndices.size() > limit)
         return EditResult::refused(RefusalKind::full,
                                    QStringLiteral("Zone '%1' holds at most %2 channels, not %3.")
@@ -817,7 +813,7 @@ EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
                  QString::number(zoneEdit.memberIndices.size())));
 }
 
-EditResult CodeplugDocument::deleteZone(int index) {
+EditResult CodeplugDocument::deleteZoneQuietly(int index) {
     if (auto refused = guard())
         return *refused;
     if (std::none_of(m_zones.begin(), m_zones.end(),
@@ -829,7 +825,7 @@ EditResult CodeplugDocument::deleteZone(int index) {
         notLocated("zone", index + 1LL), QStringLiteral("Zone %1 deleted.").arg(index + 1));
 }
 
-EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
+EditResult CodeplugDocument::reorderZonesQuietly(const QList<int>& indices) {
     EditResult result = edit(
         QStringLiteral("Reorder zones"),
         [&](CodeplugImage& image) { return compactZones(indices, image); },
@@ -844,7 +840,7 @@ EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
 
 // ---- settings and themes ----
 
-EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
+EditResult CodeplugDocument::writeSettingsQuietly(const DeviceSettings& settings) {
     EditResult result = edit(
         QStringLiteral("Edit settings"),
         [&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
@@ -863,7 +859,7 @@ EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
     return result;
 }
 
-EditResult CodeplugDocument::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
+EditResult CodeplugDocument::writeThemeQuietly(const QList<ThemeColor>& colors, ThemeKind kind) {
     return edit(
         QStringLiteral("Edit theme (%1)").arg(themeKindText(kind)),
         [&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },

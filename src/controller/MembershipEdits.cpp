@@ -74,7 +74,8 @@ int CodeplugDocument::talkgroupMemberLimit() const {
     return talkgroupMemberLimit(m_image ? m_image->variant : std::nullopt);
 }
 
-EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numbers, bool member) {
+EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int>& numbers,
+                                                      bool member) {
     if (auto refused = guard())
         return *refused;
     const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
@@ -123,8 +124,8 @@ EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numb
                  QString::number(zoneEdit.memberIndices.size())));
 }
 
-EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
-                                                    const QList<int>& numbers) {
+EditResult CodeplugDocument::createZoneFromChannelsQuietly(const QString& name,
+                                                           const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     // A zone without a name is not decoded: it would be created invisible.
@@ -160,7 +161,7 @@ EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
     return result;
 }
 
-EditResult CodeplugDocument::setTalkgroupMembership(int index, int slot, bool member) {
+EditResult CodeplugDocument::setTalkgroupMembershipQuietly(int index, int slot, bool member) {
     if (auto refused = guard())
         return *refused;
     const auto group = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),

@@ -89,9 +89,8 @@ TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkward
             "Name,RX,TX contact,Group list\nA,145.5,Nobody,\nB,145.5,,TG 9\nC,145.5,local,\n"),
         names);
     EXPECT_TRUE(unknown.skipped.isEmpty());
-    EXPECT_EQ(unknown.unresolved,
-              (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody'")},
-                                    {3, QStringLiteral("group list 'TG 9'")}}));
+    EXPECT_EQ(unknown.unresolved, (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody'")},
+                                                        {3, QStringLiteral("group list 'TG 9'")}}));
     ASSERT_EQ(unknown.channels.size(), 3);
     EXPECT_EQ(unknown.lines, (QList<int>{2, 3, 4}));
     EXPECT_FALSE(unknown.channels[0].contactSlot);

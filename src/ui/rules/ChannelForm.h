@@ -44,8 +44,8 @@ public:
     [[nodiscard]] static QString freqModeLabel(FreqMode mode, std::uint64_t rxHz);
     // A warning for a frequency outside both bands the radio's settings allow
     // ("Outside this radio's bands (VHF 136–174, UHF 400–480 MHz)"), empty
-    // inside them or while the limits are unset. Only a warning: the channel is still saved, as the limits
-    // are the radio's settings and may be changed.
+    // inside them or while the limits are unset. Only a warning: the channel is still saved, as the
+    // limits are the radio's settings and may be changed.
     [[nodiscard]] static QString bandWarning(std::uint64_t hz, const DeviceSettings& bands);
 
     // ---- state ----

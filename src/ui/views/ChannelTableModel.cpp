@@ -22,13 +22,13 @@ ChannelTableModel::ChannelTableModel(RadioController& controller, QObject* paren
     refreshContactNames();
     refreshGroupListNames();
     refreshZoneNames();
-    m_rows = controller.channels();
+    m_rows = controller.document().channels();
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &ChannelTableModel::apply);
 }
 
 void ChannelTableModel::apply(const ChangeSet& changes) {
-    applyChanges(m_rows, m_controller.channels(), changes.channels, changes.replaced,
+    applyChanges(m_rows, m_controller.document().channels(), changes.channels, changes.replaced,
                  [](const RadioChannel& c) { return c.number; });
     if ((changes.replaced || !changes.contacts.isEmpty()) && refreshContactNames()) {
         columnChanged(DetailsColumn);
@@ -63,8 +63,8 @@ ChannelRowNames ChannelTableModel::referenceNames() const {
 
 bool ChannelTableModel::refreshContactNames() {
     QHash<int, QString> names;
-    names.reserve(m_controller.contacts().size());
-    for (const DMRContact& contact : m_controller.contacts())
+    names.reserve(m_controller.document().contacts().size());
+    for (const DMRContact& contact : m_controller.document().contacts())
         names.insert(contact.slot, contact.name);
     if (names == m_contactNames)
         return false;
@@ -74,7 +74,7 @@ bool ChannelTableModel::refreshContactNames() {
 
 bool ChannelTableModel::refreshGroupListNames() {
     QHash<int, QString> names;
-    for (const Talkgroup& talkgroup : m_controller.talkgroups())
+    for (const Talkgroup& talkgroup : m_controller.document().talkgroups())
         names.insert(talkgroup.index, talkgroup.name);
     if (names == m_groupListNames)
         return false;
@@ -84,7 +84,7 @@ bool ChannelTableModel::refreshGroupListNames() {
 
 bool ChannelTableModel::refreshZoneNames() {
     QHash<int, QStringList> names;
-    for (const Zone& zone : m_controller.zones()) {
+    for (const Zone& zone : m_controller.document().zones()) {
         for (const int member : zone.memberIndices)
             names[member + 1].append(zone.name);
     }
@@ -146,7 +146,7 @@ QString ChannelTableModel::detailsText(const RadioChannel& channel) const {
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && cellOf(index.column()) && m_controller.image() &&
+    if (index.isValid() && cellOf(index.column()) && m_controller.document().image() &&
         !m_controller.status().isWorking())
         flags |= Qt::ItemIsEditable;
     return flags;
@@ -169,7 +169,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         checkTypedChannelChange(channel, std::get<ChannelEdit>(edit), *cell == ChannelField::rx,
                                 BandLimits::of(m_controller.document().settings()));
     // The document announces the change; the row follows through apply().
-    const EditResult result = m_controller.updateChannels(
+    const EditResult result = m_controller.document().updateChannels(
         {{channel.number, change.edit}}, simplexNote(change.setToSimplex ? 1 : 0));
     if (change.setToSimplex && result.isDone())
         setCellNote(channel.number, TxColumn, kSimplexMark);

@@ -18,13 +18,13 @@ QString timeSlotText(TimeSlotOverride slot) {
 
 ContactTableModel::ContactTableModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller),
-      m_rows(controller.contacts()) {
+      m_rows(controller.document().contacts()) {
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &ContactTableModel::apply);
 }
 
 void ContactTableModel::apply(const ChangeSet& changes) {
-    applyChanges(m_rows, m_controller.contacts(), changes.contacts, changes.replaced,
+    applyChanges(m_rows, m_controller.document().contacts(), changes.contacts, changes.replaced,
                  [](const DMRContact& r) { return r.slot; });
 }
 

@@ -20,13 +20,17 @@ QString mhzText(std::uint32_t hz) {
 
 SatelliteTableModel::SatelliteTableModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller),
-      m_rows(controller.satellites()) {
-    connect(&controller, &RadioController::satellitesChanged, this, &SatelliteTableModel::refresh);
+      m_rows(controller.document().satellites()) {
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            [this](const ChangeSet& changes) {
+                if (changes.replaced || changes.satellites)
+                    refresh();
+            });
 }
 
 void SatelliteTableModel::refresh() {
     updateRows(
-        m_rows, m_controller.satellites(), [](const Satellite& s) { return s.index; },
+        m_rows, m_controller.document().satellites(), [](const Satellite& s) { return s.index; },
         [](Satellite a, const Satellite& b) {
             // Satellites get a fresh id on every decode.
             a.id = b.id;

@@ -19,9 +19,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineEdit>
 #include <QSet>
 #include <QToolBar>
 
@@ -332,9 +332,11 @@ TEST_F(AccessibilityWalk, EverySheetAndThePreferencesOfferNamedControlsWithActio
     pressing = false;
     RecordEditors* editors = window.editors();
     const QList<std::pair<std::string, std::function<void()>>> openers = {
-        {"channel editor", [&] { editors->editChannel(radio->channels().first().number); }},
+        {"channel editor",
+         [&] { editors->editChannel(radio->document().channels().first().number); }},
         {"new channel", [&] { editors->newChannel(); }},
-        {"contact editor", [&] { editors->editContact(radio->contacts().first().slot); }},
+        {"contact editor",
+         [&] { editors->editContact(radio->document().contacts().first().slot); }},
         {"talkgroup editor", [&] { editors->editTalkgroup(0); }},
         {"zone editor", [&] { editors->editZone(0); }},
         {"satellite editor", [&] { editors->newSatellite(); }},
@@ -381,9 +383,8 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
                 continue;
             const QString name = action->text();
             EXPECT_FALSE(owners.contains(action->shortcut()))
-                << name.toStdString() << " shares "
-                << action->shortcut().toString().toStdString() << " with "
-                << owners.value(action->shortcut()).toStdString();
+                << name.toStdString() << " shares " << action->shortcut().toString().toStdString()
+                << " with " << owners.value(action->shortcut()).toStdString();
             owners.insert(action->shortcut(), name);
         }
     }
@@ -391,8 +392,8 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
     // and named in the tooltips.
     for (QAction* transfer : {window.toolbar()->loadAction(), window.toolbar()->writeAction()}) {
         ASSERT_FALSE(transfer->shortcut().isEmpty()) << transfer->text().toStdString();
-        EXPECT_TRUE(transfer->toolTip().contains(
-            transfer->shortcut().toString(QKeySequence::NativeText)));
+        EXPECT_TRUE(
+            transfer->toolTip().contains(transfer->shortcut().toString(QKeySequence::NativeText)));
         EXPECT_TRUE(owners.contains(transfer->shortcut()));
     }
     // A standard key is only ever used for its own command.
@@ -429,12 +430,11 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
     window.showSection(SidebarItem::channels);
     auto* channels = window.listSection(SidebarItem::channels);
     channels->selectKeys({1, 2});
-    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy),
-                      &QAction::triggered);
+    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy), &QAction::triggered);
     window.listCommandAction(ListSection::ListCommand::copy)->trigger();
     EXPECT_EQ(copied.count(), 1);
     window.listCommandAction(ListSection::ListCommand::selectAll)->trigger();
-    EXPECT_EQ(channels->selectedKeys().size(), radio->channels().size());
+    EXPECT_EQ(channels->selectedKeys().size(), radio->document().channels().size());
     window.showSection(SidebarItem::zones);
     EXPECT_FALSE(window.listCommandAction(ListSection::ListCommand::copy)->isEnabled());
     window.findAction()->trigger();
@@ -472,7 +472,7 @@ TEST_F(AccessibilityWalk, TabRunsThroughTheWindowInReadingOrder) {
 
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), section->searchField());
-    window.editors()->editChannel(radio->channels().first().number);
+    window.editors()->editChannel(radio->document().channels().first().number);
     QDialog* sheet = window.findChild<QDialog*>();
     ASSERT_NE(sheet, nullptr);
     sheet->reject();
