@@ -33,10 +33,6 @@ const CliRegistration kEditRegistration{kEdit};
 constexpr double kMaxJsonInteger = 9007199254740992.0;
 constexpr double kMaxDmrId = 99'999'999;  // 8 BCD digits
 constexpr double kMaxBandLimitMHz = 9999; // 4 BCD digits
-// What a channel record can hold: 8 BCD digits of 10 Hz (the last 9 Hz are
-// cut), a colour code of 4 bits, an index into the 8 APRS systems.
-constexpr double kMaxChannelHz = 999'999'999;
-constexpr int kMaxAprsIndex = AprsTable::kEntryCount - 1;
 
 std::optional<ThemeKind> themeKindFromText(const QString& text) {
     if (text == QLatin1String("day"))
@@ -68,15 +64,6 @@ public:
         }
         return qint64(v.toDouble());
     }
-    // null or an integer.
-    std::optional<std::optional<int>> optionalIndex(const char* key, int max) {
-        if (m_object.value(QLatin1String(key)).isNull())
-            return std::optional<int>{};
-        const auto value = integer(key, 0, max);
-        if (!value)
-            return std::nullopt;
-        return std::optional<int>{int(*value)};
-    }
     std::optional<double> real(const char* key) {
         const QJsonValue v = m_object.value(QLatin1String(key));
         if (!v.isDouble()) {
@@ -84,14 +71,6 @@ public:
             return std::nullopt;
         }
         return v.toDouble();
-    }
-    std::optional<bool> boolean(const char* key) {
-        const QJsonValue v = m_object.value(QLatin1String(key));
-        if (!v.isBool()) {
-            fail(QStringLiteral("'%1' must be true or false").arg(QLatin1String(key)));
-            return std::nullopt;
-        }
-        return v.toBool();
     }
     std::optional<QString> text(const char* key) {
         const QJsonValue v = m_object.value(QLatin1String(key));
@@ -159,19 +138,11 @@ public:
         if (has(key))
             field = text(key).value_or(field);
     }
-    void updateBool(const char* key, bool& field) {
-        if (has(key))
-            field = boolean(key).value_or(field);
-    }
     template <typename Int>
     void updateInteger(const char* key, Int& field, double min, double max) {
         if (has(key))
             if (const auto value = integer(key, min, max))
                 field = Int(*value);
-    }
-    void updateIndex(const char* key, std::optional<int>& field, int max) {
-        if (has(key))
-            field = optionalIndex(key, max).value_or(field);
     }
     // A tone of the tone tables, or the value the field holds already (a
     // record read from a radio may hold another). Other values would be stored
@@ -518,44 +489,9 @@ OperationRunner::Result OperationRunner::updateChannel(Args& args, const QJsonOb
         return args.error();
 
     // Fields left out keep the channel's current values.
-    Args e(editValue.toObject());
-    e.onlyKeys({QStringLiteral("name"),           QStringLiteral("rxHz"),
-                QStringLiteral("txHz"),           QStringLiteral("isDMR"),
-                QStringLiteral("powerRaw"),       QStringLiteral("colorCode"),
-                QStringLiteral("timeSlotTS2"),    QStringLiteral("bandwidthWide"),
-                QStringLiteral("rxOnly"),         QStringLiteral("rxTone"),
-                QStringLiteral("txTone"),         QStringLiteral("contactSlot"),
-                QStringLiteral("groupListIndex"), QStringLiteral("squelchMode"),
-                QStringLiteral("squelchLevel"),   QStringLiteral("skipScan"),
-                QStringLiteral("skipZoneScan"),   QStringLiteral("vox"),
-                QStringLiteral("monitor"),        QStringLiteral("powerSave"),
-                QStringLiteral("beep"),           QStringLiteral("aprsIndex")});
     ChannelEdit edit = channelEditFrom(*ch);
-    e.updateText("name", edit.name);
-    e.updateInteger("rxHz", edit.rxHz, 0, kMaxChannelHz);
-    e.updateInteger("txHz", edit.txHz, 0, kMaxChannelHz);
-    e.updateBool("isDMR", edit.isDMR);
-    e.updateInteger("powerRaw", edit.powerRaw, 0, 255);
-    e.updateInteger("colorCode", edit.colorCode, 0, kMaxColorCode);
-    e.updateBool("timeSlotTS2", edit.timeSlotTS2);
-    e.updateBool("bandwidthWide", edit.bandwidthWide);
-    e.updateBool("rxOnly", edit.rxOnly);
-    e.updateTableTone("rxTone", edit.rxTone);
-    e.updateTableTone("txTone", edit.txTone);
-    e.updateIndex("contactSlot", edit.contactSlot, CodeplugDocument::kContactCapacity - 1);
-    e.updateIndex("groupListIndex", edit.groupListIndex, CodeplugDocument::kTalkgroupCapacity - 1);
-    e.updateChoice("squelchMode", edit.squelchMode, &squelchModeFromRawText,
-                   QStringLiteral("Global, Open, Normal, Closed"));
-    e.updateInteger("squelchLevel", edit.squelchLevel, 1, 9);
-    e.updateBool("skipScan", edit.skipScan);
-    e.updateBool("skipZoneScan", edit.skipZoneScan);
-    e.updateBool("vox", edit.vox);
-    e.updateBool("monitor", edit.monitor);
-    e.updateBool("powerSave", edit.powerSave);
-    e.updateBool("beep", edit.beep);
-    e.updateIndex("aprsIndex", edit.aprsIndex, kMaxAprsIndex);
-    if (e.error())
-        return QStringLiteral("edit: ") + *e.error();
+    if (const auto refused = readChannelEditJson(editValue.toObject(), edit))
+        return QStringLiteral("edit: ") + *refused;
     (void)c.document().updateChannel(ch->number, edit);
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "controller/ChangeText.h"
 
+#include "codeplug/ChannelFields.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/ThemeCodec.h"
 #include "controller/RecordJson.h"
@@ -17,39 +19,10 @@ using Kind = CodeplugChange::Kind;
 // Members named in one phrase before the rest is counted.
 constexpr int kNamedMembers = 8;
 
-// Field labels of each record kind. The record editors (channel, contact,
-// talkgroup, zone, settings and satellite editor) show the same words; the
-// controller cannot use the window's texts, so a label changed there must be
-// changed here too.
-const QHash<QString, QString>& channelLabels() {
-    static const QHash<QString, QString> labels{
-        {QStringLiteral("name"), QStringLiteral("Name")},
-        {QStringLiteral("mode"), QStringLiteral("Mode")},
-        {QStringLiteral("rxHz"), QStringLiteral("RX (MHz)")},
-        {QStringLiteral("txHz"), QStringLiteral("TX (MHz)")},
-        {QStringLiteral("power"), QStringLiteral("Power")},
-        {QStringLiteral("powerRaw"), QStringLiteral("Power")},
-        {QStringLiteral("bandwidthWide"), QStringLiteral("Bandwidth")},
-        {QStringLiteral("rxOnly"), QStringLiteral("Receive only (RX-only)")},
-        {QStringLiteral("timeSlot"), QStringLiteral("Time slot")},
-        {QStringLiteral("colorCode"), QStringLiteral("Farbcode")},
-        {QStringLiteral("rxTone"), QStringLiteral("RX tone")},
-        {QStringLiteral("txTone"), QStringLiteral("TX tone")},
-        {QStringLiteral("contactIndex"), QStringLiteral("Contact (TX)")},
-        {QStringLiteral("groupListIndex"), QStringLiteral("RX group list")},
-        {QStringLiteral("squelchMode"), QStringLiteral("Squelch")},
-        {QStringLiteral("squelchLevel"), QStringLiteral("Squelch level")},
-        {QStringLiteral("skipScan"), QStringLiteral("Skip when scanning")},
-        {QStringLiteral("skipZoneScan"), QStringLiteral("Skip in zone scan")},
-        {QStringLiteral("vox"), QStringLiteral("VOX")},
-        {QStringLiteral("monitor"), QStringLiteral("Monitor (open squelch)")},
-        {QStringLiteral("powerSave"), QStringLiteral("Power save")},
-        {QStringLiteral("beep"), QStringLiteral("Key beep")},
-        {QStringLiteral("aprsIndex"), QStringLiteral("APRS")},
-    };
-    return labels;
-}
-
+// Field labels of the record kinds other than channels (whose labels are
+// those of the channel field table). The record editors show the same words;
+// the controller cannot use the window's texts, so a label changed there must
+// be changed here too.
 const QHash<QString, QString>& otherLabels(Kind kind) {
     static const QHash<QString, QString> contact{
         {QStringLiteral("name"), QStringLiteral("Name")},
@@ -101,7 +74,7 @@ const QHash<QString, QString>& otherLabels(Kind kind) {
 }
 
 QString megahertz(qint64 hz) {
-    return QString::asprintf("%.5f", double(hz) / 1e6);
+    return megahertzText(std::uint64_t(hz));
 }
 
 QString onOff(const QJsonValue& value) {
@@ -121,17 +94,7 @@ QString toneText(const QJsonValue& value, const QString& none) {
 
 QString contactTypeText(const QString& raw) {
     const auto type = contactTypeFromRawText(raw);
-    if (!type)
-        return raw;
-    switch (*type) {
-    case ContactType::group:
-        return QStringLiteral("Group Call");
-    case ContactType::privateCall:
-        return QStringLiteral("Private Call");
-    case ContactType::allCall:
-        return QStringLiteral("All Call");
-    }
-    return raw;
+    return type ? displayText(*type) : raw;
 }
 
 QString channelValue(const QString& field, const QJsonValue& value, const ChangeNames& names) {
@@ -230,9 +193,11 @@ int recordNumber(CodeplugChange::Kind kind, int key) {
 QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
     if (kind == Kind::dayTheme || kind == Kind::nightTheme)
         return themeSlotLabel(key);
-    const QHash<QString, QString>& labels =
-        kind == Kind::channel ? channelLabels() : otherLabels(kind);
-    return labels.value(field, field);
+    if (kind == Kind::channel) {
+        const ChannelFieldInfo* row = channelFieldByDumpKey(field);
+        return row ? row->label : field;
+    }
+    return otherLabels(kind).value(field, field);
 }
 
 QString fieldValueText(CodeplugChange::Kind kind, const QString& field, const QJsonValue& value,
@@ -266,10 +231,8 @@ QString contactText(const DMRContact& contact) {
         kind = QStringLiteral("TG");
         break;
     case ContactType::privateCall:
-        kind = QStringLiteral("Private Call");
-        break;
     case ContactType::allCall:
-        kind = QStringLiteral("All Call");
+        kind = displayText(contact.type);
         break;
     }
     return contact.name + QStringLiteral(" (") + kind + QLatin1Char(' ') +

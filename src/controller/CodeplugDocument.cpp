@@ -4,6 +4,7 @@
 #include "codeplug/ChannelChecks.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/MemberLists.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -47,10 +48,6 @@ std::optional<int> lowestFree(const QSet<int>& used, int capacity) {
         if (!used.contains(candidate))
             return candidate;
     return std::nullopt;
-}
-
-QString mhz(std::uint64_t hz) {
-    return QString::asprintf("%.5f", double(hz) / 1'000'000.0);
 }
 
 // Keys added, removed and changed between two lists sorted by ascending key.
@@ -353,10 +350,10 @@ EditResult CodeplugDocument::updateChannelQuietly(int number, const ChannelEdit&
         QStringLiteral("Edit channel %1").arg(number),
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
         notLocated("channel", number),
-        withBandWarning(
-            QStringLiteral("Channel %1 changed: %2 (RX %3)")
-                .arg(QString::number(number), storedChannelName(edit.name), mhz(edit.rxHz)),
-            channelBandWarning(edit, BandLimits::of(m_settings))));
+        withBandWarning(QStringLiteral("Channel %1 changed: %2 (RX %3)")
+                            .arg(QString::number(number), storedChannelName(edit.name),
+                                 megahertzText(edit.rxHz)),
+                        channelBandWarning(edit, BandLimits::of(m_settings))));
 }
 
 EditResult CodeplugDocument::createChannelQuietly() {
@@ -397,7 +394,7 @@ EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
         notLocated("channel", number),
         withBandWarning(QStringLiteral("Channel %1 created: %2 (RX %3)")
                             .arg(QString::number(number), storedChannelName(channelEdit.name),
-                                 mhz(channelEdit.rxHz)),
+                                 megahertzText(channelEdit.rxHz)),
                         channelBandWarning(channelEdit, BandLimits::of(m_settings))));
     if (result.isDone())
         result.setCreatedKey(number);

@@ -8,10 +8,6 @@ namespace nerka {
 
 namespace {
 
-QJsonValue optionalInt(const std::optional<int>& value) {
-    return value ? QJsonValue(*value) : QJsonValue();
-}
-
 QJsonValue hexText(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex());
 }
@@ -36,32 +32,15 @@ QJsonValue epochJson(const Satellite& s) {
 } // namespace
 
 RecordFields channelFields(const RadioChannel& c) {
-    return RecordFields{
-        {QLatin1String("number"), c.number},
-        {QLatin1String("name"), c.name},
-        {QLatin1String("mode"), rawText(c.mode)},
-        {QLatin1String("rxHz"), qint64(c.rxHz)},
-        {QLatin1String("txHz"), qint64(c.txHz)},
-        {QLatin1String("powerRaw"), int(c.powerRaw)},
-        {QLatin1String("power"), rawText(powerLevel(c.powerRaw))},
-        {QLatin1String("bandwidthWide"), c.bandwidthWide},
-        {QLatin1String("rxOnly"), c.rxOnly},
-        {QLatin1String("timeSlot"), c.timeSlot},
-        {QLatin1String("colorCode"), c.colorCode},
-        {QLatin1String("rxTone"), toneToJson(c.rxTone)},
-        {QLatin1String("txTone"), toneToJson(c.txTone)},
-        {QLatin1String("contactIndex"), optionalInt(c.contactIndex)},
-        {QLatin1String("groupListIndex"), optionalInt(c.groupListIndex)},
-        {QLatin1String("squelchMode"), rawText(c.squelchMode)},
-        {QLatin1String("squelchLevel"), c.squelchLevel},
-        {QLatin1String("skipScan"), c.skipScan},
-        {QLatin1String("skipZoneScan"), c.skipZoneScan},
-        {QLatin1String("vox"), c.vox},
-        {QLatin1String("monitor"), c.monitor},
-        {QLatin1String("powerSave"), c.powerSave},
-        {QLatin1String("beep"), c.beep},
-        {QLatin1String("aprsIndex"), optionalInt(c.aprsIndex)},
-    };
+    RecordFields fields{{QLatin1String("number"), c.number}};
+    for (const ChannelFieldInfo& row : channelFieldTable()) {
+        if (row.dumpKey.isEmpty())
+            continue;
+        fields.append({row.dumpKey, row.dump(c)});
+        if (!row.dumpTextKey.isEmpty())
+            fields.append({row.dumpTextKey, row.display(c, {})});
+    }
+    return fields;
 }
 
 RecordFields contactFields(const DMRContact& c) {
@@ -150,29 +129,6 @@ RecordFields satelliteFields(const Satellite& s) {
                         {QLatin1String("rxFreq3"), qint64(s.rxFreq3)},
                         {QLatin1String("txFreq3"), qint64(s.txFreq3)},
                         {QLatin1String("additionalData"), hexText(s.additionalData)}};
-}
-
-QJsonValue toneToJson(const std::optional<Tone>& tone) {
-    if (!tone)
-        return QJsonValue();
-    if (tone->kind == Tone::Kind::ctcss)
-        return QJsonObject{{QStringLiteral("ctcss"), tone->value}};
-    return QJsonObject{{QStringLiteral("dcs"), tone->value},
-                       {QStringLiteral("inverted"), tone->inverted}};
-}
-
-std::optional<std::optional<Tone>> toneFromJson(const QJsonValue& value) {
-    if (value.isNull())
-        return std::optional<Tone>{};
-    if (!value.isObject())
-        return std::nullopt;
-    const QJsonObject o = value.toObject();
-    if (o.contains(QStringLiteral("ctcss")) && o.value(QStringLiteral("ctcss")).isDouble())
-        return std::optional<Tone>{Tone::ctcss(o.value(QStringLiteral("ctcss")).toInt())};
-    if (o.contains(QStringLiteral("dcs")) && o.value(QStringLiteral("dcs")).isDouble())
-        return std::optional<Tone>{Tone::dcs(o.value(QStringLiteral("dcs")).toInt(),
-                                             o.value(QStringLiteral("inverted")).toBool())};
-    return std::nullopt;
 }
 
 } // namespace nerka

@@ -562,7 +562,7 @@ void ChannelsSection::renumberInViewOrder() {
 void ChannelsSection::fillDown() {
     const QList<RadioChannel> channels = selectedChannels();
     const QModelIndex current = m_table->currentIndex();
-    const std::optional<ChannelCell> cell =
+    const std::optional<ChannelField> cell =
         current.isValid() ? ChannelTableModel::cellOf(current.column()) : std::nullopt;
     if (!canEdit() || channels.size() < 2 || !cell)
         return;
@@ -588,7 +588,7 @@ void ChannelsSection::fillDown() {
         auto edit = editChannelCell(rows[i], *cell, filled[i], names);
         if (auto* e = std::get_if<ChannelEdit>(&edit)) {
             const TypedChannelChange change =
-                checkTypedChannelChange(rows[i], *e, *cell == ChannelCell::rx, bands);
+                checkTypedChannelChange(rows[i], *e, *cell == ChannelField::rx, bands);
             edits.append({rows[i].number, change.edit});
             if (change.setToSimplex)
                 simplex.append(rows[i].number);

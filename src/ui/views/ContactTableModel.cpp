@@ -8,18 +8,6 @@ namespace nerka {
 
 namespace {
 
-QString typeText(ContactType type) {
-    switch (type) {
-    case ContactType::group:
-        return QStringLiteral("Group");
-    case ContactType::privateCall:
-        return QStringLiteral("Private");
-    case ContactType::allCall:
-        return QStringLiteral("All call");
-    }
-    return {};
-}
-
 // The contact's time slot in the words of the contact editor ("No override",
 // "Force TS1", "Force TS2"), so the list and the editor read alike.
 QString timeSlotText(TimeSlotOverride slot) {
@@ -65,7 +53,7 @@ QVariant ContactTableModel::data(const QModelIndex& index, int role) const {
         case DmrIdColumn:
             return QString::number(contact.dmrID);
         case TypeColumn:
-            return typeText(contact.type);
+            return displayText(contact.type);
         case TimeSlotColumn:
             return timeSlotText(contact.timeSlotOverride);
         default:

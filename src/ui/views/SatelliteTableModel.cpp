@@ -1,5 +1,6 @@
 #include "ui/views/SatelliteTableModel.h"
 
+#include "codeplug/Megahertz.h"
 #include "controller/RadioController.h"
 #include "satellites/SatelliteCodec.h"
 #include "ui/views/RecordRoles.h"
@@ -12,7 +13,7 @@ namespace {
 
 // "%.5f" MHz, or a dash for a frequency that is not set (0).
 QString mhzText(std::uint32_t hz) {
-    return hz == 0 ? QStringLiteral("—") : QString::asprintf("%.5f", double(hz) / 1e6);
+    return hz == 0 ? QStringLiteral("—") : megahertzText(hz);
 }
 
 } // namespace

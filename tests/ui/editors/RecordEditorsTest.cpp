@@ -112,9 +112,8 @@ TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOne
     EXPECT_EQ(channel(1).name, before[0].name);
     EXPECT_EQ(channel(2).timeSlot, before[1].timeSlot);
     EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 3 channels changed; colour code left alone on 3 FM channels, "
-                             "bandwidth left alone on 1 DMR "
-                             "channel."));
+              QStringLiteral("• 3 channels changed; Bandwidth left alone on 1 DMR channel, "
+                             "Farbcode left alone on 3 FM channels."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
     (void)controller.document().undo();
     EXPECT_EQ(controller.document().channels(), before);
@@ -170,9 +169,9 @@ TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
     const struct {
         const char* text;
         const char* note;
-    } bad[] = {{"abc", "RX: not a number in MHz"},
-               {"0", "RX: must be above 0 MHz"},
-               {"1000", "RX: must be below 1000 MHz"}};
+    } bad[] = {{"abc", "RX (MHz): not a number in MHz"},
+               {"0", "RX (MHz): must be above 0 MHz"},
+               {"1000", "RX (MHz): must be below 1000 MHz"}};
     for (const auto& b : bad) {
         type(QStringLiteral("RX (MHz)"), QString::fromLatin1(b.text));
         EXPECT_FALSE(applyEnabled()) << b.text;

@@ -104,16 +104,16 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     EXPECT_EQ(channel(5).name, QStringLiteral("A"));
     EXPECT_EQ(channel(5).txHz, 145'500'000u);
     EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• Channel pasted → 5; 1 row skipped: line 3 RX 'abc' is not a "
-                             "frequency."));
+              QStringLiteral(
+                  "• Channel pasted → 5; 1 row skipped: line 3 RX (MHz): not a number in MHz."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5}));
     clipboard->setText(QStringLiteral("B\tabc"));
     press(section, Qt::Key_V);
     settle();
     EXPECT_EQ(section.recordCount(), 5);
-    EXPECT_EQ(lastLoggedError(controller).value_or(QString()),
-              QStringLiteral("No channels pasted: 1 row skipped: line 1 RX 'abc' is not a "
-                             "frequency."));
+    EXPECT_EQ(
+        lastLoggedError(controller).value_or(QString()),
+        QStringLiteral("No channels pasted: 1 row skipped: line 1 RX (MHz): not a number in MHz."));
 
     // Cut takes the selection away and leaves it on the clipboard; Ctrl+A
     // selects every row.
@@ -220,7 +220,7 @@ TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
     EXPECT_FALSE(
         view->model()->setData(cell(0, ChannelTableModel::RxColumn), QStringLiteral("abc")));
     EXPECT_EQ(channel(1), before);
-    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX: ")));
+    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX (MHz): ")));
     EXPECT_EQ(view->accessibleDescription(), section.lastCellProblem());
     EXPECT_FALSE(view->model()->setData(cell(0, ChannelTableModel::NameColumn), QString()));
     EXPECT_EQ(section.lastCellProblem(), QStringLiteral("Name: enter a name"));
@@ -325,7 +325,7 @@ TEST_F(ChannelGridTest, ACellShowsWhyItsEntryWasRefusedOrWarned) {
 
     EXPECT_FALSE(model->setData(rx, QStringLiteral("abc")));
     const QString reason = section->lastCellProblem();
-    EXPECT_TRUE(reason.startsWith(QStringLiteral("RX: "))) << reason.toStdString();
+    EXPECT_TRUE(reason.startsWith(QStringLiteral("RX (MHz): "))) << reason.toStdString();
     EXPECT_EQ(window.statusBar()->currentMessage(), reason);
     EXPECT_EQ(rx.data(Qt::ToolTipRole).toString(), reason);
     EXPECT_FALSE(rx.data(Qt::DecorationRole).isNull());

@@ -111,12 +111,17 @@ TEST_F(ModelsTest, ChannelRowsShowNumberModeFrequenciesAndDetails) {
               (QStringList{QStringLiteral("#"), QStringLiteral("Name"), QStringLiteral("Mode"),
                            QStringLiteral("RX (MHz)"), QStringLiteral("TX (MHz)"),
                            QStringLiteral("Details"),
-                           // The columns the chooser adds.
-                           QStringLiteral("Power"), QStringLiteral("RX tone"),
-                           QStringLiteral("TX tone"), QStringLiteral("Time slot"),
-                           QStringLiteral("Colour code"), QStringLiteral("TX contact"),
-                           QStringLiteral("Group list"), QStringLiteral("Zones"),
-                           QStringLiteral("Scan skip"), QStringLiteral("RX only")}));
+                           // The columns the chooser adds: every other field.
+                           QStringLiteral("Power"), QStringLiteral("Bandwidth"),
+                           QStringLiteral("Receive only (RX-only)"), QStringLiteral("Time slot"),
+                           QStringLiteral("Farbcode"), QStringLiteral("RX tone"),
+                           QStringLiteral("TX tone"), QStringLiteral("Contact (TX)"),
+                           QStringLiteral("RX group list"), QStringLiteral("Squelch"),
+                           QStringLiteral("Squelch level"), QStringLiteral("Skip when scanning"),
+                           QStringLiteral("Skip in zone scan"), QStringLiteral("VOX"),
+                           QStringLiteral("Monitor (open squelch)"), QStringLiteral("Power save"),
+                           QStringLiteral("Key beep"), QStringLiteral("APRS"),
+                           QStringLiteral("Zones")}));
     EXPECT_EQ(text(model, 0, 0), QStringLiteral("1"));
     EXPECT_EQ(text(model, 0, 1), QStringLiteral("S20"));
     EXPECT_EQ(text(model, 0, 2), QStringLiteral("FM"));
@@ -173,9 +178,9 @@ TEST_F(ModelsTest, OtherListsShowTheirColumnsAndMembers) {
     EXPECT_EQ(headers(contacts),
               (QStringList{QStringLiteral("Name"), QStringLiteral("DMR-ID"), QStringLiteral("Type"),
                            QStringLiteral("Time slot")}));
-    EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group"));
+    EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group Call"));
     EXPECT_EQ(text(contacts, 1, 1), QStringLiteral("2621001"));
-    EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private"));
+    EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private Call"));
     EXPECT_EQ(text(contacts, 1, 3), QStringLiteral("Force TS1"));
     EXPECT_EQ(contacts.index(1, 0).data(KeyRole).toInt(), 1);
 
