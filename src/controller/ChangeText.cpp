@@ -3,6 +3,7 @@
 #include "codeplug/ChannelFields.h"
 #include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
+#include "codeplug/RecordFieldTables.h"
 #include "codeplug/ThemeCodec.h"
 #include "controller/RecordJson.h"
 
@@ -19,29 +20,15 @@ using Kind = CodeplugChange::Kind;
 // Members named in one phrase before the rest is counted.
 constexpr int kNamedMembers = 8;
 
-// Field labels of the record kinds other than channels (whose labels are
-// those of the channel field table). The record editors show the same words;
-// the controller cannot use the window's texts, so a label changed there must
-// be changed here too.
+// Field labels of the record kinds that have no field table of their own
+// (channels, contacts and settings take theirs from their tables). The record editors show the same
+// words; the controller cannot use the window's texts, so a label changed there must be changed
+// here too.
 const QHash<QString, QString>& otherLabels(Kind kind) {
-    static const QHash<QString, QString> contact{
-        {QStringLiteral("name"), QStringLiteral("Name")},
-        {QStringLiteral("dmrID"), QStringLiteral("DMR-ID")},
-        {QStringLiteral("type"), QStringLiteral("Type")},
-        {QStringLiteral("timeSlotOverride"), QStringLiteral("Time slot override")},
-    };
     static const QHash<QString, QString> members{
         {QStringLiteral("name"), QStringLiteral("Name")},
         {QStringLiteral("memberSlots"), QStringLiteral("Contacts")},
         {QStringLiteral("memberIndices"), QStringLiteral("Channels")},
-    };
-    static const QHash<QString, QString> settings{
-        {QStringLiteral("call"), QStringLiteral("Callsign")},
-        {QStringLiteral("dmrID"), QStringLiteral("DMR-ID")},
-        {QStringLiteral("vhfMin"), QStringLiteral("VHF Minimum (MHz)")},
-        {QStringLiteral("vhfMax"), QStringLiteral("VHF Maximum (MHz)")},
-        {QStringLiteral("uhfMin"), QStringLiteral("UHF Minimum (MHz)")},
-        {QStringLiteral("uhfMax"), QStringLiteral("UHF Maximum (MHz)")},
     };
     static const QHash<QString, QString> satellite{
         {QStringLiteral("name"), QStringLiteral("Name")},
@@ -58,14 +45,10 @@ const QHash<QString, QString>& otherLabels(Kind kind) {
     };
     static const QHash<QString, QString> none;
     switch (kind) {
-    case Kind::contact:
-        return contact;
     case Kind::talkgroup:
     case Kind::zone:
     case Kind::aprs:
         return members;
-    case Kind::settings:
-        return settings;
     case Kind::satellite:
         return satellite;
     default:
@@ -197,6 +180,10 @@ QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
         const ChannelFieldInfo* row = channelFieldByDumpKey(field);
         return row ? row->label : field;
     }
+    if (kind == Kind::contact)
+        return fieldLabelOf(contactFieldTable(), field);
+    if (kind == Kind::settings)
+        return fieldLabelOf(settingsFieldTable(), field);
     return otherLabels(kind).value(field, field);
 }
 

@@ -1,5 +1,6 @@
 #include "controller/RecordJson.h"
 
+#include "codeplug/RecordFieldTables.h"
 #include "satellites/SatelliteCodec.h"
 
 #include <QJsonArray>
@@ -44,11 +45,10 @@ RecordFields channelFields(const RadioChannel& c) {
 }
 
 RecordFields contactFields(const DMRContact& c) {
-    return RecordFields{{QLatin1String("slot"), c.slot},
-                        {QLatin1String("name"), c.name},
-                        {QLatin1String("dmrID"), qint64(c.dmrID)},
-                        {QLatin1String("type"), rawText(c.type)},
-                        {QLatin1String("timeSlotOverride"), rawText(c.timeSlotOverride)}};
+    RecordFields fields{{QLatin1String("slot"), c.slot}};
+    for (const ContactFieldInfo& row : contactFieldTable())
+        fields.append({row.key, row.dump(c)});
+    return fields;
 }
 
 RecordFields talkgroupFields(const Talkgroup& t) {
@@ -68,10 +68,10 @@ RecordFields zoneFields(const Zone& z) {
 }
 
 RecordFields settingsFields(const DeviceSettings& s) {
-    return RecordFields{
-        {QLatin1String("call"), s.call},     {QLatin1String("dmrID"), qint64(s.dmrID)},
-        {QLatin1String("vhfMin"), s.vhfMin}, {QLatin1String("vhfMax"), s.vhfMax},
-        {QLatin1String("uhfMin"), s.uhfMin}, {QLatin1String("uhfMax"), s.uhfMax}};
+    RecordFields fields;
+    for (const SettingsFieldInfo& row : settingsFieldTable())
+        fields.append({row.key, row.dump(s)});
+    return fields;
 }
 
 QJsonObject fieldsToJson(const RecordFields& fields) {

@@ -4,6 +4,7 @@
 
 #include "codeplug/ChannelCsvRows.h"
 #include "codeplug/ChannelFields.h"
+#include "codeplug/RecordFieldTables.h"
 #include "controller/ChangeText.h"
 #include "controller/RecordJson.h"
 
@@ -140,5 +141,23 @@ TEST(ChannelFieldTableTest, EditJsonRefusesUnknownKeysAndValuesOutsideTheRecord)
         ChannelEdit edit;
         const auto object = QJsonDocument::fromJson(c.json).object();
         EXPECT_EQ(readChannelEditJson(object, edit), QString::fromUtf8(c.refusal)) << c.json;
+    }
+}
+
+TEST(ChannelFieldTableTest, ContactAndSettingsFieldsDumpAndLabelFromTheirTables) {
+    const DMRContact contact{4, QStringLiteral("Hamburg"), 262, ContactType::allCall,
+                             TimeSlotOverride::ts2};
+    const RecordFields contactDump = contactFields(contact);
+    for (const ContactFieldInfo& row : contactFieldTable()) {
+        EXPECT_TRUE(contactDump.contains({row.key, row.dump(contact)})) << row.key.data();
+        EXPECT_EQ(fieldLabel(CodeplugChange::Kind::contact, row.key), row.label);
+    }
+    EXPECT_EQ(contactFieldTable()[2].text(contact), QStringLiteral("All Call"));
+    const DeviceSettings settings{QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480};
+    const RecordFields settingsDump = settingsFields(settings);
+    ASSERT_EQ(settingsDump.size(), settingsFieldTable().size());
+    for (const SettingsFieldInfo& row : settingsFieldTable()) {
+        EXPECT_TRUE(settingsDump.contains({row.key, row.dump(settings)})) << row.key.data();
+        EXPECT_EQ(fieldLabel(CodeplugChange::Kind::settings, row.key), row.label);
     }
 }

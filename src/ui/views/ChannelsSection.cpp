@@ -431,8 +431,13 @@ void ChannelsSection::restoreColumns() {
     for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
          ++column) {
         const QString label = m_model->headerData(column, Qt::Horizontal).toString();
-        const bool show = stored.isValid() ? shown.contains(label)
-                                           : column < ChannelTableModel::kDefaultColumnCount;
+        // Columns remembered under an earlier header (the field's CSV header,
+        // "Scan skip") stay chosen.
+        const auto field = ChannelTableModel::fieldOf(column);
+        const bool named = shown.contains(label) ||
+                           (field && shown.contains(channelField(*field).csvHeaders.first()));
+        const bool show =
+            stored.isValid() ? named : column < ChannelTableModel::kDefaultColumnCount;
         m_table->setColumnHidden(column, !show);
     }
 }

@@ -177,7 +177,7 @@ TEST_F(ModelsTest, OtherListsShowTheirColumnsAndMembers) {
     ContactTableModel contacts(controller);
     EXPECT_EQ(headers(contacts),
               (QStringList{QStringLiteral("Name"), QStringLiteral("DMR-ID"), QStringLiteral("Type"),
-                           QStringLiteral("Time slot")}));
+                           QStringLiteral("Time slot override")}));
     EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group Call"));
     EXPECT_EQ(text(contacts, 1, 1), QStringLiteral("2621001"));
     EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private Call"));
