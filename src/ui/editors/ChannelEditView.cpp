@@ -270,13 +270,12 @@ void ChannelEditView::buildOptions(QWidget* content, QVBoxLayout* column) {
     more->addRow(QStringLiteral("APRS"), m_aprs);
 }
 
-// Every change goes into the form, then the derived fields are refreshed.
-void ChannelEditView::connectFields() {
+// The name field shows the name as the radio will store it: a character it
+// cannot store turns into "?" as it is typed.
+void ChannelEditView::connectName() {
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_loading)
             return;
-        // The field shows the name as the radio will store it: a character it
-        // cannot store turns into "?" as it is typed.
         const QString stored = storedChannelName(text);
         if (stored != text) {
             const QSignalBlocker quiet(m_name);
@@ -287,6 +286,11 @@ void ChannelEditView::connectFields() {
         m_form->name = stored;
         inputChanged();
     });
+}
+
+// Every change goes into the form, then the derived fields are refreshed.
+void ChannelEditView::connectFields() {
+    connectName();
     const auto onText = [this](QLineEdit* edit, auto apply) {
         connect(edit, &QLineEdit::textChanged, this, [this, apply](const QString& text) {
             if (m_loading)

@@ -87,6 +87,7 @@ private:
     void buildModeSections(QWidget* content, QVBoxLayout* column);
     void buildOptions(QWidget* content, QVBoxLayout* column);
     void connectFields();
+    void connectName();
     void addToggle(ChannelField field, QFormLayout* form, QWidget* content);
     QComboBox* choicePicker(ChannelField field, QFormLayout* form, QWidget* parent);
     // The warnings beside RX and TX for a frequency outside the radio's bands.
