@@ -81,14 +81,16 @@ QString contactTypeText(const QString& raw) {
 }
 
 QString channelValue(const QString& field, const QJsonValue& value, const ChangeNames& names) {
-    if (field == QLatin1String("rxHz") || field == QLatin1String("txHz"))
+    const ChannelFieldInfo* row = channelFieldByDumpKey(field);
+    if (row && row->kind == FieldKind::frequency)
         return megahertz(value.toInteger());
-    if (field == QLatin1String("bandwidthWide"))
-        return value.toBool() ? QStringLiteral("25 kHz") : QStringLiteral("12.5 kHz");
-    if (field == QLatin1String("timeSlot"))
-        return QStringLiteral("TS") + QString::number(value.toInt());
-    if (field == QLatin1String("rxTone") || field == QLatin1String("txTone"))
+    if (row && row->kind == FieldKind::tone)
         return toneText(value, QStringLiteral("Off"));
+    // Values the dump keeps as a flag or a number: the table's display text.
+    if (row && (row->id == ChannelField::bandwidth || row->id == ChannelField::timeSlot)) {
+        const bool second = value.isBool() ? value.toBool() : value.toInt() == 2;
+        return row->choices.value(second ? 1 : 0);
+    }
     if (field == QLatin1String("powerRaw")) {
         // The byte behind a level: "Low (2)".
         const int raw = value.toInt();

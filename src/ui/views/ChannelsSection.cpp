@@ -431,8 +431,8 @@ void ChannelsSection::restoreColumns() {
     for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
          ++column) {
         const QString label = m_model->headerData(column, Qt::Horizontal).toString();
-        // Columns remembered under an earlier header (the field's CSV header,
-        // "Scan skip") stay chosen.
+        // Columns remembered under an earlier header (the field's first CSV
+        // header) stay chosen.
         const auto field = ChannelTableModel::fieldOf(column);
         const bool named = shown.contains(label) ||
                            (field && shown.contains(channelField(*field).csvHeaders.first()));
