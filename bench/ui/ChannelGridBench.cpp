@@ -70,7 +70,7 @@ NERKA_UI_BENCH(bulkEdit) {
         const auto started = std::chrono::steady_clock::now();
         ChannelBulkForm form(controller.document().channels());
         form.values.power = round % 2 == 0 ? ChannelPowerLevel::high : ChannelPowerLevel::low;
-        form.setChanged(BulkField::power, true);
+        form.setChanged(ChannelField::power, true);
         const ChannelBulkForm::Result result = form.apply();
         const EditResult done = controller.document().updateChannels(result.edits, result.note);
         rounds.push_back(bench::elapsedMs(started));

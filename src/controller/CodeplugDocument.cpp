@@ -20,7 +20,6 @@ namespace {
 // neighbours, but each edit detaches the region it wrote (up to ~80 KB).
 constexpr qsizetype kUndoLimit = 100;
 
-const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
 
 // A channel's log line with the band warning of a value typed outside the
@@ -249,7 +248,7 @@ std::optional<EditResult> CodeplugDocument::guard() const {
     if (!m_image)
         return EditResult::silentlyRefused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
     if (m_busy)
-        return EditResult::refused(RefusalKind::busy, kBusyText);
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     return std::nullopt;
 }
 

@@ -50,6 +50,11 @@ struct ChangeSet {
     friend bool operator==(const ChangeSet&, const ChangeSet&) = default;
 };
 
+// The refusal of an edit or a device operation while a transfer runs.
+[[nodiscard]] inline QString transferBusyText() {
+    return QStringLiteral("Busy: wait for the running transfer to finish.");
+}
+
 // Why an edit was not made.
 enum class RefusalKind {
     noCodeplug, // nothing loaded

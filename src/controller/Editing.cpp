@@ -55,8 +55,6 @@ EditResult refusedWith(const QString& text) {
     return EditResult::refused(RefusalKind::invalid, text);
 }
 
-const QString kBusyEditText = QStringLiteral("Busy: wait for the running transfer to finish.");
-
 } // namespace
 
 EditResult CodeplugDocument::storeEdit(const QString& label, const CodeplugImage& changed,
@@ -267,7 +265,7 @@ EditResult CodeplugDocument::importThemeQuietly(const QString& path, ThemeKind k
         return EditResult::refused(RefusalKind::noCodeplug,
                                    QStringLiteral("Kein Theme im Codeplug vorhanden."));
     if (m_busy)
-        return EditResult::refused(RefusalKind::busy, kBusyEditText);
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     // Only the first 64 bytes are colours; the size limit keeps a wrong pick
     // (a huge file, a device) from being pulled into memory.
     const auto read = FileStore::read(path, FileStore::Kind::theme);

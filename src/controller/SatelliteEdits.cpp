@@ -13,7 +13,6 @@ namespace nerka {
 
 namespace {
 
-const QString kSatelliteBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kSatelliteNotWrittenText = QStringLiteral("Could not write the satellite.");
 const QString kSatelliteBlockAddedText = QStringLiteral("Added a satellite block to the codeplug.");
 
@@ -80,7 +79,7 @@ EditResult CodeplugDocument::addSatellitesQuietly(const QList<SatelliteCandidate
         return EditResult::refused(RefusalKind::noCodeplug,
                                    QStringLiteral("Load a codeplug first."));
     if (m_busy)
-        return EditResult::refused(RefusalKind::busy, kSatelliteBusyText);
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     CodeplugImage changed = *m_image;
     auto ensured = ensureBlock(changed);
     if (const auto* error = std::get_if<QString>(&ensured))
@@ -146,7 +145,7 @@ EditResult CodeplugDocument::updateSatelliteQuietly(const Satellite& satellite,
     if (!m_image)
         return EditResult::silentlyRefused(RefusalKind::noCodeplug, QString());
     if (m_busy)
-        return EditResult::refused(RefusalKind::busy, kSatelliteBusyText);
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     CodeplugImage changed = *m_image;
     auto ensured = ensureBlock(changed);
     if (const auto* error = std::get_if<QString>(&ensured))
@@ -203,7 +202,7 @@ EditResult CodeplugDocument::deleteSatelliteQuietly(int index) {
     if (!m_image)
         return EditResult::silentlyRefused(RefusalKind::noCodeplug, QString());
     if (m_busy)
-        return EditResult::refused(RefusalKind::busy, kSatelliteBusyText);
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     QList<Satellite> list = m_satellites;
     auto removed = std::find_if(list.begin(), list.end(),
                                 [&](const Satellite& s) { return s.index == index; });
