@@ -31,7 +31,8 @@ std::optional<BandLimits> BandLimits::of(const std::optional<DeviceSettings>& se
     if (!settings)
         return std::nullopt;
     const BandLimits bands{settings->vhfMin, settings->vhfMax, settings->uhfMin, settings->uhfMax};
-    if (!bandIsSet(bands.vhfMinMHz, bands.vhfMaxMHz) && !bandIsSet(bands.uhfMinMHz, bands.uhfMaxMHz))
+    if (!bandIsSet(bands.vhfMinMHz, bands.vhfMaxMHz) &&
+        !bandIsSet(bands.uhfMinMHz, bands.uhfMaxMHz))
         return std::nullopt;
     return bands;
 }
@@ -93,9 +94,9 @@ QString outsideChannelsNote(const QList<std::pair<int, ChannelEdit>>& edits,
         if (!outside)
             continue;
         if (++count <= kOutsideRowsNamed)
-            named.append(QStringLiteral("channel %1 %2 %3")
-                             .arg(QString::number(number), outside->field,
-                                  shortMegahertzText(outside->hz)));
+            named.append(
+                QStringLiteral("channel %1 %2 %3")
+                    .arg(QString::number(number), outside->field, shortMegahertzText(outside->hz)));
     }
     if (count == 0)
         return {};
@@ -168,10 +169,9 @@ FollowedTx txFollowingRx(std::uint64_t oldRxHz, std::uint64_t oldTxHz, std::uint
 QString simplexNote(qsizetype channels) {
     if (channels <= 0)
         return {};
-    return channels == 1
-               ? QStringLiteral("1 channel set to simplex (TX would leave the band)")
-               : QStringLiteral("%1 channels set to simplex (TX would leave the band)")
-                     .arg(channels);
+    return channels == 1 ? QStringLiteral("1 channel set to simplex (TX would leave the band)")
+                         : QStringLiteral("%1 channels set to simplex (TX would leave the band)")
+                               .arg(channels);
 }
 
 TypedChannelChange checkTypedChannelChange(const RadioChannel& before, ChannelEdit edit,

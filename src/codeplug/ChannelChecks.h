@@ -33,7 +33,8 @@ struct BandLimits {
     // settings, or neither band with a lower limit above 0 and an upper
     // limit above that): nothing is checked then. A band not set on its own
     // holds no frequency.
-    [[nodiscard]] static std::optional<BandLimits> of(const std::optional<DeviceSettings>& settings);
+    [[nodiscard]] static std::optional<BandLimits>
+    of(const std::optional<DeviceSettings>& settings);
 
     // The band that holds `hz` (limits included), or nothing.
     [[nodiscard]] std::optional<Band> bandOf(std::uint64_t hz) const;
@@ -88,8 +89,7 @@ struct ScreenedChannelRows {
 // "3 rows outside this radio's bands (VHF 136–174, UHF 400–480 MHz): line 2
 // 6m Call 52.525 MHz, …"; the first ten rows named, the rest counted. Empty
 // for no rows.
-[[nodiscard]] QString outsideRowsNote(const QList<SkippedCsvRow>& outside,
-                                      const BandLimits& bands);
+[[nodiscard]] QString outsideRowsNote(const QList<SkippedCsvRow>& outside, const BandLimits& bands);
 
 // Adding rows in bulk (an import, a paste): all of them fit, or none is
 // added. The refusal says how many there are and how many slots are free:

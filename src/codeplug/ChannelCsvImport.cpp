@@ -2,15 +2,11 @@
 
 #include <QStringList>
 
-#include <cctype>
 #include <charconv>
-#include <cmath>
 
 namespace nerka {
 
 namespace {
-
-constexpr double kMaxMegahertz = 1000.0;
 
 bool isLineBreak(QChar c) {
     switch (c.unicode()) {
@@ -82,35 +78,6 @@ std::optional<std::int64_t> parseInteger(const QString& text) {
 }
 
 } // namespace
-
-std::optional<std::uint64_t> parseMegahertz(const QString& text) {
-    QString cleaned = text;
-    cleaned.replace(u',', u'.');
-    cleaned = trimSpacesAndTabs(cleaned);
-    // Only a plain decimal number in ASCII: anything else (white space,
-    // control characters, letters other than an exponent) fails below.
-    const QByteArray ascii = cleaned.toLatin1();
-    if (cleaned.isEmpty() || ascii.size() != cleaned.size())
-        return std::nullopt;
-    const char* begin = ascii.constData();
-    const char* end = begin + ascii.size();
-    if (*begin == '+')
-        ++begin;
-    if (begin == end ||
-        !(std::isdigit(static_cast<unsigned char>(*begin)) || *begin == '.' || *begin == '-'))
-        return std::nullopt;
-    double megahertz = 0;
-    const auto [ptr, ec] = std::from_chars(
-        begin, end, megahertz, std::chars_format::fixed | std::chars_format::scientific);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    if (!(megahertz > 0.0 && megahertz < kMaxMegahertz))
-        return std::nullopt;
-    const auto hz = std::uint64_t(std::llround(megahertz * 1'000'000.0));
-    if (hz > kMaxChannelFrequencyHz)
-        return std::nullopt;
-    return hz;
-}
 
 QList<ChannelEdit> parseChannelCsv(const QString& text) {
     QList<int> lines;
@@ -188,12 +155,9 @@ QList<ChannelEdit> parseChannelCsv(const QString& text, QList<int>& channelLines
 ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names) {
     if (isRepeaterListCsv(text)) {
         RepeaterListImport list = parseRepeaterListCsv(text);
-        return {ChannelCsvLayout::repeaterList,
-                std::move(list.channels),
-                std::move(list.skipped),
-                {},
-                std::move(list.lines),
-                {}};
+        return {ChannelCsvLayout::repeaterList, std::move(list.channels),
+                std::move(list.skipped),        {},
+                std::move(list.lines),          {}};
     }
     if (hasChannelRowsHeader(text)) {
         ChannelRowsRead rows = parseChannelRows(text, names);

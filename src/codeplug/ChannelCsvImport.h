@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/ChannelCsvRows.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/RepeaterListCsv.h"
 
@@ -11,15 +12,6 @@
 #include <optional>
 
 namespace nerka {
-
-// The highest frequency a channel record holds: 8 BCD digits of 10 Hz. A
-// value that rounds to 1000 MHz or more would be stored wrapped.
-inline constexpr std::uint64_t kMaxChannelFrequencyHz = 999'999'999;
-
-// A frequency typed in MHz ("," accepted for "."), in Hz. Nothing unless the
-// whole text, trimmed of spaces and tabs, is a decimal number above 0 and
-// below 1000 whose value in whole Hz is still below 1000 MHz.
-[[nodiscard]] std::optional<std::uint64_t> parseMegahertz(const QString& text);
 
 // Channels from CSV text, one per line, fields separated by "," or ";":
 // Name, RX MHz, TX MHz (defaults to RX), Mode ("DMR" anywhere, else FM),

@@ -88,9 +88,9 @@ ChannelIntake screenChannelRecords(const QList<QByteArray>& records,
         intake.records.append(resolved.records[i]);
         intake.zones.append(resolved.zones.value(i));
     }
-    intake.note = joinedNotes(
-        {bands ? outsideRowsNote(screened.outside, *bands) : QString(),
-         unresolvedNamesNote(unresolvedOfKept(resolved.unresolved, screened.outside))});
+    intake.note =
+        joinedNotes({bands ? outsideRowsNote(screened.outside, *bands) : QString(),
+                     unresolvedNamesNote(unresolvedOfKept(resolved.unresolved, screened.outside))});
     return intake;
 }
 

@@ -18,10 +18,10 @@ namespace nerka {
 // in this codeplug, left empty: …"). The caller adds them all in one step or,
 // when they do not fit, none (channelRoomRefusal).
 struct ChannelIntake {
-    QList<ChannelEdit> edits;      // rows read as fields
-    QList<QByteArray> records;     // or raw records (the clipboard's own format)
-    QList<QList<int>> zones;       // per channel: the zone indices to join
-    QString note;                  // empty when nothing was left out or changed
+    QList<ChannelEdit> edits;  // rows read as fields
+    QList<QByteArray> records; // or raw records (the clipboard's own format)
+    QList<QList<int>> zones;   // per channel: the zone indices to join
+    QString note;              // empty when nothing was left out or changed
 
     [[nodiscard]] qsizetype size() const { return edits.size() + records.size(); }
 };

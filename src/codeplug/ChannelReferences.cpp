@@ -14,8 +14,7 @@ constexpr qsizetype kUnresolvedNamed = 10;
 // a position, which in another codeplug holds an unrelated record.
 std::optional<int> recordCalled(const QHash<int, QString>& byKey, const QString& name) {
     const auto key = referenceNamed(byKey, name);
-    if (!key || !byKey.contains(*key) ||
-        byKey.value(*key).compare(name, Qt::CaseInsensitive) != 0)
+    if (!key || !byKey.contains(*key) || byKey.value(*key).compare(name, Qt::CaseInsensitive) != 0)
         return std::nullopt;
     return key;
 }
@@ -36,10 +35,9 @@ int referenceFor(int stored, const QString& name, const QHash<int, QString>& byK
 
 } // namespace
 
-ResolvedChannelRecords
-resolveChannelRecordReferences(const QList<QByteArray>& records,
-                               const QList<ChannelRowReferences>& references,
-                               const ChannelRowNames& here) {
+ResolvedChannelRecords resolveChannelRecordReferences(const QList<QByteArray>& records,
+                                                      const QList<ChannelRowReferences>& references,
+                                                      const ChannelRowNames& here) {
     ResolvedChannelRecords resolved;
     resolved.records = records;
     resolved.zones.resize(records.size());
@@ -85,7 +83,8 @@ QString unresolvedNamesNote(const QList<SkippedCsvRow>& unresolved) {
         return {};
     QStringList named;
     for (qsizetype i = 0; i < unresolved.size() && i < kUnresolvedNamed; ++i)
-        named.append(QStringLiteral("line %1 %2").arg(unresolved[i].line).arg(unresolved[i].reason));
+        named.append(
+            QStringLiteral("line %1 %2").arg(unresolved[i].line).arg(unresolved[i].reason));
     if (unresolved.size() > kUnresolvedNamed)
         named.append(QStringLiteral("%1 more").arg(unresolved.size() - kUnresolvedNamed));
     return QStringLiteral("%1 %2 not in this codeplug, left empty: %3")

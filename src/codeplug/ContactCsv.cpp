@@ -1,6 +1,7 @@
 #include "codeplug/ContactCsv.h"
 
 #include "codeplug/CsvText.h"
+#include "codeplug/RecordFieldTables.h"
 
 #include <array>
 
@@ -9,8 +10,13 @@ namespace nerka {
 namespace {
 
 constexpr std::uint32_t kMaxDmrId = 16'777'215;
-const QStringList kColumns{QStringLiteral("Name"), QStringLiteral("DMR-ID"), QStringLiteral("Type"),
-                           QStringLiteral("Time slot")};
+// The header: the CSV headers of the contact field table, in its order.
+const QStringList kColumns = [] {
+    QStringList columns;
+    for (const ContactFieldInfo& row : contactFieldTable())
+        columns.append(row.csvHeader);
+    return columns;
+}();
 
 // A call type as any view writes it: "Group", "Private", "All" (the file's
 // own words) or with " Call" after them, as the contact editor and the

@@ -126,9 +126,9 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     return result;
 }
 
-EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& records,
-                                                  std::optional<int> afterNumber,
-                                                  const QList<QList<int>>& zones) {
+EditResult CodeplugDocument::insertChannelRecordsQuietly(const QList<QByteArray>& records,
+                                                         std::optional<int> afterNumber,
+                                                         const QList<QList<int>>& zones) {
     return insertChannelsWith(
         records.size(), afterNumber,
         [&](qsizetype i, int position, CodeplugImage& image) {
@@ -137,9 +137,9 @@ EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& recor
         zones);
 }
 
-EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
-                                            std::optional<int> afterNumber,
-                                            const QList<QList<int>>& zones) {
+EditResult CodeplugDocument::insertChannelsQuietly(const QList<ChannelEdit>& edits,
+                                                   std::optional<int> afterNumber,
+                                                   const QList<QList<int>>& zones) {
     return insertChannelsWith(
         edits.size(), afterNumber,
         [&](qsizetype i, int position, CodeplugImage& image) {
@@ -155,7 +155,8 @@ EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
         zones);
 }
 
-EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits) {
+EditResult
+CodeplugDocument::updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>& edits) {
     if (edits.isEmpty())
         return EditResult::nothingToDo();
     if (auto refused = guard())
@@ -168,7 +169,7 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
     }
     if (edits.size() == 1) {
         const auto& [number, channelEdit] = edits.first();
-        return updateChannel(number, channelEdit);
+        return updateChannelQuietly(number, channelEdit);
     }
     // Counted after the codec ran: an edit that leaves a channel as it was
     // does not count as a change.
@@ -207,9 +208,9 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
     return result;
 }
 
-EditResult CodeplugDocument::importChannelsIntoZones(const QList<ChannelEdit>& edits,
-                                                     const QList<QList<int>>& zones) {
-    EditResult imported = importChannels(edits);
+EditResult CodeplugDocument::importChannelsIntoZonesQuietly(const QList<ChannelEdit>& edits,
+                                                            const QList<QList<int>>& zones) {
+    EditResult imported = importChannelsQuietly(edits);
     if (!imported.isDone())
         return imported;
     // The import fills the lowest free slots in the order of the edits, so

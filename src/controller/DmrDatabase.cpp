@@ -97,8 +97,7 @@ void RadioController::downloadDMRDatabase() {
         [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_dmrDownloadTask = nullptr;
             const auto fail = [this, restoreStatus](const QString& message) {
-                assignLastError(message);
-                appendLogLine(QStringLiteral("Error: ") + message);
+                recordError(message);
                 restoreStatus();
             };
             if (download.tooLarge)
@@ -115,8 +114,7 @@ void RadioController::downloadDMRDatabase() {
                 postToMain([this, result, restoreStatus] {
                     restoreStatus();
                     if (result.entries.isEmpty()) {
-                        assignLastError(kNothingInDownload);
-                        appendLogLine(QStringLiteral("Error: ") + kNothingInDownload);
+                        recordError(kNothingInDownload);
                         return;
                     }
                     assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
@@ -126,8 +124,8 @@ void RadioController::downloadDMRDatabase() {
                 });
             });
         });
-    log(QStringLiteral("Downloading DMR database from ") +
-        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
+    logLine(QStringLiteral("Downloading DMR database from ") +
+            WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
 }
 
 void RadioController::writeDMRDatabase(const DMRSelection& selection) {
@@ -161,11 +159,11 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
         // With a selection its own line says which entries stay and which
         // do not; those left out need not be over capacity.
         if (!selection.isEmpty())
-            log(selectionSummary(encoded.selection));
+            logLine(selectionSummary(encoded.selection));
         else if (encoded.dropped >= 1)
             line += QStringLiteral(", ") + QString::number(encoded.dropped) +
                     QStringLiteral(" dropped (over capacity)");
-        log(line + QStringLiteral("…"));
+        logLine(line + QStringLiteral("…"));
         updateWriteSteps([](WriteSteps& steps) {
             steps.begin(false, true, WriteSubject::dmrDatabase);
             steps.start(WriteStep::write);
@@ -300,9 +298,9 @@ void RadioController::readDMRDatabaseFromDevice() {
                                    ? std::min<qint64>((count - area1Count) * size, areas.area2.size)
                                    : 0;
         const qint64 total = std::max<qint64>(length1 + length2, 1);
-        log(QStringLiteral("Reading DMR database from device: ") + QString::number(count) +
-            QStringLiteral(" entries (") + QString::number(total / 1024) +
-            QStringLiteral(" KB) — this can take a while…"));
+        logLine(QStringLiteral("Reading DMR database from device: ") + QString::number(count) +
+                QStringLiteral(" entries (") + QString::number(total / 1024) +
+                QStringLiteral(" KB) — this can take a while…"));
 
         // Area 1 without its header, then area 2; progress over both.
         auto area1 = radio.readRange(Bank::flash, areas.area1.address, length1,
@@ -386,8 +384,9 @@ void RadioController::exportDMRDatabase(const QString& path) {
             reportError(*failure);
             return;
         }
-        log(QStringLiteral("Exported ") + QString::number(entries.size()) +
-            QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() + QStringLiteral("."));
+        logLine(QStringLiteral("Exported ") + QString::number(entries.size()) +
+                QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() +
+                QStringLiteral("."));
     });
 }
 

@@ -125,7 +125,8 @@ int CodeplugDocument::talkgroupMemberLimit() const {
     return talkgroupMemberLimit(m_image ? m_image->variant : std::nullopt);
 }
 
-EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numbers, bool member) {
+EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int>& numbers,
+                                                      bool member) {
     if (auto refused = guard())
         return *refused;
     const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
@@ -174,7 +175,7 @@ EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numb
                  QString::number(zoneEdit.memberIndices.size())));
 }
 
-EditResult CodeplugDocument::setZoneMemberships(const QList<std::pair<int, int>>& cells,
+EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int, int>>& cells,
                                                bool member) {
     if (auto refused = guard())
         return *refused;
@@ -239,7 +240,7 @@ EditResult CodeplugDocument::setZoneMemberships(const QList<std::pair<int, int>>
         membershipNotLocated("zone", changes.first().index + 1), label + u'.');
 }
 
-EditResult CodeplugDocument::setTalkgroupMemberships(const QList<std::pair<int, int>>& cells,
+EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pair<int, int>>& cells,
                                                     bool member) {
     if (auto refused = guard())
         return *refused;
@@ -299,8 +300,8 @@ EditResult CodeplugDocument::setTalkgroupMemberships(const QList<std::pair<int, 
         membershipNotLocated("talkgroup", changes.first().index + 1), label + u'.');
 }
 
-EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
-                                                    const QList<int>& numbers) {
+EditResult CodeplugDocument::createZoneFromChannelsQuietly(const QString& name,
+                                                           const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     // A zone without a name is not decoded: it would be created invisible.
@@ -336,7 +337,7 @@ EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
     return result;
 }
 
-EditResult CodeplugDocument::setTalkgroupMembership(int index, int slot, bool member) {
+EditResult CodeplugDocument::setTalkgroupMembershipQuietly(int index, int slot, bool member) {
     if (auto refused = guard())
         return *refused;
     const auto group = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),

@@ -102,14 +102,14 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         if (holds) {
             before = kept;
         } else {
-            log(QStringLiteral("The radio's codeplug is not what it was when last read; "
-                               "reading it again…"));
+            logLine(QStringLiteral("The radio's codeplug is not what it was when last read; "
+                                   "reading it again…"));
             readAgain = true;
         }
     }
     if (!before && (backups || readAgain)) {
         if (backups)
-            log(QStringLiteral("Reading the radio's codeplug for the backup…"));
+            logLine(QStringLiteral("Reading the radio's codeplug for the backup…"));
         auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
         if (!read)
             return DeviceOutcome::failed(
@@ -133,7 +133,7 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
                                              saved.error() +
                                              QStringLiteral(" Nothing was written."));
         prepared.backupPath = saved->path;
-        log(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
+        logLine(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
         updateWriteSteps([name = QFileInfo(saved->path).fileName()](WriteSteps& steps) {
             steps.complete(WriteStep::backup, name);
         });
@@ -291,7 +291,7 @@ bool RadioController::startPendingVerification() {
             // The written regions, and every other one that differs, count
             // as unwritten again, so the next write retries them.
             postToMain([this, pending, retry] {
-                if (image() && image()->regions == pending.image.regions)
+                if (m_document.image() && m_document.image()->regions == pending.image.regions)
                     m_document.markRegionsChanged(retry);
             });
             return DeviceOutcome::failed(OperationErrorKind::mismatch, message);
@@ -315,9 +315,9 @@ bool RadioController::startPendingVerification() {
 }
 
 std::optional<QStringList> RadioController::pendingWriteSummary() const {
-    if (!image() || !m_radioImage)
+    if (!m_document.image() || !m_radioImage)
         return std::nullopt;
-    return summaryLines(*m_radioImage, *image(), dirtyRegions());
+    return summaryLines(*m_radioImage, *m_document.image(), m_document.dirtyRegions());
 }
 
 QString RadioController::pendingWritePreviewText() const {
@@ -343,7 +343,7 @@ void RadioController::restoreBackup(const QString& path) {
         // No document location: saving asks where, and never overwrites the backup.
         assignDocumentURL(std::nullopt);
         appendLogLine(QStringLiteral("Backup opened: ") + name + QStringLiteral(" — ") +
-                      QString::number(dirtyRegions().size()) +
+                      QString::number(m_document.dirtyRegions().size()) +
                       QStringLiteral(" region(s) will be written with the next write."));
     });
 }

@@ -96,14 +96,14 @@ TEST(ChannelChecksTest, TxFollowsRxOnlyWithinTheBand) {
         bool simplex;
     };
     const QList<Case> cases{
-        {145.6, 145.0, 145.7, bands, 145.1, false},    // 2 m repeater stays a repeater
-        {438.65, 431.05, 439.0, bands, 431.4, false},  // 70 cm repeater too
-        {438.65, 431.05, 145.0, bands, 145.0, true},   // 70 cm offset over 2 m: simplex
-        {145.6, 145.0, 438.0, bands, 438.0, true},     // and the other way round
-        {136.5, 136.0, 136.2, bands, 136.2, true},     // TX would fall below the band
-        {145.5, 145.5, 439.0, bands, 439.0, false},    // simplex stays simplex
+        {145.6, 145.0, 145.7, bands, 145.1, false},          // 2 m repeater stays a repeater
+        {438.65, 431.05, 439.0, bands, 431.4, false},        // 70 cm repeater too
+        {438.65, 431.05, 145.0, bands, 145.0, true},         // 70 cm offset over 2 m: simplex
+        {145.6, 145.0, 438.0, bands, 438.0, true},           // and the other way round
+        {136.5, 136.0, 136.2, bands, 136.2, true},           // TX would fall below the band
+        {145.5, 145.5, 439.0, bands, 439.0, false},          // simplex stays simplex
         {438.65, 431.05, 145.0, std::nullopt, 137.4, false}, // no limits: offset kept
-        {5.0, 1.0, 2.0, std::nullopt, 2.0, true},      // TX would be below 0
+        {5.0, 1.0, 2.0, std::nullopt, 2.0, true},            // TX would be below 0
     };
     for (const Case& c : cases) {
         const FollowedTx followed =
@@ -112,13 +112,15 @@ TEST(ChannelChecksTest, TxFollowsRxOnlyWithinTheBand) {
         EXPECT_EQ(followed.txHz, std::uint64_t(c.wantTx * 1e6 + 0.5)) << c.oldRx << "→" << c.newRx;
         EXPECT_EQ(followed.setToSimplex, c.simplex) << c.oldRx << "→" << c.newRx;
     }
-    EXPECT_EQ(simplexNote(2), QStringLiteral("2 channels set to simplex (TX would leave the band)"));
+    EXPECT_EQ(simplexNote(2),
+              QStringLiteral("2 channels set to simplex (TX would leave the band)"));
     EXPECT_TRUE(simplexNote(0).isEmpty());
 }
 
 TEST(ChannelChecksTest, StoredNameIsCutAndReplacedAsTheRadioKeepsIt) {
     EXPECT_EQ(storedChannelName(QStringLiteral("Zürich Hauptbahnhof")),
               QStringLiteral("Zürich Hauptbahn"));
-    EXPECT_EQ(storedChannelName(QStringLiteral("Kraków ⚡ Relay")), QStringLiteral("Kraków ? Relay"));
+    EXPECT_EQ(storedChannelName(QStringLiteral("Kraków ⚡ Relay")),
+              QStringLiteral("Kraków ? Relay"));
     EXPECT_EQ(storedChannelName(QStringLiteral("Łódź")), QStringLiteral("?ód?"));
 }

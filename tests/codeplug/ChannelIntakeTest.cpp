@@ -1,8 +1,8 @@
 // Channels copied in one codeplug and pasted into another: references travel
 // by name, rows the radio cannot use are left out, everything is named.
 
-#include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelIntake.h"
+#include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelReferences.h"
 #include "codeplug/CodeplugLayout.h"
 

@@ -60,7 +60,8 @@ TEST(ContactCsvTest, ReadsTheTypeAndTimeSlotTextsOfEveryView) {
     const ContactCsvRead bad = parseContactsCsv(
         QStringLiteral("Name,DMR-ID,Type,Time slot\nA,1,Call,\nB,2,,TS3\nC,3,,Force 2\n"));
     EXPECT_TRUE(bad.contacts.isEmpty());
-    EXPECT_EQ(bad.skipped, (QList<SkippedCsvRow>{{2, QStringLiteral("type 'Call' unknown")},
-                                                 {3, QStringLiteral("time slot 'TS3' unknown")},
-                                                 {4, QStringLiteral("time slot 'Force 2' unknown")}}));
+    EXPECT_EQ(bad.skipped,
+              (QList<SkippedCsvRow>{{2, QStringLiteral("type 'Call' unknown")},
+                                    {3, QStringLiteral("time slot 'TS3' unknown")},
+                                    {4, QStringLiteral("time slot 'Force 2' unknown")}}));
 }

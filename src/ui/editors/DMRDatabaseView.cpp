@@ -295,7 +295,7 @@ void DMRDatabaseView::connectSignals() {
     connect(&m_controller, &RadioController::progressChanged, this,
             &DMRDatabaseView::refreshProgress);
     // An import ends with a new database or with an error report.
-    connect(&m_controller, &RadioController::lastErrorChanged, this, [this] {
+    connect(&m_controller.activityLog(), &ActivityLog::errorRecorded, this, [this] {
         if (m_importing) {
             m_importing = false;
             refreshProgress();

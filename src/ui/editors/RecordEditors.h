@@ -60,6 +60,8 @@ Q_SIGNALS:
 private:
     // Whether an editing operation took the edit (done, or nothing to change).
     static bool accepted(const EditResult& result);
+    // The "Error" alert for what stops an editor from opening.
+    void showError(const QString& text);
     void showSheet(QDialog* sheet);
     // Opens `sheet` at the size it had when last closed (kept in the
     // preferences under `key`) and keeps its size when it closes.
@@ -72,6 +74,7 @@ private:
     void openSatellitePickerIfAsked();
 
     RadioController& m_controller;
+    Dialogs& m_dialogs;
     QWidget* m_window = nullptr;
     QPointer<QDialog> m_sheet;
     QPointer<QDialog> m_picker;

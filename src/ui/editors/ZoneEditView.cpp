@@ -1,5 +1,6 @@
 #include "ui/editors/ZoneEditView.h"
 
+#include "codeplug/Megahertz.h"
 #include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Icons.h"
 
@@ -198,9 +199,9 @@ void ZoneEditView::rebuildList(int currentRow) {
 bool ZoneEditView::channelMatches(const RadioChannel& channel, const QString& filter) {
     if (filter.trimmed().isEmpty())
         return true;
-    const QString text =
-        QString::number(channel.number) + QLatin1Char(' ') + channel.name +
-        QString::asprintf(" %.5f %.5f", double(channel.rxHz) / 1e6, double(channel.txHz) / 1e6);
+    const QString text = QString::number(channel.number) + QLatin1Char(' ') + channel.name +
+                         QLatin1Char(' ') + megahertzText(channel.rxHz) + QLatin1Char(' ') +
+                         megahertzText(channel.txHz);
     return text.contains(filter.trimmed(), Qt::CaseInsensitive);
 }
 

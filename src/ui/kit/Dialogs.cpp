@@ -85,14 +85,14 @@ void WidgetDialogs::confirmLoss(QWidget* parent, const QString& title, const QSt
     // Return keeps the work: only a deliberate choice loses it.
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
-    QObject::connect(box, &QMessageBox::finished, box,
-                     [box, save, lose, discard = std::move(discard),
-                      saveFirst = std::move(saveFirst)] {
-                         if (box->clickedButton() == lose && discard)
-                             discard();
-                         else if (box->clickedButton() == save && saveFirst)
-                             saveFirst();
-                     });
+    QObject::connect(
+        box, &QMessageBox::finished, box,
+        [box, save, lose, discard = std::move(discard), saveFirst = std::move(saveFirst)] {
+            if (box->clickedButton() == lose && discard)
+                discard();
+            else if (box->clickedButton() == save && saveFirst)
+                saveFirst();
+        });
     centreOnWindow(box, parent);
     box->open();
 }

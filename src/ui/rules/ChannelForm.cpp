@@ -92,14 +92,12 @@ QString ChannelForm::freqModeLabel(FreqMode mode, std::uint64_t rxHz) {
 ChannelForm::ChannelForm(const RadioChannel& channel)
     : name(channel.name), isDMR(channel.isDMR()), power(powerLevel(channel.powerRaw)),
       colorCode(channel.colorCode), timeSlot2(channel.timeSlot == 2),
-      bandwidthWide(channel.bandwidthWide), rxOnly(channel.rxOnly),
-      contactSlot(channel.contactIndex), groupListIndex(channel.groupListIndex),
-      squelchMode(channel.squelchMode), squelchLevel(channel.squelchLevel),
-      skipScan(channel.skipScan), skipZoneScan(channel.skipZoneScan), vox(channel.vox),
-      monitor(channel.monitor), powerSave(channel.powerSave), beep(channel.beep),
-      aprsIndex(channel.aprsIndex), m_channel(channel),
+      bandwidthWide(channel.bandwidthWide), contactSlot(channel.contactIndex),
+      groupListIndex(channel.groupListIndex), squelchMode(channel.squelchMode),
+      squelchLevel(channel.squelchLevel), aprsIndex(channel.aprsIndex), m_channel(channel),
       m_rxText(FrequencyText::formatMHz(channel.rxHz)),
-      m_txText(FrequencyText::formatMHz(channel.txHz)), m_referenceRxHz(channel.rxHz) {
+      m_txText(FrequencyText::formatMHz(channel.txHz)), m_referenceRxHz(channel.rxHz),
+      m_flags(channelEditFrom(channel)) {
     const Detected detected = detectFreqMode(channel.rxHz, channel.txHz);
     m_freqMode = detected.mode;
     m_customOffset = detected.customOffset;
@@ -172,6 +170,16 @@ void ChannelForm::recalculateTx() {
     m_txText = FrequencyText::formatMHz(std::uint64_t(txHz));
 }
 
+bool ChannelForm::flag(ChannelField field) const {
+    const auto member = channelField(field).editFlag;
+    return member && m_flags.*member;
+}
+
+void ChannelForm::setFlag(ChannelField field, bool on) {
+    if (const auto member = channelField(field).editFlag)
+        m_flags.*member = on;
+}
+
 bool ChannelForm::nameValid() const {
     return !name.trimmed().isEmpty();
 }
@@ -183,32 +191,32 @@ bool ChannelForm::txValid() const {
 }
 
 std::optional<ChannelEdit> ChannelForm::edit() const {
-    const auto rxHz = FrequencyText::parseHz(m_rxText);
-    const auto txHz = FrequencyText::parseHz(m_txText);
-    if (!nameValid() || !rxHz || !txHz)
+    if (!isValid())
         return std::nullopt;
+    return chosenValues();
+}
+
+ChannelEdit ChannelForm::chosenValues() const {
     ChannelEdit edit = channelEditFrom(m_channel);
-    edit.name = name;
-    edit.rxHz = *rxHz;
-    edit.txHz = *txHz;
+    if (nameValid())
+        edit.name = name;
+    edit.rxHz = FrequencyText::parseHz(m_rxText).value_or(m_channel.rxHz);
+    edit.txHz = FrequencyText::parseHz(m_txText).value_or(m_channel.txHz);
     edit.isDMR = isDMR;
     edit.powerRaw = powerRawFor(power, m_channel.powerRaw);
     edit.colorCode = colorCode;
     edit.timeSlotTS2 = timeSlot2;
     edit.bandwidthWide = bandwidthWide;
-    edit.rxOnly = rxOnly;
     edit.rxTone = ChannelForm::toneFrom(rxToneKind, rxCtcss, rxDcs, rxDcsInv);
     edit.txTone = ChannelForm::toneFrom(txToneKind, txCtcss, txDcs, txDcsInv);
     edit.contactSlot = contactSlot;
     edit.groupListIndex = groupListIndex;
     edit.squelchMode = squelchMode;
     edit.squelchLevel = squelchLevel;
-    edit.skipScan = skipScan;
-    edit.skipZoneScan = skipZoneScan;
-    edit.vox = vox;
-    edit.monitor = monitor;
-    edit.powerSave = powerSave;
-    edit.beep = beep;
+    for (const ChannelFieldInfo& row : channelFieldTable()) {
+        if (row.editFlag)
+            edit.*row.editFlag = m_flags.*row.editFlag;
+    }
     edit.aprsIndex = aprsIndex;
     return edit;
 }

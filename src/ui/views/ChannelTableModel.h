@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/RadioChannel.h"
 #include "ui/rules/ChannelCellEdit.h"
 #include "ui/views/KeyedRowsModel.h"
@@ -30,6 +31,8 @@ class ChannelTableModel final : public KeyedRowsModel<QAbstractTableModel> {
     Q_OBJECT
 
 public:
+    // The number, the fields of the channel field table in its order with
+    // Details after TX (name, mode, RX and TX come first), and nothing else.
     enum Column {
         NumberColumn,
         NameColumn,
@@ -37,18 +40,13 @@ public:
         RxColumn,
         TxColumn,
         DetailsColumn,
-        PowerColumn,
-        RxToneColumn,
-        TxToneColumn,
-        TimeSlotColumn,
-        ColorCodeColumn,
-        ContactColumn,
-        GroupListColumn,
-        ZonesColumn,
-        ScanSkipColumn,
-        RxOnlyColumn,
-        ColumnCount
     };
+    // The column that shows a field.
+    [[nodiscard]] static constexpr int columnOf(ChannelField field) {
+        return int(field) <= int(ChannelField::tx) ? int(field) + 1 : int(field) + 2;
+    }
+    static constexpr int ZonesColumn = int(ChannelField::zones) + 2;
+    static constexpr int ColumnCount = kChannelFieldCount + 2;
     static constexpr int kDefaultColumnCount = DetailsColumn + 1;
     // Numbers for numeric columns, texts otherwise: what the view sorts by.
     static constexpr int SortRole = Qt::UserRole + 40;
@@ -66,8 +64,10 @@ public:
     [[nodiscard]] const QList<RadioChannel>& channels() const { return m_rows; }
     // The row of the channel with this number, if the model holds it.
     [[nodiscard]] std::optional<int> rowOf(int number) const;
+    // The channel field a column shows, if it shows one.
+    [[nodiscard]] static std::optional<ChannelField> fieldOf(int column);
     // The channel field a column edits, if it edits one.
-    [[nodiscard]] static std::optional<ChannelCell> cellOf(int column);
+    [[nodiscard]] static std::optional<ChannelField> cellOf(int column);
 
     // "TS1, CC 1, <contact>" for DMR, "12.5 kHz" or "25 kHz" for FM, with
     // ", Receive only" for a receive-only channel.
@@ -82,6 +82,7 @@ private:
     // Each true when that list's names changed.
     // The contact and talkgroup list names the reference cells show and read.
     [[nodiscard]] ChannelRowNames referenceNames() const;
+    [[nodiscard]] QVariant sortKey(const RadioChannel& channel, int column) const;
     bool refreshContactNames();
     bool refreshGroupListNames();
     bool refreshZoneNames();
@@ -103,7 +104,7 @@ private:
     QList<RadioChannel> m_rows;
     QHash<int, QString> m_contactNames;   // by contact slot
     QHash<int, QString> m_groupListNames; // by talkgroup index
-    QHash<int, QString> m_zoneNames;      // by channel number: "Home, Relais"
+    QHash<int, QStringList> m_zoneNames;  // by channel number: the zones holding it
 };
 
 } // namespace nerka

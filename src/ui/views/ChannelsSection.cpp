@@ -76,7 +76,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         QAction* action = m_importMenu->addAction(label);
         connect(action, &QAction::triggered, this, [this, preset] {
             if (canEdit())
-                (void)this->controller().importChannels(preset());
+                (void)this->controller().document().importChannels(preset());
         });
     };
     addPreset(QStringLiteral("PMR446 (16 channels)"), &pmr446Preset);
@@ -132,7 +132,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
     connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
-    connect(&controller, &RadioController::hasChannelClipboardChanged, this,
+    connect(&controller.document(), &CodeplugDocument::channelClipboardChanged, this,
             &ChannelsSection::refreshActions);
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
@@ -259,7 +259,7 @@ void ChannelsSection::deleteSelection() {
     for (const QModelIndex& index : view()->selectionModel()->selectedRows())
         firstRow = std::min(firstRow, index.row());
     deleteAfterAsking(subject, channels.size() > 1, references, [this, channels, firstRow] {
-        if (!controller().deleteChannels(channels).isDone())
+        if (!controller().document().deleteChannels(recordKeys(channels)).isDone())
             return;
         const int rows = proxy()->rowCount();
         if (rows == 0)
@@ -318,7 +318,7 @@ void ChannelsSection::moveSelection(int delta) {
             }
         }
     }
-    if (!controller().reorderChannels(order).isDone())
+    if (!controller().document().reorderChannels(recordKeys(order)).isDone())
         return; // nothing was reordered
     // The reorder numbers the channels 1 … n in their new order, so the moved
     // channels are found again by position.
@@ -338,13 +338,16 @@ void ChannelsSection::duplicateCurrent() {
     if (!row)
         return;
     if (const std::optional<int> created =
-            controller().duplicateChannel(m_model->channels().at(*row)).createdKey())
+            controller()
+                .document()
+                .duplicateChannel(m_model->channels().at(*row).number)
+                .createdKey())
         selectKeys({*created});
 }
 
 void ChannelsSection::copySelection() {
     const QList<RadioChannel> channels = selectedChannels();
-    const std::optional<CodeplugImage>& image = controller().image();
+    const std::optional<CodeplugImage>& image = controller().document().image();
     if (!image || channels.isEmpty())
         return;
     QList<QByteArray> records;
@@ -359,11 +362,9 @@ void ChannelsSection::copySelection() {
         records.clear();
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setMimeData(
-            ChannelClipboard::mimeData(records, channels, controller().channelRowNames()).release());
-    if (channels.size() == 1)
-        controller().copyChannel(channels.first());
-    else
-        controller().log(QStringLiteral("%1 channels copied.").arg(channels.size()));
+            ChannelClipboard::mimeData(records, channels, controller().document().channelRowNames())
+                .release());
+    (void)controller().document().copyChannels(recordKeys(channels));
 }
 
 void ChannelsSection::cutSelection() {
@@ -374,7 +375,7 @@ void ChannelsSection::cutSelection() {
 }
 
 bool ChannelsSection::canPaste() const {
-    if (controller().hasChannelClipboard())
+    if (controller().document().hasChannelClipboard())
         return true;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
@@ -388,7 +389,7 @@ void ChannelsSection::paste() {
     const std::optional<int> after =
         selected.isEmpty() ? std::nullopt : std::optional<int>(selected.last());
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    const ChannelRowNames here = controller().channelRowNames();
+    const ChannelRowNames here = controller().document().channelRowNames();
     const ChannelClipboard::Contents contents =
         ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr, here);
     // References by name in this codeplug; rows outside its bands left out.
@@ -401,8 +402,8 @@ void ChannelsSection::paste() {
     if (!contents.records.isEmpty()) {
         const ChannelIntake intake =
             screenChannelRecords(contents.records, contents.references, here, bands);
-        const EditResult result =
-            controller().insertChannelRecords(intake.records, after, intake.zones, intake.note);
+        const EditResult result = controller().document().insertChannelRecords(
+            intake.records, after, intake.zones, intake.note);
         if (const std::optional<int> created = result.createdKey())
             selectCreated(*created, intake.records.size());
         return;
@@ -410,14 +411,15 @@ void ChannelsSection::paste() {
     if (!contents.isEmpty()) {
         const ChannelIntake intake = screenChannelRows(contents.rows, bands);
         const EditResult result =
-            controller().insertChannels(intake.edits, after, intake.note, intake.zones);
+            controller().document().insertChannels(intake.edits, after, intake.note, intake.zones);
         if (const std::optional<int> created = result.createdKey())
             selectCreated(*created, intake.edits.size());
         return;
     }
     // Nothing usable on the system clipboard: the record copied last.
-    if (controller().hasChannelClipboard()) {
-        if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
+    if (controller().document().hasChannelClipboard()) {
+        if (const std::optional<int> created =
+                controller().document().pasteChannelClipboard().createdKey())
             selectCreated(*created, 1);
     }
 }
@@ -429,8 +431,13 @@ void ChannelsSection::restoreColumns() {
     for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
          ++column) {
         const QString label = m_model->headerData(column, Qt::Horizontal).toString();
-        const bool show = stored.isValid() ? shown.contains(label)
-                                           : column < ChannelTableModel::kDefaultColumnCount;
+        // Columns remembered under an earlier header (the field's first CSV
+        // header) stay chosen.
+        const auto field = ChannelTableModel::fieldOf(column);
+        const bool named = shown.contains(label) ||
+                           (field && shown.contains(channelField(*field).csvHeaders.first()));
+        const bool show =
+            stored.isValid() ? named : column < ChannelTableModel::kDefaultColumnCount;
         m_table->setColumnHidden(column, !show);
     }
 }
@@ -493,8 +500,8 @@ void ChannelsSection::setColumnShown(int column, bool shown) {
     for (const auto& [c, width] : widths)
         header->resizeSection(c, width);
     if (shown)
-        header->resizeSection(column, std::max(header->defaultSectionSize(),
-                                               header->sectionSizeHint(column)));
+        header->resizeSection(
+            column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
     header->setStretchLastSection(true);
     QStringList labels;
     for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {
@@ -545,7 +552,7 @@ void ChannelsSection::renumberInViewOrder() {
     for (const int row : rows)
         order.append(m_model->channels().at(row));
     const QList<int> selected = selectedChannelNumbers();
-    if (!controller().reorderChannels(order).isDone())
+    if (!controller().document().reorderChannels(recordKeys(order)).isDone())
         return;
     m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
     // The same channels stay selected under their new numbers.
@@ -560,7 +567,7 @@ void ChannelsSection::renumberInViewOrder() {
 void ChannelsSection::fillDown() {
     const QList<RadioChannel> channels = selectedChannels();
     const QModelIndex current = m_table->currentIndex();
-    const std::optional<ChannelCell> cell =
+    const std::optional<ChannelField> cell =
         current.isValid() ? ChannelTableModel::cellOf(current.column()) : std::nullopt;
     if (!canEdit() || channels.size() < 2 || !cell)
         return;
@@ -573,7 +580,7 @@ void ChannelsSection::fillDown() {
                 rows.append(channel);
         }
     }
-    const ChannelRowNames names = controller().channelRowNames();
+    const ChannelRowNames names = controller().document().channelRowNames();
     QStringList texts;
     for (const RadioChannel& channel : rows)
         texts.append(channelCellText(channel, *cell, names));
@@ -586,7 +593,7 @@ void ChannelsSection::fillDown() {
         auto edit = editChannelCell(rows[i], *cell, filled[i], names);
         if (auto* e = std::get_if<ChannelEdit>(&edit)) {
             const TypedChannelChange change =
-                checkTypedChannelChange(rows[i], *e, *cell == ChannelCell::rx, bands);
+                checkTypedChannelChange(rows[i], *e, *cell == ChannelField::rx, bands);
             edits.append({rows[i].number, change.edit});
             if (change.setToSimplex)
                 simplex.append(rows[i].number);
@@ -603,7 +610,7 @@ void ChannelsSection::fillDown() {
     if (!simplex.isEmpty())
         notes.append(simplexNote(simplex.size()));
     const QList<int> selected = selectedChannelNumbers();
-    if (controller().updateChannels(edits, notes.join(QStringLiteral("; "))).isDone())
+    if (controller().document().updateChannels(edits, notes.join(QStringLiteral("; "))).isDone())
         m_model->markSetToSimplex(simplex);
     selectKeys(selected);
     // The filled column stays current, so Ctrl+D can go on in it.
@@ -661,31 +668,33 @@ void ChannelsSection::selectChannels(const QList<int>& numbers) {
 void ChannelsSection::importCsv() {
     if (!canEdit())
         return;
-    dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                       [this](const QString& path) { controller().importChannelCsv(path); });
+    dialogs().openFile(
+        this, QStringLiteral("Import channels from CSV"),
+        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        [this](const QString& path) { controller().document().importChannelCsv(path); });
 }
 
 void ChannelsSection::exportCsv() {
-    if (!controller().image() || m_model->channels().isEmpty())
+    if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
     dialogs().saveFile(this, QStringLiteral("Export channels"),
                        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
                        QStringLiteral("channels.csv"), [this, numbers](const QString& path) {
-                           controller().exportChannelsCsv(numbers, path);
+                           controller().document().exportChannelsCsv(numbers, path);
                        });
 }
 
 void ChannelsSection::exportAllFields() {
-    if (!controller().image() || m_model->channels().isEmpty())
+    if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
-    dialogs().saveFile(
-        this, QStringLiteral("Export channels (all fields)"),
-        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-        QStringLiteral("channels-all-fields.csv"),
-        [this, numbers](const QString& path) { controller().exportChannelsTable(numbers, path); });
+    dialogs().saveFile(this, QStringLiteral("Export channels (all fields)"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       QStringLiteral("channels-all-fields.csv"),
+                       [this, numbers](const QString& path) {
+                           controller().document().exportChannelsTable(numbers, path);
+                       });
 }
 
 void ChannelsSection::updateActions() {
@@ -719,13 +728,14 @@ void ChannelsSection::updateActions() {
                                        : QStringLiteral("Delete"));
     m_contextDelete->setEnabled(editable && count > 0);
     m_duplicate->setEnabled(editable && count > 0);
-    m_copy->setEnabled(controller().image().has_value() && count > 0);
+    m_copy->setEnabled(controller().document().image().has_value() && count > 0);
     m_cut->setEnabled(editable && count > 0);
     m_paste->setEnabled(editable && canPaste());
     m_selectAll->setEnabled(total > 0);
     m_import->setEnabled(editable);
-    m_export->setEnabled(controller().image().has_value() && total > 0);
-    m_exportAllFields->setEnabled(controller().image().has_value() && m_model->rowCount() > 0);
+    m_export->setEnabled(controller().document().image().has_value() && total > 0);
+    m_exportAllFields->setEnabled(controller().document().image().has_value() &&
+                                  m_model->rowCount() > 0);
 }
 
 void ChannelsSection::editSelection() {

@@ -33,7 +33,7 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
         lists.append(std::move(list));
     };
     if (m_kind == Kind::zones) {
-        for (const Zone& zone : m_controller.zones()) {
+        for (const Zone& zone : m_controller.document().zones()) {
             QList<int> numbers;
             numbers.reserve(zone.memberIndices.size());
             for (int position : zone.memberIndices)
@@ -42,7 +42,7 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
         }
     } else {
         // A list may have no name; its column still needs a header.
-        for (const Talkgroup& talkgroup : m_controller.talkgroups())
+        for (const Talkgroup& talkgroup : m_controller.document().talkgroups())
             add(talkgroup.index,
                 talkgroup.name.isEmpty() ? QStringLiteral("Talkgroup %1").arg(talkgroup.index + 1)
                                          : talkgroup.name,
@@ -54,8 +54,8 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
 QList<MembershipModel::Row> MembershipModel::buildRows(const QList<List>& lists) const {
     QList<Row> rows;
     if (m_kind == Kind::zones) {
-        rows.reserve(m_controller.channels().size());
-        for (const RadioChannel& channel : m_controller.channels())
+        rows.reserve(m_controller.document().channels().size());
+        for (const RadioChannel& channel : m_controller.document().channels())
             rows.append({channel.number,
                          QStringLiteral("%1: %2").arg(channel.number).arg(channel.name),
                          SearchProxyModel::channelSearchText(channel), false});
@@ -67,10 +67,10 @@ QList<MembershipModel::Row> MembershipModel::buildRows(const QList<List>& lists)
     for (const List& list : lists)
         named.unite(list.memberSet);
     QHash<int, const DMRContact*> bySlot;
-    for (const DMRContact& contact : m_controller.contacts())
+    for (const DMRContact& contact : m_controller.document().contacts())
         bySlot.insert(contact.slot, &contact);
     QList<int> slots;
-    for (const DMRContact& contact : m_controller.contacts())
+    for (const DMRContact& contact : m_controller.document().contacts())
         if (contact.type == ContactType::group || named.contains(contact.slot))
             slots.append(contact.slot);
     for (int slot : named)
@@ -270,10 +270,6 @@ bool MembershipModel::setMembers(const QModelIndexList& cells, bool member) {
     const EditResult result = m_kind == Kind::zones
                                   ? document.setZoneMemberships(pairs, member)
                                   : document.setTalkgroupMemberships(pairs, member);
-    if (result.isDone() && !result.summary().isEmpty())
-        m_controller.log(result.summary());
-    else if (result.isRefused() && result.refusal()->kind != RefusalKind::noCodeplug)
-        m_controller.reportError(result.refusal()->text);
     return result.isDone();
 }
 

@@ -72,7 +72,7 @@ bool CompareDialog::compareWith(const QString& path) {
                         QStringLiteral("OK"));
         return false;
     };
-    if (!m_controller.image())
+    if (!m_controller.document().image())
         return fail(QStringLiteral("No codeplug loaded."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -80,7 +80,8 @@ bool CompareDialog::compareWith(const QString& path) {
     auto decoded = decodeCodeplugFile(file.readAll());
     if (const auto* error = std::get_if<CodeplugError>(&decoded))
         return fail(QFileInfo(path).fileName() + QStringLiteral(": ") + error->description());
-    const auto diff = diffCodeplugs(std::get<CodeplugImage>(decoded), *m_controller.image());
+    const auto diff =
+        diffCodeplugs(std::get<CodeplugImage>(decoded), *m_controller.document().image());
     if (const auto* reason = std::get_if<QString>(&diff))
         return fail(*reason);
     const QStringList changes = diffText(std::get<CodeplugDiff>(diff));

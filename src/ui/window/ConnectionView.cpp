@@ -267,11 +267,11 @@ void ConnectionView::connectOrDisconnect() {
     if (m_controller.status().isDisconnected()) {
         // The picker may show a port the user arrowed to without activating.
         portChosen(m_ports->currentIndex());
-        m_controller.connect(false);
+        m_controller.connectRadio(false);
     } else if (onDisconnect) {
         onDisconnect();
     } else {
-        m_controller.disconnect();
+        m_controller.disconnectRadio();
     }
 }
 

@@ -18,7 +18,7 @@ QString QuitGuard::writingMessage() {
 
 bool QuitGuard::mayQuit() const {
     return m_confirmed ||
-           (m_controller.dirtyRegions().empty() && !m_controller.writeSteps().active());
+           (m_controller.document().dirtyRegions().empty() && !m_controller.writeSteps().active());
 }
 
 void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
@@ -31,7 +31,7 @@ void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
                           });
         return;
     }
-    const int unsaved = int(m_controller.dirtyRegions().size());
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
     auto confirmed = [this, quit = std::move(quit)] {
         m_confirmed = true;
         quit();

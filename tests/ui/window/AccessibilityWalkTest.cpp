@@ -22,9 +22,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineEdit>
 #include <QHeaderView>
 #include <QSet>
 #include <QTableView>
@@ -337,9 +337,11 @@ TEST_F(AccessibilityWalk, EverySheetAndThePreferencesOfferNamedControlsWithActio
     pressing = false;
     RecordEditors* editors = window.editors();
     const QList<std::pair<std::string, std::function<void()>>> openers = {
-        {"channel editor", [&] { editors->editChannel(radio->channels().first().number); }},
+        {"channel editor",
+         [&] { editors->editChannel(radio->document().channels().first().number); }},
         {"new channel", [&] { editors->newChannel(); }},
-        {"contact editor", [&] { editors->editContact(radio->contacts().first().slot); }},
+        {"contact editor",
+         [&] { editors->editContact(radio->document().contacts().first().slot); }},
         {"talkgroup editor", [&] { editors->editTalkgroup(0); }},
         {"zone editor", [&] { editors->editZone(0); }},
         {"satellite editor", [&] { editors->newSatellite(); }},
@@ -386,9 +388,8 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
                 continue;
             const QString name = action->text();
             EXPECT_FALSE(owners.contains(action->shortcut()))
-                << name.toStdString() << " shares "
-                << action->shortcut().toString().toStdString() << " with "
-                << owners.value(action->shortcut()).toStdString();
+                << name.toStdString() << " shares " << action->shortcut().toString().toStdString()
+                << " with " << owners.value(action->shortcut()).toStdString();
             owners.insert(action->shortcut(), name);
         }
     }
@@ -396,8 +397,8 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
     // and named in the tooltips.
     for (QAction* transfer : {window.toolbar()->loadAction(), window.toolbar()->writeAction()}) {
         ASSERT_FALSE(transfer->shortcut().isEmpty()) << transfer->text().toStdString();
-        EXPECT_TRUE(transfer->toolTip().contains(
-            transfer->shortcut().toString(QKeySequence::NativeText)));
+        EXPECT_TRUE(
+            transfer->toolTip().contains(transfer->shortcut().toString(QKeySequence::NativeText)));
         EXPECT_TRUE(owners.contains(transfer->shortcut()));
     }
     // A standard key is only ever used for its own command.
@@ -434,12 +435,11 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
     window.showSection(SidebarItem::channels);
     auto* channels = window.listSection(SidebarItem::channels);
     channels->selectKeys({1, 2});
-    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy),
-                      &QAction::triggered);
+    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy), &QAction::triggered);
     window.listCommandAction(ListSection::ListCommand::copy)->trigger();
     EXPECT_EQ(copied.count(), 1);
     window.listCommandAction(ListSection::ListCommand::selectAll)->trigger();
-    EXPECT_EQ(channels->selectedKeys().size(), radio->channels().size());
+    EXPECT_EQ(channels->selectedKeys().size(), radio->document().channels().size());
     window.showSection(SidebarItem::zones);
     EXPECT_FALSE(window.listCommandAction(ListSection::ListCommand::copy)->isEnabled());
     window.findAction()->trigger();
@@ -466,7 +466,7 @@ TEST_F(AccessibilityWalk, MembershipGridTogglesChosenCellsAsOneStepInChannelOrde
     EXPECT_GT(grid->tableInterface()->cellAt(0, 1)->tableCellInterface()->rowHeaderCells().size(),
               0);
 
-    const Zone before = radio->zones().first();
+    const Zone before = radio->document().zones().first();
     // Three channels outside the first zone, chosen from the bottom up.
     QList<int> rows;
     for (int row = model->rowCount() - 1; row >= 0 && rows.size() < 3; --row) {
@@ -481,7 +481,7 @@ TEST_F(AccessibilityWalk, MembershipGridTogglesChosenCellsAsOneStepInChannelOrde
     table->selectionModel()->setCurrentIndex(model->index(rows.last(), 1),
                                              QItemSelectionModel::NoUpdate);
     QTest::keyClick(table, Qt::Key_Space);
-    const QList<int> after = radio->zones().first().memberIndices;
+    const QList<int> after = radio->document().zones().first().memberIndices;
     EXPECT_EQ(after.size(), before.memberIndices.size() + 3);
     // Chosen bottom-up, they still join in channel order.
     ASSERT_TRUE(std::is_sorted(before.memberIndices.cbegin(), before.memberIndices.cend()));
@@ -489,11 +489,11 @@ TEST_F(AccessibilityWalk, MembershipGridTogglesChosenCellsAsOneStepInChannelOrde
     EXPECT_EQ(radio->document().undoLabel(), QStringLiteral("Add 3 channels to zone 1"));
     // All ticked now: Space unticks them all, again as one step.
     QTest::keyClick(table, Qt::Key_Space);
-    EXPECT_EQ(radio->zones().first().memberIndices, before.memberIndices);
+    EXPECT_EQ(radio->document().zones().first().memberIndices, before.memberIndices);
     window.undoAction()->trigger();
-    EXPECT_EQ(radio->zones().first().memberIndices, after);
+    EXPECT_EQ(radio->document().zones().first().memberIndices, after);
     window.undoAction()->trigger();
-    EXPECT_EQ(radio->zones().first().memberIndices, before.memberIndices);
+    EXPECT_EQ(radio->document().zones().first().memberIndices, before.memberIndices);
 
     // A click anywhere in a cell, not only on its tick, toggles it.
     const QModelIndex cell = model->index(rows.first(), 1);
@@ -537,7 +537,7 @@ TEST_F(AccessibilityWalk, TabRunsThroughTheWindowInReadingOrder) {
 
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), section->searchField());
-    window.editors()->editChannel(radio->channels().first().number);
+    window.editors()->editChannel(radio->document().channels().first().number);
     QDialog* sheet = window.findChild<QDialog*>();
     ASSERT_NE(sheet, nullptr);
     sheet->reject();

@@ -60,7 +60,7 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     connectAndLoad(standIn);
     WritePanel* panel = window.writePanel();
     EXPECT_FALSE(panel->isVisible()) << "no write yet";
-    radio->deleteChannel(radio->channels().first());
+    radio->document().deleteChannels({radio->document().channels().first().number});
 
     // While the write runs, whatever it is at, the radio is not to be let go.
     // Quitting then asks first; "Cancel" keeps the window.
@@ -84,7 +84,7 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
     ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
-        << radio->log().join('\n').toStdString();
+        << radio->activityLog().lines().join('\n').toStdString();
     radio.drain();
     EXPECT_GT(heldChecks, 3);
     EXPECT_FALSE(everFree) << "Load, Write and Disconnect stay disabled during the write";
@@ -145,10 +145,10 @@ TEST_F(WindowTest, TheDmrDatabaseWriteShowsItsStepsInThePanel) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write to device")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
     ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
-        << radio->log().join('\n').toStdString();
+        << radio->activityLog().lines().join('\n').toStdString();
     EXPECT_TRUE(warned);
     EXPECT_EQ(heading, QStringLiteral("Writing the DMR database"));
-    EXPECT_FALSE(radio->writeSteps().failed()) << radio->log().join('\n').toStdString();
+    EXPECT_FALSE(radio->writeSteps().failed()) << radio->activityLog().lines().join('\n').toStdString();
     for (const QString& row : QStringList{QStringLiteral("Write: Done — 3 entries, 0 KB"),
                                           QStringLiteral("Reboot: Done"),
                                           QStringLiteral("Verify count: Done — 3 entries on the "
@@ -169,10 +169,12 @@ TEST_F(WindowTest, LoadWhileDisconnectedConnectsThenReads) {
             sheet = dialog;
     ASSERT_NE(sheet, nullptr) << "the connection sheet opens";
     ASSERT_TRUE(press(sheet, QStringLiteral("Connect")));
-    ASSERT_TRUE(radio.waitFor([&] { return radio->image() && !radio->status().isWorking(); }))
-        << radio->log().join('\n').toStdString();
+    ASSERT_TRUE(radio.waitFor([&] {
+        return radio->document().image() && !radio->status().isWorking();
+    })) << radio->activityLog().lines().join('\n').toStdString();
     EXPECT_TRUE(radio->status().isConnected());
-    EXPECT_TRUE(radio->dirtyRegions().empty()) << "what was read is what the radio holds";
+    EXPECT_TRUE(radio->document().dirtyRegions().empty())
+        << "what was read is what the radio holds";
     EXPECT_TRUE(!sheet || !sheet->isVisible()) << "the sheet served its purpose";
 }
 
