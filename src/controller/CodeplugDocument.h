@@ -423,8 +423,7 @@ private:
 
     // Many ticks of the membership grid as one step, before announced.
     EditResult setZoneMembershipsQuietly(const QList<std::pair<int, int>>& cells, bool member);
-    EditResult setTalkgroupMembershipsQuietly(const QList<std::pair<int, int>>& cells,
-                                              bool member);
+    EditResult setTalkgroupMembershipsQuietly(const QList<std::pair<int, int>>& cells, bool member);
     // The frame every edit runs in: `codec` changes a copy of the image and
     // returns the regions it wrote (none: refused with `failure`). When no byte
     // differs afterwards, nothing to do. Otherwise the copy becomes the image
