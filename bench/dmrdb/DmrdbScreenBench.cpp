@@ -55,21 +55,18 @@ public:
 // The pane asks nothing modal while its selection and search are edited.
 class NoDialogs final : public nerka::Dialogs {
 public:
-    bool confirm(QWidget*, const QString&, const QString&, const QString&, const QString&,
-                 const QString&) override {
-        return false;
-    }
-    void alert(QWidget*, const QString&, const QString&, const QString&) override {}
-    std::optional<QString> openFile(QWidget*, const QString&, const QStringList&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget*, const QString&, const QStringList&,
-                                    const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QColor> chooseColor(QWidget*, const QString&, const QColor&) override {
-        return std::nullopt;
-    }
+    void confirm(QWidget*, const QString&, const QString&, const QString&, const QString&,
+                 std::function<void()>, const QString&) override {}
+    void confirmLoss(QWidget*, const QString&, const QString&, const QString&, const QString&,
+                     std::function<void()>, std::function<void()>) override {}
+    void alert(QWidget*, const QString&, const QString&, const QString&,
+               std::function<void()>) override {}
+    void openFile(QWidget*, const QString&, const QStringList&,
+                  std::function<void(const QString&)>) override {}
+    void saveFile(QWidget*, const QString&, const QStringList&, const QString&,
+                  std::function<void(const QString&)>) override {}
+    void chooseColor(QWidget*, const QString&, const QColor&,
+                     std::function<void(const QColor&)>) override {}
 };
 
 template <typename T> T* named(QWidget* root, const QString& name) {

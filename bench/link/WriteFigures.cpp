@@ -80,7 +80,7 @@ Counts measure(const Scenario& s, bool wholeRegions) {
                               SerialDevice::kOpenGD77VendorID, SerialDevice::kOpenGD77ProductID};
     controller.registerDevice(device);
     controller.selectPort(device);
-    controller.connect(false);
+    controller.connectRadio(false);
     if (!waitUntil([&] { return controller.status().isConnected(); }))
         return counts;
     controller.readCodeplug();
@@ -93,9 +93,14 @@ Counts measure(const Scenario& s, bool wholeRegions) {
     file.write(encodeCodeplugFile(s.image));
     file.close();
     controller.openCodeplugFile(path);
-    if (!waitUntil([&] { return controller.image() && *controller.image() == s.image; }))
+    if (!waitUntil([&] {
+            return controller.document().image() && *controller.document().image() == s.image;
+        }))
         return counts;
     radio.clearRequests();
+    bool failed = false;
+    QObject::connect(&controller, &RadioController::finished, &controller,
+                     [&failed](const OperationResult& result) { failed = failed || !result.ok(); });
     controller.writeChanges();
     if (!waitUntil([&] {
             return !controller.status().isWorking() && !controller.verificationPending() &&
@@ -108,7 +113,7 @@ Counts measure(const Scenario& s, bool wholeRegions) {
         ++reboot;
     counts.write = int(reboot);
     counts.verify = int(requests.size() - reboot - 2); // without the reboot and the identification
-    counts.ok = reboot < requests.size() && !controller.lastError();
+    counts.ok = reboot < requests.size() && !failed;
     return counts;
 }
 

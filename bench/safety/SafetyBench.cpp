@@ -89,7 +89,7 @@ double backupMs(bool readFirst) {
                               SerialDevice::kOpenGD77VendorID, SerialDevice::kOpenGD77ProductID};
     controller.registerDevice(device);
     controller.selectPort(device);
-    controller.connect(false);
+    controller.connectRadio(false);
     if (!waitFor([&] { return controller.status().isConnected(); }, 10000))
         return -1;
     if (readFirst) {
@@ -104,11 +104,11 @@ double backupMs(bool readFirst) {
         out.write(encodeCodeplugFile(sampleCodeplug(RadioVariant::gd77)));
         out.close();
         controller.openCodeplugFile(file);
-        waitFor([&] { return controller.image().has_value(); }, 5000);
+        waitFor([&] { return controller.document().image().has_value(); }, 5000);
     }
     controller.markRegionsChanged({2});
     bool saved = false;
-    QObject::connect(&controller, &RadioController::lineLogged, &controller,
+    QObject::connect(&controller.activityLog(), &ActivityLog::lineAppended, &controller,
                      [&](const QString& line) {
                          if (line.contains(QStringLiteral("Backup saved: ")))
                              saved = true;

@@ -27,7 +27,7 @@ NERKA_UI_BENCH(channelEditorOpen) {
 
     // Filled through the codecs in one image, then published once.
     CodeplugImage image = blankCodeplug(RadioVariant::gd77);
-    for (int slot = 0; slot < RadioController::kContactCapacity; ++slot) {
+    for (int slot = 0; slot < CodeplugDocument::kContactCapacity; ++slot) {
         const ContactEdit contact{QStringLiteral("Contact %1").arg(slot + 1),
                                   std::uint32_t(2'620'000 + slot), ContactType::group,
                                   TimeSlotOverride::none};
@@ -35,7 +35,7 @@ NERKA_UI_BENCH(channelEditorOpen) {
     }
     controller.applyDecodedImage(image, RadioController::decodeImage(image));
     QList<ChannelEdit> edits;
-    for (int i = 0; i < RadioController::kChannelCapacity; ++i) {
+    for (int i = 0; i < CodeplugDocument::kChannelCapacity; ++i) {
         ChannelEdit edit;
         edit.name = QStringLiteral("CH %1").arg(i + 1);
         edit.rxHz = 438'000'000 + std::uint64_t(i) * 12'500;
@@ -44,16 +44,17 @@ NERKA_UI_BENCH(channelEditorOpen) {
         edit.contactSlot = i;
         edits.append(edit);
     }
-    controller.importChannels(edits);
-    while (const auto talkgroup = controller.newTalkgroup())
-        controller.updateTalkgroup(*talkgroup, QStringLiteral("TG %1").arg(talkgroup->index + 1),
-                                   {talkgroup->index});
-    if (controller.channels().size() != RadioController::kChannelCapacity ||
-        controller.contacts().size() != RadioController::kContactCapacity) {
+    controller.document().importChannels(edits);
+    while (const auto talkgroup = controller.document().newTalkgroup())
+        controller.document().updateTalkgroup(
+            talkgroup->index,
+            TalkgroupEdit{QStringLiteral("TG %1").arg(talkgroup->index + 1), {talkgroup->index}});
+    if (controller.document().channels().size() != CodeplugDocument::kChannelCapacity ||
+        controller.document().contacts().size() != CodeplugDocument::kContactCapacity) {
         std::fprintf(stderr,
                      "channelEditorOpen: codeplug not full (%lld channels, %lld contacts)\n",
-                     static_cast<long long>(controller.channels().size()),
-                     static_cast<long long>(controller.contacts().size()));
+                     static_cast<long long>(controller.document().channels().size()),
+                     static_cast<long long>(controller.document().contacts().size()));
         return;
     }
 

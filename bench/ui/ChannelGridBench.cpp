@@ -60,7 +60,7 @@ struct Setup {
 NERKA_UI_BENCH(bulkEdit) {
     Setup setup;
     RadioController& controller = setup.controller;
-    controller.importChannels(channelEdits(RadioController::kChannelCapacity));
+    controller.document().importChannels(channelEdits(CodeplugDocument::kChannelCapacity));
     WidgetDialogs dialogs;
     ChannelsSection section(controller, dialogs);
     section.show();
@@ -68,11 +68,11 @@ NERKA_UI_BENCH(bulkEdit) {
     std::vector<double> rounds;
     for (int round = 0; round < 7; ++round) {
         const auto started = std::chrono::steady_clock::now();
-        ChannelBulkForm form(controller.channels());
+        ChannelBulkForm form(controller.document().channels());
         form.values.power = round % 2 == 0 ? ChannelPowerLevel::high : ChannelPowerLevel::low;
-        form.setChanged(BulkField::power, true);
+        form.setChanged(ChannelField::power, true);
         const ChannelBulkForm::Result result = form.apply();
-        const EditResult done = controller.updateChannels(result.edits, result.note);
+        const EditResult done = controller.document().updateChannels(result.edits, result.note);
         rounds.push_back(bench::elapsedMs(started));
         if (!done.isDone() || done.changes().channels.changed.size() != 1024) {
             std::fprintf(stderr, "bulkEdit: the edit did not reach every channel\n");
@@ -88,7 +88,7 @@ NERKA_UI_BENCH(pasteRows) {
     for (int round = 0; round < 5; ++round) {
         Setup setup;
         RadioController& controller = setup.controller;
-        controller.importChannels(channelEdits(12));
+        controller.document().importChannels(channelEdits(12));
         QList<RadioChannel> rows;
         for (const ChannelEdit& edit : channelEdits(1000)) {
             RadioChannel channel;
@@ -106,7 +106,7 @@ NERKA_UI_BENCH(pasteRows) {
         const auto started = std::chrono::steady_clock::now();
         section.paste();
         rounds.push_back(bench::elapsedMs(started));
-        if (controller.channels().size() != 1012 ||
+        if (controller.document().channels().size() != 1012 ||
             section.selectedChannelNumbers().size() != 1000) {
             std::fprintf(stderr, "pasteRows: the rows were not pasted\n");
             return;
@@ -118,7 +118,7 @@ NERKA_UI_BENCH(pasteRows) {
 NERKA_UI_BENCH(sortChannels) {
     Setup setup;
     RadioController& controller = setup.controller;
-    controller.importChannels(channelEdits(RadioController::kChannelCapacity));
+    controller.document().importChannels(channelEdits(CodeplugDocument::kChannelCapacity));
     WidgetDialogs dialogs;
     ChannelsSection section(controller, dialogs);
     section.resize(900, 700);

@@ -27,23 +27,23 @@ NERKA_UI_BENCH(channelRefresh) {
     controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
 
     QList<ChannelEdit> edits;
-    for (int i = 0; i < RadioController::kChannelCapacity; ++i) {
+    for (int i = 0; i < CodeplugDocument::kChannelCapacity; ++i) {
         ChannelEdit edit;
         edit.name = QStringLiteral("CH %1").arg(i + 1);
         edit.rxHz = edit.txHz = 430'000'000 + std::uint64_t(i) * 12'500;
         edit.isDMR = i % 2 == 1;
         edits.append(edit);
     }
-    controller.importChannels(edits);
-    if (controller.channels().size() != RadioController::kChannelCapacity) {
+    controller.document().importChannels(edits);
+    if (controller.document().channels().size() != CodeplugDocument::kChannelCapacity) {
         std::fprintf(stderr, "channelRefresh: only %lld channels\n",
-                     static_cast<long long>(controller.channels().size()));
+                     static_cast<long long>(controller.document().channels().size()));
         return;
     }
 
     // Connected before the section, so the clock starts before its model runs.
     std::chrono::steady_clock::time_point started;
-    QObject::connect(&controller, &RadioController::channelsChanged,
+    QObject::connect(&controller.document(), &CodeplugDocument::recordsChanged,
                      [&started] { started = std::chrono::steady_clock::now(); });
     WidgetDialogs dialogs;
     ChannelsSection section(controller, dialogs);
@@ -54,10 +54,10 @@ NERKA_UI_BENCH(channelRefresh) {
 
     std::vector<double> rounds;
     for (int round = 0; round < 21; ++round) {
-        const RadioChannel channel = controller.channels().at(500 + round);
+        const RadioChannel channel = controller.document().channels().at(500 + round);
         ChannelEdit edit = channelEditFrom(channel);
         edit.name = QStringLiteral("Edited %1").arg(round);
-        controller.updateChannel(channel, edit);
+        controller.document().updateChannel(channel.number, edit);
         rounds.push_back(bench::elapsedMs(started));
         QApplication::processEvents();
     }

@@ -36,21 +36,22 @@ NERKA_UI_BENCH(membershipGrid) {
     const CodeplugImage blank = blankCodeplug(RadioVariant::gd77);
     controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
     QList<ChannelEdit> edits;
-    for (int i = 0; i < RadioController::kChannelCapacity; ++i) {
+    for (int i = 0; i < CodeplugDocument::kChannelCapacity; ++i) {
         ChannelEdit edit;
         edit.name = QStringLiteral("CH %1").arg(i + 1);
         edit.rxHz = edit.txHz = 430'000'000 + std::uint64_t(i) * 12'500;
         edits.append(edit);
     }
-    controller.importChannels(edits);
-    for (int z = 0; z < RadioController::kZoneCapacity; ++z) {
+    controller.document().importChannels(edits);
+    for (int z = 0; z < CodeplugDocument::kZoneCapacity; ++z) {
         QList<int> members;
         for (int m = 0; m < 40; ++m)
-            members.append((z * 15 + m) % RadioController::kChannelCapacity);
-        controller.updateZone(*controller.newZone(), QStringLiteral("Zone %1").arg(z + 1), members);
+            members.append((z * 15 + m) % CodeplugDocument::kChannelCapacity);
+        controller.document().updateZone((*controller.document().newZone()).index,
+                                         ZoneEdit{QStringLiteral("Zone %1").arg(z + 1), members});
     }
-    if (controller.channels().size() != RadioController::kChannelCapacity ||
-        controller.zones().size() != RadioController::kZoneCapacity) {
+    if (controller.document().channels().size() != CodeplugDocument::kChannelCapacity ||
+        controller.document().zones().size() != CodeplugDocument::kZoneCapacity) {
         std::fprintf(stderr, "membershipGrid: the codeplug is not full\n");
         return;
     }
@@ -64,7 +65,7 @@ NERKA_UI_BENCH(membershipGrid) {
         grid.repaint();
         QApplication::processEvents();
         opens.push_back(bench::elapsedMs(started));
-        if (grid.table()->model()->columnCount() != RadioController::kZoneCapacity + 1) {
+        if (grid.table()->model()->columnCount() != CodeplugDocument::kZoneCapacity + 1) {
             std::fprintf(stderr, "membershipGrid: the grid misses zones\n");
             return;
         }
@@ -78,7 +79,7 @@ NERKA_UI_BENCH(membershipGrid) {
     QTableView* table = grid.table();
     table->setFocus();
     table->setCurrentIndex(table->model()->index(3, 2));
-    const int before = int(controller.zones().at(1).memberIndices.size());
+    const int before = int(controller.document().zones().at(1).memberIndices.size());
     std::vector<double> toggles;
     for (int round = 0; round < 21; ++round) {
         const auto started = std::chrono::steady_clock::now();
@@ -88,7 +89,7 @@ NERKA_UI_BENCH(membershipGrid) {
         toggles.push_back(bench::elapsedMs(started));
     }
     // 21 toggles of the same cell leave it flipped once.
-    if (int(controller.zones().at(1).memberIndices.size()) == before) {
+    if (int(controller.document().zones().at(1).memberIndices.size()) == before) {
         std::fprintf(stderr, "membershipGrid: Space did not toggle the cell\n");
         return;
     }

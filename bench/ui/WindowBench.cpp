@@ -150,7 +150,7 @@ NERKA_UI_BENCH(windowStall) {
                                      nerka::SerialDevice::kOpenGD77ProductID};
     controller.registerDevice(device);
     controller.selectPort(device);
-    controller.connect(false);
+    controller.connectRadio(false);
     if (!QTest::qWaitFor([&] { return controller.status().isConnected(); }, 10000)) {
         std::fprintf(stderr, "no connection to the stand-in\n");
         return;
@@ -161,8 +161,8 @@ NERKA_UI_BENCH(windowStall) {
     // Nothing running: what the machine's load alone does to the timer.
     const Stall idle = longestGap([] { return false; }, 1000, 1000);
     window.loadFromDevice();
-    const Stall reading =
-        longestGap([&] { return controller.status().isWorking() || !controller.image(); }, 60000);
+    const Stall reading = longestGap(
+        [&] { return controller.status().isWorking() || !controller.document().image(); }, 60000);
 
     const QString csv = dir.filePath(QStringLiteral("ids.csv"));
     {

@@ -68,7 +68,7 @@ void ScreenshotTour::start() {
     when(
         QStringLiteral("the demo radio's codeplug"),
         [this] {
-            return m_radio.status().isConnected() && m_radio.image().has_value() &&
+            return m_radio.status().isConnected() && m_radio.document().image().has_value() &&
                    !m_radio.status().isWorking();
         },
         [this] { importUsers(); });
@@ -84,7 +84,7 @@ void ScreenshotTour::when(const QString& waitingFor, std::function<bool()> ready
         fail(QStringLiteral("gave up waiting for %1 after %2 s; the log:\n%3")
                  .arg(waitingFor)
                  .arg(kTourLimitMs / 1000)
-                 .arg(m_radio.log().join(QLatin1Char('\n'))));
+                 .arg(m_radio.activityLog().lines().join(QLatin1Char('\n'))));
         return;
     }
     QTimer::singleShot(kPollMs, this,
@@ -129,7 +129,7 @@ void ScreenshotTour::takePictures() {
     if (!saveSheet(QStringLiteral("settings")))
         return;
     // A DMR channel shows the editor's fuller form.
-    const auto& channels = m_radio.channels();
+    const auto& channels = m_radio.document().channels();
     const auto dmr = std::find_if(channels.begin(), channels.end(),
                                   [](const RadioChannel& c) { return c.isDMR(); });
     m_window.editors()->editChannel(dmr != channels.end() ? dmr->number : 1);

@@ -5,6 +5,7 @@
 #include "codeplug/AprsCodec.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/MemberLists.h"
 #include "codeplug/ThemeCodec.h"
 #include "controller/PrintableText.h"
@@ -24,10 +25,6 @@ QJsonArray regionsJson(const CodeplugImage& image) {
                                    {QStringLiteral("address"), qint64(r.address)},
                                    {QStringLiteral("length"), r.length}});
     return regions;
-}
-
-QString megahertz(std::uint64_t hz) {
-    return QString::asprintf("%.5f", double(hz) / 1e6);
 }
 
 } // namespace
@@ -100,7 +97,7 @@ QString codeplugSummary(const CodeplugImage& image) {
 
     for (const RadioChannel& c : channels) {
         out << "Channel " << c.number << ": " << printableText(c.name) << " " << rawText(c.mode)
-            << " RX " << megahertz(c.rxHz) << " TX " << megahertz(c.txHz);
+            << " RX " << megahertzText(c.rxHz) << " TX " << megahertzText(c.txHz);
         if (c.isDMR())
             out << " CC" << c.colorCode << " TS" << c.timeSlot;
         else if (c.rxTone || c.txTone)
@@ -119,7 +116,7 @@ QString codeplugSummary(const CodeplugImage& image) {
             << printableText(z.channelNames.join(QStringLiteral(", "))) << ")\n";
     for (const Satellite& s : satellites)
         out << "Satellite " << s.index + 1 << ": " << printableText(s.name) << " RX "
-            << megahertz(s.rxFreq1) << " TX " << megahertz(s.txFreq1) << '\n';
+            << megahertzText(s.rxFreq1) << " TX " << megahertzText(s.txFreq1) << '\n';
     return text;
 }
 

@@ -87,15 +87,13 @@ ControllerSession::ControllerSession(CliContext& context, RadioOptions options)
     if (m_demoDir)
         // Backups of the demo's stand-in go with it, not among the user's radios.
         m_controller->backups().setFolder(m_demoDir->filePath(QStringLiteral("backups")));
-    QObject::connect(m_controller.get(), &RadioController::lineLogged, m_controller.get(),
+    const ActivityLog& log = m_controller->activityLog();
+    QObject::connect(&log, &ActivityLog::lineAppended, m_controller.get(),
                      [this](const QString& line) { printLine(line); });
-    // Every error report sets the last error (and logs its line): its text
-    // goes to standard error as the log shows it.
-    QObject::connect(m_controller.get(), &RadioController::lastErrorChanged, m_controller.get(),
-                     [this] {
-                         if (const auto& error = m_controller->lastError(); error)
-                             printError(printableText(*error));
-                     });
+    // Every error report (after its line) also goes to standard error, as the
+    // log shows it.
+    QObject::connect(&log, &ActivityLog::errorRecorded, m_controller.get(),
+                     [this](const QString& text) { printError(printableText(text)); });
     QObject::connect(m_controller.get(), &RadioController::finished, m_controller.get(),
                      [this](const OperationResult& result) { m_results.append(result); });
     if (m_context.errIsTerminal)
@@ -276,7 +274,7 @@ bool ControllerSession::connect() {
         c.refreshPorts();
         c.selectPort(c.automaticPortChoice(c.ports()));
     }
-    const OperationResult result = run(DeviceOperation::connect, [&c] { c.connect(false); });
+    const OperationResult result = run(DeviceOperation::connect, [&c] { c.connectRadio(false); });
     const bool connected = result.ok() && c.hasInterface() && c.status().isConnected();
     // A port refused or held, or no radio at all: the doctor can say why.
     if (!connected && !m_options.demo && result.linkError &&

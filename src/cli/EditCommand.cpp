@@ -33,10 +33,6 @@ const CliRegistration kEditRegistration{kEdit};
 constexpr double kMaxJsonInteger = 9007199254740992.0;
 constexpr double kMaxDmrId = 99'999'999;  // 8 BCD digits
 constexpr double kMaxBandLimitMHz = 9999; // 4 BCD digits
-// What a channel record can hold: 8 BCD digits of 10 Hz (the last 9 Hz are
-// cut), a colour code of 4 bits, an index into the 8 APRS systems.
-constexpr double kMaxChannelHz = 999'999'999;
-constexpr int kMaxAprsIndex = AprsTable::kEntryCount - 1;
 
 std::optional<ThemeKind> themeKindFromText(const QString& text) {
     if (text == QLatin1String("day"))
@@ -68,15 +64,6 @@ public:
         }
         return qint64(v.toDouble());
     }
-    // null or an integer.
-    std::optional<std::optional<int>> optionalIndex(const char* key, int max) {
-        if (m_object.value(QLatin1String(key)).isNull())
-            return std::optional<int>{};
-        const auto value = integer(key, 0, max);
-        if (!value)
-            return std::nullopt;
-        return std::optional<int>{int(*value)};
-    }
     std::optional<double> real(const char* key) {
         const QJsonValue v = m_object.value(QLatin1String(key));
         if (!v.isDouble()) {
@@ -84,14 +71,6 @@ public:
             return std::nullopt;
         }
         return v.toDouble();
-    }
-    std::optional<bool> boolean(const char* key) {
-        const QJsonValue v = m_object.value(QLatin1String(key));
-        if (!v.isBool()) {
-            fail(QStringLiteral("'%1' must be true or false").arg(QLatin1String(key)));
-            return std::nullopt;
-        }
-        return v.toBool();
     }
     std::optional<QString> text(const char* key) {
         const QJsonValue v = m_object.value(QLatin1String(key));
@@ -159,19 +138,11 @@ public:
         if (has(key))
             field = text(key).value_or(field);
     }
-    void updateBool(const char* key, bool& field) {
-        if (has(key))
-            field = boolean(key).value_or(field);
-    }
     template <typename Int>
     void updateInteger(const char* key, Int& field, double min, double max) {
         if (has(key))
             if (const auto value = integer(key, min, max))
                 field = Int(*value);
-    }
-    void updateIndex(const char* key, std::optional<int>& field, int max) {
-        if (has(key))
-            field = optionalIndex(key, max).value_or(field);
     }
     // A tone of the tone tables, or the value the field holds already (a
     // record read from a radio may hold another). Other values would be stored
@@ -231,8 +202,8 @@ public:
 
     // Runs one operation. Returns the error text when its arguments do not
     // fit the codeplug. The document's result needs no handling here: the
-    // controller logs a done edit and reports a refused one, which sets the
-    // last error and so the exit status.
+    // activity log writes a done edit's line and reports a refused one, which
+    // the session counts as a failure.
     std::optional<QString> run(const QJsonObject& op);
     // The names of every operation, in the table's order (for the error that
     // names the known ones).
@@ -280,10 +251,10 @@ private:
 };
 
 std::optional<RadioChannel> OperationRunner::channel(Args& args, const char* key) {
-    const auto number = args.integer(key, 1, RadioController::kChannelCapacity);
+    const auto number = args.integer(key, 1, CodeplugDocument::kChannelCapacity);
     if (!number)
         return std::nullopt;
-    for (const RadioChannel& ch : c.channels())
+    for (const RadioChannel& ch : c.document().channels())
         if (ch.number == *number)
             return ch;
     args.fail(QStringLiteral("no channel with number %1").arg(*number));
@@ -381,14 +352,15 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
     const auto channelsByNumber = [](bool reorder) {
         return [reorder](R& r, Args& args, const QJsonObject&) -> Result {
             const auto picked = r.pick<RadioChannel>(
-                args, "numbers", r.c.channels(), [](const RadioChannel& ch) { return ch.number; },
-                RadioController::kChannelCapacity, reorder);
+                args, "numbers", r.c.document().channels(),
+                [](const RadioChannel& ch) { return ch.number; },
+                CodeplugDocument::kChannelCapacity, reorder);
             if (!picked)
                 return args.error();
             if (reorder)
-                (void)r.c.reorderChannels(*picked);
+                (void)r.c.document().reorderChannels(recordKeys(*picked));
             else
-                (void)r.c.deleteChannels(*picked);
+                (void)r.c.document().deleteChannels(recordKeys(*picked));
             return std::nullopt;
         };
     };
@@ -400,25 +372,30 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
     static const QList<Operation> table = {
         {QStringLiteral("createChannel"), QStringList{},
          [](R& r, Args&, const QJsonObject&) -> Result {
-             (void)r.c.createChannel();
+             (void)r.c.document().createChannel();
              return std::nullopt;
          }},
         {QStringLiteral("updateChannel"), words({"number", "edit"}),
          [](R& r, Args& args, const QJsonObject& op) { return r.updateChannel(args, op); }},
         {QStringLiteral("importChannels"), words({"preset", "csv"}), withArgs(&R::importChannels)},
         {QStringLiteral("copyChannel"), words({"number"}),
-         onChannel([](RadioController& c, const RadioChannel& ch) { c.copyChannel(ch); })},
+         onChannel([](RadioController& c, const RadioChannel& ch) {
+             c.document().copyChannel(ch.number);
+         })},
         {QStringLiteral("duplicateChannel"), words({"number"}),
-         onChannel(
-             [](RadioController& c, const RadioChannel& ch) { (void)c.duplicateChannel(ch); })},
+         onChannel([](RadioController& c, const RadioChannel& ch) {
+             (void)c.document().duplicateChannel(ch.number);
+         })},
         {QStringLiteral("deleteChannel"), words({"number"}),
-         onChannel([](RadioController& c, const RadioChannel& ch) { (void)c.deleteChannel(ch); })},
+         onChannel([](RadioController& c, const RadioChannel& ch) {
+             (void)c.document().deleteChannels({ch.number});
+         })},
         {QStringLiteral("pasteChannel"), QStringList{},
          [](R& r, Args& args, const QJsonObject&) -> Result {
-             if (!r.c.hasChannelClipboard())
+             if (!r.c.document().hasChannelClipboard())
                  args.fail(QStringLiteral("nothing to paste: copy a channel first"));
              else
-                 (void)r.c.pasteChannelClipboard();
+                 (void)r.c.document().pasteChannelClipboard();
              return args.error();
          }},
         {QStringLiteral("deleteChannels"), words({"numbers"}), channelsByNumber(false)},
@@ -428,10 +405,11 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
         {QStringLiteral("deleteContact"), words({"slot"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto contact = r.record<DMRContact>(
-                     args, "slot", r.c.contacts(), [](const DMRContact& x) { return x.slot; },
-                     RadioController::kContactCapacity - 1,
+                     args, "slot", r.c.document().contacts(),
+                     [](const DMRContact& x) { return x.slot; },
+                     CodeplugDocument::kContactCapacity - 1,
                      QStringLiteral("no contact in slot %1")))
-                 (void)r.c.deleteContact(*contact);
+                 (void)r.c.document().deleteContact(contact->slot);
              return args.error();
          }},
         {QStringLiteral("reorderContacts"), words({"slots"}), withArgs(&R::reorderContacts)},
@@ -440,10 +418,11 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
         {QStringLiteral("deleteTalkgroup"), words({"index"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto talkgroup = r.record<Talkgroup>(
-                     args, "index", r.c.talkgroups(), [](const Talkgroup& x) { return x.index; },
-                     RadioController::kTalkgroupCapacity - 1,
+                     args, "index", r.c.document().talkgroups(),
+                     [](const Talkgroup& x) { return x.index; },
+                     CodeplugDocument::kTalkgroupCapacity - 1,
                      QStringLiteral("no talkgroup with index %1")))
-                 (void)r.c.deleteTalkgroup(*talkgroup);
+                 (void)r.c.document().deleteTalkgroup(talkgroup->index);
              return args.error();
          }},
         {QStringLiteral("reorderTalkgroups"), words({"indices"}), withArgs(&R::reorderTalkgroups)},
@@ -452,9 +431,9 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
         {QStringLiteral("deleteZone"), words({"index"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto zone = r.record<Zone>(
-                     args, "index", r.c.zones(), [](const Zone& x) { return x.index; },
-                     RadioController::kZoneCapacity - 1, QStringLiteral("no zone with index %1")))
-                 (void)r.c.deleteZone(*zone);
+                     args, "index", r.c.document().zones(), [](const Zone& x) { return x.index; },
+                     CodeplugDocument::kZoneCapacity - 1, QStringLiteral("no zone with index %1")))
+                 (void)r.c.document().deleteZone(zone->index);
              return args.error();
          }},
         {QStringLiteral("reorderZones"), words({"indices"}), withArgs(&R::reorderZones)},
@@ -470,10 +449,10 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
              const auto blue = args.real("b");
              if (args.error())
                  return args.error();
-             const auto& theme = *kind == ThemeKind::day ? r.c.dayTheme() : r.c.nightTheme();
+             const auto& theme = r.c.document().theme(*kind);
              if (!theme)
                  return QStringLiteral("the codeplug holds no %1 theme").arg(themeKindKey(*kind));
-             r.c.setThemeColor(*kind, int(*index), *red, *green, *blue);
+             r.c.document().setThemeColor(*kind, int(*index), *red, *green, *blue);
              return std::nullopt;
          }},
         {QStringLiteral("importTheme"), words({"kind", "path"}),
@@ -482,7 +461,7 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
              const auto path = args.text("path");
              if (args.error())
                  return args.error();
-             r.c.importTheme(*path, *kind);
+             r.c.document().importTheme(*path, *kind);
              return std::nullopt;
          }},
         // Checks its own fields: which it takes depends on the satellite.
@@ -490,10 +469,11 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
         {QStringLiteral("deleteSatellite"), words({"index"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto satellite = r.record<Satellite>(
-                     args, "index", r.c.satellites(), [](const Satellite& x) { return x.index; },
-                     RadioController::kSatelliteCapacity - 1,
+                     args, "index", r.c.document().satellites(),
+                     [](const Satellite& x) { return x.index; },
+                     CodeplugDocument::kSatelliteCapacity - 1,
                      QStringLiteral("no satellite with index %1")))
-                 r.c.deleteSatellite(*satellite);
+                 r.c.document().deleteSatellite(satellite->index);
              return args.error();
          }},
     };
@@ -509,45 +489,10 @@ OperationRunner::Result OperationRunner::updateChannel(Args& args, const QJsonOb
         return args.error();
 
     // Fields left out keep the channel's current values.
-    Args e(editValue.toObject());
-    e.onlyKeys({QStringLiteral("name"),           QStringLiteral("rxHz"),
-                QStringLiteral("txHz"),           QStringLiteral("isDMR"),
-                QStringLiteral("powerRaw"),       QStringLiteral("colorCode"),
-                QStringLiteral("timeSlotTS2"),    QStringLiteral("bandwidthWide"),
-                QStringLiteral("rxOnly"),         QStringLiteral("rxTone"),
-                QStringLiteral("txTone"),         QStringLiteral("contactSlot"),
-                QStringLiteral("groupListIndex"), QStringLiteral("squelchMode"),
-                QStringLiteral("squelchLevel"),   QStringLiteral("skipScan"),
-                QStringLiteral("skipZoneScan"),   QStringLiteral("vox"),
-                QStringLiteral("monitor"),        QStringLiteral("powerSave"),
-                QStringLiteral("beep"),           QStringLiteral("aprsIndex")});
     ChannelEdit edit = channelEditFrom(*ch);
-    e.updateText("name", edit.name);
-    e.updateInteger("rxHz", edit.rxHz, 0, kMaxChannelHz);
-    e.updateInteger("txHz", edit.txHz, 0, kMaxChannelHz);
-    e.updateBool("isDMR", edit.isDMR);
-    e.updateInteger("powerRaw", edit.powerRaw, 0, 255);
-    e.updateInteger("colorCode", edit.colorCode, 0, kMaxColorCode);
-    e.updateBool("timeSlotTS2", edit.timeSlotTS2);
-    e.updateBool("bandwidthWide", edit.bandwidthWide);
-    e.updateBool("rxOnly", edit.rxOnly);
-    e.updateTableTone("rxTone", edit.rxTone);
-    e.updateTableTone("txTone", edit.txTone);
-    e.updateIndex("contactSlot", edit.contactSlot, RadioController::kContactCapacity - 1);
-    e.updateIndex("groupListIndex", edit.groupListIndex, RadioController::kTalkgroupCapacity - 1);
-    e.updateChoice("squelchMode", edit.squelchMode, &squelchModeFromRawText,
-                   QStringLiteral("Global, Open, Normal, Closed"));
-    e.updateInteger("squelchLevel", edit.squelchLevel, 1, 9);
-    e.updateBool("skipScan", edit.skipScan);
-    e.updateBool("skipZoneScan", edit.skipZoneScan);
-    e.updateBool("vox", edit.vox);
-    e.updateBool("monitor", edit.monitor);
-    e.updateBool("powerSave", edit.powerSave);
-    e.updateBool("beep", edit.beep);
-    e.updateIndex("aprsIndex", edit.aprsIndex, kMaxAprsIndex);
-    if (e.error())
-        return QStringLiteral("edit: ") + *e.error();
-    (void)c.updateChannel(*ch, edit);
+    if (const auto refused = readChannelEditJson(editValue.toObject(), edit))
+        return QStringLiteral("edit: ") + *refused;
+    (void)c.document().updateChannel(ch->number, edit);
     return std::nullopt;
 }
 
@@ -560,31 +505,31 @@ OperationRunner::Result OperationRunner::importChannels(Args& args) {
         const auto path = args.text("csv");
         if (!path)
             return args.error();
-        c.importChannelCsv(*path);
+        c.document().importChannelCsv(*path);
         return std::nullopt;
     }
     const auto preset = args.text("preset");
     if (!preset)
         return args.error();
     if (*preset == QLatin1String("pmr446"))
-        (void)c.importChannels(pmr446Preset());
+        (void)c.document().importChannels(pmr446Preset());
     else if (*preset == QLatin1String("dpmr446"))
-        (void)c.importChannels(dpmr446Preset());
+        (void)c.document().importChannels(dpmr446Preset());
     else if (*preset == QLatin1String("freenet"))
-        (void)c.importChannels(freenetPreset());
+        (void)c.document().importChannels(freenetPreset());
     else
         return QStringLiteral("'preset' must be one of pmr446, dpmr446, freenet");
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::updateContact(Args& args) {
-    const auto slot = args.integer("slot", 0, RadioController::kContactCapacity - 1);
+    const auto slot = args.integer("slot", 0, CodeplugDocument::kContactCapacity - 1);
     if (!slot)
         return args.error();
     // A slot that holds no contact yet gets one, as the window's "new contact".
     DMRContact contact;
     contact.slot = int(*slot);
-    for (const DMRContact& x : c.contacts())
+    for (const DMRContact& x : c.document().contacts())
         if (x.slot == *slot)
             contact = x;
     ContactEdit edit{contact.name, contact.dmrID, contact.type, contact.timeSlotOverride};
@@ -596,80 +541,80 @@ OperationRunner::Result OperationRunner::updateContact(Args& args) {
                       QStringLiteral("No override, Force TS1, Force TS2"));
     if (args.error())
         return args.error();
-    (void)c.updateContact(contact, edit);
+    (void)c.document().updateContact(contact.slot, edit);
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::reorderContacts(Args& args) {
     const auto picked = pick<DMRContact>(
-        args, "slots", c.contacts(), [](const DMRContact& x) { return x.slot; },
-        RadioController::kContactCapacity - 1, true);
+        args, "slots", c.document().contacts(), [](const DMRContact& x) { return x.slot; },
+        CodeplugDocument::kContactCapacity - 1, true);
     if (!picked)
         return args.error();
-    (void)c.reorderContacts(*picked);
+    (void)c.document().reorderContacts(recordKeys(*picked));
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::updateTalkgroup(Args& args) {
-    const auto index = args.integer("index", 0, RadioController::kTalkgroupCapacity - 1);
+    const auto index = args.integer("index", 0, CodeplugDocument::kTalkgroupCapacity - 1);
     if (!index)
         return args.error();
     Talkgroup talkgroup;
     talkgroup.index = int(*index);
-    for (const Talkgroup& x : c.talkgroups())
+    for (const Talkgroup& x : c.document().talkgroups())
         if (x.index == *index)
             talkgroup = x;
     QString name = talkgroup.name;
     QList<int> members = talkgroup.memberSlots;
     args.updateText("name", name);
-    args.updateIntegers("memberSlots", members, RadioController::kContactCapacity - 1);
+    args.updateIntegers("memberSlots", members, CodeplugDocument::kContactCapacity - 1);
     if (args.error())
         return args.error();
-    (void)c.updateTalkgroup(talkgroup, name, members);
+    (void)c.document().updateTalkgroup(talkgroup.index, TalkgroupEdit{name, members});
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::reorderTalkgroups(Args& args) {
     const auto picked = pick<Talkgroup>(
-        args, "indices", c.talkgroups(), [](const Talkgroup& x) { return x.index; },
-        RadioController::kTalkgroupCapacity - 1, true);
+        args, "indices", c.document().talkgroups(), [](const Talkgroup& x) { return x.index; },
+        CodeplugDocument::kTalkgroupCapacity - 1, true);
     if (!picked)
         return args.error();
-    (void)c.reorderTalkgroups(*picked);
+    (void)c.document().reorderTalkgroups(recordKeys(*picked));
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::updateZone(Args& args) {
-    const auto index = args.integer("index", 0, RadioController::kZoneCapacity - 1);
+    const auto index = args.integer("index", 0, CodeplugDocument::kZoneCapacity - 1);
     if (!index)
         return args.error();
     Zone zone;
     zone.index = int(*index);
-    for (const Zone& x : c.zones())
+    for (const Zone& x : c.document().zones())
         if (x.index == *index)
             zone = x;
     QString name = zone.name;
     QList<int> members = zone.memberIndices;
     args.updateText("name", name);
-    args.updateIntegers("memberIndices", members, RadioController::kChannelCapacity - 1);
+    args.updateIntegers("memberIndices", members, CodeplugDocument::kChannelCapacity - 1);
     if (args.error())
         return args.error();
-    (void)c.updateZone(zone, name, members);
+    (void)c.document().updateZone(zone.index, ZoneEdit{name, members});
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::reorderZones(Args& args) {
     const auto picked = pick<Zone>(
-        args, "indices", c.zones(), [](const Zone& x) { return x.index; },
-        RadioController::kZoneCapacity - 1, true);
+        args, "indices", c.document().zones(), [](const Zone& x) { return x.index; },
+        CodeplugDocument::kZoneCapacity - 1, true);
     if (!picked)
         return args.error();
-    (void)c.reorderZones(*picked);
+    (void)c.document().reorderZones(recordKeys(*picked));
     return std::nullopt;
 }
 
 OperationRunner::Result OperationRunner::writeSettings(Args& args) {
-    DeviceSettings settings = c.settings().value_or(DeviceSettings{});
+    DeviceSettings settings = c.document().settings().value_or(DeviceSettings{});
     args.updateText("call", settings.call);
     args.updateInteger("dmrID", settings.dmrID, 0, kMaxDmrId);
     args.updateInteger("vhfMin", settings.vhfMin, 0, kMaxBandLimitMHz);
@@ -678,7 +623,7 @@ OperationRunner::Result OperationRunner::writeSettings(Args& args) {
     args.updateInteger("uhfMax", settings.uhfMax, 0, kMaxBandLimitMHz);
     if (args.error())
         return args.error();
-    (void)c.writeSettings(settings);
+    (void)c.document().writeSettings(settings);
     return std::nullopt;
 }
 
@@ -695,16 +640,16 @@ OperationRunner::Result OperationRunner::updateSatellite(Args& args) {
     std::optional<Satellite> base;
     if (args.has("index")) {
         const auto index = args.integer("index", 0, kMaxJsonInteger);
-        for (const Satellite& s : c.satellites())
+        for (const Satellite& s : c.document().satellites())
             if (index && s.index == *index)
                 base = s;
     }
     if (!base)
-        base = c.newSatellite();
+        base = c.document().newSatellite();
     if (!base) {
         // The table is full: the controller reports it.
         base = Satellite{};
-        base->index = int(c.satellites().size());
+        base->index = int(c.document().satellites().size());
     }
     Satellite s = *base;
     args.updateText("name", s.name);
@@ -722,7 +667,7 @@ OperationRunner::Result OperationRunner::updateSatellite(Args& args) {
     args.updateTableTone("armTone", s.armTone);
     if (args.error())
         return args.error();
-    c.updateSatellite(s);
+    c.document().updateSatellite(s, c.tleCache());
     return std::nullopt;
 }
 
@@ -791,7 +736,7 @@ int runEdit(CliContext& context) {
 
     controller.openCodeplugFile(parser.positionalArguments().first());
     session.finish();
-    if (!controller.image())
+    if (!controller.document().image())
         return kExitFailed;
 
     OperationRunner runner(controller);

@@ -48,14 +48,14 @@ int runExportCsv(CliContext& context) {
         return kExitFailed;
     controller.openCodeplugFile(parser.positionalArguments().first());
     session.finish();
-    if (session.failed() || !controller.image())
+    if (session.failed() || !controller.document().image())
         return kExitFailed;
     if (layout == kChannels)
-        controller.exportChannelsTable({}, parser.value(output));
+        controller.document().exportChannelsTable({}, parser.value(output));
     else if (layout == kContacts)
-        controller.exportContactsCsv(parser.value(output));
+        controller.document().exportContactsCsv(parser.value(output));
     else
-        controller.exportChannelsCsv({}, parser.value(output));
+        controller.document().exportChannelsCsv({}, parser.value(output));
     session.finish();
     return session.exitCode();
 }

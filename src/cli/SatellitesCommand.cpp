@@ -86,7 +86,7 @@ int runSatellites(CliContext& context) {
 
     controller.openCodeplugFile(codeplugPath);
     session.finish();
-    if (session.failed() || !controller.image())
+    if (session.failed() || !controller.document().image())
         return kExitFailed;
 
     // The keps load refreshes the satellites already in the codeplug and
@@ -118,7 +118,7 @@ int runSatellites(CliContext& context) {
         session.finish();
         return kExitFailed;
     }
-    controller.addSatellites(picked);
+    controller.document().addSatellites(picked);
     session.finish();
 
     controller.saveCodeplugFile(outPath);

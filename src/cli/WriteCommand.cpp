@@ -89,9 +89,9 @@ int runWrite(CliContext& context) {
     const QString path = parser.positionalArguments().first();
     controller.openCodeplugFile(path);
     session.finish();
-    if (session.failed() || !controller.image())
+    if (session.failed() || !controller.document().image())
         return kExitFailed;
-    const int regionCount = int(controller.image()->regions.size());
+    const int regionCount = int(controller.document().image()->regions.size());
     if (regionCount == 0) {
         controller.reportError(QStringLiteral("The file holds no regions to write."));
         session.finish();
@@ -118,7 +118,7 @@ int runWrite(CliContext& context) {
 
     if (!session.connect())
         return kExitFailed;
-    controller.document().writeOnly(regions);
+    controller.writeOnlyRegions(regions);
     InterruptGuard interrupts(controller);
     const OperationResult written =
         session.run(DeviceOperation::writeCodeplug, [&] { controller.writeChanges(); });

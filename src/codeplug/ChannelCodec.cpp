@@ -236,6 +236,12 @@ RegionSet createBlankChannel(int position, CodeplugImage& image) {
     return writeRecordInUse(blankRecord(), *slot, image);
 }
 
+std::optional<RadioChannel> decodeChannelRecord(const QByteArray& record, int number) {
+    if (record.size() != ChannelRecord::kSize)
+        return std::nullopt;
+    return decodeRecord(record, 0, number);
+}
+
 std::optional<QByteArray> readChannelRecord(int position, const CodeplugImage& image) {
     const auto slot = slotOf(image, position);
     if (!slot)

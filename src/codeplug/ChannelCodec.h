@@ -28,6 +28,10 @@ namespace nerka {
 // marks the slot in use.
 [[nodiscard]] RegionSet createBlankChannel(int position, CodeplugImage& image);
 
+// The channel a raw 56-byte record holds, numbered `number`; nothing for
+// any other length.
+[[nodiscard]] std::optional<RadioChannel> decodeChannelRecord(const QByteArray& record, int number);
+
 // The raw 56 bytes of a slot, whether it is in use or not.
 [[nodiscard]] std::optional<QByteArray> readChannelRecord(int position, const CodeplugImage& image);
 

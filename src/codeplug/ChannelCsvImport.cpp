@@ -2,15 +2,11 @@
 
 #include <QStringList>
 
-#include <cctype>
 #include <charconv>
-#include <cmath>
 
 namespace nerka {
 
 namespace {
-
-constexpr double kMaxMegahertz = 1000.0;
 
 bool isLineBreak(QChar c) {
     switch (c.unicode()) {
@@ -83,38 +79,31 @@ std::optional<std::int64_t> parseInteger(const QString& text) {
 
 } // namespace
 
-std::optional<std::uint64_t> parseMegahertz(const QString& text) {
-    QString cleaned = text;
-    cleaned.replace(u',', u'.');
-    cleaned = trimSpacesAndTabs(cleaned);
-    // Only a plain decimal number in ASCII: anything else (white space,
-    // control characters, letters other than an exponent) fails below.
-    const QByteArray ascii = cleaned.toLatin1();
-    if (cleaned.isEmpty() || ascii.size() != cleaned.size())
-        return std::nullopt;
-    const char* begin = ascii.constData();
-    const char* end = begin + ascii.size();
-    if (*begin == '+')
-        ++begin;
-    if (begin == end ||
-        !(std::isdigit(static_cast<unsigned char>(*begin)) || *begin == '.' || *begin == '-'))
-        return std::nullopt;
-    double megahertz = 0;
-    const auto [ptr, ec] = std::from_chars(
-        begin, end, megahertz, std::chars_format::fixed | std::chars_format::scientific);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    if (!(megahertz > 0.0 && megahertz < kMaxMegahertz))
-        return std::nullopt;
-    const auto hz = std::uint64_t(std::llround(megahertz * 1'000'000.0));
-    if (hz > kMaxChannelFrequencyHz)
-        return std::nullopt;
-    return hz;
+QList<ChannelEdit> parseChannelCsv(const QString& text) {
+    QList<int> lines;
+    return parseChannelCsv(text, lines);
 }
 
-QList<ChannelEdit> parseChannelCsv(const QString& text) {
+QList<ChannelEdit> parseChannelCsv(const QString& text, QList<int>& channelLines) {
     QList<ChannelEdit> channels;
-    const QStringList lines = splitAt(text, isLineBreak, true);
+    channelLines.clear();
+    // The non-empty lines, each with its 1-based number in the text.
+    QStringList lines;
+    QList<int> numbers;
+    int number = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isLineBreak(text[i]))
+            continue;
+        if (i > start) {
+            lines.append(text.mid(start, i - start));
+            numbers.append(number);
+        }
+        // CR LF ends one line, not two.
+        if (!(i < text.size() && text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n'))
+            ++number;
+        start = i + 1;
+    }
     for (qsizetype lineIndex = 0; lineIndex < lines.size(); ++lineIndex) {
         const QString line = trimSpacesAndTabs(lines[lineIndex]);
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -158,6 +147,7 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
         if (fields.size() > 6)
             edit.timeSlotTS2 = fields[6].contains(u'2');
         channels.append(edit);
+        channelLines.append(numbers[lineIndex]);
     }
     return channels;
 }
@@ -165,15 +155,18 @@ QList<ChannelEdit> parseChannelCsv(const QString& text) {
 ChannelCsvRead readChannelCsv(const QString& text, const ChannelRowNames& names) {
     if (isRepeaterListCsv(text)) {
         RepeaterListImport list = parseRepeaterListCsv(text);
-        return {
-            ChannelCsvLayout::repeaterList, std::move(list.channels), std::move(list.skipped), {}};
+        return {ChannelCsvLayout::repeaterList, std::move(list.channels),
+                std::move(list.skipped),        {},
+                std::move(list.lines),          {}};
     }
     if (hasChannelRowsHeader(text)) {
         ChannelRowsRead rows = parseChannelRows(text, names);
         return {ChannelCsvLayout::allFields, std::move(rows.channels), std::move(rows.skipped),
-                std::move(rows.zones)};
+                std::move(rows.zones),       std::move(rows.lines),    std::move(rows.unresolved)};
     }
-    return {ChannelCsvLayout::nerka, parseChannelCsv(text), {}, {}};
+    ChannelCsvRead read;
+    read.channels = parseChannelCsv(text, read.lines);
+    return read;
 }
 
 } // namespace nerka

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/ChannelCsvRows.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/RepeaterListCsv.h"
 
@@ -12,15 +13,6 @@
 
 namespace nerka {
 
-// The highest frequency a channel record holds: 8 BCD digits of 10 Hz. A
-// value that rounds to 1000 MHz or more would be stored wrapped.
-inline constexpr std::uint64_t kMaxChannelFrequencyHz = 999'999'999;
-
-// A frequency typed in MHz ("," accepted for "."), in Hz. Nothing unless the
-// whole text, trimmed of spaces and tabs, is a decimal number above 0 and
-// below 1000 whose value in whole Hz is still below 1000 MHz.
-[[nodiscard]] std::optional<std::uint64_t> parseMegahertz(const QString& text);
-
 // Channels from CSV text, one per line, fields separated by "," or ";":
 // Name, RX MHz, TX MHz (defaults to RX), Mode ("DMR" anywhere, else FM),
 // Bandwidth ("25" or "wide", else narrow), colour code, time slot ("2", else 1).
@@ -29,6 +21,9 @@ inline constexpr std::uint64_t kMaxChannelFrequencyHz = 999'999'999;
 // outside 0-15, are skipped; fields not
 // given keep the ChannelEdit defaults. Never fails; the result may be empty.
 [[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text);
+// The same, with each channel's 1-based line in the text (a CR LF pair ends
+// one line) in `lines`.
+[[nodiscard]] QList<ChannelEdit> parseChannelCsv(const QString& text, QList<int>& lines);
 
 // The layouts a channel CSV file may have, told apart by the header row:
 // Nerka's own (above), the repeater list (RepeaterListCsv.h) and the table
@@ -43,6 +38,11 @@ struct ChannelCsvRead {
     QList<SkippedCsvRow> skipped;
     // Per channel, the zones its row names (the layout with every field only).
     QList<QList<int>> zones;
+    // Per channel, its 1-based line in the file.
+    QList<int> lines;
+    // Names of taken rows that the codeplug lacks (the layout with every
+    // field only); those references are left empty.
+    QList<SkippedCsvRow> unresolved;
 };
 
 // A text whose header row names Frequency, Duplex and Offset is read as a

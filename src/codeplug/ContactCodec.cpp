@@ -24,6 +24,10 @@ QString rawText(ContactType type) {
     return QStringLiteral("Group");
 }
 
+QString displayText(ContactType type) {
+    return rawText(type) + QStringLiteral(" Call");
+}
+
 std::optional<ContactType> contactTypeFromRawText(const QString& text) {
     for (ContactType type : kAllContactTypes)
         if (text == rawText(type))

@@ -38,8 +38,11 @@ inline constexpr std::array<ContactType, 3> kAllContactTypes = {
 inline constexpr std::array<TimeSlotOverride, 3> kAllTimeSlotOverrides = {
     TimeSlotOverride::none, TimeSlotOverride::ts1, TimeSlotOverride::ts2};
 
-// "Group", "Private", "All".
+// "Group", "Private", "All": the words of files and JSON.
 [[nodiscard]] QString rawText(ContactType type);
+// "Group Call", "Private Call", "All Call": what the window and the change
+// list show.
+[[nodiscard]] QString displayText(ContactType type);
 [[nodiscard]] std::optional<ContactType> contactTypeFromRawText(const QString& text);
 // "No override", "Force TS1", "Force TS2".
 [[nodiscard]] QString rawText(TimeSlotOverride override);

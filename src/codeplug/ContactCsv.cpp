@@ -1,6 +1,7 @@
 #include "codeplug/ContactCsv.h"
 
 #include "codeplug/CsvText.h"
+#include "codeplug/RecordFieldTables.h"
 
 #include <array>
 
@@ -9,15 +10,47 @@ namespace nerka {
 namespace {
 
 constexpr std::uint32_t kMaxDmrId = 16'777'215;
-const QStringList kColumns{QStringLiteral("Name"), QStringLiteral("DMR-ID"), QStringLiteral("Type"),
-                           QStringLiteral("Time slot")};
+// The header: the CSV headers of the contact field table, in its order.
+const QStringList kColumns = [] {
+    QStringList columns;
+    for (const ContactFieldInfo& row : contactFieldTable())
+        columns.append(row.csvHeader);
+    return columns;
+}();
 
-template <typename T, std::size_t N>
-std::optional<T> fromText(const std::array<T, N>& values, const QString& text) {
-    for (const T value : values) {
-        if (rawText(value).compare(text, Qt::CaseInsensitive) == 0)
-            return value;
+// A call type as any view writes it: "Group", "Private", "All" (the file's
+// own words) or with " Call" after them, as the contact editor and the
+// contact table show them ("All Call", "All call").
+std::optional<ContactType> contactTypeFromCsvText(const QString& text) {
+    QString word = text.simplified();
+    if (word.endsWith(QLatin1String(" call"), Qt::CaseInsensitive))
+        word.chop(5);
+    for (const ContactType type : kAllContactTypes) {
+        if (rawText(type).compare(word, Qt::CaseInsensitive) == 0)
+            return type;
     }
+    return std::nullopt;
+}
+
+// A time slot override as any view writes it: the editor's "No override",
+// "Force TS1", "Force TS2", the time slot alone as the channel views show it
+// ("TS1", "TS2", or "1", "2"), or "None".
+std::optional<TimeSlotOverride> timeSlotOverrideFromCsvText(const QString& text) {
+    QString word = text.simplified();
+    if (word.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0)
+        return TimeSlotOverride::none;
+    for (const TimeSlotOverride slot : kAllTimeSlotOverrides) {
+        if (rawText(slot).compare(word, Qt::CaseInsensitive) == 0)
+            return slot;
+    }
+    if (word.startsWith(QLatin1String("Force "), Qt::CaseInsensitive))
+        return std::nullopt;
+    if (word.startsWith(QLatin1String("TS"), Qt::CaseInsensitive))
+        word = word.mid(2).trimmed();
+    if (word == QLatin1String("1"))
+        return TimeSlotOverride::ts1;
+    if (word == QLatin1String("2"))
+        return TimeSlotOverride::ts2;
     return std::nullopt;
 }
 
@@ -69,7 +102,7 @@ ContactCsvRead parseContactsCsv(const QString& text) {
         }
         edit.dmrID = std::uint32_t(id);
         if (!field(2).isEmpty()) {
-            const auto type = fromText(kAllContactTypes, field(2));
+            const auto type = contactTypeFromCsvText(field(2));
             if (!type) {
                 skip(QStringLiteral("type '%1' unknown").arg(field(2)));
                 continue;
@@ -77,7 +110,7 @@ ContactCsvRead parseContactsCsv(const QString& text) {
             edit.type = *type;
         }
         if (!field(3).isEmpty()) {
-            const auto slot = fromText(kAllTimeSlotOverrides, field(3));
+            const auto slot = timeSlotOverrideFromCsvText(field(3));
             if (!slot) {
                 skip(QStringLiteral("time slot '%1' unknown").arg(field(3)));
                 continue;

@@ -10,8 +10,10 @@ namespace nerka {
 
 // Contacts as CSV: the header row "Name,DMR-ID,Type,Time slot", then one row
 // per contact: Type "Group", "Private" or "All", Time slot "No override",
-// "Force TS1" or "Force TS2" (any case when read; empty reads as Group and
-// No override). Reading back what was written gives the same contacts.
+// "Force TS1" or "Force TS2". Reading accepts, in any case, every text the
+// window shows for them as well: a type with " Call" after it ("All Call"),
+// a time slot as "TS1", "TS2", "1", "2" or "None"; empty reads as Group and
+// No override. Reading back what was written gives the same contacts.
 [[nodiscard]] QString contactsCsv(const QList<DMRContact>& contacts);
 
 struct ContactCsvRead {

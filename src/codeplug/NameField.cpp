@@ -35,4 +35,8 @@ QString decodeName(const QByteArray& field) {
     return QString::fromLatin1(field.constData(), length);
 }
 
+QString storedName(const QString& text, int width) {
+    return decodeName(encodeName(text, width));
+}
+
 } // namespace nerka

@@ -20,4 +20,9 @@ namespace nerka {
 // ISO-8859-1.
 [[nodiscard]] QString decodeName(const QByteArray& field);
 
+// The name as the radio keeps it: cut to `width` characters, each one it
+// cannot store replaced by "?" (what decodeName gives after encodeName).
+// Every path that names a record shows this, never the text as typed.
+[[nodiscard]] QString storedName(const QString& text, int width);
+
 } // namespace nerka

@@ -509,8 +509,10 @@ RepeaterListImport parseRepeaterListCsv(const QString& text) {
         auto row = readRow(columns, record.fields);
         if (auto* reason = std::get_if<Reason>(&row))
             result.skipped.append({record.line, *reason});
-        else
+        else {
             result.channels.append(std::get<ChannelEdit>(row));
+            result.lines.append(record.line);
+        }
     }
     return result;
 }

@@ -35,6 +35,7 @@ struct SkippedCsvRow {
 
 struct RepeaterListImport {
     QList<ChannelEdit> channels; // in row order
+    QList<int> lines;            // per channel, its line
     QList<SkippedCsvRow> skipped;
 };
 

@@ -1,6 +1,9 @@
 #include "controller/ChangeText.h"
 
+#include "codeplug/ChannelFields.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
+#include "codeplug/RecordFieldTables.h"
 #include "codeplug/ThemeCodec.h"
 #include "controller/RecordJson.h"
 
@@ -17,58 +20,15 @@ using Kind = CodeplugChange::Kind;
 // Members named in one phrase before the rest is counted.
 constexpr int kNamedMembers = 8;
 
-// Field labels of each record kind. The record editors (channel, contact,
-// talkgroup, zone, settings and satellite editor) show the same words; the
-// controller cannot use the window's texts, so a label changed there must be
-// changed here too.
-const QHash<QString, QString>& channelLabels() {
-    static const QHash<QString, QString> labels{
-        {QStringLiteral("name"), QStringLiteral("Name")},
-        {QStringLiteral("mode"), QStringLiteral("Mode")},
-        {QStringLiteral("rxHz"), QStringLiteral("RX (MHz)")},
-        {QStringLiteral("txHz"), QStringLiteral("TX (MHz)")},
-        {QStringLiteral("power"), QStringLiteral("Power")},
-        {QStringLiteral("powerRaw"), QStringLiteral("Power")},
-        {QStringLiteral("bandwidthWide"), QStringLiteral("Bandwidth")},
-        {QStringLiteral("rxOnly"), QStringLiteral("Receive only (RX-only)")},
-        {QStringLiteral("timeSlot"), QStringLiteral("Time slot")},
-        {QStringLiteral("colorCode"), QStringLiteral("Farbcode")},
-        {QStringLiteral("rxTone"), QStringLiteral("RX tone")},
-        {QStringLiteral("txTone"), QStringLiteral("TX tone")},
-        {QStringLiteral("contactIndex"), QStringLiteral("Contact (TX)")},
-        {QStringLiteral("groupListIndex"), QStringLiteral("RX group list")},
-        {QStringLiteral("squelchMode"), QStringLiteral("Squelch")},
-        {QStringLiteral("squelchLevel"), QStringLiteral("Squelch level")},
-        {QStringLiteral("skipScan"), QStringLiteral("Skip when scanning")},
-        {QStringLiteral("skipZoneScan"), QStringLiteral("Skip in zone scan")},
-        {QStringLiteral("vox"), QStringLiteral("VOX")},
-        {QStringLiteral("monitor"), QStringLiteral("Monitor (open squelch)")},
-        {QStringLiteral("powerSave"), QStringLiteral("Power save")},
-        {QStringLiteral("beep"), QStringLiteral("Key beep")},
-        {QStringLiteral("aprsIndex"), QStringLiteral("APRS")},
-    };
-    return labels;
-}
-
+// Field labels of the record kinds that have no field table of their own
+// (channels, contacts and settings take theirs from their tables). The record editors show the same
+// words; the controller cannot use the window's texts, so a label changed there must be changed
+// here too.
 const QHash<QString, QString>& otherLabels(Kind kind) {
-    static const QHash<QString, QString> contact{
-        {QStringLiteral("name"), QStringLiteral("Name")},
-        {QStringLiteral("dmrID"), QStringLiteral("DMR-ID")},
-        {QStringLiteral("type"), QStringLiteral("Type")},
-        {QStringLiteral("timeSlotOverride"), QStringLiteral("Time slot override")},
-    };
     static const QHash<QString, QString> members{
         {QStringLiteral("name"), QStringLiteral("Name")},
         {QStringLiteral("memberSlots"), QStringLiteral("Contacts")},
         {QStringLiteral("memberIndices"), QStringLiteral("Channels")},
-    };
-    static const QHash<QString, QString> settings{
-        {QStringLiteral("call"), QStringLiteral("Callsign")},
-        {QStringLiteral("dmrID"), QStringLiteral("DMR-ID")},
-        {QStringLiteral("vhfMin"), QStringLiteral("VHF Minimum (MHz)")},
-        {QStringLiteral("vhfMax"), QStringLiteral("VHF Maximum (MHz)")},
-        {QStringLiteral("uhfMin"), QStringLiteral("UHF Minimum (MHz)")},
-        {QStringLiteral("uhfMax"), QStringLiteral("UHF Maximum (MHz)")},
     };
     static const QHash<QString, QString> satellite{
         {QStringLiteral("name"), QStringLiteral("Name")},
@@ -85,14 +45,10 @@ const QHash<QString, QString>& otherLabels(Kind kind) {
     };
     static const QHash<QString, QString> none;
     switch (kind) {
-    case Kind::contact:
-        return contact;
     case Kind::talkgroup:
     case Kind::zone:
     case Kind::aprs:
         return members;
-    case Kind::settings:
-        return settings;
     case Kind::satellite:
         return satellite;
     default:
@@ -101,7 +57,7 @@ const QHash<QString, QString>& otherLabels(Kind kind) {
 }
 
 QString megahertz(qint64 hz) {
-    return QString::asprintf("%.5f", double(hz) / 1e6);
+    return megahertzText(std::uint64_t(hz));
 }
 
 QString onOff(const QJsonValue& value) {
@@ -121,28 +77,20 @@ QString toneText(const QJsonValue& value, const QString& none) {
 
 QString contactTypeText(const QString& raw) {
     const auto type = contactTypeFromRawText(raw);
-    if (!type)
-        return raw;
-    switch (*type) {
-    case ContactType::group:
-        return QStringLiteral("Group Call");
-    case ContactType::privateCall:
-        return QStringLiteral("Private Call");
-    case ContactType::allCall:
-        return QStringLiteral("All Call");
-    }
-    return raw;
+    return type ? displayText(*type) : raw;
 }
 
 QString channelValue(const QString& field, const QJsonValue& value, const ChangeNames& names) {
-    if (field == QLatin1String("rxHz") || field == QLatin1String("txHz"))
+    const ChannelFieldInfo* row = channelFieldByDumpKey(field);
+    if (row && row->kind == FieldKind::frequency)
         return megahertz(value.toInteger());
-    if (field == QLatin1String("bandwidthWide"))
-        return value.toBool() ? QStringLiteral("25 kHz") : QStringLiteral("12.5 kHz");
-    if (field == QLatin1String("timeSlot"))
-        return QStringLiteral("TS") + QString::number(value.toInt());
-    if (field == QLatin1String("rxTone") || field == QLatin1String("txTone"))
+    if (row && row->kind == FieldKind::tone)
         return toneText(value, QStringLiteral("Off"));
+    // Values the dump keeps as a flag or a number: the table's display text.
+    if (row && (row->id == ChannelField::bandwidth || row->id == ChannelField::timeSlot)) {
+        const bool second = value.isBool() ? value.toBool() : value.toInt() == 2;
+        return row->choices.value(second ? 1 : 0);
+    }
     if (field == QLatin1String("powerRaw")) {
         // The byte behind a level: "Low (2)".
         const int raw = value.toInt();
@@ -230,9 +178,15 @@ int recordNumber(CodeplugChange::Kind kind, int key) {
 QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
     if (kind == Kind::dayTheme || kind == Kind::nightTheme)
         return themeSlotLabel(key);
-    const QHash<QString, QString>& labels =
-        kind == Kind::channel ? channelLabels() : otherLabels(kind);
-    return labels.value(field, field);
+    if (kind == Kind::channel) {
+        const ChannelFieldInfo* row = channelFieldByDumpKey(field);
+        return row ? row->label : field;
+    }
+    if (kind == Kind::contact)
+        return fieldLabelOf(contactFieldTable(), field);
+    if (kind == Kind::settings)
+        return fieldLabelOf(settingsFieldTable(), field);
+    return otherLabels(kind).value(field, field);
 }
 
 QString fieldValueText(CodeplugChange::Kind kind, const QString& field, const QJsonValue& value,
@@ -266,10 +220,8 @@ QString contactText(const DMRContact& contact) {
         kind = QStringLiteral("TG");
         break;
     case ContactType::privateCall:
-        kind = QStringLiteral("Private Call");
-        break;
     case ContactType::allCall:
-        kind = QStringLiteral("All Call");
+        kind = displayText(contact.type);
         break;
     }
     return contact.name + QStringLiteral(" (") + kind + QLatin1Char(' ') +

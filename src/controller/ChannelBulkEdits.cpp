@@ -4,6 +4,7 @@
 
 #include "controller/CodeplugDocument.h"
 
+#include "codeplug/ChannelChecks.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/ZoneCodec.h"
@@ -27,19 +28,14 @@ QString pastedRange(int first, qsizetype count) {
 } // namespace
 
 EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
-                                                const ChannelWriter& write) {
+                                                const ChannelWriter& write,
+                                                const QList<QList<int>>& zones) {
     if (auto refused = guard())
         return *refused;
     if (count == 0)
         return EditResult::nothingToDo();
-    if (m_channels.size() + count > ChannelBank::kTotalChannels) {
-        return EditResult::refused(
-            RefusalKind::full,
-            QStringLiteral("Channel memory is full (max %1): %2 to paste, %3 free.")
-                .arg(ChannelBank::kTotalChannels)
-                .arg(count)
-                .arg(ChannelBank::kTotalChannels - m_channels.size()));
-    }
+    if (const auto full = channelRoomRefusal(count, m_channels.size(), QStringLiteral("paste")))
+        return EditResult::refused(RefusalKind::full, *full);
     if (afterNumber && !channel(*afterNumber))
         afterNumber.reset();
 
@@ -67,13 +63,44 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     for (qsizetype i = 0; i < order.size(); ++i)
         oldToNew.insert(order[i], int(i));
 
+    // The zones the new channels join, with their members renumbered as the
+    // compaction renumbers them; a full zone takes no more.
+    QMap<int, ZoneEdit> joined;
+    int leftOut = 0;
+    for (qsizetype i = 0; i < count && i < zones.size(); ++i) {
+        for (const int index : zones[i]) {
+            const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
+                                           [&](const Zone& z) { return z.index == index; });
+            if (zone == m_zones.cend())
+                continue;
+            if (!joined.contains(index)) {
+                ZoneEdit edit{zone->name, {}};
+                for (const int member : zone->memberIndices)
+                    edit.memberIndices.append(oldToNew.value(member, member));
+                joined.insert(index, edit);
+            }
+            ZoneEdit& edit = joined[index];
+            const int position = int(insertAt + i);
+            if (edit.memberIndices.size() >= zoneMemberLimit())
+                ++leftOut;
+            else if (!edit.memberIndices.contains(position))
+                edit.memberIndices.append(position);
+        }
+    }
+
     const int first = int(insertAt) + 1;
     const QString label = count == 1 ? QStringLiteral("Paste channel %1").arg(first)
                                      : QStringLiteral("Paste %1 channels").arg(count);
-    const QString summary = count == 1
-                                ? QStringLiteral("Channel pasted \u2192 %1.").arg(first)
-                                : QStringLiteral("%1 channels pasted \u2192 %2.")
-                                      .arg(QString::number(count), pastedRange(first, count));
+    QString summary = count == 1 ? QStringLiteral("Channel pasted \u2192 %1.").arg(first)
+                                 : QStringLiteral("%1 channels pasted \u2192 %2.")
+                                       .arg(QString::number(count), pastedRange(first, count));
+    if (!joined.isEmpty()) {
+        summary.chop(1);
+        summary += QStringLiteral("; added to %1 zone(s)").arg(joined.size());
+        if (leftOut > 0)
+            summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
+        summary += QLatin1Char('.');
+    }
     EditResult result = edit(
         label,
         [&](CodeplugImage& image) {
@@ -88,6 +115,8 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
             if (moved.empty())
                 return RegionSet{};
             regions.insert(moved.begin(), moved.end());
+            for (auto it = joined.cbegin(); it != joined.cend(); ++it)
+                regions.merge(applyZoneEdit(it.value(), it.key(), image));
             return regions;
         },
         EditRefusal{RefusalKind::invalid, QStringLiteral("The channels could not be pasted.")},
@@ -97,18 +126,23 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     return result;
 }
 
-EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& records,
-                                                  std::optional<int> afterNumber) {
-    return insertChannelsWith(records.size(), afterNumber,
-                              [&](qsizetype i, int position, CodeplugImage& image) {
-                                  return pasteChannelRecord(records[i], position, image);
-                              });
+EditResult CodeplugDocument::insertChannelRecordsQuietly(const QList<QByteArray>& records,
+                                                         std::optional<int> afterNumber,
+                                                         const QList<QList<int>>& zones) {
+    return insertChannelsWith(
+        records.size(), afterNumber,
+        [&](qsizetype i, int position, CodeplugImage& image) {
+            return pasteChannelRecord(records[i], position, image);
+        },
+        zones);
 }
 
-EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
-                                            std::optional<int> afterNumber) {
+EditResult CodeplugDocument::insertChannelsQuietly(const QList<ChannelEdit>& edits,
+                                                   std::optional<int> afterNumber,
+                                                   const QList<QList<int>>& zones) {
     return insertChannelsWith(
-        edits.size(), afterNumber, [&](qsizetype i, int position, CodeplugImage& image) {
+        edits.size(), afterNumber,
+        [&](qsizetype i, int position, CodeplugImage& image) {
             RegionSet regions = createBlankChannel(position, image);
             if (regions.empty())
                 return regions;
@@ -117,10 +151,12 @@ EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
                 return RegionSet{};
             regions.insert(edited.begin(), edited.end());
             return regions;
-        });
+        },
+        zones);
 }
 
-EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits) {
+EditResult
+CodeplugDocument::updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>& edits) {
     if (edits.isEmpty())
         return EditResult::nothingToDo();
     if (auto refused = guard())
@@ -133,7 +169,7 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
     }
     if (edits.size() == 1) {
         const auto& [number, channelEdit] = edits.first();
-        return updateChannel(number, channelEdit);
+        return updateChannelQuietly(number, channelEdit);
     }
     // Counted after the codec ran: an edit that leaves a channel as it was
     // does not count as a change.
@@ -158,16 +194,23 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
                 ? QStringLiteral("channel %1").arg(result.changes().channels.changed.first())
                 : QStringLiteral("%1 channels").arg(changed));
         Q_EMIT undoStateChanged();
-        result.setSummary(changed == 1 ? QStringLiteral("Channel %1 changed.")
+        QString summary = changed == 1 ? QStringLiteral("Channel %1 changed.")
                                              .arg(result.changes().channels.changed.first())
-                                       : QStringLiteral("%1 channels changed.").arg(changed));
+                                       : QStringLiteral("%1 channels changed.").arg(changed);
+        // Typed values are kept outside the radio's bands, with a word.
+        const QString outside = outsideChannelsNote(edits, BandLimits::of(m_settings));
+        if (!outside.isEmpty()) {
+            summary.chop(1);
+            summary += QStringLiteral("; ") + outside + QLatin1Char('.');
+        }
+        result.setSummary(summary);
     }
     return result;
 }
 
-EditResult CodeplugDocument::importChannelsIntoZones(const QList<ChannelEdit>& edits,
-                                                     const QList<QList<int>>& zones) {
-    EditResult imported = importChannels(edits);
+EditResult CodeplugDocument::importChannelsIntoZonesQuietly(const QList<ChannelEdit>& edits,
+                                                            const QList<QList<int>>& zones) {
+    EditResult imported = importChannelsQuietly(edits);
     if (!imported.isDone())
         return imported;
     // The import fills the lowest free slots in the order of the edits, so

@@ -1,8 +1,10 @@
 #include "controller/CodeplugDocument.h"
 
 #include "codeplug/AprsCodec.h"
+#include "codeplug/ChannelChecks.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
+#include "codeplug/Megahertz.h"
 #include "codeplug/MemberLists.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -17,12 +19,19 @@ namespace {
 // Undo keeps this many steps. Every step shares the unchanged buffers of its
 // neighbours, but each edit detaches the region it wrote (up to ~80 KB).
 constexpr qsizetype kUndoLimit = 100;
-constexpr int kContactCapacity = 1024;
-constexpr int kTalkgroupCapacity = 76;
-constexpr int kZoneCapacity = 68;
 
-const QString kBusyText = QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
+
+// A channel's log line with the band warning of a value typed outside the
+// radio's bands: "Channel 5 changed: 6m Call (RX 52.52500); RX 52.525 MHz
+// outside this radio's bands (…)."
+QString withBandWarning(QString summary, const QString& warning) {
+    if (warning.isEmpty())
+        return summary;
+    if (summary.endsWith(QLatin1Char('.')))
+        summary.chop(1);
+    return summary + QStringLiteral("; ") + warning + QLatin1Char('.');
+}
 
 QString channelFullText() {
     return QStringLiteral("Channel memory is full (max %1).").arg(ChannelBank::kTotalChannels);
@@ -39,10 +48,6 @@ std::optional<int> lowestFree(const QSet<int>& used, int capacity) {
         if (!used.contains(candidate))
             return candidate;
     return std::nullopt;
-}
-
-QString mhz(std::uint64_t hz) {
-    return QString::asprintf("%.5f", double(hz) / 1'000'000.0);
 }
 
 // Keys added, removed and changed between two lists sorted by ascending key.
@@ -124,7 +129,6 @@ QString CodeplugDocument::redoLabel() const {
 // ---- whole codeplug ----
 
 void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& decoded) {
-    ++m_generation;
     m_image = image;
     m_channels = decoded.channels;
     m_contacts = decoded.contacts;
@@ -145,7 +149,6 @@ void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& deco
 }
 
 void CodeplugDocument::clear() {
-    ++m_generation;
     m_image.reset();
     m_baseline.reset();
     m_channels.clear();
@@ -243,9 +246,9 @@ void CodeplugDocument::setUndo(QList<Step> undo, QList<Step> redo) {
 
 std::optional<EditResult> CodeplugDocument::guard() const {
     if (!m_image)
-        return EditResult::refused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
+        return EditResult::silentlyRefused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
     if (m_busy)
-        return EditResult::refused(RefusalKind::busy, kBusyText);
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     return std::nullopt;
 }
 
@@ -325,11 +328,11 @@ EditResult CodeplugDocument::restore(QList<Step>& from, QList<Step>& to, const Q
                             verb + QStringLiteral(": ") + step.label + QLatin1Char('.'));
 }
 
-EditResult CodeplugDocument::undo() {
+EditResult CodeplugDocument::undoQuietly() {
     return restore(m_undo, m_redo, QStringLiteral("Undo"));
 }
 
-EditResult CodeplugDocument::redo() {
+EditResult CodeplugDocument::redoQuietly() {
     return restore(m_redo, m_undo, QStringLiteral("Redo"));
 }
 
@@ -342,16 +345,18 @@ std::optional<int> CodeplugDocument::freeChannelSlot(const QSet<int>& taken) con
     return lowestFree(used, ChannelBank::kTotalChannels);
 }
 
-EditResult CodeplugDocument::updateChannel(int number, const ChannelEdit& edit) {
+EditResult CodeplugDocument::updateChannelQuietly(int number, const ChannelEdit& edit) {
     return this->edit(
         QStringLiteral("Edit channel %1").arg(number),
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
         notLocated("channel", number),
-        QStringLiteral("Channel %1 changed: %2 (RX %3)")
-            .arg(QString::number(number), edit.name, mhz(edit.rxHz)));
+        withBandWarning(QStringLiteral("Channel %1 changed: %2 (RX %3)")
+                            .arg(QString::number(number), storedChannelName(edit.name),
+                                 megahertzText(edit.rxHz)),
+                        channelBandWarning(edit, BandLimits::of(m_settings))));
 }
 
-EditResult CodeplugDocument::createChannel() {
+EditResult CodeplugDocument::createChannelQuietly() {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -367,7 +372,7 @@ EditResult CodeplugDocument::createChannel() {
     return result;
 }
 
-EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
+EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -387,18 +392,25 @@ EditResult CodeplugDocument::addChannel(const ChannelEdit& channelEdit) {
             return regions;
         },
         notLocated("channel", number),
-        QStringLiteral("Channel %1 created: %2 (RX %3)")
-            .arg(QString::number(number), channelEdit.name, mhz(channelEdit.rxHz)));
+        withBandWarning(QStringLiteral("Channel %1 created: %2 (RX %3)")
+                            .arg(QString::number(number), storedChannelName(channelEdit.name),
+                                 megahertzText(channelEdit.rxHz)),
+                        channelBandWarning(channelEdit, BandLimits::of(m_settings))));
     if (result.isDone())
         result.setCreatedKey(number);
     return result;
 }
 
-EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
+EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edits) {
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
         return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nichts zu importieren."));
+    // All rows or none: a part of a list would leave the user to find out
+    // which rows are missing.
+    if (const auto full =
+            channelRoomRefusal(edits.size(), m_channels.size(), QStringLiteral("import")))
+        return EditResult::refused(RefusalKind::full, *full);
     int placed = 0;
     std::optional<int> first;
     std::optional<int> unwritableSlot;
@@ -408,7 +420,7 @@ EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
         for (const ChannelEdit& channelEdit : edits) {
             const auto slot = freeChannelSlot(taken);
             if (!slot)
-                break; // the remaining edits are dropped
+                break; // not reached: the room was checked above
             const RegionSet blank = createBlankChannel(*slot, image);
             if (blank.empty()) {
                 // The image has no room where the layout puts this slot;
@@ -445,7 +457,7 @@ EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits) {
     return result;
 }
 
-EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
+EditResult CodeplugDocument::pasteChannelQuietly(const QByteArray& record) {
     if (auto refused = guard())
         return *refused;
     const auto slot = freeChannelSlot({});
@@ -462,7 +474,7 @@ EditResult CodeplugDocument::pasteChannel(const QByteArray& record) {
     return result;
 }
 
-EditResult CodeplugDocument::duplicateChannel(int original) {
+EditResult CodeplugDocument::duplicateChannelQuietly(int original) {
     if (auto refused = guard())
         return *refused;
     const auto record =
@@ -483,7 +495,7 @@ EditResult CodeplugDocument::duplicateChannel(int original) {
     return result;
 }
 
-EditResult CodeplugDocument::deleteChannels(const QList<int>& numbers) {
+EditResult CodeplugDocument::deleteChannelsQuietly(const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     QSet<int> positions;
@@ -530,7 +542,7 @@ EditResult CodeplugDocument::deleteChannels(const QList<int>& numbers) {
         notLocated("channel", count == 1 ? single : numbers.first()), summary);
 }
 
-EditResult CodeplugDocument::reorderChannels(const QList<int>& numbers) {
+EditResult CodeplugDocument::reorderChannelsQuietly(const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     // `order`: the old slots in their new order. `oldToNew`: every old slot up
@@ -573,7 +585,7 @@ std::optional<int> CodeplugDocument::freeContactSlot() const {
     return lowestFree(used, kContactCapacity);
 }
 
-EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
+EditResult CodeplugDocument::importContactsQuietly(const QList<ContactEdit>& edits) {
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
@@ -606,7 +618,7 @@ EditResult CodeplugDocument::importContacts(const QList<ContactEdit>& edits) {
         notLocated("contact", slots.last() + 1LL), QStringLiteral("%1 imported.").arg(what));
 }
 
-EditResult CodeplugDocument::updateContact(int slot, const ContactEdit& contactEdit) {
+EditResult CodeplugDocument::updateContactQuietly(int slot, const ContactEdit& contactEdit) {
     const bool isNew = std::none_of(m_contacts.begin(), m_contacts.end(),
                                     [&](const DMRContact& c) { return c.slot == slot; });
     // One substitution pass, so a "%n" typed into a name stays as typed.
@@ -628,7 +640,7 @@ RecordReferences CodeplugDocument::referencesToContact(int slot) const {
     return refs;
 }
 
-EditResult CodeplugDocument::deleteContact(int slot) {
+EditResult CodeplugDocument::deleteContactQuietly(int slot) {
     if (auto refused = guard())
         return *refused;
     const auto contact = std::find_if(m_contacts.begin(), m_contacts.end(),
@@ -665,7 +677,7 @@ EditResult CodeplugDocument::deleteContact(int slot) {
         notLocated("contact", slot + 1LL), summary);
 }
 
-EditResult CodeplugDocument::reorderContacts(const QList<int>& slots) {
+EditResult CodeplugDocument::reorderContactsQuietly(const QList<int>& slots) {
     EditResult result = edit(
         QStringLiteral("Reorder contacts"),
         [&](CodeplugImage& image) { return compactContacts(slots, image); },
@@ -689,7 +701,7 @@ std::optional<int> CodeplugDocument::freeTalkgroupIndex() const {
     return lowestFree(used, kTalkgroupCapacity);
 }
 
-EditResult CodeplugDocument::updateTalkgroup(int index, const TalkgroupEdit& groupEdit) {
+EditResult CodeplugDocument::updateTalkgroupQuietly(int index, const TalkgroupEdit& groupEdit) {
     // The codec keeps only as many members as the list holds: more would be
     // dropped without a word.
     if (const int limit = talkgroupMemberLimit(); groupEdit.memberSlots.size() > limit)
@@ -715,7 +727,7 @@ RecordReferences CodeplugDocument::referencesToTalkgroup(int index) const {
     return refs;
 }
 
-EditResult CodeplugDocument::deleteTalkgroup(int index) {
+EditResult CodeplugDocument::deleteTalkgroupQuietly(int index) {
     if (auto refused = guard())
         return *refused;
     if (std::none_of(m_talkgroups.begin(), m_talkgroups.end(),
@@ -740,7 +752,7 @@ EditResult CodeplugDocument::deleteTalkgroup(int index) {
         notLocated("talkgroup", index + 1LL), summary);
 }
 
-EditResult CodeplugDocument::reorderTalkgroups(const QList<int>& indices) {
+EditResult CodeplugDocument::reorderTalkgroupsQuietly(const QList<int>& indices) {
     QList<TalkgroupOrderEntry> order;
     order.reserve(indices.size());
     for (int index : indices) {
@@ -783,7 +795,7 @@ RecordReferences CodeplugDocument::referencesToChannels(const QList<int>& number
     return refs;
 }
 
-EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
+EditResult CodeplugDocument::updateZoneQuietly(int index, const ZoneEdit& zoneEdit) {
     if (const int limit = zoneMemberLimit(); zoneEdit.memberIndices.size() > limit)
         return EditResult::refused(RefusalKind::full,
                                    QStringLiteral("Zone '%1' holds at most %2 channels, not %3.")
@@ -800,7 +812,7 @@ EditResult CodeplugDocument::updateZone(int index, const ZoneEdit& zoneEdit) {
                  QString::number(zoneEdit.memberIndices.size())));
 }
 
-EditResult CodeplugDocument::deleteZone(int index) {
+EditResult CodeplugDocument::deleteZoneQuietly(int index) {
     if (auto refused = guard())
         return *refused;
     if (std::none_of(m_zones.begin(), m_zones.end(),
@@ -812,7 +824,7 @@ EditResult CodeplugDocument::deleteZone(int index) {
         notLocated("zone", index + 1LL), QStringLiteral("Zone %1 deleted.").arg(index + 1));
 }
 
-EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
+EditResult CodeplugDocument::reorderZonesQuietly(const QList<int>& indices) {
     EditResult result = edit(
         QStringLiteral("Reorder zones"),
         [&](CodeplugImage& image) { return compactZones(indices, image); },
@@ -827,7 +839,7 @@ EditResult CodeplugDocument::reorderZones(const QList<int>& indices) {
 
 // ---- settings and themes ----
 
-EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
+EditResult CodeplugDocument::writeSettingsQuietly(const DeviceSettings& settings) {
     EditResult result = edit(
         QStringLiteral("Edit settings"),
         [&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
@@ -846,7 +858,7 @@ EditResult CodeplugDocument::writeSettings(const DeviceSettings& settings) {
     return result;
 }
 
-EditResult CodeplugDocument::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
+EditResult CodeplugDocument::writeThemeQuietly(const QList<ThemeColor>& colors, ThemeKind kind) {
     return edit(
         QStringLiteral("Edit theme (%1)").arg(themeKindText(kind)),
         [&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },

@@ -90,7 +90,7 @@ RadioController::automaticPortChoice(const QList<SerialDevice>& list) const {
     return radio;
 }
 
-void RadioController::connect(bool automatic) {
+void RadioController::connectRadio(bool automatic) {
     const std::optional<SerialDevice> selected = m_selectedPort;
     DeviceFrame frame;
     frame.operation = DeviceOperation::connect;
@@ -154,7 +154,8 @@ void RadioController::connect(bool automatic) {
             [this, automatic] {
                 if (startPendingVerification())
                     return;
-                if (automatic && m_preferences.autoRead() && !image() && dirtyRegions().empty()) {
+                if (automatic && m_preferences.autoRead() && !m_document.image() &&
+                    m_document.dirtyRegions().empty()) {
                     appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
                     readCodeplug();
                 }
@@ -162,7 +163,7 @@ void RadioController::connect(bool automatic) {
     });
 }
 
-void RadioController::disconnect() {
+void RadioController::disconnectRadio() {
     // After whatever runs on the queue now; nothing is sent to the radio.
     postToQueue([this] {
         dropLinkOnQueue();
@@ -198,7 +199,7 @@ void RadioController::startAutoConnect() {
     if (!m_preferences.autoConnect() || !hasRememberedPort(m_preferences) ||
         !m_status.isDisconnected())
         return;
-    log(QStringLiteral("Auto-connect: looking for remembered device…"));
+    logLine(QStringLiteral("Auto-connect: looking for remembered device…"));
     autoConnectAttempt(kFirstWaitSeconds, 0.0);
 }
 
@@ -212,7 +213,7 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
     if (!m_status.isDisconnected() && !connectRunning)
         return;
     if (elapsedSeconds > kGiveUpSeconds && !connectRunning) {
-        log(QStringLiteral("Auto-connect cancelled (30 s timeout)."));
+        logLine(QStringLiteral("Auto-connect cancelled (30 s timeout)."));
         abandonPendingVerification(
             QStringLiteral("Could not verify: the radio did not reconnect."));
         return;
@@ -222,7 +223,7 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
         assignPorts(list);
         if (auto chosen = automaticPortChoice(list)) {
             assignSelectedPort(chosen);
-            connect(true);
+            connectRadio(true);
         }
     }
     const double nextWait = std::min(2.0 * waitSeconds, kLongestWaitSeconds);
@@ -239,7 +240,7 @@ void RadioController::reconnectAfterReboot() {
             QStringLiteral("Could not verify: the radio did not reconnect."));
         return;
     }
-    log(QStringLiteral("Device is rebooting — auto-reconnect will follow…"));
+    logLine(QStringLiteral("Device is rebooting — auto-reconnect will follow…"));
     QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_timeScale)), this, [this] {
         if (m_status.isDisconnected())
             autoConnectAttempt(kFirstWaitSeconds, 0.0);

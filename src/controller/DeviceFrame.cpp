@@ -9,7 +9,6 @@ namespace nerka {
 
 namespace {
 
-const QString kBusy = QStringLiteral("Busy: wait for the running transfer to finish.");
 
 } // namespace
 
@@ -45,7 +44,7 @@ void RadioController::runDeviceOperation(DeviceFrame frame, std::function<Device
     // would run against whatever the first left (a rebooting radio).
     if (holdsStatus && m_runningOperation)
         return endDeviceOperation(
-            OperationResult::failure(operation, OperationErrorKind::busy, kBusy),
+            OperationResult::failure(operation, OperationErrorKind::busy, transferBusyText()),
             frame.reportsRefusal);
     if (frame.needsLink && !hasInterface())
         return endDeviceOperation(

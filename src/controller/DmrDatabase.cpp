@@ -11,12 +11,14 @@
 #include "dmrdb/DMRUserDBImport.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <memory>
 
 namespace nerka {
@@ -31,6 +33,9 @@ const QString kNothingInDownload = QStringLiteral("No usable DMR IDs found in th
 const QString kDownloadFailed = QStringLiteral("Download failed.");
 const QString kDownloadTimedOut = QStringLiteral("Download timed out.");
 const QString kNoDatabaseOnDevice = QStringLiteral("No DMR database found on the device.");
+// How long the count check after a write waits for the radio: the reboot
+// delay and the whole auto-connect schedule, with a little to spare.
+constexpr double kDmrReconnectWindowSeconds = 3.0 + 31.5 + 3.5;
 
 // A new entry list keeps the encoding options of the database it replaces.
 DMRUserDatabase withEntries(const std::optional<DMRUserDatabase>& previous,
@@ -92,8 +97,7 @@ void RadioController::downloadDMRDatabase() {
         [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_dmrDownloadTask = nullptr;
             const auto fail = [this, restoreStatus](const QString& message) {
-                assignLastError(message);
-                appendLogLine(QStringLiteral("Error: ") + message);
+                recordError(message);
                 restoreStatus();
             };
             if (download.tooLarge)
@@ -110,8 +114,7 @@ void RadioController::downloadDMRDatabase() {
                 postToMain([this, result, restoreStatus] {
                     restoreStatus();
                     if (result.entries.isEmpty()) {
-                        assignLastError(kNothingInDownload);
-                        appendLogLine(QStringLiteral("Error: ") + kNothingInDownload);
+                        recordError(kNothingInDownload);
                         return;
                     }
                     assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
@@ -121,8 +124,8 @@ void RadioController::downloadDMRDatabase() {
                 });
             });
         });
-    log(QStringLiteral("Downloading DMR database from ") +
-        WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
+    logLine(QStringLiteral("Downloading DMR database from ") +
+            WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
 }
 
 void RadioController::writeDMRDatabase(const DMRSelection& selection) {
@@ -156,11 +159,15 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
         // With a selection its own line says which entries stay and which
         // do not; those left out need not be over capacity.
         if (!selection.isEmpty())
-            log(selectionSummary(encoded.selection));
+            logLine(selectionSummary(encoded.selection));
         else if (encoded.dropped >= 1)
             line += QStringLiteral(", ") + QString::number(encoded.dropped) +
                     QStringLiteral(" dropped (over capacity)");
-        log(line + QStringLiteral("…"));
+        logLine(line + QStringLiteral("…"));
+        updateWriteSteps([](WriteSteps& steps) {
+            steps.begin(false, true, WriteSubject::dmrDatabase);
+            steps.start(WriteStep::write);
+        });
 
         const auto transfer = [&]() -> std::optional<LinkError> {
             if (auto shown =
@@ -183,18 +190,81 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
                 return finished.error();
             return std::nullopt;
         };
-        if (auto error = transfer())
+        if (auto error = transfer()) {
+            updateWriteSteps([text = error->description()](WriteSteps& steps) {
+                steps.fail(WriteStep::write, text);
+            });
             return writeFailure(*error);
-        rebootAndDisconnect();
+        }
         const int written = int(encoded.written);
+        updateWriteSteps([written, total](WriteSteps& steps) {
+            steps.complete(WriteStep::write, QString::number(written) +
+                                                 QStringLiteral(" entries, ") +
+                                                 QString::number(total / 1024) +
+                                                 QStringLiteral(" KB"));
+            steps.start(WriteStep::reboot);
+        });
+        rebootAndDisconnect();
         return DeviceOutcome::done([this, written] {
             publishReboot();
             assignProgress(1.0);
             assignDmrDBOnDeviceCount(written);
             appendLogLine(
                 QStringLiteral("DMR database written. Device is rebooting — disconnected."));
+            verifyDmrCountAfterReboot(written);
         });
     });
+}
+
+void RadioController::verifyDmrCountAfterReboot(int written) {
+    // The radio comes back on its own (the reconnect after the reboot); its
+    // header must then name every record written. Connection attempts that
+    // fail while it boots are no answer yet.
+    const auto fail = [this](WriteStep step, const QString& text) {
+        updateWriteSteps([step, text](WriteSteps& steps) { steps.fail(step, text); });
+    };
+    auto reconnected = std::make_shared<QMetaObject::Connection>();
+    *reconnected = QObject::connect(
+        this, &RadioController::finished, this,
+        [this, written, reconnected, fail](const OperationResult& result) {
+            if (result.operation != DeviceOperation::connect || !result.ok())
+                return;
+            QObject::disconnect(*reconnected);
+            updateWriteSteps([](WriteSteps& steps) {
+                steps.complete(WriteStep::reboot);
+                steps.start(WriteStep::verify);
+            });
+            auto counted = std::make_shared<QMetaObject::Connection>();
+            *counted = QObject::connect(
+                this, &RadioController::finished, this,
+                [this, written, counted, fail](const OperationResult& count) {
+                    if (count.operation != DeviceOperation::countDmrDatabase)
+                        return;
+                    QObject::disconnect(*counted);
+                    const int onDevice = m_dmrDBOnDeviceCount.value_or(0);
+                    if (!count.ok())
+                        fail(WriteStep::verify, QStringLiteral("Could not verify: ") + count.text);
+                    else if (onDevice != written)
+                        fail(WriteStep::verify,
+                             QStringLiteral("The radio reports %1 entries; %2 were written.")
+                                 .arg(onDevice)
+                                 .arg(written));
+                    else
+                        updateWriteSteps([onDevice](WriteSteps& steps) {
+                            steps.complete(WriteStep::verify,
+                                           QString::number(onDevice) +
+                                               QStringLiteral(" entries on the device"));
+                        });
+                });
+            refreshDMRDatabaseOnDeviceCount(true);
+        });
+    QTimer::singleShot(int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
+                       [reconnected, fail] {
+                           if (QObject::disconnect(*reconnected))
+                               fail(WriteStep::reboot,
+                                    QStringLiteral("Could not verify: the radio did not "
+                                                   "reconnect."));
+                       });
 }
 
 void RadioController::readDMRDatabaseFromDevice() {
@@ -228,9 +298,9 @@ void RadioController::readDMRDatabaseFromDevice() {
                                    ? std::min<qint64>((count - area1Count) * size, areas.area2.size)
                                    : 0;
         const qint64 total = std::max<qint64>(length1 + length2, 1);
-        log(QStringLiteral("Reading DMR database from device: ") + QString::number(count) +
-            QStringLiteral(" entries (") + QString::number(total / 1024) +
-            QStringLiteral(" KB) — this can take a while…"));
+        logLine(QStringLiteral("Reading DMR database from device: ") + QString::number(count) +
+                QStringLiteral(" entries (") + QString::number(total / 1024) +
+                QStringLiteral(" KB) — this can take a while…"));
 
         // Area 1 without its header, then area 2; progress over both.
         auto area1 = radio.readRange(Bank::flash, areas.area1.address, length1,
@@ -314,8 +384,9 @@ void RadioController::exportDMRDatabase(const QString& path) {
             reportError(*failure);
             return;
         }
-        log(QStringLiteral("Exported ") + QString::number(entries.size()) +
-            QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() + QStringLiteral("."));
+        logLine(QStringLiteral("Exported ") + QString::number(entries.size()) +
+                QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() +
+                QStringLiteral("."));
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <utility>
@@ -49,6 +50,11 @@ struct ChangeSet {
     friend bool operator==(const ChangeSet&, const ChangeSet&) = default;
 };
 
+// The refusal of an edit or a device operation while a transfer runs.
+[[nodiscard]] inline QString transferBusyText() {
+    return QStringLiteral("Busy: wait for the running transfer to finish.");
+}
+
 // Why an edit was not made.
 enum class RefusalKind {
     noCodeplug, // nothing loaded
@@ -61,6 +67,9 @@ enum class RefusalKind {
 struct EditRefusal {
     RefusalKind kind = RefusalKind::invalid;
     QString text;
+    // Not worth an error report: an edit without a codeplug does nothing,
+    // silently (the imports say so instead).
+    bool silent = false;
     friend bool operator==(const EditRefusal&, const EditRefusal&) = default;
 };
 
@@ -84,15 +93,36 @@ public:
         r.m_refusal = EditRefusal{kind, std::move(text)};
         return r;
     }
+    static EditResult silentlyRefused(RefusalKind kind, QString text) {
+        EditResult r = refused(kind, std::move(text));
+        r.m_refusal->silent = true;
+        return r;
+    }
     static EditResult nothingToDo() { return EditResult{}; }
+    // The same refusal, reported: for the commands that say when there is
+    // nothing to work on.
+    [[nodiscard]] EditResult reported() const {
+        EditResult r = *this;
+        if (r.m_refusal)
+            r.m_refusal->silent = false;
+        return r;
+    }
 
     [[nodiscard]] Outcome outcome() const { return m_outcome; }
     [[nodiscard]] bool isDone() const { return m_outcome == Outcome::done; }
     [[nodiscard]] bool isRefused() const { return m_outcome == Outcome::refused; }
     [[nodiscard]] bool isNothingToDo() const { return m_outcome == Outcome::nothingToDo; }
     [[nodiscard]] const ChangeSet& changes() const { return m_changes; }
-    // The log line of a done edit ("Channel 20 deleted; removed from 2 zone(s).").
+    // The log line of a done edit ("Channel 20 deleted; removed from 2 zone(s).");
+    // an edit with nothing to do may still say why ("No channel changed; …").
     [[nodiscard]] const QString& summary() const { return m_summary; }
+    // Lines logged before the summary ("Added a satellite block to the codeplug.").
+    [[nodiscard]] const QStringList& notes() const { return m_notes; }
+    void addNote(QString note) { m_notes.append(std::move(note)); }
+    // The error report of a refusal that is not silent; empty otherwise.
+    [[nodiscard]] QString errorText() const {
+        return m_refusal && !m_refusal->silent ? m_refusal->text : QString();
+    }
     [[nodiscard]] const std::optional<EditRefusal>& refusal() const { return m_refusal; }
     // The record a create, paste, duplicate or import brought into being
     // (the lowest key when several were).
@@ -105,6 +135,7 @@ private:
     Outcome m_outcome = Outcome::nothingToDo;
     ChangeSet m_changes;
     QString m_summary;
+    QStringList m_notes;
     std::optional<EditRefusal> m_refusal;
     std::optional<int> m_createdKey;
 };

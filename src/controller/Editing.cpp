@@ -1,15 +1,17 @@
-#include "controller/RadioController.h"
+// The document's edits that add to its core ones: the imports (built-in sets,
+// CSV files, themes), the clipboard, edits with a note in their line, and the
+// blank records an editor starts from.
+
+#include "controller/CodeplugDocument.h"
 
 #include "controller/FileStore.h"
 
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelCsvImport.h"
+#include "codeplug/ChannelIntake.h"
 #include "codeplug/ContactCsv.h"
-#include "codeplug/MemberLists.h"
-#include "satellites/SatelliteCodec.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <QStringDecoder>
 
 namespace nerka {
@@ -37,176 +39,186 @@ CsvFileText readCsvText(const QString& path) {
     return {std::move(text), {}};
 }
 
-// An import's skipped rows follow the count in its one log line:
-// "12 channels imported; 2 rows skipped: …".
-void appendSkippedNote(EditResult& result, const QString& skippedNote) {
-    if (!result.isDone() || skippedNote.isEmpty())
-        return;
+// A note follows the summary in its one log line: "12 channels imported;
+// 2 rows skipped: …".
+EditResult withNote(EditResult result, const QString& note) {
+    if (!result.isDone() || note.isEmpty())
+        return result;
     QString summary = result.summary();
     if (summary.endsWith(QLatin1Char('.')))
         summary.chop(1);
-    result.setSummary(summary + QStringLiteral("; ") + skippedNote + QLatin1Char('.'));
+    result.setSummary(summary + QStringLiteral("; ") + note + QLatin1Char('.'));
+    return result;
+}
+
+EditResult refusedWith(const QString& text) {
+    return EditResult::refused(RefusalKind::invalid, text);
 }
 
 } // namespace
 
-// ---- common steps ----
-
-bool RadioController::editingBlocked() const {
-    // A running write marks the sent regions as written when it finishes, and
-    // a running read replaces the image: an edit made meanwhile would
-    // silently vanish.
-    return m_status.isWorking();
-}
-
-EditResult RadioController::report(EditResult result) {
-    if (result.isDone() && !result.summary().isEmpty())
-        log(result.summary());
-    // Without a codeplug every edit does nothing, silently.
-    if (result.isRefused() && result.refusal()->kind != RefusalKind::noCodeplug)
-        reportError(result.refusal()->text);
-    return result;
-}
-
-bool RadioController::storeEdit(const QString& label, const CodeplugImage& changed,
-                                const RegionSet& regions) {
+EditResult CodeplugDocument::storeEdit(const QString& label, const CodeplugImage& changed,
+                                       const RegionSet& regions) {
     if (regions.empty())
-        return false;
-    const EditResult result = report(m_document.edit(
+        return EditResult::nothingToDo();
+    return edit(
         label,
         [&](CodeplugImage& image) {
             image = changed;
             return regions;
         },
-        EditRefusal{RefusalKind::invalid, QStringLiteral("Nothing was written.")}, QString()));
-    return result.isDone();
-}
-
-EditResult RadioController::undo() {
-    return report(m_document.undo());
-}
-
-EditResult RadioController::redo() {
-    return report(m_document.redo());
+        EditRefusal{RefusalKind::invalid, QStringLiteral("Nothing was written.")}, QString());
 }
 
 // ---- channels ----
 
-EditResult RadioController::updateChannel(const RadioChannel& channel, const ChannelEdit& edit) {
-    return report(m_document.updateChannel(channel.number, edit));
-}
-
-EditResult RadioController::createChannel() {
-    return report(m_document.createChannel());
-}
-
-EditResult RadioController::addChannel(const ChannelEdit& edit) {
-    return report(m_document.addChannel(edit));
-}
-
-EditResult RadioController::importChannels(const QList<ChannelEdit>& edits,
-                                           const QString& skippedNote) {
-    EditResult result = m_document.importChannels(edits);
+EditResult CodeplugDocument::importChannels(const QList<ChannelEdit>& edits,
+                                            const QString& skippedNote) {
     // The import commands say when there is nothing to import into.
-    if (result.isRefused() && result.refusal()->kind == RefusalKind::noCodeplug)
-        reportError(result.refusal()->text);
-    appendSkippedNote(result, skippedNote);
-    return report(std::move(result));
+    return announce(withNote(importChannelsQuietly(edits).reported(), skippedNote));
 }
 
-void RadioController::importChannelCsv(const QString& path) {
+EditResult CodeplugDocument::importChannelCsv(const QString& path) {
+    return announce(importChannelCsvQuietly(path));
+}
+
+EditResult CodeplugDocument::importChannelCsvQuietly(const QString& path) {
     const CsvFileText file = readCsvText(path);
     if (!file.failure.isEmpty())
-        return reportError(file.failure);
+        return refusedWith(file.failure);
     const ChannelCsvRead csv = readChannelCsv(file.text, channelRowNames());
     if (csv.layout != ChannelCsvLayout::nerka) {
         // Nothing is imported from a file without one readable row; the
         // reasons say what to fix.
         if (csv.channels.isEmpty())
-            return reportError(QStringLiteral("No valid channels found in the %1CSV%2.")
+            return refusedWith(QStringLiteral("No valid channels found in the %1CSV%2.")
                                    .arg(csv.layout == ChannelCsvLayout::repeaterList
                                             ? QStringLiteral("repeater-list ")
                                             : QString())
                                    .arg(csv.skipped.isEmpty()
                                             ? QString()
                                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
-        (void)importChannelsIntoZones(csv.channels, csv.zones, skippedRowsText(csv.skipped));
-        return;
-    }
-    if (csv.channels.isEmpty())
-        return reportError(
+    } else if (csv.channels.isEmpty()) {
+        return refusedWith(
             QStringLiteral("No valid channels found in the CSV. Format: Name,RX,TX,Mode,\u2026"));
-    (void)importChannels(csv.channels);
+    }
+    // Rows the radio cannot use are left out and named in the one log line.
+    const ChannelIntake intake = screenChannelCsvRows(csv, BandLimits::of(m_settings));
+    if (intake.edits.isEmpty())
+        return refusedWith(QStringLiteral("No channels imported: %1.").arg(intake.note));
+    if (csv.layout == ChannelCsvLayout::allFields)
+        return withNote(importChannelsIntoZonesQuietly(intake.edits, intake.zones).reported(),
+                        intake.note);
+    return withNote(importChannelsQuietly(intake.edits).reported(), intake.note);
 }
 
-void RadioController::importContactsCsv(const QString& path) {
+EditResult CodeplugDocument::copyChannel(int number) {
+    if (!m_image)
+        return announce(EditResult::silentlyRefused(RefusalKind::noCodeplug, QString()));
+    m_channelClipboard = readChannelRecord(number - 1, *m_image);
+    // Zones stay out: the record copied is pasted as a new channel of its own.
+    const ChannelRowNames names = channelRowNames();
+    const auto copied =
+        m_channelClipboard ? decodeChannelRecord(*m_channelClipboard, number) : std::nullopt;
+    m_channelClipboardNames = {};
+    if (copied && copied->contactIndex)
+        m_channelClipboardNames.contact = names.contacts.value(*copied->contactIndex);
+    if (copied && copied->groupListIndex)
+        m_channelClipboardNames.groupList = names.groupLists.value(*copied->groupListIndex);
+    Q_EMIT channelClipboardChanged();
+    if (!m_channelClipboard)
+        return announce(EditResult::refused(
+            RefusalKind::notFound,
+            QStringLiteral("Could not locate channel %1 in memory.").arg(number)));
+    return announce(EditResult::done({}, QStringLiteral("Channel %1 copied.").arg(number)));
+}
+
+EditResult CodeplugDocument::copyChannels(const QList<int>& numbers) {
+    if (numbers.size() == 1)
+        return copyChannel(numbers.first());
+    if (numbers.isEmpty())
+        return announce(EditResult::nothingToDo());
+    return announce(
+        EditResult::done({}, QStringLiteral("%1 channels copied.").arg(numbers.size())));
+}
+
+EditResult CodeplugDocument::pasteChannelClipboard() {
+    if (!m_channelClipboard)
+        return announce(
+            EditResult::silentlyRefused(RefusalKind::invalid, QStringLiteral("Nothing to paste.")));
+    // The record's contact and group list by the names they had when copied
+    // (one of them may have been deleted or its slot reused since).
+    const ChannelIntake intake =
+        screenChannelRecords({*m_channelClipboard}, {m_channelClipboardNames}, channelRowNames(),
+                             BandLimits::of(m_settings));
+    if (intake.records.isEmpty())
+        return announce(refusedWith(QStringLiteral("No channels pasted: %1.").arg(intake.note)));
+    return announce(withNote(pasteChannelQuietly(intake.records.first()), intake.note));
+}
+
+EditResult CodeplugDocument::nothingPasted(const QString& skippedNote) {
+    if (!skippedNote.isEmpty() && m_image)
+        return announce(
+            refusedWith(QStringLiteral("No channels pasted: ") + skippedNote + QLatin1Char('.')));
+    return announce(EditResult::nothingToDo());
+}
+
+EditResult CodeplugDocument::insertChannelRecords(const QList<QByteArray>& records,
+                                                  std::optional<int> afterNumber,
+                                                  const QList<QList<int>>& zones,
+                                                  const QString& skippedNote) {
+    if (records.isEmpty())
+        return nothingPasted(skippedNote);
+    return announce(
+        withNote(insertChannelRecordsQuietly(records, afterNumber, zones), skippedNote));
+}
+
+EditResult CodeplugDocument::insertChannels(const QList<ChannelEdit>& edits,
+                                            std::optional<int> afterNumber,
+                                            const QString& skippedNote,
+                                            const QList<QList<int>>& zones) {
+    if (edits.isEmpty())
+        return nothingPasted(skippedNote);
+    return announce(withNote(insertChannelsQuietly(edits, afterNumber, zones), skippedNote));
+}
+
+EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,
+                                            const QString& note) {
+    EditResult result = withNote(updateChannelsQuietly(edits), note);
+    if (result.isNothingToDo() && !note.isEmpty() && m_image)
+        result.setSummary(QStringLiteral("No channel changed; ") + note + QLatin1Char('.'));
+    return announce(std::move(result));
+}
+
+EditResult CodeplugDocument::importChannelsIntoZones(const QList<ChannelEdit>& edits,
+                                                     const QList<QList<int>>& zones,
+                                                     const QString& skippedNote) {
+    return announce(withNote(importChannelsIntoZonesQuietly(edits, zones).reported(), skippedNote));
+}
+
+// ---- contacts, talkgroups, zones ----
+
+EditResult CodeplugDocument::importContactsCsv(const QString& path) {
+    return announce(importContactsCsvQuietly(path));
+}
+
+EditResult CodeplugDocument::importContactsCsvQuietly(const QString& path) {
     const CsvFileText file = readCsvText(path);
     if (!file.failure.isEmpty())
-        return reportError(file.failure);
+        return refusedWith(file.failure);
     const ContactCsvRead csv = parseContactsCsv(file.text);
     if (csv.contacts.isEmpty())
-        return reportError(
+        return refusedWith(
             QStringLiteral("No valid contacts found in the CSV%1")
                 .arg(csv.skipped.isEmpty()
                          ? QStringLiteral(". Format: Name,DMR-ID,Type,Time slot")
                          : QStringLiteral(": ") + skippedRowsText(csv.skipped) + u'.'));
-    EditResult result = m_document.importContacts(csv.contacts);
-    if (result.isRefused() && result.refusal()->kind != RefusalKind::busy)
-        return reportError(result.refusal()->text);
-    if (!csv.skipped.isEmpty())
-        appendSkippedNote(result, skippedRowsText(csv.skipped));
-    (void)report(std::move(result));
+    EditResult result = importContactsQuietly(csv.contacts).reported();
+    return csv.skipped.isEmpty() ? result : withNote(result, skippedRowsText(csv.skipped));
 }
 
-void RadioController::copyChannel(const RadioChannel& channel) {
-    if (!image())
-        return;
-    const int number = channel.number;
-    const auto record = readChannelRecord(number - 1, *image());
-    assignChannelClipboard(record);
-    if (!record)
-        return reportError(QStringLiteral("Could not locate channel %1 in memory.").arg(number));
-    log(QStringLiteral("Channel %1 copied.").arg(number));
-}
-
-EditResult RadioController::pasteChannel(const QByteArray& record) {
-    return report(m_document.pasteChannel(record));
-}
-
-EditResult RadioController::pasteChannelClipboard() {
-    if (!m_channelClipboard)
-        return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nothing to paste."));
-    return pasteChannel(*m_channelClipboard);
-}
-
-EditResult RadioController::duplicateChannel(const RadioChannel& channel) {
-    return report(m_document.duplicateChannel(channel.number));
-}
-
-EditResult RadioController::deleteChannel(const RadioChannel& channel) {
-    return report(m_document.deleteChannels({channel.number}));
-}
-
-EditResult RadioController::deleteChannels(const QList<RadioChannel>& channels) {
-    QList<int> numbers;
-    numbers.reserve(channels.size());
-    for (const RadioChannel& channel : channels)
-        numbers.append(channel.number);
-    return report(m_document.deleteChannels(numbers));
-}
-
-EditResult RadioController::reorderChannels(const QList<RadioChannel>& newOrder) {
-    QList<int> numbers;
-    numbers.reserve(newOrder.size());
-    for (const RadioChannel& channel : newOrder)
-        numbers.append(channel.number);
-    return report(m_document.reorderChannels(numbers));
-}
-
-// ---- contacts ----
-
-std::optional<DMRContact> RadioController::newContact() const {
-    const auto slot = m_document.freeContactSlot();
+std::optional<DMRContact> CodeplugDocument::newContact() const {
+    const auto slot = freeContactSlot();
     if (!slot)
         return std::nullopt;
     DMRContact contact;
@@ -214,25 +226,8 @@ std::optional<DMRContact> RadioController::newContact() const {
     return contact;
 }
 
-EditResult RadioController::updateContact(const DMRContact& contact, const ContactEdit& edit) {
-    return report(m_document.updateContact(contact.slot, edit));
-}
-
-EditResult RadioController::deleteContact(const DMRContact& contact) {
-    return report(m_document.deleteContact(contact.slot));
-}
-
-EditResult RadioController::reorderContacts(const QList<DMRContact>& newOrder) {
-    QList<int> slots;
-    for (const DMRContact& contact : newOrder)
-        slots.append(contact.slot);
-    return report(m_document.reorderContacts(slots));
-}
-
-// ---- talkgroups (RX group lists) ----
-
-std::optional<Talkgroup> RadioController::newTalkgroup() const {
-    const auto index = m_document.freeTalkgroupIndex();
+std::optional<Talkgroup> CodeplugDocument::newTalkgroup() const {
+    const auto index = freeTalkgroupIndex();
     if (!index)
         return std::nullopt;
     Talkgroup talkgroup;
@@ -240,26 +235,8 @@ std::optional<Talkgroup> RadioController::newTalkgroup() const {
     return talkgroup;
 }
 
-EditResult RadioController::updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
-                                            const QList<int>& memberSlots) {
-    return report(m_document.updateTalkgroup(talkgroup.index, TalkgroupEdit{name, memberSlots}));
-}
-
-EditResult RadioController::deleteTalkgroup(const Talkgroup& talkgroup) {
-    return report(m_document.deleteTalkgroup(talkgroup.index));
-}
-
-EditResult RadioController::reorderTalkgroups(const QList<Talkgroup>& newOrder) {
-    QList<int> indices;
-    for (const Talkgroup& talkgroup : newOrder)
-        indices.append(talkgroup.index);
-    return report(m_document.reorderTalkgroups(indices));
-}
-
-// ---- zones ----
-
-std::optional<Zone> RadioController::newZone() const {
-    const auto index = m_document.freeZoneIndex();
+std::optional<Zone> CodeplugDocument::newZone() const {
+    const auto index = freeZoneIndex();
     if (!index)
         return std::nullopt;
     Zone zone;
@@ -267,74 +244,52 @@ std::optional<Zone> RadioController::newZone() const {
     return zone;
 }
 
-EditResult RadioController::updateZone(const Zone& zone, const QString& name,
-                                       const QList<int>& memberIndices) {
-    return report(m_document.updateZone(zone.index, ZoneEdit{name, memberIndices}));
-}
+// ---- themes ----
 
-EditResult RadioController::deleteZone(const Zone& zone) {
-    return report(m_document.deleteZone(zone.index));
-}
-
-EditResult RadioController::reorderZones(const QList<Zone>& newOrder) {
-    QList<int> indices;
-    for (const Zone& zone : newOrder)
-        indices.append(zone.index);
-    return report(m_document.reorderZones(indices));
-}
-
-// ---- device settings and themes ----
-
-EditResult RadioController::writeSettings(const DeviceSettings& settings) {
-    return report(m_document.writeSettings(settings));
-}
-
-EditResult RadioController::writeTheme(const QList<ThemeColor>& colors, ThemeKind kind) {
-    return report(m_document.writeTheme(colors, kind));
-}
-
-void RadioController::setThemeColor(ThemeKind kind, int index, double r, double g, double b) {
-    const auto& current = m_document.theme(kind);
-    if (!image() || !current || index < 0 || index >= current->size())
-        return;
+EditResult CodeplugDocument::setThemeColor(ThemeKind kind, int index, double r, double g,
+                                           double b) {
+    const auto& current = theme(kind);
+    if (!m_image || !current || index < 0 || index >= current->size())
+        return announce(EditResult::nothingToDo());
     QList<ThemeColor> colors = *current;
     colors[index] = ThemeColor{r, g, b};
-    (void)writeTheme(colors, kind);
+    return writeTheme(colors, kind);
 }
 
-void RadioController::importTheme(const QString& path, ThemeKind kind) {
-    const auto& current = m_document.theme(kind);
-    if (!image() || !current)
-        return reportError(QStringLiteral("Kein Theme im Codeplug vorhanden."));
-    if (editingBlocked())
-        return reportError(QStringLiteral("Busy: wait for the running transfer to finish."));
+EditResult CodeplugDocument::importTheme(const QString& path, ThemeKind kind) {
+    return announce(importThemeQuietly(path, kind));
+}
+
+EditResult CodeplugDocument::importThemeQuietly(const QString& path, ThemeKind kind) {
+    if (!m_image || !theme(kind))
+        return EditResult::refused(RefusalKind::noCodeplug,
+                                   QStringLiteral("Kein Theme im Codeplug vorhanden."));
+    if (m_busy)
+        return EditResult::refused(RefusalKind::busy, transferBusyText());
     // Only the first 64 bytes are colours; the size limit keeps a wrong pick
     // (a huge file, a device) from being pulled into memory.
     const auto read = FileStore::read(path, FileStore::Kind::theme);
     if (const auto* failure = std::get_if<QString>(&read))
-        return reportError(*failure);
+        return refusedWith(*failure);
     const auto colors = parseGtm(std::get<QByteArray>(read).left(ThemeBlock::kDataSize));
     if (!colors)
-        return reportError(QStringLiteral("Invalid .gtm file."));
-    if (!writeTheme(*colors, kind).isDone())
-        return;
-    log(QStringLiteral("Theme (%1) imported from %2.")
-            .arg(themeKindText(kind), QFileInfo(path).fileName()));
+        return refusedWith(QStringLiteral("Invalid .gtm file."));
+    EditResult result = writeThemeQuietly(*colors, kind);
+    if (result.isDone())
+        result.setSummary(QStringLiteral("Theme (%1) imported from %2.")
+                              .arg(themeKindText(kind), QFileInfo(path).fileName()));
+    return result;
 }
 
-bool RadioController::exportTheme(ThemeKind kind, const QString& path) {
-    const auto& theme = m_document.theme(kind);
-    if (!theme) {
-        reportError(QStringLiteral("Kein Theme vorhanden."));
-        return false;
-    }
-    if (auto failure = FileStore::write(path, encodeGtm(*theme))) {
-        reportError(*failure);
-        return false;
-    }
-    log(QStringLiteral("Theme (%1) exported to %2.")
-            .arg(themeKindText(kind), QFileInfo(path).fileName()));
-    return true;
+EditResult CodeplugDocument::exportTheme(ThemeKind kind, const QString& path) {
+    const auto& colors = theme(kind);
+    if (!colors)
+        return announce(refusedWith(QStringLiteral("Kein Theme vorhanden.")));
+    if (auto failure = FileStore::write(path, encodeGtm(*colors)))
+        return announce(refusedWith(*failure));
+    return announce(
+        EditResult::done({}, QStringLiteral("Theme (%1) exported to %2.")
+                                 .arg(themeKindText(kind), QFileInfo(path).fileName())));
 }
 
 } // namespace nerka

@@ -4,7 +4,10 @@
 
 #include "controller/CodeplugDocument.h"
 
+#include <QMap>
 #include <QSet>
+
+#include <functional>
 
 #include <algorithm>
 
@@ -48,6 +51,54 @@ QList<int> distinctNumbers(const QList<int>& numbers) {
     return out;
 }
 
+// Puts `key` into `members` after the last member that sorts before it (at
+// the front when none does). A list kept in key order stays in key order; a
+// list the user ordered keeps its order and takes the key near its neighbours.
+void insertInKeyOrder(QList<int>& members, int key) {
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < members.size(); ++i)
+        if (members[i] < key)
+            at = i + 1;
+    members.insert(at, key);
+}
+
+// One list's members before and after a grid edit.
+struct GridListChange {
+    int index = 0;
+    QString name;
+    QList<int> before;
+    QList<int> after;
+};
+
+// Applies the cells to the lists (found through `membersOf`), in list index
+// order. Keys are stored as given; `toStored` maps a record key to what the
+// list holds (a channel number to its 0-based position, a slot to itself).
+QList<GridListChange> gridChanges(const QList<std::pair<int, int>>& cells, bool member,
+                                  const std::function<const QList<int>*(int, QString&)>& membersOf,
+                                  const std::function<int(int)>& toStored) {
+    QMap<int, GridListChange> lists;
+    for (const auto& [list, key] : cells) {
+        if (!lists.contains(list)) {
+            QString name;
+            const QList<int>* members = membersOf(list, name);
+            if (!members)
+                continue;
+            lists.insert(list, {list, name, *members, *members});
+        }
+        GridListChange& change = lists[list];
+        const int stored = toStored(key);
+        if (member && !change.after.contains(stored))
+            insertInKeyOrder(change.after, stored);
+        else if (!member)
+            change.after.removeAll(stored);
+    }
+    QList<GridListChange> changed;
+    for (const GridListChange& change : lists)
+        if (change.after != change.before)
+            changed.append(change);
+    return changed;
+}
+
 } // namespace
 
 int CodeplugDocument::zoneMemberLimit(std::optional<RadioVariant> variant) {
@@ -74,7 +125,8 @@ int CodeplugDocument::talkgroupMemberLimit() const {
     return talkgroupMemberLimit(m_image ? m_image->variant : std::nullopt);
 }
 
-EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numbers, bool member) {
+EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int>& numbers,
+                                                      bool member) {
     if (auto refused = guard())
         return *refused;
     const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
@@ -123,8 +175,133 @@ EditResult CodeplugDocument::setZoneMembership(int index, const QList<int>& numb
                  QString::number(zoneEdit.memberIndices.size())));
 }
 
-EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
-                                                    const QList<int>& numbers) {
+EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int, int>>& cells,
+                                               bool member) {
+    if (auto refused = guard())
+        return *refused;
+    for (const auto& [zoneIndex, number] : cells) {
+        if (std::none_of(m_zones.cbegin(), m_zones.cend(),
+                         [&](const Zone& z) { return z.index == zoneIndex; }))
+            return EditResult::refused(RefusalKind::notFound,
+                                       membershipNotLocated("zone", zoneIndex + 1).text);
+        if (member && !channel(number))
+            return EditResult::refused(RefusalKind::notFound,
+                                       membershipNotLocated("channel", number).text);
+    }
+    const QList<GridListChange> changes = gridChanges(
+        cells, member,
+        [this](int index, QString& name) -> const QList<int>* {
+            for (const Zone& zone : m_zones)
+                if (zone.index == index) {
+                    name = zone.name;
+                    return &zone.memberIndices;
+                }
+            return nullptr;
+        },
+        [](int number) { return number - 1; });
+    if (changes.isEmpty())
+        return EditResult::nothingToDo();
+    const int limit = zoneMemberLimit();
+    qsizetype moved = 0;
+    for (const GridListChange& change : changes) {
+        if (change.after.size() > limit)
+            return EditResult::refused(
+                RefusalKind::full,
+                QStringLiteral("Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be "
+                               "added.")
+                    .arg(change.name, QString::number(limit),
+                         QString::number(change.before.size()),
+                         countedNoun(change.after.size() - change.before.size(), "channel",
+                                     "channels")));
+        moved += std::abs(change.after.size() - change.before.size());
+    }
+    // One tick reads as before: "Add channel 4 to zone 1".
+    const QString what = cells.size() == 1 && moved == 1
+                             ? QStringLiteral("channel %1").arg(cells.first().second)
+                             : countedNoun(moved, "channel", "channels");
+    const QString where = changes.size() == 1
+                              ? QStringLiteral("zone %1").arg(changes.first().index + 1)
+                              : countedNoun(changes.size(), "zone", "zones");
+    const QString label = member ? QStringLiteral("Add %1 to %2").arg(what, where)
+                                 : QStringLiteral("Remove %1 from %2").arg(what, where);
+    return edit(
+        label,
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (const GridListChange& change : changes) {
+                const RegionSet wrote =
+                    applyZoneEdit(ZoneEdit{change.name, change.after}, change.index, image);
+                if (wrote.empty())
+                    return RegionSet{};
+                regions.insert(wrote.begin(), wrote.end());
+            }
+            return regions;
+        },
+        membershipNotLocated("zone", changes.first().index + 1), label + u'.');
+}
+
+EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pair<int, int>>& cells,
+                                                    bool member) {
+    if (auto refused = guard())
+        return *refused;
+    for (const auto& [groupIndex, slot] : cells) {
+        if (std::none_of(m_talkgroups.cbegin(), m_talkgroups.cend(),
+                         [&](const Talkgroup& t) { return t.index == groupIndex; }))
+            return EditResult::refused(RefusalKind::notFound,
+                                       membershipNotLocated("talkgroup", groupIndex + 1).text);
+        if (member && std::none_of(m_contacts.cbegin(), m_contacts.cend(),
+                                   [&](const DMRContact& c) { return c.slot == slot; }))
+            return EditResult::refused(RefusalKind::notFound,
+                                       membershipNotLocated("contact", slot + 1).text);
+    }
+    const QList<GridListChange> changes = gridChanges(
+        cells, member,
+        [this](int index, QString& name) -> const QList<int>* {
+            for (const Talkgroup& group : m_talkgroups)
+                if (group.index == index) {
+                    name = group.name;
+                    return &group.memberSlots;
+                }
+            return nullptr;
+        },
+        [](int slot) { return slot; });
+    if (changes.isEmpty())
+        return EditResult::nothingToDo();
+    const int limit = talkgroupMemberLimit();
+    qsizetype moved = 0;
+    for (const GridListChange& change : changes) {
+        if (change.after.size() > limit)
+            return EditResult::refused(RefusalKind::full,
+                                       QStringLiteral("Talkgroup '%1' holds at most %2 contacts.")
+                                           .arg(change.name, QString::number(limit)));
+        moved += std::abs(change.after.size() - change.before.size());
+    }
+    const QString what = cells.size() == 1 && moved == 1
+                             ? QStringLiteral("contact %1").arg(cells.first().second + 1)
+                             : countedNoun(moved, "contact", "contacts");
+    const QString where = changes.size() == 1
+                              ? QStringLiteral("talkgroup %1").arg(changes.first().index + 1)
+                              : countedNoun(changes.size(), "talkgroup", "talkgroups");
+    const QString label = member ? QStringLiteral("Add %1 to %2").arg(what, where)
+                                 : QStringLiteral("Remove %1 from %2").arg(what, where);
+    return edit(
+        label,
+        [&](CodeplugImage& image) {
+            RegionSet regions;
+            for (const GridListChange& change : changes) {
+                const RegionSet wrote = applyTalkgroupEdit(
+                    TalkgroupEdit{change.name, change.after}, change.index, image);
+                if (wrote.empty())
+                    return RegionSet{};
+                regions.insert(wrote.begin(), wrote.end());
+            }
+            return regions;
+        },
+        membershipNotLocated("talkgroup", changes.first().index + 1), label + u'.');
+}
+
+EditResult CodeplugDocument::createZoneFromChannelsQuietly(const QString& name,
+                                                           const QList<int>& numbers) {
     if (auto refused = guard())
         return *refused;
     // A zone without a name is not decoded: it would be created invisible.
@@ -160,7 +337,7 @@ EditResult CodeplugDocument::createZoneFromChannels(const QString& name,
     return result;
 }
 
-EditResult CodeplugDocument::setTalkgroupMembership(int index, int slot, bool member) {
+EditResult CodeplugDocument::setTalkgroupMembershipQuietly(int index, int slot, bool member) {
     if (auto refused = guard())
         return *refused;
     const auto group = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),

@@ -1,11 +1,8 @@
 #include "controller/RadioController.h"
 
-#include "controller/PrintableText.h"
-
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/MemberLists.h"
 #include "controller/ControllerLink.h"
-#include "controller/PrintableText.h"
 #include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
 
@@ -17,10 +14,6 @@
 
 namespace nerka {
 
-namespace {
-const QString kBullet = QStringLiteral("\u2022 ");
-}
-
 RadioController::RadioController(QSettings* settings, QObject* parent)
     : QObject(parent), m_preferences(settings),
       m_portLister([](bool showAll) { return filterPorts(enumerateSerialDevices(), showAll); }),
@@ -29,40 +22,10 @@ RadioController::RadioController(QSettings* settings, QObject* parent)
       m_satnogsServiceUrl(
           WebServices::baseUrl(WebServices::kSatnogsBase, WebServices::kSatnogsEnv)),
       m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {
-    QObject::connect(&m_document, &CodeplugDocument::recordsChanged, this,
-                     &RadioController::relayRecordChanges);
-    QObject::connect(&m_document, &CodeplugDocument::imageChanged, this,
-                     &RadioController::imageChanged);
-    QObject::connect(&m_document, &CodeplugDocument::dirtyRegionsChanged, this,
-                     &RadioController::dirtyRegionsChanged);
-    QObject::connect(&m_document, &CodeplugDocument::undoStateChanged, this,
-                     &RadioController::undoStateChanged);
+    // Every edit's result becomes its lines in the activity log.
+    QObject::connect(&m_document, &CodeplugDocument::edited, &m_activityLog, &ActivityLog::record);
     watchPortPresence();
     QObject::connect(this, &RadioController::finished, this, &RadioController::trackWriteSteps);
-}
-
-void RadioController::relayRecordChanges(const ChangeSet& changes) {
-    // Views of single records (editors, pickers, the settings and theme
-    // screens) follow these; the list models follow the document itself.
-    const bool all = changes.replaced;
-    if (all || !changes.channels.isEmpty())
-        Q_EMIT channelsChanged();
-    if (all || !changes.contacts.isEmpty())
-        Q_EMIT contactsChanged();
-    if (all || !changes.talkgroups.isEmpty())
-        Q_EMIT talkgroupsChanged();
-    if (all || !changes.zones.isEmpty())
-        Q_EMIT zonesChanged();
-    if (all || changes.aprsSystems)
-        Q_EMIT aprsSystemsChanged();
-    if (all || changes.settings)
-        Q_EMIT settingsChanged();
-    if (all || changes.dayTheme)
-        Q_EMIT dayThemeChanged();
-    if (all || changes.nightTheme)
-        Q_EMIT nightThemeChanged();
-    if (all || changes.satellites)
-        Q_EMIT satellitesChanged();
 }
 
 RadioController::~RadioController() {
@@ -151,10 +114,6 @@ void RadioController::setShowSatellitePicker(bool show) {
     Q_EMIT showSatellitePickerChanged();
 }
 
-void RadioController::setLastErrorWithoutLog(const QString& text) {
-    assignLastError(text);
-}
-
 void RadioController::selectPort(const std::optional<SerialDevice>& device) {
     assignSelectedPort(device);
 }
@@ -192,13 +151,9 @@ void RadioController::postToQueue(std::function<void()> task) {
     m_queue->post(std::move(task));
 }
 
-void RadioController::clearLastError() {
-    assignLastError(std::nullopt);
-}
-
 // ---- reporting steps ----
 
-void RadioController::log(const QString& message) {
+void RadioController::logLine(const QString& message) {
     if (onMainThread()) {
         appendLogLine(message);
         return;
@@ -215,8 +170,7 @@ void RadioController::reportFailure(const QString& description, const Status& st
 }
 
 void RadioController::recordError(const QString& message) {
-    assignLastError(message);
-    appendLogLine(QStringLiteral("Error: ") + message);
+    m_activityLog.appendError(message);
 }
 
 void RadioController::recordFailure(const QString& description, const Status& status) {
@@ -280,11 +234,6 @@ void RadioController::assignDmrDBOnDeviceCount(const std::optional<int>& count) 
     Q_EMIT dmrDBOnDeviceCountChanged();
 }
 
-void RadioController::assignChannelClipboard(const std::optional<QByteArray>& record) {
-    m_channelClipboard = record;
-    Q_EMIT hasChannelClipboardChanged();
-}
-
 void RadioController::assignStatus(const Status& status) {
     m_status = status;
     m_document.setBusy(status.isWorking());
@@ -296,22 +245,13 @@ void RadioController::assignProgress(double fraction) {
     Q_EMIT progressChanged();
 }
 
-void RadioController::assignLastError(const std::optional<QString>& text) {
-    m_lastError = text;
-    Q_EMIT lastErrorChanged();
-}
-
 void RadioController::assignDocumentURL(const std::optional<QUrl>& url) {
     m_documentURL = url;
     Q_EMIT documentURLChanged();
 }
 
 void RadioController::appendLogLine(const QString& message) {
-    // Names and radio replies inside a message must not break the line.
-    const QString line = kBullet + printableText(message);
-    m_log.append(line);
-    Q_EMIT lineLogged(line);
-    Q_EMIT logChanged();
+    m_activityLog.append(message);
 }
 
 void RadioController::resetAfterDisconnect() {
@@ -345,23 +285,6 @@ void RadioController::connectionLost() {
                 appendLogLine(QStringLiteral("Radio disconnected (unplugged?)."));
         });
     });
-}
-
-// ---- membership edits ----
-
-EditResult RadioController::setZoneMembership(int zoneIndex, const QList<int>& channelNumbers,
-                                              bool member) {
-    return report(m_document.setZoneMembership(zoneIndex, channelNumbers, member));
-}
-
-EditResult RadioController::createZoneFromChannels(const QString& name,
-                                                   const QList<int>& channelNumbers) {
-    return report(m_document.createZoneFromChannels(name, channelNumbers));
-}
-
-EditResult RadioController::setTalkgroupMembership(int talkgroupIndex, int contactSlot,
-                                                   bool member) {
-    return report(m_document.setTalkgroupMembership(talkgroupIndex, contactSlot, member));
 }
 
 } // namespace nerka

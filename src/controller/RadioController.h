@@ -9,6 +9,7 @@
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
 #include "codeplug/ZoneCodec.h"
+#include "controller/ActivityLog.h"
 #include "controller/CodeplugBackups.h"
 #include "controller/CodeplugDiff.h"
 #include "controller/CodeplugDocument.h"
@@ -49,52 +50,36 @@ class QNetworkAccessManager;
 
 namespace nerka {
 
-// The one controller of the program. It owns the connection, the codeplug
-// document (image, decoded records, undo history, changed regions), status,
-// progress, the activity log and the last error, and offers every user
-// operation. Observable fields are assigned on the main thread only and each
-// assignment emits its NOTIFY signal. Device I/O runs on the serial work queue.
+// The one controller of the program: it runs the device sessions (connection,
+// codeplug transfers and safe writes, the DMR database on the radio,
+// downloads) and owns the codeplug document they load and write, status,
+// progress and the activity log. Every edit, import and export of the codeplug
+// is the document's (document()); the controller tells the document what the
+// radio holds and when a transfer runs. Observable fields are assigned on the
+// main thread only and each assignment emits its NOTIFY signal. Device I/O
+// runs on the serial work queue.
 //
 // The operations are implemented by concern in separate files: DeviceFrame.cpp
 // (the frame every device operation runs in: guard, working status, work on
 // the queue, typed result), Connection.cpp (ports, connect, auto-connect),
-// Transfer.cpp (read, write, files),
-// Editing.cpp (record edits, clipboard, reorders, undo), SafeWrite.cpp (backup,
-// change summary and read-back around a write), and the satellite and DMR
-// database files.
+// Transfer.cpp (read, write, files), SafeWrite.cpp (backup, change summary and
+// read-back around a write), and the satellite and DMR database files.
 class RadioController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<nerka::SerialDevice> ports READ ports NOTIFY portsChanged)
     Q_PROPERTY(nerka::ControllerStatus status READ status NOTIFY statusChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
-    Q_PROPERTY(QStringList log READ log NOTIFY logChanged)
-    Q_PROPERTY(QString lastError READ lastErrorText NOTIFY lastErrorChanged)
     Q_PROPERTY(QUrl documentURL READ documentURLValue NOTIFY documentURLChanged)
-    Q_PROPERTY(QList<nerka::RadioChannel> channels READ channels NOTIFY channelsChanged)
-    Q_PROPERTY(QList<nerka::DMRContact> contacts READ contacts NOTIFY contactsChanged)
-    Q_PROPERTY(QList<nerka::Talkgroup> talkgroups READ talkgroups NOTIFY talkgroupsChanged)
-    Q_PROPERTY(QList<nerka::Zone> zones READ zones NOTIFY zonesChanged)
-    Q_PROPERTY(QStringList aprsSystems READ aprsSystems NOTIFY aprsSystemsChanged)
-    Q_PROPERTY(QList<nerka::Satellite> satellites READ satellites NOTIFY satellitesChanged)
     Q_PROPERTY(QList<nerka::SatelliteCandidate> satelliteCandidates READ satelliteCandidates NOTIFY
                    satelliteCandidatesChanged)
     Q_PROPERTY(bool showSatellitePicker READ showSatellitePicker WRITE setShowSatellitePicker NOTIFY
                    showSatellitePickerChanged)
-    Q_PROPERTY(bool hasChannelClipboard READ hasChannelClipboard NOTIFY hasChannelClipboardChanged)
-    Q_PROPERTY(bool canUndo READ canUndo NOTIFY undoStateChanged)
-    Q_PROPERTY(bool canRedo READ canRedo NOTIFY undoStateChanged)
 
 public:
     using Status = ControllerStatus;
     using PortLister = std::function<QList<SerialDevice>(bool showAllPorts)>;
 
     static constexpr const char* kQueueLabel = "org.nerka.radio.serial";
-    // Capacities used by the free-slot searches and the "memory is full" texts.
-    static constexpr int kChannelCapacity = 1024;
-    static constexpr int kContactCapacity = 1024;
-    static constexpr int kTalkgroupCapacity = 76;
-    static constexpr int kZoneCapacity = 68;
-    static constexpr int kSatelliteCapacity = 25;
     static constexpr int kSerialBaudRate = 115200;
 
     // `settings` is the preference store (not owned); null means the
@@ -108,30 +93,16 @@ public:
     [[nodiscard]] const Status& status() const { return m_status; }
     [[nodiscard]] const std::optional<FirmwareInfo>& firmware() const { return m_firmware; }
     [[nodiscard]] double progress() const { return m_progress; }
-    [[nodiscard]] const QStringList& log() const { return m_log; }
-    [[nodiscard]] const std::optional<QString>& lastError() const { return m_lastError; }
-    [[nodiscard]] QString lastErrorText() const { return m_lastError.value_or(QString()); }
-    [[nodiscard]] const std::optional<CodeplugImage>& image() const { return m_document.image(); }
+    // The activity log: its lines, and the signals the window and the
+    // command line follow.
+    [[nodiscard]] const ActivityLog& activityLog() const { return m_activityLog; }
     [[nodiscard]] const std::optional<QUrl>& documentURL() const { return m_documentURL; }
     [[nodiscard]] QUrl documentURLValue() const { return m_documentURL.value_or(QUrl()); }
-    // The codeplug being edited; every list below is its view.
+    // The codeplug being edited: its records, and every edit, import and
+    // export of them. What the radio holds and whether a transfer runs are
+    // the controller's to tell it.
     [[nodiscard]] CodeplugDocument& document() { return m_document; }
     [[nodiscard]] const CodeplugDocument& document() const { return m_document; }
-    [[nodiscard]] const QList<RadioChannel>& channels() const { return m_document.channels(); }
-    [[nodiscard]] const QList<DMRContact>& contacts() const { return m_document.contacts(); }
-    [[nodiscard]] const QList<Talkgroup>& talkgroups() const { return m_document.talkgroups(); }
-    [[nodiscard]] const QList<Zone>& zones() const { return m_document.zones(); }
-    [[nodiscard]] const QStringList& aprsSystems() const { return m_document.aprsSystems(); }
-    [[nodiscard]] const std::optional<DeviceSettings>& settings() const {
-        return m_document.settings();
-    }
-    [[nodiscard]] const std::optional<QList<ThemeColor>>& dayTheme() const {
-        return m_document.theme(ThemeKind::day);
-    }
-    [[nodiscard]] const std::optional<QList<ThemeColor>>& nightTheme() const {
-        return m_document.theme(ThemeKind::night);
-    }
-    [[nodiscard]] const QList<Satellite>& satellites() const { return m_document.satellites(); }
     [[nodiscard]] const std::optional<DMRUserDatabase>& dmrUserDB() const { return m_dmrUserDB; }
     [[nodiscard]] const std::optional<int>& dmrDBOnDeviceCount() const {
         return m_dmrDBOnDeviceCount;
@@ -145,25 +116,12 @@ public:
     // The picker clears it when it closes.
     void setShowSatellitePicker(bool show);
     [[nodiscard]] bool tleDownloadRunning() const { return m_tleDownloadTask != nullptr; }
-    [[nodiscard]] const RegionSet& dirtyRegions() const { return m_document.dirtyRegions(); }
-    [[nodiscard]] const std::optional<QByteArray>& channelClipboard() const {
-        return m_channelClipboard;
-    }
-    [[nodiscard]] bool hasChannelClipboard() const { return m_channelClipboard.has_value(); }
-    [[nodiscard]] bool canUndo() const { return m_document.canUndo(); }
-    [[nodiscard]] bool canRedo() const { return m_document.canRedo(); }
     // True while a radio is connected and identified (port and interface exist).
     // Safe to read on the main thread while the queue assigns them.
     [[nodiscard]] bool hasInterface() const { return m_hasInterface.load(); }
 
     [[nodiscard]] Preferences& preferences() { return m_preferences; }
-    [[nodiscard]] WorkQueue& queue() { return *m_queue; }
 
-    // The interface may reset the last error after showing it; the controller
-    // itself never clears it. Also used for the "memory is full" texts, which
-    // are assigned without a log line.
-    void clearLastError();
-    void setLastErrorWithoutLog(const QString& text);
     void selectPort(const std::optional<SerialDevice>& device);
 
     // ---- seams (tests, the demo) ----
@@ -197,8 +155,8 @@ public:
 
     // ---- connection (Connection.cpp) ----
     void refreshPorts();
-    void connect(bool automatic = false);
-    void disconnect();
+    void connectRadio(bool automatic = false);
+    void disconnectRadio();
     // The connected radio went away without a disconnect (unplugged): the link
     // is dropped, the codeplug stays in memory with every region to be
     // written, since the next radio may hold anything.
@@ -226,9 +184,13 @@ public:
     void openCodeplugFile(const QString& path);
     void saveCodeplugFile(const QString& path);
     // Marks regions of the image as changed, so the next writeChanges sends
-    // them whole whatever the radio holds (the command line's write of a
-    // file). Indices that the image does not have are ignored.
+    // them whole whatever the radio holds. Indices that the image does not
+    // have are ignored.
     void markRegionsChanged(const RegionSet& regions);
+    // Makes exactly `regions` the ones the next writeChanges sends, whatever
+    // the radio holds in the others (the command line's write of chosen
+    // regions of a file).
+    void writeOnlyRegions(const RegionSet& regions);
 
     // ---- safe writes (SafeWrite.cpp) ----
     // Before every codeplug write the codeplug the radio holds is saved as an
@@ -277,117 +239,12 @@ public:
                m_runningOperation == DeviceOperation::verifyWrite;
     }
 
-    // ---- editing (Editing.cpp); main thread, synchronous ----
-    // Each delegates to the document, logs the summary of a done edit or
-    // reports a refusal (except "no codeplug", which stays silent), and
-    // returns the document's result.
-    EditResult updateChannel(const RadioChannel& channel, const ChannelEdit& edit);
-    EditResult createChannel();
-    // A new channel holding `edit`, as one step ("New channel N").
-    EditResult addChannel(const ChannelEdit& edit);
-    // `skippedNote` (the CSV import's skipped rows) follows the count in the
-    // one log line: "12 channels imported; 2 rows skipped: …".
-    EditResult importChannels(const QList<ChannelEdit>& edits, const QString& skippedNote = {});
-    // The channel import commands: a built-in set or a CSV file (Nerka's own
-    // layout or a repeater list, told apart by the header row).
-    void importChannelCsv(const QString& path);
-    void copyChannel(const RadioChannel& channel);
-    EditResult pasteChannel(const QByteArray& record);
-    // The window's paste action: pastes the clipboard, logging "Channel pasted → N.".
-    EditResult pasteChannelClipboard();
-    EditResult duplicateChannel(const RadioChannel& channel);
-    // Deletes remove the record from every zone and talkgroup that lists it
-    // and clear it where a channel names it.
-    EditResult deleteChannel(const RadioChannel& channel);
-    EditResult deleteChannels(const QList<RadioChannel>& channels);
-    EditResult reorderChannels(const QList<RadioChannel>& newOrder);
-    // ---- several channels at once (ChannelBulkEditing.cpp) ----
-    // The channel table's paste: inserts after channel `afterNumber` (at the
-    // end when none), one step, one log line ("3 channels pasted → 5–7."),
-    // with `skippedNote` (rows of pasted text that were refused) appended.
-    // With nothing to insert but refused rows, reports them as the error.
-    EditResult insertChannelRecords(const QList<QByteArray>& records,
-                                    std::optional<int> afterNumber);
-    EditResult insertChannels(const QList<ChannelEdit>& edits, std::optional<int> afterNumber,
-                              const QString& skippedNote = {});
-    // A bulk edit: one step, one log line, `note` (what was left alone)
-    // appended to it ("12 channels changed; colour code left alone on 3 FM channels.").
-    EditResult updateChannels(const QList<std::pair<int, ChannelEdit>>& edits,
-                              const QString& note = {});
-    // importChannels, with each new channel added to the zones at its place
-    // in `zones` (a file with every field names them), one step, one line.
-    EditResult importChannelsIntoZones(const QList<ChannelEdit>& edits,
-                                       const QList<QList<int>>& zones,
-                                       const QString& skippedNote = {});
-
-    std::optional<DMRContact> newContact() const;
-    EditResult updateContact(const DMRContact& contact, const ContactEdit& edit);
-    EditResult deleteContact(const DMRContact& contact);
-    EditResult reorderContacts(const QList<DMRContact>& newOrder);
-
-    std::optional<Talkgroup> newTalkgroup() const;
-    EditResult updateTalkgroup(const Talkgroup& talkgroup, const QString& name,
-                               const QList<int>& memberSlots);
-    EditResult deleteTalkgroup(const Talkgroup& talkgroup);
-    EditResult reorderTalkgroups(const QList<Talkgroup>& newOrder);
-
-    std::optional<Zone> newZone() const;
-    EditResult updateZone(const Zone& zone, const QString& name, const QList<int>& memberIndices);
-    EditResult deleteZone(const Zone& zone);
-    EditResult reorderZones(const QList<Zone>& newOrder);
-
-    // Membership: channels in or out of a zone, a zone from channels, a
-    // contact in or out of a talkgroup list (CodeplugDocument's membership edits).
-    EditResult setZoneMembership(int zoneIndex, const QList<int>& channelNumbers, bool member);
-    EditResult createZoneFromChannels(const QString& name, const QList<int>& channelNumbers);
-    EditResult setTalkgroupMembership(int talkgroupIndex, int contactSlot, bool member);
-
-    EditResult writeSettings(const DeviceSettings& settings);
-    EditResult writeTheme(const QList<ThemeColor>& colors, ThemeKind kind);
-    void setThemeColor(ThemeKind kind, int index, double r, double g, double b);
-    void importTheme(const QString& path, ThemeKind kind);
-    // Saves the theme of `kind` as a .gtm file: "Kein Theme vorhanden." when
-    // the codeplug has none, the file store's text when the file cannot be
-    // written (it is replaced whole or not at all), else the log line
-    // "Theme (Day) exported to <name>.". True when the file was written.
-    bool exportTheme(ThemeKind kind, const QString& path);
-
-    // ---- channel export (ChannelExport.cpp) ----
-    // Saves the channels with these numbers (every channel when the list is
-    // empty) as a repeater-list CSV; the file is replaced whole or not at
-    // all. Logs "N channels exported to NAME."; reports "No codeplug
-    // loaded.", "No channels to export." or the file store's text. True when
-    // the file was written.
-    bool exportChannelsCsv(const QList<int>& numbers, const QString& path);
-    // The same with every field of a channel (ChannelCsvRows.h): contact,
-    // group list and zones by name; the channel import reads it back. Logs
-    // "N channels exported to NAME.".
-    bool exportChannelsTable(const QList<int>& numbers, const QString& path);
-    // The channels with these numbers (every channel for none), or nothing
-    // after reporting that there is no codeplug or no channel to export.
-    std::optional<QList<RadioChannel>> channelsToExport(const QList<int>& numbers);
-    // Every contact as CSV (ContactCsv.h). Logs "N contacts exported to NAME.".
-    bool exportContactsCsv(const QString& path);
-    // Reads contacts from a CSV file (the layout exportContactsCsv writes) and
-    // adds them as one step; unreadable rows are skipped and named in the log
-    // line, a file without one readable row is an error.
-    void importContactsCsv(const QString& path);
-    // The names the channel table files use for references, from the lists.
-    [[nodiscard]] ChannelRowNames channelRowNames() const;
-
     // ---- satellites (Satellites.cpp) ----
     // Work queue (the interface posts it there with postToQueue).
     void importTLEFile(const QString& path);
     void downloadKeps();
     // Work queue: blocks on the SatNOGS fetch for at most the SatNOGS wait.
     void processTLEs(const QList<TLERecord>& records, const QString& source);
-    void refreshKeps(const QList<TLERecord>& records);
-    void addSatellites(const QList<SatelliteCandidate>& candidates);
-    std::optional<Satellite> newSatellite() const;
-    // Take their argument by value: callers pass elements of `satellites`,
-    // which the operation replaces.
-    void updateSatellite(Satellite satellite);
-    void deleteSatellite(Satellite satellite);
     // Blocking fetch of the SatNOGS transmitter list (never on the main
     // thread); an empty map stands for every failure.
     [[nodiscard]] SatNOGSFrequencyMap fetchSatNOGSFrequencies();
@@ -405,15 +262,10 @@ public:
     // Name format, format and text length chosen in the database screen.
     void setDMRDatabaseOptions(DMRNameFormat nameFormat, DMRDBFormat format, int textLength);
 
-    // Undo and redo of one user action each ("Undo: Delete 3 channels."):
-    // the image as it was; the dirty set follows from it. Reading or opening a
-    // codeplug clears the history.
-    EditResult undo();
-    EditResult redo();
-
     // ---- reporting steps (any thread) ----
-    // Appends "• " + message. On the main thread at once; from elsewhere posted.
-    void log(const QString& message);
+    // Appends "• " + message to the activity log. On the main thread at
+    // once; from elsewhere posted.
+    void logLine(const QString& message);
     // Posts: lastError = message, then log("Error: " + message). Status and
     // progress stay as they are.
     void reportError(const QString& message);
@@ -444,25 +296,11 @@ Q_SIGNALS:
     void statusChanged();
     void firmwareChanged();
     void progressChanged();
-    void logChanged();
-    void lineLogged(const QString& line);
-    void lastErrorChanged();
-    void imageChanged();
     void documentURLChanged();
-    void channelsChanged();
-    void contactsChanged();
-    void talkgroupsChanged();
-    void zonesChanged();
-    void aprsSystemsChanged();
-    void settingsChanged();
-    void dayThemeChanged();
-    void nightThemeChanged();
-    void satellitesChanged();
     void dmrUserDBChanged();
     void dmrDBOnDeviceCountChanged();
     void satelliteCandidatesChanged();
     void showSatellitePickerChanged();
-    void dirtyRegionsChanged();
     // A write is about to send its first byte; `groups` are its changes
     // against the radio's codeplug (posted only when that codeplug is known).
     void writeSummaryReady(const QList<nerka::ChangeGroup>& groups);
@@ -473,8 +311,6 @@ Q_SIGNALS:
     // guard refused (busy, no radio) and the read-back after a write (which
     // ends this way too when the radio never came back).
     void finished(const nerka::OperationResult& result);
-    void hasChannelClipboardChanged();
-    void undoStateChanged();
 
 protected:
     // ---- main-thread assignments of observable fields ----
@@ -483,13 +319,11 @@ protected:
     void assignStatus(const Status& status);
     void assignFirmware(const std::optional<FirmwareInfo>& firmware);
     void assignProgress(double fraction);
-    void assignLastError(const std::optional<QString>& text);
     void assignDocumentURL(const std::optional<QUrl>& url);
     void assignDmrUserDB(const std::optional<DMRUserDatabase>& database);
     void assignDmrDBOnDeviceCount(const std::optional<int>& count);
     void assignTleCache(const QList<TLERecord>& records) { m_tleCache = records; }
     void assignSatelliteCandidates(const QList<SatelliteCandidate>& candidates);
-    void assignChannelClipboard(const std::optional<QByteArray>& record);
     void appendLogLine(const QString& message);
     // The main-thread steps of reportError and reportFailure.
     void recordError(const QString& message);
@@ -569,6 +403,9 @@ protected:
     // Main thread, after rebootAndDisconnect: the disconnected state, no
     // firmware, and the reconnect.
     void publishReboot();
+    // Main thread, after a DMR database write: once the radio is back, its
+    // record count is read and must be `written` (the write's last step).
+    void verifyDmrCountAfterReboot(int written);
     // Work queue only, after a failed codeplug or database write: commits an
     // open flash sector and closes the transfer screen (skipped when even the
     // commit fails); the failure of `error`, returning to the connected status.
@@ -604,16 +441,6 @@ private:
     // Reads and decodes a codeplug file; reports why and gives nothing when
     // it cannot (Transfer.cpp; shared by opening a file and restoring a backup).
     std::optional<CodeplugImage> readCodeplugFileImage(const QString& path);
-
-    // Editing helpers (Editing.cpp).
-    bool editingBlocked() const;
-    // Logs a done edit's summary or reports a refusal; returns `result`.
-    EditResult report(EditResult result);
-    // Stores `changed` (a copy of the image with `regions` written) as one
-    // undo step; false when it was refused or changed no byte.
-    bool storeEdit(const QString& label, const CodeplugImage& changed, const RegionSet& regions);
-    // Relays the document's changes as the list signals above.
-    void relayRecordChanges(const ChangeSet& changes);
 
     Preferences m_preferences;
 
@@ -661,8 +488,7 @@ private:
     Status m_status = Status::disconnected();
     std::optional<FirmwareInfo> m_firmware;
     double m_progress = 0.0;
-    QStringList m_log;
-    std::optional<QString> m_lastError;
+    ActivityLog m_activityLog;
     std::optional<QUrl> m_documentURL;
     CodeplugDocument m_document;
     std::optional<DMRUserDatabase> m_dmrUserDB;
@@ -670,7 +496,6 @@ private:
     QList<TLERecord> m_tleCache;
     QList<SatelliteCandidate> m_satelliteCandidates;
     bool m_showSatellitePicker = false;
-    std::optional<QByteArray> m_channelClipboard;
 
     PortLister m_portLister;
     QList<SerialDevice> m_registeredDevices;

@@ -1,5 +1,6 @@
 #include "controller/RecordJson.h"
 
+#include "codeplug/RecordFieldTables.h"
 #include "satellites/SatelliteCodec.h"
 
 #include <QJsonArray>
@@ -7,10 +8,6 @@
 namespace nerka {
 
 namespace {
-
-QJsonValue optionalInt(const std::optional<int>& value) {
-    return value ? QJsonValue(*value) : QJsonValue();
-}
 
 QJsonValue hexText(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex());
@@ -36,40 +33,22 @@ QJsonValue epochJson(const Satellite& s) {
 } // namespace
 
 RecordFields channelFields(const RadioChannel& c) {
-    return RecordFields{
-        {QLatin1String("number"), c.number},
-        {QLatin1String("name"), c.name},
-        {QLatin1String("mode"), rawText(c.mode)},
-        {QLatin1String("rxHz"), qint64(c.rxHz)},
-        {QLatin1String("txHz"), qint64(c.txHz)},
-        {QLatin1String("powerRaw"), int(c.powerRaw)},
-        {QLatin1String("power"), rawText(powerLevel(c.powerRaw))},
-        {QLatin1String("bandwidthWide"), c.bandwidthWide},
-        {QLatin1String("rxOnly"), c.rxOnly},
-        {QLatin1String("timeSlot"), c.timeSlot},
-        {QLatin1String("colorCode"), c.colorCode},
-        {QLatin1String("rxTone"), toneToJson(c.rxTone)},
-        {QLatin1String("txTone"), toneToJson(c.txTone)},
-        {QLatin1String("contactIndex"), optionalInt(c.contactIndex)},
-        {QLatin1String("groupListIndex"), optionalInt(c.groupListIndex)},
-        {QLatin1String("squelchMode"), rawText(c.squelchMode)},
-        {QLatin1String("squelchLevel"), c.squelchLevel},
-        {QLatin1String("skipScan"), c.skipScan},
-        {QLatin1String("skipZoneScan"), c.skipZoneScan},
-        {QLatin1String("vox"), c.vox},
-        {QLatin1String("monitor"), c.monitor},
-        {QLatin1String("powerSave"), c.powerSave},
-        {QLatin1String("beep"), c.beep},
-        {QLatin1String("aprsIndex"), optionalInt(c.aprsIndex)},
-    };
+    RecordFields fields{{QLatin1String("number"), c.number}};
+    for (const ChannelFieldInfo& row : channelFieldTable()) {
+        if (row.dumpKey.isEmpty())
+            continue;
+        fields.append({row.dumpKey, row.dump(c)});
+        if (!row.dumpTextKey.isEmpty())
+            fields.append({row.dumpTextKey, row.display(c, {})});
+    }
+    return fields;
 }
 
 RecordFields contactFields(const DMRContact& c) {
-    return RecordFields{{QLatin1String("slot"), c.slot},
-                        {QLatin1String("name"), c.name},
-                        {QLatin1String("dmrID"), qint64(c.dmrID)},
-                        {QLatin1String("type"), rawText(c.type)},
-                        {QLatin1String("timeSlotOverride"), rawText(c.timeSlotOverride)}};
+    RecordFields fields{{QLatin1String("slot"), c.slot}};
+    for (const ContactFieldInfo& row : contactFieldTable())
+        fields.append({row.key, row.dump(c)});
+    return fields;
 }
 
 RecordFields talkgroupFields(const Talkgroup& t) {
@@ -89,10 +68,10 @@ RecordFields zoneFields(const Zone& z) {
 }
 
 RecordFields settingsFields(const DeviceSettings& s) {
-    return RecordFields{
-        {QLatin1String("call"), s.call},     {QLatin1String("dmrID"), qint64(s.dmrID)},
-        {QLatin1String("vhfMin"), s.vhfMin}, {QLatin1String("vhfMax"), s.vhfMax},
-        {QLatin1String("uhfMin"), s.uhfMin}, {QLatin1String("uhfMax"), s.uhfMax}};
+    RecordFields fields;
+    for (const SettingsFieldInfo& row : settingsFieldTable())
+        fields.append({row.key, row.dump(s)});
+    return fields;
 }
 
 QJsonObject fieldsToJson(const RecordFields& fields) {
@@ -150,29 +129,6 @@ RecordFields satelliteFields(const Satellite& s) {
                         {QLatin1String("rxFreq3"), qint64(s.rxFreq3)},
                         {QLatin1String("txFreq3"), qint64(s.txFreq3)},
                         {QLatin1String("additionalData"), hexText(s.additionalData)}};
-}
-
-QJsonValue toneToJson(const std::optional<Tone>& tone) {
-    if (!tone)
-        return QJsonValue();
-    if (tone->kind == Tone::Kind::ctcss)
-        return QJsonObject{{QStringLiteral("ctcss"), tone->value}};
-    return QJsonObject{{QStringLiteral("dcs"), tone->value},
-                       {QStringLiteral("inverted"), tone->inverted}};
-}
-
-std::optional<std::optional<Tone>> toneFromJson(const QJsonValue& value) {
-    if (value.isNull())
-        return std::optional<Tone>{};
-    if (!value.isObject())
-        return std::nullopt;
-    const QJsonObject o = value.toObject();
-    if (o.contains(QStringLiteral("ctcss")) && o.value(QStringLiteral("ctcss")).isDouble())
-        return std::optional<Tone>{Tone::ctcss(o.value(QStringLiteral("ctcss")).toInt())};
-    if (o.contains(QStringLiteral("dcs")) && o.value(QStringLiteral("dcs")).isDouble())
-        return std::optional<Tone>{Tone::dcs(o.value(QStringLiteral("dcs")).toInt(),
-                                             o.value(QStringLiteral("inverted")).toBool())};
-    return std::nullopt;
 }
 
 } // namespace nerka

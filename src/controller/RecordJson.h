@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/RadioChannel.h"
@@ -41,10 +42,5 @@ using RecordFields = QList<std::pair<QLatin1String, QJsonValue>>;
 [[nodiscard]] QJsonObject satelliteToJson(const Satellite& satellite);
 // Null, or the packed RGB565 values of every colour.
 [[nodiscard]] QJsonValue themeToJson(const std::optional<QList<ThemeColor>>& theme);
-
-// A tone as JSON: null, {"ctcss": tenths} or {"dcs": code, "inverted": bool}.
-[[nodiscard]] QJsonValue toneToJson(const std::optional<Tone>& tone);
-// The reverse; nothing when the value is not one of those three shapes.
-[[nodiscard]] std::optional<std::optional<Tone>> toneFromJson(const QJsonValue& value);
 
 } // namespace nerka

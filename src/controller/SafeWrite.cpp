@@ -102,14 +102,14 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         if (holds) {
             before = kept;
         } else {
-            log(QStringLiteral("The radio's codeplug is not what it was when last read; "
-                               "reading it again…"));
+            logLine(QStringLiteral("The radio's codeplug is not what it was when last read; "
+                                   "reading it again…"));
             readAgain = true;
         }
     }
     if (!before && (backups || readAgain)) {
         if (backups)
-            log(QStringLiteral("Reading the radio's codeplug for the backup…"));
+            logLine(QStringLiteral("Reading the radio's codeplug for the backup…"));
         auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
         if (!read)
             return DeviceOutcome::failed(
@@ -133,7 +133,7 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
                                              saved.error() +
                                              QStringLiteral(" Nothing was written."));
         prepared.backupPath = saved->path;
-        log(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
+        logLine(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
         updateWriteSteps([name = QFileInfo(saved->path).fileName()](WriteSteps& steps) {
             steps.complete(WriteStep::backup, name);
         });
@@ -291,7 +291,7 @@ bool RadioController::startPendingVerification() {
             // The written regions, and every other one that differs, count
             // as unwritten again, so the next write retries them.
             postToMain([this, pending, retry] {
-                if (image() && image()->regions == pending.image.regions)
+                if (m_document.image() && m_document.image()->regions == pending.image.regions)
                     m_document.markRegionsChanged(retry);
             });
             return DeviceOutcome::failed(OperationErrorKind::mismatch, message);
@@ -320,7 +320,7 @@ void RadioController::keepBaseline(std::optional<KeptBaseline> baseline) {
 }
 
 std::optional<QList<ChangeGroup>> RadioController::pendingWriteChanges() const {
-    if (!image())
+    if (!m_document.image())
         return std::nullopt;
     // What the radio was last known to hold counts while the connected radio
     // is the same one (a reconnect after a reboot, a DMR database write): the
@@ -328,11 +328,11 @@ std::optional<QList<ChangeGroup>> RadioController::pendingWriteChanges() const {
     const CodeplugImage* radio = m_radioImage ? &*m_radioImage : nullptr;
     if (!radio && m_keptBaselineMirror && m_firmware &&
         m_firmware->flashChipSerial == m_keptBaselineMirror->flashSerial &&
-        m_keptBaselineMirror->image.variant == image()->variant)
+        m_keptBaselineMirror->image.variant == m_document.image()->variant)
         radio = &m_keptBaselineMirror->image;
     if (!radio)
         return std::nullopt;
-    return summaryGroups(*radio, *image(), dirtyRegions());
+    return summaryGroups(*radio, *m_document.image(), m_document.dirtyRegions());
 }
 
 std::optional<QStringList> RadioController::pendingWriteSummary() const {
@@ -357,7 +357,7 @@ void RadioController::restoreBackup(const QString& path) {
         // No document location: saving asks where, and never overwrites the backup.
         assignDocumentURL(std::nullopt);
         appendLogLine(QStringLiteral("Backup opened: ") + name + QStringLiteral(" — ") +
-                      QString::number(dirtyRegions().size()) +
+                      QString::number(m_document.dirtyRegions().size()) +
                       QStringLiteral(" region(s) will be written with the next write."));
     });
 }

@@ -1,5 +1,5 @@
 // Satellites: keps from a file or the keps service, FM frequencies from
-// SatNOGS, the picker's candidates, and the edits of the satellite table.
+// SatNOGS and the picker's candidates (the table's edits are the document's).
 
 #include "controller/RadioController.h"
 
@@ -23,17 +23,7 @@ namespace nerka {
 
 namespace {
 
-const QString kSatellitesBusyText =
-    QStringLiteral("Busy: wait for the running transfer to finish.");
 const QString kDownloadingText = QStringLiteral("Downloading TLEs…");
-const QString kNoCodeplugText = QStringLiteral("Load a codeplug first.");
-const QString kNotWrittenText = QStringLiteral("Could not write the satellite.");
-const QString kBlockAddedText = QStringLiteral("Added a satellite block to the codeplug.");
-
-QString memoryFullText() {
-    return QStringLiteral("Satellite memory is full (max %1).")
-        .arg(RadioController::kSatelliteCapacity);
-}
 
 // Keps text: UTF-8 when the bytes are valid UTF-8, else ISO 8859-1 (which
 // accepts every byte sequence).
@@ -109,7 +99,7 @@ void RadioController::downloadKeps() {
                 return reportError(QStringLiteral("No TLEs found in the download."));
             postToQueue([this, records, host] { processTLEs(records, host); });
         });
-    log(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
+    logLine(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
 }
 
 void RadioController::processTLEs(const QList<TLERecord>& records, const QString& source) {
@@ -127,7 +117,7 @@ void RadioController::processTLEs(const QList<TLERecord>& records, const QString
         assignTleCache(records);
         assignSatelliteCandidates(candidates);
         appendLogLine(line);
-        refreshKeps(records);
+        (void)m_document.refreshKeps(records);
         setShowSatellitePicker(true);
     });
 }
@@ -198,194 +188,6 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
     const QByteArray body = std::move(exchange->body);
     lock.unlock();
     return body.isEmpty() ? SatNOGSFrequencyMap{} : parseSatNOGS(body);
-}
-
-// ---- the satellite table ----
-
-void RadioController::refreshKeps(const QList<TLERecord>& records) {
-    if (!image() || satellites().isEmpty())
-        return;
-    const KepsRefresh refresh = refreshKepsOf(satellites(), records);
-    if (refresh.updatedCount == 0)
-        return;
-    // Without a table to write, no keps were refreshed.
-    CodeplugImage changed = *image();
-    const RegionSet regions = writeSatellites(refresh.satellites, changed);
-    if (!storeEdit(QStringLiteral("Refresh keps"), changed, regions))
-        return;
-    QString line =
-        QStringLiteral("Refreshed the keps of %1 satellite(s)").arg(refresh.updatedCount);
-    if (!refresh.missingNames.isEmpty())
-        line += QStringLiteral(" — no TLE for: ") + refresh.missingNames.join(QStringLiteral(", "));
-    log(line + QStringLiteral("."));
-}
-
-namespace {
-
-// A codeplug copy with a satellite block; the regions written when one had to
-// be added, or the text of the BlockError when none can be.
-std::variant<RegionSet, QString> ensureBlock(CodeplugImage& image) {
-    auto ensured = ensureSatelliteBlock(image);
-    if (const auto* error = std::get_if<SatelliteCodec::BlockError>(&ensured))
-        return error->description();
-    return std::get<RegionSet>(ensured);
-}
-
-Satellite satelliteFrom(const SatelliteCandidate& candidate) {
-    Satellite satellite;
-    satellite.id = QUuid::createUuid();
-    satellite.name = candidate.name;
-    satellite.tle1 = candidate.tle1;
-    satellite.tle2 = candidate.tle2;
-    satellite.rxFreq1 = candidate.rxFreq1;
-    satellite.txFreq1 = candidate.txFreq1;
-    satellite.txTone = candidate.txTone;
-    satellite.additionalData = QByteArray(SatelliteRecord::kAdditionalDataSize, '\0');
-    return satellite;
-}
-
-} // namespace
-
-void RadioController::addSatellites(const QList<SatelliteCandidate>& candidates) {
-    if (candidates.isEmpty())
-        return;
-    if (!image())
-        return reportError(kNoCodeplugText);
-    if (editingBlocked())
-        return reportError(kSatellitesBusyText);
-
-    CodeplugImage changed = *image();
-    auto ensured = ensureBlock(changed);
-    if (const auto* error = std::get_if<QString>(&ensured))
-        return reportError(*error);
-    RegionSet regions = std::get<RegionSet>(ensured);
-    const bool blockAdded = !regions.empty();
-
-    QList<Satellite> list = satellites();
-    int processed = 0;
-    for (const SatelliteCandidate& candidate : candidates) {
-        if (list.size() >= kSatelliteCapacity)
-            break;
-        Satellite satellite = satelliteFrom(candidate);
-        auto same = std::find_if(list.begin(), list.end(), [&](const Satellite& s) {
-            return s.name.compare(candidate.name, Qt::CaseInsensitive) == 0;
-        });
-        if (same != list.end()) {
-            satellite.index = same->index;
-            *same = satellite;
-        } else {
-            satellite.index = int(list.size());
-            list.append(satellite);
-        }
-        ++processed;
-    }
-    const int skipped = int(candidates.size()) - processed;
-
-    const RegionSet written = writeSatellites(list, changed);
-    if (written.empty())
-        return reportError(kNotWrittenText);
-    regions.insert(written.begin(), written.end());
-
-    if (!storeEdit(QStringLiteral("Add satellites"), changed, regions))
-        return;
-    // Logged once the block is really part of the codeplug.
-    if (blockAdded)
-        log(kBlockAddedText);
-    QString line = QStringLiteral("Added %1 satellite(s)").arg(processed);
-    if (skipped > 0)
-        line +=
-            QStringLiteral(" (%1 skipped — only %2 slots)").arg(skipped).arg(kSatelliteCapacity);
-    log(line + QStringLiteral("."));
-}
-
-std::optional<Satellite> RadioController::newSatellite() const {
-    if (satellites().size() >= kSatelliteCapacity)
-        return std::nullopt;
-    Satellite satellite;
-    satellite.id = QUuid::createUuid();
-    satellite.index = int(satellites().size());
-    satellite.tle1 = QByteArray(SatelliteRecord::kTle1Size, '\0');
-    satellite.tle2 = QByteArray(SatelliteRecord::kTle2Size, '\0');
-    satellite.additionalData = QByteArray(SatelliteRecord::kAdditionalDataSize, '\0');
-    return satellite;
-}
-
-void RadioController::updateSatellite(Satellite satellite) {
-    if (!image())
-        return;
-    if (editingBlocked())
-        return reportError(kSatellitesBusyText);
-
-    CodeplugImage changed = *image();
-    auto ensured = ensureBlock(changed);
-    if (const auto* error = std::get_if<QString>(&ensured))
-        return reportError(*error);
-    RegionSet regions = std::get<RegionSet>(ensured);
-    const bool blockAdded = !regions.empty();
-
-    Satellite edited = satellite;
-    if (const auto record = findTLE(satellite.name, m_tleCache)) {
-        if (const auto packed = packTLE(record->line1, record->line2)) {
-            edited.tle1 = packed->tle1;
-            edited.tle2 = packed->tle2;
-        }
-    }
-
-    QList<Satellite> list = satellites();
-    auto same = std::find_if(list.begin(), list.end(),
-                             [&](const Satellite& s) { return s.index == satellite.index; });
-    int slot = satellite.index;
-    if (same != list.end()) {
-        *same = edited;
-    } else {
-        // The table has 25 slots: a 26th satellite would be cut off by the
-        // write while the log called it changed.
-        if (list.size() >= kSatelliteCapacity)
-            return reportError(memoryFullText());
-        // Appended satellites land in the slot after the last one, whatever
-        // index the caller gave.
-        slot = int(list.size());
-        edited.index = slot;
-        list.append(edited);
-    }
-
-    const RegionSet written = writeSatellites(list, changed);
-    if (written.empty())
-        return reportError(kNotWrittenText);
-    regions.insert(written.begin(), written.end());
-
-    if (!storeEdit(QStringLiteral("Edit satellite %1").arg(slot + 1), changed, regions))
-        return;
-    if (blockAdded)
-        log(kBlockAddedText);
-    log(QStringLiteral("Satellite %1 changed: %2").arg(QString::number(slot + 1), satellite.name));
-}
-
-void RadioController::deleteSatellite(Satellite satellite) {
-    if (!image())
-        return;
-    if (editingBlocked())
-        return reportError(kSatellitesBusyText);
-
-    QList<Satellite> list = satellites();
-    auto removed = std::find_if(list.begin(), list.end(),
-                                [&](const Satellite& s) { return s.index == satellite.index; });
-    // Nothing to delete must not be logged as a deletion.
-    if (removed == list.end())
-        return reportError(
-            QStringLiteral("Could not locate satellite %1 in memory.").arg(satellite.index + 1));
-    const QString name = removed->name;
-    list.removeIf([&](const Satellite& s) { return s.index == satellite.index; });
-
-    CodeplugImage changed = *image();
-    const RegionSet regions = writeSatellites(list, changed);
-    if (regions.empty())
-        return;
-
-    if (!storeEdit(QStringLiteral("Delete satellite %1").arg(satellite.index + 1), changed,
-                   regions))
-        return;
-    log(QStringLiteral("Satellite deleted: ") + name);
 }
 
 } // namespace nerka

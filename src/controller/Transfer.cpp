@@ -99,8 +99,8 @@ void RadioController::readCodeplug() {
         qint64 total = 0;
         for (const CodeplugRegion& region : layout.regions)
             total += region.length;
-        log(QStringLiteral("Lese Codeplug (") + QString::number(total / 1024) +
-            QStringLiteral(" KB, ") + familyText(variant) + QStringLiteral("-Layout)…"));
+        logLine(QStringLiteral("Lese Codeplug (") + QString::number(total / 1024) +
+                QStringLiteral(" KB, ") + familyText(variant) + QStringLiteral("-Layout)…"));
 
         auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
         if (!read)
@@ -116,11 +116,12 @@ void RadioController::readCodeplug() {
             assignProgress(1.0);
             assignStatus(Status::connected());
             assignDocumentURL(std::nullopt);
-            appendLogLine(QStringLiteral("Codeplug read: ") + QString::number(channels().size()) +
-                          QStringLiteral(" channels, ") + QString::number(contacts().size()) +
-                          QStringLiteral(" contacts, ") + QString::number(talkgroups().size()) +
-                          QStringLiteral(" talkgroups, ") + QString::number(zones().size()) +
-                          QStringLiteral(" zones."));
+            appendLogLine(
+                QStringLiteral("Codeplug read: ") + QString::number(m_document.channels().size()) +
+                QStringLiteral(" channels, ") + QString::number(m_document.contacts().size()) +
+                QStringLiteral(" contacts, ") + QString::number(m_document.talkgroups().size()) +
+                QStringLiteral(" talkgroups, ") + QString::number(m_document.zones().size()) +
+                QStringLiteral(" zones."));
         });
     });
 }
@@ -185,17 +186,17 @@ void RadioController::writeChanges() {
     frame.operation = DeviceOperation::writeCodeplug;
     frame.workingText = kWriting;
     // Without an image there is nothing a radio could be written from.
-    if (!image()) {
+    if (!m_document.image()) {
         frame.check = [] {
             return std::optional(OperationResult::failure(
                 DeviceOperation::writeCodeplug, OperationErrorKind::notConnected, kNotConnected));
         };
         return runDeviceOperation(frame, {});
     }
-    const RegionSet dirty = dirtyRegions(); // ascending
+    const RegionSet dirty = m_document.dirtyRegions(); // ascending
     // The regions as they are now: edits made while the task runs do not
     // change what is sent.
-    const CodeplugImage image = *this->image();
+    const CodeplugImage image = *m_document.image();
     frame.check = [this, &image, &dirty]() -> std::optional<OperationResult> {
         if (dirty.empty()) {
             appendLogLine(kNothingToWrite);
@@ -230,7 +231,7 @@ void RadioController::writeChanges() {
         const WritePlan& plan = prepared->plan;
         if (plan.nothingToWrite()) {
             // The radio already holds every dirty region: no screen, no reboot.
-            log(kNothingToWrite);
+            logLine(kNothingToWrite);
             updateWriteSteps([](WriteSteps& steps) {
                 steps.complete(WriteStep::write, kNothingToWrite);
                 steps.skip(WriteStep::reboot);
@@ -251,10 +252,10 @@ void RadioController::writeChanges() {
         qint64 total = 0;
         for (int index : dirty)
             total += image.regions[index].length;
-        log(QStringLiteral("Writing ") + QString::number(dirty.size()) +
-            QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
-            QStringLiteral(" KB)…"));
-        log(planText(plan));
+        logLine(QStringLiteral("Writing ") + QString::number(dirty.size()) +
+                QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
+                QStringLiteral(" KB)…"));
+        logLine(planText(plan));
 
         updateWriteSteps([](WriteSteps& steps) { steps.start(WriteStep::write); });
         const QList<MemoryBlock> blocks = planBlocks(plan, image);
@@ -341,26 +342,30 @@ void RadioController::openCodeplugFile(const QString& path) {
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     const DecodedImage decoded = decodeImage(image);
     postToMain([this, image, decoded] { applyDecodedImage(image, decoded); });
-    log(QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
-        familyText(image.variant) + QStringLiteral(")"));
+    logLine(QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
+            familyText(image.variant) + QStringLiteral(")"));
 }
 
 void RadioController::saveCodeplugFile(const QString& path) {
-    if (!image()) {
+    if (!m_document.image()) {
         reportError(QStringLiteral("No codeplug loaded."));
         return;
     }
     // Atomic: a failure leaves any file already there untouched.
-    if (auto failure = FileStore::write(path, encodeCodeplugFile(*image()))) {
+    if (auto failure = FileStore::write(path, encodeCodeplugFile(*m_document.image()))) {
         reportError(*failure);
         return;
     }
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    log(QStringLiteral("Gespeichert: ") + QFileInfo(path).fileName());
+    logLine(QStringLiteral("Gespeichert: ") + QFileInfo(path).fileName());
 }
 
 void RadioController::markRegionsChanged(const RegionSet& regions) {
     m_document.markRegionsChanged(regions);
+}
+
+void RadioController::writeOnlyRegions(const RegionSet& regions) {
+    m_document.writeOnly(regions);
 }
 
 } // namespace nerka

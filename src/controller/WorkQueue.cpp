@@ -33,15 +33,6 @@ void WorkQueue::shutdown() {
         m_thread.join();
 }
 
-bool WorkQueue::isCurrentThread() const {
-    return std::this_thread::get_id() == m_thread.get_id();
-}
-
-int WorkQueue::pendingCount() const {
-    std::lock_guard lock(m_mutex);
-    return int(m_tasks.size());
-}
-
 void WorkQueue::run() {
     // Thread names are limited to 15 characters; keep the label's tail.
     const QByteArray name = m_label.right(15).toUtf8();

@@ -31,12 +31,6 @@ public:
     // Idempotent.
     void shutdown();
 
-    // True when called from a task of this queue.
-    [[nodiscard]] bool isCurrentThread() const;
-    [[nodiscard]] const QString& label() const { return m_label; }
-    // Tasks waiting (not counting one that runs now).
-    [[nodiscard]] int pendingCount() const;
-
 private:
     void run();
 

@@ -4,8 +4,9 @@
 
 namespace nerka {
 
-void WriteSteps::begin(bool backup, bool verify) {
+void WriteSteps::begin(bool backup, bool verify, WriteSubject subject) {
     m_steps = {};
+    m_subject = subject;
     at(WriteStep::backup).state = backup ? WriteStepState::waiting : WriteStepState::skipped;
     at(WriteStep::verify).state = verify ? WriteStepState::waiting : WriteStepState::skipped;
     m_begun = true;
@@ -68,6 +69,12 @@ QString WriteSteps::name(WriteStep step) {
         return QStringLiteral("Verify");
     }
     return {};
+}
+
+QString WriteSteps::label(WriteStep step) const {
+    if (m_subject == WriteSubject::dmrDatabase && step == WriteStep::verify)
+        return QStringLiteral("Verify count");
+    return name(step);
 }
 
 QString WriteSteps::stateText(WriteStepState state) {

@@ -10,6 +10,9 @@ namespace nerka {
 // the write itself, the radio's reboot and the read-back that verifies it.
 enum class WriteStep { backup, write, reboot, verify };
 enum class WriteStepState { waiting, running, done, failed, skipped };
+// What is being written: the codeplug (Backup → Write → Reboot → Verify) or
+// the DMR database (Write → Reboot → Verify count; no backup is taken).
+enum class WriteSubject { codeplug, dmrDatabase };
 
 // Where a codeplug write stands, step by step. A write ends when its last
 // step that is not skipped is done, or when a step fails: the steps after a
@@ -20,7 +23,8 @@ public:
 
     // A new write: every step waiting, except the backup and the verify when
     // they are switched off.
-    void begin(bool backup, bool verify);
+    void begin(bool backup, bool verify, WriteSubject subject = WriteSubject::codeplug);
+    [[nodiscard]] WriteSubject subject() const { return m_subject; }
     void start(WriteStep step);
     void complete(WriteStep step, const QString& detail = {});
     void fail(WriteStep step, const QString& reason);
@@ -40,6 +44,9 @@ public:
     [[nodiscard]] const WriteStep* running() const;
 
     [[nodiscard]] static QString name(WriteStep step);
+    // The step's name for this write: the DMR database's read-back checks
+    // the record count ("Verify count").
+    [[nodiscard]] QString label(WriteStep step) const;
     [[nodiscard]] static QString stateText(WriteStepState state);
     static constexpr std::array<WriteStep, kCount> kSteps = {WriteStep::backup, WriteStep::write,
                                                              WriteStep::reboot, WriteStep::verify};
@@ -58,6 +65,7 @@ private:
     bool m_begun = false;
     bool m_ended = false;
     bool m_failed = false;
+    WriteSubject m_subject = WriteSubject::codeplug;
 };
 
 } // namespace nerka

@@ -161,3 +161,26 @@ TEST_F(EditCliTest, ABrokenOperationsFileChangesNothing) {
     run = edit("[]", {QStringLiteral("--bogus")});
     EXPECT_EQ(run.exitCode, 2);
 }
+
+// The command line runs the same checks as the window: a value given
+// outside the radio's bands is kept with a warning, a CSV row outside them is
+// left out and named, a name is shown as stored.
+TEST_F(EditCliTest, ChecksTheBandsAndShowsStoredNames) {
+    write(QStringLiteral("rows.csv"), "Name,RX\n6m Call,52.525\nS20,145.5\n");
+    const EditRun run = edit(R"([
+        {"op": "writeSettings", "call": "DL1ABC", "vhfMin": 136, "vhfMax": 174,
+                                "uhfMin": 400, "uhfMax": 480},
+        {"op": "updateChannel", "number": 1, "edit": {"name": "Zürich ⚡ Hauptbahnhof",
+                                                      "rxHz": 52525000, "txHz": 52525000}},
+        {"op": "importChannels", "csv": ")" +
+                             path(QStringLiteral("rows.csv")).toUtf8() + R"("}
+    ])");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(run.out.size(), 5) << run.out.join(u'\n').toStdString();
+    EXPECT_EQ(run.out[2], QStringLiteral("• Channel 1 changed: Zürich ? Hauptba (RX 52.52500); "
+                                         "RX 52.525 MHz outside this radio's bands (VHF "
+                                         "136–174, UHF 400–480 MHz)."));
+    EXPECT_EQ(run.out[3], QStringLiteral("• 1 channels imported; 1 row outside this radio's "
+                                         "bands (VHF 136–174, UHF 400–480 MHz): line 2 6m Call "
+                                         "52.525 MHz."));
+}

@@ -17,7 +17,7 @@ TEST(ParseMegahertz, AcceptsDecimalMegahertzWithCommaOrPoint) {
 TEST(ParseMegahertz, RejectsOutOfRangeAndAnythingButANumber) {
     for (const char* text :
          {"0", "1000", "-145.5", "", " ", "145.5 MHz", "145.5.1", "abc", "\n145.5", "145.5\r",
-          "0x91", "inf", "nan", "1e3", "145,600,000", "999.99999999", "999.9999995",
+          "0x91", "inf", "nan", "1e3", "145,600,000", "999.99999999", "999.9999995", "0.0000004",
           "\xc2\xa0"
           "145.5"})
         EXPECT_EQ(parseMegahertz(QString::fromUtf8(text)), std::nullopt) << text;

@@ -83,23 +83,26 @@ TEST(ChannelCsvRowsTest, ExportThenImportIsTheIdentityOnEveryFieldEvenForAwkward
     EXPECT_TRUE(
         channelRowsText({sample("Z")}, u',', names).contains(QStringLiteral("\"Home, Rally\"")));
     EXPECT_FALSE(hasChannelRowsHeader(QStringLiteral("Name,RX,TX,Mode\nA,145.5")));
-    // Names that are not there are refused per row.
+    // Names that are not there leave the reference empty and are named per row.
     const ChannelRowsRead unknown = parseChannelRows(
         QStringLiteral(
             "Name,RX,TX contact,Group list\nA,145.5,Nobody,\nB,145.5,,TG 9\nC,145.5,local,\n"),
         names);
-    EXPECT_EQ(unknown.skipped,
-              (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody' unknown")},
-                                    {3, QStringLiteral("group list 'TG 9' unknown")}}));
-    ASSERT_EQ(unknown.channels.size(), 1);
-    EXPECT_EQ(unknown.channels[0].contactSlot, 0) << "found ignoring case";
+    EXPECT_TRUE(unknown.skipped.isEmpty());
+    EXPECT_EQ(unknown.unresolved, (QList<SkippedCsvRow>{{2, QStringLiteral("contact 'Nobody'")},
+                                                        {3, QStringLiteral("group list 'TG 9'")}}));
+    ASSERT_EQ(unknown.channels.size(), 3);
+    EXPECT_EQ(unknown.lines, (QList<int>{2, 3, 4}));
+    EXPECT_FALSE(unknown.channels[0].contactSlot);
+    EXPECT_FALSE(unknown.channels[1].groupListIndex);
+    EXPECT_EQ(unknown.channels[2].contactSlot, 0) << "found ignoring case";
     // Zones by name: a name with a comma whole, else the parts.
     const ChannelRowsRead zoned = parseChannelRows(
         QStringLiteral("Name,RX,Zones\nA,145.5,\"Ski, Alps\"\nB,145.5,\"rally, Home\"\n"
                        "C,145.5,Moon\nD,145.5,\n"),
         names);
-    EXPECT_EQ(zoned.zones, (QList<QList<int>>{{2}, {1, 0}, {}}));
-    EXPECT_EQ(zoned.skipped, (QList<SkippedCsvRow>{{4, QStringLiteral("zone 'Moon' unknown")}}));
+    EXPECT_EQ(zoned.zones, (QList<QList<int>>{{2}, {1, 0}, {}, {}}));
+    EXPECT_EQ(zoned.unresolved, (QList<SkippedCsvRow>{{4, QStringLiteral("zone 'Moon'")}}));
 }
 
 TEST(ChannelCsvRowsTest, RowsFollowTheImportRulesAndRefuseWhatCannotBeRead) {
@@ -116,27 +119,29 @@ TEST(ChannelCsvRowsTest, RowsFollowTheImportRulesAndRefuseWhatCannotBeRead) {
         {"RX (MHz)\tName\tComment\n145.5\tS20\tcalling\n", 1, {}},
         {"Name\tComment\tRX (MHz)\nS20\tcalling\t145,5\n", 1, {}},
         // Without a header the import's order holds.
-        {"145.5\tS20\n", 0, {{1, QStringLiteral("RX 'S20' is not a frequency")}}},
+        {"145.5\tS20\n", 0, {{1, QStringLiteral("RX (MHz): not a number in MHz")}}},
         // Per-row refusals, with the line.
         {"Name,RX,TX,Mode,Bandwidth,Colour "
          "code\n,145.5\nA,abc\nB,145.5,xyz\nC,145.5,,FM,,16\nD,145.5\n",
          1,
-         {{2, QStringLiteral("no name")},
-          {3, QStringLiteral("RX 'abc' is not a frequency")},
-          {4, QStringLiteral("TX 'xyz' is not a frequency")},
-          {5, QStringLiteral("colour code '16' is not 0\u201315")}}},
+         {{2, QStringLiteral("Name: enter a name")},
+          {3, QStringLiteral("RX (MHz): not a number in MHz")},
+          {4, QStringLiteral("TX (MHz): not a number in MHz")},
+          {5, QStringLiteral("Farbcode: '16' is not 0\u201315")}}},
         {"Name\tRX\tRX tone\tTX tone\tPower\tRX only\n"
          "A\t145.5\t69.4\t\t\t\nB\t145.5\t\tD999N\t\t\nC\t145.5\t\t\tTurbo\t\n"
          "D\t145.5\t\t\t\tperhaps\nE\t145.5\t88.5 Hz\tD023I\thigh\tyes\n",
          1,
-         {{2, QStringLiteral("RX tone '69.4' not available")},
-          {3, QStringLiteral("TX tone 'D999N' not available")},
-          {4, QStringLiteral("power 'Turbo' unknown")},
-          {5, QStringLiteral("'perhaps' is neither yes nor no")}}},
+         {{2,
+           QStringLiteral("RX tone: '69.4' is no tone of the radio's tables (88.5, D023N or Off)")},
+          {3, QStringLiteral(
+                  "TX tone: 'D999N' is no tone of the radio's tables (88.5, D023N or Off)")},
+          {4, QStringLiteral("Power: 'Turbo' is not one of Global, Min, Low, Mid, High, Max")},
+          {5, QStringLiteral("Receive only (RX-only): 'perhaps' is neither yes nor no")}}},
         // A quoted name spanning lines counts its rows from its first line.
-        {"Name,RX\n\"two\nlines\",145.5\n,1\n", 1, {{4, QStringLiteral("no name")}}},
+        {"Name,RX\n\"two\nlines\",145.5\n,1\n", 1, {{4, QStringLiteral("Name: enter a name")}}},
         {"", 0, {}},
-        {"hello", 0, {{1, QStringLiteral("no RX frequency")}}},
+        {"hello", 0, {{1, QStringLiteral("RX (MHz): enter a frequency in MHz")}}},
     };
     for (const Case& c : cases) {
         const ChannelRowsRead read = parseChannelRows(QString::fromUtf8(c.text));

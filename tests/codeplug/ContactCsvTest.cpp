@@ -29,3 +29,39 @@ TEST(ContactCsvTest, ExportThenImportIsTheIdentityAndBadRowsAreNamed) {
     ASSERT_EQ(bad.contacts.size(), 1);
     EXPECT_EQ(bad.contacts[0].type, ContactType::privateCall);
 }
+
+// Every text the window shows for a type or a time slot reads back as that
+// value; a word that names neither is refused with its reason.
+TEST(ContactCsvTest, ReadsTheTypeAndTimeSlotTextsOfEveryView) {
+    struct Case {
+        QString type;
+        QString timeSlot;
+        ContactType wantType;
+        TimeSlotOverride wantSlot;
+    };
+    const QList<Case> cases{
+        {"Group", "No override", ContactType::group, TimeSlotOverride::none},
+        {"Group Call", "", ContactType::group, TimeSlotOverride::none},
+        {"private call", "TS1", ContactType::privateCall, TimeSlotOverride::ts1},
+        {"Private Call", "TS2", ContactType::privateCall, TimeSlotOverride::ts2},
+        {"All Call", "Force TS2", ContactType::allCall, TimeSlotOverride::ts2},
+        {"All call", "force ts1", ContactType::allCall, TimeSlotOverride::ts1},
+        {"all", "2", ContactType::allCall, TimeSlotOverride::ts2},
+        {"", "None", ContactType::group, TimeSlotOverride::none},
+        {"ALL", "ts 1", ContactType::allCall, TimeSlotOverride::ts1},
+    };
+    for (const Case& c : cases) {
+        const ContactCsvRead read = parseContactsCsv(
+            QStringLiteral("Name,DMR-ID,Type,Time slot\nX,7,%1,%2\n").arg(c.type, c.timeSlot));
+        ASSERT_EQ(read.contacts.size(), 1) << c.type.toStdString() << c.timeSlot.toStdString();
+        EXPECT_EQ(read.contacts[0].type, c.wantType) << c.type.toStdString();
+        EXPECT_EQ(read.contacts[0].timeSlotOverride, c.wantSlot) << c.timeSlot.toStdString();
+    }
+    const ContactCsvRead bad = parseContactsCsv(
+        QStringLiteral("Name,DMR-ID,Type,Time slot\nA,1,Call,\nB,2,,TS3\nC,3,,Force 2\n"));
+    EXPECT_TRUE(bad.contacts.isEmpty());
+    EXPECT_EQ(bad.skipped,
+              (QList<SkippedCsvRow>{{2, QStringLiteral("type 'Call' unknown")},
+                                    {3, QStringLiteral("time slot 'TS3' unknown")},
+                                    {4, QStringLiteral("time slot 'Force 2' unknown")}}));
+}

@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "codeplug/ChannelCodec.h"
@@ -88,7 +89,7 @@ protected:
         ASSERT_TRUE(channel.has_value()) << "no channel " << number;
         ChannelEdit edit = channelEditFrom(*channel);
         edit.name = name;
-        ASSERT_TRUE(c->updateChannel(*channel, edit).isDone());
+        ASSERT_TRUE(c->document().updateChannel(channel->number, edit).isDone());
     }
     static void write(ControllerOnStandIn& c) {
         c->writeChanges();
@@ -128,7 +129,8 @@ TEST_F(BlockWrite, OneChannelSendsOnlyItsBlocksAndVerifiesThem) {
         radio.sim.clearRequests();
 
         write(*c);
-        ASSERT_FALSE((*c)->lastError().has_value()) << (*c)->lastErrorText().toStdString();
+        ASSERT_FALSE(lastLoggedError(*(*c)).has_value())
+            << lastLoggedError(*(*c)).value_or(QString()).toStdString();
         const QList<QByteArray> requests = radio.sim.requests();
         const qsizetype reboot = firstIndexWhere(requests, rebootsTheRadio);
         ASSERT_GT(reboot, 0);
@@ -138,8 +140,8 @@ TEST_F(BlockWrite, OneChannelSendsOnlyItsBlocksAndVerifiesThem) {
         const qsizetype verify = requests.size() - reboot - 2;
         EXPECT_GT(countWhere(requests, readsABlock, reboot, requests.size()), 0);
         EXPECT_LE(reboot + verify, k.maxWithVerify);
-        EXPECT_TRUE(radio.memoryAs(*(*c)->image()) == *(*c)->image());
-        EXPECT_TRUE((*c)->dirtyRegions().empty());
+        EXPECT_TRUE(radio.memoryAs(*(*c)->document().image()) == *(*c)->document().image());
+        EXPECT_TRUE((*c)->document().dirtyRegions().empty());
     }
 }
 
@@ -156,7 +158,7 @@ TEST_F(BlockWrite, VerifiedWriteKeepsTheBaselineSoTheNextWriteReadsNothingFirst)
     const QList<QByteArray> requests = radio.sim.requests();
     EXPECT_EQ(countWhere(requests, readsABlock, 0, firstIndexWhere(requests, writesData)), 0);
     EXPECT_EQ((*c)->backups().list().size(), 2) << "the backup comes from the kept baseline";
-    EXPECT_TRUE(radio.memoryAs(*(*c)->image()) == *(*c)->image());
+    EXPECT_TRUE(radio.memoryAs(*(*c)->document().image()) == *(*c)->document().image());
 }
 
 TEST_F(BlockWrite, SectorBufferThatWasNotLoadedIsCaughtByTheVerification) {
@@ -164,21 +166,21 @@ TEST_F(BlockWrite, SectorBufferThatWasNotLoadedIsCaughtByTheVerification) {
     ASSERT_TRUE(radio.sim.loadCodeplug(sampleWithChannel(RadioVariant::gd77, 130)).ok());
     auto c = readFrom(radio);
     ASSERT_NO_FATAL_FAILURE(rename(*c, 130, QStringLiteral("Renamed")));
-    const RegionSet dirty = (*c)->dirtyRegions();
+    const RegionSet dirty = (*c)->document().dirtyRegions();
     radio.sim.injectFault(SimFault::unloadedSectorBuffer);
 
     write(*c);
-    ASSERT_TRUE((*c)->lastError().has_value());
-    EXPECT_TRUE((*c)->lastError()->startsWith(QStringLiteral("Verification failed: region ")))
-        << (*c)->lastErrorText().toStdString();
+    ASSERT_TRUE(lastLoggedError(*(*c)).has_value());
+    EXPECT_TRUE(lastLoggedError(*(*c))->startsWith(QStringLiteral("Verification failed: region ")))
+        << lastLoggedError(*(*c)).value_or(QString()).toStdString();
     for (int index : dirty)
-        EXPECT_TRUE((*c)->dirtyRegions().count(index)) << "the next write retries it";
+        EXPECT_TRUE((*c)->document().dirtyRegions().count(index)) << "the next write retries it";
 
     // The retry reads afresh and puts the whole sector right.
     write(*c);
-    EXPECT_TRUE((*c)->log().last().startsWith(QStringLiteral("\u2022 Verified: ")))
-        << (*c)->log().last().toStdString();
-    EXPECT_TRUE(radio.memoryAs(*(*c)->image()) == *(*c)->image());
+    EXPECT_TRUE((*c)->activityLog().lines().last().startsWith(QStringLiteral("\u2022 Verified: ")))
+        << (*c)->activityLog().lines().last().toStdString();
+    EXPECT_TRUE(radio.memoryAs(*(*c)->document().image()) == *(*c)->document().image());
 }
 
 TEST_F(BlockWrite, BaselineFromAnEarlierConnectionIsCheckedBeforeItIsTrusted) {
@@ -186,7 +188,7 @@ TEST_F(BlockWrite, BaselineFromAnEarlierConnectionIsCheckedBeforeItIsTrusted) {
         SCOPED_TRACE(changedBehindOurBack ? "changed" : "unchanged");
         StandInRadio radio;
         auto c = readFrom(radio);
-        (*c)->disconnect();
+        (*c)->disconnectRadio();
         c->finish();
         const CodeplugImage wanted =
             withChannelRenamed(sampleCodeplug(RadioVariant::gd77), 12, QStringLiteral("Renamed"));
@@ -202,7 +204,8 @@ TEST_F(BlockWrite, BaselineFromAnEarlierConnectionIsCheckedBeforeItIsTrusted) {
         radio.sim.clearRequests();
 
         write(*c);
-        ASSERT_FALSE((*c)->lastError().has_value()) << (*c)->lastErrorText().toStdString();
+        ASSERT_FALSE(lastLoggedError(*(*c)).has_value())
+            << lastLoggedError(*(*c)).value_or(QString()).toStdString();
         const QList<QByteArray> requests = radio.sim.requests();
         const qsizetype reads =
             countWhere(requests, readsABlock, 0, firstIndexWhere(requests, writesData));
@@ -237,10 +240,11 @@ TEST_F(BlockWrite, WholeRegionsWhenAskedSendWhatAWriteWithoutBaselineSends) {
             (*c)->setBackupBeforeWrite(false);
         }
         openFile(*c, wanted);
-        (*c)->document().writeOnly({0, 1, 2, 3});
+        (*c)->writeOnlyRegions({0, 1, 2, 3});
         radio.sim.clearRequests();
         write(*c);
-        ASSERT_FALSE((*c)->lastError().has_value()) << (*c)->lastErrorText().toStdString();
+        ASSERT_FALSE(lastLoggedError(*(*c)).has_value())
+            << lastLoggedError(*(*c)).value_or(QString()).toStdString();
         const QList<QByteArray> requests = radio.sim.requests();
         streams.append(requests.mid(0, firstIndexWhere(requests, rebootsTheRadio) + 1));
         EXPECT_TRUE(radio.memoryAs(wanted) == wanted);
@@ -257,12 +261,12 @@ TEST_F(BlockWrite, NothingToWriteSendsNothingAndDoesNotReboot) {
         if (undone) {
             c = readFrom(radio);
             ASSERT_NO_FATAL_FAILURE(rename(*c, 12, QStringLiteral("Renamed")));
-            ASSERT_TRUE((*c)->undo().isDone());
+            ASSERT_TRUE((*c)->document().undo().isDone());
         } else {
             c = std::make_unique<ControllerOnStandIn>(0.1);
             ASSERT_TRUE(c->connectTo(radio));
             openFile(*c, sampleCodeplug(RadioVariant::gd77));
-            ASSERT_FALSE((*c)->dirtyRegions().empty());
+            ASSERT_FALSE((*c)->document().dirtyRegions().empty());
         }
         radio.sim.clearRequests();
         QSignalSpy finished(c->controller.get(), &RadioController::finished);
@@ -274,6 +278,6 @@ TEST_F(BlockWrite, NothingToWriteSendsNothingAndDoesNotReboot) {
         EXPECT_EQ(countWhere(radio.sim.requests(), writesData, 0, radio.sim.requestCount()), 0);
         EXPECT_EQ(firstIndexWhere(radio.sim.requests(), rebootsTheRadio), -1);
         EXPECT_EQ((*c)->status(), RadioController::Status::connected());
-        EXPECT_TRUE((*c)->dirtyRegions().empty());
+        EXPECT_TRUE((*c)->document().dirtyRegions().empty());
     }
 }

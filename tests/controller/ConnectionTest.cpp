@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "codeplug/CodeplugFile.h"
@@ -30,22 +31,22 @@ TEST(Connection, ManualConnectIdentifiesRemembersThePortAndDoesNotRead) {
     EXPECT_TRUE(c->hasInterface());
     EXPECT_TRUE(c.hasLine(QStringLiteral("Connected: Radioddity GD-77 — FW R2024.05.12 "
                                          "(20240512143000)")))
-        << c->log().join(QLatin1Char('\n')).toStdString();
+        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(c.settings->value(kLastPort).toString(), radio.sim.devicePath());
-    EXPECT_FALSE(c->image().has_value()) << "a manual connect never reads";
-    EXPECT_EQ(c->log().size(), 1);
+    EXPECT_FALSE(c->document().image().has_value()) << "a manual connect never reads";
+    EXPECT_EQ(c->activityLog().lines().size(), 1);
 }
 
 TEST(Connection, WithoutSelectedPortOnlyTheManualConnectComplains) {
     ControllerOnStandIn c;
-    c->connect(true);
+    c->connectRadio(true);
     c.drain();
-    EXPECT_TRUE(c->log().isEmpty());
+    EXPECT_TRUE(c->activityLog().lines().isEmpty());
     EXPECT_EQ(c->status(), RadioController::Status::disconnected());
 
-    c->connect(false);
+    c->connectRadio(false);
     c.drain();
-    EXPECT_EQ(c->lastError(), QStringLiteral("No serial port selected."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No serial port selected."));
     EXPECT_TRUE(c.hasLine(QStringLiteral("Error: No serial port selected.")));
     EXPECT_EQ(c->status(), RadioController::Status::disconnected());
 }
@@ -55,16 +56,16 @@ TEST(Connection, FailedManualConnectReportsTheLinkErrorAndLeavesNoPortOpen) {
     radio.sim.injectFault(SimFault::silence);
     ControllerOnStandIn c;
     EXPECT_FALSE(c.connectTo(radio));
-    EXPECT_EQ(c->lastError(), QStringLiteral("Timeout while reading from the device."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Timeout while reading from the device."));
     EXPECT_EQ(c->status(), RadioController::Status::disconnected());
     EXPECT_FALSE(c->hasInterface());
     EXPECT_FALSE(c.settings->contains(kLastPort)) << "only a successful connection is remembered";
 
     c->selectPort(plainPort(QStringLiteral("/nonexistent/ttyACM7")));
-    c->connect(false);
+    c->connectRadio(false);
     c.finish();
-    ASSERT_TRUE(c->lastError().has_value());
-    EXPECT_TRUE(c->lastError()->startsWith(QStringLiteral("Could not open serial port: ")));
+    ASSERT_TRUE(lastLoggedError(*c).has_value());
+    EXPECT_TRUE(lastLoggedError(*c)->startsWith(QStringLiteral("Could not open serial port: ")));
 }
 
 TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
@@ -80,21 +81,21 @@ TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
     ASSERT_TRUE(c.connectTo(radio));
     c->openCodeplugFile(path);
     c.drain();
-    ASSERT_TRUE(c->image().has_value());
+    ASSERT_TRUE(c->document().image().has_value());
     c->markRegionsChanged({1});
     const int requestsBefore = radio.sim.requestCount();
 
-    c->disconnect();
+    c->disconnectRadio();
     c.drain();
     EXPECT_EQ(c->status(), RadioController::Status::disconnected());
     EXPECT_FALSE(c->hasInterface());
     EXPECT_FALSE(c->firmware().has_value());
-    EXPECT_FALSE(c->image().has_value());
-    EXPECT_TRUE(c->channels().isEmpty());
-    EXPECT_TRUE(c->dirtyRegions().empty());
-    EXPECT_FALSE(c->settings().has_value());
+    EXPECT_FALSE(c->document().image().has_value());
+    EXPECT_TRUE(c->document().channels().isEmpty());
+    EXPECT_TRUE(c->document().dirtyRegions().empty());
+    EXPECT_FALSE(c->document().settings().has_value());
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(path));
-    EXPECT_EQ(c->log().last(), QStringLiteral("\u2022 Verbindung getrennt."));
+    EXPECT_EQ(c->activityLog().lines().last(), QStringLiteral("\u2022 Verbindung getrennt."));
     EXPECT_EQ(radio.sim.requestCount(), requestsBefore) << "nothing is sent on disconnect";
 }
 
@@ -104,9 +105,9 @@ TEST(Connection, AnUnpluggedIdleRadioEndsTheConnectionAndKeepsTheCodeplug) {
     ASSERT_TRUE(c.connectTo(radio));
     c->readCodeplug();
     c.finish();
-    ASSERT_TRUE(c->image().has_value());
-    ASSERT_TRUE(c->dirtyRegions().empty());
-    const auto channels = c->channels();
+    ASSERT_TRUE(c->document().image().has_value());
+    ASSERT_TRUE(c->document().dirtyRegions().empty());
+    const auto channels = c->document().channels();
 
     radio.sim.stop(); // the port and its device node go away
     // Nothing is running: the connection notices the missing port by itself.
@@ -115,11 +116,12 @@ TEST(Connection, AnUnpluggedIdleRadioEndsTheConnectionAndKeepsTheCodeplug) {
     c.drain();
     EXPECT_FALSE(c->hasInterface());
     EXPECT_FALSE(c->firmware().has_value());
-    EXPECT_EQ(c->channels(), channels) << "the codeplug stays in memory";
-    EXPECT_EQ(qsizetype(c->dirtyRegions().size()), c->image()->blobs.size())
+    EXPECT_EQ(c->document().channels(), channels) << "the codeplug stays in memory";
+    EXPECT_EQ(qsizetype(c->document().dirtyRegions().size()), c->document().image()->blobs.size())
         << "the next radio may hold anything: every region is to be written";
-    EXPECT_EQ(c->log().last(), QStringLiteral("\u2022 Radio disconnected (unplugged?). The "
-                                              "codeplug stays in memory; nothing was lost."));
+    EXPECT_EQ(c->activityLog().lines().last(),
+              QStringLiteral("\u2022 Radio disconnected (unplugged?). The "
+                             "codeplug stays in memory; nothing was lost."));
 }
 
 TEST(Connection, RefreshPrefersTheRememberedPortThenKeepsTheSelectionThenTakesARadio) {
@@ -161,10 +163,11 @@ TEST(Connection, AutoConnectFindsTheRememberedRadioAndReadsAtOnce) {
     c.settings->setValue(kLastPort, radio.sim.devicePath());
 
     c->startAutoConnect();
-    ASSERT_TRUE(c.waitFor([&] { return c->image().has_value() && c->status().isConnected(); }));
+    ASSERT_TRUE(
+        c.waitFor([&] { return c->document().image().has_value() && c->status().isConnected(); }));
     c.drain();
 
-    const QStringList& log = c->log();
+    const QStringList& log = c->activityLog().lines();
     ASSERT_GE(log.size(), 4) << log.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(log[0], QStringLiteral("\u2022 Auto-connect: looking for remembered device…"));
     EXPECT_TRUE(log[1].startsWith(QStringLiteral("\u2022 Connected: ")));
@@ -183,7 +186,8 @@ TEST(Connection, AutoConnectTakesTheOnlyRadioWhenTheRememberedOneIsGone) {
     c.settings->setValue(kLastPort, QStringLiteral("/dev/ttyACM9"));
 
     c->startAutoConnect();
-    ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected() && c->image().has_value(); }));
+    ASSERT_TRUE(
+        c.waitFor([&] { return c->status().isConnected() && c->document().image().has_value(); }));
     c.drain();
     EXPECT_EQ(c.settings->value(kLastPort).toString(), radio.sim.devicePath())
         << "the new path is remembered";
@@ -217,7 +221,8 @@ TEST(Connection, AutoConnectChoosesNeitherOfTwoRadiosAndGivesUp) {
     EXPECT_EQ(first.sim.requestCount(), 0);
     EXPECT_EQ(second.sim.requestCount(), 0);
     EXPECT_EQ(c->ports().size(), 2);
-    EXPECT_EQ(c->log().size(), 2) << c->log().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(c->activityLog().lines().size(), 2)
+        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(Connection, AutoConnectKeepsTryingWhileTheRadioDoesNotAnswer) {
@@ -234,9 +239,10 @@ TEST(Connection, AutoConnectKeepsTryingWhileTheRadioDoesNotAnswer) {
         return c.hasLine(QStringLiteral("Auto-connect not possible yet: Timeout "
                                         "while reading from the device."));
     }));
-    EXPECT_FALSE(c->lastError().has_value()) << "automatic attempts only log";
+    EXPECT_FALSE(lastLoggedError(*c).has_value()) << "automatic attempts only log";
     radio.sim.clearFaults();
-    ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected() && c->image().has_value(); }));
+    ASSERT_TRUE(
+        c.waitFor([&] { return c->status().isConnected() && c->document().image().has_value(); }));
 }
 
 TEST(Connection, AutoConnectStartsOnlyWhenWantedAndSomethingIsRemembered) {
@@ -249,7 +255,7 @@ TEST(Connection, AutoConnectStartsOnlyWhenWantedAndSomethingIsRemembered) {
         c.settings->setValue(QString::fromLatin1(Preferences::kAutoConnectKey), false);
         c->startAutoConnect(); // switched off
         QTest::qWait(50);
-        EXPECT_TRUE(c->log().isEmpty());
+        EXPECT_TRUE(c->activityLog().lines().isEmpty());
         EXPECT_EQ(c->status(), RadioController::Status::disconnected());
     }
     {
@@ -261,7 +267,7 @@ TEST(Connection, AutoConnectStartsOnlyWhenWantedAndSomethingIsRemembered) {
         c->startAutoConnect();
         ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected(); }));
         c.drain();
-        EXPECT_FALSE(c->image().has_value());
+        EXPECT_FALSE(c->document().image().has_value());
         EXPECT_FALSE(c.hasLine(QStringLiteral("Auto-read: reading codeplug…")));
     }
 }
@@ -286,8 +292,9 @@ TEST(Connection, AutomaticConnectDoesNotReadOverACodeplugInMemory) {
     ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected(); }));
     c.drain();
     EXPECT_FALSE(c.hasLine(QStringLiteral("Auto-read: reading codeplug…")));
-    EXPECT_EQ(c->image(), image);
-    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "nothing read: every region";
+    EXPECT_EQ(c->document().image(), image);
+    EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 2, 3}))
+        << "nothing read: every region";
 }
 
 TEST(Connection, PendingAutoConnectTimersDieWithTheController) {

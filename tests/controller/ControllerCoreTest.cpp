@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "controller/RadioController.h"
 
 #include "TempSettings.h"
@@ -25,7 +26,6 @@ void drain(RadioController& controller) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
-
 } // namespace
 
 TEST(ControllerCore, StartsDisconnectedAndEmpty) {
@@ -33,10 +33,10 @@ TEST(ControllerCore, StartsDisconnectedAndEmpty) {
     RadioController controller(settings.get());
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_EQ(controller.progress(), 0.0);
-    EXPECT_TRUE(controller.log().isEmpty());
-    EXPECT_FALSE(controller.lastError().has_value());
-    EXPECT_FALSE(controller.image().has_value());
-    EXPECT_TRUE(controller.dirtyRegions().empty());
+    EXPECT_TRUE(controller.activityLog().lines().isEmpty());
+    EXPECT_FALSE(lastLoggedError(controller).has_value());
+    EXPECT_FALSE(controller.document().image().has_value());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
 }
 
 TEST(ControllerCore, StatusEqualityComparesWorkingTexts) {
@@ -51,27 +51,28 @@ TEST(ControllerCore, StatusEqualityComparesWorkingTexts) {
 TEST(ControllerCore, LogLinesFromTheQueueKeepTheirOrder) {
     TempSettings settings;
     RadioController controller(settings.get());
-    controller.log(QStringLiteral("first"));
-    EXPECT_EQ(controller.log(), QStringList{QStringLiteral("\u2022 first")})
+    controller.logLine(QStringLiteral("first"));
+    EXPECT_EQ(controller.activityLog().lines(), QStringList{QStringLiteral("\u2022 first")})
         << "a main-thread line is appended at once";
 
     controller.postToQueue([&] {
         for (int i = 0; i < 200; ++i)
-            controller.log(QString::number(i));
+            controller.logLine(QString::number(i));
     });
-    controller.postToQueue([&] { controller.log(QStringLiteral("last")); });
+    controller.postToQueue([&] { controller.logLine(QStringLiteral("last")); });
     drain(controller);
 
-    ASSERT_EQ(controller.log().size(), 202);
+    ASSERT_EQ(controller.activityLog().lines().size(), 202);
     for (int i = 0; i < 200; ++i)
-        EXPECT_EQ(controller.log()[i + 1], QStringLiteral("\u2022 ") + QString::number(i));
-    EXPECT_EQ(controller.log().last(), QStringLiteral("\u2022 last"));
+        EXPECT_EQ(controller.activityLog().lines()[i + 1],
+                  QStringLiteral("\u2022 ") + QString::number(i));
+    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("\u2022 last"));
 }
 
 TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
     TempSettings settings;
     RadioController controller(settings.get());
-    QSignalSpy errors(&controller, &RadioController::lastErrorChanged);
+    QSignalSpy errors(&controller.activityLog(), &ActivityLog::errorRecorded);
     controller.postToQueue([&] {
         controller.setStatus(RadioController::Status::working(QStringLiteral("Reading codeplug…")));
         controller.setProgress(0.5);
@@ -81,8 +82,9 @@ TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
     EXPECT_EQ(controller.status(),
               RadioController::Status::working(QStringLiteral("Reading codeplug…")));
     EXPECT_EQ(controller.progress(), 0.5);
-    EXPECT_EQ(controller.lastError(), QStringLiteral("Something went wrong."));
-    EXPECT_EQ(controller.log().last(), QStringLiteral("\u2022 Error: Something went wrong."));
+    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Something went wrong."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("\u2022 Error: Something went wrong."));
     EXPECT_EQ(errors.count(), 1);
 }
 
@@ -98,12 +100,10 @@ TEST(ControllerCore, ReportFailureSetsTheGivenStatusAndResetsProgress) {
     drain(controller);
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
     EXPECT_EQ(controller.progress(), 0.0);
-    EXPECT_EQ(controller.lastError(), QStringLiteral("Timeout while reading from the device."));
-    EXPECT_EQ(controller.log().last(),
+    EXPECT_EQ(lastLoggedError(controller),
+              QStringLiteral("Timeout while reading from the device."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
               QStringLiteral("\u2022 Error: Timeout while reading from the device."));
-
-    controller.clearLastError();
-    EXPECT_FALSE(controller.lastError().has_value());
 }
 
 TEST(ControllerCore, QueueRunsTasksOneAtATimeInOrder) {
@@ -138,13 +138,13 @@ TEST(ControllerCore, DestroyedWithTasksQueuedRunsNothingMoreAgainstIt) {
         controller->postToQueue([&, raw] {
             started = true;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            raw->log(QStringLiteral("posted while the controller goes away"));
+            raw->logLine(QStringLiteral("posted while the controller goes away"));
             raw->setStatus(RadioController::Status::connected());
             ++ran;
         });
         for (int i = 0; i < 50; ++i)
             controller->postToQueue([&, raw] {
-                raw->log(QStringLiteral("must not run"));
+                raw->logLine(QStringLiteral("must not run"));
                 ++ran;
             });
         ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }, 5000));

@@ -47,7 +47,7 @@ struct FrameCase {
 void readFirst(Fixture& f) {
     f.c->readCodeplug();
     f.c.finish();
-    ASSERT_TRUE(f.c->image().has_value());
+    ASSERT_TRUE(f.c->document().image().has_value());
 }
 
 const QList<FrameCase>& frameCases() {
@@ -55,13 +55,13 @@ const QList<FrameCase>& frameCases() {
         {"ConnectWithoutPort",
          false,
          {},
-         [](RadioController& c) { c.connect(false); },
+         [](RadioController& c) { c.connectRadio(false); },
          {refused(Op::connect, ErrorKind::refused, QStringLiteral("No serial port selected."))},
          true},
         {"AutomaticConnectWithoutPortIsQuiet",
          false,
          {},
-         [](RadioController& c) { c.connect(true); },
+         [](RadioController& c) { c.connectRadio(true); },
          {refused(Op::connect, ErrorKind::refused, QStringLiteral("No serial port selected."))},
          false},
         {"ConnectToAPortThatIsGone",
@@ -69,14 +69,14 @@ const QList<FrameCase>& frameCases() {
          [](Fixture& f) {
              f.c->selectPort(SerialDevice{QStringLiteral("/dev/nerka-gone"), {}, 0, 0});
          },
-         [](RadioController& c) { c.connect(false); },
+         [](RadioController& c) { c.connectRadio(false); },
          {linkFailed(Op::connect, LinkErrorKind::portMissing,
                      LinkError(SerialError::openFailed(ENOENT)).description())},
          true},
         {"Connect",
          false,
          [](Fixture& f) { f.c->selectPort(f.radio.device()); },
-         [](RadioController& c) { c.connect(false); },
+         [](RadioController& c) { c.connectRadio(false); },
          {ok(Op::connect)},
          true},
         {"ReadWithoutRadio",
@@ -130,7 +130,7 @@ const QList<FrameCase>& frameCases() {
          true,
          {},
          [](RadioController& c) {
-             c.disconnect();
+             c.disconnectRadio();
              c.readCodeplug();
          },
          {refused(Op::readCodeplug, ErrorKind::notConnected, kNotConnected)},
@@ -193,7 +193,7 @@ TEST(DeviceFrame, EveryOperationEndsWithOneFinishedCarryingItsResult) {
         }
         if (tc.prepare)
             tc.prepare(f);
-        const qsizetype logBefore = f.c->log().size();
+        const qsizetype logBefore = f.c->activityLog().lines().size();
 
         QList<OperationResult> results;
         QList<bool> workingAtEnd; // the status when each result arrived
@@ -216,7 +216,7 @@ TEST(DeviceFrame, EveryOperationEndsWithOneFinishedCarryingItsResult) {
             }
         }
         const QStringList errorLines =
-            f.c->log().mid(logBefore).filter(QStringLiteral("\u2022 Error: "));
+            f.c->activityLog().lines().mid(logBefore).filter(QStringLiteral("\u2022 Error: "));
         QStringList expectedLines;
         for (const OperationResult& result : tc.expected) {
             if (!result.ok() && tc.reported)

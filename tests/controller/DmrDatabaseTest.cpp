@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "Bytes.h"
@@ -155,7 +156,7 @@ TEST(DmrDatabase, ThirtyThousandEntriesSpanBothAreasAndReadBack) {
     c->writeDMRDatabase();
     c.finish();
     EXPECT_TRUE(c.hasLine(QStringLiteral("Writing DMR database: 30000 entries (439 KB)…")))
-        << c->log().join(QLatin1Char('\n')).toStdString();
+        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(c->dmrDBOnDeviceCount(), 30000);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_GT(progress.size(), 1000) << "progress after every piece";
@@ -196,7 +197,7 @@ TEST(DmrDatabase, FortyThousandEntriesDropWhatDoesNotFit) {
     c.finish();
     EXPECT_TRUE(c.hasLine(QStringLiteral(
         "Writing DMR database: 37135 entries (543 KB), 2865 dropped (over capacity)…")))
-        << c->log().join(QLatin1Char('\n')).toStdString();
+        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(c->dmrDBOnDeviceCount(), 37135);
     EXPECT_EQ(radio.sim.memory(Bank::flash, kGd77Area1 + 8, 4), bytes({0x0F, 0x91, 0, 0}));
     // The last record: the 19660th of area 2, ID 1037134.
@@ -210,7 +211,7 @@ TEST(DmrDatabase, SilentRadioMidWriteChangesNothingInMemory) {
     importCsv(c, dir, syntheticCsv(500));
     ASSERT_TRUE(c.connectTo(radio));
     const auto databaseBefore = c->dmrUserDB();
-    const auto imageBefore = c->image();
+    const auto imageBefore = c->document().image();
 
     // A wrong answer in the middle: the open sector is still committed and
     // the transfer screen closed.
@@ -219,10 +220,10 @@ TEST(DmrDatabase, SilentRadioMidWriteChangesNothingInMemory) {
     c.finish();
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(c->progress(), 0.0);
-    EXPECT_TRUE(c->lastError().has_value());
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Error: ") + *c->lastError()));
+    EXPECT_TRUE(lastLoggedError(*c).has_value());
+    EXPECT_TRUE(c.hasLine(QStringLiteral("Error: ") + *lastLoggedError(*c)));
     EXPECT_EQ(c->dmrUserDB(), databaseBefore);
-    EXPECT_EQ(c->image(), imageBefore);
+    EXPECT_EQ(c->document().image(), imageBefore);
     EXPECT_FALSE(c->dmrDBOnDeviceCount().has_value());
     EXPECT_EQ(radio.sim.bufferedSector(), -1) << "the open sector was committed";
     EXPECT_EQ(radio.sim.memory(Bank::flash, kGd77Area1, 3), bytes({0x49, 0x64, 0x4E}));
@@ -237,7 +238,7 @@ TEST(DmrDatabase, SilentRadioMidWriteChangesNothingInMemory) {
     c->writeDMRDatabase();
     c.finish();
     EXPECT_EQ(c->status(), Status::connected());
-    EXPECT_EQ(c->lastError(), QStringLiteral("Timeout while reading from the device."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Timeout while reading from the device."));
     const QList<QByteArray> requests = radio.sim.requests();
     ASSERT_FALSE(requests.isEmpty());
     EXPECT_EQ(requests.last(), QByteArray("W\x03", 2)) << "the commit is the last request";
@@ -339,12 +340,12 @@ TEST(DmrDatabase, ImportKeepsOptionsAndReportsUnusableFiles) {
 
     const auto before = c->dmrUserDB();
     importCsv(c, dir, "# nothing\n0,XX0,A\n", QStringLiteral("empty.csv"));
-    EXPECT_EQ(c->lastError(), QStringLiteral("No usable DMR IDs found in the file."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No usable DMR IDs found in the file."));
     c->importDMRDatabase(dir.filePath(QStringLiteral("missing.csv")));
     c.drain();
-    EXPECT_EQ(c->lastError(), QStringLiteral("Could not read ") +
-                                  dir.filePath(QStringLiteral("missing.csv")) +
-                                  QStringLiteral(": No such file or directory"));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Could not read ") +
+                                       dir.filePath(QStringLiteral("missing.csv")) +
+                                       QStringLiteral(": No such file or directory"));
     EXPECT_EQ(c->dmrUserDB(), before);
 }
 
@@ -353,7 +354,7 @@ TEST(DmrDatabase, ExportSortsByIdAndNeverLeavesAHalfFile) {
     ControllerOnStandIn c;
     c->exportDMRDatabase(dir.filePath(QStringLiteral("none.csv")));
     c.drain();
-    EXPECT_EQ(c->lastError(), QStringLiteral("No DMR database to export."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No DMR database to export."));
 
     importCsv(c, dir, "300,C3,,\n100,\"A,1\",Ann,\n200,B2,Bo,Lee\n");
     const QString out = dir.filePath(QStringLiteral("out.csv"));
@@ -367,10 +368,10 @@ TEST(DmrDatabase, ExportSortsByIdAndNeverLeavesAHalfFile) {
     // export fails and the file already there stays as it was.
     const QString longName = dir.filePath(QString(250, QLatin1Char('x')));
     writeFile(dir, QString(250, QLatin1Char('x')), "old contents\n");
-    c->clearLastError();
+    const qsizetype mark = c->activityLog().lines().size();
     c->exportDMRDatabase(longName);
     c.drain();
-    EXPECT_TRUE(c->lastError().has_value());
+    EXPECT_TRUE(lastLoggedError(*c, mark).has_value());
     EXPECT_EQ(readFile(longName), QByteArray("old contents\n"));
 }
 
@@ -381,12 +382,13 @@ TEST(DmrDatabase, WriteAndReadNeedALinkAndAList) {
     c->readDMRDatabaseFromDevice();
     c->refreshDMRDatabaseOnDeviceCount();
     c.drain();
-    EXPECT_EQ(c->log(), (QStringList{QStringLiteral("\u2022 Error: Nicht verbunden."),
-                                     QStringLiteral("\u2022 Error: Nicht verbunden.")}));
+    EXPECT_EQ(c->activityLog().lines(),
+              (QStringList{QStringLiteral("\u2022 Error: Nicht verbunden."),
+                           QStringLiteral("\u2022 Error: Nicht verbunden.")}));
     ASSERT_TRUE(c.connectTo(radio));
     c->writeDMRDatabase();
     c.drain();
-    EXPECT_EQ(c->lastError(), QStringLiteral("No DMR database imported."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No DMR database imported."));
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(radio.sim.rebootCount(), 0);
 }
@@ -422,13 +424,13 @@ TEST_F(DmrDownload, ReplacesTheListAndKeepsTheOptions) {
 
     server.setRoute(kCsvPath, {200, "# empty\n"});
     download();
-    EXPECT_EQ(c->lastError(), QStringLiteral("No usable DMR IDs found in the download."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No usable DMR IDs found in the download."));
     EXPECT_EQ(c->dmrUserDB()->entries.size(), 1);
 }
 
 TEST_F(DmrDownload, HttpErrorReturnsToTheStatusOfTheLink) {
     download(); // no route: 404
-    EXPECT_EQ(c->lastError(), QStringLiteral("Download failed (HTTP 404)."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Download failed (HTTP 404)."));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrUserDB().has_value());
 
@@ -436,7 +438,7 @@ TEST_F(DmrDownload, HttpErrorReturnsToTheStatusOfTheLink) {
     ASSERT_TRUE(c.connectTo(radio));
     server.setRoute(kCsvPath, {503, "busy"});
     download();
-    EXPECT_EQ(c->lastError(), QStringLiteral("Download failed (HTTP 503)."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Download failed (HTTP 503)."));
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(c->progress(), 0.0);
 }
@@ -445,7 +447,7 @@ TEST_F(DmrDownload, RefusedConnectionIsReportedWithItsDescription) {
     c->setDmrIdServiceUrl(
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(nerka::test::unusedLoopbackPort())));
     download();
-    EXPECT_EQ(c->lastError(), QStringLiteral("Connection refused"));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Connection refused"));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrDownloadRunning());
 }
@@ -479,9 +481,9 @@ TEST_F(DmrDownload, BodyOverTheLimitIsAbandoned) {
         big.chunkDelayMs = 5;
         big.omitLength = omitLength;
         server.setRoute(kCsvPath, big);
-        c->clearLastError();
+        const qsizetype mark = c->activityLog().lines().size();
         download();
-        EXPECT_EQ(c->lastError(), QStringLiteral("Download failed.")) << omitLength;
+        EXPECT_EQ(lastLoggedError(*c, mark), QStringLiteral("Download failed.")) << omitLength;
         EXPECT_EQ(c->status(), Status::disconnected());
         EXPECT_FALSE(c->dmrUserDB().has_value());
     }
@@ -504,7 +506,7 @@ TEST_F(DmrDownload, StalledServerRunsIntoTheTransferTimeout) {
     server.setRoute(kCsvPath, stalled);
     c->setDownloadTimeoutMs(200);
     download();
-    EXPECT_EQ(c->lastError(), QStringLiteral("Download timed out."));
+    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Download timed out."));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrUserDB().has_value());
 }
@@ -517,7 +519,7 @@ TEST_F(DmrDownload, DisconnectDuringTheDownloadIsNotUndone) {
     slow.chunkDelayMs = 30;
     server.setRoute(kCsvPath, slow);
     c->downloadDMRDatabase();
-    c->disconnect();
+    c->disconnectRadio();
     ASSERT_TRUE(c.waitFor([&] { return !c->dmrDownloadRunning(); }));
     c.drain();
     EXPECT_EQ(c->dmrUserDB()->entries.size(), 100);

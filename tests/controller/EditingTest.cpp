@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/ChannelCodec.h"
@@ -72,7 +73,7 @@ protected:
         ASSERT_TRUE(writeBytes(image, bank, address, data));
     }
     QByteArray at(Bank bank, std::uint32_t address, int count) const {
-        return *readBytes(*controller.image(), bank, address, count);
+        return *readBytes(*controller.document().image(), bank, address, count);
     }
     static std::uint32_t channelRecord(int number) {
         const int p = number - 1;
@@ -120,18 +121,20 @@ protected:
     }
     QList<int> numbers() const {
         QList<int> out;
-        for (const RadioChannel& c : controller.channels())
+        for (const RadioChannel& c : controller.document().channels())
             out.append(c.number);
         return out;
     }
     const RadioChannel& channel(int number) const {
-        for (const RadioChannel& c : controller.channels())
+        for (const RadioChannel& c : controller.document().channels())
             if (c.number == number)
                 return c;
         ADD_FAILURE() << "no channel " << number;
-        return controller.channels().first();
+        return controller.document().channels().first();
     }
-    QString lastLine() const { return controller.log().value(controller.log().size() - 1); }
+    QString lastLine() const {
+        return controller.activityLog().lines().value(controller.activityLog().lines().size() - 1);
+    }
 
     TempSettings settings;
     TestController controller{settings.get()};
@@ -145,13 +148,13 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
         addChannel(n);
     load();
 
-    EXPECT_EQ(controller.createChannel().createdKey(), 3);
+    EXPECT_EQ(controller.document().createChannel().createdKey(), 3);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 3 created."));
     EXPECT_EQ(channel(3).name, QStringLiteral("New"));
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet{0});
 
-    controller.undo();
-    controller.importChannels(pmr446Preset().mid(0, 3));
+    controller.document().undo();
+    controller.document().importChannels(pmr446Preset().mid(0, 3));
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(channel(3).name, QStringLiteral("PMR 01"));
     EXPECT_EQ(channel(4).name, QStringLiteral("PMR 02"));
@@ -160,29 +163,38 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
     EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels imported."));
 }
 
-TEST_F(EditingTest, ImportStopsWhenTheMemoryIsFull) {
+// An import that does not fit whole changes nothing and says how many rows
+// there are and how many slots are free.
+TEST_F(EditingTest, ImportIsRefusedWholeWhenTheMemoryCannotHoldIt) {
     for (int n = 1; n <= 1024; ++n)
         if (n != 700)
             addChannel(n);
     load();
-    const qsizetype linesBefore = controller.log().size();
+    const qsizetype linesBefore = controller.activityLog().lines().size();
 
-    controller.importChannels(pmr446Preset().mid(0, 5));
+    controller.document().importChannels(pmr446Preset().mid(0, 5));
     settle();
-    EXPECT_EQ(controller.channels().size(), 1024);
+    EXPECT_EQ(controller.document().channels().size(), 1023);
+    EXPECT_FALSE(controller.document().canUndo());
+    controller.document().importChannels(pmr446Preset().mid(0, 1));
+    settle();
     EXPECT_EQ(channel(700).name, QStringLiteral("PMR 01"));
-    EXPECT_EQ(controller.log().mid(linesBefore),
-              QStringList{QStringLiteral("• 1 channels imported.")});
+    EXPECT_EQ(controller.activityLog().lines().mid(linesBefore),
+              (QStringList{QStringLiteral(
+                               "• Error: Channel memory is full (max 1024): 5 to import, 1 free."),
+                           QStringLiteral("• 1 channels imported.")}));
 
-    controller.importChannels(pmr446Preset());
-    EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
-    EXPECT_EQ(controller.pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
+    const qsizetype full = controller.activityLog().lines().size();
+    controller.document().importChannels(pmr446Preset());
+    EXPECT_EQ(controller.document().createChannel().createdKey(), std::nullopt);
+    EXPECT_EQ(controller.document().pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
     settle();
-    EXPECT_EQ(controller.log().mid(linesBefore + 1),
-              (QStringList{QStringLiteral("• Error: Channel memory is full."),
+    EXPECT_EQ(controller.activityLog().lines().mid(full),
+              (QStringList{QStringLiteral(
+                               "• Error: Channel memory is full (max 1024): 16 to import, 0 free."),
                            QStringLiteral("• Error: Channel memory is full (max 1024)."),
                            QStringLiteral("• Error: Channel memory is full (max 1024).")}));
-    EXPECT_EQ(controller.lastError(), QStringLiteral("Channel memory is full (max 1024)."));
+    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Channel memory is full (max 1024)."));
 }
 
 TEST_F(EditingTest, ReorderChannelsRenumbersZoneMembersAndFreesOldSlots) {
@@ -192,7 +204,7 @@ TEST_F(EditingTest, ReorderChannelsRenumbersZoneMembersAndFreesOldSlots) {
     putZone(0, "Mix", {5, 1, 3}); // 3 names an empty slot
     load();
 
-    controller.reorderChannels({channel(5), channel(1), channel(2)});
+    controller.document().reorderChannels({5, 1, 2});
     EXPECT_EQ(lastLine(), QStringLiteral("• Channels reordered."));
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
     EXPECT_EQ(channel(1).name, QStringLiteral("Five"));
@@ -201,7 +213,7 @@ TEST_F(EditingTest, ReorderChannelsRenumbersZoneMembersAndFreesOldSlots) {
         << "old slot 4 (number 5) is no longer in use";
     EXPECT_EQ(hex(at(Bank::eeprom, kZones + 32 + 16, 8)),
               hex(bytes({0x01, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00})));
-    EXPECT_EQ(controller.zones().first().channelNames,
+    EXPECT_EQ(controller.document().zones().first().channelNames,
               (QStringList{QStringLiteral("Five"), QStringLiteral("One"), QStringLiteral("Two")}));
 }
 
@@ -211,21 +223,21 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
     load();
     const QByteArray original = at(Bank::eeprom, channelRecord(2), 56);
 
-    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), std::nullopt)
+    EXPECT_EQ(controller.document().pasteChannelClipboard().createdKey(), std::nullopt)
         << "nothing copied yet";
-    controller.copyChannel(channel(2));
-    EXPECT_TRUE(controller.hasChannelClipboard());
+    controller.document().copyChannel(channel(2).number);
+    EXPECT_TRUE(controller.document().hasChannelClipboard());
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
 
     // The clipboard outlives the image it came from.
     image.blobs[0][int(kBank0 - 0x80)] = char(0x01); // only channel 1 in use
     load();
-    EXPECT_EQ(controller.pasteChannelClipboard().createdKey(), 2);
+    EXPECT_EQ(controller.document().pasteChannelClipboard().createdKey(), 2);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel pasted \u2192 2."));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2), 56)), hex(original));
     EXPECT_EQ(channel(2).name, QStringLiteral("Bravo"));
 
-    EXPECT_EQ(controller.duplicateChannel(channel(1)).createdKey(), 3);
+    EXPECT_EQ(controller.document().duplicateChannel(channel(1).number).createdKey(), 3);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 duplicated \u2192 3."));
     EXPECT_EQ(channel(3).name, QStringLiteral("Alpha"));
 }
@@ -255,43 +267,57 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
         std::function<void()> check;
     };
     const QList<Case> cases = {
-        {"delete contact", [&] { return controller.deleteContact(controller.contacts()[1]); },
+        {"delete contact",
+         [&] {
+             return controller.document().deleteContact(controller.document().contacts()[1].slot);
+         },
          QStringLiteral("• Contact 2 deleted; cleared from 1 channel(s) and 1 talkgroup(s)."),
          [&] {
              EXPECT_EQ(contactOf(1), std::nullopt);
              EXPECT_EQ(contactOf(2), 2);
-             EXPECT_EQ(controller.talkgroups()[0].memberSlots, QList<int>{2});
+             EXPECT_EQ(controller.document().talkgroups()[0].memberSlots, QList<int>{2});
          }},
-        {"delete talkgroup", [&] { return controller.deleteTalkgroup(controller.talkgroups()[0]); },
+        {"delete talkgroup",
+         [&] {
+             return controller.document().deleteTalkgroup(
+                 controller.document().talkgroups()[0].index);
+         },
          QStringLiteral("• Talkgroup 1 deleted; cleared from 1 channel(s)."),
          [&] { EXPECT_EQ(groupOf(1), std::nullopt); }},
-        {"delete channel", [&] { return controller.deleteChannel(channel(1)); },
+        {"delete channel",
+         [&] { return controller.document().deleteChannels({channel(1).number}); },
          QStringLiteral("• Channel 1 deleted; removed from 1 zone(s)."),
-         [&] { EXPECT_EQ(controller.zones()[0].memberIndices, QList<int>{2}); }},
-        {"delete channels", [&] { return controller.deleteChannels(controller.channels()); },
+         [&] { EXPECT_EQ(controller.document().zones()[0].memberIndices, QList<int>{2}); }},
+        {"delete channels",
+         [&] {
+             return controller.document().deleteChannels(
+                 recordKeys(controller.document().channels()));
+         },
          QStringLiteral("• 3 channels deleted; removed from 1 zone(s)."),
-         [&] { EXPECT_TRUE(controller.zones()[0].memberIndices.isEmpty()); }},
-        {"delete zone", [&] { return controller.deleteZone(controller.zones()[0]); },
-         QStringLiteral("• Zone 1 deleted."), [&] { EXPECT_TRUE(controller.zones().isEmpty()); }},
+         [&] { EXPECT_TRUE(controller.document().zones()[0].memberIndices.isEmpty()); }},
+        {"delete zone",
+         [&] { return controller.document().deleteZone(controller.document().zones()[0].index); },
+         QStringLiteral("• Zone 1 deleted."),
+         [&] { EXPECT_TRUE(controller.document().zones().isEmpty()); }},
         {"reorder contacts",
          [&] {
-             const auto& c = controller.contacts();
-             return controller.reorderContacts({c[2], c[1], c[0]});
+             const auto& c = controller.document().contacts();
+             return controller.document().reorderContacts({c[2].slot, c[1].slot, c[0].slot});
          },
          QStringLiteral("• Contacts reordered."),
          [&] {
              EXPECT_EQ(contactOf(1), 1); // TG 262 stays at slot 1
              EXPECT_EQ(contactOf(2), 0); // TG 2621 moved to slot 0
-             EXPECT_EQ(controller.talkgroups()[0].contactNames,
+             EXPECT_EQ(controller.document().talkgroups()[0].contactNames,
                        (QStringList{QStringLiteral("TG 262"), QStringLiteral("TG 2621")}));
          }},
         {"reorder channels",
          [&] {
-             return controller.reorderChannels({channel(3), channel(1), channel(2)});
+             return controller.document().reorderChannels({3, 1, 2});
          },
          QStringLiteral("• Channels reordered."),
          [&] {
-             EXPECT_EQ(controller.zones()[0].channelNames,
+             EXPECT_EQ(controller.document().zones()[0].channelNames,
                        (QStringList{QStringLiteral("Ch 1"), QStringLiteral("Ch 3")}));
              EXPECT_EQ(contactOf(2), 1) << "channel 1 is now number 2";
          }},
@@ -299,28 +325,29 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         load();
-        const CodeplugImage before = *controller.image();
+        const CodeplugImage before = *controller.document().image();
         const EditResult result = c.run();
         ASSERT_TRUE(result.isDone());
         EXPECT_EQ(lastLine(), c.line);
         c.check();
         EXPECT_EQ(controller.document().undoLabel().isEmpty(), false);
-        controller.undo();
-        EXPECT_TRUE(*controller.image() == before) << "one step takes it all back";
-        EXPECT_FALSE(controller.canUndo());
-        EXPECT_TRUE(controller.dirtyRegions().empty());
+        controller.document().undo();
+        EXPECT_TRUE(*controller.document().image() == before) << "one step takes it all back";
+        EXPECT_FALSE(controller.document().canUndo());
+        EXPECT_TRUE(controller.document().dirtyRegions().empty());
     }
 }
 
 TEST_F(EditingTest, AnEditThatChangesNoByteIsNoChange) {
     addChannel(5);
     load();
-    const qsizetype lines = controller.log().size();
-    const EditResult same = controller.updateChannel(channel(5), channelEditFrom(channel(5)));
+    const qsizetype lines = controller.activityLog().lines().size();
+    const EditResult same =
+        controller.document().updateChannel(channel(5).number, channelEditFrom(channel(5)));
     EXPECT_TRUE(same.isNothingToDo());
-    EXPECT_FALSE(controller.canUndo());
-    EXPECT_TRUE(controller.dirtyRegions().empty());
-    EXPECT_EQ(controller.log().size(), lines);
+    EXPECT_FALSE(controller.document().canUndo());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
+    EXPECT_EQ(controller.activityLog().lines().size(), lines);
 }
 
 TEST_F(EditingTest, ANewChannelFromTheEditorIsOneStepAndASingleDeleteNamesIt) {
@@ -328,18 +355,18 @@ TEST_F(EditingTest, ANewChannelFromTheEditorIsOneStepAndASingleDeleteNamesIt) {
     ChannelEdit edit;
     edit.name = QStringLiteral("Relais");
     edit.rxHz = edit.txHz = 439'000'000;
-    const EditResult added = controller.addChannel(edit);
+    const EditResult added = controller.document().addChannel(edit);
     ASSERT_EQ(added.createdKey(), 1);
     EXPECT_EQ(added.changes().channels.added, QList<int>{1});
     EXPECT_EQ(channel(1).name, QStringLiteral("Relais"));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("New channel 1"));
-    controller.undo();
-    EXPECT_TRUE(controller.channels().isEmpty()) << "no blank channel is left behind";
+    controller.document().undo();
+    EXPECT_TRUE(controller.document().channels().isEmpty()) << "no blank channel is left behind";
     EXPECT_EQ(lastLine(), QStringLiteral("• Undo: New channel 1."));
-    controller.redo();
+    controller.document().redo();
     EXPECT_EQ(lastLine(), QStringLiteral("• Redo: New channel 1."));
 
-    const EditResult deleted = controller.deleteChannel(channel(1));
+    const EditResult deleted = controller.document().deleteChannels({channel(1).number});
     EXPECT_EQ(deleted.changes().channels.removed, QList<int>{1});
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 deleted."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Delete channel 1"));
@@ -351,27 +378,27 @@ TEST_F(EditingTest, DirtyRegionsAreWhereTheDocumentDiffersFromTheRadio) {
     CodeplugDocument& document = controller.document();
     // No radio read: every region is to be written.
     controller.applyDecodedImage(image, RadioController::decodeImage(image));
-    EXPECT_EQ(controller.dirtyRegions(), (RegionSet{0, 1, 2, 3}));
+    EXPECT_EQ(controller.document().dirtyRegions(), (RegionSet{0, 1, 2, 3}));
 
     // Read, edit, write: nothing is left to write.
     document.setBaseline(image);
-    EXPECT_TRUE(controller.dirtyRegions().empty());
-    controller.createChannel();
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
-    document.markWritten(*controller.image(), controller.dirtyRegions());
-    EXPECT_TRUE(controller.dirtyRegions().empty());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
+    controller.document().createChannel();
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet{0});
+    document.markWritten(*controller.document().image(), controller.document().dirtyRegions());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
 
     // A file opened over the read radio: dirty exactly where it differs.
     put(Bank::flash, kContacts, name16("Bayern") + bytes({0, 0, 0x26, 0x23, 1, 0, 0, 0}));
     const CodeplugImage file = image;
     controller.applyDecodedImage(file, RadioController::decodeImage(file));
-    EXPECT_EQ(controller.dirtyRegions(), (RegionSet{0, 3}))
+    EXPECT_EQ(controller.document().dirtyRegions(), (RegionSet{0, 3}))
         << "the file lacks the radio's channel 2 and adds a contact";
     // Bytes equal to the radio's are clean again, whichever way they came.
-    controller.createChannel();
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet{3}) << "the same blank channel 2";
-    controller.undo();
-    EXPECT_EQ(controller.dirtyRegions(), (RegionSet{0, 3}));
+    controller.document().createChannel();
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet{3}) << "the same blank channel 2";
+    controller.document().undo();
+    EXPECT_EQ(controller.document().dirtyRegions(), (RegionSet{0, 3}));
 }
 
 TEST_F(EditingTest, ReorderTalkgroupsTakesTheRestOutOfUse) {
@@ -385,15 +412,15 @@ TEST_F(EditingTest, ReorderTalkgroupsTakesTheRestOutOfUse) {
     putGroupList(2, "Two", {0, 0});
     load();
 
-    const auto& lists = controller.talkgroups();
-    controller.reorderTalkgroups({lists[2], lists[0]});
+    const auto& lists = controller.document().talkgroups();
+    controller.document().reorderTalkgroups({lists[2].index, lists[0].index});
     EXPECT_EQ(lastLine(), QStringLiteral("• Talkgroups reordered."));
     EXPECT_EQ(hex(at(Bank::flash, kGroupLists, 76)),
               hex(bytes({0x03, 0x02}) + QByteArray(74, '\0')));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(1) + 43, 1)), hex(bytes({0x01})));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2) + 43, 1)), hex(bytes({0x02})));
-    ASSERT_EQ(controller.talkgroups().size(), 2);
-    EXPECT_EQ(controller.talkgroups()[0].name, QStringLiteral("Two"));
+    ASSERT_EQ(controller.document().talkgroups().size(), 2);
+    EXPECT_EQ(controller.document().talkgroups()[0].name, QStringLiteral("Two"));
 }
 
 TEST_F(EditingTest, UpdatesLogTheirChangeOrReportTheMissingRecord) {
@@ -402,53 +429,57 @@ TEST_F(EditingTest, UpdatesLogTheirChangeOrReportTheMissingRecord) {
     ChannelEdit edit = channelEditFrom(channel(1));
     edit.name = QStringLiteral("50% %2");
     edit.rxHz = 438'612'500;
-    controller.updateChannel(channel(1), edit);
+    controller.document().updateChannel(channel(1).number, edit);
     EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 changed: 50% %2 (RX 438.61250)"));
 
-    controller.updateContact(*controller.newContact(),
-                             ContactEdit{QStringLiteral("DL %3"), 2621234, ContactType::privateCall,
-                                         TimeSlotOverride::ts2});
+    controller.document().updateContact((*controller.document().newContact()).slot,
+                                        ContactEdit{QStringLiteral("DL %3"), 2621234,
+                                                    ContactType::privateCall,
+                                                    TimeSlotOverride::ts2});
     EXPECT_EQ(lastLine(), QStringLiteral("• Contact 1 changed: DL %3 (ID 2621234)"));
-    controller.updateTalkgroup(*controller.newTalkgroup(), QStringLiteral("Local"), {0, 0, 0});
+    controller.document().updateTalkgroup((*controller.document().newTalkgroup()).index,
+                                          TalkgroupEdit{QStringLiteral("Local"), {0, 0, 0}});
     EXPECT_EQ(lastLine(), QStringLiteral("• Talkgroup 1 changed: Local (3 contacts)"));
-    controller.updateZone(*controller.newZone(), QStringLiteral("Home"), {0});
+    controller.document().updateZone((*controller.document().newZone()).index,
+                                     ZoneEdit{QStringLiteral("Home"), {0}});
     EXPECT_EQ(lastLine(), QStringLiteral("• Zone 1 changed: Home (1 channels)"));
-    EXPECT_EQ(controller.newZone()->index, 1);
+    EXPECT_EQ(controller.document().newZone()->index, 1);
 
-    const CodeplugImage before = *controller.image();
-    const RegionSet dirtyBefore = controller.dirtyRegions();
+    const CodeplugImage before = *controller.document().image();
+    const RegionSet dirtyBefore = controller.document().dirtyRegions();
     RadioChannel nowhere = channel(1);
     nowhere.number = 2000;
-    controller.updateChannel(nowhere, edit);
+    controller.document().updateChannel(nowhere.number, edit);
     Zone noZone;
     noZone.index = 68;
-    controller.updateZone(noZone, QStringLiteral("X"), {});
+    controller.document().updateZone(noZone.index, ZoneEdit{QStringLiteral("X"), {}});
     settle();
-    EXPECT_EQ(controller.log().mid(controller.log().size() - 2),
+    EXPECT_EQ(controller.activityLog().lines().mid(controller.activityLog().lines().size() - 2),
               (QStringList{QStringLiteral("• Error: Could not locate channel 2000 in memory."),
                            QStringLiteral("• Error: Could not locate zone 69 in memory.")}));
-    EXPECT_EQ(*controller.image(), before);
-    EXPECT_EQ(controller.dirtyRegions(), dirtyBefore);
+    EXPECT_EQ(*controller.document().image(), before);
+    EXPECT_EQ(controller.document().dirtyRegions(), dirtyBefore);
 }
 
 TEST_F(EditingTest, SettingsAndThemes) {
     putDayTheme();
     load();
-    ASSERT_TRUE(controller.dayTheme().has_value());
-    ASSERT_FALSE(controller.nightTheme().has_value());
+    ASSERT_TRUE(controller.document().theme(ThemeKind::day).has_value());
+    ASSERT_FALSE(controller.document().theme(ThemeKind::night).has_value());
 
-    controller.writeSettings(
+    controller.document().writeSettings(
         DeviceSettings{QStringLiteral("DL1ABCDEFG"), 2621234, 136, 174, 400, 480});
     EXPECT_EQ(lastLine(),
               QStringLiteral("• Device settings changed: VHF 136\u2013174, UHF 400\u2013480 MHz."));
-    EXPECT_EQ(controller.settings()->call, QStringLiteral("DL1ABCDE")) << "the stored call sign";
+    EXPECT_EQ(controller.document().settings()->call, QStringLiteral("DL1ABCDE"))
+        << "the stored call sign";
     EXPECT_EQ(hex(at(Bank::eeprom, 0x80, 8)),
               hex(bytes({0x00, 0x04, 0x80, 0x04, 0x36, 0x01, 0x74, 0x01})));
 
-    controller.setThemeColor(ThemeKind::day, 1, 1.0, 0.0, 1.0);
+    controller.document().setThemeColor(ThemeKind::day, 1, 1.0, 0.0, 1.0);
     EXPECT_EQ(hex(at(Bank::flash, kCustomData + 20, 6)),
               hex(bytes({0x00, 0x01, 0xF8, 0x1F, 0x00, 0x03})));
-    EXPECT_EQ((*controller.dayTheme())[1], (ThemeColor{1.0, 0.0, 1.0}));
+    EXPECT_EQ((*controller.document().theme(ThemeKind::day))[1], (ThemeColor{1.0, 0.0, 1.0}));
 
     QTemporaryDir dir;
     const QString gtm = dir.filePath(QStringLiteral("dusk.gtm"));
@@ -460,20 +491,20 @@ TEST_F(EditingTest, SettingsAndThemes) {
     file.write(colours);
     file.close();
 
-    controller.importTheme(gtm, ThemeKind::night);
+    controller.document().importTheme(gtm, ThemeKind::night);
     settle();
-    EXPECT_EQ(controller.lastError(), QStringLiteral("Kein Theme im Codeplug vorhanden."))
+    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Kein Theme im Codeplug vorhanden."))
         << "checked before the file is read";
-    controller.importTheme(gtm, ThemeKind::day);
+    controller.document().importTheme(gtm, ThemeKind::day);
     EXPECT_EQ(lastLine(), QStringLiteral("• Theme (Day) imported from dusk.gtm."));
     EXPECT_EQ(hex(at(Bank::flash, kCustomData + 20, 64)), hex(colours));
 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(colours.left(63));
     file.close();
-    controller.importTheme(gtm, ThemeKind::day);
+    controller.document().importTheme(gtm, ThemeKind::day);
     settle();
-    EXPECT_EQ(controller.lastError(), QStringLiteral("Invalid .gtm file."));
+    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Invalid .gtm file."));
 }
 
 TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
@@ -485,17 +516,17 @@ TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
         f.write(data);
         return f.fileName();
     };
-    controller.importChannelCsv(
+    controller.document().importChannelCsv(
         write("ok.csv", "\xEF\xBB\xBFName,RX,TX\nK\xC3\xBChl;145.6;145.0\n"));
     EXPECT_EQ(lastLine(), QStringLiteral("• 1 channels imported."));
     EXPECT_EQ(channel(1).name, QStringLiteral("Kühl"));
 
-    controller.importChannelCsv(write("latin1.csv", "K\xFChl,145.6\n"));
-    controller.importChannelCsv(dir.filePath(QStringLiteral("missing.csv")));
-    controller.importChannelCsv(write("none.csv", "# nothing\nName,RX\n"));
+    controller.document().importChannelCsv(write("latin1.csv", "K\xFChl,145.6\n"));
+    controller.document().importChannelCsv(dir.filePath(QStringLiteral("missing.csv")));
+    controller.document().importChannelCsv(write("none.csv", "# nothing\nName,RX\n"));
     settle();
     // Each failure names the file and the reason.
-    EXPECT_EQ(controller.log().mid(controller.log().size() - 3),
+    EXPECT_EQ(controller.activityLog().lines().mid(controller.activityLog().lines().size() - 3),
               (QStringList{QStringLiteral("• Error: The CSV file could not be read: ") +
                                dir.filePath(QStringLiteral("latin1.csv")) +
                                QStringLiteral(" is not UTF-8 text."),
@@ -504,7 +535,7 @@ TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
                                QStringLiteral(": No such file or directory"),
                            QStringLiteral("• Error: No valid channels found in the CSV. Format: "
                                           "Name,RX,TX,Mode,\u2026")}));
-    EXPECT_EQ(controller.channels().size(), 1);
+    EXPECT_EQ(controller.document().channels().size(), 1);
 }
 
 TEST_F(EditingTest, ContactsThatDoNotAllFitAreNotImported) {
@@ -515,59 +546,62 @@ TEST_F(EditingTest, ContactsThatDoNotAllFitAreNotImported) {
     ASSERT_TRUE(refused.isRefused());
     EXPECT_EQ(refused.refusal()->text,
               QStringLiteral("Contact memory is full (max 1024): 1025 to import, 1024 free."));
-    EXPECT_TRUE(controller.contacts().isEmpty());
+    EXPECT_TRUE(controller.document().contacts().isEmpty());
     EXPECT_TRUE(controller.document().importContacts(many.mid(0, 3)).isDone());
-    EXPECT_EQ(controller.contacts().size(), 3);
+    EXPECT_EQ(controller.document().contacts().size(), 3);
 }
 
 TEST_F(EditingTest, UndoAndRedoRestoreImageDirtySetAndLists) {
     addChannel(1, "Keep");
     load();
-    const CodeplugImage original = *controller.image();
-    EXPECT_FALSE(controller.canUndo());
+    const CodeplugImage original = *controller.document().image();
+    EXPECT_FALSE(controller.document().canUndo());
 
-    controller.createChannel();
-    const CodeplugImage withTwo = *controller.image();
-    controller.importTheme(QStringLiteral("/nonexistent.gtm"), ThemeKind::day); // fails: no push
-    controller.deleteChannel(channel(1));
+    controller.document().createChannel();
+    const CodeplugImage withTwo = *controller.document().image();
+    controller.document().importTheme(QStringLiteral("/nonexistent.gtm"),
+                                      ThemeKind::day); // fails: no push
+    controller.document().deleteChannels({channel(1).number});
     EXPECT_EQ(numbers(), QList<int>{2});
 
-    controller.undo();
-    EXPECT_EQ(*controller.image(), withTwo);
+    controller.document().undo();
+    EXPECT_EQ(*controller.document().image(), withTwo);
     EXPECT_EQ(numbers(), (QList<int>{1, 2}));
-    controller.undo();
-    EXPECT_EQ(*controller.image(), original);
-    EXPECT_TRUE(controller.dirtyRegions().empty());
+    controller.document().undo();
+    EXPECT_EQ(*controller.document().image(), original);
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
     EXPECT_EQ(numbers(), QList<int>{1});
-    EXPECT_FALSE(controller.canUndo());
+    EXPECT_FALSE(controller.document().canUndo());
 
-    controller.redo();
-    EXPECT_EQ(*controller.image(), withTwo);
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0});
-    EXPECT_TRUE(controller.canRedo());
-    controller.createChannel(); // a new edit drops what could be redone
-    EXPECT_FALSE(controller.canRedo());
+    controller.document().redo();
+    EXPECT_EQ(*controller.document().image(), withTwo);
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet{0});
+    EXPECT_TRUE(controller.document().canRedo());
+    controller.document().createChannel(); // a new edit drops what could be redone
+    EXPECT_FALSE(controller.document().canRedo());
 
     controller.resetAfterDisconnect();
-    EXPECT_FALSE(controller.canUndo());
-    EXPECT_FALSE(controller.canRedo());
+    EXPECT_FALSE(controller.document().canUndo());
+    EXPECT_FALSE(controller.document().canRedo());
 }
 
 TEST_F(EditingTest, UndoAfterAWriteMarksTheRegionAgain) {
     load();
-    controller.createChannel();
-    controller.document().markWritten(*controller.image(), controller.dirtyRegions()); // a write
-    controller.undo();
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet{0}) << "the radio still holds channel 1";
-    EXPECT_TRUE(controller.channels().isEmpty());
-    controller.redo();
-    EXPECT_TRUE(controller.dirtyRegions().empty()) << "back to what the radio holds";
+    controller.document().createChannel();
+    controller.document().markWritten(*controller.document().image(),
+                                      controller.document().dirtyRegions()); // a write
+    controller.document().undo();
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet{0})
+        << "the radio still holds channel 1";
+    EXPECT_TRUE(controller.document().channels().isEmpty());
+    controller.document().redo();
+    EXPECT_TRUE(controller.document().dirtyRegions().empty()) << "back to what the radio holds";
 }
 
 TEST_F(EditingTest, OpeningAFileClearsTheHistory) {
     load();
-    controller.createChannel();
-    ASSERT_TRUE(controller.canUndo());
+    controller.document().createChannel();
+    ASSERT_TRUE(controller.document().canUndo());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.ogd"));
     QFile file(path);
@@ -577,28 +611,28 @@ TEST_F(EditingTest, OpeningAFileClearsTheHistory) {
 
     controller.openCodeplugFile(path);
     settle();
-    EXPECT_TRUE(controller.channels().isEmpty());
-    EXPECT_FALSE(controller.canUndo());
+    EXPECT_TRUE(controller.document().channels().isEmpty());
+    EXPECT_FALSE(controller.document().canUndo());
 }
 
 TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
     addChannel(1);
     load();
-    controller.createChannel();
-    const CodeplugImage before = *controller.image();
+    controller.document().createChannel();
+    const CodeplugImage before = *controller.document().image();
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
 
-    controller.deleteChannel(channel(1));
-    EXPECT_EQ(controller.createChannel().createdKey(), std::nullopt);
-    controller.undo();
+    controller.document().deleteChannels({channel(1).number});
+    EXPECT_EQ(controller.document().createChannel().createdKey(), std::nullopt);
+    controller.document().undo();
     settle();
-    EXPECT_EQ(*controller.image(), before);
-    EXPECT_EQ(controller.lastError(),
+    EXPECT_EQ(*controller.document().image(), before);
+    EXPECT_EQ(lastLoggedError(controller),
               QStringLiteral("Busy: wait for the running transfer to finish."));
-    EXPECT_TRUE(controller.canUndo());
+    EXPECT_TRUE(controller.document().canUndo());
 
     controller.assignStatus(RadioController::Status::connected());
-    controller.deleteChannel(channel(1));
+    controller.document().deleteChannels({channel(1).number});
     EXPECT_EQ(numbers(), QList<int>{2});
 }
 
@@ -612,13 +646,13 @@ TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAn
         addChannel(n);
     putZone(0, "Home", {1, 2, 1022});
     load();
-    const CodeplugImage before = *controller.image();
+    const CodeplugImage before = *controller.document().image();
     const QList<ChannelEdit> three{ChannelEdit{}, ChannelEdit{}, ChannelEdit{}};
     const EditResult tooMany = controller.document().insertChannels(three, 1);
     ASSERT_TRUE(tooMany.isRefused());
     EXPECT_EQ(tooMany.refusal()->text,
               QStringLiteral("Channel memory is full (max 1024): 3 to paste, 2 free."));
-    EXPECT_EQ(controller.image()->blobs, before.blobs);
+    EXPECT_EQ(controller.document().image()->blobs, before.blobs);
     EXPECT_FALSE(controller.document().canUndo());
 
     // Two fit: they become 2 and 3, the rest move up and the zone follows.
@@ -631,9 +665,9 @@ TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAn
     EXPECT_EQ(channel(2).name, QStringLiteral("Ch 1022"));
     EXPECT_EQ(channel(3).name, QStringLiteral("Ch 1"));
     EXPECT_EQ(channel(1024).name, QStringLiteral("Ch 1022"));
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 3, 1023}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 3, 1023}));
     ASSERT_TRUE(controller.document().undo().isDone());
-    EXPECT_EQ(controller.image()->blobs, before.blobs);
+    EXPECT_EQ(controller.document().image()->blobs, before.blobs);
 
     // A bulk update of many channels is one step; unchanged ones are not counted.
     ChannelEdit same = channelEditFrom(channel(5));
@@ -641,10 +675,142 @@ TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAn
     renamed.name = QStringLiteral("Six");
     ChannelEdit renamed7 = channelEditFrom(channel(7));
     renamed7.name = QStringLiteral("Seven");
-    const EditResult bulk =
-        controller.updateChannels({{5, same}, {6, renamed}, {7, renamed7}}, QStringLiteral("note"));
+    const EditResult bulk = controller.document().updateChannels(
+        {{5, same}, {6, renamed}, {7, renamed7}}, QStringLiteral("note"));
     ASSERT_TRUE(bulk.isDone());
     EXPECT_EQ(lastLine(), QStringLiteral("• 2 channels changed; note."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 2 channels"));
     EXPECT_TRUE(controller.document().updateChannels({{2000, same}, {6, renamed}}).isRefused());
+}
+
+// One rule, one text per check, on every path that makes or changes a
+// channel: a value typed outside the radio's bands is kept with a warning in
+// the log; a row from a file or the clipboard outside them is left out and
+// named; rows that do not fit are refused whole; a name is shown as stored.
+TEST_F(EditingTest, EveryChannelPathRunsTheSameChecks) {
+    addChannel(1, "Home");
+    putContact(0, "Local", 9);
+    load();
+    ASSERT_TRUE(controller.document()
+                    .writeSettings({QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480})
+                    .isDone());
+    QTemporaryDir dir;
+    const auto csvFile = [&](const QString& text) {
+        static int n = 0;
+        QFile f(dir.filePath(QStringLiteral("rows%1.csv").arg(++n)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.toUtf8());
+        return f.fileName();
+    };
+    const QString bands =
+        QStringLiteral("outside this radio's bands (VHF 136–174, UHF 400–480 MHz)");
+    const QString longName = QStringLiteral("Zürich ⚡ Hauptbahnhof Nord");
+    const QString storedLong = QStringLiteral("Zürich ? Hauptba");
+
+    enum class Case { inBand, outOfBand, memoryFull, badText };
+    struct Path {
+        const char* name;
+        bool typed; // a person's entry (kept with a warning) or rows (left out)
+        // Runs the path with one channel named `name` at `mhz`.
+        std::function<void(const QString& name, const QString& mhz)> run;
+    };
+    const QList<Path> paths{
+        {"editor and nerka-cli edit", true,
+         [&](const QString& name, const QString& mhz) {
+             ChannelEdit edit;
+             edit.name = name;
+             edit.rxHz = edit.txHz = std::uint64_t(mhz.toDouble() * 1e6 + 0.5);
+             (void)controller.document().updateChannel(channel(1).number, edit);
+         }},
+        {"bulk edit and fill down", true,
+         [&](const QString& name, const QString& mhz) {
+             ChannelEdit edit;
+             edit.name = name;
+             edit.rxHz = edit.txHz = std::uint64_t(mhz.toDouble() * 1e6 + 0.5);
+             (void)controller.document().updateChannels({{1, edit}});
+         }},
+        {"CSV import (own layout)", false,
+         [&](const QString& name, const QString& mhz) {
+             controller.document().importChannelCsv(
+                 csvFile(QStringLiteral("Name,RX\n%1,%2\n").arg(name, mhz)));
+         }},
+        {"CSV import (all fields)", false,
+         [&](const QString& name, const QString& mhz) {
+             controller.document().importChannelCsv(
+                 csvFile(QStringLiteral("Name,RX (MHz),TX contact,Squelch\n%1,%2,Local,Global\n")
+                             .arg(name, mhz)));
+         }},
+        {"CSV import (repeater list)", false,
+         [&](const QString& name, const QString& mhz) {
+             controller.document().importChannelCsv(
+                 csvFile(QStringLiteral("Name,Frequency,Duplex,Offset,Mode\n%1,%2,,0,FM\n")
+                             .arg(name, mhz)));
+         }},
+        {"paste", false,
+         [&](const QString& name, const QString& mhz) {
+             // The channel copied is typed in first (kept, with a warning).
+             ChannelEdit edit;
+             edit.name = name;
+             edit.rxHz = edit.txHz = std::uint64_t(mhz.toDouble() * 1e6 + 0.5);
+             (void)controller.document().updateChannel(channel(1).number, edit);
+             controller.document().copyChannel(channel(1).number);
+             (void)controller.document().pasteChannelClipboard();
+         }},
+    };
+    const QList<Case> cases{Case::inBand, Case::outOfBand, Case::memoryFull, Case::badText};
+    for (const Path& path : paths) {
+        for (const Case c : cases) {
+            if (c == Case::memoryFull && path.typed)
+                continue; // changing a channel needs no room
+            SCOPED_TRACE(std::string(path.name) + " case " + std::to_string(int(c)));
+            const CodeplugImage before = *controller.document().image();
+            if (c == Case::memoryFull) {
+                // Every slot taken: the row does not fit, nothing changes.
+                CodeplugImage full = before;
+                for (int p = 1; p < 1024; ++p)
+                    ASSERT_FALSE(createBlankChannel(p, full).empty());
+                controller.applyDecodedImage(full, RadioController::decodeImage(full));
+            }
+            const qsizetype count = controller.document().channels().size();
+            const QString name = c == Case::badText ? longName : QStringLiteral("6m Call");
+            const QString mhz =
+                c == Case::outOfBand ? QStringLiteral("52.525") : QStringLiteral("145.5");
+            path.run(name, mhz);
+            settle();
+            const QString line = lastLine();
+            switch (c) {
+            case Case::inBand:
+                EXPECT_FALSE(line.contains(QStringLiteral("outside"))) << line.toStdString();
+                EXPECT_FALSE(line.startsWith(QStringLiteral("• Error"))) << line.toStdString();
+                break;
+            case Case::outOfBand:
+                if (path.typed) {
+                    EXPECT_TRUE(line.endsWith(QStringLiteral("; RX 52.525 MHz ") + bands + u'.'))
+                        << line.toStdString();
+                    EXPECT_EQ(channel(1).rxHz, 52'525'000u);
+                } else {
+                    EXPECT_TRUE(line.contains(QStringLiteral("1 row ") + bands +
+                                              QStringLiteral(": line 2 6m Call 52.525 MHz")))
+                        << line.toStdString();
+                    EXPECT_EQ(controller.document().channels().size(), count);
+                }
+                break;
+            case Case::memoryFull:
+                EXPECT_TRUE(line.startsWith(QStringLiteral("• Error: Channel memory is full")))
+                    << line.toStdString();
+                EXPECT_EQ(controller.document().channels().size(), count);
+                break;
+            case Case::badText:
+                // The stored name wherever a name shows.
+                EXPECT_FALSE(line.contains(QStringLiteral("⚡"))) << line.toStdString();
+                if (path.typed) {
+                    EXPECT_TRUE(line.contains(storedLong)) << line.toStdString();
+                }
+                EXPECT_EQ(controller.document().channels().last().name, storedLong);
+                break;
+            }
+            // Back to one in-band channel for the next case.
+            controller.applyDecodedImage(before, RadioController::decodeImage(before));
+        }
+    }
 }

@@ -168,3 +168,40 @@ TEST(MembershipEditsTest, TalkgroupMembershipAddsAndRemovesOneContact) {
     EXPECT_EQ(document.undoLabel(), QStringLiteral("Remove contact 10 from talkgroup 1"));
     EXPECT_TRUE(document.setTalkgroupMembership(0, 9, false).isNothingToDo());
 }
+
+// Ticks of the membership grid: many cells in several lists are one undo
+// step; new members join after the last member before them in record order,
+// so a list in order stays in order and one the user ordered keeps its order;
+// a list past its limit refuses the whole step.
+TEST(MembershipEditsTest, GridTicksAreOneStepAndJoinInRecordOrder) {
+    CodeplugImage image = membershipImage(RadioVariant::gd77, 90, 4);
+    EXPECT_FALSE(applyZoneEdit({QStringLiteral("Mixed"), {8, 1}}, 1, image).empty());
+    EXPECT_FALSE(applyTalkgroupEdit({QStringLiteral("Hessen"), {}}, 1, image).empty());
+    CodeplugDocument document;
+    loadMembershipImage(document, image);
+
+    const EditResult added = document.setZoneMemberships({{0, 7}, {0, 3}, {1, 6}, {1, 2}}, true);
+    ASSERT_TRUE(added.isDone());
+    EXPECT_EQ(document.undoLabel(), QStringLiteral("Add 3 channels to 2 zones"));
+    EXPECT_EQ(document.zones()[0].memberIndices, (QList<int>{2, 6}));
+    EXPECT_EQ(document.zones()[1].memberIndices, (QList<int>{8, 1, 5}));
+    ASSERT_TRUE(document.undo().isDone());
+    EXPECT_TRUE(document.zones()[0].memberIndices.isEmpty());
+    EXPECT_EQ(document.zones()[1].memberIndices, (QList<int>{8, 1}));
+
+    ASSERT_TRUE(document.setTalkgroupMemberships({{0, 3}, {0, 1}, {1, 2}}, true).isDone());
+    EXPECT_EQ(document.talkgroups()[0].memberSlots, (QList<int>{1, 3}));
+    ASSERT_TRUE(document.setTalkgroupMemberships({{0, 3}, {1, 2}}, false).isDone());
+    EXPECT_EQ(document.undoLabel(), QStringLiteral("Remove 2 contacts from 2 talkgroups"));
+    EXPECT_EQ(document.talkgroups()[0].memberSlots, QList<int>{1});
+    EXPECT_TRUE(document.setTalkgroupMemberships({{0, 3}}, false).isNothingToDo());
+
+    QList<std::pair<int, int>> tooMany;
+    for (int number : numberRange(1, 81))
+        tooMany.append({0, number});
+    tooMany.append({1, 50});
+    const EditResult refused = document.setZoneMemberships(tooMany, true);
+    ASSERT_TRUE(refused.isRefused());
+    EXPECT_TRUE(refused.refusal()->text.startsWith(QStringLiteral("Zone 'Local' holds at most 80")));
+    EXPECT_EQ(document.zones()[1].memberIndices, (QList<int>{8, 1}));
+}

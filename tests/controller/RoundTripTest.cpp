@@ -18,19 +18,19 @@ namespace {
 class RoundTrip : public ::testing::TestWithParam<RadioType> {};
 
 const RadioChannel& channelNamed(const RadioController& c, const QString& name) {
-    for (const RadioChannel& channel : c.channels())
+    for (const RadioChannel& channel : c.document().channels())
         if (channel.name == name)
             return channel;
     ADD_FAILURE() << "no channel named " << name.toStdString();
-    return c.channels().first();
+    return c.document().channels().first();
 }
 
 // Applies one of every editing operation to the codeplug in memory.
 void editEverything(RadioController& c) {
     // Channels: create, update, copy/paste, duplicate, delete, reorder, import.
-    const auto created = c.createChannel().createdKey();
+    const auto created = c.document().createChannel().createdKey();
     ASSERT_TRUE(created);
-    RadioChannel fresh = c.channels().last();
+    RadioChannel fresh = c.document().channels().last();
     ChannelEdit edit = channelEditFrom(fresh);
     edit.name = QStringLiteral("Round trip");
     edit.rxHz = 439'125'000;
@@ -38,57 +38,63 @@ void editEverything(RadioController& c) {
     edit.isDMR = true;
     edit.colorCode = 3;
     edit.timeSlotTS2 = true;
-    edit.contactSlot = c.contacts().first().slot;
-    c.updateChannel(fresh, edit);
+    edit.contactSlot = c.document().contacts().first().slot;
+    c.document().updateChannel(fresh.number, edit);
 
-    c.copyChannel(c.channels().first());
-    ASSERT_TRUE(c.pasteChannelClipboard().isDone());
-    ASSERT_TRUE(c.duplicateChannel(channelNamed(c, QStringLiteral("Round trip"))).isDone());
-    c.deleteChannel(c.channels()[1]);
-    c.deleteChannels({c.channels()[2], c.channels()[3]});
-    QList<RadioChannel> reversed = c.channels();
+    c.document().copyChannel(c.document().channels().first().number);
+    ASSERT_TRUE(c.document().pasteChannelClipboard().isDone());
+    ASSERT_TRUE(c.document()
+                    .duplicateChannel((channelNamed(c, QStringLiteral("Round trip"))).number)
+                    .isDone());
+    c.document().deleteChannels({c.document().channels()[1].number});
+    c.document().deleteChannels(
+        {c.document().channels()[2].number, c.document().channels()[3].number});
+    QList<RadioChannel> reversed = c.document().channels();
     std::reverse(reversed.begin(), reversed.end());
-    c.reorderChannels(reversed);
-    c.importChannels(freenetPreset());
+    c.document().reorderChannels(recordKeys(reversed));
+    c.document().importChannels(freenetPreset());
 
     // Contacts, talkgroups, zones.
-    const DMRContact firstContact = c.contacts().first();
-    c.updateContact(firstContact,
-                    {QStringLiteral("TG Welt"), 91, ContactType::group, TimeSlotOverride::ts1});
-    const auto newContact = c.newContact();
+    const DMRContact firstContact = c.document().contacts().first();
+    c.document().updateContact(firstContact.slot, {QStringLiteral("TG Welt"), 91,
+                                                   ContactType::group, TimeSlotOverride::ts1});
+    const auto newContact = c.document().newContact();
     ASSERT_TRUE(newContact);
-    c.updateContact(*newContact, {QStringLiteral("Echo"), 262997, ContactType::privateCall,
-                                  TimeSlotOverride::none});
-    c.deleteContact(c.contacts()[1]);
-    QList<DMRContact> contacts = c.contacts();
+    c.document().updateContact(
+        newContact->slot,
+        {QStringLiteral("Echo"), 262997, ContactType::privateCall, TimeSlotOverride::none});
+    c.document().deleteContact(c.document().contacts()[1].slot);
+    QList<DMRContact> contacts = c.document().contacts();
     std::rotate(contacts.begin(), contacts.begin() + 1, contacts.end());
-    c.reorderContacts(contacts);
+    c.document().reorderContacts(recordKeys(contacts));
 
-    const auto newTalkgroup = c.newTalkgroup();
+    const auto newTalkgroup = c.document().newTalkgroup();
     ASSERT_TRUE(newTalkgroup);
-    c.updateTalkgroup(*newTalkgroup, QStringLiteral("Round"), {0, 1, 2});
-    c.updateTalkgroup(c.talkgroups().first(), QStringLiteral("Lokal"), {2});
-    QList<Talkgroup> talkgroups = c.talkgroups();
+    c.document().updateTalkgroup(newTalkgroup->index,
+                                 TalkgroupEdit{QStringLiteral("Round"), {0, 1, 2}});
+    c.document().updateTalkgroup(c.document().talkgroups().first().index,
+                                 TalkgroupEdit{QStringLiteral("Lokal"), {2}});
+    QList<Talkgroup> talkgroups = c.document().talkgroups();
     std::reverse(talkgroups.begin(), talkgroups.end());
-    c.reorderTalkgroups(talkgroups);
-    c.deleteTalkgroup(c.talkgroups().last());
+    c.document().reorderTalkgroups(recordKeys(talkgroups));
+    c.document().deleteTalkgroup(c.document().talkgroups().last().index);
 
-    const auto newZone = c.newZone();
+    const auto newZone = c.document().newZone();
     ASSERT_TRUE(newZone);
-    c.updateZone(*newZone, QStringLiteral("Alles"), {0, 1, 2, 3});
-    c.deleteZone(c.zones().first());
-    QList<Zone> zones = c.zones();
+    c.document().updateZone(newZone->index, ZoneEdit{QStringLiteral("Alles"), {0, 1, 2, 3}});
+    c.document().deleteZone(c.document().zones().first().index);
+    QList<Zone> zones = c.document().zones();
     std::reverse(zones.begin(), zones.end());
-    c.reorderZones(zones);
+    c.document().reorderZones(recordKeys(zones));
 
     // Settings and theme colours.
-    DeviceSettings settings = *c.settings();
+    DeviceSettings settings = *c.document().settings();
     settings.call = QStringLiteral("DL0RT");
     settings.dmrID = 2629999;
     settings.vhfMin = 136;
-    c.writeSettings(settings);
-    c.setThemeColor(ThemeKind::day, 3, 1.0, 0.0, 0.0);
-    c.setThemeColor(ThemeKind::night, 31, 0.0, 0.0, 1.0);
+    c.document().writeSettings(settings);
+    c.document().setThemeColor(ThemeKind::day, 3, 1.0, 0.0, 0.0);
+    c.document().setThemeColor(ThemeKind::night, 31, 0.0, 0.0, 1.0);
 
     // Satellites: add from a candidate, edit, refresh the keps, delete.
     SatelliteCandidate candidate;
@@ -98,15 +104,15 @@ void editEverything(RadioController& c) {
     candidate.rxFreq1 = 436'795'000;
     candidate.txFreq1 = 145'990'000;
     candidate.txTone = Tone::ctcss(670);
-    c.addSatellites({candidate});
-    Satellite edited = c.satellites().last();
+    c.document().addSatellites({candidate});
+    Satellite edited = c.document().satellites().last();
     edited.rxFreq2 = 437'800'000;
     edited.txFreq2 = 145'825'000;
-    c.updateSatellite(edited);
-    const Satellite first = c.satellites().first();
-    c.refreshKeps({TLERecord{first.name, elementLine1(QStringLiteral("27607")),
-                             elementLine2(QStringLiteral("27607"))}});
-    c.deleteSatellite(c.satellites().first());
+    c.document().updateSatellite(edited, c.tleCache());
+    const Satellite first = c.document().satellites().first();
+    c.document().refreshKeps({TLERecord{first.name, elementLine1(QStringLiteral("27607")),
+                                        elementLine2(QStringLiteral("27607"))}});
+    c.document().deleteSatellite(c.document().satellites().first().index);
 }
 
 } // namespace
@@ -117,47 +123,47 @@ TEST_P(RoundTrip, EveryKindOfEditSurvivesAWriteAndAReadBack) {
     ASSERT_TRUE(c.connectTo(radio));
     c->readCodeplug();
     c.finish();
-    ASSERT_TRUE(c->image().has_value());
-    ASSERT_FALSE(c->channels().isEmpty());
-    ASSERT_FALSE(c->satellites().isEmpty());
-    const CodeplugImage asRead = *c->image();
-    const qsizetype errorsBefore = c->log().filter(QStringLiteral("Error:")).size();
+    ASSERT_TRUE(c->document().image().has_value());
+    ASSERT_FALSE(c->document().channels().isEmpty());
+    ASSERT_FALSE(c->document().satellites().isEmpty());
+    const CodeplugImage asRead = *c->document().image();
+    const qsizetype errorsBefore = c->activityLog().lines().filter(QStringLiteral("Error:")).size();
 
     editEverything(*c);
     c.drain();
-    EXPECT_EQ(c->log().filter(QStringLiteral("Error:")).size(), errorsBefore)
-        << c->log().join(QLatin1Char('\n')).toStdString();
-    const CodeplugImage edited = *c->image();
+    EXPECT_EQ(c->activityLog().lines().filter(QStringLiteral("Error:")).size(), errorsBefore)
+        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
+    const CodeplugImage edited = *c->document().image();
     ASSERT_FALSE(edited == asRead);
-    const RegionSet dirty = c->dirtyRegions();
+    const RegionSet dirty = c->document().dirtyRegions();
     EXPECT_EQ(dirty, (RegionSet{0, 1, 2, 3})) << "every region holds an edited record";
-    const QList<RadioChannel> channelsBefore = c->channels();
-    const QList<Satellite> satellitesBefore = c->satellites();
-    const std::optional<DeviceSettings> settingsBefore = c->settings();
+    const QList<RadioChannel> channelsBefore = c->document().channels();
+    const QList<Satellite> satellitesBefore = c->document().satellites();
+    const std::optional<DeviceSettings> settingsBefore = c->document().settings();
 
     c->writeChanges();
     c.finish();
-    EXPECT_TRUE(c->dirtyRegions().empty());
+    EXPECT_TRUE(c->document().dirtyRegions().empty());
     EXPECT_TRUE(radio.memoryAs(edited) == edited) << "the radio holds the edited image";
 
     // The rebooted radio is found again; reading it gives the edited image.
     ASSERT_TRUE(c.waitFor([&] { return c->status().isConnected(); }));
     c->readCodeplug();
     c.finish();
-    ASSERT_TRUE(c->image().has_value());
-    EXPECT_TRUE(*c->image() == edited);
-    ASSERT_EQ(c->channels().size(), channelsBefore.size());
+    ASSERT_TRUE(c->document().image().has_value());
+    EXPECT_TRUE(*c->document().image() == edited);
+    ASSERT_EQ(c->document().channels().size(), channelsBefore.size());
     for (qsizetype i = 0; i < channelsBefore.size(); ++i) {
-        RadioChannel read = c->channels()[i];
+        RadioChannel read = c->document().channels()[i];
         EXPECT_EQ(read, channelsBefore[i]) << "channel " << i + 1;
     }
-    ASSERT_EQ(c->satellites().size(), satellitesBefore.size());
+    ASSERT_EQ(c->document().satellites().size(), satellitesBefore.size());
     for (qsizetype i = 0; i < satellitesBefore.size(); ++i) {
-        EXPECT_EQ(c->satellites()[i].name, satellitesBefore[i].name);
-        EXPECT_EQ(c->satellites()[i].tle1, satellitesBefore[i].tle1);
-        EXPECT_EQ(c->satellites()[i].rxFreq2, satellitesBefore[i].rxFreq2);
+        EXPECT_EQ(c->document().satellites()[i].name, satellitesBefore[i].name);
+        EXPECT_EQ(c->document().satellites()[i].tle1, satellitesBefore[i].tle1);
+        EXPECT_EQ(c->document().satellites()[i].rxFreq2, satellitesBefore[i].rxFreq2);
     }
-    EXPECT_EQ(c->settings(), settingsBefore);
+    EXPECT_EQ(c->document().settings(), settingsBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, RoundTrip,

@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "codeplug/CodeplugFile.h"
@@ -132,7 +133,7 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
                                          "offset 0x9F30 (1 byte)")});
     EXPECT_TRUE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
     EXPECT_TRUE(c->status().isConnected());
-    EXPECT_FALSE(c->lastError().has_value());
+    EXPECT_FALSE(lastLoggedError(*c).has_value());
     EXPECT_EQ(stepsOf(c->writeSteps()),
               (QStringList{
                   QStringLiteral("Backup: Done (") + QFileInfo(backups[0].path).fileName() + u')',
@@ -150,11 +151,11 @@ TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
     c->readCodeplug();
     c.finish();
     ASSERT_TRUE(c->radioImage().has_value());
-    const CodeplugImage read = *c->image();
+    const CodeplugImage read = *c->document().image();
     // Edit in memory and preview against what the radio holds.
-    DeviceSettings settings = *c->settings();
+    DeviceSettings settings = *c->document().settings();
     settings.call = QStringLiteral("DL9SAFE");
-    c->writeSettings(settings);
+    c->document().writeSettings(settings);
     const auto preview = c->pendingWriteSummary();
     ASSERT_TRUE(preview.has_value());
     ASSERT_EQ(preview->size(), 1);
@@ -193,13 +194,13 @@ TEST_F(SafeWrite, BackupThatCannotBeSavedBlocksTheWrite) {
 
     EXPECT_EQ(firstWrite(radio.sim.requests()), -1) << "nothing was written";
     EXPECT_EQ(radio.memoryAs(before), before);
-    ASSERT_TRUE(c->lastError().has_value());
-    EXPECT_TRUE(c->lastError()->startsWith(QStringLiteral("Could not save the backup: ")));
-    EXPECT_TRUE(c->lastError()->endsWith(QStringLiteral("Nothing was written.")));
-    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3}));
+    ASSERT_TRUE(lastLoggedError(*c).has_value());
+    EXPECT_TRUE(lastLoggedError(*c)->startsWith(QStringLiteral("Could not save the backup: ")));
+    EXPECT_TRUE(lastLoggedError(*c)->endsWith(QStringLiteral("Nothing was written.")));
+    EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 2, 3}));
     EXPECT_TRUE(c->status().isConnected());
     EXPECT_EQ(c->writeSteps().state(WriteStep::backup), WriteStepState::failed);
-    EXPECT_EQ(c->writeSteps().detail(WriteStep::backup), *c->lastError());
+    EXPECT_EQ(c->writeSteps().detail(WriteStep::backup), *lastLoggedError(*c));
     EXPECT_EQ(c->writeSteps().state(WriteStep::write), WriteStepState::waiting) << "never ran";
     EXPECT_FALSE(c->writeSteps().active());
 }
@@ -221,13 +222,14 @@ TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
     }
     ASSERT_EQ(verifications.size(), 1);
     EXPECT_EQ(verifications[0].error, OperationErrorKind::mismatch);
-    EXPECT_EQ(verifications[0].text, c->lastError());
-    ASSERT_TRUE(c->lastError().has_value());
-    const QString error = *c->lastError();
+    EXPECT_EQ(verifications[0].text, lastLoggedError(*c));
+    ASSERT_TRUE(lastLoggedError(*c).has_value());
+    const QString error = *lastLoggedError(*c);
     EXPECT_TRUE(error.startsWith(QStringLiteral("Verification failed: region ")))
         << error.toStdString();
     EXPECT_TRUE(error.contains(c->backups().list().value(0).path)) << error.toStdString();
-    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "a new write retries them all";
+    EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 2, 3}))
+        << "a new write retries them all";
     EXPECT_FALSE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
     EXPECT_EQ(c->writeSteps().state(WriteStep::reboot), WriteStepState::done);
     EXPECT_EQ(c->writeSteps().state(WriteStep::verify), WriteStepState::failed);
@@ -243,7 +245,8 @@ TEST_F(SafeWrite, RadioThatDoesNotComeBackCannotBeVerified) {
 
     writeAll(c, changedSample(RadioVariant::gd77, {2}, 0x01));
 
-    EXPECT_EQ(c->lastError(), QStringLiteral("Could not verify: the radio did not reconnect."));
+    EXPECT_EQ(lastLoggedError(*c),
+              QStringLiteral("Could not verify: the radio did not reconnect."));
     EXPECT_TRUE(c->backups().list().isEmpty());
     EXPECT_EQ(stepsOf(c->writeSteps()),
               (QStringList{QStringLiteral("Backup: Skipped"),
@@ -269,13 +272,14 @@ TEST_F(SafeWrite, RestoringABackupPutsTheOldCodeplugBack) {
 
     c->restoreBackup(backups[0].path);
     c.drain();
-    EXPECT_EQ(c->dirtyRegions(), (RegionSet{0, 1, 3})) << "where A differs from the radio's B";
+    EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 3}))
+        << "where A differs from the radio's B";
     EXPECT_FALSE(c->documentURL().has_value());
     c->writeChanges();
     waitForWrite(c);
 
     EXPECT_EQ(radio.memoryAs(a), a);
-    EXPECT_FALSE(c->lastError().has_value());
+    EXPECT_FALSE(lastLoggedError(*c).has_value());
 }
 
 TEST(CodeplugBackups, NamesAreUniqueAndTheNewestTwentyAreKept) {

@@ -1,3 +1,4 @@
+#include "LoggedErrors.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/CodeplugLayout.h"
@@ -119,12 +120,13 @@ protected:
         controller.document().setBaseline(image); // as a read does
     }
     QByteArray area() const {
-        return *readBytes(*controller.image(), Bank::flash, kCustomDataAddress, kAreaSize);
+        return *readBytes(*controller.document().image(), Bank::flash, kCustomDataAddress,
+                          kAreaSize);
     }
     QByteArray slotBytes(int slot) const { return area().mid(kFirstRecord + 100 * slot, 100); }
     QStringList names() const {
         QStringList out;
-        for (const Satellite& s : controller.satellites())
+        for (const Satellite& s : controller.document().satellites())
             out.append(s.name);
         return out;
     }
@@ -189,7 +191,7 @@ TEST_F(SatelliteOperationsTest, KepsFileRefreshesStoredSatellitesAndOpensThePick
 
     importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8()));
 
-    EXPECT_EQ(controller.log(),
+    EXPECT_EQ(controller.activityLog().lines(),
               QStringList({"• Loaded 1 TLEs from keps.txt; 1 have FM frequencies from SatNOGS.",
                            "• Refreshed the keps of 1 satellite(s) — no TLE for: AO-91."}));
     EXPECT_TRUE(controller.showSatellitePicker());
@@ -206,9 +208,9 @@ TEST_F(SatelliteOperationsTest, KepsFileRefreshesStoredSatellitesAndOpensThePick
         QByteArray("SO-50\0\0\0", 8) + test::issTle1() + test::issTle2() + record("", 1, 2).mid(48);
     EXPECT_EQ(hex(slotBytes(0)), hex(expected));
     EXPECT_EQ(hex(slotBytes(1)), hex(record("AO-91", 3, 4)));
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet({kCustomDataRegion}));
-    EXPECT_EQ(controller.satellites()[0].tle1, test::issTle1());
-    EXPECT_TRUE(controller.canUndo());
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet({kCustomDataRegion}));
+    EXPECT_EQ(controller.document().satellites()[0].tle1, test::issTle1());
+    EXPECT_TRUE(controller.document().canUndo());
 }
 
 TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
@@ -216,20 +218,21 @@ TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
     importKeps(dir.filePath("missing.txt"));
     QFile missing(dir.filePath("missing.txt"));
     ASSERT_FALSE(missing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(controller.lastError(), QStringLiteral("Could not read ") +
-                                          dir.filePath("missing.txt") + QStringLiteral(": ") +
-                                          missing.errorString());
+    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Could not read ") +
+                                               dir.filePath("missing.txt") + QStringLiteral(": ") +
+                                               missing.errorString());
 
     importKeps(writeFile("empty.txt", "just a name line\n1 25544U too short\n"));
-    EXPECT_EQ(controller.lastError(), "No TLEs found in the file.");
+    EXPECT_EQ(lastLoggedError(controller), "No TLEs found in the file.");
     EXPECT_FALSE(controller.showSatellitePicker());
 
     // "\xC4" on its own is not UTF-8: the file is read as ISO 8859-1.
     importKeps(writeFile("latin.txt", kepsText("X", "12345").toLatin1().replace("X", "\xC4SAT")));
     ASSERT_EQ(controller.tleCache().size(), 1);
     EXPECT_EQ(controller.tleCache().first().name, QStringLiteral("\u00C4SAT"));
-    EXPECT_EQ(controller.log().last(), "• Loaded 1 TLEs from latin.txt. Frequencies unavailable "
-                                       "(SatNOGS could not be reached).");
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              "• Loaded 1 TLEs from latin.txt. Frequencies unavailable "
+              "(SatNOGS could not be reached).");
 }
 
 // ---- adding from the picker ----
@@ -239,29 +242,31 @@ TEST_F(SatelliteOperationsTest, FiveCandidatesForTwoFreeSlots) {
     for (int i = 1; i <= 23; ++i)
         records.append(record(QStringLiteral("S%1").arg(i).toLatin1().constData()));
     load(areaWithSatellites(records));
-    ASSERT_EQ(controller.satellites().size(), 23);
+    ASSERT_EQ(controller.document().satellites().size(), 23);
 
-    controller.addSatellites({candidate("N1", 435000000, 145000000), candidate("N2"),
-                              candidate("S1"), candidate("N3"), candidate("N4")});
-    EXPECT_EQ(controller.log().last(), "• Added 2 satellite(s) (3 skipped — only 25 slots).");
-    ASSERT_EQ(controller.satellites().size(), 25);
-    EXPECT_EQ(controller.satellites()[0].name, "S1") << "skipped, though it would only replace";
+    controller.document().addSatellites({candidate("N1", 435000000, 145000000), candidate("N2"),
+                                         candidate("S1"), candidate("N3"), candidate("N4")});
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              "• Added 2 satellite(s) (3 skipped — only 25 slots).");
+    ASSERT_EQ(controller.document().satellites().size(), 25);
+    EXPECT_EQ(controller.document().satellites()[0].name, "S1")
+        << "skipped, though it would only replace";
     const QByteArray n1 = QByteArray("N1\0\0\0\0\0\0", 8) + test::issTle1() + test::issTle2() +
                           le32(435000000) + le32(145000000) + bytes({0xFF, 0xFF, 0xFF, 0xFF}) +
                           QByteArray(40, '\0');
     EXPECT_EQ(hex(slotBytes(23)), hex(n1));
-    EXPECT_EQ(controller.satellites()[24].name, "N2");
-    EXPECT_EQ(controller.satellites()[24].index, 24);
+    EXPECT_EQ(controller.document().satellites()[24].name, "N2");
+    EXPECT_EQ(controller.document().satellites()[24].index, 24);
 }
 
 TEST_F(SatelliteOperationsTest, SameNameInOtherCaseReplacesInItsSlot) {
     const QByteArray tail = le32(1) + le32(2) + le32(3) + le32(4) + QByteArray(24, char(0xAB));
     load(areaWithSatellites(
         {record("SO-50", 10, 20, bytes({0x70, 0x06}), tail), record("AO-91", 30, 40)}));
-    ASSERT_TRUE(controller.satellites()[0].armTone.has_value());
+    ASSERT_TRUE(controller.document().satellites()[0].armTone.has_value());
 
-    controller.addSatellites({candidate("so-50", 436795000, 145850000)});
-    EXPECT_EQ(controller.log().last(), "• Added 1 satellite(s).");
+    controller.document().addSatellites({candidate("so-50", 436795000, 145850000)});
+    EXPECT_EQ(controller.activityLog().lines().last(), "• Added 1 satellite(s).");
     EXPECT_EQ(names(), QStringList({"so-50", "AO-91"}));
     // Second and third pairs, arm tone and additional data are not kept.
     const QByteArray expected = QByteArray("so-50\0\0\0", 8) + test::issTle1() + test::issTle2() +
@@ -270,56 +275,56 @@ TEST_F(SatelliteOperationsTest, SameNameInOtherCaseReplacesInItsSlot) {
     EXPECT_EQ(hex(slotBytes(0)), hex(expected));
     EXPECT_EQ(hex(slotBytes(1)), hex(record("AO-91", 30, 40)));
 
-    controller.undo();
+    controller.document().undo();
     EXPECT_EQ(names(), QStringList({"SO-50", "AO-91"}));
-    EXPECT_EQ(controller.satellites()[0].rxFreq2, 1u);
+    EXPECT_EQ(controller.document().satellites()[0].rxFreq2, 1u);
 }
 
 TEST_F(SatelliteOperationsTest, BlockIsAddedWhereTheSignatureHasRoom) {
     load(signatureOnlyArea());
-    EXPECT_TRUE(controller.satellites().isEmpty());
-    controller.addSatellites({candidate("ISS")});
+    EXPECT_TRUE(controller.document().satellites().isEmpty());
+    controller.document().addSatellites({candidate("ISS")});
     EXPECT_EQ(
-        controller.log().mid(controller.log().size() - 2),
+        controller.activityLog().lines().mid(controller.activityLog().lines().size() - 2),
         QStringList({"• Added a satellite block to the codeplug.", "• Added 1 satellite(s)."}));
     EXPECT_EQ(hex(area().mid(12, 8)), hex(bytes({0x03, 0, 0, 0, 0xD8, 0x09, 0, 0})));
     EXPECT_EQ(names(), QStringList({"ISS"}));
-    EXPECT_EQ(controller.dirtyRegions(), RegionSet({kCustomDataRegion}));
+    EXPECT_EQ(controller.document().dirtyRegions(), RegionSet({kCustomDataRegion}));
 }
 
 TEST_F(SatelliteOperationsTest, NoSignatureChangesNothing) {
     load(QByteArray(kAreaSize, '\0'));
     const QString noSignature = QStringLiteral("This codeplug has no OpenGD77 custom-data "
                                                "signature, so no satellite block can be added.");
-    controller.addSatellites({candidate("ISS")});
+    controller.document().addSatellites({candidate("ISS")});
     QCoreApplication::processEvents();
-    EXPECT_EQ(controller.lastError(), noSignature);
-    EXPECT_EQ(controller.log().last(), "• Error: " + noSignature);
+    EXPECT_EQ(lastLoggedError(controller), noSignature);
+    EXPECT_EQ(controller.activityLog().lines().last(), "• Error: " + noSignature);
 
-    controller.clearLastError();
-    Satellite fresh = *controller.newSatellite();
+    const qsizetype mark = controller.activityLog().lines().size();
+    Satellite fresh = *controller.document().newSatellite();
     fresh.name = QStringLiteral("ISS");
-    controller.updateSatellite(fresh);
+    controller.document().updateSatellite(fresh, controller.tleCache());
     QCoreApplication::processEvents();
-    EXPECT_EQ(controller.lastError(), noSignature);
+    EXPECT_EQ(lastLoggedError(controller, mark), noSignature);
     EXPECT_EQ(hex(area()), hex(QByteArray(kAreaSize, '\0')));
-    EXPECT_TRUE(controller.dirtyRegions().empty());
-    EXPECT_TRUE(controller.satellites().isEmpty());
-    EXPECT_FALSE(controller.canUndo());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
+    EXPECT_TRUE(controller.document().satellites().isEmpty());
+    EXPECT_FALSE(controller.document().canUndo());
 }
 
 TEST_F(SatelliteOperationsTest, AddWithoutCodeplugOrWhileBusy) {
-    controller.addSatellites({candidate("ISS")});
+    controller.document().addSatellites({candidate("ISS")});
     QCoreApplication::processEvents();
-    EXPECT_EQ(controller.lastError(), "Load a codeplug first.");
+    EXPECT_EQ(lastLoggedError(controller), "Load a codeplug first.");
 
     load(areaWithSatellites({record("AO-7")}));
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
-    controller.addSatellites({candidate("ISS")});
-    controller.deleteSatellite(controller.satellites().first());
+    controller.document().addSatellites({candidate("ISS")});
+    controller.document().deleteSatellite(controller.document().satellites().first().index);
     QCoreApplication::processEvents();
     EXPECT_EQ(names(), QStringList({"AO-7"}));
-    EXPECT_TRUE(controller.dirtyRegions().empty());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
 }
 
 // ---- editor: new, update, delete ----
@@ -329,33 +334,33 @@ TEST_F(SatelliteOperationsTest, UpdateTakesElementsFromTheLastKepsLoad) {
     controller.setSatnogsOverride(SatNOGSFrequencyMap{});
     importKeps(writeFile("keps.txt", kepsText("ISS (ZARYA)", "25544").toUtf8()));
 
-    Satellite fresh = *controller.newSatellite();
+    Satellite fresh = *controller.document().newSatellite();
     EXPECT_EQ(fresh.index, 1);
     EXPECT_EQ(fresh.tle1, QByteArray(12, '\0'));
     EXPECT_EQ(fresh.tle2, QByteArray(28, '\0'));
     fresh.name = QStringLiteral("zarya");
     fresh.rxFreq1 = 437800000;
-    controller.updateSatellite(fresh);
-    EXPECT_EQ(controller.log().last(), "• Satellite 2 changed: zarya");
+    controller.document().updateSatellite(fresh, controller.tleCache());
+    EXPECT_EQ(controller.activityLog().lines().last(), "• Satellite 2 changed: zarya");
     EXPECT_EQ(hex(slotBytes(1).mid(8, 40)), hex(test::issTle1() + test::issTle2()));
     EXPECT_EQ(hex(slotBytes(1).mid(48, 4)), hex(le32(437800000)));
 
     // A name without elements keeps what the editor holds.
-    Satellite edited = controller.satellites()[0];
+    Satellite edited = controller.document().satellites()[0];
     edited.tle1 = bytes({0x25, 0x00, 0x1A, 0x5B});
-    controller.updateSatellite(edited);
+    controller.document().updateSatellite(edited, controller.tleCache());
     EXPECT_EQ(hex(slotBytes(0).mid(8, 12)),
               hex(bytes({0x25, 0x00, 0x1A, 0x5B}) + QByteArray(8, '\0')));
 }
 
 TEST_F(SatelliteOperationsTest, BlankNameIsDroppedButTheEditIsLogged) {
     load(areaWithSatellites({record("AO-7"), record("SO-50")}));
-    Satellite blank = controller.satellites()[0];
+    Satellite blank = controller.document().satellites()[0];
     blank.name = QStringLiteral("   ");
-    controller.updateSatellite(blank);
-    EXPECT_EQ(controller.log().last(), "• Satellite 1 changed:    ");
+    controller.document().updateSatellite(blank, controller.tleCache());
+    EXPECT_EQ(controller.activityLog().lines().last(), "• Satellite 1 changed:    ");
     EXPECT_EQ(names(), QStringList({"SO-50"}));
-    EXPECT_EQ(controller.satellites()[0].index, 0);
+    EXPECT_EQ(controller.document().satellites()[0].index, 0);
     EXPECT_EQ(hex(slotBytes(1)), hex(QByteArray(100, '\0')));
 }
 
@@ -364,36 +369,36 @@ TEST_F(SatelliteOperationsTest, FullTableRefusesANewSatellite) {
     for (int i = 1; i <= 25; ++i)
         records.append(record(QStringLiteral("S%1").arg(i).toLatin1().constData()));
     load(areaWithSatellites(records));
-    EXPECT_FALSE(controller.newSatellite().has_value());
+    EXPECT_FALSE(controller.document().newSatellite().has_value());
 
     Satellite extra;
     extra.index = 25;
     extra.name = QStringLiteral("EXTRA");
-    controller.updateSatellite(extra);
+    controller.document().updateSatellite(extra, controller.tleCache());
     QCoreApplication::processEvents();
-    EXPECT_EQ(controller.lastError(), "Satellite memory is full (max 25).");
-    EXPECT_EQ(controller.satellites().size(), 25);
+    EXPECT_EQ(lastLoggedError(controller), "Satellite memory is full (max 25).");
+    EXPECT_EQ(controller.document().satellites().size(), 25);
     EXPECT_FALSE(names().contains("EXTRA"));
-    EXPECT_TRUE(controller.dirtyRegions().empty());
+    EXPECT_TRUE(controller.document().dirtyRegions().empty());
 }
 
 TEST_F(SatelliteOperationsTest, DeleteMovesLaterSatellitesUp) {
     load(areaWithSatellites({record("A", 1), record("B", 2), record("C", 3)}));
-    controller.deleteSatellite(controller.satellites()[0]);
-    EXPECT_EQ(controller.log().last(), "• Satellite deleted: A");
+    controller.document().deleteSatellite(controller.document().satellites()[0].index);
+    EXPECT_EQ(controller.activityLog().lines().last(), "• Satellite deleted: A");
     EXPECT_EQ(names(), QStringList({"B", "C"}));
-    EXPECT_EQ(controller.satellites()[1].index, 1);
+    EXPECT_EQ(controller.document().satellites()[1].index, 1);
     EXPECT_EQ(hex(slotBytes(0)), hex(record("B", 2)));
     EXPECT_EQ(hex(slotBytes(2)), hex(QByteArray(100, '\0')));
 
     Satellite gone;
     gone.index = 8;
     gone.name = QStringLiteral("Z");
-    const qsizetype lines = controller.log().size();
-    controller.deleteSatellite(gone);
+    const qsizetype lines = controller.activityLog().lines().size();
+    controller.document().deleteSatellite(gone.index);
     QCoreApplication::processEvents();
-    EXPECT_EQ(controller.lastError(), "Could not locate satellite 9 in memory.");
-    EXPECT_EQ(controller.log().size(), lines + 1);
+    EXPECT_EQ(lastLoggedError(controller), "Could not locate satellite 9 in memory.");
+    EXPECT_EQ(controller.activityLog().lines().size(), lines + 1);
     EXPECT_EQ(names(), QStringList({"B", "C"}));
 }
 
@@ -409,26 +414,27 @@ TEST_F(SatelliteOperationsTest, DownloadLoadsKepsWithSatnogsFrequencies) {
     QCoreApplication::processEvents();
     EXPECT_EQ(controller.status(),
               RadioController::Status::working(QStringLiteral("Downloading TLEs…")));
-    EXPECT_EQ(controller.log().last(), "• Downloading satellite keps from 127.0.0.1…");
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              "• Downloading satellite keps from 127.0.0.1…");
     controller.downloadKeps(); // ignored while the first runs
     EXPECT_TRUE(controller.tleDownloadRunning());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.showSatellitePicker(); }, 20000));
     EXPECT_EQ(server.requestCount(kKepsPath), 1);
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
-    EXPECT_EQ(controller.log().mid(controller.log().size() - 2),
+    EXPECT_EQ(controller.activityLog().lines().mid(controller.activityLog().lines().size() - 2),
               QStringList({"• Loaded 1 TLEs from 127.0.0.1; 1 have FM frequencies from SatNOGS.",
                            "• Refreshed the keps of 1 satellite(s)."}));
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
     EXPECT_EQ(controller.satelliteCandidates()[0].txTone, Tone::ctcss(670));
-    EXPECT_EQ(controller.log().filter("Downloading").size(), 1);
+    EXPECT_EQ(controller.activityLog().lines().filter("Downloading").size(), 1);
 }
 
 TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
     controller.setKepsServiceUrl(server.baseUrl()); // no route: 404
     controller.downloadKeps();
     waitForDownload();
-    EXPECT_EQ(controller.lastError(), "Download failed (HTTP 404).");
+    EXPECT_EQ(lastLoggedError(controller), "Download failed (HTTP 404).");
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
 
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Reading codeplug…")));
@@ -440,7 +446,7 @@ TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
     serveKeps({.body = "no element sets here"});
     controller.downloadKeps();
     waitForDownload();
-    EXPECT_EQ(controller.lastError(), "No TLEs found in the download.");
+    EXPECT_EQ(lastLoggedError(controller), "No TLEs found in the download.");
 }
 
 TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
@@ -449,10 +455,10 @@ TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort())));
     controller.downloadKeps();
     waitForDownload();
-    ASSERT_TRUE(controller.lastError().has_value());
-    EXPECT_FALSE(controller.lastError()->isEmpty());
-    EXPECT_EQ(controller.log().last(), "• Error: " + *controller.lastError());
-    EXPECT_NE(*controller.lastError(), "Download failed (HTTP -1).");
+    ASSERT_TRUE(lastLoggedError(controller).has_value());
+    EXPECT_FALSE(lastLoggedError(controller)->isEmpty());
+    EXPECT_EQ(controller.activityLog().lines().last(), "• Error: " + *lastLoggedError(controller));
+    EXPECT_NE(*lastLoggedError(controller), "Download failed (HTTP -1).");
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
 }
 
@@ -467,8 +473,8 @@ TEST_F(SatelliteOperationsTest, DownloadStalledAfterWholeElementSetsIsAFailure) 
                .chunkDelayMs = 3000});
     controller.downloadKeps();
     waitForDownload();
-    ASSERT_TRUE(controller.lastError().has_value());
-    EXPECT_FALSE(controller.lastError()->startsWith("Download failed"));
+    ASSERT_TRUE(lastLoggedError(controller).has_value());
+    EXPECT_FALSE(lastLoggedError(controller)->startsWith("Download failed"));
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_TRUE(controller.tleCache().isEmpty());
     EXPECT_FALSE(controller.showSatellitePicker());
@@ -482,7 +488,7 @@ TEST_F(SatelliteOperationsTest, DownloadOverTheSizeLimitIsAbandoned) {
     serveKeps({.body = body, .omitLength = true});
     controller.downloadKeps();
     waitForDownload();
-    EXPECT_EQ(controller.lastError(), "Download failed.");
+    EXPECT_EQ(lastLoggedError(controller), "Download failed.");
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_TRUE(controller.tleCache().isEmpty());
 }
@@ -508,8 +514,9 @@ TEST_F(SatelliteOperationsTest, SatnogsAnswersBecomeFrequencies) {
 TEST_F(SatelliteOperationsTest, GarbageSatnogsAnswerLeavesKepsWithoutFrequencies) {
     serveSatnogs({.body = "<html>maintenance</html>"});
     importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8()));
-    EXPECT_EQ(controller.log().last(), "• Loaded 1 TLEs from keps.txt. Frequencies unavailable "
-                                       "(SatNOGS could not be reached).");
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              "• Loaded 1 TLEs from keps.txt. Frequencies unavailable "
+              "(SatNOGS could not be reached).");
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
     EXPECT_FALSE(controller.satelliteCandidates()[0].isFM());
     EXPECT_TRUE(controller.showSatellitePicker());

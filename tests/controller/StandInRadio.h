@@ -84,16 +84,16 @@ public:
     bool connectTo(const StandInRadio& radio) {
         controller->registerDevice(radio.device());
         controller->selectPort(radio.device());
-        controller->connect(false);
+        controller->connectRadio(false);
         finish();
         return controller->status().isConnected();
     }
 
     bool hasLine(const QString& line) const {
-        return controller->log().contains(QStringLiteral("\u2022 ") + line);
+        return controller->activityLog().lines().contains(QStringLiteral("\u2022 ") + line);
     }
     [[nodiscard]] qsizetype lineIndex(const QString& line) const {
-        return controller->log().indexOf(QStringLiteral("\u2022 ") + line);
+        return controller->activityLog().lines().indexOf(QStringLiteral("\u2022 ") + line);
     }
 
     TempSettings settings;

@@ -9,6 +9,7 @@
 // closed whenever the radio still answers, and a controller that connects and
 // reads again.
 
+#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "codeplug/CodeplugFile.h"
@@ -340,9 +341,12 @@ struct HeldInMemory {
     std::optional<int> dmrOnDevice;
 
     static HeldInMemory of(const RadioController& c) {
-        return {c.image(),        c.channels(),    c.contacts(),          c.talkgroups(),
-                c.zones(),        c.aprsSystems(), c.settings(),          c.satellites(),
-                c.dirtyRegions(), c.dmrUserDB(),   c.dmrDBOnDeviceCount()};
+        return {c.document().image(),        c.document().channels(),
+                c.document().contacts(),     c.document().talkgroups(),
+                c.document().zones(),        c.document().aprsSystems(),
+                c.document().settings(),     c.document().satellites(),
+                c.document().dirtyRegions(), c.dmrUserDB(),
+                c.dmrDBOnDeviceCount()};
     }
     friend bool operator==(const HeldInMemory&, const HeldInMemory&) = default;
 };
@@ -419,7 +423,7 @@ protected:
             c->finish();
             (*c)->openCodeplugFile(changedPath);
             c->drain();
-            EXPECT_EQ((*c)->dirtyRegions(), kAllRegions);
+            EXPECT_EQ((*c)->document().dirtyRegions(), kAllRegions);
         }
         EXPECT_TRUE((*c)->dmrUserDB().has_value());
         return c;
@@ -428,7 +432,7 @@ protected:
     static void start(Operation op, ControllerOnStandIn& c) {
         switch (op) {
         case Operation::identify:
-            c->connect(false);
+            c->connectRadio(false);
             break;
         case Operation::codeplugRead:
             c->readCodeplug();
@@ -453,8 +457,8 @@ protected:
         auto c = makeController(op, *radio);
         radio->sim.clearRequests();
         start(op, *c);
-        EXPECT_FALSE((*c)->lastError().has_value())
-            << (*c)->log().join(QLatin1Char('\n')).toStdString();
+        EXPECT_FALSE(lastLoggedError(*(*c)).has_value())
+            << (*c)->activityLog().lines().join(QLatin1Char('\n')).toStdString();
         return radio->sim.requests();
     }
 
@@ -464,7 +468,7 @@ protected:
         auto radio = makeRadio(op);
         auto c = makeController(op, *radio);
         const HeldInMemory before = HeldInMemory::of(**c);
-        const qsizetype logBefore = (*c)->log().size();
+        const qsizetype logBefore = (*c)->activityLog().lines().size();
 
         radio->sim.clearRequests();
         radio->sim.injectFault(fault, point.index);
@@ -476,14 +480,14 @@ protected:
         QObject::disconnect(connection);
 
         const QString expected = expectedError(fault, point.request);
-        EXPECT_EQ((*c)->lastError(), expected);
+        EXPECT_EQ(lastLoggedError(*(*c)), expected);
         // The operation's own result names the link's failure, as typed as the text.
         ASSERT_EQ(ended.size(), 1);
         EXPECT_EQ(ended[0].operation, deviceOperation(op));
         EXPECT_EQ(ended[0].error, OperationErrorKind::link);
         EXPECT_TRUE(ended[0].linkError.has_value());
         EXPECT_EQ(ended[0].text, expected);
-        const QStringList lines = (*c)->log().mid(logBefore);
+        const QStringList lines = (*c)->activityLog().lines().mid(logBefore);
         EXPECT_EQ(lines.filter(QStringLiteral("\u2022 Error: ")),
                   QStringList{QStringLiteral("\u2022 Error: ") + expected})
             << "the error is logged once, and no other";
@@ -493,8 +497,9 @@ protected:
             // device) ends the connection; the codeplug stays, to be written
             // whole to whatever radio comes next.
             EXPECT_EQ((*c)->status(), Status::disconnected());
-            EXPECT_TRUE((*c)->log().last().contains(QStringLiteral("Radio disconnected")))
-                << (*c)->log().last().toStdString();
+            EXPECT_TRUE(
+                (*c)->activityLog().lines().last().contains(QStringLiteral("Radio disconnected")))
+                << (*c)->activityLog().lines().last().toStdString();
             HeldInMemory after = HeldInMemory::of(**c);
             EXPECT_EQ(after.image.has_value(), before.image.has_value());
             if (after.image) {
@@ -535,26 +540,28 @@ protected:
         if (fault == SimFault::reboot) {
             ASSERT_TRUE(radio->sim.waitForGeneration(2, kRebootBackMs));
         }
-        ASSERT_TRUE(c->connectTo(*radio)) << (*c)->log().join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(c->connectTo(*radio))
+            << (*c)->activityLog().lines().join(QLatin1Char('\n')).toStdString();
         expectExchangeWorks(*c, "after connecting again");
         if (fullRead) {
             (*c)->readCodeplug();
             c->finish();
             EXPECT_EQ((*c)->status(), Status::connected());
-            EXPECT_TRUE((*c)->log().last().startsWith(QStringLiteral("\u2022 Codeplug read: ")))
-                << (*c)->log().last().toStdString();
-            ASSERT_TRUE((*c)->image().has_value());
-            EXPECT_TRUE(*(*c)->image() == radio->memoryAs(*(*c)->image()));
+            EXPECT_TRUE((*c)->activityLog().lines().last().startsWith(
+                QStringLiteral("\u2022 Codeplug read: ")))
+                << (*c)->activityLog().lines().last().toStdString();
+            ASSERT_TRUE((*c)->document().image().has_value());
+            EXPECT_TRUE(*(*c)->document().image() == radio->memoryAs(*(*c)->document().image()));
         }
     }
 
     // One block read from the radio (the database count) succeeds.
     static void expectExchangeWorks(ControllerOnStandIn& c, const char* when) {
         SCOPED_TRACE(when);
-        const qsizetype logBefore = c->log().size();
+        const qsizetype logBefore = c->activityLog().lines().size();
         c->refreshDMRDatabaseOnDeviceCount(true);
         c.drain();
-        EXPECT_EQ(c->log().mid(logBefore), QStringList{});
+        EXPECT_EQ(c->activityLog().lines().mid(logBefore), QStringList{});
         EXPECT_TRUE(c->dmrDBOnDeviceCount().has_value());
     }
 

@@ -1,5 +1,7 @@
 #include "ui/editors/ChannelEditView.h"
 
+#include "codeplug/ChannelChecks.h"
+
 #include "ui/kit/Icons.h"
 #include "ui/rules/FrequencyText.h"
 
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 namespace nerka {
@@ -116,6 +119,24 @@ const ChannelBulkForm* ChannelEditView::bulkForm() const {
 }
 
 void ChannelEditView::buildForm() {
+    buildNavigation();
+    // The form is long; it scrolls inside the sheet.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, not to the frame
+    auto* content = new QWidget(scroll);
+    auto* column = new QVBoxLayout(content);
+    scroll->setWidget(content);
+    body()->addWidget(scroll);
+    buildGeneral(content, column);
+    buildModeSections(content, column);
+    buildOptions(content, column);
+    column->addStretch(1);
+    connectFields();
+}
+
+void ChannelEditView::buildNavigation() {
     const QString prevText = QStringLiteral("Previous channel (saves)");
     const QString nextText = QStringLiteral("Next channel (saves)");
     m_prev = new QToolButton(this);
@@ -148,18 +169,10 @@ void ChannelEditView::buildForm() {
     step(QKeySequence(Qt::CTRL | Qt::Key_PageDown), m_next);
     m_prev->setAccessibleDescription(QStringLiteral("Ctrl+PgUp"));
     m_next->setAccessibleDescription(QStringLiteral("Ctrl+PgDown"));
+}
 
-    // The form is long; it scrolls inside the sheet.
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, not to the frame
-    auto* content = new QWidget(scroll);
-    auto* column = new QVBoxLayout(content);
-    scroll->setWidget(content);
-    body()->addWidget(scroll);
-
-    // ---- frequencies, mode, power ----
+// Frequencies, mode, power.
+void ChannelEditView::buildGeneral(QWidget* content, QVBoxLayout* column) {
     auto* general = new QFormLayout;
     m_general = general;
     column->addLayout(general);
@@ -191,21 +204,15 @@ void ChannelEditView::buildForm() {
     m_mode->addItem(QStringLiteral("DMR"), int(ChannelMode::dmr));
     m_mode->addItem(QStringLiteral("FM"), int(ChannelMode::fm));
     general->addRow(QStringLiteral("Mode"), m_mode);
-    m_power = picker(QStringLiteral("Power"), content);
-    for (ChannelPowerLevel level : kAllChannelPowerLevels)
-        m_power->addItem(rawText(level), int(level));
-    general->addRow(QStringLiteral("Power"), m_power);
-    m_rxOnly = toggle(QStringLiteral("Receive only (RX-only)"), content);
-    general->addRow(m_rxOnly);
+    m_power = choicePicker(ChannelField::power, general, content);
+    addToggle(ChannelField::rxOnly, general, content);
+}
 
-    // ---- DMR ----
+void ChannelEditView::buildModeSections(QWidget* content, QVBoxLayout* column) {
     QFormLayout* dmr = nullptr;
     m_dmrBox = section(QStringLiteral("DMR"), content, dmr);
     column->addWidget(m_dmrBox);
-    m_timeSlot = picker(QStringLiteral("Time slot"), m_dmrBox);
-    m_timeSlot->addItem(QStringLiteral("TS1"), 1);
-    m_timeSlot->addItem(QStringLiteral("TS2"), 2);
-    dmr->addRow(QStringLiteral("Time slot"), m_timeSlot);
+    m_timeSlot = choicePicker(ChannelField::timeSlot, dmr, m_dmrBox);
     m_colorCode =
         stepper(QStringLiteral("Farbcode"), QStringLiteral("Farbcode: "), 0, 15, m_dmrBox);
     dmr->addRow(m_colorCode);
@@ -218,10 +225,7 @@ void ChannelEditView::buildForm() {
     QFormLayout* fm = nullptr;
     m_fmBox = section(QStringLiteral("FM"), content, fm);
     column->addWidget(m_fmBox);
-    m_bandwidth = picker(QStringLiteral("Bandwidth"), m_fmBox);
-    m_bandwidth->addItem(QStringLiteral("12.5 kHz"), 0);
-    m_bandwidth->addItem(QStringLiteral("25 kHz"), 1);
-    fm->addRow(QStringLiteral("Bandwidth"), m_bandwidth);
+    m_bandwidth = choicePicker(ChannelField::bandwidth, fm, m_fmBox);
     for (auto [pickers, label] : {std::pair{&m_rxTone, QStringLiteral("RX tone")},
                                   std::pair{&m_txTone, QStringLiteral("TX tone")}}) {
         pickers->kind = picker(label, m_fmBox);
@@ -240,8 +244,9 @@ void ChannelEditView::buildForm() {
         pickers->inverted = toggle(label + QStringLiteral(" invertiert (D\u2026I)"), m_fmBox);
         fm->addRow(pickers->inverted);
     }
+}
 
-    // ---- squelch, scan, more ----
+void ChannelEditView::buildOptions(QWidget* content, QVBoxLayout* column) {
     QFormLayout* squelch = nullptr;
     column->addWidget(section(QStringLiteral("Squelch"), content, squelch));
     m_squelchMode = picker(QStringLiteral("Mode"), content);
@@ -253,51 +258,51 @@ void ChannelEditView::buildForm() {
 
     QFormLayout* scan = nullptr;
     column->addWidget(section(QStringLiteral("Scan"), content, scan));
-    m_skipScan = toggle(QStringLiteral("Skip when scanning"), content);
-    scan->addRow(m_skipScan);
-    m_skipZoneScan = toggle(QStringLiteral("Skip in zone scan"), content);
-    scan->addRow(m_skipZoneScan);
+    for (const ChannelField flag : {ChannelField::skipScan, ChannelField::skipZoneScan})
+        addToggle(flag, scan, content);
 
     QFormLayout* more = nullptr;
     column->addWidget(section(QStringLiteral("More"), content, more));
-    m_vox = toggle(QStringLiteral("VOX"), content);
-    more->addRow(m_vox);
-    m_monitor = toggle(QStringLiteral("Monitor (open squelch)"), content);
-    more->addRow(m_monitor);
-    m_powerSave = toggle(QStringLiteral("Power save"), content);
-    more->addRow(m_powerSave);
-    m_beep = toggle(QStringLiteral("Key beep"), content);
-    more->addRow(m_beep);
+    for (const ChannelField flag :
+         {ChannelField::vox, ChannelField::monitor, ChannelField::powerSave, ChannelField::beep})
+        addToggle(flag, more, content);
     m_aprs = picker(QStringLiteral("APRS"), content);
     more->addRow(QStringLiteral("APRS"), m_aprs);
-    column->addStretch(1);
+}
 
-    // Every change goes into the form, then the derived fields are refreshed.
+// The name field shows the name as the radio will store it: a character it
+// cannot store turns into "?" as it is typed.
+void ChannelEditView::connectName() {
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_loading)
             return;
-        m_form->name = text;
+        const QString stored = storedChannelName(text);
+        if (stored != text) {
+            const QSignalBlocker quiet(m_name);
+            const int cursor = m_name->cursorPosition();
+            m_name->setText(stored);
+            m_name->setCursorPosition(std::min(cursor, int(stored.size())));
+        }
+        m_form->name = stored;
         inputChanged();
     });
-    connect(m_rx, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->setRxText(text);
-        inputChanged();
-    });
-    connect(m_tx, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->setTxText(text);
-        inputChanged();
-    });
-    connect(m_customOffset, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_loading)
-            return;
-        m_form->setCustomOffset(text);
-        inputChanged();
-    });
-    const auto onPick = [this](QComboBox* box, BulkField field, auto apply) {
+}
+
+// Every change goes into the form, then the derived fields are refreshed.
+void ChannelEditView::connectFields() {
+    connectName();
+    const auto onText = [this](QLineEdit* edit, auto apply) {
+        connect(edit, &QLineEdit::textChanged, this, [this, apply](const QString& text) {
+            if (m_loading)
+                return;
+            apply(text);
+            inputChanged();
+        });
+    };
+    onText(m_rx, [this](const QString& text) { m_form->setRxText(text); });
+    onText(m_tx, [this](const QString& text) { m_form->setTxText(text); });
+    onText(m_customOffset, [this](const QString& text) { m_form->setCustomOffset(text); });
+    const auto onPick = [this](QComboBox* box, ChannelField field, auto apply) {
         connect(box, &QComboBox::currentIndexChanged, this, [this, box, field, apply] {
             if (m_loading)
                 return;
@@ -308,26 +313,28 @@ void ChannelEditView::buildForm() {
             inputChanged();
         });
     };
-    onPick(m_offsetMode, BulkField::offset, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
-    onPick(m_mode, BulkField::mode,
+    onPick(m_offsetMode, ChannelField::tx, [this](int v) { m_form->setFreqMode(FreqMode(v)); });
+    onPick(m_mode, ChannelField::mode,
            [this](int v) { m_form->isDMR = ChannelMode(v) == ChannelMode::dmr; });
-    onPick(m_power, BulkField::power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
-    onPick(m_timeSlot, BulkField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 2; });
-    onPick(m_contact, BulkField::contact,
+    onPick(m_power, ChannelField::power, [this](int v) { m_form->power = ChannelPowerLevel(v); });
+    onPick(m_timeSlot, ChannelField::timeSlot, [this](int v) { m_form->timeSlot2 = v == 1; });
+    onPick(m_contact, ChannelField::contact,
            [this](int) { m_form->contactSlot = optionalData(m_contact); });
-    onPick(m_groupList, BulkField::groupList,
+    onPick(m_groupList, ChannelField::groupList,
            [this](int) { m_form->groupListIndex = optionalData(m_groupList); });
-    onPick(m_bandwidth, BulkField::bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
-    onPick(m_rxTone.kind, BulkField::rxTone, [this](int v) { m_form->rxToneKind = ToneKind(v); });
-    onPick(m_rxTone.ctcss, BulkField::rxTone, [this](int v) { m_form->rxCtcss = v; });
-    onPick(m_rxTone.dcs, BulkField::rxTone, [this](int v) { m_form->rxDcs = v; });
-    onPick(m_txTone.kind, BulkField::txTone, [this](int v) { m_form->txToneKind = ToneKind(v); });
-    onPick(m_txTone.ctcss, BulkField::txTone, [this](int v) { m_form->txCtcss = v; });
-    onPick(m_txTone.dcs, BulkField::txTone, [this](int v) { m_form->txDcs = v; });
-    onPick(m_squelchMode, BulkField::squelch,
+    onPick(m_bandwidth, ChannelField::bandwidth, [this](int v) { m_form->bandwidthWide = v == 1; });
+    onPick(m_rxTone.kind, ChannelField::rxTone,
+           [this](int v) { m_form->rxToneKind = ToneKind(v); });
+    onPick(m_rxTone.ctcss, ChannelField::rxTone, [this](int v) { m_form->rxCtcss = v; });
+    onPick(m_rxTone.dcs, ChannelField::rxTone, [this](int v) { m_form->rxDcs = v; });
+    onPick(m_txTone.kind, ChannelField::txTone,
+           [this](int v) { m_form->txToneKind = ToneKind(v); });
+    onPick(m_txTone.ctcss, ChannelField::txTone, [this](int v) { m_form->txCtcss = v; });
+    onPick(m_txTone.dcs, ChannelField::txTone, [this](int v) { m_form->txDcs = v; });
+    onPick(m_squelchMode, ChannelField::squelch,
            [this](int v) { m_form->squelchMode = SquelchMode(v); });
-    onPick(m_aprs, BulkField::aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
-    const auto onStep = [this](QSpinBox* box, BulkField field, auto apply) {
+    onPick(m_aprs, ChannelField::aprs, [this](int) { m_form->aprsIndex = optionalData(m_aprs); });
+    const auto onStep = [this](QSpinBox* box, ChannelField field, auto apply) {
         connect(box, &QSpinBox::valueChanged, this, [this, box, field, apply](int value) {
             if (m_loading)
                 return;
@@ -339,31 +346,52 @@ void ChannelEditView::buildForm() {
             inputChanged();
         });
     };
-    onStep(m_colorCode, BulkField::colorCode, [this](int v) { m_form->colorCode = v; });
-    onStep(m_squelchLevel, BulkField::squelch, [this](int v) { m_form->squelchLevel = v; });
-    const auto onToggle = [this](QCheckBox* box, BulkField field, bool ChannelForm::*flag) {
-        connect(box, &QCheckBox::stateChanged, this, [this, field, flag](int state) {
+    onStep(m_colorCode, ChannelField::colorCode, [this](int v) { m_form->colorCode = v; });
+    onStep(m_squelchLevel, ChannelField::squelchLevel, [this](int v) { m_form->squelchLevel = v; });
+    // The inverted-DCS boxes belong to their tone.
+    for (auto [box, field, member] :
+         {std::tuple{m_rxTone.inverted, ChannelField::rxTone, &ChannelForm::rxDcsInv},
+          std::tuple{m_txTone.inverted, ChannelField::txTone, &ChannelForm::txDcsInv}}) {
+        connect(box, &QCheckBox::stateChanged, this, [this, field, member](int state) {
             if (m_loading)
                 return;
             const bool mixed = state == Qt::PartiallyChecked;
             if (!mixed)
-                (*m_form).*flag = state == Qt::Checked;
+                (*m_form).*member = state == Qt::Checked;
             fieldEdited(field, mixed);
             inputChanged();
         });
-    };
-    onToggle(m_rxOnly, BulkField::rxOnly, &ChannelForm::rxOnly);
-    onToggle(m_rxTone.inverted, BulkField::rxTone, &ChannelForm::rxDcsInv);
-    onToggle(m_txTone.inverted, BulkField::txTone, &ChannelForm::txDcsInv);
-    onToggle(m_skipScan, BulkField::skipScan, &ChannelForm::skipScan);
-    onToggle(m_skipZoneScan, BulkField::skipZoneScan, &ChannelForm::skipZoneScan);
-    onToggle(m_vox, BulkField::vox, &ChannelForm::vox);
-    onToggle(m_monitor, BulkField::monitor, &ChannelForm::monitor);
-    onToggle(m_powerSave, BulkField::powerSave, &ChannelForm::powerSave);
-    onToggle(m_beep, BulkField::beep, &ChannelForm::beep);
+    }
 }
 
-void ChannelEditView::fieldEdited(BulkField field, bool showsMixed) {
+// An enumeration of the channel field table as a picker with its label and
+// one entry per value, the value's position as its data.
+QComboBox* ChannelEditView::choicePicker(ChannelField field, QFormLayout* form, QWidget* parent) {
+    const ChannelFieldInfo& row = channelField(field);
+    QComboBox* box = picker(row.label, parent);
+    for (qsizetype i = 0; i < row.choices.size(); ++i)
+        box->addItem(row.choices[i], int(i));
+    form->addRow(row.label, box);
+    return box;
+}
+
+// A flag of the channel field table as a toggle with its label.
+void ChannelEditView::addToggle(ChannelField field, QFormLayout* form, QWidget* content) {
+    QCheckBox* box = toggle(channelField(field).label, content);
+    form->addRow(box);
+    m_toggles[std::size_t(field)] = box;
+    connect(box, &QCheckBox::stateChanged, this, [this, field](int state) {
+        if (m_loading)
+            return;
+        const bool mixed = state == Qt::PartiallyChecked;
+        if (!mixed)
+            m_form->setFlag(field, state == Qt::Checked);
+        fieldEdited(field, mixed);
+        inputChanged();
+    });
+}
+
+void ChannelEditView::fieldEdited(ChannelField field, bool showsMixed) {
     if (m_bulk)
         m_bulk->setChanged(field, !showsMixed);
 }
@@ -381,42 +409,43 @@ void ChannelEditView::enterBulkMode() {
     const bool ownOffset = m_form->freqMode() == FreqMode::custom;
     for (const FreqMode mode : {FreqMode::custom, FreqMode::split})
         m_offsetMode->removeItem(m_offsetMode->findData(int(mode)));
-    const auto mixedPicker = [this, ownOffset](QComboBox* box, BulkField field) {
+    const auto mixedPicker = [this, ownOffset](QComboBox* box, ChannelField field) {
         const bool noneApplies = box == m_offsetMode && ownOffset;
         if (!m_bulk->isMixed(field) && !noneApplies && box->currentIndex() >= 0)
             return;
         box->insertItem(0, kMixedText, kMixed);
         box->setCurrentIndex(0);
     };
-    mixedPicker(m_offsetMode, BulkField::offset);
-    mixedPicker(m_mode, BulkField::mode);
-    mixedPicker(m_power, BulkField::power);
-    mixedPicker(m_timeSlot, BulkField::timeSlot);
-    mixedPicker(m_contact, BulkField::contact);
-    mixedPicker(m_groupList, BulkField::groupList);
-    mixedPicker(m_bandwidth, BulkField::bandwidth);
-    mixedPicker(m_rxTone.kind, BulkField::rxTone);
-    mixedPicker(m_txTone.kind, BulkField::txTone);
-    mixedPicker(m_squelchMode, BulkField::squelch);
-    mixedPicker(m_aprs, BulkField::aprs);
-    if (bulk.isMixed(BulkField::colorCode)) {
-        m_colorCode->setMinimum(m_colorCode->minimum() - 1);
-        m_colorCode->setSpecialValueText(QStringLiteral("Farbcode: ") + kMixedText);
-        m_colorCode->setValue(m_colorCode->minimum());
-    }
-    const auto mixedToggle = [this](QCheckBox* box, BulkField field) {
+    mixedPicker(m_offsetMode, ChannelField::tx);
+    mixedPicker(m_mode, ChannelField::mode);
+    mixedPicker(m_power, ChannelField::power);
+    mixedPicker(m_timeSlot, ChannelField::timeSlot);
+    mixedPicker(m_contact, ChannelField::contact);
+    mixedPicker(m_groupList, ChannelField::groupList);
+    mixedPicker(m_bandwidth, ChannelField::bandwidth);
+    mixedPicker(m_rxTone.kind, ChannelField::rxTone);
+    mixedPicker(m_txTone.kind, ChannelField::txTone);
+    mixedPicker(m_squelchMode, ChannelField::squelch);
+    mixedPicker(m_aprs, ChannelField::aprs);
+    const auto mixedStepper = [this](QSpinBox* box, ChannelField field) {
+        if (!m_bulk->isMixed(field))
+            return;
+        box->setMinimum(box->minimum() - 1);
+        box->setSpecialValueText(box->prefix() + kMixedText);
+        box->setValue(box->minimum());
+    };
+    mixedStepper(m_colorCode, ChannelField::colorCode);
+    mixedStepper(m_squelchLevel, ChannelField::squelchLevel);
+    const auto mixedToggle = [this](QCheckBox* box, ChannelField field) {
         if (!m_bulk->isMixed(field))
             return;
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
     };
-    mixedToggle(m_rxOnly, BulkField::rxOnly);
-    mixedToggle(m_skipScan, BulkField::skipScan);
-    mixedToggle(m_skipZoneScan, BulkField::skipZoneScan);
-    mixedToggle(m_vox, BulkField::vox);
-    mixedToggle(m_monitor, BulkField::monitor);
-    mixedToggle(m_powerSave, BulkField::powerSave);
-    mixedToggle(m_beep, BulkField::beep);
+    for (std::size_t f = 0; f < m_toggles.size(); ++f) {
+        if (m_toggles[f])
+            mixedToggle(m_toggles[f], ChannelField(f));
+    }
     m_loading = false;
     m_offsetMode->setFocus(Qt::OtherFocusReason);
     inputChanged();
@@ -452,9 +481,8 @@ void ChannelEditView::populate() {
     m_offsetMode->setCurrentIndex(m_offsetMode->findData(int(form.freqMode())));
     m_mode->setCurrentIndex(m_mode->findData(int(form.isDMR ? ChannelMode::dmr : ChannelMode::fm)));
     m_power->setCurrentIndex(m_power->findData(int(form.power)));
-    m_rxOnly->setChecked(form.rxOnly);
 
-    m_timeSlot->setCurrentIndex(form.timeSlot2 ? 1 : 0);
+    m_timeSlot->setCurrentIndex(m_timeSlot->findData(form.timeSlot2 ? 1 : 0));
     // The record may hold any colour code byte; the stepper shows what it can.
     m_colorCode->setValue(std::clamp(form.colorCode, 0, 15));
 
@@ -477,12 +505,10 @@ void ChannelEditView::populate() {
 
     m_squelchMode->setCurrentIndex(m_squelchMode->findData(int(form.squelchMode)));
     m_squelchLevel->setValue(form.squelchLevel);
-    m_skipScan->setChecked(form.skipScan);
-    m_skipZoneScan->setChecked(form.skipZoneScan);
-    m_vox->setChecked(form.vox);
-    m_monitor->setChecked(form.monitor);
-    m_powerSave->setChecked(form.powerSave);
-    m_beep->setChecked(form.beep);
+    for (std::size_t f = 0; f < m_toggles.size(); ++f) {
+        if (m_toggles[f])
+            m_toggles[f]->setChecked(form.flag(ChannelField(f)));
+    }
 
     m_aprs->clear();
     m_aprs->addItem(QStringLiteral("None"), kNone);
@@ -529,7 +555,7 @@ void ChannelEditView::showFieldsForMode() {
     const ChannelForm& form = *m_form;
     // In bulk mode, with the mode left as it is, both sections show when the
     // selection holds both kinds of channel.
-    const bool modeKept = m_bulk && !m_bulk->isChanged(BulkField::mode);
+    const bool modeKept = m_bulk && !m_bulk->isChanged(ChannelField::mode);
     m_dmrBox->setVisible(modeKept ? m_bulk->anyDMR() : form.isDMR);
     m_fmBox->setVisible(modeKept ? m_bulk->anyFM() : !form.isDMR);
     const bool custom = form.freqMode() == FreqMode::custom;
@@ -595,11 +621,11 @@ bool ChannelEditView::isInputValid() const {
 
 QString ChannelEditView::invalidReason() const {
     if (!m_form->nameValid())
-        return QStringLiteral("Name: enter a name");
+        return channelField(ChannelField::name).reason(QStringLiteral("enter a name"));
     if (!m_form->rxValid())
-        return QStringLiteral("RX: ") + FrequencyText::problem(m_form->rxText());
+        return channelField(ChannelField::rx).reason(FrequencyText::problem(m_form->rxText()));
     if (!m_form->txValid())
-        return QStringLiteral("TX: ") + FrequencyText::problem(m_form->txText());
+        return channelField(ChannelField::tx).reason(FrequencyText::problem(m_form->txText()));
     return {};
 }
 

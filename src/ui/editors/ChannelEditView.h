@@ -10,6 +10,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QToolButton;
+class QVBoxLayout;
 
 namespace nerka {
 
@@ -80,6 +82,14 @@ protected:
 
 private:
     void buildForm();
+    void buildNavigation();
+    void buildGeneral(QWidget* content, QVBoxLayout* column);
+    void buildModeSections(QWidget* content, QVBoxLayout* column);
+    void buildOptions(QWidget* content, QVBoxLayout* column);
+    void connectFields();
+    void connectName();
+    void addToggle(ChannelField field, QFormLayout* form, QWidget* content);
+    QComboBox* choicePicker(ChannelField field, QFormLayout* form, QWidget* parent);
     // The warnings beside RX and TX for a frequency outside the radio's bands.
     void refreshBandWarnings();
     void populate();
@@ -92,7 +102,7 @@ private:
     void enterBulkMode();
     // A widget of `field` changed: in bulk mode it counts as changed unless
     // it shows "Mixed" again.
-    void fieldEdited(BulkField field, bool showsMixed);
+    void fieldEdited(ChannelField field, bool showsMixed);
 
     std::unique_ptr<ChannelForm> m_form;
     // Bulk mode only; its values are taken from m_form when saving.
@@ -114,7 +124,6 @@ private:
     QLabel* m_txWarning = nullptr;
     QComboBox* m_mode = nullptr;
     QComboBox* m_power = nullptr;
-    QCheckBox* m_rxOnly = nullptr;
     QGroupBox* m_dmrBox = nullptr;
     QComboBox* m_timeSlot = nullptr;
     QSpinBox* m_colorCode = nullptr;
@@ -134,12 +143,8 @@ private:
     TonePickers m_txTone;
     QComboBox* m_squelchMode = nullptr;
     QSpinBox* m_squelchLevel = nullptr;
-    QCheckBox* m_skipScan = nullptr;
-    QCheckBox* m_skipZoneScan = nullptr;
-    QCheckBox* m_vox = nullptr;
-    QCheckBox* m_monitor = nullptr;
-    QCheckBox* m_powerSave = nullptr;
-    QCheckBox* m_beep = nullptr;
+    // The toggles of the flag fields, by ChannelField; null for other fields.
+    std::array<QCheckBox*, kChannelFieldCount> m_toggles{};
     QComboBox* m_aprs = nullptr;
 };
 

@@ -8,22 +8,6 @@
 
 namespace nerka {
 
-namespace {
-
-QString typeLabel(ContactType type) {
-    switch (type) {
-    case ContactType::group:
-        return QStringLiteral("Group Call");
-    case ContactType::privateCall:
-        return QStringLiteral("Private Call");
-    case ContactType::allCall:
-        return QStringLiteral("All Call");
-    }
-    return {};
-}
-
-} // namespace
-
 ContactEditView::ContactEditView(const DMRContact& contact, bool isNew, QWidget* parent)
     : RecordSheet(parent) {
     setSheetTitle(isNew ? QStringLiteral("New contact (slot %1)").arg(contact.slot + 1)
@@ -43,7 +27,7 @@ ContactEditView::ContactEditView(const DMRContact& contact, bool isNew, QWidget*
     m_type = new QComboBox(this);
     m_type->setAccessibleName(QStringLiteral("Type"));
     for (ContactType type : kAllContactTypes)
-        m_type->addItem(typeLabel(type), int(type));
+        m_type->addItem(displayText(type), int(type));
     m_type->setCurrentIndex(m_type->findData(int(contact.type)));
     form->addRow(QStringLiteral("Type"), m_type);
 

@@ -38,6 +38,7 @@ QPushButton* command(const QString& label, const QString& symbol, QWidget* paren
 
 QLabel* figure(QFormLayout* form, const QString& label, QWidget* parent) {
     auto* value = new QLabel(parent);
+    value->setObjectName(label);
     value->setAccessibleName(label);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     form->addRow(label, value);
@@ -64,7 +65,21 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_selection = m_controller.preferences().dmrSelection();
     const QString host = WebServices::hostName(controller.dmrIdServiceUrl());
     auto* layout = new QVBoxLayout(this);
+    buildCommands(layout, host);
+    buildProgressRow(layout);
+    buildFigures(layout);
+    buildWarning(layout);
+    buildSelection(layout);
+    buildBody(layout, host);
+    connectSignals();
+    const auto& database = m_controller.dmrUserDB();
+    m_textLength = database ? clampDMRTextLength(database->textLength)
+                            : DMRDatabaseFigures::kDefaultTextLength;
+    refreshFromDatabase();
+    refreshProgress();
+}
 
+void DMRDatabaseView::buildCommands(QVBoxLayout* layout, const QString& host) {
     // The commands wrap onto a second line in a narrow window rather than
     // holding the whole window at the width of all five.
     auto* commands = new FlowLayout;
@@ -81,6 +96,10 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
         commands->addWidget(button);
     layout->addLayout(commands);
 
+    connectCommands();
+}
+
+void DMRDatabaseView::connectCommands() {
     connect(m_import, &QPushButton::clicked, this, &DMRDatabaseView::importCsv);
     connect(m_download, &QPushButton::clicked, this, [this] {
         m_controller.downloadDMRDatabase();
@@ -91,7 +110,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
             &RadioController::readDMRDatabaseFromDevice);
     connect(m_export, &QPushButton::clicked, this, &DMRDatabaseView::exportCsv);
     connect(m_write, &QPushButton::clicked, this, &DMRDatabaseView::writeToDevice);
+}
 
+void DMRDatabaseView::buildProgressRow(QVBoxLayout* layout) {
     auto* progressRow = new QHBoxLayout;
     m_progressText = new QLabel(this);
     m_progress = new QProgressBar(this);
@@ -110,6 +131,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     progressRow->addWidget(m_progress, 1);
     layout->addLayout(progressRow);
 
+}
+
+void DMRDatabaseView::buildFigures(QVBoxLayout* layout) {
     // The figures and the choices stand side by side with a clear gap, and
     // the choices move under the figures when the pane is too narrow.
     auto* columns = new FlowLayout(2 * fontMetrics().height());
@@ -141,6 +165,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     }
     layout->addLayout(columns);
 
+}
+
+void DMRDatabaseView::buildWarning(QVBoxLayout* layout) {
     m_warningRow = new QWidget(this);
     auto* warningLayout = new QHBoxLayout(m_warningRow);
     warningLayout->setContentsMargins(0, 0, 0, 0);
@@ -152,6 +179,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     warningLayout->addWidget(m_warning, 1);
     layout->addWidget(m_warningRow);
 
+}
+
+void DMRDatabaseView::buildSelection(QVBoxLayout* layout) {
     // The selection: which entries go to the radio when not all fit.
     auto* selection = new QFormLayout;
     m_prefixes = new QLineEdit(this);
@@ -181,6 +211,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     selection->addRow(QString(), m_cutPrefixes);
     layout->addLayout(selection);
 
+}
+
+void DMRDatabaseView::buildBody(QVBoxLayout* layout, const QString& host) {
     m_body = new QStackedWidget(this);
     auto* empty = new QWidget(m_body);
     auto* emptyLayout = new QVBoxLayout(empty);
@@ -233,6 +266,9 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     m_body->addWidget(preview);
     layout->addWidget(m_body, 1);
 
+}
+
+void DMRDatabaseView::connectSignals() {
     connect(m_format, &QComboBox::currentIndexChanged, this, &DMRDatabaseView::formatChosen);
     connect(m_nameFormat, &QComboBox::currentIndexChanged, this,
             &DMRDatabaseView::nameFormatChosen);
@@ -259,18 +295,13 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     connect(&m_controller, &RadioController::progressChanged, this,
             &DMRDatabaseView::refreshProgress);
     // An import ends with a new database or with an error report.
-    connect(&m_controller, &RadioController::lastErrorChanged, this, [this] {
+    connect(&m_controller.activityLog(), &ActivityLog::errorRecorded, this, [this] {
         if (m_importing) {
             m_importing = false;
             refreshProgress();
         }
     });
 
-    const auto& database = m_controller.dmrUserDB();
-    m_textLength = database ? clampDMRTextLength(database->textLength)
-                            : DMRDatabaseFigures::kDefaultTextLength;
-    refreshFromDatabase();
-    refreshProgress();
 }
 
 DMRDatabaseView::~DMRDatabaseView() {
@@ -344,18 +375,33 @@ std::optional<RadioVariant> DMRDatabaseView::family() const {
 
 void DMRDatabaseView::refreshFigures() {
     const auto& onDevice = m_controller.dmrDBOnDeviceCount();
-    m_onDevice->setText(onDevice ? QString::number(*onDevice) : QStringLiteral("\u2014"));
+    showFigure(m_onDevice, QStringLiteral("On device"),
+               onDevice ? QString::number(*onDevice) : QString());
     const auto& database = m_controller.dmrUserDB();
     const qsizetype imported = database ? database->entries.size() : 0;
-    m_imported->setText(QString::number(imported));
+    showFigure(m_imported, QStringLiteral("Imported"), QString::number(imported));
     const DMRDBFormat format = currentFormat();
+    // What fits depends on the radio: with none identified (disconnected, or
+    // rebooting after a write) no capacity is claimed and nothing is said to
+    // fit or not.
     const qsizetype capacity = DMRDatabaseFigures::capacity(family(), format, m_textLength);
-    m_capacity->setText(DMRDatabaseFigures::capacityText(capacity));
+    showFigure(m_capacity, QStringLiteral("Capacity"),
+               family() ? DMRDatabaseFigures::capacityText(capacity) : QString());
     const auto warning =
-        DMRDatabaseFigures::overCapacityWarning(imported, capacity, format, !m_selection.isEmpty());
+        family() ? DMRDatabaseFigures::overCapacityWarning(imported, capacity, format,
+                                                           !m_selection.isEmpty())
+                 : std::nullopt;
     m_warning->setText(warning.value_or(QString()));
     m_warningRow->setVisible(warning.has_value());
     requestOutcome();
+}
+
+void DMRDatabaseView::showFigure(QLabel* value, const QString& caption, const QString& text) {
+    // An unknown figure shows a dash; assistive technology hears the caption
+    // with the figure ("Capacity: ~37135"), or that it is not known.
+    value->setText(text.isEmpty() ? QStringLiteral("\u2014") : text);
+    value->setAccessibleName(caption + QStringLiteral(": ") +
+                             (text.isEmpty() ? QStringLiteral("not known") : text));
 }
 
 qsizetype DMRDatabaseView::currentCapacity() const {
@@ -399,7 +445,7 @@ void DMRDatabaseView::requestOutcome() {
     const auto& database = m_controller.dmrUserDB();
     if (!hasEntries(database)) {
         m_outcome.reset();
-        m_selectionFigures->setText(QStringLiteral("\u2014"));
+        showFigure(m_selectionFigures, QStringLiteral("Selection"), QString());
         m_cutPrefixes->setVisible(false);
         return;
     }
@@ -410,7 +456,8 @@ void DMRDatabaseView::requestOutcome() {
 
 void DMRDatabaseView::outcomeReady(const DMRSelectionOutcome& outcome) {
     m_outcome = outcome;
-    m_selectionFigures->setText(DMRDatabaseFigures::selectionText(outcome));
+    showFigure(m_selectionFigures, QStringLiteral("Selection"),
+               DMRDatabaseFigures::selectionText(outcome));
     const QString cut = DMRDatabaseFigures::cutText(outcome);
     m_cutPrefixes->setText(cut);
     m_cutPrefixes->setVisible(!cut.isEmpty());

@@ -17,6 +17,7 @@ class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
+class QVBoxLayout;
 
 namespace nerka {
 
@@ -53,8 +54,19 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The parts of the pane, top to bottom.
+    void buildCommands(QVBoxLayout* layout, const QString& host);
+    void connectCommands();
+    void buildProgressRow(QVBoxLayout* layout);
+    void buildFigures(QVBoxLayout* layout);
+    void buildWarning(QVBoxLayout* layout);
+    void buildSelection(QVBoxLayout* layout);
+    void buildBody(QVBoxLayout* layout, const QString& host);
+    void connectSignals();
     void refreshFromDatabase();
     void refreshFigures();
+    // Shows a figure's text (a dash when empty) and names it with its caption.
+    static void showFigure(QLabel* value, const QString& caption, const QString& text);
     void refreshCommands();
     void refreshProgress();
     void importCsv();

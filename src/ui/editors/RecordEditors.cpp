@@ -13,6 +13,7 @@
 #include "ui/kit/Dialogs.h"
 
 #include <QSet>
+#include <QSettings>
 #include <QWidget>
 
 namespace nerka {
@@ -38,10 +39,7 @@ RadioChannel blankChannel(int number) {
 } // namespace
 
 RecordEditors::RecordEditors(RadioController& controller, Dialogs& dialogs, QWidget* window)
-    : QObject(window), m_controller(controller), m_window(window) {
-    // The sheets need no dialog of their own; the seam is taken so the window
-    // hands every editor part the same one.
-    Q_UNUSED(dialogs);
+    : QObject(window), m_controller(controller), m_dialogs(dialogs), m_window(window) {
     connect(&m_controller, &RadioController::showSatellitePickerChanged, this,
             &RecordEditors::openSatellitePickerIfAsked);
     openSatellitePickerIfAsked();
@@ -55,9 +53,25 @@ QWidget* RecordEditors::openSheet() const {
     return m_picker;
 }
 
+void RecordEditors::showError(const QString& text) {
+    // Nothing changed, so nothing is logged; the user still learns why no
+    // editor opened.
+    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"));
+}
+
 bool RecordEditors::accepted(const EditResult& result) {
     // An edit that changes nothing closes the sheet like a saved one.
     return !result.isRefused();
+}
+
+void RecordEditors::keepSize(QDialog* sheet, const QString& key) {
+    QSettings* store = m_controller.preferences().store();
+    if (!store)
+        return;
+    if (const QSize size = store->value(key).toSize(); size.isValid())
+        sheet->resize(size.expandedTo(sheet->minimumSizeHint()));
+    connect(sheet, &QDialog::finished, this,
+            [store, key, sheet] { store->setValue(key, sheet->size()); });
 }
 
 void RecordEditors::showSheet(QDialog* sheet) {
@@ -75,10 +89,14 @@ void RecordEditors::showSheet(QDialog* sheet) {
     Q_EMIT sheetOpened(sheet);
 }
 
+// ---- zones' sheet size ----
+
+const QString RecordEditors::kZoneEditorSizeKey = QStringLiteral("zoneEditorSize");
+
 // ---- channels ----
 
 std::optional<RadioChannel> RecordEditors::channelByNumber(int number) const {
-    for (const RadioChannel& channel : m_controller.channels())
+    for (const RadioChannel& channel : m_controller.document().channels())
         if (channel.number == number)
             return channel;
     return std::nullopt;
@@ -86,7 +104,7 @@ std::optional<RadioChannel> RecordEditors::channelByNumber(int number) const {
 
 std::optional<RadioChannel> RecordEditors::neighbourOf(int number, int direction) const {
     std::optional<RadioChannel> best;
-    for (const RadioChannel& channel : m_controller.channels()) {
+    for (const RadioChannel& channel : m_controller.document().channels()) {
         const bool beyond = direction < 0 ? channel.number < number : channel.number > number;
         if (!beyond)
             continue;
@@ -110,13 +128,14 @@ void RecordEditors::editChannels(const QList<int>& numbers) {
     }
     if (channels.size() == 1)
         return openChannel(channels.first(), false);
-    if (channels.isEmpty() || !m_controller.image())
+    if (channels.isEmpty() || !m_controller.document().image())
         return;
-    ChannelEditView::Lists lists{m_controller.contacts(), m_controller.talkgroups(),
-                                 m_controller.aprsSystems(), m_controller.settings()};
+    ChannelEditView::Lists lists{
+        m_controller.document().contacts(), m_controller.document().talkgroups(),
+        m_controller.document().aprsSystems(), m_controller.document().settings()};
     auto* view = new ChannelEditView(channels, std::move(lists), m_window);
     view->onSaveBulk = [this](const ChannelBulkForm::Result& result) {
-        return accepted(m_controller.updateChannels(result.edits, result.note));
+        return accepted(m_controller.document().updateChannels(result.edits, result.note));
     };
     showSheet(view);
 }
@@ -125,12 +144,12 @@ void RecordEditors::editChannels(const QList<int>& numbers) {
 // blank record for the lowest free slot, and only "Apply" creates the channel
 // and stores the edit. Cancelling leaves the codeplug untouched.
 void RecordEditors::newChannel() {
-    if (!m_controller.image())
+    if (!m_controller.document().image())
         return;
     QSet<int> used;
-    for (const RadioChannel& channel : m_controller.channels())
+    for (const RadioChannel& channel : m_controller.document().channels())
         used.insert(channel.number);
-    for (int number = 1; number <= RadioController::kChannelCapacity; ++number) {
+    for (int number = 1; number <= CodeplugDocument::kChannelCapacity; ++number) {
         if (!used.contains(number)) {
             openChannel(blankChannel(number), true);
             return;
@@ -138,14 +157,15 @@ void RecordEditors::newChannel() {
     }
     // Full: the controller's own create reports "Channel memory is full
     // (max 1024)." and writes nothing.
-    (void)m_controller.createChannel();
+    (void)m_controller.document().createChannel();
 }
 
 void RecordEditors::openChannel(const RadioChannel& channel, bool isNew) {
     m_channelNumber = channel.number;
     m_channelIsNew = isNew;
-    ChannelEditView::Lists lists{m_controller.contacts(), m_controller.talkgroups(),
-                                 m_controller.aprsSystems(), m_controller.settings()};
+    ChannelEditView::Lists lists{
+        m_controller.document().contacts(), m_controller.document().talkgroups(),
+        m_controller.document().aprsSystems(), m_controller.document().settings()};
     auto* view = new ChannelEditView(channel, isNew, std::move(lists), m_window);
     view->onSave = [this](const ChannelEdit& edit) { return saveChannel(edit); };
     if (!isNew) {
@@ -162,14 +182,14 @@ bool RecordEditors::saveChannel(const ChannelEdit& edit) {
         const auto channel = channelByNumber(m_channelNumber);
         if (!channel) {
             // Deleted while the sheet was open (undo, a read): nothing to update.
-            m_controller.setLastErrorWithoutLog(
+            showError(
                 QStringLiteral("Could not locate channel %1 in memory.").arg(m_channelNumber));
             return false;
         }
-        return accepted(m_controller.updateChannel(*channel, edit));
+        return accepted(m_controller.document().updateChannel(channel->number, edit));
     }
     // Created and edited as one step: one undo takes the whole channel back.
-    const EditResult result = m_controller.addChannel(edit);
+    const EditResult result = m_controller.document().addChannel(edit);
     const std::optional<int> number = result.createdKey();
     if (!result.isDone() || !number)
         return false;
@@ -186,8 +206,8 @@ void RecordEditors::showNeighbour(int direction) {
     m_channelNumber = neighbour->number;
     m_channelIsNew = false;
     view->loadChannel(*neighbour, false,
-                      {m_controller.contacts(), m_controller.talkgroups(),
-                       m_controller.aprsSystems(), m_controller.settings()});
+                      {m_controller.document().contacts(), m_controller.document().talkgroups(),
+                       m_controller.document().aprsSystems(), m_controller.document().settings()});
     view->setNavigation(neighbourOf(m_channelNumber, -1).has_value(),
                         neighbourOf(m_channelNumber, +1).has_value());
 }
@@ -195,12 +215,12 @@ void RecordEditors::showNeighbour(int direction) {
 // ---- contacts, talkgroups, zones ----
 
 void RecordEditors::editContact(int slot) {
-    for (const DMRContact& contact : m_controller.contacts()) {
+    for (const DMRContact& contact : m_controller.document().contacts()) {
         if (contact.slot != slot)
             continue;
         auto* view = new ContactEditView(contact, false, m_window);
         view->onSave = [this, contact](const ContactEdit& edit) {
-            return accepted(m_controller.updateContact(contact, edit));
+            return accepted(m_controller.document().updateContact(contact.slot, edit));
         };
         showSheet(view);
         return;
@@ -208,29 +228,29 @@ void RecordEditors::editContact(int slot) {
 }
 
 void RecordEditors::newContact() {
-    if (!m_controller.image())
+    if (!m_controller.document().image())
         return;
-    const auto contact = m_controller.newContact();
+    const auto contact = m_controller.document().newContact();
     if (!contact) {
-        m_controller.setLastErrorWithoutLog(fullText("Contact", RadioController::kContactCapacity));
+        showError(fullText("Contact", CodeplugDocument::kContactCapacity));
         return;
     }
     auto* view = new ContactEditView(*contact, true, m_window);
     view->onSave = [this, record = *contact](const ContactEdit& edit) {
-        return accepted(m_controller.updateContact(record, edit));
+        return accepted(m_controller.document().updateContact(record.slot, edit));
     };
     showSheet(view);
 }
 
 void RecordEditors::editTalkgroup(int index) {
-    for (const Talkgroup& talkgroup : m_controller.talkgroups()) {
+    for (const Talkgroup& talkgroup : m_controller.document().talkgroups()) {
         if (talkgroup.index != index)
             continue;
         auto* view =
-            new TalkgroupEditView(talkgroup, false, m_controller.contacts(),
+            new TalkgroupEditView(talkgroup, false, m_controller.document().contacts(),
                                   m_controller.document().talkgroupMemberLimit(), m_window);
         view->onSave = [this, talkgroup](const TalkgroupEdit& edit) {
-            return accepted(m_controller.updateTalkgroup(talkgroup, edit.name, edit.memberSlots));
+            return accepted(m_controller.document().updateTalkgroup(talkgroup.index, edit));
         };
         showSheet(view);
         return;
@@ -238,88 +258,93 @@ void RecordEditors::editTalkgroup(int index) {
 }
 
 void RecordEditors::newTalkgroup() {
-    if (!m_controller.image())
+    if (!m_controller.document().image())
         return;
-    const auto talkgroup = m_controller.newTalkgroup();
+    const auto talkgroup = m_controller.document().newTalkgroup();
     if (!talkgroup) {
-        m_controller.setLastErrorWithoutLog(
-            fullText("Talkgroup", RadioController::kTalkgroupCapacity));
+        showError(fullText("Talkgroup", CodeplugDocument::kTalkgroupCapacity));
         return;
     }
-    auto* view = new TalkgroupEditView(*talkgroup, true, m_controller.contacts(),
+    auto* view = new TalkgroupEditView(*talkgroup, true, m_controller.document().contacts(),
                                        m_controller.document().talkgroupMemberLimit(), m_window);
     view->onSave = [this, record = *talkgroup](const TalkgroupEdit& edit) {
-        return accepted(m_controller.updateTalkgroup(record, edit.name, edit.memberSlots));
+        return accepted(m_controller.document().updateTalkgroup(record.index, edit));
     };
     showSheet(view);
 }
 
 void RecordEditors::editZone(int index) {
-    for (const Zone& zone : m_controller.zones()) {
+    for (const Zone& zone : m_controller.document().zones()) {
         if (zone.index != index)
             continue;
-        auto* view = new ZoneEditView(zone, false, m_controller.channels(),
+        auto* view = new ZoneEditView(zone, false, m_controller.document().channels(),
                                       m_controller.document().zoneMemberLimit(), m_window);
         view->onSave = [this, zone](const ZoneEdit& edit) {
-            return accepted(m_controller.updateZone(zone, edit.name, edit.memberIndices));
+            return accepted(m_controller.document().updateZone(zone.index, edit));
         };
+        keepSize(view, kZoneEditorSizeKey);
         showSheet(view);
         return;
     }
 }
 
 void RecordEditors::newZone() {
-    if (!m_controller.image())
+    if (!m_controller.document().image())
         return;
-    const auto zone = m_controller.newZone();
+    const auto zone = m_controller.document().newZone();
     if (!zone) {
-        m_controller.setLastErrorWithoutLog(fullText("Zone", RadioController::kZoneCapacity));
+        showError(fullText("Zone", CodeplugDocument::kZoneCapacity));
         return;
     }
-    auto* view = new ZoneEditView(*zone, true, m_controller.channels(),
+    auto* view = new ZoneEditView(*zone, true, m_controller.document().channels(),
                                   m_controller.document().zoneMemberLimit(), m_window);
     view->onSave = [this, record = *zone](const ZoneEdit& edit) {
-        return accepted(m_controller.updateZone(record, edit.name, edit.memberIndices));
+        return accepted(m_controller.document().updateZone(record.index, edit));
     };
+    keepSize(view, kZoneEditorSizeKey);
     showSheet(view);
 }
 
 // ---- satellites ----
 
 void RecordEditors::editSatellite(int index) {
-    for (const Satellite& satellite : m_controller.satellites()) {
+    for (const Satellite& satellite : m_controller.document().satellites()) {
         if (satellite.index != index)
             continue;
         auto* view = new SatelliteEditView(satellite, false, m_window);
-        view->onSave = [this](const Satellite& edited) { m_controller.updateSatellite(edited); };
+        view->onSave = [this](const Satellite& edited) {
+            m_controller.document().updateSatellite(edited, m_controller.tleCache());
+        };
         showSheet(view);
         return;
     }
 }
 
 void RecordEditors::newSatellite() {
-    if (!m_controller.image())
+    if (!m_controller.document().image())
         return;
-    const auto satellite = m_controller.newSatellite();
+    const auto satellite = m_controller.document().newSatellite();
     if (!satellite) {
-        m_controller.setLastErrorWithoutLog(
-            fullText("Satellite", RadioController::kSatelliteCapacity));
+        showError(fullText("Satellite", CodeplugDocument::kSatelliteCapacity));
         return;
     }
     auto* view = new SatelliteEditView(*satellite, true, m_window);
-    view->onSave = [this](const Satellite& edited) { m_controller.updateSatellite(edited); };
+    view->onSave = [this](const Satellite& edited) {
+        m_controller.document().updateSatellite(edited, m_controller.tleCache());
+    };
     showSheet(view);
 }
 
 void RecordEditors::openSatellitePickerIfAsked() {
     if (!m_controller.showSatellitePicker() || m_picker)
         return;
-    const int freeSlots =
-        std::max(0, RadioController::kSatelliteCapacity - int(m_controller.satellites().size()));
-    auto* picker = new SatellitePickerView(m_controller.satelliteCandidates(),
-                                           m_controller.satellites(), freeSlots, m_window);
+    const int freeSlots = std::max(0, CodeplugDocument::kSatelliteCapacity -
+                                          int(m_controller.document().satellites().size()));
+    auto* picker =
+        new SatellitePickerView(m_controller.satelliteCandidates(),
+                                m_controller.document().satellites(), freeSlots, m_window);
     picker->onAdd = [this](const QList<SatelliteCandidate>& chosen) {
-        m_controller.addSatellites(chosen);
+        m_controller.document().addSatellites(chosen);
     };
     picker->setAttribute(Qt::WA_DeleteOnClose);
     m_picker = picker;
@@ -335,12 +360,12 @@ void RecordEditors::openSatellitePickerIfAsked() {
 // ---- device settings ----
 
 void RecordEditors::editSettings() {
-    const auto& settings = m_controller.settings();
+    const auto& settings = m_controller.document().settings();
     if (!settings)
         return;
     auto* view = new SettingsEditView(*settings, m_window);
     view->onSave = [this](const DeviceSettings& edited) {
-        return accepted(m_controller.writeSettings(edited));
+        return accepted(m_controller.document().writeSettings(edited));
     };
     showSheet(view);
 }

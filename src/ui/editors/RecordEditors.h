@@ -28,6 +28,9 @@ class RadioController;
 class RecordEditors : public QObject {
     Q_OBJECT
 public:
+    // The preference that keeps the zone editor's size.
+    static const QString kZoneEditorSizeKey;
+
     RecordEditors(RadioController& controller, Dialogs& dialogs, QWidget* window);
     ~RecordEditors() override;
 
@@ -57,7 +60,12 @@ Q_SIGNALS:
 private:
     // Whether an editing operation took the edit (done, or nothing to change).
     static bool accepted(const EditResult& result);
+    // The "Error" alert for what stops an editor from opening.
+    void showError(const QString& text);
     void showSheet(QDialog* sheet);
+    // Opens `sheet` at the size it had when last closed (kept in the
+    // preferences under `key`) and keeps its size when it closes.
+    void keepSize(QDialog* sheet, const QString& key);
     void openChannel(const RadioChannel& channel, bool isNew);
     void showNeighbour(int direction);
     [[nodiscard]] std::optional<RadioChannel> channelByNumber(int number) const;
@@ -66,6 +74,7 @@ private:
     void openSatellitePickerIfAsked();
 
     RadioController& m_controller;
+    Dialogs& m_dialogs;
     QWidget* m_window = nullptr;
     QPointer<QDialog> m_sheet;
     QPointer<QDialog> m_picker;

@@ -131,9 +131,7 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     m_body->addWidget(m_scroll);
     layout->addWidget(m_body, 1);
 
-    connect(&m_controller, &RadioController::imageChanged, this, &ThemeView::refresh);
-    connect(&m_controller, &RadioController::dayThemeChanged, this, &ThemeView::refresh);
-    connect(&m_controller, &RadioController::nightThemeChanged, this, &ThemeView::refresh);
+    connect(&m_controller.document(), &CodeplugDocument::imageChanged, this, &ThemeView::refresh);
     refresh();
 }
 
@@ -184,11 +182,11 @@ void ThemeView::setKind(ThemeKind kind) {
 }
 
 const std::optional<QList<ThemeColor>>& ThemeView::currentTheme() const {
-    return m_kind == ThemeKind::day ? m_controller.dayTheme() : m_controller.nightTheme();
+    return m_controller.document().theme(m_kind);
 }
 
 void ThemeView::refresh() {
-    const bool loaded = m_controller.image().has_value();
+    const bool loaded = m_controller.document().image().has_value();
     const auto& theme = currentTheme();
     m_importButton->setEnabled(loaded);
     m_exportButton->setEnabled(loaded);
@@ -219,27 +217,29 @@ void ThemeView::chooseColor(int slot) {
     const ThemeKind kind = m_kind;
     m_dialogs.chooseColor(this, themeSlotLabel(slot), toQColor(theme->at(slot)),
                           [this, kind, slot](const QColor& chosen) {
-                              m_controller.setThemeColor(kind, slot, chosen.redF(), chosen.greenF(),
-                                                         chosen.blueF());
+                              m_controller.document().setThemeColor(
+                                  kind, slot, chosen.redF(), chosen.greenF(), chosen.blueF());
                           });
 }
 
 void ThemeView::importGtm() {
     const ThemeKind kind = m_kind;
-    m_dialogs.openFile(this, QStringLiteral("Import theme (.gtm)"), kGtmFilters,
-                       [this, kind](const QString& path) { m_controller.importTheme(path, kind); });
+    m_dialogs.openFile(
+        this, QStringLiteral("Import theme (.gtm)"), kGtmFilters,
+        [this, kind](const QString& path) { m_controller.document().importTheme(path, kind); });
 }
 
 void ThemeView::exportGtm() {
     const ThemeKind kind = m_kind;
     // Without a theme there is nothing to save: say so before asking for a name.
     if (!currentTheme()) {
-        m_controller.exportTheme(kind, QString());
+        m_controller.document().exportTheme(kind, QString());
         return;
     }
-    m_dialogs.saveFile(this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
-                       QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"),
-                       [this, kind](const QString& path) { m_controller.exportTheme(kind, path); });
+    m_dialogs.saveFile(
+        this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
+        QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"),
+        [this, kind](const QString& path) { m_controller.document().exportTheme(kind, path); });
 }
 
 } // namespace nerka

@@ -1,5 +1,6 @@
 #include "ui/editors/ZoneEditView.h"
 
+#include "codeplug/Megahertz.h"
 #include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Icons.h"
 
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
 #include <QTimer>
 #include <QToolButton>
 
@@ -18,6 +21,8 @@ namespace nerka {
 namespace {
 
 constexpr int kPositionRole = Qt::UserRole;
+// The rows each list has room for at least.
+constexpr int kShownRows = 12;
 
 } // namespace
 
@@ -36,63 +41,81 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
     m_name->setMaxLength(ZoneRecord::kNameWidth);
     form->addRow(QStringLiteral("Name"), m_name);
 
-    // The picker: the channels not in the zone, filtered by name, number or
-    // frequency; several are chosen at once and added in channel order.
-    m_filter = new QLineEdit(this);
+    // The picker beside the zone's channels, each as tall as the sheet: the
+    // sheet is resized by its corner, and both lists grow with it.
+    auto* sides = new QSplitter(Qt::Horizontal, this);
+    sides->setChildrenCollapsible(false);
+    sides->addWidget(buildPicker());
+    sides->addWidget(buildMembers());
+    body()->addWidget(sides, 1);
+
+    connect(m_name, &QLineEdit::textChanged, this, &ZoneEditView::refreshValidity);
+    rebuildList(-1);
+    setSizeGripEnabled(true);
+    finishSheet();
+}
+
+QWidget* ZoneEditView::buildPicker() {
+    // The channels not in the zone, filtered by name, number or frequency;
+    // several are chosen at once and added in channel order.
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_filter = new QLineEdit(side);
     m_filter->setPlaceholderText(QStringLiteral("Filter channels"));
     m_filter->setAccessibleName(m_filter->placeholderText());
     addNamedClearButton(m_filter, QStringLiteral("Clear filter"));
-    body()->addWidget(m_filter);
-    m_candidates = new QListWidget(this);
-    m_candidates->setAccessibleName(QStringLiteral("Channels to add"));
+    layout->addWidget(m_filter);
+    m_candidates = makeRowList(side, QStringLiteral("Channels to add"));
     m_candidates->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_candidates->setUniformItemSizes(true);
     m_candidates->installEventFilter(this);
-    body()->addWidget(m_candidates, 1);
+    layout->addWidget(m_candidates, 1);
     auto* addLine = new QHBoxLayout;
     m_add =
-        new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Add channel"), this);
+        new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Add channel"), side);
     m_add->setAccessibleName(QStringLiteral("Add channel"));
     m_add->setAutoDefault(false);
     addLine->addWidget(m_add);
-    m_room = new QLabel(this);
+    m_room = new QLabel(side);
     m_room->setWordWrap(true);
     addLine->addWidget(m_room, 1);
-    body()->addLayout(addLine);
-
-    // The zone's own channels, below the picker.
-    m_counter = new QLabel(this);
-    body()->addWidget(m_counter);
-
-    m_empty = new QLabel(QStringLiteral("No channels in the zone yet."), this);
-    m_empty->setAccessibleName(m_empty->text());
-    body()->addWidget(m_empty);
-
-    m_list = new QListWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Channels in the zone"));
-    m_list->setDragDropMode(QAbstractItemView::InternalMove);
-    m_list->setDefaultDropAction(Qt::MoveAction);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->installEventFilter(this);
-    body()->addWidget(m_list, 1);
-
-    auto* moveButtons = new QHBoxLayout;
-    m_up = new QPushButton(QStringLiteral("Move up"), this);
-    m_up->setAccessibleName(QStringLiteral("Move up"));
-    m_up->setAutoDefault(false);
-    m_down = new QPushButton(QStringLiteral("Move down"), this);
-    m_down->setAccessibleName(QStringLiteral("Move down"));
-    m_down->setAutoDefault(false);
-    moveButtons->addWidget(m_up);
-    moveButtons->addWidget(m_down);
-    moveButtons->addStretch(1);
-    body()->addLayout(moveButtons);
-
-    connect(m_name, &QLineEdit::textChanged, this, &ZoneEditView::refreshValidity);
+    layout->addLayout(addLine);
     connect(m_add, &QPushButton::clicked, this, &ZoneEditView::addChosenChannels);
     connect(m_filter, &QLineEdit::textChanged, this, &ZoneEditView::fillCandidates);
     connect(m_candidates, &QListWidget::itemSelectionChanged, this, &ZoneEditView::updateAddButton);
     connect(m_candidates, &QListWidget::itemDoubleClicked, this, &ZoneEditView::addChosenChannels);
+    return side;
+}
+
+QWidget* ZoneEditView::buildMembers() {
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_counter = new QLabel(side);
+    layout->addWidget(m_counter);
+    m_empty = new QLabel(QStringLiteral("No channels in the zone yet."), side);
+    m_empty->setAccessibleName(m_empty->text());
+    m_empty->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    layout->addWidget(m_empty, 1);
+    m_list = makeRowList(side, QStringLiteral("Channels in the zone"));
+    m_list->setUniformItemSizes(false); // each row holds its remove button
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->installEventFilter(this);
+    layout->addWidget(m_list, 1);
+
+    auto* moveButtons = new QHBoxLayout;
+    m_up = new QPushButton(QStringLiteral("Move up"), side);
+    m_down = new QPushButton(QStringLiteral("Move down"), side);
+    for (QPushButton* button : {m_up, m_down}) {
+        button->setAccessibleName(button->text());
+        button->setAutoDefault(false);
+        moveButtons->addWidget(button);
+    }
+    moveButtons->addStretch(1);
+    layout->addLayout(moveButtons);
+
     connect(m_up, &QPushButton::clicked, this, [this] {
         const int row = m_list->currentRow();
         moveRow(row, row - 1);
@@ -111,8 +134,18 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
         m_up->setEnabled(row > 0);
         m_down->setEnabled(row >= 0 && row + 1 < m_list->count());
     });
-    rebuildList(-1);
-    finishSheet();
+    return side;
+}
+
+QListWidget* ZoneEditView::makeRowList(QWidget* parent, const QString& name) {
+    auto* list = new QListWidget(parent);
+    list->setAccessibleName(name);
+    list->setUniformItemSizes(true);
+    // Rows as high as the tables' rows, and room for at least twelve of them.
+    const int rowHeight = list->fontMetrics().height() + 8;
+    list->setMinimumHeight(kShownRows * rowHeight + 2 * list->frameWidth());
+    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 28);
+    return list;
 }
 
 QString ZoneEditView::channelText(int position) const {
@@ -130,6 +163,7 @@ void ZoneEditView::rebuildList(int currentRow) {
         auto* item = new QListWidgetItem(Icons::icon(QStringLiteral("line.3.horizontal")),
                                          channelText(members[row]), m_list);
         item->setData(kPositionRole, members[row]);
+        item->setSizeHint(QSize(0, m_list->fontMetrics().height() + 8));
         item->setFlags(item->flags() | Qt::ItemIsDragEnabled);
         item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
         auto* remove = new QToolButton(m_list);
@@ -165,9 +199,9 @@ void ZoneEditView::rebuildList(int currentRow) {
 bool ZoneEditView::channelMatches(const RadioChannel& channel, const QString& filter) {
     if (filter.trimmed().isEmpty())
         return true;
-    const QString text =
-        QString::number(channel.number) + QLatin1Char(' ') + channel.name +
-        QString::asprintf(" %.5f %.5f", double(channel.rxHz) / 1e6, double(channel.txHz) / 1e6);
+    const QString text = QString::number(channel.number) + QLatin1Char(' ') + channel.name +
+                         QLatin1Char(' ') + megahertzText(channel.rxHz) + QLatin1Char(' ') +
+                         megahertzText(channel.txHz);
     return text.contains(filter.trimmed(), Qt::CaseInsensitive);
 }
 
@@ -178,8 +212,12 @@ void ZoneEditView::fillCandidates() {
         const int position = channel.number - 1;
         if (m_selection.contains(position) || !channelMatches(channel, m_filter->text()))
             continue;
-        auto* item = new QListWidgetItem(channelText(position), m_candidates);
+        auto* item = new QListWidgetItem(channelText(position) + QStringLiteral("  \u2014  ") +
+                                             QString::asprintf("%.5f MHz",
+                                                               double(channel.rxHz) / 1e6),
+                                         m_candidates);
         item->setData(kPositionRole, position);
+        item->setSizeHint(QSize(0, m_candidates->fontMetrics().height() + 8));
     }
     updateAddButton();
 }

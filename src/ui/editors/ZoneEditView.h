@@ -17,12 +17,13 @@ class QPushButton;
 namespace nerka {
 
 // The zone editor sheet: a name and the zone's channels in their order.
-// Above them a picker lists the channels not in the zone, filtered by name,
-// number or frequency; "Add channel" (or Return, or a double click) appends
+// Beside them a picker lists the channels not in the zone with their
+// frequencies, filtered by name, number or frequency; "Add channel" (or Return, or a double click) appends
 // the chosen ones in channel order when all of them fit, and none otherwise;
 // rows are reordered by dragging their handle, or from the keyboard with
 // "Move up" / "Move down" (also Ctrl+Up / Ctrl+Down in the list); each row has
 // "Remove from zone" (Delete in the list does the same for the current row).
+// The sheet is resizable and both lists grow with it.
 class ZoneEditView : public RecordSheet {
     Q_OBJECT
 public:
@@ -45,6 +46,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* buildPicker();
+    QWidget* buildMembers();
+    static QListWidget* makeRowList(QWidget* parent, const QString& name);
     void addChosenChannels();
     void fillCandidates();
     void updateAddButton();

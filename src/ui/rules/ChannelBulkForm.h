@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/RadioChannel.h"
 #include "ui/rules/ChannelForm.h"
 
@@ -11,34 +12,13 @@
 
 namespace nerka {
 
-// The fields a bulk edit of several channels can set. Name and frequencies
-// are the channels' own; the offset sets each TX from its own RX.
-enum class BulkField {
-    offset, // simplex, minus or plus the standard offset
-    mode,
-    power,
-    rxOnly,
-    timeSlot,
-    colorCode,
-    contact,
-    groupList,
-    bandwidth,
-    rxTone,
-    txTone,
-    squelch, // mode and level together
-    skipScan,
-    skipZoneScan,
-    vox,
-    monitor,
-    powerSave,
-    beep,
-    aprs,
-    count
-};
-
-// The channel editor's rules for several channels at once. `values` holds
-// what the editor shows and the user picks, seeded from the first channel;
-// a field whose value differs between the channels is mixed. Only the fields
+// The channel editor's rules for several channels at once, over the fields
+// of the channel field table. Name and frequencies are each channel's own;
+// the TX field stands for the offset, which sets each TX from its own RX
+// (simplex, minus or plus the standard offset). `values` holds what the
+// editor shows and the user picks, seeded from the first channel; a field
+// whose value differs between the channels is mixed (the offset: when the
+// channels' TX − RX differ). Only the fields
 // marked changed are applied, to every channel, each through the rules of the
 // single-channel editor; a field that does not apply to a channel (a DMR
 // field on an FM channel and the other way round, judged on the mode the
@@ -49,13 +29,13 @@ public:
     explicit ChannelBulkForm(QList<RadioChannel> channels);
 
     [[nodiscard]] const QList<RadioChannel>& channels() const { return m_channels; }
-    [[nodiscard]] bool isMixed(BulkField field) const { return m_mixed[std::size_t(field)]; }
-    [[nodiscard]] bool isChanged(BulkField field) const { return m_changed[std::size_t(field)]; }
-    void setChanged(BulkField field, bool changed) { m_changed[std::size_t(field)] = changed; }
+    [[nodiscard]] bool isMixed(ChannelField field) const { return m_mixed[std::size_t(field)]; }
+    [[nodiscard]] bool isChanged(ChannelField field) const { return m_changed[std::size_t(field)]; }
+    void setChanged(ChannelField field, bool changed) { m_changed[std::size_t(field)] = changed; }
     // Whether any channel is DMR / FM (before a change of mode).
     [[nodiscard]] bool anyDMR() const;
     [[nodiscard]] bool anyFM() const;
-    [[nodiscard]] static bool appliesTo(BulkField field, bool isDMR);
+    [[nodiscard]] static bool appliesTo(ChannelField field, bool isDMR);
 
     ChannelForm values;
 
@@ -70,8 +50,8 @@ public:
 
 private:
     QList<RadioChannel> m_channels;
-    std::array<bool, std::size_t(BulkField::count)> m_mixed{};
-    std::array<bool, std::size_t(BulkField::count)> m_changed{};
+    std::array<bool, std::size_t(kChannelFieldCount)> m_mixed{};
+    std::array<bool, std::size_t(kChannelFieldCount)> m_changed{};
 };
 
 } // namespace nerka

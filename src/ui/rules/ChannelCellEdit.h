@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codeplug/ChannelCsvRows.h"
+#include "codeplug/ChannelFields.h"
 #include "codeplug/RadioChannel.h"
 
 #include <QString>
@@ -9,39 +9,21 @@
 
 namespace nerka {
 
-// The channel fields a table cell edits in place.
-enum class ChannelCell {
-    name,
-    rx,
-    tx,
-    mode,
-    power,
-    rxTone,
-    txTone,
-    timeSlot,
-    colorCode,
-    scanSkip,
-    rxOnly,
-    contact,   // the TX contact, by name
-    groupList, // the talkgroup list, by name
-};
-
-// The text a cell offers for editing ("145.50000", "DMR", "88.5", "Yes").
-// References show their record's name from `names` ("#3" when it has none;
-// empty when the channel has no reference).
-[[nodiscard]] QString channelCellText(const RadioChannel& channel, ChannelCell cell,
+// The text a cell offers for editing ("145.50000", "DMR", "88.5", "Yes"):
+// the field's text of the channel field table. References show their
+// record's name from `names` ("#3" when it has none; empty when the channel
+// has no reference).
+[[nodiscard]] QString channelCellText(const RadioChannel& channel, ChannelField field,
                                       const ChannelRowNames& names = {});
 
-// The channel with one cell set to `text`, through the channel editor's
-// rules: a name of 1 to 16 characters; RX as a frequency text, with TX
-// following at the offset the editor detects (a repeater pair keeps its
-// offset); TX as a frequency text; Mode FM or DMR; power by level name; a
-// tone of the radio's tables; time slot 1 or 2; colour code 0-15; yes or no;
-// a contact or talkgroup list named in `names` (or "#" and its number), or
-// nothing to clear the reference. The reason names the field ("RX: not a
-// number") when the text is refused.
+// The channel with one field set to `text`, read by the field's rule of the
+// channel field table; a name is cut and replaced as the channel stores it;
+// a new RX leaves TX as it is (the caller lets it follow with
+// checkTypedChannelChange, which knows the radio's bands); a reference is
+// named in `names` (or "#" and its number), or empty to clear it. The reason names the field ("RX
+// (MHz): not a number in MHz") when the text is refused. Zones cannot be set here.
 [[nodiscard]] std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel,
-                                                                 ChannelCell cell,
+                                                                 ChannelField field,
                                                                  const QString& text,
                                                                  const ChannelRowNames& names = {});
 

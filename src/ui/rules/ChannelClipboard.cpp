@@ -49,26 +49,30 @@ std::optional<QList<QByteArray>> ChannelClipboard::decodeRecords(const QByteArra
 }
 
 std::unique_ptr<QMimeData> ChannelClipboard::mimeData(const QList<QByteArray>& records,
-                                                      const QList<RadioChannel>& channels) {
+                                                      const QList<RadioChannel>& channels,
+                                                      const ChannelRowNames& names) {
     auto data = std::make_unique<QMimeData>();
     if (!records.isEmpty() && records.size() <= kMaxRecords)
         data->setData(mimeType(), encodeRecords(records));
-    data->setText(channelRowsText(channels, u'\t'));
+    data->setText(channelRowsText(channels, u'\t', names));
     return data;
 }
 
-ChannelClipboard::Contents ChannelClipboard::read(const QMimeData* data) {
+ChannelClipboard::Contents ChannelClipboard::read(const QMimeData* data,
+                                                  const ChannelRowNames& names) {
     Contents contents;
     if (!data)
         return contents;
     if (data->hasFormat(mimeType())) {
         if (auto records = decodeRecords(data->data(mimeType()))) {
             contents.records = std::move(*records);
+            if (data->hasText())
+                contents.references = channelRowReferences(data->text());
             return contents;
         }
     }
     if (data->hasText())
-        contents.rows = parseChannelRows(data->text());
+        contents.rows = parseChannelRows(data->text(), names);
     return contents;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/rules/ChannelForm.h"
 
+#include "codeplug/ChannelChecks.h"
 #include "ui/rules/FrequencyText.h"
 
 namespace nerka {
@@ -62,19 +63,12 @@ ChannelForm::Detected ChannelForm::detectFreqMode(std::uint64_t rxHz, std::uint6
 }
 
 QString ChannelForm::bandWarning(std::uint64_t hz, const DeviceSettings& bands) {
-    const auto inBand = [hz](int minMHz, int maxMHz) {
-        return minMHz > 0 && maxMHz >= minMHz && hz >= std::uint64_t(minMHz) * 1'000'000u &&
-               hz <= std::uint64_t(maxMHz) * 1'000'000u;
-    };
-    // Limits that are not set (0) say nothing about the radio's range.
-    const bool known = bands.vhfMin > 0 || bands.uhfMin > 0;
-    if (!known || inBand(bands.vhfMin, bands.vhfMax) || inBand(bands.uhfMin, bands.uhfMax))
+    const auto limits = BandLimits::of(bands);
+    if (!limits || limits->contains(hz))
         return {};
-    return QStringLiteral("Outside the radio's bands (VHF %1–%2 MHz, UHF %3–%4 MHz)")
-        .arg(bands.vhfMin)
-        .arg(bands.vhfMax)
-        .arg(bands.uhfMin)
-        .arg(bands.uhfMax);
+    QString text = outsideBandsText(*limits);
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 QString ChannelForm::freqModeLabel(FreqMode mode, std::uint64_t rxHz) {
@@ -98,14 +92,12 @@ QString ChannelForm::freqModeLabel(FreqMode mode, std::uint64_t rxHz) {
 ChannelForm::ChannelForm(const RadioChannel& channel)
     : name(channel.name), isDMR(channel.isDMR()), power(powerLevel(channel.powerRaw)),
       colorCode(channel.colorCode), timeSlot2(channel.timeSlot == 2),
-      bandwidthWide(channel.bandwidthWide), rxOnly(channel.rxOnly),
-      contactSlot(channel.contactIndex), groupListIndex(channel.groupListIndex),
-      squelchMode(channel.squelchMode), squelchLevel(channel.squelchLevel),
-      skipScan(channel.skipScan), skipZoneScan(channel.skipZoneScan), vox(channel.vox),
-      monitor(channel.monitor), powerSave(channel.powerSave), beep(channel.beep),
-      aprsIndex(channel.aprsIndex), m_channel(channel),
+      bandwidthWide(channel.bandwidthWide), contactSlot(channel.contactIndex),
+      groupListIndex(channel.groupListIndex), squelchMode(channel.squelchMode),
+      squelchLevel(channel.squelchLevel), aprsIndex(channel.aprsIndex), m_channel(channel),
       m_rxText(FrequencyText::formatMHz(channel.rxHz)),
-      m_txText(FrequencyText::formatMHz(channel.txHz)), m_referenceRxHz(channel.rxHz) {
+      m_txText(FrequencyText::formatMHz(channel.txHz)), m_referenceRxHz(channel.rxHz),
+      m_flags(channelEditFrom(channel)) {
     const Detected detected = detectFreqMode(channel.rxHz, channel.txHz);
     m_freqMode = detected.mode;
     m_customOffset = detected.customOffset;
@@ -178,6 +170,16 @@ void ChannelForm::recalculateTx() {
     m_txText = FrequencyText::formatMHz(std::uint64_t(txHz));
 }
 
+bool ChannelForm::flag(ChannelField field) const {
+    const auto member = channelField(field).editFlag;
+    return member && m_flags.*member;
+}
+
+void ChannelForm::setFlag(ChannelField field, bool on) {
+    if (const auto member = channelField(field).editFlag)
+        m_flags.*member = on;
+}
+
 bool ChannelForm::nameValid() const {
     return !name.trimmed().isEmpty();
 }
@@ -189,32 +191,32 @@ bool ChannelForm::txValid() const {
 }
 
 std::optional<ChannelEdit> ChannelForm::edit() const {
-    const auto rxHz = FrequencyText::parseHz(m_rxText);
-    const auto txHz = FrequencyText::parseHz(m_txText);
-    if (!nameValid() || !rxHz || !txHz)
+    if (!isValid())
         return std::nullopt;
+    return chosenValues();
+}
+
+ChannelEdit ChannelForm::chosenValues() const {
     ChannelEdit edit = channelEditFrom(m_channel);
-    edit.name = name;
-    edit.rxHz = *rxHz;
-    edit.txHz = *txHz;
+    if (nameValid())
+        edit.name = name;
+    edit.rxHz = FrequencyText::parseHz(m_rxText).value_or(m_channel.rxHz);
+    edit.txHz = FrequencyText::parseHz(m_txText).value_or(m_channel.txHz);
     edit.isDMR = isDMR;
     edit.powerRaw = powerRawFor(power, m_channel.powerRaw);
     edit.colorCode = colorCode;
     edit.timeSlotTS2 = timeSlot2;
     edit.bandwidthWide = bandwidthWide;
-    edit.rxOnly = rxOnly;
     edit.rxTone = ChannelForm::toneFrom(rxToneKind, rxCtcss, rxDcs, rxDcsInv);
     edit.txTone = ChannelForm::toneFrom(txToneKind, txCtcss, txDcs, txDcsInv);
     edit.contactSlot = contactSlot;
     edit.groupListIndex = groupListIndex;
     edit.squelchMode = squelchMode;
     edit.squelchLevel = squelchLevel;
-    edit.skipScan = skipScan;
-    edit.skipZoneScan = skipZoneScan;
-    edit.vox = vox;
-    edit.monitor = monitor;
-    edit.powerSave = powerSave;
-    edit.beep = beep;
+    for (const ChannelFieldInfo& row : channelFieldTable()) {
+        if (row.editFlag)
+            edit.*row.editFlag = m_flags.*row.editFlag;
+    }
     edit.aprsIndex = aprsIndex;
     return edit;
 }

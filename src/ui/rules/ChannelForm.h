@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/RadioChannel.h"
 
@@ -42,9 +43,9 @@ public:
     // ("Simplex", "− Ablage (0.6 MHz)", …, "Disconnected").
     [[nodiscard]] static QString freqModeLabel(FreqMode mode, std::uint64_t rxHz);
     // A warning for a frequency outside both bands the radio's settings allow
-    // ("Outside the radio's bands (VHF 136–174 MHz, UHF 400–480 MHz)"), empty
-    // inside them. Only a warning: the channel is still saved, as the limits
-    // are the radio's settings and may be changed.
+    // ("Outside this radio's bands (VHF 136–174, UHF 400–480 MHz)"), empty
+    // inside them or while the limits are unset. Only a warning: the channel is still saved, as the
+    // limits are the radio's settings and may be changed.
     [[nodiscard]] static QString bandWarning(std::uint64_t hz, const DeviceSettings& bands);
 
     // ---- state ----
@@ -75,7 +76,6 @@ public:
     int colorCode = 0;
     bool timeSlot2 = false;
     bool bandwidthWide = false;
-    bool rxOnly = false;
     std::optional<int> contactSlot;
     std::optional<int> groupListIndex;
     ToneKind rxToneKind = ToneKind::none;
@@ -88,13 +88,11 @@ public:
     bool txDcsInv = false;
     SquelchMode squelchMode = SquelchMode::global;
     int squelchLevel = 5;
-    bool skipScan = false;
-    bool skipZoneScan = false;
-    bool vox = false;
-    bool monitor = false;
-    bool powerSave = true;
-    bool beep = true;
     std::optional<int> aprsIndex;
+
+    // The on/off options (the flags of the channel field table).
+    [[nodiscard]] bool flag(ChannelField field) const;
+    void setFlag(ChannelField field, bool on);
 
     [[nodiscard]] bool nameValid() const;
     [[nodiscard]] bool rxValid() const;
@@ -104,6 +102,9 @@ public:
     // The edit to save, or nothing while the form is invalid. Fields the form
     // does not show keep the channel's values.
     [[nodiscard]] std::optional<ChannelEdit> edit() const;
+    // The edit of the form's choices whether or not the form is valid: name
+    // and frequencies as typed where they are valid, else the channel's own.
+    [[nodiscard]] ChannelEdit chosenValues() const;
 
 private:
     void recalculateTx();
@@ -114,6 +115,7 @@ private:
     FreqMode m_freqMode = FreqMode::simplex;
     QString m_customOffset;
     std::uint64_t m_referenceRxHz = 0;
+    ChannelEdit m_flags; // holds the flags; its other fields are unused
 };
 
 } // namespace nerka

@@ -5,11 +5,11 @@
 
 namespace nerka {
 
-QStringList fillDown(ChannelCell cell, const QStringList& texts) {
+QStringList fillDown(ChannelField field, const QStringList& texts) {
     QStringList filled = texts;
     if (texts.size() < 2)
         return filled;
-    const bool frequency = cell == ChannelCell::rx || cell == ChannelCell::tx;
+    const bool frequency = channelField(field).kind == FieldKind::frequency;
     const auto first = frequency ? FrequencyText::parseHz(texts[0]) : std::nullopt;
     const auto second = frequency ? FrequencyText::parseHz(texts[1]) : std::nullopt;
     if (texts.size() >= 3 && first && second && *first != *second) {
@@ -18,7 +18,7 @@ QStringList fillDown(ChannelCell cell, const QStringList& texts) {
             const std::int64_t hz = std::int64_t(*first) + step * std::int64_t(i);
             if (hz <= 0 || hz > std::int64_t(kMaxChannelFrequencyHz))
                 break;
-            filled[i] = FrequencyText::formatMHz(std::uint64_t(hz));
+            filled[i] = megahertzText(std::uint64_t(hz));
         }
         return filled;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/rules/ChannelCellEdit.h"
+#include "codeplug/ChannelFields.h"
 
 #include <QList>
 #include <QString>
@@ -15,6 +15,6 @@ namespace nerka {
 // first two hold frequencies a step apart (145.500, 145.525 → 145.550, …);
 // a step that would leave the frequency range stops the series, and the
 // remaining cells keep their texts. Every other column copies the top text.
-[[nodiscard]] QStringList fillDown(ChannelCell cell, const QStringList& texts);
+[[nodiscard]] QStringList fillDown(ChannelField field, const QStringList& texts);
 
 } // namespace nerka

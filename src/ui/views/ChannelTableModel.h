@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/RadioChannel.h"
 #include "ui/rules/ChannelCellEdit.h"
 #include "ui/views/KeyedRowsModel.h"
@@ -22,11 +23,16 @@ class RadioController;
 // by the column chooser. Cells of channel fields are editable in place: an
 // entry goes through the channel editor's rules (ChannelCellEdit) and then
 // the controller; a refused entry leaves the channel as it was and is
-// announced by cellRefused.
+// announced by cellRefused. A cell carries a mark (a warning icon with its
+// reason as the tooltip) while its RX or TX lies outside the radio's bands,
+// after TX was set to RX because the offset would have left the band, and
+// after an entry into it was refused, until the next entry into that cell.
 class ChannelTableModel final : public KeyedRowsModel<QAbstractTableModel> {
     Q_OBJECT
 
 public:
+    // The number, the fields of the channel field table in its order with
+    // Details after TX (name, mode, RX and TX come first), and nothing else.
     enum Column {
         NumberColumn,
         NameColumn,
@@ -34,18 +40,13 @@ public:
         RxColumn,
         TxColumn,
         DetailsColumn,
-        PowerColumn,
-        RxToneColumn,
-        TxToneColumn,
-        TimeSlotColumn,
-        ColorCodeColumn,
-        ContactColumn,
-        GroupListColumn,
-        ZonesColumn,
-        ScanSkipColumn,
-        RxOnlyColumn,
-        ColumnCount
     };
+    // The column that shows a field.
+    [[nodiscard]] static constexpr int columnOf(ChannelField field) {
+        return int(field) <= int(ChannelField::tx) ? int(field) + 1 : int(field) + 2;
+    }
+    static constexpr int ZonesColumn = int(ChannelField::zones) + 2;
+    static constexpr int ColumnCount = kChannelFieldCount + 2;
     static constexpr int kDefaultColumnCount = DetailsColumn + 1;
     // Numbers for numeric columns, texts otherwise: what the view sorts by.
     static constexpr int SortRole = Qt::UserRole + 40;
@@ -63,8 +64,10 @@ public:
     [[nodiscard]] const QList<RadioChannel>& channels() const { return m_rows; }
     // The row of the channel with this number, if the model holds it.
     [[nodiscard]] std::optional<int> rowOf(int number) const;
+    // The channel field a column shows, if it shows one.
+    [[nodiscard]] static std::optional<ChannelField> fieldOf(int column);
     // The channel field a column edits, if it edits one.
-    [[nodiscard]] static std::optional<ChannelCell> cellOf(int column);
+    [[nodiscard]] static std::optional<ChannelField> cellOf(int column);
 
     // "TS1, CC 1, <contact>" for DMR, "12.5 kHz" or "25 kHz" for FM, with
     // ", Receive only" for a receive-only channel.
@@ -79,16 +82,29 @@ private:
     // Each true when that list's names changed.
     // The contact and talkgroup list names the reference cells show and read.
     [[nodiscard]] ChannelRowNames referenceNames() const;
+    [[nodiscard]] QVariant sortKey(const RadioChannel& channel, int column) const;
     bool refreshContactNames();
     bool refreshGroupListNames();
     bool refreshZoneNames();
     void columnChanged(int column);
 
+public:
+    // Marks the TX cells of channels whose TX fill down set to RX.
+    void markSetToSimplex(const QList<int>& numbers);
+
+private:
+    // The reason a cell is marked with, if any.
+    [[nodiscard]] QString cellMark(const RadioChannel& channel, int column) const;
+    void setCellNote(int number, int column, const QString& note);
+
     RadioController& m_controller;
+    // Notes of single cells (a refused entry, TX set to simplex), by
+    // channel number and column.
+    QHash<std::pair<int, int>, QString> m_cellNotes;
     QList<RadioChannel> m_rows;
     QHash<int, QString> m_contactNames;   // by contact slot
     QHash<int, QString> m_groupListNames; // by talkgroup index
-    QHash<int, QString> m_zoneNames;      // by channel number: "Home, Relais"
+    QHash<int, QStringList> m_zoneNames;  // by channel number: the zones holding it
 };
 
 } // namespace nerka

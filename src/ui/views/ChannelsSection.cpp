@@ -1,6 +1,7 @@
 #include "ui/views/ChannelsSection.h"
 
 #include "codeplug/ChannelCodec.h"
+#include "codeplug/ChannelIntake.h"
 #include "codeplug/ChannelPresets.h"
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
@@ -20,11 +21,13 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,6 +42,8 @@ namespace {
 
 // The preference that remembers the visible columns, by header text.
 const QString kColumnsKey = QStringLiteral("channelTableColumns");
+// How long the status bar shows why a cell entry was refused.
+constexpr int kCellProblemShownMs = 10'000;
 
 } // namespace
 
@@ -71,7 +76,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         QAction* action = m_importMenu->addAction(label);
         connect(action, &QAction::triggered, this, [this, preset] {
             if (canEdit())
-                (void)this->controller().importChannels(preset());
+                (void)this->controller().document().importChannels(preset());
         });
     };
     addPreset(QStringLiteral("PMR446 (16 channels)"), &pmr446Preset);
@@ -127,7 +132,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
     connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
-    connect(&controller, &RadioController::hasChannelClipboardChanged, this,
+    connect(&controller.document(), &CodeplugDocument::channelClipboardChanged, this,
             &ChannelsSection::refreshActions);
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
@@ -254,7 +259,7 @@ void ChannelsSection::deleteSelection() {
     for (const QModelIndex& index : view()->selectionModel()->selectedRows())
         firstRow = std::min(firstRow, index.row());
     deleteAfterAsking(subject, channels.size() > 1, references, [this, channels, firstRow] {
-        if (!controller().deleteChannels(channels).isDone())
+        if (!controller().document().deleteChannels(recordKeys(channels)).isDone())
             return;
         const int rows = proxy()->rowCount();
         if (rows == 0)
@@ -313,7 +318,7 @@ void ChannelsSection::moveSelection(int delta) {
             }
         }
     }
-    if (!controller().reorderChannels(order).isDone())
+    if (!controller().document().reorderChannels(recordKeys(order)).isDone())
         return; // nothing was reordered
     // The reorder numbers the channels 1 … n in their new order, so the moved
     // channels are found again by position.
@@ -333,13 +338,16 @@ void ChannelsSection::duplicateCurrent() {
     if (!row)
         return;
     if (const std::optional<int> created =
-            controller().duplicateChannel(m_model->channels().at(*row)).createdKey())
+            controller()
+                .document()
+                .duplicateChannel(m_model->channels().at(*row).number)
+                .createdKey())
         selectKeys({*created});
 }
 
 void ChannelsSection::copySelection() {
     const QList<RadioChannel> channels = selectedChannels();
-    const std::optional<CodeplugImage>& image = controller().image();
+    const std::optional<CodeplugImage>& image = controller().document().image();
     if (!image || channels.isEmpty())
         return;
     QList<QByteArray> records;
@@ -353,11 +361,10 @@ void ChannelsSection::copySelection() {
     if (records.size() != channels.size())
         records.clear();
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setMimeData(ChannelClipboard::mimeData(records, channels).release());
-    if (channels.size() == 1)
-        controller().copyChannel(channels.first());
-    else
-        controller().log(QStringLiteral("%1 channels copied.").arg(channels.size()));
+        clipboard->setMimeData(
+            ChannelClipboard::mimeData(records, channels, controller().document().channelRowNames())
+                .release());
+    (void)controller().document().copyChannels(recordKeys(channels));
 }
 
 void ChannelsSection::cutSelection() {
@@ -368,7 +375,7 @@ void ChannelsSection::cutSelection() {
 }
 
 bool ChannelsSection::canPaste() const {
-    if (controller().hasChannelClipboard())
+    if (controller().document().hasChannelClipboard())
         return true;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
@@ -382,29 +389,37 @@ void ChannelsSection::paste() {
     const std::optional<int> after =
         selected.isEmpty() ? std::nullopt : std::optional<int>(selected.last());
     const QClipboard* clipboard = QGuiApplication::clipboard();
+    const ChannelRowNames here = controller().document().channelRowNames();
     const ChannelClipboard::Contents contents =
-        ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr);
+        ChannelClipboard::read(clipboard ? clipboard->mimeData() : nullptr, here);
+    // References by name in this codeplug; rows outside its bands left out.
+    const auto bands = BandLimits::of(controller().document().settings());
     // The pasted rows become the selection. Dropping the old one first spares
     // the selection model from following it through every inserted row.
     m_table->clearSelection();
     m_pasting = true;
     const auto pasted = qScopeGuard([this] { m_pasting = false; });
     if (!contents.records.isEmpty()) {
-        const EditResult result = controller().insertChannelRecords(contents.records, after);
+        const ChannelIntake intake =
+            screenChannelRecords(contents.records, contents.references, here, bands);
+        const EditResult result = controller().document().insertChannelRecords(
+            intake.records, after, intake.zones, intake.note);
         if (const std::optional<int> created = result.createdKey())
-            selectCreated(*created, contents.records.size());
+            selectCreated(*created, intake.records.size());
         return;
     }
     if (!contents.isEmpty()) {
-        const EditResult result = controller().insertChannels(
-            contents.rows.channels, after, skippedRowsText(contents.rows.skipped));
+        const ChannelIntake intake = screenChannelRows(contents.rows, bands);
+        const EditResult result =
+            controller().document().insertChannels(intake.edits, after, intake.note, intake.zones);
         if (const std::optional<int> created = result.createdKey())
-            selectCreated(*created, contents.rows.channels.size());
+            selectCreated(*created, intake.edits.size());
         return;
     }
     // Nothing usable on the system clipboard: the record copied last.
-    if (controller().hasChannelClipboard()) {
-        if (const std::optional<int> created = controller().pasteChannelClipboard().createdKey())
+    if (controller().document().hasChannelClipboard()) {
+        if (const std::optional<int> created =
+                controller().document().pasteChannelClipboard().createdKey())
             selectCreated(*created, 1);
     }
 }
@@ -416,8 +431,13 @@ void ChannelsSection::restoreColumns() {
     for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
          ++column) {
         const QString label = m_model->headerData(column, Qt::Horizontal).toString();
-        const bool show = stored.isValid() ? shown.contains(label)
-                                           : column < ChannelTableModel::kDefaultColumnCount;
+        // Columns remembered under an earlier header (the field's first CSV
+        // header) stay chosen.
+        const auto field = ChannelTableModel::fieldOf(column);
+        const bool named = shown.contains(label) ||
+                           (field && shown.contains(channelField(*field).csvHeaders.first()));
+        const bool show =
+            stored.isValid() ? named : column < ChannelTableModel::kDefaultColumnCount;
         m_table->setColumnHidden(column, !show);
     }
 }
@@ -499,6 +519,9 @@ void ChannelsSection::showCellProblem(const QModelIndex& sourceIndex, const QStr
     QToolTip::showText(m_table->viewport()->mapToGlobal(cell.bottomLeft()), reason,
                        m_table->viewport(), cell);
     m_table->setAccessibleDescription(reason);
+    // Where the eye is: the status bar too (the cell keeps it as its tooltip).
+    if (auto* window = qobject_cast<QMainWindow*>(this->window()))
+        window->statusBar()->showMessage(reason, kCellProblemShownMs);
 }
 
 bool ChannelsSection::isSortedByOtherThanNumber() const {
@@ -529,7 +552,7 @@ void ChannelsSection::renumberInViewOrder() {
     for (const int row : rows)
         order.append(m_model->channels().at(row));
     const QList<int> selected = selectedChannelNumbers();
-    if (!controller().reorderChannels(order).isDone())
+    if (!controller().document().reorderChannels(recordKeys(order)).isDone())
         return;
     m_table->sortByColumn(ChannelTableModel::NumberColumn, Qt::AscendingOrder);
     // The same channels stay selected under their new numbers.
@@ -544,7 +567,7 @@ void ChannelsSection::renumberInViewOrder() {
 void ChannelsSection::fillDown() {
     const QList<RadioChannel> channels = selectedChannels();
     const QModelIndex current = m_table->currentIndex();
-    const std::optional<ChannelCell> cell =
+    const std::optional<ChannelField> cell =
         current.isValid() ? ChannelTableModel::cellOf(current.column()) : std::nullopt;
     if (!canEdit() || channels.size() < 2 || !cell)
         return;
@@ -557,26 +580,38 @@ void ChannelsSection::fillDown() {
                 rows.append(channel);
         }
     }
+    const ChannelRowNames names = controller().document().channelRowNames();
     QStringList texts;
     for (const RadioChannel& channel : rows)
-        texts.append(channelCellText(channel, *cell));
+        texts.append(channelCellText(channel, *cell, names));
     const QStringList filled = nerka::fillDown(*cell, texts);
+    const auto bands = BandLimits::of(controller().document().settings());
     QList<std::pair<int, ChannelEdit>> edits;
+    QList<int> simplex;
     QStringList refused;
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        auto edit = editChannelCell(rows[i], *cell, filled[i]);
-        if (auto* e = std::get_if<ChannelEdit>(&edit))
-            edits.append({rows[i].number, *e});
-        else
+        auto edit = editChannelCell(rows[i], *cell, filled[i], names);
+        if (auto* e = std::get_if<ChannelEdit>(&edit)) {
+            const TypedChannelChange change =
+                checkTypedChannelChange(rows[i], *e, *cell == ChannelField::rx, bands);
+            edits.append({rows[i].number, change.edit});
+            if (change.setToSimplex)
+                simplex.append(rows[i].number);
+        } else {
             refused.append(
                 QStringLiteral("channel %1 %2").arg(rows[i].number).arg(std::get<QString>(edit)));
+        }
     }
-    const QString note = refused.isEmpty() ? QString()
-                                           : QStringLiteral("%1 not filled: %2")
-                                                 .arg(refused.size())
-                                                 .arg(refused.join(QStringLiteral(", ")));
+    QStringList notes;
+    if (!refused.isEmpty())
+        notes.append(QStringLiteral("%1 not filled: %2")
+                         .arg(refused.size())
+                         .arg(refused.join(QStringLiteral(", "))));
+    if (!simplex.isEmpty())
+        notes.append(simplexNote(simplex.size()));
     const QList<int> selected = selectedChannelNumbers();
-    (void)controller().updateChannels(edits, note);
+    if (controller().document().updateChannels(edits, notes.join(QStringLiteral("; "))).isDone())
+        m_model->markSetToSimplex(simplex);
     selectKeys(selected);
     // The filled column stays current, so Ctrl+D can go on in it.
     m_table->selectionModel()->setCurrentIndex(
@@ -633,31 +668,33 @@ void ChannelsSection::selectChannels(const QList<int>& numbers) {
 void ChannelsSection::importCsv() {
     if (!canEdit())
         return;
-    dialogs().openFile(this, QStringLiteral("Import channels from CSV"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                       [this](const QString& path) { controller().importChannelCsv(path); });
+    dialogs().openFile(
+        this, QStringLiteral("Import channels from CSV"),
+        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        [this](const QString& path) { controller().document().importChannelCsv(path); });
 }
 
 void ChannelsSection::exportCsv() {
-    if (!controller().image() || m_model->channels().isEmpty())
+    if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
     dialogs().saveFile(this, QStringLiteral("Export channels"),
                        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
                        QStringLiteral("channels.csv"), [this, numbers](const QString& path) {
-                           controller().exportChannelsCsv(numbers, path);
+                           controller().document().exportChannelsCsv(numbers, path);
                        });
 }
 
 void ChannelsSection::exportAllFields() {
-    if (!controller().image() || m_model->channels().isEmpty())
+    if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
-    dialogs().saveFile(
-        this, QStringLiteral("Export channels (all fields)"),
-        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-        QStringLiteral("channels-all-fields.csv"),
-        [this, numbers](const QString& path) { controller().exportChannelsTable(numbers, path); });
+    dialogs().saveFile(this, QStringLiteral("Export channels (all fields)"),
+                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                       QStringLiteral("channels-all-fields.csv"),
+                       [this, numbers](const QString& path) {
+                           controller().document().exportChannelsTable(numbers, path);
+                       });
 }
 
 void ChannelsSection::updateActions() {
@@ -691,13 +728,14 @@ void ChannelsSection::updateActions() {
                                        : QStringLiteral("Delete"));
     m_contextDelete->setEnabled(editable && count > 0);
     m_duplicate->setEnabled(editable && count > 0);
-    m_copy->setEnabled(controller().image().has_value() && count > 0);
+    m_copy->setEnabled(controller().document().image().has_value() && count > 0);
     m_cut->setEnabled(editable && count > 0);
     m_paste->setEnabled(editable && canPaste());
     m_selectAll->setEnabled(total > 0);
     m_import->setEnabled(editable);
-    m_export->setEnabled(controller().image().has_value() && total > 0);
-    m_exportAllFields->setEnabled(controller().image().has_value() && m_model->rowCount() > 0);
+    m_export->setEnabled(controller().document().image().has_value() && total > 0);
+    m_exportAllFields->setEnabled(controller().document().image().has_value() &&
+                                  m_model->rowCount() > 0);
 }
 
 void ChannelsSection::editSelection() {

@@ -1,42 +1,21 @@
 #include "ui/views/ContactTableModel.h"
 
 #include "codeplug/ContactCodec.h"
+#include "codeplug/RecordFieldTables.h"
 #include "controller/RadioController.h"
 #include "ui/views/RecordRoles.h"
 
 namespace nerka {
 
-namespace {
-
-QString typeText(ContactType type) {
-    switch (type) {
-    case ContactType::group:
-        return QStringLiteral("Group");
-    case ContactType::privateCall:
-        return QStringLiteral("Private");
-    case ContactType::allCall:
-        return QStringLiteral("All call");
-    }
-    return {};
-}
-
-// The contact's time slot in the words of the contact editor ("No override",
-// "Force TS1", "Force TS2"), so the list and the editor read alike.
-QString timeSlotText(TimeSlotOverride slot) {
-    return rawText(slot);
-}
-
-} // namespace
-
 ContactTableModel::ContactTableModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller),
-      m_rows(controller.contacts()) {
+      m_rows(controller.document().contacts()) {
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &ContactTableModel::apply);
 }
 
 void ContactTableModel::apply(const ChangeSet& changes) {
-    applyChanges(m_rows, m_controller.contacts(), changes.contacts, changes.replaced,
+    applyChanges(m_rows, m_controller.document().contacts(), changes.contacts, changes.replaced,
                  [](const DMRContact& r) { return r.slot; });
 }
 
@@ -59,18 +38,9 @@ QVariant ContactTableModel::data(const QModelIndex& index, int role) const {
         return contact.name;
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        switch (index.column()) {
-        case NameColumn:
-            return contact.name;
-        case DmrIdColumn:
-            return QString::number(contact.dmrID);
-        case TypeColumn:
-            return typeText(contact.type);
-        case TimeSlotColumn:
-            return timeSlotText(contact.timeSlotOverride);
-        default:
-            return {};
-        }
+        if (index.column() < contactFieldTable().size())
+            return contactFieldTable()[index.column()].text(contact);
+        return {};
     default:
         return {};
     }
@@ -80,18 +50,9 @@ QVariant ContactTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal ||
         (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case NameColumn:
-        return QStringLiteral("Name");
-    case DmrIdColumn:
-        return QStringLiteral("DMR-ID");
-    case TypeColumn:
-        return QStringLiteral("Type");
-    case TimeSlotColumn:
-        return QStringLiteral("Time slot");
-    default:
-        return {};
-    }
+    if (section >= 0 && section < contactFieldTable().size())
+        return contactFieldTable()[section].label;
+    return {};
 }
 
 } // namespace nerka

@@ -33,11 +33,12 @@ ContactsSection::ContactsSection(RadioController& controller, Dialogs& dialogs, 
 }
 
 void ContactsSection::deleteRecord(int key) {
-    for (const DMRContact& contact : controller().contacts()) {
+    for (const DMRContact& contact : controller().document().contacts()) {
         if (contact.slot == key) {
             deleteAfterAsking(QStringLiteral("Contact '%1'").arg(contact.name), false,
-                              controller().document().referencesToContact(key),
-                              [this, contact] { (void)controller().deleteContact(contact); });
+                              controller().document().referencesToContact(key), [this, contact] {
+                                  (void)controller().document().deleteContact(contact.slot);
+                              });
             return;
         }
     }
@@ -45,22 +46,24 @@ void ContactsSection::deleteRecord(int key) {
 
 void ContactsSection::updateActions() {
     updateRecordActions();
-    const bool idle = controller().image() && !controller().status().isWorking();
+    const bool idle = controller().document().image() && !controller().status().isWorking();
     m_import->setEnabled(idle);
-    m_export->setEnabled(idle && !controller().contacts().isEmpty());
+    m_export->setEnabled(idle && !controller().document().contacts().isEmpty());
 }
 
 void ContactsSection::importCsv() {
-    dialogs().openFile(this, QStringLiteral("Import contacts from CSV"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                       [this](const QString& path) { controller().importContactsCsv(path); });
+    dialogs().openFile(
+        this, QStringLiteral("Import contacts from CSV"),
+        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        [this](const QString& path) { controller().document().importContactsCsv(path); });
 }
 
 void ContactsSection::exportCsv() {
     dialogs().saveFile(this, QStringLiteral("Export contacts"),
                        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                       QStringLiteral("contacts.csv"),
-                       [this](const QString& path) { (void)controller().exportContactsCsv(path); });
+                       QStringLiteral("contacts.csv"), [this](const QString& path) {
+                           (void)controller().document().exportContactsCsv(path);
+                       });
 }
 
 } // namespace nerka

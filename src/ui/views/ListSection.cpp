@@ -67,7 +67,8 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
         updateListPage();
     });
     connect(&controller, &RadioController::statusChanged, this, &ListSection::refreshActions);
-    connect(&controller, &RadioController::imageChanged, this, &ListSection::refreshActions);
+    connect(&controller.document(), &CodeplugDocument::imageChanged, this,
+            &ListSection::refreshActions);
 }
 
 ListSection::~ListSection() = default;
@@ -220,7 +221,7 @@ std::optional<int> ListSection::currentKey() const {
 }
 
 bool ListSection::canEdit() const {
-    return m_controller.image().has_value() && !m_controller.status().isWorking();
+    return m_controller.document().image().has_value() && !m_controller.status().isWorking();
 }
 
 void ListSection::editCurrent() {

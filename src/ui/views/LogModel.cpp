@@ -5,13 +5,13 @@
 namespace nerka {
 
 LogModel::LogModel(RadioController& controller, QObject* parent)
-    : QAbstractListModel(parent), m_controller(controller), m_count(int(controller.log().size())) {
-    connect(&controller, &RadioController::lineLogged, this, &LogModel::sync);
-    connect(&controller, &RadioController::logChanged, this, &LogModel::sync);
+    : QAbstractListModel(parent), m_controller(controller),
+      m_count(int(controller.activityLog().lines().size())) {
+    connect(&controller.activityLog(), &ActivityLog::lineAppended, this, &LogModel::sync);
 }
 
 void LogModel::sync() {
-    const int count = int(m_controller.log().size());
+    const int count = int(m_controller.activityLog().lines().size());
     if (count > m_count) {
         beginInsertRows({}, m_count, count - 1);
         m_count = count;
@@ -31,7 +31,7 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
-        return m_controller.log().value(index.row());
+        return m_controller.activityLog().lines().value(index.row());
     return {};
 }
 

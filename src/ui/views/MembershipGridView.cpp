@@ -1,7 +1,9 @@
 #include "ui/views/MembershipGridView.h"
 
+#include "ui/views/MembershipCellDelegate.h"
 #include "ui/views/SearchProxyModel.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,22 +69,34 @@ MembershipGridView::MembershipGridView(RadioController& controller, MembershipMo
                                      : QStringLiteral("Talkgroup membership"));
     m_table->setHorizontalHeader(new CountingHeader(m_table));
     m_table->setModel(m_proxy);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setItemDelegate(new MembershipCellDelegate(m_table));
+    // Cells are chosen like spreadsheet cells; Space ticks them all at once.
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
-    // Cells change only through their tick; Space is handled below.
+    // Cells change only through their tick: a click in a cell or Space.
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
+    // The names are the row headers, so they stay in view while the lists
+    // scroll by; the name column itself is hidden.
+    QHeaderView* rows = m_table->verticalHeader();
+    rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Fixed sizes: measuring 1,024 rows × 68 columns to fit them would cost
     // more than the whole grid takes to open.
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    rows->setMaximumWidth(m_table->fontMetrics().averageCharWidth() * 40);
+    m_table->setColumnHidden(MembershipModel::NameColumn, true);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setDefaultSectionSize(96);
     m_table->horizontalHeader()->setTextElideMode(Qt::ElideRight);
-    m_table->setColumnWidth(MembershipModel::NameColumn, 200);
     m_table->installEventFilter(this);
+    // A plain click anywhere in a cell toggles it; clicks with Shift or
+    // Ctrl only choose cells.
+    connect(m_table, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (QGuiApplication::keyboardModifiers() == Qt::NoModifier)
+            m_model->toggle(m_proxy->mapToSource(index));
+    });
     layout->addWidget(m_table, 1);
 
     m_count = new QLabel(this);
@@ -98,7 +112,7 @@ MembershipGridView::MembershipGridView(RadioController& controller, MembershipMo
         showCount();
     });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        m_table->setColumnWidth(MembershipModel::NameColumn, 200);
+        m_table->setColumnHidden(MembershipModel::NameColumn, true);
         showCount();
     });
     showCount();
@@ -114,6 +128,16 @@ void MembershipGridView::toggleCurrent() {
         m_model->toggle(m_proxy->mapToSource(current));
 }
 
+void MembershipGridView::toggleSelection() {
+    QModelIndexList cells;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedIndexes())
+        cells.append(m_proxy->mapToSource(index));
+    // Nothing chosen: the current cell.
+    if (cells.isEmpty())
+        return toggleCurrent();
+    m_model->toggleAll(cells);
+}
+
 void MembershipGridView::showCount() {
     const int column = m_table->currentIndex().column();
     QString text = m_model->countText(column);
@@ -127,7 +151,7 @@ bool MembershipGridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            toggleCurrent();
+            toggleSelection();
             return true;
         }
     }

@@ -14,8 +14,9 @@ class SearchProxyModel;
 // The membership grid of the Zones and Talkgroups sections: the tick table
 // of a MembershipModel under the section's search (name or frequency for
 // channels, name for contacts), and below it the current column's count
-// against the limit ("Home: 12/80 channels"). From the keyboard the arrows
-// move between cells and Space toggles the current one.
+// against the limit ("Home: 12/80 channels"). A click anywhere in a cell
+// toggles it; from the keyboard the arrows move between cells, Shift and the
+// arrows choose several, and Space toggles them all as one step.
 class MembershipGridView final : public QWidget {
     Q_OBJECT
 
@@ -24,8 +25,11 @@ public:
                        QWidget* parent = nullptr);
 
     void setSearchText(const QString& text);
-    // Toggles the current cell, as Space does.
+    // Toggles the current cell.
     void toggleCurrent();
+    // Space: toggles every chosen cell as one step (all off when all are
+    // ticked, else all on), or the current cell when none is chosen.
+    void toggleSelection();
 
     [[nodiscard]] MembershipModel* model() const { return m_model; }
     [[nodiscard]] SearchProxyModel* proxy() const { return m_proxy; }

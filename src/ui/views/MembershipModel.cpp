@@ -33,7 +33,7 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
         lists.append(std::move(list));
     };
     if (m_kind == Kind::zones) {
-        for (const Zone& zone : m_controller.zones()) {
+        for (const Zone& zone : m_controller.document().zones()) {
             QList<int> numbers;
             numbers.reserve(zone.memberIndices.size());
             for (int position : zone.memberIndices)
@@ -42,7 +42,7 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
         }
     } else {
         // A list may have no name; its column still needs a header.
-        for (const Talkgroup& talkgroup : m_controller.talkgroups())
+        for (const Talkgroup& talkgroup : m_controller.document().talkgroups())
             add(talkgroup.index,
                 talkgroup.name.isEmpty() ? QStringLiteral("Talkgroup %1").arg(talkgroup.index + 1)
                                          : talkgroup.name,
@@ -54,8 +54,8 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
 QList<MembershipModel::Row> MembershipModel::buildRows(const QList<List>& lists) const {
     QList<Row> rows;
     if (m_kind == Kind::zones) {
-        rows.reserve(m_controller.channels().size());
-        for (const RadioChannel& channel : m_controller.channels())
+        rows.reserve(m_controller.document().channels().size());
+        for (const RadioChannel& channel : m_controller.document().channels())
             rows.append({channel.number,
                          QStringLiteral("%1: %2").arg(channel.number).arg(channel.name),
                          SearchProxyModel::channelSearchText(channel), false});
@@ -67,10 +67,10 @@ QList<MembershipModel::Row> MembershipModel::buildRows(const QList<List>& lists)
     for (const List& list : lists)
         named.unite(list.memberSet);
     QHash<int, const DMRContact*> bySlot;
-    for (const DMRContact& contact : m_controller.contacts())
+    for (const DMRContact& contact : m_controller.document().contacts())
         bySlot.insert(contact.slot, &contact);
     QList<int> slots;
-    for (const DMRContact& contact : m_controller.contacts())
+    for (const DMRContact& contact : m_controller.document().contacts())
         if (contact.type == ContactType::group || named.contains(contact.slot))
             slots.append(contact.slot);
     for (int slot : named)
@@ -128,6 +128,7 @@ void MembershipModel::apply(const ChangeSet& changes) {
             continue;
         m_rows[r] = rows[r];
         Q_EMIT dataChanged(index(int(r), NameColumn), index(int(r), NameColumn));
+        Q_EMIT headerDataChanged(Qt::Vertical, int(r), int(r));
     }
     for (qsizetype l = 0; l < lists.size(); ++l) {
         if (lists[l] == m_lists[l])
@@ -252,24 +253,46 @@ bool MembershipModel::setData(const QModelIndex& index, const QVariant& value, i
     if (role != Qt::CheckStateRole || index.column() == NameColumn ||
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
-    const bool member = value.value<Qt::CheckState>() == Qt::Checked;
-    const int rowKey = m_rows.at(index.row()).key;
-    const int listKey = listAt(index.column())->key;
-    // The document's change signal updates the cell (apply above).
+    return setMembers({index}, value.value<Qt::CheckState>() == Qt::Checked);
+}
+
+bool MembershipModel::setMembers(const QModelIndexList& cells, bool member) {
+    QList<std::pair<int, int>> pairs;
+    for (const QModelIndex& cell : cells) {
+        if (cell.model() != this || !(flags(cell) & Qt::ItemIsUserCheckable))
+            continue;
+        pairs.append({listAt(cell.column())->key, m_rows.at(cell.row()).key});
+    }
+    if (pairs.isEmpty())
+        return false;
+    CodeplugDocument& document = m_controller.document();
+    // The document's change signal updates the cells (apply above).
     const EditResult result = m_kind == Kind::zones
-                                  ? m_controller.setZoneMembership(listKey, {rowKey}, member)
-                                  : m_controller.setTalkgroupMembership(listKey, rowKey, member);
+                                  ? document.setZoneMemberships(pairs, member)
+                                  : document.setTalkgroupMemberships(pairs, member);
     return result.isDone();
 }
 
 bool MembershipModel::toggle(const QModelIndex& index) {
-    if (!(flags(index) & Qt::ItemIsUserCheckable))
-        return false;
-    const bool checked = index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
-    return setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    return toggleAll({index});
+}
+
+bool MembershipModel::toggleAll(const QModelIndexList& cells) {
+    bool allTicked = true;
+    bool any = false;
+    for (const QModelIndex& cell : cells) {
+        if (cell.model() != this || !(flags(cell) & Qt::ItemIsUserCheckable))
+            continue;
+        any = true;
+        allTicked = allTicked && cell.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+    }
+    return any && setMembers(cells, !allTicked);
 }
 
 QVariant MembershipModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical && section >= 0 && section < m_rows.size() &&
+        (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole))
+        return m_rows.at(section).name;
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == NameColumn) {

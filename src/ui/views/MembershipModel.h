@@ -21,6 +21,9 @@ class RadioController;
 // was. The rows are keyed like the record lists (channel number, contact slot)
 // and carry the search text of SearchProxyModel under SearchTextRole.
 //
+// The row's name is also its vertical header, which stays in view while the
+// grid scrolls sideways.
+//
 // Talkgroup rows are the group contacts, plus any other record a list names:
 // a private or all-call contact, or a slot with no contact left, so such a
 // member can still be taken out. Those rows are marked (MarkedRole).
@@ -52,6 +55,13 @@ public:
     [[nodiscard]] Kind kind() const { return m_kind; }
     // Flips the cell's membership; true when the controller made the change.
     bool toggle(const QModelIndex& index);
+    // Makes the records of these cells members of their lists (or takes them
+    // out) as one undo step; name cells are left out. New members join in
+    // record order. True when anything changed.
+    bool setMembers(const QModelIndexList& cells, bool member);
+    // Flips the cells as one step: when every one is ticked they are all
+    // unticked, otherwise all are ticked.
+    bool toggleAll(const QModelIndexList& cells);
     [[nodiscard]] int memberLimit() const;
     [[nodiscard]] int memberCount(int column) const;
     // "Home: 12/80 channels", the column's list with its count and limit.

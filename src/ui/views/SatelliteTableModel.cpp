@@ -1,5 +1,6 @@
 #include "ui/views/SatelliteTableModel.h"
 
+#include "codeplug/Megahertz.h"
 #include "controller/RadioController.h"
 #include "satellites/SatelliteCodec.h"
 #include "ui/views/RecordRoles.h"
@@ -12,20 +13,24 @@ namespace {
 
 // "%.5f" MHz, or a dash for a frequency that is not set (0).
 QString mhzText(std::uint32_t hz) {
-    return hz == 0 ? QStringLiteral("—") : QString::asprintf("%.5f", double(hz) / 1e6);
+    return hz == 0 ? QStringLiteral("—") : megahertzText(hz);
 }
 
 } // namespace
 
 SatelliteTableModel::SatelliteTableModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractTableModel>(parent), m_controller(controller),
-      m_rows(controller.satellites()) {
-    connect(&controller, &RadioController::satellitesChanged, this, &SatelliteTableModel::refresh);
+      m_rows(controller.document().satellites()) {
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            [this](const ChangeSet& changes) {
+                if (changes.replaced || changes.satellites)
+                    refresh();
+            });
 }
 
 void SatelliteTableModel::refresh() {
     updateRows(
-        m_rows, m_controller.satellites(), [](const Satellite& s) { return s.index; },
+        m_rows, m_controller.document().satellites(), [](const Satellite& s) { return s.index; },
         [](Satellite a, const Satellite& b) {
             // Satellites get a fresh id on every decode.
             a.id = b.id;

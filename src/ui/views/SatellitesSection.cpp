@@ -75,9 +75,9 @@ void SatellitesSection::importTleFile() {
 }
 
 void SatellitesSection::deleteRecord(int key) {
-    for (const Satellite& satellite : controller().satellites()) {
+    for (const Satellite& satellite : controller().document().satellites()) {
         if (satellite.index == key) {
-            controller().deleteSatellite(satellite);
+            controller().document().deleteSatellite(satellite.index);
             return;
         }
     }

@@ -1,5 +1,6 @@
 #include "ui/views/SearchProxyModel.h"
 
+#include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
 #include "ui/views/RecordRoles.h"
 
@@ -19,8 +20,8 @@ void SearchProxyModel::setSearchText(const QString& text) {
 }
 
 QString SearchProxyModel::channelSearchText(const RadioChannel& channel) {
-    return channel.name + QString::asprintf("%.5f", double(channel.rxHz) / 1e6) +
-           QString::asprintf("%.5f", double(channel.txHz) / 1e6) + QString::number(channel.number);
+    return channel.name + megahertzText(channel.rxHz) + megahertzText(channel.txHz) +
+           QString::number(channel.number);
 }
 
 bool SearchProxyModel::channelMatches(const RadioChannel& channel, const QString& search) {

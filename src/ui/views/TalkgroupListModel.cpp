@@ -7,13 +7,13 @@ namespace nerka {
 
 TalkgroupListModel::TalkgroupListModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
-      m_rows(controller.talkgroups()) {
+      m_rows(controller.document().talkgroups()) {
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &TalkgroupListModel::apply);
 }
 
 void TalkgroupListModel::apply(const ChangeSet& changes) {
-    applyChanges(m_rows, m_controller.talkgroups(), changes.talkgroups, changes.replaced,
+    applyChanges(m_rows, m_controller.document().talkgroups(), changes.talkgroups, changes.replaced,
                  [](const Talkgroup& r) { return r.index; });
 }
 

@@ -34,11 +34,13 @@ TalkgroupsSection::TalkgroupsSection(RadioController& controller, Dialogs& dialo
 }
 
 void TalkgroupsSection::deleteRecord(int key) {
-    for (const Talkgroup& talkgroup : controller().talkgroups()) {
+    for (const Talkgroup& talkgroup : controller().document().talkgroups()) {
         if (talkgroup.index == key) {
             deleteAfterAsking(QStringLiteral("Talkgroup '%1'").arg(talkgroup.name), false,
                               controller().document().referencesToTalkgroup(key),
-                              [this, talkgroup] { (void)controller().deleteTalkgroup(talkgroup); });
+                              [this, talkgroup] {
+                                  (void)controller().document().deleteTalkgroup(talkgroup.index);
+                              });
             return;
         }
     }

@@ -7,13 +7,13 @@ namespace nerka {
 
 ZoneListModel::ZoneListModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
-      m_rows(controller.zones()) {
+      m_rows(controller.document().zones()) {
     connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
             &ZoneListModel::apply);
 }
 
 void ZoneListModel::apply(const ChangeSet& changes) {
-    applyChanges(m_rows, m_controller.zones(), changes.zones, changes.replaced,
+    applyChanges(m_rows, m_controller.document().zones(), changes.zones, changes.replaced,
                  [](const Zone& r) { return r.index; });
 }
 

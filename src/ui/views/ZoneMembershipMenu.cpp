@@ -38,12 +38,13 @@ void ZoneMembershipMenu::refresh() {
             set.insert(number - 1);
         return set;
     }();
-    const bool editable = m_controller.image().has_value() && !m_controller.status().isWorking();
+    const bool editable =
+        m_controller.document().image().has_value() && !m_controller.status().isWorking();
     const int limit = m_controller.document().zoneMemberLimit();
 
     m_addMenu->clear();
     m_removeMenu->clear();
-    for (const Zone& zone : m_controller.zones()) {
+    for (const Zone& zone : m_controller.document().zones()) {
         const int index = zone.index;
         const QString label =
             QStringLiteral("%1 (%2/%3)")
@@ -60,7 +61,7 @@ void ZoneMembershipMenu::refresh() {
             connect(remove, &QAction::triggered, this, [this, index] { removeFromZone(index); });
         }
     }
-    if (!m_controller.zones().isEmpty())
+    if (!m_controller.document().zones().isEmpty())
         m_addMenu->addSeparator();
     QAction* fresh = m_addMenu->addAction(QStringLiteral("New zone from selection\u2026"));
     connect(fresh, &QAction::triggered, this, &ZoneMembershipMenu::newZoneFromSelection);
@@ -72,24 +73,24 @@ void ZoneMembershipMenu::refresh() {
 void ZoneMembershipMenu::addToZone(int zoneIndex) {
     const QList<int> numbers = m_selection();
     if (!numbers.isEmpty())
-        (void)m_controller.setZoneMembership(zoneIndex, numbers, true);
+        (void)m_controller.document().setZoneMembership(zoneIndex, numbers, true);
 }
 
 void ZoneMembershipMenu::removeFromZone(int zoneIndex) {
     const QList<int> numbers = m_selection();
     if (!numbers.isEmpty())
-        (void)m_controller.setZoneMembership(zoneIndex, numbers, false);
+        (void)m_controller.document().setZoneMembership(zoneIndex, numbers, false);
 }
 
 void ZoneMembershipMenu::newZoneFromSelection() {
     const QList<int> numbers = m_selection();
     const std::optional<int> index = m_controller.document().freeZoneIndex();
-    if (numbers.isEmpty() || !m_controller.image())
+    if (numbers.isEmpty() || !m_controller.document().image())
         return;
     const QString proposed = QStringLiteral("Zone %1").arg(index.value_or(0) + 1);
     if (!index || numbers.size() > m_controller.document().zoneMemberLimit()) {
         // Refused before a name is asked for: the controller names the limit.
-        (void)m_controller.createZoneFromChannels(proposed, numbers);
+        (void)m_controller.document().createZoneFromChannels(proposed, numbers);
         return;
     }
     // Window-modal and answered through the signal, never a nested loop.
@@ -106,7 +107,7 @@ void ZoneMembershipMenu::newZoneFromSelection() {
         field->setMaxLength(ZoneRecord::kNameWidth);
     }
     connect(dialog, &QInputDialog::textValueSelected, this, [this, numbers](const QString& name) {
-        (void)m_controller.createZoneFromChannels(name, numbers);
+        (void)m_controller.document().createZoneFromChannels(name, numbers);
     });
     dialog->open();
 }

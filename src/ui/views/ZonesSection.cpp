@@ -42,9 +42,9 @@ ZonesSection::ZonesSection(RadioController& controller, Dialogs& dialogs, QWidge
 }
 
 void ZonesSection::deleteRecord(int key) {
-    for (const Zone& zone : controller().zones()) {
+    for (const Zone& zone : controller().document().zones()) {
         if (zone.index == key) {
-            (void)controller().deleteZone(zone);
+            (void)controller().document().deleteZone(zone.index);
             return;
         }
     }
@@ -70,7 +70,7 @@ void ZonesSection::moveCurrent(int delta) {
     const int from = proxy()->mapToSource(proxy()->index(row, 0)).row();
     const int to = proxy()->mapToSource(neighbour).row();
     order.move(from, to);
-    if (!controller().reorderZones(order).isDone())
+    if (!controller().document().reorderZones(recordKeys(order)).isDone())
         return;
     // The reorder numbers the zones 0 … n − 1 in their new order.
     selectKeys({to});

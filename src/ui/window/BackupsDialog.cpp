@@ -120,7 +120,7 @@ void BackupsDialog::refresh() {
         item->setText(dateColumn, locale.toString(backup.time, QLocale::ShortFormat));
         item->setText(radioColumn, backup.model + QString::asprintf(" 0x%08X", backup.flashSerial));
         item->setText(sizeColumn, locale.formattedDataSize(backup.sizeBytes));
-        const auto [summary, sections] = differences(m_controller.image(), backup.path);
+        const auto [summary, sections] = differences(m_controller.document().image(), backup.path);
         item->setText(differencesColumn, summary);
         item->setToolTip(dateColumn, backup.path);
         m_changes.append(sections);
@@ -148,9 +148,9 @@ void BackupsDialog::restoreRow(int row) {
         m_controller.restoreBackup(path);
         accept();
     };
-    const int unsaved = int(m_controller.dirtyRegions().size());
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
     if (unsaved > 0) {
-        const auto [summary, sections] = differences(m_controller.image(), path);
+        const auto [summary, sections] = differences(m_controller.document().image(), path);
         Q_UNUSED(summary);
         const QString message = unsavedChangesMessage(
             m_controller, QStringLiteral("They will be replaced by the backup."));

@@ -19,7 +19,7 @@ QList<ChangeListSection> changeSections(const QList<ChangeGroup>& groups) {
 QString unsavedChangesText(const RadioController& controller) {
     if (const auto groups = controller.pendingWriteChanges(); groups && !groups->isEmpty())
         return changeCountText(*groups);
-    const auto regions = qsizetype(controller.dirtyRegions().size());
+    const auto regions = qsizetype(controller.document().dirtyRegions().size());
     return QString::number(regions) +
            (regions == 1 ? QStringLiteral(" region changed") : QStringLiteral(" regions changed"));
 }

@@ -66,7 +66,35 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     heading->setFont(headingFont);
 
-    m_portModel = new PortListModel(controller, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(buildPortForm());
+    // Below the form rather than in it: a form row keeps a wrapped text at the
+    // height it needs at its narrowest, far taller than the text.
+    m_advice = new QLabel;
+    m_advice->setWordWrap(true);
+    m_advice->setTextFormat(Qt::PlainText);
+    m_advice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_advice->setFrameShape(QFrame::StyledPanel);
+    m_advice->setMargin(6);
+    m_advice->hide();
+    layout->addWidget(m_advice);
+    layout->addWidget(buildDeviceBlock());
+    layout->addStretch();
+    setTabOrder(m_ports, m_refresh);
+    setTabOrder(m_refresh, m_connect);
+
+    connectController();
+    showSelectedPort();
+    refresh();
+    // A sheet opened while no radio is listed explains it at once; in the
+    // window, the first port discovery replaces this answer.
+    if (m_controller.ports().isEmpty())
+        requestAdvice([] { return DeviceDoctor::adviceWithoutRadio(); }, true);
+}
+
+QFormLayout* ConnectionView::buildPortForm() {
+    m_portModel = new PortListModel(m_controller, this);
     m_ports = new QComboBox;
     m_ports->setModel(m_portModel);
     m_ports->setAccessibleName(QStringLiteral("Port"));
@@ -82,9 +110,8 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
 
     m_connect = new QPushButton(QStringLiteral("Connect"));
     m_connect->setDefault(true);
-    auto* hint =
-        new QLabel(QStringLiteral("The device must be switched on and connected via USB."));
-    hint->setWordWrap(true);
+    m_hint = new QLabel(hintText());
+    m_hint->setWordWrap(true);
     m_state = new QLabel;
     m_progress = new QLabel;
 
@@ -99,15 +126,11 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     connectRow->addWidget(m_progress);
     connectRow->addStretch();
     form->addRow(QString(), connectRow);
-    form->addRow(QString(), hint);
-    m_advice = new QLabel;
-    m_advice->setWordWrap(true);
-    m_advice->setTextFormat(Qt::PlainText);
-    m_advice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_advice->setFrameShape(QFrame::StyledPanel);
-    m_advice->setMargin(6);
-    m_advice->hide();
+    form->addRow(QString(), m_hint);
+    return form;
+}
 
+QGroupBox* ConnectionView::buildDeviceBlock() {
     m_device = new QGroupBox(QStringLiteral("Device"));
     auto* deviceForm = new QFormLayout(m_device);
     m_model = addDeviceRow(deviceForm, QStringLiteral("Model"));
@@ -115,18 +138,11 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     m_build = addDeviceRow(deviceForm, QStringLiteral("Build"));
     m_protocol = addDeviceRow(deviceForm, QStringLiteral("Protocol"));
     m_flashSerial = addDeviceRow(deviceForm, QStringLiteral("Flash serial no."));
+    return m_device;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addLayout(form);
-    // Below the form rather than in it: a form row keeps a wrapped text at the
-    // height it needs at its narrowest, far taller than the text.
-    layout->addWidget(m_advice);
-    layout->addWidget(m_device);
-    layout->addStretch();
-    setTabOrder(m_ports, m_refresh);
-    setTabOrder(m_refresh, m_connect);
-
+void ConnectionView::connectController() {
+    RadioController& controller = m_controller;
     QObject::connect(m_refresh, &QToolButton::clicked, &controller, &RadioController::refreshPorts);
     QObject::connect(m_connect, &QPushButton::clicked, this, &ConnectionView::connectOrDisconnect);
     QObject::connect(m_ports, &QComboBox::activated, this, &ConnectionView::portChosen);
@@ -162,12 +178,10 @@ ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
         if (m_controller.status().isConnected())
             clearAdvice();
     });
-    showSelectedPort();
-    refresh();
-    // A sheet opened while no radio is listed explains it at once; in the
-    // window, the first port discovery replaces this answer.
-    if (m_controller.ports().isEmpty())
-        requestAdvice([] { return DeviceDoctor::adviceWithoutRadio(); }, true);
+}
+
+QString ConnectionView::hintText() {
+    return QStringLiteral("The device must be switched on and connected via USB.");
 }
 
 void ConnectionView::requestAdvice(std::function<QString()> diagnose, bool withoutRadio) {
@@ -219,6 +233,8 @@ void ConnectionView::refresh() {
     m_ports->setEnabled(status.isDisconnected());
     m_state->setText(firmware && !status.isDisconnected() ? QStringLiteral("Connected")
                                                           : QStringLiteral("Disconnected"));
+    // How to attach a radio matters only while none is.
+    m_hint->setVisible(status.isDisconnected());
     m_device->setVisible(firmware.has_value());
     if (firmware) {
         m_model->setText(radioTypeDisplayName(firmware->radioType));
@@ -251,11 +267,11 @@ void ConnectionView::connectOrDisconnect() {
     if (m_controller.status().isDisconnected()) {
         // The picker may show a port the user arrowed to without activating.
         portChosen(m_ports->currentIndex());
-        m_controller.connect(false);
+        m_controller.connectRadio(false);
     } else if (onDisconnect) {
         onDisconnect();
     } else {
-        m_controller.disconnect();
+        m_controller.disconnectRadio();
     }
 }
 

@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QDialog;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -37,6 +38,9 @@ public:
 
     // "GD77 (MK22, 'W')" or "UV380 (STM32, 'X')".
     [[nodiscard]] static QString protocolText(const FirmwareInfo& firmware);
+    // "The device must be switched on and connected via USB.", shown while
+    // no radio is connected.
+    [[nodiscard]] static QString hintText();
     // "0x%08X".
     [[nodiscard]] static QString flashSerialText(std::uint32_t serial);
 
@@ -50,6 +54,9 @@ public:
     [[nodiscard]] QLabel* adviceLabel() const { return m_advice; }
 
 private:
+    QFormLayout* buildPortForm();
+    QGroupBox* buildDeviceBlock();
+    void connectController();
     void refresh();
     void showSelectedPort();
     void portChosen(int row);
@@ -67,6 +74,7 @@ private:
     QLabel* m_noDevice = nullptr;
     QPushButton* m_connect = nullptr;
     QLabel* m_state = nullptr;
+    QLabel* m_hint = nullptr; // shown while disconnected
     QGroupBox* m_device = nullptr;
     QLabel* m_model = nullptr;
     QLabel* m_firmware = nullptr;

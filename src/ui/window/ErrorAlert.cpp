@@ -8,14 +8,16 @@
 namespace nerka {
 
 ErrorAlert::ErrorAlert(RadioController& controller, Dialogs& dialogs, QWidget* window)
-    : QObject(window), m_controller(controller), m_dialogs(dialogs), m_window(window) {
-    QObject::connect(&controller, &RadioController::lastErrorChanged, this, &ErrorAlert::schedule);
-    if (controller.lastError())
-        schedule();
+    : QObject(window), m_dialogs(dialogs), m_window(window) {
+    QObject::connect(&controller.activityLog(), &ActivityLog::errorRecorded, this,
+                     [this](const QString& text) {
+                         m_pending = text;
+                         schedule();
+                     });
 }
 
 void ErrorAlert::schedule() {
-    if (m_scheduled || m_showing || !m_controller.lastError())
+    if (m_scheduled || m_showing || !m_pending)
         return;
     m_scheduled = true;
     QTimer::singleShot(0, this, &ErrorAlert::showPending);
@@ -23,17 +25,13 @@ void ErrorAlert::schedule() {
 
 void ErrorAlert::showPending() {
     m_scheduled = false;
-    if (!m_controller.lastError() || m_showing)
+    if (!m_pending || m_showing)
         return;
-    // When the alert closes, the error it showed is cleared and the error
-    // that is current then (one reported while the alert was open) is shown
-    // next rather than cleared unseen.
-    const QString text = *m_controller.lastError();
+    const QString text = *m_pending;
+    m_pending.reset();
     m_showing = true;
-    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"), [this, text] {
+    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"), [this] {
         m_showing = false;
-        if (m_controller.lastError() == text)
-            m_controller.clearLastError();
         schedule();
     });
 }

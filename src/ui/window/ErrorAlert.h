@@ -4,19 +4,21 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 namespace nerka {
 
 class Dialogs;
 class RadioController;
 
-// Binds the controller's last error to the "Error" alert: whenever lastError
-// holds text, the alert shows it with the single button "OK", and closing the
-// alert clears lastError, so the next error report shows a new alert. Errors
-// that are only logged never set lastError and so never reach it.
+// Shows every error the activity log records in the "Error" alert with the
+// single button "OK". Errors reported while the alert is open wait; when it
+// closes, the latest of them is shown next. Lines that are only logged never
+// reach it.
 //
-// The alert is opened from a queued call, never inside the controller's
-// signal emission: a modal loop there would run the controller's posted
-// tasks in the middle of its own assignment.
+// The alert is opened from a queued call, never inside the log's signal
+// emission: a modal loop there would run the controller's posted tasks in the
+// middle of its own assignment.
 class ErrorAlert : public QObject {
     Q_OBJECT
 public:
@@ -28,9 +30,9 @@ private:
     void schedule();
     void showPending();
 
-    RadioController& m_controller;
     Dialogs& m_dialogs;
     QPointer<QWidget> m_window;
+    std::optional<QString> m_pending; // the latest error not shown yet
     bool m_scheduled = false;
     bool m_showing = false;
 };

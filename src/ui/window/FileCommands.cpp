@@ -52,7 +52,7 @@ void FileCommands::open() {
             // An opened file replaces the codeplug in memory and empties the
             // unsaved set, so unwritten edits would be gone without a word:
             // ask, as a read does.
-            const int unsaved = int(m_controller.dirtyRegions().size());
+            const int unsaved = int(m_controller.document().dirtyRegions().size());
             if (unsaved == 0) {
                 m_controller.openCodeplugFile(path);
                 return;
@@ -72,7 +72,7 @@ void FileCommands::save() {
 }
 
 void FileCommands::saveAs() {
-    if (!m_controller.image()) {
+    if (!m_controller.document().image()) {
         // The command is disabled without a codeplug; a shortcut that slips
         // through gets the controller's own message.
         m_controller.saveCodeplugFile(QString());
@@ -83,12 +83,12 @@ void FileCommands::saveAs() {
 
 void FileCommands::saveThen(const std::function<void()>& next) {
     const auto& url = m_controller.documentURL();
-    if (url && url->isLocalFile() && m_controller.image()) {
+    if (url && url->isLocalFile() && m_controller.document().image()) {
         if (saveTo(url->toLocalFile()) && next)
             next();
         return;
     }
-    if (m_controller.image())
+    if (m_controller.document().image())
         askForFileThen(next);
 }
 
@@ -131,7 +131,7 @@ void FileCommands::compareWithFile() {
 }
 
 void FileCommands::updateActions() {
-    const bool hasImage = m_controller.image().has_value();
+    const bool hasImage = m_controller.document().image().has_value();
     // A file opened during a transfer would be replaced by the transfer's
     // result (or replace the image the transfer is writing).
     m_open->setEnabled(!m_controller.status().isWorking());

@@ -30,8 +30,7 @@ public:
     [[nodiscard]] static QKeySequence loadShortcut();
     [[nodiscard]] static QKeySequence writeShortcut();
     // "Load from device (Ctrl+L)": a tooltip naming the command's shortcut.
-    [[nodiscard]] static QString withShortcut(const QString& toolTip,
-                                              const QKeySequence& shortcut);
+    [[nodiscard]] static QString withShortcut(const QString& toolTip, const QKeySequence& shortcut);
 
 private:
     QAction* m_load = nullptr;

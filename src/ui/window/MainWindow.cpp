@@ -201,8 +201,10 @@ void MainWindow::buildEditMenu() {
     m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
     m_redo = edit->addAction(QStringLiteral("Redo"));
     m_redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-    QObject::connect(m_undo, &QAction::triggered, this, [this] { (void)m_controller.undo(); });
-    QObject::connect(m_redo, &QAction::triggered, this, [this] { (void)m_controller.redo(); });
+    QObject::connect(m_undo, &QAction::triggered, this,
+                     [this] { (void)m_controller.document().undo(); });
+    QObject::connect(m_redo, &QAction::triggered, this,
+                     [this] { (void)m_controller.document().redo(); });
     edit->addSeparator();
 
     // The list commands act on the list shown (the one the keyboard works
@@ -303,11 +305,12 @@ void MainWindow::focusContentSoon() {
 }
 
 void MainWindow::connectController() {
-    for (auto signal : {&RadioController::statusChanged, &RadioController::imageChanged,
-                        &RadioController::dirtyRegionsChanged, &RadioController::undoStateChanged,
-                        &RadioController::documentURLChanged, &RadioController::firmwareChanged,
-                        &RadioController::writeStepsChanged})
+    for (auto signal : {&RadioController::statusChanged, &RadioController::documentURLChanged,
+                        &RadioController::firmwareChanged, &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
+    for (auto signal : {&CodeplugDocument::imageChanged, &CodeplugDocument::dirtyRegionsChanged,
+                        &CodeplugDocument::undoStateChanged})
+        QObject::connect(&m_controller.document(), signal, this, &MainWindow::updateActions);
     for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged,
                         &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateProgress);
@@ -347,7 +350,7 @@ void MainWindow::loadFromDevice() {
                          });
         return;
     }
-    const int unsaved = int(m_controller.dirtyRegions().size());
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
     if (unsaved == 0) {
         m_controller.readCodeplug();
         return;
@@ -364,8 +367,9 @@ void MainWindow::loadFromDevice() {
 void MainWindow::disconnectRadio() {
     // A disconnect drops the codeplug; edits not yet on the radio would go
     // without a word.
-    const int unsaved = m_controller.image() ? int(m_controller.dirtyRegions().size()) : 0;
-    const auto proceed = [this] { m_controller.disconnect(); };
+    const int unsaved =
+        m_controller.document().image() ? int(m_controller.document().dirtyRegions().size()) : 0;
+    const auto proceed = [this] { m_controller.disconnectRadio(); };
     if (unsaved == 0) {
         proceed();
         return;
@@ -379,7 +383,7 @@ void MainWindow::disconnectRadio() {
 }
 
 void MainWindow::writeChanges() {
-    const int unsaved = int(m_controller.dirtyRegions().size());
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
     if (unsaved == 0)
         return;
     const QString title = QStringLiteral("Write changes to the device?");
@@ -409,7 +413,7 @@ void MainWindow::writeChanges() {
 void MainWindow::openSettings() {
     // The settings entry is a command; the sidebar keeps showing the section.
     m_sidebar->select(m_current);
-    if (m_controller.settings()) {
+    if (m_controller.document().settings()) {
         m_editors->editSettings();
         return;
     }
@@ -434,8 +438,8 @@ void MainWindow::showPreferences() {
 void MainWindow::updateActions() {
     const RadioController::Status& status = m_controller.status();
     const bool working = status.isWorking();
-    const int unsaved = int(m_controller.dirtyRegions().size());
-    const bool hasImage = m_controller.image().has_value();
+    const int unsaved = int(m_controller.document().dirtyRegions().size());
+    const bool hasImage = m_controller.document().image().has_value();
     // A write holds the radio from its backup to its verification, through
     // the reboot, when the status is briefly disconnected.
     const bool writing = m_controller.writeSteps().active();

@@ -13,7 +13,7 @@ QString QuitGuard::writingMessage() {
 
 bool QuitGuard::mayQuit() const {
     return m_confirmed ||
-           (m_controller.dirtyRegions().empty() && !m_controller.writeSteps().active());
+           (m_controller.document().dirtyRegions().empty() && !m_controller.writeSteps().active());
 }
 
 void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {

@@ -44,7 +44,11 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
         auto* caption = new QLabel(WriteSteps::name(step), this);
         name(caption, caption->text());
         Row& row = m_rows[std::size_t(i)];
+        row.caption = caption;
         row.state = new QLabel(this);
+        // As tall as a line from the start: a label still empty when the
+        // panel appears must not lend its height to the others.
+        row.state->setMinimumHeight(row.state->fontMetrics().height());
         row.state->setTextInteractionFlags(Qt::TextSelectableByMouse);
         row.progress = new QProgressBar(this);
         row.progress->setRange(0, 100);
@@ -119,39 +123,21 @@ QString WritePanel::outcomeText() const {
 
 void WritePanel::refresh() {
     const WriteSteps& steps = m_controller.writeSteps();
-    // Each write shows itself; the user closes the panel after it ended.
+    // A new write lists its own changes once it has found them.
     if (steps.active() && !m_wasActive) {
-        // A new write lists its own changes once it has found them.
         m_changes->clear();
         m_changes->hide();
-        show();
     }
-    m_wasActive = steps.active();
-    m_heading->setText(steps.active()   ? QStringLiteral("Writing the codeplug")
+    const bool dmr = steps.subject() == WriteSubject::dmrDatabase;
+    m_heading->setText(steps.active() ? (dmr ? QStringLiteral("Writing the DMR database")
+                                             : QStringLiteral("Writing the codeplug"))
                        : steps.failed() ? QStringLiteral("The write failed")
                                         : QStringLiteral("The write is finished"));
     name(m_heading, m_heading->text());
     const int percent = int(std::floor(m_controller.progress() * 100.0));
-    for (int i = 0; i < WriteSteps::kCount; ++i) {
-        const WriteStep step = WriteSteps::kSteps[std::size_t(i)];
-        const WriteStepState state = steps.state(step);
-        Row& row = m_rows[std::size_t(i)];
-        QString text = WriteSteps::stateText(state);
-        if ((state == WriteStepState::done || state == WriteStepState::failed) &&
-            !steps.detail(step).isEmpty())
-            text += QStringLiteral(" — ") + steps.detail(step);
-        row.state->setText(text);
-        name(row.state, WriteSteps::name(step) + QStringLiteral(": ") + text);
-        // The reboot has no amount to show; the others show the transfer's.
-        const bool running = state == WriteStepState::running;
-        row.progress->setVisible(running || state == WriteStepState::done);
-        if (step == WriteStep::reboot && running)
-            row.progress->setRange(0, 0);
-        else
-            row.progress->setRange(0, 100);
-        row.progress->setValue(state == WriteStepState::done ? 100 : running ? percent : 0);
-    }
-    // The codeplug is on its way into the radio from the first byte of the
+    for (int i = 0; i < WriteSteps::kCount; ++i)
+        refreshRow(steps, WriteSteps::kSteps[std::size_t(i)], percent);
+    // The data is on its way into the radio from the first byte of the
     // write until the radio has been read back.
     const WriteStepState writing = steps.state(WriteStep::write);
     m_warning->setVisible(steps.active() &&
@@ -161,6 +147,40 @@ void WritePanel::refresh() {
     name(m_outcome, result);
     m_outcome->setVisible(!result.isEmpty());
     m_close->setEnabled(!steps.active());
+    // Each write shows itself; the user closes the panel after it ended. Its
+    // rows are laid out with their texts before it appears, so no frame
+    // shows them overlapping or cut.
+    if (steps.active() && !m_wasActive) {
+        layout()->activate();
+        setMinimumHeight(sizeHint().height());
+        show();
+    }
+    m_wasActive = steps.active();
+}
+
+void WritePanel::refreshRow(const WriteSteps& steps, WriteStep step, int percent) {
+    Row& row = m_rows[std::size_t(step)];
+    // The DMR database write takes no backup: its row is not shown.
+    const bool shown = !(steps.subject() == WriteSubject::dmrDatabase && step == WriteStep::backup);
+    for (QWidget* part : {static_cast<QWidget*>(row.caption), static_cast<QWidget*>(row.state)})
+        part->setVisible(shown);
+    row.caption->setText(steps.label(step));
+    name(row.caption, row.caption->text());
+    const WriteStepState state = steps.state(step);
+    QString text = WriteSteps::stateText(state);
+    if ((state == WriteStepState::done || state == WriteStepState::failed) &&
+        !steps.detail(step).isEmpty())
+        text += QStringLiteral(" — ") + steps.detail(step);
+    row.state->setText(text);
+    name(row.state, steps.label(step) + QStringLiteral(": ") + text);
+    // The reboot has no amount to show; the others show the transfer's.
+    const bool running = state == WriteStepState::running;
+    row.progress->setVisible(shown && (running || state == WriteStepState::done));
+    if (step == WriteStep::reboot && running)
+        row.progress->setRange(0, 0);
+    else
+        row.progress->setRange(0, 100);
+    row.progress->setValue(state == WriteStepState::done ? 100 : running ? percent : 0);
 }
 
 } // namespace nerka

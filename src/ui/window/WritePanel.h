@@ -15,7 +15,8 @@ namespace nerka {
 class ChangeListView;
 class RadioController;
 
-// The codeplug write as it happens: Backup → Write → Reboot → Verify, each
+// A write as it happens: for the codeplug Backup → Write → Reboot → Verify,
+// for the DMR database Write → Reboot → Verify count; each
 // with its state and, while it runs, its progress; "Do not unplug the radio"
 // while the radio is being written; at the end the backup's file name and
 // "Verified", or the exact failure. Shown when a write begins, closed by the
@@ -37,8 +38,10 @@ Q_SIGNALS:
 
 private:
     void refresh();
+    void refreshRow(const WriteSteps& steps, WriteStep step, int percent);
 
     struct Row {
+        QLabel* caption = nullptr;
         QLabel* state = nullptr;
         QProgressBar* progress = nullptr;
     };

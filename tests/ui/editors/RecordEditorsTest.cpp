@@ -102,7 +102,7 @@ TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOne
     colorCode->setValue(5);
     QComboBox* bandwidth = control<QComboBox>(QStringLiteral("Bandwidth"));
     bandwidth->setCurrentIndex(bandwidth->findText(QStringLiteral("25 kHz")));
-    const QList<RadioChannel> before = controller.channels();
+    const QList<RadioChannel> before = controller.document().channels();
     ASSERT_TRUE(applyEnabled());
     press(QStringLiteral("Apply"));
     EXPECT_EQ(editors.openSheet(), nullptr);
@@ -111,13 +111,12 @@ TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOne
     EXPECT_TRUE(channel(4).bandwidthWide);
     EXPECT_EQ(channel(1).name, before[0].name);
     EXPECT_EQ(channel(2).timeSlot, before[1].timeSlot);
-    EXPECT_EQ(controller.log().last(),
-              QStringLiteral("• 3 channels changed; colour code left alone on 3 FM channels, "
-                             "bandwidth left alone on 1 DMR "
-                             "channel."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• 3 channels changed; Bandwidth left alone on 1 DMR channel, "
+                             "Farbcode left alone on 3 FM channels."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
-    (void)controller.undo();
-    EXPECT_EQ(controller.channels(), before);
+    (void)controller.document().undo();
+    EXPECT_EQ(controller.document().channels(), before);
 }
 
 TEST_F(RecordEditorsTest, BulkOffsetSetsEachTxFromItsOwnRx) {
@@ -131,7 +130,8 @@ TEST_F(RecordEditorsTest, BulkOffsetSetsEachTxFromItsOwnRx) {
     press(QStringLiteral("Apply"));
     EXPECT_EQ(channel(1).txHz, 144'900'000u);
     EXPECT_EQ(channel(2).txHz, 431'012'500u);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel 1 changed: S20 (RX 145.50000)"));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• Channel 1 changed: S20 (RX 145.50000)"));
 }
 
 TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
@@ -169,9 +169,9 @@ TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
     const struct {
         const char* text;
         const char* note;
-    } bad[] = {{"abc", "RX: not a number in MHz"},
-               {"0", "RX: must be above 0 MHz"},
-               {"1000", "RX: must be below 1000 MHz"}};
+    } bad[] = {{"abc", "RX (MHz): not a number in MHz"},
+               {"0", "RX (MHz): must be above 0 MHz"},
+               {"1000", "RX (MHz): must be below 1000 MHz"}};
     for (const auto& b : bad) {
         type(QStringLiteral("RX (MHz)"), QString::fromLatin1(b.text));
         EXPECT_FALSE(applyEnabled()) << b.text;
@@ -201,11 +201,11 @@ TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("Name"))->text(), QStringLiteral("DB0ABC"));
 
     // Escape leaves the controller as it was.
-    const QList<RadioChannel> before = controller.channels();
+    const QList<RadioChannel> before = controller.document().channels();
     type(QStringLiteral("Name"), QStringLiteral("Discarded"));
     QTest::keyClick(sheet(), Qt::Key_Escape);
     EXPECT_EQ(editors.openSheet(), nullptr);
-    EXPECT_EQ(controller.channels(), before);
+    EXPECT_EQ(controller.document().channels(), before);
 }
 
 TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
@@ -214,21 +214,27 @@ TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
     EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("New channel 5"));
     EXPECT_EQ(findAccessible(sheet(), QStringLiteral("Next channel (saves)")), nullptr);
     press(QStringLiteral("Abbrechen"));
-    EXPECT_EQ(controller.channels().size(), 4);
+    EXPECT_EQ(controller.document().channels().size(), 4);
 
     editors.newChannel();
-    type(QStringLiteral("Name"), QStringLiteral("Calling"));
+    // The field shows the name as stored: what the radio cannot hold is "?".
+    control<QLineEdit>(QStringLiteral("Name"))->setText(QStringLiteral("Calling ⚡"));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Name"))->text(), QStringLiteral("Calling ?"));
     press(QStringLiteral("Apply"));
-    ASSERT_EQ(controller.channels().size(), 5);
-    EXPECT_EQ(channel(5).name, QStringLiteral("Calling"));
+    ASSERT_EQ(controller.document().channels().size(), 5);
+    EXPECT_EQ(channel(5).name, QStringLiteral("Calling ?"));
+    EXPECT_TRUE(controller.activityLog().lines().last().contains(QStringLiteral(": Calling ? (RX")))
+        << controller.activityLog().lines().last().toStdString();
     EXPECT_EQ(channel(5).rxHz, 145'000'000u);
 
     // A save the controller cannot take keeps the sheet and its input.
     editors.editChannel(5);
-    controller.deleteChannel(channel(5));
+    controller.document().deleteChannels({channel(5).number});
     press(QStringLiteral("Apply"));
     ASSERT_NE(sheet(), nullptr);
-    EXPECT_EQ(controller.lastErrorText(), QStringLiteral("Could not locate channel 5 in memory."));
+    ASSERT_NE(dialogs.last(QStringLiteral("alert")), nullptr);
+    EXPECT_EQ(dialogs.last(QStringLiteral("alert"))->message,
+              QStringLiteral("Could not locate channel 5 in memory."));
 }
 
 TEST_F(RecordEditorsTest, ContactEditorChecksTheIdAndAppliesWithReturn) {
@@ -248,9 +254,9 @@ TEST_F(RecordEditorsTest, ContactEditorChecksTheIdAndAppliesWithReturn) {
     control<QComboBox>(QStringLiteral("Type"))->setCurrentIndex(1);
     QTest::keyClick(control<QLineEdit>(QStringLiteral("DMR-ID")), Qt::Key_Return);
     EXPECT_EQ(editors.openSheet(), nullptr);
-    ASSERT_EQ(controller.contacts().size(), 3);
-    EXPECT_EQ(controller.contacts()[2].dmrID, 1234567u);
-    EXPECT_EQ(controller.contacts()[2].type, ContactType::privateCall);
+    ASSERT_EQ(controller.document().contacts().size(), 3);
+    EXPECT_EQ(controller.document().contacts()[2].dmrID, 1234567u);
+    EXPECT_EQ(controller.document().contacts()[2].type, ContactType::privateCall);
 }
 
 TEST_F(RecordEditorsTest, TalkgroupEditorTicksContacts) {
@@ -272,7 +278,7 @@ TEST_F(RecordEditorsTest, TalkgroupEditorTicksContacts) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
     EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
     press(QStringLiteral("Apply"));
-    EXPECT_EQ(controller.talkgroups()[0].memberSlots, (QList<int>{1}));
+    EXPECT_EQ(controller.document().talkgroups()[0].memberSlots, (QList<int>{1}));
 }
 
 TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
@@ -285,7 +291,13 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     EXPECT_EQ(view->candidates()->count(), 2);
     type(QStringLiteral("Filter channels"), QStringLiteral("446.006"));
     ASSERT_EQ(view->candidates()->count(), 1);
-    EXPECT_EQ(view->candidates()->item(0)->text(), QStringLiteral("4: PMR 1"));
+    EXPECT_EQ(view->candidates()->item(0)->text(),
+              QStringLiteral("4: PMR 1  \u2014  446.00625 MHz"));
+    // Both lists have room for twelve rows of text; the sheet is resized by
+    // its corner and opens again at the size it was closed with.
+    for (QListWidget* rows : {view->candidates(), view->list()})
+        EXPECT_GE(rows->minimumHeight(), 12 * rows->fontMetrics().height());
+    EXPECT_TRUE(view->isSizeGripEnabled());
     view->candidates()->item(0)->setSelected(true);
     press(QStringLiteral("Add channel"));
     EXPECT_NE(findAccessible(sheet(), QStringLiteral("3/80 channels \u2014 drag to reorder")),
@@ -309,16 +321,25 @@ TEST_F(RecordEditorsTest, ZoneEditorAddsMovesAndRemovesChannels) {
     EXPECT_FALSE(applyEnabled());
     type(QStringLiteral("Name"), QStringLiteral("Portable"));
     press(QStringLiteral("Apply"));
-    ASSERT_EQ(controller.zones().size(), 1);
-    EXPECT_EQ(controller.zones()[0].name, QStringLiteral("Portable"));
-    EXPECT_EQ(controller.zones()[0].memberIndices, (QList<int>{0}));
+    ASSERT_EQ(controller.document().zones().size(), 1);
+    EXPECT_EQ(controller.document().zones()[0].name, QStringLiteral("Portable"));
+    EXPECT_EQ(controller.document().zones()[0].memberIndices, (QList<int>{0}));
+
+    editors.editZone(0);
+    ASSERT_NE(sheet(), nullptr);
+    const QSize larger = sheet()->size() + QSize(120, 90);
+    sheet()->resize(larger);
+    sheet()->reject();
+    editors.editZone(0);
+    EXPECT_EQ(sheet()->size(), larger);
+    sheet()->reject();
 }
 
 TEST_F(RecordEditorsTest, ZonePickerAddsSeveralChannelsOnlyWhenAllFit) {
     Zone zone;
     zone.name = QStringLiteral("Small");
     zone.memberIndices = {1};
-    ZoneEditView view(zone, false, controller.channels(), 3, &window);
+    ZoneEditView view(zone, false, controller.document().channels(), 3, &window);
     view.show();
     QListWidget* picker = view.candidates();
     ASSERT_EQ(picker->count(), 3); // channels 1, 3 and 4
@@ -345,7 +366,8 @@ TEST_F(RecordEditorsTest, TalkgroupEditorOffersGroupContactsWithTheirIds) {
     EXPECT_EQ(list->item(1)->checkState(), Qt::Checked);
     sheet()->reject();
 
-    controller.updateTalkgroup(controller.talkgroups()[0], QStringLiteral("Regional"), {0});
+    controller.document().updateTalkgroup(controller.document().talkgroups()[0].index,
+                                          TalkgroupEdit{QStringLiteral("Regional"), {0}});
     editors.editTalkgroup(0);
     list = sheet()->findChild<QListWidget*>();
     ASSERT_EQ(list->count(), 1);
@@ -380,7 +402,7 @@ TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {
     }
     ASSERT_TRUE(applyEnabled());
     press(QStringLiteral("Apply"));
-    EXPECT_EQ(controller.settings(),
+    EXPECT_EQ(controller.document().settings(),
               (DeviceSettings{QStringLiteral("DL1ABCDE"), 2621234, 136, 174, 400, 480}));
 }
 
@@ -413,11 +435,14 @@ TEST_F(RecordEditorsTest, SheetsOpenWideEnoughToReadWithoutSideways) {
 }
 
 TEST_F(RecordEditorsTest, FullListOpensNothingAndThePickerFollowsTheFlag) {
-    while (const auto talkgroup = controller.newTalkgroup())
-        controller.updateTalkgroup(*talkgroup, QStringLiteral("TG"), {});
+    while (const auto talkgroup = controller.document().newTalkgroup())
+        controller.document().updateTalkgroup(talkgroup->index,
+                                              TalkgroupEdit{QStringLiteral("TG"), {}});
     editors.newTalkgroup();
     EXPECT_EQ(editors.openSheet(), nullptr);
-    EXPECT_EQ(controller.lastErrorText(), QStringLiteral("Talkgroup memory is full (max 76)."));
+    ASSERT_NE(dialogs.last(QStringLiteral("alert")), nullptr);
+    EXPECT_EQ(dialogs.last(QStringLiteral("alert"))->message,
+              QStringLiteral("Talkgroup memory is full (max 76)."));
 
     controller.setShowSatellitePicker(true);
     QWidget* picker = editors.openSheet();

@@ -1,4 +1,5 @@
 #include "ui/editors/ThemeView.h"
+#include "LoggedErrors.h"
 
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
@@ -61,14 +62,14 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
 
     const CodeplugImage image = imageWithDayTheme();
     controller.applyDecodedImage(image, RadioController::decodeImage(image));
-    ASSERT_TRUE(controller.dayTheme());
+    ASSERT_TRUE(controller.document().theme(ThemeKind::day));
 
     dialogs.colorAnswers.enqueue(QColor(255, 0, 0));
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Background")));
     EXPECT_EQ(dialogs.last(QStringLiteral("color"))->title, QStringLiteral("Background"));
-    EXPECT_EQ(controller.dayTheme()->at(1), (ThemeColor{1, 0, 0}));
-    EXPECT_EQ(controller.dayTheme()->at(0), (ThemeColor{0, 0, 0}));
-    EXPECT_FALSE(controller.dirtyRegions().empty());
+    EXPECT_EQ(controller.document().theme(ThemeKind::day)->at(1), (ThemeColor{1, 0, 0}));
+    EXPECT_EQ(controller.document().theme(ThemeKind::day)->at(0), (ThemeColor{0, 0, 0}));
+    EXPECT_FALSE(controller.document().dirtyRegions().empty());
 
     QTemporaryDir dir;
     const QString gtm = dir.filePath(QStringLiteral("mine.gtm"));
@@ -80,8 +81,8 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     const QByteArray bytes = exported.readAll();
     ASSERT_EQ(bytes.size(), 64);
     EXPECT_EQ(bytes.mid(2, 2), QByteArray("\xF8\x00", 2));
-    EXPECT_TRUE(
-        controller.log().last().endsWith(QStringLiteral("Theme (Day) exported to mine.gtm.")));
+    EXPECT_TRUE(controller.activityLog().lines().last().endsWith(
+        QStringLiteral("Theme (Day) exported to mine.gtm.")));
 
     // A file too short to be a theme: the controller's message, no change.
     const QString shortFile = dir.filePath(QStringLiteral("short.gtm"));
@@ -90,13 +91,13 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(10, 0));
     }
-    const QList<ThemeColor> before = *controller.dayTheme();
+    const QList<ThemeColor> before = *controller.document().theme(ThemeKind::day);
     dialogs.fileAnswers.enqueue(shortFile);
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import theme (.gtm)")));
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title, QStringLiteral("Import theme (.gtm)"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
-    EXPECT_EQ(*controller.lastError(), QStringLiteral("Invalid .gtm file."));
-    EXPECT_EQ(*controller.dayTheme(), before);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lastLoggedError(controller).has_value(); }, 5000));
+    EXPECT_EQ(*lastLoggedError(controller), QStringLiteral("Invalid .gtm file."));
+    EXPECT_EQ(*controller.document().theme(ThemeKind::day), before);
 
     // Night: no block in this codeplug; exporting says so without a chooser.
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Night")));
@@ -104,11 +105,12 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     EXPECT_FALSE(
         visibleText(&view, QStringLiteral("This device has no Night theme in the codeplug."))
             .isEmpty());
-    controller.clearLastError();
+    const qsizetype mark = controller.activityLog().lines().size();
     const int saves = dialogs.count(QStringLiteral("save"));
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export theme (.gtm)")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.lastError().has_value(); }, 5000));
-    EXPECT_EQ(*controller.lastError(), QStringLiteral("Kein Theme vorhanden."));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return lastLoggedError(controller, mark).has_value(); }, 5000));
+    EXPECT_EQ(*lastLoggedError(controller, mark), QStringLiteral("Kein Theme vorhanden."));
     EXPECT_EQ(dialogs.count(QStringLiteral("save")), saves);
 }
 
@@ -118,7 +120,7 @@ TEST(ThemeViewTest, SwatchesHaveAnEdgeAndTheFileCommandsWrapRightAligned) {
     test::ScriptedDialogs dialogs;
     const CodeplugImage image = imageWithDayTheme();
     controller.applyDecodedImage(image, RadioController::decodeImage(image));
-    controller.setThemeColor(ThemeKind::day, 1, 1.0, 1.0, 1.0); // "Background" white
+    controller.document().setThemeColor(ThemeKind::day, 1, 1.0, 1.0, 1.0); // "Background" white
     ThemeView view(controller, dialogs, nullptr);
     view.show();
 

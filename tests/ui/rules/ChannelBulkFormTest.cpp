@@ -50,14 +50,14 @@ TEST(ChannelBulkFormTest, OnlyChangedFieldsApplyAndInapplicableOnesAreCounted) {
     const Case cases[] = {
         {"nothing changed", [](ChannelBulkForm&) {}, {}, QString(), nullptr},
         {"a field set back to what every channel has",
-         [](ChannelBulkForm& f) { f.setChanged(BulkField::rxOnly, true); },
+         [](ChannelBulkForm& f) { f.setChanged(ChannelField::rxOnly, true); },
          {},
          QString(),
          nullptr},
         {"power on all",
          [](ChannelBulkForm& f) {
              f.values.power = ChannelPowerLevel::high;
-             f.setChanged(BulkField::power, true);
+             f.setChanged(ChannelField::power, true);
          },
          {1, 2, 3, 4},
          QString(),
@@ -65,21 +65,21 @@ TEST(ChannelBulkFormTest, OnlyChangedFieldsApplyAndInapplicableOnesAreCounted) {
         {"colour code only on DMR",
          [](ChannelBulkForm& f) {
              f.values.colorCode = 7;
-             f.setChanged(BulkField::colorCode, true);
+             f.setChanged(ChannelField::colorCode, true);
          },
          {2, 3},
-         QStringLiteral("colour code left alone on 2 FM channels"),
+         QStringLiteral("Farbcode left alone on 2 FM channels"),
          [&](const auto&, const auto& edits) { return editOf(edits, 2).colorCode == 7; }},
         {"tone and bandwidth only on FM",
          [](ChannelBulkForm& f) {
              f.values.txToneKind = ToneKind::ctcss;
              f.values.txCtcss = 885;
              f.values.bandwidthWide = true;
-             f.setChanged(BulkField::txTone, true);
-             f.setChanged(BulkField::bandwidth, true);
+             f.setChanged(ChannelField::txTone, true);
+             f.setChanged(ChannelField::bandwidth, true);
          },
          {1, 4},
-         QStringLiteral("bandwidth left alone on 2 DMR channels, TX tone left alone on 2 DMR "
+         QStringLiteral("Bandwidth left alone on 2 DMR channels, TX tone left alone on 2 DMR "
                         "channels"),
          [&](const auto&, const auto& edits) {
              return editOf(edits, 1).txTone == Tone::ctcss(885) && editOf(edits, 4).bandwidthWide;
@@ -88,8 +88,8 @@ TEST(ChannelBulkFormTest, OnlyChangedFieldsApplyAndInapplicableOnesAreCounted) {
          [](ChannelBulkForm& f) {
              f.values.isDMR = true;
              f.values.colorCode = 3;
-             f.setChanged(BulkField::mode, true);
-             f.setChanged(BulkField::colorCode, true);
+             f.setChanged(ChannelField::mode, true);
+             f.setChanged(ChannelField::colorCode, true);
          },
          {1, 2, 3, 4},
          QString(),
@@ -99,7 +99,7 @@ TEST(ChannelBulkFormTest, OnlyChangedFieldsApplyAndInapplicableOnesAreCounted) {
         {"minus offset from each channel's own RX, none below 1 Hz",
          [](ChannelBulkForm& f) {
              f.values.setFreqMode(FreqMode::minus);
-             f.setChanged(BulkField::offset, true);
+             f.setChanged(ChannelField::tx, true);
          },
          {1, 2, 3},
          QStringLiteral("offset left alone on 1 channel"),
@@ -127,16 +127,20 @@ TEST(ChannelBulkFormTest, OnlyChangedFieldsApplyAndInapplicableOnesAreCounted) {
 
 TEST(ChannelBulkFormTest, FieldsThatDifferAreMixed) {
     const ChannelBulkForm form(kChannels);
-    EXPECT_TRUE(form.isMixed(BulkField::mode));
-    EXPECT_TRUE(form.isMixed(BulkField::colorCode));
-    EXPECT_FALSE(form.isMixed(BulkField::power));
-    EXPECT_FALSE(form.isMixed(BulkField::rxTone));
+    EXPECT_TRUE(form.isMixed(ChannelField::mode));
+    EXPECT_TRUE(form.isMixed(ChannelField::colorCode));
+    EXPECT_FALSE(form.isMixed(ChannelField::power));
+    EXPECT_FALSE(form.isMixed(ChannelField::rxTone));
     EXPECT_TRUE(form.anyDMR());
     EXPECT_TRUE(form.anyFM());
     RadioChannel repeater = kChannels[2];
     repeater.txHz = 431'400'000; // 7.6 MHz below
     const ChannelBulkForm dmrOnly({kChannels[1], repeater});
-    EXPECT_FALSE(dmrOnly.isMixed(BulkField::colorCode));
-    EXPECT_TRUE(dmrOnly.isMixed(BulkField::offset)) << "simplex and minus";
+    EXPECT_FALSE(dmrOnly.isMixed(ChannelField::colorCode));
+    EXPECT_TRUE(dmrOnly.isMixed(ChannelField::tx)) << "simplex and minus";
     EXPECT_FALSE(dmrOnly.anyFM());
+    // Both below their RX, by 0.6 and by 7.6 MHz: different offsets.
+    RadioChannel twoMetre = kChannels[0];
+    twoMetre.txHz = twoMetre.rxHz - 600'000;
+    EXPECT_TRUE(ChannelBulkForm({twoMetre, repeater}).isMixed(ChannelField::tx));
 }

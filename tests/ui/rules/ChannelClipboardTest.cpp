@@ -45,20 +45,28 @@ TEST(ChannelClipboardTest, PasteTakesTheOwnFormatFirstThenTheText) {
     RadioChannel channel;
     channel.name = QStringLiteral("S20");
     channel.rxHz = channel.txHz = 145'500'000;
-    const auto both = ChannelClipboard::mimeData({record('a')}, {channel});
+    channel.contactIndex = 2;
+    ChannelRowNames names;
+    names.contacts = {{2, QStringLiteral("Hamburg")}};
+    const auto both = ChannelClipboard::mimeData({record('a')}, {channel}, names);
     EXPECT_TRUE(both->text().startsWith(QStringLiteral("Name\tRX (MHz)\t")));
-    const ChannelClipboard::Contents own = ChannelClipboard::read(both.get());
+    const ChannelClipboard::Contents own = ChannelClipboard::read(both.get(), names);
     EXPECT_EQ(own.records, QList<QByteArray>{record('a')});
+    ASSERT_EQ(own.references.size(), 1);
+    EXPECT_EQ(own.references[0].contact, QStringLiteral("Hamburg"));
     EXPECT_TRUE(own.rows.channels.isEmpty());
 
-    // Broken own bytes: the text still serves.
+    // Broken own bytes: the text still serves, its names looked up where it lands.
     both->setData(ChannelClipboard::mimeType(), QByteArray("NRKC"));
-    const ChannelClipboard::Contents text = ChannelClipboard::read(both.get());
+    ChannelRowNames there;
+    there.contacts = {{9, QStringLiteral("Hamburg")}};
+    const ChannelClipboard::Contents text = ChannelClipboard::read(both.get(), there);
     EXPECT_TRUE(text.records.isEmpty());
     ASSERT_EQ(text.rows.channels.size(), 1);
     EXPECT_EQ(text.rows.channels[0].name, QStringLiteral("S20"));
+    EXPECT_EQ(text.rows.channels[0].contactSlot, 9);
 
     QMimeData empty;
-    EXPECT_TRUE(ChannelClipboard::read(&empty).isEmpty());
-    EXPECT_TRUE(ChannelClipboard::read(nullptr).isEmpty());
+    EXPECT_TRUE(ChannelClipboard::read(&empty, {}).isEmpty());
+    EXPECT_TRUE(ChannelClipboard::read(nullptr, {}).isEmpty());
 }

@@ -141,6 +141,6 @@ TEST(ChannelFormTest, BandWarningOutsideTheRadiosBands) {
         EXPECT_EQ(!ChannelForm::bandWarning(c.hz, bands).isEmpty(), c.warns) << c.hz;
     EXPECT_EQ(
         ChannelForm::bandWarning(50'000'000, bands),
-        QStringLiteral("Outside the radio's bands (VHF 136\u2013174 MHz, UHF 400\u2013480 MHz)"));
+        QStringLiteral("Outside this radio's bands (VHF 136\u2013174, UHF 400\u2013480 MHz)"));
     EXPECT_EQ(ChannelForm::bandWarning(50'000'000, DeviceSettings{}), QString());
 }

@@ -14,7 +14,7 @@ TEST(FrequencyTextTest, AcceptsCommaBlanksAndRoundsToTheHertz) {
 
 TEST(FrequencyTextTest, RefusesWhatIsNoFrequency) {
     for (const char* text : {"0", "1000", "abc", "", "  ", "-145.5", "145.5 MHz", "145.5.1", "inf",
-                             "nan", "0x10", "1,5,0", "0.0000001"})
+                             "nan", "0x10", "1,5,0", "0.0000001", "999.9999996"})
         EXPECT_FALSE(FrequencyText::parseHz(QString::fromUtf8(text))) << text;
 }
 

@@ -1,6 +1,7 @@
 // The channel section's CSV exchange with the repeater-list layout: Import ›
 // "From CSV file…" and "Export channels…", through the scripted dialogs.
 
+#include "LoggedErrors.h"
 #include "ui/views/ChannelsSection.h"
 
 #include "codeplug/RepeaterListCsv.h"
@@ -71,7 +72,7 @@ TEST_F(ChannelExchangeTest, ImportsARepeaterListWithSkippedRowsAsOneStep) {
     importFile(section, list);
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title,
               QStringLiteral("Import channels from CSV"));
-    EXPECT_EQ(controller.log().last(),
+    EXPECT_EQ(controller.activityLog().lines().last(),
               QStringLiteral("• 2 channels imported; 2 rows skipped: line 3 AM mode, line 5 tone "
                              "69.4 Hz not available."));
     ASSERT_EQ(section.recordCount(), 6);
@@ -82,13 +83,13 @@ TEST_F(ChannelExchangeTest, ImportsARepeaterListWithSkippedRowsAsOneStep) {
     EXPECT_TRUE(channel(6).isDMR());
     EXPECT_EQ(channel(6).colorCode, 1);
     EXPECT_TRUE(channel(6).skipScan);
-    controller.undo();
+    controller.document().undo();
     EXPECT_EQ(section.recordCount(), 4) << "the import is one undo step";
 
     // A file without one readable row imports nothing and says why.
     importFile(section, writeFile(QStringLiteral("air.csv"),
                                   "Name,Frequency,Duplex,Offset,Mode\nTower,118.1,,0,AM\n"));
-    EXPECT_EQ(controller.lastErrorText(),
+    EXPECT_EQ(lastLoggedError(controller).value_or(QString()),
               QStringLiteral("No valid channels found in the repeater-list CSV: 1 row skipped: "
                              "line 2 AM mode."));
     EXPECT_EQ(section.recordCount(), 4);
@@ -112,7 +113,8 @@ TEST_F(ChannelExchangeTest, ExportsTheSelectionOrEveryChannel) {
     const RepeaterListImport selected = exportTo(section, QStringLiteral("two.csv"));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->title, QStringLiteral("Export channels"));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("channels.csv"));
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels exported to two.csv."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• 2 channels exported to two.csv."));
     ASSERT_EQ(selected.channels.size(), 2);
     EXPECT_EQ(selected.channels[0].name, QStringLiteral("DB0ABC"));
     EXPECT_TRUE(selected.channels[0].isDMR);
@@ -127,23 +129,24 @@ TEST_F(ChannelExchangeTest, ExportsTheSelectionOrEveryChannel) {
 TEST_F(ChannelExchangeTest, EveryFieldSurvivesExportAndImportThroughTheWindow) {
     loadCodeplug();
     ChannelsSection section(controller, dialogs);
-    const QList<RadioChannel> before = controller.channels();
+    const QList<RadioChannel> before = controller.document().channels();
     const QString path = dir.filePath(QStringLiteral("all.csv"));
     dialogs.fileAnswers.enqueue(path);
     for (QAction* action : section.contextActions()) {
         if (action && action->text() == QStringLiteral("Export to CSV (all fields)…"))
             action->trigger();
     }
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 4 channels exported to all.csv."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• 4 channels exported to all.csv."));
     importFile(section, path);
-    ASSERT_EQ(controller.channels().size(), 8);
-    EXPECT_EQ(controller.log().last(),
+    ASSERT_EQ(controller.document().channels().size(), 8);
+    EXPECT_EQ(controller.activityLog().lines().last(),
               QStringLiteral("• 4 channels imported; added to 1 zone(s)."));
     // The copies of the zone's channels joined it, as one undo step.
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 4, 5}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 1, 4, 5}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Import 4 channels"));
     for (int i = 0; i < 4; ++i) {
-        RadioChannel copy = controller.channels().at(4 + i);
+        RadioChannel copy = controller.document().channels().at(4 + i);
         copy.number = before[i].number;
         EXPECT_EQ(copy, before[i]) << before[i].name.toStdString();
     }

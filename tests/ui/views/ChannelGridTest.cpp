@@ -1,6 +1,7 @@
 // The channel table as a spreadsheet: the clipboard with several rows, bulk
 // edits, fill down and sorting, with real widgets on the offscreen platform.
 
+#include "LoggedErrors.h"
 #include "ui/views/ChannelsSection.h"
 
 #include "ui/rules/ChannelClipboard.h"
@@ -14,8 +15,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
@@ -59,7 +62,7 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     // Copy puts both forms of channels 2 and 3 on the clipboard.
     selectChannels(section, {2, 3});
     press(section, Qt::Key_C);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels copied."));
+    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• 2 channels copied."));
     const QMimeData* data = clipboard->mimeData();
     ASSERT_TRUE(data->hasFormat(ChannelClipboard::mimeType()));
     const QStringList lines = data->text().split(u'\n', Qt::SkipEmptyParts);
@@ -68,13 +71,15 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("DB0ABC\t438.61250\t431.01250\tDMR")));
 
     // Paste after channel 1: the copies become 2 and 3, the others move up
-    // and the zone follows its channels; one undo step takes it back.
+    // and the zone follows its channels; the copy of channel 2 joins its
+    // zone; one undo step takes it back.
     const RadioChannel dmr = channel(2);
-    const QList<int> zoneBefore = controller.zones().first().memberIndices;
+    const QList<int> zoneBefore = controller.document().zones().first().memberIndices;
     selectChannels(section, {1});
     press(section, Qt::Key_V);
     ASSERT_EQ(section.recordCount(), 6);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels pasted → 2–3."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• 2 channels pasted → 2–3; added to 1 zone(s)."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 3}));
     RadioChannel copy = channel(2);
     copy.number = dmr.number;
@@ -84,11 +89,11 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
         moved.number = 4;
         return moved;
     }());
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 3}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 3, 1}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Paste 2 channels"));
-    (void)controller.undo();
+    (void)controller.document().undo();
     EXPECT_EQ(section.recordCount(), 4);
-    EXPECT_EQ(controller.zones().first().memberIndices, zoneBefore);
+    EXPECT_EQ(controller.document().zones().first().memberIndices, zoneBefore);
 
     // Text from a spreadsheet: rows through the import's rules, the refused
     // row named in the one log line; without a selection at the end.
@@ -98,17 +103,17 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     ASSERT_EQ(section.recordCount(), 5);
     EXPECT_EQ(channel(5).name, QStringLiteral("A"));
     EXPECT_EQ(channel(5).txHz, 145'500'000u);
-    EXPECT_EQ(controller.log().last(),
-              QStringLiteral("• Channel pasted → 5; 1 row skipped: line 3 RX 'abc' is not a "
-                             "frequency."));
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral(
+                  "• Channel pasted → 5; 1 row skipped: line 3 RX (MHz): not a number in MHz."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5}));
     clipboard->setText(QStringLiteral("B\tabc"));
     press(section, Qt::Key_V);
     settle();
     EXPECT_EQ(section.recordCount(), 5);
-    EXPECT_EQ(controller.lastErrorText(),
-              QStringLiteral("No channels pasted: 1 row skipped: line 1 RX 'abc' is not a "
-                             "frequency."));
+    EXPECT_EQ(
+        lastLoggedError(controller).value_or(QString()),
+        QStringLiteral("No channels pasted: 1 row skipped: line 1 RX (MHz): not a number in MHz."));
 
     // Cut takes the selection away and leaves it on the clipboard; Ctrl+A
     // selects every row.
@@ -120,7 +125,9 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{1, 2, 3, 4}));
 }
 
-TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
+// Another codeplug whose slots hold other contacts: the references go by
+// name, names it lacks are left empty and named; every other field is kept.
+TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryFieldAndResolvesNames) {
     loadCodeplug();
     ChannelsSection source(controller, dialogs);
     selectChannels(source, {1, 2, 3, 4});
@@ -130,11 +137,24 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryField) {
     RadioController other{otherSettings.get()};
     const CodeplugImage image = test::blankImage();
     other.applyDecodedImage(image, RadioController::decodeImage(image));
+    // Slot 0, where "Local" sat, holds another contact; "Local" is in slot 3.
+    for (const char* name : {"Deutschland", "Bayern", "Hessen", "Local"}) {
+        const ContactEdit edit{QString::fromUtf8(name), 262, ContactType::group,
+                               TimeSlotOverride::none};
+        other.document().updateContact((*other.document().newContact()).slot, edit);
+    }
     ChannelsSection target(other, dialogs);
     target.paste();
-    ASSERT_EQ(other.channels().size(), 4);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(other.channels().at(i), controller.channels().at(i)) << i;
+    ASSERT_EQ(other.document().channels().size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        RadioChannel expected = controller.document().channels().at(i);
+        if (expected.contactIndex)
+            expected.contactIndex = 3;
+        EXPECT_EQ(other.document().channels().at(i), expected) << i;
+    }
+    EXPECT_EQ(other.activityLog().lines().last(),
+              QStringLiteral("• 4 channels pasted → 1–4; 2 names not in this codeplug, left "
+                             "empty: line 2 zone 'Home', line 3 zone 'Home'."));
 }
 
 TEST_F(ChannelGridTest, ReturnOnSeveralRowsAsksForTheBulkEditorAndOnOneForTheEditor) {
@@ -200,7 +220,7 @@ TEST_F(ChannelGridTest, CellsAreEditedInPlaceAndARefusedEntryKeepsTheCell) {
     EXPECT_FALSE(
         view->model()->setData(cell(0, ChannelTableModel::RxColumn), QStringLiteral("abc")));
     EXPECT_EQ(channel(1), before);
-    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX: ")));
+    EXPECT_TRUE(section.lastCellProblem().startsWith(QStringLiteral("RX (MHz): ")));
     EXPECT_EQ(view->accessibleDescription(), section.lastCellProblem());
     EXPECT_FALSE(view->model()->setData(cell(0, ChannelTableModel::NameColumn), QString()));
     EXPECT_EQ(section.lastCellProblem(), QStringLiteral("Name: enter a name"));
@@ -220,14 +240,14 @@ TEST_F(ChannelGridTest, SortingSortsTheViewAndRenumberingIsOneStep) {
     ChannelsSection section(controller, dialogs);
     focus(section);
     QAbstractItemView* view = section.view();
-    const QList<RadioChannel> before = controller.channels();
+    const QList<RadioChannel> before = controller.document().channels();
     // By RX descending: 438.6125 (2), 446.00625 (4) … as frequencies, not texts.
     static_cast<QTableView*>(view)->sortByColumn(ChannelTableModel::RxColumn, Qt::AscendingOrder);
     QStringList names;
     for (int row = 0; row < view->model()->rowCount(); ++row)
         names << view->model()->index(row, ChannelTableModel::NameColumn).data().toString();
     EXPECT_EQ(names, (QStringList{"S20", "Wetter", "DB0ABC", "PMR 1"}));
-    EXPECT_EQ(controller.channels(), before) << "sorting changes no number";
+    EXPECT_EQ(controller.document().channels(), before) << "sorting changes no number";
     EXPECT_EQ(view->model()->index(0, 0).data().toInt(), 1);
 
     selectChannels(section, {3});
@@ -235,10 +255,10 @@ TEST_F(ChannelGridTest, SortingSortsTheViewAndRenumberingIsOneStep) {
     EXPECT_EQ(channel(2).name, QStringLiteral("Wetter"));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
     // The zone that held channels 1 and 2 still holds S20 and DB0ABC.
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 2}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 2}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Reorder channels"));
-    (void)controller.undo();
-    EXPECT_EQ(controller.channels(), before);
+    (void)controller.document().undo();
+    EXPECT_EQ(controller.document().channels(), before);
 }
 
 TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
@@ -246,17 +266,17 @@ TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
     ChannelsSection section(controller, dialogs);
     focus(section);
     QAbstractItemView* view = section.view();
-    (void)controller.importChannels({test::fmChannel(QStringLiteral("A"), 145'500'000),
-                                     test::fmChannel(QStringLiteral("B"), 145'525'000),
-                                     test::fmChannel(QStringLiteral("C"), 1'000'000),
-                                     test::fmChannel(QStringLiteral("D"), 1'000'000)});
+    (void)controller.document().importChannels({test::fmChannel(QStringLiteral("A"), 145'500'000),
+                                                test::fmChannel(QStringLiteral("B"), 145'525'000),
+                                                test::fmChannel(QStringLiteral("C"), 1'000'000),
+                                                test::fmChannel(QStringLiteral("D"), 1'000'000)});
     selectChannels(section, {5, 6, 7, 8});
     view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
                                             QItemSelectionModel::NoUpdate);
     press(section, Qt::Key_D);
     EXPECT_EQ(channel(7).rxHz, 145'550'000u);
     EXPECT_EQ(channel(8).rxHz, 145'575'000u);
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• 2 channels changed."));
+    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• 2 channels changed."));
     // Name copies the top cell.
     view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::NameColumn),
                                             QItemSelectionModel::NoUpdate);
@@ -282,7 +302,88 @@ TEST_F(ChannelGridTest, ChosenColumnsAreRememberedAndTheZonesColumnNamesZones) {
               QStringLiteral("Home"));
     EXPECT_EQ(model->index(2, ChannelTableModel::ZonesColumn).data().toString(), QString());
     // A new zone's name appears at once.
-    (void)controller.updateZone(*controller.newZone(), QStringLiteral("Urlaub"), {0});
+    (void)controller.document().updateZone((*controller.document().newZone()).index,
+                                           ZoneEdit{QStringLiteral("Urlaub"), {0}});
     EXPECT_EQ(model->index(0, ChannelTableModel::ZonesColumn).data().toString(),
               QStringLiteral("Home, Urlaub"));
+}
+
+// A refused entry shows its reason where the eye is: in the status bar and
+// as the cell's tooltip (with a mark), besides the accessible description.
+// A value typed outside the radio's bands is kept, marked with its reason.
+TEST_F(ChannelGridTest, ACellShowsWhyItsEntryWasRefusedOrWarned) {
+    loadCodeplug();
+    ASSERT_TRUE(controller.document()
+                    .writeSettings({QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480})
+                    .isDone());
+    QMainWindow window;
+    auto* section = new ChannelsSection(controller, dialogs);
+    window.setCentralWidget(section);
+    window.show();
+    QAbstractItemModel* model = section->view()->model();
+    const QModelIndex rx = model->index(0, ChannelTableModel::RxColumn);
+
+    EXPECT_FALSE(model->setData(rx, QStringLiteral("abc")));
+    const QString reason = section->lastCellProblem();
+    EXPECT_TRUE(reason.startsWith(QStringLiteral("RX (MHz): "))) << reason.toStdString();
+    EXPECT_EQ(window.statusBar()->currentMessage(), reason);
+    EXPECT_EQ(rx.data(Qt::ToolTipRole).toString(), reason);
+    EXPECT_FALSE(rx.data(Qt::DecorationRole).isNull());
+    EXPECT_EQ(section->view()->accessibleDescription(), reason);
+
+    EXPECT_TRUE(model->setData(rx, QStringLiteral("52.525")));
+    EXPECT_EQ(channel(1).rxHz, 52'525'000u);
+    EXPECT_EQ(rx.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Outside this radio's bands (VHF 136–174, UHF 400–480 MHz)"));
+    EXPECT_FALSE(rx.data(Qt::DecorationRole).isNull());
+    EXPECT_TRUE(controller.activityLog().lines().last().endsWith(
+        QStringLiteral("; RX 52.525 MHz outside this radio's bands (VHF 136–174, UHF 400–480 "
+                       "MHz).")))
+        << controller.activityLog().lines().last().toStdString();
+
+    EXPECT_TRUE(model->setData(rx, QStringLiteral("145.5")));
+    EXPECT_TRUE(rx.data(Qt::ToolTipRole).toString().isEmpty());
+    EXPECT_TRUE(rx.data(Qt::DecorationRole).isNull());
+}
+
+// Fill down over RX across bands: a channel keeps its offset while RX stays
+// in its band; otherwise TX becomes RX, its cell is marked and the log line
+// counts the channels set to simplex.
+TEST_F(ChannelGridTest, FillDownOverRxKeepsOffsetsOnlyWithinTheBand) {
+    loadCodeplug();
+    ASSERT_TRUE(controller.document()
+                    .writeSettings({QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480})
+                    .isDone());
+    ChannelsSection section(controller, dialogs);
+    focus(section);
+    QAbstractItemView* view = section.view();
+    ChannelEdit twoMetre = test::fmChannel(QStringLiteral("DB0TWO"), 145'600'000);
+    twoMetre.txHz = 145'000'000;
+    ChannelEdit seventy = test::fmChannel(QStringLiteral("DB0SEV"), 439'200'000);
+    seventy.txHz = 431'600'000;
+    (void)controller.document().importChannels(
+        {test::fmChannel(QStringLiteral("S21"), 145'525'000), twoMetre, seventy});
+    // 145.525, 145.600, then the series goes on: 145.675 over the 70 cm repeater.
+    selectChannels(section, {5, 6, 7});
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(7).rxHz, 145'675'000u);
+    EXPECT_EQ(channel(7).txHz, 145'675'000u) << "−7.6 MHz would leave the band it was in";
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• Channel 7 changed; 1 channel set to simplex (TX would leave "
+                             "the band)."));
+    const QModelIndex tx = view->model()->index(6, ChannelTableModel::TxColumn);
+    EXPECT_TRUE(tx.data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("TX set to RX")));
+    EXPECT_FALSE(tx.data(Qt::DecorationRole).isNull());
+
+    // Within the band the repeater keeps its offset.
+    selectChannels(section, {5, 6});
+    view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::RxColumn),
+                                            QItemSelectionModel::NoUpdate);
+    press(section, Qt::Key_D);
+    EXPECT_EQ(channel(6).rxHz, 145'525'000u);
+    EXPECT_EQ(channel(6).txHz, 144'925'000u);
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• Channel 6 changed: DB0TWO (RX 145.52500)"));
 }

@@ -97,14 +97,16 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_EQ(counts.size(), 1);
         EXPECT_EQ(headers.size(), 0);
         EXPECT_TRUE(isTicked(zones, 3, 1));
-        EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 3}));
+        EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 1, 3}));
         EXPECT_EQ(zones.countText(1), QStringLiteral("Home: 3/80 channels"));
         EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Add channel 4 to zone 1"));
         EXPECT_TRUE(zones.toggle(zones.index(0, 1)));
         EXPECT_FALSE(isTicked(zones, 0, 1));
         EXPECT_FALSE(zones.toggle(zones.index(0, 0))); // the name cell is no tick
-        controller.updateZone(controller.zones().first(), QStringLiteral("Daheim"),
-                              controller.zones().first().memberIndices);
+        controller.document().updateZone(
+            controller.document().zones().first().index,
+            ZoneEdit{QStringLiteral("Daheim"),
+                     controller.document().zones().first().memberIndices});
         EXPECT_EQ(headers.size(), 1);
         EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Daheim"}));
 
@@ -118,15 +120,16 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_EQ(controller.document().undoLabel(),
                   QStringLiteral("Remove contact 2 from talkgroup 1"));
 
-        controller.updateZone(*controller.newZone(), QStringLiteral("Relais"), {2});
+        controller.document().updateZone((*controller.document().newZone()).index,
+                                         ZoneEdit{QStringLiteral("Relais"), {2}});
         EXPECT_EQ(membershipHeaders(zones), (QStringList{"Channel", "Daheim", "Relais"}));
         EXPECT_TRUE(isTicked(zones, 2, 2));
-        controller.deleteChannels({channel(3)});
+        controller.document().deleteChannels({3});
         EXPECT_EQ(zones.rowCount(), 3);
-        controller.undo();
-        controller.undo();
+        controller.document().undo();
+        controller.document().undo();
         EXPECT_EQ(zones.rowCount(), 4);
-        controller.undo();
+        controller.document().undo();
         EXPECT_EQ(membershipRowNames(talkgroups).size(), 2);
 
         const CodeplugImage blank = test::blankImage(RadioVariant::uv380);
@@ -161,7 +164,7 @@ TEST_F(MembershipTest, ZoneGridFromTheKeyboardWithSearchAndCheckedStateForAssist
     table->setCurrentIndex(table->model()->index(0, 0));
     QTest::keyClick(table, Qt::Key_Right);
     QTest::keyClick(table, Qt::Key_Space);
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 3}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 1, 3}));
     EXPECT_EQ(grid->countLabel()->text(), QStringLiteral("Home: 3/80 channels"));
 
     QAccessibleInterface* tableAccess = QAccessible::queryAccessibleInterface(table);
@@ -172,7 +175,7 @@ TEST_F(MembershipTest, ZoneGridFromTheKeyboardWithSearchAndCheckedStateForAssist
     EXPECT_TRUE(cell->state().checked);
     QTest::keyClick(table, Qt::Key_Space);
     EXPECT_FALSE(tableAccess->tableInterface()->cellAt(0, 1)->state().checked);
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 1}));
 
     // Back to the list: the search is emptied and the zone commands return.
     membership->trigger();
@@ -192,29 +195,31 @@ TEST_F(MembershipTest, TalkgroupGridTogglesOneContactPerCell) {
     ASSERT_EQ(table->model()->rowCount(), 1);
     table->setCurrentIndex(table->model()->index(0, 1));
     QTest::keyClick(table, Qt::Key_Space);
-    EXPECT_EQ(controller.talkgroups().first().memberSlots, QList<int>{1});
+    EXPECT_EQ(controller.document().talkgroups().first().memberSlots, QList<int>{1});
     EXPECT_EQ(section.membershipGrid()->countLabel()->text(),
               QStringLiteral("Regional: 1/32 contacts"));
 }
 
 TEST_F(MembershipTest, ZonesMoveUpAndDownInTheList) {
     loadCodeplug();
-    controller.updateZone(*controller.newZone(), QStringLiteral("Relais"), {2});
-    controller.updateZone(*controller.newZone(), QStringLiteral("PMR"), {3});
+    controller.document().updateZone((*controller.document().newZone()).index,
+                                     ZoneEdit{QStringLiteral("Relais"), {2}});
+    controller.document().updateZone((*controller.document().newZone()).index,
+                                     ZoneEdit{QStringLiteral("PMR"), {3}});
     ZonesSection section(controller, dialogs);
     section.selectKeys({2});
     section.moveCurrent(-1);
     QStringList names;
-    for (const Zone& zone : controller.zones())
+    for (const Zone& zone : controller.document().zones())
         names << zone.name;
     EXPECT_EQ(names, (QStringList{"Home", "PMR", "Relais"}));
     EXPECT_EQ(section.selectedKeys(), QList<int>{1});
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Reorder zones"));
     section.selectKeys({0});
     section.moveCurrent(-1); // the first zone stays first
-    EXPECT_EQ(controller.zones().first().name, QStringLiteral("Home"));
+    EXPECT_EQ(controller.document().zones().first().name, QStringLiteral("Home"));
     section.moveCurrent(+1);
-    EXPECT_EQ(controller.zones()[1].name, QStringLiteral("Home"));
+    EXPECT_EQ(controller.document().zones()[1].name, QStringLiteral("Home"));
 }
 
 TEST_F(MembershipTest, ChannelSelectionAddsToRemovesFromAndMakesZones) {
@@ -231,13 +236,13 @@ TEST_F(MembershipTest, ChannelSelectionAddsToRemovesFromAndMakesZones) {
 
     // Channel 2 is in Home already; 3 joins it, after the present members.
     menu->addMenu()->actions().first()->trigger();
-    EXPECT_EQ(controller.zones().first().memberIndices, (QList<int>{0, 1, 2}));
+    EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 1, 2}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Add channel 3 to zone 1"));
     (void)menu->actions();
     EXPECT_FALSE(menu->addMenu()->actions().first()->isEnabled()); // both are in it now
 
     menu->removeMenu()->actions().first()->trigger();
-    EXPECT_EQ(controller.zones().first().memberIndices, QList<int>{0});
+    EXPECT_EQ(controller.document().zones().first().memberIndices, QList<int>{0});
     EXPECT_FALSE(menu->actions()[1]->isEnabled()); // no zone lists them now
 
     // "New zone from selection…" asks for the name, proposing the next zone's.
@@ -247,8 +252,8 @@ TEST_F(MembershipTest, ChannelSelectionAddsToRemovesFromAndMakesZones) {
     EXPECT_EQ(dialog->textValue(), QStringLiteral("Zone 2"));
     dialog->setTextValue(QStringLiteral("Relais"));
     dialog->accept();
-    ASSERT_EQ(controller.zones().size(), 2);
-    EXPECT_EQ(controller.zones()[1].name, QStringLiteral("Relais"));
-    EXPECT_EQ(controller.zones()[1].memberIndices, (QList<int>{1, 2}));
+    ASSERT_EQ(controller.document().zones().size(), 2);
+    EXPECT_EQ(controller.document().zones()[1].name, QStringLiteral("Relais"));
+    EXPECT_EQ(controller.document().zones()[1].memberIndices, (QList<int>{1, 2}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("New zone 2"));
 }

@@ -74,21 +74,21 @@ TEST_F(ModelsTest, EveryModelStaysConsistentThroughLoadEditsUndoAndUnload) {
         EXPECT_EQ(talkgroups.rowCount(), 1);
         EXPECT_EQ(zones.rowCount(), 1);
         EXPECT_EQ(satellites.rowCount(), 1);
-        EXPECT_EQ(log.rowCount(), controller.log().size());
+        EXPECT_EQ(log.rowCount(), controller.activityLog().lines().size());
         EXPECT_EQ(search.rowCount(), 1);
 
         ChannelEdit renamed = channelEditFrom(channel(4));
         renamed.name = QStringLiteral("DB0XYZ");
-        controller.updateChannel(channel(4), renamed);
+        controller.document().updateChannel(channel(4).number, renamed);
         EXPECT_EQ(search.rowCount(), 2); // DB0XYZ and DB0ABC
-        controller.deleteChannels({channel(1), channel(3)});
+        controller.document().deleteChannels({1, 3});
         EXPECT_EQ(channels.rowCount(), 2);
-        controller.reorderChannels({channel(4), channel(2)});
-        controller.deleteContact(controller.contacts().first());
-        controller.deleteZone(controller.zones().first());
-        controller.undo();
-        controller.undo();
-        controller.duplicateChannel(channel(1));
+        controller.document().reorderChannels({4, 2});
+        controller.document().deleteContact(controller.document().contacts().first().slot);
+        controller.document().deleteZone(controller.document().zones().first().index);
+        controller.document().undo();
+        controller.document().undo();
+        controller.document().duplicateChannel(channel(1).number);
         controller.refreshPorts();
 
         // Another codeplug replaces every list.
@@ -98,7 +98,7 @@ TEST_F(ModelsTest, EveryModelStaysConsistentThroughLoadEditsUndoAndUnload) {
         EXPECT_EQ(channels.rowCount(), 0);
         EXPECT_EQ(contacts.rowCount(), 0);
         EXPECT_EQ(zones.rowCount(), 0);
-        EXPECT_EQ(log.rowCount(), controller.log().size());
+        EXPECT_EQ(log.rowCount(), controller.activityLog().lines().size());
     }
     qInstallMessageHandler(previous);
     EXPECT_TRUE(g_modelFailures.isEmpty()) << g_modelFailures.join(QLatin1Char('\n')).toStdString();
@@ -111,12 +111,17 @@ TEST_F(ModelsTest, ChannelRowsShowNumberModeFrequenciesAndDetails) {
               (QStringList{QStringLiteral("#"), QStringLiteral("Name"), QStringLiteral("Mode"),
                            QStringLiteral("RX (MHz)"), QStringLiteral("TX (MHz)"),
                            QStringLiteral("Details"),
-                           // The columns the chooser adds.
-                           QStringLiteral("Power"), QStringLiteral("RX tone"),
-                           QStringLiteral("TX tone"), QStringLiteral("Time slot"),
-                           QStringLiteral("Colour code"), QStringLiteral("TX contact"),
-                           QStringLiteral("Group list"), QStringLiteral("Zones"),
-                           QStringLiteral("Scan skip"), QStringLiteral("RX only")}));
+                           // The columns the chooser adds: every other field.
+                           QStringLiteral("Power"), QStringLiteral("Bandwidth"),
+                           QStringLiteral("Receive only (RX-only)"), QStringLiteral("Time slot"),
+                           QStringLiteral("Farbcode"), QStringLiteral("RX tone"),
+                           QStringLiteral("TX tone"), QStringLiteral("Contact (TX)"),
+                           QStringLiteral("RX group list"), QStringLiteral("Squelch"),
+                           QStringLiteral("Squelch level"), QStringLiteral("Skip when scanning"),
+                           QStringLiteral("Skip in zone scan"), QStringLiteral("VOX"),
+                           QStringLiteral("Monitor (open squelch)"), QStringLiteral("Power save"),
+                           QStringLiteral("Key beep"), QStringLiteral("APRS"),
+                           QStringLiteral("Zones")}));
     EXPECT_EQ(text(model, 0, 0), QStringLiteral("1"));
     EXPECT_EQ(text(model, 0, 1), QStringLiteral("S20"));
     EXPECT_EQ(text(model, 0, 2), QStringLiteral("FM"));
@@ -132,8 +137,8 @@ TEST_F(ModelsTest, ChannelRowsShowNumberModeFrequenciesAndDetails) {
     EXPECT_EQ(model.index(3, 0).data(KeyRole).toInt(), 4);
 
     // Renaming the contact shows in the channel's details.
-    controller.updateContact(
-        controller.contacts().first(),
+    controller.document().updateContact(
+        controller.document().contacts().first().slot,
         {QStringLiteral("Lokal"), 9, ContactType::group, TimeSlotOverride::none});
     EXPECT_EQ(text(model, 1, 5), QStringLiteral("TS2, CC 1, Lokal"));
 }
@@ -148,7 +153,7 @@ TEST_F(ModelsTest, RefreshAfterAnEditChangesOnlyTheRowsThatChanged) {
 
     ChannelEdit edit = channelEditFrom(channel(3));
     edit.name = QStringLiteral("Wetter 2");
-    controller.updateChannel(channel(3), edit);
+    controller.document().updateChannel(channel(3).number, edit);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 2);
     EXPECT_EQ(changed.at(0).at(1).toModelIndex().row(), 2);
@@ -156,11 +161,11 @@ TEST_F(ModelsTest, RefreshAfterAnEditChangesOnlyTheRowsThatChanged) {
     EXPECT_EQ(text(model, 2, 1), QStringLiteral("Wetter 2"));
 
     // A delete removes its row; a paste into the freed slot inserts it again.
-    controller.copyChannel(channel(4));
-    controller.deleteChannel(channel(2));
+    controller.document().copyChannel(channel(4).number);
+    controller.document().deleteChannels({channel(2).number});
     ASSERT_EQ(removed.count(), 1);
     EXPECT_EQ(removed.at(0).at(1).toInt(), 1);
-    ASSERT_EQ(controller.pasteChannelClipboard().createdKey(), 2);
+    ASSERT_EQ(controller.document().pasteChannelClipboard().createdKey(), 2);
     ASSERT_EQ(inserted.count(), 1);
     EXPECT_EQ(inserted.at(0).at(1).toInt(), 1);
     EXPECT_EQ(text(model, 1, 1), QStringLiteral("PMR 1"));
@@ -172,10 +177,10 @@ TEST_F(ModelsTest, OtherListsShowTheirColumnsAndMembers) {
     ContactTableModel contacts(controller);
     EXPECT_EQ(headers(contacts),
               (QStringList{QStringLiteral("Name"), QStringLiteral("DMR-ID"), QStringLiteral("Type"),
-                           QStringLiteral("Time slot")}));
-    EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group"));
+                           QStringLiteral("Time slot override")}));
+    EXPECT_EQ(text(contacts, 0, 2), QStringLiteral("Group Call"));
     EXPECT_EQ(text(contacts, 1, 1), QStringLiteral("2621001"));
-    EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private"));
+    EXPECT_EQ(text(contacts, 1, 2), QStringLiteral("Private Call"));
     EXPECT_EQ(text(contacts, 1, 3), QStringLiteral("Force TS1"));
     EXPECT_EQ(contacts.index(1, 0).data(KeyRole).toInt(), 1);
 
@@ -199,8 +204,8 @@ TEST_F(ModelsTest, NewLogLinesAreAppendedRowsNotResets) {
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     const int before = model.rowCount();
-    controller.log(QStringLiteral("first"));
-    controller.log(QStringLiteral("second"));
+    controller.logLine(QStringLiteral("first"));
+    controller.logLine(QStringLiteral("second"));
     EXPECT_EQ(model.rowCount(), before + 2);
     EXPECT_EQ(inserted.count(), 2);
     EXPECT_EQ(reset.count(), 0);

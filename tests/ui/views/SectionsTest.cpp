@@ -95,14 +95,14 @@ TEST_F(SectionsTest, TwoSelectedChannelsOfferToDeleteTwoAndTheDeleteKeyDoesIt) {
     ASSERT_TRUE(used.any()) << "the fixture's zones list channel 2 or 4";
     dialogs.confirmAnswers.enqueue(false);
     QTest::keyClick(section.view(), Qt::Key_Delete);
-    EXPECT_EQ(controller.channels().size(), 4);
+    EXPECT_EQ(controller.document().channels().size(), 4);
     dialogs.confirmAnswers.enqueue(true);
     QTest::keyClick(section.view(), Qt::Key_Delete);
     EXPECT_EQ(dialogs.asked.last().message,
               QStringLiteral("2 channels are used by %1. Delete them and clear those references?")
                   .arg(used.zones == 1 ? QStringLiteral("1 zone")
                                        : QStringLiteral("%1 zones").arg(used.zones)));
-    EXPECT_EQ(controller.channels().size(), 2);
+    EXPECT_EQ(controller.document().channels().size(), 2);
     EXPECT_EQ(section.recordCount(), 2);
     // The channel after the deleted ones is selected.
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{3}));
@@ -118,7 +118,7 @@ TEST_F(SectionsTest, SelectionSurvivesAnEditAndFollowsAMove) {
 
     ChannelEdit edit = channelEditFrom(channel(3));
     edit.name = QStringLiteral("Wetter 2");
-    controller.updateChannel(channel(3), edit);
+    controller.document().updateChannel(channel(3).number, edit);
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{3}));
 
     QTest::keyClick(section.view(), Qt::Key_Return);
@@ -161,18 +161,20 @@ TEST_F(SectionsTest, ChannelImportsAppendPresetsAndCsvFiles) {
     // selected channel.
     selectRows(section, {0});
     actionNamed(&section, QStringLiteral("Copy"))->trigger();
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel 1 copied."));
+    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• Channel 1 copied."));
     ASSERT_TRUE(actionNamed(&section, QStringLiteral("Paste"))->isEnabled());
     actionNamed(&section, QStringLiteral("Paste"))->trigger();
     EXPECT_EQ(section.recordCount(), 12);
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
-    EXPECT_EQ(controller.log().last(), QStringLiteral("• Channel pasted → 2."));
+    // Channel 1 is in zone Home: so is its copy.
+    EXPECT_EQ(controller.activityLog().lines().last(),
+              QStringLiteral("• Channel pasted → 2; added to 1 zone(s)."));
 }
 
 TEST_F(SectionsTest, ContactsGoOutAndComeBackAsCsvInOneStep) {
     loadCodeplug();
     ContactsSection section(controller, dialogs);
-    const QList<DMRContact> before = controller.contacts();
+    const QList<DMRContact> before = controller.document().contacts();
     ASSERT_FALSE(before.isEmpty());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("contacts.csv"));
@@ -186,7 +188,7 @@ TEST_F(SectionsTest, ContactsGoOutAndComeBackAsCsvInOneStep) {
 
     dialogs.fileAnswers.enqueue(path);
     actionNamed(&section, QStringLiteral("Import contacts…"))->trigger();
-    const QList<DMRContact> after = controller.contacts();
+    const QList<DMRContact> after = controller.document().contacts();
     ASSERT_EQ(after.size(), 2 * before.size());
     for (qsizetype i = 0; i < before.size(); ++i) {
         const DMRContact& copy = after[before.size() + i];
@@ -195,8 +197,9 @@ TEST_F(SectionsTest, ContactsGoOutAndComeBackAsCsvInOneStep) {
         EXPECT_EQ(copy.type, before[i].type);
         EXPECT_EQ(copy.timeSlotOverride, before[i].timeSlotOverride);
     }
-    EXPECT_TRUE(controller.log().last().contains(QStringLiteral(" contacts imported; 1 row")))
-        << controller.log().last().toStdString();
+    EXPECT_TRUE(controller.activityLog().lines().last().contains(
+        QStringLiteral(" contacts imported; 1 row")))
+        << controller.activityLog().lines().last().toStdString();
     EXPECT_EQ(controller.document().undoLabel(),
               QStringLiteral("Import %1 contacts").arg(before.size()));
 }
@@ -247,8 +250,8 @@ TEST_F(SectionsTest, RecordListsEditDeleteAndAskForNewByKey) {
         QStringLiteral(". Delete it and clear those references?")));
     EXPECT_EQ(dialogs.asked.last().buttons,
               (QStringList{QStringLiteral("Delete"), QStringLiteral("Abbrechen")}));
-    ASSERT_EQ(controller.contacts().size(), 1);
-    EXPECT_EQ(controller.contacts().first().name, QStringLiteral("Local"));
+    ASSERT_EQ(controller.document().contacts().size(), 1);
+    EXPECT_EQ(controller.document().contacts().first().name, QStringLiteral("Local"));
 
     TalkgroupsSection talkgroups(controller, dialogs);
     talkgroups.setSearchText(QStringLiteral("REG"));
@@ -262,7 +265,7 @@ TEST_F(SectionsTest, RecordListsEditDeleteAndAskForNewByKey) {
     selectRows(zones, {0});
     QSignalSpy counts(&zones, &ListSection::recordCountChanged);
     QTest::keyClick(zones.view(), Qt::Key_Delete);
-    EXPECT_TRUE(controller.zones().isEmpty());
+    EXPECT_TRUE(controller.document().zones().isEmpty());
     ASSERT_EQ(counts.count(), 1);
     EXPECT_EQ(counts.at(0).at(0).toInt(), 0);
 }
@@ -282,7 +285,7 @@ TEST_F(SectionsTest, SatellitesShowTheImportHintWhileEmpty) {
 
     selectRows(section, {0});
     actionNamed(&section, QStringLiteral("Delete satellite"))->trigger();
-    EXPECT_TRUE(controller.satellites().isEmpty());
+    EXPECT_TRUE(controller.document().satellites().isEmpty());
     EXPECT_FALSE(section.view()->isVisible());
     QAccessibleInterface* shown = findAccessible(&section, hint);
     ASSERT_NE(shown, nullptr);

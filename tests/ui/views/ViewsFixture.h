@@ -3,6 +3,7 @@
 // A controller with a small codeplug made through its own editing
 // operations, for the model and section tests.
 
+#include "LoggedErrors.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/CustomDataBlock.h"
@@ -67,8 +68,8 @@ protected:
         ContactEdit local{QStringLiteral("Local"), 9, ContactType::group, TimeSlotOverride::none};
         ContactEdit friendCall{QStringLiteral("Anna"), 2621001, ContactType::privateCall,
                                TimeSlotOverride::ts1};
-        controller.updateContact(*controller.newContact(), local);
-        controller.updateContact(*controller.newContact(), friendCall);
+        controller.document().updateContact((*controller.document().newContact()).slot, local);
+        controller.document().updateContact((*controller.document().newContact()).slot, friendCall);
 
         ChannelEdit dmr = fmChannel(QStringLiteral("DB0ABC"), 438'612'500);
         dmr.txHz = 431'012'500;
@@ -79,34 +80,37 @@ protected:
         ChannelEdit listen = fmChannel(QStringLiteral("Wetter"), 145'600'000);
         listen.bandwidthWide = true;
         listen.rxOnly = true;
-        controller.importChannels({fmChannel(QStringLiteral("S20"), 145'500'000), dmr, listen,
-                                   fmChannel(QStringLiteral("PMR 1"), 446'006'250)});
+        controller.document().importChannels({fmChannel(QStringLiteral("S20"), 145'500'000), dmr,
+                                              listen,
+                                              fmChannel(QStringLiteral("PMR 1"), 446'006'250)});
 
-        controller.updateTalkgroup(*controller.newTalkgroup(), QStringLiteral("Regional"), {0, 1});
-        controller.updateZone(*controller.newZone(), QStringLiteral("Home"), {0, 1});
-        Satellite satellite = *controller.newSatellite();
+        controller.document().updateTalkgroup((*controller.document().newTalkgroup()).index,
+                                              TalkgroupEdit{QStringLiteral("Regional"), {0, 1}});
+        controller.document().updateZone((*controller.document().newZone()).index,
+                                         ZoneEdit{QStringLiteral("Home"), {0, 1}});
+        Satellite satellite = *controller.document().newSatellite();
         satellite.name = QStringLiteral("SO-50");
         satellite.rxFreq1 = 436'795'000;
         satellite.txFreq1 = 145'850'000;
         satellite.txTone = Tone::ctcss(670);
-        controller.updateSatellite(satellite);
+        controller.document().updateSatellite(satellite, controller.tleCache());
         settle();
-        ASSERT_EQ(controller.channels().size(), 4);
-        ASSERT_EQ(controller.contacts().size(), 2);
-        ASSERT_EQ(controller.talkgroups().size(), 1);
-        ASSERT_EQ(controller.zones().size(), 1);
-        ASSERT_EQ(controller.satellites().size(), 1);
-        ASSERT_FALSE(controller.lastError().has_value())
-            << controller.lastErrorText().toStdString();
+        ASSERT_EQ(controller.document().channels().size(), 4);
+        ASSERT_EQ(controller.document().contacts().size(), 2);
+        ASSERT_EQ(controller.document().talkgroups().size(), 1);
+        ASSERT_EQ(controller.document().zones().size(), 1);
+        ASSERT_EQ(controller.document().satellites().size(), 1);
+        ASSERT_FALSE(lastLoggedError(controller).has_value())
+            << lastLoggedError(controller).value_or(QString()).toStdString();
     }
 
     const RadioChannel& channel(int number) {
-        for (const RadioChannel& c : controller.channels()) {
+        for (const RadioChannel& c : controller.document().channels()) {
             if (c.number == number)
                 return c;
         }
         ADD_FAILURE() << "no channel " << number;
-        return controller.channels().first();
+        return controller.document().channels().first();
     }
 };
 

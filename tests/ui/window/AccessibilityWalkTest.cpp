@@ -7,6 +7,9 @@
 
 #include "ui/editors/RecordEditors.h"
 #include "ui/views/ChannelTableModel.h"
+#include "ui/views/RecordRoles.h"
+#include "ui/views/MembershipGridView.h"
+#include "ui/views/ZonesSection.h"
 #include "ui/window/ActivityLogView.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/WritePanel.h"
@@ -19,10 +22,12 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineEdit>
+#include <QHeaderView>
 #include <QSet>
+#include <QTableView>
 #include <QToolBar>
 
 #include <functional>
@@ -332,9 +337,11 @@ TEST_F(AccessibilityWalk, EverySheetAndThePreferencesOfferNamedControlsWithActio
     pressing = false;
     RecordEditors* editors = window.editors();
     const QList<std::pair<std::string, std::function<void()>>> openers = {
-        {"channel editor", [&] { editors->editChannel(radio->channels().first().number); }},
+        {"channel editor",
+         [&] { editors->editChannel(radio->document().channels().first().number); }},
         {"new channel", [&] { editors->newChannel(); }},
-        {"contact editor", [&] { editors->editContact(radio->contacts().first().slot); }},
+        {"contact editor",
+         [&] { editors->editContact(radio->document().contacts().first().slot); }},
         {"talkgroup editor", [&] { editors->editTalkgroup(0); }},
         {"zone editor", [&] { editors->editZone(0); }},
         {"satellite editor", [&] { editors->newSatellite(); }},
@@ -381,9 +388,8 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
                 continue;
             const QString name = action->text();
             EXPECT_FALSE(owners.contains(action->shortcut()))
-                << name.toStdString() << " shares "
-                << action->shortcut().toString().toStdString() << " with "
-                << owners.value(action->shortcut()).toStdString();
+                << name.toStdString() << " shares " << action->shortcut().toString().toStdString()
+                << " with " << owners.value(action->shortcut()).toStdString();
             owners.insert(action->shortcut(), name);
         }
     }
@@ -391,8 +397,8 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
     // and named in the tooltips.
     for (QAction* transfer : {window.toolbar()->loadAction(), window.toolbar()->writeAction()}) {
         ASSERT_FALSE(transfer->shortcut().isEmpty()) << transfer->text().toStdString();
-        EXPECT_TRUE(transfer->toolTip().contains(
-            transfer->shortcut().toString(QKeySequence::NativeText)));
+        EXPECT_TRUE(
+            transfer->toolTip().contains(transfer->shortcut().toString(QKeySequence::NativeText)));
         EXPECT_TRUE(owners.contains(transfer->shortcut()));
     }
     // A standard key is only ever used for its own command.
@@ -429,16 +435,75 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
     window.showSection(SidebarItem::channels);
     auto* channels = window.listSection(SidebarItem::channels);
     channels->selectKeys({1, 2});
-    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy),
-                      &QAction::triggered);
+    QSignalSpy copied(channels->commandAction(ListSection::ListCommand::copy), &QAction::triggered);
     window.listCommandAction(ListSection::ListCommand::copy)->trigger();
     EXPECT_EQ(copied.count(), 1);
     window.listCommandAction(ListSection::ListCommand::selectAll)->trigger();
-    EXPECT_EQ(channels->selectedKeys().size(), radio->channels().size());
+    EXPECT_EQ(channels->selectedKeys().size(), radio->document().channels().size());
     window.showSection(SidebarItem::zones);
     EXPECT_FALSE(window.listCommandAction(ListSection::ListCommand::copy)->isEnabled());
     window.findAction()->trigger();
     EXPECT_EQ(QApplication::focusWidget(), window.listSection(SidebarItem::zones)->searchField());
+}
+
+// The membership grid: names stay in view as row headers, Space over chosen
+// cells ticks them all as one undo step, new members join in channel order,
+// and a click anywhere in a cell toggles it.
+TEST_F(AccessibilityWalk, MembershipGridTogglesChosenCellsAsOneStepInChannelOrder) {
+    openSampleFile();
+    window.showSection(SidebarItem::zones);
+    auto* zones = qobject_cast<ZonesSection*>(window.listSection(SidebarItem::zones));
+    ASSERT_NE(zones, nullptr);
+    zones->membershipAction()->trigger();
+    QTableView* table = zones->membershipGrid()->table();
+    ASSERT_TRUE(table->isVisible());
+    EXPECT_TRUE(table->verticalHeader()->isVisible());
+    QAbstractItemModel* model = table->model();
+    EXPECT_EQ(model->headerData(0, Qt::Vertical).toString(),
+              model->index(0, 0).data().toString());
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(table);
+    ASSERT_NE(grid->tableInterface(), nullptr);
+    EXPECT_GT(grid->tableInterface()->cellAt(0, 1)->tableCellInterface()->rowHeaderCells().size(),
+              0);
+
+    const Zone before = radio->document().zones().first();
+    // Three channels outside the first zone, chosen from the bottom up.
+    QList<int> rows;
+    for (int row = model->rowCount() - 1; row >= 0 && rows.size() < 3; --row) {
+        const int number = model->index(row, 1).data(KeyRole).toInt();
+        if (!before.memberIndices.contains(number - 1))
+            rows.append(row);
+    }
+    ASSERT_EQ(rows.size(), 3);
+    table->setFocus();
+    for (int row : rows)
+        table->selectionModel()->select(model->index(row, 1), QItemSelectionModel::Select);
+    table->selectionModel()->setCurrentIndex(model->index(rows.last(), 1),
+                                             QItemSelectionModel::NoUpdate);
+    QTest::keyClick(table, Qt::Key_Space);
+    const QList<int> after = radio->document().zones().first().memberIndices;
+    EXPECT_EQ(after.size(), before.memberIndices.size() + 3);
+    // Chosen bottom-up, they still join in channel order.
+    ASSERT_TRUE(std::is_sorted(before.memberIndices.cbegin(), before.memberIndices.cend()));
+    EXPECT_TRUE(std::is_sorted(after.cbegin(), after.cend()));
+    EXPECT_EQ(radio->document().undoLabel(), QStringLiteral("Add 3 channels to zone 1"));
+    // All ticked now: Space unticks them all, again as one step.
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_EQ(radio->document().zones().first().memberIndices, before.memberIndices);
+    window.undoAction()->trigger();
+    EXPECT_EQ(radio->document().zones().first().memberIndices, after);
+    window.undoAction()->trigger();
+    EXPECT_EQ(radio->document().zones().first().memberIndices, before.memberIndices);
+
+    // A click anywhere in a cell, not only on its tick, toggles it.
+    const QModelIndex cell = model->index(rows.first(), 1);
+    const QRect area = table->visualRect(cell);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      area.topLeft() + QPoint(2, 2));
+    EXPECT_EQ(cell.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      area.bottomRight() - QPoint(2, 2));
+    EXPECT_EQ(cell.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
 }
 
 // Tab runs sidebar → search → the section's commands → the list (in the
@@ -472,7 +537,7 @@ TEST_F(AccessibilityWalk, TabRunsThroughTheWindowInReadingOrder) {
 
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), section->searchField());
-    window.editors()->editChannel(radio->channels().first().number);
+    window.editors()->editChannel(radio->document().channels().first().number);
     QDialog* sheet = window.findChild<QDialog*>();
     ASSERT_NE(sheet, nullptr);
     sheet->reject();

@@ -26,7 +26,7 @@ void configure(RadioController& radio, const StandInRadio& standIn, bool listedA
 }
 
 bool logged(const RadioController& radio, const QString& line) {
-    return radio.log().contains(QStringLiteral("\u2022 ") + line);
+    return radio.activityLog().lines().contains(QStringLiteral("\u2022 ") + line);
 }
 
 } // namespace
@@ -76,7 +76,8 @@ TEST(AppShell, LaunchConnectsToTheRememberedPortUntilItIsForgotten) {
         },
         10000));
     EXPECT_TRUE(app.radio().status().isDisconnected());
-    EXPECT_FALSE(app.radio().log().join('\n').contains(QStringLiteral("Connected: ")));
+    EXPECT_FALSE(
+        app.radio().activityLog().lines().join('\n').contains(QStringLiteral("Connected: ")));
     EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0); // automatic failures are only logged
 }
 
@@ -106,7 +107,7 @@ TEST(AppShell, EndToEndThroughTheWindow) {
 
     ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio.status().isConnected(); }, 20000))
-        << radio.log().join('\n').toStdString();
+        << radio.activityLog().lines().join('\n').toStdString();
     EXPECT_NE(findAccessible(&window, QStringLiteral("Connected")), nullptr);
     EXPECT_NE(findAccessible(&window, QStringLiteral("GD77 (MK22, 'W')")), nullptr);
     // The transfer's progress shows in the status bar, whichever section is up.
@@ -117,20 +118,20 @@ TEST(AppShell, EndToEndThroughTheWindow) {
             progressShown || (radio.progress() > 0.0 && window.transferProgress()->isVisible());
     });
     ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.image().has_value(); }, 20000))
-        << radio.log().join('\n').toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.document().image().has_value(); }, 20000))
+        << radio.activityLog().lines().join('\n').toStdString();
     settle();
     EXPECT_TRUE(progressShown);
-    ASSERT_GE(radio.channels().size(), 2);
-    const QString first = radio.channels()[0].name;
-    const QString second = radio.channels()[1].name;
+    ASSERT_GE(radio.document().channels().size(), 2);
+    const QString first = radio.document().channels()[0].name;
+    const QString second = radio.document().channels()[1].name;
 
     window.showSection(SidebarItem::channels);
     window.listSection(SidebarItem::channels)->selectKeys({1});
     ASSERT_TRUE(press(&window, QStringLiteral("Move down")));
-    ASSERT_EQ(radio.channels()[0].name, second);
-    ASSERT_EQ(radio.channels()[1].name, first);
-    ASSERT_FALSE(radio.dirtyRegions().empty());
+    ASSERT_EQ(radio.document().channels()[0].name, second);
+    ASSERT_EQ(radio.document().channels()[1].name, first);
+    ASSERT_FALSE(radio.document().dirtyRegions().empty());
 
     dialogs.confirmAnswers.enqueue(true);
     ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
@@ -139,22 +140,23 @@ TEST(AppShell, EndToEndThroughTheWindow) {
     // The confirmation's details list the records that change on the radio.
     EXPECT_TRUE(dialogs.last(QStringLiteral("confirm"))->details.contains(first))
         << dialogs.last(QStringLiteral("confirm"))->details.toStdString();
-    const CodeplugImage written = *radio.image();
+    const CodeplugImage written = *radio.document().image();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return radio.log().join('\n').contains(QStringLiteral("auto-reconnect will follow"));
+            return radio.activityLog().lines().join('\n').contains(
+                QStringLiteral("auto-reconnect will follow"));
         },
         20000));
     ASSERT_TRUE(standIn.sim.waitForGeneration(2, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio.status().isConnected(); }, 20000));
     settle();
-    EXPECT_TRUE(radio.dirtyRegions().empty());
+    EXPECT_TRUE(radio.document().dirtyRegions().empty());
     EXPECT_EQ(standIn.memoryAs(written).blobs, written.blobs);
-    EXPECT_EQ(radio.channels()[0].name, second); // the image stays after the reboot
+    EXPECT_EQ(radio.document().channels()[0].name, second); // the image stays after the reboot
     // The codeplug read in this connection became the backup, and what was
     // written was read back after the reconnect.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !radio.verificationPending(); }, 20000));
-    const QString log = radio.log().join('\n');
+    const QString log = radio.activityLog().lines().join('\n');
     EXPECT_TRUE(log.contains(QStringLiteral("Backup saved: "))) << log.toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("Verified: "))) << log.toStdString();
     EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 0);

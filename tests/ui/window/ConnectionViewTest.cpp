@@ -26,7 +26,7 @@ TEST_F(WindowTest, FailedConnectionShowsTheDoctorsAdviceBesideTheAlert) {
 
     ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
     ASSERT_TRUE(radio.waitFor([&] { return !view->adviceLabel()->isHidden(); }))
-        << radio->log().join('\n').toStdString();
+        << radio->activityLog().lines().join('\n').toStdString();
     const QString advice = view->adviceLabel()->text();
     EXPECT_TRUE(advice.contains(QStringLiteral("The port %1 does not exist.").arg(path)))
         << advice.toStdString();

@@ -52,23 +52,19 @@ TEST_F(WindowTest, WithoutCodeplugListsAreEmptyAndSettingsShowThePlaceholder) {
 }
 
 TEST_F(WindowTest, ErrorReportOpensTheAlertAndOkClearsIt) {
-    std::optional<QString> errorWhileShown;
-    dialogs.onAlert = [&](const ScriptedDialogs::Asked&) { errorWhileShown = radio->lastError(); };
-    radio->log(QStringLiteral("Auto-connect not possible yet: gone")); // logged only
+    radio->logLine(QStringLiteral("Auto-connect not possible yet: gone")); // logged only
     radio->reportError(QStringLiteral("Port is busy."));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 1; }));
     const auto* alert = dialogs.last(QStringLiteral("alert"));
     EXPECT_EQ(alert->title, QStringLiteral("Error"));
     EXPECT_EQ(alert->message, QStringLiteral("Port is busy."));
     EXPECT_EQ(alert->buttons, QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(errorWhileShown, QStringLiteral("Port is busy."));
-    EXPECT_FALSE(radio->lastError().has_value());
     EXPECT_TRUE(radio.hasLine(QStringLiteral("Error: Port is busy.")));
 
     // The next report shows a new alert; a log line alone never does.
     radio->reportError(QStringLiteral("Second."));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 2; }));
-    radio->log(QStringLiteral("Verbindung getrennt."));
+    radio->logLine(QStringLiteral("Verbindung getrennt."));
     settle();
     EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 2);
     EXPECT_FALSE(window.activityLog()->showsEmptyText());
@@ -79,9 +75,9 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     // Without a radio every region is to be written; with one that holds the
     // file, none is.
     EXPECT_EQ(window.toolbar()->badgeLabel()->text(), QStringLiteral("4 ungespeichert"));
-    radio->document().setBaseline(*radio->image());
+    radio->document().setBaseline(*radio->document().image());
     EXPECT_EQ(window.sidebar()->countText(SidebarItem::channels),
-              QString::number(radio->channels().size()));
+              QString::number(radio->document().channels().size()));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("sample.nerka[*] — Nerka"));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_FALSE(window.undoAction()->isEnabled());
@@ -90,10 +86,10 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     EXPECT_EQ(window.findChild<SettingsSheet*>(), nullptr);
     window.editors()->openSheet()->close();
 
-    const int deleted = radio->channels().first().number;
-    radio->deleteChannel(radio->channels().first());
+    const int deleted = radio->document().channels().first().number;
+    radio->document().deleteChannels({radio->document().channels().first().number});
     EXPECT_EQ(window.undoAction()->text(), QStringLiteral("Undo Delete channel %1").arg(deleted));
-    const int unsaved = int(radio->dirtyRegions().size());
+    const int unsaved = int(radio->document().dirtyRegions().size());
     ASSERT_GT(unsaved, 0);
     EXPECT_TRUE(window.toolbar()->badgeShown());
     EXPECT_EQ(window.toolbar()->badgeLabel()->text(),
@@ -103,7 +99,7 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     EXPECT_FALSE(window.toolbar()->writeAction()->isEnabled()); // no radio connected
 
     window.undoAction()->trigger();
-    EXPECT_TRUE(radio->dirtyRegions().empty());
+    EXPECT_TRUE(radio->document().dirtyRegions().empty());
     EXPECT_FALSE(window.toolbar()->badgeShown());
     EXPECT_TRUE(window.redoAction()->isEnabled());
 
@@ -116,9 +112,9 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
 
 TEST_F(WindowTest, BrokenFileFromTheFileMenuEndsInTheAlertAndKeepsTheCodeplug) {
     openSampleFile();
-    radio->deleteChannel(radio->channels().first());
-    const auto channels = radio->channels();
-    const auto dirty = radio->dirtyRegions();
+    radio->document().deleteChannels({radio->document().channels().first().number});
+    const auto channels = radio->document().channels();
+    const auto dirty = radio->document().dirtyRegions();
     const QUrl document = radio->documentURLValue();
     const QString broken = dir.filePath(QStringLiteral("broken.nerka"));
     QFile file(broken);
@@ -146,8 +142,8 @@ TEST_F(WindowTest, BrokenFileFromTheFileMenuEndsInTheAlertAndKeepsTheCodeplug) {
     const QString text = dialogs.last(QStringLiteral("alert"))->message;
     EXPECT_FALSE(text.isEmpty());
     EXPECT_TRUE(radio.hasLine(QStringLiteral("Error: ") + text));
-    EXPECT_EQ(radio->channels(), channels);
-    EXPECT_EQ(radio->dirtyRegions(), dirty);
+    EXPECT_EQ(radio->document().channels(), channels);
+    EXPECT_EQ(radio->document().dirtyRegions(), dirty);
     EXPECT_EQ(radio->documentURLValue(), document);
 }
 
@@ -176,7 +172,7 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     StandInRadio standIn;
     connectAndLoad(standIn);
     radio->markRegionsChanged({0, 1, 2});
-    const QStringList log = radio->log();
+    const QStringList log = radio->activityLog().lines();
 
     dialogs.confirmAnswers.enqueue(false);
     ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
@@ -189,8 +185,8 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Reload"), QStringLiteral("Abbrechen"),
                                            saveToFileText()}));
     radio.drain();
-    EXPECT_EQ(radio->dirtyRegions(), (RegionSet{0, 1, 2}));
-    EXPECT_EQ(radio->log(), log);
+    EXPECT_EQ(radio->document().dirtyRegions(), (RegionSet{0, 1, 2}));
+    EXPECT_EQ(radio->activityLog().lines(), log);
     EXPECT_TRUE(radio->status().isConnected());
 
     // The write asks too, with the region count.
@@ -202,16 +198,16 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     EXPECT_EQ(asked->message, QStringLiteral("No record differs from what the radio holds now; 3 "
                                              "changed regions will be written to the device."));
     EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
-    EXPECT_EQ(radio->dirtyRegions().size(), 3u);
+    EXPECT_EQ(radio->document().dirtyRegions().size(), 3u);
 
     // "Save to file…" saves first (the codeplug came from the radio, so the
     // save dialog asks where) and then reads.
     const QString path = dir.filePath(QStringLiteral("before-reload.nerka"));
-    const CodeplugImage edited = *radio->image();
+    const CodeplugImage edited = *radio->document().image();
     dialogs.saveFirstAnswers.enqueue(true);
     dialogs.fileAnswers.enqueue(path);
     ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
-    ASSERT_TRUE(radio.waitFor([&] { return radio->dirtyRegions().empty(); }));
+    ASSERT_TRUE(radio.waitFor([&] { return radio->document().dirtyRegions().empty(); }));
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const auto decoded = decodeCodeplugFile(saved.readAll());
@@ -222,8 +218,8 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
 TEST_F(WindowTest, DisconnectWithUnsavedChangesAsksFirst) {
     StandInRadio standIn;
     connectAndLoad(standIn);
-    radio->deleteChannel(radio->channels().first());
-    const std::size_t unsaved = radio->dirtyRegions().size();
+    radio->document().deleteChannels({radio->document().channels().first().number});
+    const std::size_t unsaved = radio->document().dirtyRegions().size();
     ASSERT_GT(unsaved, 0u);
 
     dialogs.confirmAnswers.enqueue(false);
@@ -239,18 +235,18 @@ TEST_F(WindowTest, DisconnectWithUnsavedChangesAsksFirst) {
                                            QStringLiteral("Abbrechen"), saveToFileText()}));
     radio.drain();
     EXPECT_TRUE(radio->status().isConnected());
-    EXPECT_EQ(radio->dirtyRegions().size(), unsaved) << "Abbrechen keeps the edit";
+    EXPECT_EQ(radio->document().dirtyRegions().size(), unsaved) << "Abbrechen keeps the edit";
 
     dialogs.confirmAnswers.enqueue(true);
     window.toolbar()->disconnectAction()->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio->status().isDisconnected(); }, 5000));
-    EXPECT_FALSE(radio->image().has_value());
+    EXPECT_FALSE(radio->document().image().has_value());
 }
 
 TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
     openSampleFile();
-    radio->document().setBaseline(*radio->image()); // the radio holds the file
-    ASSERT_TRUE(window.close());                    // nothing unsaved: no question
+    radio->document().setBaseline(*radio->document().image()); // the radio holds the file
+    ASSERT_TRUE(window.close()); // nothing unsaved: no question
     EXPECT_EQ(dialogs.count(QStringLiteral("confirm")), 0);
     window.show();
 
@@ -265,7 +261,7 @@ TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
     EXPECT_EQ(asked->buttons,
               (QStringList{QStringLiteral("Quit"), QStringLiteral("Cancel"), saveToFileText()}));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(radio->dirtyRegions(), (RegionSet{0, 1}));
+    EXPECT_EQ(radio->document().dirtyRegions(), (RegionSet{0, 1}));
 
     // "Quit" closes the window once the question has closed.
     dialogs.confirmAnswers.enqueue(true);
@@ -297,7 +293,7 @@ TEST_F(WindowTest, SaveToFileFromTheQuitQuestionSavesThenQuits) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const auto decoded = decodeCodeplugFile(saved.readAll());
     ASSERT_TRUE(std::holds_alternative<CodeplugImage>(decoded));
-    EXPECT_EQ(std::get<CodeplugImage>(decoded).blobs, radio->image()->blobs);
+    EXPECT_EQ(std::get<CodeplugImage>(decoded).blobs, radio->document().image()->blobs);
 }
 
 // Every control a screen-reader user can reach has a name: buttons, menu

@@ -40,7 +40,7 @@ protected:
 
     void open(const CodeplugImage& image) {
         controller.openCodeplugFile(save(QStringLiteral("memory.nerka"), image));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return controller.image() == image; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return controller.document().image() == image; }, 5000));
     }
 
     static CodeplugImage renamedSample(const QString& name) {
@@ -104,8 +104,9 @@ TEST_F(SafetyDialogs, BackupsListsDifferencesAndRestoresTheChosenOne) {
               (QStringList{QStringLiteral("Restore"), QStringLiteral("Abbrechen")}));
     EXPECT_TRUE(asked->details.contains(QStringLiteral("renamed")));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return *controller.image() == renamedSample(QStringLiteral("Old")); }, 5000));
-    EXPECT_EQ(controller.dirtyRegions().size(), 4u) << "no radio read: every region";
+        [&] { return *controller.document().image() == renamedSample(QStringLiteral("Old")); },
+        5000));
+    EXPECT_EQ(controller.document().dirtyRegions().size(), 4u) << "no radio read: every region";
     EXPECT_EQ(view.result(), QDialog::Accepted);
 }
 

@@ -43,7 +43,7 @@ protected:
         file.close();
         radio->openCodeplugFile(path);
         radio.drain();
-        ASSERT_TRUE(radio->image().has_value());
+        ASSERT_TRUE(radio->document().image().has_value());
     }
 
     // Connects to `standIn` through the Connection screen and reads its
@@ -54,10 +54,11 @@ protected:
         window.showSection(SidebarItem::connection);
         ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
         ASSERT_TRUE(radio.waitFor([&] { return radio->status().isConnected(); }))
-            << radio->log().join('\n').toStdString();
+            << radio->activityLog().lines().join('\n').toStdString();
         ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
-        ASSERT_TRUE(radio.waitFor([&] { return radio->image() && !radio->status().isWorking(); }))
-            << radio->log().join('\n').toStdString();
+        ASSERT_TRUE(radio.waitFor([&] {
+            return radio->document().image() && !radio->status().isWorking();
+        })) << radio->activityLog().lines().join('\n').toStdString();
         radio.drain();
     }
 

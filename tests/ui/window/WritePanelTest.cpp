@@ -3,10 +3,12 @@
 
 #include "WindowFixture.h"
 
+#include "ui/window/ConnectionView.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/WritePanel.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 
@@ -58,7 +60,7 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     connectAndLoad(standIn);
     WritePanel* panel = window.writePanel();
     EXPECT_FALSE(panel->isVisible()) << "no write yet";
-    radio->deleteChannel(radio->channels().first());
+    radio->document().deleteChannels({radio->document().channels().first().number});
 
     // While the write runs, whatever it is at, the radio is not to be let go.
     // Quitting then asks first; "Cancel" keeps the window.
@@ -82,7 +84,7 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
     ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
-        << radio->log().join('\n').toStdString();
+        << radio->activityLog().lines().join('\n').toStdString();
     radio.drain();
     EXPECT_GT(heldChecks, 3);
     EXPECT_FALSE(everFree) << "Load, Write and Disconnect stay disabled during the write";
@@ -110,6 +112,57 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     EXPECT_FALSE(panel->isVisible());
 }
 
+// The DMR database write runs in the same panel: Write → Reboot → Verify
+// count, no backup row, and "Do not unplug the radio" while it is written.
+TEST_F(WindowTest, TheDmrDatabaseWriteShowsItsStepsInThePanel) {
+    // How to attach a radio is said only while none is connected.
+    const auto hintShown = [&] {
+        for (QLabel* label : window.sectionWidget(SidebarItem::connection)->findChildren<QLabel*>())
+            if (label->text() == ConnectionView::hintText())
+                return label->isVisibleTo(window.sectionWidget(SidebarItem::connection));
+        return false;
+    };
+    EXPECT_TRUE(hintShown());
+    StandInRadio standIn;
+    connectAndLoad(standIn);
+    EXPECT_FALSE(hintShown());
+    const QString csv = dir.filePath(QStringLiteral("ids.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n2620001,DL1AA,Ann,Lee\n"
+               "2620002,DL1AB,Bea,Lee\n2620003,DL1AC,Cai,Lee\n");
+    file.close();
+    radio->importDMRDatabase(csv);
+    ASSERT_TRUE(radio.waitFor([&] { return radio->dmrUserDB().has_value(); }));
+    window.showSection(SidebarItem::dmrDatabase);
+    WritePanel* panel = window.writePanel();
+    bool warned = false;
+    QString heading;
+    QObject::connect(radio.controller.get(), &RadioController::writeStepsChanged, &window, [&] {
+        if (radio->writeSteps().state(WriteStep::write) == WriteStepState::running) {
+            warned = warned || findAccessible(panel, QStringLiteral("Do not unplug the radio"));
+            if (QAccessibleInterface* title =
+                    findAccessible(panel, QStringLiteral("Writing the DMR database")))
+                heading = title->text(QAccessible::Name);
+        }
+    });
+    dialogs.confirmAnswers.enqueue(true);
+    ASSERT_TRUE(press(&window, QStringLiteral("Write to device")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
+    ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
+        << radio->activityLog().lines().join('\n').toStdString();
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(heading, QStringLiteral("Writing the DMR database"));
+    EXPECT_FALSE(radio->writeSteps().failed()) << radio->activityLog().lines().join('\n').toStdString();
+    for (const QString& row : QStringList{QStringLiteral("Write: Done — 3 entries, 0 KB"),
+                                          QStringLiteral("Reboot: Done"),
+                                          QStringLiteral("Verify count: Done — 3 entries on the "
+                                                         "device")})
+        EXPECT_NE(findAccessible(panel, row), nullptr) << row.toStdString();
+    EXPECT_EQ(findAccessible(panel, QStringLiteral("Backup")), nullptr);
+    EXPECT_EQ(panel->outcomeText(), QStringLiteral("Verified."));
+}
+
 TEST_F(WindowTest, LoadWhileDisconnectedConnectsThenReads) {
     StandInRadio standIn;
     radio->registerDevice(standIn.device());
@@ -121,10 +174,12 @@ TEST_F(WindowTest, LoadWhileDisconnectedConnectsThenReads) {
             sheet = dialog;
     ASSERT_NE(sheet, nullptr) << "the connection sheet opens";
     ASSERT_TRUE(press(sheet, QStringLiteral("Connect")));
-    ASSERT_TRUE(radio.waitFor([&] { return radio->image() && !radio->status().isWorking(); }))
-        << radio->log().join('\n').toStdString();
+    ASSERT_TRUE(radio.waitFor([&] {
+        return radio->document().image() && !radio->status().isWorking();
+    })) << radio->activityLog().lines().join('\n').toStdString();
     EXPECT_TRUE(radio->status().isConnected());
-    EXPECT_TRUE(radio->dirtyRegions().empty()) << "what was read is what the radio holds";
+    EXPECT_TRUE(radio->document().dirtyRegions().empty())
+        << "what was read is what the radio holds";
     EXPECT_TRUE(!sheet || !sheet->isVisible()) << "the sheet served its purpose";
 }
 

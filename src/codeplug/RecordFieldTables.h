@@ -1,0 +1,46 @@
+#pragma once
+
+#include "codeplug/ContactCodec.h"
+#include "codeplug/DeviceSettingsCodec.h"
+
+#include <QJsonValue>
+#include <QLatin1String>
+#include <QList>
+#include <QString>
+
+namespace nerka {
+
+// The field tables of the small record kinds, in the style of the channel
+// field table (ChannelFields.h): one row per field with its `dump --json`
+// key, its one label, its CSV header where a CSV carries it, and how to read
+// it from the record. The JSON dump, the change list and the contact table
+// and CSV iterate over these instead of listing the fields again.
+template <typename Record> struct RecordFieldInfo {
+    QLatin1String key; // `dump --json` and `edit`
+    QString label;
+    QString csvHeader; // empty where no CSV carries the field
+    QJsonValue (*dump)(const Record&) = nullptr;
+    // The value as the window and the CSV write it.
+    QString (*text)(const Record&) = nullptr;
+};
+
+using ContactFieldInfo = RecordFieldInfo<DMRContact>;
+using SettingsFieldInfo = RecordFieldInfo<DeviceSettings>;
+
+// Name, DMR-ID, Type, Time slot override.
+[[nodiscard]] const QList<ContactFieldInfo>& contactFieldTable();
+// Callsign, DMR-ID, VHF and UHF minimum and maximum.
+[[nodiscard]] const QList<SettingsFieldInfo>& settingsFieldTable();
+
+// The label of a dump key in a table, or the key itself when the table
+// has no such field.
+template <typename Record>
+[[nodiscard]] QString fieldLabelOf(const QList<RecordFieldInfo<Record>>& table, QStringView key) {
+    for (const auto& row : table) {
+        if (row.key == key)
+            return row.label;
+    }
+    return key.toString();
+}
+
+} // namespace nerka
