@@ -7,10 +7,7 @@
 
 namespace nerka {
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 RadioController::DeviceOutcome RadioController::DeviceOutcome::done(std::function<void()> publish,
                                                                     std::function<void()> then) {

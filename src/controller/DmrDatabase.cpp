@@ -11,10 +11,10 @@
 #include "dmrdb/DMRUserDBImport.h"
 
 #include <QFileInfo>
-#include <QTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 #include <algorithm>
 #include <climits>
@@ -198,10 +198,9 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
         }
         const int written = int(encoded.written);
         updateWriteSteps([written, total](WriteSteps& steps) {
-            steps.complete(WriteStep::write, QString::number(written) +
-                                                 QStringLiteral(" entries, ") +
-                                                 QString::number(total / 1024) +
-                                                 QStringLiteral(" KB"));
+            steps.complete(WriteStep::write,
+                           QString::number(written) + QStringLiteral(" entries, ") +
+                               QString::number(total / 1024) + QStringLiteral(" KB"));
             steps.start(WriteStep::reboot);
         });
         rebootAndDisconnect();

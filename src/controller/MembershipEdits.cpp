@@ -176,7 +176,7 @@ EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int
 }
 
 EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int, int>>& cells,
-                                               bool member) {
+                                                       bool member) {
     if (auto refused = guard())
         return *refused;
     for (const auto& [zoneIndex, number] : cells) {
@@ -209,8 +209,7 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
                 RefusalKind::full,
                 QStringLiteral("Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be "
                                "added.")
-                    .arg(change.name, QString::number(limit),
-                         QString::number(change.before.size()),
+                    .arg(change.name, QString::number(limit), QString::number(change.before.size()),
                          countedNoun(change.after.size() - change.before.size(), "channel",
                                      "channels")));
         moved += std::abs(change.after.size() - change.before.size());
@@ -241,7 +240,7 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
 }
 
 EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pair<int, int>>& cells,
-                                                    bool member) {
+                                                            bool member) {
     if (auto refused = guard())
         return *refused;
     for (const auto& [groupIndex, slot] : cells) {
@@ -289,8 +288,8 @@ EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pai
         [&](CodeplugImage& image) {
             RegionSet regions;
             for (const GridListChange& change : changes) {
-                const RegionSet wrote = applyTalkgroupEdit(
-                    TalkgroupEdit{change.name, change.after}, change.index, image);
+                const RegionSet wrote = applyTalkgroupEdit(TalkgroupEdit{change.name, change.after},
+                                                           change.index, image);
                 if (wrote.empty())
                     return RegionSet{};
                 regions.insert(wrote.begin(), wrote.end());

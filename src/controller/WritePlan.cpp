@@ -96,8 +96,8 @@ void buildRequests(const CodeplugImage& image, WritePlan& plan, std::set<std::ui
             const std::uint32_t sector = address / kPlanSectorSize;
             if (openSector != sector) {
                 commit();
-                plan.requests.append({WriteRequest::Kind::setFlashSector, sector * kPlanSectorSize, 0,
-                                      region.regionIndex});
+                plan.requests.append({WriteRequest::Kind::setFlashSector, sector * kPlanSectorSize,
+                                      0, region.regionIndex});
                 ++plan.sectorsOpened;
                 openSector = sector;
                 opened.insert(sector);

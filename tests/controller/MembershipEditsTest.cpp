@@ -202,6 +202,7 @@ TEST(MembershipEditsTest, GridTicksAreOneStepAndJoinInRecordOrder) {
     tooMany.append({1, 50});
     const EditResult refused = document.setZoneMemberships(tooMany, true);
     ASSERT_TRUE(refused.isRefused());
-    EXPECT_TRUE(refused.refusal()->text.startsWith(QStringLiteral("Zone 'Local' holds at most 80")));
+    EXPECT_TRUE(
+        refused.refusal()->text.startsWith(QStringLiteral("Zone 'Local' holds at most 80")));
     EXPECT_EQ(document.zones()[1].memberIndices, (QList<int>{8, 1}));
 }

@@ -130,7 +130,6 @@ void DMRDatabaseView::buildProgressRow(QVBoxLayout* layout) {
     progressRow->addWidget(m_progressText);
     progressRow->addWidget(m_progress, 1);
     layout->addLayout(progressRow);
-
 }
 
 void DMRDatabaseView::buildFigures(QVBoxLayout* layout) {
@@ -164,7 +163,6 @@ void DMRDatabaseView::buildFigures(QVBoxLayout* layout) {
         value->setMinimumWidth(figureWidth);
     }
     layout->addLayout(columns);
-
 }
 
 void DMRDatabaseView::buildWarning(QVBoxLayout* layout) {
@@ -178,7 +176,6 @@ void DMRDatabaseView::buildWarning(QVBoxLayout* layout) {
     warningLayout->addWidget(warningIcon, 0, Qt::AlignTop);
     warningLayout->addWidget(m_warning, 1);
     layout->addWidget(m_warningRow);
-
 }
 
 void DMRDatabaseView::buildSelection(QVBoxLayout* layout) {
@@ -210,7 +207,6 @@ void DMRDatabaseView::buildSelection(QVBoxLayout* layout) {
     m_cutPrefixes->setVisible(false);
     selection->addRow(QString(), m_cutPrefixes);
     layout->addLayout(selection);
-
 }
 
 void DMRDatabaseView::buildBody(QVBoxLayout* layout, const QString& host) {
@@ -265,7 +261,6 @@ void DMRDatabaseView::buildBody(QVBoxLayout* layout, const QString& host) {
     previewLayout->addWidget(m_shownNote);
     m_body->addWidget(preview);
     layout->addWidget(m_body, 1);
-
 }
 
 void DMRDatabaseView::connectSignals() {
@@ -301,7 +296,6 @@ void DMRDatabaseView::connectSignals() {
             refreshProgress();
         }
     });
-
 }
 
 DMRDatabaseView::~DMRDatabaseView() {
@@ -387,10 +381,9 @@ void DMRDatabaseView::refreshFigures() {
     const qsizetype capacity = DMRDatabaseFigures::capacity(family(), format, m_textLength);
     showFigure(m_capacity, QStringLiteral("Capacity"),
                family() ? DMRDatabaseFigures::capacityText(capacity) : QString());
-    const auto warning =
-        family() ? DMRDatabaseFigures::overCapacityWarning(imported, capacity, format,
-                                                           !m_selection.isEmpty())
-                 : std::nullopt;
+    const auto warning = family() ? DMRDatabaseFigures::overCapacityWarning(
+                                        imported, capacity, format, !m_selection.isEmpty())
+                                  : std::nullopt;
     m_warning->setText(warning.value_or(QString()));
     m_warningRow->setVisible(warning.has_value());
     requestOutcome();

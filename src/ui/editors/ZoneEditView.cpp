@@ -12,9 +12,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
-#include <QVBoxLayout>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace nerka {
 
@@ -212,10 +212,10 @@ void ZoneEditView::fillCandidates() {
         const int position = channel.number - 1;
         if (m_selection.contains(position) || !channelMatches(channel, m_filter->text()))
             continue;
-        auto* item = new QListWidgetItem(channelText(position) + QStringLiteral("  \u2014  ") +
-                                             QString::asprintf("%.5f MHz",
-                                                               double(channel.rxHz) / 1e6),
-                                         m_candidates);
+        auto* item =
+            new QListWidgetItem(channelText(position) + QStringLiteral("  \u2014  ") +
+                                    QString::asprintf("%.5f MHz", double(channel.rxHz) / 1e6),
+                                m_candidates);
         item->setData(kPositionRole, position);
         item->setSizeHint(QSize(0, m_candidates->fontMetrics().height() + 8));
     }

@@ -18,12 +18,11 @@ namespace nerka {
 
 // The zone editor sheet: a name and the zone's channels in their order.
 // Beside them a picker lists the channels not in the zone with their
-// frequencies, filtered by name, number or frequency; "Add channel" (or Return, or a double click) appends
-// the chosen ones in channel order when all of them fit, and none otherwise;
-// rows are reordered by dragging their handle, or from the keyboard with
-// "Move up" / "Move down" (also Ctrl+Up / Ctrl+Down in the list); each row has
-// "Remove from zone" (Delete in the list does the same for the current row).
-// The sheet is resizable and both lists grow with it.
+// frequencies, filtered by name, number or frequency; "Add channel" (or Return, or a double click)
+// appends the chosen ones in channel order when all of them fit, and none otherwise; rows are
+// reordered by dragging their handle, or from the keyboard with "Move up" / "Move down" (also
+// Ctrl+Up / Ctrl+Down in the list); each row has "Remove from zone" (Delete in the list does the
+// same for the current row). The sheet is resizable and both lists grow with it.
 class ZoneEditView : public RecordSheet {
     Q_OBJECT
 public:

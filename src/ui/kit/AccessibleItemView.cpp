@@ -144,8 +144,7 @@ private:
         return m_view ? QAccessible::accessibleInterface(m_qtId) : nullptr;
     }
 
-    template <typename Result>
-    Result ask(Result (QAccessibleInterface::*question)() const) const {
+    template <typename Result> Result ask(Result (QAccessibleInterface::*question)() const) const {
         QAccessibleInterface* qt = qtInterface();
         return qt ? (qt->*question)() : Result();
     }

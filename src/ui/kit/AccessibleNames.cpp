@@ -4,9 +4,9 @@
 #include "ui/kit/PopupMenu.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeySequence>

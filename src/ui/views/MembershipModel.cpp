@@ -284,7 +284,8 @@ bool MembershipModel::toggleAll(const QModelIndexList& cells) {
         if (cell.model() != this || !(flags(cell) & Qt::ItemIsUserCheckable))
             continue;
         any = true;
-        allTicked = allTicked && cell.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+        allTicked =
+            allTicked && cell.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
     }
     return any && setMembers(cells, !allTicked);
 }

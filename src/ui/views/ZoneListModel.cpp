@@ -8,8 +8,7 @@ namespace nerka {
 ZoneListModel::ZoneListModel(RadioController& controller, QObject* parent)
     : KeyedRowsModel<QAbstractListModel>(parent), m_controller(controller),
       m_rows(controller.document().zones()) {
-    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
-            &ZoneListModel::apply);
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this, &ZoneListModel::apply);
 }
 
 void ZoneListModel::apply(const ChangeSet& changes) {

@@ -76,7 +76,8 @@ bool CompareDialog::compareWith(const QString& path) {
         return fail(QFileInfo(path).fileName() + QStringLiteral(": ") + error->description());
     // From what is in memory to the file: the lines read as what taking the
     // file would change.
-    const auto diff = diffCodeplugs(*m_controller.document().image(), std::get<CodeplugImage>(decoded));
+    const auto diff =
+        diffCodeplugs(*m_controller.document().image(), std::get<CodeplugImage>(decoded));
     if (const auto* reason = std::get_if<QString>(&diff))
         return fail(*reason);
     const QList<ChangeGroup> groups = changeGroups(std::get<CodeplugDiff>(diff));

@@ -38,8 +38,8 @@ public:
         QStyleOptionViewItem background = opt;
         background.text.clear();
         background.icon = QIcon();
-        background.features &= ~(QStyleOptionViewItem::HasDisplay |
-                                 QStyleOptionViewItem::HasDecoration);
+        background.features &=
+            ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration);
         style->drawControl(QStyle::CE_ItemViewItem, &background, painter, opt.widget);
         opt.rect.adjust(m_indentPx, 0, 0, 0);
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);

@@ -129,8 +129,8 @@ void WritePanel::refresh() {
         m_changes->hide();
     }
     const bool dmr = steps.subject() == WriteSubject::dmrDatabase;
-    m_heading->setText(steps.active() ? (dmr ? QStringLiteral("Writing the DMR database")
-                                             : QStringLiteral("Writing the codeplug"))
+    m_heading->setText(steps.active()   ? (dmr ? QStringLiteral("Writing the DMR database")
+                                               : QStringLiteral("Writing the codeplug"))
                        : steps.failed() ? QStringLiteral("The write failed")
                                         : QStringLiteral("The write is finished"));
     name(m_heading, m_heading->text());

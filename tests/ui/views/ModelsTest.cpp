@@ -108,20 +108,19 @@ TEST_F(ModelsTest, ChannelRowsShowNumberModeFrequenciesAndDetails) {
     loadCodeplug();
     ChannelTableModel model(controller);
     EXPECT_EQ(headers(model),
-              (QStringList{QStringLiteral("#"), QStringLiteral("Name"), QStringLiteral("Mode"),
-                           QStringLiteral("RX (MHz)"), QStringLiteral("TX (MHz)"),
-                           QStringLiteral("Details"),
-                           // The columns the chooser adds: every other field.
-                           QStringLiteral("Power"), QStringLiteral("Bandwidth"),
-                           QStringLiteral("Receive only (RX-only)"), QStringLiteral("Time slot"),
-                           QStringLiteral("Farbcode"), QStringLiteral("RX tone"),
-                           QStringLiteral("TX tone"), QStringLiteral("Contact (TX)"),
-                           QStringLiteral("RX group list"), QStringLiteral("Squelch"),
-                           QStringLiteral("Squelch level"), QStringLiteral("Skip when scanning"),
-                           QStringLiteral("Skip in zone scan"), QStringLiteral("VOX"),
-                           QStringLiteral("Monitor (open squelch)"), QStringLiteral("Power save"),
-                           QStringLiteral("Key beep"), QStringLiteral("APRS"),
-                           QStringLiteral("Zones")}));
+              (QStringList{
+                  QStringLiteral("#"), QStringLiteral("Name"), QStringLiteral("Mode"),
+                  QStringLiteral("RX (MHz)"), QStringLiteral("TX (MHz)"), QStringLiteral("Details"),
+                  // The columns the chooser adds: every other field.
+                  QStringLiteral("Power"), QStringLiteral("Bandwidth"),
+                  QStringLiteral("Receive only (RX-only)"), QStringLiteral("Time slot"),
+                  QStringLiteral("Farbcode"), QStringLiteral("RX tone"), QStringLiteral("TX tone"),
+                  QStringLiteral("Contact (TX)"), QStringLiteral("RX group list"),
+                  QStringLiteral("Squelch"), QStringLiteral("Squelch level"),
+                  QStringLiteral("Skip when scanning"), QStringLiteral("Skip in zone scan"),
+                  QStringLiteral("VOX"), QStringLiteral("Monitor (open squelch)"),
+                  QStringLiteral("Power save"), QStringLiteral("Key beep"), QStringLiteral("APRS"),
+                  QStringLiteral("Zones")}));
     EXPECT_EQ(text(model, 0, 0), QStringLiteral("1"));
     EXPECT_EQ(text(model, 0, 1), QStringLiteral("S20"));
     EXPECT_EQ(text(model, 0, 2), QStringLiteral("FM"));

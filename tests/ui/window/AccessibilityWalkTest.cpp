@@ -7,8 +7,8 @@
 
 #include "ui/editors/RecordEditors.h"
 #include "ui/views/ChannelTableModel.h"
-#include "ui/views/RecordRoles.h"
 #include "ui/views/MembershipGridView.h"
+#include "ui/views/RecordRoles.h"
 #include "ui/views/ZonesSection.h"
 #include "ui/window/ActivityLogView.h"
 #include "ui/window/MainToolbar.h"
@@ -22,10 +22,10 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QHeaderView>
 #include <QSet>
 #include <QTableView>
 #include <QToolBar>
@@ -141,8 +141,8 @@ protected:
         case QAccessible::Tree: {
             // A list with a context menu offers it, as the Menu key does.
             auto* view = qobject_cast<QAbstractItemView*>(object);
-            const bool hasMenu = view && view->isEnabled() &&
-                                 view->contextMenuPolicy() == Qt::CustomContextMenu;
+            const bool hasMenu =
+                view && view->isEnabled() && view->contextMenuPolicy() == Qt::CustomContextMenu;
             EXPECT_EQ(names.contains(QAccessibleActionInterface::showMenuAction()), hasMenu)
                 << what;
             return hasMenu && showMenuWorks(element, names, what);
@@ -459,8 +459,7 @@ TEST_F(AccessibilityWalk, MembershipGridTogglesChosenCellsAsOneStepInChannelOrde
     ASSERT_TRUE(table->isVisible());
     EXPECT_TRUE(table->verticalHeader()->isVisible());
     QAbstractItemModel* model = table->model();
-    EXPECT_EQ(model->headerData(0, Qt::Vertical).toString(),
-              model->index(0, 0).data().toString());
+    EXPECT_EQ(model->headerData(0, Qt::Vertical).toString(), model->index(0, 0).data().toString());
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(table);
     ASSERT_NE(grid->tableInterface(), nullptr);
     EXPECT_GT(grid->tableInterface()->cellAt(0, 1)->tableCellInterface()->rowHeaderCells().size(),

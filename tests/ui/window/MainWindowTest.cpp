@@ -246,7 +246,7 @@ TEST_F(WindowTest, DisconnectWithUnsavedChangesAsksFirst) {
 TEST_F(WindowTest, QuitWithUnsavedChangesAsksAndCancelKeepsEverything) {
     openSampleFile();
     radio->document().setBaseline(*radio->document().image()); // the radio holds the file
-    ASSERT_TRUE(window.close()); // nothing unsaved: no question
+    ASSERT_TRUE(window.close());                               // nothing unsaved: no question
     EXPECT_EQ(dialogs.count(QStringLiteral("confirm")), 0);
     window.show();
 

@@ -153,7 +153,8 @@ TEST_F(WindowTest, TheDmrDatabaseWriteShowsItsStepsInThePanel) {
         << radio->activityLog().lines().join('\n').toStdString();
     EXPECT_TRUE(warned);
     EXPECT_EQ(heading, QStringLiteral("Writing the DMR database"));
-    EXPECT_FALSE(radio->writeSteps().failed()) << radio->activityLog().lines().join('\n').toStdString();
+    EXPECT_FALSE(radio->writeSteps().failed())
+        << radio->activityLog().lines().join('\n').toStdString();
     for (const QString& row : QStringList{QStringLiteral("Write: Done — 3 entries, 0 KB"),
                                           QStringLiteral("Reboot: Done"),
                                           QStringLiteral("Verify count: Done — 3 entries on the "
