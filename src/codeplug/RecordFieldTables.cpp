@@ -1,6 +1,27 @@
 #include "codeplug/RecordFieldTables.h"
 
+#include <QJsonArray>
+
 namespace nerka {
+
+namespace {
+
+QJsonValue memberJson(const QList<int>& members) {
+    QJsonArray out;
+    for (int member : members)
+        out.append(member);
+    return out;
+}
+
+// Members as the window counts them: 1-based.
+QString memberNumbersText(const QList<int>& members, int first) {
+    QStringList numbers;
+    for (int member : members)
+        numbers.append(QString::number(member + first));
+    return numbers.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 const QList<ContactFieldInfo>& contactFieldTable() {
     static const QList<ContactFieldInfo> table{
@@ -43,6 +64,36 @@ const QList<SettingsFieldInfo>& settingsFieldTable() {
         {QLatin1String("uhfMax"), QStringLiteral("UHF Maximum (MHz)"), QString(),
          [](const DeviceSettings& s) { return QJsonValue(s.uhfMax); },
          [](const DeviceSettings& s) { return QString::number(s.uhfMax); }},
+    };
+    return table;
+}
+
+const QList<TalkgroupFieldInfo>& talkgroupFieldTable() {
+    static const QList<TalkgroupFieldInfo> table{
+        {QLatin1String("name"), QStringLiteral("Name"), QString(),
+         [](const Talkgroup& t) { return QJsonValue(t.name); },
+         [](const Talkgroup& t) { return t.name; }},
+        {QLatin1String("memberSlots"), QStringLiteral("Contacts"), QString(),
+         [](const Talkgroup& t) { return memberJson(t.memberSlots); },
+         [](const Talkgroup& t) { return memberNumbersText(t.memberSlots, 1); }},
+        {QLatin1String("contactNames"), QStringLiteral("Contact names"), QString(),
+         [](const Talkgroup& t) { return QJsonValue(QJsonArray::fromStringList(t.contactNames)); },
+         [](const Talkgroup& t) { return t.contactNames.join(QStringLiteral(", ")); }},
+    };
+    return table;
+}
+
+const QList<ZoneFieldInfo>& zoneFieldTable() {
+    static const QList<ZoneFieldInfo> table{
+        {QLatin1String("name"), QStringLiteral("Name"), QString(),
+         [](const Zone& z) { return QJsonValue(z.name); }, [](const Zone& z) { return z.name; }},
+        // Positions are 0-based; channel numbers start at 1.
+        {QLatin1String("memberIndices"), QStringLiteral("Channels"), QString(),
+         [](const Zone& z) { return memberJson(z.memberIndices); },
+         [](const Zone& z) { return memberNumbersText(z.memberIndices, 1); }},
+        {QLatin1String("channelNames"), QStringLiteral("Channel names"), QString(),
+         [](const Zone& z) { return QJsonValue(QJsonArray::fromStringList(z.channelNames)); },
+         [](const Zone& z) { return z.channelNames.join(QStringLiteral(", ")); }},
     };
     return table;
 }

@@ -2,6 +2,8 @@
 
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/TalkgroupCodec.h"
+#include "codeplug/ZoneCodec.h"
 
 #include <QJsonValue>
 #include <QLatin1String>
@@ -26,11 +28,18 @@ template <typename Record> struct RecordFieldInfo {
 
 using ContactFieldInfo = RecordFieldInfo<DMRContact>;
 using SettingsFieldInfo = RecordFieldInfo<DeviceSettings>;
+using TalkgroupFieldInfo = RecordFieldInfo<Talkgroup>;
+using ZoneFieldInfo = RecordFieldInfo<Zone>;
 
 // Name, DMR-ID, Type, Time slot override.
 [[nodiscard]] const QList<ContactFieldInfo>& contactFieldTable();
 // Callsign, DMR-ID, VHF and UHF minimum and maximum.
 [[nodiscard]] const QList<SettingsFieldInfo>& settingsFieldTable();
+// The member lists: name, the members (contact slots; channel positions) and
+// the members' names, one per member. The names follow from the members and
+// are shown, not compared.
+[[nodiscard]] const QList<TalkgroupFieldInfo>& talkgroupFieldTable();
+[[nodiscard]] const QList<ZoneFieldInfo>& zoneFieldTable();
 
 // The label of a dump key in a table, or the key itself when the table
 // has no such field.

@@ -6,6 +6,7 @@
 #include "codeplug/RecordFieldTables.h"
 #include "codeplug/ThemeCodec.h"
 #include "controller/RecordJson.h"
+#include "satellites/SatelliteFields.h"
 
 #include <QHash>
 
@@ -19,42 +20,6 @@ using Kind = CodeplugChange::Kind;
 
 // Members named in one phrase before the rest is counted.
 constexpr int kNamedMembers = 8;
-
-// Field labels of the record kinds that have no field table of their own
-// (channels, contacts and settings take theirs from their tables). The record editors show the same
-// words; the controller cannot use the window's texts, so a label changed there must be changed
-// here too.
-const QHash<QString, QString>& otherLabels(Kind kind) {
-    static const QHash<QString, QString> members{
-        {QStringLiteral("name"), QStringLiteral("Name")},
-        {QStringLiteral("memberSlots"), QStringLiteral("Contacts")},
-        {QStringLiteral("memberIndices"), QStringLiteral("Channels")},
-    };
-    static const QHash<QString, QString> satellite{
-        {QStringLiteral("name"), QStringLiteral("Name")},
-        {QStringLiteral("rxFreq1"), QStringLiteral("Voice RX (MHz)")},
-        {QStringLiteral("txFreq1"), QStringLiteral("Voice TX (MHz)")},
-        {QStringLiteral("rxFreq2"), QStringLiteral("APRS RX (MHz)")},
-        {QStringLiteral("txFreq2"), QStringLiteral("APRS TX (MHz)")},
-        {QStringLiteral("rxFreq3"), QStringLiteral("Other RX (MHz)")},
-        {QStringLiteral("txFreq3"), QStringLiteral("Other TX (MHz)")},
-        {QStringLiteral("txTone"), QStringLiteral("TX CTCSS")},
-        {QStringLiteral("armTone"), QStringLiteral("Arm CTCSS")},
-        {QStringLiteral("epoch"), QStringLiteral("Keps epoch (UTC)")},
-        {QStringLiteral("additionalData"), QStringLiteral("Additional data")},
-    };
-    static const QHash<QString, QString> none;
-    switch (kind) {
-    case Kind::talkgroup:
-    case Kind::zone:
-    case Kind::aprs:
-        return members;
-    case Kind::satellite:
-        return satellite;
-    default:
-        return none;
-    }
-}
 
 QString megahertz(qint64 hz) {
     return megahertzText(std::uint64_t(hz));
@@ -186,7 +151,14 @@ QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
         return fieldLabelOf(contactFieldTable(), field);
     if (kind == Kind::settings)
         return fieldLabelOf(settingsFieldTable(), field);
-    return otherLabels(kind).value(field, field);
+    if (kind == Kind::talkgroup)
+        return fieldLabelOf(talkgroupFieldTable(), field);
+    if (kind == Kind::zone)
+        return fieldLabelOf(zoneFieldTable(), field);
+    if (kind == Kind::satellite)
+        return fieldLabelOf(satelliteFieldTable(), field);
+    // An APRS system is compared by its name only.
+    return field == QLatin1String("name") ? QStringLiteral("Name") : field;
 }
 
 QString fieldValueText(CodeplugChange::Kind kind, const QString& field, const QJsonValue& value,

@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -700,20 +701,25 @@ QList<std::pair<int, int>> matchRecords(const std::vector<int>& a, const std::ve
     return pairs;
 }
 
-// Records that can change their number (channels, contacts, talkgroups,
-// zones, satellites): matched by content and name rather than by number, so
-// an insert, a reorder or copies sharing a name read as what the user did.
-QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& oldRecords,
-                                      const QMap<int, RecordFields>& followed,
-                                      const QMap<int, RecordFields>& newRecords, KeyMaps& maps,
-                                      const DecodedSide& oldSide, const DecodedSide& newSide) {
-    using T = ReadableChange::Type;
-    const QList<int> oldKeys = followed.keys();
-    const QList<int> newKeys = newRecords.keys();
-    // Each record's contents once, numbered: equal numbers, same contents.
-    QHash<QString, int> contents;
+// Which old record of one kind became which new one, by key and by position.
+struct RecordPairing {
+    QList<int> oldKeys;
+    QList<int> newKeys;
+    // Each record's contents numbered: equal numbers, same contents.
     std::vector<int> oldIds;
     std::vector<int> newIds;
+    QList<std::pair<int, int>> positions; // (old position, new position), ascending
+    QList<std::pair<int, int>> pairs;     // the same as (old key, new key)
+    std::vector<bool> oldPaired;
+    std::vector<bool> newPaired;
+};
+
+RecordPairing pairRecords(const QMap<int, RecordFields>& followed,
+                          const QMap<int, RecordFields>& newRecords) {
+    RecordPairing p;
+    p.oldKeys = followed.keys();
+    p.newKeys = newRecords.keys();
+    QHash<QString, int> contents;
     QStringList oldNames;
     QStringList newNames;
     const auto numberAll = [&](const QMap<int, RecordFields>& records, std::vector<int>& ids,
@@ -728,104 +734,78 @@ QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& 
             names.append(recordName(r));
         }
     };
-    numberAll(followed, oldIds, oldNames);
-    numberAll(newRecords, newIds, newNames);
-    const QList<std::pair<int, int>> positions = matchRecords(oldIds, newIds, oldNames, newNames);
-
-    QList<std::pair<int, int>> pairs; // (old key, new key), ascending by old key
-    std::vector<bool> oldPaired(size_t(oldKeys.size()), false);
-    std::vector<bool> newPaired(size_t(newKeys.size()), false);
-    for (const auto& [i, j] : positions) {
-        pairs.append({oldKeys[i], newKeys[j]});
-        oldPaired[size_t(i)] = true;
-        newPaired[size_t(j)] = true;
+    numberAll(followed, p.oldIds, oldNames);
+    numberAll(newRecords, p.newIds, newNames);
+    p.positions = matchRecords(p.oldIds, p.newIds, oldNames, newNames);
+    p.oldPaired.assign(size_t(p.oldKeys.size()), false);
+    p.newPaired.assign(size_t(p.newKeys.size()), false);
+    for (const auto& [i, j] : p.positions) {
+        p.pairs.append({p.oldKeys[i], p.newKeys[j]});
+        p.oldPaired[size_t(i)] = true;
+        p.newPaired[size_t(j)] = true;
     }
-    for (const auto& [from, to] : pairs)
+    return p;
+}
+
+// Records the pairing in `maps`, so that references follow their records. A
+// reference to a deleted record follows it nowhere: it must not meet the
+// record that took its number (a number left free stays as it was).
+void followPairing(Kind kind, const RecordPairing& p, const QMap<int, RecordFields>& newRecords,
+                   KeyMaps& maps) {
+    for (const auto& [from, to] : p.pairs)
         maps[int(kind)].insert(from, to);
-    // A reference to a deleted record follows it nowhere: it must not meet
-    // the record that took its number (a number left free stays as it was).
-    for (qsizetype i = 0; i < oldKeys.size(); ++i) {
-        if (!oldPaired[size_t(i)] && newRecords.contains(oldKeys[i]))
-            maps[int(kind)].insert(oldKeys[i], kDeletedKeyBase - oldKeys[i]);
+    for (qsizetype i = 0; i < p.oldKeys.size(); ++i) {
+        if (!p.oldPaired[size_t(i)] && newRecords.contains(p.oldKeys[i]))
+            maps[int(kind)].insert(p.oldKeys[i], kDeletedKeyBase - p.oldKeys[i]);
     }
+}
 
-    QMultiMap<int, ReadableChange> byKey;
-    const auto add = [&](int sortKey, ReadableChange change) {
-        change.kind = kind;
-        byKey.insert(sortKey, change);
-    };
-    const std::vector<bool> kept = keptOrder(pairs);
-    QList<ReadableChange> moves;
-    QList<ReadableChange> renumbered;
-    for (qsizetype k = 0; k < pairs.size(); ++k) {
-        const auto [from, to] = pairs[k];
-        const auto [i, j] = positions[k];
-        if (oldIds[size_t(i)] != newIds[size_t(j)]) {
-            ReadableChange change;
-            change.type = T::changed;
-            change.key = from;
-            change.name = recordName(oldRecords[from]);
-            change.details = fieldPhrases(kind, oldRecords[from], followed[from], newRecords[to],
-                                          maps, oldSide, newSide);
-            add(from, change);
-        }
-        if (from == to)
-            continue;
-        ReadableChange move;
-        move.kind = kind;
-        move.type = kept[size_t(k)] ? T::renumbered : T::moved;
-        move.key = from;
-        move.newKey = to;
-        move.name = recordName(oldRecords[from]);
-        (kept[size_t(k)] ? renumbered : moves).append(move);
-    }
-    bool deleted = false;
-    for (qsizetype i = 0; i < oldKeys.size(); ++i) {
-        if (oldPaired[size_t(i)])
-            continue;
-        ReadableChange change;
-        change.type = T::deleted;
-        change.key = oldKeys[i];
-        change.name = recordName(oldRecords[oldKeys[i]]);
-        add(change.key, change);
-        deleted = true;
-    }
-    // New records in runs of consecutive numbers; a run that pushed records
-    // behind it to higher numbers was inserted there.
-    int lastRenumberedTo = -1;
-    for (const ReadableChange& r : renumbered)
-        lastRenumberedTo = std::max(lastRenumberedTo, r.newKey);
+// The new records that were not paired, in runs of consecutive numbers: a run
+// that pushed records behind it (up to `lastRenumberedTo`) to higher numbers
+// was inserted there and is returned as one insert; other runs are added
+// through `addLine`.
+QList<ReadableChange> newRecordRuns(Kind kind, const RecordPairing& p,
+                                    const QMap<int, RecordFields>& newRecords, int lastRenumberedTo,
+                                    const std::function<void(ReadableChange)>& addLine) {
     QList<ReadableChange> inserts;
-    for (qsizetype j = 0; j < newKeys.size();) {
-        if (newPaired[size_t(j)]) {
+    const QList<int>& keys = p.newKeys;
+    for (qsizetype j = 0; j < keys.size();) {
+        if (p.newPaired[size_t(j)]) {
             ++j;
             continue;
         }
         qsizetype end = j + 1;
-        while (end < newKeys.size() && !newPaired[size_t(end)] &&
-               newKeys[end] == newKeys[end - 1] + 1)
+        while (end < keys.size() && !p.newPaired[size_t(end)] && keys[end] == keys[end - 1] + 1)
             ++end;
-        if (newKeys[end - 1] < lastRenumberedTo) {
+        if (keys[end - 1] < lastRenumberedTo) {
             ReadableChange insert;
             insert.kind = kind;
-            insert.type = T::inserted;
-            insert.key = newKeys[j];
+            insert.type = ReadableChange::Type::inserted;
+            insert.key = keys[j];
             insert.count = int(end - j);
-            insert.name = recordName(newRecords[newKeys[j]]);
+            insert.name = recordName(newRecords[keys[j]]);
             inserts.append(insert);
         } else {
             for (qsizetype k = j; k < end; ++k) {
                 ReadableChange change;
-                change.type = T::added;
-                change.key = newKeys[k];
-                change.name = recordName(newRecords[newKeys[k]]);
-                add(change.key, change);
+                change.type = ReadableChange::Type::added;
+                change.key = keys[k];
+                change.name = recordName(newRecords[keys[k]]);
+                addLine(change);
             }
         }
         j = end;
     }
+    return inserts;
+}
 
-    // One insert with no other move: the records behind it say so in its line.
+// The moves of one kind as lines: a lone insert names the records behind it;
+// up to kMovesListed moves (and up to kRenumberedListed renumberings) are
+// listed one by one, more read as one renumbering line at the end.
+QList<ReadableChange> movesAsLines(Kind kind, QMultiMap<int, ReadableChange> byKey,
+                                   QList<ReadableChange> inserts,
+                                   const QList<ReadableChange>& moves,
+                                   const QList<ReadableChange>& renumbered, bool deleted) {
     const bool onlyAnInsert = inserts.size() == 1 && moves.isEmpty() && !deleted;
     if (onlyAnInsert)
         inserts[0].followers = int(renumbered.size());
@@ -844,12 +824,71 @@ QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& 
     if (!onlyAnInsert && (countAll || renumbered.size() > kRenumberedListed)) {
         ReadableChange many;
         many.kind = kind;
-        many.type = T::renumberedMany;
+        many.type = ReadableChange::Type::renumberedMany;
         many.count = int(renumbered.size() + (countAll ? moves.size() : 0));
         many.others = !countAll && !moves.isEmpty();
         out.append(many);
     }
     return out;
+}
+
+// Records that can change their number (channels, contacts, talkgroups,
+// zones, satellites): matched by content and name rather than by number, so
+// an insert, a reorder or copies sharing a name read as what the user did.
+QList<ReadableChange> readableMovable(Kind kind, const QMap<int, RecordFields>& oldRecords,
+                                      const QMap<int, RecordFields>& followed,
+                                      const QMap<int, RecordFields>& newRecords, KeyMaps& maps,
+                                      const DecodedSide& oldSide, const DecodedSide& newSide) {
+    using T = ReadableChange::Type;
+    const RecordPairing p = pairRecords(followed, newRecords);
+    followPairing(kind, p, newRecords, maps);
+
+    QMultiMap<int, ReadableChange> byKey;
+    const auto add = [&](ReadableChange change) {
+        change.kind = kind;
+        byKey.insert(change.key, change);
+    };
+    const std::vector<bool> kept = keptOrder(p.pairs);
+    QList<ReadableChange> moves;
+    QList<ReadableChange> renumbered;
+    int lastRenumberedTo = -1;
+    for (qsizetype k = 0; k < p.pairs.size(); ++k) {
+        const auto [from, to] = p.pairs[k];
+        const auto [i, j] = p.positions[k];
+        if (p.oldIds[size_t(i)] != p.newIds[size_t(j)]) {
+            ReadableChange change;
+            change.type = T::changed;
+            change.key = from;
+            change.name = recordName(oldRecords[from]);
+            change.details = fieldPhrases(kind, oldRecords[from], followed[from], newRecords[to],
+                                          maps, oldSide, newSide);
+            add(change);
+        }
+        if (from == to)
+            continue;
+        ReadableChange move;
+        move.kind = kind;
+        move.type = kept[size_t(k)] ? T::renumbered : T::moved;
+        move.key = from;
+        move.newKey = to;
+        move.name = recordName(oldRecords[from]);
+        if (kept[size_t(k)])
+            lastRenumberedTo = std::max(lastRenumberedTo, to);
+        (kept[size_t(k)] ? renumbered : moves).append(move);
+    }
+    bool deleted = false;
+    for (qsizetype i = 0; i < p.oldKeys.size(); ++i) {
+        if (p.oldPaired[size_t(i)])
+            continue;
+        ReadableChange change;
+        change.type = T::deleted;
+        change.key = p.oldKeys[i];
+        change.name = recordName(oldRecords[p.oldKeys[i]]);
+        add(change);
+        deleted = true;
+    }
+    QList<ReadableChange> inserts = newRecordRuns(kind, p, newRecords, lastRenumberedTo, add);
+    return movesAsLines(kind, std::move(byKey), std::move(inserts), moves, renumbered, deleted);
 }
 
 // The plain-words changes of one kind, in key order, and the moves of its

@@ -5,6 +5,7 @@
 #include "CliProcess.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/CodeplugFile.h"
+#include "controller/CodeplugDiff.h"
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
 
@@ -87,6 +88,32 @@ TEST_F(SafetyCli, DiffExitsZeroForTheSameOneForChangesTwoForTrouble) {
     EXPECT_TRUE(families.err.contains(QStringLiteral("different radio families")));
     EXPECT_EQ(run({QStringLiteral("diff"), a, home.filePath(QStringLiteral("missing"))}).exitCode,
               2);
+}
+
+TEST_F(SafetyCli, DiffPrintsTheLinesTheWindowGroupsByKind) {
+    // The channels in reverse order: every channel only changed its number.
+    const CodeplugImage sample = sampleCodeplug(RadioVariant::gd77);
+    CodeplugImage reversed = sample;
+    QList<int> order;
+    QHash<int, int> oldToNew;
+    const QList<RadioChannel> channels = decodeChannels(sample);
+    for (qsizetype i = channels.size() - 1; i >= 0; --i) {
+        oldToNew.insert(channels[i].number - 1, int(order.size()));
+        order.append(channels[i].number - 1);
+    }
+    ASSERT_FALSE(compactChannels(order, oldToNew, reversed).empty());
+    const auto diff = diffCodeplugs(sample, reversed);
+    ASSERT_TRUE(std::holds_alternative<CodeplugDiff>(diff));
+    QString shown;
+    for (const ChangeGroup& group : changeGroups(std::get<CodeplugDiff>(diff)))
+        for (const QString& line : group.lines)
+            shown += line + u'\n';
+
+    const auto text = run({QStringLiteral("diff"), save(QStringLiteral("a.nerka"), sample),
+                           save(QStringLiteral("b.nerka"), reversed)});
+    EXPECT_EQ(text.exitCode, 1) << text.err.toStdString();
+    EXPECT_EQ(text.out, shown);
+    EXPECT_EQ(text.out, QStringLiteral("%1 channels renumbered\n").arg(channels.size() - 1));
 }
 
 TEST_F(SafetyCli, WriteBacksUpPrintsTheChangesAndVerifies) {

@@ -7,6 +7,7 @@
 #include "codeplug/RecordFieldTables.h"
 #include "controller/ChangeText.h"
 #include "controller/RecordJson.h"
+#include "satellites/SatelliteFields.h"
 
 #include <gtest/gtest.h>
 
@@ -144,20 +145,49 @@ TEST(ChannelFieldTableTest, EditJsonRefusesUnknownKeysAndValuesOutsideTheRecord)
     }
 }
 
-TEST(ChannelFieldTableTest, ContactAndSettingsFieldsDumpAndLabelFromTheirTables) {
+// Every field of a small record kind's table is in the record's dump under
+// its key and labels the change list's phrases.
+template <typename Record>
+void expectDumpAndLabels(CodeplugChange::Kind kind, const QList<RecordFieldInfo<Record>>& table,
+                         const Record& record, const RecordFields& dump) {
+    for (const auto& row : table) {
+        EXPECT_TRUE(dump.contains({row.key, row.dump(record)})) << row.key.data();
+        EXPECT_EQ(fieldLabel(kind, row.key), row.label) << row.key.data();
+    }
+}
+
+TEST(ChannelFieldTableTest, SmallRecordKindsDumpShowAndLabelFromTheirTables) {
+    using Kind = CodeplugChange::Kind;
     const DMRContact contact{4, QStringLiteral("Hamburg"), 262, ContactType::allCall,
                              TimeSlotOverride::ts2};
-    const RecordFields contactDump = contactFields(contact);
-    for (const ContactFieldInfo& row : contactFieldTable()) {
-        EXPECT_TRUE(contactDump.contains({row.key, row.dump(contact)})) << row.key.data();
-        EXPECT_EQ(fieldLabel(CodeplugChange::Kind::contact, row.key), row.label);
-    }
+    expectDumpAndLabels(Kind::contact, contactFieldTable(), contact, contactFields(contact));
     EXPECT_EQ(contactFieldTable()[2].text(contact), QStringLiteral("All Call"));
+
     const DeviceSettings settings{QStringLiteral("DL1ABC"), 2621001, 136, 174, 400, 480};
-    const RecordFields settingsDump = settingsFields(settings);
-    ASSERT_EQ(settingsDump.size(), settingsFieldTable().size());
-    for (const SettingsFieldInfo& row : settingsFieldTable()) {
-        EXPECT_TRUE(settingsDump.contains({row.key, row.dump(settings)})) << row.key.data();
-        EXPECT_EQ(fieldLabel(CodeplugChange::Kind::settings, row.key), row.label);
-    }
+    ASSERT_EQ(settingsFields(settings).size(), settingsFieldTable().size());
+    expectDumpAndLabels(Kind::settings, settingsFieldTable(), settings, settingsFields(settings));
+
+    const Talkgroup group{2, QStringLiteral("Regional"), {0, 4}, {"Hamburg", "Bayern"}};
+    expectDumpAndLabels(Kind::talkgroup, talkgroupFieldTable(), group, talkgroupFields(group));
+    EXPECT_EQ(talkgroupFieldTable()[1].text(group), QStringLiteral("1, 5"));
+    const Zone zone{0, QStringLiteral("Home"), {0, 9}, {"DB0ZU", "DB0MUC"}};
+    expectDumpAndLabels(Kind::zone, zoneFieldTable(), zone, zoneFields(zone));
+    EXPECT_EQ(zoneFieldTable()[2].text(zone), QStringLiteral("DB0ZU, DB0MUC"));
+
+    Satellite satellite;
+    satellite.name = QStringLiteral("ISS");
+    satellite.rxFreq1 = 145'800'000;
+    satellite.txTone = Tone::ctcss(670);
+    const RecordFields satelliteDump = satelliteFields(satellite);
+    ASSERT_EQ(satelliteDump.size(), satelliteFieldTable().size() + 1); // and its index
+    expectDumpAndLabels(Kind::satellite, satelliteFieldTable(), satellite, satelliteDump);
+    // The table shows what is set, and a dash for what is not.
+    const auto shown = [&](const char* key) {
+        return satelliteField(QLatin1String(key))->text(satellite);
+    };
+    EXPECT_EQ(shown("rxFreq1"), QStringLiteral("145.80000"));
+    EXPECT_EQ(shown("txFreq1"), QStringLiteral("—"));
+    EXPECT_EQ(shown("txTone"), Tone::ctcss(670).displayText());
+    EXPECT_EQ(shown("armTone"), QStringLiteral("—"));
+    EXPECT_EQ(shown("epoch"), QStringLiteral("—"));
 }

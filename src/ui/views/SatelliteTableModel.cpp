@@ -1,20 +1,18 @@
 #include "ui/views/SatelliteTableModel.h"
 
-#include "codeplug/Megahertz.h"
 #include "controller/RadioController.h"
-#include "satellites/SatelliteCodec.h"
+#include "satellites/SatelliteFields.h"
 #include "ui/views/RecordRoles.h"
 
-#include <QDateTime>
+#include <array>
 
 namespace nerka {
 
 namespace {
 
-// "%.5f" MHz, or a dash for a frequency that is not set (0).
-QString mhzText(std::uint32_t hz) {
-    return hz == 0 ? QStringLiteral("—") : megahertzText(hz);
-}
+// The satellite field each column shows, in column order.
+constexpr std::array<const char*, SatelliteTableModel::ColumnCount> kSatelliteColumnFields{
+    "name", "rxFreq1", "txFreq1", "txTone", "epoch"};
 
 } // namespace
 
@@ -57,23 +55,12 @@ QVariant SatelliteTableModel::data(const QModelIndex& index, int role) const {
         return satellite.name;
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        switch (index.column()) {
-        case NameColumn:
-            return satellite.name;
-        case RxColumn:
-            return mhzText(satellite.rxFreq1);
-        case TxColumn:
-            return mhzText(satellite.txFreq1);
-        case CtcssColumn:
-            return satellite.txTone ? satellite.txTone->displayText() : QStringLiteral("—");
-        case EpochColumn: {
-            const std::optional<QDateTime> epoch = epochDate(satellite);
-            return epoch ? epoch->toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                         : QStringLiteral("—");
+        if (index.column() < ColumnCount) {
+            const SatelliteFieldInfo* field =
+                satelliteField(QLatin1String(kSatelliteColumnFields[size_t(index.column())]));
+            return field ? field->text(satellite) : QString();
         }
-        default:
-            return {};
-        }
+        return {};
     case Qt::TextAlignmentRole:
         // Frequencies right-aligned, as in the channel table, so their
         // digits line up.
