@@ -28,6 +28,8 @@ QString pictureName(SidebarItem item) {
     switch (item) {
     case SidebarItem::connection:
         return QStringLiteral("connection");
+    case SidebarItem::settings:
+        return QStringLiteral("settings");
     case SidebarItem::channels:
         return QStringLiteral("channels");
     case SidebarItem::zones:
@@ -125,9 +127,6 @@ void ScreenshotTour::takePictures() {
     }
 
     m_window.showSection(SidebarItem::channels);
-    m_window.openSettings();
-    if (!saveSheet(QStringLiteral("settings")))
-        return;
     // A DMR channel shows the editor's fuller form.
     const auto& channels = m_radio.document().channels();
     const auto dmr = std::find_if(channels.begin(), channels.end(),
@@ -135,7 +134,7 @@ void ScreenshotTour::takePictures() {
     m_window.editors()->editChannel(dmr != channels.end() ? dmr->number : 1);
     if (!saveSheet(QStringLiteral("channel-editor")))
         return;
-    std::printf("nerka: saved %d pictures in %s\n", int(kSidebarItems.size()) + 2,
+    std::printf("nerka: saved %d pictures in %s\n", int(kSidebarItems.size()) + 1,
                 qPrintable(QDir(m_folder).absolutePath()));
     std::fflush(stdout);
     QApplication::exit(0);

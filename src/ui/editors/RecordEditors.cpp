@@ -7,7 +7,6 @@
 #include "ui/editors/ContactEditView.h"
 #include "ui/editors/SatelliteEditView.h"
 #include "ui/editors/SatellitePickerView.h"
-#include "ui/editors/SettingsEditView.h"
 #include "ui/editors/TalkgroupEditView.h"
 #include "ui/editors/ZoneEditView.h"
 #include "ui/kit/Dialogs.h"
@@ -355,19 +354,6 @@ void RecordEditors::openSatellitePickerIfAsked() {
     });
     picker->open();
     Q_EMIT sheetOpened(picker);
-}
-
-// ---- device settings ----
-
-void RecordEditors::editSettings() {
-    const auto& settings = m_controller.document().settings();
-    if (!settings)
-        return;
-    auto* view = new SettingsEditView(*settings, m_window);
-    view->onSave = [this](const DeviceSettings& edited) {
-        return accepted(m_controller.document().writeSettings(edited));
-    };
-    showSheet(view);
 }
 
 } // namespace nerka

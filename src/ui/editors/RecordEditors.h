@@ -46,9 +46,6 @@ public:
     void newZone();
     void editSatellite(int index);
     void newSatellite();
-    // The device settings editor; the caller shows its own placeholder when
-    // no codeplug is loaded.
-    void editSettings();
 
     // The sheet open now (nullptr when none), for tests and the window.
     [[nodiscard]] QWidget* openSheet() const;

@@ -149,34 +149,11 @@ void RecordSheet::refreshValidity() {
     m_note->setText(note);
     m_note->setAccessibleName(note);
     m_note->setVisible(show);
-    mark(show ? invalidField() : nullptr, reason);
+    m_mark.mark(show ? invalidField() : nullptr, reason);
 }
 
 QString RecordSheet::shownNote() const {
     return m_note && m_note->isVisibleTo(this) ? m_note->text() : QString();
-}
-
-void RecordSheet::mark(QWidget* field, const QString& reason) {
-    if (m_marked && m_marked != field) {
-        m_marked->setPalette(QPalette());
-        m_marked->setAccessibleDescription(m_markedDescription);
-    }
-    if (field && field != m_marked)
-        m_markedDescription = field->accessibleDescription();
-    m_marked = field;
-    if (!field)
-        return;
-    // A reddish ground, mixed into the theme's own so dark themes stay legible.
-    QPalette palette = field->palette();
-    const QColor base = palette.color(QPalette::Base);
-    const QColor red(220, 40, 40);
-    palette.setColor(QPalette::Base,
-                     QColor((base.red() * 3 + red.red()) / 4, (base.green() * 3 + red.green()) / 4,
-                            (base.blue() * 3 + red.blue()) / 4));
-    field->setPalette(palette);
-    field->setAccessibleDescription(m_markedDescription.isEmpty()
-                                        ? reason
-                                        : m_markedDescription + QStringLiteral(" — ") + reason);
 }
 
 void RecordSheet::confirm() {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/kit/InvalidFieldMark.h"
+
 #include <QDialog>
-#include <QPointer>
 
 class QHBoxLayout;
 class QLabel;
@@ -31,7 +32,7 @@ public:
     // The note as shown now (empty while hidden), and the field marked as
     // invalid (none while the input is valid or untouched).
     [[nodiscard]] QString shownNote() const;
-    [[nodiscard]] QWidget* markedField() const { return m_marked; }
+    [[nodiscard]] QWidget* markedField() const { return m_mark.field(); }
 
     // Room for the whole form where the screen allows, a scrolled form
     // included, and never narrower than the minimum width.
@@ -62,9 +63,6 @@ protected:
 
 private:
     void confirm();
-    // Marks `field` (and unmarks the one marked before) with a reddish
-    // ground and `reason` as its accessible description.
-    void mark(QWidget* field, const QString& reason);
 
     QHBoxLayout* m_titleRow = nullptr;
     QLabel* m_title = nullptr;
@@ -72,8 +70,7 @@ private:
     QLabel* m_note = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_confirm = nullptr;
-    QPointer<QWidget> m_marked;
-    QString m_markedDescription; // the marked field's own description
+    InvalidFieldMark m_mark;
     // Set by the user's first change: a new record starts blank, which is
     // invalid but no mistake, so nothing is marked before then.
     bool m_userChanged = false;

@@ -3,6 +3,7 @@
 #include "controller/RadioController.h"
 #include "ui/editors/DMRDatabaseView.h"
 #include "ui/editors/RecordEditors.h"
+#include "ui/editors/SettingsEditView.h"
 #include "ui/editors/ThemeView.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/PopupMenu.h"
@@ -18,7 +19,6 @@
 #include "ui/window/FileCommands.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
-#include "ui/window/SettingsSheet.h"
 #include "ui/window/WritePanel.h"
 
 #include <QAction>
@@ -88,7 +88,6 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     body->setSizes({220, 880});
     setCentralWidget(body);
     QObject::connect(m_sidebar, &Sidebar::sectionSelected, this, &MainWindow::showSection);
-    QObject::connect(m_sidebar, &Sidebar::settingsRequested, this, &MainWindow::openSettings);
 
     m_statusText = new QLabel;
     m_progress = new QProgressBar;
@@ -112,6 +111,9 @@ void MainWindow::buildSections() {
     connection->onDisconnect = [this] { disconnectRadio(); };
     m_sections[std::size_t(SidebarItem::connection)] = connection;
     m_pages->addWidget(connection);
+    auto* settings = new SettingsEditView(m_controller);
+    m_sections[std::size_t(SidebarItem::settings)] = settings;
+    m_pages->addWidget(settings);
     addListSection(SidebarItem::channels, new ChannelsSection(m_controller, m_dialogs));
     addListSection(SidebarItem::zones, new ZonesSection(m_controller, m_dialogs));
     addListSection(SidebarItem::contacts, new ContactsSection(m_controller, m_dialogs));
@@ -192,7 +194,10 @@ void MainWindow::buildMenus() {
     device->addAction(m_toolbar->writeAction());
     device->addSeparator();
     QAction* settings = device->addAction(QStringLiteral("Settings"));
-    QObject::connect(settings, &QAction::triggered, this, &MainWindow::openSettings);
+    QObject::connect(settings, &QAction::triggered, this, [this] {
+        showSection(SidebarItem::settings);
+        focusContent();
+    });
 }
 
 void MainWindow::buildEditMenu() {
@@ -408,16 +413,6 @@ void MainWindow::writeChanges() {
     m_dialogs.confirmChanges(
         this, title, message, QStringLiteral("Write"), QStringLiteral("Abbrechen"), write,
         QStringLiteral("What the write changes on the radio:"), changeSections(*changes));
-}
-
-void MainWindow::openSettings() {
-    // The settings entry is a command; the sidebar keeps showing the section.
-    m_sidebar->select(m_current);
-    if (m_controller.document().settings()) {
-        m_editors->editSettings();
-        return;
-    }
-    (new SettingsSheet(this))->open();
 }
 
 QDialog* MainWindow::openConnectionSheet() {

@@ -51,7 +51,6 @@ public:
     // Disconnects; with unsaved changes only after "Discard unsaved changes?".
     void disconnectRadio();
     void writeChanges();
-    void openSettings();
     void showPreferences();
     // The Connection screen as a sheet over the window.
     QDialog* openConnectionSheet();

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 namespace nerka {
@@ -14,8 +13,7 @@ namespace {
 
 constexpr int kLabelColumn = 0;
 constexpr int kCountColumn = 1;
-constexpr int kItemRole = Qt::UserRole + 1; // the SidebarItem of an entry, -1 for "Settings"
-constexpr int kSettingsEntry = -1;
+constexpr int kItemRole = Qt::UserRole + 1; // the SidebarItem of an entry
 
 // Indents the entries under their headings, as a tree indents children,
 // while the selection still spans the whole row.
@@ -66,6 +64,8 @@ QString sidebarLabel(SidebarItem item) {
     switch (item) {
     case SidebarItem::connection:
         return QStringLiteral("Connection");
+    case SidebarItem::settings:
+        return QStringLiteral("Settings");
     case SidebarItem::channels:
         return QStringLiteral("Channels");
     case SidebarItem::zones:
@@ -88,6 +88,8 @@ QString sidebarIconName(SidebarItem item) {
     switch (item) {
     case SidebarItem::connection:
         return QStringLiteral("cable.connector");
+    case SidebarItem::settings:
+        return QStringLiteral("slider.horizontal.3");
     case SidebarItem::channels:
         return QStringLiteral("dot.radiowaves.left.and.right");
     case SidebarItem::zones:
@@ -133,8 +135,7 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
     };
     addHeading(QStringLiteral("Device"));
     entry(SidebarItem::connection);
-    m_settings = addEntry(QStringLiteral("Settings"), QStringLiteral("slider.horizontal.3"));
-    m_settings->setData(kLabelColumn, kItemRole, kSettingsEntry);
+    entry(SidebarItem::settings);
     addHeading(QStringLiteral("Codeplug"));
     for (SidebarItem item : {SidebarItem::channels, SidebarItem::zones, SidebarItem::contacts,
                              SidebarItem::talkgroups, SidebarItem::satellites})
@@ -153,13 +154,6 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
     // arrow keys, or assistive technology selecting a row (which changes the
     // selection but not the current item).
     QObject::connect(this, &QTreeWidget::itemSelectionChanged, this, &Sidebar::onSelectionChanged);
-    // The settings entry is a command, not a place: a click or Return opens
-    // the sheet, while arrowing across it changes nothing. Selected in any
-    // other way (by assistive technology) it opens the sheet too.
-    QObject::connect(this, &QTreeWidget::itemClicked, this,
-                     [this](QTreeWidgetItem* item) { onActivated(item); });
-    QObject::connect(this, &QTreeWidget::itemActivated, this,
-                     [this](QTreeWidgetItem* item) { onActivated(item); });
 }
 
 void Sidebar::addHeading(const QString& text) {
@@ -183,27 +177,8 @@ void Sidebar::onSelectionChanged() {
     if (selected.isEmpty())
         return;
     const QVariant role = selected.first()->data(kLabelColumn, kItemRole);
-    if (!role.isValid())
-        return;
-    if (role.toInt() != kSettingsEntry)
+    if (role.isValid())
         Q_EMIT sectionSelected(SidebarItem(role.toInt()));
-    else if (!m_handlingInput)
-        Q_EMIT settingsRequested();
-}
-
-void Sidebar::mousePressEvent(QMouseEvent* event) {
-    const QScopedValueRollback<bool> input(m_handlingInput, true);
-    QTreeWidget::mousePressEvent(event);
-}
-
-void Sidebar::keyPressEvent(QKeyEvent* event) {
-    const QScopedValueRollback<bool> input(m_handlingInput, true);
-    QTreeWidget::keyPressEvent(event);
-}
-
-void Sidebar::onActivated(QTreeWidgetItem* item) {
-    if (item == m_settings)
-        Q_EMIT settingsRequested();
 }
 
 void Sidebar::select(SidebarItem item) {

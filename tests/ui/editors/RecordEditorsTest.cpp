@@ -374,57 +374,7 @@ TEST_F(RecordEditorsTest, TalkgroupEditorOffersGroupContactsWithTheirIds) {
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Local (9)"));
 }
 
-TEST_F(RecordEditorsTest, SettingsEditorWritesTheSettings) {
-    editors.editSettings();
-    ASSERT_NE(sheet(), nullptr);
-    EXPECT_EQ(sheet()->windowTitle(), QStringLiteral("Device settings"));
-    type(QStringLiteral("Callsign"), QStringLiteral("DL1ABCDEFG"));
-    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Callsign"))->text(), QStringLiteral("DL1ABCDE"));
-    type(QStringLiteral("DMR-ID"), QStringLiteral("0"));
-    EXPECT_TRUE(sheet()->shownNote().startsWith(
-        QStringLiteral("DMR-ID: must be a number from 1 to 16777215")))
-        << sheet()->shownNote().toStdString();
-    EXPECT_EQ(sheet()->markedField(), control<QLineEdit>(QStringLiteral("DMR-ID")));
-    type(QStringLiteral("DMR-ID"), QStringLiteral("2621234"));
-    const QList<std::pair<QString, QString>> limits = {
-        {QStringLiteral("VHF"), QStringLiteral("136")},
-        {QStringLiteral("VHF"), QStringLiteral("174")},
-        {QStringLiteral("UHF"), QStringLiteral("400")},
-        {QStringLiteral("UHF"), QStringLiteral("480")}};
-    for (int i = 0; i < limits.size(); ++i) {
-        QAccessibleInterface* box = findAccessible(sheet(), limits[i].first);
-        QAccessibleInterface* field = findAccessible(box, i % 2 ? QStringLiteral("Maximum (MHz)")
-                                                                : QStringLiteral("Minimum (MHz)"));
-        ASSERT_NE(field, nullptr);
-        auto* edit = qobject_cast<QLineEdit*>(field->object());
-        edit->selectAll();
-        QTest::keyClicks(edit, limits[i].second);
-    }
-    ASSERT_TRUE(applyEnabled());
-    press(QStringLiteral("Apply"));
-    EXPECT_EQ(controller.document().settings(),
-              (DeviceSettings{QStringLiteral("DL1ABCDE"), 2621234, 136, 174, 400, 480}));
-}
-
 TEST_F(RecordEditorsTest, SheetsOpenWideEnoughToReadWithoutSideways) {
-    // The settings note reads on one line, and every field starts at the
-    // same place down the sheet, whichever section it is in.
-    editors.editSettings();
-    ASSERT_NE(sheet(), nullptr);
-    settle();
-    QLabel* note = nullptr;
-    for (QLabel* label : sheet()->findChildren<QLabel*>())
-        if (label->text() ==
-            QStringLiteral("Changes take effect only after writing to the device."))
-            note = label;
-    ASSERT_NE(note, nullptr);
-    EXPECT_GE(note->width(), note->fontMetrics().horizontalAdvance(note->text()));
-    const auto left = [this](QWidget* field) { return field->mapTo(sheet(), QPoint(0, 0)).x(); };
-    const int callsignLeft = left(control<QLineEdit>(QStringLiteral("Callsign")));
-    for (QLineEdit* field : sheet()->findChildren<QLineEdit*>())
-        EXPECT_EQ(left(field), callsignLeft) << field->accessibleName().toStdString();
-    sheet()->reject();
-
     // The long channel form scrolls only up and down.
     editors.editChannel(2);
     ASSERT_NE(sheet(), nullptr);
@@ -493,10 +443,6 @@ TEST_F(RecordEditorsTest, KeyboardPathThroughEveryEditor) {
              return view;
          },
          QStringLiteral("Name"),
-         {}},
-        {"settings",
-         [&] { return opened(&RecordEditors::editSettings); },
-         QStringLiteral("Callsign"),
          {}},
     };
     for (const Case& c : cases) {

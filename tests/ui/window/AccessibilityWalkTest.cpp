@@ -345,7 +345,6 @@ TEST_F(AccessibilityWalk, EverySheetAndThePreferencesOfferNamedControlsWithActio
         {"talkgroup editor", [&] { editors->editTalkgroup(0); }},
         {"zone editor", [&] { editors->editZone(0); }},
         {"satellite editor", [&] { editors->newSatellite(); }},
-        {"settings editor", [&] { editors->editSettings(); }},
         {"preferences", [&] { window.showPreferences(); }},
     };
     for (const auto& [name, open] : openers) {
@@ -506,8 +505,8 @@ TEST_F(AccessibilityWalk, MembershipGridTogglesChosenCellsAsOneStepInChannelOrde
 }
 
 // Tab runs sidebar → search → the section's commands → the list (in the
-// first column that can be edited) → the log; a closed panel or sheet hands
-// the keyboard back to the list.
+// first column that can be edited) → the log, and through the settings
+// fields likewise; a closed panel or sheet hands the keyboard back to the list.
 TEST_F(AccessibilityWalk, TabRunsThroughTheWindowInReadingOrder) {
     openSampleFile();
     window.activateWindow();
@@ -533,6 +532,20 @@ TEST_F(AccessibilityWalk, TabRunsThroughTheWindowInReadingOrder) {
     ASSERT_NE(next, nullptr);
     EXPECT_TRUE(next == window.activityLog() || window.activityLog()->isAncestorOf(next))
         << next->metaObject()->className();
+
+    // The settings section is in the same run: its fields, then the log.
+    window.showSection(SidebarItem::settings);
+    window.sidebar()->setFocus(Qt::OtherFocusReason);
+    QWidget* settings = window.sectionWidget(SidebarItem::settings);
+    QStringList fields;
+    for (next = tab(); next && settings->isAncestorOf(next) && fields.size() < 20; next = tab())
+        fields << next->accessibleName();
+    EXPECT_EQ(fields.join(u','), QStringLiteral("Callsign,DMR-ID,Minimum (MHz),Maximum (MHz),"
+                                                "Minimum (MHz),Maximum (MHz)"));
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(next == window.activityLog() || window.activityLog()->isAncestorOf(next))
+        << next->metaObject()->className();
+    window.showSection(SidebarItem::channels);
 
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), section->searchField());

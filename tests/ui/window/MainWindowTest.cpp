@@ -1,18 +1,19 @@
 #include "WindowFixture.h"
 
 #include "ui/editors/RecordEditors.h"
+#include "ui/editors/SettingsEditView.h"
 #include "ui/views/ListSection.h"
 #include "ui/window/ActivityLogView.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
-#include "ui/window/SettingsSheet.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 
 namespace nerka::test {
@@ -37,18 +38,17 @@ TEST_F(WindowTest, WithoutCodeplugListsAreEmptyAndSettingsShowThePlaceholder) {
     EXPECT_EQ(window.activityLog()->emptyLabel()->text(), QStringLiteral("No activity yet."));
     EXPECT_FALSE(window.toolbar()->badgeShown());
 
-    // "Settings" under "Device" is a command: Return on it opens the sheet.
-    window.sidebar()->setCurrentItem(window.sidebar()->settingsItem());
-    QTest::keyClick(window.sidebar(), Qt::Key_Return);
-    // Closing deletes the sheet, so it is held weakly.
-    QPointer<SettingsSheet> sheet = window.findChild<SettingsSheet*>();
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_TRUE(sheet->isVisible());
-    EXPECT_NE(findAccessible(sheet, QStringLiteral("No settings loaded")), nullptr);
-    EXPECT_NE(findAccessible(sheet, SettingsSheet::kMessage), nullptr);
-    EXPECT_EQ(window.currentSection(), SidebarItem::connection); // the selection stays
-    ASSERT_TRUE(press(sheet, QStringLiteral("Close"), QAccessible::Button));
-    EXPECT_TRUE(!sheet || !sheet->isVisible());
+    // "Settings" under "Device" is a section like the others: arrowing onto
+    // it selects it and shows how to load a codeplug.
+    window.sidebar()->setFocus();
+    QTest::keyClick(window.sidebar(), Qt::Key_Down);
+    EXPECT_EQ(window.currentSection(), SidebarItem::settings);
+    EXPECT_EQ(window.sidebar()->selection(), SidebarItem::settings);
+    auto* settings = qobject_cast<SettingsEditView*>(window.sectionWidget(SidebarItem::settings));
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->isVisible());
+    EXPECT_TRUE(settings->showsEmptyState());
+    EXPECT_NE(findAccessible(settings, SettingsEditView::kEmptyMessage), nullptr);
 }
 
 TEST_F(WindowTest, ErrorReportOpensTheAlertAndOkClearsIt) {
@@ -81,10 +81,20 @@ TEST_F(WindowTest, ShowsTheCodeplugAndItsUnsavedState) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("sample.nerka[*] — Nerka"));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_FALSE(window.undoAction()->isEnabled());
-    window.openSettings(); // with a codeplug: the settings editor, not the placeholder
-    ASSERT_NE(window.editors()->openSheet(), nullptr);
-    EXPECT_EQ(window.findChild<SettingsSheet*>(), nullptr);
-    window.editors()->openSheet()->close();
+    // The Device menu's "Settings" shows the section, its first field ready.
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions())
+            if (menu->text() == QStringLiteral("&Device") &&
+                item->text() == QStringLiteral("Settings"))
+                item->trigger();
+    }
+    EXPECT_EQ(window.currentSection(), SidebarItem::settings);
+    EXPECT_EQ(window.sidebar()->selection(), SidebarItem::settings);
+    auto* settings = qobject_cast<SettingsEditView*>(window.sectionWidget(SidebarItem::settings));
+    ASSERT_NE(settings, nullptr);
+    EXPECT_FALSE(settings->showsEmptyState());
+    EXPECT_EQ(window.focusWidget() ? window.focusWidget()->accessibleName() : QString(),
+              QStringLiteral("Callsign"));
 
     const int deleted = radio->document().channels().first().number;
     radio->document().deleteChannels({radio->document().channels().first().number});
