@@ -1,10 +1,11 @@
 #include "codeplug/MemberListCsv.h"
 
-#include "codeplug/ChannelFields.h"
 #include "codeplug/CsvText.h"
 #include "codeplug/RecordFieldTables.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace nerka {
 
@@ -27,16 +28,20 @@ QString memberListText(const QString& membersHeader,
 
 // The members' field split at commas, with neighbouring pieces joined again
 // where together they are a known name (the longest such run wins).
-QStringList splitMembers(const QString& field, const std::function<bool(const QString&)>& isName) {
+QStringList splitMembers(const QString& field, const RecordNameIndex& known) {
     const QStringList pieces = field.split(u',');
     QStringList members;
     for (qsizetype i = 0; i < pieces.size();) {
+        // A run longer than every known name cannot be one.
         qsizetype taken = 1;
-        for (qsizetype end = pieces.size(); end > i + 1; --end) {
-            if (isName(pieces.mid(i, end - i).join(u',').trimmed())) {
-                taken = end - i;
+        QString run = pieces[i];
+        for (qsizetype end = i + 2; end <= pieces.size(); ++end) {
+            run += u',' + pieces[end - 1];
+            const QString name = run.trimmed();
+            if (name.size() > known.longestName())
                 break;
-            }
+            if (known.contains(name))
+                taken = end - i;
         }
         const QString member = pieces.mid(i, taken).join(u',').trimmed();
         if (!member.isEmpty())
@@ -60,16 +65,36 @@ QHash<int, QString> distinctNames(const QHash<int, QString>& names) {
     return distinct;
 }
 
-std::optional<int> recordNamed(const QHash<int, QString>& names, const QString& text) {
+RecordNameIndex::RecordNameIndex(const QHash<int, QString>& names) : m_names(names) {
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        m_longestName = std::max(m_longestName, it.value().size());
+        for (auto [index, key] :
+             {std::pair{&m_exact, it.value()}, std::pair{&m_caseless, it.value().toCaseFolded()}}) {
+            const auto found = index->constFind(key);
+            if (found == index->cend() || it.key() < *found)
+                index->insert(key, it.key());
+        }
+    }
+}
+
+std::optional<int> RecordNameIndex::find(const QString& text) const {
     static const QRegularExpression numbered(QStringLiteral("^(.*) #(\\d+)$"));
-    const QRegularExpressionMatch match = numbered.match(text);
-    if (match.hasMatch()) {
+    if (const QRegularExpressionMatch match = numbered.match(text); match.hasMatch()) {
         const int key = match.captured(2).toInt() - 1;
-        if (names.contains(key) && names.value(key) == match.captured(1))
+        if (m_names.contains(key) && m_names.value(key) == match.captured(1))
             return key;
     }
-    if (const auto key = referenceNamed(names, text); key && names.contains(*key))
-        return key;
+    if (const auto exact = m_exact.constFind(text); exact != m_exact.cend())
+        return *exact;
+    if (const auto caseless = m_caseless.constFind(text.toCaseFolded());
+        caseless != m_caseless.cend())
+        return *caseless;
+    if (text.startsWith(u'#')) {
+        bool ok = false;
+        const int key = text.mid(1).toInt(&ok) - 1;
+        if (ok && m_names.contains(key))
+            return key;
+    }
     return std::nullopt;
 }
 
@@ -104,7 +129,7 @@ QString zonesCsv(const QList<Zone>& zones, const QList<RadioChannel>& channels) 
 }
 
 MemberListCsvRead parseMemberListCsv(const QString& text, const QString& membersHeader,
-                                     const std::function<bool(const QString&)>& isName) {
+                                     const RecordNameIndex& members) {
     MemberListCsvRead read;
     const QList<CsvTextRow> rows = splitCsvText(text);
     if (rows.isEmpty())
@@ -133,7 +158,7 @@ MemberListCsvRead parseMemberListCsv(const QString& text, const QString& members
             continue;
         }
         if (membersAt >= 0)
-            row.members = splitMembers(fields.value(membersAt), isName);
+            row.members = splitMembers(fields.value(membersAt), members);
         read.rows.append(row);
     }
     return read;

@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 namespace nerka {
@@ -29,11 +28,25 @@ namespace nerka {
 // share.
 [[nodiscard]] QHash<int, QString> distinctNames(const QHash<int, QString>& names);
 
-// The position of the record a name read from a file means: "Name #N" is
-// the record numbered N when it bears that name; any other text is read as a
-// reference (exactly, else ignoring case; the lowest position among records
-// sharing a name; "#N" alone for the record numbered N).
-[[nodiscard]] std::optional<int> recordNamed(const QHash<int, QString>& names, const QString& text);
+// The records of one kind by name, for reading names from a file. find()
+// gives the position of the record a name means: "Name #N" is the record
+// numbered N when it bears that name; any other text is read as a reference
+// (exactly, else ignoring case; the lowest position among records sharing a
+// name; "#N" alone for the record numbered N). Each lookup is a hash lookup,
+// so a file of thousands of members against thousands of records stays fast.
+class RecordNameIndex {
+public:
+    explicit RecordNameIndex(const QHash<int, QString>& names);
+    [[nodiscard]] std::optional<int> find(const QString& text) const;
+    [[nodiscard]] bool contains(const QString& name) const { return m_exact.contains(name); }
+    [[nodiscard]] qsizetype longestName() const { return m_longestName; }
+
+private:
+    QHash<int, QString> m_names;
+    QHash<QString, int> m_exact;    // name → lowest position
+    QHash<QString, int> m_caseless; // case-folded name → lowest position
+    qsizetype m_longestName = 0;
+};
 
 [[nodiscard]] QString talkgroupsCsv(const QList<Talkgroup>& talkgroups,
                                     const QList<DMRContact>& contacts);
@@ -55,10 +68,10 @@ struct MemberListCsvRead {
 // The rows after the header, whose columns are found by their headers in any
 // order (`membersHeader` is "Contacts" or "Channels"); fields separated by
 // "," or ";". The members' field is split at commas, and pieces are joined
-// back where together they form a name `isName` knows (a name holding a
+// back where together they form a name `members` knows (a name holding a
 // comma). A row without a name is skipped with its line.
-[[nodiscard]] MemberListCsvRead
-parseMemberListCsv(const QString& text, const QString& membersHeader,
-                   const std::function<bool(const QString&)>& isName);
+[[nodiscard]] MemberListCsvRead parseMemberListCsv(const QString& text,
+                                                   const QString& membersHeader,
+                                                   const RecordNameIndex& members);
 
 } // namespace nerka

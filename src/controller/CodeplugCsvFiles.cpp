@@ -133,14 +133,14 @@ struct ListRows {
 
 // The member names resolved to keys (`memberNames`: key → name); a list
 // longer than `limit` cannot be stored and is left out whole.
-ListRows resolveListRows(const MemberListCsvRead& read, const QHash<int, QString>& memberNames,
+ListRows resolveListRows(const MemberListCsvRead& read, const RecordNameIndex& memberNames,
                          int limit, const char* noun, const char* nouns, int nameWidth) {
     ListRows out;
     out.skipped = read.skipped;
     for (const MemberListRow& row : read.rows) {
         ListRow list{row.line, storedName(row.name, nameWidth), {}};
         for (const QString& member : row.members) {
-            const auto key = recordNamed(memberNames, member);
+            const auto key = memberNames.find(member);
             if (!key)
                 out.unresolved.append(
                     {row.line, QStringLiteral("%1 '%2'").arg(QLatin1String(noun), member)});
@@ -391,21 +391,18 @@ std::optional<EditResult> CodeplugDocument::importContactRows(const QString& tex
 
 std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& text,
                                                                 CsvImportMode mode, QString& line) {
-    QHash<int, QString> contactNames;
-    QSet<QString> known;
-    for (const DMRContact& contact : m_contacts) {
-        contactNames.insert(contact.slot, contact.name);
-        known.insert(contact.name);
-    }
-    const QString header = talkgroupFieldTable().value(1).csvHeader;
+    QHash<int, QString> names;
+    for (const DMRContact& contact : m_contacts)
+        names.insert(contact.slot, contact.name);
+    const RecordNameIndex contactNames(names);
     const MemberListCsvRead read =
-        parseMemberListCsv(text, header, [&](const QString& name) { return known.contains(name); });
+        parseMemberListCsv(text, talkgroupFieldTable().value(1).csvHeader, contactNames);
     if (read.headerMissing)
         return EditResult::refused(RefusalKind::invalid,
                                    QStringLiteral("The talkgroup CSV has no Name column."));
     const ListRows rows = resolveListRows(read, contactNames, talkgroupMemberLimit(), "contact",
                                           "contacts", GroupListRecord::kNameWidth);
-    QHash<int, QString> names;
+    names.clear();
     QSet<int> used;
     for (const Talkgroup& talkgroup : m_talkgroups) {
         names.insert(talkgroup.index, talkgroup.name);
@@ -534,21 +531,18 @@ std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& tex
 
 std::optional<EditResult> CodeplugDocument::importZoneRows(const QString& text, CsvImportMode mode,
                                                            QString& line) {
-    QHash<int, QString> channelNames; // by position, as zones hold channels
-    QSet<QString> known;
-    for (const RadioChannel& channel : m_channels) {
-        channelNames.insert(channel.number - 1, channel.name);
-        known.insert(channel.name);
-    }
-    const QString header = zoneFieldTable().value(1).csvHeader;
+    QHash<int, QString> names; // channels by position, as zones hold them
+    for (const RadioChannel& channel : m_channels)
+        names.insert(channel.number - 1, channel.name);
+    const RecordNameIndex channelNames(names);
     const MemberListCsvRead read =
-        parseMemberListCsv(text, header, [&](const QString& name) { return known.contains(name); });
+        parseMemberListCsv(text, zoneFieldTable().value(1).csvHeader, channelNames);
     if (read.headerMissing)
         return EditResult::refused(RefusalKind::invalid,
                                    QStringLiteral("The zone CSV has no Name column."));
     const ListRows rows = resolveListRows(read, channelNames, zoneMemberLimit(), "channel",
                                           "channels", ZoneRecord::kNameWidth);
-    QHash<int, QString> names;
+    names.clear();
     QSet<int> used;
     for (const Zone& zone : m_zones) {
         names.insert(zone.index, zone.name);
