@@ -734,9 +734,7 @@ int runEdit(CliContext& context) {
         return kExitFailed;
     }
 
-    controller.openCodeplugFile(parser.positionalArguments().first());
-    session.finish();
-    if (!controller.document().image())
+    if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
 
     OperationRunner runner(controller);

@@ -46,9 +46,7 @@ int runExportCsv(CliContext& context) {
     RadioController& controller = session.controller();
     if (!session.checkOutput(parser.value(output)))
         return kExitFailed;
-    controller.openCodeplugFile(parser.positionalArguments().first());
-    session.finish();
-    if (session.failed() || !controller.document().image())
+    if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
     if (layout == kChannels)
         controller.document().exportChannelsTable({}, parser.value(output));

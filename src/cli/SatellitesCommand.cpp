@@ -84,9 +84,7 @@ int runSatellites(CliContext& context) {
         controller.setSatnogsOverride(parseSatNOGS(std::get<QByteArray>(read)));
     }
 
-    controller.openCodeplugFile(codeplugPath);
-    session.finish();
-    if (session.failed() || !controller.document().image())
+    if (!controller.openCodeplugFile(codeplugPath).isDone())
         return kExitFailed;
 
     // The keps load refreshes the satellites already in the codeplug and

@@ -87,9 +87,7 @@ int runWrite(CliContext& context) {
                          context.out.flush();
                      });
     const QString path = parser.positionalArguments().first();
-    controller.openCodeplugFile(path);
-    session.finish();
-    if (session.failed() || !controller.document().image())
+    if (!controller.openCodeplugFile(path).isDone())
         return kExitFailed;
     const int regionCount = int(controller.document().image()->regions.size());
     if (regionCount == 0) {

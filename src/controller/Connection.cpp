@@ -167,7 +167,10 @@ void RadioController::disconnectRadio() {
     // After whatever runs on the queue now; nothing is sent to the radio.
     postToQueue([this] {
         dropLinkOnQueue();
-        postToMain([this] { resetAfterDisconnect(); });
+        postToMain([this] {
+            resetAfterDisconnect();
+            Q_EMIT finished(OperationResult::success(DeviceOperation::disconnect));
+        });
     });
 }
 

@@ -19,6 +19,7 @@ enum class DeviceOperation {
     writeDmrDatabase,
     readDmrDatabase,
     countDmrDatabase,
+    disconnect, // the user's disconnect: after whatever runs on the queue; never fails
 };
 
 // Why a device operation did not succeed.

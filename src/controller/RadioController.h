@@ -156,6 +156,9 @@ public:
     // ---- connection (Connection.cpp) ----
     void refreshPorts();
     void connectRadio(bool automatic = false);
+    // Drops the link after whatever runs on the work queue now (nothing is
+    // sent to the radio), then the codeplug, and logs "Verbindung getrennt.";
+    // ends with `finished` for DeviceOperation::disconnect, which never fails.
     void disconnectRadio();
     // The connected radio went away without a disconnect (unplugged): the link
     // is dropped, the codeplug stays in memory with every region to be
@@ -181,8 +184,14 @@ public:
     // ---- codeplug transfer and files (Transfer.cpp) ----
     void readCodeplug();
     void writeChanges();
-    void openCodeplugFile(const QString& path);
-    void saveCodeplugFile(const QString& path);
+    // Main thread. Opens a codeplug file as the new document (no undo
+    // history, the file as its location) before it returns: "File loaded: …",
+    // or refused (invalid) with the reason, reported as an error.
+    EditResult openCodeplugFile(const QString& path);
+    // Main thread. Saves the document atomically and makes `path` its
+    // location: "Gespeichert: …", or refused (noCodeplug, or invalid when the
+    // file cannot be written), reported as an error; the document stays as it was.
+    EditResult saveCodeplugFile(const QString& path);
     // Marks regions of the image as changed, so the next writeChanges sends
     // them whole whatever the radio holds. Indices that the image does not
     // have are ignored.
@@ -221,8 +230,9 @@ public:
     [[nodiscard]] const WriteSteps& writeSteps() const { return m_writeSteps; }
     // Opens a backup (any codeplug file); every region where it differs from
     // what the radio holds is then to be written. The document location is
-    // cleared, so a later save never overwrites the backup.
-    void restoreBackup(const QString& path);
+    // cleared, so a later save never overwrites the backup. Main thread; the
+    // document is replaced before it returns, or refused (invalid) as an open is.
+    EditResult restoreBackup(const QString& path);
     // ---- block writes (Transfer.cpp, SafeWrite.cpp) ----
     // With a baseline (what the radio holds: read in this connection, or the
     // backup read before the write) a write sends only the 32-byte blocks
@@ -438,9 +448,11 @@ protected:
     void abandonPendingVerification(const QString& message);
 
 private:
-    // Reads and decodes a codeplug file; reports why and gives nothing when
-    // it cannot (Transfer.cpp; shared by opening a file and restoring a backup).
-    std::optional<CodeplugImage> readCodeplugFileImage(const QString& path);
+    // Reads and decodes a codeplug file, or why it cannot (Transfer.cpp;
+    // shared by opening a file and restoring a backup).
+    static Result<CodeplugImage, QString> readCodeplugFileImage(const QString& path);
+    // Writes the lines of a file command's result to the activity log.
+    EditResult recordFileResult(EditResult result);
 
     Preferences m_preferences;
 

@@ -345,21 +345,20 @@ std::optional<QStringList> RadioController::pendingWriteSummary() const {
     return lines;
 }
 
-void RadioController::restoreBackup(const QString& path) {
-    const auto opened = readCodeplugFileImage(path);
+EditResult RadioController::restoreBackup(const QString& path) {
+    Q_ASSERT(onMainThread());
+    auto opened = readCodeplugFileImage(path);
     if (!opened)
-        return;
-    const CodeplugImage image = *opened;
-    const DecodedImage decoded = decodeImage(image);
-    const QString name = QFileInfo(path).fileName();
-    postToMain([this, image, decoded, name] {
-        applyDecodedImage(image, decoded);
-        // No document location: saving asks where, and never overwrites the backup.
-        assignDocumentURL(std::nullopt);
-        appendLogLine(QStringLiteral("Backup opened: ") + name + QStringLiteral(" — ") +
-                      QString::number(m_document.dirtyRegions().size()) +
-                      QStringLiteral(" region(s) will be written with the next write."));
-    });
+        return recordFileResult(EditResult::refused(RefusalKind::invalid, opened.error()));
+    applyDecodedImage(*opened, decodeImage(*opened));
+    // No document location: saving asks where, and never overwrites the backup.
+    assignDocumentURL(std::nullopt);
+    ChangeSet all;
+    all.replaced = true;
+    return recordFileResult(EditResult::done(
+        all, QStringLiteral("Backup opened: ") + QFileInfo(path).fileName() +
+                 QStringLiteral(" — ") + QString::number(m_document.dirtyRegions().size()) +
+                 QStringLiteral(" region(s) will be written with the next write.")));
 }
 
 } // namespace nerka

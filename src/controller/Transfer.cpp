@@ -320,44 +320,47 @@ RadioController::DeviceOutcome RadioController::writeFailure(const LinkError& er
     return DeviceOutcome::failed(error);
 }
 
-std::optional<CodeplugImage> RadioController::readCodeplugFileImage(const QString& path) {
+Result<CodeplugImage, QString> RadioController::readCodeplugFileImage(const QString& path) {
     auto read = FileStore::read(path, FileStore::Kind::codeplug);
-    if (const auto* failure = std::get_if<QString>(&read)) {
-        reportError(*failure);
-        return std::nullopt;
-    }
+    if (const auto* failure = std::get_if<QString>(&read))
+        return *failure;
     auto decodedFile = decodeCodeplugFile(std::get<QByteArray>(read));
-    if (const auto* error = std::get_if<CodeplugError>(&decodedFile)) {
-        reportError(error->description());
-        return std::nullopt;
-    }
+    if (const auto* error = std::get_if<CodeplugError>(&decodedFile))
+        return error->description();
     return std::get<CodeplugImage>(std::move(decodedFile));
 }
 
-void RadioController::openCodeplugFile(const QString& path) {
-    const auto opened = readCodeplugFileImage(path);
-    if (!opened)
-        return;
-    const CodeplugImage& image = *opened;
-    assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    const DecodedImage decoded = decodeImage(image);
-    postToMain([this, image, decoded] { applyDecodedImage(image, decoded); });
-    logLine(QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
-            familyText(image.variant) + QStringLiteral(")"));
+EditResult RadioController::recordFileResult(EditResult result) {
+    m_activityLog.record(result);
+    return result;
 }
 
-void RadioController::saveCodeplugFile(const QString& path) {
-    if (!m_document.image()) {
-        reportError(QStringLiteral("No codeplug loaded."));
-        return;
-    }
-    // Atomic: a failure leaves any file already there untouched.
-    if (auto failure = FileStore::write(path, encodeCodeplugFile(*m_document.image()))) {
-        reportError(*failure);
-        return;
-    }
+EditResult RadioController::openCodeplugFile(const QString& path) {
+    Q_ASSERT(onMainThread());
+    auto opened = readCodeplugFileImage(path);
+    if (!opened)
+        return recordFileResult(EditResult::refused(RefusalKind::invalid, opened.error()));
+    const CodeplugImage& image = *opened;
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    logLine(QStringLiteral("Gespeichert: ") + QFileInfo(path).fileName());
+    applyDecodedImage(image, decodeImage(image));
+    ChangeSet all;
+    all.replaced = true;
+    return recordFileResult(EditResult::done(
+        all, QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
+                 familyText(image.variant) + QStringLiteral(")")));
+}
+
+EditResult RadioController::saveCodeplugFile(const QString& path) {
+    Q_ASSERT(onMainThread());
+    if (!m_document.image())
+        return recordFileResult(
+            EditResult::refused(RefusalKind::noCodeplug, QStringLiteral("No codeplug loaded.")));
+    // Atomic: a failure leaves any file already there untouched.
+    if (auto failure = FileStore::write(path, encodeCodeplugFile(*m_document.image())))
+        return recordFileResult(EditResult::refused(RefusalKind::invalid, *failure));
+    assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return recordFileResult(
+        EditResult::done({}, QStringLiteral("Gespeichert: ") + QFileInfo(path).fileName()));
 }
 
 void RadioController::markRegionsChanged(const RegionSet& regions) {

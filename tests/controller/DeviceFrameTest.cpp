@@ -133,7 +133,13 @@ const QList<FrameCase>& frameCases() {
              c.disconnectRadio();
              c.readCodeplug();
          },
-         {refused(Op::readCodeplug, ErrorKind::notConnected, kNotConnected)},
+         {ok(Op::disconnect), refused(Op::readCodeplug, ErrorKind::notConnected, kNotConnected)},
+         true},
+        {"DisconnectWithoutRadio",
+         false,
+         {},
+         [](RadioController& c) { c.disconnectRadio(); },
+         {ok(Op::disconnect)},
          true},
         {"ReadFromASilentRadio",
          true,

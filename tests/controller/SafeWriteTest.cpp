@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -270,8 +271,12 @@ TEST_F(SafeWrite, RestoringABackupPutsTheOldCodeplugBack) {
     ASSERT_EQ(backups.size(), 2);
     ASSERT_EQ(openBackup(backups[0].path), a);
 
-    c->restoreBackup(backups[0].path);
-    c.drain();
+    const EditResult restored = c->restoreBackup(backups[0].path);
+    EXPECT_TRUE(restored.changes().replaced);
+    EXPECT_EQ(restored.summary(), QStringLiteral("Backup opened: ") +
+                                      QFileInfo(backups[0].path).fileName() +
+                                      QStringLiteral(" — 3 region(s) will be written with the "
+                                                     "next write."));
     EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 3}))
         << "where A differs from the radio's B";
     EXPECT_FALSE(c->documentURL().has_value());
@@ -280,6 +285,11 @@ TEST_F(SafeWrite, RestoringABackupPutsTheOldCodeplugBack) {
 
     EXPECT_EQ(radio.memoryAs(a), a);
     EXPECT_FALSE(lastLoggedError(*c).has_value());
+
+    // A backup gone since it was listed: refused, the document stays.
+    QFile::remove(backups[1].path);
+    EXPECT_EQ(c->restoreBackup(backups[1].path).refusal()->kind, RefusalKind::invalid);
+    EXPECT_TRUE(*c->document().image() == a);
 }
 
 TEST(CodeplugBackups, NamesAreUniqueAndTheNewestTwentyAreKept) {

@@ -387,9 +387,9 @@ TEST_F(Transfer, WriteWithoutChangesDoesNothing) {
 TEST_F(Transfer, OpensAndSavesCodeplugFiles) {
     StandInRadio radio;
     ControllerOnStandIn c;
-    c->saveCodeplugFile(dir.filePath(QStringLiteral("nothing.nerka")));
-    c.drain();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No codeplug loaded."));
+    const EditResult nothing = c->saveCodeplugFile(dir.filePath(QStringLiteral("nothing.nerka")));
+    EXPECT_EQ(nothing.refusal(),
+              (EditRefusal{RefusalKind::noCodeplug, QStringLiteral("No codeplug loaded.")}));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("nothing.nerka"))));
 
     ASSERT_TRUE(c.connectTo(radio));
@@ -402,10 +402,11 @@ TEST_F(Transfer, OpensAndSavesCodeplugFiles) {
     // Opening while connected: connection and status stay, the changes go.
     const CodeplugImage uv380 = sampleCodeplug(RadioVariant::uv380);
     const QString uvPath = saveImage(dir, QStringLiteral("other.nerka"), uv380);
-    c->openCodeplugFile(uvPath);
-    EXPECT_EQ(c->activityLog().lines().last(),
-              kBullet + QStringLiteral("File loaded: other.nerka (UV380)"));
-    c.drain();
+    const EditResult opened = c->openCodeplugFile(uvPath);
+    EXPECT_TRUE(opened.isDone());
+    EXPECT_TRUE(opened.changes().replaced);
+    EXPECT_EQ(opened.summary(), QStringLiteral("File loaded: other.nerka (UV380)"));
+    // The document is the file's when the open returns, not a turn later.
     EXPECT_TRUE(*c->document().image() == uv380);
     EXPECT_EQ(c->document().dirtyRegions().size(), std::size_t(uv380.regions.size()))
         << "the radio holds another family's codeplug: every region differs";
@@ -419,10 +420,10 @@ TEST_F(Transfer, OpensAndSavesCodeplugFiles) {
     c->markRegionsChanged({1});
     const QString first = dir.filePath(QStringLiteral("first.nerka"));
     const QString second = dir.filePath(QStringLiteral("second.nerka"));
-    c->saveCodeplugFile(first);
-    c->saveCodeplugFile(second);
-    EXPECT_EQ(c->activityLog().lines().last(),
-              kBullet + QStringLiteral("Gespeichert: second.nerka"));
+    EXPECT_TRUE(c->saveCodeplugFile(first).isDone());
+    const EditResult saved = c->saveCodeplugFile(second);
+    EXPECT_EQ(saved.summary(), QStringLiteral("Gespeichert: second.nerka"));
+    EXPECT_TRUE(saved.changes().isEmpty()) << "a save changes no record";
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(second));
     EXPECT_EQ(c->document().dirtyRegions().size(), std::size_t(uv380.regions.size()))
         << "a file is not the radio";
@@ -435,10 +436,9 @@ TEST_F(Transfer, OpensAndSavesCodeplugFiles) {
     // A file without a family.
     CodeplugImage noFamily = uv380;
     noFamily.variant.reset();
-    c->openCodeplugFile(saveImage(dir, QStringLiteral("plain.nerka"), noFamily));
-    EXPECT_EQ(c->activityLog().lines().last(),
-              kBullet + QStringLiteral("File loaded: plain.nerka (?)"));
-    c.drain();
+    EXPECT_EQ(
+        c->openCodeplugFile(saveImage(dir, QStringLiteral("plain.nerka"), noFamily)).summary(),
+        QStringLiteral("File loaded: plain.nerka (?)"));
 }
 
 TEST_F(Transfer, UnreadableFilesLeaveTheImageAsItWas) {
@@ -453,15 +453,13 @@ TEST_F(Transfer, UnreadableFilesLeaveTheImageAsItWas) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("NOTACODEPLUGFILE");
     file.close();
-    c->openCodeplugFile(junk);
-    c.drain();
-    EXPECT_EQ(lastLoggedError(*c),
-              QStringLiteral("Invalid codeplug file: Wrong signature — not a valid "
-                             "codeplug file (v2)."));
-    const qsizetype mark = c->activityLog().lines().size();
-    c->openCodeplugFile(dir.filePath(QStringLiteral("missing.nerka")));
-    c.drain();
-    EXPECT_TRUE(lastLoggedError(*c, mark).has_value());
+    EXPECT_EQ(c->openCodeplugFile(junk).refusal(),
+              (EditRefusal{RefusalKind::invalid,
+                           QStringLiteral("Invalid codeplug file: Wrong signature — not a valid "
+                                          "codeplug file (v2).")}));
+    const EditResult missing = c->openCodeplugFile(dir.filePath(QStringLiteral("missing.nerka")));
+    EXPECT_TRUE(missing.isRefused());
+    EXPECT_FALSE(missing.errorText().isEmpty());
 
     EXPECT_TRUE(*c->document().image() == image);
     EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 2, 3})) << "still nothing read";
@@ -474,9 +472,9 @@ TEST_F(Transfer, FailedSaveLeavesTheOldFileIntact) {
         saveImage(dir, QStringLiteral("good.nerka"), sampleCodeplug(RadioVariant::gd77)));
     c.drain();
 
-    c->saveCodeplugFile(dir.filePath(QStringLiteral("no/such/folder/x.nerka")));
-    c.drain();
-    EXPECT_TRUE(lastLoggedError(*c).has_value());
+    EXPECT_EQ(
+        c->saveCodeplugFile(dir.filePath(QStringLiteral("no/such/folder/x.nerka"))).refusal()->kind,
+        RefusalKind::invalid);
 
     // Writing stops after 1000 bytes (a full disk, a quota): the file that
     // was there before keeps its contents.

@@ -145,8 +145,10 @@ void BackupsDialog::restoreRow(int row) {
         return;
     const QString path = m_backups[row].path;
     const auto restore = [this, path] {
-        m_controller.restoreBackup(path);
-        accept();
+        // A backup that cannot be read (gone since the list was made) is
+        // reported; the list stays open to choose another.
+        if (m_controller.restoreBackup(path).isDone())
+            accept();
     };
     const int unsaved = int(m_controller.document().dirtyRegions().size());
     if (unsaved > 0) {

@@ -109,12 +109,7 @@ bool FileCommands::saveTo(const QString& path) {
     // A save that worked names the file as the codeplug's own, at once; a
     // failed one reports its error (the alert shows it) and leaves the
     // codeplug as it was, and what was to follow the save does not happen.
-    bool saved = false;
-    const QMetaObject::Connection watch = QObject::connect(
-        &m_controller, &RadioController::documentURLChanged, this, [&saved] { saved = true; });
-    m_controller.saveCodeplugFile(path);
-    QObject::disconnect(watch);
-    return saved;
+    return m_controller.saveCodeplugFile(path).isDone();
 }
 
 void FileCommands::showBackups() {
