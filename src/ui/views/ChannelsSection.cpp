@@ -44,6 +44,10 @@ namespace {
 const QString kColumnsKey = QStringLiteral("channelTableColumns");
 // How long the status bar shows why a cell entry was refused.
 constexpr int kCellProblemShownMs = 10'000;
+// The widest a column grows to fit its contents, in average characters: a
+// long list of zone names scrolls within its cell rather than push every
+// other column out of view.
+constexpr int kChannelColumnMostChars = 40;
 
 } // namespace
 
@@ -58,6 +62,22 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
 
+    buildCommands();
+    buildTableCommands();
+    new ZoneMembershipMenu(
+        controller, [this] { return selectedChannelNumbers(); }, this);
+    setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+    buildCellEditing();
+    buildColumns();
+    // New, imported and restored channels are selected and scrolled to.
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            [this](const ChangeSet& changes) {
+                if (!m_pasting && !changes.replaced && !changes.channels.added.isEmpty())
+                    selectChannels(changes.channels.added);
+            });
+}
+
+void ChannelsSection::buildCommands() {
     m_new = addToolAction(QStringLiteral("New"), QStringLiteral("plus"));
     m_edit = addToolAction(QStringLiteral("Edit"), QStringLiteral("pencil"));
     m_moveUp = addToolAction(QStringLiteral("Move up"), QStringLiteral("arrow.up"),
@@ -66,6 +86,14 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
                                QStringLiteral("Move selection down"));
     m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
                              QStringLiteral("Delete selected channels"));
+    connect(m_new, &QAction::triggered, this, [this] {
+        if (canEdit())
+            Q_EMIT newRequested();
+    });
+    connect(m_edit, &QAction::triggered, this, &ChannelsSection::editSelection);
+    connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
+    connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
+    connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     m_renumber = new QAction(QStringLiteral("Renumber in this order"), this);
     m_exportAllFields = new QAction(QStringLiteral("Export to CSV (all fields)\u2026"), this);
     connect(m_exportAllFields, &QAction::triggered, this, &ChannelsSection::exportAllFields);
@@ -93,7 +121,9 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_export = addToolAction(QStringLiteral("Export channels\u2026"),
                              QStringLiteral("square.and.arrow.up"));
     connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
+}
 
+void ChannelsSection::buildTableCommands() {
     m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
     // The clipboard commands work on the table while it has the focus.
     const auto tableAction = [this](const QString& label, QKeySequence::StandardKey key) {
@@ -117,29 +147,20 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_contextEdit =
         new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit"), this);
 
-    connect(m_new, &QAction::triggered, this, [this] {
-        if (canEdit())
-            Q_EMIT newRequested();
-    });
-    connect(m_edit, &QAction::triggered, this, &ChannelsSection::editSelection);
     connect(m_contextEdit, &QAction::triggered, this, &ChannelsSection::editSelection);
-    connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
-    connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
-    connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_contextDelete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_duplicate, &QAction::triggered, this, &ChannelsSection::duplicateCurrent);
     connect(m_copy, &QAction::triggered, this, &ChannelsSection::copySelection);
     connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
     connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
-    connect(&controller.document(), &CodeplugDocument::channelClipboardChanged, this,
+    connect(&controller().document(), &CodeplugDocument::channelClipboardChanged, this,
             &ChannelsSection::refreshActions);
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
+}
 
-    new ZoneMembershipMenu(
-        controller, [this] { return selectedChannelNumbers(); }, this);
-    setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+void ChannelsSection::buildCellEditing() {
     // Cells of channel fields are edited in place: typing, F2 or a click on
     // a selected cell opens the cell; Return and a double click still open
     // the editor sheet.
@@ -171,7 +192,9 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         if (below.isValid())
             m_table->setCurrentIndex(below);
     });
+}
 
+void ChannelsSection::buildColumns() {
     // Sorting by a column sorts the view only; the # column keeps the slot.
     proxy()->setSortRole(ChannelTableModel::SortRole);
     m_table->setSortingEnabled(true);
@@ -206,15 +229,37 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
             });
     restoreColumns();
 
-    // New, imported and restored channels are selected and scrolled to.
-    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
-            [this](const ChangeSet& changes) {
-                if (!m_pasting && !changes.replaced && !changes.channels.added.isEmpty())
-                    selectChannels(changes.channels.added);
-            });
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
     m_table->setColumnWidth(ChannelTableModel::ModeColumn, 56);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ChannelsSection::fitColumnsOnce);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ChannelsSection::fitColumnsOnce);
+    fitColumnsOnce();
+}
+
+void ChannelsSection::fitColumnsOnce() {
+    if (m_columnsFitted || m_model->rowCount() == 0)
+        return;
+    m_columnsFitted = true;
+    const QHeaderView* header = m_table->horizontalHeader();
+    int last = -1;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        if (!header->isSectionHidden(header->logicalIndex(visual)))
+            last = header->logicalIndex(visual);
+    }
+    for (int column = ChannelTableModel::RxColumn; column < ChannelTableModel::ColumnCount;
+         ++column) {
+        if (column != last && isColumnShown(column))
+            widenToContents(column);
+    }
+}
+
+void ChannelsSection::widenToContents(int column) {
+    QHeaderView* header = m_table->horizontalHeader();
+    const int before = header->sectionSize(column);
+    m_table->resizeColumnToContents(column);
+    const int most = kChannelColumnMostChars * m_table->fontMetrics().averageCharWidth();
+    header->resizeSection(column, std::max(before, std::min(header->sectionSize(column), most)));
 }
 
 QList<int> ChannelsSection::selectedChannelNumbers() const {
@@ -499,9 +544,10 @@ void ChannelsSection::setColumnShown(int column, bool shown) {
     header->setStretchLastSection(false);
     for (const auto& [c, width] : widths)
         header->resizeSection(c, width);
-    if (shown)
-        header->resizeSection(
-            column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
+    if (shown) {
+        header->resizeSection(column, header->defaultSectionSize());
+        widenToContents(column);
+    }
     header->setStretchLastSection(true);
     QStringList labels;
     for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {

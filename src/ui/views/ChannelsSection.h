@@ -82,6 +82,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The section toolbar's commands and the import menu.
+    void buildCommands();
+    // The clipboard, fill down and context menu commands of the table.
+    void buildTableCommands();
+    // Editing cells in place: triggers, the delegate, Tab and Return.
+    void buildCellEditing();
+    // Sorting, the column chooser and the columns' widths.
+    void buildColumns();
     [[nodiscard]] QList<RadioChannel> selectedChannels() const;
     // Whether the clipboard holds something a paste would insert.
     [[nodiscard]] bool canPaste() const;
@@ -92,6 +100,14 @@ private:
     // True while the view is sorted by anything but ascending number.
     [[nodiscard]] bool isSortedByOtherThanNumber() const;
     void restoreColumns();
+    // Widens the shown columns (all but the last, which fills the row) to
+    // their contents, once, when the table first holds channels: a column
+    // that is not last starts at the default width, which cuts the details
+    // ("TS2, CC 1, D…") or the zone names short. Later loads keep the widths
+    // the user has made.
+    void fitColumnsOnce();
+    // Widens `column` to its contents and header, up to a limit; never narrows it.
+    void widenToContents(int column);
     void showCellProblem(const QModelIndex& sourceIndex, const QString& reason);
 
     ChannelTableModel* m_model = nullptr;
@@ -118,6 +134,7 @@ private:
     QMenu* m_columnMenu = nullptr;
     QString m_cellProblem;
     bool m_pasting = false; // a paste selects what it inserted itself
+    bool m_columnsFitted = false;
 };
 
 } // namespace nerka
