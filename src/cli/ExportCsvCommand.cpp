@@ -48,14 +48,12 @@ int runExportCsv(CliContext& context) {
         return kExitFailed;
     if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
-    if (layout == kChannels)
-        controller.document().exportChannelsTable({}, parser.value(output));
-    else if (layout == kContacts)
-        controller.document().exportContactsCsv(parser.value(output));
-    else
-        controller.document().exportChannelsCsv({}, parser.value(output));
-    session.finish();
-    return session.exitCode();
+    CodeplugDocument& document = controller.document();
+    const EditResult exported =
+        layout == kChannels   ? document.exportChannelsTable({}, parser.value(output))
+        : layout == kContacts ? document.exportContactsCsv(parser.value(output))
+                              : document.exportChannelsCsv({}, parser.value(output));
+    return ControllerSession::exitCode(!exported.isRefused());
 }
 
 } // namespace
