@@ -44,6 +44,10 @@ namespace {
 const QString kColumnsKey = QStringLiteral("channelTableColumns");
 // How long the status bar shows why a cell entry was refused.
 constexpr int kCellProblemShownMs = 10'000;
+// The widest a column grows to fit its contents, in average characters: a
+// long list of zone names scrolls within its cell rather than push every
+// other column out of view.
+constexpr int kChannelColumnMostChars = 40;
 
 } // namespace
 
@@ -215,6 +219,34 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
     m_table->setColumnWidth(ChannelTableModel::ModeColumn, 56);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ChannelsSection::fitColumnsOnce);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ChannelsSection::fitColumnsOnce);
+    fitColumnsOnce();
+}
+
+void ChannelsSection::fitColumnsOnce() {
+    if (m_columnsFitted || m_model->rowCount() == 0)
+        return;
+    m_columnsFitted = true;
+    const QHeaderView* header = m_table->horizontalHeader();
+    int last = -1;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        if (!header->isSectionHidden(header->logicalIndex(visual)))
+            last = header->logicalIndex(visual);
+    }
+    for (int column = ChannelTableModel::RxColumn; column < ChannelTableModel::ColumnCount;
+         ++column) {
+        if (column != last && isColumnShown(column))
+            widenToContents(column);
+    }
+}
+
+void ChannelsSection::widenToContents(int column) {
+    QHeaderView* header = m_table->horizontalHeader();
+    const int before = header->sectionSize(column);
+    m_table->resizeColumnToContents(column);
+    const int most = kChannelColumnMostChars * m_table->fontMetrics().averageCharWidth();
+    header->resizeSection(column, std::max(before, std::min(header->sectionSize(column), most)));
 }
 
 QList<int> ChannelsSection::selectedChannelNumbers() const {
@@ -499,9 +531,10 @@ void ChannelsSection::setColumnShown(int column, bool shown) {
     header->setStretchLastSection(false);
     for (const auto& [c, width] : widths)
         header->resizeSection(c, width);
-    if (shown)
-        header->resizeSection(
-            column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
+    if (shown) {
+        header->resizeSection(column, header->defaultSectionSize());
+        widenToContents(column);
+    }
     header->setStretchLastSection(true);
     QStringList labels;
     for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {

@@ -92,6 +92,14 @@ private:
     // True while the view is sorted by anything but ascending number.
     [[nodiscard]] bool isSortedByOtherThanNumber() const;
     void restoreColumns();
+    // Widens the shown columns (all but the last, which fills the row) to
+    // their contents, once, when the table first holds channels: a column
+    // that is not last starts at the default width, which cuts the details
+    // ("TS2, CC 1, D…") or the zone names short. Later loads keep the widths
+    // the user has made.
+    void fitColumnsOnce();
+    // Widens `column` to its contents and header, up to a limit; never narrows it.
+    void widenToContents(int column);
     void showCellProblem(const QModelIndex& sourceIndex, const QString& reason);
 
     ChannelTableModel* m_model = nullptr;
@@ -118,6 +126,7 @@ private:
     QMenu* m_columnMenu = nullptr;
     QString m_cellProblem;
     bool m_pasting = false; // a paste selects what it inserted itself
+    bool m_columnsFitted = false;
 };
 
 } // namespace nerka

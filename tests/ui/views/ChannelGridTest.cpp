@@ -14,9 +14,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMainWindow>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
@@ -386,4 +388,58 @@ TEST_F(ChannelGridTest, FillDownOverRxKeepsOffsetsOnlyWithinTheBand) {
     EXPECT_EQ(channel(6).txHz, 144'925'000u);
     EXPECT_EQ(controller.activityLog().lines().last(),
               QStringLiteral("• Channel 6 changed: DB0TWO (RX 145.52500)"));
+}
+
+// A column added through the chooser comes at its own width; the columns
+// shown keep theirs (the last one, which filled the row, too), and the table
+// scrolls sideways instead of squeezing them.
+TEST_F(ChannelGridTest, AddedColumnsLeaveTheOthersTheirWidth) {
+    loadCodeplug();
+    // Channel 2 calls this contact, so its details are longer than the
+    // default column width.
+    (void)controller.document().updateContact(
+        controller.document().contacts().first().slot,
+        ContactEdit{QStringLiteral("Bayern Mitte"), 9, ContactType::group, TimeSlotOverride::none});
+    ChannelsSection section(controller, dialogs);
+    section.resize(700, 400);
+    section.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&section));
+    auto* table = qobject_cast<QTableView*>(section.view());
+    QHeaderView* header = table->horizontalHeader();
+    const auto shownWidths = [&] {
+        QList<int> widths;
+        for (int c = 0; c < ChannelTableModel::ColumnCount; ++c)
+            widths.append(section.isColumnShown(c) ? header->sectionSize(c) : -1);
+        return widths;
+    };
+    // Channel 2's details ("TS2, CC 1, Bayern Mitte") read whole.
+    const QString details =
+        table->model()->index(1, ChannelTableModel::DetailsColumn).data().toString();
+    QList<int> before = shownWidths();
+    EXPECT_GT(before[ChannelTableModel::DetailsColumn],
+              table->fontMetrics().horizontalAdvance(details));
+    for (int added : {int(ChannelTableModel::ZonesColumn), ChannelTableModel::DetailsColumn + 1}) {
+        section.setColumnShown(added, true);
+        settle();
+        const QList<int> after = shownWidths();
+        for (int c = 0; c < ChannelTableModel::ColumnCount; ++c) {
+            if (before[c] >= 0) {
+                EXPECT_EQ(after[c], before[c]) << "column " << c << " after adding " << added;
+            }
+        }
+        EXPECT_GE(after[added], header->sectionSizeHint(added)) << added;
+        before = after;
+    }
+    EXPECT_GT(table->horizontalScrollBar()->maximum(), 0);
+
+    // Opened again with those columns, Details is no longer the last one,
+    // and still reads whole.
+    ChannelsSection again(controller, dialogs);
+    again.resize(700, 400);
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    settle();
+    auto* againTable = qobject_cast<QTableView*>(again.view());
+    EXPECT_GT(againTable->horizontalHeader()->sectionSize(ChannelTableModel::DetailsColumn),
+              againTable->fontMetrics().horizontalAdvance(details));
 }
