@@ -136,7 +136,7 @@ QWidget* SettingsEditView::buildFormPage() {
     rowLayout->addWidget(form, 1);
     rowLayout->addStretch(0);
     scroll->setWidget(row);
-    setFocusProxy(call);
+    m_firstField = call;
     return scroll;
 }
 
@@ -179,10 +179,14 @@ void SettingsEditView::followCodeplug() {
     if (!document.image() || !settings) {
         m_shown.reset();
         m_pages->setCurrentWidget(m_emptyPage);
+        // Nothing to type into: the section itself holds the focus.
+        setFocusProxy(nullptr);
         refreshState();
         return;
     }
     m_pages->setCurrentWidget(m_formPage);
+    // The window puts the keyboard into the section here.
+    setFocusProxy(m_firstField);
     if (m_shown != settings)
         fillFields(*settings);
 }

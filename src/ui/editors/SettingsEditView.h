@@ -72,6 +72,7 @@ private:
     SettingsForm m_form{DeviceSettings{}};
     // Each field by the form's text it edits, to fill it and mark it.
     QList<std::pair<QString SettingsForm::*, QLineEdit*>> m_fields;
+    QLineEdit* m_firstField = nullptr;
     QLabel* m_note = nullptr;
     QPushButton* m_revert = nullptr;
     QPushButton* m_apply = nullptr;

@@ -62,6 +62,22 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
 
+    buildCommands();
+    buildTableCommands();
+    new ZoneMembershipMenu(
+        controller, [this] { return selectedChannelNumbers(); }, this);
+    setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+    buildCellEditing();
+    buildColumns();
+    // New, imported and restored channels are selected and scrolled to.
+    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
+            [this](const ChangeSet& changes) {
+                if (!m_pasting && !changes.replaced && !changes.channels.added.isEmpty())
+                    selectChannels(changes.channels.added);
+            });
+}
+
+void ChannelsSection::buildCommands() {
     m_new = addToolAction(QStringLiteral("New"), QStringLiteral("plus"));
     m_edit = addToolAction(QStringLiteral("Edit"), QStringLiteral("pencil"));
     m_moveUp = addToolAction(QStringLiteral("Move up"), QStringLiteral("arrow.up"),
@@ -70,6 +86,14 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
                                QStringLiteral("Move selection down"));
     m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
                              QStringLiteral("Delete selected channels"));
+    connect(m_new, &QAction::triggered, this, [this] {
+        if (canEdit())
+            Q_EMIT newRequested();
+    });
+    connect(m_edit, &QAction::triggered, this, &ChannelsSection::editSelection);
+    connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
+    connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
+    connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     m_renumber = new QAction(QStringLiteral("Renumber in this order"), this);
     m_exportAllFields = new QAction(QStringLiteral("Export to CSV (all fields)\u2026"), this);
     connect(m_exportAllFields, &QAction::triggered, this, &ChannelsSection::exportAllFields);
@@ -97,7 +121,9 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_export = addToolAction(QStringLiteral("Export channels\u2026"),
                              QStringLiteral("square.and.arrow.up"));
     connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
+}
 
+void ChannelsSection::buildTableCommands() {
     m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
     // The clipboard commands work on the table while it has the focus.
     const auto tableAction = [this](const QString& label, QKeySequence::StandardKey key) {
@@ -121,29 +147,20 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     m_contextEdit =
         new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit"), this);
 
-    connect(m_new, &QAction::triggered, this, [this] {
-        if (canEdit())
-            Q_EMIT newRequested();
-    });
-    connect(m_edit, &QAction::triggered, this, &ChannelsSection::editSelection);
     connect(m_contextEdit, &QAction::triggered, this, &ChannelsSection::editSelection);
-    connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
-    connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
-    connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_contextDelete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
     connect(m_duplicate, &QAction::triggered, this, &ChannelsSection::duplicateCurrent);
     connect(m_copy, &QAction::triggered, this, &ChannelsSection::copySelection);
     connect(m_cut, &QAction::triggered, this, &ChannelsSection::cutSelection);
     connect(m_paste, &QAction::triggered, this, &ChannelsSection::paste);
     connect(m_selectAll, &QAction::triggered, this, &ChannelsSection::selectAll);
-    connect(&controller.document(), &CodeplugDocument::channelClipboardChanged, this,
+    connect(&controller().document(), &CodeplugDocument::channelClipboardChanged, this,
             &ChannelsSection::refreshActions);
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &ChannelsSection::refreshActions);
+}
 
-    new ZoneMembershipMenu(
-        controller, [this] { return selectedChannelNumbers(); }, this);
-    setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+void ChannelsSection::buildCellEditing() {
     // Cells of channel fields are edited in place: typing, F2 or a click on
     // a selected cell opens the cell; Return and a double click still open
     // the editor sheet.
@@ -175,7 +192,9 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
         if (below.isValid())
             m_table->setCurrentIndex(below);
     });
+}
 
+void ChannelsSection::buildColumns() {
     // Sorting by a column sorts the view only; the # column keeps the slot.
     proxy()->setSortRole(ChannelTableModel::SortRole);
     m_table->setSortingEnabled(true);
@@ -210,12 +229,6 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
             });
     restoreColumns();
 
-    // New, imported and restored channels are selected and scrolled to.
-    connect(&controller.document(), &CodeplugDocument::recordsChanged, this,
-            [this](const ChangeSet& changes) {
-                if (!m_pasting && !changes.replaced && !changes.channels.added.isEmpty())
-                    selectChannels(changes.channels.added);
-            });
     m_table->setColumnWidth(ChannelTableModel::NumberColumn, 48);
     m_table->setColumnWidth(ChannelTableModel::NameColumn, 160);
     m_table->setColumnWidth(ChannelTableModel::ModeColumn, 56);

@@ -82,6 +82,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The section toolbar's commands and the import menu.
+    void buildCommands();
+    // The clipboard, fill down and context menu commands of the table.
+    void buildTableCommands();
+    // Editing cells in place: triggers, the delegate, Tab and Return.
+    void buildCellEditing();
+    // Sorting, the column chooser and the columns' widths.
+    void buildColumns();
     [[nodiscard]] QList<RadioChannel> selectedChannels() const;
     // Whether the clipboard holds something a paste would insert.
     [[nodiscard]] bool canPaste() const;

@@ -49,22 +49,7 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
                            QStringLiteral("Reads the codeplug automatically — but only if no "
                                           "codeplug is loaded and there are no unsaved changes."));
 
-    auto* ports = new QGroupBox(QStringLiteral("Ports"));
-    auto* portsLayout = new QVBoxLayout(ports);
-    m_showAllPorts = addToggle(portsLayout, QStringLiteral("Show all serial ports"),
-                               QStringLiteral("By default only OpenGD77 devices (USB 1FC9:0094) "
-                                              "are shown."));
-    auto* form = new QFormLayout;
-    m_rememberedPort = new QLineEdit;
-    m_rememberedPort->setReadOnly(true);
-    m_rememberedPort->setAccessibleName(QStringLiteral("Remembered port"));
-    // Room for a whole device path ("/dev/serial/by-id/usb-…-if00").
-    m_rememberedPort->setMinimumWidth(m_rememberedPort->fontMetrics().averageCharWidth() * 48);
-    form->addRow(QStringLiteral("Remembered port"), m_rememberedPort);
-    portsLayout->addLayout(form);
-    m_forget = new QPushButton(QStringLiteral("Forget remembered port"));
-    m_forget->setAccessibleName(m_forget->text());
-    portsLayout->addWidget(m_forget, 0, Qt::AlignLeft);
+    QGroupBox* ports = buildPortsBox();
 
     auto* writing = new QGroupBox(QStringLiteral("Writing"));
     auto* writingLayout = new QVBoxLayout(writing);
@@ -85,6 +70,36 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     layout->addWidget(buttons);
 
+    connectToggles();
+    // The remembered port changes whenever a connection succeeds.
+    QObject::connect(&controller, &RadioController::firmwareChanged, this,
+                     &PreferencesWindow::reload);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
+    reload();
+}
+
+QGroupBox* PreferencesWindow::buildPortsBox() {
+    auto* ports = new QGroupBox(QStringLiteral("Ports"));
+    auto* portsLayout = new QVBoxLayout(ports);
+    m_showAllPorts = addToggle(portsLayout, QStringLiteral("Show all serial ports"),
+                               QStringLiteral("By default only OpenGD77 devices (USB 1FC9:0094) "
+                                              "are shown."));
+    auto* form = new QFormLayout;
+    m_rememberedPort = new QLineEdit;
+    m_rememberedPort->setReadOnly(true);
+    m_rememberedPort->setAccessibleName(QStringLiteral("Remembered port"));
+    // Room for a whole device path ("/dev/serial/by-id/usb-…-if00").
+    m_rememberedPort->setMinimumWidth(m_rememberedPort->fontMetrics().averageCharWidth() * 48);
+    form->addRow(QStringLiteral("Remembered port"), m_rememberedPort);
+    portsLayout->addLayout(form);
+    m_forget = new QPushButton(QStringLiteral("Forget remembered port"));
+    m_forget->setAccessibleName(m_forget->text());
+    portsLayout->addWidget(m_forget, 0, Qt::AlignLeft);
+    return ports;
+}
+
+void PreferencesWindow::connectToggles() {
     Preferences& prefs = m_controller.preferences();
     QObject::connect(m_autoConnect, &QCheckBox::toggled, this,
                      [&prefs](bool on) { prefs.setAutoConnect(on); });
@@ -105,12 +120,6 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
         prefs.setLastPortPath(QString());
         reload();
     });
-    // The remembered port changes whenever a connection succeeds.
-    QObject::connect(&controller, &RadioController::firmwareChanged, this,
-                     &PreferencesWindow::reload);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
-    reload();
 }
 
 void PreferencesWindow::reload() {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
@@ -32,6 +33,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // "Show all serial ports", the remembered port and "Forget remembered port".
+    QGroupBox* buildPortsBox();
+    // Every toggle and "Forget remembered port" store their choice at once.
+    void connectToggles();
+
     RadioController& m_controller;
     QCheckBox* m_autoConnect = nullptr;
     QCheckBox* m_autoRead = nullptr;

@@ -432,12 +432,15 @@ TEST_F(ChannelGridTest, AddedColumnsLeaveTheOthersTheirWidth) {
     }
     EXPECT_GT(table->horizontalScrollBar()->maximum(), 0);
 
-    // Opened again with those columns, Details is no longer the last one,
-    // and still reads whole.
-    ChannelsSection again(controller, dialogs);
+    // Opened again with those columns before a codeplug is loaded, Details
+    // is no longer the last one, and still reads whole once channels come.
+    RadioController later(settings.get());
+    ChannelsSection again(later, dialogs);
     again.resize(700, 400);
     again.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    const CodeplugImage image = *controller.document().image();
+    later.applyDecodedImage(image, RadioController::decodeImage(image));
     settle();
     auto* againTable = qobject_cast<QTableView*>(again.view());
     EXPECT_GT(againTable->horizontalHeader()->sectionSize(ChannelTableModel::DetailsColumn),
