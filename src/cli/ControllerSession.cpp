@@ -137,7 +137,6 @@ void ControllerSession::printLine(const QString& line) {
 }
 
 void ControllerSession::printError(const QString& text) {
-    m_failed = true;
     endProgress();
     m_context.err << text << '\n';
     m_context.err.flush();
@@ -208,10 +207,6 @@ OperationResult ControllerSession::waitFor(DeviceOperation operation) {
     std::optional<OperationResult> result;
     waitUntil([&] { return (result = ended()).has_value(); });
     finish();
-    // Only the operations the command waits on decide; the controller's own
-    // quiet attempts (an auto-connect while the radio restarts) do not.
-    if (!result->ok())
-        m_failed = true;
     return *result;
 }
 

@@ -42,10 +42,10 @@ std::optional<int> readRadioOptions(CliContext& context, const CliCommand& comma
 // activity-log line goes to standard output as it is appended, the text of
 // each error report also to standard error, and progress to standard error as
 // a bar when that is a terminal. Operations are started on the controller as
-// the window would start them; run() waits for a device operation's result,
+// the window would start them; run() waits for an operation's result,
 // finish() runs the event loop until any other operation just started is over.
-// The run failed when a device operation waited on ended without success or
-// the controller reported an error.
+// Each command decides its exit code from the results of what it ran (see
+// exitCode()); the error lines printed are only what the user reads.
 class ControllerSession {
 public:
     explicit ControllerSession(CliContext& context, RadioOptions options = {});
@@ -73,9 +73,8 @@ public:
     // exists and is no regular file (nor a link to one) is reported as an
     // error and false returned.
     bool checkOutput(const QString& path);
-    // True once an error was reported during the run.
-    [[nodiscard]] bool failed() const { return m_failed; }
-    [[nodiscard]] int exitCode() const { return m_failed ? kExitFailed : kExitOk; }
+    // The exit code of a command whose last step had this outcome.
+    [[nodiscard]] static int exitCode(bool succeeded) { return succeeded ? kExitOk : kExitFailed; }
 
 private:
     void printLine(const QString& line);
@@ -93,7 +92,6 @@ private:
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<RadioSimulator> m_simulator;
     std::unique_ptr<RadioController> m_controller;
-    bool m_failed = false;
     QList<OperationResult> m_results; // every device operation's result, in the order ended
     qsizetype m_resultsTaken = 0;     // results that run() or waitFor() has already returned
     int m_progressShown = -1;         // percent on the bar, −1 while no bar is drawn

@@ -193,9 +193,9 @@ QString familyName(RadioVariant family) {
 bool importWithOptions(ControllerSession& session, const QString& path,
                        const EncodeOptions& options) {
     RadioController& controller = session.controller();
-    controller.importDMRDatabase(path);
-    session.finish();
-    if (session.failed() || !controller.dmrUserDB())
+    if (!session
+             .run(DeviceOperation::importDmrDatabase, [&] { controller.importDMRDatabase(path); })
+             .ok())
         return false;
     controller.setDMRDatabaseOptions(options.nameFormat, options.format, options.textLength);
     return true;
@@ -221,9 +221,10 @@ int runImport(CliContext& context) {
 
     ControllerSession session(context);
     RadioController& controller = session.controller();
-    controller.importDMRDatabase(parser.positionalArguments().first());
-    session.finish();
-    if (session.failed() || !controller.dmrUserDB())
+    const QString path = parser.positionalArguments().first();
+    if (!session
+             .run(DeviceOperation::importDmrDatabase, [&] { controller.importDMRDatabase(path); })
+             .ok())
         return kExitFailed;
     if (parser.isSet(json)) {
         // One array element per line, written as it is made: a worldwide list
@@ -327,12 +328,12 @@ int runWriteDB(CliContext& context) {
         }
     }
     InterruptGuard interrupts(controller);
-    controller.writeDMRDatabase(options.selection);
-    session.finish();
+    const OperationResult written = session.run(
+        DeviceOperation::writeDmrDatabase, [&] { controller.writeDMRDatabase(options.selection); });
     // A signal after the last block changed nothing: the write succeeded.
-    if (interrupts.signalNumber() != 0 && session.failed())
+    if (interrupts.signalNumber() != 0 && !written.ok())
         return reportInterrupted(context, interrupts);
-    return session.exitCode();
+    return ControllerSession::exitCode(written.ok());
 }
 
 int runReadDB(CliContext& context) {
@@ -353,15 +354,17 @@ int runReadDB(CliContext& context) {
     if (!session.checkOutput(parser.value(output)) || !session.connect())
         return kExitFailed;
     RadioController& controller = session.controller();
-    controller.readDMRDatabaseFromDevice();
-    session.finish();
-    if (session.failed())
+    if (!session
+             .run(DeviceOperation::readDmrDatabase, [&] { controller.readDMRDatabaseFromDevice(); })
+             .ok())
         return kExitFailed;
     // With no database on the radio the export reports that there is nothing
     // to export, and no file is written.
-    controller.exportDMRDatabase(parser.value(output));
-    session.finish();
-    return session.exitCode();
+    return ControllerSession::exitCode(
+        session
+            .run(DeviceOperation::exportDmrDatabase,
+                 [&] { controller.exportDMRDatabase(parser.value(output)); })
+            .ok());
 }
 
 int runCount(CliContext& context) {
@@ -377,9 +380,10 @@ int runCount(CliContext& context) {
     if (!session.connect())
         return kExitFailed;
     RadioController& controller = session.controller();
-    controller.refreshDMRDatabaseOnDeviceCount(true);
-    session.finish();
-    if (session.failed() || !controller.dmrDBOnDeviceCount())
+    const OperationResult counted = session.run(DeviceOperation::countDmrDatabase, [&] {
+        controller.refreshDMRDatabaseOnDeviceCount(true);
+    });
+    if (!counted.ok() || !controller.dmrDBOnDeviceCount())
         return kExitFailed;
     context.out << *controller.dmrDBOnDeviceCount() << '\n';
     context.out.flush();

@@ -737,19 +737,23 @@ int runEdit(CliContext& context) {
     if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
 
+    // A failed operation is reported and the run goes on; the output is
+    // saved all the same, and the run has failed.
     OperationRunner runner(controller);
+    bool allDone = true;
     for (qsizetype i = 0; i < ops->size(); ++i) {
         const QJsonObject op = ops->at(i).toObject();
-        if (const auto failure = runner.run(op))
+        if (const auto failure = runner.run(op)) {
+            allDone = false;
             controller.reportError(QStringLiteral("Operation %1 (%2): %3")
                                        .arg(QString::number(i + 1),
                                             op.value(QStringLiteral("op")).toString(), *failure));
+        }
         session.finish();
     }
 
-    controller.saveCodeplugFile(parser.value(output));
-    session.finish();
-    return session.exitCode();
+    const bool saved = controller.saveCodeplugFile(parser.value(output)).isDone();
+    return ControllerSession::exitCode(allDone && saved);
 }
 
 } // namespace

@@ -51,18 +51,14 @@ int runExportCsv(CliContext& context) {
         return kExitFailed;
     if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
-    if (layout == kChannels)
-        controller.document().exportChannelsTable({}, parser.value(output));
-    else if (layout == kContacts)
-        controller.document().exportContactsCsv(parser.value(output));
-    else if (layout == kTalkgroups)
-        controller.document().exportTalkgroupsCsv(parser.value(output));
-    else if (layout == kZones)
-        controller.document().exportZonesCsv(parser.value(output));
-    else
-        controller.document().exportChannelsCsv({}, parser.value(output));
-    session.finish();
-    return session.exitCode();
+    CodeplugDocument& document = controller.document();
+    const QString out = parser.value(output);
+    const EditResult exported = layout == kChannels     ? document.exportChannelsTable({}, out)
+                                : layout == kContacts   ? document.exportContactsCsv(out)
+                                : layout == kTalkgroups ? document.exportTalkgroupsCsv(out)
+                                : layout == kZones      ? document.exportZonesCsv(out)
+                                                        : document.exportChannelsCsv({}, out);
+    return ControllerSession::exitCode(!exported.isRefused());
 }
 
 } // namespace

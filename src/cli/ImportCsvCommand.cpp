@@ -57,18 +57,12 @@ int runImportCsv(CliContext& context) {
     RadioController& controller = session.controller();
     if (!session.checkOutput(parser.value(output)))
         return kExitFailed;
-    controller.openCodeplugFile(parser.positionalArguments().first());
-    session.finish();
-    if (session.failed() || !controller.document().image())
+    if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
     // A refused import changes nothing and saves nothing.
-    if (controller.document().importCodeplugCsv(paths, *chosenMode).isRefused()) {
-        session.finish();
+    if (controller.document().importCodeplugCsv(paths, *chosenMode).isRefused())
         return kExitFailed;
-    }
-    controller.saveCodeplugFile(parser.value(output));
-    session.finish();
-    return session.exitCode();
+    return ControllerSession::exitCode(controller.saveCodeplugFile(parser.value(output)).isDone());
 }
 
 } // namespace

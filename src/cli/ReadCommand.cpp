@@ -35,9 +35,7 @@ int runRead(CliContext& context) {
     RadioController& controller = session.controller();
     if (!session.run(DeviceOperation::readCodeplug, [&] { controller.readCodeplug(); }).ok())
         return kExitFailed;
-    controller.saveCodeplugFile(parser.value(output));
-    session.finish();
-    return session.exitCode();
+    return ControllerSession::exitCode(controller.saveCodeplugFile(parser.value(output)).isDone());
 }
 
 } // namespace

@@ -89,9 +89,10 @@ int runSatellites(CliContext& context) {
 
     // The keps load refreshes the satellites already in the codeplug and
     // offers the candidates; nothing of it is saved when it fails.
-    controller.postToQueue([&controller, kepsPath] { controller.importTLEFile(kepsPath); });
-    session.finish();
-    if (session.failed())
+    const OperationResult loaded = session.run(DeviceOperation::loadKeps, [&controller, kepsPath] {
+        controller.postToQueue([&controller, kepsPath] { controller.importTLEFile(kepsPath); });
+    });
+    if (!loaded.ok())
         return kExitFailed;
 
     // Every name is checked before anything is added, so a command that fails
@@ -116,12 +117,9 @@ int runSatellites(CliContext& context) {
         session.finish();
         return kExitFailed;
     }
-    controller.document().addSatellites(picked);
-    session.finish();
-
-    controller.saveCodeplugFile(outPath);
-    session.finish();
-    return session.exitCode();
+    if (controller.document().addSatellites(picked).isRefused())
+        return kExitFailed;
+    return ControllerSession::exitCode(controller.saveCodeplugFile(outPath).isDone());
 }
 
 } // namespace

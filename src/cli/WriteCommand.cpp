@@ -126,8 +126,8 @@ int runWrite(CliContext& context) {
     // The read-back runs once the restarted radio is connected again; it
     // ends with a result also when the radio does not come back.
     if (written.ok() && controller.verificationPending())
-        (void)session.waitFor(DeviceOperation::verifyWrite);
-    return session.exitCode();
+        return ControllerSession::exitCode(session.waitFor(DeviceOperation::verifyWrite).ok());
+    return ControllerSession::exitCode(written.ok());
 }
 
 } // namespace

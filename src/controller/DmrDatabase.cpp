@@ -32,6 +32,8 @@ const QString kNothingInFile = QStringLiteral("No usable DMR IDs found in the fi
 const QString kNothingInDownload = QStringLiteral("No usable DMR IDs found in the download.");
 const QString kDownloadFailed = QStringLiteral("Download failed.");
 const QString kDownloadTimedOut = QStringLiteral("Download timed out.");
+// The result of a second download asked for while one runs (not reported).
+const QString kDownloadRunning = QStringLiteral("A download of the DMR database is running.");
 const QString kNoDatabaseOnDevice = QStringLiteral("No DMR database found on the device.");
 // How long the count check after a write waits for the radio: the reboot
 // delay and the whole auto-connect schedule, with a little to spare.
@@ -64,17 +66,19 @@ void RadioController::importDMRDatabase(const QString& path) {
         DMRUserDBImport::Result result;
         {
             const auto read = FileStore::read(path, FileStore::Kind::dmrList);
-            if (const auto* failure = std::get_if<QString>(&read)) {
-                reportError(*failure);
-                return;
-            }
+            if (const auto* failure = std::get_if<QString>(&read))
+                return endDeviceOperation(
+                    OperationResult::failure(DeviceOperation::importDmrDatabase,
+                                             OperationErrorKind::file, *failure),
+                    true);
             // UTF-8 or ISO 8859-1, decided line by line.
             result = DMRUserDBImport::parseFileContents(std::get<QByteArray>(read));
         }
-        if (result.entries.isEmpty()) {
-            reportError(kNothingInFile);
-            return;
-        }
+        if (result.entries.isEmpty())
+            return endDeviceOperation(OperationResult::failure(DeviceOperation::importDmrDatabase,
+                                                               OperationErrorKind::file,
+                                                               kNothingInFile),
+                                      true);
         const QString fileName = QFileInfo(path).fileName();
         postToMain([this, result, fileName] {
             assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
@@ -82,13 +86,17 @@ void RadioController::importDMRDatabase(const QString& path) {
                           QStringLiteral(": ") + QString::number(result.parsed) +
                           QStringLiteral(" entries (") + QString::number(result.skipped) +
                           QStringLiteral(" skipped)."));
+            Q_EMIT finished(OperationResult::success(DeviceOperation::importDmrDatabase));
         });
     });
 }
 
 void RadioController::downloadDMRDatabase() {
     if (m_dmrDownloadTask)
-        return;
+        return endDeviceOperation(OperationResult::failure(DeviceOperation::downloadDmrDatabase,
+                                                           OperationErrorKind::busy,
+                                                           kDownloadRunning),
+                                  false);
     // The status goes back to what the link is then.
     m_dmrDownloadTask = startDownload(
         WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath), m_dmrDownloadMaxBytes,
@@ -99,6 +107,8 @@ void RadioController::downloadDMRDatabase() {
             const auto fail = [this, restoreStatus](const QString& message) {
                 recordError(message);
                 restoreStatus();
+                Q_EMIT finished(OperationResult::failure(DeviceOperation::downloadDmrDatabase,
+                                                         OperationErrorKind::network, message));
             };
             if (download.tooLarge)
                 return fail(kDownloadFailed);
@@ -115,12 +125,16 @@ void RadioController::downloadDMRDatabase() {
                     restoreStatus();
                     if (result.entries.isEmpty()) {
                         recordError(kNothingInDownload);
+                        Q_EMIT finished(OperationResult::failure(
+                            DeviceOperation::downloadDmrDatabase, OperationErrorKind::network,
+                            kNothingInDownload));
                         return;
                     }
                     assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
                     appendLogLine(QStringLiteral("Downloaded DMR database: ") +
                                   QString::number(result.parsed) + QStringLiteral(" entries (") +
                                   QString::number(result.skipped) + QStringLiteral(" skipped)."));
+                    Q_EMIT finished(OperationResult::success(DeviceOperation::downloadDmrDatabase));
                 });
             });
         });
@@ -372,20 +386,26 @@ void RadioController::refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors) {
 }
 
 void RadioController::exportDMRDatabase(const QString& path) {
-    if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty()) {
-        reportError(QStringLiteral("No DMR database to export."));
-        return;
-    }
+    if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty())
+        return endDeviceOperation(OperationResult::failure(DeviceOperation::exportDmrDatabase,
+                                                           OperationErrorKind::refused,
+                                                           QStringLiteral("No DMR database to "
+                                                                          "export.")),
+                                  true);
     const DMRUserEntryList entries = m_dmrUserDB->entries;
     postToQueue([this, entries, path] {
         // Sorted by ID and written atomically: the whole file or nothing.
-        if (auto failure = FileStore::write(path, csvExportText(entries))) {
-            reportError(*failure);
-            return;
-        }
-        logLine(QStringLiteral("Exported ") + QString::number(entries.size()) +
-                QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() +
-                QStringLiteral("."));
+        if (auto failure = FileStore::write(path, csvExportText(entries)))
+            return endDeviceOperation(OperationResult::failure(DeviceOperation::exportDmrDatabase,
+                                                               OperationErrorKind::file, *failure),
+                                      true);
+        const QString line = QStringLiteral("Exported ") + QString::number(entries.size()) +
+                             QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() +
+                             QStringLiteral(".");
+        postToMain([this, line] {
+            appendLogLine(line);
+            Q_EMIT finished(OperationResult::success(DeviceOperation::exportDmrDatabase));
+        });
     });
 }
 

@@ -9,8 +9,10 @@
 
 namespace nerka {
 
-// The operations of the controller that talk to the radio. Each one started
-// ends with exactly one RadioController::finished carrying its result.
+// The operations of the controller that end later than they are asked for:
+// those that talk to the radio, and the file and network work on the DMR
+// database and the keps. Each one started ends with exactly one
+// RadioController::finished carrying its result.
 enum class DeviceOperation {
     connect,
     readCodeplug,
@@ -19,7 +21,11 @@ enum class DeviceOperation {
     writeDmrDatabase,
     readDmrDatabase,
     countDmrDatabase,
-    disconnect, // the user's disconnect: after whatever runs on the queue; never fails
+    disconnect,          // the user's disconnect: after whatever runs on the queue; never fails
+    importDmrDatabase,   // from a CSV file
+    downloadDmrDatabase, // from the ID service
+    exportDmrDatabase,   // to a CSV file
+    loadKeps,            // from a file or the keps service, with the SatNOGS frequencies
 };
 
 // Why a device operation did not succeed.
@@ -29,7 +35,9 @@ enum class OperationErrorKind {
     notConnected, // no radio (or it went away before the work ran)
     refused,      // a precondition failed before anything was sent (no port, wrong family, …)
     link,         // the link failed: `linkError` says how
-    file,         // a file the operation needs could not be written (the backup)
+    file,         // a file could not be read or written (the backup, an import), or holds
+                  // nothing usable
+    network,      // a download failed, was too large, or brought nothing usable
     mismatch,     // the read-back found other bytes on the radio than were written
 };
 

@@ -254,12 +254,15 @@ public:
     void importTLEFile(const QString& path);
     void downloadKeps();
     // Work queue: blocks on the SatNOGS fetch for at most the SatNOGS wait.
+    // The load ends with `finished` for DeviceOperation::loadKeps.
     void processTLEs(const QList<TLERecord>& records, const QString& source);
     // Blocking fetch of the SatNOGS transmitter list (never on the main
     // thread); an empty map stands for every failure.
     [[nodiscard]] SatNOGSFrequencyMap fetchSatNOGSFrequencies();
 
     // ---- DMR user database (DmrDatabase.cpp) ----
+    // The import, download and export end with `finished` for their
+    // DeviceOperation, after the log line or the error report.
     void importDMRDatabase(const QString& path);
     void downloadDMRDatabase();
     // `selection` chooses the entries when not all fit (none: the lowest IDs).
@@ -383,8 +386,9 @@ protected:
     // it as not connected), and the outcome back on the main thread, ending
     // with `finished`. A refusal is reported like any failure.
     void runDeviceOperation(DeviceFrame frame, std::function<DeviceOutcome()> work);
-    // Main thread: ends an operation that never reached the queue (`report`:
-    // with an error report of its text), posted after everything posted so far.
+    // Any thread: ends an operation that never reached the queue, or one that
+    // failed outside the device frame (`report`: with an error report of its
+    // text), on the main thread after everything posted so far.
     void endDeviceOperation(const OperationResult& result, bool report);
     // Main thread: publishes an outcome and ends its operation.
     void finishDeviceOperation(const DeviceOutcome& outcome);
@@ -448,6 +452,8 @@ protected:
     void abandonPendingVerification(const QString& message);
 
 private:
+    // Any thread: a keps load failed; reported, and ends with its result.
+    void failKepsLoad(OperationErrorKind kind, const QString& text);
     // Reads and decodes a codeplug file, or why it cannot (Transfer.cpp;
     // shared by opening a file and restoring a backup).
     static Result<CodeplugImage, QString> readCodeplugFileImage(const QString& path);

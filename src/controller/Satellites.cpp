@@ -54,16 +54,20 @@ struct SatnogsExchange {
 void RadioController::importTLEFile(const QString& path) {
     const auto read = FileStore::read(path, FileStore::Kind::keps);
     if (const auto* failure = std::get_if<QString>(&read))
-        return reportError(*failure);
+        return failKepsLoad(OperationErrorKind::file, *failure);
     const QList<TLERecord> records = parseTLE(kepsText(std::get<QByteArray>(read)));
     if (records.isEmpty())
-        return reportError(QStringLiteral("No TLEs found in the file."));
+        return failKepsLoad(OperationErrorKind::file, QStringLiteral("No TLEs found in the file."));
     processTLEs(records, QFileInfo(path).fileName());
 }
 
 void RadioController::downloadKeps() {
-    if (m_tleDownloadTask)
-        return; // one download at a time
+    if (m_tleDownloadTask) // one download at a time
+        return endDeviceOperation(OperationResult::failure(DeviceOperation::loadKeps,
+                                                           OperationErrorKind::busy,
+                                                           QStringLiteral("A keps download is "
+                                                                          "running.")),
+                                  false);
     const Status restored =
         m_status.isDisconnected() ? Status::disconnected() : Status::connected();
     const QString host = WebServices::hostName(m_kepsServiceUrl);
@@ -75,28 +79,30 @@ void RadioController::downloadKeps() {
             const QString httpFailure =
                 QString::asprintf("Download failed (HTTP %d).", download.httpStatus);
             if (download.tooLarge) {
-                reportError(QStringLiteral("Download failed."));
+                failKepsLoad(OperationErrorKind::network, QStringLiteral("Download failed."));
                 return restoreStatus();
             }
             if (download.httpFailed()) {
-                reportError(httpFailure);
+                failKepsLoad(OperationErrorKind::network, httpFailure);
                 return restoreStatus();
             }
             // Also a body cut short (a timeout or a reset after the headers): a
             // partial keps file is not taken for a whole one.
             if (download.error != QNetworkReply::NoError) {
-                reportError(download.timedOut ? QStringLiteral("Download timed out.")
-                                              : download.errorText);
+                failKepsLoad(OperationErrorKind::network,
+                             download.timedOut ? QStringLiteral("Download timed out.")
+                                               : download.errorText);
                 return restoreStatus();
             }
             if (download.httpStatus < 0 || download.body.isEmpty()) {
-                reportError(httpFailure);
+                failKepsLoad(OperationErrorKind::network, httpFailure);
                 return restoreStatus();
             }
             const QList<TLERecord> records = parseTLE(kepsText(download.body));
             restoreStatus();
             if (records.isEmpty())
-                return reportError(QStringLiteral("No TLEs found in the download."));
+                return failKepsLoad(OperationErrorKind::network,
+                                    QStringLiteral("No TLEs found in the download."));
             postToQueue([this, records, host] { processTLEs(records, host); });
         });
     logLine(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
@@ -119,7 +125,12 @@ void RadioController::processTLEs(const QList<TLERecord>& records, const QString
         appendLogLine(line);
         (void)m_document.refreshKeps(records);
         setShowSatellitePicker(true);
+        Q_EMIT finished(OperationResult::success(DeviceOperation::loadKeps));
     });
+}
+
+void RadioController::failKepsLoad(OperationErrorKind kind, const QString& text) {
+    endDeviceOperation(OperationResult::failure(DeviceOperation::loadKeps, kind, text), true);
 }
 
 SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {

@@ -4,6 +4,9 @@
 
 #include "StandInRadio.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cerrno>
 
 using namespace nerka;
@@ -43,6 +46,15 @@ struct FrameCase {
     QList<OperationResult> expected; // in the order they end
     bool reported;                   // the failures are error reports
 };
+
+// Files the file operations below read, in a folder that outlives the cases.
+QString caseFile(const QString& name, const QByteArray& contents) {
+    static QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    return file.fileName();
+}
 
 void readFirst(Fixture& f) {
     f.c->readCodeplug();
@@ -183,6 +195,40 @@ const QList<FrameCase>& frameCases() {
          {},
          [](RadioController& c) { c.refreshDMRDatabaseOnDeviceCount(); },
          {ok(Op::countDmrDatabase)},
+         true},
+        // The file work on the DMR list and the keps ends the same way.
+        {"ImportAList",
+         false,
+         {},
+         [](RadioController& c) {
+             c.importDMRDatabase(caseFile(QStringLiteral("ids.csv"), "5,XX5,Eve\n"));
+         },
+         {ok(Op::importDmrDatabase)},
+         true},
+        {"ImportAListWithoutIds",
+         false,
+         {},
+         [](RadioController& c) {
+             c.importDMRDatabase(caseFile(QStringLiteral("none.csv"), "# nothing\n"));
+         },
+         {refused(Op::importDmrDatabase, ErrorKind::file,
+                  QStringLiteral("No usable DMR IDs found in the file."))},
+         true},
+        {"ExportWithoutAList",
+         false,
+         {},
+         [](RadioController& c) { c.exportDMRDatabase(caseFile(QStringLiteral("out.csv"), {})); },
+         {refused(Op::exportDmrDatabase, ErrorKind::refused,
+                  QStringLiteral("No DMR database to export."))},
+         true},
+        {"KepsWithoutElements",
+         false,
+         {},
+         [](RadioController& c) {
+             const QString path = caseFile(QStringLiteral("keps.txt"), "no elements\n");
+             c.postToQueue([&c, path] { c.importTLEFile(path); });
+         },
+         {refused(Op::loadKeps, ErrorKind::file, QStringLiteral("No TLEs found in the file."))},
          true},
     };
     return cases;

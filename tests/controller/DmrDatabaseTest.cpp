@@ -339,27 +339,31 @@ TEST(DmrDatabase, ImportKeepsOptionsAndReportsUnusableFiles) {
     EXPECT_EQ(c->dmrUserDB()->textLength, 12);
 
     const auto before = c->dmrUserDB();
-    importCsv(c, dir, "# nothing\n0,XX0,A\n", QStringLiteral("empty.csv"));
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No usable DMR IDs found in the file."));
-    c->importDMRDatabase(dir.filePath(QStringLiteral("missing.csv")));
-    c.drain();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Could not read ") +
-                                       dir.filePath(QStringLiteral("missing.csv")) +
-                                       QStringLiteral(": No such file or directory"));
+    const QString empty = writeFile(dir, QStringLiteral("empty.csv"), "# nothing\n0,XX0,A\n");
+    EXPECT_EQ(c.resultOf(DeviceOperation::importDmrDatabase, [&] { c->importDMRDatabase(empty); }),
+              OperationResult::failure(DeviceOperation::importDmrDatabase, OperationErrorKind::file,
+                                       QStringLiteral("No usable DMR IDs found in the file.")));
+    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
+    EXPECT_EQ(
+        c.resultOf(DeviceOperation::importDmrDatabase, [&] { c->importDMRDatabase(missing); }),
+        OperationResult::failure(DeviceOperation::importDmrDatabase, OperationErrorKind::file,
+                                 QStringLiteral("Could not read ") + missing +
+                                     QStringLiteral(": No such file or directory")));
     EXPECT_EQ(c->dmrUserDB(), before);
 }
 
 TEST(DmrDatabase, ExportSortsByIdAndNeverLeavesAHalfFile) {
     QTemporaryDir dir;
     ControllerOnStandIn c;
-    c->exportDMRDatabase(dir.filePath(QStringLiteral("none.csv")));
-    c.drain();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No DMR database to export."));
+    const auto exportTo = [&c](const QString& path) {
+        return c.resultOf(DeviceOperation::exportDmrDatabase, [&] { c->exportDMRDatabase(path); });
+    };
+    EXPECT_EQ(exportTo(dir.filePath(QStringLiteral("none.csv"))).error,
+              OperationErrorKind::refused);
 
     importCsv(c, dir, "300,C3,,\n100,\"A,1\",Ann,\n200,B2,Bo,Lee\n");
     const QString out = dir.filePath(QStringLiteral("out.csv"));
-    c->exportDMRDatabase(out);
-    c.drain();
+    EXPECT_TRUE(exportTo(out).ok());
     EXPECT_TRUE(c.hasLine(QStringLiteral("Exported 3 DMR entries to out.csv.")));
     EXPECT_EQ(readFile(out), QByteArray("RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n"
                                         "100,\"A,1\",Ann,\n200,B2,Bo,Lee\n300,C3,,\n"));
@@ -368,10 +372,7 @@ TEST(DmrDatabase, ExportSortsByIdAndNeverLeavesAHalfFile) {
     // export fails and the file already there stays as it was.
     const QString longName = dir.filePath(QString(250, QLatin1Char('x')));
     writeFile(dir, QString(250, QLatin1Char('x')), "old contents\n");
-    const qsizetype mark = c->activityLog().lines().size();
-    c->exportDMRDatabase(longName);
-    c.drain();
-    EXPECT_TRUE(lastLoggedError(*c, mark).has_value());
+    EXPECT_EQ(exportTo(longName).error, OperationErrorKind::file);
     EXPECT_EQ(readFile(longName), QByteArray("old contents\n"));
 }
 
@@ -398,9 +399,12 @@ TEST(DmrDatabase, WriteAndReadNeedALinkAndAList) {
 class DmrDownload : public ::testing::Test {
 protected:
     void SetUp() override { c->setDmrIdServiceUrl(server.baseUrl()); }
-    void download() {
-        c->downloadDMRDatabase();
+    // The download's result, once everything it posted has arrived.
+    OperationResult download() {
+        const OperationResult result =
+            c.resultOf(DeviceOperation::downloadDmrDatabase, [this] { c->downloadDMRDatabase(); });
         c.finish();
+        return result;
     }
     LocalHttpServer server;
     ControllerOnStandIn c;
@@ -423,22 +427,21 @@ TEST_F(DmrDownload, ReplacesTheListAndKeepsTheOptions) {
     EXPECT_EQ(c->dmrUserDB()->textLength, 20);
 
     server.setRoute(kCsvPath, {200, "# empty\n"});
-    download();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No usable DMR IDs found in the download."));
+    EXPECT_EQ(download(), OperationResult::failure(
+                              DeviceOperation::downloadDmrDatabase, OperationErrorKind::network,
+                              QStringLiteral("No usable DMR IDs found in the download.")));
     EXPECT_EQ(c->dmrUserDB()->entries.size(), 1);
 }
 
 TEST_F(DmrDownload, HttpErrorReturnsToTheStatusOfTheLink) {
-    download(); // no route: 404
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Download failed (HTTP 404)."));
+    EXPECT_EQ(download().text, QStringLiteral("Download failed (HTTP 404).")); // no route
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrUserDB().has_value());
 
     StandInRadio radio;
     ASSERT_TRUE(c.connectTo(radio));
     server.setRoute(kCsvPath, {503, "busy"});
-    download();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Download failed (HTTP 503)."));
+    EXPECT_EQ(download().text, QStringLiteral("Download failed (HTTP 503)."));
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(c->progress(), 0.0);
 }
@@ -446,8 +449,7 @@ TEST_F(DmrDownload, HttpErrorReturnsToTheStatusOfTheLink) {
 TEST_F(DmrDownload, RefusedConnectionIsReportedWithItsDescription) {
     c->setDmrIdServiceUrl(
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(nerka::test::unusedLoopbackPort())));
-    download();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Connection refused"));
+    EXPECT_EQ(download().text, QStringLiteral("Connection refused"));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrDownloadRunning());
 }

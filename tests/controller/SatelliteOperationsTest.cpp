@@ -151,9 +151,17 @@ protected:
         file.write(content);
         return path;
     }
-    void importKeps(const QString& path) {
+    // The load's result (every load ends with exactly one), once everything
+    // it posted has arrived.
+    OperationResult importKeps(const QString& path) {
+        QList<OperationResult> results;
+        const auto watch = QObject::connect(&controller, &RadioController::finished, &controller,
+                                            [&](const OperationResult& r) { results.append(r); });
         controller.postToQueue([this, path] { controller.importTLEFile(path); });
         settle();
+        QObject::disconnect(watch);
+        EXPECT_EQ(results.size(), 1);
+        return results.value(0);
     }
     SatNOGSFrequencyMap fetchOnQueue() {
         auto result = std::make_shared<SatNOGSFrequencyMap>();
@@ -215,19 +223,22 @@ TEST_F(SatelliteOperationsTest, KepsFileRefreshesStoredSatellitesAndOpensThePick
 
 TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
     controller.setSatnogsOverride(SatNOGSFrequencyMap{});
-    importKeps(dir.filePath("missing.txt"));
+    const OperationResult gone = importKeps(dir.filePath("missing.txt"));
     QFile missing(dir.filePath("missing.txt"));
     ASSERT_FALSE(missing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Could not read ") +
-                                               dir.filePath("missing.txt") + QStringLiteral(": ") +
-                                               missing.errorString());
+    EXPECT_EQ(gone, OperationResult::failure(DeviceOperation::loadKeps, OperationErrorKind::file,
+                                             QStringLiteral("Could not read ") +
+                                                 dir.filePath("missing.txt") +
+                                                 QStringLiteral(": ") + missing.errorString()));
 
-    importKeps(writeFile("empty.txt", "just a name line\n1 25544U too short\n"));
-    EXPECT_EQ(lastLoggedError(controller), "No TLEs found in the file.");
+    EXPECT_EQ(importKeps(writeFile("empty.txt", "just a name line\n1 25544U too short\n")).text,
+              "No TLEs found in the file.");
     EXPECT_FALSE(controller.showSatellitePicker());
 
     // "\xC4" on its own is not UTF-8: the file is read as ISO 8859-1.
-    importKeps(writeFile("latin.txt", kepsText("X", "12345").toLatin1().replace("X", "\xC4SAT")));
+    EXPECT_TRUE(importKeps(writeFile("latin.txt",
+                                     kepsText("X", "12345").toLatin1().replace("X", "\xC4SAT")))
+                    .ok());
     ASSERT_EQ(controller.tleCache().size(), 1);
     EXPECT_EQ(controller.tleCache().first().name, QStringLiteral("\u00C4SAT"));
     EXPECT_EQ(controller.activityLog().lines().last(),

@@ -75,6 +75,21 @@ public:
         ASSERT_TRUE(waitFor([&] { return settled; }));
     }
 
+    // Runs `start` and waits for the first `finished` of `operation`; its result.
+    OperationResult resultOf(DeviceOperation operation, const std::function<void()>& start) {
+        std::optional<OperationResult> result;
+        const auto watch = QObject::connect(controller.get(), &RadioController::finished,
+                                            controller.get(), [&](const OperationResult& ended) {
+                                                if (ended.operation == operation && !result)
+                                                    result = ended;
+                                            });
+        start();
+        const bool ended = waitFor([&] { return result.has_value(); });
+        QObject::disconnect(watch);
+        EXPECT_TRUE(ended);
+        return result.value_or(OperationResult{});
+    }
+
     // Waits for the running operation to end and its results to arrive.
     void finish() {
         ASSERT_TRUE(waitFor([&] { return !controller->status().isWorking(); }));
