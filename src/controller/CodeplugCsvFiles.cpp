@@ -180,13 +180,6 @@ QList<SkippedCsvRow> skippedOfPlan(const NamePlan& plan, const QList<int>& lines
     return skipped;
 }
 
-// The views read every record again after an import of several kinds.
-ChangeSet wholeCodeplug() {
-    ChangeSet changes;
-    changes.replaced = true;
-    return changes;
-}
-
 } // namespace
 
 QString csvImportModeKey(CsvImportMode mode) {
@@ -288,54 +281,45 @@ EditResult CodeplugDocument::importCodeplugCsvQuietly(const CodeplugCsvPaths& pa
         texts.append(std::move(file.text));
     }
 
-    const CodeplugImage before = *m_image;
-    const QList<Step> undo = m_undo;
-    const QList<Step> redo = m_redo;
     QStringList lines;
-    std::optional<EditResult> refusal;
-    for (qsizetype i = 0; i < given.size() && !refusal; ++i) {
-        if (given[i].isEmpty())
-            continue;
-        QString line;
-        if (i == 0)
-            refusal = importContactRows(texts[i], mode, line);
-        else if (i == 1)
-            refusal = importTalkgroupRows(texts[i], mode, line);
-        else if (i == 2)
-            refusal = importChannelRows(texts[i], mode, !paths.zones.isEmpty(), line);
-        else
-            refusal = importZoneRows(texts[i], mode, line);
-        lines.append(QFileInfo(given[i]).fileName() + QStringLiteral(": ") + line + u'.');
-    }
-    const bool changed = m_image->blobs != before.blobs;
-    if (refusal) {
-        // Nothing half-applied stays: the codeplug and its undo steps are as
-        // they were before the import.
-        if (changed)
-            replaceImage(before);
-        setUndo(undo, redo);
-        return *refusal;
-    }
-    EditResult result =
-        changed ? EditResult::done(wholeCodeplug(),
-                                   QStringLiteral("Codeplug imported from %1 (%2).")
-                                       .arg(lines.size() == 1
-                                                ? QStringLiteral("1 CSV file")
-                                                : QStringLiteral("%1 CSV files").arg(lines.size()),
-                                            csvImportModeKey(mode)))
-                : EditResult::done({}, QStringLiteral("The CSV files hold what the codeplug "
-                                                      "holds: nothing changed."));
-    for (const QString& line : lines)
-        result.addNote(line);
-    // One undo step for the whole import; none when nothing differs.
-    QList<Step> steps = undo;
-    if (changed) {
-        steps.append(Step{QStringLiteral("Import codeplug from CSV files"), before});
-        if (steps.size() > kUndoLimit)
-            steps.removeFirst();
-    }
-    setUndo(std::move(steps), changed ? QList<Step>{} : redo);
-    return result;
+    return asOneStep(
+        QStringLiteral("Import codeplug from CSV files"),
+        [&]() -> std::optional<EditResult> {
+            for (qsizetype i = 0; i < given.size(); ++i) {
+                if (given[i].isEmpty())
+                    continue;
+                QString line;
+                std::optional<EditResult> refusal;
+                if (i == 0)
+                    refusal = importContactRows(texts[i], mode, line);
+                else if (i == 1)
+                    refusal = importTalkgroupRows(texts[i], mode, line);
+                else if (i == 2)
+                    refusal = importChannelRows(texts[i], mode, !paths.zones.isEmpty(), line);
+                else
+                    refusal = importZoneRows(texts[i], mode, line);
+                if (refusal)
+                    return refusal;
+                lines.append(QFileInfo(given[i]).fileName() + QStringLiteral(": ") + line + u'.');
+            }
+            return std::nullopt;
+        },
+        [&](bool changed) {
+            EditResult result =
+                changed
+                    ? EditResult::done(
+                          wholeCodeplug(),
+                          QStringLiteral("Codeplug imported from %1 (%2).")
+                              .arg(lines.size() == 1
+                                       ? QStringLiteral("1 CSV file")
+                                       : QStringLiteral("%1 CSV files").arg(lines.size()),
+                                   csvImportModeKey(mode)))
+                    : EditResult::done({}, QStringLiteral("The CSV files hold what the codeplug "
+                                                          "holds: nothing changed."));
+            for (const QString& line : lines)
+                result.addNote(line);
+            return result;
+        });
 }
 
 std::optional<EditResult> CodeplugDocument::importContactRows(const QString& text,

@@ -16,7 +16,6 @@ namespace nerka {
 
 namespace {
 
-
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
 
 // A channel's log line with the band warning of a value typed outside the
@@ -306,6 +305,39 @@ EditResult CodeplugDocument::edit(const QString& label, const Codec& codec,
         undo.removeFirst();
     setUndo(std::move(undo), {});
     return EditResult::done(replaceImage(changed), summary);
+}
+
+EditResult CodeplugDocument::asOneStep(const QString& label,
+                                       const std::function<std::optional<EditResult>()>& steps,
+                                       const std::function<EditResult(bool changed)>& finish) {
+    const CodeplugImage before = *m_image;
+    const QList<Step> undo = m_undo;
+    const QList<Step> redo = m_redo;
+    const std::optional<EditResult> refusal = steps();
+    const bool changed = m_image->blobs != before.blobs;
+    if (refusal) {
+        // Nothing half-applied stays: the codeplug and its undo steps are as
+        // they were before.
+        if (changed)
+            replaceImage(before);
+        setUndo(undo, redo);
+        return *refusal;
+    }
+    // One undo step for the whole; none when nothing differs.
+    QList<Step> kept = undo;
+    if (changed) {
+        kept.append(Step{label, before});
+        if (kept.size() > kUndoLimit)
+            kept.removeFirst();
+    }
+    setUndo(std::move(kept), changed ? QList<Step>{} : redo);
+    return finish(changed);
+}
+
+ChangeSet CodeplugDocument::wholeCodeplug() {
+    ChangeSet changes;
+    changes.replaced = true;
+    return changes;
 }
 
 EditResult CodeplugDocument::restore(QList<Step>& from, QList<Step>& to, const QString& verb) {

@@ -10,6 +10,7 @@
 #include "codeplug/ZoneCodec.h"
 #include "controller/CodeplugCsvSet.h"
 #include "controller/EditResult.h"
+#include "directory/RepeaterDirectory.h"
 #include "satellites/Satellite.h"
 #include "satellites/SatelliteCandidates.h"
 #include "satellites/TLE.h"
@@ -213,6 +214,16 @@ public:
     // one step; unreadable rows are skipped and named in the line, a file
     // without one readable row is an error.
     EditResult importContactsCsv(const QString& path);
+
+    // ---- repeaters from a directory (RepeaterEdits.cpp) ----
+    // One channel per repeater, in the order given, as one undo step: a
+    // repeater that already is a channel (same RX, TX and mode) or lies
+    // outside the radio's bands is left out and named; the channels join the
+    // zone named `zoneName` (created when no zone has that name; no zone when
+    // empty). A DMR repeater with talkgroups gets a talkgroup list of them
+    // (contacts reused by ID or created) as its channel's group list, its
+    // first talkgroup as the TX contact. One log line.
+    EditResult addRepeaters(const QList<DirectoryRepeater>& repeaters, const QString& zoneName);
 
     // ---- the codeplug as CSV files (CodeplugCsvFiles.cpp) ----
     // Talkgroup lists and zones as CSV (MemberListCsv.h).
@@ -432,6 +443,14 @@ private:
     // the records of its kind and says what it did in `line` ("2 updated, 1
     // added; 1 row skipped: …"); a refusal stops the import.
     EditResult importCodeplugCsvQuietly(const CodeplugCsvPaths& paths, CsvImportMode mode);
+    EditResult addRepeatersQuietly(const QList<DirectoryRepeater>& repeaters,
+                                   const QString& zoneName);
+    // The talkgroup lists of the DMR repeaters in `channels` (by position in
+    // `repeaters`): contacts by ID, one list per repeater; sets each
+    // channel's group list and TX contact. Notes what had no room.
+    std::optional<EditResult> addRepeaterTalkgroups(const QList<DirectoryRepeater>& repeaters,
+                                                    QList<ChannelEdit>& channels,
+                                                    QStringList& notes);
     std::optional<EditResult> importContactRows(const QString& text, CsvImportMode mode,
                                                 QString& line);
     std::optional<EditResult> importTalkgroupRows(const QString& text, CsvImportMode mode,
@@ -446,6 +465,15 @@ private:
     channelsToExport(const QList<int>& numbers) const;
     // Makes `changed` (a copy of the image with `regions` written) one undo
     // step named `label`; nothing to do when no byte differs.
+    // Runs `steps` (edits of this document) as one undo step named `label`.
+    // A refusal from `steps` puts the codeplug and its undo steps back as
+    // they were and is returned; otherwise `finish` makes the result, told
+    // whether anything differs (no step is kept when nothing does).
+    EditResult asOneStep(const QString& label,
+                         const std::function<std::optional<EditResult>()>& steps,
+                         const std::function<EditResult(bool changed)>& finish);
+    // The change set of an edit of several kinds: the views read every record again.
+    [[nodiscard]] static ChangeSet wholeCodeplug();
     EditResult storeEdit(const QString& label, const CodeplugImage& changed,
                          const RegionSet& regions);
 

@@ -1,0 +1,141 @@
+#include "cli/CliCommand.h"
+#include "cli/ControllerSession.h"
+
+#include "controller/FileStore.h"
+#include "controller/RadioController.h"
+#include "directory/RepeaterDirectory.h"
+
+#include <cmath>
+
+namespace nerka::cli {
+
+namespace {
+
+int runRepeaters(CliContext& context);
+
+const CliCommand kRepeaters{
+    "repeaters",
+    "FILE --source PATH [--near LOCATOR|LAT,LON [--radius KM]] [--city NAME] [--state NAME] "
+    "[--country NAME] [--band 2m,70cm] [--mode fm,dmr] [--zone NAME] [-o OUT]",
+    "add the repeaters of a directory list (the DMR-ID registry's JSON, or a repeater-list CSV "
+    "with Latitude and Longitude) that pass the filters to a codeplug file as channels, in a "
+    "zone; without -o only list them",
+    &runRepeaters};
+const CliRegistration kRepeatersRegistration{kRepeaters};
+
+QStringList listOption(const QString& value) {
+    QStringList items;
+    for (const QString& item : value.split(u',', Qt::SkipEmptyParts))
+        items.append(item.trimmed().toLower());
+    return items;
+}
+
+// "DB0ZU  München  439.41250 → 431.81250  DMR CC1  12.3 km 245°"
+QString foundLine(const FoundRepeater& found) {
+    const DirectoryRepeater& r = found.repeater;
+    QString line = QStringLiteral("%1  %2  %3 → %4  %5")
+                       .arg(r.callsign, r.city.isEmpty() ? QStringLiteral("—") : r.city)
+                       .arg(r.channel.rxHz / 1e6, 0, 'f', 5)
+                       .arg(r.channel.txHz / 1e6, 0, 'f', 5)
+                       .arg(r.channel.isDMR ? QStringLiteral("DMR CC%1").arg(r.channel.colorCode)
+                                            : QStringLiteral("FM"));
+    if (found.distanceKm)
+        line += QStringLiteral("  %1 km %2°")
+                    .arg(*found.distanceKm, 0, 'f', 1)
+                    .arg(std::lround(*found.bearingDeg));
+    return line;
+}
+
+int runRepeaters(CliContext& context) {
+    QCommandLineParser parser;
+    const QCommandLineOption source(QStringLiteral("source"),
+                                    QStringLiteral("Repeater list: a JSON or CSV file."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption near(QStringLiteral("near"),
+                                  QStringLiteral("Place: a Maidenhead locator or LAT,LON."),
+                                  QStringLiteral("PLACE"));
+    const QCommandLineOption radius(QStringLiteral("radius"),
+                                    QStringLiteral("Distance from the place, in km."),
+                                    QStringLiteral("KM"));
+    const QCommandLineOption city(QStringLiteral("city"), QStringLiteral("City."),
+                                  QStringLiteral("NAME"));
+    const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("State."),
+                                   QStringLiteral("NAME"));
+    const QCommandLineOption country(QStringLiteral("country"), QStringLiteral("Country."),
+                                     QStringLiteral("NAME"));
+    const QCommandLineOption band(QStringLiteral("band"), QStringLiteral("Bands: 2m, 70cm."),
+                                  QStringLiteral("LIST"));
+    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("Modes: fm, dmr."),
+                                  QStringLiteral("LIST"));
+    const QCommandLineOption zone(QStringLiteral("zone"),
+                                  QStringLiteral("Zone the channels join (made when missing)."),
+                                  QStringLiteral("NAME"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Codeplug file to save."),
+                                    QStringLiteral("OUT"));
+    for (const QCommandLineOption* option :
+         {&source, &near, &radius, &city, &state, &country, &band, &mode, &zone, &output})
+        parser.addOption(*option);
+    if (auto code = parseArguments(context, kRepeaters, parser, 1, 1))
+        return *code;
+    if (parser.value(source).isEmpty())
+        return usageError(context, kRepeaters, QStringLiteral("missing --source PATH"));
+    RepeaterFilter filter;
+    if (parser.isSet(near)) {
+        filter.near = parsePlace(parser.value(near));
+        if (!filter.near)
+            return usageError(context, kRepeaters,
+                              QStringLiteral("not a locator or LAT,LON: ") + parser.value(near));
+    }
+    if (parser.isSet(radius)) {
+        bool ok = false;
+        filter.radiusKm = parser.value(radius).toDouble(&ok);
+        if (!ok || *filter.radiusKm <= 0 || !filter.near)
+            return usageError(context, kRepeaters,
+                              QStringLiteral("--radius needs --near and a distance in km"));
+    }
+    filter.city = parser.value(city);
+    filter.state = parser.value(state);
+    filter.country = parser.value(country);
+    filter.bands = listOption(parser.value(band));
+    filter.modes = listOption(parser.value(mode));
+
+    ControllerSession session(context);
+    RadioController& controller = session.controller();
+    const QString out = parser.value(output);
+    if (!out.isEmpty() && !session.checkOutput(out))
+        return kExitFailed;
+    if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
+        return kExitFailed;
+    const auto bytes = FileStore::read(parser.value(source), FileStore::Kind::channelCsv);
+    if (const auto* failure = std::get_if<QString>(&bytes)) {
+        controller.reportError(*failure);
+        return kExitFailed;
+    }
+    const DirectoryRead read = readRepeaterDirectory(std::get<QByteArray>(bytes));
+    if (!read.failure.isEmpty()) {
+        controller.reportError(read.failure);
+        return kExitFailed;
+    }
+    auto found = findRepeaters(read, filter);
+    if (const auto* refused = std::get_if<QString>(&found)) {
+        controller.reportError(*refused);
+        return kExitFailed;
+    }
+    const QList<FoundRepeater>& list = std::get<QList<FoundRepeater>>(found);
+    for (const FoundRepeater& f : list)
+        context.out << foundLine(f) << '\n';
+    context.out.flush();
+    if (out.isEmpty())
+        return kExitOk;
+    QList<DirectoryRepeater> repeaters;
+    for (const FoundRepeater& f : list)
+        repeaters.append(f.repeater);
+    if (controller.document().addRepeaters(repeaters, parser.value(zone)).isRefused())
+        return kExitFailed;
+    return ControllerSession::exitCode(controller.saveCodeplugFile(out).isDone());
+}
+
+} // namespace
+
+} // namespace nerka::cli

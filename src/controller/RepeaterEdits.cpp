@@ -1,0 +1,183 @@
+// Repeaters from a directory become channels, a zone and, for DMR, the
+// talkgroup lists they carry: one step.
+
+#include "controller/CodeplugDocument.h"
+
+#include "codeplug/ChannelChecks.h"
+#include "codeplug/NameField.h"
+
+#include <QSet>
+
+namespace nerka {
+
+namespace {
+
+// "3 already channels: DB0ZU, DB0MUC, DM0ULM"; the first ten named.
+QString namedCount(const QStringList& names, const QString& what) {
+    if (names.isEmpty())
+        return {};
+    QString text = QStringLiteral("%1 %2: %3")
+                       .arg(names.size())
+                       .arg(what, names.mid(0, 10).join(QStringLiteral(", ")));
+    if (names.size() > 10)
+        text += QStringLiteral(" and %1 more").arg(names.size() - 10);
+    return text;
+}
+
+} // namespace
+
+EditResult CodeplugDocument::addRepeaters(const QList<DirectoryRepeater>& repeaters,
+                                          const QString& zoneName) {
+    return announce(addRepeatersQuietly(repeaters, zoneName));
+}
+
+EditResult CodeplugDocument::addRepeatersQuietly(const QList<DirectoryRepeater>& repeaters,
+                                                 const QString& zoneName) {
+    if (auto refused = guard())
+        return *refused;
+    // A channel by what it works: RX, TX and mode.
+    using Key = QString;
+    const auto keyOf = [](const ChannelEdit& c) {
+        return QStringLiteral("%1/%2/%3").arg(c.rxHz).arg(c.txHz).arg(c.isDMR);
+    };
+    QSet<Key> existing;
+    for (const RadioChannel& channel : m_channels)
+        existing.insert(
+            QStringLiteral("%1/%2/%3").arg(channel.rxHz).arg(channel.txHz).arg(channel.isDMR()));
+    const std::optional<BandLimits> bands = BandLimits::of(m_settings);
+    QList<DirectoryRepeater> kept;
+    QList<ChannelEdit> channels;
+    QStringList already;
+    QStringList outside;
+    QStringList guessed;
+    for (const DirectoryRepeater& repeater : repeaters) {
+        const Key key = keyOf(repeater.channel);
+        if (existing.contains(key)) {
+            already.append(repeater.callsign);
+            continue;
+        }
+        if (const auto out = frequencyOutsideBands(repeater.channel, bands)) {
+            outside.append(QStringLiteral("%1 %2 %3")
+                               .arg(repeater.callsign, out->field, shortMegahertzText(out->hz)));
+            continue;
+        }
+        existing.insert(key); // the same repeater twice in a list is one channel
+        if (repeater.offsetSignGuessed)
+            guessed.append(repeater.callsign);
+        kept.append(repeater);
+        channels.append(repeater.channel);
+    }
+    QStringList notes{namedCount(already, QStringLiteral("already channels")),
+                      bands ? namedCount(outside, outsideBandsText(*bands)) : QString(),
+                      namedCount(guessed, QStringLiteral("with the offset's sign from the band "
+                                                         "plan"))};
+    notes.removeAll(QString());
+    if (channels.isEmpty())
+        return EditResult::refused(
+            RefusalKind::invalid,
+            notes.isEmpty()
+                ? QStringLiteral("No repeaters to add.")
+                : QStringLiteral("No repeaters added: %1.").arg(notes.join(QStringLiteral("; "))));
+    if (const auto full =
+            channelRoomRefusal(channels.size(), m_channels.size(), QStringLiteral("add")))
+        return EditResult::refused(RefusalKind::full, *full);
+
+    return asOneStep(
+        QStringLiteral("Add %1 repeaters").arg(channels.size()),
+        [&]() -> std::optional<EditResult> {
+            if (auto refused = addRepeaterTalkgroups(kept, channels, notes))
+                return refused;
+            QSet<int> before;
+            for (const RadioChannel& channel : m_channels)
+                before.insert(channel.number);
+            if (const EditResult added = importChannelsQuietly(channels); added.isRefused())
+                return added;
+            // The import fills the lowest free numbers in the order given.
+            QList<int> numbers;
+            for (const RadioChannel& channel : m_channels) {
+                if (!before.contains(channel.number))
+                    numbers.append(channel.number);
+            }
+            if (zoneName.trimmed().isEmpty())
+                return std::nullopt;
+            const QString stored = storedName(zoneName.trimmed(), ZoneRecord::kNameWidth);
+            const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
+                                           [&](const Zone& z) { return z.name == stored; });
+            const EditResult joined = zone != m_zones.cend()
+                                          ? setZoneMembershipQuietly(zone->index, numbers, true)
+                                          : createZoneFromChannelsQuietly(stored, numbers);
+            if (joined.isRefused())
+                return joined;
+            return std::nullopt;
+        },
+        [&](bool) {
+            QString summary = QStringLiteral("%1 repeaters added as channels").arg(channels.size());
+            if (!zoneName.trimmed().isEmpty())
+                summary += QStringLiteral(" in zone '%1'")
+                               .arg(storedName(zoneName.trimmed(), ZoneRecord::kNameWidth));
+            if (!notes.isEmpty())
+                summary += QStringLiteral("; ") + notes.join(QStringLiteral("; "));
+            return EditResult::done(wholeCodeplug(), summary + u'.');
+        });
+}
+
+std::optional<EditResult>
+CodeplugDocument::addRepeaterTalkgroups(const QList<DirectoryRepeater>& repeaters,
+                                        QList<ChannelEdit>& channels, QStringList& notes) {
+    // Contacts by ID: a group contact with the talkgroup's ID is reused.
+    QHash<std::uint32_t, int> slotOfId;
+    for (const DMRContact& contact : m_contacts) {
+        if (contact.type == ContactType::group && !slotOfId.contains(contact.dmrID))
+            slotOfId.insert(contact.dmrID, contact.slot);
+    }
+    QList<ContactEdit> newContacts;
+    QSet<std::uint32_t> wanted;
+    for (const DirectoryRepeater& repeater : repeaters) {
+        for (const RepeaterTalkgroup& talkgroup : repeater.talkgroups) {
+            if (!repeater.channel.isDMR || slotOfId.contains(talkgroup.id) ||
+                wanted.contains(talkgroup.id))
+                continue;
+            wanted.insert(talkgroup.id);
+            newContacts.append({talkgroup.name.isEmpty() ? QStringLiteral("TG %1").arg(talkgroup.id)
+                                                         : talkgroup.name,
+                                talkgroup.id, ContactType::group, TimeSlotOverride::none});
+        }
+    }
+    if (!newContacts.isEmpty()) {
+        if (const EditResult added = importContactsQuietly(newContacts); added.isRefused())
+            return added;
+        for (const DMRContact& contact : m_contacts) {
+            if (contact.type == ContactType::group && !slotOfId.contains(contact.dmrID))
+                slotOfId.insert(contact.dmrID, contact.slot);
+        }
+    }
+    QStringList noRoom;
+    const int limit = talkgroupMemberLimit();
+    for (qsizetype i = 0; i < repeaters.size(); ++i) {
+        const DirectoryRepeater& repeater = repeaters[i];
+        if (!repeater.channel.isDMR || repeater.talkgroups.isEmpty())
+            continue;
+        const auto index = freeTalkgroupIndex();
+        if (!index) {
+            noRoom.append(repeater.callsign);
+            continue;
+        }
+        TalkgroupEdit list{storedName(repeater.callsign, GroupListRecord::kNameWidth), {}};
+        for (const RepeaterTalkgroup& talkgroup : repeater.talkgroups) {
+            const int slot = slotOfId.value(talkgroup.id, -1);
+            if (slot >= 0 && !list.memberSlots.contains(slot) && list.memberSlots.size() < limit)
+                list.memberSlots.append(slot);
+        }
+        if (const EditResult stored = updateTalkgroupQuietly(*index, list); stored.isRefused())
+            return stored;
+        channels[i].groupListIndex = *index;
+        channels[i].contactSlot = slotOfId.value(repeater.talkgroups.first().id);
+        channels[i].timeSlotTS2 = repeater.talkgroups.first().timeSlot == 2;
+    }
+    if (!noRoom.isEmpty())
+        notes.append(namedCount(noRoom, QStringLiteral("without a talkgroup list (the table is "
+                                                       "full)")));
+    return std::nullopt;
+}
+
+} // namespace nerka
