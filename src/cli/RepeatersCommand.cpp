@@ -3,7 +3,11 @@
 
 #include "controller/FileStore.h"
 #include "controller/RadioController.h"
+#include "controller/RepeaterDownload.h"
 #include "directory/RepeaterDirectory.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
 
 #include <cmath>
 
@@ -15,13 +19,16 @@ int runRepeaters(CliContext& context);
 
 const CliCommand kRepeaters{
     "repeaters",
-    "FILE --source PATH [--near LOCATOR|LAT,LON [--radius KM]] [--city NAME] [--state NAME] "
+    "FILE --source PATH|URL [--near LOCATOR|LAT,LON [--radius KM]] [--city NAME] [--state NAME] "
     "[--country NAME] [--band 2m,70cm] [--mode fm,dmr] [--zone NAME] [-o OUT]",
     "add the repeaters of a directory list (the DMR-ID registry's JSON, or a repeater-list CSV "
     "with Latitude and Longitude) that pass the filters to a codeplug file as channels, in a "
     "zone; without -o only list them",
     &runRepeaters};
 const CliRegistration kRepeatersRegistration{kRepeaters};
+
+// How long one answer of a directory may stall.
+constexpr int kDownloadTimeoutMs = 60000;
 
 QStringList listOption(const QString& value) {
     QStringList items;
@@ -46,11 +53,42 @@ QString foundLine(const FoundRepeater& found) {
     return line;
 }
 
+// The list at a path, or at an http(s) address (every page of a paged answer).
+DirectoryRead readSource(RadioController& controller, const QString& source) {
+    const QUrl url(source);
+    if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
+        QNetworkAccessManager network;
+        QEventLoop loop;
+        RepeaterDownload::Result fetched;
+        RepeaterDownload::fetch(network, url, kDownloadTimeoutMs, &loop,
+                                [&](const RepeaterDownload::Result& result) {
+                                    fetched = result;
+                                    loop.quit();
+                                });
+        loop.exec();
+        if (fetched.read.failure.isEmpty())
+            controller.logLine(QStringLiteral("%1 repeaters read from %2 (%3 requests).")
+                                   .arg(fetched.read.repeaters.size())
+                                   .arg(url.toDisplayString())
+                                   .arg(fetched.requests));
+        return fetched.read;
+    }
+    const auto bytes = FileStore::read(source, FileStore::Kind::channelCsv);
+    if (const auto* failure = std::get_if<QString>(&bytes)) {
+        DirectoryRead read;
+        read.failure = *failure;
+        return read;
+    }
+    return readRepeaterDirectory(std::get<QByteArray>(bytes));
+}
+
 int runRepeaters(CliContext& context) {
     QCommandLineParser parser;
-    const QCommandLineOption source(QStringLiteral("source"),
-                                    QStringLiteral("Repeater list: a JSON or CSV file."),
-                                    QStringLiteral("PATH"));
+    const QCommandLineOption source(
+        QStringLiteral("source"),
+        QStringLiteral("Repeater list: a JSON or CSV file, or its http(s) "
+                       "address."),
+        QStringLiteral("PATH"));
     const QCommandLineOption near(QStringLiteral("near"),
                                   QStringLiteral("Place: a Maidenhead locator or LAT,LON."),
                                   QStringLiteral("PLACE"));
@@ -107,19 +145,16 @@ int runRepeaters(CliContext& context) {
         return kExitFailed;
     if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
-    const auto bytes = FileStore::read(parser.value(source), FileStore::Kind::channelCsv);
-    if (const auto* failure = std::get_if<QString>(&bytes)) {
-        controller.reportError(*failure);
-        return kExitFailed;
-    }
-    const DirectoryRead read = readRepeaterDirectory(std::get<QByteArray>(bytes));
+    const DirectoryRead read = readSource(controller, parser.value(source));
     if (!read.failure.isEmpty()) {
         controller.reportError(read.failure);
+        session.finish();
         return kExitFailed;
     }
     auto found = findRepeaters(read, filter);
     if (const auto* refused = std::get_if<QString>(&found)) {
         controller.reportError(*refused);
+        session.finish();
         return kExitFailed;
     }
     const QList<FoundRepeater>& list = std::get<QList<FoundRepeater>>(found);

@@ -24,6 +24,11 @@ struct WebServices {
     static constexpr qint64 kDmrIdMaxBytes = 64ll * 1024 * 1024;
     static constexpr qint64 kKepsMaxBytes = 16ll * 1024 * 1024;
     static constexpr qint64 kSatnogsMaxBytes = 16ll * 1024 * 1024;
+    // One answer of a repeater directory (the whole DMR repeater list is a
+    // few megabytes).
+    static constexpr qint64 kRepeatersMaxBytes = 32ll * 1024 * 1024;
+    // Pages of a paged answer followed at most.
+    static constexpr int kRepeaterPagesMax = 200;
 
     // The base URL: the environment variable when set, else the default.
     [[nodiscard]] static QUrl baseUrl(const char* defaultBase, const char* envName);

@@ -2,6 +2,7 @@
 // by distance into a zone of a codeplug file, and its usage errors.
 
 #include "CliProcess.h"
+#include "LocalHttpServer.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/MemberLists.h"
@@ -65,4 +66,47 @@ TEST(RepeatersCli, NearbyRepeatersJoinAZoneAndTheListIsPrinted) {
                       list.fileName(), QStringLiteral("--radius"), QStringLiteral("5")})
                   .exitCode,
               2);
+}
+
+TEST(RepeatersCli, APagedAnswerIsFollowedToItsLastPage) {
+    QTemporaryDir dir;
+    const QString codeplug = dir.filePath(QStringLiteral("sample.nerka"));
+    QFile file(codeplug);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(sampleCodeplug(RadioVariant::gd77)));
+    file.close();
+    test::LocalHttpServer server;
+    const auto page = [](int number, const char* callsign, const char* mhz) {
+        return test::LocalHttpServer::Response{
+            200,
+            QStringLiteral(R"({"count": 2, "page": %1, "pages": 2, "results": [{"callsign": "%2",
+                "city": "Munich", "country": "Germany", "frequency": "%3", "offset": "-7.6",
+                "color_code": "1"}]})")
+                .arg(number)
+                .arg(QLatin1String(callsign), QLatin1String(mhz))
+                .toUtf8(),
+            "application/json"};
+    };
+    server.setRoute(QStringLiteral("/api/dmr/repeater/?country=Germany"),
+                    page(1, "DB0ONE", "439.1"));
+    server.setRoute(QStringLiteral("/api/dmr/repeater/?country=Germany&page=2"),
+                    page(2, "DB0TWO", "438.9"));
+    const QString url = server.url(QStringLiteral("/api/dmr/repeater/?country=Germany")).toString();
+
+    const auto run = runCli({QStringLiteral("repeaters"), codeplug, QStringLiteral("--source"), url,
+                             QStringLiteral("--city"), QStringLiteral("Munich")});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.outLines().contains(
+        QStringLiteral("• 2 repeaters read from %1 (2 requests).").arg(url)))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("DB0ONE  Munich  439.10000 → 431.50000  DMR CC1")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("DB0TWO")));
+
+    // Nothing answers: a clear failure that names the way round it.
+    const auto offline =
+        runCli({QStringLiteral("repeaters"), codeplug, QStringLiteral("--source"),
+                QStringLiteral("http://127.0.0.1:%1/list").arg(test::unusedLoopbackPort())});
+    EXPECT_EQ(offline.exitCode, 1);
+    EXPECT_TRUE(offline.out.contains(QStringLiteral("give its path instead")))
+        << offline.out.toStdString();
 }
