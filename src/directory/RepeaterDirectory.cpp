@@ -166,12 +166,17 @@ DirectoryRead parseRepeaterListWithPlaces(const QString& text) {
 }
 
 DirectoryRead readRepeaterDirectory(const QByteArray& bytes) {
-    const QString text = QString::fromUtf8(bytes);
-    const qsizetype first = std::find_if(text.cbegin(), text.cend(),
-                                         [](QChar c) { return !c.isSpace() && c != u'\uFEFF'; }) -
-                            text.cbegin();
-    if (first < text.size() && text[first] == u'{')
+    // The first byte that is no white space (after a UTF-8 byte order mark)
+    // tells JSON from CSV without decoding the whole text.
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    const auto first = std::find_if(view.cbegin(), view.cend(), [](char c) {
+        return c != ' ' && c != '\t' && c != '\r' && c != '\n';
+    });
+    if (first != view.cend() && *first == '{')
         return parseRegistryRepeaters(bytes);
+    const QString text = QString::fromUtf8(bytes);
     if (!isRepeaterListCsv(text)) {
         DirectoryRead read;
         read.failure = QStringLiteral("Neither a repeater list of the DMR-ID registry (JSON) nor "
