@@ -241,4 +241,36 @@ std::variant<QList<FoundRepeater>, QString> findRepeaters(const DirectoryRead& r
     return found;
 }
 
+QStringList directoryChanges(const QList<RadioChannel>& channels, const DirectoryRead& read) {
+    QHash<QString, const DirectoryRepeater*> byName;
+    for (const DirectoryRepeater& repeater : read.repeaters) {
+        if (!byName.contains(repeater.channel.name))
+            byName.insert(repeater.channel.name, &repeater);
+    }
+    const auto mhz = [](std::uint64_t hz) { return QString::number(double(hz) / 1e6, 'f', 5); };
+    QStringList lines;
+    for (const RadioChannel& channel : channels) {
+        const DirectoryRepeater* repeater = byName.value(channel.name);
+        if (!repeater) {
+            lines.append(QStringLiteral("%1: not in the list").arg(channel.name));
+            continue;
+        }
+        QStringList changed;
+        if (repeater->channel.rxHz != channel.rxHz)
+            changed.append(QStringLiteral("RX %1 → %2 MHz")
+                               .arg(mhz(channel.rxHz), mhz(repeater->channel.rxHz)));
+        if (repeater->channel.txHz != channel.txHz)
+            changed.append(QStringLiteral("TX %1 → %2 MHz")
+                               .arg(mhz(channel.txHz), mhz(repeater->channel.txHz)));
+        if (repeater->channel.isDMR && channel.isDMR() &&
+            repeater->channel.colorCode != channel.colorCode)
+            changed.append(QStringLiteral("colour code %1 → %2")
+                               .arg(channel.colorCode)
+                               .arg(repeater->channel.colorCode));
+        if (!changed.isEmpty())
+            lines.append(channel.name + QStringLiteral(": ") + changed.join(QStringLiteral(", ")));
+    }
+    return lines;
+}
+
 } // namespace nerka

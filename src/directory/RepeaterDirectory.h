@@ -89,4 +89,12 @@ struct FoundRepeater {
 [[nodiscard]] std::variant<QList<FoundRepeater>, QString>
 findRepeaters(const DirectoryRead& read, const RepeaterFilter& filter);
 
+// Channels checked against a directory list: for each channel named like a
+// repeater of the list, what changed there ("DB0ZU: RX 439.10000 →
+// 439.20000 MHz", "DB0ZU: colour code 1 → 2"); for each other channel, that
+// the list no longer has it ("DB0OLD: not in the list"). Channels that agree
+// give no line.
+[[nodiscard]] QStringList directoryChanges(const QList<RadioChannel>& channels,
+                                           const DirectoryRead& read);
+
 } // namespace nerka

@@ -132,3 +132,22 @@ TEST(RepeaterDirectoryTest, ListsWithCoordinatesAreChosenByDistanceAndFilters) {
     badBand.bands = {QStringLiteral("6m")};
     EXPECT_TRUE(std::holds_alternative<QString>(findRepeaters(read, badBand)));
 }
+
+TEST(RepeaterDirectoryTest, ChannelsAreCheckedAgainstTheList) {
+    const DirectoryRead read = parseRegistryRepeaters(kRegistryPage);
+    RadioChannel same;
+    same.name = QStringLiteral("DB0MUE");
+    same.rxHz = 439'412'500;
+    same.txHz = 431'812'500;
+    same.mode = ChannelMode::dmr;
+    same.colorCode = 1;
+    RadioChannel moved = same;
+    moved.name = QStringLiteral("DM0ULM");
+    moved.colorCode = 1;
+    RadioChannel gone = same;
+    gone.name = QStringLiteral("DB0OLD");
+    EXPECT_EQ(directoryChanges({same, moved, gone}, read),
+              (QStringList{QStringLiteral("DM0ULM: RX 439.41250 → 439.53750 MHz, TX 431.81250 → "
+                                          "431.93750 MHz, colour code 1 → 2"),
+                           QStringLiteral("DB0OLD: not in the list")}));
+}

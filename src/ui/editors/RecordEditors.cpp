@@ -1,5 +1,7 @@
 #include "ui/editors/RecordEditors.h"
 
+#include "ui/editors/RepeaterSheet.h"
+
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ZoneCodec.h"
 #include "controller/RadioController.h"
@@ -137,6 +139,12 @@ void RecordEditors::editChannels(const QList<int>& numbers) {
         return accepted(m_controller.document().updateChannels(result.edits, result.note));
     };
     showSheet(view);
+}
+
+void RecordEditors::addRepeaters() {
+    if (!m_controller.document().image())
+        return;
+    showSheet(new RepeaterSheet(m_controller, m_dialogs, m_window));
 }
 
 // A new channel is not written when the sheet opens: the editor shows the

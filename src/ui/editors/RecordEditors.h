@@ -38,6 +38,8 @@ public:
     // The channel editor in bulk mode over these channels ("Edit 12 channels").
     void editChannels(const QList<int>& numbers);
     void newChannel();
+    // The "Add repeaters" sheet.
+    void addRepeaters();
     void editContact(int slot);
     void newContact();
     void editTalkgroup(int index);

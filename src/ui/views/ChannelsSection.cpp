@@ -113,6 +113,11 @@ void ChannelsSection::buildCommands() {
     m_importMenu->addSeparator();
     connect(m_importMenu->addAction(QStringLiteral("From CSV file…")), &QAction::triggered, this,
             &ChannelsSection::importCsv);
+    connect(m_importMenu->addAction(QStringLiteral("Add repeaters…")), &QAction::triggered, this,
+            [this] {
+                if (canEdit())
+                    Q_EMIT addRepeatersRequested();
+            });
     m_import =
         addToolAction(QStringLiteral("Import"), QStringLiteral("square.and.arrow.down.on.square"),
                       QStringLiteral("Import channels"));

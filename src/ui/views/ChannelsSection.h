@@ -74,6 +74,8 @@ public:
 Q_SIGNALS:
     // The user asked to edit these channels together (two or more).
     void editChannelsRequested(const QList<int>& numbers);
+    // The user asked for repeaters from a directory.
+    void addRepeatersRequested();
 
 protected:
     void updateActions() override;

@@ -132,6 +132,9 @@ void MainWindow::buildSections() {
                      &ChannelsSection::editChannelsRequested, m_editors,
                      &RecordEditors::editChannels);
     QObject::connect(channels, &ListSection::newRequested, m_editors, &RecordEditors::newChannel);
+    QObject::connect(qobject_cast<ChannelsSection*>(channels),
+                     &ChannelsSection::addRepeatersRequested, m_editors,
+                     &RecordEditors::addRepeaters);
     auto* zones = listSection(SidebarItem::zones);
     QObject::connect(zones, &ListSection::editRequested, m_editors, &RecordEditors::editZone);
     QObject::connect(zones, &ListSection::newRequested, m_editors, &RecordEditors::newZone);
