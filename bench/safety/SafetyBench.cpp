@@ -3,6 +3,7 @@
 // stand-in radio when the codeplug must be read for it and when the one read
 // in the same connection is reused.
 
+#include "../FullCodeplug.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugLayout.h"
@@ -33,32 +34,6 @@ namespace {
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-// Every channel slot, contact slot and zone in use.
-CodeplugImage fullImage(const QString& prefix) {
-    CodeplugImage image = sampleCodeplug(RadioVariant::gd77);
-    for (int p = 0; p < 1024; ++p) {
-        (void)createBlankChannel(p, image);
-        ChannelEdit edit;
-        edit.name = prefix + QString::number(p + 1);
-        edit.rxHz = 430'000'000 + std::uint64_t(p) * 12'500;
-        edit.txHz = edit.rxHz + 7'600'000;
-        edit.isDMR = p % 2 == 1;
-        edit.contactSlot = p % 1024;
-        (void)applyChannelEdit(edit, p + 1, image);
-    }
-    for (int slot = 0; slot < 1024; ++slot)
-        (void)applyContactEdit({QStringLiteral("TG %1").arg(slot), std::uint32_t(2620000 + slot),
-                                ContactType::group, TimeSlotOverride::none},
-                               slot, image);
-    for (int index = 0; index < 68; ++index) {
-        ZoneEdit edit{QStringLiteral("Zone %1").arg(index), {}};
-        for (int m = 0; m < 80; ++m)
-            edit.memberIndices.append((index * 80 + m) % 1024);
-        (void)applyZoneEdit(edit, index, image);
-    }
-    return image;
 }
 
 bool waitFor(const std::function<bool()>& done, int timeoutMs) {
@@ -127,8 +102,8 @@ double backupMs(bool readFirst) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const CodeplugImage a = fullImage(QStringLiteral("A"));
-    const CodeplugImage b = fullImage(QStringLiteral("B"));
+    const CodeplugImage a = bench::fullCodeplug(QStringLiteral("A"));
+    const CodeplugImage b = bench::fullCodeplug(QStringLiteral("B"));
     const auto check = diffCodeplugs(a, b);
     if (!std::holds_alternative<CodeplugDiff>(check) ||
         std::get<CodeplugDiff>(check).changes.size() < 1024) {

@@ -38,6 +38,9 @@ public:
                   std::function<void(const QString&)>) override {}
     void saveFile(QWidget*, const QString&, const QStringList&, const QString&,
                   std::function<void(const QString&)>) override {}
+    void chooseFolder(QWidget*, const QString&, std::function<void(const QString&)>) override {}
+    void choose(QWidget*, const QString&, const QString&, const QStringList&, const QString&,
+                std::function<void(int)>) override {}
     void chooseColor(QWidget*, const QString&, const QColor&,
                      std::function<void(const QColor&)>) override {}
 };

@@ -11,16 +11,20 @@ int runExportCsv(CliContext& context);
 
 // --format is required, so that another layout can be added without changing
 // what an existing command line means.
-const CliCommand kExportCsv{"export-csv", "--format channels|contacts|repeater-list FILE -o OUT",
-                            "write the channels (every field) or the contacts of a codeplug file "
-                            "as CSV, or its channels in the repeater-list layout that repeater "
-                            "directories use",
+const CliCommand kExportCsv{"export-csv",
+                            "--format channels|contacts|talkgroups|zones|repeater-list FILE -o OUT",
+                            "write the channels (every field), contacts, talkgroup lists or zones "
+                            "of a codeplug file as CSV, or its channels in the repeater-list "
+                            "layout that repeater directories use",
                             &runExportCsv};
 const CliRegistration kExportCsvRegistration{kExportCsv};
 
 const QString kRepeaterList = QStringLiteral("repeater-list");
 const QString kChannels = QStringLiteral("channels");
 const QString kContacts = QStringLiteral("contacts");
+const QString kTalkgroups = QStringLiteral("talkgroups");
+const QString kZones = QStringLiteral("zones");
+const QString kFormats = QStringLiteral("channels|contacts|talkgroups|zones|repeater-list");
 
 int runExportCsv(CliContext& context) {
     QCommandLineParser parser;
@@ -34,9 +38,8 @@ int runExportCsv(CliContext& context) {
         return *code;
     const QString layout = parser.value(format);
     if (layout.isEmpty())
-        return usageError(context, kExportCsv,
-                          QStringLiteral("missing --format channels|contacts|repeater-list"));
-    if (layout != kRepeaterList && layout != kChannels && layout != kContacts)
+        return usageError(context, kExportCsv, QStringLiteral("missing --format ") + kFormats);
+    if (!kFormats.split(u'|').contains(layout))
         return usageError(context, kExportCsv,
                           QStringLiteral("unknown format: ") + parser.value(format));
     if (parser.value(output).isEmpty())
@@ -49,10 +52,12 @@ int runExportCsv(CliContext& context) {
     if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;
     CodeplugDocument& document = controller.document();
-    const EditResult exported =
-        layout == kChannels   ? document.exportChannelsTable({}, parser.value(output))
-        : layout == kContacts ? document.exportContactsCsv(parser.value(output))
-                              : document.exportChannelsCsv({}, parser.value(output));
+    const QString out = parser.value(output);
+    const EditResult exported = layout == kChannels     ? document.exportChannelsTable({}, out)
+                                : layout == kContacts   ? document.exportContactsCsv(out)
+                                : layout == kTalkgroups ? document.exportTalkgroupsCsv(out)
+                                : layout == kZones      ? document.exportZonesCsv(out)
+                                                        : document.exportChannelsCsv({}, out);
     return ControllerSession::exitCode(!exported.isRefused());
 }
 

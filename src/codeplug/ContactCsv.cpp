@@ -118,6 +118,7 @@ ContactCsvRead parseContactsCsv(const QString& text) {
             edit.timeSlotOverride = *slot;
         }
         read.contacts.append(edit);
+        read.lines.append(rows[r].line);
     }
     return read;
 }

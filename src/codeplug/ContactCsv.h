@@ -18,6 +18,7 @@ namespace nerka {
 
 struct ContactCsvRead {
     QList<ContactEdit> contacts; // in row order
+    QList<int> lines;            // per contact, its 1-based line in the file
     QList<SkippedCsvRow> skipped;
 };
 

@@ -70,10 +70,10 @@ const QList<SettingsFieldInfo>& settingsFieldTable() {
 
 const QList<TalkgroupFieldInfo>& talkgroupFieldTable() {
     static const QList<TalkgroupFieldInfo> table{
-        {QLatin1String("name"), QStringLiteral("Name"), QString(),
+        {QLatin1String("name"), QStringLiteral("Name"), QStringLiteral("Name"),
          [](const Talkgroup& t) { return QJsonValue(t.name); },
          [](const Talkgroup& t) { return t.name; }},
-        {QLatin1String("memberSlots"), QStringLiteral("Contacts"), QString(),
+        {QLatin1String("memberSlots"), QStringLiteral("Contacts"), QStringLiteral("Contacts"),
          [](const Talkgroup& t) { return memberJson(t.memberSlots); },
          [](const Talkgroup& t) { return memberNumbersText(t.memberSlots, 1); }},
         {QLatin1String("contactNames"), QStringLiteral("Contact names"), QString(),
@@ -85,10 +85,10 @@ const QList<TalkgroupFieldInfo>& talkgroupFieldTable() {
 
 const QList<ZoneFieldInfo>& zoneFieldTable() {
     static const QList<ZoneFieldInfo> table{
-        {QLatin1String("name"), QStringLiteral("Name"), QString(),
+        {QLatin1String("name"), QStringLiteral("Name"), QStringLiteral("Name"),
          [](const Zone& z) { return QJsonValue(z.name); }, [](const Zone& z) { return z.name; }},
         // Positions are 0-based; channel numbers start at 1.
-        {QLatin1String("memberIndices"), QStringLiteral("Channels"), QString(),
+        {QLatin1String("memberIndices"), QStringLiteral("Channels"), QStringLiteral("Channels"),
          [](const Zone& z) { return memberJson(z.memberIndices); },
          [](const Zone& z) { return memberNumbersText(z.memberIndices, 1); }},
         {QLatin1String("channelNames"), QStringLiteral("Channel names"), QString(),

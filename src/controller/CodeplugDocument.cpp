@@ -16,9 +16,6 @@ namespace nerka {
 
 namespace {
 
-// Undo keeps this many steps. Every step shares the unchanged buffers of its
-// neighbours, but each edit detaches the region it wrote (up to ~80 KB).
-constexpr qsizetype kUndoLimit = 100;
 
 const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
 

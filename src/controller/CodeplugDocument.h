@@ -8,6 +8,7 @@
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ThemeCodec.h"
 #include "codeplug/ZoneCodec.h"
+#include "controller/CodeplugCsvSet.h"
 #include "controller/EditResult.h"
 #include "satellites/Satellite.h"
 #include "satellites/SatelliteCandidates.h"
@@ -212,6 +213,21 @@ public:
     // one step; unreadable rows are skipped and named in the line, a file
     // without one readable row is an error.
     EditResult importContactsCsv(const QString& path);
+
+    // ---- the codeplug as CSV files (CodeplugCsvFiles.cpp) ----
+    // Talkgroup lists and zones as CSV (MemberListCsv.h).
+    EditResult exportTalkgroupsCsv(const QString& path);
+    EditResult exportZonesCsv(const QString& path);
+    // contacts.csv, talkgroups.csv, channels.csv and zones.csv into `folder`,
+    // each replaced whole or not at all: "Codeplug exported as 4 CSV files to
+    // FOLDER.".
+    EditResult exportCodeplugCsv(const QString& folder);
+    // Reads the given files in the order contacts, talkgroup lists, channels,
+    // zones, each meeting the records there as `mode` says, as one undo step
+    // with one log line per file naming the rows left out. A file that cannot
+    // be read or rows that do not fit refuse the whole import: nothing
+    // changes. When nothing differs afterwards there is no step.
+    EditResult importCodeplugCsv(const CodeplugCsvPaths& paths, CsvImportMode mode);
     // The names the channel table files use for references.
     [[nodiscard]] ChannelRowNames channelRowNames() const;
 
@@ -412,6 +428,18 @@ private:
     // A paste with nothing to insert: the note of the refused rows as the
     // error, or nothing to do.
     EditResult nothingPasted(const QString& skippedNote);
+    // The steps of importCodeplugCsv: each reads its file's text, changes
+    // the records of its kind and says what it did in `line` ("2 updated, 1
+    // added; 1 row skipped: …"); a refusal stops the import.
+    EditResult importCodeplugCsvQuietly(const CodeplugCsvPaths& paths, CsvImportMode mode);
+    std::optional<EditResult> importContactRows(const QString& text, CsvImportMode mode,
+                                                QString& line);
+    std::optional<EditResult> importTalkgroupRows(const QString& text, CsvImportMode mode,
+                                                  QString& line);
+    std::optional<EditResult> importChannelRows(const QString& text, CsvImportMode mode,
+                                                bool zonesFollow, QString& line);
+    std::optional<EditResult> importZoneRows(const QString& text, CsvImportMode mode,
+                                             QString& line);
     // The channels with these numbers (every channel for none), or why
     // there are none to export.
     [[nodiscard]] std::variant<QList<RadioChannel>, EditResult>
@@ -436,6 +464,10 @@ private:
         QString label;
         CodeplugImage image; // the image the step replaced
     };
+    // Undo keeps this many steps (the oldest goes first). Every step shares
+    // the unchanged buffers of its neighbours, but each edit detaches the
+    // region it wrote (up to ~80 KB).
+    static constexpr qsizetype kUndoLimit = 100;
 
     [[nodiscard]] std::optional<EditResult> guard() const;
     // Makes `changed` the image, re-derives the lists, recomputes the dirty

@@ -4,6 +4,7 @@
 
 #include "controller/CodeplugDocument.h"
 
+#include "controller/CsvFileText.h"
 #include "controller/FileStore.h"
 
 #include "codeplug/ChannelCodec.h"
@@ -12,32 +13,10 @@
 #include "codeplug/ContactCsv.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace nerka {
 
 namespace {
-
-// The text of a CSV file, or why it cannot be read.
-struct CsvFileText {
-    QString text;
-    QString failure;
-};
-
-CsvFileText readCsvText(const QString& path) {
-    const auto read = FileStore::read(path, FileStore::Kind::channelCsv);
-    if (const auto* failure = std::get_if<QString>(&read))
-        return {{}, *failure};
-    // Text that is not UTF-8 cannot be read as such; guessing another encoding
-    // would put wrong characters into names.
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(std::get<QByteArray>(read));
-    if (decoder.hasError())
-        return {{},
-                QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
-                    .arg(FileStore::displayName(path))};
-    return {std::move(text), {}};
-}
 
 // A note follows the summary in its one log line: "12 channels imported;
 // 2 rows skipped: …".

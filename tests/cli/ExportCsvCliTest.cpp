@@ -6,6 +6,7 @@
 #include "codeplug/ChannelCsvRows.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/ContactCsv.h"
+#include "codeplug/MemberListCsv.h"
 #include "codeplug/MemberLists.h"
 #include "codeplug/RepeaterListCsv.h"
 #include "sim/SampleCodeplug.h"
@@ -132,4 +133,61 @@ TEST(ExportCsvCli, ChannelsWithEveryFieldAndContactsReadBackTheSame) {
     EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
         return line.startsWith(imported);
     })) << edit.out.toStdString();
+}
+
+TEST(ExportCsvCli, TalkgroupsAndZonesGoOutAndAnImportUpdatesByName) {
+    QTemporaryDir dir;
+    const CodeplugImage image = sampleCodeplug(RadioVariant::gd77);
+    const QString codeplug = dir.filePath(QStringLiteral("sample.nerka"));
+    QFile file(codeplug);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encodeCodeplugFile(image));
+    file.close();
+    const QList<RadioChannel> channels = decodeChannels(image);
+    const MemberLists lists = decodeMemberLists(image, channels);
+    for (const char* format : {"talkgroups", "zones"}) {
+        const QString out = dir.filePath(QString::fromUtf8(format) + QStringLiteral(".csv"));
+        const auto run = runCli({QStringLiteral("export-csv"), QStringLiteral("--format"),
+                                 QString::fromUtf8(format), codeplug, QStringLiteral("-o"), out});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile written(out);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(written.readAll()),
+                  format == std::string("zones") ? zonesCsv(lists.zones, channels)
+                                                 : talkgroupsCsv(lists.talkgroups, lists.contacts));
+    }
+
+    // One contact's ID changes; the others stay as they are.
+    const DMRContact first = lists.contacts.first();
+    QFile contacts(dir.filePath(QStringLiteral("contacts.csv")));
+    ASSERT_TRUE(contacts.open(QIODevice::WriteOnly));
+    contacts.write(QStringLiteral("Name,DMR-ID,Type\n%1,4711,%2\n")
+                       .arg(first.name, rawText(first.type))
+                       .toUtf8());
+    contacts.close();
+    const QString out = dir.filePath(QStringLiteral("updated.nerka"));
+    const auto run = runCli({QStringLiteral("import-csv"), codeplug, QStringLiteral("--contacts"),
+                             contacts.fileName(), QStringLiteral("--zones"),
+                             dir.filePath(QStringLiteral("zones.csv")), QStringLiteral("--mode"),
+                             QStringLiteral("update"), QStringLiteral("-o"), out});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.outLines().contains(QStringLiteral("• contacts.csv: 1 updated.")))
+        << run.out.toStdString();
+    QFile saved(out);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const auto decoded = decodeCodeplugFile(saved.readAll());
+    ASSERT_TRUE(std::holds_alternative<CodeplugImage>(decoded));
+    const QList<DMRContact> after = decodeContacts(std::get<CodeplugImage>(decoded));
+    ASSERT_EQ(after.size(), lists.contacts.size());
+    EXPECT_EQ(after.first().dmrID, 4711u);
+    EXPECT_EQ(after.mid(1), lists.contacts.mid(1));
+
+    // An unknown mode is a usage error and writes nothing.
+    const QString other = dir.filePath(QStringLiteral("other.nerka"));
+    EXPECT_EQ(runCli({QStringLiteral("import-csv"), codeplug, QStringLiteral("--contacts"),
+                      contacts.fileName(), QStringLiteral("--mode"), QStringLiteral("merge"),
+                      QStringLiteral("-o"), other})
+                  .exitCode,
+              2);
+    EXPECT_FALSE(QFile::exists(other));
 }

@@ -19,7 +19,7 @@ namespace nerka::test {
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Asked {
-        QString kind; // "confirm", "alert", "open", "save", "color"
+        QString kind; // "confirm", "alert", "open", "save", "folder", "choose", "color"
         QString title;
         QString message;     // the message, or the proposed name of a save dialog
         QStringList buttons; // confirm/cancel texts, or the filters of a file dialog
@@ -34,6 +34,8 @@ public:
     QQueue<bool> saveFirstAnswers;
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
+    // Answers of choose(): the index chosen, or none for cancel.
+    QQueue<std::optional<int>> choiceAnswers;
     // Runs when an alert is shown (the test may inspect state at that moment).
     std::function<void(const Asked&)> onAlert;
     bool strict = false;
@@ -106,6 +108,22 @@ public:
                   std::function<void(const QString&)> chosen) override {
         asked.append({QStringLiteral("save"), title, proposedName, filters, {}});
         answerFile(title, chosen);
+    }
+    void chooseFolder(QWidget*, const QString& title,
+                      std::function<void(const QString&)> chosen) override {
+        asked.append({QStringLiteral("folder"), title, {}, {}, {}});
+        answerFile(title, chosen);
+    }
+    void choose(QWidget*, const QString& title, const QString& message, const QStringList& choices,
+                const QString& cancelText, std::function<void(int)> chosen) override {
+        asked.append(
+            {QStringLiteral("choose"), title, message, choices + QStringList{cancelText}, {}});
+        if (choiceAnswers.isEmpty()) {
+            EXPECT_FALSE(strict) << "unexpected question: " << title.toStdString();
+            return;
+        }
+        if (const std::optional<int> choice = choiceAnswers.dequeue(); choice && chosen)
+            chosen(*choice);
     }
     void chooseColor(QWidget*, const QString& title, const QColor&,
                      std::function<void(const QColor&)> chosen) override {

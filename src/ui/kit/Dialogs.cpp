@@ -130,6 +130,44 @@ void WidgetDialogs::openFile(QWidget* parent, const QString& title, const QStrin
     dialog->open();
 }
 
+void WidgetDialogs::chooseFolder(QWidget* parent, const QString& title,
+                                 std::function<void(const QString&)> chosen) {
+    QFileDialog* dialog = makeFileDialog(parent, title, {});
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                     [chosen = std::move(chosen)](const QString& folder) {
+                         if (!folder.isEmpty() && chosen)
+                             chosen(folder);
+                     });
+    dialog->open();
+}
+
+void WidgetDialogs::choose(QWidget* parent, const QString& title, const QString& message,
+                           const QStringList& choices, const QString& cancelText,
+                           std::function<void(int)> chosen) {
+    QMessageBox* box = makeBox(parent, title, message);
+    box->setIcon(QMessageBox::Question);
+    QList<QPushButton*> buttons;
+    for (const QString& text : choices) {
+        buttons.append(box->addButton(text, QMessageBox::AcceptRole));
+        buttons.last()->setAccessibleName(text);
+    }
+    QPushButton* cancel = box->addButton(cancelText, QMessageBox::RejectRole);
+    cancel->setAccessibleName(cancelText);
+    if (!buttons.isEmpty())
+        box->setDefaultButton(buttons.first());
+    box->setEscapeButton(cancel);
+    QObject::connect(box, &QMessageBox::finished, box, [box, buttons, chosen = std::move(chosen)] {
+        const qsizetype index = buttons.indexOf(box->clickedButton());
+        if (index >= 0 && chosen)
+            chosen(int(index));
+    });
+    centreOnWindow(box, parent);
+    box->open();
+}
+
 void WidgetDialogs::saveFile(QWidget* parent, const QString& title, const QStringList& filters,
                              const QString& proposedName,
                              std::function<void(const QString&)> chosen) {

@@ -57,6 +57,16 @@ public:
                           const QString& proposedName,
                           std::function<void(const QString& path)> chosen) = 0;
 
+    // A folder chooser; `chosen` runs only when the user chose a folder.
+    virtual void chooseFolder(QWidget* parent, const QString& title,
+                              std::function<void(const QString& folder)> chosen) = 0;
+
+    // A question with several answers (`choices`, the first the default) and
+    // a cancel button (Escape); `chosen` gets the index of the answer.
+    virtual void choose(QWidget* parent, const QString& title, const QString& message,
+                        const QStringList& choices, const QString& cancelText,
+                        std::function<void(int choice)> chosen) = 0;
+
     // A colour chooser starting at `initial`; `chosen` runs only on a choice.
     virtual void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
                              std::function<void(const QColor& colour)> chosen) = 0;
@@ -88,6 +98,11 @@ public:
     void saveFile(QWidget* parent, const QString& title, const QStringList& filters,
                   const QString& proposedName,
                   std::function<void(const QString& path)> chosen) override;
+    void chooseFolder(QWidget* parent, const QString& title,
+                      std::function<void(const QString& folder)> chosen) override;
+    void choose(QWidget* parent, const QString& title, const QString& message,
+                const QStringList& choices, const QString& cancelText,
+                std::function<void(int choice)> chosen) override;
     void chooseColor(QWidget* parent, const QString& title, const QColor& initial,
                      std::function<void(const QColor& colour)> chosen) override;
     void confirmChanges(QWidget* parent, const QString& title, const QString& message,

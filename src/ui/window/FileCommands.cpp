@@ -23,6 +23,10 @@ FileCommands::FileCommands(RadioController& controller, Dialogs& dialogs, QWidge
     m_saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     m_backups = new QAction(QStringLiteral("Backups…"), this);
     m_compare = new QAction(QStringLiteral("Compare with File…"), this);
+    m_exportCsv = new QAction(QStringLiteral("Codeplug as CSV files…"), this);
+    m_importCsv = new QAction(QStringLiteral("Codeplug from CSV files…"), this);
+    QObject::connect(m_exportCsv, &QAction::triggered, this, &FileCommands::exportCodeplugCsv);
+    QObject::connect(m_importCsv, &QAction::triggered, this, &FileCommands::importCodeplugCsv);
     QObject::connect(m_open, &QAction::triggered, this, &FileCommands::open);
     QObject::connect(m_backups, &QAction::triggered, this, &FileCommands::showBackups);
     QObject::connect(m_compare, &QAction::triggered, this, &FileCommands::compareWithFile);
@@ -133,6 +137,44 @@ void FileCommands::updateActions() {
     m_save->setEnabled(hasImage);
     m_saveAs->setEnabled(hasImage);
     m_compare->setEnabled(hasImage);
+    m_exportCsv->setEnabled(hasImage);
+    m_importCsv->setEnabled(hasImage && !m_controller.status().isWorking());
+}
+
+void FileCommands::exportCodeplugCsv() {
+    m_dialogs.chooseFolder(
+        m_window, QStringLiteral("Export codeplug as CSV files"),
+        [this](const QString& folder) { (void)m_controller.document().exportCodeplugCsv(folder); });
+}
+
+void FileCommands::importCodeplugCsv() {
+    m_dialogs.chooseFolder(
+        m_window, QStringLiteral("Import codeplug from CSV files"), [this](const QString& folder) {
+            const CodeplugCsvPaths paths = CodeplugCsvPaths::inFolder(folder);
+            if (paths.isEmpty()) {
+                // The document refuses it with the names it looks for.
+                (void)m_controller.document().importCodeplugCsv(paths, CsvImportMode::update);
+                return;
+            }
+            QStringList found;
+            for (const QString& path :
+                 {paths.contacts, paths.talkgroups, paths.channels, paths.zones}) {
+                if (!path.isEmpty())
+                    found.append(QFileInfo(path).fileName());
+            }
+            const QList<CsvImportMode> modes{CsvImportMode::update, CsvImportMode::append,
+                                             CsvImportMode::replace};
+            m_dialogs.choose(
+                m_window, QStringLiteral("Import codeplug from CSV files"),
+                QStringLiteral("Found %1.\n\nUpdate: a row changes the record of its name; "
+                               "other rows are added.\nAppend: every row becomes a new record."
+                               "\nReplace: the records of each kind become the file's rows.")
+                    .arg(found.join(QStringLiteral(", "))),
+                {QStringLiteral("Update"), QStringLiteral("Append"), QStringLiteral("Replace")},
+                QStringLiteral("Abbrechen"), [this, paths, modes](int choice) {
+                    (void)m_controller.document().importCodeplugCsv(paths, modes.value(choice));
+                });
+        });
 }
 
 } // namespace nerka

@@ -15,8 +15,8 @@ namespace nerka {
 class Dialogs;
 class RadioController;
 
-// The File menu's codeplug commands: "Open…", "Save", "Save As…", "Backups…"
-// and "Compare with File…". The
+// The File menu's codeplug commands: "Open…", "Save", "Save As…", "Backups…",
+// "Compare with File…" and the codeplug as CSV files out and in. The
 // chosen file goes to the controller's file operations, which report every
 // failure themselves (the error alert shows it; nothing in memory changes).
 class FileCommands : public QObject {
@@ -31,6 +31,8 @@ public:
     [[nodiscard]] QAction* saveAsAction() const { return m_saveAs; }
     [[nodiscard]] QAction* backupsAction() const { return m_backups; }
     [[nodiscard]] QAction* compareAction() const { return m_compare; }
+    [[nodiscard]] QAction* exportCsvAction() const { return m_exportCsv; }
+    [[nodiscard]] QAction* importCsvAction() const { return m_importCsv; }
 
     // Local time of the proposed file name; the system clock by default.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -46,6 +48,13 @@ public:
     void showBackups();
     // Asks for a codeplug file and shows how it differs from the one in memory.
     void compareWithFile();
+    // Asks for a folder and writes contacts.csv, talkgroups.csv,
+    // channels.csv and zones.csv into it.
+    void exportCodeplugCsv();
+    // Asks for a folder holding any of those files, then how its rows meet
+    // the records already there (update, append or replace), and imports
+    // them as one step.
+    void importCodeplugCsv();
     // "codeplug-" + yyyyMMdd-HHmmss + ".nerka".
     [[nodiscard]] static QString proposedName(const QDateTime& localTime);
     [[nodiscard]] static QStringList openFilters();
@@ -69,6 +78,8 @@ private:
     QAction* m_saveAs = nullptr;
     QAction* m_backups = nullptr;
     QAction* m_compare = nullptr;
+    QAction* m_exportCsv = nullptr;
+    QAction* m_importCsv = nullptr;
 };
 
 } // namespace nerka

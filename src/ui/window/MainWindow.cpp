@@ -178,6 +178,11 @@ void MainWindow::buildMenus() {
     file->addAction(m_files->backupsAction());
     file->addAction(m_files->compareAction());
     file->addSeparator();
+    QMenu* exports = file->addMenu(QStringLiteral("Export"));
+    exports->addAction(m_files->exportCsvAction());
+    QMenu* imports = file->addMenu(QStringLiteral("Import"));
+    imports->addAction(m_files->importCsvAction());
+    file->addSeparator();
     m_quit = file->addAction(QStringLiteral("Quit"));
     m_quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     m_quit->setMenuRole(QAction::QuitRole);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -359,6 +360,68 @@ TEST_F(WindowTest, EveryInteractiveElementHasAnAccessibleName) {
     }
     EXPECT_GT(hiddenButtons, 0);
     connectionSheet->close();
+}
+
+namespace {
+
+// The File menu's command under `submenu` named `text`.
+QAction* fileMenuCommand(QMainWindow& window, const QString& submenu, const QString& text) {
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->text() != QStringLiteral("&File"))
+            continue;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->text() != submenu || !item->menu())
+                continue;
+            for (QAction* command : item->menu()->actions())
+                if (command->text() == text)
+                    return command;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(WindowTest, TheCodeplugGoesOutAsCsvFilesAndComesBackByName) {
+    openSampleFile();
+    QAction* exportCsv =
+        fileMenuCommand(window, QStringLiteral("Export"), QStringLiteral("Codeplug as CSV files…"));
+    QAction* importCsv = fileMenuCommand(window, QStringLiteral("Import"),
+                                         QStringLiteral("Codeplug from CSV files…"));
+    ASSERT_NE(exportCsv, nullptr);
+    ASSERT_NE(importCsv, nullptr);
+    const QString folder = dir.filePath(QStringLiteral("csv"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    dialogs.fileAnswers.enqueue(folder);
+    exportCsv->trigger();
+    for (const QString& name : kCodeplugCsvFileNames)
+        EXPECT_TRUE(QFileInfo::exists(QDir(folder).filePath(name))) << name.toStdString();
+
+    // A zone renamed in memory comes back under the file's name by replace;
+    // update would keep the renamed one and add the file's.
+    const Zone zone = radio->document().zones().first();
+    ASSERT_TRUE(radio->document()
+                    .updateZone(zone.index, ZoneEdit{QStringLiteral("Renamed"), zone.memberIndices})
+                    .isDone());
+    dialogs.fileAnswers.enqueue(folder);
+    dialogs.choiceAnswers.enqueue(2); // Replace
+    importCsv->trigger();
+    const auto* asked = dialogs.last(QStringLiteral("choose"));
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->buttons,
+              (QStringList{QStringLiteral("Update"), QStringLiteral("Append"),
+                           QStringLiteral("Replace"), QStringLiteral("Abbrechen")}));
+    EXPECT_TRUE(asked->message.startsWith(
+        QStringLiteral("Found contacts.csv, talkgroups.csv, channels.csv, zones.csv.")));
+    EXPECT_EQ(radio->document().zones().first().name, zone.name);
+    EXPECT_EQ(window.undoAction()->text(), QStringLiteral("Undo Import codeplug from CSV files"));
+
+    // Cancelled: nothing happens.
+    dialogs.fileAnswers.enqueue(folder);
+    dialogs.choiceAnswers.enqueue(std::nullopt);
+    const QList<Zone> zones = radio->document().zones();
+    importCsv->trigger();
+    EXPECT_EQ(radio->document().zones(), zones);
 }
 
 } // namespace nerka::test
