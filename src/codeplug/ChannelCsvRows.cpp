@@ -126,6 +126,10 @@ ChannelRowsRead parseChannelRows(const QString& text, const ChannelRowNames& nam
             columns.append(allFieldsCsvOrder()[c]);
     }
     for (qsizetype r = first; r < rows.size(); ++r) {
+        if (rows[r].unclosedQuote) {
+            read.skipped.append({rows[r].line, unclosedQuoteText()});
+            continue;
+        }
         auto row = readChannelRow(rows[r].fields, columns, names);
         if (auto* taken = std::get_if<ChannelRowRead>(&row)) {
             read.channels.append(std::move(taken->edit));

@@ -88,6 +88,10 @@ ContactCsvRead parseContactsCsv(const QString& text) {
         const auto skip = [&](const QString& reason) {
             read.skipped.append({rows[r].line, reason});
         };
+        if (rows[r].unclosedQuote) {
+            skip(unclosedQuoteText());
+            continue;
+        }
         ContactEdit edit;
         edit.name = at[0] >= 0 ? fields.value(at[0]) : QString();
         if (edit.name.trimmed().isEmpty()) {

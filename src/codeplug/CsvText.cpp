@@ -33,6 +33,10 @@ QString csvField(const QString& field, QChar separator) {
     return u'"' + escaped + u'"';
 }
 
+QString unclosedQuoteText() {
+    return QStringLiteral("quote not closed (the rest of the file was taken into this row)");
+}
+
 QList<CsvTextRow> splitCsvText(const QString& text) {
     QList<CsvTextRow> rows;
     qsizetype i = 0;
@@ -58,7 +62,7 @@ QList<CsvTextRow> splitCsvText(const QString& text) {
         const auto isSeparator = [hasTab](QChar c) {
             return hasTab ? c == u'\t' : (c == u',' || c == u';');
         };
-        CsvTextRow row{line, {}};
+        CsvTextRow row{line, {}, inQuotes};
         QString field;
         bool quotedField = false;
         qsizetype k = i;

@@ -17,7 +17,13 @@ namespace nerka {
 struct CsvTextRow {
     int line = 0; // 1-based line of the row's first character
     QStringList fields;
+    // A quote opened in this row is never closed: the row ran to the end of
+    // the text, taking every line after it. Readers skip it, naming its line.
+    bool unclosedQuote = false;
 };
+
+// The reason a reader gives for a row with an unclosed quote.
+[[nodiscard]] QString unclosedQuoteText();
 
 // Splits text into rows and fields. A row holding a tab outside quotes is
 // split at tabs only, any other at "," and ";". A field starting with '"'

@@ -153,6 +153,10 @@ MemberListCsvRead parseMemberListCsv(const QString& text, const QString& members
         MemberListRow row;
         row.line = rows[r].line;
         row.name = fields.value(nameAt).trimmed();
+        if (rows[r].unclosedQuote) {
+            read.skipped.append({row.line, unclosedQuoteText()});
+            continue;
+        }
         if (row.name.isEmpty()) {
             read.skipped.append({row.line, QStringLiteral("no name")});
             continue;

@@ -170,16 +170,19 @@ TEST_F(CodeplugCsvFiles, SharedNamesAndCommasSurviveAndBadRowsAreNamed) {
     ASSERT_TRUE(document.importCodeplugCsv(paths, CsvImportMode::append).isDone());
     EXPECT_EQ(recordTexts(document), original);
 
-    // A member nobody has, a row without a name and one too long are named;
-    // the other rows are taken.
-    write(paths.zones, QStringLiteral("Name,Channels\nFound,%1\n,%1\nLost,\"%1, Nowhere\"\n")
-                           .arg(first.name + QStringLiteral(" #") + QString::number(first.number)));
+    // A member nobody has, a row without a name and one whose quote never
+    // closes are named; the other rows are taken.
+    write(paths.zones,
+          QStringLiteral("Name,Channels\nFound,%1\n,%1\nLost,\"%1, Nowhere\"\nBroken,\"%1\n")
+              .arg(first.name + QStringLiteral(" #") + QString::number(first.number)));
     const EditResult result =
         document.importCodeplugCsv({{}, {}, {}, paths.zones}, CsvImportMode::append);
     ASSERT_TRUE(result.isDone()) << result.refusal()->text.toStdString();
     EXPECT_EQ(result.notes(),
-              QStringList{QStringLiteral("zones.csv: 2 added; 1 row skipped: line 3 no name; 1 "
-                                         "member not found, left out: line 4 channel 'Nowhere'.")});
+              QStringList{QStringLiteral("zones.csv: 2 added; 2 rows skipped: line 3 no name, line "
+                                         "5 quote not closed (the rest of the file was taken into "
+                                         "this row); 1 member not found, left out: line 4 "
+                                         "channel 'Nowhere'.")});
 }
 
 TEST_F(CodeplugCsvFiles, ARefusedImportChangesNothing) {
