@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -100,6 +101,67 @@ RequestKind kindOf(const QByteArray& request) {
     return RequestKind::unknown;
 }
 
+// What a request does to the device once it is answered.
+enum class SimAfter { nothing, vanish, reboot, faultReboot };
+
+// The injected faults that fired on one request.
+struct SimFiredFaults {
+    SimAfter after = SimAfter::nothing;
+    bool wrongAck = false;
+    bool shortAnswer = false;
+    bool garbage = false;
+    bool wrongLength = false;
+    bool corruptWrite = false;
+    bool unloadedBuffer = false;
+};
+
+// Whether a pending fault of `kind` applies to `request` at all.
+bool simFaultApplies(SimFault kind, const QByteArray& request, RequestKind requestKind) {
+    switch (kind) {
+    case SimFault::wrongLength:
+        return std::uint8_t(request[0]) == P::kRead;
+    case SimFault::corruptWrite:
+        return requestKind == RequestKind::dataWrite;
+    case SimFault::unloadedSectorBuffer:
+        return request.size() > 1 && std::uint8_t(request[0]) != P::kRead &&
+               std::uint8_t(request[0]) != P::kCommand &&
+               std::uint8_t(request[1]) == P::kSetFlashSector;
+    default:
+        return true;
+    }
+}
+
+void simFire(SimFault kind, SimFiredFaults& fired) {
+    switch (kind) {
+    case SimFault::silence:
+        break; // the device state's, set by the caller
+    case SimFault::wrongLength:
+        fired.wrongLength = true;
+        break;
+    case SimFault::wrongAck:
+        fired.wrongAck = true;
+        break;
+    case SimFault::garbage:
+        fired.garbage = true;
+        break;
+    case SimFault::vanish:
+        fired.after = SimAfter::vanish;
+        break;
+    case SimFault::corruptWrite:
+        fired.corruptWrite = true;
+        break;
+    case SimFault::unloadedSectorBuffer:
+        fired.unloadedBuffer = true;
+        break;
+    case SimFault::shortAnswer:
+        fired.shortAnswer = true;
+        break;
+    case SimFault::reboot:
+        fired.after = SimAfter::faultReboot;
+        break;
+    }
+}
+
 } // namespace
 
 struct RadioSimulator::State {
@@ -169,7 +231,195 @@ struct RadioSimulator::State {
         block.append(char(features >> 8));
         return block;
     }
+
+    // Request handling (under the simulator's mutex). Each answers one kind
+    // of request; `fired` are the faults that apply to it.
+    SimFiredFaults takeFaults(const QByteArray& request, RequestKind kind, int index);
+    QByteArray answerRead(const QByteArray& request, SimFiredFaults& fired);
+    QByteArray answerCommand(const QByteArray& request, SimFiredFaults& fired);
+    QByteArray answerWrite(const QByteArray& request, SimFiredFaults& fired);
+    // The write sub-commands: true when carried out, false when refused.
+    bool setFlashSector(const QByteArray& request, const SimFiredFaults& fired);
+    bool writeFlashBuffer(const QByteArray& request, const SimFiredFaults& fired);
+    bool commitFlashSector(const QByteArray& request, const SimFiredFaults& fired);
+    bool writeEeprom(const QByteArray& request, const SimFiredFaults& fired);
+    void applyScreenCommand(const QByteArray& request);
+
+    // The request → handler tables: the first byte of a request and what
+    // answers it (any other first byte that makes a request is a write), and
+    // a write's sub-command and what carries it out.
+    using RequestHandler = QByteArray (State::*)(const QByteArray&, SimFiredFaults&);
+    struct RequestRoute {
+        std::uint8_t first;
+        RequestHandler handle;
+    };
+    using WriteHandler = bool (State::*)(const QByteArray&, const SimFiredFaults&);
+    struct WriteRoute {
+        std::uint8_t sub;
+        WriteHandler handle;
+    };
+    // Answers a request that is to be carried out.
+    QByteArray answer(const QByteArray& request, SimFiredFaults& fired);
 };
+
+SimFiredFaults RadioSimulator::State::takeFaults(const QByteArray& request, RequestKind kind,
+                                                 int index) {
+    SimFiredFaults fired;
+    if (kind == RequestKind::unknown)
+        return fired;
+    // The first pending fault that is due and applies fires, once.
+    for (qsizetype i = 0; i < faults.size(); ++i) {
+        const PendingFault fault = faults[i];
+        if (fault.triggerAt > index || !simFaultApplies(fault.kind, request, kind))
+            continue;
+        faults.removeAt(i);
+        if (fault.kind == SimFault::silence)
+            silent = true;
+        simFire(fault.kind, fired);
+        break;
+    }
+    return fired;
+}
+
+QByteArray RadioSimulator::State::answerRead(const QByteArray& request, SimFiredFaults& fired) {
+    const auto sub = std::uint8_t(request[1]);
+    const std::uint32_t address = u32be(request, 2);
+    const int length = u16be(request, 6);
+    QByteArray data;
+    if (sub == P::kModeFirmwareInfo) {
+        data = infoBlock();
+        if (fired.wrongLength)
+            data.truncate(kShortWrongLength);
+    } else if (sub == P::kModeFlash || sub == P::kModeEeprom) {
+        const QByteArray& memory = bank(sub == P::kModeFlash ? Bank::flash : Bank::eeprom);
+        // A read outside the memory is answered with no data.
+        if (fits(memory, address, length))
+            data = memory.mid(qsizetype(address), length);
+        if (fired.wrongLength)
+            data.truncate(kShortWrongLength);
+    }
+    QByteArray answer;
+    answer.reserve(P::kReadResponseHeaderSize + data.size());
+    answer.append(char(P::kRead));
+    appendU16be(answer, int(data.size()));
+    answer.append(data);
+    return answer;
+}
+
+void RadioSimulator::State::applyScreenCommand(const QByteArray& request) {
+    switch (std::uint8_t(request[1])) {
+    case P::kOpenScreen:
+        screen.open = true;
+        screen.visible = false;
+        screen.lines = {QString(), QString(), QString()};
+        break;
+    case P::kClearScreen:
+        screen.visible = false;
+        screen.lines = {QString(), QString(), QString()};
+        break;
+    case P::kTextLine: {
+        const int line = std::uint8_t(request[P::kTextLineRowOffset]) / 0x10;
+        QByteArray text = request.mid(P::kTextLineHeaderSize, P::kTextLineTextSize);
+        const qsizetype end = text.indexOf('\0');
+        if (end >= 0)
+            text.truncate(end);
+        if (line < screen.lines.size())
+            screen.lines[line] = QString::fromUtf8(text);
+        break;
+    }
+    case P::kRenderScreen:
+        screen.visible = true;
+        break;
+    case P::kCloseScreen:
+        screen.open = false;
+        screen.visible = false;
+        ++screen.closeCount;
+        break;
+    default:
+        break;
+    }
+}
+
+QByteArray RadioSimulator::State::answerCommand(const QByteArray& request, SimFiredFaults& fired) {
+    if (std::uint8_t(request[1]) == P::kControl) {
+        if (std::uint8_t(request[2]) == P::kControlReboot)
+            fired.after = SimAfter::reboot;
+    } else {
+        applyScreenCommand(request);
+    }
+    return QByteArray(1, char(P::kCommandAck));
+}
+
+bool RadioSimulator::State::setFlashSector(const QByteArray& request, const SimFiredFaults& fired) {
+    const std::uint32_t sector =
+        (std::uint32_t(std::uint8_t(request[2])) << 16) | std::uint32_t(u16be(request, 3));
+    const std::uint32_t start = sector * P::kSectorSize;
+    if (!fits(flash, start, P::kSectorSize))
+        return false;
+    bufferSector = int(sector);
+    sectorBuffer = fired.unloadedBuffer ? QByteArray(P::kSectorSize, char(0xFF))
+                                        : flash.mid(start, P::kSectorSize);
+    return true;
+}
+
+bool RadioSimulator::State::writeFlashBuffer(const QByteArray& request,
+                                             const SimFiredFaults& fired) {
+    const int base = bufferSector * P::kSectorSize;
+    const std::uint32_t address = u32be(request, 2);
+    QByteArray data = request.mid(P::kDataRequestHeaderSize);
+    if (fired.corruptWrite && !data.isEmpty())
+        data[0] = char(~data[0]);
+    if (bufferSector < 0 || address < std::uint32_t(base) ||
+        !fits(sectorBuffer, address - std::uint32_t(base), data.size()))
+        return false;
+    sectorBuffer.replace(address - base, data.size(), data);
+    return true;
+}
+
+bool RadioSimulator::State::commitFlashSector(const QByteArray& /*request*/,
+                                              const SimFiredFaults& /*fired*/) {
+    if (bufferSector < 0)
+        return false;
+    flash.replace(bufferSector * P::kSectorSize, P::kSectorSize, sectorBuffer);
+    bufferSector = -1;
+    return true;
+}
+
+bool RadioSimulator::State::writeEeprom(const QByteArray& request, const SimFiredFaults& fired) {
+    const std::uint32_t address = u32be(request, 2);
+    QByteArray data = request.mid(P::kDataRequestHeaderSize);
+    if (fired.corruptWrite && !data.isEmpty())
+        data[0] = char(~data[0]);
+    if (!fits(eeprom, address, data.size()))
+        return false;
+    eeprom.replace(address, data.size(), data);
+    return true;
+}
+
+QByteArray RadioSimulator::State::answerWrite(const QByteArray& request, SimFiredFaults& fired) {
+    // Only the family's own command character is understood.
+    const char expected = char(variant() == RadioVariant::gd77 ? P::kWriteGd77 : P::kWriteUv380);
+    const auto sub = std::uint8_t(request[1]);
+    bool done = false;
+    static constexpr std::array kWriteRoutes{
+        WriteRoute{P::kSetFlashSector, &State::setFlashSector},
+        WriteRoute{P::kWriteFlashBuffer, &State::writeFlashBuffer},
+        WriteRoute{P::kWriteFlashSector, &State::commitFlashSector},
+        WriteRoute{P::kWriteEeprom, &State::writeEeprom},
+    };
+    if (request[0] == expected) {
+        for (const WriteRoute& route : kWriteRoutes) {
+            if (route.sub == sub) {
+                done = (this->*route.handle)(request, fired);
+                break;
+            }
+        }
+    }
+    QByteArray answer;
+    answer.append(done ? request[0] : char(kRefusalByte));
+    answer.append(char(sub));
+    return answer;
+}
 
 RadioSimulator::RadioSimulator(RadioType type) : m_state(std::make_unique<State>()) {
     m_state->rawType = rawValue(type);
@@ -487,211 +737,54 @@ void RadioSimulator::handleInput() {
     }
 }
 
+QByteArray RadioSimulator::State::answer(const QByteArray& request, SimFiredFaults& fired) {
+    static constexpr std::array kRequestRoutes{
+        RequestRoute{P::kRead, &State::answerRead},
+        RequestRoute{P::kCommand, &State::answerCommand},
+    };
+    RequestHandler handle = &State::answerWrite;
+    for (const RequestRoute& route : kRequestRoutes) {
+        if (route.first == std::uint8_t(request[0]))
+            handle = route.handle;
+    }
+    QByteArray answer = (this->*handle)(request, fired);
+    if (fired.wrongAck)
+        answer[0] = char(kWrongAckByte);
+    if (fired.garbage)
+        answer.prepend(char(kGarbageByte));
+    if (fired.shortAnswer)
+        answer.chop(1);
+    return answer;
+}
+
 // Carries out one request and builds its answer. Returns false when the
 // device went away (vanish or reboot).
 bool RadioSimulator::processRequest(QByteArray& request, QByteArray& answer) {
     State& s = *m_state;
-    enum class After { nothing, vanish, reboot, faultReboot } after = After::nothing;
-    bool wrongAck = false;
-    bool shortAnswer = false;
-    bool garbage = false;
-    bool wrongLength = false;
-    bool corruptWrite = false;
-    bool unloadedBuffer = false;
+    SimFiredFaults fired;
     {
         std::lock_guard lock(m_mutex);
         const int index = s.requestCounter++;
         s.requests.append(request);
         const RequestKind kind = kindOf(request);
-        if (kind != RequestKind::unknown) {
-            for (qsizetype i = 0; i < s.faults.size(); ++i) {
-                const auto fault = s.faults[i];
-                if (fault.triggerAt > index)
-                    continue;
-                if (fault.kind == SimFault::wrongLength && std::uint8_t(request[0]) != P::kRead)
-                    continue;
-                if (fault.kind == SimFault::corruptWrite && kind != RequestKind::dataWrite)
-                    continue;
-                if (fault.kind == SimFault::unloadedSectorBuffer &&
-                    !(request.size() > 1 && std::uint8_t(request[0]) != P::kRead &&
-                      std::uint8_t(request[0]) != P::kCommand &&
-                      std::uint8_t(request[1]) == P::kSetFlashSector))
-                    continue;
-                s.faults.removeAt(i);
-                switch (fault.kind) {
-                case SimFault::silence:
-                    s.silent = true;
-                    break;
-                case SimFault::wrongLength:
-                    wrongLength = true;
-                    break;
-                case SimFault::wrongAck:
-                    wrongAck = true;
-                    break;
-                case SimFault::garbage:
-                    garbage = true;
-                    break;
-                case SimFault::vanish:
-                    after = After::vanish;
-                    break;
-                case SimFault::corruptWrite:
-                    corruptWrite = true;
-                    break;
-                case SimFault::unloadedSectorBuffer:
-                    unloadedBuffer = true;
-                    break;
-                case SimFault::shortAnswer:
-                    shortAnswer = true;
-                    break;
-                case SimFault::reboot:
-                    after = After::faultReboot;
-                    break;
-                }
-                break;
-            }
-        }
+        fired = s.takeFaults(request, kind, index);
         if (s.silent || kind == RequestKind::unknown)
             return true;
-        if (after == After::vanish || after == After::faultReboot) {
-            // handled below, outside the lock; the request is not carried out
-        } else {
-            const auto first = std::uint8_t(request[0]);
-            const auto sub = std::uint8_t(request[1]);
-            if (first == P::kRead) {
-                const std::uint32_t address = u32be(request, 2);
-                const int length = u16be(request, 6);
-                QByteArray data;
-                if (sub == P::kModeFirmwareInfo) {
-                    data = s.infoBlock();
-                    if (wrongLength)
-                        data.truncate(kShortWrongLength);
-                } else if (sub == P::kModeFlash || sub == P::kModeEeprom) {
-                    const QByteArray& memory =
-                        s.bank(sub == P::kModeFlash ? Bank::flash : Bank::eeprom);
-                    // A read outside the memory is answered with no data.
-                    if (State::fits(memory, address, length))
-                        data = memory.mid(qsizetype(address), length);
-                    if (wrongLength)
-                        data.truncate(kShortWrongLength);
-                }
-                answer.reserve(P::kReadResponseHeaderSize + data.size());
-                answer.append(char(P::kRead));
-                appendU16be(answer, int(data.size()));
-                answer.append(data);
-            } else if (first == P::kCommand) {
-                SimScreen& screen = s.screen;
-                switch (sub) {
-                case P::kOpenScreen:
-                    screen.open = true;
-                    screen.visible = false;
-                    screen.lines = {QString(), QString(), QString()};
-                    break;
-                case P::kClearScreen:
-                    screen.visible = false;
-                    screen.lines = {QString(), QString(), QString()};
-                    break;
-                case P::kTextLine: {
-                    const int line = std::uint8_t(request[P::kTextLineRowOffset]) / 0x10;
-                    QByteArray text = request.mid(P::kTextLineHeaderSize, P::kTextLineTextSize);
-                    const qsizetype end = text.indexOf('\0');
-                    if (end >= 0)
-                        text.truncate(end);
-                    if (line < screen.lines.size())
-                        screen.lines[line] = QString::fromUtf8(text);
-                    break;
-                }
-                case P::kRenderScreen:
-                    screen.visible = true;
-                    break;
-                case P::kCloseScreen:
-                    screen.open = false;
-                    screen.visible = false;
-                    ++screen.closeCount;
-                    break;
-                case P::kControl:
-                    if (std::uint8_t(request[2]) == P::kControlReboot)
-                        after = After::reboot;
-                    break;
-                default:
-                    break;
-                }
-                answer.append(char(P::kCommandAck));
-            } else {
-                // A write request: only the family's own command character is understood.
-                const char expected =
-                    char(s.variant() == RadioVariant::gd77 ? P::kWriteGd77 : P::kWriteUv380);
-                bool done = false;
-                if (request[0] == expected) {
-                    const int base = s.bufferSector * P::kSectorSize;
-                    switch (sub) {
-                    case P::kSetFlashSector: {
-                        const std::uint32_t sector =
-                            (std::uint32_t(std::uint8_t(request[2])) << 16) |
-                            std::uint32_t(u16be(request, 3));
-                        const std::uint32_t start = sector * P::kSectorSize;
-                        if (State::fits(s.flash, start, P::kSectorSize)) {
-                            s.bufferSector = int(sector);
-                            s.sectorBuffer = unloadedBuffer ? QByteArray(P::kSectorSize, char(0xFF))
-                                                            : s.flash.mid(start, P::kSectorSize);
-                            done = true;
-                        }
-                        break;
-                    }
-                    case P::kWriteFlashBuffer: {
-                        const std::uint32_t address = u32be(request, 2);
-                        QByteArray data = request.mid(P::kDataRequestHeaderSize);
-                        if (corruptWrite && !data.isEmpty())
-                            data[0] = char(~data[0]);
-                        if (s.bufferSector >= 0 && address >= std::uint32_t(base) &&
-                            State::fits(s.sectorBuffer, address - std::uint32_t(base),
-                                        data.size())) {
-                            s.sectorBuffer.replace(address - base, data.size(), data);
-                            done = true;
-                        }
-                        break;
-                    }
-                    case P::kWriteFlashSector:
-                        if (s.bufferSector >= 0) {
-                            s.flash.replace(base, P::kSectorSize, s.sectorBuffer);
-                            s.bufferSector = -1;
-                            done = true;
-                        }
-                        break;
-                    case P::kWriteEeprom: {
-                        const std::uint32_t address = u32be(request, 2);
-                        QByteArray data = request.mid(P::kDataRequestHeaderSize);
-                        if (corruptWrite && !data.isEmpty())
-                            data[0] = char(~data[0]);
-                        if (State::fits(s.eeprom, address, data.size())) {
-                            s.eeprom.replace(address, data.size(), data);
-                            done = true;
-                        }
-                        break;
-                    }
-                    default:
-                        break;
-                    }
-                }
-                answer.append(done ? request[0] : char(kRefusalByte));
-                answer.append(char(sub));
-            }
-            if (wrongAck)
-                answer[0] = char(kWrongAckByte);
-            if (garbage)
-                answer.prepend(char(kGarbageByte));
-            if (shortAnswer)
-                answer.chop(1);
+        // A vanish or a reboot fault comes instead of the request.
+        if (fired.after != SimAfter::vanish && fired.after != SimAfter::faultReboot) {
+            answer = s.answer(request, fired);
         }
     }
-    if (after == After::vanish) {
+    switch (fired.after) {
+    case SimAfter::nothing:
+        return true;
+    case SimAfter::vanish:
         vanish();
         return false;
-    }
-    if (after == After::faultReboot) {
+    case SimAfter::faultReboot:
         reboot(false);
         return false;
-    }
-    if (after == After::reboot) {
+    case SimAfter::reboot:
         sendAnswer(answer);
         answer.clear();
         reboot();

@@ -198,13 +198,19 @@ private:
 // editors would call them.
 class OperationRunner {
 public:
-    explicit OperationRunner(RadioController& controller) : c(controller) {}
+    explicit OperationRunner(RadioController& controller);
+    ~OperationRunner();
+    OperationRunner(const OperationRunner&) = delete;
+    OperationRunner& operator=(const OperationRunner&) = delete;
 
     // Runs one operation. Returns the error text when its arguments do not
     // fit the codeplug. The document's result needs no handling here: the
-    // activity log writes a done edit's line and reports a refused one, which
-    // the session counts as a failure.
+    // activity log writes a done edit's line and reports a refused one, and
+    // the runner remembers the refusal.
     std::optional<QString> run(const QJsonObject& op);
+    // True once the document refused an edit an operation asked for (with an
+    // error report).
+    [[nodiscard]] bool editRefused() const { return m_editRefused; }
     // The names of every operation, in the table's order (for the error that
     // names the known ones).
     [[nodiscard]] static QStringList operationNames();
@@ -215,12 +221,23 @@ private:
     // One operation of an OPS file: its name, the fields it takes besides
     // "op" (checked before it runs; nothing when it checks its own), and what
     // runs it. Each operation is named here and nowhere else.
+    using Runner = std::function<Result(OperationRunner&, Args&, const QJsonObject&)>;
     struct Operation {
         QString name;
         std::optional<QStringList> fields;
-        std::function<Result(OperationRunner&, Args&, const QJsonObject&)> run;
+        Runner run;
     };
     static const QList<Operation>& operations();
+    // The table by what the operations work on.
+    static QList<Operation> channelOperations();
+    static QList<Operation> memberListOperations(); // contacts, talkgroups, zones
+    static QList<Operation> codeplugOperations();   // settings, themes, satellites
+    // The operations that take one channel by its number.
+    static Runner onChannel(void (*act)(RadioController&, const RadioChannel&));
+    // deleteChannels and reorderChannels.
+    static Runner channelsByNumber(bool reorder);
+    // Adapts the helpers that need only the arguments.
+    static Runner withArgs(Result (OperationRunner::*member)(Args&));
     // deleteContact, deleteTalkgroup, deleteZone, deleteSatellite: the record
     // in `list` whose key is the integer in `field`, or the failure text.
     template <typename T>
@@ -248,7 +265,29 @@ private:
                                  int (*keyOf)(const T&), int maxKey, bool everyOne);
 
     RadioController& c;
+    bool m_editRefused = false;
+    QMetaObject::Connection m_editWatch;
 };
+
+OperationRunner::OperationRunner(RadioController& controller) : c(controller) {
+    m_editWatch = QObject::connect(&c.document(), &CodeplugDocument::edited, &c.document(),
+                                   [this](const EditResult& result) {
+                                       if (result.isRefused() && !result.refusal()->silent)
+                                           m_editRefused = true;
+                                   });
+}
+
+OperationRunner::~OperationRunner() {
+    QObject::disconnect(m_editWatch);
+}
+
+// The fields an operation takes, as a list.
+QStringList editOperationFields(std::initializer_list<const char*> keys) {
+    QStringList out;
+    for (const char* key : keys)
+        out.append(QLatin1String(key));
+    return out;
+}
 
 std::optional<RadioChannel> OperationRunner::channel(Args& args, const char* key) {
     const auto number = args.integer(key, 1, CodeplugDocument::kChannelCapacity);
@@ -333,60 +372,57 @@ std::optional<T> OperationRunner::record(Args& args, const char* field, const QL
     return std::nullopt;
 }
 
-const QList<OperationRunner::Operation>& OperationRunner::operations() {
-    using R = OperationRunner;
-    const auto words = [](std::initializer_list<const char*> keys) {
-        QStringList out;
-        for (const char* key : keys)
-            out.append(QLatin1String(key));
-        return out;
+OperationRunner::Runner OperationRunner::onChannel(void (*act)(RadioController&,
+                                                               const RadioChannel&)) {
+    return [act](OperationRunner& r, Args& args, const QJsonObject&) -> Result {
+        if (const auto ch = r.channel(args))
+            act(r.c, *ch);
+        return args.error();
     };
-    // The operations that take one channel by its number.
-    const auto onChannel = [](void (*act)(RadioController&, const RadioChannel&)) {
-        return [act](R& r, Args& args, const QJsonObject&) -> Result {
-            if (const auto ch = r.channel(args))
-                act(r.c, *ch);
-            return args.error();
-        };
-    };
-    const auto channelsByNumber = [](bool reorder) {
-        return [reorder](R& r, Args& args, const QJsonObject&) -> Result {
-            const auto picked = r.pick<RadioChannel>(
-                args, "numbers", r.c.document().channels(),
-                [](const RadioChannel& ch) { return ch.number; },
-                CodeplugDocument::kChannelCapacity, reorder);
-            if (!picked)
-                return args.error();
-            if (reorder)
-                (void)r.c.document().reorderChannels(recordKeys(*picked));
-            else
-                (void)r.c.document().deleteChannels(recordKeys(*picked));
-            return std::nullopt;
-        };
-    };
-    // Adapts the helpers that need only the arguments.
-    const auto withArgs = [](Result (R::*member)(Args&)) {
-        return [member](R& r, Args& args, const QJsonObject&) { return (r.*member)(args); };
-    };
+}
 
-    static const QList<Operation> table = {
+OperationRunner::Runner OperationRunner::channelsByNumber(bool reorder) {
+    return [reorder](OperationRunner& r, Args& args, const QJsonObject&) -> Result {
+        const auto picked = r.pick<RadioChannel>(
+            args, "numbers", r.c.document().channels(),
+            [](const RadioChannel& ch) { return ch.number; }, CodeplugDocument::kChannelCapacity,
+            reorder);
+        if (!picked)
+            return args.error();
+        if (reorder)
+            (void)r.c.document().reorderChannels(recordKeys(*picked));
+        else
+            (void)r.c.document().deleteChannels(recordKeys(*picked));
+        return std::nullopt;
+    };
+}
+
+OperationRunner::Runner OperationRunner::withArgs(Result (OperationRunner::*member)(Args&)) {
+    return
+        [member](OperationRunner& r, Args& args, const QJsonObject&) { return (r.*member)(args); };
+}
+
+QList<OperationRunner::Operation> OperationRunner::channelOperations() {
+    using R = OperationRunner;
+    return {
         {QStringLiteral("createChannel"), QStringList{},
          [](R& r, Args&, const QJsonObject&) -> Result {
              (void)r.c.document().createChannel();
              return std::nullopt;
          }},
-        {QStringLiteral("updateChannel"), words({"number", "edit"}),
+        {QStringLiteral("updateChannel"), editOperationFields({"number", "edit"}),
          [](R& r, Args& args, const QJsonObject& op) { return r.updateChannel(args, op); }},
-        {QStringLiteral("importChannels"), words({"preset", "csv"}), withArgs(&R::importChannels)},
-        {QStringLiteral("copyChannel"), words({"number"}),
+        {QStringLiteral("importChannels"), editOperationFields({"preset", "csv"}),
+         withArgs(&R::importChannels)},
+        {QStringLiteral("copyChannel"), editOperationFields({"number"}),
          onChannel([](RadioController& c, const RadioChannel& ch) {
              c.document().copyChannel(ch.number);
          })},
-        {QStringLiteral("duplicateChannel"), words({"number"}),
+        {QStringLiteral("duplicateChannel"), editOperationFields({"number"}),
          onChannel([](RadioController& c, const RadioChannel& ch) {
              (void)c.document().duplicateChannel(ch.number);
          })},
-        {QStringLiteral("deleteChannel"), words({"number"}),
+        {QStringLiteral("deleteChannel"), editOperationFields({"number"}),
          onChannel([](RadioController& c, const RadioChannel& ch) {
              (void)c.document().deleteChannels({ch.number});
          })},
@@ -398,11 +434,20 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
                  (void)r.c.document().pasteChannelClipboard();
              return args.error();
          }},
-        {QStringLiteral("deleteChannels"), words({"numbers"}), channelsByNumber(false)},
-        {QStringLiteral("reorderChannels"), words({"numbers"}), channelsByNumber(true)},
+        {QStringLiteral("deleteChannels"), editOperationFields({"numbers"}),
+         channelsByNumber(false)},
+        {QStringLiteral("reorderChannels"), editOperationFields({"numbers"}),
+         channelsByNumber(true)},
+    };
+}
+
+QList<OperationRunner::Operation> OperationRunner::memberListOperations() {
+    using R = OperationRunner;
+    return {
         {QStringLiteral("updateContact"),
-         words({"slot", "name", "dmrID", "type", "timeSlotOverride"}), withArgs(&R::updateContact)},
-        {QStringLiteral("deleteContact"), words({"slot"}),
+         editOperationFields({"slot", "name", "dmrID", "type", "timeSlotOverride"}),
+         withArgs(&R::updateContact)},
+        {QStringLiteral("deleteContact"), editOperationFields({"slot"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto contact = r.record<DMRContact>(
                      args, "slot", r.c.document().contacts(),
@@ -412,10 +457,11 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
                  (void)r.c.document().deleteContact(contact->slot);
              return args.error();
          }},
-        {QStringLiteral("reorderContacts"), words({"slots"}), withArgs(&R::reorderContacts)},
-        {QStringLiteral("updateTalkgroup"), words({"index", "name", "memberSlots"}),
+        {QStringLiteral("reorderContacts"), editOperationFields({"slots"}),
+         withArgs(&R::reorderContacts)},
+        {QStringLiteral("updateTalkgroup"), editOperationFields({"index", "name", "memberSlots"}),
          withArgs(&R::updateTalkgroup)},
-        {QStringLiteral("deleteTalkgroup"), words({"index"}),
+        {QStringLiteral("deleteTalkgroup"), editOperationFields({"index"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto talkgroup = r.record<Talkgroup>(
                      args, "index", r.c.document().talkgroups(),
@@ -425,10 +471,11 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
                  (void)r.c.document().deleteTalkgroup(talkgroup->index);
              return args.error();
          }},
-        {QStringLiteral("reorderTalkgroups"), words({"indices"}), withArgs(&R::reorderTalkgroups)},
-        {QStringLiteral("updateZone"), words({"index", "name", "memberIndices"}),
+        {QStringLiteral("reorderTalkgroups"), editOperationFields({"indices"}),
+         withArgs(&R::reorderTalkgroups)},
+        {QStringLiteral("updateZone"), editOperationFields({"index", "name", "memberIndices"}),
          withArgs(&R::updateZone)},
-        {QStringLiteral("deleteZone"), words({"index"}),
+        {QStringLiteral("deleteZone"), editOperationFields({"index"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto zone = r.record<Zone>(
                      args, "index", r.c.document().zones(), [](const Zone& x) { return x.index; },
@@ -436,11 +483,18 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
                  (void)r.c.document().deleteZone(zone->index);
              return args.error();
          }},
-        {QStringLiteral("reorderZones"), words({"indices"}), withArgs(&R::reorderZones)},
+        {QStringLiteral("reorderZones"), editOperationFields({"indices"}),
+         withArgs(&R::reorderZones)},
+    };
+}
+
+QList<OperationRunner::Operation> OperationRunner::codeplugOperations() {
+    using R = OperationRunner;
+    return {
         {QStringLiteral("writeSettings"),
-         words({"call", "dmrID", "vhfMin", "vhfMax", "uhfMin", "uhfMax"}),
+         editOperationFields({"call", "dmrID", "vhfMin", "vhfMax", "uhfMin", "uhfMax"}),
          withArgs(&R::writeSettings)},
-        {QStringLiteral("setThemeColor"), words({"kind", "index", "r", "g", "b"}),
+        {QStringLiteral("setThemeColor"), editOperationFields({"kind", "index", "r", "g", "b"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
              const auto index = args.integer("index", 0, ThemeBlock::kColorCount - 1);
@@ -455,7 +509,7 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
              r.c.document().setThemeColor(*kind, int(*index), *red, *green, *blue);
              return std::nullopt;
          }},
-        {QStringLiteral("importTheme"), words({"kind", "path"}),
+        {QStringLiteral("importTheme"), editOperationFields({"kind", "path"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              const auto kind = args.choice<ThemeKind>("kind", &themeKindFromText, kThemeKinds);
              const auto path = args.text("path");
@@ -466,7 +520,7 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
          }},
         // Checks its own fields: which it takes depends on the satellite.
         {QStringLiteral("updateSatellite"), std::nullopt, withArgs(&R::updateSatellite)},
-        {QStringLiteral("deleteSatellite"), words({"index"}),
+        {QStringLiteral("deleteSatellite"), editOperationFields({"index"}),
          [](R& r, Args& args, const QJsonObject&) -> Result {
              if (const auto satellite = r.record<Satellite>(
                      args, "index", r.c.document().satellites(),
@@ -477,6 +531,11 @@ const QList<OperationRunner::Operation>& OperationRunner::operations() {
              return args.error();
          }},
     };
+}
+
+const QList<OperationRunner::Operation>& OperationRunner::operations() {
+    static const QList<Operation> table =
+        channelOperations() + memberListOperations() + codeplugOperations();
     return table;
 }
 
@@ -753,7 +812,7 @@ int runEdit(CliContext& context) {
     }
 
     const bool saved = controller.saveCodeplugFile(parser.value(output)).isDone();
-    return ControllerSession::exitCode(allDone && saved);
+    return ControllerSession::exitCode(allDone && !runner.editRefused() && saved);
 }
 
 } // namespace

@@ -29,6 +29,57 @@ const SatelliteCandidate* findCandidate(const QList<SatelliteCandidate>& candida
     return nullptr;
 }
 
+// The candidates named in `wanted`, each once; every name is checked, and
+// each one not found is reported; nothing then.
+std::optional<QList<SatelliteCandidate>> pickSatellites(RadioController& controller,
+                                                        const QStringList& wanted) {
+    QList<SatelliteCandidate> picked;
+    QSet<QUuid> pickedIds;
+    bool missing = false;
+    for (const QString& name : wanted) {
+        const SatelliteCandidate* found = findCandidate(controller.satelliteCandidates(), name);
+        if (!found) {
+            controller.reportError(
+                QStringLiteral("No satellite named %1 in the keps file.").arg(name));
+            missing = true;
+            continue;
+        }
+        if (!pickedIds.contains(found->id)) {
+            pickedIds.insert(found->id);
+            picked.append(*found);
+        }
+    }
+    if (missing)
+        return std::nullopt;
+    return picked;
+}
+
+// A SatNOGS transmitter list from a file instead of the service. An unreadable
+// file is reported (false); a readable one that lists no usable transmitter
+// simply gives no frequencies, as the service's would.
+bool useSatnogsFile(RadioController& controller, const QString& path) {
+    const auto read = FileStore::read(path, FileStore::Kind::satnogs);
+    if (const auto* failure = std::get_if<QString>(&read)) {
+        controller.reportError(*failure);
+        return false;
+    }
+    controller.setSatnogsOverride(parseSatNOGS(std::get<QByteArray>(read)));
+    return true;
+}
+
+// The names of --add; nothing when it names none.
+std::optional<QStringList> satelliteNames(const QString& value) {
+    QStringList wanted;
+    for (const QString& item : value.split(QLatin1Char(','))) {
+        const QString name = item.trimmed();
+        if (!name.isEmpty())
+            wanted.append(name);
+    }
+    if (wanted.isEmpty())
+        return std::nullopt;
+    return wanted;
+}
+
 int runSatellites(CliContext& context) {
     QCommandLineParser parser;
     const QCommandLineOption outOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
@@ -55,36 +106,23 @@ int runSatellites(CliContext& context) {
         return usageError(context, kSatellites, QStringLiteral("-o OUT is required"));
     QStringList wanted;
     if (parser.isSet(addOption)) {
-        for (const QString& item : parser.value(addOption).split(QLatin1Char(','))) {
-            const QString name = item.trimmed();
-            if (!name.isEmpty())
-                wanted.append(name);
-        }
-        if (wanted.isEmpty())
+        const auto names = satelliteNames(parser.value(addOption));
+        if (!names)
             return usageError(context, kSatellites, QStringLiteral("--add needs satellite names"));
+        wanted = *names;
     }
     const QString kepsPath = positional[1];
-    const QString codeplugPath = positional[2];
     const QString outPath = parser.value(outOption);
 
     ControllerSession session(context);
     RadioController& controller = session.controller();
     if (!session.checkOutput(outPath))
         return kExitFailed;
-
-    if (parser.isSet(satnogsOption)) {
-        // An unreadable file is an error; a readable one that lists no usable
-        // transmitter simply gives no frequencies, as the service's would.
-        const auto read = FileStore::read(parser.value(satnogsOption), FileStore::Kind::satnogs);
-        if (const auto* failure = std::get_if<QString>(&read)) {
-            controller.reportError(*failure);
-            session.finish();
-            return kExitFailed;
-        }
-        controller.setSatnogsOverride(parseSatNOGS(std::get<QByteArray>(read)));
+    if (parser.isSet(satnogsOption) && !useSatnogsFile(controller, parser.value(satnogsOption))) {
+        session.finish();
+        return kExitFailed;
     }
-
-    if (!controller.openCodeplugFile(codeplugPath).isDone())
+    if (!controller.openCodeplugFile(positional[2]).isDone())
         return kExitFailed;
 
     // The keps load refreshes the satellites already in the codeplug and
@@ -97,29 +135,14 @@ int runSatellites(CliContext& context) {
 
     // Every name is checked before anything is added, so a command that fails
     // leaves its output file as it was.
-    QList<SatelliteCandidate> picked;
-    QSet<QUuid> pickedIds;
-    bool missing = false;
-    for (const QString& name : wanted) {
-        const SatelliteCandidate* found = findCandidate(controller.satelliteCandidates(), name);
-        if (!found) {
-            controller.reportError(
-                QStringLiteral("No satellite named %1 in the keps file.").arg(name));
-            missing = true;
-            continue;
-        }
-        if (!pickedIds.contains(found->id)) {
-            pickedIds.insert(found->id);
-            picked.append(*found);
-        }
-    }
-    if (missing) {
+    const auto picked = pickSatellites(controller, wanted);
+    if (!picked) {
         session.finish();
         return kExitFailed;
     }
-    if (controller.document().addSatellites(picked).isRefused())
-        return kExitFailed;
-    return ControllerSession::exitCode(controller.saveCodeplugFile(outPath).isDone());
+    const bool added = !controller.document().addSatellites(*picked).isRefused();
+    const bool saved = controller.saveCodeplugFile(outPath).isDone();
+    return ControllerSession::exitCode(added && saved);
 }
 
 } // namespace

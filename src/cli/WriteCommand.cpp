@@ -33,46 +33,26 @@ std::optional<RegionSet> parseRegionList(const QString& text) {
     return regions;
 }
 
-int runWrite(CliContext& context) {
-    QCommandLineParser parser;
-    const QCommandLineOption regionsOption(
+// The options of `write` besides the radio's.
+struct WriteOptions {
+    QCommandLineOption regions{
         QStringLiteral("regions"),
         QStringLiteral("Comma-separated region indices to write (default: every region)."),
-        QStringLiteral("LIST"));
-    parser.addOption(regionsOption);
-    const QCommandLineOption noBackupOption(
+        QStringLiteral("LIST")};
+    QCommandLineOption noBackup{
         QStringLiteral("no-backup"),
-        QStringLiteral("Do not back up the radio's codeplug before writing."));
-    const QCommandLineOption noVerifyOption(
+        QStringLiteral("Do not back up the radio's codeplug before writing.")};
+    QCommandLineOption noVerify{
         QStringLiteral("no-verify"),
-        QStringLiteral("Do not read the written regions back after the radio restarted."));
-    const QCommandLineOption wholeRegionsOption(
+        QStringLiteral("Do not read the written regions back after the radio restarted.")};
+    QCommandLineOption wholeRegions{
         QStringLiteral("whole-regions"),
         QStringLiteral("Send the regions whole instead of only the blocks that changed (slower, "
-                       "for troubleshooting)."));
-    parser.addOption(noBackupOption);
-    parser.addOption(noVerifyOption);
-    parser.addOption(wholeRegionsOption);
-    addRadioOptions(parser);
-    if (auto code = parseArguments(context, kWrite, parser, 1, 1))
-        return *code;
-    RadioOptions options;
-    if (auto code = readRadioOptions(context, kWrite, parser, options))
-        return *code;
-    std::optional<RegionSet> listed;
-    if (parser.isSet(regionsOption)) {
-        listed = parseRegionList(parser.value(regionsOption));
-        if (!listed)
-            return usageError(context, kWrite,
-                              QStringLiteral("--regions needs comma-separated region indices"));
-    }
+                       "for troubleshooting).")};
+};
 
-    ControllerSession session(context, options);
-    RadioController& controller = session.controller();
-    controller.setBackupBeforeWrite(!parser.isSet(noBackupOption));
-    controller.setVerifyAfterWrite(!parser.isSet(noVerifyOption));
-    controller.setWholeRegionWrites(parser.isSet(wholeRegionsOption));
-    // What the write changes on the radio, printed before its first byte is sent.
+// What the write changes on the radio, printed before its first byte is sent.
+void printChangesBeforeWriting(CliContext& context, RadioController& controller) {
     QObject::connect(&controller, &RadioController::writeSummaryReady, &controller,
                      [&context](const QList<ChangeGroup>& groups) {
                          QStringList lines;
@@ -86,37 +66,74 @@ int runWrite(CliContext& context) {
                              context.out << "  " << line << '\n';
                          context.out.flush();
                      });
-    const QString path = parser.positionalArguments().first();
-    if (!controller.openCodeplugFile(path).isDone())
-        return kExitFailed;
+}
+
+// The regions of the opened file to write: the listed ones, or all; reported
+// and nothing when the file has none or a listed one does not exist.
+std::optional<RegionSet> regionsToWrite(RadioController& controller,
+                                        const std::optional<RegionSet>& listed) {
     const int regionCount = int(controller.document().image()->regions.size());
     if (regionCount == 0) {
         controller.reportError(QStringLiteral("The file holds no regions to write."));
+        return std::nullopt;
+    }
+    if (!listed) {
+        RegionSet all;
+        for (int i = 0; i < regionCount; ++i)
+            all.insert(i);
+        return all;
+    }
+    for (int index : *listed) {
+        if (index >= regionCount) {
+            controller.reportError(QStringLiteral("Region ") + QString::number(index) +
+                                   QStringLiteral(" does not exist: the file has ") +
+                                   QString::number(regionCount) +
+                                   QStringLiteral(" regions (0 to ") +
+                                   QString::number(regionCount - 1) + QStringLiteral(")."));
+            return std::nullopt;
+        }
+    }
+    return listed;
+}
+
+int runWrite(CliContext& context) {
+    QCommandLineParser parser;
+    const WriteOptions writeOptions;
+    parser.addOption(writeOptions.regions);
+    parser.addOption(writeOptions.noBackup);
+    parser.addOption(writeOptions.noVerify);
+    parser.addOption(writeOptions.wholeRegions);
+    addRadioOptions(parser);
+    if (auto code = parseArguments(context, kWrite, parser, 1, 1))
+        return *code;
+    RadioOptions options;
+    if (auto code = readRadioOptions(context, kWrite, parser, options))
+        return *code;
+    std::optional<RegionSet> listed;
+    if (parser.isSet(writeOptions.regions)) {
+        listed = parseRegionList(parser.value(writeOptions.regions));
+        if (!listed)
+            return usageError(context, kWrite,
+                              QStringLiteral("--regions needs comma-separated region indices"));
+    }
+
+    ControllerSession session(context, options);
+    RadioController& controller = session.controller();
+    controller.setBackupBeforeWrite(!parser.isSet(writeOptions.noBackup));
+    controller.setVerifyAfterWrite(!parser.isSet(writeOptions.noVerify));
+    controller.setWholeRegionWrites(parser.isSet(writeOptions.wholeRegions));
+    printChangesBeforeWriting(context, controller);
+    if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
+        return kExitFailed;
+    const std::optional<RegionSet> regions = regionsToWrite(controller, listed);
+    if (!regions) {
         session.finish();
         return kExitFailed;
-    }
-    RegionSet regions;
-    if (listed) {
-        for (int index : *listed) {
-            if (index >= regionCount) {
-                controller.reportError(QStringLiteral("Region ") + QString::number(index) +
-                                       QStringLiteral(" does not exist: the file has ") +
-                                       QString::number(regionCount) +
-                                       QStringLiteral(" regions (0 to ") +
-                                       QString::number(regionCount - 1) + QStringLiteral(")."));
-                session.finish();
-                return kExitFailed;
-            }
-        }
-        regions = *listed;
-    } else {
-        for (int i = 0; i < regionCount; ++i)
-            regions.insert(i);
     }
 
     if (!session.connect())
         return kExitFailed;
-    controller.writeOnlyRegions(regions);
+    controller.writeOnlyRegions(*regions);
     InterruptGuard interrupts(controller);
     const OperationResult written =
         session.run(DeviceOperation::writeCodeplug, [&] { controller.writeChanges(); });

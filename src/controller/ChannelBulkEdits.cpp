@@ -25,6 +25,85 @@ QString pastedRange(int first, qsizetype count) {
     return QStringLiteral("%1\u2013%2").arg(first).arg(first + int(count) - 1);
 }
 
+// Where inserted channels go: the lowest free slots first; one compaction
+// then puts every channel where it belongs, renumbering zone members with it.
+struct ChannelInsertPlan {
+    QList<int> freeSlots; // the slot each new channel is written to
+    QList<int> order;     // the slots in their new order
+    qsizetype insertAt = 0;
+    QHash<int, int> oldToNew; // slot → position after the compaction
+};
+
+ChannelInsertPlan planChannelInsert(const QList<RadioChannel>& channels, qsizetype count,
+                                    std::optional<int> afterNumber) {
+    ChannelInsertPlan plan;
+    QSet<int> used;
+    for (const RadioChannel& c : channels)
+        used.insert(c.number - 1);
+    for (int slot = 0; slot < ChannelBank::kTotalChannels && plan.freeSlots.size() < count;
+         ++slot) {
+        if (!used.contains(slot))
+            plan.freeSlots.append(slot);
+    }
+    plan.order.reserve(channels.size() + count);
+    plan.insertAt = channels.size();
+    for (const RadioChannel& c : channels) {
+        plan.order.append(c.number - 1);
+        if (afterNumber && c.number == *afterNumber)
+            plan.insertAt = plan.order.size();
+    }
+    for (qsizetype i = 0; i < count; ++i)
+        plan.order.insert(plan.insertAt + i, plan.freeSlots[i]);
+    for (qsizetype i = 0; i < plan.order.size(); ++i)
+        plan.oldToNew.insert(plan.order[i], int(i));
+    return plan;
+}
+
+// The zones the new channels join, with their members renumbered as the
+// compaction renumbers them; a full zone (`memberLimit`) takes no more, and
+// `leftOut` counts the memberships it refused.
+QMap<int, ZoneEdit> zonesJoinedByInsert(const QList<Zone>& zones, const QList<QList<int>>& joins,
+                                        const ChannelInsertPlan& plan, qsizetype count,
+                                        int memberLimit, int& leftOut) {
+    QMap<int, ZoneEdit> joined;
+    for (qsizetype i = 0; i < count && i < joins.size(); ++i) {
+        for (const int index : joins[i]) {
+            const auto zone = std::find_if(zones.cbegin(), zones.cend(),
+                                           [&](const Zone& z) { return z.index == index; });
+            if (zone == zones.cend())
+                continue;
+            if (!joined.contains(index)) {
+                ZoneEdit edit{zone->name, {}};
+                for (const int member : zone->memberIndices)
+                    edit.memberIndices.append(plan.oldToNew.value(member, member));
+                joined.insert(index, edit);
+            }
+            ZoneEdit& edit = joined[index];
+            const int position = int(plan.insertAt + i);
+            if (edit.memberIndices.size() >= memberLimit)
+                ++leftOut;
+            else if (!edit.memberIndices.contains(position))
+                edit.memberIndices.append(position);
+        }
+    }
+    return joined;
+}
+
+// "3 channels pasted → 5–7; added to 1 zone(s), 2 left out of full zones."
+QString channelPasteSummary(qsizetype count, int first, qsizetype zonesJoined, int leftOut) {
+    QString summary = count == 1 ? QStringLiteral("Channel pasted \u2192 %1.").arg(first)
+                                 : QStringLiteral("%1 channels pasted \u2192 %2.")
+                                       .arg(QString::number(count), pastedRange(first, count));
+    if (zonesJoined > 0) {
+        summary.chop(1);
+        summary += QStringLiteral("; added to %1 zone(s)").arg(zonesJoined);
+        if (leftOut > 0)
+            summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
+        summary += QLatin1Char('.');
+    }
+    return summary;
+}
+
 } // namespace
 
 EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<int> afterNumber,
@@ -39,79 +118,24 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     if (afterNumber && !channel(*afterNumber))
         afterNumber.reset();
 
-    // The new channels go into the lowest free slots first; one compaction
-    // then puts every channel where it belongs, renumbering zone members with it.
-    QSet<int> used;
-    for (const RadioChannel& c : m_channels)
-        used.insert(c.number - 1);
-    QList<int> freeSlots;
-    for (int slot = 0; slot < ChannelBank::kTotalChannels && freeSlots.size() < count; ++slot) {
-        if (!used.contains(slot))
-            freeSlots.append(slot);
-    }
-    QList<int> order;
-    order.reserve(m_channels.size() + count);
-    qsizetype insertAt = m_channels.size();
-    for (const RadioChannel& c : m_channels) {
-        order.append(c.number - 1);
-        if (afterNumber && c.number == *afterNumber)
-            insertAt = order.size();
-    }
-    for (qsizetype i = 0; i < count; ++i)
-        order.insert(insertAt + i, freeSlots[i]);
-    QHash<int, int> oldToNew;
-    for (qsizetype i = 0; i < order.size(); ++i)
-        oldToNew.insert(order[i], int(i));
-
-    // The zones the new channels join, with their members renumbered as the
-    // compaction renumbers them; a full zone takes no more.
-    QMap<int, ZoneEdit> joined;
+    const ChannelInsertPlan plan = planChannelInsert(m_channels, count, afterNumber);
     int leftOut = 0;
-    for (qsizetype i = 0; i < count && i < zones.size(); ++i) {
-        for (const int index : zones[i]) {
-            const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
-                                           [&](const Zone& z) { return z.index == index; });
-            if (zone == m_zones.cend())
-                continue;
-            if (!joined.contains(index)) {
-                ZoneEdit edit{zone->name, {}};
-                for (const int member : zone->memberIndices)
-                    edit.memberIndices.append(oldToNew.value(member, member));
-                joined.insert(index, edit);
-            }
-            ZoneEdit& edit = joined[index];
-            const int position = int(insertAt + i);
-            if (edit.memberIndices.size() >= zoneMemberLimit())
-                ++leftOut;
-            else if (!edit.memberIndices.contains(position))
-                edit.memberIndices.append(position);
-        }
-    }
-
-    const int first = int(insertAt) + 1;
+    const QMap<int, ZoneEdit> joined =
+        zonesJoinedByInsert(m_zones, zones, plan, count, zoneMemberLimit(), leftOut);
+    const int first = int(plan.insertAt) + 1;
     const QString label = count == 1 ? QStringLiteral("Paste channel %1").arg(first)
                                      : QStringLiteral("Paste %1 channels").arg(count);
-    QString summary = count == 1 ? QStringLiteral("Channel pasted \u2192 %1.").arg(first)
-                                 : QStringLiteral("%1 channels pasted \u2192 %2.")
-                                       .arg(QString::number(count), pastedRange(first, count));
-    if (!joined.isEmpty()) {
-        summary.chop(1);
-        summary += QStringLiteral("; added to %1 zone(s)").arg(joined.size());
-        if (leftOut > 0)
-            summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
-        summary += QLatin1Char('.');
-    }
     EditResult result = edit(
         label,
         [&](CodeplugImage& image) {
             RegionSet regions;
             for (qsizetype i = 0; i < count; ++i) {
-                const RegionSet written = write(i, freeSlots[i], image);
+                const RegionSet written = write(i, plan.freeSlots[i], image);
                 if (written.empty())
                     return RegionSet{};
                 regions.insert(written.begin(), written.end());
             }
-            const RegionSet moved = compactChannels(order, oldToNew, image);
+            const RegionSet moved = compactChannels(plan.order, plan.oldToNew, image);
             if (moved.empty())
                 return RegionSet{};
             regions.insert(moved.begin(), moved.end());
@@ -120,7 +144,7 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
             return regions;
         },
         EditRefusal{RefusalKind::invalid, QStringLiteral("The channels could not be pasted.")},
-        summary);
+        channelPasteSummary(count, first, joined.size(), leftOut));
     if (result.isDone())
         result.setCreatedKey(first);
     return result;

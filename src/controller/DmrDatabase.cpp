@@ -57,6 +57,48 @@ int headerCount(std::uint32_t count) {
     return int(std::min<std::uint32_t>(count, INT_MAX));
 }
 
+// "Writing DMR database: 120 entries (4 KB), 2 duplicate IDs merged…"; with
+// a selection its own line says which entries stay and which do not, so
+// those left out need not be over capacity.
+QString dmrWriteLine(const DMRFlashImage& encoded, const DMRSelection& selection, qint64 total) {
+    QString line = QStringLiteral("Writing DMR database: ") + QString::number(encoded.written) +
+                   QStringLiteral(" entries (") + QString::number(total / 1024) +
+                   QStringLiteral(" KB)");
+    if (encoded.merged >= 1)
+        line += QStringLiteral(", ") + QString::number(encoded.merged) +
+                QStringLiteral(" duplicate IDs merged");
+    if (selection.isEmpty() && encoded.dropped >= 1)
+        line += QStringLiteral(", ") + QString::number(encoded.dropped) +
+                QStringLiteral(" dropped (over capacity)");
+    return line + QStringLiteral("…");
+}
+
+// Sends both flash areas inside the radio's transfer screen; `progress` over
+// both. The link's error when a step fails.
+std::optional<LinkError> sendDmrAreas(OpenGD77Interface& radio, const DMRFlashAreas& areas,
+                                      const DMRFlashImage& encoded,
+                                      const std::function<void(double)>& progress) {
+    const qint64 area1Length = encoded.area1.size();
+    const qint64 total = std::max<qint64>(area1Length + encoded.area2.size(), 1);
+    if (auto shown = radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("DMR DB"));
+        !shown)
+        return shown.error();
+    auto first = radio.writeFlash(areas.area1.address, encoded.area1,
+                                  [&](int done) { progress(double(done) / double(total)); });
+    if (!first)
+        return first.error();
+    if (!encoded.area2.isEmpty()) {
+        auto second = radio.writeFlash(areas.area2.address, encoded.area2, [&](int done) {
+            progress(double(area1Length + done) / double(total));
+        });
+        if (!second)
+            return second.error();
+    }
+    if (auto finished = radio.finishTransfer(); !finished)
+        return finished.error();
+    return std::nullopt;
+}
+
 } // namespace
 
 void RadioController::importDMRDatabase(const QString& path) {
@@ -161,50 +203,17 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
         const RadioVariant family = radio.variant();
         const DMRFlashAreas areas = dmrFlashAreas(family);
         const DMRFlashImage encoded = encodeForFlash(database, family, selection);
-        const qint64 area1Length = encoded.area1.size();
-        const qint64 total = std::max<qint64>(area1Length + encoded.area2.size(), 1);
-
-        QString line = QStringLiteral("Writing DMR database: ") + QString::number(encoded.written) +
-                       QStringLiteral(" entries (") + QString::number(total / 1024) +
-                       QStringLiteral(" KB)");
-        if (encoded.merged >= 1)
-            line += QStringLiteral(", ") + QString::number(encoded.merged) +
-                    QStringLiteral(" duplicate IDs merged");
-        // With a selection its own line says which entries stay and which
-        // do not; those left out need not be over capacity.
+        const qint64 total = std::max<qint64>(encoded.area1.size() + encoded.area2.size(), 1);
         if (!selection.isEmpty())
             logLine(selectionSummary(encoded.selection));
-        else if (encoded.dropped >= 1)
-            line += QStringLiteral(", ") + QString::number(encoded.dropped) +
-                    QStringLiteral(" dropped (over capacity)");
-        logLine(line + QStringLiteral("…"));
+        logLine(dmrWriteLine(encoded, selection, total));
         updateWriteSteps([](WriteSteps& steps) {
             steps.begin(false, true, WriteSubject::dmrDatabase);
             steps.start(WriteStep::write);
         });
 
-        const auto transfer = [&]() -> std::optional<LinkError> {
-            if (auto shown =
-                    radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("DMR DB"));
-                !shown)
-                return shown.error();
-            auto first = radio.writeFlash(areas.area1.address, encoded.area1, [&](int done) {
-                setProgress(double(done) / double(total));
-            });
-            if (!first)
-                return first.error();
-            if (!encoded.area2.isEmpty()) {
-                auto second = radio.writeFlash(areas.area2.address, encoded.area2, [&](int done) {
-                    setProgress(double(area1Length + done) / double(total));
-                });
-                if (!second)
-                    return second.error();
-            }
-            if (auto finished = radio.finishTransfer(); !finished)
-                return finished.error();
-            return std::nullopt;
-        };
-        if (auto error = transfer()) {
+        if (auto error =
+                sendDmrAreas(radio, areas, encoded, [this](double f) { setProgress(f); })) {
             updateWriteSteps([text = error->description()](WriteSteps& steps) {
                 steps.fail(WriteStep::write, text);
             });

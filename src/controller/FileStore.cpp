@@ -140,19 +140,14 @@ std::optional<QString> FileStore::write(const QString& path, const QByteArray& b
     return writeAll({{path, bytes}});
 }
 
-std::optional<QString> FileStore::writeAll(const QList<std::pair<QString, QByteArray>>& files) {
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (auto refusal = targetRefusal(files[i].first))
-            return refusal;
-        for (qsizetype j = 0; j < i; ++j)
-            if (landingPath(files[i].first) == landingPath(files[j].first))
-                return saveFailure(files[i].first,
-                                   QStringLiteral("it is named twice; the files would overwrite "
-                                                  "each other."));
-    }
+namespace {
 
-    // Every temporary is written in full before any target is touched.
-    std::vector<std::unique_ptr<QSaveFile>> pending;
+using FileStoreFiles = QList<std::pair<QString, QByteArray>>;
+using FileStorePending = std::vector<std::unique_ptr<QSaveFile>>;
+
+// Writes every file's temporary in full (none of the targets is touched);
+// the failure of the first that cannot be written.
+std::optional<QString> writeTemporaries(const FileStoreFiles& files, FileStorePending& pending) {
     for (const auto& [path, bytes] : files) {
         auto file = std::make_unique<QSaveFile>(path);
         errno = 0;
@@ -166,61 +161,103 @@ std::optional<QString> FileStore::writeAll(const QList<std::pair<QString, QByteA
         }
         pending.push_back(std::move(file));
     }
+    return std::nullopt;
+}
 
-    // Old contents of the targets replaced before the last one, kept under a
-    // second name (a hard link: no copy) until every target is replaced.
-    struct Kept {
-        QString target;
-        QString keptAs; // empty when the target did not exist
-    };
-    std::vector<Kept> kept;
-    const auto putBack = [&kept] {
-        for (const Kept& k : kept) {
+// The old contents of the targets replaced before the last one, kept under a
+// second name (a hard link: no copy) until every target is replaced.
+class KeptTargets {
+public:
+    // Keeps the old contents of `target`; false when they cannot be kept.
+    bool keep(const QString& target) {
+        Kept k{target, {}};
+        if (QFileInfo::exists(target)) {
+            k.keptAs = target + QStringLiteral(".nerka-previous");
+            QFile::remove(k.keptAs);
+            if (::link(QFile::encodeName(target).constData(),
+                       QFile::encodeName(k.keptAs).constData()) != 0 &&
+                !QFile::copy(target, k.keptAs))
+                return false;
+        }
+        m_kept.push_back(k);
+        return true;
+    }
+    // The targets from `count` on were not replaced: their kept names go.
+    void forgetFrom(size_t count) {
+        for (size_t i = count; i < m_kept.size(); ++i)
+            if (!m_kept[i].keptAs.isEmpty())
+                QFile::remove(m_kept[i].keptAs);
+        if (m_kept.size() > count)
+            m_kept.resize(count);
+    }
+    // Gives every kept target its old contents back (a new target goes).
+    void putBack() const {
+        for (const Kept& k : m_kept) {
             if (k.keptAs.isEmpty())
                 QFile::remove(k.target);
             else
                 (void)::rename(QFile::encodeName(k.keptAs).constData(),
                                QFile::encodeName(k.target).constData());
         }
-    };
-    const auto dropKept = [&kept] {
-        for (const Kept& k : kept)
+    }
+    // Every target is replaced: the old contents go.
+    void drop() const {
+        for (const Kept& k : m_kept)
             if (!k.keptAs.isEmpty())
                 QFile::remove(k.keptAs);
+    }
+
+private:
+    struct Kept {
+        QString target;
+        QString keptAs; // empty when the target did not exist
     };
+    std::vector<Kept> m_kept;
+};
+
+// Replaces the targets with their written temporaries, one after another;
+// when one fails, the ones replaced before it get their old contents back.
+std::optional<QString> replaceTargets(const FileStoreFiles& files, FileStorePending& pending) {
+    KeptTargets kept;
     for (size_t i = 0; i < pending.size(); ++i) {
         const QString& path = files[qsizetype(i)].first;
-        if (i + 1 < pending.size()) {
-            Kept k{landingPath(path), {}};
-            if (QFileInfo::exists(k.target)) {
-                k.keptAs = k.target + QStringLiteral(".nerka-previous");
-                QFile::remove(k.keptAs);
-                if (::link(QFile::encodeName(k.target).constData(),
-                           QFile::encodeName(k.keptAs).constData()) != 0 &&
-                    !QFile::copy(k.target, k.keptAs)) {
-                    dropKept();
-                    return saveFailure(path, QStringLiteral("its old contents could not be kept "
-                                                            "while the files are replaced."));
-                }
-            }
-            kept.push_back(k);
+        if (i + 1 < pending.size() && !kept.keep(landingPath(path))) {
+            kept.forgetFrom(i);
+            kept.drop();
+            return saveFailure(path, QStringLiteral("its old contents could not be kept "
+                                                    "while the files are replaced."));
         }
         errno = 0;
         if (!pending[i]->commit()) {
             const QString reason = reasonOf(*pending[i], errno);
             // Only the targets before this one were replaced; this one's
             // kept name goes, the earlier ones get their old contents back.
-            if (kept.size() > i) {
-                if (!kept[i].keptAs.isEmpty())
-                    QFile::remove(kept[i].keptAs);
-                kept.resize(i);
-            }
-            putBack();
+            kept.forgetFrom(i);
+            kept.putBack();
             return saveFailure(path, reason);
         }
     }
-    dropKept();
+    kept.drop();
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> FileStore::writeAll(const QList<std::pair<QString, QByteArray>>& files) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (auto refusal = targetRefusal(files[i].first))
+            return refusal;
+        for (qsizetype j = 0; j < i; ++j)
+            if (landingPath(files[i].first) == landingPath(files[j].first))
+                return saveFailure(files[i].first,
+                                   QStringLiteral("it is named twice; the files would overwrite "
+                                                  "each other."));
+    }
+    // Every temporary is written in full before any target is touched.
+    FileStorePending pending;
+    if (auto failure = writeTemporaries(files, pending))
+        return failure;
+    return replaceTargets(files, pending);
 }
 
 } // namespace nerka

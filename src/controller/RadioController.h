@@ -440,6 +440,27 @@ protected:
     Result<PreparedWrite, DeviceOutcome>
     prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
                         const std::optional<CodeplugBackups>& backups, bool wholeRegions);
+    // Its steps. Whether the radio still holds the kept baseline in the
+    // blocks the write touches (false when the plan touches none).
+    Result<bool, DeviceOutcome> keptBaselineHoldsOnQueue(const CodeplugImage& image,
+                                                         const RegionSet& dirty);
+    // Reads the radio's whole codeplug as the write's baseline (`forBackup`:
+    // for the backup, which its log line and failure say).
+    Result<CodeplugImage, DeviceOutcome> readBaselineOnQueue(bool forBackup);
+    // Saves the backup; its path.
+    Result<QString, DeviceOutcome> saveBackupOnQueue(const CodeplugBackups& backups,
+                                                     const CodeplugImage& before);
+    // What a codeplug write was asked for, taken on the main thread when it starts.
+    struct WriteSettings {
+        std::optional<CodeplugBackups> backups; // none: no backup before the write
+        bool verify = true;
+        bool wholeRegions = false;
+    };
+    // Work queue: the codeplug write (Transfer.cpp), and its end when the
+    // radio already holds every dirty region.
+    DeviceOutcome writeChangesOnQueue(const CodeplugImage& image, const RegionSet& dirty,
+                                      const WriteSettings& settings);
+    DeviceOutcome nothingToWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty);
     // Work queue, after a write succeeded and before the reboot: posts the
     // verification to run after the reconnect.
     void scheduleVerificationOnQueue(const CodeplugImage& image, const RegionSet& dirty,
@@ -482,6 +503,8 @@ private:
         std::uint32_t flashSerial = 0;
     };
     std::optional<KeptBaseline> m_keptBaseline;
+    // Work queue: reads back what a write sent and compares it.
+    DeviceOutcome verifyWriteOnQueue(const PendingVerification& pending);
     // Work queue: sets m_keptBaseline and its mirror for the main thread,
     // which lists a write's changes from it before the write runs.
     void keepBaseline(std::optional<KeptBaseline> baseline);

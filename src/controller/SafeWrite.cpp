@@ -63,12 +63,66 @@ QString hexAddress(std::uint32_t address) {
 
 } // namespace
 
+Result<bool, RadioController::DeviceOutcome>
+RadioController::keptBaselineHoldsOnQueue(const CodeplugImage& image, const RegionSet& dirty) {
+    const CodeplugImage& kept = m_keptBaseline->image;
+    const WritePlan plan = planWrite(kept, image, dirty);
+    QList<CodeplugRegion> touched;
+    for (const VerifyBlock& block : plan.verifyBlocks)
+        touched.append({block.bank, block.address, block.length});
+    // A plan that sends nothing cannot tell; the full read can.
+    if (touched.isEmpty())
+        return false;
+    auto held = m_link->interface->readRegions(touched);
+    if (!held)
+        return DeviceOutcome::failed(
+            held.error(), QStringLiteral("Could not read the radio's codeplug: ") +
+                              held.error().description() + QStringLiteral(" Nothing was written."));
+    for (qsizetype i = 0; i < touched.size(); ++i) {
+        const CodeplugRegion& block = touched[i];
+        if (readBytes(kept, block.bank, block.address, block.length) != held->at(i))
+            return false;
+    }
+    return true;
+}
+
+Result<CodeplugImage, RadioController::DeviceOutcome>
+RadioController::readBaselineOnQueue(bool forBackup) {
+    if (forBackup)
+        logLine(QStringLiteral("Reading the radio's codeplug for the backup…"));
+    auto read = readWholeCodeplug(*m_link->interface, [this](double f) { setProgress(f); });
+    if (!read)
+        return DeviceOutcome::failed(
+            read.error(), (forBackup ? QStringLiteral("Could not back up the radio's codeplug: ")
+                                     : QStringLiteral("Could not read the radio's codeplug: ")) +
+                              read.error().description() + QStringLiteral(" Nothing was written."));
+    setProgress(0.0);
+    // Read in this connection: valid until the first byte is written.
+    m_link->codeplugAsRead = *read;
+    keepBaseline(KeptBaseline{*read, m_link->firmware.flashChipSerial});
+    postToMain([this, image = *read] { m_radioImage = image; });
+    return std::move(*read);
+}
+
+Result<QString, RadioController::DeviceOutcome>
+RadioController::saveBackupOnQueue(const CodeplugBackups& backups, const CodeplugImage& before) {
+    const FirmwareInfo& firmware = m_link->firmware;
+    auto saved =
+        backups.save(before, radioTypeDisplayName(firmware.radioType), firmware.flashChipSerial);
+    if (!saved)
+        return DeviceOutcome::failed(OperationErrorKind::file,
+                                     QStringLiteral("Could not save the backup: ") + saved.error() +
+                                         QStringLiteral(" Nothing was written."));
+    const QString name = QFileInfo(saved->path).fileName();
+    logLine(QStringLiteral("Backup saved: ") + name);
+    updateWriteSteps([name](WriteSteps& steps) { steps.complete(WriteStep::backup, name); });
+    return saved->path;
+}
+
 Result<RadioController::PreparedWrite, RadioController::DeviceOutcome>
 RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
                                      const std::optional<CodeplugBackups>& backups,
                                      bool wholeRegions) {
-    OpenGD77Interface& radio = *m_link->interface;
-    const FirmwareInfo& firmware = m_link->firmware;
     std::optional<CodeplugImage> before = m_link->codeplugAsRead;
     PreparedWrite prepared;
     prepared.wholeRegionsAsked = wholeRegions;
@@ -78,29 +132,13 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
     // have written since: the blocks the write touches must still hold what
     // it says. A backup is always read afresh, so that it is the radio's.
     if (!before && !backups && !wholeRegions && m_keptBaseline &&
-        m_keptBaseline->flashSerial == firmware.flashChipSerial &&
-        m_keptBaseline->image.variant == radio.variant()) {
-        const CodeplugImage& kept = m_keptBaseline->image;
-        const WritePlan plan = planWrite(kept, image, dirty);
-        QList<CodeplugRegion> touched;
-        for (const VerifyBlock& block : plan.verifyBlocks)
-            touched.append({block.bank, block.address, block.length});
-        // A plan that sends nothing cannot tell; the full read can.
-        bool holds = !touched.isEmpty();
-        if (holds) {
-            auto held = radio.readRegions(touched);
-            if (!held)
-                return DeviceOutcome::failed(
-                    held.error(), QStringLiteral("Could not read the radio's codeplug: ") +
-                                      held.error().description() +
-                                      QStringLiteral(" Nothing was written."));
-            for (qsizetype i = 0; i < touched.size() && holds; ++i) {
-                const CodeplugRegion& block = touched[i];
-                holds = readBytes(kept, block.bank, block.address, block.length) == held->at(i);
-            }
-        }
-        if (holds) {
-            before = kept;
+        m_keptBaseline->flashSerial == m_link->firmware.flashChipSerial &&
+        m_keptBaseline->image.variant == m_link->interface->variant()) {
+        auto holds = keptBaselineHoldsOnQueue(image, dirty);
+        if (!holds)
+            return holds.error();
+        if (*holds) {
+            before = m_keptBaseline->image;
         } else {
             logLine(QStringLiteral("The radio's codeplug is not what it was when last read; "
                                    "reading it again…"));
@@ -108,35 +146,16 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         }
     }
     if (!before && (backups || readAgain)) {
-        if (backups)
-            logLine(QStringLiteral("Reading the radio's codeplug for the backup…"));
-        auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
+        auto read = readBaselineOnQueue(backups.has_value());
         if (!read)
-            return DeviceOutcome::failed(
-                read.error(), (backups ? QStringLiteral("Could not back up the radio's codeplug: ")
-                                       : QStringLiteral("Could not read the radio's codeplug: ")) +
-                                  read.error().description() +
-                                  QStringLiteral(" Nothing was written."));
-        before = *read;
-        setProgress(0.0);
-        // Read in this connection: valid until the first byte is written.
-        m_link->codeplugAsRead = before;
-        keepBaseline(KeptBaseline{*before, firmware.flashChipSerial});
-        postToMain([this, image = *before] { m_radioImage = image; });
+            return read.error();
+        before = std::move(*read);
     }
     if (backups) {
-        auto saved = backups->save(*before, radioTypeDisplayName(firmware.radioType),
-                                   firmware.flashChipSerial);
+        auto saved = saveBackupOnQueue(*backups, *before);
         if (!saved)
-            return DeviceOutcome::failed(OperationErrorKind::file,
-                                         QStringLiteral("Could not save the backup: ") +
-                                             saved.error() +
-                                             QStringLiteral(" Nothing was written."));
-        prepared.backupPath = saved->path;
-        logLine(QStringLiteral("Backup saved: ") + QFileInfo(saved->path).fileName());
-        updateWriteSteps([name = QFileInfo(saved->path).fileName()](WriteSteps& steps) {
-            steps.complete(WriteStep::backup, name);
-        });
+            return saved.error();
+        prepared.backupPath = *saved;
     }
     if (before) {
         const QList<ChangeGroup> groups = summaryGroups(*before, image, dirty);
@@ -191,6 +210,98 @@ void RadioController::abandonPendingVerification(const QString& message) {
                        true);
 }
 
+namespace {
+
+// What a read-back reads, and what each piece must hold: the written
+// regions whole (as long as what was sent of them), or the planned blocks
+// against what the radio holds after the write.
+struct ReadBackPieces {
+    QList<CodeplugRegion> pieces;
+    QList<QByteArray> expected;
+};
+
+ReadBackPieces readBackPieces(const CodeplugImage& sent, const RegionSet& regions,
+                              const QList<VerifyBlock>& blocks,
+                              const std::optional<CodeplugImage>& after) {
+    ReadBackPieces read;
+    if (blocks.isEmpty()) {
+        for (int index : regions) {
+            CodeplugRegion region = sent.regions[index];
+            region.length = int(sent.blobs[index].size());
+            read.pieces.append(region);
+            read.expected.append(sent.blobs[index]);
+        }
+        return read;
+    }
+    for (const VerifyBlock& block : blocks) {
+        read.pieces.append({block.bank, block.address, block.length});
+        read.expected.append(
+            readBytes(*after, block.bank, block.address, block.length).value_or(QByteArray()));
+    }
+    return read;
+}
+
+// The region of `sent` holding an address; a block of a flash sector the
+// write opened may lie in a region that was not to be written.
+int regionHolding(const CodeplugImage& sent, const RegionSet& written, Bank bank,
+                  std::uint32_t address) {
+    for (qsizetype i = 0; i < sent.regions.size(); ++i) {
+        const CodeplugRegion& region = sent.regions[i];
+        if (region.bank == bank && address >= region.address &&
+            address < region.address + std::uint32_t(region.length))
+            return int(i);
+    }
+    return written.empty() ? 0 : *written.begin();
+}
+
+// Where a read-back first differs from what was expected, and every region
+// to write again: the written ones and each other one that differs.
+struct ReadBackMismatch {
+    Bank bank = Bank::eeprom;
+    std::uint32_t address = 0;
+    RegionSet retry;
+};
+
+std::optional<ReadBackMismatch> readBackMismatch(const ReadBackPieces& read,
+                                                 const QList<QByteArray>& held,
+                                                 const CodeplugImage& sent,
+                                                 const RegionSet& written) {
+    std::optional<ReadBackMismatch> mismatch;
+    RegionSet retry = written;
+    for (qsizetype p = 0; p < read.pieces.size(); ++p) {
+        const CodeplugRegion& piece = read.pieces[p];
+        const QByteArray& expected = read.expected[p];
+        const QByteArray& got = held.at(p);
+        for (qsizetype i = 0; i < piece.length; ++i) {
+            if (i < expected.size() && i < got.size() && got.at(i) == expected.at(i))
+                continue;
+            const std::uint32_t address = piece.address + std::uint32_t(i);
+            if (!mismatch)
+                mismatch = ReadBackMismatch{piece.bank, address, {}};
+            retry.insert(regionHolding(sent, written, piece.bank, address));
+            break;
+        }
+    }
+    if (mismatch)
+        mismatch->retry = std::move(retry);
+    return mismatch;
+}
+
+QString mismatchText(const ReadBackMismatch& mismatch, int region, const QString& backupPath) {
+    QString message = QStringLiteral("Verification failed: region ") + QString::number(region) +
+                      QStringLiteral(" on the radio differs from what was written, first at ") +
+                      QLatin1String(bankKey(mismatch.bank)) + QStringLiteral(" address ") +
+                      hexAddress(mismatch.address) + QStringLiteral(". ");
+    message +=
+        backupPath.isEmpty()
+            ? QStringLiteral("No backup was taken before the write.")
+            : QStringLiteral("The radio's codeplug from before the write is in the backup ") +
+                  backupPath + QLatin1Char('.');
+    return message;
+}
+
+} // namespace
+
 bool RadioController::startPendingVerification() {
     if (!m_pendingVerification || m_runningOperation == DeviceOperation::verifyWrite)
         return false;
@@ -207,111 +318,60 @@ bool RadioController::startPendingVerification() {
     // Started right after a connection; a disconnect queued before it says
     // that the radio is not back.
     frame.needsLink = false;
-    runDeviceOperation(frame, [this, pending]() -> DeviceOutcome {
-        if (!m_link)
-            return DeviceOutcome::failed(OperationErrorKind::notConnected, kNotReconnected,
-                                         Status::disconnected());
-        OpenGD77Interface& radio = *m_link->interface;
-        const std::uint32_t serial = m_link->firmware.flashChipSerial;
-        if (serial != pending.flashSerial)
-            return DeviceOutcome::failed(
-                OperationErrorKind::refused,
-                QStringLiteral("Could not verify: a different radio connected (flash serial ") +
-                    QString::asprintf("0x%08X", serial) + QStringLiteral(", the write went to ") +
-                    QString::asprintf("0x%08X", pending.flashSerial) + QStringLiteral(")."));
-        // What is read back, and what each piece must hold: the written
-        // regions whole (as long as what was sent of them), or the planned
-        // blocks against what the radio holds after the write.
-        QList<CodeplugRegion> pieces;
-        QList<QByteArray> expected;
-        if (pending.blocks.isEmpty()) {
-            for (int index : pending.regions) {
-                CodeplugRegion region = pending.image.regions[index];
-                region.length = int(pending.image.blobs[index].size());
-                pieces.append(region);
-                expected.append(pending.image.blobs[index]);
-            }
-        } else {
-            for (const VerifyBlock& block : pending.blocks) {
-                pieces.append({block.bank, block.address, block.length});
-                expected.append(readBytes(*pending.after, block.bank, block.address, block.length)
-                                    .value_or(QByteArray()));
-            }
-        }
-        qint64 total = 0;
-        for (const CodeplugRegion& piece : pieces)
-            total += piece.length;
-        auto readBack = radio.readRegions(pieces, [&](int done) {
-            setProgress(double(done) / double(std::max<qint64>(total, 1)));
-        });
-        if (!readBack)
-            return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
-                                                               readBack.error().description());
-
-        // The region holding an address; a block of a flash sector the
-        // write opened may lie in a region that was not to be written.
-        const auto regionAt = [&](Bank bank, std::uint32_t address) {
-            for (qsizetype i = 0; i < pending.image.regions.size(); ++i) {
-                const CodeplugRegion& region = pending.image.regions[i];
-                if (region.bank == bank && address >= region.address &&
-                    address < region.address + std::uint32_t(region.length))
-                    return int(i);
-            }
-            return pending.regions.empty() ? 0 : *pending.regions.begin();
-        };
-        // The first differing absolute address, if any, and every region that differs.
-        std::optional<std::pair<Bank, std::uint32_t>> mismatch;
-        RegionSet retry = pending.regions;
-        for (qsizetype p = 0; p < pieces.size(); ++p) {
-            const QByteArray& sent = expected[p];
-            const QByteArray& held = readBack->at(p);
-            for (qsizetype i = 0; i < pieces[p].length; ++i) {
-                if (i < sent.size() && i < held.size() && held.at(i) == sent.at(i))
-                    continue;
-                const std::uint32_t address = pieces[p].address + std::uint32_t(i);
-                if (!mismatch)
-                    mismatch = std::pair{pieces[p].bank, address};
-                retry.insert(regionAt(pieces[p].bank, address));
-                break;
-            }
-        }
-        if (mismatch) {
-            const auto [bank, address] = *mismatch;
-            const int index = regionAt(bank, address);
-            QString message =
-                QStringLiteral("Verification failed: region ") + QString::number(index) +
-                QStringLiteral(" on the radio differs from what was written, first at ") +
-                QLatin1String(bankKey(bank)) + QStringLiteral(" address ") + hexAddress(address) +
-                QStringLiteral(". ");
-            message += pending.backupPath.isEmpty()
-                           ? QStringLiteral("No backup was taken before the write.")
-                           : QStringLiteral(
-                                 "The radio's codeplug from before the write is in the backup ") +
-                                 pending.backupPath + QLatin1Char('.');
-            // The written regions, and every other one that differs, count
-            // as unwritten again, so the next write retries them.
-            postToMain([this, pending, retry] {
-                if (m_document.image() && m_document.image()->regions == pending.image.regions)
-                    m_document.markRegionsChanged(retry);
-            });
-            return DeviceOutcome::failed(OperationErrorKind::mismatch, message);
-        }
-        // The radio holds what the write left: the next write needs no read of its own.
-        if (pending.after) {
-            m_link->codeplugAsRead = *pending.after;
-            keepBaseline(KeptBaseline{*pending.after, serial});
-            postToMain([this, image = *pending.after] { m_radioImage = image; });
-        }
-        const int count = int(pending.regions.size());
-        return DeviceOutcome::done([this, count, pending] {
-            m_document.markWritten(pending.image, pending.regions);
-            assignProgress(1.0);
-            assignStatus(Status::connected());
-            appendLogLine(QStringLiteral("Verified: ") + QString::number(count) +
-                          QStringLiteral(" region(s) match the radio."));
-        });
-    });
+    runDeviceOperation(frame, [this, pending] { return verifyWriteOnQueue(pending); });
     return true;
+}
+
+RadioController::DeviceOutcome
+RadioController::verifyWriteOnQueue(const PendingVerification& pending) {
+    if (!m_link)
+        return DeviceOutcome::failed(OperationErrorKind::notConnected, kNotReconnected,
+                                     Status::disconnected());
+    OpenGD77Interface& radio = *m_link->interface;
+    const std::uint32_t serial = m_link->firmware.flashChipSerial;
+    if (serial != pending.flashSerial)
+        return DeviceOutcome::failed(
+            OperationErrorKind::refused,
+            QStringLiteral("Could not verify: a different radio connected (flash serial ") +
+                QString::asprintf("0x%08X", serial) + QStringLiteral(", the write went to ") +
+                QString::asprintf("0x%08X", pending.flashSerial) + QStringLiteral(")."));
+    const ReadBackPieces read =
+        readBackPieces(pending.image, pending.regions, pending.blocks, pending.after);
+    qint64 total = 0;
+    for (const CodeplugRegion& piece : read.pieces)
+        total += piece.length;
+    auto readBack = radio.readRegions(read.pieces, [&](int done) {
+        setProgress(double(done) / double(std::max<qint64>(total, 1)));
+    });
+    if (!readBack)
+        return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
+                                                           readBack.error().description());
+    if (const auto mismatch = readBackMismatch(read, *readBack, pending.image, pending.regions)) {
+        const int region =
+            regionHolding(pending.image, pending.regions, mismatch->bank, mismatch->address);
+        // The written regions, and every other one that differs, count
+        // as unwritten again, so the next write retries them.
+        postToMain([this, pending, retry = mismatch->retry] {
+            if (m_document.image() && m_document.image()->regions == pending.image.regions)
+                m_document.markRegionsChanged(retry);
+        });
+        return DeviceOutcome::failed(OperationErrorKind::mismatch,
+                                     mismatchText(*mismatch, region, pending.backupPath));
+    }
+    // The radio holds what the write left: the next write needs no read of its own.
+    if (pending.after) {
+        m_link->codeplugAsRead = *pending.after;
+        keepBaseline(KeptBaseline{*pending.after, serial});
+        postToMain([this, image = *pending.after] { m_radioImage = image; });
+    }
+    const int count = int(pending.regions.size());
+    return DeviceOutcome::done([this, count, pending] {
+        m_document.markWritten(pending.image, pending.regions);
+        assignProgress(1.0);
+        assignStatus(Status::connected());
+        appendLogLine(QStringLiteral("Verified: ") + QString::number(count) +
+                      QStringLiteral(" region(s) match the radio."));
+    });
 }
 
 void RadioController::keepBaseline(std::optional<KeptBaseline> baseline) {

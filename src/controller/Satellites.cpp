@@ -123,9 +123,15 @@ void RadioController::processTLEs(const QList<TLERecord>& records, const QString
         assignTleCache(records);
         assignSatelliteCandidates(candidates);
         appendLogLine(line);
-        (void)m_document.refreshKeps(records);
+        // The satellites already in the codeplug take the new elements; when
+        // the document refuses that (reported), the load has failed.
+        const EditResult refreshed = m_document.refreshKeps(records);
         setShowSatellitePicker(true);
-        Q_EMIT finished(OperationResult::success(DeviceOperation::loadKeps));
+        const QString refusal = refreshed.errorText();
+        Q_EMIT finished(refusal.isEmpty()
+                            ? OperationResult::success(DeviceOperation::loadKeps)
+                            : OperationResult::failure(DeviceOperation::loadKeps,
+                                                       OperationErrorKind::refused, refusal));
     });
 }
 

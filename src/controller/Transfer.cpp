@@ -179,6 +179,25 @@ QString planText(const WritePlan& plan) {
     return text;
 }
 
+// Sends the blocks (`sendingBytes` in all) inside the radio's transfer
+// screen; `progress` over them. The link's error when a step fails.
+std::optional<LinkError> sendCodeplugBlocks(OpenGD77Interface& radio,
+                                            const QList<MemoryBlock>& blocks, qint64 sendingBytes,
+                                            const std::function<void(double)>& progress) {
+    if (auto shown =
+            radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("Codeplug"));
+        !shown)
+        return shown.error();
+    auto written = radio.writeBlocks(blocks, [&](int done) {
+        progress(double(done) / double(std::max<qint64>(sendingBytes, 1)));
+    });
+    if (!written)
+        return written.error();
+    if (auto finished = radio.finishTransfer(); !finished)
+        return finished.error();
+    return std::nullopt;
+}
+
 } // namespace
 
 void RadioController::writeChanges() {
@@ -210,93 +229,91 @@ void RadioController::writeChanges() {
         m_stopRequested = false;
         return std::nullopt;
     };
-    std::optional<CodeplugBackups> backups;
+    WriteSettings settings;
     if (m_backupBeforeWrite)
-        backups = m_backups;
-    const bool verify = m_verifyAfterWrite;
-    const bool whole = m_wholeRegionWrites || m_preferences.writeWholeRegions();
-    runDeviceOperation(frame, [this, image, dirty, backups, verify, whole]() -> DeviceOutcome {
-        OpenGD77Interface& radio = *m_link->interface;
-        // The radio's own family decides, also for a write started before the
-        // firmware was known on the main thread.
-        if (auto refusal = writeRefusal(image, radio.variant(), dirty))
-            return DeviceOutcome::failed(OperationErrorKind::refused, *refusal);
-        updateWriteSteps([backup = backups.has_value(), verify](WriteSteps& steps) {
-            steps.begin(backup, verify);
-            steps.start(backup ? WriteStep::backup : WriteStep::write);
-        });
-        auto prepared = prepareWriteOnQueue(image, dirty, backups, whole);
-        if (!prepared)
-            return prepared.error();
-        const WritePlan& plan = prepared->plan;
-        if (plan.nothingToWrite()) {
-            // The radio already holds every dirty region: no screen, no reboot.
-            logLine(kNothingToWrite);
-            updateWriteSteps([](WriteSteps& steps) {
-                steps.complete(WriteStep::write, kNothingToWrite);
-                steps.skip(WriteStep::reboot);
-                steps.skip(WriteStep::verify);
-            });
-            return DeviceOutcome::done([this, image, dirty] {
-                assignProgress(1.0);
-                assignStatus(Status::connected());
-                m_document.markWritten(image, dirty);
-            });
-        }
-        // From the first byte written on, the image as read no longer describes the radio.
-        m_link->codeplugAsRead.reset();
-        postToMain([this] { m_radioImage.reset(); });
-        // Also when the write fails: what the radio then holds is not known.
-        keepBaseline(std::nullopt);
+        settings.backups = m_backups;
+    settings.verify = m_verifyAfterWrite;
+    settings.wholeRegions = m_wholeRegionWrites || m_preferences.writeWholeRegions();
+    runDeviceOperation(frame, [this, image, dirty, settings] {
+        return writeChangesOnQueue(image, dirty, settings);
+    });
+}
 
-        qint64 total = 0;
-        for (int index : dirty)
-            total += image.regions[index].length;
-        logLine(QStringLiteral("Writing ") + QString::number(dirty.size()) +
-                QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
-                QStringLiteral(" KB)…"));
-        logLine(planText(plan));
+RadioController::DeviceOutcome RadioController::nothingToWriteOnQueue(const CodeplugImage& image,
+                                                                      const RegionSet& dirty) {
+    // The radio already holds every dirty region: no screen, no reboot.
+    logLine(kNothingToWrite);
+    updateWriteSteps([](WriteSteps& steps) {
+        steps.complete(WriteStep::write, kNothingToWrite);
+        steps.skip(WriteStep::reboot);
+        steps.skip(WriteStep::verify);
+    });
+    return DeviceOutcome::done([this, image, dirty] {
+        assignProgress(1.0);
+        assignStatus(Status::connected());
+        m_document.markWritten(image, dirty);
+    });
+}
 
-        updateWriteSteps([](WriteSteps& steps) { steps.start(WriteStep::write); });
-        const QList<MemoryBlock> blocks = planBlocks(plan, image);
-        qint64 sending = 0;
-        for (const MemoryBlock& block : blocks)
-            sending += block.bytes.size();
-        const auto transfer = [&]() -> std::optional<LinkError> {
-            if (auto shown =
-                    radio.showTransferScreen(QStringLiteral("Writing"), QStringLiteral("Codeplug"));
-                !shown)
-                return shown.error();
-            auto written = radio.writeBlocks(blocks, [&](int done) {
-                setProgress(double(done) / double(std::max<qint64>(sending, 1)));
-            });
-            if (!written)
-                return written.error();
-            if (auto finished = radio.finishTransfer(); !finished)
-                return finished.error();
-            return std::nullopt;
-        };
-        if (auto error = transfer())
-            return writeFailure(*error);
-        updateWriteSteps([count = blocks.size(), sending, verify](WriteSteps& steps) {
-            steps.complete(WriteStep::write,
-                           QString::number(count) + QStringLiteral(" block(s), ") +
-                               QString::number(sending) + QStringLiteral(" bytes"));
-            // Without a read-back the reboot command is the last step.
-            if (verify)
-                steps.start(WriteStep::reboot);
-            else
-                steps.complete(WriteStep::reboot);
-        });
+RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const CodeplugImage& image,
+                                                                    const RegionSet& dirty,
+                                                                    const WriteSettings& settings) {
+    OpenGD77Interface& radio = *m_link->interface;
+    // The radio's own family decides, also for a write started before the
+    // firmware was known on the main thread.
+    if (auto refusal = writeRefusal(image, radio.variant(), dirty))
+        return DeviceOutcome::failed(OperationErrorKind::refused, *refusal);
+    const bool backup = settings.backups.has_value();
+    const bool verify = settings.verify;
+    updateWriteSteps([backup, verify](WriteSteps& steps) {
+        steps.begin(backup, verify);
+        steps.start(backup ? WriteStep::backup : WriteStep::write);
+    });
+    auto prepared = prepareWriteOnQueue(image, dirty, settings.backups, settings.wholeRegions);
+    if (!prepared)
+        return prepared.error();
+    const WritePlan& plan = prepared->plan;
+    if (plan.nothingToWrite())
+        return nothingToWriteOnQueue(image, dirty);
+    // From the first byte written on, the image as read no longer describes the radio.
+    m_link->codeplugAsRead.reset();
+    postToMain([this] { m_radioImage.reset(); });
+    // Also when the write fails: what the radio then holds is not known.
+    keepBaseline(std::nullopt);
+
+    qint64 total = 0;
+    for (int index : dirty)
+        total += image.regions[index].length;
+    logLine(QStringLiteral("Writing ") + QString::number(dirty.size()) +
+            QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
+            QStringLiteral(" KB)…"));
+    logLine(planText(plan));
+
+    updateWriteSteps([](WriteSteps& steps) { steps.start(WriteStep::write); });
+    const QList<MemoryBlock> blocks = planBlocks(plan, image);
+    qint64 sending = 0;
+    for (const MemoryBlock& block : blocks)
+        sending += block.bytes.size();
+    if (auto error =
+            sendCodeplugBlocks(radio, blocks, sending, [this](double f) { setProgress(f); }))
+        return writeFailure(*error);
+    updateWriteSteps([count = blocks.size(), sending, verify](WriteSteps& steps) {
+        steps.complete(WriteStep::write, QString::number(count) + QStringLiteral(" block(s), ") +
+                                             QString::number(sending) + QStringLiteral(" bytes"));
+        // Without a read-back the reboot command is the last step.
         if (verify)
-            scheduleVerificationOnQueue(image, dirty, *prepared);
-        rebootAndDisconnect();
-        return DeviceOutcome::done([this, image, dirty] {
-            publishReboot();
-            assignProgress(1.0);
-            m_document.markWritten(image, dirty);
-            appendLogLine(QStringLiteral("Changes written. Device is rebooting — disconnected."));
-        });
+            steps.start(WriteStep::reboot);
+        else
+            steps.complete(WriteStep::reboot);
+    });
+    if (verify)
+        scheduleVerificationOnQueue(image, dirty, *prepared);
+    rebootAndDisconnect();
+    return DeviceOutcome::done([this, image, dirty] {
+        publishReboot();
+        assignProgress(1.0);
+        m_document.markWritten(image, dirty);
+        appendLogLine(QStringLiteral("Changes written. Device is rebooting — disconnected."));
     });
 }
 

@@ -142,6 +142,12 @@ TEST_F(EditCliTest, AFailedOperationIsReportedAndTheRunGoesOn) {
     const auto image = output();
     ASSERT_TRUE(image) << "OUT is saved after a failed operation";
     EXPECT_EQ(names(*image), (QStringList{QStringLiteral("2 Ch 2"), QStringLiteral("4 Ch 4")}));
+
+    // An edit the codeplug refuses fails the run on its own, too.
+    const EditRun refused =
+        edit(R"([{"op": "importTheme", "kind": "day", "path": "/nonexistent.gtm"}])");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out.value(1), QStringLiteral("• Error: Kein Theme im Codeplug vorhanden."));
 }
 
 TEST_F(EditCliTest, ABrokenOperationsFileChangesNothing) {
