@@ -1,0 +1,21 @@
+#pragma once
+
+#include "report/CodeplugReport.h"
+
+namespace nerka {
+
+// The report as one XHTML page (well-formed XML, so any XML reader takes
+// it): the title block and then one table per section. Rows carry
+// "page-break-inside: avoid", so a browser never cuts one across pages, and
+// table heads repeat on every page.
+class ReportHtml {
+public:
+    [[nodiscard]] static QString render(const CodeplugReport& report);
+    // The pocket card: each zone on a page of its own (continued on the next
+    // pages when it is long, under its repeated head) with channel number,
+    // name and RX in large type. A codeplug without zones gives one page
+    // that says so.
+    [[nodiscard]] static QString card(const CodeplugReport& report);
+};
+
+} // namespace nerka
