@@ -19,6 +19,7 @@
 #include "ui/window/FileCommands.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
+#include "ui/window/ReportCommands.h"
 #include "ui/window/WritePanel.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     m_editors = new RecordEditors(controller, dialogs, this);
     m_errorAlert = new ErrorAlert(controller, dialogs, this);
     m_files = new FileCommands(controller, dialogs, this);
+    m_reports = new ReportCommands(controller, dialogs, this);
 
     m_toolbar = new MainToolbar(this);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
@@ -180,8 +182,12 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     QMenu* exports = file->addMenu(QStringLiteral("Export"));
     exports->addAction(m_files->exportCsvAction());
+    exports->addAction(m_reports->pdfAction());
+    exports->addAction(m_reports->htmlAction());
     QMenu* imports = file->addMenu(QStringLiteral("Import"));
     imports->addAction(m_files->importCsvAction());
+    file->addSeparator();
+    file->addAction(m_reports->printAction());
     file->addSeparator();
     m_quit = file->addAction(QStringLiteral("Quit"));
     m_quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -458,6 +464,7 @@ void MainWindow::updateActions() {
     m_undo->setEnabled(codeplug.canUndo() && !working);
     m_redo->setEnabled(codeplug.canRedo() && !working);
     m_files->updateActions();
+    m_reports->updateActions();
 
     QString document = QStringLiteral("Nerka");
     if (const auto& url = m_controller.documentURL(); url && hasImage)

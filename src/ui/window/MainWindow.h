@@ -26,6 +26,7 @@ class PreferencesWindow;
 class WritePanel;
 class RadioController;
 class RecordEditors;
+class ReportCommands;
 
 // The main window: a shell that assembles the sidebar, the sections, the
 // transfer toolbar, the activity log, the status bar with the progress of a
@@ -113,6 +114,7 @@ private:
     RecordEditors* m_editors = nullptr;
     ErrorAlert* m_errorAlert = nullptr;
     FileCommands* m_files = nullptr;
+    ReportCommands* m_reports = nullptr;
     PreferencesWindow* m_preferences = nullptr;
     WritePanel* m_writePanel = nullptr;
     QAction* m_undo = nullptr;

@@ -412,6 +412,7 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
         {QStringLiteral("Open…"), QKeySequence::Open},
         {QStringLiteral("Save"), QKeySequence::Save},
         {QStringLiteral("Save As…"), QKeySequence::SaveAs},
+        {QStringLiteral("Print…"), QKeySequence::Print},
         {QStringLiteral("Quit"), QKeySequence::Quit},
         {QStringLiteral("Preferences…"), QKeySequence::Preferences}};
     for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key) {

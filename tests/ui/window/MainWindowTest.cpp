@@ -8,7 +8,9 @@
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +18,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 
 namespace nerka::test {
 
@@ -422,6 +427,80 @@ TEST_F(WindowTest, TheCodeplugGoesOutAsCsvFilesAndComesBackByName) {
     const QList<Zone> zones = radio->document().zones();
     importCsv->trigger();
     EXPECT_EQ(radio->document().zones(), zones);
+}
+
+TEST_F(WindowTest, TheReportIsPrintedOrExportedFromTheFileMenu) {
+    openSampleFile();
+    QMenu* fileMenu = nullptr;
+    for (QAction* menu : window.menuBar()->actions())
+        if (menu->text() == QStringLiteral("&File"))
+            fileMenu = menu->menu();
+    ASSERT_NE(fileMenu, nullptr);
+    QAction* print = nullptr;
+    QMenu* exports = nullptr;
+    for (QAction* item : fileMenu->actions()) {
+        if (item->text() == QStringLiteral("Print…"))
+            print = item;
+        if (item->text() == QStringLiteral("Export"))
+            exports = item->menu();
+    }
+    QAction* pdf =
+        fileMenuCommand(window, QStringLiteral("Export"), QStringLiteral("Report as PDF…"));
+    QAction* html =
+        fileMenuCommand(window, QStringLiteral("Export"), QStringLiteral("Report as HTML…"));
+    ASSERT_NE(print, nullptr);
+    ASSERT_NE(exports, nullptr);
+    ASSERT_NE(pdf, nullptr);
+    ASSERT_NE(html, nullptr);
+    EXPECT_TRUE(print->isEnabled() && pdf->isEnabled() && html->isEnabled());
+    // Assistive technology reads each command by its label.
+    QStringList names;
+    for (QMenu* menu : {fileMenu, exports}) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_NE(access, nullptr);
+        for (int i = 0; i < access->childCount(); ++i)
+            names.append(access->child(i)->text(QAccessible::Name));
+    }
+    for (const QString& label : {QStringLiteral("Print…"), QStringLiteral("Report as PDF…"),
+                                 QStringLiteral("Report as HTML…")})
+        EXPECT_TRUE(names.contains(label)) << names.join(u'|').toStdString();
+
+    const QString out = dir.filePath(QStringLiteral("report.html"));
+    dialogs.fileAnswers.enqueue(out);
+    html->trigger();
+    ASSERT_NE(dialogs.last(QStringLiteral("save")), nullptr);
+    EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("sample-report.html"));
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(written.readAll());
+    for (const QString& zone :
+         {QStringLiteral("Zone 1: Simplex"), QStringLiteral("Zone 5: Favoriten"),
+          QStringLiteral("Source</th><td>sample.nerka")})
+        EXPECT_TRUE(text.contains(zone)) << zone.toStdString();
+    EXPECT_EQ(radio->activityLog().lines().last(),
+              QStringLiteral("• Report written to %1.").arg(out));
+
+    // Print: the pocket card in the preview, on A6 pages.
+    dialogs.choiceAnswers.enqueue(1);
+    print->trigger();
+    EXPECT_EQ(dialogs.last(QStringLiteral("choose"))->buttons,
+              (QStringList{QStringLiteral("Report"), QStringLiteral("Pocket card"),
+                           QStringLiteral("Abbrechen")}));
+    QPointer<QPrintPreviewDialog> preview;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QPrintPreviewDialog*>(top))
+            preview = dialog;
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->printer()->pageLayout().pageSize().id(), QPageSize::A6);
+    int painted = 0;
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, [&painted] { ++painted; });
+    auto* previewWidget = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(previewWidget, nullptr);
+    previewWidget->updatePreview();
+    EXPECT_EQ(painted, 1);
+    EXPECT_EQ(previewWidget->pageCount(), 5); // a page per zone of the sample
+    preview->close();
 }
 
 } // namespace nerka::test
