@@ -15,7 +15,7 @@ inline constexpr int kBlockSize = LinkProtocol::kBlockSize;
 inline const QString kNotConnected = QStringLiteral("Nicht verbunden.");
 
 // The objects of one connection. Created, used and dropped on the work queue only.
-struct RadioController::Link {
+struct RadioControllerState::Link {
     std::shared_ptr<SerialPort> port;
     std::unique_ptr<OpenGD77Interface> interface;
     FirmwareInfo firmware; // as identified when the connection was made

@@ -9,24 +9,25 @@ namespace nerka {
 
 namespace {} // namespace
 
-RadioController::DeviceOutcome RadioController::DeviceOutcome::done(std::function<void()> publish,
-                                                                    std::function<void()> then) {
+RadioControllerState::DeviceOutcome
+RadioControllerState::DeviceOutcome::done(std::function<void()> publish,
+                                          std::function<void()> then) {
     DeviceOutcome outcome;
     outcome.publish = std::move(publish);
     outcome.then = std::move(then);
     return outcome;
 }
 
-RadioController::DeviceOutcome RadioController::DeviceOutcome::failed(const LinkError& error,
-                                                                      std::optional<QString> text) {
+RadioControllerState::DeviceOutcome
+RadioControllerState::DeviceOutcome::failed(const LinkError& error, std::optional<QString> text) {
     DeviceOutcome outcome;
     outcome.result = OperationResult::linkFailure(DeviceOperation::connect, error, std::move(text));
     return outcome;
 }
 
-RadioController::DeviceOutcome
-RadioController::DeviceOutcome::failed(OperationErrorKind kind, QString text,
-                                       std::optional<Status> status) {
+RadioControllerState::DeviceOutcome
+RadioControllerState::DeviceOutcome::failed(OperationErrorKind kind, QString text,
+                                            std::optional<ControllerStatus> status) {
     DeviceOutcome outcome;
     outcome.result = OperationResult::failure(DeviceOperation::connect, kind, std::move(text));
     outcome.statusAfterFailure = std::move(status);

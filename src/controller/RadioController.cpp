@@ -14,14 +14,20 @@
 
 namespace nerka {
 
-RadioController::RadioController(QSettings* settings, QObject* parent)
-    : QObject(parent), m_preferences(settings),
+RadioControllerState::RadioControllerState(QSettings* settings)
+    : m_preferences(settings),
       m_portLister([](bool showAll) { return filterPorts(enumerateSerialDevices(), showAll); }),
       m_dmrIdServiceUrl(WebServices::baseUrl(WebServices::kDmrIdBase, WebServices::kDmrIdEnv)),
       m_kepsServiceUrl(WebServices::baseUrl(WebServices::kKepsBase, WebServices::kKepsEnv)),
       m_satnogsServiceUrl(
           WebServices::baseUrl(WebServices::kSatnogsBase, WebServices::kSatnogsEnv)),
-      m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(kQueueLabel))) {
+      m_queue(std::make_unique<WorkQueue>(QString::fromLatin1(RadioController::kQueueLabel))) {}
+
+// Here, where a connection's objects are complete.
+RadioControllerState::~RadioControllerState() = default;
+
+RadioController::RadioController(QSettings* settings, QObject* parent)
+    : QObject(parent), RadioControllerState(settings) {
     // Every edit's result becomes its lines in the activity log.
     QObject::connect(&m_document, &CodeplugDocument::edited, &m_activityLog, &ActivityLog::record);
     watchPortPresence();

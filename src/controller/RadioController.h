@@ -17,6 +17,7 @@
 #include "controller/Download.h"
 #include "controller/OperationResult.h"
 #include "controller/Preferences.h"
+#include "controller/RadioControllerState.h"
 #include "controller/WebServices.h"
 #include "controller/WorkQueue.h"
 #include "controller/WritePlan.h"
@@ -63,8 +64,9 @@ namespace nerka {
 // (the frame every device operation runs in: guard, working status, work on
 // the queue, typed result), Connection.cpp (ports, connect, auto-connect),
 // Transfer.cpp (read, write, files), SafeWrite.cpp (backup, change summary and
-// read-back around a write), and the satellite and DMR database files.
-class RadioController : public QObject {
+// read-back around a write), and the satellite and DMR database files. Its
+// data and the types its steps hand around are RadioControllerState's.
+class RadioController : public QObject, private RadioControllerState {
     Q_OBJECT
     Q_PROPERTY(QList<nerka::SerialDevice> ports READ ports NOTIFY portsChanged)
     Q_PROPERTY(nerka::ControllerStatus status READ status NOTIFY statusChanged)
@@ -347,39 +349,6 @@ protected:
     // The whole port list: discovery's plus the registered devices.
     [[nodiscard]] QList<SerialDevice> listAllPorts() const;
 
-    // ---- the frame of every device operation (DeviceFrame.cpp) ----
-    struct DeviceFrame {
-        DeviceOperation operation = DeviceOperation::connect;
-        // The status while the work runs, for an operation the user waits on;
-        // such an operation is refused while another one of them runs. Empty:
-        // the status stays as it is and the operation is never busy-refused.
-        QString workingText;
-        bool resetsProgress = true; // progress goes to 0 when the work is posted
-        bool needsLink = true;      // refused with "Nicht verbunden." without a radio
-        bool reportsRefusal = true; // false: a refusal ends it without an error report
-        // Main thread, after the busy and link guard: why the operation must
-        // not start (a result of kind `none` means there is nothing to do),
-        // nothing when it may.
-        std::function<std::optional<OperationResult>()> check;
-    };
-    // What the work of a device operation on the queue hands back to the frame.
-    struct DeviceOutcome {
-        OperationResult result; // its operation is filled in by the frame
-        // A failure is reported (lastError and "Error: " line), and the status
-        // returns to this with progress 0 (none: both stay). Unreported
-        // failures do what they need in `publish`.
-        bool reported = true;
-        std::optional<Status> statusAfterFailure = Status::connected();
-        std::function<void()> publish; // main thread, before `finished`
-        std::function<void()> then;    // main thread, after `finished` (what follows)
-
-        static DeviceOutcome done(std::function<void()> publish = {},
-                                  std::function<void()> then = {});
-        static DeviceOutcome failed(const LinkError& error,
-                                    std::optional<QString> text = std::nullopt);
-        static DeviceOutcome failed(OperationErrorKind kind, QString text,
-                                    std::optional<Status> status = Status::connected());
-    };
     // Main thread. Runs one device operation: the guard (busy, no radio, then
     // `frame.check`), the working status, `work` on the queue with the link
     // present (when the operation needs it; a disconnect that ran first ends
@@ -392,23 +361,10 @@ protected:
     void endDeviceOperation(const OperationResult& result, bool report);
     // Main thread: publishes an outcome and ends its operation.
     void finishDeviceOperation(const DeviceOutcome& outcome);
-    // The running operation that holds the working status; main thread only.
-    std::optional<DeviceOperation> m_runningOperation;
-    // The path of the connected port and the device node it named at connect
-    // (main thread; empty when none), watched by m_presenceTimer while
-    // connected. A radio that reboots or is plugged in again gets a new node.
-    QString m_connectedPortPath;
-    std::pair<quint64, quint64> m_connectedPortNode{0, 0};
-    QTimer* m_presenceTimer = nullptr;
     // Constructor only: the presence timer, and the check after every failed
     // device operation.
     void watchPortPresence();
 
-    // ---- connection objects: assigned on the work queue only ----
-    struct Link;
-    std::unique_ptr<Link> m_link; // port + interface, both present or both absent
-    std::atomic<bool> m_hasInterface{false};
-    std::atomic<bool> m_stopRequested{false}; // see requestStop(); read by the link
     // Work queue only: closes and drops port and interface.
     void dropLinkOnQueue();
     // Work queue only: reboots the radio and drops the connection (after a
@@ -430,13 +386,6 @@ protected:
     // the failure when the write must not start.
     // It also plans what is sent: block by block against the baseline it
     // found (see setWholeRegionWrites), or whole regions.
-    struct PreparedWrite {
-        QString backupPath; // empty when no backup was taken
-        // What the radio held before the write, when known.
-        std::optional<CodeplugImage> baseline;
-        WritePlan plan;
-        bool wholeRegionsAsked = false;
-    };
     Result<PreparedWrite, DeviceOutcome>
     prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
                         const std::optional<CodeplugBackups>& backups, bool wholeRegions);
@@ -450,12 +399,6 @@ protected:
     // Saves the backup; its path.
     Result<QString, DeviceOutcome> saveBackupOnQueue(const CodeplugBackups& backups,
                                                      const CodeplugImage& before);
-    // What a codeplug write was asked for, taken on the main thread when it starts.
-    struct WriteSettings {
-        std::optional<CodeplugBackups> backups; // none: no backup before the write
-        bool verify = true;
-        bool wholeRegions = false;
-    };
     // Work queue: the codeplug write (Transfer.cpp), and its end when the
     // radio already holds every dirty region.
     DeviceOutcome writeChangesOnQueue(const CodeplugImage& image, const RegionSet& dirty,
@@ -481,67 +424,17 @@ private:
     // Writes the lines of a file command's result to the activity log.
     EditResult recordFileResult(EditResult result);
 
-    Preferences m_preferences;
-
-    struct PendingVerification {
-        CodeplugImage image; // as sent
-        RegionSet regions;
-        QString backupPath;
-        std::uint32_t flashSerial = 0;
-        // The blocks to read back; empty: the written regions whole.
-        QList<VerifyBlock> blocks;
-        // What the radio holds once the read-back matches, when known.
-        std::optional<CodeplugImage> after;
-    };
-    // What a radio was last known to hold (read, or verified after a write),
-    // kept across connections and checked before use: the radio's flash
-    // serial must match and, when it is not the image read in the current
-    // connection, the blocks a write touches are read back first. Dropped
-    // after a failed write. Work queue only.
-    struct KeptBaseline {
-        CodeplugImage image;
-        std::uint32_t flashSerial = 0;
-    };
-    std::optional<KeptBaseline> m_keptBaseline;
     // Work queue: reads back what a write sent and compares it.
     DeviceOutcome verifyWriteOnQueue(const PendingVerification& pending);
     // Work queue: sets m_keptBaseline and its mirror for the main thread,
     // which lists a write's changes from it before the write runs.
     void keepBaseline(std::optional<KeptBaseline> baseline);
-    std::optional<KeptBaseline> m_keptBaselineMirror; // main thread
-    bool m_wholeRegionWrites = false;
-    bool m_backupBeforeWrite = true;
-    bool m_verifyAfterWrite = true;
-    CodeplugBackups m_backups;
-    std::optional<CodeplugImage> m_radioImage; // mirrors Link::codeplugAsRead
-    std::optional<PendingVerification> m_pendingVerification;
-    WriteSteps m_writeSteps;
     // Any thread: changes the write's steps on the main thread, in order with
     // everything else posted there.
     void updateWriteSteps(std::function<void(WriteSteps&)> change);
     // Main thread: a write or its verification that failed ends the step it
     // was in; a verification that succeeded ends the write.
     void trackWriteSteps(const OperationResult& result);
-    int m_verificationGeneration = 0; // tells a stale reconnect deadline from the current one
-
-    QList<SerialDevice> m_ports;
-    std::optional<SerialDevice> m_selectedPort;
-    Status m_status = Status::disconnected();
-    std::optional<FirmwareInfo> m_firmware;
-    double m_progress = 0.0;
-    ActivityLog m_activityLog;
-    std::optional<QUrl> m_documentURL;
-    CodeplugDocument m_document;
-    std::optional<DMRUserDatabase> m_dmrUserDB;
-    std::optional<int> m_dmrDBOnDeviceCount;
-    QList<TLERecord> m_tleCache;
-    QList<SatelliteCandidate> m_satelliteCandidates;
-    bool m_showSatellitePicker = false;
-
-    PortLister m_portLister;
-    QList<SerialDevice> m_registeredDevices;
-    double m_timeScale = 1.0;
-    int m_serialTimeoutMs = 3000;
 
     // Web services. The access manager lives on the main thread; downloads
     // complete there and hop to the work queue for their slow parts.
@@ -556,30 +449,7 @@ private:
         std::function<void(const Download::Result& result, const std::function<void()>& restore)>;
     QNetworkReply* startDownload(const QUrl& url, qint64 maxBytes, const QString& workingText,
                                  std::function<Status()> restored, DownloadDone done);
-    QNetworkAccessManager* m_network = nullptr;
-    QUrl m_dmrIdServiceUrl;
-    QUrl m_kepsServiceUrl;
-    QUrl m_satnogsServiceUrl;
-    int m_downloadTimeoutMs = 60000;
-    qint64 m_dmrDownloadMaxBytes = WebServices::kDmrIdMaxBytes;
-    int m_satnogsWaitMs = 30000;
-    std::optional<SatNOGSFrequencyMap> m_satnogsOverride;
-    QPointer<QNetworkReply>
-        m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it
-    QPointer<QNetworkReply> m_tleDownloadTask;
-    // Ends a blocking wait of the work queue (the SatNOGS fetch) at once, so
-    // destroying the controller never waits out a network timeout. Set and
-    // cleared by the waiting task, called by the destructor.
-    std::mutex m_cancelWaitMutex;
-    std::function<void()> m_cancelWait;
-
-    // Tasks posted to the main thread, oldest first (postToMain, runMainTask).
-    std::mutex m_mainTasksMutex;
-    std::deque<std::function<void()>> m_mainTasks;
     Q_INVOKABLE void runMainTask();
-
-    // Last member: destroyed first, so no task runs against a half-destroyed controller.
-    std::unique_ptr<WorkQueue> m_queue;
 };
 
 } // namespace nerka
