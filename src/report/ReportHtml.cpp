@@ -17,8 +17,8 @@ QString pageStart(const QString& title, const QString& style) {
 
 const QString kPageEnd = QStringLiteral("</body>\n</html>\n");
 
-// The table attributes are for Qt's rich text, which reads them rather than
-// the border rules of the style sheet.
+// The attributes keep the grid where the style sheet is not applied (mail
+// readers, plain viewers).
 const QString kTableStart =
     QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"");
 
@@ -59,15 +59,6 @@ const QString kReportStyle =
                    "vertical-align: top; }\n"
                    "th { background: #eee; }\n");
 
-const QString kCardStyle =
-    QStringLiteral("body { font-family: sans-serif; font-size: 13pt; }\n"
-                   "table { border-collapse: collapse; width: 100%; }\n"
-                   "table.next { page-break-before: always; break-before: page; }\n"
-                   "thead { display: table-header-group; }\n"
-                   "tr { page-break-inside: avoid; break-inside: avoid; }\n"
-                   "th, td { border: 1px solid #888; padding: 3px; text-align: left; }\n"
-                   "th.zone { font-size: 15pt; }\n");
-
 } // namespace
 
 QString ReportHtml::render(const CodeplugReport& report) {
@@ -80,34 +71,6 @@ QString ReportHtml::render(const CodeplugReport& report) {
     html += QStringLiteral("</tbody>\n</table>\n");
     for (const ReportTable& table : report.tables)
         html += sectionHtml(table);
-    return html + kPageEnd;
-}
-
-QString ReportHtml::card(const CodeplugReport& report) {
-    QString html = pageStart(report.title, kCardStyle);
-    const QStringList headers{report.tables.value(0).headers.value(CodeplugReport::numberColumn),
-                              report.tables.value(0).headers.value(CodeplugReport::nameColumn),
-                              report.tables.value(0).headers.value(CodeplugReport::rxColumn)};
-    bool first = true;
-    for (const ReportTable& table : report.tables) {
-        if (table.kind != ReportTable::Kind::zone)
-            continue;
-        html += kTableStart + (first ? QString() : QStringLiteral(" class=\"next\"")) +
-                QStringLiteral(">\n<thead><tr><th class=\"zone\" colspan=\"3\">") +
-                esc(table.title) + QStringLiteral("</th></tr>") + headRow(headers) +
-                QStringLiteral("</thead>\n<tbody>\n");
-        if (table.rows.isEmpty())
-            html += QStringLiteral("<tr><td colspan=\"3\">(none)</td></tr>\n");
-        for (const QStringList& row : table.rows)
-            html += bodyRow({row.value(CodeplugReport::numberColumn),
-                             row.value(CodeplugReport::nameColumn),
-                             row.value(CodeplugReport::rxColumn)},
-                            3);
-        html += QStringLiteral("</tbody>\n</table>\n");
-        first = false;
-    }
-    if (first)
-        html += QStringLiteral("<p>No zones.</p>\n");
     return html + kPageEnd;
 }
 

@@ -11,11 +11,6 @@ namespace nerka {
 class ReportHtml {
 public:
     [[nodiscard]] static QString render(const CodeplugReport& report);
-    // The pocket card: each zone on a page of its own (continued on the next
-    // pages when it is long, under its repeated head) with channel number,
-    // name and RX in large type. A codeplug without zones gives one page
-    // that says so.
-    [[nodiscard]] static QString card(const CodeplugReport& report);
 };
 
 } // namespace nerka

@@ -104,8 +104,13 @@ void ReportPages::layOut(const CodeplugReport& report, Paper paper, QPagedPaintD
 
     int page = 0;
     qreal y = 0;
-    const auto place = [&](const QRectF& box, const QString& text, Style style, bool framed) {
-        m_items.append({page, box, text, style, framed});
+    const auto place = [&](const QRectF& box, const QString& text, Style style, bool inCell) {
+        const QFontMetricsF& metrics = style == Style::head      ? headMetrics
+                                       : style == Style::heading ? headingMetrics
+                                       : style == Style::title   ? titleMetrics
+                                                                 : cellMetrics;
+        const qreal width = box.width() - (inCell ? 2 * m_padPx : 0);
+        m_items.append({page, box, text, style, inCell, metrics.horizontalAdvance(text) > width});
     };
 
     if (!card) {
@@ -130,14 +135,18 @@ void ReportPages::layOut(const CodeplugReport& report, Paper paper, QPagedPaintD
             if (!card || kCardColumns.contains(int(c)))
                 columns.append(int(c));
         }
+        const QList<QStringList> rows =
+            table.rows.isEmpty() ? QList<QStringList>{{QStringLiteral("(none)")}} : table.rows;
         QList<qreal> natural;
         for (const int c : columns) {
             qreal need = headMetrics.horizontalAdvance(table.headers[c]);
-            for (const QStringList& row : table.rows)
+            for (const QStringList& row : rows)
                 need = std::max(need, cellMetrics.horizontalAdvance(row.value(c)));
-            natural.append(need + 2 * m_padPx + 1);
+            // A little slack, so rounding never wraps a text measured to fit.
+            natural.append(need * 1.02 + 2 * m_padPx + 2);
         }
         const QList<qreal> widths = fittedColumnWidths(natural, pageWidth);
+        const qreal tableWidth = std::accumulate(widths.begin(), widths.end(), qreal(0));
         const auto rowHeight = [&](const QStringList& cells, const QFontMetricsF& metrics) {
             qreal height = metrics.height();
             for (qsizetype i = 0; i < columns.size(); ++i)
@@ -145,14 +154,26 @@ void ReportPages::layOut(const CodeplugReport& report, Paper paper, QPagedPaintD
                                                         widths[i] - 2 * m_padPx));
             return height + 2 * m_padPx;
         };
+        // The grid of the part of the table on one page: a rule under each
+        // row, and the column rules from its head to its last row.
+        qreal gridTop = 0;
+        const auto closeGrid = [&] {
+            qreal x = 0;
+            m_rules.append({page, QLineF(x, gridTop, x, y)});
+            for (const qreal width : widths) {
+                x += width;
+                m_rules.append({page, QLineF(x, gridTop, x, y)});
+            }
+        };
         const auto placeRow = [&](const QStringList& cells, Style style, qreal height) {
             qreal x = 0;
             for (qsizetype i = 0; i < columns.size(); ++i) {
                 place(QRectF(x, y, widths[i], height), cells.value(columns[i]), style, true);
                 x += widths[i];
             }
-            m_rows.append({page, QRectF(0, y, x, height)});
+            m_rows.append({page, QRectF(0, y, tableWidth, height)});
             y += height;
+            m_rules.append({page, QLineF(0, y, tableWidth, y)});
         };
         const qreal headingHeight = headingMetrics.height() * 1.4;
         const qreal headHeight = rowHeight(table.headers, headMetrics);
@@ -161,29 +182,25 @@ void ReportPages::layOut(const CodeplugReport& report, Paper paper, QPagedPaintD
                 continued ? table.title + QStringLiteral(" (continued)") : table.title;
             place(QRectF(0, y, pageWidth, headingHeight), title, Style::heading, false);
             y += headingHeight;
+            gridTop = y;
+            m_rules.append({page, QLineF(0, y, tableWidth, y)});
             placeRow(table.headers, Style::head, headHeight);
         };
-        const qreal firstHeight = table.rows.isEmpty() ? cellMetrics.height() + 2 * m_padPx
-                                                       : rowHeight(table.rows.first(), cellMetrics);
         // A section starts where its title, head and first row fit; each
         // zone of the card starts a page.
         if ((card && !firstSection) ||
-            (y > 0 && y + headingHeight + headHeight + firstHeight > pageHeight)) {
+            (y > 0 &&
+             y + headingHeight + headHeight + rowHeight(rows.first(), cellMetrics) > pageHeight)) {
             ++page;
             y = 0;
         }
         firstSection = false;
         placeHeading(false);
-        if (table.rows.isEmpty()) {
-            const qreal height = cellMetrics.height() + 2 * m_padPx;
-            place(QRectF(0, y, pageWidth, height), QStringLiteral("(none)"), Style::cell, true);
-            m_rows.append({page, QRectF(0, y, pageWidth, height)});
-            y += height;
-        }
         bool rowOnPage = false;
-        for (const QStringList& row : table.rows) {
+        for (const QStringList& row : rows) {
             const qreal height = rowHeight(row, cellMetrics);
             if (rowOnPage && y + height > pageHeight) {
+                closeGrid();
                 ++page;
                 y = 0;
                 placeHeading(true);
@@ -191,6 +208,7 @@ void ReportPages::layOut(const CodeplugReport& report, Paper paper, QPagedPaintD
             placeRow(row, Style::cell, height);
             rowOnPage = true;
         }
+        closeGrid();
         y += headingMetrics.height() * 0.6;
     }
     if (card && firstSection)
@@ -205,24 +223,36 @@ bool ReportPages::print(QPagedPaintDevice& device) const {
         return false;
     const QPen gridPen(Qt::darkGray, 0);
     const QPen textPen(Qt::black, 0);
-    int page = 0;
-    std::optional<Style> fontStyle;
-    for (const Item& item : m_items) {
-        while (page < item.page) {
+    qsizetype nextRule = 0;
+    qsizetype nextItem = 0;
+    for (int page = 0; page < m_pageCount; ++page) {
+        if (page > 0)
             device.newPage();
-            ++page;
-        }
-        if (fontStyle != item.style) {
-            painter.setFont(font(item.style));
-            fontStyle = item.style;
-        }
-        if (item.framed) {
-            painter.setPen(gridPen);
-            painter.drawRect(item.box);
-        }
+        painter.setPen(gridPen);
+        for (; nextRule < m_rules.size() && m_rules[nextRule].page == page; ++nextRule)
+            painter.drawLine(m_rules[nextRule].line);
         painter.setPen(textPen);
-        painter.drawText(item.box.adjusted(m_padPx, m_padPx, -m_padPx, -m_padPx),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
+        std::optional<Style> fontStyle;
+        qreal ascent = 0;
+        for (; nextItem < m_items.size() && m_items[nextItem].page == page; ++nextItem) {
+            const Item& item = m_items[nextItem];
+            if (item.text.isEmpty())
+                continue;
+            if (fontStyle != item.style) {
+                painter.setFont(font(item.style));
+                ascent = painter.fontMetrics().ascent();
+                fontStyle = item.style;
+            }
+            const qreal inset = item.inCell ? m_padPx : 0;
+            // Most cells are one line: drawn at their baseline, which skips
+            // the layout of a box.
+            if (item.wraps)
+                painter.drawText(item.box.adjusted(inset, inset, -inset, -inset),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
+            else
+                painter.drawText(QPointF(item.box.left() + inset, item.box.top() + inset + ascent),
+                                 item.text);
+        }
     }
     return painter.end();
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QLineF>
 #include <QList>
 #include <QPageLayout>
 #include <QRectF>
@@ -62,13 +63,20 @@ private:
         QRectF box;
         QString text;
         Style style = Style::cell;
-        bool framed = false;
+        bool inCell = false; // a table cell: its text is inset by the padding
+        bool wraps = false;  // more than one line: laid out in its box when printed
     };
 
     void layOut(const CodeplugReport& report, Paper paper, QPagedPaintDevice& device);
     [[nodiscard]] QFont font(Style style) const;
 
-    QList<Item> m_items;
+    struct Rule {
+        int page = 0;
+        QLineF line;
+    };
+
+    QList<Item> m_items; // in page order
+    QList<Rule> m_rules; // in page order
     QList<PlacedRow> m_rows;
     QRectF m_pageRect;
     int m_pageCount = 1;
