@@ -82,61 +82,78 @@ DirectoryRead readSource(RadioController& controller, const QString& source) {
     return readRepeaterDirectory(std::get<QByteArray>(bytes));
 }
 
+// The filter options of the command.
+struct FilterOptions {
+    QCommandLineOption near{QStringLiteral("near"),
+                            QStringLiteral("Place: a Maidenhead locator or LAT,LON."),
+                            QStringLiteral("PLACE")};
+    QCommandLineOption radius{QStringLiteral("radius"),
+                              QStringLiteral("Distance from the place, in km."),
+                              QStringLiteral("KM")};
+    QCommandLineOption city{QStringLiteral("city"), QStringLiteral("City."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption state{QStringLiteral("state"), QStringLiteral("State."),
+                             QStringLiteral("NAME")};
+    QCommandLineOption country{QStringLiteral("country"), QStringLiteral("Country."),
+                               QStringLiteral("NAME")};
+    QCommandLineOption band{QStringLiteral("band"), QStringLiteral("Bands: 2m, 70cm."),
+                            QStringLiteral("LIST")};
+    QCommandLineOption mode{QStringLiteral("mode"), QStringLiteral("Modes: fm, dmr."),
+                            QStringLiteral("LIST")};
+
+    void addTo(QCommandLineParser& parser) const {
+        for (const QCommandLineOption* option :
+             {&near, &radius, &city, &state, &country, &band, &mode})
+            parser.addOption(*option);
+    }
+    // The filter the options ask for, or the usage error's text.
+    std::variant<RepeaterFilter, QString> filter(const QCommandLineParser& parser) const {
+        RepeaterFilter filter;
+        if (parser.isSet(near)) {
+            filter.near = parsePlace(parser.value(near));
+            if (!filter.near)
+                return QStringLiteral("not a locator or LAT,LON: ") + parser.value(near);
+        }
+        if (parser.isSet(radius)) {
+            bool ok = false;
+            filter.radiusKm = parser.value(radius).toDouble(&ok);
+            if (!ok || *filter.radiusKm <= 0 || !filter.near)
+                return QStringLiteral("--radius needs --near and a distance in km");
+        }
+        filter.city = parser.value(city);
+        filter.state = parser.value(state);
+        filter.country = parser.value(country);
+        filter.bands = listOption(parser.value(band));
+        filter.modes = listOption(parser.value(mode));
+        return filter;
+    }
+};
+
 int runRepeaters(CliContext& context) {
     QCommandLineParser parser;
     const QCommandLineOption source(
         QStringLiteral("source"),
-        QStringLiteral("Repeater list: a JSON or CSV file, or its http(s) "
-                       "address."),
+        QStringLiteral("Repeater list: a JSON or CSV file, or its http(s) address."),
         QStringLiteral("PATH"));
-    const QCommandLineOption near(QStringLiteral("near"),
-                                  QStringLiteral("Place: a Maidenhead locator or LAT,LON."),
-                                  QStringLiteral("PLACE"));
-    const QCommandLineOption radius(QStringLiteral("radius"),
-                                    QStringLiteral("Distance from the place, in km."),
-                                    QStringLiteral("KM"));
-    const QCommandLineOption city(QStringLiteral("city"), QStringLiteral("City."),
-                                  QStringLiteral("NAME"));
-    const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("State."),
-                                   QStringLiteral("NAME"));
-    const QCommandLineOption country(QStringLiteral("country"), QStringLiteral("Country."),
-                                     QStringLiteral("NAME"));
-    const QCommandLineOption band(QStringLiteral("band"), QStringLiteral("Bands: 2m, 70cm."),
-                                  QStringLiteral("LIST"));
-    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("Modes: fm, dmr."),
-                                  QStringLiteral("LIST"));
+    const FilterOptions filters;
     const QCommandLineOption zone(QStringLiteral("zone"),
                                   QStringLiteral("Zone the channels join (made when missing)."),
                                   QStringLiteral("NAME"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Codeplug file to save."),
                                     QStringLiteral("OUT"));
-    for (const QCommandLineOption* option :
-         {&source, &near, &radius, &city, &state, &country, &band, &mode, &zone, &output})
-        parser.addOption(*option);
+    parser.addOption(source);
+    filters.addTo(parser);
+    parser.addOption(zone);
+    parser.addOption(output);
     if (auto code = parseArguments(context, kRepeaters, parser, 1, 1))
         return *code;
     if (parser.value(source).isEmpty())
         return usageError(context, kRepeaters, QStringLiteral("missing --source PATH"));
-    RepeaterFilter filter;
-    if (parser.isSet(near)) {
-        filter.near = parsePlace(parser.value(near));
-        if (!filter.near)
-            return usageError(context, kRepeaters,
-                              QStringLiteral("not a locator or LAT,LON: ") + parser.value(near));
-    }
-    if (parser.isSet(radius)) {
-        bool ok = false;
-        filter.radiusKm = parser.value(radius).toDouble(&ok);
-        if (!ok || *filter.radiusKm <= 0 || !filter.near)
-            return usageError(context, kRepeaters,
-                              QStringLiteral("--radius needs --near and a distance in km"));
-    }
-    filter.city = parser.value(city);
-    filter.state = parser.value(state);
-    filter.country = parser.value(country);
-    filter.bands = listOption(parser.value(band));
-    filter.modes = listOption(parser.value(mode));
+    const auto asked = filters.filter(parser);
+    if (const auto* usage = std::get_if<QString>(&asked))
+        return usageError(context, kRepeaters, *usage);
+    const RepeaterFilter& filter = std::get<RepeaterFilter>(asked);
 
     ControllerSession session(context);
     RadioController& controller = session.controller();

@@ -24,6 +24,57 @@ QString namedCount(const QStringList& names, const QString& what) {
     return text;
 }
 
+// The repeaters that become channels, and the notes on those left out.
+struct RepeaterIntake {
+    QList<DirectoryRepeater> kept;
+    QList<ChannelEdit> channels;
+    QStringList notes;
+};
+
+// A channel by what it works: RX, TX and mode.
+QString workedKey(std::uint64_t rxHz, std::uint64_t txHz, bool isDMR) {
+    return QStringLiteral("%1/%2/%3").arg(rxHz).arg(txHz).arg(isDMR);
+}
+
+// Leaves out the repeaters that already are channels (or come twice) and
+// those outside the bands; names them, and those whose offset's sign was
+// guessed.
+RepeaterIntake screenRepeaters(const QList<DirectoryRepeater>& repeaters,
+                               const QList<RadioChannel>& present,
+                               const std::optional<BandLimits>& bands) {
+    QSet<QString> existing;
+    for (const RadioChannel& channel : present)
+        existing.insert(workedKey(channel.rxHz, channel.txHz, channel.isDMR()));
+    RepeaterIntake intake;
+    QStringList already;
+    QStringList outside;
+    QStringList guessed;
+    for (const DirectoryRepeater& repeater : repeaters) {
+        const ChannelEdit& c = repeater.channel;
+        const QString key = workedKey(c.rxHz, c.txHz, c.isDMR);
+        if (existing.contains(key)) {
+            already.append(repeater.callsign);
+            continue;
+        }
+        if (const auto out = frequencyOutsideBands(c, bands)) {
+            outside.append(QStringLiteral("%1 %2 %3")
+                               .arg(repeater.callsign, out->field, shortMegahertzText(out->hz)));
+            continue;
+        }
+        existing.insert(key); // the same repeater twice in a list is one channel
+        if (repeater.offsetSignGuessed)
+            guessed.append(repeater.callsign);
+        intake.kept.append(repeater);
+        intake.channels.append(c);
+    }
+    intake.notes = QStringList{
+        namedCount(already, QStringLiteral("already channels")),
+        bands ? namedCount(outside, outsideBandsText(*bands)) : QString(),
+        namedCount(guessed, QStringLiteral("with the offset's sign from the band plan"))};
+    intake.notes.removeAll(QString());
+    return intake;
+}
+
 } // namespace
 
 EditResult CodeplugDocument::addRepeaters(const QList<DirectoryRepeater>& repeaters,
@@ -35,43 +86,10 @@ EditResult CodeplugDocument::addRepeatersQuietly(const QList<DirectoryRepeater>&
                                                  const QString& zoneName) {
     if (auto refused = guard())
         return *refused;
-    // A channel by what it works: RX, TX and mode.
-    using Key = QString;
-    const auto keyOf = [](const ChannelEdit& c) {
-        return QStringLiteral("%1/%2/%3").arg(c.rxHz).arg(c.txHz).arg(c.isDMR);
-    };
-    QSet<Key> existing;
-    for (const RadioChannel& channel : m_channels)
-        existing.insert(
-            QStringLiteral("%1/%2/%3").arg(channel.rxHz).arg(channel.txHz).arg(channel.isDMR()));
-    const std::optional<BandLimits> bands = BandLimits::of(m_settings);
-    QList<DirectoryRepeater> kept;
-    QList<ChannelEdit> channels;
-    QStringList already;
-    QStringList outside;
-    QStringList guessed;
-    for (const DirectoryRepeater& repeater : repeaters) {
-        const Key key = keyOf(repeater.channel);
-        if (existing.contains(key)) {
-            already.append(repeater.callsign);
-            continue;
-        }
-        if (const auto out = frequencyOutsideBands(repeater.channel, bands)) {
-            outside.append(QStringLiteral("%1 %2 %3")
-                               .arg(repeater.callsign, out->field, shortMegahertzText(out->hz)));
-            continue;
-        }
-        existing.insert(key); // the same repeater twice in a list is one channel
-        if (repeater.offsetSignGuessed)
-            guessed.append(repeater.callsign);
-        kept.append(repeater);
-        channels.append(repeater.channel);
-    }
-    QStringList notes{namedCount(already, QStringLiteral("already channels")),
-                      bands ? namedCount(outside, outsideBandsText(*bands)) : QString(),
-                      namedCount(guessed, QStringLiteral("with the offset's sign from the band "
-                                                         "plan"))};
-    notes.removeAll(QString());
+    RepeaterIntake intake = screenRepeaters(repeaters, m_channels, BandLimits::of(m_settings));
+    QList<ChannelEdit>& channels = intake.channels;
+    const QList<DirectoryRepeater>& kept = intake.kept;
+    QStringList& notes = intake.notes;
     if (channels.isEmpty())
         return EditResult::refused(
             RefusalKind::invalid,
