@@ -348,7 +348,8 @@ std::optional<EditResult> CodeplugDocument::importContactRows(const QString& tex
             QString());
         if (updated.isRefused())
             return updated;
-        for (const auto& [slot, row] : plan.matched) {
+        for (const auto& match : plan.matched) {
+            const int slot = match.first;
             const auto now = std::find_if(m_contacts.cbegin(), m_contacts.cend(),
                                           [&](const DMRContact& c) { return c.slot == slot; });
             counts.updated += now != m_contacts.cend() && !before.contains(*now) ? 1 : 0;
@@ -422,7 +423,8 @@ std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& t
     if (!plan.matched.isEmpty()) {
         if (const EditResult updated = store(plan.matched); updated.isRefused())
             return updated;
-        for (const auto& [index, row] : plan.matched) {
+        for (const auto& match : plan.matched) {
+            const int index = match.first;
             const auto now = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),
                                           [&](const Talkgroup& t) { return t.index == index; });
             counts.updated += now != m_talkgroups.cend() && !before.contains(*now) ? 1 : 0;
@@ -561,7 +563,8 @@ std::optional<EditResult> CodeplugDocument::importZoneRows(const QString& text, 
     if (!plan.matched.isEmpty()) {
         if (const EditResult updated = store(plan.matched); updated.isRefused())
             return updated;
-        for (const auto& [index, row] : plan.matched) {
+        for (const auto& match : plan.matched) {
+            const int index = match.first;
             const auto now = std::find_if(m_zones.cbegin(), m_zones.cend(),
                                           [&](const Zone& z) { return z.index == index; });
             counts.updated += now != m_zones.cend() && !before.contains(*now) ? 1 : 0;
