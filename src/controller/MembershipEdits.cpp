@@ -179,7 +179,10 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
                                                        bool member) {
     if (auto refused = guard())
         return *refused;
-    for (const auto& [zoneIndex, number] : cells) {
+    for (const auto& cell : cells) {
+        // Copies: a lambda may not capture a structured binding.
+        const int zoneIndex = cell.first;
+        const int number = cell.second;
         if (std::none_of(m_zones.cbegin(), m_zones.cend(),
                          [&](const Zone& z) { return z.index == zoneIndex; }))
             return EditResult::refused(RefusalKind::notFound,
@@ -243,7 +246,9 @@ EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pai
                                                             bool member) {
     if (auto refused = guard())
         return *refused;
-    for (const auto& [groupIndex, slot] : cells) {
+    for (const auto& cell : cells) {
+        const int groupIndex = cell.first;
+        const int slot = cell.second;
         if (std::none_of(m_talkgroups.cbegin(), m_talkgroups.cend(),
                          [&](const Talkgroup& t) { return t.index == groupIndex; }))
             return EditResult::refused(RefusalKind::notFound,
