@@ -45,6 +45,8 @@ RepeaterSheet::RepeaterSheet(RadioController& controller, Dialogs& dialogs, QWid
                              QStringLiteral("Bearing")});
     m_list->setRootIsDecorated(false);
     m_list->setMinimumHeight(220);
+    // Wide enough for every column, distance and bearing included.
+    m_list->setMinimumWidth(640);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     body()->addWidget(m_list);
     m_status = new QLabel(this);
