@@ -108,7 +108,7 @@ void RadioController::connectRadio(bool automatic) {
         return std::nullopt;
     };
     const QString path = selected ? selected->path : QString();
-    const int timeoutMs = m_serialTimeoutMs;
+    const int timeoutMs = m_tuning.serialTimeoutMs;
     runDeviceOperation(frame, [this, path, timeoutMs, automatic]() -> DeviceOutcome {
         // A connection that already exists is replaced by the new one.
         dropLinkOnQueue();
@@ -233,7 +233,7 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
     const double nextElapsed = elapsedSeconds + waitSeconds;
     // `this` as the context: the timer dies with the controller.
     QTimer::singleShot(
-        int(std::lround(waitSeconds * 1000.0 * m_timeScale)), this,
+        int(std::lround(waitSeconds * 1000.0 * m_tuning.timeScale)), this,
         [this, nextWait, nextElapsed] { autoConnectAttempt(nextWait, nextElapsed); });
 }
 
@@ -244,7 +244,7 @@ void RadioController::reconnectAfterReboot() {
         return;
     }
     logLine(QStringLiteral("Device is rebooting — auto-reconnect will follow…"));
-    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_timeScale)), this, [this] {
+    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_tuning.timeScale)), this, [this] {
         if (m_status.isDisconnected())
             autoConnectAttempt(kFirstWaitSeconds, 0.0);
     });

@@ -141,7 +141,7 @@ void RadioController::downloadDMRDatabase() {
                                   false);
     // The status goes back to what the link is then.
     m_dmrDownloadTask = startDownload(
-        WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath), m_dmrDownloadMaxBytes,
+        WebServices::join(m_tuning.dmrIdServiceUrl, WebServices::kDmrIdPath), m_tuning.dmrDownloadMaxBytes,
         kDownloading,
         [this] { return hasInterface() ? Status::connected() : Status::disconnected(); },
         [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
@@ -181,7 +181,7 @@ void RadioController::downloadDMRDatabase() {
             });
         });
     logLine(QStringLiteral("Downloading DMR database from ") +
-            WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
+            WebServices::hostName(m_tuning.dmrIdServiceUrl) + QStringLiteral("…"));
 }
 
 void RadioController::writeDMRDatabase(const DMRSelection& selection) {
@@ -280,7 +280,7 @@ void RadioController::verifyDmrCountAfterReboot(int written) {
                 });
             refreshDMRDatabaseOnDeviceCount(true);
         });
-    QTimer::singleShot(int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
+    QTimer::singleShot(int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_tuning.timeScale)), this,
                        [reconnected, fail] {
                            if (QObject::disconnect(*reconnected))
                                fail(WriteStep::reboot,

@@ -29,7 +29,7 @@ SatellitesSection::SatellitesSection(RadioController& controller, Dialogs& dialo
     addRecordCommands(QStringLiteral("satellite"));
 
     // The import menu: the keps service or a keps file; both lead to the
-    // satellite picker the window shows on showSatellitePickerChanged.
+    // satellite picker the window shows when the load brings candidates.
     auto* menu = new QMenu(this);
     m_download = menu->addAction(QString());
     m_fromFile = menu->addAction(QStringLiteral("From TLE file…"));
@@ -70,7 +70,7 @@ void SatellitesSection::importTleFile() {
         [radio = &controller()](const QString& path) {
             // Reading and parsing the file, and the SatNOGS lookup after it,
             // run on the work queue so the window never waits for them.
-            radio->postToQueue([radio, path] { radio->importTLEFile(path); });
+            radio->importTLEFile(path);
         });
 }
 
@@ -87,7 +87,7 @@ void SatellitesSection::updateActions() {
     updateRecordActions();
     const bool editable = canEdit();
     m_download->setText(QStringLiteral("Download satellites (") +
-                        WebServices::hostName(controller().kepsServiceUrl()) + QStringLiteral(")"));
+                        WebServices::hostName(controller().tuning().kepsServiceUrl) + QStringLiteral(")"));
     m_download->setEnabled(editable && !controller().tleDownloadRunning());
     m_fromFile->setEnabled(editable);
     m_import->setEnabled(editable);

@@ -101,14 +101,14 @@ void ReportCommands::saveReport(const QString& title, const QString& filter, con
                 pdf ? ReportPages::pdf(report, ReportPages::Paper::report).bytes
                     : ReportHtml::render(report).toUtf8();
             if (bytes.isEmpty()) {
-                m_controller.reportError(QStringLiteral("Could not lay out the report."));
+                m_controller.activityLog().appendError(QStringLiteral("Could not lay out the report."));
                 return;
             }
             if (const auto failure = FileStore::write(path, bytes)) {
-                m_controller.reportError(*failure);
+                m_controller.activityLog().appendError(*failure);
                 return;
             }
-            m_controller.logLine(
+            m_controller.activityLog().append(
                 QStringLiteral("Report written to %1.").arg(FileStore::displayName(path)));
         });
 }
