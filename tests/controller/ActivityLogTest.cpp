@@ -26,6 +26,7 @@ namespace {
 const QString kRemembered = QString::fromLatin1(Preferences::kLastPortKey);
 const QString kGd77Connected =
     QStringLiteral("Connected: Radioddity GD-77 — FW R2024.05.12 (20240512143000)");
+const QString kRetryLine = QStringLiteral("Auto-connect not possible yet: ");
 const QString kSampleRead =
     QStringLiteral("Codeplug read: 31 channels, 7 contacts, 2 talkgroups, 5 zones.");
 
@@ -251,7 +252,7 @@ QStringList dmrOverCapacity(LogBench& b) {
             QStringLiteral("DMR database written. Device is rebooting — disconnected.")};
 }
 
-QString kepsText(const QString& name, const QString& catalogue) {
+QString kepsFileText(const QString& name, const QString& catalogue) {
     return name + u'\n' + test::elementLine1(catalogue) + u'\n' + test::elementLine2(catalogue) +
            u'\n';
 }
@@ -266,12 +267,14 @@ QStringList satelliteKeps(LogBench& b) {
     SatNOGSFrequencyMap frequencies;
     frequencies.insert(27607, {436795000, 145850000, 670});
     b.c->setSatnogsOverride(frequencies);
-    load(b.file(QStringLiteral("keps.txt"), kepsText(QStringLiteral("SO-50"), "27607").toUtf8()));
+    load(b.file(QStringLiteral("keps.txt"),
+                kepsFileText(QStringLiteral("SO-50"), "27607").toUtf8()));
     b.c->setSatnogsOverride(SatNOGSFrequencyMap{});
-    load(b.file(QStringLiteral("other.txt"), kepsText(QStringLiteral("XO-1"), "12345").toUtf8()));
+    load(b.file(QStringLiteral("other.txt"),
+                kepsFileText(QStringLiteral("XO-1"), "12345").toUtf8()));
 
     b.server.setRoute(QStringLiteral("/tle/current/nasa.all"),
-                      {.body = kepsText(QStringLiteral("ISS"), "25544").toUtf8()});
+                      {.body = kepsFileText(QStringLiteral("ISS"), "25544").toUtf8()});
     b.c->setKepsServiceUrl(b.server.baseUrl());
     b.c->downloadKeps();
     EXPECT_TRUE(b.c.waitFor([&] { return !b.c->tleDownloadRunning(); }));
@@ -339,7 +342,12 @@ TEST(ActivityLog, EveryScenarioLogsItsDescribedLines) {
         for (const QString& line : scenario.run(bench))
             expected.append(QStringLiteral("\u2022 ") + line);
         bench.c.drain();
-        EXPECT_EQ(bench.c->activityLog().lines(), expected);
+        QStringList logged = bench.c->activityLog().lines();
+        // A reconnect may take more than one attempt on a busy machine; the
+        // retry's own line is stated where it is the subject.
+        if (!expected.join(u'\n').contains(kRetryLine))
+            logged.removeIf([](const QString& line) { return line.contains(kRetryLine); });
+        EXPECT_EQ(logged, expected);
     }
 }
 
