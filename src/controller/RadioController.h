@@ -78,6 +78,7 @@ public:
     // Devices the program attaches itself (the demo's stand-in) are listed
     // beside discovery's, under their own path and USB identity.
     void registerDevice(const SerialDevice& device);
+    void unregisterDevice(const QString& path);
     // Waits and web service addresses.
     [[nodiscard]] ControllerTuning& tuning() { return m_tuning; }
 
@@ -260,7 +261,6 @@ protected:
     void abandonPendingVerification(const QString& message);
 
 private:
-    void unregisterDevice(const QString& path);
     // The connected radio went away without a disconnect (unplugged): the link
     // is dropped, the codeplug stays in memory with every region to be
     // written, since the next radio may hold anything.
