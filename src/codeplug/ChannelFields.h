@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/FieldText.h"
 #include "codeplug/RadioChannel.h"
 
 #include <QHash>

@@ -506,7 +506,8 @@ std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& tex
     if (zonesFollow) {
         // The zones file says who belongs to which zone; the channels'
         // Zones column would name zones that may not exist yet.
-        const QString zoneNoun = channelField(ChannelField::zones).noun + QStringLiteral(" '");
+        const QString zoneNoun =
+            fieldDisplayText(channelField(ChannelField::zones).noun) + QStringLiteral(" '");
         csv.unresolved.removeIf(
             [&](const SkippedCsvRow& row) { return row.reason.startsWith(zoneNoun); });
         for (QList<int>& zones : csv.zones)
