@@ -10,6 +10,7 @@
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/rules/DMRDatabaseFigures.h"
+#include "ui/rules/ShownNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -367,10 +368,10 @@ std::optional<RadioVariant> DMRDatabaseView::family() const {
 
 void DMRDatabaseView::refreshFigures() {
     const auto& onDevice = m_controller.dmrDBOnDeviceCount();
-    showFigure(m_onDevice, tr("On device"), onDevice ? QString::number(*onDevice) : QString());
+    showFigure(m_onDevice, tr("On device"), onDevice ? shownNumber(*onDevice) : QString());
     const auto& database = m_controller.dmrUserDB();
     const qsizetype imported = database ? database->entries.size() : 0;
-    showFigure(m_imported, tr("Imported"), QString::number(imported));
+    showFigure(m_imported, tr("Imported"), shownNumber(imported));
     const DMRDBFormat format = currentFormat();
     // What fits depends on the radio: with none identified (disconnected, or
     // rebooting after a write) no capacity is claimed and nothing is said to

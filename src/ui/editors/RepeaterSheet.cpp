@@ -4,6 +4,7 @@
 #include "controller/RadioController.h"
 #include "controller/RepeaterDownload.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/rules/ShownNumber.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -189,10 +190,10 @@ void RepeaterSheet::refreshList() {
         const DirectoryRepeater& r = f.repeater;
         auto* item = new QTreeWidgetItem(
             m_list,
-            {r.callsign, r.city, QString::number(double(r.channel.rxHz) / 1e6, 'f', 5),
-             QString::number(double(r.channel.txHz) / 1e6, 'f', 5),
+            {r.callsign, r.city, shownDecimal(double(r.channel.rxHz) / 1e6, 5),
+             shownDecimal(double(r.channel.txHz) / 1e6, 5),
              r.channel.isDMR ? tr("DMR CC%1").arg(r.channel.colorCode) : tr("FM"),
-             f.distanceKm ? QString::number(*f.distanceKm, 'f', 1) : QString(),
+             f.distanceKm ? shownDecimal(*f.distanceKm, 1) : QString(),
              f.bearingDeg ? QStringLiteral("%1°").arg(std::lround(*f.bearingDeg)) : QString()});
         item->setData(0, Qt::AccessibleTextRole, r.callsign);
     }

@@ -15,7 +15,7 @@ qsizetype DMRDatabaseFigures::capacity(std::optional<RadioVariant> family, DMRDB
 }
 
 QString DMRDatabaseFigures::capacityText(qsizetype capacity) {
-    return QStringLiteral("~") + QString::number(capacity);
+    return QStringLiteral("~") + shownNumber(capacity);
 }
 
 std::optional<QString> DMRDatabaseFigures::overCapacityWarning(qsizetype imported,
@@ -87,7 +87,7 @@ QString DMRDatabaseFigures::writeMessage(qsizetype entries, qsizetype capacity) 
                    "Only %1 of the %2 entries fit: the %1 with the lowest DMR IDs will be "
                    "written to the DMR-ID database flash area. The device will reboot "
                    "afterwards. Your codeplug is not affected.")
-            .arg(shownNumber(capacity), shownNumber(entries));
+            .arg(shownGroupedNumber(capacity), shownGroupedNumber(entries));
     return QCoreApplication::translate(
                "nerka::DMRDatabaseFigures",
                "%1 entries will be written to the DMR-ID database flash area. The device "
@@ -121,18 +121,18 @@ QString DMRDatabaseFigures::selectionText(const DMRSelectionOutcome& outcome) {
         return QCoreApplication::translate("nerka::DMRDatabaseFigures",
                                            "No preferred prefixes: the lowest IDs fill the radio.");
     const qsizetype kept = outcome.keptSelected();
-    const QString selected = shownNumber(outcome.selected);
+    const QString selected = shownGroupedNumber(outcome.selected);
     const QString fit = kept == outcome.selected
                             ? QCoreApplication::translate("nerka::DMRDatabaseFigures",
                                                           "%1 entries in the selection, all fit")
                                   .arg(selected)
                             : QCoreApplication::translate("nerka::DMRDatabaseFigures",
                                                           "%1 entries in the selection, %2 fit")
-                                  .arg(selected, shownNumber(kept));
+                                  .arg(selected, shownGroupedNumber(kept));
     if (outcome.filled > 0)
         return QCoreApplication::translate("nerka::DMRDatabaseFigures",
                                            "%1; %2 more fill the rest of the radio.")
-            .arg(fit, shownNumber(outcome.filled));
+            .arg(fit, shownGroupedNumber(outcome.filled));
     if (!outcome.fillRest && outcome.selected < outcome.candidates)
         return QCoreApplication::translate("nerka::DMRDatabaseFigures",
                                            "%1; nothing else is written.")
@@ -148,9 +148,10 @@ QString DMRDatabaseFigures::cutText(const DMRSelectionOutcome& outcome) {
         cut.append(
             share.kept == 0
                 ? QCoreApplication::translate("nerka::DMRDatabaseFigures", "%1 keeps none of %2")
-                      .arg(share.prefix, shownNumber(share.matched))
+                      .arg(share.prefix, shownGroupedNumber(share.matched))
                 : QCoreApplication::translate("nerka::DMRDatabaseFigures", "%1 keeps %2 of %3")
-                      .arg(share.prefix, shownNumber(share.kept), shownNumber(share.matched)));
+                      .arg(share.prefix, shownGroupedNumber(share.kept),
+                           shownGroupedNumber(share.matched)));
     }
     return cut.isEmpty() ? QString()
                          : QCoreApplication::translate("nerka::DMRDatabaseFigures", "Cut: %1")
