@@ -58,9 +58,10 @@ void SessionFrame::runDeviceOperation(DeviceFrame frame, std::function<DeviceOut
             OperationResult::failure(operation, OperationErrorKind::busy, transferBusyText()),
             frame.reportsRefusal);
     if (frame.needsLink && !hasInterface())
-        return endDeviceOperation(
-            OperationResult::failure(operation, OperationErrorKind::notConnected, kNotConnected),
-            frame.reportsRefusal);
+        return endDeviceOperation(OperationResult::failure(operation,
+                                                           OperationErrorKind::notConnected,
+                                                           notConnectedText()),
+                                  frame.reportsRefusal);
     if (frame.check) {
         if (std::optional<OperationResult> refusal = frame.check()) {
             refusal->operation = operation;
@@ -78,7 +79,7 @@ void SessionFrame::runDeviceOperation(DeviceFrame frame, std::function<DeviceOut
         DeviceOutcome outcome;
         if (needsLink && !m_link) {
             // A disconnect ran first.
-            outcome = DeviceOutcome::failed(OperationErrorKind::notConnected, kNotConnected,
+            outcome = DeviceOutcome::failed(OperationErrorKind::notConnected, notConnectedText(),
                                             Status::disconnected());
             outcome.reported = reports;
         } else {
