@@ -24,7 +24,7 @@ namespace nerka {
 
 namespace {
 
-QString downloadingText() {
+QString kepsDownloadingText() {
     return QCoreApplication::translate("nerka::RadioController", "Downloading TLEs…");
 }
 
@@ -83,7 +83,7 @@ void RadioController::downloadKeps() {
     const QString host = WebServices::hostName(m_tuning.kepsServiceUrl);
     m_tleDownloadTask = startDownload(
         WebServices::join(m_tuning.kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
-        downloadingText(), [restored] { return restored; },
+        kepsDownloadingText(), [restored] { return restored; },
         [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_tleDownloadTask = nullptr;
             const QString httpFailure =
