@@ -805,8 +805,9 @@ int runEdit(CliContext& context) {
         if (const auto failure = runner.run(op)) {
             allDone = false;
             controller.activityLog().appendError(QStringLiteral("Operation %1 (%2): %3")
-                                       .arg(QString::number(i + 1),
-                                            op.value(QStringLiteral("op")).toString(), *failure));
+                                                     .arg(QString::number(i + 1),
+                                                          op.value(QStringLiteral("op")).toString(),
+                                                          *failure));
         }
         session.finish();
     }

@@ -67,10 +67,11 @@ DirectoryRead readSource(RadioController& controller, const QString& source) {
                                 });
         loop.exec();
         if (fetched.read.failure.isEmpty())
-            controller.activityLog().append(QStringLiteral("%1 repeaters read from %2 (%3 requests).")
-                                   .arg(fetched.read.repeaters.size())
-                                   .arg(url.toDisplayString())
-                                   .arg(fetched.requests));
+            controller.activityLog().append(
+                QStringLiteral("%1 repeaters read from %2 (%3 requests).")
+                    .arg(fetched.read.repeaters.size())
+                    .arg(url.toDisplayString())
+                    .arg(fetched.requests));
         return fetched.read;
     }
     const auto bytes = FileStore::read(source, FileStore::Kind::channelCsv);

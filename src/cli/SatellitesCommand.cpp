@@ -127,9 +127,8 @@ int runSatellites(CliContext& context) {
 
     // The keps load refreshes the satellites already in the codeplug and
     // offers the candidates; nothing of it is saved when it fails.
-    const OperationResult loaded = session.run(DeviceOperation::loadKeps, [&controller, kepsPath] {
-        controller.importTLEFile(kepsPath);
-    });
+    const OperationResult loaded = session.run(
+        DeviceOperation::loadKeps, [&controller, kepsPath] { controller.importTLEFile(kepsPath); });
     if (!loaded.ok())
         return kExitFailed;
 

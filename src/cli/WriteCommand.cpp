@@ -85,11 +85,11 @@ std::optional<RegionSet> regionsToWrite(RadioController& controller,
     }
     for (int index : *listed) {
         if (index >= regionCount) {
-            controller.activityLog().appendError(QStringLiteral("Region ") + QString::number(index) +
-                                   QStringLiteral(" does not exist: the file has ") +
-                                   QString::number(regionCount) +
-                                   QStringLiteral(" regions (0 to ") +
-                                   QString::number(regionCount - 1) + QStringLiteral(")."));
+            controller.activityLog().appendError(
+                QStringLiteral("Region ") + QString::number(index) +
+                QStringLiteral(" does not exist: the file has ") + QString::number(regionCount) +
+                QStringLiteral(" regions (0 to ") + QString::number(regionCount - 1) +
+                QStringLiteral(")."));
             return std::nullopt;
         }
     }

@@ -245,10 +245,11 @@ void RadioController::reconnectAfterReboot() {
         return;
     }
     logLine(tr("Device is rebooting — auto-reconnect will follow…"));
-    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_tuning.timeScale)), this, [this] {
-        if (m_status.isDisconnected())
-            autoConnectAttempt(kFirstWaitSeconds, 0.0);
-    });
+    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_tuning.timeScale)), this,
+                       [this] {
+                           if (m_status.isDisconnected())
+                               autoConnectAttempt(kFirstWaitSeconds, 0.0);
+                       });
 }
 
 } // namespace nerka

@@ -201,8 +201,8 @@ void RadioController::scheduleVerificationOnQueue(const CodeplugImage& image,
         // still running when its next step is due, and then failing), so the
         // verification keeps its own deadline rather than waiting for ever.
         const int generation = ++m_verificationGeneration;
-        QTimer::singleShot(int(std::lround(kReconnectWindowSeconds * 1000.0 * m_tuning.timeScale)), this,
-                           [this, generation] {
+        QTimer::singleShot(int(std::lround(kReconnectWindowSeconds * 1000.0 * m_tuning.timeScale)),
+                           this, [this, generation] {
                                if (generation == m_verificationGeneration)
                                    abandonPendingVerification(notReconnectedText());
                            });

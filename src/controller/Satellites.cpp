@@ -82,8 +82,8 @@ void RadioController::downloadKeps() {
         m_status.isDisconnected() ? Status::disconnected() : Status::connected();
     const QString host = WebServices::hostName(m_tuning.kepsServiceUrl);
     m_tleDownloadTask = startDownload(
-        WebServices::join(m_tuning.kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
-        kepsDownloadingText(), [restored] { return restored; },
+        WebServices::join(m_tuning.kepsServiceUrl, WebServices::kKepsPath),
+        WebServices::kKepsMaxBytes, kepsDownloadingText(), [restored] { return restored; },
         [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_tleDownloadTask = nullptr;
             const QString httpFailure =

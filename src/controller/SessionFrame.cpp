@@ -3,8 +3,8 @@
 // the main thread, ending with one `finished`; the threads, the reports and the
 // assignments of the link's observable state.
 
-#include "controller/ControllerLink.h"
 #include "controller/SessionFrame.h"
+#include "controller/ControllerLink.h"
 
 #include <QNetworkAccessManager>
 #include <QThread>
@@ -224,8 +224,8 @@ void SessionFrame::dropLinkOnQueue() {
 }
 
 QNetworkReply* SessionFrame::startDownload(const QUrl& url, qint64 maxBytes,
-                                              const QString& workingText,
-                                              std::function<Status()> restored, DownloadDone done) {
+                                           const QString& workingText,
+                                           std::function<Status()> restored, DownloadDone done) {
     const Status working = Status::working(workingText);
     assignStatus(working);
     assignProgress(0.0);

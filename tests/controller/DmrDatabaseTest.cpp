@@ -447,7 +447,7 @@ TEST_F(DmrDownload, HttpErrorReturnsToTheStatusOfTheLink) {
 }
 
 TEST_F(DmrDownload, RefusedConnectionIsReportedWithItsDescription) {
-    c->tuning().dmrIdServiceUrl = 
+    c->tuning().dmrIdServiceUrl =
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(nerka::test::unusedLoopbackPort()));
     EXPECT_EQ(download().text, QStringLiteral("Connection refused"));
     EXPECT_EQ(c->status(), Status::disconnected());

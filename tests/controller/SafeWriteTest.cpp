@@ -157,7 +157,8 @@ TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
     ASSERT_TRUE(preview.has_value());
     ASSERT_EQ(preview->size(), 1);
     ASSERT_EQ(preview->first().lines.size(), 1);
-    EXPECT_TRUE(preview->first().lines.first().endsWith(QStringLiteral("Callsign DO1NRK → DL9SAFE")));
+    EXPECT_TRUE(
+        preview->first().lines.first().endsWith(QStringLiteral("Callsign DO1NRK → DL9SAFE")));
     radio.sim.clearRequests();
 
     c->writeChanges();

@@ -38,8 +38,8 @@ constexpr qint64 kBodyLimit = 16ll * 1024 * 1024;
 class SatelliteTestController : public RadioController {
 public:
     using RadioController::assignStatus;
-    using SessionFrame::postToQueue;
     using RadioController::RadioController;
+    using SessionFrame::postToQueue;
 };
 
 QByteArray le32(std::uint32_t v) {
@@ -423,7 +423,8 @@ TEST_F(SatelliteOperationsTest, DownloadLoadsKepsWithSatnogsFrequencies) {
     controller.downloadKeps(); // ignored while the first runs
     EXPECT_TRUE(controller.tleDownloadRunning());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller.satelliteCandidates().isEmpty(); }, 20000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !controller.satelliteCandidates().isEmpty(); }, 20000));
     EXPECT_EQ(server.requestCount(kKepsPath), 1);
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
     settle();
@@ -457,7 +458,7 @@ TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
 
 TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
     controller.assignStatus(RadioController::Status::connected());
-    controller.tuning().kepsServiceUrl = 
+    controller.tuning().kepsServiceUrl =
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort()));
     controller.downloadKeps();
     waitForDownload();
@@ -516,7 +517,7 @@ TEST_F(SatelliteOperationsTest, SatnogsAnswersBecomeFrequencies) {
     EXPECT_TRUE(fetchOnQueue().isEmpty());
     serveSatnogs({.body = "{not json"});
     EXPECT_TRUE(fetchOnQueue().isEmpty());
-    controller.tuning().satnogsServiceUrl = 
+    controller.tuning().satnogsServiceUrl =
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort()));
     EXPECT_TRUE(fetchOnQueue().isEmpty());
 }

@@ -85,8 +85,8 @@ void SatellitesSection::deleteRecord(int key) {
 void SatellitesSection::updateActions() {
     updateRecordActions();
     const bool editable = canEdit();
-    m_download->setText(
-        tr("Download satellites (%1)").arg(WebServices::hostName(controller().tuning().kepsServiceUrl)));
+    m_download->setText(tr("Download satellites (%1)")
+                            .arg(WebServices::hostName(controller().tuning().kepsServiceUrl)));
     m_download->setEnabled(editable && !controller().tleDownloadRunning());
     m_fromFile->setEnabled(editable);
     m_import->setEnabled(editable);

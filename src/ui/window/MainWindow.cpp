@@ -323,11 +323,9 @@ void MainWindow::focusContentSoon() {
 
 void MainWindow::connectController() {
     using Signal = void (RadioController::*)();
-    for (Signal signal :
-         std::initializer_list<Signal>{&RadioController::statusChanged,
-                                       &RadioController::documentURLChanged,
-                                       &RadioController::firmwareChanged,
-                                       &RadioController::writeStepsChanged})
+    for (Signal signal : std::initializer_list<Signal>{
+             &RadioController::statusChanged, &RadioController::documentURLChanged,
+             &RadioController::firmwareChanged, &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
     for (auto signal : {&CodeplugDocument::imageChanged, &CodeplugDocument::dirtyRegionsChanged,
                         &CodeplugDocument::undoStateChanged})

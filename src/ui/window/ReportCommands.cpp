@@ -105,7 +105,8 @@ void ReportCommands::saveReport(const QString& title, const QString& filter, con
                 m_controller.activityLog().appendError(*failure);
                 return;
             }
-            m_controller.activityLog().append(tr("Report written to %1.").arg(FileStore::displayName(path)));
+            m_controller.activityLog().append(
+                tr("Report written to %1.").arg(FileStore::displayName(path)));
         });
 }
 

@@ -5,10 +5,10 @@
 #include "ui/editors/SatelliteEditView.h"
 #include "ui/editors/ZoneEditView.h"
 
+#include "../../satellites/KepsSamples.h"
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
 #include "../views/ViewsFixture.h"
-#include "../../satellites/KepsSamples.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
