@@ -413,42 +413,57 @@ std::optional<EditResult> CodeplugDocument::importContactRows(const QString& tex
     return std::nullopt;
 }
 
-std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& text,
-                                                                CsvImportMode mode, QString& line) {
-    QHash<int, QString> names;
-    for (const DMRContact& contact : m_contacts)
-        names.insert(contact.slot, contact.name);
-    const RecordNameIndex contactNames(names);
-    const MemberListCsvRead read =
-        parseMemberListCsv(text, talkgroupFieldTable().value(1).csvHeader, contactNames);
+// What the talkgroup list and zone imports differ in; the rows, the plan by
+// name and the three steps (update, delete, add) are one routine for both.
+struct CodeplugDocument::MemberListKind {
+    // The records the members name (key → name) and their column.
+    QHash<int, QString> memberNames;
+    QString membersHeader;
+    int memberLimit = 0;
+    const char* memberNoun = "";
+    const char* memberNouns = "";
+    int nameWidth = 0;
+    QString noNameColumnText;
+    const char* listNouns = "";    // the plan's note ("zones")
+    const char* capacityNoun = ""; // the memory-full text ("Zone")
+    int capacity = 0;
+    QString notChangedText;
+    // The lists now: index → name and members.
+    std::function<QHash<int, std::pair<QString, QList<int>>>()> lists;
+    // Stores one row's name and members in the list at `index`.
+    std::function<RegionSet(const QString&, const QList<int>&, int, CodeplugImage&)> apply;
+    std::function<EditResult(int)> remove;
+};
+
+std::optional<EditResult> CodeplugDocument::importMemberListRows(const MemberListKind& kind,
+                                                                 const QString& text,
+                                                                 CsvImportMode mode,
+                                                                 QString& line) {
+    const RecordNameIndex memberNames(kind.memberNames);
+    const MemberListCsvRead read = parseMemberListCsv(text, kind.membersHeader, memberNames);
     if (read.headerMissing)
-        return EditResult::refused(
-            RefusalKind::invalid,
-            QCoreApplication::translate("nerka::CodeplugDocument",
-                                        "The talkgroup CSV has no Name column."));
-    const ListRows rows = resolveListRows(read, contactNames, talkgroupMemberLimit(),
-                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"),
-                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contacts"),
-                                          GroupListRecord::kNameWidth);
-    names.clear();
-    QSet<int> used;
-    for (const Talkgroup& talkgroup : m_talkgroups) {
-        names.insert(talkgroup.index, talkgroup.name);
-        used.insert(talkgroup.index);
-    }
+        return EditResult::refused(RefusalKind::invalid, kind.noNameColumnText);
+    const ListRows rows = resolveListRows(read, memberNames, kind.memberLimit, kind.memberNoun,
+                                          kind.memberNouns, kind.nameWidth);
+    const auto before = kind.lists();
+    QHash<int, QString> names;
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        names.insert(it.key(), it.value().first);
     QStringList rowNames;
     QList<int> lines;
     for (const ListRow& row : rows.rows) {
         rowNames.append(row.name);
         lines.append(row.line);
     }
-    const NamePlan plan = planByName(names, rowNames, mode, "talkgroup lists");
-    const QList<int> free = freeIndices(used, kTalkgroupCapacity);
-    if (plan.added.size() >
-        free.size() + (mode == CsvImportMode::replace ? plan.unmatched.size() : 0))
-        return memoryFull(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "Talkgroup"),
-                          kTalkgroupCapacity, plan.added.size(), free.size());
-    const QList<Talkgroup> before = m_talkgroups;
+    const NamePlan plan = planByName(names, rowNames, mode, kind.listNouns);
+    const auto freeNow = [&] {
+        const auto keys = kind.lists().keys();
+        return freeIndices(QSet<int>(keys.cbegin(), keys.cend()), kind.capacity);
+    };
+    const qsizetype room =
+        freeNow().size() + (mode == CsvImportMode::replace ? plan.unmatched.size() : 0);
+    if (plan.added.size() > room)
+        return memoryFull(kind.capacityNoun, kind.capacity, plan.added.size(), freeNow().size());
     FileCounts counts;
     const auto store = [&](const QList<std::pair<int, qsizetype>>& targets) {
         return edit(
@@ -456,37 +471,28 @@ std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& t
             [&](CodeplugImage& image) {
                 RegionSet regions;
                 for (const auto& [index, row] : targets)
-                    regions.merge(applyTalkgroupEdit(
-                        TalkgroupEdit{rows.rows[row].name, rows.rows[row].members}, index, image));
+                    regions.merge(
+                        kind.apply(rows.rows[row].name, rows.rows[row].members, index, image));
                 return regions;
             },
-            EditRefusal{RefusalKind::notFound,
-                        QCoreApplication::translate("nerka::CodeplugDocument",
-                                                    "The talkgroup lists could not be changed.")},
-            QString());
+            EditRefusal{RefusalKind::notFound, kind.notChangedText}, QString());
     };
     if (!plan.matched.isEmpty()) {
         if (const EditResult updated = store(plan.matched); updated.isRefused())
             return updated;
-        for (const auto& match : plan.matched) {
-            const int index = match.first;
-            const auto now = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),
-                                          [&](const Talkgroup& t) { return t.index == index; });
-            counts.updated += now != m_talkgroups.cend() && !before.contains(*now) ? 1 : 0;
-        }
+        const auto now = kind.lists();
+        for (const auto& match : plan.matched)
+            counts.updated += now.value(match.first) != before.value(match.first) ? 1 : 0;
     }
     if (mode == CsvImportMode::replace) {
         for (int index : plan.unmatched) {
-            if (const EditResult removed = deleteTalkgroupQuietly(index); removed.isRefused())
+            if (const EditResult removed = kind.remove(index); removed.isRefused())
                 return removed;
             ++counts.deleted;
         }
     }
     if (!plan.added.isEmpty()) {
-        QSet<int> nowUsed;
-        for (const Talkgroup& talkgroup : m_talkgroups)
-            nowUsed.insert(talkgroup.index);
-        const QList<int> slots = freeIndices(nowUsed, kTalkgroupCapacity);
+        const QList<int> slots = freeNow();
         QList<std::pair<int, qsizetype>> targets;
         for (qsizetype i = 0; i < plan.added.size(); ++i)
             targets.append({slots[i], plan.added[i]});
@@ -497,6 +503,37 @@ std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& t
     line = fileLineText(counts, {skippedRowsText(rows.skipped + skippedOfPlan(plan, lines)),
                                  unresolvedText(rows.unresolved)});
     return std::nullopt;
+}
+
+std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& text,
+                                                                CsvImportMode mode, QString& line) {
+    MemberListKind kind;
+    for (const DMRContact& contact : m_contacts)
+        kind.memberNames.insert(contact.slot, contact.name);
+    kind.membersHeader = talkgroupFieldTable().value(1).csvHeader;
+    kind.memberLimit = talkgroupMemberLimit();
+    kind.memberNoun = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact");
+    kind.memberNouns = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contacts");
+    kind.nameWidth = GroupListRecord::kNameWidth;
+    kind.noNameColumnText = QCoreApplication::translate("nerka::CodeplugDocument",
+                                                        "The talkgroup CSV has no Name column.");
+    kind.listNouns = "talkgroup lists";
+    kind.capacityNoun = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "Talkgroup");
+    kind.capacity = kTalkgroupCapacity;
+    kind.notChangedText = QCoreApplication::translate("nerka::CodeplugDocument",
+                                                      "The talkgroup lists could not be changed.");
+    kind.lists = [this] {
+        QHash<int, std::pair<QString, QList<int>>> lists;
+        for (const Talkgroup& talkgroup : m_talkgroups)
+            lists.insert(talkgroup.index, {talkgroup.name, talkgroup.memberSlots});
+        return lists;
+    };
+    kind.apply = [](const QString& name, const QList<int>& members, int index,
+                    CodeplugImage& image) {
+        return applyTalkgroupEdit(TalkgroupEdit{name, members}, index, image);
+    };
+    kind.remove = [this](int index) { return deleteTalkgroupQuietly(index); };
+    return importMemberListRows(kind, text, mode, line);
 }
 
 std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& text,
@@ -566,88 +603,33 @@ std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& tex
 
 std::optional<EditResult> CodeplugDocument::importZoneRows(const QString& text, CsvImportMode mode,
                                                            QString& line) {
-    QHash<int, QString> names; // channels by position, as zones hold them
-    for (const RadioChannel& channel : m_channels)
-        names.insert(channel.number - 1, channel.name);
-    const RecordNameIndex channelNames(names);
-    const MemberListCsvRead read =
-        parseMemberListCsv(text, zoneFieldTable().value(1).csvHeader, channelNames);
-    if (read.headerMissing)
-        return EditResult::refused(RefusalKind::invalid,
-                                   QCoreApplication::translate("nerka::CodeplugDocument",
-                                                               "The zone CSV has no Name column."));
-    const ListRows rows = resolveListRows(read, channelNames, zoneMemberLimit(),
-                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
-                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels"),
-                                          ZoneRecord::kNameWidth);
-    names.clear();
-    QSet<int> used;
-    for (const Zone& zone : m_zones) {
-        names.insert(zone.index, zone.name);
-        used.insert(zone.index);
-    }
-    QStringList rowNames;
-    QList<int> lines;
-    for (const ListRow& row : rows.rows) {
-        rowNames.append(row.name);
-        lines.append(row.line);
-    }
-    const NamePlan plan =
-        planByName(names, rowNames, mode, QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zones"));
-    const QList<int> free = freeIndices(used, kZoneCapacity);
-    if (plan.added.size() >
-        free.size() + (mode == CsvImportMode::replace ? plan.unmatched.size() : 0))
-        return memoryFull(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "Zone"), kZoneCapacity,
-                          plan.added.size(), free.size());
-    const QList<Zone> before = m_zones;
-    FileCounts counts;
-    const auto store = [&](const QList<std::pair<int, qsizetype>>& targets) {
-        return edit(
-            QString(),
-            [&](CodeplugImage& image) {
-                RegionSet regions;
-                for (const auto& [index, row] : targets)
-                    regions.merge(applyZoneEdit(
-                        ZoneEdit{rows.rows[row].name, rows.rows[row].members}, index, image));
-                return regions;
-            },
-            EditRefusal{RefusalKind::notFound,
-                        QCoreApplication::translate("nerka::CodeplugDocument",
-                                                    "The zones could not be changed.")},
-            QString());
-    };
-    if (!plan.matched.isEmpty()) {
-        if (const EditResult updated = store(plan.matched); updated.isRefused())
-            return updated;
-        for (const auto& match : plan.matched) {
-            const int index = match.first;
-            const auto now = std::find_if(m_zones.cbegin(), m_zones.cend(),
-                                          [&](const Zone& z) { return z.index == index; });
-            counts.updated += now != m_zones.cend() && !before.contains(*now) ? 1 : 0;
-        }
-    }
-    if (mode == CsvImportMode::replace) {
-        for (int index : plan.unmatched) {
-            if (const EditResult removed = deleteZoneQuietly(index); removed.isRefused())
-                return removed;
-            ++counts.deleted;
-        }
-    }
-    if (!plan.added.isEmpty()) {
-        QSet<int> nowUsed;
+    MemberListKind kind;
+    for (const RadioChannel& channel : m_channels) // by position, as zones hold them
+        kind.memberNames.insert(channel.number - 1, channel.name);
+    kind.membersHeader = zoneFieldTable().value(1).csvHeader;
+    kind.memberLimit = zoneMemberLimit();
+    kind.memberNoun = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel");
+    kind.memberNouns = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels");
+    kind.nameWidth = ZoneRecord::kNameWidth;
+    kind.noNameColumnText =
+        QCoreApplication::translate("nerka::CodeplugDocument", "The zone CSV has no Name column.");
+    kind.listNouns = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zones");
+    kind.capacityNoun = QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "Zone");
+    kind.capacity = kZoneCapacity;
+    kind.notChangedText =
+        QCoreApplication::translate("nerka::CodeplugDocument", "The zones could not be changed.");
+    kind.lists = [this] {
+        QHash<int, std::pair<QString, QList<int>>> lists;
         for (const Zone& zone : m_zones)
-            nowUsed.insert(zone.index);
-        const QList<int> slots = freeIndices(nowUsed, kZoneCapacity);
-        QList<std::pair<int, qsizetype>> targets;
-        for (qsizetype i = 0; i < plan.added.size(); ++i)
-            targets.append({slots[i], plan.added[i]});
-        if (const EditResult added = store(targets); added.isRefused())
-            return added;
-        counts.added = targets.size();
-    }
-    line = fileLineText(counts, {skippedRowsText(rows.skipped + skippedOfPlan(plan, lines)),
-                                 unresolvedText(rows.unresolved)});
-    return std::nullopt;
+            lists.insert(zone.index, {zone.name, zone.memberIndices});
+        return lists;
+    };
+    kind.apply = [](const QString& name, const QList<int>& members, int index,
+                    CodeplugImage& image) {
+        return applyZoneEdit(ZoneEdit{name, members}, index, image);
+    };
+    kind.remove = [this](int index) { return deleteZoneQuietly(index); };
+    return importMemberListRows(kind, text, mode, line);
 }
 
 } // namespace nerka

@@ -458,6 +458,10 @@ private:
                                                     QStringList& notes);
     std::optional<EditResult> importContactRows(const QString& text, CsvImportMode mode,
                                                 QString& line);
+    // The talkgroup list and zone files: one routine over what the two differ in.
+    struct MemberListKind;
+    std::optional<EditResult> importMemberListRows(const MemberListKind& kind, const QString& text,
+                                                   CsvImportMode mode, QString& line);
     std::optional<EditResult> importTalkgroupRows(const QString& text, CsvImportMode mode,
                                                   QString& line);
     std::optional<EditResult> importChannelRows(const QString& text, CsvImportMode mode,

@@ -102,6 +102,24 @@ QList<GridListChange> gridChanges(const QList<std::pair<int, int>>& cells, bool 
     return changed;
 }
 
+// The undo label of a zone grid edit; one tick reads as a single edit does:
+// "Add channel 4 to zone 1".
+QString zoneGridLabel(const QList<std::pair<int, int>>& cells, const QList<GridListChange>& changes,
+                      qsizetype moved, bool member) {
+    const QString what = cells.size() == 1 && moved == 1
+                             ? QCoreApplication::translate("nerka::CodeplugDocument", "channel %1")
+                                   .arg(cells.first().second)
+                             : countedNoun(moved, "channel", "channels");
+    const QString where = changes.size() == 1
+                              ? QCoreApplication::translate("nerka::CodeplugDocument", "zone %1")
+                                    .arg(changes.first().index + 1)
+                              : countedNoun(changes.size(), "zone", "zones");
+    return member ? QCoreApplication::translate("nerka::CodeplugDocument", "Add %1 to %2")
+                        .arg(what, where)
+                  : QCoreApplication::translate("nerka::CodeplugDocument", "Remove %1 from %2")
+                        .arg(what, where);
+}
+
 } // namespace
 
 int CodeplugDocument::zoneMemberLimit(std::optional<RadioVariant> variant) {
@@ -240,20 +258,7 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
                                      "channels")));
         moved += std::abs(change.after.size() - change.before.size());
     }
-    // One tick reads as before: "Add channel 4 to zone 1".
-    const QString what = cells.size() == 1 && moved == 1
-                             ? QCoreApplication::translate("nerka::CodeplugDocument", "channel %1")
-                                   .arg(cells.first().second)
-                             : countedNoun(moved, "channel", "channels");
-    const QString where = changes.size() == 1
-                              ? QCoreApplication::translate("nerka::CodeplugDocument", "zone %1")
-                                    .arg(changes.first().index + 1)
-                              : countedNoun(changes.size(), "zone", "zones");
-    const QString label =
-        member ? QCoreApplication::translate("nerka::CodeplugDocument", "Add %1 to %2")
-                     .arg(what, where)
-               : QCoreApplication::translate("nerka::CodeplugDocument", "Remove %1 from %2")
-                     .arg(what, where);
+    const QString label = zoneGridLabel(cells, changes, moved, member);
     return edit(
         label,
         [&](CodeplugImage& image) {
