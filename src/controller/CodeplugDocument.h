@@ -107,6 +107,14 @@ public:
     // changed; every region when no baseline is known; none without an image.
     [[nodiscard]] const RegionSet& dirtyRegions() const { return m_dirty; }
     [[nodiscard]] bool hasBaseline() const { return m_baseline.has_value(); }
+    // The flash serial of the radio the baseline is of, when known.
+    [[nodiscard]] const std::optional<std::uint32_t>& baselineRadio() const {
+        return m_baselineRadio;
+    }
+    // A codeplug started without a radio (File › New…): its settings block
+    // and undecoded bytes are invented, so a write lays only its records over
+    // the radio's own codeplug. Any other codeplug loaded ends it.
+    [[nodiscard]] bool isNew() const { return m_new; }
 
     [[nodiscard]] bool canUndo() const { return !m_undo.isEmpty(); }
     [[nodiscard]] bool canRedo() const { return !m_redo.isEmpty(); }
@@ -125,10 +133,18 @@ public:
     // Publishes a new codeplug (a read, an open, a restore): clears the undo
     // history and the marked regions; the baseline stays (it is the radio's).
     void load(const CodeplugImage& image, const DecodedImage& decoded);
-    // The radio is known to hold `image` (read in full, or verified).
-    void setBaseline(const CodeplugImage& image);
-    // The radio now holds `sent` in `regions` (a write succeeded).
-    void markWritten(const CodeplugImage& sent, const RegionSet& regions);
+    // Publishes a codeplug started without a radio (isNew()).
+    void loadNew(const CodeplugImage& image, const DecodedImage& decoded);
+    // The radio (its flash serial, when known) is known to hold `image` (read
+    // in full, or verified).
+    void setBaseline(const CodeplugImage& image, std::optional<std::uint32_t> radio = {});
+    // The radio now holds `sent` in `regions` (a write succeeded). A write to
+    // another radio than the baseline's starts a baseline of that radio.
+    void markWritten(const CodeplugImage& sent, const RegionSet& regions,
+                     std::optional<std::uint32_t> radio = {});
+    // After a write of a new codeplug: the codeplug becomes what the radio
+    // holds now (its records on the radio's own settings).
+    void adoptWritten(const CodeplugImage& sent);
 
     // ---- edits ----
     // Every edit, import and export below returns what it did and announces
@@ -514,6 +530,8 @@ private:
     std::optional<CodeplugImage> m_image;
     // Per region: the bytes the radio holds; a null array where unknown.
     std::optional<CodeplugImage> m_baseline;
+    std::optional<std::uint32_t> m_baselineRadio;
+    bool m_new = false;
     RegionSet m_marked;
     RegionSet m_dirty;
     bool m_busy = false;

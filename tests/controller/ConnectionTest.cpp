@@ -90,10 +90,11 @@ TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
     EXPECT_EQ(c->status(), RadioController::Status::disconnected());
     EXPECT_FALSE(c->hasInterface());
     EXPECT_FALSE(c->firmware().has_value());
-    EXPECT_FALSE(c->document().image().has_value());
-    EXPECT_TRUE(c->document().channels().isEmpty());
-    EXPECT_TRUE(c->document().dirtyRegions().empty());
-    EXPECT_FALSE(c->document().settings().has_value());
+    // The codeplug stays, with its unsaved changes, for the next radio.
+    EXPECT_TRUE(c->document().image().has_value());
+    EXPECT_FALSE(c->document().channels().isEmpty());
+    EXPECT_EQ(c->document().dirtyRegions(), RegionSet{1});
+    EXPECT_TRUE(c->document().settings().has_value());
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(path));
     EXPECT_EQ(c->activityLog().lines().last(), QStringLiteral("\u2022 Verbindung getrennt."));
     EXPECT_EQ(radio.sim.requestCount(), requestsBefore) << "nothing is sent on disconnect";
