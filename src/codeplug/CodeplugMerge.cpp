@@ -81,16 +81,17 @@ public:
         m_theirs = decodeMemberLists(other, m_theirChannels);
         const QList<RadioChannel> channels = decodeChannels(image);
         const MemberLists ours = decodeMemberLists(image, channels);
-        const int channelSlots =
-            image.variant ? int(layoutForVariant(*image.variant).channelBanks.size()) *
-                                ChannelBank::kSlotCount
-                          : 0;
+        const int channelSlots = image.variant
+                                     ? int(layoutForVariant(*image.variant).channelBanks.size()) *
+                                           ChannelBank::kSlotCount
+                                     : 0;
         m_contacts.capacity = ContactTable::kSlotCount;
         m_talkgroups.capacity = GroupListTable::kListCount;
         m_channels.capacity = channelSlots;
         m_zones.capacity = ZoneTable::kZoneCount;
         for (const DMRContact& c : ours.contacts)
-            m_contacts.put(c.slot, c.name, ContactEdit{c.name, c.dmrID, c.type, c.timeSlotOverride});
+            m_contacts.put(c.slot, c.name,
+                           ContactEdit{c.name, c.dmrID, c.type, c.timeSlotOverride});
         for (const Talkgroup& t : ours.talkgroups)
             m_talkgroups.put(t.index, t.name, TalkgroupEdit{t.name, t.memberSlots});
         for (const RadioChannel& c : channels)
@@ -234,9 +235,8 @@ private:
                 edit.memberSlots.append(m_contactMap.value(slot));
         int key = -1;
         const auto at = place<TalkgroupEdit>(
-            MergeKind::talkgroup, index, it->name, edit, m_talkgroups,
-            GroupListRecord::kNameWidth, [](TalkgroupEdit& e, const QString& n) { e.name = n; },
-            key);
+            MergeKind::talkgroup, index, it->name, edit, m_talkgroups, GroupListRecord::kNameWidth,
+            [](TalkgroupEdit& e, const QString& n) { e.name = n; }, key);
         if (at)
             store(applyTalkgroupEdit(edit, *at, m_result.image));
         if (key >= 0)
@@ -250,8 +250,8 @@ private:
         if (record.size() != ChannelRecord::kSize)
             return record;
         const int contactOffset = ChannelRecord::kContactOffset;
-        const int storedContact = std::uint8_t(record[contactOffset]) |
-                                  (std::uint8_t(record[contactOffset + 1]) << 8);
+        const int storedContact =
+            std::uint8_t(record[contactOffset]) | (std::uint8_t(record[contactOffset + 1]) << 8);
         const int contact = storedContact == 0 ? -1 : m_contactMap.value(storedContact - 1, -1);
         record[contactOffset] = char((contact + 1) & 0xFF);
         record[contactOffset + 1] = char(((contact + 1) >> 8) & 0xFF);
@@ -262,16 +262,15 @@ private:
     }
 
     void takeChannel(int position) {
-        const auto it = std::find_if(
-            m_theirChannels.begin(), m_theirChannels.end(),
-            [position](const RadioChannel& c) { return c.number - 1 == position; });
+        const auto it =
+            std::find_if(m_theirChannels.begin(), m_theirChannels.end(),
+                         [position](const RadioChannel& c) { return c.number - 1 == position; });
         if (it == m_theirChannels.end())
             return;
         QByteArray record = channelRecordHere(position);
         int key = -1;
         const auto at = place<QByteArray>(
-            MergeKind::channel, it->number, it->name, record, m_channels,
-            ChannelRecord::kNameWidth,
+            MergeKind::channel, it->number, it->name, record, m_channels, ChannelRecord::kNameWidth,
             [](QByteArray& r, const QString& n) {
                 r.replace(ChannelRecord::kNameOffset, ChannelRecord::kNameWidth,
                           encodeName(n, ChannelRecord::kNameWidth));

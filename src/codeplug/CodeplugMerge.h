@@ -37,16 +37,15 @@ struct MergeSelection {
     QList<int> talkgroups;
     QList<int> contacts;
     [[nodiscard]] bool isEmpty() const {
-        return zones.isEmpty() && channels.isEmpty() && talkgroups.isEmpty() &&
-               contacts.isEmpty();
+        return zones.isEmpty() && channels.isEmpty() && talkgroups.isEmpty() && contacts.isEmpty();
     }
 };
 
 // How a record of the other codeplug stands against this one.
 enum class MergeStatus {
-    added,    // no record of its kind here has its name
-    same,     // one here has its name and holds the same (with references by name)
-    clash,    // one here has its name and holds something else
+    added, // no record of its kind here has its name
+    same,  // one here has its name and holds the same (with references by name)
+    clash, // one here has its name and holds something else
 };
 
 struct MergeKindOutcome {

@@ -16,15 +16,14 @@ EditResult RadioController::newCodeplug(RadioVariant variant) {
     assignDocumentURL(std::nullopt);
     ChangeSet all;
     all.replaced = true;
-    return recordFileResult(EditResult::done(
-        all, variant == RadioVariant::uv380 ? tr("New codeplug (UV380 family).")
-                                            : tr("New codeplug (GD77 family).")));
+    return recordFileResult(EditResult::done(all, variant == RadioVariant::uv380
+                                                      ? tr("New codeplug (UV380 family).")
+                                                      : tr("New codeplug (GD77 family).")));
 }
 
 bool RadioController::connectedToOtherRadio() const {
     const auto& radio = m_document.baselineRadio();
-    return m_firmware && radio && m_document.hasBaseline() &&
-           m_firmware->flashChipSerial != *radio;
+    return m_firmware && radio && m_document.hasBaseline() && m_firmware->flashChipSerial != *radio;
 }
 
 bool RadioController::keepIdentityByDefault() const {

@@ -408,9 +408,9 @@ protected:
     // the failure when the write must not start.
     // It also plans what is sent: block by block against the baseline it
     // found (see setWholeRegionWrites), or whole regions.
-    Result<PreparedWrite, DeviceOutcome>
-    prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
-                        const WriteSettings& settings);
+    Result<PreparedWrite, DeviceOutcome> prepareWriteOnQueue(const CodeplugImage& image,
+                                                             const RegionSet& dirty,
+                                                             const WriteSettings& settings);
     // Its steps. Whether the radio still holds the kept baseline in the
     // blocks the write touches (false when the plan touches none).
     Result<bool, DeviceOutcome> keptBaselineHoldsOnQueue(const CodeplugImage& image,

@@ -159,9 +159,9 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
             return saved.error();
         prepared.backupPath = *saved;
     }
-    prepared.image = before ? outgoingCodeplug(*before, image, settings.recordsOnly,
-                                               settings.keepIdentity)
-                            : image;
+    prepared.image =
+        before ? outgoingCodeplug(*before, image, settings.recordsOnly, settings.keepIdentity)
+               : image;
     if (before) {
         const QList<ChangeGroup> groups = summaryGroups(*before, prepared.image, dirty);
         postToMain([this, groups] { Q_EMIT writeSummaryReady(groups); });
@@ -397,10 +397,10 @@ std::optional<QList<ChangeGroup>> RadioController::pendingWriteChanges() const {
         radio = &m_keptBaselineMirror->image;
     if (!radio)
         return std::nullopt;
-    return summaryGroups(*radio,
-                         outgoingCodeplug(*radio, *m_document.image(), m_document.isNew(),
-                                          keepRadioIdentity()),
-                         regionsToWrite());
+    return summaryGroups(
+        *radio,
+        outgoingCodeplug(*radio, *m_document.image(), m_document.isNew(), keepRadioIdentity()),
+        regionsToWrite());
 }
 
 std::optional<QStringList> RadioController::pendingWriteSummary() const {

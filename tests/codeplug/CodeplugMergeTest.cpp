@@ -1,6 +1,6 @@
+#include "codeplug/CodeplugMerge.h"
 #include "codeplug/BlankCodeplug.h"
 #include "codeplug/ChannelCodec.h"
-#include "codeplug/CodeplugMerge.h"
 #include "codeplug/MemberLists.h"
 
 #include <gtest/gtest.h>
@@ -93,8 +93,7 @@ TEST(CodeplugMerge, ZoneBringsItsChannelsContactsAndGroupListReusingWhatExistsBy
     ASSERT_TRUE(merged.refusal.isEmpty()) << merged.refusal.toStdString();
 
     const Decoded after(merged.image);
-    EXPECT_EQ(after.contactNames(),
-              (QStringList{"Mein Freund", "Lokal", "Bayern", "Weltweit"}))
+    EXPECT_EQ(after.contactNames(), (QStringList{"Mein Freund", "Lokal", "Bayern", "Weltweit"}))
         << "no duplicates: Lokal and Bayern used, Weltweit added in the lowest free slot";
     EXPECT_EQ(merged.of(MergeKind::contact).clashNames, QStringList{"Bayern"});
     EXPECT_EQ(merged.of(MergeKind::contact).used, 2);

@@ -29,8 +29,8 @@ void makeRadioOwn(StandInRadio& radio, const QString& call, std::uint32_t dmrID,
     ASSERT_TRUE(radio.sim.loadCodeplug(image).ok());
     const CodeplugLayout& layout = layoutForVariant(radio.sim.variant());
     // Undecoded settings bytes (menu options, say) and an APRS entry's tail.
-    ASSERT_TRUE(radio.sim.setMemory(layout.settingsBank.bank, layout.settingsBank.address + 20,
-                                    menuBytes));
+    ASSERT_TRUE(
+        radio.sim.setMemory(layout.settingsBank.bank, layout.settingsBank.address + 20, menuBytes));
     ASSERT_TRUE(radio.sim.setMemory(layout.aprsBank.bank, layout.aprsBank.address + 30,
                                     QByteArray::fromHex("a1b2c3")));
 }
@@ -77,10 +77,10 @@ TEST(NewCodeplug, WriteLaysOnlyTheRecordsOverTheRadiosOwnCodeplug) {
     makeRadioOwn(radio, QStringLiteral("DL1OWN"), 2621111);
     const QByteArray settingsBefore = settingsBlockOf(radio);
     const CodeplugLayout& layout = layoutForVariant(RadioVariant::gd77);
-    const QByteArray aprsBefore = radio.sim.memory(layout.aprsBank.bank, layout.aprsBank.address,
-                                                   512);
-    const QByteArray customBefore = radio.sim.memory(
-        layout.additionalSettingsBank.bank, layout.additionalSettingsBank.address, 0x11A0);
+    const QByteArray aprsBefore =
+        radio.sim.memory(layout.aprsBank.bank, layout.aprsBank.address, 512);
+    const QByteArray customBefore = radio.sim.memory(layout.additionalSettingsBank.bank,
+                                                     layout.additionalSettingsBank.address, 0x11A0);
 
     ControllerOnStandIn c(0.1);
     ASSERT_TRUE(c->newCodeplug(RadioVariant::gd77).isDone());

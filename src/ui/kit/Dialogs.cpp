@@ -234,12 +234,13 @@ void WidgetDialogs::confirmChanges(QWidget* parent, const QString& title, const 
                                    const QString& confirmText, const QString& cancelText,
                                    std::function<void()> confirmed, const QString& listHeading,
                                    const QList<ChangeListSection>& sections) {
-    openChangesDialog(parent, title, message, confirmText, cancelText, std::nullopt,
-                      [confirmed = std::move(confirmed)](bool) {
-                          if (confirmed)
-                              confirmed();
-                      },
-                      listHeading, sections);
+    openChangesDialog(
+        parent, title, message, confirmText, cancelText, std::nullopt,
+        [confirmed = std::move(confirmed)](bool) {
+            if (confirmed)
+                confirmed();
+        },
+        listHeading, sections);
 }
 
 void WidgetDialogs::confirmWrite(QWidget* parent, const QString& title, const QString& message,
@@ -247,13 +248,12 @@ void WidgetDialogs::confirmWrite(QWidget* parent, const QString& title, const QS
                                  const DialogOption& option, std::function<void(bool)> confirmed,
                                  const QString& listHeading,
                                  const QList<ChangeListSection>& sections) {
-    openChangesDialog(parent, title, message, confirmText, cancelText, option,
-                      std::move(confirmed), listHeading, sections);
+    openChangesDialog(parent, title, message, confirmText, cancelText, option, std::move(confirmed),
+                      listHeading, sections);
 }
 
-void WidgetDialogs::openChangesDialog(QWidget* parent, const QString& title,
-                                      const QString& message, const QString& confirmText,
-                                      const QString& cancelText,
+void WidgetDialogs::openChangesDialog(QWidget* parent, const QString& title, const QString& message,
+                                      const QString& confirmText, const QString& cancelText,
                                       const std::optional<DialogOption>& option,
                                       std::function<void(bool)> confirmed,
                                       const QString& listHeading,
@@ -290,11 +290,10 @@ void WidgetDialogs::openChangesDialog(QWidget* parent, const QString& title,
     ok->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    QObject::connect(dialog, &QDialog::accepted, dialog,
-                     [confirmed = std::move(confirmed), tick] {
-                         if (confirmed)
-                             confirmed(tick && tick->isChecked());
-                     });
+    QObject::connect(dialog, &QDialog::accepted, dialog, [confirmed = std::move(confirmed), tick] {
+        if (confirmed)
+            confirmed(tick && tick->isChecked());
+    });
 
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(text);

@@ -93,8 +93,7 @@ public:
     virtual void confirmWrite(QWidget* parent, const QString& title, const QString& message,
                               const QString& confirmText, const QString& cancelText,
                               const DialogOption& option, std::function<void(bool)> confirmed,
-                              const QString& listHeading,
-                              const QList<ChangeListSection>& sections);
+                              const QString& listHeading, const QList<ChangeListSection>& sections);
 };
 
 // The real dialogs: QMessageBox, QFileDialog and QColorDialog, opened with

@@ -10,8 +10,8 @@
 
 namespace nerka {
 
-LibraryCommands::LibraryCommands(RadioController& controller, Dialogs& dialogs,
-                                 FileCommands& files, QWidget* window)
+LibraryCommands::LibraryCommands(RadioController& controller, Dialogs& dialogs, FileCommands& files,
+                                 QWidget* window)
     : QObject(window), m_controller(controller), m_dialogs(dialogs), m_files(files),
       m_window(window) {
     m_new = new QAction(tr("New…"), this);
@@ -23,9 +23,8 @@ LibraryCommands::LibraryCommands(RadioController& controller, Dialogs& dialogs,
 void LibraryCommands::newCodeplug() {
     // The new codeplug replaces the one in memory: unwritten edits are asked
     // about first, as opening a file does.
-    const int unsaved = m_controller.document().image()
-                            ? int(m_controller.document().dirtyRegions().size())
-                            : 0;
+    const int unsaved =
+        m_controller.document().image() ? int(m_controller.document().dirtyRegions().size()) : 0;
     if (unsaved == 0) {
         askFamily();
         return;
@@ -42,8 +41,7 @@ void LibraryCommands::askFamily() {
                      tr("Which radio family is the codeplug for? It starts without channels, "
                         "contacts, talkgroups, zones and call sign; written to a radio, only its "
                         "records replace the radio's, whose own settings stay."),
-                     {tr("GD-77 family"), tr("UV380 family")}, tr("Abbrechen"),
-                     [this](int choice) {
+                     {tr("GD-77 family"), tr("UV380 family")}, tr("Abbrechen"), [this](int choice) {
                          m_controller.newCodeplug(choice == 1 ? RadioVariant::uv380
                                                               : RadioVariant::gd77);
                      });

@@ -17,12 +17,12 @@
 #include "ui/window/ConnectionView.h"
 #include "ui/window/ErrorAlert.h"
 #include "ui/window/FileCommands.h"
+#include "ui/window/LibraryCommands.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
-#include "ui/window/LibraryCommands.h"
 #include "ui/window/ReportCommands.h"
-#include "ui/window/WriteQuestion.h"
 #include "ui/window/WritePanel.h"
+#include "ui/window/WriteQuestion.h"
 
 #include <QAction>
 #include <QApplication>
