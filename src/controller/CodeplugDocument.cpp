@@ -158,29 +158,6 @@ void CodeplugDocument::adoptWritten(const CodeplugImage& sent) {
     (void)replaceImage(sent);
 }
 
-void CodeplugDocument::clear() {
-    m_image.reset();
-    m_baseline.reset();
-    m_baselineRadio.reset();
-    m_new = false;
-    m_channels.clear();
-    m_contacts.clear();
-    m_talkgroups.clear();
-    m_zones.clear();
-    m_aprsSystems.clear();
-    m_settings.reset();
-    m_dayTheme.reset();
-    m_nightTheme.reset();
-    m_satellites.clear();
-    m_marked.clear();
-    setUndo({}, {});
-    recomputeDirty();
-    Q_EMIT imageChanged();
-    ChangeSet all;
-    all.replaced = true;
-    Q_EMIT recordsChanged(all);
-}
-
 void CodeplugDocument::setBaseline(const CodeplugImage& image, std::optional<std::uint32_t> radio) {
     m_baseline = image;
     m_baselineRadio = radio;

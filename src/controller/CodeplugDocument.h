@@ -2,6 +2,7 @@
 
 #include "codeplug/ChannelCsvRows.h"
 #include "codeplug/CodeplugImage.h"
+#include "codeplug/CodeplugMerge.h"
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/RadioChannel.h"
@@ -241,6 +242,17 @@ public:
     // first talkgroup as the TX contact. One log line.
     EditResult addRepeaters(const QList<DirectoryRepeater>& repeaters, const QString& zoneName);
 
+    // ---- records from another codeplug (MergeEdits.cpp) ----
+    // Takes the chosen records of `other` (named `otherName` in the log)
+    // with everything they refer to, as one undo step with one log line per
+    // kind taken ("Channels from club.nerka: 2 added, 1 already there.").
+    // Clashes of names are settled per kind as `answers` says. Refused whole
+    // when the records do not fit or the families differ.
+    EditResult mergeFrom(const CodeplugImage& other, const QString& otherName,
+                         const MergeSelection& chosen, const std::array<ClashAnswer, 4>& answers) {
+        return announce(mergeFromQuietly(other, otherName, chosen, answers));
+    }
+
     // ---- the codeplug as CSV files (CodeplugCsvFiles.cpp) ----
     // Talkgroup lists and zones as CSV (MemberListCsv.h).
     EditResult exportTalkgroupsCsv(const QString& path);
@@ -394,8 +406,6 @@ private:
     // While set (a transfer runs), every edit is refused as busy: a read
     // would replace the image and a write would clear the dirty set under it.
     void setBusy(bool busy) { m_busy = busy; }
-    // Drops the codeplug and the baseline (a disconnect by the user).
-    void clear();
     // Nothing is known of what the radio holds (another radio may come).
     void forgetBaseline();
     // Marks regions to be written whatever the baseline says (a write of a
@@ -459,6 +469,9 @@ private:
     // the records of its kind and says what it did in `line` ("2 updated, 1
     // added; 1 row skipped: …"); a refusal stops the import.
     EditResult importCodeplugCsvQuietly(const CodeplugCsvPaths& paths, CsvImportMode mode);
+    EditResult mergeFromQuietly(const CodeplugImage& other, const QString& otherName,
+                                const MergeSelection& chosen,
+                                const std::array<ClashAnswer, 4>& answers);
     EditResult addRepeatersQuietly(const QList<DirectoryRepeater>& repeaters,
                                    const QString& zoneName);
     // The talkgroup lists of the DMR repeaters in `channels` (by position in

@@ -246,7 +246,7 @@ public:
     // difference.
     [[nodiscard]] bool connectedToOtherRadio() const;
     // Whether the next write keeps the radio's own call sign and DMR ID; none
-    // (the default) follows keepIdentityByDefault().
+    // (the default) follows keepIdentityByDefault(). The next write uses it up.
     void setKeepRadioIdentity(std::optional<bool> keep) { m_keepRadioIdentity = keep; }
     [[nodiscard]] bool keepRadioIdentity() const {
         return m_keepRadioIdentity.value_or(keepIdentityByDefault());

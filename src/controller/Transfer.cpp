@@ -239,6 +239,8 @@ void RadioController::writeChanges() {
     settings.wholeRegions = m_wholeRegionWrites || m_preferences.writeWholeRegions();
     settings.recordsOnly = m_document.isNew();
     settings.keepIdentity = keepRadioIdentity();
+    // Asked for one write: the next one follows its own radio again.
+    m_keepRadioIdentity.reset();
     settings.readRadio = settings.recordsOnly || settings.keepIdentity || connectedToOtherRadio();
     runDeviceOperation(frame, [this, image, dirty, settings] {
         return writeChangesOnQueue(image, dirty, settings);

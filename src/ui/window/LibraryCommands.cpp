@@ -4,6 +4,7 @@
 #include "ui/kit/Dialogs.h"
 #include "ui/window/ChangeSections.h"
 #include "ui/window/FileCommands.h"
+#include "ui/window/MergeSheet.h"
 
 #include <QAction>
 #include <QWidget>
@@ -17,6 +18,8 @@ LibraryCommands::LibraryCommands(RadioController& controller, Dialogs& dialogs, 
     m_new = new QAction(tr("New…"), this);
     m_new->setShortcut(QKeySequence::New);
     QObject::connect(m_new, &QAction::triggered, this, &LibraryCommands::newCodeplug);
+    m_merge = new QAction(tr("Merge from codeplug…"), this);
+    QObject::connect(m_merge, &QAction::triggered, this, &LibraryCommands::mergeFromCodeplug);
     updateActions();
 }
 
@@ -47,8 +50,18 @@ void LibraryCommands::askFamily() {
                      });
 }
 
+void LibraryCommands::mergeFromCodeplug() {
+    // Backups are codeplug files too (File › Backups… shows where they are).
+    m_dialogs.openFile(m_window, tr("Merge from codeplug"), FileCommands::openFilters(),
+                       [this](const QString& path) {
+                           MergeSheet::openOn(m_controller, m_dialogs, path, m_window);
+                       });
+}
+
 void LibraryCommands::updateActions() {
-    m_new->setEnabled(!m_controller.status().isWorking());
+    const bool idle = !m_controller.status().isWorking();
+    m_new->setEnabled(idle);
+    m_merge->setEnabled(idle && m_controller.document().image().has_value());
 }
 
 } // namespace nerka

@@ -22,12 +22,15 @@ public:
                     QWidget* window);
 
     [[nodiscard]] QAction* newAction() const { return m_new; }
+    [[nodiscard]] QAction* mergeAction() const { return m_merge; }
 
     // Asks the radio family (after the unsaved-changes question when there
     // are any) and starts the new codeplug.
     void newCodeplug();
+    // Asks for a codeplug file or backup and opens the merge sheet on it.
+    void mergeFromCodeplug();
 
-    // Enabled state: nothing while a transfer runs.
+    // Enabled state: nothing while a transfer runs; merging needs a codeplug.
     void updateActions();
 
 private:
@@ -38,6 +41,7 @@ private:
     FileCommands& m_files;
     QPointer<QWidget> m_window;
     QAction* m_new = nullptr;
+    QAction* m_merge = nullptr;
 };
 
 } // namespace nerka

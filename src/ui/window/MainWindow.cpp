@@ -186,6 +186,7 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     file->addAction(m_files->backupsAction());
     file->addAction(m_files->compareAction());
+    file->addAction(m_library->mergeAction());
     file->addSeparator();
     QMenu* exports = file->addMenu(QStringLiteral("Export"));
     exports->addAction(m_files->exportCsvAction());
