@@ -5,11 +5,13 @@
 #include "ui/kit/AccessibleNames.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/NerkaApp.h"
+#include "ui/window/WindowLanguage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -89,7 +91,17 @@ int main(int argc, char** argv) {
         }
     }
 
-    nerka::NerkaApp shell(demo ? demo->preferenceStore() : nullptr);
+    // The language is chosen once, before any window text exists: the
+    // preference (the demo's own store with --demo), else the locale.
+    QSettings* store = demo ? demo->preferenceStore() : nullptr;
+    const nerka::LanguagePreference preference =
+        store ? nerka::storedLanguagePreference(*store)
+              : nerka::storedLanguagePreference(QSettings());
+    const nerka::WindowTranslators translators(
+        nerka::windowLanguageFor(preference, nerka::systemMessagesLocaleName()),
+        QStringLiteral(":/i18n"));
+
+    nerka::NerkaApp shell(store);
     if (demo)
         demo->attach(shell.radio());
     shell.start();

@@ -2,14 +2,18 @@
 
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/window/WindowLanguage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -62,6 +66,7 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
     layout->addWidget(connection);
     layout->addWidget(ports);
     layout->addWidget(writing);
+    layout->addWidget(buildLanguageBox());
     layout->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
@@ -99,6 +104,32 @@ QGroupBox* PreferencesWindow::buildPortsBox() {
     return ports;
 }
 
+QGroupBox* PreferencesWindow::buildLanguageBox() {
+    const QString title = tr("Language");
+    auto* box = new QGroupBox(title);
+    auto* boxLayout = new QVBoxLayout(box);
+    m_language = new QComboBox;
+    m_language->setAccessibleName(title);
+    // Each language is named in itself, so it can be found in any of them.
+    m_language->addItem(tr("System"), static_cast<int>(LanguagePreference::system));
+    m_language->addItem(QStringLiteral("English"), static_cast<int>(LanguagePreference::english));
+    m_language->addItem(QStringLiteral("Deutsch"), static_cast<int>(LanguagePreference::german));
+    const QString note = tr("Applies the next time Nerka starts.");
+    auto* noteLabel = new QLabel(note);
+    noteLabel->setWordWrap(true);
+    m_language->setAccessibleDescription(note);
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_language);
+    row->addWidget(noteLabel, 1);
+    boxLayout->addLayout(row);
+    QObject::connect(m_language, &QComboBox::activated, this, [this] {
+        if (QSettings* store = m_controller.preferences().store())
+            storeLanguagePreference(
+                *store, static_cast<LanguagePreference>(m_language->currentData().toInt()));
+    });
+    return box;
+}
+
 void PreferencesWindow::connectToggles() {
     Preferences& prefs = m_controller.preferences();
     QObject::connect(m_autoConnect, &QCheckBox::toggled, this,
@@ -131,6 +162,9 @@ void PreferencesWindow::reload() {
     m_writeWholeRegions->setChecked(prefs.writeWholeRegions());
     m_rememberedPort->setText(prefs.lastPortPath());
     m_forget->setEnabled(!prefs.lastPortPath().isEmpty());
+    if (const QSettings* store = prefs.store())
+        m_language->setCurrentIndex(
+            m_language->findData(static_cast<int>(storedLanguagePreference(*store))));
 }
 
 void PreferencesWindow::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -11,8 +12,9 @@ namespace nerka {
 
 class RadioController;
 
-// The preferences window: "Connection" (auto-connect, auto-read) and "Ports"
-// (all serial ports, the remembered port and a button that forgets it).
+// The preferences window: "Connection" (auto-connect, auto-read), "Ports"
+// (all serial ports, the remembered port and a button that forgets it),
+// "Writing" and "Language" (System, English, Deutsch; read at start).
 // Every change is written to the controller's preference store at once.
 class PreferencesWindow : public QWidget {
     Q_OBJECT
@@ -28,6 +30,7 @@ public:
     [[nodiscard]] QCheckBox* writeWholeRegionsToggle() const { return m_writeWholeRegions; }
     [[nodiscard]] QLineEdit* rememberedPortField() const { return m_rememberedPort; }
     [[nodiscard]] QPushButton* forgetButton() const { return m_forget; }
+    [[nodiscard]] QComboBox* languageChoice() const { return m_language; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,6 +38,8 @@ protected:
 private:
     // "Show all serial ports", the remembered port and "Forget remembered port".
     QGroupBox* buildPortsBox();
+    // The language picker and the note that it applies at the next start.
+    QGroupBox* buildLanguageBox();
     // Every toggle and "Forget remembered port" store their choice at once.
     void connectToggles();
 
@@ -45,6 +50,7 @@ private:
     QCheckBox* m_writeWholeRegions = nullptr;
     QLineEdit* m_rememberedPort = nullptr;
     QPushButton* m_forget = nullptr;
+    QComboBox* m_language = nullptr;
     bool m_placed = false;
 };
 
