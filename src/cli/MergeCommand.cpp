@@ -187,12 +187,16 @@ int runMerge(CliContext& context) {
         return kExitFailed;
     const QString otherPath = parser.value(options.from);
     const auto other = readOtherCodeplug(controller, otherPath);
-    if (!other)
+    if (!other) {
+        session.finish(); // the error report reaches the terminal
         return kExitFailed;
+    }
     const QString otherName = QFileInfo(otherPath).fileName();
     const auto chosen = chosenRecords(controller, parser, options, *other, otherName, channels);
-    if (!chosen)
+    if (!chosen) {
+        session.finish();
         return kExitFailed;
+    }
     const ClashAnswer answer = clash == QLatin1String("copy")      ? ClashAnswer::addCopy
                                : clash == QLatin1String("replace") ? ClashAnswer::replace
                                                                    : ClashAnswer::useExisting;

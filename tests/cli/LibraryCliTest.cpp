@@ -70,9 +70,11 @@ TEST_F(LibraryCli, NewThenMergeAZoneWithWhatItRefersTo) {
     ASSERT_EQ(lists.zones.size(), 1);
     EXPECT_EQ(lists.zones[0].name, QStringLiteral("DMR Relais"));
     EXPECT_EQ(lists.zones[0].memberIndices.size(), channels.size());
-    for (const RadioChannel& channel : channels)
-        if (channel.contactIndex)
+    for (const RadioChannel& channel : channels) {
+        if (channel.contactIndex) {
             EXPECT_LT(*channel.contactIndex, lists.contacts.size()) << "a TX contact came along";
+        }
+    }
     EXPECT_FALSE(lists.talkgroups.isEmpty()) << "the group lists came along";
 
     const auto unknown =
