@@ -212,7 +212,9 @@ TEST_F(WindowTest, LoadWithUnsavedChangesAsksAndAbbrechenChangesNothing) {
     EXPECT_EQ(asked->title, QStringLiteral("Write changes to the device?"));
     // The radio is backed up before every write: no advice to back it up.
     EXPECT_EQ(asked->message, QStringLiteral("No record differs from what the radio holds now; 3 "
-                                             "changed regions will be written to the device."));
+                                             "changed regions will be written to the device.\n"
+                                             "Call sign and DMR ID to be written: DO1NRK, "
+                                             "2621337."));
     EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
     EXPECT_EQ(radio->document().dirtyRegions().size(), 3u);
 
