@@ -1,4 +1,3 @@
-#include "LoggedErrors.h"
 #include "controller/RadioController.h"
 
 #include "TempSettings.h"
@@ -33,8 +32,6 @@ TEST(ControllerCore, StartsDisconnectedAndEmpty) {
     RadioController controller(settings.get());
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_EQ(controller.progress(), 0.0);
-    EXPECT_TRUE(controller.activityLog().lines().isEmpty());
-    EXPECT_FALSE(lastLoggedError(controller).has_value());
     EXPECT_FALSE(controller.document().image().has_value());
     EXPECT_TRUE(controller.document().dirtyRegions().empty());
 }
@@ -46,27 +43,6 @@ TEST(ControllerCore, StatusEqualityComparesWorkingTexts) {
               S::working(QStringLiteral("Reading codeplug…")));
     EXPECT_NE(S::connected(), S::disconnected());
     EXPECT_NE(S::working(QString()), S::connected());
-}
-
-TEST(ControllerCore, LogLinesFromTheQueueKeepTheirOrder) {
-    TempSettings settings;
-    RadioController controller(settings.get());
-    controller.logLine(QStringLiteral("first"));
-    EXPECT_EQ(controller.activityLog().lines(), QStringList{QStringLiteral("\u2022 first")})
-        << "a main-thread line is appended at once";
-
-    controller.postToQueue([&] {
-        for (int i = 0; i < 200; ++i)
-            controller.logLine(QString::number(i));
-    });
-    controller.postToQueue([&] { controller.logLine(QStringLiteral("last")); });
-    drain(controller);
-
-    ASSERT_EQ(controller.activityLog().lines().size(), 202);
-    for (int i = 0; i < 200; ++i)
-        EXPECT_EQ(controller.activityLog().lines()[i + 1],
-                  QStringLiteral("\u2022 ") + QString::number(i));
-    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("\u2022 last"));
 }
 
 TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
@@ -82,15 +58,14 @@ TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
     EXPECT_EQ(controller.status(),
               RadioController::Status::working(QStringLiteral("Reading codeplug…")));
     EXPECT_EQ(controller.progress(), 0.5);
-    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Something went wrong."));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("\u2022 Error: Something went wrong."));
-    EXPECT_EQ(errors.count(), 1);
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors[0][0].toString(), QStringLiteral("Something went wrong."));
 }
 
 TEST(ControllerCore, ReportFailureSetsTheGivenStatusAndResetsProgress) {
     TempSettings settings;
     RadioController controller(settings.get());
+    QSignalSpy errors(&controller.activityLog(), &ActivityLog::errorRecorded);
     controller.postToQueue([&] {
         controller.setStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
         controller.setProgress(0.75);
@@ -100,10 +75,8 @@ TEST(ControllerCore, ReportFailureSetsTheGivenStatusAndResetsProgress) {
     drain(controller);
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
     EXPECT_EQ(controller.progress(), 0.0);
-    EXPECT_EQ(lastLoggedError(controller),
-              QStringLiteral("Timeout while reading from the device."));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("\u2022 Error: Timeout while reading from the device."));
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors[0][0].toString(), QStringLiteral("Timeout while reading from the device."));
 }
 
 TEST(ControllerCore, QueueRunsTasksOneAtATimeInOrder) {

@@ -1,4 +1,3 @@
-#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "Bytes.h"
@@ -75,10 +74,8 @@ TEST(DmrDatabase, WriteThenReadBackSmallDatabaseOnGd77) {
     c->writeDMRDatabase();
     EXPECT_EQ(c->status(), Status::working(QStringLiteral("Writing DMR database…")));
     c.finish();
-    EXPECT_TRUE(c.hasLine(
-        QStringLiteral("Writing DMR database: 3 entries (0 KB), 1 duplicate IDs merged…")));
-    EXPECT_TRUE(
-        c.hasLine(QStringLiteral("DMR database written. Device is rebooting — disconnected.")));
+    EXPECT_EQ(c.results.last(DeviceOperation::writeDmrDatabase),
+              OperationResult::success(DeviceOperation::writeDmrDatabase));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->hasInterface());
     EXPECT_EQ(c->progress(), 1.0);
@@ -107,11 +104,9 @@ TEST(DmrDatabase, WriteThenReadBackSmallDatabaseOnGd77) {
     ASSERT_TRUE(reconnect(c, radio, 2));
     EXPECT_EQ(radio.sim.rebootCount(), 1);
     c->setDMRDatabaseOptions(DMRNameFormat::fullName, DMRDBFormat::uncompressed, 8);
-    c->readDMRDatabaseFromDevice();
+    EXPECT_EQ(c.resultOf(DeviceOperation::readDmrDatabase, [&] { c->readDMRDatabaseFromDevice(); }),
+              OperationResult::success(DeviceOperation::readDmrDatabase));
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral(
-        "Reading DMR database from device: 3 entries (0 KB) — this can take a while…")));
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Read DMR database from device: 3 entries.")));
     EXPECT_EQ(c->status(), Status::connected());
     ASSERT_TRUE(c->dmrUserDB().has_value());
     EXPECT_EQ(c->dmrUserDB()->entries.toList(),
@@ -155,8 +150,6 @@ TEST(DmrDatabase, ThirtyThousandEntriesSpanBothAreasAndReadBack) {
 
     c->writeDMRDatabase();
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Writing DMR database: 30000 entries (439 KB)…")))
-        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(c->dmrDBOnDeviceCount(), 30000);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_GT(progress.size(), 1000) << "progress after every piece";
@@ -174,8 +167,8 @@ TEST(DmrDatabase, ThirtyThousandEntriesSpanBothAreasAndReadBack) {
     ASSERT_TRUE(reconnect(c, radio, 2));
     c->readDMRDatabaseFromDevice();
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral(
-        "Reading DMR database from device: 30000 entries (439 KB) — this can take a while…")));
+    EXPECT_EQ(c.results.last(DeviceOperation::readDmrDatabase),
+              OperationResult::success(DeviceOperation::readDmrDatabase));
     ASSERT_EQ(c->dmrUserDB()->entries.size(), 30000);
     EXPECT_EQ(c->dmrUserDB()->entries.at(0),
               (DMRUserEntry{1000000, QStringLiteral("XX0 Ann"), {}, {}}));
@@ -195,9 +188,6 @@ TEST(DmrDatabase, FortyThousandEntriesDropWhatDoesNotFit) {
     ASSERT_TRUE(c.connectTo(radio));
     c->writeDMRDatabase();
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral(
-        "Writing DMR database: 37135 entries (543 KB), 2865 dropped (over capacity)…")))
-        << c->activityLog().lines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(c->dmrDBOnDeviceCount(), 37135);
     EXPECT_EQ(radio.sim.memory(Bank::flash, kGd77Area1 + 8, 4), bytes({0x0F, 0x91, 0, 0}));
     // The last record: the 19660th of area 2, ID 1037134.
@@ -220,8 +210,10 @@ TEST(DmrDatabase, SilentRadioMidWriteChangesNothingInMemory) {
     c.finish();
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(c->progress(), 0.0);
-    EXPECT_TRUE(lastLoggedError(*c).has_value());
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Error: ") + *lastLoggedError(*c)));
+    const auto failed = c.results.last(DeviceOperation::writeDmrDatabase);
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(failed->error, OperationErrorKind::link);
+    EXPECT_EQ(c.results.reports, QStringList{failed->text});
     EXPECT_EQ(c->dmrUserDB(), databaseBefore);
     EXPECT_EQ(c->document().image(), imageBefore);
     EXPECT_FALSE(c->dmrDBOnDeviceCount().has_value());
@@ -229,8 +221,6 @@ TEST(DmrDatabase, SilentRadioMidWriteChangesNothingInMemory) {
     EXPECT_EQ(radio.sim.memory(Bank::flash, kGd77Area1, 3), bytes({0x49, 0x64, 0x4E}));
     EXPECT_FALSE(radio.sim.screen().open);
     EXPECT_EQ(radio.sim.rebootCount(), 0);
-    EXPECT_FALSE(
-        c.hasLine(QStringLiteral("DMR database written. Device is rebooting — disconnected.")));
 
     // Silence: the commit gets no answer, so no close is sent after it.
     radio.sim.clearRequests();
@@ -238,7 +228,8 @@ TEST(DmrDatabase, SilentRadioMidWriteChangesNothingInMemory) {
     c->writeDMRDatabase();
     c.finish();
     EXPECT_EQ(c->status(), Status::connected());
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Timeout while reading from the device."));
+    EXPECT_EQ(c.results.last(DeviceOperation::writeDmrDatabase)->text,
+              QStringLiteral("Timeout while reading from the device."));
     const QList<QByteArray> requests = radio.sim.requests();
     ASSERT_FALSE(requests.isEmpty());
     EXPECT_EQ(requests.last(), QByteArray("W\x03", 2)) << "the commit is the last request";
@@ -253,9 +244,9 @@ TEST(DmrDatabase, DeviceWithoutDatabaseAndTextLengthsFromHeaders) {
     const auto databaseBefore = c->dmrUserDB();
     ASSERT_TRUE(c.connectTo(radio));
 
-    c->readDMRDatabaseFromDevice();
+    EXPECT_TRUE(
+        c.resultOf(DeviceOperation::readDmrDatabase, [&] { c->readDMRDatabaseFromDevice(); }).ok());
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral("No DMR database found on the device.")));
     EXPECT_EQ(c->dmrDBOnDeviceCount(), 0);
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(c->dmrUserDB(), databaseBefore);
@@ -321,9 +312,10 @@ TEST(DmrDatabase, ImportKeepsOptionsAndReportsUnusableFiles) {
     QTemporaryDir dir;
     ControllerOnStandIn c;
     importCsv(c, dir, "RADIO_ID;CALLSIGN\n1,A\n0,B\n2,C\n", QStringLiteral("first.csv"));
-    EXPECT_TRUE(
-        c.hasLine(QStringLiteral("Imported DMR database from first.csv: 2 entries (1 skipped).")));
+    EXPECT_EQ(c.results.last(DeviceOperation::importDmrDatabase),
+              OperationResult::success(DeviceOperation::importDmrDatabase));
     ASSERT_TRUE(c->dmrUserDB().has_value());
+    EXPECT_EQ(c->dmrUserDB()->entries.size(), 2) << "the line with ID 0 is skipped";
     EXPECT_EQ(c->dmrUserDB()->nameFormat, DMRNameFormat::firstName);
     EXPECT_EQ(c->dmrUserDB()->format, DMRDBFormat::compressed);
     EXPECT_EQ(c->dmrUserDB()->textLength, 16);
@@ -364,7 +356,6 @@ TEST(DmrDatabase, ExportSortsByIdAndNeverLeavesAHalfFile) {
     importCsv(c, dir, "300,C3,,\n100,\"A,1\",Ann,\n200,B2,Bo,Lee\n");
     const QString out = dir.filePath(QStringLiteral("out.csv"));
     EXPECT_TRUE(exportTo(out).ok());
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Exported 3 DMR entries to out.csv.")));
     EXPECT_EQ(readFile(out), QByteArray("RADIO_ID,CALLSIGN,FIRST_NAME,LAST_NAME\n"
                                         "100,\"A,1\",Ann,\n200,B2,Bo,Lee\n300,C3,,\n"));
 
@@ -383,13 +374,21 @@ TEST(DmrDatabase, WriteAndReadNeedALinkAndAList) {
     c->readDMRDatabaseFromDevice();
     c->refreshDMRDatabaseOnDeviceCount();
     c.drain();
-    EXPECT_EQ(c->activityLog().lines(),
-              (QStringList{QStringLiteral("\u2022 Error: Nicht verbunden."),
-                           QStringLiteral("\u2022 Error: Nicht verbunden.")}));
+    const QString notConnected = QStringLiteral("Nicht verbunden.");
+    using Kind = OperationErrorKind;
+    EXPECT_EQ(c.results.operations,
+              (QList{OperationResult::failure(DeviceOperation::writeDmrDatabase, Kind::notConnected,
+                                              notConnected),
+                     OperationResult::failure(DeviceOperation::readDmrDatabase, Kind::notConnected,
+                                              notConnected),
+                     OperationResult::failure(DeviceOperation::countDmrDatabase, Kind::notConnected,
+                                              notConnected)}));
+    EXPECT_EQ(c.results.reports, QStringList(2, notConnected)) << "the count fails quietly";
     ASSERT_TRUE(c.connectTo(radio));
-    c->writeDMRDatabase();
+    EXPECT_EQ(c.resultOf(DeviceOperation::writeDmrDatabase, [&] { c->writeDMRDatabase(); }),
+              OperationResult::failure(DeviceOperation::writeDmrDatabase, Kind::refused,
+                                       QStringLiteral("No DMR database imported.")));
     c.drain();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("No DMR database imported."));
     EXPECT_EQ(c->status(), Status::connected());
     EXPECT_EQ(radio.sim.rebootCount(), 0);
 }
@@ -415,9 +414,9 @@ TEST_F(DmrDownload, ReplacesTheListAndKeepsTheOptions) {
     c->setDMRDatabaseOptions(DMRNameFormat::fullName, DMRDBFormat::compressed, 20);
     c->downloadDMRDatabase();
     EXPECT_EQ(c->status(), Status::working(QStringLiteral("Downloading DMR database…")));
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Downloading DMR database from 127.0.0.1…")));
     c.finish();
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Downloaded DMR database: 1 entries (1 skipped).")));
+    EXPECT_EQ(c.results.last(DeviceOperation::downloadDmrDatabase),
+              OperationResult::success(DeviceOperation::downloadDmrDatabase));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_EQ(c->progress(), 0.0);
     EXPECT_FALSE(c->dmrDownloadRunning());
@@ -483,9 +482,7 @@ TEST_F(DmrDownload, BodyOverTheLimitIsAbandoned) {
         big.chunkDelayMs = 5;
         big.omitLength = omitLength;
         server.setRoute(kCsvPath, big);
-        const qsizetype mark = c->activityLog().lines().size();
-        download();
-        EXPECT_EQ(lastLoggedError(*c, mark), QStringLiteral("Download failed.")) << omitLength;
+        EXPECT_EQ(download().text, QStringLiteral("Download failed.")) << omitLength;
         EXPECT_EQ(c->status(), Status::disconnected());
         EXPECT_FALSE(c->dmrUserDB().has_value());
     }
@@ -507,8 +504,7 @@ TEST_F(DmrDownload, StalledServerRunsIntoTheTransferTimeout) {
     stalled.delayMs = 3000;
     server.setRoute(kCsvPath, stalled);
     c->setDownloadTimeoutMs(200);
-    download();
-    EXPECT_EQ(lastLoggedError(*c), QStringLiteral("Download timed out."));
+    EXPECT_EQ(download().text, QStringLiteral("Download timed out."));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrUserDB().has_value());
 }

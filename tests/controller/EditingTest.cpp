@@ -1,4 +1,4 @@
-#include "LoggedErrors.h"
+#include "ResultRecorder.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/ChannelCodec.h"
@@ -132,12 +132,19 @@ protected:
         ADD_FAILURE() << "no channel " << number;
         return controller.document().channels().first();
     }
-    QString lastLine() const {
-        return controller.activityLog().lines().value(controller.activityLog().lines().size() - 1);
+    // What the edits from the `from`th on said: a made edit's summary, a
+    // refused one's error.
+    QStringList editTexts(qsizetype from = 0) const {
+        QStringList out;
+        for (const EditResult& result : results.edits.mid(from))
+            out.append(result.isRefused() ? result.errorText() : result.summary());
+        return out;
     }
+    QString lastEditText() const { return editTexts(results.edits.size() - 1).value(0); }
 
     TempSettings settings;
     TestController controller{settings.get()};
+    test::ResultRecorder results{controller};
     CodeplugImage image;
 };
 
@@ -149,7 +156,7 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
     load();
 
     EXPECT_EQ(controller.document().createChannel().createdKey(), 3);
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 3 created."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channel 3 created."));
     EXPECT_EQ(channel(3).name, QStringLiteral("New"));
     EXPECT_EQ(controller.document().dirtyRegions(), RegionSet{0});
 
@@ -160,7 +167,7 @@ TEST_F(EditingTest, FreeSlotSearchFillsGapsFirst) {
     EXPECT_EQ(channel(4).name, QStringLiteral("PMR 02"));
     EXPECT_EQ(channel(6).name, QStringLiteral("PMR 03"));
     EXPECT_EQ(channel(6).rxHz, 446'031'250u);
-    EXPECT_EQ(lastLine(), QStringLiteral("• 3 channels imported."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("3 channels imported."));
 }
 
 // An import that does not fit whole changes nothing and says how many rows
@@ -170,7 +177,6 @@ TEST_F(EditingTest, ImportIsRefusedWholeWhenTheMemoryCannotHoldIt) {
         if (n != 700)
             addChannel(n);
     load();
-    const qsizetype linesBefore = controller.activityLog().lines().size();
 
     controller.document().importChannels(pmr446Preset().mid(0, 5));
     settle();
@@ -179,22 +185,23 @@ TEST_F(EditingTest, ImportIsRefusedWholeWhenTheMemoryCannotHoldIt) {
     controller.document().importChannels(pmr446Preset().mid(0, 1));
     settle();
     EXPECT_EQ(channel(700).name, QStringLiteral("PMR 01"));
-    EXPECT_EQ(controller.activityLog().lines().mid(linesBefore),
-              (QStringList{QStringLiteral(
-                               "• Error: Channel memory is full (max 1024): 5 to import, 1 free."),
-                           QStringLiteral("• 1 channels imported.")}));
+    EXPECT_EQ(
+        editTexts(),
+        (QStringList{QStringLiteral("Channel memory is full (max 1024): 5 to import, 1 free."),
+                     QStringLiteral("1 channels imported.")}));
 
-    const qsizetype full = controller.activityLog().lines().size();
+    const qsizetype full = results.edits.size();
     controller.document().importChannels(pmr446Preset());
     EXPECT_EQ(controller.document().createChannel().createdKey(), std::nullopt);
     EXPECT_EQ(controller.document().pasteChannel(QByteArray(56, 'x')).createdKey(), std::nullopt);
     settle();
-    EXPECT_EQ(controller.activityLog().lines().mid(full),
-              (QStringList{QStringLiteral(
-                               "• Error: Channel memory is full (max 1024): 16 to import, 0 free."),
-                           QStringLiteral("• Error: Channel memory is full (max 1024)."),
-                           QStringLiteral("• Error: Channel memory is full (max 1024).")}));
-    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Channel memory is full (max 1024)."));
+    EXPECT_EQ(
+        editTexts(full),
+        (QStringList{QStringLiteral("Channel memory is full (max 1024): 16 to import, 0 free."),
+                     QStringLiteral("Channel memory is full (max 1024)."),
+                     QStringLiteral("Channel memory is full (max 1024).")}));
+    for (const EditResult& refused : results.edits.mid(full))
+        EXPECT_EQ(refused.refusal()->kind, RefusalKind::full);
 }
 
 TEST_F(EditingTest, ReorderChannelsRenumbersZoneMembersAndFreesOldSlots) {
@@ -205,7 +212,7 @@ TEST_F(EditingTest, ReorderChannelsRenumbersZoneMembersAndFreesOldSlots) {
     load();
 
     controller.document().reorderChannels({5, 1, 2});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channels reordered."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channels reordered."));
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
     EXPECT_EQ(channel(1).name, QStringLiteral("Five"));
     EXPECT_EQ(channel(3).name, QStringLiteral("Two"));
@@ -227,18 +234,18 @@ TEST_F(EditingTest, ClipboardPasteAndDuplicateCopyTheRecordWithItsName) {
         << "nothing copied yet";
     controller.document().copyChannel(channel(2).number);
     EXPECT_TRUE(controller.document().hasChannelClipboard());
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 2 copied."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channel 2 copied."));
 
     // The clipboard outlives the image it came from.
     image.blobs[0][int(kBank0 - 0x80)] = char(0x01); // only channel 1 in use
     load();
     EXPECT_EQ(controller.document().pasteChannelClipboard().createdKey(), 2);
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channel pasted \u2192 2."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channel pasted \u2192 2."));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(2), 56)), hex(original));
     EXPECT_EQ(channel(2).name, QStringLiteral("Bravo"));
 
     EXPECT_EQ(controller.document().duplicateChannel(channel(1).number).createdKey(), 3);
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 duplicated \u2192 3."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channel 1 duplicated \u2192 3."));
     EXPECT_EQ(channel(3).name, QStringLiteral("Alpha"));
 }
 
@@ -271,7 +278,7 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
          [&] {
              return controller.document().deleteContact(controller.document().contacts()[1].slot);
          },
-         QStringLiteral("• Contact 2 deleted; cleared from 1 channel(s) and 1 talkgroup(s)."),
+         QStringLiteral("Contact 2 deleted; cleared from 1 channel(s) and 1 talkgroup(s)."),
          [&] {
              EXPECT_EQ(contactOf(1), std::nullopt);
              EXPECT_EQ(contactOf(2), 2);
@@ -282,29 +289,29 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
              return controller.document().deleteTalkgroup(
                  controller.document().talkgroups()[0].index);
          },
-         QStringLiteral("• Talkgroup 1 deleted; cleared from 1 channel(s)."),
+         QStringLiteral("Talkgroup 1 deleted; cleared from 1 channel(s)."),
          [&] { EXPECT_EQ(groupOf(1), std::nullopt); }},
         {"delete channel",
          [&] { return controller.document().deleteChannels({channel(1).number}); },
-         QStringLiteral("• Channel 1 deleted; removed from 1 zone(s)."),
+         QStringLiteral("Channel 1 deleted; removed from 1 zone(s)."),
          [&] { EXPECT_EQ(controller.document().zones()[0].memberIndices, QList<int>{2}); }},
         {"delete channels",
          [&] {
              return controller.document().deleteChannels(
                  recordKeys(controller.document().channels()));
          },
-         QStringLiteral("• 3 channels deleted; removed from 1 zone(s)."),
+         QStringLiteral("3 channels deleted; removed from 1 zone(s)."),
          [&] { EXPECT_TRUE(controller.document().zones()[0].memberIndices.isEmpty()); }},
         {"delete zone",
          [&] { return controller.document().deleteZone(controller.document().zones()[0].index); },
-         QStringLiteral("• Zone 1 deleted."),
+         QStringLiteral("Zone 1 deleted."),
          [&] { EXPECT_TRUE(controller.document().zones().isEmpty()); }},
         {"reorder contacts",
          [&] {
              const auto& c = controller.document().contacts();
              return controller.document().reorderContacts({c[2].slot, c[1].slot, c[0].slot});
          },
-         QStringLiteral("• Contacts reordered."),
+         QStringLiteral("Contacts reordered."),
          [&] {
              EXPECT_EQ(contactOf(1), 1); // TG 262 stays at slot 1
              EXPECT_EQ(contactOf(2), 0); // TG 2621 moved to slot 0
@@ -315,7 +322,7 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
          [&] {
              return controller.document().reorderChannels({3, 1, 2});
          },
-         QStringLiteral("• Channels reordered."),
+         QStringLiteral("Channels reordered."),
          [&] {
              EXPECT_EQ(controller.document().zones()[0].channelNames,
                        (QStringList{QStringLiteral("Ch 1"), QStringLiteral("Ch 3")}));
@@ -328,7 +335,7 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
         const CodeplugImage before = *controller.document().image();
         const EditResult result = c.run();
         ASSERT_TRUE(result.isDone());
-        EXPECT_EQ(lastLine(), c.line);
+        EXPECT_EQ(lastEditText(), c.line);
         c.check();
         EXPECT_EQ(controller.document().undoLabel().isEmpty(), false);
         controller.document().undo();
@@ -341,13 +348,12 @@ TEST_F(EditingTest, DeletesClearReferencesAndMovesKeepThem) {
 TEST_F(EditingTest, AnEditThatChangesNoByteIsNoChange) {
     addChannel(5);
     load();
-    const qsizetype lines = controller.activityLog().lines().size();
     const EditResult same =
         controller.document().updateChannel(channel(5).number, channelEditFrom(channel(5)));
     EXPECT_TRUE(same.isNothingToDo());
     EXPECT_FALSE(controller.document().canUndo());
     EXPECT_TRUE(controller.document().dirtyRegions().empty());
-    EXPECT_EQ(controller.activityLog().lines().size(), lines);
+    EXPECT_TRUE(same.summary().isEmpty()) << "nothing to say";
 }
 
 TEST_F(EditingTest, ANewChannelFromTheEditorIsOneStepAndASingleDeleteNamesIt) {
@@ -362,13 +368,13 @@ TEST_F(EditingTest, ANewChannelFromTheEditorIsOneStepAndASingleDeleteNamesIt) {
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("New channel 1"));
     controller.document().undo();
     EXPECT_TRUE(controller.document().channels().isEmpty()) << "no blank channel is left behind";
-    EXPECT_EQ(lastLine(), QStringLiteral("• Undo: New channel 1."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Undo: New channel 1."));
     controller.document().redo();
-    EXPECT_EQ(lastLine(), QStringLiteral("• Redo: New channel 1."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Redo: New channel 1."));
 
     const EditResult deleted = controller.document().deleteChannels({channel(1).number});
     EXPECT_EQ(deleted.changes().channels.removed, QList<int>{1});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 deleted."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channel 1 deleted."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Delete channel 1"));
 }
 
@@ -414,7 +420,7 @@ TEST_F(EditingTest, ReorderTalkgroupsTakesTheRestOutOfUse) {
 
     const auto& lists = controller.document().talkgroups();
     controller.document().reorderTalkgroups({lists[2].index, lists[0].index});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Talkgroups reordered."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Talkgroups reordered."));
     EXPECT_EQ(hex(at(Bank::flash, kGroupLists, 76)),
               hex(bytes({0x03, 0x02}) + QByteArray(74, '\0')));
     EXPECT_EQ(hex(at(Bank::eeprom, channelRecord(1) + 43, 1)), hex(bytes({0x01})));
@@ -430,19 +436,19 @@ TEST_F(EditingTest, UpdatesLogTheirChangeOrReportTheMissingRecord) {
     edit.name = QStringLiteral("50% %2");
     edit.rxHz = 438'612'500;
     controller.document().updateChannel(channel(1).number, edit);
-    EXPECT_EQ(lastLine(), QStringLiteral("• Channel 1 changed: 50% %2 (RX 438.61250)"));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Channel 1 changed: 50% %2 (RX 438.61250)"));
 
     controller.document().updateContact((*controller.document().newContact()).slot,
                                         ContactEdit{QStringLiteral("DL %3"), 2621234,
                                                     ContactType::privateCall,
                                                     TimeSlotOverride::ts2});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Contact 1 changed: DL %3 (ID 2621234)"));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Contact 1 changed: DL %3 (ID 2621234)"));
     controller.document().updateTalkgroup((*controller.document().newTalkgroup()).index,
                                           TalkgroupEdit{QStringLiteral("Local"), {0, 0, 0}});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Talkgroup 1 changed: Local (3 contacts)"));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Talkgroup 1 changed: Local (3 contacts)"));
     controller.document().updateZone((*controller.document().newZone()).index,
                                      ZoneEdit{QStringLiteral("Home"), {0}});
-    EXPECT_EQ(lastLine(), QStringLiteral("• Zone 1 changed: Home (1 channels)"));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Zone 1 changed: Home (1 channels)"));
     EXPECT_EQ(controller.document().newZone()->index, 1);
 
     const CodeplugImage before = *controller.document().image();
@@ -454,9 +460,9 @@ TEST_F(EditingTest, UpdatesLogTheirChangeOrReportTheMissingRecord) {
     noZone.index = 68;
     controller.document().updateZone(noZone.index, ZoneEdit{QStringLiteral("X"), {}});
     settle();
-    EXPECT_EQ(controller.activityLog().lines().mid(controller.activityLog().lines().size() - 2),
-              (QStringList{QStringLiteral("• Error: Could not locate channel 2000 in memory."),
-                           QStringLiteral("• Error: Could not locate zone 69 in memory.")}));
+    EXPECT_EQ(editTexts(results.edits.size() - 2),
+              (QStringList{QStringLiteral("Could not locate channel 2000 in memory."),
+                           QStringLiteral("Could not locate zone 69 in memory.")}));
     EXPECT_EQ(*controller.document().image(), before);
     EXPECT_EQ(controller.document().dirtyRegions(), dirtyBefore);
 }
@@ -469,8 +475,8 @@ TEST_F(EditingTest, SettingsAndThemes) {
 
     controller.document().writeSettings(
         DeviceSettings{QStringLiteral("DL1ABCDEFG"), 2621234, 136, 174, 400, 480});
-    EXPECT_EQ(lastLine(),
-              QStringLiteral("• Device settings changed: VHF 136\u2013174, UHF 400\u2013480 MHz."));
+    EXPECT_EQ(lastEditText(),
+              QStringLiteral("Device settings changed: VHF 136\u2013174, UHF 400\u2013480 MHz."));
     EXPECT_EQ(controller.document().settings()->call, QStringLiteral("DL1ABCDE"))
         << "the stored call sign";
     EXPECT_EQ(hex(at(Bank::eeprom, 0x80, 8)),
@@ -493,10 +499,10 @@ TEST_F(EditingTest, SettingsAndThemes) {
 
     controller.document().importTheme(gtm, ThemeKind::night);
     settle();
-    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Kein Theme im Codeplug vorhanden."))
+    EXPECT_EQ(results.lastEdit().errorText(), QStringLiteral("Kein Theme im Codeplug vorhanden."))
         << "checked before the file is read";
     controller.document().importTheme(gtm, ThemeKind::day);
-    EXPECT_EQ(lastLine(), QStringLiteral("• Theme (Day) imported from dusk.gtm."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("Theme (Day) imported from dusk.gtm."));
     EXPECT_EQ(hex(at(Bank::flash, kCustomData + 20, 64)), hex(colours));
 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -504,7 +510,7 @@ TEST_F(EditingTest, SettingsAndThemes) {
     file.close();
     controller.document().importTheme(gtm, ThemeKind::day);
     settle();
-    EXPECT_EQ(lastLoggedError(controller), QStringLiteral("Invalid .gtm file."));
+    EXPECT_EQ(results.lastEdit().errorText(), QStringLiteral("Invalid .gtm file."));
 }
 
 TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
@@ -518,7 +524,7 @@ TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
     };
     controller.document().importChannelCsv(
         write("ok.csv", "\xEF\xBB\xBFName,RX,TX\nK\xC3\xBChl;145.6;145.0\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("• 1 channels imported."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("1 channels imported."));
     EXPECT_EQ(channel(1).name, QStringLiteral("Kühl"));
 
     controller.document().importChannelCsv(write("latin1.csv", "K\xFChl,145.6\n"));
@@ -526,14 +532,14 @@ TEST_F(EditingTest, CsvImportReportsUnreadableAndEmptyFiles) {
     controller.document().importChannelCsv(write("none.csv", "# nothing\nName,RX\n"));
     settle();
     // Each failure names the file and the reason.
-    EXPECT_EQ(controller.activityLog().lines().mid(controller.activityLog().lines().size() - 3),
-              (QStringList{QStringLiteral("• Error: The CSV file could not be read: ") +
+    EXPECT_EQ(editTexts(results.edits.size() - 3),
+              (QStringList{QStringLiteral("The CSV file could not be read: ") +
                                dir.filePath(QStringLiteral("latin1.csv")) +
                                QStringLiteral(" is not UTF-8 text."),
-                           QStringLiteral("• Error: Could not read ") +
+                           QStringLiteral("Could not read ") +
                                dir.filePath(QStringLiteral("missing.csv")) +
                                QStringLiteral(": No such file or directory"),
-                           QStringLiteral("• Error: No valid channels found in the CSV. Format: "
+                           QStringLiteral("No valid channels found in the CSV. Format: "
                                           "Name,RX,TX,Mode,\u2026")}));
     EXPECT_EQ(controller.document().channels().size(), 1);
 }
@@ -627,8 +633,9 @@ TEST_F(EditingTest, NothingChangesWhileATransferRuns) {
     controller.document().undo();
     settle();
     EXPECT_EQ(*controller.document().image(), before);
-    EXPECT_EQ(lastLoggedError(controller),
-              QStringLiteral("Busy: wait for the running transfer to finish."));
+    EXPECT_EQ(results.lastEdit().refusal(),
+              (EditRefusal{RefusalKind::busy,
+                           QStringLiteral("Busy: wait for the running transfer to finish.")}));
     EXPECT_TRUE(controller.document().canUndo());
 
     controller.assignStatus(RadioController::Status::connected());
@@ -678,7 +685,7 @@ TEST_F(EditingTest, PastesThatDoNotAllFitChangeNothingAndAFitIsOneStepAfterTheAn
     const EditResult bulk = controller.document().updateChannels(
         {{5, same}, {6, renamed}, {7, renamed7}}, QStringLiteral("note"));
     ASSERT_TRUE(bulk.isDone());
-    EXPECT_EQ(lastLine(), QStringLiteral("• 2 channels changed; note."));
+    EXPECT_EQ(lastEditText(), QStringLiteral("2 channels changed; note."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 2 channels"));
     EXPECT_TRUE(controller.document().updateChannels({{2000, same}, {6, renamed}}).isRefused());
 }
@@ -777,11 +784,11 @@ TEST_F(EditingTest, EveryChannelPathRunsTheSameChecks) {
                 c == Case::outOfBand ? QStringLiteral("52.525") : QStringLiteral("145.5");
             path.run(name, mhz);
             settle();
-            const QString line = lastLine();
+            const QString line = lastEditText();
             switch (c) {
             case Case::inBand:
                 EXPECT_FALSE(line.contains(QStringLiteral("outside"))) << line.toStdString();
-                EXPECT_FALSE(line.startsWith(QStringLiteral("• Error"))) << line.toStdString();
+                EXPECT_TRUE(results.lastEdit().isDone()) << line.toStdString();
                 break;
             case Case::outOfBand:
                 if (path.typed) {
@@ -796,7 +803,7 @@ TEST_F(EditingTest, EveryChannelPathRunsTheSameChecks) {
                 }
                 break;
             case Case::memoryFull:
-                EXPECT_TRUE(line.startsWith(QStringLiteral("• Error: Channel memory is full")))
+                EXPECT_TRUE(line.startsWith(QStringLiteral("Channel memory is full")))
                     << line.toStdString();
                 EXPECT_EQ(controller.document().channels().size(), count);
                 break;

@@ -1,4 +1,3 @@
-#include "LoggedErrors.h"
 #include "StandInRadio.h"
 
 #include "codeplug/CodeplugFile.h"
@@ -124,17 +123,14 @@ TEST_F(SafeWrite, FreshBackupIsSavedBeforeTheFirstWriteAndTheWriteIsVerified) {
     const qsizetype firstWriteAt = firstWrite(requests);
     ASSERT_GT(firstWriteAt, 0);
     EXPECT_GT(countReads(requests, firstWriteAt), 3900) << "the whole codeplug was read first";
-    const qsizetype saved =
-        c.lineIndex(QStringLiteral("Backup saved: ") + QFileInfo(backups[0].path).fileName());
-    ASSERT_GE(saved, 0);
-    EXPECT_LT(saved, c.lineIndex(QStringLiteral("Writing 4 changed region(s) (122 KB)…")));
     ASSERT_EQ(summaries.size(), 1);
     EXPECT_EQ(summaries[0],
               QStringList{QStringLiteral("bytes outside known records in region 3 differ at "
                                          "offset 0x9F30 (1 byte)")});
-    EXPECT_TRUE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
+    EXPECT_EQ(c.results.last(DeviceOperation::verifyWrite),
+              OperationResult::success(DeviceOperation::verifyWrite));
     EXPECT_TRUE(c->status().isConnected());
-    EXPECT_FALSE(lastLoggedError(*c).has_value());
+    EXPECT_TRUE(c.results.reports.isEmpty());
     EXPECT_EQ(stepsOf(c->writeSteps()),
               (QStringList{
                   QStringLiteral("Backup: Done (") + QFileInfo(backups[0].path).fileName() + u')',
@@ -195,13 +191,15 @@ TEST_F(SafeWrite, BackupThatCannotBeSavedBlocksTheWrite) {
 
     EXPECT_EQ(firstWrite(radio.sim.requests()), -1) << "nothing was written";
     EXPECT_EQ(radio.memoryAs(before), before);
-    ASSERT_TRUE(lastLoggedError(*c).has_value());
-    EXPECT_TRUE(lastLoggedError(*c)->startsWith(QStringLiteral("Could not save the backup: ")));
-    EXPECT_TRUE(lastLoggedError(*c)->endsWith(QStringLiteral("Nothing was written.")));
+    const auto refused = c.results.last(DeviceOperation::writeCodeplug);
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(refused->error, OperationErrorKind::file);
+    EXPECT_TRUE(refused->text.startsWith(QStringLiteral("Could not save the backup: ")));
+    EXPECT_TRUE(refused->text.endsWith(QStringLiteral("Nothing was written.")));
     EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 2, 3}));
     EXPECT_TRUE(c->status().isConnected());
     EXPECT_EQ(c->writeSteps().state(WriteStep::backup), WriteStepState::failed);
-    EXPECT_EQ(c->writeSteps().detail(WriteStep::backup), *lastLoggedError(*c));
+    EXPECT_EQ(c->writeSteps().detail(WriteStep::backup), refused->text);
     EXPECT_EQ(c->writeSteps().state(WriteStep::write), WriteStepState::waiting) << "never ran";
     EXPECT_FALSE(c->writeSteps().active());
 }
@@ -223,15 +221,13 @@ TEST_F(SafeWrite, VerificationCatchesAByteTheRadioStoredWrongly) {
     }
     ASSERT_EQ(verifications.size(), 1);
     EXPECT_EQ(verifications[0].error, OperationErrorKind::mismatch);
-    EXPECT_EQ(verifications[0].text, lastLoggedError(*c));
-    ASSERT_TRUE(lastLoggedError(*c).has_value());
-    const QString error = *lastLoggedError(*c);
+    const QString error = verifications[0].text;
+    EXPECT_EQ(c.results.lastReport(), error);
     EXPECT_TRUE(error.startsWith(QStringLiteral("Verification failed: region ")))
         << error.toStdString();
     EXPECT_TRUE(error.contains(c->backups().list().value(0).path)) << error.toStdString();
     EXPECT_EQ(c->document().dirtyRegions(), (RegionSet{0, 1, 2, 3}))
         << "a new write retries them all";
-    EXPECT_FALSE(c.hasLine(QStringLiteral("Verified: 4 region(s) match the radio.")));
     EXPECT_EQ(c->writeSteps().state(WriteStep::reboot), WriteStepState::done);
     EXPECT_EQ(c->writeSteps().state(WriteStep::verify), WriteStepState::failed);
     EXPECT_EQ(c->writeSteps().detail(WriteStep::verify), error);
@@ -246,7 +242,7 @@ TEST_F(SafeWrite, RadioThatDoesNotComeBackCannotBeVerified) {
 
     writeAll(c, changedSample(RadioVariant::gd77, {2}, 0x01));
 
-    EXPECT_EQ(lastLoggedError(*c),
+    EXPECT_EQ(c.results.lastReport(),
               QStringLiteral("Could not verify: the radio did not reconnect."));
     EXPECT_TRUE(c->backups().list().isEmpty());
     EXPECT_EQ(stepsOf(c->writeSteps()),
@@ -284,7 +280,7 @@ TEST_F(SafeWrite, RestoringABackupPutsTheOldCodeplugBack) {
     waitForWrite(c);
 
     EXPECT_EQ(radio.memoryAs(a), a);
-    EXPECT_FALSE(lastLoggedError(*c).has_value());
+    EXPECT_TRUE(c.results.reports.isEmpty());
 
     // A backup gone since it was listed: refused, the document stays.
     QFile::remove(backups[1].path);

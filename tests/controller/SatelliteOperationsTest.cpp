@@ -1,10 +1,10 @@
-#include "LoggedErrors.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/CodeplugLayout.h"
 
 #include "Bytes.h"
 #include "LocalHttpServer.h"
+#include "ResultRecorder.h"
 #include "TempSettings.h"
 #include "tests/satellites/KepsSamples.h"
 
@@ -186,6 +186,7 @@ protected:
     TempSettings settings;
     LocalHttpServer server;
     SatelliteTestController controller{settings.get()};
+    test::ResultRecorder results{controller};
     CodeplugImage image;
 };
 
@@ -197,11 +198,9 @@ TEST_F(SatelliteOperationsTest, KepsFileRefreshesStoredSatellitesAndOpensThePick
     freqs.insert(27607, {436795000, 145850000, 670});
     controller.setSatnogsOverride(freqs);
 
-    importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8()));
-
-    EXPECT_EQ(controller.activityLog().lines(),
-              QStringList({"• Loaded 1 TLEs from keps.txt; 1 have FM frequencies from SatNOGS.",
-                           "• Refreshed the keps of 1 satellite(s) — no TLE for: AO-91."}));
+    EXPECT_TRUE(importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8())).ok());
+    EXPECT_EQ(results.lastEdit().summary(),
+              "Refreshed the keps of 1 satellite(s) — no TLE for: AO-91.");
     EXPECT_TRUE(controller.showSatellitePicker());
     ASSERT_EQ(controller.tleCache().size(), 1);
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
@@ -241,9 +240,8 @@ TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
                     .ok());
     ASSERT_EQ(controller.tleCache().size(), 1);
     EXPECT_EQ(controller.tleCache().first().name, QStringLiteral("\u00C4SAT"));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              "• Loaded 1 TLEs from latin.txt. Frequencies unavailable "
-              "(SatNOGS could not be reached).");
+    ASSERT_EQ(controller.satelliteCandidates().size(), 1);
+    EXPECT_FALSE(controller.satelliteCandidates()[0].isFM()) << "no frequencies from SatNOGS";
 }
 
 // ---- adding from the picker ----
@@ -255,10 +253,11 @@ TEST_F(SatelliteOperationsTest, FiveCandidatesForTwoFreeSlots) {
     load(areaWithSatellites(records));
     ASSERT_EQ(controller.document().satellites().size(), 23);
 
-    controller.document().addSatellites({candidate("N1", 435000000, 145000000), candidate("N2"),
-                                         candidate("S1"), candidate("N3"), candidate("N4")});
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              "• Added 2 satellite(s) (3 skipped — only 25 slots).");
+    EXPECT_EQ(controller.document()
+                  .addSatellites({candidate("N1", 435000000, 145000000), candidate("N2"),
+                                  candidate("S1"), candidate("N3"), candidate("N4")})
+                  .summary(),
+              "Added 2 satellite(s) (3 skipped — only 25 slots).");
     ASSERT_EQ(controller.document().satellites().size(), 25);
     EXPECT_EQ(controller.document().satellites()[0].name, "S1")
         << "skipped, though it would only replace";
@@ -276,8 +275,9 @@ TEST_F(SatelliteOperationsTest, SameNameInOtherCaseReplacesInItsSlot) {
         {record("SO-50", 10, 20, bytes({0x70, 0x06}), tail), record("AO-91", 30, 40)}));
     ASSERT_TRUE(controller.document().satellites()[0].armTone.has_value());
 
-    controller.document().addSatellites({candidate("so-50", 436795000, 145850000)});
-    EXPECT_EQ(controller.activityLog().lines().last(), "• Added 1 satellite(s).");
+    EXPECT_EQ(
+        controller.document().addSatellites({candidate("so-50", 436795000, 145850000)}).summary(),
+        "Added 1 satellite(s).");
     EXPECT_EQ(names(), QStringList({"so-50", "AO-91"}));
     // Second and third pairs, arm tone and additional data are not kept.
     const QByteArray expected = QByteArray("so-50\0\0\0", 8) + test::issTle1() + test::issTle2() +
@@ -294,10 +294,9 @@ TEST_F(SatelliteOperationsTest, SameNameInOtherCaseReplacesInItsSlot) {
 TEST_F(SatelliteOperationsTest, BlockIsAddedWhereTheSignatureHasRoom) {
     load(signatureOnlyArea());
     EXPECT_TRUE(controller.document().satellites().isEmpty());
-    controller.document().addSatellites({candidate("ISS")});
-    EXPECT_EQ(
-        controller.activityLog().lines().mid(controller.activityLog().lines().size() - 2),
-        QStringList({"• Added a satellite block to the codeplug.", "• Added 1 satellite(s)."}));
+    const EditResult added = controller.document().addSatellites({candidate("ISS")});
+    EXPECT_EQ(added.notes(), QStringList{"Added a satellite block to the codeplug."});
+    EXPECT_EQ(added.summary(), "Added 1 satellite(s).");
     EXPECT_EQ(hex(area().mid(12, 8)), hex(bytes({0x03, 0, 0, 0, 0xD8, 0x09, 0, 0})));
     EXPECT_EQ(names(), QStringList({"ISS"}));
     EXPECT_EQ(controller.document().dirtyRegions(), RegionSet({kCustomDataRegion}));
@@ -307,17 +306,12 @@ TEST_F(SatelliteOperationsTest, NoSignatureChangesNothing) {
     load(QByteArray(kAreaSize, '\0'));
     const QString noSignature = QStringLiteral("This codeplug has no OpenGD77 custom-data "
                                                "signature, so no satellite block can be added.");
-    controller.document().addSatellites({candidate("ISS")});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(lastLoggedError(controller), noSignature);
-    EXPECT_EQ(controller.activityLog().lines().last(), "• Error: " + noSignature);
+    EXPECT_EQ(controller.document().addSatellites({candidate("ISS")}).errorText(), noSignature);
 
-    const qsizetype mark = controller.activityLog().lines().size();
     Satellite fresh = *controller.document().newSatellite();
     fresh.name = QStringLiteral("ISS");
-    controller.document().updateSatellite(fresh, controller.tleCache());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(lastLoggedError(controller, mark), noSignature);
+    EXPECT_EQ(controller.document().updateSatellite(fresh, controller.tleCache()).errorText(),
+              noSignature);
     EXPECT_EQ(hex(area()), hex(QByteArray(kAreaSize, '\0')));
     EXPECT_TRUE(controller.document().dirtyRegions().empty());
     EXPECT_TRUE(controller.document().satellites().isEmpty());
@@ -325,15 +319,18 @@ TEST_F(SatelliteOperationsTest, NoSignatureChangesNothing) {
 }
 
 TEST_F(SatelliteOperationsTest, AddWithoutCodeplugOrWhileBusy) {
-    controller.document().addSatellites({candidate("ISS")});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(lastLoggedError(controller), "Load a codeplug first.");
+    EXPECT_EQ(controller.document().addSatellites({candidate("ISS")}).errorText(),
+              "Load a codeplug first.");
 
     load(areaWithSatellites({record("AO-7")}));
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
-    controller.document().addSatellites({candidate("ISS")});
-    controller.document().deleteSatellite(controller.document().satellites().first().index);
-    QCoreApplication::processEvents();
+    EXPECT_EQ(controller.document().addSatellites({candidate("ISS")}).refusal()->kind,
+              RefusalKind::busy);
+    EXPECT_EQ(controller.document()
+                  .deleteSatellite(controller.document().satellites().first().index)
+                  .refusal()
+                  ->kind,
+              RefusalKind::busy);
     EXPECT_EQ(names(), QStringList({"AO-7"}));
     EXPECT_TRUE(controller.document().dirtyRegions().empty());
 }
@@ -351,8 +348,8 @@ TEST_F(SatelliteOperationsTest, UpdateTakesElementsFromTheLastKepsLoad) {
     EXPECT_EQ(fresh.tle2, QByteArray(28, '\0'));
     fresh.name = QStringLiteral("zarya");
     fresh.rxFreq1 = 437800000;
-    controller.document().updateSatellite(fresh, controller.tleCache());
-    EXPECT_EQ(controller.activityLog().lines().last(), "• Satellite 2 changed: zarya");
+    EXPECT_EQ(controller.document().updateSatellite(fresh, controller.tleCache()).summary(),
+              "Satellite 2 changed: zarya");
     EXPECT_EQ(hex(slotBytes(1).mid(8, 40)), hex(test::issTle1() + test::issTle2()));
     EXPECT_EQ(hex(slotBytes(1).mid(48, 4)), hex(le32(437800000)));
 
@@ -368,8 +365,8 @@ TEST_F(SatelliteOperationsTest, BlankNameIsDroppedButTheEditIsLogged) {
     load(areaWithSatellites({record("AO-7"), record("SO-50")}));
     Satellite blank = controller.document().satellites()[0];
     blank.name = QStringLiteral("   ");
-    controller.document().updateSatellite(blank, controller.tleCache());
-    EXPECT_EQ(controller.activityLog().lines().last(), "• Satellite 1 changed:    ");
+    EXPECT_EQ(controller.document().updateSatellite(blank, controller.tleCache()).summary(),
+              "Satellite 1 changed:    ");
     EXPECT_EQ(names(), QStringList({"SO-50"}));
     EXPECT_EQ(controller.document().satellites()[0].index, 0);
     EXPECT_EQ(hex(slotBytes(1)), hex(QByteArray(100, '\0')));
@@ -385,9 +382,8 @@ TEST_F(SatelliteOperationsTest, FullTableRefusesANewSatellite) {
     Satellite extra;
     extra.index = 25;
     extra.name = QStringLiteral("EXTRA");
-    controller.document().updateSatellite(extra, controller.tleCache());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(lastLoggedError(controller), "Satellite memory is full (max 25).");
+    EXPECT_EQ(controller.document().updateSatellite(extra, controller.tleCache()).errorText(),
+              "Satellite memory is full (max 25).");
     EXPECT_EQ(controller.document().satellites().size(), 25);
     EXPECT_FALSE(names().contains("EXTRA"));
     EXPECT_TRUE(controller.document().dirtyRegions().empty());
@@ -395,8 +391,10 @@ TEST_F(SatelliteOperationsTest, FullTableRefusesANewSatellite) {
 
 TEST_F(SatelliteOperationsTest, DeleteMovesLaterSatellitesUp) {
     load(areaWithSatellites({record("A", 1), record("B", 2), record("C", 3)}));
-    controller.document().deleteSatellite(controller.document().satellites()[0].index);
-    EXPECT_EQ(controller.activityLog().lines().last(), "• Satellite deleted: A");
+    EXPECT_EQ(controller.document()
+                  .deleteSatellite(controller.document().satellites()[0].index)
+                  .summary(),
+              "Satellite deleted: A");
     EXPECT_EQ(names(), QStringList({"B", "C"}));
     EXPECT_EQ(controller.document().satellites()[1].index, 1);
     EXPECT_EQ(hex(slotBytes(0)), hex(record("B", 2)));
@@ -405,11 +403,8 @@ TEST_F(SatelliteOperationsTest, DeleteMovesLaterSatellitesUp) {
     Satellite gone;
     gone.index = 8;
     gone.name = QStringLiteral("Z");
-    const qsizetype lines = controller.activityLog().lines().size();
-    controller.document().deleteSatellite(gone.index);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(lastLoggedError(controller), "Could not locate satellite 9 in memory.");
-    EXPECT_EQ(controller.activityLog().lines().size(), lines + 1);
+    EXPECT_EQ(controller.document().deleteSatellite(gone.index).errorText(),
+              "Could not locate satellite 9 in memory.");
     EXPECT_EQ(names(), QStringList({"B", "C"}));
 }
 
@@ -425,27 +420,27 @@ TEST_F(SatelliteOperationsTest, DownloadLoadsKepsWithSatnogsFrequencies) {
     QCoreApplication::processEvents();
     EXPECT_EQ(controller.status(),
               RadioController::Status::working(QStringLiteral("Downloading TLEs…")));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              "• Downloading satellite keps from 127.0.0.1…");
     controller.downloadKeps(); // ignored while the first runs
     EXPECT_TRUE(controller.tleDownloadRunning());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.showSatellitePicker(); }, 20000));
     EXPECT_EQ(server.requestCount(kKepsPath), 1);
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
-    EXPECT_EQ(controller.activityLog().lines().mid(controller.activityLog().lines().size() - 2),
-              QStringList({"• Loaded 1 TLEs from 127.0.0.1; 1 have FM frequencies from SatNOGS.",
-                           "• Refreshed the keps of 1 satellite(s)."}));
+    settle();
+    EXPECT_EQ(results.last(DeviceOperation::loadKeps),
+              OperationResult::success(DeviceOperation::loadKeps));
+    EXPECT_EQ(results.lastEdit().summary(), "Refreshed the keps of 1 satellite(s).");
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
     EXPECT_EQ(controller.satelliteCandidates()[0].txTone, Tone::ctcss(670));
-    EXPECT_EQ(controller.activityLog().lines().filter("Downloading").size(), 1);
 }
 
 TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
     controller.setKepsServiceUrl(server.baseUrl()); // no route: 404
     controller.downloadKeps();
     waitForDownload();
-    EXPECT_EQ(lastLoggedError(controller), "Download failed (HTTP 404).");
+    EXPECT_EQ(results.last(DeviceOperation::loadKeps),
+              OperationResult::failure(DeviceOperation::loadKeps, OperationErrorKind::network,
+                                       "Download failed (HTTP 404)."));
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
 
     controller.assignStatus(RadioController::Status::working(QStringLiteral("Reading codeplug…")));
@@ -457,7 +452,7 @@ TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
     serveKeps({.body = "no element sets here"});
     controller.downloadKeps();
     waitForDownload();
-    EXPECT_EQ(lastLoggedError(controller), "No TLEs found in the download.");
+    EXPECT_EQ(results.last(DeviceOperation::loadKeps)->text, "No TLEs found in the download.");
 }
 
 TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
@@ -466,10 +461,12 @@ TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
         QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort())));
     controller.downloadKeps();
     waitForDownload();
-    ASSERT_TRUE(lastLoggedError(controller).has_value());
-    EXPECT_FALSE(lastLoggedError(controller)->isEmpty());
-    EXPECT_EQ(controller.activityLog().lines().last(), "• Error: " + *lastLoggedError(controller));
-    EXPECT_NE(*lastLoggedError(controller), "Download failed (HTTP -1).");
+    const auto failed = results.last(DeviceOperation::loadKeps);
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(failed->error, OperationErrorKind::network);
+    EXPECT_FALSE(failed->text.isEmpty());
+    EXPECT_NE(failed->text, "Download failed (HTTP -1).");
+    EXPECT_EQ(results.reports, QStringList{failed->text});
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
 }
 
@@ -484,8 +481,10 @@ TEST_F(SatelliteOperationsTest, DownloadStalledAfterWholeElementSetsIsAFailure) 
                .chunkDelayMs = 3000});
     controller.downloadKeps();
     waitForDownload();
-    ASSERT_TRUE(lastLoggedError(controller).has_value());
-    EXPECT_FALSE(lastLoggedError(controller)->startsWith("Download failed"));
+    const auto failed = results.last(DeviceOperation::loadKeps);
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_FALSE(failed->ok());
+    EXPECT_FALSE(failed->text.startsWith("Download failed"));
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_TRUE(controller.tleCache().isEmpty());
     EXPECT_FALSE(controller.showSatellitePicker());
@@ -499,7 +498,7 @@ TEST_F(SatelliteOperationsTest, DownloadOverTheSizeLimitIsAbandoned) {
     serveKeps({.body = body, .omitLength = true});
     controller.downloadKeps();
     waitForDownload();
-    EXPECT_EQ(lastLoggedError(controller), "Download failed.");
+    EXPECT_EQ(results.last(DeviceOperation::loadKeps)->text, "Download failed.");
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_TRUE(controller.tleCache().isEmpty());
 }
@@ -524,10 +523,7 @@ TEST_F(SatelliteOperationsTest, SatnogsAnswersBecomeFrequencies) {
 
 TEST_F(SatelliteOperationsTest, GarbageSatnogsAnswerLeavesKepsWithoutFrequencies) {
     serveSatnogs({.body = "<html>maintenance</html>"});
-    importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8()));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              "• Loaded 1 TLEs from keps.txt. Frequencies unavailable "
-              "(SatNOGS could not be reached).");
+    EXPECT_TRUE(importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8())).ok());
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
     EXPECT_FALSE(controller.satelliteCandidates()[0].isFM());
     EXPECT_TRUE(controller.showSatellitePicker());

@@ -7,6 +7,7 @@
 #include "sim/RadioSimulator.h"
 #include "sim/SampleCodeplug.h"
 
+#include "ResultRecorder.h"
 #include "TempSettings.h"
 
 #include <QCoreApplication>
@@ -104,16 +105,10 @@ public:
         return controller->status().isConnected();
     }
 
-    bool hasLine(const QString& line) const {
-        return controller->activityLog().lines().contains(QStringLiteral("\u2022 ") + line);
-    }
-    [[nodiscard]] qsizetype lineIndex(const QString& line) const {
-        return controller->activityLog().lines().indexOf(QStringLiteral("\u2022 ") + line);
-    }
-
     TempSettings settings;
     QTemporaryDir backupDir; // the automatic backups before writes
     std::unique_ptr<RadioController> controller;
+    ResultRecorder results{*controller}; // every result the controller hands out
 };
 
 } // namespace nerka::test

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,7 +32,9 @@ namespace {
 constexpr int kNone = -1;
 // The picker entry that stands for "Mixed" in bulk mode.
 constexpr int kMixed = -2;
-const QString kMixedText = QStringLiteral("Mixed");
+QString mixedText() {
+    return QCoreApplication::translate("nerka::ChannelEditView", "Mixed");
+}
 constexpr int kNameWidth = 16;
 
 constexpr std::array<FreqMode, 5> kFreqModes = {FreqMode::simplex, FreqMode::minus, FreqMode::plus,
@@ -137,8 +140,8 @@ void ChannelEditView::buildForm() {
 }
 
 void ChannelEditView::buildNavigation() {
-    const QString prevText = QStringLiteral("Previous channel (saves)");
-    const QString nextText = QStringLiteral("Next channel (saves)");
+    const QString prevText = tr("Previous channel (saves)");
+    const QString nextText = tr("Next channel (saves)");
     m_prev = new QToolButton(this);
     m_prev->setIcon(Icons::icon(QStringLiteral("chevron.left")));
     m_prev->setToolTip(prevText);
@@ -176,11 +179,11 @@ void ChannelEditView::buildGeneral(QWidget* content, QVBoxLayout* column) {
     auto* general = new QFormLayout;
     m_general = general;
     column->addLayout(general);
-    m_name = field(QStringLiteral("Name"), content);
+    m_name = field(tr("Name"), content);
     m_name->setMaxLength(kNameWidth);
-    general->addRow(QStringLiteral("Name"), m_name);
-    m_rx = field(QStringLiteral("RX (MHz)"), content);
-    general->addRow(QStringLiteral("RX (MHz)"), m_rx);
+    general->addRow(tr("Name"), m_name);
+    m_rx = field(tr("RX (MHz)"), content);
+    general->addRow(tr("RX (MHz)"), m_rx);
     const auto warning = [content] {
         auto* label = new QLabel(content);
         label->setWordWrap(true);
@@ -189,85 +192,90 @@ void ChannelEditView::buildGeneral(QWidget* content, QVBoxLayout* column) {
     };
     m_rxWarning = warning();
     general->addRow(QString(), m_rxWarning);
-    m_offsetMode = picker(QStringLiteral("Ablage"), content);
+    m_offsetMode = picker(tr("Ablage"), content);
     for (FreqMode mode : kFreqModes)
         m_offsetMode->addItem(QString(), int(mode));
-    general->addRow(QStringLiteral("Ablage"), m_offsetMode);
-    m_customLabel = new QLabel(QStringLiteral("Ablage (MHz)"), content);
-    m_customOffset = field(QStringLiteral("Ablage (MHz)"), content);
+    general->addRow(tr("Ablage"), m_offsetMode);
+    m_customLabel = new QLabel(tr("Ablage (MHz)"), content);
+    m_customOffset = field(tr("Ablage (MHz)"), content);
     general->addRow(m_customLabel, m_customOffset);
-    m_tx = field(QStringLiteral("TX (MHz)"), content);
-    general->addRow(QStringLiteral("TX (MHz)"), m_tx);
+    m_tx = field(tr("TX (MHz)"), content);
+    general->addRow(tr("TX (MHz)"), m_tx);
     m_txWarning = warning();
     general->addRow(QString(), m_txWarning);
-    m_mode = picker(QStringLiteral("Mode"), content);
-    m_mode->addItem(QStringLiteral("DMR"), int(ChannelMode::dmr));
-    m_mode->addItem(QStringLiteral("FM"), int(ChannelMode::fm));
-    general->addRow(QStringLiteral("Mode"), m_mode);
+    m_mode = picker(tr("Mode"), content);
+    m_mode->addItem(tr("DMR"), int(ChannelMode::dmr));
+    m_mode->addItem(tr("FM"), int(ChannelMode::fm));
+    general->addRow(tr("Mode"), m_mode);
     m_power = choicePicker(ChannelField::power, general, content);
     addToggle(ChannelField::rxOnly, general, content);
 }
 
 void ChannelEditView::buildModeSections(QWidget* content, QVBoxLayout* column) {
     QFormLayout* dmr = nullptr;
-    m_dmrBox = section(QStringLiteral("DMR"), content, dmr);
+    m_dmrBox = section(tr("DMR"), content, dmr);
     column->addWidget(m_dmrBox);
     m_timeSlot = choicePicker(ChannelField::timeSlot, dmr, m_dmrBox);
-    m_colorCode =
-        stepper(QStringLiteral("Farbcode"), QStringLiteral("Farbcode: "), 0, 15, m_dmrBox);
+    m_colorCode = stepper(tr("Farbcode"), tr("Farbcode: "), 0, 15, m_dmrBox);
     dmr->addRow(m_colorCode);
-    m_contact = picker(QStringLiteral("Contact (TX)"), m_dmrBox);
-    dmr->addRow(QStringLiteral("Contact (TX)"), m_contact);
-    m_groupList = picker(QStringLiteral("RX group list"), m_dmrBox);
-    dmr->addRow(QStringLiteral("RX group list"), m_groupList);
+    m_contact = picker(tr("Contact (TX)"), m_dmrBox);
+    dmr->addRow(tr("Contact (TX)"), m_contact);
+    m_groupList = picker(tr("RX group list"), m_dmrBox);
+    dmr->addRow(tr("RX group list"), m_groupList);
 
     // ---- FM ----
     QFormLayout* fm = nullptr;
-    m_fmBox = section(QStringLiteral("FM"), content, fm);
+    m_fmBox = section(tr("FM"), content, fm);
     column->addWidget(m_fmBox);
     m_bandwidth = choicePicker(ChannelField::bandwidth, fm, m_fmBox);
-    for (auto [pickers, label] : {std::pair{&m_rxTone, QStringLiteral("RX tone")},
-                                  std::pair{&m_txTone, QStringLiteral("TX tone")}}) {
+    // Each label is translated whole ("TX tone frequency", "Frequenz des TX-Tons").
+    struct ToneLabels {
+        TonePickers* pickers;
+        QString label, frequency, code, inverted;
+    };
+    for (const auto& [pickers, label, frequency, code, inverted] :
+         {ToneLabels{&m_rxTone, tr("RX tone"), tr("RX tone Frequenz"), tr("RX tone Code"),
+                     tr("RX tone invertiert (D\u2026I)")},
+          ToneLabels{&m_txTone, tr("TX tone"), tr("TX tone Frequenz"), tr("TX tone Code"),
+                     tr("TX tone invertiert (D\u2026I)")}}) {
         pickers->kind = picker(label, m_fmBox);
-        pickers->kind->addItem(QStringLiteral("Off"), int(ToneKind::none));
-        pickers->kind->addItem(QStringLiteral("CTCSS"), int(ToneKind::ctcss));
-        pickers->kind->addItem(QStringLiteral("DCS"), int(ToneKind::dcs));
+        pickers->kind->addItem(tr("Off"), int(ToneKind::none));
+        pickers->kind->addItem(tr("CTCSS"), int(ToneKind::ctcss));
+        pickers->kind->addItem(tr("DCS"), int(ToneKind::dcs));
         fm->addRow(label, pickers->kind);
-        const QString frequency = label + QStringLiteral(" Frequenz");
         pickers->ctcssLabel = new QLabel(frequency, m_fmBox);
         pickers->ctcss = picker(frequency, m_fmBox);
         fm->addRow(pickers->ctcssLabel, pickers->ctcss);
-        const QString code = label + QStringLiteral(" Code");
         pickers->dcsLabel = new QLabel(code, m_fmBox);
         pickers->dcs = picker(code, m_fmBox);
         fm->addRow(pickers->dcsLabel, pickers->dcs);
-        pickers->inverted = toggle(label + QStringLiteral(" invertiert (D\u2026I)"), m_fmBox);
+        pickers->inverted = toggle(inverted, m_fmBox);
         fm->addRow(pickers->inverted);
     }
 }
 
 void ChannelEditView::buildOptions(QWidget* content, QVBoxLayout* column) {
     QFormLayout* squelch = nullptr;
-    column->addWidget(section(QStringLiteral("Squelch"), content, squelch));
-    m_squelchMode = picker(QStringLiteral("Mode"), content);
+    column->addWidget(section(tr("Squelch"), content, squelch));
+    m_squelchMode = picker(tr("Mode"), content);
     for (SquelchMode mode : kSquelchPickerOrder)
         m_squelchMode->addItem(rawText(mode), int(mode));
-    squelch->addRow(QStringLiteral("Mode"), m_squelchMode);
-    m_squelchLevel = stepper(QStringLiteral("Level"), QStringLiteral("Level: "), 1, 9, content);
+    squelch->addRow(tr("Mode"), m_squelchMode);
+    m_squelchLevel = stepper(tr("Level"), tr("Level: "), 1, 9, content);
     squelch->addRow(m_squelchLevel);
 
     QFormLayout* scan = nullptr;
-    column->addWidget(section(QStringLiteral("Scan"), content, scan));
+    column->addWidget(section(tr("Scan"), content, scan));
     for (const ChannelField flag : {ChannelField::skipScan, ChannelField::skipZoneScan})
         addToggle(flag, scan, content);
 
     QFormLayout* more = nullptr;
-    column->addWidget(section(QStringLiteral("More"), content, more));
+    column->addWidget(section(tr("More"), content, more));
     for (const ChannelField flag :
          {ChannelField::vox, ChannelField::monitor, ChannelField::powerSave, ChannelField::beep})
         addToggle(flag, more, content);
-    m_aprs = picker(QStringLiteral("APRS"), content);
-    more->addRow(QStringLiteral("APRS"), m_aprs);
+    m_aprs = picker(tr("APRS"), content);
+    more->addRow(tr("APRS"), m_aprs);
 }
 
 // The name field shows the name as the radio will store it: a character it
@@ -399,7 +407,7 @@ void ChannelEditView::fieldEdited(ChannelField field, bool showsMixed) {
 void ChannelEditView::enterBulkMode() {
     const ChannelBulkForm& bulk = *m_bulk;
     m_loading = true;
-    setSheetTitle(QStringLiteral("Edit %1 channels").arg(bulk.channels().size()));
+    setSheetTitle(tr("Edit %1 channels").arg(bulk.channels().size()));
     // Name and frequencies stay each channel's own.
     for (QWidget* own : std::initializer_list<QWidget*>{m_name, m_rx, m_tx, m_customOffset,
                                                         m_rxWarning, m_txWarning})
@@ -413,7 +421,7 @@ void ChannelEditView::enterBulkMode() {
         const bool noneApplies = box == m_offsetMode && ownOffset;
         if (!m_bulk->isMixed(field) && !noneApplies && box->currentIndex() >= 0)
             return;
-        box->insertItem(0, kMixedText, kMixed);
+        box->insertItem(0, mixedText(), kMixed);
         box->setCurrentIndex(0);
     };
     mixedPicker(m_offsetMode, ChannelField::tx);
@@ -431,7 +439,7 @@ void ChannelEditView::enterBulkMode() {
         if (!m_bulk->isMixed(field))
             return;
         box->setMinimum(box->minimum() - 1);
-        box->setSpecialValueText(box->prefix() + kMixedText);
+        box->setSpecialValueText(box->prefix() + mixedText());
         box->setValue(box->minimum());
     };
     mixedStepper(m_colorCode, ChannelField::colorCode);
@@ -471,8 +479,7 @@ void ChannelEditView::populate() {
     m_loading = true;
     const ChannelForm& form = *m_form;
     const int number = form.channel().number;
-    setSheetTitle((m_isNew ? QStringLiteral("New channel ") : QStringLiteral("Edit channel ")) +
-                  QString::number(number));
+    setSheetTitle((m_isNew ? tr("New channel %1") : tr("Edit channel %1")).arg(number));
 
     m_name->setText(form.name);
     m_rx->setText(form.rxText());
@@ -487,14 +494,14 @@ void ChannelEditView::populate() {
     m_colorCode->setValue(std::clamp(form.colorCode, 0, 15));
 
     m_contact->clear();
-    m_contact->addItem(QStringLiteral("None"), kNone);
+    m_contact->addItem(tr("None"), kNone);
     for (const DMRContact& contact : m_lists.contacts)
         m_contact->addItem(contact.name, contact.slot);
     selectData(m_contact, form.contactSlot.value_or(kNone),
                QStringLiteral("#%1").arg(form.contactSlot.value_or(0) + 1));
 
     m_groupList->clear();
-    m_groupList->addItem(QStringLiteral("None"), kNone);
+    m_groupList->addItem(tr("None"), kNone);
     for (const Talkgroup& talkgroup : m_lists.talkgroups)
         m_groupList->addItem(talkgroup.name, talkgroup.index);
     selectData(m_groupList, form.groupListIndex.value_or(kNone),
@@ -511,11 +518,11 @@ void ChannelEditView::populate() {
     }
 
     m_aprs->clear();
-    m_aprs->addItem(QStringLiteral("None"), kNone);
+    m_aprs->addItem(tr("None"), kNone);
     for (int i = 0; i < m_lists.aprsSystems.size(); ++i)
-        m_aprs->addItem(QStringLiteral("APRS %1: %2").arg(i + 1).arg(m_lists.aprsSystems[i]), i);
+        m_aprs->addItem(tr("APRS %1: %2").arg(i + 1).arg(m_lists.aprsSystems[i]), i);
     selectData(m_aprs, form.aprsIndex.value_or(kNone),
-               QStringLiteral("APRS %1").arg(form.aprsIndex.value_or(0) + 1));
+               tr("APRS %1").arg(form.aprsIndex.value_or(0) + 1));
     m_loading = false;
     // The sheet opens (and steps to a neighbour) with the name ready to be
     // typed over, not on "Previous channel (saves)", where Space would save
@@ -621,7 +628,7 @@ bool ChannelEditView::isInputValid() const {
 
 QString ChannelEditView::invalidReason() const {
     if (!m_form->nameValid())
-        return channelField(ChannelField::name).reason(QStringLiteral("enter a name"));
+        return channelField(ChannelField::name).reason(tr("enter a name"));
     if (!m_form->rxValid())
         return channelField(ChannelField::rx).reason(FrequencyText::problem(m_form->rxText()));
     if (!m_form->txValid())

@@ -10,33 +10,33 @@ namespace nerka {
 
 ContactEditView::ContactEditView(const DMRContact& contact, bool isNew, QWidget* parent)
     : RecordSheet(parent) {
-    setSheetTitle(isNew ? QStringLiteral("New contact (slot %1)").arg(contact.slot + 1)
-                        : QStringLiteral("Edit contact %1").arg(contact.slot + 1));
+    setSheetTitle(isNew ? tr("New contact (slot %1)").arg(contact.slot + 1)
+                        : tr("Edit contact %1").arg(contact.slot + 1));
     auto* form = new QFormLayout;
     body()->addLayout(form);
 
     m_name = new QLineEdit(contact.name, this);
-    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setAccessibleName(tr("Name"));
     m_name->setMaxLength(ContactRecord::kNameWidth);
-    form->addRow(QStringLiteral("Name"), m_name);
+    form->addRow(tr("Name"), m_name);
 
     m_id = new QLineEdit(isNew ? QString() : QString::number(contact.dmrID), this);
-    m_id->setAccessibleName(QStringLiteral("DMR-ID"));
-    form->addRow(QStringLiteral("DMR-ID"), m_id);
+    m_id->setAccessibleName(tr("DMR-ID"));
+    form->addRow(tr("DMR-ID"), m_id);
 
     m_type = new QComboBox(this);
-    m_type->setAccessibleName(QStringLiteral("Type"));
+    m_type->setAccessibleName(tr("Type"));
     for (ContactType type : kAllContactTypes)
         m_type->addItem(displayText(type), int(type));
     m_type->setCurrentIndex(m_type->findData(int(contact.type)));
-    form->addRow(QStringLiteral("Type"), m_type);
+    form->addRow(tr("Type"), m_type);
 
     m_override = new QComboBox(this);
-    m_override->setAccessibleName(QStringLiteral("Time slot override"));
+    m_override->setAccessibleName(tr("Time slot override"));
     for (TimeSlotOverride override : kAllTimeSlotOverrides)
         m_override->addItem(rawText(override), int(override));
     m_override->setCurrentIndex(m_override->findData(int(contact.timeSlotOverride)));
-    form->addRow(QStringLiteral("Time slot override"), m_override);
+    form->addRow(tr("Time slot override"), m_override);
 
     connect(m_name, &QLineEdit::textChanged, this, &ContactEditView::refreshValidity);
     connect(m_id, &QLineEdit::textChanged, this, &ContactEditView::refreshValidity);
@@ -55,9 +55,9 @@ bool ContactEditView::isInputValid() const {
 
 QString ContactEditView::invalidReason() const {
     if (m_name->text().trimmed().isEmpty())
-        return QStringLiteral("Name: enter a name");
+        return tr("Name: enter a name");
     if (!ContactRules::parseDmrId(m_id->text()))
-        return QStringLiteral("DMR-ID: must be a number from 1 to 16777215");
+        return tr("DMR-ID: must be a number from 1 to 16777215");
     return {};
 }
 

@@ -10,6 +10,7 @@
 #include "ui/kit/Dialogs.h"
 #include "ui/kit/Icons.h"
 #include "ui/rules/DMRDatabaseFigures.h"
+#include "ui/rules/ShownNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,7 +61,7 @@ bool hasEntries(const std::optional<DMRUserDatabase>& database) {
 
 DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
-    setAccessibleName(QStringLiteral("DMR Database"));
+    setAccessibleName(tr("DMR Database"));
     m_worker = new DMRFiguresWorker(this);
     m_selection = m_controller.preferences().dmrSelection();
     const QString host = WebServices::hostName(controller.dmrIdServiceUrl());
@@ -83,15 +84,13 @@ void DMRDatabaseView::buildCommands(QVBoxLayout* layout, const QString& host) {
     // The commands wrap onto a second line in a narrow window rather than
     // holding the whole window at the width of all five.
     auto* commands = new FlowLayout;
-    m_import =
-        command(QStringLiteral("Import CSV\u2026"), QStringLiteral("square.and.arrow.down"), this);
+    m_import = command(tr("Import CSV\u2026"), QStringLiteral("square.and.arrow.down"), this);
     m_download =
         command(DMRDatabaseFigures::downloadLabel(host), QStringLiteral("arrow.down.circle"), this);
-    m_read = command(QStringLiteral("Read from device"),
-                     QStringLiteral("square.and.arrow.down.on.square"), this);
-    m_export =
-        command(QStringLiteral("Export CSV\u2026"), QStringLiteral("square.and.arrow.up"), this);
-    m_write = command(QStringLiteral("Write to device"), QStringLiteral("arrow.up.doc"), this);
+    m_read =
+        command(tr("Read from device"), QStringLiteral("square.and.arrow.down.on.square"), this);
+    m_export = command(tr("Export CSV\u2026"), QStringLiteral("square.and.arrow.up"), this);
+    m_write = command(tr("Write to device"), QStringLiteral("arrow.up.doc"), this);
     for (QPushButton* button : {m_import, m_download, m_read, m_export, m_write})
         commands->addWidget(button);
     layout->addLayout(commands);
@@ -118,7 +117,7 @@ void DMRDatabaseView::buildProgressRow(QVBoxLayout* layout) {
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
-    m_progress->setAccessibleName(QStringLiteral("Progress"));
+    m_progress->setAccessibleName(tr("Progress"));
     // The row keeps its room while hidden, so a transfer starting or ending
     // does not push the screen below it down and up again.
     for (QWidget* part :
@@ -139,20 +138,20 @@ void DMRDatabaseView::buildFigures(QVBoxLayout* layout) {
     auto* figuresBlock = new QWidget(this);
     auto* figures = new QFormLayout(figuresBlock);
     figures->setContentsMargins(0, 0, 0, 0);
-    m_onDevice = figure(figures, QStringLiteral("On device"), figuresBlock);
-    m_imported = figure(figures, QStringLiteral("Imported"), figuresBlock);
-    m_capacity = figure(figures, QStringLiteral("Capacity"), figuresBlock);
+    m_onDevice = figure(figures, tr("On device"), figuresBlock);
+    m_imported = figure(figures, tr("Imported"), figuresBlock);
+    m_capacity = figure(figures, tr("Capacity"), figuresBlock);
     columns->addWidget(figuresBlock);
     auto* settingsBlock = new QWidget(this);
     auto* settings = new QFormLayout(settingsBlock);
     settings->setContentsMargins(0, 0, 0, 0);
-    m_format = picker(settings, QStringLiteral("Format"), settingsBlock);
+    m_format = picker(settings, tr("Format"), settingsBlock);
     for (DMRDBFormat format : {DMRDBFormat::compressed, DMRDBFormat::uncompressed})
         m_format->addItem(DMRDatabaseFigures::formatLabel(format), int(format));
-    m_nameFormat = picker(settings, QStringLiteral("Name shown"), settingsBlock);
+    m_nameFormat = picker(settings, tr("Name shown"), settingsBlock);
     for (DMRNameFormat format : {DMRNameFormat::firstName, DMRNameFormat::fullName})
         m_nameFormat->addItem(DMRDatabaseFigures::nameFormatLabel(format), int(format));
-    m_textLengthPicker = picker(settings, QStringLiteral("Text length"), settingsBlock);
+    m_textLengthPicker = picker(settings, tr("Text length"), settingsBlock);
     columns->addWidget(settingsBlock);
     // Figure rows as tall as the picker rows, so each figure lines up with
     // the choice beside it, and wide enough for eight digits, so the choices
@@ -182,27 +181,27 @@ void DMRDatabaseView::buildSelection(QVBoxLayout* layout) {
     // The selection: which entries go to the radio when not all fit.
     auto* selection = new QFormLayout;
     m_prefixes = new QLineEdit(this);
-    m_prefixes->setAccessibleName(QStringLiteral("Preferred prefixes"));
-    m_prefixes->setPlaceholderText(QStringLiteral("e.g. 262, 263, 232 or Germany, Austria"));
-    m_prefixes->setToolTip(QStringLiteral(
-        "DMR ID prefixes in priority order. Their entries are written first; a prefix that does "
-        "not fit whole keeps its lowest IDs."));
+    m_prefixes->setAccessibleName(tr("Preferred prefixes"));
+    m_prefixes->setPlaceholderText(tr("e.g. 262, 263, 232 or Germany, Austria"));
+    m_prefixes->setToolTip(
+        tr("DMR ID prefixes in priority order. Their entries are written first; a prefix that does "
+           "not fit whole keeps its lowest IDs."));
     m_prefixes->setText(m_selection.prefixes.join(QStringLiteral(", ")));
-    selection->addRow(QStringLiteral("Preferred prefixes"), m_prefixes);
+    selection->addRow(tr("Preferred prefixes"), m_prefixes);
     m_prefixesRead = new QLabel(this);
-    m_prefixesRead->setAccessibleName(QStringLiteral("Prefixes read"));
+    m_prefixesRead->setAccessibleName(tr("Prefixes read"));
     m_prefixesRead->setWordWrap(true);
     m_prefixesRead->setText(
         DMRDatabaseFigures::prefixListText(DMRPrefixNames::parse(m_prefixes->text())));
     selection->addRow(QString(), m_prefixesRead);
-    m_fillRest = new QCheckBox(QStringLiteral("Fill the rest of the radio"), this);
+    m_fillRest = new QCheckBox(tr("Fill the rest of the radio"), this);
     m_fillRest->setAccessibleName(m_fillRest->text());
     m_fillRest->setChecked(m_selection.fillRest);
     selection->addRow(QString(), m_fillRest);
-    m_selectionFigures = figure(selection, QStringLiteral("Selection"), this);
+    m_selectionFigures = figure(selection, tr("Selection"), this);
     m_selectionFigures->setWordWrap(true);
     m_cutPrefixes = new QLabel(this);
-    m_cutPrefixes->setAccessibleName(QStringLiteral("Cut prefixes"));
+    m_cutPrefixes->setAccessibleName(tr("Cut prefixes"));
     m_cutPrefixes->setWordWrap(true);
     m_cutPrefixes->setVisible(false);
     selection->addRow(QString(), m_cutPrefixes);
@@ -217,7 +216,7 @@ void DMRDatabaseView::buildBody(QVBoxLayout* layout, const QString& host) {
     auto* emptyIcon = new QLabel(empty);
     emptyIcon->setPixmap(Icons::icon(QStringLiteral("person.text.rectangle")).pixmap(48));
     emptyIcon->setAlignment(Qt::AlignCenter);
-    auto* emptyTitle = new QLabel(QStringLiteral("No DMR database loaded"), empty);
+    auto* emptyTitle = new QLabel(tr("No DMR database loaded"), empty);
     emptyTitle->setAlignment(Qt::AlignCenter);
     QFont titleFont = emptyTitle->font();
     titleFont.setBold(true);
@@ -235,14 +234,14 @@ void DMRDatabaseView::buildBody(QVBoxLayout* layout, const QString& host) {
     auto* previewLayout = new QVBoxLayout(preview);
     previewLayout->setContentsMargins(0, 0, 0, 0);
     m_search = new QLineEdit(preview);
-    m_search->setAccessibleName(QStringLiteral("Search"));
-    m_search->setPlaceholderText(QStringLiteral("Search by ID, callsign or name"));
+    m_search->setAccessibleName(tr("Search"));
+    m_search->setPlaceholderText(tr("Search by ID, callsign or name"));
     m_search->setToolTip(m_search->placeholderText());
     previewLayout->addWidget(m_search);
     m_model = new DMRPreviewModel(this);
     m_table = new QTableView(preview);
     m_table->setTabKeyNavigation(false); // Tab leaves the table; arrows move within
-    m_table->setAccessibleName(QStringLiteral("Preview"));
+    m_table->setAccessibleName(tr("Preview"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -369,17 +368,16 @@ std::optional<RadioVariant> DMRDatabaseView::family() const {
 
 void DMRDatabaseView::refreshFigures() {
     const auto& onDevice = m_controller.dmrDBOnDeviceCount();
-    showFigure(m_onDevice, QStringLiteral("On device"),
-               onDevice ? QString::number(*onDevice) : QString());
+    showFigure(m_onDevice, tr("On device"), onDevice ? shownNumber(*onDevice) : QString());
     const auto& database = m_controller.dmrUserDB();
     const qsizetype imported = database ? database->entries.size() : 0;
-    showFigure(m_imported, QStringLiteral("Imported"), QString::number(imported));
+    showFigure(m_imported, tr("Imported"), shownNumber(imported));
     const DMRDBFormat format = currentFormat();
     // What fits depends on the radio: with none identified (disconnected, or
     // rebooting after a write) no capacity is claimed and nothing is said to
     // fit or not.
     const qsizetype capacity = DMRDatabaseFigures::capacity(family(), format, m_textLength);
-    showFigure(m_capacity, QStringLiteral("Capacity"),
+    showFigure(m_capacity, tr("Capacity"),
                family() ? DMRDatabaseFigures::capacityText(capacity) : QString());
     const auto warning = family() ? DMRDatabaseFigures::overCapacityWarning(
                                         imported, capacity, format, !m_selection.isEmpty())
@@ -394,7 +392,7 @@ void DMRDatabaseView::showFigure(QLabel* value, const QString& caption, const QS
     // with the figure ("Capacity: ~37135"), or that it is not known.
     value->setText(text.isEmpty() ? QStringLiteral("\u2014") : text);
     value->setAccessibleName(caption + QStringLiteral(": ") +
-                             (text.isEmpty() ? QStringLiteral("not known") : text));
+                             (text.isEmpty() ? tr("not known") : text));
 }
 
 qsizetype DMRDatabaseView::currentCapacity() const {
@@ -438,7 +436,7 @@ void DMRDatabaseView::requestOutcome() {
     const auto& database = m_controller.dmrUserDB();
     if (!hasEntries(database)) {
         m_outcome.reset();
-        showFigure(m_selectionFigures, QStringLiteral("Selection"), QString());
+        showFigure(m_selectionFigures, tr("Selection"), QString());
         m_cutPrefixes->setVisible(false);
         return;
     }
@@ -449,8 +447,7 @@ void DMRDatabaseView::requestOutcome() {
 
 void DMRDatabaseView::outcomeReady(const DMRSelectionOutcome& outcome) {
     m_outcome = outcome;
-    showFigure(m_selectionFigures, QStringLiteral("Selection"),
-               DMRDatabaseFigures::selectionText(outcome));
+    showFigure(m_selectionFigures, tr("Selection"), DMRDatabaseFigures::selectionText(outcome));
     const QString cut = DMRDatabaseFigures::cutText(outcome);
     m_cutPrefixes->setText(cut);
     m_cutPrefixes->setVisible(!cut.isEmpty());
@@ -504,7 +501,7 @@ void DMRDatabaseView::refreshProgress() {
     // A file import changes neither status nor progress; while it is parsed
     // on the queue the pane shows a busy bar of its own.
     const bool busy = working || m_importing;
-    m_progressText->setText(working ? status.text : QStringLiteral("Importing DMR IDs\u2026"));
+    m_progressText->setText(working ? status.text : tr("Importing DMR IDs\u2026"));
     m_progressText->setVisible(busy);
     m_progress->setVisible(busy);
     if (working) {
@@ -541,8 +538,8 @@ void DMRDatabaseView::textLengthChosen() {
 }
 
 void DMRDatabaseView::importCsv() {
-    m_dialogs.openFile(this, QStringLiteral("Import DMR IDs from CSV"),
-                       {QStringLiteral("CSV files (*.csv *.txt)"), QStringLiteral("All files (*)")},
+    m_dialogs.openFile(this, tr("Import DMR IDs from CSV"),
+                       {tr("CSV files (*.csv *.txt)"), tr("All files (*)")},
                        [this](const QString& path) {
                            m_importing = true;
                            refreshProgress();
@@ -551,8 +548,8 @@ void DMRDatabaseView::importCsv() {
 }
 
 void DMRDatabaseView::exportCsv() {
-    m_dialogs.saveFile(this, QStringLiteral("Export DMR IDs to CSV"),
-                       {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("dmr_ids.csv"),
+    m_dialogs.saveFile(this, tr("Export DMR IDs to CSV"), {tr("CSV files (*.csv)")},
+                       QStringLiteral("dmr_ids.csv"),
                        [this](const QString& path) { m_controller.exportDMRDatabase(path); });
 }
 
@@ -568,18 +565,16 @@ void DMRDatabaseView::writeToDevice() {
         return;
     }
     const qsizetype count = database ? database->entries.size() : 0;
-    m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
-                      DMRDatabaseFigures::writeMessage(count, currentCapacity()),
-                      QStringLiteral("Write"), QStringLiteral("Abbrechen"),
-                      [this] { m_controller.writeDMRDatabase(); });
+    m_dialogs.confirm(this, tr("Write DMR database to the device?"),
+                      DMRDatabaseFigures::writeMessage(count, currentCapacity()), tr("Write"),
+                      tr("Abbrechen"), [this] { m_controller.writeDMRDatabase(); });
 }
 
 void DMRDatabaseView::askToWrite() {
-    m_dialogs.confirm(this, QStringLiteral("Write DMR database to the device?"),
-                      DMRDatabaseFigures::writeMessage(*m_outcome), QStringLiteral("Write"),
-                      QStringLiteral("Abbrechen"), [this, selection = m_selection] {
-                          m_controller.writeDMRDatabase(selection);
-                      });
+    m_dialogs.confirm(
+        this, tr("Write DMR database to the device?"), DMRDatabaseFigures::writeMessage(*m_outcome),
+        tr("Write"), tr("Abbrechen"),
+        [this, selection = m_selection] { m_controller.writeDMRDatabase(selection); });
 }
 
 } // namespace nerka

@@ -65,7 +65,7 @@ QVariant DMRPreviewModel::data(const QModelIndex& index, int role) const {
 QVariant DMRPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == idColumn ? QStringLiteral("DMR ID") : QStringLiteral("Callsign / Name");
+    return section == idColumn ? tr("DMR ID") : tr("Callsign / Name");
 }
 
 } // namespace nerka

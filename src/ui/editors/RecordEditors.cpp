@@ -13,6 +13,7 @@
 #include "ui/editors/ZoneEditView.h"
 #include "ui/kit/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSettings>
 #include <QWidget>
@@ -21,8 +22,9 @@ namespace nerka {
 
 namespace {
 
-QString fullText(const char* what, int capacity) {
-    return QStringLiteral("%1 memory is full (max %2).").arg(QLatin1String(what)).arg(capacity);
+// "Zone memory is full (max 68).", translated whole.
+QString fullText(const char* text, int capacity) {
+    return QCoreApplication::translate("nerka::RecordEditors", text).arg(capacity);
 }
 
 // The channel a new slot gets: the blank record the controller writes when a
@@ -30,7 +32,7 @@ QString fullText(const char* what, int capacity) {
 RadioChannel blankChannel(int number) {
     RadioChannel channel;
     channel.number = number;
-    channel.name = QStringLiteral("New");
+    channel.name = QCoreApplication::translate("nerka::RecordEditors", "New");
     channel.rxHz = 145'000'000;
     channel.txHz = 145'000'000;
     channel.colorCode = 1;
@@ -57,7 +59,7 @@ QWidget* RecordEditors::openSheet() const {
 void RecordEditors::showError(const QString& text) {
     // Nothing changed, so nothing is logged; the user still learns why no
     // editor opened.
-    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"));
+    m_dialogs.alert(m_window, tr("Error"), text, tr("OK"));
 }
 
 bool RecordEditors::accepted(const EditResult& result) {
@@ -189,8 +191,7 @@ bool RecordEditors::saveChannel(const ChannelEdit& edit) {
         const auto channel = channelByNumber(m_channelNumber);
         if (!channel) {
             // Deleted while the sheet was open (undo, a read): nothing to update.
-            showError(
-                QStringLiteral("Could not locate channel %1 in memory.").arg(m_channelNumber));
+            showError(tr("Could not locate channel %1 in memory.").arg(m_channelNumber));
             return false;
         }
         return accepted(m_controller.document().updateChannel(channel->number, edit));
@@ -239,7 +240,9 @@ void RecordEditors::newContact() {
         return;
     const auto contact = m_controller.document().newContact();
     if (!contact) {
-        showError(fullText("Contact", CodeplugDocument::kContactCapacity));
+        showError(
+            fullText(QT_TRANSLATE_NOOP("nerka::RecordEditors", "Contact memory is full (max %1)."),
+                     CodeplugDocument::kContactCapacity));
         return;
     }
     auto* view = new ContactEditView(*contact, true, m_window);
@@ -269,7 +272,9 @@ void RecordEditors::newTalkgroup() {
         return;
     const auto talkgroup = m_controller.document().newTalkgroup();
     if (!talkgroup) {
-        showError(fullText("Talkgroup", CodeplugDocument::kTalkgroupCapacity));
+        showError(fullText(
+            QT_TRANSLATE_NOOP("nerka::RecordEditors", "Talkgroup memory is full (max %1)."),
+            CodeplugDocument::kTalkgroupCapacity));
         return;
     }
     auto* view = new TalkgroupEditView(*talkgroup, true, m_controller.document().contacts(),
@@ -300,7 +305,9 @@ void RecordEditors::newZone() {
         return;
     const auto zone = m_controller.document().newZone();
     if (!zone) {
-        showError(fullText("Zone", CodeplugDocument::kZoneCapacity));
+        showError(
+            fullText(QT_TRANSLATE_NOOP("nerka::RecordEditors", "Zone memory is full (max %1)."),
+                     CodeplugDocument::kZoneCapacity));
         return;
     }
     auto* view = new ZoneEditView(*zone, true, m_controller.document().channels(),
@@ -332,7 +339,9 @@ void RecordEditors::newSatellite() {
         return;
     const auto satellite = m_controller.document().newSatellite();
     if (!satellite) {
-        showError(fullText("Satellite", CodeplugDocument::kSatelliteCapacity));
+        showError(fullText(
+            QT_TRANSLATE_NOOP("nerka::RecordEditors", "Satellite memory is full (max %1)."),
+            CodeplugDocument::kSatelliteCapacity));
         return;
     }
     auto* view = new SatelliteEditView(*satellite, true, m_window);

@@ -40,8 +40,8 @@ RecordSheet::RecordSheet(QWidget* parent, const QString& cancelText, const QStri
     m_body = new QVBoxLayout;
     layout->addLayout(m_body, 1);
 
-    m_cancelText = cancelText;
-    m_confirmText = confirmText;
+    m_cancelText = cancelText.isEmpty() ? tr("Abbrechen") : cancelText;
+    m_confirmText = confirmText.isEmpty() ? tr("Apply") : confirmText;
 
     // A field that takes the focus is scrolled into view, whichever way the
     // focus came: QScrollArea does so itself only for Tab presses made inside
@@ -123,7 +123,7 @@ void RecordSheet::showEvent(QShowEvent* event) {
 }
 
 QString RecordSheet::invalidNote() {
-    return QStringLiteral("Nothing is saved while the input is invalid.");
+    return tr("Nothing is saved while the input is invalid.");
 }
 
 QString RecordSheet::sheetTitle() const {

@@ -20,8 +20,9 @@ namespace nerka {
 class RecordSheet : public QDialog {
     Q_OBJECT
 public:
-    explicit RecordSheet(QWidget* parent, const QString& cancelText = QStringLiteral("Abbrechen"),
-                         const QString& confirmText = QStringLiteral("Apply"));
+    // Empty button texts stand for "Abbrechen" and "Apply" in the window's language.
+    explicit RecordSheet(QWidget* parent, const QString& cancelText = QString(),
+                         const QString& confirmText = QString());
 
     [[nodiscard]] QPushButton* confirmButton() const { return m_confirm; }
     [[nodiscard]] QPushButton* cancelButton() const { return m_cancel; }

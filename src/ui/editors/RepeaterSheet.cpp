@@ -4,6 +4,7 @@
 #include "controller/RadioController.h"
 #include "controller/RepeaterDownload.h"
 #include "ui/kit/Dialogs.h"
+#include "ui/rules/ShownNumber.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -33,16 +34,14 @@ template <typename W> W* named(W* widget, const QString& name) {
 } // namespace
 
 RepeaterSheet::RepeaterSheet(RadioController& controller, Dialogs& dialogs, QWidget* parent)
-    : RecordSheet(parent, QStringLiteral("Abbrechen"), QStringLiteral("Add")),
-      m_controller(controller), m_dialogs(dialogs), m_network(new QNetworkAccessManager(this)) {
-    setSheetTitle(QStringLiteral("Add repeaters"));
+    : RecordSheet(parent, tr("Abbrechen"), tr("Add")), m_controller(controller), m_dialogs(dialogs),
+      m_network(new QNetworkAccessManager(this)) {
+    setSheetTitle(tr("Add repeaters"));
     buildSourceRow();
     buildFilters();
-    m_list = named(new QTreeWidget(this), QStringLiteral("Repeaters"));
-    m_list->setHeaderLabels({QStringLiteral("Call sign"), QStringLiteral("City"),
-                             QStringLiteral("RX (MHz)"), QStringLiteral("TX (MHz)"),
-                             QStringLiteral("Mode"), QStringLiteral("Distance (km)"),
-                             QStringLiteral("Bearing")});
+    m_list = named(new QTreeWidget(this), tr("Repeaters"));
+    m_list->setHeaderLabels({tr("Call sign"), tr("City"), tr("RX (MHz)"), tr("TX (MHz)"),
+                             tr("Mode"), tr("Distance (km)"), tr("Bearing")});
     m_list->setRootIsDecorated(false);
     m_list->setMinimumHeight(220);
     // Wide enough for every column, distance and bearing included.
@@ -58,13 +57,12 @@ RepeaterSheet::RepeaterSheet(RadioController& controller, Dialogs& dialogs, QWid
 
 void RepeaterSheet::buildSourceRow() {
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("List"), this);
+    auto* label = new QLabel(tr("List"), this);
     m_source = named(new QLineEdit(this), label->text());
-    m_source->setPlaceholderText(QStringLiteral("File or https:// address"));
+    m_source->setPlaceholderText(tr("File or https:// address"));
     label->setBuddy(m_source);
-    auto* choose = named(new QPushButton(QStringLiteral("Choose file…"), this),
-                         QStringLiteral("Choose file…"));
-    auto* read = named(new QPushButton(QStringLiteral("Read"), this), QStringLiteral("Read"));
+    auto* choose = named(new QPushButton(tr("Choose file…"), this), tr("Choose file…"));
+    auto* read = named(new QPushButton(tr("Read"), this), tr("Read"));
     row->addWidget(label);
     row->addWidget(m_source, 1);
     row->addWidget(choose);
@@ -74,13 +72,12 @@ void RepeaterSheet::buildSourceRow() {
     connect(m_source, &QLineEdit::returnPressed, this,
             [this] { readSource(m_source->text().trimmed()); });
     connect(choose, &QPushButton::clicked, this, [this] {
-        m_dialogs.openFile(
-            this, QStringLiteral("Repeater list"),
-            {QStringLiteral("Repeater lists (*.json *.csv)"), QStringLiteral("All files (*)")},
-            [this](const QString& path) {
-                m_source->setText(path);
-                readSource(path);
-            });
+        m_dialogs.openFile(this, tr("Repeater list"),
+                           {tr("Repeater lists (*.json *.csv)"), tr("All files (*)")},
+                           [this](const QString& path) {
+                               m_source->setText(path);
+                               readSource(path);
+                           });
     });
 }
 
@@ -92,17 +89,16 @@ void RepeaterSheet::buildFilters() {
         form->addRow(label, edit);
         connect(edit, &QLineEdit::textChanged, this, &RepeaterSheet::refreshList);
     };
-    field(QStringLiteral("Near"), m_near,
-          QStringLiteral("Locator (JN58td) or latitude, longitude"));
-    m_radius = named(new QSpinBox(this), QStringLiteral("Radius (km)"));
+    field(tr("Near"), m_near, tr("Locator (JN58td) or latitude, longitude"));
+    m_radius = named(new QSpinBox(this), tr("Radius (km)"));
     m_radius->setRange(0, 2000);
-    m_radius->setSpecialValueText(QStringLiteral("Any"));
+    m_radius->setSpecialValueText(tr("Any"));
     m_radius->setValue(50);
-    form->addRow(QStringLiteral("Radius (km)"), m_radius);
+    form->addRow(tr("Radius (km)"), m_radius);
     connect(m_radius, &QSpinBox::valueChanged, this, &RepeaterSheet::refreshList);
-    field(QStringLiteral("City"), m_city, QString());
-    field(QStringLiteral("State"), m_state, QString());
-    field(QStringLiteral("Country"), m_country, QString());
+    field(tr("City"), m_city, QString());
+    field(tr("State"), m_state, QString());
+    field(tr("Country"), m_country, QString());
     const auto checks = [&](const QString& label, QCheckBox*& first, const QString& firstText,
                             QCheckBox*& second, const QString& secondText) {
         auto* row = new QHBoxLayout;
@@ -116,15 +112,14 @@ void RepeaterSheet::buildFilters() {
         row->addStretch();
         form->addRow(label, row);
     };
-    checks(QStringLiteral("Bands"), m_2m, QStringLiteral("2 m"), m_70cm, QStringLiteral("70 cm"));
-    checks(QStringLiteral("Modes"), m_fm, QStringLiteral("FM"), m_dmr, QStringLiteral("DMR"));
+    checks(tr("Bands"), m_2m, tr("2 m"), m_70cm, tr("70 cm"));
+    checks(tr("Modes"), m_fm, tr("FM"), m_dmr, tr("DMR"));
     // The zone's name matters only to "Add" and the check, not to the list.
-    m_zone = named(new QLineEdit(QStringLiteral("Repeaters"), this), QStringLiteral("Zone"));
-    form->addRow(QStringLiteral("Zone"), m_zone);
+    m_zone = named(new QLineEdit(tr("Repeaters"), this), tr("Zone"));
+    form->addRow(tr("Zone"), m_zone);
     connect(m_zone, &QLineEdit::textChanged, this, [this] { refreshValidity(); });
-    auto* check = named(new QPushButton(QStringLiteral("Check channels"), this),
-                        QStringLiteral("Check channels"));
-    check->setToolTip(QStringLiteral("Compare the zone's channels with the list"));
+    auto* check = named(new QPushButton(tr("Check channels"), this), tr("Check channels"));
+    check->setToolTip(tr("Compare the zone's channels with the list"));
     connect(check, &QPushButton::clicked, this, &RepeaterSheet::checkChannels);
     form->addRow(QString(), check);
     body()->addLayout(form);
@@ -135,7 +130,7 @@ void RepeaterSheet::readSource(const QString& source) {
         return;
     const QUrl url(source);
     if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
-        m_status->setText(QStringLiteral("Reading %1…").arg(url.toDisplayString()));
+        m_status->setText(tr("Reading %1…").arg(url.toDisplayString()));
         RepeaterDownload::fetch(
             *m_network, url, kRepeaterDownloadTimeoutMs, this,
             [this](const RepeaterDownload::Result& result) { showRead(result.read); });
@@ -168,7 +163,7 @@ void RepeaterSheet::refreshList() {
         if (!m_near->text().trimmed().isEmpty()) {
             filter.near = parsePlace(m_near->text());
             if (!filter.near)
-                m_refusal = QStringLiteral("Near: not a locator or latitude, longitude.");
+                m_refusal = tr("Near: not a locator or latitude, longitude.");
             else if (m_radius->value() > 0)
                 filter.radiusKm = m_radius->value();
         }
@@ -176,13 +171,13 @@ void RepeaterSheet::refreshList() {
         filter.state = m_state->text().trimmed();
         filter.country = m_country->text().trimmed();
         if (m_2m->isChecked() != m_70cm->isChecked())
-            filter.bands = {m_2m->isChecked() ? QStringLiteral("2m") : QStringLiteral("70cm")};
+            filter.bands = {m_2m->isChecked() ? tr("2m") : tr("70cm")};
         if (m_fm->isChecked() != m_dmr->isChecked())
             filter.modes = {m_fm->isChecked() ? QStringLiteral("fm") : QStringLiteral("dmr")};
         if (!m_2m->isChecked() && !m_70cm->isChecked())
-            m_refusal = QStringLiteral("Choose a band.");
+            m_refusal = tr("Choose a band.");
         if (!m_fm->isChecked() && !m_dmr->isChecked())
-            m_refusal = QStringLiteral("Choose a mode.");
+            m_refusal = tr("Choose a mode.");
         if (m_refusal.isEmpty()) {
             auto found = findRepeaters(m_read, filter);
             if (auto* refused = std::get_if<QString>(&found))
@@ -195,11 +190,10 @@ void RepeaterSheet::refreshList() {
         const DirectoryRepeater& r = f.repeater;
         auto* item = new QTreeWidgetItem(
             m_list,
-            {r.callsign, r.city, QString::number(double(r.channel.rxHz) / 1e6, 'f', 5),
-             QString::number(double(r.channel.txHz) / 1e6, 'f', 5),
-             r.channel.isDMR ? QStringLiteral("DMR CC%1").arg(r.channel.colorCode)
-                             : QStringLiteral("FM"),
-             f.distanceKm ? QString::number(*f.distanceKm, 'f', 1) : QString(),
+            {r.callsign, r.city, shownDecimal(double(r.channel.rxHz) / 1e6, 5),
+             shownDecimal(double(r.channel.txHz) / 1e6, 5),
+             r.channel.isDMR ? tr("DMR CC%1").arg(r.channel.colorCode) : tr("FM"),
+             f.distanceKm ? shownDecimal(*f.distanceKm, 1) : QString(),
              f.bearingDeg ? QStringLiteral("%1°").arg(std::lround(*f.bearingDeg)) : QString()});
         item->setData(0, Qt::AccessibleTextRole, r.callsign);
     }
@@ -213,9 +207,8 @@ QString RepeaterSheet::statusText() const {
     if (!m_refusal.isEmpty())
         return m_refusal;
     if (!m_haveRead)
-        return QStringLiteral("Choose a repeater list: a file, or the address of a list.");
-    QString text = m_found.size() == 1 ? QStringLiteral("1 repeater")
-                                       : QStringLiteral("%1 repeaters").arg(m_found.size());
+        return tr("Choose a repeater list: a file, or the address of a list.");
+    QString text = m_found.size() == 1 ? tr("1 repeater") : tr("%1 repeaters").arg(m_found.size());
     if (!m_read.skipped.isEmpty())
         text += QStringLiteral("; ") + skippedRowsText(m_read.skipped);
     return text + u'.';
@@ -227,9 +220,8 @@ void RepeaterSheet::checkChannels() {
     const auto zone = std::find_if(zones.cbegin(), zones.cend(),
                                    [&](const Zone& z) { return z.name == zoneName; });
     if (zone == zones.cend() || !m_haveRead) {
-        m_status->setText(zone == zones.cend()
-                              ? QStringLiteral("No zone is named '%1'.").arg(zoneName)
-                              : statusText());
+        m_status->setText(zone == zones.cend() ? tr("No zone is named '%1'.").arg(zoneName)
+                                               : statusText());
         return;
     }
     QList<RadioChannel> channels;
@@ -238,10 +230,9 @@ void RepeaterSheet::checkChannels() {
             channels.append(*channel);
     }
     const QStringList lines = directoryChanges(channels, m_read);
-    const QString text =
-        lines.isEmpty()
-            ? QStringLiteral("Every channel of zone '%1' agrees with the list.").arg(zoneName)
-            : lines.join(u'\n');
+    const QString text = lines.isEmpty()
+                             ? tr("Every channel of zone '%1' agrees with the list.").arg(zoneName)
+                             : lines.join(u'\n');
     m_status->setText(text);
     m_status->setAccessibleName(text);
 }
@@ -252,7 +243,7 @@ bool RepeaterSheet::isInputValid() const {
 
 QString RepeaterSheet::invalidReason() const {
     if (m_zone->text().trimmed().isEmpty())
-        return QStringLiteral("Zone: a name is needed.");
+        return tr("Zone: a name is needed.");
     return {};
 }
 

@@ -49,11 +49,10 @@ std::optional<Tone> pickedTone(const QComboBox* picker) {
 } // namespace
 
 SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWidget* parent)
-    : RecordSheet(parent, QStringLiteral("Cancel"), QStringLiteral("Save")),
-      m_satellite(satellite) {
+    : RecordSheet(parent, tr("Cancel"), tr("Save")), m_satellite(satellite) {
     const QString slot = QString::number(satellite.index + 1);
-    setSheetTitle(isNew ? QString(QStringLiteral("New satellite (slot ") + slot + u')')
-                        : QString(QStringLiteral("Edit satellite ") + slot));
+    setSheetTitle(isNew ? tr("New satellite (slot %1)").arg(slot)
+                        : tr("Edit satellite %1").arg(slot));
     setAccessibleName(windowTitle());
 
     const SatelliteForm form = SatelliteFormRules::formFor(satellite);
@@ -61,11 +60,11 @@ SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWi
 
     auto* nameForm = new QFormLayout;
     m_name = new QLineEdit(form.name, this);
-    m_name->setAccessibleName(QStringLiteral("Name"));
-    nameForm->addRow(QStringLiteral("Name"), m_name);
-    auto* note = new QLabel(QStringLiteral("Up to 8 characters, and it must match the satellite's "
-                                           "name in the TLE data (e.g. SO-50, AO-91) so Import "
-                                           "can find its orbital data."),
+    m_name->setAccessibleName(tr("Name"));
+    nameForm->addRow(tr("Name"), m_name);
+    auto* note = new QLabel(tr("Up to 8 characters, and it must match the satellite's "
+                               "name in the TLE data (e.g. SO-50, AO-91) so Import "
+                               "can find its orbital data."),
                             this);
     note->setWordWrap(true);
     nameForm->addRow(note);
@@ -80,20 +79,18 @@ SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWi
         }
     });
 
-    const QString pairs[3] = {QStringLiteral("Voice"), QStringLiteral("APRS"),
-                              QStringLiteral("Other")};
+    const QString pairs[3] = {tr("Voice"), tr("APRS"), tr("Other")};
     for (int pair = 0; pair < 3; ++pair) {
         auto* group = new QGroupBox(pairs[pair], this);
         group->setAccessibleName(pairs[pair]);
         auto* pairForm = new QFormLayout(group);
         for (int side = 0; side < 2; ++side) {
             const int i = pair * 2 + side;
-            const QString label =
-                side == 0 ? QStringLiteral("RX (MHz)") : QStringLiteral("TX (MHz)");
+            const QString label = side == 0 ? tr("RX (MHz)") : tr("TX (MHz)");
             m_freq[i] = new QLineEdit(form.frequencies[i], group);
             m_freq[i]->setAccessibleName(label);
             m_freq[i]->setAccessibleDescription(pairs[pair]);
-            m_freq[i]->setPlaceholderText(QStringLiteral("not set"));
+            m_freq[i]->setPlaceholderText(tr("not set"));
             pairForm->addRow(label, m_freq[i]);
             connect(m_freq[i], &QLineEdit::textChanged, this, &SatelliteEditView::revalidate);
         }
@@ -101,18 +98,18 @@ SatelliteEditView::SatelliteEditView(const Satellite& satellite, bool isNew, QWi
     }
 
     auto* toneForm = new QFormLayout;
-    m_txTone = tonePicker(QStringLiteral("TX CTCSS"), form.txTone, this);
-    m_armTone = tonePicker(QStringLiteral("Arm CTCSS"), form.armTone, this);
-    toneForm->addRow(QStringLiteral("TX CTCSS"), m_txTone);
-    toneForm->addRow(QStringLiteral("Arm CTCSS"), m_armTone);
+    m_txTone = tonePicker(tr("TX CTCSS"), form.txTone, this);
+    m_armTone = tonePicker(tr("Arm CTCSS"), form.armTone, this);
+    toneForm->addRow(tr("TX CTCSS"), m_txTone);
+    toneForm->addRow(tr("Arm CTCSS"), m_armTone);
     auto* epoch = new QLineEdit(this);
     epoch->setReadOnly(true);
-    epoch->setAccessibleName(QStringLiteral("Keps epoch (UTC)"));
+    epoch->setAccessibleName(tr("Keps epoch (UTC)"));
     epoch->setText(SatelliteFormRules::epochText(satellite));
     // Wide enough for the whole date and time, which a form row would cut.
     epoch->setMinimumWidth(epoch->fontMetrics().horizontalAdvance(epoch->text()) +
                            epoch->fontMetrics().averageCharWidth() * 4);
-    toneForm->addRow(QStringLiteral("Keps epoch (UTC)"), epoch);
+    toneForm->addRow(tr("Keps epoch (UTC)"), epoch);
     layout->addLayout(toneForm);
 
     finishSheet();
@@ -151,13 +148,13 @@ int SatelliteEditView::firstInvalidFrequency() const {
 
 QString SatelliteEditView::invalidReason() const {
     if (!SatelliteFormRules::isNameValid(m_name->text()))
-        return QStringLiteral("Name: enter a name");
+        return tr("Name: enter a name");
     const int i = firstInvalidFrequency();
     if (i < 0)
         return {};
     return m_freq[i]->accessibleDescription().section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ') +
            m_freq[i]->accessibleName().section(QLatin1Char(' '), 0, 0) + QStringLiteral(": ") +
-           FrequencyText::problem(m_freq[i]->text()) + QStringLiteral(" (or empty for not set)");
+           FrequencyText::problem(m_freq[i]->text()) + tr(" (or empty for not set)");
 }
 
 QWidget* SatelliteEditView::invalidField() const {

@@ -26,31 +26,31 @@ SatellitePickerView::SatellitePickerView(QList<SatelliteCandidate> candidates,
     : QDialog(parent), m_candidates(std::move(candidates)), m_existing(std::move(existing)),
       m_freeSlots(freeSlots) {
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(QStringLiteral("Add satellites"));
+    setWindowTitle(tr("Add satellites"));
     setAccessibleName(windowTitle());
     resize(520, 560);
 
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("Frequencies come from the SatNOGS database. CTCSS "
-                                           "tones are filled in where SatNOGS lists one \u2014 "
-                                           "check them, and set any arming tone in the editor."),
+    auto* note = new QLabel(tr("Frequencies come from the SatNOGS database. CTCSS "
+                               "tones are filled in where SatNOGS lists one \u2014 "
+                               "check them, and set any arming tone in the editor."),
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
     auto* filters = new QHBoxLayout;
-    m_onlyFM = new QCheckBox(QStringLiteral("Only FM satellites"), this);
+    m_onlyFM = new QCheckBox(tr("Only FM satellites"), this);
     m_onlyFM->setAccessibleName(m_onlyFM->text());
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(QStringLiteral("Search"));
-    m_search->setAccessibleName(QStringLiteral("Search"));
-    addNamedClearButton(m_search, QStringLiteral("Clear search"));
+    m_search->setPlaceholderText(tr("Search"));
+    m_search->setAccessibleName(tr("Search"));
+    addNamedClearButton(m_search, tr("Clear search"));
     filters->addWidget(m_onlyFM);
     filters->addWidget(m_search, 1);
     layout->addLayout(filters);
 
     m_list = new QListWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Satellites"));
+    m_list->setAccessibleName(tr("Satellites"));
     m_list->setUniformItemSizes(true);
     m_list->installEventFilter(this);
     layout->addWidget(m_list, 1);
@@ -70,10 +70,10 @@ SatellitePickerView::SatellitePickerView(QList<SatelliteCandidate> candidates,
     layout->addLayout(footer);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    m_add = buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole);
-    m_add->setAccessibleName(QStringLiteral("Add"));
+    auto* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setAccessibleName(tr("Cancel"));
+    m_add = buttons->addButton(tr("Add"), QDialogButtonBox::AcceptRole);
+    m_add->setAccessibleName(tr("Add"));
     m_add->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -118,7 +118,7 @@ void SatellitePickerView::rebuildRows() {
             text += QStringLiteral(" (") + candidate.fullName + QStringLiteral(")");
         text += QStringLiteral("  ") + SatellitePickerRules::frequencyText(candidate);
         if (SatellitePickerRules::inCodeplug(candidate, m_existing))
-            text += QStringLiteral("  in codeplug");
+            text += tr("  in codeplug");
         auto* item = new QListWidgetItem(text, m_list);
         item->setData(kCandidateRole, index);
         updateRow(m_list->count() - 1);
@@ -135,8 +135,7 @@ void SatellitePickerView::updateRow(int row) {
     item->setIcon(
         Icons::icon(ticked ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle")));
     // The tick is part of what assistive technology reads for the row.
-    item->setData(Qt::AccessibleDescriptionRole,
-                  ticked ? QStringLiteral("selected") : QStringLiteral("not selected"));
+    item->setData(Qt::AccessibleDescriptionRole, ticked ? tr("selected") : tr("not selected"));
 }
 
 void SatellitePickerView::toggleRow(int row) {

@@ -26,13 +26,9 @@ constexpr int kSettingsFormWidthChars = 64;
 
 } // namespace
 
-const QString SettingsEditView::kEmptyTitle = QStringLiteral("No settings loaded");
-const QString SettingsEditView::kEmptyMessage =
-    QStringLiteral("Please load a codeplug first — via Load from device or the File › Open menu.");
-
 SettingsEditView::SettingsEditView(RadioController& controller, QWidget* parent)
     : QWidget(parent), m_controller(controller) {
-    setAccessibleName(QStringLiteral("Device settings"));
+    setAccessibleName(tr("Device settings"));
     m_pages = new QStackedWidget(this);
     m_emptyPage = buildEmptyPage();
     m_formPage = buildFormPage();
@@ -56,12 +52,12 @@ QWidget* SettingsEditView::buildEmptyPage() {
     auto* icon = new QLabel(page);
     icon->setPixmap(Icons::icon(QStringLiteral("slider.horizontal.3")).pixmap(48));
     icon->setAlignment(Qt::AlignCenter);
-    auto* title = new QLabel(kEmptyTitle, page);
+    auto* title = new QLabel(tr(kEmptyTitle), page);
     title->setAlignment(Qt::AlignCenter);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    auto* message = new QLabel(kEmptyMessage, page);
+    auto* message = new QLabel(tr(kEmptyMessage), page);
     message->setAlignment(Qt::AlignCenter);
     message->setWordWrap(true);
     layout->addWidget(icon);
@@ -75,14 +71,13 @@ QWidget* SettingsEditView::buildFormPage() {
     auto* form = new QWidget;
     form->setMaximumWidth(kSettingsFormWidthChars * fontMetrics().averageCharWidth());
     auto* body = new QVBoxLayout(form);
-    auto* title = new QLabel(QStringLiteral("Device settings"), form);
+    auto* title = new QLabel(tr("Device settings"), form);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     title->setFont(titleFont);
     body->addWidget(title);
-    auto* note =
-        new QLabel(QStringLiteral("Changes take effect only after writing to the device."), form);
+    auto* note = new QLabel(tr("Changes take effect only after writing to the device."), form);
     note->setWordWrap(true);
     note->setAccessibleName(note->text());
     body->addWidget(note);
@@ -93,11 +88,11 @@ QWidget* SettingsEditView::buildFormPage() {
         body->addWidget(box);
         return new QFormLayout(box);
     };
-    QFormLayout* radio = section(QStringLiteral("Radio"));
-    QLineEdit* call = addField(radio, QStringLiteral("Callsign"), &SettingsForm::call);
+    QFormLayout* radio = section(tr("Radio"));
+    QLineEdit* call = addField(radio, tr("Callsign"), &SettingsForm::call);
     // The field holds 8 characters; typing or pasting more keeps the first 8.
     call->setMaxLength(SettingsForm::kCallWidth);
-    addField(radio, QStringLiteral("DMR-ID"), &SettingsForm::dmrID);
+    addField(radio, tr("DMR-ID"), &SettingsForm::dmrID);
     // A codeplug without an identity (a new one, a club's shared one) would
     // put a radio on the air without one.
     m_identityWarning = new QLabel(
@@ -108,12 +103,12 @@ QWidget* SettingsEditView::buildFormPage() {
     m_identityWarning->setAccessibleName(m_identityWarning->text());
     m_identityWarning->setVisible(false);
     body->addWidget(m_identityWarning);
-    QFormLayout* vhf = section(QStringLiteral("VHF"));
-    addField(vhf, QStringLiteral("Minimum (MHz)"), &SettingsForm::vhfMin);
-    addField(vhf, QStringLiteral("Maximum (MHz)"), &SettingsForm::vhfMax);
-    QFormLayout* uhf = section(QStringLiteral("UHF"));
-    addField(uhf, QStringLiteral("Minimum (MHz)"), &SettingsForm::uhfMin);
-    addField(uhf, QStringLiteral("Maximum (MHz)"), &SettingsForm::uhfMax);
+    QFormLayout* vhf = section(tr("VHF"));
+    addField(vhf, tr("Minimum (MHz)"), &SettingsForm::vhfMin);
+    addField(vhf, tr("Maximum (MHz)"), &SettingsForm::vhfMax);
+    QFormLayout* uhf = section(tr("UHF"));
+    addField(uhf, tr("Minimum (MHz)"), &SettingsForm::uhfMin);
+    addField(uhf, tr("Maximum (MHz)"), &SettingsForm::uhfMax);
     alignLabels({radio, vhf, uhf});
 
     m_note = new QLabel(form);
@@ -122,8 +117,8 @@ QWidget* SettingsEditView::buildFormPage() {
     body->addWidget(m_note);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_revert = new QPushButton(QStringLiteral("Abbrechen"), form);
-    m_apply = new QPushButton(QStringLiteral("Apply"), form);
+    m_revert = new QPushButton(tr("Abbrechen"), form);
+    m_apply = new QPushButton(tr("Apply"), form);
     for (QPushButton* button : {m_revert, m_apply}) {
         button->setAccessibleName(button->text());
         button->setAutoDefault(false);

@@ -33,8 +33,10 @@ class SettingsEditView : public QWidget {
 public:
     explicit SettingsEditView(RadioController& controller, QWidget* parent = nullptr);
 
-    static const QString kEmptyTitle;
-    static const QString kEmptyMessage;
+    // The texts without a codeplug, as written (shown translated).
+    static constexpr const char* kEmptyTitle = QT_TR_NOOP("No settings loaded");
+    static constexpr const char* kEmptyMessage =
+        QT_TR_NOOP("Please load a codeplug first — via Load from device or the File › Open menu.");
 
     // Writes the input to the codeplug; a refused write keeps it (the
     // activity log and the error alert say why).

@@ -20,14 +20,14 @@ constexpr int kSlotRole = Qt::UserRole;
 TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
                                      QList<DMRContact> contacts, int maxMembers, QWidget* parent)
     : RecordSheet(parent), m_selection(talkgroup.memberSlots, maxMembers) {
-    setSheetTitle(isNew ? QStringLiteral("New talkgroup (slot %1)").arg(talkgroup.index + 1)
-                        : QStringLiteral("Edit talkgroup %1").arg(talkgroup.index + 1));
+    setSheetTitle(isNew ? tr("New talkgroup (slot %1)").arg(talkgroup.index + 1)
+                        : tr("Edit talkgroup %1").arg(talkgroup.index + 1));
     auto* form = new QFormLayout;
     body()->addLayout(form);
     m_name = new QLineEdit(talkgroup.name, this);
-    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setAccessibleName(tr("Name"));
     m_name->setMaxLength(GroupListRecord::kNameWidth);
-    form->addRow(QStringLiteral("Name"), m_name);
+    form->addRow(tr("Name"), m_name);
 
     m_counter = new QLabel(this);
     body()->addWidget(m_counter);
@@ -36,12 +36,12 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
         return c.type == ContactType::group;
     });
     if (!anyGroup && talkgroup.memberSlots.isEmpty()) {
-        auto* empty = new QLabel(QStringLiteral("No contacts available."), this);
+        auto* empty = new QLabel(tr("No contacts available."), this);
         empty->setAccessibleName(empty->text());
         body()->addWidget(empty);
     }
     m_list = new QListWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Contacts"));
+    m_list->setAccessibleName(tr("Contacts"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
     // Group contacts are the candidates. A private or all-call contact (or a
@@ -62,8 +62,8 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
         QString text = QStringLiteral("%1 (%2)").arg(contact.name, QString::number(contact.dmrID));
         if (!group)
             text += contact.type == ContactType::privateCall
-                        ? QStringLiteral(" \u2014 private call, not a talkgroup")
-                        : QStringLiteral(" \u2014 all call, not a talkgroup");
+                        ? tr(" \u2014 private call, not a talkgroup")
+                        : tr(" \u2014 all call, not a talkgroup");
         addRow(text, contact.slot);
     }
     for (int i = 0; i < talkgroup.memberSlots.size(); ++i) {
@@ -73,7 +73,7 @@ TalkgroupEditView::TalkgroupEditView(const Talkgroup& talkgroup, bool isNew,
         const QString name = i < talkgroup.contactNames.size()
                                  ? talkgroup.contactNames[i]
                                  : QStringLiteral("#%1").arg(slot + 1);
-        addRow(name + QStringLiteral(" \u2014 no such contact"), slot);
+        addRow(name + tr(" \u2014 no such contact"), slot);
     }
     for (int row = 0; row < m_list->count(); ++row)
         showItem(m_list->item(row));

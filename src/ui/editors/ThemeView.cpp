@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QColor>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -53,13 +54,16 @@ QIcon swatch(const QColor& color, const QPalette& palette, qreal pixelRatio) {
     return QIcon(pixmap);
 }
 
-const QStringList kGtmFilters{QStringLiteral("Theme (*.gtm)"), QStringLiteral("All files (*)")};
+QStringList gtmFilters() {
+    return {QCoreApplication::translate("nerka::ThemeView", "Theme (*.gtm)"),
+            QCoreApplication::translate("nerka::ThemeView", "All files (*)")};
+}
 
 } // namespace
 
 ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_controller(controller), m_dialogs(dialogs) {
-    setAccessibleName(QStringLiteral("Theme"));
+    setAccessibleName(tr("Theme"));
     auto* layout = new QVBoxLayout(this);
 
     // The Day/Night choice on the left and the file commands on the right;
@@ -69,8 +73,8 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     auto* kindsBlock = new QWidget(this);
     auto* kindsRow = new QHBoxLayout(kindsBlock);
     kindsRow->setContentsMargins(0, 0, 0, 0);
-    m_day = new QPushButton(QStringLiteral("Day"), kindsBlock);
-    m_night = new QPushButton(QStringLiteral("Night"), kindsBlock);
+    m_day = new QPushButton(tr("Day"), kindsBlock);
+    m_night = new QPushButton(tr("Night"), kindsBlock);
     auto* kinds = new QButtonGroup(this);
     for (QPushButton* button : {m_day, m_night}) {
         button->setCheckable(true);
@@ -87,9 +91,9 @@ ThemeView::ThemeView(RadioController& controller, Dialogs& dialogs, QWidget* par
     auto* filesRow = new QHBoxLayout(filesBlock);
     filesRow->setContentsMargins(0, 0, 0, 0);
     m_importButton = new QPushButton(Icons::icon(QStringLiteral("square.and.arrow.down")),
-                                     QStringLiteral("Import theme (.gtm)"), filesBlock);
+                                     tr("Import theme (.gtm)"), filesBlock);
     m_exportButton = new QPushButton(Icons::icon(QStringLiteral("square.and.arrow.up")),
-                                     QStringLiteral("Export theme (.gtm)"), filesBlock);
+                                     tr("Export theme (.gtm)"), filesBlock);
     for (QPushButton* button : {m_importButton, m_exportButton}) {
         button->setAccessibleName(button->text());
         filesRow->addWidget(button);
@@ -191,13 +195,13 @@ void ThemeView::refresh() {
     m_importButton->setEnabled(loaded);
     m_exportButton->setEnabled(loaded);
     if (!loaded) {
-        m_emptyText->setText(QStringLiteral("Please load a codeplug first."));
+        m_emptyText->setText(tr("Please load a codeplug first."));
         m_body->setCurrentIndex(0);
         return;
     }
     if (!theme) {
-        m_emptyText->setText(QStringLiteral("This device has no ") + themeKindText(m_kind) +
-                             QStringLiteral(" theme in the codeplug."));
+        m_emptyText->setText(
+            tr("This device has no %1 theme in the codeplug.").arg(themeKindText(m_kind)));
         m_body->setCurrentIndex(0);
         return;
     }
@@ -225,7 +229,7 @@ void ThemeView::chooseColor(int slot) {
 void ThemeView::importGtm() {
     const ThemeKind kind = m_kind;
     m_dialogs.openFile(
-        this, QStringLiteral("Import theme (.gtm)"), kGtmFilters,
+        this, tr("Import theme (.gtm)"), gtmFilters(),
         [this, kind](const QString& path) { m_controller.document().importTheme(path, kind); });
 }
 
@@ -237,7 +241,7 @@ void ThemeView::exportGtm() {
         return;
     }
     m_dialogs.saveFile(
-        this, QStringLiteral("Export theme (.gtm)"), kGtmFilters,
+        this, tr("Export theme (.gtm)"), gtmFilters(),
         QStringLiteral("theme-") + themeKindKey(kind) + QStringLiteral(".gtm"),
         [this, kind](const QString& path) { m_controller.document().exportTheme(kind, path); });
 }

@@ -32,14 +32,14 @@ ZoneEditView::ZoneEditView(const Zone& zone, bool isNew, QList<RadioChannel> cha
       m_channels(std::move(channels)) {
     for (int i = 0; i < zone.memberIndices.size() && i < zone.channelNames.size(); ++i)
         m_memberNames.insert(zone.memberIndices[i], zone.channelNames[i]);
-    setSheetTitle(isNew ? QStringLiteral("New zone (slot %1)").arg(zone.index + 1)
-                        : QStringLiteral("Edit zone %1").arg(zone.index + 1));
+    setSheetTitle(isNew ? tr("New zone (slot %1)").arg(zone.index + 1)
+                        : tr("Edit zone %1").arg(zone.index + 1));
     auto* form = new QFormLayout;
     body()->addLayout(form);
     m_name = new QLineEdit(zone.name, this);
-    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setAccessibleName(tr("Name"));
     m_name->setMaxLength(ZoneRecord::kNameWidth);
-    form->addRow(QStringLiteral("Name"), m_name);
+    form->addRow(tr("Name"), m_name);
 
     // The picker beside the zone's channels, each as tall as the sheet: the
     // sheet is resized by its corner, and both lists grow with it.
@@ -62,18 +62,17 @@ QWidget* ZoneEditView::buildPicker() {
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
     m_filter = new QLineEdit(side);
-    m_filter->setPlaceholderText(QStringLiteral("Filter channels"));
+    m_filter->setPlaceholderText(tr("Filter channels"));
     m_filter->setAccessibleName(m_filter->placeholderText());
-    addNamedClearButton(m_filter, QStringLiteral("Clear filter"));
+    addNamedClearButton(m_filter, tr("Clear filter"));
     layout->addWidget(m_filter);
-    m_candidates = makeRowList(side, QStringLiteral("Channels to add"));
+    m_candidates = makeRowList(side, tr("Channels to add"));
     m_candidates->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_candidates->installEventFilter(this);
     layout->addWidget(m_candidates, 1);
     auto* addLine = new QHBoxLayout;
-    m_add =
-        new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Add channel"), side);
-    m_add->setAccessibleName(QStringLiteral("Add channel"));
+    m_add = new QPushButton(Icons::icon(QStringLiteral("plus")), tr("Add channel"), side);
+    m_add->setAccessibleName(tr("Add channel"));
     m_add->setAutoDefault(false);
     addLine->addWidget(m_add);
     m_room = new QLabel(side);
@@ -93,11 +92,11 @@ QWidget* ZoneEditView::buildMembers() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_counter = new QLabel(side);
     layout->addWidget(m_counter);
-    m_empty = new QLabel(QStringLiteral("No channels in the zone yet."), side);
+    m_empty = new QLabel(tr("No channels in the zone yet."), side);
     m_empty->setAccessibleName(m_empty->text());
     m_empty->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     layout->addWidget(m_empty, 1);
-    m_list = makeRowList(side, QStringLiteral("Channels in the zone"));
+    m_list = makeRowList(side, tr("Channels in the zone"));
     m_list->setUniformItemSizes(false); // each row holds its remove button
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
     m_list->setDefaultDropAction(Qt::MoveAction);
@@ -106,8 +105,8 @@ QWidget* ZoneEditView::buildMembers() {
     layout->addWidget(m_list, 1);
 
     auto* moveButtons = new QHBoxLayout;
-    m_up = new QPushButton(QStringLiteral("Move up"), side);
-    m_down = new QPushButton(QStringLiteral("Move down"), side);
+    m_up = new QPushButton(tr("Move up"), side);
+    m_down = new QPushButton(tr("Move down"), side);
     for (QPushButton* button : {m_up, m_down}) {
         button->setAccessibleName(button->text());
         button->setAutoDefault(false);
@@ -168,8 +167,8 @@ void ZoneEditView::rebuildList(int currentRow) {
         item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
         auto* remove = new QToolButton(m_list);
         remove->setIcon(Icons::icon(QStringLiteral("minus.circle")));
-        remove->setToolTip(QStringLiteral("Remove from zone"));
-        remove->setAccessibleName(QStringLiteral("Remove from zone"));
+        remove->setToolTip(tr("Remove from zone"));
+        remove->setAccessibleName(tr("Remove from zone"));
         remove->setText(QStringLiteral("\u2212")); // shown only without an icon
         remove->setAutoRaise(true);
         // Out of the tab chain, which runs through the form; from the
@@ -227,7 +226,7 @@ void ZoneEditView::updateAddButton() {
     const int room = m_selection.maxMembers() - m_selection.count();
     m_add->setEnabled(chosen > 0 && chosen <= room);
     // Too many chosen: none is added, and the note says how many fit.
-    const QString note = chosen > room ? QStringLiteral("Only %1 more fit (max %2 channels).")
+    const QString note = chosen > room ? tr("Only %1 more fit (max %2 channels).")
                                              .arg(QString::number(std::max(room, 0)),
                                                   QString::number(m_selection.maxMembers()))
                                        : QString();

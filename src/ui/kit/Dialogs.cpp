@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -74,7 +75,7 @@ void WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString
 }
 
 QString saveToFileText() {
-    return QStringLiteral("Save to file\u2026");
+    return QCoreApplication::translate("nerka::Dialogs", "Save to file\u2026");
 }
 
 void WidgetDialogs::confirmLoss(QWidget* parent, const QString& title, const QString& message,

@@ -2,6 +2,7 @@
 
 #include "codeplug/ChannelCsvImport.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,7 +23,9 @@ QString bulkFieldKey(ChannelField field, const RadioChannel& c) {
 
 // How the note names a field that was left alone somewhere.
 QString bulkFieldLabel(ChannelField field) {
-    return field == ChannelField::tx ? QStringLiteral("offset") : channelField(field).label;
+    return field == ChannelField::tx
+               ? QCoreApplication::translate("nerka::ChannelBulkForm", "offset")
+               : channelField(field).label;
 }
 
 } // namespace
@@ -112,12 +115,28 @@ ChannelBulkForm::Result ChannelBulkForm::apply() const {
         const int count = leftAlone[f];
         if (count == 0)
             continue;
-        QString kind;
-        if (ChannelField(f) != ChannelField::tx)
-            kind = leftAloneDMR[f] == count ? QStringLiteral("DMR ") : QStringLiteral("FM ");
-        notes.append(QStringLiteral("%1 left alone on %2 %3%4")
-                         .arg(bulkFieldLabel(ChannelField(f)), QString::number(count), kind,
-                              count == 1 ? QStringLiteral("channel") : QStringLiteral("channels")));
+        // "Colour code left alone on 2 FM channels": whole sentences, so each
+        // language words them its own way.
+        const char* text = nullptr;
+        const bool dmrOnly = leftAloneDMR[f] == count;
+        if (ChannelField(f) == ChannelField::tx)
+            text =
+                count == 1
+                    ? QT_TRANSLATE_NOOP("nerka::ChannelBulkForm", "%1 left alone on 1 channel")
+                    : QT_TRANSLATE_NOOP("nerka::ChannelBulkForm", "%1 left alone on %2 channels");
+        else if (dmrOnly)
+            text = count == 1 ? QT_TRANSLATE_NOOP("nerka::ChannelBulkForm",
+                                                  "%1 left alone on 1 DMR channel")
+                              : QT_TRANSLATE_NOOP("nerka::ChannelBulkForm",
+                                                  "%1 left alone on %2 DMR channels");
+        else
+            text = count == 1 ? QT_TRANSLATE_NOOP("nerka::ChannelBulkForm",
+                                                  "%1 left alone on 1 FM channel")
+                              : QT_TRANSLATE_NOOP("nerka::ChannelBulkForm",
+                                                  "%1 left alone on %2 FM channels");
+        const QString sentence = QCoreApplication::translate("nerka::ChannelBulkForm", text)
+                                     .arg(bulkFieldLabel(ChannelField(f)));
+        notes.append(count == 1 ? sentence : sentence.arg(count));
     }
     result.note = notes.join(QStringLiteral(", "));
     return result;

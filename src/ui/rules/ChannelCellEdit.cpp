@@ -1,5 +1,7 @@
 #include "ui/rules/ChannelCellEdit.h"
 
+#include <QCoreApplication>
+
 #include "codeplug/ChannelChecks.h"
 
 namespace nerka {
@@ -13,7 +15,8 @@ std::variant<ChannelEdit, QString> editChannelCell(const RadioChannel& channel, 
                                                    const ChannelRowNames& names) {
     const ChannelFieldInfo& row = channelField(field);
     if (!row.canRead())
-        return row.reason(QStringLiteral("cannot be set in a cell"));
+        return row.reason(
+            QCoreApplication::translate("nerka::ChannelCellEdit", "cannot be set in a cell"));
     ChannelEdit edit = channelEditFrom(channel);
     if (const auto problem = row.read(text, edit, names))
         return row.reason(*problem);

@@ -1,5 +1,7 @@
 #include "ui/rules/ChannelForm.h"
 
+#include <QCoreApplication>
+
 #include "codeplug/ChannelChecks.h"
 #include "ui/rules/FrequencyText.h"
 
@@ -76,15 +78,16 @@ QString ChannelForm::freqModeLabel(FreqMode mode, std::uint64_t rxHz) {
         QString::asprintf("%.1f MHz", double(standardOffsetHz(rxHz)) / 1'000'000.0);
     switch (mode) {
     case FreqMode::simplex:
-        return QStringLiteral("Simplex");
+        return QCoreApplication::translate("nerka::ChannelForm", "Simplex");
     case FreqMode::minus:
-        return QStringLiteral("\u2212 Ablage (") + standard + QLatin1Char(')');
+        return QCoreApplication::translate("nerka::ChannelForm", "\u2212 Ablage (%1)")
+            .arg(standard);
     case FreqMode::plus:
-        return QStringLiteral("+ Ablage (") + standard + QLatin1Char(')');
+        return QCoreApplication::translate("nerka::ChannelForm", "+ Ablage (%1)").arg(standard);
     case FreqMode::custom:
-        return QStringLiteral("Eigene Ablage");
+        return QCoreApplication::translate("nerka::ChannelForm", "Eigene Ablage");
     case FreqMode::split:
-        return QStringLiteral("Disconnected");
+        return QCoreApplication::translate("nerka::ChannelForm", "Disconnected");
     }
     return {};
 }

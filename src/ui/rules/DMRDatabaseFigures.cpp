@@ -1,6 +1,9 @@
 #include "ui/rules/DMRDatabaseFigures.h"
 
+#include <QCoreApplication>
+
 #include "dmrdb/DMRFlashFormat.h"
+#include "ui/rules/ShownNumber.h"
 
 #include <algorithm>
 
@@ -12,7 +15,7 @@ qsizetype DMRDatabaseFigures::capacity(std::optional<RadioVariant> family, DMRDB
 }
 
 QString DMRDatabaseFigures::capacityText(qsizetype capacity) {
-    return QStringLiteral("~") + QString::number(capacity);
+    return QStringLiteral("~") + shownNumber(capacity);
 }
 
 std::optional<QString> DMRDatabaseFigures::overCapacityWarning(qsizetype imported,
@@ -24,17 +27,24 @@ std::optional<QString> DMRDatabaseFigures::overCapacityWarning(qsizetype importe
     const QString count = QString::number(imported);
     const QString fit = QString::number(capacity);
     if (hasSelection) {
-        return QStringLiteral("Imported ") + count + QStringLiteral(" entries exceed the ~") + fit +
-               QStringLiteral(" that fit; the preferred prefixes decide which are written.");
+        return QCoreApplication::translate(
+                   "nerka::DMRDatabaseFigures",
+                   "Imported %1 entries exceed the ~%2 that fit; the preferred prefixes "
+                   "decide which are written.")
+            .arg(count, fit);
     }
     if (format == DMRDBFormat::compressed) {
-        return QStringLiteral("Imported ") + count + QStringLiteral(" entries exceed the ~") + fit +
-               QStringLiteral(" that fit; only the first ") + fit +
-               QStringLiteral(" (lowest DMR IDs) will be written.");
+        return QCoreApplication::translate(
+                   "nerka::DMRDatabaseFigures",
+                   "Imported %1 entries exceed the ~%2 that fit; only the first %2 "
+                   "(lowest DMR IDs) will be written.")
+            .arg(count, fit);
     }
-    return QStringLiteral("Imported ") + count + QStringLiteral(" entries exceed the ~") + fit +
-           QStringLiteral(" that fit uncompressed; switch Format to Compressed to fit the full "
-                          "worldwide database.");
+    return QCoreApplication::translate(
+               "nerka::DMRDatabaseFigures",
+               "Imported %1 entries exceed the ~%2 that fit uncompressed; switch Format "
+               "to Compressed to fit the full worldwide database.")
+        .arg(count, fit);
 }
 
 int DMRDatabaseFigures::previewRows(qsizetype total) {
@@ -45,8 +55,8 @@ QString DMRDatabaseFigures::shownText(qsizetype total) {
     const int shown = previewRows(total);
     if (shown >= total)
         return {};
-    return QStringLiteral("showing first ") + QString::number(shown) + QStringLiteral(" of ") +
-           QString::number(total);
+    return QCoreApplication::translate("nerka::DMRDatabaseFigures", "showing first %1 of %2")
+        .arg(QString::number(shown), QString::number(total));
 }
 
 QList<int> DMRDatabaseFigures::textLengthChoices(int current) {
@@ -60,55 +70,74 @@ QList<int> DMRDatabaseFigures::textLengthChoices(int current) {
 }
 
 QString DMRDatabaseFigures::downloadLabel(const QString& host) {
-    return QStringLiteral("Download from ") + host;
+    return QCoreApplication::translate("nerka::DMRDatabaseFigures", "Download from %1").arg(host);
 }
 
 QString DMRDatabaseFigures::emptyText(const QString& host) {
-    return QStringLiteral("Use Import CSV\u2026, Download from ") + host +
-           QStringLiteral(", or Read from device to load entries.");
+    return QCoreApplication::translate(
+               "nerka::DMRDatabaseFigures",
+               "Use Import CSV\u2026, Download from %1, or Read from device to load entries.")
+        .arg(host);
 }
 
 QString DMRDatabaseFigures::writeMessage(qsizetype entries, qsizetype capacity) {
-    const QString rest = QStringLiteral(
-        " will be written to the DMR-ID database flash area. The device will reboot afterwards. "
-        "Your codeplug is not affected.");
     if (capacity > 0 && capacity < entries)
-        return QStringLiteral("Only %1 of the %2 entries fit: the %1 with the lowest DMR IDs")
-                   .arg(groupedNumber(capacity), groupedNumber(entries)) +
-               rest;
-    return QString::number(entries) + QStringLiteral(" entries") + rest;
+        return QCoreApplication::translate(
+                   "nerka::DMRDatabaseFigures",
+                   "Only %1 of the %2 entries fit: the %1 with the lowest DMR IDs will be "
+                   "written to the DMR-ID database flash area. The device will reboot "
+                   "afterwards. Your codeplug is not affected.")
+            .arg(shownGroupedNumber(capacity), shownGroupedNumber(entries));
+    return QCoreApplication::translate(
+               "nerka::DMRDatabaseFigures",
+               "%1 entries will be written to the DMR-ID database flash area. The device "
+               "will reboot afterwards. Your codeplug is not affected.")
+        .arg(QString::number(entries));
 }
 
 QString DMRDatabaseFigures::writeMessage(const DMRSelectionOutcome& outcome) {
-    return selectionSummary(outcome) +
-           QStringLiteral(" The device will reboot afterwards. Your codeplug is not affected.");
+    return selectionSummary(outcome) + QLatin1Char(' ') +
+           QCoreApplication::translate(
+               "nerka::DMRDatabaseFigures",
+               "The device will reboot afterwards. Your codeplug is not affected.");
 }
 
 QString DMRDatabaseFigures::prefixListText(const DMRPrefixNames::Parsed& parsed) {
     QStringList described;
     for (const QString& prefix : parsed.prefixes)
         described.append(DMRPrefixNames::describe(prefix));
-    QString text = described.isEmpty() ? QStringLiteral("No preferred prefixes")
+    QString text = described.isEmpty() ? QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                                                     "No preferred prefixes")
                                        : described.join(QStringLiteral(", "));
     if (!parsed.unknown.isEmpty())
-        text += QStringLiteral("; not a prefix or a known country: ") +
-                parsed.unknown.join(QStringLiteral(", "));
+        text += QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                            "; not a prefix or a known country: %1")
+                    .arg(parsed.unknown.join(QStringLiteral(", ")));
     return text;
 }
 
 QString DMRDatabaseFigures::selectionText(const DMRSelectionOutcome& outcome) {
     if (outcome.prefixes.isEmpty())
-        return QStringLiteral("No preferred prefixes: the lowest IDs fill the radio.");
+        return QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                           "No preferred prefixes: the lowest IDs fill the radio.");
     const qsizetype kept = outcome.keptSelected();
-    QString text = groupedNumber(outcome.selected) + QStringLiteral(" entries in the selection, ") +
-                   (kept == outcome.selected ? QStringLiteral("all fit")
-                                             : groupedNumber(kept) + QStringLiteral(" fit"));
+    const QString selected = shownGroupedNumber(outcome.selected);
+    const QString fit = kept == outcome.selected
+                            ? QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                                          "%1 entries in the selection, all fit")
+                                  .arg(selected)
+                            : QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                                          "%1 entries in the selection, %2 fit")
+                                  .arg(selected, shownGroupedNumber(kept));
     if (outcome.filled > 0)
-        return text + QStringLiteral("; ") + groupedNumber(outcome.filled) +
-               QStringLiteral(" more fill the rest of the radio.");
+        return QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                           "%1; %2 more fill the rest of the radio.")
+            .arg(fit, shownGroupedNumber(outcome.filled));
     if (!outcome.fillRest && outcome.selected < outcome.candidates)
-        return text + QStringLiteral("; nothing else is written.");
-    return text + QLatin1Char('.');
+        return QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                           "%1; nothing else is written.")
+            .arg(fit);
+    return fit + QLatin1Char('.');
 }
 
 QString DMRDatabaseFigures::cutText(const DMRSelectionOutcome& outcome) {
@@ -116,31 +145,41 @@ QString DMRDatabaseFigures::cutText(const DMRSelectionOutcome& outcome) {
     for (const DMRPrefixShare& share : outcome.prefixes) {
         if (share.complete())
             continue;
-        cut.append(share.prefix + QStringLiteral(" keeps ") +
-                   (share.kept == 0 ? QStringLiteral("none") : groupedNumber(share.kept)) +
-                   QStringLiteral(" of ") + groupedNumber(share.matched));
+        cut.append(
+            share.kept == 0
+                ? QCoreApplication::translate("nerka::DMRDatabaseFigures", "%1 keeps none of %2")
+                      .arg(share.prefix, shownGroupedNumber(share.matched))
+                : QCoreApplication::translate("nerka::DMRDatabaseFigures", "%1 keeps %2 of %3")
+                      .arg(share.prefix, shownGroupedNumber(share.kept),
+                           shownGroupedNumber(share.matched)));
     }
-    return cut.isEmpty() ? QString() : QStringLiteral("Cut: ") + cut.join(QStringLiteral("; "));
+    return cut.isEmpty() ? QString()
+                         : QCoreApplication::translate("nerka::DMRDatabaseFigures", "Cut: %1")
+                               .arg(cut.join(QStringLiteral("; ")));
 }
 
 QString DMRDatabaseFigures::matchesText(qsizetype listed, qsizetype total) {
     if (total == 0)
-        return QStringLiteral("No matches");
+        return QCoreApplication::translate("nerka::DMRDatabaseFigures", "No matches");
     if (listed >= total)
-        return QString::number(total) +
-               (total == 1 ? QStringLiteral(" match") : QStringLiteral(" matches"));
-    return QStringLiteral("showing first ") + QString::number(listed) + QStringLiteral(" of ") +
-           QString::number(total) + QStringLiteral(" matches");
+        return total == 1 ? QCoreApplication::translate("nerka::DMRDatabaseFigures", "1 match")
+                          : QCoreApplication::translate("nerka::DMRDatabaseFigures", "%1 matches")
+                                .arg(QString::number(total));
+    return QCoreApplication::translate("nerka::DMRDatabaseFigures",
+                                       "showing first %1 of %2 matches")
+        .arg(QString::number(listed), QString::number(total));
 }
 
 QString DMRDatabaseFigures::formatLabel(DMRDBFormat format) {
-    return format == DMRDBFormat::compressed ? QStringLiteral("Compressed (worldwide)")
-                                             : QStringLiteral("Uncompressed");
+    return format == DMRDBFormat::compressed
+               ? QCoreApplication::translate("nerka::DMRDatabaseFigures", "Compressed (worldwide)")
+               : QCoreApplication::translate("nerka::DMRDatabaseFigures", "Uncompressed");
 }
 
 QString DMRDatabaseFigures::nameFormatLabel(DMRNameFormat format) {
-    return format == DMRNameFormat::firstName ? QStringLiteral("First name")
-                                              : QStringLiteral("Full name");
+    return format == DMRNameFormat::firstName
+               ? QCoreApplication::translate("nerka::DMRDatabaseFigures", "First name")
+               : QCoreApplication::translate("nerka::DMRDatabaseFigures", "Full name");
 }
 
 } // namespace nerka

@@ -1,5 +1,7 @@
 #include "ui/rules/MemberSelection.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace nerka {
@@ -40,11 +42,16 @@ bool MemberSelection::move(int from, int to) {
 }
 
 QString MemberSelection::talkgroupCounterText() const {
-    return QStringLiteral("%1/%2 contacts").arg(count()).arg(m_maxMembers);
+    return QCoreApplication::translate("nerka::MemberSelection", "%1/%2 contacts")
+        .arg(count())
+        .arg(m_maxMembers);
 }
 
 QString MemberSelection::zoneCounterText() const {
-    return QStringLiteral("%1/%2 channels \u2014 drag to reorder").arg(count()).arg(m_maxMembers);
+    return QCoreApplication::translate("nerka::MemberSelection",
+                                       "%1/%2 channels \u2014 drag to reorder")
+        .arg(count())
+        .arg(m_maxMembers);
 }
 
 } // namespace nerka

@@ -3,6 +3,7 @@
 #include "satellites/SatelliteCodec.h"
 #include "ui/rules/FrequencyText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <limits>
@@ -92,7 +93,7 @@ QString SatelliteFormRules::epochText(const Satellite& satellite) {
 
 QString SatelliteFormRules::toneLabel(const std::optional<Tone>& tone) {
     if (!tone)
-        return QStringLiteral("None");
+        return QCoreApplication::translate("nerka::SatelliteFormRules", "None");
     if (tone->isDcs())
         return tone->displayText();
     return QString::asprintf("%.1f Hz", tone->value / 10.0);

@@ -1,5 +1,7 @@
 #include "ui/rules/SatellitePickerRules.h"
 
+#include <QCoreApplication>
+
 #include "ui/rules/FrequencyText.h"
 
 namespace nerka {
@@ -35,19 +37,22 @@ bool SatellitePickerRules::inCodeplug(const SatelliteCandidate& candidate,
 
 QString SatellitePickerRules::frequencyText(const SatelliteCandidate& candidate) {
     if (!candidate.isFM())
-        return QStringLiteral("no FM transponder");
-    return QStringLiteral("RX %1 · TX %2")
+        return QCoreApplication::translate("nerka::SatellitePickerRules", "no FM transponder");
+    return QCoreApplication::translate("nerka::SatellitePickerRules", "RX %1 · TX %2")
         .arg(FrequencyText::formatMHz(candidate.rxFreq1),
              FrequencyText::formatMHz(candidate.txFreq1));
 }
 
 QString SatellitePickerRules::footerText(int selected, int freeSlots) {
-    return QString::number(selected) + QStringLiteral(" selected \u2014 ") +
-           QString::number(freeSlots) + QStringLiteral(" free slot(s)");
+    return QCoreApplication::translate("nerka::SatellitePickerRules",
+                                       "%1 selected \u2014 %2 free slot(s)")
+        .arg(selected)
+        .arg(freeSlots);
 }
 
 QString SatellitePickerRules::tooManyText() {
-    return QStringLiteral("Too many for the free slots");
+    return QCoreApplication::translate("nerka::SatellitePickerRules",
+                                       "Too many for the free slots");
 }
 
 QList<SatelliteCandidate> SatellitePickerRules::chosen(const QList<SatelliteCandidate>& candidates,

@@ -1,5 +1,7 @@
 #include "ui/rules/SettingsForm.h"
 
+#include <QCoreApplication>
+
 #include "ui/rules/ContactRules.h"
 
 namespace nerka {
@@ -51,33 +53,44 @@ bool SettingsForm::uhfValid() const {
 std::optional<SettingsForm::Problem> SettingsForm::problem() const {
     if (!dmrIdValid())
         return Problem{&SettingsForm::dmrID,
-                       QStringLiteral("DMR-ID: must be a number from 1 to 16777215")};
+                       QCoreApplication::translate("nerka::SettingsForm",
+                                                   "DMR-ID: must be a number from 1 to 16777215")};
     const auto band = [](const QString& name, const QString& minText, const QString& maxText,
                          QString SettingsForm::*minField,
                          QString SettingsForm::*maxField) -> std::optional<Problem> {
-        const QString range = QStringLiteral(": must be a whole number of MHz from %1 to %2")
-                                  .arg(kMinBandMHz)
-                                  .arg(kMaxBandMHz);
+        const QString range =
+            QCoreApplication::translate("nerka::SettingsForm",
+                                        ": must be a whole number of MHz from %1 to %2")
+                .arg(kMinBandMHz)
+                .arg(kMaxBandMHz);
         const auto inRange = [](const std::optional<int>& mhz) {
             return mhz && *mhz >= kMinBandMHz && *mhz <= kMaxBandMHz;
         };
         const auto low = parseInteger(minText);
         const auto high = parseInteger(maxText);
         if (!inRange(low))
-            return Problem{minField, name + QStringLiteral(" Minimum (MHz)") + range};
+            return Problem{
+                minField, name +
+                              QCoreApplication::translate("nerka::SettingsForm", " Minimum (MHz)") +
+                              range};
         if (!inRange(high))
-            return Problem{maxField, name + QStringLiteral(" Maximum (MHz)") + range};
+            return Problem{
+                maxField, name +
+                              QCoreApplication::translate("nerka::SettingsForm", " Maximum (MHz)") +
+                              range};
         if (*low > *high)
-            return Problem{maxField, name + QStringLiteral(" Maximum (MHz): must not be below "
-                                                           "the minimum (%1)")
-                                                .arg(*low)};
+            return Problem{maxField,
+                           name + QCoreApplication::translate("nerka::SettingsForm",
+                                                              " Maximum (MHz): must not be below "
+                                                              "the minimum (%1)")
+                                      .arg(*low)};
         return std::nullopt;
     };
-    if (auto vhf = band(QStringLiteral("VHF"), vhfMin, vhfMax, &SettingsForm::vhfMin,
-                        &SettingsForm::vhfMax))
+    if (auto vhf = band(QCoreApplication::translate("nerka::SettingsForm", "VHF"), vhfMin, vhfMax,
+                        &SettingsForm::vhfMin, &SettingsForm::vhfMax))
         return vhf;
-    return band(QStringLiteral("UHF"), uhfMin, uhfMax, &SettingsForm::uhfMin,
-                &SettingsForm::uhfMax);
+    return band(QCoreApplication::translate("nerka::SettingsForm", "UHF"), uhfMin, uhfMax,
+                &SettingsForm::uhfMin, &SettingsForm::uhfMax);
 }
 
 std::optional<DeviceSettings> SettingsForm::settings() const {

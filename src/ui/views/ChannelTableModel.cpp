@@ -6,14 +6,18 @@
 #include "ui/views/RecordRoles.h"
 #include "ui/views/SearchProxyModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace nerka {
 
 namespace {
 
-const QString kSimplexMark =
-    QStringLiteral("TX set to RX: with its offset, TX would have left the band");
+QString simplexMarkText() {
+    return QCoreApplication::translate(
+        "nerka::ChannelTableModel", "TX set to RX: with its offset, TX would have left the band");
+}
 
 } // namespace
 
@@ -130,17 +134,16 @@ std::optional<ChannelField> ChannelTableModel::cellOf(int column) {
 QString ChannelTableModel::detailsText(const RadioChannel& channel) const {
     QStringList parts;
     if (channel.isDMR()) {
-        parts << QStringLiteral("TS%1").arg(channel.timeSlot)
-              << QStringLiteral("CC %1").arg(channel.colorCode);
+        parts << tr("TS%1").arg(channel.timeSlot) << tr("CC %1").arg(channel.colorCode);
         if (channel.contactIndex) {
             parts << m_contactNames.value(*channel.contactIndex,
                                           QStringLiteral("#%1").arg(*channel.contactIndex + 1));
         }
     } else {
-        parts << (channel.bandwidthWide ? QStringLiteral("25 kHz") : QStringLiteral("12.5 kHz"));
+        parts << (channel.bandwidthWide ? tr("25 kHz") : tr("12.5 kHz"));
     }
     if (channel.rxOnly)
-        parts << QStringLiteral("Receive only");
+        parts << tr("Receive only");
     return parts.join(QStringLiteral(", "));
 }
 
@@ -172,13 +175,13 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const EditResult result = m_controller.document().updateChannels(
         {{channel.number, change.edit}}, simplexNote(change.setToSimplex ? 1 : 0));
     if (change.setToSimplex && result.isDone())
-        setCellNote(channel.number, TxColumn, kSimplexMark);
+        setCellNote(channel.number, TxColumn, simplexMarkText());
     return !result.isRefused();
 }
 
 void ChannelTableModel::markSetToSimplex(const QList<int>& numbers) {
     for (const int number : numbers)
-        setCellNote(number, TxColumn, kSimplexMark);
+        setCellNote(number, TxColumn, simplexMarkText());
 }
 
 void ChannelTableModel::setCellNote(int number, int column, const QString& note) {
@@ -280,7 +283,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (section == NumberColumn)
         return QStringLiteral("#");
     if (section == DetailsColumn)
-        return QStringLiteral("Details");
+        return tr("Details");
     if (const auto field = fieldOf(section))
         return channelField(*field).label;
     return {};

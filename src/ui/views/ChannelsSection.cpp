@@ -55,7 +55,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     : ListSection(controller, dialogs, parent) {
     m_model = new ChannelTableModel(controller, this);
     m_table = new QTableView;
-    m_table->setAccessibleName(QStringLiteral("Channels"));
+    m_table->setAccessibleName(tr("Channels"));
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
@@ -66,7 +66,7 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
     buildTableCommands();
     new ZoneMembershipMenu(
         controller, [this] { return selectedChannelNumbers(); }, this);
-    setUpList(m_model, m_table, QStringLiteral("Search channels"), true);
+    setUpList(m_model, m_table, tr("Search channels"), tr("channels"), true);
     buildCellEditing();
     buildColumns();
     // New, imported and restored channels are selected and scrolled to.
@@ -78,14 +78,13 @@ ChannelsSection::ChannelsSection(RadioController& controller, Dialogs& dialogs, 
 }
 
 void ChannelsSection::buildCommands() {
-    m_new = addToolAction(QStringLiteral("New"), QStringLiteral("plus"));
-    m_edit = addToolAction(QStringLiteral("Edit"), QStringLiteral("pencil"));
-    m_moveUp = addToolAction(QStringLiteral("Move up"), QStringLiteral("arrow.up"),
-                             QStringLiteral("Move selection up"));
-    m_moveDown = addToolAction(QStringLiteral("Move down"), QStringLiteral("arrow.down"),
-                               QStringLiteral("Move selection down"));
-    m_delete = addToolAction(QStringLiteral("Delete (0)"), QStringLiteral("trash"),
-                             QStringLiteral("Delete selected channels"));
+    m_new = addToolAction(tr("New"), QStringLiteral("plus"));
+    m_edit = addToolAction(tr("Edit"), QStringLiteral("pencil"));
+    m_moveUp = addToolAction(tr("Move up"), QStringLiteral("arrow.up"), tr("Move selection up"));
+    m_moveDown =
+        addToolAction(tr("Move down"), QStringLiteral("arrow.down"), tr("Move selection down"));
+    m_delete =
+        addToolAction(tr("Delete (0)"), QStringLiteral("trash"), tr("Delete selected channels"));
     connect(m_new, &QAction::triggered, this, [this] {
         if (canEdit())
             Q_EMIT newRequested();
@@ -94,8 +93,8 @@ void ChannelsSection::buildCommands() {
     connect(m_moveUp, &QAction::triggered, this, [this] { moveSelection(-1); });
     connect(m_moveDown, &QAction::triggered, this, [this] { moveSelection(+1); });
     connect(m_delete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
-    m_renumber = new QAction(QStringLiteral("Renumber in this order"), this);
-    m_exportAllFields = new QAction(QStringLiteral("Export to CSV (all fields)\u2026"), this);
+    m_renumber = new QAction(tr("Renumber in this order"), this);
+    m_exportAllFields = new QAction(tr("Export to CSV (all fields)\u2026"), this);
     connect(m_exportAllFields, &QAction::triggered, this, &ChannelsSection::exportAllFields);
     connect(m_renumber, &QAction::triggered, this, &ChannelsSection::renumberInViewOrder);
 
@@ -107,29 +106,26 @@ void ChannelsSection::buildCommands() {
                 (void)this->controller().document().importChannels(preset());
         });
     };
-    addPreset(QStringLiteral("PMR446 (16 channels)"), &pmr446Preset);
-    addPreset(QStringLiteral("dPMR446 (16 channels)"), &dpmr446Preset);
-    addPreset(QStringLiteral("Freenet (6 channels)"), &freenetPreset);
+    addPreset(tr("PMR446 (16 channels)"), &pmr446Preset);
+    addPreset(tr("dPMR446 (16 channels)"), &dpmr446Preset);
+    addPreset(tr("Freenet (6 channels)"), &freenetPreset);
     m_importMenu->addSeparator();
-    connect(m_importMenu->addAction(QStringLiteral("From CSV file…")), &QAction::triggered, this,
+    connect(m_importMenu->addAction(tr("From CSV file…")), &QAction::triggered, this,
             &ChannelsSection::importCsv);
-    connect(m_importMenu->addAction(QStringLiteral("Add repeaters…")), &QAction::triggered, this,
-            [this] {
-                if (canEdit())
-                    Q_EMIT addRepeatersRequested();
-            });
-    m_import =
-        addToolAction(QStringLiteral("Import"), QStringLiteral("square.and.arrow.down.on.square"),
-                      QStringLiteral("Import channels"));
+    connect(m_importMenu->addAction(tr("Add repeaters…")), &QAction::triggered, this, [this] {
+        if (canEdit())
+            Q_EMIT addRepeatersRequested();
+    });
+    m_import = addToolAction(tr("Import"), QStringLiteral("square.and.arrow.down.on.square"),
+                             tr("Import channels"));
     if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
         attachPopupMenu(button, m_importMenu);
-    m_export = addToolAction(QStringLiteral("Export channels\u2026"),
-                             QStringLiteral("square.and.arrow.up"));
+    m_export = addToolAction(tr("Export channels\u2026"), QStringLiteral("square.and.arrow.up"));
     connect(m_export, &QAction::triggered, this, &ChannelsSection::exportCsv);
 }
 
 void ChannelsSection::buildTableCommands() {
-    m_duplicate = new QAction(QStringLiteral("Duplicate"), this);
+    m_duplicate = new QAction(tr("Duplicate"), this);
     // The clipboard commands work on the table while it has the focus.
     const auto tableAction = [this](const QString& label, QKeySequence::StandardKey key) {
         auto* action = new QAction(label, this);
@@ -138,19 +134,17 @@ void ChannelsSection::buildTableCommands() {
         m_table->addAction(action);
         return action;
     };
-    m_cut = tableAction(QStringLiteral("Cut"), QKeySequence::Cut);
-    m_copy = tableAction(QStringLiteral("Copy"), QKeySequence::Copy);
-    m_paste = tableAction(QStringLiteral("Paste"), QKeySequence::Paste);
-    m_selectAll = tableAction(QStringLiteral("Select all"), QKeySequence::SelectAll);
-    m_fillDown = new QAction(QStringLiteral("Fill down"), this);
+    m_cut = tableAction(tr("Cut"), QKeySequence::Cut);
+    m_copy = tableAction(tr("Copy"), QKeySequence::Copy);
+    m_paste = tableAction(tr("Paste"), QKeySequence::Paste);
+    m_selectAll = tableAction(tr("Select all"), QKeySequence::SelectAll);
+    m_fillDown = new QAction(tr("Fill down"), this);
     m_fillDown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_fillDown->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_table->addAction(m_fillDown);
     connect(m_fillDown, &QAction::triggered, this, &ChannelsSection::fillDown);
-    m_contextDelete =
-        new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete"), this);
-    m_contextEdit =
-        new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit"), this);
+    m_contextDelete = new QAction(Icons::icon(QStringLiteral("trash")), tr("Delete"), this);
+    m_contextEdit = new QAction(Icons::icon(QStringLiteral("pencil")), tr("Edit"), this);
 
     connect(m_contextEdit, &QAction::triggered, this, &ChannelsSection::editSelection);
     connect(m_contextDelete, &QAction::triggered, this, &ChannelsSection::deleteSelection);
@@ -225,7 +219,7 @@ void ChannelsSection::buildColumns() {
             actions[i]->setChecked(isColumnShown(ChannelTableModel::NameColumn + int(i)));
         }
     });
-    m_columns = new QAction(QStringLiteral("Columns"), this);
+    m_columns = new QAction(tr("Columns"), this);
     m_columns->setMenu(m_columnMenu);
     m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table->horizontalHeader(), &QWidget::customContextMenuRequested, this,
@@ -300,9 +294,8 @@ void ChannelsSection::deleteSelection() {
     for (const RadioChannel& channel : channels)
         numbers.append(channel.number);
     const RecordReferences references = controller().document().referencesToChannels(numbers);
-    const QString subject = channels.size() == 1
-                                ? QStringLiteral("Channel '%1'").arg(channels.first().name)
-                                : QStringLiteral("%1 channels").arg(channels.size());
+    const QString subject = channels.size() == 1 ? tr("Channel '%1'").arg(channels.first().name)
+                                                 : tr("%1 channels").arg(channels.size());
     // After the delete the row that followed the deleted ones takes the
     // first one's place in the view: it becomes the selection.
     int firstRow = proxy()->rowCount();
@@ -649,15 +642,13 @@ void ChannelsSection::fillDown() {
             if (change.setToSimplex)
                 simplex.append(rows[i].number);
         } else {
-            refused.append(
-                QStringLiteral("channel %1 %2").arg(rows[i].number).arg(std::get<QString>(edit)));
+            refused.append(tr("channel %1 %2").arg(rows[i].number).arg(std::get<QString>(edit)));
         }
     }
     QStringList notes;
     if (!refused.isEmpty())
-        notes.append(QStringLiteral("%1 not filled: %2")
-                         .arg(refused.size())
-                         .arg(refused.join(QStringLiteral(", "))));
+        notes.append(
+            tr("%1 not filled: %2").arg(refused.size()).arg(refused.join(QStringLiteral(", "))));
     if (!simplex.isEmpty())
         notes.append(simplexNote(simplex.size()));
     const QList<int> selected = selectedChannelNumbers();
@@ -720,8 +711,7 @@ void ChannelsSection::importCsv() {
     if (!canEdit())
         return;
     dialogs().openFile(
-        this, QStringLiteral("Import channels from CSV"),
-        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        this, tr("Import channels from CSV"), {tr("CSV files (*.csv)"), tr("All files (*)")},
         [this](const QString& path) { controller().document().importChannelCsv(path); });
 }
 
@@ -729,8 +719,7 @@ void ChannelsSection::exportCsv() {
     if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
-    dialogs().saveFile(this, QStringLiteral("Export channels"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+    dialogs().saveFile(this, tr("Export channels"), {tr("CSV files (*.csv)"), tr("All files (*)")},
                        QStringLiteral("channels.csv"), [this, numbers](const QString& path) {
                            controller().document().exportChannelsCsv(numbers, path);
                        });
@@ -740,12 +729,11 @@ void ChannelsSection::exportAllFields() {
     if (!controller().document().image() || m_model->channels().isEmpty())
         return;
     const QList<int> numbers = selectedChannelNumbers(); // none selected: every channel
-    dialogs().saveFile(this, QStringLiteral("Export channels (all fields)"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
-                       QStringLiteral("channels-all-fields.csv"),
-                       [this, numbers](const QString& path) {
-                           controller().document().exportChannelsTable(numbers, path);
-                       });
+    dialogs().saveFile(
+        this, tr("Export channels (all fields)"), {tr("CSV files (*.csv)"), tr("All files (*)")},
+        QStringLiteral("channels-all-fields.csv"), [this, numbers](const QString& path) {
+            controller().document().exportChannelsTable(numbers, path);
+        });
 }
 
 void ChannelsSection::updateActions() {
@@ -764,8 +752,7 @@ void ChannelsSection::updateActions() {
 
     m_new->setEnabled(editable);
     m_edit->setEnabled(editable && count > 0);
-    m_contextEdit->setText(count > 1 ? QStringLiteral("Edit %1 channels\u2026").arg(count)
-                                     : QStringLiteral("Edit"));
+    m_contextEdit->setText(count > 1 ? tr("Edit %1 channels\u2026").arg(count) : tr("Edit"));
     m_contextEdit->setEnabled(editable && count > 0);
     // Moves follow the numbers; in a view sorted otherwise they would jump.
     const bool byNumber = !isSortedByOtherThanNumber();
@@ -773,10 +760,9 @@ void ChannelsSection::updateActions() {
     m_moveDown->setEnabled(editable && byNumber && lastRow && *lastRow < total - 1);
     m_renumber->setEnabled(editable && !byNumber && m_model->rowCount() > 1);
     m_fillDown->setEnabled(editable && count > 1);
-    m_delete->setText(QStringLiteral("Delete (%1)").arg(count));
+    m_delete->setText(tr("Delete (%1)").arg(count));
     m_delete->setEnabled(editable && count > 0);
-    m_contextDelete->setText(count > 1 ? QStringLiteral("Delete %1 channels").arg(count)
-                                       : QStringLiteral("Delete"));
+    m_contextDelete->setText(count > 1 ? tr("Delete %1 channels").arg(count) : tr("Delete"));
     m_contextDelete->setEnabled(editable && count > 0);
     m_duplicate->setEnabled(editable && count > 0);
     m_copy->setEnabled(controller().document().image().has_value() && count > 0);

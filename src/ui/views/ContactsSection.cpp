@@ -15,27 +15,26 @@ ContactsSection::ContactsSection(RadioController& controller, Dialogs& dialogs, 
     : ListSection(controller, dialogs, parent) {
     m_model = new ContactTableModel(controller, this);
     m_view = new QTableView;
-    m_view->setAccessibleName(QStringLiteral("Contacts"));
+    m_view->setAccessibleName(tr("Contacts"));
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setAlternatingRowColors(true);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setWordWrap(false);
-    addRecordCommands(QStringLiteral("contact"));
-    m_import = addToolAction(QStringLiteral("Import contacts\u2026"),
+    addRecordCommands(tr("contact"));
+    m_import = addToolAction(tr("Import contacts\u2026"),
                              QStringLiteral("square.and.arrow.down.on.square"));
-    m_export = addToolAction(QStringLiteral("Export contacts\u2026"),
-                             QStringLiteral("square.and.arrow.up"));
+    m_export = addToolAction(tr("Export contacts\u2026"), QStringLiteral("square.and.arrow.up"));
     connect(m_import, &QAction::triggered, this, &ContactsSection::importCsv);
     connect(m_export, &QAction::triggered, this, &ContactsSection::exportCsv);
-    setUpList(m_model, m_view, QStringLiteral("Search contacts"), false);
+    setUpList(m_model, m_view, tr("Search contacts"), tr("contacts"), false);
     m_view->setColumnWidth(ContactTableModel::NameColumn, 180);
 }
 
 void ContactsSection::deleteRecord(int key) {
     for (const DMRContact& contact : controller().document().contacts()) {
         if (contact.slot == key) {
-            deleteAfterAsking(QStringLiteral("Contact '%1'").arg(contact.name), false,
+            deleteAfterAsking(tr("Contact '%1'").arg(contact.name), false,
                               controller().document().referencesToContact(key), [this, contact] {
                                   (void)controller().document().deleteContact(contact.slot);
                               });
@@ -53,14 +52,12 @@ void ContactsSection::updateActions() {
 
 void ContactsSection::importCsv() {
     dialogs().openFile(
-        this, QStringLiteral("Import contacts from CSV"),
-        {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+        this, tr("Import contacts from CSV"), {tr("CSV files (*.csv)"), tr("All files (*)")},
         [this](const QString& path) { controller().document().importContactsCsv(path); });
 }
 
 void ContactsSection::exportCsv() {
-    dialogs().saveFile(this, QStringLiteral("Export contacts"),
-                       {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+    dialogs().saveFile(this, tr("Export contacts"), {tr("CSV files (*.csv)"), tr("All files (*)")},
                        QStringLiteral("contacts.csv"), [this](const QString& path) {
                            (void)controller().document().exportContactsCsv(path);
                        });

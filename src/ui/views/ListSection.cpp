@@ -36,7 +36,7 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
     m_layout->setSpacing(4);
 
     m_search = new QLineEdit(this);
-    addNamedClearButton(m_search, QStringLiteral("Clear search"));
+    addNamedClearButton(m_search, tr("Clear search"));
     m_layout->addWidget(m_search);
 
     m_toolBar = new QToolBar(this);
@@ -45,7 +45,7 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
     // The overflow button appears when the section is too narrow for every
     // command; it shows only a chevron.
     if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
-        more->setToolTip(QStringLiteral("More commands"));
+        more->setToolTip(tr("More commands"));
         more->setAccessibleName(more->toolTip());
     }
     m_layout->addWidget(m_toolBar);
@@ -74,7 +74,7 @@ ListSection::ListSection(RadioController& controller, Dialogs& dialogs, QWidget*
 ListSection::~ListSection() = default;
 
 void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
-                            const QString& searchLabel, bool channelRule) {
+                            const QString& searchLabel, const QString& plural, bool channelRule) {
     m_model = model;
     m_view = view;
     m_search->setPlaceholderText(searchLabel);
@@ -118,8 +118,7 @@ void ListSection::setUpList(QAbstractItemModel* model, QAbstractItemView* view,
     connect(model, &QAbstractItemModel::modelReset, this, &ListSection::countMayHaveChanged);
     connect(model, &QAbstractItemModel::dataChanged, this, &ListSection::refreshActions);
     m_lastCount = model->rowCount();
-    // "Search zones" names the records the no-match text speaks of.
-    m_plural = searchLabel.section(QLatin1Char(' '), 1);
+    m_plural = plural;
     refreshActions();
 }
 
@@ -138,8 +137,7 @@ QString ListSection::noMatchText() const {
                           m_proxy->rowCount() == 0 && !m_search->text().isEmpty();
     if (!hidesAll)
         return {};
-    return QStringLiteral("No ") + m_plural + QStringLiteral(" match '") + m_search->text() +
-           QLatin1Char('\'');
+    return tr("No %1 match '%2'").arg(m_plural, m_search->text());
 }
 
 void ListSection::updateListPage() {
@@ -281,8 +279,9 @@ void ListSection::moveCurrentToFocusColumn() {
 
 namespace {
 
-QString counted(int count, const char* one, const char* many) {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+// "1 channel", "3 channels": the one and the many text are translated whole.
+QString counted(int count, const QString& one, const QString& many) {
+    return count == 1 ? one : many.arg(count);
 }
 
 } // namespace
@@ -296,18 +295,17 @@ void ListSection::deleteAfterAsking(const QString& subject, bool several,
     }
     QStringList users;
     if (references.channels > 0)
-        users.append(counted(references.channels, "channel", "channels"));
+        users.append(counted(references.channels, tr("1 channel"), tr("%1 channels")));
     if (references.talkgroups > 0)
-        users.append(counted(references.talkgroups, "talkgroup", "talkgroups"));
+        users.append(counted(references.talkgroups, tr("1 talkgroup"), tr("%1 talkgroups")));
     if (references.zones > 0)
-        users.append(counted(references.zones, "zone", "zones"));
+        users.append(counted(references.zones, tr("1 zone"), tr("%1 zones")));
     const QString message =
-        subject + (several ? QStringLiteral(" are used by ") : QStringLiteral(" is used by ")) +
-        users.join(QStringLiteral(" and ")) +
-        (several ? QStringLiteral(". Delete them and clear those references?")
-                 : QStringLiteral(". Delete it and clear those references?"));
-    m_dialogs.confirm(this, QStringLiteral("Delete and clear references?"), message,
-                      QStringLiteral("Delete"), QStringLiteral("Abbrechen"), proceed);
+        (several ? tr("%1 are used by %2. Delete them and clear those references?")
+                 : tr("%1 is used by %2. Delete it and clear those references?"))
+            .arg(subject, users.join(tr(" and ")));
+    m_dialogs.confirm(this, tr("Delete and clear references?"), message, tr("Delete"),
+                      tr("Abbrechen"), proceed);
 }
 
 QAction* ListSection::addToolAction(const QString& label, const QString& symbol,
@@ -325,13 +323,13 @@ QAction* ListSection::addToolAction(const QString& label, const QString& symbol,
 }
 
 void ListSection::addRecordCommands(const QString& noun) {
-    m_newAction = addToolAction(QStringLiteral("New"), QStringLiteral("plus"));
-    m_editAction = addToolAction(QStringLiteral("Edit"), QStringLiteral("pencil"));
-    m_deleteAction = addToolAction(QStringLiteral("Delete"), QStringLiteral("trash"));
+    m_newAction = addToolAction(tr("New"), QStringLiteral("plus"));
+    m_editAction = addToolAction(tr("Edit"), QStringLiteral("pencil"));
+    m_deleteAction = addToolAction(tr("Delete"), QStringLiteral("trash"));
     m_contextEdit =
-        new QAction(Icons::icon(QStringLiteral("pencil")), QStringLiteral("Edit ") + noun, this);
+        new QAction(Icons::icon(QStringLiteral("pencil")), tr("Edit %1").arg(noun), this);
     m_contextDelete =
-        new QAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Delete ") + noun, this);
+        new QAction(Icons::icon(QStringLiteral("trash")), tr("Delete %1").arg(noun), this);
     connect(m_newAction, &QAction::triggered, this, [this] {
         if (canEdit())
             Q_EMIT newRequested();

@@ -96,8 +96,9 @@ protected:
     // Puts the search field, the toolbar and `view` (showing `model` through
     // the search proxy) into the section. `searchLabel` is the field's
     // placeholder and accessible name. Called once by every subclass.
+    // `plural` names the records in the no-match text ("zones").
     void setUpList(QAbstractItemModel* model, QAbstractItemView* view, const QString& searchLabel,
-                   bool channelRule);
+                   const QString& plural, bool channelRule);
     // A toolbar action with its accessible name (the label, or the tooltip
     // when the button shows only an icon).
     QAction* addToolAction(const QString& label, const QString& symbol,

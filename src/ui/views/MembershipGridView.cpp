@@ -65,8 +65,7 @@ MembershipGridView::MembershipGridView(RadioController& controller, MembershipMo
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     m_table = new QTableView(this);
-    m_table->setAccessibleName(zones ? QStringLiteral("Zone membership")
-                                     : QStringLiteral("Talkgroup membership"));
+    m_table->setAccessibleName(zones ? tr("Zone membership") : tr("Talkgroup membership"));
     m_table->setHorizontalHeader(new CountingHeader(m_table));
     m_table->setModel(m_proxy);
     m_table->setItemDelegate(new MembershipCellDelegate(m_table));

@@ -44,7 +44,7 @@ QList<MembershipModel::List> MembershipModel::buildLists() const {
         // A list may have no name; its column still needs a header.
         for (const Talkgroup& talkgroup : m_controller.document().talkgroups())
             add(talkgroup.index,
-                talkgroup.name.isEmpty() ? QStringLiteral("Talkgroup %1").arg(talkgroup.index + 1)
+                talkgroup.name.isEmpty() ? tr("Talkgroup %1").arg(talkgroup.index + 1)
                                          : talkgroup.name,
                 talkgroup.memberSlots);
     }
@@ -86,9 +86,9 @@ QList<MembershipModel::Row> MembershipModel::buildRows(const QList<List>& lists)
             row.name =
                 QStringLiteral("%1 (%2)").arg(contact->name, QString::number(contact->dmrID));
             if (contact->type == ContactType::privateCall)
-                row.name += QStringLiteral(" \u2014 private call");
+                row.name += tr(" \u2014 private call");
             else if (contact->type == ContactType::allCall)
-                row.name += QStringLiteral(" \u2014 all call");
+                row.name += tr(" \u2014 all call");
         }
         row.searchText = contact ? contact->name : row.name;
         rows.append(std::move(row));
@@ -185,9 +185,8 @@ QString MembershipModel::countText(int column) const {
     const List* list = listAt(column);
     if (!list)
         return {};
-    return QStringLiteral("%1: %2/%3 %4")
-        .arg(list->name, QString::number(list->members.size()), QString::number(memberLimit()),
-             m_kind == Kind::zones ? QStringLiteral("channels") : QStringLiteral("contacts"));
+    return (m_kind == Kind::zones ? tr("%1: %2/%3 channels") : tr("%1: %2/%3 contacts"))
+        .arg(list->name, QString::number(list->members.size()), QString::number(memberLimit()));
 }
 
 std::optional<int> MembershipModel::columnOfList(int listKey) const {
@@ -233,7 +232,7 @@ QVariant MembershipModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
         // The cell alone says nothing: name the record and the list.
-        return QStringLiteral("%1 in %2").arg(row.name, list->name);
+        return tr("%1 in %2").arg(row.name, list->name);
     case KeyRole:
         return row.key;
     default:
@@ -298,7 +297,7 @@ QVariant MembershipModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == NameColumn) {
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return m_kind == Kind::zones ? QStringLiteral("Channel") : QStringLiteral("Contact");
+            return m_kind == Kind::zones ? tr("Channel") : tr("Contact");
         return {};
     }
     const List* list = listAt(section);

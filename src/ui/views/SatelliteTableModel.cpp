@@ -78,15 +78,15 @@ QVariant SatelliteTableModel::headerData(int section, Qt::Orientation orientatio
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case NameColumn:
-        return QStringLiteral("Name");
+        return tr("Name");
     case RxColumn:
-        return QStringLiteral("RX (MHz)");
+        return tr("RX (MHz)");
     case TxColumn:
-        return QStringLiteral("TX (MHz)");
+        return tr("TX (MHz)");
     case CtcssColumn:
-        return QStringLiteral("CTCSS");
+        return tr("CTCSS");
     case EpochColumn:
-        return QStringLiteral("Keps epoch (UTC)");
+        return tr("Keps epoch (UTC)");
     default:
         return {};
     }

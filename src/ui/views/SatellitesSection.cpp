@@ -20,20 +20,20 @@ SatellitesSection::SatellitesSection(RadioController& controller, Dialogs& dialo
     : ListSection(controller, dialogs, parent) {
     m_model = new SatelliteTableModel(controller, this);
     m_view = new QTableView;
-    m_view->setAccessibleName(QStringLiteral("Satellites"));
+    m_view->setAccessibleName(tr("Satellites"));
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setAlternatingRowColors(true);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setWordWrap(false);
-    addRecordCommands(QStringLiteral("satellite"));
+    addRecordCommands(tr("satellite"));
 
     // The import menu: the keps service or a keps file; both lead to the
     // satellite picker the window shows on showSatellitePickerChanged.
     auto* menu = new QMenu(this);
     m_download = menu->addAction(QString());
-    m_fromFile = menu->addAction(QStringLiteral("From TLE file…"));
-    m_import = addToolAction(QStringLiteral("Import satellite TLEs"),
+    m_fromFile = menu->addAction(tr("From TLE file…"));
+    m_import = addToolAction(tr("Import satellite TLEs"),
                              QStringLiteral("square.and.arrow.down.on.square"));
     if (auto* button = qobject_cast<QToolButton*>(sectionToolBar()->widgetForAction(m_import)))
         attachPopupMenu(button, menu);
@@ -50,28 +50,27 @@ SatellitesSection::SatellitesSection(RadioController& controller, Dialogs& dialo
     m_empty->setMargin(24);
     setListPlaceholder(m_empty);
 
-    setUpList(m_model, m_view, QStringLiteral("Search satellites"), false);
+    setUpList(m_model, m_view, tr("Search satellites"), tr("satellites"), false);
     auto showEmpty = [this] { showListPlaceholder(m_model->rowCount() == 0); };
     connect(this, &ListSection::recordCountChanged, this, showEmpty);
     showEmpty();
 }
 
 QString SatellitesSection::emptyText() const {
-    return QStringLiteral("No satellites in this codeplug. Use Import to download the current "
-                          "keps and pick the satellites you want.");
+    return tr("No satellites in this codeplug. Use Import to download the current "
+              "keps and pick the satellites you want.");
 }
 
 void SatellitesSection::importTleFile() {
     if (!canEdit())
         return;
-    dialogs().openFile(
-        this, QStringLiteral("Import satellite TLEs"),
-        {QStringLiteral("Keps files (*.txt *.tle *.all)"), QStringLiteral("All files (*)")},
-        [radio = &controller()](const QString& path) {
-            // Reading and parsing the file, and the SatNOGS lookup after it,
-            // run on the work queue so the window never waits for them.
-            radio->postToQueue([radio, path] { radio->importTLEFile(path); });
-        });
+    dialogs().openFile(this, tr("Import satellite TLEs"),
+                       {tr("Keps files (*.txt *.tle *.all)"), tr("All files (*)")},
+                       [radio = &controller()](const QString& path) {
+                           // Reading and parsing the file, and the SatNOGS lookup after it,
+                           // run on the work queue so the window never waits for them.
+                           radio->postToQueue([radio, path] { radio->importTLEFile(path); });
+                       });
 }
 
 void SatellitesSection::deleteRecord(int key) {
@@ -86,8 +85,8 @@ void SatellitesSection::deleteRecord(int key) {
 void SatellitesSection::updateActions() {
     updateRecordActions();
     const bool editable = canEdit();
-    m_download->setText(QStringLiteral("Download satellites (") +
-                        WebServices::hostName(controller().kepsServiceUrl()) + QStringLiteral(")"));
+    m_download->setText(
+        tr("Download satellites (%1)").arg(WebServices::hostName(controller().kepsServiceUrl())));
     m_download->setEnabled(editable && !controller().tleDownloadRunning());
     m_fromFile->setEnabled(editable);
     m_import->setEnabled(editable);

@@ -20,11 +20,9 @@ void TalkgroupListModel::apply(const ChangeSet& changes) {
 QString TalkgroupListModel::membersText(const Talkgroup& record) {
     const qsizetype count = record.contactNames.size();
     if (count == 0)
-        return QStringLiteral("No members");
-    return QStringLiteral("%1 %2: %3")
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("member") : QStringLiteral("members"))
-        .arg(record.contactNames.join(QStringLiteral(", ")));
+        return tr("No members");
+    const QString names = record.contactNames.join(QStringLiteral(", "));
+    return count == 1 ? tr("1 member: %1").arg(names) : tr("%1 members: %2").arg(count).arg(names);
 }
 
 int TalkgroupListModel::rowCount(const QModelIndex& parent) const {
@@ -56,7 +54,7 @@ QVariant TalkgroupListModel::data(const QModelIndex& index, int role) const {
 QVariant TalkgroupListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (section == 0 && orientation == Qt::Horizontal &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-        return QStringLiteral("Name");
+        return tr("Name");
     return QAbstractListModel::headerData(section, orientation, role);
 }
 

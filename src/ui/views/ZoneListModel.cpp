@@ -19,11 +19,10 @@ void ZoneListModel::apply(const ChangeSet& changes) {
 QString ZoneListModel::membersText(const Zone& record) {
     const qsizetype count = record.channelNames.size();
     if (count == 0)
-        return QStringLiteral("No channels");
-    return QStringLiteral("%1 %2: %3")
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("channel") : QStringLiteral("channels"))
-        .arg(record.channelNames.join(QStringLiteral(", ")));
+        return tr("No channels");
+    const QString names = record.channelNames.join(QStringLiteral(", "));
+    return count == 1 ? tr("1 channel: %1").arg(names)
+                      : tr("%1 channels: %2").arg(count).arg(names);
 }
 
 int ZoneListModel::rowCount(const QModelIndex& parent) const {
@@ -55,7 +54,7 @@ QVariant ZoneListModel::data(const QModelIndex& index, int role) const {
 QVariant ZoneListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (section == 0 && orientation == Qt::Horizontal &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-        return QStringLiteral("Name");
+        return tr("Name");
     return QAbstractListModel::headerData(section, orientation, role);
 }
 

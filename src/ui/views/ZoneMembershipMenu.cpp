@@ -15,8 +15,8 @@ ZoneMembershipMenu::ZoneMembershipMenu(RadioController& controller,
     : QObject(parent), m_controller(controller), m_selection(std::move(selection)),
       m_parent(parent) {
     setObjectName(QStringLiteral("zoneMembershipMenu"));
-    m_addMenu = new QMenu(QStringLiteral("Add to zone"), parent);
-    m_removeMenu = new QMenu(QStringLiteral("Remove from zone"), parent);
+    m_addMenu = new QMenu(tr("Add to zone"), parent);
+    m_removeMenu = new QMenu(tr("Remove from zone"), parent);
     m_add = m_addMenu->menuAction();
     m_remove = m_removeMenu->menuAction();
     // Opened from anywhere (a submenu of another menu too), the items are current.
@@ -63,7 +63,7 @@ void ZoneMembershipMenu::refresh() {
     }
     if (!m_controller.document().zones().isEmpty())
         m_addMenu->addSeparator();
-    QAction* fresh = m_addMenu->addAction(QStringLiteral("New zone from selection\u2026"));
+    QAction* fresh = m_addMenu->addAction(tr("New zone from selection\u2026"));
     connect(fresh, &QAction::triggered, this, &ZoneMembershipMenu::newZoneFromSelection);
 
     m_add->setEnabled(editable && !numbers.isEmpty());
@@ -87,7 +87,7 @@ void ZoneMembershipMenu::newZoneFromSelection() {
     const std::optional<int> index = m_controller.document().freeZoneIndex();
     if (numbers.isEmpty() || !m_controller.document().image())
         return;
-    const QString proposed = QStringLiteral("Zone %1").arg(index.value_or(0) + 1);
+    const QString proposed = tr("Zone %1").arg(index.value_or(0) + 1);
     if (!index || numbers.size() > m_controller.document().zoneMemberLimit()) {
         // Refused before a name is asked for: the controller names the limit.
         (void)m_controller.document().createZoneFromChannels(proposed, numbers);
@@ -96,14 +96,14 @@ void ZoneMembershipMenu::newZoneFromSelection() {
     // Window-modal and answered through the signal, never a nested loop.
     auto* dialog = new QInputDialog(m_parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("New zone from selection"));
-    dialog->setLabelText(QStringLiteral("Name"));
+    dialog->setWindowTitle(tr("New zone from selection"));
+    dialog->setLabelText(tr("Name"));
     dialog->setTextValue(proposed);
-    dialog->setOkButtonText(QStringLiteral("Create"));
-    dialog->setCancelButtonText(QStringLiteral("Abbrechen"));
+    dialog->setOkButtonText(tr("Create"));
+    dialog->setCancelButtonText(tr("Abbrechen"));
     dialog->setWindowModality(Qt::WindowModal);
     if (auto* field = dialog->findChild<QLineEdit*>()) {
-        field->setAccessibleName(QStringLiteral("Name"));
+        field->setAccessibleName(tr("Name"));
         field->setMaxLength(ZoneRecord::kNameWidth);
     }
     connect(dialog, &QInputDialog::textValueSelected, this, [this, numbers](const QString& name) {

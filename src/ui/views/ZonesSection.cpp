@@ -17,27 +17,23 @@ ZonesSection::ZonesSection(RadioController& controller, Dialogs& dialogs, QWidge
     : ListSection(controller, dialogs, parent) {
     m_model = new ZoneListModel(controller, this);
     m_view = new QListView;
-    m_view->setAccessibleName(QStringLiteral("Zones"));
+    m_view->setAccessibleName(tr("Zones"));
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Each row shows the name and, below it, the members.
     m_view->setWordWrap(true);
     m_view->setSpacing(3);
-    addRecordCommands(QStringLiteral("zone"));
-    m_moveUp = addToolAction(QStringLiteral("Move up"), QStringLiteral("arrow.up"),
-                             QStringLiteral("Move zone up"));
-    m_moveDown = addToolAction(QStringLiteral("Move down"), QStringLiteral("arrow.down"),
-                               QStringLiteral("Move zone down"));
+    addRecordCommands(tr("zone"));
+    m_moveUp = addToolAction(tr("Move up"), QStringLiteral("arrow.up"), tr("Move zone up"));
+    m_moveDown = addToolAction(tr("Move down"), QStringLiteral("arrow.down"), tr("Move zone down"));
     connect(m_moveUp, &QAction::triggered, this, [this] { moveCurrent(-1); });
     connect(m_moveDown, &QAction::triggered, this, [this] { moveCurrent(+1); });
     m_grid = new MembershipGridView(controller, MembershipModel::Kind::zones);
-    m_membership =
-        addToolAction(QStringLiteral("Membership"), QStringLiteral("checkmark.circle.fill"),
-                      QStringLiteral("Channels × zones"));
-    setUpList(m_model, m_view, QStringLiteral("Search zones"), false);
+    m_membership = addToolAction(tr("Membership"), QStringLiteral("checkmark.circle.fill"),
+                                 tr("Channels × zones"));
+    setUpList(m_model, m_view, tr("Search zones"), tr("zones"), false);
     setAlternateView(m_grid);
-    connectMembershipSwitch(*this, m_membership, m_grid, QStringLiteral("Search zones"),
-                            QStringLiteral("Search channels"),
+    connectMembershipSwitch(*this, m_membership, m_grid, tr("Search zones"), tr("Search channels"),
                             [this](bool on) { showAlternateView(on); });
 }
 

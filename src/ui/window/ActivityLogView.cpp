@@ -11,17 +11,17 @@ namespace nerka {
 
 ActivityLogView::ActivityLogView(RadioController& controller, QWidget* parent)
     : QStackedWidget(parent) {
-    setAccessibleName(QStringLiteral("Activity log"));
+    setAccessibleName(tr("Activity log"));
     m_model = new LogModel(controller, this);
     m_list = new QListView;
     m_list->setModel(m_model);
-    m_list->setAccessibleName(QStringLiteral("Activity log"));
+    m_list->setAccessibleName(tr("Activity log"));
     m_list->setUniformItemSizes(true); // a long log stays cheap to lay out
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setWordWrap(false);
 
     m_emptyPage = new QWidget;
-    m_empty = new QLabel(QStringLiteral("No activity yet."), m_emptyPage);
+    m_empty = new QLabel(tr("No activity yet."), m_emptyPage);
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->setEnabled(false);
     auto* layout = new QVBoxLayout(m_emptyPage);

@@ -6,6 +6,7 @@
 #include "ui/kit/Dialogs.h"
 #include "ui/window/ChangeSections.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
@@ -37,51 +38,53 @@ std::pair<QString, QList<ChangeListSection>>
 differences(const std::optional<CodeplugImage>& current, const QString& path) {
     const auto backup = readBackup(path);
     if (!backup)
-        return {QStringLiteral("Unreadable"), {}};
+        return {QCoreApplication::translate("nerka::BackupsDialog", "Unreadable"), {}};
     if (!current)
-        return {QStringLiteral("No codeplug in memory"), {}};
+        return {QCoreApplication::translate("nerka::BackupsDialog", "No codeplug in memory"), {}};
     const auto diff = diffCodeplugs(*current, *backup);
     if (const auto* reason = std::get_if<QString>(&diff))
-        return {QStringLiteral("Other radio family"), {{QStringLiteral("Codeplug"), {*reason}}}};
+        return {QCoreApplication::translate("nerka::BackupsDialog", "Other radio family"),
+                {{QCoreApplication::translate("nerka::BackupsDialog", "Codeplug"), {*reason}}}};
     const QList<ChangeGroup> groups = changeGroups(std::get<CodeplugDiff>(diff));
     if (groups.isEmpty())
-        return {QStringLiteral("Same as in memory"), {}};
+        return {QCoreApplication::translate("nerka::BackupsDialog", "Same as in memory"), {}};
     return {changeCountText(groups), changeSections(groups)};
 }
 
-const QString kRestoreHeading = QStringLiteral("Restoring this backup would:");
+QString restoreHeading() {
+    return QCoreApplication::translate("nerka::BackupsDialog", "Restoring this backup would:");
+}
 
 } // namespace
 
 BackupsDialog::BackupsDialog(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_controller(controller), m_dialogs(dialogs) {
-    setWindowTitle(QStringLiteral("Backups"));
-    setAccessibleName(QStringLiteral("Backups"));
+    setWindowTitle(tr("Backups"));
+    setAccessibleName(tr("Backups"));
     m_heading = new QLabel(this);
     m_heading->setWordWrap(true);
 
     m_list = new QTreeWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Backups"));
+    m_list->setAccessibleName(tr("Backups"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setColumnCount(columnCount);
-    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Radio"),
-                             QStringLiteral("Size"), QStringLiteral("Differences")});
+    m_list->setHeaderLabels({tr("Date"), tr("Radio"), tr("Size"), tr("Differences")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_heading->setBuddy(m_list);
 
     // What restoring the selected backup would change, grouped; long lines
     // (a zone's new members by name) wrap and many lines scroll.
-    auto* changesLabel = new QLabel(kRestoreHeading, this);
-    m_changeList = new ChangeListView(kRestoreHeading, this);
+    auto* changesLabel = new QLabel(restoreHeading(), this);
+    m_changeList = new ChangeListView(restoreHeading(), this);
     changesLabel->setBuddy(m_changeList);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::ActionRole);
-    m_restore->setAccessibleName(QStringLiteral("Restore"));
+    m_restore = buttons->addButton(tr("Restore"), QDialogButtonBox::ActionRole);
+    m_restore->setAccessibleName(tr("Restore"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setText(QStringLiteral("Close"));
-    close->setAccessibleName(QStringLiteral("Close"));
+    close->setText(tr("Close"));
+    close->setAccessibleName(tr("Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     QObject::connect(m_restore, &QPushButton::clicked, this,
                      [this] { restoreRow(m_list->indexOfTopLevelItem(m_list->currentItem())); });
@@ -107,11 +110,10 @@ void BackupsDialog::refresh() {
     if (firmware)
         serial = firmware->flashChipSerial;
     m_backups = m_controller.backups().list(serial);
-    m_heading->setText(
-        m_backups.isEmpty()
-            ? QStringLiteral("No backups yet. One is saved automatically before every write.")
-            : (serial ? QStringLiteral("Backups of the connected radio, newest first:")
-                      : QStringLiteral("Backups of every radio, newest first:")));
+    m_heading->setText(m_backups.isEmpty()
+                           ? tr("No backups yet. One is saved automatically before every write.")
+                           : (serial ? tr("Backups of the connected radio, newest first:")
+                                     : tr("Backups of every radio, newest first:")));
     m_list->clear();
     m_changes.clear();
     const QLocale locale;
@@ -154,11 +156,10 @@ void BackupsDialog::restoreRow(int row) {
     if (unsaved > 0) {
         const auto [summary, sections] = differences(m_controller.document().image(), path);
         Q_UNUSED(summary);
-        const QString message = unsavedChangesMessage(
-            m_controller, QStringLiteral("They will be replaced by the backup."));
-        m_dialogs.confirmChanges(this, QStringLiteral("Restore this backup?"), message,
-                                 QStringLiteral("Restore"), QStringLiteral("Abbrechen"), restore,
-                                 kRestoreHeading, sections);
+        const QString message =
+            unsavedChangesMessage(m_controller, tr("They will be replaced by the backup."));
+        m_dialogs.confirmChanges(this, tr("Restore this backup?"), message, tr("Restore"),
+                                 tr("Abbrechen"), restore, restoreHeading(), sections);
         return;
     }
     restore();

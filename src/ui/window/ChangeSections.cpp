@@ -1,5 +1,7 @@
 #include "ui/window/ChangeSections.h"
 
+#include <QCoreApplication>
+
 #include "controller/RadioController.h"
 
 namespace nerka {
@@ -20,13 +22,15 @@ QString unsavedChangesText(const RadioController& controller) {
     if (const auto groups = controller.pendingWriteChanges(); groups && !groups->isEmpty())
         return changeCountText(*groups);
     const auto regions = qsizetype(controller.document().dirtyRegions().size());
-    return QString::number(regions) +
-           (regions == 1 ? QStringLiteral(" region changed") : QStringLiteral(" regions changed"));
+    return regions == 1 ? QCoreApplication::translate("nerka::ChangeSections", "1 region changed")
+                        : QCoreApplication::translate("nerka::ChangeSections", "%1 regions changed")
+                              .arg(regions);
 }
 
 QString unsavedChangesMessage(const RadioController& controller, const QString& consequence) {
-    return unsavedChangesText(controller) +
-           QStringLiteral(" in memory, not yet written to the device. ") + consequence;
+    return QCoreApplication::translate("nerka::ChangeSections",
+                                       "%1 in memory, not yet written to the device. %2")
+        .arg(unsavedChangesText(controller), consequence);
 }
 
 } // namespace nerka

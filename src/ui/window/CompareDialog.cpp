@@ -5,6 +5,7 @@
 #include "ui/kit/Dialogs.h"
 #include "ui/window/ChangeSections.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -16,21 +17,23 @@ namespace nerka {
 
 namespace {
 
-const QString kAlertTitle = QStringLiteral("Cannot compare");
+QString compareAlertTitle() {
+    return QCoreApplication::translate("nerka::CompareDialog", "Cannot compare");
+}
 
 } // namespace
 
 CompareDialog::CompareDialog(RadioController& controller, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_controller(controller), m_dialogs(dialogs) {
-    setWindowTitle(QStringLiteral("Compare with File"));
+    setWindowTitle(tr("Compare with File"));
     m_heading = new QLabel(this);
     m_heading->setWordWrap(true);
-    m_list = new ChangeListView(QStringLiteral("Changes"), this);
+    m_list = new ChangeListView(tr("Changes"), this);
     m_heading->setBuddy(m_list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
-    close->setText(QStringLiteral("Close"));
-    close->setAccessibleName(QStringLiteral("Close"));
+    close->setText(tr("Close"));
+    close->setAccessibleName(tr("Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
@@ -42,10 +45,9 @@ CompareDialog::CompareDialog(RadioController& controller, Dialogs& dialogs, QWid
 void CompareDialog::chooseAndOpen(RadioController& controller, Dialogs& dialogs, QWidget* window) {
     // The chooser belongs to the window, not to the sheet: the sheet is not
     // shown yet, and a chooser over a hidden parent opens at the screen corner.
-    dialogs.openFile(window, QStringLiteral("Compare with File"),
-                     {QStringLiteral("Codeplug files (*.nerka *.ogd77)"),
-                      QStringLiteral("Nerka codeplug (*.nerka)"),
-                      QStringLiteral("OpenGD77 codeplug (*.ogd77)")},
+    dialogs.openFile(window, tr("Compare with File"),
+                     {tr("Codeplug files (*.nerka *.ogd77)"), tr("Nerka codeplug (*.nerka)"),
+                      tr("OpenGD77 codeplug (*.ogd77)")},
                      [&controller, &dialogs, window](const QString& path) {
                          auto* sheet = new CompareDialog(controller, dialogs, window);
                          sheet->setAttribute(Qt::WA_DeleteOnClose);
@@ -62,12 +64,12 @@ bool CompareDialog::compareWith(const QString& path) {
     const auto fail = [this](const QString& message) {
         // Over the window, not this sheet: a sheet that cannot compare is
         // never shown and is deleted at once.
-        m_dialogs.alert(parentWidget() ? parentWidget() : this, kAlertTitle, message,
-                        QStringLiteral("OK"));
+        m_dialogs.alert(parentWidget() ? parentWidget() : this, compareAlertTitle(), message,
+                        tr("OK"));
         return false;
     };
     if (!m_controller.document().image())
-        return fail(QStringLiteral("No codeplug loaded."));
+        return fail(tr("No codeplug loaded."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QFileInfo(path).fileName() + QStringLiteral(": ") + file.errorString());
@@ -83,11 +85,10 @@ bool CompareDialog::compareWith(const QString& path) {
     const QList<ChangeGroup> groups = changeGroups(std::get<CodeplugDiff>(diff));
     const QString name = QFileInfo(path).fileName();
     if (groups.isEmpty())
-        m_heading->setText(QStringLiteral("The codeplug in memory holds the same as ") + name +
-                           QLatin1Char('.'));
+        m_heading->setText(tr("The codeplug in memory holds the same as %1.").arg(name));
     else
-        m_heading->setText(QStringLiteral("From this codeplug to the file ") + name +
-                           QStringLiteral(": ") + changeCountText(groups) + QLatin1Char('.'));
+        m_heading->setText(
+            tr("From this codeplug to the file %1: %2.").arg(name, changeCountText(groups)));
     m_list->setSections(changeSections(groups));
     m_lines.clear();
     for (const ChangeGroup& group : groups)

@@ -49,9 +49,8 @@ QLabel* addDeviceRow(QFormLayout* form, const QString& label) {
 } // namespace
 
 QString ConnectionView::protocolText(const FirmwareInfo& firmware) {
-    return radioVariant(firmware.radioType) == RadioVariant::uv380
-               ? QStringLiteral("UV380 (STM32, 'X')")
-               : QStringLiteral("GD77 (MK22, 'W')");
+    return radioVariant(firmware.radioType) == RadioVariant::uv380 ? tr("UV380 (STM32, 'X')")
+                                                                   : tr("GD77 (MK22, 'W')");
 }
 
 QString ConnectionView::flashSerialText(std::uint32_t serial) {
@@ -60,7 +59,7 @@ QString ConnectionView::flashSerialText(std::uint32_t serial) {
 
 ConnectionView::ConnectionView(RadioController& controller, QWidget* parent)
     : QWidget(parent), m_controller(controller) {
-    auto* heading = new QLabel(QStringLiteral("Connection"));
+    auto* heading = new QLabel(tr("Connection"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
@@ -97,18 +96,18 @@ QFormLayout* ConnectionView::buildPortForm() {
     m_portModel = new PortListModel(m_controller, this);
     m_ports = new QComboBox;
     m_ports->setModel(m_portModel);
-    m_ports->setAccessibleName(QStringLiteral("Port"));
+    m_ports->setAccessibleName(tr("Port"));
     m_ports->setMinimumContentsLength(24);
     m_refresh = new QToolButton;
     m_refresh->setIcon(Icons::icon(QStringLiteral("arrow.clockwise")));
-    m_refresh->setToolTip(QStringLiteral("Refresh ports"));
-    m_refresh->setAccessibleName(QStringLiteral("Refresh ports"));
+    m_refresh->setToolTip(tr("Refresh ports"));
+    m_refresh->setAccessibleName(tr("Refresh ports"));
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(m_ports, 1);
     portRow->addWidget(m_refresh);
-    m_noDevice = new QLabel(QStringLiteral("No device found"));
+    m_noDevice = new QLabel(tr("No device found"));
 
-    m_connect = new QPushButton(QStringLiteral("Connect"));
+    m_connect = new QPushButton(tr("Connect"));
     m_connect->setDefault(true);
     m_hint = new QLabel(hintText());
     m_hint->setWordWrap(true);
@@ -116,7 +115,7 @@ QFormLayout* ConnectionView::buildPortForm() {
     m_progress = new QLabel;
 
     auto* form = new QFormLayout;
-    auto* portLabel = new QLabel(QStringLiteral("Port"));
+    auto* portLabel = new QLabel(tr("Port"));
     portLabel->setBuddy(m_ports);
     form->addRow(portLabel, portRow);
     form->addRow(QString(), m_noDevice);
@@ -131,13 +130,13 @@ QFormLayout* ConnectionView::buildPortForm() {
 }
 
 QGroupBox* ConnectionView::buildDeviceBlock() {
-    m_device = new QGroupBox(QStringLiteral("Device"));
+    m_device = new QGroupBox(tr("Device"));
     auto* deviceForm = new QFormLayout(m_device);
-    m_model = addDeviceRow(deviceForm, QStringLiteral("Model"));
-    m_firmware = addDeviceRow(deviceForm, QStringLiteral("Firmware"));
-    m_build = addDeviceRow(deviceForm, QStringLiteral("Build"));
-    m_protocol = addDeviceRow(deviceForm, QStringLiteral("Protocol"));
-    m_flashSerial = addDeviceRow(deviceForm, QStringLiteral("Flash serial no."));
+    m_model = addDeviceRow(deviceForm, tr("Model"));
+    m_firmware = addDeviceRow(deviceForm, tr("Firmware"));
+    m_build = addDeviceRow(deviceForm, tr("Build"));
+    m_protocol = addDeviceRow(deviceForm, tr("Protocol"));
+    m_flashSerial = addDeviceRow(deviceForm, tr("Flash serial no."));
     return m_device;
 }
 
@@ -181,7 +180,7 @@ void ConnectionView::connectController() {
 }
 
 QString ConnectionView::hintText() {
-    return QStringLiteral("The device must be switched on and connected via USB.");
+    return tr("The device must be switched on and connected via USB.");
 }
 
 void ConnectionView::requestAdvice(std::function<QString()> diagnose, bool withoutRadio) {
@@ -223,16 +222,14 @@ void ConnectionView::refresh() {
     const RadioController::Status& status = m_controller.status();
     const auto& firmware = m_controller.firmware();
     m_noDevice->setVisible(m_controller.ports().isEmpty());
-    m_connect->setText(status.isDisconnected() ? QStringLiteral("Connect")
-                                               : QStringLiteral("Disconnect"));
+    m_connect->setText(status.isDisconnected() ? tr("Connect") : tr("Disconnect"));
     m_connect->setAccessibleName(m_connect->text());
     // A write owns the connection until it is verified: through the reboot
     // and the reconnect that follows it.
     m_connect->setEnabled(!m_controller.writeSteps().active() &&
                           (!status.isDisconnected() || m_controller.selectedPort().has_value()));
     m_ports->setEnabled(status.isDisconnected());
-    m_state->setText(firmware && !status.isDisconnected() ? QStringLiteral("Connected")
-                                                          : QStringLiteral("Disconnected"));
+    m_state->setText(firmware && !status.isDisconnected() ? tr("Connected") : tr("Disconnected"));
     // How to attach a radio matters only while none is.
     m_hint->setVisible(status.isDisconnected());
     m_device->setVisible(firmware.has_value());
@@ -279,11 +276,11 @@ QDialog* ConnectionView::openSheet(RadioController& controller, QWidget* window)
     auto* sheet = new QDialog(window);
     sheet->setWindowModality(Qt::WindowModal);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->setWindowTitle(QStringLiteral("Connection"));
-    sheet->setAccessibleName(QStringLiteral("Connection"));
+    sheet->setWindowTitle(tr("Connection"));
+    sheet->setAccessibleName(tr("Connection"));
     auto* view = new ConnectionView(controller, sheet);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     close->setAccessibleName(close->text());
     QObject::connect(buttons, &QDialogButtonBox::rejected, sheet, &QDialog::reject);
     auto* layout = new QVBoxLayout(sheet);

@@ -30,7 +30,7 @@ void ErrorAlert::showPending() {
     const QString text = *m_pending;
     m_pending.reset();
     m_showing = true;
-    m_dialogs.alert(m_window, QStringLiteral("Error"), text, QStringLiteral("OK"), [this] {
+    m_dialogs.alert(m_window, tr("Error"), text, tr("OK"), [this] {
         m_showing = false;
         schedule();
     });

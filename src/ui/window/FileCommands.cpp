@@ -15,16 +15,16 @@ namespace nerka {
 FileCommands::FileCommands(RadioController& controller, Dialogs& dialogs, QWidget* window)
     : QObject(window), m_controller(controller), m_dialogs(dialogs), m_window(window),
       m_clock([] { return QDateTime::currentDateTime(); }) {
-    m_open = new QAction(QStringLiteral("Open…"), this);
+    m_open = new QAction(tr("Open…"), this);
     m_open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    m_save = new QAction(QStringLiteral("Save"), this);
+    m_save = new QAction(tr("Save"), this);
     m_save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    m_saveAs = new QAction(QStringLiteral("Save As…"), this);
+    m_saveAs = new QAction(tr("Save As…"), this);
     m_saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    m_backups = new QAction(QStringLiteral("Backups…"), this);
-    m_compare = new QAction(QStringLiteral("Compare with File…"), this);
-    m_exportCsv = new QAction(QStringLiteral("Codeplug as CSV files…"), this);
-    m_importCsv = new QAction(QStringLiteral("Codeplug from CSV files…"), this);
+    m_backups = new QAction(tr("Backups…"), this);
+    m_compare = new QAction(tr("Compare with File…"), this);
+    m_exportCsv = new QAction(tr("Codeplug as CSV files…"), this);
+    m_importCsv = new QAction(tr("Codeplug from CSV files…"), this);
     QObject::connect(m_exportCsv, &QAction::triggered, this, &FileCommands::exportCodeplugCsv);
     QObject::connect(m_importCsv, &QAction::triggered, this, &FileCommands::importCodeplugCsv);
     QObject::connect(m_open, &QAction::triggered, this, &FileCommands::open);
@@ -41,18 +41,17 @@ QString FileCommands::proposedName(const QDateTime& localTime) {
 }
 
 QStringList FileCommands::openFilters() {
-    return {QStringLiteral("Codeplug files (*.nerka *.ogd77)"),
-            QStringLiteral("Nerka codeplug (*.nerka)"),
-            QStringLiteral("OpenGD77 codeplug (*.ogd77)")};
+    return {tr("Codeplug files (*.nerka *.ogd77)"), tr("Nerka codeplug (*.nerka)"),
+            tr("OpenGD77 codeplug (*.ogd77)")};
 }
 
 QStringList FileCommands::saveFilters() {
-    return {QStringLiteral("Nerka codeplug (*.nerka)")};
+    return {tr("Nerka codeplug (*.nerka)")};
 }
 
 void FileCommands::open() {
     m_dialogs.openFile(
-        m_window, QStringLiteral("Open codeplug file"), openFilters(), [this](const QString& path) {
+        m_window, tr("Open codeplug file"), openFilters(), [this](const QString& path) {
             // An opened file replaces the codeplug in memory and empties the
             // unsaved set, so unwritten edits would be gone without a word:
             // ask, as a read does.
@@ -62,12 +61,11 @@ void FileCommands::open() {
                 return;
             }
             const auto openIt = [this, path] { m_controller.openCodeplugFile(path); };
-            m_dialogs.confirmLoss(
-                m_window, QStringLiteral("Discard unsaved changes?"),
-                unsavedChangesMessage(m_controller, QStringLiteral("They will be lost when "
-                                                                   "opening the file.")),
-                QStringLiteral("Open"), QStringLiteral("Abbrechen"), openIt,
-                [this, openIt] { saveThen(openIt); });
+            m_dialogs.confirmLoss(m_window, tr("Discard unsaved changes?"),
+                                  unsavedChangesMessage(m_controller, tr("They will be lost when "
+                                                                         "opening the file.")),
+                                  tr("Open"), tr("Abbrechen"), openIt,
+                                  [this, openIt] { saveThen(openIt); });
         });
 }
 
@@ -97,8 +95,8 @@ void FileCommands::saveThen(const std::function<void()>& next) {
 }
 
 void FileCommands::askForFileThen(const std::function<void()>& next) {
-    m_dialogs.saveFile(m_window, QStringLiteral("Save codeplug"), saveFilters(),
-                       proposedName(m_clock()), [this, next](QString path) {
+    m_dialogs.saveFile(m_window, tr("Save codeplug"), saveFilters(), proposedName(m_clock()),
+                       [this, next](QString path) {
                            // The dialog may hand back a name without the
                            // extension; the file is a codeplug file, so it
                            // gets one.
@@ -143,13 +141,13 @@ void FileCommands::updateActions() {
 
 void FileCommands::exportCodeplugCsv() {
     m_dialogs.chooseFolder(
-        m_window, QStringLiteral("Export codeplug as CSV files"),
+        m_window, tr("Export codeplug as CSV files"),
         [this](const QString& folder) { (void)m_controller.document().exportCodeplugCsv(folder); });
 }
 
 void FileCommands::importCodeplugCsv() {
     m_dialogs.chooseFolder(
-        m_window, QStringLiteral("Import codeplug from CSV files"), [this](const QString& folder) {
+        m_window, tr("Import codeplug from CSV files"), [this](const QString& folder) {
             const CodeplugCsvPaths paths = CodeplugCsvPaths::inFolder(folder);
             if (paths.isEmpty()) {
                 // The document refuses it with the names it looks for.
@@ -164,16 +162,16 @@ void FileCommands::importCodeplugCsv() {
             }
             const QList<CsvImportMode> modes{CsvImportMode::update, CsvImportMode::append,
                                              CsvImportMode::replace};
-            m_dialogs.choose(
-                m_window, QStringLiteral("Import codeplug from CSV files"),
-                QStringLiteral("Found %1.\n\nUpdate: a row changes the record of its name; "
-                               "other rows are added.\nAppend: every row becomes a new record."
-                               "\nReplace: the records of each kind become the file's rows.")
-                    .arg(found.join(QStringLiteral(", "))),
-                {QStringLiteral("Update"), QStringLiteral("Append"), QStringLiteral("Replace")},
-                QStringLiteral("Abbrechen"), [this, paths, modes](int choice) {
-                    (void)m_controller.document().importCodeplugCsv(paths, modes.value(choice));
-                });
+            m_dialogs.choose(m_window, tr("Import codeplug from CSV files"),
+                             tr("Found %1.\n\nUpdate: a row changes the record of its name; "
+                                "other rows are added.\nAppend: every row becomes a new record."
+                                "\nReplace: the records of each kind become the file's rows.")
+                                 .arg(found.join(QStringLiteral(", "))),
+                             {tr("Update"), tr("Append"), tr("Replace")}, tr("Abbrechen"),
+                             [this, paths, modes](int choice) {
+                                 (void)m_controller.document().importCodeplugCsv(
+                                     paths, modes.value(choice));
+                             });
         });
 }
 

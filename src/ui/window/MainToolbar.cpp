@@ -9,21 +9,20 @@
 
 namespace nerka {
 
-MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"), parent) {
+MainToolbar::MainToolbar(QWidget* parent) : QToolBar(tr("Transfer"), parent) {
     setObjectName(QStringLiteral("mainToolbar"));
     setMovable(false);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    m_load =
-        addAction(Icons::icon(QStringLiteral("arrow.down")), QStringLiteral("Load from device"));
-    m_write = addAction(Icons::icon(QStringLiteral("arrow.up")), QStringLiteral("Write changes"));
+    m_load = addAction(Icons::icon(QStringLiteral("arrow.down")), tr("Load from device"));
+    m_write = addAction(Icons::icon(QStringLiteral("arrow.up")), tr("Write changes"));
     // Neither clashes with a standard shortcut of any desktop: Ctrl+W closes
     // windows, Ctrl+R reloads and Ctrl+U underlines elsewhere. The menus show
     // them beside the commands and the tooltips name them.
     m_load->setShortcut(loadShortcut());
     m_write->setShortcut(writeShortcut());
-    m_load->setToolTip(withShortcut(QStringLiteral("Load from device"), loadShortcut()));
-    m_write->setToolTip(withShortcut(QStringLiteral("Write changes to device"), writeShortcut()));
+    m_load->setToolTip(withShortcut(tr("Load from device"), loadShortcut()));
+    m_write->setToolTip(withShortcut(tr("Write changes to device"), writeShortcut()));
     for (QAction* command : {m_load, m_write}) {
         if (QWidget* button = widgetForAction(command))
             button->setAccessibleName(command->text());
@@ -37,7 +36,7 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"),
     auto* badgeIcon = new QLabel;
     badgeIcon->setPixmap(
         Icons::icon(QStringLiteral("exclamationmark.triangle.fill")).pixmap(16, 16));
-    badgeIcon->setAccessibleName(QStringLiteral("Warning"));
+    badgeIcon->setAccessibleName(tr("Warning"));
     m_badgeText = new QLabel;
     badgeLayout->addWidget(badgeIcon);
     badgeLayout->addWidget(m_badgeText);
@@ -46,12 +45,12 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(QStringLiteral("Transfer"),
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     addWidget(spacer);
-    m_disconnect = addAction(QStringLiteral("Disconnect"));
+    m_disconnect = addAction(tr("Disconnect"));
 
     // The overflow button a narrow window shows shows only an icon.
     for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
         if (button->inherits("QToolBarExtension")) {
-            button->setToolTip(QStringLiteral("More commands"));
+            button->setToolTip(tr("More commands"));
             button->setAccessibleName(button->toolTip());
         }
     }
@@ -73,7 +72,8 @@ QString MainToolbar::withShortcut(const QString& toolTip, const QKeySequence& sh
 }
 
 QString MainToolbar::badgeText(int regions) {
-    return QString::number(regions) + QStringLiteral(" ungespeichert");
+    // One form in German, two in English ("1 unwritten change").
+    return tr("%n ungespeichert", nullptr, regions);
 }
 
 void MainToolbar::setUnsavedCount(int regions) {

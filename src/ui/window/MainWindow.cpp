@@ -46,10 +46,9 @@ namespace nerka {
 QString MainWindow::writeMessage(int unsavedRegions) {
     // The radio's codeplug is backed up before every write, so the question
     // no longer advises one.
-    return QString::number(unsavedRegions) +
-           (unsavedRegions == 1
-                ? QStringLiteral(" changed region will be written to the device.")
-                : QStringLiteral(" changed regions will be written to the device."));
+    return unsavedRegions == 1
+               ? tr("1 changed region will be written to the device.")
+               : tr("%1 changed regions will be written to the device.").arg(unsavedRegions);
 }
 
 MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* parent)
@@ -98,7 +97,7 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     m_progress = new QProgressBar;
     m_progress->setRange(0, 100);
     m_progress->setMaximumWidth(240);
-    m_progress->setAccessibleName(QStringLiteral("Progress"));
+    m_progress->setAccessibleName(tr("Progress"));
     statusBar()->addWidget(m_statusText, 1);
     statusBar()->addPermanentWidget(m_progress);
 
@@ -174,10 +173,10 @@ void MainWindow::buildMenus() {
     // The menu bar's overflow button, shown when the window is too narrow for
     // every menu, has only a chevron.
     if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))) {
-        more->setToolTip(QStringLiteral("More menus"));
+        more->setToolTip(tr("More menus"));
         more->setAccessibleName(more->toolTip());
     }
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(m_library->newAction());
     file->addAction(m_files->openAction());
     file->addSeparator();
@@ -188,16 +187,16 @@ void MainWindow::buildMenus() {
     file->addAction(m_files->compareAction());
     file->addAction(m_library->mergeAction());
     file->addSeparator();
-    QMenu* exports = file->addMenu(QStringLiteral("Export"));
+    QMenu* exports = file->addMenu(tr("Export"));
     exports->addAction(m_files->exportCsvAction());
     exports->addAction(m_reports->pdfAction());
     exports->addAction(m_reports->htmlAction());
-    QMenu* imports = file->addMenu(QStringLiteral("Import"));
+    QMenu* imports = file->addMenu(tr("Import"));
     imports->addAction(m_files->importCsvAction());
     file->addSeparator();
     file->addAction(m_reports->printAction());
     file->addSeparator();
-    m_quit = file->addAction(QStringLiteral("Quit"));
+    m_quit = file->addAction(tr("Quit"));
     m_quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     m_quit->setMenuRole(QAction::QuitRole);
     // Closing the window runs the quit check; the application ends with its
@@ -206,13 +205,13 @@ void MainWindow::buildMenus() {
 
     buildEditMenu();
 
-    QMenu* device = menuBar()->addMenu(QStringLiteral("&Device"));
-    QAction* connection = device->addAction(QStringLiteral("Connection…"));
+    QMenu* device = menuBar()->addMenu(tr("&Device"));
+    QAction* connection = device->addAction(tr("Connection…"));
     QObject::connect(connection, &QAction::triggered, this, &MainWindow::openConnectionSheet);
     device->addAction(m_toolbar->loadAction());
     device->addAction(m_toolbar->writeAction());
     device->addSeparator();
-    QAction* settings = device->addAction(QStringLiteral("Settings"));
+    QAction* settings = device->addAction(tr("Settings"));
     QObject::connect(settings, &QAction::triggered, this, [this] {
         showSection(SidebarItem::settings);
         focusContent();
@@ -220,10 +219,10 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildEditMenu() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    m_undo = edit->addAction(QStringLiteral("Undo"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    m_undo = edit->addAction(tr("Undo"));
     m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    m_redo = edit->addAction(QStringLiteral("Redo"));
+    m_redo = edit->addAction(tr("Redo"));
     m_redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
     QObject::connect(m_undo, &QAction::triggered, this,
                      [this] { (void)m_controller.document().undo(); });
@@ -251,17 +250,16 @@ void MainWindow::buildEditMenu() {
                 own->trigger();
         });
     };
-    addListCommand(Command::cut, QStringLiteral("Cut"), QKeySequence::Cut);
-    addListCommand(Command::copy, QStringLiteral("Copy"), QKeySequence::Copy);
-    addListCommand(Command::paste, QStringLiteral("Paste"), QKeySequence::Paste);
-    addListCommand(Command::selectAll, QStringLiteral("Select all"), QKeySequence::SelectAll);
-    addListCommand(Command::fillDown, QStringLiteral("Fill down"),
-                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    addListCommand(Command::cut, tr("Cut"), QKeySequence::Cut);
+    addListCommand(Command::copy, tr("Copy"), QKeySequence::Copy);
+    addListCommand(Command::paste, tr("Paste"), QKeySequence::Paste);
+    addListCommand(Command::selectAll, tr("Select all"), QKeySequence::SelectAll);
+    addListCommand(Command::fillDown, tr("Fill down"), QKeySequence(Qt::CTRL | Qt::Key_D));
     edit->addSeparator();
-    m_find = edit->addAction(QStringLiteral("Find"));
+    m_find = edit->addAction(tr("Find"));
     m_find->setShortcut(QKeySequence::Find);
     QObject::connect(m_find, &QAction::triggered, this, &MainWindow::focusSearch);
-    addListCommand(Command::columns, QStringLiteral("Columns\u2026"), QKeySequence());
+    addListCommand(Command::columns, tr("Columns\u2026"), QKeySequence());
     for (SidebarItem item : kSidebarItems) {
         ListSection* section = listSection(item);
         if (!section)
@@ -273,7 +271,7 @@ void MainWindow::buildEditMenu() {
         }
     }
     edit->addSeparator();
-    m_preferencesAction = edit->addAction(QStringLiteral("Preferences…"));
+    m_preferencesAction = edit->addAction(tr("Preferences…"));
     m_preferencesAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
     m_preferencesAction->setMenuRole(QAction::PreferencesRole);
     QObject::connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
@@ -381,11 +379,9 @@ void MainWindow::loadFromDevice() {
     }
     const auto read = [this] { m_controller.readCodeplug(); };
     m_dialogs.confirmLoss(
-        this, QStringLiteral("Discard unsaved changes?"),
-        unsavedChangesMessage(m_controller,
-                              QStringLiteral("They will be lost when reading again.")),
-        QStringLiteral("Reload"), QStringLiteral("Abbrechen"), read,
-        [this, read] { m_files->saveThen(read); });
+        this, tr("Discard unsaved changes?"),
+        unsavedChangesMessage(m_controller, tr("They will be lost when reading again.")),
+        tr("Reload"), tr("Abbrechen"), read, [this, read] { m_files->saveThen(read); });
 }
 
 void MainWindow::disconnectRadio() {
@@ -398,7 +394,7 @@ void MainWindow::writeChanges() {
     const int unsaved = int(m_controller.regionsToWrite().size());
     if (unsaved == 0)
         return;
-    const QString title = QStringLiteral("Write changes to the device?");
+    const QString title = tr("Write changes to the device?");
     // The question says whose radio it is and which identity goes to it; the
     // write keeps the radio's own when the box is ticked.
     const WriteQuestion question(m_controller);
@@ -408,27 +404,25 @@ void MainWindow::writeChanges() {
     };
     const auto changes = m_controller.pendingWriteChanges();
     if (!changes) {
-        m_dialogs.confirmWrite(
-            this, title, question.message(writeMessage(unsaved)), QStringLiteral("Write"),
-            QStringLiteral("Abbrechen"), question.identityOption(), write,
-            QStringLiteral("The radio's codeplug has not been read in this connection, so the "
-                           "changes cannot be listed. It is read and saved as a backup before "
-                           "anything is written."),
-            {});
+        m_dialogs.confirmWrite(this, title, question.message(writeMessage(unsaved)), tr("Write"),
+                               tr("Abbrechen"), question.identityOption(), write,
+                               tr("The radio's codeplug has not been read in this "
+                                  "connection, so the changes cannot be listed. It is read "
+                                  "and saved as a backup before anything is written."),
+                               {});
         return;
     }
     const QString message =
         changes->isEmpty()
-            ? QStringLiteral("No record differs from what the radio holds now; %1 changed %2 "
-                             "will be written to the device.")
-                  .arg(unsaved)
-                  .arg(unsaved == 1 ? QStringLiteral("region") : QStringLiteral("regions"))
-            : changeCountText(*changes) + QStringLiteral(". These changes will be written to "
-                                                         "the device.");
-    m_dialogs.confirmWrite(this, title, question.message(message), QStringLiteral("Write"),
-                           QStringLiteral("Abbrechen"), question.identityOption(), write,
-                           QStringLiteral("What the write changes on the radio:"),
-                           changeSections(*changes));
+            ? (unsaved == 1 ? tr("No record differs from what the radio holds now; 1 changed "
+                                 "region will be written to the device.")
+                            : tr("No record differs from what the radio holds now; %1 changed "
+                                 "regions will be written to the device.")
+                                  .arg(unsaved))
+            : tr("%1. These changes will be written to the device.").arg(changeCountText(*changes));
+    m_dialogs.confirmWrite(this, title, question.message(message), tr("Write"), tr("Abbrechen"),
+                           question.identityOption(), write,
+                           tr("What the write changes on the radio:"), changeSections(*changes));
 }
 
 QDialog* MainWindow::openConnectionSheet() {
@@ -464,10 +458,8 @@ void MainWindow::updateActions() {
     m_toolbar->disconnectAction()->setEnabled(!writing);
     // "Undo Delete 3 channels": the step the command takes back.
     const CodeplugDocument& codeplug = m_controller.document();
-    m_undo->setText(codeplug.canUndo() ? QStringLiteral("Undo ") + codeplug.undoLabel()
-                                       : QStringLiteral("Undo"));
-    m_redo->setText(codeplug.canRedo() ? QStringLiteral("Redo ") + codeplug.redoLabel()
-                                       : QStringLiteral("Redo"));
+    m_undo->setText(codeplug.canUndo() ? tr("Undo %1").arg(codeplug.undoLabel()) : tr("Undo"));
+    m_redo->setText(codeplug.canRedo() ? tr("Redo %1").arg(codeplug.redoLabel()) : tr("Redo"));
     m_undo->setEnabled(codeplug.canUndo() && !working);
     m_redo->setEnabled(codeplug.canRedo() && !working);
     m_files->updateActions();
@@ -478,17 +470,17 @@ void MainWindow::updateActions() {
     if (const auto& url = m_controller.documentURL(); url && hasImage)
         document = QFileInfo(url->toLocalFile()).fileName();
     else if (hasImage)
-        document = QStringLiteral("Codeplug");
+        document = tr("Codeplug");
     setWindowTitle(document + QStringLiteral("[*]") +
-                   (document == QStringLiteral("Nerka") ? QString() : QStringLiteral(" — Nerka")));
+                   (document == QStringLiteral("Nerka") ? QString() : tr(" — Nerka")));
     setWindowModified(unsaved > 0);
 }
 
 void MainWindow::updateProgress() {
     const RadioController::Status& status = m_controller.status();
     m_statusText->setText(status.isWorking()     ? status.text
-                          : status.isConnected() ? QStringLiteral("Connected")
-                                                 : QStringLiteral("Disconnected"));
+                          : status.isConnected() ? tr("Connected")
+                                                 : tr("Disconnected"));
     // Shown in the status bar, so a transfer's progress is in view whichever
     // section or sheet the user is on.
     // A write shows its own steps and progress in the write panel.

@@ -40,27 +40,26 @@ QCheckBox* addToggle(QVBoxLayout* layout, const QString& label, const QString& n
 
 PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* parent)
     : QWidget(parent, Qt::Window), m_controller(controller) {
-    setWindowTitle(QStringLiteral("Preferences"));
-    setAccessibleName(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
+    setAccessibleName(tr("Preferences"));
 
-    auto* connection = new QGroupBox(QStringLiteral("Connection"));
+    auto* connection = new QGroupBox(tr("Connection"));
     auto* connectionLayout = new QVBoxLayout(connection);
-    m_autoConnect =
-        addToggle(connectionLayout, QStringLiteral("Auto-connect on launch"),
-                  QStringLiteral("On launch, tries to reconnect to the last used device "
+    m_autoConnect = addToggle(connectionLayout, tr("Auto-connect on launch"),
+                              tr("On launch, tries to reconnect to the last used device "
                                  "with exponential backoff (max. 30 s)."));
-    m_autoRead = addToggle(connectionLayout, QStringLiteral("Load codeplug after auto-connect"),
-                           QStringLiteral("Reads the codeplug automatically — but only if no "
-                                          "codeplug is loaded and there are no unsaved changes."));
+    m_autoRead = addToggle(connectionLayout, tr("Load codeplug after auto-connect"),
+                           tr("Reads the codeplug automatically — but only if no "
+                              "codeplug is loaded and there are no unsaved changes."));
 
     QGroupBox* ports = buildPortsBox();
 
-    auto* writing = new QGroupBox(QStringLiteral("Writing"));
+    auto* writing = new QGroupBox(tr("Writing"));
     auto* writingLayout = new QVBoxLayout(writing);
-    m_writeWholeRegions = addToggle(
-        writingLayout, QStringLiteral("Write whole regions (slower, for troubleshooting)"),
-        QStringLiteral("By default a write sends only the blocks that changed since the "
-                       "radio's codeplug was read."));
+    m_writeWholeRegions =
+        addToggle(writingLayout, tr("Write whole regions (slower, for troubleshooting)"),
+                  tr("By default a write sends only the blocks that changed since the "
+                     "radio's codeplug was read."));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(connection);
@@ -70,8 +69,8 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
     layout->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
-    closeButton->setText(QStringLiteral("Close"));
-    closeButton->setAccessibleName(QStringLiteral("Close"));
+    closeButton->setText(tr("Close"));
+    closeButton->setAccessibleName(tr("Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     layout->addWidget(buttons);
 
@@ -85,20 +84,20 @@ PreferencesWindow::PreferencesWindow(RadioController& controller, QWidget* paren
 }
 
 QGroupBox* PreferencesWindow::buildPortsBox() {
-    auto* ports = new QGroupBox(QStringLiteral("Ports"));
+    auto* ports = new QGroupBox(tr("Ports"));
     auto* portsLayout = new QVBoxLayout(ports);
-    m_showAllPorts = addToggle(portsLayout, QStringLiteral("Show all serial ports"),
-                               QStringLiteral("By default only OpenGD77 devices (USB 1FC9:0094) "
-                                              "are shown."));
+    m_showAllPorts = addToggle(portsLayout, tr("Show all serial ports"),
+                               tr("By default only OpenGD77 devices (USB 1FC9:0094) "
+                                  "are shown."));
     auto* form = new QFormLayout;
     m_rememberedPort = new QLineEdit;
     m_rememberedPort->setReadOnly(true);
-    m_rememberedPort->setAccessibleName(QStringLiteral("Remembered port"));
+    m_rememberedPort->setAccessibleName(tr("Remembered port"));
     // Room for a whole device path ("/dev/serial/by-id/usb-…-if00").
     m_rememberedPort->setMinimumWidth(m_rememberedPort->fontMetrics().averageCharWidth() * 48);
-    form->addRow(QStringLiteral("Remembered port"), m_rememberedPort);
+    form->addRow(tr("Remembered port"), m_rememberedPort);
     portsLayout->addLayout(form);
-    m_forget = new QPushButton(QStringLiteral("Forget remembered port"));
+    m_forget = new QPushButton(tr("Forget remembered port"));
     m_forget->setAccessibleName(m_forget->text());
     portsLayout->addWidget(m_forget, 0, Qt::AlignLeft);
     return ports;

@@ -1,5 +1,7 @@
 #include "ui/window/QuitGuard.h"
 
+#include <QCoreApplication>
+
 #include "controller/RadioController.h"
 #include "ui/kit/Dialogs.h"
 #include "ui/window/ChangeSections.h"
@@ -7,8 +9,9 @@
 namespace nerka {
 
 QString QuitGuard::writingMessage() {
-    return QStringLiteral("The radio is being written. Quitting now can leave it with part of "
-                          "the codeplug; do not unplug it until the write is verified.");
+    return QCoreApplication::translate(
+        "nerka::QuitGuard", "The radio is being written. Quitting now can leave it with part of "
+                            "the codeplug; do not unplug it until the write is verified.");
 }
 
 bool QuitGuard::mayQuit() const {
@@ -18,8 +21,10 @@ bool QuitGuard::mayQuit() const {
 
 void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
     if (m_controller.writeSteps().active()) {
-        m_dialogs.confirm(window, QStringLiteral("A write is in progress"), writingMessage(),
-                          QStringLiteral("Quit"), QStringLiteral("Cancel"),
+        m_dialogs.confirm(window,
+                          QCoreApplication::translate("nerka::QuitGuard", "A write is in progress"),
+                          writingMessage(), QCoreApplication::translate("nerka::QuitGuard", "Quit"),
+                          QCoreApplication::translate("nerka::QuitGuard", "Cancel"),
                           [this, quit = std::move(quit)] {
                               m_confirmed = true;
                               quit();
@@ -37,9 +42,11 @@ void QuitGuard::ask(QWidget* window, std::function<void()> quit, Save save) {
             save(confirmed);
     };
     m_dialogs.confirmLoss(
-        window, QStringLiteral("Unsaved changes"),
-        unsavedChangesMessage(m_controller, QStringLiteral("They will be lost on quit.")),
-        QStringLiteral("Quit"), QStringLiteral("Cancel"), std::move(confirmed),
+        window, QCoreApplication::translate("nerka::QuitGuard", "Unsaved changes"),
+        unsavedChangesMessage(m_controller, QCoreApplication::translate(
+                                                "nerka::QuitGuard", "They will be lost on quit.")),
+        QCoreApplication::translate("nerka::QuitGuard", "Quit"),
+        QCoreApplication::translate("nerka::QuitGuard", "Cancel"), std::move(confirmed),
         std::move(saveFirst));
 }
 

@@ -17,10 +17,10 @@ namespace nerka {
 
 ReportCommands::ReportCommands(RadioController& controller, Dialogs& dialogs, QWidget* window)
     : QObject(window), m_controller(controller), m_dialogs(dialogs), m_window(window) {
-    m_print = new QAction(QStringLiteral("Print…"), this);
+    m_print = new QAction(tr("Print…"), this);
     m_print->setShortcut(QKeySequence::Print);
-    m_pdf = new QAction(QStringLiteral("Report as PDF…"), this);
-    m_html = new QAction(QStringLiteral("Report as HTML…"), this);
+    m_pdf = new QAction(tr("Report as PDF…"), this);
+    m_html = new QAction(tr("Report as HTML…"), this);
     QObject::connect(m_print, &QAction::triggered, this, &ReportCommands::print);
     QObject::connect(m_pdf, &QAction::triggered, this, &ReportCommands::exportPdf);
     QObject::connect(m_html, &QAction::triggered, this, &ReportCommands::exportHtml);
@@ -52,40 +52,37 @@ QString ReportCommands::proposedName(const QString& suffix) const {
 void ReportCommands::print() {
     if (!m_controller.document().image())
         return;
-    m_dialogs.choose(
-        m_window, QStringLiteral("Print"),
-        QStringLiteral("Print the whole report, or a pocket card with a page per zone?"),
-        {QStringLiteral("Report"), QStringLiteral("Pocket card")}, QStringLiteral("Abbrechen"),
-        [this](int choice) {
-            if (!m_controller.document().image())
-                return;
-            const ReportPages::Paper paper =
-                choice == 1 ? ReportPages::Paper::card : ReportPages::Paper::report;
-            auto* preview = new QPrintPreviewDialog(m_window);
-            preview->setAttribute(Qt::WA_DeleteOnClose);
-            preview->setWindowTitle(QStringLiteral("Print"));
-            preview->setAccessibleName(QStringLiteral("Print"));
-            preview->printer()->setPageLayout(ReportPages::pageLayout(paper));
-            const CodeplugReport report = currentReport();
-            // The preview lays the pages out again for the printer and page
-            // set-up chosen in it.
-            QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-                             [report, paper](QPrinter* printer) {
-                                 const ReportPages pages(report, paper, *printer);
-                                 (void)pages.print(*printer);
-                             });
-            preview->open();
-        });
+    m_dialogs.choose(m_window, tr("Print"),
+                     tr("Print the whole report, or a pocket card with a page per zone?"),
+                     {tr("Report"), tr("Pocket card")}, tr("Abbrechen"), [this](int choice) {
+                         if (!m_controller.document().image())
+                             return;
+                         const ReportPages::Paper paper =
+                             choice == 1 ? ReportPages::Paper::card : ReportPages::Paper::report;
+                         auto* preview = new QPrintPreviewDialog(m_window);
+                         preview->setAttribute(Qt::WA_DeleteOnClose);
+                         preview->setWindowTitle(tr("Print"));
+                         preview->setAccessibleName(tr("Print"));
+                         preview->printer()->setPageLayout(ReportPages::pageLayout(paper));
+                         const CodeplugReport report = currentReport();
+                         // The preview lays the pages out again for the printer and page
+                         // set-up chosen in it.
+                         QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                                          [report, paper](QPrinter* printer) {
+                                              const ReportPages pages(report, paper, *printer);
+                                              (void)pages.print(*printer);
+                                          });
+                         preview->open();
+                     });
 }
 
 void ReportCommands::exportPdf() {
-    saveReport(QStringLiteral("Export report as PDF"), QStringLiteral("PDF (*.pdf)"),
-               QStringLiteral("pdf"), true);
+    saveReport(tr("Export report as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"), true);
 }
 
 void ReportCommands::exportHtml() {
-    saveReport(QStringLiteral("Export report as HTML"), QStringLiteral("HTML (*.html *.htm)"),
-               QStringLiteral("html"), false);
+    saveReport(tr("Export report as HTML"), tr("HTML (*.html *.htm)"), QStringLiteral("html"),
+               false);
 }
 
 void ReportCommands::saveReport(const QString& title, const QString& filter, const QString& suffix,
@@ -101,15 +98,14 @@ void ReportCommands::saveReport(const QString& title, const QString& filter, con
                 pdf ? ReportPages::pdf(report, ReportPages::Paper::report).bytes
                     : ReportHtml::render(report).toUtf8();
             if (bytes.isEmpty()) {
-                m_controller.reportError(QStringLiteral("Could not lay out the report."));
+                m_controller.reportError(tr("Could not lay out the report."));
                 return;
             }
             if (const auto failure = FileStore::write(path, bytes)) {
                 m_controller.reportError(*failure);
                 return;
             }
-            m_controller.logLine(
-                QStringLiteral("Report written to %1.").arg(FileStore::displayName(path)));
+            m_controller.logLine(tr("Report written to %1.").arg(FileStore::displayName(path)));
         });
 }
 

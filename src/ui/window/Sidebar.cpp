@@ -3,6 +3,7 @@
 #include "ui/kit/Icons.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -63,23 +64,23 @@ private:
 QString sidebarLabel(SidebarItem item) {
     switch (item) {
     case SidebarItem::connection:
-        return QStringLiteral("Connection");
+        return QCoreApplication::translate("nerka::Sidebar", "Connection");
     case SidebarItem::settings:
-        return QStringLiteral("Settings");
+        return QCoreApplication::translate("nerka::Sidebar", "Settings");
     case SidebarItem::channels:
-        return QStringLiteral("Channels");
+        return QCoreApplication::translate("nerka::Sidebar", "Channels");
     case SidebarItem::zones:
-        return QStringLiteral("Zones");
+        return QCoreApplication::translate("nerka::Sidebar", "Zones");
     case SidebarItem::contacts:
-        return QStringLiteral("Contacts");
+        return QCoreApplication::translate("nerka::Sidebar", "Contacts");
     case SidebarItem::talkgroups:
-        return QStringLiteral("Talkgroups");
+        return QCoreApplication::translate("nerka::Sidebar", "Talkgroups");
     case SidebarItem::satellites:
-        return QStringLiteral("Satellites");
+        return QCoreApplication::translate("nerka::Sidebar", "Satellites");
     case SidebarItem::dmrDatabase:
-        return QStringLiteral("DMR Database");
+        return QCoreApplication::translate("nerka::Sidebar", "DMR Database");
     case SidebarItem::theme:
-        return QStringLiteral("Theme");
+        return QCoreApplication::translate("nerka::Sidebar", "Theme");
     }
     return {};
 }
@@ -117,7 +118,7 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
     // The focus frame spans the label and the count; around the label alone it
     // cut the highlighted row in two.
     setAllColumnsShowFocus(true);
-    setAccessibleName(QStringLiteral("Sidebar"));
+    setAccessibleName(tr("Sidebar"));
     setItemDelegate(new EntryIndentDelegate(indentation(), this));
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(kLabelColumn, QHeaderView::Stretch);
@@ -133,16 +134,16 @@ Sidebar::Sidebar(QWidget* parent) : QTreeWidget(parent) {
         added->setData(kLabelColumn, kItemRole, int(item));
         m_items[std::size_t(item)] = added;
     };
-    addHeading(QStringLiteral("Device"));
+    addHeading(tr("Device"));
     entry(SidebarItem::connection);
     entry(SidebarItem::settings);
-    addHeading(QStringLiteral("Codeplug"));
+    addHeading(tr("Codeplug"));
     for (SidebarItem item : {SidebarItem::channels, SidebarItem::zones, SidebarItem::contacts,
                              SidebarItem::talkgroups, SidebarItem::satellites})
         entry(item);
-    addHeading(QStringLiteral("DMR Database"));
+    addHeading(tr("DMR Database"));
     entry(SidebarItem::dmrDatabase);
-    addHeading(QStringLiteral("Display"));
+    addHeading(tr("Display"));
     entry(SidebarItem::theme);
     // Never narrower than the labels and a four-digit count, so a narrow
     // window or a dragged splitter cannot cut the section names short.

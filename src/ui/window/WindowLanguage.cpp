@@ -1,5 +1,7 @@
 #include "ui/window/WindowLanguage.h"
 
+#include "ui/rules/ShownNumber.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -85,6 +87,7 @@ WindowTranslators::WindowTranslators(WindowLanguage language, const QString& fol
     const QString suffix =
         language == WindowLanguage::german ? QStringLiteral("de") : QStringLiteral("en");
     QLocale::setDefault(displayLocaleFor(language, system));
+    setNumbersFollowLocale(true);
     m_changedDefault = true;
     installFile(QStringLiteral("qtbase_") + suffix,
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
@@ -95,8 +98,10 @@ WindowTranslators::WindowTranslators(WindowLanguage language, const QString& fol
 WindowTranslators::~WindowTranslators() {
     for (const auto& translator : m_installed)
         QCoreApplication::removeTranslator(translator.get());
-    if (m_changedDefault)
+    if (m_changedDefault) {
+        setNumbersFollowLocale(false);
         QLocale::setDefault(m_previousDefault);
+    }
 }
 
 void WindowTranslators::installFile(const QString& name, const QString& folder) {

@@ -25,7 +25,7 @@ void name(QWidget* widget, const QString& text) {
 WritePanel::WritePanel(RadioController& controller, QWidget* parent)
     : QFrame(parent), m_controller(controller) {
     setFrameShape(QFrame::StyledPanel);
-    setAccessibleName(QStringLiteral("Write progress"));
+    setAccessibleName(tr("Write progress"));
     auto* layout = new QVBoxLayout(this);
     m_heading = new QLabel(this);
     QFont bold = m_heading->font();
@@ -36,7 +36,7 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
     auto* grid = new QGridLayout;
     // What the write changes, as the write found it against the radio's
     // codeplug, in the row under its step.
-    m_changes = new ChangeListView(QStringLiteral("Changes written"), this);
+    m_changes = new ChangeListView(tr("Changes written"), this);
     m_changes->hide();
     int gridRow = 0;
     for (int i = 0; i < WriteSteps::kCount; ++i) {
@@ -52,7 +52,7 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
         row.state->setTextInteractionFlags(Qt::TextSelectableByMouse);
         row.progress = new QProgressBar(this);
         row.progress->setRange(0, 100);
-        name(row.progress, WriteSteps::name(step) + QStringLiteral(" progress"));
+        name(row.progress, tr("%1 progress").arg(WriteSteps::name(step)));
         grid->addWidget(caption, gridRow, 0);
         grid->addWidget(row.state, gridRow, 1);
         grid->addWidget(row.progress, gridRow, 2);
@@ -63,7 +63,7 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
-    m_warning = new QLabel(QStringLiteral("Do not unplug the radio"), this);
+    m_warning = new QLabel(tr("Do not unplug the radio"), this);
     m_warning->setFont(bold);
     name(m_warning, m_warning->text());
     layout->addWidget(m_warning);
@@ -73,7 +73,7 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
     layout->addWidget(m_outcome);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(tr("Close"), this);
     name(m_close, m_close->text());
     buttons->addWidget(m_close);
     layout->addLayout(buttons);
@@ -98,7 +98,7 @@ QString WritePanel::outcome(const WriteSteps& steps) {
         return {};
     for (WriteStep step : WriteSteps::kSteps) {
         if (steps.state(step) == WriteStepState::failed)
-            return WriteSteps::name(step) + QStringLiteral(" failed: ") + steps.detail(step);
+            return tr("%1 failed: %2").arg(WriteSteps::name(step), steps.detail(step));
     }
     // Nothing sent (the radio held the codeplug already) needs no reboot.
     QString nothingSent = steps.detail(WriteStep::write);
@@ -106,10 +106,10 @@ QString WritePanel::outcome(const WriteSteps& steps) {
         nothingSent.chop(1);
     QString text = steps.state(WriteStep::reboot) == WriteStepState::skipped ? nothingSent
                    : steps.state(WriteStep::verify) == WriteStepState::done
-                       ? QStringLiteral("Verified")
-                       : QStringLiteral("Written; not verified (switched off)");
+                       ? tr("Verified")
+                       : tr("Written; not verified (switched off)");
     if (steps.state(WriteStep::backup) == WriteStepState::done)
-        text += QStringLiteral(". Backup: ") + steps.detail(WriteStep::backup);
+        text = tr("%1. Backup: %2").arg(text, steps.detail(WriteStep::backup));
     return text + u'.';
 }
 
@@ -129,10 +129,10 @@ void WritePanel::refresh() {
         m_changes->hide();
     }
     const bool dmr = steps.subject() == WriteSubject::dmrDatabase;
-    m_heading->setText(steps.active()   ? (dmr ? QStringLiteral("Writing the DMR database")
-                                               : QStringLiteral("Writing the codeplug"))
-                       : steps.failed() ? QStringLiteral("The write failed")
-                                        : QStringLiteral("The write is finished"));
+    m_heading->setText(steps.active()
+                           ? (dmr ? tr("Writing the DMR database") : tr("Writing the codeplug"))
+                       : steps.failed() ? tr("The write failed")
+                                        : tr("The write is finished"));
     name(m_heading, m_heading->text());
     const int percent = int(std::floor(m_controller.progress() * 100.0));
     for (int i = 0; i < WriteSteps::kCount; ++i)

@@ -1,5 +1,5 @@
 #include "ui/editors/DMRDatabaseView.h"
-#include "LoggedErrors.h"
+#include "ResultRecorder.h"
 
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
@@ -66,6 +66,7 @@ QString labelText(QWidget* root, const QString& name) {
 TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) {
     test::TempSettings settings;
     ScreenController controller(settings.get());
+    test::ResultRecorder results{controller};
     test::ScriptedDialogs dialogs;
     QTemporaryDir dir;
     const QString csvPath = dir.filePath(QStringLiteral("ids.csv"));
@@ -102,8 +103,10 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import CSV\u2026")));
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title,
               QStringLiteral("Import DMR IDs from CSV"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lastLoggedError(controller).has_value(); }, 10000));
-    EXPECT_EQ(*lastLoggedError(controller), QStringLiteral("No usable DMR IDs found in the file."));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return results.last(DeviceOperation::importDmrDatabase).has_value(); }, 10000));
+    EXPECT_EQ(results.last(DeviceOperation::importDmrDatabase)->text,
+              QStringLiteral("No usable DMR IDs found in the file."));
     EXPECT_FALSE(controller.dmrUserDB());
 
     dialogs.fileAnswers.enqueue(csvPath);
@@ -152,7 +155,7 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
     // Writing needs a connection and asks first; declining writes nothing.
     controller.assignStatus(ControllerStatus::connected());
     dialogs.confirmAnswers.enqueue(false);
-    const qsizetype mark = controller.activityLog().lines().size();
+    results.clear();
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Write to device")));
     const auto* asked = dialogs.last(QStringLiteral("confirm"));
     ASSERT_TRUE(asked);
@@ -164,14 +167,17 @@ TEST(DMRDatabaseViewTest, ImportShowsFiguresPreviewAndWarningAndWriteAsksFirst) 
                              "device will reboot afterwards. Your codeplug is not affected."));
     EXPECT_EQ(asked->buttons, (QStringList{QStringLiteral("Write"), QStringLiteral("Abbrechen")}));
     QTest::qWait(20);
-    EXPECT_FALSE(lastLoggedError(controller, mark));
+    EXPECT_TRUE(results.operations.isEmpty()) << "nothing was started";
     // Confirmed, the controller's write runs (and, with no radio behind the
     // status, reports that it is not connected).
     dialogs.confirmAnswers.enqueue(true);
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Write to device")));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return lastLoggedError(controller, mark).has_value(); }, 5000));
-    EXPECT_EQ(*lastLoggedError(controller, mark), QStringLiteral("Nicht verbunden."));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return results.last(DeviceOperation::writeDmrDatabase).has_value(); }, 5000));
+    EXPECT_EQ(results.last(DeviceOperation::writeDmrDatabase),
+              OperationResult::failure(DeviceOperation::writeDmrDatabase,
+                                       OperationErrorKind::notConnected,
+                                       QStringLiteral("Nicht verbunden.")));
 
     dialogs.fileAnswers.enqueue(std::nullopt);
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export CSV\u2026")));

@@ -111,8 +111,8 @@ TEST_F(RecordEditorsTest, BulkEditShowsMixedFieldsAndAppliesOnlyWhatChangedAsOne
     EXPECT_TRUE(channel(4).bandwidthWide);
     EXPECT_EQ(channel(1).name, before[0].name);
     EXPECT_EQ(channel(2).timeSlot, before[1].timeSlot);
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 3 channels changed; Bandwidth left alone on 1 DMR channel, "
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("3 channels changed; Bandwidth left alone on 1 DMR channel, "
                              "Farbcode left alone on 3 FM channels."));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Edit 3 channels"));
     (void)controller.document().undo();
@@ -130,8 +130,8 @@ TEST_F(RecordEditorsTest, BulkOffsetSetsEachTxFromItsOwnRx) {
     press(QStringLiteral("Apply"));
     EXPECT_EQ(channel(1).txHz, 144'900'000u);
     EXPECT_EQ(channel(2).txHz, 431'012'500u);
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• Channel 1 changed: S20 (RX 145.50000)"));
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("Channel 1 changed: S20 (RX 145.50000)"));
 }
 
 TEST_F(RecordEditorsTest, ChannelEditorValidatesSavesNavigatesAndCancels) {
@@ -223,8 +223,8 @@ TEST_F(RecordEditorsTest, NewChannelIsCreatedOnlyWhenApplied) {
     press(QStringLiteral("Apply"));
     ASSERT_EQ(controller.document().channels().size(), 5);
     EXPECT_EQ(channel(5).name, QStringLiteral("Calling ?"));
-    EXPECT_TRUE(controller.activityLog().lines().last().contains(QStringLiteral(": Calling ? (RX")))
-        << controller.activityLog().lines().last().toStdString();
+    EXPECT_TRUE(results.lastEdit().summary().contains(QStringLiteral(": Calling ? (RX")))
+        << results.lastEdit().summary().toStdString();
     EXPECT_EQ(channel(5).rxHz, 145'000'000u);
 
     // A save the controller cannot take keeps the sheet and its input.

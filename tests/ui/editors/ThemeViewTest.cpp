@@ -1,8 +1,8 @@
 #include "ui/editors/ThemeView.h"
-#include "LoggedErrors.h"
 
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
+#include "ResultRecorder.h"
 #include "TempSettings.h"
 #include "codeplug/CodeplugLayout.h"
 #include "controller/RadioController.h"
@@ -55,6 +55,7 @@ QString visibleText(QWidget* root, const QString& text) {
 TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     test::TempSettings settings;
     RadioController controller(settings.get());
+    test::ResultRecorder results{controller};
     test::ScriptedDialogs dialogs;
     ThemeView view(controller, dialogs, nullptr);
     view.show();
@@ -81,8 +82,7 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     const QByteArray bytes = exported.readAll();
     ASSERT_EQ(bytes.size(), 64);
     EXPECT_EQ(bytes.mid(2, 2), QByteArray("\xF8\x00", 2));
-    EXPECT_TRUE(controller.activityLog().lines().last().endsWith(
-        QStringLiteral("Theme (Day) exported to mine.gtm.")));
+    EXPECT_EQ(results.lastEdit().summary(), QStringLiteral("Theme (Day) exported to mine.gtm."));
 
     // A file too short to be a theme: the controller's message, no change.
     const QString shortFile = dir.filePath(QStringLiteral("short.gtm"));
@@ -95,8 +95,8 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     dialogs.fileAnswers.enqueue(shortFile);
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Import theme (.gtm)")));
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title, QStringLiteral("Import theme (.gtm)"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lastLoggedError(controller).has_value(); }, 5000));
-    EXPECT_EQ(*lastLoggedError(controller), QStringLiteral("Invalid .gtm file."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.lastReport().has_value(); }, 5000));
+    EXPECT_EQ(results.lastEdit().errorText(), QStringLiteral("Invalid .gtm file."));
     EXPECT_EQ(*controller.document().theme(ThemeKind::day), before);
 
     // Night: no block in this codeplug; exporting says so without a chooser.
@@ -105,12 +105,11 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     EXPECT_FALSE(
         visibleText(&view, QStringLiteral("This device has no Night theme in the codeplug."))
             .isEmpty());
-    const qsizetype mark = controller.activityLog().lines().size();
+    results.clear();
     const int saves = dialogs.count(QStringLiteral("save"));
     ASSERT_TRUE(test::clickAccessible(&view, QStringLiteral("Export theme (.gtm)")));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return lastLoggedError(controller, mark).has_value(); }, 5000));
-    EXPECT_EQ(*lastLoggedError(controller, mark), QStringLiteral("Kein Theme vorhanden."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.lastReport().has_value(); }, 5000));
+    EXPECT_EQ(results.reports, QStringList{QStringLiteral("Kein Theme vorhanden.")});
     EXPECT_EQ(dialogs.count(QStringLiteral("save")), saves);
 }
 

@@ -1,7 +1,6 @@
 // The channel section's CSV exchange with the repeater-list layout: Import ›
 // "From CSV file…" and "Export channels…", through the scripted dialogs.
 
-#include "LoggedErrors.h"
 #include "ui/views/ChannelsSection.h"
 
 #include "codeplug/RepeaterListCsv.h"
@@ -72,8 +71,8 @@ TEST_F(ChannelExchangeTest, ImportsARepeaterListWithSkippedRowsAsOneStep) {
     importFile(section, list);
     EXPECT_EQ(dialogs.last(QStringLiteral("open"))->title,
               QStringLiteral("Import channels from CSV"));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 2 channels imported; 2 rows skipped: line 3 AM mode, line 5 tone "
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("2 channels imported; 2 rows skipped: line 3 AM mode, line 5 tone "
                              "69.4 Hz not available."));
     ASSERT_EQ(section.recordCount(), 6);
     EXPECT_EQ(channel(5).name, QStringLiteral("DB0XY"));
@@ -89,7 +88,7 @@ TEST_F(ChannelExchangeTest, ImportsARepeaterListWithSkippedRowsAsOneStep) {
     // A file without one readable row imports nothing and says why.
     importFile(section, writeFile(QStringLiteral("air.csv"),
                                   "Name,Frequency,Duplex,Offset,Mode\nTower,118.1,,0,AM\n"));
-    EXPECT_EQ(lastLoggedError(controller).value_or(QString()),
+    EXPECT_EQ(results.lastEdit().errorText(),
               QStringLiteral("No valid channels found in the repeater-list CSV: 1 row skipped: "
                              "line 2 AM mode."));
     EXPECT_EQ(section.recordCount(), 4);
@@ -113,8 +112,7 @@ TEST_F(ChannelExchangeTest, ExportsTheSelectionOrEveryChannel) {
     const RepeaterListImport selected = exportTo(section, QStringLiteral("two.csv"));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->title, QStringLiteral("Export channels"));
     EXPECT_EQ(dialogs.last(QStringLiteral("save"))->message, QStringLiteral("channels.csv"));
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 2 channels exported to two.csv."));
+    EXPECT_EQ(results.lastEdit().summary(), QStringLiteral("2 channels exported to two.csv."));
     ASSERT_EQ(selected.channels.size(), 2);
     EXPECT_EQ(selected.channels[0].name, QStringLiteral("DB0ABC"));
     EXPECT_TRUE(selected.channels[0].isDMR);
@@ -136,12 +134,11 @@ TEST_F(ChannelExchangeTest, EveryFieldSurvivesExportAndImportThroughTheWindow) {
         if (action && action->text() == QStringLiteral("Export to CSV (all fields)…"))
             action->trigger();
     }
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 4 channels exported to all.csv."));
+    EXPECT_EQ(results.lastEdit().summary(), QStringLiteral("4 channels exported to all.csv."));
     importFile(section, path);
     ASSERT_EQ(controller.document().channels().size(), 8);
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 4 channels imported; added to 1 zone(s)."));
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("4 channels imported; added to 1 zone(s)."));
     // The copies of the zone's channels joined it, as one undo step.
     EXPECT_EQ(controller.document().zones().first().memberIndices, (QList<int>{0, 1, 4, 5}));
     EXPECT_EQ(controller.document().undoLabel(), QStringLiteral("Import 4 channels"));

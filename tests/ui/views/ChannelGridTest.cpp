@@ -1,7 +1,6 @@
 // The channel table as a spreadsheet: the clipboard with several rows, bulk
 // edits, fill down and sorting, with real widgets on the offscreen platform.
 
-#include "LoggedErrors.h"
 #include "ui/views/ChannelsSection.h"
 
 #include "ui/rules/ChannelClipboard.h"
@@ -64,7 +63,7 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     // Copy puts both forms of channels 2 and 3 on the clipboard.
     selectChannels(section, {2, 3});
     press(section, Qt::Key_C);
-    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• 2 channels copied."));
+    EXPECT_EQ(results.lastEdit().summary(), QStringLiteral("2 channels copied."));
     const QMimeData* data = clipboard->mimeData();
     ASSERT_TRUE(data->hasFormat(ChannelClipboard::mimeType()));
     const QStringList lines = data->text().split(u'\n', Qt::SkipEmptyParts);
@@ -80,8 +79,8 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     selectChannels(section, {1});
     press(section, Qt::Key_V);
     ASSERT_EQ(section.recordCount(), 6);
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• 2 channels pasted → 2–3; added to 1 zone(s)."));
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("2 channels pasted → 2–3; added to 1 zone(s)."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2, 3}));
     RadioChannel copy = channel(2);
     copy.number = dmr.number;
@@ -105,16 +104,16 @@ TEST_F(ChannelGridTest, CopyCutAndPasteSeveralRowsThroughTheSystemClipboard) {
     ASSERT_EQ(section.recordCount(), 5);
     EXPECT_EQ(channel(5).name, QStringLiteral("A"));
     EXPECT_EQ(channel(5).txHz, 145'500'000u);
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral(
-                  "• Channel pasted → 5; 1 row skipped: line 3 RX (MHz): not a number in MHz."));
+    EXPECT_EQ(
+        results.lastEdit().summary(),
+        QStringLiteral("Channel pasted → 5; 1 row skipped: line 3 RX (MHz): not a number in MHz."));
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{5}));
     clipboard->setText(QStringLiteral("B\tabc"));
     press(section, Qt::Key_V);
     settle();
     EXPECT_EQ(section.recordCount(), 5);
     EXPECT_EQ(
-        lastLoggedError(controller).value_or(QString()),
+        results.lastEdit().errorText(),
         QStringLiteral("No channels pasted: 1 row skipped: line 1 RX (MHz): not a number in MHz."));
 
     // Cut takes the selection away and leaves it on the clipboard; Ctrl+A
@@ -145,6 +144,7 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryFieldAndResolvesNames)
                                TimeSlotOverride::none};
         other.document().updateContact((*other.document().newContact()).slot, edit);
     }
+    test::ResultRecorder otherResults{other};
     ChannelsSection target(other, dialogs);
     target.paste();
     ASSERT_EQ(other.document().channels().size(), 4);
@@ -154,8 +154,8 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryFieldAndResolvesNames)
             expected.contactIndex = 3;
         EXPECT_EQ(other.document().channels().at(i), expected) << i;
     }
-    EXPECT_EQ(other.activityLog().lines().last(),
-              QStringLiteral("• 4 channels pasted → 1–4; 2 names not in this codeplug, left "
+    EXPECT_EQ(otherResults.lastEdit().summary(),
+              QStringLiteral("4 channels pasted → 1–4; 2 names not in this codeplug, left "
                              "empty: line 2 zone 'Home', line 3 zone 'Home'."));
 }
 
@@ -278,7 +278,7 @@ TEST_F(ChannelGridTest, FillDownContinuesAFrequencySeriesAsOneStep) {
     press(section, Qt::Key_D);
     EXPECT_EQ(channel(7).rxHz, 145'550'000u);
     EXPECT_EQ(channel(8).rxHz, 145'575'000u);
-    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• 2 channels changed."));
+    EXPECT_EQ(results.lastEdit().summary(), QStringLiteral("2 channels changed."));
     // Name copies the top cell.
     view->selectionModel()->setCurrentIndex(view->model()->index(4, ChannelTableModel::NameColumn),
                                             QItemSelectionModel::NoUpdate);
@@ -338,10 +338,10 @@ TEST_F(ChannelGridTest, ACellShowsWhyItsEntryWasRefusedOrWarned) {
     EXPECT_EQ(rx.data(Qt::ToolTipRole).toString(),
               QStringLiteral("Outside this radio's bands (VHF 136–174, UHF 400–480 MHz)"));
     EXPECT_FALSE(rx.data(Qt::DecorationRole).isNull());
-    EXPECT_TRUE(controller.activityLog().lines().last().endsWith(
+    EXPECT_TRUE(results.lastEdit().summary().endsWith(
         QStringLiteral("; RX 52.525 MHz outside this radio's bands (VHF 136–174, UHF 400–480 "
                        "MHz).")))
-        << controller.activityLog().lines().last().toStdString();
+        << results.lastEdit().summary().toStdString();
 
     EXPECT_TRUE(model->setData(rx, QStringLiteral("145.5")));
     EXPECT_TRUE(rx.data(Qt::ToolTipRole).toString().isEmpty());
@@ -372,8 +372,8 @@ TEST_F(ChannelGridTest, FillDownOverRxKeepsOffsetsOnlyWithinTheBand) {
     press(section, Qt::Key_D);
     EXPECT_EQ(channel(7).rxHz, 145'675'000u);
     EXPECT_EQ(channel(7).txHz, 145'675'000u) << "−7.6 MHz would leave the band it was in";
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• Channel 7 changed; 1 channel set to simplex (TX would leave "
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("Channel 7 changed; 1 channel set to simplex (TX would leave "
                              "the band)."));
     const QModelIndex tx = view->model()->index(6, ChannelTableModel::TxColumn);
     EXPECT_TRUE(tx.data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("TX set to RX")));
@@ -386,8 +386,8 @@ TEST_F(ChannelGridTest, FillDownOverRxKeepsOffsetsOnlyWithinTheBand) {
     press(section, Qt::Key_D);
     EXPECT_EQ(channel(6).rxHz, 145'525'000u);
     EXPECT_EQ(channel(6).txHz, 144'925'000u);
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• Channel 6 changed: DB0TWO (RX 145.52500)"));
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("Channel 6 changed: DB0TWO (RX 145.52500)"));
 }
 
 // A column added through the chooser comes at its own width; the columns

@@ -161,14 +161,14 @@ TEST_F(SectionsTest, ChannelImportsAppendPresetsAndCsvFiles) {
     // selected channel.
     selectRows(section, {0});
     actionNamed(&section, QStringLiteral("Copy"))->trigger();
-    EXPECT_EQ(controller.activityLog().lines().last(), QStringLiteral("• Channel 1 copied."));
+    EXPECT_EQ(results.lastEdit().summary(), QStringLiteral("Channel 1 copied."));
     ASSERT_TRUE(actionNamed(&section, QStringLiteral("Paste"))->isEnabled());
     actionNamed(&section, QStringLiteral("Paste"))->trigger();
     EXPECT_EQ(section.recordCount(), 12);
     EXPECT_EQ(section.selectedChannelNumbers(), (QList<int>{2}));
     // Channel 1 is in zone Home: so is its copy.
-    EXPECT_EQ(controller.activityLog().lines().last(),
-              QStringLiteral("• Channel pasted → 2; added to 1 zone(s)."));
+    EXPECT_EQ(results.lastEdit().summary(),
+              QStringLiteral("Channel pasted → 2; added to 1 zone(s)."));
 }
 
 TEST_F(SectionsTest, ContactsGoOutAndComeBackAsCsvInOneStep) {
@@ -197,9 +197,8 @@ TEST_F(SectionsTest, ContactsGoOutAndComeBackAsCsvInOneStep) {
         EXPECT_EQ(copy.type, before[i].type);
         EXPECT_EQ(copy.timeSlotOverride, before[i].timeSlotOverride);
     }
-    EXPECT_TRUE(controller.activityLog().lines().last().contains(
-        QStringLiteral(" contacts imported; 1 row")))
-        << controller.activityLog().lines().last().toStdString();
+    EXPECT_TRUE(results.lastEdit().summary().contains(QStringLiteral(" contacts imported; 1 row")))
+        << results.lastEdit().summary().toStdString();
     EXPECT_EQ(controller.document().undoLabel(),
               QStringLiteral("Import %1 contacts").arg(before.size()));
 }

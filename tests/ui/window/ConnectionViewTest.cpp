@@ -26,7 +26,7 @@ TEST_F(WindowTest, FailedConnectionShowsTheDoctorsAdviceBesideTheAlert) {
 
     ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
     ASSERT_TRUE(radio.waitFor([&] { return !view->adviceLabel()->isHidden(); }))
-        << radio->activityLog().lines().join('\n').toStdString();
+        << radio.results.reports.join(u'\n').toStdString();
     const QString advice = view->adviceLabel()->text();
     EXPECT_TRUE(advice.contains(QStringLiteral("The port %1 does not exist.").arg(path)))
         << advice.toStdString();

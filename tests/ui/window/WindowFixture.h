@@ -54,11 +54,11 @@ protected:
         window.showSection(SidebarItem::connection);
         ASSERT_TRUE(press(&window, QStringLiteral("Connect")));
         ASSERT_TRUE(radio.waitFor([&] { return radio->status().isConnected(); }))
-            << radio->activityLog().lines().join('\n').toStdString();
+            << radio.results.reports.join(u'\n').toStdString();
         ASSERT_TRUE(press(&window, QStringLiteral("Load from device")));
         ASSERT_TRUE(radio.waitFor([&] {
             return radio->document().image() && !radio->status().isWorking();
-        })) << radio->activityLog().lines().join('\n').toStdString();
+        })) << radio.results.reports.join(u'\n').toStdString();
         radio.drain();
     }
 

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "ui/rules/ShownNumber.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/NerkaApp.h"
 #include "ui/window/PreferencesWindow.h"
@@ -71,12 +72,18 @@ TEST(WindowLanguage, TranslatorsApplyWhileTheyLiveAndLeaveTheSourceTextsAfter) {
         const WindowTranslators german(WindowLanguage::german, folder, QLocale::c());
         EXPECT_GE(german.installedCount(), 1);
         EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+        // Numbers only shown follow the language; as written without one.
+        EXPECT_EQ(shownGroupedNumber(37135), QStringLiteral("37.135"));
+        EXPECT_EQ(shownDecimal(145.5, 5), QStringLiteral("145,50000"));
         EXPECT_EQ(PreferencesWindow::tr("Applies the next time Nerka starts."),
                   QStringLiteral("Gilt ab dem nächsten Start von Nerka."));
     }
     EXPECT_EQ(PreferencesWindow::tr("Applies the next time Nerka starts."),
               QStringLiteral("Applies the next time Nerka starts."));
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral("."));
+    EXPECT_EQ(shownGroupedNumber(37135), QStringLiteral("37,135"));
+    EXPECT_EQ(shownNumber(37135), QStringLiteral("37135"));
+    EXPECT_EQ(shownDecimal(145.5, 5), QStringLiteral("145.50000"));
 }
 
 } // namespace nerka::test

@@ -84,7 +84,7 @@ TEST_F(WindowTest, AWriteShowsItsStepsAndHoldsTheRadioUntilVerified) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write changes")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
     ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
-        << radio->activityLog().lines().join('\n').toStdString();
+        << radio.results.reports.join(u'\n').toStdString();
     radio.drain();
     EXPECT_GT(heldChecks, 3);
     EXPECT_FALSE(everFree) << "Load, Write and Disconnect stay disabled during the write";
@@ -150,11 +150,10 @@ TEST_F(WindowTest, TheDmrDatabaseWriteShowsItsStepsInThePanel) {
     ASSERT_TRUE(press(&window, QStringLiteral("Write to device")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isVisible(); }, 5000));
     ASSERT_TRUE(radio.waitFor([&] { return radio->writeSteps().ended(); }))
-        << radio->activityLog().lines().join('\n').toStdString();
+        << radio.results.reports.join(u'\n').toStdString();
     EXPECT_TRUE(warned);
     EXPECT_EQ(heading, QStringLiteral("Writing the DMR database"));
-    EXPECT_FALSE(radio->writeSteps().failed())
-        << radio->activityLog().lines().join('\n').toStdString();
+    EXPECT_FALSE(radio->writeSteps().failed()) << radio.results.reports.join(u'\n').toStdString();
     for (const QString& row : QStringList{QStringLiteral("Write: Done — 3 entries, 0 KB"),
                                           QStringLiteral("Reboot: Done"),
                                           QStringLiteral("Verify count: Done — 3 entries on the "
@@ -177,7 +176,7 @@ TEST_F(WindowTest, LoadWhileDisconnectedConnectsThenReads) {
     ASSERT_TRUE(press(sheet, QStringLiteral("Connect")));
     ASSERT_TRUE(radio.waitFor([&] {
         return radio->document().image() && !radio->status().isWorking();
-    })) << radio->activityLog().lines().join('\n').toStdString();
+    })) << radio.results.reports.join(u'\n').toStdString();
     EXPECT_TRUE(radio->status().isConnected());
     EXPECT_TRUE(radio->document().dirtyRegions().empty())
         << "what was read is what the radio holds";
