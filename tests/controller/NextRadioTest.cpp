@@ -53,7 +53,11 @@ void writeAndWait(ControllerOnStandIn& c) {
 TEST(NewCodeplug, StartsEmptyWithoutIdentityOrBands) {
     for (RadioVariant variant : {RadioVariant::gd77, RadioVariant::uv380}) {
         ControllerOnStandIn c;
-        ASSERT_TRUE(c->newCodeplug(variant).isDone());
+        const EditResult made = c->newCodeplug(variant);
+        ASSERT_TRUE(made.isDone());
+        EXPECT_EQ(made.summary(), variant == RadioVariant::gd77
+                                      ? QStringLiteral("New codeplug (GD77 family).")
+                                      : QStringLiteral("New codeplug (UV380 family)."));
         const CodeplugDocument& document = c->document();
         ASSERT_TRUE(document.image());
         EXPECT_EQ(document.image()->variant, variant);
@@ -66,9 +70,6 @@ TEST(NewCodeplug, StartsEmptyWithoutIdentityOrBands) {
         EXPECT_EQ(document.settings(), DeviceSettings{});
         EXPECT_FALSE(BandLimits::of(document.settings()));
         EXPECT_FALSE(c->documentURL());
-        EXPECT_TRUE(c.hasLine(variant == RadioVariant::gd77
-                                  ? QStringLiteral("New codeplug (GD77 family).")
-                                  : QStringLiteral("New codeplug (UV380 family).")));
     }
 }
 
