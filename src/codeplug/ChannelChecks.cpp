@@ -4,6 +4,7 @@
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/NameField.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -63,7 +64,8 @@ QString shortMegahertzText(std::uint64_t hz) {
 }
 
 QString outsideBandsText(const BandLimits& bands) {
-    return QStringLiteral("outside this radio's bands (%1)").arg(bands.text());
+    return QCoreApplication::translate("CsvImport", "outside this radio's bands (%1)")
+        .arg(bands.text());
 }
 
 std::optional<FrequencyOutside> frequencyOutsideBands(const ChannelEdit& edit,
@@ -95,16 +97,18 @@ QString outsideChannelsNote(const QList<std::pair<int, ChannelEdit>>& edits,
             continue;
         if (++count <= kOutsideRowsNamed)
             named.append(
-                QStringLiteral("channel %1 %2 %3")
+                QCoreApplication::translate("CsvImport", "channel %1 %2 %3")
                     .arg(QString::number(number), outside->field, shortMegahertzText(outside->hz)));
     }
     if (count == 0)
         return {};
     if (count > kOutsideRowsNamed)
-        named.append(QStringLiteral("%1 more").arg(count - kOutsideRowsNamed));
-    return QStringLiteral("%1 %2 %3: %4")
+        named.append(
+            QCoreApplication::translate("CsvImport", "%1 more").arg(count - kOutsideRowsNamed));
+    return QCoreApplication::translate("CsvImport", "%1 %2 %3: %4")
         .arg(count)
-        .arg(count == 1 ? QStringLiteral("channel") : QStringLiteral("channels"),
+        .arg(count == 1 ? QCoreApplication::translate("CsvImport", "channel")
+                        : QCoreApplication::translate("CsvImport", "channels"),
              outsideBandsText(*bands), named.join(QStringLiteral(", ")));
 }
 
@@ -129,12 +133,16 @@ QString outsideRowsNote(const QList<SkippedCsvRow>& outside, const BandLimits& b
         return {};
     QStringList named;
     for (qsizetype i = 0; i < outside.size() && i < kOutsideRowsNamed; ++i)
-        named.append(QStringLiteral("line %1 %2").arg(outside[i].line).arg(outside[i].reason));
+        named.append(QCoreApplication::translate("CsvImport", "line %1 %2")
+                         .arg(outside[i].line)
+                         .arg(outside[i].reason));
     if (outside.size() > kOutsideRowsNamed)
-        named.append(QStringLiteral("%1 more").arg(outside.size() - kOutsideRowsNamed));
-    return QStringLiteral("%1 %2 %3: %4")
+        named.append(QCoreApplication::translate("CsvImport", "%1 more")
+                         .arg(outside.size() - kOutsideRowsNamed));
+    return QCoreApplication::translate("CsvImport", "%1 %2 %3: %4")
         .arg(outside.size())
-        .arg(outside.size() == 1 ? QStringLiteral("row") : QStringLiteral("rows"),
+        .arg(outside.size() == 1 ? QCoreApplication::translate("CsvImport", "row")
+                                 : QCoreApplication::translate("CsvImport", "rows"),
              outsideBandsText(bands), named.join(QStringLiteral(", ")));
 }
 
@@ -143,7 +151,8 @@ std::optional<QString> channelRoomRefusal(qsizetype rows, qsizetype channelsInUs
     const qsizetype free = std::max<qsizetype>(0, ChannelBank::kTotalChannels - channelsInUse);
     if (rows <= free)
         return std::nullopt;
-    return QStringLiteral("Channel memory is full (max %1): %2 to %3, %4 free.")
+    return QCoreApplication::translate("CsvImport",
+                                       "Channel memory is full (max %1): %2 to %3, %4 free.")
         .arg(ChannelBank::kTotalChannels)
         .arg(rows)
         .arg(verb)
@@ -169,9 +178,12 @@ FollowedTx txFollowingRx(std::uint64_t oldRxHz, std::uint64_t oldTxHz, std::uint
 QString simplexNote(qsizetype channels) {
     if (channels <= 0)
         return {};
-    return channels == 1 ? QStringLiteral("1 channel set to simplex (TX would leave the band)")
-                         : QStringLiteral("%1 channels set to simplex (TX would leave the band)")
-                               .arg(channels);
+    return channels == 1
+               ? QCoreApplication::translate("CsvImport",
+                                             "1 channel set to simplex (TX would leave the band)")
+               : QCoreApplication::translate("CsvImport",
+                                             "%1 channels set to simplex (TX would leave the band)")
+                     .arg(channels);
 }
 
 TypedChannelChange checkTypedChannelChange(const RadioChannel& before, ChannelEdit edit,

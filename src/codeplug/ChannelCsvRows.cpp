@@ -29,7 +29,8 @@ readChannelRow(const QStringList& fields, const QList<std::optional<ChannelField
             // A name this codeplug lacks leaves the reference empty.
             if (row.kind != FieldKind::reference)
                 return row.reason(*problem);
-            read.unresolved.append(QStringLiteral("%1 '%2'").arg(row.noun, givenText.trimmed()));
+            read.unresolved.append(
+                QStringLiteral("%1 '%2'").arg(fieldDisplayText(row.noun), givenText.trimmed()));
         }
     }
     // Without a TX column TX is RX.
@@ -46,7 +47,7 @@ readChannelRow(const QStringList& fields, const QList<std::optional<ChannelField
             const auto index = referenceNamed(names.zoneList, name.trimmed());
             if (!index || !names.zoneList.contains(*index))
                 read.unresolved.append(QStringLiteral("%1 '%2'").arg(
-                    channelField(ChannelField::zones).noun, name.trimmed()));
+                    fieldDisplayText(channelField(ChannelField::zones).noun), name.trimmed()));
             else if (!read.zones.contains(*index))
                 read.zones.append(*index);
         }

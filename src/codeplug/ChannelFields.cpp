@@ -2,9 +2,11 @@
 
 #include "codeplug/AprsCodec.h"
 #include "codeplug/ContactCodec.h"
+#include "codeplug/FieldText.h"
 #include "codeplug/Megahertz.h"
 #include "codeplug/TalkgroupCodec.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -51,7 +53,8 @@ template <bool ChannelEdit::*Flag>
 std::optional<QString> readFlag(const QString& text, ChannelEdit& e, const ChannelRowNames&) {
     const auto flag = parseFlagText(text);
     if (!flag)
-        return QStringLiteral("'%1' is neither yes nor no").arg(text.trimmed());
+        return QCoreApplication::translate("Fields", "'%1' is neither yes nor no")
+            .arg(text.trimmed());
     e.*Flag = *flag;
     return std::nullopt;
 }
@@ -144,7 +147,8 @@ template <std::optional<Tone> ChannelEdit::*T>
 std::optional<QString> readTone(const QString& text, ChannelEdit& e, const ChannelRowNames&) {
     const auto tone = parseToneText(text);
     if (!tone)
-        return QStringLiteral("'%1' is no tone of the radio's tables (88.5, D023N or Off)")
+        return QCoreApplication::translate(
+                   "Fields", "'%1' is no tone of the radio's tables (88.5, D023N or Off)")
             .arg(text.trimmed());
     e.*T = *tone;
     return std::nullopt;
@@ -233,7 +237,8 @@ Info referenceRow(const char* dumpKey, const char* editKey, const QString& label
         if (!t.isEmpty()) {
             key = referenceNamed(names.*Names, t);
             if (!key)
-                return QStringLiteral("no %1 named '%2'").arg(channelField(Id).noun, t);
+                return QCoreApplication::translate("Fields", "no %1 named '%2'")
+                    .arg(fieldDisplayText(channelField(Id).noun), t);
         }
         e.*EditIndex = key;
         return std::nullopt;
@@ -254,7 +259,7 @@ std::optional<int> choiceIndex(const QStringList& choices, const QString& text) 
 }
 
 QString choiceProblem(const QString& text, const QStringList& choices) {
-    return QStringLiteral("'%1' is not one of %2")
+    return QCoreApplication::translate("Fields", "'%1' is not one of %2")
         .arg(text.trimmed(), choices.join(QStringLiteral(", ")));
 }
 
@@ -276,7 +281,7 @@ Info nameField() {
     Info name;
     name.id = ChannelField::name;
     name.dumpKey = name.editKey = QLatin1String("name");
-    name.label = QStringLiteral("Name");
+    name.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Name"));
     name.csvHeaders = {QStringLiteral("Name")};
     name.required = true;
     name.dump = [](const RadioChannel& c) { return QJsonValue(c.name); };
@@ -284,7 +289,7 @@ Info nameField() {
     name.read = [](const QString& text, ChannelEdit& e,
                    const ChannelRowNames&) -> std::optional<QString> {
         if (text.trimmed().isEmpty())
-            return QStringLiteral("enter a name");
+            return QCoreApplication::translate("Fields", "enter a name");
         e.name = text;
         return std::nullopt;
     };
@@ -303,7 +308,7 @@ Info modeField() {
     mode.id = ChannelField::mode;
     mode.dumpKey = QLatin1String("mode");
     mode.editKey = QLatin1String("isDMR");
-    mode.label = QStringLiteral("Mode");
+    mode.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Mode"));
     mode.csvHeaders = {QStringLiteral("Mode")};
     mode.csvColumn = 3;
     mode.kind = FieldKind::enumeration;
@@ -329,7 +334,7 @@ Info powerField() {
     power.id = ChannelField::power;
     power.dumpKey = power.editKey = QLatin1String("powerRaw");
     power.dumpTextKey = QLatin1String("power");
-    power.label = QStringLiteral("Power");
+    power.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Power"));
     power.csvHeaders = {QStringLiteral("Power")};
     power.csvColumn = 7;
     power.kind = FieldKind::enumeration;
@@ -369,12 +374,13 @@ Info bandwidthField() {
     Info bandwidth;
     bandwidth.id = ChannelField::bandwidth;
     bandwidth.dumpKey = bandwidth.editKey = QLatin1String("bandwidthWide");
-    bandwidth.label = QStringLiteral("Bandwidth");
+    bandwidth.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Bandwidth"));
     bandwidth.csvHeaders = {QStringLiteral("Bandwidth")};
     bandwidth.csvColumn = 4;
     bandwidth.kind = FieldKind::enumeration;
     bandwidth.modes = FieldModes::fm;
-    bandwidth.choices = {QStringLiteral("12.5 kHz"), QStringLiteral("25 kHz")};
+    bandwidth.choices = {QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "12.5 kHz")),
+                         QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "25 kHz"))};
     bandwidth.dump = &dumpFlag<&RadioChannel::bandwidthWide>;
     bandwidth.text = [](const RadioChannel& c, const ChannelRowNames&) {
         return channelField(ChannelField::bandwidth).choices[c.bandwidthWide ? 1 : 0];
@@ -399,13 +405,14 @@ Info timeSlotField() {
     timeSlot.id = ChannelField::timeSlot;
     timeSlot.dumpKey = QLatin1String("timeSlot");
     timeSlot.editKey = QLatin1String("timeSlotTS2");
-    timeSlot.label = QStringLiteral("Time slot");
+    timeSlot.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Time slot"));
     timeSlot.csvHeaders = {QStringLiteral("Time slot"), QStringLiteral("TS"),
                            QStringLiteral("Timeslot")};
     timeSlot.csvColumn = 6;
     timeSlot.kind = FieldKind::enumeration;
     timeSlot.modes = FieldModes::dmr;
-    timeSlot.choices = {QStringLiteral("TS1"), QStringLiteral("TS2")};
+    timeSlot.choices = {QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "TS1")),
+                        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "TS2"))};
     timeSlot.dump = [](const RadioChannel& c) { return QJsonValue(c.timeSlot); };
     timeSlot.text = [](const RadioChannel& c, const ChannelRowNames&) {
         return QString::number(c.timeSlot);
@@ -430,7 +437,7 @@ Info colorCodeField() {
     Info colorCode;
     colorCode.id = ChannelField::colorCode;
     colorCode.dumpKey = colorCode.editKey = QLatin1String("colorCode");
-    colorCode.label = QStringLiteral("Farbcode");
+    colorCode.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Farbcode"));
     colorCode.csvHeaders = {QStringLiteral("Colour code"), QStringLiteral("Color code"),
                             QStringLiteral("CC")};
     colorCode.csvColumn = 5;
@@ -446,7 +453,9 @@ Info colorCodeField() {
         bool ok = false;
         const int value = text.trimmed().toInt(&ok);
         if (!ok || value < 0 || value > kMaxColorCode)
-            return QStringLiteral("'%1' is not 0\u2013%2").arg(text.trimmed()).arg(kMaxColorCode);
+            return QCoreApplication::translate("Fields", "'%1' is not 0–%2")
+                .arg(text.trimmed())
+                .arg(kMaxColorCode);
         e.colorCode = value;
         return std::nullopt;
     };
@@ -465,7 +474,7 @@ Info squelchField() {
     Info squelch;
     squelch.id = ChannelField::squelch;
     squelch.dumpKey = squelch.editKey = QLatin1String("squelchMode");
-    squelch.label = QStringLiteral("Squelch");
+    squelch.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Squelch"));
     squelch.csvHeaders = {QStringLiteral("Squelch")};
     squelch.csvColumn = 15;
     squelch.kind = FieldKind::enumeration;
@@ -501,7 +510,7 @@ Info levelField() {
     Info level;
     level.id = ChannelField::squelchLevel;
     level.dumpKey = level.editKey = QLatin1String("squelchLevel");
-    level.label = QStringLiteral("Squelch level");
+    level.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Squelch level"));
     level.csvHeaders = {QStringLiteral("Squelch level")};
     level.csvColumn = 16;
     level.kind = FieldKind::integer;
@@ -516,7 +525,7 @@ Info levelField() {
         bool ok = false;
         const int value = text.trimmed().toInt(&ok);
         if (!ok || value < 1 || value > 9)
-            return QStringLiteral("'%1' is not 1\u20139").arg(text.trimmed());
+            return QCoreApplication::translate("Fields", "'%1' is not 1–9").arg(text.trimmed());
         e.squelchLevel = value;
         return std::nullopt;
     };
@@ -536,7 +545,7 @@ Info aprsField() {
     Info aprs;
     aprs.id = ChannelField::aprs;
     aprs.dumpKey = aprs.editKey = QLatin1String("aprsIndex");
-    aprs.label = QStringLiteral("APRS");
+    aprs.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "APRS"));
     aprs.csvHeaders = {QStringLiteral("APRS")};
     aprs.csvColumn = 22;
     aprs.kind = FieldKind::reference;
@@ -555,7 +564,9 @@ Info aprsField() {
         bool ok = false;
         const int number = t.toInt(&ok);
         if (!ok || number < 1 || number > AprsTable::kEntryCount)
-            return QStringLiteral("'%1' is not 1\u2013%2").arg(t).arg(AprsTable::kEntryCount);
+            return QCoreApplication::translate("Fields", "'%1' is not 1–%2")
+                .arg(t)
+                .arg(AprsTable::kEntryCount);
         e.aprsIndex = number - 1;
         return std::nullopt;
     };
@@ -567,8 +578,8 @@ Info aprsField() {
 Info zonesField() {
     Info zones;
     zones.id = ChannelField::zones;
-    zones.label = QStringLiteral("Zones");
-    zones.noun = QStringLiteral("zone");
+    zones.label = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Zones"));
+    zones.noun = QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "zone"));
     zones.csvHeaders = {QStringLiteral("Zones")};
     zones.csvColumn = 14;
     zones.kind = FieldKind::reference;
@@ -585,54 +596,65 @@ QList<ChannelFieldInfo> buildTable() {
     put(nameField());
     put(modeField());
     put(frequencyRow<&RadioChannel::rxHz, &ChannelEdit::rxHz>(
-        ChannelField::rx, "rxHz", QStringLiteral("RX (MHz)"),
+        ChannelField::rx, "rxHz", QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "RX (MHz)")),
         {QStringLiteral("RX (MHz)"), QStringLiteral("RX"), QStringLiteral("RX MHz")}, 1));
     put(frequencyRow<&RadioChannel::txHz, &ChannelEdit::txHz>(
-        ChannelField::tx, "txHz", QStringLiteral("TX (MHz)"),
+        ChannelField::tx, "txHz", QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "TX (MHz)")),
         {QStringLiteral("TX (MHz)"), QStringLiteral("TX"), QStringLiteral("TX MHz")}, 2));
 
     put(powerField());
     put(bandwidthField());
     put(flagRow<&RadioChannel::rxOnly, &ChannelEdit::rxOnly>(
-        ChannelField::rxOnly, "rxOnly", QStringLiteral("Receive only (RX-only)"),
+        ChannelField::rxOnly, "rxOnly",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Receive only (RX-only)")),
         {QStringLiteral("RX only"), QStringLiteral("Receive only")}, 11));
 
     put(timeSlotField());
     put(colorCodeField());
-    put(toneRow<&RadioChannel::rxTone, &ChannelEdit::rxTone>(ChannelField::rxTone, "rxTone",
-                                                             QStringLiteral("RX tone"), 8));
-    put(toneRow<&RadioChannel::txTone, &ChannelEdit::txTone>(ChannelField::txTone, "txTone",
-                                                             QStringLiteral("TX tone"), 9));
+    put(toneRow<&RadioChannel::rxTone, &ChannelEdit::rxTone>(
+        ChannelField::rxTone, "rxTone", QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "RX tone")),
+        8));
+    put(toneRow<&RadioChannel::txTone, &ChannelEdit::txTone>(
+        ChannelField::txTone, "txTone", QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "TX tone")),
+        9));
 
     put(referenceRow<ChannelField::contact, &RadioChannel::contactIndex, &ChannelEdit::contactSlot,
                      &ChannelRowNames::contacts, ContactTable::kSlotCount - 1>(
-        "contactIndex", "contactSlot", QStringLiteral("Contact (TX)"), QStringLiteral("contact"),
+        "contactIndex", "contactSlot",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Contact (TX)")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "contact")),
         {QStringLiteral("TX contact"), QStringLiteral("Contact")}, 12));
     put(referenceRow<ChannelField::groupList, &RadioChannel::groupListIndex,
                      &ChannelEdit::groupListIndex, &ChannelRowNames::groupLists,
                      GroupListTable::kListCount - 1>(
-        "groupListIndex", "groupListIndex", QStringLiteral("RX group list"),
-        QStringLiteral("group list"),
+        "groupListIndex", "groupListIndex",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "RX group list")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "group list")),
         {QStringLiteral("Group list"), QStringLiteral("RX group list")}, 13));
 
     put(squelchField());
     put(levelField());
     put(flagRow<&RadioChannel::skipScan, &ChannelEdit::skipScan>(
-        ChannelField::skipScan, "skipScan", QStringLiteral("Skip when scanning"),
+        ChannelField::skipScan, "skipScan",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Skip when scanning")),
         {QStringLiteral("Scan skip"), QStringLiteral("Skip")}, 10));
     put(flagRow<&RadioChannel::skipZoneScan, &ChannelEdit::skipZoneScan>(
-        ChannelField::skipZoneScan, "skipZoneScan", QStringLiteral("Skip in zone scan"),
+        ChannelField::skipZoneScan, "skipZoneScan",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Skip in zone scan")),
         {QStringLiteral("Zone scan skip")}, 17));
     put(flagRow<&RadioChannel::vox, &ChannelEdit::vox>(
-        ChannelField::vox, "vox", QStringLiteral("VOX"), {QStringLiteral("VOX")}, 18));
+        ChannelField::vox, "vox", QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "VOX")),
+        {QStringLiteral("VOX")}, 18));
     put(flagRow<&RadioChannel::monitor, &ChannelEdit::monitor>(
-        ChannelField::monitor, "monitor", QStringLiteral("Monitor (open squelch)"),
+        ChannelField::monitor, "monitor",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Monitor (open squelch)")),
         {QStringLiteral("Monitor")}, 19));
     put(flagRow<&RadioChannel::powerSave, &ChannelEdit::powerSave>(
-        ChannelField::powerSave, "powerSave", QStringLiteral("Power save"),
+        ChannelField::powerSave, "powerSave",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Power save")),
         {QStringLiteral("Power save")}, 20));
     put(flagRow<&RadioChannel::beep, &ChannelEdit::beep>(
-        ChannelField::beep, "beep", QStringLiteral("Key beep"),
+        ChannelField::beep, "beep", QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Key beep")),
         {QStringLiteral("Key beep"), QStringLiteral("Beep")}, 21));
 
     put(aprsField());
@@ -647,6 +669,21 @@ QString ChannelFieldInfo::shownText(const RadioChannel& channel,
     if (!appliesTo(channel.isDMR()))
         return {};
     return display ? display(channel, names) : text(channel, names);
+}
+
+QString ChannelFieldInfo::displayLabel() const {
+    return fieldDisplayText(label);
+}
+
+QStringList ChannelFieldInfo::displayChoices() const {
+    return fieldDisplayTexts(choices);
+}
+
+QString ChannelFieldInfo::displayText(const RadioChannel& channel,
+                                      const ChannelRowNames& names) const {
+    const QString shown = shownText(channel, names);
+    return kind == FieldKind::flag || kind == FieldKind::enumeration ? fieldDisplayText(shown)
+                                                                     : shown;
 }
 
 const QList<ChannelFieldInfo>& channelFieldTable() {
@@ -722,7 +759,8 @@ std::optional<QString> readChannelEditJson(const QJsonObject& object, ChannelEdi
 // ---- value texts ----
 
 QString yesNoText(bool flag) {
-    return flag ? QStringLiteral("Yes") : QStringLiteral("No");
+    return flag ? QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Yes"))
+                : QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "No"));
 }
 
 QString referenceText(const QHash<int, QString>& byKey, const std::optional<int>& key) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/FieldText.h"
 #include "codeplug/RadioChannel.h"
 
 #include <QHash>
@@ -113,10 +114,18 @@ struct ChannelFieldInfo {
     [[nodiscard]] bool appliesTo(bool isDMR) const {
         return modes == FieldModes::both || (modes == FieldModes::dmr) == isDMR;
     }
-    // "Farbcode: '16' is not 0–15".
+    // "Farbcode: '16' is not 0–15", the label in the window's language.
     [[nodiscard]] QString reason(const QString& problem) const {
-        return label + QStringLiteral(": ") + problem;
+        return displayLabel() + QStringLiteral(": ") + problem;
     }
+    // The label and the choices in the window's language (FieldText.h); `label`
+    // and `choices` stay the words files carry.
+    [[nodiscard]] QString displayLabel() const;
+    [[nodiscard]] QStringList displayChoices() const;
+    // shownText in the window's language: the words of enumerations and flags
+    // translated, names, numbers and frequencies as they are.
+    [[nodiscard]] QString displayText(const RadioChannel& channel,
+                                      const ChannelRowNames& names) const;
     // The table's text of the value: empty for a field of the other mode.
     [[nodiscard]] QString shownText(const RadioChannel& channel,
                                     const ChannelRowNames& names) const;

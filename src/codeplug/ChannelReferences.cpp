@@ -2,6 +2,7 @@
 
 #include "codeplug/ChannelRecord.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace nerka {
@@ -52,13 +53,14 @@ ResolvedChannelRecords resolveChannelRecordReferences(const QList<QByteArray>& r
         const int storedContact = quint8(record[ChannelRecord::kContactOffset]) |
                                   (quint8(record[ChannelRecord::kContactOffset + 1]) << 8);
         const int contact = referenceFor(storedContact, names.contact, here.contacts,
-                                         QStringLiteral("contact"), line, resolved.unresolved);
+                                         QCoreApplication::translate("CsvImport", "contact"), line,
+                                         resolved.unresolved);
         record[ChannelRecord::kContactOffset] = char(contact & 0xFF);
         record[ChannelRecord::kContactOffset + 1] = char(contact >> 8);
         const int storedList = quint8(record[ChannelRecord::kGroupListOffset]);
-        record[ChannelRecord::kGroupListOffset] =
-            char(referenceFor(storedList, names.groupList, here.groupLists,
-                              QStringLiteral("group list"), line, resolved.unresolved));
+        record[ChannelRecord::kGroupListOffset] = char(referenceFor(
+            storedList, names.groupList, here.groupLists,
+            QCoreApplication::translate("CsvImport", "group list"), line, resolved.unresolved));
         if (names.zones.isEmpty())
             continue;
         // One zone of that whole name, else the names between commas.
@@ -71,7 +73,8 @@ ResolvedChannelRecords resolveChannelRecordReferences(const QList<QByteArray>& r
                 if (!resolved.zones[i].contains(*index))
                     resolved.zones[i].append(*index);
             } else {
-                resolved.unresolved.append({line, QStringLiteral("zone '%1'").arg(zone)});
+                resolved.unresolved.append(
+                    {line, QCoreApplication::translate("CsvImport", "zone '%1'").arg(zone)});
             }
         }
     }
@@ -83,13 +86,16 @@ QString unresolvedNamesNote(const QList<SkippedCsvRow>& unresolved) {
         return {};
     QStringList named;
     for (qsizetype i = 0; i < unresolved.size() && i < kUnresolvedNamed; ++i)
-        named.append(
-            QStringLiteral("line %1 %2").arg(unresolved[i].line).arg(unresolved[i].reason));
+        named.append(QCoreApplication::translate("CsvImport", "line %1 %2")
+                         .arg(unresolved[i].line)
+                         .arg(unresolved[i].reason));
     if (unresolved.size() > kUnresolvedNamed)
-        named.append(QStringLiteral("%1 more").arg(unresolved.size() - kUnresolvedNamed));
-    return QStringLiteral("%1 %2 not in this codeplug, left empty: %3")
+        named.append(QCoreApplication::translate("CsvImport", "%1 more")
+                         .arg(unresolved.size() - kUnresolvedNamed));
+    return QCoreApplication::translate("CsvImport", "%1 %2 not in this codeplug, left empty: %3")
         .arg(unresolved.size())
-        .arg(unresolved.size() == 1 ? QStringLiteral("name") : QStringLiteral("names"),
+        .arg(unresolved.size() == 1 ? QCoreApplication::translate("CsvImport", "name")
+                                    : QCoreApplication::translate("CsvImport", "names"),
              named.join(QStringLiteral(", ")));
 }
 

@@ -2,12 +2,14 @@
 
 #include "codeplug/ByteIO.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace nerka {
 
 QString CodeplugError::description() const {
-    return QStringLiteral("Invalid codeplug file: ") + message;
+    return QCoreApplication::translate("CodeplugFile", "Invalid codeplug file: %1").arg(message);
 }
 
 QByteArray encodeCodeplugFile(const CodeplugImage& image) {
@@ -44,12 +46,13 @@ std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& 
     // 14 is the shortest file accepted: the 13-byte header and at least one byte more.
     if (bytes.size() < F::kFirstEntryOffset + 1 ||
         !bytes.startsWith(QByteArray(F::kSignature, F::kSignatureSize)))
-        return CodeplugError::invalidFile(
-            QStringLiteral("Wrong signature \u2014 not a valid codeplug file (v2)."));
+        return CodeplugError::invalidFile(QCoreApplication::translate(
+            "CodeplugFile", "Wrong signature — not a valid codeplug file (v2)."));
 
     // Offsets and lengths are 32-bit ints further on.
     if (bytes.size() > std::numeric_limits<int>::max())
-        return CodeplugError::invalidFile(QStringLiteral("File too large."));
+        return CodeplugError::invalidFile(
+            QCoreApplication::translate("CodeplugFile", "File too large."));
 
     ByteReader r(bytes);
     CodeplugImage image;
@@ -67,7 +70,8 @@ std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& 
     const std::uint32_t count = *r.u32le(F::kCountOffset);
     if (count > F::kMaxRegionCount)
         return CodeplugError::invalidFile(
-            QStringLiteral("%1 regions; a codeplug file has at most %2.")
+            QCoreApplication::translate("CodeplugFile",
+                                        "%1 regions; a codeplug file has at most %2.")
                 .arg(count)
                 .arg(F::kMaxRegionCount));
     qsizetype pos = F::kFirstEntryOffset;
@@ -75,13 +79,15 @@ std::variant<CodeplugImage, CodeplugError> decodeCodeplugFile(const QByteArray& 
     // bytes that remain, so a huge count cannot make us reserve or read past the end.
     for (std::uint32_t i = 0; i < count; ++i) {
         if (bytes.size() - pos < F::kEntryHeadSize)
-            return CodeplugError::invalidFile(QStringLiteral("File too short."));
+            return CodeplugError::invalidFile(
+                QCoreApplication::translate("CodeplugFile", "File too short."));
         const auto bankCode = *r.u8(int(pos));
         const auto address = *r.u32le(int(pos + 1));
         const auto length = *r.u32le(int(pos + 5));
         pos += F::kEntryHeadSize;
         if (std::uint64_t(bytes.size() - pos) < length)
-            return CodeplugError::invalidFile(QStringLiteral("File too short for region."));
+            return CodeplugError::invalidFile(
+                QCoreApplication::translate("CodeplugFile", "File too short for region."));
         image.regions.append({bankCode == 0 ? Bank::eeprom : Bank::flash, address, int(length)});
         image.blobs.append(bytes.mid(pos, qsizetype(length)));
         pos += qsizetype(length);

@@ -25,7 +25,15 @@ QString rawText(ContactType type) {
 }
 
 QString displayText(ContactType type) {
-    return rawText(type) + QStringLiteral(" Call");
+    switch (type) {
+    case ContactType::group:
+        break;
+    case ContactType::privateCall:
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Private Call"));
+    case ContactType::allCall:
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "All Call"));
+    }
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Group Call"));
 }
 
 std::optional<ContactType> contactTypeFromRawText(const QString& text) {
@@ -38,13 +46,13 @@ std::optional<ContactType> contactTypeFromRawText(const QString& text) {
 QString rawText(TimeSlotOverride override) {
     switch (override) {
     case TimeSlotOverride::none:
-        return QStringLiteral("No override");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "No override"));
     case TimeSlotOverride::ts1:
-        return QStringLiteral("Force TS1");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Force TS1"));
     case TimeSlotOverride::ts2:
-        return QStringLiteral("Force TS2");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Force TS2"));
     }
-    return QStringLiteral("No override");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "No override"));
 }
 
 std::optional<TimeSlotOverride> timeSlotOverrideFromRawText(const QString& text) {

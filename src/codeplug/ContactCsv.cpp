@@ -3,6 +3,7 @@
 #include "codeplug/CsvText.h"
 #include "codeplug/RecordFieldTables.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace nerka {
@@ -95,20 +96,21 @@ ContactCsvRead parseContactsCsv(const QString& text) {
         ContactEdit edit;
         edit.name = at[0] >= 0 ? fields.value(at[0]) : QString();
         if (edit.name.trimmed().isEmpty()) {
-            skip(QStringLiteral("no name"));
+            skip(QCoreApplication::translate("CsvImport", "no name"));
             continue;
         }
         bool ok = false;
         const qulonglong id = field(1).toULongLong(&ok);
         if (!ok || id == 0 || id > kMaxDmrId) {
-            skip(QStringLiteral("DMR ID '%1' is not 1\u201316777215").arg(field(1)));
+            skip(QCoreApplication::translate("CsvImport", "DMR ID '%1' is not 1–16777215")
+                     .arg(field(1)));
             continue;
         }
         edit.dmrID = std::uint32_t(id);
         if (!field(2).isEmpty()) {
             const auto type = contactTypeFromCsvText(field(2));
             if (!type) {
-                skip(QStringLiteral("type '%1' unknown").arg(field(2)));
+                skip(QCoreApplication::translate("CsvImport", "type '%1' unknown").arg(field(2)));
                 continue;
             }
             edit.type = *type;
@@ -116,7 +118,8 @@ ContactCsvRead parseContactsCsv(const QString& text) {
         if (!field(3).isEmpty()) {
             const auto slot = timeSlotOverrideFromCsvText(field(3));
             if (!slot) {
-                skip(QStringLiteral("time slot '%1' unknown").arg(field(3)));
+                skip(QCoreApplication::translate("CsvImport", "time slot '%1' unknown")
+                         .arg(field(3)));
                 continue;
             }
             edit.timeSlotOverride = *slot;

@@ -1,5 +1,6 @@
 #include "codeplug/CsvText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace nerka {
@@ -34,7 +35,8 @@ QString csvField(const QString& field, QChar separator) {
 }
 
 QString unclosedQuoteText() {
-    return QStringLiteral("quote not closed (the rest of the file was taken into this row)");
+    return QCoreApplication::translate(
+        "CsvImport", "quote not closed (the rest of the file was taken into this row)");
 }
 
 QList<CsvTextRow> splitCsvText(const QString& text) {

@@ -1,6 +1,7 @@
 #include "codeplug/Megahertz.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <cctype>
 #include <charconv>
@@ -74,13 +75,13 @@ QString megahertzProblem(const QString& text) {
     if (parseMegahertz(text))
         return {};
     if (text.trimmed().isEmpty())
-        return QStringLiteral("enter a frequency in MHz");
+        return QCoreApplication::translate("Fields", "enter a frequency in MHz");
     const auto megahertz = readMegahertzText(text.trimmed());
     if (!megahertz)
-        return QStringLiteral("not a number in MHz");
+        return QCoreApplication::translate("Fields", "not a number in MHz");
     if (*megahertz >= kMegahertzLimit - 0.0000005)
-        return QStringLiteral("must be below 1000 MHz");
-    return QStringLiteral("must be above 0 MHz");
+        return QCoreApplication::translate("Fields", "must be below 1000 MHz");
+    return QCoreApplication::translate("Fields", "must be above 0 MHz");
 }
 
 } // namespace nerka

@@ -3,6 +3,7 @@
 #include "codeplug/CsvText.h"
 #include "codeplug/RecordFieldTables.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -158,7 +159,7 @@ MemberListCsvRead parseMemberListCsv(const QString& text, const QString& members
             continue;
         }
         if (row.name.isEmpty()) {
-            read.skipped.append({row.line, QStringLiteral("no name")});
+            read.skipped.append({row.line, QCoreApplication::translate("CsvImport", "no name")});
             continue;
         }
         if (membersAt >= 0)

@@ -9,13 +9,13 @@ QString rawText(ChannelMode mode) {
 QString rawText(SquelchMode mode) {
     switch (mode) {
     case SquelchMode::global:
-        return QStringLiteral("Global");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Global"));
     case SquelchMode::open:
-        return QStringLiteral("Open");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Open"));
     case SquelchMode::normal:
-        return QStringLiteral("Normal");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Normal"));
     case SquelchMode::closed:
-        return QStringLiteral("Closed");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Closed"));
     }
     return {};
 }
@@ -23,17 +23,17 @@ QString rawText(SquelchMode mode) {
 QString rawText(ChannelPowerLevel level) {
     switch (level) {
     case ChannelPowerLevel::global:
-        return QStringLiteral("Global");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Global"));
     case ChannelPowerLevel::min:
-        return QStringLiteral("Min");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Min"));
     case ChannelPowerLevel::low:
-        return QStringLiteral("Low");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Low"));
     case ChannelPowerLevel::mid:
-        return QStringLiteral("Mid");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Mid"));
     case ChannelPowerLevel::high:
-        return QStringLiteral("High");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "High"));
     case ChannelPowerLevel::max:
-        return QStringLiteral("Max");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Max"));
     }
     return {};
 }

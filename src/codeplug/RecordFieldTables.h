@@ -2,6 +2,7 @@
 
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/FieldText.h"
 #include "codeplug/TalkgroupCodec.h"
 #include "codeplug/ZoneCodec.h"
 
@@ -24,6 +25,16 @@ template <typename Record> struct RecordFieldInfo {
     QJsonValue (*dump)(const Record&) = nullptr;
     // The value as the window and the CSV write it.
     QString (*text)(const Record&) = nullptr;
+    // True when `text` is one of a few words (a contact's type) rather than
+    // a name or a number: the window shows it translated.
+    bool wordValue = false;
+
+    // The label and the value in the window's language (FieldText.h);
+    // `label` and `text` stay what files carry.
+    [[nodiscard]] QString displayLabel() const { return fieldDisplayText(label); }
+    [[nodiscard]] QString displayValue(const Record& record) const {
+        return wordValue ? fieldDisplayText(text(record)) : text(record);
+    }
 };
 
 using ContactFieldInfo = RecordFieldInfo<DMRContact>;
@@ -41,13 +52,13 @@ using ZoneFieldInfo = RecordFieldInfo<Zone>;
 [[nodiscard]] const QList<TalkgroupFieldInfo>& talkgroupFieldTable();
 [[nodiscard]] const QList<ZoneFieldInfo>& zoneFieldTable();
 
-// The label of a dump key in a table, or the key itself when the table
-// has no such field.
+// The label of a dump key in a table in the window's language, or the key
+// itself when the table has no such field.
 template <typename Record>
 [[nodiscard]] QString fieldLabelOf(const QList<RecordFieldInfo<Record>>& table, QStringView key) {
     for (const auto& row : table) {
         if (row.key == key)
-            return row.label;
+            return row.displayLabel();
     }
     return key.toString();
 }

@@ -3,6 +3,7 @@
 #include "codeplug/ChannelCsvImport.h"
 #include "codeplug/ChannelRecord.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cmath>
@@ -166,41 +167,42 @@ using Reason = QString;
 // A frequency of the record: above 0 and within its 8 BCD digits.
 std::variant<std::uint64_t, Reason> readFrequency(const QString& text, const QString& column) {
     if (text.isEmpty())
-        return column + QStringLiteral(" missing");
+        return QCoreApplication::translate("CsvImport", "%1 missing").arg(column);
     if (const auto hz = parseMegahertz(text))
         return *hz;
     bool isNumber = false;
     (void)text.toDouble(&isNumber);
     if (isNumber)
-        return QStringLiteral("frequency %1 MHz not available").arg(text);
-    return QStringLiteral("%1 %2 not readable").arg(column.toLower(), quoted(text));
+        return QCoreApplication::translate("CsvImport", "frequency %1 MHz not available").arg(text);
+    return QCoreApplication::translate("CsvImport", "%1 %2 not readable")
+        .arg(column.toLower(), quoted(text));
 }
 
 // An offset in MHz; 0 is allowed.
 std::variant<std::uint64_t, Reason> readOffset(const QString& text) {
     if (text.isEmpty())
-        return QStringLiteral("offset missing");
+        return QCoreApplication::translate("CsvImport", "offset missing");
     if (const auto hz = parseMegahertz(text))
         return *hz;
     bool isNumber = false;
     const double value = text.toDouble(&isNumber);
     if (isNumber && value == 0.0)
         return std::uint64_t{0};
-    return QStringLiteral("offset %1 not readable").arg(quoted(text));
+    return QCoreApplication::translate("CsvImport", "offset %1 not readable").arg(quoted(text));
 }
 
 std::variant<Tone, Reason> readCtcss(const QString& text, const QString& column) {
     if (text.isEmpty())
-        return column + QStringLiteral(" missing");
+        return QCoreApplication::translate("CsvImport", "%1 missing").arg(column);
     bool isNumber = false;
     const double hz = text.toDouble(&isNumber);
     if (!isNumber || !std::isfinite(hz))
-        return QStringLiteral("tone %1 not readable").arg(quoted(text));
+        return QCoreApplication::translate("CsvImport", "tone %1 not readable").arg(quoted(text));
     const double tenths = hz * 10.0;
     const double rounded = std::round(tenths);
     if (std::abs(tenths - rounded) > 1e-6 || rounded < 0 || rounded > 100'000 ||
         !ctcssTable().contains(int(rounded)))
-        return QStringLiteral("tone %1 Hz not available").arg(text);
+        return QCoreApplication::translate("CsvImport", "tone %1 Hz not available").arg(text);
     return Tone::ctcss(int(rounded));
 }
 
@@ -208,15 +210,17 @@ std::variant<Tone, Reason> readCtcss(const QString& text, const QString& column)
 // 'N' or 'R'.
 std::variant<Tone, Reason> readDcs(const QString& text, const QString& column, QChar polarity) {
     if (text.isEmpty())
-        return column + QStringLiteral(" missing");
+        return QCoreApplication::translate("CsvImport", "%1 missing").arg(column);
     bool allDigits = text.size() <= 4;
     for (const QChar c : text)
         allDigits = allDigits && c >= u'0' && c <= u'9';
     if (!allDigits)
-        return QStringLiteral("DTCS code %1 not readable").arg(quoted(text));
+        return QCoreApplication::translate("CsvImport", "DTCS code %1 not readable")
+            .arg(quoted(text));
     const int code = text.toInt();
     if (!dcsTable().contains(code))
-        return QStringLiteral("DTCS code %1 not available").arg(code, 3, 10, QChar(u'0'));
+        return QCoreApplication::translate("CsvImport", "DTCS code %1 not available")
+            .arg(code, 3, 10, QChar(u'0'));
     return Tone::dcs(code, polarity == u'R');
 }
 
@@ -269,14 +273,16 @@ std::variant<Tones, Reason> readTones(const Columns& columns, const QStringList&
         const auto txSide = arrow < 0 ? std::nullopt : squelchFromText(crossMode.left(arrow));
         const auto rxSide = arrow < 0 ? std::nullopt : squelchFromText(crossMode.mid(arrow + 2));
         if (!txSide || !rxSide || (*txSide == Squelch::none && *rxSide == Squelch::none))
-            return QStringLiteral("cross mode %1 not available").arg(quoted(crossMode));
+            return QCoreApplication::translate("CsvImport", "cross mode %1 not available")
+                .arg(quoted(crossMode));
         tx = *txSide;
         rx = *rxSide;
     } else {
-        return QStringLiteral("tone mode %1 not available").arg(quoted(tone));
+        return QCoreApplication::translate("CsvImport", "tone mode %1 not available")
+            .arg(quoted(tone));
     }
     if ((tx == Squelch::dcs || rx == Squelch::dcs) && !polarityReadable)
-        return QStringLiteral("DTCS polarity %1 not readable")
+        return QCoreApplication::translate("CsvImport", "DTCS polarity %1 not readable")
             .arg(quoted(columns.field(row, kDtcsPolarity)));
 
     const auto side = [&](Squelch squelch, const QString& ctcssColumn, const QString& dcsColumn,
@@ -323,9 +329,9 @@ std::variant<ChannelEdit, Reason> readRow(const Columns& columns, const QStringL
         edit.isDMR = true;
         edit.colorCode = 1;
     } else if (mode.isEmpty()) {
-        return QStringLiteral("Mode missing");
+        return QCoreApplication::translate("CsvImport", "Mode missing");
     } else {
-        return mode + QStringLiteral(" mode");
+        return QCoreApplication::translate("CsvImport", "%1 mode").arg(mode);
     }
 
     const auto rx = readFrequency(columns.field(row, kFrequency), kFrequency);
@@ -342,7 +348,7 @@ std::variant<ChannelEdit, Reason> readRow(const Columns& columns, const QStringL
         const std::uint64_t offsetHz = std::get<std::uint64_t>(offset);
         const bool up = duplex == QLatin1String("+");
         if (up ? offsetHz > kMaxChannelFrequencyHz - edit.rxHz : offsetHz >= edit.rxHz)
-            return QStringLiteral("TX frequency %1 MHz not available")
+            return QCoreApplication::translate("CsvImport", "TX frequency %1 MHz not available")
                 .arg(up ? megahertzText(edit.rxHz) + QStringLiteral(" + ") + megahertzText(offsetHz)
                         : megahertzText(edit.rxHz) + QStringLiteral(" - ") +
                               megahertzText(offsetHz));
@@ -355,7 +361,8 @@ std::variant<ChannelEdit, Reason> readRow(const Columns& columns, const QStringL
     } else if (duplex.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
         edit.rxOnly = true;
     } else if (!duplex.isEmpty()) {
-        return QStringLiteral("duplex %1 not available").arg(quoted(duplex));
+        return QCoreApplication::translate("CsvImport", "duplex %1 not available")
+            .arg(quoted(duplex));
     }
 
     // A DMR channel has no CTCSS or DCS: its tone columns are not read.
@@ -503,7 +510,8 @@ RepeaterListImport parseRepeaterListCsv(const QString& text) {
     for (qsizetype i = 1; i < records.size(); ++i) {
         const CsvRecord& record = records[i];
         if (record.unclosedQuote) {
-            result.skipped.append({record.line, QStringLiteral("quote not closed")});
+            result.skipped.append(
+                {record.line, QCoreApplication::translate("CsvImport", "quote not closed")});
             continue;
         }
         auto row = readRow(columns, record.fields);
@@ -530,12 +538,16 @@ QString skippedRowsText(const QList<SkippedCsvRow>& skipped) {
         return {};
     QStringList named;
     for (qsizetype i = 0; i < skipped.size() && i < kNamedSkipsInSummary; ++i)
-        named.append(QStringLiteral("line %1 %2").arg(skipped[i].line).arg(skipped[i].reason));
+        named.append(QCoreApplication::translate("CsvImport", "line %1 %2")
+                         .arg(skipped[i].line)
+                         .arg(skipped[i].reason));
     if (skipped.size() > kNamedSkipsInSummary)
-        named.append(QStringLiteral("%1 more").arg(skipped.size() - kNamedSkipsInSummary));
-    return QStringLiteral("%1 %2 skipped: %3")
+        named.append(QCoreApplication::translate("CsvImport", "%1 more")
+                         .arg(skipped.size() - kNamedSkipsInSummary));
+    return QCoreApplication::translate("CsvImport", "%1 %2 skipped: %3")
         .arg(skipped.size())
-        .arg(skipped.size() == 1 ? QStringLiteral("row") : QStringLiteral("rows"),
+        .arg(skipped.size() == 1 ? QCoreApplication::translate("CsvImport", "row")
+                                 : QCoreApplication::translate("CsvImport", "rows"),
              named.join(QStringLiteral(", ")));
 }
 

@@ -3,13 +3,17 @@
 #include "codeplug/ByteIO.h"
 #include "codeplug/CodeplugLayout.h"
 #include "codeplug/CustomDataBlock.h"
+#include "codeplug/FieldText.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
 namespace nerka {
 
 QString themeKindText(ThemeKind kind) {
-    return kind == ThemeKind::day ? QStringLiteral("Day") : QStringLiteral("Night");
+    return kind == ThemeKind::day ? QCoreApplication::translate("Fields", "Day")
+                                  : QCoreApplication::translate("Fields", "Night");
 }
 
 QString themeKindKey(ThemeKind kind) {
@@ -113,38 +117,38 @@ QByteArray encodeGtm(const QList<ThemeColor>& colors) {
 
 const QStringList& themeSlotLabels() {
     static const QStringList labels = {
-        QStringLiteral("Text"),
-        QStringLiteral("Background"),
-        QStringLiteral("Decoration"),
-        QStringLiteral("Text input"),
-        QStringLiteral("Boot text"),
-        QStringLiteral("Boot background"),
-        QStringLiteral("Notification"),
-        QStringLiteral("Warning"),
-        QStringLiteral("Error"),
-        QStringLiteral("Notification background"),
-        QStringLiteral("Menu name"),
-        QStringLiteral("Menu name background"),
-        QStringLiteral("Menu item"),
-        QStringLiteral("Menu highlight"),
-        QStringLiteral("Option value"),
-        QStringLiteral("Header text"),
-        QStringLiteral("Header background"),
-        QStringLiteral("RSSI bar"),
-        QStringLiteral("RSSI bar S9+"),
-        QStringLiteral("Channel name"),
-        QStringLiteral("Channel / VFO TG"),
-        QStringLiteral("Contact info"),
-        QStringLiteral("Zone name"),
-        QStringLiteral("VFO RX frequency"),
-        QStringLiteral("VFO TX frequency"),
-        QStringLiteral("CSS/SQL values"),
-        QStringLiteral("TX counter"),
-        QStringLiteral("Polar"),
-        QStringLiteral("Satellite spot"),
-        QStringLiteral("GPS number"),
-        QStringLiteral("GPS spot"),
-        QStringLiteral("Beidou spot"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Text")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Background")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Decoration")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Text input")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Boot text")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Boot background")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Notification")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Warning")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Error")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Notification background")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Menu name")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Menu name background")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Menu item")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Menu highlight")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Option value")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Header text")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Header background")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "RSSI bar")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "RSSI bar S9+")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Channel name")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Channel / VFO TG")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Contact info")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Zone name")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "VFO RX frequency")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "VFO TX frequency")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "CSS/SQL values")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "TX counter")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Polar")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Satellite spot")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "GPS number")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "GPS spot")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fields", "Beidou spot")),
     };
     return labels;
 }
@@ -152,8 +156,8 @@ const QStringList& themeSlotLabels() {
 QString themeSlotLabel(qsizetype index) {
     const QStringList& labels = themeSlotLabels();
     if (index >= 0 && index < labels.size())
-        return labels[index];
-    return QString::asprintf("Color %lld", static_cast<long long>(index));
+        return fieldDisplayText(labels[index]);
+    return QCoreApplication::translate("Fields", "Color %1").arg(index);
 }
 
 } // namespace nerka

@@ -68,7 +68,8 @@ struct ThemeBlock {
 
 // The labels of the 32 colour slots, in slot order.
 [[nodiscard]] const QStringList& themeSlotLabels();
-// The label of one slot; "Color N" for an index without a fixed label.
+// The label of one slot in the window's language (FieldText.h); "Color N"
+// for an index without a fixed label.
 [[nodiscard]] QString themeSlotLabel(qsizetype index);
 
 } // namespace nerka

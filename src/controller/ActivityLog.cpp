@@ -13,7 +13,7 @@ void ActivityLog::append(const QString& message) {
 }
 
 void ActivityLog::appendError(const QString& message) {
-    append(QStringLiteral("Error: ") + message);
+    append(tr("Error: %1").arg(message));
     Q_EMIT errorRecorded(message);
 }
 

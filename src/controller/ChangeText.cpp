@@ -1,6 +1,7 @@
 #include "controller/ChangeText.h"
 
 #include "codeplug/ChannelFields.h"
+#include "codeplug/FieldText.h"
 #include "codeplug/Megahertz.h"
 #include "codeplug/RadioChannel.h"
 #include "codeplug/RecordFieldTables.h"
@@ -8,6 +9,7 @@
 #include "controller/RecordJson.h"
 #include "satellites/SatelliteFields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cmath>
@@ -26,7 +28,8 @@ QString megahertz(qint64 hz) {
 }
 
 QString onOff(const QJsonValue& value) {
-    return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
+    return value.toBool() ? QCoreApplication::translate("ChangeText", "on")
+                          : QCoreApplication::translate("ChangeText", "off");
 }
 
 // "88.5 Hz", "DCS 023 N", or `none`.
@@ -50,22 +53,22 @@ QString channelValue(const QString& field, const QJsonValue& value, const Change
     if (row && row->kind == FieldKind::frequency)
         return megahertz(value.toInteger());
     if (row && row->kind == FieldKind::tone)
-        return toneText(value, QStringLiteral("Off"));
+        return toneText(value, QCoreApplication::translate("ChangeText", "Off"));
     // Values the dump keeps as a flag or a number: the table's display text.
     if (row && (row->id == ChannelField::bandwidth || row->id == ChannelField::timeSlot)) {
         const bool second = value.isBool() ? value.toBool() : value.toInt() == 2;
-        return row->choices.value(second ? 1 : 0);
+        return fieldDisplayText(row->choices.value(second ? 1 : 0));
     }
     if (field == QLatin1String("powerRaw")) {
         // The byte behind a level: "Low (2)".
         const int raw = value.toInt();
-        return rawText(powerLevel(std::uint8_t(raw))) + QStringLiteral(" (") +
+        return fieldDisplayText(rawText(powerLevel(std::uint8_t(raw)))) + QStringLiteral(" (") +
                QString::number(raw) + QLatin1Char(')');
     }
     if (value.isNull()) {
         if (field == QLatin1String("contactIndex") || field == QLatin1String("groupListIndex") ||
             field == QLatin1String("aprsIndex"))
-            return QStringLiteral("None");
+            return QCoreApplication::translate("ChangeText", "None");
     }
     if (field == QLatin1String("contactIndex")) {
         const int slot = value.toInt();
@@ -92,39 +95,43 @@ QString channelValue(const QString& field, const QJsonValue& value, const Change
 QString satelliteValue(const QString& field, const QJsonValue& value) {
     if (field.startsWith(QLatin1String("rxFreq")) || field.startsWith(QLatin1String("txFreq"))) {
         const qint64 hz = value.toInteger();
-        return hz == 0 ? QStringLiteral("not set") : megahertz(hz);
+        return hz == 0 ? QCoreApplication::translate("ChangeText", "not set") : megahertz(hz);
     }
     if (field == QLatin1String("txTone") || field == QLatin1String("armTone"))
-        return toneText(value, QStringLiteral("None"));
+        return toneText(value, QCoreApplication::translate("ChangeText", "None"));
     return {};
 }
 
 } // namespace
 
-QString recordNoun(CodeplugChange::Kind kind) {
+const char* recordNounSource(CodeplugChange::Kind kind) {
     switch (kind) {
     case Kind::channel:
-        return QStringLiteral("Channel");
+        return QT_TRANSLATE_NOOP("ChangeText", "Channel");
     case Kind::contact:
-        return QStringLiteral("Contact");
+        return QT_TRANSLATE_NOOP("ChangeText", "Contact");
     case Kind::talkgroup:
-        return QStringLiteral("Talkgroup");
+        return QT_TRANSLATE_NOOP("ChangeText", "Talkgroup");
     case Kind::zone:
-        return QStringLiteral("Zone");
+        return QT_TRANSLATE_NOOP("ChangeText", "Zone");
     case Kind::settings:
-        return QStringLiteral("Settings");
+        return QT_TRANSLATE_NOOP("ChangeText", "Settings");
     case Kind::aprs:
-        return QStringLiteral("APRS system");
+        return QT_TRANSLATE_NOOP("ChangeText", "APRS system");
     case Kind::dayTheme:
-        return QStringLiteral("Day theme");
+        return QT_TRANSLATE_NOOP("ChangeText", "Day theme");
     case Kind::nightTheme:
-        return QStringLiteral("Night theme");
+        return QT_TRANSLATE_NOOP("ChangeText", "Night theme");
     case Kind::satellite:
-        return QStringLiteral("Satellite");
+        return QT_TRANSLATE_NOOP("ChangeText", "Satellite");
     case Kind::bytes:
-        return QStringLiteral("Region");
+        return QT_TRANSLATE_NOOP("ChangeText", "Region");
     }
-    return {};
+    return "";
+}
+
+QString recordNoun(CodeplugChange::Kind kind) {
+    return QCoreApplication::translate("ChangeText", recordNounSource(kind));
 }
 
 int recordNumber(CodeplugChange::Kind kind, int key) {
@@ -145,7 +152,7 @@ QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
         return themeSlotLabel(key);
     if (kind == Kind::channel) {
         const ChannelFieldInfo* row = channelFieldByDumpKey(field);
-        return row ? row->label : field;
+        return row ? row->displayLabel() : field;
     }
     if (kind == Kind::contact)
         return fieldLabelOf(contactFieldTable(), field);
@@ -158,7 +165,7 @@ QString fieldLabel(CodeplugChange::Kind kind, const QString& field, int key) {
     if (kind == Kind::satellite)
         return fieldLabelOf(satelliteFieldTable(), field);
     // An APRS system is compared by its name only.
-    return field == QLatin1String("name") ? QStringLiteral("Name") : field;
+    return field == QLatin1String("name") ? fieldDisplayText(QStringLiteral("Name")) : field;
 }
 
 QString fieldValueText(CodeplugChange::Kind kind, const QString& field, const QJsonValue& value,
@@ -181,7 +188,7 @@ QString fieldValueText(CodeplugChange::Kind kind, const QString& field, const QJ
     if (value.isString())
         return value.toString();
     if (value.isNull() || value.isUndefined())
-        return QStringLiteral("None");
+        return QCoreApplication::translate("ChangeText", "None");
     return {};
 }
 
@@ -209,8 +216,9 @@ QString themeColorText(int packed) {
 QString elementsUpdatedText(const QJsonValue& epoch) {
     const QString text = epoch.toString();
     if (text.size() < 10)
-        return QStringLiteral("elements updated");
-    return QStringLiteral("elements updated (epoch ") + text.left(10) + QLatin1Char(')');
+        return QCoreApplication::translate("ChangeText", "elements updated");
+    return QCoreApplication::translate("ChangeText", "elements updated (epoch %1)")
+        .arg(text.left(10));
 }
 
 QString membersChangeText(const QStringList& added, const QStringList& removed, bool orderChanged) {
@@ -218,17 +226,18 @@ QString membersChangeText(const QStringList& added, const QStringList& removed, 
         QString text = names.mid(0, kNamedMembers).join(QStringLiteral(", "));
         if (names.size() > kNamedMembers) {
             const qsizetype rest = names.size() - kNamedMembers;
-            text += QStringLiteral(" and ") + QString::number(rest) + QStringLiteral(" more");
+            text = QCoreApplication::translate("ChangeText", "%1 and %n more", nullptr, int(rest))
+                       .arg(text);
         }
         return text;
     };
     QStringList parts;
     if (!added.isEmpty())
-        parts.append(QStringLiteral("adds ") + list(added));
+        parts.append(QCoreApplication::translate("ChangeText", "adds %1").arg(list(added)));
     if (!removed.isEmpty())
-        parts.append(QStringLiteral("removes ") + list(removed));
+        parts.append(QCoreApplication::translate("ChangeText", "removes %1").arg(list(removed)));
     if (orderChanged || parts.isEmpty())
-        parts.append(QStringLiteral("order changed"));
+        parts.append(QCoreApplication::translate("ChangeText", "order changed"));
     return parts.join(QStringLiteral("; "));
 }
 

@@ -24,6 +24,8 @@ struct ChangeNames {
 // "Channel", "Contact", "Talkgroup", "Zone", "Settings", "APRS system",
 // "Day theme", "Night theme", "Satellite", "Region".
 [[nodiscard]] QString recordNoun(CodeplugChange::Kind kind);
+// The same word as the source text of the catalogue ("Channel").
+[[nodiscard]] const char* recordNounSource(CodeplugChange::Kind kind);
 // The number the user sees for a record key: the channel number, a 1-based
 // position for contacts, talkgroups, zones, APRS systems and satellites, the
 // index itself for theme colours and regions.

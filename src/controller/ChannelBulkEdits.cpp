@@ -9,6 +9,7 @@
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/ZoneCodec.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -91,14 +92,20 @@ QMap<int, ZoneEdit> zonesJoinedByInsert(const QList<Zone>& zones, const QList<QL
 
 // "3 channels pasted → 5–7; added to 1 zone(s), 2 left out of full zones."
 QString channelPasteSummary(qsizetype count, int first, qsizetype zonesJoined, int leftOut) {
-    QString summary = count == 1 ? QStringLiteral("Channel pasted \u2192 %1.").arg(first)
-                                 : QStringLiteral("%1 channels pasted \u2192 %2.")
-                                       .arg(QString::number(count), pastedRange(first, count));
+    QString summary =
+        count == 1
+            ? QCoreApplication::translate("nerka::CodeplugDocument", "Channel pasted → %1.")
+                  .arg(first)
+            : QCoreApplication::translate("nerka::CodeplugDocument", "%1 channels pasted → %2.")
+                  .arg(QString::number(count), pastedRange(first, count));
     if (zonesJoined > 0) {
         summary.chop(1);
-        summary += QStringLiteral("; added to %1 zone(s)").arg(zonesJoined);
+        summary += QCoreApplication::translate("nerka::CodeplugDocument", "; added to %n zone(s)",
+                                               nullptr, int(zonesJoined));
         if (leftOut > 0)
-            summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
+            summary += QCoreApplication::translate("nerka::CodeplugDocument",
+                                                   ", %1 left out of full zones")
+                           .arg(leftOut);
         summary += QLatin1Char('.');
     }
     return summary;
@@ -113,7 +120,9 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
         return *refused;
     if (count == 0)
         return EditResult::nothingToDo();
-    if (const auto full = channelRoomRefusal(count, m_channels.size(), QStringLiteral("paste")))
+    if (const auto full =
+            channelRoomRefusal(count, m_channels.size(),
+                               QCoreApplication::translate("nerka::CodeplugDocument", "paste")))
         return EditResult::refused(RefusalKind::full, *full);
     if (afterNumber && !channel(*afterNumber))
         afterNumber.reset();
@@ -123,8 +132,11 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
     const QMap<int, ZoneEdit> joined =
         zonesJoinedByInsert(m_zones, zones, plan, count, zoneMemberLimit(), leftOut);
     const int first = int(plan.insertAt) + 1;
-    const QString label = count == 1 ? QStringLiteral("Paste channel %1").arg(first)
-                                     : QStringLiteral("Paste %1 channels").arg(count);
+    const QString label =
+        count == 1
+            ? QCoreApplication::translate("nerka::CodeplugDocument", "Paste channel %1").arg(first)
+            : QCoreApplication::translate("nerka::CodeplugDocument", "Paste %1 channels")
+                  .arg(count);
     EditResult result = edit(
         label,
         [&](CodeplugImage& image) {
@@ -143,7 +155,9 @@ EditResult CodeplugDocument::insertChannelsWith(qsizetype count, std::optional<i
                 regions.merge(applyZoneEdit(it.value(), it.key(), image));
             return regions;
         },
-        EditRefusal{RefusalKind::invalid, QStringLiteral("The channels could not be pasted.")},
+        EditRefusal{RefusalKind::invalid,
+                    QCoreApplication::translate("nerka::CodeplugDocument",
+                                                "The channels could not be pasted.")},
         channelPasteSummary(count, first, joined.size(), leftOut));
     if (result.isDone())
         result.setCreatedKey(first);
@@ -189,7 +203,9 @@ CodeplugDocument::updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>
         if (!channel(number))
             return EditResult::refused(
                 RefusalKind::notFound,
-                QStringLiteral("Could not locate channel %1 in memory.").arg(number));
+                QCoreApplication::translate("nerka::CodeplugDocument",
+                                            "Could not locate channel %1 in memory.")
+                    .arg(number));
     }
     if (edits.size() == 1) {
         const auto& [number, channelEdit] = edits.first();
@@ -198,7 +214,8 @@ CodeplugDocument::updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>
     // Counted after the codec ran: an edit that leaves a channel as it was
     // does not count as a change.
     EditResult result = edit(
-        QStringLiteral("Edit %1 channels").arg(edits.size()),
+        QCoreApplication::translate("nerka::CodeplugDocument", "Edit %1 channels")
+            .arg(edits.size()),
         [&](CodeplugImage& image) {
             RegionSet regions;
             for (const auto& [number, channelEdit] : edits) {
@@ -209,18 +226,26 @@ CodeplugDocument::updateChannelsQuietly(const QList<std::pair<int, ChannelEdit>>
             }
             return regions;
         },
-        EditRefusal{RefusalKind::notFound, QStringLiteral("The channels could not be changed.")},
+        EditRefusal{RefusalKind::notFound,
+                    QCoreApplication::translate("nerka::CodeplugDocument",
+                                                "The channels could not be changed.")},
         QString());
     if (result.isDone()) {
         const qsizetype changed = result.changes().channels.changed.size();
-        m_undo.last().label = QStringLiteral("Edit %1").arg(
-            changed == 1
-                ? QStringLiteral("channel %1").arg(result.changes().channels.changed.first())
-                : QStringLiteral("%1 channels").arg(changed));
+        m_undo.last().label =
+            QCoreApplication::translate("nerka::CodeplugDocument", "Edit %1")
+                .arg(changed == 1
+                         ? QCoreApplication::translate("nerka::CodeplugDocument", "channel %1")
+                               .arg(result.changes().channels.changed.first())
+                         : QCoreApplication::translate("nerka::CodeplugDocument", "%1 channels")
+                               .arg(changed));
         Q_EMIT undoStateChanged();
-        QString summary = changed == 1 ? QStringLiteral("Channel %1 changed.")
-                                             .arg(result.changes().channels.changed.first())
-                                       : QStringLiteral("%1 channels changed.").arg(changed);
+        QString summary =
+            changed == 1
+                ? QCoreApplication::translate("nerka::CodeplugDocument", "Channel %1 changed.")
+                      .arg(result.changes().channels.changed.first())
+                : QCoreApplication::translate("nerka::CodeplugDocument", "%1 channels changed.")
+                      .arg(changed);
         // Typed values are kept outside the radio's bands, with a word.
         const QString outside = outsideChannelsNote(edits, BandLimits::of(m_settings));
         if (!outside.isEmpty()) {
@@ -271,7 +296,9 @@ EditResult CodeplugDocument::importChannelsIntoZonesQuietly(const QList<ChannelE
                 regions.merge(applyZoneEdit(zoneEdit, index, image));
             return regions;
         },
-        EditRefusal{RefusalKind::notFound, QStringLiteral("The zones could not be changed.")},
+        EditRefusal{RefusalKind::notFound,
+                    QCoreApplication::translate("nerka::CodeplugDocument",
+                                                "The zones could not be changed.")},
         QString());
     if (!zoned.isDone())
         return imported;
@@ -284,9 +311,12 @@ EditResult CodeplugDocument::importChannelsIntoZonesQuietly(const QList<ChannelE
     QString summary = imported.summary();
     if (summary.endsWith(QLatin1Char('.')))
         summary.chop(1);
-    summary += QStringLiteral("; added to %1 zone(s)").arg(zoneEdits.size());
+    summary += QCoreApplication::translate("nerka::CodeplugDocument", "; added to %n zone(s)",
+                                           nullptr, int(zoneEdits.size()));
     if (leftOut > 0)
-        summary += QStringLiteral(", %1 left out of full zones").arg(leftOut);
+        summary +=
+            QCoreApplication::translate("nerka::CodeplugDocument", ", %1 left out of full zones")
+                .arg(leftOut);
     EditResult result = EditResult::done(changes, summary + QLatin1Char('.'));
     if (imported.createdKey())
         result.setCreatedKey(*imported.createdKey());

@@ -3,6 +3,7 @@
 
 #include "codeplug/CodeplugFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -83,11 +84,12 @@ Result<SavedBackup, QString> CodeplugBackups::save(const CodeplugImage& image, c
                                                    std::uint32_t flashSerial,
                                                    const QDateTime& now) const {
     if (m_folder.isEmpty())
-        return QStringLiteral("No folder for backups is known on this system.");
+        return QCoreApplication::translate("CodeplugBackups",
+                                           "No folder for backups is known on this system.");
     const QDir radioDir(m_folder + QLatin1Char('/') + radioFolderName(model, flashSerial));
     if (!QDir().mkpath(radioDir.path()))
-        return QString(QStringLiteral("Cannot create the backup folder ") +
-                       QDir::toNativeSeparators(radioDir.path()) + QLatin1Char('.'));
+        return QCoreApplication::translate("CodeplugBackups", "Cannot create the backup folder %1.")
+            .arg(QDir::toNativeSeparators(radioDir.path()));
 
     const QString stamp = now.toString(kTimeFormat);
     QString name = QStringLiteral("codeplug-") + stamp + QStringLiteral(".nerka");

@@ -16,6 +16,7 @@
 #include "controller/CsvFileText.h"
 #include "controller/FileStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -56,11 +57,15 @@ NamePlan planByName(const QHash<int, QString>& records, const QStringList& rowNa
         for (int key : keys)
             kept.insert(key);
         if (named.contains(name))
-            plan.skipped.append({row, QStringLiteral("name '%1' given twice").arg(name)});
+            plan.skipped.append({row, QCoreApplication::translate("nerka::CodeplugDocument",
+                                                                  "name '%1' given twice")
+                                          .arg(name)});
         else if (keys.size() > 1)
             plan.skipped.append(
-                {row, QStringLiteral("name '%1' matches %2 %3")
-                          .arg(name, QString::number(keys.size()), QLatin1String(many))});
+                {row,
+                 QCoreApplication::translate("nerka::CodeplugDocument", "name '%1' matches %2 %3")
+                     .arg(name, QString::number(keys.size()),
+                          QCoreApplication::translate("nerka::CodeplugDocument", many))});
         else if (keys.size() == 1)
             plan.matched.append({keys.first(), row});
         else
@@ -85,12 +90,17 @@ struct FileCounts {
 QString fileLineText(const FileCounts& counts, const QStringList& notes) {
     QStringList parts;
     if (counts.updated > 0)
-        parts.append(QStringLiteral("%1 updated").arg(counts.updated));
+        parts.append(QCoreApplication::translate("nerka::CodeplugDocument", "%1 updated")
+                         .arg(counts.updated));
     if (counts.added > 0)
-        parts.append(QStringLiteral("%1 added").arg(counts.added));
+        parts.append(
+            QCoreApplication::translate("nerka::CodeplugDocument", "%1 added").arg(counts.added));
     if (counts.deleted > 0)
-        parts.append(QStringLiteral("%1 deleted").arg(counts.deleted));
-    QString line = parts.isEmpty() ? QStringLiteral("nothing changed") : parts.join(u", ");
+        parts.append(QCoreApplication::translate("nerka::CodeplugDocument", "%1 deleted")
+                         .arg(counts.deleted));
+    QString line = parts.isEmpty()
+                       ? QCoreApplication::translate("nerka::CodeplugDocument", "nothing changed")
+                       : parts.join(u", ");
     for (const QString& note : notes) {
         if (!note.isEmpty())
             line += QStringLiteral("; ") + note;
@@ -100,12 +110,14 @@ QString fileLineText(const FileCounts& counts, const QStringList& notes) {
 
 // "Zone memory is full (max 68): 3 to import, 1 free."
 EditResult memoryFull(const char* what, int capacity, qsizetype wanted, qsizetype free) {
-    return EditResult::refused(RefusalKind::full,
-                               QStringLiteral("%1 memory is full (max %2): %3 to import, %4 free.")
-                                   .arg(QLatin1String(what))
-                                   .arg(capacity)
-                                   .arg(wanted)
-                                   .arg(free));
+    return EditResult::refused(
+        RefusalKind::full,
+        QCoreApplication::translate("nerka::CodeplugDocument",
+                                    "%1 memory is full (max %2): %3 to import, %4 free.")
+            .arg(QCoreApplication::translate("nerka::CodeplugDocument", what))
+            .arg(capacity)
+            .arg(wanted)
+            .arg(free));
 }
 
 // The free indices of a table of `capacity` records, lowest first.
@@ -143,14 +155,19 @@ ListRows resolveListRows(const MemberListCsvRead& read, const RecordNameIndex& m
             const auto key = memberNames.find(member);
             if (!key)
                 out.unresolved.append(
-                    {row.line, QStringLiteral("%1 '%2'").arg(QLatin1String(noun), member)});
+                    {row.line,
+                     QStringLiteral("%1 '%2'").arg(
+                         QCoreApplication::translate("nerka::CodeplugDocument", noun), member)});
             else if (!list.members.contains(*key))
                 list.members.append(*key);
         }
         if (list.members.size() > limit)
-            out.skipped.append({row.line, QStringLiteral("%1 %2, at most %3")
-                                              .arg(QString::number(list.members.size()),
-                                                   QLatin1String(nouns), QString::number(limit))});
+            out.skipped.append(
+                {row.line,
+                 QCoreApplication::translate("nerka::CodeplugDocument", "%1 %2, at most %3")
+                     .arg(QString::number(list.members.size()),
+                          QCoreApplication::translate("nerka::CodeplugDocument", nouns),
+                          QString::number(limit))});
         else
             out.rows.append(list);
     }
@@ -162,14 +179,19 @@ QString unresolvedText(const QList<SkippedCsvRow>& unresolved) {
         return {};
     QStringList named;
     for (const SkippedCsvRow& row : unresolved.mid(0, 10))
-        named.append(QStringLiteral("line %1 %2").arg(row.line).arg(row.reason));
+        named.append(QCoreApplication::translate("nerka::CodeplugDocument", "line %1 %2")
+                         .arg(row.line)
+                         .arg(row.reason));
     QString text =
-        QStringLiteral("%1 not found, left out: %2")
-            .arg(unresolved.size() == 1 ? QStringLiteral("1 member")
-                                        : QStringLiteral("%1 members").arg(unresolved.size()),
+        QCoreApplication::translate("nerka::CodeplugDocument", "%1 not found, left out: %2")
+            .arg(unresolved.size() == 1
+                     ? QCoreApplication::translate("nerka::CodeplugDocument", "1 member")
+                     : QCoreApplication::translate("nerka::CodeplugDocument", "%1 members")
+                           .arg(unresolved.size()),
                  named.join(QStringLiteral(", ")));
     if (unresolved.size() > 10)
-        text += QStringLiteral(" and %1 more").arg(unresolved.size() - 10);
+        text = QCoreApplication::translate("nerka::CodeplugDocument", "%1 and %2 more")
+                   .arg(text, QString::number(unresolved.size() - 10));
     return text;
 }
 
@@ -183,13 +205,14 @@ QList<SkippedCsvRow> skippedOfPlan(const NamePlan& plan, const QList<int>& lines
 } // namespace
 
 QString csvImportModeKey(CsvImportMode mode) {
+    // The key is also the word of the import's log line (translated there).
     switch (mode) {
     case CsvImportMode::append:
-        return QStringLiteral("append");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "append"));
     case CsvImportMode::update:
-        return QStringLiteral("update");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "update"));
     case CsvImportMode::replace:
-        return QStringLiteral("replace");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "replace"));
     }
     return {};
 }
@@ -219,9 +242,11 @@ EditResult CodeplugDocument::exportTalkgroupsCsv(const QString& path) {
         return announce(*refused);
     if (auto failure = FileStore::write(path, talkgroupsCsv(m_talkgroups, m_contacts).toUtf8()))
         return announce(EditResult::refused(RefusalKind::invalid, *failure));
-    return announce(EditResult::done({}, QStringLiteral("%1 talkgroup lists exported to %2.")
-                                             .arg(m_talkgroups.size())
-                                             .arg(QFileInfo(path).fileName())));
+    return announce(
+        EditResult::done({}, QCoreApplication::translate("nerka::CodeplugDocument",
+                                                         "%1 talkgroup lists exported to %2.")
+                                 .arg(m_talkgroups.size())
+                                 .arg(QFileInfo(path).fileName())));
 }
 
 EditResult CodeplugDocument::exportZonesCsv(const QString& path) {
@@ -229,9 +254,10 @@ EditResult CodeplugDocument::exportZonesCsv(const QString& path) {
         return announce(*refused);
     if (auto failure = FileStore::write(path, zonesCsv(m_zones, m_channels).toUtf8()))
         return announce(EditResult::refused(RefusalKind::invalid, *failure));
-    return announce(EditResult::done({}, QStringLiteral("%1 zones exported to %2.")
-                                             .arg(m_zones.size())
-                                             .arg(QFileInfo(path).fileName())));
+    return announce(EditResult::done(
+        {}, QCoreApplication::translate("nerka::CodeplugDocument", "%1 zones exported to %2.")
+                .arg(m_zones.size())
+                .arg(QFileInfo(path).fileName())));
 }
 
 EditResult CodeplugDocument::exportCodeplugCsv(const QString& folder) {
@@ -248,8 +274,10 @@ EditResult CodeplugDocument::exportCodeplugCsv(const QString& folder) {
         if (auto failure = FileStore::write(dir.filePath(kCodeplugCsvFileNames[i]), texts[i]))
             return announce(EditResult::refused(RefusalKind::invalid, *failure));
     }
-    return announce(EditResult::done({}, QStringLiteral("Codeplug exported as 4 CSV files to %1.")
-                                             .arg(QDir::toNativeSeparators(dir.absolutePath()))));
+    return announce(
+        EditResult::done({}, QCoreApplication::translate("nerka::CodeplugDocument",
+                                                         "Codeplug exported as 4 CSV files to %1.")
+                                 .arg(QDir::toNativeSeparators(dir.absolutePath()))));
 }
 
 // ---- import ----
@@ -263,10 +291,11 @@ EditResult CodeplugDocument::importCodeplugCsvQuietly(const CodeplugCsvPaths& pa
     if (auto refused = guard())
         return *refused;
     if (paths.isEmpty())
-        return EditResult::refused(RefusalKind::invalid,
-                                   QStringLiteral("No CSV files to import: the folder holds none "
-                                                  "of %1.")
-                                       .arg(kCodeplugCsvFileNames.join(QStringLiteral(", "))));
+        return EditResult::refused(
+            RefusalKind::invalid,
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "No CSV files to import: the folder holds none of %1.")
+                .arg(kCodeplugCsvFileNames.join(QStringLiteral(", "))));
     // Every file is read before anything changes.
     const QStringList given{paths.contacts, paths.talkgroups, paths.channels, paths.zones};
     QStringList texts;
@@ -283,7 +312,7 @@ EditResult CodeplugDocument::importCodeplugCsvQuietly(const CodeplugCsvPaths& pa
 
     QStringList lines;
     return asOneStep(
-        QStringLiteral("Import codeplug from CSV files"),
+        QCoreApplication::translate("nerka::CodeplugDocument", "Import codeplug from CSV files"),
         [&]() -> std::optional<EditResult> {
             for (qsizetype i = 0; i < given.size(); ++i) {
                 if (given[i].isEmpty())
@@ -309,13 +338,21 @@ EditResult CodeplugDocument::importCodeplugCsvQuietly(const CodeplugCsvPaths& pa
                 changed
                     ? EditResult::done(
                           wholeCodeplug(),
-                          QStringLiteral("Codeplug imported from %1 (%2).")
+                          QCoreApplication::translate("nerka::CodeplugDocument",
+                                                      "Codeplug imported from %1 (%2).")
                               .arg(lines.size() == 1
-                                       ? QStringLiteral("1 CSV file")
-                                       : QStringLiteral("%1 CSV files").arg(lines.size()),
-                                   csvImportModeKey(mode)))
-                    : EditResult::done({}, QStringLiteral("The CSV files hold what the codeplug "
-                                                          "holds: nothing changed."));
+                                       ? QCoreApplication::translate("nerka::CodeplugDocument",
+                                                                     "1 CSV file")
+                                       : QCoreApplication::translate("nerka::CodeplugDocument",
+                                                                     "%1 CSV files")
+                                             .arg(lines.size()),
+                                   QCoreApplication::translate(
+                                       "nerka::CodeplugDocument",
+                                       csvImportModeKey(mode).toUtf8().constData())))
+                    : EditResult::done(
+                          {}, QCoreApplication::translate(
+                                  "nerka::CodeplugDocument",
+                                  "The CSV files hold what the codeplug holds: nothing changed."));
             for (const QString& line : lines)
                 result.addNote(line);
             return result;
@@ -331,7 +368,8 @@ std::optional<EditResult> CodeplugDocument::importContactRows(const QString& tex
     QStringList rowNames;
     for (const ContactEdit& edit : csv.contacts)
         rowNames.append(storedName(edit.name, ContactRecord::kNameWidth));
-    const NamePlan plan = planByName(names, rowNames, mode, "contacts");
+    const NamePlan plan =
+        planByName(names, rowNames, mode, QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contacts"));
     const QList<DMRContact> before = m_contacts;
     FileCounts counts;
     if (!plan.matched.isEmpty()) {
@@ -344,7 +382,8 @@ std::optional<EditResult> CodeplugDocument::importContactRows(const QString& tex
                 return regions;
             },
             EditRefusal{RefusalKind::notFound,
-                        QStringLiteral("The contacts could not be changed.")},
+                        QCoreApplication::translate("nerka::CodeplugDocument",
+                                                    "The contacts could not be changed.")},
             QString());
         if (updated.isRefused())
             return updated;
@@ -383,10 +422,14 @@ std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& t
     const MemberListCsvRead read =
         parseMemberListCsv(text, talkgroupFieldTable().value(1).csvHeader, contactNames);
     if (read.headerMissing)
-        return EditResult::refused(RefusalKind::invalid,
-                                   QStringLiteral("The talkgroup CSV has no Name column."));
-    const ListRows rows = resolveListRows(read, contactNames, talkgroupMemberLimit(), "contact",
-                                          "contacts", GroupListRecord::kNameWidth);
+        return EditResult::refused(
+            RefusalKind::invalid,
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "The talkgroup CSV has no Name column."));
+    const ListRows rows = resolveListRows(read, contactNames, talkgroupMemberLimit(),
+                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"),
+                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contacts"),
+                                          GroupListRecord::kNameWidth);
     names.clear();
     QSet<int> used;
     for (const Talkgroup& talkgroup : m_talkgroups) {
@@ -403,7 +446,8 @@ std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& t
     const QList<int> free = freeIndices(used, kTalkgroupCapacity);
     if (plan.added.size() >
         free.size() + (mode == CsvImportMode::replace ? plan.unmatched.size() : 0))
-        return memoryFull("Talkgroup", kTalkgroupCapacity, plan.added.size(), free.size());
+        return memoryFull(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "Talkgroup"),
+                          kTalkgroupCapacity, plan.added.size(), free.size());
     const QList<Talkgroup> before = m_talkgroups;
     FileCounts counts;
     const auto store = [&](const QList<std::pair<int, qsizetype>>& targets) {
@@ -417,7 +461,8 @@ std::optional<EditResult> CodeplugDocument::importTalkgroupRows(const QString& t
                 return regions;
             },
             EditRefusal{RefusalKind::notFound,
-                        QStringLiteral("The talkgroup lists could not be changed.")},
+                        QCoreApplication::translate("nerka::CodeplugDocument",
+                                                    "The talkgroup lists could not be changed.")},
             QString());
     };
     if (!plan.matched.isEmpty()) {
@@ -461,7 +506,8 @@ std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& tex
     if (zonesFollow) {
         // The zones file says who belongs to which zone; the channels'
         // Zones column would name zones that may not exist yet.
-        const QString zoneNoun = channelField(ChannelField::zones).noun + QStringLiteral(" '");
+        const QString zoneNoun =
+            fieldDisplayText(channelField(ChannelField::zones).noun) + QStringLiteral(" '");
         csv.unresolved.removeIf(
             [&](const SkippedCsvRow& row) { return row.reason.startsWith(zoneNoun); });
         for (QList<int>& zones : csv.zones)
@@ -474,7 +520,8 @@ std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& tex
     QStringList rowNames;
     for (const ChannelEdit& edit : intake.edits)
         rowNames.append(storedChannelName(edit.name));
-    const NamePlan plan = planByName(names, rowNames, mode, "channels");
+    const NamePlan plan =
+        planByName(names, rowNames, mode, QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels"));
     FileCounts counts;
     if (!plan.matched.isEmpty()) {
         const QList<RadioChannel> before = m_channels;
@@ -508,10 +555,12 @@ std::optional<EditResult> CodeplugDocument::importChannelRows(const QString& tex
     QStringList ambiguous;
     for (const auto& [row, reason] : plan.skipped)
         ambiguous.append(reason);
-    line = fileLineText(counts, {intake.note, ambiguous.isEmpty()
-                                                  ? QString()
-                                                  : QStringLiteral("left out: ") +
-                                                        ambiguous.join(QStringLiteral(", "))});
+    line = fileLineText(
+        counts,
+        {intake.note, ambiguous.isEmpty()
+                          ? QString()
+                          : QCoreApplication::translate("nerka::CodeplugDocument", "left out: %1")
+                                .arg(ambiguous.join(QStringLiteral(", ")))});
     return std::nullopt;
 }
 
@@ -525,9 +574,12 @@ std::optional<EditResult> CodeplugDocument::importZoneRows(const QString& text, 
         parseMemberListCsv(text, zoneFieldTable().value(1).csvHeader, channelNames);
     if (read.headerMissing)
         return EditResult::refused(RefusalKind::invalid,
-                                   QStringLiteral("The zone CSV has no Name column."));
-    const ListRows rows = resolveListRows(read, channelNames, zoneMemberLimit(), "channel",
-                                          "channels", ZoneRecord::kNameWidth);
+                                   QCoreApplication::translate("nerka::CodeplugDocument",
+                                                               "The zone CSV has no Name column."));
+    const ListRows rows = resolveListRows(read, channelNames, zoneMemberLimit(),
+                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                                          QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels"),
+                                          ZoneRecord::kNameWidth);
     names.clear();
     QSet<int> used;
     for (const Zone& zone : m_zones) {
@@ -540,11 +592,13 @@ std::optional<EditResult> CodeplugDocument::importZoneRows(const QString& text, 
         rowNames.append(row.name);
         lines.append(row.line);
     }
-    const NamePlan plan = planByName(names, rowNames, mode, "zones");
+    const NamePlan plan =
+        planByName(names, rowNames, mode, QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zones"));
     const QList<int> free = freeIndices(used, kZoneCapacity);
     if (plan.added.size() >
         free.size() + (mode == CsvImportMode::replace ? plan.unmatched.size() : 0))
-        return memoryFull("Zone", kZoneCapacity, plan.added.size(), free.size());
+        return memoryFull(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "Zone"), kZoneCapacity,
+                          plan.added.size(), free.size());
     const QList<Zone> before = m_zones;
     FileCounts counts;
     const auto store = [&](const QList<std::pair<int, qsizetype>>& targets) {
@@ -557,7 +611,9 @@ std::optional<EditResult> CodeplugDocument::importZoneRows(const QString& text, 
                         ZoneEdit{rows.rows[row].name, rows.rows[row].members}, index, image));
                 return regions;
             },
-            EditRefusal{RefusalKind::notFound, QStringLiteral("The zones could not be changed.")},
+            EditRefusal{RefusalKind::notFound,
+                        QCoreApplication::translate("nerka::CodeplugDocument",
+                                                    "The zones could not be changed.")},
             QString());
     };
     if (!plan.matched.isEmpty()) {

@@ -14,6 +14,7 @@
 #include "controller/RecordJson.h"
 #include "satellites/SatelliteCodec.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,6 +31,27 @@
 namespace nerka {
 
 namespace {
+
+// A counted noun of a change line ("3 channels") in the catalogue's words;
+// `source` is one of these lower-case record nouns, with or without the "s".
+QString countedNounText(const QString& source) {
+    [[maybe_unused]] static constexpr const char* kCountedNouns[] = {
+        QT_TRANSLATE_NOOP("ChangeText", "channel"),
+        QT_TRANSLATE_NOOP("ChangeText", "channels"),
+        QT_TRANSLATE_NOOP("ChangeText", "contact"),
+        QT_TRANSLATE_NOOP("ChangeText", "contacts"),
+        QT_TRANSLATE_NOOP("ChangeText", "talkgroup"),
+        QT_TRANSLATE_NOOP("ChangeText", "talkgroups"),
+        QT_TRANSLATE_NOOP("ChangeText", "zone"),
+        QT_TRANSLATE_NOOP("ChangeText", "zones"),
+        QT_TRANSLATE_NOOP("ChangeText", "aprs system"),
+        QT_TRANSLATE_NOOP("ChangeText", "aprs systems"),
+        QT_TRANSLATE_NOOP("ChangeText", "satellite"),
+        QT_TRANSLATE_NOOP("ChangeText", "satellites"),
+        QT_TRANSLATE_NOOP("ChangeText", "region"),
+        QT_TRANSLATE_NOOP("ChangeText", "regions")};
+    return QCoreApplication::translate("ChangeText", source.toUtf8().constData());
+}
 
 using Kind = CodeplugChange::Kind;
 using Type = CodeplugChange::Type;
@@ -330,22 +352,26 @@ void compareUncoveredBytes(const CodeplugImage& oldImage, const CodeplugImage& n
 
 QString familyKey(const CodeplugImage& image) {
     return image.variant ? QString::fromLatin1(variantKey(*image.variant))
-                         : QStringLiteral("no family");
+                         : QCoreApplication::translate("ChangeText", "no family");
 }
 
 // The sentence of a `bytes` change.
 QString bytesText(const CodeplugChange& change) {
-    const QString label = QStringLiteral("region ") + QString::number(change.key);
+    const QString label = QCoreApplication::translate("ChangeText", "region %1").arg(change.key);
     if (change.type != Type::changed)
-        return label +
-               (change.type == Type::added ? QStringLiteral(" added") : QStringLiteral(" removed"));
+        return (change.type == Type::added
+                    ? QCoreApplication::translate("ChangeText", "%1 added")
+                    : QCoreApplication::translate("ChangeText", "%1 removed"))
+            .arg(label);
     const CodeplugChange::Field& run = change.fields.first();
     const qint64 length = change.oldRecord.value(QStringLiteral("runLength")).toInteger();
-    return QStringLiteral("bytes outside known records in ") + label +
-           QStringLiteral(" differ at offset 0x") +
-           QString::number(run.name.toLongLong(), 16).toUpper() + QStringLiteral(" (") +
-           QString::number(length) +
-           (length == 1 ? QStringLiteral(" byte)") : QStringLiteral(" bytes)"));
+    return (length == 1 ? QCoreApplication::translate(
+                              "ChangeText",
+                              "bytes outside known records in %1 differ at offset 0x%2 (%3 byte)")
+                        : QCoreApplication::translate(
+                              "ChangeText",
+                              "bytes outside known records in %1 differ at offset 0x%2 (%3 bytes)"))
+        .arg(label, QString::number(run.name.toLongLong(), 16).toUpper(), QString::number(length));
 }
 
 // ---- The change list in plain words ----
@@ -446,8 +472,9 @@ QString membersPhrase(Kind kind, const QJsonValue& before, const QJsonValue& aft
     const KeyMap& map = maps[int(zone ? Kind::channel : Kind::contact)];
     const auto name = [&](const ChangeNames& names, int member) {
         if (zone)
-            return names.channels.value(member + 1,
-                                        QStringLiteral("channel ") + QString::number(member + 1));
+            return names.channels.value(
+                member + 1,
+                QCoreApplication::translate("ChangeText", "channel %1").arg(member + 1));
         const auto it = names.contacts.constFind(member);
         return it != names.contacts.constEnd() ? it->name
                                                : QLatin1Char('#') + QString::number(member + 1);
@@ -506,8 +533,9 @@ QStringList fieldPhrases(Kind kind, const RecordFields& oldRaw, const RecordFiel
         const QJsonValue& after = now[i].second;
         if (field == QLatin1String("name")) {
             phrases.append(after.toString().isEmpty()
-                               ? QStringLiteral("name cleared")
-                               : QStringLiteral("renamed to ") + after.toString());
+                               ? QCoreApplication::translate("ChangeText", "name cleared")
+                               : QCoreApplication::translate("ChangeText", "renamed to %1")
+                                     .arg(after.toString()));
         } else if (field == QLatin1String("memberIndices") ||
                    field == QLatin1String("memberSlots")) {
             phrases.append(membersPhrase(kind, before, after, maps, oldSide.names, newSide.names));
@@ -530,7 +558,8 @@ QStringList fieldPhrases(Kind kind, const RecordFields& oldRaw, const RecordFiel
                            QStringLiteral(" → ") +
                            fieldValueText(kind, field, after, newSide.names));
         } else if (kind == Kind::satellite && field == QLatin1String("additionalData")) {
-            phrases.append(fieldLabel(kind, field) + QStringLiteral(" changed"));
+            phrases.append(QCoreApplication::translate("ChangeText", "%1 changed")
+                               .arg(fieldLabel(kind, field)));
         } else {
             const QString label = fieldLabel(kind, field);
             phrases.append(
@@ -957,9 +986,11 @@ QList<ReadableChange> readableChanges(const QList<CodeplugChange>& changes,
 std::variant<CodeplugDiff, QString> diffCodeplugs(const CodeplugImage& oldImage,
                                                   const CodeplugImage& newImage) {
     if (oldImage.variant != newImage.variant)
-        return QString(QStringLiteral("The codeplugs are of different radio families (") +
-                       familyKey(oldImage) + QStringLiteral(" and ") + familyKey(newImage) +
-                       QStringLiteral(") and cannot be compared."));
+        return QString(
+            QCoreApplication::translate(
+                "ChangeText",
+                "The codeplugs are of different radio families (%1 and %2) and cannot be compared.")
+                .arg(familyKey(oldImage), familyKey(newImage)));
     CodeplugDiff diff;
     if (oldImage == newImage)
         return diff;
@@ -1039,30 +1070,32 @@ QString changeText(const ReadableChange& change) {
     const QString noun = recordNoun(kind);
     // "1 channel", "2 channels"; without the number when `number` is false.
     const auto counted = [&](int count, bool number = true) {
-        QString text = noun.toLower();
+        QString source = QString::fromUtf8(recordNounSource(kind)).toLower();
         if (count != 1)
-            text += QLatin1Char('s');
+            source += QLatin1Char('s');
+        const QString text = countedNounText(source);
         return number ? QString::number(count) + QLatin1Char(' ') + text : text;
     };
     if (change.type == T::renumberedMany) {
-        QString text = QString::number(change.count) + QLatin1Char(' ');
-        if (change.others)
-            text += QStringLiteral("other ");
-        return text + counted(change.count, false) + QStringLiteral(" renumbered");
+        return (change.others ? QCoreApplication::translate("ChangeText", "%1 other %2 renumbered")
+                              : QCoreApplication::translate("ChangeText", "%1 %2 renumbered"))
+            .arg(QString::number(change.count), counted(change.count, false));
     }
     if (change.type == T::inserted) {
         QString text;
         if (change.count == 1) {
-            text = noun + QLatin1Char(' ') + QString::number(recordNumber(kind, change.key)) +
-                   QLatin1Char(' ') + change.name + QStringLiteral(" inserted");
+            text = QCoreApplication::translate("ChangeText", "%1 %2 %3 inserted")
+                       .arg(noun, QString::number(recordNumber(kind, change.key)), change.name);
         } else {
-            text = counted(change.count) + QStringLiteral(" inserted at ") +
-                   QString::number(recordNumber(kind, change.key));
+            text = QCoreApplication::translate("ChangeText", "%1 inserted at %2")
+                       .arg(counted(change.count), QString::number(recordNumber(kind, change.key)));
         }
         if (change.followers > 0) {
-            text += QStringLiteral("; ") + counted(change.followers);
-            text += change.count == 1 ? QStringLiteral(" after it renumbered")
-                                      : QStringLiteral(" after them renumbered");
+            text += QStringLiteral("; ") +
+                    (change.count == 1
+                         ? QCoreApplication::translate("ChangeText", "%1 after it renumbered")
+                         : QCoreApplication::translate("ChangeText", "%1 after them renumbered"))
+                        .arg(counted(change.followers));
         }
         return text;
     }
@@ -1079,15 +1112,15 @@ QString changeText(const ReadableChange& change) {
     }
     switch (change.type) {
     case T::added:
-        return label + QStringLiteral(" added");
+        return QCoreApplication::translate("ChangeText", "%1 added").arg(label);
     case T::deleted:
-        return label + QStringLiteral(" deleted");
+        return QCoreApplication::translate("ChangeText", "%1 deleted").arg(label);
     case T::moved:
-        return label + QStringLiteral(" moved to ") +
-               QString::number(recordNumber(kind, change.newKey));
+        return QCoreApplication::translate("ChangeText", "%1 moved to %2")
+            .arg(label, QString::number(recordNumber(kind, change.newKey)));
     case T::renumbered:
-        return label + QStringLiteral(" renumbered to ") +
-               QString::number(recordNumber(kind, change.newKey));
+        return QCoreApplication::translate("ChangeText", "%1 renumbered to %2")
+            .arg(label, QString::number(recordNumber(kind, change.newKey)));
     case T::changed:
         return label + QStringLiteral(": ") + change.details.join(QStringLiteral("; "));
     case T::renumberedMany:
@@ -1118,25 +1151,44 @@ struct KindWords {
 KindWords kindWords(Kind kind) {
     switch (kind) {
     case Kind::channel:
-        return {"Channels", "channel", "channels"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Channels"),
+                QT_TRANSLATE_NOOP("ChangeText", "channel"),
+                QT_TRANSLATE_NOOP("ChangeText", "channels")};
     case Kind::contact:
-        return {"Contacts", "contact", "contacts"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Contacts"),
+                QT_TRANSLATE_NOOP("ChangeText", "contact"),
+                QT_TRANSLATE_NOOP("ChangeText", "contacts")};
     case Kind::talkgroup:
-        return {"Talkgroups", "talkgroup", "talkgroups"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Talkgroups"),
+                QT_TRANSLATE_NOOP("ChangeText", "talkgroup"),
+                QT_TRANSLATE_NOOP("ChangeText", "talkgroups")};
     case Kind::zone:
-        return {"Zones", "zone", "zones"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Zones"), QT_TRANSLATE_NOOP("ChangeText", "zone"),
+                QT_TRANSLATE_NOOP("ChangeText", "zones")};
     case Kind::settings:
-        return {"Settings", "the settings", "the settings"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Settings"),
+                QT_TRANSLATE_NOOP("ChangeText", "the settings"),
+                QT_TRANSLATE_NOOP("ChangeText", "the settings")};
     case Kind::aprs:
-        return {"APRS systems", "APRS system", "APRS systems"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "APRS systems"),
+                QT_TRANSLATE_NOOP("ChangeText", "APRS system"),
+                QT_TRANSLATE_NOOP("ChangeText", "APRS systems")};
     case Kind::dayTheme:
-        return {"Day theme", "day theme colour", "day theme colours"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Day theme"),
+                QT_TRANSLATE_NOOP("ChangeText", "day theme colour"),
+                QT_TRANSLATE_NOOP("ChangeText", "day theme colours")};
     case Kind::nightTheme:
-        return {"Night theme", "night theme colour", "night theme colours"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Night theme"),
+                QT_TRANSLATE_NOOP("ChangeText", "night theme colour"),
+                QT_TRANSLATE_NOOP("ChangeText", "night theme colours")};
     case Kind::satellite:
-        return {"Satellites", "satellite", "satellites"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Satellites"),
+                QT_TRANSLATE_NOOP("ChangeText", "satellite"),
+                QT_TRANSLATE_NOOP("ChangeText", "satellites")};
     case Kind::bytes:
-        return {"Other bytes", "region", "regions"};
+        return {QT_TRANSLATE_NOOP("ChangeText", "Other bytes"),
+                QT_TRANSLATE_NOOP("ChangeText", "region"),
+                QT_TRANSLATE_NOOP("ChangeText", "regions")};
     }
     return {"", "", ""};
 }
@@ -1179,7 +1231,8 @@ QList<ChangeGroup> changeGroups(const CodeplugDiff& diff) {
         if (groups.isEmpty() || groups.last().kind != change.kind) {
             ChangeGroup group;
             group.kind = change.kind;
-            group.heading = QString::fromLatin1(kindWords(change.kind).heading);
+            group.heading =
+                QCoreApplication::translate("ChangeText", kindWords(change.kind).heading);
             groups.append(group);
             seen.clear();
         }
@@ -1195,18 +1248,20 @@ QString changeCountText(const QList<ChangeGroup>& groups) {
     for (const ChangeGroup& group : groups) {
         const KindWords words = kindWords(group.kind);
         if (group.kind == Kind::settings) {
-            parts.append(QString::fromLatin1(words.one));
+            parts.append(QCoreApplication::translate("ChangeText", words.one));
             continue;
         }
-        parts.append(QString::number(group.count) + QLatin1Char(' ') +
-                     QString::fromLatin1(group.count == 1 ? words.one : words.many));
+        parts.append(
+            QString::number(group.count) + QLatin1Char(' ') +
+            QCoreApplication::translate("ChangeText", group.count == 1 ? words.one : words.many));
     }
     if (parts.isEmpty())
-        return QStringLiteral("Nothing changed");
+        return QCoreApplication::translate("ChangeText", "Nothing changed");
     QString text = parts.takeLast();
     if (!parts.isEmpty())
-        text = parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + text;
-    return text + QStringLiteral(" changed");
+        text = QCoreApplication::translate("ChangeText", "%1 and %2")
+                   .arg(parts.join(QStringLiteral(", ")), text);
+    return QCoreApplication::translate("ChangeText", "%1 changed").arg(text);
 }
 
 } // namespace nerka

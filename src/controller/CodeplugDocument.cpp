@@ -16,7 +16,9 @@ namespace nerka {
 
 namespace {
 
-const QString kNoCodeplugLoaded = QStringLiteral("No codeplug loaded.");
+QString noCodeplugLoadedText() {
+    return QCoreApplication::translate("nerka::CodeplugDocument", "No codeplug loaded.");
+}
 
 // A channel's log line with the band warning of a value typed outside the
 // radio's bands: "Channel 5 changed: 6m Call (RX 52.52500); RX 52.525 MHz
@@ -30,13 +32,17 @@ QString withBandWarning(QString summary, const QString& warning) {
 }
 
 QString channelFullText() {
-    return QStringLiteral("Channel memory is full (max %1).").arg(ChannelBank::kTotalChannels);
+    return QCoreApplication::translate("nerka::CodeplugDocument",
+                                       "Channel memory is full (max %1).")
+        .arg(ChannelBank::kTotalChannels);
 }
 
 EditRefusal notLocated(const char* what, long long number) {
-    return {RefusalKind::notFound,
-            QStringLiteral("Could not locate %1 %2 in memory.")
-                .arg(QLatin1String(what), QString::asprintf("%lld", number))};
+    return {
+        RefusalKind::notFound,
+        QCoreApplication::translate("nerka::CodeplugDocument", "Could not locate %1 %2 in memory.")
+            .arg(QCoreApplication::translate("nerka::CodeplugDocument", what),
+                 QString::asprintf("%lld", number))};
 }
 
 std::optional<int> lowestFree(const QSet<int>& used, int capacity) {
@@ -99,7 +105,8 @@ QList<std::pair<int, int>> movesOf(const QList<int>& oldKeys, int firstKey) {
 }
 
 QString plural(qsizetype count, const char* one, const char* many) {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+    return QString::number(count) + QLatin1Char(' ') +
+           QCoreApplication::translate("nerka::CodeplugDocument", count == 1 ? one : many);
 }
 
 } // namespace
@@ -241,7 +248,7 @@ void CodeplugDocument::setUndo(QList<Step> undo, QList<Step> redo) {
 
 std::optional<EditResult> CodeplugDocument::guard() const {
     if (!m_image)
-        return EditResult::silentlyRefused(RefusalKind::noCodeplug, kNoCodeplugLoaded);
+        return EditResult::silentlyRefused(RefusalKind::noCodeplug, noCodeplugLoadedText());
     if (m_busy)
         return EditResult::refused(RefusalKind::busy, transferBusyText());
     return std::nullopt;
@@ -357,11 +364,11 @@ EditResult CodeplugDocument::restore(QList<Step>& from, QList<Step>& to, const Q
 }
 
 EditResult CodeplugDocument::undoQuietly() {
-    return restore(m_undo, m_redo, QStringLiteral("Undo"));
+    return restore(m_undo, m_redo, tr("Undo"));
 }
 
 EditResult CodeplugDocument::redoQuietly() {
-    return restore(m_redo, m_undo, QStringLiteral("Redo"));
+    return restore(m_redo, m_undo, tr("Redo"));
 }
 
 // ---- channels ----
@@ -375,10 +382,10 @@ std::optional<int> CodeplugDocument::freeChannelSlot(const QSet<int>& taken) con
 
 EditResult CodeplugDocument::updateChannelQuietly(int number, const ChannelEdit& edit) {
     return this->edit(
-        QStringLiteral("Edit channel %1").arg(number),
+        tr("Edit channel %1").arg(number),
         [&](CodeplugImage& image) { return applyChannelEdit(edit, number, image); },
-        notLocated("channel", number),
-        withBandWarning(QStringLiteral("Channel %1 changed: %2 (RX %3)")
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"), number),
+        withBandWarning(tr("Channel %1 changed: %2 (RX %3)")
                             .arg(QString::number(number), storedChannelName(edit.name),
                                  megahertzText(edit.rxHz)),
                         channelBandWarning(edit, BandLimits::of(m_settings))));
@@ -392,9 +399,10 @@ EditResult CodeplugDocument::createChannelQuietly() {
         return EditResult::refused(RefusalKind::full, channelFullText());
     const int number = *slot + 1;
     EditResult result = edit(
-        QStringLiteral("New channel %1").arg(number),
+        tr("New channel %1").arg(number),
         [&](CodeplugImage& image) { return createBlankChannel(*slot, image); },
-        notLocated("channel", number), QStringLiteral("Channel %1 created.").arg(number));
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"), number),
+        tr("Channel %1 created.").arg(number));
     if (result.isDone())
         result.setCreatedKey(number);
     return result;
@@ -408,7 +416,7 @@ EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
         return EditResult::refused(RefusalKind::full, channelFullText());
     const int number = *slot + 1;
     EditResult result = edit(
-        QStringLiteral("New channel %1").arg(number),
+        tr("New channel %1").arg(number),
         [&](CodeplugImage& image) {
             RegionSet regions = createBlankChannel(*slot, image);
             if (regions.empty())
@@ -419,8 +427,8 @@ EditResult CodeplugDocument::addChannelQuietly(const ChannelEdit& channelEdit) {
             regions.insert(edited.begin(), edited.end());
             return regions;
         },
-        notLocated("channel", number),
-        withBandWarning(QStringLiteral("Channel %1 created: %2 (RX %3)")
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"), number),
+        withBandWarning(tr("Channel %1 created: %2 (RX %3)")
                             .arg(QString::number(number), storedChannelName(channelEdit.name),
                                  megahertzText(channelEdit.rxHz)),
                         channelBandWarning(channelEdit, BandLimits::of(m_settings))));
@@ -433,11 +441,10 @@ EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edi
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
-        return EditResult::refused(RefusalKind::invalid, QStringLiteral("Nichts zu importieren."));
+        return EditResult::refused(RefusalKind::invalid, tr("Nichts zu importieren."));
     // All rows or none: a part of a list would leave the user to find out
     // which rows are missing.
-    if (const auto full =
-            channelRoomRefusal(edits.size(), m_channels.size(), QStringLiteral("import")))
+    if (const auto full = channelRoomRefusal(edits.size(), m_channels.size(), tr("import")))
         return EditResult::refused(RefusalKind::full, *full);
     int placed = 0;
     std::optional<int> first;
@@ -471,15 +478,20 @@ EditResult CodeplugDocument::importChannelsQuietly(const QList<ChannelEdit>& edi
     EditResult result = edit(QString(), codec, EditRefusal{}, QString());
     if (result.isRefused()) {
         if (unwritableSlot)
-            return EditResult::refused(RefusalKind::notFound,
-                                       notLocated("channel", *unwritableSlot + 1).text);
-        return EditResult::refused(RefusalKind::full, QStringLiteral("Channel memory is full."));
+            return EditResult::refused(
+                RefusalKind::notFound,
+                notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                           *unwritableSlot + 1)
+                    .text);
+        return EditResult::refused(RefusalKind::full, tr("Channel memory is full."));
     }
     if (result.isDone()) {
         m_undo.last().label =
-            QStringLiteral("Import %1").arg(plural(placed, "channel", "channels"));
+            tr("Import %1")
+                .arg(plural(placed, QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                            QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels")));
         Q_EMIT undoStateChanged();
-        result.setSummary(QStringLiteral("%1 channels imported.").arg(placed));
+        result.setSummary(tr("%1 channels imported.").arg(placed));
         result.setCreatedKey(*first);
     }
     return result;
@@ -493,10 +505,10 @@ EditResult CodeplugDocument::pasteChannelQuietly(const QByteArray& record) {
         return EditResult::refused(RefusalKind::full, channelFullText());
     const int number = *slot + 1;
     EditResult result = edit(
-        QStringLiteral("Paste channel %1").arg(number),
+        tr("Paste channel %1").arg(number),
         [&](CodeplugImage& image) { return pasteChannelRecord(record, *slot, image); },
-        EditRefusal{RefusalKind::invalid, QStringLiteral("The clipboard holds no channel record.")},
-        QStringLiteral("Channel pasted \u2192 %1.").arg(number));
+        EditRefusal{RefusalKind::invalid, tr("The clipboard holds no channel record.")},
+        tr("Channel pasted → %1.").arg(number));
     if (result.isDone())
         result.setCreatedKey(number);
     return result;
@@ -508,16 +520,18 @@ EditResult CodeplugDocument::duplicateChannelQuietly(int original) {
     const auto record =
         channel(original) ? readChannelRecord(original - 1, *m_image) : std::optional<QByteArray>{};
     if (!record)
-        return EditResult::refused(RefusalKind::notFound, notLocated("channel", original).text);
+        return EditResult::refused(
+            RefusalKind::notFound,
+            notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"), original).text);
     const auto slot = freeChannelSlot({});
     if (!slot)
         return EditResult::refused(RefusalKind::full, channelFullText());
     const int number = *slot + 1;
     EditResult result = edit(
-        QStringLiteral("Duplicate channel %1").arg(original),
+        tr("Duplicate channel %1").arg(original),
         [&](CodeplugImage& image) { return pasteChannelRecord(*record, *slot, image); },
-        notLocated("channel", number),
-        QStringLiteral("Channel %1 duplicated \u2192 %2.").arg(original).arg(number));
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"), number),
+        tr("Channel %1 duplicated → %2.").arg(original).arg(number));
     if (result.isDone())
         result.setCreatedKey(number);
     return result;
@@ -529,7 +543,9 @@ EditResult CodeplugDocument::deleteChannelsQuietly(const QList<int>& numbers) {
     QSet<int> positions;
     for (int number : numbers) {
         if (!channel(number))
-            return EditResult::refused(RefusalKind::notFound, notLocated("channel", number).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"), number).text);
         positions.insert(number - 1);
     }
     if (positions.isEmpty())
@@ -547,14 +563,13 @@ EditResult CodeplugDocument::deleteChannelsQuietly(const QList<int>& numbers) {
     }
     const qsizetype count = positions.size();
     const int single = count == 1 ? *positions.begin() + 1 : 0;
-    QString summary = count == 1 ? QStringLiteral("Channel %1 deleted").arg(single)
-                                 : QStringLiteral("%1 channels deleted").arg(count);
+    QString summary =
+        count == 1 ? tr("Channel %1 deleted").arg(single) : tr("%1 channels deleted").arg(count);
     if (!zoneEdits.isEmpty())
-        summary += QStringLiteral("; removed from %1 zone(s)").arg(zoneEdits.size());
+        summary += tr("; removed from %n zone(s)", nullptr, int(zoneEdits.size()));
     summary += QLatin1Char('.');
     return edit(
-        count == 1 ? QStringLiteral("Delete channel %1").arg(single)
-                   : QStringLiteral("Delete %1 channels").arg(count),
+        count == 1 ? tr("Delete channel %1").arg(single) : tr("Delete %1 channels").arg(count),
         [&](CodeplugImage& image) {
             RegionSet regions;
             for (int position : positions) {
@@ -567,7 +582,9 @@ EditResult CodeplugDocument::deleteChannelsQuietly(const QList<int>& numbers) {
                 regions.merge(applyZoneEdit(zoneEdit, index, image));
             return regions;
         },
-        notLocated("channel", count == 1 ? single : numbers.first()), summary);
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                   count == 1 ? single : numbers.first()),
+        summary);
 }
 
 EditResult CodeplugDocument::reorderChannelsQuietly(const QList<int>& numbers) {
@@ -589,10 +606,10 @@ EditResult CodeplugDocument::reorderChannelsQuietly(const QList<int>& numbers) {
     for (qsizetype i = 0; i < order.size(); ++i)
         oldToNew.insert(order[i], int(i));
     EditResult result = edit(
-        QStringLiteral("Reorder channels"),
+        tr("Reorder channels"),
         [&](CodeplugImage& image) { return compactChannels(order, oldToNew, image); },
-        EditRefusal{RefusalKind::notFound, QStringLiteral("The channels could not be reordered.")},
-        QStringLiteral("Channels reordered."));
+        EditRefusal{RefusalKind::notFound, tr("The channels could not be reordered.")},
+        tr("Channels reordered."));
     if (result.isDone()) {
         ChangeSet changes = result.changes();
         changes.channels.moved = movesOf(numbers, 1);
@@ -617,7 +634,7 @@ EditResult CodeplugDocument::importContactsQuietly(const QList<ContactEdit>& edi
     if (auto refused = guard())
         return *refused;
     if (edits.isEmpty())
-        return EditResult::refused(RefusalKind::invalid, QStringLiteral("No contacts to import."));
+        return EditResult::refused(RefusalKind::invalid, tr("No contacts to import."));
     QSet<int> used;
     for (const DMRContact& contact : m_contacts)
         used.insert(contact.slot);
@@ -628,22 +645,24 @@ EditResult CodeplugDocument::importContactsQuietly(const QList<ContactEdit>& edi
     }
     // Part of a list would leave the user to find out which contacts are missing.
     if (slots.size() < edits.size())
-        return EditResult::refused(
-            RefusalKind::full, QStringLiteral("Contact memory is full (max %1): %2 to import, %3 "
-                                              "free.")
-                                   .arg(kContactCapacity)
-                                   .arg(edits.size())
-                                   .arg(slots.size()));
-    const QString what = plural(edits.size(), "contact", "contacts");
+        return EditResult::refused(RefusalKind::full,
+                                   tr("Contact memory is full (max %1): %2 to import, %3 free.")
+                                       .arg(kContactCapacity)
+                                       .arg(edits.size())
+                                       .arg(slots.size()));
+    const QString what =
+        plural(edits.size(), QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"),
+               QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contacts"));
     return edit(
-        QStringLiteral("Import %1").arg(what),
+        tr("Import %1").arg(what),
         [&](CodeplugImage& image) {
             RegionSet regions;
             for (qsizetype i = 0; i < edits.size(); ++i)
                 regions.merge(applyContactEdit(edits[i], slots[i], image));
             return regions;
         },
-        notLocated("contact", slots.last() + 1LL), QStringLiteral("%1 imported.").arg(what));
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"), slots.last() + 1LL),
+        tr("%1 imported.").arg(what));
 }
 
 EditResult CodeplugDocument::updateContactQuietly(int slot, const ContactEdit& contactEdit) {
@@ -651,11 +670,10 @@ EditResult CodeplugDocument::updateContactQuietly(int slot, const ContactEdit& c
                                     [&](const DMRContact& c) { return c.slot == slot; });
     // One substitution pass, so a "%n" typed into a name stays as typed.
     return edit(
-        (isNew ? QStringLiteral("New contact %1") : QStringLiteral("Edit contact %1"))
-            .arg(slot + 1),
+        (isNew ? tr("New contact %1") : tr("Edit contact %1")).arg(slot + 1),
         [&](CodeplugImage& image) { return applyContactEdit(contactEdit, slot, image); },
-        notLocated("contact", slot + 1LL),
-        QStringLiteral("Contact %1 changed: %2 (ID %3)")
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"), slot + 1LL),
+        tr("Contact %1 changed: %2 (ID %3)")
             .arg(QString::number(slot + 1), contactEdit.name, QString::number(contactEdit.dmrID)));
 }
 
@@ -674,7 +692,9 @@ EditResult CodeplugDocument::deleteContactQuietly(int slot) {
     const auto contact = std::find_if(m_contacts.begin(), m_contacts.end(),
                                       [&](const DMRContact& c) { return c.slot == slot; });
     if (contact == m_contacts.end())
-        return EditResult::refused(RefusalKind::notFound, notLocated("contact", slot + 1LL).text);
+        return EditResult::refused(
+            RefusalKind::notFound,
+            notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"), slot + 1LL).text);
     const RecordReferences refs = referencesToContact(slot);
     QList<std::pair<int, TalkgroupEdit>> groupEdits;
     for (const Talkgroup& talkgroup : m_talkgroups) {
@@ -684,14 +704,14 @@ EditResult CodeplugDocument::deleteContactQuietly(int slot) {
         groupEdit.memberSlots.removeAll(slot);
         groupEdits.append({talkgroup.index, groupEdit});
     }
-    QString summary = QStringLiteral("Contact %1 deleted").arg(slot + 1);
+    QString summary = tr("Contact %1 deleted").arg(slot + 1);
     if (refs.any())
-        summary += QStringLiteral("; cleared from %1 channel(s) and %2 talkgroup(s)")
+        summary += tr("; cleared from %1 channel(s) and %2 talkgroup(s)")
                        .arg(refs.channels)
                        .arg(refs.talkgroups);
     summary += QLatin1Char('.');
     return edit(
-        QStringLiteral("Delete contact %1").arg(slot + 1),
+        tr("Delete contact %1").arg(slot + 1),
         [&](CodeplugImage& image) {
             RegionSet regions = clearContact(slot, image);
             if (regions.empty())
@@ -702,15 +722,14 @@ EditResult CodeplugDocument::deleteContactQuietly(int slot) {
                 regions.merge(applyTalkgroupEdit(groupEdit, index, image));
             return regions;
         },
-        notLocated("contact", slot + 1LL), summary);
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"), slot + 1LL), summary);
 }
 
 EditResult CodeplugDocument::reorderContactsQuietly(const QList<int>& slots) {
     EditResult result = edit(
-        QStringLiteral("Reorder contacts"),
-        [&](CodeplugImage& image) { return compactContacts(slots, image); },
-        EditRefusal{RefusalKind::notFound, QStringLiteral("The contacts could not be reordered.")},
-        QStringLiteral("Contacts reordered."));
+        tr("Reorder contacts"), [&](CodeplugImage& image) { return compactContacts(slots, image); },
+        EditRefusal{RefusalKind::notFound, tr("The contacts could not be reordered.")},
+        tr("Contacts reordered."));
     if (!result.isDone())
         return result;
     ChangeSet changes = result.changes();
@@ -733,17 +752,16 @@ EditResult CodeplugDocument::updateTalkgroupQuietly(int index, const TalkgroupEd
     // The codec keeps only as many members as the list holds: more would be
     // dropped without a word.
     if (const int limit = talkgroupMemberLimit(); groupEdit.memberSlots.size() > limit)
-        return EditResult::refused(
-            RefusalKind::full, QStringLiteral("Talkgroup '%1' holds at most %2 contacts, not %3.")
-                                   .arg(groupEdit.name, QString::number(limit),
-                                        QString::number(groupEdit.memberSlots.size())));
+        return EditResult::refused(RefusalKind::full,
+                                   tr("Talkgroup '%1' holds at most %2 contacts, not %3.")
+                                       .arg(groupEdit.name, QString::number(limit),
+                                            QString::number(groupEdit.memberSlots.size())));
     const bool isNew = std::none_of(m_talkgroups.begin(), m_talkgroups.end(),
                                     [&](const Talkgroup& t) { return t.index == index; });
-    return edit((isNew ? QStringLiteral("New talkgroup %1") : QStringLiteral("Edit talkgroup %1"))
-                    .arg(index + 1),
+    return edit((isNew ? tr("New talkgroup %1") : tr("Edit talkgroup %1")).arg(index + 1),
                 [&](CodeplugImage& image) { return applyTalkgroupEdit(groupEdit, index, image); },
-                notLocated("talkgroup", index + 1LL),
-                QStringLiteral("Talkgroup %1 changed: %2 (%3 contacts)")
+                notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"), index + 1LL),
+                tr("Talkgroup %1 changed: %2 (%3 contacts)")
                     .arg(QString::number(index + 1), groupEdit.name,
                          QString::number(groupEdit.memberSlots.size())));
 }
@@ -760,15 +778,17 @@ EditResult CodeplugDocument::deleteTalkgroupQuietly(int index) {
         return *refused;
     if (std::none_of(m_talkgroups.begin(), m_talkgroups.end(),
                      [&](const Talkgroup& t) { return t.index == index; }))
-        return EditResult::refused(RefusalKind::notFound,
-                                   notLocated("talkgroup", index + 1LL).text);
+        return EditResult::refused(
+            RefusalKind::notFound,
+            notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"), index + 1LL)
+                .text);
     const RecordReferences refs = referencesToTalkgroup(index);
-    QString summary = QStringLiteral("Talkgroup %1 deleted").arg(index + 1);
+    QString summary = tr("Talkgroup %1 deleted").arg(index + 1);
     if (refs.any())
-        summary += QStringLiteral("; cleared from %1 channel(s)").arg(refs.channels);
+        summary += tr("; cleared from %n channel(s)", nullptr, int(refs.channels));
     summary += QLatin1Char('.');
     return edit(
-        QStringLiteral("Delete talkgroup %1").arg(index + 1),
+        tr("Delete talkgroup %1").arg(index + 1),
         [&](CodeplugImage& image) {
             RegionSet regions = clearTalkgroup(index, image);
             if (regions.empty())
@@ -777,7 +797,8 @@ EditResult CodeplugDocument::deleteTalkgroupQuietly(int index) {
                                                  {{index, kClearedReference}}, image));
             return regions;
         },
-        notLocated("talkgroup", index + 1LL), summary);
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"), index + 1LL),
+        summary);
 }
 
 EditResult CodeplugDocument::reorderTalkgroupsQuietly(const QList<int>& indices) {
@@ -790,11 +811,10 @@ EditResult CodeplugDocument::reorderTalkgroupsQuietly(const QList<int>& indices)
             TalkgroupOrderEntry{index, it == m_talkgroups.end() ? 0 : int(it->memberSlots.size())});
     }
     EditResult result = edit(
-        QStringLiteral("Reorder talkgroups"),
+        tr("Reorder talkgroups"),
         [&](CodeplugImage& image) { return compactTalkgroups(order, image); },
-        EditRefusal{RefusalKind::notFound,
-                    QStringLiteral("The talkgroups could not be reordered.")},
-        QStringLiteral("Talkgroups reordered."));
+        EditRefusal{RefusalKind::notFound, tr("The talkgroups could not be reordered.")},
+        tr("Talkgroups reordered."));
     if (!result.isDone())
         return result;
     ChangeSet changes = result.changes();
@@ -826,18 +846,17 @@ RecordReferences CodeplugDocument::referencesToChannels(const QList<int>& number
 EditResult CodeplugDocument::updateZoneQuietly(int index, const ZoneEdit& zoneEdit) {
     if (const int limit = zoneMemberLimit(); zoneEdit.memberIndices.size() > limit)
         return EditResult::refused(RefusalKind::full,
-                                   QStringLiteral("Zone '%1' holds at most %2 channels, not %3.")
+                                   tr("Zone '%1' holds at most %2 channels, not %3.")
                                        .arg(zoneEdit.name, QString::number(limit),
                                             QString::number(zoneEdit.memberIndices.size())));
     const bool isNew = std::none_of(m_zones.begin(), m_zones.end(),
                                     [&](const Zone& z) { return z.index == index; });
-    return edit(
-        (isNew ? QStringLiteral("New zone %1") : QStringLiteral("Edit zone %1")).arg(index + 1),
-        [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, index, image); },
-        notLocated("zone", index + 1LL),
-        QStringLiteral("Zone %1 changed: %2 (%3 channels)")
-            .arg(QString::number(index + 1), zoneEdit.name,
-                 QString::number(zoneEdit.memberIndices.size())));
+    return edit((isNew ? tr("New zone %1") : tr("Edit zone %1")).arg(index + 1),
+                [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, index, image); },
+                notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"), index + 1LL),
+                tr("Zone %1 changed: %2 (%3 channels)")
+                    .arg(QString::number(index + 1), zoneEdit.name,
+                         QString::number(zoneEdit.memberIndices.size())));
 }
 
 EditResult CodeplugDocument::deleteZoneQuietly(int index) {
@@ -845,19 +864,21 @@ EditResult CodeplugDocument::deleteZoneQuietly(int index) {
         return *refused;
     if (std::none_of(m_zones.begin(), m_zones.end(),
                      [&](const Zone& z) { return z.index == index; }))
-        return EditResult::refused(RefusalKind::notFound, notLocated("zone", index + 1LL).text);
+        return EditResult::refused(
+            RefusalKind::notFound,
+            notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"), index + 1LL).text);
     return edit(
-        QStringLiteral("Delete zone %1").arg(index + 1),
+        tr("Delete zone %1").arg(index + 1),
         [&](CodeplugImage& image) { return clearZone(index, image); },
-        notLocated("zone", index + 1LL), QStringLiteral("Zone %1 deleted.").arg(index + 1));
+        notLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"), index + 1LL),
+        tr("Zone %1 deleted.").arg(index + 1));
 }
 
 EditResult CodeplugDocument::reorderZonesQuietly(const QList<int>& indices) {
     EditResult result = edit(
-        QStringLiteral("Reorder zones"),
-        [&](CodeplugImage& image) { return compactZones(indices, image); },
-        EditRefusal{RefusalKind::notFound, QStringLiteral("The zones could not be reordered.")},
-        QStringLiteral("Zones reordered."));
+        tr("Reorder zones"), [&](CodeplugImage& image) { return compactZones(indices, image); },
+        EditRefusal{RefusalKind::notFound, tr("The zones could not be reordered.")},
+        tr("Zones reordered."));
     if (!result.isDone())
         return result;
     ChangeSet changes = result.changes();
@@ -869,28 +890,27 @@ EditResult CodeplugDocument::reorderZonesQuietly(const QList<int>& indices) {
 
 EditResult CodeplugDocument::writeSettingsQuietly(const DeviceSettings& settings) {
     EditResult result = edit(
-        QStringLiteral("Edit settings"),
+        tr("Edit settings"),
         [&](CodeplugImage& image) { return encodeDeviceSettings(settings, image); },
-        EditRefusal{RefusalKind::invalid, QStringLiteral("Could not write settings.")}, QString());
+        EditRefusal{RefusalKind::invalid, tr("Could not write settings.")}, QString());
     if (result.isDone()) {
         // What the block now holds: a call sign longer than its field or a
         // limit beyond four digits is stored cut.
         const DeviceSettings stored = m_settings.value_or(settings);
-        result.setSummary(
-            QStringLiteral("Device settings changed: VHF %1\u2013%2, UHF %3\u2013%4 MHz.")
-                .arg(stored.vhfMin)
-                .arg(stored.vhfMax)
-                .arg(stored.uhfMin)
-                .arg(stored.uhfMax));
+        result.setSummary(tr("Device settings changed: VHF %1–%2, UHF %3–%4 MHz.")
+                              .arg(stored.vhfMin)
+                              .arg(stored.vhfMax)
+                              .arg(stored.uhfMin)
+                              .arg(stored.uhfMax));
     }
     return result;
 }
 
 EditResult CodeplugDocument::writeThemeQuietly(const QList<ThemeColor>& colors, ThemeKind kind) {
     return edit(
-        QStringLiteral("Edit theme (%1)").arg(themeKindText(kind)),
+        tr("Edit theme (%1)").arg(themeKindText(kind)),
         [&](CodeplugImage& image) { return encodeTheme(colors, kind, image); },
-        EditRefusal{RefusalKind::invalid, QStringLiteral("Could not write theme.")}, QString());
+        EditRefusal{RefusalKind::invalid, tr("Could not write theme.")}, QString());
 }
 
 } // namespace nerka

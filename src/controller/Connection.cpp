@@ -5,6 +5,7 @@
 
 #include "link/RadioType.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 
@@ -25,7 +26,9 @@ constexpr double kRebootDelaySeconds = 3.0;
 // of one path, cheap enough to do every second.
 constexpr int kPresenceCheckMs = 1000;
 
-const QString kConnecting = QStringLiteral("Connecting…");
+QString connectingText() {
+    return QCoreApplication::translate("nerka::RadioController", "Connecting…");
+}
 
 // The file system's identity (device, inode) of what `path` names, after
 // following links; none when nothing is there.
@@ -96,7 +99,7 @@ void RadioController::connectRadio(bool automatic) {
     frame.operation = DeviceOperation::connect;
     // The status is assigned at once (we are on the main thread), so a
     // pending auto-connect attempt sees the connection under way.
-    frame.workingText = kConnecting;
+    frame.workingText = connectingText();
     frame.resetsProgress = false;
     frame.needsLink = false;
     // An automatic attempt fails quietly: the chain tries again.
@@ -104,7 +107,7 @@ void RadioController::connectRadio(bool automatic) {
     frame.check = [selected]() -> std::optional<OperationResult> {
         if (!selected)
             return OperationResult::failure(DeviceOperation::connect, OperationErrorKind::refused,
-                                            QStringLiteral("No serial port selected."));
+                                            tr("No serial port selected."));
         return std::nullopt;
     };
     const QString path = selected ? selected->path : QString();
@@ -121,7 +124,7 @@ void RadioController::connectRadio(bool automatic) {
                 outcome.reported = false;
                 outcome.publish = [this, description = error.description()] {
                     assignStatus(Status::disconnected());
-                    appendLogLine(QStringLiteral("Auto-connect not possible yet: ") + description);
+                    appendLogLine(tr("Auto-connect not possible yet: %1").arg(description));
                 };
             }
             return outcome;
@@ -146,9 +149,9 @@ void RadioController::connectRadio(bool automatic) {
                 m_connectedPortNode = node.value_or(std::pair<quint64, quint64>{0, 0});
                 assignFirmware(info);
                 assignStatus(Status::connected());
-                appendLogLine(QStringLiteral("Connected: ") + radioTypeDisplayName(info.radioType) +
-                              QStringLiteral(" — FW ") + info.firmwareRevision +
-                              QStringLiteral(" (") + info.buildDate + QStringLiteral(")"));
+                appendLogLine(tr("Connected: %1 — FW %2 (%3)")
+                                  .arg(radioTypeDisplayName(info.radioType), info.firmwareRevision,
+                                       info.buildDate));
             },
             // What follows a connection starts once it has ended.
             [this, automatic] {
@@ -156,7 +159,7 @@ void RadioController::connectRadio(bool automatic) {
                     return;
                 if (automatic && m_preferences.autoRead() && !m_document.image() &&
                     m_document.dirtyRegions().empty()) {
-                    appendLogLine(QStringLiteral("Auto-read: reading codeplug…"));
+                    appendLogLine(tr("Auto-read: reading codeplug…"));
                     readCodeplug();
                 }
             });
@@ -202,7 +205,7 @@ void RadioController::startAutoConnect() {
     if (!m_preferences.autoConnect() || !hasRememberedPort(m_preferences) ||
         !m_status.isDisconnected())
         return;
-    logLine(QStringLiteral("Auto-connect: looking for remembered device…"));
+    logLine(tr("Auto-connect: looking for remembered device…"));
     autoConnectAttempt(kFirstWaitSeconds, 0.0);
 }
 
@@ -212,13 +215,12 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
     // at first, and when it fails (a radio still booting after a write) a
     // later attempt finds it. The chain only waits for it and goes on; any
     // other status (connected, or another operation) ends the chain.
-    const bool connectRunning = m_status == Status::working(kConnecting);
+    const bool connectRunning = m_status == Status::working(connectingText());
     if (!m_status.isDisconnected() && !connectRunning)
         return;
     if (elapsedSeconds > kGiveUpSeconds && !connectRunning) {
-        logLine(QStringLiteral("Auto-connect cancelled (30 s timeout)."));
-        abandonPendingVerification(
-            QStringLiteral("Could not verify: the radio did not reconnect."));
+        logLine(tr("Auto-connect cancelled (30 s timeout)."));
+        abandonPendingVerification(tr("Could not verify: the radio did not reconnect."));
         return;
     }
     if (!connectRunning) {
@@ -239,11 +241,10 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
 
 void RadioController::reconnectAfterReboot() {
     if (!hasRememberedPort(m_preferences)) {
-        abandonPendingVerification(
-            QStringLiteral("Could not verify: the radio did not reconnect."));
+        abandonPendingVerification(tr("Could not verify: the radio did not reconnect."));
         return;
     }
-    logLine(QStringLiteral("Device is rebooting — auto-reconnect will follow…"));
+    logLine(tr("Device is rebooting — auto-reconnect will follow…"));
     QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_timeScale)), this, [this] {
         if (m_status.isDisconnected())
             autoConnectAttempt(kFirstWaitSeconds, 0.0);

@@ -5,6 +5,8 @@
 #include "link/OpenGD77Interface.h"
 #include "link/SerialPort.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <memory>
 
@@ -12,7 +14,9 @@ namespace nerka {
 
 // Shared by the operations that talk to the radio.
 inline constexpr int kBlockSize = LinkProtocol::kBlockSize;
-inline const QString kNotConnected = QStringLiteral("Nicht verbunden.");
+[[nodiscard]] inline QString notConnectedText() {
+    return QCoreApplication::translate("nerka::RadioController", "Nicht verbunden.");
+}
 
 // The objects of one connection. Created, used and dropped on the work queue only.
 struct RadioControllerState::Link {

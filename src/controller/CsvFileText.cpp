@@ -2,6 +2,7 @@
 
 #include "controller/FileStore.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace nerka {
@@ -14,7 +15,8 @@ CsvFileText readCsvText(const QString& path) {
     QString text = decoder.decode(std::get<QByteArray>(read));
     if (decoder.hasError())
         return {{},
-                QStringLiteral("The CSV file could not be read: %1 is not UTF-8 text.")
+                QCoreApplication::translate("FileStore",
+                                            "The CSV file could not be read: %1 is not UTF-8 text.")
                     .arg(FileStore::displayName(path))};
     return {std::move(text), {}};
 }

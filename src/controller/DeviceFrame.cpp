@@ -45,9 +45,10 @@ void RadioController::runDeviceOperation(DeviceFrame frame, std::function<Device
             OperationResult::failure(operation, OperationErrorKind::busy, transferBusyText()),
             frame.reportsRefusal);
     if (frame.needsLink && !hasInterface())
-        return endDeviceOperation(
-            OperationResult::failure(operation, OperationErrorKind::notConnected, kNotConnected),
-            frame.reportsRefusal);
+        return endDeviceOperation(OperationResult::failure(operation,
+                                                           OperationErrorKind::notConnected,
+                                                           notConnectedText()),
+                                  frame.reportsRefusal);
     if (frame.check) {
         if (std::optional<OperationResult> refusal = frame.check()) {
             refusal->operation = operation;
@@ -65,7 +66,7 @@ void RadioController::runDeviceOperation(DeviceFrame frame, std::function<Device
         DeviceOutcome outcome;
         if (needsLink && !m_link) {
             // A disconnect ran first.
-            outcome = DeviceOutcome::failed(OperationErrorKind::notConnected, kNotConnected,
+            outcome = DeviceOutcome::failed(OperationErrorKind::notConnected, notConnectedText(),
                                             Status::disconnected());
             outcome.reported = reports;
         } else {

@@ -10,6 +10,7 @@
 #include "dmrdb/DMRUserDBExport.h"
 #include "dmrdb/DMRUserDBImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -25,16 +26,38 @@ namespace nerka {
 
 namespace {
 
-const QString kDownloading = QStringLiteral("Downloading DMR database…");
-const QString kWritingDB = QStringLiteral("Writing DMR database…");
-const QString kReadingDB = QStringLiteral("Reading DMR database…");
-const QString kNothingInFile = QStringLiteral("No usable DMR IDs found in the file.");
-const QString kNothingInDownload = QStringLiteral("No usable DMR IDs found in the download.");
-const QString kDownloadFailed = QStringLiteral("Download failed.");
-const QString kDownloadTimedOut = QStringLiteral("Download timed out.");
+QString downloadingText() {
+    return QCoreApplication::translate("nerka::RadioController", "Downloading DMR database…");
+}
+QString writingDBText() {
+    return QCoreApplication::translate("nerka::RadioController", "Writing DMR database…");
+}
+QString readingDBText() {
+    return QCoreApplication::translate("nerka::RadioController", "Reading DMR database…");
+}
+QString nothingInFileText() {
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "No usable DMR IDs found in the file.");
+}
+QString nothingInDownloadText() {
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "No usable DMR IDs found in the download.");
+}
+QString downloadFailedText() {
+    return QCoreApplication::translate("nerka::RadioController", "Download failed.");
+}
+QString downloadTimedOutText() {
+    return QCoreApplication::translate("nerka::RadioController", "Download timed out.");
+}
 // The result of a second download asked for while one runs (not reported).
-const QString kDownloadRunning = QStringLiteral("A download of the DMR database is running.");
-const QString kNoDatabaseOnDevice = QStringLiteral("No DMR database found on the device.");
+QString downloadRunningText() {
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "A download of the DMR database is running.");
+}
+QString noDatabaseOnDeviceText() {
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "No DMR database found on the device.");
+}
 // How long the count check after a write waits for the radio: the reboot
 // delay and the whole auto-connect schedule, with a little to spare.
 constexpr double kDmrReconnectWindowSeconds = 3.0 + 31.5 + 3.5;
@@ -61,15 +84,18 @@ int headerCount(std::uint32_t count) {
 // a selection its own line says which entries stay and which do not, so
 // those left out need not be over capacity.
 QString dmrWriteLine(const DMRFlashImage& encoded, const DMRSelection& selection, qint64 total) {
-    QString line = QStringLiteral("Writing DMR database: ") + QString::number(encoded.written) +
-                   QStringLiteral(" entries (") + QString::number(total / 1024) +
-                   QStringLiteral(" KB)");
+    QString line = QCoreApplication::translate("nerka::RadioController",
+                                               "Writing DMR database: %1 entries (%2 KB)")
+                       .arg(encoded.written)
+                       .arg(total / 1024);
     if (encoded.merged >= 1)
-        line += QStringLiteral(", ") + QString::number(encoded.merged) +
-                QStringLiteral(" duplicate IDs merged");
+        line += QStringLiteral(", ") +
+                QCoreApplication::translate("nerka::RadioController", "%1 duplicate IDs merged")
+                    .arg(encoded.merged);
     if (selection.isEmpty() && encoded.dropped >= 1)
-        line += QStringLiteral(", ") + QString::number(encoded.dropped) +
-                QStringLiteral(" dropped (over capacity)");
+        line += QStringLiteral(", ") +
+                QCoreApplication::translate("nerka::RadioController", "%1 dropped (over capacity)")
+                    .arg(encoded.dropped);
     return line + QStringLiteral("…");
 }
 
@@ -119,15 +145,14 @@ void RadioController::importDMRDatabase(const QString& path) {
         if (result.entries.isEmpty())
             return endDeviceOperation(OperationResult::failure(DeviceOperation::importDmrDatabase,
                                                                OperationErrorKind::file,
-                                                               kNothingInFile),
+                                                               nothingInFileText()),
                                       true);
         const QString fileName = QFileInfo(path).fileName();
         postToMain([this, result, fileName] {
             assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
-            appendLogLine(QStringLiteral("Imported DMR database from ") + fileName +
-                          QStringLiteral(": ") + QString::number(result.parsed) +
-                          QStringLiteral(" entries (") + QString::number(result.skipped) +
-                          QStringLiteral(" skipped)."));
+            appendLogLine(tr("Imported DMR database from %1: %2 entries (%3 skipped).")
+                              .arg(fileName, QString::number(result.parsed),
+                                   QString::number(result.skipped)));
             Q_EMIT finished(OperationResult::success(DeviceOperation::importDmrDatabase));
         });
     });
@@ -137,12 +162,12 @@ void RadioController::downloadDMRDatabase() {
     if (m_dmrDownloadTask)
         return endDeviceOperation(OperationResult::failure(DeviceOperation::downloadDmrDatabase,
                                                            OperationErrorKind::busy,
-                                                           kDownloadRunning),
+                                                           downloadRunningText()),
                                   false);
     // The status goes back to what the link is then.
     m_dmrDownloadTask = startDownload(
         WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath), m_dmrDownloadMaxBytes,
-        kDownloading,
+        downloadingText(),
         [this] { return hasInterface() ? Status::connected() : Status::disconnected(); },
         [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_dmrDownloadTask = nullptr;
@@ -153,12 +178,11 @@ void RadioController::downloadDMRDatabase() {
                                                          OperationErrorKind::network, message));
             };
             if (download.tooLarge)
-                return fail(kDownloadFailed);
+                return fail(downloadFailedText());
             if (download.error != QNetworkReply::NoError && !download.httpFailed())
-                return fail(download.timedOut ? kDownloadTimedOut : download.errorText);
+                return fail(download.timedOut ? downloadTimedOutText() : download.errorText);
             if (!download.ok())
-                return fail(QStringLiteral("Download failed (HTTP ") +
-                            QString::number(download.httpStatus) + QStringLiteral(")."));
+                return fail(tr("Download failed (HTTP %1).").arg(download.httpStatus));
             // Decoding and parsing the list stay off the main thread.
             postToQueue([this, bytes = download.body, restoreStatus]() mutable {
                 DMRUserDBImport::Result result = DMRUserDBImport::parseFileContents(bytes);
@@ -166,34 +190,33 @@ void RadioController::downloadDMRDatabase() {
                 postToMain([this, result, restoreStatus] {
                     restoreStatus();
                     if (result.entries.isEmpty()) {
-                        recordError(kNothingInDownload);
+                        recordError(nothingInDownloadText());
                         Q_EMIT finished(OperationResult::failure(
                             DeviceOperation::downloadDmrDatabase, OperationErrorKind::network,
-                            kNothingInDownload));
+                            nothingInDownloadText()));
                         return;
                     }
                     assignDmrUserDB(withEntries(m_dmrUserDB, result.entries));
-                    appendLogLine(QStringLiteral("Downloaded DMR database: ") +
-                                  QString::number(result.parsed) + QStringLiteral(" entries (") +
-                                  QString::number(result.skipped) + QStringLiteral(" skipped)."));
+                    appendLogLine(tr("Downloaded DMR database: %1 entries (%2 skipped).")
+                                      .arg(result.parsed)
+                                      .arg(result.skipped));
                     Q_EMIT finished(OperationResult::success(DeviceOperation::downloadDmrDatabase));
                 });
             });
         });
-    logLine(QStringLiteral("Downloading DMR database from ") +
-            WebServices::hostName(m_dmrIdServiceUrl) + QStringLiteral("…"));
+    logLine(tr("Downloading DMR database from %1…").arg(WebServices::hostName(m_dmrIdServiceUrl)));
 }
 
 void RadioController::writeDMRDatabase(const DMRSelection& selection) {
     DeviceFrame frame;
     frame.operation = DeviceOperation::writeDmrDatabase;
     // A transfer like a codeplug write: editing is blocked while it runs.
-    frame.workingText = kWritingDB;
+    frame.workingText = writingDBText();
     frame.check = [this]() -> std::optional<OperationResult> {
         if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty())
-            return OperationResult::failure(DeviceOperation::writeDmrDatabase,
-                                            OperationErrorKind::refused,
-                                            QStringLiteral("No DMR database imported."));
+            return OperationResult::failure(
+                DeviceOperation::writeDmrDatabase, OperationErrorKind::refused,
+                QCoreApplication::translate("nerka::RadioController", "No DMR database imported."));
         m_stopRequested = false;
         return std::nullopt;
     };
@@ -221,9 +244,10 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
         }
         const int written = int(encoded.written);
         updateWriteSteps([written, total](WriteSteps& steps) {
-            steps.complete(WriteStep::write,
-                           QString::number(written) + QStringLiteral(" entries, ") +
-                               QString::number(total / 1024) + QStringLiteral(" KB"));
+            steps.complete(WriteStep::write, QCoreApplication::translate("nerka::RadioController",
+                                                                         "%1 entries, %2 KB")
+                                                 .arg(written)
+                                                 .arg(total / 1024));
             steps.start(WriteStep::reboot);
         });
         rebootAndDisconnect();
@@ -231,8 +255,9 @@ void RadioController::writeDMRDatabase(const DMRSelection& selection) {
             publishReboot();
             assignProgress(1.0);
             assignDmrDBOnDeviceCount(written);
-            appendLogLine(
-                QStringLiteral("DMR database written. Device is rebooting — disconnected."));
+            appendLogLine(QCoreApplication::translate(
+                "nerka::RadioController",
+                "DMR database written. Device is rebooting — disconnected."));
             verifyDmrCountAfterReboot(written);
         });
     });
@@ -265,34 +290,41 @@ void RadioController::verifyDmrCountAfterReboot(int written) {
                     QObject::disconnect(*counted);
                     const int onDevice = m_dmrDBOnDeviceCount.value_or(0);
                     if (!count.ok())
-                        fail(WriteStep::verify, QStringLiteral("Could not verify: ") + count.text);
+                        fail(WriteStep::verify,
+                             QCoreApplication::translate("nerka::RadioController",
+                                                         "Could not verify: %1")
+                                 .arg(count.text));
                     else if (onDevice != written)
                         fail(WriteStep::verify,
-                             QStringLiteral("The radio reports %1 entries; %2 were written.")
+                             QCoreApplication::translate(
+                                 "nerka::RadioController",
+                                 "The radio reports %1 entries; %2 were written.")
                                  .arg(onDevice)
                                  .arg(written));
                     else
                         updateWriteSteps([onDevice](WriteSteps& steps) {
                             steps.complete(WriteStep::verify,
-                                           QString::number(onDevice) +
-                                               QStringLiteral(" entries on the device"));
+                                           QCoreApplication::translate("nerka::RadioController",
+                                                                       "%1 entries on the device")
+                                               .arg(onDevice));
                         });
                 });
             refreshDMRDatabaseOnDeviceCount(true);
         });
-    QTimer::singleShot(int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
-                       [reconnected, fail] {
-                           if (QObject::disconnect(*reconnected))
-                               fail(WriteStep::reboot,
-                                    QStringLiteral("Could not verify: the radio did not "
-                                                   "reconnect."));
-                       });
+    QTimer::singleShot(
+        int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
+        [reconnected, fail] {
+            if (QObject::disconnect(*reconnected))
+                fail(WriteStep::reboot,
+                     QCoreApplication::translate("nerka::RadioController",
+                                                 "Could not verify: the radio did not reconnect."));
+        });
 }
 
 void RadioController::readDMRDatabaseFromDevice() {
     DeviceFrame frame;
     frame.operation = DeviceOperation::readDmrDatabase;
-    frame.workingText = kReadingDB;
+    frame.workingText = readingDBText();
     runDeviceOperation(frame, [this]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         const DMRFlashAreas areas = dmrFlashAreas(radio.variant());
@@ -308,7 +340,7 @@ void RadioController::readDMRDatabaseFromDevice() {
                 assignStatus(Status::connected());
                 assignProgress(0.0);
                 assignDmrDBOnDeviceCount(0);
-                appendLogLine(kNoDatabaseOnDevice);
+                appendLogLine(noDatabaseOnDeviceText());
             });
         }
 
@@ -320,9 +352,9 @@ void RadioController::readDMRDatabaseFromDevice() {
                                    ? std::min<qint64>((count - area1Count) * size, areas.area2.size)
                                    : 0;
         const qint64 total = std::max<qint64>(length1 + length2, 1);
-        logLine(QStringLiteral("Reading DMR database from device: ") + QString::number(count) +
-                QStringLiteral(" entries (") + QString::number(total / 1024) +
-                QStringLiteral(" KB) — this can take a while…"));
+        logLine(tr("Reading DMR database from device: %1 entries (%2 KB) — this can take a while…")
+                    .arg(count)
+                    .arg(total / 1024));
 
         // Area 1 without its header, then area 2; progress over both.
         auto area1 = radio.readRange(Bank::flash, areas.area1.address, length1,
@@ -356,8 +388,7 @@ void RadioController::readDMRDatabaseFromDevice() {
             assignProgress(1.0);
             assignDmrDBOnDeviceCount(onDevice);
             assignDmrUserDB(database);
-            appendLogLine(QStringLiteral("Read DMR database from device: ") +
-                          QString::number(entries.size()) + QStringLiteral(" entries."));
+            appendLogLine(tr("Read DMR database from device: %1 entries.").arg(entries.size()));
         });
     });
 }
@@ -396,11 +427,12 @@ void RadioController::refreshDMRDatabaseOnDeviceCount(bool reportLinkErrors) {
 
 void RadioController::exportDMRDatabase(const QString& path) {
     if (!m_dmrUserDB || m_dmrUserDB->entries.isEmpty())
-        return endDeviceOperation(OperationResult::failure(DeviceOperation::exportDmrDatabase,
-                                                           OperationErrorKind::refused,
-                                                           QStringLiteral("No DMR database to "
-                                                                          "export.")),
-                                  true);
+        return endDeviceOperation(
+            OperationResult::failure(DeviceOperation::exportDmrDatabase,
+                                     OperationErrorKind::refused,
+                                     QCoreApplication::translate("nerka::RadioController",
+                                                                 "No DMR database to export.")),
+            true);
     const DMRUserEntryList entries = m_dmrUserDB->entries;
     postToQueue([this, entries, path] {
         // Sorted by ID and written atomically: the whole file or nothing.
@@ -408,9 +440,9 @@ void RadioController::exportDMRDatabase(const QString& path) {
             return endDeviceOperation(OperationResult::failure(DeviceOperation::exportDmrDatabase,
                                                                OperationErrorKind::file, *failure),
                                       true);
-        const QString line = QStringLiteral("Exported ") + QString::number(entries.size()) +
-                             QStringLiteral(" DMR entries to ") + QFileInfo(path).fileName() +
-                             QStringLiteral(".");
+        const QString line =
+            QCoreApplication::translate("nerka::RadioController", "Exported %1 DMR entries to %2.")
+                .arg(QString::number(entries.size()), QFileInfo(path).fileName());
         postToMain([this, line] {
             appendLogLine(line);
             Q_EMIT finished(OperationResult::success(DeviceOperation::exportDmrDatabase));

@@ -8,6 +8,7 @@
 #include "codeplug/ContactCsv.h"
 #include "codeplug/RepeaterListCsv.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -16,8 +17,9 @@ namespace nerka {
 namespace {
 
 QString exported(qsizetype count, const char* one, const char* many, const QString& path) {
-    return QStringLiteral("%1 %2 exported to %3.")
-        .arg(QString::number(count), QLatin1String(count == 1 ? one : many),
+    return QCoreApplication::translate("nerka::CodeplugDocument", "%1 %2 exported to %3.")
+        .arg(QString::number(count),
+             QCoreApplication::translate("nerka::CodeplugDocument", count == 1 ? one : many),
              QFileInfo(path).fileName());
 }
 
@@ -51,7 +53,9 @@ ChannelRowNames CodeplugDocument::channelRowNames() const {
 std::variant<QList<RadioChannel>, EditResult>
 CodeplugDocument::channelsToExport(const QList<int>& numbers) const {
     if (!m_image)
-        return EditResult::refused(RefusalKind::noCodeplug, QStringLiteral("No codeplug loaded."));
+        return EditResult::refused(
+            RefusalKind::noCodeplug,
+            QCoreApplication::translate("nerka::CodeplugDocument", "No codeplug loaded."));
     const QSet<int> wanted(numbers.begin(), numbers.end());
     QList<RadioChannel> chosen;
     for (const RadioChannel& channel : m_channels) {
@@ -59,7 +63,8 @@ CodeplugDocument::channelsToExport(const QList<int>& numbers) const {
             chosen.append(channel);
     }
     if (chosen.isEmpty())
-        return exportRefused(QStringLiteral("No channels to export."));
+        return exportRefused(
+            QCoreApplication::translate("nerka::CodeplugDocument", "No channels to export."));
     return chosen;
 }
 
@@ -68,8 +73,10 @@ EditResult CodeplugDocument::exportChannelsTable(const QList<int>& numbers, cons
     if (auto* refused = std::get_if<EditResult>(&chosen))
         return announce(*refused);
     const auto& list = std::get<QList<RadioChannel>>(chosen);
-    return announce(exportText(path, channelRowsText(list, u',', channelRowNames()),
-                               exported(list.size(), "channel", "channels", path)));
+    return announce(
+        exportText(path, channelRowsText(list, u',', channelRowNames()),
+                   exported(list.size(), QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                            QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels"), path)));
 }
 
 EditResult CodeplugDocument::exportChannelsCsv(const QList<int>& numbers, const QString& path) {
@@ -77,18 +84,24 @@ EditResult CodeplugDocument::exportChannelsCsv(const QList<int>& numbers, const 
     if (auto* refused = std::get_if<EditResult>(&chosen))
         return announce(*refused);
     const auto& list = std::get<QList<RadioChannel>>(chosen);
-    return announce(exportText(path, repeaterListCsv(list),
-                               exported(list.size(), "channel", "channels", path)));
+    return announce(
+        exportText(path, repeaterListCsv(list),
+                   exported(list.size(), QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                            QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channels"), path)));
 }
 
 EditResult CodeplugDocument::exportContactsCsv(const QString& path) {
     if (!m_image)
-        return announce(
-            EditResult::refused(RefusalKind::noCodeplug, QStringLiteral("No codeplug loaded.")));
+        return announce(EditResult::refused(
+            RefusalKind::noCodeplug,
+            QCoreApplication::translate("nerka::CodeplugDocument", "No codeplug loaded.")));
     if (m_contacts.isEmpty())
-        return announce(exportRefused(QStringLiteral("No contacts to export.")));
-    return announce(exportText(path, contactsCsv(m_contacts),
-                               exported(m_contacts.size(), "contact", "contacts", path)));
+        return announce(exportRefused(
+            QCoreApplication::translate("nerka::CodeplugDocument", "No contacts to export.")));
+    return announce(exportText(
+        path, contactsCsv(m_contacts),
+        exported(m_contacts.size(), QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"),
+                 QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contacts"), path)));
 }
 
 } // namespace nerka

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,7 +53,8 @@ struct ChangeSet {
 
 // The refusal of an edit or a device operation while a transfer runs.
 [[nodiscard]] inline QString transferBusyText() {
-    return QStringLiteral("Busy: wait for the running transfer to finish.");
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "Busy: wait for the running transfer to finish.");
 }
 
 // Why an edit was not made.

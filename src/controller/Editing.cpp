@@ -12,6 +12,7 @@
 #include "codeplug/ChannelIntake.h"
 #include "codeplug/ContactCsv.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace nerka {
@@ -46,7 +47,9 @@ EditResult CodeplugDocument::storeEdit(const QString& label, const CodeplugImage
             image = changed;
             return regions;
         },
-        EditRefusal{RefusalKind::invalid, QStringLiteral("Nothing was written.")}, QString());
+        EditRefusal{RefusalKind::invalid,
+                    QCoreApplication::translate("nerka::CodeplugDocument", "Nothing was written.")},
+        QString());
 }
 
 // ---- channels ----
@@ -70,21 +73,27 @@ EditResult CodeplugDocument::importChannelCsvQuietly(const QString& path) {
         // Nothing is imported from a file without one readable row; the
         // reasons say what to fix.
         if (csv.channels.isEmpty())
-            return refusedWith(QStringLiteral("No valid channels found in the %1CSV%2.")
-                                   .arg(csv.layout == ChannelCsvLayout::repeaterList
-                                            ? QStringLiteral("repeater-list ")
-                                            : QString())
-                                   .arg(csv.skipped.isEmpty()
-                                            ? QString()
-                                            : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
+            return refusedWith(
+                QCoreApplication::translate("nerka::CodeplugDocument",
+                                            "No valid channels found in the %1CSV%2.")
+                    .arg(csv.layout == ChannelCsvLayout::repeaterList
+                             ? QCoreApplication::translate("nerka::CodeplugDocument",
+                                                           "repeater-list ")
+                             : QString())
+                    .arg(csv.skipped.isEmpty()
+                             ? QString()
+                             : QStringLiteral(": ") + skippedRowsText(csv.skipped)));
     } else if (csv.channels.isEmpty()) {
-        return refusedWith(
-            QStringLiteral("No valid channels found in the CSV. Format: Name,RX,TX,Mode,\u2026"));
+        return refusedWith(QCoreApplication::translate(
+            "nerka::CodeplugDocument",
+            "No valid channels found in the CSV. Format: Name,RX,TX,Mode,…"));
     }
     // Rows the radio cannot use are left out and named in the one log line.
     const ChannelIntake intake = screenChannelCsvRows(csv, BandLimits::of(m_settings));
     if (intake.edits.isEmpty())
-        return refusedWith(QStringLiteral("No channels imported: %1.").arg(intake.note));
+        return refusedWith(
+            QCoreApplication::translate("nerka::CodeplugDocument", "No channels imported: %1.")
+                .arg(intake.note));
     if (csv.layout == ChannelCsvLayout::allFields)
         return withNote(importChannelsIntoZonesQuietly(intake.edits, intake.zones).reported(),
                         intake.note);
@@ -108,8 +117,12 @@ EditResult CodeplugDocument::copyChannel(int number) {
     if (!m_channelClipboard)
         return announce(EditResult::refused(
             RefusalKind::notFound,
-            QStringLiteral("Could not locate channel %1 in memory.").arg(number)));
-    return announce(EditResult::done({}, QStringLiteral("Channel %1 copied.").arg(number)));
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "Could not locate channel %1 in memory.")
+                .arg(number)));
+    return announce(EditResult::done(
+        {},
+        QCoreApplication::translate("nerka::CodeplugDocument", "Channel %1 copied.").arg(number)));
 }
 
 EditResult CodeplugDocument::copyChannels(const QList<int>& numbers) {
@@ -117,28 +130,33 @@ EditResult CodeplugDocument::copyChannels(const QList<int>& numbers) {
         return copyChannel(numbers.first());
     if (numbers.isEmpty())
         return announce(EditResult::nothingToDo());
-    return announce(
-        EditResult::done({}, QStringLiteral("%1 channels copied.").arg(numbers.size())));
+    return announce(EditResult::done(
+        {}, QCoreApplication::translate("nerka::CodeplugDocument", "%1 channels copied.")
+                .arg(numbers.size())));
 }
 
 EditResult CodeplugDocument::pasteChannelClipboard() {
     if (!m_channelClipboard)
-        return announce(
-            EditResult::silentlyRefused(RefusalKind::invalid, QStringLiteral("Nothing to paste.")));
+        return announce(EditResult::silentlyRefused(
+            RefusalKind::invalid,
+            QCoreApplication::translate("nerka::CodeplugDocument", "Nothing to paste.")));
     // The record's contact and group list by the names they had when copied
     // (one of them may have been deleted or its slot reused since).
     const ChannelIntake intake =
         screenChannelRecords({*m_channelClipboard}, {m_channelClipboardNames}, channelRowNames(),
                              BandLimits::of(m_settings));
     if (intake.records.isEmpty())
-        return announce(refusedWith(QStringLiteral("No channels pasted: %1.").arg(intake.note)));
+        return announce(refusedWith(
+            QCoreApplication::translate("nerka::CodeplugDocument", "No channels pasted: %1.")
+                .arg(intake.note)));
     return announce(withNote(pasteChannelQuietly(intake.records.first()), intake.note));
 }
 
 EditResult CodeplugDocument::nothingPasted(const QString& skippedNote) {
     if (!skippedNote.isEmpty() && m_image)
-        return announce(
-            refusedWith(QStringLiteral("No channels pasted: ") + skippedNote + QLatin1Char('.')));
+        return announce(refusedWith(
+            QCoreApplication::translate("nerka::CodeplugDocument", "No channels pasted: %1.")
+                .arg(skippedNote)));
     return announce(EditResult::nothingToDo());
 }
 
@@ -165,7 +183,9 @@ EditResult CodeplugDocument::updateChannels(const QList<std::pair<int, ChannelEd
                                             const QString& note) {
     EditResult result = withNote(updateChannelsQuietly(edits), note);
     if (result.isNothingToDo() && !note.isEmpty() && m_image)
-        result.setSummary(QStringLiteral("No channel changed; ") + note + QLatin1Char('.'));
+        result.setSummary(
+            QCoreApplication::translate("nerka::CodeplugDocument", "No channel changed; %1.")
+                .arg(note));
     return announce(std::move(result));
 }
 
@@ -188,9 +208,11 @@ EditResult CodeplugDocument::importContactsCsvQuietly(const QString& path) {
     const ContactCsvRead csv = parseContactsCsv(file.text);
     if (csv.contacts.isEmpty())
         return refusedWith(
-            QStringLiteral("No valid contacts found in the CSV%1")
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "No valid contacts found in the CSV%1")
                 .arg(csv.skipped.isEmpty()
-                         ? QStringLiteral(". Format: Name,DMR-ID,Type,Time slot")
+                         ? QCoreApplication::translate("nerka::CodeplugDocument",
+                                                       ". Format: Name,DMR-ID,Type,Time slot")
                          : QStringLiteral(": ") + skippedRowsText(csv.skipped) + u'.'));
     EditResult result = importContactsQuietly(csv.contacts).reported();
     return csv.skipped.isEmpty() ? result : withNote(result, skippedRowsText(csv.skipped));
@@ -241,8 +263,10 @@ EditResult CodeplugDocument::importTheme(const QString& path, ThemeKind kind) {
 
 EditResult CodeplugDocument::importThemeQuietly(const QString& path, ThemeKind kind) {
     if (!m_image || !theme(kind))
-        return EditResult::refused(RefusalKind::noCodeplug,
-                                   QStringLiteral("Kein Theme im Codeplug vorhanden."));
+        return EditResult::refused(
+            RefusalKind::noCodeplug,
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "Kein Theme im Codeplug vorhanden."));
     if (m_busy)
         return EditResult::refused(RefusalKind::busy, transferBusyText());
     // Only the first 64 bytes are colours; the size limit keeps a wrong pick
@@ -252,23 +276,26 @@ EditResult CodeplugDocument::importThemeQuietly(const QString& path, ThemeKind k
         return refusedWith(*failure);
     const auto colors = parseGtm(std::get<QByteArray>(read).left(ThemeBlock::kDataSize));
     if (!colors)
-        return refusedWith(QStringLiteral("Invalid .gtm file."));
+        return refusedWith(
+            QCoreApplication::translate("nerka::CodeplugDocument", "Invalid .gtm file."));
     EditResult result = writeThemeQuietly(*colors, kind);
     if (result.isDone())
-        result.setSummary(QStringLiteral("Theme (%1) imported from %2.")
-                              .arg(themeKindText(kind), QFileInfo(path).fileName()));
+        result.setSummary(
+            QCoreApplication::translate("nerka::CodeplugDocument", "Theme (%1) imported from %2.")
+                .arg(themeKindText(kind), QFileInfo(path).fileName()));
     return result;
 }
 
 EditResult CodeplugDocument::exportTheme(ThemeKind kind, const QString& path) {
     const auto& colors = theme(kind);
     if (!colors)
-        return announce(refusedWith(QStringLiteral("Kein Theme vorhanden.")));
+        return announce(refusedWith(
+            QCoreApplication::translate("nerka::CodeplugDocument", "Kein Theme vorhanden.")));
     if (auto failure = FileStore::write(path, encodeGtm(*colors)))
         return announce(refusedWith(*failure));
-    return announce(
-        EditResult::done({}, QStringLiteral("Theme (%1) exported to %2.")
-                                 .arg(themeKindText(kind), QFileInfo(path).fileName())));
+    return announce(EditResult::done(
+        {}, QCoreApplication::translate("nerka::CodeplugDocument", "Theme (%1) exported to %2.")
+                .arg(themeKindText(kind), QFileInfo(path).fileName())));
 }
 
 } // namespace nerka

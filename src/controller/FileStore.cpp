@@ -1,5 +1,6 @@
 #include "controller/FileStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,19 +25,19 @@ constexpr qint64 kReadPieceBytes = 256 * kKiB;
 QString kindText(FileStore::Kind kind) {
     switch (kind) {
     case FileStore::Kind::codeplug:
-        return QStringLiteral("a codeplug file");
+        return QCoreApplication::translate("FileStore", "a codeplug file");
     case FileStore::Kind::channelCsv:
-        return QStringLiteral("a channel CSV file");
+        return QCoreApplication::translate("FileStore", "a channel CSV file");
     case FileStore::Kind::dmrList:
-        return QStringLiteral("a DMR ID list");
+        return QCoreApplication::translate("FileStore", "a DMR ID list");
     case FileStore::Kind::keps:
-        return QStringLiteral("a keps file");
+        return QCoreApplication::translate("FileStore", "a keps file");
     case FileStore::Kind::satnogs:
-        return QStringLiteral("a SatNOGS transmitter list");
+        return QCoreApplication::translate("FileStore", "a SatNOGS transmitter list");
     case FileStore::Kind::theme:
-        return QStringLiteral("a .gtm theme");
+        return QCoreApplication::translate("FileStore", "a .gtm theme");
     case FileStore::Kind::ops:
-        return QStringLiteral("an operations file");
+        return QCoreApplication::translate("FileStore", "an operations file");
     }
     return {};
 }
@@ -48,11 +49,13 @@ QString sizeText(qint64 bytes) {
 }
 
 QString readFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("Could not read %1: %2").arg(FileStore::displayName(path), reason);
+    return QCoreApplication::translate("FileStore", "Could not read %1: %2")
+        .arg(FileStore::displayName(path), reason);
 }
 
 QString saveFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("Could not save %1: %2").arg(FileStore::displayName(path), reason);
+    return QCoreApplication::translate("FileStore", "Could not save %1: %2")
+        .arg(FileStore::displayName(path), reason);
 }
 
 // Qt leaves some failures (a write cut by a full disk or a file-size limit,
@@ -61,7 +64,7 @@ QString reasonOf(const QFileDevice& file, int savedErrno) {
     const QString text = file.errorString();
     if ((text.isEmpty() || text == QLatin1String("Unknown error")) && savedErrno != 0)
         return QString::fromLocal8Bit(std::strerror(savedErrno));
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+    return text.isEmpty() ? QCoreApplication::translate("FileStore", "Unknown error") : text;
 }
 
 // The file a write lands in: the target of a symbolic link, else the path.
@@ -98,11 +101,12 @@ QString FileStore::displayName(const QString& path) {
 std::variant<QByteArray, QString> FileStore::read(const QString& path, Kind kind) {
     const qint64 limit = maxBytes(kind);
     const auto tooLarge = [&] {
-        return readFailure(path, QStringLiteral("it is larger than %1, the limit for %2.")
+        return readFailure(path, QCoreApplication::translate(
+                                     "FileStore", "it is larger than %1, the limit for %2.")
                                      .arg(sizeText(limit), kindText(kind)));
     };
     if (QFileInfo(path).isDir())
-        return readFailure(path, QStringLiteral("it is a folder."));
+        return readFailure(path, QCoreApplication::translate("FileStore", "it is a folder."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return readFailure(path, file.errorString());
@@ -131,9 +135,10 @@ std::optional<QString> FileStore::targetRefusal(const QString& path) {
     if (!info.exists() || info.isFile())
         return std::nullopt;
     if (info.isDir())
-        return saveFailure(path, QStringLiteral("it is a folder."));
-    return saveFailure(path,
-                       QStringLiteral("it is not a regular file (a device, pipe or socket)."));
+        return saveFailure(path, QCoreApplication::translate("FileStore", "it is a folder."));
+    return saveFailure(
+        path, QCoreApplication::translate("FileStore",
+                                          "it is not a regular file (a device, pipe or socket)."));
 }
 
 std::optional<QString> FileStore::write(const QString& path, const QByteArray& bytes) {
@@ -224,8 +229,10 @@ std::optional<QString> replaceTargets(const FileStoreFiles& files, FileStorePend
         if (i + 1 < pending.size() && !kept.keep(landingPath(path))) {
             kept.forgetFrom(i);
             kept.drop();
-            return saveFailure(path, QStringLiteral("its old contents could not be kept "
-                                                    "while the files are replaced."));
+            return saveFailure(
+                path, QCoreApplication::translate(
+                          "FileStore",
+                          "its old contents could not be kept while the files are replaced."));
         }
         errno = 0;
         if (!pending[i]->commit()) {
@@ -249,9 +256,10 @@ std::optional<QString> FileStore::writeAll(const QList<std::pair<QString, QByteA
             return refusal;
         for (qsizetype j = 0; j < i; ++j)
             if (landingPath(files[i].first) == landingPath(files[j].first))
-                return saveFailure(files[i].first,
-                                   QStringLiteral("it is named twice; the files would overwrite "
-                                                  "each other."));
+                return saveFailure(
+                    files[i].first,
+                    QCoreApplication::translate(
+                        "FileStore", "it is named twice; the files would overwrite each other."));
     }
     // Every temporary is written in full before any target is touched.
     FileStorePending pending;

@@ -4,6 +4,7 @@
 
 #include "controller/CodeplugDocument.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QSet>
 
@@ -32,7 +33,9 @@ constexpr FamilyMemberLimits kFamilyMemberLimits[] = {
 EditRefusal membershipNotLocated(const char* what, int number) {
     return {
         RefusalKind::notFound,
-        QStringLiteral("Could not locate %1 %2 in memory.").arg(QLatin1String(what)).arg(number)};
+        QCoreApplication::translate("nerka::CodeplugDocument", "Could not locate %1 %2 in memory.")
+            .arg(QCoreApplication::translate("nerka::CodeplugDocument", what))
+            .arg(number)};
 }
 
 QString countedNoun(qsizetype count, const char* one, const char* many) {
@@ -132,8 +135,10 @@ EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int
     const auto zone = std::find_if(m_zones.cbegin(), m_zones.cend(),
                                    [&](const Zone& z) { return z.index == index; });
     if (zone == m_zones.cend())
-        return EditResult::refused(RefusalKind::notFound,
-                                   membershipNotLocated("zone", index + 1).text);
+        return EditResult::refused(
+            RefusalKind::notFound,
+            membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"), index + 1)
+                .text);
 
     ZoneEdit zoneEdit{zone->name, zone->memberIndices};
     QList<int> touched; // channel numbers that come in or go out
@@ -141,8 +146,11 @@ EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int
         const int position = number - 1;
         if (member) {
             if (!channel(number))
-                return EditResult::refused(RefusalKind::notFound,
-                                           membershipNotLocated("channel", number).text);
+                return EditResult::refused(
+                    RefusalKind::notFound,
+                    membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                                         number)
+                        .text);
             if (!zoneEdit.memberIndices.contains(position)) {
                 zoneEdit.memberIndices.append(position);
                 touched.append(number);
@@ -157,20 +165,28 @@ EditResult CodeplugDocument::setZoneMembershipQuietly(int index, const QList<int
     if (member && zoneEdit.memberIndices.size() > limit)
         return EditResult::refused(
             RefusalKind::full,
-            QStringLiteral("Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be added.")
+            QCoreApplication::translate(
+                "nerka::CodeplugDocument",
+                "Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be added.")
                 .arg(zone->name, QString::number(limit),
                      QString::number(zone->memberIndices.size()),
                      countedNoun(touched.size(), "channel", "channels")));
 
-    const QString what = touched.size() == 1 ? QStringLiteral("channel %1").arg(touched.first())
-                                             : countedNoun(touched.size(), "channel", "channels");
-    const QString label = member
-                              ? QStringLiteral("Add %1 to zone %2").arg(what).arg(index + 1)
-                              : QStringLiteral("Remove %1 from zone %2").arg(what).arg(index + 1);
+    const QString what = touched.size() == 1
+                             ? QCoreApplication::translate("nerka::CodeplugDocument", "channel %1")
+                                   .arg(touched.first())
+                             : countedNoun(touched.size(), "channel", "channels");
+    const QString label =
+        member ? QCoreApplication::translate("nerka::CodeplugDocument", "Add %1 to zone %2")
+                     .arg(what)
+                     .arg(index + 1)
+               : QCoreApplication::translate("nerka::CodeplugDocument", "Remove %1 from zone %2")
+                     .arg(what)
+                     .arg(index + 1);
     return edit(
         label, [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, index, image); },
-        membershipNotLocated("zone", index + 1),
-        QStringLiteral("Zone %1 changed: %2 (%3 channels)")
+        membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"), index + 1),
+        QCoreApplication::translate("nerka::CodeplugDocument", "Zone %1 changed: %2 (%3 channels)")
             .arg(QString::number(index + 1), zoneEdit.name,
                  QString::number(zoneEdit.memberIndices.size())));
 }
@@ -185,11 +201,17 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
         const int number = cell.second;
         if (std::none_of(m_zones.cbegin(), m_zones.cend(),
                          [&](const Zone& z) { return z.index == zoneIndex; }))
-            return EditResult::refused(RefusalKind::notFound,
-                                       membershipNotLocated("zone", zoneIndex + 1).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"),
+                                     zoneIndex + 1)
+                    .text);
         if (member && !channel(number))
-            return EditResult::refused(RefusalKind::notFound,
-                                       membershipNotLocated("channel", number).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                                     number)
+                    .text);
     }
     const QList<GridListChange> changes = gridChanges(
         cells, member,
@@ -210,8 +232,9 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
         if (change.after.size() > limit)
             return EditResult::refused(
                 RefusalKind::full,
-                QStringLiteral("Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be "
-                               "added.")
+                QCoreApplication::translate(
+                    "nerka::CodeplugDocument",
+                    "Zone '%1' holds at most %2 channels: it has %3, so %4 cannot be added.")
                     .arg(change.name, QString::number(limit), QString::number(change.before.size()),
                          countedNoun(change.after.size() - change.before.size(), "channel",
                                      "channels")));
@@ -219,13 +242,18 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
     }
     // One tick reads as before: "Add channel 4 to zone 1".
     const QString what = cells.size() == 1 && moved == 1
-                             ? QStringLiteral("channel %1").arg(cells.first().second)
+                             ? QCoreApplication::translate("nerka::CodeplugDocument", "channel %1")
+                                   .arg(cells.first().second)
                              : countedNoun(moved, "channel", "channels");
     const QString where = changes.size() == 1
-                              ? QStringLiteral("zone %1").arg(changes.first().index + 1)
+                              ? QCoreApplication::translate("nerka::CodeplugDocument", "zone %1")
+                                    .arg(changes.first().index + 1)
                               : countedNoun(changes.size(), "zone", "zones");
-    const QString label = member ? QStringLiteral("Add %1 to %2").arg(what, where)
-                                 : QStringLiteral("Remove %1 from %2").arg(what, where);
+    const QString label =
+        member ? QCoreApplication::translate("nerka::CodeplugDocument", "Add %1 to %2")
+                     .arg(what, where)
+               : QCoreApplication::translate("nerka::CodeplugDocument", "Remove %1 from %2")
+                     .arg(what, where);
     return edit(
         label,
         [&](CodeplugImage& image) {
@@ -239,7 +267,9 @@ EditResult CodeplugDocument::setZoneMembershipsQuietly(const QList<std::pair<int
             }
             return regions;
         },
-        membershipNotLocated("zone", changes.first().index + 1), label + u'.');
+        membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"),
+                             changes.first().index + 1),
+        label + u'.');
 }
 
 EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pair<int, int>>& cells,
@@ -251,12 +281,18 @@ EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pai
         const int slot = cell.second;
         if (std::none_of(m_talkgroups.cbegin(), m_talkgroups.cend(),
                          [&](const Talkgroup& t) { return t.index == groupIndex; }))
-            return EditResult::refused(RefusalKind::notFound,
-                                       membershipNotLocated("talkgroup", groupIndex + 1).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"),
+                                     groupIndex + 1)
+                    .text);
         if (member && std::none_of(m_contacts.cbegin(), m_contacts.cend(),
                                    [&](const DMRContact& c) { return c.slot == slot; }))
-            return EditResult::refused(RefusalKind::notFound,
-                                       membershipNotLocated("contact", slot + 1).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"),
+                                     slot + 1)
+                    .text);
     }
     const QList<GridListChange> changes = gridChanges(
         cells, member,
@@ -275,19 +311,26 @@ EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pai
     qsizetype moved = 0;
     for (const GridListChange& change : changes) {
         if (change.after.size() > limit)
-            return EditResult::refused(RefusalKind::full,
-                                       QStringLiteral("Talkgroup '%1' holds at most %2 contacts.")
-                                           .arg(change.name, QString::number(limit)));
+            return EditResult::refused(
+                RefusalKind::full,
+                QCoreApplication::translate("nerka::CodeplugDocument",
+                                            "Talkgroup '%1' holds at most %2 contacts.")
+                    .arg(change.name, QString::number(limit)));
         moved += std::abs(change.after.size() - change.before.size());
     }
     const QString what = cells.size() == 1 && moved == 1
-                             ? QStringLiteral("contact %1").arg(cells.first().second + 1)
+                             ? QCoreApplication::translate("nerka::CodeplugDocument", "contact %1")
+                                   .arg(cells.first().second + 1)
                              : countedNoun(moved, "contact", "contacts");
-    const QString where = changes.size() == 1
-                              ? QStringLiteral("talkgroup %1").arg(changes.first().index + 1)
-                              : countedNoun(changes.size(), "talkgroup", "talkgroups");
-    const QString label = member ? QStringLiteral("Add %1 to %2").arg(what, where)
-                                 : QStringLiteral("Remove %1 from %2").arg(what, where);
+    const QString where =
+        changes.size() == 1 ? QCoreApplication::translate("nerka::CodeplugDocument", "talkgroup %1")
+                                  .arg(changes.first().index + 1)
+                            : countedNoun(changes.size(), "talkgroup", "talkgroups");
+    const QString label =
+        member ? QCoreApplication::translate("nerka::CodeplugDocument", "Add %1 to %2")
+                     .arg(what, where)
+               : QCoreApplication::translate("nerka::CodeplugDocument", "Remove %1 from %2")
+                     .arg(what, where);
     return edit(
         label,
         [&](CodeplugImage& image) {
@@ -301,7 +344,9 @@ EditResult CodeplugDocument::setTalkgroupMembershipsQuietly(const QList<std::pai
             }
             return regions;
         },
-        membershipNotLocated("talkgroup", changes.first().index + 1), label + u'.');
+        membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"),
+                             changes.first().index + 1),
+        label + u'.');
 }
 
 EditResult CodeplugDocument::createZoneFromChannelsQuietly(const QString& name,
@@ -310,30 +355,38 @@ EditResult CodeplugDocument::createZoneFromChannelsQuietly(const QString& name,
         return *refused;
     // A zone without a name is not decoded: it would be created invisible.
     if (name.trimmed().isEmpty())
-        return EditResult::refused(RefusalKind::invalid, QStringLiteral("A zone needs a name."));
+        return EditResult::refused(
+            RefusalKind::invalid,
+            QCoreApplication::translate("nerka::CodeplugDocument", "A zone needs a name."));
     const auto index = freeZoneIndex();
     if (!index)
         return EditResult::refused(
             RefusalKind::full,
-            QStringLiteral("Zone memory is full (max %1).").arg(ZoneTable::kZoneCount));
+            QCoreApplication::translate("nerka::CodeplugDocument", "Zone memory is full (max %1).")
+                .arg(ZoneTable::kZoneCount));
     ZoneEdit zoneEdit{name, {}};
     for (int number : distinctNumbers(numbers)) {
         if (!channel(number))
-            return EditResult::refused(RefusalKind::notFound,
-                                       membershipNotLocated("channel", number).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "channel"),
+                                     number)
+                    .text);
         zoneEdit.memberIndices.append(number - 1);
     }
     const int limit = zoneMemberLimit();
     if (zoneEdit.memberIndices.size() > limit)
         return EditResult::refused(
-            RefusalKind::full, QStringLiteral("A zone holds at most %1 channels; %2 are selected.")
-                                   .arg(limit)
-                                   .arg(zoneEdit.memberIndices.size()));
+            RefusalKind::full,
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "A zone holds at most %1 channels; %2 are selected.")
+                .arg(limit)
+                .arg(zoneEdit.memberIndices.size()));
     EditResult result = edit(
-        QStringLiteral("New zone %1").arg(*index + 1),
+        QCoreApplication::translate("nerka::CodeplugDocument", "New zone %1").arg(*index + 1),
         [&](CodeplugImage& image) { return applyZoneEdit(zoneEdit, *index, image); },
-        membershipNotLocated("zone", *index + 1),
-        QStringLiteral("Zone %1 created: %2 (%3 channels)")
+        membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "zone"), *index + 1),
+        QCoreApplication::translate("nerka::CodeplugDocument", "Zone %1 created: %2 (%3 channels)")
             .arg(QString::number(*index + 1), name,
                  QString::number(zoneEdit.memberIndices.size())));
     if (result.isDone())
@@ -347,32 +400,47 @@ EditResult CodeplugDocument::setTalkgroupMembershipQuietly(int index, int slot, 
     const auto group = std::find_if(m_talkgroups.cbegin(), m_talkgroups.cend(),
                                     [&](const Talkgroup& t) { return t.index == index; });
     if (group == m_talkgroups.cend())
-        return EditResult::refused(RefusalKind::notFound,
-                                   membershipNotLocated("talkgroup", index + 1).text);
+        return EditResult::refused(
+            RefusalKind::notFound,
+            membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"),
+                                 index + 1)
+                .text);
     TalkgroupEdit groupEdit{group->name, group->memberSlots};
     if (member) {
         if (groupEdit.memberSlots.contains(slot))
             return EditResult::nothingToDo();
         if (std::none_of(m_contacts.cbegin(), m_contacts.cend(),
                          [&](const DMRContact& c) { return c.slot == slot; }))
-            return EditResult::refused(RefusalKind::notFound,
-                                       membershipNotLocated("contact", slot + 1).text);
+            return EditResult::refused(
+                RefusalKind::notFound,
+                membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "contact"),
+                                     slot + 1)
+                    .text);
         const int limit = talkgroupMemberLimit();
         if (groupEdit.memberSlots.size() >= limit)
-            return EditResult::refused(RefusalKind::full,
-                                       QStringLiteral("Talkgroup '%1' holds at most %2 contacts.")
-                                           .arg(group->name, QString::number(limit)));
+            return EditResult::refused(
+                RefusalKind::full,
+                QCoreApplication::translate("nerka::CodeplugDocument",
+                                            "Talkgroup '%1' holds at most %2 contacts.")
+                    .arg(group->name, QString::number(limit)));
         groupEdit.memberSlots.append(slot);
     } else if (groupEdit.memberSlots.removeAll(slot) == 0) {
         return EditResult::nothingToDo();
     }
-    const QString label =
-        member ? QStringLiteral("Add contact %1 to talkgroup %2").arg(slot + 1).arg(index + 1)
-               : QStringLiteral("Remove contact %1 from talkgroup %2").arg(slot + 1).arg(index + 1);
+    const QString label = member
+                              ? QCoreApplication::translate("nerka::CodeplugDocument",
+                                                            "Add contact %1 to talkgroup %2")
+                                    .arg(slot + 1)
+                                    .arg(index + 1)
+                              : QCoreApplication::translate("nerka::CodeplugDocument",
+                                                            "Remove contact %1 from talkgroup %2")
+                                    .arg(slot + 1)
+                                    .arg(index + 1);
     return edit(
         label, [&](CodeplugImage& image) { return applyTalkgroupEdit(groupEdit, index, image); },
-        membershipNotLocated("talkgroup", index + 1),
-        QStringLiteral("Talkgroup %1 changed: %2 (%3 contacts)")
+        membershipNotLocated(QT_TRANSLATE_NOOP("nerka::CodeplugDocument", "talkgroup"), index + 1),
+        QCoreApplication::translate("nerka::CodeplugDocument",
+                                    "Talkgroup %1 changed: %2 (%3 contacts)")
             .arg(QString::number(index + 1), groupEdit.name,
                  QString::number(groupEdit.memberSlots.size())));
 }

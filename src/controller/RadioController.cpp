@@ -270,7 +270,7 @@ void RadioController::resetAfterDisconnect() {
     assignProgress(0.0);
     assignDmrDBOnDeviceCount(std::nullopt);
     m_connectedPortPath.clear();
-    appendLogLine(QStringLiteral("Verbindung getrennt."));
+    appendLogLine(tr("Verbindung getrennt."));
 }
 
 void RadioController::connectionLost() {
@@ -286,10 +286,10 @@ void RadioController::connectionLost() {
             // written with the next write.
             m_document.forgetBaseline();
             if (m_document.image())
-                appendLogLine(QStringLiteral("Radio disconnected (unplugged?). The codeplug stays "
-                                             "in memory; nothing was lost."));
+                appendLogLine(tr("Radio disconnected (unplugged?). The codeplug stays in memory; "
+                                 "nothing was lost."));
             else
-                appendLogLine(QStringLiteral("Radio disconnected (unplugged?)."));
+                appendLogLine(tr("Radio disconnected (unplugged?)."));
         });
     });
 }

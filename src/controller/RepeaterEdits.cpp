@@ -6,6 +6,7 @@
 #include "codeplug/ChannelChecks.h"
 #include "codeplug/NameField.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace nerka {
@@ -20,7 +21,8 @@ QString namedCount(const QStringList& names, const QString& what) {
                        .arg(names.size())
                        .arg(what, names.mid(0, 10).join(QStringLiteral(", ")));
     if (names.size() > 10)
-        text += QStringLiteral(" and %1 more").arg(names.size() - 10);
+        text = QCoreApplication::translate("nerka::CodeplugDocument", "%1 and %2 more")
+                   .arg(text, QString::number(names.size() - 10));
     return text;
 }
 
@@ -68,9 +70,12 @@ RepeaterIntake screenRepeaters(const QList<DirectoryRepeater>& repeaters,
         intake.channels.append(c);
     }
     intake.notes = QStringList{
-        namedCount(already, QStringLiteral("already channels")),
+        namedCount(already,
+                   QCoreApplication::translate("nerka::CodeplugDocument", "already channels")),
         bands ? namedCount(outside, outsideBandsText(*bands)) : QString(),
-        namedCount(guessed, QStringLiteral("with the offset's sign from the band plan"))};
+        namedCount(guessed,
+                   QCoreApplication::translate("nerka::CodeplugDocument",
+                                               "with the offset's sign from the band plan"))};
     intake.notes.removeAll(QString());
     return intake;
 }
@@ -94,14 +99,17 @@ EditResult CodeplugDocument::addRepeatersQuietly(const QList<DirectoryRepeater>&
         return EditResult::refused(
             RefusalKind::invalid,
             notes.isEmpty()
-                ? QStringLiteral("No repeaters to add.")
-                : QStringLiteral("No repeaters added: %1.").arg(notes.join(QStringLiteral("; "))));
+                ? QCoreApplication::translate("nerka::CodeplugDocument", "No repeaters to add.")
+                : QCoreApplication::translate("nerka::CodeplugDocument", "No repeaters added: %1.")
+                      .arg(notes.join(QStringLiteral("; "))));
     if (const auto full =
-            channelRoomRefusal(channels.size(), m_channels.size(), QStringLiteral("add")))
+            channelRoomRefusal(channels.size(), m_channels.size(),
+                               QCoreApplication::translate("nerka::CodeplugDocument", "add")))
         return EditResult::refused(RefusalKind::full, *full);
 
     return asOneStep(
-        QStringLiteral("Add %1 repeaters").arg(channels.size()),
+        QCoreApplication::translate("nerka::CodeplugDocument", "Add %1 repeaters")
+            .arg(channels.size()),
         [&]() -> std::optional<EditResult> {
             if (auto refused = addRepeaterTalkgroups(kept, channels, notes))
                 return refused;
@@ -129,10 +137,12 @@ EditResult CodeplugDocument::addRepeatersQuietly(const QList<DirectoryRepeater>&
             return std::nullopt;
         },
         [&](bool) {
-            QString summary = QStringLiteral("%1 repeaters added as channels").arg(channels.size());
+            QString summary = QCoreApplication::translate("nerka::CodeplugDocument",
+                                                          "%1 repeaters added as channels")
+                                  .arg(channels.size());
             if (!zoneName.trimmed().isEmpty())
-                summary += QStringLiteral(" in zone '%1'")
-                               .arg(storedName(zoneName.trimmed(), ZoneRecord::kNameWidth));
+                summary = QCoreApplication::translate("nerka::CodeplugDocument", "%1 in zone '%2'")
+                              .arg(summary, storedName(zoneName.trimmed(), ZoneRecord::kNameWidth));
             if (!notes.isEmpty())
                 summary += QStringLiteral("; ") + notes.join(QStringLiteral("; "));
             return EditResult::done(wholeCodeplug(), summary + u'.');
@@ -193,8 +203,9 @@ CodeplugDocument::addRepeaterTalkgroups(const QList<DirectoryRepeater>& repeater
         channels[i].timeSlotTS2 = repeater.talkgroups.first().timeSlot == 2;
     }
     if (!noRoom.isEmpty())
-        notes.append(namedCount(noRoom, QStringLiteral("without a talkgroup list (the table is "
-                                                       "full)")));
+        notes.append(namedCount(
+            noRoom, QCoreApplication::translate("nerka::CodeplugDocument",
+                                                "without a talkgroup list (the table is full)")));
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include "codeplug/CodeplugLayout.h"
 #include "link/RadioType.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -20,7 +21,10 @@ namespace nerka {
 
 namespace {
 
-const QString kNotReconnected = QStringLiteral("Could not verify: the radio did not reconnect.");
+QString notReconnectedText() {
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "Could not verify: the radio did not reconnect.");
+}
 // The reboot delay plus the whole auto-connect schedule (its last attempt at
 // 23.5 s, giving up at 31.5 s) and a little more for that attempt to finish.
 constexpr double kReconnectWindowSeconds = 3.0 + 31.5 + 3.5;
@@ -54,7 +58,10 @@ QList<ChangeGroup> summaryGroups(const CodeplugImage& radio, const CodeplugImage
                                  const RegionSet& dirty) {
     const auto diff = diffCodeplugs(radio, imageAfterWrite(radio, image, dirty));
     if (const auto* reason = std::get_if<QString>(&diff))
-        return {ChangeGroup{CodeplugChange::Kind::bytes, QStringLiteral("Codeplug"), 0, {*reason}}};
+        return {ChangeGroup{CodeplugChange::Kind::bytes,
+                            QCoreApplication::translate("ChangeText", "Codeplug"),
+                            0,
+                            {*reason}}};
     return changeGroups(std::get<CodeplugDiff>(diff));
 }
 
@@ -77,8 +84,8 @@ RadioController::keptBaselineHoldsOnQueue(const CodeplugImage& image, const Regi
     auto held = m_link->interface->readRegions(touched);
     if (!held)
         return DeviceOutcome::failed(
-            held.error(), QStringLiteral("Could not read the radio's codeplug: ") +
-                              held.error().description() + QStringLiteral(" Nothing was written."));
+            held.error(), tr("Could not read the radio's codeplug: %1 Nothing was written.")
+                              .arg(held.error().description()));
     for (qsizetype i = 0; i < touched.size(); ++i) {
         const CodeplugRegion& block = touched[i];
         if (readBytes(kept, block.bank, block.address, block.length) != held->at(i))
@@ -90,13 +97,14 @@ RadioController::keptBaselineHoldsOnQueue(const CodeplugImage& image, const Regi
 Result<CodeplugImage, RadioController::DeviceOutcome>
 RadioController::readBaselineOnQueue(bool forBackup) {
     if (forBackup)
-        logLine(QStringLiteral("Reading the radio's codeplug for the backup…"));
+        logLine(tr("Reading the radio's codeplug for the backup…"));
     auto read = readWholeCodeplug(*m_link->interface, [this](double f) { setProgress(f); });
     if (!read)
         return DeviceOutcome::failed(
-            read.error(), (forBackup ? QStringLiteral("Could not back up the radio's codeplug: ")
-                                     : QStringLiteral("Could not read the radio's codeplug: ")) +
-                              read.error().description() + QStringLiteral(" Nothing was written."));
+            read.error(),
+            (forBackup ? tr("Could not back up the radio's codeplug: %1 Nothing was written.")
+                       : tr("Could not read the radio's codeplug: %1 Nothing was written."))
+                .arg(read.error().description()));
     setProgress(0.0);
     // Read in this connection: valid until the first byte is written.
     m_link->codeplugAsRead = *read;
@@ -111,11 +119,11 @@ RadioController::saveBackupOnQueue(const CodeplugBackups& backups, const Codeplu
     auto saved =
         backups.save(before, radioTypeDisplayName(firmware.radioType), firmware.flashChipSerial);
     if (!saved)
-        return DeviceOutcome::failed(OperationErrorKind::file,
-                                     QStringLiteral("Could not save the backup: ") + saved.error() +
-                                         QStringLiteral(" Nothing was written."));
+        return DeviceOutcome::failed(
+            OperationErrorKind::file,
+            tr("Could not save the backup: %1 Nothing was written.").arg(saved.error()));
     const QString name = QFileInfo(saved->path).fileName();
-    logLine(QStringLiteral("Backup saved: ") + name);
+    logLine(tr("Backup saved: %1").arg(name));
     updateWriteSteps([name](WriteSteps& steps) { steps.complete(WriteStep::backup, name); });
     return saved->path;
 }
@@ -142,8 +150,8 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
         if (*holds) {
             before = m_keptBaseline->image;
         } else {
-            logLine(QStringLiteral("The radio's codeplug is not what it was when last read; "
-                                   "reading it again…"));
+            logLine(
+                tr("The radio's codeplug is not what it was when last read; reading it again…"));
             readAgain = true;
         }
     }
@@ -201,7 +209,7 @@ void RadioController::scheduleVerificationOnQueue(const CodeplugImage& image,
         QTimer::singleShot(int(std::lround(kReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
                            [this, generation] {
                                if (generation == m_verificationGeneration)
-                                   abandonPendingVerification(kNotReconnected);
+                                   abandonPendingVerification(notReconnectedText());
                            });
     });
 }
@@ -293,15 +301,19 @@ std::optional<ReadBackMismatch> readBackMismatch(const ReadBackPieces& read,
 }
 
 QString mismatchText(const ReadBackMismatch& mismatch, int region, const QString& backupPath) {
-    QString message = QStringLiteral("Verification failed: region ") + QString::number(region) +
-                      QStringLiteral(" on the radio differs from what was written, first at ") +
-                      QLatin1String(bankKey(mismatch.bank)) + QStringLiteral(" address ") +
-                      hexAddress(mismatch.address) + QStringLiteral(". ");
-    message +=
-        backupPath.isEmpty()
-            ? QStringLiteral("No backup was taken before the write.")
-            : QStringLiteral("The radio's codeplug from before the write is in the backup ") +
-                  backupPath + QLatin1Char('.');
+    QString message =
+        QCoreApplication::translate("nerka::RadioController",
+                                    "Verification failed: region %1 on the radio differs from what "
+                                    "was written, first at %2 address %3. ")
+            .arg(QString::number(region), QLatin1String(bankKey(mismatch.bank)),
+                 hexAddress(mismatch.address));
+    message += backupPath.isEmpty()
+                   ? QCoreApplication::translate("nerka::RadioController",
+                                                 "No backup was taken before the write.")
+                   : QCoreApplication::translate(
+                         "nerka::RadioController",
+                         "The radio's codeplug from before the write is in the backup %1.")
+                         .arg(backupPath);
     return message;
 }
 
@@ -319,7 +331,7 @@ bool RadioController::startPendingVerification() {
     });
     DeviceFrame frame;
     frame.operation = DeviceOperation::verifyWrite;
-    frame.workingText = QStringLiteral("Verifying the write…");
+    frame.workingText = tr("Verifying the write…");
     // Started right after a connection; a disconnect queued before it says
     // that the radio is not back.
     frame.needsLink = false;
@@ -330,16 +342,16 @@ bool RadioController::startPendingVerification() {
 RadioController::DeviceOutcome
 RadioController::verifyWriteOnQueue(const PendingVerification& pending) {
     if (!m_link)
-        return DeviceOutcome::failed(OperationErrorKind::notConnected, kNotReconnected,
+        return DeviceOutcome::failed(OperationErrorKind::notConnected, notReconnectedText(),
                                      Status::disconnected());
     OpenGD77Interface& radio = *m_link->interface;
     const std::uint32_t serial = m_link->firmware.flashChipSerial;
     if (serial != pending.flashSerial)
-        return DeviceOutcome::failed(
-            OperationErrorKind::refused,
-            QStringLiteral("Could not verify: a different radio connected (flash serial ") +
-                QString::asprintf("0x%08X", serial) + QStringLiteral(", the write went to ") +
-                QString::asprintf("0x%08X", pending.flashSerial) + QStringLiteral(")."));
+        return DeviceOutcome::failed(OperationErrorKind::refused,
+                                     tr("Could not verify: a different radio connected (flash "
+                                        "serial %1, the write went to %2).")
+                                         .arg(QString::asprintf("0x%08X", serial),
+                                              QString::asprintf("0x%08X", pending.flashSerial)));
     const ReadBackPieces read =
         readBackPieces(pending.image, pending.regions, pending.blocks, pending.after);
     qint64 total = 0;
@@ -349,8 +361,8 @@ RadioController::verifyWriteOnQueue(const PendingVerification& pending) {
         setProgress(double(done) / double(std::max<qint64>(total, 1)));
     });
     if (!readBack)
-        return DeviceOutcome::failed(readBack.error(), QStringLiteral("Could not verify: ") +
-                                                           readBack.error().description());
+        return DeviceOutcome::failed(
+            readBack.error(), tr("Could not verify: %1").arg(readBack.error().description()));
     if (const auto mismatch = readBackMismatch(read, *readBack, pending.image, pending.regions)) {
         const int region =
             regionHolding(pending.image, pending.regions, mismatch->bank, mismatch->address);
@@ -374,8 +386,7 @@ RadioController::verifyWriteOnQueue(const PendingVerification& pending) {
         m_document.markWritten(pending.image, pending.regions, pending.flashSerial);
         assignProgress(1.0);
         assignStatus(Status::connected());
-        appendLogLine(QStringLiteral("Verified: ") + QString::number(count) +
-                      QStringLiteral(" region(s) match the radio."));
+        appendLogLine(tr("Verified: %n region(s) match the radio.", nullptr, count));
     });
 }
 
@@ -424,9 +435,9 @@ EditResult RadioController::restoreBackup(const QString& path) {
     ChangeSet all;
     all.replaced = true;
     return recordFileResult(EditResult::done(
-        all, QStringLiteral("Backup opened: ") + QFileInfo(path).fileName() +
-                 QStringLiteral(" — ") + QString::number(m_document.dirtyRegions().size()) +
-                 QStringLiteral(" region(s) will be written with the next write.")));
+        all, tr("Backup opened: %1 — %n region(s) will be written with the next write.", nullptr,
+                int(m_document.dirtyRegions().size()))
+                 .arg(QFileInfo(path).fileName())));
 }
 
 } // namespace nerka

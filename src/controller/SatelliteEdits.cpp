@@ -4,6 +4,7 @@
 
 #include "satellites/SatelliteCodec.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 #include <algorithm>
@@ -13,8 +14,13 @@ namespace nerka {
 
 namespace {
 
-const QString kSatelliteNotWrittenText = QStringLiteral("Could not write the satellite.");
-const QString kSatelliteBlockAddedText = QStringLiteral("Added a satellite block to the codeplug.");
+QString satelliteNotWrittenText() {
+    return QCoreApplication::translate("nerka::CodeplugDocument", "Could not write the satellite.");
+}
+QString satelliteBlockAddedText() {
+    return QCoreApplication::translate("nerka::CodeplugDocument",
+                                       "Added a satellite block to the codeplug.");
+}
 
 EditResult satelliteRefusal(const QString& text) {
     return EditResult::refused(RefusalKind::invalid, text);
@@ -57,13 +63,16 @@ EditResult CodeplugDocument::refreshKepsQuietly(const QList<TLERecord>& records)
     // Without a table to write, no keps were refreshed.
     CodeplugImage changed = *m_image;
     const RegionSet regions = writeSatellites(refresh.satellites, changed);
-    EditResult result = storeEdit(QStringLiteral("Refresh keps"), changed, regions);
+    EditResult result = storeEdit(
+        QCoreApplication::translate("nerka::CodeplugDocument", "Refresh keps"), changed, regions);
     if (!result.isDone())
         return result;
-    QString line =
-        QStringLiteral("Refreshed the keps of %1 satellite(s)").arg(refresh.updatedCount);
+    QString line = QCoreApplication::translate("nerka::CodeplugDocument",
+                                               "Refreshed the keps of %n satellite(s)", nullptr,
+                                               int(refresh.updatedCount));
     if (!refresh.missingNames.isEmpty())
-        line += QStringLiteral(" — no TLE for: ") + refresh.missingNames.join(QStringLiteral(", "));
+        line = QCoreApplication::translate("nerka::CodeplugDocument", "%1 — no TLE for: %2")
+                   .arg(line, refresh.missingNames.join(QStringLiteral(", ")));
     result.setSummary(line + QStringLiteral("."));
     return result;
 }
@@ -76,8 +85,9 @@ EditResult CodeplugDocument::addSatellitesQuietly(const QList<SatelliteCandidate
     if (candidates.isEmpty())
         return EditResult::nothingToDo();
     if (!m_image)
-        return EditResult::refused(RefusalKind::noCodeplug,
-                                   QStringLiteral("Load a codeplug first."));
+        return EditResult::refused(
+            RefusalKind::noCodeplug,
+            QCoreApplication::translate("nerka::CodeplugDocument", "Load a codeplug first."));
     if (m_busy)
         return EditResult::refused(RefusalKind::busy, transferBusyText());
     CodeplugImage changed = *m_image;
@@ -107,18 +117,23 @@ EditResult CodeplugDocument::addSatellitesQuietly(const QList<SatelliteCandidate
     const int skipped = int(candidates.size()) - processed;
     const RegionSet written = writeSatellites(list, changed);
     if (written.empty())
-        return satelliteRefusal(kSatelliteNotWrittenText);
+        return satelliteRefusal(satelliteNotWrittenText());
     regions.insert(written.begin(), written.end());
-    EditResult result = storeEdit(QStringLiteral("Add satellites"), changed, regions);
+    EditResult result = storeEdit(
+        QCoreApplication::translate("nerka::CodeplugDocument", "Add satellites"), changed, regions);
     if (!result.isDone())
         return result;
     // Said once the block is really part of the codeplug.
     if (blockAdded)
-        result.addNote(kSatelliteBlockAddedText);
-    QString line = QStringLiteral("Added %1 satellite(s)").arg(processed);
+        result.addNote(satelliteBlockAddedText());
+    QString line = QCoreApplication::translate("nerka::CodeplugDocument", "Added %n satellite(s)",
+                                               nullptr, int(processed));
     if (skipped > 0)
-        line +=
-            QStringLiteral(" (%1 skipped — only %2 slots)").arg(skipped).arg(kSatelliteCapacity);
+        line = QCoreApplication::translate("nerka::CodeplugDocument",
+                                           "%1 (%2 skipped — only %3 slots)")
+                   .arg(line)
+                   .arg(skipped)
+                   .arg(kSatelliteCapacity);
     result.setSummary(line + QStringLiteral("."));
     return result;
 }
@@ -170,8 +185,9 @@ EditResult CodeplugDocument::updateSatelliteQuietly(const Satellite& satellite,
         // write while the log called it changed.
         if (list.size() >= kSatelliteCapacity)
             return EditResult::refused(
-                RefusalKind::full,
-                QStringLiteral("Satellite memory is full (max %1).").arg(kSatelliteCapacity));
+                RefusalKind::full, QCoreApplication::translate("nerka::CodeplugDocument",
+                                                               "Satellite memory is full (max %1).")
+                                       .arg(kSatelliteCapacity));
         // Appended satellites land in the slot after the last one, whatever
         // index the caller gave.
         slot = int(list.size());
@@ -180,16 +196,18 @@ EditResult CodeplugDocument::updateSatelliteQuietly(const Satellite& satellite,
     }
     const RegionSet written = writeSatellites(list, changed);
     if (written.empty())
-        return satelliteRefusal(kSatelliteNotWrittenText);
+        return satelliteRefusal(satelliteNotWrittenText());
     regions.insert(written.begin(), written.end());
-    EditResult result =
-        storeEdit(QStringLiteral("Edit satellite %1").arg(slot + 1), changed, regions);
+    EditResult result = storeEdit(
+        QCoreApplication::translate("nerka::CodeplugDocument", "Edit satellite %1").arg(slot + 1),
+        changed, regions);
     if (!result.isDone())
         return result;
     if (blockAdded)
-        result.addNote(kSatelliteBlockAddedText);
+        result.addNote(satelliteBlockAddedText());
     result.setSummary(
-        QStringLiteral("Satellite %1 changed: %2").arg(QString::number(slot + 1), satellite.name));
+        QCoreApplication::translate("nerka::CodeplugDocument", "Satellite %1 changed: %2")
+            .arg(QString::number(slot + 1), satellite.name));
     result.setCreatedKey(slot);
     return result;
 }
@@ -210,15 +228,21 @@ EditResult CodeplugDocument::deleteSatelliteQuietly(int index) {
     if (removed == list.end())
         return EditResult::refused(
             RefusalKind::notFound,
-            QStringLiteral("Could not locate satellite %1 in memory.").arg(index + 1));
+            QCoreApplication::translate("nerka::CodeplugDocument",
+                                        "Could not locate satellite %1 in memory.")
+                .arg(index + 1));
     const QString name = removed->name;
     list.removeIf([&](const Satellite& s) { return s.index == index; });
     CodeplugImage changed = *m_image;
     const RegionSet regions = writeSatellites(list, changed);
     EditResult result =
-        storeEdit(QStringLiteral("Delete satellite %1").arg(index + 1), changed, regions);
+        storeEdit(QCoreApplication::translate("nerka::CodeplugDocument", "Delete satellite %1")
+                      .arg(index + 1),
+                  changed, regions);
     if (result.isDone())
-        result.setSummary(QStringLiteral("Satellite deleted: ") + name);
+        result.setSummary(
+            QCoreApplication::translate("nerka::CodeplugDocument", "Satellite deleted: %1")
+                .arg(name));
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "controller/WebServices.h"
 #include "satellites/SatelliteCodec.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -23,7 +24,9 @@ namespace nerka {
 
 namespace {
 
-const QString kDownloadingText = QStringLiteral("Downloading TLEs…");
+QString downloadingText() {
+    return QCoreApplication::translate("nerka::RadioController", "Downloading TLEs…");
+}
 
 // Keps text: UTF-8 when the bytes are valid UTF-8, else ISO 8859-1 (which
 // accepts every byte sequence).
@@ -57,29 +60,33 @@ void RadioController::importTLEFile(const QString& path) {
         return failKepsLoad(OperationErrorKind::file, *failure);
     const QList<TLERecord> records = parseTLE(kepsText(std::get<QByteArray>(read)));
     if (records.isEmpty())
-        return failKepsLoad(OperationErrorKind::file, QStringLiteral("No TLEs found in the file."));
+        return failKepsLoad(
+            OperationErrorKind::file,
+            QCoreApplication::translate("nerka::RadioController", "No TLEs found in the file."));
     processTLEs(records, QFileInfo(path).fileName());
 }
 
 void RadioController::downloadKeps() {
     if (m_tleDownloadTask) // one download at a time
-        return endDeviceOperation(OperationResult::failure(DeviceOperation::loadKeps,
-                                                           OperationErrorKind::busy,
-                                                           QStringLiteral("A keps download is "
-                                                                          "running.")),
-                                  false);
+        return endDeviceOperation(
+            OperationResult::failure(DeviceOperation::loadKeps, OperationErrorKind::busy,
+                                     QCoreApplication::translate("nerka::RadioController",
+                                                                 "A keps download is running.")),
+            false);
     const Status restored =
         m_status.isDisconnected() ? Status::disconnected() : Status::connected();
     const QString host = WebServices::hostName(m_kepsServiceUrl);
     m_tleDownloadTask = startDownload(
         WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
-        kDownloadingText, [restored] { return restored; },
+        downloadingText(), [restored] { return restored; },
         [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_tleDownloadTask = nullptr;
             const QString httpFailure =
                 QString::asprintf("Download failed (HTTP %d).", download.httpStatus);
             if (download.tooLarge) {
-                failKepsLoad(OperationErrorKind::network, QStringLiteral("Download failed."));
+                failKepsLoad(
+                    OperationErrorKind::network,
+                    QCoreApplication::translate("nerka::RadioController", "Download failed."));
                 return restoreStatus();
             }
             if (download.httpFailed()) {
@@ -90,8 +97,10 @@ void RadioController::downloadKeps() {
             // partial keps file is not taken for a whole one.
             if (download.error != QNetworkReply::NoError) {
                 failKepsLoad(OperationErrorKind::network,
-                             download.timedOut ? QStringLiteral("Download timed out.")
-                                               : download.errorText);
+                             download.timedOut
+                                 ? QCoreApplication::translate("nerka::RadioController",
+                                                               "Download timed out.")
+                                 : download.errorText);
                 return restoreStatus();
             }
             if (download.httpStatus < 0 || download.body.isEmpty()) {
@@ -102,10 +111,13 @@ void RadioController::downloadKeps() {
             restoreStatus();
             if (records.isEmpty())
                 return failKepsLoad(OperationErrorKind::network,
-                                    QStringLiteral("No TLEs found in the download."));
+                                    QCoreApplication::translate("nerka::RadioController",
+                                                                "No TLEs found in the download."));
             postToQueue([this, records, host] { processTLEs(records, host); });
         });
-    logLine(QStringLiteral("Downloading satellite keps from ") + host + QStringLiteral("…"));
+    logLine(
+        QCoreApplication::translate("nerka::RadioController", "Downloading satellite keps from %1…")
+            .arg(host));
 }
 
 void RadioController::processTLEs(const QList<TLERecord>& records, const QString& source) {
@@ -114,11 +126,16 @@ void RadioController::processTLEs(const QList<TLERecord>& records, const QString
     const auto withFM = std::count_if(candidates.begin(), candidates.end(),
                                       [](const SatelliteCandidate& c) { return c.isFM(); });
     const QString loaded =
-        QStringLiteral("Loaded %1 TLEs from %2").arg(QString::number(records.size()), source);
+        QCoreApplication::translate("nerka::RadioController", "Loaded %1 TLEs from %2")
+            .arg(QString::number(records.size()), source);
     const QString line =
         frequencies.isEmpty()
-            ? loaded + QStringLiteral(". Frequencies unavailable (SatNOGS could not be reached).")
-            : loaded + QStringLiteral("; %1 have FM frequencies from SatNOGS.").arg(withFM);
+            ? loaded + QCoreApplication::translate(
+                           "nerka::RadioController",
+                           ". Frequencies unavailable (SatNOGS could not be reached).")
+            : loaded + QCoreApplication::translate("nerka::RadioController",
+                                                   "; %1 have FM frequencies from SatNOGS.")
+                           .arg(withFM);
     postToMain([this, records, candidates, line] {
         assignTleCache(records);
         assignSatelliteCandidates(candidates);

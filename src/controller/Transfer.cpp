@@ -9,6 +9,7 @@
 #include "link/MemoryBlock.h"
 #include "link/RadioType.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -19,10 +20,16 @@ namespace {
 
 constexpr int kFlashAlignment = 32; // a flash piece must not cross a sector boundary
 
-const QString kReading = QStringLiteral("Reading codeplug…");
-const QString kWriting = QStringLiteral("Writing changes…");
-const QString kNothingToWrite =
-    QStringLiteral("Nothing to write: the radio already holds this codeplug.");
+QString readingText() {
+    return QCoreApplication::translate("nerka::RadioController", "Reading codeplug…");
+}
+QString writingText() {
+    return QCoreApplication::translate("nerka::RadioController", "Writing changes…");
+}
+QString nothingToWriteText() {
+    return QCoreApplication::translate("nerka::RadioController",
+                                       "Nothing to write: the radio already holds this codeplug.");
+}
 
 QString familyText(std::optional<RadioVariant> variant) {
     if (!variant)
@@ -38,19 +45,22 @@ std::optional<QString> writeRefusal(const CodeplugImage& image, RadioVariant rad
     if (image.variant != radioFamily) {
         const QString imageFamily =
             image.variant
-                ? QStringLiteral("the ") + familyText(image.variant) + QStringLiteral(" family")
-                : QStringLiteral("no radio family");
-        return QStringLiteral("The codeplug is for ") + imageFamily +
-               QStringLiteral(", but the connected radio is ") + familyText(radioFamily) +
-               QStringLiteral(" family. Nothing was written.");
+                ? QCoreApplication::translate("nerka::RadioController", "the %1 family")
+                      .arg(familyText(image.variant))
+                : QCoreApplication::translate("nerka::RadioController", "no radio family");
+        return QCoreApplication::translate("nerka::RadioController",
+                                           "The codeplug is for %1, but the connected radio is %2 "
+                                           "family. Nothing was written.")
+            .arg(imageFamily, familyText(radioFamily));
     }
     for (int index : dirty) {
         const CodeplugRegion& region = image.regions[index];
         if (region.bank == Bank::flash && region.address % kFlashAlignment != 0)
-            return QStringLiteral("Region ") + QString::number(index + 1) +
-                   QStringLiteral(" starts at flash address 0x") +
-                   QString::number(region.address, 16).toUpper() +
-                   QStringLiteral(", which the radio cannot write. Nothing was written.");
+            return QCoreApplication::translate("nerka::RadioController",
+                                               "Region %1 starts at flash address 0x%2, which the "
+                                               "radio cannot write. Nothing was written.")
+                .arg(index + 1)
+                .arg(QString::number(region.address, 16).toUpper());
     }
     // Only the family's own regions go out: a damaged or crafted file must
     // not write outside the codeplug, nor more than the region holds.
@@ -58,13 +68,15 @@ std::optional<QString> writeRefusal(const CodeplugImage& image, RadioVariant rad
     for (int index : dirty) {
         const CodeplugRegion& region = image.regions[index];
         if (!known.contains(region) || image.blobs.value(index).size() != region.length)
-            return QStringLiteral("Region ") + QString::number(index + 1) + QStringLiteral(" (") +
-                   (region.bank == Bank::flash ? QStringLiteral("flash")
-                                               : QStringLiteral("EEPROM")) +
-                   QStringLiteral(" 0x") + QString::number(region.address, 16).toUpper() +
-                   QStringLiteral(", ") + QString::number(region.length) +
-                   QStringLiteral(" bytes) is not a region of the ") + familyText(radioFamily) +
-                   QStringLiteral(" codeplug. Nothing was written.");
+            return QCoreApplication::translate("nerka::RadioController",
+                                               "Region %1 (%2 0x%3, %4 bytes) is not a region of "
+                                               "the %5 codeplug. Nothing was written.")
+                .arg(index + 1)
+                .arg(region.bank == Bank::flash ? QStringLiteral("flash")
+                                                : QStringLiteral("EEPROM"))
+                .arg(QString::number(region.address, 16).toUpper())
+                .arg(region.length)
+                .arg(familyText(radioFamily));
     }
     return std::nullopt;
 }
@@ -91,7 +103,7 @@ Result<CodeplugImage, LinkError> readWholeCodeplug(OpenGD77Interface& radio,
 void RadioController::readCodeplug() {
     DeviceFrame frame;
     frame.operation = DeviceOperation::readCodeplug;
-    frame.workingText = kReading;
+    frame.workingText = readingText();
     runDeviceOperation(frame, [this]() -> DeviceOutcome {
         OpenGD77Interface& radio = *m_link->interface;
         const RadioVariant variant = radio.variant();
@@ -99,8 +111,9 @@ void RadioController::readCodeplug() {
         qint64 total = 0;
         for (const CodeplugRegion& region : layout.regions)
             total += region.length;
-        logLine(QStringLiteral("Lese Codeplug (") + QString::number(total / 1024) +
-                QStringLiteral(" KB, ") + familyText(variant) + QStringLiteral("-Layout)…"));
+        logLine(tr("Lese Codeplug (%1 KB, %2)…")
+                    .arg(total / 1024)
+                    .arg(tr("%1-Layout").arg(familyText(variant))));
 
         auto read = readWholeCodeplug(radio, [this](double f) { setProgress(f); });
         if (!read)
@@ -117,12 +130,11 @@ void RadioController::readCodeplug() {
             assignProgress(1.0);
             assignStatus(Status::connected());
             assignDocumentURL(std::nullopt);
-            appendLogLine(
-                QStringLiteral("Codeplug read: ") + QString::number(m_document.channels().size()) +
-                QStringLiteral(" channels, ") + QString::number(m_document.contacts().size()) +
-                QStringLiteral(" contacts, ") + QString::number(m_document.talkgroups().size()) +
-                QStringLiteral(" talkgroups, ") + QString::number(m_document.zones().size()) +
-                QStringLiteral(" zones."));
+            appendLogLine(tr("Codeplug read: %1 channels, %2 contacts, %3 talkgroups, %4 zones.")
+                              .arg(m_document.channels().size())
+                              .arg(m_document.contacts().size())
+                              .arg(m_document.talkgroups().size())
+                              .arg(m_document.zones().size()));
         });
     });
 }
@@ -156,20 +168,26 @@ QString planText(const WritePlan& plan) {
             break;
         case WholeRegionReason::noBaseline:
         case WholeRegionReason::notInBaseline:
-            whole.append(QStringLiteral("region %1 whole: the radio's copy is not known")
-                             .arg(region.regionIndex));
+            whole.append(
+                QCoreApplication::translate("nerka::RadioController",
+                                            "region %1 whole: the radio's copy is not known")
+                    .arg(region.regionIndex));
             break;
         case WholeRegionReason::mostBlocksChanged:
-            whole.append(
-                QStringLiteral("region %1 whole: most of it changed").arg(region.regionIndex));
+            whole.append(QCoreApplication::translate("nerka::RadioController",
+                                                     "region %1 whole: most of it changed")
+                             .arg(region.regionIndex));
             break;
         case WholeRegionReason::forced:
-            whole.append(QStringLiteral("region %1 whole, as asked").arg(region.regionIndex));
+            whole.append(
+                QCoreApplication::translate("nerka::RadioController", "region %1 whole, as asked")
+                    .arg(region.regionIndex));
             break;
         }
     }
-    QString text = QStringLiteral("Sending %1 of %2 block(s): %3 EEPROM, %4 into %5 flash "
-                                  "sector(s).")
+    QString text = QCoreApplication::translate(
+                       "nerka::RadioController",
+                       "Sending %1 of %2 block(s): %3 EEPROM, %4 into %5 flash sector(s).")
                        .arg(plan.eepromWrites + plan.bufferWrites)
                        .arg(total)
                        .arg(plan.eepromWrites)
@@ -204,12 +222,13 @@ std::optional<LinkError> sendCodeplugBlocks(OpenGD77Interface& radio,
 void RadioController::writeChanges() {
     DeviceFrame frame;
     frame.operation = DeviceOperation::writeCodeplug;
-    frame.workingText = kWriting;
+    frame.workingText = writingText();
     // Without an image there is nothing a radio could be written from.
     if (!m_document.image()) {
         frame.check = [] {
-            return std::optional(OperationResult::failure(
-                DeviceOperation::writeCodeplug, OperationErrorKind::notConnected, kNotConnected));
+            return std::optional(OperationResult::failure(DeviceOperation::writeCodeplug,
+                                                          OperationErrorKind::notConnected,
+                                                          notConnectedText()));
         };
         return runDeviceOperation(frame, {});
     }
@@ -221,7 +240,7 @@ void RadioController::writeChanges() {
     const CodeplugImage image = *m_document.image();
     frame.check = [this, &image, &dirty]() -> std::optional<OperationResult> {
         if (dirty.empty()) {
-            appendLogLine(kNothingToWrite);
+            appendLogLine(nothingToWriteText());
             return OperationResult::success(DeviceOperation::writeCodeplug);
         }
         if (m_firmware) {
@@ -252,9 +271,9 @@ RadioController::DeviceOutcome RadioController::nothingToWriteOnQueue(const Code
                                                                       bool recordsOnly,
                                                                       std::uint32_t serial) {
     // The radio already holds every dirty region: no screen, no reboot.
-    logLine(kNothingToWrite);
+    logLine(nothingToWriteText());
     updateWriteSteps([](WriteSteps& steps) {
-        steps.complete(WriteStep::write, kNothingToWrite);
+        steps.complete(WriteStep::write, nothingToWriteText());
         steps.skip(WriteStep::reboot);
         steps.skip(WriteStep::verify);
     });
@@ -300,9 +319,8 @@ RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const Codepl
     qint64 total = 0;
     for (int index : dirty)
         total += image.regions[index].length;
-    logLine(QStringLiteral("Writing ") + QString::number(dirty.size()) +
-            QStringLiteral(" changed region(s) (") + QString::number(total / 1024) +
-            QStringLiteral(" KB)…"));
+    logLine(
+        tr("Writing %n changed region(s) (%1 KB)…", nullptr, int(dirty.size())).arg(total / 1024));
     logLine(planText(plan));
 
     updateWriteSteps([](WriteSteps& steps) { steps.start(WriteStep::write); });
@@ -314,8 +332,7 @@ RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const Codepl
             sendCodeplugBlocks(radio, blocks, sending, [this](double f) { setProgress(f); }))
         return writeFailure(*error);
     updateWriteSteps([count = blocks.size(), sending, verify](WriteSteps& steps) {
-        steps.complete(WriteStep::write, QString::number(count) + QStringLiteral(" block(s), ") +
-                                             QString::number(sending) + QStringLiteral(" bytes"));
+        steps.complete(WriteStep::write, tr("%1 block(s), %2 bytes").arg(count).arg(sending));
         // Without a read-back the reboot command is the last step.
         if (verify)
             steps.start(WriteStep::reboot);
@@ -331,7 +348,7 @@ RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const Codepl
         if (recordsOnly)
             m_document.adoptWritten(image);
         m_document.markWritten(image, dirty, serial);
-        appendLogLine(QStringLiteral("Changes written. Device is rebooting — disconnected."));
+        appendLogLine(tr("Changes written. Device is rebooting — disconnected."));
     });
 }
 
@@ -381,21 +398,21 @@ EditResult RadioController::openCodeplugFile(const QString& path) {
     ChangeSet all;
     all.replaced = true;
     return recordFileResult(EditResult::done(
-        all, QStringLiteral("File loaded: ") + QFileInfo(path).fileName() + QStringLiteral(" (") +
-                 familyText(image.variant) + QStringLiteral(")")));
+        all,
+        tr("File loaded: %1 (%2)").arg(QFileInfo(path).fileName(), familyText(image.variant))));
 }
 
 EditResult RadioController::saveCodeplugFile(const QString& path) {
     Q_ASSERT(onMainThread());
     if (!m_document.image())
         return recordFileResult(
-            EditResult::refused(RefusalKind::noCodeplug, QStringLiteral("No codeplug loaded.")));
+            EditResult::refused(RefusalKind::noCodeplug, tr("No codeplug loaded.")));
     // Atomic: a failure leaves any file already there untouched.
     if (auto failure = FileStore::write(path, encodeCodeplugFile(*m_document.image())))
         return recordFileResult(EditResult::refused(RefusalKind::invalid, *failure));
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     return recordFileResult(
-        EditResult::done({}, QStringLiteral("Gespeichert: ") + QFileInfo(path).fileName()));
+        EditResult::done({}, tr("Gespeichert: %1").arg(QFileInfo(path).fileName())));
 }
 
 void RadioController::markRegionsChanged(const RegionSet& regions) {

@@ -3,6 +3,8 @@
 
 #include "controller/RadioController.h"
 
+#include <QCoreApplication>
+
 namespace nerka {
 
 void RadioController::updateWriteSteps(std::function<void(WriteSteps&)> change) {
@@ -33,7 +35,8 @@ void RadioController::trackWriteSteps(const OperationResult& result) {
         const bool rebooting = m_writeSteps.state(WriteStep::reboot) == WriteStepState::running;
         updateWriteSteps([ok = result.ok(), rebooting, text = result.text](WriteSteps& steps) {
             if (ok)
-                steps.complete(WriteStep::verify, QStringLiteral("Verified"));
+                steps.complete(WriteStep::verify,
+                               QCoreApplication::translate("WriteSteps", "Verified"));
             else
                 steps.fail(rebooting ? WriteStep::reboot : WriteStep::verify, text);
         });

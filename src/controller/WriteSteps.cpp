@@ -1,5 +1,7 @@
 #include "controller/WriteSteps.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace nerka {
@@ -60,35 +62,35 @@ const WriteStep* WriteSteps::running() const {
 QString WriteSteps::name(WriteStep step) {
     switch (step) {
     case WriteStep::backup:
-        return QStringLiteral("Backup");
+        return QCoreApplication::translate("WriteSteps", "Backup");
     case WriteStep::write:
-        return QStringLiteral("Write");
+        return QCoreApplication::translate("WriteSteps", "Write");
     case WriteStep::reboot:
-        return QStringLiteral("Reboot");
+        return QCoreApplication::translate("WriteSteps", "Reboot");
     case WriteStep::verify:
-        return QStringLiteral("Verify");
+        return QCoreApplication::translate("WriteSteps", "Verify");
     }
     return {};
 }
 
 QString WriteSteps::label(WriteStep step) const {
     if (m_subject == WriteSubject::dmrDatabase && step == WriteStep::verify)
-        return QStringLiteral("Verify count");
+        return QCoreApplication::translate("WriteSteps", "Verify count");
     return name(step);
 }
 
 QString WriteSteps::stateText(WriteStepState state) {
     switch (state) {
     case WriteStepState::waiting:
-        return QStringLiteral("Waiting");
+        return QCoreApplication::translate("WriteSteps", "Waiting");
     case WriteStepState::running:
-        return QStringLiteral("Running");
+        return QCoreApplication::translate("WriteSteps", "Running");
     case WriteStepState::done:
-        return QStringLiteral("Done");
+        return QCoreApplication::translate("WriteSteps", "Done");
     case WriteStepState::failed:
-        return QStringLiteral("Failed");
+        return QCoreApplication::translate("WriteSteps", "Failed");
     case WriteStepState::skipped:
-        return QStringLiteral("Skipped");
+        return QCoreApplication::translate("WriteSteps", "Skipped");
     }
     return {};
 }

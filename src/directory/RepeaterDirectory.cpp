@@ -3,6 +3,7 @@
 #include "codeplug/ChannelChecks.h"
 #include "codeplug/CsvText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,15 +56,16 @@ std::variant<DirectoryRepeater, QString> registryEntry(const QJsonObject& entry,
     r.state = entry.value(QLatin1String("state")).toString().trimmed();
     r.country = entry.value(QLatin1String("country")).toString().trimmed();
     if (r.callsign.isEmpty())
-        return QStringLiteral("no call sign");
+        return QCoreApplication::translate("RepeaterDirectory", "no call sign");
     const auto output = jsonNumber(entry.value(QLatin1String("frequency")));
     if (!output || *output <= 0)
-        return QStringLiteral("%1: no frequency").arg(r.callsign);
+        return QCoreApplication::translate("RepeaterDirectory", "%1: no frequency").arg(r.callsign);
     const QString offsetText =
         entry.value(QLatin1String("offset")).toVariant().toString().trimmed();
     const auto offset = jsonNumber(QJsonValue(offsetText));
     if (!offsetText.isEmpty() && !offset)
-        return QStringLiteral("%1: offset '%2' unreadable").arg(r.callsign, offsetText);
+        return QCoreApplication::translate("RepeaterDirectory", "%1: offset '%2' unreadable")
+            .arg(r.callsign, offsetText);
     const std::uint64_t rxHz = hzOf(*output);
     std::int64_t offsetHz = std::llround(offset.value_or(0) * double(kHzPerMHz));
     const bool signed_ = offsetText.startsWith(u'+') || offsetText.startsWith(u'-');
@@ -73,14 +75,16 @@ std::variant<DirectoryRepeater, QString> registryEntry(const QJsonObject& entry,
             offsetHz = -std::abs(offsetHz);
     }
     if (std::int64_t(rxHz) + offsetHz <= 0)
-        return QStringLiteral("%1: offset below 0 Hz").arg(r.callsign);
+        return QCoreApplication::translate("RepeaterDirectory", "%1: offset below 0 Hz")
+            .arg(r.callsign);
     r.channel.name = storedChannelName(r.callsign);
     r.channel.rxHz = rxHz;
     r.channel.txHz = std::uint64_t(std::int64_t(rxHz) + offsetHz);
     r.channel.isDMR = true;
     const auto colorCode = jsonNumber(entry.value(QLatin1String("color_code")));
     if (!colorCode || *colorCode < 0 || *colorCode > 15)
-        return QStringLiteral("%1: colour code not 0–15").arg(r.callsign);
+        return QCoreApplication::translate("RepeaterDirectory", "%1: colour code not 0–15")
+            .arg(r.callsign);
     r.channel.colorCode = int(*colorCode);
     r.talkgroups = talkgroupsOf(entry.value(QLatin1String("talkgroups")));
     return r;
@@ -102,7 +106,8 @@ DirectoryRead parseRegistryRepeaters(const QByteArray& json) {
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         read.failure =
-            QStringLiteral("The repeater list is not JSON: %1.").arg(error.errorString());
+            QCoreApplication::translate("RepeaterDirectory", "The repeater list is not JSON: %1.")
+                .arg(error.errorString());
         return read;
     }
     const QJsonObject top = document.object();
@@ -110,8 +115,9 @@ DirectoryRead parseRegistryRepeaters(const QByteArray& json) {
     const QJsonArray entries =
         top.value(paged ? QLatin1String("results") : QLatin1String("rptrs")).toArray();
     if (!paged && !top.contains(QLatin1String("rptrs"))) {
-        read.failure = QStringLiteral("The JSON holds no repeater list (no \"results\" or "
-                                      "\"rptrs\").");
+        read.failure = QCoreApplication::translate(
+            "RepeaterDirectory", "The JSON holds no repeater list (no \"results\" or "
+                                 "\"rptrs\").");
         return read;
     }
     read.page = int(jsonNumber(top.value(QLatin1String("page"))).value_or(1));
@@ -179,8 +185,9 @@ DirectoryRead readRepeaterDirectory(const QByteArray& bytes) {
     const QString text = QString::fromUtf8(bytes);
     if (!isRepeaterListCsv(text)) {
         DirectoryRead read;
-        read.failure = QStringLiteral("Neither a repeater list of the DMR-ID registry (JSON) nor "
-                                      "a repeater-list CSV.");
+        read.failure = QCoreApplication::translate(
+            "RepeaterDirectory", "Neither a repeater list of the DMR-ID registry (JSON) nor "
+                                 "a repeater-list CSV.");
         return read;
     }
     return parseRepeaterListWithPlaces(text);
@@ -189,15 +196,20 @@ DirectoryRead readRepeaterDirectory(const QByteArray& bytes) {
 std::variant<QList<FoundRepeater>, QString> findRepeaters(const DirectoryRead& read,
                                                           const RepeaterFilter& filter) {
     if (filter.near && !read.hasPlaces)
-        return QStringLiteral("This list has no coordinates, so it cannot be searched by "
-                              "distance: choose by city, state or country.");
+        return QCoreApplication::translate(
+            "RepeaterDirectory", "This list has no coordinates, so it cannot be searched by "
+                                 "distance: choose by city, state or country.");
     for (const QString& band : filter.bands) {
         if (band != QLatin1String("2m") && band != QLatin1String("70cm"))
-            return QStringLiteral("Unknown band '%1': use 2m or 70cm.").arg(band);
+            return QCoreApplication::translate("RepeaterDirectory",
+                                               "Unknown band '%1': use 2m or 70cm.")
+                .arg(band);
     }
     for (const QString& mode : filter.modes) {
         if (mode != QLatin1String("fm") && mode != QLatin1String("dmr"))
-            return QStringLiteral("Unknown mode '%1': use fm or dmr.").arg(mode);
+            return QCoreApplication::translate("RepeaterDirectory",
+                                               "Unknown mode '%1': use fm or dmr.")
+                .arg(mode);
     }
     const auto same = [](const QString& wanted, const QString& have) {
         return wanted.isEmpty() || wanted.compare(have, Qt::CaseInsensitive) == 0;
@@ -252,7 +264,8 @@ QStringList directoryChanges(const QList<RadioChannel>& channels, const Director
     for (const RadioChannel& channel : channels) {
         const DirectoryRepeater* repeater = byName.value(channel.name);
         if (!repeater) {
-            lines.append(QStringLiteral("%1: not in the list").arg(channel.name));
+            lines.append(QCoreApplication::translate("RepeaterDirectory", "%1: not in the list")
+                             .arg(channel.name));
             continue;
         }
         QStringList changed;
@@ -264,7 +277,7 @@ QStringList directoryChanges(const QList<RadioChannel>& channels, const Director
                                .arg(mhz(channel.txHz), mhz(repeater->channel.txHz)));
         if (repeater->channel.isDMR && channel.isDMR() &&
             repeater->channel.colorCode != channel.colorCode)
-            changed.append(QStringLiteral("colour code %1 → %2")
+            changed.append(QCoreApplication::translate("RepeaterDirectory", "colour code %1 → %2")
                                .arg(channel.colorCode)
                                .arg(repeater->channel.colorCode));
         if (!changed.isEmpty())

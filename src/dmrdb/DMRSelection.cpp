@@ -1,5 +1,7 @@
 #include "dmrdb/DMRSelection.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -152,11 +154,11 @@ QString groupedNumber(qsizetype value) {
 }
 
 QString selectionSummary(const DMRSelectionOutcome& outcome) {
-    QString text = QStringLiteral("Writing ") + groupedNumber(outcome.written) +
-                   QStringLiteral(" of ") + groupedNumber(outcome.candidates) +
-                   QStringLiteral(" entries");
+    const QString text =
+        QCoreApplication::translate("DMRSelection", "Writing %1 of %2 entries")
+            .arg(groupedNumber(outcome.written), groupedNumber(outcome.candidates));
     if (outcome.prefixes.isEmpty())
-        return text + QStringLiteral(", lowest IDs first.");
+        return QCoreApplication::translate("DMRSelection", "%1, lowest IDs first.").arg(text);
 
     // Neighbouring prefixes in the same state share one phrase: "262, 263
     // complete"; a prefix cut part-way has one of its own.
@@ -171,15 +173,16 @@ QString selectionSummary(const DMRSelectionOutcome& outcome) {
     for (const DMRPrefixShare& share : outcome.prefixes) {
         QString word;
         if (share.matched == 0)
-            word = QStringLiteral("without entries");
+            word = QCoreApplication::translate("DMRSelection", "without entries");
         else if (share.complete())
-            word = QStringLiteral("complete");
+            word = QCoreApplication::translate("DMRSelection", "complete");
         else if (share.kept == 0)
-            word = QStringLiteral("left out");
+            word = QCoreApplication::translate("DMRSelection", "left out");
         if (word.isEmpty()) {
             closeGroup();
-            parts.append(share.prefix + QStringLiteral(" cut to ") + groupedNumber(share.kept) +
-                         QStringLiteral(" of ") + groupedNumber(share.matched));
+            parts.append(
+                QCoreApplication::translate("DMRSelection", "%1 cut to %2 of %3")
+                    .arg(share.prefix, groupedNumber(share.kept), groupedNumber(share.matched)));
             continue;
         }
         if (word != groupWord)
@@ -189,9 +192,9 @@ QString selectionSummary(const DMRSelectionOutcome& outcome) {
     }
     closeGroup();
     if (outcome.filled > 0)
-        parts.append(QStringLiteral("the rest filled by lowest ID"));
+        parts.append(QCoreApplication::translate("DMRSelection", "the rest filled by lowest ID"));
     else if (!outcome.fillRest && outcome.selected < outcome.candidates)
-        parts.append(QStringLiteral("no other entries"));
+        parts.append(QCoreApplication::translate("DMRSelection", "no other entries"));
     return text + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 

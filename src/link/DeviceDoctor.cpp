@@ -1,5 +1,7 @@
 #include "link/DeviceDoctor.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 
@@ -36,7 +38,7 @@ QString nameOr(const QString& name, unsigned id) {
 }
 
 QString ownershipText(const DeviceNodeFacts& node) {
-    return QStringLiteral("it belongs to %1:%2 with mode %3")
+    return QCoreApplication::translate("DeviceDoctor", "it belongs to %1:%2 with mode %3")
         .arg(nameOr(node.ownerName, node.ownerUid), nameOr(node.groupName, node.groupGid),
              modeText(node.mode));
 }
@@ -49,7 +51,8 @@ bool inGroupDatabase(const SystemView& view, unsigned gid) {
 }
 
 QString ruleFix() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "DeviceDoctor",
                "Install Nerka's package, or copy %1 (packaging/linux in Nerka's source) to "
                "/etc/udev/rules.d/, run `sudo udevadm control --reload` and plug the radio in "
                "again. The rule lets the logged-in user open the radio and tells ModemManager "
@@ -64,23 +67,28 @@ DoctorFinding finding(Check check, Severity severity, QString summary, QString f
 QList<DoctorFinding> checkGroup(const SystemView& view, const DeviceNodeFacts& node) {
     const QString group = nameOr(node.groupName, node.groupGid);
     if (view.sessionGids.contains(node.groupGid))
-        return {finding(Check::groupMembership, Severity::ok,
-                        QStringLiteral("You are in group %1.").arg(group))};
+        return {finding(
+            Check::groupMembership, Severity::ok,
+            QCoreApplication::translate("DeviceDoctor", "You are in group %1.").arg(group))};
     if (inGroupDatabase(view, node.groupGid))
         return {finding(
             Check::groupMembership, Severity::problem,
-            QStringLiteral("You were added to group %1, but this login began before that, so "
-                           "it does not have the group yet.")
+            QCoreApplication::translate(
+                "DeviceDoctor", "You were added to group %1, but this login began before that, so "
+                                "it does not have the group yet.")
                 .arg(group),
-            QStringLiteral("Log out and log in again (or restart the computer). For one "
-                           "terminal, `newgrp %1` gives the group at once.")
+            QCoreApplication::translate(
+                "DeviceDoctor", "Log out and log in again (or restart the computer). For one "
+                                "terminal, `newgrp %1` gives the group at once.")
                 .arg(group))};
-    return {finding(Check::groupMembership, Severity::problem,
-                    QStringLiteral("You are not in group %1.").arg(group),
-                    QStringLiteral("Install the udev rule (it gives the logged-in user the "
-                                   "radio), or join the group: `sudo usermod -aG %1 $USER`, "
-                                   "then log out and log in again. Do not run Nerka with sudo.")
-                        .arg(group))};
+    return {finding(
+        Check::groupMembership, Severity::problem,
+        QCoreApplication::translate("DeviceDoctor", "You are not in group %1.").arg(group),
+        QCoreApplication::translate("DeviceDoctor",
+                                    "Install the udev rule (it gives the logged-in user the "
+                                    "radio), or join the group: `sudo usermod -aG %1 $USER`, "
+                                    "then log out and log in again. Do not run Nerka with sudo.")
+            .arg(group))};
 }
 
 // The names of the processes seen holding the port open.
@@ -101,19 +109,22 @@ QList<DoctorFinding> checkBusy(const SystemView& view, const DeviceNodeFacts& no
             holders.append(QStringLiteral("%1 (pid %2)").arg(process.name).arg(process.pid));
     }
     if (!holders.isEmpty())
-        return {finding(Check::portBusy, Severity::problem,
-                        QStringLiteral("Another program has %1 open: %2.")
-                            .arg(node.path, holders.join(QStringLiteral(", "))),
-                        QStringLiteral("Close it and connect again."))};
+        return {
+            finding(Check::portBusy, Severity::problem,
+                    QCoreApplication::translate("DeviceDoctor", "Another program has %1 open: %2.")
+                        .arg(node.path, holders.join(QStringLiteral(", "))),
+                    QCoreApplication::translate("DeviceDoctor", "Close it and connect again."))};
     if (isBusyError(error) || isBusyOpen(node))
         return {finding(
             Check::portBusy, Severity::problem,
-            QStringLiteral("%1 is busy: another program holds it.").arg(node.path),
-            QStringLiteral("Close other programs that use serial ports (another Nerka or "
-                           "nerka-cli, a serial terminal) and connect again. Right after the "
-                           "radio is plugged in, ModemManager may be probing it: wait half a "
-                           "minute. Programs of other users are hidden without root: "
-                           "`sudo fuser -v %1` names them.")
+            QCoreApplication::translate("DeviceDoctor", "%1 is busy: another program holds it.")
+                .arg(node.path),
+            QCoreApplication::translate(
+                "DeviceDoctor", "Close other programs that use serial ports (another Nerka or "
+                                "nerka-cli, a serial terminal) and connect again. Right after the "
+                                "radio is plugged in, ModemManager may be probing it: wait half a "
+                                "minute. Programs of other users are hidden without root: "
+                                "`sudo fuser -v %1` names them.")
                 .arg(node.path))};
     return {};
 }
@@ -150,56 +161,71 @@ QStringList DeviceDoctor::portsToCheck(const SystemView& view, const QString& po
 DoctorFinding DeviceDoctor::checkRadioPresent(const SystemView& view) {
     const QStringList ports = radioPorts(view);
     if (!ports.isEmpty())
-        return finding(Check::radioPresent, Severity::ok,
-                       QStringLiteral("A radio (USB %1) is attached at %2.")
-                           .arg(kRadioUsbId, ports.join(QStringLiteral(", "))));
+        return finding(
+            Check::radioPresent, Severity::ok,
+            QCoreApplication::translate("DeviceDoctor", "A radio (USB %1) is attached at %2.")
+                .arg(kRadioUsbId, ports.join(QStringLiteral(", "))));
     if (radioOnUsb(view))
-        return finding(Check::radioPresent, Severity::problem,
-                       QStringLiteral("A USB device %1 is attached, but no serial port belongs "
-                                      "to it.")
-                           .arg(kRadioUsbId),
-                       QStringLiteral("The kernel's cdc_acm driver should give it a port "
-                                      "/dev/ttyACM…: unplug the radio, plug it in again and "
-                                      "look at `sudo dmesg | tail`. If brltty is running, it "
-                                      "may have claimed the device."));
+        return finding(
+            Check::radioPresent, Severity::problem,
+            QCoreApplication::translate("DeviceDoctor",
+                                        "A USB device %1 is attached, but no serial port belongs "
+                                        "to it.")
+                .arg(kRadioUsbId),
+            QCoreApplication::translate("DeviceDoctor",
+                                        "The kernel's cdc_acm driver should give it a port "
+                                        "/dev/ttyACM…: unplug the radio, plug it in again and "
+                                        "look at `sudo dmesg | tail`. If brltty is running, it "
+                                        "may have claimed the device."));
     return finding(
         Check::radioPresent, Severity::problem,
-        QStringLiteral("No device with the radio's USB identity %1 is attached.").arg(kRadioUsbId),
-        QStringLiteral("Switch the radio on, connect it with a USB data cable (some "
-                       "cables only charge) and check that it runs the OpenGD77 "
-                       "firmware; `lsusb` then lists 1fc9:0094."));
+        QCoreApplication::translate("DeviceDoctor",
+                                    "No device with the radio's USB identity %1 is attached.")
+            .arg(kRadioUsbId),
+        QCoreApplication::translate("DeviceDoctor",
+                                    "Switch the radio on, connect it with a USB data cable (some "
+                                    "cables only charge) and check that it runs the OpenGD77 "
+                                    "firmware; `lsusb` then lists 1fc9:0094."));
 }
 
 QList<DoctorFinding> DeviceDoctor::checkPort(const SystemView& view, const QString& portPath,
                                              const std::optional<LinkErrorKind>& error) {
     const DeviceNodeFacts* node = view.node(portPath);
     if (!node || !node->exists)
-        return {finding(Check::portAccess, Severity::problem,
-                        QStringLiteral("The port %1 does not exist.").arg(portPath),
-                        QStringLiteral("The radio was unplugged or switched off, or the name is "
-                                       "wrong: `nerka-cli ports --all` lists the ports there "
-                                       "are."))};
+        return {finding(
+            Check::portAccess, Severity::problem,
+            QCoreApplication::translate("DeviceDoctor", "The port %1 does not exist.")
+                .arg(portPath),
+            QCoreApplication::translate("DeviceDoctor",
+                                        "The radio was unplugged or switched off, or the name is "
+                                        "wrong: `nerka-cli ports --all` lists the ports there "
+                                        "are."))};
 
     QList<DoctorFinding> findings;
     if (view.uid == 0) {
-        findings.append(
-            finding(Check::portAccess, Severity::note,
-                    QStringLiteral("You run as root: %1 opens, but files you save belong to root.")
-                        .arg(portPath),
-                    QStringLiteral("Run Nerka as yourself; if the port then refuses you, run "
-                                   "`nerka-cli ports --doctor` as yourself.")));
-    } else if (node->accessible) {
         findings.append(finding(
-            Check::portAccess, Severity::ok,
-            QStringLiteral("You may read and write %1 (%2).").arg(portPath, ownershipText(*node))));
+            Check::portAccess, Severity::note,
+            QCoreApplication::translate(
+                "DeviceDoctor", "You run as root: %1 opens, but files you save belong to root.")
+                .arg(portPath),
+            QCoreApplication::translate("DeviceDoctor",
+                                        "Run Nerka as yourself; if the port then refuses you, run "
+                                        "`nerka-cli ports --doctor` as yourself.")));
+    } else if (node->accessible) {
+        findings.append(
+            finding(Check::portAccess, Severity::ok,
+                    QCoreApplication::translate("DeviceDoctor", "You may read and write %1 (%2).")
+                        .arg(portPath, ownershipText(*node))));
     } else {
         const bool groupMayUse = (node->mode & 060) == 060;
         findings.append(finding(
             Check::portAccess, Severity::problem,
-            QStringLiteral("You may not open %1: %2.").arg(portPath, ownershipText(*node)),
-            groupMayUse
-                ? QString()
-                : QStringLiteral("Its group may not read and write it either; ") + ruleFix()));
+            QCoreApplication::translate("DeviceDoctor", "You may not open %1: %2.")
+                .arg(portPath, ownershipText(*node)),
+            groupMayUse ? QString()
+                        : QCoreApplication::translate(
+                              "DeviceDoctor", "Its group may not read and write it either; ") +
+                              ruleFix()));
         if (groupMayUse)
             findings.append(checkGroup(view, *node));
     }
@@ -208,21 +234,24 @@ QList<DoctorFinding> DeviceDoctor::checkPort(const SystemView& view, const QStri
 
     // Any other failure of the trial open (an I/O error of a confused radio).
     if (!node->openError.isEmpty() && !isBusyOpen(*node) && !isDeniedOpen(*node))
-        findings.append(
-            finding(Check::portAccess, Severity::problem,
-                    QStringLiteral("Opening %1 fails: %2.").arg(portPath, node->openError),
-                    QStringLiteral("Unplug the radio, switch it off and on, and "
-                                   "plug it in again.")));
+        findings.append(finding(Check::portAccess, Severity::problem,
+                                QCoreApplication::translate("DeviceDoctor", "Opening %1 fails: %2.")
+                                    .arg(portPath, node->openError),
+                                QCoreApplication::translate(
+                                    "DeviceDoctor", "Unplug the radio, switch it off and on, and "
+                                                    "plug it in again.")));
     return findings;
 }
 
 DoctorFinding DeviceDoctor::checkUdevRule(const SystemView& view) {
     if (!view.ruleFiles.isEmpty())
         return finding(Check::udevRule, Severity::ok,
-                       QStringLiteral("A udev rule for the radio is installed: %1.")
+                       QCoreApplication::translate("DeviceDoctor",
+                                                   "A udev rule for the radio is installed: %1.")
                            .arg(view.ruleFiles.join(QStringLiteral(", "))));
     return finding(Check::udevRule, Severity::note,
-                   QStringLiteral("No udev rule for the radio's USB identity %1 is installed.")
+                   QCoreApplication::translate(
+                       "DeviceDoctor", "No udev rule for the radio's USB identity %1 is installed.")
                        .arg(kRadioUsbId),
                    ruleFix());
 }
@@ -230,31 +259,40 @@ DoctorFinding DeviceDoctor::checkUdevRule(const SystemView& view) {
 DoctorFinding DeviceDoctor::checkModemManager(const SystemView& view) {
     if (!view.isRunning(QStringLiteral("ModemManager")))
         return finding(Check::modemManager, Severity::ok,
-                       QStringLiteral("ModemManager is not running."));
+                       QCoreApplication::translate("DeviceDoctor", "ModemManager is not running."));
     if (!view.ruleFiles.isEmpty())
-        return finding(Check::modemManager, Severity::ok,
-                       QStringLiteral("ModemManager is running; the udev rule tells it to leave "
-                                      "the radio alone."));
-    return finding(Check::modemManager, Severity::problem,
-                   QStringLiteral("ModemManager is running and probes every new serial port: "
-                                  "after the radio is plugged in, its port is busy for a while "
-                                  "and the probing can upset the radio."),
-                   QStringLiteral("Install the udev rule, or, if this computer uses "
-                                  "no mobile-broadband modem: `sudo systemctl disable --now "
-                                  "ModemManager`."));
+        return finding(
+            Check::modemManager, Severity::ok,
+            QCoreApplication::translate("DeviceDoctor",
+                                        "ModemManager is running; the udev rule tells it to leave "
+                                        "the radio alone."));
+    return finding(
+        Check::modemManager, Severity::problem,
+        QCoreApplication::translate("DeviceDoctor",
+                                    "ModemManager is running and probes every new serial port: "
+                                    "after the radio is plugged in, its port is busy for a while "
+                                    "and the probing can upset the radio."),
+        QCoreApplication::translate("DeviceDoctor",
+                                    "Install the udev rule, or, if this computer uses "
+                                    "no mobile-broadband modem: `sudo systemctl disable --now "
+                                    "ModemManager`."));
 }
 
 DoctorFinding DeviceDoctor::checkBrltty(const SystemView& view) {
     if (!view.isRunning(QStringLiteral("brltty")))
-        return finding(Check::brltty, Severity::ok, QStringLiteral("brltty is not running."));
-    return finding(Check::brltty, Severity::note,
-                   QStringLiteral("brltty (the Braille display service) is running. It claims "
-                                  "some USB serial devices when they are plugged in, and their "
-                                  "port disappears."),
-                   QStringLiteral("If the radio's port vanishes right after plugging in and no "
-                                  "Braille display is used here: `sudo systemctl mask "
-                                  "brltty-udev.service brltty.service`, or `sudo apt remove "
-                                  "brltty`."));
+        return finding(Check::brltty, Severity::ok,
+                       QCoreApplication::translate("DeviceDoctor", "brltty is not running."));
+    return finding(
+        Check::brltty, Severity::note,
+        QCoreApplication::translate("DeviceDoctor",
+                                    "brltty (the Braille display service) is running. It claims "
+                                    "some USB serial devices when they are plugged in, and their "
+                                    "port disappears."),
+        QCoreApplication::translate("DeviceDoctor",
+                                    "If the radio's port vanishes right after plugging in and no "
+                                    "Braille display is used here: `sudo systemctl mask "
+                                    "brltty-udev.service brltty.service`, or `sudo apt remove "
+                                    "brltty`."));
 }
 
 QList<DoctorFinding> DeviceDoctor::diagnose(const SystemView& view, const Question& question) {
@@ -330,16 +368,17 @@ QString DeviceDoctor::report(const QList<DoctorFinding>& findings) {
         }
         text += tag.leftJustified(10) + f.summary + QLatin1Char('\n');
         if (!f.fix.isEmpty())
-            text +=
-                QString(10, QLatin1Char(' ')) + QStringLiteral("Fix: ") + f.fix + QLatin1Char('\n');
+            text += QString(10, QLatin1Char(' ')) +
+                    QCoreApplication::translate("DeviceDoctor", "Fix: ") + f.fix +
+                    QLatin1Char('\n');
     }
     text += QLatin1Char('\n');
     if (problems == 0)
-        text += QStringLiteral("No problem found.\n");
+        text += QCoreApplication::translate("DeviceDoctor", "No problem found.\n");
     else if (problems == 1)
-        text += QStringLiteral("1 problem found.\n");
+        text += QCoreApplication::translate("DeviceDoctor", "1 problem found.\n");
     else
-        text += QStringLiteral("%1 problems found.\n").arg(problems);
+        text += QCoreApplication::translate("DeviceDoctor", "%1 problems found.\n").arg(problems);
     return text;
 }
 

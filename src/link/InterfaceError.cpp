@@ -1,19 +1,24 @@
 #include "link/InterfaceError.h"
 
+#include <QCoreApplication>
+
 namespace nerka {
 
 QString InterfaceError::description() const {
     switch (kind) {
     case Kind::badResponse:
-        return QStringLiteral("Invalid response from device: ") + text;
+        return QCoreApplication::translate("LinkError", "Invalid response from device: %1")
+            .arg(text);
     case Kind::unknownRadio:
-        return QStringLiteral("Unbekannter OpenGD77-Radiotyp: %1.").arg(radioType);
+        return QCoreApplication::translate("LinkError", "Unbekannter OpenGD77-Radiotyp: %1.")
+            .arg(radioType);
     case Kind::notIdentified:
-        return QStringLiteral("Device has not been identified yet.");
+        return QCoreApplication::translate("LinkError", "Device has not been identified yet.");
     case Kind::invalidRequest:
-        return QStringLiteral("Invalid request: ") + text;
+        return QCoreApplication::translate("LinkError", "Invalid request: %1").arg(text);
     case Kind::interrupted:
-        return QStringLiteral("Interrupted: the write stopped after the current block.");
+        return QCoreApplication::translate(
+            "LinkError", "Interrupted: the write stopped after the current block.");
     }
     return {};
 }

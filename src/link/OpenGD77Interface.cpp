@@ -2,6 +2,8 @@
 
 #include "link/LinkProtocol.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -149,14 +151,14 @@ Result<QByteArray, LinkError> OpenGD77Interface::readBlock(Bank bank, std::uint3
     if (!header)
         return header.error();
     if (std::uint8_t(header->at(0)) != P::kRead)
-        return mismatch(m_port.get(), QStringLiteral("Lese-Antwort Typ '") +
-                                          byteChar(header->at(0)) + QStringLiteral("' @ 0x") +
-                                          hexAddress(address));
+        return mismatch(m_port.get(),
+                        QCoreApplication::translate("LinkError", "Lese-Antwort Typ '%1' @ 0x%2")
+                            .arg(byteChar(header->at(0)), hexAddress(address)));
     const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
     if (length != P::kBlockSize)
-        return mismatch(m_port.get(),
-                        QStringLiteral("Unexpected block length %1 @ 0x").arg(length) +
-                            hexAddress(address));
+        return mismatch(m_port.get(), QCoreApplication::translate(
+                                          "LinkError", "Unexpected block length %1 @ 0x%2")
+                                          .arg(QString::number(length), hexAddress(address)));
     return receive(P::kBlockSize);
 }
 
@@ -167,16 +169,16 @@ OpenGD77Interface::Status OpenGD77Interface::expectAck(char command, std::uint8_
         return ack.error();
     if (ack->at(0) == command && std::uint8_t(ack->at(1)) == subCommand)
         return {};
-    return mismatch(m_port.get(), context + QStringLiteral(": Antwort '") + byteChar(ack->at(0)) +
-                                      QStringLiteral("'"));
+    return mismatch(m_port.get(), QCoreApplication::translate("LinkError", "%1: Antwort '%2'")
+                                      .arg(context, byteChar(ack->at(0))));
 }
 
 OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes) {
     if (bytes.size() > P::kCommandPacketSize)
-        return LinkError(
-            InterfaceError::invalidRequest(QStringLiteral("command of %1 bytes exceeds %2")
-                                               .arg(bytes.size())
-                                               .arg(P::kCommandPacketSize)));
+        return LinkError(InterfaceError::invalidRequest(
+            QCoreApplication::translate("LinkError", "command of %1 bytes exceeds %2")
+                .arg(bytes.size())
+                .arg(P::kCommandPacketSize)));
     QByteArray packet = bytes;
     packet.append(P::kCommandPacketSize - packet.size(), '\0');
     if (auto sent = send(packet); !sent)
@@ -185,8 +187,9 @@ OpenGD77Interface::Status OpenGD77Interface::sendCommand(const QByteArray& bytes
     if (!answer)
         return answer.error();
     if (std::uint8_t(answer->at(0)) != P::kCommandAck)
-        return mismatch(m_port.get(), QStringLiteral("Kommando-Antwort '") +
-                                          byteChar(answer->at(0)) + QStringLiteral("'"));
+        return mismatch(m_port.get(),
+                        QCoreApplication::translate("LinkError", "Kommando-Antwort '%1'")
+                            .arg(byteChar(answer->at(0))));
     return {};
 }
 
@@ -197,7 +200,8 @@ Result<QByteArray, LinkError> dataRequest(char cmd, std::uint8_t sub, std::uint3
                                           const QByteArray& bytes) {
     if (bytes.size() > P::kMaxPayloadSize)
         return LinkError(InterfaceError::invalidRequest(
-            QStringLiteral("%1 bytes do not fit one write request").arg(bytes.size())));
+            QCoreApplication::translate("LinkError", "%1 bytes do not fit one write request")
+                .arg(bytes.size())));
     QByteArray request;
     request.reserve(P::kDataRequestHeaderSize + bytes.size());
     request.append(cmd);
@@ -297,8 +301,9 @@ OpenGD77Interface::Status OpenGD77Interface::writeBlocks(const QList<MemoryBlock
             (block.bank == Bank::flash && size > 0 &&
              block.address / P::kSectorSize != (block.address + size - 1) / P::kSectorSize))
             return LinkError(InterfaceError::invalidRequest(
-                QStringLiteral("block of %1 bytes @ 0x").arg(size) + hexAddress(block.address) +
-                QStringLiteral(" is not one block")));
+                QCoreApplication::translate("LinkError",
+                                            "block of %1 bytes @ 0x%2 is not one block")
+                    .arg(QString::number(size), hexAddress(block.address))));
         if (block.bank == Bank::eeprom) {
             // An EEPROM write never interleaves with an open flash sector.
             if (auto committed = commitOpenSector(); !committed)
@@ -392,16 +397,17 @@ Result<FirmwareInfo, LinkError> OpenGD77Interface::identify() {
     if (!header)
         return header.error();
     if (std::uint8_t(header->at(0)) != P::kRead)
-        return mismatch(m_port.get(), QStringLiteral("Firmware-Info Typ '") +
-                                          byteChar(header->at(0)) + QStringLiteral("'"));
+        return mismatch(m_port.get(),
+                        QCoreApplication::translate("LinkError", "Firmware-Info Typ '%1'")
+                            .arg(byteChar(header->at(0))));
     const int length = (std::uint8_t(header->at(1)) << 8) | std::uint8_t(header->at(2));
     auto block = receive(length);
     if (!block)
         return block.error();
     auto info = parseFirmwareInfo(*block);
     if (!info)
-        return LinkError(
-            InterfaceError::badResponse(QStringLiteral("Could not parse firmware info.")));
+        return LinkError(InterfaceError::badResponse(
+            QCoreApplication::translate("LinkError", "Could not parse firmware info.")));
     m_variant = radioVariant(info->radioType);
     return *info;
 }

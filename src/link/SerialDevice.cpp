@@ -1,5 +1,6 @@
 #include "link/SerialDevice.h"
 
+#include <QCoreApplication>
 #include <QSerialPortInfo>
 #include <QSettings>
 
@@ -8,7 +9,8 @@
 namespace nerka {
 
 QString SerialDevice::displayName() const {
-    QString text = name.isEmpty() ? QStringLiteral("Serieller Port") : name;
+    QString text =
+        name.isEmpty() ? QCoreApplication::translate("LinkError", "Serieller Port") : name;
     if (isOpenGD77())
         text += QStringLiteral(" — OpenGD77");
     return text;

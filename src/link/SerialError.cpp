@@ -1,5 +1,7 @@
 #include "link/SerialError.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace nerka {
@@ -11,22 +13,28 @@ QString SerialError::systemText(int errorNumber) {
 QString SerialError::description() const {
     switch (kind) {
     case Kind::openFailed:
-        return QStringLiteral("Could not open serial port: ") + text;
+        return QCoreApplication::translate("LinkError", "Could not open serial port: %1").arg(text);
     case Kind::configFailed:
-        return QStringLiteral("Could not configure serial port: ") + text;
+        return QCoreApplication::translate("LinkError", "Could not configure serial port: %1")
+            .arg(text);
     case Kind::writeFailed:
-        return QStringLiteral("Writing to the serial port failed: ") + text;
+        return QCoreApplication::translate("LinkError", "Writing to the serial port failed: %1")
+            .arg(text);
     case Kind::readFailed:
-        return QStringLiteral("Reading from the serial port failed: ") + text;
+        return QCoreApplication::translate("LinkError", "Reading from the serial port failed: %1")
+            .arg(text);
     case Kind::shortWrite:
-        return QStringLiteral("Incomplete write (%1/%2 bytes).").arg(actual).arg(expected);
+        return QCoreApplication::translate("LinkError", "Incomplete write (%1/%2 bytes).")
+            .arg(actual)
+            .arg(expected);
     case Kind::notOpen:
-        return QStringLiteral("Serial port is not open.");
+        return QCoreApplication::translate("LinkError", "Serial port is not open.");
     case Kind::readTimeout:
-        return QStringLiteral("Timeout while reading from the device.");
+        return QCoreApplication::translate("LinkError", "Timeout while reading from the device.");
     case Kind::portBusy:
-        return QStringLiteral("Port busy: another program is using the serial port. Nothing was "
-                              "sent.");
+        return QCoreApplication::translate(
+            "LinkError", "Port busy: another program is using the serial port. Nothing was "
+                         "sent.");
     }
     return {};
 }

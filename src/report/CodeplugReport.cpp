@@ -3,12 +3,14 @@
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelFields.h"
 #include "codeplug/DeviceSettingsCodec.h"
+#include "codeplug/FieldText.h"
 #include "codeplug/Megahertz.h"
 #include "codeplug/MemberLists.h"
 #include "codeplug/RecordFieldTables.h"
 #include "satellites/SatelliteCodec.h"
 #include "satellites/SatelliteFields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -41,9 +43,9 @@ QString labelledValues(const RadioChannel& channel, const ChannelRowNames& names
     QStringList parts;
     for (const ChannelField id : fields) {
         const ChannelFieldInfo& field = channelField(id);
-        const QString value = field.shownText(channel, names);
+        const QString value = field.displayText(channel, names);
         if (!value.isEmpty())
-            parts.append(field.label + QStringLiteral(": ") + value);
+            parts.append(field.displayLabel() + QStringLiteral(": ") + value);
     }
     return joinedParts(parts);
 }
@@ -72,9 +74,9 @@ QString otherSettingsText(const RadioChannel& channel, const ChannelRowNames& na
         const QString value = field.shownText(channel, names);
         if (field.kind == FieldKind::flag) {
             if (value == yesNoText(true))
-                parts.append(field.label);
+                parts.append(field.displayLabel());
         } else if (!value.isEmpty()) {
-            parts.append(field.label + QStringLiteral(": ") + value);
+            parts.append(field.displayLabel() + QStringLiteral(": ") + fieldDisplayText(value));
         }
     }
     return joinedParts(parts);
@@ -89,23 +91,23 @@ QString offsetText(const RadioChannel& channel) {
 }
 
 QStringList channelHeaders() {
-    return {QStringLiteral("No."),
-            channelField(ChannelField::name).label,
-            channelField(ChannelField::mode).label,
-            channelField(ChannelField::rx).label,
-            channelField(ChannelField::tx).label,
-            QStringLiteral("Offset (MHz)"),
-            QStringLiteral("Tone / colour code"),
-            QStringLiteral("Contact / group list"),
-            channelField(ChannelField::power).label,
-            QStringLiteral("Other settings")};
+    return {QCoreApplication::translate("CodeplugReport", "No."),
+            channelField(ChannelField::name).displayLabel(),
+            channelField(ChannelField::mode).displayLabel(),
+            channelField(ChannelField::rx).displayLabel(),
+            channelField(ChannelField::tx).displayLabel(),
+            QCoreApplication::translate("CodeplugReport", "Offset (MHz)"),
+            QCoreApplication::translate("CodeplugReport", "Tone / colour code"),
+            QCoreApplication::translate("CodeplugReport", "Contact / group list"),
+            channelField(ChannelField::power).displayLabel(),
+            QCoreApplication::translate("CodeplugReport", "Other settings")};
 }
 
 QStringList channelRow(const RadioChannel& c, const ChannelRowNames& names) {
     QStringList row(CodeplugReport::channelColumnCount);
     row[CodeplugReport::numberColumn] = QString::number(c.number);
     row[CodeplugReport::nameColumn] = channelField(ChannelField::name).shownText(c, names);
-    row[CodeplugReport::modeColumn] = channelField(ChannelField::mode).shownText(c, names);
+    row[CodeplugReport::modeColumn] = channelField(ChannelField::mode).displayText(c, names);
     row[CodeplugReport::rxColumn] = channelField(ChannelField::rx).shownText(c, names);
     row[CodeplugReport::txColumn] = channelField(ChannelField::tx).shownText(c, names);
     row[CodeplugReport::offsetColumn] = offsetText(c);
@@ -118,7 +120,7 @@ QStringList channelRow(const RadioChannel& c, const ChannelRowNames& names) {
     row[CodeplugReport::signallingColumn] = joinedParts(signalling);
     row[CodeplugReport::contactColumn] =
         labelledValues(c, names, {ChannelField::contact, ChannelField::groupList});
-    row[CodeplugReport::powerColumn] = channelField(ChannelField::power).shownText(c, names);
+    row[CodeplugReport::powerColumn] = channelField(ChannelField::power).displayText(c, names);
     row[CodeplugReport::otherColumn] = otherSettingsText(c, names);
     return row;
 }
@@ -145,11 +147,11 @@ ReportTable recordTable(ReportTable::Kind kind, const QString& title,
     }
     ReportTable out{kind, title, {}, {}};
     for (const auto* field : fields)
-        out.headers.append(field->label);
+        out.headers.append(field->displayLabel());
     for (const Record& record : records) {
         QStringList row;
         for (const auto* field : fields)
-            row.append(field->text(record));
+            row.append(field->displayValue(record));
         out.rows.append(row);
     }
     return out;
@@ -157,7 +159,7 @@ ReportTable recordTable(ReportTable::Kind kind, const QString& title,
 
 QString familyText(const CodeplugImage& image) {
     if (!image.variant)
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("CodeplugReport", "Unknown");
     return *image.variant == RadioVariant::uv380 ? QStringLiteral("UV380") : QStringLiteral("GD77");
 }
 
@@ -182,14 +184,16 @@ CodeplugReport CodeplugReport::of(const CodeplugImage& image, const QString& sou
     const ChannelRowNames names = reportRowNames(lists);
 
     CodeplugReport report;
-    report.title = QStringLiteral("Codeplug report");
-    report.facts.append({QStringLiteral("Radio family"), familyText(image)});
+    report.title = QCoreApplication::translate("CodeplugReport", "Codeplug report");
+    report.facts.append(
+        {QCoreApplication::translate("CodeplugReport", "Radio family"), familyText(image)});
     if (const auto settings = decodeDeviceSettings(image)) {
         for (const SettingsFieldInfo& field : settingsFieldTable())
-            report.facts.append({field.label, field.text(*settings)});
+            report.facts.append({field.displayLabel(), field.text(*settings)});
     }
-    report.facts.append({QStringLiteral("Source"), source});
-    report.facts.append({QStringLiteral("Date"), date.toString(Qt::ISODate)});
+    report.facts.append({QCoreApplication::translate("CodeplugReport", "Source"), source});
+    report.facts.append(
+        {QCoreApplication::translate("CodeplugReport", "Date"), date.toString(Qt::ISODate)});
 
     QHash<int, const RadioChannel*> byNumber;
     for (const RadioChannel& channel : channels)
@@ -197,7 +201,9 @@ CodeplugReport CodeplugReport::of(const CodeplugImage& image, const QString& sou
     QSet<int> zoned;
     for (const Zone& zone : lists.zones) {
         ReportTable table{ReportTable::Kind::zone,
-                          QStringLiteral("Zone %1: %2").arg(zone.index + 1).arg(zone.name),
+                          QCoreApplication::translate("CodeplugReport", "Zone %1: %2")
+                              .arg(zone.index + 1)
+                              .arg(zone.name),
                           channelHeaders(),
                           {}};
         for (qsizetype m = 0; m < zone.memberIndices.size(); ++m) {
@@ -216,8 +222,10 @@ CodeplugReport CodeplugReport::of(const CodeplugImage& image, const QString& sou
         }
         report.tables.append(table);
     }
-    ReportTable unzoned{
-        ReportTable::Kind::unzoned, QStringLiteral("Channels in no zone"), channelHeaders(), {}};
+    ReportTable unzoned{ReportTable::Kind::unzoned,
+                        QCoreApplication::translate("CodeplugReport", "Channels in no zone"),
+                        channelHeaders(),
+                        {}};
     for (const RadioChannel& channel : channels) {
         if (!zoned.contains(channel.number))
             unzoned.rows.append(channelRow(channel, names));
@@ -225,15 +233,18 @@ CodeplugReport CodeplugReport::of(const CodeplugImage& image, const QString& sou
     report.tables.append(unzoned);
 
     report.tables.append(recordTable<Talkgroup>(
-        ReportTable::Kind::talkgroups, QStringLiteral("Talkgroup lists"), talkgroupFieldTable(),
+        ReportTable::Kind::talkgroups,
+        QCoreApplication::translate("CodeplugReport", "Talkgroup lists"), talkgroupFieldTable(),
         {QLatin1String("name"), QLatin1String("contactNames")}, lists.talkgroups));
     report.tables.append(recordTable<DMRContact>(
-        ReportTable::Kind::contacts, QStringLiteral("Contacts"), contactFieldTable(),
+        ReportTable::Kind::contacts, QCoreApplication::translate("CodeplugReport", "Contacts"),
+        contactFieldTable(),
         {QLatin1String("name"), QLatin1String("dmrID"), QLatin1String("type"),
          QLatin1String("timeSlotOverride")},
         lists.contacts));
     report.tables.append(recordTable<Satellite>(
-        ReportTable::Kind::satellites, QStringLiteral("Satellites"), satelliteFieldTable(),
+        ReportTable::Kind::satellites, QCoreApplication::translate("CodeplugReport", "Satellites"),
+        satelliteFieldTable(),
         {QLatin1String("name"), QLatin1String("epoch"), QLatin1String("rxFreq1"),
          QLatin1String("txFreq1"), QLatin1String("txTone"), QLatin1String("armTone"),
          QLatin1String("rxFreq2"), QLatin1String("txFreq2"), QLatin1String("rxFreq3"),

@@ -1,6 +1,7 @@
 #include "report/ReportPages.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -212,8 +213,8 @@ void ReportPages::layOut(const CodeplugReport& report, Paper paper, QPagedPaintD
         y += headingMetrics.height() * 0.6;
     }
     if (card && firstSection)
-        place(QRectF(0, 0, pageWidth, headingMetrics.height() * 1.4), QStringLiteral("No zones."),
-              Style::heading, false);
+        place(QRectF(0, 0, pageWidth, headingMetrics.height() * 1.4),
+              QCoreApplication::translate("CodeplugReport", "No zones."), Style::heading, false);
     m_pageCount = page + 1;
 }
 

@@ -5,6 +5,7 @@
 #include "codeplug/CustomDataBlock.h"
 #include "satellites/TextCharacters.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 #include <array>
@@ -15,10 +16,12 @@ namespace nerka {
 QString SatelliteCodec::BlockError::description() const {
     switch (kind) {
     case Kind::noSignature:
-        return QStringLiteral("This codeplug has no OpenGD77 custom-data signature, so no "
+        return QCoreApplication::translate(
+            "SatelliteCodec", "This codeplug has no OpenGD77 custom-data signature, so no "
                               "satellite block can be added.");
     case Kind::noRoom:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "SatelliteCodec",
             "There's no room left in the codeplug's custom-data area for a satellite block.");
     }
     return {};

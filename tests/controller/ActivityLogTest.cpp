@@ -188,9 +188,11 @@ QStringList autoConnectGivesUp(LogBench& b) {
     radio.sim.injectFault(SimFault::silence);
     b.c->registerDevice(radio.device());
     b.c.settings->setValue(kRemembered, radio.sim.devicePath());
-    QObject::connect(
-        b.c.controller.get(), &RadioController::finished, b.c.controller.get(),
-        [&](const OperationResult&) { b.c->unregisterDevice(radio.sim.devicePath()); });
+    RadioController* controller = b.c.controller.get();
+    QObject::connect(controller, &RadioController::finished, controller,
+                     [controller, path = radio.sim.devicePath()](const OperationResult&) {
+                         controller->unregisterDevice(path);
+                     });
     b.c->startAutoConnect();
     EXPECT_TRUE(b.c.waitFor([&] { return b.c->activityLog().lines().size() == 3; }));
     return {QStringLiteral("Auto-connect: looking for remembered device…"),
