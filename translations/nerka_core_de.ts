@@ -1518,6 +1518,25 @@
     </message>
 </context>
 <context>
+    <name>RepeaterDownload</name>
+    <message>
+        <source>The repeater list at %1 is larger than %2 MB.</source>
+        <translation>Die Relaisliste unter %1 ist größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>The repeater list at %1 did not arrive in time.</source>
+        <translation>Die Relaisliste unter %1 kam nicht rechtzeitig an.</translation>
+    </message>
+    <message>
+        <source>The repeater list at %1 was refused (HTTP %2).</source>
+        <translation>Die Relaisliste unter %1 wurde verweigert (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The repeater list at %1 could not be fetched: %2. Without a connection, save the list as a file and give its path instead.</source>
+        <translation>Die Relaisliste unter %1 konnte nicht abgerufen werden: %2. Ohne Verbindung speichern Sie die Liste als Datei und geben stattdessen ihren Pfad an.</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteCodec</name>
     <message>
         <source>This codeplug has no OpenGD77 custom-data signature, so no satellite block can be added.</source>
@@ -2628,10 +2647,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 block(s), %2 bytes</source>
-        <translation>%1 Block/Blöcke, %2 Bytes</translation>
-    </message>
-    <message>
         <source>Changes written. Device is rebooting — disconnected.</source>
         <translation>Änderungen geschrieben. Gerät startet neu — getrennt.</translation>
     </message>
@@ -2646,6 +2661,13 @@
     <message>
         <source>Gespeichert: %1</source>
         <translation>Gespeichert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s), %1 bytes</source>
+        <translation>
+            <numerusform>%n Block, %1 Bytes</numerusform>
+            <numerusform>%n Blöcke, %1 Bytes</numerusform>
+        </translation>
     </message>
     <message>
         <source>New codeplug (UV380 family).</source>

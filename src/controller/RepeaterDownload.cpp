@@ -3,6 +3,7 @@
 #include "controller/Download.h"
 #include "controller/WebServices.h"
 
+#include <QCoreApplication>
 #include <QUrlQuery>
 
 #include <memory>
@@ -22,18 +23,22 @@ QUrl pageUrl(const QUrl& url, int page) {
 
 QString failureText(const Download::Result& result, const QUrl& url) {
     if (result.tooLarge)
-        return QStringLiteral("The repeater list at %1 is larger than %2 MB.")
+        return QCoreApplication::translate("RepeaterDownload",
+                                           "The repeater list at %1 is larger than %2 MB.")
             .arg(url.toDisplayString())
             .arg(WebServices::kRepeatersMaxBytes / (1024 * 1024));
     if (result.timedOut)
-        return QStringLiteral("The repeater list at %1 did not arrive in time.")
+        return QCoreApplication::translate("RepeaterDownload",
+                                           "The repeater list at %1 did not arrive in time.")
             .arg(url.toDisplayString());
     if (result.httpFailed())
-        return QStringLiteral("The repeater list at %1 was refused (HTTP %2).")
+        return QCoreApplication::translate("RepeaterDownload",
+                                           "The repeater list at %1 was refused (HTTP %2).")
             .arg(url.toDisplayString())
             .arg(result.httpStatus);
-    return QStringLiteral("The repeater list at %1 could not be fetched: %2. Without a "
-                          "connection, save the list as a file and give its path instead.")
+    return QCoreApplication::translate(
+               "RepeaterDownload", "The repeater list at %1 could not be fetched: %2. Without a "
+                                   "connection, save the list as a file and give its path instead.")
         .arg(url.toDisplayString(), result.errorText);
 }
 

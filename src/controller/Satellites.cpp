@@ -24,7 +24,7 @@ namespace nerka {
 
 namespace {
 
-QString downloadingText() {
+QString kepsDownloadingText() {
     return QCoreApplication::translate("nerka::RadioController", "Downloading TLEs…");
 }
 
@@ -78,7 +78,7 @@ void RadioController::downloadKeps() {
     const QString host = WebServices::hostName(m_kepsServiceUrl);
     m_tleDownloadTask = startDownload(
         WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
-        downloadingText(), [restored] { return restored; },
+        kepsDownloadingText(), [restored] { return restored; },
         [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_tleDownloadTask = nullptr;
             const QString httpFailure =

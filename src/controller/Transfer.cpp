@@ -332,7 +332,8 @@ RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const Codepl
             sendCodeplugBlocks(radio, blocks, sending, [this](double f) { setProgress(f); }))
         return writeFailure(*error);
     updateWriteSteps([count = blocks.size(), sending, verify](WriteSteps& steps) {
-        steps.complete(WriteStep::write, tr("%1 block(s), %2 bytes").arg(count).arg(sending));
+        steps.complete(WriteStep::write,
+                       tr("%n block(s), %1 bytes", nullptr, int(count)).arg(sending));
         // Without a read-back the reboot command is the last step.
         if (verify)
             steps.start(WriteStep::reboot);

@@ -376,16 +376,19 @@ void ChannelEditView::connectFields() {
 // one entry per value, the value's position as its data.
 QComboBox* ChannelEditView::choicePicker(ChannelField field, QFormLayout* form, QWidget* parent) {
     const ChannelFieldInfo& row = channelField(field);
-    QComboBox* box = picker(row.label, parent);
-    for (qsizetype i = 0; i < row.choices.size(); ++i)
-        box->addItem(row.choices[i], int(i));
-    form->addRow(row.label, box);
+    // Shown in the window's language; the data stays the value's position.
+    const QString label = row.displayLabel();
+    const QStringList choices = row.displayChoices();
+    QComboBox* box = picker(label, parent);
+    for (qsizetype i = 0; i < choices.size(); ++i)
+        box->addItem(choices[i], int(i));
+    form->addRow(label, box);
     return box;
 }
 
 // A flag of the channel field table as a toggle with its label.
 void ChannelEditView::addToggle(ChannelField field, QFormLayout* form, QWidget* content) {
-    QCheckBox* box = toggle(channelField(field).label, content);
+    QCheckBox* box = toggle(channelField(field).displayLabel(), content);
     form->addRow(box);
     m_toggles[std::size_t(field)] = box;
     connect(box, &QCheckBox::stateChanged, this, [this, field](int state) {

@@ -25,7 +25,7 @@ QString bulkFieldKey(ChannelField field, const RadioChannel& c) {
 QString bulkFieldLabel(ChannelField field) {
     return field == ChannelField::tx
                ? QCoreApplication::translate("nerka::ChannelBulkForm", "offset")
-               : channelField(field).label;
+               : channelField(field).displayLabel();
 }
 
 } // namespace

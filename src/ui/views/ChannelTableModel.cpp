@@ -255,7 +255,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         if (column == DetailsColumn)
             return detailsText(channel);
         if (field)
-            return channelField(*field).shownText(channel, referenceNames());
+            return channelField(*field).displayText(channel, referenceNames());
         return {};
     case Qt::DecorationRole:
         if (!cellMark(channel, column).isEmpty())
@@ -285,7 +285,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (section == DetailsColumn)
         return tr("Details");
     if (const auto field = fieldOf(section))
-        return channelField(*field).label;
+        return channelField(*field).displayLabel();
     return {};
 }
 

@@ -42,6 +42,14 @@ namespace {
 
 // The preference that remembers the visible columns, by header text.
 const QString kColumnsKey = QStringLiteral("channelTableColumns");
+
+// The name a column is remembered by: its label as written, whatever the
+// window's language, so the choice survives a change of language.
+QString storedColumnName(int column) {
+    if (const auto field = ChannelTableModel::fieldOf(column))
+        return channelField(*field).label;
+    return QStringLiteral("Details");
+}
 // How long the status bar shows why a cell entry was refused.
 constexpr int kCellProblemShownMs = 10'000;
 // The widest a column grows to fit its contents, in average characters: a
@@ -473,11 +481,10 @@ void ChannelsSection::restoreColumns() {
     const QStringList shown = stored.toStringList();
     for (int column = ChannelTableModel::NameColumn; column < ChannelTableModel::ColumnCount;
          ++column) {
-        const QString label = m_model->headerData(column, Qt::Horizontal).toString();
         // Columns remembered under an earlier header (the field's first CSV
         // header) stay chosen.
         const auto field = ChannelTableModel::fieldOf(column);
-        const bool named = shown.contains(label) ||
+        const bool named = shown.contains(storedColumnName(column)) ||
                            (field && shown.contains(channelField(*field).csvHeaders.first()));
         const bool show =
             stored.isValid() ? named : column < ChannelTableModel::kDefaultColumnCount;
@@ -550,7 +557,7 @@ void ChannelsSection::setColumnShown(int column, bool shown) {
     QStringList labels;
     for (int c = ChannelTableModel::NameColumn; c < ChannelTableModel::ColumnCount; ++c) {
         if (isColumnShown(c))
-            labels.append(m_model->headerData(c, Qt::Horizontal).toString());
+            labels.append(storedColumnName(c));
     }
     if (QSettings* store = controller().preferences().store())
         store->setValue(kColumnsKey, labels);

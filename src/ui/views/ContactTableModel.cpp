@@ -39,7 +39,7 @@ QVariant ContactTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
         if (index.column() < contactFieldTable().size())
-            return contactFieldTable()[index.column()].text(contact);
+            return contactFieldTable()[index.column()].displayValue(contact);
         return {};
     default:
         return {};
@@ -51,7 +51,7 @@ QVariant ContactTableModel::headerData(int section, Qt::Orientation orientation,
         (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section >= 0 && section < contactFieldTable().size())
-        return contactFieldTable()[section].label;
+        return contactFieldTable()[section].displayLabel();
     return {};
 }
 
