@@ -72,7 +72,7 @@ Counts measure(const Scenario& s, bool wholeRegions) {
     QSettings settings(dir.filePath(QStringLiteral("preferences.ini")), QSettings::IniFormat);
     RadioController controller(&settings);
     controller.setPortLister([](bool) { return QList<SerialDevice>{}; });
-    controller.setTimeScale(0.02);
+    controller.tuning().timeScale = 0.02;
     controller.backups().setFolder(dir.filePath(QStringLiteral("backups")));
     controller.preferences().setAutoConnect(false);
     controller.preferences().setWriteWholeRegions(wholeRegions);

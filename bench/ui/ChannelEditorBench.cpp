@@ -33,7 +33,7 @@ NERKA_UI_BENCH(channelEditorOpen) {
                                   TimeSlotOverride::none};
         (void)applyContactEdit(contact, slot, image);
     }
-    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    controller.document().load(image, decodeImage(image));
     QList<ChannelEdit> edits;
     for (int i = 0; i < CodeplugDocument::kChannelCapacity; ++i) {
         ChannelEdit edit;

@@ -51,7 +51,7 @@ struct Setup {
     RadioController controller{&settings};
     Setup() {
         const CodeplugImage blank = blankCodeplug(RadioVariant::gd77);
-        controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
+        controller.document().load(blank, decodeImage(blank));
     }
 };
 

@@ -34,7 +34,7 @@ NERKA_UI_BENCH(membershipGrid) {
     QSettings settings(dir.filePath(QStringLiteral("prefs.ini")), QSettings::IniFormat);
     RadioController controller(&settings);
     const CodeplugImage blank = blankCodeplug(RadioVariant::gd77);
-    controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
+    controller.document().load(blank, decodeImage(blank));
     QList<ChannelEdit> edits;
     for (int i = 0; i < CodeplugDocument::kChannelCapacity; ++i) {
         ChannelEdit edit;

@@ -178,10 +178,10 @@ void ControllerSession::waitUntil(const std::function<bool()>& done) {
 void ControllerSession::finish() {
     RadioController& c = *m_controller;
     waitUntil([&] { return !c.status().isWorking(); });
-    // Tasks of one queue run in order, so once this marker comes back every
-    // result posted by the operation has been delivered.
+    // Once this marker comes back every result posted by the operation has
+    // been delivered.
     bool settled = false;
-    c.postToQueue([&c, &settled] { c.postToMain([&settled] { settled = true; }); });
+    c.afterQueuedWork([&settled] { settled = true; });
     waitUntil([&] { return settled; });
     endProgress();
 }
@@ -214,7 +214,7 @@ bool ControllerSession::checkOutput(const QString& path) {
     const auto refusal = FileStore::targetRefusal(path);
     if (!refusal)
         return true;
-    m_controller->reportError(*refusal);
+    m_controller->activityLog().appendError(*refusal);
     finish();
     return false;
 }
@@ -223,11 +223,11 @@ bool ControllerSession::startDemo() {
     m_simulator = std::make_unique<RadioSimulator>();
     m_simulator->setRadioType(m_options.demoType);
     if (auto loaded = m_simulator->loadCodeplug(sampleCodeplug(m_simulator->variant())); !loaded) {
-        m_controller->reportError(loaded.error());
+        m_controller->activityLog().appendError(loaded.error());
         return false;
     }
     if (auto started = m_simulator->start(); !started) {
-        m_controller->reportError(started.error());
+        m_controller->activityLog().appendError(started.error());
         return false;
     }
     SerialDevice device;

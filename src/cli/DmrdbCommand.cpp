@@ -204,7 +204,7 @@ bool importWithOptions(ControllerSession& session, const QString& path,
 // Saves the files all or none; reports through the controller on failure.
 bool saveFiles(ControllerSession& session, const QList<std::pair<QString, QByteArray>>& files) {
     if (auto failure = FileStore::writeAll(files)) {
-        session.controller().reportError(*failure);
+        session.controller().activityLog().appendError(*failure);
         session.finish();
         return false;
     }
@@ -319,7 +319,7 @@ int runWriteDB(CliContext& context) {
     if (options.family && controller.firmware()) {
         const RadioVariant connected = radioVariant(controller.firmware()->radioType);
         if (connected != *options.family) {
-            controller.reportError(
+            controller.activityLog().appendError(
                 QStringLiteral("The database was prepared for the ") + familyName(*options.family) +
                 QStringLiteral(" family, but the connected radio is ") + familyName(connected) +
                 QStringLiteral(" family. Nothing was written."));

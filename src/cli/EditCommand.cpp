@@ -788,7 +788,7 @@ int runEdit(CliContext& context) {
     QString error;
     const auto ops = loadOperations(parser.value(opsOption), error);
     if (!ops) {
-        controller.reportError(error);
+        controller.activityLog().appendError(error);
         session.finish();
         return kExitFailed;
     }
@@ -804,9 +804,10 @@ int runEdit(CliContext& context) {
         const QJsonObject op = ops->at(i).toObject();
         if (const auto failure = runner.run(op)) {
             allDone = false;
-            controller.reportError(QStringLiteral("Operation %1 (%2): %3")
-                                       .arg(QString::number(i + 1),
-                                            op.value(QStringLiteral("op")).toString(), *failure));
+            controller.activityLog().appendError(QStringLiteral("Operation %1 (%2): %3")
+                                                     .arg(QString::number(i + 1),
+                                                          op.value(QStringLiteral("op")).toString(),
+                                                          *failure));
         }
         session.finish();
     }

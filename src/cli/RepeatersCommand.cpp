@@ -67,10 +67,11 @@ DirectoryRead readSource(RadioController& controller, const QString& source) {
                                 });
         loop.exec();
         if (fetched.read.failure.isEmpty())
-            controller.logLine(QStringLiteral("%1 repeaters read from %2 (%3 requests).")
-                                   .arg(fetched.read.repeaters.size())
-                                   .arg(url.toDisplayString())
-                                   .arg(fetched.requests));
+            controller.activityLog().append(
+                QStringLiteral("%1 repeaters read from %2 (%3 requests).")
+                    .arg(fetched.read.repeaters.size())
+                    .arg(url.toDisplayString())
+                    .arg(fetched.requests));
         return fetched.read;
     }
     const auto bytes = FileStore::read(source, FileStore::Kind::channelCsv);
@@ -164,13 +165,13 @@ int runRepeaters(CliContext& context) {
         return kExitFailed;
     const DirectoryRead read = readSource(controller, parser.value(source));
     if (!read.failure.isEmpty()) {
-        controller.reportError(read.failure);
+        controller.activityLog().appendError(read.failure);
         session.finish();
         return kExitFailed;
     }
     auto found = findRepeaters(read, filter);
     if (const auto* refused = std::get_if<QString>(&found)) {
-        controller.reportError(*refused);
+        controller.activityLog().appendError(*refused);
         session.finish();
         return kExitFailed;
     }

@@ -39,7 +39,7 @@ std::optional<QList<SatelliteCandidate>> pickSatellites(RadioController& control
     for (const QString& name : wanted) {
         const SatelliteCandidate* found = findCandidate(controller.satelliteCandidates(), name);
         if (!found) {
-            controller.reportError(
+            controller.activityLog().appendError(
                 QStringLiteral("No satellite named %1 in the keps file.").arg(name));
             missing = true;
             continue;
@@ -60,10 +60,10 @@ std::optional<QList<SatelliteCandidate>> pickSatellites(RadioController& control
 bool useSatnogsFile(RadioController& controller, const QString& path) {
     const auto read = FileStore::read(path, FileStore::Kind::satnogs);
     if (const auto* failure = std::get_if<QString>(&read)) {
-        controller.reportError(*failure);
+        controller.activityLog().appendError(*failure);
         return false;
     }
-    controller.setSatnogsOverride(parseSatNOGS(std::get<QByteArray>(read)));
+    controller.tuning().satnogsOverride = parseSatNOGS(std::get<QByteArray>(read));
     return true;
 }
 
@@ -127,9 +127,8 @@ int runSatellites(CliContext& context) {
 
     // The keps load refreshes the satellites already in the codeplug and
     // offers the candidates; nothing of it is saved when it fails.
-    const OperationResult loaded = session.run(DeviceOperation::loadKeps, [&controller, kepsPath] {
-        controller.postToQueue([&controller, kepsPath] { controller.importTLEFile(kepsPath); });
-    });
+    const OperationResult loaded = session.run(
+        DeviceOperation::loadKeps, [&controller, kepsPath] { controller.importTLEFile(kepsPath); });
     if (!loaded.ok())
         return kExitFailed;
 

@@ -78,7 +78,7 @@ std::optional<RegionSet> regionsToWrite(RadioController& controller,
                                         const std::optional<RegionSet>& listed) {
     const int regionCount = int(controller.document().image()->regions.size());
     if (regionCount == 0) {
-        controller.reportError(QStringLiteral("The file holds no regions to write."));
+        controller.activityLog().appendError(QStringLiteral("The file holds no regions to write."));
         return std::nullopt;
     }
     if (!listed) {
@@ -89,11 +89,11 @@ std::optional<RegionSet> regionsToWrite(RadioController& controller,
     }
     for (int index : *listed) {
         if (index >= regionCount) {
-            controller.reportError(QStringLiteral("Region ") + QString::number(index) +
-                                   QStringLiteral(" does not exist: the file has ") +
-                                   QString::number(regionCount) +
-                                   QStringLiteral(" regions (0 to ") +
-                                   QString::number(regionCount - 1) + QStringLiteral(")."));
+            controller.activityLog().appendError(
+                QStringLiteral("Region ") + QString::number(index) +
+                QStringLiteral(" does not exist: the file has ") + QString::number(regionCount) +
+                QStringLiteral(" regions (0 to ") + QString::number(regionCount - 1) +
+                QStringLiteral(")."));
             return std::nullopt;
         }
     }

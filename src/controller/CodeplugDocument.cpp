@@ -913,4 +913,14 @@ EditResult CodeplugDocument::writeThemeQuietly(const QList<ThemeColor>& colors, 
         EditRefusal{RefusalKind::invalid, tr("Could not write theme.")}, QString());
 }
 
+DecodedImage decodeImage(const CodeplugImage& image) {
+    DecodedImage decoded;
+    decoded.channels = decodeChannels(image);
+    MemberLists lists = decodeMemberLists(image, decoded.channels);
+    decoded.contacts = std::move(lists.contacts);
+    decoded.talkgroups = std::move(lists.talkgroups);
+    decoded.zones = std::move(lists.zones);
+    return decoded;
+}
+
 } // namespace nerka

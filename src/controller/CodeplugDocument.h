@@ -34,6 +34,10 @@ struct DecodedImage {
     QList<Zone> zones;
 };
 
+// Decodes channels, then contacts, talkgroups and zones of an image where it
+// is called (the work queue after a read, the main thread after a file open).
+[[nodiscard]] DecodedImage decodeImage(const CodeplugImage& image);
+
 // The key of a record in its list: a channel's number, a contact's slot, a
 // talkgroup's, zone's or satellite's index. The document's edits take keys.
 [[nodiscard]] inline int recordKey(const RadioChannel& channel) {
@@ -402,6 +406,7 @@ Q_SIGNALS:
 private:
     // The controller runs what the radio holds and whether a transfer runs.
     friend class RadioController;
+    friend class SessionFrame;
 
     // While set (a transfer runs), every edit is refused as busy: a read
     // would replace the image and a write would clear the dirty set under it.

@@ -111,7 +111,7 @@ void RadioController::connectRadio(bool automatic) {
         return std::nullopt;
     };
     const QString path = selected ? selected->path : QString();
-    const int timeoutMs = m_serialTimeoutMs;
+    const int timeoutMs = m_tuning.serialTimeoutMs;
     runDeviceOperation(frame, [this, path, timeoutMs, automatic]() -> DeviceOutcome {
         // A connection that already exists is replaced by the new one.
         dropLinkOnQueue();
@@ -235,7 +235,7 @@ void RadioController::autoConnectAttempt(double waitSeconds, double elapsedSecon
     const double nextElapsed = elapsedSeconds + waitSeconds;
     // `this` as the context: the timer dies with the controller.
     QTimer::singleShot(
-        int(std::lround(waitSeconds * 1000.0 * m_timeScale)), this,
+        int(std::lround(waitSeconds * 1000.0 * m_tuning.timeScale)), this,
         [this, nextWait, nextElapsed] { autoConnectAttempt(nextWait, nextElapsed); });
 }
 
@@ -245,10 +245,11 @@ void RadioController::reconnectAfterReboot() {
         return;
     }
     logLine(tr("Device is rebooting — auto-reconnect will follow…"));
-    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_timeScale)), this, [this] {
-        if (m_status.isDisconnected())
-            autoConnectAttempt(kFirstWaitSeconds, 0.0);
-    });
+    QTimer::singleShot(int(std::lround(kRebootDelaySeconds * 1000.0 * m_tuning.timeScale)), this,
+                       [this] {
+                           if (m_status.isDisconnected())
+                               autoConnectAttempt(kFirstWaitSeconds, 0.0);
+                       });
 }
 
 } // namespace nerka

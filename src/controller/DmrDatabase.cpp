@@ -166,8 +166,8 @@ void RadioController::downloadDMRDatabase() {
                                   false);
     // The status goes back to what the link is then.
     m_dmrDownloadTask = startDownload(
-        WebServices::join(m_dmrIdServiceUrl, WebServices::kDmrIdPath), m_dmrDownloadMaxBytes,
-        downloadingText(),
+        WebServices::join(m_tuning.dmrIdServiceUrl, WebServices::kDmrIdPath),
+        m_tuning.dmrDownloadMaxBytes, downloadingText(),
         [this] { return hasInterface() ? Status::connected() : Status::disconnected(); },
         [this](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_dmrDownloadTask = nullptr;
@@ -204,7 +204,8 @@ void RadioController::downloadDMRDatabase() {
                 });
             });
         });
-    logLine(tr("Downloading DMR database from %1…").arg(WebServices::hostName(m_dmrIdServiceUrl)));
+    logLine(tr("Downloading DMR database from %1…")
+                .arg(WebServices::hostName(m_tuning.dmrIdServiceUrl)));
 }
 
 void RadioController::writeDMRDatabase(const DMRSelection& selection) {
@@ -312,7 +313,7 @@ void RadioController::verifyDmrCountAfterReboot(int written) {
             refreshDMRDatabaseOnDeviceCount(true);
         });
     QTimer::singleShot(
-        int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
+        int(std::lround(kDmrReconnectWindowSeconds * 1000.0 * m_tuning.timeScale)), this,
         [reconnected, fail] {
             if (QObject::disconnect(*reconnected))
                 fail(WriteStep::reboot,

@@ -10,6 +10,7 @@
 #include "controller/CodeplugBackups.h"
 #include "controller/CodeplugDocument.h"
 #include "controller/ControllerStatus.h"
+#include "controller/ControllerTuning.h"
 #include "controller/OperationResult.h"
 #include "controller/Preferences.h"
 #include "controller/WebServices.h"
@@ -171,23 +172,14 @@ protected:
     std::optional<int> m_dmrDBOnDeviceCount;
     QList<TLERecord> m_tleCache;
     QList<SatelliteCandidate> m_satelliteCandidates;
-    bool m_showSatellitePicker = false;
 
     std::function<QList<SerialDevice>(bool showAllPorts)> m_portLister;
     QList<SerialDevice> m_registeredDevices;
-    double m_timeScale = 1.0;
-    int m_serialTimeoutMs = 3000;
+    ControllerTuning m_tuning;
 
     // Web services. The access manager lives on the main thread; downloads
     // complete there and hop to the work queue for their slow parts.
     QNetworkAccessManager* m_network = nullptr;
-    QUrl m_dmrIdServiceUrl;
-    QUrl m_kepsServiceUrl;
-    QUrl m_satnogsServiceUrl;
-    int m_downloadTimeoutMs = 60000;
-    qint64 m_dmrDownloadMaxBytes = WebServices::kDmrIdMaxBytes;
-    int m_satnogsWaitMs = 30000;
-    std::optional<SatNOGSFrequencyMap> m_satnogsOverride;
     QPointer<QNetworkReply>
         m_dmrDownloadTask; // dmrDownloadTask; its progress is observed through it
     QPointer<QNetworkReply> m_tleDownloadTask;

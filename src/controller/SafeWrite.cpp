@@ -206,8 +206,8 @@ void RadioController::scheduleVerificationOnQueue(const CodeplugImage& image,
         // still running when its next step is due, and then failing), so the
         // verification keeps its own deadline rather than waiting for ever.
         const int generation = ++m_verificationGeneration;
-        QTimer::singleShot(int(std::lround(kReconnectWindowSeconds * 1000.0 * m_timeScale)), this,
-                           [this, generation] {
+        QTimer::singleShot(int(std::lround(kReconnectWindowSeconds * 1000.0 * m_tuning.timeScale)),
+                           this, [this, generation] {
                                if (generation == m_verificationGeneration)
                                    abandonPendingVerification(notReconnectedText());
                            });
@@ -414,22 +414,12 @@ std::optional<QList<ChangeGroup>> RadioController::pendingWriteChanges() const {
         regionsToWrite());
 }
 
-std::optional<QStringList> RadioController::pendingWriteSummary() const {
-    const auto groups = pendingWriteChanges();
-    if (!groups)
-        return std::nullopt;
-    QStringList lines;
-    for (const ChangeGroup& group : *groups)
-        lines.append(group.lines);
-    return lines;
-}
-
 EditResult RadioController::restoreBackup(const QString& path) {
     Q_ASSERT(onMainThread());
     auto opened = readCodeplugFileImage(path);
     if (!opened)
         return recordFileResult(EditResult::refused(RefusalKind::invalid, opened.error()));
-    applyDecodedImage(*opened, decodeImage(*opened));
+    m_document.load(*opened, decodeImage(*opened));
     // No document location: saving asks where, and never overwrites the backup.
     assignDocumentURL(std::nullopt);
     ChangeSet all;

@@ -55,6 +55,11 @@ struct SatnogsExchange {
 // ---- keps loading ----
 
 void RadioController::importTLEFile(const QString& path) {
+    // The read and the SatNOGS fetch that follows block: both run on the queue.
+    postToQueue([this, path] { loadKepsFileOnQueue(path); });
+}
+
+void RadioController::loadKepsFileOnQueue(const QString& path) {
     const auto read = FileStore::read(path, FileStore::Kind::keps);
     if (const auto* failure = std::get_if<QString>(&read))
         return failKepsLoad(OperationErrorKind::file, *failure);
@@ -75,10 +80,10 @@ void RadioController::downloadKeps() {
             false);
     const Status restored =
         m_status.isDisconnected() ? Status::disconnected() : Status::connected();
-    const QString host = WebServices::hostName(m_kepsServiceUrl);
+    const QString host = WebServices::hostName(m_tuning.kepsServiceUrl);
     m_tleDownloadTask = startDownload(
-        WebServices::join(m_kepsServiceUrl, WebServices::kKepsPath), WebServices::kKepsMaxBytes,
-        kepsDownloadingText(), [restored] { return restored; },
+        WebServices::join(m_tuning.kepsServiceUrl, WebServices::kKepsPath),
+        WebServices::kKepsMaxBytes, kepsDownloadingText(), [restored] { return restored; },
         [this, host](const Download::Result& download, const std::function<void()>& restoreStatus) {
             m_tleDownloadTask = nullptr;
             const QString httpFailure =
@@ -143,7 +148,6 @@ void RadioController::processTLEs(const QList<TLERecord>& records, const QString
         // The satellites already in the codeplug take the new elements; when
         // the document refuses that (reported), the load has failed.
         const EditResult refreshed = m_document.refreshKeps(records);
-        setShowSatellitePicker(true);
         const QString refusal = refreshed.errorText();
         Q_EMIT finished(refusal.isEmpty()
                             ? OperationResult::success(DeviceOperation::loadKeps)
@@ -157,17 +161,17 @@ void RadioController::failKepsLoad(OperationErrorKind kind, const QString& text)
 }
 
 SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
-    if (m_satnogsOverride)
-        return *m_satnogsOverride;
+    if (m_tuning.satnogsOverride)
+        return *m_tuning.satnogsOverride;
     // The reply is delivered on the main thread; waiting for it there would
     // only ever end in the timeout.
     if (onMainThread())
         return {};
 
     const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(m_satnogsWaitMs);
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(m_tuning.satnogsWaitMs);
     auto exchange = std::make_shared<SatnogsExchange>();
-    const QUrl url = WebServices::join(m_satnogsServiceUrl, WebServices::kSatnogsPath);
+    const QUrl url = WebServices::join(m_tuning.satnogsServiceUrl, WebServices::kSatnogsPath);
 
     // The access manager lives on the main thread, so the request starts
     // there; this thread only waits, without an event loop of its own.
@@ -180,7 +184,7 @@ SatNOGSFrequencyMap RadioController::fetchSatNOGSFrequencies() {
         // Status codes and transport errors are not examined: a failed
         // request has no usable body, and an error page is no transmitter list.
         exchange->reply = Download::start(*networkAccess(), url, WebServices::kSatnogsMaxBytes,
-                                          m_downloadTimeoutMs, this, {},
+                                          m_tuning.downloadTimeoutMs, this, {},
                                           [exchange](const Download::Result& download) {
                                               {
                                                   std::lock_guard lock(exchange->mutex);

@@ -124,7 +124,7 @@ void RadioController::readCodeplug() {
         const DecodedImage decoded = decodeImage(image);
         const std::uint32_t serial = m_link->firmware.flashChipSerial;
         return DeviceOutcome::done([this, image, decoded, serial] {
-            applyDecodedImage(image, decoded);
+            m_document.load(image, decoded);
             m_document.setBaseline(image, serial);
             m_radioImage = image;
             assignProgress(1.0);
@@ -365,14 +365,6 @@ void RadioController::publishReboot() {
     reconnectAfterReboot();
 }
 
-RadioController::DeviceOutcome RadioController::writeFailure(const LinkError& error) {
-    // Commit what the sector buffer holds, then close the transfer screen;
-    // when even the commit fails the radio is not answering and the close is
-    // skipped.
-    (void)m_link->interface->finishTransfer();
-    return DeviceOutcome::failed(error);
-}
-
 Result<CodeplugImage, QString> RadioController::readCodeplugFileImage(const QString& path) {
     auto read = FileStore::read(path, FileStore::Kind::codeplug);
     if (const auto* failure = std::get_if<QString>(&read))
@@ -395,7 +387,7 @@ EditResult RadioController::openCodeplugFile(const QString& path) {
         return recordFileResult(EditResult::refused(RefusalKind::invalid, opened.error()));
     const CodeplugImage& image = *opened;
     assignDocumentURL(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    applyDecodedImage(image, decodeImage(image));
+    m_document.load(image, decodeImage(image));
     ChangeSet all;
     all.replaced = true;
     return recordFileResult(EditResult::done(

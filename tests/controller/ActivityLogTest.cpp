@@ -218,7 +218,7 @@ QStringList dmrDatabase(LogBench& b) {
     b.run([&] { b.c->exportDMRDatabase(b.dir.filePath(QStringLiteral("out.csv"))); });
     b.server.setRoute(QString::fromLatin1(WebServices::kDmrIdPath),
                       {200, "RADIO_ID,CALLSIGN,FIRST_NAME\n5,XX5,Eve\nx,XX,Bad\n"});
-    b.c->setDmrIdServiceUrl(b.server.baseUrl());
+    b.c->tuning().dmrIdServiceUrl = b.server.baseUrl();
     b.run([&] { b.c->downloadDMRDatabase(); });
     return {QStringLiteral("Imported DMR database from first.csv: 2 entries (1 skipped)."),
             QStringLiteral("Imported DMR database from ids.csv: 4 entries (0 skipped)."),
@@ -263,25 +263,25 @@ QStringList satelliteKeps(LogBench& b) {
     b.c->openCodeplugFile(
         b.codeplugFile(QStringLiteral("sample.nerka"), sampleCodeplug(RadioVariant::gd77)));
     const auto load = [&](const QString& path) {
-        b.c->postToQueue([&b, path] { b.c->importTLEFile(path); });
+        b.c->importTLEFile(path);
         b.c.drain();
     };
     SatNOGSFrequencyMap frequencies;
     frequencies.insert(27607, {436795000, 145850000, 670});
-    b.c->setSatnogsOverride(frequencies);
+    b.c->tuning().satnogsOverride = frequencies;
     load(b.file(QStringLiteral("keps.txt"),
                 kepsFileText(QStringLiteral("SO-50"), "27607").toUtf8()));
-    b.c->setSatnogsOverride(SatNOGSFrequencyMap{});
+    b.c->tuning().satnogsOverride = SatNOGSFrequencyMap{};
     load(b.file(QStringLiteral("other.txt"),
                 kepsFileText(QStringLiteral("XO-1"), "12345").toUtf8()));
 
     b.server.setRoute(QStringLiteral("/tle/current/nasa.all"),
                       {.body = kepsFileText(QStringLiteral("ISS"), "25544").toUtf8()});
-    b.c->setKepsServiceUrl(b.server.baseUrl());
+    b.c->tuning().kepsServiceUrl = b.server.baseUrl();
     b.c->downloadKeps();
     EXPECT_TRUE(b.c.waitFor([&] { return !b.c->tleDownloadRunning(); }));
     b.c.drain();
-    b.c->setKepsServiceUrl(b.server.url(QStringLiteral("/missing")));
+    b.c->tuning().kepsServiceUrl = b.server.url(QStringLiteral("/missing"));
     b.c->downloadKeps();
     EXPECT_TRUE(b.c.waitFor([&] { return !b.c->tleDownloadRunning(); }));
     return {
@@ -353,9 +353,17 @@ TEST(ActivityLog, EveryScenarioLogsItsDescribedLines) {
     }
 }
 
+// The frame's reporting steps, which only the controller's own sessions use.
+class LoggingController : public RadioController {
+public:
+    using RadioController::RadioController;
+    using SessionFrame::logLine;
+    using SessionFrame::postToQueue;
+};
+
 TEST(ActivityLog, StartsEmptyAndKeepsTheOrderOfLinesFromTheQueue) {
     test::TempSettings settings;
-    RadioController controller(settings.get());
+    LoggingController controller(settings.get());
     EXPECT_TRUE(controller.activityLog().lines().isEmpty());
     controller.logLine(QStringLiteral("first"));
     EXPECT_EQ(controller.activityLog().lines(), QStringList{QStringLiteral("\u2022 first")})
@@ -367,7 +375,7 @@ TEST(ActivityLog, StartsEmptyAndKeepsTheOrderOfLinesFromTheQueue) {
     });
     controller.postToQueue([&] { controller.logLine(QStringLiteral("last")); });
     bool settled = false;
-    controller.postToQueue([&] { controller.postToMain([&] { settled = true; }); });
+    controller.afterQueuedWork([&] { settled = true; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return settled; }, 5000));
 
     ASSERT_EQ(controller.activityLog().lines().size(), 202);

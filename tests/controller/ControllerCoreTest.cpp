@@ -16,9 +16,21 @@ using nerka::test::TempSettings;
 
 namespace {
 
+// The frame's threads and reports, which only the controller's own steps use.
+class ProbeController : public RadioController {
+public:
+    using RadioController::RadioController;
+    using SessionFrame::logLine;
+    using SessionFrame::postToQueue;
+    using SessionFrame::reportError;
+    using SessionFrame::reportFailure;
+    using SessionFrame::setProgress;
+    using SessionFrame::setStatus;
+};
+
 // Waits until every task posted to the queue so far has run and what they
 // posted to the main thread has been delivered.
-void drain(RadioController& controller) {
+void drain(ProbeController& controller) {
     std::atomic<bool> done{false};
     controller.postToQueue([&] { done = true; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 5000));
@@ -29,7 +41,7 @@ void drain(RadioController& controller) {
 
 TEST(ControllerCore, StartsDisconnectedAndEmpty) {
     TempSettings settings;
-    RadioController controller(settings.get());
+    ProbeController controller(settings.get());
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_EQ(controller.progress(), 0.0);
     EXPECT_FALSE(controller.document().image().has_value());
@@ -47,7 +59,7 @@ TEST(ControllerCore, StatusEqualityComparesWorkingTexts) {
 
 TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
     TempSettings settings;
-    RadioController controller(settings.get());
+    ProbeController controller(settings.get());
     QSignalSpy errors(&controller.activityLog(), &ActivityLog::errorRecorded);
     controller.postToQueue([&] {
         controller.setStatus(RadioController::Status::working(QStringLiteral("Reading codeplug…")));
@@ -64,7 +76,7 @@ TEST(ControllerCore, ReportErrorKeepsStatusAndProgress) {
 
 TEST(ControllerCore, ReportFailureSetsTheGivenStatusAndResetsProgress) {
     TempSettings settings;
-    RadioController controller(settings.get());
+    ProbeController controller(settings.get());
     QSignalSpy errors(&controller.activityLog(), &ActivityLog::errorRecorded);
     controller.postToQueue([&] {
         controller.setStatus(RadioController::Status::working(QStringLiteral("Writing changes…")));
@@ -81,7 +93,7 @@ TEST(ControllerCore, ReportFailureSetsTheGivenStatusAndResetsProgress) {
 
 TEST(ControllerCore, QueueRunsTasksOneAtATimeInOrder) {
     TempSettings settings;
-    RadioController controller(settings.get());
+    ProbeController controller(settings.get());
     std::atomic<int> running{0};
     std::atomic<int> maxRunning{0};
     std::vector<int> order;
@@ -106,8 +118,8 @@ TEST(ControllerCore, DestroyedWithTasksQueuedRunsNothingMoreAgainstIt) {
     std::atomic<int> ran{0};
     std::atomic<bool> started{false};
     {
-        auto controller = std::make_unique<RadioController>(settings.get());
-        RadioController* raw = controller.get();
+        auto controller = std::make_unique<ProbeController>(settings.get());
+        ProbeController* raw = controller.get();
         controller->postToQueue([&, raw] {
             started = true;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));

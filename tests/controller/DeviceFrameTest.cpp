@@ -226,7 +226,7 @@ const QList<FrameCase>& frameCases() {
          {},
          [](RadioController& c) {
              const QString path = caseFile(QStringLiteral("keps.txt"), "no elements\n");
-             c.postToQueue([&c, path] { c.importTLEFile(path); });
+             c.importTLEFile(path);
          },
          {refused(Op::loadKeps, ErrorKind::file, QStringLiteral("No TLEs found in the file."))},
          true},

@@ -133,9 +133,10 @@ TEST(DmrDatabase, TheSameRadioBackAfterTheWriteStillHasItsChangesListed) {
     ASSERT_TRUE(reconnect(c, radio, 2));
     ASSERT_TRUE(c->document().deleteChannels({1}).isDone());
 
-    const auto lines = c->pendingWriteSummary();
-    ASSERT_TRUE(lines.has_value()) << "the radio's codeplug is still known";
-    EXPECT_EQ(lines->first(), QStringLiteral("Channel 1 S20 Anruf deleted"));
+    const auto groups = c->pendingWriteChanges();
+    ASSERT_TRUE(groups.has_value()) << "the radio's codeplug is still known";
+    ASSERT_FALSE(groups->isEmpty());
+    EXPECT_EQ(groups->first().lines.first(), QStringLiteral("Channel 1 S20 Anruf deleted"));
 }
 
 TEST(DmrDatabase, ThirtyThousandEntriesSpanBothAreasAndReadBack) {
@@ -397,7 +398,7 @@ TEST(DmrDatabase, WriteAndReadNeedALinkAndAList) {
 
 class DmrDownload : public ::testing::Test {
 protected:
-    void SetUp() override { c->setDmrIdServiceUrl(server.baseUrl()); }
+    void SetUp() override { c->tuning().dmrIdServiceUrl = server.baseUrl(); }
     // The download's result, once everything it posted has arrived.
     OperationResult download() {
         const OperationResult result =
@@ -446,8 +447,8 @@ TEST_F(DmrDownload, HttpErrorReturnsToTheStatusOfTheLink) {
 }
 
 TEST_F(DmrDownload, RefusedConnectionIsReportedWithItsDescription) {
-    c->setDmrIdServiceUrl(
-        QUrl(QStringLiteral("http://127.0.0.1:%1").arg(nerka::test::unusedLoopbackPort())));
+    c->tuning().dmrIdServiceUrl =
+        QUrl(QStringLiteral("http://127.0.0.1:%1").arg(nerka::test::unusedLoopbackPort()));
     EXPECT_EQ(download().text, QStringLiteral("Connection refused"));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrDownloadRunning());
@@ -475,7 +476,7 @@ TEST_F(DmrDownload, SlowBodyReportsProgressAndASecondRequestIsIgnored) {
 }
 
 TEST_F(DmrDownload, BodyOverTheLimitIsAbandoned) {
-    c->setDmrDownloadMaxBytes(4000);
+    c->tuning().dmrDownloadMaxBytes = 4000;
     for (bool omitLength : {false, true}) {
         LocalHttpServer::Response big{200, syntheticCsv(400)};
         big.chunkSize = 1000;
@@ -503,7 +504,7 @@ TEST_F(DmrDownload, StalledServerRunsIntoTheTransferTimeout) {
     LocalHttpServer::Response stalled{200, "1,XX1,A\n"};
     stalled.delayMs = 3000;
     server.setRoute(kCsvPath, stalled);
-    c->setDownloadTimeoutMs(200);
+    c->tuning().downloadTimeoutMs = 200;
     EXPECT_EQ(download().text, QStringLiteral("Download timed out."));
     EXPECT_EQ(c->status(), Status::disconnected());
     EXPECT_FALSE(c->dmrUserDB().has_value());

@@ -116,7 +116,7 @@ protected:
     }
     // As a read does: the radio holds the image.
     void load() {
-        controller.applyDecodedImage(image, RadioController::decodeImage(image));
+        controller.document().load(image, decodeImage(image));
         controller.document().setBaseline(image);
     }
     QList<int> numbers() const {
@@ -383,7 +383,7 @@ TEST_F(EditingTest, DirtyRegionsAreWhereTheDocumentDiffersFromTheRadio) {
     addChannel(1);
     CodeplugDocument& document = controller.document();
     // No radio read: every region is to be written.
-    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    controller.document().load(image, decodeImage(image));
     EXPECT_EQ(controller.document().dirtyRegions(), (RegionSet{0, 1, 2, 3}));
 
     // Read, edit, write: nothing is left to write.
@@ -397,7 +397,7 @@ TEST_F(EditingTest, DirtyRegionsAreWhereTheDocumentDiffersFromTheRadio) {
     // A file opened over the read radio: dirty exactly where it differs.
     put(Bank::flash, kContacts, name16("Bayern") + bytes({0, 0, 0x26, 0x23, 1, 0, 0, 0}));
     const CodeplugImage file = image;
-    controller.applyDecodedImage(file, RadioController::decodeImage(file));
+    controller.document().load(file, decodeImage(file));
     EXPECT_EQ(controller.document().dirtyRegions(), (RegionSet{0, 3}))
         << "the file lacks the radio's channel 2 and adds a contact";
     // Bytes equal to the radio's are clean again, whichever way they came.
@@ -776,7 +776,7 @@ TEST_F(EditingTest, EveryChannelPathRunsTheSameChecks) {
                 CodeplugImage full = before;
                 for (int p = 1; p < 1024; ++p)
                     ASSERT_FALSE(createBlankChannel(p, full).empty());
-                controller.applyDecodedImage(full, RadioController::decodeImage(full));
+                controller.document().load(full, decodeImage(full));
             }
             const qsizetype count = controller.document().channels().size();
             const QString name = c == Case::badText ? longName : QStringLiteral("6m Call");
@@ -817,7 +817,7 @@ TEST_F(EditingTest, EveryChannelPathRunsTheSameChecks) {
                 break;
             }
             // Back to one in-band channel for the next case.
-            controller.applyDecodedImage(before, RadioController::decodeImage(before));
+            controller.document().load(before, decodeImage(before));
         }
     }
 }

@@ -153,10 +153,12 @@ TEST_F(SafeWrite, CodeplugReadInThisConnectionIsBackedUpWithoutRadioTraffic) {
     DeviceSettings settings = *c->document().settings();
     settings.call = QStringLiteral("DL9SAFE");
     c->document().writeSettings(settings);
-    const auto preview = c->pendingWriteSummary();
+    const auto preview = c->pendingWriteChanges();
     ASSERT_TRUE(preview.has_value());
     ASSERT_EQ(preview->size(), 1);
-    EXPECT_TRUE(preview->first().endsWith(QStringLiteral("Callsign DO1NRK → DL9SAFE")));
+    ASSERT_EQ(preview->first().lines.size(), 1);
+    EXPECT_TRUE(
+        preview->first().lines.first().endsWith(QStringLiteral("Callsign DO1NRK → DL9SAFE")));
     radio.sim.clearRequests();
 
     c->writeChanges();

@@ -39,6 +39,7 @@ class SatelliteTestController : public RadioController {
 public:
     using RadioController::assignStatus;
     using RadioController::RadioController;
+    using SessionFrame::postToQueue;
 };
 
 QByteArray le32(std::uint32_t v) {
@@ -105,8 +106,8 @@ QByteArray satnogsList(int norad) {
 class SatelliteOperationsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        controller.setSatnogsWaitMs(5000);
-        controller.setDownloadTimeoutMs(10000);
+        controller.tuning().satnogsWaitMs = 5000;
+        controller.tuning().downloadTimeoutMs = 10000;
     }
 
     void load(const QByteArray& area) {
@@ -116,7 +117,7 @@ protected:
         for (const auto& region : image.regions)
             image.blobs.append(QByteArray(region.length, '\0'));
         ASSERT_TRUE(writeBytes(image, Bank::flash, kCustomDataAddress, area));
-        controller.applyDecodedImage(image, RadioController::decodeImage(image));
+        controller.document().load(image, decodeImage(image));
         controller.document().setBaseline(image); // as a read does
     }
     QByteArray area() const {
@@ -135,8 +136,7 @@ protected:
     // have been given so far is done.
     void settle() {
         auto settled = std::make_shared<bool>(false);
-        controller.postToQueue(
-            [this, settled] { controller.postToMain([settled] { *settled = true; }); });
+        controller.afterQueuedWork([settled] { *settled = true; });
         ASSERT_TRUE(QTest::qWaitFor([&] { return *settled; }, 20000));
         QCoreApplication::processEvents();
     }
@@ -157,7 +157,7 @@ protected:
         QList<OperationResult> results;
         const auto watch = QObject::connect(&controller, &RadioController::finished, &controller,
                                             [&](const OperationResult& r) { results.append(r); });
-        controller.postToQueue([this, path] { controller.importTLEFile(path); });
+        controller.importTLEFile(path);
         settle();
         QObject::disconnect(watch);
         EXPECT_EQ(results.size(), 1);
@@ -175,11 +175,11 @@ protected:
     }
     void serveSatnogs(const LocalHttpServer::Response& response) {
         server.setRoute(kSatnogsPath, response);
-        controller.setSatnogsServiceUrl(server.baseUrl());
+        controller.tuning().satnogsServiceUrl = server.baseUrl();
     }
     void serveKeps(const LocalHttpServer::Response& response) {
         server.setRoute(kKepsPath, response);
-        controller.setKepsServiceUrl(server.baseUrl());
+        controller.tuning().kepsServiceUrl = server.baseUrl();
     }
 
     QTemporaryDir dir;
@@ -196,12 +196,12 @@ TEST_F(SatelliteOperationsTest, KepsFileRefreshesStoredSatellitesAndOpensThePick
     load(areaWithSatellites({record("SO-50", 1, 2), record("AO-91", 3, 4)}));
     SatNOGSFrequencyMap freqs;
     freqs.insert(27607, {436795000, 145850000, 670});
-    controller.setSatnogsOverride(freqs);
+    controller.tuning().satnogsOverride = freqs;
 
     EXPECT_TRUE(importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8())).ok());
     EXPECT_EQ(results.lastEdit().summary(),
               "Refreshed the keps of 1 satellite(s) — no TLE for: AO-91.");
-    EXPECT_TRUE(controller.showSatellitePicker());
+    EXPECT_FALSE(controller.satelliteCandidates().isEmpty());
     ASSERT_EQ(controller.tleCache().size(), 1);
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
     const SatelliteCandidate& c = controller.satelliteCandidates().first();
@@ -221,7 +221,7 @@ TEST_F(SatelliteOperationsTest, KepsFileRefreshesStoredSatellitesAndOpensThePick
 }
 
 TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
-    controller.setSatnogsOverride(SatNOGSFrequencyMap{});
+    controller.tuning().satnogsOverride = SatNOGSFrequencyMap{};
     const OperationResult gone = importKeps(dir.filePath("missing.txt"));
     QFile missing(dir.filePath("missing.txt"));
     ASSERT_FALSE(missing.open(QIODevice::ReadOnly));
@@ -232,7 +232,7 @@ TEST_F(SatelliteOperationsTest, KepsFileFailuresAndLatinOneText) {
 
     EXPECT_EQ(importKeps(writeFile("empty.txt", "just a name line\n1 25544U too short\n")).text,
               "No TLEs found in the file.");
-    EXPECT_FALSE(controller.showSatellitePicker());
+    EXPECT_TRUE(controller.satelliteCandidates().isEmpty());
 
     // "\xC4" on its own is not UTF-8: the file is read as ISO 8859-1.
     EXPECT_TRUE(importKeps(writeFile("latin.txt",
@@ -339,7 +339,7 @@ TEST_F(SatelliteOperationsTest, AddWithoutCodeplugOrWhileBusy) {
 
 TEST_F(SatelliteOperationsTest, UpdateTakesElementsFromTheLastKepsLoad) {
     load(areaWithSatellites({record("AO-7")}));
-    controller.setSatnogsOverride(SatNOGSFrequencyMap{});
+    controller.tuning().satnogsOverride = SatNOGSFrequencyMap{};
     importKeps(writeFile("keps.txt", kepsText("ISS (ZARYA)", "25544").toUtf8()));
 
     Satellite fresh = *controller.document().newSatellite();
@@ -423,7 +423,8 @@ TEST_F(SatelliteOperationsTest, DownloadLoadsKepsWithSatnogsFrequencies) {
     controller.downloadKeps(); // ignored while the first runs
     EXPECT_TRUE(controller.tleDownloadRunning());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.showSatellitePicker(); }, 20000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !controller.satelliteCandidates().isEmpty(); }, 20000));
     EXPECT_EQ(server.requestCount(kKepsPath), 1);
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
     settle();
@@ -435,7 +436,7 @@ TEST_F(SatelliteOperationsTest, DownloadLoadsKepsWithSatnogsFrequencies) {
 }
 
 TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
-    controller.setKepsServiceUrl(server.baseUrl()); // no route: 404
+    controller.tuning().kepsServiceUrl = server.baseUrl(); // no route: 404
     controller.downloadKeps();
     waitForDownload();
     EXPECT_EQ(results.last(DeviceOperation::loadKeps),
@@ -447,7 +448,7 @@ TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
     controller.downloadKeps();
     waitForDownload();
     EXPECT_EQ(controller.status(), RadioController::Status::connected());
-    EXPECT_FALSE(controller.showSatellitePicker());
+    EXPECT_TRUE(controller.satelliteCandidates().isEmpty());
 
     serveKeps({.body = "no element sets here"});
     controller.downloadKeps();
@@ -457,8 +458,8 @@ TEST_F(SatelliteOperationsTest, DownloadNotFoundRestoresTheStatus) {
 
 TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
     controller.assignStatus(RadioController::Status::connected());
-    controller.setKepsServiceUrl(
-        QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort())));
+    controller.tuning().kepsServiceUrl =
+        QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort()));
     controller.downloadKeps();
     waitForDownload();
     const auto failed = results.last(DeviceOperation::loadKeps);
@@ -471,8 +472,8 @@ TEST_F(SatelliteOperationsTest, DownloadTransportErrorIsAFailure) {
 }
 
 TEST_F(SatelliteOperationsTest, DownloadStalledAfterWholeElementSetsIsAFailure) {
-    controller.setDownloadTimeoutMs(300);
-    controller.setSatnogsOverride(SatNOGSFrequencyMap{});
+    controller.tuning().downloadTimeoutMs = 300;
+    controller.tuning().satnogsOverride = SatNOGSFrequencyMap{};
     // The first piece already holds a whole element set; the rest never comes
     // in time. A cut-off body must not pass for the keps file.
     const QByteArray keps = kepsText("SO-50", "27607").toUtf8();
@@ -487,11 +488,11 @@ TEST_F(SatelliteOperationsTest, DownloadStalledAfterWholeElementSetsIsAFailure) 
     EXPECT_FALSE(failed->text.startsWith("Download failed"));
     EXPECT_EQ(controller.status(), RadioController::Status::disconnected());
     EXPECT_TRUE(controller.tleCache().isEmpty());
-    EXPECT_FALSE(controller.showSatellitePicker());
+    EXPECT_TRUE(controller.satelliteCandidates().isEmpty());
 }
 
 TEST_F(SatelliteOperationsTest, DownloadOverTheSizeLimitIsAbandoned) {
-    controller.setSatnogsOverride(SatNOGSFrequencyMap{});
+    controller.tuning().satnogsOverride = SatNOGSFrequencyMap{};
     // Valid keps followed by blank lines: only the size makes it a failure.
     QByteArray body = kepsText("SO-50", "27607").toUtf8();
     body.append(QByteArray(kBodyLimit + 1 - body.size(), '\n'));
@@ -516,8 +517,8 @@ TEST_F(SatelliteOperationsTest, SatnogsAnswersBecomeFrequencies) {
     EXPECT_TRUE(fetchOnQueue().isEmpty());
     serveSatnogs({.body = "{not json"});
     EXPECT_TRUE(fetchOnQueue().isEmpty());
-    controller.setSatnogsServiceUrl(
-        QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort())));
+    controller.tuning().satnogsServiceUrl =
+        QUrl(QStringLiteral("http://127.0.0.1:%1").arg(test::unusedLoopbackPort()));
     EXPECT_TRUE(fetchOnQueue().isEmpty());
 }
 
@@ -526,11 +527,11 @@ TEST_F(SatelliteOperationsTest, GarbageSatnogsAnswerLeavesKepsWithoutFrequencies
     EXPECT_TRUE(importKeps(writeFile("keps.txt", kepsText("SO-50", "27607").toUtf8())).ok());
     ASSERT_EQ(controller.satelliteCandidates().size(), 1);
     EXPECT_FALSE(controller.satelliteCandidates()[0].isFM());
-    EXPECT_TRUE(controller.showSatellitePicker());
+    EXPECT_FALSE(controller.satelliteCandidates().isEmpty());
 }
 
 TEST_F(SatelliteOperationsTest, SatnogsSlowerThanTheWaitIsIgnored) {
-    controller.setSatnogsWaitMs(200);
+    controller.tuning().satnogsWaitMs = 200;
     serveSatnogs({.body = satnogsList(43017), .delayMs = 1500});
     EXPECT_TRUE(fetchOnQueue().isEmpty());
     // The late answer finds the request given up; nothing breaks.
@@ -538,7 +539,7 @@ TEST_F(SatelliteOperationsTest, SatnogsSlowerThanTheWaitIsIgnored) {
     EXPECT_EQ(server.requestCount(kSatnogsPath), 1);
 
     serveSatnogs({.body = satnogsList(43017), .delayMs = 100});
-    controller.setSatnogsWaitMs(10000);
+    controller.tuning().satnogsWaitMs = 10000;
     EXPECT_EQ(fetchOnQueue().size(), 1);
 }
 
@@ -555,11 +556,11 @@ TEST(SatelliteOperationsLifetime, DestroyingTheControllerEndsAWaitForSatnogs) {
     LocalHttpServer server;
     server.setRoute(kSatnogsPath, {.body = satnogsList(43017), .delayMs = 600000});
     TempSettings settings;
-    auto controller = std::make_unique<RadioController>(settings.get());
-    controller->setSatnogsServiceUrl(server.baseUrl());
-    controller->setSatnogsWaitMs(600000);
+    auto controller = std::make_unique<SatelliteTestController>(settings.get());
+    controller->tuning().satnogsServiceUrl = server.baseUrl();
+    controller->tuning().satnogsWaitMs = 600000;
     auto finished = std::make_shared<std::atomic<bool>>(false);
-    RadioController* raw = controller.get();
+    SatelliteTestController* raw = controller.get();
     controller->postToQueue([raw, finished] {
         (void)raw->fetchSatNOGSFrequencies();
         finished->store(true);
@@ -575,7 +576,7 @@ TEST_F(SatelliteOperationsTest, SatnogsOverrideAndMainThreadAskNoServer) {
     EXPECT_TRUE(controller.fetchSatNOGSFrequencies().isEmpty());
     SatNOGSFrequencyMap local;
     local.insert(1, {2, 3, std::nullopt});
-    controller.setSatnogsOverride(local);
+    controller.tuning().satnogsOverride = local;
     EXPECT_EQ(fetchOnQueue(), local);
     EXPECT_EQ(server.requestCount(kSatnogsPath), 0);
 }

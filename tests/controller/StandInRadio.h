@@ -56,8 +56,8 @@ public:
     explicit ControllerOnStandIn(double timeScale = 0.02)
         : controller(std::make_unique<RadioController>(settings.get())) {
         controller->setPortLister([](bool) { return QList<SerialDevice>{}; });
-        controller->setTimeScale(timeScale);
-        controller->setSerialTimeoutMs(kSerialTimeoutMs);
+        controller->tuning().timeScale = timeScale;
+        controller->tuning().serialTimeoutMs = kSerialTimeoutMs;
         controller->backups().setFolder(backupDir.filePath(QStringLiteral("backups")));
     }
 
@@ -71,8 +71,7 @@ public:
     // Every task queued so far has run and what it posted has arrived.
     void drain() {
         bool settled = false;
-        RadioController* c = controller.get();
-        c->postToQueue([c, &settled] { c->postToMain([&settled] { settled = true; }); });
+        controller->afterQueuedWork([&settled] { settled = true; });
         ASSERT_TRUE(waitFor([&] { return settled; }));
     }
 

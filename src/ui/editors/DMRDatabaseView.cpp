@@ -64,7 +64,7 @@ DMRDatabaseView::DMRDatabaseView(RadioController& controller, Dialogs& dialogs, 
     setAccessibleName(tr("DMR Database"));
     m_worker = new DMRFiguresWorker(this);
     m_selection = m_controller.preferences().dmrSelection();
-    const QString host = WebServices::hostName(controller.dmrIdServiceUrl());
+    const QString host = WebServices::hostName(controller.tuning().dmrIdServiceUrl);
     auto* layout = new QVBoxLayout(this);
     buildCommands(layout, host);
     buildProgressRow(layout);

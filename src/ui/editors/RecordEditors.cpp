@@ -43,9 +43,8 @@ RadioChannel blankChannel(int number) {
 
 RecordEditors::RecordEditors(RadioController& controller, Dialogs& dialogs, QWidget* window)
     : QObject(window), m_controller(controller), m_dialogs(dialogs), m_window(window) {
-    connect(&m_controller, &RadioController::showSatellitePickerChanged, this,
-            &RecordEditors::openSatellitePickerIfAsked);
-    openSatellitePickerIfAsked();
+    connect(&m_controller, &RadioController::satelliteCandidatesChanged, this,
+            &RecordEditors::openSatellitePicker);
 }
 
 RecordEditors::~RecordEditors() = default;
@@ -351,8 +350,8 @@ void RecordEditors::newSatellite() {
     showSheet(view);
 }
 
-void RecordEditors::openSatellitePickerIfAsked() {
-    if (!m_controller.showSatellitePicker() || m_picker)
+void RecordEditors::openSatellitePicker() {
+    if (m_controller.satelliteCandidates().isEmpty() || m_picker)
         return;
     const int freeSlots = std::max(0, CodeplugDocument::kSatelliteCapacity -
                                           int(m_controller.document().satellites().size()));
@@ -366,7 +365,6 @@ void RecordEditors::openSatellitePickerIfAsked() {
     m_picker = picker;
     connect(picker, &QDialog::finished, this, [this] {
         m_picker = nullptr;
-        m_controller.setShowSatellitePicker(false);
         Q_EMIT sheetClosed();
     });
     picker->open();

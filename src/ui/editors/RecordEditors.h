@@ -23,8 +23,7 @@ class RadioController;
 // with open(), never exec()), so the interface thread never blocks and tests
 // drive the sheet directly. The "New" commands set the controller's
 // "… memory is full (max N)." text and open nothing when the list is full.
-// It also opens the satellite picker whenever the controller raises
-// `showSatellitePicker`, and clears that flag when the picker closes.
+// It also opens the satellite picker whenever a keps load brings candidates.
 class RecordEditors : public QObject {
     Q_OBJECT
 public:
@@ -70,7 +69,7 @@ private:
     [[nodiscard]] std::optional<RadioChannel> channelByNumber(int number) const;
     [[nodiscard]] std::optional<RadioChannel> neighbourOf(int number, int direction) const;
     bool saveChannel(const ChannelEdit& edit);
-    void openSatellitePickerIfAsked();
+    void openSatellitePicker();
 
     RadioController& m_controller;
     Dialogs& m_dialogs;

@@ -29,7 +29,7 @@ SatellitesSection::SatellitesSection(RadioController& controller, Dialogs& dialo
     addRecordCommands(tr("satellite"));
 
     // The import menu: the keps service or a keps file; both lead to the
-    // satellite picker the window shows on showSatellitePickerChanged.
+    // satellite picker the window shows when the load brings candidates.
     auto* menu = new QMenu(this);
     m_download = menu->addAction(QString());
     m_fromFile = menu->addAction(tr("From TLE file…"));
@@ -69,7 +69,7 @@ void SatellitesSection::importTleFile() {
                        [radio = &controller()](const QString& path) {
                            // Reading and parsing the file, and the SatNOGS lookup after it,
                            // run on the work queue so the window never waits for them.
-                           radio->postToQueue([radio, path] { radio->importTLEFile(path); });
+                           radio->importTLEFile(path);
                        });
 }
 
@@ -85,8 +85,8 @@ void SatellitesSection::deleteRecord(int key) {
 void SatellitesSection::updateActions() {
     updateRecordActions();
     const bool editable = canEdit();
-    m_download->setText(
-        tr("Download satellites (%1)").arg(WebServices::hostName(controller().kepsServiceUrl())));
+    m_download->setText(tr("Download satellites (%1)")
+                            .arg(WebServices::hostName(controller().tuning().kepsServiceUrl)));
     m_download->setEnabled(editable && !controller().tleDownloadRunning());
     m_fromFile->setEnabled(editable);
     m_import->setEnabled(editable);

@@ -145,10 +145,11 @@ void ConnectionView::connectController() {
     QObject::connect(m_refresh, &QToolButton::clicked, &controller, &RadioController::refreshPorts);
     QObject::connect(m_connect, &QPushButton::clicked, this, &ConnectionView::connectOrDisconnect);
     QObject::connect(m_ports, &QComboBox::activated, this, &ConnectionView::portChosen);
-    for (auto signal : {&RadioController::statusChanged, &RadioController::firmwareChanged,
-                        &RadioController::progressChanged, &RadioController::portsChanged,
-                        &RadioController::writeStepsChanged})
+    for (auto signal : {&SessionFrame::statusChanged, &SessionFrame::firmwareChanged,
+                        &SessionFrame::progressChanged, &SessionFrame::portsChanged})
         QObject::connect(&controller, signal, this, &ConnectionView::refresh);
+    QObject::connect(&controller, &RadioController::writeStepsChanged, this,
+                     &ConnectionView::refresh);
     // The model (connected first) has the new list; the picker shows the
     // selection in it again.
     QObject::connect(&controller, &RadioController::portsChanged, this,

@@ -327,14 +327,17 @@ void MainWindow::focusContentSoon() {
 }
 
 void MainWindow::connectController() {
-    for (auto signal : {&RadioController::statusChanged, &RadioController::documentURLChanged,
-                        &RadioController::firmwareChanged, &RadioController::writeStepsChanged})
+    using Signal = void (RadioController::*)();
+    for (Signal signal : std::initializer_list<Signal>{
+             &RadioController::statusChanged, &RadioController::documentURLChanged,
+             &RadioController::firmwareChanged, &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateActions);
     for (auto signal : {&CodeplugDocument::imageChanged, &CodeplugDocument::dirtyRegionsChanged,
                         &CodeplugDocument::undoStateChanged})
         QObject::connect(&m_controller.document(), signal, this, &MainWindow::updateActions);
-    for (auto signal : {&RadioController::statusChanged, &RadioController::progressChanged,
-                        &RadioController::writeStepsChanged})
+    for (Signal signal : std::initializer_list<Signal>{&RadioController::statusChanged,
+                                                       &RadioController::progressChanged,
+                                                       &RadioController::writeStepsChanged})
         QObject::connect(&m_controller, signal, this, &MainWindow::updateProgress);
 }
 

@@ -98,14 +98,15 @@ void ReportCommands::saveReport(const QString& title, const QString& filter, con
                 pdf ? ReportPages::pdf(report, ReportPages::Paper::report).bytes
                     : ReportHtml::render(report).toUtf8();
             if (bytes.isEmpty()) {
-                m_controller.reportError(tr("Could not lay out the report."));
+                m_controller.activityLog().appendError(tr("Could not lay out the report."));
                 return;
             }
             if (const auto failure = FileStore::write(path, bytes)) {
-                m_controller.reportError(*failure);
+                m_controller.activityLog().appendError(*failure);
                 return;
             }
-            m_controller.logLine(tr("Report written to %1.").arg(FileStore::displayName(path)));
+            m_controller.activityLog().append(
+                tr("Report written to %1.").arg(FileStore::displayName(path)));
         });
 }
 

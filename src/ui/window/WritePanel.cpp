@@ -82,8 +82,8 @@ WritePanel::WritePanel(RadioController& controller, QWidget* parent)
         Q_EMIT closed();
     });
 
-    for (auto signal : {&RadioController::writeStepsChanged, &RadioController::progressChanged})
-        QObject::connect(&controller, signal, this, &WritePanel::refresh);
+    QObject::connect(&controller, &RadioController::writeStepsChanged, this, &WritePanel::refresh);
+    QObject::connect(&controller, &RadioController::progressChanged, this, &WritePanel::refresh);
     QObject::connect(&controller, &RadioController::writeSummaryReady, this,
                      [this](const QList<ChangeGroup>& groups) {
                          m_changes->setSections(changeSections(groups));

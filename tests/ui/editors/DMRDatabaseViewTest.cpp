@@ -365,7 +365,7 @@ TEST(DMRDatabaseViewTest, DownloadShowsProgressAndGoesOnWhenThePaneIsClosed) {
 
     test::TempSettings settings;
     RadioController controller(settings.get());
-    controller.setDmrIdServiceUrl(server.baseUrl());
+    controller.tuning().dmrIdServiceUrl = server.baseUrl();
     test::ScriptedDialogs dialogs;
     auto view = std::make_unique<DMRDatabaseView>(controller, dialogs, nullptr);
     view->show();

@@ -5,6 +5,7 @@
 #include "ui/editors/SatelliteEditView.h"
 #include "ui/editors/ZoneEditView.h"
 
+#include "../../satellites/KepsSamples.h"
 #include "../Accessible.h"
 #include "../ScriptedDialogs.h"
 #include "../views/ViewsFixture.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +22,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
@@ -384,7 +387,7 @@ TEST_F(RecordEditorsTest, SheetsOpenWideEnoughToReadWithoutSideways) {
     EXPECT_GE(sheet()->width(), sheet()->minimumWidth());
 }
 
-TEST_F(RecordEditorsTest, FullListOpensNothingAndThePickerFollowsTheFlag) {
+TEST_F(RecordEditorsTest, FullListOpensNothingAndKepsCandidatesOpenThePicker) {
     while (const auto talkgroup = controller.document().newTalkgroup())
         controller.document().updateTalkgroup(talkgroup->index,
                                               TalkgroupEdit{QStringLiteral("TG"), {}});
@@ -394,11 +397,19 @@ TEST_F(RecordEditorsTest, FullListOpensNothingAndThePickerFollowsTheFlag) {
     EXPECT_EQ(dialogs.last(QStringLiteral("alert"))->message,
               QStringLiteral("Talkgroup memory is full (max 76)."));
 
-    controller.setShowSatellitePicker(true);
-    QWidget* picker = editors.openSheet();
-    ASSERT_NE(picker, nullptr);
-    QTest::keyClick(picker, Qt::Key_Escape);
-    EXPECT_FALSE(controller.showSatellitePicker());
+    // A keps load that brings candidates opens the picker.
+    QTemporaryDir keps;
+    const QString path = keps.filePath(QStringLiteral("keps.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((QStringLiteral("SO-50\n") + test::elementLine1() + QStringLiteral("\n") +
+                test::elementLine2() + QStringLiteral("\n"))
+                   .toUtf8());
+    file.close();
+    controller.tuning().satnogsOverride = SatNOGSFrequencyMap{};
+    controller.importTLEFile(path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editors.openSheet() != nullptr; }, 20000));
+    QTest::keyClick(editors.openSheet(), Qt::Key_Escape);
     EXPECT_EQ(editors.openSheet(), nullptr);
 }
 

@@ -62,7 +62,7 @@ TEST(ThemeViewTest, ColourWellsWriteThroughTheControllerAndGtmFilesRoundTrip) {
     EXPECT_FALSE(visibleText(&view, QStringLiteral("Please load a codeplug first.")).isEmpty());
 
     const CodeplugImage image = imageWithDayTheme();
-    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    controller.document().load(image, decodeImage(image));
     ASSERT_TRUE(controller.document().theme(ThemeKind::day));
 
     dialogs.colorAnswers.enqueue(QColor(255, 0, 0));
@@ -118,7 +118,7 @@ TEST(ThemeViewTest, SwatchesHaveAnEdgeAndTheFileCommandsWrapRightAligned) {
     RadioController controller(settings.get());
     test::ScriptedDialogs dialogs;
     const CodeplugImage image = imageWithDayTheme();
-    controller.applyDecodedImage(image, RadioController::decodeImage(image));
+    controller.document().load(image, decodeImage(image));
     controller.document().setThemeColor(ThemeKind::day, 1, 1.0, 1.0, 1.0); // "Background" white
     ThemeView view(controller, dialogs, nullptr);
     view.show();

@@ -137,7 +137,7 @@ TEST_F(ChannelGridTest, PastingIntoAnotherWindowKeepsEveryFieldAndResolvesNames)
     test::TempSettings otherSettings;
     RadioController other{otherSettings.get()};
     const CodeplugImage image = test::blankImage();
-    other.applyDecodedImage(image, RadioController::decodeImage(image));
+    other.document().load(image, decodeImage(image));
     // Slot 0, where "Local" sat, holds another contact; "Local" is in slot 3.
     for (const char* name : {"Deutschland", "Bayern", "Hessen", "Local"}) {
         const ContactEdit edit{QString::fromUtf8(name), 262, ContactType::group,
@@ -440,7 +440,7 @@ TEST_F(ChannelGridTest, AddedColumnsLeaveTheOthersTheirWidth) {
     again.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
     const CodeplugImage image = *controller.document().image();
-    later.applyDecodedImage(image, RadioController::decodeImage(image));
+    later.document().load(image, decodeImage(image));
     settle();
     auto* againTable = qobject_cast<QTableView*>(again.view());
     EXPECT_GT(againTable->horizontalHeader()->sectionSize(ChannelTableModel::DetailsColumn),

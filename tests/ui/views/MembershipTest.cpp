@@ -133,7 +133,7 @@ TEST_F(MembershipTest, ModelsStayConsistentThroughTogglesEditsUndoAndReload) {
         EXPECT_EQ(membershipRowNames(talkgroups).size(), 2);
 
         const CodeplugImage blank = test::blankImage(RadioVariant::uv380);
-        controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
+        controller.document().load(blank, decodeImage(blank));
         settle();
         EXPECT_EQ(zones.rowCount(), 0);
         EXPECT_EQ(talkgroups.columnCount(), 1);

@@ -93,7 +93,7 @@ TEST_F(ModelsTest, EveryModelStaysConsistentThroughLoadEditsUndoAndUnload) {
 
         // Another codeplug replaces every list.
         const CodeplugImage blank = test::blankImage();
-        controller.applyDecodedImage(blank, RadioController::decodeImage(blank));
+        controller.document().load(blank, decodeImage(blank));
         settle();
         EXPECT_EQ(channels.rowCount(), 0);
         EXPECT_EQ(contacts.rowCount(), 0);
@@ -203,8 +203,8 @@ TEST_F(ModelsTest, NewLogLinesAreAppendedRowsNotResets) {
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     const int before = model.rowCount();
-    controller.logLine(QStringLiteral("first"));
-    controller.logLine(QStringLiteral("second"));
+    controller.activityLog().append(QStringLiteral("first"));
+    controller.activityLog().append(QStringLiteral("second"));
     EXPECT_EQ(model.rowCount(), before + 2);
     EXPECT_EQ(inserted.count(), 2);
     EXPECT_EQ(reset.count(), 0);

@@ -270,7 +270,7 @@ TEST_F(SectionsTest, RecordListsEditDeleteAndAskForNewByKey) {
 }
 
 TEST_F(SectionsTest, SatellitesShowTheImportHintWhileEmpty) {
-    controller.setKepsServiceUrl(QUrl(QStringLiteral("https://keps.example.org")));
+    controller.tuning().kepsServiceUrl = QUrl(QStringLiteral("https://keps.example.org"));
     loadCodeplug();
     SatellitesSection section(controller, dialogs);
     section.show();

@@ -64,7 +64,7 @@ protected:
     // only, FM), two contacts, a talkgroup, a zone and a satellite.
     void loadCodeplug() {
         const CodeplugImage image = blankImage();
-        controller.applyDecodedImage(image, RadioController::decodeImage(image));
+        controller.document().load(image, decodeImage(image));
 
         ContactEdit local{QStringLiteral("Local"), 9, ContactType::group, TimeSlotOverride::none};
         ContactEdit friendCall{QStringLiteral("Anna"), 2621001, ContactType::privateCall,

@@ -17,8 +17,8 @@ namespace {
 // A launch of the program against stand-ins only, with fast timers.
 void configure(RadioController& radio, const StandInRadio& standIn, bool listedAsRadio) {
     radio.setPortLister([](bool) { return QList<SerialDevice>{}; });
-    radio.setTimeScale(0.02);
-    radio.setSerialTimeoutMs(ControllerOnStandIn::kSerialTimeoutMs);
+    radio.tuning().timeScale = 0.02;
+    radio.tuning().serialTimeoutMs = ControllerOnStandIn::kSerialTimeoutMs;
     SerialDevice device = standIn.device();
     if (!listedAsRadio)
         device.vendorID = device.productID = 0; // a serial adapter, found by its path only
@@ -94,7 +94,7 @@ TEST(AppShell, EndToEndThroughTheWindow) {
     auto settle = [&] {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !radio.status().isWorking(); }, 20000));
         bool done = false;
-        radio.postToQueue([&] { radio.postToMain([&] { done = true; }); });
+        radio.afterQueuedWork([&] { done = true; });
         ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio.selectedPort().has_value(); }));

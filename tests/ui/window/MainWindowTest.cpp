@@ -58,8 +58,8 @@ TEST_F(WindowTest, WithoutCodeplugListsAreEmptyAndSettingsShowThePlaceholder) {
 }
 
 TEST_F(WindowTest, ErrorReportOpensTheAlertAndOkClearsIt) {
-    radio->logLine(QStringLiteral("Auto-connect not possible yet: gone")); // logged only
-    radio->reportError(QStringLiteral("Port is busy."));
+    radio->activityLog().append(QStringLiteral("Auto-connect not possible yet: gone")); // logged only
+    radio->activityLog().appendError(QStringLiteral("Port is busy."));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 1; }));
     const auto* alert = dialogs.last(QStringLiteral("alert"));
     EXPECT_EQ(alert->title, QStringLiteral("Error"));
@@ -69,9 +69,9 @@ TEST_F(WindowTest, ErrorReportOpensTheAlertAndOkClearsIt) {
         << "a line only logged is no error report";
 
     // The next report shows a new alert; a log line alone never does.
-    radio->reportError(QStringLiteral("Second."));
+    radio->activityLog().appendError(QStringLiteral("Second."));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.count(QStringLiteral("alert")) == 2; }));
-    radio->logLine(QStringLiteral("Verbindung getrennt."));
+    radio->activityLog().append(QStringLiteral("Verbindung getrennt."));
     settle();
     EXPECT_EQ(dialogs.count(QStringLiteral("alert")), 2);
     EXPECT_FALSE(window.activityLog()->showsEmptyText());
@@ -132,7 +132,7 @@ TEST_F(WindowTest, BrokenFileFromTheFileMenuEndsInTheAlertAndKeepsTheCodeplug) {
     radio->document().deleteChannels({radio->document().channels().first().number});
     const auto channels = radio->document().channels();
     const auto dirty = radio->document().dirtyRegions();
-    const QUrl document = radio->documentURLValue();
+    const QUrl document = radio->documentURL().value_or(QUrl());
     const QString broken = dir.filePath(QStringLiteral("broken.nerka"));
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -161,7 +161,7 @@ TEST_F(WindowTest, BrokenFileFromTheFileMenuEndsInTheAlertAndKeepsTheCodeplug) {
     EXPECT_EQ(radio.results.lastReport(), text);
     EXPECT_EQ(radio->document().channels(), channels);
     EXPECT_EQ(radio->document().dirtyRegions(), dirty);
-    EXPECT_EQ(radio->documentURLValue(), document);
+    EXPECT_EQ(radio->documentURL().value_or(QUrl()), document);
 }
 
 TEST_F(WindowTest, SaveOfACodeplugFromTheRadioProposesTheDatedName) {

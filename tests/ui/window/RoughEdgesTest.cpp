@@ -21,7 +21,7 @@ namespace {
 TEST_F(WindowTest, ActivityLogFollowsWheneverScrolledToTheBottom) {
     ActivityLogView& log = *window.activityLog();
     for (int i = 0; i < 60; ++i)
-        radio->logLine(QStringLiteral("line %1").arg(i));
+        radio->activityLog().append(QStringLiteral("line %1").arg(i));
     QScrollBar* bar = log.list()->verticalScrollBar();
     const auto atBottom = [&] { return bar->maximum() > 0 && bar->value() == bar->maximum(); };
     ASSERT_TRUE(QTest::qWaitFor(atBottom, 2000));
@@ -29,19 +29,19 @@ TEST_F(WindowTest, ActivityLogFollowsWheneverScrolledToTheBottom) {
     // A smaller log pane (the window or the splitter resized) keeps following.
     log.resize(log.width(), log.height() / 2);
     QTest::qWait(20);
-    radio->logLine(QStringLiteral("after the resize"));
+    radio->activityLog().append(QStringLiteral("after the resize"));
     EXPECT_TRUE(QTest::qWaitFor(atBottom, 2000));
     EXPECT_TRUE(log.isFollowing());
 
     // Scrolled up to read, it stays where the user put it…
     bar->setValue(0);
-    radio->logLine(QStringLiteral("while reading"));
+    radio->activityLog().append(QStringLiteral("while reading"));
     QTest::qWait(20);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_FALSE(log.isFollowing());
     // …until scrolled back down.
     bar->setValue(bar->maximum());
-    radio->logLine(QStringLiteral("back at the bottom"));
+    radio->activityLog().append(QStringLiteral("back at the bottom"));
     EXPECT_TRUE(QTest::qWaitFor(atBottom, 2000));
 }
 
