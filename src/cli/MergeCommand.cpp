@@ -127,8 +127,9 @@ std::optional<MergeSelection> chosenRecords(RadioController& controller,
             continue;
         auto found = option.find(parser.value(option.option));
         if (const auto* missing = std::get_if<QString>(&found)) {
-            controller.reportError(QStringLiteral("No %1 named \"%2\" in %3.")
-                                       .arg(QLatin1String(option.kind), *missing, otherName));
+            controller.activityLog().appendError(
+                QStringLiteral("No %1 named \"%2\" in %3.")
+                    .arg(QLatin1String(option.kind), *missing, otherName));
             return std::nullopt;
         }
         option.keys = std::get<QList<int>>(found);
@@ -141,13 +142,13 @@ std::optional<MergeSelection> chosenRecords(RadioController& controller,
 std::optional<CodeplugImage> readOtherCodeplug(RadioController& controller, const QString& path) {
     auto read = FileStore::read(path, FileStore::Kind::codeplug);
     if (const auto* failure = std::get_if<QString>(&read)) {
-        controller.reportError(*failure);
+        controller.activityLog().appendError(*failure);
         return std::nullopt;
     }
     auto decoded = decodeCodeplugFile(std::get<QByteArray>(read));
     if (const auto* error = std::get_if<CodeplugError>(&decoded)) {
-        controller.reportError(QFileInfo(path).fileName() + QStringLiteral(": ") +
-                               error->description());
+        controller.activityLog().appendError(QFileInfo(path).fileName() + QStringLiteral(": ") +
+                                             error->description());
         return std::nullopt;
     }
     return std::get<CodeplugImage>(std::move(decoded));

@@ -106,12 +106,12 @@ MergeSheet* MergeSheet::openOn(RadioController& controller, Dialogs& dialogs, co
     const QString name = QFileInfo(path).fileName();
     auto read = FileStore::read(path, FileStore::Kind::codeplug);
     if (const auto* failure = std::get_if<QString>(&read)) {
-        controller.reportError(*failure);
+        controller.activityLog().appendError(*failure);
         return nullptr;
     }
     auto decoded = decodeCodeplugFile(std::get<QByteArray>(read));
     if (const auto* error = std::get_if<CodeplugError>(&decoded)) {
-        controller.reportError(name + QStringLiteral(": ") + error->description());
+        controller.activityLog().appendError(name + QStringLiteral(": ") + error->description());
         return nullptr;
     }
     auto* sheet = new MergeSheet(controller, dialogs, std::get<CodeplugImage>(std::move(decoded)),
