@@ -1,6 +1,7 @@
 #include "sim/SampleCodeplug.h"
 
 #include "codeplug/AprsCodec.h"
+#include "codeplug/BlankCodeplug.h"
 #include "codeplug/ChannelCodec.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodeplugLayout.h"
@@ -215,32 +216,7 @@ QList<Satellite> sampleSatellites() {
     return satellites;
 }
 
-void zeroBytes(CodeplugImage& image, BankAddress at, int count) {
-    (void)writeBytes(image, at.bank, at.address, QByteArray(count, '\0'));
-}
-
 } // namespace
-
-CodeplugImage blankCodeplug(RadioVariant variant) {
-    const CodeplugLayout& layout = layoutForVariant(variant);
-    CodeplugImage image;
-    image.variant = variant;
-    image.regions = layout.regions;
-    for (const CodeplugRegion& region : layout.regions)
-        image.blobs.append(QByteArray(region.length, char(0xFF)));
-    // Tables whose "in use" marks are set bits or non-zero bytes start at 0;
-    // erased bytes there would read as 1024 channels and 76 group lists.
-    for (const BankAddress& bank : layout.channelBanks)
-        zeroBytes(image, bank, ChannelBank::kBitmapSize);
-    zeroBytes(image, layout.zoneBank, ZoneTable::kBitmapSize);
-    zeroBytes(image, layout.groupListBank, GroupListTable::kInUseSize);
-    // The custom-data area: signature, the kept word, then erased flash.
-    QByteArray head(CustomDataArea::kSignature, CustomDataArea::kSignatureSize);
-    head.append(4, '\0');
-    (void)writeBytes(image, layout.additionalSettingsBank.bank,
-                     layout.additionalSettingsBank.address, head);
-    return image;
-}
 
 CodeplugImage sampleCodeplug(RadioVariant variant) {
     const CodeplugLayout& layout = layoutForVariant(variant);

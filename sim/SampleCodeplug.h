@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/BlankCodeplug.h" // blankCodeplug, which the sample starts from
 #include "codeplug/CodeplugImage.h"
 
 namespace nerka {
@@ -12,11 +13,5 @@ namespace nerka {
 // the family's layout with the program's own encoders, so it is exactly what
 // the program would write itself.
 [[nodiscard]] CodeplugImage sampleCodeplug(RadioVariant variant);
-
-// The family's regions as a radio fresh from the factory holds them: erased
-// (0xFF) bytes, with every in-use table (channel bitmaps, the zone bitmap, the
-// RX group lists' in-use bytes) at 0, and a custom-data area that holds only
-// its "OpenGD77" signature.
-[[nodiscard]] CodeplugImage blankCodeplug(RadioVariant variant);
 
 } // namespace nerka

@@ -299,6 +299,53 @@
     </message>
 </context>
 <context>
+    <name>CodeplugDocument</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Talkgroups</source>
+        <translation>Sprechgruppen</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonen</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 added as a copy</source>
+        <translation>%1 als Kopie hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 already there</source>
+        <translation>%1 schon vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 from %2: %3.</source>
+        <translation>%1 aus %2: %3.</translation>
+    </message>
+    <message>
+        <source>No record chosen to merge.</source>
+        <translation>Kein Eintrag zum Übernehmen gewählt.</translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation>Aus %1 übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>CodeplugFile</name>
     <message>
         <source>Invalid codeplug file: %1</source>
@@ -323,6 +370,29 @@
     <message>
         <source>File too short for region.</source>
         <translation>Datei zu kurz für den Bereich.</translation>
+    </message>
+</context>
+<context>
+    <name>CodeplugMerge</name>
+    <message>
+        <source>No room for more contacts: a codeplug holds %1.</source>
+        <translation>Kein Platz für weitere Kontakte: Ein Codeplug fasst %1.</translation>
+    </message>
+    <message>
+        <source>No room for more talkgroups: a codeplug holds %1.</source>
+        <translation>Kein Platz für weitere Sprechgruppen: Ein Codeplug fasst %1.</translation>
+    </message>
+    <message>
+        <source>No room for more channels: a codeplug holds %1.</source>
+        <translation>Kein Platz für weitere Kanäle: Ein Codeplug fasst %1.</translation>
+    </message>
+    <message>
+        <source>No room for more zones: a codeplug holds %1.</source>
+        <translation>Kein Platz für weitere Zonen: Ein Codeplug fasst %1.</translation>
+    </message>
+    <message>
+        <source>The other codeplug is for another radio family: nothing was taken.</source>
+        <translation>Der andere Codeplug ist für eine andere Gerätefamilie: Nichts wurde übernommen.</translation>
     </message>
 </context>
 <context>
@@ -2598,6 +2668,14 @@
             <numerusform>%n Block, %1 Bytes</numerusform>
             <numerusform>%n Blöcke, %1 Bytes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>New codeplug (UV380 family).</source>
+        <translation>Neuer Codeplug (UV380-Familie).</translation>
+    </message>
+    <message>
+        <source>New codeplug (GD77 family).</source>
+        <translation>Neuer Codeplug (GD77-Familie).</translation>
     </message>
 </context>
 </TS>

@@ -299,6 +299,53 @@
     </message>
 </context>
 <context>
+    <name>CodeplugDocument</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Talkgroups</source>
+        <translation>Talkgroups</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 added</translation>
+    </message>
+    <message>
+        <source>%1 added as a copy</source>
+        <translation>%1 added as a copy</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 replaced</translation>
+    </message>
+    <message>
+        <source>%1 already there</source>
+        <translation>%1 already there</translation>
+    </message>
+    <message>
+        <source>%1 from %2: %3.</source>
+        <translation>%1 from %2: %3.</translation>
+    </message>
+    <message>
+        <source>No record chosen to merge.</source>
+        <translation>No record chosen to merge.</translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation>Merge from %1</translation>
+    </message>
+</context>
+<context>
     <name>CodeplugFile</name>
     <message>
         <source>Invalid codeplug file: %1</source>
@@ -323,6 +370,29 @@
     <message>
         <source>File too short for region.</source>
         <translation>File too short for region.</translation>
+    </message>
+</context>
+<context>
+    <name>CodeplugMerge</name>
+    <message>
+        <source>No room for more contacts: a codeplug holds %1.</source>
+        <translation>No room for more contacts: a codeplug holds %1.</translation>
+    </message>
+    <message>
+        <source>No room for more talkgroups: a codeplug holds %1.</source>
+        <translation>No room for more talkgroups: a codeplug holds %1.</translation>
+    </message>
+    <message>
+        <source>No room for more channels: a codeplug holds %1.</source>
+        <translation>No room for more channels: a codeplug holds %1.</translation>
+    </message>
+    <message>
+        <source>No room for more zones: a codeplug holds %1.</source>
+        <translation>No room for more zones: a codeplug holds %1.</translation>
+    </message>
+    <message>
+        <source>The other codeplug is for another radio family: nothing was taken.</source>
+        <translation>The other codeplug is for another radio family: nothing was taken.</translation>
     </message>
 </context>
 <context>
@@ -2598,6 +2668,14 @@
             <numerusform>%n block, %1 bytes</numerusform>
             <numerusform>%n blocks, %1 bytes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>New codeplug (UV380 family).</source>
+        <translation>New codeplug (UV380 family).</translation>
+    </message>
+    <message>
+        <source>New codeplug (GD77 family).</source>
+        <translation>New codeplug (GD77 family).</translation>
     </message>
 </context>
 </TS>

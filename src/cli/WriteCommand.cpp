@@ -13,9 +13,10 @@ int runWrite(CliContext& context);
 const CliCommand kWrite{
     "write",
     "[--port PATH | --demo [--demo-type N]] FILE [--regions LIST] [--no-backup] [--no-verify] "
-    "[--whole-regions]",
+    "[--whole-regions] [--keep-identity]",
     "write a codeplug file's regions (default: all) to a radio of the same family; it reboots. "
-    "The radio's codeplug is backed up first and the write is read back after the reboot",
+    "The radio's codeplug is backed up first and the write is read back after the reboot; "
+    "--keep-identity keeps the radio's call sign and DMR ID",
     &runWrite};
 const CliRegistration kWriteRegistration{kWrite};
 
@@ -49,6 +50,9 @@ struct WriteOptions {
         QStringLiteral("whole-regions"),
         QStringLiteral("Send the regions whole instead of only the blocks that changed (slower, "
                        "for troubleshooting).")};
+    QCommandLineOption keepIdentity{
+        QStringLiteral("keep-identity"),
+        QStringLiteral("Keep the radio's own call sign and DMR ID instead of the file's.")};
 };
 
 // What the write changes on the radio, printed before its first byte is sent.
@@ -103,6 +107,7 @@ int runWrite(CliContext& context) {
     parser.addOption(writeOptions.noBackup);
     parser.addOption(writeOptions.noVerify);
     parser.addOption(writeOptions.wholeRegions);
+    parser.addOption(writeOptions.keepIdentity);
     addRadioOptions(parser);
     if (auto code = parseArguments(context, kWrite, parser, 1, 1))
         return *code;
@@ -122,6 +127,7 @@ int runWrite(CliContext& context) {
     controller.setBackupBeforeWrite(!parser.isSet(writeOptions.noBackup));
     controller.setVerifyAfterWrite(!parser.isSet(writeOptions.noVerify));
     controller.setWholeRegionWrites(parser.isSet(writeOptions.wholeRegions));
+    controller.setKeepRadioIdentity(parser.isSet(writeOptions.keepIdentity));
     printChangesBeforeWriting(context, controller);
     if (!controller.openCodeplugFile(parser.positionalArguments().first()).isDone())
         return kExitFailed;

@@ -143,6 +143,7 @@ void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& deco
     m_nightTheme = decodeTheme(ThemeKind::night, image);
     m_satellites = decodeSatellites(image).value_or(QList<Satellite>{});
     m_marked.clear();
+    m_new = false;
     setUndo({}, {});
     recomputeDirty();
     Q_EMIT imageChanged();
@@ -151,35 +152,32 @@ void CodeplugDocument::load(const CodeplugImage& image, const DecodedImage& deco
     Q_EMIT recordsChanged(all);
 }
 
-void CodeplugDocument::clear() {
-    m_image.reset();
-    m_baseline.reset();
-    m_channels.clear();
-    m_contacts.clear();
-    m_talkgroups.clear();
-    m_zones.clear();
-    m_aprsSystems.clear();
-    m_settings.reset();
-    m_dayTheme.reset();
-    m_nightTheme.reset();
-    m_satellites.clear();
-    m_marked.clear();
-    setUndo({}, {});
-    recomputeDirty();
-    Q_EMIT imageChanged();
-    ChangeSet all;
-    all.replaced = true;
-    Q_EMIT recordsChanged(all);
+void CodeplugDocument::loadNew(const CodeplugImage& image, const DecodedImage& decoded) {
+    load(image, decoded);
+    m_new = true;
 }
 
-void CodeplugDocument::setBaseline(const CodeplugImage& image) {
+void CodeplugDocument::adoptWritten(const CodeplugImage& sent) {
+    m_new = false;
+    if (!m_image || m_image->regions != sent.regions || *m_image == sent)
+        return;
+    // Not an edit of the user's: no undo step; the steps before it stay.
+    (void)replaceImage(sent);
+}
+
+void CodeplugDocument::setBaseline(const CodeplugImage& image, std::optional<std::uint32_t> radio) {
     m_baseline = image;
+    m_baselineRadio = radio;
     m_marked.clear();
     recomputeDirty();
 }
 
-void CodeplugDocument::markWritten(const CodeplugImage& sent, const RegionSet& regions) {
-    if (!m_baseline || m_baseline->regions != sent.regions) {
+void CodeplugDocument::markWritten(const CodeplugImage& sent, const RegionSet& regions,
+                                   std::optional<std::uint32_t> radio) {
+    const bool otherRadio = radio && m_baselineRadio && *radio != *m_baselineRadio;
+    if (radio)
+        m_baselineRadio = radio;
+    if (!m_baseline || otherRadio || m_baseline->regions != sent.regions) {
         // Nothing was known of the other regions: they stay unknown.
         CodeplugImage unknown = sent;
         for (QByteArray& blob : unknown.blobs)
@@ -197,6 +195,7 @@ void CodeplugDocument::markWritten(const CodeplugImage& sent, const RegionSet& r
 
 void CodeplugDocument::forgetBaseline() {
     m_baseline.reset();
+    m_baselineRadio.reset();
     recomputeDirty();
 }
 

@@ -2,6 +2,7 @@
 
 #include "codeplug/ChannelCsvRows.h"
 #include "codeplug/CodeplugImage.h"
+#include "codeplug/CodeplugMerge.h"
 #include "codeplug/ContactCodec.h"
 #include "codeplug/DeviceSettingsCodec.h"
 #include "codeplug/RadioChannel.h"
@@ -111,6 +112,14 @@ public:
     // changed; every region when no baseline is known; none without an image.
     [[nodiscard]] const RegionSet& dirtyRegions() const { return m_dirty; }
     [[nodiscard]] bool hasBaseline() const { return m_baseline.has_value(); }
+    // The flash serial of the radio the baseline is of, when known.
+    [[nodiscard]] const std::optional<std::uint32_t>& baselineRadio() const {
+        return m_baselineRadio;
+    }
+    // A codeplug started without a radio (File › New…): its settings block
+    // and undecoded bytes are invented, so a write lays only its records over
+    // the radio's own codeplug. Any other codeplug loaded ends it.
+    [[nodiscard]] bool isNew() const { return m_new; }
 
     [[nodiscard]] bool canUndo() const { return !m_undo.isEmpty(); }
     [[nodiscard]] bool canRedo() const { return !m_redo.isEmpty(); }
@@ -129,10 +138,18 @@ public:
     // Publishes a new codeplug (a read, an open, a restore): clears the undo
     // history and the marked regions; the baseline stays (it is the radio's).
     void load(const CodeplugImage& image, const DecodedImage& decoded);
-    // The radio is known to hold `image` (read in full, or verified).
-    void setBaseline(const CodeplugImage& image);
-    // The radio now holds `sent` in `regions` (a write succeeded).
-    void markWritten(const CodeplugImage& sent, const RegionSet& regions);
+    // Publishes a codeplug started without a radio (isNew()).
+    void loadNew(const CodeplugImage& image, const DecodedImage& decoded);
+    // The radio (its flash serial, when known) is known to hold `image` (read
+    // in full, or verified).
+    void setBaseline(const CodeplugImage& image, std::optional<std::uint32_t> radio = {});
+    // The radio now holds `sent` in `regions` (a write succeeded). A write to
+    // another radio than the baseline's starts a baseline of that radio.
+    void markWritten(const CodeplugImage& sent, const RegionSet& regions,
+                     std::optional<std::uint32_t> radio = {});
+    // After a write of a new codeplug: the codeplug becomes what the radio
+    // holds now (its records on the radio's own settings).
+    void adoptWritten(const CodeplugImage& sent);
 
     // ---- edits ----
     // Every edit, import and export below returns what it did and announces
@@ -228,6 +245,17 @@ public:
     // (contacts reused by ID or created) as its channel's group list, its
     // first talkgroup as the TX contact. One log line.
     EditResult addRepeaters(const QList<DirectoryRepeater>& repeaters, const QString& zoneName);
+
+    // ---- records from another codeplug (MergeEdits.cpp) ----
+    // Takes the chosen records of `other` (named `otherName` in the log)
+    // with everything they refer to, as one undo step with one log line per
+    // kind taken ("Channels from club.nerka: 2 added, 1 already there.").
+    // Clashes of names are settled per kind as `answers` says. Refused whole
+    // when the records do not fit or the families differ.
+    EditResult mergeFrom(const CodeplugImage& other, const QString& otherName,
+                         const MergeSelection& chosen, const std::array<ClashAnswer, 4>& answers) {
+        return announce(mergeFromQuietly(other, otherName, chosen, answers));
+    }
 
     // ---- the codeplug as CSV files (CodeplugCsvFiles.cpp) ----
     // Talkgroup lists and zones as CSV (MemberListCsv.h).
@@ -383,8 +411,6 @@ private:
     // While set (a transfer runs), every edit is refused as busy: a read
     // would replace the image and a write would clear the dirty set under it.
     void setBusy(bool busy) { m_busy = busy; }
-    // Drops the codeplug and the baseline (a disconnect by the user).
-    void clear();
     // Nothing is known of what the radio holds (another radio may come).
     void forgetBaseline();
     // Marks regions to be written whatever the baseline says (a write of a
@@ -448,6 +474,9 @@ private:
     // the records of its kind and says what it did in `line` ("2 updated, 1
     // added; 1 row skipped: …"); a refusal stops the import.
     EditResult importCodeplugCsvQuietly(const CodeplugCsvPaths& paths, CsvImportMode mode);
+    EditResult mergeFromQuietly(const CodeplugImage& other, const QString& otherName,
+                                const MergeSelection& chosen,
+                                const std::array<ClashAnswer, 4>& answers);
     EditResult addRepeatersQuietly(const QList<DirectoryRepeater>& repeaters,
                                    const QString& zoneName);
     // The talkgroup lists of the DMR repeaters in `channels` (by position in
@@ -523,6 +552,8 @@ private:
     std::optional<CodeplugImage> m_image;
     // Per region: the bytes the radio holds; a null array where unknown.
     std::optional<CodeplugImage> m_baseline;
+    std::optional<std::uint32_t> m_baselineRadio;
+    bool m_new = false;
     RegionSet m_marked;
     RegionSet m_dirty;
     bool m_busy = false;

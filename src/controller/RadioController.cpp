@@ -95,12 +95,13 @@ void RadioController::assignDocumentURL(const std::optional<QUrl>& url) {
 }
 
 void RadioController::resetAfterDisconnect() {
+    // The codeplug stays with its unsaved changes and its baseline (what the
+    // radio last read held), so the next radio can be written with it;
     // documentURL, the DMR database, ports, the selection, the log, the last
-    // error and the clipboard keep their values.
+    // error and the clipboard keep their values too.
     assignStatus(Status::disconnected());
     assignFirmware(std::nullopt);
     assignProgress(0.0);
-    m_document.clear();
     assignDmrDBOnDeviceCount(std::nullopt);
     m_connectedPortPath.clear();
     appendLogLine(tr("Verbindung getrennt."));

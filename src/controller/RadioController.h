@@ -86,7 +86,8 @@ public:
     void refreshPorts();
     void connectRadio(bool automatic = false);
     // Drops the link after whatever runs on the work queue now (nothing is
-    // sent to the radio), then the codeplug, and logs "Verbindung getrennt.";
+    // sent to the radio) and logs "Verbindung getrennt."; the codeplug stays
+    // with its unsaved changes, for the next radio;
     // ends with `finished` for DeviceOperation::disconnect, which never fails.
     void disconnectRadio();
     void startAutoConnect();
@@ -149,6 +150,27 @@ public:
     // cleared, so a later save never overwrites the backup. Main thread; the
     // document is replaced before it returns, or refused (invalid) as an open is.
     EditResult restoreBackup(const QString& path);
+    // ---- one codeplug, many radios (NextRadio.cpp) ----
+    // Starts a new codeplug of the family, with no location (File › New…):
+    // "New codeplug (GD77 family).". Its write lays only its records over the
+    // radio's own codeplug (CodeplugDocument::isNew).
+    EditResult newCodeplug(RadioVariant variant);
+    // The connected radio is not the one the codeplug's baseline is of (its
+    // flash serial differs): a write reads its codeplug first and sends every
+    // difference.
+    [[nodiscard]] bool connectedToOtherRadio() const;
+    // Whether the next write keeps the radio's own call sign and DMR ID; none
+    // (the default) follows keepIdentityByDefault(). The next write uses it up.
+    void setKeepRadioIdentity(std::optional<bool> keep) { m_keepRadioIdentity = keep; }
+    [[nodiscard]] bool keepRadioIdentity() const {
+        return m_keepRadioIdentity.value_or(keepIdentityByDefault());
+    }
+    // On for another radio than the codeplug's and for a new codeplug.
+    [[nodiscard]] bool keepIdentityByDefault() const;
+    // The regions the next write sends (ascending): the document's dirty
+    // regions, or every region for another radio or a new codeplug.
+    [[nodiscard]] RegionSet regionsToWrite() const;
+
     // ---- block writes (Transfer.cpp, SafeWrite.cpp) ----
     // With a baseline (what the radio holds: read in this connection, or the
     // backup read before the write) a write sends only the 32-byte blocks
@@ -231,9 +253,9 @@ protected:
     // the failure when the write must not start.
     // It also plans what is sent: block by block against the baseline it
     // found (see setWholeRegionWrites), or whole regions.
-    Result<PreparedWrite, DeviceOutcome>
-    prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
-                        const std::optional<CodeplugBackups>& backups, bool wholeRegions);
+    Result<PreparedWrite, DeviceOutcome> prepareWriteOnQueue(const CodeplugImage& image,
+                                                             const RegionSet& dirty,
+                                                             const WriteSettings& settings);
     // Its steps. Whether the radio still holds the kept baseline in the
     // blocks the write touches (false when the plan touches none).
     Result<bool, DeviceOutcome> keptBaselineHoldsOnQueue(const CodeplugImage& image,
@@ -248,7 +270,8 @@ protected:
     // radio already holds every dirty region.
     DeviceOutcome writeChangesOnQueue(const CodeplugImage& image, const RegionSet& dirty,
                                       const WriteSettings& settings);
-    DeviceOutcome nothingToWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty);
+    DeviceOutcome nothingToWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
+                                        bool recordsOnly, std::uint32_t serial);
     // Work queue, after a write succeeded and before the reboot: posts the
     // verification to run after the reconnect.
     void scheduleVerificationOnQueue(const CodeplugImage& image, const RegionSet& dirty,

@@ -96,12 +96,20 @@ protected:
         std::optional<CodeplugImage> baseline;
         WritePlan plan;
         bool wholeRegionsAsked = false;
+        // What goes to the radio: the codeplug, or its records laid over the
+        // radio's own (a new codeplug), with the radio's identity when kept.
+        CodeplugImage image;
     };
     // What a codeplug write was asked for, taken on the main thread when it starts.
     struct WriteSettings {
         std::optional<CodeplugBackups> backups; // none: no backup before the write
         bool verify = true;
         bool wholeRegions = false;
+        // The radio's codeplug is read first when this connection has not
+        // (another radio than the codeplug's, a new codeplug, a kept identity).
+        bool readRadio = false;
+        bool recordsOnly = false;  // a new codeplug: only its records go over the radio's
+        bool keepIdentity = false; // the radio keeps its call sign and DMR ID
     };
     // A write to read back once the radio is connected again.
     struct PendingVerification {
@@ -145,6 +153,7 @@ protected:
     bool m_wholeRegionWrites = false;
     bool m_backupBeforeWrite = true;
     bool m_verifyAfterWrite = true;
+    std::optional<bool> m_keepRadioIdentity; // none: RadioController::keepIdentityByDefault()
     CodeplugBackups m_backups;
     std::optional<CodeplugImage> m_radioImage; // mirrors Link::codeplugAsRead
     std::optional<PendingVerification> m_pendingVerification;

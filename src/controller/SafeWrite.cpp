@@ -3,6 +3,7 @@
 
 #include "controller/CodeplugDiff.h"
 #include "controller/ControllerLink.h"
+#include "controller/OutgoingCodeplug.h"
 #include "controller/RadioController.h"
 
 #include "codeplug/CodeplugFile.h"
@@ -129,8 +130,9 @@ RadioController::saveBackupOnQueue(const CodeplugBackups& backups, const Codeplu
 
 Result<RadioController::PreparedWrite, RadioController::DeviceOutcome>
 RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet& dirty,
-                                     const std::optional<CodeplugBackups>& backups,
-                                     bool wholeRegions) {
+                                     const WriteSettings& settings) {
+    const std::optional<CodeplugBackups>& backups = settings.backups;
+    const bool wholeRegions = settings.wholeRegions;
     std::optional<CodeplugImage> before = m_link->codeplugAsRead;
     PreparedWrite prepared;
     prepared.wholeRegionsAsked = wholeRegions;
@@ -153,7 +155,7 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
             readAgain = true;
         }
     }
-    if (!before && (backups || readAgain)) {
+    if (!before && (backups || readAgain || settings.readRadio)) {
         auto read = readBaselineOnQueue(backups.has_value());
         if (!read)
             return read.error();
@@ -165,11 +167,14 @@ RadioController::prepareWriteOnQueue(const CodeplugImage& image, const RegionSet
             return saved.error();
         prepared.backupPath = *saved;
     }
+    prepared.image =
+        before ? outgoingCodeplug(*before, image, settings.recordsOnly, settings.keepIdentity)
+               : image;
     if (before) {
-        const QList<ChangeGroup> groups = summaryGroups(*before, image, dirty);
+        const QList<ChangeGroup> groups = summaryGroups(*before, prepared.image, dirty);
         postToMain([this, groups] { Q_EMIT writeSummaryReady(groups); });
     }
-    prepared.plan = planWrite(before, image, dirty, wholeRegions);
+    prepared.plan = planWrite(before, prepared.image, dirty, wholeRegions);
     prepared.baseline = std::move(before);
     return prepared;
 }
@@ -378,7 +383,7 @@ RadioController::verifyWriteOnQueue(const PendingVerification& pending) {
     }
     const int count = int(pending.regions.size());
     return DeviceOutcome::done([this, count, pending] {
-        m_document.markWritten(pending.image, pending.regions);
+        m_document.markWritten(pending.image, pending.regions, pending.flashSerial);
         assignProgress(1.0);
         assignStatus(Status::connected());
         appendLogLine(tr("Verified: %n region(s) match the radio.", nullptr, count));
@@ -403,7 +408,10 @@ std::optional<QList<ChangeGroup>> RadioController::pendingWriteChanges() const {
         radio = &m_keptBaselineMirror->image;
     if (!radio)
         return std::nullopt;
-    return summaryGroups(*radio, *m_document.image(), m_document.dirtyRegions());
+    return summaryGroups(
+        *radio,
+        outgoingCodeplug(*radio, *m_document.image(), m_document.isNew(), keepRadioIdentity()),
+        regionsToWrite());
 }
 
 EditResult RadioController::restoreBackup(const QString& path) {

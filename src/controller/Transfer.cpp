@@ -122,9 +122,10 @@ void RadioController::readCodeplug() {
         m_link->codeplugAsRead = image;
         keepBaseline(KeptBaseline{image, m_link->firmware.flashChipSerial});
         const DecodedImage decoded = decodeImage(image);
-        return DeviceOutcome::done([this, image, decoded] {
+        const std::uint32_t serial = m_link->firmware.flashChipSerial;
+        return DeviceOutcome::done([this, image, decoded, serial] {
             m_document.load(image, decoded);
-            m_document.setBaseline(image);
+            m_document.setBaseline(image, serial);
             m_radioImage = image;
             assignProgress(1.0);
             assignStatus(Status::connected());
@@ -231,7 +232,9 @@ void RadioController::writeChanges() {
         };
         return runDeviceOperation(frame, {});
     }
-    const RegionSet dirty = m_document.dirtyRegions(); // ascending
+    // Another radio than the codeplug's, or a new codeplug: every region, planned
+    // against what that radio holds.
+    const RegionSet dirty = regionsToWrite(); // ascending
     // The regions as they are now: edits made while the task runs do not
     // change what is sent.
     const CodeplugImage image = *m_document.image();
@@ -253,13 +256,20 @@ void RadioController::writeChanges() {
         settings.backups = m_backups;
     settings.verify = m_verifyAfterWrite;
     settings.wholeRegions = m_wholeRegionWrites || m_preferences.writeWholeRegions();
+    settings.recordsOnly = m_document.isNew();
+    settings.keepIdentity = keepRadioIdentity();
+    // Asked for one write: the next one follows its own radio again.
+    m_keepRadioIdentity.reset();
+    settings.readRadio = settings.recordsOnly || settings.keepIdentity || connectedToOtherRadio();
     runDeviceOperation(frame, [this, image, dirty, settings] {
         return writeChangesOnQueue(image, dirty, settings);
     });
 }
 
 RadioController::DeviceOutcome RadioController::nothingToWriteOnQueue(const CodeplugImage& image,
-                                                                      const RegionSet& dirty) {
+                                                                      const RegionSet& dirty,
+                                                                      bool recordsOnly,
+                                                                      std::uint32_t serial) {
     // The radio already holds every dirty region: no screen, no reboot.
     logLine(nothingToWriteText());
     updateWriteSteps([](WriteSteps& steps) {
@@ -267,20 +277,22 @@ RadioController::DeviceOutcome RadioController::nothingToWriteOnQueue(const Code
         steps.skip(WriteStep::reboot);
         steps.skip(WriteStep::verify);
     });
-    return DeviceOutcome::done([this, image, dirty] {
+    return DeviceOutcome::done([this, image, dirty, recordsOnly, serial] {
         assignProgress(1.0);
         assignStatus(Status::connected());
-        m_document.markWritten(image, dirty);
+        if (recordsOnly)
+            m_document.adoptWritten(image);
+        m_document.markWritten(image, dirty, serial);
     });
 }
 
-RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const CodeplugImage& image,
+RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const CodeplugImage& codeplug,
                                                                     const RegionSet& dirty,
                                                                     const WriteSettings& settings) {
     OpenGD77Interface& radio = *m_link->interface;
     // The radio's own family decides, also for a write started before the
     // firmware was known on the main thread.
-    if (auto refusal = writeRefusal(image, radio.variant(), dirty))
+    if (auto refusal = writeRefusal(codeplug, radio.variant(), dirty))
         return DeviceOutcome::failed(OperationErrorKind::refused, *refusal);
     const bool backup = settings.backups.has_value();
     const bool verify = settings.verify;
@@ -288,12 +300,16 @@ RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const Codepl
         steps.begin(backup, verify);
         steps.start(backup ? WriteStep::backup : WriteStep::write);
     });
-    auto prepared = prepareWriteOnQueue(image, dirty, settings.backups, settings.wholeRegions);
+    auto prepared = prepareWriteOnQueue(codeplug, dirty, settings);
     if (!prepared)
         return prepared.error();
     const WritePlan& plan = prepared->plan;
+    // What goes out: the codeplug, shaped for this radio.
+    const CodeplugImage& image = prepared->image;
+    const bool recordsOnly = settings.recordsOnly;
+    const std::uint32_t serial = m_link->firmware.flashChipSerial;
     if (plan.nothingToWrite())
-        return nothingToWriteOnQueue(image, dirty);
+        return nothingToWriteOnQueue(image, dirty, recordsOnly, serial);
     // From the first byte written on, the image as read no longer describes the radio.
     m_link->codeplugAsRead.reset();
     postToMain([this] { m_radioImage.reset(); });
@@ -327,10 +343,12 @@ RadioController::DeviceOutcome RadioController::writeChangesOnQueue(const Codepl
     if (verify)
         scheduleVerificationOnQueue(image, dirty, *prepared);
     rebootAndDisconnect();
-    return DeviceOutcome::done([this, image, dirty] {
+    return DeviceOutcome::done([this, image, dirty, recordsOnly, serial] {
         publishReboot();
         assignProgress(1.0);
-        m_document.markWritten(image, dirty);
+        if (recordsOnly)
+            m_document.adoptWritten(image);
+        m_document.markWritten(image, dirty, serial);
         appendLogLine(tr("Changes written. Device is rebooting — disconnected."));
     });
 }

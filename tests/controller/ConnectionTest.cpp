@@ -87,6 +87,7 @@ TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
     c.drain();
     ASSERT_TRUE(c->document().image().has_value());
     c->markRegionsChanged({1});
+    const RegionSet unsaved = c->document().dirtyRegions(); // every region: no baseline
     const int requestsBefore = radio.sim.requestCount();
 
     c->disconnectRadio();
@@ -94,10 +95,11 @@ TEST(Connection, DisconnectResetsTheRadioStateButKeepsTheDocument) {
     EXPECT_EQ(c->status(), RadioController::Status::disconnected());
     EXPECT_FALSE(c->hasInterface());
     EXPECT_FALSE(c->firmware().has_value());
-    EXPECT_FALSE(c->document().image().has_value());
-    EXPECT_TRUE(c->document().channels().isEmpty());
-    EXPECT_TRUE(c->document().dirtyRegions().empty());
-    EXPECT_FALSE(c->document().settings().has_value());
+    // The codeplug stays, with its unsaved changes, for the next radio.
+    EXPECT_TRUE(c->document().image().has_value());
+    EXPECT_FALSE(c->document().channels().isEmpty());
+    EXPECT_EQ(c->document().dirtyRegions(), unsaved);
+    EXPECT_TRUE(c->document().settings().has_value());
     EXPECT_EQ(c->documentURL(), QUrl::fromLocalFile(path));
     EXPECT_EQ(c.results.operations.last(), OperationResult::success(DeviceOperation::disconnect));
     EXPECT_EQ(radio.sim.requestCount(), requestsBefore) << "nothing is sent on disconnect";

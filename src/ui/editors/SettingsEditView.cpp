@@ -93,6 +93,16 @@ QWidget* SettingsEditView::buildFormPage() {
     // The field holds 8 characters; typing or pasting more keeps the first 8.
     call->setMaxLength(SettingsForm::kCallWidth);
     addField(radio, tr("DMR-ID"), &SettingsForm::dmrID);
+    // A codeplug without an identity (a new one, a club's shared one) would
+    // put a radio on the air without one.
+    m_identityWarning = new QLabel(
+        tr("The call sign or the DMR ID is empty: a radio written with this codeplug has no "
+           "identity on the air, unless the write keeps the radio's own."),
+        form);
+    m_identityWarning->setWordWrap(true);
+    m_identityWarning->setAccessibleName(m_identityWarning->text());
+    m_identityWarning->setVisible(false);
+    body->addWidget(m_identityWarning);
     QFormLayout* vhf = section(tr("VHF"));
     addField(vhf, tr("Minimum (MHz)"), &SettingsForm::vhfMin);
     addField(vhf, tr("Maximum (MHz)"), &SettingsForm::vhfMax);
@@ -227,6 +237,11 @@ void SettingsEditView::refreshState() {
     m_note->setAccessibleName(note);
     m_note->setVisible(problem.has_value());
     m_mark.mark(field, problem ? problem->reason : QString());
+    m_identityWarning->setVisible(m_shown && (m_shown->call.isEmpty() || m_shown->dmrID == 0));
+}
+
+bool SettingsEditView::warnsOfMissingIdentity() const {
+    return m_identityWarning->isVisibleTo(m_formPage) && m_pages->currentWidget() == m_formPage;
 }
 
 void SettingsEditView::apply() {

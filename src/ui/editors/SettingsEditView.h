@@ -51,6 +51,8 @@ public:
     // field marked as invalid.
     [[nodiscard]] QString shownNote() const;
     [[nodiscard]] QWidget* markedField() const { return m_mark.field(); }
+    // The warning that the codeplug's call sign or DMR ID is empty.
+    [[nodiscard]] bool warnsOfMissingIdentity() const;
 
 private:
     QWidget* buildEmptyPage();
@@ -76,6 +78,7 @@ private:
     QList<std::pair<QString SettingsForm::*, QLineEdit*>> m_fields;
     QLineEdit* m_firstField = nullptr;
     QLabel* m_note = nullptr;
+    QLabel* m_identityWarning = nullptr; // the codeplug's call sign or DMR ID is empty
     QPushButton* m_revert = nullptr;
     QPushButton* m_apply = nullptr;
     InvalidFieldMark m_mark;

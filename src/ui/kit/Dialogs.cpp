@@ -1,5 +1,6 @@
 #include "ui/kit/Dialogs.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
@@ -214,10 +215,50 @@ void Dialogs::confirmChanges(QWidget* parent, const QString& title, const QStrin
             details.join(QLatin1Char('\n')));
 }
 
+void Dialogs::confirmWrite(QWidget* parent, const QString& title, const QString& message,
+                           const QString& confirmText, const QString& cancelText,
+                           const DialogOption& option, std::function<void(bool)> confirmed,
+                           const QString& listHeading, const QList<ChangeListSection>& sections) {
+    const bool checked = option.checked;
+    auto answer = [confirmed = std::move(confirmed), checked] {
+        if (confirmed)
+            confirmed(checked);
+    };
+    if (sections.isEmpty())
+        confirm(parent, title, message, confirmText, cancelText, std::move(answer), listHeading);
+    else
+        confirmChanges(parent, title, message, confirmText, cancelText, std::move(answer),
+                       listHeading, sections);
+}
+
 void WidgetDialogs::confirmChanges(QWidget* parent, const QString& title, const QString& message,
                                    const QString& confirmText, const QString& cancelText,
                                    std::function<void()> confirmed, const QString& listHeading,
                                    const QList<ChangeListSection>& sections) {
+    openChangesDialog(
+        parent, title, message, confirmText, cancelText, std::nullopt,
+        [confirmed = std::move(confirmed)](bool) {
+            if (confirmed)
+                confirmed();
+        },
+        listHeading, sections);
+}
+
+void WidgetDialogs::confirmWrite(QWidget* parent, const QString& title, const QString& message,
+                                 const QString& confirmText, const QString& cancelText,
+                                 const DialogOption& option, std::function<void(bool)> confirmed,
+                                 const QString& listHeading,
+                                 const QList<ChangeListSection>& sections) {
+    openChangesDialog(parent, title, message, confirmText, cancelText, option, std::move(confirmed),
+                      listHeading, sections);
+}
+
+void WidgetDialogs::openChangesDialog(QWidget* parent, const QString& title, const QString& message,
+                                      const QString& confirmText, const QString& cancelText,
+                                      const std::optional<DialogOption>& option,
+                                      std::function<void(bool)> confirmed,
+                                      const QString& listHeading,
+                                      const QList<ChangeListSection>& sections) {
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -233,6 +274,14 @@ void WidgetDialogs::confirmChanges(QWidget* parent, const QString& title, const 
     auto* list = new ChangeListView(listHeading, dialog);
     list->setSections(sections);
     heading->setBuddy(list);
+    // Without changes to list, the heading is a note under the message.
+    list->setVisible(!sections.isEmpty());
+    QCheckBox* tick = nullptr;
+    if (option) {
+        tick = new QCheckBox(option->text, dialog);
+        tick->setAccessibleName(option->text);
+        tick->setChecked(option->checked);
+    }
 
     auto* buttons = new QDialogButtonBox(dialog);
     QPushButton* ok = buttons->addButton(confirmText, QDialogButtonBox::AcceptRole);
@@ -242,15 +291,17 @@ void WidgetDialogs::confirmChanges(QWidget* parent, const QString& title, const 
     ok->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    QObject::connect(dialog, &QDialog::accepted, dialog, [confirmed = std::move(confirmed)] {
+    QObject::connect(dialog, &QDialog::accepted, dialog, [confirmed = std::move(confirmed), tick] {
         if (confirmed)
-            confirmed();
+            confirmed(tick && tick->isChecked());
     });
 
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(text);
     layout->addWidget(heading);
     layout->addWidget(list, 1);
+    if (tick)
+        layout->addWidget(tick);
     layout->addWidget(buttons);
     centreOnWindow(dialog, parent);
     ok->setFocus();

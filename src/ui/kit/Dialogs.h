@@ -7,10 +7,17 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
 namespace nerka {
+
+// A tick box a question carries beside its buttons, and its first state.
+struct DialogOption {
+    QString text;
+    bool checked = false;
+};
 
 // Everything modal the window asks of the user goes through this interface:
 // confirmations, alerts, file and colour choosers. The program uses
@@ -78,6 +85,15 @@ public:
                                 const QString& confirmText, const QString& cancelText,
                                 std::function<void()> confirmed, const QString& listHeading,
                                 const QList<ChangeListSection>& sections);
+
+    // The write question: confirmChanges with `option` as a tick box above
+    // the buttons; `confirmed` gets its state. Without sections, `listHeading`
+    // is a note under the message. By default confirmChanges, answering with
+    // the option's first state.
+    virtual void confirmWrite(QWidget* parent, const QString& title, const QString& message,
+                              const QString& confirmText, const QString& cancelText,
+                              const DialogOption& option, std::function<void(bool)> confirmed,
+                              const QString& listHeading, const QList<ChangeListSection>& sections);
 };
 
 // The real dialogs: QMessageBox, QFileDialog and QColorDialog, opened with
@@ -109,6 +125,20 @@ public:
                         const QString& confirmText, const QString& cancelText,
                         std::function<void()> confirmed, const QString& listHeading,
                         const QList<ChangeListSection>& sections) override;
+    void confirmWrite(QWidget* parent, const QString& title, const QString& message,
+                      const QString& confirmText, const QString& cancelText,
+                      const DialogOption& option, std::function<void(bool)> confirmed,
+                      const QString& listHeading,
+                      const QList<ChangeListSection>& sections) override;
+
+private:
+    // confirmChanges and confirmWrite: the dialog, with the tick box when
+    // `option` is given.
+    void openChangesDialog(QWidget* parent, const QString& title, const QString& message,
+                           const QString& confirmText, const QString& cancelText,
+                           const std::optional<DialogOption>& option,
+                           std::function<void(bool)> confirmed, const QString& listHeading,
+                           const QList<ChangeListSection>& sections);
 };
 
 // The button of the loss question that saves before going on.

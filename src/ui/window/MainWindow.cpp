@@ -17,10 +17,12 @@
 #include "ui/window/ConnectionView.h"
 #include "ui/window/ErrorAlert.h"
 #include "ui/window/FileCommands.h"
+#include "ui/window/LibraryCommands.h"
 #include "ui/window/MainToolbar.h"
 #include "ui/window/PreferencesWindow.h"
 #include "ui/window/ReportCommands.h"
 #include "ui/window/WritePanel.h"
+#include "ui/window/WriteQuestion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +60,7 @@ MainWindow::MainWindow(RadioController& controller, Dialogs& dialogs, QWidget* p
     m_errorAlert = new ErrorAlert(controller, dialogs, this);
     m_files = new FileCommands(controller, dialogs, this);
     m_reports = new ReportCommands(controller, dialogs, this);
+    m_library = new LibraryCommands(controller, dialogs, *m_files, this);
 
     m_toolbar = new MainToolbar(this);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
@@ -174,6 +177,7 @@ void MainWindow::buildMenus() {
         more->setAccessibleName(more->toolTip());
     }
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(m_library->newAction());
     file->addAction(m_files->openAction());
     file->addSeparator();
     file->addAction(m_files->saveAction());
@@ -181,6 +185,7 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     file->addAction(m_files->backupsAction());
     file->addAction(m_files->compareAction());
+    file->addAction(m_library->mergeAction());
     file->addSeparator();
     QMenu* exports = file->addMenu(tr("Export"));
     exports->addAction(m_files->exportCsvAction());
@@ -383,34 +388,31 @@ void MainWindow::loadFromDevice() {
 }
 
 void MainWindow::disconnectRadio() {
-    // A disconnect drops the codeplug; edits not yet on the radio would go
-    // without a word.
-    const int unsaved =
-        m_controller.document().image() ? int(m_controller.document().dirtyRegions().size()) : 0;
-    const auto proceed = [this] { m_controller.disconnectRadio(); };
-    if (unsaved == 0) {
-        proceed();
-        return;
-    }
-    m_dialogs.confirmLoss(
-        this, tr("Discard unsaved changes?"),
-        unsavedChangesMessage(m_controller, tr("They will be lost when disconnecting.")),
-        tr("Disconnect"), tr("Abbrechen"), proceed,
-        [this, proceed] { m_files->saveThen(proceed); });
+    // The codeplug and its unsaved changes stay in memory for the next radio:
+    // nothing is lost, so nothing is asked.
+    m_controller.disconnectRadio();
 }
 
 void MainWindow::writeChanges() {
-    const int unsaved = int(m_controller.document().dirtyRegions().size());
+    const int unsaved = int(m_controller.regionsToWrite().size());
     if (unsaved == 0)
         return;
     const QString title = tr("Write changes to the device?");
-    const auto write = [this] { m_controller.writeChanges(); };
+    // The question says whose radio it is and which identity goes to it; the
+    // write keeps the radio's own when the box is ticked.
+    const WriteQuestion question(m_controller);
+    const auto write = [this](bool keepIdentity) {
+        m_controller.setKeepRadioIdentity(keepIdentity);
+        m_controller.writeChanges();
+    };
     const auto changes = m_controller.pendingWriteChanges();
     if (!changes) {
-        m_dialogs.confirm(this, title, writeMessage(unsaved), tr("Write"), tr("Abbrechen"), write,
-                          tr("The radio's codeplug has not been read in this "
-                             "connection, so the changes cannot be listed. It is read "
-                             "and saved as a backup before anything is written."));
+        m_dialogs.confirmWrite(this, title, question.message(writeMessage(unsaved)), tr("Write"),
+                               tr("Abbrechen"), question.identityOption(), write,
+                               tr("The radio's codeplug has not been read in this "
+                                  "connection, so the changes cannot be listed. It is read "
+                                  "and saved as a backup before anything is written."),
+                               {});
         return;
     }
     const QString message =
@@ -421,8 +423,9 @@ void MainWindow::writeChanges() {
                                  "regions will be written to the device.")
                                   .arg(unsaved))
             : tr("%1. These changes will be written to the device.").arg(changeCountText(*changes));
-    m_dialogs.confirmChanges(this, title, message, tr("Write"), tr("Abbrechen"), write,
-                             tr("What the write changes on the radio:"), changeSections(*changes));
+    m_dialogs.confirmWrite(this, title, question.message(message), tr("Write"), tr("Abbrechen"),
+                           question.identityOption(), write,
+                           tr("What the write changes on the radio:"), changeSections(*changes));
 }
 
 QDialog* MainWindow::openConnectionSheet() {
@@ -444,13 +447,15 @@ void MainWindow::updateActions() {
     const RadioController::Status& status = m_controller.status();
     const bool working = status.isWorking();
     const int unsaved = int(m_controller.document().dirtyRegions().size());
+    // Another radio than the codeplug's, or a new codeplug, is written whole.
+    const int toWrite = int(m_controller.regionsToWrite().size());
     const bool hasImage = m_controller.document().image().has_value();
     // A write holds the radio from its backup to its verification, through
     // the reboot, when the status is briefly disconnected.
     const bool writing = m_controller.writeSteps().active();
     m_toolbar->loadAction()->setEnabled(!working && !writing);
     m_toolbar->writeAction()->setEnabled(!working && !writing && status.isConnected() && hasImage &&
-                                         unsaved > 0);
+                                         toWrite > 0);
     m_toolbar->setUnsavedCount(unsaved);
     m_toolbar->setConnected(!status.isDisconnected());
     m_toolbar->disconnectAction()->setEnabled(!writing);
@@ -462,6 +467,7 @@ void MainWindow::updateActions() {
     m_redo->setEnabled(codeplug.canRedo() && !working);
     m_files->updateActions();
     m_reports->updateActions();
+    m_library->updateActions();
 
     QString document = QStringLiteral("Nerka");
     if (const auto& url = m_controller.documentURL(); url && hasImage)

@@ -20,6 +20,7 @@ class ConnectionView;
 class Dialogs;
 class ErrorAlert;
 class FileCommands;
+class LibraryCommands;
 class ListSection;
 class MainToolbar;
 class PreferencesWindow;
@@ -49,7 +50,7 @@ public:
 
     // The commands, as the toolbar and menus run them.
     void loadFromDevice();
-    // Disconnects; with unsaved changes only after "Discard unsaved changes?".
+    // Disconnects; the codeplug stays with its unsaved changes.
     void disconnectRadio();
     void writeChanges();
     void showPreferences();
@@ -59,6 +60,7 @@ public:
     [[nodiscard]] Sidebar* sidebar() const { return m_sidebar; }
     [[nodiscard]] MainToolbar* toolbar() const { return m_toolbar; }
     [[nodiscard]] FileCommands* fileCommands() const { return m_files; }
+    [[nodiscard]] LibraryCommands* libraryCommands() const { return m_library; }
     [[nodiscard]] RecordEditors* editors() const { return m_editors; }
     [[nodiscard]] ActivityLogView* activityLog() const { return m_log; }
     [[nodiscard]] PreferencesWindow* preferencesWindow() const { return m_preferences; }
@@ -115,6 +117,7 @@ private:
     ErrorAlert* m_errorAlert = nullptr;
     FileCommands* m_files = nullptr;
     ReportCommands* m_reports = nullptr;
+    LibraryCommands* m_library = nullptr;
     PreferencesWindow* m_preferences = nullptr;
     WritePanel* m_writePanel = nullptr;
     QAction* m_undo = nullptr;

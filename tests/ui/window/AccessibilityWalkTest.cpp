@@ -409,6 +409,7 @@ TEST_F(AccessibilityWalk, EveryMenuCommandIsReachableByKeyboardWithoutClashingSh
         {QStringLiteral("Find"), QKeySequence::Find},
         {QStringLiteral("Undo"), QKeySequence::Undo},
         {QStringLiteral("Redo"), QKeySequence::Redo},
+        {QStringLiteral("New…"), QKeySequence::New},
         {QStringLiteral("Open…"), QKeySequence::Open},
         {QStringLiteral("Save"), QKeySequence::Save},
         {QStringLiteral("Save As…"), QKeySequence::SaveAs},
